@@ -1,0 +1,80 @@
+# Helpers shared by every module's CMakeLists.txt.
+
+set(BRIVEL_JDK   /usr/lib/jvm/java-17-openjdk-amd64 CACHE PATH "JDK that compiles the Java classes")
+set(BRIVEL_JVM32 /usr/lib/jvm/java-17-openjdk-i386  CACHE PATH "i386 Java runtime the linux32 tests load")
+set(BRIVEL_JAVA_OUT ${CMAKE_BINARY_DIR}/java)
+
+if(BRIVEL_WIN32)
+  # Runtime linked statically: no MinGW DLL has to stand beside a deliverable.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501)
+  set(BRIVEL_JNI_INCLUDES ${BRIVEL_JDK}/include ${CMAKE_SOURCE_DIR}/cmake/jni/win32)
+  # Every Windows program of the tests runs through this wrapper (one Wine
+  # prefix per build folder, created on first use).
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+else()
+  set(BRIVEL_JNI_INCLUDES ${BRIVEL_JVM32}/include ${BRIVEL_JVM32}/include/linux)
+  set(BRIVEL_LIBJVM ${BRIVEL_JVM32}/lib/server/libjvm.so)
+endif()
+
+# brivel_add_gtest(<name> SOURCES ... [LIBS ...] [PROPERTIES <CTest properties>])
+# A GoogleTest executable; every test case becomes one CTest test, run in its
+# own process (so a test that hosts a Java VM gets a fresh one).
+function(brivel_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} brivel_testsupport GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+                       PROPERTIES ${ARG_PROPERTIES})
+endfunction()
+
+# brivel_jni_library(<name> SOURCES ... [DEF <file>] [LIBS ...])
+# A JNI library named as System.loadLibrary("<name>") finds it on each build:
+# <name>.dll on win32 (exports fixed by the .def file), lib<name>.so on linux32.
+function(brivel_jni_library name)
+  cmake_parse_arguments(ARG "" "DEF" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} SHARED ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${BRIVEL_JNI_INCLUDES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  if(BRIVEL_WIN32)
+    set_target_properties(${name} PROPERTIES PREFIX "")
+    if(ARG_DEF)
+      target_sources(${name} PRIVATE ${ARG_DEF})
+      target_compile_definitions(${name} PRIVATE BRIVEL_JNI_EXPORTS_BY_DEF)
+    endif()
+  endif()
+endfunction()
+
+# brivel_add_jar(<target> <jar file name> SOURCE_DIR <dir> SOURCES <relative .java> ...)
+# Compiles Java sources with the JDK and packs them into ${BRIVEL_JAVA_OUT}/<jar>.
+function(brivel_add_jar target jar)
+  cmake_parse_arguments(ARG "" "SOURCE_DIR" "SOURCES;CLASSPATH" ${ARGN})
+  set(classes ${CMAKE_CURRENT_BINARY_DIR}/${target}.classes)
+  set(out ${BRIVEL_JAVA_OUT}/${jar})
+  list(TRANSFORM ARG_SOURCES PREPEND ${ARG_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
+  set(cp_args)
+  if(ARG_CLASSPATH)
+    list(JOIN ARG_CLASSPATH ":" cp)
+    set(cp_args -classpath ${cp})
+  endif()
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${classes}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${classes} ${BRIVEL_JAVA_OUT}
+    COMMAND ${BRIVEL_JDK}/bin/javac --release 8 -nowarn -Xlint:-options -encoding ISO-8859-1 ${cp_args} -d ${classes} ${sources}
+    COMMAND ${BRIVEL_JDK}/bin/jar cf ${out} -C ${classes} .
+    DEPENDS ${sources} ${ARG_CLASSPATH}
+    COMMENT "Building ${jar}" VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${out})
+  set_target_properties(${target} PROPERTIES JAR_FILE ${out})
+endfunction()
+
+# brivel_check_exports(<target> <file of expected names>)
+# win32: the DLL's export table holds exactly the listed names (C++ names
+# demangled), checked with objdump.
+function(brivel_check_exports target expected)
+  add_test(NAME exports.${target}
+           COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-exports ${BRIVEL_OBJDUMP} $<TARGET_FILE:${target}> ${expected})
+endfunction()

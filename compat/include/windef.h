@@ -1,0 +1,77 @@
+/* Basic Win32 types, constants and calling-convention macros with the
+ * platform's sizes on a 32-bit target (long is 32 bits under -m32). */
+#ifndef BRIVEL_COMPAT_WINDEF_H
+#define BRIVEL_COMPAT_WINDEF_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#define WINAPI
+#define APIENTRY
+#define CALLBACK
+#define STDMETHODCALLTYPE
+#define __stdcall
+#define __cdecl
+#define __declspec(what) __brivel_declspec_##what
+#define __brivel_declspec_dllexport __attribute__((visibility("default")))
+#define __brivel_declspec_dllimport
+#define __brivel_declspec_noreturn __attribute__((noreturn))
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef unsigned short WORD;
+typedef unsigned long DWORD;
+typedef long LONG;
+typedef unsigned long ULONG;
+typedef unsigned int UINT;
+typedef int INT;
+typedef short SHORT;
+typedef unsigned short USHORT;
+typedef char CHAR;
+typedef unsigned char UCHAR;
+typedef wchar_t WCHAR;
+typedef long long LONGLONG;
+typedef unsigned long long ULONGLONG;
+typedef long long __int64;
+typedef LONG HRESULT;
+typedef int INT_PTR;
+typedef unsigned int UINT_PTR;
+typedef long LONG_PTR;
+typedef unsigned long ULONG_PTR;
+typedef ULONG_PTR DWORD_PTR;
+typedef ULONG_PTR SIZE_T;
+
+typedef void* LPVOID;
+typedef const void* LPCVOID;
+typedef void* PVOID;
+typedef char* LPSTR;
+typedef const char* LPCSTR;
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
+typedef BYTE* LPBYTE;
+typedef DWORD* LPDWORD;
+typedef BOOL* LPBOOL;
+typedef LONG* LPLONG;
+
+typedef void* HANDLE;
+typedef HANDLE* LPHANDLE;
+typedef struct HINSTANCE__* HINSTANCE;
+typedef HINSTANCE HMODULE;
+
+#ifndef TRUE
+#define TRUE 1
+#endif
+#ifndef FALSE
+#define FALSE 0
+#endif
+#ifndef MAX_PATH
+#define MAX_PATH 260
+#endif
+
+#define MAKEWORD(low, high) ((WORD)(((BYTE)(low)) | ((WORD)((BYTE)(high))) << 8))
+#define LOBYTE(w) ((BYTE)((w) & 0xff))
+#define HIBYTE(w) ((BYTE)(((WORD)(w) >> 8) & 0xff))
+#define LOWORD(l) ((WORD)((l) & 0xffff))
+#define HIWORD(l) ((WORD)(((DWORD)(l) >> 16) & 0xffff))
+
+#endif

@@ -1,0 +1,173 @@
+#include "ConfigItemList.h"
+
+#include <windows.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "BrvString.h"
+
+namespace brivel {
+
+namespace {
+
+bool IsWhite(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+std::string TrimRight(const std::string& text) {
+    size_t end = text.size();
+    while (end > 0 && IsWhite(text[end - 1])) --end;
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+CConfigItemList::Item* CConfigItemList::Find(const char* key) {
+    if (!key) return nullptr;
+    for (Item& item : m_items)
+        if (!item.isComment && EqualsNoCase(item.key.c_str(), key)) return &item;
+    return nullptr;
+}
+
+const CConfigItemList::Item* CConfigItemList::Find(const char* key) const {
+    return const_cast<CConfigItemList*>(this)->Find(key);
+}
+
+void CConfigItemList::Set(const char* key, const char* value, const char* comment) {
+    if (!key) {
+        m_items.push_back(Item{true, std::string(), std::string(), false, comment ? comment : (value ? value : "")});
+        return;
+    }
+    if (Item* item = Find(key)) {
+        item->value = value ? value : "";
+        if (comment) {
+            item->hasComment = true;
+            item->text = comment;
+        }
+        return;
+    }
+    m_items.push_back(Item{false, key, value ? value : "", comment != nullptr, comment ? comment : ""});
+}
+
+const char* CConfigItemList::Get(const char* key) const {
+    const Item* item = Find(key);
+    return item ? item->value.c_str() : nullptr;
+}
+
+int CConfigItemList::GetInt(const char* key, int defaultValue) const {
+    const char* value = Get(key);
+    if (!value) return defaultValue;
+    // Decimal, with leading white space and a sign; text after the number is ignored.
+    char* end = nullptr;
+    errno = 0;
+    long number = std::strtol(value, &end, 10);
+    if (end == value) return defaultValue;
+    if (errno == ERANGE || number > INT_MAX || number < INT_MIN) return number < 0 ? INT_MIN : INT_MAX;
+    return static_cast<int>(number);
+}
+
+bool CConfigItemList::Delete(const char* key) {
+    if (!key) return false;
+    for (auto it = m_items.begin(); it != m_items.end(); ++it)
+        if (!it->isComment && EqualsNoCase(it->key.c_str(), key)) {
+            m_items.erase(it);
+            return true;
+        }
+    return false;
+}
+
+void CConfigItemList::ReadLine(const std::string& line) {
+    size_t start = 0;
+    while (start < line.size() && IsWhite(line[start])) ++start;
+    if (start < line.size() && (line[start] == ';' || line[start] == '#')) {
+        Set(nullptr, nullptr, line.c_str());
+        return;
+    }
+    size_t keyEnd = start;
+    while (keyEnd < line.size() && line[keyEnd] != ':' && !IsWhite(line[keyEnd])) ++keyEnd;
+    size_t colon = keyEnd < line.size() && line[keyEnd] == ':' ? keyEnd : line.find(':', keyEnd);
+    if (colon == std::string::npos) {  // not "key: value": kept as it is
+        Set(nullptr, nullptr, line.c_str());
+        return;
+    }
+    // After the colon comes one separating blank, then the value. A '#' that
+    // follows white space starts the comment, so '#' inside a value ("ab#c")
+    // and a value that begins with '#' stay in the value, and an empty value
+    // with a comment (written "key:  #comment") reads back as empty.
+    size_t area = colon + 1;
+    if (area < line.size() && IsWhite(line[area])) ++area;
+    size_t valueStart = area;
+    while (valueStart < line.size() && IsWhite(line[valueStart])) ++valueStart;
+    size_t hash = std::string::npos;
+    for (size_t i = valueStart; i < line.size(); ++i)
+        if (line[i] == '#' && i > area && IsWhite(line[i - 1])) {
+            hash = i;
+            break;
+        }
+    std::string key = line.substr(start, keyEnd - start);
+    if (hash == std::string::npos) {
+        Set(key.c_str(), TrimRight(line.substr(valueStart)).c_str(), nullptr);
+    } else {
+        std::string value = TrimRight(line.substr(valueStart, hash - valueStart));
+        Set(key.c_str(), value.c_str(), line.substr(hash + 1).c_str());
+    }
+}
+
+bool CConfigItemList::ReadFile(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return false;
+    std::string line;
+    char chunk[1024];
+    bool pending = false;
+    while (std::fgets(chunk, sizeof chunk, file)) {
+        line += chunk;
+        pending = true;
+        if (!line.empty() && line.back() == '\n') {  // a whole line, however long
+            line.pop_back();
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            ReadLine(line);
+            line.clear();
+            pending = false;
+        }
+    }
+    if (pending) {  // last line without a line end
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        ReadLine(line);
+    }
+    std::fclose(file);
+    return true;
+}
+
+std::string CConfigItemList::Text() const {
+    std::string text;
+    for (const Item& item : m_items) {
+        if (item.isComment) {
+            text += item.text;
+        } else {
+            text += item.key;
+            text += ": ";
+            text += item.value;
+            if (item.hasComment) {
+                text += " #";
+                text += item.text;
+            }
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+bool CConfigItemList::WriteFile(const std::string& path) const {
+    std::string temporary = path + ".new";
+    FILE* file = std::fopen(temporary.c_str(), "w");
+    if (!file) return false;
+    std::string text = Text();
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    written = (std::fclose(file) == 0) && written;
+    if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+}  // namespace brivel

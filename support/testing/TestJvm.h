@@ -1,0 +1,26 @@
+// A real Java VM inside a test process (linux32): the i386 libjvm.so is
+// loaded with dlopen, as the product loads jvm.dll. A process can create one
+// VM, so each test that needs one runs in its own process.
+#pragma once
+
+#include <jni.h>
+
+#include <string>
+#include <vector>
+
+namespace brivel::testing {
+
+// Creates the process's VM (once) with the class path and the folder that
+// System.loadLibrary searches; later calls return the same environment.
+// Fails the current test and returns null when the VM cannot be created.
+JNIEnv* StartTestJvm(const std::vector<std::string>& classPath, const std::string& libraryPath);
+
+// The pending Java exception's class name and message, cleared; empty when
+// none is pending.
+struct PendingException {
+    std::string className;
+    std::string message;
+};
+PendingException TakePendingException(JNIEnv* env);
+
+}  // namespace brivel::testing
