@@ -7,24 +7,27 @@
 #include <thread>
 #include <vector>
 
+namespace {
+bool OtherThreadCanEnter(CRITICAL_SECTION& section) {
+    BOOL entered = FALSE;
+    std::thread([&] {
+        entered = TryEnterCriticalSection(&section);
+        if (entered) LeaveCriticalSection(&section);
+    }).join();
+    return entered != FALSE;
+}
+}  // namespace
+
 TEST(CriticalSection, OwnerMayEnterAgainOtherThreadsMayNot) {
     CRITICAL_SECTION section;
     InitializeCriticalSection(&section);
     EnterCriticalSection(&section);
     EnterCriticalSection(&section);  // re-entry by the owner
-    BOOL otherGotIt = TRUE;
-    std::thread([&] {
-        otherGotIt = TryEnterCriticalSection(&section);
-        if (otherGotIt) LeaveCriticalSection(&section);
-    }).join();
-    EXPECT_FALSE(otherGotIt);
+    EXPECT_FALSE(OtherThreadCanEnter(section));
     LeaveCriticalSection(&section);
+    EXPECT_FALSE(OtherThreadCanEnter(section));  // still held once
     LeaveCriticalSection(&section);
-    std::thread([&] {
-        otherGotIt = TryEnterCriticalSection(&section);
-        if (otherGotIt) LeaveCriticalSection(&section);
-    }).join();
-    EXPECT_TRUE(otherGotIt);
+    EXPECT_TRUE(OtherThreadCanEnter(section));
     DeleteCriticalSection(&section);
 }
 
