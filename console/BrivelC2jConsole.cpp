@@ -1,0 +1,89 @@
+// BrivelC2jConsole: shows what Java code running inside COM client processes
+// writes to System.out and System.err. One instance runs at a time; it
+// listens on the loop-back address, tells the COM-to-Java runtime its port
+// through the registry and copies every byte that arrives to its standard
+// output.
+#include <winsock.h>
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <string>
+
+#include "AppProfile.h"
+#include "ConsoleHandOver.h"
+#include "ConsoleTexts.h"
+#include "InfoDialog.h"
+#include "OutputCopier.h"
+#include "ServerSocket.h"
+
+using namespace brivel::console;
+
+namespace {
+
+constexpr int kStandardOutput = 1;
+
+// Copies one connection to standard output until it ends.
+DWORD WINAPI OutputReaderThread(LPVOID parameter) {
+    SOCKET connection = reinterpret_cast<SOCKET>(parameter);
+    CopyBlocks([connection](char* buffer, int size) { return recv(connection, buffer, size, 0); },
+               [](const char* data, int size) { return WriteToDescriptor(kStandardOutput, data, size); });
+    closesocket(connection);
+    return 0;
+}
+
+}  // namespace
+
+int main() {
+    const std::string programName = brivel::winui::ProgramName();
+    if (programName.empty()) {
+        std::printf("%s", kInitFailedText);
+        return 1;
+    }
+    SetConsoleTitleA(kWindowTitle);
+
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, kConsoleMutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (mutex) CloseHandle(mutex);
+        ShowMessage(programName, kAlreadyRunningText);
+        return 1;
+    }
+    if (!mutex) {
+        ShowMessage(programName, kMutexFailedText);
+        return 1;
+    }
+    const brivel::winui::AppProfile profile(kProfileRegistryKey, programName);
+
+    // The listener and its published port come before the dialog: a runtime
+    // that finds the mutex while the dialog waits on the user must find the
+    // port of this run, not the one a previous run left behind.
+    WSADATA winsock;
+    WSAStartup(0x0101, &winsock);
+    SOCKET server = CreateServerSocket(programName);
+
+    ShowInfoIfWanted(profile);
+
+    std::fputs(Banner().c_str(), stdout);
+    std::fflush(stdout);
+    // Received bytes pass unchanged: no line-end translation from here on.
+    _setmode(kStandardOutput, _O_BINARY);
+
+    for (;;) {
+        sockaddr_in peer;
+        int peerSize = sizeof peer;
+        SOCKET connection = accept(server, reinterpret_cast<sockaddr*>(&peer), &peerSize);
+        if (connection == INVALID_SOCKET) break;
+        HANDLE reader = CreateThread(nullptr, 0, OutputReaderThread, reinterpret_cast<LPVOID>(connection), 0, nullptr);
+        if (reader)
+            CloseHandle(reader);
+        else
+            closesocket(connection);
+    }
+
+    closesocket(server);
+    WSACleanup();
+    CloseHandle(mutex);
+    return 0;
+}
