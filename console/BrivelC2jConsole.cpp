@@ -14,26 +14,15 @@
 
 #include "AppProfile.h"
 #include "ConsoleHandOver.h"
+#include "ConsoleListener.h"
 #include "ConsoleTexts.h"
 #include "InfoDialog.h"
-#include "OutputCopier.h"
 #include "ServerSocket.h"
 
 using namespace brivel::console;
 
 namespace {
-
 constexpr int kStandardOutput = 1;
-
-// Copies one connection to standard output until it ends.
-DWORD WINAPI OutputReaderThread(LPVOID parameter) {
-    SOCKET connection = reinterpret_cast<SOCKET>(parameter);
-    CopyBlocks([connection](char* buffer, int size) { return recv(connection, buffer, size, 0); },
-               [](const char* data, int size) { return WriteToDescriptor(kStandardOutput, data, size); });
-    closesocket(connection);
-    return 0;
-}
-
 }  // namespace
 
 int main() {
@@ -61,7 +50,9 @@ int main() {
     // port of this run, not the one a previous run left behind.
     WSADATA winsock;
     WSAStartup(0x0101, &winsock);
-    SOCKET server = CreateServerSocket(programName);
+    // Lives until the process ends: reader threads may run to the last moment.
+    ConsoleListener& listener = *new ConsoleListener;
+    CreateServerSocket(listener, programName);
 
     ShowInfoIfWanted(profile);
 
@@ -70,19 +61,10 @@ int main() {
     // Received bytes pass unchanged: no line-end translation from here on.
     _setmode(kStandardOutput, _O_BINARY);
 
-    for (;;) {
-        sockaddr_in peer;
-        int peerSize = sizeof peer;
-        SOCKET connection = accept(server, reinterpret_cast<sockaddr*>(&peer), &peerSize);
-        if (connection == INVALID_SOCKET) break;
-        HANDLE reader = CreateThread(nullptr, 0, OutputReaderThread, reinterpret_cast<LPVOID>(connection), 0, nullptr);
-        if (reader)
-            CloseHandle(reader);
-        else
-            closesocket(connection);
-    }
+    // One reader thread per connection; the loop ends only when accepting fails.
+    listener.AcceptLoop(kStandardOutput);
 
-    closesocket(server);
+    listener.CloseListeningSocket();
     WSACleanup();
     CloseHandle(mutex);
     return 0;

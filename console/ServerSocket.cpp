@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <cstring>
 
 #include "ConsoleHandOver.h"
 #include "ConsoleTexts.h"
@@ -11,8 +10,8 @@
 namespace brivel::console {
 namespace {
 
-[[noreturn]] void Fail(const std::string& programName, const char* text, SOCKET socketToClose) {
-    if (socketToClose != INVALID_SOCKET) closesocket(socketToClose);
+[[noreturn]] void Fail(const std::string& programName, const char* text, ConsoleListener& listener) {
+    listener.CloseListeningSocket();
     ShowMessage(programName, text);
     std::exit(1);
 }
@@ -23,37 +22,25 @@ void ShowMessage(const std::string& programName, const char* text) {
     MessageBoxA(nullptr, text, programName.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-SOCKET CreateServerSocket(const std::string& programName) {
-    SOCKET server = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (server == INVALID_SOCKET) Fail(programName, kSocketFailedText, INVALID_SOCKET);
-
-    sockaddr_in address;
-    std::memset(&address, 0, sizeof address);
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    // Connections that arrive while the information dialog is still open wait
-    // in the backlog, so it is not kept short.
-    if (bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(server, SOMAXCONN) != 0)
-        Fail(programName, kBindFailedText, server);
+void CreateServerSocket(ConsoleListener& listener, const std::string& programName) {
+    switch (listener.Open()) {
+    case ConsoleListener::OpenResult::Listening:
+        break;
+    case ConsoleListener::OpenResult::SocketFailed:
+        Fail(programName, kSocketFailedText, listener);
+    case ConsoleListener::OpenResult::BindFailed:
+        Fail(programName, kBindFailedText, listener);
+    }
 
     HKEY key;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kPortKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
-        Fail(programName, kRegistryFailedText, server);
-
-    sockaddr_in bound;
-    int boundSize = sizeof bound;
-    DWORD port = 0;
-    if (getsockname(server, reinterpret_cast<sockaddr*>(&bound), &boundSize) == 0) port = ntohs(bound.sin_port);
-
-    LONG written = port == 0 ? ERROR_INVALID_DATA
-                             : RegSetValueExA(key, kPortValueName, 0, REG_DWORD,
-                                              reinterpret_cast<const BYTE*>(&port), sizeof port);
+        Fail(programName, kRegistryFailedText, listener);
+    DWORD port = listener.Port();
+    LONG written =
+        RegSetValueExA(key, kPortValueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&port), sizeof port);
     RegCloseKey(key);
-    if (written != ERROR_SUCCESS) Fail(programName, kPortWriteFailedText, server);
-    return server;
+    if (written != ERROR_SUCCESS) Fail(programName, kPortWriteFailedText, listener);
 }
 
 }  // namespace brivel::console
