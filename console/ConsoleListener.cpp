@@ -30,6 +30,10 @@ constexpr int kShutBoth = SHUT_RDWR;
 void CloseNativeSocket(NativeSocket s) { ::close(s); }
 #endif
 
+// Connections that arrive before accepting starts (the console shows its
+// information dialog first) wait in the backlog, so it is not kept short.
+constexpr int kListenBacklog = 64;
+
 NativeSocket Native(ConsoleListener::SocketHandle s) { return static_cast<NativeSocket>(s); }
 
 }  // namespace
@@ -49,10 +53,8 @@ ConsoleListener::OpenResult ConsoleListener::Open() {
     address.sin_port = 0;  // the system picks a free port
     sockaddr_in bound;
     AddressLength boundSize = sizeof bound;
-    // Connections that arrive before accepting starts (the console shows its
-    // information dialog first) wait in the backlog, so it is not kept short.
     if (bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(server, SOMAXCONN) != 0 ||
+        listen(server, kListenBacklog) != 0 ||
         getsockname(server, reinterpret_cast<sockaddr*>(&bound), &boundSize) != 0) {
         CloseNativeSocket(server);
         return OpenResult::BindFailed;
