@@ -29,13 +29,16 @@ void WINAPI VariantInit(VARIANTARG* variant);
 HRESULT WINAPI VariantClear(VARIANTARG* variant);
 HRESULT WINAPI VariantCopy(VARIANTARG* dest, const VARIANTARG* source);
 HRESULT WINAPI VariantCopyInd(VARIANT* dest, const VARIANTARG* source);
-HRESULT WINAPI VariantChangeType(VARIANTARG* dest, const VARIANTARG* source, USHORT flags, VARTYPE vt);
-HRESULT WINAPI VariantChangeTypeEx(VARIANTARG* dest, const VARIANTARG* source, LCID lcid, USHORT flags,
+HRESULT WINAPI VariantChangeType(VARIANTARG* dest, VARIANTARG* source, USHORT flags, VARTYPE vt);
+HRESULT WINAPI VariantChangeTypeEx(VARIANTARG* dest, VARIANTARG* source, LCID lcid, USHORT flags,
                                    VARTYPE vt);
 
 /* Safe arrays. */
 SAFEARRAY* WINAPI SafeArrayCreate(VARTYPE vt, UINT dims, SAFEARRAYBOUND* bounds);
 SAFEARRAY* WINAPI SafeArrayCreateVector(VARTYPE vt, LONG lowerBound, ULONG elements);
+/* Arrays of records: `extra` is the IRecordInfo of the element type. */
+SAFEARRAY* WINAPI SafeArrayCreateEx(VARTYPE vt, UINT dims, SAFEARRAYBOUND* bounds, PVOID extra);
+SAFEARRAY* WINAPI SafeArrayCreateVectorEx(VARTYPE vt, LONG lowerBound, ULONG elements, PVOID extra);
 HRESULT WINAPI SafeArrayAllocDescriptor(UINT dims, SAFEARRAY** out);
 HRESULT WINAPI SafeArrayAllocDescriptorEx(VARTYPE vt, UINT dims, SAFEARRAY** out);
 HRESULT WINAPI SafeArrayAllocData(SAFEARRAY* array);
