@@ -124,5 +124,8 @@ extern "C" HRESULT WINAPI CLSIDFromString(LPCOLESTR text, LPCLSID clsid) {
         return S_OK;
     }
     if (ParseGuid(text, clsid)) return S_OK;
-    return CO_E_CLASSSTRING;
+    // Text that is not in the registry form is taken as a programmatic
+    // identifier.
+    if (text[0] == '{') return CO_E_CLASSSTRING;
+    return SUCCEEDED(CLSIDFromProgID(text, clsid)) ? S_OK : CO_E_CLASSSTRING;
 }
