@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstring>
 
 #include <olectl.h>
 
@@ -124,4 +125,60 @@ TEST(Layout, ResultCodes) {
     EXPECT_EQ(static_cast<unsigned long>(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)), 0x80070002ul);
     EXPECT_TRUE(SUCCEEDED(S_FALSE));
     EXPECT_TRUE(FAILED(E_FAIL));
+}
+
+namespace {
+// The vtable slot of a virtual member function. Both builds use GCC's C++
+// ABI, where a pointer to a virtual member holds 1 + its byte offset in the
+// vtable, so this reads the platform headers' order on win32 and ours on
+// linux32.
+template <typename Method>
+long Slot(Method method) {
+    static_assert(sizeof(Method) == 2 * sizeof(void*), "pointer to member function");
+    long raw;
+    std::memcpy(&raw, &method, sizeof raw);
+    return (raw - 1) / static_cast<long>(sizeof(void*));
+}
+}  // namespace
+
+TEST(Layout, InterfaceMethodsSitInTheirDocumentedVtableSlots) {
+    EXPECT_EQ(Slot(&IUnknown::AddRef), 1);
+    EXPECT_EQ(Slot(&IUnknown::Release), 2);
+    EXPECT_EQ(Slot(&IClassFactory::CreateInstance), 3);
+    EXPECT_EQ(Slot(&IClassFactory::LockServer), 4);
+    EXPECT_EQ(Slot(&IDispatch::GetTypeInfoCount), 3);
+    EXPECT_EQ(Slot(&IDispatch::GetTypeInfo), 4);
+    EXPECT_EQ(Slot(&IDispatch::GetIDsOfNames), 5);
+    EXPECT_EQ(Slot(&IDispatch::Invoke), 6);
+    EXPECT_EQ(Slot(&IEnumVARIANT::Next), 3);
+    EXPECT_EQ(Slot(&IEnumVARIANT::Skip), 4);
+    EXPECT_EQ(Slot(&IEnumVARIANT::Reset), 5);
+    EXPECT_EQ(Slot(&IEnumVARIANT::Clone), 6);
+    EXPECT_EQ(Slot(&IConnectionPointContainer::EnumConnectionPoints), 3);
+    EXPECT_EQ(Slot(&IConnectionPointContainer::FindConnectionPoint), 4);
+    EXPECT_EQ(Slot(&IConnectionPoint::GetConnectionInterface), 3);
+    EXPECT_EQ(Slot(&IConnectionPoint::GetConnectionPointContainer), 4);
+    EXPECT_EQ(Slot(&IConnectionPoint::Advise), 5);
+    EXPECT_EQ(Slot(&IConnectionPoint::Unadvise), 6);
+    EXPECT_EQ(Slot(&IConnectionPoint::EnumConnections), 7);
+    EXPECT_EQ(Slot(&IEnumConnections::Next), 3);
+    EXPECT_EQ(Slot(&IEnumConnections::Clone), 6);
+    EXPECT_EQ(Slot(&IEnumConnectionPoints::Next), 3);
+    EXPECT_EQ(Slot(&IEnumConnectionPoints::Clone), 6);
+    EXPECT_EQ(Slot(&IRecordInfo::RecordInit), 3);
+    EXPECT_EQ(Slot(&IRecordInfo::RecordClear), 4);
+    EXPECT_EQ(Slot(&IRecordInfo::RecordCopy), 5);
+    EXPECT_EQ(Slot(&IRecordInfo::GetGuid), 6);
+    EXPECT_EQ(Slot(&IRecordInfo::GetName), 7);
+    EXPECT_EQ(Slot(&IRecordInfo::GetSize), 8);
+    EXPECT_EQ(Slot(&IRecordInfo::GetTypeInfo), 9);
+    EXPECT_EQ(Slot(&IRecordInfo::GetField), 10);
+    EXPECT_EQ(Slot(&IRecordInfo::GetFieldNoCopy), 11);
+    EXPECT_EQ(Slot(&IRecordInfo::PutField), 12);
+    EXPECT_EQ(Slot(&IRecordInfo::PutFieldNoCopy), 13);
+    EXPECT_EQ(Slot(&IRecordInfo::GetFieldNames), 14);
+    EXPECT_EQ(Slot(&IRecordInfo::IsMatchingType), 15);
+    EXPECT_EQ(Slot(&IRecordInfo::RecordCreate), 16);
+    EXPECT_EQ(Slot(&IRecordInfo::RecordCreateCopy), 17);
+    EXPECT_EQ(Slot(&IRecordInfo::RecordDestroy), 18);
 }
