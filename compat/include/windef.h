@@ -18,7 +18,6 @@
 #define __brivel_declspec_noreturn __attribute__((noreturn))
 
 typedef int BOOL;
-
 typedef unsigned char BYTE;
 typedef unsigned short WORD;
 typedef unsigned long DWORD;

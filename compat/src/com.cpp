@@ -95,7 +95,8 @@ extern "C" HRESULT WINAPI CoGetClassObject(REFCLSID clsid, DWORD context, LPVOID
         } else {
             HMODULE module = LoadLibraryA(library.c_str());
             if (!module) return CO_E_DLLNOTFOUND;
-            getClassObject = reinterpret_cast<GetClassObjectFunction>(GetProcAddress(module, "DllGetClassObject"));
+            getClassObject = reinterpret_cast<GetClassObjectFunction>(
+                reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
             if (!getClassObject) {
                 FreeLibrary(module);
                 return CO_E_ERRORINDLL;

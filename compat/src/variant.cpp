@@ -121,8 +121,6 @@ struct Number {
     bool isBool;
 };
 
-bool IsSpace(OLECHAR c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 std::string Narrow(BSTR text) {
     std::string out;
     for (UINT i = 0; i < SysStringLen(text); ++i) out.push_back(text[i] < 0x80 ? static_cast<char>(text[i]) : '\x01');
