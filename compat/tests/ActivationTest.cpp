@@ -89,6 +89,17 @@ TEST_F(Activation, CreatesTheRegisteredServersObject) {
     second->Release();
 }
 
+TEST_F(Activation, AServerSharesTheCallersInitialisedThread) {
+    HMODULE server = LoadLibraryA(TestServerPath().c_str());
+    ASSERT_NE(server, nullptr);
+    typedef HRESULT (*Activate)(void);
+    Activate activate = reinterpret_cast<Activate>(
+        reinterpret_cast<void*>(GetProcAddress(server, "BrivelTestServerActivate")));
+    ASSERT_NE(activate, nullptr);
+    EXPECT_EQ(activate(), S_OK);
+    FreeLibrary(server);
+}
+
 TEST_F(Activation, TheClassObjectIsAClassFactory) {
     IClassFactory* factory = nullptr;
     ASSERT_EQ(CoGetClassObject(CLSID_BrivelTestCounter, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,

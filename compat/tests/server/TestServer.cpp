@@ -83,3 +83,17 @@ extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllCanUnloadNow(void) {
 
 // A plain export for the loader tests.
 extern "C" __declspec(dllexport) int BrivelTestServerAnswer(void) { return 42; }
+
+// Activates this server's own class on the calling thread, as a server that
+// uses other COM classes does: the thread's COM initialisation is the
+// process's, not the module's.
+extern "C" __declspec(dllexport) HRESULT BrivelTestServerActivate(void) {
+    IBrivelTestCounter* counter = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_BrivelTestCounter, nullptr, CLSCTX_INPROC_SERVER, IID_IBrivelTestCounter,
+                                  reinterpret_cast<void**>(&counter));
+    if (FAILED(hr)) return hr;
+    LONG count = 0;
+    hr = counter->Increment(&count);
+    counter->Release();
+    return SUCCEEDED(hr) && count == 1 ? S_OK : E_FAIL;
+}
