@@ -63,6 +63,14 @@ TEST(Dates, SecondsRoundTripAndMillisecondsAreDropped) {
     SYSTEMTIME st;
     ASSERT_TRUE(VariantTimeToSystemTime(36526.0 + 1.0 / 86400 * 0.25, &st));
     EXPECT_EQ(st.wSecond, 0);
+    ASSERT_TRUE(VariantTimeToSystemTime(36526.0 + 1.0 / 86400 * 0.75, &st));  // to the nearest second
+    EXPECT_EQ(st.wSecond, 1);
+    ASSERT_TRUE(VariantTimeToSystemTime(36526.0 - 1.0 / 86400 * 0.25, &st));  // into the next day
+    EXPECT_EQ(st.wDay, 1);
+    EXPECT_EQ(st.wMonth, 1);
+    EXPECT_EQ(st.wYear, 2000);
+    EXPECT_EQ(st.wHour, 0);
+    EXPECT_EQ(st.wSecond, 0);
 }
 
 TEST(Dates, DayOfWeekIsFilledIn) {
@@ -107,4 +115,15 @@ TEST(Dates, LocalFileTimeUsesTheCurrentOffsetBothWays) {
     FILETIME back;
     ASSERT_TRUE(LocalFileTimeToFileTime(&converted, &back));
     EXPECT_EQ(Ticks(back), Ticks(utcFt));
+}
+
+TEST(Dates, DatesOutsideYears100To9999AreRefused) {
+    SYSTEMTIME st;
+    EXPECT_FALSE(VariantTimeToSystemTime(2958466.0, &st));  // 10000-01-01
+    EXPECT_FALSE(VariantTimeToSystemTime(-657435.0, &st));  // 0099-12-31
+    ExpectCalendar(2958465.0, 9999, 12, 31, 0, 0, 0);
+    ExpectCalendar(-657434.0, 100, 1, 1, 0, 0, 0);
+    SYSTEMTIME tooLate = Calendar(10000, 1, 1);
+    DATE date;
+    EXPECT_FALSE(SystemTimeToVariantTime(&tooLate, &date));
 }
