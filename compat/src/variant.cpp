@@ -145,8 +145,9 @@ bool EqualsIgnoringCase(const std::string& a, const char* b) {
 
 // Parses a number as written in the user's (English) locale: optional sign,
 // digits with thousands separators, a decimal point, an exponent, or a
-// hexadecimal "&H" or octal "&O" integer.
-bool ParseNumber(BSTR text, long double* out) {
+// hexadecimal "&H" or octal "&O" integer. The value is multiplied by
+// 10^`scale` while still decimal text, so that currency units come out exact.
+bool ParseNumber(BSTR text, long double* out, int scale = 0) {
     std::string s = Trim(Narrow(text));
     if (s.empty()) return false;
     if (s.size() > 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
@@ -155,6 +156,7 @@ bool ParseNumber(BSTR text, long double* out) {
         unsigned long long v = std::strtoull(s.c_str() + 2, &end, base);
         if (*end) return false;
         *out = static_cast<long double>(v);
+        for (int i = 0; i < scale; ++i) *out *= 10;
         return true;
     }
     std::string plain;
@@ -172,13 +174,17 @@ bool ParseNumber(BSTR text, long double* out) {
         } else if ((c == '+' || c == '-') && i == 0) {
             plain.push_back(c);
         } else if ((c == 'e' || c == 'E') && digits) {
-            plain.append(s, i, std::string::npos);
+            char* end = nullptr;
+            long exponent = std::strtol(s.c_str() + i + 1, &end, 10);
+            if (end == s.c_str() + i + 1 || *end) return false;
+            scale += static_cast<int>(exponent);
             break;
         } else {
             return false;
         }
     }
     if (!digits) return false;
+    if (scale) plain += "e" + std::to_string(scale);
     char* end = nullptr;
     *out = std::strtold(plain.c_str(), &end);
     return *end == 0;
@@ -498,6 +504,16 @@ HRESULT Convert(const VARIANT* src, USHORT flags, VARTYPE vt, VARIANT* out, int 
     default: break;
     }
     if (src->vt == VT_BSTR && !src->bstrVal) return DISP_E_TYPEMISMATCH;
+    if (src->vt == VT_BSTR && vt == VT_CY) {
+        long double units;
+        if (!ParseNumber(src->bstrVal, &units, 4)) return DISP_E_TYPEMISMATCH;
+        long double rounded;
+        HRESULT hr = StoreInteger(units, -9223372036854775808.0L, 9223372036854775807.0L, &rounded);
+        if (FAILED(hr)) return hr;
+        out->vt = VT_CY;
+        out->cyVal.int64 = static_cast<LONGLONG>(rounded);
+        return S_OK;
+    }
     Number n;
     HRESULT hr = ReadNumber(src, &n, false);
     if (FAILED(hr)) return hr;

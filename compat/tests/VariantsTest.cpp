@@ -339,3 +339,48 @@ TEST(Variants, ChangeInPlaceReplacesTheValue) {
     EXPECT_EQ(V_VT(&v), VT_UI1);
     EXPECT_EQ(V_UI1(&v), 64);
 }
+
+TEST(Variants, CurrencyAndSinglePrecisionText) {
+    VARIANT money;
+    VariantInit(&money);
+    V_VT(&money) = VT_CY;
+    V_CY(&money).int64 = 15000;  // 1.5
+    VARIANT out;
+    EXPECT_EQ(Change(money, VT_BSTR, &out), S_OK);
+    EXPECT_EQ(BstrText(V_BSTR(&out)), u"1.5");
+    VariantClear(&out);
+    V_CY(&money).int64 = -1234567;
+    EXPECT_EQ(Change(money, VT_BSTR, &out), S_OK);
+    EXPECT_EQ(BstrText(V_BSTR(&out)), u"-123.4567");
+    VariantClear(&out);
+    EXPECT_EQ(Change(money, VT_R8, &out), S_OK);
+    EXPECT_EQ(V_R8(&out), -123.4567);
+
+    // Text to currency, to the nearest unit. Ties (half a unit) are not
+    // tested: the documentation rounds them half to even on the decimal
+    // text, Wine goes through binary reals, and the kit never meets them.
+    const struct { const OLECHAR* text; LONGLONG units; } amounts[] = {
+        {L"12.3456", 123456}, {L"12.34567", 123457}, {L"-0.0001", -1}, {L"1.5e-3", 15}, {L"1,000", 10000000}};
+    for (const auto& amount : amounts) {
+        VARIANT text = Text(amount.text);
+        EXPECT_EQ(Change(text, VT_CY, &out), S_OK);
+        EXPECT_EQ(V_CY(&out).int64, amount.units) << BstrText(V_BSTR(&text)).size();
+        VariantClear(&text);
+    }
+
+    VARIANT single;
+    VariantInit(&single);
+    V_VT(&single) = VT_R4;
+    V_R4(&single) = 0.1f;
+    EXPECT_EQ(Change(single, VT_BSTR, &out), S_OK);
+    EXPECT_EQ(BstrText(V_BSTR(&out)), u"0.1");
+    VariantClear(&out);
+
+    VARIANT big;
+    VariantInit(&big);
+    V_VT(&big) = VT_I8;
+    V_I8(&big) = -9000000000000000000LL;
+    EXPECT_EQ(Change(big, VT_BSTR, &out), S_OK);
+    EXPECT_EQ(BstrText(V_BSTR(&out)), u"-9000000000000000000");
+    VariantClear(&out);
+}
