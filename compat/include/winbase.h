@@ -11,6 +11,12 @@
 extern "C" {
 #endif
 
+typedef struct _SECURITY_ATTRIBUTES {
+    DWORD nLength;
+    LPVOID lpSecurityDescriptor;
+    BOOL bInheritHandle;
+} SECURITY_ATTRIBUTES, *PSECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
+
 #define DLL_PROCESS_DETACH 0
 #define DLL_PROCESS_ATTACH 1
 #define DLL_THREAD_ATTACH 2
@@ -38,6 +44,12 @@ BOOL WINAPI DeleteFileA(LPCSTR fileName);
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
 DWORD WINAPI GetFileAttributesA(LPCSTR fileName);
 
+/* Directories and temporary files. */
+BOOL WINAPI CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES security);
+BOOL WINAPI RemoveDirectoryA(LPCSTR path);
+DWORD WINAPI GetTempPathA(DWORD size, LPSTR buffer);
+UINT WINAPI GetTempFileNameA(LPCSTR path, LPCSTR prefix, UINT unique, LPSTR tempFileName);
+
 /* Critical sections: recursive, as on the platform. */
 typedef struct _CRITICAL_SECTION {
     pthread_mutex_t mutex;
@@ -47,6 +59,64 @@ void WINAPI EnterCriticalSection(LPCRITICAL_SECTION section);
 BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION section);
 void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION section);
 void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION section);
+
+/* Dynamic libraries over dlopen. A module handle is the library's load
+ * address, as GetModuleFileNameA expects. */
+HMODULE WINAPI LoadLibraryA(LPCSTR fileName);
+BOOL WINAPI FreeLibrary(HMODULE module);
+typedef int(WINAPI* FARPROC)(void);
+FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName);
+HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+
+/* Handles of events and threads. */
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define INFINITE 0xFFFFFFFF
+#define WAIT_OBJECT_0 0x00000000L
+#define WAIT_FAILED 0xFFFFFFFF
+BOOL WINAPI CloseHandle(HANDLE handle);
+HANDLE WINAPI CreateEventA(LPSECURITY_ATTRIBUTES security, BOOL manualReset, BOOL initialState, LPCSTR name);
+BOOL WINAPI SetEvent(HANDLE event);
+BOOL WINAPI ResetEvent(HANDLE event);
+DWORD WINAPI WaitForSingleObject(HANDLE handle, DWORD milliseconds);
+typedef DWORD(WINAPI* LPTHREAD_START_ROUTINE)(LPVOID parameter);
+HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stackSize, LPTHREAD_START_ROUTINE start,
+                           LPVOID parameter, DWORD flags, LPDWORD threadId);
+BOOL WINAPI GetExitCodeThread(HANDLE thread, LPDWORD exitCode);
+#define STILL_ACTIVE 259
+DWORD WINAPI GetCurrentThreadId(void);
+void WINAPI Sleep(DWORD milliseconds);
+
+/* Thread-local storage. */
+#define TLS_OUT_OF_INDEXES ((DWORD)0xFFFFFFFF)
+DWORD WINAPI TlsAlloc(void);
+BOOL WINAPI TlsFree(DWORD index);
+LPVOID WINAPI TlsGetValue(DWORD index);
+BOOL WINAPI TlsSetValue(DWORD index, LPVOID value);
+
+/* Atomic counters. */
+LONG WINAPI InterlockedIncrement(LONG volatile* value);
+LONG WINAPI InterlockedDecrement(LONG volatile* value);
+LONG WINAPI InterlockedExchange(LONG volatile* target, LONG value);
+LONG WINAPI InterlockedCompareExchange(LONG volatile* target, LONG exchange, LONG comparand);
+
+/* Time. Local time follows the process time zone (TZ). */
+typedef struct _SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek;
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+} SYSTEMTIME, *PSYSTEMTIME, *LPSYSTEMTIME;
+void WINAPI GetSystemTime(LPSYSTEMTIME systemTime);
+void WINAPI GetLocalTime(LPSYSTEMTIME localTime);
+void WINAPI GetSystemTimeAsFileTime(LPFILETIME fileTime);
+BOOL WINAPI SystemTimeToFileTime(const SYSTEMTIME* systemTime, LPFILETIME fileTime);
+BOOL WINAPI FileTimeToSystemTime(const FILETIME* fileTime, LPSYSTEMTIME systemTime);
+BOOL WINAPI FileTimeToLocalFileTime(const FILETIME* fileTime, LPFILETIME localFileTime);
+BOOL WINAPI LocalFileTimeToFileTime(const FILETIME* localFileTime, LPFILETIME fileTime);
 
 /* The module that contains an address (a module handle is its load address). */
 HMODULE brivelCompatModuleOfAddress(const void* address);

@@ -33,6 +33,11 @@ typedef wchar_t WCHAR;
 typedef long long LONGLONG;
 typedef unsigned long long ULONGLONG;
 typedef long long __int64;
+typedef float FLOAT;
+typedef double DOUBLE;
+typedef DWORD LCID;
+typedef WORD LANGID;
+typedef DWORD COLORREF;
 typedef LONG HRESULT;
 typedef int INT_PTR;
 typedef unsigned int UINT_PTR;
@@ -52,11 +57,18 @@ typedef BYTE* LPBYTE;
 typedef DWORD* LPDWORD;
 typedef BOOL* LPBOOL;
 typedef LONG* LPLONG;
+typedef WORD* LPWORD;
 
 typedef void* HANDLE;
 typedef HANDLE* LPHANDLE;
 typedef struct HINSTANCE__* HINSTANCE;
 typedef HINSTANCE HMODULE;
+
+/* 100-nanosecond intervals since 1601-01-01 00:00 UTC, split in two halves. */
+typedef struct _FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+} FILETIME, *PFILETIME, *LPFILETIME;
 
 #ifndef TRUE
 #define TRUE 1
@@ -73,5 +85,6 @@ typedef HINSTANCE HMODULE;
 #define HIBYTE(w) ((BYTE)(((WORD)(w) >> 8) & 0xff))
 #define LOWORD(l) ((WORD)((l) & 0xffff))
 #define HIWORD(l) ((WORD)(((DWORD)(l) >> 16) & 0xffff))
+#define MAKELONG(low, high) ((LONG)(((WORD)(low)) | ((DWORD)((WORD)(high))) << 16))
 
 #endif

@@ -1,13 +1,17 @@
-// Module handles and file names. A module handle is the load address of the
-// shared object (or program) that contains it, as on the platform.
+// Module handles and file names, and libraries loaded at run time over
+// dlopen. A module handle is the load address of the shared object (or
+// program) that contains it, as on the platform.
 #include <windows.h>
 
 #include <dlfcn.h>
+#include <link.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <string>
 
 namespace {
@@ -53,4 +57,114 @@ extern "C" DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD
     std::memcpy(fileName, path.c_str(), path.size() + 1);
     SetLastError(ERROR_SUCCESS);
     return static_cast<DWORD>(path.size());
+}
+
+namespace {
+struct Loaded {
+    void* handle;
+    int loads;
+};
+std::mutex g_modulesLock;
+std::map<HMODULE, Loaded> g_loaded;  // libraries loaded by LoadLibraryA, by module handle
+
+// The load address of an object that dlopen returned.
+HMODULE BaseOf(void* handle) {
+    link_map* map = nullptr;
+    if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || !map) return nullptr;
+    Dl_info info;
+    if (!dladdr(map->l_ld, &info)) return nullptr;
+    return static_cast<HMODULE>(info.dli_fbase);
+}
+
+struct Search {
+    const char* name;  // file name searched for; null for the program
+    HMODULE found;
+};
+
+bool SameFileName(const char* path, const char* name) {
+    const char* base = std::strrchr(path, '/');
+    return strcasecmp(base ? base + 1 : path, name) == 0;
+}
+
+int VisitObject(dl_phdr_info* info, size_t, void* data) {
+    Search* search = static_cast<Search*>(data);
+    bool program = !info->dlpi_name || !*info->dlpi_name;
+    if (search->name ? (program || !SameFileName(info->dlpi_name, search->name)) : !program) return 0;
+    for (int i = 0; i < info->dlpi_phnum; ++i)
+        if (info->dlpi_phdr[i].p_type == PT_LOAD) {
+            search->found = reinterpret_cast<HMODULE>(info->dlpi_addr + info->dlpi_phdr[i].p_vaddr);
+            return 1;
+        }
+    return 0;
+}
+}  // namespace
+
+extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR fileName) {
+    if (!fileName || !*fileName) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    void* handle = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+    HMODULE module = handle ? BaseOf(handle) : nullptr;
+    if (!module) {
+        if (handle) dlclose(handle);
+        SetLastError(ERROR_MOD_NOT_FOUND);
+        return nullptr;
+    }
+    std::lock_guard<std::mutex> lock(g_modulesLock);
+    Loaded& loaded = g_loaded[module];
+    loaded.handle = handle;
+    ++loaded.loads;
+    return module;
+}
+
+extern "C" BOOL WINAPI FreeLibrary(HMODULE module) {
+    void* handle = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(g_modulesLock);
+        auto it = g_loaded.find(module);
+        if (it == g_loaded.end()) {
+            SetLastError(ERROR_INVALID_HANDLE);
+            return FALSE;
+        }
+        handle = it->second.handle;
+        if (--it->second.loads == 0) g_loaded.erase(it);
+    }
+    dlclose(handle);
+    return TRUE;
+}
+
+extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName) {
+    // Exports are found by name only; this loader has no ordinals.
+    if (!module || !procName || (reinterpret_cast<ULONG_PTR>(procName) >> 16) == 0) {
+        SetLastError(ERROR_PROC_NOT_FOUND);
+        return nullptr;
+    }
+    void* handle = nullptr;
+    bool borrowed = false;
+    {
+        std::lock_guard<std::mutex> lock(g_modulesLock);
+        auto it = g_loaded.find(module);
+        if (it != g_loaded.end()) handle = it->second.handle;
+    }
+    if (!handle) {  // a module this loader did not load: find it by its file
+        std::string path = ModulePath(module);
+        handle = path.empty() ? nullptr : dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+        if (!handle && ModulePath(nullptr) == path) handle = dlopen(nullptr, RTLD_NOW);
+        borrowed = handle != nullptr;
+    }
+    void* symbol = handle ? dlsym(handle, procName) : nullptr;
+    if (borrowed) dlclose(handle);
+    if (!symbol) {
+        SetLastError(ERROR_PROC_NOT_FOUND);
+        return nullptr;
+    }
+    return reinterpret_cast<FARPROC>(symbol);
+}
+
+extern "C" HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName) {
+    Search search = {moduleName, nullptr};
+    dl_iterate_phdr(VisitObject, &search);
+    if (!search.found) SetLastError(ERROR_MOD_NOT_FOUND);
+    return search.found;
 }

@@ -49,3 +49,85 @@ TEST(CriticalSection, SerialisesIncrementsFromManyThreads) {
     EXPECT_EQ(counter, 80000);
     DeleteCriticalSection(&section);
 }
+
+TEST(Events, AutoResetReleasesOneWaitManualResetStaysSignalled) {
+    HANDLE automatic = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    HANDLE manual = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    ASSERT_NE(automatic, nullptr);
+    ASSERT_NE(manual, nullptr);
+    EXPECT_EQ(WaitForSingleObject(automatic, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(SetEvent(automatic));
+    EXPECT_EQ(WaitForSingleObject(automatic, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(WaitForSingleObject(automatic, 10), static_cast<DWORD>(WAIT_TIMEOUT));  // taken by the wait
+    EXPECT_EQ(WaitForSingleObject(manual, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(WaitForSingleObject(manual, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_TRUE(ResetEvent(manual));
+    EXPECT_EQ(WaitForSingleObject(manual, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(CloseHandle(automatic));
+    EXPECT_TRUE(CloseHandle(manual));
+}
+
+TEST(Events, AWaitingThreadWakesWhenSignalled) {
+    HANDLE event = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    DWORD result = WAIT_FAILED;
+    std::thread waiter([&] { result = WaitForSingleObject(event, INFINITE); });
+    Sleep(20);
+    SetEvent(event);
+    waiter.join();
+    EXPECT_EQ(result, static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(event);
+}
+
+namespace {
+DWORD WINAPI ThreadBody(LPVOID parameter) {
+    Sleep(20);
+    return *static_cast<DWORD*>(parameter) + 1;
+}
+}  // namespace
+
+TEST(Threads, AThreadHandleIsSignalledWhenTheThreadEnds) {
+    DWORD input = 41, id = 0, code = 0;
+    HANDLE thread = CreateThread(nullptr, 0, ThreadBody, &input, 0, &id);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_NE(id, GetCurrentThreadId());
+    EXPECT_EQ(WaitForSingleObject(thread, INFINITE), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_TRUE(GetExitCodeThread(thread, &code));
+    EXPECT_EQ(code, 42u);
+    EXPECT_TRUE(CloseHandle(thread));
+}
+
+TEST(Threads, ThreadLocalSlotsAreSeparatePerThread) {
+    DWORD slot = TlsAlloc();
+    ASSERT_NE(slot, TLS_OUT_OF_INDEXES);
+    int mine = 1, theirs = 2;
+    ASSERT_TRUE(TlsSetValue(slot, &mine));
+    void* seenByOther = &mine;
+    std::thread([&] {
+        seenByOther = TlsGetValue(slot);  // a new thread starts with null
+        TlsSetValue(slot, &theirs);
+    }).join();
+    EXPECT_EQ(seenByOther, nullptr);
+    EXPECT_EQ(TlsGetValue(slot), &mine);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_TRUE(TlsFree(slot));
+}
+
+TEST(Interlocked, CountsFromManyThreadsAreExact) {
+    LONG volatile counter = 0;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&] {
+            for (int i = 0; i < 10000; ++i) {
+                InterlockedIncrement(&counter);
+                InterlockedIncrement(&counter);
+                InterlockedDecrement(&counter);
+            }
+        });
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(counter, 40000);
+    EXPECT_EQ(InterlockedDecrement(&counter), 39999);
+    EXPECT_EQ(InterlockedExchange(&counter, 5), 39999);
+    EXPECT_EQ(InterlockedCompareExchange(&counter, 9, 4), 5);  // no match: unchanged
+    EXPECT_EQ(InterlockedCompareExchange(&counter, 9, 5), 5);
+    EXPECT_EQ(counter, 9);
+}

@@ -1,0 +1,75 @@
+// Kernel object handles of this layer: events and threads. A HANDLE points
+// at a box holding a shared reference to the object, so a thread's object
+// outlives its handle while the thread runs, and the other way round.
+#ifndef BRIVEL_COMPAT_SRC_HANDLES_H
+#define BRIVEL_COMPAT_SRC_HANDLES_H
+
+#include <windows.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+namespace brivel_compat {
+
+// An object that is signalled or not; waiting on an auto-reset one takes the
+// signal.
+class Waitable {
+public:
+    Waitable(bool manualReset, bool signalled) : manualReset_(manualReset), signalled_(signalled) {}
+    virtual ~Waitable() = default;
+
+    void Set() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        signalled_ = true;
+        if (manualReset_) changed_.notify_all();
+        else changed_.notify_one();
+    }
+    void Reset() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        signalled_ = false;
+    }
+    // True when the object was (or became) signalled within the time.
+    bool Wait(DWORD milliseconds) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        auto ready = [this] { return signalled_; };
+        if (milliseconds == INFINITE) changed_.wait(lock, ready);
+        else if (!changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), ready)) return false;
+        if (!manualReset_) signalled_ = false;
+        return true;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool manualReset_;
+    bool signalled_;
+};
+
+class Event : public Waitable {
+public:
+    using Waitable::Waitable;
+};
+
+// Signalled when the thread has ended; then holds its exit code.
+class Thread : public Waitable {
+public:
+    Thread() : Waitable(true, false) {}
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+struct HandleBox {
+    std::shared_ptr<Waitable> object;
+};
+
+inline HANDLE NewHandle(std::shared_ptr<Waitable> object) { return new HandleBox{std::move(object)}; }
+
+inline Waitable* ObjectOf(HANDLE handle) {
+    if (!handle || handle == INVALID_HANDLE_VALUE) return nullptr;
+    return static_cast<HandleBox*>(handle)->object.get();
+}
+
+}  // namespace brivel_compat
+
+#endif
