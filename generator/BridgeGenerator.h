@@ -106,14 +106,13 @@ public:
     // The run's cached mapper of a known-interface row at level 0, 1 or 2.
     CTypeMapper*& KnownInterfaceMapper(int row, int level) { return m_knownMappers[row][level]; }
 
-protected:
-    // Steps of Generate after loading. The writers of the JNI file, the Java
-    // classes and the build files run here.
-    virtual bool WriteJniPrologue() { return true; }
-    virtual bool WriteJavaClasses() { return true; }
-    virtual bool WriteBuildFiles() { return true; }
-
 private:
+    // Steps of Generate after loading: the writers of the JNI file, the Java
+    // classes and the build files. Each reports its own failures.
+    bool WriteJniPrologue() { return true; }
+    bool WriteJavaClasses() { return true; }
+    bool WriteBuildFiles() { return true; }
+
     void ResetRun();
     void BuildPackageForms();
     void WalkReferencedLibraries(size_t index);
