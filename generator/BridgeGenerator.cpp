@@ -279,12 +279,12 @@ bool CBridgeGenerator::LoadTypeLibrary() {
         for (UINT impl = 0; impl < type.attr->cImplTypes; ++impl) {
             TypeInfoHolder implType;
             if (!implType.FromImplType(type.info, impl)) continue;
-            CInterfaceEntry* entry = LookupInterface(implType.attr->guid);
+            CInterfaceEntry* entry = FindInterfaceRecord(implType.attr->guid);
             if (!entry) continue;
             if (entry->isEvent) {
-                if (coclass->linkedEvents.insert(entry).second) coclass->eventInterfaces.push_back(entry);
+                LinkEventInterfaceToCoclass(coclass, entry);
             } else {
-                LinkCoclassInterface(coclass, entry);
+                LinkCoclassInterfaces(coclass, entry);
             }
         }
     }
@@ -442,7 +442,7 @@ void CBridgeGenerator::MarkSourceInterfaces() {
                 if (FAILED(type.info->GetImplTypeFlags(impl, &flags)) || !(flags & IMPLTYPEFLAG_FSOURCE)) continue;
                 TypeInfoHolder implType;
                 if (!implType.FromImplType(type.info, impl)) continue;
-                if (CInterfaceEntry* entry = LookupInterface(implType.attr->guid)) entry->isEvent = true;
+                if (CInterfaceEntry* entry = FindInterfaceRecord(implType.attr->guid)) entry->isEvent = true;
             }
         }
     }
@@ -476,13 +476,18 @@ bool CBridgeGenerator::IsControlObject(REFCLSID clsid) {
     return both;
 }
 
-void CBridgeGenerator::LinkCoclassInterface(CCoclassEntry* coclass, CInterfaceEntry* entry) {
+void CBridgeGenerator::LinkCoclassInterfaces(CCoclassEntry* coclass, CInterfaceEntry* entry) {
     if (!coclass->linkedInterfaces.insert(entry).second) return;
     coclass->interfaces.push_back(entry);
     entry->coclasses.push_back(coclass);
     entry->implementedByCoclass = true;
     for (const GUID& base : entry->baseInterfaces)
-        if (CInterfaceEntry* baseEntry = LookupInterface(base)) LinkCoclassInterface(coclass, baseEntry);
+        if (CInterfaceEntry* baseEntry = FindInterfaceRecord(base)) LinkCoclassInterfaces(coclass, baseEntry);
+}
+
+void CBridgeGenerator::LinkEventInterfaceToCoclass(CCoclassEntry* coclass, CInterfaceEntry* entry) {
+    if (coclass->linkedEvents.insert(entry).second) coclass->eventInterfaces.push_back(entry);
+    entry->isEvent = true;
 }
 
 void CBridgeGenerator::ReadAllRecordDescriptions() {
@@ -576,7 +581,7 @@ CInterfaceEntry* CBridgeGenerator::AddInterfaceRecord(ITypeInfo* info, TYPEATTR*
         if (base.attr->typekind == TKIND_DISPATCH || base.attr->typekind == TKIND_INTERFACE)
             entry->baseInterfaces.push_back(base.attr->guid);
     }
-    m_interfaceTable.SetAt(key, entry.get());
+    RegisterTypeRecord(m_interfaceTable, attr->guid, entry.get());
     m_interfaces.push_back(std::move(entry));
     return m_interfaces.back().get();
 }
@@ -596,7 +601,7 @@ CCoclassEntry* CBridgeGenerator::AddCoclassRecord(ITypeInfo* info, TYPEATTR* att
         SysFreeString(name);
         SysFreeString(doc);
     }
-    m_coclassTable.SetAt(key, entry.get());
+    RegisterTypeRecord(m_coclassTable, attr->guid, entry.get());
     m_coclassList.push_back(entry.get());
     m_coclasses.push_back(std::move(entry));
     return m_coclasses.back().get();
@@ -649,12 +654,6 @@ CEnumEntry* CBridgeGenerator::LookupEnum(const char* name) {
     return m_enumTable.Lookup(name, entry) ? entry : nullptr;
 }
 
-CInterfaceEntry* CBridgeGenerator::LookupInterface(REFGUID iid) {
-    CInterfaceEntry* entry = nullptr;
-    return m_interfaceTable.Lookup(GuidString(iid), entry) ? entry : nullptr;
-}
+CInterfaceEntry* CBridgeGenerator::FindInterfaceRecord(REFGUID iid) { return ::FindInterfaceRecord(m_interfaceTable, iid); }
 
-CCoclassEntry* CBridgeGenerator::LookupCoclass(REFGUID clsid) {
-    CCoclassEntry* entry = nullptr;
-    return m_coclassTable.Lookup(GuidString(clsid), entry) ? entry : nullptr;
-}
+CCoclassEntry* CBridgeGenerator::FindCoclassRecord(REFGUID clsid) { return ::FindInterfaceRecord(m_coclassTable, clsid); }

@@ -45,11 +45,12 @@ public:
     bool LoadTypeLibrary();
     void CheckCallbackInterfaces();
 
-    // Named-type lookup for selection and the writers.
+    // Named-type lookup for selection and the writers (interfaces and
+    // coclasses by their identifier).
     CRecordEntry* LookupRecord(const char* name);
     CEnumEntry* LookupEnum(const char* name);
-    CInterfaceEntry* LookupInterface(REFGUID iid);
-    CCoclassEntry* LookupCoclass(REFGUID clsid);
+    CInterfaceEntry* FindInterfaceRecord(REFGUID iid);
+    CCoclassEntry* FindCoclassRecord(REFGUID clsid);
 
     // Known libraries (ADO and MSXML) and their settings.
     bool IsKnownLibrary(const char* libraryName, CString& package, CString& mangledPackage, CString& packagePath);
@@ -124,7 +125,8 @@ private:
     void MarkSourceInterfaces();
     bool IsFreeThreadingCoclass(REFCLSID clsid);
     bool IsControlObject(REFCLSID clsid);
-    void LinkCoclassInterface(CCoclassEntry* coclass, CInterfaceEntry* entry);
+    void LinkCoclassInterfaces(CCoclassEntry* coclass, CInterfaceEntry* entry);
+    void LinkEventInterfaceToCoclass(CCoclassEntry* coclass, CInterfaceEntry* entry);
     void ReadAllRecordDescriptions();
     void ResolveAliases();
 

@@ -13,4 +13,4 @@ struct CKnownInterfaceRow {
     const char* interfaceName;
 };
 
-extern const CKnownInterfaceRow g_knownInterfaceRows[kKnownInterfaceCount];
+extern const CKnownInterfaceRow KnownInterfaceTable[kKnownInterfaceCount];

@@ -45,5 +45,16 @@ CTypeMapper* FindRecord(CBridgeGenerator* job, CRecordEntry* record, bool byRef,
 CString WideToAnsi(const OLECHAR* text);
 // The braced registry form of a GUID ("{...}"), as StringFromCLSID gives it.
 CString GuidString(REFGUID guid);
+// Tables of coclass and interface records keyed by the braced identifier.
+template <class Record>
+void RegisterTypeRecord(brivel::StringKeyedMap<Record*>& table, REFGUID id, Record* record) {
+    table.SetAt(GuidString(id), record);
+}
+template <class Record>
+Record* FindInterfaceRecord(brivel::StringKeyedMap<Record*>& table, REFGUID id) {
+    Record* record = nullptr;
+    return table.Lookup(GuidString(id), record) ? record : nullptr;
+}
+
 // The name of a type (GetDocumentation of index -1).
 CString TypeInfoName(ITypeInfo* info);

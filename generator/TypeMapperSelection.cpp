@@ -302,8 +302,10 @@ CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HRE
     if (!mapper && error == "Unable to get type information") {
         if (attr->typekind == TKIND_ALIAS && IsEqualGUID(attr->guid, kOleColorGuid)) {
             mapper = level == 2 ? static_cast<CTypeMapper*>(&g_colorRefMapper) : &g_colorMapper;
-        } else if (attr->typekind == TKIND_ALIAS &&
+        } else if ((attr->typekind == TKIND_ALIAS || attr->typekind == TKIND_DISPATCH ||
+                    attr->typekind == TKIND_INTERFACE) &&
                    (IsEqualGUID(attr->guid, kFontGuid1) || IsEqualGUID(attr->guid, kFontGuid2))) {
+            // The standard OLE library declares the font types as interfaces.
             error = "Font Types are not supported";
         } else if (attr->typekind == TKIND_ALIAS && !IsAllZeroGuid(attr->guid)) {
             mapper = SelectTypeMapper(target, false, job, &attr->tdescAlias, false, kContextParameter, error);
@@ -339,8 +341,8 @@ CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int leve
 CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char* name, int level, int kind,
                                  CString& error, int mode) {
     if (!IsAllZeroGuid(guid)) {
-        if (CInterfaceEntry* entry = job->LookupInterface(guid)) return ComTypeMapper(job, entry, level, kind);
-        if (CCoclassEntry* entry = job->LookupCoclass(guid)) return ComTypeMapper(job, entry, level, kind);
+        if (CInterfaceEntry* entry = job->FindInterfaceRecord(guid)) return ComTypeMapper(job, entry, level, kind);
+        if (CCoclassEntry* entry = job->FindCoclassRecord(guid)) return ComTypeMapper(job, entry, level, kind);
     }
     CString enumName(name);
     job->EnumRenameTable().Lookup(name, enumName);
@@ -374,7 +376,7 @@ CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char
 
 CTypeMapper* FindKnownInterfaceMapper(CBridgeGenerator* job, REFGUID guid, int level) {
     for (int row = 0; row < kKnownInterfaceCount; ++row) {
-        const CKnownInterfaceRow& known = g_knownInterfaceRows[row];
+        const CKnownInterfaceRow& known = KnownInterfaceTable[row];
         if (!IsEqualGUID(known.id, guid)) continue;
         int slot = level <= 0 ? 0 : level == 1 ? 1 : 2;
         CTypeMapper*& cached = job->KnownInterfaceMapper(row, slot);

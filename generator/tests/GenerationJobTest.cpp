@@ -72,10 +72,10 @@ TEST_F(GenerationJob, CollectsCoclassesInterfacesEnumerationsRecordsAndAliases) 
     auto names = InterfaceNames(job, true);
     EXPECT_TRUE(Contains(names, "IShape"));
     EXPECT_TRUE(Contains(names, "IOrphan"));
-    CInterfaceEntry* events = job.LookupInterface(ParseGuid("{5A1B0000-0000-4000-8000-000000000031}"));
+    CInterfaceEntry* events = job.FindInterfaceRecord(ParseGuid("{5A1B0000-0000-4000-8000-000000000031}"));
     ASSERT_NE(events, nullptr);
     EXPECT_TRUE(events->isEvent);
-    CInterfaceEntry* orphan = job.LookupInterface(ParseGuid("{5A1B0000-0000-4000-8000-000000000033}"));
+    CInterfaceEntry* orphan = job.FindInterfaceRecord(ParseGuid("{5A1B0000-0000-4000-8000-000000000033}"));
     ASSERT_NE(orphan, nullptr);
     EXPECT_FALSE(orphan->implementedByCoclass);
 
@@ -147,7 +147,7 @@ TEST_F(GenerationJob, ReferencedLibraryIsLoadedAndItsTypesCollected) {
     ASSERT_TRUE(Run(importer)) << (job.messages.empty() ? "" : job.messages[0]);
     // stdole is dropped; the imported library stays after the main one.
     ASSERT_EQ(job.ReferencedLibraries().size(), 2u);
-    EXPECT_NE(job.LookupInterface(ParseGuid("{5A1B0001-0000-4000-8000-000000000030}")), nullptr);
+    EXPECT_NE(job.FindInterfaceRecord(ParseGuid("{5A1B0001-0000-4000-8000-000000000030}")), nullptr);
     EXPECT_NE(job.LookupEnum("Shade"), nullptr);
     ASSERT_EQ(job.CoclassList().size(), 1u);
     EXPECT_STREQ(job.CoclassList()[0]->javaName, "Importer");
@@ -159,7 +159,7 @@ TEST_F(GenerationJob, TypeRepeatedAsFirstTypeOfAnotherLibraryIsCollectedOnce) {
     ASSERT_TRUE(Run(main)) << (job.messages.empty() ? "" : job.messages[0]);
     ASSERT_EQ(job.ReferencedLibraries().size(), 2u);
     EXPECT_NE(job.LookupEnum("Tone"), nullptr);
-    CInterfaceEntry* entry = job.LookupInterface(kImporterIid);
+    CInterfaceEntry* entry = job.FindInterfaceRecord(kImporterIid);
     ASSERT_NE(entry, nullptr);
     EXPECT_STREQ(entry->javaName, "IImporter");  // no second class IImporter_
     EXPECT_EQ(job.InterfaceTable().GetCount(), 2);
@@ -170,6 +170,13 @@ TEST_F(GenerationJob, FailuresAreReportedWithThePath) {
     ASSERT_EQ(job.messages.size(), 1u);
     EXPECT_EQ(job.messages[0], "C:\\no\\such\\library.tlb: File does not exist");
     EXPECT_EQ(job.CurrentLibrary(), nullptr);
+
+    // A path longer than the platform's classic limit is handled whole.
+    job.messages.clear();
+    std::string longPath = "C:\\" + std::string(300, 'x') + "\\library.tlb";
+    EXPECT_FALSE(Run(longPath));
+    ASSERT_EQ(job.messages.size(), 1u);
+    EXPECT_EQ(job.messages[0], longPath + ": File does not exist");
 
     job.messages.clear();
     std::string notALibrary = FixturePath("Shapes.idl.txt");
@@ -193,7 +200,7 @@ TEST_F(GenerationJob, CallbackInterfacesAreMarkedAndMissingOnesWarned) {
     job.AddCallbackInterface("iorphan");
     ASSERT_TRUE(Run(FixturePath("Shapes.tlb")));
     EXPECT_TRUE(job.messages.empty());
-    CInterfaceEntry* orphan = job.LookupInterface(ParseGuid("{5A1B0000-0000-4000-8000-000000000033}"));
+    CInterfaceEntry* orphan = job.FindInterfaceRecord(ParseGuid("{5A1B0000-0000-4000-8000-000000000033}"));
     EXPECT_TRUE(orphan->isCallback);
     EXPECT_TRUE(orphan->isEvent);
 

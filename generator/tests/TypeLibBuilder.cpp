@@ -218,3 +218,60 @@ bool WriteThreadingLibrary(const std::string& path) {
         if (!AddCoclass(lib, names[i], MakeGuid(0x5A1B0005, static_cast<unsigned char>(0x40 + i)), iface)) return false;
     return SUCCEEDED(lib->SaveAllChanges());
 }
+
+bool WriteStdoleUserLibrary(const std::string& path, const std::vector<std::string>& typeNames) {
+    ComPtr<ITypeLib> stdole;
+    if (FAILED(LoadTypeLib(L"stdole2.tlb", &stdole))) return false;
+    ComPtr<ITypeInfo> dispatch;
+    if (!DispatchInfo(&dispatch)) return false;
+    ComPtr<ICreateTypeLib2> lib;
+    if (!NewLibrary(path, L"StdoleUserLib", MakeGuid(0x5A1B0006, 0x01), &lib)) return false;
+    ComPtr<ICreateTypeInfo> iface;
+    if (FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(L"IStdoleUser"), TKIND_INTERFACE, &iface))) return false;
+    iface->SetGuid(MakeGuid(0x5A1B0006, 0x30));
+    iface->SetTypeFlags(TYPEFLAG_FOLEAUTOMATION);
+    HREFTYPE baseRef = 0;
+    if (FAILED(iface->AddRefTypeInfo(dispatch, &baseRef)) || FAILED(iface->AddImplType(0, baseRef))) return false;
+    std::vector<std::wstring> methodNames;
+    for (size_t i = 0; i < typeNames.size(); ++i) {
+        std::string name = typeNames[i];
+        bool pointer = !name.empty() && name.back() == '*';
+        if (pointer) name.pop_back();
+        std::wstring wide = Wide(name);
+        ITypeInfo* found[1] = {};
+        MEMBERID ids[1] = {};
+        USHORT count = 1;
+        if (FAILED(stdole->FindName(&wide[0], 0, found, ids, &count)) || count == 0) return false;
+        ComPtr<ITypeInfo> type;
+        type.p = found[0];
+        HREFTYPE ref = 0;
+        if (FAILED(iface->AddRefTypeInfo(type, &ref))) return false;
+        TYPEDESC pointee = {};
+        pointee.vt = VT_USERDEFINED;
+        pointee.hreftype = ref;
+        ELEMDESC param = {};
+        param.paramdesc.wParamFlags = PARAMFLAG_FIN;
+        if (pointer) {
+            param.tdesc.vt = VT_PTR;
+            param.tdesc.lptdesc = &pointee;
+        } else {
+            param.tdesc = pointee;
+        }
+        FUNCDESC func = {};
+        func.memid = static_cast<MEMBERID>(i + 1);
+        func.funckind = FUNC_PUREVIRTUAL;
+        func.invkind = INVOKE_FUNC;
+        func.callconv = CC_STDCALL;
+        func.cParams = 1;
+        func.lprgelemdescParam = &param;
+        func.elemdescFunc.tdesc.vt = VT_HRESULT;
+        methodNames.push_back(L"Use" + std::to_wstring(i + 1));
+        LPOLESTR names[] = {&methodNames.back()[0], const_cast<LPOLESTR>(L"value")};
+        if (FAILED(iface->AddFuncDesc(static_cast<UINT>(i), &func)) ||
+            FAILED(iface->SetFuncAndParamNames(static_cast<UINT>(i), names, 2)))
+            return false;
+    }
+    if (FAILED(iface->LayOut())) return false;
+    if (!AddCoclass(lib, L"StdoleUser", MakeGuid(0x5A1B0006, 0x40), iface)) return false;
+    return SUCCEEDED(lib->SaveAllChanges());
+}

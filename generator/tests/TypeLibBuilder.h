@@ -7,6 +7,7 @@
 #include <oaidl.h>
 
 #include <string>
+#include <vector>
 
 // A library "ImporterLib" whose interface IImporter (IDispatch-based) has
 // Use([in] IImported* other, [in] Shade shade) with both types taken from
@@ -22,5 +23,10 @@ bool WriteRepeatLibraries(const std::string& repeatPath, const std::string& main
 // A library "ThreadingLib" of three creatable coclasses whose CLSIDs are
 // {5A1B0005-0000-4000-8000-0000000000 40, 41, 42}, registered nowhere.
 bool WriteThreadingLibrary(const std::string& path);
+
+// A library "StdoleUserLib" whose interface IStdoleUser has one method per
+// standard OLE type named (by its name in stdole2.tlb), each taking that
+// type: by value, or through one pointer when the name ends in "*".
+bool WriteStdoleUserLibrary(const std::string& path, const std::vector<std::string>& typeNames);
 
 extern const GUID kImporterIid;

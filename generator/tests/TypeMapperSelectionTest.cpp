@@ -1,5 +1,6 @@
 #include "StaticTypeMappers.h"
 #include "TestJob.h"
+#include "TypeLibBuilder.h"
 #include "TypeMapperSelection.h"
 
 #include <gtest/gtest.h>
@@ -239,6 +240,24 @@ TEST_F(Selection, FixtureParametersOnBothPaths) {
     EXPECT_STREQ(word, "array");
 }
 
+TEST_F(Selection, OptionalAndUnsignedParameters) {
+    std::vector<CTypeMapper*> mappers;
+    // Optional([in, optional] VARIANT maybe, [in, defaultvalue(3)] long three)
+    ASSERT_TRUE(Check(false, 9, mappers)) << error;
+    EXPECT_EQ(mappers, (std::vector<CTypeMapper*>{&g_variantMapper, &g_longMapper}));
+    // Unsigned([out] unsigned long* ul, [in] unsigned short us)
+    ASSERT_TRUE(Check(false, 10, mappers)) << error;
+    EXPECT_EQ(mappers, (std::vector<CTypeMapper*>{&g_ulongRefMapper, &g_ushortMapper}));
+}
+
+TEST_F(Selection, RecordArrayInsideARecordIsRefused) {
+    CRecordEntry* polygon = job.LookupRecord("Polygon");
+    ASSERT_NE(polygon, nullptr);
+    ASSERT_EQ(polygon->fields.size(), 2u);
+    EXPECT_EQ(polygon->fields[1].mapper, nullptr);
+    EXPECT_STREQ(polygon->fields[1].error, "Nested record types in arrays of records are not supported");
+}
+
 TEST_F(Selection, FailuresOfWholeFunctions) {
     std::vector<CTypeMapper*> mappers;
     CTypeMapper* result = nullptr;
@@ -275,4 +294,37 @@ TEST_F(Selection, KnownInterfacesOfThePreGeneratedLibraries) {
     document->GetJavaType(text);
     EXPECT_STREQ(text, "brivel.msxml.IXMLDOMDocument");
     EXPECT_EQ(FindKnownInterfaceMapper(&job, ParseGuid("{5A1B0000-0000-4000-8000-000000000030}"), 0), nullptr);
+}
+
+TEST_F(ComTest, StandardOleTypes) {
+    std::string path = FixturePath("StdoleUser.tlb");
+    ASSERT_TRUE(WriteStdoleUserLibrary(path, {"OLE_COLOR", "OLE_COLOR*", "Font*", "Picture*", "IEnumVARIANT*",
+                                              "OLE_XPOS_PIXELS"}));
+    CTestJob job;
+    job.SetOptions(path.c_str(), "C:\\out", "p", "C:\\lib\\x.dll");
+    ASSERT_TRUE(job.Generate()) << (job.messages.empty() ? "" : job.messages[0]);
+    job.FinishJob(true);
+    ITypeInfo* info = nullptr;
+    ASSERT_EQ(job.ReferencedLibraries()[0]->GetTypeInfoOfGuid(ParseGuid("{5A1B0006-0000-4000-8000-000000000030}"), &info), S_OK);
+    auto select = [&](UINT index, bool vtbl, CString& error) {
+        FUNCDESC* func = nullptr;
+        info->GetFuncDesc(index, &func);
+        const TYPEDESC* desc = &func->lprgelemdescParam[0].tdesc;
+        CTypeMapper* mapper = vtbl ? SelectVtblParamMapper(info, false, &job, desc, false, kContextParameter, error)
+                                   : SelectTypeMapper(info, false, &job, desc, false, kContextParameter, error);
+        info->ReleaseFuncDesc(func);
+        return mapper;
+    };
+    CString error;
+    EXPECT_EQ(select(0, false, error), &g_colorMapper);
+    EXPECT_EQ(select(1, false, error), &g_colorMapper);  // level 1 is the colour by value
+    // The standard library declares Font as a dispatch interface.
+    EXPECT_EQ(select(2, true, error), nullptr);
+    EXPECT_STREQ(error, "Font Types are not supported");
+    EXPECT_EQ(select(3, true, error), nullptr);  // no table and no known library knows it
+    EXPECT_STREQ(error, "Unable to get type information");
+    EXPECT_EQ(select(4, true, error), &g_enumeratorMarkerMapper);
+    // Another alias with an identifier: the aliased type.
+    EXPECT_EQ(select(5, false, error), &g_longMapper) << error;
+    info->Release();
 }
