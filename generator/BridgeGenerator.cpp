@@ -83,6 +83,7 @@ CBridgeGenerator::~CBridgeGenerator() {
     if (m_jniFile) fclose(m_jniFile);
     if (m_currentLibrary) m_currentLibrary->Release();
     for (ITypeLib* lib : m_libraries) lib->Release();
+    for (ITypeLib* lib : m_keptLibraries) lib->Release();
 }
 
 void CBridgeGenerator::SetOptions(const char* typeLibraryPath, const char* outputFolder, const char* javaPackage,
@@ -113,6 +114,8 @@ void CBridgeGenerator::ResetRun() {
     }
     for (ITypeLib* lib : m_libraries) lib->Release();
     m_libraries.clear();
+    for (ITypeLib* lib : m_keptLibraries) lib->Release();
+    m_keptLibraries.clear();
     m_coclassList.clear();
     m_interfaceTable.RemoveAll();
     m_coclassTable.RemoveAll();
@@ -242,21 +245,19 @@ bool CBridgeGenerator::LoadTypeLibrary() {
             case TKIND_ALIAS: AddAlias(type.info, static_cast<int>(i), type.attr, namesTaken); break;
             case TKIND_COCLASS:
                 if (libIndex == 0 && several) {
-                    CString name = TypeLibEntryName(current, static_cast<int>(i));
-                    CString javaName;
-                    MakeJavaIdentifier(javaName, name, &namesTaken);
-                    reservedCoclassNames.push_back(javaName);
+                    // Held back while the other libraries take their names.
+                    CString key;
+                    MakeJavaIdentifierFree(key, TypeLibEntryName(current, static_cast<int>(i)));
+                    key.MakeLower();
+                    namesTaken.SetAt(key, 1);
+                    reservedCoclassNames.push_back(key);
                 }
                 break;
             default: break;
             }
         }
     }
-    for (const CString& name : reservedCoclassNames) {
-        CString key(name);
-        key.MakeLower();
-        namesTaken.RemoveKey(key);
-    }
+    for (const CString& key : reservedCoclassNames) namesTaken.RemoveKey(key);
 
     MarkSourceInterfaces();
 
@@ -611,6 +612,7 @@ CEnumEntry* CBridgeGenerator::AddEnumRecord(ITypeInfo* info, TYPEATTR*, int inde
     ITypeLib* lib = nullptr;
     UINT libIndex = 0;
     if (FAILED(info->GetContainingTypeLib(&lib, &libIndex)) || !lib) return nullptr;
+    KeepLibrary(lib);
     lib->Release();
     (void)index;
     for (auto& existing : m_enums)
@@ -628,6 +630,7 @@ CRecordEntry* CBridgeGenerator::AddRecordRecord(ITypeInfo* info, TYPEATTR* attr,
     ITypeLib* lib = nullptr;
     UINT libIndex = 0;
     if (FAILED(info->GetContainingTypeLib(&lib, &libIndex)) || !lib) return nullptr;
+    KeepLibrary(lib);
     lib->Release();
     (void)index;
     for (auto& existing : m_records)
@@ -642,6 +645,15 @@ CRecordEntry* CBridgeGenerator::AddRecordRecord(ITypeInfo* info, TYPEATTR* attr,
     m_recordTable.SetAt(entry->javaName, entry.get());
     m_records.push_back(std::move(entry));
     return m_records.back().get();
+}
+
+void CBridgeGenerator::KeepLibrary(ITypeLib* lib) {
+    for (ITypeLib* known : m_libraries)
+        if (known == lib) return;
+    for (ITypeLib* known : m_keptLibraries)
+        if (known == lib) return;
+    lib->AddRef();
+    m_keptLibraries.push_back(lib);
 }
 
 CRecordEntry* CBridgeGenerator::LookupRecord(const char* name) {

@@ -135,6 +135,8 @@ private:
     CEnumEntry* AddEnumRecord(ITypeInfo* info, TYPEATTR* attr, int index, CNameSet& namesTaken);
     CRecordEntry* AddRecordRecord(ITypeInfo* info, TYPEATTR* attr, int index, CNameSet& namesTaken);
     void ReadRecordDescription(ITypeInfo* info, CRecordEntry* record);
+    // Keeps a reference on the library of an entry for the run.
+    void KeepLibrary(ITypeLib* lib);
 
     std::vector<CCoclassEntry*> m_coclassList;
     CMapStringToPtr<CInterfaceEntry> m_interfaceTable;
@@ -161,6 +163,7 @@ private:
     CKnownLibrarySettings m_ado;
     CKnownLibrarySettings m_xml;
     std::vector<ITypeLib*> m_libraries;
+    std::vector<ITypeLib*> m_keptLibraries;  // libraries of entries that the list dropped
     bool m_hasControls = false;
     StringKeyedMap<int> m_controlTable;
     CMapStringToPtr<CTypeMapper> m_aliasMappers;

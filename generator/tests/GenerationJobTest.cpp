@@ -163,6 +163,10 @@ TEST_F(GenerationJob, TypeRepeatedAsFirstTypeOfAnotherLibraryIsCollectedOnce) {
     ASSERT_NE(entry, nullptr);
     EXPECT_STREQ(entry->javaName, "IImporter");  // no second class IImporter_
     EXPECT_EQ(job.InterfaceTable().GetCount(), 2);
+    // The coclass keeps its name; the other library's enumeration gives way.
+    ASSERT_EQ(job.CoclassList().size(), 1u);
+    EXPECT_STREQ(job.CoclassList()[0]->javaName, "RepeatMain");
+    EXPECT_NE(job.LookupEnum("RepeatMain_"), nullptr);
 }
 
 TEST_F(GenerationJob, FailuresAreReportedWithThePath) {

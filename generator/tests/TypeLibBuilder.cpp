@@ -152,20 +152,23 @@ bool WriteRepeatLibraries(const std::string& repeatPath, const std::string& main
         if (!NewLibrary(repeatPath, L"RepeatLib", MakeGuid(0x5A1B0003, 0x01), &lib)) return false;
         ComPtr<ICreateTypeInfo> first;
         if (!AddInterface(lib, L"IImporter", kImporterIid, dispatch, {}, &first)) return false;
-        ComPtr<ICreateTypeInfo> tone;
-        if (FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(L"Tone"), TKIND_ENUM, &tone))) return false;
-        VARDESC value = {};
-        VARIANT zero;
-        VariantInit(&zero);
-        V_VT(&zero) = VT_I4;
-        V_I4(&zero) = 0;
-        value.memid = 0x40000000;
-        value.varkind = VAR_CONST;
-        value.lpvarValue = &zero;
-        value.elemdescVar.tdesc.vt = VT_I4;
-        if (FAILED(tone->AddVarDesc(0, &value)) || FAILED(tone->SetVarName(0, const_cast<LPOLESTR>(L"Soft"))) ||
-            FAILED(tone->LayOut()))
-            return false;
+        // Tone, and an enumeration named like the main library's coclass.
+        for (const wchar_t* name : {L"Tone", L"RepeatMain"}) {
+            ComPtr<ICreateTypeInfo> enumeration;
+            if (FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(name), TKIND_ENUM, &enumeration))) return false;
+            VARDESC value = {};
+            VARIANT zero;
+            VariantInit(&zero);
+            V_VT(&zero) = VT_I4;
+            V_I4(&zero) = 0;
+            value.memid = 0x40000000;
+            value.varkind = VAR_CONST;
+            value.lpvarValue = &zero;
+            value.elemdescVar.tdesc.vt = VT_I4;
+            if (FAILED(enumeration->AddVarDesc(0, &value)) ||
+                FAILED(enumeration->SetVarName(0, const_cast<LPOLESTR>(L"Soft"))) || FAILED(enumeration->LayOut()))
+                return false;
+        }
         if (FAILED(lib->SaveAllChanges())) return false;
     }
     ComPtr<ITypeLib> repeat;

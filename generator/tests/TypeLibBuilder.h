@@ -15,7 +15,7 @@
 bool WriteImporterLibrary(const std::string& path, const std::string& importedPath);
 
 // A library "RepeatLib" whose first type is an interface with the identifier
-// of IImporter, followed by an enumeration Tone; and a main library
+// of IImporter, followed by the enumerations Tone and RepeatMain; and a main library
 // "RepeatMainLib" whose coclass's interface IRepeatMain takes a Tone and
 // derives from IImporter of the first.
 bool WriteRepeatLibraries(const std::string& repeatPath, const std::string& mainPath);
