@@ -34,6 +34,18 @@ TEST(NamingHelpers, ReservedWordsGetAnUnderscore) {
     EXPECT_STREQ(MakeJavaIdentifierFree(out, "whilst"), "whilst");
 }
 
+TEST(NamingHelpers, EveryReservedWordIsFound) {
+    const char* words[] = {
+        "Class", "Object", "System", "_", "abstract", "assert", "boolean", "break", "byte", "case", "catch", "char",
+        "class", "const", "continue", "default", "do", "double", "else", "enum", "extends", "false", "final",
+        "finally", "float", "for", "goto", "if", "implements", "import", "instanceof", "int", "interface", "java",
+        "long", "native", "new", "null", "package", "private", "protected", "public", "return", "short", "static",
+        "strictfp", "super", "switch", "synchronized", "this", "throw", "throws", "transient", "true", "try", "void",
+        "volatile", "while"};
+    for (const char* word : words) EXPECT_TRUE(IsJavaReservedWord(word)) << word;
+    for (const char* word : {"object", "system", "Int", "whilex", "a", "", "zzz"}) EXPECT_FALSE(IsJavaReservedWord(word)) << word;
+}
+
 TEST(NamingHelpers, TakenNamesAreMadeUniqueIgnoringCase) {
     CNameSet taken;
     CString out;
