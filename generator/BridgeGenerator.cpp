@@ -340,7 +340,7 @@ void CBridgeGenerator::WalkReferencedLibraries(size_t index) {
                     for (SHORT p = 0; p < func->cParams; ++p) VisitTypeDesc(type.info, func->lprgelemdescParam[p].tdesc);
                     type.info->ReleaseFuncDesc(func);
                 }
-                // fall through: variables of interfaces and fields of records
+                [[fallthrough]];  // variables of interfaces, like fields of records
             case TKIND_RECORD:
                 for (UINT v = 0; v < type.attr->cVars; ++v) {
                     VARDESC* var = nullptr;
