@@ -1,0 +1,181 @@
+// One Java-to-COM generation run: loads a type library and every library it
+// references, collects its coclasses, interfaces, enumerations, records and
+// aliases into tables, names them for Java, marks event and callback
+// interfaces, and drives the writers of the bridge.
+#pragma once
+
+#include "BrvString.h"
+#include "GeneratorTypes.h"
+#include "StringMap.h"
+#include "TypeMapper.h"
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using brivel::CMapStringToPtr;
+using brivel::CMapStringToString;
+using brivel::StringKeyedMap;
+
+// A set of names (the value is unused).
+using CNameSet = StringKeyedMap<int>;
+
+class CBridgeGenerator {
+public:
+    CBridgeGenerator();
+    virtual ~CBridgeGenerator();
+
+    // Locate the C++ compiler's environment script and the JDK home.
+    virtual CString FindVcvars32Bat();
+    virtual CString FindJdkHome();
+    // Every failure and warning of a run reaches the user through this.
+    virtual void ReportMessage(const char* a, const char* b) = 0;
+
+    void SetOptions(const char* typeLibraryPath, const char* outputFolder, const char* javaPackage,
+                    const char* libraryPath);
+    void AddCallbackInterface(const char* name);
+    bool IsCallbackInterface(const char* name);
+
+    bool Generate();
+    void FinishJob(bool succeeded);
+
+    bool LoadTypeLibrary();
+    void CheckCallbackInterfaces();
+
+    // Named-type lookup for selection and the writers (interfaces and
+    // coclasses by their identifier).
+    CRecordEntry* LookupRecord(const char* name);
+    CEnumEntry* LookupEnum(const char* name);
+    CInterfaceEntry* FindInterfaceRecord(REFGUID iid);
+    CCoclassEntry* FindCoclassRecord(REFGUID clsid);
+
+    // Known libraries (ADO and MSXML) and their settings.
+    bool IsKnownLibrary(const char* libraryName, CString& package, CString& mangledPackage, CString& packagePath);
+    void GetAdoSettings(CString& package, CString& library, CString& jar, CString& docFolder) const;
+    void SetAdoSettings(const char* package, const char* library, const char* jar, const char* docFolder);
+    void GetXmlSettings(CString& package, CString& library, CString& jar, CString& docFolder) const;
+    void SetXmlSettings(const char* package, const char* library, const char* jar, const char* docFolder);
+    static void PresetAdo(CString& package, CString& library, CString& jar, CString& docFolder);
+    static void PresetXml(CString& package, CString& library, CString& jar, CString& docFolder);
+    bool IsAdoPreset() const;
+    bool IsXmlPreset() const;
+    const CKnownLibrarySettings& AdoSettings() const { return m_ado; }
+    const CKnownLibrarySettings& XmlSettings() const { return m_xml; }
+
+    // A Java name unique against the job's names (and a local set when given).
+    void MakeUniqueJavaName(CString& out, const char* name, CNameSet* localSet);
+
+    // Java source files in the package folder, with their header.
+    FILE* OpenJavaFile(const char* className);
+
+    // The tables and what a run has read.
+    std::vector<CCoclassEntry*>& CoclassList() { return m_coclassList; }
+    CMapStringToPtr<CInterfaceEntry>& InterfaceTable() { return m_interfaceTable; }
+    CMapStringToPtr<CCoclassEntry>& CoclassTable() { return m_coclassTable; }
+    CMapStringToPtr<CEnumEntry>& EnumTable() { return m_enumTable; }
+    CMapStringToPtr<CRecordEntry>& RecordTable() { return m_recordTable; }
+    CMapStringToString& RecordRenameTable() { return m_recordRenames; }
+    CMapStringToPtr<CRecordEntry>& RecordAliasTable() { return m_recordAliases; }
+    CMapStringToString& EnumRenameTable() { return m_enumRenames; }
+    CMapStringToPtr<CEnumEntry>& EnumAliasTable() { return m_enumAliases; }
+    CMapStringToPtr<CTypeMapper>& AliasMapperTable() { return m_aliasMappers; }
+    StringKeyedMap<int>& ControlTable() { return m_controlTable; }
+    const std::vector<ITypeLib*>& ReferencedLibraries() const { return m_libraries; }
+    ITypeLib* CurrentLibrary() const { return m_currentLibrary; }
+
+    const CString& JniLibraryName() const { return m_jniLibraryName; }
+    const CString& LibraryName() const { return m_libraryName; }
+    const CString& LibraryDocumentation() const { return m_libraryDoc; }
+    const CString& JniPackage() const { return m_jniPackage; }
+    const CString& SlashPackage() const { return m_slashPackage; }
+    const CString& FolderPackage() const { return m_folderPackage; }
+    const CString& TypeLibraryPath() const { return m_typeLibraryPath; }
+    const CString& OutputFolder() const { return m_outputFolder; }
+    const CString& JavaPackage() const { return m_javaPackage; }
+    const CString& LibraryPath() const { return m_libraryPath; }
+    bool IsFreeThreaded() const { return m_freeThreaded; }
+    bool HasControls() const { return m_hasControls; }
+    int InitType() const { return m_initType; }
+    FILE* JniFile() const { return m_jniFile; }
+    void SetJniFile(FILE* file) { m_jniFile = file; }
+
+    // Owner of mappers made for the run that no entry owns (alias targets).
+    CTypeMapper* OwnMapper(CTypeMapper* mapper) { m_ownedMappers.emplace_back(mapper); return mapper; }
+    // The run's cached mapper of a known-interface row at level 0, 1 or 2.
+    CTypeMapper*& KnownInterfaceMapper(int row, int level) { return m_knownMappers[row][level]; }
+
+private:
+    // Steps of Generate after loading: the writers of the JNI file, the Java
+    // classes and the build files. Each reports its own failures.
+    bool WriteJniPrologue() { return true; }
+    bool WriteJavaClasses() { return true; }
+    bool WriteBuildFiles() { return true; }
+
+    void ResetRun();
+    void BuildPackageForms();
+    void WalkReferencedLibraries(size_t index);
+    void VisitTypeDesc(ITypeInfo* info, const TYPEDESC& desc);
+    void AddLibraryOfType(ITypeInfo* info, HREFTYPE ref);
+    void RemoveSkippedLibraries();
+    void CollectType(ITypeInfo* info, TYPEATTR* attr, int index, CNameSet& namesTaken);
+    void AddAlias(ITypeInfo* info, int index, TYPEATTR* attr, CNameSet& namesTaken);
+    void MarkSourceInterfaces();
+    bool IsFreeThreadingCoclass(REFCLSID clsid);
+    bool IsControlObject(REFCLSID clsid);
+    void LinkCoclassInterfaces(CCoclassEntry* coclass, CInterfaceEntry* entry);
+    void LinkEventInterfaceToCoclass(CCoclassEntry* coclass, CInterfaceEntry* entry);
+    void ReadAllRecordDescriptions();
+    void ResolveAliases();
+
+    CInterfaceEntry* AddInterfaceRecord(ITypeInfo* info, TYPEATTR* attr, CNameSet& namesTaken);
+    CCoclassEntry* AddCoclassRecord(ITypeInfo* info, TYPEATTR* attr, int index, bool isControl, CNameSet& namesTaken);
+    CEnumEntry* AddEnumRecord(ITypeInfo* info, TYPEATTR* attr, int index, CNameSet& namesTaken);
+    CRecordEntry* AddRecordRecord(ITypeInfo* info, TYPEATTR* attr, int index, CNameSet& namesTaken);
+    void ReadRecordDescription(ITypeInfo* info, CRecordEntry* record);
+    // Keeps a reference on the library of an entry for the run.
+    void KeepLibrary(ITypeLib* lib);
+
+    std::vector<CCoclassEntry*> m_coclassList;
+    CMapStringToPtr<CInterfaceEntry> m_interfaceTable;
+    CMapStringToPtr<CCoclassEntry> m_coclassTable;
+    CMapStringToPtr<CEnumEntry> m_enumTable;
+    CMapStringToPtr<CRecordEntry> m_recordTable;
+    CMapStringToString m_recordRenames;
+    CMapStringToPtr<CRecordEntry> m_recordAliases;
+    CMapStringToString m_enumRenames;
+    CMapStringToPtr<CEnumEntry> m_enumAliases;
+    StringKeyedMap<int> m_callbackTable;
+    CString m_jniLibraryName;
+    CString m_libraryName;
+    CString m_libraryDoc;
+    CString m_jniPackage;
+    CString m_slashPackage;
+    FILE* m_jniFile = nullptr;
+    CString m_typeLibraryPath;
+    CString m_outputFolder;
+    CString m_javaPackage;
+    CString m_libraryPath;
+    CString m_folderPackage;
+    bool m_freeThreaded = false;
+    CKnownLibrarySettings m_ado;
+    CKnownLibrarySettings m_xml;
+    std::vector<ITypeLib*> m_libraries;
+    std::vector<ITypeLib*> m_keptLibraries;  // libraries of entries that the list dropped
+    bool m_hasControls = false;
+    StringKeyedMap<int> m_controlTable;
+    CMapStringToPtr<CTypeMapper> m_aliasMappers;
+    ITypeLib* m_currentLibrary = nullptr;
+    int m_initType = 1;
+    CNameSet m_javaNames;
+    CTypeMapper* m_knownMappers[127][3] = {};  // lower-cased names taken by MakeUniqueJavaName
+
+    // Owners of the run's entries and mappers.
+    std::vector<std::unique_ptr<CCoclassEntry>> m_coclasses;
+    std::vector<std::unique_ptr<CInterfaceEntry>> m_interfaces;
+    std::vector<std::unique_ptr<CEnumEntry>> m_enums;
+    std::vector<std::unique_ptr<CRecordEntry>> m_records;
+    std::vector<std::unique_ptr<CTypeMapper>> m_ownedMappers;
+};

@@ -1,0 +1,187 @@
+#include "NamingHelpers.h"
+
+#include "BridgeGenerator.h"
+#include "ShapeTypeMappers.h"
+
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Sorted by unsigned byte value: binary search. "Class", "Object" and
+// "System" come first; "_", "assert" and "enum" are words today's javac
+// refuses as names.
+const char* const kReservedWords[] = {
+    "Class", "Object", "System", "_", "abstract", "assert", "boolean", "break", "byte", "case", "catch", "char",
+    "class", "const", "continue", "default", "do", "double", "else", "enum", "extends", "false", "final",
+    "finally", "float", "for", "goto", "if", "implements", "import", "instanceof", "int", "interface", "java",
+    "long", "native", "new", "null", "package", "private", "protected", "public", "return", "short", "static",
+    "strictfp", "super", "switch", "synchronized", "this", "throw", "throws", "transient", "true", "try", "void",
+    "volatile", "while"};
+
+// Latin-1 letters folded to ASCII; null keeps the byte for the next test.
+const char* FoldLatin1(unsigned char c) {
+    switch (c) {
+    case ' ': return "_";
+    case 0xBC: return "1_4";
+    case 0xBD: return "1_2";
+    case 0xBE: return "3_4";
+    case 0xC7: return "C";
+    case 0xD0: return "D";
+    case 0xD1: return "N";
+    case 0xD7: return "x";
+    case 0xD8: case 0xF8: return "0";
+    case 0xDD: return "Y";
+    case 0xDE: case 0xFE: return "p";
+    case 0xDF: return "B";
+    case 0xE7: return "c";
+    case 0xF0: return "u";
+    case 0xF1: return "n";
+    case 0xFD: return "y";
+    default: break;
+    }
+    if (c >= 0xC0 && c <= 0xC5) return "A";
+    if (c == 0xC6 || (c >= 0xC8 && c <= 0xCB)) return "E";
+    if (c >= 0xCC && c <= 0xCF) return "I";
+    if (c >= 0xD2 && c <= 0xD6) return "O";
+    if (c >= 0xD9 && c <= 0xDC) return "U";
+    if (c >= 0xE0 && c <= 0xE5) return "a";
+    if (c == 0xE6 || (c >= 0xE8 && c <= 0xEB)) return "e";
+    if (c >= 0xEC && c <= 0xEF) return "i";
+    if (c >= 0xF2 && c <= 0xF6) return "o";
+    if (c >= 0xF9 && c <= 0xFC) return "u";
+    return nullptr;
+}
+
+bool IsAsciiIdentifierByte(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+CString LowerCase(const char* text) {
+    CString key(text);
+    key.MakeLower();
+    return key;
+}
+
+}  // namespace
+
+bool IsJavaReservedWord(const char* name) {
+    auto less = [](const char* a, const char* b) {
+        return strcmp(a, b) < 0;  // strcmp compares bytes as unsigned values
+    };
+    return std::binary_search(std::begin(kReservedWords), std::end(kReservedWords), name, less);
+}
+
+CString MakeJavaIdentifier(CString& out, const char* typeLibName, CNameSet* namesTaken) {
+    CString name;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(typeLibName ? typeLibName : ""); *p; ++p) {
+        if (const char* folded = FoldLatin1(*p))
+            name += folded;
+        else
+            // Anything else javac or a JNI export name cannot carry.
+            name += IsAsciiIdentifierByte(*p) ? static_cast<char>(*p) : '_';
+    }
+    if (name.IsEmpty() || (name.GetAt(0) >= '0' && name.GetAt(0) <= '9')) name = "_" + name;
+    if (IsJavaReservedWord(name)) name += "_";
+    if (namesTaken) {
+        while (namesTaken->Contains(LowerCase(name))) name += "_";
+        namesTaken->SetAt(LowerCase(name), 1);
+    }
+    out = name;
+    return out;
+}
+
+CString MakeJavaIdentifierFree(CString& out, const char* typeLibName) {
+    return MakeJavaIdentifier(out, typeLibName, nullptr);
+}
+
+void JniMangleName(CString& out, const char* name) {
+    CString mangled;
+    for (const char* p = name; *p; ++p) {
+        if (*p == '_') mangled += "_1";
+        else if (*p == ';') mangled += "_2";
+        else mangled += *p;
+    }
+    out = mangled;
+}
+
+CString WideToAnsi(const OLECHAR* text) {
+    if (!text) return CString();
+    int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return CString();
+    std::string bytes(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, &bytes[0], length, nullptr, nullptr);
+    bytes.resize(static_cast<size_t>(length - 1));
+    return CString(bytes);
+}
+
+CString GuidString(REFGUID guid) {
+    LPOLESTR text = nullptr;
+    if (FAILED(StringFromCLSID(guid, &text)) || !text) return CString();
+    CString result = WideToAnsi(text);
+    CoTaskMemFree(text);
+    return result;
+}
+
+CString TypeInfoName(ITypeInfo* info) {
+    BSTR name = nullptr;
+    CString result;
+    if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
+        result = WideToAnsi(name);
+        SysFreeString(name);
+    }
+    return result;
+}
+
+void ProgIdOrClsidString(REFCLSID clsid, CString& out) {
+    LPOLESTR text = nullptr;
+    if (SUCCEEDED(ProgIDFromCLSID(clsid, &text)) && text) {
+        out = WideToAnsi(text);
+        CoTaskMemFree(text);
+        return;
+    }
+    text = nullptr;
+    if (SUCCEEDED(StringFromCLSID(clsid, &text)) && text) {
+        out = WideToAnsi(text);
+        CoTaskMemFree(text);
+    }
+}
+
+bool IsStandardComMethod(const char* name) {
+    static const char* const kNames[] = {"QueryInterface", "AddRef",        "Release", "GetTypeInfoCount",
+                                         "GetTypeInfo",    "GetIDsOfNames", "Invoke"};
+    for (const char* standard : kNames)
+        if (strcmp(name, standard) == 0) return true;
+    return false;
+}
+
+bool IsAllZeroGuid(REFGUID guid) {
+    static const GUID zero = {};
+    return memcmp(&guid, &zero, sizeof(GUID)) == 0;
+}
+
+bool ResolveAlias(ITypeInfo*& info, TYPEATTR*& attr) {
+    ITypeInfo* target = nullptr;
+    if (FAILED(info->GetRefTypeInfo(attr->tdescAlias.hreftype, &target)) || !target) return false;
+    TYPEATTR* targetAttr = nullptr;
+    if (FAILED(target->GetTypeAttr(&targetAttr)) || !targetAttr) {
+        target->Release();
+        return false;
+    }
+    info->ReleaseTypeAttr(attr);
+    info->Release();
+    info = target;
+    attr = targetAttr;
+    return true;
+}
+
+CTypeMapper* FindRecord(CBridgeGenerator* job, CRecordEntry* record, bool byRef, int mode) {
+    for (auto& mapper : record->recordMappers) {
+        auto* recordMapper = static_cast<CRecordTypeMapper*>(mapper.get());
+        if (recordMapper->IsByRef() == byRef && recordMapper->GetMode() == mode) return recordMapper;
+    }
+    record->recordMappers.emplace_back(new CRecordTypeMapper(job, record, byRef, mode));
+    return record->recordMappers.back().get();
+}

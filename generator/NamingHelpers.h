@@ -1,0 +1,60 @@
+// Names and identifiers of a type library turned into names that Java, JNI
+// and the generated C++ accept, and a few questions about COM names.
+#pragma once
+
+#include "BrvString.h"
+#include "StringMap.h"
+
+#include <windows.h>
+#include <oaidl.h>
+
+class CBridgeGenerator;
+class CTypeMapper;
+struct CRecordEntry;
+
+// A set of names (the value is unused).
+using CNameSet = brivel::StringKeyedMap<int>;
+
+// True for the words a Java class may not be named.
+bool IsJavaReservedWord(const char* name);
+
+// The Java identifier of a type-library name (ANSI, code page 1252). With a
+// set, the identifier is made unique against it, ignoring case (class files
+// of names that differ only in case would overwrite each other), and taken.
+CString MakeJavaIdentifier(CString& out, const char* typeLibName, CNameSet* namesTaken);
+CString MakeJavaIdentifierFree(CString& out, const char* typeLibName);
+
+// The name with JNI escapes ("_" -> "_1", ";" -> "_2").
+void JniMangleName(CString& out, const char* name);
+
+// The registered ProgID of a class, else its braced string form; the out
+// text is unchanged when neither can be had.
+void ProgIdOrClsidString(REFCLSID clsid, CString& out);
+
+bool IsStandardComMethod(const char* name);
+bool IsAllZeroGuid(REFGUID guid);
+
+// Replaces an alias's information and attributes by those of its target
+// (one step); false, and both unchanged, when the target cannot be had.
+bool ResolveAlias(ITypeInfo*& info, TYPEATTR*& attr);
+
+// The record mapper of (flag, mode) of a record, made once per job.
+CTypeMapper* FindRecord(CBridgeGenerator* job, CRecordEntry* record, bool byRef, int mode);
+
+// Conversions at the COM edge: wide text to ANSI in the system code page.
+CString WideToAnsi(const OLECHAR* text);
+// The braced registry form of a GUID ("{...}"), as StringFromCLSID gives it.
+CString GuidString(REFGUID guid);
+// Tables of coclass and interface records keyed by the braced identifier.
+template <class Record>
+void RegisterTypeRecord(brivel::StringKeyedMap<Record*>& table, REFGUID id, Record* record) {
+    table.SetAt(GuidString(id), record);
+}
+template <class Record>
+Record* FindInterfaceRecord(brivel::StringKeyedMap<Record*>& table, REFGUID id) {
+    Record* record = nullptr;
+    return table.Lookup(GuidString(id), record) ? record : nullptr;
+}
+
+// The name of a type (GetDocumentation of index -1).
+CString TypeInfoName(ITypeInfo* info);

@@ -1,0 +1,248 @@
+#include "PrimitiveTypeMappers.h"
+
+#include <cstring>
+
+CPrimitiveTypeMapper::CPrimitiveTypeMapper(bool byRef, const char* javaType, const char* jniType, const char* cType,
+                                           const char* signature, const char* vtName, const char* accessor,
+                                           const char* arrayWord, const char* jniArrayType)
+    : m_byRef(byRef), m_javaType(javaType), m_jniType(jniType), m_cType(cType), m_signature(signature),
+      m_vtName(vtName), m_accessor(accessor), m_arrayWord(arrayWord), m_jniArrayType(jniArrayType) {}
+
+const char* CPrimitiveTypeMapper::BoxingClass() const {
+    if (!m_arrayWord) return "";
+    return strcmp(m_arrayWord, "Int") == 0 ? "Integer" : m_arrayWord;
+}
+
+void CPrimitiveTypeMapper::WriteClassLiteral(FILE* javaFile) { fprintf(javaFile, "%s.TYPE", BoxingClass()); }
+
+void CPrimitiveTypeMapper::WriteBoxing(FILE* javaFile, const char* expression) {
+    fprintf(javaFile, "new %s( %s )", BoxingClass(), expression);
+}
+
+void CPrimitiveTypeMapper::EmitInvokeArgument(int, int v, bool, const char* javaExpr, bool, const VARIANT*,
+                                              FILE* file) {
+    fprintf(file, "\tvargs[%d].vt = %s;\n", v, m_vtName);
+    fprintf(file, "\t%s( &vargs[%d] ) = (%s) ", m_accessor, v, m_cType);
+    if (m_byRef) fprintf(file, "&");
+    fprintf(file, "%s;\n", javaExpr);
+}
+
+// By reference the VARIANT points straight into the Java array's elements,
+// so nothing has to be copied back.
+void CPrimitiveTypeMapper::EmitInvokeOutCopy(int, int, int, FILE*) {}
+
+void CPrimitiveTypeMapper::EmitInvokeReturn(FILE* file) {
+    fprintf(file, "\treturn (%s)", m_jniType);
+    if (m_byRef) fprintf(file, "*");
+    fprintf(file, "%s( &ret );\n", m_accessor);
+}
+
+void CPrimitiveTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+    CString argument;
+    argument.Format("arg%d", n);
+    text.Format(m_byRef ? "(%s)&%s" : "(%s)%s", m_cType, argument.c_str());
+}
+
+void CPrimitiveTypeMapper::GetVtblReturnType(CString& text) {
+    text = m_cType;
+    if (m_byRef) text += " *";
+}
+
+void CPrimitiveTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\t%s retVal;\n", m_jniType); }
+void CPrimitiveTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
+void CPrimitiveTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal;\n"); }
+
+void CPrimitiveTypeMapper::GetEventArgExpr(int e, CString& text) {
+    if (m_byRef)
+        text.Format("(%s) *%s( &pDispParams->rgvarg[eventParamIndex%d] )", m_jniType, m_accessor, e);
+    else
+        text.Format("(%s) %s( &pDispParams->rgvarg[eventParamIndex%d] )", m_jniType, m_accessor, e);
+}
+
+void CPrimitiveTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
+    if (m_byRef)
+        text.Format("*(%s *)arg%d", m_jniType, n);
+    else
+        text.Format("(%s) arg%d", m_jniType, n);
+}
+
+void CPrimitiveTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* file) {
+    fprintf(file, "\t\t*eventArrayPtr_%d = *(%s *) arg%d;\n", n, m_jniType, n);
+}
+
+void CPrimitiveTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* file) {
+    fprintf(file, "\t\t*eventArrayPtr_%d = (%s) *%s( &pDispParams->rgvarg[eventParamIndex%d] );\n", e, m_jniType,
+            m_accessor, e);
+}
+
+void CPrimitiveTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* file) {
+    fprintf(file, "\t\t\t*(%s) arg%d = *eventArrayPtr_%d;\n", m_cType, n, n);
+}
+
+void CPrimitiveTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* file) {
+    fprintf(file, "\t\t\t*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = *eventArrayPtr_%d;\n", m_accessor, e, e);
+}
+
+void CPrimitiveTypeMapper::GetArrayBufferExpr(int n, CString& text) { text.Format("&arg%d__arrayBuf[0]", n); }
+
+void CPrimitiveTypeMapper::EmitArrayBufferRelease(int n, FILE* file) {
+    fprintf(file, "\tenv->Release%sArrayElements( (%s) arg%d, arg%d__arrayBuf, 0 );\n", m_arrayWord,
+            m_jniArrayType, n, n);
+}
+
+// ---- void
+
+CVoidTypeMapper::CVoidTypeMapper()
+    : CPrimitiveTypeMapper(false, "void", "void", "void", "V", "VT_VOID", "", nullptr, nullptr) {}
+
+// ---- VARIANT_BOOL
+
+CBooleanTypeMapper::CBooleanTypeMapper(bool byRef)
+    : CPrimitiveTypeMapper(byRef, "boolean", "jboolean", byRef ? "VARIANT_BOOL *" : "VARIANT_BOOL", "Z",
+                           byRef ? "VT_BOOL | VT_BYREF" : "VT_BOOL", byRef ? "V_BOOLREF" : "V_BOOL", "Boolean",
+                           "jbooleanArray") {}
+
+void CBooleanTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* javaExpr, bool, const VARIANT*,
+                                            FILE* file) {
+    if (m_byRef) {
+        fprintf(file, "\tvargs[%d].vt = VT_BYREF | VT_BOOL;\n", v);
+        fprintf(file, "\tshort temp__%d = %s ? 0xFFFF : 0;\n", n, javaExpr);
+        fprintf(file, "\tV_BOOLREF( &vargs[%d] ) = &temp__%d;\n", v, n);
+    } else {
+        fprintf(file, "\tvargs[%d].vt = VT_BOOL;\n", v);
+        fprintf(file, "\tV_BOOL( &vargs[%d] ) = %s ? 0xFFFF : 0;\n", v, javaExpr);
+    }
+}
+
+void CBooleanTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* file) {
+    if (m_byRef) fprintf(file, "\t\targ%d__arrayBuf[0] = temp__%d ? JNI_TRUE : JNI_FALSE;\n", n, n);
+}
+
+void CBooleanTypeMapper::EmitInvokeReturn(FILE* file) {
+    if (m_byRef)
+        fprintf(file, "\treturn (*V_BOOLREF( &ret )) ? -1 : 0;\n");
+    else
+        fprintf(file, "\treturn (V_BOOL( &ret )) ? -1 : 0;\n");
+}
+
+void CBooleanTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* javaExpr, FILE* file, bool) {
+    if (m_byRef)
+        fprintf(file, "\tVARIANT_BOOL temp__%d = VARIANT_FALSE;\n", n);
+    else
+        fprintf(file, "\tVARIANT_BOOL temp__%d = %s ? VARIANT_TRUE : VARIANT_FALSE;\n", n, javaExpr);
+}
+
+void CBooleanTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+    text.Format(m_byRef ? "&temp__%d" : "temp__%d", n);
+}
+
+void CBooleanTypeMapper::EmitVtblOutCopy(int n, int, FILE* file) {
+    if (!m_byRef) return;
+    CString target;
+    target.Format("arg%d__arrayBuf[0]", n);
+    fprintf(file, "\t%s = temp__%d ? JNI_TRUE : JNI_FALSE;\n", target.c_str(), n);
+}
+
+void CBooleanTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal;\n"); }
+void CBooleanTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal ? JNI_TRUE : JNI_FALSE;\n"); }
+
+void CBooleanTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
+    text.Format(m_byRef ? "*arg%d ? JNI_TRUE : JNI_FALSE" : "arg%d ? JNI_TRUE : JNI_FALSE", n);
+}
+
+void CBooleanTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* file) {
+    fprintf(file, "\t\t*eventArrayPtr_%d = (*( VARIANT_BOOL *) arg%d) ? JNI_TRUE : JNI_FALSE;\n", n, n);
+}
+
+void CBooleanTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* file) {
+    fprintf(file, "\t\t*eventArrayPtr_%d = *%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE;\n",
+            e, m_accessor, e);
+}
+
+void CBooleanTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* file) {
+    fprintf(file, "\t\t\t*(VARIANT_BOOL *) arg%d = *eventArrayPtr_%d ? VARIANT_TRUE : VARIANT_FALSE;\n", n, n);
+}
+
+void CBooleanTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* file) {
+    fprintf(file,
+            "\t\t\t*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = *eventArrayPtr_%d ? VARIANT_TRUE : VARIANT_FALSE;\n",
+            m_accessor, e, e);
+}
+
+// ---- __int64 by reference
+
+CInt64RefTypeMapper::CInt64RefTypeMapper()
+    : CPrimitiveTypeMapper(true, "long", "jlong", "__int64 *", "J", "VT_BYREF | VT_I8", "V_I8REF", "Long",
+                           "jlongArray") {}
+
+void CInt64RefTypeMapper::EmitInvokeArgument(int, int v, bool, const char* javaExpr, bool, const VARIANT*,
+                                             FILE* file) {
+    fprintf(file, "\tvargs[%d].vt = %s;\n", v, m_vtName);
+    fprintf(file, "\tvargs[%d].plVal = (long *) (%s) ", v, m_cType);
+    if (m_byRef) fprintf(file, "&");
+    fprintf(file, "%s;\n", javaExpr);
+}
+
+// ---- LPSTR
+
+CLpstrTypeMapper::CLpstrTypeMapper(bool byRef)
+    : CPrimitiveTypeMapper(false, "String", "jstring", "VARIANT_LPSTR", "Ljava/lang/String;", "VT_LPSTR", "V_LPSTR",
+                           "String", "jobjectArray"),
+      m_lpstrByRef(byRef) {}
+
+void CLpstrTypeMapper::GetJniSignature(bool mangled, CString& text) {
+    text = mangled ? "Ljava_lang_String_2" : "Ljava/lang/String;";
+}
+
+void CLpstrTypeMapper::WriteClassLiteral(FILE* javaFile) { fprintf(javaFile, "String.class"); }
+void CLpstrTypeMapper::WriteBoxing(FILE* javaFile, const char* expression) { fprintf(javaFile, "%s", expression); }
+void CLpstrTypeMapper::GetVtblParamType(CString& text) { text = m_lpstrByRef ? "LPSTR *" : "LPSTR"; }
+
+// ---- byte buffers
+
+bool CByteBufferTypeMapper::GetKindWord(CString& word) {
+    word = m_unsigned ? "byte array" : "character array";
+    return true;
+}
+
+void CByteBufferTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* javaExpr, bool returnsValue,
+                                               const VARIANT*, FILE* file) {
+    EmitNullArgumentCheck(file, javaExpr, returnsValue);
+    fprintf(file, "\tjbyteArray byteArray%d = (jbyteArray) %s;\n", n, javaExpr);
+    fprintf(file, "\tjbyte * bufPtr%d = byteArray%d == 0 ? 0 : env->GetByteArrayElements( byteArray%d, NULL );\n", n,
+            n, n);
+    fprintf(file, "\tvargs[%d].vt = VT_BYREF | %s;\n", v, m_unsigned ? "VT_UI1" : "VT_I1");
+    fprintf(file, "\tvargs[%d].byref = bufPtr%d;\n", v, n);
+}
+
+void CByteBufferTypeMapper::EmitInvokeOutCopy(int, int, int, FILE*) {}
+
+void CByteBufferTypeMapper::EmitInvokeCleanup(int n, int, FILE* file) {
+    fprintf(file, "\tif ( byteArray%d != 0 ) env->ReleaseByteArrayElements( byteArray%d, bufPtr%d, 0 );\n", n, n, n);
+}
+
+void CByteBufferTypeMapper::EmitInvokeReturn(FILE* file) {
+    fprintf(file, "\tjbyteArray retByteArray = env->NewByteArray(1);\n");
+    fprintf(file, "\tjbyte * retBytePtr = env->GetByteArrayElements( retByteArray, NULL );\n");
+    fprintf(file, "\t*retBytePtr = V_UI1( &ret );\n");
+    fprintf(file, "\tenv->ReleaseByteArrayElements( retByteArray, retBytePtr, 0 );\n");
+    fprintf(file, "\treturn retByteArray;\n");
+}
+
+void CByteBufferTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* javaExpr, FILE* file, bool) {
+    fprintf(file, "\tjbyteArray byteArray%d = (jbyteArray) %s;\n", n, javaExpr);
+    fprintf(file, "\tjbyte * bufPtr%d = byteArray%d == 0 ? 0 : env->GetByteArrayElements( byteArray%d, NULL );\n", n,
+            n, n);
+}
+
+void CByteBufferTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+    text.Format(m_unsigned ? "(unsigned char *) bufPtr%d" : "(char *) bufPtr%d", n);
+}
+
+void CByteBufferTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
+    fprintf(file, "\tif ( byteArray%d != 0 ) env->ReleaseByteArrayElements( byteArray%d, bufPtr%d, 0 );\n", n, n, n);
+}
+
+void CByteBufferTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tBYTE * retVal;\n"); }
+void CByteBufferTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
+void CByteBufferTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn 0;\n"); }

@@ -1,0 +1,146 @@
+// Mappers of the plain value types: numbers by value and by reference, void
+// results, VARIANT_BOOL, the 64-bit integer by reference, LPSTR strings, and
+// byte or character buffers passed as Java byte[].
+#pragma once
+
+#include "TypeMapper.h"
+
+// A numeric VARTYPE, described by eight strings in constructor order.
+class CPrimitiveTypeMapper : public CTypeMapper {
+public:
+    CPrimitiveTypeMapper(bool byRef, const char* javaType, const char* jniType, const char* cType,
+                         const char* signature, const char* vtName, const char* accessor,
+                         const char* arrayWord, const char* jniArrayType);
+
+    void Release() override {}
+    void GetJavaType(CString& text) override { text = m_javaType; }
+    void GetJniType(CString& text) override { text = m_jniType; }
+    void GetJniSignature(bool mangled, CString& text) override { (void)mangled; text = m_signature; }
+    const char* GetArrayAccessorWord() override { return m_arrayWord; }
+    const char* GetJniArrayType() override { return m_jniArrayType; }
+    const char* GetVtName() override { return m_vtName; }
+    void WriteClassLiteral(FILE* javaFile) override;
+    void WriteBoxing(FILE* javaFile, const char* expression) override;
+    bool IsJavaPrimitive() override { return true; }
+    bool SkipsNullCheck() override { return true; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void GetVtblParamType(CString& text) override { text = m_cType; }
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void GetVtblReturnType(CString& text) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
+    bool IsByRefEventParam() override { return m_byRef; }
+    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+
+    // Operations of the numeric family: the element buffer of a Java array
+    // passed for a by-reference argument, and its release after the call.
+    virtual void GetArrayBufferExpr(int arg, CString& text);
+    virtual void EmitArrayBufferRelease(int arg, FILE* file);
+
+    bool IsByRef() const { return m_byRef; }
+    const char* GetCType() const { return m_cType; }
+    const char* GetAccessor() const { return m_accessor; }
+
+protected:
+    // Name of the boxing class of the Java type ("Integer" for the word "Int").
+    const char* BoxingClass() const;
+
+    bool m_byRef;
+    const char* m_javaType;
+    const char* m_jniType;
+    const char* m_cType;
+    const char* m_signature;
+    const char* m_vtName;
+    const char* m_accessor;
+    const char* m_arrayWord;
+    const char* m_jniArrayType;
+};
+
+// void and HRESULT results.
+class CVoidTypeMapper : public CPrimitiveTypeMapper {
+public:
+    CVoidTypeMapper();
+    bool IsVoid() override { return true; }
+};
+
+// VARIANT_BOOL <-> jboolean: true travels as 0xFFFF, any non-zero is true.
+class CBooleanTypeMapper : public CPrimitiveTypeMapper {
+public:
+    explicit CBooleanTypeMapper(bool byRef);
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
+    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+};
+
+// __int64 by reference: handed over through the VARIANT's long pointer.
+class CInt64RefTypeMapper : public CPrimitiveTypeMapper {
+public:
+    CInt64RefTypeMapper();
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+};
+
+// LPSTR strings, usable only in virtual-table calls. The by-reference flag is
+// kept apart: the numeric flag stays clear.
+class CLpstrTypeMapper : public CPrimitiveTypeMapper {
+public:
+    explicit CLpstrTypeMapper(bool byRef);
+    bool IsVirtualCallOnly() override { return true; }
+    void GetJniSignature(bool mangled, CString& text) override;
+    void WriteClassLiteral(FILE* javaFile) override;
+    void WriteBoxing(FILE* javaFile, const char* expression) override;
+    void GetVtblParamType(CString& text) override;
+    bool IsLpstrByRef() const { return m_lpstrByRef; }
+
+private:
+    bool m_lpstrByRef;
+};
+
+// byte[] passed in place for a pointer to VT_UI1 (unsigned) or VT_I1 bytes.
+class CByteBufferTypeMapper : public CTypeMapper {
+public:
+    explicit CByteBufferTypeMapper(bool isUnsigned) : m_unsigned(isUnsigned) {}
+    void Release() override {}
+    bool GetKindWord(CString& word) override;
+    void GetJavaType(CString& text) override { text = "byte []"; }
+    void GetJniType(CString& text) override { text = "jbyteArray"; }
+    void GetJniSignature(bool mangled, CString& text) override { text = mangled ? "_3B" : "[B"; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void GetVtblParamType(CString& text) override { text = m_unsigned ? "unsigned char *" : "char *"; }
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override { (void)eventParam; text = "0"; }
+    void GetVtblEventArgExpr(int arg, CString& text) override { (void)arg; text = "0"; }
+    bool IsUnsigned() const { return m_unsigned; }
+
+private:
+    bool m_unsigned;
+};

@@ -1,0 +1,246 @@
+// Mappers of the shapes beyond plain numbers: VARIANT, strings, GUIDs, dates,
+// currency, colours, file times, generic and named interfaces, enumerations,
+// records and arrays. This file gives each its identity (the flags, levels
+// and elements that selection keys on) and its names in the four worlds.
+// Their conversion fragments are written by the bridge writers; until a
+// fragment is in place it writes a #error line, so that a bridge that would
+// need it cannot compile silently wrong.
+#pragma once
+
+#include "TypeMapper.h"
+
+class CBridgeGenerator;
+struct CRecordEntry;
+
+class CShapeTypeMapper : public CTypeMapper {
+public:
+    void Release() override {}
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
+
+protected:
+    void WritePending(FILE* file, const char* fragment);
+};
+
+// VARIANT <-> brivel.TavoVariant. Level and by-reference flag go together.
+class CVariantTypeMapper : public CShapeTypeMapper {
+public:
+    static CVariantTypeMapper FromFlag(bool byRef) { return CVariantTypeMapper(byRef ? 1 : 0); }
+    static CVariantTypeMapper FromLevel(int level) { return CVariantTypeMapper(level); }
+    void GetJavaType(CString& text) override { text = "brivel.TavoVariant"; }
+    void GetJniType(CString& text) override { text = "jobject"; }
+    void GetJniSignature(bool mangled, CString& text) override;
+    const char* GetVtName() override { return "VT_VARIANT"; }
+    const char* GetHelperKindWord() override { return "Variant"; }
+    void GetVtblParamType(CString& text) override { text = m_level == 2 ? "VARIANT **" : "VARIANT *"; }
+    int GetLevel() const { return m_level; }
+    bool IsByRef() const { return m_level > 0; }
+
+private:
+    explicit CVariantTypeMapper(int level) : m_level(level) {}
+    int m_level;
+};
+
+// A value type with a by-reference flag and fixed names.
+class CFlaggedTypeMapper : public CShapeTypeMapper {
+public:
+    bool IsByRef() const { return m_byRef; }
+
+protected:
+    CFlaggedTypeMapper(bool byRef, const char* javaType, const char* jniType, const char* plainSig,
+                       const char* mangledSig, const char* vtName, const char* cType)
+        : m_byRef(byRef), m_javaType(javaType), m_jniType(jniType), m_plainSig(plainSig), m_mangledSig(mangledSig),
+          m_vtName(vtName), m_cType(cType) {}
+    void GetJavaType(CString& text) override { text = m_javaType; }
+    void GetJniType(CString& text) override { text = m_jniType; }
+    void GetJniSignature(bool mangled, CString& text) override { text = mangled ? m_mangledSig : m_plainSig; }
+    const char* GetVtName() override { return m_vtName; }
+    void GetVtblParamType(CString& text) override;
+
+    bool m_byRef;
+    const char* m_javaType;
+    const char* m_jniType;
+    const char* m_plainSig;
+    const char* m_mangledSig;
+    const char* m_vtName;
+    const char* m_cType;
+};
+
+class CStringTypeMapper : public CFlaggedTypeMapper {
+public:
+    explicit CStringTypeMapper(bool byRef)
+        : CFlaggedTypeMapper(byRef, "String", "jstring", "Ljava/lang/String;", "Ljava_lang_String_2", "VT_BSTR", "BSTR") {}
+};
+
+class CGuidTypeMapper : public CFlaggedTypeMapper {
+public:
+    explicit CGuidTypeMapper(bool byRef)
+        : CFlaggedTypeMapper(byRef, "String", "jstring", "Ljava/lang/String;", "Ljava_lang_String_2", "VT_CLSID", "GUID") {}
+    bool SkipsNullCheck() override { return true; }
+};
+
+class CDateTypeMapper : public CFlaggedTypeMapper {
+public:
+    explicit CDateTypeMapper(bool byRef)
+        : CFlaggedTypeMapper(byRef, "java.util.Date", "jobject", "Ljava/util/Date;", "Ljava_util_Date_2", "VT_DATE", "DATE") {}
+};
+
+class CCurrencyTypeMapper : public CFlaggedTypeMapper {
+public:
+    explicit CCurrencyTypeMapper(bool byRef)
+        : CFlaggedTypeMapper(byRef, "long", "jlong", "J", "J", "VT_CY", "CY") {}
+};
+
+class CFiletimeTypeMapper : public CFlaggedTypeMapper {
+public:
+    explicit CFiletimeTypeMapper(bool byRef)
+        : CFlaggedTypeMapper(byRef, "java.util.Date", "jobject", "Ljava/util/Date;", "Ljava_util_Date_2", nullptr, "FILETIME") {}
+};
+
+class CColorTypeMapper : public CFlaggedTypeMapper {
+public:
+    explicit CColorTypeMapper(bool byRef)
+        : CFlaggedTypeMapper(byRef, "java.awt.Color", "jobject", "Ljava/awt/Color;", "Ljava_awt_Color_2", nullptr, "COLORREF") {}
+};
+
+// IUnknown and IDispatch without a known class: brivel.TavoObject. The
+// Invoke family knows by value and by reference, the virtual-call family
+// levels 0 to 2.
+class CObjectTypeMapper : public CShapeTypeMapper {
+public:
+    enum Family { kInvoke, kVtbl };
+    CObjectTypeMapper(Family family, int level) : m_family(family), m_level(level) {}
+    void GetJavaType(CString& text) override { text = "brivel.TavoObject"; }
+    void GetJniType(CString& text) override { text = "jobject"; }
+    void GetJniSignature(bool mangled, CString& text) override;
+    int GetCategory() override { return 2; }
+    const char* GetVtName() override { return "VT_UNKNOWN"; }
+    const char* GetHelperKindWord() override { return "Comobj"; }
+    void GetVtblParamType(CString& text) override { text = m_level == 0 ? "IDispatch *" : "IDispatch **"; }
+    Family GetFamily() const { return m_family; }
+    int GetLevel() const { return m_level; }
+
+private:
+    Family m_family;
+    int m_level;
+};
+
+// A type named by the job: its Java class lives in the job's package.
+class CNamedTypeMapper : public CShapeTypeMapper {
+public:
+    CNamedTypeMapper(CBridgeGenerator* job, const char* javaName, int level)
+        : m_job(job), m_javaName(javaName), m_level(level) {}
+    void GetJavaType(CString& text) override;
+    void GetJniType(CString& text) override { text = "jobject"; }
+    void GetJniSignature(bool mangled, CString& text) override;
+    virtual CString GetJavaPackage();
+    virtual CString GetPackagePath();
+    virtual CString GetMangledPackage();
+    const CString& GetJavaName() const { return m_javaName; }
+    int GetLevel() const { return m_level; }
+
+protected:
+    CBridgeGenerator* m_job;
+    CString m_javaName;
+    int m_level;
+};
+
+class CEnumTypeMapper : public CNamedTypeMapper {
+public:
+    using CNamedTypeMapper::CNamedTypeMapper;
+    int GetCategory() override { return 3; }
+    const char* GetVtName() override { return "VT_INT"; }
+    const char* GetHelperKindWord() override { return "Enum"; }
+    bool SkipsNullCheck() override { return true; }
+    void GetVtblParamType(CString& text) override { text = m_level > 0 ? "int *" : "int"; }
+};
+
+class CDispatchTypeMapper : public CNamedTypeMapper {
+public:
+    using CNamedTypeMapper::CNamedTypeMapper;
+    int GetCategory() override { return 2; }
+    const char* GetVtName() override { return "VT_UNKNOWN"; }
+    const char* GetHelperKindWord() override { return "Comobj"; }
+    void GetVtblParamType(CString& text) override { text = m_level > 0 ? "IDispatch **" : "IDispatch *"; }
+};
+
+// An interface of one of the two libraries whose Java classes are
+// pre-generated: its package is that library's package.
+class CKnownInterfaceTypeMapper : public CDispatchTypeMapper {
+public:
+    CKnownInterfaceTypeMapper(CBridgeGenerator* job, const char* libraryShortName, const char* interfaceName, int level);
+    CString GetJavaPackage() override { return m_package; }
+    CString GetPackagePath() override { return m_packagePath; }
+    CString GetMangledPackage() override { return m_mangledPackage; }
+
+private:
+    CString m_package, m_packagePath, m_mangledPackage;
+};
+
+// A record (VT_RECORD) mapped to its generated brivel.TavoRecord class.
+class CRecordTypeMapper : public CShapeTypeMapper {
+public:
+    CRecordTypeMapper(CBridgeGenerator* job, CRecordEntry* record, bool byRef, int mode)
+        : m_job(job), m_record(record), m_byRef(byRef), m_mode(mode) {}
+    bool GetKindWord(CString& word) override { word = "record"; return true; }
+    void GetJavaType(CString& text) override;
+    void GetJniType(CString& text) override { text = "jobject"; }
+    void GetJniSignature(bool mangled, CString& text) override;
+    int GetCategory() override { return 4; }
+    const char* GetVtName() override { return "VT_RECORD"; }
+    const char* GetHelperKindWord() override { return "Record"; }
+    void GetVtblParamType(CString& text) override { text = m_byRef ? "void **" : "void *"; }
+    CRecordEntry* GetRecord() const { return m_record; }
+    bool IsByRef() const { return m_byRef; }
+    int GetMode() const { return m_mode; }
+
+private:
+    CBridgeGenerator* m_job;
+    CRecordEntry* m_record;
+    bool m_byRef;
+    int m_mode;
+};
+
+// SAFEARRAY of one element type: the Java array by value, a brivel.out
+// holder by reference.
+class CSafeArrayTypeMapper : public CShapeTypeMapper {
+public:
+    explicit CSafeArrayTypeMapper(CTypeMapper* element, bool byRef = false) : m_element(element), m_byRef(byRef) {}
+    bool GetKindWord(CString& word) override { word = "array"; return true; }
+    void GetJavaType(CString& text) override;
+    void GetJniType(CString& text) override;
+    void GetJniSignature(bool mangled, CString& text) override;
+    void GetVtblParamType(CString& text) override { text = m_byRef ? "SAFEARRAY **" : "SAFEARRAY *"; }
+    CTypeMapper* GetElement() const { return m_element; }
+    bool IsByRef() const { return m_byRef; }
+    // The word of the holder class brivel.out.Tavo<word>Array.
+    CString HolderWord();
+
+protected:
+    CTypeMapper* m_element;
+    bool m_byRef;
+};
+
+class CRecordArrayTypeMapper : public CSafeArrayTypeMapper {
+public:
+    using CSafeArrayTypeMapper::CSafeArrayTypeMapper;
+};
+
+// A C array inside a record (element count of its first dimension).
+class CFixedArrayTypeMapper : public CSafeArrayTypeMapper {
+public:
+    CFixedArrayTypeMapper(CTypeMapper* element, int count) : CSafeArrayTypeMapper(element, false), m_count(count) {}
+    bool IsFixedSizeArray() override { return true; }
+    int GetCount() const { return m_count; }
+
+private:
+    int m_count;
+};

@@ -1,0 +1,94 @@
+// The one interface through which the generator treats a COM type. A mapper
+// stands for one type shape; it answers the type's Java, JNI, C++ and VARIANT
+// names and writes every conversion fragment of the generated bridge. The
+// order of the virtual operations is fixed: writers call them by name, and
+// derived mappers append their own after these.
+#pragma once
+
+#include "BrvString.h"
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <cstdio>
+
+class CTypeMapper {
+public:
+    virtual ~CTypeMapper() = default;
+
+    // The type can only be passed in virtual-table calls.
+    virtual bool IsVirtualCallOnly() { return false; }
+    // Deletes the object; every concrete mapper makes this a no-op, since
+    // mappers are shared for a whole run or process.
+    virtual void Release() { delete this; }
+    // The word used in messages about the type ("record", "byte array").
+    virtual bool GetKindWord(CString& word) { (void)word; return false; }
+    virtual void GetJavaType(CString& text) = 0;
+    virtual void GetJniType(CString& text) = 0;
+    virtual void GetJniSignature(bool mangled, CString& text) = 0;
+    virtual bool IsVoid() { return false; }
+    // 1 value, 2 interface, 3 enumeration, 4 record.
+    virtual int GetCategory() { return 1; }
+    virtual const char* GetArrayAccessorWord() { return nullptr; }
+    virtual const char* GetJniArrayType() { return nullptr; }
+    virtual const char* GetVtName() { return nullptr; }
+    virtual const char* GetHelperKindWord() { return GetArrayAccessorWord(); }
+    virtual bool IsFixedSizeArray() { return false; }
+    virtual void WriteClassLiteral(FILE* javaFile);
+    virtual void WriteBoxing(FILE* javaFile, const char* expression);
+    virtual bool IsJavaPrimitive() { return false; }
+    virtual bool SkipsNullCheck() { return false; }
+    virtual bool WritesRawDefault() { return false; }
+
+    // IDispatch::Invoke path.
+    virtual void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr,
+                                    bool returnsValue, const VARIANT* defaultValue, FILE* file) = 0;
+    virtual void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) = 0;
+    virtual void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) { (void)arg; (void)variantIndex; (void)file; }
+    virtual void EmitInvokeReturn(FILE* file) = 0;
+
+    // Virtual-table call path.
+    virtual void GetVtblParamType(CString& text) = 0;
+    virtual void GetVtblParamTypeVariant(CString& text) { GetVtblParamType(text); }
+    virtual bool NeedsVtblDereference() { return false; }
+    virtual void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) {
+        (void)arg; (void)outOnly; (void)javaExpr; (void)file; (void)returnsValue;
+    }
+    virtual void GetVtblArgumentExpr(int arg, int reserved, CString& text) = 0;
+    virtual void EmitVtblOutCopy(int arg, int reserved, FILE* file) { (void)arg; (void)reserved; (void)file; }
+    virtual void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) { (void)arg; (void)javaExpr; (void)file; }
+    virtual void GetVtblReturnType(CString& text) { GetVtblParamType(text); }
+    virtual void EmitVtblReturnDecl(FILE* file) = 0;
+    virtual void GetVtblReturnPointer(FILE* file) = 0;
+    virtual void EmitVtblReturn(FILE* file) = 0;
+
+    // Event sinks.
+    virtual void EmitEventParam(int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void GetEventArgExpr(int eventParam, CString& text) = 0;
+    virtual void EmitEventCleanup(int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitVtblEventParam(int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void GetVtblEventArgExpr(int arg, CString& text) = 0;
+    virtual void EmitVtblEventCleanup(int arg, FILE* file) { (void)arg; (void)file; }
+    virtual bool IsByRefEventParam() { return false; }
+    virtual bool PassesByRefThroughArray() { return true; }
+    virtual void EmitEventArrayCreate(int eventParam, FILE* file);
+    virtual void EmitEventArrayFillFromVtbl(int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void EmitEventArrayFillFromVariant(int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitEventArrayPublish(int eventParam, FILE* file);
+    virtual void GetEventArrayExpr(int eventParam, CString& text);
+    virtual void EmitEventArrayReload(int eventParam, FILE* file);
+    virtual void EmitEventArrayCopyToVtbl(int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void EmitEventArrayCopyToVariant(int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitEventArrayRelease(int eventParam, FILE* file);
+    virtual void EmitEventArrayDeleteRef(int eventParam, FILE* file);
+
+protected:
+    // True for mappers whose event array holds an object whose element local
+    // reference must be deleted with the array.
+    virtual bool EventArrayHoldsObject() { return false; }
+};
+
+// Writes the Java null check of a native argument: throws
+// java.lang.NullPointerException and returns when the expression is null.
+void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue,
+                           const char* indent = "\t", const char* message = "Null Argument");

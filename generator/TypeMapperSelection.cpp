@@ -1,0 +1,449 @@
+#include "TypeMapperSelection.h"
+
+#include "BridgeGenerator.h"
+#include "KnownInterfaces.h"
+#include "NamingHelpers.h"
+#include "StaticTypeMappers.h"
+
+#include <memory>
+
+namespace {
+
+const char kUnsupportedType[] = "Unsupported Type";
+const char kNestedPointers[] = "Nested pointers are not supported";
+
+// OLE_COLOR, the two font types and IEnumVARIANT.
+const GUID kOleColorGuid = {0x66504301, 0xBE0F, 0x101A, {0x8B, 0xBB, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
+const GUID kFontGuid1 = {0xBEF6E003, 0xA874, 0x101A, {0x8B, 0xBA, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
+const GUID kFontGuid2 = {0xBEF6E002, 0xA874, 0x101A, {0x8B, 0xBA, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
+const GUID kEnumVariantGuid = {0x00020404, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+CTypeMapper* ByValueForm(VARTYPE vt) {
+    switch (vt) {
+    case VT_I2: return &g_shortMapper;
+    case VT_I4: return &g_longMapper;
+    case VT_R4: return &g_floatMapper;
+    case VT_R8: return &g_doubleMapper;
+    case VT_CY: return &g_currencyMapper;
+    case VT_DATE: return &g_dateMapper;
+    case VT_BSTR: case VT_LPWSTR: return &g_stringMapper;
+    case VT_BOOL: return &g_boolMapper;
+    case VT_VARIANT: return &g_variantMapper;
+    case VT_I1: case VT_UI1: return &g_byteMapper;
+    case VT_UI2: return &g_ushortMapper;
+    case VT_UI4: return &g_ulongMapper;
+    case VT_I8: return &g_int64Mapper;
+    case VT_INT: return &g_intMapper;
+    case VT_UINT: return &g_uintMapper;
+    case VT_FILETIME: return &g_filetimeMapper;
+    default: return nullptr;
+    }
+}
+
+CTypeMapper* ByRefForm(VARTYPE vt) {
+    switch (vt) {
+    case VT_I2: return &g_shortRefMapper;
+    case VT_I4: return &g_longRefMapper;
+    case VT_R4: return &g_floatRefMapper;
+    case VT_R8: return &g_doubleRefMapper;
+    case VT_CY: return &g_currencyRefMapper;
+    case VT_DATE: return &g_dateRefMapper;
+    case VT_BSTR: case VT_LPWSTR: return &g_stringRefMapper;
+    case VT_BOOL: return &g_boolRefMapper;
+    case VT_VARIANT: return &g_variantRefMapper;
+    case VT_I1: case VT_UI1: return &g_byteRefMapper;
+    case VT_UI2: return &g_ushortRefMapper;
+    case VT_UI4: return &g_ulongRefMapper;
+    case VT_I8: return &g_int64RefMapper;
+    case VT_INT: return &g_intRefMapper;
+    case VT_UINT: return &g_uintRefMapper;
+    case VT_FILETIME: return &g_filetimeRefMapper;
+    default: return nullptr;
+    }
+}
+
+// The numeric types whose [out] form on the Invoke path is the by-reference one.
+bool IsPromotedNumeric(VARTYPE vt) {
+    switch (vt) {
+    case VT_I2: case VT_I4: case VT_R4: case VT_R8: case VT_VARIANT: case VT_I1: case VT_UI1:
+    case VT_UI2: case VT_UI4: case VT_I8: case VT_INT: case VT_UINT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsInterface(VARTYPE vt) { return vt == VT_DISPATCH || vt == VT_UNKNOWN; }
+
+CTypeMapper* Fail(CString& error, const char* text) {
+    error = text;
+    return nullptr;
+}
+
+std::unique_ptr<CObjectTypeMapper> g_invokeInterfaceMappers[2];
+std::unique_ptr<CObjectTypeMapper> g_vtblInterfaceMappers[3];
+std::unique_ptr<CSafeArrayTypeMapper> g_interfaceSafeArrayMappers[2][2];  // [family][byRef]
+std::vector<std::unique_ptr<CFixedArrayTypeMapper>> g_fixedArrayOwners;
+std::vector<CFixedArrayTypeMapper*> g_fixedArrayMappers;
+
+}  // namespace
+
+void InitInterfaceMappers() {
+    if (g_invokeInterfaceMappers[0]) return;
+    for (int byRef = 0; byRef < 2; ++byRef)
+        g_invokeInterfaceMappers[byRef].reset(new CObjectTypeMapper(CObjectTypeMapper::kInvoke, byRef));
+    for (int level = 0; level < 3; ++level)
+        g_vtblInterfaceMappers[level].reset(new CObjectTypeMapper(CObjectTypeMapper::kVtbl, level));
+    for (int byRef = 0; byRef < 2; ++byRef) {
+        g_interfaceSafeArrayMappers[0][byRef].reset(new CSafeArrayTypeMapper(g_invokeInterfaceMappers[0].get(), byRef));
+        g_interfaceSafeArrayMappers[1][byRef].reset(new CSafeArrayTypeMapper(g_vtblInterfaceMappers[0].get(), byRef));
+    }
+}
+
+CTypeMapper* SelectInvokeInterfaceMapper(bool byRef) {
+    InitInterfaceMappers();
+    return g_invokeInterfaceMappers[byRef ? 1 : 0].get();
+}
+
+CTypeMapper* SelectInterfaceMapper(int level) {
+    InitInterfaceMappers();
+    return g_vtblInterfaceMappers[level < 0 ? 0 : level > 2 ? 2 : level].get();
+}
+
+CTypeMapper* SelectSmallIntMapper(VARTYPE vt) {
+    if (vt == VT_ERROR) return &g_errorMapper;
+    if (vt == VT_LPSTR) return &g_lpstrMapper;
+    return ByValueForm(vt);
+}
+
+CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc, bool out,
+                              int context, CString& error) {
+    VARTYPE vt = desc->vt;
+    switch (vt) {
+    case VT_EMPTY: case VT_NULL: case VT_VOID: case VT_HRESULT:
+        if (isResult) return &g_voidMapper;
+        return Fail(error, "Unsupported type");
+    case VT_CY: case VT_DATE: case VT_BSTR: case VT_LPWSTR: case VT_BOOL: case VT_FILETIME:
+        return ByValueForm(vt);
+    case VT_ERROR: return &g_errorMapper;
+    case VT_LPSTR: return &g_lpstrMapper;
+    case VT_DISPATCH: case VT_UNKNOWN: return SelectInvokeInterfaceMapper(false);
+    case VT_SAFEARRAY: return SelectSafeArrayMapper(false, info, job, desc->lptdesc, out, context, isResult, error);
+    case VT_CARRAY: return SelectFixedArrayMapper(desc->lpadesc, context, error);
+    case VT_USERDEFINED: return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 0, context, error, 0);
+    default: break;
+    }
+    if (IsPromotedNumeric(vt)) return out ? ByRefForm(vt) : ByValueForm(vt);
+
+    if (vt & VT_BYREF) {
+        VARTYPE base = vt & ~VT_BYREF;
+        if (base == VT_LPSTR) return &g_lpstrRefMapper;
+        if (IsInterface(base)) return SelectInvokeInterfaceMapper(true);
+        if (base == VT_USERDEFINED)
+            return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 1, context, error, 1);
+        if (CTypeMapper* mapper = ByRefForm(base)) return mapper;
+        return Fail(error, kUnsupportedType);
+    }
+
+    if (vt == VT_PTR) {
+        const TYPEDESC* target = desc->lptdesc;
+        VARTYPE tvt = target->vt;
+        if (IsInterface(tvt)) return SelectInvokeInterfaceMapper(out);
+        if (tvt == VT_VARIANT)
+            return (!out && context != kContextRecordField) ? static_cast<CTypeMapper*>(&g_variantMapper)
+                                                            : &g_variantRefMapper;
+        if (tvt == VT_I1) return &g_signedByteBufferMapper;
+        if (tvt == VT_UI1) return &g_unsignedByteBufferMapper;
+        if (tvt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, target->lptdesc, out, context, isResult, error);
+        if (tvt == VT_USERDEFINED)
+            return SelectUserDefinedMapper(job, info, target->hreftype, out ? 2 : 1, context, error, 1);
+        if (tvt == VT_LPSTR) return &g_lpstrRefMapper;
+        if (tvt == VT_PTR) {
+            const TYPEDESC* inner = target->lptdesc;
+            VARTYPE ivt = inner->vt;
+            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInvokeInterfaceMapper(true);
+            if (ivt == VT_VARIANT) return &g_variantRefMapper;
+            if (ivt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, inner->lptdesc, out, context, isResult, error);
+            if (ivt == VT_USERDEFINED) return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 2);
+            if (ivt == (VT_BYREF | VT_USERDEFINED))
+                return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 3);
+            if (ivt == VT_LPSTR) return &g_lpstrRefMapper2;
+            return Fail(error, kNestedPointers);
+        }
+        if (CTypeMapper* mapper = ByRefForm(tvt)) return mapper;
+        return Fail(error, kUnsupportedType);
+    }
+    return Fail(error, kUnsupportedType);
+}
+
+CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,
+                                   bool out, int context, CString& error) {
+    VARTYPE vt = desc->vt;
+    switch (vt) {
+    case VT_EMPTY: case VT_NULL: case VT_VOID: case VT_HRESULT:
+        if (isResult) return &g_voidMapper;
+        return Fail(error, "Unsupported type");
+    case VT_ERROR: case VT_CARRAY: return Fail(error, kUnsupportedType);
+    case VT_LPSTR: return &g_lpstrMapper;
+    case VT_DISPATCH: case VT_UNKNOWN: return SelectInterfaceMapper(0);
+    case VT_VARIANT: return &g_variantLevel0Mapper;
+    case VT_SAFEARRAY: return SelectSafeArrayMapper(false, info, job, desc->lptdesc, out, context, isResult, error);
+    case VT_USERDEFINED: return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 0, context, error, 0);
+    default: break;
+    }
+    if (CTypeMapper* mapper = ByValueForm(vt)) return mapper;
+
+    if (vt & VT_BYREF) {
+        VARTYPE base = vt & ~VT_BYREF;
+        if (base == VT_VARIANT) return &g_variantLevel1Mapper;
+        if (base == VT_LPSTR) return &g_lpstrRefMapper;
+        if (IsInterface(base)) return SelectInterfaceMapper(1);
+        if (base == VT_USERDEFINED)
+            return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 1, context, error, 1);
+        if (CTypeMapper* mapper = ByRefForm(base)) return mapper;
+        return Fail(error, kUnsupportedType);
+    }
+
+    if (vt == VT_PTR) {
+        const TYPEDESC* target = desc->lptdesc;
+        VARTYPE tvt = target->vt;
+        if (IsInterface(tvt)) return SelectInterfaceMapper(1);
+        if (tvt == VT_VARIANT) return &g_variantLevel1Mapper;
+        if (tvt == (VT_BYREF | VT_VARIANT)) return &g_variantLevel2Mapper;
+        if (tvt == VT_I1) return &g_signedByteBufferMapper;
+        if (tvt == VT_UI1) return &g_unsignedByteBufferMapper;
+        if (tvt == (VT_BYREF | VT_I1) || tvt == (VT_BYREF | VT_UI1) || tvt == VT_LPSTR)
+            return Fail(error, kUnsupportedType);
+        if (tvt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, target->lptdesc, out, context, isResult, error);
+        if (tvt == VT_USERDEFINED)
+            return SelectUserDefinedMapper(job, info, target->hreftype, out ? 2 : 1, context, error, 1);
+        if (tvt == (VT_BYREF | VT_USERDEFINED))
+            return SelectUserDefinedMapper(job, info, target->hreftype, out ? 2 : 1, context, error, 2);
+        if (IsInterface(tvt & ~VT_BYREF)) return SelectInterfaceMapper(2);
+        if (tvt == VT_PTR) {
+            const TYPEDESC* inner = target->lptdesc;
+            VARTYPE ivt = inner->vt;
+            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInterfaceMapper(2);
+            if (ivt == VT_VARIANT) return &g_variantLevel2Mapper;
+            if (ivt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, inner->lptdesc, out, context, isResult, error);
+            if (ivt == VT_USERDEFINED) return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 2);
+            if (ivt == (VT_BYREF | VT_USERDEFINED))
+                return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 3);
+            return Fail(error, kNestedPointers);
+        }
+        if (CTypeMapper* mapper = ByRefForm(tvt)) return mapper;
+        return Fail(error, kUnsupportedType);
+    }
+    return Fail(error, kUnsupportedType);
+}
+
+CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator* job, const TYPEDESC* element,
+                                   bool out, int context, bool isResult, CString& error) {
+    if (!byRef && element->vt == VT_PTR) {
+        byRef = true;
+        element = element->lptdesc;
+    }
+    if (element->vt == VT_USERDEFINED)
+        return SelectUserDefinedMapper(job, info, element->hreftype, byRef ? 2 : 0,
+                                       context == kContextRecordField ? kKindRecordFieldArrayElement : kKindArrayElement,
+                                       error, 0);
+    CSafeArrayMapperPair* pair = nullptr;
+    switch (element->vt) {
+    case VT_I2: pair = &g_i2SafeArrayMappers; break;
+    case VT_I4: pair = &g_i4SafeArrayMappers; break;
+    case VT_R4: pair = &g_r4SafeArrayMappers; break;
+    case VT_R8: pair = &g_r8SafeArrayMappers; break;
+    case VT_CY: pair = &g_currencySafeArrayMappers; break;
+    case VT_DATE: pair = &g_dateSafeArrayMappers; break;
+    case VT_BSTR: case VT_LPWSTR: pair = &g_stringSafeArrayMappers; break;
+    case VT_BOOL: pair = &g_boolSafeArrayMappers; break;
+    case VT_VARIANT: pair = &g_variantSafeArrayMappers; break;
+    case VT_I1: pair = &g_i1SafeArrayMappers; break;
+    case VT_UI1: pair = &g_ui1SafeArrayMappers; break;
+    case VT_UI2: pair = &g_ui2SafeArrayMappers; break;
+    case VT_UI4: pair = &g_ui4SafeArrayMappers; break;
+    case VT_I8: pair = &g_i8SafeArrayMappers; break;
+    case VT_INT: pair = &g_intSafeArrayMappers; break;
+    case VT_UINT: pair = &g_uintSafeArrayMappers; break;
+    default: return Fail(error, "Unsupported Array type");
+    }
+    return (isResult || !out) ? &pair->byValue : &pair->byRef;
+}
+
+CTypeMapper* SelectFixedArrayMapper(const ARRAYDESC* array, int context, CString& error) {
+    if (context != kContextRecordField) return Fail(error, "Fixed-size are not supported except as part of records");
+    if (array->tdescElem.vt == VT_USERDEFINED) return Fail(error, "User-defined C-arrays are not supported");
+    // Only one dimension is supported: a mapper keeps one element count.
+    if (array->cDims != 1) return Fail(error, "Multi-dimensional fixed-size array are not supported");
+    CTypeMapper* element = nullptr;
+    switch (array->tdescElem.vt) {
+    case VT_I2: case VT_I4: case VT_R4: case VT_R8: case VT_BOOL: case VT_I1: case VT_UI1:
+    case VT_UI2: case VT_UI4: case VT_I8: case VT_INT: case VT_UINT:
+        element = ByValueForm(array->tdescElem.vt);
+        break;
+    default:
+        return Fail(error, "Unsupported Fixed-Size Array type");
+    }
+    return FindOrCreateFixedArrayMapper(element, static_cast<int>(array->rgbounds[0].cElements));
+}
+
+CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
+                                     CString& error, int mode) {
+    error = "Unable to get type information";
+    ITypeInfo* target = nullptr;
+    if (FAILED(info->GetRefTypeInfo(ref, &target)) || !target) return nullptr;
+    TYPEATTR* attr = nullptr;
+    if (FAILED(target->GetTypeAttr(&attr)) || !attr) {
+        target->Release();
+        return nullptr;
+    }
+    CString name = TypeInfoName(target);
+    CTypeMapper* mapper = FindNamedTypeMapper(job, attr->guid, name, level, kind, error, mode);
+    if (!mapper && error == "Unable to get type information") {
+        if (attr->typekind == TKIND_ALIAS && IsEqualGUID(attr->guid, kOleColorGuid)) {
+            mapper = level == 2 ? static_cast<CTypeMapper*>(&g_colorRefMapper) : &g_colorMapper;
+        } else if ((attr->typekind == TKIND_ALIAS || attr->typekind == TKIND_DISPATCH ||
+                    attr->typekind == TKIND_INTERFACE) &&
+                   (IsEqualGUID(attr->guid, kFontGuid1) || IsEqualGUID(attr->guid, kFontGuid2))) {
+            // The standard OLE library declares the font types as interfaces.
+            error = "Font Types are not supported";
+        } else if (attr->typekind == TKIND_ALIAS && !IsAllZeroGuid(attr->guid)) {
+            mapper = SelectTypeMapper(target, false, job, &attr->tdescAlias, false, kContextParameter, error);
+        } else if (attr->typekind == TKIND_DISPATCH) {
+            mapper = FindKnownInterfaceMapper(job, attr->guid, level);
+        } else if (attr->typekind == TKIND_RECORD && name.CompareNoCase("GUID") == 0) {
+            mapper = level == 0 ? static_cast<CTypeMapper*>(&g_guidMapper) : &g_guidRefMapper;
+        }
+        if (!mapper && IsEqualGUID(attr->guid, kEnumVariantGuid)) mapper = &g_enumeratorMarkerMapper;
+    }
+    target->ReleaseTypeAttr(attr);
+    target->Release();
+    return mapper;
+}
+
+namespace {
+
+CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int level, int kind) {
+    if (!entry->level0Mapper) entry->level0Mapper = entry->Own(new CDispatchTypeMapper(job, entry->javaName, 0));
+    if (kind == kKindArrayElement || kind == kKindRecordFieldArrayElement) {
+        CTypeMapper*& wrapper = level == 0 ? entry->safeArrayMapper : entry->safeArrayRefMapper;
+        if (!wrapper) wrapper = entry->Own(new CSafeArrayTypeMapper(entry->level0Mapper, level != 0));
+        return wrapper;
+    }
+    // An interface pointer (level 1) is the interface by value.
+    if (level < 2) return entry->level0Mapper;
+    if (!entry->level2Mapper) entry->level2Mapper = entry->Own(new CDispatchTypeMapper(job, entry->javaName, 2));
+    return entry->level2Mapper;
+}
+
+}  // namespace
+
+CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char* name, int level, int kind,
+                                 CString& error, int mode) {
+    if (!IsAllZeroGuid(guid)) {
+        if (CInterfaceEntry* entry = job->FindInterfaceRecord(guid)) return ComTypeMapper(job, entry, level, kind);
+        if (CCoclassEntry* entry = job->FindCoclassRecord(guid)) return ComTypeMapper(job, entry, level, kind);
+    }
+    CString enumName(name);
+    job->EnumRenameTable().Lookup(name, enumName);
+    if (CEnumEntry* entry = job->LookupEnum(enumName)) {
+        if (!entry->byValueMapper) entry->byValueMapper = entry->Own(new CEnumTypeMapper(job, entry->javaName, 0));
+        if ((kind == kKindArrayElement || kind == kKindRecordFieldArrayElement) && level == 0) {
+            if (!entry->safeArrayMapper) entry->safeArrayMapper = entry->Own(new CSafeArrayTypeMapper(entry->byValueMapper));
+            return entry->safeArrayMapper;
+        }
+        if (level == 0) return entry->byValueMapper;
+        if (!entry->byRefMapper) entry->byRefMapper = entry->Own(new CEnumTypeMapper(job, entry->javaName, level));
+        return entry->byRefMapper;
+    }
+    CString recordName(name);
+    job->RecordRenameTable().Lookup(name, recordName);
+    if (CRecordEntry* record = job->LookupRecord(recordName)) {
+        if (kind == kKindRecordFieldArrayElement)
+            return Fail(error, "Nested record types in arrays of records are not supported");
+        if (kind == kKindArrayElement) {
+            CTypeMapper*& arrayMapper = level == 0 ? record->arrayMapper : record->arrayRefMapper;
+            if (!arrayMapper)
+                arrayMapper = record->Own(new CRecordArrayTypeMapper(FindRecord(job, record, false, 0), level != 0));
+            return arrayMapper;
+        }
+        return FindRecord(job, record, mode != 0 && kind != kKindRecordField, mode);
+    }
+    CTypeMapper* alias = nullptr;
+    if (job->AliasMapperTable().Lookup(name, alias)) return alias;
+    return nullptr;
+}
+
+CTypeMapper* FindKnownInterfaceMapper(CBridgeGenerator* job, REFGUID guid, int level) {
+    for (int row = 0; row < kKnownInterfaceCount; ++row) {
+        const CKnownInterfaceRow& known = KnownInterfaceTable[row];
+        if (!IsEqualGUID(known.id, guid)) continue;
+        int slot = level <= 0 ? 0 : level == 1 ? 1 : 2;
+        CTypeMapper*& cached = job->KnownInterfaceMapper(row, slot);
+        if (!cached)
+            cached = job->OwnMapper(new CKnownInterfaceTypeMapper(job, known.libraryShortName, known.interfaceName, slot));
+        return cached;
+    }
+    return nullptr;
+}
+
+bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
+                     int& paramCount, const FUNCDESC* func, std::vector<CTypeMapper*>& paramMappers,
+                     CTypeMapper** resultMapper, CString& error) {
+    paramMappers.clear();
+    if (paramCount > kMaxParameters) {
+        error = "Too many parameters";
+        return false;
+    }
+    CTypeMapper* retvalMapper = nullptr;
+    for (int i = 0; i < paramCount; ++i) {
+        const ELEMDESC& param = func->lprgelemdescParam[i];
+        USHORT flags = param.paramdesc.wParamFlags;
+        bool out = (flags & PARAMFLAG_FOUT) != 0;
+        CTypeMapper* mapper = virtualCall
+                                  ? SelectVtblParamMapper(info, false, job, &param.tdesc, out, kContextParameter, error)
+                                  : SelectTypeMapper(info, false, job, &param.tdesc, out, kContextParameter, error);
+        if (!mapper) return false;
+        if (mapper->IsVirtualCallOnly()) {
+            if (virtualCallOnly) *virtualCallOnly = true;
+            if (!virtualCall) {
+                if (interfaceInfoOut) {
+                    info->AddRef();
+                    *interfaceInfoOut = info;
+                }
+                error = "Type is only supported for virtual calls (set preference from top-left menu of builder)";
+                return false;
+            }
+        }
+        if (virtualCall && i == paramCount - 1 && (flags & PARAMFLAG_FOUT) && (flags & PARAMFLAG_FRETVAL)) {
+            retvalMapper = mapper;
+            break;
+        }
+        paramMappers.push_back(mapper);
+    }
+    if (retvalMapper) --paramCount;
+    if (resultMapper) {
+        if (retvalMapper) {
+            *resultMapper = retvalMapper;
+        } else {
+            *resultMapper = SelectTypeMapper(info, true, job, &func->elemdescFunc.tdesc, false, kContextParameter, error);
+            if (!*resultMapper) return false;
+        }
+    }
+    return true;
+}
+
+CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CTypeMapper* element, int count) {
+    for (CFixedArrayTypeMapper* mapper : g_fixedArrayMappers)
+        if (mapper->GetElement() == element && mapper->GetCount() == count) return mapper;
+    g_fixedArrayOwners.emplace_back(new CFixedArrayTypeMapper(element, count));
+    g_fixedArrayMappers.push_back(g_fixedArrayOwners.back().get());
+    return g_fixedArrayMappers.back();
+}
+
+const std::vector<CFixedArrayTypeMapper*>& FixedArrayMappers() { return g_fixedArrayMappers; }
+
+void ResetFixedArrayMappers() {
+    g_fixedArrayMappers.clear();
+    g_fixedArrayOwners.clear();
+}

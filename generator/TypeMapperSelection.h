@@ -1,0 +1,54 @@
+// Selection of the mapper that converts a COM type description: the only
+// place that switches on VARTYPE. A failed selection returns null and leaves
+// its message in the error text.
+#pragma once
+
+#include "BrvString.h"
+#include "TypeMapper.h"
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <vector>
+
+class CBridgeGenerator;
+class CFixedArrayTypeMapper;
+
+// Contexts of a selection: a parameter or result, or a record field.
+enum { kContextParameter = 1, kContextRecordField = 2 };
+// Kinds of a named-type request.
+enum { kKindParameter = 1, kKindRecordField = 2, kKindArrayElement = 3, kKindRecordFieldArrayElement = 4 };
+// The most parameters a function may have.
+constexpr int kMaxParameters = 100;
+
+// The generic IUnknown/IDispatch mappers, made once for the process.
+void InitInterfaceMappers();
+CTypeMapper* SelectInvokeInterfaceMapper(bool byRef);
+CTypeMapper* SelectInterfaceMapper(int level);
+
+CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,
+                              bool out, int context, CString& error);
+CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,
+                                   bool out, int context, CString& error);
+CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator* job, const TYPEDESC* element,
+                                   bool out, int context, bool isResult, CString& error);
+CTypeMapper* SelectFixedArrayMapper(const ARRAYDESC* array, int context, CString& error);
+CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
+                                     CString& error, int mode);
+CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char* name, int level, int kind,
+                                 CString& error, int mode);
+CTypeMapper* FindKnownInterfaceMapper(CBridgeGenerator* job, REFGUID guid, int level);
+CTypeMapper* SelectSmallIntMapper(VARTYPE vt);
+
+// Selects the mappers of a function's parameters (on the virtual-call path
+// or the Invoke path) and of its result. paramMappers receives one mapper
+// per parameter; paramCount goes in as the function's count and comes out
+// reduced by one when the last parameter is the virtual call's result.
+bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
+                     int& paramCount, const FUNCDESC* func, std::vector<CTypeMapper*>& paramMappers,
+                     CTypeMapper** resultMapper, CString& error);
+
+// The fixed-array mappers of the run, one per (element mapper, count).
+CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CTypeMapper* element, int count);
+const std::vector<CFixedArrayTypeMapper*>& FixedArrayMappers();
+void ResetFixedArrayMappers();

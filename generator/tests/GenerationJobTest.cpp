@@ -1,0 +1,351 @@
+#include "TestJob.h"
+#include "TypeLibBuilder.h"
+#include "GeneratorHelpers.h"
+#include "TempFolder.h"
+#include "TypeMapperSelection.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+std::vector<std::string> InterfaceNames(CBridgeGenerator& job, bool withEvents) {
+    std::vector<std::string> names;
+    job.InterfaceTable().ForEach([&](const CString&, CInterfaceEntry* const& entry) {
+        if (withEvents || !entry->isEvent || entry->implementedByCoclass) names.push_back(entry->javaName.c_str());
+    });
+    return names;
+}
+
+std::vector<std::string> Names(const std::vector<CInterfaceEntry*>& entries) {
+    std::vector<std::string> names;
+    for (CInterfaceEntry* entry : entries) names.push_back(entry->javaName.c_str());
+    return names;
+}
+
+bool Contains(const std::vector<std::string>& names, const char* name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+class GenerationJob : public ComTest {
+protected:
+    bool Run(const std::string& path, const char* package = "test.pkg") {
+        job.SetOptions(path.c_str(), "C:\\out", package, "C:\\lib\\JShapes.dll");
+        bool ok = job.Generate();
+        job.FinishJob(ok);
+        return ok;
+    }
+    CTestJob job;
+};
+
+}  // namespace
+
+TEST_F(GenerationJob, CollectsCoclassesInterfacesEnumerationsRecordsAndAliases) {
+    ASSERT_TRUE(Run(FixturePath("Shapes.tlb"), "com.my_co.shapes")) << (job.messages.empty() ? "" : job.messages[0]);
+    EXPECT_TRUE(job.messages.empty());
+    EXPECT_STREQ(job.JniPackage(), "com_my_1co_shapes");
+    EXPECT_STREQ(job.SlashPackage(), "com/my_co/shapes");
+    EXPECT_STREQ(job.FolderPackage(), "com\\my_co\\shapes");
+    EXPECT_STREQ(job.JniLibraryName(), "JShapes");
+    EXPECT_STREQ(job.LibraryName(), "ShapesLib");
+    EXPECT_STREQ(job.LibraryDocumentation(), "Shapes test library");
+    EXPECT_EQ(job.CurrentLibrary(), nullptr);  // released by FinishJob
+
+    ASSERT_EQ(job.CoclassList().size(), 3u);
+    CCoclassEntry* circle = job.CoclassList()[0];
+    EXPECT_STREQ(circle->javaName, "Circle");
+    EXPECT_STREQ(circle->documentation, "A circle");
+    EXPECT_TRUE(circle->creatable);
+    EXPECT_FALSE(job.CoclassList()[1]->creatable);  // Hidden is noncreatable
+    // The implemented interface brings its bases; the source interface is an event.
+    EXPECT_EQ(Names(circle->interfaces), (std::vector<std::string>{"ICircle", "IShape"}));
+    EXPECT_EQ(Names(circle->eventInterfaces), (std::vector<std::string>{"DShapeEvents"}));
+
+    // Knob is flagged as a control and never created; no coclass here
+    // answers the control queries.
+    EXPECT_TRUE(job.CoclassList()[2]->isControl);
+    EXPECT_TRUE(job.HasControls());
+    EXPECT_EQ(job.ControlTable().GetCount(), 0);
+    EXPECT_FALSE(job.IsFreeThreaded());  // nothing registered
+
+    auto names = InterfaceNames(job, true);
+    EXPECT_TRUE(Contains(names, "IShape"));
+    EXPECT_TRUE(Contains(names, "IOrphan"));
+    CInterfaceEntry* events = job.FindInterfaceRecord(ParseGuid("{5A1B0000-0000-4000-8000-000000000031}"));
+    ASSERT_NE(events, nullptr);
+    EXPECT_TRUE(events->isEvent);
+    CInterfaceEntry* orphan = job.FindInterfaceRecord(ParseGuid("{5A1B0000-0000-4000-8000-000000000033}"));
+    ASSERT_NE(orphan, nullptr);
+    EXPECT_FALSE(orphan->implementedByCoclass);
+
+    // Enumerations: Colour by its own name; tagSize under its alias's rename.
+    EXPECT_NE(job.LookupEnum("Colour"), nullptr);
+    CString renamed;
+    EXPECT_TRUE(job.EnumRenameTable().Lookup("SizeAlias", renamed));
+    EXPECT_STREQ(renamed, "tagSize");
+    EXPECT_TRUE(job.LookupEnum("tagSize")->describedByRenamingAlias);
+
+    CRecordEntry* point = job.LookupRecord("Point");
+    ASSERT_NE(point, nullptr);
+    EXPECT_FALSE(point->guidIsZero);
+    EXPECT_EQ(point->size, 4 + 4 + 8 + 16);
+    ASSERT_EQ(point->fields.size(), 4u);
+    EXPECT_STREQ(point->fields[1].comName, "y");
+    EXPECT_EQ(point->fields[1].offset, 4);
+    EXPECT_EQ(point->fields[0].mapper, SelectSmallIntMapper(VT_I4));
+    ASSERT_NE(point->fields[2].mapper, nullptr);
+    EXPECT_TRUE(point->fields[2].mapper->IsFixedSizeArray());
+    CRecordEntry* rect = job.LookupRecord("tagRect");
+    ASSERT_NE(rect, nullptr);
+    EXPECT_TRUE(rect->guidIsZero);
+    EXPECT_TRUE(job.RecordRenameTable().Lookup("RectAlias", renamed));
+
+    CTypeMapper* counter = nullptr;
+    ASSERT_TRUE(job.AliasMapperTable().Lookup("Counter", counter));
+    EXPECT_EQ(counter, SelectSmallIntMapper(VT_I4));
+}
+
+TEST_F(GenerationJob, SecondRunStartsFromEmptyTables) {
+    ASSERT_TRUE(Run(FixturePath("Shapes.tlb")));
+    ASSERT_TRUE(Run(FixturePath("WebBrowserOrder.tlb")));
+    EXPECT_EQ(job.CoclassList().size(), 11u);
+    EXPECT_EQ(job.LookupRecord("Point"), nullptr);
+    EXPECT_EQ(job.ReferencedLibraries().size(), 1u);
+    ASSERT_TRUE(Run(FixturePath("Shapes.tlb")));
+    EXPECT_EQ(job.CoclassList().size(), 3u);
+    EXPECT_STREQ(job.CoclassList()[0]->javaName, "Circle");  // not Circle_ from the run before
+}
+
+TEST_F(GenerationJob, InterfaceTableIteratesInTheWebBrowserMapOrder) {
+    ASSERT_TRUE(Run(FixturePath("WebBrowserOrder.tlb"), "iexplorer"));
+    std::vector<std::string> expected = {
+        "ISearchAssistantOC3", "IShellFavoritesNameSpace", "ISearchAssistantOC2", "ISearchAssistantOC",
+        "IWebBrowser",         "IWebBrowser2",             "IShellNameSpace",     "IWebBrowserApp",
+        "IShellUIHelper",      "IShellWindows",            "IScriptErrorList",    "ISearches",
+        "ISearch"};
+    EXPECT_EQ(InterfaceNames(job, false), expected);
+    std::vector<std::string> coclasses;
+    for (CCoclassEntry* entry : job.CoclassList()) coclasses.push_back(entry->javaName.c_str());
+    EXPECT_EQ(coclasses, (std::vector<std::string>{"WebBrowser_V1", "WebBrowser", "InternetExplorer",
+                                                   "ShellBrowserWindow", "ShellWindows", "ShellUIHelper",
+                                                   "ShellNameSpace", "ShellShellNameSpace", "CScriptErrorList",
+                                                   "SearchAssistantOC", "ShellSearchAssistantOC"}));
+    EXPECT_EQ(Names(job.CoclassList()[4]->eventInterfaces), (std::vector<std::string>{"DShellWindowsEvents"}));
+    // Wine serves the browser control in process: created once, it answers
+    // the control queries, though the library does not flag it.
+    std::vector<std::string> controls;
+    job.ControlTable().ForEach([&](const CString& name, const int&) { controls.push_back(name.c_str()); });
+    EXPECT_EQ(controls, (std::vector<std::string>{"WebBrowser", "WebBrowser_V1"}));
+    EXPECT_TRUE(job.HasControls());
+    EXPECT_FALSE(Contains(controls, "ShellUIHelper"));
+}
+
+TEST_F(GenerationJob, ReferencedLibraryIsLoadedAndItsTypesCollected) {
+    std::string importer = FixturePath("Importer.tlb");
+    ASSERT_TRUE(WriteImporterLibrary(importer, FixturePath("Imported.tlb")));
+    ASSERT_TRUE(Run(importer)) << (job.messages.empty() ? "" : job.messages[0]);
+    // stdole is dropped; the imported library stays after the main one.
+    ASSERT_EQ(job.ReferencedLibraries().size(), 2u);
+    EXPECT_NE(job.FindInterfaceRecord(ParseGuid("{5A1B0001-0000-4000-8000-000000000030}")), nullptr);
+    EXPECT_NE(job.LookupEnum("Shade"), nullptr);
+    ASSERT_EQ(job.CoclassList().size(), 1u);
+    EXPECT_STREQ(job.CoclassList()[0]->javaName, "Importer");
+}
+
+TEST_F(GenerationJob, TypeRepeatedAsFirstTypeOfAnotherLibraryIsCollectedOnce) {
+    std::string repeat = FixturePath("Repeat.tlb"), main = FixturePath("RepeatMain.tlb");
+    ASSERT_TRUE(WriteRepeatLibraries(repeat, main));
+    ASSERT_TRUE(Run(main)) << (job.messages.empty() ? "" : job.messages[0]);
+    ASSERT_EQ(job.ReferencedLibraries().size(), 2u);
+    EXPECT_NE(job.LookupEnum("Tone"), nullptr);
+    CInterfaceEntry* entry = job.FindInterfaceRecord(kImporterIid);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_STREQ(entry->javaName, "IImporter");  // no second class IImporter_
+    EXPECT_EQ(job.InterfaceTable().GetCount(), 2);
+    // The coclass keeps its name; the other library's enumeration gives way.
+    ASSERT_EQ(job.CoclassList().size(), 1u);
+    EXPECT_STREQ(job.CoclassList()[0]->javaName, "RepeatMain");
+    EXPECT_NE(job.LookupEnum("RepeatMain_"), nullptr);
+}
+
+TEST_F(GenerationJob, FailuresAreReportedWithThePath) {
+    EXPECT_FALSE(Run("C:\\no\\such\\library.tlb"));
+    ASSERT_EQ(job.messages.size(), 1u);
+    EXPECT_EQ(job.messages[0], "C:\\no\\such\\library.tlb: File does not exist");
+    EXPECT_EQ(job.CurrentLibrary(), nullptr);
+
+    // A path longer than the platform's classic limit is handled whole.
+    job.messages.clear();
+    std::string longPath = "C:\\" + std::string(300, 'x') + "\\library.tlb";
+    EXPECT_FALSE(Run(longPath));
+    ASSERT_EQ(job.messages.size(), 1u);
+    EXPECT_EQ(job.messages[0], longPath + ": File does not exist");
+
+    job.messages.clear();
+    std::string notALibrary = FixturePath("Shapes.idl.txt");
+    FILE* file = fopen(notALibrary.c_str(), "w");
+    fputs("not a type library", file);
+    fclose(file);
+    EXPECT_FALSE(Run(notALibrary));
+    ASSERT_EQ(job.messages.size(), 1u);
+    EXPECT_EQ(job.messages[0], notALibrary + ": File does not contain type information");
+
+    job.messages.clear();
+    EXPECT_FALSE(Run(FixturePath("Imported.tlb")));
+    ASSERT_EQ(job.messages.size(), 1u);
+    EXPECT_EQ(job.messages[0], FixturePath("Imported.tlb") +
+                                   ": Cannot call library. No creatable types found.\n\nThis library may have been "
+                                   "built with the \"noncreatable\" flag.\nIt should be built without this flag in "
+                                   "order to be callable.");
+}
+
+TEST_F(GenerationJob, CallbackInterfacesAreMarkedAndMissingOnesWarned) {
+    job.AddCallbackInterface("iorphan");
+    ASSERT_TRUE(Run(FixturePath("Shapes.tlb")));
+    EXPECT_TRUE(job.messages.empty());
+    CInterfaceEntry* orphan = job.FindInterfaceRecord(ParseGuid("{5A1B0000-0000-4000-8000-000000000033}"));
+    EXPECT_TRUE(orphan->isCallback);
+    EXPECT_TRUE(orphan->isEvent);
+
+    job.AddCallbackInterface("INowhere");
+    ASSERT_TRUE(Run(FixturePath("Shapes.tlb")));
+    ASSERT_EQ(job.messages.size(), 1u);
+    EXPECT_EQ(job.messages[0], FixturePath("Shapes.tlb") + ": WARNING:  Did not find the Callback Interface \"INOWHERE\"");
+
+    job.messages.clear();
+    job.AddCallbackInterface("IElsewhere");
+    ASSERT_TRUE(Run(FixturePath("Shapes.tlb")));
+    ASSERT_EQ(job.messages.size(), 1u);
+    EXPECT_EQ(job.messages[0].find(FixturePath("Shapes.tlb") +
+                                   ": WARNING:  Did not find the following Callback Interfaces:  "),
+              0u);
+    EXPECT_NE(job.messages[0].find(" INOWHERE"), std::string::npos);
+    EXPECT_NE(job.messages[0].find(" IELSEWHERE"), std::string::npos);
+}
+
+TEST_F(GenerationJob, WineSystemLibrariesLoadAndCollect) {
+    struct { const char* file; size_t minCoclasses; int minInterfaces; } libraries[] = {
+        {"shdocvw.dll", 11, 13}, {"msxml3.dll", 10, 40}, {"scrrun.dll", 3, 5}, {"stdole2.tlb", 2, 3},
+        {"mshtml.tlb", 20, 100}};
+    for (const auto& library : libraries) {
+        SCOPED_TRACE(library.file);
+        CTestJob wine;
+        std::string path = SystemLibraryPath(library.file);
+        wine.SetOptions(path.c_str(), "C:\\out", "pkg", "C:\\lib\\x.dll");
+        bool ok = wine.Generate();
+        wine.FinishJob(ok);
+        EXPECT_TRUE(ok) << (wine.messages.empty() ? "" : wine.messages[0]);
+        EXPECT_GE(wine.CoclassList().size(), library.minCoclasses);
+        EXPECT_GE(wine.InterfaceTable().GetCount(), library.minInterfaces);
+    }
+}
+
+TEST_F(GenerationJob, FreeThreadingFollowsTheRegistryOfEveryCoclass) {
+    // Register the three coclasses of the fixture with threading models.
+    auto setModel = [](const char* clsid, const char* model) {
+        std::string key = std::string("CLSID\\") + clsid + "\\InprocServer32";
+        HKEY hkey = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hkey, nullptr),
+                  ERROR_SUCCESS);
+        if (model) RegSetValueExA(hkey, "ThreadingModel", 0, REG_SZ, reinterpret_cast<const BYTE*>(model),
+                                  static_cast<DWORD>(strlen(model) + 1));
+        else RegDeleteValueA(hkey, "ThreadingModel");
+        RegCloseKey(hkey);
+    };
+    std::string library = FixturePath("Threading.tlb");
+    ASSERT_TRUE(WriteThreadingLibrary(library));
+    const char* circle = "{5A1B0005-0000-4000-8000-000000000040}";
+    const char* hidden = "{5A1B0005-0000-4000-8000-000000000041}";
+    const char* knob = "{5A1B0005-0000-4000-8000-000000000042}";
+    setModel(circle, "Both");
+    setModel(hidden, "free");
+    setModel(knob, "Both");
+    ASSERT_TRUE(Run(library));
+    EXPECT_TRUE(job.IsFreeThreaded());
+    // One coclass in the middle decides for the whole run.
+    setModel(hidden, "Apartment");
+    ASSERT_TRUE(Run(library));
+    EXPECT_FALSE(job.IsFreeThreaded());
+    setModel(hidden, nullptr);
+    ASSERT_TRUE(Run(library));
+    EXPECT_FALSE(job.IsFreeThreaded());
+    setModel(hidden, "");
+    ASSERT_TRUE(Run(library));
+    EXPECT_FALSE(job.IsFreeThreaded());
+    for (const char* clsid : {circle, hidden, knob}) {
+        std::string key = std::string("CLSID\\") + clsid;
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, (key + "\\InprocServer32").c_str());
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
+    }
+}
+
+TEST_F(GenerationJob, KnownLibrariesAndPresets) {
+    EXPECT_TRUE(job.IsAdoPreset());
+    EXPECT_TRUE(job.IsXmlPreset());
+    CString package, mangled, path;
+    EXPECT_FALSE(job.IsKnownLibrary("Other", package, mangled, path));
+    EXPECT_TRUE(package.IsEmpty());
+    EXPECT_TRUE(job.IsKnownLibrary("ADODB", package, mangled, path));
+    EXPECT_STREQ(package, "brivel.adodb");
+    EXPECT_STREQ(mangled, "brivel_adodb");
+    EXPECT_STREQ(path, "brivel\\adodb");
+    EXPECT_TRUE(job.AdoSettings().referenced && job.AdoSettings().used);
+    EXPECT_FALSE(job.XmlSettings().referenced);
+    EXPECT_TRUE(job.IsKnownLibrary("msxml", package, mangled, path));
+    EXPECT_TRUE(job.XmlSettings().used);
+    CString p, l, jar, doc;
+    job.GetXmlSettings(p, l, jar, doc);
+    job.SetXmlSettings("my.xml", l, jar, doc);
+    EXPECT_FALSE(job.IsXmlPreset());
+}
+
+TEST_F(GenerationJob, UniqueJavaNamesIgnoreCaseAndKeywords) {
+    CString out;
+    job.MakeUniqueJavaName(out, "Item", nullptr);
+    EXPECT_STREQ(out, "Item");
+    job.MakeUniqueJavaName(out, "ITEM", nullptr);
+    EXPECT_STREQ(out, "ITEM_1");
+    job.MakeUniqueJavaName(out, "Class", nullptr);
+    EXPECT_STREQ(out, "Class_1");
+    job.MakeUniqueJavaName(out, "Object", nullptr);
+    EXPECT_STREQ(out, "Object");
+    CNameSet local;
+    job.MakeUniqueJavaName(out, "item", &local);
+    EXPECT_STREQ(out, "item_2");  // item and item_1 are the job's
+}
+
+class JavaFiles : public brivel::testing::TempFolderTest {};
+
+TEST_F(JavaFiles, FoldersAreCreatedFromTheTopAndTheFileStartsWithItsHeader) {
+    std::string root = folder_.string();
+    for (char& c : root)
+        if (c == '/') c = '\\';
+    std::string deep = root + "\\a\\b\\c\\";
+    CreateDirectories(deep.c_str());
+    EXPECT_NE(GetFileAttributesA((root + "\\a\\b\\c").c_str()), INVALID_FILE_ATTRIBUTES);
+    CreateDirectories("C:");  // a bare drive is left alone
+
+    CTestJob job;
+    job.SetOptions("x.tlb", root.c_str(), "com.acme", "C:\\lib\\JAcme.dll");
+    ASSERT_FALSE(job.Generate());  // fills the package forms; the library is missing
+    FILE* file = job.OpenJavaFile("Widget");
+    ASSERT_NE(file, nullptr);
+    fputs("class Widget {}\n", file);
+    fclose(file);
+    std::string text = brivel::testing::ReadFileBytes(root + "\\com\\acme\\Widget.java");
+    EXPECT_EQ(text.find(brivel::testing::AsTextFile("// File: Widget.java\n// Generated: ")), 0u);
+    EXPECT_NE(text.find(brivel::testing::AsTextFile("\n// This Java source file has been automatically\n"
+                                                    "// generated by Brivel.\n\nclass Widget {}\n")),
+              std::string::npos);
+
+    // A folder that cannot be made: a file stands in its place.
+    brivel::testing::WriteFileBytes(root + "\\blocked", "");
+    CTestJob blocked;
+    blocked.SetOptions("x.tlb", (root + "\\blocked").c_str(), "p", "C:\\lib\\JAcme.dll");
+    blocked.Generate();
+    blocked.messages.clear();
+    EXPECT_EQ(blocked.OpenJavaFile("Widget"), nullptr);
+    ASSERT_EQ(blocked.messages.size(), 1u);
+    EXPECT_EQ(blocked.messages[0], root + "\\blocked\\p\\Widget.java: Cannot write file");
+}

@@ -1,0 +1,92 @@
+#include "NamingHelpers.h"
+#include "TestJob.h"
+
+#include <gtest/gtest.h>
+
+TEST(NamingHelpers, LatinLettersFoldToAscii) {
+    CString out;
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "Gr\xF6\xDF" "e"), "GroBe");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "Half \xBD"), "Half_1_2");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "\xC0\xC6\xC7\xCC\xD0\xD1\xD2\xD7\xD8\xD9\xDD\xDE"), "AECIDNOx0UYp");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "\xE0\xE6\xE7\xEC\xF0\xF1\xF2\xF8\xF9\xFD\xFE\xBC\xBE"), "aeciuno0uyp1_43_4");
+}
+
+TEST(NamingHelpers, BytesJavaCannotCarryBecomeUnderscores) {
+    CString out;
+    // Division sign, copyright, feminine ordinal, y-diaeresis, dollar, hyphen.
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "a\xF7" "b\xA9" "c\xAA\xFF"), "a_b_c__");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "My$Type-2"), "My_Type_2");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "3D"), "_3D");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, ""), "__");  // "_" is reserved
+}
+
+TEST(NamingHelpers, ReservedWordsGetAnUnderscore) {
+    CString out;
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "int"), "int_");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "Int"), "Int");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "java"), "java_");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "Object"), "Object_");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "enum"), "enum_");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "assert"), "assert_");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "_"), "__");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "while"), "while_");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "abstract"), "abstract_");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "whilst"), "whilst");
+}
+
+TEST(NamingHelpers, EveryReservedWordIsFound) {
+    const char* words[] = {
+        "Class", "Object", "System", "_", "abstract", "assert", "boolean", "break", "byte", "case", "catch", "char",
+        "class", "const", "continue", "default", "do", "double", "else", "enum", "extends", "false", "final",
+        "finally", "float", "for", "goto", "if", "implements", "import", "instanceof", "int", "interface", "java",
+        "long", "native", "new", "null", "package", "private", "protected", "public", "return", "short", "static",
+        "strictfp", "super", "switch", "synchronized", "this", "throw", "throws", "transient", "true", "try", "void",
+        "volatile", "while"};
+    for (const char* word : words) EXPECT_TRUE(IsJavaReservedWord(word)) << word;
+    for (const char* word : {"object", "system", "Int", "whilex", "a", "", "zzz"}) EXPECT_FALSE(IsJavaReservedWord(word)) << word;
+}
+
+TEST(NamingHelpers, TakenNamesAreMadeUniqueIgnoringCase) {
+    CNameSet taken;
+    CString out;
+    EXPECT_STREQ(MakeJavaIdentifier(out, "Item", &taken), "Item");
+    EXPECT_STREQ(MakeJavaIdentifier(out, "Item_", &taken), "Item_");
+    EXPECT_STREQ(MakeJavaIdentifier(out, "Item", &taken), "Item__");
+    // Same letters in another case would overwrite Item.java on Windows.
+    EXPECT_STREQ(MakeJavaIdentifier(out, "ITEM", &taken), "ITEM___");
+    EXPECT_EQ(taken.GetCount(), 4);
+}
+
+TEST(NamingHelpers, JniManglingEscapesUnderscoreAndSemicolon) {
+    CString out;
+    JniMangleName(out, "a_b;");
+    EXPECT_STREQ(out, "a_1b_2");
+    JniMangleName(out, "plain");
+    EXPECT_STREQ(out, "plain");
+}
+
+TEST(NamingHelpers, StandardMethodsAndZeroGuids) {
+    EXPECT_TRUE(IsStandardComMethod("QueryInterface"));
+    EXPECT_TRUE(IsStandardComMethod("GetIDsOfNames"));
+    EXPECT_FALSE(IsStandardComMethod("queryinterface"));
+    EXPECT_FALSE(IsStandardComMethod("Navigate"));
+    GUID zero = {};
+    EXPECT_TRUE(IsAllZeroGuid(zero));
+    GUID one = {};
+    one.Data4[7] = 1;
+    EXPECT_FALSE(IsAllZeroGuid(one));
+}
+
+TEST_F(ComTest, ProgIdOrClsidStringPrefersTheRegisteredProgId) {
+    CString out;
+    // Wine registers the standard font object's ProgID.
+    ProgIdOrClsidString(ParseGuid("{0BE35203-8F91-11CE-9DE3-00AA004BB851}"), out);
+    EXPECT_STREQ(out, "StdFont");
+    ProgIdOrClsidString(ParseGuid("{5A1B0000-0000-4000-8000-0000000000FF}"), out);
+    EXPECT_STREQ(out, "{5A1B0000-0000-4000-8000-0000000000FF}");
+}
+
+TEST(NamingHelpers, WideTextConvertsThroughTheAnsiCodePage) {
+    EXPECT_STREQ(WideToAnsi(L"Gr\u00F6\u00DFe \u20AC"), "Gr\xF6\xDF" "e \x80");
+    EXPECT_STREQ(WideToAnsi(nullptr), "");
+}

@@ -1,0 +1,2 @@
+// Compiles the runtime library's header as a generated bridge includes it.
+#include "brivellib18.h"
