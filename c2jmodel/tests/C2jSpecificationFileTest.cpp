@@ -318,3 +318,17 @@ TEST_F(SpecFileTest, EachClassIsStoredOnceUnderItsRecordName) {
     EXPECT_EQ(doc.GetClass("p.Listed"), nullptr);
     EXPECT_EQ(doc.GetClass("p.Other")->m_javaClassName, "p.Other");
 }
+
+TEST_F(SpecFileTest, LongTextsAndEveryByteValueSurviveARoundTrip) {
+    CC2jSpecification doc;
+    ASSERT_EQ(LoadBytes(doc, Golden(106)), "");
+    std::string path;
+    for (int i = 0; i < 70000; ++i) path += static_cast<char>(1 + i % 255);
+    doc.m_classPath = CString(path);
+    doc.GetClass("geo.Shape")->m_comment = "caf\xE9 \x80 \xFF";
+    const std::string saved = SaveBytes(doc);
+    CC2jSpecification again;
+    ASSERT_EQ(LoadBytes(again, saved), "");
+    EXPECT_EQ(again.m_classPath.str(), path);
+    EXPECT_EQ(again.GetClass("geo.Shape")->m_comment, "caf\xE9 \x80 \xFF");
+}
