@@ -1,0 +1,68 @@
+// One scope of COM names in use (the COM object names of a project, or the
+// member names inside one class), checked against the words that the
+// interface definition language and the generated code reserve. Names compare
+// without regard to case.
+#pragma once
+
+#include "BrvString.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+// What a name was registered for (the owner's type).
+enum ComNameKind {
+    kComNameNone = 0,
+    kComNameMethod = 1,  // a CJavaMethodSpec (method or constructor)
+    kComNameField = 2,   // a CJavaFieldSpec
+};
+
+class CComNameSet {
+public:
+    CComNameSet();
+    virtual ~CComNameSet();
+
+    CComNameSet(const CComNameSet&) = delete;
+    CComNameSet& operator=(const CComNameSet&) = delete;
+
+    // Changes the COM name stored in the object that holds a name, when a
+    // later equal name makes that one take a numbered suffix.
+    virtual void RenameOwner(void* owner, int kind, const char* newName);
+
+    // Marks a name as used (no owner).
+    void AddName(const char* name);
+    // Releases a name; true when it was in use. The name is folded first, so
+    // either a shown name or its key releases it.
+    bool RemoveName(const char* name);
+    // True when the name cannot be used: empty after folding, starting with
+    // '_', used in this set, or a reserved word.
+    bool IsTaken(const char* name) const;
+
+    // The COM name for a Java name: cleaned into a valid identifier and made
+    // unique in this set. With `registerName` the result is kept as used;
+    // with an `out` string and no `registerName` it is only proposed.
+    CString MakeUniqueName(const char* javaName, void* owner, int kind, bool registerName,
+                           CString* out = nullptr);
+
+    // The folding that keys compare by: surrounding white space removed, then
+    // lower case in the system code page.
+    static CString FoldName(const char* name);
+    static bool IsReservedName(const char* foldedName);
+    // The identifier a Java name is cleaned into (before any suffix).
+    static CString CleanName(const char* javaName);
+
+private:
+    struct NameEntry {
+        CString displayName;
+        CString baseName;
+        void* owner = nullptr;
+        int kind = kComNameNone;
+        bool renameOnConflict = true;
+        int counter = 0;
+    };
+
+    // Folded key -> entry; names added by AddName have no entry. An entry
+    // that was renamed stays under its old key and is stored under the new
+    // one as well, hence the shared ownership.
+    std::map<std::string, std::shared_ptr<NameEntry>> m_names;
+};
