@@ -3,9 +3,10 @@
 #include "JavaClassSpec.h"
 #include "SpecFileIO.h"
 
-#include <map>
 #include <memory>
 #include <string>
+
+#include "StringMap.h"
 
 using brivel::ReadSpecString;
 using brivel::WriteSpecString;
@@ -116,8 +117,19 @@ StaticHandlers& Statics() {
     return handlers;
 }
 
+// Handlers live until the process ends. The maps iterate as the platform's
+// string map does, so lists built from them come out in that order.
 template <class Handler>
-using HandlerMap = std::map<std::string, std::unique_ptr<Handler>>;
+using HandlerMap = brivel::StringKeyedMap<std::shared_ptr<Handler>>;
+
+// The handler stored under the key, created by `make` on first use.
+template <class Handler, class Make>
+Handler* FindOrCreate(HandlerMap<Handler>& map, const char* key, Make make) {
+    if (std::shared_ptr<Handler>* existing = map.FindValue(key)) return existing->get();
+    std::shared_ptr<Handler> created(make());
+    map.SetAt(key, created);
+    return created.get();
+}
 
 HandlerMap<CObjectTypeHandler>& ObjectHandlers() {
     static HandlerMap<CObjectTypeHandler> map;
@@ -164,10 +176,8 @@ CString DescribeElement(const CString& descriptor) {
 CJavaTypeHandler* Unsupported(const char* typeName, const CString& message, bool& supported, CString& error) {
     supported = false;
     error = message;
-    auto& map = UnsupportedHandlers();
-    auto& slot = map[typeName];
-    if (!slot) slot = std::make_unique<CUnsupportedTypeHandler>(typeName);
-    return slot.get();
+    return FindOrCreate(UnsupportedHandlers(), typeName ? typeName : "",
+                        [&] { return new CUnsupportedTypeHandler(typeName ? typeName : ""); });
 }
 
 }  // namespace
@@ -177,15 +187,14 @@ CJavaTypeHandler* GetStaticTypeHandler(uint32_t typeCode) { return Statics().For
 CJavaTypeHandler* GetDispatchTypeHandler() { return &Statics().dispatchType; }
 
 CObjectTypeHandler* FindOrCreateObjectTypeHandler(const char* className) {
-    auto& slot = ObjectHandlers()[className ? className : ""];
-    if (!slot) slot = std::make_unique<CObjectTypeHandler>(className ? className : "");
-    return slot.get();
+    const char* name = className ? className : "";
+    return FindOrCreate(ObjectHandlers(), name, [&] { return new CObjectTypeHandler(name); });
 }
 
 CObjectArrayTypeHandler* FindOrCreateObjectArrayTypeHandler(const char* elementClassName) {
-    auto& slot = ObjectArrayHandlers()[elementClassName ? elementClassName : ""];
-    if (!slot) slot = std::make_unique<CObjectArrayTypeHandler>(FindOrCreateObjectTypeHandler(elementClassName));
-    return slot.get();
+    const char* name = elementClassName ? elementClassName : "";
+    return FindOrCreate(ObjectArrayHandlers(), name,
+                        [&] { return new CObjectArrayTypeHandler(FindOrCreateObjectTypeHandler(name)); });
 }
 
 CJavaTypeHandler* ResolveJavaTypeHandler(const char* typeName, bool& supported, CString& error) {
@@ -251,12 +260,15 @@ CJavaTypeHandler* ReadTypeFromSpecFile(FILE* file) {
 }
 
 void ClearClassReferenceMarks() {
-    for (auto& entry : ObjectHandlers()) entry.second->SetReferenced(false);
+    ObjectHandlers().ForEach([](const CString&, std::shared_ptr<CObjectTypeHandler>& handler) {
+        handler->SetReferenced(false);
+    });
 }
 
 bool ListUndefinedReferencedClasses(std::vector<CString>& classNames) {
     classNames.clear();
-    for (auto& entry : ObjectHandlers())
-        if (!entry.second->GetClassSpec() && entry.second->IsReferenced()) classNames.push_back(entry.second->GetClassName());
+    ObjectHandlers().ForEach([&](const CString&, std::shared_ptr<CObjectTypeHandler>& handler) {
+        if (!handler->GetClassSpec() && handler->IsReferenced()) classNames.push_back(handler->GetClassName());
+    });
     return !classNames.empty();
 }
