@@ -9,9 +9,11 @@
 #include "winbase.h"
 #include "winnls.h"
 #include "winreg.h"
+#include "winuser.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #include "ole2.h"
+#include "rpc.h"
 #endif
 
 #endif
