@@ -180,6 +180,9 @@ TEST_F(Calls, JavaExceptionsBecomeTheMessageAndTheLastException) {
     EXPECT_EQ(TakeBstr(C2jGetLastExceptionClass()), "java.lang.IllegalStateException");
     EXPECT_EQ(C2jCallInt(false, obj, cls, kAdd, e.out(), 1, 1), 2);  // the thread goes on
     EXPECT_EQ(e.text, nullptr);
+    // The message is ANSI text (code page 1252): the e acute is one byte.
+    EXPECT_EQ(C2jCallInt(false, obj, cls, kFail, e.out(), env->NewStringUTF("caf\xC3\xA9 \xE2\x82\xAC")), 0);
+    EXPECT_EQ(e.str().rfind("java.lang.IllegalStateException: caf\xE9 \x80\n", 0), 0u) << e.str();
     C2jClearLastException();
     EXPECT_EQ(C2jGetLastException(), nullptr);
     EXPECT_EQ(TakeBstr(C2jGetLastExceptionClass()), "(null)");

@@ -16,6 +16,7 @@
 #include "ConsoleHandOver.h"
 #include "ConsoleListener.h"
 #include "RuntimeTestSupport.h"
+#include "StubRuntime.h"
 #include "TempFolder.h"
 
 using namespace brivel::c2j::testing;
@@ -202,4 +203,30 @@ TEST(Threads, TheFirstStartFromManyThreadsCreatesOneVm) {
     for (auto& thread : threads) thread.join();
     EXPECT_EQ(started.load(), 4);
     for (auto& m : messages) EXPECT_EQ(m, "(null)");
+}
+
+using SearchThenStart = brivel::c2j::testing::StubJavaHome;
+
+// A creation failure in an earlier folder: the search goes on to the real VM
+// with a correct path, and the success carries no stale message.
+TEST_F(SearchThenStart, ALaterFolderStartsTheVmAfterAFailedCreation) {
+    PlaceStubLibrary("client");
+    std::filesystem::create_directories(LibraryFolder() / "server");
+    std::filesystem::create_symlink(std::string(BRIVEL_JVM32) + "/lib/server/libjvm.so",
+                                    LibraryFolder() / "server" / "libjvm.so");
+    Message e;
+    ASSERT_TRUE(C2jInit(e.out())) << e.str();
+    EXPECT_EQ(e.text, nullptr);
+    EXPECT_EQ(TakeBstr(C2jGetJvmPath()), (LibraryFolder() / "server" / "libjvm.so").string());
+    EXPECT_NE(brivel::testing::ReadFileBytes(Path("jvm.log")).find("end\n"), std::string::npos);  // client was tried
+}
+
+TEST(Unload, DestroysTheVmAndForgetsTheClasses) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int cls = LoadSample(e);
+    ASSERT_GT(cls, 0);
+    C2jUnload();
+    EXPECT_FALSE(C2jGetJavaLoaded());
+    C2jUnload();  // nothing loaded: nothing happens
 }
