@@ -11,7 +11,7 @@
 
 #include "BrivelC2J18.h"
 #include "ConsoleHandOver.h"
-#include "EmbeddedClasses.h"
+#include "ConsoleClass.h"
 #include "JvmPlatformNames.h"
 #include "RuntimeState.h"
 #include "VmLocation.h"
@@ -175,9 +175,13 @@ std::string Formatted(const char* format, const std::string& a) {
 
 // Runs PrintJavaHome with the Java launcher and answers the line it printed.
 bool ProbeJavaHome(std::string& home, std::string& message) {
-    char buffer[MAX_PATH + 1];
-    DWORD n = GetTempPathA(sizeof buffer, buffer);
-    std::string temp = n && n < sizeof buffer ? std::string(buffer, n) : std::string(kRootFolder);
+    std::string temp = kRootFolder;
+    DWORD size = GetTempPathA(0, nullptr);
+    if (size) {
+        std::vector<char> buffer(size + 1);
+        DWORD n = GetTempPathA(size + 1, buffer.data());
+        if (n && n <= size) temp.assign(buffer.data(), n);
+    }
 
     std::string classFile = temp + kPrintJavaHomeFileName;
     FILE* out = std::fopen(classFile.c_str(), "wb");
@@ -188,7 +192,7 @@ bool ProbeJavaHome(std::string& home, std::string& message) {
     std::fwrite(kPrintJavaHomeClass, 1, kPrintJavaHomeClassSize, out);
     std::fclose(out);
 
-    char outputName[MAX_PATH + 16] = "";
+    char outputName[MAX_PATH + 1] = "";  // the name is at most MAX_PATH long
     GetTempFileNameA(temp.c_str(), "BRV", 0, outputName);
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE output = CreateFileA(outputName, GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,

@@ -1,5 +1,4 @@
-// The console class that the runtime defines after creating the VM (the
-// probe class is declared with the VM-location steps).
+// The console class that the runtime defines after creating the VM.
 #pragma once
 
 namespace brivel::c2j {
