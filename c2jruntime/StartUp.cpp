@@ -326,7 +326,9 @@ JNIEnv* GetThreadEnv(char** error) {
         env = static_cast<JNIEnv*>(TlsGetValue(g_envSlot));
         if (env) return env;  // this thread created the VM
     }
-    if (g_vm->AttachCurrentThread(reinterpret_cast<void**>(&env), nullptr) != JNI_OK || !env) {
+    // As a daemon: threads are never detached, and the VM's destruction must
+    // not wait for threads of the host that may have ended long ago.
+    if (g_vm->AttachCurrentThreadAsDaemon(reinterpret_cast<void**>(&env), nullptr) != JNI_OK || !env) {
         SetError(error, "Could not attach current thread to Java VM");
         return nullptr;
     }

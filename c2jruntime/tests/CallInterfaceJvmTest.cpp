@@ -6,6 +6,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "RuntimeTestSupport.h"
 
@@ -243,4 +244,26 @@ TEST_F(Calls, ClassAssignable) {
     EXPECT_FALSE(env->ExceptionCheck());
     std::string longName(5000, 'x');
     EXPECT_FALSE(C2jClassAssignable(list, longName.c_str()));
+}
+
+TEST_F(Calls, TheLastExceptionIsReplacedSafelyFromManyThreads) {
+    std::vector<std::thread> threads;
+    std::atomic<int> wrongClass{0};
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            Message m;
+            JNIEnv* own = reinterpret_cast<JNIEnv*>(C2jGetJenv(m.out()));
+            for (int i = 0; i < 200; ++i) {
+                jstring text = own->NewStringUTF("x");
+                C2jCallInt(false, obj, cls, kFail, m.out(), text);
+                own->DeleteLocalRef(text);
+                if (t == 0) {
+                    BSTR name = C2jGetLastExceptionClass();
+                    if (TakeBstr(name) != "java.lang.IllegalStateException") ++wrongClass;
+                }
+            }
+        });
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(wrongClass.load(), 0);
+    EXPECT_EQ(TakeBstr(C2jGetLastExceptionClass()), "java.lang.IllegalStateException");
 }

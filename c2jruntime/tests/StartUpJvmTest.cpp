@@ -230,3 +230,13 @@ TEST(Unload, DestroysTheVmAndForgetsTheClasses) {
     EXPECT_FALSE(C2jGetJavaLoaded());
     C2jUnload();  // nothing loaded: nothing happens
 }
+
+TEST(Unload, ReturnsAlthoughOtherThreadsAttachedThemselves) {
+    ASSERT_TRUE(StartRuntime());
+    std::thread([] {
+        Message m;
+        EXPECT_NE(C2jGetJenv(m.out()), 0);
+    }).join();
+    C2jUnload();
+    EXPECT_FALSE(C2jGetJavaLoaded());
+}
