@@ -59,6 +59,23 @@ public:
     DWORD exitCode = STILL_ACTIVE;
 };
 
+// An open file descriptor: files, and the standard handles (not owned).
+class FileObject : public Waitable {
+public:
+    FileObject(int fd, bool owned, bool inheritable) : Waitable(true, false), fd(fd), owned(owned), inheritable(inheritable) {}
+    ~FileObject() override;
+    const int fd;
+    const bool owned;
+    const bool inheritable;
+};
+
+// Signalled when the process has ended; then holds its exit code.
+class Process : public Waitable {
+public:
+    Process() : Waitable(true, false) {}
+    DWORD exitCode = STILL_ACTIVE;
+};
+
 struct HandleBox {
     std::shared_ptr<Waitable> object;
 };

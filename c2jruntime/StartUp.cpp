@@ -1,0 +1,433 @@
+// Start-up of the process's one Java VM: the settings given before Java
+// starts, locating and loading the VM library, creating the VM, handing its
+// output to the console, attaching threads, and unloading.
+#include <windows.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "BrivelC2J18.h"
+#include "ConsoleHandOver.h"
+#include "ConsoleClass.h"
+#include "JvmPlatformNames.h"
+#include "RuntimeState.h"
+#include "VmLocation.h"
+
+using namespace brivel::c2j;
+
+namespace {
+const char kClassPathOption[] = "-Djava.class.path=";
+
+std::atomic<bool> g_javaLoaded{false};
+std::string g_jvmPath;  // configured; empty when not set
+bool g_jvmPathSet = false;
+std::string g_jvmArgs;  // extra VM arguments; empty when not set
+bool g_jvmArgsSet = false;
+std::string g_classPath;      // the part behind kClassPathOption
+std::string g_loadedJvmPath;  // once a VM exists
+HMODULE g_jvmModule = nullptr;
+JavaVM* g_vm = nullptr;
+DWORD g_envSlot = TLS_OUT_OF_INDEXES;
+CRITICAL_SECTION g_classLoadingLock;
+// Serialises start-up and the settings: the first use from several threads
+// creates one VM.
+CRITICAL_SECTION g_startLock;
+
+typedef jint(JNICALL* CreateJavaVmFunction)(JavaVM**, void**, void*);
+
+struct Lock {
+    explicit Lock(CRITICAL_SECTION& s) : section(s) { EnterCriticalSection(&section); }
+    ~Lock() { LeaveCriticalSection(&section); }
+    CRITICAL_SECTION& section;
+};
+
+std::string BstrToAnsi(BSTR text) {
+    std::string out;
+    UINT length = text ? SysStringLen(text) : 0;
+    if (!length) return out;
+    int n = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return out;
+    out.resize(n);
+    WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+BSTR AnsiToBstr(const std::string& text) {
+    if (text.empty()) return SysAllocStringLen(nullptr, 0);
+    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    BSTR out = SysAllocStringLen(nullptr, n);
+    if (out) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, n);
+    return out;
+}
+
+// The whole value of an environment variable; empty when not set.
+std::string EnvironmentValue(const char* name) {
+    DWORD n = GetEnvironmentVariableA(name, nullptr, 0);
+    if (!n) return std::string();
+    std::vector<char> value(n + 1);
+    DWORD got = GetEnvironmentVariableA(name, value.data(), n + 1);
+    return got && got <= n ? std::string(value.data(), got) : std::string();
+}
+
+// Sends System.out and System.err to the console program when it runs. Any
+// failure only means that Java's output stays where it is.
+void HandOverToConsole(JNIEnv* env) {
+    HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, brivel::console::kConsoleMutexName);
+    if (!mutex) return;
+    CloseHandle(mutex);
+    HKEY key = nullptr;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, brivel::console::kPortKeyPath, &key) != ERROR_SUCCESS) return;
+    DWORD port = 0, size = sizeof port, type = 0;
+    LONG read = RegQueryValueExA(key, brivel::console::kPortValueName, nullptr, &type,
+                                 reinterpret_cast<LPBYTE>(&port), &size);
+    RegCloseKey(key);
+    if (read != ERROR_SUCCESS || size != sizeof port) return;
+
+    jclass loaderClass = env->FindClass("java/lang/ClassLoader");
+    jobject loader = nullptr;
+    if (loaderClass) {
+        jmethodID getLoader = env->GetStaticMethodID(loaderClass, "getSystemClassLoader", "()Ljava/lang/ClassLoader;");
+        if (getLoader) loader = env->CallStaticObjectMethod(loaderClass, getLoader);
+    }
+    if (!env->ExceptionCheck()) {
+        jclass console = env->DefineClass(kConsoleClassName, loader, reinterpret_cast<const jbyte*>(kConsoleClass),
+                                          static_cast<jsize>(kConsoleClassSize));
+        if (console) {
+            jmethodID init = env->GetStaticMethodID(console, "init", "(I)V");
+            if (init) env->CallStaticVoidMethod(console, init, static_cast<jint>(port));
+            env->DeleteLocalRef(console);
+        }
+    }
+    if (env->ExceptionCheck()) env->ExceptionClear();
+    env->DeleteLocalRef(loader);
+    env->DeleteLocalRef(loaderClass);
+}
+
+struct LoadOutcome {
+    bool creationFailed = false;
+    DWORD loadError = 0;  // the system's code when the library did not load
+};
+
+// Loads the VM library for `folder` + `subFolder` and creates the VM with the
+// settings. On success the VM exists and the calling thread is attached.
+bool LoadJvm(const std::string& folder, const std::string& subFolder, std::string& message, LoadOutcome& outcome,
+             std::string& triedPath) {
+    triedPath = JvmLibraryPath(folder, subFolder);
+    outcome = LoadOutcome();
+    HMODULE module = LoadLibraryA(triedPath.c_str());
+    if (!module) {
+        outcome.loadError = GetLastError();
+        return false;
+    }
+    if (g_classPath.empty()) g_classPath = EnvironmentValue("CLASSPATH");
+
+    std::vector<std::string> texts;
+    texts.push_back(kClassPathOption + g_classPath);
+    if (g_jvmArgsSet) {
+        for (std::string& extra : SplitJvmArguments(g_jvmArgs, kMaxJvmOptions - 1)) texts.push_back(extra);
+    }
+    std::vector<JavaVMOption> options(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        options[i].optionString = &texts[i][0];
+        options[i].extraInfo = nullptr;
+    }
+    JavaVMInitArgs args;
+    args.version = JNI_VERSION_1_2;
+    args.nOptions = static_cast<jint>(options.size());
+    args.options = options.data();
+    args.ignoreUnrecognized = JNI_TRUE;
+
+    auto create = reinterpret_cast<CreateJavaVmFunction>(GetProcAddress(module, "JNI_CreateJavaVM"));
+    JavaVM* vm = nullptr;
+    JNIEnv* env = nullptr;
+    if (!create || create(&vm, reinterpret_cast<void**>(&env), &args) < 0) {
+        outcome.creationFailed = true;
+        message = "Java VM Creation failed";
+        return false;
+    }
+    g_jvmModule = module;
+    g_vm = vm;
+    g_loadedJvmPath = triedPath;
+    TlsSetValue(g_envSlot, env);
+    g_javaLoaded = true;
+    message.clear();  // an earlier candidate's failure is no longer the story
+    HandOverToConsole(env);
+    return true;
+}
+
+std::string SystemErrorText(DWORD code) {
+    char text[1024];
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                             MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text, nullptr);
+    return n ? std::string(text, n) : std::string();
+}
+
+std::string Formatted(const char* format, const std::string& a) {
+    char* text = nullptr;
+    SetErrorFormat(&text, format, a.c_str());
+    std::string out = text ? text : "";
+    std::free(text);
+    return out;
+}
+
+// Runs PrintJavaHome with the Java launcher and answers the line it printed.
+bool ProbeJavaHome(std::string& home, std::string& message) {
+    std::string temp = kRootFolder;
+    DWORD size = GetTempPathA(0, nullptr);
+    if (size) {
+        std::vector<char> buffer(size + 1);
+        DWORD n = GetTempPathA(size + 1, buffer.data());
+        if (n && n <= size) temp.assign(buffer.data(), n);
+    }
+
+    std::string classFile = temp + kPrintJavaHomeFileName;
+    FILE* out = std::fopen(classFile.c_str(), "wb");
+    if (!out) {
+        message = Formatted("Unable to create file in temporary directory \"%s\"", temp);
+        return false;
+    }
+    std::fwrite(kPrintJavaHomeClass, 1, kPrintJavaHomeClassSize, out);
+    std::fclose(out);
+
+    char outputName[MAX_PATH + 1] = "";  // the name is at most MAX_PATH long
+    GetTempFileNameA(temp.c_str(), "BRV", 0, outputName);
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE output = CreateFileA(outputName, GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (output == INVALID_HANDLE_VALUE) {
+        DeleteFileA(classFile.c_str());
+        message = Formatted("Unable to create temporary file \"%s\"", outputName);
+        return false;
+    }
+
+    std::string command = BuildProbeCommand(kJavaLauncher, temp);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = output;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        DeleteFileA(classFile.c_str());
+        CloseHandle(output);
+        DeleteFileA(outputName);
+        message = "Unable to run Java";
+        return false;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    DeleteFileA(classFile.c_str());
+    CloseHandle(output);
+
+    FILE* in = std::fopen(outputName, "r");
+    if (!in) {
+        message = Formatted("Unable to read java home \"%s\"", outputName);
+        return false;
+    }
+    char line[MAX_PATH] = "";
+    if (!std::fgets(line, sizeof line, in)) line[0] = '\0';
+    std::fclose(in);
+    DeleteFileA(outputName);
+    home = JavaHomeFromProbeLine(line);
+    return true;
+}
+
+bool StartJava(std::string& message) {
+    LoadOutcome outcome;
+    std::string tried;
+    if (!g_jvmPath.empty()) {
+        if (LoadJvm(g_jvmPath, std::string(), message, outcome, tried)) return true;
+        if (outcome.creationFailed) return false;  // keeps "Java VM Creation failed"
+        std::string text = SystemErrorText(outcome.loadError);
+        if (!text.empty()) {
+            char* m = nullptr;
+            SetErrorFormat(&m, "Error loading JVM \"%s\": %s", tried.c_str(), text.c_str());
+            message = m ? m : "";
+            std::free(m);
+        } else if (outcome.loadError) {
+            char* m = nullptr;
+            SetErrorFormat(&m, "Unable to load JVM \"%s\" Error %d (0x%x)", tried.c_str(),
+                           static_cast<int>(outcome.loadError), static_cast<unsigned>(outcome.loadError));
+            message = m ? m : "";
+            std::free(m);
+        } else {
+            message = Formatted("Unable to load JVM \"%s\"", tried);
+        }
+        return false;
+    }
+
+    std::string home;
+    if (!ProbeJavaHome(home, message)) return false;
+    std::string folder = JvmSearchFolder(home);
+    for (const std::string& sub : PreferredJvmSubFolders())
+        if (LoadJvm(folder, sub, message, outcome, tried)) return true;
+
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+            if (LoadJvm(folder, entry.cFileName, message, outcome, tried)) break;
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    if (g_javaLoaded) return true;
+    if (!outcome.creationFailed && message.empty())
+        message = Formatted("Could not locate JVM.DLL under \"%s\"", home);
+    return false;
+}
+
+BOOL WINAPI RuntimeDllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        g_envSlot = TlsAlloc();
+        InitializeCriticalSection(&g_classLoadingLock);
+        InitializeCriticalSection(&g_startLock);
+    }
+    return TRUE;
+}
+}  // namespace
+
+#ifdef _WIN32
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    return RuntimeDllMain(instance, reason, reserved);
+}
+#else
+BRIVEL_RUN_DLLMAIN_ON_LOAD(RuntimeDllMain)
+#endif
+
+namespace brivel::c2j {
+
+bool JavaLoaded() { return g_javaLoaded; }
+JavaVM* CurrentJavaVm() { return g_vm; }
+CRITICAL_SECTION& ClassLoadingLock() { return g_classLoadingLock; }
+
+JNIEnv* GetThreadEnv(char** error) {
+    JNIEnv* env = static_cast<JNIEnv*>(TlsGetValue(g_envSlot));
+    if (env) return env;
+    if (!g_javaLoaded) {
+        char* message = nullptr;
+        bool started = C2jInit(&message);
+        if (!started) {
+            if (error) {
+                std::free(*error);
+                *error = message;
+            } else {
+                std::free(message);
+            }
+            return nullptr;
+        }
+        std::free(message);
+        env = static_cast<JNIEnv*>(TlsGetValue(g_envSlot));
+        if (env) return env;  // this thread created the VM
+    }
+    // As a daemon: threads are never detached, and the VM's destruction must
+    // not wait for threads of the host that may have ended long ago.
+    if (g_vm->AttachCurrentThreadAsDaemon(reinterpret_cast<void**>(&env), nullptr) != JNI_OK || !env) {
+        SetError(error, "Could not attach current thread to Java VM");
+        return nullptr;
+    }
+    TlsSetValue(g_envSlot, env);
+    return env;
+}
+
+}  // namespace brivel::c2j
+
+extern "C" bool C2jInit(char** error) {
+    if (error) *error = nullptr;
+    if (g_javaLoaded) return true;
+    Lock lock(g_startLock);
+    if (g_javaLoaded) return true;
+    std::string message;
+    if (StartJava(message)) return true;
+    SetError(error, message.c_str());
+    return false;
+}
+
+extern "C" void C2jUnload(void) {
+    Lock lock(g_startLock);
+    if (!g_jvmModule) return;
+    if (g_vm) g_vm->DestroyJavaVM();
+    g_vm = nullptr;
+    FreeLibrary(g_jvmModule);
+    g_jvmModule = nullptr;
+    g_javaLoaded = false;
+    ForgetClassTable();
+}
+
+extern "C" bool C2jGetJavaLoaded(void) { return g_javaLoaded; }
+
+extern "C" bool C2jSetJvmPath(BSTR arg, char** error) {
+    if (error) *error = nullptr;
+    Lock lock(g_startLock);
+    if (g_javaLoaded) {
+        SetError(error, "Java is already loaded, JVM path cannot be set now");
+        return false;
+    }
+    if (g_jvmPathSet) {
+        SetError(error, "JVM path has already been set");
+        return false;
+    }
+    if (!arg || !SysStringLen(arg)) return true;
+    g_jvmPath = BstrToAnsi(arg);
+    g_jvmPathSet = true;
+    return true;
+}
+
+extern "C" BSTR C2jGetJvmPath(void) {
+    Lock lock(g_startLock);
+    const std::string& path = g_javaLoaded ? g_loadedJvmPath : g_jvmPath;
+    return path.empty() ? nullptr : AnsiToBstr(path);
+}
+
+extern "C" bool C2jSetJvmArg(BSTR arg, char** error) {
+    if (error) *error = nullptr;
+    Lock lock(g_startLock);
+    if (g_javaLoaded) {
+        SetError(error, "Java is already loaded, extra arguments cannot be added now");
+        return false;
+    }
+    if (g_jvmArgsSet) {
+        SetError(error, "Extra arguments have already been set");
+        return false;
+    }
+    if (!arg || !SysStringLen(arg)) return true;
+    g_jvmArgs = BstrToAnsi(arg);
+    g_jvmArgsSet = true;
+    return true;
+}
+
+extern "C" BSTR C2jGetJvmArg(void) {
+    Lock lock(g_startLock);
+    return g_jvmArgsSet ? AnsiToBstr(g_jvmArgs) : nullptr;
+}
+
+extern "C" bool C2jSetClasspath(BSTR cp, char** error) {
+    if (error) *error = nullptr;
+    Lock lock(g_startLock);
+    if (g_javaLoaded) {
+        SetError(error, "Java is already loaded, classpath cannot be changed now");
+        return false;
+    }
+    if (!cp) {
+        SetError(error, "Classpath cannot be NULL");
+        return false;
+    }
+    g_classPath.clear();
+    if (!SysStringLen(cp)) {
+        SetError(error, "Classpath cannot be empty");
+        return false;
+    }
+    g_classPath = BstrToAnsi(cp);  // whole, however long
+    return true;
+}
+
+extern "C" BSTR C2jGetClasspath(void) {
+    Lock lock(g_startLock);
+    return AnsiToBstr(g_classPath.empty() ? EnvironmentValue("CLASSPATH") : g_classPath);
+}
