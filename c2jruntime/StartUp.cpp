@@ -12,6 +12,7 @@
 #include "BrivelC2J18.h"
 #include "ConsoleHandOver.h"
 #include "ConsoleClass.h"
+#include "JavaHomeProbe.h"
 #include "JvmPlatformNames.h"
 #include "RuntimeState.h"
 #include "VmLocation.h"
@@ -173,71 +174,6 @@ std::string Formatted(const char* format, const std::string& a) {
     return out;
 }
 
-// Runs PrintJavaHome with the Java launcher and answers the line it printed.
-bool ProbeJavaHome(std::string& home, std::string& message) {
-    std::string temp = kRootFolder;
-    DWORD size = GetTempPathA(0, nullptr);
-    if (size) {
-        std::vector<char> buffer(size + 1);
-        DWORD n = GetTempPathA(size + 1, buffer.data());
-        if (n && n <= size) temp.assign(buffer.data(), n);
-    }
-
-    std::string classFile = temp + kPrintJavaHomeFileName;
-    FILE* out = std::fopen(classFile.c_str(), "wb");
-    if (!out) {
-        message = Formatted("Unable to create file in temporary directory \"%s\"", temp);
-        return false;
-    }
-    std::fwrite(kPrintJavaHomeClass, 1, kPrintJavaHomeClassSize, out);
-    std::fclose(out);
-
-    char outputName[MAX_PATH + 1] = "";  // the name is at most MAX_PATH long
-    GetTempFileNameA(temp.c_str(), "BRV", 0, outputName);
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE output = CreateFileA(outputName, GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (output == INVALID_HANDLE_VALUE) {
-        DeleteFileA(classFile.c_str());
-        message = Formatted("Unable to create temporary file \"%s\"", outputName);
-        return false;
-    }
-
-    std::string command = BuildProbeCommand(kJavaLauncher, temp);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_HIDE;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = output;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        DeleteFileA(classFile.c_str());
-        CloseHandle(output);
-        DeleteFileA(outputName);
-        message = "Unable to run Java";
-        return false;
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    DeleteFileA(classFile.c_str());
-    CloseHandle(output);
-
-    FILE* in = std::fopen(outputName, "r");
-    if (!in) {
-        message = Formatted("Unable to read java home \"%s\"", outputName);
-        return false;
-    }
-    char line[MAX_PATH] = "";
-    if (!std::fgets(line, sizeof line, in)) line[0] = '\0';
-    std::fclose(in);
-    DeleteFileA(outputName);
-    home = JavaHomeFromProbeLine(line);
-    return true;
-}
-
 bool StartJava(std::string& message) {
     LoadOutcome outcome;
     std::string tried;
@@ -262,8 +198,12 @@ bool StartJava(std::string& message) {
         return false;
     }
 
-    std::string home;
-    if (!ProbeJavaHome(home, message)) return false;
+    JavaHomeProbeResult probe = ProbeJavaHome("BRV");
+    if (!probe.ok) {
+        message = probe.message;
+        return false;
+    }
+    const std::string& home = probe.home;
     std::string folder = JvmSearchFolder(home);
     for (const std::string& sub : PreferredJvmSubFolders())
         if (LoadJvm(folder, sub, message, outcome, tried)) return true;
