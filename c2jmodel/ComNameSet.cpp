@@ -194,3 +194,35 @@ CString CComNameSet::MakeUniqueName(const char* javaName, void* owner, int kind,
     if (out) *out = result;
     return result;
 }
+
+CComNameSet::NameTable CComNameSet::CopyTable(const NameTable& table) {
+    // An entry stored under two keys stays one entry in the copy.
+    std::map<const NameEntry*, std::shared_ptr<NameEntry>> copies;
+    NameTable out;
+    for (const auto& [key, entry] : table) {
+        if (!entry) {
+            out.emplace(key, nullptr);
+            continue;
+        }
+        std::shared_ptr<NameEntry>& copy = copies[entry.get()];
+        if (!copy) copy = std::make_shared<NameEntry>(*entry);
+        out.emplace(key, copy);
+    }
+    return out;
+}
+
+CComNameSet::SavedNames CComNameSet::SaveNames() const {
+    SavedNames saved;
+    saved.names = CopyTable(m_names);
+    return saved;
+}
+
+void CComNameSet::RestoreNames(const SavedNames& saved) {
+    for (const auto& [key, entry] : saved.names) {
+        if (!entry || !entry->owner) continue;
+        auto now = m_names.find(key);
+        if (now != m_names.end() && now->second && now->second->displayName.str() != entry->displayName.str())
+            RenameOwner(entry->owner, entry->kind, entry->displayName);
+    }
+    m_names = CopyTable(saved.names);
+}

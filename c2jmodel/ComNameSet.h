@@ -52,6 +52,24 @@ public:
     static CString CleanName(const char* javaName);
 
 private:
+    struct NameEntry;
+    using NameTable = std::map<std::string, std::shared_ptr<NameEntry>>;
+
+public:
+    // The names in use at one moment, to return to when a series of
+    // registrations has to be undone.
+    class SavedNames {
+        friend class CComNameSet;
+        NameTable names;
+    };
+    SavedNames SaveNames() const;
+    // Returns to the saved names; an owner renamed since then gets its saved
+    // name back.
+    void RestoreNames(const SavedNames& saved);
+
+private:
+    static NameTable CopyTable(const NameTable& table);
+
     struct NameEntry {
         CString displayName;
         CString baseName;
@@ -64,5 +82,5 @@ private:
     // Folded key -> entry; names added by AddName have no entry. An entry
     // that was renamed stays under its old key and is stored under the new
     // one as well, hence the shared ownership.
-    std::map<std::string, std::shared_ptr<NameEntry>> m_names;
+    NameTable m_names;
 };

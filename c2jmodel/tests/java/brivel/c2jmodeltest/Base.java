@@ -1,0 +1,6 @@
+package brivel.c2jmodeltest;
+
+public class Base {
+    public int baseField;
+    public void baseMethod() {}
+}

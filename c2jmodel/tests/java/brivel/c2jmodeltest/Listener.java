@@ -1,0 +1,6 @@
+package brivel.c2jmodeltest;
+
+public interface Listener {
+    void changed(int what);
+    void closed();
+}

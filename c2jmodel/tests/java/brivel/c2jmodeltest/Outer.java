@@ -1,0 +1,5 @@
+package brivel.c2jmodeltest;
+
+public class Outer {
+    public static class Inner {}
+}

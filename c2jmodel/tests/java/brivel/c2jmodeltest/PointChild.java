@@ -1,0 +1,5 @@
+package brivel.c2jmodeltest;
+
+public class PointChild extends java.awt.Point {
+    public int z;
+}

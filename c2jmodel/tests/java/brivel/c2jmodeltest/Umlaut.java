@@ -1,0 +1,6 @@
+package brivel.c2jmodeltest;
+
+// A member name beyond ASCII.
+public class Umlaut {
+    public int größe() { return 1; }
+}
