@@ -277,6 +277,7 @@ CString CJavaVmHost::ThrowableText(jthrowable exception) {
 }
 
 CString CJavaVmHost::ClassName(jclass javaClass) {
+    if (!javaClass) return CString();
     jstring name = static_cast<jstring>(m_env->CallObjectMethod(javaClass, m_getName));
     if (m_env->ExceptionCheck()) m_env->ExceptionClear();
     CString out = JstringToAnsi(m_env, name).c_str();

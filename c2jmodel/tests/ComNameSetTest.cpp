@@ -133,3 +133,28 @@ TEST(ComNameSet, JavaNamesAreCleanedIntoIdentifiers) {
     // Nothing left after the leading underscores: the name still has a letter.
     EXPECT_EQ(name("__"), "N");
 }
+
+// Undoing registrations: names added since the save are free again, an owner
+// renamed since then gets its name back, and the held name is renamed again
+// by the next equal name as if nothing had happened in between. A saved
+// state can be returned to more than once.
+TEST(ComNameSet, RestoringSavedNamesUndoesLaterRegistrations) {
+    RecordingNameSet names;
+    int first = 0, second = 0, third = 0;
+    names.MakeUniqueName("count", &first, kComNameMethod, true);
+    CComNameSet::SavedNames saved = names.SaveNames();
+
+    for (int round = 0; round < 2; ++round) {
+        names.renamed.clear();
+        EXPECT_EQ(names.MakeUniqueName("count", &second, kComNameMethod, true), "Count_2");
+        EXPECT_EQ(names.renamed[&first], "Count_1");
+        names.AddName("get_Other");
+        names.RestoreNames(saved);
+        EXPECT_EQ(names.renamed[&first], "Count");
+        EXPECT_TRUE(names.IsTaken("Count"));
+        for (const char* gone : {"Count_1", "Count_2", "get_Other"}) EXPECT_FALSE(names.IsTaken(gone)) << gone;
+    }
+    names.renamed.clear();
+    EXPECT_EQ(names.MakeUniqueName("count", &third, kComNameMethod, true), "Count_2");
+    EXPECT_EQ(names.renamed[&first], "Count_1");
+}

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 
@@ -86,6 +88,28 @@ TEST_F(JvmHost, StartsOnceWithTheFirstClassPath) {
     CString error;
     EXPECT_TRUE(host.Start("/nowhere.jar", error));
     EXPECT_TRUE(Load("Overloads"));
+}
+
+// A library for another processor in the first folder does not end the
+// search: a later folder's VM starts, and no message remains.
+TEST_F(JvmHost, AForeignLibraryIsPassedOverWhenALaterFolderStarts) {
+    std::filesystem::create_directories(folder_ / "home" / "lib" / "client");
+    std::filesystem::create_directories(folder_ / "home" / "lib" / "server");
+    std::string image(0x90, '\0');
+    image[0] = 'M';
+    image[1] = 'Z';
+    image[60] = static_cast<char>(0x80);
+    image.replace(0x80, 6, std::string("PE\0\0\x64\x86", 6));
+    std::ofstream(folder_ / "home" / "lib" / "client" / "libjvm.so", std::ios::binary) << image;
+    std::string real = std::string(BRIVEL_JVM32) + "/lib/client/libjvm.so";
+    if (GetFileAttributesA(real.c_str()) == INVALID_FILE_ATTRIBUTES) real = std::string(BRIVEL_JVM32) + "/lib/server/libjvm.so";
+    std::filesystem::create_symlink(real, folder_ / "home" / "lib" / "server" / "libjvm.so");
+    SetEnvironmentVariableA("JAVA_HOME", Path("home").c_str());
+
+    CString error;
+    ASSERT_TRUE(host.Start(FIXTURE_JAR, error)) << error.c_str();
+    EXPECT_EQ(host.GetJvmPath().str(), Path("home") + "/lib/server/libjvm.so");
+    EXPECT_TRUE(Load("Base"));
 }
 
 TEST_F(JvmHost, LoadedClassesCarryTheirKind) {
