@@ -299,7 +299,7 @@ TEST_F(JvmHost, JarListingsHoldTopLevelClasses) {
     for (const CString& name : names) listed.insert(name.str());
     std::set<std::string> expected = {"already.There"};
     for (const char* n : {"Base", "Derived", "Factory", "Failure", "LateFailure", "Listener", "Matrix", "Outer",
-                          "Overloads", "PointChild", "Umlaut", "Visual"})
+                          "Overloads", "PointChild", "SubFailure", "Umlaut", "Visual"})
         expected.insert(kPackage + n);
     EXPECT_EQ(listed, expected);
     EXPECT_EQ(names.size(), expected.size());
@@ -329,11 +329,29 @@ TEST_F(JvmHost, TheDocumentTakesAtMost500ClassesFromAJar) {
     EXPECT_EQ(names.size(), 501u);
     names.clear();
     EXPECT_TRUE(document.AddClassesFromJars(classPath.c_str(), FIXTURE_JAR, names, error)) << error.c_str();
-    EXPECT_EQ(names.size(), 12u);
+    EXPECT_EQ(names.size(), 13u);
     CJavaClassSpec* added = document.AddClassFromVm(classPath.c_str(), false, "brivel.many.C123", error);
     ASSERT_TRUE(added) << error.c_str();
     EXPECT_TRUE(host.ReflectClass(added)) << added->m_error.c_str();
     EXPECT_EQ(added->m_constructors.size(), 1u);
+}
+
+// Saving numbers the exception classes so that a subclass comes before its
+// base class, as the VM tells.
+TEST_F(JvmHost, TheDocumentOrdersExceptionClassesByTheVm) {
+    CC2jSpecification document;
+    document.m_vmHost = &host;
+    CString error;
+    for (const char* name : {"SubFailure", "Overloads", "Failure"})
+        ASSERT_TRUE(document.AddClassFromVm(FIXTURE_JAR, false, (kPackage + name).c_str(), error)) << error.c_str();
+    std::string file = Path("project.c2j");
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    ASSERT_TRUE(out);
+    EXPECT_TRUE(document.Save(out));
+    std::fclose(out);
+    EXPECT_EQ(document.GetClass((kPackage + "SubFailure").c_str())->m_exceptionOrder, 1);
+    EXPECT_EQ(document.GetClass((kPackage + "Failure").c_str())->m_exceptionOrder, 2);
+    EXPECT_EQ(document.GetClass((kPackage + "Overloads").c_str())->m_exceptionOrder, 0);
 }
 
 // A member's class must be in the project; while whole JAR files are loaded

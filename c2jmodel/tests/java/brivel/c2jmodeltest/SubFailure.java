@@ -1,0 +1,4 @@
+package brivel.c2jmodeltest;
+
+public class SubFailure extends Failure {
+}
