@@ -2,6 +2,7 @@
 
 #include "NamingHelpers.h"
 #include "PathUtil.h"
+#include "ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <objbase.h>
@@ -80,6 +81,7 @@ CBridgeGenerator::CBridgeGenerator() {
 }
 
 CBridgeGenerator::~CBridgeGenerator() {
+    CObjectTypeMapper::ForgetJob(this);
     if (m_jniFile) fclose(m_jniFile);
     if (m_currentLibrary) m_currentLibrary->Release();
     for (ITypeLib* lib : m_libraries) lib->Release();
@@ -92,6 +94,7 @@ void CBridgeGenerator::SetOptions(const char* typeLibraryPath, const char* outpu
     m_outputFolder = outputFolder;
     m_javaPackage = javaPackage;
     m_libraryPath = libraryPath;
+    BuildPackageForms();
 }
 
 void CBridgeGenerator::AddCallbackInterface(const char* name) { m_callbackTable.SetAt(UpperCase(name), 1); }
@@ -128,6 +131,9 @@ void CBridgeGenerator::ResetRun() {
     m_controlTable.RemoveAll();
     m_aliasMappers.RemoveAll();
     m_javaNames.RemoveAll();
+    m_iidMapRowCount = 0;
+    m_recordMapRowCount = 0;
+    CObjectTypeMapper::SetJob(this);
     // Names registered for this run stay; what the last run found is forgotten.
     m_callbackTable.ForEach([](const CString&, int& state) { state = 1; });
     m_freeThreaded = false;

@@ -99,6 +99,12 @@ public:
     bool IsFreeThreaded() const { return m_freeThreaded; }
     bool HasControls() const { return m_hasControls; }
     int InitType() const { return m_initType; }
+    // Row counts of the interface map and the record map of the JNI file,
+    // known once its head is written.
+    int IidMapRowCount() const { return m_iidMapRowCount; }
+    void SetIidMapRowCount(int count) { m_iidMapRowCount = count; }
+    int RecordMapRowCount() const { return m_recordMapRowCount; }
+    void SetRecordMapRowCount(int count) { m_recordMapRowCount = count; }
     FILE* JniFile() const { return m_jniFile; }
     void SetJniFile(FILE* file) { m_jniFile = file; }
 
@@ -169,6 +175,8 @@ private:
     CMapStringToPtr<CTypeMapper> m_aliasMappers;
     ITypeLib* m_currentLibrary = nullptr;
     int m_initType = 1;
+    int m_iidMapRowCount = 0;
+    int m_recordMapRowCount = 0;
     CNameSet m_javaNames;
     CTypeMapper* m_knownMappers[127][3] = {};  // lower-cased names taken by MakeUniqueJavaName
 
