@@ -173,10 +173,16 @@ bool CBridgeGenerator::Generate() {
     m_jniLibraryName = dot == std::string::npos ? fileName : fileName.substr(0, dot);
 
     if (!LoadTypeLibrary()) return false;
-    if (!WriteJniPrologue()) return false;
+    if (!WriteJniPrologue()) {
+        CString folder = m_outputFolder;
+        if (folder.IsEmpty() || folder.GetAt(folder.GetLength() - 1) != '\\') folder += "\\";
+        ReportMessage(folder + m_jniLibraryName + ".cpp", "Cannot write file");
+        return false;
+    }
     if (!WriteJavaClasses()) return false;
     CheckCallbackInterfaces();
     if (!WriteBuildFiles()) return false;
+    if (!WriteJavadocOverview()) return false;
     return true;
 }
 
@@ -581,6 +587,12 @@ CInterfaceEntry* CBridgeGenerator::AddInterfaceRecord(ITypeInfo* info, TYPEATTR*
     auto entry = std::make_unique<CInterfaceEntry>();
     entry->guid = attr->guid;
     entry->kind = attr->typekind;
+    entry->Hold(info);
+    BSTR doc = nullptr;
+    if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, nullptr, &doc, nullptr, nullptr))) {
+        entry->help = WideToAnsi(doc);
+        SysFreeString(doc);
+    }
     MakeJavaIdentifier(entry->javaName, TypeInfoName(info), &namesTaken);
     for (UINT impl = 0; impl < attr->cImplTypes; ++impl) {
         TypeInfoHolder base;
@@ -601,6 +613,7 @@ CCoclassEntry* CBridgeGenerator::AddCoclassRecord(ITypeInfo* info, TYPEATTR* att
     entry->typeIndex = index;
     entry->guid = attr->guid;
     entry->isControl = isControl;
+    entry->Hold(info);
     BSTR name = nullptr, doc = nullptr;
     if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, &doc, nullptr, nullptr))) {
         MakeJavaIdentifier(entry->javaName, WideToAnsi(name), &namesTaken);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "BrvString.h"
+#include "BuildTools.h"
 #include "GeneratorTypes.h"
 #include "StringMap.h"
 #include "TypeMapper.h"
@@ -13,6 +14,8 @@
 #include <oaidl.h>
 
 #include <cstdio>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -65,6 +68,29 @@ public:
     const CKnownLibrarySettings& AdoSettings() const { return m_ado; }
     const CKnownLibrarySettings& XmlSettings() const { return m_xml; }
 
+    // The values the build files are written from: the JDK, its tools, the
+    // C++ environment script and the folders (tests hand in their own).
+    virtual void DiscoverBuildTools(CBuildDiscovery& found);
+    // The command files, MakeDLL, readme.html and the remote-client folder;
+    // then overview.html. False only when a page cannot be created.
+    bool WriteBuildFiles();
+    bool WriteJavadocOverview();
+    void SetRemoteAccess(bool on) { m_remoteAccess = on; }
+    bool IsRemoteAccess() const { return m_remoteAccess; }
+    const CString& ReadmePath() const { return m_readmePath; }
+    bool IsDllStepAvailable() const { return m_dllStepAvailable; }
+    bool IsDllCommandFileWritten() const { return m_dllCommandFileWritten; }
+
+    // The clock that dates generated files (tests set a fixed one).
+    void SetClock(std::function<time_t()> clock) { m_clock = std::move(clock); }
+    time_t Now() const { return m_clock ? m_clock() : time(nullptr); }
+
+    // The head of the JNI C++ file, up to the natives; false when the file
+    // cannot be created.
+    bool WriteJniPrologue();
+    // The refresh of one class identifier from its ProgID in DllMain.
+    void WriteCreateFromProgId(bool& clsidDeclared, REFCLSID clsid, const char* javaName);
+
     // A Java name unique against the job's names (and a local set when given).
     void MakeUniqueJavaName(CString& out, const char* name, CNameSet* localSet);
 
@@ -116,9 +142,7 @@ public:
 private:
     // Steps of Generate after loading: the writers of the JNI file, the Java
     // classes and the build files. Each reports its own failures.
-    bool WriteJniPrologue() { return true; }
     bool WriteJavaClasses() { return true; }
-    bool WriteBuildFiles() { return true; }
 
     void ResetRun();
     void BuildPackageForms();
@@ -176,6 +200,12 @@ private:
     ITypeLib* m_currentLibrary = nullptr;
     int m_initType = 1;
     int m_iidMapRowCount = 0;
+    bool m_buildFiles = true;
+    bool m_remoteAccess = false;
+    CString m_readmePath;
+    bool m_dllStepAvailable = false;
+    bool m_dllCommandFileWritten = false;
+    std::function<time_t()> m_clock;
     int m_recordMapRowCount = 0;
     CNameSet m_javaNames;
     CTypeMapper* m_knownMappers[127][3] = {};  // lower-cased names taken by MakeUniqueJavaName
