@@ -81,6 +81,25 @@ public:
     bool IsDllStepAvailable() const { return m_dllStepAvailable; }
     bool IsDllCommandFileWritten() const { return m_dllCommandFileWritten; }
 
+    // The Java classes of every type and their natives in the JNI file.
+    bool WriteJavaClasses();
+    bool WriteCoclassClass(CCoclassEntry* coclass);
+    bool WriteInterfaceClass(CInterfaceEntry* entry);
+    bool WriteEnumClass(CEnumEntry* entry);
+    bool WriteRecordClass(CRecordEntry* record);
+    void WriteRemoteEventAdd(CCoclassEntry* coclass);
+    // The abstract listener class of an event or callback interface and,
+    // with a JNI file, its sink.
+    void WriteEventListener(CInterfaceEntry* entry, const CString& listenerName, ITypeInfo* info);
+    void WriteEventSink(CInterfaceEntry* entry, const CString& listenerName, size_t count, void* records);
+    void WriteLoadLibraryLines(FILE* java);
+    // "<Name>", or "<Name>_Listener" when the interface is also implemented.
+    CString ListenerClassName(CInterfaceEntry* entry);
+
+    // Numbers of the virtual-call thunks: consecutive for the generator
+    // object's life, from 1.
+    int NextThunkNumber() { return m_thunkCounter++; }
+
     // The clock that dates generated files (tests set a fixed one).
     void SetClock(std::function<time_t()> clock) { m_clock = std::move(clock); }
     time_t Now() const { return m_clock ? m_clock() : time(nullptr); }
@@ -142,7 +161,6 @@ public:
 private:
     // Steps of Generate after loading: the writers of the JNI file, the Java
     // classes and the build files. Each reports its own failures.
-    bool WriteJavaClasses() { return true; }
 
     void ResetRun();
     void BuildPackageForms();
@@ -200,6 +218,8 @@ private:
     ITypeLib* m_currentLibrary = nullptr;
     int m_initType = 1;
     int m_iidMapRowCount = 0;
+    int m_thunkCounter = 1;
+    bool m_paramIndexWritten = false;
     bool m_buildFiles = true;
     bool m_remoteAccess = false;
     CString m_readmePath;

@@ -37,9 +37,10 @@ void CPrimitiveTypeMapper::EmitInvokeReturn(FILE* file) {
     fprintf(file, "%s( &ret );\n", m_accessor);
 }
 
+// By reference the callee writes straight into the Java array's element.
 void CPrimitiveTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     CString argument;
-    argument.Format("arg%d", n);
+    argument.Format(m_byRef ? "arg%d__arrayBuf[0]" : "arg%d", n);
     text.Format(m_byRef ? "(%s)&%s" : "(%s)%s", m_cType, argument.c_str());
 }
 
