@@ -285,13 +285,11 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                 mapper->GetEventArgExpr(i, expr);
                 // An inline conversion makes a Java object: keep it in a local
                 // so that it can be deleted after the calls.
-                if (expr.Find("(") >= 0) {
-                    CString type;
-                    mapper->GetJniType(type);
+                CString type;
+                mapper->GetJniType(type);
+                if (expr.Find("(") >= 0 && (type == "jobject" || type == "jstring")) {
                     fprintf(f, "\t\t%s eventArgValue_%d = %s;\n", type.c_str(), i, expr.c_str());
                     expr.Format("eventArgValue_%d", i);
-                    CString jni;
-                    mapper->GetJniType(jni);
                 }
             } else {
                 mapper->EmitEventArrayCreate(i, f);

@@ -294,6 +294,19 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     }
     bool hasResult = !result->IsVoid();
     m_result = result;
+    // A property with both a put and a put-by-reference gives two "set"
+    // methods of one signature: Java and the export table take only the first.
+    std::string declared = javaName.str() + "(";
+    for (int i = 0; i < m; ++i) {
+        CString javaType;
+        m_args[static_cast<size_t>(i)].mapper->GetJavaType(javaType);
+        declared += javaType.str() + (m_args[static_cast<size_t>(i)].isArray ? "[]," : ",");
+    }
+    bool isEnumerator = m == 0 && (comName == "_NewEnum" || result == &g_enumeratorMarkerMapper);
+    if (!isEnumerator && !m_declared.insert(declared).second) {
+        WriteNotAvailable(doc, comName, "\t\t// Function is not available: Same Java signature as an earlier method\n\n");
+        return false;
+    }
 
     // 6. The documentation comment.
     bool opened = false;
@@ -616,7 +629,8 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
     fprintf(m_cpp, "\thr = brivelVtableInvoker( env, vThunk_%d, pUnk", thunk);
     for (int i = 0; i < m; ++i) {
         CString expr;
-        m_args[static_cast<size_t>(i)].mapper->GetVtblArgumentExpr(i, 0, expr);
+        const Arg& arg = m_args[static_cast<size_t>(i)];
+        arg.mapper->GetVtblArgumentExpr(i, arg.isArray && arg.accessor ? 1 : 0, expr);
         fprintf(m_cpp, ",%s", expr.c_str());
     }
     if (hasResult) {

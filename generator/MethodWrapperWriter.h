@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <set>
+#include <string>
 #include <vector>
 
 class CBridgeGenerator;
@@ -71,6 +72,7 @@ private:
     FILE* m_remote;
     FILE* m_cpp;
     std::set<MEMBERID> m_heldBack;
+    std::set<std::string> m_declared;  // Java name and argument types of every wrapper written
     std::vector<Arg> m_args;
     CTypeMapper* m_result = nullptr;
 };

@@ -37,10 +37,12 @@ void CPrimitiveTypeMapper::EmitInvokeReturn(FILE* file) {
     fprintf(file, "%s( &ret );\n", m_accessor);
 }
 
-// By reference the callee writes straight into the Java array's element.
-void CPrimitiveTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+// An OUT argument (the writer passes 1) is the element of the Java array
+// that the callee writes straight into; an IN-only pointer points at the
+// Java value itself.
+void CPrimitiveTypeMapper::GetVtblArgumentExpr(int n, int inArray, CString& text) {
     CString argument;
-    argument.Format(m_byRef ? "arg%d__arrayBuf[0]" : "arg%d", n);
+    argument.Format(m_byRef && inArray == 1 ? "arg%d__arrayBuf[0]" : "arg%d", n);
     text.Format(m_byRef ? "(%s)&%s" : "(%s)%s", m_cType, argument.c_str());
 }
 
