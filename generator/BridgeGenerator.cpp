@@ -2,6 +2,7 @@
 
 #include "NamingHelpers.h"
 #include "PathUtil.h"
+#include "ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <objbase.h>
@@ -80,6 +81,7 @@ CBridgeGenerator::CBridgeGenerator() {
 }
 
 CBridgeGenerator::~CBridgeGenerator() {
+    CObjectTypeMapper::ForgetJob(this);
     if (m_jniFile) fclose(m_jniFile);
     if (m_currentLibrary) m_currentLibrary->Release();
     for (ITypeLib* lib : m_libraries) lib->Release();
@@ -92,6 +94,7 @@ void CBridgeGenerator::SetOptions(const char* typeLibraryPath, const char* outpu
     m_outputFolder = outputFolder;
     m_javaPackage = javaPackage;
     m_libraryPath = libraryPath;
+    BuildPackageForms();
 }
 
 void CBridgeGenerator::AddCallbackInterface(const char* name) { m_callbackTable.SetAt(UpperCase(name), 1); }
@@ -128,6 +131,9 @@ void CBridgeGenerator::ResetRun() {
     m_controlTable.RemoveAll();
     m_aliasMappers.RemoveAll();
     m_javaNames.RemoveAll();
+    m_iidMapRowCount = 0;
+    m_recordMapRowCount = 0;
+    CObjectTypeMapper::SetJob(this);
     // Names registered for this run stay; what the last run found is forgotten.
     m_callbackTable.ForEach([](const CString&, int& state) { state = 1; });
     m_freeThreaded = false;
@@ -167,10 +173,16 @@ bool CBridgeGenerator::Generate() {
     m_jniLibraryName = dot == std::string::npos ? fileName : fileName.substr(0, dot);
 
     if (!LoadTypeLibrary()) return false;
-    if (!WriteJniPrologue()) return false;
+    if (!WriteJniPrologue()) {
+        CString folder = m_outputFolder;
+        if (folder.IsEmpty() || folder.GetAt(folder.GetLength() - 1) != '\\') folder += "\\";
+        ReportMessage(folder + m_jniLibraryName + ".cpp", "Cannot write file");
+        return false;
+    }
     if (!WriteJavaClasses()) return false;
     CheckCallbackInterfaces();
     if (!WriteBuildFiles()) return false;
+    if (!WriteJavadocOverview()) return false;
     return true;
 }
 
@@ -575,6 +587,12 @@ CInterfaceEntry* CBridgeGenerator::AddInterfaceRecord(ITypeInfo* info, TYPEATTR*
     auto entry = std::make_unique<CInterfaceEntry>();
     entry->guid = attr->guid;
     entry->kind = attr->typekind;
+    entry->Hold(info);
+    BSTR doc = nullptr;
+    if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, nullptr, &doc, nullptr, nullptr))) {
+        entry->help = WideToAnsi(doc);
+        SysFreeString(doc);
+    }
     MakeJavaIdentifier(entry->javaName, TypeInfoName(info), &namesTaken);
     for (UINT impl = 0; impl < attr->cImplTypes; ++impl) {
         TypeInfoHolder base;
@@ -595,6 +613,7 @@ CCoclassEntry* CBridgeGenerator::AddCoclassRecord(ITypeInfo* info, TYPEATTR* att
     entry->typeIndex = index;
     entry->guid = attr->guid;
     entry->isControl = isControl;
+    entry->Hold(info);
     BSTR name = nullptr, doc = nullptr;
     if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, &doc, nullptr, nullptr))) {
         MakeJavaIdentifier(entry->javaName, WideToAnsi(name), &namesTaken);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "BrvString.h"
+#include "BuildTools.h"
 #include "GeneratorTypes.h"
 #include "StringMap.h"
 #include "TypeMapper.h"
@@ -13,6 +14,8 @@
 #include <oaidl.h>
 
 #include <cstdio>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -65,6 +68,48 @@ public:
     const CKnownLibrarySettings& AdoSettings() const { return m_ado; }
     const CKnownLibrarySettings& XmlSettings() const { return m_xml; }
 
+    // The values the build files are written from: the JDK, its tools, the
+    // C++ environment script and the folders (tests hand in their own).
+    virtual void DiscoverBuildTools(CBuildDiscovery& found);
+    // The command files, MakeDLL, readme.html and the remote-client folder;
+    // then overview.html. False only when a page cannot be created.
+    bool WriteBuildFiles();
+    bool WriteJavadocOverview();
+    void SetRemoteAccess(bool on) { m_remoteAccess = on; }
+    bool IsRemoteAccess() const { return m_remoteAccess; }
+    const CString& ReadmePath() const { return m_readmePath; }
+    bool IsDllStepAvailable() const { return m_dllStepAvailable; }
+    bool IsDllCommandFileWritten() const { return m_dllCommandFileWritten; }
+
+    // The Java classes of every type and their natives in the JNI file.
+    bool WriteJavaClasses();
+    bool WriteCoclassClass(CCoclassEntry* coclass);
+    bool WriteInterfaceClass(CInterfaceEntry* entry);
+    bool WriteEnumClass(CEnumEntry* entry);
+    bool WriteRecordClass(CRecordEntry* record);
+    void WriteRemoteEventAdd(CCoclassEntry* coclass);
+    // The abstract listener class of an event or callback interface and,
+    // with a JNI file, its sink.
+    void WriteEventListener(CInterfaceEntry* entry, const CString& listenerName, ITypeInfo* info);
+    void WriteEventSink(CInterfaceEntry* entry, const CString& listenerName, size_t count, void* records);
+    void WriteLoadLibraryLines(FILE* java);
+    // "<Name>", or "<Name>_Listener" when the interface is also implemented.
+    CString ListenerClassName(CInterfaceEntry* entry);
+
+    // Numbers of the virtual-call thunks: consecutive for the generator
+    // object's life, from 1.
+    int NextThunkNumber() { return m_thunkCounter++; }
+
+    // The clock that dates generated files (tests set a fixed one).
+    void SetClock(std::function<time_t()> clock) { m_clock = std::move(clock); }
+    time_t Now() const { return m_clock ? m_clock() : time(nullptr); }
+
+    // The head of the JNI C++ file, up to the natives; false when the file
+    // cannot be created.
+    bool WriteJniPrologue();
+    // The refresh of one class identifier from its ProgID in DllMain.
+    void WriteCreateFromProgId(bool& clsidDeclared, REFCLSID clsid, const char* javaName);
+
     // A Java name unique against the job's names (and a local set when given).
     void MakeUniqueJavaName(CString& out, const char* name, CNameSet* localSet);
 
@@ -99,6 +144,12 @@ public:
     bool IsFreeThreaded() const { return m_freeThreaded; }
     bool HasControls() const { return m_hasControls; }
     int InitType() const { return m_initType; }
+    // Row counts of the interface map and the record map of the JNI file,
+    // known once its head is written.
+    int IidMapRowCount() const { return m_iidMapRowCount; }
+    void SetIidMapRowCount(int count) { m_iidMapRowCount = count; }
+    int RecordMapRowCount() const { return m_recordMapRowCount; }
+    void SetRecordMapRowCount(int count) { m_recordMapRowCount = count; }
     FILE* JniFile() const { return m_jniFile; }
     void SetJniFile(FILE* file) { m_jniFile = file; }
 
@@ -110,9 +161,6 @@ public:
 private:
     // Steps of Generate after loading: the writers of the JNI file, the Java
     // classes and the build files. Each reports its own failures.
-    bool WriteJniPrologue() { return true; }
-    bool WriteJavaClasses() { return true; }
-    bool WriteBuildFiles() { return true; }
 
     void ResetRun();
     void BuildPackageForms();
@@ -169,6 +217,16 @@ private:
     CMapStringToPtr<CTypeMapper> m_aliasMappers;
     ITypeLib* m_currentLibrary = nullptr;
     int m_initType = 1;
+    int m_iidMapRowCount = 0;
+    int m_thunkCounter = 1;
+    bool m_paramIndexWritten = false;
+    bool m_buildFiles = true;
+    bool m_remoteAccess = false;
+    CString m_readmePath;
+    bool m_dllStepAvailable = false;
+    bool m_dllCommandFileWritten = false;
+    std::function<time_t()> m_clock;
+    int m_recordMapRowCount = 0;
     CNameSet m_javaNames;
     CTypeMapper* m_knownMappers[127][3] = {};  // lower-cased names taken by MakeUniqueJavaName
 

@@ -19,8 +19,23 @@ struct CInterfaceEntry;
 // What coclass and interface entries share: a Java name and the mappers of
 // selection (level 0, level 2, SAFEARRAY by value and by reference).
 struct CComTypeEntry {
+    CComTypeEntry() = default;
+    CComTypeEntry(const CComTypeEntry&) = delete;
+    CComTypeEntry& operator=(const CComTypeEntry&) = delete;
+    ~CComTypeEntry() {
+        if (info) info->Release();
+    }
+    // The type's information, held for the writers.
+    void Hold(ITypeInfo* typeInfo) {
+        if (typeInfo) typeInfo->AddRef();
+        if (info) info->Release();
+        info = typeInfo;
+    }
+
     CString javaName;
     GUID guid = {};
+    ITypeInfo* info = nullptr;
+    CString help;  // the type's documentation string
     CTypeMapper* level0Mapper = nullptr;
     CTypeMapper* level2Mapper = nullptr;
     CTypeMapper* safeArrayMapper = nullptr;

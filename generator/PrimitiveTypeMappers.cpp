@@ -37,9 +37,12 @@ void CPrimitiveTypeMapper::EmitInvokeReturn(FILE* file) {
     fprintf(file, "%s( &ret );\n", m_accessor);
 }
 
-void CPrimitiveTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+// An OUT argument (the writer passes 1) is the element of the Java array
+// that the callee writes straight into; an IN-only pointer points at the
+// Java value itself.
+void CPrimitiveTypeMapper::GetVtblArgumentExpr(int n, int inArray, CString& text) {
     CString argument;
-    argument.Format("arg%d", n);
+    argument.Format(m_byRef && inArray == 1 ? "arg%d__arrayBuf[0]" : "arg%d", n);
     text.Format(m_byRef ? "(%s)&%s" : "(%s)%s", m_cType, argument.c_str());
 }
 
@@ -197,6 +200,44 @@ void CLpstrTypeMapper::GetJniSignature(bool mangled, CString& text) {
 void CLpstrTypeMapper::WriteClassLiteral(FILE* javaFile) { fprintf(javaFile, "String.class"); }
 void CLpstrTypeMapper::WriteBoxing(FILE* javaFile, const char* expression) { fprintf(javaFile, "%s", expression); }
 void CLpstrTypeMapper::GetVtblParamType(CString& text) { text = m_lpstrByRef ? "LPSTR *" : "LPSTR"; }
+
+void CLpstrTypeMapper::EmitInvokeReturn(FILE* file) {
+    fprintf(file, "\tjstring retstr = env->NewStringUTF( (const char *) V_BYREF( &ret ));\n");
+    fprintf(file, "\tVariantClear( &ret );\n");
+    fprintf(file, "\treturn retstr;\n");
+}
+
+// A null Java string is passed as a null LPSTR. By reference the callee may
+// replace the pointer, so the Java characters are released through a copy
+// of the pointer taken before the call.
+void CLpstrTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* x, FILE* file, bool) {
+    fprintf(file, "\tLPSTR lpstr__%d = %s == 0 ? 0 : (LPSTR) env->GetStringUTFChars((jstring)%s,NULL);\n", n, x, x);
+    if (m_lpstrByRef) fprintf(file, "\tconst char * lpstrIn__%d = lpstr__%d;\n", n, n);
+}
+
+void CLpstrTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+    text.Format(m_lpstrByRef ? "&lpstr__%d" : "lpstr__%d", n);
+}
+
+void CLpstrTypeMapper::EmitVtblOutCopy(int n, int, FILE* file) {
+    fprintf(file, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, env->NewStringUTF( lpstr__%d ));\n", n, n);
+}
+
+void CLpstrTypeMapper::EmitVtblCleanup(int n, const char* x, FILE* file) {
+    if (m_lpstrByRef)
+        fprintf(file, "\tif ( lpstrIn__%d != 0 ) env->ReleaseStringUTFChars((jstring)%s,lpstrIn__%d );\n", n, x, n);
+    else
+        fprintf(file, "\tif ( lpstr__%d != 0 ) env->ReleaseStringUTFChars((jstring)%s,lpstr__%d );\n", n, x, n);
+}
+
+void CLpstrTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tLPSTR retVal;\n"); }
+void CLpstrTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
+
+void CLpstrTypeMapper::EmitVtblReturn(FILE* file) {
+    fprintf(file, "\tjstring retStr = (jstring) env->NewStringUTF( retVal );\n");
+    fprintf(file, "\t/* free( retStr ); No clue what the LPSTR-using COM author wants, 'free', 'delete' or leave it alone! */\n");
+    fprintf(file, "\treturn retStr;\n");
+}
 
 // ---- byte buffers
 

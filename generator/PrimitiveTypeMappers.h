@@ -110,6 +110,15 @@ public:
     void WriteClassLiteral(FILE* javaFile) override;
     void WriteBoxing(FILE* javaFile, const char* expression) override;
     void GetVtblParamType(CString& text) override;
+    void GetVtblReturnType(CString& text) override { GetVtblParamType(text); }
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
     bool IsLpstrByRef() const { return m_lpstrByRef; }
 
 private:

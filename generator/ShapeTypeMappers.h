@@ -41,6 +41,42 @@ public:
     const char* GetVtName() override { return "VT_VARIANT"; }
     const char* GetHelperKindWord() override { return "Variant"; }
     void GetVtblParamType(CString& text) override { text = m_level == 2 ? "VARIANT **" : "VARIANT *"; }
+    // A VARIANT that the callee takes by value travels to the thunk as a
+    // pointer and is passed on as the value the callee declares.
+    void GetVtblParamTypeVariant(CString& text) override {
+        if (m_level == 0) text = "VARIANT";
+        else GetVtblParamType(text);
+    }
+    bool NeedsVtblDereference() override { return m_level == 0; }
+    bool WritesRawDefault() override { return true; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitVtblEventParam(int arg, FILE* file) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
+    void EmitVtblEventCleanup(int arg, FILE* file) override;
+    bool IsByRefEventParam() override { return true; }
+    bool PassesByRefThroughArray() override { return false; }
+    void EmitEventArrayCreate(int eventParam, FILE* file) override { EmitVtblEventParam(eventParam, file); }
+    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override { EmitVtblEventParam(arg, file); }
+    void EmitEventArrayFillFromVariant(int, FILE*) override {}
+    void EmitEventArrayPublish(int, FILE*) override {}
+    void GetEventArrayExpr(int eventParam, CString& text) override { GetVtblEventArgExpr(eventParam, text); }
+    void EmitEventArrayReload(int, FILE*) override {}
+    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override { EmitEventArrayCopyToVtbl(eventParam, file); }
+    void EmitEventArrayRelease(int, FILE*) override {}
+    void EmitEventArrayDeleteRef(int eventParam, FILE* file) override { EmitVtblEventCleanup(eventParam, file); }
     int GetLevel() const { return m_level; }
     bool IsByRef() const { return m_level > 0; }
 
@@ -78,13 +114,43 @@ class CStringTypeMapper : public CFlaggedTypeMapper {
 public:
     explicit CStringTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "String", "jstring", "Ljava/lang/String;", "Ljava_lang_String_2", "VT_BSTR", "BSTR") {}
+    bool SkipsNullCheck() override { return true; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void EmitEventParam(int eventParam, FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitEventCleanup(int eventParam, FILE* file) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
+// A GUID travels as its string form on the Java side.
 class CGuidTypeMapper : public CFlaggedTypeMapper {
 public:
     explicit CGuidTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "String", "jstring", "Ljava/lang/String;", "Ljava_lang_String_2", "VT_CLSID", "GUID") {}
     bool SkipsNullCheck() override { return true; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int, int, int, FILE*) override {}
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
 class CDateTypeMapper : public CFlaggedTypeMapper {
@@ -114,10 +180,18 @@ public:
 // IUnknown and IDispatch without a known class: brivel.TavoObject. The
 // Invoke family knows by value and by reference, the virtual-call family
 // levels 0 to 2.
+//
+// Interface pointers and references: the runtime's converters to Java take
+// their own reference, so a wrapper releases what it received from the
+// callee; an in/out pointer handed to the callee carries a reference of its
+// own, since the callee may release it and store another.
 class CObjectTypeMapper : public CShapeTypeMapper {
 public:
     enum Family { kInvoke, kVtbl };
     CObjectTypeMapper(Family family, int level) : m_family(family), m_level(level) {}
+    // The run whose interface map the conversions name (its row count).
+    static void SetJob(CBridgeGenerator* job);
+    static void ForgetJob(CBridgeGenerator* job);
     void GetJavaType(CString& text) override { text = "brivel.TavoObject"; }
     void GetJniType(CString& text) override { text = "jobject"; }
     void GetJniSignature(bool mangled, CString& text) override;
@@ -125,10 +199,41 @@ public:
     const char* GetVtName() override { return "VT_UNKNOWN"; }
     const char* GetHelperKindWord() override { return "Comobj"; }
     void GetVtblParamType(CString& text) override { text = m_level == 0 ? "IDispatch *" : "IDispatch **"; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void EmitEventParam(int eventParam, FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitEventCleanup(int eventParam, FILE* file) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
+    bool IsByRefEventParam() override { return m_level > 0; }
+    void EmitEventArrayCreate(int eventParam, FILE* file) override;
+    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayPublish(int eventParam, FILE* file) override;
+    void EmitEventArrayReload(int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayRelease(int, FILE*) override {}
     Family GetFamily() const { return m_family; }
     int GetLevel() const { return m_level; }
+    bool IsByRef() const { return m_level > 0; }
+
+protected:
+    bool EventArrayHoldsObject() override { return true; }
 
 private:
+    int RowCount() const;
+
     Family m_family;
     int m_level;
 };
@@ -148,10 +253,30 @@ public:
     int GetLevel() const { return m_level; }
 
 protected:
+    // "<package path>/<Java name>", the class the runtime makes.
+    CString ClassPath() { return GetPackagePath() + "/" + m_javaName; }
+
     CBridgeGenerator* m_job;
     CString m_javaName;
     int m_level;
 };
+
+#define BRIVEL_NAMED_MAPPER_FRAGMENTS                                                                      \
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue, \
+                            const VARIANT* defaultValue, FILE* file) override;                               \
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;                     \
+    void EmitInvokeReturn(FILE* file) override;                                                               \
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue)    \
+        override;                                                                                             \
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;                                  \
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;                                         \
+    void EmitVtblReturnDecl(FILE* file) override;                                                             \
+    void GetVtblReturnPointer(FILE* file) override;                                                           \
+    void EmitVtblReturn(FILE* file) override;                                                                 \
+    void EmitEventParam(int eventParam, FILE* file) override;                                                 \
+    void GetEventArgExpr(int eventParam, CString& text) override;                                             \
+    void EmitEventCleanup(int eventParam, FILE* file) override;                                               \
+    void GetVtblEventArgExpr(int arg, CString& text) override;
 
 class CEnumTypeMapper : public CNamedTypeMapper {
 public:
@@ -161,8 +286,12 @@ public:
     const char* GetHelperKindWord() override { return "Enum"; }
     bool SkipsNullCheck() override { return true; }
     void GetVtblParamType(CString& text) override { text = m_level > 0 ? "int *" : "int"; }
+    BRIVEL_NAMED_MAPPER_FRAGMENTS
 };
 
+// Interfaces and coclasses of a library. Pointers handed back by the callee
+// are released after their conversion (which takes its own reference); an
+// in/out pointer carries a reference of its own into the call.
 class CDispatchTypeMapper : public CNamedTypeMapper {
 public:
     using CNamedTypeMapper::CNamedTypeMapper;
@@ -170,7 +299,11 @@ public:
     const char* GetVtName() override { return "VT_UNKNOWN"; }
     const char* GetHelperKindWord() override { return "Comobj"; }
     void GetVtblParamType(CString& text) override { text = m_level > 0 ? "IDispatch **" : "IDispatch *"; }
+    BRIVEL_NAMED_MAPPER_FRAGMENTS
+    void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
+    void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
 };
+#undef BRIVEL_NAMED_MAPPER_FRAGMENTS
 
 // An interface of one of the two libraries whose Java classes are
 // pre-generated: its package is that library's package.

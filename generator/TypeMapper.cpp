@@ -1,5 +1,7 @@
 #include "TypeMapper.h"
 
+#include <string>
+
 void CTypeMapper::WriteClassLiteral(FILE* javaFile) {
     CString javaType;
     GetJavaType(javaType);
@@ -46,6 +48,11 @@ void CTypeMapper::EmitEventArrayDeleteRef(int e, FILE* file) {
         fprintf(file, "\t\tif ( eventArrayElem_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_%d );\n", e, e);
 }
 
+static std::string g_earlyReturnCleanup;
+
+void SetEarlyReturnCleanup(const char* text) { g_earlyReturnCleanup = text ? text : ""; }
+const char* EarlyReturnCleanup() { return g_earlyReturnCleanup.c_str(); }
+
 void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue, const char* indent,
                            const char* message) {
     if (!indent) indent = "\t";
@@ -53,6 +60,7 @@ void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue, 
     fprintf(file, "%sif ( %s == 0 ) {\n", indent, javaExpr);
     fprintf(file, "%s\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"%s\" );\n", indent,
             message);
+    fputs(g_earlyReturnCleanup.c_str(), file);
     fprintf(file, returnsValue ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
     fprintf(file, "%s}\n", indent);
 }

@@ -88,6 +88,12 @@ protected:
     virtual bool EventArrayHoldsObject() { return false; }
 };
 
+// Text written before the return of every null check that a mapper writes
+// inside its own set-up: the release of the arguments already set up. The
+// method writer sets it before each argument and clears it after the last.
+void SetEarlyReturnCleanup(const char* text);
+const char* EarlyReturnCleanup();
+
 // Writes the Java null check of a native argument: throws
 // java.lang.NullPointerException and returns when the expression is null.
 void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue,

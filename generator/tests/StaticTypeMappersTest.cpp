@@ -1,4 +1,5 @@
 #include "StaticTypeMappers.h"
+#include "WrittenText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,22 +8,6 @@
 #include <string>
 
 namespace {
-
-// What a writing operation writes, read back from a temporary file.
-std::string Written(const std::function<void(FILE*)>& write) {
-    FILE* file = tmpfile();
-    write(file);
-    long size = ftell(file);
-    rewind(file);
-    std::string text(static_cast<size_t>(size), '\0');
-    size_t got = fread(&text[0], 1, text.size(), file);
-    fclose(file);
-    text.resize(got);
-    std::string lf;  // text mode on Windows writes CR LF
-    for (char c : text)
-        if (c != '\r') lf += c;
-    return lf;
-}
 
 struct NumericRow {
     CPrimitiveTypeMapper* mapper;

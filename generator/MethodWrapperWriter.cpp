@@ -1,0 +1,672 @@
+#include "MethodWrapperWriter.h"
+
+#include "BridgeGenerator.h"
+#include "NamingHelpers.h"
+#include "StaticTypeMappers.h"
+#include "TypeMapperSelection.h"
+
+#include <cstring>
+#include <functional>
+#include <string>
+
+namespace {
+
+const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode", "notify",
+                                      "notifyAll", "toString", "wait", "finalize"};
+
+CString Capture(const std::function<void(FILE*)>& write) {
+    FILE* file = tmpfile();
+    if (!file) return CString();
+    write(file);
+    long size = ftell(file);
+    rewind(file);
+    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    size_t got = size > 0 ? fread(&text[0], 1, text.size(), file) : 0;
+    fclose(file);
+    text.resize(got);
+    std::string lf;
+    for (char c : text)
+        if (c != '\r') lf += c;
+    return lf.c_str();
+}
+
+// Each line of a text one tab deeper.
+CString Indented(const CString& text) {
+    CString out;
+    bool lineStart = true;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (lineStart) out += '\t';
+        out += text.GetAt(i);
+        lineStart = text.GetAt(i) == '\n';
+    }
+    return out;
+}
+
+bool IsPointerToVariant(const TYPEDESC& desc) {
+    return desc.vt == VT_PTR && desc.lptdesc && desc.lptdesc->vt == VT_VARIANT;
+}
+
+}  // namespace
+
+CString CaptureText(void (*write)(FILE*, void*), void* context) {
+    return Capture([&](FILE* f) { write(f, context); });
+}
+
+CString JavaCommentText(const char* text) {
+    CString out;
+    for (const char* p = text ? text : ""; *p; ++p) {
+        if (*p == '\r' || *p == '\n') {
+            if (*p == '\r' && p[1] == '\n') ++p;
+            out += ' ';
+        } else if (*p == '*' && p[1] == '/') {
+            out += "*&#47;";
+            ++p;
+        } else {
+            out += *p;
+        }
+    }
+    return out;
+}
+
+CMethodWrapperWriter::CMethodWrapperWriter(CBridgeGenerator* job, ITypeInfo* info, const char* className,
+                                           FILE* javaFile, FILE* remoteFile, FILE* cppFile)
+    : m_job(job), m_info(info), m_className(className), m_java(javaFile), m_remote(remoteFile), m_cpp(cppFile) {
+    m_info->AddRef();
+}
+
+CMethodWrapperWriter::~CMethodWrapperWriter() {
+    if (m_vtblInfo) m_vtblInfo->Release();
+    m_info->Release();
+}
+
+void CMethodWrapperWriter::WriteAll() {
+    TYPEATTR* attr = nullptr;
+    if (FAILED(m_info->GetTypeAttr(&attr)) || !attr) return;
+    WORD funcs = attr->cFuncs, vars = attr->cVars;
+    m_info->ReleaseTypeAttr(attr);
+    for (UINT i = 0; i < funcs; ++i) {
+        FUNCDESC* func = nullptr;
+        if (FAILED(m_info->GetFuncDesc(i, &func)) || !func) continue;
+        WriteFunctionWrappers(func, 0);
+        m_info->ReleaseFuncDesc(func);
+    }
+    for (UINT i = 0; i < vars; ++i) {
+        VARDESC* var = nullptr;
+        if (FAILED(m_info->GetVarDesc(i, &var)) || !var) continue;
+        WriteVariableProperty(var);
+        m_info->ReleaseVarDesc(var);
+    }
+    if (m_heldBack.empty() || !m_vtblInfo) return;
+    if (FAILED(m_vtblInfo->GetTypeAttr(&attr)) || !attr) return;
+    funcs = attr->cFuncs;
+    m_vtblInfo->ReleaseTypeAttr(attr);
+    ITypeInfo* dispatchInfo = m_info;
+    m_info = m_vtblInfo;
+    for (UINT i = 0; i < funcs; ++i) {
+        FUNCDESC* func = nullptr;
+        if (FAILED(m_info->GetFuncDesc(i, &func)) || !func) continue;
+        WriteFunctionWrappers(func, 1);
+        m_info->ReleaseFuncDesc(func);
+    }
+    m_info = dispatchInfo;
+}
+
+void CMethodWrapperWriter::WriteFunctionWrappers(const FUNCDESC* func, int pass) {
+    if (func->wFuncFlags & FUNCFLAG_FRESTRICTED) return;
+    std::vector<BSTR> names(static_cast<size_t>(func->cParams) + 1, nullptr);
+    UINT got = 0;
+    m_info->GetNames(func->memid, names.data(), static_cast<UINT>(names.size()), &got);
+    CString comName = got > 0 ? WideToAnsi(names[0]) : CString();
+    std::vector<CString> paramNames;
+    for (UINT i = 1; i < names.size(); ++i) paramNames.push_back(i < got ? WideToAnsi(names[i]) : CString());
+    for (BSTR name : names) SysFreeString(name);
+    BSTR docText = nullptr;
+    CString doc;
+    if (SUCCEEDED(m_info->GetDocumentation(func->memid, nullptr, &docText, nullptr, nullptr)) && docText) {
+        doc = WideToAnsi(docText);
+        SysFreeString(docText);
+    }
+    bool vtablePath = func->funckind == FUNC_VIRTUAL || func->funckind == FUNC_PUREVIRTUAL;
+    if (vtablePath) {
+        WriteInterfaceMethods(func, func->cParams, pass, comName, doc, paramNames);
+        return;
+    }
+    int k = func->cParamsOpt < 0 ? 0 : func->cParamsOpt;
+    if (k > func->cParams) k = func->cParams;
+    for (int m = func->cParams - k; m <= func->cParams; ++m)
+        if (!WriteInterfaceMethods(func, m, pass, comName, doc, paramNames)) break;
+}
+
+void CMethodWrapperWriter::WriteVariableProperty(const VARDESC* var) {
+    BSTR name = nullptr;
+    UINT got = 0;
+    m_info->GetNames(var->memid, &name, 1, &got);
+    CString comName = got > 0 ? WideToAnsi(name) : CString();
+    SysFreeString(name);
+    BSTR docText = nullptr;
+    CString doc;
+    if (SUCCEEDED(m_info->GetDocumentation(var->memid, nullptr, &docText, nullptr, nullptr)) && docText) {
+        doc = WideToAnsi(docText);
+        SysFreeString(docText);
+    }
+    FUNCDESC func = {};
+    func.memid = var->memid;
+    func.funckind = FUNC_DISPATCH;
+    func.invkind = INVOKE_PROPERTYGET;
+    func.callconv = CC_STDCALL;
+    func.elemdescFunc = var->elemdescVar;
+    WriteInterfaceMethods(&func, 0, 0, comName, doc, {});
+    if (var->wVarFlags & VARFLAG_FREADONLY) return;
+    ELEMDESC param = var->elemdescVar;
+    param.paramdesc.wParamFlags = PARAMFLAG_FIN;
+    param.paramdesc.pparamdescex = nullptr;
+    func.invkind = INVOKE_PROPERTYPUT;
+    func.cParams = 1;
+    func.lprgelemdescParam = &param;
+    func.elemdescFunc.tdesc.vt = VT_VOID;
+    WriteInterfaceMethods(&func, 1, 0, comName, doc, {});
+}
+
+void CMethodWrapperWriter::WriteNotAvailable(const CString& doc, const CString& comName, const char* reasonLine) {
+    if (!doc.IsEmpty()) fprintf(m_java, "\t// %s\n", JavaCommentText(doc).c_str());
+    fprintf(m_java, "\t// %s:\n", JavaCommentText(comName).c_str());
+    fputs(reasonLine, m_java);
+}
+
+CString CMethodWrapperWriter::ArgCleanupArrayOnly(const Arg& arg, int i) {
+    CString text;
+    if (arg.isArray && arg.accessor)
+        text.Format("\tenv->Release%sArrayElements( (%s) arg%d, arg%d__arrayBuf, 0 );\n", arg.accessor,
+                    arg.mapper->GetJniArrayType(), i, i);
+    return text;
+}
+
+CString CMethodWrapperWriter::ArgCleanup(const Arg& arg, int i, bool vtable, bool withArray) {
+    CString text = withArray ? ArgCleanupArrayOnly(arg, i) : CString();
+    CString mapperText = Capture([&](FILE* f) {
+        if (vtable)
+            arg.mapper->EmitVtblCleanup(i, arg.expr, f);
+        else
+            arg.mapper->EmitInvokeCleanup(i, static_cast<int>(m_args.size()) - 1 - i, f);
+    });
+    return text + mapperText;
+}
+
+void CMethodWrapperWriter::WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup) {
+    fputs(cleanup, m_cpp);
+    fprintf(m_cpp, hasResult ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
+}
+
+bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, int pass, const CString& comName,
+                                                 const CString& doc, const std::vector<CString>& paramComNames) {
+    bool vtablePath = func->funckind == FUNC_VIRTUAL || func->funckind == FUNC_PUREVIRTUAL;
+    int k = func->cParamsOpt < 0 ? 0 : func->cParamsOpt;
+    bool firstOfSeries = vtablePath || k == 0 || m <= func->cParams - k;
+
+    // 1. The parameter check.
+    int n = func->cParams;
+    std::vector<CTypeMapper*> mappers;
+    CTypeMapper* result = nullptr;
+    bool virtualOnly = false;
+    ITypeInfo* interfaceInfo = nullptr;
+    CString error;
+    bool ok = CheckParameters(m_job, vtablePath, &virtualOnly, m_info, &interfaceInfo, n, func, mappers, &result, error);
+    if (interfaceInfo) interfaceInfo->Release();
+    if (!ok) {
+        if (pass == 0 && virtualOnly && !vtablePath) {
+            if (!m_vtblInfoTried) {
+                m_vtblInfoTried = true;
+                HREFTYPE ref = 0;
+                if (SUCCEEDED(m_info->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref)))
+                    m_info->GetRefTypeInfo(ref, &m_vtblInfo);
+            }
+            if (m_vtblInfo) {
+                m_heldBack.insert(func->memid);
+                return false;
+            }
+        }
+        if (firstOfSeries) {
+            CString line;
+            line.Format("\t\t// Function is not available: %s\n\n", error.c_str());
+            WriteNotAvailable(doc, comName, line);
+        }
+        return false;
+    }
+    // 2. The vtable pass writes only what the dispatch pass held back.
+    if (pass == 1 && m_heldBack.count(func->memid) == 0) return false;
+    if (vtablePath) m = n;
+    // 3. Virtual calls need an HRESULT.
+    if (vtablePath && func->elemdescFunc.tdesc.vt != VT_HRESULT) {
+        WriteNotAvailable(doc, comName,
+                          "\t\t// Function is not available: Virtual functions with non-HRESULT return types are not supported.\n\n");
+        return false;
+    }
+    // 4. The Java name.
+    CString javaName;
+    switch (func->invkind) {
+    case INVOKE_FUNC: javaName = comName; break;
+    case INVOKE_PROPERTYGET: case INVOKE_PROPERTYPUT: case INVOKE_PROPERTYPUTREF: {
+        CString property = comName;
+        if (!property.IsEmpty() && property.GetAt(0) >= 'a' && property.GetAt(0) <= 'z')
+            property.SetAt(0, static_cast<char>(property.GetAt(0) - 'a' + 'A'));
+        javaName = (func->invkind == INVOKE_PROPERTYGET ? "get" : "set") + property;
+        break;
+    }
+    default:
+        WriteNotAvailable(doc, comName, "\t\t// Function is not available: Invocation type is not supported\n\n");
+        return false;
+    }
+    MakeJavaIdentifierFree(javaName, CString(javaName));
+    for (const char* objectMethod : kObjectMethods)
+        if (javaName == objectMethod) javaName += "_";
+
+    // 5. The arguments.
+    m_args.clear();
+    m_args.resize(static_cast<size_t>(n));
+    CNameSet localNames;
+    for (int i = 0; i < n; ++i) {
+        Arg& arg = m_args[static_cast<size_t>(i)];
+        const ELEMDESC& param = func->lprgelemdescParam[i];
+        USHORT flags = param.paramdesc.wParamFlags;
+        arg.mapper = mappers[static_cast<size_t>(i)];
+        arg.out = (flags & PARAMFLAG_FOUT) != 0;
+        arg.pureOut = arg.out && !(flags & PARAMFLAG_FIN);
+        CString kind;
+        arg.isArray = arg.out && !arg.mapper->GetKindWord(kind);
+        if ((flags & PARAMFLAG_FHASDEFAULT) && param.paramdesc.pparamdescex && arg.mapper->WritesRawDefault()) {
+            arg.rawDefault = true;
+            arg.defaultValue = &param.paramdesc.pparamdescex->varDefaultValue;
+        }
+        CString base;
+        const CString& comParam = static_cast<size_t>(i) < paramComNames.size() ? paramComNames[static_cast<size_t>(i)] : CString();
+        MakeJavaIdentifierFree(base, comParam.IsEmpty() ? "arg" : comParam.c_str());
+        m_job->MakeUniqueJavaName(arg.name, base, &localNames);
+        // JNI array types of String-like mappers carry no element buffer.
+        const char* word = arg.mapper->GetArrayAccessorWord();
+        const char* arrayType = arg.mapper->GetJniArrayType();
+        arg.accessor = (arg.isArray && word && arrayType && strcmp(arrayType, "jobjectArray") != 0) ? word : nullptr;
+        if (!arg.isArray)
+            arg.expr.Format("arg%d", i);
+        else if (arg.accessor)
+            arg.expr.Format("arg%d__arrayBuf[0]", i);
+        else
+            arg.expr.Format("env->GetObjectArrayElement((jobjectArray)arg%d,0)", i);
+    }
+    bool hasResult = !result->IsVoid();
+    m_result = result;
+    // A property with both a put and a put-by-reference gives two "set"
+    // methods of one signature: Java and the export table take only the first.
+    std::string declared = javaName.str() + "(";
+    for (int i = 0; i < m; ++i) {
+        CString javaType;
+        m_args[static_cast<size_t>(i)].mapper->GetJavaType(javaType);
+        declared += javaType.str() + (m_args[static_cast<size_t>(i)].isArray ? "[]," : ",");
+    }
+    bool isEnumerator = m == 0 && (comName == "_NewEnum" || result == &g_enumeratorMarkerMapper);
+    if (!isEnumerator && !m_declared.insert(declared).second) {
+        WriteNotAvailable(doc, comName, "\t\t// Function is not available: Same Java signature as an earlier method\n\n");
+        return false;
+    }
+
+    // 6. The documentation comment.
+    bool opened = false;
+    int notes = 0;
+    auto note = [&](const char* format, const char* a, const char* b) {
+        if (!opened) {
+            fprintf(m_java, "\t/** %s. \n", doc.IsEmpty() ? javaName.c_str() : JavaCommentText(doc).c_str());
+            opened = true;
+        }
+        fputs(notes++ == 0 ? "\t * <P>  " : "\t * <BR> ", m_java);
+        fprintf(m_java, format, a, b);
+    };
+    if (!doc.IsEmpty()) {
+        fprintf(m_java, "\t/** %s. \n", JavaCommentText(doc).c_str());
+        opened = true;
+    }
+    for (int i = 0; i < m; ++i) {
+        Arg& arg = m_args[static_cast<size_t>(i)];
+        const ELEMDESC& param = func->lprgelemdescParam[i];
+        CString kind;
+        bool hasKind = arg.mapper->GetKindWord(kind);
+        if (arg.isArray)
+            note(arg.pureOut ? "Parameter <i>%s</i> is an OUT parameter.  It requires an array of size 1.\n"
+                             : "Parameter <i>%s</i> is an IN/OUT parameter.  It requires an initialized array of size 1.\n",
+                 arg.name, nullptr);
+        else if (arg.out && hasKind)
+            note(arg.pureOut ? "Parameter <i>%s</i> is an OUT %s parameter.\n"
+                             : "Parameter <i>%s</i> is an IN/OUT %s parameter.  Must be initialized.\n",
+                 arg.name, kind);
+        else if (!arg.out && IsPointerToVariant(param.tdesc))
+            note("Parameter <i>%s</i> is declared IN-only (not declared as OUT or IN/OUT), therefore Brivel will isolate any changes made by the COM method.  (Any changes will not be visible back in Java.)\n",
+                 arg.name, nullptr);
+        if (arg.rawDefault)
+            note(arg.out ? "Parameter <i>%s</i> has a default value.  Pass null as the element of the array to use the default value.\n"
+                         : "Parameter <i>%s</i> has a default value.  Pass null to use the default value.\n",
+                 arg.name, nullptr);
+    }
+    if (opened) fputs("\t */\n", m_java);
+
+    // 7. The collection enumerator.
+    if (m == 0 && (comName == "_NewEnum" || result == &g_enumeratorMarkerMapper)) {
+        WriteEnumeratorNative(func);
+        return true;
+    }
+
+    // 8. The Java declaration.
+    CString resultJava;
+    result->GetJavaType(resultJava);
+    fprintf(m_java, "\tpublic native %s %s", resultJava.c_str(), javaName.c_str());
+    if (m_remote) fprintf(m_remote, "\tpublic %s %s", resultJava.c_str(), javaName.c_str());
+    int counter = 0;
+    auto both = [&](const CString& text) {
+        fputs(text, m_java);
+        if (m_remote) fputs(text, m_remote);
+    };
+    both("(");
+    for (int i = 0; i < m; ++i) {
+        Arg& arg = m_args[static_cast<size_t>(i)];
+        if (i > 0) both(", ");
+        if (counter > 10) {
+            counter = 0;
+            both("\n\t\t");
+        } else {
+            ++counter;
+        }
+        CString javaType;
+        arg.mapper->GetJavaType(javaType);
+        both(javaType + (arg.isArray ? "[]" : "") + " " + arg.name);
+        if (arg.isArray) counter = 11;
+    }
+    both(") throws brivel.TavoException");
+    fputs(";\n\n", m_java);
+
+    // 9. The remote-client body.
+    if (m_remote) {
+        fprintf(m_remote, "\n\t{\n\t\tbrivel.server.TransactInvoke retObj = __TavoInvoke( \"%s\", ", javaName.c_str());
+        if (m == 0) {
+            fputs("null, null, null );\n", m_remote);
+        } else {
+            fputs("\n\t\t\tnew Class[]{ ", m_remote);
+            for (int i = 0; i < m; ++i) {
+                Arg& arg = m_args[static_cast<size_t>(i)];
+                if (i > 0) fputs(", ", m_remote);
+                if (arg.isArray) {
+                    CString javaType;
+                    arg.mapper->GetJavaType(javaType);
+                    fprintf(m_remote, "%s[].class", javaType.c_str());
+                } else {
+                    arg.mapper->WriteClassLiteral(m_remote);
+                }
+            }
+            fputs(" },\n\t\t\tnew Object[]{ ", m_remote);
+            bool anyOut = false;
+            for (int i = 0; i < m; ++i) {
+                Arg& arg = m_args[static_cast<size_t>(i)];
+                if (i > 0) fputs(", ", m_remote);
+                if (arg.out) {
+                    fputs(arg.name, m_remote);
+                    anyOut = true;
+                } else {
+                    arg.mapper->WriteBoxing(m_remote, arg.name);
+                }
+            }
+            fputs(" },\n\t\t\t", m_remote);
+            if (!anyOut) {
+                fputs("null", m_remote);
+            } else {
+                fputs("new boolean[]{ ", m_remote);
+                for (int i = 0; i < m; ++i) {
+                    if (i > 0) fputs(", ", m_remote);
+                    fputs(m_args[static_cast<size_t>(i)].out ? "true" : "false", m_remote);
+                }
+                fputs("}", m_remote);
+            }
+            fputs(" );\n", m_remote);
+        }
+        fputs("\t\tbrivel.server.RemoteException ex = retObj.getException();\n\t\tif ( ex != null ) {\n"
+              "\t\t\tif ( ex.isRuntimeException()) throw ex.runtimeException();\n\t\t\tthrow ex.getException();\n\t\t}\n",
+              m_remote);
+        for (int i = 0; i < m; ++i)
+            if (m_args[static_cast<size_t>(i)].out) fprintf(m_remote, "\t\tretObj.copyOut( %s );\n", m_args[static_cast<size_t>(i)].name.c_str());
+        if (hasResult) {
+            if (result->IsJavaPrimitive())
+                fprintf(m_remote, "\t\treturn retObj.get%s();\n", result->GetArrayAccessorWord());
+            else
+                fprintf(m_remote, "\t\treturn (%s) retObj.getObject( null );\n", resultJava.c_str());
+        }
+        fputs("\t}\n\n", m_remote);
+    }
+
+    // 10. Java only.
+    if (!m_cpp) return true;
+
+    // 11. The thunk of a virtual call.
+    int thunk = 0;
+    if (vtablePath) {
+        thunk = m_job->NextThunkNumber();
+        fputs("// Thunk for virtual call invocation.\n", m_cpp);
+        fprintf(m_cpp, "static HRESULT vThunk_%d( IUnknown * pUnk, va_list ap )\n{\n", thunk);
+        for (int i = 0; i < m; ++i) {
+            CString type;
+            m_args[static_cast<size_t>(i)].mapper->GetVtblParamType(type);
+            fprintf(m_cpp, "\t%s arg%d = va_arg( ap, %s );\n", type.c_str(), i + 1, type == "float" ? "double" : type.c_str());
+        }
+        CString resultType;
+        if (hasResult) {
+            result->GetVtblReturnType(resultType);
+            fprintf(m_cpp, "\t%s arg%d = va_arg( ap, %s );\n", resultType.c_str(), m + 1, resultType.c_str());
+        }
+        fputs("\treturn (*((HRESULT (STDMETHODCALLTYPE *)(void *", m_cpp);
+        for (int i = 0; i < m; ++i) {
+            CString type;
+            m_args[static_cast<size_t>(i)].mapper->GetVtblParamTypeVariant(type);
+            fprintf(m_cpp, ",%s", type.c_str());
+        }
+        if (hasResult) fprintf(m_cpp, ",%s", resultType.c_str());
+        fprintf(m_cpp, ")) (*(_VtblFunc **)pUnk)[%d])) (pUnk", func->oVft / 4);
+        for (int i = 0; i < m; ++i)
+            fprintf(m_cpp, m_args[static_cast<size_t>(i)].mapper->NeedsVtblDereference() ? ",*arg%d" : ",arg%d", i + 1);
+        if (hasResult) fprintf(m_cpp, ",arg%d", m + 1);
+        fputs(");\n}\n\n", m_cpp);
+    }
+
+    // 12. The head.
+    CString resultJni, mangledClass, mangledName;
+    result->GetJniType(resultJni);
+    JniMangleName(mangledClass, m_className);
+    JniMangleName(mangledName, javaName);
+    fprintf(m_cpp, "// JNI Implementation of %s.%s\n", m_className.c_str(), javaName.c_str());
+    fprintf(m_cpp, "extern \"C\" JNIEXPORT %s JNICALL Java_%s_%s_%s", resultJni.c_str(), m_job->JniPackage().c_str(),
+            mangledClass.c_str(), mangledName.c_str());
+    if (m > 0) {
+        fputs("__", m_cpp);
+        for (int i = 0; i < m; ++i) {
+            CString signature;
+            m_args[static_cast<size_t>(i)].mapper->GetJniSignature(true, signature);
+            fprintf(m_cpp, "%s%s", m_args[static_cast<size_t>(i)].isArray ? "_3" : "", signature.c_str());
+        }
+    }
+    fputs("\n", m_cpp);
+    if (m == 0) {
+        fputs("\t(JNIEnv * env, jobject thisObj", m_cpp);
+    } else {
+        fputs("\t(JNIEnv * env,\n\t jobject thisObj", m_cpp);
+        for (int i = 0; i < m; ++i) {
+            fputs(",\n", m_cpp);
+            if (m_args[static_cast<size_t>(i)].isArray) {
+                fprintf(m_cpp, "\t jobject arg%d", i);
+            } else {
+                CString jni;
+                m_args[static_cast<size_t>(i)].mapper->GetJniType(jni);
+                fprintf(m_cpp, "\t %s arg%d", jni.c_str(), i);
+            }
+        }
+    }
+    fputs(")\n{\n", m_cpp);
+
+    // 13. Declarations.
+    bool isPut = func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF;
+    if (!vtablePath) fputs("\tDISPPARAMS params;\n\tunsigned int argErr;\n\tVARIANT ret;\n", m_cpp);
+    fputs("\tHRESULT hr;\n", m_cpp);
+    if (!vtablePath) {
+        fputs("\tIDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );\n", m_cpp);
+        if (n > 0) fprintf(m_cpp, "\tVARIANTARG vargs[%d];\n", n);
+        if (isPut) fputs("\tDISPID dispidNamed = DISPID_PROPERTYPUT;\n", m_cpp);
+    } else {
+        fputs("\tIUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );\n", m_cpp);
+    }
+    // 14. The object must be there.
+    fprintf(m_cpp, "\tif ( %s == 0 ) {\n", vtablePath ? "pUnk" : "pDisp");
+    fputs("\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Uninitialized TavoObject\" );\n", m_cpp);
+    fputs(hasResult ? "\t\treturn 0;\n" : "\t\treturn;\n", m_cpp);
+    fputs("\t}\n", m_cpp);
+
+    if (vtablePath) {
+        WriteVtableBody(func, m, thunk);
+        fputs("}\n\n", m_cpp);
+        return true;
+    }
+
+    // The Invoke path.
+    fputs("\tEXCEPINFO excepInfo;\n\tmemset(&params, 0, sizeof params);\n\tmemset(&excepInfo, 0, sizeof excepInfo);\n", m_cpp);
+    if (isPut) fputs("\tparams.cNamedArgs = 1;\n\tparams.rgdispidNamedArgs = &dispidNamed;\n", m_cpp);
+    CString cleanup;  // what the arguments set up so far release, one tab deeper
+    for (int i = 0; i < m; ++i) {
+        Arg& arg = m_args[static_cast<size_t>(i)];
+        int v = n - 1 - i;
+        if (arg.isArray) {
+            fprintf(m_cpp, "\tif ( arg%d == 0 ) {\n", i);
+            fputs("\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Array of length 1 must be passed to retrieve out parameters, found null.\" );\n", m_cpp);
+            WriteEarlyReturn("\t", hasResult, cleanup);
+            fputs("\t}\n", m_cpp);
+            fprintf(m_cpp, "\tif ( env->GetArrayLength((jarray)arg%d) != 1 ) {\n", i);
+            fputs("\t\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Array of length 1 must be passed for OUT parameters\" );\n", m_cpp);
+            WriteEarlyReturn("\t", hasResult, cleanup);
+            fputs("\t}\n", m_cpp);
+            if (arg.accessor) {
+                CString element;
+                arg.mapper->GetJniType(element);
+                fprintf(m_cpp, "\t%s * arg%d__arrayBuf = env->Get%sArrayElements( (%s) arg%d, NULL );\n", element.c_str(), i,
+                        arg.accessor, arg.mapper->GetJniArrayType(), i);
+            }
+        }
+        if (!arg.pureOut && !arg.rawDefault && !arg.mapper->SkipsNullCheck()) {
+            fprintf(m_cpp, "\tif ( %s == 0 ) {\n", arg.expr.c_str());
+            fprintf(m_cpp, "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument %d is null\" );\n", i + 1);
+            CString own = arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString();
+            WriteEarlyReturn("\t", hasResult, cleanup + own);
+            fputs("\t}\n", m_cpp);
+        }
+        SetEarlyReturnCleanup(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
+        arg.mapper->EmitInvokeArgument(i, v, arg.pureOut, arg.expr, hasResult, arg.rawDefault ? arg.defaultValue : nullptr, m_cpp);
+        SetEarlyReturnCleanup(nullptr);
+        cleanup += Indented(ArgCleanup(arg, i, false));
+    }
+    for (int v = n - 1 - m; v >= 0; --v)
+        fprintf(m_cpp, "\tvargs[%d].vt = VT_ERROR;\n\tV_I4( &vargs[%d] ) = DISP_E_PARAMNOTFOUND;\n", v, v);
+    fputs("\tVariantInit(&ret);\n", m_cpp);
+    fprintf(m_cpp, "\tparams.cArgs = %d;\n", n);
+    if (n > 0) fputs("\tparams.rgvarg = vargs;\n", m_cpp);
+    fprintf(m_cpp, "\thr = brivelInvokeHelper( env, pDisp, %d, &params, %d, &excepInfo, &argErr, &ret );\n",
+            static_cast<int>(func->memid), static_cast<int>(func->invkind));
+    if (cleanup.IsEmpty()) {
+        fprintf(m_cpp, "\tif ( brivelCheckFatalError( env )) return%s;\n", hasResult ? " 0" : "");
+    } else {
+        fputs("\tif ( brivelCheckFatalError( env )) {\n", m_cpp);
+        WriteEarlyReturn("\t", hasResult, cleanup);
+        fputs("\t}\n", m_cpp);
+    }
+    for (int i = 0; i < m; ++i) {
+        Arg& arg = m_args[static_cast<size_t>(i)];
+        if (!arg.out) continue;
+        const char* word = arg.mapper->GetArrayAccessorWord();
+        if (!arg.accessor || (word && strcmp(word, "Boolean") == 0)) {
+            fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
+            arg.mapper->EmitInvokeOutCopy(i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
+            fputs("\t}\n", m_cpp);
+        }
+        fputs(ArgCleanupArrayOnly(arg, i), m_cpp);
+    }
+    for (int i = 0; i < m; ++i) fputs(ArgCleanup(m_args[static_cast<size_t>(i)], i, false, false), m_cpp);
+    fputs("\tif ( FAILED( hr )) {\n\t\tbrivelThrowComExceptionObject( env, hr, &excepInfo );\n", m_cpp);
+    if (hasResult) fputs("\t\treturn 0;\n", m_cpp);
+    fputs("\t}\n", m_cpp);
+    if (hasResult)
+        result->EmitInvokeReturn(m_cpp);
+    else if (func->elemdescFunc.tdesc.vt == VT_HRESULT)
+        fputs("\tif ( ret.vt == VT_HRESULT && FAILED( ret.scode )) brivelThrowComExceptionObject( env, ret.scode, 0 );\n", m_cpp);
+    fputs("}\n\n", m_cpp);
+    return true;
+}
+
+void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
+    bool hasResult = !m_result->IsVoid();
+    CString cleanup;
+    for (int i = 0; i < m; ++i) {
+        Arg& arg = m_args[static_cast<size_t>(i)];
+        if (arg.isArray) {
+            fprintf(m_cpp, "\tif ( arg%d == 0 ) {\n", i);
+            fputs("\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Array of length 1 must be passed to retrieve out parameters, found null.\" );\n", m_cpp);
+            WriteEarlyReturn("\t", hasResult, cleanup);
+            fputs("\t}\n", m_cpp);
+            fprintf(m_cpp, "\tif ( env->GetArrayLength((jarray)arg%d) != 1 ) {\n", i);
+            fputs("\t\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Array of length 1 must be passed for OUT parameters\" );\n", m_cpp);
+            WriteEarlyReturn("\t", hasResult, cleanup);
+            fputs("\t}\n", m_cpp);
+            if (arg.accessor) {
+                CString element;
+                arg.mapper->GetJniType(element);
+                fprintf(m_cpp, "\t%s * arg%d__arrayBuf = env->Get%sArrayElements( (%s) arg%d, NULL );\n", element.c_str(), i,
+                        arg.accessor, arg.mapper->GetJniArrayType(), i);
+            }
+        }
+        SetEarlyReturnCleanup(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
+        arg.mapper->EmitVtblArgumentSetup(i, arg.pureOut, arg.expr, m_cpp, hasResult);
+        SetEarlyReturnCleanup(nullptr);
+        cleanup += Indented(ArgCleanup(arg, i, true));
+    }
+    if (hasResult) m_result->EmitVtblReturnDecl(m_cpp);
+    fprintf(m_cpp, "\thr = brivelVtableInvoker( env, vThunk_%d, pUnk", thunk);
+    for (int i = 0; i < m; ++i) {
+        CString expr;
+        const Arg& arg = m_args[static_cast<size_t>(i)];
+        arg.mapper->GetVtblArgumentExpr(i, arg.isArray && arg.accessor ? 1 : 0, expr);
+        fprintf(m_cpp, ",%s", expr.c_str());
+    }
+    if (hasResult) {
+        fputs(",", m_cpp);
+        m_result->GetVtblReturnPointer(m_cpp);
+    }
+    fputs(");\n", m_cpp);
+    fputs("\tif ( brivelCheckFatalError( env )) {\n", m_cpp);
+    WriteEarlyReturn("\t", hasResult, cleanup);
+    fputs("\t}\n", m_cpp);
+    for (int i = 0; i < m; ++i) {
+        Arg& arg = m_args[static_cast<size_t>(i)];
+        if (!arg.out) continue;
+        fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
+        arg.mapper->EmitVtblOutCopy(i, 0, m_cpp);
+        fputs("\t}\n", m_cpp);
+        fputs(ArgCleanupArrayOnly(arg, i), m_cpp);
+    }
+    for (int i = 0; i < m; ++i) fputs(ArgCleanup(m_args[static_cast<size_t>(i)], i, true, false), m_cpp);
+    // A failed call returns after throwing: its result was never set.
+    fputs("\tif ( FAILED( hr )) {\n\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n", m_cpp);
+    fputs(hasResult ? "\t\treturn 0;\n" : "\t\treturn;\n", m_cpp);
+    fputs("\t}\n", m_cpp);
+    if (hasResult) m_result->EmitVtblReturn(m_cpp);
+}
+
+void CMethodWrapperWriter::WriteEnumeratorNative(const FUNCDESC* func) {
+    fputs("\tpublic native void brivelEnumerator( brivel.TavoIterator receiver ) throws brivel.TavoException;\n\n", m_java);
+    if (!m_cpp) return;
+    CString mangledClass;
+    JniMangleName(mangledClass, m_className);
+    fprintf(m_cpp, "// JNI Implementation of %s.brivelEnumerator\n", m_className.c_str());
+    fprintf(m_cpp, "extern \"C\" JNIEXPORT void JNICALL Java_%s_%s_brivelEnumerator__Lbrivel_TavoIterator_2\n",
+            m_job->JniPackage().c_str(), mangledClass.c_str());
+    fputs("\t(JNIEnv * env, jobject thisObj, jobject receiver )\n{\n", m_cpp);
+    fprintf(m_cpp, "\tbrivelProcessEnumeration( env, thisObj, receiver, %d, %d );\n", static_cast<int>(func->memid),
+            static_cast<int>(func->funckind));
+    fputs("\tbrivelCheckFatalError( env );\n}\n", m_cpp);
+}

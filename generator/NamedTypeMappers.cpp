@@ -1,0 +1,161 @@
+// Conversion fragments of the library's enumerations and interfaces.
+#include "ShapeTypeMappers.h"
+
+// ---- enumerations <-> generated brivel.TavoEnumeration classes
+
+void CEnumTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
+    if (m_level > 0) {
+        fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_I4;\n", v);
+        if (outOnly)
+            fprintf(f, "\tjint temp__%d = 0;\n", n);
+        else
+            fprintf(f, "\tjint temp__%d = brivelEnumeratedObjectToInt( env, %s );\n", n, x);
+        fprintf(f, "\tV_I4REF( &vargs[%d] ) = (long *) &temp__%d;\n", v, n);
+    } else {
+        fprintf(f, "\tvargs[%d].vt = VT_I4;\n", v);
+        fprintf(f, "\tV_I4( &vargs[%d] ) = brivelEnumeratedObjectToInt( env, %s );\n", v, x);
+    }
+}
+
+void CEnumTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
+    fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelIntToEnumeratedObject( env, temp__%d, \"%s\" ));\n",
+            n, n, ClassPath().c_str());
+}
+
+void CEnumTypeMapper::EmitInvokeReturn(FILE* f) {
+    fprintf(f, m_level > 0 ? "\treturn brivelIntToEnumeratedObject( env, *V_INTREF( &ret ), \"%s\" );\n"
+                           : "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"%s\" );\n",
+            ClassPath().c_str());
+}
+
+void CEnumTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
+    if (outOnly)
+        fprintf(f, "\tint enum__%d;\n", n);
+    else
+        fprintf(f, "\tint enum__%d = brivelEnumeratedObjectToInt( env, %s );\n", n, x);
+}
+
+void CEnumTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+    text.Format(m_level > 0 ? "&enum__%d" : "enum__%d", n);
+}
+
+void CEnumTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+    fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelIntToEnumeratedObject( env, enum__%d, \"%s\" ));\n",
+            n, n, ClassPath().c_str());
+}
+
+void CEnumTypeMapper::EmitVtblReturnDecl(FILE* f) { fprintf(f, "\tint retVal;\n"); }
+void CEnumTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
+
+void CEnumTypeMapper::EmitVtblReturn(FILE* f) {
+    fprintf(f, "\treturn brivelIntToEnumeratedObject(env,retVal, \"%s\" );\n", ClassPath().c_str());
+}
+
+void CEnumTypeMapper::EmitEventParam(int e, FILE* f) {
+    fprintf(f, m_level > 0
+                   ? "\t\tjobject jenumEventArg_%d = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n"
+                   : "\t\tjobject jenumEventArg_%d = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n",
+            e, e, ClassPath().c_str());
+}
+
+void CEnumTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("jenumEventArg_%d", e); }
+
+void CEnumTypeMapper::EmitEventCleanup(int e, FILE* f) {
+    fprintf(f, "\t\tif ( jenumEventArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_%d );\n", e, e);
+}
+
+void CEnumTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
+    text.Format(m_level > 0 ? "brivelIntToEnumeratedObject( brivelJniEnv, *(int *)arg%d, \"%s\" )"
+                            : "brivelIntToEnumeratedObject( brivelJniEnv, (int) arg%d, \"%s\" )",
+                n, ClassPath().c_str());
+}
+
+// ---- interfaces and coclasses <-> generated brivel.TavoObject classes
+
+void CDispatchTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
+                                             FILE* f) {
+    if (m_level > 0) {
+        fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_DISPATCH;\n", v);
+        if (outOnly) {
+            fprintf(f, "\tIDispatch * temp__%d = 0;\n", n);
+        } else {
+            fprintf(f, "\tIDispatch * temp__%d = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", n, x);
+            fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->AddRef();\n", n, n);
+        }
+        fprintf(f, "\tV_DISPATCHREF( &vargs[%d] ) = &temp__%d;\n", v, n);
+    } else {
+        fprintf(f, "\tvargs[%d].vt = VT_DISPATCH;\n", v);
+        fprintf(f, "\tV_DISPATCH( &vargs[%d] ) = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", v, x);
+        fprintf(f, "\tIDispatch * temp__%d = V_DISPATCH( &vargs[%d] );\n", n, v);
+    }
+}
+
+void CDispatchTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
+    fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelUnknownToInterfaceObject( env, temp__%d, \"%s\" ));\n",
+            n, n, ClassPath().c_str());
+}
+
+// By reference the local holds a reference of ours after the call, on every
+// path: the one handed in or the one the callee stored.
+void CDispatchTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
+    if (m_level > 0) fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->Release();\n", n, n);
+}
+
+void CDispatchTypeMapper::EmitInvokeReturn(FILE* f) {
+    fprintf(f, "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"%s\" );\n",
+            ClassPath().c_str());
+    fprintf(f, "\tVariantClear( &ret );\n");
+    fprintf(f, "\treturn retDisp;\n");
+}
+
+void CDispatchTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+    if (outOnly) {
+        fprintf(f, "\tIDispatch * idisp__%d = 0;\n", n);
+        return;
+    }
+    EmitNullArgumentCheck(f, x, returnsValue);
+    fprintf(f, "\tIDispatch * idisp__%d = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", n, x);
+    if (m_level > 0) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->AddRef();\n", n, n);
+}
+
+void CDispatchTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+    text.Format(m_level > 0 ? "&idisp__%d" : "idisp__%d", n);
+}
+
+void CDispatchTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+    fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelUnknownToInterfaceObject( env, idisp__%d, \"%s\" ));\n",
+            n, n, ClassPath().c_str());
+}
+
+void CDispatchTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
+    if (m_level > 0) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
+}
+
+void CDispatchTypeMapper::EmitVtblReturnDecl(FILE* f) { fprintf(f, "\tIDispatch * retVal;\n"); }
+void CDispatchTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
+
+// The callee's reference is released once the Java object holds its own.
+void CDispatchTypeMapper::EmitVtblReturn(FILE* f) {
+    fprintf(f, "\tjobject retObj = brivelUnknownToInterfaceObject(env,retVal,\"%s\");\n", ClassPath().c_str());
+    fprintf(f, "\tif ( retVal != 0 ) retVal->Release();\n");
+    fprintf(f, "\treturn retObj;\n");
+}
+
+void CDispatchTypeMapper::EmitEventParam(int e, FILE* f) {
+    fprintf(f, m_level > 0
+                   ? "\t\tjobject jobjEventArg_%d = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n"
+                   : "\t\tjobject jobjEventArg_%d = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n",
+            e, e, ClassPath().c_str());
+}
+
+void CDispatchTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("jobjEventArg_%d", e); }
+
+void CDispatchTypeMapper::EmitEventCleanup(int e, FILE* f) {
+    fprintf(f, "\t\tif ( jobjEventArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_%d );\n", e, e);
+}
+
+void CDispatchTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
+    text.Format(m_level > 0 ? "brivelUnknownToInterfaceObject(brivelJniEnv,*(IUnknown **)arg%d, \"%s\" )"
+                            : "brivelUnknownToInterfaceObject(brivelJniEnv,(IUnknown *)arg%d, \"%s\" )",
+                n, ClassPath().c_str());
+}

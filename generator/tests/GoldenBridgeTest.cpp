@@ -1,0 +1,77 @@
+// A whole bridge generated from a small library, compared file by file with
+// the expected output checked in beside this test. With the clock and the
+// tool discovery fixed, every byte of every file must match. Set
+// BRIVEL_UPDATE_GOLDEN=1 to rewrite the expected files after a deliberate
+// change (and review the difference).
+#include "TestJob.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class GoldenJob : public CTestJob {
+public:
+    GoldenJob() { SetClock([] { return static_cast<time_t>(1262304000); }); }
+    void DiscoverBuildTools(CBuildDiscovery& found) override {
+        found = CBuildDiscovery();
+        found.jdkHome = "C:\\jdk1.3\\";
+        found.javac = "javac";
+        found.jar = "jar";
+        found.javadoc = "javadoc";
+        found.programFolder = "C:\\BRIVEL\\";
+        found.systemFolder = "C:\\windows\\system32";
+        found.windowsFolder = "C:\\windows";
+    }
+};
+
+std::map<std::string, std::string> ReadTree(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& item : fs::recursive_directory_iterator(root)) {
+        if (!item.is_regular_file()) continue;
+        std::ifstream in(item.path(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        files[fs::relative(item.path(), root).generic_string()] = bytes.str();
+    }
+    return files;
+}
+
+}  // namespace
+
+TEST_F(ComTest, GoldenBridgeOfTheFixtureLibrary) {
+    const char* out = "C:\\bridge-golden";
+    fs::remove_all(out);
+    GoldenJob job;
+    job.SetOptions(FixturePath("Bridge.tlb").c_str(), out, "test.bridge", "C:\\lib\\JBridge.dll");
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_TRUE(job.messages.empty());
+    std::map<std::string, std::string> written = ReadTree(out);
+    fs::path golden = BRIVEL_GOLDEN;
+    if (std::getenv("BRIVEL_UPDATE_GOLDEN")) {
+        fs::remove_all(golden);
+        for (const auto& file : written) {
+            fs::create_directories((golden / file.first).parent_path());
+            std::ofstream((golden / file.first), std::ios::binary) << file.second;
+        }
+    }
+    std::map<std::string, std::string> expected = ReadTree(golden);
+    std::vector<std::string> writtenNames, expectedNames;
+    for (const auto& file : written) writtenNames.push_back(file.first);
+    for (const auto& file : expected) expectedNames.push_back(file.first);
+    EXPECT_EQ(writtenNames, expectedNames);
+    for (const auto& file : expected) {
+        SCOPED_TRACE(file.first);
+        auto found = written.find(file.first);
+        if (found == written.end()) continue;
+        EXPECT_EQ(found->second, file.second);
+    }
+}

@@ -1,0 +1,391 @@
+// The conversion fragments of the VARIANT, string, GUID, LPSTR, enumeration,
+// interface and generic object mappers, held to their exact texts.
+#include "ShapeTypeMappers.h"
+#include "StaticTypeMappers.h"
+#include "TestJob.h"
+#include "TypeMapperSelection.h"
+#include "WrittenText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+VARIANT IntDefault(LONG value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    V_I4(&v) = value;
+    return v;
+}
+
+std::string Text(const std::function<void(CString&)>& get) {
+    CString text;
+    get(text);
+    return text.str();
+}
+
+}  // namespace
+
+TEST(VariantMapper, InvokeArgumentsWithAndWithoutDefaults) {
+    VARIANT def = IntDefault(42);
+    EXPECT_EQ(Written([&](FILE* f) { g_variantMapper.EmitInvokeArgument(1, 0, false, "arg1", true, &def, f); }),
+              "\tVARIANT tempVar__1;\n"
+              "\tVARIANT * temp__1;\n"
+              "\tif ( arg1 == 0 ) {\n"
+              "\t\ttemp__1 = &tempVar__1;\n"
+              "\t\t((DWORD *)&tempVar__1)[0] = 0x3;\n"
+              "\t\t((DWORD *)&tempVar__1)[1] = 0x0;\n"
+              "\t\t((DWORD *)&tempVar__1)[2] = 0x2a;\n"
+              "\t\t((DWORD *)&tempVar__1)[3] = 0x0;\n"
+              "\t} else {\n"
+              "\t\ttemp__1 = brivelGetTavoVariant( env, arg1 );\n"
+              "\t}\n"
+              "\tvargs[0].vt = VT_VARIANT;\n"
+              "\tVariantCopy( &vargs[0], temp__1 );\n");
+    // An out-only argument ignores the default.
+    EXPECT_EQ(Written([&](FILE* f) { g_variantRefMapper.EmitInvokeArgument(0, 2, true, "e", false, &def, f); }),
+              "\tvargs[2].vt = VT_BYREF | VT_VARIANT;\n"
+              "\tV_VARIANTREF( &vargs[2 ] ) = brivelGetTavoVariant( env, e );\n"
+              "\tVARIANT tmpVariant0;\n"
+              "\tif ( V_VARIANTREF( &vargs[2 ] ) == 0 ) {\n"
+              "\t\tVariantInit( &tmpVariant0 );\n"
+              "\t\tV_VARIANTREF( &vargs[2 ] ) = &tmpVariant0;\n"
+              "\t}\n");
+    EXPECT_EQ(Written([&](FILE* f) { g_variantMapper.EmitInvokeArgument(0, 1, false, "arg0", true, nullptr, f); }),
+              "\tvargs[1].vt = VT_VARIANT;\n\tVariantCopy( &vargs[1], brivelGetTavoVariant( env, arg0 ));\n");
+}
+
+TEST(VariantMapper, PointerDefaultsArePassedAsMissing) {
+    // The string lives in this process: its address must not reach the bridge.
+    VARIANT def;
+    VariantInit(&def);
+    def.vt = VT_BSTR;
+    V_BSTR(&def) = SysAllocString(L"text");
+    std::string text = Written([&](FILE* f) { g_variantRefMapper.EmitInvokeArgument(3, 0, false, "a", false, &def, f); });
+    EXPECT_NE(text.find("\t\t((DWORD *)&tempVar__3)[0] = 0xa;\n"
+                        "\t\t((DWORD *)&tempVar__3)[1] = 0x0;\n"
+                        "\t\t((DWORD *)&tempVar__3)[2] = 0x80020004;\n"
+                        "\t\t((DWORD *)&tempVar__3)[3] = 0x0;\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\tV_VARIANTREF( &vargs[0 ] ) = temp__3;\n"), std::string::npos);
+    VariantClear(&def);
+}
+
+TEST(VariantMapper, VirtualCallsResultsAndCleanup) {
+    // A VARIANT the callee takes by value is read as a pointer and passed on as the value.
+    EXPECT_EQ(Text([](CString& t) { g_variantLevel0Mapper.GetVtblParamType(t); }), "VARIANT *");
+    EXPECT_EQ(Text([](CString& t) { g_variantLevel0Mapper.GetVtblParamTypeVariant(t); }), "VARIANT");
+    EXPECT_TRUE(g_variantLevel0Mapper.NeedsVtblDereference());
+    EXPECT_FALSE(g_variantLevel1Mapper.NeedsVtblDereference());
+    EXPECT_EQ(Text([](CString& t) { g_variantLevel2Mapper.GetVtblParamTypeVariant(t); }), "VARIANT **");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblArgumentSetup(2, false, "x", f, true); }),
+              "\tif ( x == 0 ) {\n"
+              "\t\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
+              "\t\treturn 0;\n"
+              "\t}\n"
+              "\tVARIANT tmpStackVar__2;\n"
+              "\ttmpStackVar__2.vt = VT_EMPTY;\n"
+              "\tVARIANT * tmpVar__2 = &tmpStackVar__2;\n"
+              "\tVariantCopy( tmpVar__2, brivelGetTavoVariant( env, (jobject) x ));\n");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblArgumentSetup(2, true, "x", f, true); }),
+              "\tVARIANT tmpStackVar__2;\n\ttmpStackVar__2.vt = VT_EMPTY;\n\tVARIANT * tmpVar__2 = &tmpStackVar__2;\n");
+    EXPECT_EQ(Written([](FILE* f) {
+                  g_variantLevel2Mapper.EmitVtblReturnDecl(f);
+                  g_variantLevel2Mapper.GetVtblReturnPointer(f);
+              }),
+              "\tVARIANT retVal;\n\tVariantInit( &retVal );\n\tVARIANT * pRetVal = &retVal;\n&pRetVal");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel0Mapper.EmitVtblOutCopy(1, 0, f); }), "");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblOutCopy(1, 0, f); }),
+              "\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, tmpVar__1));\n");
+    EXPECT_EQ(Text([](CString& t) { g_variantLevel2Mapper.GetVtblArgumentExpr(4, 0, t); }), "&tmpVar__4");
+    EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitInvokeOutCopy(1, 0, 0, f); }),
+              "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));\n");
+    EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitInvokeReturn(f); }),
+              "\tjobject retobj = brivelVariantObject( env, &ret );\n\tVariantClear( &ret );\n\treturn retobj;\n");
+}
+
+TEST(VariantMapper, EventsUseTheirOwnHolder) {
+    EXPECT_TRUE(g_variantRefMapper.IsByRefEventParam());
+    EXPECT_FALSE(g_variantRefMapper.PassesByRefThroughArray());
+    EXPECT_EQ(Written([](FILE* f) {
+                  g_variantRefMapper.EmitEventArrayCreate(2, f);
+                  g_variantRefMapper.EmitEventArrayPublish(2, f);
+                  g_variantRefMapper.EmitEventArrayCopyToVariant(2, f);
+                  g_variantRefMapper.EmitEventArrayDeleteRef(2, f);
+              }),
+              "\t\tVARIANT * eventVariant2 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex2] );\n"
+              "\t\tjobject varobj2 = brivelVariantObject( brivelJniEnv, eventVariant2 );\n"
+              "\t\t\tVariantCopy( eventVariant2, brivelGetTavoVariant( brivelJniEnv, varobj2 ));\n"
+              "\t\tbrivelJniEnv->DeleteLocalRef( varobj2 );\n");
+    EXPECT_EQ(Text([](CString& t) { g_variantRefMapper.GetEventArrayExpr(2, t); }), "varobj2");
+    EXPECT_EQ(Text([](CString& t) { g_variantMapper.GetEventArgExpr(0, t); }),
+              "brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] )");
+}
+
+TEST(StringMappers, BstrArgumentsAreFreedTheWayTheyWereMade) {
+    EXPECT_EQ(Written([](FILE* f) {
+                  g_stringRefMapper.EmitInvokeArgument(1, 0, false, "s", true, nullptr, f);
+                  g_stringRefMapper.EmitInvokeOutCopy(1, 0, 0, f);
+                  g_stringRefMapper.EmitInvokeCleanup(1, 0, f);
+              }),
+              "\tvargs[0].vt = VT_BYREF | VT_BSTR;\n"
+              "\tBSTR temp__1 = brivelJstringToBstr( env, (jstring) s );\n"
+              "\tV_BSTRREF( &vargs[0 ] ) = &temp__1;\n"
+              "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelBstrToJstr( env, *V_BSTRREF( &vargs[0] )));\n"
+              "\t\tVariantClear( &vargs[0] );\n"
+              "\tSysFreeString( temp__1 );\n");
+    EXPECT_EQ(Written([](FILE* f) { g_stringMapper.EmitInvokeCleanup(1, 2, f); }), "\tVariantClear( &vargs[2] );\n");
+    EXPECT_EQ(Written([](FILE* f) {
+                  g_stringRefMapper.EmitVtblArgumentSetup(0, false, "arg0", f, false);
+                  g_stringRefMapper.EmitVtblOutCopy(0, 0, f);
+                  g_stringRefMapper.EmitVtblCleanup(0, "arg0", f);
+                  g_stringMapper.EmitVtblReturnDecl(f);
+                  g_stringMapper.EmitVtblReturn(f);
+              }),
+              "\tBSTR bstr__0 = brivelJstringToBstr(env,(jstring)arg0);\n"
+              "\tenv->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBstrToJstr( env, bstr__0 ));\n"
+              "\tSysFreeString( bstr__0 );\n"
+              "\tBSTR retVal;\n"
+              "\tjstring retStr = brivelBstrToJstr( env, retVal );\n"
+              "\tSysFreeString( retVal );\n"
+              "\treturn retStr;\n");
+    EXPECT_EQ(Text([](CString& t) { g_stringRefMapper.GetVtblArgumentExpr(3, 0, t); }), "&bstr__3");
+    EXPECT_EQ(Written([](FILE* f) { g_stringRefMapper.EmitEventParam(1, f); g_stringRefMapper.EmitEventCleanup(1, f); }),
+              "\t\tjstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex1] ));\n"
+              "\t\tif ( jstrEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_1 );\n");
+    EXPECT_EQ(Text([](CString& t) { g_stringMapper.GetVtblEventArgExpr(2, t); }), "brivelBstrToJstr( brivelJniEnv, arg2 )");
+    EXPECT_TRUE(g_stringMapper.SkipsNullCheck());
+}
+
+TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
+    // Sixteen bytes never go into the VARIANT's eight-byte value.
+    std::string arg = Written([](FILE* f) { g_guidMapper.EmitInvokeArgument(0, 1, false, "g", true, nullptr, f); });
+    EXPECT_EQ(arg,
+              "\tGUID temp__0;\n"
+              "\tbrivelJstringToGuid( env, (jstring) g, temp__0 );\n"
+              "\tvargs[1].vt = VT_CLSID;\n"
+              "\tV_BYREF( &vargs[1] ) = &temp__0;\n");
+    EXPECT_EQ(Written([](FILE* f) { g_guidRefMapper.EmitInvokeArgument(0, 1, false, "g", true, nullptr, f); }),
+              "\tGUID temp__0;\n"
+              "\tbrivelJstringToGuid( env, (jstring) g, temp__0 );\n"
+              "\tvargs[1].vt = VT_BYREF | VT_CLSID;\n"
+              "\tV_INTREF( &vargs[1 ] ) = (int *) &temp__0;\n");
+    std::string ret = Written([](FILE* f) { g_guidMapper.EmitInvokeReturn(f); });
+    EXPECT_EQ(ret.find("&V_I4"), std::string::npos) << ret;
+    EXPECT_NE(ret.find("\treturn brivelGuidToJstr( env, retguid );\n"), std::string::npos);
+    EXPECT_EQ(Written([](FILE* f) {
+                  g_guidRefMapper.EmitVtblArgumentSetup(2, false, "a", f, true);
+                  g_guidRefMapper.EmitVtblOutCopy(2, 0, f);
+                  g_guidMapper.EmitVtblReturnDecl(f);
+                  g_guidMapper.GetVtblReturnPointer(f);
+              }),
+              "\tGUID guid__2;\n"
+              "\tbrivelJstringToGuid(env,(jstring)a, guid__2 );\n"
+              "\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelGuidToJstr( env, guid__2 ));\n"
+              "\tGUID retGuid;\n&retGuid");
+    EXPECT_EQ(Written([](FILE* f) { g_guidMapper.EmitInvokeOutCopy(0, 0, 0, f); }), "");
+    EXPECT_EQ(Text([](CString& t) { g_guidMapper.GetVtblEventArgExpr(1, t); }), "brivelGuidToJstr( brivelJniEnv, arg1 )");
+}
+
+TEST(StringMappers, LpstrOnlyOnVirtualCalls) {
+    EXPECT_TRUE(g_lpstrMapper.IsVirtualCallOnly());
+    EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.WriteClassLiteral(f); g_lpstrMapper.WriteBoxing(f, " x"); }),
+              "String.class x");
+    // A null Java string passes a null LPSTR instead of crashing in the VM.
+    EXPECT_EQ(Written([](FILE* f) {
+                  g_lpstrMapper.EmitVtblArgumentSetup(1, false, "arg1", f, true);
+                  g_lpstrMapper.EmitVtblCleanup(1, "arg1", f);
+              }),
+              "\tLPSTR lpstr__1 = arg1 == 0 ? 0 : (LPSTR) env->GetStringUTFChars((jstring)arg1,NULL);\n"
+              "\tif ( lpstr__1 != 0 ) env->ReleaseStringUTFChars((jstring)arg1,lpstr__1 );\n");
+    // By reference the callee may store another pointer: the Java characters
+    // are released through the one handed in.
+    EXPECT_EQ(Written([](FILE* f) {
+                  g_lpstrRefMapper.EmitVtblArgumentSetup(1, false, "s", f, true);
+                  g_lpstrRefMapper.EmitVtblOutCopy(1, 0, f);
+                  g_lpstrRefMapper.EmitVtblCleanup(1, "s", f);
+              }),
+              "\tLPSTR lpstr__1 = s == 0 ? 0 : (LPSTR) env->GetStringUTFChars((jstring)s,NULL);\n"
+              "\tconst char * lpstrIn__1 = lpstr__1;\n"
+              "\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, env->NewStringUTF( lpstr__1 ));\n"
+              "\tif ( lpstrIn__1 != 0 ) env->ReleaseStringUTFChars((jstring)s,lpstrIn__1 );\n");
+    EXPECT_EQ(Text([](CString& t) { g_lpstrRefMapper.GetVtblArgumentExpr(1, 0, t); }), "&lpstr__1");
+    EXPECT_EQ(Text([](CString& t) { g_lpstrRefMapper.GetVtblReturnType(t); }), "LPSTR *");
+    EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.EmitVtblReturnDecl(f); g_lpstrMapper.EmitVtblReturn(f); }),
+              "\tLPSTR retVal;\n"
+              "\tjstring retStr = (jstring) env->NewStringUTF( retVal );\n"
+              "\t/* free( retStr ); No clue what the LPSTR-using COM author wants, 'free', 'delete' or leave it alone! */\n"
+              "\treturn retStr;\n");
+    EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.EmitInvokeReturn(f); }),
+              "\tjstring retstr = env->NewStringUTF( (const char *) V_BYREF( &ret ));\n"
+              "\tVariantClear( &ret );\n"
+              "\treturn retstr;\n");
+}
+
+TEST(NamedMappers, EnumerationsInTheJobsPackage) {
+    CTestJob job;
+    job.SetOptions("x.tlb", "out", "a.b", "Lib.dll");
+    CEnumTypeMapper colors(&job, "Colors", 0), outColors(&job, "Colors", 1), under(&job, "My_Enum", 0);
+    EXPECT_EQ(Text([&](CString& t) { colors.GetJavaType(t); }), "a.b.Colors");
+    EXPECT_EQ(Text([&](CString& t) { colors.GetJniSignature(true, t); }), "La_b_Colors_2");
+    EXPECT_EQ(Text([&](CString& t) { under.GetJniSignature(true, t); }), "La_b_My_1Enum_2");
+    EXPECT_EQ(Text([&](CString& t) { under.GetJniSignature(false, t); }), "La/b/My_Enum;");
+    // An out-only enumeration starts at 0 and comes back as an object of the generated class.
+    EXPECT_EQ(Written([&](FILE* f) {
+                  outColors.EmitInvokeArgument(2, 0, true, "e", true, nullptr, f);
+                  outColors.EmitInvokeOutCopy(2, 0, 0, f);
+              }),
+              "\tvargs[0].vt = VT_BYREF | VT_I4;\n"
+              "\tjint temp__2 = 0;\n"
+              "\tV_I4REF( &vargs[0] ) = (long *) &temp__2;\n"
+              "\t\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelIntToEnumeratedObject( env, temp__2, \"a/b/Colors\" ));\n");
+    EXPECT_EQ(Written([&](FILE* f) { colors.EmitInvokeArgument(0, 1, false, "arg0", true, nullptr, f); colors.EmitInvokeReturn(f); }),
+              "\tvargs[1].vt = VT_I4;\n"
+              "\tV_I4( &vargs[1] ) = brivelEnumeratedObjectToInt( env, arg0 );\n"
+              "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"a/b/Colors\" );\n");
+    EXPECT_EQ(Written([&](FILE* f) {
+                  outColors.EmitVtblArgumentSetup(1, true, "x", f, true);
+                  colors.EmitVtblArgumentSetup(2, false, "y", f, true);
+                  colors.EmitVtblReturn(f);
+                  outColors.EmitEventParam(3, f);
+              }),
+              "\tint enum__1;\n"
+              "\tint enum__2 = brivelEnumeratedObjectToInt( env, y );\n"
+              "\treturn brivelIntToEnumeratedObject(env,retVal, \"a/b/Colors\" );\n"
+              "\t\tjobject jenumEventArg_3 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex3] ), \"a/b/Colors\" );\n");
+    EXPECT_EQ(Text([&](CString& t) { outColors.GetVtblEventArgExpr(1, t); }),
+              "brivelIntToEnumeratedObject( brivelJniEnv, *(int *)arg1, \"a/b/Colors\" )");
+}
+
+TEST(NamedMappers, InterfacesCarryTheirReferences) {
+    CTestJob job;
+    job.SetOptions("x.tlb", "out", "p", "Lib.dll");
+    CDispatchTypeMapper shape(&job, "IShape", 0), outShape(&job, "IShape", 1);
+    EXPECT_EQ(Written([&](FILE* f) { shape.EmitInvokeArgument(0, 0, false, "arg0", true, nullptr, f); shape.EmitInvokeCleanup(0, 0, f); }),
+              "\tvargs[0].vt = VT_DISPATCH;\n"
+              "\tV_DISPATCH( &vargs[0] ) = (IDispatch *) env->GetIntField( arg0, brivelGetComId());\n"
+              "\tIDispatch * temp__0 = V_DISPATCH( &vargs[0] );\n");
+    // In/out: the callee may release what it is handed, so it gets a reference
+    // of its own; what the local holds afterwards is released on every path.
+    EXPECT_EQ(Written([&](FILE* f) {
+                  outShape.EmitInvokeArgument(1, 0, false, "x", true, nullptr, f);
+                  outShape.EmitInvokeOutCopy(1, 0, 0, f);
+                  outShape.EmitInvokeCleanup(1, 0, f);
+              }),
+              "\tvargs[0].vt = VT_BYREF | VT_DISPATCH;\n"
+              "\tIDispatch * temp__1 = (IDispatch *) env->GetIntField( x, brivelGetComId());\n"
+              "\tif ( temp__1 != 0 ) temp__1->AddRef();\n"
+              "\tV_DISPATCHREF( &vargs[0] ) = &temp__1;\n"
+              "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelUnknownToInterfaceObject( env, temp__1, \"p/IShape\" ));\n"
+              "\tif ( temp__1 != 0 ) temp__1->Release();\n");
+    EXPECT_EQ(Written([&](FILE* f) { shape.EmitInvokeReturn(f); }),
+              "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"p/IShape\" );\n"
+              "\tVariantClear( &ret );\n"
+              "\treturn retDisp;\n");
+    // A null interface argument on the virtual-call path throws before the call.
+    EXPECT_EQ(Written([&](FILE* f) { shape.EmitVtblArgumentSetup(0, false, "arg0", f, false); }),
+              "\tif ( arg0 == 0 ) {\n"
+              "\t\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
+              "\t\treturn;\n"
+              "\t}\n"
+              "\tIDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());\n");
+    EXPECT_EQ(Written([&](FILE* f) {
+                  outShape.EmitVtblArgumentSetup(2, true, "x", f, true);
+                  outShape.EmitVtblOutCopy(2, 0, f);
+                  outShape.EmitVtblCleanup(2, "x", f);
+                  shape.EmitVtblReturnDecl(f);
+                  shape.EmitVtblReturn(f);
+              }),
+              "\tIDispatch * idisp__2 = 0;\n"
+              "\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelUnknownToInterfaceObject( env, idisp__2, \"p/IShape\" ));\n"
+              "\tif ( idisp__2 != 0 ) idisp__2->Release();\n"
+              "\tIDispatch * retVal;\n"
+              "\tjobject retObj = brivelUnknownToInterfaceObject(env,retVal,\"p/IShape\");\n"
+              "\tif ( retVal != 0 ) retVal->Release();\n"
+              "\treturn retObj;\n");
+    EXPECT_EQ(Text([&](CString& t) { outShape.GetVtblEventArgExpr(4, t); }),
+              "brivelUnknownToInterfaceObject(brivelJniEnv,*(IUnknown **)arg4, \"p/IShape\" )");
+}
+
+TEST(NamedMappers, KnownLibraryInterfacesUseThatLibrarysPackage) {
+    CTestJob job;
+    job.SetOptions("x.tlb", "out", "mine", "Lib.dll");
+    job.SetAdoSettings("com.example.ado_x", "Ado.dll", "ado.jar", "doc");
+    CKnownInterfaceTypeMapper recordset(&job, "adodb", "Recordset", 0);
+    EXPECT_EQ(Text([&](CString& t) { recordset.GetJavaType(t); }), "com.example.ado_x.Recordset");
+    EXPECT_EQ(Text([&](CString& t) { recordset.GetJniSignature(true, t); }), "Lcom_example_ado_1x_Recordset_2");
+    EXPECT_EQ(Written([&](FILE* f) { recordset.EmitInvokeReturn(f); }),
+              "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"com/example/ado_x/Recordset\" );\n"
+              "\tVariantClear( &ret );\n"
+              "\treturn retDisp;\n");
+}
+
+TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
+    InitInterfaceMappers();
+    auto* byValue = static_cast<CObjectTypeMapper*>(SelectInvokeInterfaceMapper(false));
+    auto* byRef = static_cast<CObjectTypeMapper*>(SelectInvokeInterfaceMapper(true));
+    auto* level2 = static_cast<CObjectTypeMapper*>(SelectInterfaceMapper(2));
+    {
+        // Without a run, the map is empty.
+        CObjectTypeMapper::SetJob(nullptr);
+        EXPECT_EQ(Written([&](FILE* f) { byValue->EmitInvokeReturn(f); }),
+                  "\tjobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 0);\n"
+                  "\tVariantClear( &ret );\n"
+                  "\treturn retobj;\n");
+    }
+    CTestJob job;
+    job.SetIidMapRowCount(13);
+    CObjectTypeMapper::SetJob(&job);
+    EXPECT_EQ(Written([&](FILE* f) {
+                  byRef->EmitInvokeArgument(0, 1, true, "o", true, nullptr, f);
+                  byRef->EmitInvokeOutCopy(0, 1, 0, f);
+                  byRef->EmitInvokeCleanup(0, 1, f);
+              }),
+              "\tvargs[1].vt = VT_BYREF | VT_DISPATCH;\n"
+              "\tIDispatch * temp__0 = 0;\n"
+              "\tV_DISPATCHREF( &vargs[1] ) = &temp__0;\n"
+              "\t\tenv->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) temp__0,  brivelIIDMap, 13 ));\n"
+              "\tif ( temp__0 != 0 ) temp__0->Release();\n");
+    EXPECT_EQ(Written([&](FILE* f) {
+                  level2->EmitVtblReturnDecl(f);
+                  level2->GetVtblReturnPointer(f);
+              }),
+              "\tIDispatch * retVal;\n\tIDispatch ** pRetVal = &retVal;\n&pRetVal");
+    EXPECT_EQ(Written([&](FILE* f) { byValue->EmitVtblReturn(f); }),
+              "\tjobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, 13);\n"
+              "\tif ( retVal != 0 ) retVal->Release();\n"
+              "\treturn retObj;\n");
+    EXPECT_EQ(Written([&](FILE* f) { byRef->EmitEventParam(2, f); }),
+              "\t\tjobject jobjEventArg_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex2] ), brivelIIDMap, 13);\n");
+    // A by-reference object event parameter travels in a one-element array;
+    // null set in Java goes back to COM as a null pointer.
+    EXPECT_TRUE(byRef->IsByRefEventParam());
+    EXPECT_FALSE(byValue->IsByRefEventParam());
+    EXPECT_EQ(Written([&](FILE* f) {
+                  byRef->EmitEventArrayCreate(1, f);
+                  byRef->EmitEventArrayFillFromVariant(1, f);
+                  byRef->EmitEventArrayPublish(1, f);
+                  byRef->EmitEventArrayReload(1, f);
+                  byRef->EmitEventArrayCopyToVariant(1, f);
+                  byRef->EmitEventArrayDeleteRef(1, f);
+              }),
+              "\t\tjobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelFindClass( brivelJniEnv, \"brivel/TavoObject\" ), 0 );\n"
+              "\t\tjobject eventArrayElem_1 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ));\n"
+              "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_1, 0, eventArrayElem_1 );\n"
+              "\t\tjobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);\n"
+              "\t\t\teventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );\n"
+              "\t\t\t*V_UNKNOWNREF( &pDispParams->rgvarg[eventParamIndex1] ) = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));\n"
+              "\t\tif ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );\n"
+              "\t\tbrivelJniEnv->DeleteLocalRef( eventArrayArg_1 );\n"
+              "\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n");
+    CObjectTypeMapper::SetJob(nullptr);
+}
+
+TEST(TypeMapperBase, MapperNullChecksReleaseWhatWasSetUpBefore) {
+    SetEarlyReturnCleanup("\t\tSysFreeString( bstr__0 );\n");
+    std::string text = Written([](FILE* f) { g_variantLevel0Mapper.EmitVtblArgumentSetup(1, false, "arg1", f, false); });
+    SetEarlyReturnCleanup(nullptr);
+    EXPECT_NE(text.find("\t\tSysFreeString( bstr__0 );\n\t\treturn;\n"), std::string::npos) << text;
+    EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "a", true); }).find("SysFreeString"), std::string::npos);
+}

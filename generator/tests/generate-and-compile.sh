@@ -1,0 +1,21 @@
+#!/bin/sh
+# Runs the generator driver on one type library and compiles the Java it
+# wrote against the product's stand-in jar.
+# With a C++ compile command (and its arguments) after the jar, the JNI file
+# is compiled too.
+#   generate-and-compile.sh <wine-run> <driver> <type library> <output folder> <package> <javac> <jar> [c++ ...]
+set -eu
+wine_run=$1 driver=$2 library=$3 out=$4 package=$5 javac=$6 jar=$7
+shift 7
+rm -rf "$out"
+mkdir -p "$out"
+"$wine_run" "$driver" "$library" "$out" "$package" 'C:\lib\JLib.dll'
+mkdir -p "$out/classes"
+find "$out" -name '*.java' > "$out/sources.txt"
+test -s "$out/sources.txt"
+"$javac" -nowarn -encoding ISO-8859-1 -cp "$jar" -d "$out/classes" "@$out/sources.txt"
+echo "compiled $(wc -l < "$out/sources.txt") Java files"
+if [ $# -gt 0 ]; then
+  "$@" -c "$out/JLib.cpp" -o "$out/JLib.o"
+  echo "compiled JLib.cpp"
+fi
