@@ -1,6 +1,7 @@
 #include "MethodWrapperWriter.h"
 
 #include "BridgeGenerator.h"
+#include "CapturedText.h"
 #include "NamingHelpers.h"
 #include "StaticTypeMappers.h"
 #include "TypeMapperSelection.h"
@@ -14,21 +15,7 @@ namespace {
 const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode", "notify",
                                       "notifyAll", "toString", "wait", "finalize"};
 
-CString Capture(const std::function<void(FILE*)>& write) {
-    FILE* file = tmpfile();
-    if (!file) return CString();
-    write(file);
-    long size = ftell(file);
-    rewind(file);
-    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    size_t got = size > 0 ? fread(&text[0], 1, text.size(), file) : 0;
-    fclose(file);
-    text.resize(got);
-    std::string lf;
-    for (char c : text)
-        if (c != '\r') lf += c;
-    return lf.c_str();
-}
+CString Capture(const std::function<void(FILE*)>& write) { return CaptureWritten(write); }
 
 // Each line of a text one tab deeper.
 CString Indented(const CString& text) {
