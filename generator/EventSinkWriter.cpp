@@ -385,7 +385,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
 
     CString mangledName;
     JniMangleName(mangledName, listenerName);
-    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s_%s__1_1TavoLoad\n", m_jniPackage.c_str(), mangledName.c_str());
+    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoLoad\n", QualifiedName(m_jniPackage, mangledName, '_').c_str());
     fputs("\t(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )\n{\n\tHRESULT ret;\n\tIUnknown * pUnk;\n\tIDispatch * pDisp;\n"
           "\tbrivelInitThread( env );\n"
           "\tif ( obj == 0 ) return 0;\n"
@@ -397,8 +397,8 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\t\tif ( brivelCheckFatalError( env )) return 0;\n\t}\n\tif ( FAILED( ret )) {\n\t\treturn 0;\n\t}\n"
           "\tenv->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );\n\treturn 1;\n}\n\n",
           f);
-    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s_%s__1_1TavoEventListenerInit\n", m_jniPackage.c_str(),
-            mangledName.c_str());
+    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoEventListenerInit\n",
+            QualifiedName(m_jniPackage, mangledName, '_').c_str());
     fprintf(f, "\t(JNIEnv * env, jobject thisObj )\n{\n\tbrivelInitThread( env );\n"
                "\tenv->SetIntField( thisObj, brivelGetEventId(), (jint) new %sHandlerImpl( thisObj ));\n\treturn 1;\n}\n\n",
             name);

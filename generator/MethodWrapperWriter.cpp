@@ -463,8 +463,8 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     JniMangleName(mangledClass, m_className);
     JniMangleName(mangledName, javaName);
     fprintf(m_cpp, "// JNI Implementation of %s.%s\n", m_className.c_str(), javaName.c_str());
-    fprintf(m_cpp, "extern \"C\" JNIEXPORT %s JNICALL Java_%s_%s_%s", resultJni.c_str(), m_job->JniPackage().c_str(),
-            mangledClass.c_str(), mangledName.c_str());
+    fprintf(m_cpp, "extern \"C\" JNIEXPORT %s JNICALL Java_%s_%s", resultJni.c_str(),
+            QualifiedName(m_job->JniPackage(), mangledClass, '_').c_str(), mangledName.c_str());
     if (m > 0) {
         fputs("__", m_cpp);
         for (int i = 0; i < m; ++i) {
@@ -650,8 +650,8 @@ void CMethodWrapperWriter::WriteEnumeratorNative(const FUNCDESC* func) {
     CString mangledClass;
     JniMangleName(mangledClass, m_className);
     fprintf(m_cpp, "// JNI Implementation of %s.brivelEnumerator\n", m_className.c_str());
-    fprintf(m_cpp, "extern \"C\" JNIEXPORT void JNICALL Java_%s_%s_brivelEnumerator__Lbrivel_TavoIterator_2\n",
-            m_job->JniPackage().c_str(), mangledClass.c_str());
+    fprintf(m_cpp, "extern \"C\" JNIEXPORT void JNICALL Java_%s_brivelEnumerator__Lbrivel_TavoIterator_2\n",
+            QualifiedName(m_job->JniPackage(), mangledClass, '_').c_str());
     fputs("\t(JNIEnv * env, jobject thisObj, jobject receiver )\n{\n", m_cpp);
     fprintf(m_cpp, "\tbrivelProcessEnumeration( env, thisObj, receiver, %d, %d );\n", static_cast<int>(func->memid),
             static_cast<int>(func->funckind));
