@@ -104,6 +104,13 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
             notAvailable("\t\t// Function is not available: Optional parameters in event listeners are not supported.\n\n");
         } else {
             record.written = true;
+            // The Java method's name: a valid identifier that does not clash
+            // with the methods of java.lang.Object; the sink looks it up by it.
+            static const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode", "notify",
+                                                         "notifyAll", "toString", "wait", "finalize"};
+            MakeJavaIdentifierFree(record.name, comName);
+            for (const char* objectMethod : kObjectMethods)
+                if (record.name == objectMethod) record.name += "_";
             record.mappers = mappers;
             record.result = result;
             record.returnsBoolean = JavaTypeOf(result) == "boolean";
@@ -136,7 +143,7 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
                             name);
             }
             fputs("\t  */\n", java);
-            fprintf(java, record.returnsBoolean ? "\tpublic abstract boolean %s" : "\tpublic abstract void %s", comName.c_str());
+            fprintf(java, record.returnsBoolean ? "\tpublic abstract boolean %s" : "\tpublic abstract void %s", record.name.c_str());
             fputs("(", java);
             int counter = 0;
             for (int i = 0; i < count; ++i) {

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs the generator driver on one type library and compiles the Java it
 # wrote against the product's stand-in jar.
+# BRIVEL_CALLBACKS names callback interfaces for the job.
 # With a C++ compile command (and its arguments) after the jar, the JNI file
 # is compiled too.
 #   generate-and-compile.sh <wine-run> <driver> <type library> <output folder> <package> <javac> <jar> [c++ ...]
@@ -13,7 +14,7 @@ mkdir -p "$out"
 # control test creates objects) may outlive it, and must not hold the test's
 # output open.
 status=0
-"$wine_run" "$driver" "$library" "$out" "$package" 'C:\lib\JLib.dll' >"$out/driver.log" 2>&1 </dev/null || status=$?
+"$wine_run" "$driver" "$library" "$out" "$package" 'C:\lib\JLib.dll' ${BRIVEL_CALLBACKS:-} >"$out/driver.log" 2>&1 </dev/null || status=$?
 cat "$out/driver.log"
 test "$status" -eq 0
 mkdir -p "$out/classes"
