@@ -2,8 +2,6 @@
 
 #include "GeneratorHelpers.h"
 
-#include <shellapi.h>
-
 #include <cstdarg>
 #include <string>
 #include <vector>
@@ -156,9 +154,12 @@ void FindJdkTools(CString& javac, CString& jar, CString& javadoc) {
     CString* tools[] = {&javac, &jar, &javadoc};
     const char* names[] = {"javac", "jar", "javadoc"};
     bool found[3];
+    // The program search path, as the shell searches it for a program name;
+    // asked directly, since the shell's own lookup starts the desktop
+    // process of the session.
     for (int i = 0; i < 3; ++i) {
         char result[MAX_PATH] = {};
-        found[i] = reinterpret_cast<INT_PTR>(FindExecutableA((CString(names[i]) + ".exe").c_str(), nullptr, result)) > 32;
+        found[i] = SearchPathA(nullptr, (CString(names[i]) + ".exe").c_str(), nullptr, MAX_PATH, result, nullptr) > 0;
     }
     if (found[0] && found[1] && found[2]) return;
     CString home = FindJdkHomeFolder();

@@ -104,6 +104,13 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
             notAvailable("\t\t// Function is not available: Optional parameters in event listeners are not supported.\n\n");
         } else {
             record.written = true;
+            // The Java method's name: a valid identifier that does not clash
+            // with the methods of java.lang.Object; the sink looks it up by it.
+            static const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode", "notify",
+                                                         "notifyAll", "toString", "wait", "finalize"};
+            MakeJavaIdentifierFree(record.name, comName);
+            for (const char* objectMethod : kObjectMethods)
+                if (record.name == objectMethod) record.name += "_";
             record.mappers = mappers;
             record.result = result;
             record.returnsBoolean = JavaTypeOf(result) == "boolean";
@@ -136,7 +143,7 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
                             name);
             }
             fputs("\t  */\n", java);
-            fprintf(java, record.returnsBoolean ? "\tpublic abstract boolean %s" : "\tpublic abstract void %s", comName.c_str());
+            fprintf(java, record.returnsBoolean ? "\tpublic abstract boolean %s" : "\tpublic abstract void %s", record.name.c_str());
             fputs("(", java);
             int counter = 0;
             for (int i = 0; i < count; ++i) {
@@ -385,7 +392,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
 
     CString mangledName;
     JniMangleName(mangledName, listenerName);
-    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s_%s__1_1TavoLoad\n", m_jniPackage.c_str(), mangledName.c_str());
+    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoLoad\n", QualifiedName(m_jniPackage, mangledName, '_').c_str());
     fputs("\t(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )\n{\n\tHRESULT ret;\n\tIUnknown * pUnk;\n\tIDispatch * pDisp;\n"
           "\tbrivelInitThread( env );\n"
           "\tif ( obj == 0 ) return 0;\n"
@@ -397,8 +404,8 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\t\tif ( brivelCheckFatalError( env )) return 0;\n\t}\n\tif ( FAILED( ret )) {\n\t\treturn 0;\n\t}\n"
           "\tenv->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );\n\treturn 1;\n}\n\n",
           f);
-    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s_%s__1_1TavoEventListenerInit\n", m_jniPackage.c_str(),
-            mangledName.c_str());
+    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoEventListenerInit\n",
+            QualifiedName(m_jniPackage, mangledName, '_').c_str());
     fprintf(f, "\t(JNIEnv * env, jobject thisObj )\n{\n\tbrivelInitThread( env );\n"
                "\tenv->SetIntField( thisObj, brivelGetEventId(), (jint) new %sHandlerImpl( thisObj ));\n\treturn 1;\n}\n\n",
             name);

@@ -163,17 +163,17 @@ bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
     ProgIdOrClsidString(coclass->guid, progId);
     CString guidText = ProgIdWithoutVersion(progId);
     fprintf(c, "// GUID for class %s\n", cls);
-    fprintf(c, "extern \"C\" JNIEXPORT jstring JNICALL Java_%s_%s__1_1TavoGetGUID\n", m_jniPackage.c_str(), mangled.c_str());
+    fprintf(c, "extern \"C\" JNIEXPORT jstring JNICALL Java_%s__1_1TavoGetGUID\n", QualifiedName(m_jniPackage, mangled, '_').c_str());
     fprintf(c, "\t(JNIEnv * env, jclass thisCls )\n{\n\treturn env->NewStringUTF( \"%*.*s\" );\n}\n\n", guidText.GetLength(),
             guidText.GetLength(), guidText.c_str());
     fprintf(c, "// Object creation for %s\n", cls);
-    fprintf(c, "extern \"C\" JNIEXPORT jobject JNICALL Java_%s_%s__1_1TavoNewObj\n", m_jniPackage.c_str(), mangled.c_str());
+    fprintf(c, "extern \"C\" JNIEXPORT jobject JNICALL Java_%s__1_1TavoNewObj\n", QualifiedName(m_jniPackage, mangled, '_').c_str());
     fputs("\t(JNIEnv * env, jobject thisObj, jclass cls)\n{\n"
           "\tjmethodID ctorMethod = env->GetMethodID(cls, \"<init>\", \"()V\" );\n"
           "\tif ( env->ExceptionOccurred()) {\n\t\tenv->ExceptionClear();\n\t\treturn env->AllocObject( cls );\n\t}\n"
           "\treturn env->NewObject( cls, ctorMethod );\n}\n\n",
           c);
-    fprintf(c, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s_%s__1_1TavoCreateObject\n", m_jniPackage.c_str(), mangled.c_str());
+    fprintf(c, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoCreateObject\n", QualifiedName(m_jniPackage, mangled, '_').c_str());
     fputs("\t(JNIEnv * env, jobject thisObj, jboolean find, jboolean serverOnlyOptions )\n{\n\tHRESULT ret;\n\tIUnknown * pUnk;\n"
           "\tbrivelInitThread( env );\n\tif ( find )\n",
           c);
@@ -229,7 +229,7 @@ bool CBridgeGenerator::WriteInterfaceClass(CInterfaceEntry* entry) {
             CString mangled;
             JniMangleName(mangled, entry->javaName);
             FILE* c = m_jniFile;
-            fprintf(c, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s_%s__1_1TavoLoad\n", m_jniPackage.c_str(), mangled.c_str());
+            fprintf(c, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoLoad\n", QualifiedName(m_jniPackage, mangled, '_').c_str());
             // A null object throws instead of reaching GetIntField.
             fputs("\t(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )\n{\n\tHRESULT ret;\n\tIUnknown * pUnk;\n"
                   "\tIDispatch * pDisp;\n\tbrivelInitThread( env );\n"
@@ -407,8 +407,8 @@ void CBridgeGenerator::WriteRemoteEventAdd(CCoclassEntry* coclass) {
     CString mangled;
     JniMangleName(mangled, coclass->javaName);
     fputs("/** Remote events initializer */\n", c);
-    fprintf(c, "extern \"C\" JNIEXPORT jobjectArray JNICALL Java_%s_%s__1_1RemoteEventAdd( JNIEnv * env, jobject thisObj, jstring interfaceStr )\n",
-            m_jniPackage.c_str(), mangled.c_str());
+    fprintf(c, "extern \"C\" JNIEXPORT jobjectArray JNICALL Java_%s__1_1RemoteEventAdd( JNIEnv * env, jobject thisObj, jstring interfaceStr )\n",
+            QualifiedName(m_jniPackage, mangled, '_').c_str());
     fputs("{\n", c);
     fputs("\tif ( interfaceStr == 0 ) {\n"
           "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 1 is null\" );\n"

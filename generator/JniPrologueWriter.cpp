@@ -179,8 +179,8 @@ bool CBridgeGenerator::WriteJniPrologue() {
     m_iidMapRowCount = 0;
     m_interfaceTable.ForEach([&](const CString&, CInterfaceEntry*& entry) {
         if (entry->isEvent && !entry->implementedByCoclass) return;
-        fprintf(f, "\t{ &IID_ITavo%s, \"%s/%s\" },\n", entry->javaName.c_str(), m_slashPackage.c_str(),
-                entry->javaName.c_str());
+        fprintf(f, "\t{ &IID_ITavo%s, \"%s\" },\n", entry->javaName.c_str(),
+                QualifiedName(m_slashPackage, entry->javaName, '/').c_str());
         ++m_iidMapRowCount;
     });
     if (m_iidMapRowCount == 0) fputs("\t{ 0, 0 }\n", f);
@@ -223,12 +223,13 @@ bool CBridgeGenerator::WriteJniPrologue() {
           "\tint fieldCount;\n} recordIidMap[] = {\n", f);
     for (CRecordEntry* record : records) {
         if (!IsAllZeroGuid(record->guid))
-            fprintf(f, "\t{ &IID_Record%s, %d, \"%s/%s\", &brivelRecordDetails[%d], %d },\n", record->javaName.c_str(),
-                    record->size, m_slashPackage.c_str(), record->javaName.c_str(), record->firstDetailRow,
+            fprintf(f, "\t{ &IID_Record%s, %d, \"%s\", &brivelRecordDetails[%d], %d },\n", record->javaName.c_str(),
+                    record->size, QualifiedName(m_slashPackage, record->javaName, '/').c_str(), record->firstDetailRow,
                     static_cast<int>(record->fields.size()));
         else
-            fprintf(f, "\t{ 0, %d, \"%s/%s\", &brivelRecordDetails[%d], %d },\n", record->size, m_slashPackage.c_str(),
-                    record->javaName.c_str(), record->firstDetailRow, static_cast<int>(record->fields.size()));
+            fprintf(f, "\t{ 0, %d, \"%s\", &brivelRecordDetails[%d], %d },\n", record->size,
+                    QualifiedName(m_slashPackage, record->javaName, '/').c_str(), record->firstDetailRow,
+                    static_cast<int>(record->fields.size()));
     }
     m_recordMapRowCount = static_cast<int>(records.size());
     if (records.empty()) fputs("\t{ 0, 0, 0, 0 }\n", f);

@@ -1,6 +1,7 @@
 #include "MethodWrapperWriter.h"
 
 #include "BridgeGenerator.h"
+#include "CapturedText.h"
 #include "NamingHelpers.h"
 #include "StaticTypeMappers.h"
 #include "TypeMapperSelection.h"
@@ -14,21 +15,7 @@ namespace {
 const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode", "notify",
                                       "notifyAll", "toString", "wait", "finalize"};
 
-CString Capture(const std::function<void(FILE*)>& write) {
-    FILE* file = tmpfile();
-    if (!file) return CString();
-    write(file);
-    long size = ftell(file);
-    rewind(file);
-    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    size_t got = size > 0 ? fread(&text[0], 1, text.size(), file) : 0;
-    fclose(file);
-    text.resize(got);
-    std::string lf;
-    for (char c : text)
-        if (c != '\r') lf += c;
-    return lf.c_str();
-}
+CString Capture(const std::function<void(FILE*)>& write) { return CaptureWritten(write); }
 
 // Each line of a text one tab deeper.
 CString Indented(const CString& text) {
@@ -476,8 +463,8 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     JniMangleName(mangledClass, m_className);
     JniMangleName(mangledName, javaName);
     fprintf(m_cpp, "// JNI Implementation of %s.%s\n", m_className.c_str(), javaName.c_str());
-    fprintf(m_cpp, "extern \"C\" JNIEXPORT %s JNICALL Java_%s_%s_%s", resultJni.c_str(), m_job->JniPackage().c_str(),
-            mangledClass.c_str(), mangledName.c_str());
+    fprintf(m_cpp, "extern \"C\" JNIEXPORT %s JNICALL Java_%s_%s", resultJni.c_str(),
+            QualifiedName(m_job->JniPackage(), mangledClass, '_').c_str(), mangledName.c_str());
     if (m > 0) {
         fputs("__", m_cpp);
         for (int i = 0; i < m; ++i) {
@@ -663,8 +650,8 @@ void CMethodWrapperWriter::WriteEnumeratorNative(const FUNCDESC* func) {
     CString mangledClass;
     JniMangleName(mangledClass, m_className);
     fprintf(m_cpp, "// JNI Implementation of %s.brivelEnumerator\n", m_className.c_str());
-    fprintf(m_cpp, "extern \"C\" JNIEXPORT void JNICALL Java_%s_%s_brivelEnumerator__Lbrivel_TavoIterator_2\n",
-            m_job->JniPackage().c_str(), mangledClass.c_str());
+    fprintf(m_cpp, "extern \"C\" JNIEXPORT void JNICALL Java_%s_brivelEnumerator__Lbrivel_TavoIterator_2\n",
+            QualifiedName(m_job->JniPackage(), mangledClass, '_').c_str());
     fputs("\t(JNIEnv * env, jobject thisObj, jobject receiver )\n{\n", m_cpp);
     fprintf(m_cpp, "\tbrivelProcessEnumeration( env, thisObj, receiver, %d, %d );\n", static_cast<int>(func->memid),
             static_cast<int>(func->funckind));

@@ -185,3 +185,8 @@ CTypeMapper* FindRecord(CBridgeGenerator* job, CRecordEntry* record, bool byRef,
     record->recordMappers.emplace_back(new CRecordTypeMapper(job, record, byRef, mode));
     return record->recordMappers.back().get();
 }
+
+CString QualifiedName(const CString& package, const char* name, char separator) {
+    if (package.IsEmpty()) return name;
+    return package + separator + name;
+}

@@ -24,6 +24,9 @@ bool IsJavaReservedWord(const char* name);
 CString MakeJavaIdentifier(CString& out, const char* typeLibName, CNameSet* namesTaken);
 CString MakeJavaIdentifierFree(CString& out, const char* typeLibName);
 
+// "<package><separator><name>", or the name alone for the default package.
+CString QualifiedName(const CString& package, const char* name, char separator);
+
 // The name with JNI escapes ("_" -> "_1", ";" -> "_2").
 void JniMangleName(CString& out, const char* name);
 

@@ -40,17 +40,19 @@ void CObjectTypeMapper::GetJniSignature(bool mangled, CString& text) {
     text = mangled ? "Lbrivel_TavoObject_2" : "Lbrivel/TavoObject;";
 }
 
-void CNamedTypeMapper::GetJavaType(CString& text) { text = GetJavaPackage() + "." + m_javaName; }
+void CNamedTypeMapper::GetJavaType(CString& text) { text = QualifiedName(GetJavaPackage(), m_javaName, '.'); }
 
 void CNamedTypeMapper::GetJniSignature(bool mangled, CString& text) {
     if (mangled) {
         CString name;
         JniMangleName(name, m_javaName);
-        text = "L" + GetMangledPackage() + "_" + name + "_2";
+        text = "L" + QualifiedName(GetMangledPackage(), name, '_') + "_2";
     } else {
-        text = "L" + GetPackagePath() + "/" + m_javaName + ";";
+        text = "L" + QualifiedName(GetPackagePath(), m_javaName, '/') + ";";
     }
 }
+
+CString CNamedTypeMapper::ClassPath() { return QualifiedName(GetPackagePath(), m_javaName, '/'); }
 
 CString CNamedTypeMapper::GetJavaPackage() { return m_job->JavaPackage(); }
 CString CNamedTypeMapper::GetPackagePath() { return m_job->SlashPackage(); }
@@ -72,15 +74,15 @@ CKnownInterfaceTypeMapper::CKnownInterfaceTypeMapper(CBridgeGenerator* job, cons
     }
 }
 
-void CRecordTypeMapper::GetJavaType(CString& text) { text = m_job->JavaPackage() + "." + m_record->javaName; }
+void CRecordTypeMapper::GetJavaType(CString& text) { text = QualifiedName(m_job->JavaPackage(), m_record->javaName, '.'); }
 
 void CRecordTypeMapper::GetJniSignature(bool mangled, CString& text) {
     if (mangled) {
         CString name;
         JniMangleName(name, m_record->javaName);
-        text = "L" + m_job->JniPackage() + "_" + name + "_2";
+        text = "L" + QualifiedName(m_job->JniPackage(), name, '_') + "_2";
     } else {
-        text = "L" + m_job->SlashPackage() + "/" + m_record->javaName + ";";
+        text = "L" + QualifiedName(m_job->SlashPackage(), m_record->javaName, '/') + ";";
     }
 }
 

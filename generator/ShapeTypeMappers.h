@@ -254,7 +254,7 @@ public:
 
 protected:
     // "<package path>/<Java name>", the class the runtime makes.
-    CString ClassPath() { return GetPackagePath() + "/" + m_javaName; }
+    CString ClassPath();
 
     CBridgeGenerator* m_job;
     CString m_javaName;

@@ -31,7 +31,7 @@ bool Contains(const std::vector<std::string>& names, const char* name) {
 class GenerationJob : public ComTest {
 protected:
     bool Run(const std::string& path, const char* package = "test.pkg") {
-        job.SetOptions(path.c_str(), "C:\\out", package, "C:\\lib\\JShapes.dll");
+        job.SetOptions(path.c_str(), TestOutputFolder().c_str(), package, "C:\\lib\\JShapes.dll");
         bool ok = job.Generate();
         job.FinishJob(ok);
         return ok;
@@ -232,7 +232,7 @@ TEST_F(GenerationJob, WineSystemLibrariesLoadAndCollect) {
         SCOPED_TRACE(library.file);
         CTestJob wine;
         std::string path = SystemLibraryPath(library.file);
-        wine.SetOptions(path.c_str(), "C:\\out", "pkg", "C:\\lib\\x.dll");
+        wine.SetOptions(path.c_str(), TestOutputFolder().c_str(), "pkg", "C:\\lib\\x.dll");
         bool ok = wine.Generate();
         wine.FinishJob(ok);
         EXPECT_TRUE(ok) << (wine.messages.empty() ? "" : wine.messages[0]);

@@ -24,6 +24,13 @@ protected:
     void TearDown() override { CoUninitialize(); }
 };
 
+// An output folder of the running test's own: tests run in parallel
+// processes, and generation runs write every file of a bridge.
+inline std::string TestOutputFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string("C:\\out\\") + info->test_suite_name() + "." + info->name();
+}
+
 inline std::string FixturePath(const char* name) { return std::string(BRIVEL_FIXTURES) + "/" + name; }
 
 // A library of the Wine prefix's system folder.

@@ -13,7 +13,7 @@ class Selection : public ComTest {
 protected:
     void SetUp() override {
         ComTest::SetUp();
-        job.SetOptions(FixturePath("Shapes.tlb").c_str(), "C:\\out", "test.pkg", "C:\\lib\\JShapes.dll");
+        job.SetOptions(FixturePath("Shapes.tlb").c_str(), TestOutputFolder().c_str(), "test.pkg", "C:\\lib\\JShapes.dll");
         ASSERT_TRUE(job.Generate());
         job.FinishJob(true);
         // The vtable half of the dual interface IShape.
@@ -301,7 +301,7 @@ TEST_F(ComTest, StandardOleTypes) {
     ASSERT_TRUE(WriteStdoleUserLibrary(path, {"OLE_COLOR", "OLE_COLOR*", "Font*", "Picture*", "IEnumVARIANT*",
                                               "OLE_XPOS_PIXELS"}));
     CTestJob job;
-    job.SetOptions(path.c_str(), "C:\\out", "p", "C:\\lib\\x.dll");
+    job.SetOptions(path.c_str(), TestOutputFolder().c_str(), "p", "C:\\lib\\x.dll");
     ASSERT_TRUE(job.Generate()) << (job.messages.empty() ? "" : job.messages[0]);
     job.FinishJob(true);
     ITypeInfo* info = nullptr;

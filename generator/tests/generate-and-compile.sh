@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs the generator driver on one type library and compiles the Java it
 # wrote against the product's stand-in jar.
+# BRIVEL_CALLBACKS names callback interfaces for the job.
 # With a C++ compile command (and its arguments) after the jar, the JNI file
 # is compiled too.
 #   generate-and-compile.sh <wine-run> <driver> <type library> <output folder> <package> <javac> <jar> [c++ ...]
@@ -9,7 +10,13 @@ wine_run=$1 driver=$2 library=$3 out=$4 package=$5 javac=$6 jar=$7
 shift 7
 rm -rf "$out"
 mkdir -p "$out"
-"$wine_run" "$driver" "$library" "$out" "$package" 'C:\lib\JLib.dll'
+# The driver's output goes to a file: a COM server that the job starts (the
+# control test creates objects) may outlive it, and must not hold the test's
+# output open.
+status=0
+"$wine_run" "$driver" "$library" "$out" "$package" 'C:\lib\JLib.dll' ${BRIVEL_CALLBACKS:-} >"$out/driver.log" 2>&1 </dev/null || status=$?
+cat "$out/driver.log"
+test "$status" -eq 0
 mkdir -p "$out/classes"
 find "$out" -name '*.java' > "$out/sources.txt"
 test -s "$out/sources.txt"

@@ -910,6 +910,201 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Shade
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "test/bridge/Colour" );
 }
 
+// JNI Implementation of IWidget.Many
+extern "C" JNIEXPORT void JNICALL Java_test_bridge_IWidget_Many__IIIIIIIIIIII
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0,
+	 jint arg1,
+	 jint arg2,
+	 jint arg3,
+	 jint arg4,
+	 jint arg5,
+	 jint arg6,
+	 jint arg7,
+	 jint arg8,
+	 jint arg9,
+	 jint arg10,
+	 jint arg11)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[12];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[11].vt = VT_I4;
+	V_I4( &vargs[11] ) = (long) arg0;
+	vargs[10].vt = VT_I4;
+	V_I4( &vargs[10] ) = (long) arg1;
+	vargs[9].vt = VT_I4;
+	V_I4( &vargs[9] ) = (long) arg2;
+	vargs[8].vt = VT_I4;
+	V_I4( &vargs[8] ) = (long) arg3;
+	vargs[7].vt = VT_I4;
+	V_I4( &vargs[7] ) = (long) arg4;
+	vargs[6].vt = VT_I4;
+	V_I4( &vargs[6] ) = (long) arg5;
+	vargs[5].vt = VT_I4;
+	V_I4( &vargs[5] ) = (long) arg6;
+	vargs[4].vt = VT_I4;
+	V_I4( &vargs[4] ) = (long) arg7;
+	vargs[3].vt = VT_I4;
+	V_I4( &vargs[3] ) = (long) arg8;
+	vargs[2].vt = VT_I4;
+	V_I4( &vargs[2] ) = (long) arg9;
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg10;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg11;
+	VariantInit(&ret);
+	params.cArgs = 12;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 11, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IWidget.Two
+extern "C" JNIEXPORT void JNICALL Java_test_bridge_IWidget_Two__I
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[2].vt = VT_I4;
+	V_I4( &vargs[2] ) = (long) arg0;
+	vargs[1].vt = VT_ERROR;
+	V_I4( &vargs[1] ) = DISP_E_PARAMNOTFOUND;
+	vargs[0].vt = VT_ERROR;
+	V_I4( &vargs[0] ) = DISP_E_PARAMNOTFOUND;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 12, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IWidget.Two
+extern "C" JNIEXPORT void JNICALL Java_test_bridge_IWidget_Two__ILbrivel_TavoVariant_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0,
+	 jobject arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[2].vt = VT_I4;
+	V_I4( &vargs[2] ) = (long) arg0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		return;
+	}
+	vargs[1].vt = VT_VARIANT;
+	VariantCopy( &vargs[1], brivelGetTavoVariant( env, arg1 ));
+	vargs[0].vt = VT_ERROR;
+	V_I4( &vargs[0] ) = DISP_E_PARAMNOTFOUND;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 12, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[1] );
+		return;
+	}
+	VariantClear( &vargs[1] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IWidget.Two
+extern "C" JNIEXPORT void JNICALL Java_test_bridge_IWidget_Two__ILbrivel_TavoVariant_2Lbrivel_TavoVariant_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0,
+	 jobject arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[2].vt = VT_I4;
+	V_I4( &vargs[2] ) = (long) arg0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		return;
+	}
+	vargs[1].vt = VT_VARIANT;
+	VariantCopy( &vargs[1], brivelGetTavoVariant( env, arg1 ));
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 3 is null" );
+		VariantClear( &vargs[1] );
+		return;
+	}
+	vargs[0].vt = VT_VARIANT;
+	VariantCopy( &vargs[0], brivelGetTavoVariant( env, arg2 ));
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 12, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[1] );
+		VariantClear( &vargs[0] );
+		return;
+	}
+	VariantClear( &vargs[1] );
+	VariantClear( &vargs[0] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
 // Thunk for virtual call invocation.
 static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
 {

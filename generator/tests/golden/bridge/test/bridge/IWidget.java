@@ -51,6 +51,15 @@ public class IWidget extends brivel.TavoObject {
 
 	public native test.bridge.Colour Shade() throws brivel.TavoException;
 
+	public native void Many(int a1, int a2, int a3, int a4, int a5, int a6, int a7, int a8, int a9, int a10, int a11, 
+		int a12) throws brivel.TavoException;
+
+	public native void Two(int first) throws brivel.TavoException;
+
+	public native void Two(int first, brivel.TavoVariant second) throws brivel.TavoException;
+
+	public native void Two(int first, brivel.TavoVariant second, brivel.TavoVariant third) throws brivel.TavoException;
+
 	public native int Ansi(String text) throws brivel.TavoException;
 
 
