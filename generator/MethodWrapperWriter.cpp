@@ -567,7 +567,10 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         Arg& arg = m_args[static_cast<size_t>(i)];
         if (!arg.out) continue;
         const char* word = arg.mapper->GetArrayAccessorWord();
-        if (!arg.accessor || (word && strcmp(word, "Boolean") == 0)) {
+        // Booleans and currency convert through a local of their own, which
+        // the copy moves into the Java array's buffer.
+        const char* vt = arg.mapper->GetVtName();
+        if (!arg.accessor || (word && strcmp(word, "Boolean") == 0) || (vt && strcmp(vt, "VT_CY") == 0)) {
             fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
             arg.mapper->EmitInvokeOutCopy(i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
             fputs("\t}\n", m_cpp);

@@ -157,18 +157,61 @@ class CDateTypeMapper : public CFlaggedTypeMapper {
 public:
     explicit CDateTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "java.util.Date", "jobject", "Ljava/util/Date;", "Ljava_util_Date_2", "VT_DATE", "DATE") {}
+    bool WritesRawDefault() override { return true; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
 class CCurrencyTypeMapper : public CFlaggedTypeMapper {
 public:
     explicit CCurrencyTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "long", "jlong", "J", "J", "VT_CY", "CY") {}
+    // A Java long has no "absent" value: every value, 0 included, is passed
+    // as given, so the type library's default is never substituted.
+    bool SkipsNullCheck() override { return true; }
+    const char* GetArrayAccessorWord() override { return "Long"; }
+    const char* GetJniArrayType() override { return "jlongArray"; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
 class CFiletimeTypeMapper : public CFlaggedTypeMapper {
 public:
     explicit CFiletimeTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "java.util.Date", "jobject", "Ljava/util/Date;", "Ljava_util_Date_2", nullptr, "FILETIME") {}
+    bool WritesRawDefault() override { return true; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
 class CColorTypeMapper : public CFlaggedTypeMapper {

@@ -112,6 +112,8 @@ const GUID IID_LibId = { 0x6b2c0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x
 // IIDs used in type library
 
 IID IID_ITavoWidget = { 0x6b2c0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
+IID IID_ITavoLedger = { 0x6b2c0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x41 }};
+IID IID_ITavoILedger = { 0x6b2c0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x32 }};
 IID IID_ITavoDWidgetEvents = { 0x6b2c0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x31 }};
 IID IID_ITavoIWidget = { 0x6b2c0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
 const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
@@ -126,6 +128,7 @@ struct {
 	const IID * iid;
 	const char * className;
 } brivelIIDMap[] = {
+	{ &IID_ITavoILedger, "test/bridge/ILedger" },
 	{ &IID_ITavoIWidget, "test/bridge/IWidget" },
 };
 const IID IID_RecordSize = { 0x6b2c0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20 }};
@@ -159,7 +162,7 @@ extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRe
 {
 	if ( dwReason == DLL_PROCESS_ATTACH ) {
 		brivelInitDLL18( 1 );
-		brivelIidMapTypes( brivelIIDMap, 1 );
+		brivelIidMapTypes( brivelIIDMap, 2 );
 		brivelRegisterRecordTypes( &libDescriptionStruct, recordIidMap, 1 );
 	} else if ( dwReason == DLL_THREAD_ATTACH ) {
 		brivelInitThread( NULL );
@@ -208,6 +211,248 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_bridge_Widget__1_1TavoCreateObje
 		return 0;
 	}
 	env->SetIntField( thisObj, brivelGetComId(), (jint) pUnk );
+	return 1;
+}
+
+// GUID for class Ledger
+extern "C" JNIEXPORT jstring JNICALL Java_test_bridge_Ledger__1_1TavoGetGUID
+	(JNIEnv * env, jclass thisCls )
+{
+	return env->NewStringUTF( "{6B2C0000-0000-4000-8000-000000000041}" );
+}
+
+// Object creation for Ledger
+extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_Ledger__1_1TavoNewObj
+	(JNIEnv * env, jobject thisObj, jclass cls)
+{
+	jmethodID ctorMethod = env->GetMethodID(cls, "<init>", "()V" );
+	if ( env->ExceptionOccurred()) {
+		env->ExceptionClear();
+		return env->AllocObject( cls );
+	}
+	return env->NewObject( cls, ctorMethod );
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_bridge_Ledger__1_1TavoCreateObject
+	(JNIEnv * env, jobject thisObj, jboolean find, jboolean serverOnlyOptions )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( find )
+		ret = brivelGetActiveInstance( env, &IID_ITavoLedger, &pUnk );
+	else if ( serverOnlyOptions )
+		ret = (HRESULT) brivelMiscFunc4( (void *) env, (void *) &IID_ITavoLedger, (void *) &pUnk, NULL );
+	else
+		ret = brivelCreateInstance( env, &IID_ITavoLedger, &pUnk );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pUnk );
+	return 1;
+}
+
+// JNI Implementation of ILedger.Stamp
+extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_ILedger_Stamp__Ljava_util_Date_2_3Ljava_util_Date_2_3Ljava_util_Date_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0,
+	 jobject arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	DATE temp__0 = brivelJdateToDate( env, (jobject) arg0 );
+	vargs[2].vt = VT_DATE;
+	V_DATE( &vargs[2] ) = temp__0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return 0;
+	}
+	if ( env->GetArrayLength((jarray)arg1) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return 0;
+	}
+	if ( env->GetObjectArrayElement((jobjectArray)arg1,0) == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		return 0;
+	}
+	DATE temp__1 = brivelJdateToDate( env, (jobject) env->GetObjectArrayElement((jobjectArray)arg1,0) );
+	vargs[1].vt = VT_BYREF | VT_DATE;
+	V_DATEREF( &vargs[1 ] ) = &temp__1;
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return 0;
+	}
+	if ( env->GetArrayLength((jarray)arg2) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return 0;
+	}
+	DATE temp__2;
+	vargs[0].vt = VT_BYREF | VT_DATE;
+	V_DATEREF( &vargs[0 ] ) = &temp__2;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 1, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( SUCCEEDED( hr )) {
+		env->SetObjectArrayElement((jobjectArray)arg1, 0, brivelDateToJobject( env, *V_DATEREF( &vargs[1] ) ));
+	}
+	if ( SUCCEEDED( hr )) {
+		env->SetObjectArrayElement((jobjectArray)arg2, 0, brivelDateToJobject( env, *V_DATEREF( &vargs[0] ) ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return brivelDateToJobject(env, V_DATE( &ret ));
+}
+
+// JNI Implementation of ILedger.Price
+extern "C" JNIEXPORT jlong JNICALL Java_test_bridge_ILedger_Price__J_3J_3J
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jlong arg0,
+	 jobject arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	CY temp__0;
+	temp__0.int64 = (jlong) arg0;
+	vargs[2].vt = VT_CY;
+	V_CY( &vargs[2] ).int64 = temp__0.int64;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return 0;
+	}
+	if ( env->GetArrayLength((jarray)arg1) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return 0;
+	}
+	jlong * arg1__arrayBuf = env->GetLongArrayElements( (jlongArray) arg1, NULL );
+	CY temp__1;
+	temp__1.int64 = (jlong) arg1__arrayBuf[0];
+	vargs[1].vt = VT_BYREF | VT_CY;
+	V_CYREF( &vargs[1] ) = &temp__1;
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		env->ReleaseLongArrayElements( (jlongArray) arg1, arg1__arrayBuf, 0 );
+		return 0;
+	}
+	if ( env->GetArrayLength((jarray)arg2) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		env->ReleaseLongArrayElements( (jlongArray) arg1, arg1__arrayBuf, 0 );
+		return 0;
+	}
+	jlong * arg2__arrayBuf = env->GetLongArrayElements( (jlongArray) arg2, NULL );
+	CY temp__2;
+	temp__2.int64 = 0;
+	vargs[0].vt = VT_BYREF | VT_CY;
+	V_CYREF( &vargs[0] ) = &temp__2;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 3, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		env->ReleaseLongArrayElements( (jlongArray) arg1, arg1__arrayBuf, 0 );
+		env->ReleaseLongArrayElements( (jlongArray) arg2, arg2__arrayBuf, 0 );
+		return 0;
+	}
+	if ( SUCCEEDED( hr )) {
+		arg1__arrayBuf[0] = (jlong) temp__1.int64;
+	}
+	env->ReleaseLongArrayElements( (jlongArray) arg1, arg1__arrayBuf, 0 );
+	if ( SUCCEEDED( hr )) {
+		arg2__arrayBuf[0] = (jlong) temp__2.int64;
+	}
+	env->ReleaseLongArrayElements( (jlongArray) arg2, arg2__arrayBuf, 0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (jlong) V_CY( &ret ).int64;
+}
+
+// JNI Implementation of ILedger.getOpened
+extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_ILedger_getOpened
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 5, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return brivelDateToJobject(env, V_DATE( &ret ));
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_bridge_ILedger__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId() );
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoILedger, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		if ( ! initial ) brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
 	return 1;
 }
 
@@ -356,11 +601,11 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Moved", "(Lbrivel/TavoVariant;Ltest/bridge/IWidget;)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "moved", "(Lbrivel/TavoVariant;Ltest/bridge/IWidget;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
-		brivelFnName = "Moved";
+		brivelFnName = "moved";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
@@ -372,7 +617,7 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, varobj0
 			, jobjEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Moved"
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "moved"
 			, true, "brivel.TavoVariant", varobj0
 			, false, "test.bridge.IWidget", jobjEventArg_1
 		);
@@ -381,6 +626,35 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 		if ( jobjEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_1 );
+	}
+	if ( dispIdMember == 4 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Booked", "(Ljava/util/Date;JLjava/util/Date;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Booked";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
+		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
+		jobject eventArgValue_2 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+			, (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex1] ).int64
+			, eventArgValue_2
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Booked"
+			, false, "java.util.Date", eventArgValue_0
+			, false, "long", (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex1] ).int64
+			, false, "java.util.Date", eventArgValue_2
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		if ( eventArgValue_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_2 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
@@ -740,7 +1014,7 @@ extern "C" JNIEXPORT void JNICALL Java_test_bridge_IWidget_Swap___3Lbrivel_TavoO
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) temp__0,  brivelIIDMap, 1 ));
+		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) temp__0,  brivelIIDMap, 2 ));
 	}
 	if ( temp__0 != 0 ) temp__0->Release();
 	if ( FAILED( hr )) {

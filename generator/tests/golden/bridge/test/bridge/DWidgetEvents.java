@@ -17,10 +17,14 @@ public abstract class DWidgetEvents extends brivel.TavoEventListener {
 	  */
 	public abstract boolean Closing(short[] cancel);
 
-	/** Override this method to process the "Moved" event. 
+	/** Override this method to process the "moved" event. 
 	 * <P>Parameter <i>where</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
-	public abstract void Moved(brivel.TavoVariant where, test.bridge.IWidget source);
+	public abstract void moved(brivel.TavoVariant where, test.bridge.IWidget source);
+
+	/** Override this method to process the "Booked" event. 
+	  */
+	public abstract void Booked(java.util.Date when, long amount, java.util.Date next);
 
 	/** Default constructor for COM-event listener object */
 
