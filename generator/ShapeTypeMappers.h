@@ -218,6 +218,25 @@ class CColorTypeMapper : public CFlaggedTypeMapper {
 public:
     explicit CColorTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "java.awt.Color", "jobject", "Ljava/awt/Color;", "Ljava_awt_Color_2", nullptr, "COLORREF") {}
+    // The mapper checks for null itself: an out-only colour is not read.
+    bool SkipsNullCheck() override { return true; }
+    bool WritesRawDefault() override { return true; }
+    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+                            const VARIANT* defaultValue, FILE* file) override;
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeReturn(FILE* file) override;
+    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
+    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(FILE* file) override;
+    void GetVtblReturnPointer(FILE* file) override;
+    void EmitVtblReturn(FILE* file) override;
+    void EmitEventParam(int eventParam, FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitEventCleanup(int eventParam, FILE* file) override;
+    void EmitVtblEventParam(int arg, FILE* file) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
+    void EmitVtblEventCleanup(int arg, FILE* file) override;
 };
 
 // IUnknown and IDispatch without a known class: brivel.TavoObject. The

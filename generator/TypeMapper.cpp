@@ -58,7 +58,7 @@ void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue, 
     if (!indent) indent = "\t";
     if (!message) message = "Null Argument";
     fprintf(file, "%sif ( %s == 0 ) {\n", indent, javaExpr);
-    fprintf(file, "%s\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"%s\" );\n", indent,
+    fprintf(file, "%s\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"%s\" );\n", indent,
             message);
     fputs(g_earlyReturnCleanup.c_str(), file);
     fprintf(file, returnsValue ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);

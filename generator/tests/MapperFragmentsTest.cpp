@@ -81,7 +81,7 @@ TEST(VariantMapper, VirtualCallsResultsAndCleanup) {
     EXPECT_EQ(Text([](CString& t) { g_variantLevel2Mapper.GetVtblParamTypeVariant(t); }), "VARIANT **");
     EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblArgumentSetup(2, false, "x", f, true); }),
               "\tif ( x == 0 ) {\n"
-              "\t\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
+              "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
               "\t\treturn 0;\n"
               "\t}\n"
               "\tVARIANT tmpStackVar__2;\n"
@@ -286,7 +286,7 @@ TEST(NamedMappers, InterfacesCarryTheirReferences) {
     // A null interface argument on the virtual-call path throws before the call.
     EXPECT_EQ(Written([&](FILE* f) { shape.EmitVtblArgumentSetup(0, false, "arg0", f, false); }),
               "\tif ( arg0 == 0 ) {\n"
-              "\t\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
+              "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
               "\t\treturn;\n"
               "\t}\n"
               "\tIDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());\n");

@@ -149,7 +149,7 @@ TEST(StaticTypeMappers, ByteBufferFragments) {
     EXPECT_STREQ(word, "character array");
     EXPECT_EQ(Written([](FILE* f) { g_signedByteBufferMapper.EmitInvokeArgument(0, 1, false, "arg0", false, nullptr, f); }),
               "\tif ( arg0 == 0 ) {\n"
-              "\t\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
+              "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
               "\t\treturn;\n"
               "\t}\n"
               "\tjbyteArray byteArray0 = (jbyteArray) arg0;\n"
@@ -165,12 +165,12 @@ TEST(StaticTypeMappers, ByteBufferFragments) {
 TEST(TypeMapperBase, NullCheckAndEventArrayTexts) {
     EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "arg3", true); }),
               "\tif ( arg3 == 0 ) {\n"
-              "\t\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
+              "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
               "\t\treturn 0;\n"
               "\t}\n");
     EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "h", false, "\t\t", "Argument 2 is null"); }),
               "\t\tif ( h == 0 ) {\n"
-              "\t\t\tenv->ThrowNew( env->FindClass( \"java/lang/NullPointerException\" ), \"Argument 2 is null\" );\n"
+              "\t\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 2 is null\" );\n"
               "\t\t\treturn;\n"
               "\t\t}\n");
     EXPECT_EQ(Written([](FILE* f) {

@@ -1,6 +1,7 @@
-// The date, currency and file-time mappers: defaults, OUT copies on both
-// call paths, and a file time that is read as a value, never as an address.
-// One case also writes every fragment of the three mappers into the C++ file
+// The date, currency, file-time and colour mappers: defaults, OUT copies on
+// both call paths, a file time that is read as a value, never as an address,
+// and colours. One case also writes every fragment of these mappers into the
+// C++ file
 // that BRIVEL_FRAGMENT_FILE names, which a CTest compiles with the win32
 // compiler.
 #include "ShapeTypeMappers.h"
@@ -94,16 +95,37 @@ TEST(FiletimeMapper, TheValueIsNeverTakenForAnAddress) {
     EXPECT_EQ(event.find("V_FILETIME"), std::string::npos) << event;
 }
 
-// Every fragment of the three mappers, in functions shaped like the bridge's
+TEST(ColorMapper, NullChecksOnlyWhatIsRead) {
+    // An out-only colour reads nothing from its holder: an empty one is fine.
+    std::string outOnly = Written([](FILE* f) { g_colorRefMapper.EmitInvokeArgument(1, 0, true, "x", true, nullptr, f); });
+    EXPECT_EQ(outOnly, "\tDWORD color__1;\n\tcolor__1 = 0;\n\tvargs[0].vt = VT_BYREF | VT_I4;\n"
+                       "\tV_I4REF( &vargs[0] ) = (long *) &color__1;\n");
+    EXPECT_EQ(Written([](FILE* f) { g_colorRefMapper.EmitVtblArgumentSetup(1, true, "x", f, false); }),
+              "\tCOLORREF color__1 = 0;\n");
+    // An input colour without a default is checked; with one, null takes it.
+    std::string in = Written([](FILE* f) { g_colorMapper.EmitInvokeArgument(0, 0, false, "c", false, nullptr, f); });
+    EXPECT_NE(in.find("\tif ( c == 0 ) {\n\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n\t\treturn;\n"),
+              std::string::npos) << in;
+    EXPECT_NE(in.find("\tcolor__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;\n"), std::string::npos) << in;
+    VARIANT face = Default(VT_I4, static_cast<LONG>(0x8000000F), 0);
+    std::string withDefault = Written([&](FILE* f) { g_colorMapper.EmitInvokeArgument(0, 0, false, "c", false, &face, f); });
+    EXPECT_NE(withDefault.find("\tif ( c == 0 ) {\n\t\tcolor__0 = 0x8000000f;\n\t} else {\n"), std::string::npos) << withDefault;
+    EXPECT_EQ(withDefault.find("NullPointerException"), std::string::npos) << withDefault;
+    // Colours back to Java are resolved by the system first.
+    EXPECT_NE(Written([](FILE* f) { g_colorMapper.EmitVtblReturn(f); }).find("OleTranslateColor( retColor, NULL, &retColorRef );"),
+              std::string::npos);
+}
+
+// Every fragment of the three mappers and of the colour mapper, in functions shaped like the bridge's
 // own, so that the win32 compiler checks that the texts are valid C++.
-TEST(EightByteMappers, FragmentsFormACompilableFile) {
+TEST(ValueMappers, FragmentsFormACompilableFile) {
     VARIANT date = Default(VT_DATE, 0, 1.5);
     std::string text;
-    text += "// Written by generator_tests: every fragment of the date, currency and file-time mappers.\n";
+    text += "// Written by generator_tests: every fragment of the date, currency, file-time and colour mappers.\n";
     int function = 0;
     for (CTypeMapper* mapper : std::initializer_list<CTypeMapper*>{&g_dateMapper, &g_dateRefMapper, &g_currencyMapper,
                                                                    &g_currencyRefMapper, &g_filetimeMapper,
-                                                                   &g_filetimeRefMapper}) {
+                                                                   &g_filetimeRefMapper, &g_colorMapper, &g_colorRefMapper}) {
         CString jniType;
         mapper->GetJniType(jniType);
         bool currency = strcmp(jniType.c_str(), "jlong") == 0;
@@ -162,10 +184,14 @@ TEST(EightByteMappers, FragmentsFormACompilableFile) {
         mapper->GetVtblEventArgExpr(0, vtblEventExpr);
         snprintf(head, sizeof head, "%s eventFragment%d(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0)\n{\n",
                  jniType.c_str(), function);
-        text += head + std::string("\treturn ") + eventExpr.str() + ";\n}\n\n";
+        text += head + Written([&](FILE* f) { mapper->EmitEventParam(0, f); });
+        text += "\t" + jniType.str() + " result = " + eventExpr.str() + ";\n";
+        text += Written([&](FILE* f) { mapper->EmitEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
         snprintf(head, sizeof head, "%s vtblEventFragment%d(JNIEnv * brivelJniEnv, %s arg0)\n{\n", jniType.c_str(), function,
                  param.c_str());
-        text += head + std::string("\treturn ") + vtblEventExpr.str() + ";\n}\n\n";
+        text += head + Written([&](FILE* f) { mapper->EmitVtblEventParam(0, f); });
+        text += "\t" + jniType.str() + " result = " + vtblEventExpr.str() + ";\n";
+        text += Written([&](FILE* f) { mapper->EmitVtblEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
         ++function;
     }
     // The compile test names the file; an ordinary run only builds the text.
