@@ -77,6 +77,10 @@ public:
     bool WriteJavadocOverview();
     void SetRemoteAccess(bool on) { m_remoteAccess = on; }
     bool IsRemoteAccess() const { return m_remoteAccess; }
+    // Generated default constructors create their objects with server-only
+    // options (some servers start only that way).
+    void SetServerOnlyCreation(bool on) { m_serverOnlyCreation = on; }
+    bool IsServerOnlyCreation() const { return m_serverOnlyCreation; }
     const CString& ReadmePath() const { return m_readmePath; }
     bool IsDllStepAvailable() const { return m_dllStepAvailable; }
     bool IsDllCommandFileWritten() const { return m_dllCommandFileWritten; }
@@ -222,6 +226,7 @@ private:
     bool m_paramIndexWritten = false;
     bool m_buildFiles = true;
     bool m_remoteAccess = false;
+    bool m_serverOnlyCreation = false;
     CString m_readmePath;
     bool m_dllStepAvailable = false;
     bool m_dllCommandFileWritten = false;

@@ -105,7 +105,8 @@ bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
         fprintf(f, "\t/** Default %s object constructor */\n", kind);
     else
         fprintf(f, "\t/** Default %s object constructor.  <B>WARNING: This object is described as <I>non-creatable</I>, construction may not succeed</b>. */\n", kind);
-    fprintf(f, "\tpublic %s() throws brivel.TavoException\n\t{\n\t\tthis( false, false );\n\t}\n\n", cls);
+    fprintf(f, "\tpublic %s() throws brivel.TavoException\n\t{\n\t\tthis( false, %s );\n\t}\n\n", cls,
+            IsServerOnlyCreation() ? "true" : "false");
     fputs("\t/** Alternate constructor.\n", f);
     fprintf(f, "\t  * Try to find existing %s object, or create using Server-only options.\n", kind);
     fputs("\t  * <P>Finding existing objects is not supported by many COM/ActiveX objects,\n"
