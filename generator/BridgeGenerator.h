@@ -81,6 +81,10 @@ public:
     // options (some servers start only that way).
     void SetServerOnlyCreation(bool on) { m_serverOnlyCreation = on; }
     bool IsServerOnlyCreation() const { return m_serverOnlyCreation; }
+    // The dual-interface preference: 0 calls dual interfaces through
+    // IDispatch, 1 through their virtual tables.
+    void SetDualInterfacePreference(int model) { m_dualInterfacePreference = model; }
+    int DualInterfacePreference() const { return m_dualInterfacePreference; }
     const CString& ReadmePath() const { return m_readmePath; }
     bool IsDllStepAvailable() const { return m_dllStepAvailable; }
     bool IsDllCommandFileWritten() const { return m_dllCommandFileWritten; }
@@ -227,6 +231,7 @@ private:
     bool m_buildFiles = true;
     bool m_remoteAccess = false;
     bool m_serverOnlyCreation = false;
+    int m_dualInterfacePreference = 0;
     CString m_readmePath;
     bool m_dllStepAvailable = false;
     bool m_dllCommandFileWritten = false;

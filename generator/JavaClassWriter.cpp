@@ -207,8 +207,17 @@ bool CBridgeGenerator::WriteInterfaceClass(CInterfaceEntry* entry) {
               f);
         fprintf(f, "public class %s extends brivel.TavoObject {\n\n", cls);
         {
-            CMethodWrapperWriter writer(this, entry->info, cls, f, nullptr, m_jniFile);
+            // With the virtual-table preference a dual interface is written
+            // from its vtable description: every function takes the
+            // virtual-call path.
+            ITypeInfo* vtblInfo = nullptr;
+            HREFTYPE ref = 0;
+            if (m_dualInterfacePreference == 1 &&
+                SUCCEEDED(entry->info->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref)))
+                entry->info->GetRefTypeInfo(ref, &vtblInfo);
+            CMethodWrapperWriter writer(this, vtblInfo ? vtblInfo : entry->info, cls, f, nullptr, m_jniFile);
             writer.WriteAll();
+            if (vtblInfo) vtblInfo->Release();
         }
         fputs("\n\n\t// Implementation\n\t//\n\n\t/** Constructors for internal Brivel Usage only\n"
               "\t  * DO NOT attempt to construct this object!  It is retrieved from other objects.\n\t  */\n",

@@ -82,13 +82,15 @@ TEST_F(ComTest, GoldenBridgeOfTheFixtureLibrary) {
 }
 
 // The same with the job's options set: default constructors create with
-// server-only options.
+// server-only options, and the dual interface is called through its virtual
+// table (the LPSTR method among the others).
 TEST_F(ComTest, GoldenBridgeWithTheJobsOptions) {
     const char* out = "C:\\options-golden";
     fs::remove_all(out);
     GoldenJob job;
     job.SetOptions(FixturePath("Options.tlb").c_str(), out, "test.options", "C:\\lib\\JOptions.dll");
     job.SetServerOnlyCreation(true);
+    job.SetDualInterfacePreference(1);
     ASSERT_TRUE(job.Generate());
     job.FinishJob(true);
     EXPECT_TRUE(job.messages.empty());

@@ -207,41 +207,40 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gadget__1_1TavoCreateObj
 	return 1;
 }
 
+// Thunk for virtual call invocation.
+static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
+{
+	long arg1 = va_arg( ap, long );
+	long * * arg2 = va_arg( ap, long * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long,long * *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1,arg2);
+}
+
 // JNI Implementation of IGadget.Spin
 extern "C" JNIEXPORT jint JNICALL Java_test_options_IGadget_Spin__I
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jint arg0)
 {
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
 	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 1, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return 0;
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	jint retVal;
+	hr = brivelVtableInvoker( env, vThunk_1, pUnk,(long)arg0,&retVal);
+	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
-	return (jint)V_I4( &ret );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	return retVal;
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_2( IUnknown * pUnk, va_list ap )
 {
 	LPSTR arg1 = va_arg( ap, LPSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[8])) (pUnk,arg1);
@@ -271,7 +270,7 @@ extern "C" JNIEXPORT void JNICALL Java_test_options_IGadget_Label__Ljava_lang_St
 		}
 		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
 	}
-	hr = brivelVtableInvoker( env, vThunk_1, pUnk,lpstr__0);
+	hr = brivelVtableInvoker( env, vThunk_2, pUnk,lpstr__0);
 	if ( brivelCheckFatalError( env )) {
 		free( lpstr__0 );
 		return;
