@@ -82,7 +82,7 @@ TEST_F(ComTest, GoldenBridgeOfTheFixtureLibrary) {
 }
 
 // The same with the job's options set: default constructors create with
-// server-only options, and the dual interface is called through its virtual
+// server-only options, remote constructors create through DCOM, and the dual interface is called through its virtual
 // table (the LPSTR method among the others).
 TEST_F(ComTest, GoldenBridgeWithTheJobsOptions) {
     const char* out = "C:\\options-golden";
@@ -91,6 +91,7 @@ TEST_F(ComTest, GoldenBridgeWithTheJobsOptions) {
     job.SetOptions(FixturePath("Options.tlb").c_str(), out, "test.options", "C:\\lib\\JOptions.dll");
     job.SetServerOnlyCreation(true);
     job.SetDualInterfacePreference(1);
+    job.SetRemoteConstructors(true);
     ASSERT_TRUE(job.Generate());
     job.FinishJob(true);
     EXPECT_TRUE(job.messages.empty());

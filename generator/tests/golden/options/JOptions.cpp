@@ -207,6 +207,72 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gadget__1_1TavoCreateObj
 	return 1;
 }
 
+// Remote interface IID list for Gadget
+const IID * remoteIidList1[] = { &IID_IUnknown, &IID_ITavoIGadget };
+
+// Remote object creation for Gadget
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gadget__1_1TavoCreateObjectRemote
+	(JNIEnv * env, jobject thisObj, jstring remote, jstring user, jstring pwd, jstring domain, jobjectArray interfaceList )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( remote == NULL ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "RemoteMachine name is null" );
+		return 0;
+	}
+	WCHAR * machineName = 0;
+	if ( remote != NULL ) {
+		jsize length = env->GetStringLength( remote );
+		machineName = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( machineName != 0 ) {
+			env->GetStringRegion( remote, 0, length, (jchar *) machineName );
+			machineName[length] = 0;
+		}
+	}
+	WCHAR * userName = 0;
+	if ( user != NULL ) {
+		jsize length = env->GetStringLength( user );
+		userName = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( userName != 0 ) {
+			env->GetStringRegion( user, 0, length, (jchar *) userName );
+			userName[length] = 0;
+		}
+	}
+	WCHAR * pwdStr = 0;
+	if ( pwd != NULL ) {
+		jsize length = env->GetStringLength( pwd );
+		pwdStr = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( pwdStr != 0 ) {
+			env->GetStringRegion( pwd, 0, length, (jchar *) pwdStr );
+			pwdStr[length] = 0;
+		}
+	}
+	WCHAR * domainStr = 0;
+	if ( domain != NULL ) {
+		jsize length = env->GetStringLength( domain );
+		domainStr = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( domainStr != 0 ) {
+			env->GetStringRegion( domain, 0, length, (jchar *) domainStr );
+			domainStr[length] = 0;
+		}
+	}
+	if ( machineName == 0 || ( user != NULL && userName == 0 ) || ( pwd != NULL && pwdStr == 0 ) || ( domain != NULL && domainStr == 0 ))
+		ret = E_OUTOFMEMORY;
+	else
+		ret = brivelCreateInstanceRemote( env, &IID_ITavoGadget, (LPCWSTR) machineName, (LPCWSTR) userName, (LPCWSTR) pwdStr, (LPCWSTR) domainStr, 2, interfaceList, remoteIidList1 );
+	free( machineName );
+	free( userName );
+	free( pwdStr );
+	free( domainStr );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	return 1;
+}
+
 // Thunk for virtual call invocation.
 static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
 {

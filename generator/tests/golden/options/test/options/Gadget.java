@@ -51,12 +51,32 @@ public class Gadget extends brivel.TavoObject {
 			_intfIGadget = null;
 	}
 
+	/** Remote constructor.
+	  * Create COM object on remote machine with authentication.
+	  */
+	public Gadget( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain ) throws brivel.TavoException
+	{
+		if ( ! __TavoCreateObjectRemote( remoteMachine, remoteUser, remotePwd, remoteDomain, new Object[]{ this, _intfIGadget }))
+			throw new brivel.TavoException( "Object creation failed for COM object \"Gadget\" on \"" + remoteMachine + "\"" );
+	}
+
+	/** Remote constructor without authentication.
+	  * Create COM object on remote machine.
+	  * Use this version if authentication is not required.
+	  */
+	public Gadget( String remoteMachine ) throws brivel.TavoException
+	{
+		this( remoteMachine, null, null, null );
+	}
+
 	// Constuctor for internal Brivel Usage only
 	private Gadget( java.lang.ref.Reference ref ) {}
 
 	/* JNI function used internally by Brivel */
 	private native boolean __TavoCreateObject( boolean find, boolean createAsServer ) throws brivel.TavoException;
 	private static native String __TavoGetGUID();
+
+	private native boolean __TavoCreateObjectRemote( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain, Object[] interfaceList ) throws brivel.TavoException;
 
 	IGadget _intfIGadget;
 
