@@ -112,6 +112,7 @@ const GUID IID_LibId = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x
 // IIDs used in type library
 
 IID IID_ITavoGadget = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
+IID IID_ITavoGizmo = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x41 }};
 IID IID_ITavoIGadget = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
 const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
 
@@ -261,6 +262,112 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gadget__1_1TavoCreateObj
 		ret = E_OUTOFMEMORY;
 	else
 		ret = brivelCreateInstanceRemote( env, &IID_ITavoGadget, (LPCWSTR) machineName, (LPCWSTR) userName, (LPCWSTR) pwdStr, (LPCWSTR) domainStr, 2, interfaceList, remoteIidList1 );
+	free( machineName );
+	free( userName );
+	free( pwdStr );
+	free( domainStr );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	return 1;
+}
+
+// GUID for class Gizmo
+extern "C" JNIEXPORT jstring JNICALL Java_test_options_Gizmo__1_1TavoGetGUID
+	(JNIEnv * env, jclass thisCls )
+{
+	return env->NewStringUTF( "{6B2C0100-0000-4000-8000-000000000041}" );
+}
+
+// Object creation for Gizmo
+extern "C" JNIEXPORT jobject JNICALL Java_test_options_Gizmo__1_1TavoNewObj
+	(JNIEnv * env, jobject thisObj, jclass cls)
+{
+	jmethodID ctorMethod = env->GetMethodID(cls, "<init>", "()V" );
+	if ( env->ExceptionOccurred()) {
+		env->ExceptionClear();
+		return env->AllocObject( cls );
+	}
+	return env->NewObject( cls, ctorMethod );
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gizmo__1_1TavoCreateObject
+	(JNIEnv * env, jobject thisObj, jboolean find, jboolean serverOnlyOptions )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( find )
+		ret = brivelGetActiveInstance( env, &IID_ITavoGizmo, &pUnk );
+	else if ( serverOnlyOptions )
+		ret = (HRESULT) brivelMiscFunc4( (void *) env, (void *) &IID_ITavoGizmo, (void *) &pUnk, NULL );
+	else
+		ret = brivelCreateInstance( env, &IID_ITavoGizmo, &pUnk );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pUnk );
+	return 1;
+}
+
+// Remote interface IID list for Gizmo
+const IID * remoteIidList2[] = { &IID_IUnknown, &IID_ITavoIGadget };
+
+// Remote object creation for Gizmo
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gizmo__1_1TavoCreateObjectRemote
+	(JNIEnv * env, jobject thisObj, jstring remote, jstring user, jstring pwd, jstring domain, jobjectArray interfaceList )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( remote == NULL ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "RemoteMachine name is null" );
+		return 0;
+	}
+	WCHAR * machineName = 0;
+	if ( remote != NULL ) {
+		jsize length = env->GetStringLength( remote );
+		machineName = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( machineName != 0 ) {
+			env->GetStringRegion( remote, 0, length, (jchar *) machineName );
+			machineName[length] = 0;
+		}
+	}
+	WCHAR * userName = 0;
+	if ( user != NULL ) {
+		jsize length = env->GetStringLength( user );
+		userName = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( userName != 0 ) {
+			env->GetStringRegion( user, 0, length, (jchar *) userName );
+			userName[length] = 0;
+		}
+	}
+	WCHAR * pwdStr = 0;
+	if ( pwd != NULL ) {
+		jsize length = env->GetStringLength( pwd );
+		pwdStr = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( pwdStr != 0 ) {
+			env->GetStringRegion( pwd, 0, length, (jchar *) pwdStr );
+			pwdStr[length] = 0;
+		}
+	}
+	WCHAR * domainStr = 0;
+	if ( domain != NULL ) {
+		jsize length = env->GetStringLength( domain );
+		domainStr = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( domainStr != 0 ) {
+			env->GetStringRegion( domain, 0, length, (jchar *) domainStr );
+			domainStr[length] = 0;
+		}
+	}
+	if ( machineName == 0 || ( user != NULL && userName == 0 ) || ( pwd != NULL && pwdStr == 0 ) || ( domain != NULL && domainStr == 0 ))
+		ret = E_OUTOFMEMORY;
+	else
+		ret = brivelCreateInstanceRemote( env, &IID_ITavoGizmo, (LPCWSTR) machineName, (LPCWSTR) userName, (LPCWSTR) pwdStr, (LPCWSTR) domainStr, 2, interfaceList, remoteIidList2 );
 	free( machineName );
 	free( userName );
 	free( pwdStr );
