@@ -77,6 +77,18 @@ public:
     bool WriteJavadocOverview();
     void SetRemoteAccess(bool on) { m_remoteAccess = on; }
     bool IsRemoteAccess() const { return m_remoteAccess; }
+    // Generated default constructors create their objects with server-only
+    // options (some servers start only that way).
+    void SetServerOnlyCreation(bool on) { m_serverOnlyCreation = on; }
+    bool IsServerOnlyCreation() const { return m_serverOnlyCreation; }
+    // The dual-interface preference: 0 calls dual interfaces through
+    // IDispatch, 1 through their virtual tables.
+    // Generated coclasses get constructors that create their objects on
+    // another machine (DCOM).
+    void SetRemoteConstructors(bool on) { m_remoteConstructors = on; }
+    bool IsRemoteConstructors() const { return m_remoteConstructors; }
+    void SetDualInterfacePreference(int model) { m_dualInterfacePreference = model; }
+    int DualInterfacePreference() const { return m_dualInterfacePreference; }
     const CString& ReadmePath() const { return m_readmePath; }
     bool IsDllStepAvailable() const { return m_dllStepAvailable; }
     bool IsDllCommandFileWritten() const { return m_dllCommandFileWritten; }
@@ -88,6 +100,7 @@ public:
     bool WriteEnumClass(CEnumEntry* entry);
     bool WriteRecordClass(CRecordEntry* record);
     void WriteRemoteEventAdd(CCoclassEntry* coclass);
+    void WriteRemoteCreation(CCoclassEntry* coclass, const std::vector<CInterfaceEntry*>& interfaces);
     // The abstract listener class of an event or callback interface and,
     // with a JNI file, its sink.
     void WriteEventListener(CInterfaceEntry* entry, const CString& listenerName, ITypeInfo* info);
@@ -222,6 +235,10 @@ private:
     bool m_paramIndexWritten = false;
     bool m_buildFiles = true;
     bool m_remoteAccess = false;
+    bool m_serverOnlyCreation = false;
+    int m_dualInterfacePreference = 0;
+    bool m_remoteConstructors = false;
+    int m_remoteIidLists = 0;  // remote IID lists written by this run
     CString m_readmePath;
     bool m_dllStepAvailable = false;
     bool m_dllCommandFileWritten = false;

@@ -40,6 +40,7 @@ CString CBridgeGenerator::ListenerClassName(CInterfaceEntry* entry) {
 
 bool CBridgeGenerator::WriteJavaClasses() {
     m_paramIndexWritten = false;
+    m_remoteIidLists = 0;
     for (CCoclassEntry* coclass : m_coclassList)
         if (!WriteCoclassClass(coclass)) break;
 
@@ -105,7 +106,8 @@ bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
         fprintf(f, "\t/** Default %s object constructor */\n", kind);
     else
         fprintf(f, "\t/** Default %s object constructor.  <B>WARNING: This object is described as <I>non-creatable</I>, construction may not succeed</b>. */\n", kind);
-    fprintf(f, "\tpublic %s() throws brivel.TavoException\n\t{\n\t\tthis( false, false );\n\t}\n\n", cls);
+    fprintf(f, "\tpublic %s() throws brivel.TavoException\n\t{\n\t\tthis( false, %s );\n\t}\n\n", cls,
+            IsServerOnlyCreation() ? "true" : "false");
     fputs("\t/** Alternate constructor.\n", f);
     fprintf(f, "\t  * Try to find existing %s object, or create using Server-only options.\n", kind);
     fputs("\t  * <P>Finding existing objects is not supported by many COM/ActiveX objects,\n"
@@ -128,6 +130,20 @@ bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
         fprintf(f, "\t\tif ( ! _intf%s.__TavoLoad( this, true ))\n\t\t\t_intf%s = null;\n", name, name);
     }
     fputs("\t}\n\n", f);
+    if (m_remoteConstructors) {
+        fputs("\t/** Remote constructor.\n", f);
+        fprintf(f, "\t  * Create %s object on remote machine with authentication.\n\t  */\n", kind);
+        fprintf(f, "\tpublic %s( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain ) throws brivel.TavoException\n\t{\n", cls);
+        fputs("\t\tif ( ! __TavoCreateObjectRemote( remoteMachine, remoteUser, remotePwd, remoteDomain, new Object[]{ this", f);
+        for (CInterfaceEntry* entry : interfaces) fprintf(f, ", _intf%s", entry->javaName.c_str());
+        fputs(" }))\n", f);
+        fprintf(f, "\t\t\tthrow new brivel.TavoException( \"Object creation failed for COM object \\\"%s\\\" on \\\"\" + remoteMachine + \"\\\"\" );\n", cls);
+        fputs("\t}\n\n\t/** Remote constructor without authentication.\n", f);
+        fprintf(f, "\t  * Create %s object on remote machine.\n", kind);
+        fputs("\t  * Use this version if authentication is not required.\n\t  */\n", f);
+        fprintf(f, "\tpublic %s( String remoteMachine ) throws brivel.TavoException\n\t{\n", cls);
+        fputs("\t\tthis( remoteMachine, null, null, null );\n\t}\n\n", f);
+    }
     fputs("\t// Constuctor for internal Brivel Usage only\n", f);
     fprintf(f, "\tprivate %s( java.lang.ref.Reference ref ) {}\n\n", cls);
     if (coclass->isControl)
@@ -141,6 +157,8 @@ bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
           f);
     if (!coclass->eventInterfaces.empty()) fputs("\tprivate native Object[] __RemoteEventAdd( String interfaceStr );\n", f);
     fputs("\n", f);
+    if (m_remoteConstructors)
+        fputs("\tprivate native boolean __TavoCreateObjectRemote( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain, Object[] interfaceList ) throws brivel.TavoException;\n\n", f);
     for (CInterfaceEntry* entry : interfaces) fprintf(f, "\t%s _intf%s;\n", entry->javaName.c_str(), entry->javaName.c_str());
     fputs("\n", f);
     fputs("\tstatic {\n", f);
@@ -183,7 +201,59 @@ bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
     fputs("\tif ( brivelCheckFatalError( env )) return 0;\n\tif ( FAILED( ret )) {\n\t\tbrivelThrowComExceptionObject( env, ret, 0 );\n"
           "\t\treturn 0;\n\t}\n\tenv->SetIntField( thisObj, brivelGetComId(), (jint) pUnk );\n\treturn 1;\n}\n\n",
           c);
+    if (m_remoteConstructors) WriteRemoteCreation(coclass, interfaces);
     return true;
+}
+
+// Declares `target`, a zero-terminated copy of the Java string `javaName`
+// (Java's characters carry no terminator); null when the string is null.
+static void WriteTerminatedCopy(FILE* c, const char* target, const char* javaName) {
+    fprintf(c, "\tWCHAR * %s = 0;\n", target);
+    fprintf(c, "\tif ( %s != NULL ) {\n", javaName);
+    fprintf(c, "\t\tjsize length = env->GetStringLength( %s );\n", javaName);
+    fprintf(c, "\t\t%s = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));\n", target);
+    fprintf(c, "\t\tif ( %s != 0 ) {\n", target);
+    fprintf(c, "\t\t\tenv->GetStringRegion( %s, 0, length, (jchar *) %s );\n", javaName, target);
+    fprintf(c, "\t\t\t%s[length] = 0;\n", target);
+    fputs("\t\t}\n\t}\n", c);
+}
+
+// The IID list and the native that create a coclass's object on another
+// machine. The list and the Java side name the same interfaces, the ones
+// the class has fields for.
+void CBridgeGenerator::WriteRemoteCreation(CCoclassEntry* coclass, const std::vector<CInterfaceEntry*>& interfaces) {
+    FILE* c = m_jniFile;
+    const char* cls = coclass->javaName;
+    int list = ++m_remoteIidLists;
+    fprintf(c, "// Remote interface IID list for %s\n", cls);
+    fprintf(c, "const IID * remoteIidList%d[] = { &IID_IUnknown", list);
+    for (CInterfaceEntry* entry : interfaces) fprintf(c, ", &IID_ITavo%s", entry->javaName.c_str());
+    fputs(" };\n\n", c);
+    CString mangled;
+    JniMangleName(mangled, coclass->javaName);
+    fprintf(c, "// Remote object creation for %s\n", cls);
+    fprintf(c, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoCreateObjectRemote\n",
+            QualifiedName(m_jniPackage, mangled, '_').c_str());
+    fputs("\t(JNIEnv * env, jobject thisObj, jstring remote, jstring user, jstring pwd, jstring domain, jobjectArray interfaceList )\n"
+          "{\n\tHRESULT ret;\n\tIUnknown * pUnk;\n\tbrivelInitThread( env );\n"
+          "\tif ( remote == NULL ) {\n"
+          "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"RemoteMachine name is null\" );\n"
+          "\t\treturn 0;\n\t}\n",
+          c);
+    WriteTerminatedCopy(c, "machineName", "remote");
+    WriteTerminatedCopy(c, "userName", "user");
+    WriteTerminatedCopy(c, "pwdStr", "pwd");
+    WriteTerminatedCopy(c, "domainStr", "domain");
+    fputs("\tif ( machineName == 0 || ( user != NULL && userName == 0 ) || ( pwd != NULL && pwdStr == 0 ) || ( domain != NULL && domainStr == 0 ))\n"
+          "\t\tret = E_OUTOFMEMORY;\n\telse\n",
+          c);
+    fprintf(c, "\t\tret = brivelCreateInstanceRemote( env, &IID_ITavo%s, (LPCWSTR) machineName, (LPCWSTR) userName, "
+               "(LPCWSTR) pwdStr, (LPCWSTR) domainStr, %d, interfaceList, remoteIidList%d );\n",
+            cls, static_cast<int>(interfaces.size()) + 1, list);
+    fputs("\tfree( machineName );\n\tfree( userName );\n\tfree( pwdStr );\n\tfree( domainStr );\n"
+          "\tif ( brivelCheckFatalError( env )) return 0;\n\tif ( FAILED( ret )) {\n"
+          "\t\tbrivelThrowComExceptionObject( env, ret, 0 );\n\t\treturn 0;\n\t}\n\treturn 1;\n}\n\n",
+          c);
 }
 
 bool CBridgeGenerator::WriteInterfaceClass(CInterfaceEntry* entry) {
@@ -206,8 +276,17 @@ bool CBridgeGenerator::WriteInterfaceClass(CInterfaceEntry* entry) {
               f);
         fprintf(f, "public class %s extends brivel.TavoObject {\n\n", cls);
         {
-            CMethodWrapperWriter writer(this, entry->info, cls, f, nullptr, m_jniFile);
+            // With the virtual-table preference a dual interface is written
+            // from its vtable description: every function takes the
+            // virtual-call path.
+            ITypeInfo* vtblInfo = nullptr;
+            HREFTYPE ref = 0;
+            if (m_dualInterfacePreference == 1 &&
+                SUCCEEDED(entry->info->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref)))
+                entry->info->GetRefTypeInfo(ref, &vtblInfo);
+            CMethodWrapperWriter writer(this, vtblInfo ? vtblInfo : entry->info, cls, f, nullptr, m_jniFile);
             writer.WriteAll();
+            if (vtblInfo) vtblInfo->Release();
         }
         fputs("\n\n\t// Implementation\n\t//\n\n\t/** Constructors for internal Brivel Usage only\n"
               "\t  * DO NOT attempt to construct this object!  It is retrieved from other objects.\n\t  */\n",

@@ -201,40 +201,78 @@ void CLpstrTypeMapper::WriteClassLiteral(FILE* javaFile) { fprintf(javaFile, "St
 void CLpstrTypeMapper::WriteBoxing(FILE* javaFile, const char* expression) { fprintf(javaFile, "%s", expression); }
 void CLpstrTypeMapper::GetVtblParamType(CString& text) { text = m_lpstrByRef ? "LPSTR *" : "LPSTR"; }
 
+// ANSI text crosses to Java through UTF-16 (the system code page on one
+// side, a Java string on the other), so that characters beyond ASCII keep
+// their meaning; modified UTF-8 would misread them.
+
+// Declares `target` and fills it with a copy of the Java string `javaExpr` in
+// the system code page, zero-terminated and allocated with malloc; a null Java
+// string gives a null LPSTR.
+static void WriteJstringToAnsi(FILE* file, const char* target, const char* javaExpr) {
+    fprintf(file, "\tLPSTR %s = 0;\n", target);
+    fprintf(file, "\tif ( %s != 0 ) {\n", javaExpr);
+    fprintf(file, "\t\tjsize wideCount = env->GetStringLength( (jstring)%s );\n", javaExpr);
+    fprintf(file, "\t\tconst jchar * wide = env->GetStringChars( (jstring)%s, NULL );\n", javaExpr);
+    fprintf(file, "\t\tint ansiCount = wide == 0 || wideCount == 0 ? 0 : "
+                  "WideCharToMultiByte( CP_ACP, 0, (LPCWSTR) wide, wideCount, NULL, 0, NULL, NULL );\n");
+    fprintf(file, "\t\t%s = (LPSTR) malloc( ansiCount + 1 );\n", target);
+    fprintf(file, "\t\tif ( %s != 0 ) {\n", target);
+    fprintf(file, "\t\t\tif ( ansiCount > 0 ) WideCharToMultiByte( CP_ACP, 0, (LPCWSTR) wide, wideCount, %s, "
+                  "ansiCount, NULL, NULL );\n", target);
+    fprintf(file, "\t\t\t%s[ansiCount] = 0;\n", target);
+    fprintf(file, "\t\t}\n");
+    fprintf(file, "\t\tif ( wide != 0 ) env->ReleaseStringChars( (jstring)%s, wide );\n", javaExpr);
+    fprintf(file, "\t}\n");
+}
+
+// Declares the jstring `target` holding the ANSI text `ansiExpr` (0 when the
+// text is a null pointer).
+static void WriteAnsiToJstring(FILE* file, const char* target, const char* ansiExpr) {
+    fprintf(file, "\tjstring %s = 0;\n", target);
+    fprintf(file, "\tif ( %s != 0 ) {\n", ansiExpr);
+    fprintf(file, "\t\tint wideCount = MultiByteToWideChar( CP_ACP, 0, %s, -1, NULL, 0 );\n", ansiExpr);
+    fprintf(file, "\t\tWCHAR * wide = wideCount > 0 ? (WCHAR *) malloc( wideCount * sizeof( WCHAR )) : 0;\n");
+    fprintf(file, "\t\tif ( wide != 0 && MultiByteToWideChar( CP_ACP, 0, %s, -1, wide, wideCount ) == wideCount )\n",
+            ansiExpr);
+    fprintf(file, "\t\t\t%s = env->NewString( (const jchar *) wide, wideCount - 1 );\n", target);
+    fprintf(file, "\t\tfree( wide );\n");
+    fprintf(file, "\t}\n");
+}
+
 void CLpstrTypeMapper::EmitInvokeReturn(FILE* file) {
-    fprintf(file, "\tjstring retstr = env->NewStringUTF( (const char *) V_BYREF( &ret ));\n");
+    WriteAnsiToJstring(file, "retstr", "(LPCSTR) V_BYREF( &ret )");
     fprintf(file, "\tVariantClear( &ret );\n");
     fprintf(file, "\treturn retstr;\n");
 }
-
-// A null Java string is passed as a null LPSTR. By reference the callee may
-// replace the pointer, so the Java characters are released through a copy
-// of the pointer taken before the call.
 void CLpstrTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* x, FILE* file, bool) {
-    fprintf(file, "\tLPSTR lpstr__%d = %s == 0 ? 0 : (LPSTR) env->GetStringUTFChars((jstring)%s,NULL);\n", n, x, x);
-    if (m_lpstrByRef) fprintf(file, "\tconst char * lpstrIn__%d = lpstr__%d;\n", n, n);
+    CString target;
+    target.Format("lpstr__%d", n);
+    WriteJstringToAnsi(file, target, x);
+    if (m_lpstrByRef) fprintf(file, "\tLPSTR lpstrIn__%d = lpstr__%d;\n", n, n);
 }
-
 void CLpstrTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_lpstrByRef ? "&lpstr__%d" : "lpstr__%d", n);
 }
-
+// Who owns text a callee stores in place of ours is not known: it is copied
+// and left alone.
 void CLpstrTypeMapper::EmitVtblOutCopy(int n, int, FILE* file) {
-    fprintf(file, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, env->NewStringUTF( lpstr__%d ));\n", n, n);
+    CString target, source;
+    target.Format("lpstrOut__%d", n);
+    source.Format("lpstr__%d", n);
+    WriteAnsiToJstring(file, target, source);
+    fprintf(file, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, lpstrOut__%d );\n", n, n);
 }
-
-void CLpstrTypeMapper::EmitVtblCleanup(int n, const char* x, FILE* file) {
+void CLpstrTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
     if (m_lpstrByRef)
-        fprintf(file, "\tif ( lpstrIn__%d != 0 ) env->ReleaseStringUTFChars((jstring)%s,lpstrIn__%d );\n", n, x, n);
+        fprintf(file, "\tfree( lpstrIn__%d );\n", n);
     else
-        fprintf(file, "\tif ( lpstr__%d != 0 ) env->ReleaseStringUTFChars((jstring)%s,lpstr__%d );\n", n, x, n);
+        fprintf(file, "\tfree( lpstr__%d );\n", n);
 }
-
 void CLpstrTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tLPSTR retVal;\n"); }
 void CLpstrTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 
 void CLpstrTypeMapper::EmitVtblReturn(FILE* file) {
-    fprintf(file, "\tjstring retStr = (jstring) env->NewStringUTF( retVal );\n");
+    WriteAnsiToJstring(file, "retStr", "retVal");
     fprintf(file, "\t/* free( retStr ); No clue what the LPSTR-using COM author wants, 'free', 'delete' or leave it alone! */\n");
     fprintf(file, "\treturn retStr;\n");
 }

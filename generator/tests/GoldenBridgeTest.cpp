@@ -44,18 +44,10 @@ std::map<std::string, std::string> ReadTree(const fs::path& root) {
     return files;
 }
 
-}  // namespace
-
-TEST_F(ComTest, GoldenBridgeOfTheFixtureLibrary) {
-    const char* out = "C:\\bridge-golden";
-    fs::remove_all(out);
-    GoldenJob job;
-    job.SetOptions(FixturePath("Bridge.tlb").c_str(), out, "test.bridge", "C:\\lib\\JBridge.dll");
-    ASSERT_TRUE(job.Generate());
-    job.FinishJob(true);
-    EXPECT_TRUE(job.messages.empty());
+// Compares the written folder `out` with the expected files under `golden`
+// (or rewrites them when asked).
+void CompareWithGolden(const char* out, const fs::path& golden) {
     std::map<std::string, std::string> written = ReadTree(out);
-    fs::path golden = BRIVEL_GOLDEN;
     if (std::getenv("BRIVEL_UPDATE_GOLDEN")) {
         fs::remove_all(golden);
         for (const auto& file : written) {
@@ -74,4 +66,34 @@ TEST_F(ComTest, GoldenBridgeOfTheFixtureLibrary) {
         if (found == written.end()) continue;
         EXPECT_EQ(found->second, file.second);
     }
+}
+
+}  // namespace
+
+TEST_F(ComTest, GoldenBridgeOfTheFixtureLibrary) {
+    const char* out = "C:\\bridge-golden";
+    fs::remove_all(out);
+    GoldenJob job;
+    job.SetOptions(FixturePath("Bridge.tlb").c_str(), out, "test.bridge", "C:\\lib\\JBridge.dll");
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_TRUE(job.messages.empty());
+    CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "bridge");
+}
+
+// The same with the job's options set: default constructors create with
+// server-only options, remote constructors create through DCOM, and the dual interface is called through its virtual
+// table (the LPSTR method among the others).
+TEST_F(ComTest, GoldenBridgeWithTheJobsOptions) {
+    const char* out = "C:\\options-golden";
+    fs::remove_all(out);
+    GoldenJob job;
+    job.SetOptions(FixturePath("Options.tlb").c_str(), out, "test.options", "C:\\lib\\JOptions.dll");
+    job.SetServerOnlyCreation(true);
+    job.SetDualInterfacePreference(1);
+    job.SetRemoteConstructors(true);
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_TRUE(job.messages.empty());
+    CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "options");
 }

@@ -192,33 +192,75 @@ TEST(StringMappers, LpstrOnlyOnVirtualCalls) {
     EXPECT_TRUE(g_lpstrMapper.IsVirtualCallOnly());
     EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.WriteClassLiteral(f); g_lpstrMapper.WriteBoxing(f, " x"); }),
               "String.class x");
-    // A null Java string passes a null LPSTR instead of crashing in the VM.
+    // Text crosses through UTF-16 in the system code page, not modified
+    // UTF-8, into a terminated copy of its own; a null Java string passes a
+    // null LPSTR instead of crashing in the VM.
+    const std::string toAnsi1 =
+        "\tLPSTR lpstr__1 = 0;\n"
+        "\tif ( arg1 != 0 ) {\n"
+        "\t\tjsize wideCount = env->GetStringLength( (jstring)arg1 );\n"
+        "\t\tconst jchar * wide = env->GetStringChars( (jstring)arg1, NULL );\n"
+        "\t\tint ansiCount = wide == 0 || wideCount == 0 ? 0 : WideCharToMultiByte( CP_ACP, 0, (LPCWSTR) wide, "
+        "wideCount, NULL, 0, NULL, NULL );\n"
+        "\t\tlpstr__1 = (LPSTR) malloc( ansiCount + 1 );\n"
+        "\t\tif ( lpstr__1 != 0 ) {\n"
+        "\t\t\tif ( ansiCount > 0 ) WideCharToMultiByte( CP_ACP, 0, (LPCWSTR) wide, wideCount, lpstr__1, ansiCount, "
+        "NULL, NULL );\n"
+        "\t\t\tlpstr__1[ansiCount] = 0;\n"
+        "\t\t}\n"
+        "\t\tif ( wide != 0 ) env->ReleaseStringChars( (jstring)arg1, wide );\n"
+        "\t}\n";
     EXPECT_EQ(Written([](FILE* f) {
                   g_lpstrMapper.EmitVtblArgumentSetup(1, false, "arg1", f, true);
                   g_lpstrMapper.EmitVtblCleanup(1, "arg1", f);
               }),
-              "\tLPSTR lpstr__1 = arg1 == 0 ? 0 : (LPSTR) env->GetStringUTFChars((jstring)arg1,NULL);\n"
-              "\tif ( lpstr__1 != 0 ) env->ReleaseStringUTFChars((jstring)arg1,lpstr__1 );\n");
-    // By reference the callee may store another pointer: the Java characters
-    // are released through the one handed in.
+              toAnsi1 + "\tfree( lpstr__1 );\n");
+    // By reference the callee may store another pointer: our copy is freed
+    // through the one handed in, the callee's text is copied to Java.
+    std::string toAnsiS = toAnsi1;
+    for (size_t at; (at = toAnsiS.find("arg1")) != std::string::npos;) toAnsiS.replace(at, 4, "s");
     EXPECT_EQ(Written([](FILE* f) {
                   g_lpstrRefMapper.EmitVtblArgumentSetup(1, false, "s", f, true);
                   g_lpstrRefMapper.EmitVtblOutCopy(1, 0, f);
                   g_lpstrRefMapper.EmitVtblCleanup(1, "s", f);
               }),
-              "\tLPSTR lpstr__1 = s == 0 ? 0 : (LPSTR) env->GetStringUTFChars((jstring)s,NULL);\n"
-              "\tconst char * lpstrIn__1 = lpstr__1;\n"
-              "\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, env->NewStringUTF( lpstr__1 ));\n"
-              "\tif ( lpstrIn__1 != 0 ) env->ReleaseStringUTFChars((jstring)s,lpstrIn__1 );\n");
+              toAnsiS +
+                  "\tLPSTR lpstrIn__1 = lpstr__1;\n"
+                  "\tjstring lpstrOut__1 = 0;\n"
+                  "\tif ( lpstr__1 != 0 ) {\n"
+                  "\t\tint wideCount = MultiByteToWideChar( CP_ACP, 0, lpstr__1, -1, NULL, 0 );\n"
+                  "\t\tWCHAR * wide = wideCount > 0 ? (WCHAR *) malloc( wideCount * sizeof( WCHAR )) : 0;\n"
+                  "\t\tif ( wide != 0 && MultiByteToWideChar( CP_ACP, 0, lpstr__1, -1, wide, wideCount ) == "
+                  "wideCount )\n"
+                  "\t\t\tlpstrOut__1 = env->NewString( (const jchar *) wide, wideCount - 1 );\n"
+                  "\t\tfree( wide );\n"
+                  "\t}\n"
+                  "\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, lpstrOut__1 );\n"
+                  "\tfree( lpstrIn__1 );\n");
     EXPECT_EQ(Text([](CString& t) { g_lpstrRefMapper.GetVtblArgumentExpr(1, 0, t); }), "&lpstr__1");
     EXPECT_EQ(Text([](CString& t) { g_lpstrRefMapper.GetVtblReturnType(t); }), "LPSTR *");
     EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.EmitVtblReturnDecl(f); g_lpstrMapper.EmitVtblReturn(f); }),
               "\tLPSTR retVal;\n"
-              "\tjstring retStr = (jstring) env->NewStringUTF( retVal );\n"
+              "\tjstring retStr = 0;\n"
+              "\tif ( retVal != 0 ) {\n"
+              "\t\tint wideCount = MultiByteToWideChar( CP_ACP, 0, retVal, -1, NULL, 0 );\n"
+              "\t\tWCHAR * wide = wideCount > 0 ? (WCHAR *) malloc( wideCount * sizeof( WCHAR )) : 0;\n"
+              "\t\tif ( wide != 0 && MultiByteToWideChar( CP_ACP, 0, retVal, -1, wide, wideCount ) == wideCount )\n"
+              "\t\t\tretStr = env->NewString( (const jchar *) wide, wideCount - 1 );\n"
+              "\t\tfree( wide );\n"
+              "\t}\n"
               "\t/* free( retStr ); No clue what the LPSTR-using COM author wants, 'free', 'delete' or leave it alone! */\n"
               "\treturn retStr;\n");
     EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.EmitInvokeReturn(f); }),
-              "\tjstring retstr = env->NewStringUTF( (const char *) V_BYREF( &ret ));\n"
+              "\tjstring retstr = 0;\n"
+              "\tif ( (LPCSTR) V_BYREF( &ret ) != 0 ) {\n"
+              "\t\tint wideCount = MultiByteToWideChar( CP_ACP, 0, (LPCSTR) V_BYREF( &ret ), -1, NULL, 0 );\n"
+              "\t\tWCHAR * wide = wideCount > 0 ? (WCHAR *) malloc( wideCount * sizeof( WCHAR )) : 0;\n"
+              "\t\tif ( wide != 0 && MultiByteToWideChar( CP_ACP, 0, (LPCSTR) V_BYREF( &ret ), -1, wide, wideCount ) "
+              "== wideCount )\n"
+              "\t\t\tretstr = env->NewString( (const jchar *) wide, wideCount - 1 );\n"
+              "\t\tfree( wide );\n"
+              "\t}\n"
               "\tVariantClear( &ret );\n"
               "\treturn retstr;\n");
 }

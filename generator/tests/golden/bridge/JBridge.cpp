@@ -1399,14 +1399,25 @@ extern "C" JNIEXPORT jint JNICALL Java_test_bridge_IWidget_Ansi__Ljava_lang_Stri
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	LPSTR lpstr__0 = arg0 == 0 ? 0 : (LPSTR) env->GetStringUTFChars((jstring)arg0,NULL);
+	LPSTR lpstr__0 = 0;
+	if ( arg0 != 0 ) {
+		jsize wideCount = env->GetStringLength( (jstring)arg0 );
+		const jchar * wide = env->GetStringChars( (jstring)arg0, NULL );
+		int ansiCount = wide == 0 || wideCount == 0 ? 0 : WideCharToMultiByte( CP_ACP, 0, (LPCWSTR) wide, wideCount, NULL, 0, NULL, NULL );
+		lpstr__0 = (LPSTR) malloc( ansiCount + 1 );
+		if ( lpstr__0 != 0 ) {
+			if ( ansiCount > 0 ) WideCharToMultiByte( CP_ACP, 0, (LPCWSTR) wide, wideCount, lpstr__0, ansiCount, NULL, NULL );
+			lpstr__0[ansiCount] = 0;
+		}
+		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
+	}
 	jint retVal;
 	hr = brivelVtableInvoker( env, vThunk_1, pUnk,lpstr__0,&retVal);
 	if ( brivelCheckFatalError( env )) {
-		if ( lpstr__0 != 0 ) env->ReleaseStringUTFChars((jstring)arg0,lpstr__0 );
+		free( lpstr__0 );
 		return 0;
 	}
-	if ( lpstr__0 != 0 ) env->ReleaseStringUTFChars((jstring)arg0,lpstr__0 );
+	free( lpstr__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;

@@ -1,0 +1,483 @@
+// File: C:\options-golden\JOptions.cpp
+// Generated: Fri Jan 01 00:00:00 2010
+// This file has been automatically generated
+// by Brivel.  It provides the JNI interface for
+// the generated Java classes.
+
+#include <stdio.h>
+#include <windows.h>
+#include <objbase.h>
+#include <ole2.h>
+#include <olectl.h>
+#include <jni.h>
+#include <malloc.h>
+
+#include <stdarg.h>
+
+#ifdef __GNUC__
+#define V_INT V_I4
+#define V_INTREF V_I4REF
+#define V_RECORDINFO(X) ((X)->pRecInfo)
+#define V_RECORD(X)     ((X)->pvRecord)
+#undef V_BOOL
+#define V_BOOL(X) V_UNION(X,boolVal)
+#define V_UINT V_I4
+#define V_UI4 V_I4
+#define V_UINTREF V_I4REF
+#define V_UI4REF V_I4REF
+#define V_UI2 V_I2
+#define V_UI2REF V_I2REF
+#endif
+
+#ifndef VT_I8
+#define VT_I8 20
+#endif
+
+#ifndef V_I8
+#define V_I8(X) (X)->cyVal.int64
+#endif
+
+#ifndef V_I8REF
+#define V_I8REF(X) (&((X)->pcyVal->int64))
+#endif
+
+typedef HRESULT  (STDMETHODCALLTYPE *  _VtblFunc)(void *);
+typedef HRESULT (* _ThunkFunc)(IUnknown * pUnk, va_list ap);
+
+// External declarations
+extern "C" __declspec(dllimport) int brivelInitDLL18( int initType );
+extern "C" __declspec(dllimport) void brivelInitThread( JNIEnv * env );
+extern "C" __declspec(dllimport) jfieldID brivelGetComId();
+extern "C" __declspec(dllimport) jfieldID brivelGetEventId();
+extern "C" __declspec(dllimport) JNIEnv * brivelGetJniEnv();
+extern "C" __declspec(dllimport) jmethodID brivelGetComCtorId();
+extern "C" __declspec(dllimport) jclass brivelGetComBaseClass();
+extern "C" __declspec(dllimport) jfieldID brivelGetVariantData();
+extern "C" __declspec(dllimport) jmethodID brivelGetVariantCtorId();
+extern "C" __declspec(dllimport) jclass brivelGetComVariantClass();
+extern "C" __declspec(dllimport) BSTR brivelJstringToBstr( JNIEnv * env, jstring jstr );
+extern "C" __declspec(dllimport) jstring brivelBstrToJstr( JNIEnv * env, BSTR bstring );
+extern "C" __declspec(dllimport) void brivelJstringToGuid( JNIEnv * env, jstring jstr, GUID & guid );
+extern "C" __declspec(dllimport) jstring brivelGuidToJstr( JNIEnv * env, GUID & guid );
+extern "C" __declspec(dllimport) HRESULT brivelCreateInstance( JNIEnv * env, const CLSID * clsid, IUnknown ** pUnk );
+extern "C" __declspec(dllimport) HRESULT brivelCreateInstanceRemote( JNIEnv * env, const CLSID * clsid, LPCWSTR remoteName, LPCWSTR remoteUser, LPCWSTR remotePwd, LPCWSTR remoteDomain, int count, jobjectArray objList, const IID ** remoteIidList );
+extern "C" __declspec(dllimport) HRESULT brivelInvokeHelper( JNIEnv * env, IDispatch * pDisp, DISPID dispid, DISPPARAMS * params, WORD wFlags, EXCEPINFO * excepInfo, unsigned int * argErr, VARIANT * ret );
+extern "C" __declspec(dllimport) HRESULT brivelQueryInterface( JNIEnv * env, IUnknown * pUnk, const IID * pIid, void ** result );
+extern "C" __declspec(dllimport) jarray brivelSafeArrayToJArray( JNIEnv * env, SAFEARRAY * sa, VARTYPE vt );
+extern "C" __declspec(dllimport) SAFEARRAY * brivelJArrayToSafeArray( JNIEnv * env, jarray ja, VARTYPE vt );
+extern "C" __declspec(dllimport) int brivelCopySafeArrayToJarray( JNIEnv * env, SAFEARRAY * sa, jarray ja, VARTYPE vt );
+extern "C" __declspec(dllimport) jclass brivelFindClass( JNIEnv * env, const char * clsname );
+extern "C" __declspec(dllimport) jobject brivelUnknownToJobject( JNIEnv * env, IUnknown * pUnk );
+extern "C" __declspec(dllimport) jobject brivelBestUnknownToJobject( JNIEnv * env, IUnknown * pUnk, void * iidMap, int n );
+extern "C" __declspec(dllimport) jobject brivelIntToEnumeratedObject( JNIEnv * env, int ival, const char * classname );
+extern "C" __declspec(dllimport) jint brivelEnumeratedObjectToInt( JNIEnv * env, jobject obj );
+extern "C" __declspec(dllimport) jobject brivelUnknownToInterfaceObject( JNIEnv * env, IUnknown * pUnk, const char * classname );
+extern "C" __declspec(dllimport) jobject brivelVariantObject( JNIEnv * env, VARIANT * variant );
+extern "C" __declspec(dllimport) VARIANT * brivelGetTavoVariant( JNIEnv * env, jobject obj );
+extern "C" __declspec(dllimport) void brivelThrowComExceptionObject( JNIEnv * env, HRESULT hr, EXCEPINFO * excepInfo );
+extern "C" __declspec(dllimport) void brivelJdateToFiletime( JNIEnv * env, FILETIME * ft, jobject date );
+extern "C" __declspec(dllimport) DATE brivelJdateToDate( JNIEnv * env, jobject date );
+extern "C" __declspec(dllimport) jobject brivelDateToJobject( JNIEnv * env, DATE date );
+extern "C" __declspec(dllimport) jobject brivelFiletimeToJobject( JNIEnv * env, FILETIME * ft );
+extern "C" __declspec(dllimport) void * brivelJObjectToComRecord( JNIEnv * env, jobject obj, void * lisPtr, const GUID * recordGuid, void * rsPtr, int count, bool * err, IRecordInfo ** iri, jfieldID fieldIds[], bool outOnly );
+extern "C" __declspec(dllimport) void brivelCopyComRecordToJObject( JNIEnv * env, void * rec, jobject obj, void * rsPtr, int count, IRecordInfo * iri, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) void brivelDirectCopyComRecordToJObject( JNIEnv * env, unsigned char * rec, jobject obj, int count, void * rsPtr, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) void * brivelDirectCopyJObjectToComRecord( JNIEnv * env, jobject obj, unsigned char * rec, int count, void * rsPtr, jfieldID fieldIds[], bool * err );
+extern "C" __declspec(dllimport) void brivelProcessEnumeration( JNIEnv * env, jobject thisObj, jobject receiver, int memid, int funckind );
+extern "C" __declspec(dllimport) void brivelThrowFatalError( JNIEnv * env );
+extern "C" __declspec(dllimport) bool brivelCheckFatalError( JNIEnv * env );
+extern "C" __declspec(dllexport) void brivelInitEventThread( JNIEnv * env );
+extern "C" __declspec(dllimport) HRESULT brivelGetActiveInstance( JNIEnv * env, const CLSID * clsid, IUnknown ** pUnk );
+extern "C" __declspec(dllimport) void * brivelMiscFunc4( void * arg1, void * arg2, void * arg3, void * arg4 );
+extern "C" __declspec(dllimport) HRESULT brivelVtableInvoker( JNIEnv * env, _ThunkFunc thunkFunc, IUnknown * pUnk, ... );
+extern "C" __declspec(dllimport) int brivelRegisterRecordTypes( void * lib, void * map, int count );
+extern "C" __declspec(dllimport) void brivelIidMapTypes( void * map, int count );
+extern "C" __declspec(dllimport) void brivelClearRecordData( JNIEnv * env, void * rec, IRecordInfo * iri );
+extern "C" __declspec(dllimport) jobject brivelComRecordToJobject( JNIEnv * env, void * rec, const char * classname, void * lisPtr, const GUID * recordGuid, void * rsPtr, int count, bool * err, jfieldID fieldIds[], IRecordInfo * iri, bool destroy );
+extern "C" __declspec(dllimport) jobject brivelDirectComRecordToJobject( JNIEnv * env, unsigned char * rec, const char * classname, void * rsPtr, int count, bool * err, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) SAFEARRAY * brivelJArrayToSafeArrayRecord( JNIEnv * env, jobjectArray ja, void * lisPtr, const GUID * recordGuid, void * rsPtr, int count, bool * err, IRecordInfo ** iri, jfieldID fieldIds[], bool outOnly );
+extern "C" __declspec(dllimport) jobjectArray brivelCopySafeArrayToJArrayRecord( JNIEnv * env, bool allocate, SAFEARRAY * sa, jobjectArray jarray, jclass cls, const char * classname, bool * err, void * rsPtr, int count, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) jobjectArray brivelSafeArrayToJArrayRecord( JNIEnv * env, SAFEARRAY * sa, bool * err, const char * classname, void * rsPtr, int count, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) void brivelClearDirectRecord( void * rsPtr, int count, unsigned char * rec );
+extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoObject__1_1TavoAdvise(JNIEnv * env, jobject tgt, jobject listener);
+extern "C" __declspec(dllexport) int OnServerSideEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, jstring interfaceName, int numArgs, int reply, const char * repType, const char * eventFn,  ... );
+extern "C" __declspec(dllexport) bool CheckServerSideEvents(JNIEnv * brivelJniEnv);
+extern "C" __declspec(dllexport) SAFEARRAY * brivelArrayObjToSafeArray( JNIEnv * env, VARTYPE vt, jobject arrayObj, const char * arraySig );
+extern "C" __declspec(dllexport) void brivelCopySafeArrayToArrayObj( JNIEnv * env, VARTYPE vt, SAFEARRAY * sa, jobject arrayObj, const char * arraySig );
+extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
+
+
+// Type Library GUID
+const GUID IID_LibId = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x1 }};
+// IIDs used in type library
+
+IID IID_ITavoGadget = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
+IID IID_ITavoGizmo = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x41 }};
+IID IID_ITavoIGadget = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
+const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
+
+struct {
+	const GUID * libGuid;
+	ULONG verMajor;
+	ULONG verMinor;
+} libDescriptionStruct = { &IID_LibId, 1, 0 };
+
+struct {
+	const IID * iid;
+	const char * className;
+} brivelIIDMap[] = {
+	{ &IID_ITavoIGadget, "test/options/IGadget" },
+};
+
+struct {
+	VARTYPE vt;
+	int offset;
+	const wchar_t * comFieldName;
+	const char * javaFieldName;
+	const char * javaSig;
+	const char * javaClassName;
+	void * extraData;
+} brivelRecordDetails[] = {
+	{ 0 }
+};
+
+struct {
+	const IID * structIID;
+	int size;
+	const char * className;
+	void * fieldDetailStart;
+	int fieldCount;
+} recordIidMap[] = {
+	{ 0, 0, 0, 0 }
+};
+
+// DLL initialization/termination
+
+extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved)
+{
+	if ( dwReason == DLL_PROCESS_ATTACH ) {
+		brivelInitDLL18( 1 );
+		brivelIidMapTypes( brivelIIDMap, 1 );
+	} else if ( dwReason == DLL_THREAD_ATTACH ) {
+		brivelInitThread( NULL );
+	}
+	return 1;
+}
+
+
+
+// JNI implementations
+
+// GUID for class Gadget
+extern "C" JNIEXPORT jstring JNICALL Java_test_options_Gadget__1_1TavoGetGUID
+	(JNIEnv * env, jclass thisCls )
+{
+	return env->NewStringUTF( "{6B2C0100-0000-4000-8000-000000000040}" );
+}
+
+// Object creation for Gadget
+extern "C" JNIEXPORT jobject JNICALL Java_test_options_Gadget__1_1TavoNewObj
+	(JNIEnv * env, jobject thisObj, jclass cls)
+{
+	jmethodID ctorMethod = env->GetMethodID(cls, "<init>", "()V" );
+	if ( env->ExceptionOccurred()) {
+		env->ExceptionClear();
+		return env->AllocObject( cls );
+	}
+	return env->NewObject( cls, ctorMethod );
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gadget__1_1TavoCreateObject
+	(JNIEnv * env, jobject thisObj, jboolean find, jboolean serverOnlyOptions )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( find )
+		ret = brivelGetActiveInstance( env, &IID_ITavoGadget, &pUnk );
+	else if ( serverOnlyOptions )
+		ret = (HRESULT) brivelMiscFunc4( (void *) env, (void *) &IID_ITavoGadget, (void *) &pUnk, NULL );
+	else
+		ret = brivelCreateInstance( env, &IID_ITavoGadget, &pUnk );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pUnk );
+	return 1;
+}
+
+// Remote interface IID list for Gadget
+const IID * remoteIidList1[] = { &IID_IUnknown, &IID_ITavoIGadget };
+
+// Remote object creation for Gadget
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gadget__1_1TavoCreateObjectRemote
+	(JNIEnv * env, jobject thisObj, jstring remote, jstring user, jstring pwd, jstring domain, jobjectArray interfaceList )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( remote == NULL ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "RemoteMachine name is null" );
+		return 0;
+	}
+	WCHAR * machineName = 0;
+	if ( remote != NULL ) {
+		jsize length = env->GetStringLength( remote );
+		machineName = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( machineName != 0 ) {
+			env->GetStringRegion( remote, 0, length, (jchar *) machineName );
+			machineName[length] = 0;
+		}
+	}
+	WCHAR * userName = 0;
+	if ( user != NULL ) {
+		jsize length = env->GetStringLength( user );
+		userName = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( userName != 0 ) {
+			env->GetStringRegion( user, 0, length, (jchar *) userName );
+			userName[length] = 0;
+		}
+	}
+	WCHAR * pwdStr = 0;
+	if ( pwd != NULL ) {
+		jsize length = env->GetStringLength( pwd );
+		pwdStr = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( pwdStr != 0 ) {
+			env->GetStringRegion( pwd, 0, length, (jchar *) pwdStr );
+			pwdStr[length] = 0;
+		}
+	}
+	WCHAR * domainStr = 0;
+	if ( domain != NULL ) {
+		jsize length = env->GetStringLength( domain );
+		domainStr = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( domainStr != 0 ) {
+			env->GetStringRegion( domain, 0, length, (jchar *) domainStr );
+			domainStr[length] = 0;
+		}
+	}
+	if ( machineName == 0 || ( user != NULL && userName == 0 ) || ( pwd != NULL && pwdStr == 0 ) || ( domain != NULL && domainStr == 0 ))
+		ret = E_OUTOFMEMORY;
+	else
+		ret = brivelCreateInstanceRemote( env, &IID_ITavoGadget, (LPCWSTR) machineName, (LPCWSTR) userName, (LPCWSTR) pwdStr, (LPCWSTR) domainStr, 2, interfaceList, remoteIidList1 );
+	free( machineName );
+	free( userName );
+	free( pwdStr );
+	free( domainStr );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	return 1;
+}
+
+// GUID for class Gizmo
+extern "C" JNIEXPORT jstring JNICALL Java_test_options_Gizmo__1_1TavoGetGUID
+	(JNIEnv * env, jclass thisCls )
+{
+	return env->NewStringUTF( "{6B2C0100-0000-4000-8000-000000000041}" );
+}
+
+// Object creation for Gizmo
+extern "C" JNIEXPORT jobject JNICALL Java_test_options_Gizmo__1_1TavoNewObj
+	(JNIEnv * env, jobject thisObj, jclass cls)
+{
+	jmethodID ctorMethod = env->GetMethodID(cls, "<init>", "()V" );
+	if ( env->ExceptionOccurred()) {
+		env->ExceptionClear();
+		return env->AllocObject( cls );
+	}
+	return env->NewObject( cls, ctorMethod );
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gizmo__1_1TavoCreateObject
+	(JNIEnv * env, jobject thisObj, jboolean find, jboolean serverOnlyOptions )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( find )
+		ret = brivelGetActiveInstance( env, &IID_ITavoGizmo, &pUnk );
+	else if ( serverOnlyOptions )
+		ret = (HRESULT) brivelMiscFunc4( (void *) env, (void *) &IID_ITavoGizmo, (void *) &pUnk, NULL );
+	else
+		ret = brivelCreateInstance( env, &IID_ITavoGizmo, &pUnk );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pUnk );
+	return 1;
+}
+
+// Remote interface IID list for Gizmo
+const IID * remoteIidList2[] = { &IID_IUnknown, &IID_ITavoIGadget };
+
+// Remote object creation for Gizmo
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_Gizmo__1_1TavoCreateObjectRemote
+	(JNIEnv * env, jobject thisObj, jstring remote, jstring user, jstring pwd, jstring domain, jobjectArray interfaceList )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( remote == NULL ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "RemoteMachine name is null" );
+		return 0;
+	}
+	WCHAR * machineName = 0;
+	if ( remote != NULL ) {
+		jsize length = env->GetStringLength( remote );
+		machineName = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( machineName != 0 ) {
+			env->GetStringRegion( remote, 0, length, (jchar *) machineName );
+			machineName[length] = 0;
+		}
+	}
+	WCHAR * userName = 0;
+	if ( user != NULL ) {
+		jsize length = env->GetStringLength( user );
+		userName = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( userName != 0 ) {
+			env->GetStringRegion( user, 0, length, (jchar *) userName );
+			userName[length] = 0;
+		}
+	}
+	WCHAR * pwdStr = 0;
+	if ( pwd != NULL ) {
+		jsize length = env->GetStringLength( pwd );
+		pwdStr = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( pwdStr != 0 ) {
+			env->GetStringRegion( pwd, 0, length, (jchar *) pwdStr );
+			pwdStr[length] = 0;
+		}
+	}
+	WCHAR * domainStr = 0;
+	if ( domain != NULL ) {
+		jsize length = env->GetStringLength( domain );
+		domainStr = (WCHAR *) malloc(( length + 1 ) * sizeof( WCHAR ));
+		if ( domainStr != 0 ) {
+			env->GetStringRegion( domain, 0, length, (jchar *) domainStr );
+			domainStr[length] = 0;
+		}
+	}
+	if ( machineName == 0 || ( user != NULL && userName == 0 ) || ( pwd != NULL && pwdStr == 0 ) || ( domain != NULL && domainStr == 0 ))
+		ret = E_OUTOFMEMORY;
+	else
+		ret = brivelCreateInstanceRemote( env, &IID_ITavoGizmo, (LPCWSTR) machineName, (LPCWSTR) userName, (LPCWSTR) pwdStr, (LPCWSTR) domainStr, 2, interfaceList, remoteIidList2 );
+	free( machineName );
+	free( userName );
+	free( pwdStr );
+	free( domainStr );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	return 1;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
+{
+	long arg1 = va_arg( ap, long );
+	long * * arg2 = va_arg( ap, long * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long,long * *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1,arg2);
+}
+
+// JNI Implementation of IGadget.Spin
+extern "C" JNIEXPORT jint JNICALL Java_test_options_IGadget_Spin__I
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	jint retVal;
+	hr = brivelVtableInvoker( env, vThunk_1, pUnk,(long)arg0,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	return retVal;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_2( IUnknown * pUnk, va_list ap )
+{
+	LPSTR arg1 = va_arg( ap, LPSTR );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[8])) (pUnk,arg1);
+}
+
+// JNI Implementation of IGadget.Label
+extern "C" JNIEXPORT void JNICALL Java_test_options_IGadget_Label__Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	LPSTR lpstr__0 = 0;
+	if ( arg0 != 0 ) {
+		jsize wideCount = env->GetStringLength( (jstring)arg0 );
+		const jchar * wide = env->GetStringChars( (jstring)arg0, NULL );
+		int ansiCount = wide == 0 || wideCount == 0 ? 0 : WideCharToMultiByte( CP_ACP, 0, (LPCWSTR) wide, wideCount, NULL, 0, NULL, NULL );
+		lpstr__0 = (LPSTR) malloc( ansiCount + 1 );
+		if ( lpstr__0 != 0 ) {
+			if ( ansiCount > 0 ) WideCharToMultiByte( CP_ACP, 0, (LPCWSTR) wide, wideCount, lpstr__0, ansiCount, NULL, NULL );
+			lpstr__0[ansiCount] = 0;
+		}
+		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
+	}
+	hr = brivelVtableInvoker( env, vThunk_2, pUnk,lpstr__0);
+	if ( brivelCheckFatalError( env )) {
+		free( lpstr__0 );
+		return;
+	}
+	free( lpstr__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGadget__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId() );
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIGadget, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		if ( ! initial ) brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
