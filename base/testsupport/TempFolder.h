@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace brivel::testing {
@@ -38,15 +39,22 @@ inline std::string AsTextFile(const std::string& text) {
     return out;
 }
 
+// A fresh, empty folder under the temporary folder named after the running
+// test, unique per process too: the same test may run at once in another
+// build or checkout on this machine.
+inline std::filesystem::path MakeTestTempFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                   (std::string("brivel-") + info->test_suite_name() + "-" + info->name() + "-" +
+                                    std::to_string(std::random_device{}()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 class TempFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  (std::string("brivel-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = MakeTestTempFolder(); }
     void TearDown() override {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);

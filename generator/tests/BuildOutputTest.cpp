@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TempFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,13 +31,7 @@ std::string WithoutCr(const std::string& text) {
 // A fresh folder per test under the temporary folder, removed afterwards.
 class ScratchFolder {
 public:
-    ScratchFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = std::filesystem::temp_directory_path() /
-                 (std::string("brivel-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
+    ScratchFolder() : m_path(brivel::testing::MakeTestTempFolder()) {}
     ~ScratchFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
