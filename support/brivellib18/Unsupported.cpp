@@ -8,7 +8,7 @@
 #include "RuntimeDecls.h"
 
 namespace {
-const HRESULT kServerUnavailable = static_cast<HRESULT>(0x800706BA);
+const HRESULT kServerUnavailable = HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
 
 void NoRecords(JNIEnv* env, bool* err) {
     if (err) *err = true;
