@@ -13,7 +13,12 @@ typedef GUID UUID;
 typedef long RPC_STATUS;
 typedef unsigned char* RPC_CSTR;
 
+/* The far-pointer qualifier of 16-bit days: nothing on a 32-bit target, but
+ * interface declarations still write it. */
+#define __RPC_FAR
+
 #define RPC_S_OK 0L
+#define RPC_S_SERVER_UNAVAILABLE 1722L
 #define RPC_S_OUT_OF_MEMORY 14L
 #define RPC_S_INVALID_ARG 87L
 

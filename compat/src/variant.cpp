@@ -526,7 +526,9 @@ extern "C" void WINAPI VariantInit(VARIANTARG* variant) { variant->vt = VT_EMPTY
 extern "C" HRESULT WINAPI VariantClear(VARIANTARG* variant) {
     if (!variant) return E_INVALIDARG;
     VARTYPE vt = variant->vt;
-    if (!IsValidVariantType(vt)) return DISP_E_BADVARTYPE;
+    // A bare VT_VARIANT owns nothing and is cleared like a simple value (the
+    // generated bridges mark argument slots so before they copy into them).
+    if (!IsValidVariantType(vt) && vt != VT_VARIANT) return DISP_E_BADVARTYPE;
     if (!(vt & VT_BYREF)) {
         if (vt & VT_ARRAY) {
             HRESULT hr = SafeArrayDestroy(variant->parray);

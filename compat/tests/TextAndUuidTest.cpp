@@ -47,3 +47,15 @@ TEST(Uuid, TextIsLowerCaseAndMatchesTheGuidText) {
     for (int i = 1; i < 37; ++i) guidText += static_cast<char>(std::tolower(static_cast<int>(wide[i])));
     EXPECT_EQ(uuidText, guidText);
 }
+
+// Interface declarations written for 16-bit compilers still carry the
+// far-pointer qualifier; it means nothing here. The RPC status of an
+// unreachable server is what remote activation reports.
+TEST(RpcDeclarations, FarQualifierIsEmptyAndServerUnavailableHasItsCode) {
+    int value = 7;
+    int __RPC_FAR* pointer = &value;
+    EXPECT_EQ(*pointer, 7);
+    EXPECT_EQ(sizeof(int __RPC_FAR*), sizeof(int*));
+    EXPECT_EQ(RPC_S_SERVER_UNAVAILABLE, 1722L);
+    EXPECT_EQ(HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE), static_cast<HRESULT>(0x800706BA));
+}

@@ -384,3 +384,21 @@ TEST(Variants, CurrencyAndSinglePrecisionText) {
     EXPECT_EQ(BstrText(V_BSTR(&out)), u"-9000000000000000000");
     VariantClear(&out);
 }
+
+// A bare VT_VARIANT owns nothing: it is cleared like a simple value, so a
+// slot marked so (as generated argument slots are) takes a copy.
+TEST(VariantCopy, CopiesIntoADestinationOfTypeVariant) {
+    VARIANT source;
+    VariantInit(&source);
+    V_VT(&source) = VT_I4;
+    V_I4(&source) = 5;
+    VARIANT dest;
+    VariantInit(&dest);
+    V_VT(&dest) = VT_VARIANT;
+    EXPECT_EQ(VariantClear(&dest), S_OK);
+    EXPECT_EQ(V_VT(&dest), VT_EMPTY);
+    V_VT(&dest) = VT_VARIANT;
+    EXPECT_EQ(VariantCopy(&dest, &source), S_OK);
+    EXPECT_EQ(V_VT(&dest), VT_I4);
+    EXPECT_EQ(V_I4(&dest), 5);
+}

@@ -2,6 +2,30 @@
 // Java-to-COM bridge links: its functions declared exactly as a generated
 // bridge declares them. The library's own functions are imported; the
 // functions that each bridge exports (its natives define them) follow.
+//
+// Ownership rules of the runtime:
+// - Interface pointers passed in are never adopted. brivelUnknownToJobject,
+//   brivelBestUnknownToJobject and brivelUnknownToInterfaceObject give the
+//   new Java object a reference of its own (AddRef, or the QueryInterface of
+//   the class's interface); the caller still releases or clears what it
+//   passed. The Java object's reference is released by TavoRelease().
+// - brivelVariantObject copies the VARIANT (by-reference values copied
+//   through); the caller still clears its own. A brivel.TavoVariant owns its
+//   VARIANT, made empty by brivelGetTavoVariant on first use and freed by
+//   TavoVariant.TavoRelease().
+// - brivelJstringToBstr answers a new BSTR that the caller frees;
+//   brivelBstrToJstr leaves the BSTR to the caller.
+// - brivelThrowComExceptionObject frees the EXCEPINFO's strings (after its
+//   deferred fill-in) and leaves them null.
+// - A listener owns the first reference of its sink; __TavoAdvise adds the
+//   event source's reference, which __TavoUnadvise drops;
+//   TavoEventListener.TavoRelease() drops the listener's own.
+// - A pending Java exception is the fatal-error signal: brivelCheckFatalError
+//   is true exactly when one is pending, and the native returns at once.
+// - Remote creation answers the platform's failure (RPC server unavailable)
+//   where no remote machine can be reached; record conversions are not
+//   supported yet and report so through their error flag and a pending
+//   brivel.TavoException.
 #ifndef BRIVELLIB18_H
 #define BRIVELLIB18_H
 

@@ -11,6 +11,9 @@ public class TavoEventListener {
     public TavoEventListener() {
     }
 
+    /** Drops the listener's own reference to its native sink (the sink lives on while an advise holds it). */
+    public native void TavoRelease();
+
     /** Called when an event could not be delivered; the default prints the reason. */
     public void TavoOnEventError(String eventName, String error) {
         System.err.println("Event " + eventName + ": " + error);

@@ -13,8 +13,12 @@ public class TavoObject {
     /** The COM interface pointer, kept by the natives (0 while the object is empty). */
     protected int __TavoComPtr;
 
-    /** Advise cookies of the listeners added to this object. */
-    private final Map<TavoEventListener, Integer> listenerCookies = new IdentityHashMap<TavoEventListener, Integer>();
+    /** Advise cookies of the listeners added to this object (made on first use: natives make objects without constructors). */
+    private Map<TavoEventListener, Integer> listenerCookies;
+
+    static {
+        System.loadLibrary("brivellib18");
+    }
 
     /** Remote-access support: the client side of a remote object. */
     protected TavoClientObjMap __TavoRemoteMap;
@@ -40,7 +44,8 @@ public class TavoObject {
     /** Connects a listener to the object's events. */
     protected void _TavoAddEventListener(TavoEventListener listener) throws TavoException {
         if (listener == null) throw new TavoException("Null event listener");
-        synchronized (listenerCookies) {
+        synchronized (this) {
+            if (listenerCookies == null) listenerCookies = new IdentityHashMap<TavoEventListener, Integer>();
             if (listenerCookies.containsKey(listener)) return;
             int cookie = __TavoAdvise(listener);
             listenerCookies.put(listener, Integer.valueOf(cookie));
@@ -50,8 +55,8 @@ public class TavoObject {
     /** Disconnects a listener added before; a listener never added is ignored. */
     protected void _TavoRemoveEventListener(TavoEventListener listener) throws TavoException {
         Integer cookie;
-        synchronized (listenerCookies) {
-            cookie = listenerCookies.remove(listener);
+        synchronized (this) {
+            cookie = listenerCookies == null ? null : listenerCookies.remove(listener);
         }
         if (cookie != null) __TavoUnadvise(listener, cookie.intValue());
     }
@@ -85,6 +90,9 @@ public class TavoObject {
 
     /** Advises the object's event source of the listener's sink; answers the cookie. */
     protected native int __TavoAdvise(TavoEventListener listener) throws TavoException;
+
+    /** Releases the COM reference this object holds; the object is empty afterwards. */
+    public native void TavoRelease();
 
     /** Ends an advise made by __TavoAdvise. */
     protected native void __TavoUnadvise(TavoEventListener listener, int cookie) throws TavoException;

@@ -1,0 +1,1264 @@
+// File: C:\brivel-e2e\JE2e.cpp
+// Generated: Tue Dec 08 21:48:14 2026
+// This file has been automatically generated
+// by Brivel.  It provides the JNI interface for
+// the generated Java classes.
+
+#include <stdio.h>
+#include <windows.h>
+#include <objbase.h>
+#include <ole2.h>
+#include <olectl.h>
+#include <jni.h>
+#include <malloc.h>
+
+#include <stdarg.h>
+
+#ifdef __GNUC__
+#define V_INT V_I4
+#define V_INTREF V_I4REF
+#define V_RECORDINFO(X) ((X)->pRecInfo)
+#define V_RECORD(X)     ((X)->pvRecord)
+#undef V_BOOL
+#define V_BOOL(X) V_UNION(X,boolVal)
+#define V_UINT V_I4
+#define V_UI4 V_I4
+#define V_UINTREF V_I4REF
+#define V_UI4REF V_I4REF
+#define V_UI2 V_I2
+#define V_UI2REF V_I2REF
+#endif
+
+#ifndef VT_I8
+#define VT_I8 20
+#endif
+
+#ifndef V_I8
+#define V_I8(X) (X)->cyVal.int64
+#endif
+
+#ifndef V_I8REF
+#define V_I8REF(X) (&((X)->pcyVal->int64))
+#endif
+
+typedef HRESULT  (STDMETHODCALLTYPE *  _VtblFunc)(void *);
+typedef HRESULT (* _ThunkFunc)(IUnknown * pUnk, va_list ap);
+
+// External declarations
+extern "C" __declspec(dllimport) int brivelInitDLL18( int initType );
+extern "C" __declspec(dllimport) void brivelInitThread( JNIEnv * env );
+extern "C" __declspec(dllimport) jfieldID brivelGetComId();
+extern "C" __declspec(dllimport) jfieldID brivelGetEventId();
+extern "C" __declspec(dllimport) JNIEnv * brivelGetJniEnv();
+extern "C" __declspec(dllimport) jmethodID brivelGetComCtorId();
+extern "C" __declspec(dllimport) jclass brivelGetComBaseClass();
+extern "C" __declspec(dllimport) jfieldID brivelGetVariantData();
+extern "C" __declspec(dllimport) jmethodID brivelGetVariantCtorId();
+extern "C" __declspec(dllimport) jclass brivelGetComVariantClass();
+extern "C" __declspec(dllimport) BSTR brivelJstringToBstr( JNIEnv * env, jstring jstr );
+extern "C" __declspec(dllimport) jstring brivelBstrToJstr( JNIEnv * env, BSTR bstring );
+extern "C" __declspec(dllimport) void brivelJstringToGuid( JNIEnv * env, jstring jstr, GUID & guid );
+extern "C" __declspec(dllimport) jstring brivelGuidToJstr( JNIEnv * env, GUID & guid );
+extern "C" __declspec(dllimport) HRESULT brivelCreateInstance( JNIEnv * env, const CLSID * clsid, IUnknown ** pUnk );
+extern "C" __declspec(dllimport) HRESULT brivelCreateInstanceRemote( JNIEnv * env, const CLSID * clsid, LPCWSTR remoteName, LPCWSTR remoteUser, LPCWSTR remotePwd, LPCWSTR remoteDomain, int count, jobjectArray objList, const IID ** remoteIidList );
+extern "C" __declspec(dllimport) HRESULT brivelInvokeHelper( JNIEnv * env, IDispatch * pDisp, DISPID dispid, DISPPARAMS * params, WORD wFlags, EXCEPINFO * excepInfo, unsigned int * argErr, VARIANT * ret );
+extern "C" __declspec(dllimport) HRESULT brivelQueryInterface( JNIEnv * env, IUnknown * pUnk, const IID * pIid, void ** result );
+extern "C" __declspec(dllimport) jarray brivelSafeArrayToJArray( JNIEnv * env, SAFEARRAY * sa, VARTYPE vt );
+extern "C" __declspec(dllimport) SAFEARRAY * brivelJArrayToSafeArray( JNIEnv * env, jarray ja, VARTYPE vt );
+extern "C" __declspec(dllimport) int brivelCopySafeArrayToJarray( JNIEnv * env, SAFEARRAY * sa, jarray ja, VARTYPE vt );
+extern "C" __declspec(dllimport) jclass brivelFindClass( JNIEnv * env, const char * clsname );
+extern "C" __declspec(dllimport) jobject brivelUnknownToJobject( JNIEnv * env, IUnknown * pUnk );
+extern "C" __declspec(dllimport) jobject brivelBestUnknownToJobject( JNIEnv * env, IUnknown * pUnk, void * iidMap, int n );
+extern "C" __declspec(dllimport) jobject brivelIntToEnumeratedObject( JNIEnv * env, int ival, const char * classname );
+extern "C" __declspec(dllimport) jint brivelEnumeratedObjectToInt( JNIEnv * env, jobject obj );
+extern "C" __declspec(dllimport) jobject brivelUnknownToInterfaceObject( JNIEnv * env, IUnknown * pUnk, const char * classname );
+extern "C" __declspec(dllimport) jobject brivelVariantObject( JNIEnv * env, VARIANT * variant );
+extern "C" __declspec(dllimport) VARIANT * brivelGetTavoVariant( JNIEnv * env, jobject obj );
+extern "C" __declspec(dllimport) void brivelThrowComExceptionObject( JNIEnv * env, HRESULT hr, EXCEPINFO * excepInfo );
+extern "C" __declspec(dllimport) void brivelJdateToFiletime( JNIEnv * env, FILETIME * ft, jobject date );
+extern "C" __declspec(dllimport) DATE brivelJdateToDate( JNIEnv * env, jobject date );
+extern "C" __declspec(dllimport) jobject brivelDateToJobject( JNIEnv * env, DATE date );
+extern "C" __declspec(dllimport) jobject brivelFiletimeToJobject( JNIEnv * env, FILETIME * ft );
+extern "C" __declspec(dllimport) void * brivelJObjectToComRecord( JNIEnv * env, jobject obj, void * lisPtr, const GUID * recordGuid, void * rsPtr, int count, bool * err, IRecordInfo ** iri, jfieldID fieldIds[], bool outOnly );
+extern "C" __declspec(dllimport) void brivelCopyComRecordToJObject( JNIEnv * env, void * rec, jobject obj, void * rsPtr, int count, IRecordInfo * iri, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) void brivelDirectCopyComRecordToJObject( JNIEnv * env, unsigned char * rec, jobject obj, int count, void * rsPtr, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) void * brivelDirectCopyJObjectToComRecord( JNIEnv * env, jobject obj, unsigned char * rec, int count, void * rsPtr, jfieldID fieldIds[], bool * err );
+extern "C" __declspec(dllimport) void brivelProcessEnumeration( JNIEnv * env, jobject thisObj, jobject receiver, int memid, int funckind );
+extern "C" __declspec(dllimport) void brivelThrowFatalError( JNIEnv * env );
+extern "C" __declspec(dllimport) bool brivelCheckFatalError( JNIEnv * env );
+extern "C" __declspec(dllexport) void brivelInitEventThread( JNIEnv * env );
+extern "C" __declspec(dllimport) HRESULT brivelGetActiveInstance( JNIEnv * env, const CLSID * clsid, IUnknown ** pUnk );
+extern "C" __declspec(dllimport) void * brivelMiscFunc4( void * arg1, void * arg2, void * arg3, void * arg4 );
+extern "C" __declspec(dllimport) HRESULT brivelVtableInvoker( JNIEnv * env, _ThunkFunc thunkFunc, IUnknown * pUnk, ... );
+extern "C" __declspec(dllimport) int brivelRegisterRecordTypes( void * lib, void * map, int count );
+extern "C" __declspec(dllimport) void brivelIidMapTypes( void * map, int count );
+extern "C" __declspec(dllimport) void brivelClearRecordData( JNIEnv * env, void * rec, IRecordInfo * iri );
+extern "C" __declspec(dllimport) jobject brivelComRecordToJobject( JNIEnv * env, void * rec, const char * classname, void * lisPtr, const GUID * recordGuid, void * rsPtr, int count, bool * err, jfieldID fieldIds[], IRecordInfo * iri, bool destroy );
+extern "C" __declspec(dllimport) jobject brivelDirectComRecordToJobject( JNIEnv * env, unsigned char * rec, const char * classname, void * rsPtr, int count, bool * err, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) SAFEARRAY * brivelJArrayToSafeArrayRecord( JNIEnv * env, jobjectArray ja, void * lisPtr, const GUID * recordGuid, void * rsPtr, int count, bool * err, IRecordInfo ** iri, jfieldID fieldIds[], bool outOnly );
+extern "C" __declspec(dllimport) jobjectArray brivelCopySafeArrayToJArrayRecord( JNIEnv * env, bool allocate, SAFEARRAY * sa, jobjectArray jarray, jclass cls, const char * classname, bool * err, void * rsPtr, int count, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) jobjectArray brivelSafeArrayToJArrayRecord( JNIEnv * env, SAFEARRAY * sa, bool * err, const char * classname, void * rsPtr, int count, jfieldID fieldIds[] );
+extern "C" __declspec(dllimport) void brivelClearDirectRecord( void * rsPtr, int count, unsigned char * rec );
+extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoObject__1_1TavoAdvise(JNIEnv * env, jobject tgt, jobject listener);
+extern "C" __declspec(dllexport) int OnServerSideEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, jstring interfaceName, int numArgs, int reply, const char * repType, const char * eventFn,  ... );
+extern "C" __declspec(dllexport) bool CheckServerSideEvents(JNIEnv * brivelJniEnv);
+extern "C" __declspec(dllexport) SAFEARRAY * brivelArrayObjToSafeArray( JNIEnv * env, VARTYPE vt, jobject arrayObj, const char * arraySig );
+extern "C" __declspec(dllexport) void brivelCopySafeArrayToArrayObj( JNIEnv * env, VARTYPE vt, SAFEARRAY * sa, jobject arrayObj, const char * arraySig );
+extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
+
+
+// Type Library GUID
+const GUID IID_LibId = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x1 }};
+// IIDs used in type library
+
+IID IID_ITavoLedger = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x50 }};
+IID IID_ITavoIEntry = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20 }};
+IID IID_ITavoILedger = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
+IID IID_ITavoDLedgerEvents = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
+const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
+
+struct {
+	const GUID * libGuid;
+	ULONG verMajor;
+	ULONG verMinor;
+} libDescriptionStruct = { &IID_LibId, 1, 0 };
+
+struct {
+	const IID * iid;
+	const char * className;
+} brivelIIDMap[] = {
+	{ &IID_ITavoIEntry, "e2e/ledger/IEntry" },
+	{ &IID_ITavoILedger, "e2e/ledger/ILedger" },
+};
+
+struct {
+	VARTYPE vt;
+	int offset;
+	const wchar_t * comFieldName;
+	const char * javaFieldName;
+	const char * javaSig;
+	const char * javaClassName;
+	void * extraData;
+} brivelRecordDetails[] = {
+	{ 0 }
+};
+
+struct {
+	const IID * structIID;
+	int size;
+	const char * className;
+	void * fieldDetailStart;
+	int fieldCount;
+} recordIidMap[] = {
+	{ 0, 0, 0, 0 }
+};
+
+// DLL initialization/termination
+
+extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved)
+{
+	if ( dwReason == DLL_PROCESS_ATTACH ) {
+		brivelInitDLL18( 1 );
+		brivelIidMapTypes( brivelIIDMap, 2 );
+	} else if ( dwReason == DLL_THREAD_ATTACH ) {
+		brivelInitThread( NULL );
+	}
+	return 1;
+}
+
+
+
+// JNI implementations
+
+// GUID for class Ledger
+extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_Ledger__1_1TavoGetGUID
+	(JNIEnv * env, jclass thisCls )
+{
+	return env->NewStringUTF( "{7E2E0000-0000-4000-8000-000000000050}" );
+}
+
+// Object creation for Ledger
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_Ledger__1_1TavoNewObj
+	(JNIEnv * env, jobject thisObj, jclass cls)
+{
+	jmethodID ctorMethod = env->GetMethodID(cls, "<init>", "()V" );
+	if ( env->ExceptionOccurred()) {
+		env->ExceptionClear();
+		return env->AllocObject( cls );
+	}
+	return env->NewObject( cls, ctorMethod );
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_Ledger__1_1TavoCreateObject
+	(JNIEnv * env, jobject thisObj, jboolean find, jboolean serverOnlyOptions )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( find )
+		ret = brivelGetActiveInstance( env, &IID_ITavoLedger, &pUnk );
+	else if ( serverOnlyOptions )
+		ret = (HRESULT) brivelMiscFunc4( (void *) env, (void *) &IID_ITavoLedger, (void *) &pUnk, NULL );
+	else
+		ret = brivelCreateInstance( env, &IID_ITavoLedger, &pUnk );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pUnk );
+	return 1;
+}
+
+// JNI Implementation of IEntry.getLabel
+extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_IEntry_getLabel
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 1, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
+	VariantClear( &ret );
+	return retstr;
+}
+
+// JNI Implementation of IEntry.getAmount
+extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_IEntry_getAmount
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 2, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (jint)V_I4( &ret );
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_IEntry__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId() );
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIEntry, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		if ( ! initial ) brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
+// JNI Implementation of ILedger.getTitle
+extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_getTitle
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 1, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
+	VariantClear( &ret );
+	return retstr;
+}
+
+// JNI Implementation of ILedger.setTitle
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_setTitle__Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	DISPID dispidNamed = DISPID_PROPERTYPUT;
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	params.cNamedArgs = 1;
+	params.rgdispidNamedArgs = &dispidNamed;
+	vargs[0].vt = VT_BSTR;
+	V_BSTR( &vargs[0] ) = brivelJstringToBstr( env, (jstring) arg0 );
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 1, &params, 4, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[0] );
+		return;
+	}
+	VariantClear( &vargs[0] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.getTotal
+extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_getTotal
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 2, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (jint)V_I4( &ret );
+}
+
+// JNI Implementation of ILedger.getRatio
+extern "C" JNIEXPORT jdouble JNICALL Java_e2e_ledger_ILedger_getRatio
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 3, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (jdouble)V_R8( &ret );
+}
+
+// JNI Implementation of ILedger.setRatio
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_setRatio__D
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jdouble arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	DISPID dispidNamed = DISPID_PROPERTYPUT;
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	params.cNamedArgs = 1;
+	params.rgdispidNamedArgs = &dispidNamed;
+	vargs[0].vt = VT_R8;
+	V_R8( &vargs[0] ) = (double) arg0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 3, &params, 4, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.getOpen
+extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ILedger_getOpen
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 4, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (V_BOOL( &ret )) ? -1 : 0;
+}
+
+// JNI Implementation of ILedger.setOpen
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_setOpen__Z
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jboolean arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	DISPID dispidNamed = DISPID_PROPERTYPUT;
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	params.cNamedArgs = 1;
+	params.rgdispidNamedArgs = &dispidNamed;
+	vargs[0].vt = VT_BOOL;
+	V_BOOL( &vargs[0] ) = arg0 ? 0xFFFF : 0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 4, &params, 4, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.Add
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Add__Ljava_lang_String_2I
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0,
+	 jint arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[2].vt = VT_BSTR;
+	V_BSTR( &vargs[2] ) = brivelJstringToBstr( env, (jstring) arg0 );
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg1;
+	vargs[0].vt = VT_ERROR;
+	V_I4( &vargs[0] ) = DISP_E_PARAMNOTFOUND;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 5, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[2] );
+		return 0;
+	}
+	VariantClear( &vargs[2] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "e2e/ledger/IEntry" );
+	VariantClear( &ret );
+	return retDisp;
+}
+
+// JNI Implementation of ILedger.Add
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Add__Ljava_lang_String_2ILbrivel_TavoVariant_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0,
+	 jint arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[2].vt = VT_BSTR;
+	V_BSTR( &vargs[2] ) = brivelJstringToBstr( env, (jstring) arg0 );
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg1;
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 3 is null" );
+		VariantClear( &vargs[2] );
+		return 0;
+	}
+	vargs[0].vt = VT_VARIANT;
+	VariantCopy( &vargs[0], brivelGetTavoVariant( env, arg2 ));
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 5, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[2] );
+		VariantClear( &vargs[0] );
+		return 0;
+	}
+	VariantClear( &vargs[2] );
+	VariantClear( &vargs[0] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "e2e/ledger/IEntry" );
+	VariantClear( &ret );
+	return retDisp;
+}
+
+// JNI Implementation of ILedger.Scale
+extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Scale__II
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0,
+	 jint arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg1;
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 6, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (jint)V_I4( &ret );
+}
+
+// JNI Implementation of ILedger.Split
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_Split__I_3I_3I
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0,
+	 jobject arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[2].vt = VT_I4;
+	V_I4( &vargs[2] ) = (long) arg0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg1) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	jint * arg1__arrayBuf = env->GetIntArrayElements( (jintArray) arg1, NULL );
+	vargs[1].vt = VT_BYREF | VT_I4;
+	V_I4REF( &vargs[1] ) = (long *) &arg1__arrayBuf[0];
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		env->ReleaseIntArrayElements( (jintArray) arg1, arg1__arrayBuf, 0 );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg2) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		env->ReleaseIntArrayElements( (jintArray) arg1, arg1__arrayBuf, 0 );
+		return;
+	}
+	jint * arg2__arrayBuf = env->GetIntArrayElements( (jintArray) arg2, NULL );
+	vargs[0].vt = VT_BYREF | VT_I4;
+	V_I4REF( &vargs[0] ) = (long *) &arg2__arrayBuf[0];
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 7, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		env->ReleaseIntArrayElements( (jintArray) arg1, arg1__arrayBuf, 0 );
+		env->ReleaseIntArrayElements( (jintArray) arg2, arg2__arrayBuf, 0 );
+		return;
+	}
+	env->ReleaseIntArrayElements( (jintArray) arg1, arg1__arrayBuf, 0 );
+	env->ReleaseIntArrayElements( (jintArray) arg2, arg2__arrayBuf, 0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.Fail
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_Fail__Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[0].vt = VT_BSTR;
+	V_BSTR( &vargs[0] ) = brivelJstringToBstr( env, (jstring) arg0 );
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 8, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[0] );
+		return;
+	}
+	VariantClear( &vargs[0] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.Echo
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Echo__Lbrivel_TavoVariant_2_3Lbrivel_TavoVariant_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0,
+	 jobject arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	vargs[1].vt = VT_VARIANT;
+	VariantCopy( &vargs[1], brivelGetTavoVariant( env, arg0 ));
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		VariantClear( &vargs[1] );
+		return 0;
+	}
+	if ( env->GetArrayLength((jarray)arg1) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		VariantClear( &vargs[1] );
+		return 0;
+	}
+	vargs[0].vt = VT_BYREF | VT_VARIANT;
+	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg1,0) );
+	VARIANT tmpVariant1;
+	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
+		VariantInit( &tmpVariant1 );
+		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant1;
+	}
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 9, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[1] );
+		VariantClear( &vargs[0] );
+		return 0;
+	}
+	if ( SUCCEEDED( hr )) {
+		env->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));
+	}
+	VariantClear( &vargs[1] );
+	VariantClear( &vargs[0] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	jobject retobj = brivelVariantObject( env, &ret );
+	VariantClear( &ret );
+	return retobj;
+}
+
+// JNI Implementation of ILedger.getState
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getState
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 10, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "e2e/ledger/Mood" );
+}
+
+// JNI Implementation of ILedger.setState
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_setState__Le2e_ledger_Mood_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	DISPID dispidNamed = DISPID_PROPERTYPUT;
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	params.cNamedArgs = 1;
+	params.rgdispidNamedArgs = &dispidNamed;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = brivelEnumeratedObjectToInt( env, arg0 );
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 10, &params, 4, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.Shift
+extern "C" JNIEXPORT jshort JNICALL Java_e2e_ledger_ILedger_Shift__S
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jshort arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[0].vt = VT_I2;
+	V_I2( &vargs[0] ) = (short) arg0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 11, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (jshort)V_I2( &ret );
+}
+
+// JNI Implementation of ILedger.Notify
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_Notify__ILjava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0,
+	 jstring arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg0;
+	vargs[0].vt = VT_BSTR;
+	V_BSTR( &vargs[0] ) = brivelJstringToBstr( env, (jstring) arg1 );
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 12, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[0] );
+		return;
+	}
+	VariantClear( &vargs[0] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.NotifyFromThread
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_NotifyFromThread__ILjava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0,
+	 jstring arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg0;
+	vargs[0].vt = VT_BSTR;
+	V_BSTR( &vargs[0] ) = brivelJstringToBstr( env, (jstring) arg1 );
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 13, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[0] );
+		return;
+	}
+	VariantClear( &vargs[0] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.First
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_First
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 14, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 2);
+	VariantClear( &ret );
+	return retobj;
+}
+
+// JNI Implementation of ILedger.brivelEnumerator
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_brivelEnumerator__Lbrivel_TavoIterator_2
+	(JNIEnv * env, jobject thisObj, jobject receiver )
+{
+	brivelProcessEnumeration( env, thisObj, receiver, -4, 4 );
+	brivelCheckFatalError( env );
+}
+extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ILedger__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId() );
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoILedger, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		if ( ! initial ) brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
+class DLedgerEventsHandlerImpl : public IDispatch {
+	jobject brvJavaObject;
+	bool serverSide;
+	jstring interfaceName;
+	long brvRef;
+public:
+	DLedgerEventsHandlerImpl( jobject obj ) : interfaceName(NULL), serverSide(false), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	DLedgerEventsHandlerImpl( jstring intf, jobject obj ) : interfaceName(intf), serverSide(true), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	virtual HRESULT STDMETHODCALLTYPE QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject);
+	virtual ULONG STDMETHODCALLTYPE AddRef( void);
+	virtual ULONG STDMETHODCALLTYPE Release( void);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount( UINT __RPC_FAR *pctinfo);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo);
+	virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);
+	virtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);
+};
+
+
+HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)
+{
+	if ( riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_ITavoDLedgerEvents ) {
+		*ppvObject = this;
+		AddRef();
+		return S_OK;
+	}
+	if ( riid == IID_BrivelQueryIID ) {
+		*ppvObject = (void *) &IID_ITavoDLedgerEvents;
+		return S_OK;
+	}
+	*ppvObject = NULL;
+	return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE DLedgerEventsHandlerImpl::AddRef( void )
+{
+	return InterlockedIncrement( &brvRef );
+}
+
+ULONG STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Release( void )
+{
+	LONG brvCount = InterlockedDecrement( &brvRef );
+	if ( brvCount <= 0 ) {
+		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
+		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		delete this;
+		return 0;
+	}
+	return brvCount;
+}
+
+HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo )
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)
+{
+	return E_NOTIMPL;
+}
+
+int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
+{
+	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
+		if ( param->rgdispidNamedArgs[i] == arg )
+			return i;
+	}
+	int index = (int) param->cArgs - 1 - arg;
+	if ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;
+	return index;
+}
+
+HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+    DISPPARAMS __RPC_FAR *pDispParams,
+    VARIANT __RPC_FAR *pVarResult,
+    EXCEPINFO __RPC_FAR *pExcepInfo,
+    UINT __RPC_FAR *puArgErr)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	const char * brivelError = NULL;
+	const char * brivelFnName = NULL;
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	if ( dispIdMember == 1 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Changed", "(ILjava/lang/String;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Changed";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, jstrEventArg_1
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Changed"
+			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "java.lang.String", jstrEventArg_1
+		);
+		if ( jstrEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_1 );
+	}
+	if ( dispIdMember == 2 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Closing", "([Z)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Closing";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
+		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArrayArg_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Closing"
+			, true, "boolean", eventArrayArg_0
+		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+			*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0 ? VARIANT_TRUE : VARIANT_FALSE;
+			brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+	}
+	if ( brivelError != NULL && brivelFnName != NULL ) {
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		if ( brivelMethod != NULL ) {
+			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
+			brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+			brivelJniEnv->DeleteLocalRef( brivelFnString );
+			brivelJniEnv->DeleteLocalRef( brivelErrorString );
+		}
+	} else {
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+	}
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_DLedgerEvents__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) return 0;
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId());
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoDLedgerEvents, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_DLedgerEvents__1_1TavoEventListenerInit
+	(JNIEnv * env, jobject thisObj )
+{
+	brivelInitThread( env );
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DLedgerEventsHandlerImpl( thisObj ));
+	return 1;
+}
+
+
+/** Remote events initializer */
+extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_Ledger__1_1RemoteEventAdd( JNIEnv * env, jobject thisObj, jstring interfaceStr )
+{
+	if ( interfaceStr == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return NULL;
+	}
+	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	IDispatch * iDisp = 0;
+	if ( strcmp( interfaceName, "e2e.ledger.DLedgerEvents" ) == 0 ) {
+		// Initialize and add new listener object.
+		iDisp = new DLedgerEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	}
+	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( iDisp != 0 ) {
+		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
+		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
+		env->SetObjectArrayElement( ret, 0, listener );
+		jclass intClass = env->FindClass( "java/lang/Integer" );
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		return ret;
+	}
+	return NULL;
+}
+

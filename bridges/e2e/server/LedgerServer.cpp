@@ -1,0 +1,546 @@
+// Ledger: the COM object of the end-to-end tests. Every reference handed out
+// is counted, so that a test can see that its callers released them all.
+#include "LedgerServer.h"
+
+#include <olectl.h>
+
+#include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#ifdef _WIN32
+#define SERVER_EXPORT extern "C" __declspec(dllexport)
+#else
+#define SERVER_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+namespace {
+const IID IID_IEntry = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20}};
+const IID IID_ILedger = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x30}};
+const IID IID_DLedgerEvents = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x40}};
+
+LONG g_outstanding = 0;
+
+// Reference counting shared by the server's objects.
+class Counted {
+public:
+    virtual ~Counted() = default;
+    ULONG AddRefImpl() {
+        InterlockedIncrement(&g_outstanding);
+        return InterlockedIncrement(&refs_);
+    }
+    ULONG ReleaseImpl() {
+        InterlockedDecrement(&g_outstanding);
+        LONG n = InterlockedDecrement(&refs_);
+        if (n == 0) delete this;
+        return n;
+    }
+
+private:
+    LONG refs_ = 0;
+};
+
+// The argument at position `i` (0 = first) of `count`, by-reference values
+// followed.
+VARIANT* Arg(DISPPARAMS* p, UINT i) {
+    if (i >= p->cArgs) return nullptr;
+    VARIANT* v = &p->rgvarg[p->cArgs - 1 - i];
+    if (V_VT(v) == (VT_BYREF | VT_VARIANT)) v = V_VARIANTREF(v);
+    return v;
+}
+
+bool Missing(VARIANT* v) {
+    return !v || (V_VT(v) == VT_ERROR && V_ERROR(v) == DISP_E_PARAMNOTFOUND);
+}
+
+HRESULT ToLong(VARIANT* v, LONG* out) {
+    if (!v) return DISP_E_BADPARAMCOUNT;
+    if (V_VT(v) == (VT_BYREF | VT_I4)) {
+        *out = *V_I4REF(v);
+        return S_OK;
+    }
+    VARIANT t;
+    VariantInit(&t);
+    HRESULT hr = VariantChangeType(&t, v, 0, VT_I4);
+    if (SUCCEEDED(hr)) *out = V_I4(&t);
+    return hr;
+}
+
+HRESULT ToText(VARIANT* v, BSTR* out) {
+    if (!v) return DISP_E_BADPARAMCOUNT;
+    VARIANT t;
+    VariantInit(&t);
+    HRESULT hr = VariantChangeType(&t, v, 0, VT_BSTR);
+    if (SUCCEEDED(hr)) *out = V_BSTR(&t);
+    return hr;
+}
+
+class Entry : public IDispatch, public Counted {
+public:
+    Entry(const OLECHAR* label, LONG amount) : label_(SysAllocString(label)), amount_(amount) {}
+    ~Entry() override { SysFreeString(label_); }
+    LONG amount() const { return amount_; }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_IEntry)) {
+            *ppv = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override {
+        if (!result) return E_POINTER;
+        VariantInit(result);
+        if (id == 1) {
+            V_VT(result) = VT_BSTR;
+            V_BSTR(result) = SysAllocString(label_);
+        } else if (id == 2) {
+            V_VT(result) = VT_I4;
+            V_I4(result) = amount_;
+        } else {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        return S_OK;
+    }
+
+private:
+    BSTR label_;
+    LONG amount_;
+};
+
+class Items : public IEnumVARIANT, public Counted {
+public:
+    Items(const std::vector<Entry*>& entries, size_t at) : entries_(entries), at_(at) {
+        for (Entry* e : entries_) e->AddRef();
+    }
+    ~Items() override {
+        for (Entry* e : entries_) e->Release();
+    }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IEnumVARIANT)) {
+            *ppv = static_cast<IEnumVARIANT*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
+        ULONG n = 0;
+        for (; n < count && at_ < entries_.size(); ++n, ++at_) {
+            VariantInit(&items[n]);
+            V_VT(&items[n]) = VT_DISPATCH;
+            V_DISPATCH(&items[n]) = entries_[at_];
+            entries_[at_]->AddRef();
+        }
+        if (fetched) *fetched = n;
+        return n == count ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+        at_ += count;
+        return at_ <= entries_.size() ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        at_ = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
+        *copy = new Items(entries_, at_);
+        (*copy)->AddRef();
+        return S_OK;
+    }
+
+private:
+    std::vector<Entry*> entries_;
+    size_t at_;
+};
+
+class Ledger;
+
+// The one connection point of a ledger: DLedgerEvents.
+class Point : public IConnectionPoint {
+public:
+    explicit Point(Ledger* owner) : owner_(owner) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
+        *iid = IID_DLedgerEvents;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** c) override;
+    HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override {
+        if (!sink || !cookie) return E_POINTER;
+        IDispatch* d = nullptr;
+        if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&d)))) return CONNECT_E_CANNOTCONNECT;
+        std::lock_guard<std::mutex> lock(lock_);
+        sinks_.push_back(d);
+        *cookie = static_cast<DWORD>(sinks_.size());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override {
+        IDispatch* d = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(lock_);
+            if (cookie == 0 || cookie > sinks_.size() || !sinks_[cookie - 1]) return CONNECT_E_NOCONNECTION;
+            d = sinks_[cookie - 1];
+            sinks_[cookie - 1] = nullptr;
+        }
+        d->Release();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
+
+    // Calls every advised sink; answers whether any set the by-reference flag.
+    bool Fire(DISPID id, LONG what, const OLECHAR* why) {
+        std::vector<IDispatch*> sinks;
+        {
+            std::lock_guard<std::mutex> lock(lock_);
+            for (IDispatch* d : sinks_)
+                if (d) {
+                    d->AddRef();
+                    sinks.push_back(d);
+                }
+        }
+        VARIANT_BOOL cancel = VARIANT_FALSE;
+        for (IDispatch* d : sinks) {
+            VARIANT args[2];
+            DISPPARAMS p = {args, nullptr, 0, 0};
+            if (id == 1) {
+                V_VT(&args[1]) = VT_I4;
+                V_I4(&args[1]) = what;
+                V_VT(&args[0]) = VT_BSTR;
+                V_BSTR(&args[0]) = SysAllocString(why);
+                p.cArgs = 2;
+            } else {
+                V_VT(&args[0]) = VT_BYREF | VT_BOOL;
+                V_BOOLREF(&args[0]) = &cancel;
+                p.cArgs = 1;
+            }
+            d->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
+            if (id == 1) SysFreeString(V_BSTR(&args[0]));
+            d->Release();
+        }
+        return cancel != VARIANT_FALSE;
+    }
+
+    void DropAll() {
+        std::vector<IDispatch*> sinks;
+        {
+            std::lock_guard<std::mutex> lock(lock_);
+            sinks.swap(sinks_);
+        }
+        for (IDispatch* d : sinks)
+            if (d) d->Release();
+    }
+
+private:
+    Ledger* owner_;
+    std::mutex lock_;
+    std::vector<IDispatch*> sinks_;
+};
+
+class Ledger : public IDispatch, public IConnectionPointContainer, public Counted {
+public:
+    Ledger() : title_(SysAllocString(L"")), point_(this) {}
+    ~Ledger() override {
+        point_.DropAll();
+        for (Entry* e : entries_) e->Release();
+        SysFreeString(title_);
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_ILedger)) {
+            *ppv = static_cast<IDispatch*>(this);
+        } else if (IsEqualIID(riid, IID_IConnectionPointContainer)) {
+            *ppv = static_cast<IConnectionPointContainer*>(this);
+        } else {
+            *ppv = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRefImpl();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result,
+                                     EXCEPINFO* excepInfo, UINT*) override;
+
+    HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** cp) override {
+        if (!IsEqualIID(riid, IID_DLedgerEvents)) {
+            *cp = nullptr;
+            return CONNECT_E_NOCONNECTION;
+        }
+        *cp = &point_;
+        point_.AddRef();
+        return S_OK;
+    }
+
+private:
+    BSTR title_;
+    double ratio_ = 1.5;
+    VARIANT_BOOL open_ = VARIANT_TRUE;
+    LONG mood_ = 0;
+    std::vector<Entry*> entries_;
+    Point point_;
+};
+
+HRESULT Point::QueryInterface(REFIID riid, void** ppv) {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IConnectionPoint)) {
+        *ppv = static_cast<IConnectionPoint*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+ULONG Point::AddRef() {
+    return owner_->AddRef();
+}
+ULONG Point::Release() {
+    return owner_->Release();
+}
+HRESULT Point::GetConnectionPointContainer(IConnectionPointContainer** c) {
+    return owner_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(c));
+}
+
+HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result, EXCEPINFO* excepInfo,
+                       UINT*) {
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    if (!p) p = &none;
+    VARIANT scratch;
+    if (!result) result = &scratch;
+    VariantInit(result);
+    bool put = (flags & DISPATCH_PROPERTYPUT) != 0;
+    HRESULT hr = S_OK;
+    switch (id) {
+    case 1:
+        if (put) {
+            BSTR t = nullptr;
+            if (FAILED(hr = ToText(Arg(p, 0), &t))) return hr;
+            SysFreeString(title_);
+            title_ = t;
+        } else {
+            V_VT(result) = VT_BSTR;
+            V_BSTR(result) = SysAllocString(title_);
+        }
+        return S_OK;
+    case 2: {
+        LONG total = 0;
+        for (Entry* e : entries_) total += e->amount();
+        V_VT(result) = VT_I4;
+        V_I4(result) = total;
+        return S_OK;
+    }
+    case 3:
+        if (put) {
+            VARIANT t;
+            VariantInit(&t);
+            if (FAILED(hr = VariantChangeType(&t, Arg(p, 0), 0, VT_R8))) return hr;
+            ratio_ = V_R8(&t);
+        } else {
+            V_VT(result) = VT_R8;
+            V_R8(result) = ratio_;
+        }
+        return S_OK;
+    case 4:
+        if (put) {
+            VARIANT* v = Arg(p, 0);
+            if (!v || V_VT(v) != VT_BOOL) return DISP_E_TYPEMISMATCH;
+            open_ = V_BOOL(v);
+        } else {
+            V_VT(result) = VT_BOOL;
+            V_BOOL(result) = open_;
+        }
+        return S_OK;
+    case 5: {  // Add(label, amount, [optional] note)
+        BSTR label = nullptr;
+        LONG amount = 0;
+        if (FAILED(hr = ToText(Arg(p, 0), &label))) return hr;
+        if (FAILED(hr = ToLong(Arg(p, 1), &amount))) {
+            SysFreeString(label);
+            return hr;
+        }
+        // A note, when given, is appended to the label.
+        VARIANT* note = Arg(p, 2);
+        std::vector<OLECHAR> text(label, label + SysStringLen(label));
+        if (!Missing(note)) {
+            BSTR n = nullptr;
+            if (SUCCEEDED(ToText(note, &n))) {
+                text.push_back(L'/');
+                text.insert(text.end(), n, n + SysStringLen(n));
+                SysFreeString(n);
+            }
+        }
+        text.push_back(0);
+        SysFreeString(label);
+        Entry* e = new Entry(text.data(), amount);
+        e->AddRef();
+        entries_.push_back(e);
+        V_VT(result) = VT_DISPATCH;
+        V_DISPATCH(result) = e;
+        e->AddRef();
+        return S_OK;
+    }
+    case 6: {  // Scale(factor, [defaultvalue 2] divisor)
+        LONG factor = 0, divisor = 2;
+        if (FAILED(hr = ToLong(Arg(p, 0), &factor))) return hr;
+        if (!Missing(Arg(p, 1)) && FAILED(hr = ToLong(Arg(p, 1), &divisor))) return hr;
+        if (divisor == 0) return DISP_E_DIVBYZERO;
+        V_VT(result) = VT_I4;
+        V_I4(result) = factor * 10 / divisor;
+        return S_OK;
+    }
+    case 7: {  // Split(value, [out] half, [in, out] rest)
+        LONG value = 0;
+        if (FAILED(hr = ToLong(Arg(p, 0), &value))) return hr;
+        VARIANT* half = p->cArgs > 1 ? &p->rgvarg[p->cArgs - 2] : nullptr;
+        VARIANT* rest = p->cArgs > 2 ? &p->rgvarg[p->cArgs - 3] : nullptr;
+        if (!half || !rest || V_VT(half) != (VT_BYREF | VT_I4) || V_VT(rest) != (VT_BYREF | VT_I4))
+            return DISP_E_TYPEMISMATCH;
+        *V_I4REF(half) = value / 2;
+        *V_I4REF(rest) = *V_I4REF(rest) + value - value / 2;
+        return S_OK;
+    }
+    case 8: {  // Fail(why): the error with its description
+        BSTR why = nullptr;
+        if (FAILED(hr = ToText(Arg(p, 0), &why))) return hr;
+        if (excepInfo) {
+            std::memset(excepInfo, 0, sizeof *excepInfo);
+            excepInfo->bstrSource = SysAllocString(L"E2e.Ledger");
+            excepInfo->bstrDescription = why;
+            excepInfo->scode = E_INVALIDARG;
+        } else {
+            SysFreeString(why);
+        }
+        return DISP_E_EXCEPTION;
+    }
+    case 9: {  // Echo(v, [out] copy)
+        VARIANT* v = Arg(p, 0);
+        VARIANT* copy = p->cArgs > 1 ? &p->rgvarg[p->cArgs - 2] : nullptr;
+        if (!v || !copy || V_VT(copy) != (VT_BYREF | VT_VARIANT)) return DISP_E_TYPEMISMATCH;
+        VariantClear(V_VARIANTREF(copy));
+        if (FAILED(hr = VariantCopyInd(V_VARIANTREF(copy), v))) return hr;
+        return VariantCopyInd(result, v);
+    }
+    case 10:
+        if (put) {
+            if (FAILED(hr = ToLong(Arg(p, 0), &mood_))) return hr;
+        } else {
+            V_VT(result) = VT_I4;
+            V_I4(result) = mood_;
+        }
+        return S_OK;
+    case 11: {  // Shift(short by)
+        VARIANT t;
+        VariantInit(&t);
+        if (FAILED(hr = VariantChangeType(&t, Arg(p, 0), 0, VT_I2))) return hr;
+        V_VT(result) = VT_I2;
+        V_I2(result) = static_cast<SHORT>(V_I2(&t) << 1);
+        return S_OK;
+    }
+    case 12:    // Notify(what, why): Changed, then Closing; a cancel renames the ledger
+    case 13: {  // the same from another thread
+        LONG what = 0;
+        BSTR why = nullptr;
+        if (FAILED(hr = ToLong(Arg(p, 0), &what))) return hr;
+        if (FAILED(hr = ToText(Arg(p, 1), &why))) return hr;
+        auto fire = [this, what, why] {
+            point_.Fire(1, what, why);
+            if (point_.Fire(2, 0, nullptr)) {
+                SysFreeString(title_);
+                title_ = SysAllocString(L"cancelled");
+            }
+        };
+        if (id == 12) {
+            fire();
+        } else {
+            std::thread([&fire] {
+                CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+                fire();
+                CoUninitialize();
+            }).join();
+        }
+        SysFreeString(why);
+        return S_OK;
+    }
+    case 14:
+        if (entries_.empty()) return S_OK;  // VT_EMPTY: no entry
+        V_VT(result) = VT_DISPATCH;
+        V_DISPATCH(result) = entries_.front();
+        entries_.front()->AddRef();
+        return S_OK;
+    case DISPID_NEWENUM: {
+        Items* items = new Items(entries_, 0);
+        items->AddRef();
+        V_VT(result) = VT_UNKNOWN;
+        V_UNKNOWN(result) = items;
+        return S_OK;
+    }
+    default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
+}
+
+class Factory : public IClassFactory {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
+            *ppv = this;
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
+        *ppv = nullptr;
+        if (outer) return CLASS_E_NOAGGREGATION;
+        Ledger* ledger = new Ledger;
+        ledger->AddRef();
+        HRESULT hr = ledger->QueryInterface(riid, ppv);
+        ledger->Release();
+        return hr;
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+};
+Factory g_factory;
+}  // namespace
+
+SERVER_EXPORT HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
+    if (!IsEqualCLSID(clsid, CLSID_E2eLedger)) {
+        *object = nullptr;
+        return CLASS_E_CLASSNOTAVAILABLE;
+    }
+    return g_factory.QueryInterface(riid, object);
+}
+
+SERVER_EXPORT HRESULT STDAPICALLTYPE DllCanUnloadNow(void) {
+    return g_outstanding == 0 ? S_OK : S_FALSE;
+}
+
+SERVER_EXPORT LONG LedgerOutstandingReferences(void) {
+    return g_outstanding;
+}

@@ -1,0 +1,192 @@
+package e2e.test;
+
+import brivel.TavoException;
+import brivel.TavoIterator;
+import brivel.TavoObject;
+import brivel.TavoVariant;
+import e2e.ledger.DLedgerEvents;
+import e2e.ledger.IEntry;
+import e2e.ledger.ILedger;
+import e2e.ledger.Ledger;
+import e2e.ledger.Mood;
+
+import java.util.ArrayList;
+import java.util.List;
+
+/**
+ * Java programs that use the Ledger COM object through its generated bridge.
+ * Each returns normally when every check held and throws AssertionError (or
+ * the unexpected exception) otherwise; each releases what it was given, so
+ * that the host can check the server's count of references afterwards.
+ */
+public final class LedgerRoad {
+    private LedgerRoad() {
+    }
+
+    static void check(boolean condition, String what) {
+        if (!condition) throw new AssertionError(what);
+    }
+
+    static void same(Object expected, Object actual, String what) {
+        if (expected == null ? actual != null : !expected.equals(actual))
+            throw new AssertionError(what + ": expected <" + expected + "> but was <" + actual + ">");
+    }
+
+    /** Methods and properties of every shape, optional arguments omitted and given, OUT values. */
+    public static void shapes() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        l.setTitle("Grüße \u20ac");
+        same("Grüße \u20ac", l.getTitle(), "string property");
+        same(Double.valueOf(1.5), Double.valueOf(l.getRatio()), "double property");
+        l.setRatio(-2.25);
+        same(Double.valueOf(-2.25), Double.valueOf(l.getRatio()), "double property after put");
+        check(l.getOpen(), "boolean property");
+        l.setOpen(false);
+        check(!l.getOpen(), "boolean property after put");
+        same(Mood.Calm, l.getState(), "enumeration property");
+        l.setState(Mood.Angry);
+        same(Integer.valueOf(2), Integer.valueOf(l.getState().getEnumeratedIntValue()), "enumeration after put");
+        same(Short.valueOf((short) -8), Short.valueOf(l.Shift((short) -4)), "short argument and result");
+        same(Integer.valueOf(35), Integer.valueOf(l.Scale(7, 2)), "method with a result");
+
+        IEntry plain = l.Add("rent", 700);
+        TavoVariant note = new TavoVariant("May");
+        IEntry noted = l.Add("food", 45, note);
+        note.TavoRelease();
+        same("rent", plain.getLabel(), "optional argument omitted");
+        same("food/May", noted.getLabel(), "optional argument given");
+        same(Integer.valueOf(745), Integer.valueOf(l.getTotal()), "total");
+
+        int[] half = new int[1];
+        int[] rest = new int[] {100};
+        l.Split(9, half, rest);
+        same(Integer.valueOf(4), Integer.valueOf(half[0]), "OUT value");
+        same(Integer.valueOf(105), Integer.valueOf(rest[0]), "IN/OUT value");
+
+        TavoVariant in = new TavoVariant(42);
+        TavoVariant[] copy = new TavoVariant[] {new TavoVariant()};
+        TavoVariant back = l.Echo(in, copy);
+        same(Integer.valueOf(42), Integer.valueOf(back.getInt()), "VARIANT result");
+        same("42", copy[0].getString(), "VARIANT OUT value");
+        same(Integer.valueOf(3), Integer.valueOf(copy[0].getVarType()), "VARIANT OUT type (VT_I4)");
+        in.TavoRelease();
+        back.TavoRelease();
+        copy[0].TavoRelease();
+
+        TavoObject first = l.First();
+        IEntry firstEntry = (IEntry) first;
+        same("rent", firstEntry.getLabel(), "untyped object result is an object of its interface class");
+
+        boolean threw = false;
+        TavoVariant text = new TavoVariant("not a number");
+        try {
+            text.getInt();
+        } catch (TavoException expected) {
+            threw = true;
+        }
+        text.TavoRelease();
+        check(threw, "a text that is no number does not read as an int");
+
+        first.TavoRelease();
+        plain.TavoRelease();
+        noted.TavoRelease();
+        l.TavoRelease();
+        ledger.TavoRelease();
+    }
+
+    /** A server error with its description arrives as brivel.TavoException. */
+    public static void errors() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        try {
+            l.Fail("Ledger is closed: ü");
+            throw new AssertionError("no exception");
+        } catch (TavoException expected) {
+            same("Ledger is closed: ü", expected.getMessage(), "description");
+        }
+        l.TavoRelease();
+        ledger.TavoRelease();
+        boolean threw = false;
+        try {
+            l.getTitle();
+        } catch (NullPointerException expected) {
+            threw = true;
+        }
+        check(threw, "a released object refuses calls");
+    }
+
+    /** The collection's items in order; the receiver stops the enumeration. */
+    public static void collection() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        l.Add("a", 1).TavoRelease();
+        l.Add("b", 2).TavoRelease();
+        l.Add("c", 3).TavoRelease();
+        final List<String> labels = new ArrayList<String>();
+        final List<Object> items = new ArrayList<Object>();
+        l.brivelEnumerator(new TavoIterator() {
+            public boolean TavoNextItem(Object item) {
+                items.add(item);
+                try {
+                    labels.add(((IEntry) item).getLabel());
+                } catch (TavoException ex) {
+                    throw new RuntimeException(ex);
+                }
+                return true;
+            }
+        });
+        same("[a, b, c]", labels.toString(), "all items");
+        final int[] seen = new int[1];
+        l.brivelEnumerator(new TavoIterator() {
+            public boolean TavoNextItem(Object item) {
+                items.add(item);
+                return ++seen[0] < 2;
+            }
+        });
+        same(Integer.valueOf(2), Integer.valueOf(seen[0]), "enumeration stopped by the receiver");
+        for (Object item : items) ((TavoObject) item).TavoRelease();
+        l.TavoRelease();
+        ledger.TavoRelease();
+    }
+
+    static final class Recorder extends DLedgerEvents {
+        final List<String> events = new ArrayList<String>();
+        final List<Thread> threads = new ArrayList<Thread>();
+        boolean cancel;
+
+        public synchronized void Changed(int what, String why) {
+            events.add("Changed " + what + " " + why);
+            threads.add(Thread.currentThread());
+        }
+
+        public synchronized void Closing(boolean[] cancelOut) {
+            events.add("Closing " + cancelOut[0]);
+            cancelOut[0] = cancel;
+        }
+    }
+
+    /** Events from the calling thread and from another, OUT values written back, removal. */
+    public static void events() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        l.setTitle("open");
+        Recorder recorder = new Recorder();
+        ledger.addTavoEventListener(recorder);
+        l.Notify(1, "same thread");
+        same("open", l.getTitle(), "not cancelled");
+        recorder.cancel = true;
+        l.NotifyFromThread(2, "other thread");
+        same("cancelled", l.getTitle(), "cancelled through the OUT argument");
+        same("[Changed 1 same thread, Closing false, Changed 2 other thread, Closing false]",
+             recorder.events.toString(), "events received");
+        check(recorder.threads.get(0) == Thread.currentThread(), "first event on the calling thread");
+        check(recorder.threads.get(1) != Thread.currentThread(), "second event on another thread");
+        ledger.removeTavoEventListener(recorder);
+        l.Notify(3, "after removal");
+        same(Integer.valueOf(4), Integer.valueOf(recorder.events.size()), "no events after removal");
+        recorder.TavoRelease();
+        l.TavoRelease();
+        ledger.TavoRelease();
+    }
+}

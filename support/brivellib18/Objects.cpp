@@ -1,0 +1,333 @@
+// Java objects for COM values: interface objects, VARIANT holders,
+// enumerations, collection enumeration, advise and release.
+//
+// Ownership: a Java object built from an interface pointer holds a
+// reference of its own (the conversions AddRef or QueryInterface, never
+// adopt the caller's), released by TavoRelease(). A brivel.TavoVariant owns
+// a copy of the VARIANT it was made from. A listener owns the first
+// reference of its sink (TavoEventListener.TavoRelease() drops it); an
+// advise holds one more until its unadvise.
+#include "RuntimeApi.h"
+
+#include <cstring>
+#include <mutex>
+
+#include "RuntimeDecls.h"
+
+namespace {
+struct IidRow {
+    const IID* iid;
+    const char* className;
+};
+std::mutex g_mapLock;
+const IidRow* g_map = nullptr;
+int g_mapCount = 0;
+
+const IID IID_BrivelQueryIID = {0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
+
+jobject NewOf(JNIEnv* env, jclass cls) {
+    jmethodID ctor = env->GetMethodID(cls, "<init>", "()V");
+    if (ctor) return env->NewObject(cls, ctor);
+    env->ExceptionClear();
+    return env->AllocObject(cls);
+}
+
+// A new object of `className` holding `pointer` (whose reference it takes).
+jobject Wrap(JNIEnv* env, const char* className, IUnknown* pointer) {
+    jclass cls = env->FindClass(className);
+    if (!cls) {
+        pointer->Release();
+        return nullptr;
+    }
+    jobject obj = NewOf(env, cls);
+    env->DeleteLocalRef(cls);
+    if (!obj) {
+        pointer->Release();
+        return nullptr;
+    }
+    env->SetIntField(obj, brivelGetComId(), static_cast<jint>(reinterpret_cast<intptr_t>(pointer)));
+    return obj;
+}
+
+IUnknown* ComOf(JNIEnv* env, jobject obj) {
+    return obj ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(obj, brivelGetComId()))) : nullptr;
+}
+
+jobject ItemToJava(JNIEnv* env, VARIANT* item) {
+    switch (V_VT(item)) {
+    case VT_DISPATCH:
+    case VT_UNKNOWN: {
+        std::lock_guard<std::mutex> lock(g_mapLock);
+        return brivelBestUnknownToJobject(env, V_UNKNOWN(item), const_cast<IidRow*>(g_map), g_mapCount);
+    }
+    case VT_BSTR:
+        return brivelBstrToJstr(env, V_BSTR(item));
+    default:
+        return brivelVariantObject(env, item);
+    }
+}
+
+// The connection point of `target` for the sink's event interface.
+HRESULT FindPoint(JNIEnv* env, jobject target, IUnknown* sink, IConnectionPoint** point) {
+    *point = nullptr;
+    IUnknown* source = ComOf(env, target);
+    if (!source || !sink) return E_POINTER;
+    IID* eventIid = nullptr;
+    HRESULT hr = sink->QueryInterface(IID_BrivelQueryIID, reinterpret_cast<void**>(&eventIid));
+    if (FAILED(hr) || !eventIid) return FAILED(hr) ? hr : E_NOINTERFACE;
+    IConnectionPointContainer* container = nullptr;
+    hr = source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
+    if (FAILED(hr)) return hr;
+    hr = container->FindConnectionPoint(*eventIid, point);
+    container->Release();
+    return hr;
+}
+
+IUnknown* SinkOf(JNIEnv* env, jobject listener) {
+    return listener ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(listener, brivelGetEventId())))
+                    : nullptr;
+}
+}  // namespace
+
+BRIVEL_RT void brivelIidMapTypes(void* map, int count) {
+    std::lock_guard<std::mutex> lock(g_mapLock);
+    g_map = static_cast<const IidRow*>(map);
+    g_mapCount = map ? count : 0;
+}
+
+BRIVEL_RT jobject brivelUnknownToJobject(JNIEnv* env, IUnknown* pUnk) {
+    if (!pUnk) return nullptr;
+    pUnk->AddRef();
+    return Wrap(env, "brivel/TavoObject", pUnk);
+}
+
+// The first interface of the map that the object answers picks the class.
+BRIVEL_RT jobject brivelBestUnknownToJobject(JNIEnv* env, IUnknown* pUnk, void* iidMap, int n) {
+    if (!pUnk) return nullptr;
+    const IidRow* rows = static_cast<const IidRow*>(iidMap);
+    for (int i = 0; rows && i < n; ++i) {
+        IUnknown* typed = nullptr;
+        if (SUCCEEDED(pUnk->QueryInterface(*rows[i].iid, reinterpret_cast<void**>(&typed))) && typed)
+            return Wrap(env, rows[i].className, typed);
+    }
+    return brivelUnknownToJobject(env, pUnk);
+}
+
+BRIVEL_RT jobject brivelUnknownToInterfaceObject(JNIEnv* env, IUnknown* pUnk, const char* classname) {
+    if (!pUnk || !classname) return nullptr;
+    const IID* iid = &IID_IDispatch;
+    {
+        std::lock_guard<std::mutex> lock(g_mapLock);
+        for (int i = 0; i < g_mapCount; ++i)
+            if (std::strcmp(g_map[i].className, classname) == 0) iid = g_map[i].iid;
+    }
+    IUnknown* typed = nullptr;
+    if (FAILED(pUnk->QueryInterface(*iid, reinterpret_cast<void**>(&typed))) || !typed) {
+        typed = pUnk;
+        typed->AddRef();
+    }
+    return Wrap(env, classname, typed);
+}
+
+BRIVEL_RT jobject brivelIntToEnumeratedObject(JNIEnv* env, int ival, const char* classname) {
+    jclass cls = env->FindClass(classname);
+    if (!cls) return nullptr;
+    std::string sig = std::string("(I)L") + classname + ";";
+    jmethodID of = env->GetStaticMethodID(cls, "intToEnumeratedValue", sig.c_str());
+    if (of) return env->CallStaticObjectMethod(cls, of, ival);
+    env->ExceptionClear();
+    jmethodID ctor = env->GetMethodID(cls, "<init>", "(I)V");
+    return ctor ? env->NewObject(cls, ctor, ival) : nullptr;
+}
+
+BRIVEL_RT jint brivelEnumeratedObjectToInt(JNIEnv* env, jobject obj) {
+    if (!obj) {
+        brivel::rt::ThrowJava(env, "java/lang/NullPointerException", "Enumerated value is null");
+        return 0;
+    }
+    jclass cls = env->FindClass("brivel/TavoEnumeration");
+    if (!cls) return 0;
+    jfieldID value = env->GetFieldID(cls, "__Brv_value", "I");
+    return value ? env->GetIntField(obj, value) : 0;
+}
+
+// The holder's VARIANT, made empty on first use: a holder owns its VARIANT.
+BRIVEL_RT VARIANT* brivelGetTavoVariant(JNIEnv* env, jobject obj) {
+    if (!obj) return nullptr;
+    jfieldID field = brivelGetVariantData();
+    VARIANT* v = reinterpret_cast<VARIANT*>(static_cast<intptr_t>(env->GetIntField(obj, field)));
+    if (!v) {
+        v = static_cast<VARIANT*>(CoTaskMemAlloc(sizeof(VARIANT)));
+        if (!v) return nullptr;
+        VariantInit(v);
+        env->SetIntField(obj, field, static_cast<jint>(reinterpret_cast<intptr_t>(v)));
+    }
+    return v;
+}
+
+// A new holder with its own copy (by-reference values copied through).
+BRIVEL_RT jobject brivelVariantObject(JNIEnv* env, VARIANT* variant) {
+    jclass cls = brivelGetComVariantClass();
+    if (!cls) return nullptr;
+    jobject obj = env->NewObject(cls, brivelGetVariantCtorId());
+    if (!obj) return nullptr;
+    VARIANT* own = brivelGetTavoVariant(env, obj);
+    if (own && variant) VariantCopyInd(own, variant);
+    return obj;
+}
+
+BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject receiver, int memid, int funckind) {
+    if (!receiver) {
+        brivel::rt::ThrowJava(env, "java/lang/NullPointerException", "Argument 1 is null");
+        return;
+    }
+    IDispatch* pDisp = reinterpret_cast<IDispatch*>(ComOf(env, thisObj));
+    if (!pDisp) {
+        brivel::rt::ThrowJava(env, "java/lang/NullPointerException", "Uninitialized TavoObject");
+        return;
+    }
+    jclass iteratorClass = env->FindClass("brivel/TavoIterator");
+    if (!iteratorClass) return;
+    jmethodID next = env->GetMethodID(iteratorClass, "TavoNextItem", "(Ljava/lang/Object;)Z");
+    if (!next) return;
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    EXCEPINFO excepInfo;
+    std::memset(&excepInfo, 0, sizeof excepInfo);
+    VARIANT result;
+    VariantInit(&result);
+    WORD flags = static_cast<WORD>(funckind == 4 ? DISPATCH_METHOD | DISPATCH_PROPERTYGET : funckind);
+    HRESULT hr = pDisp->Invoke(memid, IID_NULL, LOCALE_USER_DEFAULT, flags, &none, &result, &excepInfo, nullptr);
+    if (FAILED(hr)) {
+        brivelThrowComExceptionObject(env, hr, &excepInfo);
+        return;
+    }
+    IEnumVARIANT* items = nullptr;
+    if (V_VT(&result) == VT_UNKNOWN || V_VT(&result) == VT_DISPATCH)
+        hr = V_UNKNOWN(&result) ? V_UNKNOWN(&result)->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&items))
+                                : E_POINTER;
+    else
+        hr = DISP_E_TYPEMISMATCH;
+    VariantClear(&result);
+    if (FAILED(hr)) {
+        brivelThrowComExceptionObject(env, hr, nullptr);
+        return;
+    }
+    for (;;) {
+        VARIANT item;
+        VariantInit(&item);
+        ULONG fetched = 0;
+        hr = items->Next(1, &item, &fetched);
+        if (hr != S_OK || fetched != 1) {
+            VariantClear(&item);
+            break;
+        }
+        jobject value = ItemToJava(env, &item);
+        VariantClear(&item);
+        if (env->ExceptionCheck()) break;
+        jboolean more = env->CallBooleanMethod(receiver, next, value);
+        if (value) env->DeleteLocalRef(value);
+        if (env->ExceptionCheck() || !more) break;
+    }
+    items->Release();
+    if (FAILED(hr) && !env->ExceptionCheck()) brivelThrowComExceptionObject(env, hr, nullptr);
+}
+
+extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoObject__1_1TavoAdvise(JNIEnv* env, jobject tgt, jobject listener) {
+    brivelInitThread(env);
+    IUnknown* sink = SinkOf(env, listener);
+    IConnectionPoint* point = nullptr;
+    HRESULT hr = FindPoint(env, tgt, sink, &point);
+    DWORD cookie = 0;
+    if (SUCCEEDED(hr)) {
+        hr = point->Advise(sink, &cookie);
+        point->Release();
+    }
+    if (FAILED(hr)) {
+        brivelThrowComExceptionObject(env, hr, nullptr);
+        return 0;
+    }
+    return static_cast<jint>(cookie);
+}
+
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoObject__1_1TavoUnadvise(JNIEnv* env, jobject tgt, jobject listener,
+                                                                           jint cookie) {
+    brivelInitThread(env);
+    IConnectionPoint* point = nullptr;
+    HRESULT hr = FindPoint(env, tgt, SinkOf(env, listener), &point);
+    if (SUCCEEDED(hr)) {
+        hr = point->Unadvise(static_cast<DWORD>(cookie));
+        point->Release();
+    }
+    if (FAILED(hr)) brivelThrowComExceptionObject(env, hr, nullptr);
+}
+
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoObject_TavoRelease(JNIEnv* env, jobject self) {
+    IUnknown* p = ComOf(env, self);
+    env->SetIntField(self, brivelGetComId(), 0);
+    if (p) p->Release();
+}
+
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoEventListener_TavoRelease(JNIEnv* env, jobject self) {
+    IUnknown* sink = SinkOf(env, self);
+    env->SetIntField(self, brivelGetEventId(), 0);
+    if (sink) sink->Release();
+}
+
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant_TavoRelease(JNIEnv* env, jobject self) {
+    jfieldID field = brivelGetVariantData();
+    VARIANT* v = reinterpret_cast<VARIANT*>(static_cast<intptr_t>(env->GetIntField(self, field)));
+    env->SetIntField(self, field, 0);
+    if (v) {
+        VariantClear(v);
+        CoTaskMemFree(v);
+    }
+}
+
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant__1_1TavoSetInt(JNIEnv* env, jobject self, jint value) {
+    VARIANT* v = brivelGetTavoVariant(env, self);
+    if (!v) return;
+    VariantClear(v);
+    V_VT(v) = VT_I4;
+    V_I4(v) = value;
+}
+
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant__1_1TavoSetString(JNIEnv* env, jobject self, jstring value) {
+    VARIANT* v = brivelGetTavoVariant(env, self);
+    if (!v) return;
+    VariantClear(v);
+    V_VT(v) = VT_BSTR;
+    V_BSTR(v) = brivelJstringToBstr(env, value);
+}
+
+extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoVariant_getVarType(JNIEnv* env, jobject self) {
+    VARIANT* v = brivelGetTavoVariant(env, self);
+    return v ? V_VT(v) : VT_EMPTY;
+}
+
+// The value as an int or a string, converted as COM converts (a value that
+// does not convert throws brivel.TavoException).
+extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoVariant_getInt(JNIEnv* env, jobject self) {
+    VARIANT* v = brivelGetTavoVariant(env, self);
+    VARIANT to;
+    VariantInit(&to);
+    HRESULT hr = v ? VariantChangeType(&to, v, 0, VT_I4) : E_POINTER;
+    if (FAILED(hr)) {
+        brivelThrowComExceptionObject(env, hr, nullptr);
+        return 0;
+    }
+    return V_I4(&to);
+}
+
+extern "C" JNIEXPORT jstring JNICALL Java_brivel_TavoVariant_getString(JNIEnv* env, jobject self) {
+    VARIANT* v = brivelGetTavoVariant(env, self);
+    VARIANT to;
+    VariantInit(&to);
+    HRESULT hr = v ? VariantChangeType(&to, v, 0, VT_BSTR) : E_POINTER;
+    if (FAILED(hr)) {
+        brivelThrowComExceptionObject(env, hr, nullptr);
+        return nullptr;
+    }
+    jstring s = brivelBstrToJstr(env, V_BSTR(&to));
+    VariantClear(&to);
+    return s;
+}

@@ -1,0 +1,275 @@
+// The bridge runtime: start-up, threads, the cached Java IDs, exceptions,
+// creation, IDispatch calls and the virtual-table invoker.
+#include "RuntimeApi.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+const char kModeVariable[] = "__brivelThreadInitializationMode__";
+const char kMtaMode[] = "__MTA__";
+const char kStaMode[] = "__STA__";
+
+JavaVM* g_vm = nullptr;
+jfieldID g_comId = nullptr;
+jfieldID g_eventId = nullptr;
+jfieldID g_variantData = nullptr;
+jmethodID g_comCtor = nullptr;
+jmethodID g_variantCtor = nullptr;
+jclass g_comClass = nullptr;
+jclass g_variantClass = nullptr;
+
+thread_local bool t_comReady = false;
+
+// Detaches a COM thread that the runtime attached when the thread ends: an
+// attached thread must not end while the VM still counts it.
+struct AttachedThread {
+    bool attached = false;
+    ~AttachedThread() {
+        if (attached && g_vm) g_vm->DetachCurrentThread();
+    }
+};
+thread_local AttachedThread t_attached;
+
+void RememberVm(JNIEnv* env) {
+    if (!g_vm && env) env->GetJavaVM(&g_vm);
+}
+
+// Looks the product classes up once; a missing class leaves its
+// NoClassDefFoundError pending for the caller.
+bool CacheIds(JNIEnv* env) {
+    if (g_comClass && g_variantClass && g_eventId) return true;
+    if (!env) return false;
+    jclass com = env->FindClass("brivel/TavoObject");
+    if (!com) return false;
+    jclass variant = env->FindClass("brivel/TavoVariant");
+    if (!variant) return false;
+    jclass listener = env->FindClass("brivel/TavoEventListener");
+    if (!listener) return false;
+    g_comId = env->GetFieldID(com, "__TavoComPtr", "I");
+    g_comCtor = env->GetMethodID(com, "<init>", "()V");
+    g_variantData = env->GetFieldID(variant, "__TavoVariantData", "I");
+    g_variantCtor = env->GetMethodID(variant, "<init>", "()V");
+    g_eventId = env->GetFieldID(listener, "__TavoEventSink", "I");
+    if (env->ExceptionCheck()) return false;
+    g_comClass = static_cast<jclass>(env->NewGlobalRef(com));
+    g_variantClass = static_cast<jclass>(env->NewGlobalRef(variant));
+    env->DeleteLocalRef(com);
+    env->DeleteLocalRef(variant);
+    env->DeleteLocalRef(listener);
+    return true;
+}
+
+bool WantsMta() {
+    char mode[32];
+    DWORD n = GetEnvironmentVariableA(kModeVariable, mode, sizeof mode);
+    return n > 0 && n < sizeof mode && std::strcmp(mode, kMtaMode) == 0;
+}
+}  // namespace
+
+namespace brivel::rt {
+void ThrowJava(JNIEnv* env, const char* className, const char* message) {
+    jclass cls = env->FindClass(className);
+    if (cls) env->ThrowNew(cls, message);  // else NoClassDefFoundError is pending
+}
+
+JNIEnv* CurrentEnv() {
+    if (!g_vm) return nullptr;
+    JNIEnv* env = nullptr;
+    if (g_vm->GetEnv(reinterpret_cast<void**>(&env), JNI_VERSION_1_6) == JNI_OK) return env;
+    // A COM thread that Java has never seen: attached as a daemon, so that it
+    // never keeps the VM from ending.
+    if (g_vm->AttachCurrentThreadAsDaemon(reinterpret_cast<void**>(&env), nullptr) != JNI_OK) return nullptr;
+    t_attached.attached = true;
+    return env;
+}
+}  // namespace brivel::rt
+
+using brivel::rt::CurrentEnv;
+using brivel::rt::ThrowJava;
+
+extern "C" JNIEXPORT jint JNICALL JNI_OnLoad(JavaVM* vm, void*) {
+    if (!g_vm) g_vm = vm;
+    return JNI_VERSION_1_6;
+}
+
+BRIVEL_RT int brivelInitDLL18(int) {
+    return 1;
+}
+
+// Prepares the calling thread once: COM in the apartment that the process
+// chose (brivel.TavoMTA.initMTA chooses the multithreaded one; the first
+// thread prepared without that choice fixes the single-threaded one).
+BRIVEL_RT void brivelInitThread(JNIEnv* env) {
+    RememberVm(env);
+    if (t_comReady) return;
+    bool mta = WantsMta();
+    if (!mta) {
+        char mode[32];
+        if (GetEnvironmentVariableA(kModeVariable, mode, sizeof mode) == 0)
+            SetEnvironmentVariableA(kModeVariable, kStaMode);
+    }
+    HRESULT hr = CoInitializeEx(nullptr, mta ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED);
+    // S_FALSE: already initialised in that apartment by the thread's owner;
+    // RPC_E_CHANGED_MODE: the owner chose the other one, which COM keeps.
+    t_comReady = SUCCEEDED(hr) || hr == RPC_E_CHANGED_MODE;
+    if (env && CacheIds(env)) {
+        jmethodID set = env->GetStaticMethodID(g_comClass, "TavoSetModeMTA", "(Z)V");
+        if (set) env->CallStaticVoidMethod(g_comClass, set, mta ? JNI_TRUE : JNI_FALSE);
+        else env->ExceptionClear();
+    }
+}
+
+BRIVEL_RT void brivelInitEventThread(JNIEnv* env) {
+    brivelInitThread(env);
+}
+
+BRIVEL_RT JNIEnv* brivelGetJniEnv() {
+    return CurrentEnv();
+}
+
+BRIVEL_RT jfieldID brivelGetComId() {
+    CacheIds(CurrentEnv());
+    return g_comId;
+}
+BRIVEL_RT jfieldID brivelGetEventId() {
+    CacheIds(CurrentEnv());
+    return g_eventId;
+}
+BRIVEL_RT jmethodID brivelGetComCtorId() {
+    CacheIds(CurrentEnv());
+    return g_comCtor;
+}
+BRIVEL_RT jclass brivelGetComBaseClass() {
+    CacheIds(CurrentEnv());
+    return g_comClass;
+}
+BRIVEL_RT jfieldID brivelGetVariantData() {
+    CacheIds(CurrentEnv());
+    return g_variantData;
+}
+BRIVEL_RT jmethodID brivelGetVariantCtorId() {
+    CacheIds(CurrentEnv());
+    return g_variantCtor;
+}
+BRIVEL_RT jclass brivelGetComVariantClass() {
+    CacheIds(CurrentEnv());
+    return g_variantClass;
+}
+
+// A pending Java exception means the native must return at once: the
+// runtime leaves one pending exactly when it could not do its part.
+BRIVEL_RT bool brivelCheckFatalError(JNIEnv* env) {
+    return env && env->ExceptionCheck();
+}
+
+BRIVEL_RT void brivelThrowFatalError(JNIEnv* env) {
+    if (env && !env->ExceptionCheck()) ThrowJava(env, "java/lang/Error", "Brivel runtime failure");
+}
+
+// The exception takes the EXCEPINFO's texts, which it frees: the bridges
+// never free them themselves.
+BRIVEL_RT void brivelThrowComExceptionObject(JNIEnv* env, HRESULT hr, EXCEPINFO* excepInfo) {
+    std::string description;
+    if (excepInfo) {
+        if (excepInfo->pfnDeferredFillIn) {
+            excepInfo->pfnDeferredFillIn(excepInfo);
+            excepInfo->pfnDeferredFillIn = nullptr;
+        }
+        if (hr == DISP_E_EXCEPTION && excepInfo->scode != 0) hr = excepInfo->scode;
+        BSTR text = excepInfo->bstrDescription;
+        if (text) {
+            UINT n = SysStringLen(text);
+            int bytes = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(n), nullptr, 0, nullptr, nullptr);
+            description.resize(bytes > 0 ? bytes : 0);
+            if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(n), &description[0], bytes, nullptr, nullptr);
+        }
+        SysFreeString(excepInfo->bstrSource);
+        SysFreeString(excepInfo->bstrDescription);
+        SysFreeString(excepInfo->bstrHelpFile);
+        excepInfo->bstrSource = excepInfo->bstrDescription = excepInfo->bstrHelpFile = nullptr;
+    }
+    if (!env || env->ExceptionCheck()) return;
+    if (description.empty()) {
+        char text[64];
+        std::snprintf(text, sizeof text, "COM error 0x%08lX", static_cast<unsigned long>(hr));
+        description = text;
+    }
+    // The description is UTF-8; ThrowNew takes modified UTF-8, so it goes
+    // through a Java string built from UTF-16 instead.
+    jclass cls = env->FindClass("brivel/TavoException");
+    if (!cls) return;
+    jmethodID ctor = env->GetMethodID(cls, "<init>", "(Ljava/lang/String;)V");
+    int wide = MultiByteToWideChar(CP_UTF8, 0, description.data(), static_cast<int>(description.size()), nullptr, 0);
+    std::basic_string<jchar> chars(wide > 0 ? wide : 0, 0);
+    if (wide > 0)
+        MultiByteToWideChar(CP_UTF8, 0, description.data(), static_cast<int>(description.size()),
+                            reinterpret_cast<LPWSTR>(&chars[0]), wide);
+    jstring message = env->NewString(chars.data(), static_cast<jsize>(chars.size()));
+    if (!ctor || !message) return;
+    jobject ex = env->NewObject(cls, ctor, message);
+    if (ex) env->Throw(static_cast<jthrowable>(ex));
+}
+
+BRIVEL_RT HRESULT brivelCreateInstance(JNIEnv*, const CLSID* clsid, IUnknown** pUnk) {
+    if (!clsid || !pUnk) return E_POINTER;
+    *pUnk = nullptr;
+    return CoCreateInstance(*clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                            reinterpret_cast<void**>(pUnk));
+}
+
+BRIVEL_RT HRESULT brivelGetActiveInstance(JNIEnv*, const CLSID* clsid, IUnknown** pUnk) {
+    if (!clsid || !pUnk) return E_POINTER;
+    *pUnk = nullptr;
+    return GetActiveObject(*clsid, nullptr, pUnk);
+}
+
+// Creation as a server: the class's out-of-process server only.
+BRIVEL_RT void* brivelMiscFunc4(void*, void* clsid, void* pUnk, void*) {
+    IUnknown** out = static_cast<IUnknown**>(pUnk);
+    if (!clsid || !out) return reinterpret_cast<void*>(static_cast<intptr_t>(E_POINTER));
+    *out = nullptr;
+    HRESULT hr = CoCreateInstance(*static_cast<const CLSID*>(clsid), nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                                  reinterpret_cast<void**>(out));
+    return reinterpret_cast<void*>(static_cast<intptr_t>(hr));
+}
+
+BRIVEL_RT HRESULT brivelQueryInterface(JNIEnv*, IUnknown* pUnk, const IID* pIid, void** result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    if (!pUnk || !pIid) return E_POINTER;
+    return pUnk->QueryInterface(*pIid, result);
+}
+
+BRIVEL_RT HRESULT brivelInvokeHelper(JNIEnv*, IDispatch* pDisp, DISPID dispid, DISPPARAMS* params, WORD wFlags,
+                                     EXCEPINFO* excepInfo, unsigned int* argErr, VARIANT* ret) {
+    if (!pDisp) return E_POINTER;
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    return pDisp->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, wFlags, params ? params : &none, ret, excepInfo,
+                         argErr);
+}
+
+BRIVEL_RT HRESULT brivelVtableInvoker(JNIEnv*, _ThunkFunc thunkFunc, IUnknown* pUnk, ...) {
+    if (!thunkFunc || !pUnk) return E_POINTER;
+    va_list ap;
+    va_start(ap, pUnk);
+    HRESULT hr = thunkFunc(pUnk, ap);
+    va_end(ap);
+    return hr;
+}
+
+// Remote activation never leaves the platform's answer unreported: the
+// HRESULT of the attempt is returned and nothing is stored.
+BRIVEL_RT HRESULT brivelCreateInstanceRemote(JNIEnv* env, const CLSID* clsid, LPCWSTR remoteName, LPCWSTR remoteUser,
+                                             LPCWSTR remotePwd, LPCWSTR remoteDomain, int count,
+                                             jobjectArray objList, const IID** remoteIidList);
+
+// The server-side event hooks of a process without a remote server: events
+// are let through and the forwarding call has nobody to forward to.
+BRIVEL_RT bool CheckServerSideEvents(JNIEnv*) {
+    return true;
+}
+BRIVEL_RT int OnServerSideEvent(JNIEnv*, jobject, jstring, int, int, const char*, const char*, ...) {
+    return 0;
+}

@@ -1,0 +1,157 @@
+// The runtime library on the real i386 VM, called as generated bridges call
+// it: apartments, exceptions, remote creation, and the date, file-time, GUID
+// and SAFEARRAY conversions.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "TestJvm.h"
+#include "brivellib18.h"
+
+using brivel::testing::StartTestJvm;
+using brivel::testing::TakePendingException;
+
+namespace {
+JNIEnv* Jvm() {
+    JNIEnv* env = StartTestJvm({BRIVEL18_JAR}, BRIVEL_LIBRARY_DIR);
+    if (env) brivelInitThread(env);
+    return env;
+}
+
+std::string ModeVariable() {
+    char mode[64];
+    DWORD n = GetEnvironmentVariableA("__brivelThreadInitializationMode__", mode, sizeof mode);
+    return std::string(mode, n);
+}
+
+HRESULT CALLBACK FillIn(EXCEPINFO* info) {
+    info->bstrDescription = SysAllocString(L"filled in later");
+    return S_OK;
+}
+}  // namespace
+
+TEST(RuntimeStartUp, FirstThreadFixesTheSingleThreadedApartment) {
+    SetEnvironmentVariableA("__brivelThreadInitializationMode__", nullptr);
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    EXPECT_EQ(ModeVariable(), "__STA__");
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+    EXPECT_NE(brivelGetComId(), nullptr);
+    EXPECT_NE(brivelGetEventId(), nullptr);
+    EXPECT_EQ(brivelGetJniEnv(), env);
+}
+
+TEST(RuntimeStartUp, ChosenMultithreadedApartmentIsUsedOnEveryThread) {
+    SetEnvironmentVariableA("__brivelThreadInitializationMode__", "__MTA__");
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
+    CoUninitialize();
+    jclass object = env->FindClass("brivel/TavoObject");
+    jmethodID mode = env->GetStaticMethodID(object, "TavoModeMTA", "()Z");
+    EXPECT_TRUE(env->CallStaticBooleanMethod(object, mode));
+    // A COM thread that Java never saw gets an environment of its own.
+    std::thread([env] {
+        JNIEnv* own = brivelGetJniEnv();
+        EXPECT_NE(own, nullptr);
+        EXPECT_NE(own, env);
+        brivelInitThread(own);
+        EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
+        CoUninitialize();
+    }).join();
+}
+
+TEST(RuntimeExceptions, DescriptionOrCodeBecomesTheMessageAndTextsAreFreed) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    EXPECT_FALSE(brivelCheckFatalError(env));
+    brivelThrowComExceptionObject(env, E_NOINTERFACE, nullptr);
+    EXPECT_TRUE(brivelCheckFatalError(env));
+    auto thrown = TakePendingException(env);
+    EXPECT_EQ(thrown.className, "brivel.TavoException");
+    EXPECT_EQ(thrown.message, "COM error 0x80004002");
+
+    EXCEPINFO info;
+    std::memset(&info, 0, sizeof info);
+    info.bstrSource = SysAllocString(L"source");
+    info.pfnDeferredFillIn = FillIn;
+    brivelThrowComExceptionObject(env, DISP_E_EXCEPTION, &info);
+    EXPECT_EQ(TakePendingException(env).message, "filled in later");
+    EXPECT_EQ(info.bstrSource, nullptr);
+    EXPECT_EQ(info.bstrDescription, nullptr);
+
+    brivelThrowFatalError(env);
+    EXPECT_EQ(TakePendingException(env).className, "java.lang.Error");
+}
+
+TEST(RuntimeCreation, UnreachableRemoteMachineAndUnknownClassAreReported) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    const CLSID unknown = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x99}};
+    const IID* list[] = {&IID_IUnknown};
+    EXPECT_EQ(brivelCreateInstanceRemote(env, &unknown, L"far.example", nullptr, nullptr, nullptr, 1, nullptr, list),
+              HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE));
+    IUnknown* object = reinterpret_cast<IUnknown*>(1);
+    EXPECT_EQ(brivelCreateInstance(env, &unknown, &object), REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_FALSE(brivelCheckFatalError(env));
+}
+
+TEST(RuntimeConversions, DatesFileTimesGuidsAndArraysRoundTrip) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    // 1970-01-02 00:00 UTC is day 25570 of the OLE calendar.
+    jobject date = brivelDateToJobject(env, 25570.0);
+    ASSERT_NE(date, nullptr);
+    jmethodID getTime = env->GetMethodID(env->FindClass("java/util/Date"), "getTime", "()J");
+    jlong millis = env->CallLongMethod(date, getTime);
+    EXPECT_DOUBLE_EQ(brivelJdateToDate(env, date), 25570.0);
+    FILETIME ft;
+    brivelJdateToFiletime(env, &ft, date);
+    jobject back = brivelFiletimeToJobject(env, &ft);
+    EXPECT_EQ(env->CallLongMethod(back, getTime), millis);
+
+    GUID guid = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x50}};
+    jstring text = brivelGuidToJstr(env, guid);
+    const char* chars = env->GetStringUTFChars(text, nullptr);
+    EXPECT_STREQ(chars, "{7E2E0000-0000-4000-8000-000000000050}");
+    env->ReleaseStringUTFChars(text, chars);
+    GUID parsed;
+    brivelJstringToGuid(env, text, parsed);
+    EXPECT_TRUE(IsEqualGUID(parsed, guid));
+
+    SAFEARRAY* sa = SafeArrayCreateVector(VT_I4, 0, 3);
+    for (LONG i = 0; i < 3; ++i) {
+        LONG value = 10 * (i + 1);
+        SafeArrayPutElement(sa, &i, &value);
+    }
+    jarray ints = brivelSafeArrayToJArray(env, sa, VT_I4);
+    ASSERT_NE(ints, nullptr);
+    ASSERT_EQ(env->GetArrayLength(ints), 3);
+    jint elements[3];
+    env->GetIntArrayRegion(static_cast<jintArray>(ints), 0, 3, elements);
+    EXPECT_EQ(elements[2], 30);
+    SAFEARRAY* again = brivelJArrayToSafeArray(env, ints, VT_I4);
+    ASSERT_NE(again, nullptr);
+    LONG index = 1, value = 0;
+    SafeArrayGetElement(again, &index, &value);
+    EXPECT_EQ(value, 20);
+    SafeArrayDestroy(again);
+    SafeArrayDestroy(sa);
+    EXPECT_FALSE(brivelCheckFatalError(env));
+}
+
+TEST(RuntimeConversions, RecordsAreRefusedThroughTheErrorFlag) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    bool err = false;
+    IRecordInfo* info = reinterpret_cast<IRecordInfo*>(1);
+    EXPECT_EQ(brivelJObjectToComRecord(env, nullptr, nullptr, nullptr, nullptr, 0, &err, &info, nullptr, false),
+              nullptr);
+    EXPECT_TRUE(err);
+    EXPECT_EQ(info, nullptr);
+    EXPECT_EQ(TakePendingException(env).className, "brivel.TavoException");
+}
