@@ -1,4 +1,4 @@
 REM Use this file to compile the generated Java classes
 CD /D C:\brivel-e2e
-javac -classpath Z:\work\wt-e2e\build\win32\bin\brivel18.jar;. -d . e2e/ledger/*.java
+javac -classpath C:\brvkit\brivel18.jar;. -d . e2e/ledger/*.java
 pause
