@@ -627,43 +627,51 @@ CCoclassEntry* CBridgeGenerator::AddCoclassRecord(ITypeInfo* info, TYPEATTR* att
     return m_coclasses.back().get();
 }
 
-CEnumEntry* CBridgeGenerator::AddEnumRecord(ITypeInfo* info, TYPEATTR*, int index, CNameSet& namesTaken) {
+namespace {
+// The entry of the type's library and index, added (empty but for those) on
+// first sight; null when the type has no containing library. The library is
+// kept referenced for the run.
+template <class Entry, class KeepLibrary>
+Entry* FindOrAddLibraryEntry(ITypeInfo* info, std::vector<std::unique_ptr<Entry>>& entries, bool& isNew,
+                             KeepLibrary keepLibrary) {
+    isNew = false;
     ITypeLib* lib = nullptr;
     UINT libIndex = 0;
     if (FAILED(info->GetContainingTypeLib(&lib, &libIndex)) || !lib) return nullptr;
-    KeepLibrary(lib);
+    keepLibrary(lib);
     lib->Release();
-    (void)index;
-    for (auto& existing : m_enums)
+    for (auto& existing : entries)
         if (existing->library == lib && existing->typeIndex == static_cast<int>(libIndex)) return existing.get();
-    auto entry = std::make_unique<CEnumEntry>();
+    auto entry = std::make_unique<Entry>();
     entry->library = lib;
     entry->typeIndex = static_cast<int>(libIndex);
+    entries.push_back(std::move(entry));
+    isNew = true;
+    return entries.back().get();
+}
+}  // namespace
+
+CEnumEntry* CBridgeGenerator::AddEnumRecord(ITypeInfo* info, TYPEATTR*, int index, CNameSet& namesTaken) {
+    (void)index;
+    bool isNew = false;
+    auto* entry = FindOrAddLibraryEntry(info, m_enums, isNew, [this](ITypeLib* lib) { KeepLibrary(lib); });
+    if (!entry || !isNew) return entry;
     MakeJavaIdentifier(entry->javaName, TypeInfoName(info), &namesTaken);
-    m_enumTable.SetAt(entry->javaName, entry.get());
-    m_enums.push_back(std::move(entry));
-    return m_enums.back().get();
+    m_enumTable.SetAt(entry->javaName, entry);
+    return entry;
 }
 
 CRecordEntry* CBridgeGenerator::AddRecordRecord(ITypeInfo* info, TYPEATTR* attr, int index, CNameSet& namesTaken) {
-    ITypeLib* lib = nullptr;
-    UINT libIndex = 0;
-    if (FAILED(info->GetContainingTypeLib(&lib, &libIndex)) || !lib) return nullptr;
-    KeepLibrary(lib);
-    lib->Release();
     (void)index;
-    for (auto& existing : m_records)
-        if (existing->library == lib && existing->typeIndex == static_cast<int>(libIndex)) return existing.get();
-    auto entry = std::make_unique<CRecordEntry>();
-    entry->library = lib;
-    entry->typeIndex = static_cast<int>(libIndex);
+    bool isNew = false;
+    auto* entry = FindOrAddLibraryEntry(info, m_records, isNew, [this](ITypeLib* lib) { KeepLibrary(lib); });
+    if (!entry || !isNew) return entry;
     entry->guid = attr->guid;
     entry->guidIsZero = IsAllZeroGuid(attr->guid);
     entry->size = static_cast<int>(attr->cbSizeInstance);
     MakeJavaIdentifier(entry->javaName, TypeInfoName(info), &namesTaken);
-    m_recordTable.SetAt(entry->javaName, entry.get());
-    m_records.push_back(std::move(entry));
-    return m_records.back().get();
+    m_recordTable.SetAt(entry->javaName, entry);
+    return entry;
 }
 
 void CBridgeGenerator::KeepLibrary(ITypeLib* lib) {

@@ -72,9 +72,8 @@ void CEnumTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 
 // ---- interfaces and coclasses <-> generated brivel.TavoObject classes
 
-void CDispatchTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
-                                             FILE* f) {
-    if (m_level > 0) {
+void EmitDispatchInvokeArgument(bool byRef, int n, int v, bool outOnly, const char* x, FILE* f) {
+    if (byRef) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_DISPATCH;\n", v);
         if (outOnly) {
             fprintf(f, "\tIDispatch * temp__%d = 0;\n", n);
@@ -88,6 +87,12 @@ void CDispatchTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const c
         fprintf(f, "\tV_DISPATCH( &vargs[%d] ) = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", v, x);
         fprintf(f, "\tIDispatch * temp__%d = V_DISPATCH( &vargs[%d] );\n", n, v);
     }
+}
+
+
+void CDispatchTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
+                                             FILE* f) {
+    EmitDispatchInvokeArgument(m_level > 0, n, v, outOnly, x, f);
 }
 
 void CDispatchTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {

@@ -18,20 +18,7 @@ int CObjectTypeMapper::RowCount() const { return g_objectMapperJob ? g_objectMap
 
 void CObjectTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                            FILE* f) {
-    if (IsByRef()) {
-        fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_DISPATCH;\n", v);
-        if (outOnly) {
-            fprintf(f, "\tIDispatch * temp__%d = 0;\n", n);
-        } else {
-            fprintf(f, "\tIDispatch * temp__%d = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", n, x);
-            fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->AddRef();\n", n, n);
-        }
-        fprintf(f, "\tV_DISPATCHREF( &vargs[%d] ) = &temp__%d;\n", v, n);
-    } else {
-        fprintf(f, "\tvargs[%d].vt = VT_DISPATCH;\n", v);
-        fprintf(f, "\tV_DISPATCH( &vargs[%d] ) = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", v, x);
-        fprintf(f, "\tIDispatch * temp__%d = V_DISPATCH( &vargs[%d] );\n", n, v);
-    }
+    EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f);
 }
 
 void CObjectTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {

@@ -439,3 +439,8 @@ public:
 private:
     int m_count;
 };
+
+// The IDispatch argument of an Invoke call from a Java object's COM pointer:
+// by value, or by reference through a temporary that holds its own
+// reference (none read for an out-only argument).
+void EmitDispatchInvokeArgument(bool byRef, int arg, int variantIndex, bool outOnly, const char* javaExpr, FILE* file);
