@@ -74,6 +74,7 @@ struct CEnumEntry {
     CTypeMapper* byValueMapper = nullptr;
     CTypeMapper* byRefMapper = nullptr;
     CTypeMapper* safeArrayMapper = nullptr;
+    CTypeMapper* safeArrayRefMapper = nullptr;
     std::vector<std::unique_ptr<CTypeMapper>> ownedMappers;
 
     CTypeMapper* Own(CTypeMapper* mapper) { ownedMappers.emplace_back(mapper); return mapper; }

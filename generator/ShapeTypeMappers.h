@@ -404,40 +404,12 @@ private:
     int m_mode;
 };
 
-// SAFEARRAY of one element type: the Java array by value, a brivel.out
-// holder by reference.
-class CSafeArrayTypeMapper : public CShapeTypeMapper {
-public:
-    explicit CSafeArrayTypeMapper(CTypeMapper* element, bool byRef = false) : m_element(element), m_byRef(byRef) {}
-    bool GetKindWord(CString& word) override { word = "array"; return true; }
-    void GetJavaType(CString& text) override;
-    void GetJniType(CString& text) override;
-    void GetJniSignature(bool mangled, CString& text) override;
-    void GetVtblParamType(CString& text) override { text = m_byRef ? "SAFEARRAY **" : "SAFEARRAY *"; }
-    CTypeMapper* GetElement() const { return m_element; }
-    bool IsByRef() const { return m_byRef; }
-    // The word of the holder class brivel.out.Tavo<word>Array.
-    CString HolderWord();
-
-protected:
-    CTypeMapper* m_element;
-    bool m_byRef;
-};
+// The SAFEARRAY mappers, on which the record-array mapper builds.
+#include "ArrayTypeMappers.h"
 
 class CRecordArrayTypeMapper : public CSafeArrayTypeMapper {
 public:
     using CSafeArrayTypeMapper::CSafeArrayTypeMapper;
-};
-
-// A C array inside a record (element count of its first dimension).
-class CFixedArrayTypeMapper : public CSafeArrayTypeMapper {
-public:
-    CFixedArrayTypeMapper(CTypeMapper* element, int count) : CSafeArrayTypeMapper(element, false), m_count(count) {}
-    bool IsFixedSizeArray() override { return true; }
-    int GetCount() const { return m_count; }
-
-private:
-    int m_count;
 };
 
 // The IDispatch argument of an Invoke call from a Java object's COM pointer:

@@ -348,9 +348,12 @@ CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char
     job->EnumRenameTable().Lookup(name, enumName);
     if (CEnumEntry* entry = job->LookupEnum(enumName)) {
         if (!entry->byValueMapper) entry->byValueMapper = entry->Own(new CEnumTypeMapper(job, entry->javaName, 0));
-        if ((kind == kKindArrayElement || kind == kKindRecordFieldArrayElement) && level == 0) {
-            if (!entry->safeArrayMapper) entry->safeArrayMapper = entry->Own(new CSafeArrayTypeMapper(entry->byValueMapper));
-            return entry->safeArrayMapper;
+        if (kind == kKindArrayElement || kind == kKindRecordFieldArrayElement) {
+            // An array of enumeration values passed by reference is still an
+            // array: its holder, never a single value.
+            CTypeMapper*& wrapper = level == 0 ? entry->safeArrayMapper : entry->safeArrayRefMapper;
+            if (!wrapper) wrapper = entry->Own(new CSafeArrayTypeMapper(entry->byValueMapper, level != 0));
+            return wrapper;
         }
         if (level == 0) return entry->byValueMapper;
         if (!entry->byRefMapper) entry->byRefMapper = entry->Own(new CEnumTypeMapper(job, entry->javaName, level));

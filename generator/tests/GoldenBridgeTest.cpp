@@ -97,3 +97,18 @@ TEST_F(ComTest, GoldenBridgeWithTheJobsOptions) {
     EXPECT_TRUE(job.messages.empty());
     CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "options");
 }
+
+// SAFEARRAYs of every element type, by value and by reference, as results and
+// in events: the dispatch interface through Invoke, the dual interface
+// through its virtual table.
+TEST_F(ComTest, GoldenBridgeOfArrays) {
+    const char* out = "C:\\arrays-golden";
+    fs::remove_all(out);
+    GoldenJob job;
+    job.SetOptions(FixturePath("Arrays.tlb").c_str(), out, "test.arrays", "C:\\lib\\JArrays.dll");
+    job.SetDualInterfacePreference(1);
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_TRUE(job.messages.empty());
+    CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "arrays");
+}
