@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 VARIANT IntDefault(LONG value) {
@@ -430,4 +432,131 @@ TEST(TypeMapperBase, MapperNullChecksReleaseWhatWasSetUpBefore) {
     SetEarlyReturnCleanup(nullptr);
     EXPECT_NE(text.find("\t\tSysFreeString( bstr__0 );\n\t\treturn;\n"), std::string::npos) << text;
     EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "a", true); }).find("SysFreeString"), std::string::npos);
+}
+
+TEST(ArrayMappers, HolderClassesAndTheirFieldSignatures) {
+    CTestJob job;
+    job.SetOptions("x.tlb", "out", "a.b", "Lib.dll");
+    CEnumTypeMapper colors(&job, "Colors", 0);
+    CDispatchTypeMapper shape(&job, "IShape", 0);
+    CSafeArrayTypeMapper colorArray(&colors), colorHolder(&colors, true), shapeHolder(&shape, true);
+    // BSTR arrays: a String array by value, the String holder by reference.
+    EXPECT_EQ(Text([&](CString& t) { g_stringSafeArrayMappers.byValue.GetJavaType(t); }), "String[]");
+    EXPECT_EQ(Text([&](CString& t) { g_stringSafeArrayMappers.byRef.GetJavaType(t); }), "brivel.out.TavoStringArray");
+    EXPECT_EQ(Text([&](CString& t) { colorArray.GetJavaType(t); }), "a.b.Colors[]");
+    EXPECT_EQ(Text([&](CString& t) { colorHolder.GetJniSignature(true, t); }), "Lbrivel_out_TavoEnumArray_2");
+    EXPECT_EQ(Text([&](CString& t) { shapeHolder.GetJniSignature(false, t); }), "Lbrivel/out/TavoComobjArray;");
+    // The holders of objects declare their field with the product's base class.
+    EXPECT_EQ(colorHolder.HolderFieldSignature().str(), "[Lbrivel/TavoEnumeration;");
+    EXPECT_EQ(shapeHolder.HolderFieldSignature().str(), "[Lbrivel/TavoObject;");
+    EXPECT_EQ(g_currencySafeArrayMappers.byRef.HolderFieldSignature().str(), "[J");
+    EXPECT_EQ(g_dateSafeArrayMappers.byRef.HolderFieldSignature().str(), "[Ljava/util/Date;");
+    // Enumerations and VT_INT travel as VT_I4.
+    EXPECT_EQ(colorArray.ElementVt().str(), "VT_I4");
+    std::string intArgument = Written([](FILE* f) {
+        g_intSafeArrayMappers.byValue.EmitInvokeArgument(0, 0, false, "arg0", false, nullptr, f);
+    });
+    EXPECT_NE(intArgument.find("\tvargs[0].vt = VT_ARRAY | VT_I4;\n"), std::string::npos) << intArgument;
+    EXPECT_EQ(intArgument.find("VT_INT"), std::string::npos) << intArgument;
+}
+
+TEST(ArrayMappers, ByReferenceArraysKeepTheirInputAndComeBackIntoTheHoldersField) {
+    // In/out on the virtual-table path: the holder is checked, its array goes
+    // in, and the result goes back into its field.
+    SetEarlyReturnCleanup("\t\tSysFreeString( bstr__0 );\n");
+    std::string setup = Written([](FILE* f) { g_i4SafeArrayMappers.byRef.EmitVtblArgumentSetup(1, false, "arg1", f, true); });
+    SetEarlyReturnCleanup(nullptr);
+    EXPECT_EQ(setup,
+              "\tif ( arg1 == 0 ) {\n"
+              "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 2 is null\" );\n"
+              "\t\tSysFreeString( bstr__0 );\n"
+              "\t\treturn 0;\n"
+              "\t}\n"
+              "\tSAFEARRAY * tmpSa__1 = brivelArrayObjToSafeArray( env, VT_I4, (jobject) arg1, \"[I\" );\n"
+              "\tif ( env->ExceptionCheck() ) {\n"
+              "\t\tif ( tmpSa__1 != 0 ) SafeArrayDestroy( tmpSa__1 );\n"
+              "\t\tSysFreeString( bstr__0 );\n"
+              "\t\treturn 0;\n"
+              "\t}\n");
+    EXPECT_EQ(Written([](FILE* f) {
+                  g_i4SafeArrayMappers.byRef.EmitVtblOutCopy(1, 0, f);
+                  g_i4SafeArrayMappers.byRef.EmitVtblCleanup(1, "arg1", f);
+              }),
+              "\t\tbrivelCopySafeArrayToArrayObj( env, VT_I4, tmpSa__1, (jobject) arg1, \"[I\" );\n"
+              "\tSafeArrayDestroy( tmpSa__1 );\n");
+    EXPECT_EQ(Text([](CString& t) { g_i4SafeArrayMappers.byRef.GetVtblArgumentExpr(1, 0, t); }), "&tmpSa__1");
+    // Out-only: the holder must still be there, but nothing of it is read.
+    std::string outOnly = Written([](FILE* f) {
+        g_stringSafeArrayMappers.byRef.EmitVtblArgumentSetup(2, true, "arg2", f, false);
+        g_stringSafeArrayMappers.byRef.EmitInvokeArgument(3, 0, true, "arg3", false, nullptr, f);
+    });
+    EXPECT_NE(outOnly.find("\"Argument 3 is null\" );\n\t\treturn;\n"), std::string::npos) << outOnly;
+    EXPECT_NE(outOnly.find("\"Argument 4 is null\" );\n\t\treturn;\n"), std::string::npos) << outOnly;
+    EXPECT_NE(outOnly.find("\tSAFEARRAY * tmpSa__2 = 0;\n"), std::string::npos) << outOnly;
+    EXPECT_NE(outOnly.find("\tSAFEARRAY * tmpSafeArray3 = 0;\n"
+                           "\tvargs[0].vt = VT_ARRAY | VT_BYREF | VT_BSTR;\n"
+                           "\tvargs[0].pparray = &tmpSafeArray3;\n"),
+              std::string::npos)
+        << outOnly;
+    EXPECT_EQ(outOnly.find("brivelArrayObjToSafeArray"), std::string::npos) << outOnly;
+    // A by-value array gets the writer's null check, a holder its own.
+    EXPECT_FALSE(g_i4SafeArrayMappers.byValue.SkipsNullCheck());
+    EXPECT_TRUE(g_i4SafeArrayMappers.byRef.SkipsNullCheck());
+}
+
+TEST(ArrayMappers, ResultsAreReadWhereTheVariantSaysAndReleased) {
+    std::string invokeResult = Written([](FILE* f) { g_dateSafeArrayMappers.byValue.EmitInvokeReturn(f); });
+    EXPECT_EQ(invokeResult,
+              "\tSAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? "
+              "(( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );\n"
+              "\tjobjectArray retArray = (jobjectArray) brivelSafeArrayToJArray( env, retSafeArray, VT_DATE );\n"
+              "\tVariantClear( &ret );\n"
+              "\treturn retArray;\n");
+    // A by-reference mapper answers its holder class: the result is a new holder.
+    std::string vtblResult = Written([](FILE* f) {
+        g_r8SafeArrayMappers.byRef.EmitVtblReturnDecl(f);
+        g_r8SafeArrayMappers.byRef.EmitVtblReturn(f);
+    });
+    EXPECT_EQ(vtblResult,
+              "\tSAFEARRAY * retVal = 0;\n"
+              "\tjdoubleArray retElements = (jdoubleArray) brivelSafeArrayToJArray( env, retVal, VT_R8 );\n"
+              "\tjobject retArray = 0;\n"
+              "\tjclass retArrayClass = brivelFindClass( env, \"brivel/out/TavoDoubleArray\" );\n"
+              "\tjfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, \"array\", \"[D\" );\n"
+              "\tif ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );\n"
+              "\tif ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );\n"
+              "\tif ( retElements != 0 ) env->DeleteLocalRef( retElements );\n"
+              "\tSafeArrayDestroy( retVal );\n"
+              "\treturn retArray;\n");
+}
+
+TEST(ArrayMappers, InterfaceArraysCheckWhatTheyReadAndReleaseWhatTheyTake) {
+    CTestJob job;
+    job.SetOptions("x.tlb", "out", "a.b", "Lib.dll");
+    CDispatchTypeMapper shape(&job, "IShape", 0);
+    CSafeArrayTypeMapper shapes(&shape);
+    std::string text = Written([&](FILE* f) { shapes.EmitInvokeReturn(f); });
+    // Only a one-dimensional array of interface pointers is read, through
+    // the data access it checks; null pointers stay null elements; each
+    // element's local reference goes once stored; the VARIANT is cleared.
+    for (const char* part : {"SafeArrayGetDim( retSafeArray ) == 1 && ( retSafeArray->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0",
+                             "jclass retArrayClass = brivelFindClass( env, \"a/b/IShape\" );",
+                             "SUCCEEDED( SafeArrayAccessData( retSafeArray, &retArrayData ))",
+                             "if ( retArrayUnk == 0 ) continue;",
+                             "brivelUnknownToInterfaceObject( env, retArrayUnk, \"a/b/IShape\" );",
+                             "env->DeleteLocalRef( retArrayItem );",
+                             "SafeArrayUnaccessData( retSafeArray );\n\t\t}\n\t}\n\tVariantClear( &ret );\n\treturn retArray;\n"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    // Balanced braces: the loop and its blocks are closed.
+    EXPECT_EQ(std::count(text.begin(), text.end(), '{'), std::count(text.begin(), text.end(), '}')) << text;
+    // In events, the Java array is a local deleted after the listener's call.
+    std::string event = Written([&](FILE* f) {
+        shapes.EmitEventParam(2, f);
+        shapes.EmitEventCleanup(2, f);
+    });
+    EXPECT_NE(event.find("\t\tSAFEARRAY * eventSafeArray2 = ((( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_ARRAY )"),
+              std::string::npos)
+        << event;
+    EXPECT_NE(event.find("\t\tif ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );\n"), std::string::npos);
+    EXPECT_EQ(Text([&](CString& t) { shapes.GetEventArgExpr(2, t); }), "eventArray2");
 }
