@@ -137,6 +137,8 @@ void CSafeArrayTypeMapper::WriteJavaArrayFrom(FILE* f, const char* i, const char
     fprintf(f, "%s\t\t}\n", i);
     fprintf(f, "%s\t\tSafeArrayUnaccessData( %s );\n", i, source);
     fprintf(f, "%s\t}\n", i);
+    // Event sinks run on threads whose local references live on.
+    fprintf(f, "%s\tif ( %sClass != 0 ) %s->DeleteLocalRef( %sClass );\n", i, target, env, target);
     fprintf(f, "%s}\n", i);
 }
 
@@ -194,6 +196,7 @@ void CSafeArrayTypeMapper::WriteNewHolder(FILE* f, const char* i, const char* en
     fprintf(f, "%sif ( %sField != 0 ) %s = %s->AllocObject( %sClass );\n", i, holder, holder, env, holder);
     fprintf(f, "%sif ( %s != 0 ) %s->SetObjectField( %s, %sField, %s );\n", i, holder, env, holder, holder, elements);
     fprintf(f, "%sif ( %s != 0 ) %s->DeleteLocalRef( %s );\n", i, elements, env, elements);
+    fprintf(f, "%sif ( %sClass != 0 ) %s->DeleteLocalRef( %sClass );\n", i, holder, env, holder);
 }
 
 // Writes the store of the SAFEARRAY `source` into the field of the holder
@@ -289,8 +292,38 @@ void CSafeArrayTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
         WriteHolderStore(f, "\t\t", source, holder, local);
     } else {
         fprintf(f, "\t\ttmpSafeArray%d = vargs[%d].parray;\n", n, v);
-        fprintf(f, "\t\tbrivelCopySafeArrayToJarray( env, tmpSafeArray%d, jarray%d, %s );\n", n, n, ElementVt().c_str());
+        CString source, target;
+        source.Format("tmpSafeArray%d", n);
+        target.Format("jarray%d", n);
+        WriteCopyIntoJavaArray(f, source, target, target);
     }
+}
+
+// Writes the copy of the SAFEARRAY `source` into the existing Java array
+// `target` (as many elements as both have): object elements are made here,
+// others are copied by the runtime.
+void CSafeArrayTypeMapper::WriteCopyIntoJavaArray(FILE* f, const char* source, const char* target, const char* name) {
+    if (!HasObjectElements()) {
+        fprintf(f, "\t\tbrivelCopySafeArrayToJarray( env, %s, %s, %s );\n", source, target, ElementVt().c_str());
+        return;
+    }
+    fputs("\t\t{\n", f);
+    CString made = CString(name) + "Made";
+    WriteJavaArrayFrom(f, "\t\t\t", "env", source, made);
+    fprintf(f, "\t\t\tjsize %sCount = %s == 0 || %s == 0 ? 0 : env->GetArrayLength( %s );\n", made.c_str(),
+            made.c_str(), target, made.c_str());
+    fprintf(f, "\t\t\tif ( %s != 0 && env->GetArrayLength( (jarray) %s ) < %sCount ) %sCount = env->GetArrayLength( (jarray) %s );\n",
+            target, target, made.c_str(), made.c_str(), target);
+    fprintf(f, "\t\t\tfor ( jsize %sIndex = 0; %sIndex < %sCount; %sIndex++ ) {\n", made.c_str(), made.c_str(),
+            made.c_str(), made.c_str());
+    fprintf(f, "\t\t\t\tjobject %sItem = env->GetObjectArrayElement( %s, %sIndex );\n", made.c_str(), made.c_str(),
+            made.c_str());
+    fprintf(f, "\t\t\t\tenv->SetObjectArrayElement( (jobjectArray) %s, %sIndex, %sItem );\n", target, made.c_str(),
+            made.c_str());
+    fprintf(f, "\t\t\t\tif ( %sItem != 0 ) env->DeleteLocalRef( %sItem );\n", made.c_str(), made.c_str());
+    fputs("\t\t\t}\n", f);
+    fprintf(f, "\t\t\tif ( %s != 0 ) env->DeleteLocalRef( %s );\n", made.c_str(), made.c_str());
+    fputs("\t\t}\n", f);
 }
 
 void CSafeArrayTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
@@ -350,7 +383,11 @@ void CSafeArrayTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
         local.Format("outArray%d", n);
         WriteHolderStore(f, "\t\t", source, holder, local);
     } else {
-        fprintf(f, "\t\tbrivelCopySafeArrayToJarray( env, tmpSa__%d, (jarray) arg%d, %s );\n", n, n, ElementVt().c_str());
+        CString source, target, name;
+        source.Format("tmpSa__%d", n);
+        target.Format("(jarray) arg%d", n);
+        name.Format("outArray%d", n);
+        WriteCopyIntoJavaArray(f, source, target, name);
     }
 }
 

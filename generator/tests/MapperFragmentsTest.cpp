@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -526,6 +528,7 @@ TEST(ArrayMappers, ResultsAreReadWhereTheVariantSaysAndReleased) {
               "\tif ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );\n"
               "\tif ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );\n"
               "\tif ( retElements != 0 ) env->DeleteLocalRef( retElements );\n"
+              "\tif ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );\n"
               "\tSafeArrayDestroy( retVal );\n"
               "\treturn retArray;\n");
 }
@@ -545,7 +548,9 @@ TEST(ArrayMappers, InterfaceArraysCheckWhatTheyReadAndReleaseWhatTheyTake) {
                              "if ( retArrayUnk == 0 ) continue;",
                              "brivelUnknownToInterfaceObject( env, retArrayUnk, \"a/b/IShape\" );",
                              "env->DeleteLocalRef( retArrayItem );",
-                             "SafeArrayUnaccessData( retSafeArray );\n\t\t}\n\t}\n\tVariantClear( &ret );\n\treturn retArray;\n"})
+                             "SafeArrayUnaccessData( retSafeArray );\n\t\t}\n"
+                             "\t\tif ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );\n"
+                             "\t}\n\tVariantClear( &ret );\n\treturn retArray;\n"})
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
     // Balanced braces: the loop and its blocks are closed.
     EXPECT_EQ(std::count(text.begin(), text.end(), '{'), std::count(text.begin(), text.end(), '}')) << text;
@@ -559,4 +564,72 @@ TEST(ArrayMappers, InterfaceArraysCheckWhatTheyReadAndReleaseWhatTheyTake) {
         << event;
     EXPECT_NE(event.find("\t\tif ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );\n"), std::string::npos);
     EXPECT_EQ(Text([&](CString& t) { shapes.GetEventArgExpr(2, t); }), "eventArray2");
+}
+
+// Every fragment of the SAFEARRAY mapper for plain, enumeration and interface
+// elements, by value and by reference (also those that no fixture reaches:
+// by-value OUT copies, virtual-table events), written into the C++ file that
+// BRIVEL_ARRAY_FRAGMENT_FILE names, which a CTest compiles with the win32
+// compiler.
+TEST(ArrayMappers, FragmentsFormACompilableFile) {
+    CTestJob job;
+    job.SetOptions("x.tlb", "out", "a.b", "Lib.dll");
+    CEnumTypeMapper colors(&job, "Colors", 0);
+    CDispatchTypeMapper shape(&job, "IShape", 0);
+    CSafeArrayTypeMapper colorArray(&colors), colorHolder(&colors, true), shapeArray(&shape), shapeHolder(&shape, true);
+    std::string text = "// Written by generator_tests: every fragment of the SAFEARRAY mapper.\n";
+    int function = 0;
+    for (CSafeArrayTypeMapper* mapper :
+         {&g_intSafeArrayMappers.byValue, &g_intSafeArrayMappers.byRef, &g_stringSafeArrayMappers.byValue,
+          &g_stringSafeArrayMappers.byRef, &colorArray, &colorHolder, &shapeArray, &shapeHolder}) {
+        std::string jni = Text([&](CString& t) { mapper->GetJniType(t); });
+        std::string n = std::to_string(function++);
+        text += jni + " invokeFragments" + n + "(JNIEnv * env, " + jni + " arg0, " + jni + " arg1, " + jni + " arg2)\n{\n";
+        text += "\tVARIANTARG vargs[3];\n\tVARIANT ret;\n\tVariantInit( &ret );\n\tHRESULT hr = S_OK;\n";
+        text += Written([&](FILE* f) {
+            mapper->EmitInvokeArgument(0, 2, false, "arg0", true, nullptr, f);
+            mapper->EmitInvokeArgument(1, 1, false, "arg1", true, nullptr, f);
+            mapper->EmitInvokeArgument(2, 0, true, "arg2", true, nullptr, f);
+            fputs("\tif ( SUCCEEDED( hr )) {\n", f);
+            mapper->EmitInvokeOutCopy(1, 1, 1, f);
+            mapper->EmitInvokeOutCopy(2, 0, 1, f);
+            fputs("\t}\n", f);
+            for (int i = 0; i < 3; ++i) mapper->EmitInvokeCleanup(i, 2 - i, f);
+            mapper->EmitInvokeReturn(f);
+        });
+        text += "}\n\nHRESULT callee" + n + "(...);\n";
+        text += jni + " vtblFragments" + n + "(JNIEnv * env, " + jni + " arg0, " + jni + " arg1)\n{\n";
+        text += Written([&](FILE* f) {
+            mapper->EmitVtblArgumentSetup(0, false, "arg0", f, true);
+            mapper->EmitVtblArgumentSetup(1, true, "arg1", f, true);
+            mapper->EmitVtblReturnDecl(f);
+        });
+        std::string arg0 = Text([&](CString& t) { mapper->GetVtblArgumentExpr(0, 0, t); });
+        std::string arg1 = Text([&](CString& t) { mapper->GetVtblArgumentExpr(1, 0, t); });
+        text += "\tHRESULT hr = callee" + n + "( " + arg0 + ", " + arg1 + ", " +
+                Written([&](FILE* f) { mapper->GetVtblReturnPointer(f); }) + " );\n";
+        text += Written([&](FILE* f) {
+            fputs("\tif ( SUCCEEDED( hr )) {\n", f);
+            mapper->EmitVtblOutCopy(0, 0, f);
+            mapper->EmitVtblOutCopy(1, 0, f);
+            fputs("\t}\n", f);
+            mapper->EmitVtblCleanup(0, "arg0", f);
+            mapper->EmitVtblCleanup(1, "arg1", f);
+            mapper->EmitVtblReturn(f);
+        });
+        std::string param = Text([&](CString& t) { mapper->GetVtblParamType(t); });
+        text += "}\n\n" + jni + " eventFragment" + n +
+                "(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0)\n{\n";
+        text += Written([&](FILE* f) { mapper->EmitEventParam(0, f); });
+        text += "\t" + jni + " result = (" + jni + ") " + Text([&](CString& t) { mapper->GetEventArgExpr(0, t); }) + ";\n";
+        text += Written([&](FILE* f) { mapper->EmitEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
+        text += "jarray vtblEventFragment" + n + "(JNIEnv * brivelJniEnv, " + param + " arg0)\n{\n";
+        text += "\treturn " + Text([&](CString& t) { mapper->GetVtblEventArgExpr(0, t); }) + ";\n}\n\n";
+    }
+    EXPECT_EQ(text.find("#error"), std::string::npos);
+    const char* path = std::getenv("BRIVEL_ARRAY_FRAGMENT_FILE");
+    if (!path) return;
+    std::ofstream out(path, std::ios::binary);
+    ASSERT_TRUE(out) << path;
+    out << text;
 }

@@ -426,6 +426,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Numbers___3ILbrivel
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -491,6 +492,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Texts___3Ljava_lang
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -556,6 +558,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_values___3Lbrivel_T
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -621,6 +624,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Flags___3ZLbrivel_o
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -686,6 +690,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Dates___3Ljava_util
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -751,6 +756,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Amounts___3JLbrivel
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -823,6 +829,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Shapes___3Ltest_arr
 			}
 			SafeArrayUnaccessData( retVal );
 		}
+		if ( retElementsClass != 0 ) env->DeleteLocalRef( retElementsClass );
 	}
 	jobject retArray = 0;
 	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoEnumArray" );
@@ -830,6 +837,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Shapes___3Ltest_arr
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -901,6 +909,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Items___3Ltest_arra
 					}
 					SafeArrayUnaccessData( tmpSa__1 );
 				}
+				if ( outArray1Class != 0 ) env->DeleteLocalRef( outArray1Class );
 			}
 			jfieldID outArray1Field = env->GetFieldID( env->GetObjectClass( (jobject) arg1 ), "array", "[Lbrivel/TavoObject;" );
 			if ( outArray1Field != 0 ) env->SetObjectField( (jobject) arg1, outArray1Field, outArray1 );
@@ -933,6 +942,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Items___3Ltest_arra
 			}
 			SafeArrayUnaccessData( retVal );
 		}
+		if ( retElementsClass != 0 ) env->DeleteLocalRef( retElementsClass );
 	}
 	jobject retArray = 0;
 	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoComobjArray" );
@@ -940,6 +950,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Items___3Ltest_arra
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -1005,6 +1016,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Bytes___3BLbrivel_o
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -1042,6 +1054,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_getSizes
 	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
 	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
 	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -1628,6 +1641,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_DRack_Shapes___3Ltest
 			}
 			SafeArrayUnaccessData( retSafeArray );
 		}
+		if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	}
 	VariantClear( &ret );
 	return retArray;
@@ -1711,6 +1725,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_DRack_Items___3Ltest_
 					}
 					SafeArrayUnaccessData( tmpSafeArray1 );
 				}
+				if ( outArray1Class != 0 ) env->DeleteLocalRef( outArray1Class );
 			}
 			jfieldID outArray1Field = env->GetFieldID( env->GetObjectClass( jarray1 ), "array", "[Lbrivel/TavoObject;" );
 			if ( outArray1Field != 0 ) env->SetObjectField( jarray1, outArray1Field, outArray1 );
@@ -1744,6 +1759,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_DRack_Items___3Ltest_
 			}
 			SafeArrayUnaccessData( retSafeArray );
 		}
+		if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	}
 	VariantClear( &ret );
 	return retArray;
@@ -2003,6 +2019,7 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 				}
 				SafeArrayUnaccessData( eventSafeArray0 );
 			}
+			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
 		jobjectArray eventArray1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_VARIANT );
@@ -2037,6 +2054,7 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
 		jobjectArray eventElements1 = 0;
 		if ( eventSafeArray1 != 0 && SafeArrayGetDim( eventSafeArray1 ) == 1 && ( eventSafeArray1->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -2058,6 +2076,7 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 				}
 				SafeArrayUnaccessData( eventSafeArray1 );
 			}
+			if ( eventElements1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1Class );
 		}
 		jobject eventArray1 = 0;
 		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
@@ -2065,6 +2084,7 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( eventArray1Field != 0 ) eventArray1 = brivelJniEnv->AllocObject( eventArray1Class );
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
+		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 			, eventArray1
