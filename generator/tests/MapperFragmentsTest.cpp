@@ -584,6 +584,12 @@ TEST(ArrayMappers, FragmentsFormACompilableFile) {
           &g_stringSafeArrayMappers.byRef, &colorArray, &colorHolder, &shapeArray, &shapeHolder}) {
         std::string jni = Text([&](CString& t) { mapper->GetJniType(t); });
         std::string n = std::to_string(function++);
+        // OUT copies never return: the cleanup of every argument follows them.
+        std::string outCopies = Written([&](FILE* f) {
+            mapper->EmitInvokeOutCopy(1, 1, 1, f);
+            mapper->EmitVtblOutCopy(1, 0, f);
+        });
+        EXPECT_EQ(outCopies.find("return"), std::string::npos) << outCopies;
         text += jni + " invokeFragments" + n + "(JNIEnv * env, " + jni + " arg0, " + jni + " arg1, " + jni + " arg2)\n{\n";
         text += "\tVARIANTARG vargs[3];\n\tVARIANT ret;\n\tVariantInit( &ret );\n\tHRESULT hr = S_OK;\n";
         text += Written([&](FILE* f) {
