@@ -164,24 +164,24 @@ void CSafeArrayTypeMapper::WriteEnumSafeArrayFrom(FILE* f, const char* i, const 
     fprintf(f, "%s}\n", i);
 }
 
-// Writes the declaration of the SAFEARRAY local `target` made from the value
-// of the holder `holder`.
-void CSafeArrayTypeMapper::WriteSafeArrayFromHolder(FILE* f, const char* holder, const char* target) {
+// Writes, at `indent`, the declaration of the SAFEARRAY local `target` made
+// from the value of the holder `holder`.
+void CSafeArrayTypeMapper::WriteSafeArrayFromHolder(FILE* f, const char* i, const char* holder, const char* target) {
     CString field = HolderFieldSignature();
     if (!IsEnumElements()) {
-        fprintf(f, "\tSAFEARRAY * %s = brivelArrayObjToSafeArray( env, %s, %s, \"%s\" );\n", target, ElementVt().c_str(),
-                holder, field.c_str());
+        fprintf(f, "%sSAFEARRAY * %s = brivelArrayObjToSafeArray( env, %s, %s, \"%s\" );\n", i, target,
+                ElementVt().c_str(), holder, field.c_str());
         return;
     }
-    fprintf(f, "\tSAFEARRAY * %s = 0;\n", target);
-    fputs("\t{\n", f);
-    fprintf(f, "\t\tjfieldID %sField = env->GetFieldID( env->GetObjectClass( %s ), \"array\", \"%s\" );\n", target, holder,
-            field.c_str());
-    fprintf(f, "\t\tjobject %sValue = %sField == 0 ? 0 : env->GetObjectField( %s, %sField );\n", target, target, holder,
-            target);
-    WriteEnumSafeArrayFrom(f, "\t\t", (CString(target) + "Value").c_str(), target);
-    fprintf(f, "\t\tif ( %sValue != 0 ) env->DeleteLocalRef( %sValue );\n", target, target);
-    fputs("\t}\n", f);
+    fprintf(f, "%sSAFEARRAY * %s = 0;\n", i, target);
+    fprintf(f, "%s{\n", i);
+    fprintf(f, "%s\tjfieldID %sField = env->GetFieldID( env->GetObjectClass( %s ), \"array\", \"%s\" );\n", i, target,
+            holder, field.c_str());
+    fprintf(f, "%s\tjobject %sValue = %sField == 0 ? 0 : env->GetObjectField( %s, %sField );\n", i, target, target,
+            holder, target);
+    WriteEnumSafeArrayFrom(f, (CString(i) + "\t").c_str(), (CString(target) + "Value").c_str(), target);
+    fprintf(f, "%s\tif ( %sValue != 0 ) env->DeleteLocalRef( %sValue );\n", i, target, target);
+    fprintf(f, "%s}\n", i);
 }
 
 // Writes the local `holder`: a new holder object whose field holds the Java
@@ -259,7 +259,7 @@ void CSafeArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const 
         if (outOnly)
             fprintf(f, "\tSAFEARRAY * tmpSafeArray%d = 0;\n", n);
         else
-            WriteSafeArrayFromHolder(f, holder, local);
+            WriteSafeArrayFromHolder(f, "\t", holder, local);
         if (!outOnly) WriteConversionCheck(f, local, returnsValue);
         fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_BYREF | %s;\n", v, vt.c_str());
         fprintf(f, "\tvargs[%d].pparray = &tmpSafeArray%d;\n", v, n);
@@ -356,7 +356,7 @@ void CSafeArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char
         if (outOnly) {
             fprintf(f, "\tSAFEARRAY * tmpSa__%d = 0;\n", n);
         } else {
-            WriteSafeArrayFromHolder(f, "(jobject) " + CString(x), local);
+            WriteSafeArrayFromHolder(f, "\t", "(jobject) " + CString(x), local);
             WriteConversionCheck(f, local, returnsValue);
         }
     } else if (IsEnumElements()) {
@@ -428,8 +428,29 @@ void CSafeArrayTypeMapper::EmitEventParam(int e, FILE* f) {
 // A plain local: the sink writer keeps no second local of its own for it.
 void CSafeArrayTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("eventArray%d", e); }
 
+// An in/out array comes back from the listener's holder into the event's
+// VARIANT, replacing (and destroying) the array that went in, unless the
+// listener failed. Other by-reference values of events come back the same
+// way.
 void CSafeArrayTypeMapper::EmitEventCleanup(int e, FILE* f) {
     if (m_element->GetCategory() == 4) return;
+    if (m_byRef) {
+        CString v, holder, local;
+        v.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
+        holder.Format("eventArray%d", e);
+        local.Format("eventNewArray%d", e);
+        fprintf(f, "\t\tif ( eventArray%d != 0 && ! brivelJniEnv->ExceptionCheck() && ( %s.vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && %s.pparray != 0 ) {\n",
+                e, v.c_str(), v.c_str());
+        fputs("\t\t\tJNIEnv * env = brivelJniEnv;\n", f);
+        WriteSafeArrayFromHolder(f, "\t\t\t", holder, local);
+        // A locked or fixed array of the caller stays as it is.
+        fprintf(f, "\t\t\tif ( %s != 0 && ( *%s.pparray == 0 || SUCCEEDED( SafeArrayDestroy( *%s.pparray ))))\n",
+                local.c_str(), v.c_str(), v.c_str());
+        fprintf(f, "\t\t\t\t*%s.pparray = %s;\n", v.c_str(), local.c_str());
+        fprintf(f, "\t\t\telse if ( %s != 0 )\n", local.c_str());
+        fprintf(f, "\t\t\t\tSafeArrayDestroy( %s );\n", local.c_str());
+        fputs("\t\t}\n", f);
+    }
     fprintf(f, "\t\tif ( eventArray%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArray%d );\n", e, e);
 }
 

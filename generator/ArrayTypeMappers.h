@@ -63,7 +63,7 @@ protected:
     CString ElementClassPath();
     void WriteJavaArrayFrom(FILE* file, const char* indent, const char* env, const char* source, const char* target);
     void WriteEnumSafeArrayFrom(FILE* file, const char* indent, const char* javaArray, const char* target);
-    void WriteSafeArrayFromHolder(FILE* file, const char* holder, const char* target);
+    void WriteSafeArrayFromHolder(FILE* file, const char* indent, const char* holder, const char* target);
     void WriteNewHolder(FILE* file, const char* indent, const char* env, const char* elements, const char* holder);
     void WriteCopyIntoJavaArray(FILE* file, const char* source, const char* target, const char* name);
     void WriteHolderStore(FILE* file, const char* indent, const char* source, const char* holder, const char* local);

@@ -566,6 +566,35 @@ TEST(ArrayMappers, InterfaceArraysCheckWhatTheyReadAndReleaseWhatTheyTake) {
     EXPECT_EQ(Text([&](CString& t) { shapes.GetEventArgExpr(2, t); }), "eventArray2");
 }
 
+TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
+    std::string text = Written([](FILE* f) {
+        g_stringSafeArrayMappers.byRef.EmitEventParam(1, f);
+        g_stringSafeArrayMappers.byRef.EmitEventCleanup(1, f);
+    });
+    // The listener gets a new holder around the array...
+    EXPECT_NE(text.find("\t\tif ( eventArray1Field != 0 ) eventArray1 = brivelJniEnv->AllocObject( eventArray1Class );\n"
+                        "\t\tif ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );\n"),
+              std::string::npos)
+        << text;
+    // ...and what it leaves there replaces the caller's array, unless it failed.
+    EXPECT_NE(text.find("\t\tif ( eventArray1 != 0 && ! brivelJniEnv->ExceptionCheck() && ( pDispParams->rgvarg[eventParamIndex1].vt "
+                        "& ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {\n"
+                        "\t\t\tJNIEnv * env = brivelJniEnv;\n"
+                        "\t\t\tSAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_BSTR, eventArray1, \"[Ljava/lang/String;\" );\n"
+                        "\t\t\tif ( eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || "
+                        "SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))\n"
+                        "\t\t\t\t*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;\n"
+                        "\t\t\telse if ( eventNewArray1 != 0 )\n"
+                        "\t\t\t\tSafeArrayDestroy( eventNewArray1 );\n"
+                        "\t\t}\n"
+                        "\t\tif ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );\n"),
+              std::string::npos)
+        << text;
+    // By value nothing goes back.
+    std::string byValue = Written([](FILE* f) { g_stringSafeArrayMappers.byValue.EmitEventCleanup(1, f); });
+    EXPECT_EQ(byValue, "\t\tif ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );\n");
+}
+
 // Every fragment of the SAFEARRAY mapper for plain, enumeration and interface
 // elements, by value and by reference (also those that no fixture reaches:
 // by-value OUT copies, virtual-table events), written into the C++ file that

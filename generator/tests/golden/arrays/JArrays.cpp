@@ -2093,7 +2093,23 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, false, "brivel.out.TavoIntArray", eventArray0
 			, false, "brivel.out.TavoComobjArray", eventArray1
 		);
+		if ( eventArray0 != 0 && ! brivelJniEnv->ExceptionCheck() && ( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+			JNIEnv * env = brivelJniEnv;
+			SAFEARRAY * eventNewArray0 = brivelArrayObjToSafeArray( env, VT_I4, eventArray0, "[I" );
+			if ( eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+				*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+			else if ( eventNewArray0 != 0 )
+				SafeArrayDestroy( eventNewArray0 );
+		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+		if ( eventArray1 != 0 && ! brivelJniEnv->ExceptionCheck() && ( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
+			JNIEnv * env = brivelJniEnv;
+			SAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, eventArray1, "[Lbrivel/TavoObject;" );
+			if ( eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
+				*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;
+			else if ( eventNewArray1 != 0 )
+				SafeArrayDestroy( eventNewArray1 );
+		}
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
