@@ -245,22 +245,23 @@ void CSafeArrayTypeMapper::WriteConversionCheck(FILE* f, const char* local, bool
 
 void CSafeArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool returnsValue,
                                               const VARIANT*, FILE* f) {
-    if (m_element->GetCategory() == 4) return WritePending(f, "Invoke argument");
+    if (HasRecordElements()) return WritePending(f, "Invoke argument");
     CString vt = ElementVt();
     if (m_byRef) {
         CString message;
         message.Format("Argument %d is null", n + 1);
         EmitNullArgumentCheck(f, x, returnsValue, "\t", message);
         fprintf(f, "\tjobject jarray%d = (jobject) %s;\n", n, x);
-        // An out-only array has no value going in: the callee makes it.
         CString local, holder;
         local.Format("tmpSafeArray%d", n);
         holder.Format("jarray%d", n);
-        if (outOnly)
+        if (outOnly) {
+            // No value goes in: the callee makes the array.
             fprintf(f, "\tSAFEARRAY * tmpSafeArray%d = 0;\n", n);
-        else
+        } else {
             WriteSafeArrayFromHolder(f, "\t", holder, local);
-        if (!outOnly) WriteConversionCheck(f, local, returnsValue);
+            WriteConversionCheck(f, local, returnsValue);
+        }
         fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_BYREF | %s;\n", v, vt.c_str());
         fprintf(f, "\tvargs[%d].pparray = &tmpSafeArray%d;\n", v, n);
     } else {
@@ -327,7 +328,7 @@ void CSafeArrayTypeMapper::WriteCopyIntoJavaArray(FILE* f, const char* source, c
 }
 
 void CSafeArrayTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
-    if (m_element->GetCategory() == 4) return;
+    if (HasRecordElements()) return;
     fprintf(f, "\tSafeArrayDestroy( tmpSafeArray%d );\n", n);
 }
 
@@ -335,7 +336,7 @@ void CSafeArrayTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
 // is cleared after the conversion (which copies what it needs), so that an
 // array handed over by value is destroyed with its elements' references.
 void CSafeArrayTypeMapper::EmitInvokeReturn(FILE* f) {
-    if (m_element->GetCategory() == 4) return WritePending(f, "Invoke result");
+    if (HasRecordElements()) return WritePending(f, "Invoke result");
     fprintf(f, "\tSAFEARRAY * retSafeArray = %s;\n", ArrayInVariant("ret").c_str());
     WriteResultConversion(f, "retSafeArray", "\tVariantClear( &ret );\n");
 }
@@ -343,7 +344,7 @@ void CSafeArrayTypeMapper::EmitInvokeReturn(FILE* f) {
 // ---- virtual-table path
 
 void CSafeArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
-    if (m_element->GetCategory() == 4) return WritePending(f, "virtual-call argument");
+    if (HasRecordElements()) return WritePending(f, "virtual-call argument");
     CString vt = ElementVt();
     CString local;
     local.Format("tmpSa__%d", n);
@@ -392,19 +393,19 @@ void CSafeArrayTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
 }
 
 void CSafeArrayTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
-    if (m_element->GetCategory() == 4) return;
+    if (HasRecordElements()) return;
     fprintf(f, "\tSafeArrayDestroy( tmpSa__%d );\n", n);
 }
 
 void CSafeArrayTypeMapper::EmitVtblReturnDecl(FILE* f) {
-    if (m_element->GetCategory() == 4) return WritePending(f, "virtual-call result");
+    if (HasRecordElements()) return WritePending(f, "virtual-call result");
     fputs("\tSAFEARRAY * retVal = 0;\n", f);
 }
 
 void CSafeArrayTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 
 void CSafeArrayTypeMapper::EmitVtblReturn(FILE* f) {
-    if (m_element->GetCategory() == 4) return WritePending(f, "virtual-call result");
+    if (HasRecordElements()) return WritePending(f, "virtual-call result");
     WriteResultConversion(f, "retVal", "\tSafeArrayDestroy( retVal );\n");
 }
 
@@ -414,7 +415,7 @@ void CSafeArrayTypeMapper::EmitVtblReturn(FILE* f) {
 // after it. By reference the listener receives a holder whose field holds
 // the elements.
 void CSafeArrayTypeMapper::EmitEventParam(int e, FILE* f) {
-    if (m_element->GetCategory() == 4) return WritePending(f, "event argument");
+    if (HasRecordElements()) return WritePending(f, "event argument");
     CString variant, source, elements, holder;
     variant.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
     source.Format("eventSafeArray%d", e);
@@ -433,7 +434,7 @@ void CSafeArrayTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("
 // listener failed. Other by-reference values of events come back the same
 // way.
 void CSafeArrayTypeMapper::EmitEventCleanup(int e, FILE* f) {
-    if (m_element->GetCategory() == 4) return;
+    if (HasRecordElements()) return;
     if (m_byRef) {
         CString v, holder, local;
         v.Format("pDispParams->rgvarg[eventParamIndex%d]", e);

@@ -59,6 +59,9 @@ protected:
     bool HasInterfaceElements() { return m_element->GetCategory() == 2; }
     bool IsEnumElements() { return m_element->GetCategory() == 3; }
     bool HasObjectElements() { return HasInterfaceElements() || IsEnumElements(); }
+    // Arrays of records convert through the record functions of the runtime,
+    // which the record-array mapper writes: these fragments stay pending.
+    bool HasRecordElements() { return m_element->GetCategory() == 4; }
     // "<package path>/<class>" of an interface or enumeration element.
     CString ElementClassPath();
     void WriteJavaArrayFrom(FILE* file, const char* indent, const char* env, const char* source, const char* target);
