@@ -114,6 +114,7 @@ const GUID IID_LibId = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x
 IID IID_ITavoGadget = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
 IID IID_ITavoGizmo = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x41 }};
 IID IID_ITavoIGadget = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
+IID IID_ITavoIGizmoCalls = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x51 }};
 IID IID_ITavoIGadgetEvents = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x50 }};
 const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
 
@@ -482,6 +483,169 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGadget__1_1TavoLoad
 	return 1;
 }
 
+class IGizmoCallsHandlerImpl : public IDispatch {
+	jobject brvJavaObject;
+	bool serverSide;
+	jstring interfaceName;
+	long brvRef;
+public:
+	IGizmoCallsHandlerImpl( jobject obj ) : interfaceName(NULL), serverSide(false), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	IGizmoCallsHandlerImpl( jstring intf, jobject obj ) : interfaceName(intf), serverSide(true), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	virtual HRESULT STDMETHODCALLTYPE QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject);
+	virtual ULONG STDMETHODCALLTYPE AddRef( void);
+	virtual ULONG STDMETHODCALLTYPE Release( void);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount( UINT __RPC_FAR *pctinfo);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo);
+	virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);
+	virtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);
+};
+
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)
+{
+	if ( riid == IID_IUnknown || riid == IID_IDispatch ) {
+		*ppvObject = this;
+		AddRef();
+		return S_OK;
+	}
+	if ( riid == IID_BrivelQueryIID ) {
+		*ppvObject = (void *) &IID_ITavoIGizmoCalls;
+		return S_OK;
+	}
+	*ppvObject = NULL;
+	return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE IGizmoCallsHandlerImpl::AddRef( void )
+{
+	return InterlockedIncrement( &brvRef );
+}
+
+ULONG STDMETHODCALLTYPE IGizmoCallsHandlerImpl::Release( void )
+{
+	LONG brvCount = InterlockedDecrement( &brvRef );
+	if ( brvCount <= 0 ) {
+		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
+		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		delete this;
+		return 0;
+	}
+	return brvCount;
+}
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo )
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)
+{
+	return E_NOTIMPL;
+}
+
+int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
+{
+	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
+		if ( param->rgdispidNamedArgs[i] == arg )
+			return i;
+	}
+	int index = (int) param->cArgs - 1 - arg;
+	if ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;
+	return index;
+}
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+    DISPPARAMS __RPC_FAR *pDispParams,
+    VARIANT __RPC_FAR *pVarResult,
+    EXCEPINFO __RPC_FAR *pExcepInfo,
+    UINT __RPC_FAR *puArgErr)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	const char * brivelError = NULL;
+	const char * brivelFnName = NULL;
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	if ( dispIdMember == 1610678272 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Beeped", "(I)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Beeped";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Beeped"
+			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+		);
+	}
+	if ( brivelError != NULL && brivelFnName != NULL ) {
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		if ( brivelMethod != NULL ) {
+			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
+			brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+			brivelJniEnv->DeleteLocalRef( brivelFnString );
+			brivelJniEnv->DeleteLocalRef( brivelErrorString );
+		}
+	} else {
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+	}
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGizmoCalls__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) return 0;
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId());
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIGizmoCalls, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGizmoCalls__1_1TavoEventListenerInit
+	(JNIEnv * env, jobject thisObj )
+{
+	brivelInitThread( env );
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IGizmoCallsHandlerImpl( thisObj ));
+	return 1;
+}
+
 class IGadgetEventsHandlerImpl : public IDispatch {
 	jobject brvJavaObject;
 	bool serverSide;
@@ -781,17 +945,6 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_5(IDispatch * arg0,voi
 	return hResult;
 }
 
-int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
-{
-	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
-		if ( param->rgdispidNamedArgs[i] == arg )
-			return i;
-	}
-	int index = (int) param->cArgs - 1 - arg;
-	if ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;
-	return index;
-}
-
 HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -969,6 +1122,34 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_options_Gadget__1_1RemoteEve
 	if ( strcmp( interfaceName, "test.options.IGadgetEvents" ) == 0 ) {
 		// Initialize and add new listener object.
 		iDisp = new IGadgetEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	}
+	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( iDisp != 0 ) {
+		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
+		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
+		env->SetObjectArrayElement( ret, 0, listener );
+		jclass intClass = env->FindClass( "java/lang/Integer" );
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		return ret;
+	}
+	return NULL;
+}
+
+
+/** Remote events initializer */
+extern "C" JNIEXPORT jobjectArray JNICALL Java_test_options_Gizmo__1_1RemoteEventAdd( JNIEnv * env, jobject thisObj, jstring interfaceStr )
+{
+	if ( interfaceStr == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return NULL;
+	}
+	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	IDispatch * iDisp = 0;
+	if ( strcmp( interfaceName, "test.options.IGizmoCalls" ) == 0 ) {
+		// Initialize and add new listener object.
+		iDisp = new IGizmoCallsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
 	if ( iDisp != 0 ) {

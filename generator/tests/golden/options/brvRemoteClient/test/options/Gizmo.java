@@ -18,6 +18,13 @@ public class Gizmo extends brivel.TavoObject {
 	}
 
 
+	/** Add event listener "IGizmoCalls" */
+	public void addTavoEventListener( IGizmoCalls listener ) throws brivel.TavoException { _TavoAddEventListener( listener ); }
+
+	/** Remove event listener "IGizmoCalls" */
+	public void removeTavoEventListener( IGizmoCalls listener ) throws brivel.TavoException { _TavoRemoveEventListener( listener ); }
+
+
 
 	// Constructor(s)
 	/** Default COM object constructor.  <B>WARNING: This object is described as <I>non-creatable</I>, construction may not succeed</b>. */
