@@ -5,6 +5,7 @@
 #include "BridgeGenerator.h"
 #include "MethodWrapperWriter.h"
 #include "NamingHelpers.h"
+#include "StaticTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <cstring>
@@ -20,10 +21,17 @@ struct EventRecord {
     // The dispatch description of a dual interface lifts the result out of
     // the parameters; on the virtual table it is one more pointer.
     bool liftedResult = false;
+    // Per parameter, a type of its size on the stack, for the method of an
+    // event that has no Java method: it still has to take what the caller
+    // pushed.
+    std::vector<const char*> stackTypes;
     CString name;
     MEMBERID memid = 0;
     int slot = 0;
     std::vector<CTypeMapper*> mappers;
+    // The same for the virtual-table methods: the dispatch selection takes an
+    // IN-only VARIANT pointer as a value, while on the stack it is a pointer.
+    std::vector<CTypeMapper*> vtblMappers;
     std::vector<int> passing;  // 0 by value, 1 in a one-element array, 2 in the mapper's own holder
     std::vector<bool> pureOut;
     std::vector<CString> javaNames;
@@ -78,10 +86,10 @@ void WriteEventHandlerSignature(FILE* f, const EventRecord* record, bool definit
     if (record) {
         for (int i = 0; i < record->paramCount; ++i) {
             if (i > 0) fputs(",", f);
-            CString type = "void *";
+            CString type = record->stackTypes[static_cast<size_t>(i)];
             // A VARIANT by value fills sixteen bytes of the stack, not a
             // pointer's four.
-            if (record->written) record->mappers[static_cast<size_t>(i)]->GetVtblParamTypeVariant(type);
+            if (record->written) record->vtblMappers[static_cast<size_t>(i)]->GetVtblParamTypeVariant(type);
             fputs(type, f);
             if (definition) fprintf(f, " arg%d", i);
         }
@@ -143,7 +151,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
     int p = record->paramCount;
     std::vector<CString> exprs;
     for (int i = 0; i < p; ++i) {
-        CTypeMapper* mapper = record->mappers[static_cast<size_t>(i)];
+        CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
         CString expr;
         if (record->passing[static_cast<size_t>(i)] == 0) {
             mapper->EmitVtblEventParam(i, f);
@@ -210,7 +218,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
         fputs("\t\t} else {\n", f);
         for (int i = 0; i < p; ++i) {
             if (record->passing[static_cast<size_t>(i)] == 0) continue;
-            CTypeMapper* mapper = record->mappers[static_cast<size_t>(i)];
+            CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
             mapper->EmitEventArrayReload(i, f);
             mapper->EmitEventArrayCopyToVtbl(i, f);
             mapper->EmitEventArrayRelease(i, f);
@@ -218,7 +226,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
     }
     fputs("\t\t}\n", f);
     for (int i = 0; i < p; ++i) {
-        CTypeMapper* mapper = record->mappers[static_cast<size_t>(i)];
+        CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
         if (record->passing[static_cast<size_t>(i)] == 0) {
             mapper->EmitVtblEventCleanup(i, f);
             const CString& expr = exprs[static_cast<size_t>(i)];
@@ -276,6 +284,13 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
         record.slot = func->oVft / 4;
         record.present = true;
         record.paramCount = func->cParams;
+        for (int i = 0; i < func->cParams; ++i) {
+            switch (func->lprgelemdescParam[i].tdesc.vt) {
+            case VT_R8: case VT_DATE: case VT_CY: case VT_I8: case VT_UI8: record.stackTypes.push_back("double"); break;
+            case VT_VARIANT: record.stackTypes.push_back("VARIANT"); break;
+            default: record.stackTypes.push_back("void *"); break;
+            }
+        }
         record.liftedResult = func->funckind == FUNC_DISPATCH && func->elemdescFunc.tdesc.vt != VT_VOID &&
                               func->elemdescFunc.tdesc.vt != VT_HRESULT;
         if (IsStandardComMethod(comName)) {
@@ -310,6 +325,13 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
             for (const char* objectMethod : kObjectMethods)
                 if (record.name == objectMethod) record.name += "_";
             record.mappers = mappers;
+            record.vtblMappers = mappers;
+            for (int i = 0; i < count; ++i) {
+                const TYPEDESC& type = func->lprgelemdescParam[i].tdesc;
+                if (mappers[static_cast<size_t>(i)] == &g_variantMapper && type.vt == VT_PTR && type.lptdesc &&
+                    type.lptdesc->vt == VT_VARIANT)
+                    record.vtblMappers[static_cast<size_t>(i)] = &g_variantLevel1Mapper;
+            }
             record.result = result;
             record.returnsBoolean = JavaTypeOf(result) == "boolean";
             CNameSet localNames;

@@ -47,6 +47,7 @@ public class RemoteClientCheck {
             public void Counted(short[] count) { count[0]++; }
             public void Moved(brivel.TavoVariant where, GadgetMode mode) {}
             public boolean Asked(IGadget asker) { asked[0] = true; return true; }
+            public void Seen(brivel.TavoVariant where, int after) {}
         };
         short[] count = {41};
         listener.Counted(count);

@@ -24,6 +24,7 @@ struct IGadgetEvents : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Level(long* level) = 0;
     virtual HRESULT STDMETHODCALLTYPE Moved(VARIANT where, int mode) = 0;
     virtual HRESULT STDMETHODCALLTYPE Asked(IDispatch* asker, VARIANT_BOOL* agreed) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Seen(VARIANT* where, long after) = 0;
 };
 
 namespace {
@@ -89,6 +90,10 @@ TEST_F(VtableSink, EventsArriveThroughTheirSlotsWithTheirArguments) {
     V_I4(&where) = 5;
     EXPECT_EQ(events->Moved(where, 1), S_OK);
     EXPECT_EQ(Log(), "Moved 5 1;");
+    // An IN-only VARIANT pointer stays a pointer on the stack.
+    V_I4(&where) = 6;
+    EXPECT_EQ(events->Seen(&where, 9), S_OK);
+    EXPECT_EQ(Log(), "Seen 6 9;");
 
     // A property of the event interface has no Java method: its slot answers
     // and calls nothing.

@@ -668,6 +668,7 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_3(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_4(VARIANT,int);
 	virtual HRESULT STDMETHODCALLTYPE Event_5(IDispatch *,void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_6(VARIANT *,long);
 };
 
 
@@ -945,6 +946,60 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_5(IDispatch * arg0,voi
 	return hResult;
 }
 
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_6(VARIANT * arg0,long arg1)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Seen", "(Lbrivel/TavoVariant;I)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Seen" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		VARIANT * eventVariant0 = arg0;
+		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, varobj0
+				, (jint) arg1
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Seen"
+				, false, "brivel.TavoVariant", varobj0
+				, false, "int", (jint) arg1
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Seen" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		brivelJniEnv->DeleteLocalRef( varobj0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
 HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -1052,6 +1107,29 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "test.options.IGadget", jobjEventArg_0
 		) ? S_OK : S_FALSE;
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+	}
+	if ( dispIdMember == 6 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Seen", "(Lbrivel/TavoVariant;I)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Seen";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Seen"
+			, false, "brivel.TavoVariant", eventArgValue_0
+			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");

@@ -35,6 +35,14 @@ public class GadgetEventsProbe extends IGadgetEvents {
         }
     }
 
+    public void Seen(brivel.TavoVariant where, int after) {
+        try {
+            log += "Seen " + where.getInt() + " " + after + ";";
+        } catch (brivel.TavoException ex) {
+            log += "Seen unreadable " + ex.getMessage() + ";";
+        }
+    }
+
     public boolean Asked(IGadget asker) {
         log += "Asked " + (asker == null ? "null" : "object") + ";";
         return answer;

@@ -28,6 +28,10 @@ public abstract class IGadgetEvents extends brivel.TavoEventListener {
 	  */
 	public abstract boolean Asked(test.options.IGadget asker);
 
+	/** Override this method to process the "Seen" event. 
+	  */
+	public abstract void Seen(brivel.TavoVariant where, int after);
+
 	/** Default constructor for COM-event listener object */
 
 	public IGadgetEvents()
