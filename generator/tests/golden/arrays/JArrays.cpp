@@ -108,16 +108,16 @@ extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRe
 
 
 // Type Library GUID
-const GUID IID_LibId = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x1 }};
+const GUID IID_LibId = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x1 }};
 // IIDs used in type library
 
-IID IID_ITavoShelf = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x60 }};
-IID IID_ITavoRack = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x61 }};
-IID IID_ITavoItem = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x62 }};
-IID IID_ITavoIItem = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20 }};
-IID IID_ITavoIShelf = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
-IID IID_ITavoDRack = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
-IID IID_ITavoDShelfEvents = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x50 }};
+IID IID_ITavoShelf = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x60 }};
+IID IID_ITavoRack = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x61 }};
+IID IID_ITavoItem = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x62 }};
+IID IID_ITavoIShelf = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
+IID IID_ITavoDRack = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
+IID IID_ITavoDShelfEvents = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x50 }};
+IID IID_ITavoIItem = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20 }};
 const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
 
 struct {
@@ -130,9 +130,9 @@ struct {
 	const IID * iid;
 	const char * className;
 } brivelIIDMap[] = {
-	{ &IID_ITavoIItem, "test/arrays/IItem" },
 	{ &IID_ITavoIShelf, "test/arrays/IShelf" },
 	{ &IID_ITavoDRack, "test/arrays/DRack" },
+	{ &IID_ITavoIItem, "test/arrays/IItem" },
 };
 
 struct {
@@ -178,7 +178,7 @@ extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRe
 extern "C" JNIEXPORT jstring JNICALL Java_test_arrays_Shelf__1_1TavoGetGUID
 	(JNIEnv * env, jclass thisCls )
 {
-	return env->NewStringUTF( "{6B2C0200-0000-4000-8000-000000000060}" );
+	return env->NewStringUTF( "{6B2C0400-0000-4000-8000-000000000060}" );
 }
 
 // Object creation for Shelf
@@ -218,7 +218,7 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_Shelf__1_1TavoCreateObjec
 extern "C" JNIEXPORT jstring JNICALL Java_test_arrays_Rack__1_1TavoGetGUID
 	(JNIEnv * env, jclass thisCls )
 {
-	return env->NewStringUTF( "{6B2C0200-0000-4000-8000-000000000061}" );
+	return env->NewStringUTF( "{6B2C0400-0000-4000-8000-000000000061}" );
 }
 
 // Object creation for Rack
@@ -258,7 +258,7 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_Rack__1_1TavoCreateObject
 extern "C" JNIEXPORT jstring JNICALL Java_test_arrays_Item__1_1TavoGetGUID
 	(JNIEnv * env, jclass thisCls )
 {
-	return env->NewStringUTF( "{6B2C0200-0000-4000-8000-000000000062}" );
+	return env->NewStringUTF( "{6B2C0400-0000-4000-8000-000000000062}" );
 }
 
 // Object creation for Item
@@ -296,63 +296,6 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_Item__1_1TavoCreateObject
 
 // Thunk for virtual call invocation.
 static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
-{
-	BSTR * arg1 = va_arg( ap, BSTR * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
-}
-
-// JNI Implementation of IItem.getName
-extern "C" JNIEXPORT jstring JNICALL Java_test_arrays_IItem_getName
-	(JNIEnv * env, jobject thisObj)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return 0;
-	}
-	BSTR retVal;
-	hr = brivelVtableInvoker( env, vThunk_1, pUnk,&retVal);
-	if ( brivelCheckFatalError( env )) {
-		return 0;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return 0;
-	}
-	jstring retStr = brivelBstrToJstr( env, retVal );
-	SysFreeString( retVal );
-	return retStr;
-}
-
-extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_IItem__1_1TavoLoad
-	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
-{
-	HRESULT ret;
-	IUnknown * pUnk;
-	IDispatch * pDisp;
-	brivelInitThread( env );
-	if ( obj == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
-		return 0;
-	}
-	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId() );
-	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIItem, (void **) &pDisp );
-	if ( brivelCheckFatalError( env )) return 0;
-	if ( FAILED( ret ) && initial ) {
-		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
-		if ( brivelCheckFatalError( env )) return 0;
-	}
-	if ( FAILED( ret )) {
-		if ( ! initial ) brivelThrowComExceptionObject( env, ret, 0 );
-		return 0;
-	}
-	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
-	return 1;
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_2( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -399,7 +342,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Numbers___3ILbrivel
 	}
 	SAFEARRAY * tmpSa__2 = 0;
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_2, pUnk,tmpSa__0,&tmpSa__1,&tmpSa__2,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_1, pUnk,tmpSa__0,&tmpSa__1,&tmpSa__2,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		SafeArrayDestroy( tmpSa__1 );
@@ -432,7 +375,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Numbers___3ILbrivel
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_3( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_2( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -470,7 +413,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Texts___3Ljava_lang
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_3, pUnk,tmpSa__0,&tmpSa__1,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_2, pUnk,tmpSa__0,&tmpSa__1,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		SafeArrayDestroy( tmpSa__1 );
@@ -498,7 +441,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Texts___3Ljava_lang
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_4( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_3( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -536,7 +479,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_values___3Lbrivel_T
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_4, pUnk,tmpSa__0,&tmpSa__1,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_3, pUnk,tmpSa__0,&tmpSa__1,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		SafeArrayDestroy( tmpSa__1 );
@@ -564,7 +507,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_values___3Lbrivel_T
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_5( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_4( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -602,7 +545,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Flags___3ZLbrivel_o
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_5, pUnk,tmpSa__0,&tmpSa__1,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_4, pUnk,tmpSa__0,&tmpSa__1,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		SafeArrayDestroy( tmpSa__1 );
@@ -630,7 +573,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Flags___3ZLbrivel_o
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_6( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_5( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -668,7 +611,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Dates___3Ljava_util
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_6, pUnk,tmpSa__0,&tmpSa__1,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_5, pUnk,tmpSa__0,&tmpSa__1,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		SafeArrayDestroy( tmpSa__1 );
@@ -696,7 +639,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Dates___3Ljava_util
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_7( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_6( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -734,7 +677,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Amounts___3JLbrivel
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_7, pUnk,tmpSa__0,&tmpSa__1,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_6, pUnk,tmpSa__0,&tmpSa__1,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		SafeArrayDestroy( tmpSa__1 );
@@ -762,7 +705,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Amounts___3JLbrivel
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_8( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_7( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -801,7 +744,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Shapes___3Ltest_arr
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_8, pUnk,tmpSa__0,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_7, pUnk,tmpSa__0,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return 0;
@@ -843,7 +786,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Shapes___3Ltest_arr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_9( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_8( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -881,7 +824,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Items___3Ltest_arra
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_9, pUnk,tmpSa__0,&tmpSa__1,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_8, pUnk,tmpSa__0,&tmpSa__1,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		SafeArrayDestroy( tmpSa__1 );
@@ -956,7 +899,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Items___3Ltest_arra
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_10( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_9( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
@@ -994,7 +937,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Bytes___3BLbrivel_o
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_10, pUnk,tmpSa__0,&tmpSa__1,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_9, pUnk,tmpSa__0,&tmpSa__1,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		SafeArrayDestroy( tmpSa__1 );
@@ -1022,7 +965,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Bytes___3BLbrivel_o
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_11( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_10( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[17])) (pUnk,arg1);
@@ -1039,7 +982,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_getSizes
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_11, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_10, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -1060,7 +1003,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_getSizes
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_12( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_11( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[18])) (pUnk,arg1);
@@ -1083,7 +1026,7 @@ extern "C" JNIEXPORT void JNICALL Java_test_arrays_IShelf_setSizes___3I
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_12, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_11, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -2165,6 +2108,63 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_DShelfEvents__1_1TavoEven
 {
 	brivelInitThread( env );
 	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DShelfEventsHandlerImpl( thisObj ));
+	return 1;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_12( IUnknown * pUnk, va_list ap )
+{
+	BSTR * arg1 = va_arg( ap, BSTR * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
+}
+
+// JNI Implementation of IItem.getName
+extern "C" JNIEXPORT jstring JNICALL Java_test_arrays_IItem_getName
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	BSTR retVal;
+	hr = brivelVtableInvoker( env, vThunk_12, pUnk,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	jstring retStr = brivelBstrToJstr( env, retVal );
+	SysFreeString( retVal );
+	return retStr;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_IItem__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId() );
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIItem, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		if ( ! initial ) brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
 	return 1;
 }
 
