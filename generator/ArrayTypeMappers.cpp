@@ -411,52 +411,103 @@ void CSafeArrayTypeMapper::EmitVtblReturn(FILE* f) {
 
 // ---- event sinks
 
-// The Java value is made before the call into a local of its own, deleted
-// after it. By reference the listener receives a holder whose field holds
-// the elements.
-void CSafeArrayTypeMapper::EmitEventParam(int e, FILE* f) {
-    if (HasRecordElements()) return WritePending(f, "event argument");
-    CString variant, source, elements, holder;
-    variant.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
-    source.Format("eventSafeArray%d", e);
+// Writes the Java value of an event's array `source` into the local
+// eventArray<e>: the Java array, or by reference a new holder around it.
+void CSafeArrayTypeMapper::WriteEventValue(FILE* f, int e, const char* source) {
+    CString array, elements, holder;
+    array.Format("eventSafeArray%d", e);
     elements.Format(m_byRef ? "eventElements%d" : "eventArray%d", e);
     holder.Format("eventArray%d", e);
-    fprintf(f, "\t\tSAFEARRAY * %s = %s;\n", source.c_str(), ArrayInVariant(variant).c_str());
-    WriteJavaArrayFrom(f, "\t\t", "brivelJniEnv", source, elements);
+    fprintf(f, "\t\tSAFEARRAY * %s = %s;\n", array.c_str(), source);
+    WriteJavaArrayFrom(f, "\t\t", "brivelJniEnv", array, elements);
     if (m_byRef) WriteNewHolder(f, "\t\t", "brivelJniEnv", elements, holder);
+}
+
+// Writes, at `indent`, the store of what the listener left in its holder
+// eventArray<e> into the caller's array `*pointer`, which it replaces (and
+// destroys).
+void CSafeArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int e, const char* pointer) {
+    CString holder, local;
+    holder.Format("eventArray%d", e);
+    local.Format("eventNewArray%d", e);
+    const char* i = indent;
+    CString inner = CString(indent) + "\t";
+    fprintf(f, "%sif ( %s != 0 && %s != 0 ) {\n", i, holder.c_str(), pointer);
+    fprintf(f, "%s\tJNIEnv * env = brivelJniEnv;\n", i);
+    WriteSafeArrayFromHolder(f, inner, holder, local);
+    // A locked or fixed array of the caller stays as it is.
+    fprintf(f, "%s\tif ( %s != 0 && ( *%s == 0 || SUCCEEDED( SafeArrayDestroy( *%s ))))\n", i, local.c_str(), pointer,
+            pointer);
+    fprintf(f, "%s\t\t*%s = %s;\n", i, pointer, local.c_str());
+    fprintf(f, "%s\telse if ( %s != 0 )\n", i, local.c_str());
+    fprintf(f, "%s\t\tSafeArrayDestroy( %s );\n", i, local.c_str());
+    fprintf(f, "%s}\n", i);
+}
+
+static CString EventVariant(int e) {
+    CString text;
+    text.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
+    return text;
+}
+
+static CString EventVtblArray(int e, bool throughPointer) {
+    CString text;
+    text.Format(throughPointer ? "( arg%d == 0 ? (SAFEARRAY *) 0 : *arg%d )" : "arg%d", e, e);
+    return text;
+}
+
+// The listener gets the Java array (by reference: a holder around it) in a
+// local of its own, deleted after the call.
+void CSafeArrayTypeMapper::EmitEventParam(int e, FILE* f) {
+    if (HasRecordElements()) return WritePending(f, "event argument");
+    WriteEventValue(f, e, ArrayInVariant(EventVariant(e)));
 }
 
 // A plain local: the sink writer keeps no second local of its own for it.
 void CSafeArrayTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("eventArray%d", e); }
 
-// An in/out array comes back from the listener's holder into the event's
-// VARIANT, replacing (and destroying) the array that went in, unless the
-// listener failed. Other by-reference values of events come back the same
-// way.
 void CSafeArrayTypeMapper::EmitEventCleanup(int e, FILE* f) {
     if (HasRecordElements()) return;
-    if (m_byRef) {
-        CString v, holder, local;
-        v.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
-        holder.Format("eventArray%d", e);
-        local.Format("eventNewArray%d", e);
-        fprintf(f, "\t\tif ( eventArray%d != 0 && ! brivelJniEnv->ExceptionCheck() && ( %s.vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && %s.pparray != 0 ) {\n",
-                e, v.c_str(), v.c_str());
-        fputs("\t\t\tJNIEnv * env = brivelJniEnv;\n", f);
-        WriteSafeArrayFromHolder(f, "\t\t\t", holder, local);
-        // A locked or fixed array of the caller stays as it is.
-        fprintf(f, "\t\t\tif ( %s != 0 && ( *%s.pparray == 0 || SUCCEEDED( SafeArrayDestroy( *%s.pparray ))))\n",
-                local.c_str(), v.c_str(), v.c_str());
-        fprintf(f, "\t\t\t\t*%s.pparray = %s;\n", v.c_str(), local.c_str());
-        fprintf(f, "\t\t\telse if ( %s != 0 )\n", local.c_str());
-        fprintf(f, "\t\t\t\tSafeArrayDestroy( %s );\n", local.c_str());
-        fputs("\t\t}\n", f);
-    }
     fprintf(f, "\t\tif ( eventArray%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArray%d );\n", e, e);
 }
 
-void CSafeArrayTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
-    text.Format(m_byRef ? "brivelSafeArrayToJArray( brivelJniEnv, *(SAFEARRAY **)arg%d, %s )"
-                        : "brivelSafeArrayToJArray( brivelJniEnv, (SAFEARRAY *)arg%d, %s )",
-                n, ElementVt().c_str());
+void CSafeArrayTypeMapper::EmitVtblEventParam(int e, FILE* f) {
+    if (HasRecordElements()) return WritePending(f, "event argument");
+    WriteEventValue(f, e, EventVtblArray(e, m_byRef));
 }
+
+void CSafeArrayTypeMapper::GetVtblEventArgExpr(int e, CString& text) { text.Format("eventArray%d", e); }
+
+void CSafeArrayTypeMapper::EmitVtblEventCleanup(int e, FILE* f) { EmitEventCleanup(e, f); }
+
+// An OUT or IN/OUT array of an event travels in a holder that the listener
+// may fill: what it leaves there goes back to the caller, unless it threw.
+void CSafeArrayTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* f) {
+    if (HasRecordElements()) return WritePending(f, "event argument");
+    WriteEventValue(f, e, ArrayInVariant(EventVariant(e)));
+}
+
+void CSafeArrayTypeMapper::EmitEventArrayFillFromVtbl(int e, FILE* f) {
+    if (HasRecordElements()) return WritePending(f, "event argument");
+    WriteEventValue(f, e, EventVtblArray(e, true));
+}
+
+void CSafeArrayTypeMapper::GetEventArrayExpr(int e, CString& text) { text.Format("eventArray%d", e); }
+
+void CSafeArrayTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* f) {
+    if (HasRecordElements()) return;
+    CString v = EventVariant(e), pointer;
+    pointer.Format("%s.pparray", v.c_str());
+    fprintf(f, "\t\t\tif (( %s.vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {\n", v.c_str());
+    WriteEventCopyBack(f, "\t\t\t\t", e, pointer);
+    fputs("\t\t\t}\n", f);
+}
+
+void CSafeArrayTypeMapper::EmitEventArrayCopyToVtbl(int e, FILE* f) {
+    if (HasRecordElements()) return;
+    CString pointer;
+    pointer.Format("arg%d", e);
+    WriteEventCopyBack(f, "\t\t\t", e, pointer);
+}
+
+void CSafeArrayTypeMapper::EmitEventArrayDeleteRef(int e, FILE* f) { EmitEventCleanup(e, f); }

@@ -41,7 +41,23 @@ public:
     void EmitEventParam(int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
     void EmitEventCleanup(int eventParam, FILE* file) override;
+    void EmitVtblEventParam(int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
+    void EmitVtblEventCleanup(int arg, FILE* file) override;
+    // An OUT array of an event comes in the holder, which takes what the
+    // listener leaves in it back to the caller.
+    bool IsByRefEventParam() override { return m_byRef; }
+    bool PassesByRefThroughArray() override { return false; }
+    void EmitEventArrayCreate(int, FILE*) override {}
+    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayPublish(int, FILE*) override {}
+    void GetEventArrayExpr(int eventParam, CString& text) override;
+    void EmitEventArrayReload(int, FILE*) override {}
+    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayRelease(int, FILE*) override {}
+    void EmitEventArrayDeleteRef(int eventParam, FILE* file) override;
 
     CTypeMapper* GetElement() const { return m_element; }
     bool IsByRef() const { return m_byRef; }
@@ -70,6 +86,8 @@ protected:
     void WriteNewHolder(FILE* file, const char* indent, const char* env, const char* elements, const char* holder);
     void WriteCopyIntoJavaArray(FILE* file, const char* source, const char* target, const char* name);
     void WriteHolderStore(FILE* file, const char* indent, const char* source, const char* holder, const char* local);
+    void WriteEventValue(FILE* file, int eventParam, const char* source);
+    void WriteEventCopyBack(FILE* file, const char* indent, int eventParam, const char* pointer);
     // The conversion of a returned SAFEARRAY (`source`, owned by the code
     // written before) to the Java value `retArray`, ending with its return.
     void WriteResultConversion(FILE* file, const char* source, const char* release);

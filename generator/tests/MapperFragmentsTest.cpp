@@ -577,32 +577,37 @@ TEST(ArrayMappers, InterfaceArraysCheckWhatTheyReadAndReleaseWhatTheyTake) {
 }
 
 TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
-    std::string text = Written([](FILE* f) {
-        g_stringSafeArrayMappers.byRef.EmitEventParam(1, f);
-        g_stringSafeArrayMappers.byRef.EmitEventCleanup(1, f);
-    });
-    // The listener gets a new holder around the array...
-    EXPECT_NE(text.find("\t\tif ( eventArray1Field != 0 ) eventArray1 = brivelJniEnv->AllocObject( eventArray1Class );\n"
+    // By reference the sink passes the mapper's own holder, copied back
+    // only when the listener threw nothing (the sink writer's block).
+    EXPECT_TRUE(g_stringSafeArrayMappers.byRef.IsByRefEventParam());
+    EXPECT_FALSE(g_stringSafeArrayMappers.byRef.PassesByRefThroughArray());
+    EXPECT_FALSE(g_stringSafeArrayMappers.byValue.IsByRefEventParam());
+    std::string fill = Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayFillFromVtbl(1, f); });
+    EXPECT_NE(fill.find("\t\tSAFEARRAY * eventSafeArray1 = ( arg1 == 0 ? (SAFEARRAY *) 0 : *arg1 );\n"), std::string::npos) << fill;
+    EXPECT_NE(fill.find("\t\tif ( eventArray1Field != 0 ) eventArray1 = brivelJniEnv->AllocObject( eventArray1Class );\n"
                         "\t\tif ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );\n"),
               std::string::npos)
-        << text;
-    // ...and what it leaves there replaces the caller's array, unless it failed.
-    EXPECT_NE(text.find("\t\tif ( eventArray1 != 0 && ! brivelJniEnv->ExceptionCheck() && ( pDispParams->rgvarg[eventParamIndex1].vt "
-                        "& ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {\n"
-                        "\t\t\tJNIEnv * env = brivelJniEnv;\n"
-                        "\t\t\tSAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_BSTR, eventArray1, \"[Ljava/lang/String;\" );\n"
-                        "\t\t\tif ( eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || "
-                        "SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))\n"
-                        "\t\t\t\t*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;\n"
-                        "\t\t\telse if ( eventNewArray1 != 0 )\n"
-                        "\t\t\t\tSafeArrayDestroy( eventNewArray1 );\n"
-                        "\t\t}\n"
-                        "\t\tif ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );\n"),
-              std::string::npos)
-        << text;
-    // By value nothing goes back.
-    std::string byValue = Written([](FILE* f) { g_stringSafeArrayMappers.byValue.EmitEventCleanup(1, f); });
-    EXPECT_EQ(byValue, "\t\tif ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );\n");
+        << fill;
+    EXPECT_EQ(Text([](CString& t) { g_stringSafeArrayMappers.byRef.GetEventArrayExpr(1, t); }), "eventArray1");
+    // What the listener leaves replaces the caller's array; a caller's array
+    // that cannot be destroyed stays, and the new one goes.
+    EXPECT_EQ(Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(1, f); }),
+              "\t\t\tif ( eventArray1 != 0 && arg1 != 0 ) {\n"
+              "\t\t\t\tJNIEnv * env = brivelJniEnv;\n"
+              "\t\t\t\tSAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_BSTR, eventArray1, \"[Ljava/lang/String;\" );\n"
+              "\t\t\t\tif ( eventNewArray1 != 0 && ( *arg1 == 0 || SUCCEEDED( SafeArrayDestroy( *arg1 ))))\n"
+              "\t\t\t\t\t*arg1 = eventNewArray1;\n"
+              "\t\t\t\telse if ( eventNewArray1 != 0 )\n"
+              "\t\t\t\t\tSafeArrayDestroy( eventNewArray1 );\n"
+              "\t\t\t}\n");
+    // Through IDispatch only a VARIANT that holds an array by reference takes it.
+    std::string toVariant = Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVariant(1, f); });
+    EXPECT_EQ(toVariant.find("\t\t\tif (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {\n"
+                             "\t\t\t\tif ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {\n"),
+              0u)
+        << toVariant;
+    EXPECT_EQ(Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayDeleteRef(1, f); }),
+              "\t\tif ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );\n");
 }
 
 // Every fragment of the SAFEARRAY mapper for plain, enumeration and interface
@@ -668,8 +673,36 @@ TEST(ArrayMappers, FragmentsFormACompilableFile) {
         text += Written([&](FILE* f) { mapper->EmitEventParam(0, f); });
         text += "\t" + jni + " result = (" + jni + ") " + Text([&](CString& t) { mapper->GetEventArgExpr(0, t); }) + ";\n";
         text += Written([&](FILE* f) { mapper->EmitEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
-        text += "jarray vtblEventFragment" + n + "(JNIEnv * brivelJniEnv, " + param + " arg0)\n{\n";
-        text += "\treturn " + Text([&](CString& t) { mapper->GetVtblEventArgExpr(0, t); }) + ";\n}\n\n";
+        text += "jobject vtblEventFragment" + n + "(JNIEnv * brivelJniEnv, " + param + " arg0)\n{\n";
+        text += Written([&](FILE* f) { mapper->EmitVtblEventParam(0, f); });
+        text += "\tjobject result = (jobject) " + Text([&](CString& t) { mapper->GetVtblEventArgExpr(0, t); }) + ";\n";
+        text += Written([&](FILE* f) { mapper->EmitVtblEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
+        // OUT arrays of events in the mapper's holder, through both sinks.
+        if (mapper->IsByRefEventParam()) {
+            text += "void eventHolderFragment" + n + "(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0, " +
+                    param + " arg0)\n{\n";
+            text += Written([&](FILE* f) {
+                for (int vtbl = 0; vtbl < 2; ++vtbl) {
+                    fputs("\t{\n", f);
+                    mapper->EmitEventArrayCreate(0, f);
+                    if (vtbl) mapper->EmitEventArrayFillFromVtbl(0, f);
+                    else mapper->EmitEventArrayFillFromVariant(0, f);
+                    mapper->EmitEventArrayPublish(0, f);
+                    CString expr;
+                    mapper->GetEventArrayExpr(0, expr);
+                    fprintf(f, "\t\tjobject passed = %s;\n", expr.c_str());
+                    fputs("\t\tif ( passed != 0 ) {\n", f);
+                    mapper->EmitEventArrayReload(0, f);
+                    if (vtbl) mapper->EmitEventArrayCopyToVtbl(0, f);
+                    else mapper->EmitEventArrayCopyToVariant(0, f);
+                    mapper->EmitEventArrayRelease(0, f);
+                    fputs("\t\t}\n", f);
+                    mapper->EmitEventArrayDeleteRef(0, f);
+                    fputs("\t}\n", f);
+                }
+            });
+            text += "}\n\n";
+        }
     }
     EXPECT_EQ(text.find("#error"), std::string::npos);
     const char* path = std::getenv("BRIVEL_ARRAY_FRAGMENT_FILE");

@@ -115,6 +115,7 @@ IID IID_ITavoShelf = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0,
 IID IID_ITavoRack = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x61 }};
 IID IID_ITavoItem = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x62 }};
 IID IID_ITavoIShelf = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
+IID IID_ITavoIRackEvents = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x51 }};
 IID IID_ITavoDRack = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
 IID IID_ITavoDShelfEvents = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x50 }};
 IID IID_ITavoIItem = { 0x6b2c0400, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20 }};
@@ -1064,6 +1065,652 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_IShelf__1_1TavoLoad
 	return 1;
 }
 
+class IRackEventsHandlerImpl : public IDispatch {
+	jobject brvJavaObject;
+	bool serverSide;
+	jstring interfaceName;
+	long brvRef;
+public:
+	IRackEventsHandlerImpl( jobject obj ) : interfaceName(NULL), serverSide(false), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	IRackEventsHandlerImpl( jstring intf, jobject obj ) : interfaceName(intf), serverSide(true), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	virtual HRESULT STDMETHODCALLTYPE QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject);
+	virtual ULONG STDMETHODCALLTYPE AddRef( void);
+	virtual ULONG STDMETHODCALLTYPE Release( void);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount( UINT __RPC_FAR *pctinfo);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo);
+	virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);
+	virtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);
+	virtual HRESULT STDMETHODCALLTYPE Event_1(SAFEARRAY *,SAFEARRAY *,SAFEARRAY *);
+	virtual HRESULT STDMETHODCALLTYPE Event_2(SAFEARRAY *,SAFEARRAY *);
+	virtual HRESULT STDMETHODCALLTYPE Event_3(SAFEARRAY **,SAFEARRAY **,SAFEARRAY **);
+};
+
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)
+{
+	if ( riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_ITavoIRackEvents ) {
+		*ppvObject = this;
+		AddRef();
+		return S_OK;
+	}
+	if ( riid == IID_BrivelQueryIID ) {
+		*ppvObject = (void *) &IID_ITavoIRackEvents;
+		return S_OK;
+	}
+	*ppvObject = NULL;
+	return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE IRackEventsHandlerImpl::AddRef( void )
+{
+	return InterlockedIncrement( &brvRef );
+}
+
+ULONG STDMETHODCALLTYPE IRackEventsHandlerImpl::Release( void )
+{
+	LONG brvCount = InterlockedDecrement( &brvRef );
+	if ( brvCount <= 0 ) {
+		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
+		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		delete this;
+		return 0;
+	}
+	return brvCount;
+}
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo )
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)
+{
+	return E_NOTIMPL;
+}
+
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_1(SAFEARRAY * arg0,SAFEARRAY * arg1,SAFEARRAY * arg2)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Filled", "([I[Ljava/lang/String;[Ltest/arrays/Shape;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Filled" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		SAFEARRAY * eventSafeArray0 = arg0;
+		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		SAFEARRAY * eventSafeArray1 = arg1;
+		jobjectArray eventArray1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_BSTR );
+		SAFEARRAY * eventSafeArray2 = arg2;
+		jobjectArray eventArray2 = 0;
+		if ( eventSafeArray2 != 0 && SafeArrayGetDim( eventSafeArray2 ) == 1 && SafeArrayGetElemsize( eventSafeArray2 ) == sizeof( LONG )) {
+			jsize eventArray2Length = (jsize) eventSafeArray2->rgsabound[0].cElements;
+			jclass eventArray2Class = brivelFindClass( brivelJniEnv, "test/arrays/Shape" );
+			void * eventArray2Data = 0;
+			if ( eventArray2Class != 0 ) eventArray2 = brivelJniEnv->NewObjectArray( eventArray2Length, eventArray2Class, 0 );
+			if ( eventArray2 != 0 && eventArray2Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray2, &eventArray2Data ))) {
+				for ( jsize eventArray2Index = 0; eventArray2Index < eventArray2Length; eventArray2Index++ ) {
+					jobject eventArray2Item = brivelIntToEnumeratedObject( brivelJniEnv, (int) ((LONG *) eventArray2Data)[eventArray2Index], "test/arrays/Shape" );
+					if ( eventArray2Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventArray2, eventArray2Index, eventArray2Item );
+					brivelJniEnv->DeleteLocalRef( eventArray2Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray2 );
+			}
+			if ( eventArray2Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2Class );
+		}
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArray0
+				, eventArray1
+				, eventArray2
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Filled"
+				, false, "int[]", eventArray0
+				, false, "String[]", eventArray1
+				, false, "test.arrays.Shape[]", eventArray2
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Filled" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
+		if ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_2(SAFEARRAY * arg0,SAFEARRAY * arg1)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Offered", "([Ltest/arrays/IItem;[Lbrivel/TavoVariant;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Offered" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		SAFEARRAY * eventSafeArray0 = arg0;
+		jobjectArray eventArray0 = 0;
+		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventArray0Length = (jsize) eventSafeArray0->rgsabound[0].cElements;
+			jclass eventArray0Class = brivelFindClass( brivelJniEnv, "test/arrays/IItem" );
+			void * eventArray0Data = 0;
+			if ( eventArray0Class != 0 ) eventArray0 = brivelJniEnv->NewObjectArray( eventArray0Length, eventArray0Class, 0 );
+			if ( eventArray0 != 0 && eventArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray0, &eventArray0Data ))) {
+				for ( jsize eventArray0Index = 0; eventArray0Index < eventArray0Length; eventArray0Index++ ) {
+					IUnknown * eventArray0Unk = ((IUnknown **) eventArray0Data)[eventArray0Index];
+					if ( eventArray0Unk == 0 ) continue;
+					jobject eventArray0Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventArray0Unk, "test/arrays/IItem" );
+					if ( eventArray0Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventArray0, eventArray0Index, eventArray0Item );
+					brivelJniEnv->DeleteLocalRef( eventArray0Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray0 );
+			}
+			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		}
+		SAFEARRAY * eventSafeArray1 = arg1;
+		jobjectArray eventArray1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_VARIANT );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArray0
+				, eventArray1
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Offered"
+				, false, "test.arrays.IItem[]", eventArray0
+				, false, "brivel.TavoVariant[]", eventArray1
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Offered" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFEARRAY ** arg1,SAFEARRAY ** arg2)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Lbrivel/out/TavoIntArray;Lbrivel/out/TavoComobjArray;Lbrivel/out/TavoStringArray;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
+		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		SAFEARRAY * eventSafeArray1 = ( arg1 == 0 ? (SAFEARRAY *) 0 : *arg1 );
+		jobjectArray eventElements1 = 0;
+		if ( eventSafeArray1 != 0 && SafeArrayGetDim( eventSafeArray1 ) == 1 && ( eventSafeArray1->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventElements1Length = (jsize) eventSafeArray1->rgsabound[0].cElements;
+			jclass eventElements1Class = brivelFindClass( brivelJniEnv, "test/arrays/IItem" );
+			void * eventElements1Data = 0;
+			if ( eventElements1Class != 0 ) eventElements1 = brivelJniEnv->NewObjectArray( eventElements1Length, eventElements1Class, 0 );
+			if ( eventElements1 != 0 && eventElements1Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray1, &eventElements1Data ))) {
+				for ( jsize eventElements1Index = 0; eventElements1Index < eventElements1Length; eventElements1Index++ ) {
+					IUnknown * eventElements1Unk = ((IUnknown **) eventElements1Data)[eventElements1Index];
+					if ( eventElements1Unk == 0 ) continue;
+					jobject eventElements1Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventElements1Unk, "test/arrays/IItem" );
+					if ( eventElements1Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventElements1, eventElements1Index, eventElements1Item );
+					brivelJniEnv->DeleteLocalRef( eventElements1Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray1 );
+			}
+			if ( eventElements1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1Class );
+		}
+		jobject eventArray1 = 0;
+		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
+		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[Lbrivel/TavoObject;" );
+		if ( eventArray1Field != 0 ) eventArray1 = brivelJniEnv->AllocObject( eventArray1Class );
+		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
+		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
+		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
+		SAFEARRAY * eventSafeArray2 = ( arg2 == 0 ? (SAFEARRAY *) 0 : *arg2 );
+		jobjectArray eventElements2 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray2, VT_BSTR );
+		jobject eventArray2 = 0;
+		jclass eventArray2Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
+		jfieldID eventArray2Field = eventArray2Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray2Class, "array", "[Ljava/lang/String;" );
+		if ( eventArray2Field != 0 ) eventArray2 = brivelJniEnv->AllocObject( eventArray2Class );
+		if ( eventArray2 != 0 ) brivelJniEnv->SetObjectField( eventArray2, eventArray2Field, eventElements2 );
+		if ( eventElements2 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements2 );
+		if ( eventArray2Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2Class );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArray0
+				, eventArray1
+				, eventArray2
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Asked"
+				, true, "brivel.out.TavoIntArray", eventArray0
+				, true, "brivel.out.TavoComobjArray", eventArray1
+				, true, "brivel.out.TavoStringArray", eventArray2
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArray0 != 0 && arg0 != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				SAFEARRAY * eventNewArray0 = brivelArrayObjToSafeArray( env, VT_I4, eventArray0, "[I" );
+				if ( eventNewArray0 != 0 && ( *arg0 == 0 || SUCCEEDED( SafeArrayDestroy( *arg0 ))))
+					*arg0 = eventNewArray0;
+				else if ( eventNewArray0 != 0 )
+					SafeArrayDestroy( eventNewArray0 );
+			}
+			if ( eventArray1 != 0 && arg1 != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				SAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, eventArray1, "[Lbrivel/TavoObject;" );
+				if ( eventNewArray1 != 0 && ( *arg1 == 0 || SUCCEEDED( SafeArrayDestroy( *arg1 ))))
+					*arg1 = eventNewArray1;
+				else if ( eventNewArray1 != 0 )
+					SafeArrayDestroy( eventNewArray1 );
+			}
+			if ( eventArray2 != 0 && arg2 != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				SAFEARRAY * eventNewArray2 = brivelArrayObjToSafeArray( env, VT_BSTR, eventArray2, "[Ljava/lang/String;" );
+				if ( eventNewArray2 != 0 && ( *arg2 == 0 || SUCCEEDED( SafeArrayDestroy( *arg2 ))))
+					*arg2 = eventNewArray2;
+				else if ( eventNewArray2 != 0 )
+					SafeArrayDestroy( eventNewArray2 );
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
+		if ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
+{
+	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
+		if ( param->rgdispidNamedArgs[i] == arg )
+			return i;
+	}
+	int index = (int) param->cArgs - 1 - arg;
+	if ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;
+	return index;
+}
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+    DISPPARAMS __RPC_FAR *pDispParams,
+    VARIANT __RPC_FAR *pVarResult,
+    EXCEPINFO __RPC_FAR *pExcepInfo,
+    UINT __RPC_FAR *puArgErr)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	const char * brivelError = NULL;
+	const char * brivelFnName = NULL;
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	if ( dispIdMember == 1 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Filled", "([I[Ljava/lang/String;[Ltest/arrays/Shape;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Filled";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
+		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
+		jobjectArray eventArray1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_BSTR );
+		SAFEARRAY * eventSafeArray2 = ((( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex2] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex2] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex2] ).parray );
+		jobjectArray eventArray2 = 0;
+		if ( eventSafeArray2 != 0 && SafeArrayGetDim( eventSafeArray2 ) == 1 && SafeArrayGetElemsize( eventSafeArray2 ) == sizeof( LONG )) {
+			jsize eventArray2Length = (jsize) eventSafeArray2->rgsabound[0].cElements;
+			jclass eventArray2Class = brivelFindClass( brivelJniEnv, "test/arrays/Shape" );
+			void * eventArray2Data = 0;
+			if ( eventArray2Class != 0 ) eventArray2 = brivelJniEnv->NewObjectArray( eventArray2Length, eventArray2Class, 0 );
+			if ( eventArray2 != 0 && eventArray2Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray2, &eventArray2Data ))) {
+				for ( jsize eventArray2Index = 0; eventArray2Index < eventArray2Length; eventArray2Index++ ) {
+					jobject eventArray2Item = brivelIntToEnumeratedObject( brivelJniEnv, (int) ((LONG *) eventArray2Data)[eventArray2Index], "test/arrays/Shape" );
+					if ( eventArray2Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventArray2, eventArray2Index, eventArray2Item );
+					brivelJniEnv->DeleteLocalRef( eventArray2Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray2 );
+			}
+			if ( eventArray2Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2Class );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+			, eventArray1
+			, eventArray2
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Filled"
+			, false, "int[]", eventArray0
+			, false, "String[]", eventArray1
+			, false, "test.arrays.Shape[]", eventArray2
+		);
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
+		if ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );
+	}
+	if ( dispIdMember == 2 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Offered", "([Ltest/arrays/IItem;[Lbrivel/TavoVariant;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Offered";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jobjectArray eventArray0 = 0;
+		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventArray0Length = (jsize) eventSafeArray0->rgsabound[0].cElements;
+			jclass eventArray0Class = brivelFindClass( brivelJniEnv, "test/arrays/IItem" );
+			void * eventArray0Data = 0;
+			if ( eventArray0Class != 0 ) eventArray0 = brivelJniEnv->NewObjectArray( eventArray0Length, eventArray0Class, 0 );
+			if ( eventArray0 != 0 && eventArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray0, &eventArray0Data ))) {
+				for ( jsize eventArray0Index = 0; eventArray0Index < eventArray0Length; eventArray0Index++ ) {
+					IUnknown * eventArray0Unk = ((IUnknown **) eventArray0Data)[eventArray0Index];
+					if ( eventArray0Unk == 0 ) continue;
+					jobject eventArray0Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventArray0Unk, "test/arrays/IItem" );
+					if ( eventArray0Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventArray0, eventArray0Index, eventArray0Item );
+					brivelJniEnv->DeleteLocalRef( eventArray0Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray0 );
+			}
+			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		}
+		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
+		jobjectArray eventArray1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_VARIANT );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+			, eventArray1
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Offered"
+			, false, "test.arrays.IItem[]", eventArray0
+			, false, "brivel.TavoVariant[]", eventArray1
+		);
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
+	}
+	if ( dispIdMember == 3 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Lbrivel/out/TavoIntArray;Lbrivel/out/TavoComobjArray;Lbrivel/out/TavoStringArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Asked";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
+		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
+		jobjectArray eventElements1 = 0;
+		if ( eventSafeArray1 != 0 && SafeArrayGetDim( eventSafeArray1 ) == 1 && ( eventSafeArray1->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventElements1Length = (jsize) eventSafeArray1->rgsabound[0].cElements;
+			jclass eventElements1Class = brivelFindClass( brivelJniEnv, "test/arrays/IItem" );
+			void * eventElements1Data = 0;
+			if ( eventElements1Class != 0 ) eventElements1 = brivelJniEnv->NewObjectArray( eventElements1Length, eventElements1Class, 0 );
+			if ( eventElements1 != 0 && eventElements1Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray1, &eventElements1Data ))) {
+				for ( jsize eventElements1Index = 0; eventElements1Index < eventElements1Length; eventElements1Index++ ) {
+					IUnknown * eventElements1Unk = ((IUnknown **) eventElements1Data)[eventElements1Index];
+					if ( eventElements1Unk == 0 ) continue;
+					jobject eventElements1Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventElements1Unk, "test/arrays/IItem" );
+					if ( eventElements1Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventElements1, eventElements1Index, eventElements1Item );
+					brivelJniEnv->DeleteLocalRef( eventElements1Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray1 );
+			}
+			if ( eventElements1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1Class );
+		}
+		jobject eventArray1 = 0;
+		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
+		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[Lbrivel/TavoObject;" );
+		if ( eventArray1Field != 0 ) eventArray1 = brivelJniEnv->AllocObject( eventArray1Class );
+		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
+		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
+		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
+		SAFEARRAY * eventSafeArray2 = ((( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex2] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex2] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex2] ).parray );
+		jobjectArray eventElements2 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray2, VT_BSTR );
+		jobject eventArray2 = 0;
+		jclass eventArray2Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
+		jfieldID eventArray2Field = eventArray2Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray2Class, "array", "[Ljava/lang/String;" );
+		if ( eventArray2Field != 0 ) eventArray2 = brivelJniEnv->AllocObject( eventArray2Class );
+		if ( eventArray2 != 0 ) brivelJniEnv->SetObjectField( eventArray2, eventArray2Field, eventElements2 );
+		if ( eventElements2 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements2 );
+		if ( eventArray2Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2Class );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+			, eventArray1
+			, eventArray2
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Asked"
+			, true, "brivel.out.TavoIntArray", eventArray0
+			, true, "brivel.out.TavoComobjArray", eventArray1
+			, true, "brivel.out.TavoStringArray", eventArray2
+		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					SAFEARRAY * eventNewArray0 = brivelArrayObjToSafeArray( env, VT_I4, eventArray0, "[I" );
+					if ( eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					SAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, eventArray1, "[Lbrivel/TavoObject;" );
+					if ( eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;
+					else if ( eventNewArray1 != 0 )
+						SafeArrayDestroy( eventNewArray1 );
+				}
+			}
+			if (( pDispParams->rgvarg[eventParamIndex2].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray2 != 0 && pDispParams->rgvarg[eventParamIndex2].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					SAFEARRAY * eventNewArray2 = brivelArrayObjToSafeArray( env, VT_BSTR, eventArray2, "[Ljava/lang/String;" );
+					if ( eventNewArray2 != 0 && ( *pDispParams->rgvarg[eventParamIndex2].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex2].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex2].pparray = eventNewArray2;
+					else if ( eventNewArray2 != 0 )
+						SafeArrayDestroy( eventNewArray2 );
+				}
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
+		if ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );
+	}
+	if ( brivelError != NULL && brivelFnName != NULL ) {
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		if ( brivelMethod != NULL ) {
+			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
+			brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+			brivelJniEnv->DeleteLocalRef( brivelFnString );
+			brivelJniEnv->DeleteLocalRef( brivelErrorString );
+		}
+	} else {
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+	}
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_IRackEvents__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) return 0;
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId());
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIRackEvents, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_IRackEvents__1_1TavoEventListenerInit
+	(JNIEnv * env, jobject thisObj )
+{
+	brivelInitThread( env );
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IRackEventsHandlerImpl( thisObj ));
+	return 1;
+}
+
 // JNI Implementation of DRack.Numbers
 extern "C" JNIEXPORT jintArray JNICALL Java_test_arrays_DRack_Numbers___3ILbrivel_out_TavoDoubleArray_2Lbrivel_out_TavoShortArray_2
 	(JNIEnv * env,
@@ -1872,17 +2519,6 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::GetIDsOfNames( REFIID riid, L
 	return E_NOTIMPL;
 }
 
-int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
-{
-	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
-		if ( param->rgdispidNamedArgs[i] == arg )
-			return i;
-	}
-	int index = (int) param->cArgs - 1 - arg;
-	if ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;
-	return index;
-}
-
 HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -2033,26 +2669,32 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, eventArray1
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Asked"
-			, false, "brivel.out.TavoIntArray", eventArray0
-			, false, "brivel.out.TavoComobjArray", eventArray1
+			, true, "brivel.out.TavoIntArray", eventArray0
+			, true, "brivel.out.TavoComobjArray", eventArray1
 		);
-		if ( eventArray0 != 0 && ! brivelJniEnv->ExceptionCheck() && ( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
-			JNIEnv * env = brivelJniEnv;
-			SAFEARRAY * eventNewArray0 = brivelArrayObjToSafeArray( env, VT_I4, eventArray0, "[I" );
-			if ( eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
-				*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
-			else if ( eventNewArray0 != 0 )
-				SafeArrayDestroy( eventNewArray0 );
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					SAFEARRAY * eventNewArray0 = brivelArrayObjToSafeArray( env, VT_I4, eventArray0, "[I" );
+					if ( eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					SAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, eventArray1, "[Lbrivel/TavoObject;" );
+					if ( eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;
+					else if ( eventNewArray1 != 0 )
+						SafeArrayDestroy( eventNewArray1 );
+				}
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
-		if ( eventArray1 != 0 && ! brivelJniEnv->ExceptionCheck() && ( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
-			JNIEnv * env = brivelJniEnv;
-			SAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, eventArray1, "[Lbrivel/TavoObject;" );
-			if ( eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
-				*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;
-			else if ( eventNewArray1 != 0 )
-				SafeArrayDestroy( eventNewArray1 );
-		}
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
@@ -2181,6 +2823,34 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_Shelf__1_1RemoteEvent
 	if ( strcmp( interfaceName, "test.arrays.DShelfEvents" ) == 0 ) {
 		// Initialize and add new listener object.
 		iDisp = new DShelfEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	}
+	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( iDisp != 0 ) {
+		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
+		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
+		env->SetObjectArrayElement( ret, 0, listener );
+		jclass intClass = env->FindClass( "java/lang/Integer" );
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		return ret;
+	}
+	return NULL;
+}
+
+
+/** Remote events initializer */
+extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_Rack__1_1RemoteEventAdd( JNIEnv * env, jobject thisObj, jstring interfaceStr )
+{
+	if ( interfaceStr == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return NULL;
+	}
+	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	IDispatch * iDisp = 0;
+	if ( strcmp( interfaceName, "test.arrays.IRackEvents" ) == 0 ) {
+		// Initialize and add new listener object.
+		iDisp = new IRackEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
 	if ( iDisp != 0 ) {

@@ -17,6 +17,8 @@ public abstract class DShelfEvents extends brivel.TavoEventListener {
 	public abstract void Offered(test.arrays.IItem[] Items, brivel.TavoVariant[] extras);
 
 	/** Override this method to process the "Asked" event. 
+	 * <P>Parameter <i>answers</i> is IN/OUT parameter.  It can be modified by the event handler.
+	 * <P>Parameter <i>picks</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void Asked(brivel.out.TavoIntArray answers, brivel.out.TavoComobjArray picks);
 

@@ -18,6 +18,13 @@ public class Rack extends brivel.TavoObject {
 	}
 
 
+	/** Add event listener "IRackEvents" */
+	public void addTavoEventListener( IRackEvents listener ) throws brivel.TavoException { _TavoAddEventListener( listener ); }
+
+	/** Remove event listener "IRackEvents" */
+	public void removeTavoEventListener( IRackEvents listener ) throws brivel.TavoException { _TavoRemoveEventListener( listener ); }
+
+
 
 	// Constructor(s)
 	/** Default COM object constructor */
@@ -57,6 +64,7 @@ public class Rack extends brivel.TavoObject {
 	/* JNI function used internally by Brivel */
 	private native boolean __TavoCreateObject( boolean find, boolean createAsServer ) throws brivel.TavoException;
 	private static native String __TavoGetGUID();
+	private native Object[] __RemoteEventAdd( String interfaceStr );
 
 	DRack _intfDRack;
 
