@@ -276,8 +276,13 @@ void CSafeArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const 
             fprintf(f, "\tSAFEARRAY * tmpSafeArray%d = brivelJArrayToSafeArray( env, jarray%d, %s );\n", n, n, vt.c_str());
         }
         WriteConversionCheck(f, local, returnsValue);
-        fprintf(f, "\tvargs[%d].vt = VT_ARRAY | %s;\n", v, vt.c_str());
-        fprintf(f, "\tvargs[%d].parray = tmpSafeArray%d;\n", v, n);
+        if (PassesPointer()) {
+            fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_BYREF | %s;\n", v, vt.c_str());
+            fprintf(f, "\tvargs[%d].pparray = &tmpSafeArray%d;\n", v, n);
+        } else {
+            fprintf(f, "\tvargs[%d].vt = VT_ARRAY | %s;\n", v, vt.c_str());
+            fprintf(f, "\tvargs[%d].parray = tmpSafeArray%d;\n", v, n);
+        }
     }
 }
 
@@ -292,7 +297,8 @@ void CSafeArrayTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
         local.Format("outArray%d", n);
         WriteHolderStore(f, "\t\t", source, holder, local);
     } else {
-        fprintf(f, "\t\ttmpSafeArray%d = vargs[%d].parray;\n", n, v);
+        fprintf(f, PassesPointer() ? "\t\ttmpSafeArray%d = *vargs[%d].pparray;\n" : "\t\ttmpSafeArray%d = vargs[%d].parray;\n",
+                n, v);
         CString source, target;
         source.Format("tmpSafeArray%d", n);
         target.Format("jarray%d", n);
@@ -371,7 +377,7 @@ void CSafeArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char
 }
 
 void CSafeArrayTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
-    text.Format(m_byRef ? "&tmpSa__%d" : "tmpSa__%d", n);
+    text.Format(PassesPointer() ? "&tmpSa__%d" : "tmpSa__%d", n);
 }
 
 // A by-reference array goes back into the holder's field, not into the
@@ -473,7 +479,7 @@ void CSafeArrayTypeMapper::EmitEventCleanup(int e, FILE* f) {
 
 void CSafeArrayTypeMapper::EmitVtblEventParam(int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
-    WriteEventValue(f, e, EventVtblArray(e, m_byRef));
+    WriteEventValue(f, e, EventVtblArray(e, PassesPointer()));
 }
 
 void CSafeArrayTypeMapper::GetVtblEventArgExpr(int e, CString& text) { text.Format("eventArray%d", e); }

@@ -17,11 +17,15 @@
 class CSafeArrayTypeMapper : public CShapeTypeMapper {
 public:
     explicit CSafeArrayTypeMapper(CTypeMapper* element, bool byRef = false) : m_element(element), m_byRef(byRef) {}
+    // With `inThroughPointer`: an IN array that the callee takes through a
+    // pointer (SAFEARRAY **), a Java array passed on by reference.
+    CSafeArrayTypeMapper(CTypeMapper* element, bool byRef, bool inThroughPointer)
+        : m_element(element), m_byRef(byRef), m_throughPointer(inThroughPointer) {}
     bool GetKindWord(CString& word) override { word = "array"; return true; }
     void GetJavaType(CString& text) override;
     void GetJniType(CString& text) override;
     void GetJniSignature(bool mangled, CString& text) override;
-    void GetVtblParamType(CString& text) override { text = m_byRef ? "SAFEARRAY **" : "SAFEARRAY *"; }
+    void GetVtblParamType(CString& text) override { text = PassesPointer() ? "SAFEARRAY **" : "SAFEARRAY *"; }
     // A by-reference holder is checked for null by the mapper itself: it
     // must be there even for an out-only argument, since it takes the result.
     bool SkipsNullCheck() override { return m_byRef; }
@@ -61,6 +65,8 @@ public:
 
     CTypeMapper* GetElement() const { return m_element; }
     bool IsByRef() const { return m_byRef; }
+    // The callee takes the array's address (by reference, or IN through a pointer).
+    bool PassesPointer() const { return m_byRef || m_throughPointer; }
     // The word of the holder class brivel.out.Tavo<word>Array.
     CString HolderWord();
     // The element's VARTYPE name as the VARIANT and the runtime take it
@@ -97,6 +103,9 @@ protected:
 
     CTypeMapper* m_element;
     bool m_byRef;
+
+private:
+    bool m_throughPointer = false;
 };
 
 // A C array inside a record (element count of its first dimension).

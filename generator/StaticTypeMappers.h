@@ -51,11 +51,14 @@ extern CColorTypeMapper g_colorMapper, g_colorRefMapper;
 extern CFiletimeTypeMapper g_filetimeMapper, g_filetimeRefMapper;
 extern CByteBufferTypeMapper g_signedByteBufferMapper, g_unsignedByteBufferMapper;
 
-// SAFEARRAY mappers, one pair (by value, by reference) per element.
+// SAFEARRAY mappers, one pair (by value, by reference) per element, and the
+// by-value form of an IN array that the callee takes through a pointer.
 struct CSafeArrayMapperPair {
     CSafeArrayTypeMapper byValue;
     CSafeArrayTypeMapper byRef;
-    explicit CSafeArrayMapperPair(CTypeMapper* element) : byValue(element), byRef(element, true) {}
+    CSafeArrayTypeMapper inThroughPointer;
+    explicit CSafeArrayMapperPair(CTypeMapper* element)
+        : byValue(element), byRef(element, true), inThroughPointer(element, false, true) {}
 };
 extern CSafeArrayMapperPair g_i1SafeArrayMappers, g_ui1SafeArrayMappers, g_i2SafeArrayMappers,
     g_ui2SafeArrayMappers, g_i4SafeArrayMappers, g_ui4SafeArrayMappers, g_intSafeArrayMappers,

@@ -239,6 +239,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
 
 CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator* job, const TYPEDESC* element,
                                    bool out, int context, bool isResult, CString& error) {
+    bool throughPointer = byRef;
     if (!byRef && element->vt == VT_PTR) {
         byRef = true;
         element = element->lptdesc;
@@ -267,7 +268,11 @@ CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator
     case VT_UINT: pair = &g_uintSafeArrayMappers; break;
     default: return Fail(error, "Unsupported Array type");
     }
-    return (isResult || !out) ? &pair->byValue : &pair->byRef;
+    if (isResult) return &pair->byValue;
+    // An IN array behind a pointer is a Java array whose SAFEARRAY the
+    // callee receives by address, as it declares.
+    if (!out) return throughPointer && context != kContextRecordField ? &pair->inThroughPointer : &pair->byValue;
+    return &pair->byRef;
 }
 
 CTypeMapper* SelectFixedArrayMapper(const ARRAYDESC* array, int context, CString& error) {

@@ -516,6 +516,24 @@ TEST(ArrayMappers, ByReferenceArraysKeepTheirInputAndComeBackIntoTheHoldersField
     EXPECT_TRUE(g_i4SafeArrayMappers.byRef.SkipsNullCheck());
 }
 
+TEST(ArrayMappers, InArraysBehindAPointerArePassedByAddress) {
+    // [in] SAFEARRAY(long)*: a Java int[] whose SAFEARRAY the callee receives
+    // by address on both paths; nothing comes back.
+    CSafeArrayTypeMapper& mapper = g_i4SafeArrayMappers.inThroughPointer;
+    EXPECT_EQ(Text([&](CString& t) { mapper.GetJavaType(t); }), "int[]");
+    EXPECT_EQ(Text([&](CString& t) { mapper.GetVtblParamType(t); }), "SAFEARRAY **");
+    EXPECT_EQ(Text([&](CString& t) { mapper.GetVtblArgumentExpr(2, 0, t); }), "&tmpSa__2");
+    EXPECT_EQ(Text([&](CString& t) { g_i4SafeArrayMappers.byValue.GetVtblArgumentExpr(2, 0, t); }), "tmpSa__2");
+    std::string invoke = Written([&](FILE* f) { mapper.EmitInvokeArgument(2, 0, false, "arg2", false, nullptr, f); });
+    EXPECT_NE(invoke.find("\tvargs[0].vt = VT_ARRAY | VT_BYREF | VT_I4;\n\tvargs[0].pparray = &tmpSafeArray2;\n"),
+              std::string::npos)
+        << invoke;
+    EXPECT_FALSE(mapper.IsByRefEventParam());
+    std::string event = Written([&](FILE* f) { mapper.EmitVtblEventParam(0, f); });
+    EXPECT_NE(event.find("\t\tSAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );\n"), std::string::npos)
+        << event;
+}
+
 TEST(ArrayMappers, ResultsAreReadWhereTheVariantSaysAndReleased) {
     std::string invokeResult = Written([](FILE* f) { g_dateSafeArrayMappers.byValue.EmitInvokeReturn(f); });
     EXPECT_EQ(invokeResult,
@@ -625,7 +643,8 @@ TEST(ArrayMappers, FragmentsFormACompilableFile) {
     int function = 0;
     for (CSafeArrayTypeMapper* mapper :
          {&g_intSafeArrayMappers.byValue, &g_intSafeArrayMappers.byRef, &g_stringSafeArrayMappers.byValue,
-          &g_stringSafeArrayMappers.byRef, &colorArray, &colorHolder, &shapeArray, &shapeHolder}) {
+          &g_stringSafeArrayMappers.byRef, &g_stringSafeArrayMappers.inThroughPointer, &colorArray, &colorHolder,
+          &shapeArray, &shapeHolder}) {
         std::string jni = Text([&](CString& t) { mapper->GetJniType(t); });
         std::string n = std::to_string(function++);
         // OUT copies never return: the cleanup of every argument follows them.

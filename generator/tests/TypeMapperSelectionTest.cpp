@@ -217,7 +217,13 @@ TEST_F(Selection, FixtureParametersOnBothPaths) {
     // Items(SAFEARRAY(long), SAFEARRAY(BSTR)*, IDispatch*)
     ASSERT_TRUE(Check(false, 5, mappers, &result)) << error;
     EXPECT_EQ(mappers[0], &g_i4SafeArrayMappers.byValue);
-    EXPECT_EQ(mappers[1], &g_stringSafeArrayMappers.byValue);
+    // An IN array behind a pointer: a Java array, whose SAFEARRAY the callee
+    // receives by address.
+    EXPECT_EQ(mappers[1], &g_stringSafeArrayMappers.inThroughPointer);
+    mappers[1]->GetJavaType(text);
+    EXPECT_STREQ(text, "String[]");
+    mappers[1]->GetVtblParamType(text);
+    EXPECT_STREQ(text, "SAFEARRAY **");
     EXPECT_EQ(mappers[2], SelectInvokeInterfaceMapper(false));
     // Bytes(unsigned char*, char*, int, unsigned int)
     ASSERT_TRUE(Check(true, 6, mappers, &result)) << error;

@@ -969,7 +969,56 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_Bytes___3BLbrivel_o
 static HRESULT vThunk_10( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[17])) (pUnk,arg1);
+	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
+	long * * arg3 = va_arg( ap, long * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **,SAFEARRAY **,long * *)) (*(_VtblFunc **)pUnk)[17])) (pUnk,arg1,arg2,arg3);
+}
+
+// JNI Implementation of IShelf.Sum
+extern "C" JNIEXPORT jint JNICALL Java_test_arrays_IShelf_Sum___3I_3Lbrivel_TavoVariant_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jintArray arg0,
+	 jobjectArray arg1)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_I4 );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
+	SAFEARRAY * tmpSa__1 = brivelJArrayToSafeArray( env, (jarray) arg1, VT_VARIANT );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__1 != 0 ) SafeArrayDestroy( tmpSa__1 );
+		SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
+	jint retVal;
+	hr = brivelVtableInvoker( env, vThunk_10, pUnk,&tmpSa__0,&tmpSa__1,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		SafeArrayDestroy( tmpSa__1 );
+		return 0;
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	SafeArrayDestroy( tmpSa__1 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	return retVal;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_11( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[18])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShelf.getSizes
@@ -983,7 +1032,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_getSizes
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_10, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_11, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -1004,10 +1053,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_arrays_IShelf_getSizes
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_11( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_12( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[18])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[19])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShelf.setSizes
@@ -1027,7 +1076,7 @@ extern "C" JNIEXPORT void JNICALL Java_test_arrays_IShelf_setSizes___3I
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_11, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_12, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -1085,6 +1134,7 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_1(SAFEARRAY *,SAFEARRAY *,SAFEARRAY *);
 	virtual HRESULT STDMETHODCALLTYPE Event_2(SAFEARRAY *,SAFEARRAY *);
 	virtual HRESULT STDMETHODCALLTYPE Event_3(SAFEARRAY **,SAFEARRAY **,SAFEARRAY **);
+	virtual HRESULT STDMETHODCALLTYPE Event_4(SAFEARRAY **);
 };
 
 
@@ -1423,6 +1473,58 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 	return hResult;
 }
 
+
+HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_4(SAFEARRAY ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Shown", "([I)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Shown" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
+		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArray0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Shown"
+				, false, "int[]", eventArray0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Shown" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
 int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
 {
 	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
@@ -1654,6 +1756,26 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
 		if ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );
+	}
+	if ( dispIdMember == 4 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Shown", "([I)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Shown";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Shown"
+			, false, "int[]", eventArray0
+		);
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
@@ -2426,6 +2548,70 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_test_arrays_DRack_Bytes___3BLbrivel
 	return retArray;
 }
 
+// JNI Implementation of DRack.Sum
+extern "C" JNIEXPORT jint JNICALL Java_test_arrays_DRack_Sum___3I_3Lbrivel_TavoVariant_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jintArray arg0,
+	 jobjectArray arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_I4 );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[1].vt = VT_ARRAY | VT_BYREF | VT_I4;
+	vargs[1].pparray = &tmpSafeArray0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	jarray jarray1 = (jarray) arg1;
+	SAFEARRAY * tmpSafeArray1 = brivelJArrayToSafeArray( env, jarray1, VT_VARIANT );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray1 != 0 ) SafeArrayDestroy( tmpSafeArray1 );
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_VARIANT;
+	vargs[0].pparray = &tmpSafeArray1;
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 12, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		SafeArrayDestroy( tmpSafeArray1 );
+		return 0;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	SafeArrayDestroy( tmpSafeArray1 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (jint)V_I4( &ret );
+}
+
 extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_DRack__1_1TavoLoad
 	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
 {
@@ -2754,7 +2940,7 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_DShelfEvents__1_1TavoEven
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_12( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_13( IUnknown * pUnk, va_list ap )
 {
 	BSTR * arg1 = va_arg( ap, BSTR * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
@@ -2771,7 +2957,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_test_arrays_IItem_getName
 		return 0;
 	}
 	BSTR retVal;
-	hr = brivelVtableInvoker( env, vThunk_12, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_13, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}

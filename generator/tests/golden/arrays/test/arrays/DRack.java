@@ -58,6 +58,8 @@ public class DRack extends brivel.TavoObject {
 	// Objects:
 		// Function is not available: Unsupported Array type
 
+	public native int Sum(int[] values, brivel.TavoVariant[] extras) throws brivel.TavoException;
+
 
 
 	// Implementation

@@ -23,6 +23,10 @@ public abstract class IRackEvents extends brivel.TavoEventListener {
 	  */
 	public abstract void Asked(brivel.out.TavoIntArray answers, brivel.out.TavoComobjArray picks, brivel.out.TavoStringArray notes);
 
+	/** Override this method to process the "Shown" event. 
+	  */
+	public abstract void Shown(int[] counts);
+
 	/** Default constructor for COM-event listener object */
 
 	public IRackEvents()

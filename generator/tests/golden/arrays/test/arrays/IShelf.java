@@ -58,6 +58,8 @@ public class IShelf extends brivel.TavoObject {
 	// Objects:
 		// Function is not available: Unsupported Array type
 
+	public native int Sum(int[] values, brivel.TavoVariant[] extras) throws brivel.TavoException;
+
 	public native brivel.out.TavoIntArray getSizes() throws brivel.TavoException;
 
 	public native void setSizes(int[] Sizes) throws brivel.TavoException;
