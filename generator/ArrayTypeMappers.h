@@ -49,8 +49,9 @@ public:
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitVtblEventCleanup(int arg, FILE* file) override;
     // An OUT array of an event comes in the holder, which takes what the
-    // listener leaves in it back to the caller.
-    bool IsByRefEventParam() override { return m_byRef; }
+    // listener leaves in it back to the caller (arrays of records pass
+    // theirs as the record-array mapper writes them).
+    bool IsByRefEventParam() override { return m_byRef && !HasRecordElements(); }
     bool PassesByRefThroughArray() override { return false; }
     void EmitEventArrayCreate(int, FILE*) override {}
     void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
