@@ -36,6 +36,10 @@ public:
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
     void GetVtblParamType(CString& text) override;
+    // A record the callee takes by value reaches the thunk as the address of
+    // its bytes and is passed on as those bytes, one stack word at a time.
+    void GetVtblParamTypeVariant(CString& text) override;
+    void GetVtblCallArguments(int argNumber, CString& text) override;
     void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
     void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
@@ -66,6 +70,10 @@ public:
 private:
     // The callee receives the address of a pointer that it may replace.
     bool PassesPointerToPointer() const { return m_byRef && m_mode >= 2; }
+    // The callee takes the record's bytes themselves.
+    bool PassesBytes() const { return !m_byRef && IsWritten(); }
+    // The stack words that a record passed by value takes.
+    int WordCount() const { return (Size() + 3) / 4; }
 
     CBridgeGenerator* m_job;
     CRecordEntry* m_record;
