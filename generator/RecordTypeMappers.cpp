@@ -58,7 +58,8 @@ void WriteFailureReturn(FILE* f, const char* flag, bool returnsValue, const CStr
     fputs("\t}\n", f);
 }
 
-// An out-only record or holder receives the value: it must exist.
+// A record or holder that receives a value must exist (the writer checks
+// only the arguments that are read).
 void WriteOutTargetCheck(FILE* f, const char* javaExpr, int n, bool returnsValue) {
     CString message;
     message.Format("Argument %d is null", n + 1);
@@ -343,12 +344,12 @@ void CRecordTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 bool CRecordArrayTypeMapper::CanSend() const { return GetRecordMapper()->IsWritten() && !GetRecordMapper()->IsDirect(); }
 bool CRecordArrayTypeMapper::CanReceive() const { return GetRecordMapper()->IsWritten(); }
 
-void CRecordArrayTypeMapper::WriteJavaArray(FILE* f, int n, const char* x, bool outOnly, bool returnsValue) {
+void CRecordArrayTypeMapper::WriteJavaArray(FILE* f, int n, const char* x, bool returnsValue) {
     if (!m_byRef) {
         fprintf(f, "\tjobjectArray jarray%d = (jobjectArray) %s;\n", n, x);
         return;
     }
-    if (outOnly) WriteOutTargetCheck(f, x, n, returnsValue);
+    WriteOutTargetCheck(f, x, n, returnsValue);
     // The holder's array goes in; the callee's array replaces it afterwards.
     fprintf(f, "\tjfieldID holderField%d = env->GetFieldID( brivelFindClass( env, \"%s\" ), \"array\", \"%s\" );\n", n,
             kHolderClass, kHolderArraySig);
@@ -398,7 +399,7 @@ void CRecordArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, cons
         return;
     }
     CRecordTypeMapper* record = GetRecordMapper();
-    WriteJavaArray(f, n, x, outOnly, returnsValue);
+    WriteJavaArray(f, n, x, returnsValue);
     fprintf(f, "\tbool err%d;\n", n);
     fprintf(f, "\tIRecordInfo * iRecInfo%d;\n", n);
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, record->FieldIdCount());
@@ -458,7 +459,7 @@ void CRecordArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const ch
         return;
     }
     CRecordTypeMapper* record = GetRecordMapper();
-    WriteJavaArray(f, n, x, outOnly, returnsValue);
+    WriteJavaArray(f, n, x, returnsValue);
     fprintf(f, "\tbool vErr%d;\n", n);
     fprintf(f, "\tIRecordInfo * vRecInfo%d;\n", n);
     fprintf(f, "\tjfieldID vFieldIds%d[%d];\n", n, record->FieldIdCount());

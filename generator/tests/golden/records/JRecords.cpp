@@ -598,6 +598,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Trace___3Ltest
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return 0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
 	jfieldID holderField1 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
 	jobjectArray jarray1 = (jobjectArray) env->GetObjectField( arg1, holderField1 );
 	bool vErr1;
