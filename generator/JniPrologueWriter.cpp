@@ -94,8 +94,9 @@ CString FieldVtText(CTypeMapper* mapper) {
     case 2: return "VT_UNKNOWN";
     case 3: return "(VARTYPE) 231";
     case 4:
+        // A field that points to a record holds its address, not its bytes.
         if (auto* record = dynamic_cast<CRecordTypeMapper*>(mapper))
-            if (record->IsByRef()) return "VT_BYREF | VT_RECORD";
+            if (record->IsByRef() || record->GetMode() != 0) return "VT_BYREF | VT_RECORD";
         break;
     default: break;
     }

@@ -68,12 +68,25 @@ void WriteOutTargetCheck(FILE* f, const char* javaExpr, int n, bool returnsValue
 
 }  // namespace
 
-bool IsWrittenRecord(const CRecordEntry* record) {
+namespace {
+
+// A record inside another needs rows of its own, which the outer record's
+// row links to at load time. Records reached again through pointers are
+// looked at a bounded number of levels deep.
+bool IsWrittenRecordAt(const CRecordEntry* record, int depth) {
     if (record->unusable || record->describedByRenamingAlias) return false;
-    for (const CRecordField& field : record->fields)
+    for (const CRecordField& field : record->fields) {
         if (!field.mapper) return false;
+        auto* nested = dynamic_cast<CRecordTypeMapper*>(field.mapper);
+        if (nested && nested->GetRecord() != record && depth < 8 && !IsWrittenRecordAt(nested->GetRecord(), depth + 1))
+            return false;
+    }
     return true;
 }
+
+}  // namespace
+
+bool IsWrittenRecord(const CRecordEntry* record) { return IsWrittenRecordAt(record, 0); }
 
 // ---- CRecordTypeMapper: names and the record's tables
 

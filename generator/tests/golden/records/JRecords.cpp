@@ -131,6 +131,7 @@ struct {
 	{ &IID_ITavoIPlotter, "test/records/IPlotter" },
 };
 const IID IID_RecordGrid = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x12 }};
+const IID IID_RecordMarker = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x15 }};
 const IID IID_RecordFrame = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x11 }};
 const IID IID_RecordPoint = { 0x6b2c0200, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x10 }};
 
@@ -146,6 +147,8 @@ struct {
 	{ VT_CARRAY, 0, L"rows", "rows", "[S", "short[]", 0 },
 	{ VT_CARRAY, 8, L"columns", "columns", "[S", "short[]", 0 },
 	{ VT_CARRAY, 16, L"cells", "cells", "[I", "int[]", 0 },
+	{ VT_I4, 0, L"label", "label", "I", "int", 0 },
+	{ VT_BYREF | VT_RECORD, 4, L"at", "at", "Ltest/records/Point;", "test/records/Point", 0 },
 	{ VT_R8, 0, L"value", "value", "D", "double", 0 },
 	{ VT_I2, 8, L"flags", "flags", "S", "short", 0 },
 	{ VT_BSTR, 12, L"note", "note", "Ljava/lang/String;", "String", 0 },
@@ -164,9 +167,10 @@ struct {
 	int fieldCount;
 } recordIidMap[] = {
 	{ &IID_RecordGrid, 40, "test/records/Grid", &brivelRecordDetails[0], 3 },
-	{ 0, 16, "test/records/Sample", &brivelRecordDetails[3], 3 },
-	{ &IID_RecordFrame, 20, "test/records/Frame", &brivelRecordDetails[6], 3 },
-	{ &IID_RecordPoint, 8, "test/records/Point", &brivelRecordDetails[9], 2 },
+	{ &IID_RecordMarker, 8, "test/records/Marker", &brivelRecordDetails[3], 2 },
+	{ 0, 16, "test/records/Sample", &brivelRecordDetails[5], 3 },
+	{ &IID_RecordFrame, 20, "test/records/Frame", &brivelRecordDetails[8], 3 },
+	{ &IID_RecordPoint, 8, "test/records/Point", &brivelRecordDetails[11], 2 },
 };
 
 struct {
@@ -184,12 +188,13 @@ extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRe
 	if ( dwReason == DLL_PROCESS_ATTACH ) {
 		brivelInitDLL18( 1 );
 		brivelIidMapTypes( brivelIIDMap, 2 );
-		brivelRegisterRecordTypes( &libDescriptionStruct, recordIidMap, 4 );
+		brivelRegisterRecordTypes( &libDescriptionStruct, recordIidMap, 5 );
 		brivelRecordDetails[0].extraData = &cArrayIidMap[0];
 		brivelRecordDetails[1].extraData = &cArrayIidMap[0];
 		brivelRecordDetails[2].extraData = &cArrayIidMap[1];
-		brivelRecordDetails[6].extraData = &recordIidMap[3];
-		brivelRecordDetails[7].extraData = &recordIidMap[3];
+		brivelRecordDetails[4].extraData = &recordIidMap[4];
+		brivelRecordDetails[8].extraData = &recordIidMap[4];
+		brivelRecordDetails[9].extraData = &recordIidMap[4];
 	} else if ( dwReason == DLL_THREAD_ATTACH ) {
 		brivelInitThread( NULL );
 	}
@@ -344,10 +349,10 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "test/records/Point", &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "test/records/Point", &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 	bool evRecordErr1;
 	jfieldID evRecordFieldIds1[3];
-		jobject eventArgValue_1 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex1] ), "test/records/Frame", &libDescriptionStruct, &IID_RecordFrame, &brivelRecordDetails[6], 3,  &evRecordErr1, evRecordFieldIds1, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex1] ), false );
+		jobject eventArgValue_1 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex1] ), "test/records/Frame", &libDescriptionStruct, &IID_RecordFrame, &brivelRecordDetails[8], 3,  &evRecordErr1, evRecordFieldIds1, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex1] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 			, eventArgValue_1
@@ -371,7 +376,7 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "test/records/Point", &brivelRecordDetails[9], 2, eventFieldIds0 );
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -392,7 +397,7 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[3];
-		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "test/records/Sample", &brivelRecordDetails[3], 3, &evRecordErr0, evRecordFieldIds0 );
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "test/records/Sample", &brivelRecordDetails[5], 3, &evRecordErr0, evRecordFieldIds0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -482,12 +487,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Plot__Ltest_re
 	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err0, &iRecInfo0, fieldIds0, false );
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return 0;
 	IRecordInfo * iRecInfo1 = 0;
 	jfieldID fieldIds1[2];
 	bool err1;
-	void * rec1 = brivelJObjectToComRecord( env, arg1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err1, &iRecInfo1, fieldIds1, false );
+	void * rec1 = brivelJObjectToComRecord( env, arg1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err1, &iRecInfo1, fieldIds1, false );
 	if ( err1 ) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return 0;
@@ -502,7 +507,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Plot__Ltest_re
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec1, arg1, &brivelRecordDetails[9], 2, iRecInfo1, fieldIds1 );
+	brivelCopyComRecordToJObject( env, rec1, arg1, &brivelRecordDetails[11], 2, iRecInfo1, fieldIds1 );
 	}
 	brivelClearRecordData( env, rec0, iRecInfo0 );
 	brivelClearRecordData( env, rec1, iRecInfo1 );
@@ -512,8 +517,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Plot__Ltest_re
 	}
 	bool retErr;
 	jfieldID fieldIdsRet[2];
-	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "test/records/Point", &brivelRecordDetails[9], 2, &retErr, fieldIdsRet );
-	brivelClearDirectRecord( &brivelRecordDetails[9], 2, recRetPtr );
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "test/records/Point", &brivelRecordDetails[11], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[11], 2, recRetPtr );
 	return retObj;
 }
 
@@ -541,9 +546,9 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Sampled__Ltest
 	bool err0;
 	unsigned char rec0[16];
 	memset( rec0, 0, sizeof rec0 );
-	brivelDirectCopyJObjectToComRecord( env, arg0, rec0, 3, &brivelRecordDetails[3], fieldIds0, &err0 );
+	brivelDirectCopyJObjectToComRecord( env, arg0, rec0, 3, &brivelRecordDetails[5], fieldIds0, &err0 );
 	if ( err0 ) {
-		brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec0 );
+		brivelClearDirectRecord( &brivelRecordDetails[5], 3, rec0 );
 		return 0;
 	}
 	void ** recPtr0 = (void **) &rec0;
@@ -552,21 +557,21 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Sampled__Ltest
 	unsigned char * recRetPtr = recRet;
 	hr = brivelVtableInvoker( env, vThunk_2, pUnk,recPtr0,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
-		brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec0 );
+		brivelClearDirectRecord( &brivelRecordDetails[5], 3, rec0 );
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelDirectCopyComRecordToJObject( env, rec0, arg0, 3, &brivelRecordDetails[3], fieldIds0 );
+	brivelDirectCopyComRecordToJObject( env, rec0, arg0, 3, &brivelRecordDetails[5], fieldIds0 );
 	}
-	brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec0 );
+	brivelClearDirectRecord( &brivelRecordDetails[5], 3, rec0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
 	bool retErr;
 	jfieldID fieldIdsRet[3];
-	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "test/records/Sample", &brivelRecordDetails[3], 3, &retErr, fieldIdsRet );
-	brivelClearDirectRecord( &brivelRecordDetails[3], 3, recRetPtr );
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "test/records/Sample", &brivelRecordDetails[5], 3, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[5], 3, recRetPtr );
 	return retObj;
 }
 
@@ -596,7 +601,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Trace___3Ltest
 	bool vErr0;
 	IRecordInfo * vRecInfo0;
 	jfieldID vFieldIds0[2];
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return 0;
 	if ( arg1 == 0 ) {
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
@@ -608,7 +613,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Trace___3Ltest
 	bool vErr1;
 	IRecordInfo * vRecInfo1;
 	jfieldID vFieldIds1[2];
-	SAFEARRAY * tmpSa__1 = brivelJArrayToSafeArrayRecord( env, jarray1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &vErr1, &vRecInfo1, vFieldIds1, false );
+	SAFEARRAY * tmpSa__1 = brivelJArrayToSafeArrayRecord( env, jarray1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &vErr1, &vRecInfo1, vFieldIds1, false );
 	if ( vErr1 ) {
 		SafeArrayDestroy( tmpSa__0 );
 		return 0;
@@ -621,7 +626,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Trace___3Ltest
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
-	jobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, tmpSa__1, jarray1, NULL, "test/records/Point", &vErr1, &brivelRecordDetails[9], 2,  vFieldIds1 );
+	jobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, tmpSa__1, jarray1, NULL, "test/records/Point", &vErr1, &brivelRecordDetails[11], 2,  vFieldIds1 );
 	if ( !vErr1 ) env->SetObjectField( arg1, holderField1, outArray1 );
 	if ( vErr1 ) {
 		SafeArrayDestroy( tmpSa__0 );
@@ -637,7 +642,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Trace___3Ltest
 	}
 	bool retErr;
 	jfieldID retFieldIds[2];
-	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, "test/records/Point", &brivelRecordDetails[9], 2, retFieldIds );
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, "test/records/Point", &brivelRecordDetails[11], 2, retFieldIds );
 	SafeArrayDestroy( retVal );
 	return retArray;
 }
@@ -702,7 +707,7 @@ extern "C" JNIEXPORT void JNICALL Java_test_records_IPlotterVt_Place__Ltest_reco
 	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err0, &iRecInfo0, fieldIds0, false );
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
@@ -711,20 +716,20 @@ extern "C" JNIEXPORT void JNICALL Java_test_records_IPlotterVt_Place__Ltest_reco
 	bool err1;
 	unsigned char rec1[16];
 	memset( rec1, 0, sizeof rec1 );
-	brivelDirectCopyJObjectToComRecord( env, arg1, rec1, 3, &brivelRecordDetails[3], fieldIds1, &err1 );
+	brivelDirectCopyJObjectToComRecord( env, arg1, rec1, 3, &brivelRecordDetails[5], fieldIds1, &err1 );
 	if ( err1 ) {
-		brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec1 );
+		brivelClearDirectRecord( &brivelRecordDetails[5], 3, rec1 );
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
 	}
 	hr = brivelVtableInvoker( env, vThunk_5, pUnk,(void *) recBytes0,(void *) rec1);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
-		brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec1 );
+		brivelClearDirectRecord( &brivelRecordDetails[5], 3, rec1 );
 		return;
 	}
 	brivelClearRecordData( env, rec0, iRecInfo0 );
-	brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec1 );
+	brivelClearDirectRecord( &brivelRecordDetails[5], 3, rec1 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -787,7 +792,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotter_Plot__Ltest_reco
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[2 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err0, &iRecInfo0, fieldIds0, false );
+	V_RECORD( &vargs[2 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return 0;
 	V_RECORDINFO( &vargs[2] ) = iRecInfo0;
 	if ( arg1 == 0 ) {
@@ -800,7 +805,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotter_Plot__Ltest_reco
 	jfieldID fieldIds1[2];
 	bool err1;
 	jobject recobj1 = arg1;
-	V_RECORD( &vargs[1 ] ) = brivelJObjectToComRecord( env, recobj1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err1, &iRecInfo1, fieldIds1, false );
+	V_RECORD( &vargs[1 ] ) = brivelJObjectToComRecord( env, recobj1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err1, &iRecInfo1, fieldIds1, false );
 	if ( err1 ) {
 		brivelClearRecordData( env, V_RECORD( &vargs[2] ), V_RECORDINFO( &vargs[2] ));
 		return 0;
@@ -817,7 +822,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotter_Plot__Ltest_reco
 	jfieldID fieldIds2[2];
 	bool err2;
 	jobject recobj2 = arg2;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj2, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err2, &iRecInfo2, fieldIds2, true );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj2, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err2, &iRecInfo2, fieldIds2, true );
 	if ( err2 ) {
 		brivelClearRecordData( env, V_RECORD( &vargs[2] ), V_RECORDINFO( &vargs[2] ));
 		brivelClearRecordData( env, V_RECORD( &vargs[1] ), V_RECORDINFO( &vargs[1] ));
@@ -835,10 +840,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotter_Plot__Ltest_reco
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[1] ), recobj1, &brivelRecordDetails[9], 2, V_RECORDINFO( &vargs[1] ), fieldIds1 );
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[1] ), recobj1, &brivelRecordDetails[11], 2, V_RECORDINFO( &vargs[1] ), fieldIds1 );
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj2, &brivelRecordDetails[9], 2, V_RECORDINFO( &vargs[0] ), fieldIds2 );
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj2, &brivelRecordDetails[11], 2, V_RECORDINFO( &vargs[0] ), fieldIds2 );
 	}
 	brivelClearRecordData( env, V_RECORD( &vargs[2] ), V_RECORDINFO( &vargs[2] ));
 	brivelClearRecordData( env, V_RECORD( &vargs[1] ), V_RECORDINFO( &vargs[1] ));
@@ -853,7 +858,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotter_Plot__Ltest_reco
 	}
 	bool reterr;
 	jfieldID retFieldIds[3];
-	return brivelComRecordToJobject( env, V_RECORD( &ret ), "test/records/Frame", &libDescriptionStruct, &IID_RecordFrame, &brivelRecordDetails[6], 3,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );
+	return brivelComRecordToJobject( env, V_RECORD( &ret ), "test/records/Frame", &libDescriptionStruct, &IID_RecordFrame, &brivelRecordDetails[8], 3,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );
 }
 
 // JNI Implementation of IPlotter.Lay
@@ -931,7 +936,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_records_IPlotter_Trace___3Lt
 	bool err0;
 	IRecordInfo * iRecInfo0;
 	jfieldID fieldIds0[2];
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err0, &iRecInfo0, fieldIds0, false );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return 0;
 	vargs[1].vt = VT_ARRAY | VT_RECORD;
 	vargs[1].parray = tmpSafeArray0;
@@ -945,7 +950,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_records_IPlotter_Trace___3Lt
 	bool err1;
 	IRecordInfo * iRecInfo1;
 	jfieldID fieldIds1[2];
-	SAFEARRAY * tmpSafeArray1 = brivelJArrayToSafeArrayRecord( env, jarray1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err1, &iRecInfo1, fieldIds1, false );
+	SAFEARRAY * tmpSafeArray1 = brivelJArrayToSafeArrayRecord( env, jarray1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err1, &iRecInfo1, fieldIds1, false );
 	if ( err1 ) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return 0;
@@ -962,7 +967,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_records_IPlotter_Trace___3Lt
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
-		jobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray1, NULL, "test/records/Point", &err1, &brivelRecordDetails[9], 2,  fieldIds1 );
+		jobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray1, NULL, "test/records/Point", &err1, &brivelRecordDetails[11], 2,  fieldIds1 );
 		if ( !err1 ) env->SetObjectField( arg1, holderField1, outArray1 );
 		if ( err1 ) {
 			SafeArrayDestroy( tmpSafeArray0 );
@@ -979,7 +984,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_records_IPlotter_Trace___3Lt
 	}
 	bool reterr;
 	jfieldID retFieldIds[2];
-	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "test/records/Point", &brivelRecordDetails[9], 2, retFieldIds );
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "test/records/Point", &brivelRecordDetails[11], 2, retFieldIds );
 	VariantClear( &ret );
 	return retArray;
 }
@@ -1049,6 +1054,61 @@ extern "C" JNIEXPORT void JNICALL Java_test_records_IPlotter_Measure__Ltest_reco
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 5, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IPlotter.Stage
+extern "C" JNIEXPORT void JNICALL Java_test_records_IPlotter_Stage__Ltest_records_Scene_2Ltest_records_Marker_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0,
+	 jobject arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		return;
+	}
+	vargs[0].vt = VT_RECORD;
+	IRecordInfo * iRecInfo1 = 0;
+	jfieldID fieldIds1[2];
+	bool err1;
+	jobject recobj1 = arg1;
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj1, &libDescriptionStruct, &IID_RecordMarker, &brivelRecordDetails[3], 2, &err1, &iRecInfo1, fieldIds1, false );
+	if ( err1 ) return;
+	V_RECORDINFO( &vargs[0] ) = iRecInfo1;
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 6, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj1, &brivelRecordDetails[3], 2, V_RECORDINFO( &vargs[0] ), fieldIds1 );
+	}
+	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}

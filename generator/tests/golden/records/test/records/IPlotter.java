@@ -29,6 +29,11 @@ public class IPlotter extends brivel.TavoObject {
 
 	public native void Measure(test.records.Sample Sample) throws brivel.TavoException;
 
+	/** Stage. 
+	 * <P>  Parameter <i>Marker</i> is an IN/OUT record parameter.  Must be initialized.
+	 */
+	public native void Stage(test.records.Scene Scene, test.records.Marker Marker) throws brivel.TavoException;
+
 
 
 	// Implementation
