@@ -1114,6 +1114,101 @@ extern "C" JNIEXPORT void JNICALL Java_test_records_IPlotter_Stage__Ltest_record
 	}
 }
 
+// JNI Implementation of IPlotter.Mix
+extern "C" JNIEXPORT void JNICALL Java_test_records_IPlotter_Mix___3ILbrivel_out_TavoRecordArray_2_3Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0,
+	 jobject arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	vargs[2].vt = VT_BYREF | VT_I4;
+	V_I4REF( &vargs[2] ) = (long *) &arg0__arrayBuf[0];
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		return;
+	}
+	jfieldID holderField1 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
+	jobjectArray jarray1 = (jobjectArray) env->GetObjectField( arg1, holderField1 );
+	bool err1;
+	IRecordInfo * iRecInfo1;
+	jfieldID fieldIds1[2];
+	SAFEARRAY * tmpSafeArray1 = brivelJArrayToSafeArrayRecord( env, jarray1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err1, &iRecInfo1, fieldIds1, false );
+	if ( err1 ) {
+		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		return;
+	}
+	vargs[1].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
+	vargs[1].pparray = &tmpSafeArray1;
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		SafeArrayDestroy( tmpSafeArray1 );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg2) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		SafeArrayDestroy( tmpSafeArray1 );
+		return;
+	}
+	vargs[0].vt = VT_BYREF | VT_BSTR;
+	BSTR temp__2 = brivelJstringToBstr( env, (jstring) env->GetObjectArrayElement((jobjectArray)arg2,0) );
+	V_BSTRREF( &vargs[0 ] ) = &temp__2;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 7, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		SafeArrayDestroy( tmpSafeArray1 );
+		SysFreeString( temp__2 );
+		return;
+	}
+	env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+	if ( SUCCEEDED( hr )) {
+		jobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[1].pparray, jarray1, NULL, "test/records/Point", &err1, &brivelRecordDetails[11], 2,  fieldIds1 );
+		if ( !err1 ) env->SetObjectField( arg1, holderField1, outArray1 );
+		if ( err1 ) {
+			SafeArrayDestroy( tmpSafeArray1 );
+			SysFreeString( temp__2 );
+			return;
+		}
+	}
+	if ( SUCCEEDED( hr )) {
+		env->SetObjectArrayElement((jobjectArray)arg2, 0, brivelBstrToJstr( env, *V_BSTRREF( &vargs[0] )));
+		VariantClear( &vargs[0] );
+	}
+	SafeArrayDestroy( tmpSafeArray1 );
+	SysFreeString( temp__2 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
 extern "C" JNIEXPORT jboolean JNICALL Java_test_records_IPlotter__1_1TavoLoad
 	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
 {

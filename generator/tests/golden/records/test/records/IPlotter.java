@@ -34,6 +34,14 @@ public class IPlotter extends brivel.TavoObject {
 	 */
 	public native void Stage(test.records.Scene Scene, test.records.Marker Marker) throws brivel.TavoException;
 
+	/** Mix. 
+	 * <P>  Parameter <i>before</i> is an IN/OUT parameter.  It requires an initialized array of size 1.
+	 * <BR> Parameter <i>kept</i> is an IN/OUT array parameter.  Must be initialized.
+	 * <BR> Parameter <i>after</i> is an IN/OUT parameter.  It requires an initialized array of size 1.
+	 */
+	public native void Mix(int[] before, 
+		brivel.out.TavoRecordArray kept, String[] after) throws brivel.TavoException;
+
 
 
 	// Implementation
