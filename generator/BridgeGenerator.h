@@ -100,6 +100,8 @@ public:
     bool WriteEnumClass(CEnumEntry* entry);
     bool WriteRecordClass(CRecordEntry* record);
     void WriteRemoteEventAdd(CCoclassEntry* coclass);
+    void WriteConstructors(CCoclassEntry* coclass, FILE* javaFile, FILE* remoteFile,
+                           const std::vector<CInterfaceEntry*>& interfaces);
     void WriteRemoteCreation(CCoclassEntry* coclass, const std::vector<CInterfaceEntry*>& interfaces);
     // The abstract listener class of an event or callback interface and,
     // with a JNI file, its sink.
@@ -128,6 +130,9 @@ public:
 
     // Java source files in the package folder, with their header.
     FILE* OpenJavaFile(const char* className);
+    // With the remote-access option: the class's copy in the remote-client
+    // folder (asJavaClass), or a file of that folder by its name; else null.
+    FILE* OpenRemoteClientJavaFile(const char* name, bool asJavaClass);
 
     // The tables and what a run has read.
     std::vector<CCoclassEntry*>& CoclassList() { return m_coclassList; }

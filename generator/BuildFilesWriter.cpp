@@ -221,9 +221,7 @@ bool CBridgeGenerator::WriteBuildFiles() {
     fclose(r);
 
     if (m_remoteAccess) {
-        CString remote = folder + "brvRemoteClient\\";
-        CreateDirectories(remote);
-        if (FILE* f = open(remote + "index.html")) {
+        if (FILE* f = OpenRemoteClientJavaFile("index.html", false)) {
             fprintf(f, "<HTML><HEAD><TITLE>Readme file for %s</TITLE></HEAD>\n", title.c_str());
             fprintf(f, "<BODY><P>\n");
             fprintf(f, "This folder has been generated for remote access to the COM object.\n");
@@ -234,7 +232,7 @@ bool CBridgeGenerator::WriteBuildFiles() {
             fprintf(f, "</BODY></HTML>\n");
             fclose(f);
         }
-        if (FILE* f = open(remote + "MakeJava.bat")) {
+        if (FILE* f = OpenRemoteClientJavaFile("MakeJava.bat", false)) {
             fprintf(f, "REM Compile the generated Java classes for REMOTE ACCESS\n");
             fprintf(f, "CD /D %s\\brvRemoteClient\n", out.c_str());
             fprintf(f, "%s -classpath %sbrivelRemoteClient18.jar", tools.javac.c_str(), tools.programFolder.c_str());
@@ -243,7 +241,7 @@ bool CBridgeGenerator::WriteBuildFiles() {
             fprintf(f, "pause");
             fclose(f);
         }
-        if (FILE* f = open(remote + "MakeJar.bat")) {
+        if (FILE* f = OpenRemoteClientJavaFile("MakeJar.bat", false)) {
             fprintf(f, "REM Use this file to build the Jar file %s.jar\n", lib.c_str());
             fprintf(f, "CD /D %s\\brvRemoteClient\n", out.c_str());
             fprintf(f, "%s cvf %sRemoteClient.jar %s\n", tools.jar.c_str(), lib.c_str(), classFiles.c_str());

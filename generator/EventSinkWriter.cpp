@@ -5,6 +5,7 @@
 #include "BridgeGenerator.h"
 #include "MethodWrapperWriter.h"
 #include "NamingHelpers.h"
+#include "StaticTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <cstring>
@@ -23,10 +24,23 @@ bool IsJavaReferenceType(const CString& jniType) {
 
 struct EventRecord {
     bool written = false;
+    bool skipped = false;  // a method of IUnknown or IDispatch
+    bool present = false;  // its function description was read
+    int paramCount = 0;
+    // The dispatch description of a dual interface lifts the result out of
+    // the parameters; on the virtual table it is one more pointer.
+    bool liftedResult = false;
+    // Per parameter, a type of its size on the stack, for the method of an
+    // event that has no Java method: it still has to take what the caller
+    // pushed.
+    std::vector<const char*> stackTypes;
     CString name;
     MEMBERID memid = 0;
     int slot = 0;
     std::vector<CTypeMapper*> mappers;
+    // The same for the virtual-table methods: the dispatch selection takes an
+    // IN-only VARIANT pointer as a value, while on the stack it is a pointer.
+    std::vector<CTypeMapper*> vtblMappers;
     std::vector<int> passing;  // 0 by value, 1 in a one-element array, 2 in the mapper's own holder
     std::vector<bool> pureOut;
     std::vector<CString> javaNames;
@@ -52,16 +66,203 @@ CString EventSignature(const EventRecord& record) {
     return sig;
 }
 
+// The slot table of a sink's virtual-table form: per slot the index of the
+// event record there, or -1. Empty when the sink cannot have that form.
+std::vector<int> BuildEventSlotTable(const std::vector<EventRecord>& records) {
+    std::vector<int> table;
+    int highest = -1;
+    for (const EventRecord& record : records) {
+        if (!record.present) continue;
+        if (record.slot < 0) return table;
+        if (record.slot > highest) highest = record.slot;
+    }
+    if (records.empty() || highest < 0 || highest + 1 > 4 * static_cast<int>(records.size()) + 400) return table;
+    // The sink's first seven slots are its own IDispatch methods: an
+    // interface whose events sit there (one derived from IUnknown alone)
+    // cannot be served by this layout, only through IDispatch.
+    for (const EventRecord& record : records)
+        if (record.present && !record.skipped && record.slot >= 1 && record.slot <= 6) return table;
+    table.assign(static_cast<size_t>(highest) + 1, -1);
+    for (size_t i = 0; i < records.size(); ++i)
+        if (records[i].present) table[static_cast<size_t>(records[i].slot)] = static_cast<int>(i);
+    return table;
+}
+
+// The parameter list of Event_<N>: the types as the caller pushes them, with
+// their names in a definition.
+void WriteEventHandlerSignature(FILE* f, const EventRecord* record, bool definition) {
+    fputs("(", f);
+    if (record) {
+        for (int i = 0; i < record->paramCount; ++i) {
+            if (i > 0) fputs(",", f);
+            CString type = record->stackTypes[static_cast<size_t>(i)];
+            // A VARIANT by value fills sixteen bytes of the stack, not a
+            // pointer's four.
+            if (record->written) record->vtblMappers[static_cast<size_t>(i)]->GetVtblParamTypeVariant(type);
+            fputs(type, f);
+            if (definition) fprintf(f, " arg%d", i);
+        }
+        if (record->liftedResult) fputs(definition ? (record->paramCount > 0 ? ",void * brivelRetVal" : "void * brivelRetVal")
+                                                   : (record->paramCount > 0 ? ",void *" : "void *"),
+                                        f);
+    }
+    fputs(")", f);
+}
+
+// A Java object that an argument expression makes inline is kept in a local
+// so that it can be deleted once the event is handled.
+CString KeepInLocal(FILE* f, CTypeMapper* mapper, int i, const CString& expr, const char* indent) {
+    CString type;
+    mapper->GetJniType(type);
+    if (expr.Find("(") >= 0 && IsJavaReferenceType(type)) {
+        fprintf(f, "%s%s eventArgValue_%d = %s;\n", indent, type.c_str(), i, expr.c_str());
+        CString local;
+        local.Format("eventArgValue_%d", i);
+        return local;
+    }
+    return expr;
+}
+
+// The body of Event_<N>: the Java method of the event, called with the
+// arguments as the caller passed them on the stack.
+void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
+    if (!record || !record->written) {
+        fputs("\t\treturn S_OK;\n", f);
+        return;
+    }
+    const char* name = record->name;
+    fputs("\tJNIEnv * brivelJniEnv = brivelGetJniEnv();\n"
+          "\tbrivelInitEventThread( brivelJniEnv );\n"
+          "\tHRESULT hResult = S_OK;\n"
+          "\tif ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;\n"
+          "\tjmethodID brivelMethod = NULL;\n"
+          "\tif ( ! serverSide ) {\n",
+          f);
+    fprintf(f, "\t\tbrivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"%s\", \"%s\");\n", name,
+            EventSignature(*record).c_str());
+    fputs("\t\tif ( brivelMethod == NULL ) {\n"
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
+          "\t\t\tjmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventError\", \"(Ljava/lang/String;Ljava/lang/String;)V\");\n"
+          "\t\t\tif ( brivelErrorMethod != NULL ) {\n",
+          f);
+    fprintf(f, "\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( \"%s\" );\n", name);
+    fputs("\t\t\t\tjstring brivelErrorString = brivelJniEnv->NewStringUTF( \"Unable to locate method\" );\n"
+          "\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );\n"
+          "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
+          "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelErrorString );\n"
+          "\t\t\t\tif ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();\n"
+          "\t\t\t\treturn hResult;\n"
+          "\t\t\t}\n"
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
+          "\t\t}\n"
+          "\t}\n",
+          f);
+    int p = record->paramCount;
+    std::vector<CString> exprs;
+    for (int i = 0; i < p; ++i) {
+        CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
+        CString expr;
+        if (record->passing[static_cast<size_t>(i)] == 0) {
+            mapper->EmitVtblEventParam(i, f);
+            mapper->GetVtblEventArgExpr(i, expr);
+            expr = KeepInLocal(f, mapper, i, expr, "\t\t");
+        } else {
+            mapper->EmitEventArrayCreate(i, f);
+            mapper->EmitEventArrayFillFromVtbl(i, f);
+            mapper->EmitEventArrayPublish(i, f);
+            mapper->GetEventArrayExpr(i, expr);
+        }
+        exprs.push_back(expr);
+    }
+    const char* close = record->returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n";
+    fputs("\t\tif ( brivelMethod != NULL ) {\n", f);
+    fputs(record->returnsBoolean ? "\t\thResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod"
+                                 : "\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod",
+          f);
+    if (p == 0) {
+        fputs(" ", f);
+    } else {
+        fputs("\n", f);
+        for (const CString& expr : exprs) fprintf(f, "\t\t\t\t, %s\n", expr.c_str());
+        fputs("\t\t\t", f);
+    }
+    fputs(close, f);
+    // A local sink whose method was not found (and whose listener takes no
+    // error report) calls nothing.
+    fputs("\t\t} else {\n\t\t\tif ( serverSide ) ", f);
+    if (record->returnsBoolean) fputs("hResult = ", f);
+    fprintf(f, "OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, %d, 0, \"%s\", \"%s\"", p,
+            record->returnsBoolean ? "boolean" : "void", name);
+    if (p == 0) {
+        fputs(" ", f);
+    } else {
+        fputs("\n", f);
+        for (int i = 0; i < p; ++i) {
+            CString javaType = JavaTypeOf(record->mappers[static_cast<size_t>(i)]);
+            if (javaType == "String") javaType = "java.lang.String";
+            fprintf(f, "\t\t\t\t, %s, \"%s\", %s\n", record->passing[static_cast<size_t>(i)] ? "true" : "false", javaType.c_str(),
+                    exprs[static_cast<size_t>(i)].c_str());
+        }
+        fputs("\t\t\t", f);
+    }
+    fputs(close, f);
+    fputs("\t\t}\n", f);
+    fputs("\t\tjthrowable brvException = brivelJniEnv->ExceptionOccurred();\n"
+          "\t\tif ( brvException != NULL ) {\n"
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
+          "\t\t\tjmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventException\", \"(Ljava/lang/String;Ljava/lang/Throwable;)V\");\n"
+          "\t\t\tif ( brivelMethod != NULL ) {\n",
+          f);
+    fprintf(f, "\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( \"%s\" );\n", name);
+    fputs("\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );\n"
+          "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
+          "\t\t\t}\n"
+          "\t\t\tbrivelJniEnv->DeleteLocalRef( brvException );\n",
+          f);
+    bool anyByRef = false;
+    for (int kind : record->passing) anyByRef = anyByRef || kind != 0;
+    if (anyByRef) {
+        // Values the handler stored go back to the caller only when it threw
+        // nothing.
+        fputs("\t\t} else {\n", f);
+        for (int i = 0; i < p; ++i) {
+            if (record->passing[static_cast<size_t>(i)] == 0) continue;
+            CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
+            mapper->EmitEventArrayReload(i, f);
+            mapper->EmitEventArrayCopyToVtbl(i, f);
+            mapper->EmitEventArrayRelease(i, f);
+        }
+    }
+    fputs("\t\t}\n", f);
+    for (int i = 0; i < p; ++i) {
+        CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
+        if (record->passing[static_cast<size_t>(i)] == 0) {
+            mapper->EmitVtblEventCleanup(i, f);
+            const CString& expr = exprs[static_cast<size_t>(i)];
+            if (expr.Find("eventArgValue_") == 0)
+                fprintf(f, "\t\tif ( %s != 0 ) brivelJniEnv->DeleteLocalRef( %s );\n", expr.c_str(), expr.c_str());
+        } else {
+            mapper->EmitEventArrayDeleteRef(i, f);
+        }
+    }
+    if (record->liftedResult && record->returnsBoolean)
+        fputs("\tif ( brivelRetVal != 0 ) *(VARIANT_BOOL *) brivelRetVal = hResult == S_OK ? VARIANT_TRUE : VARIANT_FALSE;\n", f);
+    fputs("\tif ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();\n", f);
+    fputs("\treturn hResult;\n", f);
+}
+
 }  // namespace
 
 void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString& listenerName, ITypeInfo* info) {
     FILE* java = OpenJavaFile(listenerName);
     if (!java) return;
+    // The remote-client copy: the same listener, without the native sink.
+    FILE* r = OpenRemoteClientJavaFile(listenerName, true);
     FILE* cpp = m_jniFile;
-    if (!m_javaPackage.IsEmpty()) fprintf(java, "package %s;\n", m_javaPackage.c_str());
-    fputs("\n", java);
-    if (!entry->help.IsEmpty()) fprintf(java, "/** %s */\n", JavaCommentText(entry->help).c_str());
-    fprintf(java, "public abstract class %s extends brivel.TavoEventListener {\n\n", listenerName.c_str());
+    if (!m_javaPackage.IsEmpty()) PrintToTwoFiles(java, r, "package %s;\n", m_javaPackage.c_str());
+    PrintToTwoFiles(java, r, "\n");
+    if (!entry->help.IsEmpty()) PrintToTwoFiles(java, r, "/** %s */\n", JavaCommentText(entry->help).c_str());
+    PrintToTwoFiles(java, r, "public abstract class %s extends brivel.TavoEventListener {\n\n", listenerName.c_str());
 
     TYPEATTR* attr = nullptr;
     int functionCount = 0;
@@ -90,14 +291,26 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
         record.name = comName;
         record.memid = func->memid;
         record.slot = func->oVft / 4;
+        record.present = true;
+        record.paramCount = func->cParams;
+        for (int i = 0; i < func->cParams; ++i) {
+            switch (func->lprgelemdescParam[i].tdesc.vt) {
+            case VT_R8: case VT_DATE: case VT_CY: case VT_I8: case VT_UI8: record.stackTypes.push_back("double"); break;
+            case VT_VARIANT: record.stackTypes.push_back("VARIANT"); break;
+            default: record.stackTypes.push_back("void *"); break;
+            }
+        }
+        record.liftedResult = func->funckind == FUNC_DISPATCH && func->elemdescFunc.tdesc.vt != VT_VOID &&
+                              func->elemdescFunc.tdesc.vt != VT_HRESULT;
         if (IsStandardComMethod(comName)) {
+            record.skipped = true;
             info->ReleaseFuncDesc(func);
             continue;
         }
         auto notAvailable = [&](const char* line) {
-            if (!doc.IsEmpty()) fprintf(java, "\t// %s\n", JavaCommentText(doc).c_str());
-            fprintf(java, "\t// %s:\n", JavaCommentText(comName).c_str());
-            fputs(line, java);
+            if (!doc.IsEmpty()) PrintToTwoFiles(java, r, "\t// %s\n", JavaCommentText(doc).c_str());
+            PrintToTwoFiles(java, r, "\t// %s:\n", JavaCommentText(comName).c_str());
+            PrintToTwoFiles(java, r, "%s", (line));
         };
         int count = func->cParams;
         std::vector<CTypeMapper*> mappers;
@@ -121,6 +334,13 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
             for (const char* objectMethod : kObjectMethods)
                 if (record.name == objectMethod) record.name += "_";
             record.mappers = mappers;
+            record.vtblMappers = mappers;
+            for (int i = 0; i < count; ++i) {
+                const TYPEDESC& type = func->lprgelemdescParam[i].tdesc;
+                if (mappers[static_cast<size_t>(i)] == &g_variantMapper && type.vt == VT_PTR && type.lptdesc &&
+                    type.lptdesc->vt == VT_VARIANT)
+                    record.vtblMappers[static_cast<size_t>(i)] = &g_variantLevel1Mapper;
+            }
             record.result = result;
             record.returnsBoolean = JavaTypeOf(result) == "boolean";
             CNameSet localNames;
@@ -137,46 +357,47 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
                 MakeUniqueJavaName(unique, base, &localNames);
                 record.javaNames.push_back(unique);
             }
-            fprintf(java, "\t/** Override this method to process the \"%s\" event. \n", JavaCommentText(comName).c_str());
-            if (!doc.IsEmpty()) fprintf(java, "\t  * %s\n", JavaCommentText(doc).c_str());
+            PrintToTwoFiles(java, r, "\t/** Override this method to process the \"%s\" event. \n", JavaCommentText(comName).c_str());
+            if (!doc.IsEmpty()) PrintToTwoFiles(java, r, "\t  * %s\n", JavaCommentText(doc).c_str());
             for (int i = 0; i < count; ++i) {
                 const char* name = record.javaNames[static_cast<size_t>(i)];
                 bool pure = record.pureOut[static_cast<size_t>(i)];
                 if (record.passing[static_cast<size_t>(i)] == 1)
-                    fprintf(java, pure ? "\t * <P>Parameter <i>%s</i> is OUT.  It will be passed inside an array of size 1, so it can be modified.\n"
+                    PrintToTwoFiles(java, r, pure ? "\t * <P>Parameter <i>%s</i> is OUT.  It will be passed inside an array of size 1, so it can be modified.\n"
                                        : "\t * <P>Parameter <i>%s</i> is IN/OUT.  It will be passed inside an array of size 1, so it can be modified.\n",
                             name);
                 else if (record.passing[static_cast<size_t>(i)] == 2)
-                    fprintf(java, pure ? "\t * <P>Parameter <i>%s</i> is an OUT parameter. It can be modified by the event handler.\n"
+                    PrintToTwoFiles(java, r, pure ? "\t * <P>Parameter <i>%s</i> is an OUT parameter. It can be modified by the event handler.\n"
                                        : "\t * <P>Parameter <i>%s</i> is IN/OUT parameter.  It can be modified by the event handler.\n",
                             name);
             }
-            fputs("\t  */\n", java);
-            fprintf(java, record.returnsBoolean ? "\tpublic abstract boolean %s" : "\tpublic abstract void %s", record.name.c_str());
-            fputs("(", java);
+            PrintToTwoFiles(java, r, "\t  */\n");
+            PrintToTwoFiles(java, r, record.returnsBoolean ? "\tpublic abstract boolean %s" : "\tpublic abstract void %s", record.name.c_str());
+            PrintToTwoFiles(java, r, "(");
             int counter = 0;
             for (int i = 0; i < count; ++i) {
-                if (i > 0) fputs(", ", java);
+                if (i > 0) PrintToTwoFiles(java, r, ", ");
                 if (counter > 10) {
                     counter = 0;
-                    fputs("\n\t\t", java);
+                    PrintToTwoFiles(java, r, "\n\t\t");
                 } else {
                     ++counter;
                 }
-                fprintf(java, "%s%s %s", JavaTypeOf(mappers[static_cast<size_t>(i)]).c_str(),
+                PrintToTwoFiles(java, r, "%s%s %s", JavaTypeOf(mappers[static_cast<size_t>(i)]).c_str(),
                         record.passing[static_cast<size_t>(i)] == 1 ? "[]" : "", record.javaNames[static_cast<size_t>(i)].c_str());
             }
-            fputs(");\n\n", java);
+            PrintToTwoFiles(java, r, ");\n\n");
         }
         info->ReleaseFuncDesc(func);
     }
 
     if (cpp) WriteEventSink(entry, listenerName, records.size(), &records);
 
-    fputs("\t/** Default constructor for COM-event listener object */\n\n", java);
-    fprintf(java, "\tpublic %s()\n\t{\n", listenerName.c_str());
+    PrintToTwoFiles(java, r, "\t/** Default constructor for COM-event listener object */\n\n");
+    PrintToTwoFiles(java, r, "\tpublic %s()\n\t{\n", listenerName.c_str());
     fputs("\t\ttry{\n\t\t\t__TavoEventListenerInit();\n\t\t} catch (brivel.TavoException ex) {\n"
-          "\t\t\tthrow new RuntimeException( ex.toString());\n\t\t}\n\t}\n\n", java);
+          "\t\t\tthrow new RuntimeException( ex.toString());\n\t\t}\n", java);
+    PrintToTwoFiles(java, r, "\t}\n\n");
     fputs("\t/** JNI functions used internally by Brivel */\n", java);
     fputs("\tprivate native boolean __TavoEventListenerInit() throws brivel.TavoException;\n", java);
     fputs("\tstatic {\n", java);
@@ -188,8 +409,9 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
     }
     WriteLoadLibraryLines(java);
     fputs("\t}\n\n", java);
-    fputs("}\n\n", java);
+    PrintToTwoFiles(java, r, "}\n\n");
     fclose(java);
+    if (r) fclose(r);
 }
 
 void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& listenerName, size_t, void* recordsIn) {
@@ -198,16 +420,13 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
     const char* name = listenerName;
     bool callback = entry->isCallback;
     // The vtable form: a slot table within 4 x functions + 400 entries.
-    int highest = -1;
-    bool slotsOk = !records.empty();
-    for (const EventRecord& record : records) {
-        if (record.slot < 0) slotsOk = false;
-        if (record.slot > highest) highest = record.slot;
-    }
-    if (slotsOk && highest + 1 > 4 * static_cast<int>(records.size()) + 400) slotsOk = false;
-    // Virtual-table event methods are not written by this generator: an
-    // interface whose events need them is served through IDispatch only.
-    if (highest >= 7) slotsOk = false;
+    std::vector<int> slots = BuildEventSlotTable(records);
+    bool slotsOk = !slots.empty();
+    int highest = static_cast<int>(slots.size()) - 1;
+    auto recordAt = [&](int slot) -> const EventRecord* {
+        int index = slots[static_cast<size_t>(slot)];
+        return index < 0 ? nullptr : &records[static_cast<size_t>(index)];
+    };
 
     fprintf(f, "class %sHandlerImpl : public IDispatch {\n", name);
     fputs("\tjobject brvJavaObject;\n\tbool serverSide;\n\tjstring interfaceName;\n\tlong brvRef;\n", f);
@@ -224,6 +443,13 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\tvirtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);\n"
           "\tvirtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);\n",
           f);
+    // The virtual-table form: one method per slot after IDispatch's seven,
+    // so that a caller of the interface's own slots reaches its event.
+    for (int slot = 7; slotsOk && slot <= highest; ++slot) {
+        fprintf(f, "\tvirtual HRESULT STDMETHODCALLTYPE Event_%d", slot - 6);
+        WriteEventHandlerSignature(f, recordAt(slot), false);
+        fputs(";\n", f);
+    }
     fputs("};\n\n\n", f);
     if (callback) {
         fprintf(f, "void %sHandlerImpl::initDisp( jobject obj )\n{\n", name);
@@ -250,6 +476,13 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo )\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
+    for (int slot = 7; slotsOk && slot <= highest; ++slot) {
+        fprintf(f, "\nHRESULT STDMETHODCALLTYPE %sHandlerImpl::Event_%d", name, slot - 6);
+        WriteEventHandlerSignature(f, recordAt(slot), true);
+        fputs("\n{\n", f);
+        WriteEventHandlerEntry(f, recordAt(slot));
+        fputs("}\n\n", f);
+    }
 
     if (!m_paramIndexWritten) {
         m_paramIndexWritten = true;

@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -14,19 +15,44 @@ public:
     void ReportMessage(const char* a, const char* b) override { printf("%s: %s\n", a ? a : "", b ? b : ""); }
 };
 
+const char kUsage[] =
+    "usage: brivel-generate [options] <type library> <output folder> <Java package> <library path> [callback interface ...]\n"
+    "options:\n"
+    "  --remote-access         also write the remote-client classes (brvRemoteClient folder)\n"
+    "  --remote-constructors   coclasses get constructors that create their objects on another machine\n"
+    "  --server-only-creation  default constructors create with server-only options\n"
+    "  --dual-vtable           call dual interfaces through their virtual tables\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5) {
-        fprintf(stderr, "usage: brivel-generate <type library> <output folder> <Java package> <library path> [callback interface ...]\n");
+    bool remoteAccess = false, remoteConstructors = false, serverOnly = false, dualVtable = false;
+    int first = 1;
+    for (; first < argc && strncmp(argv[first], "--", 2) == 0; ++first) {
+        const char* option = argv[first];
+        if (strcmp(option, "--remote-access") == 0) remoteAccess = true;
+        else if (strcmp(option, "--remote-constructors") == 0) remoteConstructors = true;
+        else if (strcmp(option, "--server-only-creation") == 0) serverOnly = true;
+        else if (strcmp(option, "--dual-vtable") == 0) dualVtable = true;
+        else {
+            fprintf(stderr, "unknown option %s\n%s", option, kUsage);
+            return 2;
+        }
+    }
+    if (argc - first < 4) {
+        fputs(kUsage, stderr);
         return 2;
     }
     if (FAILED(CoInitialize(nullptr))) return 1;
     bool ok = false;
     {
         ConsoleJob job;
-        job.SetOptions(argv[1], argv[2], argv[3], argv[4]);
-        for (int i = 5; i < argc; ++i) job.AddCallbackInterface(argv[i]);
+        job.SetOptions(argv[first], argv[first + 1], argv[first + 2], argv[first + 3]);
+        for (int i = first + 4; i < argc; ++i) job.AddCallbackInterface(argv[i]);
+        job.SetRemoteAccess(remoteAccess);
+        job.SetRemoteConstructors(remoteConstructors);
+        job.SetServerOnlyCreation(serverOnly);
+        job.SetDualInterfacePreference(dualVtable ? 1 : 0);
         ok = job.Generate();
         job.FinishJob(ok);
     }

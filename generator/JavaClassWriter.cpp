@@ -74,93 +74,36 @@ bool CBridgeGenerator::WriteJavaClasses() {
 bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
     FILE* f = OpenJavaFile(coclass->javaName);
     if (!f) return false;
+    // The remote-client copy (remote-access option): the same class, whose
+    // constructors create the object through the remote server.
+    FILE* r = OpenRemoteClientJavaFile(coclass->javaName, true);
     const char* cls = coclass->javaName;
     PackageLine(f, m_javaPackage);
-    if (!coclass->documentation.IsEmpty()) fprintf(f, "/** %s */\n", JavaCommentText(coclass->documentation).c_str());
-    fprintf(f, coclass->isControl ? "public class %s extends brivel.TavoActiveXObject {\n\n" : "public class %s extends brivel.TavoObject {\n\n", cls);
-    fputs("\t// Available COM interface objects.\n\t//\n\n", f);
+    if (r) PackageLine(r, m_javaPackage);
+    if (!coclass->documentation.IsEmpty()) PrintToTwoFiles(f, r, "/** %s */\n", JavaCommentText(coclass->documentation).c_str());
+    PrintToTwoFiles(f, r, coclass->isControl ? "public class %s extends brivel.TavoActiveXObject {\n\n" : "public class %s extends brivel.TavoObject {\n\n", cls);
+    PrintToTwoFiles(f, r, "\t// Available COM interface objects.\n\t//\n\n");
     std::vector<CInterfaceEntry*> interfaces;
     for (CInterfaceEntry* entry : coclass->interfaces)
         if (!entry->isCallback) interfaces.push_back(entry);
     for (CInterfaceEntry* entry : interfaces) {
         const char* name = entry->javaName;
-        fprintf(f, "\t/** Retrieve the COM Interface \"%s\" */\n", name);
-        fprintf(f, "\tpublic %s get%s() throws brivel.TavoException {\n", name, name);
-        fprintf(f, "\t\tif ( _intf%s == null ) throw new brivel.TavoException( \"Interface not supported by COM object.  Check for version mismatch.  If version is OK, on \\\"Advanced\\\" page select \\\"Object Creation\\\"\" );\n", name);
-        fprintf(f, "\t\treturn _intf%s;\n\t}\n\n", name);
+        PrintToTwoFiles(f, r, "\t/** Retrieve the COM Interface \"%s\" */\n", name);
+        PrintToTwoFiles(f, r, "\tpublic %s get%s() throws brivel.TavoException {\n", name, name);
+        PrintToTwoFiles(f, r, "\t\tif ( _intf%s == null ) throw new brivel.TavoException( \"Interface not supported by COM object.  Check for version mismatch.  If version is OK, on \\\"Advanced\\\" page select \\\"Object Creation\\\"\" );\n", name);
+        PrintToTwoFiles(f, r, "\t\treturn _intf%s;\n\t}\n\n", name);
     }
     if (!coclass->eventInterfaces.empty()) {
-        fputs("\n", f);
+        PrintToTwoFiles(f, r, "\n");
         for (CInterfaceEntry* event : coclass->eventInterfaces) {
             CString listener = ListenerClassName(event);
-            fprintf(f, "\t/** Add event listener \"%s\" */\n", listener.c_str());
-            fprintf(f, "\tpublic void addTavoEventListener( %s listener ) throws brivel.TavoException { _TavoAddEventListener( listener ); }\n\n", listener.c_str());
-            fprintf(f, "\t/** Remove event listener \"%s\" */\n", listener.c_str());
-            fprintf(f, "\tpublic void removeTavoEventListener( %s listener ) throws brivel.TavoException { _TavoRemoveEventListener( listener ); }\n\n", listener.c_str());
+            PrintToTwoFiles(f, r, "\t/** Add event listener \"%s\" */\n", listener.c_str());
+            PrintToTwoFiles(f, r, "\tpublic void addTavoEventListener( %s listener ) throws brivel.TavoException { _TavoAddEventListener( listener ); }\n\n", listener.c_str());
+            PrintToTwoFiles(f, r, "\t/** Remove event listener \"%s\" */\n", listener.c_str());
+            PrintToTwoFiles(f, r, "\tpublic void removeTavoEventListener( %s listener ) throws brivel.TavoException { _TavoRemoveEventListener( listener ); }\n\n", listener.c_str());
         }
     }
-    // Constructors.
-    const char* kind = coclass->isControl ? "ActiveX" : "COM";
-    fputs("\n\n\t// Constructor(s)\n", f);
-    if (coclass->creatable)
-        fprintf(f, "\t/** Default %s object constructor */\n", kind);
-    else
-        fprintf(f, "\t/** Default %s object constructor.  <B>WARNING: This object is described as <I>non-creatable</I>, construction may not succeed</b>. */\n", kind);
-    fprintf(f, "\tpublic %s() throws brivel.TavoException\n\t{\n\t\tthis( false, %s );\n\t}\n\n", cls,
-            IsServerOnlyCreation() ? "true" : "false");
-    fputs("\t/** Alternate constructor.\n", f);
-    fprintf(f, "\t  * Try to find existing %s object, or create using Server-only options.\n", kind);
-    fputs("\t  * <P>Finding existing objects is not supported by many COM/ActiveX objects,\n"
-          "\t  *  but Brivel includes support for those COM/ActiveX objects that can be found.\n"
-          "\t  *  <P>Creating using server-only options (first argument must be false) is useful\n"
-          "\t  *  for some MS Office products.\n\n",
-          f);
-    if (!coclass->creatable)
-        fputs("\t  * <B>WARNING: This object is described as <I>non-creatable</I>, construction may not succeed</b>.\n", f);
-    fputs("\t  */\n", f);
-    fprintf(f, "\tpublic %s( boolean find, boolean createAsServer ) throws brivel.TavoException\n\t{\n", cls);
-    fputs("\t\tif ( ! __TavoCreateObject( find, createAsServer ))\n", f);
-    fprintf(f, "\t\t\tthrow new brivel.TavoException( \"Object creation failed for COM object \\\"%s\\\"\" );\n", cls);
-    fputs("\t\t__TavoInitialize();\n\t}\n\n", f);
-    fputs("\tprivate native Object __TavoNewObj( Class cls );\n\n", f);
-    fputs("\t/** Initializer.  Used internally by Brivel. */\n\tprivate void __TavoInitialize() throws brivel.TavoException\n\t{\n", f);
-    for (CInterfaceEntry* entry : interfaces) {
-        const char* name = entry->javaName;
-        fprintf(f, "\t\t_intf%s = (%s) __TavoNewObj( %s.class );\n", name, name, name);
-        fprintf(f, "\t\tif ( ! _intf%s.__TavoLoad( this, true ))\n\t\t\t_intf%s = null;\n", name, name);
-    }
-    fputs("\t}\n\n", f);
-    if (m_remoteConstructors) {
-        fputs("\t/** Remote constructor.\n", f);
-        fprintf(f, "\t  * Create %s object on remote machine with authentication.\n\t  */\n", kind);
-        fprintf(f, "\tpublic %s( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain ) throws brivel.TavoException\n\t{\n", cls);
-        fputs("\t\tif ( ! __TavoCreateObjectRemote( remoteMachine, remoteUser, remotePwd, remoteDomain, new Object[]{ this", f);
-        for (CInterfaceEntry* entry : interfaces) fprintf(f, ", _intf%s", entry->javaName.c_str());
-        fputs(" }))\n", f);
-        fprintf(f, "\t\t\tthrow new brivel.TavoException( \"Object creation failed for COM object \\\"%s\\\" on \\\"\" + remoteMachine + \"\\\"\" );\n", cls);
-        fputs("\t}\n\n\t/** Remote constructor without authentication.\n", f);
-        fprintf(f, "\t  * Create %s object on remote machine.\n", kind);
-        fputs("\t  * Use this version if authentication is not required.\n\t  */\n", f);
-        fprintf(f, "\tpublic %s( String remoteMachine ) throws brivel.TavoException\n\t{\n", cls);
-        fputs("\t\tthis( remoteMachine, null, null, null );\n\t}\n\n", f);
-    }
-    fputs("\t// Constuctor for internal Brivel Usage only\n", f);
-    fprintf(f, "\tprivate %s( java.lang.ref.Reference ref ) {}\n\n", cls);
-    if (coclass->isControl)
-        fputs("\t/** Set container for this activeX object. */\n"
-              "\tpublic void setActiveXContainer( brivel.TavoActiveXContainer brvActiveXContainer) throws brivel.TavoException\n"
-              "\t{\n\t\tbrvActiveXContainer.setActiveX( this );\n\t}\n\n",
-              f);
-    fputs("\t/* JNI function used internally by Brivel */\n"
-          "\tprivate native boolean __TavoCreateObject( boolean find, boolean createAsServer ) throws brivel.TavoException;\n"
-          "\tprivate static native String __TavoGetGUID();\n",
-          f);
-    if (!coclass->eventInterfaces.empty()) fputs("\tprivate native Object[] __RemoteEventAdd( String interfaceStr );\n", f);
-    fputs("\n", f);
-    if (m_remoteConstructors)
-        fputs("\tprivate native boolean __TavoCreateObjectRemote( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain, Object[] interfaceList ) throws brivel.TavoException;\n\n", f);
-    for (CInterfaceEntry* entry : interfaces) fprintf(f, "\t%s _intf%s;\n", entry->javaName.c_str(), entry->javaName.c_str());
-    fputs("\n", f);
+    WriteConstructors(coclass, f, r, interfaces);
     fputs("\tstatic {\n", f);
     if (m_freeThreaded) {
         fputs("\t\t// Object prefers multi-threaded model (MTA).  Check for MTA.\n"
@@ -170,8 +113,10 @@ bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
               f);
     }
     WriteLoadLibraryLines(f);
-    fputs("\t}\n\n}\n", f);
+    fputs("\t}\n\n", f);
+    PrintToTwoFiles(f, r, "}\n");
     fclose(f);
+    if (r) fclose(r);
 
     if (!m_jniFile) return true;
     FILE* c = m_jniFile;
@@ -203,6 +148,97 @@ bool CBridgeGenerator::WriteCoclassClass(CCoclassEntry* coclass) {
           c);
     if (m_remoteConstructors) WriteRemoteCreation(coclass, interfaces);
     return true;
+}
+
+// The constructors of a coclass class, the natives it declares and its
+// interface fields. The remote-client copy creates the object through the
+// remote server and fills its interface fields from the reply.
+void CBridgeGenerator::WriteConstructors(CCoclassEntry* coclass, FILE* f, FILE* r,
+                                         const std::vector<CInterfaceEntry*>& interfaces) {
+    const char* cls = coclass->javaName;
+    const char* kind = coclass->isControl ? "ActiveX" : "COM";
+    PrintToTwoFiles(f, r, "\n\n\t// Constructor(s)\n");
+    if (coclass->creatable)
+        PrintToTwoFiles(f, r, "\t/** Default %s object constructor */\n", kind);
+    else
+        PrintToTwoFiles(f, r, "\t/** Default %s object constructor.  <B>WARNING: This object is described as <I>non-creatable</I>, construction may not succeed</b>. */\n", kind);
+    PrintToTwoFiles(f, r, "\tpublic %s() throws brivel.TavoException\n\t{\n\t\tthis( false, %s );\n\t}\n\n", cls,
+                    IsServerOnlyCreation() ? "true" : "false");
+    PrintToTwoFiles(f, r, "\t/** Alternate constructor.\n");
+    PrintToTwoFiles(f, r, "\t  * Try to find existing %s object, or create using Server-only options.\n", kind);
+    PrintToTwoFiles(f, r, "\t  * <P>Finding existing objects is not supported by many COM/ActiveX objects,\n"
+                          "\t  *  but Brivel includes support for those COM/ActiveX objects that can be found.\n"
+                          "\t  *  <P>Creating using server-only options (first argument must be false) is useful\n"
+                          "\t  *  for some MS Office products.\n\n");
+    if (!coclass->creatable)
+        PrintToTwoFiles(f, r, "\t  * <B>WARNING: This object is described as <I>non-creatable</I>, construction may not succeed</b>.\n");
+    PrintToTwoFiles(f, r, "\t  */\n");
+    PrintToTwoFiles(f, r, "\tpublic %s( boolean find, boolean createAsServer ) throws brivel.TavoException\n\t{\n", cls);
+    fputs("\t\tif ( ! __TavoCreateObject( find, createAsServer ))\n", f);
+    fprintf(f, "\t\t\tthrow new brivel.TavoException( \"Object creation failed for COM object \\\"%s\\\"\" );\n", cls);
+    fputs("\t\t__TavoInitialize();\n", f);
+    if (r) {
+        int count = static_cast<int>(interfaces.size());
+        fputs("\t\tsuper();\n", r);
+        fprintf(r, "\t\tbrivel.TavoObject[] intfs = new brivel.TavoObject[%d];\n", count);
+        fprintf(r, "\t\tbrivel.server.TransactConstructor ctrObj = __TavoConstruct( find, %d, new String[]{\n", count);
+        for (size_t i = 0; i < interfaces.size(); ++i)
+            fprintf(r, "\t\t\t\t\"get%s\"%s\n", interfaces[i]->javaName.c_str(), i + 1 < interfaces.size() ? "," : "");
+        fputs("\t\t\t}, intfs );\n"
+              "\t\tbrivel.server.RemoteException ex = ctrObj.getException();\n"
+              "\t\tif ( ex != null ) {\n"
+              "\t\t\tif ( ex.isRuntimeException()) throw ex.runtimeException();\n"
+              "\t\t\tthrow ex.getException();\n"
+              "\t\t}\n",
+              r);
+        // The reply's array holds the interfaces in the order of the getter
+        // names, which leave out callback interfaces: that order indexes it.
+        for (size_t i = 0; i < interfaces.size(); ++i)
+            fprintf(r, "\t\t_intf%s = (%s) intfs[%d];\n", interfaces[i]->javaName.c_str(), interfaces[i]->javaName.c_str(),
+                    static_cast<int>(i));
+    }
+    PrintToTwoFiles(f, r, "\t}\n\n");
+    fputs("\tprivate native Object __TavoNewObj( Class cls );\n\n", f);
+    fputs("\t/** Initializer.  Used internally by Brivel. */\n\tprivate void __TavoInitialize() throws brivel.TavoException\n\t{\n", f);
+    for (CInterfaceEntry* entry : interfaces) {
+        const char* name = entry->javaName;
+        fprintf(f, "\t\t_intf%s = (%s) __TavoNewObj( %s.class );\n", name, name, name);
+        fprintf(f, "\t\tif ( ! _intf%s.__TavoLoad( this, true ))\n\t\t\t_intf%s = null;\n", name, name);
+    }
+    fputs("\t}\n\n", f);
+    if (r) fprintf(r, "\tpublic %s( brivel.TavoClientObjMap remoteOnly )\n\t{\n\t\tsuper( remoteOnly );\n\t}\n\n", cls);
+    if (m_remoteConstructors) {
+        fputs("\t/** Remote constructor.\n", f);
+        fprintf(f, "\t  * Create %s object on remote machine with authentication.\n\t  */\n", kind);
+        fprintf(f, "\tpublic %s( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain ) throws brivel.TavoException\n\t{\n", cls);
+        fputs("\t\tif ( ! __TavoCreateObjectRemote( remoteMachine, remoteUser, remotePwd, remoteDomain, new Object[]{ this", f);
+        for (CInterfaceEntry* entry : interfaces) fprintf(f, ", _intf%s", entry->javaName.c_str());
+        fputs(" }))\n", f);
+        fprintf(f, "\t\t\tthrow new brivel.TavoException( \"Object creation failed for COM object \\\"%s\\\" on \\\"\" + remoteMachine + \"\\\"\" );\n", cls);
+        fputs("\t}\n\n\t/** Remote constructor without authentication.\n", f);
+        fprintf(f, "\t  * Create %s object on remote machine.\n", kind);
+        fputs("\t  * Use this version if authentication is not required.\n\t  */\n", f);
+        fprintf(f, "\tpublic %s( String remoteMachine ) throws brivel.TavoException\n\t{\n", cls);
+        fputs("\t\tthis( remoteMachine, null, null, null );\n\t}\n\n", f);
+    }
+    fputs("\t// Constuctor for internal Brivel Usage only\n", f);
+    fprintf(f, "\tprivate %s( java.lang.ref.Reference ref ) {}\n\n", cls);
+    if (coclass->isControl)
+        fputs("\t/** Set container for this activeX object. */\n"
+              "\tpublic void setActiveXContainer( brivel.TavoActiveXContainer brvActiveXContainer) throws brivel.TavoException\n"
+              "\t{\n\t\tbrvActiveXContainer.setActiveX( this );\n\t}\n\n",
+              f);
+    fputs("\t/* JNI function used internally by Brivel */\n"
+          "\tprivate native boolean __TavoCreateObject( boolean find, boolean createAsServer ) throws brivel.TavoException;\n"
+          "\tprivate static native String __TavoGetGUID();\n",
+          f);
+    if (!coclass->eventInterfaces.empty()) fputs("\tprivate native Object[] __RemoteEventAdd( String interfaceStr );\n", f);
+    fputs("\n", f);
+    if (m_remoteConstructors)
+        fputs("\tprivate native boolean __TavoCreateObjectRemote( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain, Object[] interfaceList ) throws brivel.TavoException;\n\n", f);
+    for (CInterfaceEntry* entry : interfaces)
+        PrintToTwoFiles(f, r, "\t%s _intf%s;\n", entry->javaName.c_str(), entry->javaName.c_str());
+    PrintToTwoFiles(f, r, "\n");
 }
 
 // Declares `target`, a zero-terminated copy of the Java string `javaName`
@@ -262,19 +298,22 @@ bool CBridgeGenerator::WriteInterfaceClass(CInterfaceEntry* entry) {
     if (entry->implementedByCoclass || !listener) {
         FILE* f = OpenJavaFile(entry->javaName);
         if (!f) return false;
+        // The remote-client copy: its methods call the object through the
+        // remote server.
+        FILE* r = OpenRemoteClientJavaFile(entry->javaName, true);
         const char* cls = entry->javaName;
         PackageLine(f, m_javaPackage);
-        fputs("/** ", f);
+        if (r) PackageLine(r, m_javaPackage);
+        PrintToTwoFiles(f, r, "/** ");
         if (!entry->help.IsEmpty()) {
             CString doc = JavaCommentText(entry->help);
-            fputs(doc, f);
-            if (doc.GetAt(doc.GetLength() - 1) != '.') fputs(".", f);
-            fputs("\n  * <P>", f);
+            PrintToTwoFiles(f, r, "%s", doc.c_str());
+            if (doc.GetAt(doc.GetLength() - 1) != '.') PrintToTwoFiles(f, r, ".");
+            PrintToTwoFiles(f, r, "\n  * <P>");
         }
-        fputs("This class corresponds to a COM interface.\n  * Objects of this class are not created directly,\n"
-              "  * but are obtained by calling methods of other COM objects.\n */\n",
-              f);
-        fprintf(f, "public class %s extends brivel.TavoObject {\n\n", cls);
+        PrintToTwoFiles(f, r, "This class corresponds to a COM interface.\n  * Objects of this class are not created directly,\n"
+                              "  * but are obtained by calling methods of other COM objects.\n */\n");
+        PrintToTwoFiles(f, r, "public class %s extends brivel.TavoObject {\n\n", cls);
         {
             // With the virtual-table preference a dual interface is written
             // from its vtable description: every function takes the
@@ -284,7 +323,7 @@ bool CBridgeGenerator::WriteInterfaceClass(CInterfaceEntry* entry) {
             if (m_dualInterfacePreference == 1 &&
                 SUCCEEDED(entry->info->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref)))
                 entry->info->GetRefTypeInfo(ref, &vtblInfo);
-            CMethodWrapperWriter writer(this, vtblInfo ? vtblInfo : entry->info, cls, f, nullptr, m_jniFile);
+            CMethodWrapperWriter writer(this, vtblInfo ? vtblInfo : entry->info, cls, f, r, m_jniFile);
             writer.WriteAll();
             if (vtblInfo) vtblInfo->Release();
         }
@@ -294,16 +333,24 @@ bool CBridgeGenerator::WriteInterfaceClass(CInterfaceEntry* entry) {
         fprintf(f, "\tprivate %s() {}\n\tprivate %s( java.lang.ref.Reference ref ) {}\n\n", cls, cls);
         fprintf(f, "\tprivate %s( brivel.TavoObject obj ) throws brivel.TavoException\n\t{\n\t\tif ( ! __TavoLoad( obj, false ))\n", cls);
         fprintf(f, "\t\t\tthrow new ClassCastException( \"Object/interface passed does not support \\\"%s\\\"\" );\n\t}\n\n", cls);
-        fprintf(f, "\t/** Use this method only for creating a COM interface of type %s\n"
-                   "\t  * from another existing COM interface, when you know that it is possible.\n\t  */\n", cls);
+        PrintToTwoFiles(f, r, "\t/** Use this method only for creating a COM interface of type %s\n"
+                              "\t  * from another existing COM interface, when you know that it is possible.\n\t  */\n", cls);
         fprintf(f, "\tpublic static %s _brivelCoerceObject(brivel.TavoObject obj) throws brivel.TavoException { return new %s(obj);}\n\n", cls, cls);
+        if (r) {
+            fprintf(r, "\tpublic %s( brivel.TavoClientObjMap remoteOnly )\n\t{\n\t\tsuper( remoteOnly );\n\t}\n\n", cls);
+            fprintf(r, "\tpublic %s()\n\t{\n\t}\n\n", cls);
+            fprintf(r, "\tpublic static %s _brivelCoerceObject(brivel.TavoObject obj) throws brivel.TavoException\n\t{\n", cls);
+            fprintf(r, "\t\treturn (%s) __TavoStaticCoerce( obj, %s.class );\n\t}\n\n", cls, cls);
+        }
         fputs("\t/** JNI function used internally by Brivel */\n"
               "\tnative boolean __TavoLoad( brivel.TavoObject obj, boolean initial ) throws brivel.TavoException;\n"
               "\tstatic {\n",
               f);
         WriteLoadLibraryLines(f);
-        fputs("\t}\n\n}\n\n", f);
+        fputs("\t}\n\n", f);
+        PrintToTwoFiles(f, r, "}\n\n");
         fclose(f);
+        if (r) fclose(r);
         if (m_jniFile) {
             CString mangled;
             JniMangleName(mangled, entry->javaName);
@@ -349,8 +396,11 @@ bool CBridgeGenerator::WriteEnumClass(CEnumEntry* entry) {
         info->Release();
         return false;
     }
+    // Enumerations have no natives: the remote-client copy is the same text.
+    FILE* r = OpenRemoteClientJavaFile(entry->javaName, true);
     const char* cls = entry->javaName;
     PackageLine(f, m_javaPackage);
+    if (r) PackageLine(r, m_javaPackage);
     BSTR docText = nullptr;
     CString doc;
     if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, nullptr, &docText, nullptr, nullptr)) && docText) {
@@ -358,10 +408,10 @@ bool CBridgeGenerator::WriteEnumClass(CEnumEntry* entry) {
         SysFreeString(docText);
     }
     if (!doc.IsEmpty())
-        fprintf(f, "/** %s */\n", JavaCommentText(doc).c_str());
+        PrintToTwoFiles(f, r, "/** %s */\n", JavaCommentText(doc).c_str());
     else
-        fprintf(f, "/** %s enumerated type */\n", cls);
-    fprintf(f, "public class %s extends brivel.TavoEnumeration {\n\n", cls);
+        PrintToTwoFiles(f, r, "/** %s enumerated type */\n", cls);
+    PrintToTwoFiles(f, r, "public class %s extends brivel.TavoEnumeration {\n\n", cls);
     std::vector<CString> names;
     std::vector<long> values;
     CNameSet localNames;
@@ -382,32 +432,33 @@ bool CBridgeGenerator::WriteEnumClass(CEnumEntry* entry) {
             if (SUCCEEDED(VariantChangeType(&converted, var->lpvarValue, 0, VT_I4))) value = V_I4(&converted);
         }
         if (varDoc && SysStringLen(varDoc) > 0)
-            fprintf(f, "\n\t/** %s */\n", JavaCommentText(WideToAnsi(varDoc)).c_str());
+            PrintToTwoFiles(f, r, "\n\t/** %s */\n", JavaCommentText(WideToAnsi(varDoc)).c_str());
         else
-            fprintf(f, "\n\t/** enumerated constant %s */\n", javaName.c_str());
-        fprintf(f, "\tpublic static %s %s = new %s(%ld);\n", cls, javaName.c_str(), cls, value);
+            PrintToTwoFiles(f, r, "\n\t/** enumerated constant %s */\n", javaName.c_str());
+        PrintToTwoFiles(f, r, "\tpublic static %s %s = new %s(%ld);\n", cls, javaName.c_str(), cls, value);
         names.push_back(javaName);
         values.push_back(value);
         SysFreeString(name);
         SysFreeString(varDoc);
         info->ReleaseVarDesc(var);
     }
-    fputs("\n\n\t/** Default constructor (protected; use intToEnumeratedValue to obtain enumerated values from integers.) */\n", f);
-    fprintf(f, "\tprotected %s( int __n ) { __Brv_value = __n; }\n\n", cls);
-    fputs("\t/** Compare two enumerated values for being equal */\n", f);
-    fprintf(f, "\tpublic boolean equals( Object __obj ) { return __obj instanceof %s && __obj != null && ((%s)__obj).getEnumeratedIntValue() == __Brv_value; }\n\n", cls, cls);
+    PrintToTwoFiles(f, r, "\n\n\t/** Default constructor (protected; use intToEnumeratedValue to obtain enumerated values from integers.) */\n");
+    PrintToTwoFiles(f, r, "\tprotected %s( int __n ) { __Brv_value = __n; }\n\n", cls);
+    PrintToTwoFiles(f, r, "\t/** Compare two enumerated values for being equal */\n");
+    PrintToTwoFiles(f, r, "\tpublic boolean equals( Object __obj ) { return __obj instanceof %s && __obj != null && ((%s)__obj).getEnumeratedIntValue() == __Brv_value; }\n\n", cls, cls);
     // Equal values must give equal hash codes.
-    fputs("\t/** Hash code of the enumerated value */\n\tpublic int hashCode() { return __Brv_value; }\n\n", f);
-    fputs("\t/** Returns an enumerated value corresponding to a given integer. */\n", f);
-    fprintf(f, "\tpublic static %s intToEnumeratedValue( int __n ) {\n\t\tswitch ( __n  ) {\n", cls);
+    PrintToTwoFiles(f, r, "\t/** Hash code of the enumerated value */\n\tpublic int hashCode() { return __Brv_value; }\n\n");
+    PrintToTwoFiles(f, r, "\t/** Returns an enumerated value corresponding to a given integer. */\n");
+    PrintToTwoFiles(f, r, "\tpublic static %s intToEnumeratedValue( int __n ) {\n\t\tswitch ( __n  ) {\n", cls);
     for (size_t i = 0; i < names.size(); ++i) {
         bool duplicate = false;
         for (size_t j = 0; j < i; ++j) duplicate = duplicate || values[j] == values[i];
-        fprintf(f, duplicate ? "\t\t\t// ** Duplicate ** case %ld: return %s;\n" : "\t\t\tcase %ld: return %s;\n", values[i],
+        PrintToTwoFiles(f, r, duplicate ? "\t\t\t// ** Duplicate ** case %ld: return %s;\n" : "\t\t\tcase %ld: return %s;\n", values[i],
                 names[i].c_str());
     }
-    fprintf(f, "\t\t}\n\t\treturn new %s(__n);\n\t}\n}\n\n", cls);
+    PrintToTwoFiles(f, r, "\t\t}\n\t\treturn new %s(__n);\n\t}\n}\n\n", cls);
     fclose(f);
+    if (r) fclose(r);
     info->ReleaseTypeAttr(attr);
     info->Release();
     return true;
@@ -416,10 +467,13 @@ bool CBridgeGenerator::WriteEnumClass(CEnumEntry* entry) {
 bool CBridgeGenerator::WriteRecordClass(CRecordEntry* record) {
     FILE* f = OpenJavaFile(record->javaName);
     if (!f) return false;
+    // The remote-client copy holds the same fields and constructors.
+    FILE* r = OpenRemoteClientJavaFile(record->javaName, true);
     const char* cls = record->javaName;
     PackageLine(f, m_javaPackage);
-    fprintf(f, "/** %s Record Type */\n", cls);
-    fprintf(f, "public class %s extends brivel.TavoRecord {\n\n", cls);
+    if (r) PackageLine(r, m_javaPackage);
+    PrintToTwoFiles(f, r, "/** %s Record Type */\n", cls);
+    PrintToTwoFiles(f, r, "public class %s extends brivel.TavoRecord {\n\n", cls);
     CString reason = record->error;
     bool supported = !record->unusable;
     for (const CRecordField& field : record->fields) {
@@ -437,47 +491,49 @@ bool CBridgeGenerator::WriteRecordClass(CRecordEntry* record) {
             CString getter = field.javaName;
             if (!getter.IsEmpty() && getter.GetAt(0) >= 'a' && getter.GetAt(0) <= 'z')
                 getter.SetAt(0, static_cast<char>(getter.GetAt(0) - 'a' + 'A'));
-            fprintf(f, "\tprivate %s %s = new %s[%d];\n", javaType.c_str(), field.javaName.c_str(), element.c_str(), fixed->GetCount());
-            fprintf(f, "\tpublic %s get%s() { return %s; }\n", javaType.c_str(), getter.c_str(), field.javaName.c_str());
+            PrintToTwoFiles(f, r, "\tprivate %s %s = new %s[%d];\n", javaType.c_str(), field.javaName.c_str(), element.c_str(), fixed->GetCount());
+            PrintToTwoFiles(f, r, "\tpublic %s get%s() { return %s; }\n", javaType.c_str(), getter.c_str(), field.javaName.c_str());
         } else {
-            fprintf(f, "\tpublic %s %s;\n", javaType.c_str(), field.javaName.c_str());
+            PrintToTwoFiles(f, r, "\tpublic %s %s;\n", javaType.c_str(), field.javaName.c_str());
         }
     }
-    fputs("\n\t/** Default constructor */\n\n", f);
-    fprintf(f, "\tpublic %s()", cls);
-    if (!supported) fputs(" throws brivel.TavoException", f);
-    fputs("\n\t{\n", f);
+    PrintToTwoFiles(f, r, "\n\t/** Default constructor */\n\n");
+    PrintToTwoFiles(f, r, "\tpublic %s()", cls);
+    if (!supported) PrintToTwoFiles(f, r, " throws brivel.TavoException");
+    PrintToTwoFiles(f, r, "\n\t{\n");
     if (!supported) {
-        fputs("\t\t/* Not supported */\n", f);
-        fprintf(f, "\t\tthrow new brivel.TavoException( \"This record type is not supported: %s\" );\n", reason.c_str());
+        PrintToTwoFiles(f, r, "\t\t/* Not supported */\n");
+        PrintToTwoFiles(f, r, "\t\tthrow new brivel.TavoException( \"This record type is not supported: %s\" );\n", reason.c_str());
     }
-    fputs("\t}\n", f);
+    PrintToTwoFiles(f, r, "\t}\n");
     if (supported) {
-        fputs("\n\t/** Constructor with initialiers */\n\n", f);
-        fprintf(f, "\tpublic %s(", cls);
+        PrintToTwoFiles(f, r, "\n\t/** Constructor with initialiers */\n\n");
+        PrintToTwoFiles(f, r, "\tpublic %s(", cls);
         for (size_t i = 0; i < record->fields.size(); ++i) {
             CString javaType;
             record->fields[i].mapper->GetJavaType(javaType);
-            fprintf(f, "%s %s %s", i > 0 ? "," : "", javaType.c_str(), record->fields[i].javaName.c_str());
+            PrintToTwoFiles(f, r, "%s %s %s", i > 0 ? "," : "", javaType.c_str(), record->fields[i].javaName.c_str());
         }
-        fputs(" )\n\t{\n", f);
+        PrintToTwoFiles(f, r, " )\n\t{\n");
         for (const CRecordField& field : record->fields) {
             const char* name = field.javaName;
             if (field.mapper->IsFixedSizeArray()) {
                 int count = static_cast<CFixedArrayTypeMapper*>(field.mapper)->GetCount();
-                fprintf(f, "\t\tif ( %s == null || %s.length != %d ) throw new java.lang.RuntimeException( \"\\\"%s\\\": Expecting array of size %d\" );\n",
+                PrintToTwoFiles(f, r, "\t\tif ( %s == null || %s.length != %d ) throw new java.lang.RuntimeException( \"\\\"%s\\\": Expecting array of size %d\" );\n",
                         name, name, count, name, count);
-                fprintf(f, "\t\tSystem.arraycopy( %s, 0, this.%s, 0, %d );\n", name, name, count);
+                PrintToTwoFiles(f, r, "\t\tSystem.arraycopy( %s, 0, this.%s, 0, %d );\n", name, name, count);
             } else {
-                fprintf(f, "\t\tthis.%s = %s;\n", name, name);
+                PrintToTwoFiles(f, r, "\t\tthis.%s = %s;\n", name, name);
             }
         }
-        fputs("\t}\n", f);
+        PrintToTwoFiles(f, r, "\t}\n");
     }
     fputs("\n\tstatic {\n", f);
     WriteLoadLibraryLines(f);
-    fputs("\t}\n\n}\n\n", f);
+    fputs("\t}\n\n", f);
+    PrintToTwoFiles(f, r, "}\n\n");
     fclose(f);
+    if (r) fclose(r);
     return true;
 }
 

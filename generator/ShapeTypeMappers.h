@@ -67,9 +67,11 @@ public:
     void EmitVtblEventCleanup(int arg, FILE* file) override;
     bool IsByRefEventParam() override { return true; }
     bool PassesByRefThroughArray() override { return false; }
-    void EmitEventArrayCreate(int eventParam, FILE* file) override { EmitVtblEventParam(eventParam, file); }
+    // The Java holder wraps the caller's VARIANT itself: nothing to create
+    // before it is found, in the DISPPARAMS or among the method's arguments.
+    void EmitEventArrayCreate(int, FILE*) override {}
     void EmitEventArrayFillFromVtbl(int arg, FILE* file) override { EmitVtblEventParam(arg, file); }
-    void EmitEventArrayFillFromVariant(int, FILE*) override {}
+    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
     void EmitEventArrayPublish(int, FILE*) override {}
     void GetEventArrayExpr(int eventParam, CString& text) override { GetVtblEventArgExpr(eventParam, text); }
     void EmitEventArrayReload(int, FILE*) override {}

@@ -126,13 +126,26 @@ void CVariantTypeMapper::GetEventArgExpr(int e, CString& text) {
         text.Format("brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex%d] )", e);
 }
 
-void CVariantTypeMapper::EmitVtblEventParam(int e, FILE* f) {
+void CVariantTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* f) {
     fprintf(f, "\t\tVARIANT * eventVariant%d = ", e);
     if (IsByRef())
         fprintf(f, "V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex%d] );\n", e);
     else
         fprintf(f, "&pDispParams->rgvarg[eventParamIndex%d];\n", e);
     fprintf(f, "\t\tjobject varobj%d = brivelVariantObject( brivelJniEnv, eventVariant%d );\n", e, e);
+}
+
+// A virtual-table event method receives a VARIANT by value (its sixteen
+// bytes on the stack) or by reference.
+void CVariantTypeMapper::EmitVtblEventParam(int n, FILE* f) {
+    fprintf(f, "\t\tVARIANT * eventVariant%d = ", n);
+    if (m_level == 0)
+        fprintf(f, "&arg%d;\n", n);
+    else if (m_level == 1)
+        fprintf(f, "arg%d;\n", n);
+    else
+        fprintf(f, "*arg%d;\n", n);
+    fprintf(f, "\t\tjobject varobj%d = brivelVariantObject( brivelJniEnv, eventVariant%d );\n", n, n);
 }
 
 void CVariantTypeMapper::GetVtblEventArgExpr(int n, CString& text) { text.Format("varobj%d", n); }

@@ -8,6 +8,7 @@
 
 #include "TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -219,6 +220,26 @@ TEST_F(BuildOutput, RemoteClientFolderAndTheSample) {
     EXPECT_NE(File("brvRemoteClient\\MakeJava.bat").find("javac -classpath C:\\BRIVEL\\brivelRemoteClient18.jar;. -d . test/pkg/*.java"),
               std::string::npos);
     EXPECT_NE(File("brvRemoteClient\\index.html").find("</BODY></HTML>\n"), std::string::npos);
+}
+
+// Without the option nothing goes to the remote-client folder and nothing is
+// reported; with it, a folder that cannot be made costs only the copies:
+// each is reported, the main classes and the job still succeed.
+TEST_F(BuildOutput, RemoteClientCopiesOnlyWithTheOptionAndTheirFailures) {
+    Generate("test.pkg");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() + "\\brvRemoteClient"));
+    EXPECT_EQ(job.OpenRemoteClientJavaFile("Circle", true), nullptr);
+    EXPECT_TRUE(job.messages.empty());
+
+    std::ofstream(folder.Path() + "\\brvRemoteClient") << "in the way";
+    job.SetRemoteAccess(true);
+    Generate("test.pkg");
+    std::string copy = folder.Path() + "\\brvRemoteClient\\test\\pkg\\Circle.java: Cannot write file";
+    EXPECT_NE(std::find(job.messages.begin(), job.messages.end(), copy), job.messages.end());
+    EXPECT_NE(std::find(job.messages.begin(), job.messages.end(),
+                        folder.Path() + "\\brvRemoteClient\\MakeJava.bat: Cannot write file"),
+              job.messages.end());
+    EXPECT_NE(File("test\\pkg\\Circle.java").find("public class Circle extends brivel.TavoObject"), std::string::npos);
 }
 
 TEST(BuildTools, CommandFolderAndHtmlText) {

@@ -82,8 +82,10 @@ TEST_F(ComTest, GoldenBridgeOfTheFixtureLibrary) {
 }
 
 // The same with the job's options set: default constructors create with
-// server-only options, remote constructors create through DCOM, and the dual interface is called through its virtual
-// table (the LPSTR method among the others).
+// server-only options, remote constructors create through DCOM, the dual
+// interface is called through its virtual table (the LPSTR method among the
+// others), and every class gets its remote-client copy. The dual event
+// interface's sink has a method per virtual-table slot.
 TEST_F(ComTest, GoldenBridgeWithTheJobsOptions) {
     const char* out = "C:\\options-golden";
     fs::remove_all(out);
@@ -92,6 +94,7 @@ TEST_F(ComTest, GoldenBridgeWithTheJobsOptions) {
     job.SetServerOnlyCreation(true);
     job.SetDualInterfacePreference(1);
     job.SetRemoteConstructors(true);
+    job.SetRemoteAccess(true);
     ASSERT_TRUE(job.Generate());
     job.FinishJob(true);
     EXPECT_TRUE(job.messages.empty());

@@ -111,6 +111,7 @@ TEST(VariantMapper, EventsUseTheirOwnHolder) {
     EXPECT_FALSE(g_variantRefMapper.PassesByRefThroughArray());
     EXPECT_EQ(Written([](FILE* f) {
                   g_variantRefMapper.EmitEventArrayCreate(2, f);
+                  g_variantRefMapper.EmitEventArrayFillFromVariant(2, f);
                   g_variantRefMapper.EmitEventArrayPublish(2, f);
                   g_variantRefMapper.EmitEventArrayCopyToVariant(2, f);
                   g_variantRefMapper.EmitEventArrayDeleteRef(2, f);
@@ -122,6 +123,15 @@ TEST(VariantMapper, EventsUseTheirOwnHolder) {
     EXPECT_EQ(Text([](CString& t) { g_variantRefMapper.GetEventArrayExpr(2, t); }), "varobj2");
     EXPECT_EQ(Text([](CString& t) { g_variantMapper.GetEventArgExpr(0, t); }),
               "brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] )");
+    // A virtual-table event method finds the VARIANT among its own
+    // arguments: by value on the stack, or through the pointer it was given.
+    EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitVtblEventParam(1, f); }),
+              "\t\tVARIANT * eventVariant1 = &arg1;\n"
+              "\t\tjobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );\n");
+    EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitEventArrayFillFromVtbl(1, f); }),
+              "\t\tVARIANT * eventVariant1 = arg1;\n"
+              "\t\tjobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );\n");
+    EXPECT_EQ(Text([](CString& t) { g_variantMapper.GetVtblParamTypeVariant(t); }), "VARIANT");
 }
 
 TEST(StringMappers, BstrArgumentsAreFreedTheWayTheyWereMade) {

@@ -44,6 +44,10 @@ public class TavoObject {
     /** Connects a listener to the object's events. */
     protected void _TavoAddEventListener(TavoEventListener listener) throws TavoException {
         if (listener == null) throw new TavoException("Null event listener");
+        // A remote-client object registers its listeners with the remote
+        // server, which this stand-in never reaches.
+        if (__TavoRemoteMap != null)
+            throw new TavoException("No remote connection for event listener " + listener.getClass().getName());
         synchronized (this) {
             if (listenerCookies == null) listenerCookies = new IdentityHashMap<TavoEventListener, Integer>();
             if (listenerCookies.containsKey(listener)) return;
@@ -64,6 +68,15 @@ public class TavoObject {
     /** Views an object as another generated interface class, through its coercion constructor. */
     protected static Object __TavoStaticCoerce(TavoObject obj, Class<?> cls) throws TavoException {
         if (obj == null) throw new TavoException("Null object");
+        if (obj.__TavoRemoteMap != null) {
+            // A remote-client object: the same remote object seen through the
+            // other class, on the same connection.
+            try {
+                return cls.getConstructor(TavoClientObjMap.class).newInstance(obj.__TavoRemoteMap);
+            } catch (ReflectiveOperationException ex) {
+                throw new TavoException("Cannot coerce object to " + cls.getName() + ": " + ex);
+            }
+        }
         try {
             java.lang.reflect.Constructor<?> ctor = cls.getDeclaredConstructor(TavoObject.class);
             ctor.setAccessible(true);

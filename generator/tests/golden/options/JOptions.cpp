@@ -114,6 +114,8 @@ const GUID IID_LibId = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x
 IID IID_ITavoGadget = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
 IID IID_ITavoGizmo = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x41 }};
 IID IID_ITavoIGadget = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
+IID IID_ITavoIGizmoCalls = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x51 }};
+IID IID_ITavoIGadgetEvents = { 0x6b2c0100, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x50 }};
 const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
 
 struct {
@@ -479,5 +481,765 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGadget__1_1TavoLoad
 	}
 	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
 	return 1;
+}
+
+class IGizmoCallsHandlerImpl : public IDispatch {
+	jobject brvJavaObject;
+	bool serverSide;
+	jstring interfaceName;
+	long brvRef;
+public:
+	IGizmoCallsHandlerImpl( jobject obj ) : interfaceName(NULL), serverSide(false), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	IGizmoCallsHandlerImpl( jstring intf, jobject obj ) : interfaceName(intf), serverSide(true), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	virtual HRESULT STDMETHODCALLTYPE QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject);
+	virtual ULONG STDMETHODCALLTYPE AddRef( void);
+	virtual ULONG STDMETHODCALLTYPE Release( void);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount( UINT __RPC_FAR *pctinfo);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo);
+	virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);
+	virtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);
+};
+
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)
+{
+	if ( riid == IID_IUnknown || riid == IID_IDispatch ) {
+		*ppvObject = this;
+		AddRef();
+		return S_OK;
+	}
+	if ( riid == IID_BrivelQueryIID ) {
+		*ppvObject = (void *) &IID_ITavoIGizmoCalls;
+		return S_OK;
+	}
+	*ppvObject = NULL;
+	return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE IGizmoCallsHandlerImpl::AddRef( void )
+{
+	return InterlockedIncrement( &brvRef );
+}
+
+ULONG STDMETHODCALLTYPE IGizmoCallsHandlerImpl::Release( void )
+{
+	LONG brvCount = InterlockedDecrement( &brvRef );
+	if ( brvCount <= 0 ) {
+		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
+		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		delete this;
+		return 0;
+	}
+	return brvCount;
+}
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo )
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)
+{
+	return E_NOTIMPL;
+}
+
+int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
+{
+	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
+		if ( param->rgdispidNamedArgs[i] == arg )
+			return i;
+	}
+	int index = (int) param->cArgs - 1 - arg;
+	if ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;
+	return index;
+}
+
+HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+    DISPPARAMS __RPC_FAR *pDispParams,
+    VARIANT __RPC_FAR *pVarResult,
+    EXCEPINFO __RPC_FAR *pExcepInfo,
+    UINT __RPC_FAR *puArgErr)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	const char * brivelError = NULL;
+	const char * brivelFnName = NULL;
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	if ( dispIdMember == 1610678272 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Beeped", "(I)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Beeped";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Beeped"
+			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+		);
+	}
+	if ( brivelError != NULL && brivelFnName != NULL ) {
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		if ( brivelMethod != NULL ) {
+			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
+			brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+			brivelJniEnv->DeleteLocalRef( brivelFnString );
+			brivelJniEnv->DeleteLocalRef( brivelErrorString );
+		}
+	} else {
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+	}
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGizmoCalls__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) return 0;
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId());
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIGizmoCalls, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGizmoCalls__1_1TavoEventListenerInit
+	(JNIEnv * env, jobject thisObj )
+{
+	brivelInitThread( env );
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IGizmoCallsHandlerImpl( thisObj ));
+	return 1;
+}
+
+class IGadgetEventsHandlerImpl : public IDispatch {
+	jobject brvJavaObject;
+	bool serverSide;
+	jstring interfaceName;
+	long brvRef;
+public:
+	IGadgetEventsHandlerImpl( jobject obj ) : interfaceName(NULL), serverSide(false), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	IGadgetEventsHandlerImpl( jstring intf, jobject obj ) : interfaceName(intf), serverSide(true), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	virtual HRESULT STDMETHODCALLTYPE QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject);
+	virtual ULONG STDMETHODCALLTYPE AddRef( void);
+	virtual ULONG STDMETHODCALLTYPE Release( void);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount( UINT __RPC_FAR *pctinfo);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo);
+	virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);
+	virtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);
+	virtual HRESULT STDMETHODCALLTYPE Event_1(long,BSTR);
+	virtual HRESULT STDMETHODCALLTYPE Event_2(short *);
+	virtual HRESULT STDMETHODCALLTYPE Event_3(void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_4(VARIANT,int);
+	virtual HRESULT STDMETHODCALLTYPE Event_5(IDispatch *,void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_6(VARIANT *,long);
+};
+
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)
+{
+	if ( riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_ITavoIGadgetEvents ) {
+		*ppvObject = this;
+		AddRef();
+		return S_OK;
+	}
+	if ( riid == IID_BrivelQueryIID ) {
+		*ppvObject = (void *) &IID_ITavoIGadgetEvents;
+		return S_OK;
+	}
+	*ppvObject = NULL;
+	return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE IGadgetEventsHandlerImpl::AddRef( void )
+{
+	return InterlockedIncrement( &brvRef );
+}
+
+ULONG STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Release( void )
+{
+	LONG brvCount = InterlockedDecrement( &brvRef );
+	if ( brvCount <= 0 ) {
+		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
+		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		delete this;
+		return 0;
+	}
+	return brvCount;
+}
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo )
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)
+{
+	return E_NOTIMPL;
+}
+
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_1(long arg0,BSTR arg1)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Turned", "(ILjava/lang/String;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Turned" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		jstring eventArgValue_1 = brivelBstrToJstr( brivelJniEnv, arg1 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, (jint) arg0
+				, eventArgValue_1
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Turned"
+				, false, "int", (jint) arg0
+				, false, "java.lang.String", eventArgValue_1
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Turned" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_2(short * arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Counted", "([S)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Counted" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
+		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = *(jshort *) arg0;
+		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArrayArg_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Counted"
+				, true, "short", eventArrayArg_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Counted" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+			*(short *) arg0 = *eventArrayPtr_0;
+			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_3(void * brivelRetVal)
+{
+		return S_OK;
+}
+
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_4(VARIANT arg0,int arg1)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Moved", "(Lbrivel/TavoVariant;Ltest/options/GadgetMode;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Moved" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		VARIANT * eventVariant0 = &arg0;
+		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
+		jobject eventArgValue_1 = brivelIntToEnumeratedObject( brivelJniEnv, (int) arg1, "test/options/GadgetMode" );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, varobj0
+				, eventArgValue_1
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Moved"
+				, false, "brivel.TavoVariant", varobj0
+				, false, "test.options.GadgetMode", eventArgValue_1
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Moved" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		brivelJniEnv->DeleteLocalRef( varobj0 );
+		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_5(IDispatch * arg0,void * brivelRetVal)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Ltest/options/IGadget;)Z");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		jobject eventArgValue_0 = brivelUnknownToInterfaceObject(brivelJniEnv,(IUnknown *)arg0, "test/options/IGadget" );
+		if ( brivelMethod != NULL ) {
+		hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			) ? S_OK : S_FALSE;
+		} else {
+			if ( serverSide ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Asked"
+				, false, "test.options.IGadget", eventArgValue_0
+			) ? S_OK : S_FALSE;
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelRetVal != 0 ) *(VARIANT_BOOL *) brivelRetVal = hResult == S_OK ? VARIANT_TRUE : VARIANT_FALSE;
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_6(VARIANT * arg0,long arg1)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Seen", "(Lbrivel/TavoVariant;I)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Seen" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		VARIANT * eventVariant0 = arg0;
+		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, varobj0
+				, (jint) arg1
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Seen"
+				, false, "brivel.TavoVariant", varobj0
+				, false, "int", (jint) arg1
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Seen" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		brivelJniEnv->DeleteLocalRef( varobj0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+    DISPPARAMS __RPC_FAR *pDispParams,
+    VARIANT __RPC_FAR *pVarResult,
+    EXCEPINFO __RPC_FAR *pExcepInfo,
+    UINT __RPC_FAR *puArgErr)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	const char * brivelError = NULL;
+	const char * brivelFnName = NULL;
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	if ( dispIdMember == 1 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Turned", "(ILjava/lang/String;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Turned";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, jstrEventArg_1
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Turned"
+			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "java.lang.String", jstrEventArg_1
+		);
+		if ( jstrEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_1 );
+	}
+	if ( dispIdMember == 2 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Counted", "([S)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Counted";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
+		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArrayArg_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Counted"
+			, true, "short", eventArrayArg_0
+		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+			*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0;
+			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+	}
+	if ( dispIdMember == 4 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Moved", "(Lbrivel/TavoVariant;Ltest/options/GadgetMode;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Moved";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
+		jobject jenumEventArg_1 = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex1] ), "test/options/GadgetMode" );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+			, jenumEventArg_1
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Moved"
+			, false, "brivel.TavoVariant", eventArgValue_0
+			, false, "test.options.GadgetMode", jenumEventArg_1
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		if ( jenumEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_1 );
+	}
+	if ( dispIdMember == 5 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Ltest/options/IGadget;)Z");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Asked";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), "test/options/IGadget" );
+		if ( brivelMethod != NULL && brivelError == NULL ) hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
+			, jobjEventArg_0
+		) ? S_OK : S_FALSE;
+		if ( serverSide && brivelError == NULL ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Asked"
+			, false, "test.options.IGadget", jobjEventArg_0
+		) ? S_OK : S_FALSE;
+		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+	}
+	if ( dispIdMember == 6 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Seen", "(Lbrivel/TavoVariant;I)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Seen";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Seen"
+			, false, "brivel.TavoVariant", eventArgValue_0
+			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( brivelError != NULL && brivelFnName != NULL ) {
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		if ( brivelMethod != NULL ) {
+			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
+			brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+			brivelJniEnv->DeleteLocalRef( brivelFnString );
+			brivelJniEnv->DeleteLocalRef( brivelErrorString );
+		}
+	} else {
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+	}
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGadgetEvents__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) return 0;
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId());
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIGadgetEvents, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_options_IGadgetEvents__1_1TavoEventListenerInit
+	(JNIEnv * env, jobject thisObj )
+{
+	brivelInitThread( env );
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IGadgetEventsHandlerImpl( thisObj ));
+	return 1;
+}
+
+
+/** Remote events initializer */
+extern "C" JNIEXPORT jobjectArray JNICALL Java_test_options_Gadget__1_1RemoteEventAdd( JNIEnv * env, jobject thisObj, jstring interfaceStr )
+{
+	if ( interfaceStr == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return NULL;
+	}
+	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	IDispatch * iDisp = 0;
+	if ( strcmp( interfaceName, "test.options.IGadgetEvents" ) == 0 ) {
+		// Initialize and add new listener object.
+		iDisp = new IGadgetEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	}
+	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( iDisp != 0 ) {
+		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
+		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
+		env->SetObjectArrayElement( ret, 0, listener );
+		jclass intClass = env->FindClass( "java/lang/Integer" );
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		return ret;
+	}
+	return NULL;
+}
+
+
+/** Remote events initializer */
+extern "C" JNIEXPORT jobjectArray JNICALL Java_test_options_Gizmo__1_1RemoteEventAdd( JNIEnv * env, jobject thisObj, jstring interfaceStr )
+{
+	if ( interfaceStr == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return NULL;
+	}
+	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	IDispatch * iDisp = 0;
+	if ( strcmp( interfaceName, "test.options.IGizmoCalls" ) == 0 ) {
+		// Initialize and add new listener object.
+		iDisp = new IGizmoCallsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	}
+	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( iDisp != 0 ) {
+		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
+		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
+		env->SetObjectArrayElement( ret, 0, listener );
+		jclass intClass = env->FindClass( "java/lang/Integer" );
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		return ret;
+	}
+	return NULL;
 }
 

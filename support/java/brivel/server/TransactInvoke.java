@@ -23,15 +23,20 @@ public class TransactInvoke implements java.io.Serializable {
         return exception;
     }
 
-    /** Copies the OUT value of a parameter back into the caller's one-element array. */
+    /** OUT values already handed back by copyOut. */
+    private int outCopied;
+
+    /**
+     * Copies the next OUT value back into the caller's holder: generated code
+     * calls this once per OUT parameter, in parameter order, so two OUT
+     * parameters of one type each get their own value.
+     */
     public void copyOut(Object holder) {
-        if (holder == null || outValues == null) return;
-        for (Object value : outValues) {
-            if (value != null && value.getClass() == holder.getClass()) {
-                System.arraycopy(value, 0, holder, 0, java.lang.reflect.Array.getLength(holder));
-                return;
-            }
-        }
+        if (outValues == null || outCopied >= outValues.length) return;
+        Object value = outValues[outCopied++];
+        if (holder == null || value == null || value.getClass() != holder.getClass()) return;
+        System.arraycopy(value, 0, holder, 0, Math.min(java.lang.reflect.Array.getLength(value),
+                                                      java.lang.reflect.Array.getLength(holder)));
     }
 
     public Object getObject(Object unused) {

@@ -18,6 +18,13 @@ public class Gadget extends brivel.TavoObject {
 	}
 
 
+	/** Add event listener "IGadgetEvents" */
+	public void addTavoEventListener( IGadgetEvents listener ) throws brivel.TavoException { _TavoAddEventListener( listener ); }
+
+	/** Remove event listener "IGadgetEvents" */
+	public void removeTavoEventListener( IGadgetEvents listener ) throws brivel.TavoException { _TavoRemoveEventListener( listener ); }
+
+
 
 	// Constructor(s)
 	/** Default COM object constructor */
@@ -75,6 +82,7 @@ public class Gadget extends brivel.TavoObject {
 	/* JNI function used internally by Brivel */
 	private native boolean __TavoCreateObject( boolean find, boolean createAsServer ) throws brivel.TavoException;
 	private static native String __TavoGetGUID();
+	private native Object[] __RemoteEventAdd( String interfaceStr );
 
 	private native boolean __TavoCreateObjectRemote( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain, Object[] interfaceList ) throws brivel.TavoException;
 

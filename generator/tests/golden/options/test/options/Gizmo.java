@@ -18,6 +18,13 @@ public class Gizmo extends brivel.TavoObject {
 	}
 
 
+	/** Add event listener "IGizmoCalls" */
+	public void addTavoEventListener( IGizmoCalls listener ) throws brivel.TavoException { _TavoAddEventListener( listener ); }
+
+	/** Remove event listener "IGizmoCalls" */
+	public void removeTavoEventListener( IGizmoCalls listener ) throws brivel.TavoException { _TavoRemoveEventListener( listener ); }
+
+
 
 	// Constructor(s)
 	/** Default COM object constructor.  <B>WARNING: This object is described as <I>non-creatable</I>, construction may not succeed</b>. */
@@ -76,6 +83,7 @@ public class Gizmo extends brivel.TavoObject {
 	/* JNI function used internally by Brivel */
 	private native boolean __TavoCreateObject( boolean find, boolean createAsServer ) throws brivel.TavoException;
 	private static native String __TavoGetGUID();
+	private native Object[] __RemoteEventAdd( String interfaceStr );
 
 	private native boolean __TavoCreateObjectRemote( String remoteMachine, String remoteUser, String remotePwd, String remoteDomain, Object[] interfaceList ) throws brivel.TavoException;
 
