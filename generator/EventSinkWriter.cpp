@@ -95,12 +95,17 @@ void WriteEventHandlerSignature(FILE* f, const EventRecord* record, bool definit
     if (record) {
         for (int i = 0; i < record->paramCount; ++i) {
             if (i > 0) fputs(",", f);
-            CString type = record->stackTypes[static_cast<size_t>(i)];
+            CString declaration = record->stackTypes[static_cast<size_t>(i)];
             // A VARIANT by value fills sixteen bytes of the stack, not a
-            // pointer's four.
-            if (record->written) record->vtblMappers[static_cast<size_t>(i)]->GetVtblParamTypeVariant(type);
-            fputs(type, f);
-            if (definition) fprintf(f, " arg%d", i);
+            // pointer's four; a record by value fills its own size.
+            if (record->written) {
+                record->vtblMappers[static_cast<size_t>(i)]->GetVtblEventParamDeclaration(i, definition, declaration);
+            } else if (definition) {
+                CString name;
+                name.Format(" arg%d", i);
+                declaration += name;
+            }
+            fputs(declaration, f);
         }
         if (record->liftedResult) fputs(definition ? (record->paramCount > 0 ? ",void * brivelRetVal" : "void * brivelRetVal")
                                                    : (record->paramCount > 0 ? ",void *" : "void *"),

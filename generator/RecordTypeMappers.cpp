@@ -197,6 +197,22 @@ void CRecordTypeMapper::GetVtblCallArguments(int argNumber, CString& text) {
     }
 }
 
+void CRecordTypeMapper::GetVtblEventParamDeclaration(int arg, bool named, CString& text) {
+    if (!PassesBytes()) {
+        CShapeTypeMapper::GetVtblEventParamDeclaration(arg, named, text);
+        return;
+    }
+    text = "";
+    for (int i = 0; i < WordCount(); ++i) {
+        CString word;
+        if (named)
+            word.Format("%sDWORD arg%d_%d", i == 0 ? "" : ",", arg, i);
+        else
+            word = i == 0 ? "DWORD" : ",DWORD";
+        text += word;
+    }
+}
+
 void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (!IsWritten()) {
         WriteThrowAndReturn(f, kUnsupported, returnsValue);
@@ -342,14 +358,28 @@ void CRecordTypeMapper::EmitVtblEventParam(int n, FILE* f) {
     if (!IsWritten()) return;
     fprintf(f, "\tbool err%d;\n", n);
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
+    if (PassesBytes()) {
+        // The record's bytes, gathered from the stack words they came in.
+        fprintf(f, "\tDWORD recWords%d[%d] = {", n, WordCount());
+        for (int i = 0; i < WordCount(); ++i) fprintf(f, "%s arg%d_%d", i == 0 ? "" : ",", n, i);
+        fputs(" };\n", f);
+    }
 }
 
 void CRecordTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
-    if (!IsWritten())
+    if (!IsWritten()) {
         text = "(jobject) 0";
+        return;
+    }
+    CString bytes;
+    if (PassesBytes())
+        bytes.Format("(unsigned char *) recWords%d", n);
+    else if (PassesPointerToPointer())
+        bytes.Format("arg%d == 0 ? 0 : *(unsigned char **) arg%d", n, n);
     else
-        text.Format("brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg%d, \"%s\", &brivelRecordDetails[%d], %d, &err%d, fieldIds%d )",
-                    n, ClassPath().c_str(), FirstRow(), FieldCount(), n, n);
+        bytes.Format("(unsigned char *)arg%d", n);
+    text.Format("brivelDirectComRecordToJobject( brivelJniEnv, %s, \"%s\", &brivelRecordDetails[%d], %d, &err%d, fieldIds%d )",
+                bytes.c_str(), ClassPath().c_str(), FirstRow(), FieldCount(), n, n);
 }
 
 // ---- CRecordArrayTypeMapper

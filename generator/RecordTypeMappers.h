@@ -40,6 +40,8 @@ public:
     // its bytes and is passed on as those bytes, one stack word at a time.
     void GetVtblParamTypeVariant(CString& text) override;
     void GetVtblCallArguments(int argNumber, CString& text) override;
+    // In a virtual-table event the bytes arrive as named stack words.
+    void GetVtblEventParamDeclaration(int arg, bool named, CString& text) override;
     void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
     void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;

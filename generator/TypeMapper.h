@@ -56,6 +56,16 @@ public:
     virtual void GetVtblCallArguments(int argNumber, CString& text) {
         text.Format(NeedsVtblDereference() ? ",*arg%d" : ",arg%d", argNumber);
     }
+    // The declaration of parameter arg<arg> of a virtual-table event method,
+    // as the caller pushed it; named "arg<arg>" when `named`.
+    virtual void GetVtblEventParamDeclaration(int arg, bool named, CString& text) {
+        GetVtblParamTypeVariant(text);
+        if (named) {
+            CString name;
+            name.Format(" arg%d", arg);
+            text += name;
+        }
+    }
     virtual void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) {
         (void)arg; (void)outOnly; (void)javaExpr; (void)file; (void)returnsValue;
     }

@@ -595,6 +595,13 @@ struct WordsSample {
     BSTR note;
 };
 
+// An event method as the sink declares it: the record's bytes as stack words.
+HRESULT STDMETHODCALLTYPE TakesRecordWords(void* self, DWORD at_0, DWORD at_1) {
+    DWORD words[2] = {at_0, at_1};
+    *static_cast<WordsPoint*>(self) = *reinterpret_cast<WordsPoint*>(words);
+    return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE TakesRecordsByValue(void* self, WordsPoint at, WordsSample sample) {
     auto* seen = static_cast<double*>(self);
     seen[0] = at.x;
@@ -639,4 +646,19 @@ TEST(RecordMapper, RecordByValueIsPassedAsItsStackWords) {
     EXPECT_EQ(seen[2], 2.5);
     EXPECT_EQ(seen[3], 3);
     EXPECT_EQ(seen[4], 1);
+
+    // An event source pushes the record itself; the sink's method takes its words.
+    CRecordTypeMapper point(&fixture.job, &fixture.record, false, 0);
+    fixture.record.size = 8;
+    EXPECT_EQ(Text([&](CString& t) { point.GetVtblEventParamDeclaration(1, true, t); }), "DWORD arg1_0,DWORD arg1_1");
+    EXPECT_EQ(Text([&](CString& t) { point.GetVtblEventParamDeclaration(1, false, t); }), "DWORD,DWORD");
+    EXPECT_EQ(Written([&](FILE* f) { point.EmitVtblEventParam(1, f); }),
+              "\tbool err1;\n\tjfieldID fieldIds1[2];\n\tDWORD recWords1[2] = { arg1_0, arg1_1 };\n");
+    EXPECT_NE(Text([&](CString& t) { point.GetVtblEventArgExpr(1, t); }).find("(unsigned char *) recWords1,"), std::string::npos);
+    WordsPoint received = {};
+    void* volatile eventSlot = reinterpret_cast<void*>(TakesRecordWords);
+    hr = ((HRESULT(STDMETHODCALLTYPE*)(void*, WordsPoint))eventSlot)(&received, at);
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(received.x, 7);
+    EXPECT_EQ(received.y, -9);
 }

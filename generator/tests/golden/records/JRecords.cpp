@@ -112,6 +112,7 @@ const GUID IID_LibId = { 0x6b2c0300, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x
 // IIDs used in type library
 
 IID IID_ITavoPlotter = { 0x6b2c0300, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
+IID IID_ITavoIPlotterVtEvents = { 0x6b2c0300, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x33 }};
 IID IID_ITavoDPlotterEvents = { 0x6b2c0300, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x32 }};
 IID IID_ITavoIPlotterVt = { 0x6b2c0300, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x31 }};
 IID IID_ITavoIPlotter = { 0x6b2c0300, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
@@ -245,6 +246,360 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_records_Plotter__1_1TavoCreateOb
 	return 1;
 }
 
+class IPlotterVtEventsHandlerImpl : public IDispatch {
+	jobject brvJavaObject;
+	bool serverSide;
+	jstring interfaceName;
+	long brvRef;
+public:
+	IPlotterVtEventsHandlerImpl( jobject obj ) : interfaceName(NULL), serverSide(false), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	IPlotterVtEventsHandlerImpl( jstring intf, jobject obj ) : interfaceName(intf), serverSide(true), brvJavaObject( brivelGetJniEnv()->NewGlobalRef( obj )), brvRef(1) {}
+
+	virtual HRESULT STDMETHODCALLTYPE QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject);
+	virtual ULONG STDMETHODCALLTYPE AddRef( void);
+	virtual ULONG STDMETHODCALLTYPE Release( void);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount( UINT __RPC_FAR *pctinfo);
+	virtual HRESULT STDMETHODCALLTYPE GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo);
+	virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);
+	virtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);
+	virtual HRESULT STDMETHODCALLTYPE Event_1(DWORD,DWORD,void *,void **,DWORD,DWORD,DWORD,DWORD);
+	virtual HRESULT STDMETHODCALLTYPE Event_2(SAFEARRAY *,SAFEARRAY **);
+};
+
+
+HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)
+{
+	if ( riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_ITavoIPlotterVtEvents ) {
+		*ppvObject = this;
+		AddRef();
+		return S_OK;
+	}
+	if ( riid == IID_BrivelQueryIID ) {
+		*ppvObject = (void *) &IID_ITavoIPlotterVtEvents;
+		return S_OK;
+	}
+	*ppvObject = NULL;
+	return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::AddRef( void )
+{
+	return InterlockedIncrement( &brvRef );
+}
+
+ULONG STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Release( void )
+{
+	LONG brvCount = InterlockedDecrement( &brvRef );
+	if ( brvCount <= 0 ) {
+		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
+		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		delete this;
+		return 0;
+	}
+	return brvCount;
+}
+
+HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo )
+{
+	return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)
+{
+	return E_NOTIMPL;
+}
+
+
+HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_1(DWORD arg0_0,DWORD arg0_1,void * arg1,void ** arg2,DWORD arg3_0,DWORD arg3_1,DWORD arg3_2,DWORD arg3_3)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Placed", "(Ltest/records/Point;Ltest/records/Point;Ltest/records/Sample;Ltest/records/Sample;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Placed" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+	DWORD recWords0[2] = { arg0_0, arg0_1 };
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "test/records/Point", &brivelRecordDetails[11], 2, &err0, fieldIds0 );
+	bool err1;
+	jfieldID fieldIds1[2];
+		jobject eventArgValue_1 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg1, "test/records/Point", &brivelRecordDetails[11], 2, &err1, fieldIds1 );
+	bool err2;
+	jfieldID fieldIds2[3];
+		jobject eventArgValue_2 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg2, "test/records/Sample", &brivelRecordDetails[5], 3, &err2, fieldIds2 );
+	bool err3;
+	jfieldID fieldIds3[3];
+	DWORD recWords3[4] = { arg3_0, arg3_1, arg3_2, arg3_3 };
+		jobject eventArgValue_3 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords3, "test/records/Sample", &brivelRecordDetails[5], 3, &err3, fieldIds3 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+				, eventArgValue_1
+				, eventArgValue_2
+				, eventArgValue_3
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 4, 0, "void", "Placed"
+				, false, "test.records.Point", eventArgValue_0
+				, false, "test.records.Point", eventArgValue_1
+				, false, "test.records.Sample", eventArgValue_2
+				, false, "test.records.Sample", eventArgValue_3
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Placed" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+		if ( eventArgValue_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_2 );
+		if ( eventArgValue_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_3 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_2(SAFEARRAY * arg0,SAFEARRAY ** arg1)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Traced", "([Ltest/records/Point;Lbrivel/out/TavoRecordArray;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Traced" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds0 );
+	bool eventErr1;
+	jfieldID eventFieldIds1[2];
+		jobject eventArgValue_1 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg1, &eventErr1, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds1 ) );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+				, eventArgValue_1
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Traced"
+				, false, "test.records.Point[]", eventArgValue_0
+				, false, "brivel.out.TavoRecordArray", eventArgValue_1
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Traced" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
+{
+	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
+		if ( param->rgdispidNamedArgs[i] == arg )
+			return i;
+	}
+	int index = (int) param->cArgs - 1 - arg;
+	if ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;
+	return index;
+}
+
+HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+    DISPPARAMS __RPC_FAR *pDispParams,
+    VARIANT __RPC_FAR *pVarResult,
+    EXCEPINFO __RPC_FAR *pExcepInfo,
+    UINT __RPC_FAR *puArgErr)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	const char * brivelError = NULL;
+	const char * brivelFnName = NULL;
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	if ( dispIdMember == 1 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Placed", "(Ltest/records/Point;Ltest/records/Point;Ltest/records/Sample;Ltest/records/Sample;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Placed";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,4);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,4);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,4);
+		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,4);
+		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "test/records/Point", &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+	bool evRecordErr1;
+	jfieldID evRecordFieldIds1[2];
+		jobject eventArgValue_1 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex1] ), "test/records/Point", &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2,  &evRecordErr1, evRecordFieldIds1, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex1] ), false );
+	bool evRecordErr2;
+	jfieldID evRecordFieldIds2[3];
+		jobject eventArgValue_2 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex2] ), "test/records/Sample", &brivelRecordDetails[5], 3, &evRecordErr2, evRecordFieldIds2 );
+	bool evRecordErr3;
+	jfieldID evRecordFieldIds3[3];
+		jobject eventArgValue_3 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex3] ), "test/records/Sample", &brivelRecordDetails[5], 3, &evRecordErr3, evRecordFieldIds3 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+			, eventArgValue_1
+			, eventArgValue_2
+			, eventArgValue_3
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 4, 0, "void", "Placed"
+			, false, "test.records.Point", eventArgValue_0
+			, false, "test.records.Point", eventArgValue_1
+			, false, "test.records.Sample", eventArgValue_2
+			, false, "test.records.Sample", eventArgValue_3
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+		if ( eventArgValue_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_2 );
+		if ( eventArgValue_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_3 );
+	}
+	if ( dispIdMember == 2 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Traced", "([Ltest/records/Point;Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Traced";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds0 );
+	bool eventErr1;
+	jfieldID eventFieldIds1[2];
+		jobject eventArgValue_1 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex1].pparray, &eventErr1, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds1 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+			, eventArgValue_1
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Traced"
+			, false, "test.records.Point[]", eventArgValue_0
+			, false, "brivel.out.TavoRecordArray", eventArgValue_1
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+	}
+	if ( brivelError != NULL && brivelFnName != NULL ) {
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		if ( brivelMethod != NULL ) {
+			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
+			brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+			brivelJniEnv->DeleteLocalRef( brivelFnString );
+			brivelJniEnv->DeleteLocalRef( brivelErrorString );
+		}
+	} else {
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+	}
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_records_IPlotterVtEvents__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) return 0;
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId());
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoIPlotterVtEvents, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
+	return 1;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_test_records_IPlotterVtEvents__1_1TavoEventListenerInit
+	(JNIEnv * env, jobject thisObj )
+{
+	brivelInitThread( env );
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IPlotterVtEventsHandlerImpl( thisObj ));
+	return 1;
+}
+
 class DPlotterEventsHandlerImpl : public IDispatch {
 	jobject brvJavaObject;
 	bool serverSide;
@@ -310,17 +665,6 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::GetTypeInfo( UINT iTInfo, L
 HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)
 {
 	return E_NOTIMPL;
-}
-
-int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
-{
-	for ( int i = 0; i < (int) param->cNamedArgs; i++ ) {
-		if ( param->rgdispidNamedArgs[i] == arg )
-			return i;
-	}
-	int index = (int) param->cArgs - 1 - arg;
-	if ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;
-	return index;
 }
 
 HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -1248,6 +1592,9 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_records_Plotter__1_1RemoteEv
 	if ( strcmp( interfaceName, "test.records.DPlotterEvents" ) == 0 ) {
 		// Initialize and add new listener object.
 		iDisp = new DPlotterEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	} else if ( strcmp( interfaceName, "test.records.IPlotterVtEvents" ) == 0 ) {
+		// Initialize and add new listener object.
+		iDisp = new IPlotterVtEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
 	if ( iDisp != 0 ) {

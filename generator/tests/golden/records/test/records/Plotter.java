@@ -30,6 +30,12 @@ public class Plotter extends brivel.TavoObject {
 	/** Remove event listener "DPlotterEvents" */
 	public void removeTavoEventListener( DPlotterEvents listener ) throws brivel.TavoException { _TavoRemoveEventListener( listener ); }
 
+	/** Add event listener "IPlotterVtEvents" */
+	public void addTavoEventListener( IPlotterVtEvents listener ) throws brivel.TavoException { _TavoAddEventListener( listener ); }
+
+	/** Remove event listener "IPlotterVtEvents" */
+	public void removeTavoEventListener( IPlotterVtEvents listener ) throws brivel.TavoException { _TavoRemoveEventListener( listener ); }
+
 
 
 	// Constructor(s)
