@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Tue Dec 08 21:48:14 2026
+// Generated: Tue Dec 08 22:30:09 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -1003,6 +1003,162 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_First
 	return retobj;
 }
 
+// JNI Implementation of ILedger.getOpened
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getOpened
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 15, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return brivelDateToJobject(env, V_DATE( &ret ));
+}
+
+// JNI Implementation of ILedger.setOpened
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_setOpened__Ljava_util_Date_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	DISPID dispidNamed = DISPID_PROPERTYPUT;
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	params.cNamedArgs = 1;
+	params.rgdispidNamedArgs = &dispidNamed;
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	DATE temp__0 = brivelJdateToDate( env, (jobject) arg0 );
+	vargs[0].vt = VT_DATE;
+	V_DATE( &vargs[0] ) = temp__0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 15, &params, 4, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.AddDays
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_AddDays__Ljava_util_Date_2I_3Ljava_util_Date_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0,
+	 jint arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	DATE temp__0 = brivelJdateToDate( env, (jobject) arg0 );
+	vargs[2].vt = VT_DATE;
+	V_DATE( &vargs[2] ) = temp__0;
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg1;
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg2) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	DATE temp__2;
+	vargs[0].vt = VT_BYREF | VT_DATE;
+	V_DATEREF( &vargs[0 ] ) = &temp__2;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 16, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+		env->SetObjectArrayElement((jobjectArray)arg2, 0, brivelDateToJobject( env, *V_DATEREF( &vargs[0] ) ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.Stamp
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_Stamp__Ljava_util_Date_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	DATE temp__0 = brivelJdateToDate( env, (jobject) arg0 );
+	vargs[0].vt = VT_DATE;
+	V_DATE( &vargs[0] ) = temp__0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 17, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
 // JNI Implementation of ILedger.brivelEnumerator
 extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_brivelEnumerator__Lbrivel_TavoIterator_2
 	(JNIEnv * env, jobject thisObj, jobject receiver )
@@ -1177,6 +1333,25 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+	}
+	if ( dispIdMember == 3 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Stamped", "(Ljava/util/Date;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Stamped";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Stamped"
+			, false, "java.util.Date", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");

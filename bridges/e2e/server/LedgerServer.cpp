@@ -238,6 +238,27 @@ public:
         return cancel != VARIANT_FALSE;
     }
 
+    // Calls every advised sink with one date.
+    void FireDate(DATE when) {
+        std::vector<IDispatch*> sinks;
+        {
+            std::lock_guard<std::mutex> lock(lock_);
+            for (IDispatch* d : sinks_)
+                if (d) {
+                    d->AddRef();
+                    sinks.push_back(d);
+                }
+        }
+        for (IDispatch* d : sinks) {
+            VARIANT arg;
+            V_VT(&arg) = VT_DATE;
+            V_DATE(&arg) = when;
+            DISPPARAMS p = {&arg, nullptr, 1, 0};
+            d->Invoke(3, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
+            d->Release();
+        }
+    }
+
     void DropAll() {
         std::vector<IDispatch*> sinks;
         {
@@ -302,6 +323,7 @@ private:
     double ratio_ = 1.5;
     VARIANT_BOOL open_ = VARIANT_TRUE;
     LONG mood_ = 0;
+    DATE opened_ = 0.0;
     std::vector<Entry*> entries_;
     Point point_;
 };
@@ -491,6 +513,35 @@ HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIA
         V_DISPATCH(result) = entries_.front();
         entries_.front()->AddRef();
         return S_OK;
+    case 15:
+        if (put) {
+            VARIANT t;
+            VariantInit(&t);
+            if (FAILED(hr = VariantChangeType(&t, Arg(p, 0), 0, VT_DATE))) return hr;
+            opened_ = V_DATE(&t);
+        } else {
+            V_VT(result) = VT_DATE;
+            V_DATE(result) = opened_;
+        }
+        return S_OK;
+    case 16: {  // AddDays(from, days, [out] after)
+        VARIANT from;
+        VariantInit(&from);
+        LONG days = 0;
+        if (FAILED(hr = VariantChangeType(&from, Arg(p, 0), 0, VT_DATE))) return hr;
+        if (FAILED(hr = ToLong(Arg(p, 1), &days))) return hr;
+        VARIANT* after = p->cArgs > 2 ? &p->rgvarg[p->cArgs - 3] : nullptr;
+        if (!after || V_VT(after) != (VT_BYREF | VT_DATE)) return DISP_E_TYPEMISMATCH;
+        *V_DATEREF(after) = V_DATE(&from) + days;
+        return S_OK;
+    }
+    case 17: {  // Stamp(when): Stamped(when)
+        VARIANT when;
+        VariantInit(&when);
+        if (FAILED(hr = VariantChangeType(&when, Arg(p, 0), 0, VT_DATE))) return hr;
+        point_.FireDate(V_DATE(&when));
+        return S_OK;
+    }
     case DISPID_NEWENUM: {
         Items* items = new Items(entries_, 0);
         items->AddRef();

@@ -72,3 +72,7 @@ TEST_F(LedgerRoad, CollectionIsEnumerated) {
 TEST_F(LedgerRoad, EventsArriveFromTheCallingAndFromAnotherThread) {
     RunProgram("events");
 }
+
+TEST_F(LedgerRoad, DatesCrossAsPropertiesArgumentsOutValuesAndEvents) {
+    RunProgram("dates");
+}

@@ -11,6 +11,8 @@ import e2e.ledger.Ledger;
 import e2e.ledger.Mood;
 
 import java.util.ArrayList;
+import java.util.Calendar;
+import java.util.Date;
 import java.util.List;
 
 /**
@@ -164,6 +166,47 @@ public final class LedgerRoad {
             events.add("Closing " + cancelOut[0]);
             cancelOut[0] = cancel;
         }
+
+        final List<Date> stamps = new ArrayList<Date>();
+
+        public synchronized void Stamped(Date when) {
+            stamps.add(when);
+        }
+    }
+
+    static Date localDate(int year, int month, int day, int hour, int minute, int second) {
+        Calendar c = Calendar.getInstance();
+        c.clear();
+        c.set(year, month - 1, day, hour, minute, second);
+        return c.getTime();
+    }
+
+    /** Dates as property, argument, OUT value and event argument. */
+    public static void dates() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        same(localDate(1899, 12, 30, 0, 0, 0), l.getOpened(), "day zero of the COM calendar");
+        Date opened = localDate(2024, 2, 29, 13, 45, 30);
+        l.setOpened(opened);
+        same(opened, l.getOpened(), "date property after put");
+        Date[] after = new Date[1];
+        l.AddDays(opened, 1, after);
+        same(localDate(2024, 3, 1, 13, 45, 30), after[0], "date OUT value");
+        Recorder recorder = new Recorder();
+        ledger.addTavoEventListener(recorder);
+        l.Stamp(localDate(1969, 7, 20, 20, 17, 0));
+        same("[" + localDate(1969, 7, 20, 20, 17, 0) + "]", recorder.stamps.toString(), "date event argument");
+        boolean threw = false;
+        try {
+            l.setOpened(null);
+        } catch (NullPointerException expected) {
+            threw = true;
+        }
+        check(threw, "a null date is refused");
+        ledger.removeTavoEventListener(recorder);
+        recorder.TavoRelease();
+        l.TavoRelease();
+        ledger.TavoRelease();
     }
 
     /** Events from the calling thread and from another, OUT values written back, removal. */
