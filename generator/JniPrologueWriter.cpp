@@ -5,6 +5,7 @@
 #include "BridgeGenerator.h"
 #include "GeneratorHelpers.h"
 #include "NamingHelpers.h"
+#include "RecordTypeMappers.h"
 #include "ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
 
@@ -84,14 +85,6 @@ void WriteGuidLine(FILE* f, const char* head, REFGUID g) {
     fprintf(f, "%s = { 0x%x, 0x%x, 0x%x, { 0x%x, 0x%x, 0x%x, 0x%x, 0x%x, 0x%x, 0x%x, 0x%x }};\n", head,
             (unsigned)g.Data1, g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2], g.Data4[3], g.Data4[4],
             g.Data4[5], g.Data4[6], g.Data4[7]);
-}
-
-// A record with a field of a type that cannot be converted is not written.
-bool IsWrittenRecord(const CRecordEntry* record) {
-    if (record->unusable || record->describedByRenamingAlias) return false;
-    for (const CRecordField& field : record->fields)
-        if (!field.mapper) return false;
-    return true;
 }
 
 // The VT_ text of a record field in brivelRecordDetails.

@@ -74,18 +74,6 @@ CKnownInterfaceTypeMapper::CKnownInterfaceTypeMapper(CBridgeGenerator* job, cons
     }
 }
 
-void CRecordTypeMapper::GetJavaType(CString& text) { text = QualifiedName(m_job->JavaPackage(), m_record->javaName, '.'); }
-
-void CRecordTypeMapper::GetJniSignature(bool mangled, CString& text) {
-    if (mangled) {
-        CString name;
-        JniMangleName(name, m_record->javaName);
-        text = "L" + QualifiedName(m_job->JniPackage(), name, '_') + "_2";
-    } else {
-        text = "L" + QualifiedName(m_job->SlashPackage(), m_record->javaName, '/') + ";";
-    }
-}
-
 CString CSafeArrayTypeMapper::HolderWord() {
     if (const char* word = m_element->GetHelperKindWord()) return word;
     CString javaType;

@@ -380,30 +380,6 @@ private:
     CString m_package, m_packagePath, m_mangledPackage;
 };
 
-// A record (VT_RECORD) mapped to its generated brivel.TavoRecord class.
-class CRecordTypeMapper : public CShapeTypeMapper {
-public:
-    CRecordTypeMapper(CBridgeGenerator* job, CRecordEntry* record, bool byRef, int mode)
-        : m_job(job), m_record(record), m_byRef(byRef), m_mode(mode) {}
-    bool GetKindWord(CString& word) override { word = "record"; return true; }
-    void GetJavaType(CString& text) override;
-    void GetJniType(CString& text) override { text = "jobject"; }
-    void GetJniSignature(bool mangled, CString& text) override;
-    int GetCategory() override { return 4; }
-    const char* GetVtName() override { return "VT_RECORD"; }
-    const char* GetHelperKindWord() override { return "Record"; }
-    void GetVtblParamType(CString& text) override { text = m_byRef ? "void **" : "void *"; }
-    CRecordEntry* GetRecord() const { return m_record; }
-    bool IsByRef() const { return m_byRef; }
-    int GetMode() const { return m_mode; }
-
-private:
-    CBridgeGenerator* m_job;
-    CRecordEntry* m_record;
-    bool m_byRef;
-    int m_mode;
-};
-
 // SAFEARRAY of one element type: the Java array by value, a brivel.out
 // holder by reference.
 class CSafeArrayTypeMapper : public CShapeTypeMapper {
@@ -422,11 +398,6 @@ public:
 protected:
     CTypeMapper* m_element;
     bool m_byRef;
-};
-
-class CRecordArrayTypeMapper : public CSafeArrayTypeMapper {
-public:
-    using CSafeArrayTypeMapper::CSafeArrayTypeMapper;
 };
 
 // A C array inside a record (element count of its first dimension).

@@ -1,5 +1,6 @@
 // The conversion fragments of the VARIANT, string, GUID, LPSTR, enumeration,
-// interface and generic object mappers, held to their exact texts.
+// interface, generic object and record mappers, held to their exact texts.
+#include "RecordTypeMappers.h"
 #include "ShapeTypeMappers.h"
 #include "StaticTypeMappers.h"
 #include "TestJob.h"
@@ -430,4 +431,145 @@ TEST(TypeMapperBase, MapperNullChecksReleaseWhatWasSetUpBefore) {
     SetEarlyReturnCleanup(nullptr);
     EXPECT_NE(text.find("\t\tSysFreeString( bstr__0 );\n\t\treturn;\n"), std::string::npos) << text;
     EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "a", true); }).find("SysFreeString"), std::string::npos);
+}
+
+namespace {
+
+// A record of two fields whose tables start at row 5, with an identifier or
+// without one (then the runtime copies its bytes directly).
+struct RecordFixture {
+    explicit RecordFixture(bool withGuid) {
+        record.javaName = "Spot";
+        record.size = 12;
+        record.firstDetailRow = 5;
+        if (withGuid) record.guid = ParseGuid("{6B2C0300-0000-4000-8000-000000000001}");
+        record.fields.resize(2);
+        record.fields[0].mapper = &g_longMapper;
+        record.fields[1].mapper = &g_stringMapper;
+    }
+    CTestJob job;
+    CRecordEntry record;
+};
+
+}  // namespace
+
+TEST(RecordMapper, DirectRecordByReferenceIsPassedAsItsBufferAndCopiedFromIt) {
+    RecordFixture fixture(false);
+    CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblParamType(t); }), "void **");
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitVtblArgumentSetup(1, false, "arg1", f, false); }),
+              "\tjfieldID fieldIds1[2];\n"
+              "\tbool err1;\n"
+              "\tunsigned char rec1[12];\n"
+              "\tmemset( rec1, 0, sizeof rec1 );\n"
+              "\tbrivelDirectCopyJObjectToComRecord( env, arg1, rec1, 2, &brivelRecordDetails[5], fieldIds1, &err1 );\n"
+              "\tif ( err1 ) {\n"
+              "\t\tbrivelClearDirectRecord( &brivelRecordDetails[5], 2, rec1 );\n"
+              "\t\treturn;\n"
+              "\t}\n"
+              "\tvoid ** recPtr1 = (void **) &rec1;\n");
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblArgumentExpr(1, 0, t); }), "recPtr1");
+    // The out copy reads the bytes the callee filled, not a pointer made of them.
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitVtblOutCopy(1, 0, f); }),
+              "\tbrivelDirectCopyComRecordToJObject( env, rec1, arg1, 2, &brivelRecordDetails[5], fieldIds1 );\n");
+    EXPECT_EQ(Written([&](FILE* f) { byRef.GetVtblReturnPointer(f); }), "(void *) recRetPtr");
+    // Through a pointer to a pointer the callee may hand back its own record.
+    CRecordTypeMapper twice(&fixture.job, &fixture.record, true, 2);
+    std::string setup = Written([&](FILE* f) { twice.EmitVtblArgumentSetup(0, true, "arg0", f, true); });
+    EXPECT_EQ(setup.find("brivelDirectCopyJObjectToComRecord"), std::string::npos) << "an out-only record is not read";
+    EXPECT_NE(setup.find("\tvoid * recRef0 = rec0;\n\tvoid ** recPtr0 = &recRef0;\n"), std::string::npos) << setup;
+    EXPECT_EQ(Written([&](FILE* f) { twice.EmitVtblOutCopy(0, 1, f); }),
+              "\tif ( *recPtr0 != 0 ) brivelDirectCopyComRecordToJObject( env, (unsigned char *) *recPtr0, arg0, 2, "
+              "&brivelRecordDetails[5], fieldIds0 );\n");
+    EXPECT_EQ(Written([&](FILE* f) { twice.GetVtblReturnPointer(f); }), "(void **) &recRetPtr");
+    // A VARIANT cannot carry a record without IRecordInfo.
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitInvokeArgument(0, 0, false, "arg0", true, nullptr, f); }),
+              "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Record definition not found in type library\" );\n"
+              "\treturn 0;\n");
+}
+
+TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
+    RecordFixture fixture(true);
+    CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblParamType(t); }), "void *");
+    // Out-only records are not read from Java; a failed conversion releases
+    // the arguments before it.
+    SetEarlyReturnCleanup("\t\tSysFreeString( bstr0 );\n");
+    std::string invoke = Written([&](FILE* f) { byRef.EmitInvokeArgument(2, 0, true, "arg2", false, nullptr, f); });
+    SetEarlyReturnCleanup(nullptr);
+    EXPECT_EQ(invoke,
+              "\tif ( arg2 == 0 ) {\n"
+              "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 3 is null\" );\n"
+              "\t\tSysFreeString( bstr0 );\n"
+              "\t\treturn;\n"
+              "\t}\n"
+              "\tvargs[0].vt = VT_RECORD;\n"
+              "\tIRecordInfo * iRecInfo2 = 0;\n"
+              "\tjfieldID fieldIds2[2];\n"
+              "\tbool err2;\n"
+              "\tjobject recobj2 = arg2;\n"
+              "\tV_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj2, &libDescriptionStruct, &IID_RecordSpot, "
+              "&brivelRecordDetails[5], 2, &err2, &iRecInfo2, fieldIds2, true );\n"
+              "\tif ( err2 ) {\n"
+              "\t\tSysFreeString( bstr0 );\n"
+              "\t\treturn;\n"
+              "\t}\n"
+              "\tV_RECORDINFO( &vargs[0] ) = iRecInfo2;\n");
+    // The event's record belongs to the event's source: copied, not destroyed.
+    std::string event = Text([&](CString& t) { byRef.GetEventArgExpr(1, t); });
+    EXPECT_EQ(event.substr(event.size() - 11), " ), false )") << event;
+    // A result that is not a record is not read.
+    std::string result = Written([&](FILE* f) { byRef.EmitInvokeReturn(f); });
+    EXPECT_EQ(result.find("\tif ( ret.vt != VT_RECORD ) {\n\t\tVariantClear( &ret );\n\t\treturn 0;\n\t}\n"), 0u) << result;
+}
+
+TEST(RecordMapper, RecordWithoutTablesThrowsOnEveryPath) {
+    RecordFixture fixture(true);
+    fixture.record.fields[1].mapper = nullptr;  // a field without conversion
+    CRecordTypeMapper mapper(&fixture.job, &fixture.record, false, 0);
+    SetEarlyReturnCleanup("\t\tSysFreeString( bstr0 );\n");
+    EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblArgumentSetup(1, false, "arg1", f, true); }),
+              "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Unsupported record type\" );\n"
+              "\tSysFreeString( bstr0 );\n"
+              "\treturn 0;\n"
+              "\tvoid * rec1 = 0;\n");
+    SetEarlyReturnCleanup(nullptr);
+    EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblCleanup(1, "arg1", f); }), "");
+    EXPECT_EQ(Written([&](FILE* f) { mapper.EmitInvokeCleanup(1, 0, f); }), "");
+    EXPECT_EQ(Text([&](CString& t) { mapper.GetEventArgExpr(0, t); }), "(jobject) 0");
+    CRecordArrayTypeMapper array(&mapper, false);
+    EXPECT_EQ(Written([&](FILE* f) { array.EmitInvokeArgument(0, 0, false, "arg0", false, nullptr, f); }),
+              "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Record definition not found in type library\" );\n"
+              "\treturn;\n"
+              "\tSAFEARRAY * tmpSafeArray0 = NULL;\n");
+}
+
+TEST(RecordArrayMapper, HolderArrayGoesInAndIsReplacedByTheCalleesArray) {
+    RecordFixture fixture(true);
+    CRecordTypeMapper element(&fixture.job, &fixture.record, false, 0);
+    CRecordArrayTypeMapper byRef(&element, true);
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetJavaType(t); }), "brivel.out.TavoRecordArray");
+    std::string setup = Written([&](FILE* f) { byRef.EmitVtblArgumentSetup(1, false, "arg1", f, true); });
+    EXPECT_NE(setup.find("\tjobjectArray jarray1 = (jobjectArray) env->GetObjectField( arg1, holderField1 );\n"),
+              std::string::npos) << setup;
+    EXPECT_NE(setup.find("brivelJArrayToSafeArrayRecord( env, jarray1, "), std::string::npos) << setup;
+    // A failed copy back releases every argument before returning.
+    SetEarlyReturnCleanup("\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n");
+    std::string invokeCopy = Written([&](FILE* f) { byRef.EmitInvokeOutCopy(1, 0, 1, f); });
+    std::string vtblCopy = Written([&](FILE* f) { byRef.EmitVtblOutCopy(1, 1, f); });
+    SetEarlyReturnCleanup(nullptr);
+    EXPECT_EQ(invokeCopy,
+              "\t\tjobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray1, NULL, "
+              "\"Spot\", &err1, &brivelRecordDetails[5], 2,  fieldIds1 );\n"
+              "\t\tif ( !err1 ) env->SetObjectField( arg1, holderField1, outArray1 );\n"
+              "\t\tif ( err1 ) {\n"
+              "\t\t\tSafeArrayDestroy( tmpSafeArray0 );\n"
+              "\t\t\tSafeArrayDestroy( tmpSafeArray1 );\n"
+              "\t\t\treturn 0;\n"
+              "\t\t}\n");
+    EXPECT_NE(vtblCopy.find("\tif ( vErr1 ) {\n\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n\t\treturn 0;\n\t}\n"),
+              std::string::npos) << vtblCopy;
+    // An event hands the listener a holder.
+    std::string event = Text([&](CString& t) { byRef.GetEventArgExpr(0, t); });
+    EXPECT_EQ(event.find("brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, \"brivel/out/TavoRecordArray\" )"), 0u) << event;
 }
