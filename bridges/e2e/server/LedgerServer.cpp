@@ -4,6 +4,7 @@
 
 #include <olectl.h>
 
+#include <cstddef>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -19,6 +20,33 @@ namespace {
 const IID IID_IEntry = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20}};
 const IID IID_ILedger = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x30}};
 const IID IID_DLedgerEvents = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x40}};
+const IID IID_ITally = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x60}};
+
+// The records of the library, laid out as its type description lays them out.
+struct Range {
+    LONG low;
+    LONG high;
+};
+struct Tally {
+    LONG count;
+    alignas(8) double sum;  // 8-byte aligned on the platform, also where the i386 ABI gives 4
+    BSTR label;
+    SHORT marks[3];
+    Range range;
+    IDispatch* entry;
+};
+static_assert(sizeof(Tally) == 40 && offsetof(Tally, label) == 16 && offsetof(Tally, entry) == 36,
+              "the type library's layout of Tally");
+struct Span {
+    LONG from;
+    LONG to;
+};
+
+// ITally: records passed by pointer through the virtual table.
+struct ITally : public IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE Count(Tally* tally, Tally* result) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Widen(Span* span, Span* wider) = 0;
+};
 
 LONG g_outstanding = 0;
 
@@ -259,6 +287,29 @@ public:
         }
     }
 
+    // Calls every advised sink with a record that has no record information.
+    void FireTally(Tally* tally) {
+        std::vector<IDispatch*> sinks;
+        {
+            std::lock_guard<std::mutex> lock(lock_);
+            for (IDispatch* d : sinks_)
+                if (d) {
+                    d->AddRef();
+                    sinks.push_back(d);
+                }
+        }
+        for (IDispatch* d : sinks) {
+            VARIANT arg;
+            VariantInit(&arg);
+            V_VT(&arg) = VT_RECORD;
+            arg.pvRecord = tally;
+            arg.pRecInfo = nullptr;
+            DISPPARAMS p = {&arg, nullptr, 1, 0};
+            d->Invoke(4, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
+            d->Release();
+        }
+    }
+
     void DropAll() {
         std::vector<IDispatch*> sinks;
         {
@@ -275,7 +326,7 @@ private:
     std::vector<IDispatch*> sinks_;
 };
 
-class Ledger : public IDispatch, public IConnectionPointContainer, public Counted {
+class Ledger : public IDispatch, public IConnectionPointContainer, public ITally, public Counted {
 public:
     Ledger() : title_(SysAllocString(L"")), point_(this) {}
     ~Ledger() override {
@@ -289,6 +340,8 @@ public:
             *ppv = static_cast<IDispatch*>(this);
         } else if (IsEqualIID(riid, IID_IConnectionPointContainer)) {
             *ppv = static_cast<IConnectionPointContainer*>(this);
+        } else if (IsEqualIID(riid, IID_ITally)) {
+            *ppv = static_cast<ITally*>(this);
         } else {
             *ppv = nullptr;
             return E_NOINTERFACE;
@@ -306,6 +359,33 @@ public:
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result,
                                      EXCEPINFO* excepInfo, UINT*) override;
+
+    // Count: counts one more, doubles the sum, marks the label and the marks,
+    // raises the range; the result is a copy with its own string and
+    // reference. Listeners hear of the new tally.
+    HRESULT STDMETHODCALLTYPE Count(Tally* tally, Tally* result) override {
+        if (!tally || !result) return E_POINTER;
+        tally->count += 1;
+        tally->sum *= 2;
+        std::vector<OLECHAR> text;
+        if (tally->label) text.assign(tally->label, tally->label + SysStringLen(tally->label));
+        text.push_back(L'!');
+        SysFreeString(tally->label);
+        tally->label = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        for (SHORT& mark : tally->marks) mark = static_cast<SHORT>(mark + 1);
+        tally->range.high += 10;
+        *result = *tally;
+        result->label = SysAllocString(tally->label);
+        if (result->entry) result->entry->AddRef();
+        point_.FireTally(tally);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Widen(Span* span, Span* wider) override {
+        if (!span || !wider) return E_POINTER;
+        wider->from = span->from - 1;
+        wider->to = span->to + 1;
+        return S_OK;
+    }
 
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** cp) override {

@@ -76,3 +76,7 @@ TEST_F(LedgerRoad, EventsArriveFromTheCallingAndFromAnotherThread) {
 TEST_F(LedgerRoad, DatesCrossAsPropertiesArgumentsOutValuesAndEvents) {
     RunProgram("dates");
 }
+
+TEST_F(LedgerRoad, RecordsCrossInAndOutAsResultsAndInEvents) {
+    RunProgram("records");
+}
