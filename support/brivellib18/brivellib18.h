@@ -24,6 +24,14 @@
 //   is true exactly when one is pending, and the native returns at once.
 // - Remote creation answers the platform's failure (RPC server unavailable)
 //   where no remote machine can be reached.
+// - Server-side events: CheckServerSideEvents is true while the process's
+//   Java server (brivel.server.TransactEnv) has an event forwarder set.
+//   OnServerSideEvent hands each event to it (source object, interface
+//   name, event name, arguments as an Object[]: primitives boxed, OUT
+//   arguments as their one-element arrays, which the client's reply fills).
+//   The references passed in stay the sink's; a failure of the forwarder is
+//   printed and cleared, never left pending; the reply counts for events
+//   that answer a boolean.
 // - Records with a GUID: brivelJObjectToComRecord answers a record made by
 //   the IRecordInfo's RecordCreate and hands out one reference on that
 //   IRecordInfo; brivelClearRecordData frees the record (its fields, its

@@ -1,5 +1,6 @@
 package e2e.test;
 
+import brivel.TavoEventListener;
 import brivel.TavoException;
 import brivel.TavoIterator;
 import brivel.TavoObject;
@@ -11,6 +12,7 @@ import e2e.ledger.ITally;
 import e2e.ledger.Range;
 import e2e.ledger.Span;
 import e2e.ledger.Tally;
+import brivel.server.TransactEnv;
 import e2e.ledger.Ledger;
 import e2e.ledger.Mood;
 
@@ -265,6 +267,51 @@ public final class LedgerRoad {
         heard.entry.TavoRelease();
         result.entry.TavoRelease();
         entry.TavoRelease();
+        l.TavoRelease();
+        release(ledger);
+    }
+
+    /**
+     * Events for a remote client: the Java server registers a server-side
+     * sink through the coclass, and the runtime hands each event to the
+     * server's forwarder, whose reply fills the OUT arguments. Without a
+     * forwarder the events are dropped.
+     */
+    public static void remoteEvents() throws Exception {
+        final Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        l.setTitle("open");
+        java.lang.reflect.Method add = Ledger.class.getDeclaredMethod("__RemoteEventAdd", String.class);
+        add.setAccessible(true);
+        Object[] registration = (Object[]) add.invoke(ledger, "e2e.ledger.DLedgerEvents");
+        check(registration != null, "registered");
+        check(add.invoke(ledger, "e2e.ledger.Unknown") == null, "an unknown event interface is not registered");
+        TavoEventListener listener = (TavoEventListener) registration[0];
+        int cookie = ((Integer) registration[1]).intValue();
+
+        final List<String> heard = new ArrayList<String>();
+        l.Notify(0, "nobody listens");
+        TransactEnv.setEventForwarder(new TransactEnv.EventForwarder() {
+            public Object forward(Object source, String interfaceName, String eventName, Object[] args) {
+                heard.add(eventName + " " + interfaceName + " " + java.util.Arrays.deepToString(args)
+                          + (source == ledger ? "" : " from another object"));
+                if (eventName.equals("Closing")) ((boolean[]) args[0])[0] = true;
+                return null;
+            }
+        });
+        l.Notify(1, "r\u00e9mote");
+        Date landing = localDate(1969, 7, 20, 20, 17, 0);
+        l.Stamp(landing);
+        same("[Changed e2e.ledger.DLedgerEvents [1, r\u00e9mote], Closing e2e.ledger.DLedgerEvents [[false]], "
+             + "Stamped e2e.ledger.DLedgerEvents [" + landing + "]]", heard.toString(), "forwarded events");
+        same("cancelled", l.getTitle(), "the client's OUT value written back");
+
+        TransactEnv.setEventForwarder(null);
+        java.lang.reflect.Method unadvise =
+            TavoObject.class.getDeclaredMethod("__TavoUnadvise", TavoEventListener.class, int.class);
+        unadvise.setAccessible(true);
+        unadvise.invoke(ledger, listener, Integer.valueOf(cookie));
+        listener.TavoRelease();
         l.TavoRelease();
         release(ledger);
     }
