@@ -8,9 +8,18 @@
 #include "TypeMapperSelection.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
+
+// JNI types of Java objects (arrays included), whose local references an
+// event call must delete.
+bool IsJavaReferenceType(const CString& jniType) {
+    const std::string& type = jniType.str();
+    return type == "jobject" || type == "jstring" ||
+           (type.size() > 5 && type.compare(type.size() - 5, 5, "Array") == 0);
+}
 
 struct EventRecord {
     bool written = false;
@@ -294,7 +303,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                 // so that it can be deleted after the calls.
                 CString type;
                 mapper->GetJniType(type);
-                if (expr.Find("(") >= 0 && (type == "jobject" || type == "jstring")) {
+                if (expr.Find("(") >= 0 && IsJavaReferenceType(type)) {
                     fprintf(f, "\t\t%s eventArgValue_%d = %s;\n", type.c_str(), i, expr.c_str());
                     expr.Format("eventArgValue_%d", i);
                 }
@@ -355,7 +364,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                 CString expr = exprs[static_cast<size_t>(i)];
                 CString jni;
                 mapper->GetJniType(jni);
-                if (expr.Find("eventArgValue_") == 0 && (jni == "jobject" || jni == "jstring"))
+                if (expr.Find("eventArgValue_") == 0 && IsJavaReferenceType(jni))
                     fprintf(f, "\t\tif ( %s != 0 ) brivelJniEnv->DeleteLocalRef( %s );\n", expr.c_str(), expr.c_str());
             } else {
                 mapper->EmitEventArrayDeleteRef(i, f);

@@ -463,8 +463,11 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         }
         if (hasResult) fprintf(m_cpp, ",%s", resultType.c_str());
         fprintf(m_cpp, ")) (*(_VtblFunc **)pUnk)[%d])) (pUnk", func->oVft / 4);
-        for (int i = 0; i < m; ++i)
-            fprintf(m_cpp, m_args[static_cast<size_t>(i)].mapper->NeedsVtblDereference() ? ",*arg%d" : ",arg%d", i + 1);
+        for (int i = 0; i < m; ++i) {
+            CString arguments;
+            m_args[static_cast<size_t>(i)].mapper->GetVtblCallArguments(i + 1, arguments);
+            fputs(arguments, m_cpp);
+        }
         if (hasResult) fprintf(m_cpp, ",arg%d", m + 1);
         fputs(");\n}\n\n", m_cpp);
     }

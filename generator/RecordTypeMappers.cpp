@@ -58,7 +58,8 @@ void WriteFailureReturn(FILE* f, const char* flag, bool returnsValue, const CStr
     fputs("\t}\n", f);
 }
 
-// An out-only record or holder receives the value: it must exist.
+// A record or holder that receives a value must exist (the writer checks
+// only the arguments that are read).
 void WriteOutTargetCheck(FILE* f, const char* javaExpr, int n, bool returnsValue) {
     CString message;
     message.Format("Argument %d is null", n + 1);
@@ -93,7 +94,8 @@ CString CRecordTypeMapper::ClassPath() const { return QualifiedName(m_job->Slash
 int CRecordTypeMapper::FirstRow() const { return m_record->firstDetailRow; }
 int CRecordTypeMapper::FieldCount() const { return static_cast<int>(m_record->fields.size()); }
 int CRecordTypeMapper::FieldIdCount() const { return std::max(FieldCount(), 1); }
-int CRecordTypeMapper::Size() const { return std::max(m_record->size, 1); }
+// Whole stack words, so that a record passed by value can be read word by word.
+int CRecordTypeMapper::Size() const { return std::max((m_record->size + 3) / 4 * 4, 4); }
 
 // ---- CRecordTypeMapper: IDispatch::Invoke path. A VT_RECORD VARIANT carries
 // the record's IRecordInfo, which only a record with an identifier has.
@@ -160,6 +162,28 @@ void CRecordTypeMapper::GetVtblParamType(CString& text) {
     text = (m_byRef && IsWritten() && IsDirect()) ? "void **" : "void *";
 }
 
+void CRecordTypeMapper::GetVtblParamTypeVariant(CString& text) {
+    if (!PassesBytes()) {
+        GetVtblParamType(text);
+        return;
+    }
+    text = "";
+    for (int i = 0; i < WordCount(); ++i) text += i == 0 ? "DWORD" : ",DWORD";
+}
+
+void CRecordTypeMapper::GetVtblCallArguments(int argNumber, CString& text) {
+    if (!PassesBytes()) {
+        text.Format(",arg%d", argNumber);
+        return;
+    }
+    text = "";
+    for (int i = 0; i < WordCount(); ++i) {
+        CString word;
+        word.Format(",((DWORD *) arg%d)[%d]", argNumber, i);
+        text += word;
+    }
+}
+
 void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (!IsWritten()) {
         WriteThrowAndReturn(f, kUnsupported, returnsValue);
@@ -200,11 +224,19 @@ void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x
             "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
             n, x, m_record->javaName.c_str(), FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
     WriteFailureReturn(f, flag, returnsValue);
+    if (PassesBytes()) {
+        // Whole stack words of the record's bytes, read past no allocation.
+        fprintf(f, "\tunsigned char recBytes%d[%d];\n", n, Size());
+        fprintf(f, "\tmemset( recBytes%d, 0, sizeof recBytes%d );\n", n, n);
+        fprintf(f, "\tif ( rec%d != 0 ) memcpy( recBytes%d, rec%d, %d );\n", n, n, n, m_record->size);
+    }
 }
 
 void CRecordTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     if (m_byRef && IsWritten() && IsDirect())
         text.Format("recPtr%d", n);
+    else if (PassesBytes() && !IsDirect())
+        text.Format("(void *) recBytes%d", n);
     else
         text.Format("(void *) rec%d", n);
 }
@@ -312,12 +344,12 @@ void CRecordTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 bool CRecordArrayTypeMapper::CanSend() const { return GetRecordMapper()->IsWritten() && !GetRecordMapper()->IsDirect(); }
 bool CRecordArrayTypeMapper::CanReceive() const { return GetRecordMapper()->IsWritten(); }
 
-void CRecordArrayTypeMapper::WriteJavaArray(FILE* f, int n, const char* x, bool outOnly, bool returnsValue) {
+void CRecordArrayTypeMapper::WriteJavaArray(FILE* f, int n, const char* x, bool returnsValue) {
     if (!m_byRef) {
         fprintf(f, "\tjobjectArray jarray%d = (jobjectArray) %s;\n", n, x);
         return;
     }
-    if (outOnly) WriteOutTargetCheck(f, x, n, returnsValue);
+    WriteOutTargetCheck(f, x, n, returnsValue);
     // The holder's array goes in; the callee's array replaces it afterwards.
     fprintf(f, "\tjfieldID holderField%d = env->GetFieldID( brivelFindClass( env, \"%s\" ), \"array\", \"%s\" );\n", n,
             kHolderClass, kHolderArraySig);
@@ -367,7 +399,7 @@ void CRecordArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, cons
         return;
     }
     CRecordTypeMapper* record = GetRecordMapper();
-    WriteJavaArray(f, n, x, outOnly, returnsValue);
+    WriteJavaArray(f, n, x, returnsValue);
     fprintf(f, "\tbool err%d;\n", n);
     fprintf(f, "\tIRecordInfo * iRecInfo%d;\n", n);
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, record->FieldIdCount());
@@ -427,7 +459,7 @@ void CRecordArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const ch
         return;
     }
     CRecordTypeMapper* record = GetRecordMapper();
-    WriteJavaArray(f, n, x, outOnly, returnsValue);
+    WriteJavaArray(f, n, x, returnsValue);
     fprintf(f, "\tbool vErr%d;\n", n);
     fprintf(f, "\tIRecordInfo * vRecInfo%d;\n", n);
     fprintf(f, "\tjfieldID vFieldIds%d[%d];\n", n, record->FieldIdCount());

@@ -36,6 +36,10 @@ public:
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
     void GetVtblParamType(CString& text) override;
+    // A record the callee takes by value reaches the thunk as the address of
+    // its bytes and is passed on as those bytes, one stack word at a time.
+    void GetVtblParamTypeVariant(CString& text) override;
+    void GetVtblCallArguments(int argNumber, CString& text) override;
     void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
     void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
@@ -66,6 +70,10 @@ public:
 private:
     // The callee receives the address of a pointer that it may replace.
     bool PassesPointerToPointer() const { return m_byRef && m_mode >= 2; }
+    // The callee takes the record's bytes themselves.
+    bool PassesBytes() const { return !m_byRef && IsWritten(); }
+    // The stack words that a record passed by value takes.
+    int WordCount() const { return (Size() + 3) / 4; }
 
     CBridgeGenerator* m_job;
     CRecordEntry* m_record;
@@ -79,6 +87,9 @@ private:
 class CRecordArrayTypeMapper : public CSafeArrayTypeMapper {
 public:
     CRecordArrayTypeMapper(CRecordTypeMapper* element, bool byRef) : CSafeArrayTypeMapper(element, byRef) {}
+    // A holder is checked by the mapper itself: it must exist even for an
+    // out-only argument, since it takes the callee's array.
+    bool SkipsNullCheck() override { return m_byRef; }
 
     void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
@@ -94,6 +105,8 @@ public:
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
+    // The event's array is a local reference of the sink's own.
+    void EmitEventCleanup(int, FILE*) override {}
     void EmitVtblEventParam(int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 
@@ -106,7 +119,7 @@ private:
     // Returns from the COM array as a Java array need only the tables.
     bool CanReceive() const;
     // The Java array to send: the argument itself, or the holder's array.
-    void WriteJavaArray(FILE* file, int n, const char* javaExpr, bool outOnly, bool returnsValue);
+    void WriteJavaArray(FILE* file, int n, const char* javaExpr, bool returnsValue);
     // The copy back into the Java array after the call; a failed copy
     // releases every argument and returns.
     void WriteOutCopy(FILE* file, const char* indent, int n, const char* safeArray, const char* errName,

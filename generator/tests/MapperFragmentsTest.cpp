@@ -573,3 +573,60 @@ TEST(RecordArrayMapper, HolderArrayGoesInAndIsReplacedByTheCalleesArray) {
     std::string event = Text([&](CString& t) { byRef.GetEventArgExpr(0, t); });
     EXPECT_EQ(event.find("brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, \"brivel/out/TavoRecordArray\" )"), 0u) << event;
 }
+
+namespace {
+
+struct WordsPoint {
+    LONG x, y;
+};
+struct WordsSample {
+    double value;
+    short flags;
+    BSTR note;
+};
+
+HRESULT STDMETHODCALLTYPE TakesRecordsByValue(void* self, WordsPoint at, WordsSample sample) {
+    auto* seen = static_cast<double*>(self);
+    seen[0] = at.x;
+    seen[1] = at.y;
+    seen[2] = sample.value;
+    seen[3] = sample.flags;
+    seen[4] = sample.note == reinterpret_cast<BSTR>(0x1234) ? 1 : 0;
+    return S_OK;
+}
+
+}  // namespace
+
+// A record the callee takes by value is handed over as the words of its
+// bytes: the thunk's call type and arguments, and the platform's calling
+// convention agreeing with them.
+TEST(RecordMapper, RecordByValueIsPassedAsItsStackWords) {
+    RecordFixture fixture(false);
+    fixture.record.size = 16;
+    CRecordTypeMapper byValue(&fixture.job, &fixture.record, false, 0);
+    EXPECT_EQ(Text([&](CString& t) { byValue.GetVtblParamType(t); }), "void *");
+    EXPECT_EQ(Text([&](CString& t) { byValue.GetVtblParamTypeVariant(t); }), "DWORD,DWORD,DWORD,DWORD");
+    EXPECT_EQ(Text([&](CString& t) { byValue.GetVtblCallArguments(2, t); }),
+              ",((DWORD *) arg2)[0],((DWORD *) arg2)[1],((DWORD *) arg2)[2],((DWORD *) arg2)[3]");
+    CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblCallArguments(2, t); }), ",arg2");
+
+    WordsPoint at = {7, -9};
+    WordsSample sample = {2.5, 3, reinterpret_cast<BSTR>(0x1234)};
+    static_assert(sizeof(WordsSample) == 16, "the record of the fixture");
+    void* arg1 = &at;
+    void* arg2 = &sample;
+    double seen[5] = {};
+    // Read at run time, as a virtual-table entry is (the compiler cannot
+    // look through it).
+    void* volatile slot = reinterpret_cast<void*>(TakesRecordsByValue);
+    HRESULT hr = ((HRESULT(STDMETHODCALLTYPE*)(void*, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD))slot)(
+        seen, ((DWORD*)arg1)[0], ((DWORD*)arg1)[1], ((DWORD*)arg2)[0], ((DWORD*)arg2)[1], ((DWORD*)arg2)[2],
+        ((DWORD*)arg2)[3]);
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(seen[0], 7);
+    EXPECT_EQ(seen[1], -9);
+    EXPECT_EQ(seen[2], 2.5);
+    EXPECT_EQ(seen[3], 3);
+    EXPECT_EQ(seen[4], 1);
+}

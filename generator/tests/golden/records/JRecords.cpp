@@ -371,12 +371,14 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "test/records/Point", &brivelRecordDetails[9], 2, eventFieldIds0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "test/records/Point", &brivelRecordDetails[9], 2, eventFieldIds0 )
+			, eventArgValue_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Traced"
-			, false, "test.records.Point[]", (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "test/records/Point", &brivelRecordDetails[9], 2, eventFieldIds0 )
+			, false, "test.records.Point[]", eventArgValue_0
 		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
@@ -596,6 +598,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Trace___3Ltest
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return 0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
 	jfieldID holderField1 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
 	jobjectArray jarray1 = (jobjectArray) env->GetObjectField( arg1, holderField1 );
 	bool vErr1;
@@ -669,6 +676,59 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Outline__Ltest
 		return 0;
 	}
 	return 0;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_5( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	void * arg2 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD,DWORD,DWORD,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[7])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1],((DWORD *) arg2)[0],((DWORD *) arg2)[1],((DWORD *) arg2)[2],((DWORD *) arg2)[3]);
+}
+
+// JNI Implementation of IPlotterVt.Place
+extern "C" JNIEXPORT void JNICALL Java_test_records_IPlotterVt_Place__Ltest_records_Point_2Ltest_records_Sample_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0,
+	 jobject arg1)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[9], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	unsigned char recBytes0[8];
+	memset( recBytes0, 0, sizeof recBytes0 );
+	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
+	jfieldID fieldIds1[3];
+	bool err1;
+	unsigned char rec1[16];
+	memset( rec1, 0, sizeof rec1 );
+	brivelDirectCopyJObjectToComRecord( env, arg1, rec1, 3, &brivelRecordDetails[3], fieldIds1, &err1 );
+	if ( err1 ) {
+		brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec1 );
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	hr = brivelVtableInvoker( env, vThunk_5, pUnk,(void *) recBytes0,(void *) rec1);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec1 );
+		return;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	brivelClearDirectRecord( &brivelRecordDetails[3], 3, rec1 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
 }
 
 extern "C" JNIEXPORT jboolean JNICALL Java_test_records_IPlotterVt__1_1TavoLoad

@@ -29,6 +29,8 @@ public class IPlotterVt extends brivel.TavoObject {
 
 	public native test.records.Polygon Outline(test.records.Polygon shape) throws brivel.TavoException;
 
+	public native void Place(test.records.Point at, test.records.Sample Sample) throws brivel.TavoException;
+
 
 
 	// Implementation
