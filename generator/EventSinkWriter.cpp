@@ -9,9 +9,18 @@
 #include "TypeMapperSelection.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
+
+// JNI types of Java objects (arrays included), whose local references an
+// event call must delete.
+bool IsJavaReferenceType(const CString& jniType) {
+    const std::string& type = jniType.str();
+    return type == "jobject" || type == "jstring" ||
+           (type.size() > 5 && type.compare(type.size() - 5, 5, "Array") == 0);
+}
 
 struct EventRecord {
     bool written = false;
@@ -86,12 +95,17 @@ void WriteEventHandlerSignature(FILE* f, const EventRecord* record, bool definit
     if (record) {
         for (int i = 0; i < record->paramCount; ++i) {
             if (i > 0) fputs(",", f);
-            CString type = record->stackTypes[static_cast<size_t>(i)];
+            CString declaration = record->stackTypes[static_cast<size_t>(i)];
             // A VARIANT by value fills sixteen bytes of the stack, not a
-            // pointer's four.
-            if (record->written) record->vtblMappers[static_cast<size_t>(i)]->GetVtblParamTypeVariant(type);
-            fputs(type, f);
-            if (definition) fprintf(f, " arg%d", i);
+            // pointer's four; a record by value fills its own size.
+            if (record->written) {
+                record->vtblMappers[static_cast<size_t>(i)]->GetVtblEventParamDeclaration(i, definition, declaration);
+            } else if (definition) {
+                CString name;
+                name.Format(" arg%d", i);
+                declaration += name;
+            }
+            fputs(declaration, f);
         }
         if (record->liftedResult) fputs(definition ? (record->paramCount > 0 ? ",void * brivelRetVal" : "void * brivelRetVal")
                                                    : (record->paramCount > 0 ? ",void *" : "void *"),
@@ -105,7 +119,7 @@ void WriteEventHandlerSignature(FILE* f, const EventRecord* record, bool definit
 CString KeepInLocal(FILE* f, CTypeMapper* mapper, int i, const CString& expr, const char* indent) {
     CString type;
     mapper->GetJniType(type);
-    if (expr.Find("(") >= 0 && (type == "jobject" || type == "jstring")) {
+    if (expr.Find("(") >= 0 && IsJavaReferenceType(type)) {
         fprintf(f, "%s%s eventArgValue_%d = %s;\n", indent, type.c_str(), i, expr.c_str());
         CString local;
         local.Format("eventArgValue_%d", i);
@@ -527,7 +541,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                 // so that it can be deleted after the calls.
                 CString type;
                 mapper->GetJniType(type);
-                if (expr.Find("(") >= 0 && (type == "jobject" || type == "jstring")) {
+                if (expr.Find("(") >= 0 && IsJavaReferenceType(type)) {
                     fprintf(f, "\t\t%s eventArgValue_%d = %s;\n", type.c_str(), i, expr.c_str());
                     expr.Format("eventArgValue_%d", i);
                 }
@@ -588,7 +602,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                 CString expr = exprs[static_cast<size_t>(i)];
                 CString jni;
                 mapper->GetJniType(jni);
-                if (expr.Find("eventArgValue_") == 0 && (jni == "jobject" || jni == "jstring"))
+                if (expr.Find("eventArgValue_") == 0 && IsJavaReferenceType(jni))
                     fprintf(f, "\t\tif ( %s != 0 ) brivelJniEnv->DeleteLocalRef( %s );\n", expr.c_str(), expr.c_str());
             } else {
                 mapper->EmitEventArrayDeleteRef(i, f);

@@ -5,6 +5,7 @@
 #include "BridgeGenerator.h"
 #include "GeneratorHelpers.h"
 #include "NamingHelpers.h"
+#include "RecordTypeMappers.h"
 #include "ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
 
@@ -86,14 +87,6 @@ void WriteGuidLine(FILE* f, const char* head, REFGUID g) {
             g.Data4[5], g.Data4[6], g.Data4[7]);
 }
 
-// A record with a field of a type that cannot be converted is not written.
-bool IsWrittenRecord(const CRecordEntry* record) {
-    if (record->unusable || record->describedByRenamingAlias) return false;
-    for (const CRecordField& field : record->fields)
-        if (!field.mapper) return false;
-    return true;
-}
-
 // The VT_ text of a record field in brivelRecordDetails.
 CString FieldVtText(CTypeMapper* mapper) {
     if (mapper->IsFixedSizeArray()) return "VT_CARRAY";
@@ -101,8 +94,9 @@ CString FieldVtText(CTypeMapper* mapper) {
     case 2: return "VT_UNKNOWN";
     case 3: return "(VARTYPE) 231";
     case 4:
+        // A field that points to a record holds its address, not its bytes.
         if (auto* record = dynamic_cast<CRecordTypeMapper*>(mapper))
-            if (record->IsByRef()) return "VT_BYREF | VT_RECORD";
+            if (record->IsByRef() || record->GetMode() != 0) return "VT_BYREF | VT_RECORD";
         break;
     default: break;
     }

@@ -179,6 +179,18 @@ CString CMethodWrapperWriter::ArgCleanup(const Arg& arg, int i, bool vtable, boo
     return text + mapperText;
 }
 
+// What a return from inside the out copy of argument i releases: every
+// argument's conversion, and the element buffers of the arguments whose copy
+// has not run yet (those before i are released already); on the Invoke path
+// also the result.
+CString CMethodWrapperWriter::OutCopyCleanup(int i, int m, bool vtable, bool hasResult) {
+    CString text;
+    for (int j = 0; j < m; ++j)
+        text += Indented(ArgCleanup(m_args[static_cast<size_t>(j)], j, vtable, j >= i));
+    if (hasResult && !vtable) text += "\t\tVariantClear( &ret );\n";
+    return text;
+}
+
 void CMethodWrapperWriter::WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup) {
     fputs(cleanup, m_cpp);
     fprintf(m_cpp, hasResult ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
@@ -451,8 +463,11 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         }
         if (hasResult) fprintf(m_cpp, ",%s", resultType.c_str());
         fprintf(m_cpp, ")) (*(_VtblFunc **)pUnk)[%d])) (pUnk", func->oVft / 4);
-        for (int i = 0; i < m; ++i)
-            fprintf(m_cpp, m_args[static_cast<size_t>(i)].mapper->NeedsVtblDereference() ? ",*arg%d" : ",arg%d", i + 1);
+        for (int i = 0; i < m; ++i) {
+            CString arguments;
+            m_args[static_cast<size_t>(i)].mapper->GetVtblCallArguments(i + 1, arguments);
+            fputs(arguments, m_cpp);
+        }
         if (hasResult) fprintf(m_cpp, ",arg%d", m + 1);
         fputs(");\n}\n\n", m_cpp);
     }
@@ -572,7 +587,9 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         const char* vt = arg.mapper->GetVtName();
         if (!arg.accessor || (word && strcmp(word, "Boolean") == 0) || (vt && strcmp(vt, "VT_CY") == 0)) {
             fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
+            SetEarlyReturnCleanup(OutCopyCleanup(i, m, false, hasResult));
             arg.mapper->EmitInvokeOutCopy(i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
+            SetEarlyReturnCleanup(nullptr);
             fputs("\t}\n", m_cpp);
         }
         fputs(ArgCleanupArrayOnly(arg, i), m_cpp);
@@ -615,7 +632,11 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
         SetEarlyReturnCleanup(nullptr);
         cleanup += Indented(ArgCleanup(arg, i, true));
     }
-    if (hasResult) m_result->EmitVtblReturnDecl(m_cpp);
+    if (hasResult) {
+        SetEarlyReturnCleanup(cleanup);
+        m_result->EmitVtblReturnDecl(m_cpp);
+        SetEarlyReturnCleanup(nullptr);
+    }
     fprintf(m_cpp, "\thr = brivelVtableInvoker( env, vThunk_%d, pUnk", thunk);
     for (int i = 0; i < m; ++i) {
         CString expr;
@@ -635,7 +656,9 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
         Arg& arg = m_args[static_cast<size_t>(i)];
         if (!arg.out) continue;
         fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
-        arg.mapper->EmitVtblOutCopy(i, 0, m_cpp);
+        SetEarlyReturnCleanup(OutCopyCleanup(i, m, true, hasResult));
+        arg.mapper->EmitVtblOutCopy(i, hasResult ? 1 : 0, m_cpp);
+        SetEarlyReturnCleanup(nullptr);
         fputs("\t}\n", m_cpp);
         fputs(ArgCleanupArrayOnly(arg, i), m_cpp);
     }

@@ -61,6 +61,7 @@ private:
     // without the release of its element buffer.
     CString ArgCleanup(const Arg& arg, int i, bool vtable, bool withArray = true);
     CString ArgCleanupArrayOnly(const Arg& arg, int i);
+    CString OutCopyCleanup(int i, int m, bool vtable, bool hasResult);
     void WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup);
 
     CBridgeGenerator* m_job;

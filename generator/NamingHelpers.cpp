@@ -1,6 +1,7 @@
 #include "NamingHelpers.h"
 
 #include "BridgeGenerator.h"
+#include "RecordTypeMappers.h"
 #include "ShapeTypeMappers.h"
 
 #include <objbase.h>

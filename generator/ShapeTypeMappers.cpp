@@ -73,15 +73,3 @@ CKnownInterfaceTypeMapper::CKnownInterfaceTypeMapper(CBridgeGenerator* job, cons
         else m_mangledPackage += c;
     }
 }
-
-void CRecordTypeMapper::GetJavaType(CString& text) { text = QualifiedName(m_job->JavaPackage(), m_record->javaName, '.'); }
-
-void CRecordTypeMapper::GetJniSignature(bool mangled, CString& text) {
-    if (mangled) {
-        CString name;
-        JniMangleName(name, m_record->javaName);
-        text = "L" + QualifiedName(m_job->JniPackage(), name, '_') + "_2";
-    } else {
-        text = "L" + QualifiedName(m_job->SlashPackage(), m_record->javaName, '/') + ";";
-    }
-}

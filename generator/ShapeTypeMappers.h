@@ -382,37 +382,8 @@ private:
     CString m_package, m_packagePath, m_mangledPackage;
 };
 
-// A record (VT_RECORD) mapped to its generated brivel.TavoRecord class.
-class CRecordTypeMapper : public CShapeTypeMapper {
-public:
-    CRecordTypeMapper(CBridgeGenerator* job, CRecordEntry* record, bool byRef, int mode)
-        : m_job(job), m_record(record), m_byRef(byRef), m_mode(mode) {}
-    bool GetKindWord(CString& word) override { word = "record"; return true; }
-    void GetJavaType(CString& text) override;
-    void GetJniType(CString& text) override { text = "jobject"; }
-    void GetJniSignature(bool mangled, CString& text) override;
-    int GetCategory() override { return 4; }
-    const char* GetVtName() override { return "VT_RECORD"; }
-    const char* GetHelperKindWord() override { return "Record"; }
-    void GetVtblParamType(CString& text) override { text = m_byRef ? "void **" : "void *"; }
-    CRecordEntry* GetRecord() const { return m_record; }
-    bool IsByRef() const { return m_byRef; }
-    int GetMode() const { return m_mode; }
-
-private:
-    CBridgeGenerator* m_job;
-    CRecordEntry* m_record;
-    bool m_byRef;
-    int m_mode;
-};
-
 // The SAFEARRAY mappers, on which the record-array mapper builds.
 #include "ArrayTypeMappers.h"
-
-class CRecordArrayTypeMapper : public CSafeArrayTypeMapper {
-public:
-    using CSafeArrayTypeMapper::CSafeArrayTypeMapper;
-};
 
 // The IDispatch argument of an Invoke call from a Java object's COM pointer:
 // by value, or by reference through a temporary that holds its own

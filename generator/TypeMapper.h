@@ -51,6 +51,21 @@ public:
     virtual void GetVtblParamType(CString& text) = 0;
     virtual void GetVtblParamTypeVariant(CString& text) { GetVtblParamType(text); }
     virtual bool NeedsVtblDereference() { return false; }
+    // The thunk's call arguments made of its parameter arg<argNumber> (each
+    // preceded by a comma): the parameter, or what it points to.
+    virtual void GetVtblCallArguments(int argNumber, CString& text) {
+        text.Format(NeedsVtblDereference() ? ",*arg%d" : ",arg%d", argNumber);
+    }
+    // The declaration of parameter arg<arg> of a virtual-table event method,
+    // as the caller pushed it; named "arg<arg>" when `named`.
+    virtual void GetVtblEventParamDeclaration(int arg, bool named, CString& text) {
+        GetVtblParamTypeVariant(text);
+        if (named) {
+            CString name;
+            name.Format(" arg%d", arg);
+            text += name;
+        }
+    }
     virtual void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) {
         (void)arg; (void)outOnly; (void)javaExpr; (void)file; (void)returnsValue;
     }

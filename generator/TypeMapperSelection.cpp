@@ -3,6 +3,7 @@
 #include "BridgeGenerator.h"
 #include "KnownInterfaces.h"
 #include "NamingHelpers.h"
+#include "RecordTypeMappers.h"
 #include "StaticTypeMappers.h"
 
 #include <memory>
@@ -372,7 +373,7 @@ CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char
         if (kind == kKindArrayElement) {
             CTypeMapper*& arrayMapper = level == 0 ? record->arrayMapper : record->arrayRefMapper;
             if (!arrayMapper)
-                arrayMapper = record->Own(new CRecordArrayTypeMapper(FindRecord(job, record, false, 0), level != 0));
+                arrayMapper = record->Own(new CRecordArrayTypeMapper(static_cast<CRecordTypeMapper*>(FindRecord(job, record, false, 0)), level != 0));
             return arrayMapper;
         }
         return FindRecord(job, record, mode != 0 && kind != kKindRecordField, mode);

@@ -63,6 +63,11 @@ HRESULT WINAPI SafeArrayPutElement(SAFEARRAY* array, LONG* indices, void* value)
 INT WINAPI SystemTimeToVariantTime(LPSYSTEMTIME systemTime, DATE* date);
 INT WINAPI VariantTimeToSystemTime(DATE date, LPSYSTEMTIME systemTime);
 
+/* Record information from a registered type library. This layer loads no
+   type libraries: every library counts as not registered. */
+HRESULT WINAPI GetRecordInfoFromGuids(REFGUID libraryGuid, ULONG verMajor, ULONG verMinor, LCID lcid,
+                                      REFGUID typeGuid, IRecordInfo** recordInfo);
+
 /* Active objects, registered by class within this process. */
 #define ACTIVEOBJECT_STRONG 0x0
 #define ACTIVEOBJECT_WEAK 0x1

@@ -184,3 +184,12 @@ TEST(SafeArrays, RecordArraysUseTheirRecordInformation) {
     EXPECT_EQ(SafeArrayDestroy(array), S_OK);
     EXPECT_EQ(info.references, 1);
 }
+
+// Record information comes from registered type libraries only; a library
+// nobody registered is reported as such.
+TEST(SafeArrays, RecordInformationOfAnUnregisteredLibraryIsRefused) {
+    const GUID library = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x77}};
+    const GUID type = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x78}};
+    IRecordInfo* info = nullptr;
+    EXPECT_EQ(GetRecordInfoFromGuids(library, 1, 0, 0, type, &info), TYPE_E_LIBNOTREGISTERED);
+}

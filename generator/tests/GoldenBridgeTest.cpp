@@ -115,3 +115,17 @@ TEST_F(ComTest, GoldenBridgeOfArrays) {
     EXPECT_TRUE(job.messages.empty());
     CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "arrays");
 }
+
+// Records with and without an identifier, nested, with fixed-size arrays, by
+// value, by reference, as results, in arrays and in events, through IDispatch
+// and through the virtual table; a record whose field has no conversion.
+TEST_F(ComTest, GoldenBridgeOfRecords) {
+    const char* out = "C:\\records-golden";
+    fs::remove_all(out);
+    GoldenJob job;
+    job.SetOptions(FixturePath("Records.tlb").c_str(), out, "test.records", "C:\\lib\\JRecords.dll");
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_TRUE(job.messages.empty());
+    CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "records");
+}

@@ -1,5 +1,6 @@
 // The conversion fragments of the VARIANT, string, GUID, LPSTR, enumeration,
-// interface and generic object mappers, held to their exact texts.
+// interface, generic object and record mappers, held to their exact texts.
+#include "RecordTypeMappers.h"
 #include "ShapeTypeMappers.h"
 #include "StaticTypeMappers.h"
 #include "TestJob.h"
@@ -729,4 +730,224 @@ TEST(ArrayMappers, FragmentsFormACompilableFile) {
     std::ofstream out(path, std::ios::binary);
     ASSERT_TRUE(out) << path;
     out << text;
+}
+
+namespace {
+
+// A record of two fields whose tables start at row 5, with an identifier or
+// without one (then the runtime copies its bytes directly).
+struct RecordFixture {
+    explicit RecordFixture(bool withGuid) {
+        record.javaName = "Spot";
+        record.size = 12;
+        record.firstDetailRow = 5;
+        if (withGuid) record.guid = ParseGuid("{6B2C0300-0000-4000-8000-000000000001}");
+        record.fields.resize(2);
+        record.fields[0].mapper = &g_longMapper;
+        record.fields[1].mapper = &g_stringMapper;
+    }
+    CTestJob job;
+    CRecordEntry record;
+};
+
+}  // namespace
+
+TEST(RecordMapper, DirectRecordByReferenceIsPassedAsItsBufferAndCopiedFromIt) {
+    RecordFixture fixture(false);
+    CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblParamType(t); }), "void **");
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitVtblArgumentSetup(1, false, "arg1", f, false); }),
+              "\tjfieldID fieldIds1[2];\n"
+              "\tbool err1;\n"
+              "\tunsigned char rec1[12];\n"
+              "\tmemset( rec1, 0, sizeof rec1 );\n"
+              "\tbrivelDirectCopyJObjectToComRecord( env, arg1, rec1, 2, &brivelRecordDetails[5], fieldIds1, &err1 );\n"
+              "\tif ( err1 ) {\n"
+              "\t\tbrivelClearDirectRecord( &brivelRecordDetails[5], 2, rec1 );\n"
+              "\t\treturn;\n"
+              "\t}\n"
+              "\tvoid ** recPtr1 = (void **) &rec1;\n");
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblArgumentExpr(1, 0, t); }), "recPtr1");
+    // The out copy reads the bytes the callee filled, not a pointer made of them.
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitVtblOutCopy(1, 0, f); }),
+              "\tbrivelDirectCopyComRecordToJObject( env, rec1, arg1, 2, &brivelRecordDetails[5], fieldIds1 );\n");
+    EXPECT_EQ(Written([&](FILE* f) { byRef.GetVtblReturnPointer(f); }), "(void *) recRetPtr");
+    // Through a pointer to a pointer the callee may hand back its own record.
+    CRecordTypeMapper twice(&fixture.job, &fixture.record, true, 2);
+    std::string setup = Written([&](FILE* f) { twice.EmitVtblArgumentSetup(0, true, "arg0", f, true); });
+    EXPECT_EQ(setup.find("brivelDirectCopyJObjectToComRecord"), std::string::npos) << "an out-only record is not read";
+    EXPECT_NE(setup.find("\tvoid * recRef0 = rec0;\n\tvoid ** recPtr0 = &recRef0;\n"), std::string::npos) << setup;
+    EXPECT_EQ(Written([&](FILE* f) { twice.EmitVtblOutCopy(0, 1, f); }),
+              "\tif ( *recPtr0 != 0 ) brivelDirectCopyComRecordToJObject( env, (unsigned char *) *recPtr0, arg0, 2, "
+              "&brivelRecordDetails[5], fieldIds0 );\n");
+    EXPECT_EQ(Written([&](FILE* f) { twice.GetVtblReturnPointer(f); }), "(void **) &recRetPtr");
+    // A VARIANT cannot carry a record without IRecordInfo.
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitInvokeArgument(0, 0, false, "arg0", true, nullptr, f); }),
+              "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Record definition not found in type library\" );\n"
+              "\treturn 0;\n");
+}
+
+TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
+    RecordFixture fixture(true);
+    CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblParamType(t); }), "void *");
+    // Out-only records are not read from Java; a failed conversion releases
+    // the arguments before it.
+    SetEarlyReturnCleanup("\t\tSysFreeString( bstr0 );\n");
+    std::string invoke = Written([&](FILE* f) { byRef.EmitInvokeArgument(2, 0, true, "arg2", false, nullptr, f); });
+    SetEarlyReturnCleanup(nullptr);
+    EXPECT_EQ(invoke,
+              "\tif ( arg2 == 0 ) {\n"
+              "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 3 is null\" );\n"
+              "\t\tSysFreeString( bstr0 );\n"
+              "\t\treturn;\n"
+              "\t}\n"
+              "\tvargs[0].vt = VT_RECORD;\n"
+              "\tIRecordInfo * iRecInfo2 = 0;\n"
+              "\tjfieldID fieldIds2[2];\n"
+              "\tbool err2;\n"
+              "\tjobject recobj2 = arg2;\n"
+              "\tV_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj2, &libDescriptionStruct, &IID_RecordSpot, "
+              "&brivelRecordDetails[5], 2, &err2, &iRecInfo2, fieldIds2, true );\n"
+              "\tif ( err2 ) {\n"
+              "\t\tSysFreeString( bstr0 );\n"
+              "\t\treturn;\n"
+              "\t}\n"
+              "\tV_RECORDINFO( &vargs[0] ) = iRecInfo2;\n");
+    // The event's record belongs to the event's source: copied, not destroyed.
+    std::string event = Text([&](CString& t) { byRef.GetEventArgExpr(1, t); });
+    EXPECT_EQ(event.substr(event.size() - 11), " ), false )") << event;
+    // A result that is not a record is not read.
+    std::string result = Written([&](FILE* f) { byRef.EmitInvokeReturn(f); });
+    EXPECT_EQ(result.find("\tif ( ret.vt != VT_RECORD ) {\n\t\tVariantClear( &ret );\n\t\treturn 0;\n\t}\n"), 0u) << result;
+}
+
+TEST(RecordMapper, RecordWithoutTablesThrowsOnEveryPath) {
+    RecordFixture fixture(true);
+    fixture.record.fields[1].mapper = nullptr;  // a field without conversion
+    CRecordTypeMapper mapper(&fixture.job, &fixture.record, false, 0);
+    SetEarlyReturnCleanup("\t\tSysFreeString( bstr0 );\n");
+    EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblArgumentSetup(1, false, "arg1", f, true); }),
+              "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Unsupported record type\" );\n"
+              "\tSysFreeString( bstr0 );\n"
+              "\treturn 0;\n"
+              "\tvoid * rec1 = 0;\n");
+    SetEarlyReturnCleanup(nullptr);
+    EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblCleanup(1, "arg1", f); }), "");
+    EXPECT_EQ(Written([&](FILE* f) { mapper.EmitInvokeCleanup(1, 0, f); }), "");
+    EXPECT_EQ(Text([&](CString& t) { mapper.GetEventArgExpr(0, t); }), "(jobject) 0");
+    CRecordArrayTypeMapper array(&mapper, false);
+    EXPECT_EQ(Written([&](FILE* f) { array.EmitInvokeArgument(0, 0, false, "arg0", false, nullptr, f); }),
+              "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Record definition not found in type library\" );\n"
+              "\treturn;\n"
+              "\tSAFEARRAY * tmpSafeArray0 = NULL;\n");
+}
+
+TEST(RecordArrayMapper, HolderArrayGoesInAndIsReplacedByTheCalleesArray) {
+    RecordFixture fixture(true);
+    CRecordTypeMapper element(&fixture.job, &fixture.record, false, 0);
+    CRecordArrayTypeMapper byRef(&element, true);
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetJavaType(t); }), "brivel.out.TavoRecordArray");
+    std::string setup = Written([&](FILE* f) { byRef.EmitVtblArgumentSetup(1, false, "arg1", f, true); });
+    EXPECT_NE(setup.find("\tjobjectArray jarray1 = (jobjectArray) env->GetObjectField( arg1, holderField1 );\n"),
+              std::string::npos) << setup;
+    EXPECT_NE(setup.find("brivelJArrayToSafeArrayRecord( env, jarray1, "), std::string::npos) << setup;
+    // A failed copy back releases every argument before returning.
+    SetEarlyReturnCleanup("\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n");
+    std::string invokeCopy = Written([&](FILE* f) { byRef.EmitInvokeOutCopy(1, 0, 1, f); });
+    std::string vtblCopy = Written([&](FILE* f) { byRef.EmitVtblOutCopy(1, 1, f); });
+    SetEarlyReturnCleanup(nullptr);
+    EXPECT_EQ(invokeCopy,
+              "\t\tjobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray1, NULL, "
+              "\"Spot\", &err1, &brivelRecordDetails[5], 2,  fieldIds1 );\n"
+              "\t\tif ( !err1 ) env->SetObjectField( arg1, holderField1, outArray1 );\n"
+              "\t\tif ( err1 ) {\n"
+              "\t\t\tSafeArrayDestroy( tmpSafeArray0 );\n"
+              "\t\t\tSafeArrayDestroy( tmpSafeArray1 );\n"
+              "\t\t\treturn 0;\n"
+              "\t\t}\n");
+    EXPECT_NE(vtblCopy.find("\tif ( vErr1 ) {\n\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n\t\treturn 0;\n\t}\n"),
+              std::string::npos) << vtblCopy;
+    // An event hands the listener a holder.
+    std::string event = Text([&](CString& t) { byRef.GetEventArgExpr(0, t); });
+    EXPECT_EQ(event.find("brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, \"brivel/out/TavoRecordArray\" )"), 0u) << event;
+}
+
+namespace {
+
+struct WordsPoint {
+    LONG x, y;
+};
+struct WordsSample {
+    double value;
+    short flags;
+    BSTR note;
+};
+
+// An event method as the sink declares it: the record's bytes as stack words.
+HRESULT STDMETHODCALLTYPE TakesRecordWords(void* self, DWORD at_0, DWORD at_1) {
+    DWORD words[2] = {at_0, at_1};
+    *static_cast<WordsPoint*>(self) = *reinterpret_cast<WordsPoint*>(words);
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TakesRecordsByValue(void* self, WordsPoint at, WordsSample sample) {
+    auto* seen = static_cast<double*>(self);
+    seen[0] = at.x;
+    seen[1] = at.y;
+    seen[2] = sample.value;
+    seen[3] = sample.flags;
+    seen[4] = sample.note == reinterpret_cast<BSTR>(0x1234) ? 1 : 0;
+    return S_OK;
+}
+
+}  // namespace
+
+// A record the callee takes by value is handed over as the words of its
+// bytes: the thunk's call type and arguments, and the platform's calling
+// convention agreeing with them.
+TEST(RecordMapper, RecordByValueIsPassedAsItsStackWords) {
+    RecordFixture fixture(false);
+    fixture.record.size = 16;
+    CRecordTypeMapper byValue(&fixture.job, &fixture.record, false, 0);
+    EXPECT_EQ(Text([&](CString& t) { byValue.GetVtblParamType(t); }), "void *");
+    EXPECT_EQ(Text([&](CString& t) { byValue.GetVtblParamTypeVariant(t); }), "DWORD,DWORD,DWORD,DWORD");
+    EXPECT_EQ(Text([&](CString& t) { byValue.GetVtblCallArguments(2, t); }),
+              ",((DWORD *) arg2)[0],((DWORD *) arg2)[1],((DWORD *) arg2)[2],((DWORD *) arg2)[3]");
+    CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblCallArguments(2, t); }), ",arg2");
+
+    WordsPoint at = {7, -9};
+    WordsSample sample = {2.5, 3, reinterpret_cast<BSTR>(0x1234)};
+    static_assert(sizeof(WordsSample) == 16, "the record of the fixture");
+    void* arg1 = &at;
+    void* arg2 = &sample;
+    double seen[5] = {};
+    // Read at run time, as a virtual-table entry is (the compiler cannot
+    // look through it).
+    void* volatile slot = reinterpret_cast<void*>(TakesRecordsByValue);
+    HRESULT hr = ((HRESULT(STDMETHODCALLTYPE*)(void*, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD))slot)(
+        seen, ((DWORD*)arg1)[0], ((DWORD*)arg1)[1], ((DWORD*)arg2)[0], ((DWORD*)arg2)[1], ((DWORD*)arg2)[2],
+        ((DWORD*)arg2)[3]);
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(seen[0], 7);
+    EXPECT_EQ(seen[1], -9);
+    EXPECT_EQ(seen[2], 2.5);
+    EXPECT_EQ(seen[3], 3);
+    EXPECT_EQ(seen[4], 1);
+
+    // An event source pushes the record itself; the sink's method takes its words.
+    CRecordTypeMapper point(&fixture.job, &fixture.record, false, 0);
+    fixture.record.size = 8;
+    EXPECT_EQ(Text([&](CString& t) { point.GetVtblEventParamDeclaration(1, true, t); }), "DWORD arg1_0,DWORD arg1_1");
+    EXPECT_EQ(Text([&](CString& t) { point.GetVtblEventParamDeclaration(1, false, t); }), "DWORD,DWORD");
+    EXPECT_EQ(Written([&](FILE* f) { point.EmitVtblEventParam(1, f); }),
+              "\tbool err1;\n\tjfieldID fieldIds1[2];\n\tDWORD recWords1[2] = { arg1_0, arg1_1 };\n");
+    EXPECT_NE(Text([&](CString& t) { point.GetVtblEventArgExpr(1, t); }).find("(unsigned char *) recWords1,"), std::string::npos);
+    WordsPoint received = {};
+    void* volatile eventSlot = reinterpret_cast<void*>(TakesRecordWords);
+    hr = ((HRESULT(STDMETHODCALLTYPE*)(void*, WordsPoint))eventSlot)(&received, at);
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(received.x, 7);
+    EXPECT_EQ(received.y, -9);
 }

@@ -265,11 +265,3 @@ BRIVEL_RT HRESULT brivelCreateInstanceRemote(JNIEnv* env, const CLSID* clsid, LP
                                              LPCWSTR remotePwd, LPCWSTR remoteDomain, int count,
                                              jobjectArray objList, const IID** remoteIidList);
 
-// The server-side event hooks of a process without a remote server: events
-// are let through and the forwarding call has nobody to forward to.
-BRIVEL_RT bool CheckServerSideEvents(JNIEnv*) {
-    return true;
-}
-BRIVEL_RT int OnServerSideEvent(JNIEnv*, jobject, jstring, int, int, const char*, const char*, ...) {
-    return 0;
-}

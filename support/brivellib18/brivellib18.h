@@ -23,9 +23,41 @@
 // - A pending Java exception is the fatal-error signal: brivelCheckFatalError
 //   is true exactly when one is pending, and the native returns at once.
 // - Remote creation answers the platform's failure (RPC server unavailable)
-//   where no remote machine can be reached; record conversions are not
-//   supported yet and report so through their error flag and a pending
-//   brivel.TavoException.
+//   where no remote machine can be reached.
+// - Server-side events: CheckServerSideEvents is true while the process's
+//   Java server (brivel.server.TransactEnv) has an event forwarder set.
+//   OnServerSideEvent hands each event to it (source object, interface
+//   name, event name, arguments as an Object[]: primitives boxed, OUT
+//   arguments as their one-element arrays, which the client's reply fills).
+//   The references passed in stay the sink's; a failure of the forwarder is
+//   printed and cleared, never left pending; the reply counts for events
+//   that answer a boolean.
+// - Records with a GUID: brivelJObjectToComRecord answers a record made by
+//   the IRecordInfo's RecordCreate and hands out one reference on that
+//   IRecordInfo; brivelClearRecordData frees the record (its fields, its
+//   by-reference fields, its memory) and releases that reference.
+//   brivelComRecordToJobject with `destroy` does the same for a record it
+//   was given (a VARIANT's record and reference, which the caller then no
+//   longer clears); without `destroy` both stay the caller's.
+// - Direct records (no GUID) live in the caller's buffer. Their fields own
+//   their values: BSTRs, one reference per interface pointer, VARIANTs, and
+//   the memory of by-reference fields (CoTaskMemAlloc).
+//   brivelClearDirectRecord frees them all and zeroes the fields (a second
+//   clear does nothing).
+// - Record to Java always copies: strings, dates and VARIANTs are new Java
+//   values, an interface field becomes a Java object with its own reference
+//   (an OUT copy keeps the Java object that already holds the same
+//   pointer). Nested records and fixed arrays of an existing Java object
+//   are filled in place.
+// - A failed conversion frees what it had stored, sets the error flag and
+//   leaves a Java exception pending; nothing is handed out.
+// - brivelJArrayToSafeArrayRecord answers a new SAFEARRAY that the caller
+//   destroys; the IRecordInfo it hands out is the array's own (not released
+//   by the caller). The SAFEARRAY-to-Java functions leave the array alone.
+// - A null Java record passes an empty record; a null record passes to Java
+//   as null. The field-ID arrays are written by each call, never trusted on
+//   entry. The `outOnly` flag of the Java-to-record calls changes nothing:
+//   a failure is always reported through the error flag.
 #ifndef BRIVELLIB18_H
 #define BRIVELLIB18_H
 

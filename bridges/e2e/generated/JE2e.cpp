@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Tue Dec 08 21:48:14 2026
+// Generated: Tue Dec 08 22:32:34 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -115,6 +115,7 @@ IID IID_ITavoLedger = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0
 IID IID_ITavoIEntry = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20 }};
 IID IID_ITavoILedger = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30 }};
 IID IID_ITavoDLedgerEvents = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40 }};
+IID IID_ITavoITally = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x60 }};
 const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
 
 struct {
@@ -129,7 +130,9 @@ struct {
 } brivelIIDMap[] = {
 	{ &IID_ITavoIEntry, "e2e/ledger/IEntry" },
 	{ &IID_ITavoILedger, "e2e/ledger/ILedger" },
+	{ &IID_ITavoITally, "e2e/ledger/ITally" },
 };
+const IID IID_RecordSpan = { 0x7e2e0000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x11 }};
 
 struct {
 	VARTYPE vt;
@@ -140,7 +143,16 @@ struct {
 	const char * javaClassName;
 	void * extraData;
 } brivelRecordDetails[] = {
-	{ 0 }
+	{ VT_I4, 0, L"count", "count", "I", "int", 0 },
+	{ VT_R8, 8, L"sum", "sum", "D", "double", 0 },
+	{ VT_BSTR, 16, L"Label", "Label", "Ljava/lang/String;", "String", 0 },
+	{ VT_CARRAY, 20, L"marks", "marks", "[S", "short[]", 0 },
+	{ VT_RECORD, 28, L"Range", "Range", "Le2e/ledger/Range;", "e2e/ledger/Range", 0 },
+	{ VT_UNKNOWN, 36, L"entry", "entry", "Le2e/ledger/IEntry;", "e2e/ledger/IEntry", 0 },
+	{ VT_I4, 0, L"from", "from", "I", "int", 0 },
+	{ VT_I4, 4, L"to", "to", "I", "int", 0 },
+	{ VT_I4, 0, L"low", "low", "I", "int", 0 },
+	{ VT_I4, 4, L"high", "high", "I", "int", 0 },
 };
 
 struct {
@@ -150,7 +162,16 @@ struct {
 	void * fieldDetailStart;
 	int fieldCount;
 } recordIidMap[] = {
-	{ 0, 0, 0, 0 }
+	{ 0, 40, "e2e/ledger/Tally", &brivelRecordDetails[0], 6 },
+	{ &IID_RecordSpan, 8, "e2e/ledger/Span", &brivelRecordDetails[6], 2 },
+	{ 0, 8, "e2e/ledger/Range", &brivelRecordDetails[8], 2 },
+};
+
+struct {
+	VARTYPE vt;
+	int size;
+} cArrayIidMap[] = {
+	{ VT_I2, 3 },
 };
 
 // DLL initialization/termination
@@ -159,7 +180,10 @@ extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRe
 {
 	if ( dwReason == DLL_PROCESS_ATTACH ) {
 		brivelInitDLL18( 1 );
-		brivelIidMapTypes( brivelIIDMap, 2 );
+		brivelIidMapTypes( brivelIIDMap, 3 );
+		brivelRegisterRecordTypes( &libDescriptionStruct, recordIidMap, 3 );
+		brivelRecordDetails[3].extraData = &cArrayIidMap[0];
+		brivelRecordDetails[4].extraData = &recordIidMap[2];
 	} else if ( dwReason == DLL_THREAD_ATTACH ) {
 		brivelInitThread( NULL );
 	}
@@ -998,9 +1022,165 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_First
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 2);
+	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 3);
 	VariantClear( &ret );
 	return retobj;
+}
+
+// JNI Implementation of ILedger.getOpened
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getOpened
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 15, &params, 2, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return brivelDateToJobject(env, V_DATE( &ret ));
+}
+
+// JNI Implementation of ILedger.setOpened
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_setOpened__Ljava_util_Date_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	DISPID dispidNamed = DISPID_PROPERTYPUT;
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	params.cNamedArgs = 1;
+	params.rgdispidNamedArgs = &dispidNamed;
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	DATE temp__0 = brivelJdateToDate( env, (jobject) arg0 );
+	vargs[0].vt = VT_DATE;
+	V_DATE( &vargs[0] ) = temp__0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 15, &params, 4, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.AddDays
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_AddDays__Ljava_util_Date_2I_3Ljava_util_Date_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0,
+	 jint arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	DATE temp__0 = brivelJdateToDate( env, (jobject) arg0 );
+	vargs[2].vt = VT_DATE;
+	V_DATE( &vargs[2] ) = temp__0;
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg1;
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg2) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	DATE temp__2;
+	vargs[0].vt = VT_BYREF | VT_DATE;
+	V_DATEREF( &vargs[0 ] ) = &temp__2;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 16, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+		env->SetObjectArrayElement((jobjectArray)arg2, 0, brivelDateToJobject( env, *V_DATEREF( &vargs[0] ) ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of ILedger.Stamp
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_Stamp__Ljava_util_Date_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	DATE temp__0 = brivelJdateToDate( env, (jobject) arg0 );
+	vargs[0].vt = VT_DATE;
+	V_DATE( &vargs[0] ) = temp__0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 17, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
 }
 
 // JNI Implementation of ILedger.brivelEnumerator
@@ -1178,6 +1358,46 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
+	if ( dispIdMember == 3 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Stamped", "(Ljava/util/Date;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Stamped";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Stamped"
+			, false, "java.util.Date", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 4 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Tallied", "(Le2e/ledger/Tally;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Tallied";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[6];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "e2e/ledger/Tally", &brivelRecordDetails[0], 6, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Tallied"
+			, false, "e2e.ledger.Tally", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
 		if ( brivelMethod != NULL ) {
@@ -1231,6 +1451,130 @@ extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_DLedgerEvents__1_1TavoEven
 {
 	brivelInitThread( env );
 	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DLedgerEventsHandlerImpl( thisObj ));
+	return 1;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
+{
+	void ** arg1 = va_arg( ap, void ** );
+	void ** arg2 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **,void **)) (*(_VtblFunc **)pUnk)[3])) (pUnk,arg1,arg2);
+}
+
+// JNI Implementation of ITally.count
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ITally_count__Le2e_ledger_Tally_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	jfieldID fieldIds0[6];
+	bool err0;
+	unsigned char rec0[40];
+	memset( rec0, 0, sizeof rec0 );
+	brivelDirectCopyJObjectToComRecord( env, arg0, rec0, 6, &brivelRecordDetails[0], fieldIds0, &err0 );
+	if ( err0 ) {
+		brivelClearDirectRecord( &brivelRecordDetails[0], 6, rec0 );
+		return 0;
+	}
+	void ** recPtr0 = (void **) &rec0;
+	unsigned char recRet[40];
+	memset( recRet, 0, sizeof recRet );
+	unsigned char * recRetPtr = recRet;
+	hr = brivelVtableInvoker( env, vThunk_1, pUnk,recPtr0,(void *) recRetPtr);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearDirectRecord( &brivelRecordDetails[0], 6, rec0 );
+		return 0;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelDirectCopyComRecordToJObject( env, rec0, arg0, 6, &brivelRecordDetails[0], fieldIds0 );
+	}
+	brivelClearDirectRecord( &brivelRecordDetails[0], 6, rec0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID fieldIdsRet[6];
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "e2e/ledger/Tally", &brivelRecordDetails[0], 6, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[0], 6, recRetPtr );
+	return retObj;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_2( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	void * arg2 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *,void *)) (*(_VtblFunc **)pUnk)[4])) (pUnk,arg1,arg2);
+}
+
+// JNI Implementation of ITally.Widen
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ITally_Widen__Le2e_ledger_Span_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordSpan, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return 0;
+	unsigned char recRet[8];
+	memset( recRet, 0, sizeof recRet );
+	unsigned char * recRetPtr = recRet;
+	hr = brivelVtableInvoker( env, vThunk_2, pUnk,(void *) rec0,(void *) recRetPtr);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return 0;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID fieldIdsRet[2];
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "e2e/ledger/Span", &brivelRecordDetails[6], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[6], 2, recRetPtr );
+	return retObj;
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ITally__1_1TavoLoad
+	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	IDispatch * pDisp;
+	brivelInitThread( env );
+	if ( obj == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	pUnk = (IUnknown *) env->GetIntField( obj, brivelGetComId() );
+	ret = brivelQueryInterface( env, pUnk, &IID_ITavoITally, (void **) &pDisp );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret ) && initial ) {
+		ret = brivelQueryInterface( env, pUnk, &IID_IDispatch, (void **) &pDisp );
+		if ( brivelCheckFatalError( env )) return 0;
+	}
+	if ( FAILED( ret )) {
+		if ( ! initial ) brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );
 	return 1;
 }
 

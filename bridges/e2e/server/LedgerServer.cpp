@@ -4,6 +4,7 @@
 
 #include <olectl.h>
 
+#include <cstddef>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -19,6 +20,33 @@ namespace {
 const IID IID_IEntry = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20}};
 const IID IID_ILedger = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x30}};
 const IID IID_DLedgerEvents = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x40}};
+const IID IID_ITally = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x60}};
+
+// The records of the library, laid out as its type description lays them out.
+struct Range {
+    LONG low;
+    LONG high;
+};
+struct Tally {
+    LONG count;
+    alignas(8) double sum;  // 8-byte aligned on the platform, also where the i386 ABI gives 4
+    BSTR label;
+    SHORT marks[3];
+    Range range;
+    IDispatch* entry;
+};
+static_assert(sizeof(Tally) == 40 && offsetof(Tally, label) == 16 && offsetof(Tally, entry) == 36,
+              "the type library's layout of Tally");
+struct Span {
+    LONG from;
+    LONG to;
+};
+
+// ITally: records passed by pointer through the virtual table.
+struct ITally : public IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE Count(Tally* tally, Tally* result) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Widen(Span* span, Span* wider) = 0;
+};
 
 LONG g_outstanding = 0;
 
@@ -238,6 +266,50 @@ public:
         return cancel != VARIANT_FALSE;
     }
 
+    // Calls every advised sink with one date.
+    void FireDate(DATE when) {
+        std::vector<IDispatch*> sinks;
+        {
+            std::lock_guard<std::mutex> lock(lock_);
+            for (IDispatch* d : sinks_)
+                if (d) {
+                    d->AddRef();
+                    sinks.push_back(d);
+                }
+        }
+        for (IDispatch* d : sinks) {
+            VARIANT arg;
+            V_VT(&arg) = VT_DATE;
+            V_DATE(&arg) = when;
+            DISPPARAMS p = {&arg, nullptr, 1, 0};
+            d->Invoke(3, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
+            d->Release();
+        }
+    }
+
+    // Calls every advised sink with a record that has no record information.
+    void FireTally(Tally* tally) {
+        std::vector<IDispatch*> sinks;
+        {
+            std::lock_guard<std::mutex> lock(lock_);
+            for (IDispatch* d : sinks_)
+                if (d) {
+                    d->AddRef();
+                    sinks.push_back(d);
+                }
+        }
+        for (IDispatch* d : sinks) {
+            VARIANT arg;
+            VariantInit(&arg);
+            V_VT(&arg) = VT_RECORD;
+            arg.pvRecord = tally;
+            arg.pRecInfo = nullptr;
+            DISPPARAMS p = {&arg, nullptr, 1, 0};
+            d->Invoke(4, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
+            d->Release();
+        }
+    }
+
     void DropAll() {
         std::vector<IDispatch*> sinks;
         {
@@ -254,7 +326,7 @@ private:
     std::vector<IDispatch*> sinks_;
 };
 
-class Ledger : public IDispatch, public IConnectionPointContainer, public Counted {
+class Ledger : public IDispatch, public IConnectionPointContainer, public ITally, public Counted {
 public:
     Ledger() : title_(SysAllocString(L"")), point_(this) {}
     ~Ledger() override {
@@ -268,6 +340,8 @@ public:
             *ppv = static_cast<IDispatch*>(this);
         } else if (IsEqualIID(riid, IID_IConnectionPointContainer)) {
             *ppv = static_cast<IConnectionPointContainer*>(this);
+        } else if (IsEqualIID(riid, IID_ITally)) {
+            *ppv = static_cast<ITally*>(this);
         } else {
             *ppv = nullptr;
             return E_NOINTERFACE;
@@ -286,6 +360,33 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result,
                                      EXCEPINFO* excepInfo, UINT*) override;
 
+    // Count: counts one more, doubles the sum, marks the label and the marks,
+    // raises the range; the result is a copy with its own string and
+    // reference. Listeners hear of the new tally.
+    HRESULT STDMETHODCALLTYPE Count(Tally* tally, Tally* result) override {
+        if (!tally || !result) return E_POINTER;
+        tally->count += 1;
+        tally->sum *= 2;
+        std::vector<OLECHAR> text;
+        if (tally->label) text.assign(tally->label, tally->label + SysStringLen(tally->label));
+        text.push_back(L'!');
+        SysFreeString(tally->label);
+        tally->label = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        for (SHORT& mark : tally->marks) mark = static_cast<SHORT>(mark + 1);
+        tally->range.high += 10;
+        *result = *tally;
+        result->label = SysAllocString(tally->label);
+        if (result->entry) result->entry->AddRef();
+        point_.FireTally(tally);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Widen(Span* span, Span* wider) override {
+        if (!span || !wider) return E_POINTER;
+        wider->from = span->from - 1;
+        wider->to = span->to + 1;
+        return S_OK;
+    }
+
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** cp) override {
         if (!IsEqualIID(riid, IID_DLedgerEvents)) {
@@ -302,6 +403,7 @@ private:
     double ratio_ = 1.5;
     VARIANT_BOOL open_ = VARIANT_TRUE;
     LONG mood_ = 0;
+    DATE opened_ = 0.0;
     std::vector<Entry*> entries_;
     Point point_;
 };
@@ -491,6 +593,35 @@ HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIA
         V_DISPATCH(result) = entries_.front();
         entries_.front()->AddRef();
         return S_OK;
+    case 15:
+        if (put) {
+            VARIANT t;
+            VariantInit(&t);
+            if (FAILED(hr = VariantChangeType(&t, Arg(p, 0), 0, VT_DATE))) return hr;
+            opened_ = V_DATE(&t);
+        } else {
+            V_VT(result) = VT_DATE;
+            V_DATE(result) = opened_;
+        }
+        return S_OK;
+    case 16: {  // AddDays(from, days, [out] after)
+        VARIANT from;
+        VariantInit(&from);
+        LONG days = 0;
+        if (FAILED(hr = VariantChangeType(&from, Arg(p, 0), 0, VT_DATE))) return hr;
+        if (FAILED(hr = ToLong(Arg(p, 1), &days))) return hr;
+        VARIANT* after = p->cArgs > 2 ? &p->rgvarg[p->cArgs - 3] : nullptr;
+        if (!after || V_VT(after) != (VT_BYREF | VT_DATE)) return DISP_E_TYPEMISMATCH;
+        *V_DATEREF(after) = V_DATE(&from) + days;
+        return S_OK;
+    }
+    case 17: {  // Stamp(when): Stamped(when)
+        VARIANT when;
+        VariantInit(&when);
+        if (FAILED(hr = VariantChangeType(&when, Arg(p, 0), 0, VT_DATE))) return hr;
+        point_.FireDate(V_DATE(&when));
+        return S_OK;
+    }
     case DISPID_NEWENUM: {
         Items* items = new Items(entries_, 0);
         items->AddRef();

@@ -38,7 +38,7 @@ protected:
     void RunProgram(const char* name) {
         std::string server = BinFolder() + "/libbrivel_e2e_server.so";
         RegisterServer(server);
-        JNIEnv* env = StartTestJvm({BRIVEL18_JAR, E2E_LEDGER_JAR, E2E_TEST_JAR}, BinFolder());
+        JNIEnv* env = StartTestJvm({BRIVEL18_JAR, BRIVEL_SERVER_JAR, E2E_LEDGER_JAR, E2E_TEST_JAR}, BinFolder());
         ASSERT_NE(env, nullptr);
         jclass road = env->FindClass("e2e/test/LedgerRoad");
         ASSERT_NE(road, nullptr) << TakePendingException(env).message;
@@ -71,4 +71,16 @@ TEST_F(LedgerRoad, CollectionIsEnumerated) {
 
 TEST_F(LedgerRoad, EventsArriveFromTheCallingAndFromAnotherThread) {
     RunProgram("events");
+}
+
+TEST_F(LedgerRoad, DatesCrossAsPropertiesArgumentsOutValuesAndEvents) {
+    RunProgram("dates");
+}
+
+TEST_F(LedgerRoad, RecordsCrossInAndOutAsResultsAndInEvents) {
+    RunProgram("records");
+}
+
+TEST_F(LedgerRoad, EventsOfARemoteClientGoThroughTheServersForwarder) {
+    RunProgram("remoteEvents");
 }

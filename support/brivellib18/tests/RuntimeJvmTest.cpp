@@ -143,15 +143,3 @@ TEST(RuntimeConversions, DatesFileTimesGuidsAndArraysRoundTrip) {
     SafeArrayDestroy(sa);
     EXPECT_FALSE(brivelCheckFatalError(env));
 }
-
-TEST(RuntimeConversions, RecordsAreRefusedThroughTheErrorFlag) {
-    JNIEnv* env = Jvm();
-    ASSERT_NE(env, nullptr);
-    bool err = false;
-    IRecordInfo* info = reinterpret_cast<IRecordInfo*>(1);
-    EXPECT_EQ(brivelJObjectToComRecord(env, nullptr, nullptr, nullptr, nullptr, 0, &err, &info, nullptr, false),
-              nullptr);
-    EXPECT_TRUE(err);
-    EXPECT_EQ(info, nullptr);
-    EXPECT_EQ(TakePendingException(env).className, "brivel.TavoException");
-}

@@ -1,5 +1,6 @@
 package e2e.test;
 
+import brivel.TavoEventListener;
 import brivel.TavoException;
 import brivel.TavoIterator;
 import brivel.TavoObject;
@@ -7,10 +8,17 @@ import brivel.TavoVariant;
 import e2e.ledger.DLedgerEvents;
 import e2e.ledger.IEntry;
 import e2e.ledger.ILedger;
+import e2e.ledger.ITally;
+import e2e.ledger.Range;
+import e2e.ledger.Span;
+import e2e.ledger.Tally;
+import brivel.server.TransactEnv;
 import e2e.ledger.Ledger;
 import e2e.ledger.Mood;
 
 import java.util.ArrayList;
+import java.util.Calendar;
+import java.util.Date;
 import java.util.List;
 
 /**
@@ -25,6 +33,12 @@ public final class LedgerRoad {
 
     static void check(boolean condition, String what) {
         if (!condition) throw new AssertionError(what);
+    }
+
+    /** Releases the object and the interface objects it made on creation. */
+    static void release(Ledger ledger) throws TavoException {
+        ledger.getITally().TavoRelease();
+        ledger.TavoRelease();
     }
 
     static void same(Object expected, Object actual, String what) {
@@ -92,7 +106,7 @@ public final class LedgerRoad {
         plain.TavoRelease();
         noted.TavoRelease();
         l.TavoRelease();
-        ledger.TavoRelease();
+        release(ledger);
     }
 
     /** A server error with its description arrives as brivel.TavoException. */
@@ -106,7 +120,7 @@ public final class LedgerRoad {
             same("Ledger is closed: ü", expected.getMessage(), "description");
         }
         l.TavoRelease();
-        ledger.TavoRelease();
+        release(ledger);
         boolean threw = false;
         try {
             l.getTitle();
@@ -147,7 +161,7 @@ public final class LedgerRoad {
         same(Integer.valueOf(2), Integer.valueOf(seen[0]), "enumeration stopped by the receiver");
         for (Object item : items) ((TavoObject) item).TavoRelease();
         l.TavoRelease();
-        ledger.TavoRelease();
+        release(ledger);
     }
 
     static final class Recorder extends DLedgerEvents {
@@ -164,6 +178,170 @@ public final class LedgerRoad {
             events.add("Closing " + cancelOut[0]);
             cancelOut[0] = cancel;
         }
+
+        final List<Tally> tallies = new ArrayList<Tally>();
+
+        public synchronized void Tallied(Tally tally) {
+            tallies.add(tally);
+        }
+
+        final List<Date> stamps = new ArrayList<Date>();
+
+        public synchronized void Stamped(Date when) {
+            stamps.add(when);
+        }
+    }
+
+    static Date localDate(int year, int month, int day, int hour, int minute, int second) {
+        Calendar c = Calendar.getInstance();
+        c.clear();
+        c.set(year, month - 1, day, hour, minute, second);
+        return c.getTime();
+    }
+
+    /**
+     * Records through the virtual table: a record without an identifier in
+     * and out by pointer, as a result and as an event argument, with its
+     * nested record, fixed array, string and interface; a record with an
+     * identifier needs its registered type library.
+     */
+    public static void records() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        IEntry entry = l.Add("rent", 700);
+        ITally t = ledger.getITally();
+        Recorder recorder = new Recorder();
+        ledger.addTavoEventListener(recorder);
+
+        Tally tally = new Tally();
+        tally.count = 1;
+        tally.sum = 1.25;
+        tally.Label = "Gr\u00fc\u00dfe";
+        tally.getMarks()[2] = 7;
+        tally.Range = new Range();
+        tally.Range.low = -5;
+        tally.Range.high = 5;
+        tally.entry = entry;
+        short[] marks = tally.getMarks();
+        Range range = tally.Range;
+        Tally result = t.count(tally);
+
+        same(Integer.valueOf(2), Integer.valueOf(tally.count), "IN/OUT record: number");
+        same(Double.valueOf(2.5), Double.valueOf(tally.sum), "IN/OUT record: double");
+        same("Gr\u00fc\u00dfe!", tally.Label, "IN/OUT record: string replaced by the server");
+        check(marks == tally.getMarks(), "IN/OUT record: fixed array filled in place");
+        same("[1, 1, 8]", java.util.Arrays.toString(tally.getMarks()), "IN/OUT record: fixed array");
+        check(range == tally.Range, "IN/OUT record: nested record filled in place");
+        same(Integer.valueOf(15), Integer.valueOf(tally.Range.high), "IN/OUT record: nested record");
+        check(tally.entry == entry, "IN/OUT record: the same interface object stays");
+
+        same(Integer.valueOf(2), Integer.valueOf(result.count), "record result");
+        same("Gr\u00fc\u00dfe!", result.Label, "record result: string");
+        same(Integer.valueOf(-5), Integer.valueOf(result.Range.low), "record result: nested record");
+        same("rent", result.entry.getLabel(), "record result: interface field");
+        check(result.entry != entry, "record result: an interface object of its own");
+
+        same(Integer.valueOf(1), Integer.valueOf(recorder.tallies.size()), "record event");
+        Tally heard = recorder.tallies.get(0);
+        same("[1, 1, 8]", java.util.Arrays.toString(heard.getMarks()), "record event: fixed array");
+        same("rent", heard.entry.getLabel(), "record event: interface field");
+
+        Tally empty = t.count(new Tally());
+        same(Integer.valueOf(1), Integer.valueOf(empty.count), "empty record");
+        same("!", empty.Label, "empty record: no string becomes an empty one");
+        check(empty.entry == null, "empty record: no interface");
+
+        Span span = new Span();
+        span.from = 1;
+        span.to = 2;
+        try {
+            t.Widen(span);
+            check(false, "a record with an identifier has no registered type library on this build");
+        } catch (TavoException expected) {
+            same("Record definition not found in type library (COM error 0x8002801D)", expected.getMessage(),
+                 "record with an identifier");
+        }
+
+        ledger.removeTavoEventListener(recorder);
+        recorder.TavoRelease();
+        heard.entry.TavoRelease();
+        result.entry.TavoRelease();
+        entry.TavoRelease();
+        l.TavoRelease();
+        release(ledger);
+    }
+
+    /**
+     * Events for a remote client: the Java server registers a server-side
+     * sink through the coclass, and the runtime hands each event to the
+     * server's forwarder, whose reply fills the OUT arguments. Without a
+     * forwarder the events are dropped.
+     */
+    public static void remoteEvents() throws Exception {
+        final Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        l.setTitle("open");
+        java.lang.reflect.Method add = Ledger.class.getDeclaredMethod("__RemoteEventAdd", String.class);
+        add.setAccessible(true);
+        Object[] registration = (Object[]) add.invoke(ledger, "e2e.ledger.DLedgerEvents");
+        check(registration != null, "registered");
+        check(add.invoke(ledger, "e2e.ledger.Unknown") == null, "an unknown event interface is not registered");
+        TavoEventListener listener = (TavoEventListener) registration[0];
+        int cookie = ((Integer) registration[1]).intValue();
+
+        final List<String> heard = new ArrayList<String>();
+        l.Notify(0, "nobody listens");
+        TransactEnv.setEventForwarder(new TransactEnv.EventForwarder() {
+            public Object forward(Object source, String interfaceName, String eventName, Object[] args) {
+                heard.add(eventName + " " + interfaceName + " " + java.util.Arrays.deepToString(args)
+                          + (source == ledger ? "" : " from another object"));
+                if (eventName.equals("Closing")) ((boolean[]) args[0])[0] = true;
+                return null;
+            }
+        });
+        l.Notify(1, "r\u00e9mote");
+        Date landing = localDate(1969, 7, 20, 20, 17, 0);
+        l.Stamp(landing);
+        same("[Changed e2e.ledger.DLedgerEvents [1, r\u00e9mote], Closing e2e.ledger.DLedgerEvents [[false]], "
+             + "Stamped e2e.ledger.DLedgerEvents [" + landing + "]]", heard.toString(), "forwarded events");
+        same("cancelled", l.getTitle(), "the client's OUT value written back");
+
+        TransactEnv.setEventForwarder(null);
+        java.lang.reflect.Method unadvise =
+            TavoObject.class.getDeclaredMethod("__TavoUnadvise", TavoEventListener.class, int.class);
+        unadvise.setAccessible(true);
+        unadvise.invoke(ledger, listener, Integer.valueOf(cookie));
+        listener.TavoRelease();
+        l.TavoRelease();
+        release(ledger);
+    }
+
+    /** Dates as property, argument, OUT value and event argument. */
+    public static void dates() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        same(localDate(1899, 12, 30, 0, 0, 0), l.getOpened(), "day zero of the COM calendar");
+        Date opened = localDate(2024, 2, 29, 13, 45, 30);
+        l.setOpened(opened);
+        same(opened, l.getOpened(), "date property after put");
+        Date[] after = new Date[1];
+        l.AddDays(opened, 1, after);
+        same(localDate(2024, 3, 1, 13, 45, 30), after[0], "date OUT value");
+        Recorder recorder = new Recorder();
+        ledger.addTavoEventListener(recorder);
+        l.Stamp(localDate(1969, 7, 20, 20, 17, 0));
+        same("[" + localDate(1969, 7, 20, 20, 17, 0) + "]", recorder.stamps.toString(), "date event argument");
+        boolean threw = false;
+        try {
+            l.setOpened(null);
+        } catch (NullPointerException expected) {
+            threw = true;
+        }
+        check(threw, "a null date is refused");
+        ledger.removeTavoEventListener(recorder);
+        recorder.TavoRelease();
+        l.TavoRelease();
+        release(ledger);
     }
 
     /** Events from the calling thread and from another, OUT values written back, removal. */
@@ -187,6 +365,6 @@ public final class LedgerRoad {
         same(Integer.valueOf(4), Integer.valueOf(recorder.events.size()), "no events after removal");
         recorder.TavoRelease();
         l.TavoRelease();
-        ledger.TavoRelease();
+        release(ledger);
     }
 }

@@ -1,0 +1,577 @@
+#include "RecordTypeMappers.h"
+
+#include "BridgeGenerator.h"
+#include "NamingHelpers.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+const char kNotFound[] = "Record definition not found in type library";
+const char kUnsupported[] = "Unsupported record type";
+const char kHolderClass[] = "brivel/out/TavoRecordArray";
+const char kHolderArraySig[] = "[Lbrivel/TavoRecord;";
+
+const char* ReturnLine(bool returnsValue) { return returnsValue ? "\treturn 0;\n" : "\treturn;\n"; }
+
+// The release text of the other arguments (written one tab deeper than the
+// native's body) moved by `shift` tabs, -1 or more.
+CString ShiftedCleanup(int shift) {
+    CString out;
+    bool lineStart = true;
+    for (const char* p = EarlyReturnCleanup(); *p; ++p) {
+        if (lineStart) {
+            if (shift < 0 && *p == '\t') {
+                lineStart = false;
+                continue;
+            }
+            for (int i = 0; i < shift; ++i) out += '\t';
+        }
+        out += *p;
+        lineStart = *p == '\n';
+    }
+    return out;
+}
+
+// Throws brivel.TavoException and returns, after releasing what the
+// arguments before this one set up.
+void WriteThrowAndReturn(FILE* f, const char* message, bool returnsValue) {
+    fprintf(f, "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"%s\" );\n", message);
+    fputs(ShiftedCleanup(-1), f);
+    fputs(ReturnLine(returnsValue), f);
+}
+
+// After a conversion that reports failure through a flag (its exception is
+// pending): release the arguments before this one, and this one's own
+// partial work, then return.
+void WriteFailureReturn(FILE* f, const char* flag, bool returnsValue, const CString& ownCleanup = CString()) {
+    const char* cleanup = EarlyReturnCleanup();
+    if (*cleanup == '\0' && ownCleanup.IsEmpty()) {
+        fprintf(f, "\tif ( %s ) return%s;\n", flag, returnsValue ? " 0" : "");
+        return;
+    }
+    fprintf(f, "\tif ( %s ) {\n", flag);
+    fputs(ownCleanup, f);
+    fputs(cleanup, f);
+    fprintf(f, "\t%s", ReturnLine(returnsValue));
+    fputs("\t}\n", f);
+}
+
+// A record or holder that receives a value must exist (the writer checks
+// only the arguments that are read).
+void WriteOutTargetCheck(FILE* f, const char* javaExpr, int n, bool returnsValue) {
+    CString message;
+    message.Format("Argument %d is null", n + 1);
+    EmitNullArgumentCheck(f, javaExpr, returnsValue, "\t", message);
+}
+
+}  // namespace
+
+namespace {
+
+// A record inside another needs rows of its own, which the outer record's
+// row links to at load time. Records reached again through pointers are
+// looked at a bounded number of levels deep.
+bool IsWrittenRecordAt(const CRecordEntry* record, int depth) {
+    if (record->unusable || record->describedByRenamingAlias) return false;
+    for (const CRecordField& field : record->fields) {
+        if (!field.mapper) return false;
+        auto* nested = dynamic_cast<CRecordTypeMapper*>(field.mapper);
+        if (nested && nested->GetRecord() != record && depth < 8 && !IsWrittenRecordAt(nested->GetRecord(), depth + 1))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsWrittenRecord(const CRecordEntry* record) { return IsWrittenRecordAt(record, 0); }
+
+// ---- CRecordTypeMapper: names and the record's tables
+
+void CRecordTypeMapper::GetJavaType(CString& text) { text = QualifiedName(m_job->JavaPackage(), m_record->javaName, '.'); }
+
+void CRecordTypeMapper::GetJniSignature(bool mangled, CString& text) {
+    if (mangled) {
+        CString name;
+        JniMangleName(name, m_record->javaName);
+        text = "L" + QualifiedName(m_job->JniPackage(), name, '_') + "_2";
+    } else {
+        text = "L" + QualifiedName(m_job->SlashPackage(), m_record->javaName, '/') + ";";
+    }
+}
+
+bool CRecordTypeMapper::IsDirect() const { return IsAllZeroGuid(m_record->guid); }
+CString CRecordTypeMapper::ClassPath() const { return QualifiedName(m_job->SlashPackage(), m_record->javaName, '/'); }
+int CRecordTypeMapper::FirstRow() const { return m_record->firstDetailRow; }
+int CRecordTypeMapper::FieldCount() const { return static_cast<int>(m_record->fields.size()); }
+int CRecordTypeMapper::FieldIdCount() const { return std::max(FieldCount(), 1); }
+// Whole stack words, so that a record passed by value can be read word by word.
+int CRecordTypeMapper::Size() const { return std::max((m_record->size + 3) / 4 * 4, 4); }
+
+// ---- CRecordTypeMapper: IDispatch::Invoke path. A VT_RECORD VARIANT carries
+// the record's IRecordInfo, which only a record with an identifier has.
+
+void CRecordTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool returnsValue, const VARIANT*,
+                                           FILE* f) {
+    if (!IsWritten() || IsDirect()) {
+        WriteThrowAndReturn(f, kNotFound, returnsValue);
+        return;
+    }
+    if (outOnly) WriteOutTargetCheck(f, x, n, returnsValue);
+    const char* name = m_record->javaName;
+    fprintf(f, "\tvargs[%d].vt = VT_RECORD;\n", v);
+    fprintf(f, "\tIRecordInfo * iRecInfo%d = 0;\n", n);
+    fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
+    fprintf(f, "\tbool err%d;\n", n);
+    fprintf(f, "\tjobject recobj%d = %s;\n", n, x);
+    // The runtime reads the Java fields unless the argument is out-only.
+    fprintf(f,
+            "\tV_RECORD( &vargs[%d ] ) = brivelJObjectToComRecord( env, recobj%d, &libDescriptionStruct, &IID_Record%s, "
+            "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
+            v, n, name, FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
+    CString flag;
+    flag.Format("err%d", n);
+    WriteFailureReturn(f, flag, returnsValue);
+    fprintf(f, "\tV_RECORDINFO( &vargs[%d] ) = iRecInfo%d;\n", v, n);
+}
+
+void CRecordTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
+    if (!IsWritten() || IsDirect()) return;
+    fprintf(f,
+            "\t\tbrivelCopyComRecordToJObject( env, V_RECORD( &vargs[%d] ), recobj%d, &brivelRecordDetails[%d], %d, "
+            "V_RECORDINFO( &vargs[%d] ), fieldIds%d );\n",
+            v, n, FirstRow(), FieldCount(), v, n);
+}
+
+void CRecordTypeMapper::EmitInvokeCleanup(int, int v, FILE* f) {
+    if (!IsWritten() || IsDirect()) return;
+    fprintf(f, "\tbrivelClearRecordData( env, V_RECORD( &vargs[%d] ), V_RECORDINFO( &vargs[%d] ));\n", v, v);
+}
+
+void CRecordTypeMapper::EmitInvokeReturn(FILE* f) {
+    if (!IsWritten() || IsDirect()) {
+        fputs("\tVariantClear( &ret );\n", f);
+        fprintf(f, "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"%s\" );\n", kNotFound);
+        fputs("\treturn 0;\n", f);
+        return;
+    }
+    // A result that is no record (an empty VARIANT) has no record to read.
+    fputs("\tif ( ret.vt != VT_RECORD ) {\n\t\tVariantClear( &ret );\n\t\treturn 0;\n\t}\n", f);
+    fputs("\tbool reterr;\n", f);
+    fprintf(f, "\tjfieldID retFieldIds[%d];\n", FieldIdCount());
+    fprintf(f,
+            "\treturn brivelComRecordToJobject( env, V_RECORD( &ret ), \"%s\", &libDescriptionStruct, &IID_Record%s, "
+            "&brivelRecordDetails[%d], %d,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );\n",
+            ClassPath().c_str(), m_record->javaName.c_str(), FirstRow(), FieldCount());
+}
+
+// ---- CRecordTypeMapper: virtual-table path. A record with an identifier is
+// made by the runtime through IRecordInfo; one without lives in a byte buffer
+// of the record's size on the native's stack.
+
+void CRecordTypeMapper::GetVtblParamType(CString& text) {
+    text = (m_byRef && IsWritten() && IsDirect()) ? "void **" : "void *";
+}
+
+void CRecordTypeMapper::GetVtblParamTypeVariant(CString& text) {
+    if (!PassesBytes()) {
+        GetVtblParamType(text);
+        return;
+    }
+    text = "";
+    for (int i = 0; i < WordCount(); ++i) text += i == 0 ? "DWORD" : ",DWORD";
+}
+
+void CRecordTypeMapper::GetVtblCallArguments(int argNumber, CString& text) {
+    if (!PassesBytes()) {
+        text.Format(",arg%d", argNumber);
+        return;
+    }
+    text = "";
+    for (int i = 0; i < WordCount(); ++i) {
+        CString word;
+        word.Format(",((DWORD *) arg%d)[%d]", argNumber, i);
+        text += word;
+    }
+}
+
+void CRecordTypeMapper::GetVtblEventParamDeclaration(int arg, bool named, CString& text) {
+    if (!PassesBytes()) {
+        CShapeTypeMapper::GetVtblEventParamDeclaration(arg, named, text);
+        return;
+    }
+    text = "";
+    for (int i = 0; i < WordCount(); ++i) {
+        CString word;
+        if (named)
+            word.Format("%sDWORD arg%d_%d", i == 0 ? "" : ",", arg, i);
+        else
+            word = i == 0 ? "DWORD" : ",DWORD";
+        text += word;
+    }
+}
+
+void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+    if (!IsWritten()) {
+        WriteThrowAndReturn(f, kUnsupported, returnsValue);
+        fprintf(f, "\tvoid * rec%d = 0;\n", n);
+        return;
+    }
+    if (outOnly) WriteOutTargetCheck(f, x, n, returnsValue);
+    CString flag;
+    flag.Format("err%d", n);
+    if (IsDirect()) {
+        fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
+        fprintf(f, "\tbool err%d;\n", n);
+        fprintf(f, "\tunsigned char rec%d[%d];\n", n, Size());
+        fprintf(f, "\tmemset( rec%d, 0, sizeof rec%d );\n", n, n);
+        // An out-only record starts empty: the callee fills it.
+        if (!outOnly) {
+            fprintf(f, "\tbrivelDirectCopyJObjectToComRecord( env, %s, rec%d, %d, &brivelRecordDetails[%d], fieldIds%d, &err%d );\n",
+                    x, n, FieldCount(), FirstRow(), n, n);
+            CString own;
+            own.Format("\t\tbrivelClearDirectRecord( &brivelRecordDetails[%d], %d, rec%d );\n", FirstRow(), FieldCount(), n);
+            WriteFailureReturn(f, flag, returnsValue, own);
+        }
+        if (PassesPointerToPointer()) {
+            // The callee receives a pointer to the buffer, which it may replace.
+            fprintf(f, "\tvoid * recRef%d = rec%d;\n", n, n);
+            fprintf(f, "\tvoid ** recPtr%d = &recRef%d;\n", n, n);
+        } else if (m_byRef) {
+            // The callee receives the address of the record's bytes.
+            fprintf(f, "\tvoid ** recPtr%d = (void **) &rec%d;\n", n, n);
+        }
+        return;
+    }
+    fprintf(f, "\tIRecordInfo * iRecInfo%d = 0;\n", n);
+    fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
+    fprintf(f, "\tbool err%d;\n", n);
+    fprintf(f,
+            "\tvoid * rec%d = brivelJObjectToComRecord( env, %s, &libDescriptionStruct, &IID_Record%s, "
+            "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
+            n, x, m_record->javaName.c_str(), FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
+    WriteFailureReturn(f, flag, returnsValue);
+    if (PassesBytes()) {
+        // Whole stack words of the record's bytes, read past no allocation.
+        fprintf(f, "\tunsigned char recBytes%d[%d];\n", n, Size());
+        fprintf(f, "\tmemset( recBytes%d, 0, sizeof recBytes%d );\n", n, n);
+        fprintf(f, "\tif ( rec%d != 0 ) memcpy( recBytes%d, rec%d, %d );\n", n, n, n, m_record->size);
+    }
+}
+
+void CRecordTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+    if (m_byRef && IsWritten() && IsDirect())
+        text.Format("recPtr%d", n);
+    else if (PassesBytes() && !IsDirect())
+        text.Format("(void *) recBytes%d", n);
+    else
+        text.Format("(void *) rec%d", n);
+}
+
+void CRecordTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+    if (!IsWritten()) return;
+    if (!IsDirect()) {
+        fprintf(f, "\tbrivelCopyComRecordToJObject( env, rec%d, arg%d, &brivelRecordDetails[%d], %d, iRecInfo%d, fieldIds%d );\n",
+                n, n, FirstRow(), FieldCount(), n, n);
+    } else if (PassesPointerToPointer()) {
+        // The record the callee's pointer now designates.
+        fprintf(f,
+                "\tif ( *recPtr%d != 0 ) brivelDirectCopyComRecordToJObject( env, (unsigned char *) *recPtr%d, arg%d, %d, "
+                "&brivelRecordDetails[%d], fieldIds%d );\n",
+                n, n, n, FieldCount(), FirstRow(), n);
+    } else {
+        // The buffer itself holds the record (never its first bytes read as
+        // a pointer).
+        fprintf(f, "\tbrivelDirectCopyComRecordToJObject( env, rec%d, arg%d, %d, &brivelRecordDetails[%d], fieldIds%d );\n",
+                n, n, FieldCount(), FirstRow(), n);
+    }
+}
+
+void CRecordTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
+    if (!IsWritten()) return;
+    if (IsDirect())
+        fprintf(f, "\tbrivelClearDirectRecord( &brivelRecordDetails[%d], %d, rec%d );\n", FirstRow(), FieldCount(), n);
+    else
+        fprintf(f, "\tbrivelClearRecordData( env, rec%d, iRecInfo%d );\n", n, n);
+}
+
+// A result is read from a buffer by the direct copies, with or without an
+// identifier: the callee fills the buffer (or, through a pointer to a
+// pointer, hands back its own record).
+void CRecordTypeMapper::EmitVtblReturnDecl(FILE* f) {
+    if (!IsWritten()) {
+        WriteThrowAndReturn(f, kUnsupported, true);
+        return;
+    }
+    fprintf(f, "\tunsigned char recRet[%d];\n", Size());
+    fputs("\tmemset( recRet, 0, sizeof recRet );\n", f);
+    fputs("\tunsigned char * recRetPtr = recRet;\n", f);
+}
+
+void CRecordTypeMapper::GetVtblReturnPointer(FILE* f) {
+    if (!IsWritten())
+        fputs("(void *) 0", f);
+    else
+        fputs(PassesPointerToPointer() ? "(void **) &recRetPtr" : "(void *) recRetPtr", f);
+}
+
+void CRecordTypeMapper::EmitVtblReturn(FILE* f) {
+    if (!IsWritten()) {
+        fputs("\treturn 0;\n", f);
+        return;
+    }
+    fputs("\tbool retErr;\n", f);
+    fprintf(f, "\tjfieldID fieldIdsRet[%d];\n", FieldIdCount());
+    fprintf(f, "\tjobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, \"%s\", &brivelRecordDetails[%d], %d, &retErr, fieldIdsRet );\n",
+            ClassPath().c_str(), FirstRow(), FieldCount());
+    fprintf(f, "\tbrivelClearDirectRecord( &brivelRecordDetails[%d], %d, recRetPtr );\n", FirstRow(), FieldCount());
+    fputs("\treturn retObj;\n", f);
+}
+
+// ---- CRecordTypeMapper: events. The event's record belongs to its source:
+// the conversion copies it and never destroys it.
+
+void CRecordTypeMapper::EmitEventParam(int e, FILE* f) {
+    if (!IsWritten()) return;
+    fprintf(f, "\tbool evRecordErr%d;\n", e);
+    fprintf(f, "\tjfieldID evRecordFieldIds%d[%d];\n", e, FieldIdCount());
+}
+
+void CRecordTypeMapper::GetEventArgExpr(int e, CString& text) {
+    if (!IsWritten()) {
+        text = "(jobject) 0";
+    } else if (IsDirect()) {
+        text.Format("brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex%d] ), "
+                    "\"%s\", &brivelRecordDetails[%d], %d, &evRecordErr%d, evRecordFieldIds%d )",
+                    e, ClassPath().c_str(), FirstRow(), FieldCount(), e, e);
+    } else {
+        text.Format("brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\", "
+                    "&libDescriptionStruct, &IID_Record%s, &brivelRecordDetails[%d], %d,  &evRecordErr%d, evRecordFieldIds%d, "
+                    "V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex%d] ), false )",
+                    e, ClassPath().c_str(), m_record->javaName.c_str(), FirstRow(), FieldCount(), e, e, e);
+    }
+}
+
+void CRecordTypeMapper::EmitVtblEventParam(int n, FILE* f) {
+    if (!IsWritten()) return;
+    fprintf(f, "\tbool err%d;\n", n);
+    fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
+    if (PassesBytes()) {
+        // The record's bytes, gathered from the stack words they came in.
+        fprintf(f, "\tDWORD recWords%d[%d] = {", n, WordCount());
+        for (int i = 0; i < WordCount(); ++i) fprintf(f, "%s arg%d_%d", i == 0 ? "" : ",", n, i);
+        fputs(" };\n", f);
+    }
+}
+
+void CRecordTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
+    if (!IsWritten()) {
+        text = "(jobject) 0";
+        return;
+    }
+    CString bytes;
+    if (PassesBytes())
+        bytes.Format("(unsigned char *) recWords%d", n);
+    else if (PassesPointerToPointer())
+        bytes.Format("arg%d == 0 ? 0 : *(unsigned char **) arg%d", n, n);
+    else
+        bytes.Format("(unsigned char *)arg%d", n);
+    text.Format("brivelDirectComRecordToJobject( brivelJniEnv, %s, \"%s\", &brivelRecordDetails[%d], %d, &err%d, fieldIds%d )",
+                bytes.c_str(), ClassPath().c_str(), FirstRow(), FieldCount(), n, n);
+}
+
+// ---- CRecordArrayTypeMapper
+
+bool CRecordArrayTypeMapper::CanSend() const { return GetRecordMapper()->IsWritten() && !GetRecordMapper()->IsDirect(); }
+bool CRecordArrayTypeMapper::CanReceive() const { return GetRecordMapper()->IsWritten(); }
+
+void CRecordArrayTypeMapper::WriteJavaArray(FILE* f, int n, const char* x, bool returnsValue) {
+    if (!m_byRef) {
+        fprintf(f, "\tjobjectArray jarray%d = (jobjectArray) %s;\n", n, x);
+        return;
+    }
+    WriteOutTargetCheck(f, x, n, returnsValue);
+    // The holder's array goes in; the callee's array replaces it afterwards.
+    fprintf(f, "\tjfieldID holderField%d = env->GetFieldID( brivelFindClass( env, \"%s\" ), \"array\", \"%s\" );\n", n,
+            kHolderClass, kHolderArraySig);
+    fprintf(f, "\tjobjectArray jarray%d = (jobjectArray) env->GetObjectField( %s, holderField%d );\n", n, x, n);
+}
+
+void CRecordArrayTypeMapper::WriteOutCopy(FILE* f, const char* indent, int n, const char* safeArray, const char* errName,
+                                          const char* fieldIds, bool returnsValue) {
+    CRecordTypeMapper* record = GetRecordMapper();
+    if (m_byRef) {
+        fprintf(f, "%sjobjectArray outArray%d = brivelCopySafeArrayToJArrayRecord( env, true, %s, jarray%d, NULL, \"%s\", &%s%d, &brivelRecordDetails[%d], %d,  %s%d );\n",
+                indent, n, safeArray, n, record->ClassPath().c_str(), errName, n, record->FirstRow(), record->FieldCount(),
+                fieldIds, n);
+        fprintf(f, "%sif ( !%s%d ) env->SetObjectField( arg%d, holderField%d, outArray%d );\n", indent, errName, n, n, n, n);
+    } else {
+        fprintf(f, "%sbrivelCopySafeArrayToJArrayRecord( env, false, %s, jarray%d, NULL, \"%s\", &%s%d, &brivelRecordDetails[%d], %d,  %s%d );\n",
+                indent, safeArray, n, record->ClassPath().c_str(), errName, n, record->FirstRow(), record->FieldCount(),
+                fieldIds, n);
+    }
+    // Every argument is released before the return, this one included.
+    fprintf(f, "%sif ( %s%d ) {\n", indent, errName, n);
+    fputs(ShiftedCleanup(static_cast<int>(strlen(indent)) - 1), f);
+    fprintf(f, "%s\treturn%s;\n", indent, returnsValue ? " 0" : "");
+    fprintf(f, "%s}\n", indent);
+}
+
+CString CRecordArrayTypeMapper::EventArray(const CString& safeArray, const char* errName, const char* fieldIds, int index) {
+    CRecordTypeMapper* record = GetRecordMapper();
+    if (!CanReceive()) return m_byRef ? "(jobject) 0" : "(jobjectArray) 0";
+    CString array;
+    array.Format("(jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, %s, &%s%d, \"%s\", &brivelRecordDetails[%d], %d, %s%d )",
+                 safeArray.c_str(), errName, index, record->ClassPath().c_str(), record->FirstRow(), record->FieldCount(),
+                 fieldIds, index);
+    if (!m_byRef) return array;
+    CString held;
+    held.Format("brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, \"%s\" ), brivelJniEnv->GetMethodID( brivelFindClass( "
+                "brivelJniEnv, \"%s\" ), \"<init>\", \"(%s)V\" ), %s )",
+                kHolderClass, kHolderClass, kHolderArraySig, array.c_str());
+    return held;
+}
+
+void CRecordArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool returnsValue,
+                                                const VARIANT*, FILE* f) {
+    if (!CanSend()) {
+        WriteThrowAndReturn(f, kNotFound, returnsValue);
+        fprintf(f, "\tSAFEARRAY * tmpSafeArray%d = NULL;\n", n);
+        return;
+    }
+    CRecordTypeMapper* record = GetRecordMapper();
+    WriteJavaArray(f, n, x, returnsValue);
+    fprintf(f, "\tbool err%d;\n", n);
+    fprintf(f, "\tIRecordInfo * iRecInfo%d;\n", n);
+    fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, record->FieldIdCount());
+    fprintf(f,
+            "\tSAFEARRAY * tmpSafeArray%d = brivelJArrayToSafeArrayRecord( env, jarray%d, &libDescriptionStruct, &IID_Record%s, "
+            "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
+            n, n, record->GetRecord()->javaName.c_str(), record->FirstRow(), record->FieldCount(), n, n, n,
+            outOnly ? "true" : "false");
+    CString flag;
+    flag.Format("err%d", n);
+    WriteFailureReturn(f, flag, returnsValue);
+    if (m_byRef) {
+        fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_BYREF | VT_RECORD;\n", v);
+        fprintf(f, "\tvargs[%d].pparray = &tmpSafeArray%d;\n", v, n);
+    } else {
+        fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_RECORD;\n", v);
+        fprintf(f, "\tvargs[%d].parray = tmpSafeArray%d;\n", v, n);
+    }
+}
+
+void CRecordArrayTypeMapper::EmitInvokeOutCopy(int n, int v, int returnsValue, FILE* f) {
+    if (!CanSend()) return;
+    CString safeArray;
+    safeArray.Format(m_byRef ? "*vargs[%d].pparray" : "vargs[%d].parray", v);
+    WriteOutCopy(f, "\t\t", n, safeArray, "err", "fieldIds", returnsValue != 0);
+}
+
+void CRecordArrayTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
+    if (!CanSend()) return;
+    fprintf(f, "\tSafeArrayDestroy( tmpSafeArray%d );\n", n);
+}
+
+void CRecordArrayTypeMapper::EmitInvokeReturn(FILE* f) {
+    if (!CanReceive()) {
+        fputs("\tVariantClear( &ret );\n", f);
+        fprintf(f, "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"%s\" );\n", kNotFound);
+        fputs("\treturn 0;\n", f);
+        return;
+    }
+    CRecordTypeMapper* record = GetRecordMapper();
+    fputs("\tbool reterr;\n", f);
+    fprintf(f, "\tjfieldID retFieldIds[%d];\n", record->FieldIdCount());
+    // The array is read where the VARIANT says it is, and the VARIANT is
+    // cleared as its owner would (an array held by reference is not ours).
+    fprintf(f,
+            "\tjobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? "
+            "*ret.pparray : ret.parray, &reterr, \"%s\", &brivelRecordDetails[%d], %d, retFieldIds );\n",
+            record->ClassPath().c_str(), record->FirstRow(), record->FieldCount());
+    fputs("\tVariantClear( &ret );\n", f);
+    fputs("\treturn retArray;\n", f);
+}
+
+void CRecordArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+    if (!CanSend()) {
+        WriteThrowAndReturn(f, kUnsupported, returnsValue);
+        fprintf(f, "\tSAFEARRAY * tmpSa__%d = 0;\n", n);
+        return;
+    }
+    CRecordTypeMapper* record = GetRecordMapper();
+    WriteJavaArray(f, n, x, returnsValue);
+    fprintf(f, "\tbool vErr%d;\n", n);
+    fprintf(f, "\tIRecordInfo * vRecInfo%d;\n", n);
+    fprintf(f, "\tjfieldID vFieldIds%d[%d];\n", n, record->FieldIdCount());
+    fprintf(f,
+            "\tSAFEARRAY * tmpSa__%d = brivelJArrayToSafeArrayRecord( env, jarray%d, &libDescriptionStruct, &IID_Record%s, "
+            "&brivelRecordDetails[%d], %d, &vErr%d, &vRecInfo%d, vFieldIds%d, %s );\n",
+            n, n, record->GetRecord()->javaName.c_str(), record->FirstRow(), record->FieldCount(), n, n, n,
+            outOnly ? "true" : "false");
+    CString flag;
+    flag.Format("vErr%d", n);
+    WriteFailureReturn(f, flag, returnsValue);
+}
+
+void CRecordArrayTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
+    text.Format(m_byRef ? "&tmpSa__%d" : "tmpSa__%d", n);
+}
+
+void CRecordArrayTypeMapper::EmitVtblOutCopy(int n, int returnsValue, FILE* f) {
+    if (!CanSend()) return;
+    CString safeArray;
+    safeArray.Format("tmpSa__%d", n);
+    WriteOutCopy(f, "\t", n, safeArray, "vErr", "vFieldIds", returnsValue != 0);
+}
+
+void CRecordArrayTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
+    if (!CanSend()) return;
+    fprintf(f, "\tSafeArrayDestroy( tmpSa__%d );\n", n);
+}
+
+void CRecordArrayTypeMapper::EmitVtblReturnDecl(FILE* f) {
+    if (!CanReceive()) {
+        WriteThrowAndReturn(f, kUnsupported, true);
+        return;
+    }
+    fputs("\tSAFEARRAY * retVal = 0;\n", f);
+}
+
+void CRecordArrayTypeMapper::GetVtblReturnPointer(FILE* f) { fputs(CanReceive() ? "&retVal" : "(SAFEARRAY **) 0", f); }
+
+void CRecordArrayTypeMapper::EmitVtblReturn(FILE* f) {
+    if (!CanReceive()) {
+        fputs("\treturn 0;\n", f);
+        return;
+    }
+    CRecordTypeMapper* record = GetRecordMapper();
+    fputs("\tbool retErr;\n", f);
+    fprintf(f, "\tjfieldID retFieldIds[%d];\n", record->FieldIdCount());
+    fprintf(f, "\tjobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, \"%s\", &brivelRecordDetails[%d], %d, retFieldIds );\n",
+            record->ClassPath().c_str(), record->FirstRow(), record->FieldCount());
+    fputs("\tSafeArrayDestroy( retVal );\n", f);
+    fputs("\treturn retArray;\n", f);
+}
+
+void CRecordArrayTypeMapper::EmitEventParam(int e, FILE* f) {
+    if (!CanReceive()) return;
+    fprintf(f, "\tbool eventErr%d;\n", e);
+    fprintf(f, "\tjfieldID eventFieldIds%d[%d];\n", e, GetRecordMapper()->FieldIdCount());
+}
+
+void CRecordArrayTypeMapper::GetEventArgExpr(int e, CString& text) {
+    CString safeArray;
+    safeArray.Format(m_byRef ? "*pDispParams->rgvarg[eventParamIndex%d].pparray" : "pDispParams->rgvarg[eventParamIndex%d].parray", e);
+    text = EventArray(safeArray, "eventErr", "eventFieldIds", e);
+}
+
+void CRecordArrayTypeMapper::EmitVtblEventParam(int n, FILE* f) { EmitEventParam(n, f); }
+
+void CRecordArrayTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
+    CString safeArray;
+    safeArray.Format(m_byRef ? "*(SAFEARRAY **)arg%d" : "(SAFEARRAY *)arg%d", n);
+    text = EventArray(safeArray, "eventErr", "eventFieldIds", n);
+}
