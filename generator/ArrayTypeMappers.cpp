@@ -433,17 +433,32 @@ void CSafeArrayTypeMapper::WriteEventValue(FILE* f, int e, const char* source) {
 // eventArray<e> into the caller's array `*pointer`, which it replaces (and
 // destroys).
 void CSafeArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int e, const char* pointer) {
-    CString holder, local;
+    CString holder, local, value, field;
     holder.Format("eventArray%d", e);
     local.Format("eventNewArray%d", e);
+    value = local + "Value";
+    field = local + "Field";
     const char* i = indent;
     CString inner = CString(indent) + "\t";
     fprintf(f, "%sif ( %s != 0 && %s != 0 ) {\n", i, holder.c_str(), pointer);
     fprintf(f, "%s\tJNIEnv * env = brivelJniEnv;\n", i);
-    WriteSafeArrayFromHolder(f, inner, holder, local);
-    // A locked or fixed array of the caller stays as it is.
-    fprintf(f, "%s\tif ( %s != 0 && ( *%s == 0 || SUCCEEDED( SafeArrayDestroy( *%s ))))\n", i, local.c_str(), pointer,
-            pointer);
+    fprintf(f, "%s\tjfieldID %s = env->GetFieldID( env->GetObjectClass( %s ), \"array\", \"%s\" );\n", i, field.c_str(),
+            holder.c_str(), HolderFieldSignature().c_str());
+    fprintf(f, "%s\tjobject %s = %s == 0 ? 0 : env->GetObjectField( %s, %s );\n", i, value.c_str(), field.c_str(),
+            holder.c_str(), field.c_str());
+    // A holder left empty gives the caller no array.
+    if (IsEnumElements()) {
+        fprintf(f, "%s\tSAFEARRAY * %s = 0;\n", i, local.c_str());
+        WriteEnumSafeArrayFrom(f, inner, value, local);
+    } else {
+        fprintf(f, "%s\tSAFEARRAY * %s = brivelJArrayToSafeArray( env, (jarray) %s, %s );\n", i, local.c_str(),
+                value.c_str(), ElementVt().c_str());
+    }
+    fprintf(f, "%s\tif ( %s != 0 ) env->DeleteLocalRef( %s );\n", i, value.c_str(), value.c_str());
+    // A failed conversion, or a locked or fixed array of the caller, leaves
+    // the caller's array as it is.
+    fprintf(f, "%s\tif ( %s != 0 && ! env->ExceptionCheck() && ( *%s == 0 || SUCCEEDED( SafeArrayDestroy( *%s ))))\n", i,
+            field.c_str(), pointer, pointer);
     fprintf(f, "%s\t\t*%s = %s;\n", i, pointer, local.c_str());
     fprintf(f, "%s\telse if ( %s != 0 )\n", i, local.c_str());
     fprintf(f, "%s\t\tSafeArrayDestroy( %s );\n", i, local.c_str());

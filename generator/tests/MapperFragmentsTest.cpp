@@ -608,13 +608,17 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
               std::string::npos)
         << fill;
     EXPECT_EQ(Text([](CString& t) { g_stringSafeArrayMappers.byRef.GetEventArrayExpr(1, t); }), "eventArray1");
-    // What the listener leaves replaces the caller's array; a caller's array
-    // that cannot be destroyed stays, and the new one goes.
+    // What the listener leaves replaces the caller's array (an empty holder
+    // leaves none); a failed conversion, or a caller's array that cannot be
+    // destroyed, leaves the caller's array.
     EXPECT_EQ(Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(1, f); }),
               "\t\t\tif ( eventArray1 != 0 && arg1 != 0 ) {\n"
               "\t\t\t\tJNIEnv * env = brivelJniEnv;\n"
-              "\t\t\t\tSAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_BSTR, eventArray1, \"[Ljava/lang/String;\" );\n"
-              "\t\t\t\tif ( eventNewArray1 != 0 && ( *arg1 == 0 || SUCCEEDED( SafeArrayDestroy( *arg1 ))))\n"
+              "\t\t\t\tjfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), \"array\", \"[Ljava/lang/String;\" );\n"
+              "\t\t\t\tjobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );\n"
+              "\t\t\t\tSAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_BSTR );\n"
+              "\t\t\t\tif ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );\n"
+              "\t\t\t\tif ( eventNewArray1Field != 0 && ! env->ExceptionCheck() && ( *arg1 == 0 || SUCCEEDED( SafeArrayDestroy( *arg1 ))))\n"
               "\t\t\t\t\t*arg1 = eventNewArray1;\n"
               "\t\t\t\telse if ( eventNewArray1 != 0 )\n"
               "\t\t\t\t\tSafeArrayDestroy( eventNewArray1 );\n"

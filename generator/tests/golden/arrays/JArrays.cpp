@@ -1443,24 +1443,33 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 		} else {
 			if ( eventArray0 != 0 && arg0 != 0 ) {
 				JNIEnv * env = brivelJniEnv;
-				SAFEARRAY * eventNewArray0 = brivelArrayObjToSafeArray( env, VT_I4, eventArray0, "[I" );
-				if ( eventNewArray0 != 0 && ( *arg0 == 0 || SUCCEEDED( SafeArrayDestroy( *arg0 ))))
+				jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *arg0 == 0 || SUCCEEDED( SafeArrayDestroy( *arg0 ))))
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
 			if ( eventArray1 != 0 && arg1 != 0 ) {
 				JNIEnv * env = brivelJniEnv;
-				SAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, eventArray1, "[Lbrivel/TavoObject;" );
-				if ( eventNewArray1 != 0 && ( *arg1 == 0 || SUCCEEDED( SafeArrayDestroy( *arg1 ))))
+				jfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), "array", "[Lbrivel/TavoObject;" );
+				jobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );
+				SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_UNKNOWN );
+				if ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );
+				if ( eventNewArray1Field != 0 && ! env->ExceptionCheck() && ( *arg1 == 0 || SUCCEEDED( SafeArrayDestroy( *arg1 ))))
 					*arg1 = eventNewArray1;
 				else if ( eventNewArray1 != 0 )
 					SafeArrayDestroy( eventNewArray1 );
 			}
 			if ( eventArray2 != 0 && arg2 != 0 ) {
 				JNIEnv * env = brivelJniEnv;
-				SAFEARRAY * eventNewArray2 = brivelArrayObjToSafeArray( env, VT_BSTR, eventArray2, "[Ljava/lang/String;" );
-				if ( eventNewArray2 != 0 && ( *arg2 == 0 || SUCCEEDED( SafeArrayDestroy( *arg2 ))))
+				jfieldID eventNewArray2Field = env->GetFieldID( env->GetObjectClass( eventArray2 ), "array", "[Ljava/lang/String;" );
+				jobject eventNewArray2Value = eventNewArray2Field == 0 ? 0 : env->GetObjectField( eventArray2, eventNewArray2Field );
+				SAFEARRAY * eventNewArray2 = brivelJArrayToSafeArray( env, (jarray) eventNewArray2Value, VT_BSTR );
+				if ( eventNewArray2Value != 0 ) env->DeleteLocalRef( eventNewArray2Value );
+				if ( eventNewArray2Field != 0 && ! env->ExceptionCheck() && ( *arg2 == 0 || SUCCEEDED( SafeArrayDestroy( *arg2 ))))
 					*arg2 = eventNewArray2;
 				else if ( eventNewArray2 != 0 )
 					SafeArrayDestroy( eventNewArray2 );
@@ -1725,8 +1734,11 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					SAFEARRAY * eventNewArray0 = brivelArrayObjToSafeArray( env, VT_I4, eventArray0, "[I" );
-					if ( eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
 					else if ( eventNewArray0 != 0 )
 						SafeArrayDestroy( eventNewArray0 );
@@ -1735,8 +1747,11 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					SAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, eventArray1, "[Lbrivel/TavoObject;" );
-					if ( eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
+					jfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), "array", "[Lbrivel/TavoObject;" );
+					jobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );
+					SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_UNKNOWN );
+					if ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );
+					if ( eventNewArray1Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;
 					else if ( eventNewArray1 != 0 )
 						SafeArrayDestroy( eventNewArray1 );
@@ -1745,8 +1760,11 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 			if (( pDispParams->rgvarg[eventParamIndex2].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray2 != 0 && pDispParams->rgvarg[eventParamIndex2].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					SAFEARRAY * eventNewArray2 = brivelArrayObjToSafeArray( env, VT_BSTR, eventArray2, "[Ljava/lang/String;" );
-					if ( eventNewArray2 != 0 && ( *pDispParams->rgvarg[eventParamIndex2].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex2].pparray ))))
+					jfieldID eventNewArray2Field = env->GetFieldID( env->GetObjectClass( eventArray2 ), "array", "[Ljava/lang/String;" );
+					jobject eventNewArray2Value = eventNewArray2Field == 0 ? 0 : env->GetObjectField( eventArray2, eventNewArray2Field );
+					SAFEARRAY * eventNewArray2 = brivelJArrayToSafeArray( env, (jarray) eventNewArray2Value, VT_BSTR );
+					if ( eventNewArray2Value != 0 ) env->DeleteLocalRef( eventNewArray2Value );
+					if ( eventNewArray2Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex2].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex2].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex2].pparray = eventNewArray2;
 					else if ( eventNewArray2 != 0 )
 						SafeArrayDestroy( eventNewArray2 );
@@ -2862,8 +2880,11 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					SAFEARRAY * eventNewArray0 = brivelArrayObjToSafeArray( env, VT_I4, eventArray0, "[I" );
-					if ( eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
 					else if ( eventNewArray0 != 0 )
 						SafeArrayDestroy( eventNewArray0 );
@@ -2872,8 +2893,11 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					SAFEARRAY * eventNewArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, eventArray1, "[Lbrivel/TavoObject;" );
-					if ( eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
+					jfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), "array", "[Lbrivel/TavoObject;" );
+					jobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );
+					SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_UNKNOWN );
+					if ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );
+					if ( eventNewArray1Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;
 					else if ( eventNewArray1 != 0 )
 						SafeArrayDestroy( eventNewArray1 );
