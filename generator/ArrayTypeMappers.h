@@ -4,9 +4,9 @@
 // holds the Java array) when passed by reference. Fixed-size C arrays inside
 // records share the same names and conversions.
 //
-// The shape mappers' header includes this one before the record-array
-// mapper, which builds on these: hence an include guard in place of
-// "#pragma once", so that either header may come first.
+// The shape mappers' header includes this one (its users, the record-array
+// mapper among them, find every shape mapper there): hence an include guard
+// in place of "#pragma once", so that either header may come first.
 #include "ShapeTypeMappers.h"
 
 #ifndef BRIVEL_ARRAY_TYPE_MAPPERS_H
