@@ -420,6 +420,8 @@ void CSafeArrayTypeMapper::EmitVtblReturn(FILE* f) {
 // Writes the Java value of an event's array `source` into the local
 // eventArray<e>: the Java array, or by reference a new holder around it.
 void CSafeArrayTypeMapper::WriteEventValue(FILE* f, int e, const char* source) {
+    // An out-only array's incoming value is undefined: the holder starts empty.
+    if (m_byRef && EventArgumentOutOnly()) source = "(SAFEARRAY *) 0";
     CString array, elements, holder;
     array.Format("eventSafeArray%d", e);
     elements.Format(m_byRef ? "eventElements%d" : "eventArray%d", e);
@@ -456,9 +458,12 @@ void CSafeArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int e
     }
     fprintf(f, "%s\tif ( %s != 0 ) env->DeleteLocalRef( %s );\n", i, value.c_str(), value.c_str());
     // A failed conversion, or a locked or fixed array of the caller, leaves
-    // the caller's array as it is.
-    fprintf(f, "%s\tif ( %s != 0 && ! env->ExceptionCheck() && ( *%s == 0 || SUCCEEDED( SafeArrayDestroy( *%s ))))\n", i,
-            field.c_str(), pointer, pointer);
+    // the caller's array as it is; an out-only argument has none to free.
+    if (EventArgumentOutOnly())
+        fprintf(f, "%s\tif ( %s != 0 && ! env->ExceptionCheck() )\n", i, field.c_str());
+    else
+        fprintf(f, "%s\tif ( %s != 0 && ! env->ExceptionCheck() && ( *%s == 0 || SUCCEEDED( SafeArrayDestroy( *%s ))))\n", i,
+                field.c_str(), pointer, pointer);
     fprintf(f, "%s\t\t*%s = %s;\n", i, pointer, local.c_str());
     fprintf(f, "%s\telse if ( %s != 0 )\n", i, local.c_str());
     fprintf(f, "%s\t\tSafeArrayDestroy( %s );\n", i, local.c_str());

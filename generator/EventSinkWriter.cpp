@@ -172,9 +172,11 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             mapper->GetVtblEventArgExpr(i, expr);
             expr = KeepInLocal(f, mapper, i, expr, "\t\t");
         } else {
+            SetEventArgumentOutOnly(record->pureOut[static_cast<size_t>(i)]);
             mapper->EmitEventArrayCreate(i, f);
             mapper->EmitEventArrayFillFromVtbl(i, f);
             mapper->EmitEventArrayPublish(i, f);
+            SetEventArgumentOutOnly(false);
             mapper->GetEventArrayExpr(i, expr);
         }
         exprs.push_back(expr);
@@ -233,9 +235,11 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
         for (int i = 0; i < p; ++i) {
             if (record->passing[static_cast<size_t>(i)] == 0) continue;
             CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
+            SetEventArgumentOutOnly(record->pureOut[static_cast<size_t>(i)]);
             mapper->EmitEventArrayReload(i, f);
             mapper->EmitEventArrayCopyToVtbl(i, f);
             mapper->EmitEventArrayRelease(i, f);
+            SetEventArgumentOutOnly(false);
         }
     }
     fputs("\t\t}\n", f);
@@ -546,9 +550,11 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                     expr.Format("eventArgValue_%d", i);
                 }
             } else {
+                SetEventArgumentOutOnly(record.pureOut[static_cast<size_t>(i)]);
                 mapper->EmitEventArrayCreate(i, f);
                 mapper->EmitEventArrayFillFromVariant(i, f);
                 mapper->EmitEventArrayPublish(i, f);
+                SetEventArgumentOutOnly(false);
                 mapper->GetEventArrayExpr(i, expr);
             }
             exprs.push_back(expr);
@@ -589,9 +595,11 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
             for (int i = 0; i < p; ++i) {
                 if (record.passing[static_cast<size_t>(i)] == 0) continue;
                 CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
+                SetEventArgumentOutOnly(record.pureOut[static_cast<size_t>(i)]);
                 mapper->EmitEventArrayReload(i, f);
                 mapper->EmitEventArrayCopyToVariant(i, f);
                 mapper->EmitEventArrayRelease(i, f);
+                SetEventArgumentOutOnly(false);
             }
             fputs("\t\t}\n", f);
         }

@@ -53,6 +53,11 @@ static std::string g_earlyReturnCleanup;
 void SetEarlyReturnCleanup(const char* text) { g_earlyReturnCleanup = text ? text : ""; }
 const char* EarlyReturnCleanup() { return g_earlyReturnCleanup.c_str(); }
 
+static bool g_eventArgumentOutOnly = false;
+
+void SetEventArgumentOutOnly(bool outOnly) { g_eventArgumentOutOnly = outOnly; }
+bool EventArgumentOutOnly() { return g_eventArgumentOutOnly; }
+
 void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue, const char* indent,
                            const char* message) {
     if (!indent) indent = "\t";

@@ -109,6 +109,12 @@ protected:
 void SetEarlyReturnCleanup(const char* text);
 const char* EarlyReturnCleanup();
 
+// Whether the event argument whose holder fragments are being written is
+// out-only: its incoming value is undefined and must not be read (or
+// freed). The sink writer sets it around those fragments of each argument.
+void SetEventArgumentOutOnly(bool outOnly);
+bool EventArgumentOutOnly();
+
 // Writes the Java null check of a native argument: throws
 // java.lang.NullPointerException and returns when the expression is null.
 void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue,

@@ -631,6 +631,18 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
         << toVariant;
     EXPECT_EQ(Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayDeleteRef(1, f); }),
               "\t\tif ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );\n");
+    // An out-only argument's incoming value is neither read nor freed.
+    SetEventArgumentOutOnly(true);
+    std::string outOnly = Written([](FILE* f) {
+        g_stringSafeArrayMappers.byRef.EmitEventArrayFillFromVtbl(1, f);
+        g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(1, f);
+    });
+    SetEventArgumentOutOnly(false);
+    EXPECT_NE(outOnly.find("\t\tSAFEARRAY * eventSafeArray1 = (SAFEARRAY *) 0;\n"), std::string::npos) << outOnly;
+    EXPECT_NE(outOnly.find("\t\t\t\tif ( eventNewArray1Field != 0 && ! env->ExceptionCheck() )\n\t\t\t\t\t*arg1 = eventNewArray1;\n"),
+              std::string::npos)
+        << outOnly;
+    EXPECT_EQ(outOnly.find("*arg1 )"), std::string::npos) << outOnly;
 }
 
 // Every fragment of the SAFEARRAY mapper for plain, enumeration and interface

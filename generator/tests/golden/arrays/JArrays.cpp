@@ -1408,7 +1408,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
-		SAFEARRAY * eventSafeArray2 = ( arg2 == 0 ? (SAFEARRAY *) 0 : *arg2 );
+		SAFEARRAY * eventSafeArray2 = (SAFEARRAY *) 0;
 		jobjectArray eventElements2 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray2, VT_BSTR );
 		jobject eventArray2 = 0;
 		jclass eventArray2Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
@@ -1469,7 +1469,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 				jobject eventNewArray2Value = eventNewArray2Field == 0 ? 0 : env->GetObjectField( eventArray2, eventNewArray2Field );
 				SAFEARRAY * eventNewArray2 = brivelJArrayToSafeArray( env, (jarray) eventNewArray2Value, VT_BSTR );
 				if ( eventNewArray2Value != 0 ) env->DeleteLocalRef( eventNewArray2Value );
-				if ( eventNewArray2Field != 0 && ! env->ExceptionCheck() && ( *arg2 == 0 || SUCCEEDED( SafeArrayDestroy( *arg2 ))))
+				if ( eventNewArray2Field != 0 && ! env->ExceptionCheck() )
 					*arg2 = eventNewArray2;
 				else if ( eventNewArray2 != 0 )
 					SafeArrayDestroy( eventNewArray2 );
@@ -1711,7 +1711,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
-		SAFEARRAY * eventSafeArray2 = ((( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex2] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex2] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex2] ).parray );
+		SAFEARRAY * eventSafeArray2 = (SAFEARRAY *) 0;
 		jobjectArray eventElements2 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray2, VT_BSTR );
 		jobject eventArray2 = 0;
 		jclass eventArray2Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
@@ -1764,7 +1764,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 					jobject eventNewArray2Value = eventNewArray2Field == 0 ? 0 : env->GetObjectField( eventArray2, eventNewArray2Field );
 					SAFEARRAY * eventNewArray2 = brivelJArrayToSafeArray( env, (jarray) eventNewArray2Value, VT_BSTR );
 					if ( eventNewArray2Value != 0 ) env->DeleteLocalRef( eventNewArray2Value );
-					if ( eventNewArray2Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex2].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex2].pparray ))))
+					if ( eventNewArray2Field != 0 && ! env->ExceptionCheck() )
 						*pDispParams->rgvarg[eventParamIndex2].pparray = eventNewArray2;
 					else if ( eventNewArray2 != 0 )
 						SafeArrayDestroy( eventNewArray2 );
