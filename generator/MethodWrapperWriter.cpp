@@ -191,6 +191,20 @@ CString CMethodWrapperWriter::OutCopyCleanup(int i, int m, bool vtable, bool has
     return text;
 }
 
+// Arguments narrower than int arrive in a va_list promoted to int (and a
+// float as double); reading them under their own type is undefined, and the
+// GNU compiler turns it into an abort at run time.
+void CMethodWrapperWriter::WriteVarargRead(const CString& type, int index) {
+    static const char* const narrow[] = {"unsigned char", "char", "signed char", "short",
+                                         "unsigned short", "VARIANT_BOOL", "bool"};
+    for (const char* n : narrow)
+        if (type == n) {
+            fprintf(m_cpp, "\t%s arg%d = (%s) va_arg( ap, int );\n", type.c_str(), index, type.c_str());
+            return;
+        }
+    fprintf(m_cpp, "\t%s arg%d = va_arg( ap, %s );\n", type.c_str(), index, type == "float" ? "double" : type.c_str());
+}
+
 void CMethodWrapperWriter::WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup) {
     fputs(cleanup, m_cpp);
     fprintf(m_cpp, hasResult ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
@@ -448,12 +462,12 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         for (int i = 0; i < m; ++i) {
             CString type;
             m_args[static_cast<size_t>(i)].mapper->GetVtblParamType(type);
-            fprintf(m_cpp, "\t%s arg%d = va_arg( ap, %s );\n", type.c_str(), i + 1, type == "float" ? "double" : type.c_str());
+            WriteVarargRead(type, i + 1);
         }
         CString resultType;
         if (hasResult) {
             result->GetVtblReturnType(resultType);
-            fprintf(m_cpp, "\t%s arg%d = va_arg( ap, %s );\n", resultType.c_str(), m + 1, resultType.c_str());
+            WriteVarargRead(resultType, m + 1);
         }
         fputs("\treturn (*((HRESULT (STDMETHODCALLTYPE *)(void *", m_cpp);
         for (int i = 0; i < m; ++i) {

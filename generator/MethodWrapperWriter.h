@@ -63,6 +63,8 @@ private:
     CString ArgCleanupArrayOnly(const Arg& arg, int i);
     CString OutCopyCleanup(int i, int m, bool vtable, bool hasResult);
     void WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup);
+    // One argument of a virtual call read from the thunk's va_list.
+    void WriteVarargRead(const CString& type, int index);
 
     CBridgeGenerator* m_job;
     ITypeInfo* m_info;

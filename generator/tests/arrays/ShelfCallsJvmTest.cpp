@@ -33,6 +33,7 @@ struct IShelf : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE Sum(SAFEARRAY** values, SAFEARRAY** extras, long* total) = 0;
     virtual HRESULT STDMETHODCALLTYPE get_Sizes(SAFEARRAY**) = 0;
     virtual HRESULT STDMETHODCALLTYPE put_Sizes(SAFEARRAY*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Tune(VARIANT_BOOL on, short level, unsigned char step, long* code) = 0;
 };
 
 namespace {
@@ -150,6 +151,11 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_Sizes(SAFEARRAY**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_Sizes(SAFEARRAY*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Tune(VARIANT_BOOL on, short level, unsigned char step, long* code) override {
+        seen += "Tune " + std::to_string(on) + " " + std::to_string(level) + " " + std::to_string(step) + ";";
+        *code = 42;
+        return S_OK;
+    }
 
     LONG refs = 1;
     std::string seen;
@@ -254,11 +260,14 @@ TEST(ShelfCalls, ArraysGoInAndComeBackThroughTheVirtualTable) {
               "Argument 2 is null;"
               "Shapes [Shape1, Shape0];"
               "Items [null, IItem, null];"
-              "Sum 15;");
+              "Sum 15;"
+              "Tune 42;");
     // The in/out holder's array went in; the out-only one went in empty.
+    // Arguments narrower than int pass through the thunk's va_list intact.
     EXPECT_EQ(shelf.seen,
               "Numbers 1,2,3 0.500000 null;"
-              "Shapes 3 1,0,0;");
+              "Shapes 3 1,0,0;"
+              "Tune -1 -2 200;");
     // The returned array was destroyed and the Java object released its
     // reference: the item holds only its own.
     EXPECT_EQ(shelf.item.refs, 1);

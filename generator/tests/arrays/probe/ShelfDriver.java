@@ -54,6 +54,8 @@ public class ShelfDriver {
             if (item != null) ((IItem) item).TavoRelease();
         // An IN array behind a pointer.
         log.append("Sum ").append(shelf.Sum(new int[] {4, 5, 6}, new brivel.TavoVariant[0])).append(';');
+        // Arguments narrower than int through the virtual-call thunk.
+        log.append("Tune ").append(shelf.Tune(true, (short) -2, (byte) 200)).append(';');
         return log.toString();
     }
 }

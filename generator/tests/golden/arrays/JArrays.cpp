@@ -1088,6 +1088,43 @@ extern "C" JNIEXPORT void JNICALL Java_test_arrays_IShelf_setSizes___3I
 	}
 }
 
+// Thunk for virtual call invocation.
+static HRESULT vThunk_13( IUnknown * pUnk, va_list ap )
+{
+	VARIANT_BOOL arg1 = (VARIANT_BOOL) va_arg( ap, int );
+	short arg2 = (short) va_arg( ap, int );
+	unsigned char arg3 = (unsigned char) va_arg( ap, int );
+	long * * arg4 = va_arg( ap, long * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT_BOOL,short,unsigned char,long * *)) (*(_VtblFunc **)pUnk)[20])) (pUnk,arg1,arg2,arg3,arg4);
+}
+
+// JNI Implementation of IShelf.Tune
+extern "C" JNIEXPORT jint JNICALL Java_test_arrays_IShelf_Tune__ZSB
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jboolean arg0,
+	 jshort arg1,
+	 jbyte arg2)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	VARIANT_BOOL temp__0 = arg0 ? VARIANT_TRUE : VARIANT_FALSE;
+	jint retVal;
+	hr = brivelVtableInvoker( env, vThunk_13, pUnk,temp__0,(short)arg1,(unsigned char)arg2,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	return retVal;
+}
+
 extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_IShelf__1_1TavoLoad
 	(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )
 {
@@ -2964,7 +3001,7 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_DShelfEvents__1_1TavoEven
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_13( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_14( IUnknown * pUnk, va_list ap )
 {
 	BSTR * arg1 = va_arg( ap, BSTR * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
@@ -2981,7 +3018,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_test_arrays_IItem_getName
 		return 0;
 	}
 	BSTR retVal;
-	hr = brivelVtableInvoker( env, vThunk_13, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_14, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}

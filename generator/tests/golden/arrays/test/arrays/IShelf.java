@@ -64,6 +64,8 @@ public class IShelf extends brivel.TavoObject {
 
 	public native void setSizes(int[] Sizes) throws brivel.TavoException;
 
+	public native int Tune(boolean on, short level, byte step) throws brivel.TavoException;
+
 
 
 	// Implementation
