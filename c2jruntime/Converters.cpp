@@ -362,7 +362,12 @@ extern "C" jclass brivelFindClass(JNIEnv* env, const char* clsname) {
     return cls;
 }
 
+// A library that builds these converters next to working object
+// conversions of its own (the bridge runtime) defines
+// BRIVEL_OWN_OBJECT_CONVERSIONS, so that the converters above call those.
+#ifndef BRIVEL_OWN_OBJECT_CONVERSIONS
 extern "C" jfieldID brivelGetComId(void) { return nullptr; }
 extern "C" VARIANT* brivelGetTavoVariant(JNIEnv*, jobject) { return nullptr; }
 extern "C" jobject brivelVariantObject(JNIEnv*, VARIANT*) { return nullptr; }
 extern "C" jobject brivelBestUnknownToJobject(JNIEnv*, IUnknown*, void*, int) { return nullptr; }
+#endif
