@@ -553,7 +553,16 @@ void CRecordArrayTypeMapper::EmitVtblReturn(FILE* f) {
     fprintf(f, "\tjobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, \"%s\", &brivelRecordDetails[%d], %d, retFieldIds );\n",
             record->ClassPath().c_str(), record->FirstRow(), record->FieldCount());
     fputs("\tSafeArrayDestroy( retVal );\n", f);
-    fputs("\treturn retArray;\n", f);
+    if (!m_byRef) {
+        fputs("\treturn retArray;\n", f);
+        return;
+    }
+    // The Java method answers the holder class (as for arrays of other
+    // elements): the array goes into a new holder, unless the conversion
+    // failed and left its exception pending.
+    fputs("\tif ( retErr ) return 0;\n", f);
+    WriteNewHolder(f, "\t", "env", "retArray", "retHolder");
+    fputs("\treturn retHolder;\n", f);
 }
 
 void CRecordArrayTypeMapper::EmitEventParam(int e, FILE* f) {

@@ -988,7 +988,15 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotterVt_Trace___3Ltest
 	jfieldID retFieldIds[2];
 	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, "test/records/Point", &brivelRecordDetails[11], 2, retFieldIds );
 	SafeArrayDestroy( retVal );
-	return retArray;
+	if ( retErr ) return 0;
+	jobject retHolder = 0;
+	jclass retHolderClass = brivelFindClass( env, "brivel/out/TavoRecordArray" );
+	jfieldID retHolderField = retHolderClass == 0 ? 0 : env->GetFieldID( retHolderClass, "array", "[Lbrivel/TavoRecord;" );
+	if ( retHolderField != 0 ) retHolder = env->AllocObject( retHolderClass );
+	if ( retHolder != 0 ) env->SetObjectField( retHolder, retHolderField, retArray );
+	if ( retArray != 0 ) env->DeleteLocalRef( retArray );
+	if ( retHolderClass != 0 ) env->DeleteLocalRef( retHolderClass );
+	return retHolder;
 }
 
 // Thunk for virtual call invocation.
