@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Tue Dec 08 22:32:34 2026
+// Generated: Tue Dec 08 23:23:25 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -1183,6 +1183,392 @@ extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_Stamp__Ljava_util_Date
 	}
 }
 
+// JNI Implementation of ILedger.Running
+extern "C" JNIEXPORT jintArray JNICALL Java_e2e_ledger_ILedger_Running___3ILbrivel_out_TavoDoubleArray_2Lbrivel_out_TavoStringArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jintArray arg0,
+	 jobject arg1,
+	 jobject arg2)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[3];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_I4 );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[2].vt = VT_ARRAY | VT_I4;
+	vargs[2].parray = tmpSafeArray0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	jobject jarray1 = (jobject) arg1;
+	SAFEARRAY * tmpSafeArray1 = brivelArrayObjToSafeArray( env, VT_R8, jarray1, "[D" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray1 != 0 ) SafeArrayDestroy( tmpSafeArray1 );
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[1].vt = VT_ARRAY | VT_BYREF | VT_R8;
+	vargs[1].pparray = &tmpSafeArray1;
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 3 is null" );
+		SafeArrayDestroy( tmpSafeArray0 );
+		SafeArrayDestroy( tmpSafeArray1 );
+		return 0;
+	}
+	jobject jarray2 = (jobject) arg2;
+	SAFEARRAY * tmpSafeArray2 = 0;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_BSTR;
+	vargs[0].pparray = &tmpSafeArray2;
+	VariantInit(&ret);
+	params.cArgs = 3;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 18, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		SafeArrayDestroy( tmpSafeArray1 );
+		SafeArrayDestroy( tmpSafeArray2 );
+		return 0;
+	}
+	if ( SUCCEEDED( hr )) {
+		tmpSafeArray1 = *vargs[1].pparray;
+		brivelCopySafeArrayToArrayObj( env, VT_R8, tmpSafeArray1, jarray1, "[D" );
+	}
+	if ( SUCCEEDED( hr )) {
+		tmpSafeArray2 = *vargs[0].pparray;
+		brivelCopySafeArrayToArrayObj( env, VT_BSTR, tmpSafeArray2, jarray2, "[Ljava/lang/String;" );
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	SafeArrayDestroy( tmpSafeArray1 );
+	SafeArrayDestroy( tmpSafeArray2 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
+	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I4 );
+	VariantClear( &ret );
+	return retArray;
+}
+
+// JNI Implementation of ILedger.Reverse
+extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_ILedger_Reverse___3Lbrivel_TavoVariant_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_VARIANT );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[0].vt = VT_ARRAY | VT_VARIANT;
+	vargs[0].parray = tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 19, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
+	jobjectArray retArray = (jobjectArray) brivelSafeArrayToJArray( env, retSafeArray, VT_VARIANT );
+	VariantClear( &ret );
+	return retArray;
+}
+
+// JNI Implementation of ILedger.entries
+extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_ILedger_entries___3Le2e_ledger_IEntry_2Lbrivel_out_TavoComobjArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0,
+	 jobject arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_UNKNOWN );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[1].vt = VT_ARRAY | VT_UNKNOWN;
+	vargs[1].parray = tmpSafeArray0;
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	jobject jarray1 = (jobject) arg1;
+	SAFEARRAY * tmpSafeArray1 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, jarray1, "[Lbrivel/TavoObject;" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray1 != 0 ) SafeArrayDestroy( tmpSafeArray1 );
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UNKNOWN;
+	vargs[0].pparray = &tmpSafeArray1;
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 20, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		SafeArrayDestroy( tmpSafeArray1 );
+		return 0;
+	}
+	if ( SUCCEEDED( hr )) {
+		tmpSafeArray1 = *vargs[0].pparray;
+		{
+			jobjectArray outArray1 = 0;
+			if ( tmpSafeArray1 != 0 && SafeArrayGetDim( tmpSafeArray1 ) == 1 && ( tmpSafeArray1->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+				jsize outArray1Length = (jsize) tmpSafeArray1->rgsabound[0].cElements;
+				jclass outArray1Class = brivelFindClass( env, "e2e/ledger/IEntry" );
+				void * outArray1Data = 0;
+				if ( outArray1Class != 0 ) outArray1 = env->NewObjectArray( outArray1Length, outArray1Class, 0 );
+				if ( outArray1 != 0 && outArray1Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSafeArray1, &outArray1Data ))) {
+					for ( jsize outArray1Index = 0; outArray1Index < outArray1Length; outArray1Index++ ) {
+						IUnknown * outArray1Unk = ((IUnknown **) outArray1Data)[outArray1Index];
+						if ( outArray1Unk == 0 ) continue;
+						jobject outArray1Item = brivelUnknownToInterfaceObject( env, outArray1Unk, "e2e/ledger/IEntry" );
+						if ( outArray1Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray1, outArray1Index, outArray1Item );
+						env->DeleteLocalRef( outArray1Item );
+					}
+					SafeArrayUnaccessData( tmpSafeArray1 );
+				}
+				if ( outArray1Class != 0 ) env->DeleteLocalRef( outArray1Class );
+			}
+			jfieldID outArray1Field = env->GetFieldID( env->GetObjectClass( jarray1 ), "array", "[Lbrivel/TavoObject;" );
+			if ( outArray1Field != 0 ) env->SetObjectField( jarray1, outArray1Field, outArray1 );
+			if ( outArray1 != 0 ) env->DeleteLocalRef( outArray1 );
+		}
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	SafeArrayDestroy( tmpSafeArray1 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
+	jobjectArray retArray = 0;
+	if ( retSafeArray != 0 && SafeArrayGetDim( retSafeArray ) == 1 && ( retSafeArray->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+		jsize retArrayLength = (jsize) retSafeArray->rgsabound[0].cElements;
+		jclass retArrayClass = brivelFindClass( env, "e2e/ledger/IEntry" );
+		void * retArrayData = 0;
+		if ( retArrayClass != 0 ) retArray = env->NewObjectArray( retArrayLength, retArrayClass, 0 );
+		if ( retArray != 0 && retArrayLength > 0 && SUCCEEDED( SafeArrayAccessData( retSafeArray, &retArrayData ))) {
+			for ( jsize retArrayIndex = 0; retArrayIndex < retArrayLength; retArrayIndex++ ) {
+				IUnknown * retArrayUnk = ((IUnknown **) retArrayData)[retArrayIndex];
+				if ( retArrayUnk == 0 ) continue;
+				jobject retArrayItem = brivelUnknownToInterfaceObject( env, retArrayUnk, "e2e/ledger/IEntry" );
+				if ( retArrayItem == 0 ) {
+					if ( env->ExceptionCheck() ) break;
+					continue;
+				}
+				env->SetObjectArrayElement( retArray, retArrayIndex, retArrayItem );
+				env->DeleteLocalRef( retArrayItem );
+			}
+			SafeArrayUnaccessData( retSafeArray );
+		}
+		if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
+	}
+	VariantClear( &ret );
+	return retArray;
+}
+
+// JNI Implementation of ILedger.moods
+extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_ILedger_moods___3Le2e_ledger_Mood_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = 0;
+	if ( jarray0 != 0 ) {
+		jobjectArray tmpSafeArray0Java = (jobjectArray) jarray0;
+		jsize tmpSafeArray0Length = env->GetArrayLength( tmpSafeArray0Java );
+		void * tmpSafeArray0Data = 0;
+		tmpSafeArray0 = SafeArrayCreateVector( VT_I4, 0, (ULONG) tmpSafeArray0Length );
+		if ( tmpSafeArray0 != 0 && SUCCEEDED( SafeArrayAccessData( tmpSafeArray0, &tmpSafeArray0Data ))) {
+			for ( jsize tmpSafeArray0Index = 0; tmpSafeArray0Index < tmpSafeArray0Length && ! env->ExceptionCheck(); tmpSafeArray0Index++ ) {
+				jobject tmpSafeArray0Item = env->GetObjectArrayElement( tmpSafeArray0Java, tmpSafeArray0Index );
+				((LONG *) tmpSafeArray0Data)[tmpSafeArray0Index] = tmpSafeArray0Item == 0 ? 0 : (LONG) brivelEnumeratedObjectToInt( env, tmpSafeArray0Item );
+				if ( tmpSafeArray0Item != 0 ) env->DeleteLocalRef( tmpSafeArray0Item );
+			}
+			SafeArrayUnaccessData( tmpSafeArray0 );
+		}
+	}
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[0].vt = VT_ARRAY | VT_I4;
+	vargs[0].parray = tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 21, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
+	jobjectArray retArray = 0;
+	if ( retSafeArray != 0 && SafeArrayGetDim( retSafeArray ) == 1 && SafeArrayGetElemsize( retSafeArray ) == sizeof( LONG )) {
+		jsize retArrayLength = (jsize) retSafeArray->rgsabound[0].cElements;
+		jclass retArrayClass = brivelFindClass( env, "e2e/ledger/Mood" );
+		void * retArrayData = 0;
+		if ( retArrayClass != 0 ) retArray = env->NewObjectArray( retArrayLength, retArrayClass, 0 );
+		if ( retArray != 0 && retArrayLength > 0 && SUCCEEDED( SafeArrayAccessData( retSafeArray, &retArrayData ))) {
+			for ( jsize retArrayIndex = 0; retArrayIndex < retArrayLength; retArrayIndex++ ) {
+				jobject retArrayItem = brivelIntToEnumeratedObject( env, (int) ((LONG *) retArrayData)[retArrayIndex], "e2e/ledger/Mood" );
+				if ( retArrayItem == 0 ) {
+					if ( env->ExceptionCheck() ) break;
+					continue;
+				}
+				env->SetObjectArrayElement( retArray, retArrayIndex, retArrayItem );
+				env->DeleteLocalRef( retArrayItem );
+			}
+			SafeArrayUnaccessData( retSafeArray );
+		}
+		if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
+	}
+	VariantClear( &ret );
+	return retArray;
+}
+
+// JNI Implementation of ILedger.Announce
+extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Announce___3Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_BSTR );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	vargs[0].vt = VT_ARRAY | VT_BSTR;
+	vargs[0].parray = tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 22, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return 0;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	return (jint)V_I4( &ret );
+}
+
 // JNI Implementation of ILedger.brivelEnumerator
 extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_brivelEnumerator__Lbrivel_TavoIterator_2
 	(JNIEnv * env, jobject thisObj, jobject receiver )
@@ -1398,6 +1784,55 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
+	if ( dispIdMember == 5 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Listed", "([Ljava/lang/String;Lbrivel/out/TavoIntArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "Listed";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
+		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
+		jintArray eventElements1 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_I4 );
+		jobject eventArray1 = 0;
+		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[I" );
+		if ( eventArray1Field != 0 ) eventArray1 = brivelJniEnv->AllocObject( eventArray1Class );
+		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
+		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
+		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+			, eventArray1
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
+			, false, "String[]", eventArray0
+			, true, "brivel.out.TavoIntArray", eventArray1
+		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), "array", "[I" );
+					jobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );
+					SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_I4 );
+					if ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );
+					if ( eventNewArray1Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;
+					else if ( eventNewArray1 != 0 )
+						SafeArrayDestroy( eventNewArray1 );
+				}
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
+	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
 		if ( brivelMethod != NULL ) {
@@ -1550,6 +1985,296 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ITally_Widen__Le2e_ledger_S
 	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "e2e/ledger/Span", &brivelRecordDetails[6], 2, &retErr, fieldIdsRet );
 	brivelClearDirectRecord( &brivelRecordDetails[6], 2, recRetPtr );
 	return retObj;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_3( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
+	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
+	SAFEARRAY ** arg3 = va_arg( ap, SAFEARRAY ** );
+	SAFEARRAY ** arg4 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *,SAFEARRAY **,SAFEARRAY **,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[5])) (pUnk,arg1,arg2,arg3,arg4);
+}
+
+// JNI Implementation of ITally.Spread
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ITally_Spread___3DLbrivel_out_TavoStringArray_2Lbrivel_out_TavoIntArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jdoubleArray arg0,
+	 jobject arg1,
+	 jobject arg2)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_R8 );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
+	if ( arg1 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 2 is null" );
+		SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
+	SAFEARRAY * tmpSa__1 = brivelArrayObjToSafeArray( env, VT_BSTR, (jobject) arg1, "[Ljava/lang/String;" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__1 != 0 ) SafeArrayDestroy( tmpSa__1 );
+		SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 3 is null" );
+		SafeArrayDestroy( tmpSa__0 );
+		SafeArrayDestroy( tmpSa__1 );
+		return 0;
+	}
+	SAFEARRAY * tmpSa__2 = 0;
+	SAFEARRAY * retVal = 0;
+	hr = brivelVtableInvoker( env, vThunk_3, pUnk,tmpSa__0,&tmpSa__1,&tmpSa__2,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		SafeArrayDestroy( tmpSa__1 );
+		SafeArrayDestroy( tmpSa__2 );
+		return 0;
+	}
+	if ( SUCCEEDED( hr )) {
+		brivelCopySafeArrayToArrayObj( env, VT_BSTR, tmpSa__1, (jobject) arg1, "[Ljava/lang/String;" );
+	}
+	if ( SUCCEEDED( hr )) {
+		brivelCopySafeArrayToArrayObj( env, VT_I4, tmpSa__2, (jobject) arg2, "[I" );
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	SafeArrayDestroy( tmpSa__1 );
+	SafeArrayDestroy( tmpSa__2 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	jobjectArray retElements = (jobjectArray) brivelSafeArrayToJArray( env, retVal, VT_VARIANT );
+	jobject retArray = 0;
+	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoVariantArray" );
+	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[Lbrivel/TavoVariant;" );
+	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
+	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
+	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
+	SafeArrayDestroy( retVal );
+	return retArray;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_4( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
+	SAFEARRAY * arg2 = va_arg( ap, SAFEARRAY * );
+	SAFEARRAY ** arg3 = va_arg( ap, SAFEARRAY ** );
+	SAFEARRAY ** arg4 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *,SAFEARRAY *,SAFEARRAY **,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[6])) (pUnk,arg1,arg2,arg3,arg4);
+}
+
+// JNI Implementation of ITally.Gather
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ITally_Gather___3Le2e_ledger_IEntry_2_3Le2e_ledger_Mood_2Lbrivel_out_TavoEnumArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0,
+	 jobjectArray arg1,
+	 jobject arg2)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_UNKNOWN );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
+	SAFEARRAY * tmpSa__1 = 0;
+	if ( arg1 != 0 ) {
+		jobjectArray tmpSa__1Java = (jobjectArray) arg1;
+		jsize tmpSa__1Length = env->GetArrayLength( tmpSa__1Java );
+		void * tmpSa__1Data = 0;
+		tmpSa__1 = SafeArrayCreateVector( VT_I4, 0, (ULONG) tmpSa__1Length );
+		if ( tmpSa__1 != 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__1, &tmpSa__1Data ))) {
+			for ( jsize tmpSa__1Index = 0; tmpSa__1Index < tmpSa__1Length && ! env->ExceptionCheck(); tmpSa__1Index++ ) {
+				jobject tmpSa__1Item = env->GetObjectArrayElement( tmpSa__1Java, tmpSa__1Index );
+				((LONG *) tmpSa__1Data)[tmpSa__1Index] = tmpSa__1Item == 0 ? 0 : (LONG) brivelEnumeratedObjectToInt( env, tmpSa__1Item );
+				if ( tmpSa__1Item != 0 ) env->DeleteLocalRef( tmpSa__1Item );
+			}
+			SafeArrayUnaccessData( tmpSa__1 );
+		}
+	}
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__1 != 0 ) SafeArrayDestroy( tmpSa__1 );
+		SafeArrayDestroy( tmpSa__0 );
+		return 0;
+	}
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 3 is null" );
+		SafeArrayDestroy( tmpSa__0 );
+		SafeArrayDestroy( tmpSa__1 );
+		return 0;
+	}
+	SAFEARRAY * tmpSa__2 = 0;
+	SAFEARRAY * retVal = 0;
+	hr = brivelVtableInvoker( env, vThunk_4, pUnk,tmpSa__0,tmpSa__1,&tmpSa__2,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		SafeArrayDestroy( tmpSa__1 );
+		SafeArrayDestroy( tmpSa__2 );
+		return 0;
+	}
+	if ( SUCCEEDED( hr )) {
+		{
+			jobjectArray outArray2 = 0;
+			if ( tmpSa__2 != 0 && SafeArrayGetDim( tmpSa__2 ) == 1 && SafeArrayGetElemsize( tmpSa__2 ) == sizeof( LONG )) {
+				jsize outArray2Length = (jsize) tmpSa__2->rgsabound[0].cElements;
+				jclass outArray2Class = brivelFindClass( env, "e2e/ledger/Mood" );
+				void * outArray2Data = 0;
+				if ( outArray2Class != 0 ) outArray2 = env->NewObjectArray( outArray2Length, outArray2Class, 0 );
+				if ( outArray2 != 0 && outArray2Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__2, &outArray2Data ))) {
+					for ( jsize outArray2Index = 0; outArray2Index < outArray2Length; outArray2Index++ ) {
+						jobject outArray2Item = brivelIntToEnumeratedObject( env, (int) ((LONG *) outArray2Data)[outArray2Index], "e2e/ledger/Mood" );
+						if ( outArray2Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray2, outArray2Index, outArray2Item );
+						env->DeleteLocalRef( outArray2Item );
+					}
+					SafeArrayUnaccessData( tmpSa__2 );
+				}
+				if ( outArray2Class != 0 ) env->DeleteLocalRef( outArray2Class );
+			}
+			jfieldID outArray2Field = env->GetFieldID( env->GetObjectClass( (jobject) arg2 ), "array", "[Lbrivel/TavoEnumeration;" );
+			if ( outArray2Field != 0 ) env->SetObjectField( (jobject) arg2, outArray2Field, outArray2 );
+			if ( outArray2 != 0 ) env->DeleteLocalRef( outArray2 );
+		}
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	SafeArrayDestroy( tmpSa__1 );
+	SafeArrayDestroy( tmpSa__2 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	jobjectArray retElements = 0;
+	if ( retVal != 0 && SafeArrayGetDim( retVal ) == 1 && ( retVal->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+		jsize retElementsLength = (jsize) retVal->rgsabound[0].cElements;
+		jclass retElementsClass = brivelFindClass( env, "e2e/ledger/IEntry" );
+		void * retElementsData = 0;
+		if ( retElementsClass != 0 ) retElements = env->NewObjectArray( retElementsLength, retElementsClass, 0 );
+		if ( retElements != 0 && retElementsLength > 0 && SUCCEEDED( SafeArrayAccessData( retVal, &retElementsData ))) {
+			for ( jsize retElementsIndex = 0; retElementsIndex < retElementsLength; retElementsIndex++ ) {
+				IUnknown * retElementsUnk = ((IUnknown **) retElementsData)[retElementsIndex];
+				if ( retElementsUnk == 0 ) continue;
+				jobject retElementsItem = brivelUnknownToInterfaceObject( env, retElementsUnk, "e2e/ledger/IEntry" );
+				if ( retElementsItem == 0 ) {
+					if ( env->ExceptionCheck() ) break;
+					continue;
+				}
+				env->SetObjectArrayElement( retElements, retElementsIndex, retElementsItem );
+				env->DeleteLocalRef( retElementsItem );
+			}
+			SafeArrayUnaccessData( retVal );
+		}
+		if ( retElementsClass != 0 ) env->DeleteLocalRef( retElementsClass );
+	}
+	jobject retArray = 0;
+	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoComobjArray" );
+	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[Lbrivel/TavoObject;" );
+	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
+	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
+	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
+	SafeArrayDestroy( retVal );
+	return retArray;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_5( IUnknown * pUnk, va_list ap )
+{
+	long arg1 = va_arg( ap, long );
+	SAFEARRAY ** arg2 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1,arg2);
+}
+
+// JNI Implementation of ITally.Ranges
+extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ITally_Ranges__I
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	SAFEARRAY * retVal = 0;
+	hr = brivelVtableInvoker( env, vThunk_5, pUnk,(long)arg0,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID retFieldIds[2];
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, "e2e/ledger/Range", &brivelRecordDetails[8], 2, retFieldIds );
+	SafeArrayDestroy( retVal );
+	if ( retErr ) return 0;
+	jobject retHolder = 0;
+	jclass retHolderClass = brivelFindClass( env, "brivel/out/TavoRecordArray" );
+	jfieldID retHolderField = retHolderClass == 0 ? 0 : env->GetFieldID( retHolderClass, "array", "[Lbrivel/TavoRecord;" );
+	if ( retHolderField != 0 ) retHolder = env->AllocObject( retHolderClass );
+	if ( retHolder != 0 ) env->SetObjectField( retHolder, retHolderField, retArray );
+	if ( retArray != 0 ) env->DeleteLocalRef( retArray );
+	if ( retHolderClass != 0 ) env->DeleteLocalRef( retHolderClass );
+	return retHolder;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_6( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
+	long * * arg2 = va_arg( ap, long * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *,long * *)) (*(_VtblFunc **)pUnk)[8])) (pUnk,arg1,arg2);
+}
+
+// JNI Implementation of ITally.Fit
+extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ITally_Fit___3Le2e_ledger_Range_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
+	return 0;
+	SAFEARRAY * tmpSa__0 = 0;
+	jint retVal;
+	hr = brivelVtableInvoker( env, vThunk_6, pUnk,tmpSa__0,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	return retVal;
 }
 
 extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ITally__1_1TavoLoad

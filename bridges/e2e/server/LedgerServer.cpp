@@ -46,6 +46,12 @@ struct Span {
 struct ITally : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE Count(Tally* tally, Tally* result) = 0;
     virtual HRESULT STDMETHODCALLTYPE Widen(Span* span, Span* wider) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Spread(SAFEARRAY* values, SAFEARRAY** names, SAFEARRAY** counts,
+                                             SAFEARRAY** result) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Gather(SAFEARRAY* entries, SAFEARRAY* moods, SAFEARRAY** next,
+                                             SAFEARRAY** kept) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Ranges(LONG count, SAFEARRAY** result) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Fit(SAFEARRAY* ranges, LONG* count) = 0;
 };
 
 LONG g_outstanding = 0;
@@ -102,6 +108,173 @@ HRESULT ToText(VARIANT* v, BSTR* out) {
     HRESULT hr = VariantChangeType(&t, v, 0, VT_BSTR);
     if (SUCCEEDED(hr)) *out = V_BSTR(&t);
     return hr;
+}
+
+// The elements of a one-dimensional array; 0 for none.
+ULONG Length(SAFEARRAY* sa) {
+    return sa && sa->cDims == 1 ? sa->rgsabound[0].cElements : 0;
+}
+
+// The array of an argument passed by value or by reference; the element
+// type is checked when `vt` is given (interfaces as IDispatch or IUnknown).
+SAFEARRAY* ArrayOf(VARIANT* v, VARTYPE vt) {
+    if (!v || !(V_VT(v) & VT_ARRAY)) return nullptr;
+    SAFEARRAY* sa = (V_VT(v) & VT_BYREF) ? *V_ARRAYREF(v) : V_ARRAY(v);
+    VARTYPE type = VT_EMPTY;
+    if (!sa || FAILED(SafeArrayGetVartype(sa, &type))) return nullptr;
+    if (vt == VT_DISPATCH) return type == VT_DISPATCH || type == VT_UNKNOWN ? sa : nullptr;
+    return type == vt ? sa : nullptr;
+}
+
+// The caller's array slot of a by-reference array argument (as passed, not
+// followed through a VARIANT reference).
+SAFEARRAY** ArraySlot(DISPPARAMS* p, UINT i) {
+    if (i >= p->cArgs) return nullptr;
+    VARIANT* v = &p->rgvarg[p->cArgs - 1 - i];
+    if ((V_VT(v) & (VT_BYREF | VT_ARRAY)) != (VT_BYREF | VT_ARRAY)) return nullptr;
+    return V_ARRAYREF(v);
+}
+
+// Replaces the array in a caller's slot: the incoming one is the callee's to
+// destroy.
+void Replace(SAFEARRAY** slot, SAFEARRAY* fresh) {
+    if (*slot) SafeArrayDestroy(*slot);
+    *slot = fresh;
+}
+
+template <typename T>
+SAFEARRAY* Vector(VARTYPE vt, const std::vector<T>& values) {
+    SAFEARRAY* sa = SafeArrayCreateVector(vt, 0, static_cast<ULONG>(values.size()));
+    if (!sa) return nullptr;
+    T* data = nullptr;
+    SafeArrayAccessData(sa, reinterpret_cast<void**>(&data));
+    for (size_t i = 0; i < values.size(); ++i) data[i] = values[i];
+    SafeArrayUnaccessData(sa);
+    return sa;
+}
+
+template <typename T>
+std::vector<T> Elements(SAFEARRAY* sa) {
+    std::vector<T> values;
+    T* data = nullptr;
+    if (!sa || FAILED(SafeArrayAccessData(sa, reinterpret_cast<void**>(&data)))) return values;
+    values.assign(data, data + Length(sa));
+    SafeArrayUnaccessData(sa);
+    return values;
+}
+
+// Texts as vectors: the standard wide strings assume the C library's 4-byte
+// wchar_t, which the platform's 2-byte OLECHAR is not on linux32.
+using Text = std::vector<OLECHAR>;
+
+Text TextOf(BSTR b) {
+    return b ? Text(b, b + SysStringLen(b)) : Text();
+}
+
+// A string array of copies.
+SAFEARRAY* Texts(const std::vector<Text>& texts) {
+    std::vector<BSTR> copies;
+    for (const Text& t : texts) copies.push_back(SysAllocStringLen(t.data(), static_cast<UINT>(t.size())));
+    return Vector(VT_BSTR, copies);  // the array takes the strings over
+}
+
+std::vector<Text> TextsOf(SAFEARRAY* sa) {
+    std::vector<Text> texts;
+    for (BSTR b : Elements<BSTR>(sa)) texts.push_back(TextOf(b));
+    return texts;
+}
+
+// An interface array holding one new reference per element.
+SAFEARRAY* Objects(const std::vector<IDispatch*>& objects) {
+    for (IDispatch* d : objects)
+        if (d) d->AddRef();
+    return Vector(VT_DISPATCH, objects);
+}
+
+// The amount of any entry, asked through its IDispatch.
+LONG AmountOf(IDispatch* entry) {
+    if (!entry) return 0;
+    VARIANT v;
+    VariantInit(&v);
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    LONG amount = 0;
+    if (SUCCEEDED(entry->Invoke(2, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &v, nullptr, nullptr)))
+        ToLong(&v, &amount);
+    VariantClear(&v);
+    return amount;
+}
+
+// The record information of Range for the arrays the server makes. Each
+// array holds a counted reference, so a caller that forgets to destroy one
+// shows as an outstanding reference.
+class RangeInfo : public IRecordInfo, public Counted {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IRecordInfo)) {
+            *ppv = static_cast<IRecordInfo*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
+    HRESULT STDMETHODCALLTYPE RecordInit(PVOID record) override {
+        std::memset(record, 0, sizeof(Range));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE RecordClear(PVOID record) override { return RecordInit(record); }
+    HRESULT STDMETHODCALLTYPE RecordCopy(PVOID existing, PVOID copy) override {
+        std::memcpy(copy, existing, sizeof(Range));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetGuid(GUID* guid) override {
+        std::memset(guid, 0, sizeof *guid);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetName(BSTR* name) override {
+        *name = SysAllocString(L"Range");
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetSize(ULONG* size) override {
+        *size = sizeof(Range);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(ITypeInfo** typeInfo) override {
+        *typeInfo = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetField(PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetFieldNoCopy(PVOID, LPCOLESTR, VARIANT*, PVOID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE PutField(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE PutFieldNoCopy(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetFieldNames(ULONG*, BSTR*) override { return E_NOTIMPL; }
+    BOOL STDMETHODCALLTYPE IsMatchingType(IRecordInfo* other) override { return other == this; }
+    PVOID STDMETHODCALLTYPE RecordCreate() override { return CoTaskMemAlloc(sizeof(Range)); }
+    HRESULT STDMETHODCALLTYPE RecordCreateCopy(PVOID source, PVOID* copy) override {
+        *copy = RecordCreate();
+        if (!*copy) return E_OUTOFMEMORY;
+        return RecordCopy(source, *copy);
+    }
+    HRESULT STDMETHODCALLTYPE RecordDestroy(PVOID record) override {
+        CoTaskMemFree(record);
+        return S_OK;
+    }
+};
+
+// An array of ranges carrying the server's counted record information.
+SAFEARRAY* RangeArray(const std::vector<Range>& ranges) {
+    RangeInfo* info = new RangeInfo;
+    info->AddRef();
+    SAFEARRAY* sa = SafeArrayCreateVectorEx(VT_RECORD, 0, static_cast<ULONG>(ranges.size()), info);
+    info->Release();  // the array holds its own reference
+    if (!sa) return nullptr;
+    Range* data = nullptr;
+    SafeArrayAccessData(sa, reinterpret_cast<void**>(&data));
+    for (size_t i = 0; i < ranges.size(); ++i) data[i] = ranges[i];
+    SafeArrayUnaccessData(sa);
+    return sa;
 }
 
 class Entry : public IDispatch, public Counted {
@@ -310,6 +483,25 @@ public:
         }
     }
 
+    // Calls every advised sink with the given arguments (last first, as
+    // DISPPARAMS holds them); they stay the caller's.
+    void FireArgs(DISPID id, VARIANT* args, UINT count) {
+        std::vector<IDispatch*> sinks;
+        {
+            std::lock_guard<std::mutex> lock(lock_);
+            for (IDispatch* d : sinks_)
+                if (d) {
+                    d->AddRef();
+                    sinks.push_back(d);
+                }
+        }
+        for (IDispatch* d : sinks) {
+            DISPPARAMS p = {args, nullptr, count, 0};
+            d->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
+            d->Release();
+        }
+    }
+
     void DropAll() {
         std::vector<IDispatch*> sinks;
         {
@@ -384,6 +576,70 @@ public:
         if (!span || !wider) return E_POINTER;
         wider->from = span->from - 1;
         wider->to = span->to + 1;
+        return S_OK;
+    }
+
+    // Spread: each name gets a "+", the counts are the names' lengths, the
+    // result tells the number of values, their sum, the first entry (or
+    // nothing) and the names joined.
+    HRESULT STDMETHODCALLTYPE Spread(SAFEARRAY* values, SAFEARRAY** names, SAFEARRAY** counts,
+                                     SAFEARRAY** result) override {
+        if (!names || !counts || !result) return E_POINTER;
+        std::vector<double> numbers = Elements<double>(values);
+        double sum = 0;
+        for (double d : numbers) sum += d;
+        auto texts = TextsOf(*names);
+        std::vector<LONG> lengths;
+        Text joined;
+        for (Text& t : texts) {
+            lengths.push_back(static_cast<LONG>(t.size()));
+            joined.insert(joined.end(), t.begin(), t.end());
+            t.push_back(L'+');
+        }
+        Replace(names, Texts(texts));
+        *counts = Vector(VT_I4, lengths);
+        std::vector<VARIANT> items(4);
+        for (VARIANT& v : items) VariantInit(&v);
+        V_VT(&items[0]) = VT_I4;
+        V_I4(&items[0]) = static_cast<LONG>(numbers.size());
+        V_VT(&items[1]) = VT_R8;
+        V_R8(&items[1]) = sum;
+        if (!entries_.empty()) {
+            V_VT(&items[2]) = VT_DISPATCH;
+            V_DISPATCH(&items[2]) = entries_.front();
+            entries_.front()->AddRef();
+        }
+        V_VT(&items[3]) = VT_BSTR;
+        V_BSTR(&items[3]) = SysAllocStringLen(joined.data(), static_cast<UINT>(joined.size()));
+        *result = Vector(VT_VARIANT, items);  // the array takes the values over
+        return S_OK;
+    }
+    // Gather: keeps the entries of 100 or more, in order (null elements
+    // dropped); each mood moves on to the next.
+    HRESULT STDMETHODCALLTYPE Gather(SAFEARRAY* entries, SAFEARRAY* moods, SAFEARRAY** next,
+                                     SAFEARRAY** kept) override {
+        if (!next || !kept) return E_POINTER;
+        std::vector<IDispatch*> chosen;
+        for (IDispatch* d : Elements<IDispatch*>(entries))
+            if (d && AmountOf(d) >= 100) chosen.push_back(d);
+        std::vector<LONG> moved;
+        for (LONG m : Elements<LONG>(moods)) moved.push_back((m + 1) % 3);
+        *next = Vector(VT_I4, moved);
+        *kept = Objects(chosen);
+        return S_OK;
+    }
+    // Ranges: `count` ranges {-i, 10 i}.
+    HRESULT STDMETHODCALLTYPE Ranges(LONG count, SAFEARRAY** result) override {
+        if (!result) return E_POINTER;
+        if (count < 0) return E_INVALIDARG;
+        std::vector<Range> ranges;
+        for (LONG i = 0; i < count; ++i) ranges.push_back({-i, 10 * i});
+        *result = RangeArray(ranges);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Fit(SAFEARRAY* ranges, LONG* count) override {
+        if (!count) return E_POINTER;
+        *count = static_cast<LONG>(Length(ranges));
         return S_OK;
     }
 
@@ -620,6 +876,87 @@ HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIA
         VariantInit(&when);
         if (FAILED(hr = VariantChangeType(&when, Arg(p, 0), 0, VT_DATE))) return hr;
         point_.FireDate(V_DATE(&when));
+        return S_OK;
+    }
+    case 18: {  // Running(values, [in, out] scaled, [out] labels): running sums
+        SAFEARRAY* values = ArrayOf(Arg(p, 0), VT_I4);
+        SAFEARRAY** scaled = ArraySlot(p, 1);
+        SAFEARRAY** labels = ArraySlot(p, 2);
+        if (!values || !scaled || !labels) return DISP_E_TYPEMISMATCH;
+        // The scaled values times the ratio, and one more: the sum.
+        std::vector<LONG> sums;
+        LONG sum = 0;
+        for (LONG v : Elements<LONG>(values)) sums.push_back(sum += v);
+        std::vector<double> times;
+        for (double d : Elements<double>(*scaled)) times.push_back(d * ratio_);
+        times.push_back(sum);
+        Replace(scaled, Vector(VT_R8, times));
+        std::vector<Text> names;
+        for (Entry* e : entries_) {
+            VARIANT label;
+            VariantInit(&label);
+            DISPPARAMS none = {nullptr, nullptr, 0, 0};
+            e->Invoke(1, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &label, nullptr, nullptr);
+            names.push_back(V_VT(&label) == VT_BSTR ? TextOf(V_BSTR(&label)) : Text());
+            VariantClear(&label);
+        }
+        Replace(labels, Texts(names));
+        V_VT(result) = VT_ARRAY | VT_I4;
+        V_ARRAY(result) = Vector(VT_I4, sums);
+        return S_OK;
+    }
+    case 19: {  // Reverse(values)
+        SAFEARRAY* values = ArrayOf(Arg(p, 0), VT_VARIANT);
+        if (!values) return DISP_E_TYPEMISMATCH;
+        std::vector<VARIANT> items = Elements<VARIANT>(values);
+        std::vector<VARIANT> copies(items.size());
+        for (size_t i = 0; i < items.size(); ++i) {
+            VariantInit(&copies[i]);
+            VariantCopy(&copies[i], &items[items.size() - 1 - i]);
+        }
+        V_VT(result) = VT_ARRAY | VT_VARIANT;
+        V_ARRAY(result) = Vector(VT_VARIANT, copies);
+        return S_OK;
+    }
+    case 20: {  // Entries(picks, [in, out] swapped): every entry, then the picks
+        SAFEARRAY* picks = ArrayOf(Arg(p, 0), VT_DISPATCH);
+        SAFEARRAY** swapped = ArraySlot(p, 1);
+        if (!picks || !swapped) return DISP_E_TYPEMISMATCH;
+        std::vector<IDispatch*> all(entries_.begin(), entries_.end());
+        for (IDispatch* d : Elements<IDispatch*>(picks)) all.push_back(d);
+        std::vector<IDispatch*> reversed = Elements<IDispatch*>(*swapped);
+        std::vector<IDispatch*> back(reversed.rbegin(), reversed.rend());
+        Replace(swapped, Objects(back));
+        V_VT(result) = VT_ARRAY | VT_DISPATCH;
+        V_ARRAY(result) = Objects(all);
+        return S_OK;
+    }
+    case 21: {  // Moods(moods): each moves on to the next
+        SAFEARRAY* moods = ArrayOf(Arg(p, 0), VT_I4);
+        if (!moods) return DISP_E_TYPEMISMATCH;
+        std::vector<LONG> moved;
+        for (LONG m : Elements<LONG>(moods)) moved.push_back((m + 1) % 3);
+        V_VT(result) = VT_ARRAY | VT_I4;
+        V_ARRAY(result) = Vector(VT_I4, moved);
+        return S_OK;
+    }
+    case 22: {  // Announce(names): Listed(names, counts); answers the counts' sum
+        SAFEARRAY* names = ArrayOf(Arg(p, 0), VT_BSTR);
+        if (!names) return DISP_E_TYPEMISMATCH;
+        std::vector<LONG> lengths;
+        for (const auto& t : TextsOf(names)) lengths.push_back(static_cast<LONG>(t.size()));
+        SAFEARRAY* counts = Vector(VT_I4, lengths);
+        VARIANT args[2];
+        V_VT(&args[1]) = VT_ARRAY | VT_BSTR;
+        V_ARRAY(&args[1]) = names;
+        V_VT(&args[0]) = VT_BYREF | VT_ARRAY | VT_I4;
+        V_ARRAYREF(&args[0]) = &counts;
+        point_.FireArgs(5, args, 2);
+        LONG heard = 0;
+        for (LONG n : Elements<LONG>(counts)) heard += n;
+        if (counts) SafeArrayDestroy(counts);
+        V_VT(result) = VT_I4;
+        V_I4(result) = heard;
         return S_OK;
     }
     case DISPID_NEWENUM: {

@@ -81,6 +81,14 @@ TEST_F(LedgerRoad, RecordsCrossInAndOutAsResultsAndInEvents) {
     RunProgram("records");
 }
 
+TEST_F(LedgerRoad, ArraysCrossThroughInvokeAndInAnEvent) {
+    RunProgram("arraysThroughInvoke");
+}
+
+TEST_F(LedgerRoad, ArraysCrossThroughTheVirtualTable) {
+    RunProgram("arraysThroughTheVirtualTable");
+}
+
 TEST_F(LedgerRoad, EventsOfARemoteClientGoThroughTheServersForwarder) {
     RunProgram("remoteEvents");
 }

@@ -15,8 +15,16 @@ import e2e.ledger.Tally;
 import brivel.server.TransactEnv;
 import e2e.ledger.Ledger;
 import e2e.ledger.Mood;
+import brivel.out.TavoComobjArray;
+import brivel.out.TavoDoubleArray;
+import brivel.out.TavoEnumArray;
+import brivel.out.TavoIntArray;
+import brivel.out.TavoRecordArray;
+import brivel.out.TavoStringArray;
+import brivel.out.TavoVariantArray;
 
 import java.util.ArrayList;
+import java.util.Arrays;
 import java.util.Calendar;
 import java.util.Date;
 import java.util.List;
@@ -190,6 +198,14 @@ public final class LedgerRoad {
         public synchronized void Stamped(Date when) {
             stamps.add(when);
         }
+
+        final List<String> listed = new ArrayList<String>();
+        int[] answer;
+
+        public synchronized void Listed(String[] names, TavoIntArray counts) {
+            listed.add(Arrays.toString(names) + " " + Arrays.toString(counts.array));
+            if (answer != null) counts.array = answer;
+        }
     }
 
     static Date localDate(int year, int month, int day, int hour, int minute, int second) {
@@ -312,6 +328,147 @@ public final class LedgerRoad {
         unadvise.setAccessible(true);
         unadvise.invoke(ledger, listener, Integer.valueOf(cookie));
         listener.TavoRelease();
+        l.TavoRelease();
+        release(ledger);
+    }
+
+    static String labels(Object[] entries) throws TavoException {
+        StringBuilder text = new StringBuilder("[");
+        for (int i = 0; i < entries.length; ++i) {
+            if (i > 0) text.append(", ");
+            text.append(entries[i] == null ? "null" : ((IEntry) entries[i]).getLabel());
+        }
+        return text.append("]").toString();
+    }
+
+    static void releaseAll(Object[] objects) {
+        if (objects == null) return;
+        for (Object o : objects) {
+            if (o instanceof TavoObject) ((TavoObject) o).TavoRelease();
+            else if (o instanceof TavoVariant) ((TavoVariant) o).TavoRelease();
+        }
+    }
+
+    static String moods(Object[] moods) {
+        StringBuilder text = new StringBuilder();
+        for (Object m : moods) text.append(m == null ? "null " : ((Mood) m).getEnumeratedIntValue() + " ");
+        return text.toString().trim();
+    }
+
+    /**
+     * SAFEARRAYs through IDispatch: numbers, strings, VARIANTs, interfaces
+     * and enumeration values by value, in IN/OUT and OUT holders, as results,
+     * and in an event whose listener replaces its IN/OUT array.
+     */
+    public static void arraysThroughInvoke() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        IEntry rent = l.Add("rent", 700);
+        IEntry tip = l.Add("tip", 5);
+
+        double[] before = new double[] {2, -4};
+        TavoDoubleArray scaled = new TavoDoubleArray(before);
+        TavoStringArray labels = new TavoStringArray();
+        int[] sums = l.Running(new int[] {1, 2, 3, -10}, scaled, labels);
+        same("[1, 3, 6, -4]", Arrays.toString(sums), "array result");
+        same("[3.0, -6.0, -4.0]", Arrays.toString(scaled.array), "IN/OUT holder gets the callee's longer array");
+        same("[2.0, -4.0]", Arrays.toString(before), "the caller's own array is left as it was");
+        same("[rent, tip]", Arrays.toString(labels.array), "OUT holder of strings");
+        TavoDoubleArray none = new TavoDoubleArray(new double[0]);
+        same("[]", Arrays.toString(l.Running(new int[0], none, labels)), "empty array result");
+        same("[0.0]", Arrays.toString(none.array), "empty IN/OUT array");
+        boolean threw = false;
+        try {
+            l.Running(null, scaled, labels);
+        } catch (NullPointerException expected) {
+            threw = true;
+        }
+        check(threw, "a null array is refused");
+
+        TavoVariant[] values = {new TavoVariant(7), new TavoVariant("sev\u00e9n"), new TavoVariant(-1)};
+        TavoVariant[] reversed = l.Reverse(values);
+        same(Integer.valueOf(3), Integer.valueOf(reversed.length), "VARIANT array result");
+        same(Integer.valueOf(-1), Integer.valueOf(reversed[0].getInt()), "VARIANT element 0");
+        same("sev\u00e9n", reversed[1].getString(), "VARIANT element 1");
+        same(Integer.valueOf(7), Integer.valueOf(reversed[2].getInt()), "VARIANT element 2");
+        releaseAll(values);
+        releaseAll(reversed);
+
+        TavoComobjArray swapped = new TavoComobjArray(new TavoObject[] {rent, null, tip});
+        IEntry[] all = l.entries(new IEntry[] {tip}, swapped);
+        same("[rent, tip, tip]", labels(all), "interface array result");
+        check(all[0] instanceof IEntry && all[0] != rent, "interface elements are objects of their own");
+        same("[tip, null, rent]", labels(swapped.array), "IN/OUT interface array, null element kept");
+        check(swapped.array[0] != tip, "IN/OUT interface elements are new objects");
+        releaseAll(all);
+        releaseAll(swapped.array);
+
+        same("1 0", moods(l.moods(new Mood[] {Mood.Calm, Mood.Angry})), "enumeration array");
+        check(l.moods(new Mood[] {Mood.Busy})[0] == Mood.Angry, "enumeration elements are the enumeration's values");
+
+        same(Integer.valueOf(5), Integer.valueOf(l.Announce(new String[] {"ab", "cde"})), "event with no listener");
+        Recorder recorder = new Recorder();
+        ledger.addTavoEventListener(recorder);
+        recorder.answer = new int[] {100, 20, 3};
+        same(Integer.valueOf(123), Integer.valueOf(l.Announce(new String[] {"ab", "cd\u00e9"})),
+             "the listener's IN/OUT array reaches the server");
+        same("[[ab, cd\u00e9] [2, 3]]", recorder.listed.toString(), "array event arguments");
+        ledger.removeTavoEventListener(recorder);
+        recorder.TavoRelease();
+
+        rent.TavoRelease();
+        tip.TavoRelease();
+        l.TavoRelease();
+        release(ledger);
+    }
+
+    /**
+     * SAFEARRAYs through the virtual table: by value, IN/OUT and OUT holders
+     * and results (in their holders) of numbers, strings, VARIANTs,
+     * interfaces, enumeration values and records without an identifier.
+     */
+    public static void arraysThroughTheVirtualTable() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        ITally t = ledger.getITally();
+        IEntry rent = l.Add("rent", 700);
+        IEntry tip = l.Add("tip", 5);
+
+        TavoStringArray names = new TavoStringArray(new String[] {"Gr\u00fc\u00dfe", "", "x"});
+        TavoIntArray counts = new TavoIntArray();
+        TavoVariantArray spread = t.Spread(new double[] {0.5, 1.25}, names, counts);
+        same("[Gr\u00fc\u00dfe+, +, x+]", Arrays.toString(names.array), "IN/OUT string array");
+        same("[5, 0, 1]", Arrays.toString(counts.array), "OUT number array");
+        TavoVariant[] items = spread.array;
+        same(Integer.valueOf(4), Integer.valueOf(items.length), "VARIANT array result in its holder");
+        same(Integer.valueOf(2), Integer.valueOf(items[0].getInt()), "VARIANT element: number");
+        same(Integer.valueOf(5), Integer.valueOf(items[1].getVarType()), "VARIANT element: double (VT_R8)");
+        same(Integer.valueOf(9), Integer.valueOf(items[2].getVarType()), "VARIANT element: interface (VT_DISPATCH)");
+        same("Gr\u00fc\u00dfex", items[3].getString(), "VARIANT element: string");
+        releaseAll(items);
+
+        TavoEnumArray next = new TavoEnumArray();
+        TavoComobjArray kept = t.Gather(new IEntry[] {tip, rent, null}, new Mood[] {Mood.Busy, Mood.Angry}, next);
+        same("[rent]", labels(kept.array), "interface array result in its holder");
+        check(kept.array[0] instanceof IEntry && kept.array[0] != rent, "interface element is an object of its own");
+        same("2 0", moods(next.array), "OUT enumeration array");
+        releaseAll(kept.array);
+
+        TavoRecordArray ranges = t.Ranges(3);
+        same(Integer.valueOf(3), Integer.valueOf(ranges.array.length), "record array result in its holder");
+        StringBuilder text = new StringBuilder();
+        for (Object r : ranges.array) text.append(((Range) r).low).append("..").append(((Range) r).high).append(' ');
+        same("0..0 -1..10 -2..20", text.toString().trim(), "records of the array");
+        same(Integer.valueOf(0), Integer.valueOf(t.Ranges(0).array.length), "empty record array");
+        try {
+            t.Fit(new Range[] {new Range()});
+            check(false, "an array of records without an identifier cannot be sent");
+        } catch (TavoException expected) {
+            same("Unsupported record type", expected.getMessage(), "array of records without an identifier");
+        }
+
+        rent.TavoRelease();
+        tip.TavoRelease();
         l.TavoRelease();
         release(ledger);
     }
