@@ -290,8 +290,8 @@ public final class LedgerRoad {
     /**
      * Events for a remote client: the Java server registers a server-side
      * sink through the coclass, and the runtime hands each event to the
-     * server's forwarder, whose reply fills the OUT arguments. Without a
-     * forwarder the events are dropped.
+     * server's forwarder, whose reply fills the OUT arguments (an IN/OUT
+     * array included). Without a forwarder the events are dropped.
      */
     public static void remoteEvents() throws Exception {
         final Ledger ledger = new Ledger();
@@ -321,6 +321,22 @@ public final class LedgerRoad {
         same("[Changed e2e.ledger.DLedgerEvents [1, r\u00e9mote], Closing e2e.ledger.DLedgerEvents [[false]], "
              + "Stamped e2e.ledger.DLedgerEvents [" + landing + "]]", heard.toString(), "forwarded events");
         same("cancelled", l.getTitle(), "the client's OUT value written back");
+
+        // An array event: the client's reply replaces the IN/OUT array.
+        final List<String> listed = new ArrayList<String>();
+        TransactEnv.setEventForwarder(new TransactEnv.EventForwarder() {
+            public Object forward(Object source, String interfaceName, String eventName, Object[] args) {
+                if (eventName.equals("Listed")) {
+                    TavoIntArray counts = (TavoIntArray) args[1];
+                    listed.add(Arrays.toString((String[]) args[0]) + " " + Arrays.toString(counts.array));
+                    counts.array = new int[] {40, 2};
+                }
+                return null;
+            }
+        });
+        same(Integer.valueOf(42), Integer.valueOf(l.Announce(new String[] {"ab", "cde"})),
+             "the client's IN/OUT array written back");
+        same("[[ab, cde] [2, 3]]", listed.toString(), "forwarded array event");
 
         TransactEnv.setEventForwarder(null);
         java.lang.reflect.Method unadvise =
