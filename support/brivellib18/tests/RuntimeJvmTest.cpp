@@ -1,6 +1,6 @@
 // The runtime library on the real i386 VM, called as generated bridges call
 // it: apartments, exceptions, remote creation, and the date, file-time, GUID
-// and SAFEARRAY conversions.
+// and SAFEARRAY conversions (VARIANT elements included).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -141,5 +141,47 @@ TEST(RuntimeConversions, DatesFileTimesGuidsAndArraysRoundTrip) {
     EXPECT_EQ(value, 20);
     SafeArrayDestroy(again);
     SafeArrayDestroy(sa);
+    EXPECT_FALSE(brivelCheckFatalError(env));
+}
+
+// VARIANT elements become brivel.TavoVariant holders with their own copies,
+// and go back into a new SAFEARRAY as copies of what the holders hold.
+TEST(RuntimeConversions, VariantArraysKeepTheirValuesBothWays) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    SAFEARRAY* sa = SafeArrayCreateVector(VT_VARIANT, 0, 3);
+    ASSERT_NE(sa, nullptr);
+    VARIANT* items = nullptr;
+    ASSERT_EQ(SafeArrayAccessData(sa, reinterpret_cast<void**>(&items)), S_OK);
+    V_VT(&items[0]) = VT_I4;
+    V_I4(&items[0]) = 42;
+    V_VT(&items[1]) = VT_BSTR;
+    V_BSTR(&items[1]) = SysAllocString(L"text");
+    SafeArrayUnaccessData(sa);  // items[2] stays empty
+
+    jarray holders = brivelSafeArrayToJArray(env, sa, VT_VARIANT);
+    ASSERT_NE(holders, nullptr);
+    ASSERT_EQ(env->GetArrayLength(holders), 3);
+    jobject first = env->GetObjectArrayElement(static_cast<jobjectArray>(holders), 0);
+    jobject second = env->GetObjectArrayElement(static_cast<jobjectArray>(holders), 1);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    VARIANT* copy = brivelGetTavoVariant(env, second);
+    ASSERT_NE(copy, nullptr);
+    ASSERT_EQ(V_VT(copy), VT_BSTR);
+    EXPECT_NE(V_BSTR(copy), items[1].bstrVal) << "the holder has its own string";
+    SafeArrayDestroy(sa);
+
+    SAFEARRAY* back = brivelJArrayToSafeArray(env, holders, VT_VARIANT);
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(SafeArrayAccessData(back, reinterpret_cast<void**>(&items)), S_OK);
+    EXPECT_EQ(V_VT(&items[0]), VT_I4);
+    EXPECT_EQ(V_I4(&items[0]), 42);
+    ASSERT_EQ(V_VT(&items[1]), VT_BSTR);
+    EXPECT_EQ(std::memcmp(V_BSTR(&items[1]), L"text", 5 * sizeof(OLECHAR)), 0);
+    EXPECT_NE(V_BSTR(&items[1]), V_BSTR(copy)) << "the array has its own string";
+    EXPECT_EQ(V_VT(&items[2]), VT_EMPTY);
+    SafeArrayUnaccessData(back);
+    SafeArrayDestroy(back);
     EXPECT_FALSE(brivelCheckFatalError(env));
 }
