@@ -11,9 +11,8 @@
 
 #include <string>
 
-#include "TestJvm.h"
+#include "../ProbedSink.h"
 
-using brivel::testing::StartTestJvm;
 using brivel::testing::TakePendingException;
 
 // The event interface as its callers see it. Not in an unnamed namespace:
@@ -30,13 +29,6 @@ namespace {
 
 const IID kRackEventsIid = {0x6b2c0400, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x51}};
 const IID kItemIid = {0x6b2c0400, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20}};
-
-std::string BinFolder() {
-    char program[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string path(program, n);
-    return path.substr(0, path.rfind('/'));
-}
 
 // A COM object that answers IUnknown and the item interface and counts its
 // references.
@@ -95,37 +87,9 @@ std::string Narrow(BSTR text) {
     return narrow;
 }
 
-class ArraySink : public ::testing::Test {
+class ArraySink : public brivel::testing::ProbedSink<IRackEvents> {
 protected:
-    void SetUp() override {
-        env = StartTestJvm({BRIVEL18_JAR, ARRAYS_JAR, PROBE_JAR}, BinFolder());
-        ASSERT_NE(env, nullptr);
-        probeClass = env->FindClass("probe/RackEventsProbe");
-        ASSERT_NE(probeClass, nullptr) << TakePendingException(env).message;
-        probe = env->NewObject(probeClass, env->GetMethodID(probeClass, "<init>", "()V"));
-        ASSERT_NE(probe, nullptr) << TakePendingException(env).message;
-        jclass listener = env->FindClass("brivel/TavoEventListener");
-        auto* sink = reinterpret_cast<IUnknown*>(
-            static_cast<intptr_t>(env->GetIntField(probe, env->GetFieldID(listener, "__TavoEventSink", "I"))));
-        ASSERT_NE(sink, nullptr);
-        ASSERT_EQ(sink->QueryInterface(kRackEventsIid, reinterpret_cast<void**>(&events)), S_OK);
-    }
-    void TearDown() override {
-        if (events) events->Release();
-    }
-    std::string Log() {
-        auto text = static_cast<jstring>(env->GetObjectField(probe, env->GetFieldID(probeClass, "log", "Ljava/lang/String;")));
-        const char* chars = env->GetStringUTFChars(text, nullptr);
-        std::string log(chars);
-        env->ReleaseStringUTFChars(text, chars);
-        env->SetObjectField(probe, env->GetFieldID(probeClass, "log", "Ljava/lang/String;"), env->NewStringUTF(""));
-        return log;
-    }
-
-    JNIEnv* env = nullptr;
-    jclass probeClass = nullptr;
-    jobject probe = nullptr;
-    IRackEvents* events = nullptr;
+    void SetUp() override { StartProbe({BRIVEL18_JAR, ARRAYS_JAR, PROBE_JAR}, "probe/RackEventsProbe", kRackEventsIid); }
 };
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 #include <string>
 
-#include "TestJvm.h"
+#include "../ProbedSink.h"
 
 using brivel::testing::StartTestJvm;
 using brivel::testing::TakePendingException;
@@ -41,13 +41,6 @@ namespace {
 const IID kShelfIid = {0x6b2c0400, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30}};
 const IID kItemIid = {0x6b2c0400, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20}};
 const IID kRackIid = {0x6b2c0400, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x40}};
-
-std::string BinFolder() {
-    char program[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string path(program, n);
-    return path.substr(0, path.rfind('/'));
-}
 
 class Item : public IUnknown {
 public:
@@ -251,7 +244,7 @@ std::string RunDriver(JNIEnv* env, const char* driverClass, IUnknown* object) {
 }
 
 TEST(ShelfCalls, ArraysGoInAndComeBackThroughTheVirtualTable) {
-    JNIEnv* env = StartTestJvm({BRIVEL18_JAR, ARRAYS_JAR, PROBE_JAR}, BinFolder());
+    JNIEnv* env = StartTestJvm({BRIVEL18_JAR, ARRAYS_JAR, PROBE_JAR}, brivel::testing::TestProgramFolder());
     ASSERT_NE(env, nullptr);
     Shelf shelf;
     std::string log = RunDriver(env, "probe/ShelfDriver", static_cast<IShelf*>(&shelf));
@@ -275,7 +268,7 @@ TEST(ShelfCalls, ArraysGoInAndComeBackThroughTheVirtualTable) {
 }
 
 TEST(ShelfCalls, ArraysGoInAndComeBackThroughInvoke) {
-    JNIEnv* env = StartTestJvm({BRIVEL18_JAR, ARRAYS_JAR, PROBE_JAR}, BinFolder());
+    JNIEnv* env = StartTestJvm({BRIVEL18_JAR, ARRAYS_JAR, PROBE_JAR}, brivel::testing::TestProgramFolder());
     ASSERT_NE(env, nullptr);
     Rack rack;
     std::string log = RunDriver(env, "probe/RackDriver", &rack);

@@ -9,9 +9,8 @@
 
 #include <string>
 
-#include "TestJvm.h"
+#include "../ProbedSink.h"
 
-using brivel::testing::StartTestJvm;
 using brivel::testing::TakePendingException;
 
 // The event interface as its callers see it (IDL order, results lifted
@@ -31,47 +30,12 @@ namespace {
 
 const IID kGadgetEventsIid = {0x6b2c0100, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x50}};
 
-std::string BinFolder() {
-    char program[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string path(program, n);
-    return path.substr(0, path.rfind('/'));
-}
-
-class VtableSink : public ::testing::Test {
+class VtableSink : public brivel::testing::ProbedSink<IGadgetEvents> {
 protected:
-    void SetUp() override {
-        env = StartTestJvm({BRIVEL18_JAR, OPTIONS_JAR, PROBE_JAR}, BinFolder());
-        ASSERT_NE(env, nullptr);
-        probeClass = env->FindClass("probe/GadgetEventsProbe");
-        ASSERT_NE(probeClass, nullptr) << TakePendingException(env).message;
-        probe = env->NewObject(probeClass, env->GetMethodID(probeClass, "<init>", "()V"));
-        ASSERT_NE(probe, nullptr) << TakePendingException(env).message;
-        jclass listener = env->FindClass("brivel/TavoEventListener");
-        auto* sink = reinterpret_cast<IUnknown*>(
-            static_cast<intptr_t>(env->GetIntField(probe, env->GetFieldID(listener, "__TavoEventSink", "I"))));
-        ASSERT_NE(sink, nullptr);
-        ASSERT_EQ(sink->QueryInterface(kGadgetEventsIid, reinterpret_cast<void**>(&events)), S_OK);
-    }
-    void TearDown() override {
-        if (events) events->Release();
-    }
-    std::string Log() {
-        auto text = static_cast<jstring>(env->GetObjectField(probe, env->GetFieldID(probeClass, "log", "Ljava/lang/String;")));
-        const char* chars = env->GetStringUTFChars(text, nullptr);
-        std::string log(chars);
-        env->ReleaseStringUTFChars(text, chars);
-        env->SetObjectField(probe, env->GetFieldID(probeClass, "log", "Ljava/lang/String;"), env->NewStringUTF(""));
-        return log;
-    }
+    void SetUp() override { StartProbe({BRIVEL18_JAR, OPTIONS_JAR, PROBE_JAR}, "probe/GadgetEventsProbe", kGadgetEventsIid); }
     void SetFlag(const char* name, bool value) {
         env->SetBooleanField(probe, env->GetFieldID(probeClass, name, "Z"), value ? JNI_TRUE : JNI_FALSE);
     }
-
-    JNIEnv* env = nullptr;
-    jclass probeClass = nullptr;
-    jobject probe = nullptr;
-    IGadgetEvents* events = nullptr;
 };
 
 }  // namespace
