@@ -110,10 +110,9 @@ TEST_F(BuildOutput, ProgIdsRefreshClassIdentifiersWithoutTheirVersion) {
         const char* written;
     } cases[] = {{"Shapes.Circle.3", "Shapes.Circle"}, {"Abc3", "Abc3"}, {"Abc.", "Abc"}, {"123", "123"}, {"{odd}", nullptr}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.progId);
         HKEY key = nullptr;
         std::string path = std::string("CLSID\\") + clsid + "\\ProgID";
-        ASSERT_EQ(RegCreateKeyA(HKEY_CLASSES_ROOT, path.c_str(), &key), ERROR_SUCCESS);
+        ASSERT_EQ(RegCreateKeyA(HKEY_CLASSES_ROOT, path.c_str(), &key), ERROR_SUCCESS) << c.progId;
         RegSetValueA(key, nullptr, REG_SZ, c.progId, static_cast<DWORD>(strlen(c.progId)));
         RegCloseKey(key);
         std::string text = Written([&](FILE* f) {
@@ -124,11 +123,11 @@ TEST_F(BuildOutput, ProgIdsRefreshClassIdentifiersWithoutTheirVersion) {
             job.SetJniFile(nullptr);
         });
         if (!c.written) {
-            EXPECT_EQ(text, "");
+            EXPECT_EQ(text, "") << c.progId;
         } else {
             std::string line = std::string("\t\tif ( SUCCEEDED( CLSIDFromProgID( L\"") + c.written + "\", &clsid )))\n"
                                "\t\t\tmemcpy( &IID_ITavoCircle, &clsid, sizeof( CLSID ));\n";
-            EXPECT_EQ(text, "\t\tCLSID clsid;\n" + line + line);
+            EXPECT_EQ(text, "\t\tCLSID clsid;\n" + line + line) << c.progId;
         }
         RegDeleteKeyA(HKEY_CLASSES_ROOT, path.c_str());
         RegDeleteKeyA(HKEY_CLASSES_ROOT, (std::string("CLSID\\") + clsid).c_str());

@@ -229,15 +229,14 @@ TEST_F(GenerationJob, WineSystemLibrariesLoadAndCollect) {
         {"shdocvw.dll", 11, 13}, {"msxml3.dll", 10, 40}, {"scrrun.dll", 3, 5}, {"stdole2.tlb", 2, 3},
         {"mshtml.tlb", 20, 100}};
     for (const auto& library : libraries) {
-        SCOPED_TRACE(library.file);
         CTestJob wine;
         std::string path = SystemLibraryPath(library.file);
         wine.SetOptions(path.c_str(), TestOutputFolder().c_str(), "pkg", "C:\\lib\\x.dll");
         bool ok = wine.Generate();
         wine.FinishJob(ok);
-        EXPECT_TRUE(ok) << (wine.messages.empty() ? "" : wine.messages[0]);
-        EXPECT_GE(wine.CoclassList().size(), library.minCoclasses);
-        EXPECT_GE(wine.InterfaceTable().GetCount(), library.minInterfaces);
+        EXPECT_TRUE(ok) << library.file << ": " << (wine.messages.empty() ? "" : wine.messages[0]);
+        EXPECT_GE(wine.CoclassList().size(), library.minCoclasses) << library.file;
+        EXPECT_GE(wine.InterfaceTable().GetCount(), library.minInterfaces) << library.file;
     }
 }
 

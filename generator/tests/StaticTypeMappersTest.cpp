@@ -49,22 +49,21 @@ TEST(StaticTypeMappers, NumericMappersCarryTheirEightStrings) {
         {&g_enumeratorMarkerMapper, false, "byte", "jbyte", "unsigned char", "B", "VT_UI1", "V_UI1", "Byte", "jbyteArray"},
     };
     for (const NumericRow& row : rows) {
-        SCOPED_TRACE(row.vt);
         CString text;
-        EXPECT_EQ(row.mapper->IsByRef(), row.byRef);
+        EXPECT_EQ(row.mapper->IsByRef(), row.byRef) << row.vt;
         row.mapper->GetJavaType(text);
-        EXPECT_STREQ(text, row.java);
+        EXPECT_STREQ(text, row.java) << row.vt;
         row.mapper->GetJniType(text);
-        EXPECT_STREQ(text, row.jni);
-        EXPECT_STREQ(row.mapper->GetCType(), row.c);
+        EXPECT_STREQ(text, row.jni) << row.vt;
+        EXPECT_STREQ(row.mapper->GetCType(), row.c) << row.vt;
         row.mapper->GetJniSignature(false, text);
-        EXPECT_STREQ(text, row.sig);
-        EXPECT_STREQ(row.mapper->GetVtName(), row.vt);
-        EXPECT_STREQ(row.mapper->GetAccessor(), row.accessor);
-        EXPECT_EQ(Str(row.mapper->GetArrayAccessorWord()), Str(row.word));
-        EXPECT_EQ(Str(row.mapper->GetJniArrayType()), Str(row.arrayType));
+        EXPECT_STREQ(text, row.sig) << row.vt;
+        EXPECT_STREQ(row.mapper->GetVtName(), row.vt) << row.vt;
+        EXPECT_STREQ(row.mapper->GetAccessor(), row.accessor) << row.vt;
+        EXPECT_EQ(Str(row.mapper->GetArrayAccessorWord()), Str(row.word)) << row.vt;
+        EXPECT_EQ(Str(row.mapper->GetJniArrayType()), Str(row.arrayType)) << row.vt;
         // Runtime function names use the array accessor word.
-        EXPECT_EQ(Str(row.mapper->GetHelperKindWord()), Str(row.word));
+        EXPECT_EQ(Str(row.mapper->GetHelperKindWord()), Str(row.word)) << row.vt;
     }
     EXPECT_TRUE(g_voidMapper.IsVoid());
     EXPECT_FALSE(g_byteMapper.IsVoid());

@@ -1,5 +1,11 @@
 // A generation job for tests: records what it reports, and COM set up for
 // the test's thread.
+//
+// These tests name the case of a loop in each assertion's message rather
+// than with SCOPED_TRACE: GoogleTest keeps its trace stack per thread and on
+// Windows starts a watcher thread for every thread that uses it. That thread
+// is still waiting when the process exits, and under Wine, on a loaded
+// machine, the process can then die of a segmentation fault at exit.
 #pragma once
 
 #include "BridgeGenerator.h"
@@ -8,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
@@ -46,4 +53,18 @@ inline GUID ParseGuid(const char* text) {
     GUID guid = {};
     CLSIDFromString(wide, &guid);
     return guid;
+}
+
+// How many threads this process runs (-1 when they cannot be listed). A
+// generation run starts none: the test's own thread is the only one.
+inline int ThreadsOfThisProcess() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    CloseHandle(snapshot);
+    return count;
 }
