@@ -187,17 +187,16 @@ TEST_F(SpecFileTest, OlderVersionsLoadWithTheirDefaults) {
 
 TEST_F(SpecFileTest, EveryVersionSavesIntoAFileThatLoadsAgain) {
     for (int version = 100; version <= 106; ++version) {
-        SCOPED_TRACE(version);
         CC2jSpecification first;
-        ASSERT_EQ(LoadBytes(first, Golden(version)), "");
+        ASSERT_EQ(LoadBytes(first, Golden(version)), "") << "version " << version;
         const std::string saved = SaveBytes(first);
         CC2jSpecification second;
-        ASSERT_EQ(LoadBytes(second, saved), "");
-        EXPECT_EQ(second.m_version, 106u);
-        EXPECT_EQ(second.m_jarMode, first.m_jarMode);
-        EXPECT_EQ(second.GetClassNames(), first.GetClassNames());
-        EXPECT_EQ(second.m_libraryGuid, first.m_libraryGuid);
-        EXPECT_EQ(SaveBytes(second), saved);
+        ASSERT_EQ(LoadBytes(second, saved), "") << "version " << version;
+        EXPECT_EQ(second.m_version, 106u) << "version " << version;
+        EXPECT_EQ(second.m_jarMode, first.m_jarMode) << "version " << version;
+        EXPECT_EQ(second.GetClassNames(), first.GetClassNames()) << "version " << version;
+        EXPECT_EQ(second.m_libraryGuid, first.m_libraryGuid) << "version " << version;
+        EXPECT_EQ(SaveBytes(second), saved) << "version " << version;
     }
 }
 

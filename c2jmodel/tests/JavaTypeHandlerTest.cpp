@@ -78,18 +78,17 @@ TEST(JavaTypeHandler, FixedTypesCarryTheirJavaJniAndComForms) {
     for (const Expected& e : kFixedTypes) {
         const CJavaTypeHandler* h = GetStaticTypeHandler(e.code);
         ASSERT_NE(h, nullptr) << e.code;
-        SCOPED_TRACE(e.code);
-        EXPECT_EQ(h->GetTypeCode(), e.code);
-        EXPECT_EQ(h->GetJavaType(), e.javaType);
-        EXPECT_EQ(h->GetJniSignature(), e.jniSignature);
-        EXPECT_EQ(h->GetJniType(), e.jniType);
-        EXPECT_EQ(h->GetComType(), e.comType);
-        EXPECT_EQ(h->GetComInterfaceType(), e.idlType);
-        EXPECT_EQ(h->GetCallWord(), e.callWord);
-        EXPECT_EQ(h->GetShortName(), e.shortName);
-        EXPECT_EQ(h->GetIdlAttributes(), e.code > 256 ? "[in, out] " : "");
-        EXPECT_TRUE(h->IsConvertible());
-        EXPECT_FALSE(h->IsObjectType());
+        EXPECT_EQ(h->GetTypeCode(), e.code) << e.code;
+        EXPECT_EQ(h->GetJavaType(), e.javaType) << e.code;
+        EXPECT_EQ(h->GetJniSignature(), e.jniSignature) << e.code;
+        EXPECT_EQ(h->GetJniType(), e.jniType) << e.code;
+        EXPECT_EQ(h->GetComType(), e.comType) << e.code;
+        EXPECT_EQ(h->GetComInterfaceType(), e.idlType) << e.code;
+        EXPECT_EQ(h->GetCallWord(), e.callWord) << e.code;
+        EXPECT_EQ(h->GetShortName(), e.shortName) << e.code;
+        EXPECT_EQ(h->GetIdlAttributes(), e.code > 256 ? "[in, out] " : "") << e.code;
+        EXPECT_TRUE(h->IsConvertible()) << e.code;
+        EXPECT_FALSE(h->IsObjectType()) << e.code;
     }
     for (uint32_t code : {0u, 13u, 255u, 256u, 258u, 263u, 267u, 268u, 511u}) EXPECT_EQ(GetStaticTypeHandler(code), nullptr) << code;
     const CJavaTypeHandler* dispatch = GetDispatchTypeHandler();
