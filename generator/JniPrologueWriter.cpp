@@ -276,10 +276,8 @@ bool CBridgeGenerator::WriteJniPrologue() {
 }
 
 void CBridgeGenerator::WriteCreateFromProgId(bool& clsidDeclared, REFCLSID clsid, const char* javaName) {
-    LPOLESTR wide = nullptr;
-    if (FAILED(ProgIDFromCLSID(clsid, &wide)) || !wide) return;
-    CString progId = WideToAnsi(wide);
-    CoTaskMemFree(wide);
+    CString progId;
+    if (!RegisteredProgId(clsid, progId)) return;
     if (progId.IsEmpty() || progId.GetAt(0) == '{') return;
     if (!clsidDeclared) {
         fputs("\t\tCLSID clsid;\n", m_jniFile);

@@ -136,14 +136,40 @@ CString TypeInfoName(ITypeInfo* info) {
     return result;
 }
 
-void ProgIdOrClsidString(REFCLSID clsid, CString& out) {
-    LPOLESTR text = nullptr;
-    if (SUCCEEDED(ProgIDFromCLSID(clsid, &text)) && text) {
-        out = WideToAnsi(text);
-        CoTaskMemFree(text);
-        return;
+namespace {
+
+// Whether HKEY_CLASSES_ROOT\CLSID\{clsid}\ProgID exists, in the registry
+// view of this process or, on a 64-bit system, in the native one.
+bool HasProgIdKey(REFCLSID clsid) {
+    CString path = "CLSID\\" + GuidString(clsid) + "\\ProgID";
+    for (REGSAM view : {REGSAM(0), REGSAM(KEY_WOW64_64KEY)}) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path, 0, KEY_READ | view, &key) == ERROR_SUCCESS) {
+            RegCloseKey(key);
+            return true;
+        }
     }
-    text = nullptr;
+    return false;
+}
+
+}  // namespace
+
+// ProgIDFromCLSID is asked only about classes whose ProgID key exists: in a
+// 32-bit Wine prefix it queries and then closes an uninitialised key handle
+// when the class is not registered, which closes whatever handle of the
+// process has that value (such as a file the generator is writing).
+bool RegisteredProgId(REFCLSID clsid, CString& out) {
+    if (!HasProgIdKey(clsid)) return false;
+    LPOLESTR text = nullptr;
+    if (FAILED(ProgIDFromCLSID(clsid, &text)) || !text) return false;
+    out = WideToAnsi(text);
+    CoTaskMemFree(text);
+    return true;
+}
+
+void ProgIdOrClsidString(REFCLSID clsid, CString& out) {
+    if (RegisteredProgId(clsid, out)) return;
+    LPOLESTR text = nullptr;
     if (SUCCEEDED(StringFromCLSID(clsid, &text)) && text) {
         out = WideToAnsi(text);
         CoTaskMemFree(text);

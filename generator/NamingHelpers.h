@@ -30,6 +30,9 @@ CString QualifiedName(const CString& package, const char* name, char separator);
 // The name with JNI escapes ("_" -> "_1", ";" -> "_2").
 void JniMangleName(CString& out, const char* name);
 
+// The registered ProgID of a class; false when the class has none.
+bool RegisteredProgId(REFCLSID clsid, CString& out);
+
 // The registered ProgID of a class, else its braced string form; the out
 // text is unchanged when neither can be had.
 void ProgIdOrClsidString(REFCLSID clsid, CString& out);

@@ -45,11 +45,21 @@ std::map<std::string, std::string> ReadTree(const fs::path& root) {
     return files;
 }
 
+// Every occurrence of `from` in the text replaced by `to`.
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
 // Compares the written folder `out` with the expected files under `golden`
-// (or rewrites them when asked).
-void CompareWithGolden(const char* out, const fs::path& golden) {
+// (or rewrites them when asked). A run written to another folder than the
+// golden one names `goldenOut`, the folder the expected files name.
+void CompareWithGolden(const char* out, const fs::path& golden, const char* goldenOut = nullptr) {
     std::map<std::string, std::string> written = ReadTree(out);
-    if (std::getenv("BRIVEL_UPDATE_GOLDEN")) {
+    if (goldenOut)
+        for (auto& file : written) file.second = Replaced(file.second, out, goldenOut);
+    if (std::getenv("BRIVEL_UPDATE_GOLDEN") && !goldenOut) {
         fs::remove_all(golden);
         for (const auto& file : written) {
             fs::create_directories((golden / file.first).parent_path());
@@ -131,5 +141,38 @@ TEST_F(ComTest, GoldenBridgeOfRecords) {
     job.FinishJob(true);
     EXPECT_TRUE(job.messages.empty());
     CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "records");
+    EXPECT_EQ(ThreadsOfThisProcess(), 1);
+}
+
+// Several jobs, one after the other in one process, as the wizard runs them:
+// each bridge must equal its golden one, whatever the jobs before it did to
+// the process (its files, handles and process-wide caches).
+TEST_F(ComTest, GoldenBridgesOfSeveralJobsInOneProcess) {
+    struct Run {
+        const char* library;
+        const char* package;
+        const char* dll;
+        const char* golden;
+        const char* goldenOut;
+        int dualInterfacePreference;
+    };
+    const Run runs[] = {
+        {"Bridge.tlb", "test.bridge", "C:\\lib\\JBridge.dll", "bridge", "C:\\bridge-golden", 0},
+        {"Records.tlb", "test.records", "C:\\lib\\JRecords.dll", "records", "C:\\records-golden", 0},
+        {"Arrays.tlb", "test.arrays", "C:\\lib\\JArrays.dll", "arrays", "C:\\arrays-golden", 1},
+        {"Bridge.tlb", "test.bridge", "C:\\lib\\JBridge.dll", "bridge", "C:\\bridge-golden", 0},
+    };
+    int number = 0;
+    for (const Run& run : runs) {
+        std::string out = "C:\\sequence-golden\\" + std::to_string(++number) + "-" + run.golden;
+        fs::remove_all(out);
+        GoldenJob job;
+        job.SetOptions(FixturePath(run.library).c_str(), out.c_str(), run.package, run.dll);
+        job.SetDualInterfacePreference(run.dualInterfacePreference);
+        ASSERT_TRUE(job.Generate()) << out;
+        job.FinishJob(true);
+        EXPECT_TRUE(job.messages.empty()) << out;
+        CompareWithGolden(out.c_str(), fs::path(BRIVEL_GOLDEN) / run.golden, run.goldenOut);
+    }
     EXPECT_EQ(ThreadsOfThisProcess(), 1);
 }

@@ -84,6 +84,12 @@ TEST_F(ComTest, ProgIdOrClsidStringPrefersTheRegisteredProgId) {
     EXPECT_STREQ(out, "StdFont");
     ProgIdOrClsidString(ParseGuid("{5A1B0000-0000-4000-8000-0000000000FF}"), out);
     EXPECT_STREQ(out, "{5A1B0000-0000-4000-8000-0000000000FF}");
+    CString progId = "unchanged";
+    EXPECT_TRUE(RegisteredProgId(ParseGuid("{0BE35203-8F91-11CE-9DE3-00AA004BB851}"), progId));
+    EXPECT_STREQ(progId, "StdFont");
+    progId = "unchanged";
+    EXPECT_FALSE(RegisteredProgId(ParseGuid("{5A1B0000-0000-4000-8000-0000000000FF}"), progId));
+    EXPECT_STREQ(progId, "unchanged");
 }
 
 TEST(NamingHelpers, WideTextConvertsThroughTheAnsiCodePage) {

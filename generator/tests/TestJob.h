@@ -25,10 +25,20 @@ public:
     std::vector<std::string> messages;
 };
 
+// COM lasts the fixture's whole life: the members of a derived fixture (a
+// job, whose destructor releases its type libraries) are destroyed before
+// this base, so before COM ends on the thread.
 class ComTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
-    void TearDown() override { CoUninitialize(); }
+    ComTest() : m_comStarted(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComTest() override {
+        if (m_comStarted) CoUninitialize();
+    }
+    void SetUp() override { ASSERT_TRUE(m_comStarted); }
+    void TearDown() override {}
+
+private:
+    bool m_comStarted;
 };
 
 // An output folder of the running test's own: tests run in parallel
