@@ -434,6 +434,26 @@ CString CRecordArrayTypeMapper::EventArray(const CString& safeArray, const char*
     return held;
 }
 
+// The Java array converted into a new SAFEARRAY of records, with the
+// locals that the call path names its own way; a failure returns at once.
+void CRecordArrayTypeMapper::WriteSendConversion(FILE* f, int n, const char* javaExpr, bool outOnly, bool returnsValue,
+                                                 const char* arrayName, const char* errName, const char* infoName,
+                                                 const char* fieldIds) {
+    CRecordTypeMapper* record = GetRecordMapper();
+    WriteJavaArray(f, n, javaExpr, returnsValue);
+    fprintf(f, "\tbool %s%d;\n", errName, n);
+    fprintf(f, "\tIRecordInfo * %s%d;\n", infoName, n);
+    fprintf(f, "\tjfieldID %s%d[%d];\n", fieldIds, n, record->FieldIdCount());
+    fprintf(f,
+            "\tSAFEARRAY * %s%d = brivelJArrayToSafeArrayRecord( env, jarray%d, &libDescriptionStruct, &IID_Record%s, "
+            "&brivelRecordDetails[%d], %d, &%s%d, &%s%d, %s%d, %s );\n",
+            arrayName, n, n, record->GetRecord()->javaName.c_str(), record->FirstRow(), record->FieldCount(), errName, n,
+            infoName, n, fieldIds, n, outOnly ? "true" : "false");
+    CString flag;
+    flag.Format("%s%d", errName, n);
+    WriteFailureReturn(f, flag, returnsValue);
+}
+
 void CRecordArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool returnsValue,
                                                 const VARIANT*, FILE* f) {
     if (!CanSend()) {
@@ -441,19 +461,7 @@ void CRecordArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, cons
         fprintf(f, "\tSAFEARRAY * tmpSafeArray%d = NULL;\n", n);
         return;
     }
-    CRecordTypeMapper* record = GetRecordMapper();
-    WriteJavaArray(f, n, x, returnsValue);
-    fprintf(f, "\tbool err%d;\n", n);
-    fprintf(f, "\tIRecordInfo * iRecInfo%d;\n", n);
-    fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, record->FieldIdCount());
-    fprintf(f,
-            "\tSAFEARRAY * tmpSafeArray%d = brivelJArrayToSafeArrayRecord( env, jarray%d, &libDescriptionStruct, &IID_Record%s, "
-            "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
-            n, n, record->GetRecord()->javaName.c_str(), record->FirstRow(), record->FieldCount(), n, n, n,
-            outOnly ? "true" : "false");
-    CString flag;
-    flag.Format("err%d", n);
-    WriteFailureReturn(f, flag, returnsValue);
+    WriteSendConversion(f, n, x, outOnly, returnsValue, "tmpSafeArray", "err", "iRecInfo", "fieldIds");
     if (m_byRef) {
         fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_BYREF | VT_RECORD;\n", v);
         fprintf(f, "\tvargs[%d].pparray = &tmpSafeArray%d;\n", v, n);
@@ -501,19 +509,7 @@ void CRecordArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const ch
         fprintf(f, "\tSAFEARRAY * tmpSa__%d = 0;\n", n);
         return;
     }
-    CRecordTypeMapper* record = GetRecordMapper();
-    WriteJavaArray(f, n, x, returnsValue);
-    fprintf(f, "\tbool vErr%d;\n", n);
-    fprintf(f, "\tIRecordInfo * vRecInfo%d;\n", n);
-    fprintf(f, "\tjfieldID vFieldIds%d[%d];\n", n, record->FieldIdCount());
-    fprintf(f,
-            "\tSAFEARRAY * tmpSa__%d = brivelJArrayToSafeArrayRecord( env, jarray%d, &libDescriptionStruct, &IID_Record%s, "
-            "&brivelRecordDetails[%d], %d, &vErr%d, &vRecInfo%d, vFieldIds%d, %s );\n",
-            n, n, record->GetRecord()->javaName.c_str(), record->FirstRow(), record->FieldCount(), n, n, n,
-            outOnly ? "true" : "false");
-    CString flag;
-    flag.Format("vErr%d", n);
-    WriteFailureReturn(f, flag, returnsValue);
+    WriteSendConversion(f, n, x, outOnly, returnsValue, "tmpSa__", "vErr", "vRecInfo", "vFieldIds");
 }
 
 void CRecordArrayTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {

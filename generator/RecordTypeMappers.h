@@ -122,6 +122,8 @@ private:
     bool CanReceive() const;
     // The Java array to send: the argument itself, or the holder's array.
     void WriteJavaArray(FILE* file, int n, const char* javaExpr, bool returnsValue);
+    void WriteSendConversion(FILE* file, int n, const char* javaExpr, bool outOnly, bool returnsValue,
+                             const char* arrayName, const char* errName, const char* infoName, const char* fieldIds);
     // The copy back into the Java array after the call; a failed copy
     // releases every argument and returns.
     void WriteOutCopy(FILE* file, const char* indent, int n, const char* safeArray, const char* errName,

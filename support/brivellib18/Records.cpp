@@ -65,12 +65,20 @@ void FailWithCode(JNIEnv* env, bool* err, const char* what, HRESULT hr) {
     Fail(env, err, text);
 }
 
-// The IRecordInfo of a record type of the bridge's type library.
-HRESULT RecordInfoFor(void* lisPtr, const GUID* recordGuid, IRecordInfo** info) {
-    *info = nullptr;
+// The IRecordInfo of a record type of the bridge's type library; null
+// after raising the failure when the platform cannot give it.
+IRecordInfo* RecordInfoFor(JNIEnv* env, bool* err, void* lisPtr, const GUID* recordGuid) {
+    IRecordInfo* info = nullptr;
     const LibraryDescription* library = static_cast<const LibraryDescription*>(lisPtr);
-    if (!library || !library->libGuid || !recordGuid) return E_INVALIDARG;
-    return GetRecordInfoFromGuids(*library->libGuid, library->verMajor, library->verMinor, 0, *recordGuid, info);
+    HRESULT hr = !library || !library->libGuid || !recordGuid
+                     ? E_INVALIDARG
+                     : GetRecordInfoFromGuids(*library->libGuid, library->verMajor, library->verMinor, 0, *recordGuid, &info);
+    if (FAILED(hr) || !info) {
+        if (info) info->Release();
+        FailWithCode(env, err, "Record definition not found in type library", FAILED(hr) ? hr : E_FAIL);
+        return nullptr;
+    }
+    return info;
 }
 
 // Frees a record made through its IRecordInfo and drops the reference: the
@@ -119,12 +127,8 @@ BRIVEL_RT void* brivelJObjectToComRecord(JNIEnv* env, jobject obj, void* lisPtr,
         Fail(env, err, "No place for the record information");
         return nullptr;
     }
-    IRecordInfo* info = nullptr;
-    HRESULT hr = RecordInfoFor(lisPtr, recordGuid, &info);
-    if (FAILED(hr) || !info) {
-        FailWithCode(env, err, "Record definition not found in type library", FAILED(hr) ? hr : E_FAIL);
-        return nullptr;
-    }
+    IRecordInfo* info = RecordInfoFor(env, err, lisPtr, recordGuid);
+    if (!info) return nullptr;
     void* rec = info->RecordCreate();
     if (!rec) {
         info->Release();
@@ -212,12 +216,8 @@ BRIVEL_RT SAFEARRAY* brivelJArrayToSafeArrayRecord(JNIEnv* env, jobjectArray ja,
         Fail(env, err, "Records with by-reference fields cannot be passed in arrays");
         return nullptr;
     }
-    IRecordInfo* info = nullptr;
-    HRESULT hr = RecordInfoFor(lisPtr, recordGuid, &info);
-    if (FAILED(hr) || !info) {
-        FailWithCode(env, err, "Record definition not found in type library", FAILED(hr) ? hr : E_FAIL);
-        return nullptr;
-    }
+    IRecordInfo* info = RecordInfoFor(env, err, lisPtr, recordGuid);
+    if (!info) return nullptr;
     jsize n = ja ? env->GetArrayLength(ja) : 0;
     SAFEARRAY* sa = SafeArrayCreateVectorEx(VT_RECORD, 0, static_cast<ULONG>(n), info);
     info->Release();  // the array holds its own reference
