@@ -6,11 +6,17 @@
 #include <fnmatch.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "handles.h"
+
+// Directory offsets and inode numbers of common file systems exceed 32 bits;
+// with 32-bit types, readdir and stat fail with EOVERFLOW (the build defines
+// _FILE_OFFSET_BITS=64 for that reason).
+static_assert(sizeof(ino_t) == 8 && sizeof(off_t) == 8, "build with _FILE_OFFSET_BITS=64");
 
 namespace {
 class FindObject : public brivel_compat::Waitable {
@@ -44,7 +50,12 @@ extern "C" HANDLE WINAPI FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data)
         return INVALID_HANDLE_VALUE;
     }
     auto find = std::make_shared<FindObject>();
-    while (dirent* entry = readdir(dir)) {
+    // readdir gives null both at the end and on an error: only errno tells
+    // them apart. A listing that breaks off is a failure, not a short list.
+    for (;;) {
+        errno = 0;
+        dirent* entry = readdir(dir);
+        if (!entry) break;
         if (fnmatch(name.c_str(), entry->d_name, FNM_CASEFOLD) != 0) continue;
         if (std::strlen(entry->d_name) >= MAX_PATH) continue;
         WIN32_FIND_DATAA found;
@@ -65,7 +76,12 @@ extern "C" HANDLE WINAPI FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data)
         std::strcpy(found.cFileName, entry->d_name);
         find->entries.push_back(found);
     }
+    int readError = errno;
     closedir(dir);
+    if (readError != 0) {
+        SetLastError(ERROR_READ_FAULT);
+        return INVALID_HANDLE_VALUE;
+    }
     if (find->entries.empty()) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return INVALID_HANDLE_VALUE;

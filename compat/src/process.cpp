@@ -2,7 +2,8 @@
 #include <windows.h>
 
 #include <fcntl.h>
-#include <spawn.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,6 +70,99 @@ std::vector<std::string> SplitCommandLine(const char* line) {
         words.push_back(word);
     }
     return words;
+}
+
+// The files a program name may stand for, in the order exec tries them: the
+// name itself when it holds a '/' or is not to be searched, else the name in
+// each folder of PATH.
+std::vector<std::string> ProgramCandidates(const std::string& name, bool searchPath) {
+    if (!searchPath || name.find('/') != std::string::npos) return {name};
+    const char* path = getenv("PATH");
+    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    std::vector<std::string> candidates;
+    size_t start = 0;
+    for (;;) {
+        size_t end = folders.find(':', start);
+        std::string folder = folders.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        candidates.push_back((folder.empty() ? "." : folder) + "/" + name);
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return candidates;
+}
+
+// Starts a child that runs the first candidate exec accepts, with the given
+// descriptors (-1: none) as its standard input, output and error. Returns
+// its pid, or -1 with errno saying why no candidate could be run. The child
+// reports a failed exec through a close-on-exec pipe, so a missing program
+// fails here whatever the C library's spawn would report (under a user-mode
+// emulator, glibc's spawn reports success and the child exits with 127).
+// Between fork and exec the child calls only async-signal-safe functions.
+pid_t StartChild(const std::vector<std::string>& candidates, const std::vector<char*>& argv, const int standard[3]) {
+    int report[2];
+    if (pipe2(report, O_CLOEXEC) != 0) return -1;
+    sigset_t all, previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &previous);  // no handler of ours may run in the child
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(report[0]);
+        int error = 0;
+        // Handlers installed by the process (the Java VM's among them) are
+        // not for the child: every caught signal goes back to its default.
+        for (int sig = 1; sig < NSIG; ++sig) {
+            struct sigaction action;
+            if (sigaction(sig, nullptr, &action) == 0 && action.sa_handler != SIG_IGN &&
+                action.sa_handler != SIG_DFL) {
+                action.sa_handler = SIG_DFL;
+                action.sa_flags = 0;
+                sigaction(sig, &action, nullptr);
+            }
+        }
+        // Move the descriptors above 2 first, so one cannot overwrite another.
+        int moved[3] = {-1, -1, -1};
+        for (int i = 0; i < 3 && !error; ++i)
+            if (standard[i] >= 0 && (moved[i] = fcntl(standard[i], F_DUPFD_CLOEXEC, 3)) < 0) error = errno;
+        for (int i = 0; i < 3 && !error; ++i)
+            if (moved[i] >= 0 && dup2(moved[i], i) < 0) error = errno;
+        if (!error) {
+            pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+            bool denied = false;
+            error = ENOENT;
+            for (const std::string& candidate : candidates) {
+                execve(candidate.c_str(), argv.data(), environ);
+                if (errno == EACCES) denied = true;
+                else if (errno != ENOENT && errno != ENOTDIR) {
+                    error = errno;
+                    break;
+                }
+            }
+            if (denied && error == ENOENT) error = EACCES;
+        }
+        ssize_t ignored = write(report[1], &error, sizeof error);
+        (void)ignored;
+        _exit(127);
+    }
+    int forkError = errno;
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    close(report[1]);
+    if (pid < 0) {
+        close(report[0]);
+        errno = forkError;
+        return -1;
+    }
+    int childError = 0;
+    ssize_t n;
+    do n = read(report[0], &childError, sizeof childError);
+    while (n < 0 && errno == EINTR);
+    close(report[0]);
+    if (n == static_cast<ssize_t>(sizeof childError)) {
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        errno = childError;
+        return -1;
+    }
+    return pid;
 }
 }  // namespace
 
@@ -172,21 +266,17 @@ extern "C" BOOL WINAPI CreateProcessA(LPCSTR applicationName, LPSTR commandLine,
     for (auto& word : words) argv.push_back(&word[0]);
     argv.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
+    int standard[3] = {-1, -1, -1};
     if ((startupInfo->dwFlags & STARTF_USESTDHANDLES) && inheritHandles) {
-        HANDLE standard[3] = {startupInfo->hStdInput, startupInfo->hStdOutput, startupInfo->hStdError};
-        for (int i = 0; i < 3; ++i) {
-            FileObject* f = FileOf(standard[i]);
-            if (f) posix_spawn_file_actions_adddup2(&actions, f->fd, i);
-        }
+        HANDLE handles[3] = {startupInfo->hStdInput, startupInfo->hStdOutput, startupInfo->hStdError};
+        for (int i = 0; i < 3; ++i)
+            if (FileObject* f = FileOf(handles[i])) standard[i] = f->fd;
     }
-    pid_t pid = 0;
-    int result = applicationName ? posix_spawn(&pid, applicationName, &actions, nullptr, argv.data(), environ)
-                                 : posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (result != 0) {
-        SetLastError(ErrorFromErrno(result));
+    pid_t pid = StartChild(applicationName ? ProgramCandidates(applicationName, false)
+                                           : ProgramCandidates(argv[0], true),
+                           argv, standard);
+    if (pid < 0) {
+        SetLastError(ErrorFromErrno(errno));
         return FALSE;
     }
     auto process = std::make_shared<brivel_compat::Process>();

@@ -7,13 +7,13 @@
 #include <cctype>
 #include <string>
 
-TEST(CharLower, FoldsWesternLettersOfCodePage1252) {
+TEST(CharLowerBuffA, FoldsWesternLettersOfCodePage1252) {
     std::string text = "\x8A\x8C\x8E\x9F\xC0\xD6\xD7\xD8\xDE\xDF ABCxyz";
     EXPECT_EQ(CharLowerBuffA(&text[0], static_cast<DWORD>(text.size())), text.size());
     EXPECT_EQ(text, "\x9A\x9C\x9E\xFF\xE0\xF6\xD7\xF8\xFE\xDF abcxyz");
 }
 
-TEST(CharLower, TouchesOnlyTheGivenLength) {
+TEST(CharLowerBuffA, TouchesOnlyTheGivenLength) {
     char text[] = "ABCD";
     CharLowerBuffA(text, 2);
     EXPECT_STREQ(text, "abCD");
