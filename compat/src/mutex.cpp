@@ -1,5 +1,5 @@
-// Named mutexes shared by the processes of one user. A name is a file in the
-// temporary folder of the system; every handle to the mutex holds a shared
+// Named mutexes shared by the processes of one user. A name is a file in a
+// folder of named objects; every handle to the mutex holds a shared
 // lock on it, so the mutex exists exactly while some process holds a lock.
 #include <windows.h>
 
@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 
 #include "handles.h"
@@ -22,8 +23,13 @@ private:
     int fd_;
 };
 
+// The folder of the name files: BRIVEL_COMPAT_OBJECTS when set (a build's
+// tests set it, so that test runs of several builds at once do not share
+// names), else the system's temporary folder.
 std::string FileOfName(const char* name) {
-    std::string path = "/tmp/brivel-compat-mutex-" + std::to_string(getuid()) + "-";
+    const char* folder = std::getenv("BRIVEL_COMPAT_OBJECTS");
+    std::string path = folder && *folder ? folder : "/tmp";
+    path += "/brivel-compat-mutex-" + std::to_string(getuid()) + "-";
     for (const char* p = name; *p; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-') {
