@@ -4,6 +4,7 @@
 // interfaces, and drives the writers of the bridge.
 #pragma once
 
+#include "BrowserLauncher.h"
 #include "BrvString.h"
 #include "BuildTools.h"
 #include "GeneratorTypes.h"
@@ -114,6 +115,11 @@ public:
     // Numbers of the virtual-call thunks: consecutive for the generator
     // object's life, from 1.
     int NextThunkNumber() { return m_thunkCounter++; }
+
+    // The browser that opens help pages, readme files and the build
+    // service's redirects: looked up once per run (the main dialog, derived
+    // from the job, is what every page and build client reaches).
+    CString GetBrowserPath() { return m_browser.GetBrowserPath(); }
 
     // The clock that dates generated files (tests set a fixed one).
     void SetClock(std::function<time_t()> clock) { m_clock = std::move(clock); }
@@ -248,6 +254,7 @@ private:
     bool m_dllStepAvailable = false;
     bool m_dllCommandFileWritten = false;
     std::function<time_t()> m_clock;
+    CBrowserLauncher m_browser;
     int m_recordMapRowCount = 0;
     CNameSet m_javaNames;
     CTypeMapper* m_knownMappers[127][3] = {};  // lower-cased names taken by MakeUniqueJavaName
