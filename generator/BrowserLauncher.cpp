@@ -1,5 +1,6 @@
 #include "BrowserLauncher.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
@@ -79,7 +80,11 @@ CString FirstCommandToken(const char* command) {
 
 bool LaunchBrowser(const char* browserPath, const char* pageOrUrl) {
     CString parameters = QuotedParameter(pageOrUrl);
+    // The shell may hand the start to COM objects: a build's worker thread
+    // has not initialised COM itself.
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     HINSTANCE result = ShellExecuteA(GetDesktopWindow(), nullptr, browserPath, parameters, nullptr, SW_SHOW);
+    if (SUCCEEDED(com)) CoUninitialize();
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

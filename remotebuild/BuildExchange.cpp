@@ -1,0 +1,312 @@
+#include "BuildExchange.h"
+
+#include "BrowserLauncher.h"
+#include "ExchangeTexts.h"
+#include "ReplyReader.h"
+#include "TemporaryDllFile.h"
+
+#include <vector>
+
+namespace brivel::remotebuild {
+namespace {
+
+constexpr uint32_t kBlockSize = 4096;
+
+}  // namespace
+
+CBuildExchange::CBuildExchange(IBuildExchangeOwner& owner)
+    : owner_(owner), tickerClock_(SystemTickerClock()), receiveBuffer_(kBlockSize) {}
+
+CBuildExchange::~CBuildExchange() {
+    if (worker_) {
+        connection_.Interrupt();
+        WaitForBuild();
+    }
+}
+
+bool CBuildExchange::StartBuild(const BuildJob& job) {
+    if (worker_) {
+        if (WaitForSingleObject(worker_, 0) == WAIT_TIMEOUT) return false;
+        WaitForBuild();
+    }
+    workerJob_ = job;
+    worker_ = CreateThread(nullptr, 0, &CBuildExchange::WorkerEntry, this, 0, nullptr);
+    return worker_ != nullptr;
+}
+
+DWORD WINAPI CBuildExchange::WorkerEntry(LPVOID parameter) {
+    auto* exchange = static_cast<CBuildExchange*>(parameter);
+    exchange->RunBuild(exchange->workerJob_);
+    return 0;
+}
+
+void CBuildExchange::WaitForBuild() {
+    if (!worker_) return;
+    WaitForSingleObject(worker_, INFINITE);
+    CloseHandle(worker_);
+    worker_ = nullptr;
+}
+
+bool CBuildExchange::InitWinsock() {
+    if (connection_.InitWinsock()) return true;
+    failed_ = true;
+    Report(texts::kCannotInitialize);
+    return false;
+}
+
+BuildResult CBuildExchange::RunBuild(const BuildJob& job) {
+    failed_ = true;
+    BuildResult result = Build(job);
+    buildRunning_ = false;
+    owner_.OnBuildEnded(result);
+    return result;
+}
+
+void CBuildExchange::Report(const std::string& text, const std::string& caption) {
+    owner_.SetStatus(text);
+    owner_.ShowMessageBox(text, caption);
+}
+
+void CBuildExchange::Report(const std::string& text) { Report(text, texts::kMessageCaption); }
+
+BuildResult CBuildExchange::Build(const BuildJob& job) {
+    const KindPolicy& policy = PolicyOf(job.kind);
+
+    CBuildInputFile input;
+    uint32_t fileSize = 0;
+    if (!input.Open(job.inputPath) || !input.Size(fileSize)) {
+        Report(texts::kCannotRead + job.inputPath);
+        return Abandon();
+    }
+    BuildRequest request;
+    request.kind = job.kind;
+    request.tutorial = job.tutorial;
+    request.buildHost = job.buildHost;
+    request.proxy = job.proxy;
+    request.libraryName = job.libraryName;
+    request.fileSize = fileSize;
+    std::string head;
+    if (!BuildRequestHead(request, head)) {
+        Report(texts::kCannotFrame);
+        return Abandon();
+    }
+
+    ConnectTarget target = ConnectTargetOf(request);
+    owner_.SetStatus(texts::kConnectingTo + target.host);
+    if (!Connect(job, target.host, target.port)) return Abandon();
+    buildRunning_ = true;
+    if (!Upload(policy, head, input, fileSize)) return Abandon();
+
+    owner_.SetStatus(texts::kFileUploaded);
+    failed_ = false;
+    estimatedSeconds_ = 0;
+    ReplyReader reader;
+    ReadRecords(reader);
+
+    switch (reader.Outcome()) {
+    case ReplyOutcome::Pending:  // the DLL was announced
+        return Download(policy, reader);
+    case ReplyOutcome::EmptyDll:
+        failed_ = true;
+        Report(texts::kEmptyDll);
+        return EndSteps(false);
+    case ReplyOutcome::Redirect:
+        return Redirect(reader.Url());
+    case ReplyOutcome::Message:
+        failed_ = true;
+        Report(reader.Text(), reader.Caption());
+        return EndSteps(false);
+    case ReplyOutcome::HttpError:
+        failed_ = true;
+        Report(texts::kHttpError + reader.StatusLine());
+        return Abandon();
+    case ReplyOutcome::HeaderUnended:
+        failed_ = true;
+        Report(texts::kHeaderUnended);
+        return Abandon();
+    case ReplyOutcome::LostConnection:
+    default:
+        failed_ = true;
+        Report(policy.lostWhileReading);
+        return Abandon();
+    }
+}
+
+bool CBuildExchange::Connect(const BuildJob& job, const std::string& host, int port) {
+    using Error = CBuildConnection::ConnectError;
+    switch (connection_.Connect(host, port)) {
+    case Error::None:
+        owner_.SetStatus(texts::kConnectedTo + host);
+        return true;
+    case Error::NoSockets:
+        Report(texts::kCannotInitialize);
+        break;
+    case Error::NoSocket:
+        Report(texts::kNoSocket);
+        break;
+    case Error::HostNotFound:
+        Report(texts::kHostNotFound + host);
+        break;
+    case Error::ConnectFailed:
+        owner_.SetStatus(texts::kCouldNotConnect + host);
+        owner_.ShowMessageBox(ConnectFailureBoxText(job.kind, host), texts::kMessageCaption);
+        break;
+    }
+    return false;
+}
+
+// The head (and the C++ kind's body header) and the file go out in blocks of
+// 4,096 bytes; the progress counts every byte sent, HTTP lines included.
+bool CBuildExchange::Upload(const KindPolicy& policy, const std::string& head, CBuildInputFile& input,
+                            uint32_t fileSize) {
+    const uint32_t total = static_cast<uint32_t>(head.size()) + fileSize;
+    uint32_t sent = 0;
+    uint32_t fileLeft = fileSize;
+    owner_.SetProgress(0, total);
+
+    std::string buffer = head;
+    if (buffer.size() < kBlockSize && fileLeft > 0) {
+        uint32_t room = kBlockSize - static_cast<uint32_t>(buffer.size());
+        size_t before = buffer.size();
+        input.ReadInto(buffer, room < fileLeft ? room : fileLeft);
+        fileLeft -= static_cast<uint32_t>(buffer.size() - before);
+    }
+    while (!buffer.empty()) {
+        for (size_t offset = 0; offset < buffer.size();) {
+            int chunk = static_cast<int>(buffer.size() - offset);
+            int done = connection_.Send(buffer.data() + offset, chunk);
+            if (done < 1) {
+                input.Close();
+                failed_ = true;
+                Report(policy.lostWhileSending);
+                return false;
+            }
+            offset += static_cast<size_t>(done);
+            sent += static_cast<uint32_t>(done);
+            owner_.SetProgress(sent, total);
+            owner_.SetStatus(UploadedText(sent, total));
+        }
+        buffer.clear();
+        if (fileLeft == 0 || !input.ReadInto(buffer, fileLeft < kBlockSize ? fileLeft : kBlockSize)) break;
+        fileLeft -= static_cast<uint32_t>(buffer.size());
+    }
+    input.Close();
+    if (sent < total) {
+        failed_ = true;
+        Report(policy.lostWhileSending);
+        return false;
+    }
+    return true;
+}
+
+// Until a DLL, a redirect or a message ends the records, or the reply ends.
+// The ticker runs from the first estimate of at least one second until then.
+void CBuildExchange::ReadRecords(ReplyReader& reader) {
+    BuildTimeTicker ticker(tickerClock_, [this](const std::string& text) { owner_.SetStatus(text); });
+    readingRecords_ = true;
+    for (;;) {
+        ReplyReader::Event event = reader.Next();
+        if (event == ReplyReader::Event::NeedMore) {
+            ReceiveMore(reader);
+            continue;
+        }
+        if (event == ReplyReader::Event::Estimate) {
+            estimatedSeconds_ = reader.EstimatedSeconds();
+            if (estimatedSeconds_ >= 1 || ticker.IsRunning()) ticker.Start(estimatedSeconds_);
+            continue;
+        }
+        break;  // DllAnnounced or Finished
+    }
+    readingRecords_ = false;
+    ticker.Stop();
+}
+
+// One receive into the receive buffer, handed to the reader; false when the
+// connection ended.
+bool CBuildExchange::ReceiveMore(ReplyReader& reader) {
+    int got = connection_.Receive(receiveBuffer_.data(), static_cast<int>(receiveBuffer_.size()));
+    if (got < 1) {
+        reader.EndOfReply();
+        return false;
+    }
+    reader.Supply(reinterpret_cast<const unsigned char*>(receiveBuffer_.data()), static_cast<size_t>(got));
+    return true;
+}
+
+BuildResult CBuildExchange::Download(const KindPolicy& policy, ReplyReader& reader) {
+    const uint32_t length = reader.DllLength();
+    owner_.SetStatus(texts::kStartingDownload);
+    owner_.SetProgress(length, length);  // the position counts the bytes still to come
+
+    CTemporaryDllFile file;
+    if (!file.Create(policy.temporaryPrefix)) {
+        failed_ = true;
+        Report(texts::kCannotCreateTemporary + CTemporaryDllFile::Folder());
+        return EndSteps(false);
+    }
+    // The bytes that came with the record are written first, without a status.
+    bool received = false;
+    for (;;) {
+        ReplyReader::Event event = reader.Next();
+        if (event == ReplyReader::Event::NeedMore) {
+            received = ReceiveMore(reader);
+            continue;
+        }
+        if (event != ReplyReader::Event::DllBytes) break;
+        owner_.SetProgress(reader.DllBytesMissing(), length);
+        if (received) owner_.SetStatus(DownloadedText(length - reader.DllBytesMissing(), length));
+        if (!file.Write(reader.Bytes(), reader.ByteCount())) {
+            file.Delete();
+            failed_ = true;
+            Report(texts::kCannotWrite + file.Path());
+            return EndSteps(false);
+        }
+    }
+    file.Close();
+    if (reader.Outcome() != ReplyOutcome::DllComplete) {
+        file.Delete();
+        failed_ = true;
+        Report(policy.lostWhileSending);
+        return EndSteps(false);
+    }
+    bool saved = owner_.SaveDownloadedDll(file.Path());
+    if (!saved) {
+        file.Delete();
+        failed_ = true;
+    }
+    return EndSteps(saved);
+}
+
+BuildResult CBuildExchange::Redirect(const std::string& url) {
+    owner_.SetStatus(texts::kRedirecting);
+    std::string browser = owner_.GetBrowserPath();
+    if (LaunchBrowser(browser.c_str(), url.c_str())) {
+        failed_ = false;
+    } else {
+        failed_ = true;
+        Report(texts::kRedirectFailed);
+    }
+    return EndSteps(false);
+}
+
+BuildResult CBuildExchange::Abandon() {
+    failed_ = true;
+    connection_.Close();
+    connection_.CleanupWinsock();
+    BuildResult result;
+    result.failed = true;
+    return result;
+}
+
+BuildResult CBuildExchange::EndSteps(bool dllSaved) {
+    owner_.HideProgress();
+    connection_.Close();
+    connection_.CleanupWinsock();
+    BuildResult result;
+    result.failed = failed_;
+    result.dllSaved = dllSaved;
+    result.endStepsRun = true;
+    return result;
+}
+
+}  // namespace brivel::remotebuild

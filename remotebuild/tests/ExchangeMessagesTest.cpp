@@ -1,0 +1,232 @@
+// Every message and status text of the exchange under Wine, per kind where
+// the two owners differ, and what each failure leaves behind.
+#include "ExchangeFixture.h"
+
+#include "ExchangeTexts.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <thread>
+
+using namespace brivel::remotebuild;
+using namespace brivel::remotebuild::testing;
+using brivel::buildservice::DllAnnouncement;
+using brivel::buildservice::DllRecord;
+using brivel::buildservice::ScriptedReply;
+
+namespace {
+
+const char kLongLostText[] =
+    "Connection has been lost.  Sometimes Proxy Servers or Firewalls cause problems with the automatic build "
+    "process.  If connection problems persist, please cancel the build and look in your README.HTML file for a link "
+    "for building manually via the browser.";
+
+}  // namespace
+
+TEST_F(ExchangeTest, AFileThatCannotBeReadIsReportedBeforeAnyConnection) {
+    for (BuildKind kind : {BuildKind::CppFile, BuildKind::Specification}) {
+        RecordingOwner owner;
+        CBuildExchange exchange(owner);
+        BuildJob job = CppJob("J", "x");
+        job.kind = kind;
+        job.inputPath = Path("missing.cpp");
+        BuildResult result = exchange.RunBuild(job);
+        EXPECT_TRUE(result.failed);
+        EXPECT_FALSE(result.endStepsRun);
+        EXPECT_EQ(owner.Boxes(), Box("Cannot read file " + job.inputPath));
+        EXPECT_EQ(owner.Statuses(), std::vector<std::string>{"Cannot read file " + job.inputPath});
+    }
+    EXPECT_TRUE(service_.Requests().empty());
+}
+
+TEST_F(ExchangeTest, AHostThatCannotBeFoundIsNamed) {
+    // A label longer than 63 letters: no name server is ever asked for it.
+    const std::string host = std::string(70, 'n') + ".invalid";
+    BuildJob job = CppJob("J", "x");
+    job.proxy.host = host;
+    BuildResult result = Run(job);
+    EXPECT_FALSE(result.endStepsRun);
+    EXPECT_EQ(owner_.Boxes(), Box("Could not find host " + host));
+    EXPECT_EQ(owner_.Statuses(), (std::vector<std::string>{"Connecting to " + host, "Could not find host " + host}));
+}
+
+TEST_F(ExchangeTest, AFailedConnectIsAMessageForTheCppKindAndAnAdviceForTheSpecificationKind) {
+    const int port = UnusedPort();
+    BuildJob job = CppJob("J", "x");
+    job.proxy.port = port;
+    BuildResult result = Run(job);
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.endStepsRun);
+    EXPECT_EQ(owner_.Boxes(), Box("Could not connect to 127.0.0.1"));
+    EXPECT_EQ(owner_.Statuses().back(), "Could not connect to 127.0.0.1");
+
+    RecordingOwner owner;
+    CBuildExchange exchange(owner);
+    job = SpecificationJob("AXOV", false);
+    job.proxy.port = port;
+    exchange.RunBuild(job);
+    EXPECT_EQ(owner.Statuses().back(), "Could not connect to 127.0.0.1");
+    EXPECT_EQ(owner.Boxes(),
+              Box("Could not connect to 127.0.0.1.  If connection problems persist, cancel the build and look in the "
+                  "generated README.HTML file for a URL link for building via the browser."));
+}
+
+TEST_F(ExchangeTest, AReplyThatEndsBeforeItsRecordsIsALostConnectionPerKind) {
+    const ScriptedReply replies[] = {
+        ScriptedReply::Empty(),                                    // closed before any byte
+        ScriptedReply::Ok(),                                       // a header and nothing else
+        ScriptedReply::Ok().Estimate(0).Bytes(Bytes("\x07\x00")),  // cut inside a record
+        ScriptedReply::Ok().Bytes(std::string(9000, '\x04')).EndWithReset(),
+    };
+    for (const ScriptedReply& reply : replies) {
+        for (BuildKind kind : {BuildKind::CppFile, BuildKind::Specification}) {
+            service_.QueueReply(reply);
+            RecordingOwner owner;
+            CBuildExchange exchange(owner);
+            BuildResult result =
+                exchange.RunBuild(kind == BuildKind::CppFile ? CppJob("J", "x") : SpecificationJob("AXOV", false));
+            const std::string text =
+                kind == BuildKind::CppFile ? "Internet connection lost (possible proxy problems?)" : kLongLostText;
+            EXPECT_EQ(owner.Boxes(), Box(text)) << reply.AllBytes().size() << " bytes";
+            EXPECT_TRUE(result.failed);
+            EXPECT_FALSE(result.endStepsRun) << "the build returns at once";
+            EXPECT_EQ(owner.hideProgressCalls, 0);
+        }
+    }
+}
+
+TEST_F(ExchangeTest, AShortDownloadIsALostConnectionAndLeavesNoTemporaryFile) {
+    for (BuildKind kind : {BuildKind::CppFile, BuildKind::Specification}) {
+        service_.QueueReply(ScriptedReply::Ok().Bytes(DllAnnouncement(100) + "ten bytes!").Pause(50).Bytes("more"));
+        RecordingOwner owner;
+        CBuildExchange exchange(owner);
+        BuildResult result =
+            exchange.RunBuild(kind == BuildKind::CppFile ? CppJob("J", "x") : SpecificationJob("AXOV", false));
+        EXPECT_EQ(owner.Boxes(), Box(kind == BuildKind::CppFile ? "Connection lost" : kLongLostText));
+        EXPECT_TRUE(result.failed);
+        EXPECT_FALSE(result.dllSaved);
+        EXPECT_TRUE(result.endStepsRun);
+        EXPECT_EQ(owner.hideProgressCalls, 1);
+        EXPECT_TRUE(owner.SawStatus("Downloaded 14 of 100 bytes"));
+        EXPECT_EQ(owner.savedFrom, "");
+        EXPECT_TRUE(temporaryFiles_->Files().empty());
+    }
+}
+
+TEST_F(ExchangeTest, AnUploadCutOffIsALostConnectionPerKind) {
+    for (BuildKind kind : {BuildKind::CppFile, BuildKind::Specification}) {
+        service_.QueueReply(ScriptedReply::CutOffUpload());
+        RecordingOwner owner;
+        CBuildExchange exchange(owner);
+        const std::string big(8 * 1024 * 1024, 'b');
+        BuildResult result =
+            exchange.RunBuild(kind == BuildKind::CppFile ? CppJob("J", big) : SpecificationJob(big, false));
+        EXPECT_EQ(owner.Boxes(), Box(kind == BuildKind::CppFile ? "Connection lost" : kLongLostText));
+        EXPECT_TRUE(result.failed);
+        EXPECT_FALSE(result.endStepsRun);
+        EXPECT_FALSE(owner.SawStatus("File uploaded, waiting for build"));
+    }
+}
+
+TEST_F(ExchangeTest, ARedirectOpensTheBrowserAndIsNoBuiltDll) {
+    const std::string record = Path("browser.txt");
+    SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", record.c_str());
+    owner_.browserPath = BrowserStandInPath();
+    service_.SetReply(ScriptedReply::Ok().Redirect("http://build.example.test/result?id=42"));
+
+    BuildResult result = Run(CppJob("J", "x"));
+
+    EXPECT_FALSE(result.failed);
+    EXPECT_FALSE(result.dllSaved);
+    EXPECT_TRUE(result.endStepsRun);
+    EXPECT_TRUE(owner_.Boxes().empty());
+    EXPECT_EQ(owner_.Statuses().back(), "File built, redirecting");
+    std::string commandLine = WaitForFile(record);
+    EXPECT_NE(commandLine.find(" http://build.example.test/result?id=42"), std::string::npos) << commandLine;
+    SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", nullptr);
+}
+
+TEST_F(ExchangeTest, ABrowserThatDoesNotStartIsReported) {
+    owner_.browserPath = Path("no-such-browser.exe");
+    service_.SetReply(ScriptedReply::Ok().Redirect("http://build.example.test/r"));
+    BuildResult result = Run(CppJob("J", "x"));
+    EXPECT_TRUE(result.failed);
+    EXPECT_TRUE(result.endStepsRun);
+    EXPECT_EQ(owner_.Boxes(), Box("Attempting to redirect: Failed to launch browser"));
+}
+
+TEST_F(ExchangeTest, AMessageRecordIsShownWithItsOwnCaptionWhateverItsLength) {
+    const std::string text = "Build failed:\n" + std::string(2000, 't'), caption = std::string(1000, 'c');
+    service_.SetReply(ScriptedReply::Ok().Estimate(0).Message(text, caption));
+    BuildResult result = Run(CppJob("J", "x"));
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.dllSaved);
+    EXPECT_TRUE(result.endStepsRun);
+    EXPECT_EQ(owner_.Boxes(), (std::vector<ShownBox>{{text, caption}}));
+    EXPECT_EQ(owner_.Statuses().back(), text);
+}
+
+TEST_F(ExchangeTest, ADllOfNoBytesIsReportedAndNotBuilt) {
+    service_.SetReply(ScriptedReply::Ok().Bytes(DllAnnouncement(0)));
+    BuildResult result = Run(CppJob("J", "x"));
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.dllSaved);
+    EXPECT_EQ(owner_.Boxes(), Box("The build service returned an empty DLL"));
+    EXPECT_EQ(owner_.savedFrom, "");
+}
+
+TEST_F(ExchangeTest, AnErrorStatusIsReportedAsSuch) {
+    service_.RequireProxyCredentials("Aladdin", "open sesame");
+    BuildJob job = CppJob("J", "x");
+    BuildResult result = Run(job);
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.endStepsRun) << "the owner stays open to change the proxy settings";
+    EXPECT_EQ(owner_.Boxes(), Box("The build request failed: HTTP/1.0 407 Proxy Authentication Required"));
+
+    RecordingOwner owner;
+    CBuildExchange exchange(owner);
+    service_.SetReply(ScriptedReply::Ok().Dll("MZ"));
+    job.proxy.useCredentials = true;
+    job.proxy.userName = "Aladdin";
+    job.proxy.password = "open sesame";
+    EXPECT_TRUE(exchange.RunBuild(job).dllSaved);
+}
+
+TEST_F(ExchangeTest, AHeaderThatNeverEndsIsReportedAsSuch) {
+    service_.SetReply(ScriptedReply::Empty().Bytes("HTTP/1.0 200 OK\nContent-Type: x\n\n" + DllRecord("MZ")));
+    BuildResult result = Run(CppJob("J", "x"));
+    EXPECT_TRUE(result.failed);
+    EXPECT_EQ(owner_.Boxes(), Box("The build service's answer ended inside its HTTP header"));
+}
+
+TEST_F(ExchangeTest, ATemporaryFileThatCannotBeMadeIsReported) {
+    ScopedTemporaryFolder missing(Path("missing"));
+    service_.SetReply(ScriptedReply::Ok().Dll("MZ"));
+    BuildResult result = Run(CppJob("J", "x"));
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.dllSaved);
+    EXPECT_TRUE(result.endStepsRun);
+    EXPECT_EQ(owner_.Boxes(), Box("Could not create a temporary file in " + Path("missing") + "\\"));
+}
+
+TEST_F(ExchangeTest, ADllTheOwnerCouldNotSaveLeavesNoTemporaryFile) {
+    owner_.saveSucceeds = false;
+    service_.SetReply(ScriptedReply::Ok().Dll("MZ"));
+    BuildResult result = Run(SpecificationJob("AXOV", false));
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.dllSaved);
+    EXPECT_EQ(owner_.savedBytes, "MZ");
+    EXPECT_TRUE(temporaryFiles_->Files().empty());
+}
+
+TEST_F(ExchangeTest, FillerBytesAcrossManyBlocksAreSkipped) {
+    service_.SetReply(ScriptedReply::Ok()
+                          .Bytes(std::string(5000, '\x04'))
+                          .Pause(20)
+                          .Bytes(Bytes("\x00\x01\x02\x08\x09\xFE\xFF"))
+                          .Pause(20)
+                          .Dll("MZ"));
+    EXPECT_TRUE(Run(CppJob("J", "x")).dllSaved);
+    EXPECT_EQ(owner_.savedBytes, "MZ");
+}
