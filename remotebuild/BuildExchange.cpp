@@ -99,7 +99,6 @@ BuildResult CBuildExchange::Build(const BuildJob& job) {
 
     owner_.SetStatus(texts::kFileUploaded);
     failed_ = false;
-    estimatedSeconds_ = 0;
     ReplyReader reader;
     ReadRecords(reader);
 
@@ -203,7 +202,6 @@ bool CBuildExchange::Upload(const KindPolicy& policy, const std::string& head, C
 // The ticker runs from the first estimate of at least one second until then.
 void CBuildExchange::ReadRecords(ReplyReader& reader) {
     BuildTimeTicker ticker(tickerClock_, [this](const std::string& text) { owner_.SetStatus(text); });
-    readingRecords_ = true;
     for (;;) {
         ReplyReader::Event event = reader.Next();
         if (event == ReplyReader::Event::NeedMore) {
@@ -211,13 +209,12 @@ void CBuildExchange::ReadRecords(ReplyReader& reader) {
             continue;
         }
         if (event == ReplyReader::Event::Estimate) {
-            estimatedSeconds_ = reader.EstimatedSeconds();
-            if (estimatedSeconds_ >= 1 || ticker.IsRunning()) ticker.Start(estimatedSeconds_);
+            int seconds = reader.EstimatedSeconds();
+            if (seconds >= 1 || ticker.IsRunning()) ticker.Start(seconds);
             continue;
         }
         break;  // DllAnnounced or Finished
     }
-    readingRecords_ = false;
     ticker.Stop();
 }
 

@@ -88,9 +88,7 @@ private:
     CBuildConnection connection_;
     TickerClock tickerClock_;
     std::atomic<bool> buildRunning_{false};
-    std::atomic<bool> readingRecords_{false};
     std::atomic<bool> failed_{false};
-    std::atomic<int> estimatedSeconds_{0};
     std::vector<char> receiveBuffer_;  // the last block received; the reader points into it
     HANDLE worker_ = nullptr;
     BuildJob workerJob_;

@@ -8,7 +8,10 @@
 // Every call comes from the build's worker thread, except SetStatus, which
 // the build-time ticker's thread calls too. The owner shows message boxes
 // and its save dialogs on its user-interface thread (a window message sent
-// there) and returns when they are closed.
+// there) and returns when they are closed. An owner that closes while a build
+// runs destroys its CBuildExchange, which interrupts the build and waits for
+// the worker: until then, its message boxes and save step must still return
+// (answered at once, as cancelled, when the window is going).
 #pragma once
 
 #include <cstdint>

@@ -2,12 +2,7 @@
 // the two owners differ, and what each failure leaves behind.
 #include "ExchangeFixture.h"
 
-#include "ExchangeTexts.h"
-
 #include <windows.h>
-
-#include <fstream>
-#include <thread>
 
 using namespace brivel::remotebuild;
 using namespace brivel::remotebuild::testing;

@@ -4,14 +4,10 @@
 // the worker thread and its interruption, and the socket library's clean-up.
 #include "ExchangeFixture.h"
 
-#include <thread>
 
 using namespace brivel::remotebuild;
 using namespace brivel::remotebuild::testing;
 using brivel::buildservice::BuildServiceStandIn;
-using brivel::buildservice::DllRecord;
-using brivel::buildservice::EstimateRecord;
-using brivel::buildservice::ReceivedRequest;
 using brivel::buildservice::ScriptedReply;
 
 namespace {
