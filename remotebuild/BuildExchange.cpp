@@ -158,10 +158,9 @@ bool CBuildExchange::Connect(const BuildJob& job, const std::string& host, int p
 // 4,096 bytes; the progress counts every byte sent, HTTP lines included.
 bool CBuildExchange::Upload(const KindPolicy& policy, const std::string& head, CBuildInputFile& input,
                             uint32_t fileSize) {
-    const uint32_t total = static_cast<uint32_t>(head.size()) + fileSize;
-    uint32_t sent = 0;
+    UploadProgress progress{0, static_cast<uint32_t>(head.size()) + fileSize};
     uint32_t fileLeft = fileSize;
-    owner_.SetProgress(0, total);
+    owner_.SetProgress(0, progress.total);
 
     std::string buffer = head;
     if (buffer.size() < kBlockSize && fileLeft > 0) {
@@ -170,30 +169,33 @@ bool CBuildExchange::Upload(const KindPolicy& policy, const std::string& head, C
         input.ReadInto(buffer, room < fileLeft ? room : fileLeft);
         fileLeft -= static_cast<uint32_t>(buffer.size() - before);
     }
+    bool connected = true;
     while (!buffer.empty()) {
-        for (size_t offset = 0; offset < buffer.size();) {
-            int chunk = static_cast<int>(buffer.size() - offset);
-            int done = connection_.Send(buffer.data() + offset, chunk);
-            if (done < 1) {
-                input.Close();
-                failed_ = true;
-                Report(policy.lostWhileSending);
-                return false;
-            }
-            offset += static_cast<size_t>(done);
-            sent += static_cast<uint32_t>(done);
-            owner_.SetProgress(sent, total);
-            owner_.SetStatus(UploadedText(sent, total));
-        }
+        connected = SendAll(buffer, progress);
         buffer.clear();
-        if (fileLeft == 0 || !input.ReadInto(buffer, fileLeft < kBlockSize ? fileLeft : kBlockSize)) break;
+        if (!connected || fileLeft == 0 || !input.ReadInto(buffer, fileLeft < kBlockSize ? fileLeft : kBlockSize))
+            break;
         fileLeft -= static_cast<uint32_t>(buffer.size());
     }
     input.Close();
-    if (sent < total) {
+    if (progress.sent < progress.total) {  // the connection broke, or the file could not be read to its end
         failed_ = true;
         Report(policy.lostWhileSending);
         return false;
+    }
+    return true;
+}
+
+// Sends until every byte is gone; after each send the progress and the
+// status count the bytes sent. False when the connection is lost.
+bool CBuildExchange::SendAll(const std::string& bytes, UploadProgress& progress) {
+    for (size_t offset = 0; offset < bytes.size();) {
+        int done = connection_.Send(bytes.data() + offset, static_cast<int>(bytes.size() - offset));
+        if (done < 1) return false;
+        offset += static_cast<size_t>(done);
+        progress.sent += static_cast<uint32_t>(done);
+        owner_.SetProgress(progress.sent, progress.total);
+        owner_.SetStatus(UploadedText(progress.sent, progress.total));
     }
     return true;
 }

@@ -69,7 +69,11 @@ public:
 private:
     BuildResult Build(const BuildJob& job);
     bool Connect(const BuildJob& job, const std::string& host, int port);
+    struct UploadProgress {
+        uint32_t sent, total;  // head and file bytes
+    };
     bool Upload(const KindPolicy& policy, const std::string& head, CBuildInputFile& input, uint32_t fileSize);
+    bool SendAll(const std::string& bytes, UploadProgress& progress);
     void ReadRecords(ReplyReader& reader);
     bool ReceiveMore(ReplyReader& reader);
     BuildResult Download(const KindPolicy& policy, ReplyReader& reader);
