@@ -74,10 +74,7 @@ BuildResult CBuildExchange::Build(const BuildJob& job) {
 
     CBuildInputFile input;
     uint32_t fileSize = 0;
-    if (!input.Open(job.inputPath) || !input.Size(fileSize)) {
-        Report(texts::kCannotRead + job.inputPath);
-        return Abandon();
-    }
+    if (!input.Open(job.inputPath) || !input.Size(fileSize)) return Abandon(texts::kCannotRead + job.inputPath);
     BuildRequest request;
     request.kind = job.kind;
     request.tutorial = job.tutorial;
@@ -86,16 +83,13 @@ BuildResult CBuildExchange::Build(const BuildJob& job) {
     request.libraryName = job.libraryName;
     request.fileSize = fileSize;
     std::string head;
-    if (!BuildRequestHead(request, head)) {
-        Report(texts::kCannotFrame);
-        return Abandon();
-    }
+    if (!BuildRequestHead(request, head)) return Abandon(texts::kCannotFrame);
 
     ConnectTarget target = ConnectTargetOf(request);
     owner_.SetStatus(texts::kConnectingTo + target.host);
-    if (!Connect(job, target.host, target.port)) return Abandon();
+    if (!Connect(job, target.host, target.port)) return Abandon(std::string());
     buildRunning_ = true;
-    if (!Upload(policy, head, input, fileSize)) return Abandon();
+    if (!Upload(input, head, fileSize)) return Abandon(policy.lostWhileSending);
 
     owner_.SetStatus(texts::kFileUploaded);
     failed_ = false;
@@ -116,18 +110,12 @@ BuildResult CBuildExchange::Build(const BuildJob& job) {
         Report(reader.Text(), reader.Caption());
         return EndSteps(false);
     case ReplyOutcome::HttpError:
-        failed_ = true;
-        Report(texts::kHttpError + reader.StatusLine());
-        return Abandon();
+        return Abandon(texts::kHttpError + reader.StatusLine());
     case ReplyOutcome::HeaderUnended:
-        failed_ = true;
-        Report(texts::kHeaderUnended);
-        return Abandon();
+        return Abandon(texts::kHeaderUnended);
     case ReplyOutcome::LostConnection:
     default:
-        failed_ = true;
-        Report(policy.lostWhileReading);
-        return Abandon();
+        return Abandon(policy.lostWhileReading);
     }
 }
 
@@ -156,8 +144,7 @@ bool CBuildExchange::Connect(const BuildJob& job, const std::string& host, int p
 
 // The head (and the C++ kind's body header) and the file go out in blocks of
 // 4,096 bytes; the progress counts every byte sent, HTTP lines included.
-bool CBuildExchange::Upload(const KindPolicy& policy, const std::string& head, CBuildInputFile& input,
-                            uint32_t fileSize) {
+bool CBuildExchange::Upload(CBuildInputFile& input, const std::string& head, uint32_t fileSize) {
     UploadProgress progress{0, static_cast<uint32_t>(head.size()) + fileSize};
     uint32_t fileLeft = fileSize;
     owner_.SetProgress(0, progress.total);
@@ -178,12 +165,7 @@ bool CBuildExchange::Upload(const KindPolicy& policy, const std::string& head, C
         fileLeft -= static_cast<uint32_t>(buffer.size());
     }
     input.Close();
-    if (progress.sent < progress.total) {  // the connection broke, or the file could not be read to its end
-        failed_ = true;
-        Report(policy.lostWhileSending);
-        return false;
-    }
-    return true;
+    return progress.sent == progress.total;  // else the connection broke, or the file could not be read to its end
 }
 
 // Sends until every byte is gone; after each send the progress and the
@@ -288,10 +270,11 @@ BuildResult CBuildExchange::Redirect(const std::string& url) {
     return EndSteps(false);
 }
 
-BuildResult CBuildExchange::Abandon() {
+BuildResult CBuildExchange::Abandon(const std::string& text) {
     failed_ = true;
     connection_.Close();
     connection_.CleanupWinsock();
+    if (!text.empty()) Report(text);
     BuildResult result;
     result.failed = true;
     return result;

@@ -72,7 +72,8 @@ private:
     struct UploadProgress {
         uint32_t sent, total;  // head and file bytes
     };
-    bool Upload(const KindPolicy& policy, const std::string& head, CBuildInputFile& input, uint32_t fileSize);
+    // The head and the file; false when not every byte went out.
+    bool Upload(CBuildInputFile& input, const std::string& head, uint32_t fileSize);
     bool SendAll(const std::string& bytes, UploadProgress& progress);
     void ReadRecords(ReplyReader& reader);
     bool ReceiveMore(ReplyReader& reader);
@@ -81,8 +82,9 @@ private:
     // Shows the text in the status line and the message dialog.
     void Report(const std::string& text, const std::string& caption);
     void Report(const std::string& text);
-    // A build that ends before or in the middle of the connection: no end steps.
-    BuildResult Abandon();
+    // A build that ends before or in the middle of the connection: closes it
+    // and shows the text (none when already reported); no end steps.
+    BuildResult Abandon(const std::string& text);
     // The end steps: progress hidden, connection closed, sockets cleaned up.
     BuildResult EndSteps(bool dllSaved);
 
