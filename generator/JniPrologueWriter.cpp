@@ -129,7 +129,7 @@ bool CBridgeGenerator::WriteJniPrologue() {
     m_jniFile = f;
 
     time_t now = Now();
-    fprintf(f, "// File: %s\n// Generated: %s", path.c_str(), ctime(&now));
+    fprintf(f, "// File: %s\n// Generated: %s\n", path.c_str(), ctime(&now));
     fprintf(f, "// This file has been automatically generated\n");
     fprintf(f, "// by Brivel.  It provides the JNI interface for\n");
     fprintf(f, "// the generated Java classes.\n\n");
