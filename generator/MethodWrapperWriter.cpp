@@ -41,16 +41,29 @@ CString CaptureText(void (*write)(FILE*, void*), void* context) {
 
 CString JavaCommentText(const char* text) {
     CString out;
+    int backslashes = 0;  // the backslashes just written, one after the other
     for (const char* p = text ? text : ""; *p; ++p) {
-        if (*p == '\r' || *p == '\n') {
-            if (*p == '\r' && p[1] == '\n') ++p;
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && p[1] == '\n') ++p;
             out += ' ';
-        } else if (*p == '*' && p[1] == '/') {
+        } else if (c == '*' && p[1] == '/') {
             out += "*&#47;";
             ++p;
+        } else if (c == '\\' && p[1] == 'u' && backslashes % 2 == 0) {
+            // javac reads a unicode escape even inside a comment ("C:\users").
+            out += "&#92;";
+        } else if (c >= 0x80) {
+            // Sources stay ASCII, whatever encoding javac assumes.
+            WCHAR wide = 0;
+            MultiByteToWideChar(CP_ACP, 0, p, 1, &wide, 1);
+            CString entity;
+            entity.Format("&#%u;", static_cast<unsigned>(wide ? wide : c));
+            out += entity;
         } else {
-            out += *p;
+            out += static_cast<char>(c);
         }
+        backslashes = c == '\\' && out.GetAt(out.GetLength() - 1) == '\\' ? backslashes + 1 : 0;
     }
     return out;
 }

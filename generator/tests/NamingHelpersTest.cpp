@@ -1,3 +1,4 @@
+#include "MethodWrapperWriter.h"
 #include "NamingHelpers.h"
 #include "TestJob.h"
 
@@ -55,6 +56,18 @@ TEST(NamingHelpers, TakenNamesAreMadeUniqueIgnoringCase) {
     // Same letters in another case would overwrite Item.java on Windows.
     EXPECT_STREQ(MakeJavaIdentifier(out, "ITEM", &taken), "ITEM___");
     EXPECT_EQ(taken.GetCount(), 4);
+}
+
+// Documentation strings in Java comments: a backslash that would start a
+// unicode escape (one preceded by an even number of backslashes) and every
+// non-ASCII character become character references; line breaks become blanks.
+TEST(NamingHelpers, CommentTextsCarryNoUnicodeEscapeAndOnlyAscii) {
+    EXPECT_STREQ(JavaCommentText("C:\\users\\me\\notes"), "C:&#92;users\\me\\notes");
+    EXPECT_STREQ(JavaCommentText("\\\\u and \\\\\\u and \\\\\\\\u"), "\\\\u and \\\\&#92;u and \\\\\\\\u");
+    EXPECT_STREQ(JavaCommentText("\\uuuu00e9 \\U"), "&#92;uuuu00e9 \\U");
+    EXPECT_STREQ(JavaCommentText("Gr\xF6\xDF" "e \x80 \xFF"), "Gr&#246;&#223;e &#8364; &#255;");
+    EXPECT_STREQ(JavaCommentText("end */ here\r\nnext\nlast\r"), "end *&#47; here next last ");
+    EXPECT_STREQ(JavaCommentText(nullptr), "");
 }
 
 TEST(NamingHelpers, JniManglingEscapesUnderscoreAndSemicolon) {
