@@ -290,6 +290,10 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     m_args.clear();
     m_args.resize(static_cast<size_t>(n));
     CNameSet localNames;
+    // The remote-client body declares these locals and names Integer.TYPE:
+    // parameters keep clear of them.
+    if (m_remote)
+        for (const char* local : {"retobj", "ex", "integer"}) localNames.SetAt(local, 1);
     for (int i = 0; i < n; ++i) {
         Arg& arg = m_args[static_cast<size_t>(i)];
         const ELEMDESC& param = func->lprgelemdescParam[i];
@@ -328,7 +332,8 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         m_args[static_cast<size_t>(i)].mapper->GetJavaType(javaType);
         declared += javaType.str() + (m_args[static_cast<size_t>(i)].isArray ? "[]," : ",");
     }
-    bool isEnumerator = m == 0 && (comName == "_NewEnum" || result == &g_enumeratorMarkerMapper);
+    // COM names ignore case: "_NEWENUM" is the collection enumerator too.
+    bool isEnumerator = m == 0 && (comName.CompareNoCase("_NewEnum") == 0 || result == &g_enumeratorMarkerMapper);
     if (!isEnumerator && !m_declared.insert(declared).second) {
         WriteNotAvailable(doc, comName, "\t\t// Function is not available: Same Java signature as an earlier method\n\n");
         return false;
@@ -373,7 +378,7 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     if (opened) fputs("\t */\n", m_java);
 
     // 7. The collection enumerator.
-    if (m == 0 && (comName == "_NewEnum" || result == &g_enumeratorMarkerMapper)) {
+    if (isEnumerator) {
         WriteEnumeratorNative(func);
         return true;
     }
