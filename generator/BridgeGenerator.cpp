@@ -66,6 +66,18 @@ CString TypeLibEntryName(ITypeLib* lib, int index) {
     return result;
 }
 
+// The documentation string of a type (MEMBERID_NIL) or of one of its
+// members; empty when it has none.
+CString DocumentationOf(ITypeInfo* info, MEMBERID member) {
+    BSTR doc = nullptr;
+    CString result;
+    if (SUCCEEDED(info->GetDocumentation(member, nullptr, &doc, nullptr, nullptr))) {
+        result = WideToAnsi(doc);
+        SysFreeString(doc);
+    }
+    return result;
+}
+
 CString UpperCase(const char* text) {
     CString upper(text);
     upper.MakeUpper();
@@ -549,6 +561,7 @@ void CBridgeGenerator::ReadRecordDescription(ITypeInfo* info, CRecordEntry* reco
         CRecordField field;
         field.comName = WideToAnsi(name);
         SysFreeString(name);
+        field.help = DocumentationOf(info, var->memid);
         MakeJavaIdentifierFree(field.javaName, field.comName);
         field.offset = static_cast<int>(var->oInst);
         field.mapper = SelectTypeMapper(info, false, this, &var->elemdescVar.tdesc, false, kContextRecordField, field.error);
@@ -681,6 +694,7 @@ CRecordEntry* CBridgeGenerator::AddRecordRecord(ITypeInfo* info, TYPEATTR* attr,
     CString typeLibName = TypeInfoName(info);
     MakeJavaClassName(entry->javaName, typeLibName, PackageHead(), &namesTaken);
     m_recordTable.SetAt(entry->javaName, entry);
+    entry->help = DocumentationOf(info, MEMBERID_NIL);
     if (typeLibName != entry->javaName) m_recordTypeLibNames.SetAt(typeLibName, entry->javaName);
     return entry;
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -106,6 +107,32 @@ CString FieldVtText(CTypeMapper* mapper) {
         if (auto* variant = dynamic_cast<CVariantTypeMapper*>(mapper))
             if (variant->IsByRef()) return "VT_BYREF | VT_VARIANT";
     return vt;
+}
+
+// The characters of a wide string literal that holds an ANSI name as
+// UTF-16: printable ASCII as it is (quote, backslash and "?" escaped), control
+// characters as octal escapes, anything else as a universal character name,
+// so that every compiler reads the same name whatever it takes the source's
+// encoding to be.
+CString WideLiteralText(const char* ansi) {
+    int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
+    std::vector<WCHAR> wide(static_cast<size_t>(length > 0 ? length : 1), 0);
+    MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide.data(), length);
+    CString out;
+    for (size_t i = 0; i < wide.size() && wide[i]; ++i) {
+        unsigned c = wide[i];
+        CString escaped;
+        if (c == '"' || c == '\\' || c == '?')  // "??" could start a trigraph
+            escaped.Format("\\%c", static_cast<char>(c));
+        else if (c >= 0x20 && c < 0x7F)
+            escaped.Format("%c", static_cast<char>(c));
+        else if (c < 0xA0)
+            escaped.Format("\\%03o", c);
+        else
+            escaped.Format("\\u%04X", c);
+        out += escaped;
+    }
+    return out;
 }
 
 // The class name of a field's Java type, with "/" for ".".
@@ -203,7 +230,7 @@ bool CBridgeGenerator::WriteJniPrologue() {
             CString signature;
             field.mapper->GetJniSignature(false, signature);
             fprintf(f, "\t{ %s, %d, L\"%s\", \"%s\", \"%s\", \"%s\", ", FieldVtText(field.mapper).c_str(), field.offset,
-                    field.comName.c_str(), field.javaName.c_str(), signature.c_str(),
+                    WideLiteralText(field.comName).c_str(), field.javaName.c_str(), signature.c_str(),
                     FieldClassName(field.mapper).c_str());
             fputs("0", f);
             fputs(" },\n", f);

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -312,6 +314,54 @@ TEST_F(GenerationJob, UniqueJavaNamesIgnoreCaseAndKeywords) {
     CNameSet local;
     job.MakeUniqueJavaName(out, "item", &local);
     EXPECT_STREQ(out, "item_2");  // item and item_1 are the job's
+}
+
+namespace {
+
+// The notes library and its bridge: in the test's own folder, or in the
+// folder that BRIVEL_NOTES_BRIDGE names (a test of the build compiles what
+// is written there, against MSXML's classes as the kit pre-generates them).
+class NotesBridge : public GenerationJob {
+protected:
+    void SetUp() override {
+        GenerationJob::SetUp();
+        const char* kept = std::getenv("BRIVEL_NOTES_BRIDGE");
+        out = kept && *kept ? kept : TestOutputFolder();
+        CreateDirectories(out.c_str());
+        std::string library = out + "\\Notes.tlb";
+        ASSERT_TRUE(WriteNotesLibrary(library, SystemLibraryPath("msxml.dll")));
+        job.SetOptions(library.c_str(), out.c_str(), "test.notes", "C:\\lib\\JNotes.dll");
+        ASSERT_TRUE(job.Generate()) << (job.messages.empty() ? "" : job.messages[0]);
+        job.FinishJob(true);
+    }
+    std::string Text(const char* name) {
+        std::string text;
+        for (char c : brivel::testing::ReadFileBytes(out + "\\" + name))
+            if (c != '\r') text += c;
+        return text;
+    }
+    std::string out;
+};
+
+}  // namespace
+
+// Documentation strings reach Java comments without a unicode escape or a
+// comment end, in ASCII; field names reach the C++ record table as exact
+// wide literals.
+TEST_F(NotesBridge, RecordsCarryTheirDocumentationAndFieldNamesSafely) {
+    std::string note = Text("test\\notes\\Note.java");
+    EXPECT_NE(note.find("\n/** A note kept in C:&#92;users\\notes, &#224; la carte */\n"
+                        "public class Note extends brivel.TavoRecord {\n\n"
+                        "\t/** Width in C:&#92;units */\n\t/** Width in C:&#92;units */\n\tpublic int width;\n"
+                        "\t/** Gr&#246;&#223;e: the size *&#47; of it */\n\t/** Gr&#246;&#223;e: the size *&#47; of it */\n"
+                        "\tpublic int GroBe;\n"),
+              std::string::npos) << note;
+    EXPECT_NE(note.find("\t/** Two cells per line */\n\tprivate int[] cells = new int[2];\n"
+                        "\t/** Two cells per line */\n\tpublic int[] getCells() { return cells; }\n"),
+              std::string::npos);
+    std::string cpp = Text("JNotes.cpp");
+    EXPECT_NE(cpp.find(", L\"Gr\\u00F6\\u00DFe\", \"GroBe\", \"I\", "), std::string::npos) << cpp;
+    EXPECT_NE(cpp.find(", L\"a\\\"b\\\\c\\?\", \"a_b_c_\", \"I\", "), std::string::npos);
 }
 
 class JavaFiles : public brivel::testing::TempFolderTest {};

@@ -6,7 +6,7 @@
 
 package test.texts;
 
-/** record_ Record Type */
+/** A record in C:&#92;users\rec */
 public class record_ extends brivel.TavoRecord {
 
 	public int width;
