@@ -1,5 +1,6 @@
 #include "BridgeGenerator.h"
 
+#include "GeneratorHelpers.h"
 #include "NamingHelpers.h"
 #include "PathUtil.h"
 #include "ShapeTypeMappers.h"
@@ -349,6 +350,8 @@ bool CBridgeGenerator::LoadTypeLibrary() {
 void CBridgeGenerator::WalkReferencedLibraries(size_t index) {
     for (; index < m_libraries.size(); ++index) {
         ITypeLib* lib = m_libraries[index];
+        // A pre-generated library stands in as it is: what it references is its own.
+        if (index > 0 && IsKnownLibraryName(ReadLibraryName(lib))) continue;
         UINT count = lib->GetTypeInfoCount();
         for (UINT i = 0; i < count; ++i) {
             TypeInfoHolder type;
@@ -424,12 +427,18 @@ void CBridgeGenerator::AddLibraryOfType(ITypeInfo* info, HREFTYPE ref) {
     target->Release();
 }
 
+// The standard libraries, and ADO and MSXML when the library references them:
+// the Java classes of those two come pre-generated (their types map onto them
+// through the known-interface table), so their types are not collected into
+// the bridge's package.
 void CBridgeGenerator::RemoveSkippedLibraries() {
     // The main library itself always stays.
     for (size_t i = m_libraries.size(); i-- > 1;) {
         bool ok = false;
         CString name = ReadLibraryName(m_libraries[i], nullptr, &ok);
-        if (ok && (name.CompareNoCase("stdole") == 0 || name.CompareNoCase("mscorlib") == 0)) {
+        CString package, mangledPackage, packagePath;
+        if (ok && (name.CompareNoCase("stdole") == 0 || name.CompareNoCase("mscorlib") == 0 ||
+                   IsKnownLibrary(name, package, mangledPackage, packagePath))) {
             m_libraries[i]->Release();
             m_libraries.erase(m_libraries.begin() + static_cast<long>(i));
         }

@@ -117,12 +117,14 @@ static void BuildPackageDerivedForms(const CString& package, CString& mangled, C
     }
 }
 
+bool IsKnownLibraryName(const char* libraryName) {
+    return _stricmp(libraryName, "adodb") == 0 || _stricmp(libraryName, "msxml") == 0;
+}
+
 bool CBridgeGenerator::IsKnownLibrary(const char* libraryName, CString& package, CString& mangledPackage,
                                       CString& packagePath) {
-    CKnownLibrarySettings* settings = nullptr;
-    if (_stricmp(libraryName, "adodb") == 0) settings = &m_ado;
-    else if (_stricmp(libraryName, "msxml") == 0) settings = &m_xml;
-    if (!settings) return false;
+    if (!IsKnownLibraryName(libraryName)) return false;
+    CKnownLibrarySettings* settings = _stricmp(libraryName, "adodb") == 0 ? &m_ado : &m_xml;
     settings->referenced = settings->used = true;
     package = settings->package;
     BuildPackageDerivedForms(package, mangledPackage, packagePath);

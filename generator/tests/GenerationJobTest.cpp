@@ -345,6 +345,33 @@ protected:
 
 }  // namespace
 
+// MSXML's classes come pre-generated: the library that references it is
+// generated alone, and MSXML's interfaces are the classes of its package.
+TEST_F(NotesBridge, KnownLibraryTypesMapOntoThePreGeneratedClasses) {
+    EXPECT_TRUE(job.messages.empty());
+    EXPECT_EQ(job.ReferencedLibraries().size(), 1u);
+    EXPECT_EQ(InterfaceNames(job, true), (std::vector<std::string>{"INotes"}));
+    EXPECT_EQ(job.FindInterfaceRecord(ParseGuid("{2933BF80-7B36-11D2-B20E-00C04F983E60}")), nullptr);
+    EXPECT_TRUE(job.XmlSettings().referenced && job.XmlSettings().used);
+    EXPECT_FALSE(job.AdoSettings().referenced || job.AdoSettings().used);
+
+    std::string notes = Text("test\\notes\\INotes.java");
+    EXPECT_NE(notes.find("\tpublic native void Attach(brivel.msxml.IXMLDOMNode node) throws brivel.TavoException;\n"),
+              std::string::npos) << notes;
+    EXPECT_NE(notes.find("\tpublic native brivel.msxml.IXMLDOMDocument Load() throws brivel.TavoException;\n"),
+              std::string::npos);
+    EXPECT_NE(notes.find("\t\tSystem.loadLibrary( \"JNotes\" );\n\t\tSystem.loadLibrary( \"brivelMsXmlLib\" );\n"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out + "\\test\\notes\\IXMLDOMNode.java"));
+    // The interface pointer goes to the callee as it is (not by reference).
+    std::string cpp = Text("JNotes.cpp");
+    EXPECT_NE(cpp.find("Java_test_notes_INotes_Attach__Lbrivel_msxml_IXMLDOMNode_2\n"), std::string::npos);
+    EXPECT_NE(cpp.find("\tIDispatch * arg1 = va_arg( ap, IDispatch * );\n"), std::string::npos);
+    EXPECT_NE(cpp.find("\"brivel/msxml/IXMLDOMDocument\""), std::string::npos);
+    EXPECT_NE(Text("MakeJava.bat").find("brivelMsXmlLib.jar;. -d . test/notes/*.java\n"), std::string::npos);
+    EXPECT_NE(Text("readme.html").find("This COM object requires the MS-XML package."), std::string::npos);
+}
+
 // Documentation strings reach Java comments without a unicode escape or a
 // comment end, in ASCII; field names reach the C++ record table as exact
 // wide literals.
