@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,10 +41,16 @@ CString CaptureText(void (*write)(FILE*, void*), void* context) {
 }
 
 CString JavaCommentText(const char* text) {
+    // The text as UTF-16, so that every character of the code page (one byte
+    // or two) becomes one character reference.
+    const char* ansi = text ? text : "";
+    int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
+    std::vector<WCHAR> wide(static_cast<size_t>(length > 0 ? length : 1), 0);
+    MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide.data(), length);
     CString out;
     int backslashes = 0;  // the backslashes just written, one after the other
-    for (const char* p = text ? text : ""; *p; ++p) {
-        unsigned char c = static_cast<unsigned char>(*p);
+    for (const WCHAR* p = wide.data(); *p; ++p) {
+        unsigned c = *p;
         if (c == '\r' || c == '\n') {
             if (c == '\r' && p[1] == '\n') ++p;
             out += ' ';
@@ -55,10 +62,11 @@ CString JavaCommentText(const char* text) {
             out += "&#92;";
         } else if (c >= 0x80) {
             // Sources stay ASCII, whatever encoding javac assumes.
-            WCHAR wide = 0;
-            MultiByteToWideChar(CP_ACP, 0, p, 1, &wide, 1);
+            unsigned code = c;
+            bool surrogatePair = c >= 0xD800 && c < 0xDC00 && p[1] >= 0xDC00 && p[1] < 0xE000;
+            if (surrogatePair) code = 0x10000 + ((c - 0xD800) << 10) + (*++p - 0xDC00u);
             CString entity;
-            entity.Format("&#%u;", static_cast<unsigned>(wide ? wide : c));
+            entity.Format("&#%u;", code);
             out += entity;
         } else {
             out += static_cast<char>(c);
