@@ -128,6 +128,8 @@ CString WideLiteralText(const char* ansi) {
             escaped.Format("%c", static_cast<char>(c));
         else if (c < 0xA0)
             escaped.Format("\\%03o", c);
+        else if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000)
+            escaped.Format("\\U%08X", 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00u));
         else
             escaped.Format("\\u%04X", c);
         out += escaped;
