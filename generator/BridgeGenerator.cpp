@@ -1,5 +1,6 @@
 #include "BridgeGenerator.h"
 
+#include "GeneratorHelpers.h"
 #include "NamingHelpers.h"
 #include "PathUtil.h"
 #include "ShapeTypeMappers.h"
@@ -66,6 +67,18 @@ CString TypeLibEntryName(ITypeLib* lib, int index) {
     return result;
 }
 
+// The documentation string of a type (MEMBERID_NIL) or of one of its
+// members; empty when it has none.
+CString DocumentationOf(ITypeInfo* info, MEMBERID member) {
+    BSTR doc = nullptr;
+    CString result;
+    if (SUCCEEDED(info->GetDocumentation(member, nullptr, &doc, nullptr, nullptr))) {
+        result = WideToAnsi(doc);
+        SysFreeString(doc);
+    }
+    return result;
+}
+
 CString UpperCase(const char* text) {
     CString upper(text);
     upper.MakeUpper();
@@ -128,6 +141,8 @@ void CBridgeGenerator::ResetRun() {
     m_recordAliases.RemoveAll();
     m_enumRenames.RemoveAll();
     m_enumAliases.RemoveAll();
+    m_enumTypeLibNames.RemoveAll();
+    m_recordTypeLibNames.RemoveAll();
     m_controlTable.RemoveAll();
     m_aliasMappers.RemoveAll();
     m_javaNames.RemoveAll();
@@ -149,6 +164,11 @@ void CBridgeGenerator::ResetRun() {
     m_ownedMappers.clear();
     m_libraryName.Empty();
     m_libraryDoc.Empty();
+}
+
+CString CBridgeGenerator::PackageHead() const {
+    int dot = m_javaPackage.Find('.');
+    return dot < 0 ? m_javaPackage : m_javaPackage.Left(dot);
 }
 
 void CBridgeGenerator::BuildPackageForms() {
@@ -259,7 +279,7 @@ bool CBridgeGenerator::LoadTypeLibrary() {
                 if (libIndex == 0 && several) {
                     // Held back while the other libraries take their names.
                     CString key;
-                    MakeJavaIdentifierFree(key, TypeLibEntryName(current, static_cast<int>(i)));
+                    MakeJavaClassName(key, TypeLibEntryName(current, static_cast<int>(i)), PackageHead(), nullptr);
                     key.MakeLower();
                     namesTaken.SetAt(key, 1);
                     reservedCoclassNames.push_back(key);
@@ -330,6 +350,8 @@ bool CBridgeGenerator::LoadTypeLibrary() {
 void CBridgeGenerator::WalkReferencedLibraries(size_t index) {
     for (; index < m_libraries.size(); ++index) {
         ITypeLib* lib = m_libraries[index];
+        // A pre-generated library stands in as it is: what it references is its own.
+        if (index > 0 && IsKnownLibraryName(ReadLibraryName(lib))) continue;
         UINT count = lib->GetTypeInfoCount();
         for (UINT i = 0; i < count; ++i) {
             TypeInfoHolder type;
@@ -405,12 +427,18 @@ void CBridgeGenerator::AddLibraryOfType(ITypeInfo* info, HREFTYPE ref) {
     target->Release();
 }
 
+// The standard libraries, and ADO and MSXML when the library references them:
+// the Java classes of those two come pre-generated (their types map onto them
+// through the known-interface table), so their types are not collected into
+// the bridge's package.
 void CBridgeGenerator::RemoveSkippedLibraries() {
     // The main library itself always stays.
     for (size_t i = m_libraries.size(); i-- > 1;) {
         bool ok = false;
         CString name = ReadLibraryName(m_libraries[i], nullptr, &ok);
-        if (ok && (name.CompareNoCase("stdole") == 0 || name.CompareNoCase("mscorlib") == 0)) {
+        CString package, mangledPackage, packagePath;
+        if (ok && (name.CompareNoCase("stdole") == 0 || name.CompareNoCase("mscorlib") == 0 ||
+                   IsKnownLibrary(name, package, mangledPackage, packagePath))) {
             m_libraries[i]->Release();
             m_libraries.erase(m_libraries.begin() + static_cast<long>(i));
         }
@@ -542,6 +570,7 @@ void CBridgeGenerator::ReadRecordDescription(ITypeInfo* info, CRecordEntry* reco
         CRecordField field;
         field.comName = WideToAnsi(name);
         SysFreeString(name);
+        field.help = DocumentationOf(info, var->memid);
         MakeJavaIdentifierFree(field.javaName, field.comName);
         field.offset = static_cast<int>(var->oInst);
         field.mapper = SelectTypeMapper(info, false, this, &var->elemdescVar.tdesc, false, kContextRecordField, field.error);
@@ -593,7 +622,7 @@ CInterfaceEntry* CBridgeGenerator::AddInterfaceRecord(ITypeInfo* info, TYPEATTR*
         entry->help = WideToAnsi(doc);
         SysFreeString(doc);
     }
-    MakeJavaIdentifier(entry->javaName, TypeInfoName(info), &namesTaken);
+    MakeJavaClassName(entry->javaName, TypeInfoName(info), PackageHead(), &namesTaken);
     for (UINT impl = 0; impl < attr->cImplTypes; ++impl) {
         TypeInfoHolder base;
         if (!base.FromImplType(info, impl)) continue;
@@ -616,7 +645,7 @@ CCoclassEntry* CBridgeGenerator::AddCoclassRecord(ITypeInfo* info, TYPEATTR* att
     entry->Hold(info);
     BSTR name = nullptr, doc = nullptr;
     if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, &doc, nullptr, nullptr))) {
-        MakeJavaIdentifier(entry->javaName, WideToAnsi(name), &namesTaken);
+        MakeJavaClassName(entry->javaName, WideToAnsi(name), PackageHead(), &namesTaken);
         entry->documentation = WideToAnsi(doc);
         SysFreeString(name);
         SysFreeString(doc);
@@ -656,8 +685,10 @@ CEnumEntry* CBridgeGenerator::AddEnumRecord(ITypeInfo* info, TYPEATTR*, int inde
     bool isNew = false;
     auto* entry = FindOrAddLibraryEntry(info, m_enums, isNew, [this](ITypeLib* lib) { KeepLibrary(lib); });
     if (!entry || !isNew) return entry;
-    MakeJavaIdentifier(entry->javaName, TypeInfoName(info), &namesTaken);
+    CString typeLibName = TypeInfoName(info);
+    MakeJavaClassName(entry->javaName, typeLibName, PackageHead(), &namesTaken);
     m_enumTable.SetAt(entry->javaName, entry);
+    if (typeLibName != entry->javaName) m_enumTypeLibNames.SetAt(typeLibName, entry->javaName);
     return entry;
 }
 
@@ -669,8 +700,11 @@ CRecordEntry* CBridgeGenerator::AddRecordRecord(ITypeInfo* info, TYPEATTR* attr,
     entry->guid = attr->guid;
     entry->guidIsZero = IsAllZeroGuid(attr->guid);
     entry->size = static_cast<int>(attr->cbSizeInstance);
-    MakeJavaIdentifier(entry->javaName, TypeInfoName(info), &namesTaken);
+    CString typeLibName = TypeInfoName(info);
+    MakeJavaClassName(entry->javaName, typeLibName, PackageHead(), &namesTaken);
     m_recordTable.SetAt(entry->javaName, entry);
+    entry->help = DocumentationOf(info, MEMBERID_NIL);
+    if (typeLibName != entry->javaName) m_recordTypeLibNames.SetAt(typeLibName, entry->javaName);
     return entry;
 }
 
@@ -683,14 +717,21 @@ void CBridgeGenerator::KeepLibrary(ITypeLib* lib) {
     m_keptLibraries.push_back(lib);
 }
 
+// By Java name, else by the name the library gives the type where the two
+// differ (a reserved word, a name no class may take, a name taken before in
+// another case): selection asks by the library's name.
 CRecordEntry* CBridgeGenerator::LookupRecord(const char* name) {
     CRecordEntry* entry = nullptr;
-    return m_recordTable.Lookup(name, entry) ? entry : nullptr;
+    if (m_recordTable.Lookup(name, entry)) return entry;
+    CString javaName;
+    return m_recordTypeLibNames.Lookup(name, javaName) && m_recordTable.Lookup(javaName, entry) ? entry : nullptr;
 }
 
 CEnumEntry* CBridgeGenerator::LookupEnum(const char* name) {
     CEnumEntry* entry = nullptr;
-    return m_enumTable.Lookup(name, entry) ? entry : nullptr;
+    if (m_enumTable.Lookup(name, entry)) return entry;
+    CString javaName;
+    return m_enumTypeLibNames.Lookup(name, javaName) && m_enumTable.Lookup(javaName, entry) ? entry : nullptr;
 }
 
 CInterfaceEntry* CBridgeGenerator::FindInterfaceRecord(REFGUID iid) { return ::FindInterfaceRecord(m_interfaceTable, iid); }

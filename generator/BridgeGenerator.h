@@ -188,6 +188,9 @@ private:
 
     void ResetRun();
     void BuildPackageForms();
+    // The first part of the Java package: no generated class may take it as
+    // its name, or the package's qualified names would name that class.
+    CString PackageHead() const;
     void WalkReferencedLibraries(size_t index);
     void VisitTypeDesc(ITypeInfo* info, const TYPEDESC& desc);
     void AddLibraryOfType(ITypeInfo* info, HREFTYPE ref);
@@ -219,6 +222,9 @@ private:
     CMapStringToPtr<CRecordEntry> m_recordAliases;
     CMapStringToString m_enumRenames;
     CMapStringToPtr<CEnumEntry> m_enumAliases;
+    // Library name to Java name of the enumerations and records whose two differ.
+    CMapStringToString m_enumTypeLibNames;
+    CMapStringToString m_recordTypeLibNames;
     StringKeyedMap<int> m_callbackTable;
     CString m_jniLibraryName;
     CString m_libraryName;

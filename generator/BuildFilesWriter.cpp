@@ -147,7 +147,7 @@ bool CBridgeGenerator::WriteBuildFiles() {
         return false;
     }
     CString title = HtmlEscape(m_libraryName);
-    fprintf(r, "<HTML><HEAD><TITLE>Readme file for %s</TITLE></HEAD>\n", title.c_str());
+    fprintf(r, "<HTML><HEAD><TITLE>Readme file for %s</TITLE></HEAD></HTML>\n", title.c_str());
     fprintf(r, "<BODY><P>\n");
     fprintf(r, "File: %s\n<HR>\n", HtmlEscape(readme).c_str());
     auto notice = [&](const CKnownLibrarySettings& settings, bool preset, const char* word, const char* page) {
@@ -222,7 +222,7 @@ bool CBridgeGenerator::WriteBuildFiles() {
 
     if (m_remoteAccess) {
         if (FILE* f = OpenRemoteClientJavaFile("index.html", false)) {
-            fprintf(f, "<HTML><HEAD><TITLE>Readme file for %s</TITLE></HEAD>\n", title.c_str());
+            fprintf(f, "<HTML><HEAD><TITLE>Readme file for %s</TITLE></HEAD></HTML>\n", title.c_str());
             fprintf(f, "<BODY><P>\n");
             fprintf(f, "This folder has been generated for remote access to the COM object.\n");
             fprintf(f, "Java programs on other machines, and on other systems that have Java, use the generated classes\n");

@@ -11,3 +11,7 @@ void CreateDirectories(const char* path);
 // The folder of the running program in short form, with a trailing "\"
 // ("C:\Brivel\" when it cannot be found).
 CString ProgramFolder();
+
+// Whether a library of this name (ADO's "adodb", MSXML's "msxml", in any
+// case) has Java classes that come pre-generated with the kit.
+bool IsKnownLibraryName(const char* libraryName);

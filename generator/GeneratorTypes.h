@@ -83,6 +83,7 @@ struct CEnumEntry {
 struct CRecordField {
     CString comName;
     CString javaName;
+    CString help;  // the field's documentation string
     int offset = 0;
     CTypeMapper* mapper = nullptr;  // none when the field's type is unsupported
     CString error;                  // selection's message when there is no mapper
@@ -90,6 +91,7 @@ struct CRecordField {
 
 struct CRecordEntry {
     CString javaName;
+    CString help;  // the record's documentation string
     ITypeLib* library = nullptr;
     int typeIndex = 0;
     GUID guid = {};

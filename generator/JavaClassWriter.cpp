@@ -472,7 +472,10 @@ bool CBridgeGenerator::WriteRecordClass(CRecordEntry* record) {
     const char* cls = record->javaName;
     PackageLine(f, m_javaPackage);
     if (r) PackageLine(r, m_javaPackage);
-    PrintToTwoFiles(f, r, "/** %s Record Type */\n", cls);
+    if (!record->help.IsEmpty())
+        PrintToTwoFiles(f, r, "/** %s */\n", JavaCommentText(record->help).c_str());
+    else
+        PrintToTwoFiles(f, r, "/** %s Record Type */\n", cls);
     PrintToTwoFiles(f, r, "public class %s extends brivel.TavoRecord {\n\n", cls);
     CString reason = record->error;
     bool supported = !record->unusable;
@@ -484,6 +487,11 @@ bool CBridgeGenerator::WriteRecordClass(CRecordEntry* record) {
         }
         CString javaType;
         field.mapper->GetJavaType(javaType);
+        // The documentation line stands before the field's first line and
+        // again before its declaration (the getter's, for a fixed-size array).
+        CString docLine;
+        if (!field.help.IsEmpty()) docLine.Format("\t/** %s */\n", JavaCommentText(field.help).c_str());
+        PrintToTwoFiles(f, r, "%s", docLine.c_str());
         if (field.mapper->IsFixedSizeArray()) {
             auto* fixed = static_cast<CFixedArrayTypeMapper*>(field.mapper);
             CString element;
@@ -492,8 +500,10 @@ bool CBridgeGenerator::WriteRecordClass(CRecordEntry* record) {
             if (!getter.IsEmpty() && getter.GetAt(0) >= 'a' && getter.GetAt(0) <= 'z')
                 getter.SetAt(0, static_cast<char>(getter.GetAt(0) - 'a' + 'A'));
             PrintToTwoFiles(f, r, "\tprivate %s %s = new %s[%d];\n", javaType.c_str(), field.javaName.c_str(), element.c_str(), fixed->GetCount());
+            PrintToTwoFiles(f, r, "%s", docLine.c_str());
             PrintToTwoFiles(f, r, "\tpublic %s get%s() { return %s; }\n", javaType.c_str(), getter.c_str(), field.javaName.c_str());
         } else {
+            PrintToTwoFiles(f, r, "%s", docLine.c_str());
             PrintToTwoFiles(f, r, "\tpublic %s %s;\n", javaType.c_str(), field.javaName.c_str());
         }
     }

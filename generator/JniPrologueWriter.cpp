@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -108,6 +109,34 @@ CString FieldVtText(CTypeMapper* mapper) {
     return vt;
 }
 
+// The characters of a wide string literal that holds an ANSI name as
+// UTF-16: printable ASCII as it is (quote, backslash and "?" escaped), control
+// characters as octal escapes, anything else as a universal character name,
+// so that every compiler reads the same name whatever it takes the source's
+// encoding to be.
+CString WideLiteralText(const char* ansi) {
+    int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
+    std::vector<WCHAR> wide(static_cast<size_t>(length > 0 ? length : 1), 0);
+    MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide.data(), length);
+    CString out;
+    for (size_t i = 0; i < wide.size() && wide[i]; ++i) {
+        unsigned c = wide[i];
+        CString escaped;
+        if (c == '"' || c == '\\' || c == '?')  // "??" could start a trigraph
+            escaped.Format("\\%c", static_cast<char>(c));
+        else if (c >= 0x20 && c < 0x7F)
+            escaped.Format("%c", static_cast<char>(c));
+        else if (c < 0xA0)
+            escaped.Format("\\%03o", c);
+        else if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000)
+            escaped.Format("\\U%08X", 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00u));
+        else
+            escaped.Format("\\u%04X", c);
+        out += escaped;
+    }
+    return out;
+}
+
 // The class name of a field's Java type, with "/" for ".".
 CString FieldClassName(CTypeMapper* mapper) {
     CString javaType;
@@ -129,7 +158,7 @@ bool CBridgeGenerator::WriteJniPrologue() {
     m_jniFile = f;
 
     time_t now = Now();
-    fprintf(f, "// File: %s\n// Generated: %s", path.c_str(), ctime(&now));
+    fprintf(f, "// File: %s\n// Generated: %s\n", path.c_str(), ctime(&now));
     fprintf(f, "// This file has been automatically generated\n");
     fprintf(f, "// by Brivel.  It provides the JNI interface for\n");
     fprintf(f, "// the generated Java classes.\n\n");
@@ -203,7 +232,7 @@ bool CBridgeGenerator::WriteJniPrologue() {
             CString signature;
             field.mapper->GetJniSignature(false, signature);
             fprintf(f, "\t{ %s, %d, L\"%s\", \"%s\", \"%s\", \"%s\", ", FieldVtText(field.mapper).c_str(), field.offset,
-                    field.comName.c_str(), field.javaName.c_str(), signature.c_str(),
+                    WideLiteralText(field.comName).c_str(), field.javaName.c_str(), signature.c_str(),
                     FieldClassName(field.mapper).c_str());
             fputs("0", f);
             fputs(" },\n", f);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,17 +41,37 @@ CString CaptureText(void (*write)(FILE*, void*), void* context) {
 }
 
 CString JavaCommentText(const char* text) {
+    // The text as UTF-16, so that every character of the code page (one byte
+    // or two) becomes one character reference.
+    const char* ansi = text ? text : "";
+    int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
+    std::vector<WCHAR> wide(static_cast<size_t>(length > 0 ? length : 1), 0);
+    MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide.data(), length);
     CString out;
-    for (const char* p = text ? text : ""; *p; ++p) {
-        if (*p == '\r' || *p == '\n') {
-            if (*p == '\r' && p[1] == '\n') ++p;
+    int backslashes = 0;  // the backslashes just written, one after the other
+    for (const WCHAR* p = wide.data(); *p; ++p) {
+        unsigned c = *p;
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && p[1] == '\n') ++p;
             out += ' ';
-        } else if (*p == '*' && p[1] == '/') {
+        } else if (c == '*' && p[1] == '/') {
             out += "*&#47;";
             ++p;
+        } else if (c == '\\' && p[1] == 'u' && backslashes % 2 == 0) {
+            // javac reads a unicode escape even inside a comment ("C:\users").
+            out += "&#92;";
+        } else if (c >= 0x80) {
+            // Sources stay ASCII, whatever encoding javac assumes.
+            unsigned code = c;
+            bool surrogatePair = c >= 0xD800 && c < 0xDC00 && p[1] >= 0xDC00 && p[1] < 0xE000;
+            if (surrogatePair) code = 0x10000 + ((c - 0xD800) << 10) + (*++p - 0xDC00u);
+            CString entity;
+            entity.Format("&#%u;", code);
+            out += entity;
         } else {
-            out += *p;
+            out += static_cast<char>(c);
         }
+        backslashes = c == '\\' && out.GetAt(out.GetLength() - 1) == '\\' ? backslashes + 1 : 0;
     }
     return out;
 }
@@ -277,6 +298,10 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     m_args.clear();
     m_args.resize(static_cast<size_t>(n));
     CNameSet localNames;
+    // The remote-client body declares these locals and names Integer.TYPE:
+    // parameters keep clear of them.
+    if (m_remote)
+        for (const char* local : {"retobj", "ex", "integer"}) localNames.SetAt(local, 1);
     for (int i = 0; i < n; ++i) {
         Arg& arg = m_args[static_cast<size_t>(i)];
         const ELEMDESC& param = func->lprgelemdescParam[i];
@@ -315,7 +340,8 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         m_args[static_cast<size_t>(i)].mapper->GetJavaType(javaType);
         declared += javaType.str() + (m_args[static_cast<size_t>(i)].isArray ? "[]," : ",");
     }
-    bool isEnumerator = m == 0 && (comName == "_NewEnum" || result == &g_enumeratorMarkerMapper);
+    // COM names ignore case: "_NEWENUM" is the collection enumerator too.
+    bool isEnumerator = m == 0 && (comName.CompareNoCase("_NewEnum") == 0 || result == &g_enumeratorMarkerMapper);
     if (!isEnumerator && !m_declared.insert(declared).second) {
         WriteNotAvailable(doc, comName, "\t\t// Function is not available: Same Java signature as an earlier method\n\n");
         return false;
@@ -360,7 +386,7 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     if (opened) fputs("\t */\n", m_java);
 
     // 7. The collection enumerator.
-    if (m == 0 && (comName == "_NewEnum" || result == &g_enumeratorMarkerMapper)) {
+    if (isEnumerator) {
         WriteEnumeratorNative(func);
         return true;
     }

@@ -20,8 +20,9 @@ class CTypeMapper;
 // through a text-mode file, it gets the platform's line ends).
 CString CaptureText(void (*write)(FILE*, void*), void* context);
 
-// Documentation strings made safe inside Java comments: no line breaks and
-// no comment end.
+// Documentation strings made safe inside Java comments: no line breaks, no
+// comment end, no unicode escape, and only ASCII (other characters and the
+// backslash of a "\u" become HTML character references, as javadoc shows them).
 CString JavaCommentText(const char* text);
 
 class CMethodWrapperWriter {

@@ -22,6 +22,15 @@ const char* const kReservedWords[] = {
     "strictfp", "super", "switch", "synchronized", "this", "throw", "throws", "transient", "true", "try", "void",
     "volatile", "while"};
 
+// Names a generated class may not take: javac refuses the first five as
+// class names; the others are names that generated code writes unqualified
+// (java.lang classes in declarations, boxing and class literals, and the
+// product's package), which a class of the bridge's package would hide.
+const char* const kNamesNoClassMayTake[] = {
+    "permits", "record", "sealed", "var", "yield",
+    "Boolean", "Byte", "ClassCastException", "Double", "Float", "Integer", "Long", "RuntimeException", "Short",
+    "String", "brivel"};
+
 // Latin-1 letters folded to ASCII; null keeps the byte for the next test.
 const char* FoldLatin1(unsigned char c) {
     switch (c) {
@@ -75,7 +84,10 @@ bool IsJavaReservedWord(const char* name) {
     return std::binary_search(std::begin(kReservedWords), std::end(kReservedWords), name, less);
 }
 
-CString MakeJavaIdentifier(CString& out, const char* typeLibName, CNameSet* namesTaken) {
+namespace {
+
+// The identifier of a type-library name before it is made unique.
+CString JavaIdentifierOf(const char* typeLibName) {
     CString name;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(typeLibName ? typeLibName : ""); *p; ++p) {
         if (const char* folded = FoldLatin1(*p))
@@ -86,11 +98,32 @@ CString MakeJavaIdentifier(CString& out, const char* typeLibName, CNameSet* name
     }
     if (name.IsEmpty() || (name.GetAt(0) >= '0' && name.GetAt(0) <= '9')) name = "_" + name;
     if (IsJavaReservedWord(name)) name += "_";
+    return name;
+}
+
+// The name, with "_" appended until the set (of lower-cased names) does not
+// hold it, entered in the set.
+CString TakeUniqueName(CString name, CNameSet* namesTaken) {
     if (namesTaken) {
         while (namesTaken->Contains(LowerCase(name))) name += "_";
         namesTaken->SetAt(LowerCase(name), 1);
     }
-    out = name;
+    return name;
+}
+
+}  // namespace
+
+CString MakeJavaIdentifier(CString& out, const char* typeLibName, CNameSet* namesTaken) {
+    out = TakeUniqueName(JavaIdentifierOf(typeLibName), namesTaken);
+    return out;
+}
+
+CString MakeJavaClassName(CString& out, const char* typeLibName, const char* packageHead, CNameSet* namesTaken) {
+    CString name = JavaIdentifierOf(typeLibName);
+    bool hides = packageHead && *packageHead && name == packageHead;
+    for (const char* taken : kNamesNoClassMayTake) hides = hides || name == taken;
+    if (hides) name += "_";
+    out = TakeUniqueName(name, namesTaken);
     return out;
 }
 

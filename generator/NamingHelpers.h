@@ -24,6 +24,14 @@ bool IsJavaReservedWord(const char* name);
 CString MakeJavaIdentifier(CString& out, const char* typeLibName, CNameSet* namesTaken);
 CString MakeJavaIdentifierFree(CString& out, const char* typeLibName);
 
+// The Java name of a generated class: the identifier as above, with "_"
+// appended where javac refuses it as a class name (var, yield, record,
+// sealed, permits) and where the class would hide a name that generated code
+// writes unqualified: a class of java.lang (String, Integer, ...), the
+// product's package "brivel", or the first part of the bridge's own package
+// (packageHead). Unique against the set when one is given.
+CString MakeJavaClassName(CString& out, const char* typeLibName, const char* packageHead, CNameSet* namesTaken);
+
 // "<package><separator><name>", or the name alone for the default package.
 CString QualifiedName(const CString& package, const char* name, char separator);
 

@@ -387,7 +387,9 @@ CTypeMapper* FindKnownInterfaceMapper(CBridgeGenerator* job, REFGUID guid, int l
     for (int row = 0; row < kKnownInterfaceCount; ++row) {
         const CKnownInterfaceRow& known = KnownInterfaceTable[row];
         if (!IsEqualGUID(known.id, guid)) continue;
-        int slot = level <= 0 ? 0 : level == 1 ? 1 : 2;
+        // An interface pointer (level 1) is the interface by value, as for
+        // the library's own interfaces; only a pointer to one is by reference.
+        int slot = level >= 2 ? 2 : 0;
         CTypeMapper*& cached = job->KnownInterfaceMapper(row, slot);
         if (!cached)
             cached = job->OwnMapper(new CKnownInterfaceTypeMapper(job, known.libraryShortName, known.interfaceName, slot));

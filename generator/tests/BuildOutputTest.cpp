@@ -79,8 +79,9 @@ TEST_F(BuildOutput, JniFileHeadDeclaresMapsAndLoadHook) {
     EXPECT_NE(raw.find("// by Brivel.  It provides the JNI interface for\r\n"), std::string::npos);  // a Windows text file
     std::string text = WithoutCr(raw);
     time_t when = 1000000000;
+    // ctime's text ends with its own line break: a blank line follows.
     std::string head = "// File: " + folder.Path() + "\\JShapes.cpp\n// Generated: " + ctime(&when) +
-                       "// This file has been automatically generated\n";
+                       "\n// This file has been automatically generated\n";
     EXPECT_EQ(text.substr(0, head.size()), head);
     // The load hook's declaration is a complete statement.
     EXPECT_NE(text.find("extern \"C\" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);\n\n\n"
@@ -158,7 +159,7 @@ TEST_F(BuildOutput, CommandFilesWithFallbackTools) {
     EXPECT_TRUE(job.IsDllStepAvailable());
     EXPECT_EQ(job.ReadmePath().str(), out + "\\readme.html");
     std::string readme = File("readme.html");
-    EXPECT_EQ(readme.substr(0, 72), "<HTML><HEAD><TITLE>Readme file for ShapesLib</TITLE></HEAD>\n<BODY><P>\nFi");
+    EXPECT_EQ(readme.substr(0, 79), "<HTML><HEAD><TITLE>Readme file for ShapesLib</TITLE></HEAD></HTML>\n<BODY><P>\nFi");
     EXPECT_NE(readme.find("<LI>The file <B>makeDLL.txt</B> has been created"), std::string::npos);
     EXPECT_NE(readme.find("<LI>the C:\\windows directory or<LI>the C:\\windows\\system32 directory\n</UL>\n</UL><HR>\n"
                           "</BODY></HTML>\n"),
@@ -219,6 +220,33 @@ TEST_F(BuildOutput, RemoteClientFolderAndTheSample) {
     EXPECT_NE(File("brvRemoteClient\\MakeJava.bat").find("javac -classpath C:\\BRIVEL\\brivelRemoteClient18.jar;. -d . test/pkg/*.java"),
               std::string::npos);
     EXPECT_NE(File("brvRemoteClient\\index.html").find("</BODY></HTML>\n"), std::string::npos);
+}
+
+// The shipped sample gets no DLL command file: its readme gives the commands
+// that build the JNI library by hand, and, when MakeJavadoc.bat cannot be
+// written (a folder stands in its place), the javadoc command.
+TEST_F(BuildOutput, SampleReadmeGivesTheManualCommands) {
+    std::filesystem::create_directories(folder.Path() + "\\MakeJavadoc.bat");
+    job.SetOptions(FixturePath("Shapes.tlb").c_str(), folder.Path().c_str(), "j2c.tutorial",
+                   "C:\\lib\\jbrivelsampleactivex.dll");
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_EQ(job.messages, std::vector<std::string>{folder.Path() + "\\MakeJavadoc.bat: Cannot write file"});
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() + "\\MakeDLL.txt"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() + "\\MakeDLL.bat"));
+    std::string readme = File("readme.html");
+    // The link names the kit's folder once (not "file:///c:\C:\...").
+    EXPECT_NE(readme.find("<BR><TT>javadoc -classpath C:\\BRIVEL\\brivel18.jar;. -overview overview.html -d doc "
+                          "-link file:///C:\\BRIVEL\\doc j2c\\tutorial\\*.java</TT><BR>\n"),
+              std::string::npos) << readme;
+    EXPECT_NE(readme.find("<LI>The JBrivelSampleActiveX.dll file is available in the C:\\BRIVEL\\sample folder\n"),
+              std::string::npos);
+    // The mingw command compiles the JNI file that was written.
+    EXPECT_NE(readme.find("<BR><TT>gcc -c -Ic:/jdk1.3/include -Ic:/jdk1.3/include/win32 jbrivelsampleactivex.cpp</TT>\n"
+                          "<BR><TT>dllwrap jbrivelsampleactivex.o --add-stdcall-alias -lole32 -loleaut32 -lolepro32 "
+                          "-luuid -lstdc++ -o jbrivelsampleactivex.dll</TT><BR>\n"),
+              std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() + "\\jbrivelsampleactivex.cpp"));
 }
 
 // Without the option nothing goes to the remote-client folder and nothing is

@@ -144,6 +144,23 @@ TEST_F(ComTest, GoldenBridgeOfRecords) {
     EXPECT_EQ(ThreadsOfThisProcess(), 1);
 }
 
+// Texts of the library that Java source cannot carry as they are: doc
+// strings with Windows paths, class names javac refuses or that would hide
+// java.lang's, parameters named like the remote-client copies' locals, a
+// collection enumerator written in capitals.
+TEST_F(ComTest, GoldenBridgeOfTexts) {
+    const char* out = "C:\\texts-golden";
+    fs::remove_all(out);
+    GoldenJob job;
+    job.SetOptions(FixturePath("Texts.tlb").c_str(), out, "test.texts", "C:\\lib\\JTexts.dll");
+    job.SetRemoteAccess(true);
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_TRUE(job.messages.empty());
+    CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "texts");
+    EXPECT_EQ(ThreadsOfThisProcess(), 1);
+}
+
 // Several jobs, one after the other in one process, as the wizard runs them:
 // each bridge must equal its golden one, whatever the jobs before it did to
 // the process (its files, handles and process-wide caches).

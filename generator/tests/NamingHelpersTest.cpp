@@ -1,3 +1,4 @@
+#include "MethodWrapperWriter.h"
 #include "NamingHelpers.h"
 #include "TestJob.h"
 
@@ -55,6 +56,40 @@ TEST(NamingHelpers, TakenNamesAreMadeUniqueIgnoringCase) {
     // Same letters in another case would overwrite Item.java on Windows.
     EXPECT_STREQ(MakeJavaIdentifier(out, "ITEM", &taken), "ITEM___");
     EXPECT_EQ(taken.GetCount(), 4);
+}
+
+// A class may not take a name javac refuses for classes, nor one that hides
+// what generated code writes unqualified; other identifiers may.
+TEST(NamingHelpers, ClassNamesHideNothingTheGeneratedCodeNames) {
+    CString out;
+    for (const char* name : {"var", "yield", "record", "sealed", "permits", "String", "Integer", "Boolean", "Short",
+                             "Long", "Byte", "Float", "Double", "RuntimeException", "ClassCastException", "brivel"})
+        EXPECT_EQ(std::string(MakeJavaClassName(out, name, "com", nullptr)), std::string(name) + "_") << name;
+    EXPECT_STREQ(MakeJavaClassName(out, "com", "com", nullptr), "com_");  // the package's first part
+    EXPECT_STREQ(MakeJavaClassName(out, "Object", "com", nullptr), "Object_");
+    for (const char* name : {"Var", "string", "Brivel", "Record", "comet", "acme"})
+        EXPECT_STREQ(MakeJavaClassName(out, name, "com", nullptr), name) << name;
+    EXPECT_STREQ(MakeJavaClassName(out, "Item", "", nullptr), "Item");
+    // Methods, fields and parameters may bear these names.
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "record"), "record");
+    EXPECT_STREQ(MakeJavaIdentifierFree(out, "String"), "String");
+    // Unique against the names taken, ignoring case.
+    CNameSet taken;
+    EXPECT_STREQ(MakeJavaClassName(out, "string", "", &taken), "string");
+    EXPECT_STREQ(MakeJavaClassName(out, "String", "", &taken), "String_");
+    EXPECT_STREQ(MakeJavaClassName(out, "STRING_", "", &taken), "STRING__");
+}
+
+// Documentation strings in Java comments: a backslash that would start a
+// unicode escape (one preceded by an even number of backslashes) and every
+// non-ASCII character become character references; line breaks become blanks.
+TEST(NamingHelpers, CommentTextsCarryNoUnicodeEscapeAndOnlyAscii) {
+    EXPECT_STREQ(JavaCommentText("C:\\users\\me\\notes"), "C:&#92;users\\me\\notes");
+    EXPECT_STREQ(JavaCommentText("\\\\u and \\\\\\u and \\\\\\\\u"), "\\\\u and \\\\&#92;u and \\\\\\\\u");
+    EXPECT_STREQ(JavaCommentText("\\uuuu00e9 \\U"), "&#92;uuuu00e9 \\U");
+    EXPECT_STREQ(JavaCommentText("Gr\xF6\xDF" "e \x80 \xFF"), "Gr&#246;&#223;e &#8364; &#255;");
+    EXPECT_STREQ(JavaCommentText("end */ here\r\nnext\nlast\r"), "end *&#47; here next last ");
+    EXPECT_STREQ(JavaCommentText(nullptr), "");
 }
 
 TEST(NamingHelpers, JniManglingEscapesUnderscoreAndSemicolon) {

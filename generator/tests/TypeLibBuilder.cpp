@@ -278,3 +278,103 @@ bool WriteStdoleUserLibrary(const std::string& path, const std::vector<std::stri
     if (!AddCoclass(lib, L"StdoleUser", MakeGuid(0x5A1B0006, 0x40), iface)) return false;
     return SUCCEEDED(lib->SaveAllChanges());
 }
+
+namespace {
+
+// The record Note of the notes library: every field of type long except
+// cells (long[2]), each with its documentation string.
+bool AddNoteRecord(ICreateTypeLib2* lib) {
+    ComPtr<ICreateTypeInfo> record;
+    if (FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(L"Note"), TKIND_RECORD, &record))) return false;
+    record->SetGuid(MakeGuid(0x5A1B0007, 0x20));
+    record->SetDocString(const_cast<LPOLESTR>(L"A note kept in C:\\users\\notes, \u00e0 la carte"));
+    struct Field {
+        const wchar_t* name;
+        const wchar_t* doc;
+        bool cells;
+    } fields[] = {{L"width", L"Width in C:\\units", false},
+                  {L"Gr\u00f6\u00dfe", L"Gr\u00f6\u00dfe: the size */ of it", false},
+                  {L"a\"b\\c?", L"Named with a quote, a backslash and a question mark", false},
+                  {L"cells", L"Two cells\nper line", true}};
+    SAFEARRAYBOUND bound = {2, 0};
+    ARRAYDESC* cells = static_cast<ARRAYDESC*>(CoTaskMemAlloc(sizeof(ARRAYDESC)));
+    cells->tdescElem.vt = VT_I4;
+    cells->cDims = 1;
+    cells->rgbounds[0] = bound;
+    UINT index = 0;
+    bool ok = true;
+    for (const Field& field : fields) {
+        VARDESC var = {};
+        var.memid = static_cast<MEMBERID>(0x40000000 + index);
+        var.varkind = VAR_PERINSTANCE;
+        if (field.cells) {
+            var.elemdescVar.tdesc.vt = VT_CARRAY;
+            var.elemdescVar.tdesc.lpadesc = cells;
+        } else {
+            var.elemdescVar.tdesc.vt = VT_I4;
+        }
+        ok = ok && SUCCEEDED(record->AddVarDesc(index, &var)) &&
+             SUCCEEDED(record->SetVarName(index, const_cast<LPOLESTR>(field.name))) &&
+             SUCCEEDED(record->SetVarDocString(index, const_cast<LPOLESTR>(field.doc)));
+        ++index;
+    }
+    CoTaskMemFree(cells);
+    return ok && SUCCEEDED(record->LayOut());
+}
+
+}  // namespace
+
+bool WriteNotesLibrary(const std::string& path, const std::string& msxmlPath) {
+    ComPtr<ITypeLib> msxml;
+    if (FAILED(LoadTypeLib(Wide(msxmlPath).c_str(), &msxml))) return false;
+    const GUID node = {0x2933BF80, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    const GUID document = {0x2933BF81, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    ComPtr<ITypeInfo> nodeInfo, documentInfo, dispatch;
+    if (FAILED(msxml->GetTypeInfoOfGuid(node, &nodeInfo)) || FAILED(msxml->GetTypeInfoOfGuid(document, &documentInfo)) ||
+        !DispatchInfo(&dispatch))
+        return false;
+    ComPtr<ICreateTypeLib2> lib;
+    if (!NewLibrary(path, L"NotesLib", MakeGuid(0x5A1B0007, 0x01), &lib)) return false;
+    if (!AddNoteRecord(lib)) return false;
+
+    ComPtr<ICreateTypeInfo> iface;
+    if (FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(L"INotes"), TKIND_INTERFACE, &iface))) return false;
+    iface->SetGuid(MakeGuid(0x5A1B0007, 0x30));
+    iface->SetTypeFlags(TYPEFLAG_FOLEAUTOMATION);
+    HREFTYPE baseRef = 0, nodeRef = 0, documentRef = 0;
+    if (FAILED(iface->AddRefTypeInfo(dispatch, &baseRef)) || FAILED(iface->AddImplType(0, baseRef)) ||
+        FAILED(iface->AddRefTypeInfo(nodeInfo, &nodeRef)) || FAILED(iface->AddRefTypeInfo(documentInfo, &documentRef)))
+        return false;
+    TYPEDESC nodeType = {}, documentType = {}, documentPointer = {};
+    nodeType.vt = VT_USERDEFINED;
+    nodeType.hreftype = nodeRef;
+    documentType.vt = VT_USERDEFINED;
+    documentType.hreftype = documentRef;
+    documentPointer.vt = VT_PTR;
+    documentPointer.lptdesc = &documentType;
+    ELEMDESC attach = {}, load = {};
+    attach.tdesc.vt = VT_PTR;
+    attach.tdesc.lptdesc = &nodeType;
+    attach.paramdesc.wParamFlags = PARAMFLAG_FIN;
+    load.tdesc.vt = VT_PTR;
+    load.tdesc.lptdesc = &documentPointer;
+    load.paramdesc.wParamFlags = PARAMFLAG_FOUT | PARAMFLAG_FRETVAL;
+    FUNCDESC func = {};
+    func.funckind = FUNC_PUREVIRTUAL;
+    func.invkind = INVOKE_FUNC;
+    func.callconv = CC_STDCALL;
+    func.cParams = 1;
+    func.elemdescFunc.tdesc.vt = VT_HRESULT;
+    func.memid = 1;
+    func.lprgelemdescParam = &attach;
+    LPOLESTR attachNames[] = {const_cast<LPOLESTR>(L"Attach"), const_cast<LPOLESTR>(L"node")};
+    if (FAILED(iface->AddFuncDesc(0, &func)) || FAILED(iface->SetFuncAndParamNames(0, attachNames, 2))) return false;
+    func.memid = 2;
+    func.lprgelemdescParam = &load;
+    LPOLESTR loadNames[] = {const_cast<LPOLESTR>(L"Load"), const_cast<LPOLESTR>(L"document")};
+    if (FAILED(iface->AddFuncDesc(1, &func)) || FAILED(iface->SetFuncAndParamNames(1, loadNames, 2)) ||
+        FAILED(iface->LayOut()))
+        return false;
+    if (!AddCoclass(lib, L"Notes", MakeGuid(0x5A1B0007, 0x40), iface)) return false;
+    return SUCCEEDED(lib->SaveAllChanges());
+}

@@ -29,4 +29,13 @@ bool WriteThreadingLibrary(const std::string& path);
 // type: by value, or through one pointer when the name ends in "*".
 bool WriteStdoleUserLibrary(const std::string& path, const std::vector<std::string>& typeNames);
 
+// A library "NotesLib" that references MSXML's IXMLDOMNode and
+// IXMLDOMDocument, taken from msxmlPath (a library named "MSXML"): its
+// interface INotes has Attach([in] IXMLDOMNode* node) and Load([out, retval]
+// IXMLDOMDocument** document), its coclass is Notes. Its record Note carries
+// documentation strings with a Windows path and non-ASCII letters, and
+// fields named "width", "Gr\xF6\xDF" "e" (code page 1252), "a\"b\\c?" and "cells"
+// (long[2]), each documented.
+bool WriteNotesLibrary(const std::string& path, const std::string& msxmlPath);
+
 extern const GUID kImporterIid;

@@ -289,7 +289,14 @@ TEST_F(Selection, KnownInterfacesOfThePreGeneratedLibraries) {
     CTypeMapper* level0 = FindKnownInterfaceMapper(&job, recordset, 0);
     ASSERT_NE(level0, nullptr);
     EXPECT_EQ(FindKnownInterfaceMapper(&job, recordset, 0), level0);
-    EXPECT_NE(FindKnownInterfaceMapper(&job, recordset, 1), level0);
+    EXPECT_EQ(FindKnownInterfaceMapper(&job, recordset, 1), level0);  // an interface pointer is passed as it is
+    CTypeMapper* level2 = FindKnownInterfaceMapper(&job, recordset, 2);
+    ASSERT_NE(level2, nullptr);
+    CString type;
+    level2->GetVtblParamType(type);
+    EXPECT_STREQ(type, "IDispatch **");
+    level0->GetVtblParamType(type);
+    EXPECT_STREQ(type, "IDispatch *");
     CString text;
     level0->GetJavaType(text);
     EXPECT_STREQ(text, "brivel.adodb._Recordset");

@@ -5,8 +5,9 @@
 # holds driver options (such as --remote-access). The remote-client copies
 # (brvRemoteClient folder) are compiled apart from the main classes, since
 # they are the same classes.
-# With a C++ compile command (and its arguments) after the class path, the
-# JNI file is compiled too.
+# The Java must be plain ASCII (javac reads it as US-ASCII): generated
+# sources compile whatever encoding a JDK assumes. With a C++ compile command
+# (and its arguments) after the class path, the JNI file is compiled too.
 #   generate-and-compile.sh <wine-run> <driver> <type library> <output folder> <package> <javac> <class path> [c++ ...]
 set -eu
 wine_run=$1 driver=$2 library=$3 out=$4 package=$5 javac=$6 jar=$7
@@ -23,13 +24,13 @@ test "$status" -eq 0
 mkdir -p "$out/classes"
 find "$out" -path "$out/brvRemoteClient" -prune -o -name '*.java' -print > "$out/sources.txt"
 test -s "$out/sources.txt"
-"$javac" -nowarn -encoding ISO-8859-1 -cp "$jar" -d "$out/classes" "@$out/sources.txt"
+"$javac" -nowarn -encoding US-ASCII -cp "$jar" -d "$out/classes" "@$out/sources.txt"
 echo "compiled $(wc -l < "$out/sources.txt") Java files"
 if [ -d "$out/brvRemoteClient" ]; then
   mkdir -p "$out/remote-classes"
   find "$out/brvRemoteClient" -name '*.java' > "$out/remote-sources.txt"
   test -s "$out/remote-sources.txt"
-  "$javac" -nowarn -encoding ISO-8859-1 -cp "$jar" -d "$out/remote-classes" "@$out/remote-sources.txt"
+  "$javac" -nowarn -encoding US-ASCII -cp "$jar" -d "$out/remote-classes" "@$out/remote-sources.txt"
   echo "compiled $(wc -l < "$out/remote-sources.txt") remote-client Java files"
 fi
 if [ $# -gt 0 ]; then

@@ -1,5 +1,6 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Tue Dec 08 23:23:25 2026
+// Generated: Wed Dec 09 02:02:32 2026
+
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.

@@ -1,5 +1,6 @@
 // File: C:\bridge-golden\JBridge.cpp
 // Generated: Fri Jan 01 00:00:00 2010
+
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
