@@ -22,6 +22,23 @@ bool IsJavaReferenceType(const CString& jniType) {
            (type.size() > 5 && type.compare(type.size() - 5, 5, "Array") == 0);
 }
 
+// Writes, at `indent`, the lookup of the listener's method `name` into
+// `method` (a local's name, or its declaration). The listener's class is a
+// local reference of its own, deleted at once: on a COM thread that stays
+// attached to the VM, nothing else would ever free it. The class local is
+// declared there unless `classDeclared` (by an enclosing lookup).
+void WriteListenerMethodLookup(FILE* f, const char* indent, const char* method, const char* name,
+                               const char* signature, bool classDeclared = false) {
+    fprintf(f, "%s%sbrivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);\n", indent,
+            classDeclared ? "" : "jclass ");
+    fprintf(f, "%s%s = brivelJniEnv->GetMethodID(brivelListenerClass, \"%s\", \"%s\");\n", indent, method, name,
+            signature);
+    fprintf(f, "%sbrivelJniEnv->DeleteLocalRef( brivelListenerClass );\n", indent);
+}
+
+const char kErrorSignature[] = "(Ljava/lang/String;Ljava/lang/String;)V";
+const char kExceptionSignature[] = "(Ljava/lang/String;Ljava/lang/Throwable;)V";
+
 struct EventRecord {
     bool written = false;
     bool skipped = false;  // a method of IUnknown or IDispatch
@@ -143,19 +160,18 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
           "\tjmethodID brivelMethod = NULL;\n"
           "\tif ( ! serverSide ) {\n",
           f);
-    fprintf(f, "\t\tbrivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"%s\", \"%s\");\n", name,
-            EventSignature(*record).c_str());
+    WriteListenerMethodLookup(f, "\t\t", "brivelMethod", name, EventSignature(*record).c_str());
     fputs("\t\tif ( brivelMethod == NULL ) {\n"
-          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
-          "\t\t\tjmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventError\", \"(Ljava/lang/String;Ljava/lang/String;)V\");\n"
-          "\t\t\tif ( brivelErrorMethod != NULL ) {\n",
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n",
           f);
+    WriteListenerMethodLookup(f, "\t\t\t", "jmethodID brivelErrorMethod", "TavoOnEventError", kErrorSignature, true);
+    fputs("\t\t\tif ( brivelErrorMethod != NULL ) {\n", f);
     fprintf(f, "\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( \"%s\" );\n", name);
     fputs("\t\t\t\tjstring brivelErrorString = brivelJniEnv->NewStringUTF( \"Unable to locate method\" );\n"
           "\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );\n"
           "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
           "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelErrorString );\n"
-          "\t\t\t\tif ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();\n"
+          "\t\t\t\tif ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();\n"
           "\t\t\t\treturn hResult;\n"
           "\t\t\t}\n"
           "\t\t\tbrivelJniEnv->ExceptionClear();\n"
@@ -216,10 +232,10 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
     fputs("\t\t}\n", f);
     fputs("\t\tjthrowable brvException = brivelJniEnv->ExceptionOccurred();\n"
           "\t\tif ( brvException != NULL ) {\n"
-          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
-          "\t\t\tjmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventException\", \"(Ljava/lang/String;Ljava/lang/Throwable;)V\");\n"
-          "\t\t\tif ( brivelMethod != NULL ) {\n",
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n",
           f);
+    WriteListenerMethodLookup(f, "\t\t\t", "jmethodID brivelMethod", "TavoOnEventException", kExceptionSignature);
+    fputs("\t\t\tif ( brivelMethod != NULL ) {\n", f);
     fprintf(f, "\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( \"%s\" );\n", name);
     fputs("\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );\n"
           "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
@@ -256,7 +272,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
     }
     if (record->liftedResult && record->returnsBoolean)
         fputs("\tif ( brivelRetVal != 0 ) *(VARIANT_BOOL *) brivelRetVal = hResult == S_OK ? VARIANT_TRUE : VARIANT_FALSE;\n", f);
-    fputs("\tif ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();\n", f);
+    fputs("\tif ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();\n", f);
     fputs("\treturn hResult;\n", f);
 }
 
@@ -524,8 +540,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
         int p = static_cast<int>(record.mappers.size());
         fprintf(f, "\tif ( dispIdMember == %d ) {\n", static_cast<int>(record.memid));
         fputs("\t\tjmethodID brivelMethod = NULL;\n\t\tif ( ! serverSide ) {\n", f);
-        fprintf(f, "\t\t\tbrivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"%s\", \"%s\");\n",
-                record.name.c_str(), EventSignature(record).c_str());
+        WriteListenerMethodLookup(f, "\t\t\t", "brivelMethod", record.name.c_str(), EventSignature(record).c_str());
         fputs("\t\t\tif ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();\n", f);
         fputs("\t\t\tif ( brivelMethod == NULL && brivelError == NULL ) brivelError = \"Unable to locate method\";\n", f);
         fputs("\t\t}\n", f);
@@ -591,7 +606,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
         bool anyByRef = false;
         for (int kind : record.passing) anyByRef = anyByRef || kind != 0;
         if (anyByRef) {
-            fputs("\t\tif ( brivelJniEnv->ExceptionOccurred() == 0 ) {\n", f);
+            fputs("\t\tif ( ! brivelJniEnv->ExceptionCheck()) {\n", f);
             for (int i = 0; i < p; ++i) {
                 if (record.passing[static_cast<size_t>(i)] == 0) continue;
                 CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
@@ -618,9 +633,9 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
         }
         fputs("\t}\n", f);
     }
-    fputs("\tif ( brivelError != NULL && brivelFnName != NULL ) {\n"
-          "\t\tjmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventError\", \"(Ljava/lang/String;Ljava/lang/String;)V\");\n"
-          "\t\tif ( brivelMethod != NULL ) {\n"
+    fputs("\tif ( brivelError != NULL && brivelFnName != NULL ) {\n", f);
+    WriteListenerMethodLookup(f, "\t\t", "jmethodID brivelMethod", "TavoOnEventError", kErrorSignature);
+    fputs("\t\tif ( brivelMethod != NULL ) {\n"
           "\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );\n"
           "\t\t\tjstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );\n"
           "\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );\n"
@@ -630,9 +645,10 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\t} else {\n"
           "\t\tjthrowable brvException = brivelJniEnv->ExceptionOccurred();\n"
           "\t\tif ( brvException != NULL ) {\n"
-          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
-          "\t\t\tjmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventException\", \"(Ljava/lang/String;Ljava/lang/Throwable;)V\");\n"
-          "\t\t\tif ( brivelMethod != NULL ) {\n"
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n",
+          f);
+    WriteListenerMethodLookup(f, "\t\t\t", "jmethodID brivelMethod", "TavoOnEventException", kExceptionSignature);
+    fputs("\t\t\tif ( brivelMethod != NULL ) {\n"
           "\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );\n"
           "\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );\n"
           "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
@@ -640,7 +656,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\t\t\tbrivelJniEnv->DeleteLocalRef( brvException );\n"
           "\t\t}\n"
           "\t}\n"
-          "\tif ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();\n"
+          "\tif ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();\n"
           "\treturn hResult;\n"
           "}\n\n",
           f);

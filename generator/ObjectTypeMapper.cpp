@@ -93,8 +93,11 @@ void CObjectTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
                 n, RowCount());
 }
 
+// The one-element array of an object passed by reference. Its class is the
+// runtime's cached global one: a local class reference here would outlive
+// the event on a COM thread that stays attached.
 void CObjectTypeMapper::EmitEventArrayCreate(int e, FILE* f) {
-    fprintf(f, "\t\tjobjectArray eventArrayArg_%d = brivelJniEnv->NewObjectArray(1, brivelFindClass( brivelJniEnv, \"brivel/TavoObject\" ), 0 );\n", e);
+    fprintf(f, "\t\tjobjectArray eventArrayArg_%d = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );\n", e);
 }
 
 void CObjectTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* f) {
@@ -111,7 +114,10 @@ void CObjectTypeMapper::EmitEventArrayPublish(int e, FILE* f) {
     fprintf(f, "\t\tjobject eventArrayRef_%d = brivelJniEnv->NewGlobalRef(eventArrayArg_%d);\n", e, e);
 }
 
+// The element the listener left replaces the one made for it (whose local
+// reference goes first).
 void CObjectTypeMapper::EmitEventArrayReload(int e, FILE* f) {
+    fprintf(f, "\t\t\tif ( eventArrayElem_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_%d );\n", e, e);
     fprintf(f, "\t\t\teventArrayElem_%d = brivelJniEnv->GetObjectArrayElement( eventArrayArg_%d, 0 );\n", e, e);
 }
 
