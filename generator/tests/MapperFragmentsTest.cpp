@@ -416,7 +416,8 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
     EXPECT_EQ(Written([&](FILE* f) { byRef->EmitEventParam(2, f); }),
               "\t\tjobject jobjEventArg_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex2] ), brivelIIDMap, 13);\n");
     // A by-reference object event parameter travels in a one-element array;
-    // null set in Java goes back to COM as a null pointer.
+    // what the listener leaves goes back with a reference of the caller's
+    // own, replacing (and releasing) the caller's; null goes back as null.
     EXPECT_TRUE(byRef->IsByRefEventParam());
     EXPECT_FALSE(byValue->IsByRefEventParam());
     EXPECT_EQ(Written([&](FILE* f) {
@@ -433,7 +434,10 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
               "\t\tjobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);\n"
               "\t\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n"
               "\t\t\teventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );\n"
-              "\t\t\t*V_UNKNOWNREF( &pDispParams->rgvarg[eventParamIndex1] ) = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));\n"
+              "\t\t\tIUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));\n"
+              "\t\t\tif ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();\n"
+              "\t\t\tif ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ))->Release();\n"
+              "\t\t\t(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) = eventNewUnk_1;\n"
               "\t\tif ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );\n"
               "\t\tbrivelJniEnv->DeleteLocalRef( eventArrayArg_1 );\n"
               "\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n");

@@ -101,6 +101,28 @@ public:
     ICallback* callback = nullptr;
 };
 
+// An object that must not be touched: it stands in the undefined incoming
+// value of an OUT-only slot, which the sink must neither read nor release.
+class Untouchable : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+        ++touched;
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++touched; }
+    ULONG STDMETHODCALLTYPE Release() override { return ++touched; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return ++touched, E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return ++touched, E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return ++touched, E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return ++touched, E_NOTIMPL;
+    }
+    std::atomic<long> touched{0};
+};
+
 // An argument of type `vt` whose value is all zero bits.
 VARIANT Arg(VARTYPE vt) {
     VARIANT v;
@@ -135,6 +157,27 @@ protected:
         env->SetObjectField(probe, env->GetFieldID(probeClass, name, "Lbrivel/TavoObject;"), value);
     }
     int EventCount() { return env->GetIntField(probe, env->GetFieldID(probeClass, "events", "I")); }
+
+    // Objects with its IN/OUT slot holding `slot` (which the caller hands
+    // over with a reference of its own), through the virtual table or Invoke;
+    // answers what the slot holds afterwards.
+    IDispatch* FireObjects(bool throughInvoke, IDispatch* slot) {
+        IDispatch* swapped = slot;
+        IDispatch* replaced = nullptr;
+        if (slot) slot->AddRef();
+        if (!throughInvoke) {
+            EXPECT_EQ(events->Objects(nullptr, nullptr, nullptr, &swapped, &replaced), S_OK);
+        } else {
+            std::vector<VARIANT> args(5, Arg(VT_DISPATCH));
+            V_VT(&args[2]) = VT_UNKNOWN;
+            V_VT(&args[3]) = VT_BYREF | VT_DISPATCH;
+            V_DISPATCHREF(&args[3]) = &swapped;
+            V_VT(&args[4]) = VT_BYREF | VT_DISPATCH;
+            V_DISPATCHREF(&args[4]) = &replaced;
+            EXPECT_EQ(FireThroughInvoke(events, 5, args), S_OK);
+        }
+        return swapped;
+    }
 
     // Every written event once through each form, and the events without a
     // Java method once through the virtual table; `counted` travels in the
@@ -290,5 +333,91 @@ TEST_F(EventSink, StormFromAnAttachedThreadHoldsNoLocalReferences) {
     EXPECT_GE(afterFirstRound, 0) << "the VM cannot count local references";
     EXPECT_EQ(afterStorm, afterFirstRound) << "local references held by the event thread after the storm";
     EXPECT_EQ(EventCount(), kRounds * 21);
+    env->CallVoidMethod(handOut, env->GetMethodID(env->FindClass("brivel/TavoObject"), "TavoRelease", "()V"));
+    EXPECT_EQ(counted.refs, 1) << "references of the event source's objects left behind";
+    EXPECT_EQ(TakePendingException(env).className, "");
+}
+
+// The IN/OUT object slot: the caller hands a reference in; what the slot
+// holds afterwards carries a reference the caller owns; what it held before
+// is released when it was replaced.
+TEST_F(EventSink, InOutObjectSlotHandsBackCountedReferences) {
+    for (bool throughInvoke : {false, true}) {
+        const char* form = throughInvoke ? "Invoke" : "virtual table";
+        CountedProbe before, after;
+        jobject replacement = brivelUnknownToJobject(env, &after);
+        SetFlag("swap", true);
+        SetObject("swapTo", replacement);
+        IDispatch* slot = FireObjects(throughInvoke, &before);
+        EXPECT_EQ(slot, &after) << form;
+        EXPECT_EQ(before.refs, 1) << form << ": the replaced pointer is released";
+        EXPECT_EQ(after.refs, 3) << form << ": the Java object's reference and the caller's";
+        if (slot) slot->Release();
+
+        // Left as it was: the caller's reference stays the only one added.
+        SetFlag("swap", false);
+        slot = FireObjects(throughInvoke, &before);
+        EXPECT_EQ(slot, &before) << form;
+        // The Java object the sink made for the listener keeps its own.
+        EXPECT_EQ(before.refs, 3) << form;
+        if (slot) slot->Release();
+
+        // Cleared: the caller gets null and its reference is released.
+        SetFlag("swap", true);
+        SetObject("swapTo", nullptr);
+        slot = FireObjects(throughInvoke, &before);
+        EXPECT_EQ(slot, nullptr) << form;
+        EXPECT_EQ(before.refs, 2) << form;
+
+        // A handler that throws changes nothing.
+        SetObject("swapTo", replacement);
+        SetFlag("throwNext", true);
+        slot = FireObjects(throughInvoke, &before);
+        EXPECT_EQ(slot, &before) << form;
+        EXPECT_EQ(before.refs, 3) << form;
+        if (slot) slot->Release();
+        EXPECT_EQ(after.refs, 2) << form;
+        env->CallVoidMethod(replacement, env->GetMethodID(env->FindClass("brivel/TavoObject"), "TavoRelease", "()V"));
+        EXPECT_EQ(after.refs, 1) << form;
+    }
+    EXPECT_EQ(TakePendingException(env).className, "");
+}
+
+// OUT-only object slots: their incoming value is undefined and is never
+// read or released; what the listener hands back carries the caller's
+// reference, and a handler that throws leaves the slots empty.
+TEST_F(EventSink, OutOnlyObjectSlotsAreWrittenNotRead) {
+    CountedProbe counted;
+    jobject handOut = brivelUnknownToJobject(env, &counted);
+    SetObject("handOut", handOut);
+    for (bool throughInvoke : {false, true}) {
+        const char* form = throughInvoke ? "Invoke" : "virtual table";
+        Untouchable garbage;
+        IDispatch* given = &garbage;
+        IUnknown* taken = &garbage;
+        auto fireHanded = [&] {
+            if (!throughInvoke) return events->Handed(&given, &taken);
+            std::vector<VARIANT> args = {Arg(VT_BYREF | VT_DISPATCH), Arg(VT_BYREF | VT_UNKNOWN)};
+            V_DISPATCHREF(&args[0]) = &given;
+            V_UNKNOWNREF(&args[1]) = &taken;
+            return FireThroughInvoke(events, 11, args);
+        };
+        EXPECT_EQ(fireHanded(), S_OK) << form;
+        EXPECT_EQ(given, &counted) << form;
+        EXPECT_EQ(taken, nullptr) << form;
+        EXPECT_EQ(counted.refs, 3) << form << ": the Java object's reference and the caller's";
+        if (given == &counted) given->Release();
+
+        SetFlag("throwNext", true);
+        given = &garbage;
+        taken = &garbage;
+        EXPECT_EQ(fireHanded(), S_OK) << form;
+        EXPECT_EQ(given, nullptr) << form;
+        EXPECT_EQ(taken, nullptr) << form;
+        EXPECT_EQ(garbage.touched, 0) << form;
+        EXPECT_EQ(counted.refs, 2) << form;
+    }
+    const std::string perForm = "Handed false false;Handed false false;Exception Handed handler failed;";
+    EXPECT_EQ(Log(), perForm + perForm);
     EXPECT_EQ(TakePendingException(env).className, "");
 }

@@ -920,7 +920,10 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 		} else {
 			if ( eventArrayElem_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_3 );
 			eventArrayElem_3 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_3, 0 );
-			*(IUnknown **) arg3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
+			IUnknown * eventNewUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
+			if ( eventNewUnk_3 != 0 ) eventNewUnk_3->AddRef();
+			if ( (*(IUnknown **) arg3) != 0 ) (*(IUnknown **) arg3)->Release();
+			(*(IUnknown **) arg3) = eventNewUnk_3;
 		}
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
@@ -1153,12 +1156,12 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 		}
 	}
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg0 );
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		*(IUnknown **) arg0 = 0;
+		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
 		jobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_1 = brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg1 );
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_1, 0, eventArrayElem_1 );
+		*(IUnknown **) arg1 = 0;
+		jobject eventArrayElem_1 = 0;
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -1186,10 +1189,14 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 		} else {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			*(IUnknown **) arg0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			(*(IUnknown **) arg0) = eventNewUnk_0;
 			if ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );
 			eventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );
-			*(IUnknown **) arg1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
+			IUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
+			if ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();
+			(*(IUnknown **) arg1) = eventNewUnk_1;
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -1620,7 +1627,10 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_3 );
 			eventArrayElem_3 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_3, 0 );
-			*V_UNKNOWNREF( &pDispParams->rgvarg[eventParamIndex3] ) = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
+			IUnknown * eventNewUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
+			if ( eventNewUnk_3 != 0 ) eventNewUnk_3->AddRef();
+			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] ))->Release();
+			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] )) = eventNewUnk_3;
 		}
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
 		if ( jobjEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_1 );
@@ -1720,12 +1730,12 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
+		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
 		jobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_1 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_1, 0, eventArrayElem_1 );
+		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ) = 0;
+		jobject eventArrayElem_1 = 0;
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
@@ -1738,10 +1748,14 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			*V_UNKNOWNREF( &pDispParams->rgvarg[eventParamIndex0] ) = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 			if ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );
 			eventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );
-			*V_UNKNOWNREF( &pDispParams->rgvarg[eventParamIndex1] ) = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
+			IUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
+			if ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();
+			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) = eventNewUnk_1;
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
