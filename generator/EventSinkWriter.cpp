@@ -39,6 +39,66 @@ void WriteListenerMethodLookup(FILE* f, const char* indent, const char* method, 
 const char kErrorSignature[] = "(Ljava/lang/String;Ljava/lang/String;)V";
 const char kExceptionSignature[] = "(Ljava/lang/String;Ljava/lang/Throwable;)V";
 
+// A parameter as its caller pushes it: one value of `type`, or (a record
+// or union by value) `words` stack words.
+struct StackSlot {
+    const char* type = "void *";
+    int words = 0;
+};
+
+// The stack slot of a parameter of type `type`, described in `info`:
+// pointers and values of up to four bytes take a word, eight-byte values a
+// double, VARIANTs and DECIMALs their sixteen bytes, records and unions
+// their size in words; an alias is what it names. A __stdcall callee pops
+// exactly what its declaration says, so none of these may be a pointer.
+StackSlot StackSlotOf(ITypeInfo* info, const TYPEDESC& type) {
+    StackSlot slot;
+    switch (type.vt) {
+    case VT_R8: case VT_DATE: case VT_CY: case VT_I8: case VT_UI8: slot.type = "double"; return slot;
+    case VT_VARIANT: slot.type = "VARIANT"; return slot;
+    case VT_DECIMAL: slot.type = "DECIMAL"; return slot;
+    case VT_USERDEFINED: break;
+    default: return slot;
+    }
+    ITypeInfo* target = nullptr;
+    if (!info || FAILED(info->GetRefTypeInfo(type.hreftype, &target)) || !target) return slot;
+    TYPEATTR* attr = nullptr;
+    if (SUCCEEDED(target->GetTypeAttr(&attr)) && attr) {
+        if (attr->typekind == TKIND_ALIAS)
+            slot = StackSlotOf(target, attr->tdescAlias);
+        else if ((attr->typekind == TKIND_RECORD || attr->typekind == TKIND_UNION) && attr->cbSizeInstance > 4)
+            slot.words = static_cast<int>((attr->cbSizeInstance + 3) / 4);
+        target->ReleaseTypeAttr(attr);
+    }
+    target->Release();
+    return slot;
+}
+
+// The declaration of parameter arg<arg> from its stack slot, named in a
+// definition (a record's words as arg<arg>_<word>, as its mapper names
+// them).
+CString StackSlotDeclaration(const StackSlot& slot, int arg, bool named) {
+    CString text;
+    if (slot.words == 0) {
+        text = slot.type;
+        if (named) {
+            CString name;
+            name.Format(" arg%d", arg);
+            text += name;
+        }
+        return text;
+    }
+    for (int i = 0; i < slot.words; ++i) {
+        CString word;
+        if (named)
+            word.Format("%sDWORD arg%d_%d", i == 0 ? "" : ",", arg, i);
+        else
+            word = i == 0 ? "DWORD" : ",DWORD";
+        text += word;
+    }
+    return text;
+}
+
 struct EventRecord {
     bool written = false;
     bool skipped = false;  // a method of IUnknown or IDispatch
@@ -47,10 +107,9 @@ struct EventRecord {
     // The dispatch description of a dual interface lifts the result out of
     // the parameters; on the virtual table it is one more pointer.
     bool liftedResult = false;
-    // Per parameter, a type of its size on the stack, for the method of an
-    // event that has no Java method: it still has to take what the caller
-    // pushed.
-    std::vector<const char*> stackTypes;
+    // Per parameter, what the caller pushes, for the method of an event that
+    // has no Java method: it still has to take all of it off the stack.
+    std::vector<StackSlot> stackSlots;
     CString name;
     MEMBERID memid = 0;
     int slot = 0;
@@ -112,16 +171,13 @@ void WriteEventHandlerSignature(FILE* f, const EventRecord* record, bool definit
     if (record) {
         for (int i = 0; i < record->paramCount; ++i) {
             if (i > 0) fputs(",", f);
-            CString declaration = record->stackTypes[static_cast<size_t>(i)];
             // A VARIANT by value fills sixteen bytes of the stack, not a
             // pointer's four; a record by value fills its own size.
-            if (record->written) {
+            CString declaration;
+            if (record->written)
                 record->vtblMappers[static_cast<size_t>(i)]->GetVtblEventParamDeclaration(i, definition, declaration);
-            } else if (definition) {
-                CString name;
-                name.Format(" arg%d", i);
-                declaration += name;
-            }
+            else
+                declaration = StackSlotDeclaration(record->stackSlots[static_cast<size_t>(i)], i, definition);
             fputs(declaration, f);
         }
         if (record->liftedResult) fputs(definition ? (record->paramCount > 0 ? ",void * brivelRetVal" : "void * brivelRetVal")
@@ -318,13 +374,7 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
         record.slot = func->oVft / 4;
         record.present = true;
         record.paramCount = func->cParams;
-        for (int i = 0; i < func->cParams; ++i) {
-            switch (func->lprgelemdescParam[i].tdesc.vt) {
-            case VT_R8: case VT_DATE: case VT_CY: case VT_I8: case VT_UI8: record.stackTypes.push_back("double"); break;
-            case VT_VARIANT: record.stackTypes.push_back("VARIANT"); break;
-            default: record.stackTypes.push_back("void *"); break;
-            }
-        }
+        for (int i = 0; i < func->cParams; ++i) record.stackSlots.push_back(StackSlotOf(info, func->lprgelemdescParam[i].tdesc));
         record.liftedResult = func->funckind == FUNC_DISPATCH && func->elemdescFunc.tdesc.vt != VT_VOID &&
                               func->elemdescFunc.tdesc.vt != VT_HRESULT;
         if (IsStandardComMethod(comName)) {

@@ -483,8 +483,8 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_11(IDispatch **,IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_12(SAFEARRAY *,SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_13(DWORD,DWORD,void **);
-	virtual HRESULT STDMETHODCALLTYPE Event_14(void *,void *);
-	virtual HRESULT STDMETHODCALLTYPE Event_15(void *,void *,VARIANT);
+	virtual HRESULT STDMETHODCALLTYPE Event_14(DECIMAL,void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_15(DWORD,DWORD,double,VARIANT);
 };
 
 
@@ -1359,13 +1359,13 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_13(DWORD arg0_0,DWORD a
 }
 
 
-HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_14(void * arg0,void * arg1)
+HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_14(DECIMAL arg0,void * arg1)
 {
 		return S_OK;
 }
 
 
-HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_15(void * arg0,void * arg1,VARIANT arg2)
+HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_15(DWORD arg0_0,DWORD arg0_1,double arg1,VARIANT arg2)
 {
 		return S_OK;
 }
