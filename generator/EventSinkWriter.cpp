@@ -527,8 +527,16 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
     }
     fputs("};\n\n\n", f);
     if (callback) {
+        // The listener is the callback interface's Java object, and its
+        // sink the interface's COM object: the pointer goes into the
+        // listener's own (event) field, where the wrappers that pass the
+        // listener read it. A listener has no field of brivel.TavoObject. A
+        // server-side sink's object is a coclass object, whose COM pointer
+        // stays its own.
         fprintf(f, "void %sHandlerImpl::initDisp( jobject obj )\n{\n", name);
-        fputs("\tJNIEnv * env = brivelGetJniEnv();\n\tenv->SetIntField( obj, brivelGetComId(), (long)( (IDispatch *) this ));\n}\n\n", f);
+        fputs("\tif ( serverSide ) return;\n"
+              "\tJNIEnv * env = brivelGetJniEnv();\n\tenv->SetIntField( obj, brivelGetEventId(), (long)( (IDispatch *) this ));\n}\n\n",
+              f);
     }
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)\n{\n", name);
     if (slotsOk)

@@ -64,6 +64,7 @@ namespace {
 
 const IID kProbeEventsIid = {0x6b2c0200, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x31}};
 const IID kProbeIid = {0x6b2c0200, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x30}};
+const IID kCallbackIid = {0x6b2c0200, 0x0, 0x4000, {0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x32}};
 
 // A COM object of the test that counts its references: the IProbe that
 // events carry and that Java calls, which keeps the callback it is given.
@@ -419,5 +420,39 @@ TEST_F(EventSink, OutOnlyObjectSlotsAreWrittenNotRead) {
     }
     const std::string perForm = "Handed false false;Handed false false;Exception Handed handler failed;";
     EXPECT_EQ(Log(), perForm + perForm);
+    EXPECT_EQ(TakePendingException(env).className, "");
+}
+
+// A callback interface: the Java listener is the COM object of the
+// interface, so it can be passed to a COM method that takes it, and calls
+// through it reach the Java methods.
+TEST_F(EventSink, CallbackListenerIsPassedAsItsInterfaceAndCalledThroughIt) {
+    jclass callbackClass = env->FindClass("probe/CallbackProbe");
+    ASSERT_NE(callbackClass, nullptr) << TakePendingException(env).message;
+    jobject callback = env->NewObject(callbackClass, env->GetMethodID(callbackClass, "<init>", "()V"));
+    ASSERT_NE(callback, nullptr) << TakePendingException(env).message;
+    CountedProbe target;
+    jobject probeObject = brivelUnknownToInterfaceObject(env, &target, "test/events/IProbe");
+    ASSERT_NE(probeObject, nullptr) << TakePendingException(env).message;
+    jclass probeClassOfBridge = env->FindClass("test/events/IProbe");
+    env->CallVoidMethod(probeObject, env->GetMethodID(probeClassOfBridge, "Register", "(Ltest/events/ICallback;)V"),
+                        callback);
+    ASSERT_EQ(TakePendingException(env).className, "");
+    ASSERT_NE(target.callback, nullptr);
+    jint sink = env->GetIntField(callback, env->GetFieldID(env->FindClass("brivel/TavoEventListener"), "__TavoEventSink", "I"));
+    EXPECT_EQ(reinterpret_cast<intptr_t>(target.callback), sink) << "the interface pointer is the listener's sink";
+
+    BSTR five = SysAllocString(L"five");
+    EXPECT_EQ(target.callback->Called(5, five), S_OK);
+    std::vector<VARIANT> args = {Arg(VT_I4), Arg(VT_BSTR)};
+    V_I4(&args[0]) = 6;
+    V_BSTR(&args[1]) = five;
+    EXPECT_EQ(FireThroughInvoke(target.callback, 1, args), S_OK);
+    SysFreeString(five);
+    jfieldID logField = env->GetFieldID(callbackClass, "log", "Ljava/lang/String;");
+    auto log = static_cast<jstring>(env->GetObjectField(callback, logField));
+    const char* chars = env->GetStringUTFChars(log, nullptr);
+    EXPECT_STREQ(chars, "Called 5 five;Called 6 five;");
+    env->ReleaseStringUTFChars(log, chars);
     EXPECT_EQ(TakePendingException(env).className, "");
 }

@@ -235,8 +235,9 @@ public:
 
 void ICallbackHandlerImpl::initDisp( jobject obj )
 {
+	if ( serverSide ) return;
 	JNIEnv * env = brivelGetJniEnv();
-	env->SetIntField( obj, brivelGetComId(), (long)( (IDispatch *) this ));
+	env->SetIntField( obj, brivelGetEventId(), (long)( (IDispatch *) this ));
 }
 
 HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)
@@ -1960,7 +1961,7 @@ extern "C" JNIEXPORT void JNICALL Java_test_events_IProbe_Register__Ltest_events
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Null Argument" );
 		return;
 	}
-	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
+	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetEventId());
 	hr = brivelVtableInvoker( env, vThunk_2, pUnk,idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
