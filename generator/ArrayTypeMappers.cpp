@@ -444,8 +444,12 @@ void CSafeArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int e
     CString inner = CString(indent) + "\t";
     fprintf(f, "%sif ( %s != 0 && %s != 0 ) {\n", i, holder.c_str(), pointer);
     fprintf(f, "%s\tJNIEnv * env = brivelJniEnv;\n", i);
-    fprintf(f, "%s\tjfieldID %s = env->GetFieldID( env->GetObjectClass( %s ), \"array\", \"%s\" );\n", i, field.c_str(),
-            holder.c_str(), HolderFieldSignature().c_str());
+    // The holder's class is a local reference of its own, which the sink's
+    // attached thread would otherwise keep.
+    fprintf(f, "%s\tjclass %sClass = env->GetObjectClass( %s );\n", i, local.c_str(), holder.c_str());
+    fprintf(f, "%s\tjfieldID %s = env->GetFieldID( %sClass, \"array\", \"%s\" );\n", i, field.c_str(), local.c_str(),
+            HolderFieldSignature().c_str());
+    fprintf(f, "%s\tenv->DeleteLocalRef( %sClass );\n", i, local.c_str());
     fprintf(f, "%s\tjobject %s = %s == 0 ? 0 : env->GetObjectField( %s, %s );\n", i, value.c_str(), field.c_str(),
             holder.c_str(), field.c_str());
     // A holder left empty gives the caller no array.

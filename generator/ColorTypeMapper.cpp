@@ -118,9 +118,14 @@ void CColorTypeMapper::EmitEventParam(int e, FILE* f) {
 
 void CColorTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("eventColorObj__%d", e); }
 
-void CColorTypeMapper::EmitEventCleanup(int e, FILE* f) {
-    fprintf(f, "\t\tif ( eventColorObj__%d != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__%d );\n", e, e);
+// The colour's class goes with the colour: on a COM thread that stays
+// attached to the VM, no frame would ever free either.
+static void WriteEventColorCleanup(FILE* f, const char* prefix, int n) {
+    fprintf(f, "\t\tif ( %sObj__%d != 0 ) brivelJniEnv->DeleteLocalRef( %sObj__%d );\n", prefix, n, prefix, n);
+    fprintf(f, "\t\tif ( %sClass__%d != 0 ) brivelJniEnv->DeleteLocalRef( %sClass__%d );\n", prefix, n, prefix, n);
 }
+
+void CColorTypeMapper::EmitEventCleanup(int e, FILE* f) { WriteEventColorCleanup(f, "eventColor", e); }
 
 // A virtual-table sink receives the COLORREF (or its address) as arg<n>.
 void CColorTypeMapper::EmitVtblEventParam(int n, FILE* f) {
@@ -131,6 +136,4 @@ void CColorTypeMapper::EmitVtblEventParam(int n, FILE* f) {
 
 void CColorTypeMapper::GetVtblEventArgExpr(int n, CString& text) { text.Format("vtblEventColorObj__%d", n); }
 
-void CColorTypeMapper::EmitVtblEventCleanup(int n, FILE* f) {
-    fprintf(f, "\t\tif ( vtblEventColorObj__%d != 0 ) brivelJniEnv->DeleteLocalRef( vtblEventColorObj__%d );\n", n, n);
-}
+void CColorTypeMapper::EmitVtblEventCleanup(int n, FILE* f) { WriteEventColorCleanup(f, "vtblEventColor", n); }

@@ -22,6 +22,83 @@ bool IsJavaReferenceType(const CString& jniType) {
            (type.size() > 5 && type.compare(type.size() - 5, 5, "Array") == 0);
 }
 
+// Writes, at `indent`, the lookup of the listener's method `name` into
+// `method` (a local's name, or its declaration). The listener's class is a
+// local reference of its own, deleted at once: on a COM thread that stays
+// attached to the VM, nothing else would ever free it. The class local is
+// declared there unless `classDeclared` (by an enclosing lookup).
+void WriteListenerMethodLookup(FILE* f, const char* indent, const char* method, const char* name,
+                               const char* signature, bool classDeclared = false) {
+    fprintf(f, "%s%sbrivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);\n", indent,
+            classDeclared ? "" : "jclass ");
+    fprintf(f, "%s%s = brivelJniEnv->GetMethodID(brivelListenerClass, \"%s\", \"%s\");\n", indent, method, name,
+            signature);
+    fprintf(f, "%sbrivelJniEnv->DeleteLocalRef( brivelListenerClass );\n", indent);
+}
+
+const char kErrorSignature[] = "(Ljava/lang/String;Ljava/lang/String;)V";
+const char kExceptionSignature[] = "(Ljava/lang/String;Ljava/lang/Throwable;)V";
+
+// A parameter as its caller pushes it: one value of `type`, or (a record
+// or union by value) `words` stack words.
+struct StackSlot {
+    const char* type = "void *";
+    int words = 0;
+};
+
+// The stack slot of a parameter of type `type`, described in `info`:
+// pointers and values of up to four bytes take a word, eight-byte values a
+// double, VARIANTs and DECIMALs their sixteen bytes, records and unions
+// their size in words; an alias is what it names. A __stdcall callee pops
+// exactly what its declaration says, so none of these may be a pointer.
+StackSlot StackSlotOf(ITypeInfo* info, const TYPEDESC& type) {
+    StackSlot slot;
+    switch (type.vt) {
+    case VT_R8: case VT_DATE: case VT_CY: case VT_I8: case VT_UI8: slot.type = "double"; return slot;
+    case VT_VARIANT: slot.type = "VARIANT"; return slot;
+    case VT_DECIMAL: slot.type = "DECIMAL"; return slot;
+    case VT_USERDEFINED: break;
+    default: return slot;
+    }
+    ITypeInfo* target = nullptr;
+    if (!info || FAILED(info->GetRefTypeInfo(type.hreftype, &target)) || !target) return slot;
+    TYPEATTR* attr = nullptr;
+    if (SUCCEEDED(target->GetTypeAttr(&attr)) && attr) {
+        if (attr->typekind == TKIND_ALIAS)
+            slot = StackSlotOf(target, attr->tdescAlias);
+        else if ((attr->typekind == TKIND_RECORD || attr->typekind == TKIND_UNION) && attr->cbSizeInstance > 4)
+            slot.words = static_cast<int>((attr->cbSizeInstance + 3) / 4);
+        target->ReleaseTypeAttr(attr);
+    }
+    target->Release();
+    return slot;
+}
+
+// The declaration of parameter arg<arg> from its stack slot, named in a
+// definition (a record's words as arg<arg>_<word>, as its mapper names
+// them).
+CString StackSlotDeclaration(const StackSlot& slot, int arg, bool named) {
+    CString text;
+    if (slot.words == 0) {
+        text = slot.type;
+        if (named) {
+            CString name;
+            name.Format(" arg%d", arg);
+            text += name;
+        }
+        return text;
+    }
+    for (int i = 0; i < slot.words; ++i) {
+        CString word;
+        if (named)
+            word.Format("%sDWORD arg%d_%d", i == 0 ? "" : ",", arg, i);
+        else
+            word = i == 0 ? "DWORD" : ",DWORD";
+        text += word;
+    }
+    return text;
+}
+
 struct EventRecord {
     bool written = false;
     bool skipped = false;  // a method of IUnknown or IDispatch
@@ -30,10 +107,9 @@ struct EventRecord {
     // The dispatch description of a dual interface lifts the result out of
     // the parameters; on the virtual table it is one more pointer.
     bool liftedResult = false;
-    // Per parameter, a type of its size on the stack, for the method of an
-    // event that has no Java method: it still has to take what the caller
-    // pushed.
-    std::vector<const char*> stackTypes;
+    // Per parameter, what the caller pushes, for the method of an event that
+    // has no Java method: it still has to take all of it off the stack.
+    std::vector<StackSlot> stackSlots;
     CString name;
     MEMBERID memid = 0;
     int slot = 0;
@@ -95,16 +171,13 @@ void WriteEventHandlerSignature(FILE* f, const EventRecord* record, bool definit
     if (record) {
         for (int i = 0; i < record->paramCount; ++i) {
             if (i > 0) fputs(",", f);
-            CString declaration = record->stackTypes[static_cast<size_t>(i)];
             // A VARIANT by value fills sixteen bytes of the stack, not a
             // pointer's four; a record by value fills its own size.
-            if (record->written) {
+            CString declaration;
+            if (record->written)
                 record->vtblMappers[static_cast<size_t>(i)]->GetVtblEventParamDeclaration(i, definition, declaration);
-            } else if (definition) {
-                CString name;
-                name.Format(" arg%d", i);
-                declaration += name;
-            }
+            else
+                declaration = StackSlotDeclaration(record->stackSlots[static_cast<size_t>(i)], i, definition);
             fputs(declaration, f);
         }
         if (record->liftedResult) fputs(definition ? (record->paramCount > 0 ? ",void * brivelRetVal" : "void * brivelRetVal")
@@ -143,19 +216,18 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
           "\tjmethodID brivelMethod = NULL;\n"
           "\tif ( ! serverSide ) {\n",
           f);
-    fprintf(f, "\t\tbrivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"%s\", \"%s\");\n", name,
-            EventSignature(*record).c_str());
+    WriteListenerMethodLookup(f, "\t\t", "brivelMethod", name, EventSignature(*record).c_str());
     fputs("\t\tif ( brivelMethod == NULL ) {\n"
-          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
-          "\t\t\tjmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventError\", \"(Ljava/lang/String;Ljava/lang/String;)V\");\n"
-          "\t\t\tif ( brivelErrorMethod != NULL ) {\n",
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n",
           f);
+    WriteListenerMethodLookup(f, "\t\t\t", "jmethodID brivelErrorMethod", "TavoOnEventError", kErrorSignature, true);
+    fputs("\t\t\tif ( brivelErrorMethod != NULL ) {\n", f);
     fprintf(f, "\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( \"%s\" );\n", name);
     fputs("\t\t\t\tjstring brivelErrorString = brivelJniEnv->NewStringUTF( \"Unable to locate method\" );\n"
           "\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );\n"
           "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
           "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelErrorString );\n"
-          "\t\t\t\tif ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();\n"
+          "\t\t\t\tif ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();\n"
           "\t\t\t\treturn hResult;\n"
           "\t\t\t}\n"
           "\t\t\tbrivelJniEnv->ExceptionClear();\n"
@@ -216,10 +288,10 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
     fputs("\t\t}\n", f);
     fputs("\t\tjthrowable brvException = brivelJniEnv->ExceptionOccurred();\n"
           "\t\tif ( brvException != NULL ) {\n"
-          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
-          "\t\t\tjmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventException\", \"(Ljava/lang/String;Ljava/lang/Throwable;)V\");\n"
-          "\t\t\tif ( brivelMethod != NULL ) {\n",
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n",
           f);
+    WriteListenerMethodLookup(f, "\t\t\t", "jmethodID brivelMethod", "TavoOnEventException", kExceptionSignature);
+    fputs("\t\t\tif ( brivelMethod != NULL ) {\n", f);
     fprintf(f, "\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( \"%s\" );\n", name);
     fputs("\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );\n"
           "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
@@ -256,7 +328,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
     }
     if (record->liftedResult && record->returnsBoolean)
         fputs("\tif ( brivelRetVal != 0 ) *(VARIANT_BOOL *) brivelRetVal = hResult == S_OK ? VARIANT_TRUE : VARIANT_FALSE;\n", f);
-    fputs("\tif ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();\n", f);
+    fputs("\tif ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();\n", f);
     fputs("\treturn hResult;\n", f);
 }
 
@@ -302,13 +374,7 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
         record.slot = func->oVft / 4;
         record.present = true;
         record.paramCount = func->cParams;
-        for (int i = 0; i < func->cParams; ++i) {
-            switch (func->lprgelemdescParam[i].tdesc.vt) {
-            case VT_R8: case VT_DATE: case VT_CY: case VT_I8: case VT_UI8: record.stackTypes.push_back("double"); break;
-            case VT_VARIANT: record.stackTypes.push_back("VARIANT"); break;
-            default: record.stackTypes.push_back("void *"); break;
-            }
-        }
+        for (int i = 0; i < func->cParams; ++i) record.stackSlots.push_back(StackSlotOf(info, func->lprgelemdescParam[i].tdesc));
         record.liftedResult = func->funckind == FUNC_DISPATCH && func->elemdescFunc.tdesc.vt != VT_VOID &&
                               func->elemdescFunc.tdesc.vt != VT_HRESULT;
         if (IsStandardComMethod(comName)) {
@@ -461,8 +527,16 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
     }
     fputs("};\n\n\n", f);
     if (callback) {
+        // The listener is the callback interface's Java object, and its
+        // sink the interface's COM object: the pointer goes into the
+        // listener's own (event) field, where the wrappers that pass the
+        // listener read it. A listener has no field of brivel.TavoObject. A
+        // server-side sink's object is a coclass object, whose COM pointer
+        // stays its own.
         fprintf(f, "void %sHandlerImpl::initDisp( jobject obj )\n{\n", name);
-        fputs("\tJNIEnv * env = brivelGetJniEnv();\n\tenv->SetIntField( obj, brivelGetComId(), (long)( (IDispatch *) this ));\n}\n\n", f);
+        fputs("\tif ( serverSide ) return;\n"
+              "\tJNIEnv * env = brivelGetJniEnv();\n\tenv->SetIntField( obj, brivelGetEventId(), (long)( (IDispatch *) this ));\n}\n\n",
+              f);
     }
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::QueryInterface( REFIID riid, void __RPC_FAR *__RPC_FAR *ppvObject)\n{\n", name);
     if (slotsOk)
@@ -524,8 +598,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
         int p = static_cast<int>(record.mappers.size());
         fprintf(f, "\tif ( dispIdMember == %d ) {\n", static_cast<int>(record.memid));
         fputs("\t\tjmethodID brivelMethod = NULL;\n\t\tif ( ! serverSide ) {\n", f);
-        fprintf(f, "\t\t\tbrivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"%s\", \"%s\");\n",
-                record.name.c_str(), EventSignature(record).c_str());
+        WriteListenerMethodLookup(f, "\t\t\t", "brivelMethod", record.name.c_str(), EventSignature(record).c_str());
         fputs("\t\t\tif ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();\n", f);
         fputs("\t\t\tif ( brivelMethod == NULL && brivelError == NULL ) brivelError = \"Unable to locate method\";\n", f);
         fputs("\t\t}\n", f);
@@ -591,7 +664,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
         bool anyByRef = false;
         for (int kind : record.passing) anyByRef = anyByRef || kind != 0;
         if (anyByRef) {
-            fputs("\t\tif ( brivelJniEnv->ExceptionOccurred() == 0 ) {\n", f);
+            fputs("\t\tif ( ! brivelJniEnv->ExceptionCheck()) {\n", f);
             for (int i = 0; i < p; ++i) {
                 if (record.passing[static_cast<size_t>(i)] == 0) continue;
                 CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
@@ -618,9 +691,9 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
         }
         fputs("\t}\n", f);
     }
-    fputs("\tif ( brivelError != NULL && brivelFnName != NULL ) {\n"
-          "\t\tjmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventError\", \"(Ljava/lang/String;Ljava/lang/String;)V\");\n"
-          "\t\tif ( brivelMethod != NULL ) {\n"
+    fputs("\tif ( brivelError != NULL && brivelFnName != NULL ) {\n", f);
+    WriteListenerMethodLookup(f, "\t\t", "jmethodID brivelMethod", "TavoOnEventError", kErrorSignature);
+    fputs("\t\tif ( brivelMethod != NULL ) {\n"
           "\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );\n"
           "\t\t\tjstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );\n"
           "\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );\n"
@@ -630,9 +703,10 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\t} else {\n"
           "\t\tjthrowable brvException = brivelJniEnv->ExceptionOccurred();\n"
           "\t\tif ( brvException != NULL ) {\n"
-          "\t\t\tbrivelJniEnv->ExceptionClear();\n"
-          "\t\t\tjmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), \"TavoOnEventException\", \"(Ljava/lang/String;Ljava/lang/Throwable;)V\");\n"
-          "\t\t\tif ( brivelMethod != NULL ) {\n"
+          "\t\t\tbrivelJniEnv->ExceptionClear();\n",
+          f);
+    WriteListenerMethodLookup(f, "\t\t\t", "jmethodID brivelMethod", "TavoOnEventException", kExceptionSignature);
+    fputs("\t\t\tif ( brivelMethod != NULL ) {\n"
           "\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );\n"
           "\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );\n"
           "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
@@ -640,7 +714,7 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\t\t\tbrivelJniEnv->DeleteLocalRef( brvException );\n"
           "\t\t}\n"
           "\t}\n"
-          "\tif ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();\n"
+          "\tif ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();\n"
           "\treturn hResult;\n"
           "}\n\n",
           f);

@@ -1,4 +1,5 @@
 // Conversion fragments of the library's enumerations and interfaces.
+#include "BridgeGenerator.h"
 #include "ShapeTypeMappers.h"
 
 // ---- enumerations <-> generated brivel.TavoEnumeration classes
@@ -72,19 +73,19 @@ void CEnumTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 
 // ---- interfaces and coclasses <-> generated brivel.TavoObject classes
 
-void EmitDispatchInvokeArgument(bool byRef, int n, int v, bool outOnly, const char* x, FILE* f) {
+void EmitDispatchInvokeArgument(bool byRef, int n, int v, bool outOnly, const char* x, FILE* f, const char* field) {
     if (byRef) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_DISPATCH;\n", v);
         if (outOnly) {
             fprintf(f, "\tIDispatch * temp__%d = 0;\n", n);
         } else {
-            fprintf(f, "\tIDispatch * temp__%d = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", n, x);
+            fprintf(f, "\tIDispatch * temp__%d = (IDispatch *) env->GetIntField( %s, %s);\n", n, x, field);
             fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->AddRef();\n", n, n);
         }
         fprintf(f, "\tV_DISPATCHREF( &vargs[%d] ) = &temp__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_DISPATCH;\n", v);
-        fprintf(f, "\tV_DISPATCH( &vargs[%d] ) = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", v, x);
+        fprintf(f, "\tV_DISPATCH( &vargs[%d] ) = (IDispatch *) env->GetIntField( %s, %s);\n", v, x, field);
         fprintf(f, "\tIDispatch * temp__%d = V_DISPATCH( &vargs[%d] );\n", n, v);
     }
 }
@@ -92,7 +93,11 @@ void EmitDispatchInvokeArgument(bool byRef, int n, int v, bool outOnly, const ch
 
 void CDispatchTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                              FILE* f) {
-    EmitDispatchInvokeArgument(m_level > 0, n, v, outOnly, x, f);
+    EmitDispatchInvokeArgument(m_level > 0, n, v, outOnly, x, f, ComFieldIdCall());
+}
+
+const char* CDispatchTypeMapper::ComFieldIdCall() {
+    return m_job && m_job->IsCallbackInterface(m_javaName) ? "brivelGetEventId()" : "brivelGetComId()";
 }
 
 void CDispatchTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
@@ -119,7 +124,7 @@ void CDispatchTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char*
         return;
     }
     EmitNullArgumentCheck(f, x, returnsValue);
-    fprintf(f, "\tIDispatch * idisp__%d = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", n, x);
+    fprintf(f, "\tIDispatch * idisp__%d = (IDispatch *) env->GetIntField( %s, %s);\n", n, x, ComFieldIdCall());
     if (m_level > 0) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->AddRef();\n", n, n);
 }
 

@@ -93,34 +93,70 @@ void CObjectTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
                 n, RowCount());
 }
 
+// The one-element array of an object passed by reference. Its class is the
+// runtime's cached global one: a local class reference here would outlive
+// the event on a COM thread that stays attached.
 void CObjectTypeMapper::EmitEventArrayCreate(int e, FILE* f) {
-    fprintf(f, "\t\tjobjectArray eventArrayArg_%d = brivelJniEnv->NewObjectArray(1, brivelFindClass( brivelJniEnv, \"brivel/TavoObject\" ), 0 );\n", e);
+    fprintf(f, "\t\tjobjectArray eventArrayArg_%d = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );\n", e);
 }
 
-void CObjectTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* f) {
-    fprintf(f, "\t\tjobject eventArrayElem_%d = brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg%d );\n", n, n);
-    fprintf(f, "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_%d, 0, eventArrayElem_%d );\n", n, n);
+// An OUT-only slot's incoming value is undefined: it is not read but set
+// empty, so that the caller never finds it undefined (the listener may
+// throw), and the listener finds its element empty.
+static void WriteEventArrayFill(FILE* f, int e, const char* slot, const char* closing) {
+    if (EventArgumentOutOnly()) {
+        fprintf(f, "\t\t%s = 0;\n", slot);
+        fprintf(f, "\t\tjobject eventArrayElem_%d = 0;\n", e);
+        return;
+    }
+    fprintf(f, "\t\tjobject eventArrayElem_%d = brivelUnknownToJobject( brivelJniEnv, %s%s;\n", e, slot, closing);
+    fprintf(f, "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_%d, 0, eventArrayElem_%d );\n", e, e);
 }
+
+static CString VtblSlot(int n) {
+    CString slot;
+    slot.Format("*(IUnknown **) arg%d", n);
+    return slot;
+}
+
+static CString VariantSlot(int e) {
+    CString slot;
+    slot.Format("*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex%d] )", e);
+    return slot;
+}
+
+void CObjectTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* f) { WriteEventArrayFill(f, n, VtblSlot(n).c_str(), " )"); }
 
 void CObjectTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* f) {
-    fprintf(f, "\t\tjobject eventArrayElem_%d = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex%d] ));\n", e, e);
-    fprintf(f, "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_%d, 0, eventArrayElem_%d );\n", e, e);
+    WriteEventArrayFill(f, e, VariantSlot(e).c_str(), ")");
 }
 
 void CObjectTypeMapper::EmitEventArrayPublish(int e, FILE* f) {
     fprintf(f, "\t\tjobject eventArrayRef_%d = brivelJniEnv->NewGlobalRef(eventArrayArg_%d);\n", e, e);
 }
 
+// The element the listener left replaces the one made for it (whose local
+// reference goes first).
 void CObjectTypeMapper::EmitEventArrayReload(int e, FILE* f) {
+    fprintf(f, "\t\t\tif ( eventArrayElem_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_%d );\n", e, e);
     fprintf(f, "\t\t\teventArrayElem_%d = brivelJniEnv->GetObjectArrayElement( eventArrayArg_%d, 0 );\n", e, e);
 }
 
+// The caller's slot receives the listener's object with a reference of the
+// caller's own; the pointer it held (the caller's reference, handed to the
+// event) is released, unless the slot was OUT-only and held nothing defined.
+static void WriteEventSlotStore(FILE* f, int e, const char* slot) {
+    fprintf(f, "\t\t\tIUnknown * eventNewUnk_%d = (IUnknown *) ( eventArrayElem_%d == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_%d, brivelGetComId()));\n",
+            e, e, e);
+    fprintf(f, "\t\t\tif ( eventNewUnk_%d != 0 ) eventNewUnk_%d->AddRef();\n", e, e);
+    if (!EventArgumentOutOnly()) fprintf(f, "\t\t\tif ( %s != 0 ) %s->Release();\n", slot, slot);
+    fprintf(f, "\t\t\t%s = eventNewUnk_%d;\n", slot, e);
+}
+
 void CObjectTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* f) {
-    fprintf(f, "\t\t\t*(IUnknown **) arg%d = (IUnknown *) ( eventArrayElem_%d == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_%d, brivelGetComId()));\n",
-            n, n, n);
+    WriteEventSlotStore(f, n, ("(" + VtblSlot(n) + ")").c_str());
 }
 
 void CObjectTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* f) {
-    fprintf(f, "\t\t\t*V_UNKNOWNREF( &pDispParams->rgvarg[eventParamIndex%d] ) = (IUnknown *) ( eventArrayElem_%d == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_%d, brivelGetComId()));\n",
-            e, e, e);
+    WriteEventSlotStore(f, e, ("(" + VariantSlot(e) + ")").c_str());
 }

@@ -428,10 +428,30 @@ CString CRecordArrayTypeMapper::EventArray(const CString& safeArray, const char*
                  fieldIds, index);
     if (!m_byRef) return array;
     CString held;
-    held.Format("brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, \"%s\" ), brivelJniEnv->GetMethodID( brivelFindClass( "
-                "brivelJniEnv, \"%s\" ), \"<init>\", \"(%s)V\" ), %s )",
-                kHolderClass, kHolderClass, kHolderArraySig, array.c_str());
+    held.Format("eventRecordHolder%d", index);
     return held;
+}
+
+// The holder is made by statements of its own: its class and the array it
+// wraps are local references that the sink's attached thread would keep.
+void CRecordArrayTypeMapper::WriteEventLocals(FILE* f, int e, const CString& safeArray) {
+    if (!CanReceive()) return;
+    fprintf(f, "\tbool eventErr%d;\n", e);
+    fprintf(f, "\tjfieldID eventFieldIds%d[%d];\n", e, GetRecordMapper()->FieldIdCount());
+    if (!m_byRef) return;
+    CRecordTypeMapper* record = GetRecordMapper();
+    fprintf(f, "\t\tjobjectArray eventRecords%d = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, %s, &eventErr%d, \"%s\", &brivelRecordDetails[%d], %d, eventFieldIds%d );\n",
+            e, safeArray.c_str(), e, record->ClassPath().c_str(), record->FirstRow(), record->FieldCount(), e);
+    fprintf(f, "\t\tjclass eventRecordHolderClass%d = brivelFindClass( brivelJniEnv, \"%s\" );\n", e, kHolderClass);
+    fprintf(f, "\t\tjobject eventRecordHolder%d = eventRecordHolderClass%d == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass%d, brivelJniEnv->GetMethodID( eventRecordHolderClass%d, \"<init>\", \"(%s)V\" ), eventRecords%d );\n",
+            e, e, e, e, kHolderArraySig, e);
+    fprintf(f, "\t\tif ( eventRecordHolderClass%d != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass%d );\n", e, e);
+    fprintf(f, "\t\tif ( eventRecords%d != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords%d );\n", e, e);
+}
+
+void CRecordArrayTypeMapper::EmitEventCleanup(int e, FILE* f) {
+    if (m_byRef && CanReceive())
+        fprintf(f, "\t\tif ( eventRecordHolder%d != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder%d );\n", e, e);
 }
 
 // The Java array converted into a new SAFEARRAY of records, with the
@@ -561,22 +581,26 @@ void CRecordArrayTypeMapper::EmitVtblReturn(FILE* f) {
     fputs("\treturn retHolder;\n", f);
 }
 
-void CRecordArrayTypeMapper::EmitEventParam(int e, FILE* f) {
-    if (!CanReceive()) return;
-    fprintf(f, "\tbool eventErr%d;\n", e);
-    fprintf(f, "\tjfieldID eventFieldIds%d[%d];\n", e, GetRecordMapper()->FieldIdCount());
+static CString DispatchEventArray(bool byRef, int e) {
+    CString safeArray;
+    safeArray.Format(byRef ? "*pDispParams->rgvarg[eventParamIndex%d].pparray" : "pDispParams->rgvarg[eventParamIndex%d].parray", e);
+    return safeArray;
 }
+
+static CString VtblEventArray(bool byRef, int n) {
+    CString safeArray;
+    safeArray.Format(byRef ? "*(SAFEARRAY **)arg%d" : "(SAFEARRAY *)arg%d", n);
+    return safeArray;
+}
+
+void CRecordArrayTypeMapper::EmitEventParam(int e, FILE* f) { WriteEventLocals(f, e, DispatchEventArray(m_byRef, e)); }
 
 void CRecordArrayTypeMapper::GetEventArgExpr(int e, CString& text) {
-    CString safeArray;
-    safeArray.Format(m_byRef ? "*pDispParams->rgvarg[eventParamIndex%d].pparray" : "pDispParams->rgvarg[eventParamIndex%d].parray", e);
-    text = EventArray(safeArray, "eventErr", "eventFieldIds", e);
+    text = EventArray(DispatchEventArray(m_byRef, e), "eventErr", "eventFieldIds", e);
 }
 
-void CRecordArrayTypeMapper::EmitVtblEventParam(int n, FILE* f) { EmitEventParam(n, f); }
+void CRecordArrayTypeMapper::EmitVtblEventParam(int n, FILE* f) { WriteEventLocals(f, n, VtblEventArray(m_byRef, n)); }
 
 void CRecordArrayTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
-    CString safeArray;
-    safeArray.Format(m_byRef ? "*(SAFEARRAY **)arg%d" : "(SAFEARRAY *)arg%d", n);
-    text = EventArray(safeArray, "eventErr", "eventFieldIds", n);
+    text = EventArray(VtblEventArray(m_byRef, n), "eventErr", "eventFieldIds", n);
 }

@@ -107,10 +107,12 @@ public:
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
-    // The event's array is a local reference of the sink's own.
-    void EmitEventCleanup(int, FILE*) override {}
+    // By value the event's array is the sink's own local reference (the
+    // writer deletes it); by reference its holder is this mapper's.
+    void EmitEventCleanup(int eventParam, FILE* file) override;
     void EmitVtblEventParam(int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
+    void EmitVtblEventCleanup(int arg, FILE* file) override { EmitEventCleanup(arg, file); }
 
     CRecordTypeMapper* GetRecordMapper() const { return static_cast<CRecordTypeMapper*>(m_element); }
 
@@ -131,4 +133,7 @@ private:
     // The Java array of a COM array in an event, in its holder when passed
     // by reference.
     CString EventArray(const CString& safeArray, const char* errName, const char* fieldIds, int index);
+    // The locals of an event's record array: the flag and field IDs, and by
+    // reference the holder eventRecordHolder<index> around the array.
+    void WriteEventLocals(FILE* file, int index, const CString& safeArray);
 };

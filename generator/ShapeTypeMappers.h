@@ -366,6 +366,12 @@ public:
     BRIVEL_NAMED_MAPPER_FRAGMENTS
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
+
+protected:
+    // The call that answers the field ID of the Java object's interface
+    // pointer: a callback interface's Java class is its listener, whose
+    // sink (in its event field) is the interface's object.
+    virtual const char* ComFieldIdCall();
 };
 #undef BRIVEL_NAMED_MAPPER_FRAGMENTS
 
@@ -378,6 +384,10 @@ public:
     CString GetPackagePath() override { return m_packagePath; }
     CString GetMangledPackage() override { return m_mangledPackage; }
 
+protected:
+    // The other library's interfaces are never this job's callbacks.
+    const char* ComFieldIdCall() override { return "brivelGetComId()"; }
+
 private:
     CString m_package, m_packagePath, m_mangledPackage;
 };
@@ -385,7 +395,9 @@ private:
 // The SAFEARRAY mappers, on which the record-array mapper builds.
 #include "ArrayTypeMappers.h"
 
-// The IDispatch argument of an Invoke call from a Java object's COM pointer:
-// by value, or by reference through a temporary that holds its own
-// reference (none read for an out-only argument).
-void EmitDispatchInvokeArgument(bool byRef, int arg, int variantIndex, bool outOnly, const char* javaExpr, FILE* file);
+// The IDispatch argument of an Invoke call from a Java object's COM pointer
+// (read through the field ID that `comFieldIdCall` answers): by value, or
+// by reference through a temporary that holds its own reference (none read
+// for an out-only argument).
+void EmitDispatchInvokeArgument(bool byRef, int arg, int variantIndex, bool outOnly, const char* javaExpr, FILE* file,
+                                const char* comFieldIdCall = "brivelGetComId()");

@@ -161,6 +161,24 @@ TEST_F(ComTest, GoldenBridgeOfTexts) {
     EXPECT_EQ(ThreadsOfThisProcess(), 1);
 }
 
+// Events of every shape through both sink forms (the dual event interface's
+// virtual table and IDispatch), events without a Java method, and a
+// callback interface, with the dual interfaces called through their
+// virtual tables.
+TEST_F(ComTest, GoldenBridgeOfEvents) {
+    const char* out = "C:\\events-golden";
+    fs::remove_all(out);
+    GoldenJob job;
+    job.SetOptions(FixturePath("VtableEvents.tlb").c_str(), out, "test.events", "C:\\lib\\JEvents.dll");
+    job.SetDualInterfacePreference(1);
+    job.AddCallbackInterface("ICallback");
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_TRUE(job.messages.empty());
+    CompareWithGolden(out, fs::path(BRIVEL_GOLDEN) / "events");
+    EXPECT_EQ(ThreadsOfThisProcess(), 1);
+}
+
 // Several jobs, one after the other in one process, as the wizard runs them:
 // each bridge must equal its golden one, whatever the jobs before it did to
 // the process (its files, handles and process-wide caches).

@@ -416,7 +416,8 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
     EXPECT_EQ(Written([&](FILE* f) { byRef->EmitEventParam(2, f); }),
               "\t\tjobject jobjEventArg_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex2] ), brivelIIDMap, 13);\n");
     // A by-reference object event parameter travels in a one-element array;
-    // null set in Java goes back to COM as a null pointer.
+    // what the listener leaves goes back with a reference of the caller's
+    // own, replacing (and releasing) the caller's; null goes back as null.
     EXPECT_TRUE(byRef->IsByRefEventParam());
     EXPECT_FALSE(byValue->IsByRefEventParam());
     EXPECT_EQ(Written([&](FILE* f) {
@@ -427,12 +428,16 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
                   byRef->EmitEventArrayCopyToVariant(1, f);
                   byRef->EmitEventArrayDeleteRef(1, f);
               }),
-              "\t\tjobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelFindClass( brivelJniEnv, \"brivel/TavoObject\" ), 0 );\n"
+              "\t\tjobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );\n"
               "\t\tjobject eventArrayElem_1 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ));\n"
               "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_1, 0, eventArrayElem_1 );\n"
               "\t\tjobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);\n"
+              "\t\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n"
               "\t\t\teventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );\n"
-              "\t\t\t*V_UNKNOWNREF( &pDispParams->rgvarg[eventParamIndex1] ) = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));\n"
+              "\t\t\tIUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));\n"
+              "\t\t\tif ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();\n"
+              "\t\t\tif ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ))->Release();\n"
+              "\t\t\t(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) = eventNewUnk_1;\n"
               "\t\tif ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );\n"
               "\t\tbrivelJniEnv->DeleteLocalRef( eventArrayArg_1 );\n"
               "\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n");
@@ -614,7 +619,9 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
     EXPECT_EQ(Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(1, f); }),
               "\t\t\tif ( eventArray1 != 0 && arg1 != 0 ) {\n"
               "\t\t\t\tJNIEnv * env = brivelJniEnv;\n"
-              "\t\t\t\tjfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), \"array\", \"[Ljava/lang/String;\" );\n"
+              "\t\t\t\tjclass eventNewArray1Class = env->GetObjectClass( eventArray1 );\n"
+              "\t\t\t\tjfieldID eventNewArray1Field = env->GetFieldID( eventNewArray1Class, \"array\", \"[Ljava/lang/String;\" );\n"
+              "\t\t\t\tenv->DeleteLocalRef( eventNewArray1Class );\n"
               "\t\t\t\tjobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );\n"
               "\t\t\t\tSAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_BSTR );\n"
               "\t\t\t\tif ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );\n"
@@ -884,9 +891,11 @@ TEST(RecordArrayMapper, HolderArrayGoesInAndIsReplacedByTheCalleesArray) {
               "\t\t}\n");
     EXPECT_NE(vtblCopy.find("\tif ( vErr1 ) {\n\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n\t\treturn 0;\n\t}\n"),
               std::string::npos) << vtblCopy;
-    // An event hands the listener a holder.
-    std::string event = Text([&](CString& t) { byRef.GetEventArgExpr(0, t); });
-    EXPECT_EQ(event.find("brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, \"brivel/out/TavoRecordArray\" )"), 0u) << event;
+    // An event hands the listener a holder of its own.
+    std::string event = Written([&](FILE* f) { byRef.EmitEventParam(0, f); });
+    EXPECT_NE(event.find("\t\tjobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, "),
+              std::string::npos) << event;
+    EXPECT_EQ(Text([&](CString& t) { byRef.GetEventArgExpr(0, t); }), "eventRecordHolder0");
 }
 
 namespace {

@@ -10,18 +10,15 @@
 #include "RuntimeApi.h"
 
 #include <cstring>
-#include <mutex>
+#include <string>
+#include <vector>
 
+#include "InterfaceMaps.h"
 #include "RuntimeDecls.h"
 
 namespace {
-struct IidRow {
-    const IID* iid;
-    const char* className;
-};
-std::mutex g_mapLock;
-const IidRow* g_map = nullptr;
-int g_mapCount = 0;
+using brivel::rt::IidMap;
+using brivel::rt::IidRow;
 
 const IID IID_BrivelQueryIID = {0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};
 
@@ -53,13 +50,50 @@ IUnknown* ComOf(JNIEnv* env, jobject obj) {
     return obj ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(obj, brivelGetComId()))) : nullptr;
 }
 
-jobject ItemToJava(JNIEnv* env, VARIANT* item) {
+// An object of the first class of the maps, in their order, whose interface
+// `pointer` answers; a plain brivel.TavoObject when none.
+jobject BestOfMaps(JNIEnv* env, IUnknown* pointer, const std::vector<IidMap>& maps) {
+    if (!pointer) return nullptr;
+    for (const IidMap& map : maps) {
+        for (int i = 0; i < map.count; ++i) {
+            IUnknown* typed = nullptr;
+            if (SUCCEEDED(pointer->QueryInterface(*map.rows[i].iid, reinterpret_cast<void**>(&typed))) && typed)
+                return Wrap(env, map.rows[i].className, typed);
+        }
+    }
+    return brivelUnknownToJobject(env, pointer);
+}
+
+// The slash form of the name of `obj`'s class ("pkg/Name"); empty when it
+// cannot be read (nothing is left pending then).
+std::string ClassNameOf(JNIEnv* env, jobject obj) {
+    std::string name;
+    jclass cls = obj ? env->GetObjectClass(obj) : nullptr;
+    jclass classClass = cls ? env->FindClass("java/lang/Class") : nullptr;
+    jmethodID getName = classClass ? env->GetMethodID(classClass, "getName", "()Ljava/lang/String;") : nullptr;
+    jstring text = getName ? static_cast<jstring>(env->CallObjectMethod(cls, getName)) : nullptr;
+    const char* chars = text ? env->GetStringUTFChars(text, nullptr) : nullptr;
+    if (chars) {
+        name = chars;
+        env->ReleaseStringUTFChars(text, chars);
+    }
+    for (char& c : name)
+        if (c == '.') c = '/';
+    if (text) env->DeleteLocalRef(text);
+    if (classClass) env->DeleteLocalRef(classClass);
+    if (cls) env->DeleteLocalRef(cls);
+    if (env->ExceptionCheck()) {
+        env->ExceptionClear();
+        name.clear();
+    }
+    return name;
+}
+
+jobject ItemToJava(JNIEnv* env, VARIANT* item, const std::vector<IidMap>& maps) {
     switch (V_VT(item)) {
     case VT_DISPATCH:
-    case VT_UNKNOWN: {
-        std::lock_guard<std::mutex> lock(g_mapLock);
-        return brivelBestUnknownToJobject(env, V_UNKNOWN(item), const_cast<IidRow*>(g_map), g_mapCount);
-    }
+    case VT_UNKNOWN:
+        return BestOfMaps(env, V_UNKNOWN(item), maps);
     case VT_BSTR:
         return brivelBstrToJstr(env, V_BSTR(item));
     default:
@@ -89,10 +123,10 @@ IUnknown* SinkOf(JNIEnv* env, jobject listener) {
 }
 }  // namespace
 
+// Each bridge hands its own map over from its load hook; a second bridge in
+// the process adds its map beside the first.
 BRIVEL_RT void brivelIidMapTypes(void* map, int count) {
-    std::lock_guard<std::mutex> lock(g_mapLock);
-    g_map = static_cast<const IidRow*>(map);
-    g_mapCount = map ? count : 0;
+    brivel::rt::AddIidMap(static_cast<const IidRow*>(map), count);
 }
 
 BRIVEL_RT jobject brivelUnknownToJobject(JNIEnv* env, IUnknown* pUnk) {
@@ -115,12 +149,8 @@ BRIVEL_RT jobject brivelBestUnknownToJobject(JNIEnv* env, IUnknown* pUnk, void* 
 
 BRIVEL_RT jobject brivelUnknownToInterfaceObject(JNIEnv* env, IUnknown* pUnk, const char* classname) {
     if (!pUnk || !classname) return nullptr;
-    const IID* iid = &IID_IDispatch;
-    {
-        std::lock_guard<std::mutex> lock(g_mapLock);
-        for (int i = 0; i < g_mapCount; ++i)
-            if (std::strcmp(g_map[i].className, classname) == 0) iid = g_map[i].iid;
-    }
+    const IID* iid = brivel::rt::InterfaceOfClass(classname);
+    if (!iid) iid = &IID_IDispatch;
     IUnknown* typed = nullptr;
     if (FAILED(pUnk->QueryInterface(*iid, reinterpret_cast<void**>(&typed))) || !typed) {
         typed = pUnk;
@@ -129,15 +159,23 @@ BRIVEL_RT jobject brivelUnknownToInterfaceObject(JNIEnv* env, IUnknown* pUnk, co
     return Wrap(env, classname, typed);
 }
 
+// Called once per element of enumeration arrays and once per enumeration
+// event: the class's local reference goes before it returns.
 BRIVEL_RT jobject brivelIntToEnumeratedObject(JNIEnv* env, int ival, const char* classname) {
     jclass cls = env->FindClass(classname);
     if (!cls) return nullptr;
     std::string sig = std::string("(I)L") + classname + ";";
+    jobject value = nullptr;
     jmethodID of = env->GetStaticMethodID(cls, "intToEnumeratedValue", sig.c_str());
-    if (of) return env->CallStaticObjectMethod(cls, of, ival);
-    env->ExceptionClear();
-    jmethodID ctor = env->GetMethodID(cls, "<init>", "(I)V");
-    return ctor ? env->NewObject(cls, ctor, ival) : nullptr;
+    if (of) {
+        value = env->CallStaticObjectMethod(cls, of, ival);
+    } else {
+        env->ExceptionClear();
+        jmethodID ctor = env->GetMethodID(cls, "<init>", "(I)V");
+        if (ctor) value = env->NewObject(cls, ctor, ival);
+    }
+    env->DeleteLocalRef(cls);
+    return value;
 }
 
 BRIVEL_RT jint brivelEnumeratedObjectToInt(JNIEnv* env, jobject obj) {
@@ -148,6 +186,7 @@ BRIVEL_RT jint brivelEnumeratedObjectToInt(JNIEnv* env, jobject obj) {
     jclass cls = env->FindClass("brivel/TavoEnumeration");
     if (!cls) return 0;
     jfieldID value = env->GetFieldID(cls, "__Brv_value", "I");
+    env->DeleteLocalRef(cls);
     return value ? env->GetIntField(obj, value) : 0;
 }
 
@@ -189,7 +228,10 @@ BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject re
     jclass iteratorClass = env->FindClass("brivel/TavoIterator");
     if (!iteratorClass) return;
     jmethodID next = env->GetMethodID(iteratorClass, "TavoNextItem", "(Ljava/lang/Object;)Z");
+    env->DeleteLocalRef(iteratorClass);
     if (!next) return;
+    // Items become objects of the collection's own bridge first.
+    std::vector<IidMap> maps = brivel::rt::MapsPreferringClass(ClassNameOf(env, thisObj).c_str());
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     EXCEPINFO excepInfo;
     std::memset(&excepInfo, 0, sizeof excepInfo);
@@ -221,7 +263,7 @@ BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject re
             VariantClear(&item);
             break;
         }
-        jobject value = ItemToJava(env, &item);
+        jobject value = ItemToJava(env, &item, maps);
         VariantClear(&item);
         if (env->ExceptionCheck()) break;
         jboolean more = env->CallBooleanMethod(receiver, next, value);

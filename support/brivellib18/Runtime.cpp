@@ -71,7 +71,9 @@ bool WantsMta() {
 namespace brivel::rt {
 void ThrowJava(JNIEnv* env, const char* className, const char* message) {
     jclass cls = env->FindClass(className);
-    if (cls) env->ThrowNew(cls, message);  // else NoClassDefFoundError is pending
+    if (!cls) return;  // NoClassDefFoundError is pending
+    env->ThrowNew(cls, message);
+    env->DeleteLocalRef(cls);
 }
 
 JNIEnv* CurrentEnv() {
@@ -198,6 +200,8 @@ BRIVEL_RT void brivelThrowComExceptionObject(JNIEnv* env, HRESULT hr, EXCEPINFO*
     }
     // The description is UTF-8; ThrowNew takes modified UTF-8, so it goes
     // through a Java string built from UTF-16 instead.
+    // Its local references go before it returns: a pending exception keeps
+    // its object alive by itself.
     jclass cls = env->FindClass("brivel/TavoException");
     if (!cls) return;
     jmethodID ctor = env->GetMethodID(cls, "<init>", "(Ljava/lang/String;)V");
@@ -206,10 +210,14 @@ BRIVEL_RT void brivelThrowComExceptionObject(JNIEnv* env, HRESULT hr, EXCEPINFO*
     if (wide > 0)
         MultiByteToWideChar(CP_UTF8, 0, description.data(), static_cast<int>(description.size()),
                             reinterpret_cast<LPWSTR>(&chars[0]), wide);
-    jstring message = env->NewString(chars.data(), static_cast<jsize>(chars.size()));
-    if (!ctor || !message) return;
-    jobject ex = env->NewObject(cls, ctor, message);
-    if (ex) env->Throw(static_cast<jthrowable>(ex));
+    jstring message = ctor ? env->NewString(chars.data(), static_cast<jsize>(chars.size())) : nullptr;
+    jobject ex = message ? env->NewObject(cls, ctor, message) : nullptr;
+    if (ex) {
+        env->Throw(static_cast<jthrowable>(ex));
+        env->DeleteLocalRef(ex);
+    }
+    if (message) env->DeleteLocalRef(message);
+    env->DeleteLocalRef(cls);
 }
 
 BRIVEL_RT HRESULT brivelCreateInstance(JNIEnv*, const CLSID* clsid, IUnknown** pUnk) {

@@ -15,4 +15,5 @@ BSTR brivelJstringToBstr(JNIEnv* env, jstring jstr);
 void brivelThrowComExceptionObject(JNIEnv* env, HRESULT hr, EXCEPINFO* excepInfo);
 jobject brivelVariantObject(JNIEnv* env, VARIANT* variant);
 jobject brivelBestUnknownToJobject(JNIEnv* env, IUnknown* pUnk, void* iidMap, int n);
+jobject brivelUnknownToJobject(JNIEnv* env, IUnknown* pUnk);
 }

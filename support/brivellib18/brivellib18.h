@@ -20,6 +20,14 @@
 // - A listener owns the first reference of its sink; __TavoAdvise adds the
 //   event source's reference, which __TavoUnadvise drops;
 //   TavoEventListener.TavoRelease() drops the listener's own.
+// - Interface maps: each bridge hands its brivelIIDMap over from its load
+//   hook (brivelIidMapTypes); the runtime keeps every bridge's map beside
+//   the others' and only reads the rows, which stay the bridge's. A class
+//   name is looked up in the map that holds it; a collection's items become
+//   objects of the classes of the collection's own bridge first. No lock is
+//   held while a conversion calls COM or Java.
+// - Conversions that generated code calls per array element or per event
+//   leave no local reference behind but the one they answer.
 // - A pending Java exception is the fatal-error signal: brivelCheckFatalError
 //   is true exactly when one is pending, and the native returns at once.
 // - Remote creation answers the platform's failure (RPC server unavailable)

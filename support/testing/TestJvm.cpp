@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <jvmti.h>
 
 namespace brivel::testing {
 
@@ -15,6 +16,15 @@ std::string JavaString(JNIEnv* env, jstring text) {
     std::string result = utf ? utf : "";
     if (utf) env->ReleaseStringUTFChars(text, utf);
     return result;
+}
+// The tag that marks the counting thread's Thread object for the heap walk.
+const jlong kCountingThreadTag = 0x6c6f63616cLL;
+
+jint JNICALL CountLocalRoot(jvmtiHeapReferenceKind kind, const jvmtiHeapReferenceInfo* info, jlong, jlong, jlong,
+                            jlong*, jlong*, jint, void* count) {
+    if (kind == JVMTI_HEAP_REFERENCE_JNI_LOCAL && info && info->jni_local.thread_tag == kCountingThreadTag)
+        ++*static_cast<int*>(count);
+    return 0;  // roots only: nothing below them is visited
 }
 }  // namespace
 
@@ -48,6 +58,33 @@ JNIEnv* StartTestJvm(const std::vector<std::string>& classPath, const std::strin
         g_env = nullptr;
     }
     return g_env;
+}
+
+int CountLocalReferences(JNIEnv* env) {
+    JavaVM* vm = nullptr;
+    if (!env || env->GetJavaVM(&vm) != JNI_OK) return -1;
+    jvmtiEnv* jvmti = nullptr;
+    if (vm->GetEnv(reinterpret_cast<void**>(&jvmti), JVMTI_VERSION_1_2) != JNI_OK) return -1;
+    jvmtiCapabilities wanted{};
+    wanted.can_tag_objects = 1;
+    if (jvmti->AddCapabilities(&wanted) != JVMTI_ERROR_NONE) return -1;
+    // The thread is held by a global reference during the walk, so that the
+    // count holds none of its own.
+    jthread local = nullptr;
+    if (jvmti->GetCurrentThread(&local) != JVMTI_ERROR_NONE) return -1;
+    jobject self = env->NewGlobalRef(local);
+    env->DeleteLocalRef(local);
+    if (!self) return -1;
+    int count = -1;
+    if (jvmti->SetTag(self, kCountingThreadTag) == JVMTI_ERROR_NONE) {
+        jvmtiHeapCallbacks callbacks{};
+        callbacks.heap_reference_callback = CountLocalRoot;
+        int found = 0;
+        if (jvmti->FollowReferences(0, nullptr, nullptr, &callbacks, &found) == JVMTI_ERROR_NONE) count = found;
+        jvmti->SetTag(self, 0);
+    }
+    env->DeleteGlobalRef(self);
+    return count;
 }
 
 PendingException TakePendingException(JNIEnv* env) {

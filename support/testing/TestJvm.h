@@ -23,4 +23,9 @@ struct PendingException {
 };
 PendingException TakePendingException(JNIEnv* env);
 
+// The number of JNI local references that the calling thread holds, as the
+// VM itself reports them (its JVMTI heap walk names each local reference
+// among the roots, with its thread). -1 when the VM cannot tell.
+int CountLocalReferences(JNIEnv* env);
+
 }  // namespace brivel::testing

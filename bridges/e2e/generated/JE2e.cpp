@@ -1696,7 +1696,9 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 1 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Changed", "(ILjava/lang/String;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Changed", "(ILjava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1719,7 +1721,9 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Closing", "([Z)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Closing", "([Z)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1737,7 +1741,7 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Closing"
 			, true, "boolean", eventArrayArg_0
 		);
-		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+		if ( ! brivelJniEnv->ExceptionCheck()) {
 			eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 			*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0 ? VARIANT_TRUE : VARIANT_FALSE;
 			brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
@@ -1748,7 +1752,9 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Stamped", "(Ljava/util/Date;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Stamped", "(Ljava/util/Date;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1767,7 +1773,9 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Tallied", "(Le2e/ledger/Tally;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Tallied", "(Le2e/ledger/Tally;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1788,7 +1796,9 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 5 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Listed", "([Ljava/lang/String;Lbrivel/out/TavoIntArray;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Listed", "([Ljava/lang/String;Lbrivel/out/TavoIntArray;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1816,11 +1826,13 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "String[]", eventArray0
 			, true, "brivel.out.TavoIntArray", eventArray1
 		);
-		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					jfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), "array", "[I" );
+					jclass eventNewArray1Class = env->GetObjectClass( eventArray1 );
+					jfieldID eventNewArray1Field = env->GetFieldID( eventNewArray1Class, "array", "[I" );
+					env->DeleteLocalRef( eventNewArray1Class );
 					jobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );
 					SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_I4 );
 					if ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );
@@ -1835,7 +1847,9 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
-		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod != NULL ) {
 			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
@@ -1847,7 +1861,9 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -1856,7 +1872,7 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 	}
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 

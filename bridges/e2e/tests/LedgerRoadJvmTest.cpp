@@ -69,6 +69,10 @@ TEST_F(LedgerRoad, CollectionIsEnumerated) {
     RunProgram("collection");
 }
 
+TEST_F(LedgerRoad, CollectionIsEnumeratedWhileAnotherBridgeIsLoaded) {
+    RunProgram("collectionBesideAnotherBridge");
+}
+
 TEST_F(LedgerRoad, EventsArriveFromTheCallingAndFromAnotherThread) {
     RunProgram("events");
 }

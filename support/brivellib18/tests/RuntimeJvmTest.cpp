@@ -11,6 +11,7 @@
 #include "TestJvm.h"
 #include "brivellib18.h"
 
+using brivel::testing::CountLocalReferences;
 using brivel::testing::StartTestJvm;
 using brivel::testing::TakePendingException;
 
@@ -85,6 +86,34 @@ TEST(RuntimeExceptions, DescriptionOrCodeBecomesTheMessageAndTextsAreFreed) {
 
     brivelThrowFatalError(env);
     EXPECT_EQ(TakePendingException(env).className, "java.lang.Error");
+}
+
+// Conversions that generated code calls once per array element, and the
+// exceptions the runtime raises, leave nothing behind but what they answer:
+// on a thread that stays attached to the VM no frame would ever free it.
+TEST(RuntimeLocalReferences, PerElementConversionsAndExceptionsLeaveOnlyTheirAnswer) {
+    JNIEnv* env = StartTestJvm({BRIVEL18_JAR, RECORD_CLASSES_JAR}, BRIVEL_LIBRARY_DIR);
+    ASSERT_NE(env, nullptr);
+    brivelInitThread(env);
+    int before = CountLocalReferences(env);
+    ASSERT_GE(before, 0) << "the VM cannot count local references";
+    for (int i = 0; i < 1000; ++i) {
+        jobject value = brivelIntToEnumeratedObject(env, i % 3, "rectest/Colour");  // 1 is no constant
+        ASSERT_NE(value, nullptr) << i;
+        EXPECT_EQ(brivelEnumeratedObjectToInt(env, value), i % 3) << i;
+        env->DeleteLocalRef(value);
+        brivelEnumeratedObjectToInt(env, nullptr);
+        ASSERT_TRUE(env->ExceptionCheck()) << i;
+        env->ExceptionClear();
+        brivelThrowComExceptionObject(env, E_FAIL, nullptr);
+        ASSERT_TRUE(env->ExceptionCheck()) << i;
+        env->ExceptionClear();
+    }
+    EXPECT_EQ(CountLocalReferences(env), before);
+    // The count sees what the thread holds.
+    jobject held = brivelIntToEnumeratedObject(env, 2, "rectest/Colour");
+    EXPECT_EQ(CountLocalReferences(env), before + 1);
+    env->DeleteLocalRef(held);
 }
 
 TEST(RuntimeCreation, UnreachableRemoteMachineAndUnknownClassAreReported) {

@@ -1232,17 +1232,21 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_1(SAFEARRAY * arg0,SAFEA
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Filled", "([I[Ljava/lang/String;[Ltest/arrays/Shape;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Filled", "([I[Ljava/lang/String;[Ltest/arrays/Shape;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Filled" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -1289,7 +1293,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_1(SAFEARRAY * arg0,SAFEA
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Filled" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -1300,7 +1306,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_1(SAFEARRAY * arg0,SAFEA
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
 		if ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -1313,17 +1319,21 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_2(SAFEARRAY * arg0,SAFEA
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Offered", "([Ltest/arrays/IItem;[Lbrivel/TavoVariant;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Offered", "([Ltest/arrays/IItem;[Lbrivel/TavoVariant;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Offered" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -1368,7 +1378,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_2(SAFEARRAY * arg0,SAFEA
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Offered" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -1378,7 +1390,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_2(SAFEARRAY * arg0,SAFEA
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -1391,17 +1403,21 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Lbrivel/out/TavoIntArray;Lbrivel/out/TavoComobjArray;Lbrivel/out/TavoStringArray;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Asked", "(Lbrivel/out/TavoIntArray;Lbrivel/out/TavoComobjArray;Lbrivel/out/TavoStringArray;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -1471,7 +1487,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -1481,7 +1499,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 		} else {
 			if ( eventArray0 != 0 && arg0 != 0 ) {
 				JNIEnv * env = brivelJniEnv;
-				jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+				jclass eventNewArray0Class = env->GetObjectClass( eventArray0 );
+				jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[I" );
+				env->DeleteLocalRef( eventNewArray0Class );
 				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
 				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
 				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
@@ -1492,7 +1512,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 			}
 			if ( eventArray1 != 0 && arg1 != 0 ) {
 				JNIEnv * env = brivelJniEnv;
-				jfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), "array", "[Lbrivel/TavoObject;" );
+				jclass eventNewArray1Class = env->GetObjectClass( eventArray1 );
+				jfieldID eventNewArray1Field = env->GetFieldID( eventNewArray1Class, "array", "[Lbrivel/TavoObject;" );
+				env->DeleteLocalRef( eventNewArray1Class );
 				jobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );
 				SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_UNKNOWN );
 				if ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );
@@ -1503,7 +1525,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 			}
 			if ( eventArray2 != 0 && arg2 != 0 ) {
 				JNIEnv * env = brivelJniEnv;
-				jfieldID eventNewArray2Field = env->GetFieldID( env->GetObjectClass( eventArray2 ), "array", "[Ljava/lang/String;" );
+				jclass eventNewArray2Class = env->GetObjectClass( eventArray2 );
+				jfieldID eventNewArray2Field = env->GetFieldID( eventNewArray2Class, "array", "[Ljava/lang/String;" );
+				env->DeleteLocalRef( eventNewArray2Class );
 				jobject eventNewArray2Value = eventNewArray2Field == 0 ? 0 : env->GetObjectField( eventArray2, eventNewArray2Field );
 				SAFEARRAY * eventNewArray2 = brivelJArrayToSafeArray( env, (jarray) eventNewArray2Value, VT_BSTR );
 				if ( eventNewArray2Value != 0 ) env->DeleteLocalRef( eventNewArray2Value );
@@ -1516,7 +1540,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
 		if ( eventArray2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray2 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -1529,17 +1553,21 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_4(SAFEARRAY ** arg0)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Shown", "([I)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Shown", "([I)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Shown" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -1559,7 +1587,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_4(SAFEARRAY ** arg0)
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Shown" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -1568,7 +1598,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_4(SAFEARRAY ** arg0)
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -1598,7 +1628,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 	if ( dispIdMember == 1 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Filled", "([I[Ljava/lang/String;[Ltest/arrays/Shape;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Filled", "([I[Ljava/lang/String;[Ltest/arrays/Shape;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1651,7 +1683,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Offered", "([Ltest/arrays/IItem;[Lbrivel/TavoVariant;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Offered", "([Ltest/arrays/IItem;[Lbrivel/TavoVariant;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1699,7 +1733,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Lbrivel/out/TavoIntArray;Lbrivel/out/TavoComobjArray;Lbrivel/out/TavoStringArray;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Asked", "(Lbrivel/out/TavoIntArray;Lbrivel/out/TavoComobjArray;Lbrivel/out/TavoStringArray;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1768,11 +1804,13 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 			, true, "brivel.out.TavoComobjArray", eventArray1
 			, true, "brivel.out.TavoStringArray", eventArray2
 		);
-		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+					jclass eventNewArray0Class = env->GetObjectClass( eventArray0 );
+					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[I" );
+					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
 					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
@@ -1785,7 +1823,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					jfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), "array", "[Lbrivel/TavoObject;" );
+					jclass eventNewArray1Class = env->GetObjectClass( eventArray1 );
+					jfieldID eventNewArray1Field = env->GetFieldID( eventNewArray1Class, "array", "[Lbrivel/TavoObject;" );
+					env->DeleteLocalRef( eventNewArray1Class );
 					jobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );
 					SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_UNKNOWN );
 					if ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );
@@ -1798,7 +1838,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 			if (( pDispParams->rgvarg[eventParamIndex2].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray2 != 0 && pDispParams->rgvarg[eventParamIndex2].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					jfieldID eventNewArray2Field = env->GetFieldID( env->GetObjectClass( eventArray2 ), "array", "[Ljava/lang/String;" );
+					jclass eventNewArray2Class = env->GetObjectClass( eventArray2 );
+					jfieldID eventNewArray2Field = env->GetFieldID( eventNewArray2Class, "array", "[Ljava/lang/String;" );
+					env->DeleteLocalRef( eventNewArray2Class );
 					jobject eventNewArray2Value = eventNewArray2Field == 0 ? 0 : env->GetObjectField( eventArray2, eventNewArray2Field );
 					SAFEARRAY * eventNewArray2 = brivelJArrayToSafeArray( env, (jarray) eventNewArray2Value, VT_BSTR );
 					if ( eventNewArray2Value != 0 ) env->DeleteLocalRef( eventNewArray2Value );
@@ -1816,7 +1858,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Shown", "([I)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Shown", "([I)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1834,7 +1878,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
-		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod != NULL ) {
 			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
@@ -1846,7 +1892,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -1855,7 +1903,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 	}
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -2776,7 +2824,9 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 	if ( dispIdMember == 1 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Filled", "([I[Ljava/lang/String;[Ljava/util/Date;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Filled", "([I[Ljava/lang/String;[Ljava/util/Date;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -2810,7 +2860,9 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Offered", "([Ltest/arrays/IItem;[Lbrivel/TavoVariant;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Offered", "([Ltest/arrays/IItem;[Lbrivel/TavoVariant;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -2858,7 +2910,9 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Lbrivel/out/TavoIntArray;Lbrivel/out/TavoComobjArray;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Asked", "(Lbrivel/out/TavoIntArray;Lbrivel/out/TavoComobjArray;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -2914,11 +2968,13 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, true, "brivel.out.TavoIntArray", eventArray0
 			, true, "brivel.out.TavoComobjArray", eventArray1
 		);
-		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+					jclass eventNewArray0Class = env->GetObjectClass( eventArray0 );
+					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[I" );
+					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
 					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
@@ -2931,7 +2987,9 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
 				if ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
 					JNIEnv * env = brivelJniEnv;
-					jfieldID eventNewArray1Field = env->GetFieldID( env->GetObjectClass( eventArray1 ), "array", "[Lbrivel/TavoObject;" );
+					jclass eventNewArray1Class = env->GetObjectClass( eventArray1 );
+					jfieldID eventNewArray1Field = env->GetFieldID( eventNewArray1Class, "array", "[Lbrivel/TavoObject;" );
+					env->DeleteLocalRef( eventNewArray1Class );
 					jobject eventNewArray1Value = eventNewArray1Field == 0 ? 0 : env->GetObjectField( eventArray1, eventNewArray1Field );
 					SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArray( env, (jarray) eventNewArray1Value, VT_UNKNOWN );
 					if ( eventNewArray1Value != 0 ) env->DeleteLocalRef( eventNewArray1Value );
@@ -2946,7 +3004,9 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
-		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod != NULL ) {
 			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
@@ -2958,7 +3018,9 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -2967,7 +3029,7 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 	}
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 

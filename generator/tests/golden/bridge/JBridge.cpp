@@ -550,7 +550,9 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 1 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Changed", "(ILjava/lang/String;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Changed", "(ILjava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -573,7 +575,9 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Closing", "([S)Z");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Closing", "([S)Z");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -591,7 +595,7 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( serverSide && brivelError == NULL ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Closing"
 			, true, "short", eventArrayArg_0
 		) ? S_OK : S_FALSE;
-		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+		if ( ! brivelJniEnv->ExceptionCheck()) {
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
@@ -602,7 +606,9 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "moved", "(Lbrivel/TavoVariant;Ltest/bridge/IWidget;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "moved", "(Lbrivel/TavoVariant;Ltest/bridge/IWidget;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -622,7 +628,7 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, true, "brivel.TavoVariant", varobj0
 			, false, "test.bridge.IWidget", jobjEventArg_1
 		);
-		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+		if ( ! brivelJniEnv->ExceptionCheck()) {
 			VariantCopy( eventVariant0, brivelGetTavoVariant( brivelJniEnv, varobj0 ));
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
@@ -631,7 +637,9 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Booked", "(Ljava/util/Date;JLjava/util/Date;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Booked", "(Ljava/util/Date;JLjava/util/Date;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -658,7 +666,9 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArgValue_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_2 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
-		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod != NULL ) {
 			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
@@ -670,7 +680,9 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -679,7 +691,7 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 	}
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 

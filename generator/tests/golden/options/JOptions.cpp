@@ -577,7 +577,9 @@ HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::Invoke( DISPID dispIdMember, R
 	if ( dispIdMember == 1610678272 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Beeped", "(I)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Beeped", "(I)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -592,7 +594,9 @@ HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::Invoke( DISPID dispIdMember, R
 		);
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
-		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod != NULL ) {
 			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
@@ -604,7 +608,9 @@ HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::Invoke( DISPID dispIdMember, R
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -613,7 +619,7 @@ HRESULT STDMETHODCALLTYPE IGizmoCallsHandlerImpl::Invoke( DISPID dispIdMember, R
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 	}
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -729,17 +735,21 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_1(long arg0,BSTR arg1)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Turned", "(ILjava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Turned", "(ILjava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Turned" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -760,7 +770,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_1(long arg0,BSTR arg1)
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Turned" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -769,7 +781,7 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_1(long arg0,BSTR arg1)
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -782,17 +794,21 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_2(short * arg0)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Counted", "([S)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Counted", "([S)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Counted" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -815,7 +831,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_2(short * arg0)
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Counted" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -829,7 +847,7 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_2(short * arg0)
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -848,17 +866,21 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_4(VARIANT arg0,int arg
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Moved", "(Lbrivel/TavoVariant;Ltest/options/GadgetMode;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Moved", "(Lbrivel/TavoVariant;Ltest/options/GadgetMode;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Moved" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -881,7 +903,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_4(VARIANT arg0,int arg
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Moved" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -891,7 +915,7 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_4(VARIANT arg0,int arg
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -904,17 +928,21 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_5(IDispatch * arg0,voi
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Ltest/options/IGadget;)Z");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Asked", "(Ltest/options/IGadget;)Z");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -933,7 +961,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_5(IDispatch * arg0,voi
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -943,7 +973,7 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_5(IDispatch * arg0,voi
 		}
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	if ( brivelRetVal != 0 ) *(VARIANT_BOOL *) brivelRetVal = hResult == S_OK ? VARIANT_TRUE : VARIANT_FALSE;
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -956,17 +986,21 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_6(VARIANT * arg0,long 
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Seen", "(Lbrivel/TavoVariant;I)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Seen", "(Lbrivel/TavoVariant;I)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Seen" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -988,7 +1022,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_6(VARIANT * arg0,long 
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Seen" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -997,7 +1033,7 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Event_6(VARIANT * arg0,long 
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -1016,7 +1052,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 1 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Turned", "(ILjava/lang/String;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Turned", "(ILjava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1039,7 +1077,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Counted", "([S)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Counted", "([S)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1057,7 +1097,7 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Counted"
 			, true, "short", eventArrayArg_0
 		);
-		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+		if ( ! brivelJniEnv->ExceptionCheck()) {
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
@@ -1068,7 +1108,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Moved", "(Lbrivel/TavoVariant;Ltest/options/GadgetMode;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Moved", "(Lbrivel/TavoVariant;Ltest/options/GadgetMode;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1093,7 +1135,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 5 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Asked", "(Ltest/options/IGadget;)Z");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Asked", "(Ltest/options/IGadget;)Z");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1112,7 +1156,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 6 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Seen", "(Lbrivel/TavoVariant;I)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Seen", "(Lbrivel/TavoVariant;I)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -1133,7 +1179,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
-		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod != NULL ) {
 			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
@@ -1145,7 +1193,9 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -1154,7 +1204,7 @@ HRESULT STDMETHODCALLTYPE IGadgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 	}
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 

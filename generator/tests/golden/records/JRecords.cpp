@@ -325,17 +325,21 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_1(DWORD arg0_0,DWOR
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Placed", "(Ltest/records/Point;Ltest/records/Point;Ltest/records/Sample;Ltest/records/Sample;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Placed", "(Ltest/records/Point;Ltest/records/Point;Ltest/records/Sample;Ltest/records/Sample;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Placed" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -373,7 +377,9 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_1(DWORD arg0_0,DWOR
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Placed" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -385,7 +391,7 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_1(DWORD arg0_0,DWOR
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
 		if ( eventArgValue_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_2 );
 		if ( eventArgValue_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_3 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -398,17 +404,21 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_2(SAFEARRAY * arg0,
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Traced", "([Ltest/records/Point;Lbrivel/out/TavoRecordArray;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Traced", "([Ltest/records/Point;Lbrivel/out/TavoRecordArray;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Traced" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 				brivelJniEnv->DeleteLocalRef( brivelErrorString );
-				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 				return hResult;
 			}
 			brivelJniEnv->ExceptionClear();
@@ -419,22 +429,28 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_2(SAFEARRAY * arg0,
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds0 );
 	bool eventErr1;
 	jfieldID eventFieldIds1[2];
-		jobject eventArgValue_1 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg1, &eventErr1, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds1 ) );
+		jobjectArray eventRecords1 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg1, &eventErr1, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds1 );
+		jclass eventRecordHolderClass1 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
+		jobject eventRecordHolder1 = eventRecordHolderClass1 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass1, brivelJniEnv->GetMethodID( eventRecordHolderClass1, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords1 );
+		if ( eventRecordHolderClass1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass1 );
+		if ( eventRecords1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
-				, eventArgValue_1
+				, eventRecordHolder1
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Traced"
 				, false, "test.records.Point[]", eventArgValue_0
-				, false, "brivel.out.TavoRecordArray", eventArgValue_1
+				, false, "brivel.out.TavoRecordArray", eventRecordHolder1
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "Traced" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -443,8 +459,8 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_2(SAFEARRAY * arg0,
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
-		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+		if ( eventRecordHolder1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder1 );
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -474,7 +490,9 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Invoke( DISPID dispIdMemb
 	if ( dispIdMember == 1 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Placed", "(Ltest/records/Point;Ltest/records/Point;Ltest/records/Sample;Ltest/records/Sample;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Placed", "(Ltest/records/Point;Ltest/records/Point;Ltest/records/Sample;Ltest/records/Sample;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -519,7 +537,9 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Invoke( DISPID dispIdMemb
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Traced", "([Ltest/records/Point;Lbrivel/out/TavoRecordArray;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Traced", "([Ltest/records/Point;Lbrivel/out/TavoRecordArray;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -533,20 +553,26 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Invoke( DISPID dispIdMemb
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds0 );
 	bool eventErr1;
 	jfieldID eventFieldIds1[2];
-		jobject eventArgValue_1 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex1].pparray, &eventErr1, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds1 ) );
+		jobjectArray eventRecords1 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex1].pparray, &eventErr1, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds1 );
+		jclass eventRecordHolderClass1 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
+		jobject eventRecordHolder1 = eventRecordHolderClass1 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass1, brivelJniEnv->GetMethodID( eventRecordHolderClass1, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords1 );
+		if ( eventRecordHolderClass1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass1 );
+		if ( eventRecords1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
-			, eventArgValue_1
+			, eventRecordHolder1
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Traced"
 			, false, "test.records.Point[]", eventArgValue_0
-			, false, "brivel.out.TavoRecordArray", eventArgValue_1
+			, false, "brivel.out.TavoRecordArray", eventRecordHolder1
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
-		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+		if ( eventRecordHolder1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder1 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
-		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod != NULL ) {
 			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
@@ -558,7 +584,9 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Invoke( DISPID dispIdMemb
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -567,7 +595,7 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Invoke( DISPID dispIdMemb
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 	}
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
@@ -683,7 +711,9 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 	if ( dispIdMember == 1 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Plotted", "(Ltest/records/Point;Ltest/records/Frame;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Plotted", "(Ltest/records/Point;Ltest/records/Frame;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -712,7 +742,9 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Traced", "([Ltest/records/Point;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Traced", "([Ltest/records/Point;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -733,7 +765,9 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "Sampled", "(Ltest/records/Sample;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "Sampled", "(Ltest/records/Sample;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
@@ -752,7 +786,9 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
-		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+		jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+		brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 		if ( brivelMethod != NULL ) {
 			jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 			jstring brivelErrorString = brivelJniEnv->NewStringUTF( brivelError );
@@ -764,7 +800,9 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
 		if ( brvException != NULL ) {
 			brivelJniEnv->ExceptionClear();
-			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			brivelJniEnv->DeleteLocalRef( brivelListenerClass );
 			if ( brivelMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( brivelFnName );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
@@ -773,7 +811,7 @@ HRESULT STDMETHODCALLTYPE DPlotterEventsHandlerImpl::Invoke( DISPID dispIdMember
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
 	}
-	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 

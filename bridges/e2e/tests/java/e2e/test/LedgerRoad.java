@@ -139,6 +139,16 @@ public final class LedgerRoad {
     }
 
     /** The collection's items in order; the receiver stops the enumeration. */
+    /**
+     * Another bridge loaded after this one hands its own interface map to the
+     * runtime: this bridge's collection still gives objects of its classes.
+     */
+    public static void collectionBesideAnotherBridge() throws Exception {
+        Class.forName("e2e.ledger.Ledger");  // loads this bridge first
+        System.loadLibrary("JOptions");
+        collection();
+    }
+
     public static void collection() throws Exception {
         Ledger ledger = new Ledger();
         ILedger l = ledger.getILedger();

@@ -1,0 +1,5 @@
+package maptest;
+
+/** A generated interface class of one of the test's bridges. */
+public class OtherFirst extends brivel.TavoObject {
+}
