@@ -129,3 +129,4 @@ TEST(CallsWithoutJava, NonStaticCallWithoutObjectFailsBeforeStartingJava) {
     C2jFreeMem(taken);
     EXPECT_EQ(C2jCtorError(nullptr), nullptr);
 }
+
