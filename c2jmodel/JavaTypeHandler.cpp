@@ -173,14 +173,14 @@ CString DescribeElement(const CString& descriptor) {
     return descriptor;
 }
 
+}  // namespace
+
 CJavaTypeHandler* Unsupported(const char* typeName, const CString& message, bool& supported, CString& error) {
     supported = false;
     error = message;
     return FindOrCreate(UnsupportedHandlers(), typeName ? typeName : "",
                         [&] { return new CUnsupportedTypeHandler(typeName ? typeName : ""); });
 }
-
-}  // namespace
 
 CJavaTypeHandler* GetStaticTypeHandler(uint32_t typeCode) { return Statics().ForCode(typeCode); }
 

@@ -17,6 +17,7 @@
 #include "JavaHomeProbe.h"
 #include "JvmPlatformNames.h"
 #include "RuntimeState.h"
+#include "VmFolderSearch.h"
 #include "VmLocation.h"
 
 using namespace brivel::c2j;
@@ -69,15 +70,6 @@ BSTR AnsiToBstr(const std::string& text) {
     BSTR out = SysAllocStringLen(nullptr, n);
     if (out) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, n);
     return out;
-}
-
-// The whole value of an environment variable; empty when not set.
-std::string EnvironmentValue(const char* name) {
-    DWORD n = GetEnvironmentVariableA(name, nullptr, 0);
-    if (!n) return std::string();
-    std::vector<char> value(n + 1);
-    DWORD got = GetEnvironmentVariableA(name, value.data(), n + 1);
-    return got && got <= n ? std::string(value.data(), got) : std::string();
 }
 
 // Sends System.out and System.err to the console program when it runs. Any
@@ -236,20 +228,9 @@ bool StartJava(std::string& message) {
         return false;
     }
     const std::string& home = probe.home;
-    std::string folder = JvmSearchFolder(home);
-    for (const std::string& sub : PreferredJvmSubFolders())
-        if (LoadJvm(folder, sub, message, outcome, tried)) return true;
-
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-            if (LoadJvm(folder, entry.cFileName, message, outcome, tried)) break;
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    if (g_javaLoaded) return true;
+    const std::string folder = JvmSearchFolder(home);
+    if (SearchJvmFolders(folder, [&](const std::string& sub) { return LoadJvm(folder, sub, message, outcome, tried); }))
+        return true;
     if (!outcome.creationFailed && message.empty())
         message = Formatted("Could not locate JVM.DLL under \"%s\"", home);
     return false;
