@@ -58,20 +58,25 @@ ElementMap MapOf(VARTYPE vt, bool creating) {
     return m;
 }
 
+// Whether the object is an instance of the class `className` names (a class
+// name or an array descriptor); false when that class cannot be found.
+bool FitsType(JNIEnv* env, jobject object, const char* className) {
+    jclass type = env->FindClass(className);
+    if (!type) {
+        env->ExceptionClear();
+        return false;
+    }
+    bool fits = env->IsInstanceOf(object, type) != JNI_FALSE;
+    env->DeleteLocalRef(type);
+    return fits;
+}
+
 // Whether the Java array holds what the VARTYPE converts (an int[] for
 // VT_I4, a String[] for VT_BSTR, ...): elements are copied as blocks of the
 // VARTYPE's size, so another array would be read past its end or
 // overwritten. An unhandled type has no elements to copy and fits.
 bool JavaArrayFits(JNIEnv* env, jarray ja, const ElementMap& m) {
-    if (!m.arrayClass) return true;
-    jclass arrayClass = env->FindClass(m.arrayClass);
-    if (!arrayClass) {  // the element class is missing: nothing can fit
-        env->ExceptionClear();
-        return false;
-    }
-    bool fits = env->IsInstanceOf(ja, arrayClass) != JNI_FALSE;
-    env->DeleteLocalRef(arrayClass);
-    return fits;
+    return !m.arrayClass || FitsType(env, ja, m.arrayClass);
 }
 
 jarray NewPrimitiveArray(JNIEnv* env, char type, jsize n) {
@@ -294,6 +299,12 @@ extern "C" void brivelCopySafeArrayToArrayObj(JNIEnv* env, VARTYPE vt, SAFEARRAY
     jfieldID id = ArrayField(env, arrayObj, arraySig);
     if (!id) return;
     jarray ja = brivelSafeArrayToJArray(env, sa, vt);
+    // The VM does not check what a native stores in a field: an array the
+    // field's type cannot hold (a double[] for an int[] field) is not stored.
+    if (ja && !FitsType(env, ja, arraySig)) {
+        env->DeleteLocalRef(ja);
+        return;
+    }
     env->SetObjectField(arrayObj, id, ja);
     env->DeleteLocalRef(ja);
 }

@@ -264,6 +264,26 @@ TEST_F(Converters, JavaArraysOfAnotherTypeThanTheVartypeAreRefused) {
     EXPECT_FALSE(env->ExceptionCheck());
 }
 
+// A wrapper's "array" field takes only an array of its own type: a VARTYPE
+// whose Java array the field cannot hold leaves the field as it was.
+TEST_F(Converters, AWrapperFieldTakesOnlyAnArrayOfItsType) {
+    jclass wrapperClass = brivelFindClass(env, "brivel/c2jtest/Wrapper");
+    ASSERT_NE(wrapperClass, nullptr);
+    jobject wrapper = env->AllocObject(wrapperClass);
+    jfieldID field = env->GetFieldID(wrapperClass, "array", "[I");
+    SAFEARRAY* doubles = SafeArrayCreateVector(VT_R8, 0, 2);
+    brivelCopySafeArrayToArrayObj(env, VT_R8, doubles, wrapper, "[I");
+    EXPECT_EQ(env->GetObjectField(wrapper, field), nullptr);
+    SafeArrayDestroy(doubles);
+    SAFEARRAY* ints = Vector(VT_I4, {3});
+    brivelCopySafeArrayToArrayObj(env, VT_I4, ints, wrapper, "[I");
+    jobject stored = env->GetObjectField(wrapper, field);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_TRUE(env->IsInstanceOf(stored, env->FindClass("[I")));
+    SafeArrayDestroy(ints);
+    EXPECT_FALSE(env->ExceptionCheck());
+}
+
 // A date whose time cannot be read gives no date (0.0), as a null date
 // does, and its exception stays pending for the caller.
 TEST_F(Converters, ADateWhoseTimeCannotBeReadGivesZero) {
