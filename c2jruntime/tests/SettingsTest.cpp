@@ -129,4 +129,3 @@ TEST(CallsWithoutJava, NonStaticCallWithoutObjectFailsBeforeStartingJava) {
     C2jFreeMem(taken);
     EXPECT_EQ(C2jCtorError(nullptr), nullptr);
 }
-
