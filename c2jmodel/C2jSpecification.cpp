@@ -42,6 +42,12 @@ public:
         default: return Fail(kUnexpectedEndInString);
         }
     }
+    // A class name is a C string wherever it is used: one holding a NUL byte
+    // could be neither found by its listed name nor saved again.
+    bool ClassName(CString& name) {
+        if (!String(name)) return false;
+        return name.str().find('\0') == std::string::npos || Fail(kUnexpectedEofInClass);
+    }
     bool ClassU8(uint8_t& value) { return ReadSpecU8(m_file, value) || Fail(kUnexpectedEofInClass); }
     bool ClassU16(uint16_t& value) { return ReadSpecU16(m_file, value) || Fail(kUnexpectedEofInClass); }
     bool Type(CJavaTypeHandler*& handler) {
@@ -181,7 +187,7 @@ bool ReadFieldGroup(SpecReader& in, FieldGroup& group, bool isStatic) {
 
 bool ReadClass(SpecReader& in, uint32_t version, CJavaClassSpec& c) {
     uint8_t inherited = 0;
-    if (!in.String(c.m_javaClassName) || !in.ClassU8(inherited)) return false;
+    if (!in.ClassName(c.m_javaClassName) || !in.ClassU8(inherited)) return false;
     c.m_jniClassName = SlashedName(c.m_javaClassName);
     c.m_includeInherited = inherited != 0;
     if (version >= 101 && !in.ClassU16(c.m_exceptionOrder)) return false;
@@ -411,7 +417,7 @@ bool CC2jSpecification::Load(FILE* file, CString& error) {
     DeleteClasses();
     for (uint32_t i = 0; i < count; ++i) {
         CString listedName;
-        if (!in.String(listedName)) return fail();
+        if (!in.ClassName(listedName)) return fail();
     }
     // Each record is stored under its own name, so list and map always agree;
     // a name that comes twice keeps its first place and its last record.
@@ -441,8 +447,16 @@ CJavaClassSpec* CC2jSpecification::AddClassFromVm(const char* classPath, bool in
         m_startNotifier = nullptr;
         notifier->OnVmStarted();
     }
-    // A class already in the project stays as it is (no second record).
-    if (CJavaClassSpec* existing = GetClass(className)) return existing;
+    // A class already in the project keeps its one record, which its type
+    // handler points at again (a loaded document may have taken it over).
+    // With the other include-inherited flag its members differ: a fresh
+    // record takes its place.
+    if (CJavaClassSpec* existing = GetClass(className)) {
+        if (existing->m_includeInherited == includeInherited) {
+            FindOrCreateObjectTypeHandler(className)->SetClassSpec(existing);
+            return existing;
+        }
+    }
     CJavaClassSpec* javaClass = m_vmHost->LoadClass(className, includeInherited, error);
     if (!javaClass) return nullptr;
     StoreClass(javaClass);

@@ -142,21 +142,25 @@ CString CComNameSet::MakeUniqueName(const char* javaName, void* owner, int kind,
         key.TrimRight();
     }
 
+    // The first holder of the name gives way (normally to _1) when a second
+    // equal name arrives. It takes the first suffix that no other name holds,
+    // and only when the new name is registered: a proposal changes nothing.
+    std::shared_ptr<NameEntry> givingWay;
+    CString holderName;
+    std::string holderKey;
+    int holderCounter = 0;
     auto held = m_names.find(key.str());
     if (held != m_names.end()) {
-        std::shared_ptr<NameEntry> entry = held->second;
-        if (entry && entry->renameOnConflict) {
-            // The first holder of the name now takes the suffix _1.
-            entry->renameOnConflict = false;
-            entry->counter = 1;
-            CString renamed = Suffixed(entry->baseName, 1);
-            renamed.Trim();
-            RenameOwner(entry->owner, entry->kind, renamed);
-            entry->displayName = renamed;
-            m_names[LowerKey(renamed).str()] = entry;
+        counter = 1;
+        if (held->second && held->second->renameOnConflict) {
+            givingWay = held->second;
+            for (holderCounter = 1;; ++holderCounter) {
+                holderName = Suffixed(givingWay->baseName, holderCounter);
+                holderName.Trim();
+                holderKey = LowerKey(holderName).str();
+                if (!m_names.count(holderKey)) break;
+            }
             counter = 2;
-        } else {
-            counter = 1;
         }
         renameOnConflict = false;
         // The key is built from this name itself, so it is the key of the
@@ -164,7 +168,7 @@ CString CComNameSet::MakeUniqueName(const char* javaName, void* owner, int kind,
         // carries a suffix already and would give a different key).
         for (;;) {
             key = LowerKey(Suffixed(clean, counter));
-            if (!m_names.count(key.str())) break;
+            if (!m_names.count(key.str()) && key.str() != holderKey) break;
             ++counter;
         }
     }
@@ -177,21 +181,23 @@ CString CComNameSet::MakeUniqueName(const char* javaName, void* owner, int kind,
     if (counter >= 1) result.Format("%c%s_%d", first, clean.Mid(1).c_str(), counter);
     else result = CString(first) + clean.Mid(1);
 
-    if (out && !registerName) {
-        *out = result;
-        return result;
-    }
-    if (registerName) {
-        auto entry = std::make_shared<NameEntry>();
-        entry->displayName = result;
-        entry->baseName = result;
-        entry->owner = owner;
-        entry->kind = kind;
-        entry->renameOnConflict = renameOnConflict;
-        entry->counter = counter;
-        m_names[key.str()] = entry;
-    }
     if (out) *out = result;
+    if (!registerName) return result;
+    if (givingWay) {
+        givingWay->renameOnConflict = false;
+        givingWay->counter = holderCounter;
+        RenameOwner(givingWay->owner, givingWay->kind, holderName);
+        givingWay->displayName = holderName;
+        m_names[holderKey] = givingWay;
+    }
+    auto entry = std::make_shared<NameEntry>();
+    entry->displayName = result;
+    entry->baseName = result;
+    entry->owner = owner;
+    entry->kind = kind;
+    entry->renameOnConflict = renameOnConflict;
+    entry->counter = counter;
+    m_names[key.str()] = entry;
     return result;
 }
 

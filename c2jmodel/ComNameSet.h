@@ -39,8 +39,9 @@ public:
     bool IsTaken(const char* name) const;
 
     // The COM name for a Java name: cleaned into a valid identifier and made
-    // unique in this set. With `registerName` the result is kept as used;
-    // with an `out` string and no `registerName` it is only proposed.
+    // unique in this set. With `registerName` the result is kept as used (and
+    // the first holder of an equal name gives way with a suffix no other name
+    // holds); without it the name is only proposed and nothing changes.
     CString MakeUniqueName(const char* javaName, void* owner, int kind, bool registerName,
                            CString* out = nullptr);
 

@@ -52,10 +52,15 @@ using FieldGroup = std::vector<std::unique_ptr<CJavaFieldSpec>>;
 class CJavaClassSpec : public CComNameSet {
 public:
     CJavaClassSpec() = default;
+    // Releases the class reference (when a VM holds it for this record).
+    ~CJavaClassSpec() override;
     // Sets the COM name of a member record (kind 1: method, kind 2: field).
     void RenameOwner(void* owner, int kind, const char* newName) override;
 
     jclass m_classRef = nullptr;  // valid only in the run that found the class
+    // The VM in which m_classRef is a global reference of this record; null
+    // when the reference is not the record's to release.
+    JavaVM* m_classRefVm = nullptr;
     bool m_reflected = false;
     uint16_t m_exceptionOrder = 0;  // non-zero: derives from java.lang.Throwable
     uint16_t m_eventInterface = 0;

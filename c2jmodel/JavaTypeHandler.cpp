@@ -173,14 +173,14 @@ CString DescribeElement(const CString& descriptor) {
     return descriptor;
 }
 
+}  // namespace
+
 CJavaTypeHandler* Unsupported(const char* typeName, const CString& message, bool& supported, CString& error) {
     supported = false;
     error = message;
     return FindOrCreate(UnsupportedHandlers(), typeName ? typeName : "",
                         [&] { return new CUnsupportedTypeHandler(typeName ? typeName : ""); });
 }
-
-}  // namespace
 
 CJavaTypeHandler* GetStaticTypeHandler(uint32_t typeCode) { return Statics().ForCode(typeCode); }
 
@@ -241,6 +241,7 @@ CJavaTypeHandler* ReadTypeFromSpecFile(FILE* file) {
     if (code == kTypeObject || code == kTypeObjectArray) {
         CString className;
         if (ReadSpecString(file, className, kMaxSpecTypeClassName) != brivel::kStringRead) return nullptr;
+        if (className.str().find('\0') != std::string::npos) return nullptr;  // no class has such a name
         if (code == kTypeObjectArray) return FindOrCreateObjectArrayTypeHandler(className);
         if (IsStringName(className)) return &Statics().stringType;
         if (IsDateName(className)) return &Statics().dateType;

@@ -160,6 +160,10 @@ CJavaTypeHandler* GetDispatchTypeHandler();
 // touched. Never null.
 CJavaTypeHandler* ResolveJavaTypeHandler(const char* typeName, bool& supported, CString& error);
 
+// The unsupported handler of a type name: `supported` is cleared and
+// `error` receives the reason.
+CJavaTypeHandler* Unsupported(const char* typeName, const CString& message, bool& supported, CString& error);
+
 CObjectTypeHandler* FindOrCreateObjectTypeHandler(const char* className);
 CObjectArrayTypeHandler* FindOrCreateObjectArrayTypeHandler(const char* elementClassName);
 

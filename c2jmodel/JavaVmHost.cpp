@@ -11,6 +11,7 @@
 #include "JavaHomeProbe.h"
 #include "JniText.h"
 #include "JvmPlatformNames.h"
+#include "VmFolderSearch.h"
 #include "VmLocation.h"
 
 using namespace brivel::c2j;
@@ -21,6 +22,7 @@ const char kNoJavaHome[] = "Unable to locate java home, please set environment v
 const char kOtherProcessor[] = "Java VM is 64-bit, cannot be loaded into a 32-bit process";
 const char kCreationFailed[] = "Java VM Creation failed";
 const char kNoReflection[] = "Could not get methods for class java.lang.Class or related classes";
+const char kNameOutsideCodePage[] = "Java name \"%s\" has characters outside the system code page";
 
 const jint kPublic = 1;
 const jint kStatic = 8;
@@ -34,15 +36,6 @@ void ShowMessage(const char* text, const char* caption) {
 #else
     std::fprintf(stderr, "%s: %s\n", caption, text);
 #endif
-}
-
-// The whole value of an environment variable; empty when not set.
-std::string EnvironmentValue(const char* name) {
-    DWORD n = GetEnvironmentVariableA(name, nullptr, 0);
-    if (!n) return std::string();
-    std::vector<char> value(n + 1);
-    DWORD got = GetEnvironmentVariableA(name, value.data(), n + 1);
-    return got && got <= n ? std::string(value.data(), got) : std::string();
 }
 
 bool IsFile(const std::string& path) {
@@ -142,19 +135,7 @@ bool CJavaVmHost::Start(const char* classPath, CString& error) {
         m_jvmPath = folder.c_str();
         bool fatal = false;
         CString message;
-        for (const std::string& sub : PreferredJvmSubFolders())
-            if (CreateVm(classPath, sub.c_str(), message, fatal)) break;
-        if (!m_vmCreated) {
-            WIN32_FIND_DATAA entry;
-            HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
-            if (find != INVALID_HANDLE_VALUE) {
-                do {
-                    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-                    if (CreateVm(classPath, entry.cFileName, message, fatal)) break;
-                } while (FindNextFileA(find, &entry));
-                FindClose(find);
-            }
-        }
+        SearchJvmFolders(folder, [&](const std::string& sub) { return CreateVm(classPath, sub.c_str(), message, fatal); });
         if (!m_vmCreated) {
             if (fatal) error = message;
             else error.Format("Could not locate JVM.DLL under \"%s\"", m_javaHome.c_str());
@@ -197,6 +178,7 @@ bool CJavaVmHost::CreateVm(const char* classPath, const char* subFolder, CString
     JavaVM* vm = nullptr;
     JNIEnv* env = nullptr;
     if (!create || create(&vm, reinterpret_cast<void**>(&env), &args) < 0) {
+        FreeLibrary(module);  // nothing of it is in use
         error = kCreationFailed;
         fatal = true;
         return false;
@@ -276,15 +258,6 @@ CString CJavaVmHost::ThrowableText(jthrowable exception) {
     return out;
 }
 
-CString CJavaVmHost::ClassName(jclass javaClass) {
-    if (!javaClass) return CString();
-    jstring name = static_cast<jstring>(m_env->CallObjectMethod(javaClass, m_getName));
-    if (m_env->ExceptionCheck()) m_env->ExceptionClear();
-    CString out = JstringToAnsi(m_env, name).c_str();
-    m_env->DeleteLocalRef(name);
-    return out;
-}
-
 CJavaClassSpec* CJavaVmHost::LoadClass(const char* className, bool includeInherited, CString& error) {
     const std::string slashName = SlashName(className);
     if (!m_started) {
@@ -303,8 +276,10 @@ CJavaClassSpec* CJavaVmHost::LoadClass(const char* className, bool includeInheri
         return nullptr;
     }
     auto* javaClass = new CJavaClassSpec;
-    // Kept for the whole run: the class records outlive any local frame.
+    // A global reference: the class record outlives any local frame, and
+    // releases it when it goes.
     javaClass->m_classRef = static_cast<jclass>(m_env->NewGlobalRef(found));
+    javaClass->m_classRefVm = m_vm;
     m_env->DeleteLocalRef(found);
     javaClass->m_javaClassName = className;
     javaClass->m_jniClassName = slashName.c_str();
@@ -320,24 +295,57 @@ CJavaClassSpec* CJavaVmHost::LoadClass(const char* className, bool includeInheri
     return javaClass;
 }
 
-CJavaTypeHandler* CJavaVmHost::ResolveType(jclass typeClass, bool& supported, CString& error) {
-    return ResolveJavaTypeHandler(ClassName(typeClass), supported, error);
+bool CJavaVmHost::TextOf(jobject object, jmethodID getter, CString& text, CString& why, bool exactly) {
+    auto value = static_cast<jstring>(m_env->CallObjectMethod(object, getter));
+    if (TakeException(&why)) {
+        if (value) m_env->DeleteLocalRef(value);
+        return false;
+    }
+    std::string ansi;
+    bool exact = JstringToAnsiExactly(m_env, value, ansi);
+    m_env->DeleteLocalRef(value);
+    text = ansi.c_str();
+    if (exact || !exactly) return true;
+    why.Format(kNameOutsideCodePage, ansi.c_str());
+    return false;
 }
 
-jobjectArray CJavaVmHost::MemberArray(jclass javaClass, jmethodID getter, CJavaClassSpec* spec) {
-    auto members = static_cast<jobjectArray>(m_env->CallObjectMethod(javaClass, getter));
-    CString text;
-    if (TakeException(&text)) {
-        AppendLine(spec->m_error, text);
-        if (members) m_env->DeleteLocalRef(members);
-        return nullptr;
+bool CJavaVmHost::OtherDeclaringClass(jobject member, jmethodID getDeclaringClass, jclass self, CString& name,
+                                      CString& why) {
+    name.Empty();
+    auto declaring = static_cast<jclass>(m_env->CallObjectMethod(member, getDeclaringClass));
+    if (TakeException(&why)) {
+        if (declaring) m_env->DeleteLocalRef(declaring);
+        return false;
     }
-    return members;
+    bool answered = true;
+    // Only compared with names of the runtime's own packages, which the code
+    // page holds: another name need not be exact.
+    if (declaring && !m_env->IsSameObject(declaring, self)) answered = TextOf(declaring, m_getName, name, why, false);
+    if (declaring) m_env->DeleteLocalRef(declaring);
+    return answered;
+}
+
+CJavaTypeHandler* CJavaVmHost::ResolveType(jclass typeClass, bool& supported, CString& error) {
+    CString name, why;
+    if (!typeClass) return Unsupported("", "java.lang.NullPointerException", supported, error);
+    if (!TextOf(typeClass, m_getName, name, why)) return Unsupported(name, why, supported, error);
+    return ResolveJavaTypeHandler(name, supported, error);
+}
+
+bool CJavaVmHost::MemberArray(jclass javaClass, jmethodID getter, CJavaClassSpec* spec, jobjectArray& members) {
+    members = static_cast<jobjectArray>(m_env->CallObjectMethod(javaClass, getter));
+    CString text;
+    if (!TakeException(&text)) return true;
+    AppendLine(spec->m_error, text);
+    if (members) m_env->DeleteLocalRef(members);
+    members = nullptr;
+    return false;
 }
 
 bool CJavaVmHost::FillParameters(CJavaMethodSpec* record, jobjectArray types) {
     jsize count = types ? m_env->GetArrayLength(types) : 0;
-    for (jsize i = 0; i < count; ++i) {
+    for (jsize i = 0; i < count && record->m_supported; ++i) {
         auto type = static_cast<jclass>(m_env->GetObjectArrayElement(types, i));
         CString name;
         name.Format("arg%d", static_cast<int>(i + 1));
@@ -350,33 +358,38 @@ bool CJavaVmHost::FillParameters(CJavaMethodSpec* record, jobjectArray types) {
     return record->m_supported;
 }
 
-std::unique_ptr<CJavaMethodSpec> CJavaVmHost::MakeMethodRecord(jobject member, bool constructor,
-                                                               CJavaClassSpec* javaClass) {
-    auto record = std::make_unique<CJavaMethodSpec>();
-    record->m_supported = true;
-    record->m_constructor = constructor;
-    jobjectArray types;
-    if (constructor) {
-        record->m_javaName = "<init>";
-        record->m_returnType = GetStaticTypeHandler(kTypeVoid);
-        types = static_cast<jobjectArray>(m_env->CallObjectMethod(member, m_constructorGetParameterTypes));
+bool CJavaVmHost::FillMethodRecord(jobject member, jint modifiers, CJavaClassSpec* javaClass, CJavaMethodSpec& record) {
+    auto failed = [&record](const CString& why) {
+        record.m_supported = false;
+        record.m_error = why;
+        return false;
+    };
+    CString why;
+    jmethodID getParameterTypes = m_constructorGetParameterTypes;
+    if (record.m_constructor) {
+        record.m_javaName = "<init>";
+        record.m_returnType = GetStaticTypeHandler(kTypeVoid);
     } else {
-        record->m_selected = javaClass->m_eventInterface != 0;
-        record->m_static = (m_env->CallIntMethod(member, m_methodGetModifiers) & kStatic) != 0;
-        auto name = static_cast<jstring>(m_env->CallObjectMethod(member, m_methodGetName));
-        record->m_javaName = JstringToAnsi(m_env, name).c_str();
-        m_env->DeleteLocalRef(name);
+        record.m_selected = javaClass->m_eventInterface != 0;
+        record.m_static = (modifiers & kStatic) != 0;
+        if (!TextOf(member, m_methodGetName, record.m_javaName, why)) return failed(why);
         auto returnType = static_cast<jclass>(m_env->CallObjectMethod(member, m_methodGetReturnType));
-        record->m_returnType = ResolveType(returnType, record->m_supported, record->m_error);
+        if (TakeException(&why)) return failed(why);
+        record.m_returnType = ResolveType(returnType, record.m_supported, record.m_error);
         m_env->DeleteLocalRef(returnType);
-        types = static_cast<jobjectArray>(m_env->CallObjectMethod(member, m_methodGetParameterTypes));
+        if (!record.m_supported) return false;
+        getParameterTypes = m_methodGetParameterTypes;
     }
-    TakeException();
-    FillParameters(record.get(), types);
+    auto types = static_cast<jobjectArray>(m_env->CallObjectMethod(member, getParameterTypes));
+    if (TakeException(&why)) return failed(why);
+    bool filled = FillParameters(&record, types);
     m_env->DeleteLocalRef(types);
-    return record;
+    return filled;
 }
 
+// Every failure to read a member (an exception of the reflection calls, a
+// name the code page cannot hold, a type without mapping) ends the
+// reflection with its reason; nothing is named from an empty text.
 bool CJavaVmHost::ReflectMembers(CJavaClassSpec* javaClass, MethodGroup& constructors, MethodGroup& methods,
                                  MethodGroup& staticMethods, FieldGroup& fields, FieldGroup& staticFields) {
     JNIEnv* env = m_env;
@@ -384,21 +397,27 @@ bool CJavaVmHost::ReflectMembers(CJavaClassSpec* javaClass, MethodGroup& constru
     const bool inherited = javaClass->m_includeInherited;
     const bool isInterface = javaClass->m_isInterface != 0;
 
-    jobjectArray constructorArray = isInterface ? nullptr : MemberArray(self, m_getConstructors, javaClass);
-    jobjectArray methodArray = MemberArray(self, inherited ? m_getMethods : m_getDeclaredMethods, javaClass);
-    jobjectArray fieldArray = MemberArray(self, inherited ? m_getFields : m_getDeclaredFields, javaClass);
-
     auto fail = [&](const CString& why) {
         AppendLine(javaClass->m_error, why);
         return false;
     };
 
+    // A listing that fails says why and ends the reflection: a class whose
+    // constructors cannot be listed gets none made up.
+    jobjectArray constructorArray = nullptr, methodArray = nullptr, fieldArray = nullptr;
+    bool listed = isInterface || MemberArray(self, m_getConstructors, javaClass, constructorArray);
+    listed = MemberArray(self, inherited ? m_getMethods : m_getDeclaredMethods, javaClass, methodArray) && listed;
+    listed = MemberArray(self, inherited ? m_getFields : m_getDeclaredFields, javaClass, fieldArray) && listed;
+    if (!listed) return false;
+
     jsize count = constructorArray ? env->GetArrayLength(constructorArray) : 0;
     for (jsize i = 0; i < count; ++i) {
         jobject member = env->GetObjectArrayElement(constructorArray, i);
-        std::unique_ptr<CJavaMethodSpec> record = MakeMethodRecord(member, true, javaClass);
+        auto record = std::make_unique<CJavaMethodSpec>();
+        record->m_constructor = true;
+        bool filled = FillMethodRecord(member, 0, javaClass, *record);
         env->DeleteLocalRef(member);
-        if (!record->m_supported) return fail(record->m_error);
+        if (!filled) return fail(record->m_error);
         record->m_comName = javaClass->MakeUniqueName("Construct", record.get(), kComNameMethod, true);
         constructors.push_back(std::move(record));
     }
@@ -406,20 +425,23 @@ bool CJavaVmHost::ReflectMembers(CJavaClassSpec* javaClass, MethodGroup& constru
     count = methodArray ? env->GetArrayLength(methodArray) : 0;
     for (jsize i = 0; i < count; ++i) {
         jobject member = env->GetObjectArrayElement(methodArray, i);
-        bool skip = !(env->CallIntMethod(member, m_methodGetModifiers) & kPublic);
+        CString why;
+        jint modifiers = env->CallIntMethod(member, m_methodGetModifiers);
+        if (TakeException(&why)) return fail(why);
+        bool skip = !(modifiers & kPublic);
         if (!skip && inherited) {
-            auto declaring = static_cast<jclass>(env->CallObjectMethod(member, m_methodGetDeclaringClass));
-            skip = !env->IsSameObject(declaring, self) && ClassName(declaring) == "java.lang.Object";
-            env->DeleteLocalRef(declaring);
+            CString owner;
+            if (!OtherDeclaringClass(member, m_methodGetDeclaringClass, self, owner, why)) return fail(why);
+            skip = owner == "java.lang.Object";
         }
-        TakeException();
         if (skip) {
             env->DeleteLocalRef(member);
             continue;
         }
-        std::unique_ptr<CJavaMethodSpec> record = MakeMethodRecord(member, false, javaClass);
+        auto record = std::make_unique<CJavaMethodSpec>();
+        bool filled = FillMethodRecord(member, modifiers, javaClass, *record);
         env->DeleteLocalRef(member);
-        if (!record->m_supported) return fail(record->m_error);
+        if (!filled) return fail(record->m_error);
         record->m_comName = javaClass->MakeUniqueName(record->m_javaName, record.get(), kComNameMethod, true);
         (record->m_static ? staticMethods : methods).push_back(std::move(record));
     }
@@ -427,17 +449,15 @@ bool CJavaVmHost::ReflectMembers(CJavaClassSpec* javaClass, MethodGroup& constru
     count = fieldArray ? env->GetArrayLength(fieldArray) : 0;
     for (jsize i = 0; i < count; ++i) {
         jobject member = env->GetObjectArrayElement(fieldArray, i);
+        CString why;
         jint modifiers = env->CallIntMethod(member, m_fieldGetModifiers);
+        if (TakeException(&why)) return fail(why);
         bool skip = !(modifiers & kPublic);
         if (!skip && inherited) {
-            auto declaring = static_cast<jclass>(env->CallObjectMethod(member, m_fieldGetDeclaringClass));
-            if (!env->IsSameObject(declaring, self)) {
-                CString owner = ClassName(declaring);
-                skip = strncasecmp(owner, "java.", 5) == 0 || strncasecmp(owner, "javax.", 6) == 0;
-            }
-            env->DeleteLocalRef(declaring);
+            CString owner;
+            if (!OtherDeclaringClass(member, m_fieldGetDeclaringClass, self, owner, why)) return fail(why);
+            skip = strncasecmp(owner, "java.", 5) == 0 || strncasecmp(owner, "javax.", 6) == 0;
         }
-        TakeException();
         if (skip) {
             env->DeleteLocalRef(member);
             continue;
@@ -446,14 +466,12 @@ bool CJavaVmHost::ReflectMembers(CJavaClassSpec* javaClass, MethodGroup& constru
         record->m_static = (modifiers & kStatic) != 0;
         record->m_readOnly = (modifiers & kFinal) != 0;
         record->m_supported = true;
-        auto name = static_cast<jstring>(env->CallObjectMethod(member, m_fieldGetName));
-        record->m_javaName = JstringToAnsi(env, name).c_str();
-        env->DeleteLocalRef(name);
+        if (!TextOf(member, m_fieldGetName, record->m_javaName, why)) return fail(why);
         record->m_comName = javaClass->MakeUniqueName(record->m_javaName, record.get(), kComNameField, true);
         javaClass->AddName(CString("get_") + record->m_comName);
         javaClass->AddName(CString("put_") + record->m_comName);
         auto type = static_cast<jclass>(env->CallObjectMethod(member, m_fieldGetType));
-        TakeException();
+        if (TakeException(&why)) return fail(why);
         record->m_type = ResolveType(type, record->m_supported, record->m_error);
         env->DeleteLocalRef(type);
         env->DeleteLocalRef(member);
@@ -461,7 +479,7 @@ bool CJavaVmHost::ReflectMembers(CJavaClassSpec* javaClass, MethodGroup& constru
         (record->m_static ? staticFields : fields).push_back(std::move(record));
     }
 
-    if (!isInterface && (!constructorArray || env->GetArrayLength(constructorArray) == 0)) {
+    if (!isInterface && constructorArray && env->GetArrayLength(constructorArray) == 0) {
         auto record = std::make_unique<CJavaMethodSpec>();
         record->m_constructor = true;
         record->m_javaName = "<init>";
@@ -547,10 +565,13 @@ bool CJavaVmHost::ListJarClasses(const char* jarPath, std::vector<CString>& clas
     while (walk && !env->ExceptionCheck() && env->CallBooleanMethod(walk, hasMore) && !env->ExceptionCheck()) {
         jobject entry = env->CallObjectMethod(walk, next);
         jstring name = entry ? static_cast<jstring>(env->CallObjectMethod(entry, getName)) : nullptr;
-        std::string text = JstringToAnsi(env, name);
+        std::string text;
+        // A class whose name the code page cannot hold cannot be named in a
+        // project (its file holds ANSI names): it is left out.
+        bool exact = JstringToAnsiExactly(env, name, text);
         env->DeleteLocalRef(name);
         env->DeleteLocalRef(entry);
-        if (!EndsWithClass(text) || text.find('$') != std::string::npos) continue;
+        if (!exact || !EndsWithClass(text) || text.find('$') != std::string::npos) continue;
         text.resize(text.size() - 6);
         for (char& c : text)
             if (c == '/') c = '.';

@@ -75,10 +75,19 @@ protected:
 private:
     bool ReflectMembers(CJavaClassSpec* javaClass, MethodGroup& constructors, MethodGroup& methods,
                         MethodGroup& staticMethods, FieldGroup& fields, FieldGroup& staticFields);
-    std::unique_ptr<CJavaMethodSpec> MakeMethodRecord(jobject member, bool constructor, CJavaClassSpec* javaClass);
+    // Fills a constructor or method record; false with the record's reason.
+    bool FillMethodRecord(jobject member, jint modifiers, CJavaClassSpec* javaClass, CJavaMethodSpec& record);
     bool FillParameters(CJavaMethodSpec* record, jobjectArray types);
-    jobjectArray MemberArray(jclass javaClass, jmethodID getter, CJavaClassSpec* spec);
-    CString ClassName(jclass javaClass);
+    // The members a getter lists; false when it raised (the class's error
+    // text then says why).
+    bool MemberArray(jclass javaClass, jmethodID getter, CJavaClassSpec* spec, jobjectArray& members);
+    // A text a getter gives, in the system code page; false with the reason
+    // when the getter raised or, `exactly`, when the code page cannot hold
+    // the text.
+    bool TextOf(jobject object, jmethodID getter, CString& text, CString& why, bool exactly = true);
+    // The name of the class that declares the member, empty when it is
+    // `self`; false with the reason when the VM could not tell.
+    bool OtherDeclaringClass(jobject member, jmethodID getDeclaringClass, jclass self, CString& name, CString& why);
     CString ThrowableText(jthrowable exception);
     // Clears a pending exception; its text, or empty when none was pending.
     bool TakeException(CString* text = nullptr);

@@ -70,16 +70,13 @@ int LoadClassEntry(const char* classname, char** error, char** cinfo) {
         if (entry->name == classname && entry->descriptor == descriptor) return handle;
     }
     jclass found = env->FindClass(AnsiToModifiedUtf8(classname).c_str());
-    char* thrown = TakeJavaException(env);
-    if (thrown || !found) {
-        if (thrown) {
-            if (error) {
-                std::free(*error);
-                *error = thrown;
-            } else {
-                std::free(thrown);
-            }
-        }
+    if (char* thrown = TakeJavaException(env)) {
+        if (found) env->DeleteLocalRef(found);
+        StoreMessage(error, thrown);
+        return -1;
+    }
+    if (!found) {  // a failure is always said, never only a handle of -1
+        SetErrorFormat(error, "Class %s not found (CLASSPATH problem?)", classname);
         return -1;
     }
     auto* entry = new ClassEntry;
@@ -187,16 +184,10 @@ bool LookupField(int cls, long obj, int field, bool isStatic, char** error, Memb
     return true;
 }
 
-// After every Java call: the pending exception, if any, becomes the message.
+// After every Java call: the pending exception, if any, becomes the message
+// (the only one of the call: *error is not looked at, see SetError).
 void StoreException(JNIEnv* env, char** error) {
-    char* text = TakeJavaException(env);
-    if (!text) return;
-    if (!error) {
-        std::free(text);
-        return;
-    }
-    std::free(*error);
-    *error = text;
+    if (char* text = TakeJavaException(env)) StoreMessage(error, text);
 }
 
 inline jobject Ref(long obj) { return reinterpret_cast<jobject>(obj); }
@@ -233,8 +224,7 @@ extern "C" void C2jLoadClass(int* clsid, const char* classname, char** error, ch
         char* message = nullptr;
         int handle = LoadClassEntry(classname, &message, cinfo);
         if (!message) *clsid = handle;
-        else if (error) *error = message;
-        else std::free(message);
+        else StoreMessage(error, message);
     }
     LeaveCriticalSection(&ClassLoadingLock());
 }

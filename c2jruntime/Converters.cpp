@@ -20,6 +20,7 @@ struct ElementMap {
     char javaType = 0;        // B S I F D J for primitive arrays
     unsigned comSize = 0;     // bytes per SAFEARRAY element
     const char* elementClass = nullptr;
+    const char* arrayClass = nullptr;  // what the Java array must be an instance of
 };
 
 // How elements of `vt` map onto a Java array. `creating`: the creating
@@ -27,26 +28,55 @@ struct ElementMap {
 ElementMap MapOf(VARTYPE vt, bool creating) {
     ElementMap m;
     switch (vt) {
-    case VT_I1: case VT_UI1: m.kind = Kind::Primitive; m.javaType = 'B'; m.comSize = 1; break;
-    case VT_I2: case VT_UI2: m.kind = Kind::Primitive; m.javaType = 'S'; m.comSize = 2; break;
+    case VT_I1: case VT_UI1: m.kind = Kind::Primitive; m.javaType = 'B'; m.comSize = 1; m.arrayClass = "[B"; break;
+    case VT_I2: case VT_UI2: m.kind = Kind::Primitive; m.javaType = 'S'; m.comSize = 2; m.arrayClass = "[S"; break;
     case VT_I4: case VT_UI4: case VT_INT: case VT_UINT:
-        m.kind = Kind::Primitive; m.javaType = 'I'; m.comSize = 4; break;
-    case VT_R4: m.kind = Kind::Primitive; m.javaType = 'F'; m.comSize = 4; break;
-    case VT_R8: m.kind = Kind::Primitive; m.javaType = 'D'; m.comSize = 8; break;
-    case VT_CY: m.kind = Kind::Primitive; m.javaType = 'J'; m.comSize = 8; break;
-    case VT_BOOL: m.kind = Kind::Boolean; m.comSize = sizeof(VARIANT_BOOL); break;
-    case VT_DATE: m.kind = Kind::Date; m.comSize = sizeof(DATE); m.elementClass = "java/util/Date"; break;
-    case VT_BSTR: m.kind = Kind::String; m.comSize = sizeof(BSTR); m.elementClass = "java/lang/String"; break;
-    case VT_VARIANT: m.kind = Kind::Variant; m.comSize = sizeof(VARIANT); m.elementClass = "brivel/TavoVariant"; break;
+        m.kind = Kind::Primitive; m.javaType = 'I'; m.comSize = 4; m.arrayClass = "[I"; break;
+    case VT_R4: m.kind = Kind::Primitive; m.javaType = 'F'; m.comSize = 4; m.arrayClass = "[F"; break;
+    case VT_R8: m.kind = Kind::Primitive; m.javaType = 'D'; m.comSize = 8; m.arrayClass = "[D"; break;
+    case VT_CY: m.kind = Kind::Primitive; m.javaType = 'J'; m.comSize = 8; m.arrayClass = "[J"; break;
+    case VT_BOOL: m.kind = Kind::Boolean; m.comSize = sizeof(VARIANT_BOOL); m.arrayClass = "[Z"; break;
+    case VT_DATE:
+        m.kind = Kind::Date; m.comSize = sizeof(DATE);
+        m.elementClass = "java/util/Date"; m.arrayClass = "[Ljava/util/Date;"; break;
+    case VT_BSTR:
+        m.kind = Kind::String; m.comSize = sizeof(BSTR);
+        m.elementClass = "java/lang/String"; m.arrayClass = "[Ljava/lang/String;"; break;
+    case VT_VARIANT:
+        m.kind = Kind::Variant; m.comSize = sizeof(VARIANT);
+        m.elementClass = "brivel/TavoVariant"; m.arrayClass = "[Lbrivel/TavoVariant;"; break;
     case VT_DISPATCH: case VT_UNKNOWN:
-        m.kind = Kind::Object; m.comSize = sizeof(void*); m.elementClass = "brivel/TavoObject"; break;
+        m.kind = Kind::Object; m.comSize = sizeof(void*);
+        m.elementClass = "brivel/TavoObject"; m.arrayClass = "[Lbrivel/TavoObject;"; break;
     default:
         if (creating && (vt == (VT_BYREF | VT_DISPATCH) || vt == (VT_BYREF | VT_UNKNOWN))) {
-            m.kind = Kind::Object; m.comSize = sizeof(void*); m.elementClass = "brivel/TavoObject";
+            m.kind = Kind::Object; m.comSize = sizeof(void*);
+            m.elementClass = "brivel/TavoObject"; m.arrayClass = "[Lbrivel/TavoObject;";
         }
         break;
     }
     return m;
+}
+
+// Whether the object is an instance of the class `className` names (a class
+// name or an array descriptor); false when that class cannot be found.
+bool FitsType(JNIEnv* env, jobject object, const char* className) {
+    jclass type = env->FindClass(className);
+    if (!type) {
+        env->ExceptionClear();
+        return false;
+    }
+    bool fits = env->IsInstanceOf(object, type) != JNI_FALSE;
+    env->DeleteLocalRef(type);
+    return fits;
+}
+
+// Whether the Java array holds what the VARTYPE converts (an int[] for
+// VT_I4, a String[] for VT_BSTR, ...): elements are copied as blocks of the
+// VARTYPE's size, so another array would be read past its end or
+// overwritten. An unhandled type has no elements to copy and fits.
+bool JavaArrayFits(JNIEnv* env, jarray ja, const ElementMap& m) {
+    return !m.arrayClass || FitsType(env, ja, m.arrayClass);
 }
 
 jarray NewPrimitiveArray(JNIEnv* env, char type, jsize n) {
@@ -121,22 +151,24 @@ void CopyToJava(JNIEnv* env, const ElementMap& m, void* data, jarray ja, jsize n
     }
 }
 
-// Java elements [0, n) to COM elements [0, n). Strings replace (and free)
-// what the elements held.
-void CopyToCom(JNIEnv* env, const ElementMap& m, jarray ja, void* data, jsize n) {
+// Java elements [0, n) to COM elements [0, n); answers how many it wrote.
+// Strings replace (and free) what the elements held. VARIANT and COM-object
+// elements need the object conversions of the library that builds these
+// converters: without them (this library's placeholders) none is written.
+jsize CopyToCom(JNIEnv* env, const ElementMap& m, jarray ja, void* data, jsize n) {
     switch (m.kind) {
     case Kind::Primitive: {
         void* elements = env->GetPrimitiveArrayCritical(ja, nullptr);
-        if (!elements) return;
+        if (!elements) return 0;
         std::memcpy(data, elements, static_cast<size_t>(n) * m.comSize);
         env->ReleasePrimitiveArrayCritical(ja, elements, JNI_ABORT);
-        break;
+        return n;
     }
     case Kind::Boolean: {
         std::vector<jboolean> values(n);
         env->GetBooleanArrayRegion(static_cast<jbooleanArray>(ja), 0, n, values.data());
         for (jsize i = 0; i < n; ++i) static_cast<VARIANT_BOOL*>(data)[i] = values[i] ? VARIANT_TRUE : VARIANT_FALSE;
-        break;
+        return n;
     }
     case Kind::Date:
         for (jsize i = 0; i < n; ++i) {
@@ -144,7 +176,7 @@ void CopyToCom(JNIEnv* env, const ElementMap& m, jarray ja, void* data, jsize n)
             static_cast<DATE*>(data)[i] = brivelJdateToDate(env, date);
             env->DeleteLocalRef(date);
         }
-        break;
+        return n;
     case Kind::String:
         for (jsize i = 0; i < n; ++i) {
             jstring text = static_cast<jstring>(env->GetObjectArrayElement(static_cast<jobjectArray>(ja), i));
@@ -153,18 +185,21 @@ void CopyToCom(JNIEnv* env, const ElementMap& m, jarray ja, void* data, jsize n)
             element = brivelJstringToBstr(env, text);
             env->DeleteLocalRef(text);
         }
-        break;
-    case Kind::Variant:
+        return n;
+    case Kind::Variant: {
+        jsize copied = 0;
         for (jsize i = 0; i < n; ++i) {
             jobject element = env->GetObjectArrayElement(static_cast<jobjectArray>(ja), i);
             VARIANT* source = element ? brivelGetTavoVariant(env, element) : nullptr;
-            if (source) VariantCopy(&static_cast<VARIANT*>(data)[i], source);
+            if (source && SUCCEEDED(VariantCopy(&static_cast<VARIANT*>(data)[i], source))) ++copied;
             env->DeleteLocalRef(element);
         }
-        break;
+        return copied;
+    }
     case Kind::Object: {
         jfieldID comId = brivelGetComId();
-        for (jsize i = 0; i < n && comId; ++i) {
+        if (!comId) return 0;
+        for (jsize i = 0; i < n; ++i) {
             jobject element = env->GetObjectArrayElement(static_cast<jobjectArray>(ja), i);
             IUnknown* unknown = element ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(element, comId)))
                                         : nullptr;
@@ -174,9 +209,9 @@ void CopyToCom(JNIEnv* env, const ElementMap& m, jarray ja, void* data, jsize n)
             slot = unknown;
             env->DeleteLocalRef(element);
         }
-        break;
+        return n;
     }
-    default: break;
+    default: return 0;
     }
 }
 
@@ -213,10 +248,11 @@ extern "C" jarray brivelSafeArrayToJArray(JNIEnv* env, SAFEARRAY* sa, VARTYPE vt
 
 extern "C" SAFEARRAY* brivelJArrayToSafeArray(JNIEnv* env, jarray ja, VARTYPE vt) {
     if (!ja) return nullptr;
+    ElementMap m = MapOf(vt, false);
+    if (!JavaArrayFits(env, ja, m)) return nullptr;
     jsize n = env->GetArrayLength(ja);
     SAFEARRAY* sa = SafeArrayCreateVector(vt, 0, static_cast<ULONG>(n));
     if (!sa) return nullptr;
-    ElementMap m = MapOf(vt, false);
     SafeArrayData data(sa, m);
     if (data.data()) CopyToCom(env, m, ja, data.data(), n);
     return sa;
@@ -226,7 +262,7 @@ extern "C" int brivelCopySafeArrayToJarray(JNIEnv* env, SAFEARRAY* sa, jarray ja
     if (!sa || !ja) return 0;
     ElementMap m = MapOf(vt, false);
     SafeArrayData data(sa, m);
-    if (!data.data()) return 0;  // nothing copied, nothing reported
+    if (!data.data() || !JavaArrayFits(env, ja, m)) return 0;  // nothing copied, nothing reported
     jsize n = env->GetArrayLength(ja);
     if (static_cast<ULONG>(n) > data.count()) n = static_cast<jsize>(data.count());
     if (n < 1) return 0;
@@ -239,14 +275,11 @@ extern "C" int brivelCopyJarrayToSafeArray(JNIEnv* env, SAFEARRAY* sa, jarray ja
     if (!sa || !ja) return 0;
     ElementMap m = MapOf(vt, false);
     SafeArrayData data(sa, m);
-    if (!data.data()) return 0;
+    if (!data.data() || !JavaArrayFits(env, ja, m)) return 0;
     jsize n = env->GetArrayLength(ja);
     if (static_cast<ULONG>(n) > data.count()) n = static_cast<jsize>(data.count());
     if (n < 1) return 0;
-    if (m.kind == Kind::Object && !brivelGetComId()) return 0;
-    if (m.kind == Kind::Variant && !brivelGetTavoVariant(env, nullptr)) return 0;
-    CopyToCom(env, m, ja, data.data(), n);
-    return n;
+    return CopyToCom(env, m, ja, data.data(), n);
 }
 
 extern "C" SAFEARRAY* brivelArrayObjToSafeArray(JNIEnv* env, VARTYPE vt, jobject arrayObj, const char* arraySig) {
@@ -266,6 +299,12 @@ extern "C" void brivelCopySafeArrayToArrayObj(JNIEnv* env, VARTYPE vt, SAFEARRAY
     jfieldID id = ArrayField(env, arrayObj, arraySig);
     if (!id) return;
     jarray ja = brivelSafeArrayToJArray(env, sa, vt);
+    // The VM does not check what a native stores in a field: an array the
+    // field's type cannot hold (a double[] for an int[] field) is not stored.
+    if (ja && !FitsType(env, ja, arraySig)) {
+        env->DeleteLocalRef(ja);
+        return;
+    }
     env->SetObjectField(arrayObj, id, ja);
     env->DeleteLocalRef(ja);
 }
@@ -320,11 +359,12 @@ extern "C" void brivelJdateToFiletime(JNIEnv* env, FILETIME* ft, jobject date) {
     ft->dwHighDateTime = static_cast<DWORD>(ticks >> 32);
 }
 
-// A Java date is an instant; a DATE is local time, both ways.
+// A Java date is an instant; a DATE is local time, both ways. A zero
+// FILETIME (no date, or one whose time could not be read) is the DATE 0.0.
 extern "C" DATE brivelJdateToDate(JNIEnv* env, jobject date) {
-    if (!date) return 0.0;
     FILETIME utc, local;
     brivelJdateToFiletime(env, &utc, date);
+    if (utc.dwLowDateTime == 0 && utc.dwHighDateTime == 0) return 0.0;
     SYSTEMTIME st;
     DATE result = 0.0;
     if (FileTimeToLocalFileTime(&utc, &local) && FileTimeToSystemTime(&local, &st) &&

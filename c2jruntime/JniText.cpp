@@ -30,19 +30,40 @@ std::string AnsiToModifiedUtf8(const char* ansi) {
     return out;
 }
 
-std::string JstringToAnsi(JNIEnv* env, jstring text) {
-    std::string out;
-    if (!text) return out;
+namespace {
+// True when the ANSI text reads back as exactly the UTF-16 text (no
+// character was replaced by the default character or a best-fit letter).
+bool ReadsBackAs(const std::string& ansi, const WCHAR* wide, int length) {
+    if (ansi.empty()) return length == 0;
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    if (n != length) return false;
+    std::vector<WCHAR> back(n);
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), back.data(), n);
+    return std::memcmp(back.data(), wide, static_cast<size_t>(n) * sizeof(WCHAR)) == 0;
+}
+}  // namespace
+
+bool JstringToAnsiExactly(JNIEnv* env, jstring text, std::string& ansi) {
+    ansi.clear();
+    if (!text) return true;
     jsize length = env->GetStringLength(text);
     const jchar* chars = env->GetStringChars(text, nullptr);
-    if (!chars) return out;
+    if (!chars) return false;
+    bool exact = true;
     if (length > 0) {
         const WCHAR* wide = reinterpret_cast<const WCHAR*>(chars);
         int n = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
-        out.resize(n > 0 ? n : 0);
-        if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide, length, &out[0], n, nullptr, nullptr);
+        ansi.resize(n > 0 ? n : 0);
+        if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide, length, &ansi[0], n, nullptr, nullptr);
+        exact = ReadsBackAs(ansi, wide, length);
     }
     env->ReleaseStringChars(text, chars);
+    return exact;
+}
+
+std::string JstringToAnsi(JNIEnv* env, jstring text) {
+    std::string out;
+    JstringToAnsiExactly(env, text, out);
     return out;
 }
 

@@ -14,6 +14,9 @@ namespace brivel::c2j {
 std::string AnsiToModifiedUtf8(const char* ansi);
 // A Java string as ANSI text; empty for null.
 std::string JstringToAnsi(JNIEnv* env, jstring text);
+// The same; false when the system code page cannot hold some character of
+// it (the text then has a stand-in there, such as '?').
+bool JstringToAnsiExactly(JNIEnv* env, jstring text, std::string& ansi);
 // A heap copy (malloc) of a Java string as ANSI text; null for null.
 char* JstringToAnsiCopy(JNIEnv* env, jstring text);
 

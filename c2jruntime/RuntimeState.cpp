@@ -1,11 +1,9 @@
-// Messages, Java exceptions as text and the last-exception slot.
+// Java exceptions as text, and the last-exception slot.
 #include "RuntimeState.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "BrivelC2J18.h"
@@ -16,39 +14,81 @@ namespace brivel::c2j {
 namespace {
 std::mutex g_lastExceptionLock;
 jobject g_lastException = nullptr;  // global reference, owned by the slot
-
-char* HeapCopy(const char* text) {
-    size_t n = std::strlen(text) + 1;
-    char* copy = static_cast<char*>(std::malloc(n));
-    if (copy) std::memcpy(copy, text, n);
-    return copy;
-}
 }  // namespace
 
-void SetError(char** error, const char* text) {
-    if (!error) return;
-    std::free(*error);
-    *error = HeapCopy(text);
+namespace {
+// Clears an exception raised by the last JNI call; true when there was one.
+bool Raised(JNIEnv* env) {
+    if (!env->ExceptionCheck()) return false;
+    env->ExceptionClear();
+    return true;
 }
 
-void SetErrorFormat(char** error, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list again;
-    va_copy(again, args);
-    int n = std::vsnprintf(nullptr, 0, format, args);
-    va_end(args);
-    std::vector<char> text(n > 0 ? n + 1 : 1, '\0');
-    if (n > 0) std::vsnprintf(text.data(), text.size(), format, again);
-    va_end(again);
-    SetError(error, text.data());
+// Deletes the local references it holds when it goes.
+class LocalRefs {
+public:
+    explicit LocalRefs(JNIEnv* env) : env_(env) {}
+    ~LocalRefs() {
+        for (jobject ref : refs_) env_->DeleteLocalRef(ref);
+    }
+    template <typename T>
+    T operator()(T ref) {
+        refs_.push_back(ref);
+        return ref;
+    }
+
+private:
+    JNIEnv* env_;
+    std::vector<jobject> refs_;
+};
+
+// What printStackTrace prints; false when printing failed (an exception it
+// raised is cleared: no JNI call is made with one pending).
+bool PrintedStackTrace(JNIEnv* env, jthrowable thrown, std::string& text) {
+    LocalRefs refs(env);
+    jclass writerClass = refs(env->FindClass("java/io/StringWriter"));
+    if (Raised(env) || !writerClass) return false;
+    jclass printerClass = refs(env->FindClass("java/io/PrintWriter"));
+    if (Raised(env) || !printerClass) return false;
+    jmethodID newWriter = env->GetMethodID(writerClass, "<init>", "()V");
+    jmethodID newPrinter = newWriter ? env->GetMethodID(printerClass, "<init>", "(Ljava/io/Writer;)V") : nullptr;
+    jmethodID close = newPrinter ? env->GetMethodID(printerClass, "close", "()V") : nullptr;
+    jmethodID flush = close ? env->GetMethodID(writerClass, "flush", "()V") : nullptr;
+    jmethodID toString = flush ? env->GetMethodID(writerClass, "toString", "()Ljava/lang/String;") : nullptr;
+    if (Raised(env) || !toString) return false;
+    jclass thrownClass = refs(env->GetObjectClass(thrown));
+    jmethodID print = env->GetMethodID(thrownClass, "printStackTrace", "(Ljava/io/PrintWriter;)V");
+    if (Raised(env) || !print) return false;
+
+    jobject writer = refs(env->NewObject(writerClass, newWriter));
+    if (Raised(env) || !writer) return false;
+    jobject printer = refs(env->NewObject(printerClass, newPrinter, writer));
+    if (Raised(env) || !printer) return false;
+    env->CallVoidMethod(thrown, print, printer);
+    if (Raised(env)) return false;
+    env->CallVoidMethod(printer, close);
+    if (Raised(env)) return false;
+    env->CallVoidMethod(writer, flush);
+    if (Raised(env)) return false;
+    auto trace = refs(static_cast<jstring>(env->CallObjectMethod(writer, toString)));
+    if (Raised(env) || !trace) return false;
+    text = JstringToAnsi(env, trace);
+    return true;
 }
 
-void ClearError(char** error) {
-    if (!error) return;
-    std::free(*error);
-    *error = nullptr;
+// The exception's class name (java.lang.Class.getName), or a general text.
+std::string ClassNameOf(JNIEnv* env, jthrowable thrown) {
+    LocalRefs refs(env);
+    jclass thrownClass = refs(env->GetObjectClass(thrown));
+    jclass classClass = refs(env->FindClass("java/lang/Class"));
+    jmethodID getName = classClass && !Raised(env) ? env->GetMethodID(classClass, "getName", "()Ljava/lang/String;")
+                                                   : nullptr;
+    if (Raised(env) || !getName) return "Java exception";
+    auto name = refs(static_cast<jstring>(env->CallObjectMethod(thrownClass, getName)));
+    if (Raised(env) || !name) return "Java exception";
+    return JstringToAnsi(env, name);
 }
+}  // namespace
 
 char* TakeJavaException(JNIEnv* env) {
     jthrowable thrown = env->ExceptionOccurred();
@@ -59,33 +99,17 @@ char* TakeJavaException(JNIEnv* env) {
         if (g_lastException) env->DeleteGlobalRef(g_lastException);
         g_lastException = env->NewGlobalRef(thrown);
     }
-    char* text = nullptr;
-    jclass writerClass = env->FindClass("java/io/StringWriter");
-    jclass printerClass = env->FindClass("java/io/PrintWriter");
-    if (writerClass && printerClass) {
-        jobject writer = env->NewObject(writerClass, env->GetMethodID(writerClass, "<init>", "()V"));
-        jobject printer = writer ? env->NewObject(printerClass, env->GetMethodID(printerClass, "<init>", "(Ljava/io/Writer;)V"), writer)
-                                 : nullptr;
-        if (printer) {
-            jclass thrownClass = env->GetObjectClass(thrown);
-            env->CallVoidMethod(thrown, env->GetMethodID(thrownClass, "printStackTrace", "(Ljava/io/PrintWriter;)V"), printer);
-            env->CallVoidMethod(printer, env->GetMethodID(printerClass, "close", "()V"));
-            env->CallVoidMethod(writer, env->GetMethodID(writerClass, "flush", "()V"));
-            jstring trace = static_cast<jstring>(
-                env->CallObjectMethod(writer, env->GetMethodID(writerClass, "toString", "()Ljava/lang/String;")));
-            if (!env->ExceptionCheck()) text = JstringToAnsiCopy(env, trace);
-            env->DeleteLocalRef(trace);
-            env->DeleteLocalRef(thrownClass);
-        }
-        env->DeleteLocalRef(printer);
-        env->DeleteLocalRef(writer);
-    }
-    env->ExceptionClear();  // a failure while printing must not stay pending
-    env->DeleteLocalRef(writerClass);
-    env->DeleteLocalRef(printerClass);
+    // A message is always given: the printed stack trace, or, when printing
+    // it fails, the exception's class name.
+    std::string text;
+    if (!PrintedStackTrace(env, thrown, text)) text = ClassNameOf(env, thrown);
     env->DeleteLocalRef(thrown);
-    // A message is always given, even when the trace could not be printed.
-    return text ? text : HeapCopy("Java exception");
+    return HeapCopy(text.c_str());
+}
+
+void ForgetLastException() {
+    std::lock_guard<std::mutex> lock(g_lastExceptionLock);
+    g_lastException = nullptr;  // its VM is gone, and the reference with it
 }
 
 }  // namespace brivel::c2j

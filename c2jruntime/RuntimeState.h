@@ -7,15 +7,9 @@
 
 #include <string>
 
-namespace brivel::c2j {
+#include "Messages.h"
 
-// Stores a heap copy of `text` in *error (when error is not null). A message
-// already there is freed first.
-void SetError(char** error, const char* text);
-// Formats the message first; any length.
-void SetErrorFormat(char** error, const char* format, ...);
-// Empties *error (freeing a message there).
-void ClearError(char** error);
+namespace brivel::c2j {
 
 // The calling thread's environment, attaching the thread and creating the VM
 // when needed; null with the message otherwise.
@@ -28,11 +22,14 @@ bool JavaLoaded();
 CRITICAL_SECTION& ClassLoadingLock();
 
 // When a Java exception is pending: keeps it as the last exception, clears
-// it and answers its printed stack trace as a heap copy (malloc); null when
-// none is pending.
+// it and answers its printed stack trace (its class name when printing
+// fails) as a heap copy (malloc); null when none is pending.
 char* TakeJavaException(JNIEnv* env);
 
-// Frees the class table (runtime unloaded).
+// Frees the class table (runtime unloaded; the caller holds the class-loading
+// lock).
 void ForgetClassTable();
+// Empties the last-exception slot (runtime unloaded).
+void ForgetLastException();
 
 }  // namespace brivel::c2j

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BrivelC2J18.h"
@@ -15,6 +17,7 @@
 #include "JavaHomeProbe.h"
 #include "JvmPlatformNames.h"
 #include "RuntimeState.h"
+#include "VmFolderSearch.h"
 #include "VmLocation.h"
 
 using namespace brivel::c2j;
@@ -31,10 +34,15 @@ std::string g_classPath;      // the part behind kClassPathOption
 std::string g_loadedJvmPath;  // once a VM exists
 HMODULE g_jvmModule = nullptr;
 JavaVM* g_vm = nullptr;
+// A thread's environment, and the VM it belongs to: each VM the runtime
+// creates has a generation of its own, so an environment kept from a VM that
+// was unloaded is never used again.
 DWORD g_envSlot = TLS_OUT_OF_INDEXES;
+DWORD g_envGenerationSlot = TLS_OUT_OF_INDEXES;
+std::atomic<uintptr_t> g_generation{1};
 CRITICAL_SECTION g_classLoadingLock;
-// Serialises start-up and the settings: the first use from several threads
-// creates one VM.
+// Serialises start-up, unloading and the settings: the first use from
+// several threads creates one VM. Taken after the class-loading lock.
 CRITICAL_SECTION g_startLock;
 
 typedef jint(JNICALL* CreateJavaVmFunction)(JavaVM**, void**, void*);
@@ -62,15 +70,6 @@ BSTR AnsiToBstr(const std::string& text) {
     BSTR out = SysAllocStringLen(nullptr, n);
     if (out) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, n);
     return out;
-}
-
-// The whole value of an environment variable; empty when not set.
-std::string EnvironmentValue(const char* name) {
-    DWORD n = GetEnvironmentVariableA(name, nullptr, 0);
-    if (!n) return std::string();
-    std::vector<char> value(n + 1);
-    DWORD got = GetEnvironmentVariableA(name, value.data(), n + 1);
-    return got && got <= n ? std::string(value.data(), got) : std::string();
 }
 
 // Sends System.out and System.err to the console program when it runs. Any
@@ -105,6 +104,34 @@ void HandOverToConsole(JNIEnv* env) {
     if (env->ExceptionCheck()) env->ExceptionClear();
     env->DeleteLocalRef(loader);
     env->DeleteLocalRef(loaderClass);
+}
+
+// The calling thread's environment of the current VM; null when it has none.
+JNIEnv* KeptEnv() {
+    auto* env = static_cast<JNIEnv*>(TlsGetValue(g_envSlot));
+    auto generation = reinterpret_cast<uintptr_t>(TlsGetValue(g_envGenerationSlot));
+    return env && generation == g_generation.load() ? env : nullptr;
+}
+
+void KeepEnv(JNIEnv* env) {
+    TlsSetValue(g_envSlot, env);
+    TlsSetValue(g_envGenerationSlot, reinterpret_cast<void*>(g_generation.load()));
+}
+
+// Creates the VM in a thread of its own, which hands Java's output to the
+// console and then leaves the VM. So no host thread is the VM's creating
+// thread: every host thread attaches itself the same way (GetThreadEnv),
+// and Java code sees all of them alike.
+jint CreateJavaVmAside(CreateJavaVmFunction create, JavaVMInitArgs* args, JavaVM** vm) {
+    jint result = JNI_ERR;
+    std::thread([&] {
+        JNIEnv* env = nullptr;
+        result = create(vm, reinterpret_cast<void**>(&env), args);
+        if (result < 0) return;
+        HandOverToConsole(env);
+        (*vm)->DetachCurrentThread();
+    }).join();
+    return result;
 }
 
 struct LoadOutcome {
@@ -143,8 +170,7 @@ bool LoadJvm(const std::string& folder, const std::string& subFolder, std::strin
 
     auto create = reinterpret_cast<CreateJavaVmFunction>(GetProcAddress(module, "JNI_CreateJavaVM"));
     JavaVM* vm = nullptr;
-    JNIEnv* env = nullptr;
-    if (!create || create(&vm, reinterpret_cast<void**>(&env), &args) < 0) {
+    if (!create || CreateJavaVmAside(create, &args, &vm) < 0) {
         outcome.creationFailed = true;
         message = "Java VM Creation failed";
         return false;
@@ -152,10 +178,8 @@ bool LoadJvm(const std::string& folder, const std::string& subFolder, std::strin
     g_jvmModule = module;
     g_vm = vm;
     g_loadedJvmPath = triedPath;
-    TlsSetValue(g_envSlot, env);
     g_javaLoaded = true;
     message.clear();  // an earlier candidate's failure is no longer the story
-    HandOverToConsole(env);
     return true;
 }
 
@@ -204,20 +228,9 @@ bool StartJava(std::string& message) {
         return false;
     }
     const std::string& home = probe.home;
-    std::string folder = JvmSearchFolder(home);
-    for (const std::string& sub : PreferredJvmSubFolders())
-        if (LoadJvm(folder, sub, message, outcome, tried)) return true;
-
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-            if (LoadJvm(folder, entry.cFileName, message, outcome, tried)) break;
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    if (g_javaLoaded) return true;
+    const std::string folder = JvmSearchFolder(home);
+    if (SearchJvmFolders(folder, [&](const std::string& sub) { return LoadJvm(folder, sub, message, outcome, tried); }))
+        return true;
     if (!outcome.creationFailed && message.empty())
         message = Formatted("Could not locate JVM.DLL under \"%s\"", home);
     return false;
@@ -226,6 +239,7 @@ bool StartJava(std::string& message) {
 BOOL WINAPI RuntimeDllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         g_envSlot = TlsAlloc();
+        g_envGenerationSlot = TlsAlloc();
         InitializeCriticalSection(&g_classLoadingLock);
         InitializeCriticalSection(&g_startLock);
     }
@@ -248,31 +262,24 @@ JavaVM* CurrentJavaVm() { return g_vm; }
 CRITICAL_SECTION& ClassLoadingLock() { return g_classLoadingLock; }
 
 JNIEnv* GetThreadEnv(char** error) {
-    JNIEnv* env = static_cast<JNIEnv*>(TlsGetValue(g_envSlot));
-    if (env) return env;
+    if (JNIEnv* env = KeptEnv()) return env;
     if (!g_javaLoaded) {
         char* message = nullptr;
-        bool started = C2jInit(&message);
-        if (!started) {
-            if (error) {
-                std::free(*error);
-                *error = message;
-            } else {
-                std::free(message);
-            }
+        if (!C2jInit(&message)) {
+            StoreMessage(error, message);
             return nullptr;
         }
-        std::free(message);
-        env = static_cast<JNIEnv*>(TlsGetValue(g_envSlot));
-        if (env) return env;  // this thread created the VM
     }
-    // As a daemon: threads are never detached, and the VM's destruction must
-    // not wait for threads of the host that may have ended long ago.
+    // As a daemon: threads are never detached, and unloading must not wait
+    // for threads of the host, which may be waiting for it or may have ended
+    // long ago. (Threads that Java code starts from here are daemons too,
+    // unless it says otherwise; see C2jUnload.)
+    JNIEnv* env = nullptr;
     if (g_vm->AttachCurrentThreadAsDaemon(reinterpret_cast<void**>(&env), nullptr) != JNI_OK || !env) {
         SetError(error, "Could not attach current thread to Java VM");
         return nullptr;
     }
-    TlsSetValue(g_envSlot, env);
+    KeepEnv(env);
     return env;
 }
 
@@ -289,15 +296,27 @@ extern "C" bool C2jInit(char** error) {
     return false;
 }
 
+// The class-loading lock first: a class load in progress ends before the
+// VM goes away, and no load starts while it goes.
 extern "C" void C2jUnload(void) {
-    Lock lock(g_startLock);
+    Lock classes(g_classLoadingLock);
+    Lock start(g_startLock);
     if (!g_jvmModule) return;
-    if (g_vm) g_vm->DestroyJavaVM();
+    if (g_vm) {
+        // The caller leaves the VM (were it still a daemon, the VM would not
+        // wait for the last of Java's own non-daemon threads) and comes back
+        // as the destroying thread, which waits until every non-daemon Java
+        // thread has ended. Host threads are daemons and are not waited for.
+        if (KeptEnv()) g_vm->DetachCurrentThread();
+        g_vm->DestroyJavaVM();
+    }
+    ++g_generation;  // every thread's environment belonged to that VM
     g_vm = nullptr;
     FreeLibrary(g_jvmModule);
     g_jvmModule = nullptr;
     g_javaLoaded = false;
     ForgetClassTable();
+    ForgetLastException();
 }
 
 extern "C" bool C2jGetJavaLoaded(void) { return g_javaLoaded; }

@@ -61,7 +61,8 @@ int main() {
     // Received bytes pass unchanged: no line-end translation from here on.
     _setmode(kStandardOutput, _O_BINARY);
 
-    // One reader thread per connection; the loop ends only when accepting fails.
+    // One reader thread per connection; the loop ends only when accepting
+    // fails for good.
     listener.AcceptLoop(kStandardOutput);
 
     listener.CloseListeningSocket();

@@ -9,6 +9,8 @@
 #include <unistd.h>
 #endif
 
+#include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <thread>
 
@@ -17,18 +19,64 @@
 namespace brivel::console {
 namespace {
 
+enum class AcceptFailure { Lasting, Transient, ResourcesShort };
+
 #ifdef _WIN32
 using NativeSocket = SOCKET;
 using AddressLength = int;
 constexpr int kShutBoth = 2;  // SD_BOTH
 void CloseNativeSocket(NativeSocket s) { closesocket(s); }
+
+AcceptFailure KindOfAcceptFailure() {
+    switch (WSAGetLastError()) {
+    case WSAEINTR:
+    case WSAECONNRESET:  // the peer gave up before it was accepted
+    case WSAECONNABORTED:
+    case WSAENETDOWN:
+        return AcceptFailure::Transient;
+    case WSAEMFILE:
+    case WSAENOBUFS:
+        return AcceptFailure::ResourcesShort;
+    default:
+        return AcceptFailure::Lasting;
+    }
+}
 #else
 using NativeSocket = int;
 using AddressLength = socklen_t;
 constexpr NativeSocket INVALID_SOCKET = -1;
 constexpr int kShutBoth = SHUT_RDWR;
 void CloseNativeSocket(NativeSocket s) { ::close(s); }
+
+AcceptFailure KindOfAcceptFailure() {
+    switch (errno) {
+    case EINTR:
+    case ECONNABORTED:  // the peer gave up before it was accepted
+    case EPROTO:
+    case EPERM:
+    // Network errors of the new connection that accept passes on.
+    case ENETDOWN:
+    case ENOPROTOOPT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case EOPNOTSUPP:
+    case ENETUNREACH:
+    case ETIMEDOUT:
+        return AcceptFailure::Transient;
+    case EMFILE:
+    case ENFILE:
+    case ENOBUFS:
+    case ENOMEM:
+        return AcceptFailure::ResourcesShort;
+    default:
+        return AcceptFailure::Lasting;
+    }
+}
 #endif
+
+// How long accepting pauses when the system is short of descriptors or
+// memory, instead of failing at once again.
+constexpr auto kResourcePause = std::chrono::milliseconds(50);
 
 // Connections that arrive before accepting starts (the console shows its
 // information dialog first) wait in the backlog, so it is not kept short.
@@ -69,7 +117,19 @@ void ConsoleListener::AcceptLoop(int outputFd) {
         sockaddr_in peer;
         AddressLength peerSize = sizeof peer;
         NativeSocket connection = accept(Native(listening_), reinterpret_cast<sockaddr*>(&peer), &peerSize);
-        if (connection == INVALID_SOCKET) return;
+        if (connection == INVALID_SOCKET) {
+            // A failure that passes (a peer that gave up, descriptors short
+            // for a moment) does not end the console; a closed or broken
+            // listening socket does.
+            AcceptFailure failure = KindOfAcceptFailure();
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                if (closed_) return;
+            }
+            if (failure == AcceptFailure::Lasting) return;
+            if (failure == AcceptFailure::ResourcesShort) std::this_thread::sleep_for(kResourcePause);
+            continue;
+        }
         SocketHandle handle = static_cast<SocketHandle>(connection);
         {
             std::lock_guard<std::mutex> lock(mutex_);

@@ -32,9 +32,10 @@ public:
     // The listening port in host byte order; 0 when not listening.
     unsigned short Port() const { return port_; }
 
-    // Accepts until accepting fails (or Close is called) and starts a reader
-    // thread for each connection that writes to `outputFd`. Does not wait
-    // for the readers.
+    // Accepts until Close is called or accepting fails for good (failures
+    // that pass, such as a peer that gave up or descriptors short for a
+    // moment, do not end it) and starts a reader thread for each connection
+    // that writes to `outputFd`. Does not wait for the readers.
     void AcceptLoop(int outputFd);
 
     // Closes the listening socket only: connections being read go on.

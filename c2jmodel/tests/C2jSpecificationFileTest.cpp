@@ -318,6 +318,30 @@ TEST_F(SpecFileTest, EachClassIsStoredOnceUnderItsRecordName) {
     EXPECT_EQ(doc.GetClass("p.Other")->m_javaClassName, "p.Other");
 }
 
+// A class name is a C string everywhere it is used (the map, the VM, the
+// type handlers): one that holds a NUL byte is refused as unreadable.
+TEST_F(SpecFileTest, ClassNamesHoldingANulByteAreRefused) {
+    struct Case {
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {std::string(kHeader106) + "u32:1 str:\"p.A\" " + ClassRecord("p.A\\x00B"),
+         "Unexpected eof while reading class definition"},
+        {std::string(kHeader106) + "u32:1 str:\"p.A\\x00B\" " + ClassRecord("p.A"),
+         "Unexpected eof while reading class definition"},
+        {std::string(kHeader106) + "u32:1 str:\"p.K\" " +
+             ClassRecord("p.K", "u32:0 u32:0 u32:0 u32:1 str:\"f\" str:\"F\" str:\"\" u32:0 u32:255 str:\"p.\\x00T\" u32:0"),
+         "Error reading data type from file"},
+        {std::string(kHeader106) + "u32:1 str:\"p.K\" " +
+             ClassRecord("p.K", "u32:0 u32:0 u32:0 u32:1 str:\"f\" str:\"F\" str:\"\" u32:0 u32:511 str:\"p.T\\x00\" u32:0"),
+         "Error reading data type from file"},
+    };
+    for (const Case& c : cases) {
+        CC2jSpecification doc;
+        EXPECT_EQ(LoadText(doc, c.text), c.message) << c.text;
+    }
+}
+
 TEST_F(SpecFileTest, LongTextsAndEveryByteValueSurviveARoundTrip) {
     CC2jSpecification doc;
     ASSERT_EQ(LoadBytes(doc, Golden(106)), "");

@@ -125,6 +125,41 @@ TEST(C2jSpecification, ADocumentLeavesNoHandlerPointingAtItsClasses) {
     EXPECT_EQ(FindOrCreateObjectTypeHandler("p.Gone")->GetComInterfaceType(), "IDispatch *");
 }
 
+// A saved project whose class the wizard's document already holds: the class
+// takes the saved include-inherited flag, and its type handler points at the
+// wizard's document again, not at the loaded one, which goes.
+TEST(C2jSpecification, ReloadingAClassAlreadyPresentRelinksItAndTakesTheSavedFlag) {
+    for (bool savedInherited : {false, true}) {
+        const std::string name = std::string("p.Kept") + (savedInherited ? "Inherited" : "Declared");
+        FakeVmHost host;
+        host.Define(name);
+        CC2jSpecification doc;
+        doc.m_vmHost = &host;
+        CString error;
+        ASSERT_NE(doc.AddClassFromVm("", false, name.c_str(), error), nullptr) << name;
+        {
+            CC2jSpecification saved;  // adding links the handler to its class, as loading does
+            FakeVmHost savedHost;
+            savedHost.Define(name);
+            saved.m_vmHost = &savedHost;
+            ASSERT_NE(saved.AddClassFromVm("", savedInherited, name.c_str(), error), nullptr) << name;
+            saved.m_vmHost = nullptr;
+            CString errors;
+            ASSERT_TRUE(doc.ReloadClasses(saved, errors)) << name << ": " << errors.c_str();
+        }
+        CJavaClassSpec* kept = doc.GetClass(name.c_str());
+        ASSERT_NE(kept, nullptr) << name;
+        EXPECT_EQ(kept->m_includeInherited, savedInherited) << name;
+        EXPECT_TRUE(kept->m_reflected) << name;
+        EXPECT_EQ(doc.GetClassNames(), std::vector<CString>{name.c_str()}) << name;
+        EXPECT_EQ(FindOrCreateObjectTypeHandler(name.c_str())->GetClassSpec(), kept) << name;
+        ClearClassReferenceMarks();
+        FindOrCreateObjectTypeHandler(name.c_str())->SetReferenced(true);
+        std::vector<CString> undefined;
+        EXPECT_FALSE(ListUndefinedReferencedClasses(undefined)) << name;
+    }
+}
+
 TEST(C2jSpecification, JarListingsStopAtFiveHundredClasses) {
     FakeVmHost host;
     std::vector<CString> three{"a.A", "a.B", "a.C"};

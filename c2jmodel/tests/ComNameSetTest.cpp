@@ -111,6 +111,35 @@ TEST(ComNameSet, ProposedNamesAreNotRegistered) {
     EXPECT_FALSE(names.IsTaken("Other"));
 }
 
+// The first holder of a name gives way with the first suffix that no other
+// member holds: no two members of a scope share a name.
+TEST(ComNameSet, ARenamedHolderTakesASuffixNoOtherMemberHolds) {
+    RecordingNameSet names;
+    int literal = 0, first = 0, second = 0;
+    EXPECT_EQ(names.MakeUniqueName("foo_1", &literal, kComNameMethod, true), "Foo_1");
+    EXPECT_EQ(names.MakeUniqueName("foo", &first, kComNameMethod, true), "Foo");
+    EXPECT_EQ(names.MakeUniqueName("foo", &second, kComNameMethod, true), "Foo_3");
+    EXPECT_EQ(names.renamed[&first], "Foo_2");
+    EXPECT_EQ(names.renamed.count(&literal), 0u);
+    for (const char* taken : {"Foo_1", "Foo_2", "Foo_3"}) EXPECT_TRUE(names.IsTaken(taken)) << taken;
+}
+
+// A proposal renames nobody: the holder keeps its name, and gives way only
+// when a second equal name is registered.
+TEST(ComNameSet, ProposingANameChangesNothing) {
+    RecordingNameSet names;
+    int first = 0, second = 0;
+    names.MakeUniqueName("toString", &first, kComNameMethod, true);
+    CString proposed;
+    EXPECT_EQ(names.MakeUniqueName("toString", &second, kComNameMethod, false, &proposed), "ToString_2");
+    EXPECT_EQ(proposed, "ToString_2");
+    EXPECT_EQ(names.MakeUniqueName("toString", nullptr, kComNameNone, false), "ToString_2");
+    EXPECT_TRUE(names.renamed.empty());
+    EXPECT_FALSE(names.IsTaken("ToString_1"));
+    EXPECT_EQ(names.MakeUniqueName("toString", &second, kComNameMethod, true), "ToString_2");
+    EXPECT_EQ(names.renamed[&first], "ToString_1");
+}
+
 TEST(ComNameSet, JavaNamesAreCleanedIntoIdentifiers) {
     CComNameSet names;
     auto name = [&](const char* javaName) { return std::string(names.MakeUniqueName(javaName, nullptr, kComNameNone, false)); };

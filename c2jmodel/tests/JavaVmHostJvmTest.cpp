@@ -17,6 +17,7 @@
 namespace {
 
 const std::string kPackage = "brivel.c2jmodeltest.";
+const std::string kAwkward = "brivel.c2jmodelawkward.";
 
 std::set<std::string> ComNames(const MethodGroup& group) {
     std::set<std::string> names;
@@ -51,14 +52,17 @@ protected:
 
     bool Start(CJavaVmHost& h) {
         CString error;
-        bool started = h.Start((std::string(FIXTURE_JAR) + ":" + MANY_JAR).c_str(), error);
+        bool started = h.Start((std::string(FIXTURE_JAR) + ":" + MANY_JAR + ":" + AWKWARD_JAR).c_str(), error);
         EXPECT_TRUE(started) << error.c_str();
         return started;
     }
 
     std::unique_ptr<CJavaClassSpec> Load(const char* simpleName, bool inherited = false) {
+        return LoadFrom(host, kPackage + simpleName, inherited);
+    }
+    static std::unique_ptr<CJavaClassSpec> LoadFrom(CJavaVmHost& h, const std::string& name, bool inherited = false) {
         CString error;
-        std::unique_ptr<CJavaClassSpec> c(host.LoadClass((kPackage + simpleName).c_str(), inherited, error));
+        std::unique_ptr<CJavaClassSpec> c(h.LoadClass(name.c_str(), inherited, error));
         EXPECT_TRUE(c) << error.c_str();
         return c;
     }
@@ -418,6 +422,127 @@ TEST_F(JvmHost, AFailedLookupAtStartUpIsNeverReportedAsSuccess) {
     std::unique_ptr<CJavaClassSpec> base(broken.LoadClass((kPackage + "Base").c_str(), false, error));
     ASSERT_TRUE(base) << error.c_str();
     EXPECT_TRUE(broken.ReflectClass(base.get()));
+}
+
+// The VM cannot list the constructors (a parameter's class is missing): the
+// class is not reflected, and no constructor is made up for it.
+TEST_F(JvmHost, AClassWhoseConstructorsCannotBeListedIsNotReflected) {
+    ASSERT_TRUE(Start(host));
+    auto c = LoadFrom(host, kAwkward + "Vanishing");
+    ASSERT_TRUE(c);
+    EXPECT_FALSE(host.ReflectClass(c.get()));
+    EXPECT_FALSE(c->m_reflected);
+    EXPECT_TRUE(c->m_constructors.empty());
+    EXPECT_TRUE(c->m_methods.empty());
+    EXPECT_FALSE(c->IsTaken("Construct"));
+    EXPECT_EQ(c->m_error.str().rfind("java.lang.NoClassDefFoundError: brivel/c2jmodelgone/Gone", 0), 0u)
+        << c->m_error.c_str();
+    EXPECT_TRUE(NoPendingException());
+}
+
+// A host whose reflection getters can be pointed at other methods of the
+// same reflection classes: the generic forms, which raise for members whose
+// generic types name a missing class (only the result's absence matters:
+// a getter that raises gives nothing).
+class RedirectedHost : public CJavaVmHost {
+public:
+    enum Getter { kMethodName, kReturnType, kParameterTypes, kConstructorParameterTypes, kFieldName, kFieldType };
+    void Redirect(Getter getter) {
+        JNIEnv* env = GetEnv();
+        switch (getter) {
+        case kMethodName:
+            m_methodGetName = env->GetMethodID(m_methodClass, "getGenericReturnType", "()Ljava/lang/reflect/Type;");
+            break;
+        case kReturnType:
+            m_methodGetReturnType = env->GetMethodID(m_methodClass, "getGenericReturnType", "()Ljava/lang/reflect/Type;");
+            break;
+        case kParameterTypes:
+            m_methodGetParameterTypes =
+                env->GetMethodID(m_methodClass, "getGenericParameterTypes", "()[Ljava/lang/reflect/Type;");
+            break;
+        case kConstructorParameterTypes:
+            m_constructorGetParameterTypes =
+                env->GetMethodID(m_constructorClass, "getGenericParameterTypes", "()[Ljava/lang/reflect/Type;");
+            break;
+        case kFieldName: m_fieldGetName = env->GetMethodID(m_fieldClass, "toGenericString", "()Ljava/lang/String;"); break;
+        case kFieldType: m_fieldGetType = env->GetMethodID(m_fieldClass, "getGenericType", "()Ljava/lang/reflect/Type;"); break;
+        }
+    }
+    void Restore() {
+        m_methodGetName = m_methodGetReturnType = m_methodGetParameterTypes = m_constructorGetParameterTypes = nullptr;
+        m_fieldGetName = m_fieldGetType = nullptr;
+        LookUpReflection();
+    }
+};
+
+// A member whose name or types the VM fails to give ends the reflection with
+// the VM's reason; nothing is named after an empty text.
+TEST_F(JvmHost, MembersTheVmCannotDescribeEndTheReflectionWithItsReason) {
+    RedirectedHost redirected;
+    ASSERT_TRUE(Start(redirected));
+    for (auto getter : {RedirectedHost::kMethodName, RedirectedHost::kReturnType, RedirectedHost::kParameterTypes,
+                        RedirectedHost::kConstructorParameterTypes, RedirectedHost::kFieldName,
+                        RedirectedHost::kFieldType}) {
+        auto c = LoadFrom(redirected, kAwkward + "GenericGone");
+        ASSERT_TRUE(c);
+        redirected.Redirect(getter);
+        EXPECT_FALSE(redirected.ReflectClass(c.get())) << "getter " << getter;
+        redirected.Restore();
+        EXPECT_FALSE(c->m_reflected) << "getter " << getter;
+        EXPECT_EQ(c->m_error.str().rfind("java.lang.TypeNotPresentException: Type brivel.c2jmodelgone.Gone not present", 0),
+                  0u)
+            << "getter " << getter << ": " << c->m_error.c_str();
+        EXPECT_FALSE(c->IsTaken("Items")) << "getter " << getter;
+        EXPECT_FALSE(c->IsTaken("List")) << "getter " << getter;
+        EXPECT_FALSE(redirected.GetEnv()->ExceptionCheck()) << "getter " << getter;
+        EXPECT_TRUE(redirected.ReflectClass(c.get())) << "getter " << getter << ": " << c->m_error.c_str();
+    }
+}
+
+// Names that code page 1252 cannot hold would reach the ANSI side as "?":
+// the member is not offered, with the reason, and no "??_1" name is made.
+TEST_F(JvmHost, NamesBeyondTheCodePageMakeTheMemberUnsupported) {
+    ASSERT_TRUE(Start(host));
+    const struct {
+        const char* className;
+        const char* why;
+        const char* notNamed;
+    } cases[] = {
+        {"GreekMethod", "Java name \"?mega\" has characters outside the system code page", "?mega"},
+        {"GreekField", "Java name \"?lpha\" has characters outside the system code page", "?lpha"},
+        {"GreekParameter", "Java name \"brivel.c2jmodelawkward.?\" has characters outside the system code page", "Take"},
+    };
+    for (const auto& c : cases) {
+        auto javaClass = LoadFrom(host, kAwkward + c.className);
+        ASSERT_TRUE(javaClass) << c.className;
+        EXPECT_FALSE(host.ReflectClass(javaClass.get())) << c.className;
+        EXPECT_STREQ(javaClass->m_error.c_str(), c.why) << c.className;
+        EXPECT_FALSE(javaClass->m_reflected) << c.className;
+        EXPECT_FALSE(javaClass->IsTaken(c.notNamed)) << c.className;
+    }
+    // A JAR lists only the classes a project can name.
+    std::vector<CString> names;
+    CString error;
+    ASSERT_TRUE(host.ListJarClasses(AWKWARD_JAR, names, error)) << error.c_str();
+    std::set<std::string> listed;
+    for (const CString& name : names) listed.insert(name.str());
+    std::set<std::string> expected;
+    for (const char* n : {"GenericGone", "GreekField", "GreekMethod", "GreekParameter", "Vanishing"})
+        expected.insert(kAwkward + n);
+    EXPECT_EQ(listed, expected);
+}
+
+// A class record releases the VM's reference to its class when it goes.
+TEST_F(JvmHost, AClassRecordReleasesItsClassReference) {
+    ASSERT_TRUE(Start(host));
+    jclass reference = nullptr;
+    {
+        auto c = Load("Base");
+        ASSERT_TRUE(c);
+        reference = c->m_classRef;
+        EXPECT_EQ(host.GetEnv()->GetObjectRefType(reference), JNIGlobalRefType);
+    }
+    EXPECT_EQ(host.GetEnv()->GetObjectRefType(reference), JNIInvalidRefType);
 }
 
 }  // namespace

@@ -116,6 +116,15 @@ TEST_F(HostSearch, TheVmIsCreatedWithTheClassPathOnlyAndItsFailureReported) {
     EXPECT_EQ(log.substr(0, log.find("end\n") + 4), "version 10002 ignore 0\nend\n");
 }
 
+// A VM library whose VM cannot be created is of no use: it is unloaded.
+TEST_F(HostSearch, ALibraryWhoseVmCannotBeCreatedIsUnloaded) {
+    PlaceStubLibrary("client");
+    EXPECT_FALSE(host.Start("", error));
+    EXPECT_STREQ(error.c_str(), "Java VM Creation failed");
+    EXPECT_NE(ReadFileBytes(Path("jvm.log")), "");  // it was loaded and asked
+    EXPECT_EQ(GetModuleHandleA(kJvmLibraryName), nullptr);
+}
+
 TEST_F(HostSearch, ALibraryForAnotherProcessorStopsWithItsMessage) {
     WritePeImage(LibraryFolder() / "client" / kJvmLibraryName, 0x8664);
     EXPECT_FALSE(host.Start("", error));

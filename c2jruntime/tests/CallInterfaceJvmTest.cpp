@@ -2,8 +2,10 @@
 // every type with the C promotion of variable arguments, fields, statics,
 // and Java exceptions.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
@@ -266,4 +268,37 @@ TEST_F(Calls, TheLastExceptionIsReplacedSafelyFromManyThreads) {
     for (auto& thread : threads) thread.join();
     EXPECT_EQ(wrongClass.load(), 0);
     EXPECT_EQ(TakeBstr(C2jGetLastExceptionClass()), "java.lang.IllegalStateException");
+}
+
+// An exception whose stack trace cannot be printed still gives a message
+// (its class name), and no JNI call is made while the printing's own
+// exception is pending (the VM's JNI checks would say so on its output).
+TEST(JavaExceptions, OneThatCannotBePrintedGivesItsClassName) {
+    ASSERT_TRUE(StartRuntime("-Xcheck:jni"));
+    Message e;
+    Descriptor descriptor({}, {}, {{"raise", "()I"}}, {});
+    int cls = 0;
+    C2jLoadClass(&cls, "brivel/c2jtest/Unprintable", e.out(), descriptor.get());
+    ASSERT_GT(cls, 0) << e.str();
+
+    fflush(stdout);
+    int saved = dup(1);
+    FILE* capture = tmpfile();
+    ASSERT_NE(capture, nullptr);
+    dup2(fileno(capture), 1);
+    int result = C2jCallInt(true, 0, cls, 1, e.out());
+    fflush(stdout);
+    dup2(saved, 1);
+    close(saved);
+    std::string vmOutput;
+    rewind(capture);
+    for (int c; (c = fgetc(capture)) != EOF;) vmOutput += static_cast<char>(c);
+    fclose(capture);
+
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(e.str(), "brivel.c2jtest.Unprintable");
+    EXPECT_EQ(TakeBstr(C2jGetLastExceptionClass()), "brivel.c2jtest.Unprintable");
+    EXPECT_EQ(vmOutput.find("exception pending"), std::string::npos) << vmOutput;
+    JNIEnv* env = reinterpret_cast<JNIEnv*>(C2jGetJenv(e.out()));
+    EXPECT_FALSE(env->ExceptionCheck());
 }

@@ -223,3 +223,74 @@ TEST_F(Converters, InterfaceAndVariantElementsAreLeftAloneSafely) {
     EXPECT_EQ(brivelCopyJarrayToSafeArray(env, variants, jv, VT_VARIANT), 0);
     SafeArrayDestroy(variants);
 }
+
+// A Java array of another element type than the VARTYPE says is refused in
+// every direction: nothing is read past its end or written into it.
+TEST_F(Converters, JavaArraysOfAnotherTypeThanTheVartypeAreRefused) {
+    jintArray ints = env->NewIntArray(2);
+    const jint values[2] = {7, 8};
+    env->SetIntArrayRegion(ints, 0, 2, values);
+    SAFEARRAY* doubles = SafeArrayCreateVector(VT_R8, 0, 2);
+    LONG i = 1;
+    double d = 2.5;
+    SafeArrayPutElement(doubles, &i, &d);
+
+    EXPECT_EQ(brivelCopySafeArrayToJarray(env, doubles, ints, VT_R8), 0);
+    jint after[2] = {0, 0};
+    env->GetIntArrayRegion(ints, 0, 2, after);
+    EXPECT_EQ(after[0], 7);
+    EXPECT_EQ(after[1], 8);
+    EXPECT_EQ(brivelCopyJarrayToSafeArray(env, doubles, ints, VT_R8), 0);
+    SafeArrayGetElement(doubles, &i, &d);
+    EXPECT_EQ(d, 2.5);
+    EXPECT_EQ(brivelJArrayToSafeArray(env, ints, VT_R8), nullptr);
+    SafeArrayDestroy(doubles);
+
+    // Object arrays too: their elements must be what the VARTYPE converts.
+    jobjectArray objects = env->NewObjectArray(1, env->FindClass("java/lang/Object"), NewDate(0));
+    SAFEARRAY* texts = SafeArrayCreateVector(VT_BSTR, 0, 1);
+    EXPECT_EQ(brivelCopyJarrayToSafeArray(env, texts, objects, VT_BSTR), 0);
+    EXPECT_EQ(brivelJArrayToSafeArray(env, objects, VT_BSTR), nullptr);
+    jobjectArray strings = env->NewObjectArray(1, env->FindClass("java/lang/String"), env->NewStringUTF("x"));
+    SAFEARRAY* dates = SafeArrayCreateVector(VT_DATE, 0, 1);
+    EXPECT_EQ(brivelCopySafeArrayToJarray(env, dates, strings, VT_DATE), 0);
+    SafeArrayDestroy(dates);
+    EXPECT_EQ(brivelJArrayToSafeArray(env, strings, VT_DATE), nullptr);
+    SAFEARRAY* shorts = Vector(VT_I2, {1});
+    EXPECT_EQ(brivelCopySafeArrayToJarray(env, shorts, env->NewBooleanArray(1), VT_I2), 0);
+    EXPECT_EQ(brivelCopySafeArrayToJarray(env, shorts, env->NewShortArray(1), VT_I2), 1);  // the right type still copies
+    SafeArrayDestroy(shorts);
+    SafeArrayDestroy(texts);
+    EXPECT_FALSE(env->ExceptionCheck());
+}
+
+// A wrapper's "array" field takes only an array of its own type: a VARTYPE
+// whose Java array the field cannot hold leaves the field as it was.
+TEST_F(Converters, AWrapperFieldTakesOnlyAnArrayOfItsType) {
+    jclass wrapperClass = brivelFindClass(env, "brivel/c2jtest/Wrapper");
+    ASSERT_NE(wrapperClass, nullptr);
+    jobject wrapper = env->AllocObject(wrapperClass);
+    jfieldID field = env->GetFieldID(wrapperClass, "array", "[I");
+    SAFEARRAY* doubles = SafeArrayCreateVector(VT_R8, 0, 2);
+    brivelCopySafeArrayToArrayObj(env, VT_R8, doubles, wrapper, "[I");
+    EXPECT_EQ(env->GetObjectField(wrapper, field), nullptr);
+    SafeArrayDestroy(doubles);
+    SAFEARRAY* ints = Vector(VT_I4, {3});
+    brivelCopySafeArrayToArrayObj(env, VT_I4, ints, wrapper, "[I");
+    jobject stored = env->GetObjectField(wrapper, field);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_TRUE(env->IsInstanceOf(stored, env->FindClass("[I")));
+    SafeArrayDestroy(ints);
+    EXPECT_FALSE(env->ExceptionCheck());
+}
+
+// A date whose time cannot be read gives no date (0.0), as a null date
+// does, and its exception stays pending for the caller.
+TEST_F(Converters, ADateWhoseTimeCannotBeReadGivesZero) {
+    jclass broken = env->FindClass("brivel/c2jtest/BrokenDate");
+    ASSERT_NE(broken, nullptr);
+    jobject date = env->NewObject(broken, env->GetMethodID(broken, "<init>", "()V"));
+    EXPECT_EQ(brivelJdateToDate(env, date), 0.0);
+    EXPECT_TRUE(env->ExceptionCheck());
+    env->ExceptionClear();
+}

@@ -93,3 +93,17 @@ TEST_F(Search, WithoutALauncherJavaCannotRun) {
     EXPECT_EQ(TakeMessage(e), "Unable to run Java");
     EXPECT_EQ(TemporaryEntries(), 0u);
 }
+
+// A class lookup that fails without a Java exception is a failure all the
+// same: a message, and no handle.
+TEST_F(Search, AClassTheVmDoesNotFindWithoutAnExceptionIsReported) {
+    PlaceStubLibrary("client");
+    SetEnvironmentVariableA("BRIVEL_STUB_JVM_FAKE", "1");
+    char* e = nullptr;
+    ASSERT_TRUE(C2jInit(&e)) << TakeMessage(e);
+    int cls = 0;
+    C2jLoadClass(&cls, "brivel/Nowhere", &e, nullptr);
+    EXPECT_EQ(cls, 0);
+    EXPECT_EQ(TakeMessage(e), "Class brivel/Nowhere not found (CLASSPATH problem?)");
+    SetEnvironmentVariableA("BRIVEL_STUB_JVM_FAKE", nullptr);
+}

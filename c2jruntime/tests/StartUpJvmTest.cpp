@@ -7,8 +7,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <set>
 #include <thread>
 #include <vector>
@@ -42,6 +45,36 @@ std::string Property(int cls, const char* name) {
     jstring value = reinterpret_cast<jstring>(C2jCallObj(true, 0, cls, 1, e.out(), key));
     std::string text = value ? env->GetStringUTFChars(value, nullptr) : "(null)";
     return text;
+}
+
+// Runs `body` in the calling thread under a watchdog. A call into the VM
+// that hangs cannot be cancelled: when the body has not returned in time,
+// the process says so and ends at once (the test fails).
+void WithinSeconds(int seconds, const char* what, const std::function<void()>& body) {
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    std::string text = what;
+    std::thread([done, seconds, text] {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        while (!*done && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (*done) return;
+        std::fprintf(stdout, "%s did not return within %d s\n", text.c_str(), seconds);
+        std::fflush(nullptr);
+        std::_Exit(1);
+    }).detach();
+    body();
+    *done = true;
+}
+
+const char kThreads[] = "brivel/c2jtest/Threads";
+enum ThreadsMethod { kCallerIsDaemon = 1, kStartedThreadIsDaemon, kStartWriter };
+
+int LoadThreads(Message& e) {
+    static Descriptor descriptor({}, {}, {{"callerIsDaemon", "()Z"}, {"startedThreadIsDaemon", "()Z"},
+                                          {"startWriter", "(Ljava/lang/String;I)V"}}, {});
+    int cls = 0;
+    C2jLoadClass(&cls, kThreads, e.out(), descriptor.get());
+    return cls;
 }
 
 size_t EntriesIn(const std::filesystem::path& folder) {
@@ -237,6 +270,112 @@ TEST(Unload, ReturnsAlthoughOtherThreadsAttachedThemselves) {
         Message m;
         EXPECT_NE(C2jGetJenv(m.out()), 0);
     }).join();
-    C2jUnload();
+    WithinSeconds(60, "C2jUnload", [] { C2jUnload(); });  // by the thread that started Java
     EXPECT_FALSE(C2jGetJavaLoaded());
+}
+
+// The thread that started Java is alive and attached; another thread that
+// never called Java unloads.
+TEST(Unload, ReturnsWhenCalledFromAThreadThatNeverUsedJava) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    ASSERT_GT(LoadSample(e), 0) << e.str();
+    WithinSeconds(60, "C2jUnload from a new thread", [] { std::thread(C2jUnload).join(); });
+    EXPECT_FALSE(C2jGetJavaLoaded());
+}
+
+// After unloading, every export answers with a message (a second VM cannot
+// be created in the process: the VM library refuses), never with the
+// environment or references of the VM that is gone.
+TEST(Unload, LaterCallsAnswerWithAMessage) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int cls = LoadSample(e);
+    ASSERT_GT(cls, 0) << e.str();
+    long obj = C2jCreateObject(cls, 1, e.out());
+    ASSERT_NE(obj, 0) << e.str();
+    int missing = 0;
+    C2jLoadClass(&missing, "brivel/c2jtest/NoSuchClass", e.out(), nullptr);
+    ASSERT_NE(C2jGetLastException(), nullptr);
+    C2jUnload();
+
+    EXPECT_EQ(C2jGetJenv(e.out()), 0);
+    EXPECT_EQ(e.str(), "Java VM Creation failed");
+    int again = 0;
+    C2jLoadClass(&again, kSample, e.out(), nullptr);
+    EXPECT_EQ(again, 0);
+    EXPECT_EQ(e.str(), "Java VM Creation failed");
+    EXPECT_EQ(C2jCallInt(true, 0, cls, 2, e.out(), 1), 0);
+    EXPECT_EQ(e.str(), "Java VM Creation failed");
+    EXPECT_EQ(C2jGetInt(false, obj, cls, 1, e.out()), 0);
+    EXPECT_EQ(e.str(), "Java VM Creation failed");
+    EXPECT_EQ(C2jCreateObject(cls, 1, e.out()), 0);
+    EXPECT_EQ(e.str(), "Java VM Creation failed");
+    C2jDeleteObject(obj, e.out());
+    EXPECT_EQ(e.str(), "Java VM Creation failed");
+    EXPECT_EQ(C2jGetLastException(), nullptr);
+    EXPECT_EQ(C2jGetLastExceptionClass(), nullptr);
+    EXPECT_TRUE(C2jClassAssignable(reinterpret_cast<jobject>(obj), "java.lang.String"));  // cannot be told
+    EXPECT_FALSE(C2jGetJavaLoaded());
+    std::thread([&] {
+        Message m;
+        EXPECT_EQ(C2jGetJenv(m.out()), 0);
+        EXPECT_EQ(m.str(), "Java VM Creation failed");
+    }).join();
+}
+
+// A class load in progress (the class's static initialiser runs) ends
+// before the VM goes away.
+TEST(Unload, WaitsForAClassLoadInProgress) {
+    ASSERT_TRUE(StartRuntime());
+    std::atomic<int> cls{0};
+    std::string message;
+    std::atomic<bool> loading{false};
+    std::thread loader([&] {
+        Descriptor descriptor({}, {}, {{"ready", "()I"}}, {});
+        Message m;
+        int id = 0;
+        loading = true;
+        C2jLoadClass(&id, "brivel/c2jtest/SlowInit", m.out(), descriptor.get());
+        cls = id;
+        message = m.str();
+    });
+    while (!loading) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // inside the initialiser by now
+    WithinSeconds(60, "C2jUnload during a class load", [] { std::thread(C2jUnload).join(); });
+    WithinSeconds(60, "the class load", [&] { loader.join(); });
+    EXPECT_GT(cls.load(), 0) << message;
+    EXPECT_EQ(message, "(null)");
+}
+
+// Every host thread is attached alike, the one that started Java included:
+// as a daemon, so threads that Java code starts from there are daemons too.
+TEST(Threads, EveryHostThreadIsAttachedAlike) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int cls = LoadThreads(e);
+    ASSERT_GT(cls, 0) << e.str();
+    EXPECT_TRUE(C2jCallBoolean(true, 0, cls, kCallerIsDaemon, e.out()));
+    EXPECT_TRUE(C2jCallBoolean(true, 0, cls, kStartedThreadIsDaemon, e.out()));
+    std::thread([&] {
+        Message m;
+        EXPECT_TRUE(C2jCallBoolean(true, 0, cls, kCallerIsDaemon, m.out())) << m.str();
+        EXPECT_TRUE(C2jCallBoolean(true, 0, cls, kStartedThreadIsDaemon, m.out())) << m.str();
+    }).join();
+}
+
+// A thread that Java code makes a non-daemon is waited for when the runtime
+// unloads, also when the unloading thread is an attached host thread (a
+// daemon).
+TEST_F(StartUp, UnloadWaitsForTheNonDaemonThreadsOfJava) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int cls = LoadThreads(e);
+    ASSERT_GT(cls, 0) << e.str();
+    JNIEnv* env = reinterpret_cast<JNIEnv*>(C2jGetJenv(e.out()));
+    const std::string written = Path("written");
+    C2jCallVoid(true, 0, cls, kStartWriter, e.out(), env->NewStringUTF(written.c_str()), 500);
+    ASSERT_EQ(e.text, nullptr) << e.str();
+    WithinSeconds(60, "C2jUnload", [] { C2jUnload(); });
+    EXPECT_TRUE(std::filesystem::exists(written));
 }

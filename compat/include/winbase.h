@@ -86,12 +86,14 @@ BOOL WINAPI GetExitCodeThread(HANDLE thread, LPDWORD exitCode);
 DWORD WINAPI GetCurrentThreadId(void);
 void WINAPI Sleep(DWORD milliseconds);
 
-/* Named mutexes, visible to every process of the user. Only presence is
- * modelled (creating, opening, closing); ownership waits are not. */
+/* Mutexes: owned by one thread at a time (a wait acquires, the owner may
+ * acquire again, only the owner releases). A name is visible to every process
+ * of the user; ownership is shared by the handles of one process. */
 #define SYNCHRONIZE 0x00100000L
 #define MUTEX_ALL_ACCESS 0x001F0001L
 HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name);
 HANDLE WINAPI OpenMutexA(DWORD access, BOOL inheritHandle, LPCSTR name);
+BOOL WINAPI ReleaseMutex(HANDLE mutex);
 
 /* System message texts (English); a caller-supplied buffer only. */
 #define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200

@@ -6,6 +6,19 @@
 #include <stddef.h>
 #include <stdint.h>
 
+/* The layout of every type below depends on the build's flags: 32-bit
+ * pointers and long (-m32) and 16-bit wchar_t, so that L"..." literals are
+ * UTF-16 (-fshort-wchar). A module built without them would compile and then
+ * disagree with the rest of the process about every structure. */
+#ifdef __cplusplus
+#define BRIVEL_COMPAT_STATIC_ASSERT(condition, text) static_assert(condition, text)
+#else
+#define BRIVEL_COMPAT_STATIC_ASSERT(condition, text) _Static_assert(condition, text)
+#endif
+BRIVEL_COMPAT_STATIC_ASSERT(sizeof(void*) == 4 && sizeof(long) == 4,
+                            "compat: build with -m32 (32-bit pointers and long, as on the platform)");
+BRIVEL_COMPAT_STATIC_ASSERT(sizeof(wchar_t) == 2, "compat: build with -fshort-wchar (16-bit wchar_t, as on the platform)");
+
 #define WINAPI
 #define APIENTRY
 #define CALLBACK

@@ -91,7 +91,7 @@ extern "C" HANDLE WINAPI FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data)
 }
 
 extern "C" BOOL WINAPI FindNextFileA(HANDLE handle, LPWIN32_FIND_DATAA data) {
-    auto* find = dynamic_cast<FindObject*>(brivel_compat::ObjectOf(handle));
+    auto find = brivel_compat::ObjectAs<FindObject>(handle);
     if (!find || !data) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
@@ -105,7 +105,7 @@ extern "C" BOOL WINAPI FindNextFileA(HANDLE handle, LPWIN32_FIND_DATAA data) {
 }
 
 extern "C" BOOL WINAPI FindClose(HANDLE handle) {
-    if (!dynamic_cast<FindObject*>(brivel_compat::ObjectOf(handle))) {
+    if (!brivel_compat::ObjectAs<FindObject>(handle)) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }

@@ -1,6 +1,8 @@
-// Kernel object handles of this layer: events and threads. A HANDLE points
-// at a box holding a shared reference to the object, so a thread's object
-// outlives its handle while the thread runs, and the other way round.
+// Kernel object handles of this layer: events, mutexes, threads, files,
+// processes and folder listings. A handle is a number in a table of the
+// open handles that holds a shared reference to its object, so a closed or
+// made-up handle is refused instead of followed, and an object outlives its
+// last handle while a call still uses it.
 #ifndef BRIVEL_COMPAT_SRC_HANDLES_H
 #define BRIVEL_COMPAT_SRC_HANDLES_H
 
@@ -31,7 +33,7 @@ public:
         signalled_ = false;
     }
     // True when the object was (or became) signalled within the time.
-    bool Wait(DWORD milliseconds) {
+    virtual bool Wait(DWORD milliseconds) {
         std::unique_lock<std::mutex> lock(mutex_);
         auto ready = [this] { return signalled_; };
         if (milliseconds == INFINITE) changed_.wait(lock, ready);
@@ -76,16 +78,16 @@ public:
     DWORD exitCode = STILL_ACTIVE;
 };
 
-struct HandleBox {
-    std::shared_ptr<Waitable> object;
-};
-
-inline HANDLE NewHandle(std::shared_ptr<Waitable> object) { return new HandleBox{std::move(object)}; }
-
-inline Waitable* ObjectOf(HANDLE handle) {
-    if (!handle || handle == INVALID_HANDLE_VALUE) return nullptr;
-    return static_cast<HandleBox*>(handle)->object.get();
+// A new handle for the object.
+HANDLE NewHandle(std::shared_ptr<Waitable> object);
+// The object of an open handle; null for any other value.
+std::shared_ptr<Waitable> ObjectOf(HANDLE handle);
+template <typename T>
+std::shared_ptr<T> ObjectAs(HANDLE handle) {
+    return std::dynamic_pointer_cast<T>(ObjectOf(handle));
 }
+// Closes the handle; false when it is not an open handle.
+bool CloseObjectHandle(HANDLE handle);
 
 }  // namespace brivel_compat
 

@@ -1,6 +1,15 @@
-// Named mutexes shared by the processes of one user. A name is a file in a
-// folder of named objects; every handle to the mutex holds a shared
-// lock on it, so the mutex exists exactly while some process holds a lock.
+// Mutexes. A mutex is owned by one thread at a time: a wait acquires it,
+// the owner may acquire it again, and only the owner releases it, as often
+// as it acquired it.
+//
+// Named mutexes are shared by the processes of one user. A name is a file in
+// a folder of named objects; every process that has handles to the mutex
+// holds a shared lock on that file, so the mutex exists exactly while some
+// process holds a lock. Whether a name exists is decided under an exclusive
+// lock on a second file of the name (its guard), so that two creators never
+// both create it and an opener's look never makes a creator think it
+// exists. The handles of one process share one mutex object; ownership is
+// not shared with other processes.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -9,14 +18,50 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 #include "handles.h"
 
 namespace {
-class NamedMutex : public brivel_compat::Waitable {
+class Mutex : public brivel_compat::Waitable {
 public:
-    explicit NamedMutex(int fd) : Waitable(true, false), fd_(fd) {}
+    explicit Mutex(bool initiallyOwned) : Waitable(false, false) {
+        if (initiallyOwned) {
+            owner_ = GetCurrentThreadId();
+            count_ = 1;
+        }
+    }
+
+    bool Wait(DWORD milliseconds) override {
+        const DWORD self = GetCurrentThreadId();
+        std::unique_lock<std::mutex> lock(mutex_);
+        auto free = [&] { return count_ == 0 || owner_ == self; };
+        if (milliseconds == INFINITE) released_.wait(lock, free);
+        else if (!released_.wait_for(lock, std::chrono::milliseconds(milliseconds), free)) return false;
+        owner_ = self;
+        ++count_;
+        return true;
+    }
+
+    // False when the calling thread does not own the mutex.
+    bool Release() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (count_ == 0 || owner_ != GetCurrentThreadId()) return false;
+        if (--count_ == 0) released_.notify_one();
+        return true;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable released_;
+    DWORD owner_ = 0;
+    unsigned count_ = 0;
+};
+
+class NamedMutex : public Mutex {
+public:
+    NamedMutex(int fd, bool initiallyOwned) : Mutex(initiallyOwned), fd_(fd) {}
     ~NamedMutex() override { close(fd_); }  // drops the shared lock
 
 private:
@@ -44,28 +89,79 @@ std::string FileOfName(const char* name) {
     return path;
 }
 
-// True when another handle (of any process) holds the name.
-bool HeldElsewhere(int fd) {
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0) return false;
-    return errno == EWOULDBLOCK;
+// The named mutexes this process has handles to.
+std::mutex g_namesLock;
+std::map<std::string, std::weak_ptr<NamedMutex>> g_names;
+
+std::shared_ptr<NamedMutex> HeldHere(const std::string& file) {
+    auto it = g_names.find(file);
+    if (it == g_names.end()) return nullptr;
+    std::shared_ptr<NamedMutex> mutex = it->second.lock();
+    if (!mutex) g_names.erase(it);
+    return mutex;
+}
+
+// Holds the exclusive lock on a name's guard file for its lifetime.
+class NameGuard {
+public:
+    explicit NameGuard(const std::string& file) : fd_(open((file + ".guard").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        if (fd_ >= 0) {
+            while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~NameGuard() {
+        if (fd_ >= 0) close(fd_);
+    }
+    bool ok() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+enum class Presence { Absent, Held, Failed };
+
+// Under the name's guard: whether another process holds the name; with
+// `join`, the descriptor then holds its shared lock whatever the answer.
+Presence TakeName(int fd, bool join) {
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (join) return flock(fd, LOCK_SH) == 0 ? Presence::Absent : Presence::Failed;
+        flock(fd, LOCK_UN);
+        return Presence::Absent;
+    }
+    if (errno != EWOULDBLOCK) return Presence::Failed;
+    if (join) return flock(fd, LOCK_SH) == 0 ? Presence::Held : Presence::Failed;
+    return Presence::Held;
+}
+
+HANDLE HandleFor(std::shared_ptr<NamedMutex> mutex, DWORD error) {
+    SetLastError(error);
+    return brivel_compat::NewHandle(std::move(mutex));
 }
 }  // namespace
 
-extern "C" HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL, LPCSTR name) {
+extern "C" HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL initialOwner, LPCSTR name) {
     if (!name || !*name) {
-        // An unnamed mutex is private to its handle: nothing to share.
         SetLastError(ERROR_SUCCESS);
-        return brivel_compat::NewHandle(std::make_shared<brivel_compat::Event>(true, false));
+        return brivel_compat::NewHandle(std::make_shared<Mutex>(initialOwner != FALSE));
     }
-    int fd = open(FileOfName(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    const std::string file = FileOfName(name);
+    std::lock_guard<std::mutex> names(g_namesLock);
+    if (std::shared_ptr<NamedMutex> held = HeldHere(file)) return HandleFor(held, ERROR_ALREADY_EXISTS);
+
+    NameGuard guard(file);
+    int fd = guard.ok() ? open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600) : -1;
+    Presence presence = fd >= 0 ? TakeName(fd, true) : Presence::Failed;
+    if (presence == Presence::Failed) {
+        if (fd >= 0) close(fd);
         SetLastError(ERROR_ACCESS_DENIED);
         return nullptr;
     }
-    bool existed = HeldElsewhere(fd);
-    flock(fd, LOCK_SH);
-    SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
-    return brivel_compat::NewHandle(std::make_shared<NamedMutex>(fd));
+    // Ownership goes only to the creator of the mutex.
+    bool created = presence == Presence::Absent;
+    auto mutex = std::make_shared<NamedMutex>(fd, created && initialOwner);
+    g_names[file] = mutex;
+    return HandleFor(mutex, created ? ERROR_SUCCESS : ERROR_ALREADY_EXISTS);
 }
 
 extern "C" HANDLE WINAPI OpenMutexA(DWORD, BOOL, LPCSTR name) {
@@ -73,13 +169,31 @@ extern "C" HANDLE WINAPI OpenMutexA(DWORD, BOOL, LPCSTR name) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    int fd = open(FileOfName(name).c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0 || !HeldElsewhere(fd)) {
+    const std::string file = FileOfName(name);
+    std::lock_guard<std::mutex> names(g_namesLock);
+    if (std::shared_ptr<NamedMutex> held = HeldHere(file)) return HandleFor(held, ERROR_SUCCESS);
+
+    NameGuard guard(file);
+    int fd = guard.ok() ? open(file.c_str(), O_RDWR | O_CLOEXEC) : -1;
+    if (fd < 0 || TakeName(fd, false) != Presence::Held || flock(fd, LOCK_SH) != 0) {
         if (fd >= 0) close(fd);
         SetLastError(ERROR_FILE_NOT_FOUND);
         return nullptr;
     }
-    flock(fd, LOCK_SH);
-    SetLastError(ERROR_SUCCESS);
-    return brivel_compat::NewHandle(std::make_shared<NamedMutex>(fd));
+    auto mutex = std::make_shared<NamedMutex>(fd, false);
+    g_names[file] = mutex;
+    return HandleFor(mutex, ERROR_SUCCESS);
+}
+
+extern "C" BOOL WINAPI ReleaseMutex(HANDLE handle) {
+    std::shared_ptr<Mutex> mutex = brivel_compat::ObjectAs<Mutex>(handle);
+    if (!mutex) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (!mutex->Release()) {
+        SetLastError(ERROR_NOT_OWNER);
+        return FALSE;
+    }
+    return TRUE;
 }

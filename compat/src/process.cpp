@@ -18,14 +18,13 @@
 extern char** environ;
 
 using brivel_compat::FileObject;
-using brivel_compat::ObjectOf;
 
 brivel_compat::FileObject::~FileObject() {
     if (owned) close(fd);
 }
 
 namespace {
-FileObject* FileOf(HANDLE handle) { return dynamic_cast<FileObject*>(ObjectOf(handle)); }
+std::shared_ptr<FileObject> FileOf(HANDLE handle) { return brivel_compat::ObjectAs<FileObject>(handle); }
 
 DWORD ErrorFromErrno(int error) {
     switch (error) {
@@ -194,7 +193,7 @@ extern "C" HANDLE WINAPI CreateFileA(LPCSTR fileName, DWORD access, DWORD, LPSEC
 }
 
 extern "C" BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD written, void*) {
-    FileObject* f = FileOf(file);
+    std::shared_ptr<FileObject> f = FileOf(file);
     if (!f) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
@@ -216,7 +215,7 @@ extern "C" BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD size, LPDWOR
 }
 
 extern "C" BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD size, LPDWORD read, void*) {
-    FileObject* f = FileOf(file);
+    std::shared_ptr<FileObject> f = FileOf(file);
     if (!f) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
@@ -232,7 +231,10 @@ extern "C" BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD size, LPDWORD 
     return TRUE;
 }
 
-// The standard handles stay valid for the life of the process.
+// The standard handles are made once. As on the platform they are handles
+// like any other: a closed one is closed for good (the descriptor itself,
+// which the process did not open, stays open), and is still what
+// GetStdHandle answers.
 extern "C" HANDLE WINAPI GetStdHandle(DWORD which) {
     static HANDLE handles[3] = {
         brivel_compat::NewHandle(std::make_shared<FileObject>(0, false, true)),
@@ -267,10 +269,13 @@ extern "C" BOOL WINAPI CreateProcessA(LPCSTR applicationName, LPSTR commandLine,
     argv.push_back(nullptr);
 
     int standard[3] = {-1, -1, -1};
+    std::shared_ptr<FileObject> passed[3];
     if ((startupInfo->dwFlags & STARTF_USESTDHANDLES) && inheritHandles) {
         HANDLE handles[3] = {startupInfo->hStdInput, startupInfo->hStdOutput, startupInfo->hStdError};
-        for (int i = 0; i < 3; ++i)
-            if (FileObject* f = FileOf(handles[i])) standard[i] = f->fd;
+        for (int i = 0; i < 3; ++i) {
+            passed[i] = FileOf(handles[i]);  // kept open until the child has its copies
+            if (passed[i]) standard[i] = passed[i]->fd;
+        }
     }
     pid_t pid = StartChild(applicationName ? ProgramCandidates(applicationName, false)
                                            : ProgramCandidates(argv[0], true),
@@ -295,7 +300,7 @@ extern "C" BOOL WINAPI CreateProcessA(LPCSTR applicationName, LPSTR commandLine,
 }
 
 extern "C" BOOL WINAPI GetExitCodeProcess(HANDLE handle, LPDWORD exitCode) {
-    auto* process = dynamic_cast<brivel_compat::Process*>(ObjectOf(handle));
+    auto process = brivel_compat::ObjectAs<brivel_compat::Process>(handle);
     if (!process || !exitCode) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <map>
 #include <mutex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,14 +59,26 @@ bool Exists(const Store& store, const std::string& path) {
     return IsRoot(lower) || store.count(lower) != 0;
 }
 
+// The keys opened and not yet closed: a closed or made-up key is refused
+// (ERROR_INVALID_HANDLE), never followed.
+std::mutex g_openKeysLock;
+std::set<OpenKey*> g_openKeys;
+
+bool PathOfOpenKey(HKEY key, std::string* path) {
+    std::lock_guard<std::mutex> lock(g_openKeysLock);
+    auto it = g_openKeys.find(reinterpret_cast<OpenKey*>(key));
+    if (it == g_openKeys.end()) return false;
+    *path = (*it)->path;
+    return true;
+}
+
 // The path a handle stands for, or false for a handle that is none.
 bool PathOf(HKEY key, std::string* path) {
     if (key == HKEY_CLASSES_ROOT) *path = kClassesRoot;
     else if (key == HKEY_CURRENT_USER) *path = "HKEY_CURRENT_USER";
     else if (key == HKEY_LOCAL_MACHINE) *path = "HKEY_LOCAL_MACHINE";
     else if (key == HKEY_USERS) *path = "HKEY_USERS";
-    else if (key) *path = reinterpret_cast<OpenKey*>(key)->path;
-    else return false;
+    else return PathOfOpenKey(key, path);
     return true;
 }
 
@@ -225,7 +238,12 @@ std::vector<std::string> SubKeyNames(const Store& store, const std::string& path
     return names;
 }
 
-HKEY NewHandle(const std::string& path) { return reinterpret_cast<HKEY>(new OpenKey{path}); }
+HKEY NewHandle(const std::string& path) {
+    auto* key = new OpenKey{path};
+    std::lock_guard<std::mutex> lock(g_openKeysLock);
+    g_openKeys.insert(key);
+    return reinterpret_cast<HKEY>(key);
+}
 
 LONG Open(HKEY key, LPCSTR subKey, PHKEY result) {
     if (!result) return ERROR_INVALID_PARAMETER;
@@ -283,8 +301,13 @@ extern "C" LONG WINAPI RegCreateKeyA(HKEY key, LPCSTR subKey, PHKEY result) {
 }
 
 extern "C" LONG WINAPI RegCloseKey(HKEY key) {
-    if (!key) return ERROR_INVALID_HANDLE;
-    if (!IsPredefined(key)) delete reinterpret_cast<OpenKey*>(key);
+    if (IsPredefined(key)) return ERROR_SUCCESS;
+    auto* open = reinterpret_cast<OpenKey*>(key);
+    {
+        std::lock_guard<std::mutex> lock(g_openKeysLock);
+        if (!g_openKeys.erase(open)) return ERROR_INVALID_HANDLE;
+    }
+    delete open;
     return ERROR_SUCCESS;
 }
 

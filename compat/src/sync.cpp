@@ -5,8 +5,7 @@
 #include "handles.h"
 
 using brivel_compat::Event;
-using brivel_compat::HandleBox;
-using brivel_compat::ObjectOf;
+using brivel_compat::ObjectAs;
 
 extern "C" void WINAPI InitializeCriticalSection(LPCRITICAL_SECTION section) {
     pthread_mutexattr_t attributes;
@@ -37,7 +36,7 @@ extern "C" HANDLE WINAPI CreateEventA(LPSECURITY_ATTRIBUTES, BOOL manualReset, B
 }
 
 extern "C" BOOL WINAPI SetEvent(HANDLE event) {
-    Event* e = dynamic_cast<Event*>(ObjectOf(event));
+    std::shared_ptr<Event> e = ObjectAs<Event>(event);
     if (!e) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
@@ -47,7 +46,7 @@ extern "C" BOOL WINAPI SetEvent(HANDLE event) {
 }
 
 extern "C" BOOL WINAPI ResetEvent(HANDLE event) {
-    Event* e = dynamic_cast<Event*>(ObjectOf(event));
+    std::shared_ptr<Event> e = ObjectAs<Event>(event);
     if (!e) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
@@ -57,7 +56,7 @@ extern "C" BOOL WINAPI ResetEvent(HANDLE event) {
 }
 
 extern "C" DWORD WINAPI WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
-    brivel_compat::Waitable* object = ObjectOf(handle);
+    std::shared_ptr<brivel_compat::Waitable> object = brivel_compat::ObjectOf(handle);
     if (!object) {
         SetLastError(ERROR_INVALID_HANDLE);
         return WAIT_FAILED;
@@ -66,11 +65,10 @@ extern "C" DWORD WINAPI WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
 }
 
 extern "C" BOOL WINAPI CloseHandle(HANDLE handle) {
-    if (!ObjectOf(handle)) {
+    if (!brivel_compat::CloseObjectHandle(handle)) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    delete static_cast<HandleBox*>(handle);
     return TRUE;
 }
 

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <ctime>
+#include <future>
+#include <memory>
 
 #include "handles.h"
 
@@ -15,20 +17,22 @@ struct Start {
     LPTHREAD_START_ROUTINE routine;
     LPVOID parameter;
     std::shared_ptr<brivel_compat::Thread> thread;
+    std::promise<DWORD> id;  // the new thread's own id, for its creator
 };
 
 void* RunThread(void* data) {
-    Start* start = static_cast<Start*>(data);
+    std::unique_ptr<Start> start(static_cast<Start*>(data));
+    start->id.set_value(GetCurrentThreadId());
     DWORD code = start->routine(start->parameter);
     start->thread->exitCode = code;
     start->thread->Set();
-    delete start;
     return nullptr;
 }
 }  // namespace
 
 // Threads start at once (no suspended start) and run detached; their handle
-// is signalled when they end.
+// is signalled when they end. The id handed out is the one the thread itself
+// sees (GetCurrentThreadId), so creation waits until the thread has told it.
 extern "C" HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T stackSize, LPTHREAD_START_ROUTINE routine,
                                       LPVOID parameter, DWORD flags, LPDWORD threadId) {
     if (!routine || flags != 0) {
@@ -36,25 +40,27 @@ extern "C" HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T stackSize, L
         return nullptr;
     }
     auto thread = std::make_shared<brivel_compat::Thread>();
-    Start* start = new Start{routine, parameter, thread};
+    Start* start = new Start{routine, parameter, thread, std::promise<DWORD>()};
+    std::future<DWORD> id = start->id.get_future();
     pthread_attr_t attributes;
     pthread_attr_init(&attributes);
     pthread_attr_setdetachstate(&attributes, PTHREAD_CREATE_DETACHED);
     if (stackSize) pthread_attr_setstacksize(&attributes, stackSize < 65536 ? 65536 : stackSize);
-    pthread_t id;
-    int rc = pthread_create(&id, &attributes, RunThread, start);
+    pthread_t created;
+    int rc = pthread_create(&created, &attributes, RunThread, start);
     pthread_attr_destroy(&attributes);
     if (rc != 0) {
         delete start;
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
-    if (threadId) *threadId = static_cast<DWORD>(id);
+    DWORD ownId = id.get();
+    if (threadId) *threadId = ownId;
     return brivel_compat::NewHandle(thread);
 }
 
 extern "C" BOOL WINAPI GetExitCodeThread(HANDLE handle, LPDWORD exitCode) {
-    auto* thread = dynamic_cast<brivel_compat::Thread*>(brivel_compat::ObjectOf(handle));
+    auto thread = brivel_compat::ObjectAs<brivel_compat::Thread>(handle);
     if (!thread || !exitCode) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;

@@ -131,31 +131,6 @@ TEST_F(FolderListing, MissingFolderOrNoMatchFails) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 }
 
-TEST(NamedMutex, ExistsWhileAHandleIsOpen) {
-    std::string name = "BRIVEL_COMPAT_TEST_MUTEX_" + std::to_string(GetCurrentThreadId()) + "_" +
-                       std::to_string(reinterpret_cast<uintptr_t>(&name) & 0xFFFF);
-    SetLastError(0);
-    EXPECT_EQ(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str()), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-
-    HANDLE created = CreateMutexA(nullptr, FALSE, name.c_str());
-    ASSERT_NE(created, nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
-    HANDLE second = CreateMutexA(nullptr, FALSE, name.c_str());
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-    HANDLE opened = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
-    EXPECT_NE(opened, nullptr);
-
-    EXPECT_TRUE(CloseHandle(opened));
-    EXPECT_TRUE(CloseHandle(second));
-    HANDLE stillThere = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
-    EXPECT_NE(stillThere, nullptr);
-    CloseHandle(stillThere);
-    EXPECT_TRUE(CloseHandle(created));
-    EXPECT_EQ(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str()), nullptr);
-}
-
 TEST(SystemMessages, KnownCodesHaveATextWithLineEndUnknownCodesNone) {
     char text[512];
     const DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;

@@ -177,3 +177,22 @@ TEST(RegistryClasses, ClassesRootShowsTheMachineClasses) {
     RegCloseKey(key);
     DeleteTree(HKEY_CLASSES_ROOT, name);
 }
+
+TEST_F(Registry, ClosedAndMadeUpKeysAreRefused) {
+    HKEY child = nullptr;
+    ASSERT_EQ(RegCreateKeyA(key_, "Closed", &child), ERROR_SUCCESS);
+    ASSERT_EQ(RegCloseKey(child), ERROR_SUCCESS);
+    HKEY madeUp = reinterpret_cast<HKEY>(static_cast<uintptr_t>(0x7A5A5A8));
+    const DWORD number = 1;
+    for (HKEY bad : {child, madeUp}) {
+        EXPECT_EQ(RegCloseKey(bad), ERROR_INVALID_HANDLE) << bad;
+        EXPECT_EQ(RegSetValueExA(bad, "x", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4),
+                  ERROR_INVALID_HANDLE)
+            << bad;
+        DWORD size = 0;
+        EXPECT_EQ(RegQueryValueExA(bad, "x", nullptr, nullptr, nullptr, &size), ERROR_INVALID_HANDLE) << bad;
+        HKEY below = nullptr;
+        EXPECT_EQ(RegOpenKeyExA(bad, "y", 0, KEY_ALL_ACCESS, &below), ERROR_INVALID_HANDLE) << bad;
+    }
+    EXPECT_EQ(RegCloseKey(nullptr), ERROR_INVALID_HANDLE);
+}

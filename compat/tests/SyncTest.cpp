@@ -131,3 +131,61 @@ TEST(Interlocked, CountsFromManyThreadsAreExact) {
     EXPECT_EQ(InterlockedCompareExchange(&counter, 9, 5), 5);
     EXPECT_EQ(counter, 9);
 }
+
+namespace {
+DWORD WINAPI RecordOwnId(LPVOID parameter) {
+    *static_cast<DWORD*>(parameter) = GetCurrentThreadId();
+    return 0;
+}
+}  // namespace
+
+TEST(Threads, TheIdGivenAtCreationIsTheThreadsOwn) {
+    for (int i = 0; i < 3; ++i) {
+        DWORD own = 0, given = 0;
+        HANDLE thread = CreateThread(nullptr, 0, RecordOwnId, &own, 0, &given);
+        ASSERT_NE(thread, nullptr);
+        WaitForSingleObject(thread, INFINITE);
+        EXPECT_NE(given, 0u) << "thread " << i;
+        EXPECT_EQ(given, own) << "thread " << i;
+        CloseHandle(thread);
+    }
+}
+
+// Closed and made-up handles are refused, never followed.
+TEST(Handles, ClosedAndMadeUpHandlesAreRefused) {
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(event, nullptr);
+    ASSERT_TRUE(CloseHandle(event));
+    HANDLE madeUp = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(0x7A5A5A8));
+    for (HANDLE bad : {event, madeUp, static_cast<HANDLE>(nullptr)}) {
+        SetLastError(0);
+        EXPECT_FALSE(CloseHandle(bad)) << bad;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE)) << bad;
+        SetLastError(0);
+        EXPECT_EQ(WaitForSingleObject(bad, 0), static_cast<DWORD>(WAIT_FAILED)) << bad;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE)) << bad;
+        SetLastError(0);
+        EXPECT_FALSE(SetEvent(bad)) << bad;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE)) << bad;
+        DWORD code = 0;
+        EXPECT_FALSE(GetExitCodeThread(bad, &code)) << bad;
+    }
+}
+
+// A standard handle is a handle like any other: it closes once, and
+// GetStdHandle goes on answering the closed value.
+TEST(Handles, AStandardHandleClosesOnce) {
+    HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    ASSERT_NE(input, INVALID_HANDLE_VALUE);
+    ASSERT_NE(input, nullptr);
+    EXPECT_TRUE(CloseHandle(input));
+    SetLastError(0);
+    EXPECT_FALSE(CloseHandle(input));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_EQ(GetStdHandle(STD_INPUT_HANDLE), input);
+    char byte = 0;
+    DWORD read = 0;
+    SetLastError(0);
+    EXPECT_FALSE(ReadFile(input, &byte, 1, &read, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}

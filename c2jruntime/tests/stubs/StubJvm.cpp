@@ -1,6 +1,10 @@
-// A VM library that cannot create a VM: records the creation options it was
-// given (one per line, then "end") in the file named by BRIVEL_STUB_JVM_LOG
-// and fails, as a broken or foreign Java runtime would.
+// A stand-in VM library. It records the creation options it was given (one
+// per line, then "end") in the file named by BRIVEL_STUB_JVM_LOG. Normally
+// it then fails, as a broken or foreign Java runtime would. With
+// BRIVEL_STUB_JVM_FAKE=1 it creates a fake VM instead, whose FindClass finds
+// nothing and raises nothing (no real VM does that, but the interface allows
+// it); any other function of the fake environment is absent, and calling it
+// crashes the test.
 #include <jni.h>
 
 #include <cstdio>
@@ -23,9 +27,46 @@ std::string Environment(const char* name) {
     return value ? value : "";
 #endif
 }
+
+JNIInvokeInterface_ g_invoke;
+JNINativeInterface_ g_native;
+JavaVM g_vm;
+JNIEnv g_env;
+
+jint JNICALL GiveEnv(JavaVM*, void** env, void*) {
+    *env = &g_env;
+    return JNI_OK;
+}
+jint JNICALL Done(JavaVM*) { return JNI_OK; }
+jint JNICALL GetEnv(JavaVM*, void** env, jint) {
+    *env = &g_env;
+    return JNI_OK;
+}
+jclass JNICALL FindNothing(JNIEnv*, const char*) { return nullptr; }
+jclass JNICALL DefineNothing(JNIEnv*, const char*, jobject, const jbyte*, jsize) { return nullptr; }
+jthrowable JNICALL NoException(JNIEnv*) { return nullptr; }
+jboolean JNICALL NoExceptionCheck(JNIEnv*) { return JNI_FALSE; }
+void JNICALL ClearNothing(JNIEnv*) {}
+void JNICALL DeleteNothing(JNIEnv*, jobject) {}
+
+void MakeFakeVm() {
+    g_invoke.DestroyJavaVM = Done;
+    g_invoke.AttachCurrentThread = GiveEnv;
+    g_invoke.DetachCurrentThread = Done;
+    g_invoke.GetEnv = GetEnv;
+    g_invoke.AttachCurrentThreadAsDaemon = GiveEnv;
+    g_native.FindClass = FindNothing;
+    g_native.DefineClass = DefineNothing;
+    g_native.ExceptionOccurred = NoException;
+    g_native.ExceptionCheck = NoExceptionCheck;
+    g_native.ExceptionClear = ClearNothing;
+    g_native.DeleteLocalRef = DeleteNothing;
+    g_vm.functions = &g_invoke;
+    g_env.functions = &g_native;
+}
 }  // namespace
 
-extern "C" JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM**, void**, void* initArgs) {
+extern "C" JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** vm, void** env, void* initArgs) {
     std::string logName = Environment("BRIVEL_STUB_JVM_LOG");
     if (!logName.empty()) {
         if (FILE* log = std::fopen(logName.c_str(), "ab")) {
@@ -36,5 +77,9 @@ extern "C" JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM**, void**, void* initA
             std::fclose(log);
         }
     }
-    return JNI_ERR;
+    if (Environment("BRIVEL_STUB_JVM_FAKE") != "1") return JNI_ERR;
+    MakeFakeVm();
+    *vm = &g_vm;
+    *env = &g_env;
+    return JNI_OK;
 }

@@ -214,3 +214,36 @@ TEST(RuntimeConversions, VariantArraysKeepTheirValuesBothWays) {
     SafeArrayDestroy(back);
     EXPECT_FALSE(brivelCheckFatalError(env));
 }
+
+// The shared converters' copy into an existing SAFEARRAY: exported beside
+// the functions the bridges' header declares.
+extern "C" int brivelCopyJarrayToSafeArray(JNIEnv* env, SAFEARRAY* sa, jarray ja, VARTYPE vt);
+
+// Copying into an existing SAFEARRAY carries VARIANT holders' values too
+// (the shared array converters call this library's object conversions).
+TEST(RuntimeConversions, VariantHoldersAreCopiedIntoAnExistingArray) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    SAFEARRAY* source = SafeArrayCreateVector(VT_VARIANT, 0, 2);
+    VARIANT* items = nullptr;
+    ASSERT_EQ(SafeArrayAccessData(source, reinterpret_cast<void**>(&items)), S_OK);
+    V_VT(&items[0]) = VT_I4;
+    V_I4(&items[0]) = 42;
+    V_VT(&items[1]) = VT_BSTR;
+    V_BSTR(&items[1]) = SysAllocString(L"text");
+    SafeArrayUnaccessData(source);
+    jarray holders = brivelSafeArrayToJArray(env, source, VT_VARIANT);
+    ASSERT_NE(holders, nullptr);
+    SafeArrayDestroy(source);
+
+    SAFEARRAY* target = SafeArrayCreateVector(VT_VARIANT, 0, 2);
+    EXPECT_EQ(brivelCopyJarrayToSafeArray(env, target, holders, VT_VARIANT), 2);
+    ASSERT_EQ(SafeArrayAccessData(target, reinterpret_cast<void**>(&items)), S_OK);
+    EXPECT_EQ(V_VT(&items[0]), VT_I4);
+    EXPECT_EQ(V_I4(&items[0]), 42);
+    ASSERT_EQ(V_VT(&items[1]), VT_BSTR);
+    EXPECT_EQ(std::memcmp(V_BSTR(&items[1]), L"text", 5 * sizeof(OLECHAR)), 0);
+    SafeArrayUnaccessData(target);
+    SafeArrayDestroy(target);
+    EXPECT_FALSE(brivelCheckFatalError(env));
+}

@@ -1,0 +1,201 @@
+// Mutexes: ownership by a thread (a wait acquires, the owner may acquire
+// again, only the owner releases), names shared by the handles of a process
+// and seen across processes, and a mutex is no event.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+std::string UniqueName(const char* what) {
+    static std::atomic<int> serial{0};
+    return std::string("BRIVEL_COMPAT_TEST_") + what + "_" + std::to_string(GetCurrentThreadId()) + "_" +
+           std::to_string(serial++);
+}
+
+// What a wait of another thread answers.
+DWORD WaitInOtherThread(HANDLE mutex, DWORD milliseconds, bool releaseAfter = true) {
+    DWORD result = WAIT_FAILED;
+    std::thread([&] {
+        result = WaitForSingleObject(mutex, milliseconds);
+        if (result == WAIT_OBJECT_0 && releaseAfter) ReleaseMutex(mutex);
+    }).join();
+    return result;
+}
+
+BOOL ReleaseInOtherThread(HANDLE mutex, DWORD* error) {
+    BOOL released = TRUE;
+    std::thread([&] {
+        SetLastError(0);
+        released = ReleaseMutex(mutex);
+        *error = GetLastError();
+    }).join();
+    return released;
+}
+}  // namespace
+
+TEST(Mutexes, AWaitAcquiresAndTheOwnerMayAcquireAgain) {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, nullptr);
+    ASSERT_NE(mutex, nullptr);
+    EXPECT_EQ(WaitForSingleObject(mutex, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(WaitForSingleObject(mutex, 0), static_cast<DWORD>(WAIT_OBJECT_0));  // again, by the owner
+    EXPECT_EQ(WaitInOtherThread(mutex, 20), static_cast<DWORD>(WAIT_TIMEOUT));
+    DWORD error = 0;
+    EXPECT_FALSE(ReleaseInOtherThread(mutex, &error));
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_NOT_OWNER));
+
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    EXPECT_EQ(WaitInOtherThread(mutex, 20), static_cast<DWORD>(WAIT_TIMEOUT));  // still held once
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    EXPECT_EQ(WaitInOtherThread(mutex, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    SetLastError(0);
+    EXPECT_FALSE(ReleaseMutex(mutex));  // no longer the owner
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_OWNER));
+    EXPECT_TRUE(CloseHandle(mutex));
+}
+
+TEST(Mutexes, InitialOwnershipBelongsToTheCreatingThread) {
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, nullptr);
+    ASSERT_NE(mutex, nullptr);
+    EXPECT_EQ(WaitInOtherThread(mutex, 20), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    EXPECT_EQ(WaitInOtherThread(mutex, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_TRUE(CloseHandle(mutex));
+}
+
+TEST(Mutexes, AWaitingThreadAcquiresWhenTheOwnerReleases) {
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, nullptr);
+    ASSERT_NE(mutex, nullptr);
+    std::atomic<DWORD> result{WAIT_FAILED};
+    std::atomic<bool> owned{false};
+    std::thread waiter([&] {
+        result = WaitForSingleObject(mutex, INFINITE);
+        owned = true;
+        Sleep(30);
+        ReleaseMutex(mutex);
+    });
+    Sleep(20);
+    EXPECT_FALSE(owned.load());
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    waiter.join();
+    EXPECT_EQ(result.load(), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_TRUE(CloseHandle(mutex));
+}
+
+TEST(Mutexes, AMutexIsNoEvent) {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, nullptr);
+    ASSERT_NE(mutex, nullptr);
+    SetLastError(0);
+    EXPECT_FALSE(SetEvent(mutex));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_FALSE(ResetEvent(mutex));
+    EXPECT_EQ(WaitInOtherThread(mutex, 0), static_cast<DWORD>(WAIT_OBJECT_0));  // still free
+    HANDLE event = CreateEventA(nullptr, FALSE, TRUE, nullptr);
+    SetLastError(0);
+    EXPECT_FALSE(ReleaseMutex(event));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    CloseHandle(event);
+    EXPECT_TRUE(CloseHandle(mutex));
+}
+
+TEST(NamedMutex, ExistsWhileAHandleIsOpen) {
+    std::string name = UniqueName("EXISTS");
+    SetLastError(0);
+    EXPECT_EQ(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str()), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+
+    HANDLE created = CreateMutexA(nullptr, FALSE, name.c_str());
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+    HANDLE second = CreateMutexA(nullptr, FALSE, name.c_str());
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    HANDLE opened = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
+    EXPECT_NE(opened, nullptr);
+
+    EXPECT_TRUE(CloseHandle(opened));
+    EXPECT_TRUE(CloseHandle(second));
+    HANDLE stillThere = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
+    EXPECT_NE(stillThere, nullptr);
+    CloseHandle(stillThere);
+    EXPECT_TRUE(CloseHandle(created));
+    EXPECT_EQ(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str()), nullptr);
+}
+
+// Every handle of one name is the same mutex: its owner is one thread.
+TEST(NamedMutex, HandlesOfOneNameShareOwnership) {
+    std::string name = UniqueName("SHARED");
+    HANDLE first = CreateMutexA(nullptr, TRUE, name.c_str());
+    ASSERT_NE(first, nullptr);
+    HANDLE second = CreateMutexA(nullptr, TRUE, name.c_str());  // exists: no initial ownership
+    ASSERT_NE(second, nullptr);
+    HANDLE opened = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(WaitInOtherThread(second, 20), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(WaitInOtherThread(opened, 20), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(ReleaseMutex(opened));  // released through another handle
+    SetLastError(0);
+    EXPECT_FALSE(ReleaseMutex(second));  // held once only
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_OWNER));
+    EXPECT_EQ(WaitInOtherThread(second, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    for (HANDLE h : {first, second, opened}) EXPECT_TRUE(CloseHandle(h));
+}
+
+// Threads that create one name at the same moment: exactly one of them
+// creates it, every other one is told that it exists.
+TEST(NamedMutex, OfManySimultaneousCreatorsExactlyOneCreates) {
+    const int kThreads = 6;
+    for (int round = 0; round < 100; ++round) {
+        std::string name = UniqueName("RACE");
+        std::atomic<int> ready{0};
+        std::vector<HANDLE> handles(kThreads);
+        std::vector<DWORD> errors(kThreads);
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t)
+            threads.emplace_back([&, t] {
+                ++ready;
+                while (ready.load() < kThreads) {
+                }
+                handles[t] = CreateMutexA(nullptr, FALSE, name.c_str());
+                errors[t] = GetLastError();
+            });
+        for (auto& thread : threads) thread.join();
+        int created = 0;
+        for (int t = 0; t < kThreads; ++t) {
+            ASSERT_NE(handles[t], nullptr) << "round " << round;
+            if (errors[t] == ERROR_SUCCESS) ++created;
+            else EXPECT_EQ(errors[t], static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "round " << round;
+        }
+        EXPECT_EQ(created, 1) << "round " << round;
+        for (HANDLE h : handles) CloseHandle(h);
+    }
+}
+
+// Looking a name up never makes it exist: a creator racing with openers of
+// a name that nobody holds is told that it created the mutex.
+TEST(NamedMutex, OpenersNeverMakeACreatorThinkTheNameExists) {
+    for (int round = 0; round < 100; ++round) {
+        std::string name = UniqueName("OPENED");
+        std::atomic<bool> stop{false};
+        std::vector<std::thread> openers;
+        for (int t = 0; t < 3; ++t)
+            openers.emplace_back([&] {
+                while (!stop) {
+                    HANDLE opened = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
+                    if (opened) CloseHandle(opened);
+                }
+            });
+        Sleep(1);
+        HANDLE created = CreateMutexA(nullptr, FALSE, name.c_str());
+        DWORD error = GetLastError();
+        stop = true;
+        for (auto& opener : openers) opener.join();
+        ASSERT_NE(created, nullptr) << "round " << round;
+        EXPECT_EQ(error, static_cast<DWORD>(ERROR_SUCCESS)) << "round " << round;
+        CloseHandle(created);
+    }
+}
