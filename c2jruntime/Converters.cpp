@@ -1,6 +1,8 @@
 // Converters between OLE Automation values (one-dimensional SAFEARRAYs,
 // BSTRs, GUIDs, DATEs, FILETIMEs) and Java values. Stateless; each works in
-// the caller's thread with the caller's environment.
+// the caller's thread with the caller's environment. Both runtimes link them
+// (library brivel_c2j_converters); the object conversions they call for
+// VARIANT and interface elements come from the library that links them.
 #include <windows.h>
 
 #include <cstring>
@@ -401,13 +403,3 @@ extern "C" jclass brivelFindClass(JNIEnv* env, const char* clsname) {
     if (!cls) env->ExceptionClear();
     return cls;
 }
-
-// A library that builds these converters next to working object
-// conversions of its own (the bridge runtime) defines
-// BRIVEL_OWN_OBJECT_CONVERSIONS, so that the converters above call those.
-#ifndef BRIVEL_OWN_OBJECT_CONVERSIONS
-extern "C" jfieldID brivelGetComId(void) { return nullptr; }
-extern "C" VARIANT* brivelGetTavoVariant(JNIEnv*, jobject) { return nullptr; }
-extern "C" jobject brivelVariantObject(JNIEnv*, VARIANT*) { return nullptr; }
-extern "C" jobject brivelBestUnknownToJobject(JNIEnv*, IUnknown*, void*, int) { return nullptr; }
-#endif
