@@ -170,13 +170,24 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-bool TakeScreenshot(const std::string& name) {
+bool TakeScreenshot(const std::string& name, HWND window) {
     // ImageMagick's import, run as the Unix program it is (Wine starts it).
     std::string file = std::string(BRIVEL_SCREENSHOTS) + "/" + name + ".png";
     std::string windowsFile = WindowsPath(file);
     DeleteFileA(windowsFile.c_str());
     Sleep(300);  // let the windows finish painting
-    std::string command = "/usr/bin/import -window root \"" + file + "\"";
+    std::string crop;
+    RECT r;
+    if (window && GetWindowRect(window, &r)) {
+        // The window with a margin: windows of other tests on the same
+        // display stay out of the picture.
+        constexpr int kMargin = 16;
+        int left = r.left > kMargin ? r.left - kMargin : 0;
+        int top = r.top > kMargin ? r.top - kMargin : 0;
+        crop = " -crop " + std::to_string(r.right + kMargin - left) + "x" + std::to_string(r.bottom + kMargin - top) +
+               "+" + std::to_string(left) + "+" + std::to_string(top);
+    }
+    std::string command = "/usr/bin/import -window root" + crop + " \"" + file + "\"";
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
     STARTUPINFOA startup{};

@@ -56,9 +56,10 @@ bool IsEnabled(HWND dialog, int id);
 // Waits until `condition` holds, up to `timeoutMs`.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
-// Writes <screenshot folder>/<name>.png of the whole display; false when
-// the picture could not be taken.
-bool TakeScreenshot(const std::string& name);
+// Writes <screenshot folder>/<name>.png of the display around `window`
+// (the whole display without one); false when the picture could not be
+// taken.
+bool TakeScreenshot(const std::string& name, HWND window = nullptr);
 
 // A Unix path of this build as the wizard sees it.
 std::string WindowsPath(std::string unixPath);

@@ -131,12 +131,12 @@ TEST_F(WizardProgram, StartsOnTheStartPageAndItsSystemMenuOpensTheAboutBox) {
     HWND start = wizard.Page(frame, kStartPage);
     EXPECT_EQ(ItemText(start, IDC_JAVA_TO_COM), "I am writing Java programs, and I need to call COM/ActiveX/.NET");
     EXPECT_EQ(ItemText(start, IDC_COM_TO_JAVA), "I am writing C# or Visual Basic programs, and I need to call Java.");
-    EXPECT_TRUE(TakeScreenshot("start-page"));
+    EXPECT_TRUE(TakeScreenshot("start-page", frame));
 
     PostMessageA(frame, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     HWND about = wizard.WaitForDialog("About Brivel");
     ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(TakeScreenshot("about-box"));
+    EXPECT_TRUE(TakeScreenshot("about-box", frame));
     Click(about, IDOK);
     EXPECT_TRUE(wizard.WaitUntilGone("About Brivel"));
 
@@ -167,7 +167,7 @@ TEST_F(WizardProgram, JavaToComWalkChecksTheTypeLibraryGeneratesTheBridgeAndClos
     EXPECT_EQ(ItemText(error, IDC_MESSAGE_TEXT), "Please specify a COM source");
     EXPECT_TRUE(IsShown(error, IDOK));
     EXPECT_FALSE(IsShown(error, IDYES));
-    EXPECT_TRUE(TakeScreenshot("error-box"));
+    EXPECT_TRUE(TakeScreenshot("error-box", frame));
     Click(error, IDOK);
     ASSERT_TRUE(wizard.WaitUntilGone("Error Message"));
     EXPECT_EQ(wizard.ShownPage(frame), kComObjPage);
@@ -195,7 +195,7 @@ TEST_F(WizardProgram, JavaToComWalkChecksTheTypeLibraryGeneratesTheBridgeAndClos
     EXPECT_EQ(ItemText(summary, IDC_SUMMARY_PACKAGE), "test.bridge");
     EXPECT_EQ(ItemText(summary, IDC_SUMMARY_LIBRARY), "JBridge");
     EXPECT_EQ(ItemText(summary, IDC_SUMMARY_OUTPUT_FOLDER), output);
-    EXPECT_TRUE(TakeScreenshot("summary-page"));
+    EXPECT_TRUE(TakeScreenshot("summary-page", frame));
 
     // Build writes the bridge and goes on to the build page.
     Click(frame, IDC_NEXT);
@@ -206,7 +206,7 @@ TEST_F(WizardProgram, JavaToComWalkChecksTheTypeLibraryGeneratesTheBridgeAndClos
     EXPECT_EQ(ItemText(frame, IDCANCEL), "Close");
     EXPECT_FALSE(IsShown(frame, IDC_BACK));
     EXPECT_FALSE(IsShown(frame, IDC_NEXT));
-    EXPECT_TRUE(TakeScreenshot("build-page"));
+    EXPECT_TRUE(TakeScreenshot("build-page", frame));
 
     // Close asks about the build steps not run; No keeps the wizard.
     Click(frame, IDCANCEL);
@@ -235,7 +235,7 @@ TEST_F(WizardProgram, CancelAsksBeforeLosingAnAcceptedTypeLibrary) {
     EXPECT_TRUE(IsShown(question, IDYES));
     EXPECT_TRUE(IsShown(question, IDNO));
     EXPECT_FALSE(IsShown(question, IDOK));
-    EXPECT_TRUE(TakeScreenshot("cancel-question"));
+    EXPECT_TRUE(TakeScreenshot("cancel-question", frame));
     Click(question, IDNO);
     ASSERT_TRUE(wizard.WaitUntilGone("Brivel Question"));
     EXPECT_EQ(wizard.ShownPage(frame), kOutputLocPage);
@@ -290,7 +290,7 @@ TEST_F(WizardProgram, JarModeShowsTheJarErrorsAndKeepsTheProgramAndTheSavedSetti
         if (!box) box = wizard.WaitForDialog("Jar File Loading Errors", 0);
         return box != nullptr;
     }, 120000));
-    EXPECT_TRUE(TakeScreenshot("jar-load-errors"));
+    EXPECT_TRUE(TakeScreenshot("jar-load-errors", frame));
     if (Text(box) == "Brivel Message") {
         std::string text = ItemText(box, IDC_MESSAGE_TEXT);
         EXPECT_EQ(text.rfind("The following errors occurred during loading the JAR file.\n\nJar File: C:\\jars\\missing.jar\n", 0), 0u)
