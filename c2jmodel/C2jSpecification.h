@@ -59,6 +59,9 @@ public:
 
     CJavaClassSpec* GetClass(const char* className) const;
     const std::vector<CString>& GetClassNames() const { return m_classNames; }
+    // The classes by dotted name: the listed classes that members' types are
+    // checked against (CJavaVmHost::CheckMethodTypesListed).
+    const std::map<std::string, std::unique_ptr<CJavaClassSpec>>& GetClassMap() const { return m_classes; }
     const std::vector<CBuiltInMember>& GetBuiltInMembers() const { return m_builtInMembers; }
 
     CVmStartNotifier* m_startNotifier = nullptr;

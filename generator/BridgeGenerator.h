@@ -41,6 +41,8 @@ public:
     void SetOptions(const char* typeLibraryPath, const char* outputFolder, const char* javaPackage,
                     const char* libraryPath);
     void AddCallbackInterface(const char* name);
+    // Forgets every registered callback interface (a new run's list follows).
+    void ClearCallbackInterfaces() { m_callbackTable.RemoveAll(); }
     bool IsCallbackInterface(const char* name);
 
     bool Generate();

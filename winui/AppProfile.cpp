@@ -57,4 +57,38 @@ bool AppProfile::WriteInt(const std::string& section, const std::string& entry,
     return rc == ERROR_SUCCESS;
 }
 
+std::string AppProfile::ReadString(const std::string& section, const std::string& entry,
+                                   const std::string& defaultValue) const {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionKeyPath(section).c_str(), 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return defaultValue;
+    std::string value = defaultValue;
+    // The size first, then the bytes; a value that grows in between is read again.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        DWORD type = 0, size = 0;
+        if (RegQueryValueExA(key, entry.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
+            break;
+        std::vector<char> bytes(size + 1, '\0');
+        DWORD read = size;
+        LONG rc = RegQueryValueExA(key, entry.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &read);
+        if (rc == ERROR_MORE_DATA) continue;
+        if (rc == ERROR_SUCCESS && type == REG_SZ) value.assign(bytes.data());  // up to the terminator
+        break;
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+bool AppProfile::WriteString(const std::string& section, const std::string& entry, const std::string& value) const {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionKeyPath(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    LONG rc = RegSetValueExA(key, entry.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                             static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
+}
+
 }  // namespace brivel::winui

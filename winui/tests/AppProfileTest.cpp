@@ -15,7 +15,7 @@ constexpr const char* kProgram = "BrivelWinuiProfileTest";
 constexpr const char* kProgramKey = "Software\\Orvanth Software\\BrivelWinuiProfileTest";
 
 void RemoveProgramKey() {
-    for (const char* section : {"\\Settings", "\\Other", ""})
+    for (const char* section : {"\\Settings", "\\Other", "\\SavedData", ""})
         RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kProgramKey) + section).c_str());
 }
 
@@ -61,4 +61,28 @@ TEST_F(Profile, ValueOfAnotherTypeReadsAsTheDefault) {
     RegSetValueExA(key, "ShowInfo", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2);
     RegCloseKey(key);
     EXPECT_EQ(profile_.ReadInt("Settings", "ShowInfo", 0), 0u);
+}
+
+TEST_F(Profile, TextEntriesAreStringValuesReadWholeAndAbsentOnesGiveTheDefault) {
+    EXPECT_EQ(profile_.ReadString("SavedData", "Dir", "none"), "none");
+    ASSERT_TRUE(profile_.WriteString("SavedData", "Dir", "C:\\projects\\"));
+    EXPECT_EQ(profile_.ReadString("SavedData", "Dir"), "C:\\projects\\");
+    std::string longText(3000, 'x');
+    ASSERT_TRUE(profile_.WriteString("SavedData", "File", longText));
+    EXPECT_EQ(profile_.ReadString("SavedData", "File"), longText);
+    ASSERT_TRUE(profile_.WriteString("SavedData", "File", ""));
+    EXPECT_EQ(profile_.ReadString("SavedData", "File", "none"), "");
+
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvanth Software\\BrivelWinuiProfileTest\\SavedData", 0,
+                            KEY_QUERY_VALUE, &key),
+              ERROR_SUCCESS);
+    DWORD type = 0;
+    EXPECT_EQ(RegQueryValueExA(key, "Dir", nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+
+    // An integer entry is not text.
+    ASSERT_TRUE(profile_.WriteInt("SavedData", "Count", 3));
+    EXPECT_EQ(profile_.ReadString("SavedData", "Count", "none"), "none");
 }

@@ -1,0 +1,25 @@
+// The wizard's push button: drawn by its owner in the dialog colour with two
+// nested 3-D frames and an 8-point font. Every push button of the wizard's
+// dialogs is one.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "Control.h"
+#include "DialogFont.h"
+
+class COwnerDrawButton : public brivel::winui::Control {
+public:
+    // Takes over the dialog's button `id` and makes it owner-drawn.
+    bool SubclassButton(brivel::winui::Dialog& dialog, int id);
+
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
+
+private:
+    CDialogFont m_font;
+};
+
+// Makes every push button of the dialog's window one (the dialog keeps the
+// button objects).
+void OwnerDrawPushButtons(brivel::winui::Dialog& dialog, std::vector<std::unique_ptr<COwnerDrawButton>>& buttons);

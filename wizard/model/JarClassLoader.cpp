@@ -1,0 +1,120 @@
+#include "JarClassLoader.h"
+
+#include <set>
+#include <string>
+
+#include "C2jSpecification.h"
+#include "JavaVmHost.h"
+
+namespace {
+
+// The part of a dotted class name after its last '.'.
+CString ShortName(const CString& className) {
+    int dot = className.ReverseFind('.');
+    return dot < 0 ? className : className.Mid(dot + 1);
+}
+
+CString JoinLines(const std::vector<CString>& lines) {
+    CString text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += "\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+CString CJarClassLoader::JarClassPath(const std::vector<CString>& jarFiles, const char* extraClassPath) {
+    CString classPath;
+    for (size_t i = 0; i < jarFiles.size(); ++i) {
+        if (i) classPath += kClassPathSeparator;
+        classPath += jarFiles[i];
+    }
+    if (extraClassPath && *extraClassPath) {
+        classPath += kClassPathSeparator;
+        classPath += extraClassPath;
+    }
+    return classPath;
+}
+
+CJavaClassSpec* CJarClassLoader::AddClass(const CString& className, const char* classPath,
+                                          std::vector<CString>& errors) {
+    if (m_spec.GetClass(className)) return nullptr;  // in the project already, named and reflected
+    CString error;
+    CJavaClassSpec* javaClass = m_spec.AddClassFromVm(classPath, false, className, error);
+    if (!javaClass) {
+        // A class of the JAR that cannot be loaded is reported, not left out silently.
+        if (!error.IsEmpty()) errors.push_back(error);
+        return nullptr;
+    }
+    m_loaded.push_back(className);
+    javaClass->m_comObjectName = m_host.MakeUniqueName(ShortName(className), javaClass, kComNameNone, true);
+    m_host.ReflectClass(javaClass);
+    if (!javaClass->m_error.IsEmpty()) errors.push_back(javaClass->m_error);
+    return javaClass;
+}
+
+void CJarClassLoader::SelectKnownMembers(CJavaClassSpec& javaClass) {
+    const auto& listed = m_spec.GetClassMap();
+    for (MethodGroup* group : {&javaClass.m_constructors, &javaClass.m_methods, &javaClass.m_staticMethods}) {
+        for (auto& method : *group) {
+            // The host looks at the result only when a parameter is an
+            // object; the result's class must be known as well.
+            if (m_host.CheckMethodTypesListed(listed, method.get()) &&
+                m_host.CheckClassListed(listed, method->m_returnType, method->m_error))
+                method->m_selected = true;
+        }
+    }
+    for (FieldGroup* group : {&javaClass.m_fields, &javaClass.m_staticFields})
+        for (auto& field : *group)
+            if (m_host.CheckFieldTypeListed(listed, field.get())) field->m_selected = true;
+}
+
+bool CJarClassLoader::LoadJarClasses(const char* jarPath, const char* classPath, CString& error) {
+    std::vector<CString> classNames;
+    if (!m_spec.AddClassesFromJars(classPath, jarPath, classNames, error)) return false;
+
+    std::vector<CString> errors;
+    std::vector<CJavaClassSpec*> added;
+    for (const CString& name : classNames)
+        if (CJavaClassSpec* javaClass = AddClass(name, classPath, errors)) added.push_back(javaClass);
+
+    if (errors.empty()) {
+        // Runtime classes ("java.") that selected members use are gathered
+        // while the members are checked, then join the project themselves.
+        std::set<std::string> used;
+        m_host.m_systemClasses = &used;
+        for (CJavaClassSpec* javaClass : added)
+            if (javaClass->m_error.IsEmpty()) SelectKnownMembers(*javaClass);
+        m_host.m_systemClasses = nullptr;
+        while (!used.empty()) {
+            CString name = used.begin()->c_str();
+            used.erase(used.begin());
+            AddClass(name, classPath, errors);
+        }
+    }
+    if (errors.empty()) return true;
+    error = JoinLines(errors);
+    return false;
+}
+
+void CJarClassLoader::ForgetLoadedClasses() {
+    for (const CString& name : m_loaded) {
+        if (CJavaClassSpec* javaClass = m_spec.GetClass(name)) m_host.RemoveName(javaClass->m_comObjectName);
+        m_spec.RemoveClass(name);
+    }
+    m_loaded.clear();
+}
+
+bool CJarClassLoader::LoadJarFiles(const std::vector<CString>& jarFiles, const char* extraClassPath,
+                                   CJarLoadErrors& errors) {
+    ForgetLoadedClasses();
+    errors.Clear();
+    m_spec.m_classPath = JarClassPath(jarFiles, extraClassPath);
+    for (const CString& jar : jarFiles) {
+        CString error;
+        if (!LoadJarClasses(jar, m_spec.m_classPath, error)) errors.AddFailure(jar, error);
+    }
+    return errors.IsEmpty();
+}

@@ -1,0 +1,55 @@
+// Loading whole JAR files into the COM-to-Java project (JAR mode): every
+// class of each JAR is loaded into the wizard's Java VM, named for COM and
+// reflected; then every member whose types the project knows is selected,
+// and the runtime classes those members use join the project too.
+#pragma once
+
+#include <vector>
+
+#include "BrvString.h"
+#include "JarLoadErrors.h"
+
+class CC2jSpecification;
+class CJavaClassSpec;
+class CJavaVmHost;
+
+class CJarClassLoader {
+public:
+    CJarClassLoader(CC2jSpecification& spec, CJavaVmHost& host) : m_spec(spec), m_host(host) {}
+
+    // Between the entries of a Java class path on the build's platform: ";"
+    // on Windows (the product), ":" where the linux32 build runs the VM.
+#ifdef _WIN32
+    static constexpr char kClassPathSeparator = ';';
+#else
+    static constexpr char kClassPathSeparator = ':';
+#endif
+
+    // The project's class path in JAR mode: the JAR files in list order
+    // joined by the separator, then the separator and the additional class
+    // path when there is one.
+    static CString JarClassPath(const std::vector<CString>& jarFiles, const char* extraClassPath);
+
+    // Loads the classes of one JAR file. False with the errors, one per line,
+    // when the JAR cannot be listed or a class cannot be loaded or reflected.
+    bool LoadJarClasses(const char* jarPath, const char* classPath, CString& error);
+
+    // Sets the project's class path and loads every JAR file; false with the
+    // error lines of each JAR that failed. Classes that an earlier call
+    // loaded are taken out first, so a repeated load starts from the same
+    // project and a JAR removed from the list leaves nothing behind.
+    bool LoadJarFiles(const std::vector<CString>& jarFiles, const char* extraClassPath, CJarLoadErrors& errors);
+
+private:
+    // Loads, names and reflects one class unless the project has it already;
+    // the class's errors join `errors`.
+    CJavaClassSpec* AddClass(const CString& className, const char* classPath, std::vector<CString>& errors);
+    // Selects every member whose types are known; runtime classes the
+    // selected members use are gathered by the host.
+    void SelectKnownMembers(CJavaClassSpec& javaClass);
+    void ForgetLoadedClasses();
+
+    CC2jSpecification& m_spec;
+    CJavaVmHost& m_host;
+    std::vector<CString> m_loaded;  // the classes this loader added to the project
+};

@@ -1,0 +1,18 @@
+// The COM-to-Java JAR files page (JAR mode): the JAR files whose classes the
+// project takes whole, and more class path.
+#pragma once
+
+#include <vector>
+
+#include "WizardPage.h"
+
+class CC2jJarfilesPage : public CWizardPage {
+public:
+    CC2jJarfilesPage();
+
+    std::vector<CString> m_jarFiles;  // full paths, in list order
+    CString m_extraClassPath;
+
+protected:
+    void DoDataExchange(brivel::winui::DataExchange& dx) override;
+};

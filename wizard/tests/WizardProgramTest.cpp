@@ -1,0 +1,319 @@
+// Brivel.exe under Wine on a display, driven through its control ids: the
+// start page, both wizards' page lists, the message dialog, the About box,
+// bridge generation from the summary page, JAR-loading errors and the ways
+// the wizard closes. Screenshots of the start page, an error box, the About
+// box and the JAR errors are written to the build's screenshot folder.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "WizardProcess.h"
+#include "resource.h"
+
+using namespace brivel::wizard::testing;
+
+namespace {
+
+constexpr const char* kStartPage = "Welcome to Brivel";
+constexpr const char* kComObjPage = "COM object";
+constexpr const char* kOutputLocPage = "Output folder";
+constexpr const char* kPkgPage = "Java package";
+constexpr const char* kLibPage = "JNI library";
+constexpr const char* kAdvancedPage = "Advanced options";
+constexpr const char* kFinishupPage = "Summary";
+constexpr const char* kBuildPage = "Build";
+constexpr const char* kLoadPage = "COM-to-Java project";
+constexpr const char* kTypeSelPage = "Java classes";
+constexpr const char* kJarfilesPage = "JAR files";
+constexpr const char* kClassPathPage = "Class path";
+constexpr const char* kClassListPage = "Java classes of the COM object";
+constexpr const char* kLibNamePage = "COM library";
+constexpr const char* kC2jOutputLocPage = "Output folder of the COM DLL";
+constexpr const char* kC2jSavePage = "Save the specification";
+constexpr const char* kC2jBuildPage = "Build the COM DLL";
+
+constexpr const char* kProfileKey = "Software\\Orvanth Software\\Brivel\\SavedData";
+
+std::string BridgeLibrary() { return WindowsPath(std::string(BRIVEL_FIXTURES) + "/Bridge.tlb"); }
+
+// A fresh folder of this process below the temporary folder.
+std::string NewOutputFolder(const char* name) {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + "brivel-" + name + "-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void WriteProfileText(const char* entry, const char* value) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), static_cast<DWORD>(strlen(value) + 1));
+    RegCloseKey(key);
+}
+
+std::string ReadProfileText(const char* entry) {
+    char value[1024] = "";
+    DWORD size = sizeof value, type = 0;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return "(none)";
+    LONG rc = RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS ? value : "(none)";
+}
+
+// Checks a radio button of a page the way a click does, and tells the page.
+void ChooseRadio(HWND page, int id) {
+    SendMessageA(GetDlgItem(page, id), BM_SETCHECK, BST_CHECKED, 0);
+    Click(page, id);
+}
+
+class WizardProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* display = std::getenv("DISPLAY");
+        if (!display || !*display) GTEST_SKIP() << "needs a display";
+        ASSERT_TRUE(wizard.Start());
+        frame = wizard.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(wizard.WaitForPage(frame, kStartPage));
+    }
+
+    // Next, then the page that should follow.
+    void NextTo(const char* heading) {
+        Click(frame, IDC_NEXT);
+        ASSERT_TRUE(wizard.WaitForPage(frame, heading)) << "expected " << heading << ", shown: " << wizard.ShownPage(frame);
+    }
+
+    void BackTo(const char* heading) {
+        Click(frame, IDC_BACK);
+        ASSERT_TRUE(wizard.WaitForPage(frame, heading)) << "expected " << heading << ", shown: " << wizard.ShownPage(frame);
+    }
+
+    // The message box that Next brings up, its text, closed with Close.
+    std::string NextShowsMessage(const char* caption) {
+        Click(frame, IDC_NEXT);
+        HWND box = wizard.WaitForDialog(caption);
+        if (!box) return "(no " + std::string(caption) + ")";
+        std::string text = ItemText(box, IDC_MESSAGE_TEXT);
+        Click(box, IDOK);
+        EXPECT_TRUE(wizard.WaitUntilGone(caption));
+        return text;
+    }
+
+    void AcceptBridgeLibrary() {
+        ChooseRadio(wizard.Page(frame, kStartPage), IDC_JAVA_TO_COM);
+        ASSERT_TRUE(WaitUntil([&] { return IsEnabled(frame, IDC_NEXT); }));
+        NextTo(kComObjPage);
+        SetText(wizard.Page(frame, kComObjPage), IDC_COM_FILE, BridgeLibrary());
+        NextTo(kOutputLocPage);
+    }
+
+    WizardProcess wizard;
+    HWND frame = nullptr;
+};
+
+}  // namespace
+
+TEST_F(WizardProgram, StartsOnTheStartPageAndItsSystemMenuOpensTheAboutBox) {
+    EXPECT_EQ(Text(frame), "Brivel: Java to COM Bi-Directional Bridge Builder");
+    EXPECT_FALSE(IsEnabled(frame, IDC_BACK));
+    EXPECT_FALSE(IsEnabled(frame, IDC_NEXT));
+    EXPECT_EQ(ItemText(frame, IDC_NEXT), "Next>");
+    EXPECT_EQ(ItemText(frame, IDCANCEL), "Cancel");
+    EXPECT_EQ(ItemText(frame, IDC_HELP_BUTTON), "Help");
+    HWND start = wizard.Page(frame, kStartPage);
+    EXPECT_EQ(ItemText(start, IDC_JAVA_TO_COM), "I am writing Java programs, and I need to call COM/ActiveX/.NET");
+    EXPECT_EQ(ItemText(start, IDC_COM_TO_JAVA), "I am writing C# or Visual Basic programs, and I need to call Java.");
+    EXPECT_TRUE(TakeScreenshot("start-page", frame));
+
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = wizard.WaitForDialog("About Brivel");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(TakeScreenshot("about-box", frame));
+    Click(about, IDOK);
+    EXPECT_TRUE(wizard.WaitUntilGone("About Brivel"));
+
+    // Nothing was changed: Cancel closes at once.
+    Click(frame, IDCANCEL);
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+}
+
+TEST_F(WizardProgram, JavaToComWalkChecksTheTypeLibraryGeneratesTheBridgeAndClosesAfterTheBuildQuestion) {
+    HWND start = wizard.Page(frame, kStartPage);
+    PressKey(frame, VK_RETURN);  // Enter runs Next: no choice yet
+    HWND box = wizard.WaitForDialog("Brivel Message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ItemText(box, IDC_MESSAGE_TEXT), "Please select a wizard");
+    Click(box, IDOK);
+    ASSERT_TRUE(wizard.WaitUntilGone("Brivel Message"));
+
+    ChooseRadio(start, IDC_JAVA_TO_COM);
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(frame, IDC_NEXT); }));
+    EXPECT_EQ(Text(frame), "Brivel: Java to COM Bridge Builder");
+    NextTo(kComObjPage);
+    EXPECT_TRUE(IsEnabled(frame, IDC_BACK));
+
+    // The type library check keeps the user on the page, in the error box.
+    Click(frame, IDC_NEXT);
+    HWND error = wizard.WaitForDialog("Error Message");
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(ItemText(error, IDC_MESSAGE_TEXT), "Please specify a COM source");
+    EXPECT_TRUE(IsShown(error, IDOK));
+    EXPECT_FALSE(IsShown(error, IDYES));
+    EXPECT_TRUE(TakeScreenshot("error-box", frame));
+    Click(error, IDOK);
+    ASSERT_TRUE(wizard.WaitUntilGone("Error Message"));
+    EXPECT_EQ(wizard.ShownPage(frame), kComObjPage);
+
+    HWND comObj = wizard.Page(frame, kComObjPage);
+    SetText(comObj, IDC_COM_FILE, "C:\\nothing\\there.tlb");
+    EXPECT_EQ(NextShowsMessage("Error Message"), "C:\\nothing\\there.tlb: File does not exist");
+    SetText(comObj, IDC_COM_FILE, BridgeLibrary());
+    NextTo(kOutputLocPage);
+    BackTo(kComObjPage);  // Back does not check the page again
+    NextTo(kOutputLocPage);
+
+    std::string output = NewOutputFolder("walk");
+    SetText(wizard.Page(frame, kOutputLocPage), IDC_OUTPUT_FOLDER, output);
+    NextTo(kPkgPage);
+    SetText(wizard.Page(frame, kPkgPage), IDC_PACKAGE, "test.bridge");
+    PressKey(frame, VK_RETURN);  // Enter moves on like Next
+    ASSERT_TRUE(wizard.WaitForPage(frame, kLibPage));
+    SetText(wizard.Page(frame, kLibPage), IDC_LIBRARY, "JBridge");
+    NextTo(kAdvancedPage);
+    NextTo(kFinishupPage);
+    EXPECT_EQ(ItemText(frame, IDC_NEXT), "Build");
+    HWND summary = wizard.Page(frame, kFinishupPage);
+    EXPECT_EQ(ItemText(summary, IDC_SUMMARY_TYPE_LIBRARY), BridgeLibrary());
+    EXPECT_EQ(ItemText(summary, IDC_SUMMARY_PACKAGE), "test.bridge");
+    EXPECT_EQ(ItemText(summary, IDC_SUMMARY_LIBRARY), "JBridge");
+    EXPECT_EQ(ItemText(summary, IDC_SUMMARY_OUTPUT_FOLDER), output);
+    EXPECT_TRUE(TakeScreenshot("summary-page", frame));
+
+    // Build writes the bridge and goes on to the build page.
+    Click(frame, IDC_NEXT);
+    ASSERT_TRUE(wizard.WaitForPage(frame, kBuildPage, 120000)) << wizard.ShownPage(frame);
+    EXPECT_TRUE(FileExists(output + "\\JBridge.cpp"));
+    EXPECT_TRUE(FileExists(output + "\\readme.html"));
+    EXPECT_TRUE(FileExists(output + "\\test\\bridge"));
+    EXPECT_EQ(ItemText(frame, IDCANCEL), "Close");
+    EXPECT_FALSE(IsShown(frame, IDC_BACK));
+    EXPECT_FALSE(IsShown(frame, IDC_NEXT));
+    EXPECT_TRUE(TakeScreenshot("build-page", frame));
+
+    // Close asks about the build steps not run; No keeps the wizard.
+    Click(frame, IDCANCEL);
+    HWND question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(ItemText(question, IDC_MESSAGE_TEXT), "Are you sure you wish to exit without completing all build steps?");
+    Click(question, IDNO);
+    ASSERT_TRUE(wizard.WaitUntilGone("Brivel Question"));
+    EXPECT_EQ(wizard.WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+
+    // Enter on the last page takes the same way out as Close.
+    PressKey(frame, VK_RETURN);
+    question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(ItemText(question, IDC_MESSAGE_TEXT), "Are you sure you wish to exit without completing all build steps?");
+    Click(question, IDYES);
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+}
+
+TEST_F(WizardProgram, CancelAsksBeforeLosingAnAcceptedTypeLibrary) {
+    AcceptBridgeLibrary();
+    Click(frame, IDCANCEL);
+    HWND question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(ItemText(question, IDC_MESSAGE_TEXT), "Do you want to exit this wizard and lose your changes?");
+    EXPECT_TRUE(IsShown(question, IDYES));
+    EXPECT_TRUE(IsShown(question, IDNO));
+    EXPECT_FALSE(IsShown(question, IDOK));
+    EXPECT_TRUE(TakeScreenshot("cancel-question", frame));
+    Click(question, IDNO);
+    ASSERT_TRUE(wizard.WaitUntilGone("Brivel Question"));
+    EXPECT_EQ(wizard.ShownPage(frame), kOutputLocPage);
+
+    PressKey(frame, VK_ESCAPE);  // Escape is Cancel too
+    question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    Click(question, IDYES);
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+}
+
+TEST_F(WizardProgram, ComToJavaWalksTheChosenClassesList) {
+    ChooseRadio(wizard.Page(frame, kStartPage), IDC_COM_TO_JAVA);
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(frame, IDC_NEXT); }));
+    EXPECT_EQ(Text(frame), "Brivel: COM to Java Bridge Builder");
+    NextTo(kLoadPage);
+    NextTo(kTypeSelPage);
+    EXPECT_EQ(NextShowsMessage("Brivel Message"), "Please select one of the options");
+    ChooseRadio(wizard.Page(frame, kTypeSelPage), IDC_CHOOSE_CLASSES);
+    NextTo(kClassPathPage);
+    NextTo(kClassListPage);
+    NextTo(kLibNamePage);
+    NextTo(kC2jOutputLocPage);
+    NextTo(kC2jSavePage);
+    NextTo(kC2jBuildPage);
+    EXPECT_EQ(ItemText(frame, IDC_NEXT), "Build");
+    EXPECT_FALSE(IsShown(frame, IDC_BACK));
+    Click(frame, IDCANCEL);
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+}
+
+TEST_F(WizardProgram, JarModeShowsTheJarErrorsAndKeepsTheProgramAndTheSavedSettings) {
+    WriteProfileText("Dir", "C:\\projects\\");
+    WriteProfileText("File", "shop.c2j");
+    ChooseRadio(wizard.Page(frame, kStartPage), IDC_COM_TO_JAVA);
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(frame, IDC_NEXT); }));
+    NextTo(kLoadPage);
+    NextTo(kTypeSelPage);
+    ChooseRadio(wizard.Page(frame, kTypeSelPage), IDC_ALL_FROM_JARS);
+    NextTo(kJarfilesPage);
+    HWND jars = wizard.Page(frame, kJarfilesPage);
+    SendMessageA(GetDlgItem(jars, IDC_JAR_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("C:\\jars\\missing.jar"));
+    NextTo(kLibNamePage);
+    NextTo(kC2jOutputLocPage);
+    NextTo(kC2jSavePage);
+
+    // No Java VM can start here: the JAR's classes cannot be listed.
+    Click(frame, IDC_NEXT);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        box = wizard.WaitForDialog("Brivel Message", 0);
+        if (!box) box = wizard.WaitForDialog("Jar File Loading Errors", 0);
+        return box != nullptr;
+    }, 120000));
+    EXPECT_TRUE(TakeScreenshot("jar-load-errors", frame));
+    if (Text(box) == "Brivel Message") {
+        std::string text = ItemText(box, IDC_MESSAGE_TEXT);
+        EXPECT_EQ(text.rfind("The following errors occurred during loading the JAR file.\n\nJar File: C:\\jars\\missing.jar\n", 0), 0u)
+            << text;
+        const std::string trailer =
+            "\n\nPlease restart Brivel and add other/more JAR files, or build using \"Detailed Build\".";
+        ASSERT_GE(text.size(), trailer.size());
+        EXPECT_EQ(text.substr(text.size() - trailer.size()), trailer);
+    } else {
+        HWND list = GetDlgItem(box, IDC_JAR_ERROR_LIST);
+        EXPECT_GT(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
+    }
+    Click(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] {
+        return !wizard.WaitForDialog("Brivel Message", 0) && !wizard.WaitForDialog("Jar File Loading Errors", 0);
+    }));
+
+    // The program goes on, on the same page, and the saved settings stay.
+    EXPECT_EQ(wizard.WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(wizard.ShownPage(frame), kC2jSavePage);
+    EXPECT_EQ(ReadProfileText("Dir"), "C:\\projects\\");
+    EXPECT_EQ(ReadProfileText("File"), "shop.c2j");
+    BackTo(kC2jOutputLocPage);
+    Click(frame, IDCANCEL);
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+}

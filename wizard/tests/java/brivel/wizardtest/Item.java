@@ -1,0 +1,6 @@
+package brivel.wizardtest;
+
+public class Item {
+    public Item() {}
+    public int number;
+}

@@ -1,0 +1,6 @@
+package brivel.wizardtest.supply;
+
+public class Supplier {
+    public Supplier() {}
+    public String name() { return "supplier"; }
+}
