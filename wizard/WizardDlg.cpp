@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 #include "AboutDlg.h"
-#include "BrowserPath.h"
+#include "BrowserLauncher.h"
 #include "GenerationJobAdapter.h"
 #include "JarLoadErrorsDlg.h"
 #include "MessageBoxes.h"
@@ -187,10 +187,7 @@ void CWizardDlg::ReportMessage(const char* a, const char* b) {
 }
 
 void CWizardDlg::OpenHelpPage(const char* path) {
-    CString browser = WizardBrowserPath(*this);
-    auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(GetDesktopWindow(), nullptr, browser, path, nullptr, SW_SHOWNORMAL));
-    if (result <= 32) ShowErrorBox(Handle(), CString(path) + wizard_text::kBrowserFailed);
+    if (!LaunchBrowser(GetBrowserPath(), path)) ShowErrorBox(Handle(), BrowserLaunchFailedText(path));
 }
 
 void CWizardDlg::CreateBridgeFiles() {

@@ -9,7 +9,6 @@ constexpr const char* kJavaToComTitle = "Brivel: Java to COM Bridge Builder";
 constexpr const char* kComToJavaTitle = "Brivel: COM to Java Bridge Builder";
 constexpr const char* kCancelQuestion = "Do you want to exit this wizard and lose your changes?";
 constexpr const char* kCreatingFiles = "Creating Brivel files";
-constexpr const char* kBrowserFailed = ":  Failed to launch browser, please start the browser and visit manually.";
 
 // Captions of the message dialog.
 constexpr const char* kErrorCaption = "Error Message";
