@@ -1,0 +1,91 @@
+// regsvr32 registers and unregisters the control: the keys and values of
+// its registration script, applied by the platform's registrar with the
+// DLL's path, and its type library.
+#include "ServerFixture.h"
+
+#include <oleauto.h>
+
+using namespace brivel::uploadctl::testing;
+
+namespace {
+
+const GUID kLibidGuid = {0x07311675, 0x787D, 0x4FF1, {0x96, 0x9A, 0xBC, 0xB3, 0x08, 0x91, 0xEB, 0x44}};
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+class ControlRegistration : public ::testing::Test {
+protected:
+    void SetUp() override { CoInitialize(nullptr); }
+    void TearDown() override {
+        RunRegsvr32(true);
+        CoUninitialize();
+    }
+
+    const std::string clsidKey_ = std::string("CLSID\\") + kClsid;
+};
+
+}  // namespace
+
+TEST_F(ControlRegistration, Regsvr32WritesTheScriptsKeysWithTheModulePath) {
+    ASSERT_EQ(RunRegsvr32(false), 0);
+    const std::string module = ServerDllPath();
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, "Brivel.EvalDllUploader.1"), "EvalUploader Class");
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, "Brivel.EvalDllUploader.1\\CLSID"), kClsid);
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, "Brivel.EvalDllUploader"), "EvalUploader Class");
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, "Brivel.EvalDllUploader\\CLSID"), kClsid);
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, "Brivel.EvalDllUploader\\CurVer"), "Brivel.EvalDllUploader.1");
+
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_), "EvalUploader Class");
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\ProgID"), "Brivel.EvalDllUploader.1");
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\VersionIndependentProgID"), "Brivel.EvalDllUploader");
+    for (const char* empty : {"Programmable", "Control", "Insertable"})
+        EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, clsidKey_ + "\\" + empty)) << empty;
+    EXPECT_EQ(Lower(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\InprocServer32")), Lower(module));
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\InprocServer32", "ThreadingModel"), "Apartment");
+    EXPECT_EQ(Lower(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\ToolboxBitmap32")), Lower(module + ", 101"));
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\MiscStatus"), "0");
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\MiscStatus\\1"), "131473");
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\TypeLib"), kLibid);
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\Version"), "1.0");
+}
+
+TEST_F(ControlRegistration, Regsvr32RegistersTheEmbeddedTypeLibrary) {
+    ASSERT_EQ(RunRegsvr32(false), 0);
+    const std::string libraryKey = std::string("TypeLib\\") + kLibid + "\\1.0";
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, libraryKey), "BrivelEvalDllBuilder 1.0 Type Library");
+    EXPECT_EQ(Lower(RegistryText(HKEY_CLASSES_ROOT, libraryKey + "\\0\\win32")), Lower(ServerDllPath()));
+
+    ITypeLib* library = nullptr;
+    ASSERT_EQ(LoadRegTypeLib(kLibidGuid, 1, 0, LOCALE_NEUTRAL, &library), S_OK);
+    BSTR name = nullptr, help = nullptr;
+    ASSERT_EQ(library->GetDocumentation(-1, &name, &help, nullptr, nullptr), S_OK);
+    EXPECT_STREQ(name, L"BRIVELEVALDLLBUILDERLib");
+    EXPECT_STREQ(help, L"BrivelEvalDllBuilder 1.0 Type Library");
+    SysFreeString(name);
+    SysFreeString(help);
+    library->Release();
+}
+
+TEST_F(ControlRegistration, Regsvr32UnregisterRemovesEverythingButTheClsidKey) {
+    ASSERT_EQ(RunRegsvr32(false), 0);
+    ASSERT_EQ(RunRegsvr32(true), 0);
+    for (const std::string& key : {std::string("Brivel.EvalDllUploader.1"), std::string("Brivel.EvalDllUploader"),
+                                   clsidKey_, std::string("TypeLib\\") + kLibid})
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, key)) << key;
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "CLSID"));
+    ITypeLib* library = nullptr;
+    EXPECT_NE(LoadRegTypeLib(kLibidGuid, 1, 0, LOCALE_NEUTRAL, &library), S_OK);
+    if (library) library->Release();
+}
+
+TEST_F(ControlRegistration, UnregisteringAServerThatIsNotRegisteredSucceeds) {
+    ASSERT_EQ(RunRegsvr32(false), 0);
+    ASSERT_EQ(RunRegsvr32(true), 0);
+    EXPECT_EQ(RunRegsvr32(true), 0);
+    // and registering again restores it
+    ASSERT_EQ(RunRegsvr32(false), 0);
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\ProgID"), "Brivel.EvalDllUploader.1");
+}
