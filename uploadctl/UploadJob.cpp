@@ -161,10 +161,18 @@ bool CUploadJob::AnswerIsSuccess(IUploaderUi& ui) {
     return false;
 }
 
+// Takes what has arrived (at most a block): a read of a whole block would
+// wait for all of it, and an estimate would reach the countdown only with
+// the DLL.
 void CUploadJob::ReceiveMore(ReplyReader& reader) {
+    DWORD available = 0, got = 0;
+    if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0) || available == 0) {
+        reader.EndOfReply();
+        return;
+    }
     block_.resize(kBlockSize);
-    DWORD got = 0;
-    if (!InternetReadFile(request_.Get(), &block_[0], kBlockSize, &got) || got == 0) {
+    if (!InternetReadFile(request_.Get(), &block_[0], available < kBlockSize ? available : kBlockSize, &got) ||
+        got == 0) {
         reader.EndOfReply();
         return;
     }
