@@ -5,6 +5,8 @@
 
 #include <oleauto.h>
 
+#include "DispatchClient.h"
+
 using namespace brivel::uploadctl::testing;
 
 namespace {
@@ -88,4 +90,26 @@ TEST_F(ControlRegistration, UnregisteringAServerThatIsNotRegisteredSucceeds) {
     // and registering again restores it
     ASSERT_EQ(RunRegsvr32(false), 0);
     EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\ProgID"), "Brivel.EvalDllUploader.1");
+}
+
+TEST_F(ControlRegistration, AClientCreatesTheControlByItsProgIdAndSetsItsPropertiesByName) {
+    ASSERT_EQ(RunRegsvr32(false), 0);
+    for (const wchar_t* progId : {L"Brivel.EvalDllUploader", L"Brivel.EvalDllUploader.1"}) {
+        CLSID classId;
+        ASSERT_EQ(CLSIDFromProgID(progId, &classId), S_OK) << progId;
+        EXPECT_TRUE(classId == LoadedServer::kControlClsid);
+        IDispatch* control = nullptr;
+        ASSERT_EQ(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                   reinterpret_cast<void**>(&control)),
+                  S_OK);
+        const wchar_t* names[] = {L"pkgName",     L"libName",     L"comFileName", L"hostName",
+                                  L"targetUrl",   L"initialText", L"activeXList", L"preferVirtual"};
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(DispatchIdOf(control, names[i]), i + 1) << i;
+            std::wstring value = std::wstring(L"value of ") + names[i];
+            EXPECT_EQ(PutText(control, names[i], value), S_OK) << i;
+            EXPECT_EQ(GetText(control, names[i]), value) << i;
+        }
+        control->Release();
+    }
 }

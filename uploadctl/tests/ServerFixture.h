@@ -64,3 +64,46 @@ inline std::string RegistryText(HKEY root, const std::string& key, const char* v
 }
 
 }  // namespace brivel::uploadctl::testing
+
+namespace brivel::uploadctl::testing {
+
+// The DLL loaded into the test, and its class object: the control without
+// the registry.
+class LoadedServer {
+public:
+    LoadedServer() : module_(LoadLibraryA(ServerDllPath().c_str())) {}
+    ~LoadedServer() {
+        if (module_) FreeLibrary(module_);
+    }
+    LoadedServer(const LoadedServer&) = delete;
+    LoadedServer& operator=(const LoadedServer&) = delete;
+
+    bool Loaded() const { return module_ != nullptr; }
+    HRESULT GetClassObject(REFCLSID classId, REFIID iid, void** object) const {
+        using Function = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+        auto function = reinterpret_cast<Function>(GetProcAddress(module_, "DllGetClassObject"));
+        return function ? function(classId, iid, object) : E_FAIL;
+    }
+    HRESULT CanUnloadNow() const {
+        using Function = HRESULT(STDAPICALLTYPE*)();
+        auto function = reinterpret_cast<Function>(GetProcAddress(module_, "DllCanUnloadNow"));
+        return function ? function() : E_FAIL;
+    }
+    // A new control through the class object; nullptr on failure.
+    template <typename Interface>
+    Interface* Create(REFIID iid) const {
+        IClassFactory* factory = nullptr;
+        if (FAILED(GetClassObject(kControlClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) return nullptr;
+        Interface* object = nullptr;
+        if (FAILED(factory->CreateInstance(nullptr, iid, reinterpret_cast<void**>(&object)))) object = nullptr;
+        factory->Release();
+        return object;
+    }
+
+    static constexpr CLSID kControlClsid = {0x5ECF48F1, 0xAFBB, 0x4E48, {0xB2, 0x50, 0xE9, 0xE4, 0x67, 0x7B, 0x92, 0xF2}};
+
+private:
+    HMODULE module_;
+};
+
+}  // namespace brivel::uploadctl::testing
