@@ -25,7 +25,7 @@ HRESULT CEvalUploader::Create(REFIID iid, void** object) {
 
 CEvalUploader::CEvalUploader()
     : properties_(brivel::remotebuild::GetBuildServiceHost()),
-      form_(std::make_unique<CUploaderForm>(properties_, static_cast<IEvalUploader*>(this))) {
+      form_(std::make_shared<CUploaderForm>(properties_)) {
     // The form's natural size, in HIMETRIC units (0.01 mm) at the system's
     // dialog units.
     LONG units = GetDialogBaseUnits();
@@ -39,7 +39,7 @@ CEvalUploader::CEvalUploader()
 
 CEvalUploader::~CEvalUploader() {
     InPlaceDeactivate();
-    form_.reset();
+    form_->Destroy();
     ReleaseSite();
     if (viewSink_) viewSink_->Release();
     if (adviseHolder_) adviseHolder_->Release();

@@ -155,7 +155,7 @@ private:
     DWORD viewAspects_ = 0, viewFlags_ = 0;
     bool uiActive_ = false;
     SIZEL extent_;
-    std::unique_ptr<CUploaderForm> form_;
+    std::shared_ptr<CUploaderForm> form_;
 };
 
 }  // namespace brivel::uploadctl

@@ -235,14 +235,8 @@ void CUploaderForm::OnBuildDll() {
     for (int id : {IDC_BROWSE, IDC_EXPLANATION, IDC_BUILD_DLL}) ShowItem(dialog, id, false);
     for (int id : {IDC_STATUS, IDC_PROGRESS}) ShowItem(dialog, id, true);
 
-    IUnknown* owner = owner_;
-    owner->AddRef();
-    bool started = StartModuleThread([this, job, owner] {
-        job->Run(*this);
-        owner->Release();
-    });
-    if (!started) {
-        owner->Release();
+    std::shared_ptr<CUploaderForm> form = shared_from_this();
+    if (!StartModuleThread([form, job] { job->Run(*form); })) {
         std::string text = SystemErrorText(GetLastError());
         SetStatus(text);
         MessageBoxA(dialog, text.c_str(), texts::kError, MB_OK);

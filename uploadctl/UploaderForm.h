@@ -3,12 +3,16 @@
 // and the COM file, starts the request and hands it to the upload thread;
 // the form then shows what the upload reports (IUploaderUi), from any
 // thread, until it is destroyed, after which it shows nothing more.
+//
+// The upload thread shares the form object, not the control: a page that
+// goes away during an upload releases the control (and destroys the
+// window) on its own thread, and the thread ends with nothing to show.
 #pragma once
 
 #include <windows.h>
-#include <unknwn.h>
 
 #include <atomic>
+#include <memory>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -18,10 +22,10 @@
 
 namespace brivel::uploadctl {
 
-class CUploaderForm : public IUploaderUi {
+class CUploaderForm : public IUploaderUi, public std::enable_shared_from_this<CUploaderForm> {
 public:
-    // `owner` (the control) is held by the upload thread while it runs.
-    CUploaderForm(CUploaderProperties& properties, IUnknown* owner) : properties_(properties), owner_(owner) {}
+    // The properties are the control's; only the form's own thread uses them.
+    explicit CUploaderForm(CUploaderProperties& properties) : properties_(properties) {}
     ~CUploaderForm() override;
     CUploaderForm(const CUploaderForm&) = delete;
     CUploaderForm& operator=(const CUploaderForm&) = delete;
@@ -56,7 +60,6 @@ private:
     HBRUSH BackgroundBrush(HDC dc);
 
     CUploaderProperties& properties_;
-    IUnknown* owner_;
     mutable std::mutex mutex_;  // guards window_ against the upload thread
     HWND window_ = nullptr;
     WNDPROC staticProc_ = nullptr;

@@ -45,7 +45,8 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         return boxes_;
     }
-    // The captions of every other dialog seen (the save dialog, file dialogs).
+    // Every other dialog seen: the save dialog ("Dialog"), the file dialogs
+    // (their caption, then "|" and the text of each of their edit fields).
     std::vector<std::string> Dialogs() const {
         std::lock_guard<std::mutex> lock(mutex_);
         return dialogs_;
@@ -90,6 +91,13 @@ private:
         if (std::string(buffer).size() > longest.size()) longest = buffer;
         return TRUE;
     }
+    // "|" and the text of each edit field (a file dialog's file name).
+    static BOOL CALLBACK CollectEditText(HWND child, LPARAM texts) {
+        char name[16] = "";
+        GetClassNameA(child, name, sizeof name);
+        if (_stricmp(name, "Edit") == 0) *reinterpret_cast<std::string*>(texts) += "|" + Caption(child);
+        return TRUE;
+    }
     static std::string Caption(HWND window) {
         char caption[512] = "";
         GetWindowTextA(window, caption, sizeof caption);
@@ -116,8 +124,10 @@ private:
         if (answered_.count(dialog)) return;
         answered_.insert(dialog);
         if (caption == "COM File" || caption == "Save DLL As") {
+            std::string edits;
+            EnumChildWindows(dialog, CollectEditText, reinterpret_cast<LPARAM>(&edits));
             std::lock_guard<std::mutex> lock(mutex_);
-            dialogs_.push_back(caption);
+            dialogs_.push_back(caption + edits);
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
             return;
         }

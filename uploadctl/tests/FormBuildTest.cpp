@@ -111,8 +111,9 @@ TEST_F(UploaderFormBuild, TheSaveDialogAsksUntilTheLocationIsUsableAndCanBeCance
     const std::string noFolder = Path("missing") + "\\JForm.dll";
     answerer_.AddSaveStep([](HWND dialog) {
         CDialogAnswerer::Choose(dialog, kOtherLocation);
-        CDialogAnswerer::Click(dialog, IDOK);
+        CDialogAnswerer::Click(dialog, kSaveBrowse);  // cancelled by the answerer
     });
+    answerer_.AddSaveStep([](HWND dialog) { CDialogAnswerer::Click(dialog, IDOK); });
     answerer_.AddSaveStep([](HWND dialog) {
         SetDlgItemTextA(dialog, kSavePath, "C:\\JForm.txt");
         CDialogAnswerer::Click(dialog, IDOK);
@@ -131,6 +132,10 @@ TEST_F(UploaderFormBuild, TheSaveDialogAsksUntilTheLocationIsUsableAndCanBeCance
     EXPECT_EQ(boxes[2].text, Path("missing") + "\\:  Directory does not exist");
     for (const auto& box : boxes) EXPECT_EQ(box.caption, "Error");
     EXPECT_EQ(answerer_.SaveStepsLeft(), 0u);
+    auto dialogs = answerer_.Dialogs();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[1].rfind("Save DLL As|", 0), 0u) << dialogs[1];
+    EXPECT_NE(dialogs[1].find("|JForm.dll"), std::string::npos) << dialogs[1];
     EXPECT_EQ(Item(kStatus), "The DLL was not saved");
     EXPECT_FALSE(std::filesystem::exists(noFolder));
 }
@@ -148,6 +153,23 @@ TEST_F(UploaderFormBuild, ClosingThePageDuringAnUploadShowsNothingMoreAndTheUplo
     EXPECT_TRUE(PumpUntil([&] { return server_.CanUnloadNow() == S_OK; }));
     PumpUntil([] { return false; }, 200);
     EXPECT_TRUE(answerer_.Boxes().empty());
+}
+
+TEST_F(UploaderFormBuild, AControlReleasedWithoutClosingDuringAnUploadGoesAtOnceAndTheUploadEndsQuietly) {
+    service_.SetReply(ScriptedReply::Ok().Estimate(5).Pause(800).Dll(kBuiltDll));
+    answerer_.AddSaveStep([](HWND dialog) { CDialogAnswerer::Click(dialog, IDOK); });
+    Click(kBuildDll);
+    ASSERT_TRUE(PumpUntil([&] { return Item(kStatus).find("Estimated Build Time") == 0; }));
+    HWND form = Form();
+    control_->Release();  // the last reference, on the page's thread
+    control_ = nullptr;
+    EXPECT_FALSE(IsWindow(form));
+    EXPECT_EQ(server_.CanUnloadNow(), S_FALSE);
+    ASSERT_TRUE(service_.WaitForReplies(1, std::chrono::seconds(10)));
+    EXPECT_TRUE(PumpUntil([&] { return server_.CanUnloadNow() == S_OK; }));
+    EXPECT_TRUE(answerer_.Boxes().empty());
+    EXPECT_TRUE(answerer_.Dialogs().empty());
+    EXPECT_FALSE(std::filesystem::exists(FolderOf(&GetSystemDirectoryA) + "\\JForm.dll"));
 }
 
 TEST_F(UploaderFormBuild, ARedirectOpensTheWebAddressWithTheShell) {
