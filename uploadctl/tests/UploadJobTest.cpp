@@ -378,3 +378,11 @@ TEST_F(UploadJobTest, AnUploadCutOffIsALostConnection) {
     EXPECT_EQ(message.caption, "");
     EXPECT_EQ(ui_.Hides(), 1);
 }
+
+TEST_F(UploadJobTest, NoHostNameIsReportedBeforeAnyRequest) {
+    host_ = "";
+    EXPECT_FALSE(RunBuild());
+    EXPECT_EQ(failure_.text, "Unable to contact server");
+    EXPECT_EQ(failure_.caption, "");
+    EXPECT_TRUE(service_.Requests().empty());
+}
