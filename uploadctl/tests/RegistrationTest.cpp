@@ -1,11 +1,15 @@
 // regsvr32 registers and unregisters the control: the keys and values of
 // its registration script, applied by the platform's registrar with the
-// DLL's path, and its type library.
+// DLL's path, and its type library; a client then creates it by its ProgID.
 #include "ServerFixture.h"
 
 #include <oleauto.h>
 
+#include <objsafe.h>
+#include <ocidl.h>
+
 #include "DispatchClient.h"
+#include "TestPropertyBag.h"
 
 using namespace brivel::uploadctl::testing;
 
@@ -92,7 +96,7 @@ TEST_F(ControlRegistration, UnregisteringAServerThatIsNotRegisteredSucceeds) {
     EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, clsidKey_ + "\\ProgID"), "Brivel.EvalDllUploader.1");
 }
 
-TEST_F(ControlRegistration, AClientCreatesTheControlByItsProgIdAndSetsItsPropertiesByName) {
+TEST_F(ControlRegistration, AClientCreatesTheControlByItsProgIdAndSetsItsPropertiesByNameAndFromABag) {
     ASSERT_EQ(RunRegsvr32(false), 0);
     for (const wchar_t* progId : {L"Brivel.EvalDllUploader", L"Brivel.EvalDllUploader.1"}) {
         CLSID classId;
@@ -110,6 +114,19 @@ TEST_F(ControlRegistration, AClientCreatesTheControlByItsProgIdAndSetsItsPropert
             EXPECT_EQ(PutText(control, names[i], value), S_OK) << i;
             EXPECT_EQ(GetText(control, names[i]), value) << i;
         }
+        TestPropertyBag bag;
+        bag.SetText(L"LibraryName", L"JFromThePage");
+        IPersistPropertyBag* persist = nullptr;
+        ASSERT_EQ(control->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist)), S_OK);
+        EXPECT_EQ(persist->Load(&bag, nullptr), S_OK);
+        persist->Release();
+        EXPECT_EQ(GetText(control, L"libName"), L"JFromThePage");
+        IObjectSafety* safety = nullptr;
+        ASSERT_EQ(control->QueryInterface(IID_IObjectSafety, reinterpret_cast<void**>(&safety)), S_OK);
+        DWORD supported = 0, enabled = 0;
+        EXPECT_EQ(safety->GetInterfaceSafetyOptions(IID_IDispatch, &supported, &enabled), S_OK);
+        EXPECT_EQ(supported, static_cast<DWORD>(INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA));
+        safety->Release();
         control->Release();
     }
 }

@@ -386,3 +386,22 @@ TEST_F(UploadJobTest, NoHostNameIsReportedBeforeAnyRequest) {
     EXPECT_EQ(failure_.caption, "");
     EXPECT_TRUE(service_.Requests().empty());
 }
+
+TEST_F(UploadJobTest, TheLongestPropertiesAPageCanSetTravelWhole) {
+    CUploaderProperties properties("127.0.0.1");
+    const std::string list(InfoOf(UploaderProperty::ActiveXList).maxLength, 'a');
+    ASSERT_TRUE(properties.Set(UploaderProperty::ActiveXList, list));
+    ASSERT_TRUE(properties.Set(UploaderProperty::LibraryName, std::string(510, 'L')));
+    ASSERT_TRUE(properties.Set(UploaderProperty::PackageName, std::string(510, 'p')));
+    ASSERT_TRUE(properties.Set(UploaderProperty::ComFileName, comFile_));
+    request_ = RequestFromProperties(properties, 0);
+    service_.SetReply(ScriptedReply::Ok().Message("built", "done"));
+    ASSERT_TRUE(RunBuild()) << failure_.text;
+    ReceivedRequest r = TakeRequest();
+    EXPECT_EQ(r.problem, "");
+    EXPECT_EQ(r.libraryField.size(), 0xFFFFu);
+    EXPECT_EQ(r.libraryName, std::string(510, 'L'));
+    EXPECT_TRUE(r.activeXList == list) << r.activeXList.size() << " bytes";
+    EXPECT_EQ(r.packageName, std::string(510, 'p'));
+    EXPECT_EQ(r.file, kComFileBytes);
+}
