@@ -5,6 +5,7 @@
 #include "FormFixture.h"
 
 #include "BuildServiceStandIn.h"
+#include "LoopbackOnly.h"
 
 using namespace brivel::uploadctl::testing;
 using brivel::buildservice::BuildServiceStandIn;
@@ -19,6 +20,7 @@ protected:
     void SetUp() override {
         UploaderForm::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
+        KeepTheHttpClientOnLoopback();
         ASSERT_TRUE(service_.Start(80)) << "the HTTP port of 127.0.0.1 stayed in use";
         ASSERT_EQ(PutText(Dispatch(), L"hostName", L"127.0.0.1"), S_OK);
         ASSERT_EQ(Activate(), S_OK);

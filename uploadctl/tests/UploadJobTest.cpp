@@ -13,6 +13,7 @@
 #include <string>
 
 #include "BuildServiceStandIn.h"
+#include "LoopbackOnly.h"
 #include "RecordingUi.h"
 #include "TempFolder.h"
 #include "UploadJob.h"
@@ -54,6 +55,7 @@ class UploadJobTest : public brivel::testing::TempFolderTest {
 protected:
     void SetUp() override {
         TempFolderTest::SetUp();
+        brivel::uploadctl::testing::KeepTheHttpClientOnLoopback();
         ASSERT_TRUE(service_.Start(80)) << "the HTTP port of 127.0.0.1 stayed in use";
         std::filesystem::create_directories(folder_ / "system");
         std::filesystem::create_directories(folder_ / "windows");
