@@ -1,6 +1,7 @@
 // A stand-in for the remote build service, for tests: an HTTP/1.0 server on
 // 127.0.0.1 that reads each request byte for byte (the head up to its blank
-// line, then exactly Content-Length bytes), keeps it, and answers with a
+// line, then exactly Content-Length bytes), keeps it, decodes the wizard's
+// two kinds and the upload control's COM-file kind, and answers with a
 // scripted reply. Asked with an absolute target, it acts as the proxy too,
 // and can require Basic proxy credentials (407 without them). Malformed
 // requests get 400, unknown paths 404, as a real service would answer.

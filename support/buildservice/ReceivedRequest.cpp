@@ -41,6 +41,56 @@ void DecodeCppBody(ReceivedRequest& request) {
         request.problem = brivel::FormatString("file kind %u", request.fileKind);
 }
 
+// A 16-bit little-endian length and that many bytes; false when the body
+// ends first.
+bool TakeCountedText(const std::string& body, size_t& pos, std::string& text) {
+    if (body.size() < pos + 2) return false;
+    size_t length = GetUInt16LE(body.data() + pos);
+    if (body.size() < pos + 2 + length) return false;
+    text = body.substr(pos + 2, length);
+    pos += 2 + length;
+    return true;
+}
+
+// "<library>;pvirt=<0|1>[;activex=<list>]".
+void DecodeLibraryField(ReceivedRequest& request) {
+    const std::string& field = request.libraryField;
+    size_t options = field.find(";pvirt=");
+    if (options == std::string::npos || options + 8 > field.size() || (field[options + 7] != '0' && field[options + 7] != '1')) {
+        request.problem = "library field without ;pvirt=0 or ;pvirt=1: " + field;
+        return;
+    }
+    request.libraryName = field.substr(0, options);
+    request.preferVirtual = field[options + 7] - '0';
+    std::string rest = field.substr(options + 8);
+    if (rest.empty()) return;
+    if (!StartsWith(rest, ";activex=")) {
+        request.problem = "library field continues after ;pvirt with " + rest;
+        return;
+    }
+    request.hasActiveXList = true;
+    request.activeXList = rest.substr(9);
+}
+
+void DecodeComFileBody(ReceivedRequest& request) {
+    const std::string& body = request.body;
+    size_t pos = 0;
+    if (!TakeCountedText(body, pos, request.libraryField) || !TakeCountedText(body, pos, request.packageName) ||
+        !TakeCountedText(body, pos, request.comFileName) || body.size() < pos + 8) {
+        request.problem = "body shorter than its header";
+        return;
+    }
+    request.reserved = GetUInt32LE(body.data() + pos);
+    uint32_t fileSize = GetUInt32LE(body.data() + pos + 4);
+    request.file = body.substr(pos + 8);
+    if (request.file.size() != fileSize) {
+        request.problem = brivel::FormatString("file size field %u, %u file bytes", fileSize,
+                                               static_cast<unsigned>(request.file.size()));
+        return;
+    }
+    DecodeLibraryField(request);
+}
+
 }  // namespace
 
 std::string ReceivedRequest::Header(const std::string& name) const {
@@ -112,6 +162,11 @@ void DecodeBody(ReceivedRequest& request) {
     if (path == "/brvProBuildServlet") {
         request.kind = RequestKind::CppFile;
         DecodeCppBody(request);
+        return;
+    }
+    if (path == "/brvBuildServlet") {
+        request.kind = RequestKind::ComFile;
+        DecodeComFileBody(request);
         return;
     }
     for (auto [servlet, kind] : {std::pair<const char*, RequestKind>{"/brvBuildC2jServlet", RequestKind::Specification},

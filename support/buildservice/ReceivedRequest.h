@@ -15,6 +15,7 @@ enum class RequestKind {
     CppFile,                // "/brvProBuildServlet": binary header, then the C++ file
     Specification,          // "/brvBuildC2jServlet?brvver=<n>": the .c2j file
     SpecificationTutorial,  // "/brvBuildC2jTutServlet?brvver=<n>"
+    ComFile,                // "/brvBuildServlet": the upload control's COM file with its names
 };
 
 struct ReceivedRequest {
@@ -31,9 +32,19 @@ struct ReceivedRequest {
 
     RequestKind kind = RequestKind::Unknown;
     int programVersion = -1;  // "?brvver=" of the specification kinds
-    std::string libraryName;  // C++ kind
+    std::string libraryName;  // C++ kind, COM-file kind
     uint32_t fileKind = 0;    // C++ kind: 1
     std::string file;         // the file the client sent
+
+    // COM-file kind: its first text is the library name with its options
+    // (";pvirt=0" or ";pvirt=1", then ";activex=" and the list, if any).
+    std::string libraryField;
+    int preferVirtual = -1;  // 0 or 1 as ";pvirt=" gives it
+    bool hasActiveXList = false;
+    std::string activeXList;
+    std::string packageName;
+    std::string comFileName;
+    uint32_t reserved = 0;
 
     // Why the request breaks the exchange's format; empty when it does not.
     std::string problem;

@@ -4,7 +4,7 @@
 // never a DLL of no bytes (or of fewer bytes than announced) as complete.
 //
 // Input: byte 0 holds the mode (bit 7: no HTTP header, as the upload
-// control's reader) and the number k of block sizes (low four bits); the
+// control's reader reads its COM-file requests' answers) and the number k of block sizes (low four bits); the
 // next k bytes are block sizes (each plus one, used in turn); the rest is
 // the reply.
 #include "ReplyReader.h"
@@ -99,6 +99,9 @@ Reading Read(const uint8_t* reply, size_t size, const std::vector<size_t>& block
         Check(false);  // never pending once finished
     }
     Check(r.statusLine.size() <= 256);
+    // The upload control's reader has no header to read or judge.
+    if (!skipHeader)
+        Check(r.outcome != ReplyOutcome::HttpError && r.outcome != ReplyOutcome::HeaderUnended && r.statusLine.empty());
     return r;
 }
 

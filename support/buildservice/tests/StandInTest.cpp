@@ -157,6 +157,57 @@ TEST_F(StandInTest, DecodesTheSpecificationKindsWithTheirProgramVersion) {
     }
 }
 
+TEST_F(StandInTest, DecodesTheUploadControlsComFileKindWithItsNames) {
+    service_.SetReply(ScriptedReply::Ok().Dll("D"));
+    const std::string bodies[] = {
+        Bytes("\x22\x00JLib;pvirt=0;activex=Ax.One,Ax.Two\x03\x00" "a.b\x08\x00" "C:\\x.ocx"
+              "\x07\x00\x00\x00\x03\x00\x00\x00") + "TLB",
+        Bytes("\x0C\x00JLib;pvirt=1\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"),
+    };
+    for (const std::string& body : bodies) {
+        Client client(service_.Port());
+        client.Send("POST /brvBuildServlet HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " +
+                    std::to_string(body.size()) + "\r\n\r\n" + body);
+        EXPECT_EQ(StatusLineOf(client.ReceiveAll()), "HTTP/1.0 200 OK");
+    }
+    ASSERT_TRUE(service_.WaitForReplies(2, std::chrono::seconds(10)));
+    std::vector<ReceivedRequest> requests = service_.Requests();
+    const ReceivedRequest& full = requests[0];
+    EXPECT_EQ(full.problem, "");
+    EXPECT_EQ(full.kind, RequestKind::ComFile);
+    EXPECT_EQ(full.libraryField, "JLib;pvirt=0;activex=Ax.One,Ax.Two");
+    EXPECT_EQ(full.libraryName, "JLib");
+    EXPECT_EQ(full.preferVirtual, 0);
+    EXPECT_TRUE(full.hasActiveXList);
+    EXPECT_EQ(full.activeXList, "Ax.One,Ax.Two");
+    EXPECT_EQ(full.packageName, "a.b");
+    EXPECT_EQ(full.comFileName, "C:\\x.ocx");
+    EXPECT_EQ(full.reserved, 7u);
+    EXPECT_EQ(full.file, "TLB");
+    const ReceivedRequest& bare = requests[1];
+    EXPECT_EQ(bare.problem, "");
+    EXPECT_EQ(bare.preferVirtual, 1);
+    EXPECT_FALSE(bare.hasActiveXList);
+    EXPECT_EQ(bare.packageName, "");
+    EXPECT_EQ(bare.file, "");
+}
+
+TEST_F(StandInTest, ComFileRequestsOutsideTheFormatAreRefused) {
+    const std::string bodies[] = {
+        Bytes("\x04\x00JLib\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"),  // no ;pvirt=
+        Bytes("\x0C\x00JLib;pvirt=2\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"),
+        Bytes("\x10\x00JLib;pvirt=0;ax=y\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"),
+        Bytes("\x0C\x00JLib;pvirt=0\x00\x00\x00\x00\x00\x00\x00\x00\x00\x05\x00\x00\x00") + "x",  // size 5, 1 byte
+        Bytes("\x0C\x00JLib;pvirt=0\x09\x00") + "ab",  // a text longer than the body
+    };
+    for (const std::string& body : bodies) {
+        Client client(service_.Port());
+        client.Send("POST /brvBuildServlet HTTP/1.1\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
+                    body);
+        EXPECT_EQ(StatusLineOf(client.ReceiveAll()), "HTTP/1.0 400 Bad Request") << body;
+    }
+}
+
 TEST_F(StandInTest, AsAProxyItNamesTheHostAndChecksTheCredentials) {
     service_.RequireProxyCredentials("Aladdin", "open sesame");
     service_.SetReply(ScriptedReply::Ok().Dll("D"));

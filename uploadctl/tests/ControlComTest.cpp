@@ -1,0 +1,245 @@
+// The control as a COM object, loaded from the DLL without the registry:
+// its class object and the module's lifetime, its dispatch interface read
+// from the embedded type library, properties as a hostile page may set them,
+// the property bag and object safety.
+#include "ServerFixture.h"
+
+#include <objsafe.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include "BuildServiceHost.h"
+#include "DispatchClient.h"
+#include "TestPropertyBag.h"
+
+using namespace brivel::uploadctl::testing;
+
+namespace {
+
+const IID kIidEvalUploader = {0x1D78FB59, 0x1E7D, 0x43A6, {0xAA, 0x59, 0xBE, 0x9D, 0xA5, 0x89, 0x6A, 0x1F}};
+const wchar_t* const kNames[] = {L"pkgName",     L"libName",     L"comFileName", L"hostName",
+                                 L"targetUrl",   L"initialText", L"activeXList", L"preferVirtual"};
+const wchar_t* const kBagNames[] = {L"PackageName", L"LibraryName", L"ComFileName", L"HostName",
+                                    L"TargetURL",   L"InitialText", L"ActiveXList", L"PreferVirtual"};
+
+std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+class ControlCom : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CoInitialize(nullptr);
+        ASSERT_TRUE(server_.Loaded());
+        control_ = server_.Create<IDispatch>(IID_IDispatch);
+        ASSERT_NE(control_, nullptr);
+    }
+    void TearDown() override {
+        if (control_) control_->Release();
+        CoUninitialize();
+    }
+    template <typename Interface>
+    Interface* As(REFIID iid) {
+        Interface* object = nullptr;
+        EXPECT_EQ(control_->QueryInterface(iid, reinterpret_cast<void**>(&object)), S_OK);
+        return object;
+    }
+
+    LoadedServer server_;
+    IDispatch* control_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ControlCom, TheTypeInformationDescribesIEvalUploaderWithItsEightProperties) {
+    UINT count = 0;
+    ASSERT_EQ(control_->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 1u);
+    ITypeInfo* info = nullptr;
+    ASSERT_EQ(control_->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info), S_OK);
+    BSTR name = nullptr, help = nullptr;
+    ASSERT_EQ(info->GetDocumentation(MEMBERID_NIL, &name, &help, nullptr, nullptr), S_OK);
+    EXPECT_STREQ(name, L"IEvalUploader");
+    EXPECT_STREQ(help, L"IEvalUploader Interface");
+    SysFreeString(name);
+    SysFreeString(help);
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
+    EXPECT_TRUE(attributes->guid == kIidEvalUploader);
+    EXPECT_TRUE(attributes->wTypeFlags & TYPEFLAG_FDUAL);
+    info->ReleaseTypeAttr(attributes);
+    for (int i = 0; i < 8; ++i) {
+        MEMBERID id = DispatchIdOf(control_, kNames[i]);
+        EXPECT_EQ(id, i + 1) << i;
+        ASSERT_EQ(info->GetDocumentation(id, &name, &help, nullptr, nullptr), S_OK) << i;
+        EXPECT_EQ(std::wstring(name), kNames[i]);
+        EXPECT_EQ(std::wstring(help), std::wstring(L"property ") + kNames[i]);
+        SysFreeString(name);
+        SysFreeString(help);
+    }
+    info->Release();
+}
+
+TEST_F(ControlCom, GetsReturnWhatWasSetAndTheServiceAddressStartsAsTheKits) {
+    EXPECT_EQ(GetText(control_, L"hostName"), Wide(brivel::remotebuild::GetBuildServiceHost()));
+    EXPECT_EQ(GetText(control_, L"targetUrl"), L"/brvBuildServlet");
+    for (const wchar_t* name : {L"pkgName", L"libName", L"comFileName", L"initialText", L"activeXList", L"preferVirtual"})
+        EXPECT_EQ(GetText(control_, name), L"") << name;
+    ASSERT_EQ(PutText(control_, L"activeXList", L"Ax.One,Ax.Two"), S_OK);
+    ASSERT_EQ(PutText(control_, L"activeXList", L""), S_OK);
+    EXPECT_EQ(GetText(control_, L"activeXList"), L"");
+    ASSERT_EQ(PutText(control_, L"preferVirtual", L"10"), S_OK);
+    EXPECT_EQ(GetText(control_, L"preferVirtual"), L"10");
+    // Texts in the system code page, and a number a script passes.
+    ASSERT_EQ(PutText(control_, L"pkgName", L"caf\u00e9.b"), S_OK);
+    EXPECT_EQ(GetText(control_, L"pkgName"), L"caf\u00e9.b");
+    VARIANT number;
+    number.vt = VT_I4;
+    number.lVal = 42;
+    ASSERT_EQ(PutProperty(control_, L"libName", number), S_OK);
+    EXPECT_EQ(GetText(control_, L"libName"), L"42");
+    VARIANT empty;
+    empty.vt = VT_BSTR;
+    empty.bstrVal = nullptr;
+    ASSERT_EQ(PutProperty(control_, L"libName", empty), S_OK);
+    EXPECT_EQ(GetText(control_, L"libName"), L"");
+}
+
+TEST_F(ControlCom, TextsBeyondTheirBoundsAreRefusedAndTheOldValueStays) {
+    const size_t bounds[] = {510, 510, 510, 255, 2048, 4096, 65008, 510};
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_EQ(PutText(control_, kNames[i], L"kept"), S_OK) << i;
+        EXPECT_EQ(PutText(control_, kNames[i], std::wstring(bounds[i], L'x')), S_OK) << i;
+        EXPECT_EQ(PutText(control_, kNames[i], std::wstring(bounds[i] + 1, L'y')), E_INVALIDARG) << i;
+        EXPECT_EQ(GetText(control_, kNames[i]), std::wstring(bounds[i], L'x')) << i;
+        EXPECT_EQ(PutText(control_, kNames[i], std::wstring(4 * 1024 * 1024, L'z')), E_INVALIDARG) << i;
+    }
+}
+
+TEST_F(ControlCom, NamesWithSeparatorsOrNulsAreKeptAsTextsNotPaths) {
+    const std::wstring withNul(L"JLib\0..\\x", 9);
+    for (const std::wstring& name : {std::wstring(L"..\\..\\windows\\system32\\evil"), std::wstring(L"C:evil"), withNul}) {
+        ASSERT_EQ(PutText(control_, L"libName", name), S_OK);
+        EXPECT_EQ(GetText(control_, L"libName"), name);
+    }
+}
+
+TEST_F(ControlCom, APropertyBagSetsEveryPropertyItHoldsAsText) {
+    TestPropertyBag bag;
+    for (int i = 0; i < 8; ++i) bag.SetText(kBagNames[i], std::wstring(L"bag ") + kNames[i]);
+    VARIANT number;
+    number.vt = VT_I4;
+    number.lVal = 1;
+    bag.Set(L"PreferVirtual", number);
+    IPersistPropertyBag* persist = As<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    ASSERT_NE(persist, nullptr);
+    CLSID classId;
+    ASSERT_EQ(persist->GetClassID(&classId), S_OK);
+    EXPECT_TRUE(classId == LoadedServer::kControlClsid);
+    ASSERT_EQ(persist->InitNew(), S_OK);
+    ASSERT_EQ(persist->Load(&bag, nullptr), S_OK);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(GetText(control_, kNames[i]), std::wstring(L"bag ") + kNames[i]) << i;
+    EXPECT_EQ(GetText(control_, L"preferVirtual"), L"1");
+
+    TestPropertyBag saved;
+    ASSERT_EQ(persist->Save(&saved, TRUE, TRUE), S_OK);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(saved.Text(kBagNames[i]), std::wstring(L"bag ") + kNames[i]) << i;
+    EXPECT_EQ(saved.Text(L"PreferVirtual"), L"1");
+    persist->Release();
+}
+
+TEST_F(ControlCom, ABagMissingSomePropertiesLeavesThemAndOneValueBeyondItsBoundSetsNothing) {
+    ASSERT_EQ(PutText(control_, L"pkgName", L"kept.package"), S_OK);
+    IPersistPropertyBag* persist = As<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    TestPropertyBag partial;
+    partial.SetText(L"LibraryName", L"JFromBag");
+    ASSERT_EQ(persist->Load(&partial, nullptr), S_OK);
+    EXPECT_EQ(GetText(control_, L"pkgName"), L"kept.package");
+    EXPECT_EQ(GetText(control_, L"libName"), L"JFromBag");
+    EXPECT_EQ(partial.Reads(), 8);
+
+    TestPropertyBag hostile;
+    hostile.SetText(L"LibraryName", L"JHostile");
+    hostile.SetText(L"ActiveXList", std::wstring(1000000, L'a'));
+    EXPECT_EQ(persist->Load(&hostile, nullptr), E_INVALIDARG);
+    EXPECT_EQ(GetText(control_, L"libName"), L"JFromBag");
+    EXPECT_EQ(GetText(control_, L"activeXList"), L"");
+    persist->Release();
+}
+
+TEST_F(ControlCom, EveryInterfaceOfTheControlIsSafeForUntrustedCallersAndData) {
+    IObjectSafety* safety = As<IObjectSafety>(IID_IObjectSafety);
+    ASSERT_NE(safety, nullptr);
+    constexpr DWORD kBoth = INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA;
+    for (const IID* iid : {&IID_IDispatch, &kIidEvalUploader, &IID_IPersistPropertyBag, &IID_IOleObject,
+                           &IID_IObjectSafety, &IID_IUnknown}) {
+        DWORD supported = 0, enabled = 7;
+        ASSERT_EQ(safety->GetInterfaceSafetyOptions(*iid, &supported, &enabled), S_OK);
+        EXPECT_EQ(supported, kBoth);
+    }
+    DWORD supported = 0, enabled = 0;
+    ASSERT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, kBoth, kBoth), S_OK);
+    ASSERT_EQ(safety->GetInterfaceSafetyOptions(IID_IDispatch, &supported, &enabled), S_OK);
+    EXPECT_EQ(enabled, kBoth);
+    ASSERT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_DATA, 0), S_OK);
+    ASSERT_EQ(safety->GetInterfaceSafetyOptions(IID_IDispatch, &supported, &enabled), S_OK);
+    EXPECT_EQ(enabled, static_cast<DWORD>(INTERFACESAFE_FOR_UNTRUSTED_CALLER));
+    EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, 0x10, 0x10), E_FAIL);
+    EXPECT_EQ(safety->GetInterfaceSafetyOptions(IID_IPersistStreamInit, &supported, &enabled), E_NOINTERFACE);
+    EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IPersistStreamInit, kBoth, kBoth), E_NOINTERFACE);
+    safety->Release();
+}
+
+TEST_F(ControlCom, TheControlTellsContainersHowToShowIt) {
+    IOleObject* object = As<IOleObject>(IID_IOleObject);
+    ASSERT_NE(object, nullptr);
+    DWORD status = 0;
+    ASSERT_EQ(object->GetMiscStatus(DVASPECT_CONTENT, &status), S_OK);
+    EXPECT_EQ(status, 131473u);
+    EXPECT_TRUE(status & OLEMISC_ACTIVATEWHENVISIBLE);
+    EXPECT_TRUE(status & OLEMISC_SETCLIENTSITEFIRST);
+    SIZEL extent = {};
+    ASSERT_EQ(object->GetExtent(DVASPECT_CONTENT, &extent), S_OK);
+    EXPECT_GT(extent.cx, 2540);  // more than an inch wide
+    EXPECT_GT(extent.cy, 2540);
+    SIZEL set = {5000, 3000};
+    ASSERT_EQ(object->SetExtent(DVASPECT_CONTENT, &set), S_OK);
+    ASSERT_EQ(object->GetExtent(DVASPECT_CONTENT, &extent), S_OK);
+    EXPECT_EQ(extent.cx, 5000);
+    CLSID classId;
+    ASSERT_EQ(object->GetUserClassID(&classId), S_OK);
+    EXPECT_TRUE(classId == LoadedServer::kControlClsid);
+    object->Release();
+    for (const IID* iid : {&IID_IOleInPlaceObject, &IID_IOleInPlaceActiveObject, &IID_IOleControl, &IID_IViewObject2,
+                           &IID_IOleWindow, &IID_IPersist}) {
+        IUnknown* other = As<IUnknown>(*iid);
+        ASSERT_NE(other, nullptr);
+        other->Release();
+    }
+}
+
+TEST_F(ControlCom, TheClassObjectMakesOnlyThisClassWithoutAggregation) {
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(server_.GetClassObject(LoadedServer::kControlClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
+              S_OK);
+    IUnknown* object = nullptr;
+    EXPECT_EQ(factory->CreateInstance(control_, IID_IUnknown, reinterpret_cast<void**>(&object)), CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IPersistStreamInit, reinterpret_cast<void**>(&object)), E_NOINTERFACE);
+    factory->Release();
+    EXPECT_EQ(server_.GetClassObject(IID_IDispatch, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
+              CLASS_E_CLASSNOTAVAILABLE);
+}
+
+TEST_F(ControlCom, TheModuleStaysWhileAControlOrAServerLockLives) {
+    EXPECT_EQ(server_.CanUnloadNow(), S_FALSE);
+    control_->Release();
+    control_ = nullptr;
+    EXPECT_EQ(server_.CanUnloadNow(), S_OK);
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(server_.GetClassObject(LoadedServer::kControlClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
+              S_OK);
+    ASSERT_EQ(factory->LockServer(TRUE), S_OK);
+    EXPECT_EQ(server_.CanUnloadNow(), S_FALSE);
+    ASSERT_EQ(factory->LockServer(FALSE), S_OK);
+    factory->Release();
+    EXPECT_EQ(server_.CanUnloadNow(), S_OK);
+}
