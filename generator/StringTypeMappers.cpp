@@ -3,10 +3,15 @@
 
 // ---- BSTR
 
-void CStringTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* x, bool, const VARIANT*, FILE* f) {
+// An out-only string goes in empty: the callee overwrites it without
+// freeing what it held, so a string passed in would be lost.
+void CStringTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
     if (m_byRef) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_BSTR;\n", v);
-        fprintf(f, "\tBSTR temp__%d = brivelJstringToBstr( env, (jstring) %s );\n", n, x);
+        if (outOnly)
+            fprintf(f, "\tBSTR temp__%d = 0;\n", n);
+        else
+            fprintf(f, "\tBSTR temp__%d = brivelJstringToBstr( env, (jstring) %s );\n", n, x);
         fprintf(f, "\tV_BSTRREF( &vargs[%d ] ) = &temp__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_BSTR;\n", v);
@@ -35,8 +40,11 @@ void CStringTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn retstr;\n");
 }
 
-void CStringTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* x, FILE* f, bool) {
-    fprintf(f, "\tBSTR bstr__%d = brivelJstringToBstr(env,(jstring)%s);\n", n, x);
+void CStringTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
+    if (outOnly)
+        fprintf(f, "\tBSTR bstr__%d = 0;\n", n);
+    else
+        fprintf(f, "\tBSTR bstr__%d = brivelJstringToBstr(env,(jstring)%s);\n", n, x);
 }
 
 void CStringTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {

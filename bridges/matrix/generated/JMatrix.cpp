@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:13:21 2026
+// Generated: Wed Dec 09 02:16:18 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -5651,7 +5651,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrOut___3Ljav
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	BSTR bstr__0 = brivelJstringToBstr(env,(jstring)env->GetObjectArrayElement((jobjectArray)arg0,0));
+	BSTR bstr__0 = 0;
 	hr = brivelVtableInvoker( env, vThunk_144, pUnk,&bstr__0);
 	if ( brivelCheckFatalError( env )) {
 		SysFreeString( bstr__0 );
@@ -31383,7 +31383,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_BstrOut___3Ljav
 		return;
 	}
 	vargs[0].vt = VT_BYREF | VT_BSTR;
-	BSTR temp__0 = brivelJstringToBstr( env, (jstring) env->GetObjectArrayElement((jobjectArray)arg0,0) );
+	BSTR temp__0 = 0;
 	V_BSTRREF( &vargs[0 ] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;

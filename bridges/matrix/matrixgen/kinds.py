@@ -185,6 +185,11 @@ class Boolean(Numeric):
     def j_lit(self, value):
         return "true" if value else "false"
 
+    # Compared as the two int values the VM holds, so that a native's result
+    # other than 0 or 1 (JNI_TRUE) shows.
+    def j_eq(self, expr, value):
+        return "Check.sameBoolean(%s, %s)" % (expr, self.j_lit(value))
+
     def j_blank(self):
         return "false"
 
