@@ -52,10 +52,14 @@ TEST(VariantMapper, InvokeArgumentsWithAndWithoutDefaults) {
               "\tvargs[2].vt = VT_BYREF | VT_VARIANT;\n"
               "\tV_VARIANTREF( &vargs[2 ] ) = brivelGetTavoVariant( env, e );\n"
               "\tVARIANT tmpVariant0;\n"
+              "\tVariantInit( &tmpVariant0 );\n"
               "\tif ( V_VARIANTREF( &vargs[2 ] ) == 0 ) {\n"
-              "\t\tVariantInit( &tmpVariant0 );\n"
               "\t\tV_VARIANTREF( &vargs[2 ] ) = &tmpVariant0;\n"
               "\t}\n");
+    // What the callee wrote into that temporary is cleared on every path.
+    EXPECT_EQ(Written([&](FILE* f) { g_variantRefMapper.EmitInvokeCleanup(0, 2, f); }),
+              "\tVariantClear( &vargs[2] );\n"
+              "\tVariantClear( &tmpVariant0 );\n");
     EXPECT_EQ(Written([&](FILE* f) { g_variantMapper.EmitInvokeArgument(0, 1, false, "arg0", true, nullptr, f); }),
               "\tvargs[1].vt = VT_VARIANT;\n\tVariantCopy( &vargs[1], brivelGetTavoVariant( env, arg0 ));\n");
 }
@@ -67,10 +71,10 @@ TEST(VariantMapper, PointerDefaultsArePassedAsMissing) {
     def.vt = VT_BSTR;
     V_BSTR(&def) = SysAllocString(L"text");
     std::string text = Written([&](FILE* f) { g_variantRefMapper.EmitInvokeArgument(3, 0, false, "a", false, &def, f); });
-    EXPECT_NE(text.find("\t\t((DWORD *)&tempVar__3)[0] = 0xa;\n"
-                        "\t\t((DWORD *)&tempVar__3)[1] = 0x0;\n"
-                        "\t\t((DWORD *)&tempVar__3)[2] = 0x80020004;\n"
-                        "\t\t((DWORD *)&tempVar__3)[3] = 0x0;\n"),
+    EXPECT_NE(text.find("\t\t((DWORD *)&tmpVariant3)[0] = 0xa;\n"
+                        "\t\t((DWORD *)&tmpVariant3)[1] = 0x0;\n"
+                        "\t\t((DWORD *)&tmpVariant3)[2] = 0x80020004;\n"
+                        "\t\t((DWORD *)&tmpVariant3)[3] = 0x0;\n"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("\tV_VARIANTREF( &vargs[0 ] ) = temp__3;\n"), std::string::npos);

@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Tue Dec 08 23:23:25 2026
+// Generated: Wed Dec 09 02:18:37 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -801,8 +801,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Echo__Lbrivel_TavoV
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg1,0) );
 	VARIANT tmpVariant1;
+	VariantInit( &tmpVariant1 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant1 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant1;
 	}
 	VariantInit(&ret);
@@ -812,6 +812,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Echo__Lbrivel_TavoV
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[1] );
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant1 );
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
@@ -819,6 +820,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Echo__Lbrivel_TavoV
 	}
 	VariantClear( &vargs[1] );
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant1 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;

@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:16:18 2026
+// Generated: Wed Dec 09 02:18:37 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -32373,8 +32373,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantOut___3L
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
 	VARIANT tmpVariant0;
+	VariantInit( &tmpVariant0 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant0 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant0;
 	}
 	VariantInit(&ret);
@@ -32383,12 +32383,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantOut___3L
 	hr = brivelInvokeHelper( env, pDisp, 199, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
 		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));
 	}
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -32428,8 +32430,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInOut___
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
 	VARIANT tmpVariant0;
+	VariantInit( &tmpVariant0 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant0 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant0;
 	}
 	VariantInit(&ret);
@@ -32438,12 +32440,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInOut___
 	hr = brivelInvokeHelper( env, pDisp, 200, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
 		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));
 	}
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -32504,8 +32508,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInRef2__
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, arg0 );
 	VARIANT tmpVariant0;
+	VariantInit( &tmpVariant0 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant0 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant0;
 	}
 	VariantInit(&ret);
@@ -32514,9 +32518,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInRef2__
 	hr = brivelInvokeHelper( env, pDisp, 202, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant0 );
 		return;
 	}
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -32552,8 +32558,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantOut2___3
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
 	VARIANT tmpVariant0;
+	VariantInit( &tmpVariant0 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant0 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant0;
 	}
 	VariantInit(&ret);
@@ -32562,12 +32568,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantOut2___3
 	hr = brivelInvokeHelper( env, pDisp, 203, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
 		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));
 	}
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -32607,8 +32615,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInOut2__
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
 	VARIANT tmpVariant0;
+	VariantInit( &tmpVariant0 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant0 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant0;
 	}
 	VariantInit(&ret);
@@ -32617,12 +32625,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInOut2__
 	hr = brivelInvokeHelper( env, pDisp, 204, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
 		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));
 	}
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}

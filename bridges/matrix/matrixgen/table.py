@@ -104,8 +104,6 @@ VARIANT_RESULT2 = Known("a VARIANT ** result is read from the local, not from wh
 EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
 EVENT_ARRAY_REPLACED = Known("an IN/OUT array of an event that the listener replaces is not destroyed (its references leak)")
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
-OUT_VARIANT = Known("[out] VARIANT* with a null holder element never clears its temporary "
-                    "(the callee's strings and references leak)")
 I8_ARRAYS = Known("the runtime's SAFEARRAY conversions leave out VT_I8 elements")
 UNKNOWN_AS_DISPATCH = Known("an IUnknown by reference travels as VT_BYREF | VT_DISPATCH")
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
@@ -149,7 +147,6 @@ RULES = [
     rule("Bool", "InRef InOut", "vtable", BOOL_BY_REFERENCE),
     rule("Color", "Out InOut", "dispatch", COLOR_AS_I4),
     rule("Variant", "Ret2", "vtable", VARIANT_RESULT2),
-    rule("Variant", "Out Out2", "dispatch", OUT_VARIANT),
     rule("I8", ARRAYS, "", I8_ARRAYS),
     rule("Unknown", "Out InOut InRef2 Out2 InOut2", "dispatch", UNKNOWN_AS_DISPATCH),
 

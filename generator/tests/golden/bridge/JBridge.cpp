@@ -1130,8 +1130,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Any__Lbrivel_TavoV
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg1,0) );
 	VARIANT tmpVariant1;
+	VariantInit( &tmpVariant1 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant1 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant1;
 	}
 	VariantInit(&ret);
@@ -1141,6 +1141,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Any__Lbrivel_TavoV
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[1] );
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant1 );
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
@@ -1148,6 +1149,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Any__Lbrivel_TavoV
 	}
 	VariantClear( &vargs[1] );
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant1 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
