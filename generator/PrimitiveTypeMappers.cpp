@@ -31,10 +31,25 @@ void CPrimitiveTypeMapper::EmitInvokeArgument(int, int v, bool, const char* java
 // so nothing has to be copied back.
 void CPrimitiveTypeMapper::EmitInvokeOutCopy(int, int, int, FILE*) {}
 
+// The result is coerced to the value type (a by-reference result is read
+// through, by the coercion) and read by value.
 void CPrimitiveTypeMapper::EmitInvokeReturn(FILE* file) {
-    fprintf(file, "\treturn (%s)", m_jniType);
-    if (m_byRef) fprintf(file, "*");
-    fprintf(file, "%s( &ret );\n", m_accessor);
+    CString vt = ValueVt();
+    EmitResultCoercion(file, vt, vt == "VT_UI1" ? "VT_I1" : nullptr);
+    fprintf(file, "\treturn (%s)%s( &ret );\n", m_jniType, ValueAccessor().c_str());
+}
+
+CString CPrimitiveTypeMapper::ValueVt() const {
+    CString vt = m_vtName;
+    vt.Replace("VT_BYREF | ", "");
+    vt.Replace(" | VT_BYREF", "");
+    return vt;
+}
+
+CString CPrimitiveTypeMapper::ValueAccessor() const {
+    CString accessor = m_accessor;
+    if (m_byRef && accessor.Right(3) == "REF") accessor = accessor.Left(accessor.GetLength() - 3);
+    return accessor;
 }
 
 // An OUT argument (the writer passes 1) is the element of the Java array
@@ -122,10 +137,8 @@ void CBooleanTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* file) {
 }
 
 void CBooleanTypeMapper::EmitInvokeReturn(FILE* file) {
-    if (m_byRef)
-        fprintf(file, "\treturn (*V_BOOLREF( &ret )) ? -1 : 0;\n");
-    else
-        fprintf(file, "\treturn (V_BOOL( &ret )) ? -1 : 0;\n");
+    EmitResultCoercion(file, "VT_BOOL");
+    fprintf(file, "\treturn (V_BOOL( &ret )) ? -1 : 0;\n");
 }
 
 void CBooleanTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* javaExpr, FILE* file, bool) {
@@ -301,6 +314,7 @@ void CByteBufferTypeMapper::EmitInvokeCleanup(int n, int, FILE* file) {
 }
 
 void CByteBufferTypeMapper::EmitInvokeReturn(FILE* file) {
+    EmitResultCoercion(file, "VT_UI1", "VT_I1");
     fprintf(file, "\tjbyteArray retByteArray = env->NewByteArray(1);\n");
     fprintf(file, "\tjbyte * retBytePtr = env->GetByteArrayElements( retByteArray, NULL );\n");
     fprintf(file, "\t*retBytePtr = V_UI1( &ret );\n");

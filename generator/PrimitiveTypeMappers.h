@@ -53,6 +53,10 @@ public:
 protected:
     // Name of the boxing class of the Java type ("Integer" for the word "Int").
     const char* BoxingClass() const;
+    // The VT_ constant and the V_ accessor of the value (a by-reference
+    // mapper names the referenced value's).
+    CString ValueVt() const;
+    CString ValueAccessor() const;
 
     bool m_byRef;
     const char* m_javaType;

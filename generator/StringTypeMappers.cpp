@@ -35,6 +35,7 @@ void CStringTypeMapper::EmitInvokeCleanup(int n, int v, FILE* f) {
 }
 
 void CStringTypeMapper::EmitInvokeReturn(FILE* f) {
+    EmitResultCoercion(f, "VT_BSTR");
     fprintf(f, "\tjstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));\n");
     fprintf(f, "\tVariantClear( &ret );\n");
     fprintf(f, "\treturn retstr;\n");

@@ -304,6 +304,10 @@ TEST(NamedMappers, EnumerationsInTheJobsPackage) {
     EXPECT_EQ(Written([&](FILE* f) { colors.EmitInvokeArgument(0, 1, false, "arg0", true, nullptr, f); colors.EmitInvokeReturn(f); }),
               "\tvargs[1].vt = VT_I4;\n"
               "\tV_I4( &vargs[1] ) = brivelEnumeratedObjectToInt( env, arg0 );\n"
+              "\tif ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tmemset( &ret, 0, sizeof ret );\n"
+              "\t}\n"
               "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"a/b/Colors\" );\n");
     EXPECT_EQ(Written([&](FILE* f) {
                   outColors.EmitVtblArgumentSetup(1, true, "x", f, true);
@@ -341,6 +345,10 @@ TEST(NamedMappers, InterfacesCarryTheirReferences) {
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelUnknownToInterfaceObject( env, temp__1, \"p/IShape\" ));\n"
               "\tif ( temp__1 != 0 ) temp__1->Release();\n");
     EXPECT_EQ(Written([&](FILE* f) { shape.EmitInvokeReturn(f); }),
+              "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tmemset( &ret, 0, sizeof ret );\n"
+              "\t}\n"
               "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"p/IShape\" );\n"
               "\tVariantClear( &ret );\n"
               "\treturn retDisp;\n");
@@ -377,6 +385,10 @@ TEST(NamedMappers, KnownLibraryInterfacesUseThatLibrarysPackage) {
     EXPECT_EQ(Text([&](CString& t) { recordset.GetJavaType(t); }), "com.example.ado_x.Recordset");
     EXPECT_EQ(Text([&](CString& t) { recordset.GetJniSignature(true, t); }), "Lcom_example_ado_1x_Recordset_2");
     EXPECT_EQ(Written([&](FILE* f) { recordset.EmitInvokeReturn(f); }),
+              "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tmemset( &ret, 0, sizeof ret );\n"
+              "\t}\n"
               "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"com/example/ado_x/Recordset\" );\n"
               "\tVariantClear( &ret );\n"
               "\treturn retDisp;\n");
@@ -391,6 +403,10 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
         // Without a run, the map is empty.
         CObjectTypeMapper::SetJob(nullptr);
         EXPECT_EQ(Written([&](FILE* f) { byValue->EmitInvokeReturn(f); }),
+                  "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+                  "\t\tVariantClear( &ret );\n"
+                  "\t\tmemset( &ret, 0, sizeof ret );\n"
+                  "\t}\n"
                   "\tjobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 0);\n"
                   "\tVariantClear( &ret );\n"
                   "\treturn retobj;\n");

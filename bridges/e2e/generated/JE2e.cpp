@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 02:18:37 2026
+// Generated: Wed Dec 09 02:22:07 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -258,6 +258,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_IEntry_getLabel
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
 	return retstr;
@@ -286,6 +290,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_IEntry_getAmount
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }
@@ -339,6 +347,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_getTitle
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
@@ -407,6 +419,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_getTotal
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jint)V_I4( &ret );
 }
 
@@ -433,6 +449,10 @@ extern "C" JNIEXPORT jdouble JNICALL Java_e2e_ledger_ILedger_getRatio
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_R8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R8 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jdouble)V_R8( &ret );
 }
@@ -494,6 +514,10 @@ extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ILedger_getOpen
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (V_BOOL( &ret )) ? -1 : 0;
 }
@@ -571,6 +595,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Add__Ljava_lang_Str
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "e2e/ledger/IEntry" );
 	VariantClear( &ret );
 	return retDisp;
@@ -623,6 +651,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Add__Ljava_lang_Str
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "e2e/ledger/IEntry" );
 	VariantClear( &ret );
 	return retDisp;
@@ -660,6 +692,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Scale__II
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }
@@ -854,6 +890,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getState
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "e2e/ledger/Mood" );
 }
 
@@ -920,6 +960,10 @@ extern "C" JNIEXPORT jshort JNICALL Java_e2e_ledger_ILedger_Shift__S
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I2 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I2 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jshort)V_I2( &ret );
 }
@@ -1024,6 +1068,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_First
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 3);
 	VariantClear( &ret );
 	return retobj;
@@ -1052,6 +1100,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getOpened
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
 }
@@ -1567,6 +1619,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Announce___3Ljava_lang
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }

@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:18:37 2026
+// Generated: Wed Dec 09 02:22:07 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -336,6 +336,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IMatrixControl_MakeToken
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "matrix/shapes/IToken" );
 	VariantClear( &ret );
 	return retDisp;
@@ -365,6 +369,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IMatrixControl_Problem
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
 	return retstr;
@@ -393,6 +401,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IMatrixControl_Balance
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }
@@ -10806,6 +10818,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IToken_getId
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }
@@ -25880,6 +25896,10 @@ extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesDisp_I1Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UI1 && ret.vt != VT_I1 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI1 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jbyte)V_UI1( &ret );
 }
 
@@ -26287,6 +26307,10 @@ extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesDisp_UI1Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UI1 && ret.vt != VT_I1 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI1 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jbyte)V_UI1( &ret );
 }
 
@@ -26677,6 +26701,10 @@ extern "C" JNIEXPORT jshort JNICALL Java_matrix_shapes_IShapesDisp_I2Ret
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I2 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I2 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jshort)V_I2( &ret );
 }
@@ -27069,6 +27097,10 @@ extern "C" JNIEXPORT jshort JNICALL Java_matrix_shapes_IShapesDisp_UI2Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UI2 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI2 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jshort)V_UI2( &ret );
 }
 
@@ -27459,6 +27491,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_I4Ret
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }
@@ -27851,6 +27887,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_UI4Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UI4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jint)V_UI4( &ret );
 }
 
@@ -28241,6 +28281,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_IntRet
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_INT( &ret );
 }
@@ -28633,6 +28677,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_UIntRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UINT && FAILED( VariantChangeType( &ret, &ret, 0, VT_UINT ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jint)V_UINT( &ret );
 }
 
@@ -29023,6 +29071,10 @@ extern "C" JNIEXPORT jlong JNICALL Java_matrix_shapes_IShapesDisp_I8Ret
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I8 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jlong)V_I8( &ret );
 }
@@ -29415,6 +29467,10 @@ extern "C" JNIEXPORT jfloat JNICALL Java_matrix_shapes_IShapesDisp_R4Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_R4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jfloat)V_R4( &ret );
 }
 
@@ -29805,6 +29861,10 @@ extern "C" JNIEXPORT jdouble JNICALL Java_matrix_shapes_IShapesDisp_R8Ret
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_R8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R8 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jdouble)V_R8( &ret );
 }
@@ -30211,6 +30271,10 @@ extern "C" JNIEXPORT jlong JNICALL Java_matrix_shapes_IShapesDisp_CyRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_CY && FAILED( VariantChangeType( &ret, &ret, 0, VT_CY ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jlong) V_CY( &ret ).int64;
 }
 
@@ -30611,6 +30675,10 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_IShapesDisp_BoolRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (V_BOOL( &ret )) ? -1 : 0;
 }
 
@@ -30883,6 +30951,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_ScodeRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_ERROR && FAILED( VariantChangeType( &ret, &ret, 0, VT_ERROR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jint)V_ERROR( &ret );
 }
 
@@ -31059,6 +31131,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_CounterRet
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }
@@ -31281,6 +31357,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_CounterArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jint)V_I4( &ret );
 }
 
@@ -31474,6 +31554,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesDisp_BstrRet
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
@@ -31950,6 +32034,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_DateRet
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
 }
@@ -33076,6 +33164,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_UnknownRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
 	VariantClear( &ret );
 	return retobj;
@@ -33244,6 +33336,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_UnknownRet2
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
 	VariantClear( &ret );
@@ -33445,6 +33541,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_DispatchRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
 	VariantClear( &ret );
 	return retobj;
@@ -33613,6 +33713,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_DispatchRet2
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
 	VariantClear( &ret );
@@ -33819,6 +33923,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_TokenRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "matrix/shapes/IToken" );
 	VariantClear( &ret );
 	return retDisp;
@@ -33847,6 +33955,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_TokenRet2
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "matrix/shapes/IToken" );
 	VariantClear( &ret );
@@ -34416,6 +34528,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "matrix/shapes/Tone" );
 }
 
@@ -34561,7 +34677,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet2
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	return brivelIntToEnumeratedObject( env, *V_INTREF( &ret ), "matrix/shapes/Tone" );
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
+	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "matrix/shapes/Tone" );
 }
 
 // JNI Implementation of IShapesDisp.ToneArrIn

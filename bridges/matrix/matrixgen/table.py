@@ -95,7 +95,7 @@ BYTE_RESULT = Known("a byte result through the virtual table is taken for a byte
 ALIAS_CRASH = Known(ALIAS.fault, crashes=True)
 ENUM_POINTER2 = Known("an enumeration behind a pointer to a pointer is taken for one pointer", crashes=True)
 OBJECT_POINTER2 = Known("IUnknown*** and IDispatch*** are taken for one pointer less", crashes=True)
-EMPTY_RESULT = Known("Invoke results are read from the VARIANT without checking its type", crashes=True)
+EMPTY_COLOR = Known("an OLE colour result is read from the VARIANT without checking its type", crashes=True)
 I1_AS_UI1 = Known("VT_I1 travels as VT_UI1 (a negative value overflows the callee's coercion)")
 BOOL_BY_REFERENCE = Known("by-reference VARIANT_BOOL on the virtual-table path always sends FALSE, "
                           "IN/OUT loses the Java value")
@@ -117,9 +117,10 @@ RULES = [
     rule("Counter", "InRef Out InOut Out2", "vtable", ALIAS_CRASH),
     rule("Counter", "Out InOut Out2 " + ARRAYS, CALLS, ALIAS),
     rule("Counter", "InRef Out InOut " + ARRAYS, EVENTS, ALIAS),
-    rule("Tone", POINTERS2, "", ENUM_POINTER2),
+    rule("Tone", "InRef2 Out2 InOut2", "", ENUM_POINTER2),
+    rule("Tone", "Ret2", "vtable", ENUM_POINTER2),
     rule("Unknown Dispatch", POINTERS2, "vtable", OBJECT_POINTER2),
-    rule("Unknown Dispatch Token Bstr Variant Date Color Guid", "Ret Ret2", "empty", EMPTY_RESULT),
+    rule("Color", "Ret", "empty", EMPTY_COLOR),
     rule("Unknown Dispatch", "InRef Out InOut", EVENTS, EVENT_OBJECTS),
     rule("Guid Color", ARRAYS, "", SCALAR_ELEMENT),
     rule("TokenPtr", ARRAYS, "", POINTER_ELEMENT),
@@ -143,7 +144,6 @@ RULES = [
     rule("Token", "ArrInOut", EVENTS, EVENT_ARRAY_REPLACED),
     rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
     rule("Color", "InRef", EVENTS, ALIAS),
-    rule("I1 UI1 I2 UI2 I4 UI4 Int UInt I8 R4 R8 Cy Bool Scode Counter Tone", "Ret", "empty", EMPTY_RESULT),
     rule("Bool", "InRef InOut", "vtable", BOOL_BY_REFERENCE),
     rule("Color", "Out InOut", "dispatch", COLOR_AS_I4),
     rule("Variant", "Ret2", "vtable", VARIANT_RESULT2),

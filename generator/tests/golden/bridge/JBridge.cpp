@@ -323,6 +323,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_ILedger_Stamp__Ljava_util_
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
 }
 
@@ -400,6 +404,10 @@ extern "C" JNIEXPORT jlong JNICALL Java_test_bridge_ILedger_Price__J_3J_3J
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_CY && FAILED( VariantChangeType( &ret, &ret, 0, VT_CY ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jlong) V_CY( &ret ).int64;
 }
 
@@ -426,6 +434,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_ILedger_getOpened
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
 }
@@ -736,6 +748,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_test_bridge_IWidget_getName
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
 	return retstr;
@@ -965,6 +981,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Find__Ljava_lang_S
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "test/bridge/IWidget" );
 	VariantClear( &ret );
 	return retDisp;
@@ -1053,6 +1073,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_test_bridge_IWidget_toString_1
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
 	return retstr;
@@ -1087,6 +1111,10 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_bridge_IWidget_Check__Z
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (V_BOOL( &ret )) ? -1 : 0;
 }
@@ -1182,6 +1210,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Shade
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "test/bridge/Colour" );
 }
