@@ -141,8 +141,11 @@ void CBooleanTypeMapper::EmitInvokeReturn(FILE* file) {
     fprintf(file, "\treturn (V_BOOL( &ret )) ? -1 : 0;\n");
 }
 
-void CBooleanTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* javaExpr, FILE* file, bool) {
-    if (m_byRef)
+// By reference the callee gets the address of a local that holds the Java
+// value (an IN/OUT argument's element, an IN argument's value); only an
+// out-only argument starts as VARIANT_FALSE.
+void CBooleanTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* javaExpr, FILE* file, bool) {
+    if (m_byRef && outOnly)
         fprintf(file, "\tVARIANT_BOOL temp__%d = VARIANT_FALSE;\n", n);
     else
         fprintf(file, "\tVARIANT_BOOL temp__%d = %s ? VARIANT_TRUE : VARIANT_FALSE;\n", n, javaExpr);

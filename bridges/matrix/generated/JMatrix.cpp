@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:22:07 2026
+// Generated: Wed Dec 09 02:25:20 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -4868,7 +4868,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BoolInRef__Z
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	VARIANT_BOOL temp__0 = VARIANT_FALSE;
+	VARIANT_BOOL temp__0 = arg0 ? VARIANT_TRUE : VARIANT_FALSE;
 	hr = brivelVtableInvoker( env, vThunk_122, pUnk,&temp__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
@@ -4951,7 +4951,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BoolInOut___3Z
 		return;
 	}
 	jboolean * arg0__arrayBuf = env->GetBooleanArrayElements( (jbooleanArray) arg0, NULL );
-	VARIANT_BOOL temp__0 = VARIANT_FALSE;
+	VARIANT_BOOL temp__0 = arg0__arrayBuf[0] ? VARIANT_TRUE : VARIANT_FALSE;
 	hr = brivelVtableInvoker( env, vThunk_124, pUnk,&temp__0);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseBooleanArrayElements( (jbooleanArray) arg0, arg0__arrayBuf, 0 );

@@ -97,8 +97,6 @@ ENUM_POINTER2 = Known("an enumeration behind a pointer to a pointer is taken for
 OBJECT_POINTER2 = Known("IUnknown*** and IDispatch*** are taken for one pointer less", crashes=True)
 EMPTY_COLOR = Known("an OLE colour result is read from the VARIANT without checking its type", crashes=True)
 I1_AS_UI1 = Known("VT_I1 travels as VT_UI1 (a negative value overflows the callee's coercion)")
-BOOL_BY_REFERENCE = Known("by-reference VARIANT_BOOL on the virtual-table path always sends FALSE, "
-                          "IN/OUT loses the Java value")
 COLOR_AS_I4 = Known("an OLE colour by reference travels as VT_BYREF | VT_I4")
 VARIANT_RESULT2 = Known("a VARIANT ** result is read from the local, not from where the callee's pointer points")
 EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
@@ -144,7 +142,6 @@ RULES = [
     rule("Token", "ArrInOut", EVENTS, EVENT_ARRAY_REPLACED),
     rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
     rule("Color", "InRef", EVENTS, ALIAS),
-    rule("Bool", "InRef InOut", "vtable", BOOL_BY_REFERENCE),
     rule("Color", "Out InOut", "dispatch", COLOR_AS_I4),
     rule("Variant", "Ret2", "vtable", VARIANT_RESULT2),
     rule("I8", ARRAYS, "", I8_ARRAYS),
