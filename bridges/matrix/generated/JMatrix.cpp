@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:25:20 2026
+// Generated: Wed Dec 09 02:28:03 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -5220,8 +5220,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterIn__I
 // Thunk for virtual call invocation.
 static HRESULT vThunk_132( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[156])) (pUnk,arg1);
+	long * arg1 = va_arg( ap, long * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long *)) (*(_VtblFunc **)pUnk)[156])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CounterInRef
@@ -5236,7 +5236,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterInRef__I
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_132, pUnk,(long)arg0);
+	hr = brivelVtableInvoker( env, vThunk_132, pUnk,(long *)&arg0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -5249,8 +5249,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterInRef__I
 // Thunk for virtual call invocation.
 static HRESULT vThunk_133( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[157])) (pUnk,arg1);
+	long * arg1 = va_arg( ap, long * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long *)) (*(_VtblFunc **)pUnk)[157])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CounterOut
@@ -5274,7 +5274,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterOut___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	hr = brivelVtableInvoker( env, vThunk_133, pUnk,(long)arg0);
+	hr = brivelVtableInvoker( env, vThunk_133, pUnk,(long *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
 		return;
@@ -5291,8 +5291,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterOut___3I
 // Thunk for virtual call invocation.
 static HRESULT vThunk_134( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[158])) (pUnk,arg1);
+	long * arg1 = va_arg( ap, long * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long *)) (*(_VtblFunc **)pUnk)[158])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CounterInOut
@@ -5316,7 +5316,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterInOut___
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	hr = brivelVtableInvoker( env, vThunk_134, pUnk,(long)arg0);
+	hr = brivelVtableInvoker( env, vThunk_134, pUnk,(long *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
 		return;
@@ -5333,8 +5333,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterInOut___
 // Thunk for virtual call invocation.
 static HRESULT vThunk_135( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[159])) (pUnk,arg1);
+	long * * arg1 = va_arg( ap, long * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long * *)) (*(_VtblFunc **)pUnk)[159])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CounterRet
@@ -5362,15 +5362,15 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_CounterRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_136( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[160])) (pUnk,arg1);
+	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[161])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.CounterOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterOut2___3I
+// JNI Implementation of IShapesVtbl.CounterArrIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrIn___3I
 	(JNIEnv * env,
 	 jobject thisObj,
-	 jobject arg0)
+	 jintArray arg0)
 {
 	HRESULT hr;
 	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
@@ -5378,23 +5378,17 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterOut2___3
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_I4 );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	hr = brivelVtableInvoker( env, vThunk_136, pUnk,(long)arg0);
+	hr = brivelVtableInvoker( env, vThunk_136, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
-		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	if ( SUCCEEDED( hr )) {
-	}
-	env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -5404,15 +5398,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterOut2___3
 // Thunk for virtual call invocation.
 static HRESULT vThunk_137( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[161])) (pUnk,arg1);
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[162])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.CounterArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrIn__I
+// JNI Implementation of IShapesVtbl.CounterArrInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrInRef___3I
 	(JNIEnv * env,
 	 jobject thisObj,
-	 jint arg0)
+	 jintArray arg0)
 {
 	HRESULT hr;
 	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
@@ -5420,10 +5414,17 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrIn__I
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_137, pUnk,(long)arg0);
-	if ( brivelCheckFatalError( env )) {
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_I4 );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
+	hr = brivelVtableInvoker( env, vThunk_137, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -5433,15 +5434,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrIn__I
 // Thunk for virtual call invocation.
 static HRESULT vThunk_138( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[162])) (pUnk,arg1);
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[163])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.CounterArrInRef
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrInRef__I
+// JNI Implementation of IShapesVtbl.CounterArrOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrOut__Lbrivel_out_TavoIntArray_2
 	(JNIEnv * env,
 	 jobject thisObj,
-	 jint arg0)
+	 jobject arg0)
 {
 	HRESULT hr;
 	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
@@ -5449,10 +5450,20 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrInRef
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_138, pUnk,(long)arg0);
-	if ( brivelCheckFatalError( env )) {
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
+	SAFEARRAY * tmpSa__0 = 0;
+	hr = brivelVtableInvoker( env, vThunk_138, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		brivelCopySafeArrayToArrayObj( env, VT_I4, tmpSa__0, (jobject) arg0, "[I" );
+	}
+	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -5462,12 +5473,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrInRef
 // Thunk for virtual call invocation.
 static HRESULT vThunk_139( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[163])) (pUnk,arg1);
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[164])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.CounterArrOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrOut___3I
+// JNI Implementation of IShapesVtbl.CounterArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrInOut__Lbrivel_out_TavoIntArray_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -5479,22 +5490,23 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrOut__
 		return;
 	}
 	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_I4, (jobject) arg0, "[I" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	hr = brivelVtableInvoker( env, vThunk_139, pUnk,(long)arg0);
+	hr = brivelVtableInvoker( env, vThunk_139, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
-		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
+		brivelCopySafeArrayToArrayObj( env, VT_I4, tmpSa__0, (jobject) arg0, "[I" );
 	}
-	env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -5504,54 +5516,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrOut__
 // Thunk for virtual call invocation.
 static HRESULT vThunk_140( IUnknown * pUnk, va_list ap )
 {
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[164])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.CounterArrInOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrInOut___3I
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	hr = brivelVtableInvoker( env, vThunk_140, pUnk,(long)arg0);
-	if ( brivelCheckFatalError( env )) {
-		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	}
-	env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_141( IUnknown * pUnk, va_list ap )
-{
-	long arg1 = va_arg( ap, long );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long)) (*(_VtblFunc **)pUnk)[165])) (pUnk,arg1);
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[165])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CounterArrRet
-extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrRet
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -5560,8 +5530,8 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jint retVal;
-	hr = brivelVtableInvoker( env, vThunk_141, pUnk,&retVal);
+	SAFEARRAY * retVal = 0;
+	hr = brivelVtableInvoker( env, vThunk_140, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -5569,11 +5539,20 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_CounterArrRet
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	return retVal;
+	jintArray retElements = (jintArray) brivelSafeArrayToJArray( env, retVal, VT_I4 );
+	jobject retArray = 0;
+	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoIntArray" );
+	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[I" );
+	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
+	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
+	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
+	SafeArrayDestroy( retVal );
+	return retArray;
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_142( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_141( IUnknown * pUnk, va_list ap )
 {
 	BSTR arg1 = va_arg( ap, BSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR)) (*(_VtblFunc **)pUnk)[166])) (pUnk,arg1);
@@ -5592,7 +5571,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrIn__Ljava_l
 		return;
 	}
 	BSTR bstr__0 = brivelJstringToBstr(env,(jstring)arg0);
-	hr = brivelVtableInvoker( env, vThunk_142, pUnk,bstr__0);
+	hr = brivelVtableInvoker( env, vThunk_141, pUnk,bstr__0);
 	if ( brivelCheckFatalError( env )) {
 		SysFreeString( bstr__0 );
 		return;
@@ -5605,7 +5584,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrIn__Ljava_l
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_143( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_142( IUnknown * pUnk, va_list ap )
 {
 	BSTR * arg1 = va_arg( ap, BSTR * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR *)) (*(_VtblFunc **)pUnk)[167])) (pUnk,arg1);
@@ -5624,7 +5603,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrInRef__Ljav
 		return;
 	}
 	BSTR bstr__0 = brivelJstringToBstr(env,(jstring)arg0);
-	hr = brivelVtableInvoker( env, vThunk_143, pUnk,&bstr__0);
+	hr = brivelVtableInvoker( env, vThunk_142, pUnk,&bstr__0);
 	if ( brivelCheckFatalError( env )) {
 		SysFreeString( bstr__0 );
 		return;
@@ -5637,7 +5616,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrInRef__Ljav
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_144( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_143( IUnknown * pUnk, va_list ap )
 {
 	BSTR * arg1 = va_arg( ap, BSTR * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR *)) (*(_VtblFunc **)pUnk)[168])) (pUnk,arg1);
@@ -5664,7 +5643,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrOut___3Ljav
 		return;
 	}
 	BSTR bstr__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_144, pUnk,&bstr__0);
+	hr = brivelVtableInvoker( env, vThunk_143, pUnk,&bstr__0);
 	if ( brivelCheckFatalError( env )) {
 		SysFreeString( bstr__0 );
 		return;
@@ -5680,7 +5659,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrOut___3Ljav
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_145( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_144( IUnknown * pUnk, va_list ap )
 {
 	BSTR * arg1 = va_arg( ap, BSTR * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR *)) (*(_VtblFunc **)pUnk)[169])) (pUnk,arg1);
@@ -5707,7 +5686,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrInOut___3Lj
 		return;
 	}
 	BSTR bstr__0 = brivelJstringToBstr(env,(jstring)env->GetObjectArrayElement((jobjectArray)arg0,0));
-	hr = brivelVtableInvoker( env, vThunk_145, pUnk,&bstr__0);
+	hr = brivelVtableInvoker( env, vThunk_144, pUnk,&bstr__0);
 	if ( brivelCheckFatalError( env )) {
 		SysFreeString( bstr__0 );
 		return;
@@ -5723,7 +5702,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrInOut___3Lj
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_146( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_145( IUnknown * pUnk, va_list ap )
 {
 	BSTR * arg1 = va_arg( ap, BSTR * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR *)) (*(_VtblFunc **)pUnk)[170])) (pUnk,arg1);
@@ -5740,7 +5719,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_BstrRet
 		return 0;
 	}
 	BSTR retVal;
-	hr = brivelVtableInvoker( env, vThunk_146, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_145, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -5754,7 +5733,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_BstrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_147( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_146( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[172])) (pUnk,arg1);
@@ -5777,7 +5756,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrIn___3Lj
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_147, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_146, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -5790,7 +5769,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrIn___3Lj
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_148( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_147( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[173])) (pUnk,arg1);
@@ -5813,7 +5792,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrInRef___
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_148, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_147, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -5826,7 +5805,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrInRef___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_149( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_148( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[174])) (pUnk,arg1);
@@ -5849,7 +5828,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrOut__Lbr
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_149, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_148, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -5865,7 +5844,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_150( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_149( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[175])) (pUnk,arg1);
@@ -5892,7 +5871,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrInOut__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_150, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_149, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -5908,7 +5887,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_151( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_150( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[176])) (pUnk,arg1);
@@ -5925,7 +5904,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_151, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_150, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -5946,7 +5925,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_BstrArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_152( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_151( IUnknown * pUnk, va_list ap )
 {
 	LPSTR arg1 = va_arg( ap, LPSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[177])) (pUnk,arg1);
@@ -5976,7 +5955,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_LpstrIn__Ljava_
 		}
 		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
 	}
-	hr = brivelVtableInvoker( env, vThunk_152, pUnk,lpstr__0);
+	hr = brivelVtableInvoker( env, vThunk_151, pUnk,lpstr__0);
 	if ( brivelCheckFatalError( env )) {
 		free( lpstr__0 );
 		return;
@@ -5989,7 +5968,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_LpstrIn__Ljava_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_153( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_152( IUnknown * pUnk, va_list ap )
 {
 	BSTR arg1 = va_arg( ap, BSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,BSTR)) (*(_VtblFunc **)pUnk)[184])) (pUnk,arg1);
@@ -6008,7 +5987,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_LpwstrIn__Ljava
 		return;
 	}
 	BSTR bstr__0 = brivelJstringToBstr(env,(jstring)arg0);
-	hr = brivelVtableInvoker( env, vThunk_153, pUnk,bstr__0);
+	hr = brivelVtableInvoker( env, vThunk_152, pUnk,bstr__0);
 	if ( brivelCheckFatalError( env )) {
 		SysFreeString( bstr__0 );
 		return;
@@ -6021,7 +6000,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_LpwstrIn__Ljava
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_154( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_153( IUnknown * pUnk, va_list ap )
 {
 	DATE arg1 = va_arg( ap, DATE );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DATE)) (*(_VtblFunc **)pUnk)[185])) (pUnk,arg1);
@@ -6040,7 +6019,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateIn__Ljava_u
 		return;
 	}
 	DATE date__0 = brivelJdateToDate( env, (jobject) arg0 );
-	hr = brivelVtableInvoker( env, vThunk_154, pUnk,date__0);
+	hr = brivelVtableInvoker( env, vThunk_153, pUnk,date__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -6051,7 +6030,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateIn__Ljava_u
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_155( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_154( IUnknown * pUnk, va_list ap )
 {
 	DATE * arg1 = va_arg( ap, DATE * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DATE *)) (*(_VtblFunc **)pUnk)[186])) (pUnk,arg1);
@@ -6070,7 +6049,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateInRef__Ljav
 		return;
 	}
 	DATE date__0 = brivelJdateToDate( env, (jobject) arg0 );
-	hr = brivelVtableInvoker( env, vThunk_155, pUnk,&date__0);
+	hr = brivelVtableInvoker( env, vThunk_154, pUnk,&date__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -6081,7 +6060,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateInRef__Ljav
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_156( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_155( IUnknown * pUnk, va_list ap )
 {
 	DATE * arg1 = va_arg( ap, DATE * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DATE *)) (*(_VtblFunc **)pUnk)[187])) (pUnk,arg1);
@@ -6108,7 +6087,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateOut___3Ljav
 		return;
 	}
 	DATE date__0;
-	hr = brivelVtableInvoker( env, vThunk_156, pUnk,&date__0);
+	hr = brivelVtableInvoker( env, vThunk_155, pUnk,&date__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -6122,7 +6101,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateOut___3Ljav
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_157( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_156( IUnknown * pUnk, va_list ap )
 {
 	DATE * arg1 = va_arg( ap, DATE * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DATE *)) (*(_VtblFunc **)pUnk)[188])) (pUnk,arg1);
@@ -6149,7 +6128,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateInOut___3Lj
 		return;
 	}
 	DATE date__0 = brivelJdateToDate( env, (jobject) env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	hr = brivelVtableInvoker( env, vThunk_157, pUnk,&date__0);
+	hr = brivelVtableInvoker( env, vThunk_156, pUnk,&date__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -6163,7 +6142,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateInOut___3Lj
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_158( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_157( IUnknown * pUnk, va_list ap )
 {
 	DATE * arg1 = va_arg( ap, DATE * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DATE *)) (*(_VtblFunc **)pUnk)[189])) (pUnk,arg1);
@@ -6180,7 +6159,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DateRet
 		return 0;
 	}
 	DATE retVal;
-	hr = brivelVtableInvoker( env, vThunk_158, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_157, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6192,7 +6171,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DateRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_159( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_158( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[191])) (pUnk,arg1);
@@ -6215,7 +6194,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateArrIn___3Lj
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_159, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_158, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6228,7 +6207,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateArrIn___3Lj
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_160( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_159( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[192])) (pUnk,arg1);
@@ -6251,7 +6230,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateArrInRef___
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_160, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_159, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6264,7 +6243,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateArrInRef___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_161( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_160( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[193])) (pUnk,arg1);
@@ -6287,7 +6266,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateArrOut__Lbr
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_161, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_160, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6303,7 +6282,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_162( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_161( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[194])) (pUnk,arg1);
@@ -6330,7 +6309,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateArrInOut__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_162, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_161, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6346,7 +6325,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_163( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_162( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[195])) (pUnk,arg1);
@@ -6363,7 +6342,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DateArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_163, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_162, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6384,7 +6363,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DateArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_164( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_163( IUnknown * pUnk, va_list ap )
 {
 	GUID arg1 = va_arg( ap, GUID );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,GUID)) (*(_VtblFunc **)pUnk)[196])) (pUnk,arg1);
@@ -6404,7 +6383,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_GuidIn__Ljava_l
 	}
 	GUID guid__0;
 	brivelJstringToGuid(env,(jstring)arg0, guid__0 );
-	hr = brivelVtableInvoker( env, vThunk_164, pUnk,guid__0);
+	hr = brivelVtableInvoker( env, vThunk_163, pUnk,guid__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -6415,7 +6394,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_GuidIn__Ljava_l
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_165( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_164( IUnknown * pUnk, va_list ap )
 {
 	GUID * arg1 = va_arg( ap, GUID * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,GUID *)) (*(_VtblFunc **)pUnk)[197])) (pUnk,arg1);
@@ -6432,7 +6411,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_GuidRet
 		return 0;
 	}
 	GUID retGuid;
-	hr = brivelVtableInvoker( env, vThunk_165, pUnk,&retGuid);
+	hr = brivelVtableInvoker( env, vThunk_164, pUnk,&retGuid);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6444,38 +6423,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_GuidRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_166( IUnknown * pUnk, va_list ap )
-{
-	GUID arg1 = va_arg( ap, GUID );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,GUID)) (*(_VtblFunc **)pUnk)[198])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.GuidArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_GuidArrIn__Ljava_lang_String_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jstring arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	GUID guid__0;
-	brivelJstringToGuid(env,(jstring)arg0, guid__0 );
-	hr = brivelVtableInvoker( env, vThunk_166, pUnk,guid__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_167( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_165( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT)) (*(_VtblFunc **)pUnk)[199])) (pUnk,*arg1);
@@ -6501,7 +6449,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantIn__Lbri
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) arg0 ));
-	hr = brivelVtableInvoker( env, vThunk_167, pUnk,tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_165, pUnk,tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6514,7 +6462,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantIn__Lbri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_168( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_166( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[200])) (pUnk,arg1);
@@ -6540,7 +6488,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef__L
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) arg0 ));
-	hr = brivelVtableInvoker( env, vThunk_168, pUnk,tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_166, pUnk,tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6553,7 +6501,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_169( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_167( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[201])) (pUnk,arg1);
@@ -6582,7 +6530,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut___3L
 	VARIANT tmpStackVar__0;
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
-	hr = brivelVtableInvoker( env, vThunk_169, pUnk,tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_167, pUnk,tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6598,7 +6546,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_170( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_168( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[202])) (pUnk,arg1);
@@ -6632,7 +6580,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut___
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) env->GetObjectArrayElement((jobjectArray)arg0,0) ));
-	hr = brivelVtableInvoker( env, vThunk_170, pUnk,tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_168, pUnk,tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6648,7 +6596,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_171( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_169( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[203])) (pUnk,arg1);
@@ -6666,7 +6614,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet
 	}
 	VARIANT retVal;
 	VariantInit( &retVal );
-	hr = brivelVtableInvoker( env, vThunk_171, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_169, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6680,7 +6628,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_172( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_170( IUnknown * pUnk, va_list ap )
 {
 	VARIANT ** arg1 = va_arg( ap, VARIANT ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[204])) (pUnk,arg1);
@@ -6706,7 +6654,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef2__
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) arg0 ));
-	hr = brivelVtableInvoker( env, vThunk_172, pUnk,&tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_170, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6719,7 +6667,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef2__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_173( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_171( IUnknown * pUnk, va_list ap )
 {
 	VARIANT ** arg1 = va_arg( ap, VARIANT ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[205])) (pUnk,arg1);
@@ -6748,7 +6696,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut2___3
 	VARIANT tmpStackVar__0;
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
-	hr = brivelVtableInvoker( env, vThunk_173, pUnk,&tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_171, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6764,7 +6712,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut2___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_174( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_172( IUnknown * pUnk, va_list ap )
 {
 	VARIANT ** arg1 = va_arg( ap, VARIANT ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[206])) (pUnk,arg1);
@@ -6798,7 +6746,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut2__
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) env->GetObjectArrayElement((jobjectArray)arg0,0) ));
-	hr = brivelVtableInvoker( env, vThunk_174, pUnk,&tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_172, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6814,7 +6762,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut2__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_175( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_173( IUnknown * pUnk, va_list ap )
 {
 	VARIANT ** arg1 = va_arg( ap, VARIANT ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[207])) (pUnk,arg1);
@@ -6833,7 +6781,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet2
 	VARIANT retVal;
 	VariantInit( &retVal );
 	VARIANT * pRetVal = &retVal;
-	hr = brivelVtableInvoker( env, vThunk_175, pUnk,&pRetVal);
+	hr = brivelVtableInvoker( env, vThunk_173, pUnk,&pRetVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6847,7 +6795,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_176( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_174( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[208])) (pUnk,arg1);
@@ -6870,7 +6818,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrIn___
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_176, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_174, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6883,7 +6831,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrIn___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_177( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_175( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[209])) (pUnk,arg1);
@@ -6906,7 +6854,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrInRef
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_177, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_175, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6919,7 +6867,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrInRef
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_178( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_176( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[210])) (pUnk,arg1);
@@ -6942,7 +6890,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrOut__
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_178, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_176, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6958,7 +6906,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_179( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_177( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[211])) (pUnk,arg1);
@@ -6985,7 +6933,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrInOut
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_179, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_177, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -7001,7 +6949,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrInOut
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_180( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_178( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[212])) (pUnk,arg1);
@@ -7018,7 +6966,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrRe
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_180, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_178, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7039,7 +6987,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrRe
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_181( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_179( IUnknown * pUnk, va_list ap )
 {
 	IDispatch * arg1 = va_arg( ap, IDispatch * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[213])) (pUnk,arg1);
@@ -7062,7 +7010,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownIn__Lbri
 		return;
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	hr = brivelVtableInvoker( env, vThunk_181, pUnk,idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_179, pUnk,idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -7073,7 +7021,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownIn__Lbri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_182( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_180( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[214])) (pUnk,arg1);
@@ -7097,7 +7045,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef__L
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_182, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_180, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7110,7 +7058,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_183( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_181( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[215])) (pUnk,arg1);
@@ -7137,7 +7085,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut___3L
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_183, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_181, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7153,7 +7101,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_184( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_182( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[216])) (pUnk,arg1);
@@ -7185,7 +7133,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut___
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_184, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_182, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7201,7 +7149,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_185( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_183( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[217])) (pUnk,arg1);
@@ -7218,7 +7166,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet
 		return 0;
 	}
 	IDispatch * retVal;
-	hr = brivelVtableInvoker( env, vThunk_185, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_183, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7232,7 +7180,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_186( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_184( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[218])) (pUnk,arg1);
@@ -7256,7 +7204,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef2__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_186, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_184, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7269,7 +7217,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef2__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_187( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_185( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[219])) (pUnk,arg1);
@@ -7296,7 +7244,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut2___3
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_187, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_185, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7312,7 +7260,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut2___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_188( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_186( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[220])) (pUnk,arg1);
@@ -7344,7 +7292,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut2__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_188, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_186, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7360,7 +7308,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut2__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_189( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_187( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[221])) (pUnk,arg1);
@@ -7378,7 +7326,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet2
 	}
 	IDispatch * retVal;
 	IDispatch ** pRetVal = &retVal;
-	hr = brivelVtableInvoker( env, vThunk_189, pUnk,&pRetVal);
+	hr = brivelVtableInvoker( env, vThunk_187, pUnk,&pRetVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7392,7 +7340,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_190( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_188( IUnknown * pUnk, va_list ap )
 {
 	IDispatch * arg1 = va_arg( ap, IDispatch * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[227])) (pUnk,arg1);
@@ -7415,7 +7363,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchIn__Lbr
 		return;
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	hr = brivelVtableInvoker( env, vThunk_190, pUnk,idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_188, pUnk,idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -7426,7 +7374,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchIn__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_191( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_189( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[228])) (pUnk,arg1);
@@ -7450,7 +7398,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_191, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_189, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7463,7 +7411,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_192( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_190( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[229])) (pUnk,arg1);
@@ -7490,7 +7438,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut___3
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_192, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_190, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7506,7 +7454,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_193( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_191( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[230])) (pUnk,arg1);
@@ -7538,7 +7486,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_193, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_191, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7554,7 +7502,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_194( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_192( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[231])) (pUnk,arg1);
@@ -7571,7 +7519,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet
 		return 0;
 	}
 	IDispatch * retVal;
-	hr = brivelVtableInvoker( env, vThunk_194, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_192, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7585,7 +7533,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_195( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_193( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[232])) (pUnk,arg1);
@@ -7609,7 +7557,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef2_
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_195, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_193, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7622,7 +7570,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_196( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_194( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[233])) (pUnk,arg1);
@@ -7649,7 +7597,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut2___
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_196, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_194, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7665,7 +7613,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut2___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_197( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_195( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[234])) (pUnk,arg1);
@@ -7697,7 +7645,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut2_
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_197, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_195, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7713,7 +7661,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_198( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_196( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[235])) (pUnk,arg1);
@@ -7731,7 +7679,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet2
 	}
 	IDispatch * retVal;
 	IDispatch ** pRetVal = &retVal;
-	hr = brivelVtableInvoker( env, vThunk_198, pUnk,&pRetVal);
+	hr = brivelVtableInvoker( env, vThunk_196, pUnk,&pRetVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7745,7 +7693,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_199( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_197( IUnknown * pUnk, va_list ap )
 {
 	IDispatch * arg1 = va_arg( ap, IDispatch * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[241])) (pUnk,arg1);
@@ -7768,7 +7716,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenIn__Lmatri
 		return;
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	hr = brivelVtableInvoker( env, vThunk_199, pUnk,idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_197, pUnk,idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -7779,7 +7727,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenIn__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_200( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_198( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[242])) (pUnk,arg1);
@@ -7803,7 +7751,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenInRef__Lma
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_200, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_198, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7816,7 +7764,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenInRef__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_201( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_199( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[243])) (pUnk,arg1);
@@ -7843,7 +7791,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenOut___3Lma
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_201, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_199, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7859,7 +7807,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenOut___3Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_202( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_200( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[244])) (pUnk,arg1);
@@ -7891,7 +7839,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenInOut___3L
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_202, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_200, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7907,7 +7855,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenInOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_203( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_201( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[245])) (pUnk,arg1);
@@ -7924,7 +7872,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenRet
 		return 0;
 	}
 	IDispatch * retVal;
-	hr = brivelVtableInvoker( env, vThunk_203, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_201, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7938,7 +7886,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_204( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_202( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[250])) (pUnk,arg1);
@@ -7961,7 +7909,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrIn___3L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_204, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_202, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -7974,7 +7922,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrIn___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_205( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_203( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[251])) (pUnk,arg1);
@@ -8001,7 +7949,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrInRef__
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_205, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_203, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8014,7 +7962,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_206( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_204( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[252])) (pUnk,arg1);
@@ -8037,7 +7985,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrOut__Lb
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_206, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_204, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8079,7 +8027,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrOut__Lb
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_207( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_205( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[253])) (pUnk,arg1);
@@ -8106,7 +8054,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrInOut__
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_207, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_205, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8148,7 +8096,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_208( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_206( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[254])) (pUnk,arg1);
@@ -8165,7 +8113,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_208, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_206, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -8207,7 +8155,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_209( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_207( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[255])) (pUnk,arg1);
@@ -8234,7 +8182,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn__
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_209, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_207, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8247,7 +8195,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_210( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_208( IUnknown * pUnk, va_list ap )
 {
 	int arg1 = va_arg( ap, int );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int)) (*(_VtblFunc **)pUnk)[260])) (pUnk,arg1);
@@ -8266,7 +8214,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneIn__Lmatrix
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_210, pUnk,enum__0);
+	hr = brivelVtableInvoker( env, vThunk_208, pUnk,enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8277,7 +8225,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_211( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_209( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[261])) (pUnk,arg1);
@@ -8296,7 +8244,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef__Lmat
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_211, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_209, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8307,7 +8255,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_212( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_210( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[262])) (pUnk,arg1);
@@ -8334,7 +8282,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut___3Lmat
 		return;
 	}
 	int enum__0;
-	hr = brivelVtableInvoker( env, vThunk_212, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_210, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8348,7 +8296,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut___3Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_213( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_211( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[263])) (pUnk,arg1);
@@ -8375,7 +8323,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut___3Lm
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	hr = brivelVtableInvoker( env, vThunk_213, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_211, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8389,7 +8337,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_214( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_212( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[264])) (pUnk,arg1);
@@ -8406,7 +8354,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
 		return 0;
 	}
 	int retVal;
-	hr = brivelVtableInvoker( env, vThunk_214, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_212, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -8418,7 +8366,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_215( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_213( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[265])) (pUnk,arg1);
@@ -8437,7 +8385,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lma
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_215, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_213, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8448,7 +8396,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_216( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_214( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[266])) (pUnk,arg1);
@@ -8475,7 +8423,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lma
 		return;
 	}
 	int enum__0;
-	hr = brivelVtableInvoker( env, vThunk_216, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_214, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8489,7 +8437,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_217( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_215( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[267])) (pUnk,arg1);
@@ -8516,7 +8464,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3L
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	hr = brivelVtableInvoker( env, vThunk_217, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_215, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8530,7 +8478,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_218( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_216( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[268])) (pUnk,arg1);
@@ -8547,7 +8495,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
 		return 0;
 	}
 	int retVal;
-	hr = brivelVtableInvoker( env, vThunk_218, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_216, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -8559,7 +8507,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_219( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_217( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[269])) (pUnk,arg1);
@@ -8596,7 +8544,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_219, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_217, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8609,7 +8557,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_220( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_218( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[270])) (pUnk,arg1);
@@ -8655,7 +8603,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_220, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_218, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8668,7 +8616,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_219( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[271])) (pUnk,arg1);
@@ -8691,7 +8639,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_221, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_219, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8731,7 +8679,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_220( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[272])) (pUnk,arg1);
@@ -8777,7 +8725,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_222, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_220, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8817,7 +8765,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[273])) (pUnk,arg1);
@@ -8834,7 +8782,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_223, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_221, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -8874,7 +8822,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[274])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -8901,7 +8849,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_224, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_222, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -8914,7 +8862,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[275])) (pUnk,arg1);
@@ -8942,7 +8890,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_225, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_223, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -8955,7 +8903,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[276])) (pUnk,arg1);
@@ -8982,7 +8930,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_226, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_224, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -8998,7 +8946,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[277])) (pUnk,arg1);
@@ -9026,7 +8974,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_227, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_225, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9042,7 +8990,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[278])) (pUnk,arg1);
@@ -9061,7 +9009,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_228, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_226, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9077,7 +9025,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[279])) (pUnk,arg1);
@@ -9106,7 +9054,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_229, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_227, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9119,7 +9067,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[280])) (pUnk,arg1);
@@ -9147,7 +9095,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_230, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_228, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9163,7 +9111,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[281])) (pUnk,arg1);
@@ -9192,7 +9140,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_231, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_229, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9208,7 +9156,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[282])) (pUnk,arg1);
@@ -9227,7 +9175,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_232, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_230, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9243,7 +9191,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[283])) (pUnk,arg1);
@@ -9264,7 +9212,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_233, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_231, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9275,7 +9223,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[284])) (pUnk,arg1);
@@ -9296,7 +9244,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_234, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_232, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9307,7 +9255,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[285])) (pUnk,arg1);
@@ -9328,7 +9276,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_235, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_233, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9341,7 +9289,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[286])) (pUnk,arg1);
@@ -9362,7 +9310,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_236, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_234, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9375,7 +9323,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[287])) (pUnk,arg1);
@@ -9392,7 +9340,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_237, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_235, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9416,7 +9364,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[288])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -9442,7 +9390,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
 	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_238, pUnk,(void *) recBytes0);
+	hr = brivelVtableInvoker( env, vThunk_236, pUnk,(void *) recBytes0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -9455,7 +9403,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[289])) (pUnk,arg1);
@@ -9478,7 +9426,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_239, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_237, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -9491,7 +9439,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
@@ -9518,7 +9466,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_240, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_238, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -9534,7 +9482,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
@@ -9557,7 +9505,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_241, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_239, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -9573,7 +9521,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[292])) (pUnk,arg1);
@@ -9592,7 +9540,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_242, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_240, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9608,7 +9556,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
@@ -9631,7 +9579,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_243, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_241, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -9644,7 +9592,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
@@ -9671,7 +9619,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_244, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_242, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -9687,7 +9635,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
@@ -9710,7 +9658,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_245, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_243, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -9726,7 +9674,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
@@ -9745,7 +9693,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_246, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_244, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9761,7 +9709,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[297])) (pUnk,arg1);
@@ -9785,7 +9733,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_247, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_245, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9798,7 +9746,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[298])) (pUnk,arg1);
@@ -9827,7 +9775,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_248, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_246, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9840,7 +9788,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[299])) (pUnk,arg1);
@@ -9869,7 +9817,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_249, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_247, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9890,7 +9838,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[300])) (pUnk,arg1);
@@ -9919,7 +9867,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_250, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_248, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9940,7 +9888,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[301])) (pUnk,arg1);
@@ -9957,7 +9905,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_251, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_249, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9981,7 +9929,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[302])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -10008,7 +9956,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_252, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_250, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10021,7 +9969,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[303])) (pUnk,arg1);
@@ -10049,7 +9997,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_253, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_251, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10062,7 +10010,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[304])) (pUnk,arg1);
@@ -10089,7 +10037,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_254, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_252, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10105,7 +10053,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[305])) (pUnk,arg1);
@@ -10133,7 +10081,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_255, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_253, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10149,7 +10097,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[306])) (pUnk,arg1);
@@ -10168,7 +10116,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_256, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_254, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10184,7 +10132,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[307])) (pUnk,arg1);
@@ -10213,7 +10161,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_257, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_255, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10226,7 +10174,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[308])) (pUnk,arg1);
@@ -10254,7 +10202,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_258, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_256, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10270,7 +10218,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[309])) (pUnk,arg1);
@@ -10299,7 +10247,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_259, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_257, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10315,7 +10263,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[310])) (pUnk,arg1);
@@ -10334,7 +10282,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_260, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10350,7 +10298,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
@@ -10371,7 +10319,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_261, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_259, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10382,7 +10330,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
@@ -10403,7 +10351,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_262, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_260, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10414,7 +10362,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
@@ -10435,7 +10383,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_263, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_261, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10448,7 +10396,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
@@ -10469,7 +10417,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_264, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_262, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10482,7 +10430,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[315])) (pUnk,arg1);
@@ -10499,7 +10447,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_263, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10523,7 +10471,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
 {
 	COLORREF arg1 = va_arg( ap, COLORREF );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[316])) (pUnk,arg1);
@@ -10550,7 +10498,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_266, pUnk,color__0);
+	hr = brivelVtableInvoker( env, vThunk_264, pUnk,color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10561,10 +10509,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
 {
-	COLORREF arg1 = va_arg( ap, COLORREF );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
+	COLORREF * arg1 = va_arg( ap, COLORREF * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorInRef
@@ -10588,7 +10536,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_267, pUnk,color__0);
+	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10599,7 +10547,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[318])) (pUnk,arg1);
@@ -10626,7 +10574,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 		return;
 	}
 	COLORREF color__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_268, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_266, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10645,7 +10593,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[319])) (pUnk,arg1);
@@ -10680,7 +10628,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_269, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10699,7 +10647,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[320])) (pUnk,arg1);
@@ -10716,7 +10664,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		return 0;
 	}
 	OLE_COLOR retColor;
-	hr = brivelVtableInvoker( env, vThunk_270, pUnk,&retColor);
+	hr = brivelVtableInvoker( env, vThunk_268, pUnk,&retColor);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10729,44 +10677,6 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 	jclass retColorClass = env->FindClass( "java/awt/Color" );
 	return env->NewObject( retColorClass,
               env->GetMethodID( retColorClass, "<init>", "(III)V"), GetRValue( retColorRef ), GetGValue( retColorRef ), GetBValue( retColorRef ));
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
-{
-	COLORREF arg1 = va_arg( ap, COLORREF );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[321])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ColorArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorArrIn__Ljava_awt_Color_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Null Argument" );
-		return;
-	}
-	jclass awtColorClass__0 = env->GetObjectClass( arg0 );
-	unsigned int blue__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getBlue", "()I" ));
-	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
-	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
-	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_271, pUnk,color__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
 }
 
 extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_IShapesVtbl__1_1TavoLoad
@@ -10966,12 +10876,12 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_95(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_96(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_97(long);
-	virtual HRESULT STDMETHODCALLTYPE Event_98(long);
-	virtual HRESULT STDMETHODCALLTYPE Event_99(long);
-	virtual HRESULT STDMETHODCALLTYPE Event_100(long);
-	virtual HRESULT STDMETHODCALLTYPE Event_101(long);
-	virtual HRESULT STDMETHODCALLTYPE Event_102(long);
-	virtual HRESULT STDMETHODCALLTYPE Event_103(long);
+	virtual HRESULT STDMETHODCALLTYPE Event_98(long *);
+	virtual HRESULT STDMETHODCALLTYPE Event_99(long *);
+	virtual HRESULT STDMETHODCALLTYPE Event_100(long *);
+	virtual HRESULT STDMETHODCALLTYPE Event_101(SAFEARRAY *);
+	virtual HRESULT STDMETHODCALLTYPE Event_102(SAFEARRAY **);
+	virtual HRESULT STDMETHODCALLTYPE Event_103(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_104(BSTR);
 	virtual HRESULT STDMETHODCALLTYPE Event_105(BSTR *);
 	virtual HRESULT STDMETHODCALLTYPE Event_106(BSTR *);
@@ -11050,7 +10960,7 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_179(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_180(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_181(COLORREF);
-	virtual HRESULT STDMETHODCALLTYPE Event_182(COLORREF);
+	virtual HRESULT STDMETHODCALLTYPE Event_182(COLORREF *);
 	virtual HRESULT STDMETHODCALLTYPE Event_183(COLORREF *);
 	virtual HRESULT STDMETHODCALLTYPE Event_184(COLORREF *);
 };
@@ -16556,7 +16466,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_97(long arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_98(long arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_98(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -16582,11 +16492,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_98(long arg0)
 	}
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, (jint) arg0
+				, *(jint *)arg0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
-				, false, "int", (jint) arg0
+				, false, "int", *(jint *)arg0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -16605,7 +16515,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_98(long arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -16613,7 +16523,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long arg0)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterOut", "(I)V");
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterOut", "([I)V");
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
 			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
@@ -16629,13 +16539,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
+		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = *(jint *) arg0;
+		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, (jint) arg0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterOut"
-				, false, "int", (jint) arg0
+				, true, "int", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -16648,13 +16563,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+			*(long *) arg0 = *eventArrayPtr_0;
+			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -16662,7 +16583,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long arg0)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterInOut", "(I)V");
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterInOut", "([I)V");
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
 			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
@@ -16678,13 +16599,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
+		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = *(jint *) arg0;
+		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, (jint) arg0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInOut"
-				, false, "int", (jint) arg0
+				, true, "int", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -16697,13 +16623,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+			*(long *) arg0 = *eventArrayPtr_0;
+			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_101(long arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_101(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -16711,7 +16643,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_101(long arg0)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrIn", "(I)V");
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrIn", "([I)V");
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
 			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
@@ -16727,13 +16659,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_101(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		SAFEARRAY * eventSafeArray0 = arg0;
+		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, (jint) arg0
+				, eventArray0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrIn"
-				, false, "int", (jint) arg0
+				, false, "int[]", eventArray0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -16747,12 +16681,13 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_101(long arg0)
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(long arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -16760,7 +16695,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(long arg0)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrOut", "(I)V");
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrOut", "(Lbrivel/out/TavoIntArray;)V");
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
 			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
@@ -16776,13 +16711,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
+		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, (jint) arg0
+				, eventArray0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrOut"
-				, false, "int", (jint) arg0
+				, true, "brivel.out.TavoIntArray", eventArray0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -16795,13 +16739,26 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(long arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArray0 != 0 && arg0 != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
+					*arg0 = eventNewArray0;
+				else if ( eventNewArray0 != 0 )
+					SafeArrayDestroy( eventNewArray0 );
+			}
 		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(long arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -16809,7 +16766,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(long arg0)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrInOut", "(I)V");
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrInOut", "(Lbrivel/out/TavoIntArray;)V");
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
 			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
@@ -16825,13 +16782,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
+		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, (jint) arg0
+				, eventArray0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrInOut"
-				, false, "int", (jint) arg0
+				, true, "brivel.out.TavoIntArray", eventArray0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -16844,7 +16810,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(long arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArray0 != 0 && arg0 != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *arg0 == 0 || SUCCEEDED( SafeArrayDestroy( *arg0 ))))
+					*arg0 = eventNewArray0;
+				else if ( eventNewArray0 != 0 )
+					SafeArrayDestroy( eventNewArray0 );
+			}
 		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -20939,7 +20918,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_181(COLORREF arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(COLORREF arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(COLORREF * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20964,7 +20943,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(COLORREF arg0)
 		}
 	}
 		COLORREF vtblEventColor__0;
-		OleTranslateColor( (OLE_COLOR) arg0, NULL, &vtblEventColor__0 );
+		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
               brivelJniEnv->GetMethodID( vtblEventColorClass__0, "<init>", "(III)V"), GetRValue( vtblEventColor__0 ), GetGValue( vtblEventColor__0 ), GetBValue( vtblEventColor__0 ));
@@ -23658,96 +23637,173 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 	}
 	if ( dispIdMember == 99 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterOut", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterOut", "([I)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
+		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterOut"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, true, "int", eventArrayArg_0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+			*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0;
+			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 100 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterInOut", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterInOut", "([I)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
+		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInOut"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, true, "int", eventArrayArg_0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+			*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0;
+			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 101 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrIn", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrIn", "([I)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArray0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrIn"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "int[]", eventArray0
 		);
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( dispIdMember == 102 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrOut", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrOut", "(Lbrivel/out/TavoIntArray;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
+		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArray0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrOut"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, true, "brivel.out.TavoIntArray", eventArray0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( dispIdMember == 103 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrInOut", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrInOut", "(Lbrivel/out/TavoIntArray;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArray0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrInOut"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, true, "brivel.out.TavoIntArray", eventArray0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( dispIdMember == 104 ) {
 		jmethodID brivelMethod = NULL;
@@ -25592,7 +25648,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		COLORREF eventColor__0;
-		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
+		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
@@ -31008,8 +31064,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterInRef__I
 	EXCEPINFO excepInfo;
 	memset(&params, 0, sizeof params);
 	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0;
+	vargs[0].vt = VT_BYREF | VT_I4;
+	V_I4REF( &vargs[0] ) = (long *) &arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -31048,8 +31104,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterOut___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0__arrayBuf[0];
+	vargs[0].vt = VT_BYREF | VT_I4;
+	V_I4REF( &vargs[0] ) = (long *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -31092,8 +31148,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterInOut___
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0__arrayBuf[0];
+	vargs[0].vt = VT_BYREF | VT_I4;
+	V_I4REF( &vargs[0] ) = (long *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -31139,11 +31195,11 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_CounterRet
 	return (jint)V_I4( &ret );
 }
 
-// JNI Implementation of IShapesDisp.CounterOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterOut2___3I
+// JNI Implementation of IShapesDisp.CounterArrIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrIn___3I
 	(JNIEnv * env,
 	 jobject thisObj,
-	 jobject arg0)
+	 jintArray arg0)
 {
 	DISPPARAMS params;
 	unsigned int argErr;
@@ -31159,66 +31215,36 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterOut2___3
 	memset(&params, 0, sizeof params);
 	memset(&excepInfo, 0, sizeof excepInfo);
 	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_I4 );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0__arrayBuf[0];
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 158, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) {
-		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
-		return;
-	}
-	env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
-}
-
-// JNI Implementation of IShapesDisp.CounterArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrIn__I
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jint arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0;
+	vargs[0].vt = VT_ARRAY | VT_I4;
+	vargs[0].parray = tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 159, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
 }
 
 // JNI Implementation of IShapesDisp.CounterArrInRef
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrInRef__I
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrInRef___3I
 	(JNIEnv * env,
 	 jobject thisObj,
-	 jint arg0)
+	 jintArray arg0)
 {
 	DISPPARAMS params;
 	unsigned int argErr;
@@ -31233,20 +31259,34 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrInRef
 	EXCEPINFO excepInfo;
 	memset(&params, 0, sizeof params);
 	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0;
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_I4 );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I4;
+	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 160, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
 }
 
 // JNI Implementation of IShapesDisp.CounterArrOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrOut___3I
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrOut__Lbrivel_out_TavoIntArray_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -31265,32 +31305,33 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrOut__
 	memset(&params, 0, sizeof params);
 	memset(&excepInfo, 0, sizeof excepInfo);
 	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0__arrayBuf[0];
+	jobject jarray0 = (jobject) arg0;
+	SAFEARRAY * tmpSafeArray0 = 0;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I4;
+	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 161, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
-		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+	if ( SUCCEEDED( hr )) {
+		tmpSafeArray0 = *vargs[0].pparray;
+		brivelCopySafeArrayToArrayObj( env, VT_I4, tmpSafeArray0, jarray0, "[I" );
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
 }
 
 // JNI Implementation of IShapesDisp.CounterArrInOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrInOut___3I
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrInOut__Lbrivel_out_TavoIntArray_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -31309,32 +31350,37 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterArrInOut
 	memset(&params, 0, sizeof params);
 	memset(&excepInfo, 0, sizeof excepInfo);
 	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+	jobject jarray0 = (jobject) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelArrayObjToSafeArray( env, VT_I4, jarray0, "[I" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) arg0__arrayBuf[0];
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I4;
+	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 162, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
-		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+		SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
+	if ( SUCCEEDED( hr )) {
+		tmpSafeArray0 = *vargs[0].pparray;
+		brivelCopySafeArrayToArrayObj( env, VT_I4, tmpSafeArray0, jarray0, "[I" );
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
 }
 
 // JNI Implementation of IShapesDisp.CounterArrRet
-extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_CounterArrRet
+extern "C" JNIEXPORT jintArray JNICALL Java_matrix_shapes_IShapesDisp_CounterArrRet
 	(JNIEnv * env, jobject thisObj)
 {
 	DISPPARAMS params;
@@ -31357,11 +31403,10 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_CounterArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
-		memset( &ret, 0, sizeof ret );
-	}
-	return (jint)V_I4( &ret );
+	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
+	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I4 );
+	VariantClear( &ret );
+	return retArray;
 }
 
 // JNI Implementation of IShapesDisp.BstrIn
@@ -32318,39 +32363,6 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesDisp_GuidRet
 	if (( ret.vt & VT_TYPEMASK ) == VT_CLSID && V_BYREF( &ret ) != 0 )
 		memcpy( &retguid, V_BYREF( &ret ), sizeof( GUID ));
 	return brivelGuidToJstr( env, retguid );
-}
-
-// JNI Implementation of IShapesDisp.GuidArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_GuidArrIn__Ljava_lang_String_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jstring arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	GUID temp__0;
-	brivelJstringToGuid( env, (jstring) arg0, temp__0 );
-	vargs[0].vt = VT_CLSID;
-	V_BYREF( &vargs[0] ) = &temp__0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 196, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
 }
 
 // JNI Implementation of IShapesDisp.VariantIn
@@ -36650,8 +36662,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) color__0;
+	vargs[0].vt = VT_BYREF | VT_I4;
+	V_I4REF( &vargs[0] ) = (long *) &color__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -36799,49 +36811,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
               env->GetMethodID( retColorClass, "<init>", "(III)V"), GetRValue( retColor ), GetGValue( retColor ), GetBValue( retColor ));
 }
 
-// JNI Implementation of IShapesDisp.ColorArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorArrIn__Ljava_awt_Color_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	DWORD color__0;
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Null Argument" );
-		return;
-	}
-	jclass awtColorClass__0 = env->GetObjectClass( arg0 );
-	unsigned int blue__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getBlue", "()I" ));
-	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
-	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
-	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	vargs[0].vt = VT_I4;
-	V_I4( &vargs[0] ) = (long) color__0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 319, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
-}
-
 // Thunk for virtual call invocation.
-static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
 {
 	LPSTR arg1 = va_arg( ap, LPSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[181])) (pUnk,arg1);
@@ -36871,7 +36842,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_LpstrIn__Ljava_
 		}
 		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
 	}
-	hr = brivelVtableInvoker( env, vThunk_272, pUnk,lpstr__0);
+	hr = brivelVtableInvoker( env, vThunk_269, pUnk,lpstr__0);
 	if ( brivelCheckFatalError( env )) {
 		free( lpstr__0 );
 		return;
@@ -39520,96 +39491,173 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 	}
 	if ( dispIdMember == 99 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterOut", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterOut", "([I)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
+		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterOut"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, true, "int", eventArrayArg_0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+			*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0;
+			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 100 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterInOut", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterInOut", "([I)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
+		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInOut"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, true, "int", eventArrayArg_0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+			*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = *eventArrayPtr_0;
+			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		}
+		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
+		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 101 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrIn", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrIn", "([I)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArray0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrIn"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "int[]", eventArray0
 		);
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( dispIdMember == 102 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrOut", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrOut", "(Lbrivel/out/TavoIntArray;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
+		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArray0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrOut"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, true, "brivel.out.TavoIntArray", eventArray0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( dispIdMember == 103 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrInOut", "(I)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CounterArrInOut", "(Lbrivel/out/TavoIntArray;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "CounterArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, eventArray0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrInOut"
-			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
+			, true, "brivel.out.TavoIntArray", eventArray0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[I" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I4 );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( dispIdMember == 104 ) {
 		jmethodID brivelMethod = NULL;
@@ -41454,7 +41502,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		COLORREF eventColor__0;
-		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
+		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
