@@ -82,6 +82,21 @@ CTypeMapper* Fail(CString& error, const char* text) {
     return nullptr;
 }
 
+// A pointer to an interface or coclass of a library (IFoo*).
+bool IsInterfacePointer(ITypeInfo* info, const TYPEDESC* desc) {
+    if (desc->vt != VT_PTR || desc->lptdesc->vt != VT_USERDEFINED) return false;
+    ITypeInfo* target = nullptr;
+    if (FAILED(info->GetRefTypeInfo(desc->lptdesc->hreftype, &target)) || !target) return false;
+    TYPEATTR* attr = nullptr;
+    bool isInterface = false;
+    if (SUCCEEDED(target->GetTypeAttr(&attr)) && attr) {
+        isInterface = attr->typekind == TKIND_INTERFACE || attr->typekind == TKIND_DISPATCH || attr->typekind == TKIND_COCLASS;
+        target->ReleaseTypeAttr(attr);
+    }
+    target->Release();
+    return isInterface;
+}
+
 bool IsSpecialAlias(const TYPEATTR* attr) {
     return IsEqualGUID(attr->guid, kOleColorGuid) || IsEqualGUID(attr->guid, kFontGuid1) ||
            IsEqualGUID(attr->guid, kFontGuid2);
@@ -316,7 +331,11 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
 CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator* job, const TYPEDESC* element,
                                    bool out, int context, bool isResult, CString& error) {
     bool throughPointer = byRef;
-    if (!byRef && element->vt == VT_PTR) {
+    if (IsInterfacePointer(info, element)) {
+        // SAFEARRAY(IFoo*), as libraries write an array of interfaces: the
+        // pointer is the element's own, the array stays as passed.
+        element = element->lptdesc;
+    } else if (!byRef && element->vt == VT_PTR) {
         byRef = true;
         element = element->lptdesc;
     }

@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:28:03 2026
+// Generated: Wed Dec 09 02:30:17 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -8157,12 +8157,48 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_207( IUnknown * pUnk, va_list ap )
 {
-	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[255])) (pUnk,arg1);
+	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[255])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenPtrArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn__Lbrivel_out_TavoComobjArray_2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn___3Lmatrix_shapes_IToken_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_UNKNOWN );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	hr = brivelVtableInvoker( env, vThunk_207, pUnk,tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_208( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[256])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrInRef__Lbrivel_out_TavoComobjArray_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -8182,7 +8218,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn__
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_207, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_208, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8195,7 +8231,200 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_208( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_209( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[257])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrOut__Lbrivel_out_TavoComobjArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	SAFEARRAY * tmpSa__0 = 0;
+	hr = brivelVtableInvoker( env, vThunk_209, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		{
+			jobjectArray outArray0 = 0;
+			if ( tmpSa__0 != 0 && SafeArrayGetDim( tmpSa__0 ) == 1 && ( tmpSa__0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+				jsize outArray0Length = (jsize) tmpSa__0->rgsabound[0].cElements;
+				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
+				void * outArray0Data = 0;
+				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
+				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__0, &outArray0Data ))) {
+					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
+						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
+						if ( outArray0Unk == 0 ) continue;
+						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
+						if ( outArray0Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
+						env->DeleteLocalRef( outArray0Item );
+					}
+					SafeArrayUnaccessData( tmpSa__0 );
+				}
+				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
+			}
+			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( (jobject) arg0 ), "array", "[Lbrivel/TavoObject;" );
+			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
+			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
+		}
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_210( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[258])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrInOut__Lbrivel_out_TavoComobjArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, (jobject) arg0, "[Lbrivel/TavoObject;" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	hr = brivelVtableInvoker( env, vThunk_210, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		{
+			jobjectArray outArray0 = 0;
+			if ( tmpSa__0 != 0 && SafeArrayGetDim( tmpSa__0 ) == 1 && ( tmpSa__0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+				jsize outArray0Length = (jsize) tmpSa__0->rgsabound[0].cElements;
+				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
+				void * outArray0Data = 0;
+				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
+				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__0, &outArray0Data ))) {
+					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
+						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
+						if ( outArray0Unk == 0 ) continue;
+						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
+						if ( outArray0Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
+						env->DeleteLocalRef( outArray0Item );
+					}
+					SafeArrayUnaccessData( tmpSa__0 );
+				}
+				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
+			}
+			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( (jobject) arg0 ), "array", "[Lbrivel/TavoObject;" );
+			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
+			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
+		}
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_211( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[259])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrRet
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	SAFEARRAY * retVal = 0;
+	hr = brivelVtableInvoker( env, vThunk_211, pUnk,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	jobjectArray retElements = 0;
+	if ( retVal != 0 && SafeArrayGetDim( retVal ) == 1 && ( retVal->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+		jsize retElementsLength = (jsize) retVal->rgsabound[0].cElements;
+		jclass retElementsClass = brivelFindClass( env, "matrix/shapes/IToken" );
+		void * retElementsData = 0;
+		if ( retElementsClass != 0 ) retElements = env->NewObjectArray( retElementsLength, retElementsClass, 0 );
+		if ( retElements != 0 && retElementsLength > 0 && SUCCEEDED( SafeArrayAccessData( retVal, &retElementsData ))) {
+			for ( jsize retElementsIndex = 0; retElementsIndex < retElementsLength; retElementsIndex++ ) {
+				IUnknown * retElementsUnk = ((IUnknown **) retElementsData)[retElementsIndex];
+				if ( retElementsUnk == 0 ) continue;
+				jobject retElementsItem = brivelUnknownToInterfaceObject( env, retElementsUnk, "matrix/shapes/IToken" );
+				if ( retElementsItem == 0 ) {
+					if ( env->ExceptionCheck() ) break;
+					continue;
+				}
+				env->SetObjectArrayElement( retElements, retElementsIndex, retElementsItem );
+				env->DeleteLocalRef( retElementsItem );
+			}
+			SafeArrayUnaccessData( retVal );
+		}
+		if ( retElementsClass != 0 ) env->DeleteLocalRef( retElementsClass );
+	}
+	jobject retArray = 0;
+	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoComobjArray" );
+	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[Lbrivel/TavoObject;" );
+	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
+	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
+	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
+	SafeArrayDestroy( retVal );
+	return retArray;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_212( IUnknown * pUnk, va_list ap )
 {
 	int arg1 = va_arg( ap, int );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int)) (*(_VtblFunc **)pUnk)[260])) (pUnk,arg1);
@@ -8214,7 +8443,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneIn__Lmatrix
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_208, pUnk,enum__0);
+	hr = brivelVtableInvoker( env, vThunk_212, pUnk,enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8225,7 +8454,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_209( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_213( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[261])) (pUnk,arg1);
@@ -8233,147 +8462,6 @@ static HRESULT vThunk_209( IUnknown * pUnk, va_list ap )
 
 // JNI Implementation of IShapesVtbl.ToneInRef
 extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef__Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_209, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_210( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[262])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	int enum__0;
-	hr = brivelVtableInvoker( env, vThunk_210, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, enum__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_211( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[263])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneInOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	hr = brivelVtableInvoker( env, vThunk_211, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, enum__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_212( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[264])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneRet
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
-	(JNIEnv * env, jobject thisObj)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return 0;
-	}
-	int retVal;
-	hr = brivelVtableInvoker( env, vThunk_212, pUnk,&retVal);
-	if ( brivelCheckFatalError( env )) {
-		return 0;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return 0;
-	}
-	return brivelIntToEnumeratedObject(env,retVal, "matrix/shapes/Tone" );
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_213( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[265])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneInRef2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lmatrix_shapes_Tone_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -8399,11 +8487,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lma
 static HRESULT vThunk_214( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[266])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[262])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.ToneOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lmatrix_shapes_Tone_2
+// JNI Implementation of IShapesVtbl.ToneOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut___3Lmatrix_shapes_Tone_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -8440,11 +8528,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lma
 static HRESULT vThunk_215( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[267])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[263])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.ToneInOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3Lmatrix_shapes_Tone_2
+// JNI Implementation of IShapesVtbl.ToneInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut___3Lmatrix_shapes_Tone_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -8481,11 +8569,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3L
 static HRESULT vThunk_216( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[268])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[264])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.ToneRet2
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
+// JNI Implementation of IShapesVtbl.ToneRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -8508,6 +8596,147 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
 
 // Thunk for virtual call invocation.
 static HRESULT vThunk_217( IUnknown * pUnk, va_list ap )
+{
+	int * arg1 = va_arg( ap, int * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[265])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.ToneInRef2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lmatrix_shapes_Tone_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
+	hr = brivelVtableInvoker( env, vThunk_217, pUnk,&enum__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_218( IUnknown * pUnk, va_list ap )
+{
+	int * arg1 = va_arg( ap, int * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[266])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.ToneOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lmatrix_shapes_Tone_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	int enum__0;
+	hr = brivelVtableInvoker( env, vThunk_218, pUnk,&enum__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, enum__0, "matrix/shapes/Tone" ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_219( IUnknown * pUnk, va_list ap )
+{
+	int * arg1 = va_arg( ap, int * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[267])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.ToneInOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3Lmatrix_shapes_Tone_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
+	hr = brivelVtableInvoker( env, vThunk_219, pUnk,&enum__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, enum__0, "matrix/shapes/Tone" ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_220( IUnknown * pUnk, va_list ap )
+{
+	int * arg1 = va_arg( ap, int * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[268])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.ToneRet2
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	int retVal;
+	hr = brivelVtableInvoker( env, vThunk_220, pUnk,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	return brivelIntToEnumeratedObject(env,retVal, "matrix/shapes/Tone" );
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[269])) (pUnk,arg1);
@@ -8544,7 +8773,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_217, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_221, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8557,7 +8786,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_218( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[270])) (pUnk,arg1);
@@ -8603,7 +8832,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_218, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_222, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8616,7 +8845,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_219( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[271])) (pUnk,arg1);
@@ -8639,7 +8868,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_219, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_223, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8679,7 +8908,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_220( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[272])) (pUnk,arg1);
@@ -8725,7 +8954,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_220, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_224, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8765,7 +8994,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[273])) (pUnk,arg1);
@@ -8782,7 +9011,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_221, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_225, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -8822,7 +9051,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[274])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -8849,7 +9078,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_222, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_226, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -8862,7 +9091,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[275])) (pUnk,arg1);
@@ -8890,7 +9119,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_223, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_227, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -8903,7 +9132,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[276])) (pUnk,arg1);
@@ -8930,7 +9159,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_224, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_228, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -8946,7 +9175,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[277])) (pUnk,arg1);
@@ -8974,7 +9203,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_225, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_229, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -8990,7 +9219,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[278])) (pUnk,arg1);
@@ -9009,7 +9238,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_226, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_230, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9025,7 +9254,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[279])) (pUnk,arg1);
@@ -9054,7 +9283,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_227, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_231, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9067,7 +9296,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[280])) (pUnk,arg1);
@@ -9095,7 +9324,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_228, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_232, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9111,7 +9340,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[281])) (pUnk,arg1);
@@ -9140,7 +9369,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_229, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_233, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9156,7 +9385,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[282])) (pUnk,arg1);
@@ -9175,7 +9404,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_230, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_234, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9191,7 +9420,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[283])) (pUnk,arg1);
@@ -9212,7 +9441,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_231, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_235, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9223,7 +9452,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[284])) (pUnk,arg1);
@@ -9244,7 +9473,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_232, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_236, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9255,7 +9484,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[285])) (pUnk,arg1);
@@ -9276,7 +9505,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_233, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_237, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9289,7 +9518,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[286])) (pUnk,arg1);
@@ -9310,7 +9539,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_234, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_238, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9323,7 +9552,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[287])) (pUnk,arg1);
@@ -9340,7 +9569,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_235, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_239, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9364,7 +9593,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[288])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -9390,7 +9619,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
 	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_236, pUnk,(void *) recBytes0);
+	hr = brivelVtableInvoker( env, vThunk_240, pUnk,(void *) recBytes0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -9403,7 +9632,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[289])) (pUnk,arg1);
@@ -9411,159 +9640,6 @@ static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
 
 // JNI Implementation of IShapesVtbl.StampInRef
 extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lmatrix_shapes_Stamp_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	IRecordInfo * iRecInfo0 = 0;
-	jfieldID fieldIds0[2];
-	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_237, pUnk,(void *) rec0);
-	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
-		return;
-	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
-{
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.StampOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatrix_shapes_Stamp_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
-		return;
-	}
-	IRecordInfo * iRecInfo0 = 0;
-	jfieldID fieldIds0[2];
-	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_238, pUnk,(void *) rec0);
-	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
-	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
-{
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.StampInOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lmatrix_shapes_Stamp_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	IRecordInfo * iRecInfo0 = 0;
-	jfieldID fieldIds0[2];
-	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_239, pUnk,(void *) rec0);
-	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
-	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
-{
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[292])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.StampRet
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
-	(JNIEnv * env, jobject thisObj)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return 0;
-	}
-	unsigned char recRet[8];
-	memset( recRet, 0, sizeof recRet );
-	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_240, pUnk,(void *) recRetPtr);
-	if ( brivelCheckFatalError( env )) {
-		return 0;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return 0;
-	}
-	bool retErr;
-	jfieldID fieldIdsRet[2];
-	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, &retErr, fieldIdsRet );
-	brivelClearDirectRecord( &brivelRecordDetails[4], 2, recRetPtr );
-	return retObj;
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
-{
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.StampInRef2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lmatrix_shapes_Stamp_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9595,11 +9671,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.StampOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatrix_shapes_Stamp_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9638,11 +9714,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampInOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.StampInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lmatrix_shapes_Stamp_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9677,11 +9753,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[292])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampRet2
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
+// JNI Implementation of IShapesVtbl.StampRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -9693,7 +9769,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_244, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_244, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9710,6 +9786,159 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 
 // Thunk for virtual call invocation.
 static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampInRef2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_245, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_246, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampInOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_247, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampRet2
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	unsigned char recRet[8];
+	memset( recRet, 0, sizeof recRet );
+	unsigned char * recRetPtr = recRet;
+	hr = brivelVtableInvoker( env, vThunk_248, pUnk,(void **) &recRetPtr);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID fieldIdsRet[2];
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[4], 2, recRetPtr );
+	return retObj;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[297])) (pUnk,arg1);
@@ -9733,7 +9962,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_245, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_249, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9746,7 +9975,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[298])) (pUnk,arg1);
@@ -9775,7 +10004,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_246, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_250, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9788,7 +10017,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[299])) (pUnk,arg1);
@@ -9817,7 +10046,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_247, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_251, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9838,7 +10067,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[300])) (pUnk,arg1);
@@ -9867,7 +10096,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_248, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_252, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9888,7 +10117,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[301])) (pUnk,arg1);
@@ -9905,7 +10134,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_249, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_253, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9929,7 +10158,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[302])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -9956,7 +10185,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_250, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_254, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -9969,7 +10198,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[303])) (pUnk,arg1);
@@ -9997,7 +10226,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_251, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_255, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10010,7 +10239,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[304])) (pUnk,arg1);
@@ -10037,7 +10266,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_252, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_256, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10053,7 +10282,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[305])) (pUnk,arg1);
@@ -10081,7 +10310,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_253, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_257, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10097,7 +10326,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[306])) (pUnk,arg1);
@@ -10116,7 +10345,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_254, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10132,7 +10361,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[307])) (pUnk,arg1);
@@ -10161,7 +10390,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_255, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_259, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10174,7 +10403,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[308])) (pUnk,arg1);
@@ -10202,7 +10431,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_256, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_260, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10218,7 +10447,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[309])) (pUnk,arg1);
@@ -10247,7 +10476,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_257, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_261, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10263,7 +10492,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[310])) (pUnk,arg1);
@@ -10282,7 +10511,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_262, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10298,7 +10527,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
@@ -10319,7 +10548,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_259, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_263, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10330,7 +10559,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
@@ -10351,7 +10580,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_260, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_264, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10362,7 +10591,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
@@ -10383,7 +10612,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_261, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10396,7 +10625,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
@@ -10417,7 +10646,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_262, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_266, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10430,7 +10659,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[315])) (pUnk,arg1);
@@ -10447,7 +10676,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_263, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10471,7 +10700,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
 {
 	COLORREF arg1 = va_arg( ap, COLORREF );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[316])) (pUnk,arg1);
@@ -10498,7 +10727,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_264, pUnk,color__0);
+	hr = brivelVtableInvoker( env, vThunk_268, pUnk,color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10509,7 +10738,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
@@ -10536,7 +10765,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_269, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10547,7 +10776,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[318])) (pUnk,arg1);
@@ -10574,7 +10803,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 		return;
 	}
 	COLORREF color__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_266, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_270, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10593,7 +10822,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[319])) (pUnk,arg1);
@@ -10628,7 +10857,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_271, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10647,7 +10876,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[320])) (pUnk,arg1);
@@ -10664,7 +10893,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		return 0;
 	}
 	OLE_COLOR retColor;
-	hr = brivelVtableInvoker( env, vThunk_268, pUnk,&retColor);
+	hr = brivelVtableInvoker( env, vThunk_272, pUnk,&retColor);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10928,9 +11157,9 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_147(SAFEARRAY *);
 	virtual HRESULT STDMETHODCALLTYPE Event_148(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_149(SAFEARRAY **);
-	virtual HRESULT STDMETHODCALLTYPE Event_150(SAFEARRAY **);
-	virtual HRESULT STDMETHODCALLTYPE Event_151(void *);
-	virtual HRESULT STDMETHODCALLTYPE Event_152(void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_150(SAFEARRAY *);
+	virtual HRESULT STDMETHODCALLTYPE Event_151(SAFEARRAY **);
+	virtual HRESULT STDMETHODCALLTYPE Event_152(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_153(int);
 	virtual HRESULT STDMETHODCALLTYPE Event_154(int *);
 	virtual HRESULT STDMETHODCALLTYPE Event_155(int *);
@@ -19172,7 +19401,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_149(SAFEARRAY ** arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY ** arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -19180,12 +19409,177 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY ** arg0)
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
-		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrIn", "(Lbrivel/out/TavoComobjArray;)V");
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrIn", "([Lmatrix/shapes/IToken;)V");
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
 			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
 			if ( brivelErrorMethod != NULL ) {
 				jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrIn" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		SAFEARRAY * eventSafeArray0 = arg0;
+		jobjectArray eventArray0 = 0;
+		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventArray0Length = (jsize) eventSafeArray0->rgsabound[0].cElements;
+			jclass eventArray0Class = brivelFindClass( brivelJniEnv, "matrix/shapes/IToken" );
+			void * eventArray0Data = 0;
+			if ( eventArray0Class != 0 ) eventArray0 = brivelJniEnv->NewObjectArray( eventArray0Length, eventArray0Class, 0 );
+			if ( eventArray0 != 0 && eventArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray0, &eventArray0Data ))) {
+				for ( jsize eventArray0Index = 0; eventArray0Index < eventArray0Length; eventArray0Index++ ) {
+					IUnknown * eventArray0Unk = ((IUnknown **) eventArray0Data)[eventArray0Index];
+					if ( eventArray0Unk == 0 ) continue;
+					jobject eventArray0Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventArray0Unk, "matrix/shapes/IToken" );
+					if ( eventArray0Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventArray0, eventArray0Index, eventArray0Item );
+					brivelJniEnv->DeleteLocalRef( eventArray0Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray0 );
+			}
+			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		}
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArray0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
+				, false, "matrix.shapes.IToken[]", eventArray0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrIn" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrOut", "(Lbrivel/out/TavoComobjArray;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
+		jobjectArray eventElements0 = 0;
+		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventElements0Length = (jsize) eventSafeArray0->rgsabound[0].cElements;
+			jclass eventElements0Class = brivelFindClass( brivelJniEnv, "matrix/shapes/IToken" );
+			void * eventElements0Data = 0;
+			if ( eventElements0Class != 0 ) eventElements0 = brivelJniEnv->NewObjectArray( eventElements0Length, eventElements0Class, 0 );
+			if ( eventElements0 != 0 && eventElements0Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray0, &eventElements0Data ))) {
+				for ( jsize eventElements0Index = 0; eventElements0Index < eventElements0Length; eventElements0Index++ ) {
+					IUnknown * eventElements0Unk = ((IUnknown **) eventElements0Data)[eventElements0Index];
+					if ( eventElements0Unk == 0 ) continue;
+					jobject eventElements0Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventElements0Unk, "matrix/shapes/IToken" );
+					if ( eventElements0Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventElements0, eventElements0Index, eventElements0Item );
+					brivelJniEnv->DeleteLocalRef( eventElements0Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray0 );
+			}
+			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
+		}
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArray0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrOut"
+				, true, "brivel.out.TavoComobjArray", eventArray0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArray0 != 0 && arg0 != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[Lbrivel/TavoObject;" );
+				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UNKNOWN );
+				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
+					*arg0 = eventNewArray0;
+				else if ( eventNewArray0 != 0 )
+					SafeArrayDestroy( eventNewArray0 );
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(SAFEARRAY ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrInOut", "(Lbrivel/out/TavoComobjArray;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrInOut" );
 				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
@@ -19231,8 +19625,8 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY ** arg0)
 				, eventArray0
 			);
 		} else {
-			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
-				, false, "brivel.out.TavoComobjArray", eventArray0
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrInOut"
+				, true, "brivel.out.TavoComobjArray", eventArray0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -19240,27 +19634,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
 			if ( brivelMethod != NULL ) {
-				jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrIn" );
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrInOut" );
 				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArray0 != 0 && arg0 != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[Lbrivel/TavoObject;" );
+				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UNKNOWN );
+				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *arg0 == 0 || SUCCEEDED( SafeArrayDestroy( *arg0 ))))
+					*arg0 = eventNewArray0;
+				else if ( eventNewArray0 != 0 )
+					SafeArrayDestroy( eventNewArray0 );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
 	return hResult;
-}
-
-
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(void * arg0)
-{
-		return S_OK;
-}
-
-
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(void * arg0)
-{
-		return S_OK;
 }
 
 
@@ -24863,11 +25257,115 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 150 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrIn", "(Lbrivel/out/TavoComobjArray;)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrIn", "([Lmatrix/shapes/IToken;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "TokenPtrArrIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jobjectArray eventArray0 = 0;
+		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventArray0Length = (jsize) eventSafeArray0->rgsabound[0].cElements;
+			jclass eventArray0Class = brivelFindClass( brivelJniEnv, "matrix/shapes/IToken" );
+			void * eventArray0Data = 0;
+			if ( eventArray0Class != 0 ) eventArray0 = brivelJniEnv->NewObjectArray( eventArray0Length, eventArray0Class, 0 );
+			if ( eventArray0 != 0 && eventArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray0, &eventArray0Data ))) {
+				for ( jsize eventArray0Index = 0; eventArray0Index < eventArray0Length; eventArray0Index++ ) {
+					IUnknown * eventArray0Unk = ((IUnknown **) eventArray0Data)[eventArray0Index];
+					if ( eventArray0Unk == 0 ) continue;
+					jobject eventArray0Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventArray0Unk, "matrix/shapes/IToken" );
+					if ( eventArray0Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventArray0, eventArray0Index, eventArray0Item );
+					brivelJniEnv->DeleteLocalRef( eventArray0Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray0 );
+			}
+			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
+			, false, "matrix.shapes.IToken[]", eventArray0
+		);
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+	}
+	if ( dispIdMember == 151 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrOut", "(Lbrivel/out/TavoComobjArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "TokenPtrArrOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
+		jobjectArray eventElements0 = 0;
+		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventElements0Length = (jsize) eventSafeArray0->rgsabound[0].cElements;
+			jclass eventElements0Class = brivelFindClass( brivelJniEnv, "matrix/shapes/IToken" );
+			void * eventElements0Data = 0;
+			if ( eventElements0Class != 0 ) eventElements0 = brivelJniEnv->NewObjectArray( eventElements0Length, eventElements0Class, 0 );
+			if ( eventElements0 != 0 && eventElements0Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray0, &eventElements0Data ))) {
+				for ( jsize eventElements0Index = 0; eventElements0Index < eventElements0Length; eventElements0Index++ ) {
+					IUnknown * eventElements0Unk = ((IUnknown **) eventElements0Data)[eventElements0Index];
+					if ( eventElements0Unk == 0 ) continue;
+					jobject eventElements0Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventElements0Unk, "matrix/shapes/IToken" );
+					if ( eventElements0Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventElements0, eventElements0Index, eventElements0Item );
+					brivelJniEnv->DeleteLocalRef( eventElements0Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray0 );
+			}
+			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
+		}
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrOut"
+			, true, "brivel.out.TavoComobjArray", eventArray0
+		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[Lbrivel/TavoObject;" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UNKNOWN );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+	}
+	if ( dispIdMember == 152 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrInOut", "(Lbrivel/out/TavoComobjArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "TokenPtrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
@@ -24903,9 +25401,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
-			, false, "brivel.out.TavoComobjArray", eventArray0
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrInOut"
+			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[Lbrivel/TavoObject;" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UNKNOWN );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( dispIdMember == 153 ) {
@@ -34265,7 +34778,52 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_TokenAr
 }
 
 // JNI Implementation of IShapesDisp.TokenPtrArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrIn__Lbrivel_out_TavoComobjArray_2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrIn___3Lmatrix_shapes_IToken_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jarray jarray0 = (jarray) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_UNKNOWN );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	vargs[0].vt = VT_ARRAY | VT_UNKNOWN;
+	vargs[0].parray = tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 253, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.TokenPtrArrInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrInRef__Lbrivel_out_TavoComobjArray_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -34298,7 +34856,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrIn__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 253, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 254, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -34309,8 +34867,154 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrIn__
 	}
 }
 
+// JNI Implementation of IShapesDisp.TokenPtrArrOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrOut__Lbrivel_out_TavoComobjArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jobject jarray0 = (jobject) arg0;
+	SAFEARRAY * tmpSafeArray0 = 0;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UNKNOWN;
+	vargs[0].pparray = &tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 255, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		tmpSafeArray0 = *vargs[0].pparray;
+		{
+			jobjectArray outArray0 = 0;
+			if ( tmpSafeArray0 != 0 && SafeArrayGetDim( tmpSafeArray0 ) == 1 && ( tmpSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+				jsize outArray0Length = (jsize) tmpSafeArray0->rgsabound[0].cElements;
+				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
+				void * outArray0Data = 0;
+				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
+				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSafeArray0, &outArray0Data ))) {
+					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
+						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
+						if ( outArray0Unk == 0 ) continue;
+						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
+						if ( outArray0Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
+						env->DeleteLocalRef( outArray0Item );
+					}
+					SafeArrayUnaccessData( tmpSafeArray0 );
+				}
+				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
+			}
+			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( jarray0 ), "array", "[Lbrivel/TavoObject;" );
+			if ( outArray0Field != 0 ) env->SetObjectField( jarray0, outArray0Field, outArray0 );
+			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
+		}
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.TokenPtrArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrInOut__Lbrivel_out_TavoComobjArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jobject jarray0 = (jobject) arg0;
+	SAFEARRAY * tmpSafeArray0 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, jarray0, "[Lbrivel/TavoObject;" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UNKNOWN;
+	vargs[0].pparray = &tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 256, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		tmpSafeArray0 = *vargs[0].pparray;
+		{
+			jobjectArray outArray0 = 0;
+			if ( tmpSafeArray0 != 0 && SafeArrayGetDim( tmpSafeArray0 ) == 1 && ( tmpSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+				jsize outArray0Length = (jsize) tmpSafeArray0->rgsabound[0].cElements;
+				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
+				void * outArray0Data = 0;
+				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
+				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSafeArray0, &outArray0Data ))) {
+					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
+						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
+						if ( outArray0Unk == 0 ) continue;
+						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
+						if ( outArray0Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
+						env->DeleteLocalRef( outArray0Item );
+					}
+					SafeArrayUnaccessData( tmpSafeArray0 );
+				}
+				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
+			}
+			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( jarray0 ), "array", "[Lbrivel/TavoObject;" );
+			if ( outArray0Field != 0 ) env->SetObjectField( jarray0, outArray0Field, outArray0 );
+			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
+		}
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
 // JNI Implementation of IShapesDisp.TokenPtrArrRet
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrRet
+extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrRet
 	(JNIEnv * env, jobject thisObj)
 {
 	DISPPARAMS params;
@@ -34334,35 +35038,28 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrR
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
-	jobjectArray retElements = 0;
+	jobjectArray retArray = 0;
 	if ( retSafeArray != 0 && SafeArrayGetDim( retSafeArray ) == 1 && ( retSafeArray->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
-		jsize retElementsLength = (jsize) retSafeArray->rgsabound[0].cElements;
-		jclass retElementsClass = brivelFindClass( env, "matrix/shapes/IToken" );
-		void * retElementsData = 0;
-		if ( retElementsClass != 0 ) retElements = env->NewObjectArray( retElementsLength, retElementsClass, 0 );
-		if ( retElements != 0 && retElementsLength > 0 && SUCCEEDED( SafeArrayAccessData( retSafeArray, &retElementsData ))) {
-			for ( jsize retElementsIndex = 0; retElementsIndex < retElementsLength; retElementsIndex++ ) {
-				IUnknown * retElementsUnk = ((IUnknown **) retElementsData)[retElementsIndex];
-				if ( retElementsUnk == 0 ) continue;
-				jobject retElementsItem = brivelUnknownToInterfaceObject( env, retElementsUnk, "matrix/shapes/IToken" );
-				if ( retElementsItem == 0 ) {
+		jsize retArrayLength = (jsize) retSafeArray->rgsabound[0].cElements;
+		jclass retArrayClass = brivelFindClass( env, "matrix/shapes/IToken" );
+		void * retArrayData = 0;
+		if ( retArrayClass != 0 ) retArray = env->NewObjectArray( retArrayLength, retArrayClass, 0 );
+		if ( retArray != 0 && retArrayLength > 0 && SUCCEEDED( SafeArrayAccessData( retSafeArray, &retArrayData ))) {
+			for ( jsize retArrayIndex = 0; retArrayIndex < retArrayLength; retArrayIndex++ ) {
+				IUnknown * retArrayUnk = ((IUnknown **) retArrayData)[retArrayIndex];
+				if ( retArrayUnk == 0 ) continue;
+				jobject retArrayItem = brivelUnknownToInterfaceObject( env, retArrayUnk, "matrix/shapes/IToken" );
+				if ( retArrayItem == 0 ) {
 					if ( env->ExceptionCheck() ) break;
 					continue;
 				}
-				env->SetObjectArrayElement( retElements, retElementsIndex, retElementsItem );
-				env->DeleteLocalRef( retElementsItem );
+				env->SetObjectArrayElement( retArray, retArrayIndex, retArrayItem );
+				env->DeleteLocalRef( retArrayItem );
 			}
 			SafeArrayUnaccessData( retSafeArray );
 		}
-		if ( retElementsClass != 0 ) env->DeleteLocalRef( retElementsClass );
+		if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	}
-	jobject retArray = 0;
-	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoComobjArray" );
-	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[Lbrivel/TavoObject;" );
-	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
-	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
-	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
-	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
 	VariantClear( &ret );
 	return retArray;
 }
@@ -36812,7 +37509,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
 {
 	LPSTR arg1 = va_arg( ap, LPSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[181])) (pUnk,arg1);
@@ -36842,7 +37539,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_LpstrIn__Ljava_
 		}
 		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
 	}
-	hr = brivelVtableInvoker( env, vThunk_269, pUnk,lpstr__0);
+	hr = brivelVtableInvoker( env, vThunk_273, pUnk,lpstr__0);
 	if ( brivelCheckFatalError( env )) {
 		free( lpstr__0 );
 		return;
@@ -40717,11 +41414,115 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 150 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
-			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrIn", "(Lbrivel/out/TavoComobjArray;)V");
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrIn", "([Lmatrix/shapes/IToken;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
 		}
 		brivelFnName = "TokenPtrArrIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
+		jobjectArray eventArray0 = 0;
+		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventArray0Length = (jsize) eventSafeArray0->rgsabound[0].cElements;
+			jclass eventArray0Class = brivelFindClass( brivelJniEnv, "matrix/shapes/IToken" );
+			void * eventArray0Data = 0;
+			if ( eventArray0Class != 0 ) eventArray0 = brivelJniEnv->NewObjectArray( eventArray0Length, eventArray0Class, 0 );
+			if ( eventArray0 != 0 && eventArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray0, &eventArray0Data ))) {
+				for ( jsize eventArray0Index = 0; eventArray0Index < eventArray0Length; eventArray0Index++ ) {
+					IUnknown * eventArray0Unk = ((IUnknown **) eventArray0Data)[eventArray0Index];
+					if ( eventArray0Unk == 0 ) continue;
+					jobject eventArray0Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventArray0Unk, "matrix/shapes/IToken" );
+					if ( eventArray0Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventArray0, eventArray0Index, eventArray0Item );
+					brivelJniEnv->DeleteLocalRef( eventArray0Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray0 );
+			}
+			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
+			, false, "matrix.shapes.IToken[]", eventArray0
+		);
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+	}
+	if ( dispIdMember == 151 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrOut", "(Lbrivel/out/TavoComobjArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "TokenPtrArrOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
+		jobjectArray eventElements0 = 0;
+		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+			jsize eventElements0Length = (jsize) eventSafeArray0->rgsabound[0].cElements;
+			jclass eventElements0Class = brivelFindClass( brivelJniEnv, "matrix/shapes/IToken" );
+			void * eventElements0Data = 0;
+			if ( eventElements0Class != 0 ) eventElements0 = brivelJniEnv->NewObjectArray( eventElements0Length, eventElements0Class, 0 );
+			if ( eventElements0 != 0 && eventElements0Length > 0 && SUCCEEDED( SafeArrayAccessData( eventSafeArray0, &eventElements0Data ))) {
+				for ( jsize eventElements0Index = 0; eventElements0Index < eventElements0Length; eventElements0Index++ ) {
+					IUnknown * eventElements0Unk = ((IUnknown **) eventElements0Data)[eventElements0Index];
+					if ( eventElements0Unk == 0 ) continue;
+					jobject eventElements0Item = brivelUnknownToInterfaceObject( brivelJniEnv, eventElements0Unk, "matrix/shapes/IToken" );
+					if ( eventElements0Item == 0 ) {
+						if ( brivelJniEnv->ExceptionCheck() ) break;
+						continue;
+					}
+					brivelJniEnv->SetObjectArrayElement( eventElements0, eventElements0Index, eventElements0Item );
+					brivelJniEnv->DeleteLocalRef( eventElements0Item );
+				}
+				SafeArrayUnaccessData( eventSafeArray0 );
+			}
+			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
+		}
+		jobject eventArray0 = 0;
+		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
+		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
+		if ( eventArray0Field != 0 ) eventArray0 = brivelJniEnv->AllocObject( eventArray0Class );
+		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
+		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
+		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArray0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrOut"
+			, true, "brivel.out.TavoComobjArray", eventArray0
+		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[Lbrivel/TavoObject;" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UNKNOWN );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+		}
+		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
+	}
+	if ( dispIdMember == 152 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TokenPtrArrInOut", "(Lbrivel/out/TavoComobjArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "TokenPtrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
@@ -40757,9 +41558,24 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
-			, false, "brivel.out.TavoComobjArray", eventArray0
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrInOut"
+			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
+		if ( brivelJniEnv->ExceptionOccurred() == 0 ) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventArray0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jfieldID eventNewArray0Field = env->GetFieldID( env->GetObjectClass( eventArray0 ), "array", "[Lbrivel/TavoObject;" );
+					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UNKNOWN );
+					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
+					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+				}
+			}
+		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	}
 	if ( dispIdMember == 153 ) {

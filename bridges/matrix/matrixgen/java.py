@@ -86,7 +86,7 @@ def expected(cell):
             return "void", [j + "[]"]
         if f is F.ARR_IN_REF:
             # Arrays of the library's own types by reference always travel in their holder.
-            named = isinstance(k, K.Record) or k in (K.TOKEN, K.TONE)
+            named = isinstance(k, K.Record) or k in (K.TOKEN, K.TOKEN_PTR, K.TONE)
             return "void", [holder(k) if named else j + "[]"]
         if f is F.ARR_RET:
             return (j + "[]" if cell.path is not F.VTABLE else holder(k)), []

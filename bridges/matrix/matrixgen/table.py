@@ -87,7 +87,6 @@ VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference
 NO_RECORD = Throws("Record definition not found in type library")
 
 # Faults the matrix shows, named as the report names them.
-POINTER_ELEMENT = Known("SAFEARRAY(IFoo*) is taken by reference as a holder, and refused by reference or as a result")
 LPSTR_RESULT = Known("an LPSTR result is read from the VARIANT of IDispatch::Invoke, which cannot carry one")
 BYTE_RESULT = Known("a byte result through the virtual table is taken for a byte buffer, which comes back null")
 ENUM_POINTER2 = Known("an enumeration behind a pointer to a pointer is taken for one pointer", crashes=True)
@@ -115,7 +114,6 @@ RULES = [
     rule("Color", "Ret", "empty", EMPTY_COLOR),
     rule("Unknown Dispatch", "InRef Out InOut", EVENTS, EVENT_OBJECTS),
     rule("Guid Color", ARRAYS, "", UNSUPPORTED_ARRAY),
-    rule("TokenPtr", ARRAYS, "", POINTER_ELEMENT),
     rule(NUMBERS + " Bstr Date Guid", "Out2", "", NESTED),
     rule("Token", "Ret2", "dispatch failing", RUNS),  # the result is lifted out of the dispatch description
     rule("Token", POINTERS2, "", NESTED),
@@ -132,7 +130,7 @@ RULES = [
     rule("I1", "ArrOut", "dispatch", I1_AS_UI1),
     rule("I1", "ArrOut ArrInOut", EVENTS, I1_AS_UI1),
     rule("I1 UI1", "InRef Out InOut", EVENTS, EVENT_BYTES),
-    rule("Token", "ArrInOut", EVENTS, EVENT_ARRAY_REPLACED),
+    rule("Token TokenPtr", "ArrInOut", EVENTS, EVENT_ARRAY_REPLACED),
     rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
     rule("Color", "InRef Out InOut", "dispatch", COLOR_AS_I4),
     rule("Variant", "Ret2", "vtable", VARIANT_RESULT2),
