@@ -74,7 +74,7 @@ namespace {
 // row links to at load time. Records reached again through pointers are
 // looked at a bounded number of levels deep.
 bool IsWrittenRecordAt(const CRecordEntry* record, int depth) {
-    if (record->unusable || record->describedByRenamingAlias) return false;
+    if (record->unusable) return false;
     for (const CRecordField& field : record->fields) {
         if (!field.mapper) return false;
         auto* nested = dynamic_cast<CRecordTypeMapper*>(field.mapper);

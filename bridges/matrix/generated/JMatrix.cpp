@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:30:17 2026
+// Generated: Wed Dec 09 02:34:30 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -137,6 +137,7 @@ struct {
 	{ &IID_ITavoIToken, "matrix/shapes/IToken" },
 	{ &IID_ITavoIShapesDisp, "matrix/shapes/IShapesDisp" },
 };
+const IID IID_RecordtagSpan = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x11 }};
 const IID IID_RecordStamp = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x12 }};
 
 struct {
@@ -152,6 +153,8 @@ struct {
 	{ VT_UI4, 4, L"dwHighDateTime", "dwHighDateTime", "I", "int", 0 },
 	{ VT_I4, 0, L"left", "left", "I", "int", 0 },
 	{ VT_I2, 4, L"right", "right", "S", "short", 0 },
+	{ VT_I4, 0, L"lo", "lo", "I", "int", 0 },
+	{ VT_I4, 4, L"hi", "hi", "I", "int", 0 },
 	{ VT_I4, 0, L"first", "first", "I", "int", 0 },
 	{ VT_I4, 4, L"last", "last", "I", "int", 0 },
 };
@@ -165,7 +168,8 @@ struct {
 } recordIidMap[] = {
 	{ 0, 8, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2 },
 	{ 0, 8, "matrix/shapes/Pair", &brivelRecordDetails[2], 2 },
-	{ &IID_RecordStamp, 8, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2 },
+	{ &IID_RecordtagSpan, 8, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2 },
+	{ &IID_RecordStamp, 8, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2 },
 };
 
 // DLL initialization/termination
@@ -175,7 +179,7 @@ extern "C" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRe
 	if ( dwReason == DLL_PROCESS_ATTACH ) {
 		brivelInitDLL18( 1 );
 		brivelIidMapTypes( brivelIIDMap, 4 );
-		brivelRegisterRecordTypes( &libDescriptionStruct, recordIidMap, 3 );
+		brivelRegisterRecordTypes( &libDescriptionStruct, recordIidMap, 4 );
 	} else if ( dwReason == DLL_THREAD_ATTACH ) {
 		brivelInitThread( NULL );
 	}
@@ -9599,8 +9603,8 @@ static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[288])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
 }
 
-// JNI Implementation of IShapesVtbl.StampIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.CoupleIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleIn__Lmatrix_shapes_Pair_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9611,20 +9615,21 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
-	if ( err0 ) return;
-	unsigned char recBytes0[8];
-	memset( recBytes0, 0, sizeof recBytes0 );
-	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_240, pUnk,(void *) recBytes0);
-	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
+	unsigned char rec0[8];
+	memset( rec0, 0, sizeof rec0 );
+	brivelDirectCopyJObjectToComRecord( env, arg0, rec0, 2, &brivelRecordDetails[2], fieldIds0, &err0 );
+	if ( err0 ) {
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
+	hr = brivelVtableInvoker( env, vThunk_240, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
+		return;
+	}
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -9634,12 +9639,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 // Thunk for virtual call invocation.
 static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[289])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[289])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampInRef
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.CoupleInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef__Lmatrix_shapes_Pair_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9650,17 +9655,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_241, pUnk,(void *) rec0);
-	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
+	unsigned char rec0[8];
+	memset( rec0, 0, sizeof rec0 );
+	brivelDirectCopyJObjectToComRecord( env, arg0, rec0, 2, &brivelRecordDetails[2], fieldIds0, &err0 );
+	if ( err0 ) {
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
+	void ** recPtr0 = (void **) &rec0;
+	hr = brivelVtableInvoker( env, vThunk_241, pUnk,recPtr0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
+		return;
+	}
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -9670,12 +9680,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 // Thunk for virtual call invocation.
 static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.CoupleOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut__Lmatrix_shapes_Pair_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9690,20 +9700,20 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_242, pUnk,(void *) rec0);
+	unsigned char rec0[8];
+	memset( rec0, 0, sizeof rec0 );
+	void ** recPtr0 = (void **) &rec0;
+	hr = brivelVtableInvoker( env, vThunk_242, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	brivelDirectCopyComRecordToJObject( env, rec0, arg0, 2, &brivelRecordDetails[2], fieldIds0 );
 	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -9713,12 +9723,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 // Thunk for virtual call invocation.
 static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampInOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.CoupleInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut__Lmatrix_shapes_Pair_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9729,20 +9739,25 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_243, pUnk,(void *) rec0);
+	unsigned char rec0[8];
+	memset( rec0, 0, sizeof rec0 );
+	brivelDirectCopyJObjectToComRecord( env, arg0, rec0, 2, &brivelRecordDetails[2], fieldIds0, &err0 );
+	if ( err0 ) {
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
+		return;
+	}
+	void ** recPtr0 = (void **) &rec0;
+	hr = brivelVtableInvoker( env, vThunk_243, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	brivelDirectCopyComRecordToJObject( env, rec0, arg0, 2, &brivelRecordDetails[2], fieldIds0 );
 	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -9752,12 +9767,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 // Thunk for virtual call invocation.
 static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[292])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[292])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampRet
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
+// JNI Implementation of IShapesVtbl.CoupleRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -9779,20 +9794,20 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 	}
 	bool retErr;
 	jfieldID fieldIdsRet[2];
-	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, &retErr, fieldIdsRet );
-	brivelClearDirectRecord( &brivelRecordDetails[4], 2, recRetPtr );
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, recRetPtr );
 	return retObj;
 }
 
 // Thunk for virtual call invocation.
 static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampInRef2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.CoupleInRef2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef2__Lmatrix_shapes_Pair_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9803,17 +9818,23 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_245, pUnk,(void *) rec0);
-	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
+	unsigned char rec0[8];
+	memset( rec0, 0, sizeof rec0 );
+	brivelDirectCopyJObjectToComRecord( env, arg0, rec0, 2, &brivelRecordDetails[2], fieldIds0, &err0 );
+	if ( err0 ) {
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_245, pUnk,recPtr0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
+		return;
+	}
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -9823,12 +9844,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 // Thunk for virtual call invocation.
 static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.CoupleOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut2__Lmatrix_shapes_Pair_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9843,20 +9864,21 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_246, pUnk,(void *) rec0);
+	unsigned char rec0[8];
+	memset( rec0, 0, sizeof rec0 );
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_246, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	if ( *recPtr0 != 0 ) brivelDirectCopyComRecordToJObject( env, (unsigned char *) *recPtr0, arg0, 2, &brivelRecordDetails[2], fieldIds0 );
 	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -9866,12 +9888,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 // Thunk for virtual call invocation.
 static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampInOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lmatrix_shapes_Stamp_2
+// JNI Implementation of IShapesVtbl.CoupleInOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut2__Lmatrix_shapes_Pair_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -9882,20 +9904,26 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
-	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_247, pUnk,(void *) rec0);
+	unsigned char rec0[8];
+	memset( rec0, 0, sizeof rec0 );
+	brivelDirectCopyJObjectToComRecord( env, arg0, rec0, 2, &brivelRecordDetails[2], fieldIds0, &err0 );
+	if ( err0 ) {
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
+		return;
+	}
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_247, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
-		brivelClearRecordData( env, rec0, iRecInfo0 );
+		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	if ( *recPtr0 != 0 ) brivelDirectCopyComRecordToJObject( env, (unsigned char *) *recPtr0, arg0, 2, &brivelRecordDetails[2], fieldIds0 );
 	}
-	brivelClearRecordData( env, rec0, iRecInfo0 );
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return;
@@ -9905,12 +9933,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 // Thunk for virtual call invocation.
 static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.StampRet2
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
+// JNI Implementation of IShapesVtbl.CoupleRet2
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet2
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -9932,8 +9960,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 	}
 	bool retErr;
 	jfieldID fieldIdsRet[2];
-	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, &retErr, fieldIdsRet );
-	brivelClearDirectRecord( &brivelRecordDetails[4], 2, recRetPtr );
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[2], 2, recRetPtr );
 	return retObj;
 }
 
@@ -9942,6 +9970,524 @@ static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[297])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.CoupleArrIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrIn___3Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
+	return;
+	SAFEARRAY * tmpSa__0 = 0;
+	hr = brivelVtableInvoker( env, vThunk_249, pUnk,tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[298])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.CoupleArrInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInRef__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
+	return;
+	SAFEARRAY * tmpSa__0 = 0;
+	hr = brivelVtableInvoker( env, vThunk_250, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[299])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.CoupleArrOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrOut__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
+	return;
+	SAFEARRAY * tmpSa__0 = 0;
+	hr = brivelVtableInvoker( env, vThunk_251, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[300])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.CoupleArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInOut__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
+	return;
+	SAFEARRAY * tmpSa__0 = 0;
+	hr = brivelVtableInvoker( env, vThunk_252, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[301])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.CoupleArrRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrRet
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	SAFEARRAY * retVal = 0;
+	hr = brivelVtableInvoker( env, vThunk_253, pUnk,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID retFieldIds[2];
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, retFieldIds );
+	SafeArrayDestroy( retVal );
+	if ( retErr ) return 0;
+	jobject retHolder = 0;
+	jclass retHolderClass = brivelFindClass( env, "brivel/out/TavoRecordArray" );
+	jfieldID retHolderField = retHolderClass == 0 ? 0 : env->GetFieldID( retHolderClass, "array", "[Lbrivel/TavoRecord;" );
+	if ( retHolderField != 0 ) retHolder = env->AllocObject( retHolderClass );
+	if ( retHolder != 0 ) env->SetObjectField( retHolder, retHolderField, retArray );
+	if ( retArray != 0 ) env->DeleteLocalRef( retArray );
+	if ( retHolderClass != 0 ) env->DeleteLocalRef( retHolderClass );
+	return retHolder;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[302])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
+}
+
+// JNI Implementation of IShapesVtbl.StampIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	unsigned char recBytes0[8];
+	memset( recBytes0, 0, sizeof recBytes0 );
+	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
+	hr = brivelVtableInvoker( env, vThunk_254, pUnk,(void *) recBytes0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[303])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_255, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[304])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_256, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[6], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[305])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_257, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[6], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[306])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	unsigned char recRet[8];
+	memset( recRet, 0, sizeof recRet );
+	unsigned char * recRetPtr = recRet;
+	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void *) recRetPtr);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID fieldIdsRet[2];
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[6], 2, recRetPtr );
+	return retObj;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[307])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampInRef2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_259, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[308])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_260, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[6], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[309])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampInOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lmatrix_shapes_Stamp_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_261, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[6], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[310])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.StampRet2
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	unsigned char recRet[8];
+	memset( recRet, 0, sizeof recRet );
+	unsigned char * recRetPtr = recRet;
+	hr = brivelVtableInvoker( env, vThunk_262, pUnk,(void **) &recRetPtr);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID fieldIdsRet[2];
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[6], 2, recRetPtr );
+	return retObj;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrIn
@@ -9960,9 +10506,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 	bool vErr0;
 	IRecordInfo * vRecInfo0;
 	jfieldID vFieldIds0[2];
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_249, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_263, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9975,10 +10521,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[298])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrInRef
@@ -10002,9 +10548,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 	bool vErr0;
 	IRecordInfo * vRecInfo0;
 	jfieldID vFieldIds0[2];
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_250, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_264, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10017,10 +10563,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[299])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrOut
@@ -10044,15 +10590,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 	bool vErr0;
 	IRecordInfo * vRecInfo0;
 	jfieldID vFieldIds0[2];
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_251, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, tmpSa__0, jarray0, NULL, "matrix/shapes/Stamp", &vErr0, &brivelRecordDetails[4], 2,  vFieldIds0 );
+	jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, tmpSa__0, jarray0, NULL, "matrix/shapes/Stamp", &vErr0, &brivelRecordDetails[6], 2,  vFieldIds0 );
 	if ( !vErr0 ) env->SetObjectField( arg0, holderField0, outArray0 );
 	if ( vErr0 ) {
 		SafeArrayDestroy( tmpSa__0 );
@@ -10067,10 +10613,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[300])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrInOut
@@ -10094,15 +10640,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 	bool vErr0;
 	IRecordInfo * vRecInfo0;
 	jfieldID vFieldIds0[2];
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_252, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_266, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, tmpSa__0, jarray0, NULL, "matrix/shapes/Stamp", &vErr0, &brivelRecordDetails[4], 2,  vFieldIds0 );
+	jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, tmpSa__0, jarray0, NULL, "matrix/shapes/Stamp", &vErr0, &brivelRecordDetails[6], 2,  vFieldIds0 );
 	if ( !vErr0 ) env->SetObjectField( arg0, holderField0, outArray0 );
 	if ( vErr0 ) {
 		SafeArrayDestroy( tmpSa__0 );
@@ -10117,10 +10663,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[301])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[315])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrRet
@@ -10134,7 +10680,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_253, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10144,7 +10690,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 	}
 	bool retErr;
 	jfieldID retFieldIds[2];
-	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, retFieldIds );
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, retFieldIds );
 	SafeArrayDestroy( retVal );
 	if ( retErr ) return 0;
 	jobject retHolder = 0;
@@ -10158,10 +10704,575 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[302])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[316])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
+}
+
+// JNI Implementation of IShapesVtbl.SpanIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanIn__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	unsigned char recBytes0[8];
+	memset( recBytes0, 0, sizeof recBytes0 );
+	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
+	hr = brivelVtableInvoker( env, vThunk_268, pUnk,(void *) recBytes0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_269, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[318])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_270, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[319])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_271, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[320])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	unsigned char recRet[8];
+	memset( recRet, 0, sizeof recRet );
+	unsigned char * recRetPtr = recRet;
+	hr = brivelVtableInvoker( env, vThunk_272, pUnk,(void *) recRetPtr);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID fieldIdsRet[2];
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[4], 2, recRetPtr );
+	return retObj;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[321])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanInRef2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_273, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_274( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[322])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_274, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_275( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[323])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanInOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_275, pUnk,(void *) rec0);
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, rec0, iRecInfo0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	}
+	brivelClearRecordData( env, rec0, iRecInfo0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_276( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[324])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanRet2
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet2
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	unsigned char recRet[8];
+	memset( recRet, 0, sizeof recRet );
+	unsigned char * recRetPtr = recRet;
+	hr = brivelVtableInvoker( env, vThunk_276, pUnk,(void **) &recRetPtr);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID fieldIdsRet[2];
+	jobject retObj = brivelDirectComRecordToJobject( env, recRetPtr, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &retErr, fieldIdsRet );
+	brivelClearDirectRecord( &brivelRecordDetails[4], 2, recRetPtr );
+	return retObj;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_277( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[325])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanArrIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrIn___3Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	jobjectArray jarray0 = (jobjectArray) arg0;
+	bool vErr0;
+	IRecordInfo * vRecInfo0;
+	jfieldID vFieldIds0[2];
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
+	if ( vErr0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_277, pUnk,tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_278( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[326])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanArrInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInRef__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jfieldID holderField0 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
+	jobjectArray jarray0 = (jobjectArray) env->GetObjectField( arg0, holderField0 );
+	bool vErr0;
+	IRecordInfo * vRecInfo0;
+	jfieldID vFieldIds0[2];
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
+	if ( vErr0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_278, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_279( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[327])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanArrOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrOut__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jfieldID holderField0 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
+	jobjectArray jarray0 = (jobjectArray) env->GetObjectField( arg0, holderField0 );
+	bool vErr0;
+	IRecordInfo * vRecInfo0;
+	jfieldID vFieldIds0[2];
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
+	if ( vErr0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_279, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, tmpSa__0, jarray0, NULL, "matrix/shapes/tagSpan", &vErr0, &brivelRecordDetails[4], 2,  vFieldIds0 );
+	if ( !vErr0 ) env->SetObjectField( arg0, holderField0, outArray0 );
+	if ( vErr0 ) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_280( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[328])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInOut__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jfieldID holderField0 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
+	jobjectArray jarray0 = (jobjectArray) env->GetObjectField( arg0, holderField0 );
+	bool vErr0;
+	IRecordInfo * vRecInfo0;
+	jfieldID vFieldIds0[2];
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
+	if ( vErr0 ) return;
+	hr = brivelVtableInvoker( env, vThunk_280, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, tmpSa__0, jarray0, NULL, "matrix/shapes/tagSpan", &vErr0, &brivelRecordDetails[4], 2,  vFieldIds0 );
+	if ( !vErr0 ) env->SetObjectField( arg0, holderField0, outArray0 );
+	if ( vErr0 ) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_281( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[329])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.SpanArrRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrRet
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	SAFEARRAY * retVal = 0;
+	hr = brivelVtableInvoker( env, vThunk_281, pUnk,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	bool retErr;
+	jfieldID retFieldIds[2];
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, retVal, &retErr, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, retFieldIds );
+	SafeArrayDestroy( retVal );
+	if ( retErr ) return 0;
+	jobject retHolder = 0;
+	jclass retHolderClass = brivelFindClass( env, "brivel/out/TavoRecordArray" );
+	jfieldID retHolderField = retHolderClass == 0 ? 0 : env->GetFieldID( retHolderClass, "array", "[Lbrivel/TavoRecord;" );
+	if ( retHolderField != 0 ) retHolder = env->AllocObject( retHolderClass );
+	if ( retHolder != 0 ) env->SetObjectField( retHolder, retHolderField, retArray );
+	if ( retArray != 0 ) env->DeleteLocalRef( retArray );
+	if ( retHolderClass != 0 ) env->DeleteLocalRef( retHolderClass );
+	return retHolder;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_282( IUnknown * pUnk, va_list ap )
+{
+	void * arg1 = va_arg( ap, void * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[330])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeIn
@@ -10185,7 +11296,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_254, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_282, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10198,10 +11309,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_283( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[303])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[331])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeInRef
@@ -10226,7 +11337,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_255, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_283, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10239,10 +11350,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_284( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[304])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[332])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeOut
@@ -10266,7 +11377,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_256, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_284, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10282,10 +11393,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_285( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[305])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[333])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeInOut
@@ -10310,7 +11421,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_257, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_285, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10326,10 +11437,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_286( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[306])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[334])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeRet
@@ -10345,7 +11456,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_286, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10361,10 +11472,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_287( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[307])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[335])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeInRef2
@@ -10390,7 +11501,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_259, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_287, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10403,10 +11514,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_288( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[308])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[336])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeOut2
@@ -10431,7 +11542,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_260, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_288, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10447,10 +11558,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_289( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[309])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[337])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeInOut2
@@ -10476,7 +11587,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_261, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_289, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -10492,10 +11603,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_290( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[310])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[338])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeRet2
@@ -10511,7 +11622,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_262, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_290, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10527,10 +11638,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_291( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[339])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrIn
@@ -10548,7 +11659,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_263, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_291, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10559,10 +11670,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_292( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[340])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrInRef
@@ -10580,7 +11691,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_264, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_292, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10591,10 +11702,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_293( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[341])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrOut
@@ -10612,7 +11723,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_293, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10625,10 +11736,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_294( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[342])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrInOut
@@ -10646,7 +11757,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_266, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_294, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10659,10 +11770,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_295( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[315])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[343])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrRet
@@ -10676,7 +11787,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_295, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10700,10 +11811,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_296( IUnknown * pUnk, va_list ap )
 {
 	COLORREF arg1 = va_arg( ap, COLORREF );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[316])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[344])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorIn
@@ -10727,7 +11838,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_268, pUnk,color__0);
+	hr = brivelVtableInvoker( env, vThunk_296, pUnk,color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10738,10 +11849,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_297( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[345])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorInRef
@@ -10765,7 +11876,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_269, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_297, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10776,10 +11887,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_298( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[318])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[346])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorOut
@@ -10803,7 +11914,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 		return;
 	}
 	COLORREF color__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_270, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_298, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10822,10 +11933,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_299( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[319])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[347])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorInOut
@@ -10857,7 +11968,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_271, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_299, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10876,10 +11987,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_300( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[320])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[348])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorRet
@@ -10893,7 +12004,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		return 0;
 	}
 	OLE_COLOR retColor;
-	hr = brivelVtableInvoker( env, vThunk_272, pUnk,&retColor);
+	hr = brivelVtableInvoker( env, vThunk_300, pUnk,&retColor);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11175,23 +12286,37 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_165(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_166(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_167(DWORD,DWORD);
-	virtual HRESULT STDMETHODCALLTYPE Event_168(void *);
-	virtual HRESULT STDMETHODCALLTYPE Event_169(void *);
-	virtual HRESULT STDMETHODCALLTYPE Event_170(void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_168(void **);
+	virtual HRESULT STDMETHODCALLTYPE Event_169(void **);
+	virtual HRESULT STDMETHODCALLTYPE Event_170(void **);
 	virtual HRESULT STDMETHODCALLTYPE Event_171(SAFEARRAY *);
 	virtual HRESULT STDMETHODCALLTYPE Event_172(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_173(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_174(DWORD,DWORD);
-	virtual HRESULT STDMETHODCALLTYPE Event_175(void **);
-	virtual HRESULT STDMETHODCALLTYPE Event_176(void **);
-	virtual HRESULT STDMETHODCALLTYPE Event_177(void **);
+	virtual HRESULT STDMETHODCALLTYPE Event_175(void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_176(void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_177(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_178(SAFEARRAY *);
 	virtual HRESULT STDMETHODCALLTYPE Event_179(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_180(SAFEARRAY **);
-	virtual HRESULT STDMETHODCALLTYPE Event_181(COLORREF);
-	virtual HRESULT STDMETHODCALLTYPE Event_182(COLORREF *);
-	virtual HRESULT STDMETHODCALLTYPE Event_183(COLORREF *);
-	virtual HRESULT STDMETHODCALLTYPE Event_184(COLORREF *);
+	virtual HRESULT STDMETHODCALLTYPE Event_181(DWORD,DWORD);
+	virtual HRESULT STDMETHODCALLTYPE Event_182(void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_183(void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_184(void *);
+	virtual HRESULT STDMETHODCALLTYPE Event_185(SAFEARRAY *);
+	virtual HRESULT STDMETHODCALLTYPE Event_186(SAFEARRAY **);
+	virtual HRESULT STDMETHODCALLTYPE Event_187(SAFEARRAY **);
+	virtual HRESULT STDMETHODCALLTYPE Event_188(DWORD,DWORD);
+	virtual HRESULT STDMETHODCALLTYPE Event_189(void **);
+	virtual HRESULT STDMETHODCALLTYPE Event_190(void **);
+	virtual HRESULT STDMETHODCALLTYPE Event_191(void **);
+	virtual HRESULT STDMETHODCALLTYPE Event_192(SAFEARRAY *);
+	virtual HRESULT STDMETHODCALLTYPE Event_193(SAFEARRAY **);
+	virtual HRESULT STDMETHODCALLTYPE Event_194(SAFEARRAY **);
+	virtual HRESULT STDMETHODCALLTYPE Event_195(COLORREF);
+	virtual HRESULT STDMETHODCALLTYPE Event_196(COLORREF *);
+	virtual HRESULT STDMETHODCALLTYPE Event_197(COLORREF *);
+	virtual HRESULT STDMETHODCALLTYPE Event_198(COLORREF *);
 };
 
 
@@ -20521,6 +21646,378 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_167(DWORD arg0_0,DWORD
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
 	jmethodID brivelMethod = NULL;
 	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleIn", "(Lmatrix/shapes/Pair;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleIn" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+	DWORD recWords0[2] = { arg0_0, arg0_1 };
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleIn"
+				, false, "matrix.shapes.Pair", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleIn" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_168(void ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleInRef", "(Lmatrix/shapes/Pair;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleInRef" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInRef"
+				, false, "matrix.shapes.Pair", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleInRef" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_169(void ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleOut", "(Lmatrix/shapes/Pair;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleOut"
+				, false, "matrix.shapes.Pair", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_170(void ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleInOut", "(Lmatrix/shapes/Pair;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleInOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInOut"
+				, false, "matrix.shapes.Pair", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleInOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_171(SAFEARRAY * arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrIn", "([Lmatrix/shapes/Pair;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrIn" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrIn"
+				, false, "matrix.shapes.Pair[]", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrIn" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrOut", "(Lbrivel/out/TavoRecordArray;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
+				, false, "brivel.out.TavoRecordArray", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrInOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
+				, false, "brivel.out.TavoRecordArray", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrInOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_174(DWORD arg0_0,DWORD arg0_1)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
 		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampIn", "(Lmatrix/shapes/Stamp;)V");
 		if ( brivelMethod == NULL ) {
 			brivelJniEnv->ExceptionClear();
@@ -20540,7 +22037,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_167(DWORD arg0_0,DWORD
 	bool err0;
 	jfieldID fieldIds0[2];
 	DWORD recWords0[2] = { arg0_0, arg0_1 };
-		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20567,7 +22064,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_167(DWORD arg0_0,DWORD
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_168(void * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_175(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20593,7 +22090,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_168(void * arg0)
 	}
 	bool err0;
 	jfieldID fieldIds0[2];
-		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20620,7 +22117,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_168(void * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_169(void * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_176(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20646,7 +22143,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_169(void * arg0)
 	}
 	bool err0;
 	jfieldID fieldIds0[2];
-		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20673,7 +22170,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_169(void * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_170(void * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_177(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20699,7 +22196,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_170(void * arg0)
 	}
 	bool err0;
 	jfieldID fieldIds0[2];
-		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20726,7 +22223,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_170(void * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_171(SAFEARRAY * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_178(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20752,7 +22249,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_171(SAFEARRAY * arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20779,7 +22276,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_171(SAFEARRAY * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20805,7 +22302,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 ) );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20832,7 +22329,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20858,7 +22355,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 ) );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20885,7 +22382,379 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_174(DWORD arg0_0,DWORD arg0_1)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_181(DWORD arg0_0,DWORD arg0_1)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanIn", "(Lmatrix/shapes/tagSpan;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanIn" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+	DWORD recWords0[2] = { arg0_0, arg0_1 };
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanIn"
+				, false, "matrix.shapes.tagSpan", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanIn" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(void * arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanInRef", "(Lmatrix/shapes/tagSpan;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanInRef" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInRef"
+				, false, "matrix.shapes.tagSpan", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanInRef" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_183(void * arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanOut", "(Lmatrix/shapes/tagSpan;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanOut"
+				, false, "matrix.shapes.tagSpan", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_184(void * arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanInOut", "(Lmatrix/shapes/tagSpan;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanInOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool err0;
+	jfieldID fieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInOut"
+				, false, "matrix.shapes.tagSpan", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanInOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_185(SAFEARRAY * arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrIn", "([Lmatrix/shapes/tagSpan;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrIn" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrIn"
+				, false, "matrix.shapes.tagSpan[]", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrIn" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrOut", "(Lbrivel/out/TavoRecordArray;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
+				, false, "brivel.out.TavoRecordArray", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
+{
+	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	brivelInitEventThread( brivelJniEnv );
+	HRESULT hResult = S_OK;
+	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
+	jmethodID brivelMethod = NULL;
+	if ( ! serverSide ) {
+		brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
+		if ( brivelMethod == NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelErrorMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+			if ( brivelErrorMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrInOut" );
+				jstring brivelErrorString = brivelJniEnv->NewStringUTF( "Unable to locate method" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelErrorMethod, brivelFnString, brivelErrorString );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+				brivelJniEnv->DeleteLocalRef( brivelErrorString );
+				if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+				return hResult;
+			}
+			brivelJniEnv->ExceptionClear();
+		}
+	}
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL ) {
+		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+				, eventArgValue_0
+			);
+		} else {
+			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
+				, false, "brivel.out.TavoRecordArray", eventArgValue_0
+			);
+		}
+		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
+		if ( brvException != NULL ) {
+			brivelJniEnv->ExceptionClear();
+			jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+			if ( brivelMethod != NULL ) {
+				jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrInOut" );
+				brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+				brivelJniEnv->DeleteLocalRef( brivelFnString );
+			}
+			brivelJniEnv->DeleteLocalRef( brvException );
+		}
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	if ( brivelJniEnv->ExceptionOccurred()) brivelJniEnv->ExceptionClear();
+	return hResult;
+}
+
+
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_188(DWORD arg0_0,DWORD arg0_1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20939,7 +22808,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_174(DWORD arg0_0,DWORD
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_175(void ** arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_189(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20992,7 +22861,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_175(void ** arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_176(void ** arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_190(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -21045,7 +22914,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_176(void ** arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_177(void ** arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_191(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -21098,7 +22967,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_177(void ** arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_178(SAFEARRAY * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_192(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -21151,7 +23020,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_178(SAFEARRAY * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -21204,7 +23073,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -21257,7 +23126,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_181(COLORREF arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_195(COLORREF arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -21312,7 +23181,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_181(COLORREF arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(COLORREF * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_196(COLORREF * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -21367,7 +23236,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(COLORREF * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_183(COLORREF * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_197(COLORREF * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -21422,7 +23291,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_183(COLORREF * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_184(COLORREF * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_198(COLORREF * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -25836,6 +27705,153 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 167 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleIn", "(Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleIn"
+			, false, "matrix.shapes.Pair", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 168 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleInRef", "(Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleInRef";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInRef"
+			, false, "matrix.shapes.Pair", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 169 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleOut", "(Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleOut"
+			, false, "matrix.shapes.Pair", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 170 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleInOut", "(Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleInOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInOut"
+			, false, "matrix.shapes.Pair", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 171 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrIn", "([Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleArrIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrIn"
+			, false, "matrix.shapes.Pair[]", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 172 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrOut", "(Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleArrOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
+			, false, "brivel.out.TavoRecordArray", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 173 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleArrInOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
+			, false, "brivel.out.TavoRecordArray", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 174 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampIn", "(Lmatrix/shapes/Stamp;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
@@ -25845,7 +27861,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -25854,7 +27870,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 168 ) {
+	if ( dispIdMember == 175 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampInRef", "(Lmatrix/shapes/Stamp;)V");
@@ -25866,7 +27882,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -25875,7 +27891,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 169 ) {
+	if ( dispIdMember == 176 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampOut", "(Lmatrix/shapes/Stamp;)V");
@@ -25887,7 +27903,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -25896,7 +27912,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 170 ) {
+	if ( dispIdMember == 177 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampInOut", "(Lmatrix/shapes/Stamp;)V");
@@ -25908,7 +27924,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -25917,7 +27933,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 171 ) {
+	if ( dispIdMember == 178 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampArrIn", "([Lmatrix/shapes/Stamp;)V");
@@ -25929,7 +27945,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -25938,7 +27954,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 172 ) {
+	if ( dispIdMember == 179 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampArrOut", "(Lbrivel/out/TavoRecordArray;)V");
@@ -25950,7 +27966,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 ) );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -25959,7 +27975,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 173 ) {
+	if ( dispIdMember == 180 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
@@ -25971,7 +27987,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 ) );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -25980,7 +27996,154 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 174 ) {
+	if ( dispIdMember == 181 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanIn", "(Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanIn"
+			, false, "matrix.shapes.tagSpan", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 182 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanInRef", "(Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanInRef";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInRef"
+			, false, "matrix.shapes.tagSpan", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 183 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanOut", "(Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanOut"
+			, false, "matrix.shapes.tagSpan", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 184 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanInOut", "(Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanInOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInOut"
+			, false, "matrix.shapes.tagSpan", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 185 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrIn", "([Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanArrIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrIn"
+			, false, "matrix.shapes.tagSpan[]", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 186 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrOut", "(Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanArrOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
+			, false, "brivel.out.TavoRecordArray", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 187 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanArrInOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
+			, false, "brivel.out.TavoRecordArray", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 188 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeIn", "(Lmatrix/shapes/_FILETIME;)V");
@@ -26001,7 +28164,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 175 ) {
+	if ( dispIdMember == 189 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeInRef", "(Lmatrix/shapes/_FILETIME;)V");
@@ -26022,7 +28185,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 176 ) {
+	if ( dispIdMember == 190 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeOut", "(Lmatrix/shapes/_FILETIME;)V");
@@ -26043,7 +28206,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 177 ) {
+	if ( dispIdMember == 191 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeInOut", "(Lmatrix/shapes/_FILETIME;)V");
@@ -26064,7 +28227,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 178 ) {
+	if ( dispIdMember == 192 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeArrIn", "([Lmatrix/shapes/_FILETIME;)V");
@@ -26085,7 +28248,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 179 ) {
+	if ( dispIdMember == 193 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeArrOut", "(Lbrivel/out/TavoRecordArray;)V");
@@ -26106,7 +28269,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 180 ) {
+	if ( dispIdMember == 194 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
@@ -26127,7 +28290,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 181 ) {
+	if ( dispIdMember == 195 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "ColorIn", "(Ljava/awt/Color;)V");
@@ -26150,7 +28313,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
 	}
-	if ( dispIdMember == 182 ) {
+	if ( dispIdMember == 196 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "ColorInRef", "(Ljava/awt/Color;)V");
@@ -26173,7 +28336,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
 	}
-	if ( dispIdMember == 183 ) {
+	if ( dispIdMember == 197 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "ColorOut", "(Ljava/awt/Color;)V");
@@ -26196,7 +28359,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
 	}
-	if ( dispIdMember == 184 ) {
+	if ( dispIdMember == 198 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "ColorInOut", "(Ljava/awt/Color;)V");
@@ -36196,6 +38359,476 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_PairArr
 	return retArray;
 }
 
+// JNI Implementation of IShapesDisp.CoupleIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleIn__Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 286, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleInRef__Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 287, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleOut__Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 288, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleInOut__Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 289, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_CoupleRet
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 290, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	VariantClear( &ret );
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return 0;
+}
+
+// JNI Implementation of IShapesDisp.CoupleInRef2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleInRef2__Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 291, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleOut2__Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 292, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleInOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleInOut2__Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 293, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleRet2
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_CoupleRet2
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 294, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	VariantClear( &ret );
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return 0;
+}
+
+// JNI Implementation of IShapesDisp.CoupleArrIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrIn___3Lmatrix_shapes_Pair_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	SAFEARRAY * tmpSafeArray0 = NULL;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 295, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleArrInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrInRef__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	SAFEARRAY * tmpSafeArray0 = NULL;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 296, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleArrOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrOut__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	SAFEARRAY * tmpSafeArray0 = NULL;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 297, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrInOut__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Record definition not found in type library" );
+	return;
+	SAFEARRAY * tmpSafeArray0 = NULL;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 298, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.CoupleArrRet
+extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrRet
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 299, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	bool reterr;
+	jfieldID retFieldIds[2];
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, retFieldIds );
+	VariantClear( &ret );
+	return retArray;
+}
+
 // JNI Implementation of IShapesDisp.StampIn
 extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampIn__Lmatrix_shapes_Stamp_2
 	(JNIEnv * env,
@@ -36224,13 +38857,13 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampIn__Lmatri
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 286, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 300, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -36269,13 +38902,13 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampInRef__Lma
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 287, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 301, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -36314,19 +38947,19 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampOut__Lmatr
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 288, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 302, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[4], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[6], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
 	}
 	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 	if ( FAILED( hr )) {
@@ -36362,19 +38995,19 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampInOut__Lma
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 289, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 303, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[4], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[6], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
 	}
 	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 	if ( FAILED( hr )) {
@@ -36400,7 +39033,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_StampRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 290, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 304, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36412,7 +39045,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_StampRet
 	}
 	bool reterr;
 	jfieldID retFieldIds[2];
-	return brivelComRecordToJobject( env, V_RECORD( &ret ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );
+	return brivelComRecordToJobject( env, V_RECORD( &ret ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );
 }
 
 // JNI Implementation of IShapesDisp.StampInRef2
@@ -36443,13 +39076,13 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampInRef2__Lm
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 291, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 305, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -36488,19 +39121,19 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampOut2__Lmat
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 292, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 306, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[4], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[6], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
 	}
 	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 	if ( FAILED( hr )) {
@@ -36536,19 +39169,19 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampInOut2__Lm
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 293, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 307, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[4], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[6], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
 	}
 	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 	if ( FAILED( hr )) {
@@ -36574,7 +39207,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_StampRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 294, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 308, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36586,7 +39219,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_StampRet2
 	}
 	bool reterr;
 	jfieldID retFieldIds[2];
-	return brivelComRecordToJobject( env, V_RECORD( &ret ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );
+	return brivelComRecordToJobject( env, V_RECORD( &ret ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );
 }
 
 // JNI Implementation of IShapesDisp.StampArrIn
@@ -36616,14 +39249,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrIn___3L
 	bool err0;
 	IRecordInfo * iRecInfo0;
 	jfieldID fieldIds0[2];
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	vargs[0].vt = VT_ARRAY | VT_RECORD;
 	vargs[0].parray = tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 295, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 309, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -36662,14 +39295,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrInRef__
 	bool err0;
 	IRecordInfo * iRecInfo0;
 	jfieldID fieldIds0[2];
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 296, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 310, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -36708,20 +39341,20 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrOut__Lb
 	bool err0;
 	IRecordInfo * iRecInfo0;
 	jfieldID fieldIds0[2];
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 297, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 311, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray0, NULL, "matrix/shapes/Stamp", &err0, &brivelRecordDetails[4], 2,  fieldIds0 );
+		jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray0, NULL, "matrix/shapes/Stamp", &err0, &brivelRecordDetails[6], 2,  fieldIds0 );
 		if ( !err0 ) env->SetObjectField( arg0, holderField0, outArray0 );
 		if ( err0 ) {
 			SafeArrayDestroy( tmpSafeArray0 );
@@ -36762,20 +39395,20 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrInOut__
 	bool err0;
 	IRecordInfo * iRecInfo0;
 	jfieldID fieldIds0[2];
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
 	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 298, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 312, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray0, NULL, "matrix/shapes/Stamp", &err0, &brivelRecordDetails[4], 2,  fieldIds0 );
+		jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray0, NULL, "matrix/shapes/Stamp", &err0, &brivelRecordDetails[6], 2,  fieldIds0 );
 		if ( !err0 ) env->SetObjectField( arg0, holderField0, outArray0 );
 		if ( err0 ) {
 			SafeArrayDestroy( tmpSafeArray0 );
@@ -36806,7 +39439,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_StampAr
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 299, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 313, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36814,7 +39447,630 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_StampAr
 	}
 	bool reterr;
 	jfieldID retFieldIds[2];
-	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, retFieldIds );
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, retFieldIds );
+	VariantClear( &ret );
+	return retArray;
+}
+
+// JNI Implementation of IShapesDisp.SpanIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanIn__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	vargs[0].vt = VT_RECORD;
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	jobject recobj0 = arg0;
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 314, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+		return;
+	}
+	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanInRef__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	vargs[0].vt = VT_RECORD;
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	jobject recobj0 = arg0;
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 315, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+		return;
+	}
+	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanOut__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	vargs[0].vt = VT_RECORD;
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	jobject recobj0 = arg0;
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	if ( err0 ) return;
+	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 316, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[4], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
+	}
+	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanInOut__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	vargs[0].vt = VT_RECORD;
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	jobject recobj0 = arg0;
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 317, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[4], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
+	}
+	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_SpanRet
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 318, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ret.vt != VT_RECORD ) {
+		VariantClear( &ret );
+		return 0;
+	}
+	bool reterr;
+	jfieldID retFieldIds[2];
+	return brivelComRecordToJobject( env, V_RECORD( &ret ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );
+}
+
+// JNI Implementation of IShapesDisp.SpanInRef2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanInRef2__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	vargs[0].vt = VT_RECORD;
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	jobject recobj0 = arg0;
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 319, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+		return;
+	}
+	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanOut2__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	vargs[0].vt = VT_RECORD;
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	jobject recobj0 = arg0;
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	if ( err0 ) return;
+	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 320, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[4], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
+	}
+	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanInOut2
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanInOut2__Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	vargs[0].vt = VT_RECORD;
+	IRecordInfo * iRecInfo0 = 0;
+	jfieldID fieldIds0[2];
+	bool err0;
+	jobject recobj0 = arg0;
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 321, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		brivelCopyComRecordToJObject( env, V_RECORD( &vargs[0] ), recobj0, &brivelRecordDetails[4], 2, V_RECORDINFO( &vargs[0] ), fieldIds0 );
+	}
+	brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanRet2
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_SpanRet2
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 322, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ret.vt != VT_RECORD ) {
+		VariantClear( &ret );
+		return 0;
+	}
+	bool reterr;
+	jfieldID retFieldIds[2];
+	return brivelComRecordToJobject( env, V_RECORD( &ret ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &reterr, retFieldIds, V_RECORDINFO( &ret ), true );
+}
+
+// JNI Implementation of IShapesDisp.SpanArrIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrIn___3Lmatrix_shapes_tagSpan_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jobjectArray jarray0 = (jobjectArray) arg0;
+	bool err0;
+	IRecordInfo * iRecInfo0;
+	jfieldID fieldIds0[2];
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	vargs[0].vt = VT_ARRAY | VT_RECORD;
+	vargs[0].parray = tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 323, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanArrInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrInRef__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jfieldID holderField0 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
+	jobjectArray jarray0 = (jobjectArray) env->GetObjectField( arg0, holderField0 );
+	bool err0;
+	IRecordInfo * iRecInfo0;
+	jfieldID fieldIds0[2];
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
+	vargs[0].pparray = &tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 324, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanArrOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrOut__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jfieldID holderField0 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
+	jobjectArray jarray0 = (jobjectArray) env->GetObjectField( arg0, holderField0 );
+	bool err0;
+	IRecordInfo * iRecInfo0;
+	jfieldID fieldIds0[2];
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	if ( err0 ) return;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
+	vargs[0].pparray = &tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 325, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray0, NULL, "matrix/shapes/tagSpan", &err0, &brivelRecordDetails[4], 2,  fieldIds0 );
+		if ( !err0 ) env->SetObjectField( arg0, holderField0, outArray0 );
+		if ( err0 ) {
+			SafeArrayDestroy( tmpSafeArray0 );
+			return;
+		}
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrInOut__Lbrivel_out_TavoRecordArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	jfieldID holderField0 = env->GetFieldID( brivelFindClass( env, "brivel/out/TavoRecordArray" ), "array", "[Lbrivel/TavoRecord;" );
+	jobjectArray jarray0 = (jobjectArray) env->GetObjectField( arg0, holderField0 );
+	bool err0;
+	IRecordInfo * iRecInfo0;
+	jfieldID fieldIds0[2];
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
+	if ( err0 ) return;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
+	vargs[0].pparray = &tmpSafeArray0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 326, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSafeArray0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		jobjectArray outArray0 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray0, NULL, "matrix/shapes/tagSpan", &err0, &brivelRecordDetails[4], 2,  fieldIds0 );
+		if ( !err0 ) env->SetObjectField( arg0, holderField0, outArray0 );
+		if ( err0 ) {
+			SafeArrayDestroy( tmpSafeArray0 );
+			return;
+		}
+	}
+	SafeArrayDestroy( tmpSafeArray0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.SpanArrRet
+extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_SpanArrRet
+	(JNIEnv * env, jobject thisObj)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	VariantInit(&ret);
+	params.cArgs = 0;
+	hr = brivelInvokeHelper( env, pDisp, 327, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	bool reterr;
+	jfieldID retFieldIds[2];
+	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, retFieldIds );
 	VariantClear( &ret );
 	return retArray;
 }
@@ -36847,7 +40103,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeIn__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 300, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 328, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36882,7 +40138,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeInRef__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 301, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 329, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36913,7 +40169,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeOut__Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 302, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 330, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -36950,7 +40206,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeInOut__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 303, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 331, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -36977,7 +40233,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_FiletimeRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 304, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 332, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37016,7 +40272,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeInRef2_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 305, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 333, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37047,7 +40303,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeOut2__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 306, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 334, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -37084,7 +40340,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeInOut2_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 307, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 335, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -37111,7 +40367,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_FiletimeRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 308, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 336, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37151,7 +40407,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeArrIn__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 309, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 337, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37183,7 +40439,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeArrInRe
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 310, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 338, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37215,7 +40471,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeArrOut_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 311, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 339, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -37249,7 +40505,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeArrInOu
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 312, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 340, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -37276,7 +40532,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_Filetim
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 313, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 341, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37323,7 +40579,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorIn__Ljava_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 314, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 342, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37364,7 +40620,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInRef__Lja
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 315, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 343, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37405,7 +40661,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorOut___3Lja
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 316, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 344, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 		COLORREF outColor__0;
@@ -37462,7 +40718,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInOut___3L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 317, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 345, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 		COLORREF outColor__0;
@@ -37495,7 +40751,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 318, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 346, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37509,7 +40765,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_301( IUnknown * pUnk, va_list ap )
 {
 	LPSTR arg1 = va_arg( ap, LPSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[181])) (pUnk,arg1);
@@ -37539,7 +40795,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_LpstrIn__Ljava_
 		}
 		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
 	}
-	hr = brivelVtableInvoker( env, vThunk_273, pUnk,lpstr__0);
+	hr = brivelVtableInvoker( env, vThunk_301, pUnk,lpstr__0);
 	if ( brivelCheckFatalError( env )) {
 		free( lpstr__0 );
 		return;
@@ -41993,6 +45249,153 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 	if ( dispIdMember == 167 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleIn", "(Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleIn"
+			, false, "matrix.shapes.Pair", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 168 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleInRef", "(Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleInRef";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInRef"
+			, false, "matrix.shapes.Pair", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 169 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleOut", "(Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleOut"
+			, false, "matrix.shapes.Pair", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 170 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleInOut", "(Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleInOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInOut"
+			, false, "matrix.shapes.Pair", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 171 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrIn", "([Lmatrix/shapes/Pair;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleArrIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrIn"
+			, false, "matrix.shapes.Pair[]", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 172 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrOut", "(Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleArrOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
+			, false, "brivel.out.TavoRecordArray", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 173 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "CoupleArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "CoupleArrInOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
+			, false, "brivel.out.TavoRecordArray", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 174 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampIn", "(Lmatrix/shapes/Stamp;)V");
 			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
 			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
@@ -42002,7 +45405,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -42011,7 +45414,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 168 ) {
+	if ( dispIdMember == 175 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampInRef", "(Lmatrix/shapes/Stamp;)V");
@@ -42023,7 +45426,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -42032,7 +45435,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 169 ) {
+	if ( dispIdMember == 176 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampOut", "(Lmatrix/shapes/Stamp;)V");
@@ -42044,7 +45447,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -42053,7 +45456,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 170 ) {
+	if ( dispIdMember == 177 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampInOut", "(Lmatrix/shapes/Stamp;)V");
@@ -42065,7 +45468,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
-		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -42074,7 +45477,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 171 ) {
+	if ( dispIdMember == 178 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampArrIn", "([Lmatrix/shapes/Stamp;)V");
@@ -42086,7 +45489,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -42095,7 +45498,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 172 ) {
+	if ( dispIdMember == 179 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampArrOut", "(Lbrivel/out/TavoRecordArray;)V");
@@ -42107,7 +45510,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 ) );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -42116,7 +45519,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 173 ) {
+	if ( dispIdMember == 180 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "StampArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
@@ -42128,7 +45531,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 ) );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
@@ -42137,7 +45540,154 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 174 ) {
+	if ( dispIdMember == 181 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanIn", "(Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanIn"
+			, false, "matrix.shapes.tagSpan", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 182 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanInRef", "(Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanInRef";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInRef"
+			, false, "matrix.shapes.tagSpan", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 183 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanOut", "(Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanOut"
+			, false, "matrix.shapes.tagSpan", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 184 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanInOut", "(Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanInOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool evRecordErr0;
+	jfieldID evRecordFieldIds0[2];
+		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInOut"
+			, false, "matrix.shapes.tagSpan", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 185 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrIn", "([Lmatrix/shapes/tagSpan;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanArrIn";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrIn"
+			, false, "matrix.shapes.tagSpan[]", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 186 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrOut", "(Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanArrOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
+			, false, "brivel.out.TavoRecordArray", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 187 ) {
+		jmethodID brivelMethod = NULL;
+		if ( ! serverSide ) {
+			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "SpanArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
+			if ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();
+			if ( brivelMethod == NULL && brivelError == NULL ) brivelError = "Unable to locate method";
+		}
+		brivelFnName = "SpanArrInOut";
+		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
+		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+	bool eventErr0;
+	jfieldID eventFieldIds0[2];
+		jobject eventArgValue_0 = brivelJniEnv->NewObject( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), brivelJniEnv->GetMethodID( brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" ), "<init>", "([Lbrivel/TavoRecord;)V" ), (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 ) );
+		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+			, eventArgValue_0
+		);
+		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
+			, false, "brivel.out.TavoRecordArray", eventArgValue_0
+		);
+		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+	}
+	if ( dispIdMember == 188 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeIn", "(Lmatrix/shapes/_FILETIME;)V");
@@ -42158,7 +45708,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 175 ) {
+	if ( dispIdMember == 189 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeInRef", "(Lmatrix/shapes/_FILETIME;)V");
@@ -42179,7 +45729,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 176 ) {
+	if ( dispIdMember == 190 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeOut", "(Lmatrix/shapes/_FILETIME;)V");
@@ -42200,7 +45750,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 177 ) {
+	if ( dispIdMember == 191 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeInOut", "(Lmatrix/shapes/_FILETIME;)V");
@@ -42221,7 +45771,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 178 ) {
+	if ( dispIdMember == 192 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeArrIn", "([Lmatrix/shapes/_FILETIME;)V");
@@ -42242,7 +45792,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 179 ) {
+	if ( dispIdMember == 193 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeArrOut", "(Lbrivel/out/TavoRecordArray;)V");
@@ -42263,7 +45813,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 180 ) {
+	if ( dispIdMember == 194 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "FiletimeArrInOut", "(Lbrivel/out/TavoRecordArray;)V");
@@ -42284,7 +45834,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 	}
-	if ( dispIdMember == 181 ) {
+	if ( dispIdMember == 195 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "ColorIn", "(Ljava/awt/Color;)V");
@@ -42307,7 +45857,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
 	}
-	if ( dispIdMember == 182 ) {
+	if ( dispIdMember == 196 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "ColorInRef", "(Ljava/awt/Color;)V");
@@ -42330,7 +45880,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
 	}
-	if ( dispIdMember == 183 ) {
+	if ( dispIdMember == 197 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "ColorOut", "(Ljava/awt/Color;)V");
@@ -42353,7 +45903,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
 	}
-	if ( dispIdMember == 184 ) {
+	if ( dispIdMember == 198 ) {
 		jmethodID brivelMethod = NULL;
 		if ( ! serverSide ) {
 			brivelMethod = brivelJniEnv->GetMethodID(brivelJniEnv->GetObjectClass(brvJavaObject), "ColorInOut", "(Ljava/awt/Color;)V");

@@ -28,9 +28,12 @@ def write(out):
     w("    typedef [uuid(%s)] enum Tone { %s } Tone;\n" % (
         L.IIDS["Tone"], ", ".join("%s = %d" % m for m in K.TONE.members)))
     w("    typedef struct Pair { %s } Pair;\n" % " ".join("%s %s;" % (f[1], f[2]) for f in K.PAIR_FIELDS))
+    w("    typedef [public] Pair Couple;\n")
     w("    typedef [uuid(%s)] struct Stamp { %s } Stamp;\n" % (
         K.STAMP.guid, " ".join("%s %s;" % (f[1], f[2]) for f in K.STAMP_FIELDS)))
-    w("\n")
+    w("    // An alias carrying the identifier of its struct, the struct first (the order of MIDL's libraries).\n")
+    w("    typedef struct tagSpan { %s } tagSpan;\n" % " ".join("%s %s;" % (f[1], f[2]) for f in K.SPAN_FIELDS))
+    w("    typedef [uuid(%s)] tagSpan Span;\n\n" % K.SPAN.guid)
 
     w('    [uuid(%s), dual, oleautomation, helpstring("A token the server hands out and recognises")]\n' % L.IIDS["IToken"])
     w("    interface IToken : IDispatch {\n")

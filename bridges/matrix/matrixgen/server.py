@@ -96,12 +96,12 @@ def write_ids(out):
         w("const CLSID CLSID_%s = %s;\n" % (name, guid_init(text)))
     w("\nenum Tone { %s };\n" % ", ".join("Tone%s = %d" % m for m in K.TONE.members))
     w("// The records as the library lays them out.\n")
-    for kind in (K.PAIR, K.STAMP):
+    for kind in (K.PAIR, K.STAMP, K.SPAN):
         w("struct %s {\n" % kind.cxx)
         for f in kind.fields:
             w("    %s %s;\n" % (f[0], f[2]))
         w("};\n")
-    w("static_assert(sizeof(Pair) == 8 && sizeof(Stamp) == 8, \"the library's record layout\");\n\n")
+    w("static_assert(sizeof(Pair) == 8 && sizeof(Stamp) == 8 && sizeof(Span) == 8, \"the library's record layout\");\n\n")
 
     w("struct IToken : public IDispatch {\n")
     w("    virtual HRESULT STDMETHODCALLTYPE get_Id(LONG* value) = 0;\n};\n\n")
