@@ -92,12 +92,18 @@ void CGuidTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* x, bool
     fprintf(f, "\tGUID temp__%d;\n", n);
     fprintf(f, "\tbrivelJstringToGuid( env, (jstring) %s, temp__%d );\n", x, n);
     if (m_byRef) {
+        // The address as a plain pointer: the JNI file's V_INTREF is a long *.
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_CLSID;\n", v);
-        fprintf(f, "\tV_INTREF( &vargs[%d ] ) = (int *) &temp__%d;\n", v, n);
+        fprintf(f, "\tV_BYREF( &vargs[%d ] ) = &temp__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_CLSID;\n", v);
         fprintf(f, "\tV_BYREF( &vargs[%d] ) = &temp__%d;\n", v, n);
     }
+}
+
+// By reference the callee writes into the local, which goes back to Java.
+void CGuidTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
+    fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelGuidToJstr( env, temp__%d ));\n", n, n);
 }
 
 // The result is read through the value's address, and only when the callee

@@ -189,7 +189,7 @@ TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
               "\tGUID temp__0;\n"
               "\tbrivelJstringToGuid( env, (jstring) g, temp__0 );\n"
               "\tvargs[1].vt = VT_BYREF | VT_CLSID;\n"
-              "\tV_INTREF( &vargs[1 ] ) = (int *) &temp__0;\n");
+              "\tV_BYREF( &vargs[1 ] ) = &temp__0;\n");
     std::string ret = Written([](FILE* f) { g_guidMapper.EmitInvokeReturn(f); });
     EXPECT_EQ(ret.find("&V_I4"), std::string::npos) << ret;
     EXPECT_NE(ret.find("\treturn brivelGuidToJstr( env, retguid );\n"), std::string::npos);
@@ -203,7 +203,9 @@ TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
               "\tbrivelJstringToGuid(env,(jstring)a, guid__2 );\n"
               "\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelGuidToJstr( env, guid__2 ));\n"
               "\tGUID retGuid;\n&retGuid");
-    EXPECT_EQ(Written([](FILE* f) { g_guidMapper.EmitInvokeOutCopy(0, 0, 0, f); }), "");
+    // By reference through IDispatch the callee's GUID goes back to the Java array.
+    EXPECT_EQ(Written([](FILE* f) { g_guidRefMapper.EmitInvokeOutCopy(0, 0, 0, f); }),
+              "\t\tenv->SetObjectArrayElement((jobjectArray)arg0, 0, brivelGuidToJstr( env, temp__0 ));\n");
     EXPECT_EQ(Text([](CString& t) { g_guidMapper.GetVtblEventArgExpr(1, t); }), "brivelGuidToJstr( brivelJniEnv, arg1 )");
 }
 

@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:34:30 2026
+// Generated: Wed Dec 09 02:36:47 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -6404,6 +6404,121 @@ static HRESULT vThunk_164( IUnknown * pUnk, va_list ap )
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,GUID *)) (*(_VtblFunc **)pUnk)[197])) (pUnk,arg1);
 }
 
+// JNI Implementation of IShapesVtbl.GuidInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_GuidInRef__Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	GUID guid__0;
+	brivelJstringToGuid(env,(jstring)arg0, guid__0 );
+	hr = brivelVtableInvoker( env, vThunk_164, pUnk,&guid__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_165( IUnknown * pUnk, va_list ap )
+{
+	GUID * arg1 = va_arg( ap, GUID * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,GUID *)) (*(_VtblFunc **)pUnk)[198])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.GuidOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_GuidOut___3Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	GUID guid__0;
+	brivelJstringToGuid(env,(jstring)env->GetObjectArrayElement((jobjectArray)arg0,0), guid__0 );
+	hr = brivelVtableInvoker( env, vThunk_165, pUnk,&guid__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelGuidToJstr( env, guid__0 ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_166( IUnknown * pUnk, va_list ap )
+{
+	GUID * arg1 = va_arg( ap, GUID * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,GUID *)) (*(_VtblFunc **)pUnk)[199])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.GuidInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_GuidInOut___3Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	GUID guid__0;
+	brivelJstringToGuid(env,(jstring)env->GetObjectArrayElement((jobjectArray)arg0,0), guid__0 );
+	hr = brivelVtableInvoker( env, vThunk_166, pUnk,&guid__0);
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelGuidToJstr( env, guid__0 ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_167( IUnknown * pUnk, va_list ap )
+{
+	GUID * arg1 = va_arg( ap, GUID * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,GUID *)) (*(_VtblFunc **)pUnk)[200])) (pUnk,arg1);
+}
+
 // JNI Implementation of IShapesVtbl.GuidRet
 extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_GuidRet
 	(JNIEnv * env, jobject thisObj)
@@ -6415,7 +6530,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_GuidRet
 		return 0;
 	}
 	GUID retGuid;
-	hr = brivelVtableInvoker( env, vThunk_164, pUnk,&retGuid);
+	hr = brivelVtableInvoker( env, vThunk_167, pUnk,&retGuid);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6427,10 +6542,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_GuidRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_165( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_168( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT)) (*(_VtblFunc **)pUnk)[199])) (pUnk,*arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT)) (*(_VtblFunc **)pUnk)[203])) (pUnk,*arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantIn
@@ -6453,7 +6568,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantIn__Lbri
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) arg0 ));
-	hr = brivelVtableInvoker( env, vThunk_165, pUnk,tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_168, pUnk,tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6466,10 +6581,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantIn__Lbri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_166( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_169( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[200])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[204])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantInRef
@@ -6492,7 +6607,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef__L
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) arg0 ));
-	hr = brivelVtableInvoker( env, vThunk_166, pUnk,tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_169, pUnk,tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6505,10 +6620,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_167( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_170( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[201])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[205])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantOut
@@ -6534,7 +6649,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut___3L
 	VARIANT tmpStackVar__0;
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
-	hr = brivelVtableInvoker( env, vThunk_167, pUnk,tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_170, pUnk,tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6550,10 +6665,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_168( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_171( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[202])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[206])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantInOut
@@ -6584,7 +6699,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut___
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) env->GetObjectArrayElement((jobjectArray)arg0,0) ));
-	hr = brivelVtableInvoker( env, vThunk_168, pUnk,tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_171, pUnk,tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6600,10 +6715,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_169( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_172( IUnknown * pUnk, va_list ap )
 {
 	VARIANT * arg1 = va_arg( ap, VARIANT * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[203])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT *)) (*(_VtblFunc **)pUnk)[207])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantRet
@@ -6618,7 +6733,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet
 	}
 	VARIANT retVal;
 	VariantInit( &retVal );
-	hr = brivelVtableInvoker( env, vThunk_169, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_172, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6632,10 +6747,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_170( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_173( IUnknown * pUnk, va_list ap )
 {
 	VARIANT ** arg1 = va_arg( ap, VARIANT ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[204])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[208])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantInRef2
@@ -6658,7 +6773,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef2__
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) arg0 ));
-	hr = brivelVtableInvoker( env, vThunk_170, pUnk,&tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_173, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6671,10 +6786,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef2__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_171( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_174( IUnknown * pUnk, va_list ap )
 {
 	VARIANT ** arg1 = va_arg( ap, VARIANT ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[205])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[209])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantOut2
@@ -6700,7 +6815,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut2___3
 	VARIANT tmpStackVar__0;
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
-	hr = brivelVtableInvoker( env, vThunk_171, pUnk,&tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_174, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6716,10 +6831,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut2___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_172( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_175( IUnknown * pUnk, va_list ap )
 {
 	VARIANT ** arg1 = va_arg( ap, VARIANT ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[206])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[210])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantInOut2
@@ -6750,7 +6865,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut2__
 	tmpStackVar__0.vt = VT_EMPTY;
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) env->GetObjectArrayElement((jobjectArray)arg0,0) ));
-	hr = brivelVtableInvoker( env, vThunk_172, pUnk,&tmpVar__0);
+	hr = brivelVtableInvoker( env, vThunk_175, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( tmpVar__0 );
 		return;
@@ -6766,10 +6881,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut2__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_173( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_176( IUnknown * pUnk, va_list ap )
 {
 	VARIANT ** arg1 = va_arg( ap, VARIANT ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[207])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,VARIANT **)) (*(_VtblFunc **)pUnk)[211])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantRet2
@@ -6785,7 +6900,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet2
 	VARIANT retVal;
 	VariantInit( &retVal );
 	VARIANT * pRetVal = &retVal;
-	hr = brivelVtableInvoker( env, vThunk_173, pUnk,&pRetVal);
+	hr = brivelVtableInvoker( env, vThunk_176, pUnk,&pRetVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6799,10 +6914,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_174( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_177( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[208])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[212])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantArrIn
@@ -6822,7 +6937,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrIn___
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_174, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_177, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6835,10 +6950,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrIn___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_175( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_178( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[209])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[213])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantArrInRef
@@ -6858,7 +6973,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrInRef
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_175, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_178, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6871,10 +6986,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrInRef
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_176( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_179( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[210])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[214])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantArrOut
@@ -6894,7 +7009,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrOut__
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_176, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_179, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6910,10 +7025,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_177( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_180( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[211])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[215])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantArrInOut
@@ -6937,7 +7052,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrInOut
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_177, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_180, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -6953,10 +7068,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrInOut
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_178( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_181( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[212])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[216])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.VariantArrRet
@@ -6970,7 +7085,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrRe
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_178, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_181, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -6991,10 +7106,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantArrRe
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_179( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_182( IUnknown * pUnk, va_list ap )
 {
 	IDispatch * arg1 = va_arg( ap, IDispatch * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[213])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[217])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownIn
@@ -7014,7 +7129,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownIn__Lbri
 		return;
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	hr = brivelVtableInvoker( env, vThunk_179, pUnk,idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_182, pUnk,idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -7025,10 +7140,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownIn__Lbri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_180( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_183( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[214])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[218])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownInRef
@@ -7049,7 +7164,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef__L
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_180, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_183, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7062,10 +7177,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_181( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_184( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[215])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[219])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownOut
@@ -7089,7 +7204,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut___3L
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_181, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_184, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7105,10 +7220,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_182( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_185( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[216])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[220])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownInOut
@@ -7137,7 +7252,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut___
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_182, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_185, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7153,10 +7268,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_183( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_186( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[217])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[221])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownRet
@@ -7170,7 +7285,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet
 		return 0;
 	}
 	IDispatch * retVal;
-	hr = brivelVtableInvoker( env, vThunk_183, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_186, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7184,10 +7299,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_184( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_187( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[218])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[222])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownInRef2
@@ -7208,7 +7323,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef2__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_184, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_187, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7221,10 +7336,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef2__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_185( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_188( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[219])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[223])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownOut2
@@ -7248,7 +7363,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut2___3
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_185, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_188, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7264,10 +7379,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut2___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_186( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_189( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[220])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[224])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownInOut2
@@ -7296,7 +7411,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut2__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_186, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_189, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7312,10 +7427,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut2__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_187( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_190( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[221])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[225])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownRet2
@@ -7330,7 +7445,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet2
 	}
 	IDispatch * retVal;
 	IDispatch ** pRetVal = &retVal;
-	hr = brivelVtableInvoker( env, vThunk_187, pUnk,&pRetVal);
+	hr = brivelVtableInvoker( env, vThunk_190, pUnk,&pRetVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7344,10 +7459,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_188( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_191( IUnknown * pUnk, va_list ap )
 {
 	IDispatch * arg1 = va_arg( ap, IDispatch * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[227])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[231])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchIn
@@ -7367,7 +7482,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchIn__Lbr
 		return;
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	hr = brivelVtableInvoker( env, vThunk_188, pUnk,idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_191, pUnk,idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -7378,10 +7493,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchIn__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_189( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_192( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[228])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[232])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchInRef
@@ -7402,7 +7517,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_189, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_192, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7415,10 +7530,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_190( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_193( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[229])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[233])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchOut
@@ -7442,7 +7557,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut___3
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_190, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_193, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7458,10 +7573,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_191( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_194( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[230])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[234])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchInOut
@@ -7490,7 +7605,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_191, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_194, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7506,10 +7621,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_192( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_195( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[231])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[235])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchRet
@@ -7523,7 +7638,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet
 		return 0;
 	}
 	IDispatch * retVal;
-	hr = brivelVtableInvoker( env, vThunk_192, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_195, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7537,10 +7652,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_193( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_196( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[232])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[236])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchInRef2
@@ -7561,7 +7676,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef2_
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_193, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_196, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7574,10 +7689,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_194( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_197( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[233])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[237])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchOut2
@@ -7601,7 +7716,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut2___
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_194, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_197, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7617,10 +7732,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut2___
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_195( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_198( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[234])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[238])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchInOut2
@@ -7649,7 +7764,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut2_
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_195, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_198, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7665,10 +7780,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_196( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_199( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[235])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[239])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchRet2
@@ -7683,7 +7798,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet2
 	}
 	IDispatch * retVal;
 	IDispatch ** pRetVal = &retVal;
-	hr = brivelVtableInvoker( env, vThunk_196, pUnk,&pRetVal);
+	hr = brivelVtableInvoker( env, vThunk_199, pUnk,&pRetVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7697,10 +7812,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_197( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_200( IUnknown * pUnk, va_list ap )
 {
 	IDispatch * arg1 = va_arg( ap, IDispatch * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[241])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *)) (*(_VtblFunc **)pUnk)[245])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenIn
@@ -7720,7 +7835,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenIn__Lmatri
 		return;
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	hr = brivelVtableInvoker( env, vThunk_197, pUnk,idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_200, pUnk,idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -7731,10 +7846,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenIn__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_198( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_201( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[242])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[246])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenInRef
@@ -7755,7 +7870,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenInRef__Lma
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_198, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_201, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7768,10 +7883,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenInRef__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_199( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_202( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[243])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[247])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenOut
@@ -7795,7 +7910,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenOut___3Lma
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_199, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_202, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7811,10 +7926,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenOut___3Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_200( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_203( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[244])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[248])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenInOut
@@ -7843,7 +7958,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenInOut___3L
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_200, pUnk,&idisp__0);
+	hr = brivelVtableInvoker( env, vThunk_203, pUnk,&idisp__0);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
@@ -7859,10 +7974,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenInOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_201( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_204( IUnknown * pUnk, va_list ap )
 {
 	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[245])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[249])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenRet
@@ -7876,7 +7991,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenRet
 		return 0;
 	}
 	IDispatch * retVal;
-	hr = brivelVtableInvoker( env, vThunk_201, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_204, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -7890,10 +8005,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_202( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_205( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[250])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[254])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenArrIn
@@ -7913,7 +8028,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrIn___3L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_202, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_205, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -7926,10 +8041,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrIn___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_203( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_206( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[251])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[255])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenArrInRef
@@ -7953,7 +8068,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrInRef__
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_203, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_206, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -7966,10 +8081,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_204( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_207( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[252])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[256])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.TokenArrOut
@@ -7989,7 +8104,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrOut__Lb
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_204, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_207, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8022,170 +8137,6 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrOut__Lb
 			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
 			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
 		}
-	}
-	SafeArrayDestroy( tmpSa__0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_205( IUnknown * pUnk, va_list ap )
-{
-	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[253])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.TokenArrInOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrInOut__Lbrivel_out_TavoComobjArray_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
-		return;
-	}
-	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, (jobject) arg0, "[Lbrivel/TavoObject;" );
-	if ( env->ExceptionCheck() ) {
-		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
-		return;
-	}
-	hr = brivelVtableInvoker( env, vThunk_205, pUnk,&tmpSa__0);
-	if ( brivelCheckFatalError( env )) {
-		SafeArrayDestroy( tmpSa__0 );
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-		{
-			jobjectArray outArray0 = 0;
-			if ( tmpSa__0 != 0 && SafeArrayGetDim( tmpSa__0 ) == 1 && ( tmpSa__0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
-				jsize outArray0Length = (jsize) tmpSa__0->rgsabound[0].cElements;
-				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
-				void * outArray0Data = 0;
-				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
-				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__0, &outArray0Data ))) {
-					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
-						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
-						if ( outArray0Unk == 0 ) continue;
-						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
-						if ( outArray0Item == 0 ) {
-							if ( env->ExceptionCheck() ) break;
-							continue;
-						}
-						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
-						env->DeleteLocalRef( outArray0Item );
-					}
-					SafeArrayUnaccessData( tmpSa__0 );
-				}
-				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
-			}
-			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( (jobject) arg0 ), "array", "[Lbrivel/TavoObject;" );
-			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
-			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
-		}
-	}
-	SafeArrayDestroy( tmpSa__0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_206( IUnknown * pUnk, va_list ap )
-{
-	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[254])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.TokenArrRet
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrRet
-	(JNIEnv * env, jobject thisObj)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return 0;
-	}
-	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_206, pUnk,&retVal);
-	if ( brivelCheckFatalError( env )) {
-		return 0;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return 0;
-	}
-	jobjectArray retElements = 0;
-	if ( retVal != 0 && SafeArrayGetDim( retVal ) == 1 && ( retVal->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
-		jsize retElementsLength = (jsize) retVal->rgsabound[0].cElements;
-		jclass retElementsClass = brivelFindClass( env, "matrix/shapes/IToken" );
-		void * retElementsData = 0;
-		if ( retElementsClass != 0 ) retElements = env->NewObjectArray( retElementsLength, retElementsClass, 0 );
-		if ( retElements != 0 && retElementsLength > 0 && SUCCEEDED( SafeArrayAccessData( retVal, &retElementsData ))) {
-			for ( jsize retElementsIndex = 0; retElementsIndex < retElementsLength; retElementsIndex++ ) {
-				IUnknown * retElementsUnk = ((IUnknown **) retElementsData)[retElementsIndex];
-				if ( retElementsUnk == 0 ) continue;
-				jobject retElementsItem = brivelUnknownToInterfaceObject( env, retElementsUnk, "matrix/shapes/IToken" );
-				if ( retElementsItem == 0 ) {
-					if ( env->ExceptionCheck() ) break;
-					continue;
-				}
-				env->SetObjectArrayElement( retElements, retElementsIndex, retElementsItem );
-				env->DeleteLocalRef( retElementsItem );
-			}
-			SafeArrayUnaccessData( retVal );
-		}
-		if ( retElementsClass != 0 ) env->DeleteLocalRef( retElementsClass );
-	}
-	jobject retArray = 0;
-	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoComobjArray" );
-	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[Lbrivel/TavoObject;" );
-	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
-	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
-	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
-	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
-	SafeArrayDestroy( retVal );
-	return retArray;
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_207( IUnknown * pUnk, va_list ap )
-{
-	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[255])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.TokenPtrArrIn
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn___3Lmatrix_shapes_IToken_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobjectArray arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_UNKNOWN );
-	if ( env->ExceptionCheck() ) {
-		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
-		return;
-	}
-	hr = brivelVtableInvoker( env, vThunk_207, pUnk,tmpSa__0);
-	if ( brivelCheckFatalError( env )) {
-		SafeArrayDestroy( tmpSa__0 );
-		return;
 	}
 	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
@@ -8198,11 +8149,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn__
 static HRESULT vThunk_208( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[256])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[257])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.TokenPtrArrInRef
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrInRef__Lbrivel_out_TavoComobjArray_2
+// JNI Implementation of IShapesVtbl.TokenArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrInOut__Lbrivel_out_TavoComobjArray_2
 	(JNIEnv * env,
 	 jobject thisObj,
 	 jobject arg0)
@@ -8227,6 +8178,35 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrInRe
 		SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
+	if ( SUCCEEDED( hr )) {
+		{
+			jobjectArray outArray0 = 0;
+			if ( tmpSa__0 != 0 && SafeArrayGetDim( tmpSa__0 ) == 1 && ( tmpSa__0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+				jsize outArray0Length = (jsize) tmpSa__0->rgsabound[0].cElements;
+				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
+				void * outArray0Data = 0;
+				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
+				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__0, &outArray0Data ))) {
+					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
+						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
+						if ( outArray0Unk == 0 ) continue;
+						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
+						if ( outArray0Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
+						env->DeleteLocalRef( outArray0Item );
+					}
+					SafeArrayUnaccessData( tmpSa__0 );
+				}
+				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
+			}
+			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( (jobject) arg0 ), "array", "[Lbrivel/TavoObject;" );
+			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
+			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
+		}
+	}
 	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
@@ -8238,145 +8218,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrInRe
 static HRESULT vThunk_209( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[257])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.TokenPtrArrOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrOut__Lbrivel_out_TavoComobjArray_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
-		return;
-	}
-	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_209, pUnk,&tmpSa__0);
-	if ( brivelCheckFatalError( env )) {
-		SafeArrayDestroy( tmpSa__0 );
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-		{
-			jobjectArray outArray0 = 0;
-			if ( tmpSa__0 != 0 && SafeArrayGetDim( tmpSa__0 ) == 1 && ( tmpSa__0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
-				jsize outArray0Length = (jsize) tmpSa__0->rgsabound[0].cElements;
-				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
-				void * outArray0Data = 0;
-				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
-				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__0, &outArray0Data ))) {
-					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
-						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
-						if ( outArray0Unk == 0 ) continue;
-						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
-						if ( outArray0Item == 0 ) {
-							if ( env->ExceptionCheck() ) break;
-							continue;
-						}
-						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
-						env->DeleteLocalRef( outArray0Item );
-					}
-					SafeArrayUnaccessData( tmpSa__0 );
-				}
-				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
-			}
-			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( (jobject) arg0 ), "array", "[Lbrivel/TavoObject;" );
-			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
-			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
-		}
-	}
-	SafeArrayDestroy( tmpSa__0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_210( IUnknown * pUnk, va_list ap )
-{
-	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[258])) (pUnk,arg1);
 }
 
-// JNI Implementation of IShapesVtbl.TokenPtrArrInOut
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrInOut__Lbrivel_out_TavoComobjArray_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
-		return;
-	}
-	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, (jobject) arg0, "[Lbrivel/TavoObject;" );
-	if ( env->ExceptionCheck() ) {
-		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
-		return;
-	}
-	hr = brivelVtableInvoker( env, vThunk_210, pUnk,&tmpSa__0);
-	if ( brivelCheckFatalError( env )) {
-		SafeArrayDestroy( tmpSa__0 );
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-		{
-			jobjectArray outArray0 = 0;
-			if ( tmpSa__0 != 0 && SafeArrayGetDim( tmpSa__0 ) == 1 && ( tmpSa__0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
-				jsize outArray0Length = (jsize) tmpSa__0->rgsabound[0].cElements;
-				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
-				void * outArray0Data = 0;
-				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
-				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__0, &outArray0Data ))) {
-					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
-						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
-						if ( outArray0Unk == 0 ) continue;
-						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
-						if ( outArray0Item == 0 ) {
-							if ( env->ExceptionCheck() ) break;
-							continue;
-						}
-						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
-						env->DeleteLocalRef( outArray0Item );
-					}
-					SafeArrayUnaccessData( tmpSa__0 );
-				}
-				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
-			}
-			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( (jobject) arg0 ), "array", "[Lbrivel/TavoObject;" );
-			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
-			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
-		}
-	}
-	SafeArrayDestroy( tmpSa__0 );
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_211( IUnknown * pUnk, va_list ap )
-{
-	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[259])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.TokenPtrArrRet
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrRet
+// JNI Implementation of IShapesVtbl.TokenArrRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenArrRet
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -8386,7 +8232,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrR
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_211, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_209, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -8428,10 +8274,279 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrR
 }
 
 // Thunk for virtual call invocation.
+static HRESULT vThunk_210( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[259])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrIn
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrIn___3Lmatrix_shapes_IToken_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobjectArray arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_UNKNOWN );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	hr = brivelVtableInvoker( env, vThunk_210, pUnk,tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_211( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[260])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrInRef__Lbrivel_out_TavoComobjArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, (jobject) arg0, "[Lbrivel/TavoObject;" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	hr = brivelVtableInvoker( env, vThunk_211, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
 static HRESULT vThunk_212( IUnknown * pUnk, va_list ap )
 {
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[261])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrOut__Lbrivel_out_TavoComobjArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	SAFEARRAY * tmpSa__0 = 0;
+	hr = brivelVtableInvoker( env, vThunk_212, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		{
+			jobjectArray outArray0 = 0;
+			if ( tmpSa__0 != 0 && SafeArrayGetDim( tmpSa__0 ) == 1 && ( tmpSa__0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+				jsize outArray0Length = (jsize) tmpSa__0->rgsabound[0].cElements;
+				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
+				void * outArray0Data = 0;
+				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
+				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__0, &outArray0Data ))) {
+					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
+						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
+						if ( outArray0Unk == 0 ) continue;
+						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
+						if ( outArray0Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
+						env->DeleteLocalRef( outArray0Item );
+					}
+					SafeArrayUnaccessData( tmpSa__0 );
+				}
+				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
+			}
+			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( (jobject) arg0 ), "array", "[Lbrivel/TavoObject;" );
+			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
+			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
+		}
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_213( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[262])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrInOut__Lbrivel_out_TavoComobjArray_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return;
+	}
+	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_UNKNOWN, (jobject) arg0, "[Lbrivel/TavoObject;" );
+	if ( env->ExceptionCheck() ) {
+		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	hr = brivelVtableInvoker( env, vThunk_213, pUnk,&tmpSa__0);
+	if ( brivelCheckFatalError( env )) {
+		SafeArrayDestroy( tmpSa__0 );
+		return;
+	}
+	if ( SUCCEEDED( hr )) {
+		{
+			jobjectArray outArray0 = 0;
+			if ( tmpSa__0 != 0 && SafeArrayGetDim( tmpSa__0 ) == 1 && ( tmpSa__0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+				jsize outArray0Length = (jsize) tmpSa__0->rgsabound[0].cElements;
+				jclass outArray0Class = brivelFindClass( env, "matrix/shapes/IToken" );
+				void * outArray0Data = 0;
+				if ( outArray0Class != 0 ) outArray0 = env->NewObjectArray( outArray0Length, outArray0Class, 0 );
+				if ( outArray0 != 0 && outArray0Length > 0 && SUCCEEDED( SafeArrayAccessData( tmpSa__0, &outArray0Data ))) {
+					for ( jsize outArray0Index = 0; outArray0Index < outArray0Length; outArray0Index++ ) {
+						IUnknown * outArray0Unk = ((IUnknown **) outArray0Data)[outArray0Index];
+						if ( outArray0Unk == 0 ) continue;
+						jobject outArray0Item = brivelUnknownToInterfaceObject( env, outArray0Unk, "matrix/shapes/IToken" );
+						if ( outArray0Item == 0 ) {
+							if ( env->ExceptionCheck() ) break;
+							continue;
+						}
+						env->SetObjectArrayElement( outArray0, outArray0Index, outArray0Item );
+						env->DeleteLocalRef( outArray0Item );
+					}
+					SafeArrayUnaccessData( tmpSa__0 );
+				}
+				if ( outArray0Class != 0 ) env->DeleteLocalRef( outArray0Class );
+			}
+			jfieldID outArray0Field = env->GetFieldID( env->GetObjectClass( (jobject) arg0 ), "array", "[Lbrivel/TavoObject;" );
+			if ( outArray0Field != 0 ) env->SetObjectField( (jobject) arg0, outArray0Field, outArray0 );
+			if ( outArray0 != 0 ) env->DeleteLocalRef( outArray0 );
+		}
+	}
+	SafeArrayDestroy( tmpSa__0 );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return;
+	}
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_214( IUnknown * pUnk, va_list ap )
+{
+	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[263])) (pUnk,arg1);
+}
+
+// JNI Implementation of IShapesVtbl.TokenPtrArrRet
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenPtrArrRet
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	SAFEARRAY * retVal = 0;
+	hr = brivelVtableInvoker( env, vThunk_214, pUnk,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	jobjectArray retElements = 0;
+	if ( retVal != 0 && SafeArrayGetDim( retVal ) == 1 && ( retVal->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
+		jsize retElementsLength = (jsize) retVal->rgsabound[0].cElements;
+		jclass retElementsClass = brivelFindClass( env, "matrix/shapes/IToken" );
+		void * retElementsData = 0;
+		if ( retElementsClass != 0 ) retElements = env->NewObjectArray( retElementsLength, retElementsClass, 0 );
+		if ( retElements != 0 && retElementsLength > 0 && SUCCEEDED( SafeArrayAccessData( retVal, &retElementsData ))) {
+			for ( jsize retElementsIndex = 0; retElementsIndex < retElementsLength; retElementsIndex++ ) {
+				IUnknown * retElementsUnk = ((IUnknown **) retElementsData)[retElementsIndex];
+				if ( retElementsUnk == 0 ) continue;
+				jobject retElementsItem = brivelUnknownToInterfaceObject( env, retElementsUnk, "matrix/shapes/IToken" );
+				if ( retElementsItem == 0 ) {
+					if ( env->ExceptionCheck() ) break;
+					continue;
+				}
+				env->SetObjectArrayElement( retElements, retElementsIndex, retElementsItem );
+				env->DeleteLocalRef( retElementsItem );
+			}
+			SafeArrayUnaccessData( retVal );
+		}
+		if ( retElementsClass != 0 ) env->DeleteLocalRef( retElementsClass );
+	}
+	jobject retArray = 0;
+	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoComobjArray" );
+	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[Lbrivel/TavoObject;" );
+	if ( retArrayField != 0 ) retArray = env->AllocObject( retArrayClass );
+	if ( retArray != 0 ) env->SetObjectField( retArray, retArrayField, retElements );
+	if ( retElements != 0 ) env->DeleteLocalRef( retElements );
+	if ( retArrayClass != 0 ) env->DeleteLocalRef( retArrayClass );
+	SafeArrayDestroy( retVal );
+	return retArray;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_215( IUnknown * pUnk, va_list ap )
+{
 	int arg1 = va_arg( ap, int );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int)) (*(_VtblFunc **)pUnk)[260])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int)) (*(_VtblFunc **)pUnk)[264])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneIn
@@ -8447,7 +8562,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneIn__Lmatrix
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_212, pUnk,enum__0);
+	hr = brivelVtableInvoker( env, vThunk_215, pUnk,enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8458,10 +8573,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_213( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_216( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[261])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[265])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneInRef
@@ -8477,7 +8592,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef__Lmat
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_213, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_216, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8488,10 +8603,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_214( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_217( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[262])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[266])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneOut
@@ -8515,7 +8630,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut___3Lmat
 		return;
 	}
 	int enum__0;
-	hr = brivelVtableInvoker( env, vThunk_214, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_217, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8529,10 +8644,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut___3Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_215( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_218( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[263])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[267])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneInOut
@@ -8556,7 +8671,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut___3Lm
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	hr = brivelVtableInvoker( env, vThunk_215, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_218, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8570,10 +8685,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_216( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_219( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[264])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[268])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneRet
@@ -8587,7 +8702,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
 		return 0;
 	}
 	int retVal;
-	hr = brivelVtableInvoker( env, vThunk_216, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_219, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -8599,10 +8714,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_217( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_220( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[265])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[269])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneInRef2
@@ -8618,7 +8733,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lma
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_217, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_220, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8629,10 +8744,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_218( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[266])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[270])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneOut2
@@ -8656,7 +8771,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lma
 		return;
 	}
 	int enum__0;
-	hr = brivelVtableInvoker( env, vThunk_218, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_221, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8670,10 +8785,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_219( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[267])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[271])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneInOut2
@@ -8697,7 +8812,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3L
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	hr = brivelVtableInvoker( env, vThunk_219, pUnk,&enum__0);
+	hr = brivelVtableInvoker( env, vThunk_222, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -8711,10 +8826,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_220( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
 {
 	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[268])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[272])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneRet2
@@ -8728,7 +8843,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
 		return 0;
 	}
 	int retVal;
-	hr = brivelVtableInvoker( env, vThunk_220, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_223, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -8740,10 +8855,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[269])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[273])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneArrIn
@@ -8777,7 +8892,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_221, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_224, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8790,10 +8905,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[270])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[274])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneArrInRef
@@ -8836,7 +8951,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_222, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_225, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8849,10 +8964,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[271])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[275])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneArrOut
@@ -8872,7 +8987,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_223, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_226, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8912,10 +9027,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[272])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[276])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneArrInOut
@@ -8958,7 +9073,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_224, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_227, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8998,10 +9113,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[273])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[277])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ToneArrRet
@@ -9015,7 +9130,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_225, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_228, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9055,10 +9170,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[274])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[278])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
 }
 
 // JNI Implementation of IShapesVtbl.PairIn
@@ -9082,7 +9197,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_226, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_229, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9095,10 +9210,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[275])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[279])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairInRef
@@ -9123,7 +9238,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_227, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_230, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9136,10 +9251,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[276])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[280])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairOut
@@ -9163,7 +9278,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_228, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_231, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9179,10 +9294,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[277])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[281])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairInOut
@@ -9207,7 +9322,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_229, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_232, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9223,10 +9338,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[278])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[282])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairRet
@@ -9242,7 +9357,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_230, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_233, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9258,10 +9373,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[279])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[283])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairInRef2
@@ -9287,7 +9402,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_231, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_234, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9300,10 +9415,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[280])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[284])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairOut2
@@ -9328,7 +9443,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_232, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_235, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9344,10 +9459,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[281])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[285])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairInOut2
@@ -9373,7 +9488,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_233, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_236, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9389,10 +9504,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[282])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[286])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairRet2
@@ -9408,7 +9523,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_234, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_237, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9424,10 +9539,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[283])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[287])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairArrIn
@@ -9445,7 +9560,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_235, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_238, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9456,10 +9571,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[284])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[288])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairArrInRef
@@ -9477,7 +9592,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_236, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_239, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9488,10 +9603,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[285])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[289])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairArrOut
@@ -9509,7 +9624,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_237, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_240, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9522,10 +9637,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[286])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairArrInOut
@@ -9543,7 +9658,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_238, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_241, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9556,10 +9671,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[287])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.PairArrRet
@@ -9573,7 +9688,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_239, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_242, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9597,10 +9712,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[288])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[292])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleIn
@@ -9624,7 +9739,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleIn__Lmatr
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_240, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_243, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9637,10 +9752,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleIn__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[289])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleInRef
@@ -9665,7 +9780,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef__Lm
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_241, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_244, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9678,10 +9793,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleOut
@@ -9705,7 +9820,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut__Lmat
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_242, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_245, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9721,10 +9836,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleInOut
@@ -9749,7 +9864,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut__Lm
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_243, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_246, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9765,10 +9880,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[292])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleRet
@@ -9784,7 +9899,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_244, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_247, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9800,10 +9915,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[297])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleInRef2
@@ -9829,7 +9944,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef2__L
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_245, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_248, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9842,10 +9957,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[298])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleOut2
@@ -9870,7 +9985,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut2__Lma
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_246, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_249, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9886,10 +10001,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[299])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleInOut2
@@ -9915,7 +10030,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut2__L
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_247, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_250, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9931,10 +10046,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[300])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleRet2
@@ -9950,7 +10065,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_248, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_251, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9966,10 +10081,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[297])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[301])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleArrIn
@@ -9987,7 +10102,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrIn___3
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_249, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_252, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9998,10 +10113,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrIn___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[298])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[302])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleArrInRef
@@ -10019,7 +10134,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInRef_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_250, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_253, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10030,10 +10145,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInRef_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[299])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[303])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleArrOut
@@ -10051,7 +10166,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrOut__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_251, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_254, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10064,10 +10179,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[300])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[304])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleArrInOut
@@ -10085,7 +10200,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_252, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_255, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10098,10 +10213,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[301])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[305])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.CoupleArrRet
@@ -10115,7 +10230,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_253, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_256, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10139,10 +10254,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[302])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[306])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
 }
 
 // JNI Implementation of IShapesVtbl.StampIn
@@ -10165,7 +10280,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
 	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_254, pUnk,(void *) recBytes0);
+	hr = brivelVtableInvoker( env, vThunk_257, pUnk,(void *) recBytes0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10178,10 +10293,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[303])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[307])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampInRef
@@ -10201,7 +10316,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_255, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10214,10 +10329,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[304])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[308])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampOut
@@ -10241,7 +10356,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_256, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_259, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10257,10 +10372,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[305])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[309])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampInOut
@@ -10280,7 +10395,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_257, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_260, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10296,10 +10411,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[306])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[310])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampRet
@@ -10315,7 +10430,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_261, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10331,10 +10446,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[307])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampInRef2
@@ -10354,7 +10469,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_259, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_262, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10367,10 +10482,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[308])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampOut2
@@ -10394,7 +10509,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_260, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_263, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10410,10 +10525,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[309])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampInOut2
@@ -10433,7 +10548,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_261, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_264, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10449,10 +10564,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[310])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampRet2
@@ -10468,7 +10583,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_262, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_265, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10484,10 +10599,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[315])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrIn
@@ -10508,7 +10623,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_263, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_266, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10521,10 +10636,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[316])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrInRef
@@ -10550,7 +10665,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_264, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10563,10 +10678,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrOut
@@ -10592,7 +10707,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_268, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10613,10 +10728,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[318])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrInOut
@@ -10642,7 +10757,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_266, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_269, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10663,10 +10778,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[315])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[319])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampArrRet
@@ -10680,7 +10795,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_270, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10704,10 +10819,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[316])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[320])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
 }
 
 // JNI Implementation of IShapesVtbl.SpanIn
@@ -10730,7 +10845,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanIn__Lmatrix
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
 	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_268, pUnk,(void *) recBytes0);
+	hr = brivelVtableInvoker( env, vThunk_271, pUnk,(void *) recBytes0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10743,10 +10858,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[321])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanInRef
@@ -10766,7 +10881,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_269, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_272, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10779,10 +10894,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[318])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[322])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanOut
@@ -10806,7 +10921,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut__Lmatri
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_270, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_273, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10822,10 +10937,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_274( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[319])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[323])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanInOut
@@ -10845,7 +10960,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_271, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_274, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10861,10 +10976,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_275( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[320])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[324])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanRet
@@ -10880,7 +10995,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_272, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_275, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10896,10 +11011,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_276( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[321])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[325])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanInRef2
@@ -10919,7 +11034,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_273, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_276, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10932,10 +11047,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_274( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_277( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[322])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[326])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanOut2
@@ -10959,7 +11074,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_274, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_277, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10975,10 +11090,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_275( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_278( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[323])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[327])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanInOut2
@@ -10998,7 +11113,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_275, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_278, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -11014,10 +11129,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_276( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_279( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[324])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[328])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanRet2
@@ -11033,7 +11148,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_276, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_279, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11049,10 +11164,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_277( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_280( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[325])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[329])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanArrIn
@@ -11073,7 +11188,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrIn___3Lm
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_277, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_280, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11086,10 +11201,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_278( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_281( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[326])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[330])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanArrInRef
@@ -11115,7 +11230,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInRef__L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_278, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_281, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11128,10 +11243,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_279( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_282( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[327])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[331])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanArrOut
@@ -11157,7 +11272,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrOut__Lbr
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_279, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_282, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11178,10 +11293,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_280( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_283( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[328])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[332])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanArrInOut
@@ -11207,7 +11322,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInOut__L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_280, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_283, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11228,10 +11343,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_281( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_284( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[329])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[333])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanArrRet
@@ -11245,7 +11360,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_281, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_284, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11269,10 +11384,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_282( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_285( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[330])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[334])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeIn
@@ -11296,7 +11411,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_282, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_285, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11309,10 +11424,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_283( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_286( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[331])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[335])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeInRef
@@ -11337,7 +11452,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_283, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_286, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11350,10 +11465,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_284( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_287( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[332])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[336])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeOut
@@ -11377,7 +11492,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_284, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_287, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11393,10 +11508,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_285( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_288( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[333])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[337])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeInOut
@@ -11421,7 +11536,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_285, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_288, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11437,10 +11552,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_286( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_289( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[334])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[338])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeRet
@@ -11456,7 +11571,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_286, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_289, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11472,10 +11587,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_287( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_290( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[335])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[339])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeInRef2
@@ -11501,7 +11616,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_287, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_290, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11514,10 +11629,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_288( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_291( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[336])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[340])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeOut2
@@ -11542,7 +11657,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_288, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_291, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11558,10 +11673,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_289( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_292( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[337])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[341])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeInOut2
@@ -11587,7 +11702,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_289, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_292, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11603,10 +11718,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_290( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_293( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[338])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[342])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeRet2
@@ -11622,7 +11737,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_290, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_293, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11638,10 +11753,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_291( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_294( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[339])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[343])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrIn
@@ -11659,7 +11774,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_291, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_294, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11670,10 +11785,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_292( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_295( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[340])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[344])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrInRef
@@ -11691,7 +11806,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_292, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_295, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11702,10 +11817,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_293( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_296( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[341])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[345])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrOut
@@ -11723,7 +11838,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_293, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_296, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11736,10 +11851,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_294( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_297( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[342])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[346])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrInOut
@@ -11757,7 +11872,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_294, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_297, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11770,10 +11885,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_295( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_298( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[343])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[347])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.FiletimeArrRet
@@ -11787,7 +11902,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_295, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_298, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11811,10 +11926,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_296( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_299( IUnknown * pUnk, va_list ap )
 {
 	COLORREF arg1 = va_arg( ap, COLORREF );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[344])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[348])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorIn
@@ -11838,7 +11953,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_296, pUnk,color__0);
+	hr = brivelVtableInvoker( env, vThunk_299, pUnk,color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11849,10 +11964,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_297( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_300( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[345])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[349])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorInRef
@@ -11876,7 +11991,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_297, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_300, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11887,10 +12002,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_298( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_301( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[346])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[350])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorOut
@@ -11914,7 +12029,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 		return;
 	}
 	COLORREF color__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_298, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_301, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11933,10 +12048,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_299( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_302( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[347])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[351])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorInOut
@@ -11968,7 +12083,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_299, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_302, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11987,10 +12102,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_300( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_303( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[348])) (pUnk,arg1);
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[352])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.ColorRet
@@ -12004,7 +12119,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		return 0;
 	}
 	OLE_COLOR retColor;
-	hr = brivelVtableInvoker( env, vThunk_300, pUnk,&retColor);
+	hr = brivelVtableInvoker( env, vThunk_303, pUnk,&retColor);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -35010,6 +35125,127 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_GuidIn__Ljava_l
 	}
 }
 
+// JNI Implementation of IShapesDisp.GuidInRef
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_GuidInRef__Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	GUID temp__0;
+	brivelJstringToGuid( env, (jstring) arg0, temp__0 );
+	vargs[0].vt = VT_BYREF | VT_CLSID;
+	V_BYREF( &vargs[0 ] ) = &temp__0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 195, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.GuidOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_GuidOut___3Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	GUID temp__0;
+	brivelJstringToGuid( env, (jstring) env->GetObjectArrayElement((jobjectArray)arg0,0), temp__0 );
+	vargs[0].vt = VT_BYREF | VT_CLSID;
+	V_BYREF( &vargs[0 ] ) = &temp__0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 196, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelGuidToJstr( env, temp__0 ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IShapesDisp.GuidInOut
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_GuidInOut___3Ljava_lang_String_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		return;
+	}
+	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
+		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		return;
+	}
+	GUID temp__0;
+	brivelJstringToGuid( env, (jstring) env->GetObjectArrayElement((jobjectArray)arg0,0), temp__0 );
+	vargs[0].vt = VT_BYREF | VT_CLSID;
+	V_BYREF( &vargs[0 ] ) = &temp__0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 197, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( SUCCEEDED( hr )) {
+		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelGuidToJstr( env, temp__0 ));
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
 // JNI Implementation of IShapesDisp.GuidRet
 extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesDisp_GuidRet
 	(JNIEnv * env, jobject thisObj)
@@ -35028,7 +35264,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesDisp_GuidRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 195, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 198, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -35069,7 +35305,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantIn__Lbri
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 197, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 201, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
 		return;
@@ -35108,7 +35344,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInRef__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 198, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 202, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
 		return;
@@ -35156,7 +35392,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantOut___3L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 199, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 203, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
 		VariantClear( &tmpVariant0 );
@@ -35213,7 +35449,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInOut___
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 200, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 204, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
 		VariantClear( &tmpVariant0 );
@@ -35247,7 +35483,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_VariantRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 201, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 205, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -35291,7 +35527,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInRef2__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 202, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 206, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
 		VariantClear( &tmpVariant0 );
@@ -35341,7 +35577,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantOut2___3
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 203, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 207, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
 		VariantClear( &tmpVariant0 );
@@ -35398,7 +35634,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantInOut2__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 204, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 208, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[0] );
 		VariantClear( &tmpVariant0 );
@@ -35432,7 +35668,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_VariantRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 205, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 209, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -35477,7 +35713,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantArrIn___
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 206, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 210, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -35522,7 +35758,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantArrInRef
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 207, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 211, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -35563,7 +35799,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantArrOut__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 208, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 212, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -35612,7 +35848,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_VariantArrInOut
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 209, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 213, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -35645,7 +35881,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_Variant
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 210, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 214, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -35686,7 +35922,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownIn__Lbri
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 211, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 215, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -35722,7 +35958,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInRef__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 212, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 216, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -35762,7 +35998,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownOut___3L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 213, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 217, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -35814,7 +36050,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInOut___
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 214, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 218, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -35846,7 +36082,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_UnknownRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 215, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 219, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -35891,7 +36127,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInRef2__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 216, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 220, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -35935,7 +36171,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownOut2___3
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 217, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 221, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -35987,7 +36223,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInOut2__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 218, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 222, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36019,7 +36255,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_UnknownRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 219, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 223, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36063,7 +36299,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchIn__Lbr
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 225, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 229, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36099,7 +36335,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchInRef__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 226, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 230, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36139,7 +36375,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchOut___3
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 227, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 231, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36191,7 +36427,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchInOut__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 228, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 232, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36223,7 +36459,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_DispatchRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 229, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 233, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36268,7 +36504,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchInRef2_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 230, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 234, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36312,7 +36548,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchOut2___
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 231, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 235, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36364,7 +36600,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchInOut2_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 232, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 236, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36396,7 +36632,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_DispatchRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 233, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 237, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36440,7 +36676,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenIn__Lmatri
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 239, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 243, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36477,7 +36713,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenInRef__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 240, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 244, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36521,7 +36757,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenOut___3Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 241, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 245, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36573,7 +36809,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenInOut___3L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 242, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 246, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		if ( temp__0 != 0 ) temp__0->Release();
 		return;
@@ -36605,7 +36841,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_TokenRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 243, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 247, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36638,7 +36874,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_TokenRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 247, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 251, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36687,7 +36923,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenArrIn___3L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 248, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 252, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -36732,7 +36968,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenArrInRef__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 249, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 253, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -36773,7 +37009,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenArrOut__Lb
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 250, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 254, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -36848,7 +37084,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenArrInOut__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 251, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 255, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -36907,7 +37143,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_TokenAr
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 252, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 256, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -36974,7 +37210,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrIn__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 253, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 257, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -37019,7 +37255,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrInRe
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 254, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 258, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -37060,7 +37296,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrOut_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 255, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 259, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -37135,7 +37371,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_TokenPtrArrInOu
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 256, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 260, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -37194,7 +37430,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_TokenPt
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 257, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 261, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37251,7 +37487,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneIn__Lmatrix
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 258, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 262, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37283,7 +37519,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInRef__Lmat
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 259, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 263, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37323,7 +37559,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneOut___3Lmat
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 260, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 264, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, temp__0, "matrix/shapes/Tone" ));
@@ -37366,7 +37602,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInOut___3Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 261, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 265, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, temp__0, "matrix/shapes/Tone" ));
@@ -37394,7 +37630,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 262, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 266, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37432,7 +37668,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInRef2__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 263, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 267, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37472,7 +37708,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneOut2___3Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 264, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 268, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, temp__0, "matrix/shapes/Tone" ));
@@ -37515,7 +37751,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInOut2___3L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 265, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 269, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, temp__0, "matrix/shapes/Tone" ));
@@ -37543,7 +37779,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 266, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 270, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37604,7 +37840,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneArrIn___3Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 267, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 271, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -37668,7 +37904,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneArrInRef__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 268, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 272, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -37709,7 +37945,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneArrOut__Lbr
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 269, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 273, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -37801,7 +38037,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneArrInOut__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 270, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 274, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -37858,7 +38094,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_ToneArr
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 271, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 275, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37917,7 +38153,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairIn__Lmatrix
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 272, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 276, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37952,7 +38188,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairInRef__Lmat
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 273, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 277, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -37983,7 +38219,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairOut__Lmatri
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 274, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 278, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38020,7 +38256,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairInOut__Lmat
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 275, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 279, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38047,7 +38283,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_PairRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 276, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 280, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38086,7 +38322,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairInRef2__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 277, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 281, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38117,7 +38353,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairOut2__Lmatr
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 278, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 282, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38154,7 +38390,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairInOut2__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 279, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 283, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38181,7 +38417,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_PairRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 280, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 284, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38221,7 +38457,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairArrIn___3Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 281, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 285, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38253,7 +38489,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairArrInRef__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 282, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 286, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38285,7 +38521,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairArrOut__Lbr
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 283, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 287, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38319,7 +38555,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_PairArrInOut__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 284, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 288, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38346,7 +38582,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_PairArr
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 285, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 289, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38387,7 +38623,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleIn__Lmatr
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 286, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 290, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38422,7 +38658,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleInRef__Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 287, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 291, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38453,7 +38689,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleOut__Lmat
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 288, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 292, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38490,7 +38726,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleInOut__Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 289, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 293, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38517,7 +38753,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_CoupleRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 290, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 294, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38556,7 +38792,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleInRef2__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 291, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 295, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38587,7 +38823,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleOut2__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 292, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 296, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38624,7 +38860,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleInOut2__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 293, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 297, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38651,7 +38887,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_CoupleRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 294, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 298, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38691,7 +38927,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrIn___3
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 295, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 299, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38723,7 +38959,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrInRef_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 296, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 300, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38755,7 +38991,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrOut__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 297, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 301, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38789,7 +39025,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CoupleArrInOut_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 298, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 302, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -38816,7 +39052,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_CoupleA
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 299, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 303, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -38863,7 +39099,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampIn__Lmatri
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 300, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 304, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -38908,7 +39144,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampInRef__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 301, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 305, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -38953,7 +39189,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampOut__Lmatr
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 302, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 306, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39001,7 +39237,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampInOut__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 303, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 307, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39033,7 +39269,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_StampRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 304, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 308, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -39082,7 +39318,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampInRef2__Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 305, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 309, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39127,7 +39363,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampOut2__Lmat
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 306, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 310, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39175,7 +39411,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampInOut2__Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 307, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 311, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39207,7 +39443,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_StampRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 308, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 312, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -39256,7 +39492,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrIn___3L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 309, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 313, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -39302,7 +39538,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrInRef__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 310, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 314, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -39348,7 +39584,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrOut__Lb
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 311, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 315, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -39402,7 +39638,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrInOut__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 312, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 316, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -39439,7 +39675,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_StampAr
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 313, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 317, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -39486,7 +39722,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanIn__Lmatrix
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 314, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 318, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39531,7 +39767,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanInRef__Lmat
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 315, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 319, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39576,7 +39812,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanOut__Lmatri
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 316, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 320, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39624,7 +39860,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanInOut__Lmat
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 317, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 321, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39656,7 +39892,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_SpanRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 318, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 322, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -39705,7 +39941,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanInRef2__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 319, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 323, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39750,7 +39986,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanOut2__Lmatr
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 320, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 324, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39798,7 +40034,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanInOut2__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 321, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 325, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, V_RECORD( &vargs[0] ), V_RECORDINFO( &vargs[0] ));
 		return;
@@ -39830,7 +40066,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_SpanRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 322, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 326, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -39879,7 +40115,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrIn___3Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 323, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 327, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -39925,7 +40161,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrInRef__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 324, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 328, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -39971,7 +40207,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrOut__Lbr
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 325, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 329, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -40025,7 +40261,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrInOut__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 326, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 330, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSafeArray0 );
 		return;
@@ -40062,7 +40298,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_SpanArr
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 327, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 331, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40103,7 +40339,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeIn__Lma
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 328, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 332, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40138,7 +40374,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeInRef__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 329, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 333, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40169,7 +40405,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeOut__Lm
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 330, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 334, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -40206,7 +40442,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeInOut__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 331, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 335, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -40233,7 +40469,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_FiletimeRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 332, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 336, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40272,7 +40508,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeInRef2_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 333, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 337, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40303,7 +40539,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeOut2__L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 334, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 338, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -40340,7 +40576,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeInOut2_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 335, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 339, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -40367,7 +40603,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_FiletimeRet2
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 336, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 340, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40407,7 +40643,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeArrIn__
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 337, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 341, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40439,7 +40675,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeArrInRe
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 338, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 342, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40471,7 +40707,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeArrOut_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 339, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 343, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -40505,7 +40741,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_FiletimeArrInOu
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 340, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 344, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 	}
@@ -40532,7 +40768,7 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_Filetim
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 341, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 345, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40579,7 +40815,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorIn__Ljava_
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 342, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 346, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40620,7 +40856,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInRef__Lja
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 343, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 347, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40661,7 +40897,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorOut___3Lja
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 344, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 348, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 		COLORREF outColor__0;
@@ -40718,7 +40954,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInOut___3L
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 345, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 349, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
 		COLORREF outColor__0;
@@ -40751,7 +40987,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 	memset(&excepInfo, 0, sizeof excepInfo);
 	VariantInit(&ret);
 	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 346, &params, 1, &excepInfo, &argErr, &ret );
+	hr = brivelInvokeHelper( env, pDisp, 350, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
@@ -40765,7 +41001,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_301( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_304( IUnknown * pUnk, va_list ap )
 {
 	LPSTR arg1 = va_arg( ap, LPSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[181])) (pUnk,arg1);
@@ -40795,7 +41031,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_LpstrIn__Ljava_
 		}
 		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
 	}
-	hr = brivelVtableInvoker( env, vThunk_301, pUnk,lpstr__0);
+	hr = brivelVtableInvoker( env, vThunk_304, pUnk,lpstr__0);
 	if ( brivelCheckFatalError( env )) {
 		free( lpstr__0 );
 		return;

@@ -400,7 +400,7 @@ DATE = Date()
 
 class Guid(Kind):
     name, idl, cxx, java = "Guid", "GUID", "GUID", "String"
-    forms = (F.IN, F.RET, F.ARR_IN)
+    forms = F.SCALAR + (F.OUT2, F.ARR_IN)
     event_forms = (F.IN, F.IN_REF, F.OUT, F.IN_OUT)
     values = ("{01234567-89AB-CDEF-0123-456789ABCDEF}", "{FEDCBA98-7654-3210-FEDC-BA9876543210}",
               "{00000000-0000-0000-C000-000000000046}")
