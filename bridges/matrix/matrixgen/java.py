@@ -253,7 +253,13 @@ def listener_body(cell, params):
         return lines
     t = params[0]
     if owns(k) or (f.array and k.holder_word in ("Comobj", "Variant")):
-        lines.append("c.own(v);")
+        # What came in, as it came: the listener may replace it below.
+        if f.array and f is not F.ARR_IN:
+            lines.append("c.own(v.array);")
+        elif t.endswith("[]"):
+            lines.append("c.own(v == null ? null : v.clone());")
+        else:
+            lines.append("c.own(v);")
     if f.array:
         if f.reads:
             arr = "v" if f is F.ARR_IN else "v.array"
