@@ -138,7 +138,7 @@ void CBooleanTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* file) {
 
 void CBooleanTypeMapper::EmitInvokeReturn(FILE* file) {
     EmitResultCoercion(file, "VT_BOOL");
-    fprintf(file, "\treturn (V_BOOL( &ret )) ? -1 : 0;\n");
+    fprintf(file, "\treturn V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;\n");
 }
 
 // By reference the callee gets the address of a local that holds the Java
@@ -164,6 +164,13 @@ void CBooleanTypeMapper::EmitVtblOutCopy(int n, int, FILE* file) {
 
 void CBooleanTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal;\n"); }
 void CBooleanTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal ? JNI_TRUE : JNI_FALSE;\n"); }
+
+// VARIANT_TRUE is -1: Java gets JNI_TRUE, never the VARIANT_BOOL's bits.
+void CBooleanTypeMapper::GetEventArgExpr(int e, CString& text) {
+    text.Format(m_byRef ? "*%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE"
+                        : "%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE",
+                m_accessor, e);
+}
 
 void CBooleanTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
     text.Format(m_byRef ? "*arg%d ? JNI_TRUE : JNI_FALSE" : "arg%d ? JNI_TRUE : JNI_FALSE", n);

@@ -89,6 +89,7 @@ public:
     void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
     void EmitVtblReturnDecl(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
     void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;

@@ -147,7 +147,7 @@ TEST(StaticTypeMappers, BooleanFragments) {
               "\t\tVariantClear( &ret );\n"
               "\t\tmemset( &ret, 0, sizeof ret );\n"
               "\t}\n"
-              "\treturn (V_BOOL( &ret )) ? -1 : 0;\n");
+              "\treturn V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;\n");
     EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitEventArrayCopyToVariant(2, f); }),
               "\t\t\t*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex2] ) = *eventArrayPtr_2 ? VARIANT_TRUE : VARIANT_FALSE;\n");
 }

@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 02:22:07 2026
+// Generated: Wed Dec 09 02:51:53 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -519,7 +519,7 @@ extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ILedger_getOpen
 		VariantClear( &ret );
 		memset( &ret, 0, sizeof ret );
 	}
-	return (V_BOOL( &ret )) ? -1 : 0;
+	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
 }
 
 // JNI Implementation of ILedger.setOpen

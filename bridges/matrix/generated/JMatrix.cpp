@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:36:47 2026
+// Generated: Wed Dec 09 02:51:53 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -25774,10 +25774,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jboolean) V_BOOL( &pDispParams->rgvarg[eventParamIndex0] )
+			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolIn"
-			, false, "boolean", (jboolean) V_BOOL( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 	}
 	if ( dispIdMember == 86 ) {
@@ -25791,10 +25791,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jboolean) *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] )
+			, *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInRef"
-			, false, "boolean", (jboolean) *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "boolean", *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 	}
 	if ( dispIdMember == 87 ) {
@@ -33526,7 +33526,7 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_IShapesDisp_BoolRet
 		VariantClear( &ret );
 		memset( &ret, 0, sizeof ret );
 	}
-	return (V_BOOL( &ret )) ? -1 : 0;
+	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
 }
 
 // JNI Implementation of IShapesDisp.BoolArrIn
@@ -43439,10 +43439,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jboolean) V_BOOL( &pDispParams->rgvarg[eventParamIndex0] )
+			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolIn"
-			, false, "boolean", (jboolean) V_BOOL( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 	}
 	if ( dispIdMember == 86 ) {
@@ -43456,10 +43456,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jboolean) *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] )
+			, *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInRef"
-			, false, "boolean", (jboolean) *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "boolean", *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 	}
 	if ( dispIdMember == 87 ) {

@@ -100,8 +100,6 @@ EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
 I8_ARRAYS = Known("the runtime's SAFEARRAY conversions leave out VT_I8 elements")
 UNKNOWN_AS_DISPATCH = Known("an IUnknown by reference travels as VT_BYREF | VT_DISPATCH")
-BOOL_RESULT = Known("a boolean result through IDispatch reaches Java as 255, not JNI_TRUE")
-EVENT_BOOL = Known("a boolean argument of an event through IDispatch reaches the listener as 255, not JNI_TRUE")
 RECORD_ARRAY_OUT = Known("an out-only array of records is converted from the Java holder and passed in")
 RECORD_POINTER2 = Known("a record with an identifier behind a pointer to a pointer is passed as the record itself",
                         crashes=True)
@@ -144,9 +142,6 @@ RULES = [
     rule("I8", ARRAYS, "", I8_ARRAYS),
     rule("Unknown", "Out InOut InRef2 Out2 InOut2", "dispatch", UNKNOWN_AS_DISPATCH),
 
-    # The VM takes any jboolean but 0 for true; the win32 cells check for JNI_TRUE.
-    rule("Bool", "Ret", "dispatch", BOOL_RESULT, build="win32"),
-    rule("Bool", "In InRef", "dispatchEvents", EVENT_BOOL, build="win32"),
     # Records with an identifier reach COM only on the win32 build.
     rule(RECORDS_WITH_ID, "ArrOut", CALLS, RECORD_ARRAY_OUT, build="win32"),
     rule(RECORDS_WITH_ID, POINTERS2, "vtable", RECORD_POINTER2, build="win32"),

@@ -1116,7 +1116,7 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_bridge_IWidget_Check__Z
 		VariantClear( &ret );
 		memset( &ret, 0, sizeof ret );
 	}
-	return (V_BOOL( &ret )) ? -1 : 0;
+	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
 }
 
 // JNI Implementation of IWidget.Any
