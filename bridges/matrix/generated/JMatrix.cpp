@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:51:53 2026
+// Generated: Wed Dec 09 02:55:29 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -10448,8 +10448,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampInRef2
@@ -10469,7 +10469,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_262, pUnk,(void *) rec0);
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_262, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10484,8 +10486,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 // Thunk for virtual call invocation.
 static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampOut2
@@ -10509,13 +10511,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_263, pUnk,(void *) rec0);
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_263, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[6], 2, iRecInfo0, fieldIds0 );
+	if ( *recPtr0 != 0 ) brivelCopyComRecordToJObject( env, *recPtr0, arg0, &brivelRecordDetails[6], 2, iRecInfo0, fieldIds0 );
 	}
 	brivelClearRecordData( env, rec0, iRecInfo0 );
 	if ( FAILED( hr )) {
@@ -10527,8 +10531,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 // Thunk for virtual call invocation.
 static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampInOut2
@@ -10548,13 +10552,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_264, pUnk,(void *) rec0);
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_264, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[6], 2, iRecInfo0, fieldIds0 );
+	if ( *recPtr0 != 0 ) brivelCopyComRecordToJObject( env, *recPtr0, arg0, &brivelRecordDetails[6], 2, iRecInfo0, fieldIds0 );
 	}
 	brivelClearRecordData( env, rec0, iRecInfo0 );
 	if ( FAILED( hr )) {
@@ -10566,8 +10572,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 // Thunk for virtual call invocation.
 static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.StampRet2
@@ -11013,8 +11019,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_276( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[325])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[325])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanInRef2
@@ -11034,7 +11040,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_276, pUnk,(void *) rec0);
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_276, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -11049,8 +11057,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lma
 // Thunk for virtual call invocation.
 static HRESULT vThunk_277( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[326])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[326])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanOut2
@@ -11074,13 +11082,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_277, pUnk,(void *) rec0);
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_277, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	if ( *recPtr0 != 0 ) brivelCopyComRecordToJObject( env, *recPtr0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
 	}
 	brivelClearRecordData( env, rec0, iRecInfo0 );
 	if ( FAILED( hr )) {
@@ -11092,8 +11102,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 // Thunk for virtual call invocation.
 static HRESULT vThunk_278( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[327])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[327])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanInOut2
@@ -11113,13 +11123,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_278, pUnk,(void *) rec0);
+	void * recRef0 = rec0;
+	void ** recPtr0 = &recRef0;
+	hr = brivelVtableInvoker( env, vThunk_278, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	brivelCopyComRecordToJObject( env, rec0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
+	if ( *recPtr0 != 0 ) brivelCopyComRecordToJObject( env, *recPtr0, arg0, &brivelRecordDetails[4], 2, iRecInfo0, fieldIds0 );
 	}
 	brivelClearRecordData( env, rec0, iRecInfo0 );
 	if ( FAILED( hr )) {
@@ -11131,8 +11143,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lma
 // Thunk for virtual call invocation.
 static HRESULT vThunk_279( IUnknown * pUnk, va_list ap )
 {
-	void * arg1 = va_arg( ap, void * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[328])) (pUnk,arg1);
+	void ** arg1 = va_arg( ap, void ** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[328])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.SpanRet2

@@ -101,8 +101,6 @@ EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back
 I8_ARRAYS = Known("the runtime's SAFEARRAY conversions leave out VT_I8 elements")
 UNKNOWN_AS_DISPATCH = Known("an IUnknown by reference travels as VT_BYREF | VT_DISPATCH")
 RECORD_ARRAY_OUT = Known("an out-only array of records is converted from the Java holder and passed in")
-RECORD_POINTER2 = Known("a record with an identifier behind a pointer to a pointer is passed as the record itself",
-                        crashes=True)
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
 EVENT_OBJECTS = Known("by-reference objects in events: the listener's pointer goes back without AddRef, "
                       "the old one is never released, out-only slots are read", crashes=True)
@@ -144,7 +142,6 @@ RULES = [
 
     # Records with an identifier reach COM only on the win32 build.
     rule(RECORDS_WITH_ID, "ArrOut", CALLS, RECORD_ARRAY_OUT, build="win32"),
-    rule(RECORDS_WITH_ID, POINTERS2, "vtable", RECORD_POINTER2, build="win32"),
 
     # ---- what a VARIANT cannot carry: a record without an identifier (an
     # array of them can be received, not sent)
