@@ -40,42 +40,55 @@ void RegisterLibrary() {
     library->Release();
 }
 
-class MatrixUnderWine : public ::testing::Test {
-protected:
+// One set of cells per process, for all the cases: the bridge and its
+// runtime keep the classes and IDs they looked up in the fake VM.
+Cells* g_cells = nullptr;
+
+class MatrixEnvironment : public ::testing::Environment {
+public:
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
         RegisterLibrary();
+        g_cells = new Cells(BinFolder() + "\\JMatrix.dll", BinFolder() + "\\brivel_matrix_server.dll");
     }
-    void TearDown() override { CoUninitialize(); }
+    void TearDown() override {
+        delete g_cells;
+        g_cells = nullptr;
+        CoUninitialize();
+    }
+};
 
+const ::testing::Environment* const kEnvironment = ::testing::AddGlobalTestEnvironment(new MatrixEnvironment);
+
+class MatrixUnderWine : public ::testing::Test {
+protected:
     // Runs the cells of the paths: the known failures (`known`) or the others.
     void RunCells(std::initializer_list<const char*> paths, bool known) {
         std::string failed, listed;
         int passed = 0;
         // BRIVEL_MATRIX_TRACE names each cell before it runs (to find one that ends the process).
         const bool trace = std::getenv("BRIVEL_MATRIX_TRACE") != nullptr;
-        {
-            Cells cells(BinFolder() + "\\JMatrix.dll", BinFolder() + "\\brivel_matrix_server.dll");
-            for (int i = 0; i < matrixwine::kCellCount; ++i) {
-                const Cell& cell = matrixwine::kCells[i];
-                bool onPath = false;
-                for (const char* path : paths) onPath = onPath || std::strcmp(cell.path, path) == 0;
-                if (!onPath || (cell.expect == Expect::Known) != known) continue;
-                if (known && cell.notRun) {
-                    listed += std::string("KNOWN ") + cell.name + " [" + cell.fault + "]: not run (it would end the process or read undefined memory)\n";
-                    continue;
-                }
-                if (trace) std::cout << "cell " << cell.name << std::endl;
-                std::string failure = cells.Run(cell);
-                if (known && !failure.empty())
-                    listed += std::string("KNOWN ") + cell.name + " [" + cell.fault + "]: " + failure + "\n";
-                else if (known)
-                    failed += std::string("FAIL ") + cell.name + ": passes now, but the table marks it as failing for \"" + cell.fault + "\"\n";
-                else if (!failure.empty())
-                    failed += std::string("FAIL ") + cell.name + ": " + failure + "\n";
-                else
-                    ++passed;
+        ASSERT_NE(g_cells, nullptr);
+        Cells& cells = *g_cells;
+        for (int i = 0; i < matrixwine::kCellCount; ++i) {
+            const Cell& cell = matrixwine::kCells[i];
+            bool onPath = false;
+            for (const char* path : paths) onPath = onPath || std::strcmp(cell.path, path) == 0;
+            if (!onPath || (cell.expect == Expect::Known) != known) continue;
+            if (known && cell.notRun) {
+                listed += std::string("KNOWN ") + cell.name + " [" + cell.fault + "]: not run (it would end the process or read undefined memory)\n";
+                continue;
             }
+            if (trace) std::cout << "cell " << cell.name << std::endl;
+            std::string failure = cells.Run(cell);
+            if (known && !failure.empty())
+                listed += std::string("KNOWN ") + cell.name + " [" + cell.fault + "]: " + failure + "\n";
+            else if (known)
+                failed += std::string("FAIL ") + cell.name + ": passes now, but the table marks it as failing for \"" + cell.fault + "\"\n";
+            else if (!failure.empty())
+                failed += std::string("FAIL ") + cell.name + ": " + failure + "\n";
+            else
+                ++passed;
         }
         std::cout << passed << " passed" << std::endl << failed << listed;
         EXPECT_TRUE(failed.empty()) << "cells failed (listed above)";
