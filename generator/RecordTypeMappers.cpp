@@ -457,6 +457,14 @@ void CRecordArrayTypeMapper::WriteSendConversion(FILE* f, int n, const char* jav
     fprintf(f, "\tbool %s%d;\n", errName, n);
     fprintf(f, "\tIRecordInfo * %s%d;\n", infoName, n);
     fprintf(f, "\tjfieldID %s%d[%d];\n", fieldIds, n, record->FieldIdCount());
+    if (outOnly && m_byRef) {
+        // An out-only array goes in as NULL: the callee stores its own
+        // there without destroying what it finds.
+        fprintf(f, "\t%s%d = false;\n", errName, n);
+        fprintf(f, "\t%s%d = 0;\n", infoName, n);
+        fprintf(f, "\tSAFEARRAY * %s%d = NULL;\n", arrayName, n);
+        return;
+    }
     fprintf(f,
             "\tSAFEARRAY * %s%d = brivelJArrayToSafeArrayRecord( env, jarray%d, &libDescriptionStruct, &IID_Record%s, "
             "&brivelRecordDetails[%d], %d, &%s%d, &%s%d, %s%d, %s );\n",

@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 02:55:29 2026
+// Generated: Wed Dec 09 02:59:02 2026
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
 // the generated Java classes.
@@ -10711,8 +10711,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 	bool vErr0;
 	IRecordInfo * vRecInfo0;
 	jfieldID vFieldIds0[2];
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
-	if ( vErr0 ) return;
+	vErr0 = false;
+	vRecInfo0 = 0;
+	SAFEARRAY * tmpSa__0 = NULL;
 	hr = brivelVtableInvoker( env, vThunk_268, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
@@ -11282,8 +11283,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrOut__Lbr
 	bool vErr0;
 	IRecordInfo * vRecInfo0;
 	jfieldID vFieldIds0[2];
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, true );
-	if ( vErr0 ) return;
+	vErr0 = false;
+	vRecInfo0 = 0;
+	SAFEARRAY * tmpSa__0 = NULL;
 	hr = brivelVtableInvoker( env, vThunk_282, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
@@ -39589,8 +39591,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampArrOut__Lb
 	bool err0;
 	IRecordInfo * iRecInfo0;
 	jfieldID fieldIds0[2];
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
-	if ( err0 ) return;
+	err0 = false;
+	iRecInfo0 = 0;
+	SAFEARRAY * tmpSafeArray0 = NULL;
 	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
@@ -40212,8 +40215,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanArrOut__Lbr
 	bool err0;
 	IRecordInfo * iRecInfo0;
 	jfieldID fieldIds0[2];
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
-	if ( err0 ) return;
+	err0 = false;
+	iRecInfo0 = 0;
+	SAFEARRAY * tmpSafeArray0 = NULL;
 	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_RECORD;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);

@@ -100,7 +100,6 @@ EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
 I8_ARRAYS = Known("the runtime's SAFEARRAY conversions leave out VT_I8 elements")
 UNKNOWN_AS_DISPATCH = Known("an IUnknown by reference travels as VT_BYREF | VT_DISPATCH")
-RECORD_ARRAY_OUT = Known("an out-only array of records is converted from the Java holder and passed in")
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
 EVENT_OBJECTS = Known("by-reference objects in events: the listener's pointer goes back without AddRef, "
                       "the old one is never released, out-only slots are read", crashes=True)
@@ -140,9 +139,6 @@ RULES = [
     rule("I8", ARRAYS, "", I8_ARRAYS),
     rule("Unknown", "Out InOut InRef2 Out2 InOut2", "dispatch", UNKNOWN_AS_DISPATCH),
 
-    # Records with an identifier reach COM only on the win32 build.
-    rule(RECORDS_WITH_ID, "ArrOut", CALLS, RECORD_ARRAY_OUT, build="win32"),
-
     # ---- what a VARIANT cannot carry: a record without an identifier (an
     # array of them can be received, not sent)
     rule(RECORDS_WITHOUT_ID, SCALARS + " " + POINTERS2, "dispatch", NO_RECORD),
@@ -150,7 +146,7 @@ RULES = [
     rule(RECORDS_WITHOUT_ID, "ArrIn ArrInRef ArrOut ArrInOut", "vtable", Throws("Unsupported record type")),
     # The stand-in runtime finds a record's IRecordInfo through the registered
     # type library, which the linux32 build has not: what goes to COM fails.
-    rule(RECORDS_WITH_ID, "In InRef Out InOut InRef2 Out2 InOut2 ArrIn ArrInRef ArrOut ArrInOut", CALLS,
+    rule(RECORDS_WITH_ID, "In InRef Out InOut InRef2 Out2 InOut2 ArrIn ArrInRef ArrInOut", CALLS,
          STAND_IN_RECORDS, build="linux32"),
 ]
 
