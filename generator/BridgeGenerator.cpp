@@ -467,6 +467,12 @@ void CBridgeGenerator::AddAlias(ITypeInfo* info, int, TYPEATTR* attr, CNameSet& 
     } else if (target.attr->typekind == TKIND_RECORD) {
         CRecordEntry* entry = AddRecordRecord(target.info, target.attr, static_cast<int>(index), namesTaken);
         if (!entry) return;
+        // typedef [uuid] struct tagX {...} X: the struct, usually collected
+        // before its alias, takes the identifier the alias carries.
+        if (entry->guidIsZero && !IsAllZeroGuid(target.attr->guid)) {
+            entry->guid = target.attr->guid;
+            entry->guidIsZero = false;
+        }
         if (aliasName.CompareNoCase(entry->javaName) == 0) m_recordAliases.SetAt(aliasName, entry);
         else m_recordRenames.SetAt(aliasName, entry->javaName);
     }
@@ -533,7 +539,6 @@ void CBridgeGenerator::LinkEventInterfaceToCoclass(CCoclassEntry* coclass, CInte
 
 void CBridgeGenerator::ReadAllRecordDescriptions() {
     m_recordTable.ForEach([this](const CString&, CRecordEntry*& record) {
-        if (record->describedByRenamingAlias) return;
         ITypeInfo* info = nullptr;
         if (FAILED(record->library->GetTypeInfo(static_cast<UINT>(record->typeIndex), &info)) || !info) return;
         TYPEATTR* attr = nullptr;

@@ -51,7 +51,8 @@ void CDateTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
 }
 
 void CDateTypeMapper::EmitInvokeReturn(FILE* f) {
-    fputs(m_byRef ? "\treturn brivelDateToJobject(env, *V_DATEREF( &ret ));\n" : "\treturn brivelDateToJobject(env, V_DATE( &ret ));\n", f);
+    EmitResultCoercion(f, "VT_DATE");
+    fputs("\treturn brivelDateToJobject(env, V_DATE( &ret ));\n", f);
 }
 
 void CDateTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
@@ -108,7 +109,8 @@ void CCurrencyTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
 }
 
 void CCurrencyTypeMapper::EmitInvokeReturn(FILE* f) {
-    fputs(m_byRef ? "\treturn (jlong) V_CYREF( &ret )->int64;\n" : "\treturn (jlong) V_CY( &ret ).int64;\n", f);
+    EmitResultCoercion(f, "VT_CY");
+    fputs("\treturn (jlong) V_CY( &ret ).int64;\n", f);
 }
 
 void CCurrencyTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {

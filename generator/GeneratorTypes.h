@@ -97,6 +97,9 @@ struct CRecordEntry {
     GUID guid = {};
     int size = 0;
     bool guidIsZero = false;
+    // Named by an alias of another name too (typedef Pair Couple): the
+    // record is still described and written under its own name, which the
+    // alias resolves to.
     bool describedByRenamingAlias = false;
     bool unusable = false;
     CString error;  // why the record is unusable

@@ -56,7 +56,7 @@ bool CBridgeGenerator::WriteJavaClasses() {
 
     std::vector<CRecordEntry*> records;
     m_recordTable.ForEach([&](const CString&, CRecordEntry*& entry) {
-        if (!entry->describedByRenamingAlias && std::find(records.begin(), records.end(), entry) == records.end())
+        if (std::find(records.begin(), records.end(), entry) == records.end())
             records.push_back(entry);
     });
     for (CRecordEntry* record : records)

@@ -23,10 +23,11 @@ void CEnumTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
             n, n, ClassPath().c_str());
 }
 
+// An enumeration value travels as VT_I4 (read through, by the coercion,
+// when the result is a reference).
 void CEnumTypeMapper::EmitInvokeReturn(FILE* f) {
-    fprintf(f, m_level > 0 ? "\treturn brivelIntToEnumeratedObject( env, *V_INTREF( &ret ), \"%s\" );\n"
-                           : "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"%s\" );\n",
-            ClassPath().c_str());
+    EmitResultCoercion(f, "VT_I4");
+    fprintf(f, "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"%s\" );\n", ClassPath().c_str());
 }
 
 void CEnumTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
@@ -112,6 +113,7 @@ void CDispatchTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
 }
 
 void CDispatchTypeMapper::EmitInvokeReturn(FILE* f) {
+    EmitResultCoercion(f, "VT_UNKNOWN", "VT_DISPATCH");
     fprintf(f, "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"%s\" );\n",
             ClassPath().c_str());
     fprintf(f, "\tVariantClear( &ret );\n");

@@ -31,6 +31,7 @@ void CObjectTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
 }
 
 void CObjectTypeMapper::EmitInvokeReturn(FILE* f) {
+    EmitResultCoercion(f, "VT_UNKNOWN", "VT_DISPATCH");
     fprintf(f, "\tjobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, %d);\n",
             RowCount());
     fprintf(f, "\tVariantClear( &ret );\n");

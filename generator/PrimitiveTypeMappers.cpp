@@ -31,10 +31,25 @@ void CPrimitiveTypeMapper::EmitInvokeArgument(int, int v, bool, const char* java
 // so nothing has to be copied back.
 void CPrimitiveTypeMapper::EmitInvokeOutCopy(int, int, int, FILE*) {}
 
+// The result is coerced to the value type (a by-reference result is read
+// through, by the coercion) and read by value.
 void CPrimitiveTypeMapper::EmitInvokeReturn(FILE* file) {
-    fprintf(file, "\treturn (%s)", m_jniType);
-    if (m_byRef) fprintf(file, "*");
-    fprintf(file, "%s( &ret );\n", m_accessor);
+    CString vt = ValueVt();
+    EmitResultCoercion(file, vt, vt == "VT_UI1" ? "VT_I1" : nullptr);
+    fprintf(file, "\treturn (%s)%s( &ret );\n", m_jniType, ValueAccessor().c_str());
+}
+
+CString CPrimitiveTypeMapper::ValueVt() const {
+    CString vt = m_vtName;
+    vt.Replace("VT_BYREF | ", "");
+    vt.Replace(" | VT_BYREF", "");
+    return vt;
+}
+
+CString CPrimitiveTypeMapper::ValueAccessor() const {
+    CString accessor = m_accessor;
+    if (m_byRef && accessor.Right(3) == "REF") accessor = accessor.Left(accessor.GetLength() - 3);
+    return accessor;
 }
 
 // An OUT argument (the writer passes 1) is the element of the Java array
@@ -122,14 +137,15 @@ void CBooleanTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* file) {
 }
 
 void CBooleanTypeMapper::EmitInvokeReturn(FILE* file) {
-    if (m_byRef)
-        fprintf(file, "\treturn (*V_BOOLREF( &ret )) ? -1 : 0;\n");
-    else
-        fprintf(file, "\treturn (V_BOOL( &ret )) ? -1 : 0;\n");
+    EmitResultCoercion(file, "VT_BOOL");
+    fprintf(file, "\treturn V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;\n");
 }
 
-void CBooleanTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* javaExpr, FILE* file, bool) {
-    if (m_byRef)
+// By reference the callee gets the address of a local that holds the Java
+// value (an IN/OUT argument's element, an IN argument's value); only an
+// out-only argument starts as VARIANT_FALSE.
+void CBooleanTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* javaExpr, FILE* file, bool) {
+    if (m_byRef && outOnly)
         fprintf(file, "\tVARIANT_BOOL temp__%d = VARIANT_FALSE;\n", n);
     else
         fprintf(file, "\tVARIANT_BOOL temp__%d = %s ? VARIANT_TRUE : VARIANT_FALSE;\n", n, javaExpr);
@@ -148,6 +164,13 @@ void CBooleanTypeMapper::EmitVtblOutCopy(int n, int, FILE* file) {
 
 void CBooleanTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal;\n"); }
 void CBooleanTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal ? JNI_TRUE : JNI_FALSE;\n"); }
+
+// VARIANT_TRUE is -1: Java gets JNI_TRUE, never the VARIANT_BOOL's bits.
+void CBooleanTypeMapper::GetEventArgExpr(int e, CString& text) {
+    text.Format(m_byRef ? "*%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE"
+                        : "%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE",
+                m_accessor, e);
+}
 
 void CBooleanTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
     text.Format(m_byRef ? "*arg%d ? JNI_TRUE : JNI_FALSE" : "arg%d ? JNI_TRUE : JNI_FALSE", n);
@@ -301,6 +324,7 @@ void CByteBufferTypeMapper::EmitInvokeCleanup(int n, int, FILE* file) {
 }
 
 void CByteBufferTypeMapper::EmitInvokeReturn(FILE* file) {
+    EmitResultCoercion(file, "VT_UI1", "VT_I1");
     fprintf(file, "\tjbyteArray retByteArray = env->NewByteArray(1);\n");
     fprintf(file, "\tjbyte * retBytePtr = env->GetByteArrayElements( retByteArray, NULL );\n");
     fprintf(file, "\t*retBytePtr = V_UI1( &ret );\n");

@@ -53,6 +53,10 @@ public:
 protected:
     // Name of the boxing class of the Java type ("Integer" for the word "Int").
     const char* BoxingClass() const;
+    // The VT_ constant and the V_ accessor of the value (a by-reference
+    // mapper names the referenced value's).
+    CString ValueVt() const;
+    CString ValueAccessor() const;
 
     bool m_byRef;
     const char* m_javaType;
@@ -85,6 +89,7 @@ public:
     void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
     void EmitVtblReturnDecl(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
     void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;

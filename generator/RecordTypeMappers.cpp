@@ -74,7 +74,7 @@ namespace {
 // row links to at load time. Records reached again through pointers are
 // looked at a bounded number of levels deep.
 bool IsWrittenRecordAt(const CRecordEntry* record, int depth) {
-    if (record->unusable || record->describedByRenamingAlias) return false;
+    if (record->unusable) return false;
     for (const CRecordField& field : record->fields) {
         if (!field.mapper) return false;
         auto* nested = dynamic_cast<CRecordTypeMapper*>(field.mapper);
@@ -171,8 +171,10 @@ void CRecordTypeMapper::EmitInvokeReturn(FILE* f) {
 // made by the runtime through IRecordInfo; one without lives in a byte buffer
 // of the record's size on the native's stack.
 
+// Behind a pointer to a pointer the callee gets the address of a pointer to
+// the record, with or without an identifier.
 void CRecordTypeMapper::GetVtblParamType(CString& text) {
-    text = (m_byRef && IsWritten() && IsDirect()) ? "void **" : "void *";
+    text = (m_byRef && IsWritten() && (IsDirect() || PassesPointerToPointer())) ? "void **" : "void *";
 }
 
 void CRecordTypeMapper::GetVtblParamTypeVariant(CString& text) {
@@ -253,6 +255,11 @@ void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x
             "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
             n, x, m_record->javaName.c_str(), FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
     WriteFailureReturn(f, flag, returnsValue);
+    if (PassesPointerToPointer()) {
+        // The callee receives a pointer to the runtime's record, which it may replace.
+        fprintf(f, "\tvoid * recRef%d = rec%d;\n", n, n);
+        fprintf(f, "\tvoid ** recPtr%d = &recRef%d;\n", n, n);
+    }
     if (PassesBytes()) {
         // Whole stack words of the record's bytes, read past no allocation.
         fprintf(f, "\tunsigned char recBytes%d[%d];\n", n, Size());
@@ -262,7 +269,7 @@ void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x
 }
 
 void CRecordTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
-    if (m_byRef && IsWritten() && IsDirect())
+    if (m_byRef && IsWritten() && (IsDirect() || PassesPointerToPointer()))
         text.Format("recPtr%d", n);
     else if (PassesBytes() && !IsDirect())
         text.Format("(void *) recBytes%d", n);
@@ -273,8 +280,14 @@ void CRecordTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
 void CRecordTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
     if (!IsWritten()) return;
     if (!IsDirect()) {
-        fprintf(f, "\tbrivelCopyComRecordToJObject( env, rec%d, arg%d, &brivelRecordDetails[%d], %d, iRecInfo%d, fieldIds%d );\n",
-                n, n, FirstRow(), FieldCount(), n, n);
+        // Behind a pointer to a pointer: the record the callee's pointer now
+        // designates (its own, which it keeps); the runtime's is cleaned up.
+        CString record;
+        record.Format(PassesPointerToPointer() ? "*recPtr%d" : "rec%d", n);
+        if (PassesPointerToPointer()) fprintf(f, "\tif ( %s != 0 ) ", record.c_str());
+        else fputs("\t", f);
+        fprintf(f, "brivelCopyComRecordToJObject( env, %s, arg%d, &brivelRecordDetails[%d], %d, iRecInfo%d, fieldIds%d );\n",
+                record.c_str(), n, FirstRow(), FieldCount(), n, n);
     } else if (PassesPointerToPointer()) {
         // The record the callee's pointer now designates.
         fprintf(f,
@@ -464,6 +477,14 @@ void CRecordArrayTypeMapper::WriteSendConversion(FILE* f, int n, const char* jav
     fprintf(f, "\tbool %s%d;\n", errName, n);
     fprintf(f, "\tIRecordInfo * %s%d;\n", infoName, n);
     fprintf(f, "\tjfieldID %s%d[%d];\n", fieldIds, n, record->FieldIdCount());
+    if (outOnly && m_byRef) {
+        // An out-only array goes in as NULL: the callee stores its own
+        // there without destroying what it finds.
+        fprintf(f, "\t%s%d = false;\n", errName, n);
+        fprintf(f, "\t%s%d = 0;\n", infoName, n);
+        fprintf(f, "\tSAFEARRAY * %s%d = NULL;\n", arrayName, n);
+        return;
+    }
     fprintf(f,
             "\tSAFEARRAY * %s%d = brivelJArrayToSafeArrayRecord( env, jarray%d, &libDescriptionStruct, &IID_Record%s, "
             "&brivelRecordDetails[%d], %d, &%s%d, &%s%d, %s%d, %s );\n",

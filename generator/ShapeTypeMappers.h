@@ -143,7 +143,7 @@ public:
     bool SkipsNullCheck() override { return true; }
     void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int, int, int, FILE*) override {}
+    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
     void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;

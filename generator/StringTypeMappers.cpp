@@ -3,10 +3,15 @@
 
 // ---- BSTR
 
-void CStringTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* x, bool, const VARIANT*, FILE* f) {
+// An out-only string goes in empty: the callee overwrites it without
+// freeing what it held, so a string passed in would be lost.
+void CStringTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
     if (m_byRef) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_BSTR;\n", v);
-        fprintf(f, "\tBSTR temp__%d = brivelJstringToBstr( env, (jstring) %s );\n", n, x);
+        if (outOnly)
+            fprintf(f, "\tBSTR temp__%d = 0;\n", n);
+        else
+            fprintf(f, "\tBSTR temp__%d = brivelJstringToBstr( env, (jstring) %s );\n", n, x);
         fprintf(f, "\tV_BSTRREF( &vargs[%d ] ) = &temp__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_BSTR;\n", v);
@@ -30,13 +35,17 @@ void CStringTypeMapper::EmitInvokeCleanup(int n, int v, FILE* f) {
 }
 
 void CStringTypeMapper::EmitInvokeReturn(FILE* f) {
+    EmitResultCoercion(f, "VT_BSTR");
     fprintf(f, "\tjstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));\n");
     fprintf(f, "\tVariantClear( &ret );\n");
     fprintf(f, "\treturn retstr;\n");
 }
 
-void CStringTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* x, FILE* f, bool) {
-    fprintf(f, "\tBSTR bstr__%d = brivelJstringToBstr(env,(jstring)%s);\n", n, x);
+void CStringTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
+    if (outOnly)
+        fprintf(f, "\tBSTR bstr__%d = 0;\n", n);
+    else
+        fprintf(f, "\tBSTR bstr__%d = brivelJstringToBstr(env,(jstring)%s);\n", n, x);
 }
 
 void CStringTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
@@ -83,12 +92,18 @@ void CGuidTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* x, bool
     fprintf(f, "\tGUID temp__%d;\n", n);
     fprintf(f, "\tbrivelJstringToGuid( env, (jstring) %s, temp__%d );\n", x, n);
     if (m_byRef) {
+        // The address as a plain pointer: the JNI file's V_INTREF is a long *.
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_CLSID;\n", v);
-        fprintf(f, "\tV_INTREF( &vargs[%d ] ) = (int *) &temp__%d;\n", v, n);
+        fprintf(f, "\tV_BYREF( &vargs[%d ] ) = &temp__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_CLSID;\n", v);
         fprintf(f, "\tV_BYREF( &vargs[%d] ) = &temp__%d;\n", v, n);
     }
+}
+
+// By reference the callee writes into the local, which goes back to Java.
+void CGuidTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
+    fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelGuidToJstr( env, temp__%d ));\n", n, n);
 }
 
 // The result is read through the value's address, and only when the callee

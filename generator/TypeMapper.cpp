@@ -58,6 +58,17 @@ static bool g_eventArgumentOutOnly = false;
 void SetEventArgumentOutOnly(bool outOnly) { g_eventArgumentOutOnly = outOnly; }
 bool EventArgumentOutOnly() { return g_eventArgumentOutOnly; }
 
+void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken) {
+    if (alsoTaken)
+        fprintf(file, "\tif ( ret.vt != %s && ret.vt != %s && FAILED( VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt,
+                alsoTaken, vt);
+    else
+        fprintf(file, "\tif ( ret.vt != %s && FAILED( VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt, vt);
+    fputs("\t\tVariantClear( &ret );\n", file);
+    fputs("\t\tmemset( &ret, 0, sizeof ret );\n", file);
+    fputs("\t}\n", file);
+}
+
 void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue, const char* indent,
                            const char* message) {
     if (!indent) indent = "\t";

@@ -115,6 +115,15 @@ const char* EarlyReturnCleanup();
 void SetEventArgumentOutOnly(bool outOnly);
 bool EventArgumentOutOnly();
 
+// Writes the coercion of the Invoke result `ret` to `vt` before it is read:
+// a result of another type is changed as the platform changes it
+// (VariantChangeType, in place); one that cannot be changed (nothing, or an
+// empty VARIANT for an object) becomes the type's empty value, so that no
+// union member is read that the callee did not write. A result of type
+// `alsoTaken` is taken as it is too (VT_DISPATCH for VT_UNKNOWN; VT_I1 for
+// VT_UI1, whose bytes one Java byte carries alike).
+void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken = nullptr);
+
 // Writes the Java null check of a native argument: throws
 // java.lang.NullPointerException and returns when the expression is null.
 void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue,

@@ -7,6 +7,7 @@
 #include "StaticTypeMappers.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -81,6 +82,89 @@ CTypeMapper* Fail(CString& error, const char* text) {
     return nullptr;
 }
 
+// A pointer to an interface or coclass of a library (IFoo*).
+bool IsInterfacePointer(ITypeInfo* info, const TYPEDESC* desc) {
+    if (desc->vt != VT_PTR || desc->lptdesc->vt != VT_USERDEFINED) return false;
+    ITypeInfo* target = nullptr;
+    if (FAILED(info->GetRefTypeInfo(desc->lptdesc->hreftype, &target)) || !target) return false;
+    TYPEATTR* attr = nullptr;
+    bool isInterface = false;
+    if (SUCCEEDED(target->GetTypeAttr(&attr)) && attr) {
+        isInterface = attr->typekind == TKIND_INTERFACE || attr->typekind == TKIND_DISPATCH || attr->typekind == TKIND_COCLASS;
+        target->ReleaseTypeAttr(attr);
+    }
+    target->Release();
+    return isInterface;
+}
+
+bool IsSpecialAlias(const TYPEATTR* attr) {
+    return IsEqualGUID(attr->guid, kOleColorGuid) || IsEqualGUID(attr->guid, kFontGuid1) ||
+           IsEqualGUID(attr->guid, kFontGuid2);
+}
+
+// A type description in which an alias of a base type (typedef long Counter)
+// is replaced by the type it names, with the pointers, the VT_BYREF and the
+// SAFEARRAY around it kept: the alias is then selected exactly as its base
+// type would be, at every indirection and as an array element. The aliases
+// that selection knows by their identifiers (the OLE colour, the fonts) are
+// left as they are.
+class AliasFreeDesc {
+public:
+    AliasFreeDesc() = default;
+    AliasFreeDesc(const AliasFreeDesc&) = delete;
+    AliasFreeDesc& operator=(const AliasFreeDesc&) = delete;
+    ~AliasFreeDesc() {
+        for (auto& held : held_) {
+            held.first->ReleaseTypeAttr(held.second);
+            held.first->Release();
+        }
+    }
+
+    // True when `desc` ends in an alias of a base type; Desc() is then the
+    // description with the alias replaced.
+    bool Resolve(ITypeInfo* info, const TYPEDESC* desc) {
+        std::vector<TYPEDESC> wrappers;
+        while (desc->vt == VT_PTR || desc->vt == VT_SAFEARRAY) {
+            wrappers.push_back(*desc);
+            desc = desc->lptdesc;
+        }
+        if ((desc->vt & ~VT_BYREF) != VT_USERDEFINED) return false;
+        const TYPEDESC* base = nullptr;
+        ITypeInfo* owner = info;
+        HREFTYPE ref = desc->hreftype;
+        // Follows aliases of aliases down to a base type (or gives up).
+        for (int depth = 0; depth < 8 && !base; ++depth) {
+            ITypeInfo* target = nullptr;
+            TYPEATTR* attr = nullptr;
+            if (FAILED(owner->GetRefTypeInfo(ref, &target)) || !target) return false;
+            if (FAILED(target->GetTypeAttr(&attr)) || !attr) {
+                target->Release();
+                return false;
+            }
+            held_.emplace_back(target, attr);
+            if (attr->typekind != TKIND_ALIAS || IsSpecialAlias(attr)) return false;
+            owner = target;
+            if (attr->tdescAlias.vt != VT_USERDEFINED) base = &attr->tdescAlias;
+            else ref = attr->tdescAlias.hreftype;
+        }
+        if (!base) return false;
+        nodes_ = wrappers;
+        nodes_.push_back(*base);
+        if (desc->vt & VT_BYREF) nodes_.back().vt |= VT_BYREF;
+        for (size_t i = 0; i + 1 < nodes_.size(); ++i) nodes_[i].lptdesc = &nodes_[i + 1];
+        info_ = owner;
+        return true;
+    }
+    const TYPEDESC* Desc() const { return &nodes_[0]; }
+    // The type information the base type's description belongs to.
+    ITypeInfo* Info() const { return info_; }
+
+private:
+    std::vector<TYPEDESC> nodes_;
+    std::vector<std::pair<ITypeInfo*, TYPEATTR*>> held_;
+    ITypeInfo* info_ = nullptr;
+};
+
 std::unique_ptr<CObjectTypeMapper> g_invokeInterfaceMappers[2];
 std::unique_ptr<CObjectTypeMapper> g_vtblInterfaceMappers[3];
 std::unique_ptr<CSafeArrayTypeMapper> g_interfaceSafeArrayMappers[2][2];  // [family][byRef]
@@ -119,6 +203,9 @@ CTypeMapper* SelectSmallIntMapper(VARTYPE vt) {
 
 CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc, bool out,
                               int context, CString& error) {
+    AliasFreeDesc resolved;
+    if (resolved.Resolve(info, desc))
+        return SelectTypeMapper(resolved.Info(), isResult, job, resolved.Desc(), out, context, error);
     VARTYPE vt = desc->vt;
     switch (vt) {
     case VT_EMPTY: case VT_NULL: case VT_VOID: case VT_HRESULT:
@@ -179,6 +266,9 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
 
 CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,
                                    bool out, int context, CString& error) {
+    AliasFreeDesc resolved;
+    if (resolved.Resolve(info, desc))
+        return SelectVtblParamMapper(resolved.Info(), isResult, job, resolved.Desc(), out, context, error);
     VARTYPE vt = desc->vt;
     switch (vt) {
     case VT_EMPTY: case VT_NULL: case VT_VOID: case VT_HRESULT:
@@ -241,7 +331,11 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
 CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator* job, const TYPEDESC* element,
                                    bool out, int context, bool isResult, CString& error) {
     bool throughPointer = byRef;
-    if (!byRef && element->vt == VT_PTR) {
+    if (IsInterfacePointer(info, element)) {
+        // SAFEARRAY(IFoo*), as libraries write an array of interfaces: the
+        // pointer is the element's own, the array stays as passed.
+        element = element->lptdesc;
+    } else if (!byRef && element->vt == VT_PTR) {
         byRef = true;
         element = element->lptdesc;
     }
@@ -305,9 +399,18 @@ CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HRE
     }
     CString name = TypeInfoName(target);
     CTypeMapper* mapper = FindNamedTypeMapper(job, attr->guid, name, level, kind, error, mode);
+    // The colour and GUID mappers take one value, by value or through one
+    // pointer: neither has an array form nor a second pointer.
+    bool element = kind == kKindArrayElement || kind == kKindRecordFieldArrayElement;
     if (!mapper && error == "Unable to get type information") {
-        if (attr->typekind == TKIND_ALIAS && IsEqualGUID(attr->guid, kOleColorGuid)) {
-            mapper = level == 2 ? static_cast<CTypeMapper*>(&g_colorRefMapper) : &g_colorMapper;
+        bool valueType = (attr->typekind == TKIND_ALIAS && IsEqualGUID(attr->guid, kOleColorGuid)) ||
+                         (attr->typekind == TKIND_RECORD && name.CompareNoCase("GUID") == 0);
+        if (valueType && element) {
+            error = "Unsupported Array type";
+        } else if (valueType && mode >= 2) {
+            error = kNestedPointers;
+        } else if (attr->typekind == TKIND_ALIAS && IsEqualGUID(attr->guid, kOleColorGuid)) {
+            mapper = mode == 0 ? static_cast<CTypeMapper*>(&g_colorMapper) : &g_colorRefMapper;
         } else if ((attr->typekind == TKIND_ALIAS || attr->typekind == TKIND_DISPATCH ||
                     attr->typekind == TKIND_INTERFACE) &&
                    (IsEqualGUID(attr->guid, kFontGuid1) || IsEqualGUID(attr->guid, kFontGuid2))) {
@@ -318,7 +421,7 @@ CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HRE
         } else if (attr->typekind == TKIND_DISPATCH) {
             mapper = FindKnownInterfaceMapper(job, attr->guid, level);
         } else if (attr->typekind == TKIND_RECORD && name.CompareNoCase("GUID") == 0) {
-            mapper = level == 0 ? static_cast<CTypeMapper*>(&g_guidMapper) : &g_guidRefMapper;
+            mapper = mode == 0 ? static_cast<CTypeMapper*>(&g_guidMapper) : &g_guidRefMapper;
         }
         if (!mapper && IsEqualGUID(attr->guid, kEnumVariantGuid)) mapper = &g_enumeratorMarkerMapper;
     }

@@ -35,16 +35,27 @@ void DefaultWords(const VARIANT* value, DWORD words[4]) {
 
 }  // namespace
 
+// By reference the callee writes into the holder's VARIANT or, without a
+// holder, into the native's own temporary tmpVariant<n>, which the cleanup
+// clears (it holds what the callee wrote: strings, references).
 void CVariantTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT* def,
                                             FILE* f) {
     if (def && !outOnly) {
         DWORD words[4];
         DefaultWords(def, words);
-        fprintf(f, "\tVARIANT tempVar__%d;\n", n);
+        // The default's words go into a temporary of ours: tmpVariant<n> by
+        // reference (cleared afterwards), tempVar<n> by value (copied).
+        const char* temporary = IsByRef() ? "tmpVariant" : "tempVar__";
+        if (!IsByRef()) fprintf(f, "\tVARIANT tempVar__%d;\n", n);
         fprintf(f, "\tVARIANT * temp__%d;\n", n);
+        if (IsByRef()) {
+            fprintf(f, "\tVARIANT tmpVariant%d;\n", n);
+            fprintf(f, "\tVariantInit( &tmpVariant%d );\n", n);
+        }
         fprintf(f, "\tif ( %s == 0 ) {\n", x);
-        fprintf(f, "\t\ttemp__%d = &tempVar__%d;\n", n, n);
-        for (int i = 0; i < 4; ++i) fprintf(f, "\t\t((DWORD *)&tempVar__%d)[%d] = 0x%x;\n", n, i, (unsigned)words[i]);
+        fprintf(f, "\t\ttemp__%d = &%s%d;\n", n, temporary, n);
+        for (int i = 0; i < 4; ++i)
+            fprintf(f, "\t\t((DWORD *)&%s%d)[%d] = 0x%x;\n", temporary, n, i, (unsigned)words[i]);
         fprintf(f, "\t} else {\n");
         fprintf(f, "\t\ttemp__%d = brivelGetTavoVariant( env, %s );\n", n, x);
         fprintf(f, "\t}\n");
@@ -62,8 +73,8 @@ void CVariantTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const ch
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_VARIANT;\n", v);
         fprintf(f, "\tV_VARIANTREF( &vargs[%d ] ) = brivelGetTavoVariant( env, %s );\n", v, x);
         fprintf(f, "\tVARIANT tmpVariant%d;\n", n);
+        fprintf(f, "\tVariantInit( &tmpVariant%d );\n", n);
         fprintf(f, "\tif ( V_VARIANTREF( &vargs[%d ] ) == 0 ) {\n", v);
-        fprintf(f, "\t\tVariantInit( &tmpVariant%d );\n", n);
         fprintf(f, "\t\tV_VARIANTREF( &vargs[%d ] ) = &tmpVariant%d;\n", v, n);
         fprintf(f, "\t}\n");
     }
@@ -76,7 +87,10 @@ void CVariantTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
         fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelVariantObject( env, &vargs[%d] ));\n", n, v);
 }
 
-void CVariantTypeMapper::EmitInvokeCleanup(int, int v, FILE* f) { fprintf(f, "\tVariantClear( &vargs[%d] );\n", v); }
+void CVariantTypeMapper::EmitInvokeCleanup(int n, int v, FILE* f) {
+    fprintf(f, "\tVariantClear( &vargs[%d] );\n", v);
+    if (IsByRef()) fprintf(f, "\tVariantClear( &tmpVariant%d );\n", n);
+}
 
 void CVariantTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\tjobject retobj = brivelVariantObject( env, &ret );\n");

@@ -52,10 +52,14 @@ TEST(VariantMapper, InvokeArgumentsWithAndWithoutDefaults) {
               "\tvargs[2].vt = VT_BYREF | VT_VARIANT;\n"
               "\tV_VARIANTREF( &vargs[2 ] ) = brivelGetTavoVariant( env, e );\n"
               "\tVARIANT tmpVariant0;\n"
+              "\tVariantInit( &tmpVariant0 );\n"
               "\tif ( V_VARIANTREF( &vargs[2 ] ) == 0 ) {\n"
-              "\t\tVariantInit( &tmpVariant0 );\n"
               "\t\tV_VARIANTREF( &vargs[2 ] ) = &tmpVariant0;\n"
               "\t}\n");
+    // What the callee wrote into that temporary is cleared on every path.
+    EXPECT_EQ(Written([&](FILE* f) { g_variantRefMapper.EmitInvokeCleanup(0, 2, f); }),
+              "\tVariantClear( &vargs[2] );\n"
+              "\tVariantClear( &tmpVariant0 );\n");
     EXPECT_EQ(Written([&](FILE* f) { g_variantMapper.EmitInvokeArgument(0, 1, false, "arg0", true, nullptr, f); }),
               "\tvargs[1].vt = VT_VARIANT;\n\tVariantCopy( &vargs[1], brivelGetTavoVariant( env, arg0 ));\n");
 }
@@ -67,10 +71,10 @@ TEST(VariantMapper, PointerDefaultsArePassedAsMissing) {
     def.vt = VT_BSTR;
     V_BSTR(&def) = SysAllocString(L"text");
     std::string text = Written([&](FILE* f) { g_variantRefMapper.EmitInvokeArgument(3, 0, false, "a", false, &def, f); });
-    EXPECT_NE(text.find("\t\t((DWORD *)&tempVar__3)[0] = 0xa;\n"
-                        "\t\t((DWORD *)&tempVar__3)[1] = 0x0;\n"
-                        "\t\t((DWORD *)&tempVar__3)[2] = 0x80020004;\n"
-                        "\t\t((DWORD *)&tempVar__3)[3] = 0x0;\n"),
+    EXPECT_NE(text.find("\t\t((DWORD *)&tmpVariant3)[0] = 0xa;\n"
+                        "\t\t((DWORD *)&tmpVariant3)[1] = 0x0;\n"
+                        "\t\t((DWORD *)&tmpVariant3)[2] = 0x80020004;\n"
+                        "\t\t((DWORD *)&tmpVariant3)[3] = 0x0;\n"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("\tV_VARIANTREF( &vargs[0 ] ) = temp__3;\n"), std::string::npos);
@@ -185,7 +189,7 @@ TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
               "\tGUID temp__0;\n"
               "\tbrivelJstringToGuid( env, (jstring) g, temp__0 );\n"
               "\tvargs[1].vt = VT_BYREF | VT_CLSID;\n"
-              "\tV_INTREF( &vargs[1 ] ) = (int *) &temp__0;\n");
+              "\tV_BYREF( &vargs[1 ] ) = &temp__0;\n");
     std::string ret = Written([](FILE* f) { g_guidMapper.EmitInvokeReturn(f); });
     EXPECT_EQ(ret.find("&V_I4"), std::string::npos) << ret;
     EXPECT_NE(ret.find("\treturn brivelGuidToJstr( env, retguid );\n"), std::string::npos);
@@ -199,7 +203,9 @@ TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
               "\tbrivelJstringToGuid(env,(jstring)a, guid__2 );\n"
               "\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelGuidToJstr( env, guid__2 ));\n"
               "\tGUID retGuid;\n&retGuid");
-    EXPECT_EQ(Written([](FILE* f) { g_guidMapper.EmitInvokeOutCopy(0, 0, 0, f); }), "");
+    // By reference through IDispatch the callee's GUID goes back to the Java array.
+    EXPECT_EQ(Written([](FILE* f) { g_guidRefMapper.EmitInvokeOutCopy(0, 0, 0, f); }),
+              "\t\tenv->SetObjectArrayElement((jobjectArray)arg0, 0, brivelGuidToJstr( env, temp__0 ));\n");
     EXPECT_EQ(Text([](CString& t) { g_guidMapper.GetVtblEventArgExpr(1, t); }), "brivelGuidToJstr( brivelJniEnv, arg1 )");
 }
 
@@ -300,6 +306,10 @@ TEST(NamedMappers, EnumerationsInTheJobsPackage) {
     EXPECT_EQ(Written([&](FILE* f) { colors.EmitInvokeArgument(0, 1, false, "arg0", true, nullptr, f); colors.EmitInvokeReturn(f); }),
               "\tvargs[1].vt = VT_I4;\n"
               "\tV_I4( &vargs[1] ) = brivelEnumeratedObjectToInt( env, arg0 );\n"
+              "\tif ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tmemset( &ret, 0, sizeof ret );\n"
+              "\t}\n"
               "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"a/b/Colors\" );\n");
     EXPECT_EQ(Written([&](FILE* f) {
                   outColors.EmitVtblArgumentSetup(1, true, "x", f, true);
@@ -337,6 +347,10 @@ TEST(NamedMappers, InterfacesCarryTheirReferences) {
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelUnknownToInterfaceObject( env, temp__1, \"p/IShape\" ));\n"
               "\tif ( temp__1 != 0 ) temp__1->Release();\n");
     EXPECT_EQ(Written([&](FILE* f) { shape.EmitInvokeReturn(f); }),
+              "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tmemset( &ret, 0, sizeof ret );\n"
+              "\t}\n"
               "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"p/IShape\" );\n"
               "\tVariantClear( &ret );\n"
               "\treturn retDisp;\n");
@@ -373,6 +387,10 @@ TEST(NamedMappers, KnownLibraryInterfacesUseThatLibrarysPackage) {
     EXPECT_EQ(Text([&](CString& t) { recordset.GetJavaType(t); }), "com.example.ado_x.Recordset");
     EXPECT_EQ(Text([&](CString& t) { recordset.GetJniSignature(true, t); }), "Lcom_example_ado_1x_Recordset_2");
     EXPECT_EQ(Written([&](FILE* f) { recordset.EmitInvokeReturn(f); }),
+              "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tmemset( &ret, 0, sizeof ret );\n"
+              "\t}\n"
               "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"com/example/ado_x/Recordset\" );\n"
               "\tVariantClear( &ret );\n"
               "\treturn retDisp;\n");
@@ -387,6 +405,10 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
         // Without a run, the map is empty.
         CObjectTypeMapper::SetJob(nullptr);
         EXPECT_EQ(Written([&](FILE* f) { byValue->EmitInvokeReturn(f); }),
+                  "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+                  "\t\tVariantClear( &ret );\n"
+                  "\t\tmemset( &ret, 0, sizeof ret );\n"
+                  "\t}\n"
                   "\tjobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 0);\n"
                   "\tVariantClear( &ret );\n"
                   "\treturn retobj;\n");

@@ -111,7 +111,14 @@ TEST(StaticTypeMappers, NumericFragments) {
               "\tvargs[0].vt = VT_BYREF | VT_I4;\n\tV_I4REF( &vargs[0] ) = (long *) &&arg2__arrayBuf[0];\n");
     EXPECT_EQ(Written([](FILE* f) { g_shortMapper.EmitInvokeArgument(1, 3, false, "arg1", true, nullptr, f); }),
               "\tvargs[3].vt = VT_I2;\n\tV_I2( &vargs[3] ) = (short) arg1;\n");
-    EXPECT_EQ(Written([](FILE* f) { g_doubleRefMapper.EmitInvokeReturn(f); }), "\treturn (jdouble)*V_R8REF( &ret );\n");
+    // A result is coerced to its type before it is read (by value: the
+    // coercion reads a reference through).
+    EXPECT_EQ(Written([](FILE* f) { g_doubleRefMapper.EmitInvokeReturn(f); }),
+              "\tif ( ret.vt != VT_R8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R8 ))) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tmemset( &ret, 0, sizeof ret );\n"
+              "\t}\n"
+              "\treturn (jdouble)V_R8( &ret );\n");
     EXPECT_EQ(Written([](FILE* f) { g_shortMapper.WriteClassLiteral(f); }), "Short.TYPE");
     EXPECT_EQ(Written([](FILE* f) { g_longMapper.WriteClassLiteral(f); }), "Integer.TYPE");
     EXPECT_EQ(Written([](FILE* f) { g_intMapper.WriteBoxing(f, "x"); }), "new Integer( x )");
@@ -135,7 +142,12 @@ TEST(StaticTypeMappers, BooleanFragments) {
               "\tvargs[0].vt = VT_BYREF | VT_BOOL;\n\tshort temp__1 = b ? 0xFFFF : 0;\n\tV_BOOLREF( &vargs[0] ) = &temp__1;\n");
     EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitInvokeOutCopy(1, 0, 0, f); }),
               "\t\targ1__arrayBuf[0] = temp__1 ? JNI_TRUE : JNI_FALSE;\n");
-    EXPECT_EQ(Written([](FILE* f) { g_boolMapper.EmitInvokeReturn(f); }), "\treturn (V_BOOL( &ret )) ? -1 : 0;\n");
+    EXPECT_EQ(Written([](FILE* f) { g_boolMapper.EmitInvokeReturn(f); }),
+              "\tif ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tmemset( &ret, 0, sizeof ret );\n"
+              "\t}\n"
+              "\treturn V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;\n");
     EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitEventArrayCopyToVariant(2, f); }),
               "\t\t\t*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex2] ) = *eventArrayPtr_2 ? VARIANT_TRUE : VARIANT_FALSE;\n");
 }

@@ -330,7 +330,9 @@ TEST_F(ComTest, StandardOleTypes) {
     };
     CString error;
     EXPECT_EQ(select(0, false, error), &g_colorMapper);
-    EXPECT_EQ(select(1, false, error), &g_colorMapper);  // level 1 is the colour by value
+    // OLE_COLOR* is the colour by reference on both paths.
+    EXPECT_EQ(select(1, false, error), &g_colorRefMapper);
+    EXPECT_EQ(select(1, true, error), &g_colorRefMapper);
     // The standard library declares Font as a dispatch interface.
     EXPECT_EQ(select(2, true, error), nullptr);
     EXPECT_STREQ(error, "Font Types are not supported");

@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 02:02:32 2026
+// Generated: Wed Dec 09 03:07:24 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -259,6 +259,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_IEntry_getLabel
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
 	return retstr;
@@ -287,6 +291,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_IEntry_getAmount
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }
@@ -340,6 +348,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_getTitle
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
@@ -408,6 +420,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_getTotal
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jint)V_I4( &ret );
 }
 
@@ -434,6 +450,10 @@ extern "C" JNIEXPORT jdouble JNICALL Java_e2e_ledger_ILedger_getRatio
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_R8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R8 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jdouble)V_R8( &ret );
 }
@@ -496,7 +516,11 @@ extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ILedger_getOpen
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	return (V_BOOL( &ret )) ? -1 : 0;
+	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
+	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
 }
 
 // JNI Implementation of ILedger.setOpen
@@ -572,6 +596,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Add__Ljava_lang_Str
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "e2e/ledger/IEntry" );
 	VariantClear( &ret );
 	return retDisp;
@@ -624,6 +652,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Add__Ljava_lang_Str
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "e2e/ledger/IEntry" );
 	VariantClear( &ret );
 	return retDisp;
@@ -661,6 +693,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Scale__II
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }
@@ -802,8 +838,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Echo__Lbrivel_TavoV
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg1,0) );
 	VARIANT tmpVariant1;
+	VariantInit( &tmpVariant1 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant1 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant1;
 	}
 	VariantInit(&ret);
@@ -813,6 +849,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Echo__Lbrivel_TavoV
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[1] );
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant1 );
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
@@ -820,6 +857,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Echo__Lbrivel_TavoV
 	}
 	VariantClear( &vargs[1] );
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant1 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
@@ -852,6 +890,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getState
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "e2e/ledger/Mood" );
 }
@@ -919,6 +961,10 @@ extern "C" JNIEXPORT jshort JNICALL Java_e2e_ledger_ILedger_Shift__S
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I2 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I2 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jshort)V_I2( &ret );
 }
@@ -1023,6 +1069,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_First
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 3);
 	VariantClear( &ret );
 	return retobj;
@@ -1051,6 +1101,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getOpened
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
 }
@@ -1566,6 +1620,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Announce___3Ljava_lang
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
 }

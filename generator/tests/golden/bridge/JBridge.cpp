@@ -324,6 +324,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_ILedger_Stamp__Ljava_util_
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
 }
 
@@ -401,6 +405,10 @@ extern "C" JNIEXPORT jlong JNICALL Java_test_bridge_ILedger_Price__J_3J_3J
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_CY && FAILED( VariantChangeType( &ret, &ret, 0, VT_CY ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jlong) V_CY( &ret ).int64;
 }
 
@@ -427,6 +435,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_ILedger_getOpened
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
 }
@@ -749,6 +761,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_test_bridge_IWidget_getName
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
 	return retstr;
@@ -978,6 +994,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Find__Ljava_lang_S
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "test/bridge/IWidget" );
 	VariantClear( &ret );
 	return retDisp;
@@ -1066,6 +1086,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_test_bridge_IWidget_toString_1
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
 	return retstr;
@@ -1101,7 +1125,11 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_bridge_IWidget_Check__Z
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	return (V_BOOL( &ret )) ? -1 : 0;
+	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
+	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
 }
 
 // JNI Implementation of IWidget.Any
@@ -1143,8 +1171,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Any__Lbrivel_TavoV
 	vargs[0].vt = VT_BYREF | VT_VARIANT;
 	V_VARIANTREF( &vargs[0 ] ) = brivelGetTavoVariant( env, env->GetObjectArrayElement((jobjectArray)arg1,0) );
 	VARIANT tmpVariant1;
+	VariantInit( &tmpVariant1 );
 	if ( V_VARIANTREF( &vargs[0 ] ) == 0 ) {
-		VariantInit( &tmpVariant1 );
 		V_VARIANTREF( &vargs[0 ] ) = &tmpVariant1;
 	}
 	VariantInit(&ret);
@@ -1154,6 +1182,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Any__Lbrivel_TavoV
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[1] );
 		VariantClear( &vargs[0] );
+		VariantClear( &tmpVariant1 );
 		return 0;
 	}
 	if ( SUCCEEDED( hr )) {
@@ -1161,6 +1190,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Any__Lbrivel_TavoV
 	}
 	VariantClear( &vargs[1] );
 	VariantClear( &vargs[0] );
+	VariantClear( &tmpVariant1 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
@@ -1193,6 +1223,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_bridge_IWidget_Shade
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
+	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "test/bridge/Colour" );
 }

@@ -1415,7 +1415,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex2] )
 			, (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex3] )
 			, (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex4] )
-			, (jboolean) V_BOOL( &pDispParams->rgvarg[eventParamIndex5] )
+			, V_BOOL( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE
 			, jenumEventArg_6
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "Numbers"
@@ -1424,7 +1424,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex2] )
 			, false, "double", (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex3] )
 			, false, "float", (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex4] )
-			, false, "boolean", (jboolean) V_BOOL( &pDispParams->rgvarg[eventParamIndex5] )
+			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE
 			, false, "test.events.Level", jenumEventArg_6
 		);
 		if ( jenumEventArg_6 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_6 );

@@ -1296,6 +1296,10 @@ extern "C" JNIEXPORT jint JNICALL Java_test_records_IPlotter_Lay__Ltest_records_
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	return (jint)V_I4( &ret );
 }
 

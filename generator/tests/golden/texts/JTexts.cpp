@@ -608,6 +608,10 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_texts_Boolean_1_Next__Ltest_texts
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "test/texts/Boolean_" );
 	VariantClear( &ret );
 	return retDisp;
@@ -679,6 +683,10 @@ extern "C" JNIEXPORT jstring JNICALL Java_test_texts_String_1_Read__Ljava_lang_S
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
 	VariantClear( &ret );
 	return retstr;
@@ -726,7 +734,7 @@ extern "C" JNIEXPORT void JNICALL Java_test_texts_String_1_Clash___3I_3Ljava_lan
 		return;
 	}
 	vargs[0].vt = VT_BYREF | VT_BSTR;
-	BSTR temp__1 = brivelJstringToBstr( env, (jstring) env->GetObjectArrayElement((jobjectArray)arg1,0) );
+	BSTR temp__1 = 0;
 	V_BSTRREF( &vargs[0 ] ) = &temp__1;
 	VariantInit(&ret);
 	params.cArgs = 2;

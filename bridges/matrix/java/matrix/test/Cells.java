@@ -1,0 +1,233 @@
+package matrix.test;
+
+import brivel.TavoException;
+import brivel.TavoObject;
+import brivel.TavoVariant;
+import matrix.shapes.IMatrixControl;
+import matrix.shapes.IToken;
+
+import java.util.ArrayList;
+import java.util.List;
+
+/**
+ * Runs the cells of one program of the matrix. A cell passes when its body
+ * returns, the server has no complaint and the server's count of references
+ * handed out is what it was before; whatever the cell's body made or was
+ * given is released after it.
+ */
+public final class Cells {
+    /** The body of a cell. */
+    public interface Body {
+        void run() throws Exception;
+    }
+
+    private final String program;
+    private final IMatrixControl control;
+    private final List<Object> owned = new ArrayList<>();
+    private final List<String> failures = new ArrayList<>();
+    private final List<String> known = new ArrayList<>();
+    private int passed;
+    private String lastCell;
+    private String lastFailure;
+    /** BRIVEL_MATRIX_TRACE set: each cell's name is printed before it runs (to find one that ends the process). */
+    private static final boolean TRACE = System.getenv("BRIVEL_MATRIX_TRACE") != null;
+
+    /** What the listener of an event cell found wrong (null: nothing). */
+    String listenerComplaint;
+    /** The listener method that an event cell reached. */
+    String heard;
+
+    public Cells(String program, IMatrixControl control) {
+        this.program = program;
+        this.control = control;
+    }
+
+    /** Runs a cell; a failure is kept with the cell's name. */
+    public void run(String cell, Body body) {
+        if (TRACE) {
+            System.err.println("cell " + cell);
+            System.err.flush();
+        }
+        record(cell, attempt(body));
+    }
+
+    private void record(String cell, String failure) {
+        lastCell = cell;
+        lastFailure = failure;
+        if (failure == null) {
+            passed++;
+        } else {
+            failures.add(cell + ": " + failure);
+        }
+    }
+
+    /** Runs a cell that must end in brivel.TavoException with exactly this message. */
+    public void runThrows(String cell, String message, Body body) {
+        run(cell, () -> {
+            try {
+                body.run();
+            } catch (TavoException e) {
+                if (message.equals(e.getMessage())) return;
+                throw new AssertionError("expected brivel.TavoException \"" + message + "\", got \"" + e.getMessage() + "\"");
+            }
+            throw new AssertionError("expected brivel.TavoException \"" + message + "\", nothing was thrown");
+        });
+    }
+
+    /** A cell whose shape the table expects to run, but whose generated method differs. */
+    public void mismatch(String cell, String generated, String expected) {
+        record(cell, "the generated method is " + generated + ", the table expects " + expected);
+    }
+
+    /**
+     * The cell just run fails for a known fault: its failure is kept as known.
+     * One that passes is a failure of its own: the table must switch it on.
+     */
+    public void known(String cell, String fault) {
+        if (!cell.equals(lastCell)) throw new IllegalStateException("known(" + cell + ") after " + lastCell);
+        if (lastFailure != null) {
+            failures.remove(failures.size() - 1);
+            known.add(cell + " [" + fault + "]: " + lastFailure);
+        } else {
+            passed--;
+            failures.add(cell + ": passes now, but the table marks it as failing for \"" + fault + "\"");
+        }
+        lastCell = null;
+    }
+
+    /** A cell of a known fault that would end the process or read undefined memory: listed, not run. */
+    public void notRun(String cell, String fault) {
+        known.add(cell + " [" + fault + "]: not run (it would end the process or read undefined memory)");
+    }
+
+    private String attempt(Body body) {
+        int before;
+        try {
+            before = control.Balance();
+        } catch (Throwable t) {
+            return "the control interface failed: " + t;
+        }
+        listenerComplaint = null;
+        heard = null;
+        String failure = null;
+        try {
+            body.run();
+        } catch (Throwable t) {
+            failure = t instanceof AssertionError ? t.getMessage() : t.toString();
+        }
+        releaseOwned();
+        try {
+            String problem = control.Problem();
+            if (problem != null && !problem.isEmpty() && failure == null) failure = "the server complained: " + problem;
+            else if (problem != null && !problem.isEmpty()) failure += " (server: " + problem + ")";
+            int after = control.Balance();
+            if (after != before && failure == null)
+                failure = "references handed out: " + before + " before, " + after + " after";
+        } catch (Throwable t) {
+            if (failure == null) failure = "the control interface failed afterwards: " + t;
+        }
+        return failure;
+    }
+
+    /** Fails the cell unless the condition holds. */
+    public static void expect(boolean condition, String what, String actual) {
+        if (!condition) throw new AssertionError(what + " was " + actual);
+    }
+
+    /** Releases the value (an object, a VARIANT holder, or an array of them) after the cell. */
+    public <T> T own(T value) {
+        if (value != null) owned.add(value);
+        return value;
+    }
+
+    private void releaseOwned() {
+        for (Object value : owned) release(value);
+        owned.clear();
+    }
+
+    static void release(Object value) {
+        if (value instanceof TavoObject) {
+            ((TavoObject) value).TavoRelease();
+        } else if (value instanceof TavoVariant) {
+            ((TavoVariant) value).TavoRelease();
+        } else if (value instanceof Object[]) {
+            for (Object element : (Object[]) value) release(element);
+        } else if (value instanceof brivel.out.TavoComobjArray) {
+            release(((brivel.out.TavoComobjArray) value).array);
+        } else if (value instanceof brivel.out.TavoVariantArray) {
+            release(((brivel.out.TavoVariantArray) value).array);
+        }
+    }
+
+    /** A token of the server, released after the cell. */
+    public IToken token(int id) throws TavoException {
+        return own(control.MakeToken(id));
+    }
+
+    public TavoVariant variant(int value) {
+        return own(new TavoVariant(value));
+    }
+
+    public TavoVariant variant(String value) {
+        return own(new TavoVariant(value));
+    }
+
+    /** The object is the server's token of that number. */
+    public boolean isToken(TavoObject object, int id) throws TavoException {
+        if (object == null) return false;
+        IToken token = IToken._brivelCoerceObject(object);
+        try {
+            return token.getId() == id;
+        } finally {
+            token.TavoRelease();
+        }
+    }
+
+    public String showToken(TavoObject object) {
+        if (object == null) return "null";
+        try {
+            IToken token = IToken._brivelCoerceObject(object);
+            try {
+                return "token " + token.getId();
+            } finally {
+                token.TavoRelease();
+            }
+        } catch (Throwable t) {
+            return "an object that is no token (" + t + ")";
+        }
+    }
+
+    // ---- events
+
+    /** The listener of an event cell reached its method; `complaint` is null when its arguments were right. */
+    public void heard(String event, String complaint) {
+        heard = event;
+        if (complaint != null && listenerComplaint == null) listenerComplaint = complaint;
+    }
+
+    /** Fires an event and checks that its listener was reached and found its arguments right. */
+    public void fire(String event, boolean throughVtable) throws TavoException {
+        control.Fire(event, throughVtable);
+        if (!event.equals(heard)) throw new AssertionError("the listener was not reached (" + heard + ")");
+        if (listenerComplaint != null) throw new AssertionError("the listener found " + listenerComplaint);
+    }
+
+    // ---- the report
+
+    /**
+     * "<program>: <n> passed, <m> failed, <k> known failures", then one line per
+     * failed cell ("FAIL <cell>: <why>") and per known failure ("KNOWN <cell> [<fault>]: <why>").
+     */
+    public String report() {
+        StringBuilder text = new StringBuilder(program + ": " + passed + " passed, " + failures.size() + " failed, "
+                + known.size() + " known failures");
+        for (String failure : failures) text.append("\nFAIL ").append(failure);
+        for (String line : known) text.append("\nKNOWN ").append(line);
+        return text.toString();
+    }
+
+    /** The cells that failed ("<cell>: <why>"). */
+    public List<String> failures() {
+        return failures;
+    }
+}

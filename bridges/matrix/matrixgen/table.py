@@ -1,0 +1,183 @@
+"""The cells of the matrix (every shape on every path) and what each one
+must do: run, throw a given exception, be refused by the generator with a
+given text, or fail for a known fault (named, with the mend that will switch
+it on).
+
+A cell is named <path>.<method>, e.g. "vtable.I4Out". Rules are matched in
+order; the first rule that matches a cell decides it; a cell no rule matches
+runs and must pass.
+"""
+
+from dataclasses import dataclass
+
+from . import forms as F
+from . import kinds as K
+from . import library as L
+
+
+@dataclass(frozen=True)
+class Runs:
+    pass
+
+
+@dataclass(frozen=True)
+class Refused:
+    text: str       # the "Function is not available" reason
+
+
+@dataclass(frozen=True)
+class Throws:
+    message: str    # the brivel.TavoException the native throws
+
+
+@dataclass(frozen=True)
+class Known:
+    fault: str      # what is wrong, as the report names it
+    # Running it would end the process or read undefined memory (its outcome
+    # is not repeatable): listed, not run.
+    crashes: bool = False
+
+
+RUNS = Runs()
+BUILDS = ("linux32", "win32")
+
+
+@dataclass(frozen=True)
+class Cell:
+    shape: L.Shape
+    path: F.Path
+
+    @property
+    def name(self):
+        return "%s.%s" % (self.path.name, self.shape.method)
+
+
+@dataclass(frozen=True)
+class Rule:
+    kinds: frozenset
+    forms: frozenset
+    paths: frozenset
+    expectation: object
+    build: str = None   # one of BUILDS: the rule holds on that build only
+
+    def matches(self, cell, build):
+        return ((not self.kinds or cell.shape.kind.name in self.kinds)
+                and (not self.forms or cell.shape.form.suffix in self.forms)
+                and (not self.paths or cell.path.name in self.paths)
+                and (self.build is None or self.build == build))
+
+
+def rule(kinds, forms, paths, expectation, build=None):
+    """kinds, forms, paths: blank-separated names ("" for all)."""
+    return Rule(frozenset(kinds.split()), frozenset(forms.split()), frozenset(paths.split()), expectation, build)
+
+
+CALLS = "dispatch vtable"
+EVENTS = "dispatchEvents vtableEvents"
+SCALARS = "In InRef Out InOut Ret"
+POINTERS2 = "InRef2 Out2 InOut2 Ret2"
+ARRAYS = "ArrIn ArrInRef ArrOut ArrInOut ArrRet"
+NUMBERS = "I1 UI1 I2 UI2 I4 UI4 Int UInt I8 R4 R8 Cy Bool Scode Counter"
+RECORDS_WITHOUT_ID = "Pair Couple Filetime"
+RECORDS_WITH_ID = "Stamp Span"
+
+NESTED = Refused("Nested pointers are not supported")
+UNSUPPORTED = Refused("Unsupported Type")
+UNSUPPORTED_ARRAY = Refused("Unsupported Array type")
+VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference from top-left menu of builder)")
+NO_RECORD = Throws("Record definition not found in type library")
+
+# Faults the matrix shows, named as the report names them.
+LPSTR_RESULT = Known("an LPSTR result is read from the VARIANT of IDispatch::Invoke, which cannot carry one")
+BYTE_RESULT = Known("a byte result through the virtual table is taken for a byte buffer, which comes back null")
+ENUM_POINTER2 = Known("an enumeration behind a pointer to a pointer is taken for one pointer", crashes=True)
+OBJECT_POINTER2 = Known("IUnknown*** and IDispatch*** are taken for one pointer less", crashes=True)
+EMPTY_COLOR = Known("an OLE colour result is read from the VARIANT without checking its type", crashes=True)
+I1_AS_UI1 = Known("VT_I1 travels as VT_UI1 (a negative value overflows the callee's coercion)")
+COLOR_AS_I4 = Known("an OLE colour by reference travels as VT_BYREF | VT_I4")
+VARIANT_RESULT2 = Known("a VARIANT ** result is read from the local, not from where the callee's pointer points")
+EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
+EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
+I8_ARRAYS = Known("the runtime's SAFEARRAY conversions leave out VT_I8 elements")
+UNKNOWN_AS_DISPATCH = Known("an IUnknown by reference travels as VT_BYREF | VT_DISPATCH")
+STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
+EVENT_OBJECTS = Known("by-reference objects in events: the listener's pointer goes back without AddRef, "
+                      "the old one is never released, out-only slots are read", crashes=True)
+
+RULES = [
+    # ---- what the selection rules refuse
+    rule("UI8", ARRAYS, "", UNSUPPORTED_ARRAY),
+    rule("UI8", "", "", UNSUPPORTED),
+    rule("Tone", "InRef2 Out2 InOut2", "", ENUM_POINTER2),
+    rule("Tone", "Ret2", "vtable", ENUM_POINTER2),
+    rule("Unknown Dispatch", POINTERS2, "vtable", OBJECT_POINTER2),
+    rule("Color", "Ret", "empty", EMPTY_COLOR),
+    rule("Unknown Dispatch", "InRef Out InOut", EVENTS, EVENT_OBJECTS),
+    rule("Guid Color", ARRAYS, "", UNSUPPORTED_ARRAY),
+    rule(NUMBERS + " Bstr Date Guid", "Out2", "", NESTED),
+    rule("Token", "Ret2", "dispatch empty failing", RUNS),  # the result is lifted out of the dispatch description
+    rule("Token", POINTERS2, "", NESTED),
+    rule("Scode", "InRef Out InOut", "", UNSUPPORTED),
+    rule("Scode", "In Ret", "vtable", UNSUPPORTED),
+    rule("Lpstr", "Ret", "dispatch", LPSTR_RESULT),
+    rule("Lpstr", "InRef Out InOut Ret", "vtable dispatch", UNSUPPORTED),
+    rule("Lpstr", "Out2", "", NESTED),
+    rule("Lpstr Unknown Dispatch", ARRAYS, "", UNSUPPORTED_ARRAY),
+    rule("I1 UI1", "Ret", "vtable", BYTE_RESULT),
+
+    # Wine's VariantChangeType wraps VT_UI1 251 round to VT_I1 -5 (its
+    # VarI1FromUI1 reports the overflow, as the linux32 build's layer does):
+    # there the value arrives.
+    rule("I1", "In", "dispatch", I1_AS_UI1, build="linux32"),
+    rule("I1", "ArrIn ArrInRef ArrInOut", CALLS, I1_AS_UI1),
+    rule("I1", "ArrOut", "dispatch", I1_AS_UI1),
+    rule("I1", "ArrOut ArrInOut", EVENTS, I1_AS_UI1),
+    rule("I1 UI1", "InRef Out InOut", EVENTS, EVENT_BYTES),
+    rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
+    rule("Color", "InRef Out InOut", "dispatch", COLOR_AS_I4),
+    rule("Variant", "Ret2", "vtable", VARIANT_RESULT2),
+    rule("I8", ARRAYS, "", I8_ARRAYS),
+    rule("Unknown", "Out InOut InRef2 Out2 InOut2", "dispatch", UNKNOWN_AS_DISPATCH),
+
+    # ---- what a VARIANT cannot carry: a record without an identifier (an
+    # array of them can be received, not sent)
+    rule(RECORDS_WITHOUT_ID, SCALARS + " " + POINTERS2, "dispatch", NO_RECORD),
+    rule(RECORDS_WITHOUT_ID, "ArrIn ArrInRef ArrOut ArrInOut", "dispatch", NO_RECORD),
+    rule(RECORDS_WITHOUT_ID, "ArrIn ArrInRef ArrOut ArrInOut", "vtable", Throws("Unsupported record type")),
+    # The stand-in runtime finds a record's IRecordInfo through the registered
+    # type library, which the linux32 build has not: what goes to COM fails.
+    rule(RECORDS_WITH_ID, "In InRef Out InOut InRef2 Out2 InOut2 ArrIn ArrInRef ArrInOut", CALLS,
+         STAND_IN_RECORDS, build="linux32"),
+]
+
+
+def expectation(cell, build=None):
+    for r in RULES:
+        if r.matches(cell, build):
+            return r.expectation
+    return RUNS
+
+
+def call_cells():
+    shapes = L.call_shapes()
+    return [Cell(s, p) for p in (F.DISPATCH, F.VTABLE) for s in shapes]
+
+
+def event_cells():
+    shapes = L.event_shapes()
+    return [Cell(s, p) for p in (F.DISPATCH_EVENTS, F.VTABLE_EVENTS) for s in shapes]
+
+
+def answer_cells():
+    """The IDispatch cells that run, against the empty and the failing server."""
+    # (LPSTR shapes of the dual interface go through its virtual table.)
+    # A fault known on one build only does not take the shape out; what one
+    # build cannot call at all does.
+    shapes = [c.shape for c in call_cells()
+              if c.path is F.DISPATCH and expectation(c) == RUNS and c.shape.kind is not K.LPSTR
+              and not any(isinstance(expectation(c, b), (Refused, Throws)) for b in BUILDS)]
+    return [Cell(s, p) for p in (F.EMPTY, F.FAILING) for s in shapes]
+
+
+def all_cells():
+    return call_cells() + event_cells() + answer_cells()

@@ -1,0 +1,483 @@
+#include "MatrixSupport.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+std::mutex g_problemLock;
+std::string g_problem;
+LONG g_outstanding = 0;
+
+}  // namespace
+
+// ---- complaints
+
+HRESULT Bad(const char* method, const std::string& what) {
+    std::lock_guard<std::mutex> lock(g_problemLock);
+    if (g_problem.empty()) g_problem = std::string(method) + ": " + what;
+    return MATRIX_E_MISMATCH;
+}
+
+std::string TakeProblem() {
+    std::lock_guard<std::mutex> lock(g_problemLock);
+    std::string problem;
+    problem.swap(g_problem);
+    return problem;
+}
+
+HRESULT BadInvoke(const char* method, const std::string& what, EXCEPINFO* excepInfo) {
+    Bad(method, what);
+    return ReportInvoke(excepInfo);
+}
+
+HRESULT ReportInvoke(EXCEPINFO* excepInfo) {
+    std::string text;
+    {
+        std::lock_guard<std::mutex> lock(g_problemLock);
+        text = g_problem;
+    }
+    if (!excepInfo) return MATRIX_E_MISMATCH;
+    std::memset(excepInfo, 0, sizeof *excepInfo);
+    excepInfo->scode = MATRIX_E_MISMATCH;
+    std::vector<OLECHAR> wide(text.begin(), text.end());
+    excepInfo->bstrDescription = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    return DISP_E_EXCEPTION;
+}
+
+// ---- values shown in complaints
+
+std::string Show(long long value) {
+    return std::to_string(value);
+}
+
+std::string Show(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string ShowText(const OLECHAR* text, int length) {
+    if (!text) return "null";
+    std::string out = "\"";
+    for (int i = 0; length < 0 ? text[i] != 0 : i < length; ++i) {
+        if (text[i] < 128) {
+            out += static_cast<char>(text[i]);
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(text[i]));
+            out += escape;
+        }
+    }
+    return out + "\"";
+}
+
+std::string ShowAnsi(const char* text) {
+    if (!text) return "null";
+    std::string out = "\"";
+    for (const char* p = text; *p; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (c < 128) {
+            out += *p;
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", c);
+            out += escape;
+        }
+    }
+    return out + "\"";
+}
+
+std::string ShowGuid(const GUID& guid) {
+    OLECHAR text[40];
+    StringFromGUID2(guid, text, 40);
+    return ShowText(text);
+}
+
+std::string ShowVariant(const VARIANT& value) {
+    std::string vt = "vt " + std::to_string(V_VT(&value));
+    switch (V_VT(&value)) {
+    case VT_I4: return vt + " " + Show(static_cast<long long>(V_I4(&value)));
+    case VT_BSTR: return vt + " " + ShowText(V_BSTR(&value), static_cast<int>(SysStringLen(V_BSTR(&value))));
+    default: return vt;
+    }
+}
+
+std::string ShowVariant(const VARIANT* value) {
+    return value ? ShowVariant(*value) : "no argument";
+}
+
+std::string ShowToken(IUnknown* token) {
+    if (!token) return "null";
+    IToken* typed = nullptr;
+    if (FAILED(token->QueryInterface(IID_IToken, reinterpret_cast<void**>(&typed))) || !typed)
+        return "an object that is no token";
+    LONG id = 0;
+    typed->get_Id(&id);
+    typed->Release();
+    return "token " + Show(static_cast<long long>(id));
+}
+
+std::string ShowRecord(long long first, long long second) {
+    return "{" + Show(first) + ", " + Show(second) + "}";
+}
+
+std::string ShowArray(SAFEARRAY* array) {
+    if (!array) return "null";
+    VARTYPE vt = VT_EMPTY;
+    SafeArrayGetVartype(array, &vt);
+    return "array of vt " + std::to_string(vt) + ", " + std::to_string(SafeArrayGetDim(array)) + " dimension(s), " +
+           std::to_string(array->cDims ? array->rgsabound[0].cElements : 0) + " element(s)";
+}
+
+// ---- comparisons and values
+
+bool BstrIs(BSTR text, const OLECHAR* expected) {
+    UINT n = 0;
+    while (expected[n]) ++n;
+    // An empty expected text is the empty BSTR or a null one (the same text).
+    if (!text) return n == 0;
+    return SysStringLen(text) == n && std::memcmp(text, expected, n * sizeof(OLECHAR)) == 0;
+}
+
+bool WideIs(const OLECHAR* text, const OLECHAR* expected) {
+    if (!text) return false;
+    size_t i = 0;
+    for (; expected[i]; ++i)
+        if (text[i] != expected[i]) return false;
+    return text[i] == 0;
+}
+
+bool AnsiIs(const char* text, const char* expected) {
+    return text && std::strcmp(text, expected) == 0;
+}
+
+// A second's tolerance: the value is a local time of whole seconds.
+bool DateIs(DATE date, double expected) {
+    return std::fabs(date - expected) < 0.5 / 86400;
+}
+
+bool VariantIsLong(const VARIANT& value, LONG expected) {
+    return V_VT(&value) == VT_I4 && V_I4(&value) == expected;
+}
+
+bool VariantIsText(const VARIANT& value, const OLECHAR* expected) {
+    return V_VT(&value) == VT_BSTR && BstrIs(V_BSTR(&value), expected);
+}
+
+void VariantFromLong(VARIANT* target, LONG value) {
+    VariantInit(target);
+    V_VT(target) = VT_I4;
+    V_I4(target) = value;
+}
+
+void VariantFromText(VARIANT* target, const OLECHAR* value) {
+    VariantInit(target);
+    V_VT(target) = VT_BSTR;
+    V_BSTR(target) = SysAllocString(value);
+}
+
+GUID MakeGuid(DWORD data1, WORD data2, WORD data3, const BYTE (&data4)[8]) {
+    GUID guid;
+    guid.Data1 = data1;
+    guid.Data2 = data2;
+    guid.Data3 = data3;
+    std::memcpy(guid.Data4, data4, 8);
+    return guid;
+}
+
+// ---- references handed out
+
+LONG Outstanding() {
+    return InterlockedCompareExchange(&g_outstanding, 0, 0);
+}
+
+ULONG Counted::AddRefImpl() {
+    InterlockedIncrement(&g_outstanding);
+    return InterlockedIncrement(&refs_);
+}
+
+ULONG Counted::ReleaseImpl() {
+    InterlockedDecrement(&g_outstanding);
+    LONG n = InterlockedDecrement(&refs_);
+    if (n == 0) delete this;
+    return n;
+}
+
+// ---- tokens
+
+namespace {
+
+class Token : public IToken, public Counted {
+public:
+    explicit Token(LONG id) : id_(id) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_IToken)) {
+            *ppv = static_cast<IToken*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override {
+        if (id != 1) return DISP_E_MEMBERNOTFOUND;
+        if (!result) return E_POINTER;
+        VariantInit(result);
+        V_VT(result) = VT_I4;
+        V_I4(result) = id_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_Id(LONG* id) override {
+        if (!id) return E_POINTER;
+        *id = id_;
+        return S_OK;
+    }
+
+private:
+    LONG id_;
+};
+
+}  // namespace
+
+IToken* NewToken(LONG id) {
+    Token* token = new Token(id);
+    token->AddRef();
+    return token;
+}
+
+bool TokenIs(IUnknown* pointer, LONG id) {
+    if (!pointer) return false;
+    IToken* typed = nullptr;
+    if (FAILED(pointer->QueryInterface(IID_IToken, reinterpret_cast<void**>(&typed))) || !typed) return false;
+    LONG actual = 0;
+    HRESULT hr = typed->get_Id(&actual);
+    typed->Release();
+    return SUCCEEDED(hr) && actual == id;
+}
+
+// ---- records
+
+namespace {
+
+class RecordInfo : public IRecordInfo, public Counted {
+public:
+    RecordInfo(const GUID& guid, const OLECHAR* name, ULONG size) : guid_(guid), name_(name), size_(size) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IRecordInfo)) {
+            *ppv = static_cast<IRecordInfo*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
+    // The records are numbers only: nothing to free.
+    HRESULT STDMETHODCALLTYPE RecordInit(PVOID record) override {
+        std::memset(record, 0, size_);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE RecordClear(PVOID record) override { return RecordInit(record); }
+    HRESULT STDMETHODCALLTYPE RecordCopy(PVOID existing, PVOID copy) override {
+        std::memcpy(copy, existing, size_);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetGuid(GUID* guid) override {
+        *guid = guid_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetName(BSTR* name) override {
+        *name = SysAllocString(name_);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetSize(ULONG* size) override {
+        *size = size_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(ITypeInfo** typeInfo) override {
+        *typeInfo = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetField(PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetFieldNoCopy(PVOID, LPCOLESTR, VARIANT*, PVOID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE PutField(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE PutFieldNoCopy(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetFieldNames(ULONG*, BSTR*) override { return E_NOTIMPL; }
+    BOOL STDMETHODCALLTYPE IsMatchingType(IRecordInfo* other) override {
+        GUID guid;
+        return other && SUCCEEDED(other->GetGuid(&guid)) && IsEqualGUID(guid, guid_);
+    }
+    PVOID STDMETHODCALLTYPE RecordCreate() override {
+        void* record = CoTaskMemAlloc(size_);
+        if (record) std::memset(record, 0, size_);
+        return record;
+    }
+    HRESULT STDMETHODCALLTYPE RecordCreateCopy(PVOID source, PVOID* copy) override {
+        *copy = RecordCreate();
+        if (!*copy) return E_OUTOFMEMORY;
+        return RecordCopy(source, *copy);
+    }
+    HRESULT STDMETHODCALLTYPE RecordDestroy(PVOID record) override {
+        CoTaskMemFree(record);
+        return S_OK;
+    }
+
+private:
+    GUID guid_;
+    const OLECHAR* name_;
+    ULONG size_;
+};
+
+}  // namespace
+
+IRecordInfo* NewRecordInfo(const GUID& guid, const OLECHAR* name, ULONG size) {
+    RecordInfo* info = new RecordInfo(guid, name, size);
+    info->AddRef();
+    return info;
+}
+
+// ---- arrays
+
+SAFEARRAY* NewArray(VARTYPE vt, ULONG count, IRecordInfo* info) {
+    return info ? SafeArrayCreateVectorEx(vt, 0, count, info) : SafeArrayCreateVector(vt, 0, count);
+}
+
+namespace {
+// The element type as the array's users take it: VT_INT and VT_UINT are this
+// platform's VT_I4 and VT_UI4, and an interface array holds either interface.
+VARTYPE Sized(VARTYPE vt) {
+    switch (vt) {
+    case VT_INT: return VT_I4;
+    case VT_UINT: return VT_UI4;
+    case VT_DISPATCH: return VT_UNKNOWN;
+    default: return vt;
+    }
+}
+}  // namespace
+
+bool ArrayIs(SAFEARRAY* array, VARTYPE vt, ULONG count, std::string* why) {
+    VARTYPE actual = VT_EMPTY;
+    bool ok = array && SafeArrayGetDim(array) == 1 && SUCCEEDED(SafeArrayGetVartype(array, &actual)) &&
+              Sized(actual) == Sized(vt) && array->rgsabound[0].cElements == count;
+    if (!ok && why) *why = "expected " + std::to_string(count) + " element(s) of vt " + std::to_string(vt) + ", got " + ShowArray(array);
+    return ok;
+}
+
+// ---- arguments
+
+VARIANT* ArgumentAt(DISPPARAMS* params, UINT i) {
+    if (!params || i >= params->cArgs) return nullptr;
+    return &params->rgvarg[params->cArgs - 1 - i];
+}
+
+// ---- connection points
+
+ConnectionPoint::~ConnectionPoint() {
+    DropAll();
+}
+
+HRESULT ConnectionPoint::QueryInterface(REFIID riid, void** ppv) {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IConnectionPoint)) {
+        *ppv = static_cast<IConnectionPoint*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+HRESULT ConnectionPoint::GetConnectionInterface(IID* iid) {
+    if (!iid) return E_POINTER;
+    *iid = iid_;
+    return S_OK;
+}
+
+HRESULT ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** container) {
+    if (!container) return E_POINTER;
+    *container = container_;
+    container_->AddRef();
+    return S_OK;
+}
+
+HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
+    if (!sink || !cookie) return E_POINTER;
+    sink->AddRef();
+    std::lock_guard<std::mutex> lock(lock_);
+    sinks_.push_back(sink);
+    *cookie = static_cast<DWORD>(sinks_.size());
+    return S_OK;
+}
+
+HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
+    IUnknown* sink = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(lock_);
+        if (cookie == 0 || cookie > sinks_.size() || !sinks_[cookie - 1]) return CONNECT_E_NOCONNECTION;
+        sink = sinks_[cookie - 1];
+        sinks_[cookie - 1] = nullptr;
+    }
+    sink->Release();
+    return S_OK;
+}
+
+std::vector<IUnknown*> ConnectionPoint::Sinks(const IID& iid) {
+    std::vector<IUnknown*> advised;
+    {
+        std::lock_guard<std::mutex> lock(lock_);
+        for (IUnknown* sink : sinks_)
+            if (sink) {
+                sink->AddRef();
+                advised.push_back(sink);
+            }
+    }
+    std::vector<IUnknown*> answering;
+    for (IUnknown* sink : advised) {
+        IUnknown* typed = nullptr;
+        if (SUCCEEDED(sink->QueryInterface(iid, reinterpret_cast<void**>(&typed))) && typed) answering.push_back(typed);
+        sink->Release();
+    }
+    return answering;
+}
+
+void ConnectionPoint::DropAll() {
+    std::vector<IUnknown*> sinks;
+    {
+        std::lock_guard<std::mutex> lock(lock_);
+        sinks.swap(sinks_);
+    }
+    for (IUnknown* sink : sinks)
+        if (sink) sink->Release();
+}
+
+// ---- class factory
+
+HRESULT Factory::QueryInterface(REFIID riid, void** ppv) {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
+        *ppv = static_cast<IClassFactory*>(this);
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+HRESULT Factory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv) {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    IUnknown* object = make_();
+    object->AddRef();
+    HRESULT hr = object->QueryInterface(riid, ppv);
+    object->Release();
+    return hr;
+}

@@ -1,0 +1,914 @@
+#include "FakeJava.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fakejava {
+
+namespace {
+
+FakeJava* g_current = nullptr;
+const long long kMillisFrom1601To1970 = 11644473600000LL;
+
+size_t ElementSize(char type) {
+    switch (type) {
+    case 'Z': case 'B': return 1;
+    case 'C': case 'S': return 2;
+    case 'I': case 'F': return 4;
+    case 'J': case 'D': return 8;
+    default: return 0;
+    }
+}
+
+// The parameter types of a method signature, one letter each ('L' for any
+// object or array).
+std::string ParameterTypes(const std::string& signature) {
+    std::string types;
+    size_t i = 1;
+    while (i < signature.size() && signature[i] != ')') {
+        char c = signature[i];
+        if (c == '[') {
+            while (i < signature.size() && signature[i] == '[') ++i;
+            if (signature[i] == 'L') i = signature.find(';', i);
+            types += 'L';
+        } else if (c == 'L') {
+            i = signature.find(';', i);
+            types += 'L';
+        } else {
+            types += c;
+        }
+        ++i;
+    }
+    return types;
+}
+
+// Arguments passed as a va_list: narrower types arrive promoted.
+class VaArgs : public Args {
+public:
+    explicit VaArgs(va_list args) { va_copy(args_, args); }
+    ~VaArgs() override { va_end(args_); }
+    jint Int() override { return va_arg(args_, jint); }
+    jlong Long() override { return va_arg(args_, jlong); }
+    jdouble Double() override { return va_arg(args_, jdouble); }
+    jobject Object() override { return va_arg(args_, jobject); }
+
+private:
+    va_list args_;
+};
+
+// Arguments passed as an array of jvalue, read by the signature's types.
+class ValueArgs : public Args {
+public:
+    ValueArgs(const jvalue* values, const std::string& signature) : values_(values), types_(ParameterTypes(signature)) {}
+    jint Int() override {
+        char t = Next();
+        const jvalue& v = values_[index_++];
+        switch (t) {
+        case 'Z': return v.z;
+        case 'B': return v.b;
+        case 'C': return v.c;
+        case 'S': return v.s;
+        default: return v.i;
+        }
+    }
+    jlong Long() override {
+        Next();
+        return values_[index_++].j;
+    }
+    jdouble Double() override {
+        char t = Next();
+        const jvalue& v = values_[index_++];
+        return t == 'F' ? v.f : v.d;
+    }
+    jobject Object() override {
+        Next();
+        return values_[index_++].l;
+    }
+
+private:
+    char Next() { return index_ < types_.size() ? types_[index_] : 'I'; }
+    const jvalue* values_;
+    std::string types_;
+    size_t index_ = 0;
+};
+
+jvalue Zero() {
+    jvalue v;
+    std::memset(&v, 0, sizeof v);
+    return v;
+}
+
+jvalue Long(jlong value) {
+    jvalue v = Zero();
+    v.j = value;
+    return v;
+}
+
+// UTF-16 from modified UTF-8.
+std::u16string FromModifiedUtf8(const char* text) {
+    std::u16string out;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text ? text : "");
+    while (*p) {
+        if (*p < 0x80) {
+            out += static_cast<char16_t>(*p++);
+        } else if ((*p & 0xE0) == 0xC0 && p[1]) {
+            out += static_cast<char16_t>(((p[0] & 0x1F) << 6) | (p[1] & 0x3F));
+            p += 2;
+        } else if ((*p & 0xF0) == 0xE0 && p[1] && p[2]) {
+            out += static_cast<char16_t>(((p[0] & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
+            p += 3;
+        } else {
+            out += u'?';
+            ++p;
+        }
+    }
+    return out;
+}
+
+std::string ToModifiedUtf8(const std::u16string& text) {
+    std::string out;
+    for (char16_t c : text) {
+        if (c != 0 && c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string Narrow(const std::u16string& text) {
+    std::string out;
+    for (char16_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+// A buffer handed to a native (array elements, string characters): its
+// address is the handle the native gives back.
+struct Lent {
+    Object* owner;
+    size_t bytes;
+};
+std::map<void*, Lent> g_lent;
+
+void* Lend(FakeJava& fake, Object* owner, const void* source, size_t bytes) {
+    void* buffer = std::malloc(bytes ? bytes : 1);
+    if (bytes) std::memcpy(buffer, source, bytes);
+    g_lent[buffer] = {owner, bytes};
+    ++fake.counts().elementBuffers;
+    return buffer;
+}
+
+// Gives a lent buffer back: mode 0 copies and frees, JNI_COMMIT copies,
+// JNI_ABORT frees.
+void GiveBack(FakeJava& fake, void* buffer, jint mode, bool copy) {
+    auto it = g_lent.find(buffer);
+    if (it == g_lent.end()) {
+        ++fake.counts().unknownCalls;
+        if (fake.counts().firstUnknown.empty()) fake.counts().firstUnknown = "a buffer given back that was not lent";
+        return;
+    }
+    if (copy && mode != JNI_ABORT && it->second.bytes) std::memcpy(it->second.owner->data.data(), buffer, it->second.bytes);
+    if (mode != JNI_COMMIT) {
+        std::free(buffer);
+        g_lent.erase(it);
+        --fake.counts().elementBuffers;
+    }
+}
+
+void Unknown(FakeJava& fake, const std::string& what) {
+    ++fake.counts().unknownCalls;
+    if (fake.counts().firstUnknown.empty()) fake.counts().firstUnknown = what;
+}
+
+}  // namespace
+
+FakeJava& Current() {
+    return *g_current;
+}
+
+// ---------------------------------------------------------------- the model
+
+Object* FakeJava::Make(Class* cls) {
+    objects_.push_back(std::make_unique<Object>());
+    Object* obj = objects_.back().get();
+    obj->cls = cls;
+    obj->generation = generation_;
+    ++counts_.objectsMade;
+    return obj;
+}
+
+Class* FakeJava::FindClass(const std::string& name) {
+    auto it = classes_.find(name);
+    if (it != classes_.end()) return it->second;
+    auto cls = std::make_unique<Class>();
+    Class* raw = cls.get();
+    raw->name = name;
+    classes_[name] = raw;
+    objects_.push_back(std::move(cls));
+    auto super = supers_.find(name);
+    if (super != supers_.end()) raw->super = FindClass(super->second);
+    else if (name != "java/lang/Object") raw->super = FindClass("java/lang/Object");
+    return raw;
+}
+
+void FakeJava::DefineClass(const std::string& name, const std::string& super) {
+    supers_[name] = super;
+    auto it = classes_.find(name);
+    if (it != classes_.end()) it->second->super = FindClass(super);
+}
+
+bool FakeJava::IsInstanceOf(jobject obj, const std::string& className) {
+    if (!obj) return true;
+    for (Class* c = Obj(obj)->cls; c; c = c->super)
+        if (c->name == className) return true;
+    return false;
+}
+
+jobject FakeJava::New(const std::string& className) {
+    return Handle(Make(FindClass(className)));
+}
+
+void FakeJava::SetField(jobject obj, const std::string& name, jlong value) {
+    Obj(obj)->fields[name] = Long(value);
+}
+
+void FakeJava::SetObjectField(jobject obj, const std::string& name, jobject value) {
+    jvalue v = Zero();
+    v.l = value;
+    Obj(obj)->fields[name] = v;
+}
+
+jlong FakeJava::LongField(jobject obj, const std::string& name) {
+    if (!obj) return 0;
+    auto it = Obj(obj)->fields.find(name);
+    return it == Obj(obj)->fields.end() ? 0 : it->second.j;
+}
+
+jint FakeJava::IntField(jobject obj, const std::string& name) {
+    if (!obj) return 0;
+    auto it = Obj(obj)->fields.find(name);
+    return it == Obj(obj)->fields.end() ? 0 : it->second.i;
+}
+
+jshort FakeJava::ShortField(jobject obj, const std::string& name) {
+    if (!obj) return 0;
+    auto it = Obj(obj)->fields.find(name);
+    return it == Obj(obj)->fields.end() ? 0 : it->second.s;
+}
+
+jobject FakeJava::ObjectField(jobject obj, const std::string& name) {
+    if (!obj) return nullptr;
+    auto it = Obj(obj)->fields.find(name);
+    return it == Obj(obj)->fields.end() ? nullptr : it->second.l;
+}
+
+jstring FakeJava::String(const char16_t* text) {
+    Object* s = Make(FindClass("java/lang/String"));
+    s->isString = true;
+    s->text = text;
+    return static_cast<jstring>(Handle(s));
+}
+
+std::u16string FakeJava::Text(jobject str) {
+    return str ? Obj(str)->text : std::u16string();
+}
+
+bool FakeJava::TextIs(jobject str, const char16_t* expected) {
+    return str && Obj(str)->isString && Obj(str)->text == expected;
+}
+
+bool FakeJava::TextIsNoCase(jobject str, const char16_t* expected) {
+    if (!str || !Obj(str)->isString) return false;
+    std::u16string a = Obj(str)->text, b = expected;
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char16_t x = a[i] >= u'a' && a[i] <= u'z' ? a[i] - 32 : a[i];
+        char16_t y = b[i] >= u'a' && b[i] <= u'z' ? b[i] - 32 : b[i];
+        if (x != y) return false;
+    }
+    return true;
+}
+
+jobject FakeJava::PrimitiveArray(char type, jsize length) {
+    Object* a = Make(FindClass(std::string("[") + type));
+    a->arrayType = type;
+    a->length = length;
+    a->data.assign(static_cast<size_t>(length) * ElementSize(type), 0);
+    return Handle(a);
+}
+
+jobject FakeJava::ObjectArray(const std::string& elementClass, std::initializer_list<jobject> elements) {
+    Object* a = Make(FindClass("[L" + elementClass + ";"));
+    a->arrayType = 'L';
+    a->elements.assign(elements.begin(), elements.end());
+    a->length = static_cast<jsize>(a->elements.size());
+    return Handle(a);
+}
+
+jsize FakeJava::Length(jobject array) {
+    return array ? Obj(array)->length : -1;
+}
+
+jobject FakeJava::ObjectAt(jobject array, jsize i) {
+    Object* a = Obj(array);
+    return a && i >= 0 && static_cast<size_t>(i) < a->elements.size() ? a->elements[i] : nullptr;
+}
+
+void FakeJava::PutObject(jobject array, jsize i, jobject value) {
+    Object* a = Obj(array);
+    if (a && i >= 0 && static_cast<size_t>(i) < a->elements.size()) a->elements[i] = value;
+}
+
+namespace {
+// Milliseconds since 1970 (UTC) of a local time, and back, as the platform
+// converts local time.
+jlong MillisOfLocal(int year, int month, int day, int hour, int minute, int second) {
+    SYSTEMTIME local = {};
+    local.wYear = static_cast<WORD>(year);
+    local.wMonth = static_cast<WORD>(month);
+    local.wDay = static_cast<WORD>(day);
+    local.wHour = static_cast<WORD>(hour);
+    local.wMinute = static_cast<WORD>(minute);
+    local.wSecond = static_cast<WORD>(second);
+    FILETIME localTime, utc;
+    SystemTimeToFileTime(&local, &localTime);
+    LocalFileTimeToFileTime(&localTime, &utc);
+    long long ticks = static_cast<long long>((static_cast<unsigned long long>(utc.dwHighDateTime) << 32) | utc.dwLowDateTime);
+    return ticks / 10000 - kMillisFrom1601To1970;
+}
+}  // namespace
+
+jobject FakeJava::Date(int year, int month, int day, int hour, int minute, int second) {
+    jobject date = New("java/util/Date");
+    SetField(date, "fastTime", MillisOfLocal(year, month, day, hour, minute, second));
+    return date;
+}
+
+bool FakeJava::DateIs(jobject date, int year, int month, int day, int hour, int minute, int second) {
+    return date && IsInstanceOf(date, "java/util/Date") &&
+           LongField(date, "fastTime") == MillisOfLocal(year, month, day, hour, minute, second);
+}
+
+jobject FakeJava::Color(int red, int green, int blue) {
+    jobject color = New("java/awt/Color");
+    SetField(color, "value", static_cast<jlong>(0xFF000000u | (red << 16) | (green << 8) | blue));
+    return color;
+}
+
+bool FakeJava::ColorIs(jobject color, int red, int green, int blue) {
+    return color && (LongField(color, "value") & 0xFFFFFF) == ((red << 16) | (green << 8) | blue);
+}
+
+jobject FakeJava::Enum(const std::string& className, jint value) {
+    jobject e = New(className);
+    SetField(e, "__Brv_value", value);
+    return e;
+}
+
+bool FakeJava::EnumIs(jobject value, jint expected) {
+    return value && IsInstanceOf(value, "brivel/TavoEnumeration") && IntField(value, "__Brv_value") == expected;
+}
+
+jobject FakeJava::Variant(LONG value) {
+    jobject holder = New("brivel/TavoVariant");
+    auto* v = static_cast<VARIANT*>(CoTaskMemAlloc(sizeof(VARIANT)));
+    VariantInit(v);
+    V_VT(v) = VT_I4;
+    V_I4(v) = value;
+    SetField(holder, "__TavoVariantData", static_cast<jlong>(reinterpret_cast<intptr_t>(v)));
+    return holder;
+}
+
+jobject FakeJava::Variant(const char16_t* text) {
+    jobject holder = New("brivel/TavoVariant");
+    auto* v = static_cast<VARIANT*>(CoTaskMemAlloc(sizeof(VARIANT)));
+    VariantInit(v);
+    V_VT(v) = VT_BSTR;
+    V_BSTR(v) = SysAllocString(reinterpret_cast<const OLECHAR*>(text));
+    SetField(holder, "__TavoVariantData", static_cast<jlong>(reinterpret_cast<intptr_t>(v)));
+    return holder;
+}
+
+const VARIANT* FakeJava::VariantOf(jobject holder) {
+    return holder ? reinterpret_cast<const VARIANT*>(static_cast<intptr_t>(IntField(holder, "__TavoVariantData"))) : nullptr;
+}
+
+jobject FakeJava::ComObject(const std::string& className, IUnknown* pointer) {
+    jobject obj = New(className);
+    SetField(obj, "__TavoComPtr", static_cast<jlong>(reinterpret_cast<intptr_t>(pointer)));
+    return obj;
+}
+
+IUnknown* FakeJava::ComPointer(jobject obj) {
+    return obj ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(IntField(obj, "__TavoComPtr"))) : nullptr;
+}
+
+void FakeJava::ReleaseHeldSince(int generation) {
+    for (auto& owned : objects_) {
+        Object* obj = owned.get();
+        if (obj->generation < generation) continue;
+        auto com = obj->fields.find("__TavoComPtr");
+        if (com != obj->fields.end() && com->second.i != 0) {
+            reinterpret_cast<IUnknown*>(static_cast<intptr_t>(com->second.i))->Release();
+            com->second = Zero();
+        }
+        auto data = obj->fields.find("__TavoVariantData");
+        if (data != obj->fields.end() && data->second.i != 0) {
+            auto* v = reinterpret_cast<VARIANT*>(static_cast<intptr_t>(data->second.i));
+            VariantClear(v);
+            CoTaskMemFree(v);
+            data->second = Zero();
+        }
+    }
+}
+
+std::string FakeJava::TakeException() {
+    if (!pending_) return std::string();
+    std::string text = pending_->cls->name + ": " + Narrow(Text(ObjectField(Handle(pending_), "detailMessage")));
+    pending_ = nullptr;
+    return text;
+}
+
+void FakeJava::OnCall(const std::string& method, Handler handler) {
+    handlers_[method] = std::move(handler);
+}
+
+std::string FakeJava::TakeListenerReports() {
+    std::string reports;
+    reports.swap(listenerReports_);
+    return reports;
+}
+
+void FakeJava::ThrowNew(Class* cls, const char* message) {
+    Object* throwable = Make(cls);
+    jvalue v = Zero();
+    v.l = String(FromModifiedUtf8(message).c_str());
+    throwable->fields["detailMessage"] = v;
+    pending_ = throwable;
+}
+
+jfieldID FakeJava::FieldId(const std::string& name, const std::string& signature) {
+    (void)signature;  // fields are kept by name: a record's field has one type
+    auto it = fieldIds_.find(name);
+    if (it != fieldIds_.end()) return it->second;
+    fieldNames_.push_back(std::make_unique<std::string>(name));
+    jfieldID id = reinterpret_cast<jfieldID>(fieldNames_.back().get());
+    fieldIds_[name] = id;
+    return id;
+}
+
+const std::string& FakeJava::Signature(jmethodID id) {
+    return reinterpret_cast<const Method*>(id)->signature;
+}
+
+const std::string& FakeJava::FieldName(jfieldID id) {
+    return *reinterpret_cast<const std::string*>(id);
+}
+
+jmethodID FakeJava::MethodId(Class* cls, const std::string& name, const std::string& signature, bool isStatic) {
+    methods_.push_back(std::make_unique<Method>(Method{cls ? cls->name : std::string(), name, signature, isStatic}));
+    return reinterpret_cast<jmethodID>(methods_.back().get());
+}
+
+// The methods of Java's classes that the natives and the runtime call, and
+// the listener's methods, answered by the test's handlers.
+jvalue FakeJava::Call(jobject self, jmethodID id, Args& args) {
+    const Method& m = *reinterpret_cast<const Method*>(id);
+    jvalue result = Zero();
+    if (m.isStatic) {
+        if (m.name == "intToEnumeratedValue") {
+            result.l = Enum(m.className, args.Int());
+        } else if (m.name == "TavoSetModeMTA") {
+            args.Int();
+        } else {
+            Unknown(*this, "static " + m.className + "." + m.name + m.signature);
+        }
+        return result;
+    }
+    if (m.name == "getTime") return Long(LongField(self, "fastTime"));
+    if (m.name == "getRed") return Long((LongField(self, "value") >> 16) & 0xFF);
+    if (m.name == "getGreen") return Long((LongField(self, "value") >> 8) & 0xFF);
+    if (m.name == "getBlue") return Long(LongField(self, "value") & 0xFF);
+    if (m.name == "getRGB") return Long(LongField(self, "value"));
+    if (m.name == "TavoOnEventError") {
+        jobject event = args.Object(), error = args.Object();
+        listenerReports_ += "TavoOnEventError(" + Narrow(Text(event)) + ", " + Narrow(Text(error)) + ") ";
+        return result;
+    }
+    if (m.name == "TavoOnEventException") {
+        jobject event = args.Object(), thrown = args.Object();
+        listenerReports_ += "TavoOnEventException(" + Narrow(Text(event)) + ", " +
+                            (thrown ? Obj(thrown)->cls->name : std::string("null")) + ") ";
+        return result;
+    }
+    auto handler = handlers_.find(m.name);
+    if (handler != handlers_.end()) return handler->second(self, args);
+    Unknown(*this, m.className + "." + m.name + m.signature);
+    return result;
+}
+
+jobject FakeJava::Construct(Class* cls, jmethodID ctor, Args& args) {
+    Object* obj = Make(cls);
+    jobject handle = Handle(obj);
+    const Method& m = *reinterpret_cast<const Method*>(ctor);
+    if (m.signature == "()V") return handle;
+    if (cls->name == "java/util/Date" && m.signature == "(J)V") {
+        SetField(handle, "fastTime", args.Long());
+    } else if (cls->name == "java/awt/Color" && m.signature == "(III)V") {
+        jint r = args.Int(), g = args.Int(), b = args.Int();
+        SetField(handle, "value", static_cast<jlong>(0xFF000000u | ((r & 0xFF) << 16) | ((g & 0xFF) << 8) | (b & 0xFF)));
+    } else if (m.signature == "(Ljava/lang/String;)V") {
+        SetObjectField(handle, "detailMessage", args.Object());
+    } else if (m.signature == "(I)V") {
+        SetField(handle, cls->name == "java/lang/Integer" ? "value" : "__Brv_value", args.Int());
+    } else if (m.signature.size() > 2 && m.signature[1] == '[') {
+        SetObjectField(handle, "array", args.Object());  // a holder of brivel.out
+    } else {
+        Unknown(*this, "constructor " + cls->name + m.signature);
+    }
+    return handle;
+}
+
+// ---------------------------------------------------------------- JNI functions
+
+namespace {
+
+FakeJava& F() { return Current(); }
+Object* O(jobject h) { return F().Obj(h); }
+
+jint JNICALL GetVersion(JNIEnv*) { return JNI_VERSION_1_6; }
+
+jclass JNICALL FindClassJ(JNIEnv*, const char* name) {
+    return static_cast<jclass>(F().Handle(F().FindClass(name)));
+}
+
+jclass JNICALL GetObjectClass(JNIEnv*, jobject obj) {
+    return obj ? static_cast<jclass>(F().Handle(O(obj)->cls)) : nullptr;
+}
+
+jboolean JNICALL IsInstanceOfJ(JNIEnv*, jobject obj, jclass cls) {
+    return F().IsInstanceOf(obj, F().ClassOf(cls)->name) ? JNI_TRUE : JNI_FALSE;
+}
+
+jboolean JNICALL IsSameObject(JNIEnv*, jobject a, jobject b) { return a == b ? JNI_TRUE : JNI_FALSE; }
+
+// ---- exceptions
+jint JNICALL Throw(JNIEnv*, jthrowable obj) {
+    F().Throw(O(obj));
+    return 0;
+}
+jint JNICALL ThrowNew(JNIEnv*, jclass cls, const char* message) {
+    F().ThrowNew(F().ClassOf(cls), message);
+    return 0;
+}
+jthrowable JNICALL ExceptionOccurred(JNIEnv*) { return static_cast<jthrowable>(F().Handle(F().Pending())); }
+void JNICALL ExceptionDescribe(JNIEnv*) {
+    std::string text = F().TakeException();
+    std::fprintf(stderr, "fake Java exception: %s\n", text.c_str());
+}
+void JNICALL ExceptionClear(JNIEnv*) { F().ClearPending(); }
+jboolean JNICALL ExceptionCheck(JNIEnv*) { return F().Pending() ? JNI_TRUE : JNI_FALSE; }
+void JNICALL FatalError(JNIEnv*, const char* message) {
+    std::fprintf(stderr, "fake Java fatal error: %s\n", message);
+    std::abort();
+}
+
+// ---- references
+jobject JNICALL NewGlobalRef(JNIEnv*, jobject obj) {
+    if (obj) ++F().counts().globalRefs;
+    return obj;
+}
+void JNICALL DeleteGlobalRef(JNIEnv*, jobject obj) {
+    if (obj) --F().counts().globalRefs;
+}
+void JNICALL DeleteLocalRef(JNIEnv*, jobject obj) {
+    if (obj) ++F().counts().localRefsDeleted;
+}
+jobject JNICALL NewLocalRef(JNIEnv*, jobject obj) { return obj; }
+jint JNICALL EnsureLocalCapacity(JNIEnv*, jint) { return 0; }
+jint JNICALL PushLocalFrame(JNIEnv*, jint) { return 0; }
+jobject JNICALL PopLocalFrame(JNIEnv*, jobject result) { return result; }
+
+// ---- objects
+jobject JNICALL AllocObject(JNIEnv*, jclass cls) { return F().Handle(F().Make(F().ClassOf(cls))); }
+jobject JNICALL NewObjectV(JNIEnv*, jclass cls, jmethodID ctor, va_list args) {
+    VaArgs a(args);
+    return F().Construct(F().ClassOf(cls), ctor, a);
+}
+jobject JNICALL NewObject(JNIEnv* env, jclass cls, jmethodID ctor, ...) {
+    va_list args;
+    va_start(args, ctor);
+    jobject obj = NewObjectV(env, cls, ctor, args);
+    va_end(args);
+    return obj;
+}
+
+jmethodID JNICALL GetMethodID(JNIEnv*, jclass cls, const char* name, const char* signature) {
+    return F().MethodId(F().ClassOf(cls), name, signature, false);
+}
+jmethodID JNICALL GetStaticMethodID(JNIEnv*, jclass cls, const char* name, const char* signature) {
+    return F().MethodId(F().ClassOf(cls), name, signature, true);
+}
+
+jobject JNICALL CallObjectMethodV(JNIEnv*, jobject obj, jmethodID m, va_list args) {
+    VaArgs a(args);
+    return F().Call(obj, m, a).l;
+}
+jboolean JNICALL CallBooleanMethodV(JNIEnv*, jobject obj, jmethodID m, va_list args) {
+    VaArgs a(args);
+    return F().Call(obj, m, a).z;
+}
+jint JNICALL CallIntMethodV(JNIEnv*, jobject obj, jmethodID m, va_list args) {
+    VaArgs a(args);
+    return static_cast<jint>(F().Call(obj, m, a).j);
+}
+jlong JNICALL CallLongMethodV(JNIEnv*, jobject obj, jmethodID m, va_list args) {
+    VaArgs a(args);
+    return F().Call(obj, m, a).j;
+}
+void JNICALL CallVoidMethodV(JNIEnv*, jobject obj, jmethodID m, va_list args) {
+    VaArgs a(args);
+    F().Call(obj, m, a);
+}
+jobject JNICALL CallStaticObjectMethodV(JNIEnv*, jclass, jmethodID m, va_list args) {
+    VaArgs a(args);
+    return F().Call(nullptr, m, a).l;
+}
+jobject JNICALL CallStaticObjectMethodA(JNIEnv*, jclass, jmethodID m, const jvalue* args) {
+    ValueArgs a(args, F().Signature(m));
+    return F().Call(nullptr, m, a).l;
+}
+jboolean JNICALL CallStaticBooleanMethodV(JNIEnv*, jclass, jmethodID m, va_list args) {
+    VaArgs a(args);
+    return F().Call(nullptr, m, a).z;
+}
+void JNICALL CallStaticVoidMethodV(JNIEnv*, jclass, jmethodID m, va_list args) {
+    VaArgs a(args);
+    F().Call(nullptr, m, a);
+}
+
+// ---- fields
+jfieldID JNICALL GetFieldID(JNIEnv*, jclass, const char* name, const char* signature) {
+    return F().FieldId(name, signature);
+}
+jvalue FieldValue(jobject obj, jfieldID id) {
+    auto& fields = O(obj)->fields;
+    auto it = fields.find(F().FieldName(id));
+    return it == fields.end() ? Zero() : it->second;
+}
+void SetFieldValue(jobject obj, jfieldID id, jvalue value) { O(obj)->fields[F().FieldName(id)] = value; }
+jobject JNICALL GetObjectField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).l; }
+jboolean JNICALL GetBooleanField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).z; }
+jbyte JNICALL GetByteField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).b; }
+jchar JNICALL GetCharField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).c; }
+jshort JNICALL GetShortField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).s; }
+jint JNICALL GetIntField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).i; }
+jlong JNICALL GetLongField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).j; }
+jfloat JNICALL GetFloatField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).f; }
+jdouble JNICALL GetDoubleField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).d; }
+// A narrower value is stored sign- or zero-extended, so that any getter reads it.
+void JNICALL SetObjectField(JNIEnv*, jobject obj, jfieldID id, jobject v) {
+    jvalue x = Zero();
+    x.l = v;
+    SetFieldValue(obj, id, x);
+}
+void JNICALL SetBooleanField(JNIEnv*, jobject obj, jfieldID id, jboolean v) { SetFieldValue(obj, id, Long(v)); }
+void JNICALL SetByteField(JNIEnv*, jobject obj, jfieldID id, jbyte v) { SetFieldValue(obj, id, Long(v)); }
+void JNICALL SetCharField(JNIEnv*, jobject obj, jfieldID id, jchar v) { SetFieldValue(obj, id, Long(v)); }
+void JNICALL SetShortField(JNIEnv*, jobject obj, jfieldID id, jshort v) { SetFieldValue(obj, id, Long(v)); }
+void JNICALL SetIntField(JNIEnv*, jobject obj, jfieldID id, jint v) { SetFieldValue(obj, id, Long(v)); }
+void JNICALL SetLongField(JNIEnv*, jobject obj, jfieldID id, jlong v) { SetFieldValue(obj, id, Long(v)); }
+void JNICALL SetFloatField(JNIEnv*, jobject obj, jfieldID id, jfloat v) {
+    jvalue x = Zero();
+    x.f = v;
+    SetFieldValue(obj, id, x);
+}
+void JNICALL SetDoubleField(JNIEnv*, jobject obj, jfieldID id, jdouble v) {
+    jvalue x = Zero();
+    x.d = v;
+    SetFieldValue(obj, id, x);
+}
+
+// ---- strings
+jstring JNICALL NewString(JNIEnv*, const jchar* chars, jsize length) {
+    return F().String(std::u16string(reinterpret_cast<const char16_t*>(chars), static_cast<size_t>(length)).c_str());
+}
+jsize JNICALL GetStringLength(JNIEnv*, jstring str) { return static_cast<jsize>(O(str)->text.size()); }
+const jchar* JNICALL GetStringChars(JNIEnv*, jstring str, jboolean* isCopy) {
+    if (isCopy) *isCopy = JNI_TRUE;
+    const std::u16string& text = O(str)->text;
+    // One more character, zero: a native may not rely on it, but the platform gives one.
+    std::u16string terminated = text + u'\0';
+    return static_cast<const jchar*>(Lend(F(), O(str), terminated.data(), terminated.size() * sizeof(char16_t)));
+}
+void JNICALL ReleaseStringChars(JNIEnv*, jstring, const jchar* chars) {
+    GiveBack(F(), const_cast<jchar*>(chars), 0, false);
+}
+void JNICALL GetStringRegion(JNIEnv*, jstring str, jsize start, jsize length, jchar* buffer) {
+    const std::u16string& text = O(str)->text;
+    for (jsize i = 0; i < length && static_cast<size_t>(start + i) < text.size(); ++i) buffer[i] = text[start + i];
+}
+jstring JNICALL NewStringUTF(JNIEnv*, const char* text) {
+    return text ? F().String(FromModifiedUtf8(text).c_str()) : nullptr;
+}
+jsize JNICALL GetStringUTFLength(JNIEnv*, jstring str) { return static_cast<jsize>(ToModifiedUtf8(O(str)->text).size()); }
+const char* JNICALL GetStringUTFChars(JNIEnv*, jstring str, jboolean* isCopy) {
+    if (isCopy) *isCopy = JNI_TRUE;
+    std::string text = ToModifiedUtf8(O(str)->text);
+    return static_cast<const char*>(Lend(F(), O(str), text.c_str(), text.size() + 1));
+}
+void JNICALL ReleaseStringUTFChars(JNIEnv*, jstring, const char* chars) {
+    GiveBack(F(), const_cast<char*>(chars), 0, false);
+}
+
+// ---- arrays
+jsize JNICALL GetArrayLength(JNIEnv*, jarray array) { return O(array)->length; }
+jobjectArray JNICALL NewObjectArray(JNIEnv*, jsize length, jclass element, jobject initial) {
+    Object* a = F().Make(F().FindClass("[L" + F().ClassOf(element)->name + ";"));
+    a->arrayType = 'L';
+    a->length = length;
+    a->elements.assign(static_cast<size_t>(length), initial);
+    return static_cast<jobjectArray>(F().Handle(a));
+}
+jobject JNICALL GetObjectArrayElement(JNIEnv*, jobjectArray array, jsize i) { return F().ObjectAt(array, i); }
+void JNICALL SetObjectArrayElement(JNIEnv*, jobjectArray array, jsize i, jobject value) { F().PutObject(array, i, value); }
+
+template <char Type>
+jarray JNICALL NewArray(JNIEnv*, jsize length) {
+    return static_cast<jarray>(F().PrimitiveArray(Type, length));
+}
+template <typename T>
+T* JNICALL GetElements(JNIEnv*, jarray array, jboolean* isCopy) {
+    if (isCopy) *isCopy = JNI_TRUE;
+    Object* a = O(array);
+    return static_cast<T*>(Lend(F(), a, a->data.data(), a->data.size()));
+}
+template <typename T>
+void JNICALL ReleaseElements(JNIEnv*, jarray, T* elements, jint mode) {
+    GiveBack(F(), elements, mode, true);
+}
+template <typename T>
+void JNICALL GetRegion(JNIEnv*, jarray array, jsize start, jsize length, T* buffer) {
+    Object* a = O(array);
+    if (start >= 0 && static_cast<size_t>(start + length) * sizeof(T) <= a->data.size())
+        std::memcpy(buffer, &a->data[static_cast<size_t>(start) * sizeof(T)], static_cast<size_t>(length) * sizeof(T));
+}
+template <typename T>
+void JNICALL SetRegion(JNIEnv*, jarray array, jsize start, jsize length, const T* buffer) {
+    Object* a = O(array);
+    if (start >= 0 && static_cast<size_t>(start + length) * sizeof(T) <= a->data.size())
+        std::memcpy(&a->data[static_cast<size_t>(start) * sizeof(T)], buffer, static_cast<size_t>(length) * sizeof(T));
+}
+void* JNICALL GetPrimitiveArrayCritical(JNIEnv*, jarray array, jboolean* isCopy) {
+    if (isCopy) *isCopy = JNI_TRUE;
+    Object* a = O(array);
+    return Lend(F(), a, a->data.data(), a->data.size());
+}
+void JNICALL ReleasePrimitiveArrayCritical(JNIEnv*, jarray, void* elements, jint mode) { GiveBack(F(), elements, mode, true); }
+
+// ---- the VM
+JavaVM_* g_vm = nullptr;
+jint JNICALL GetJavaVM(JNIEnv*, JavaVM** vm) {
+    *vm = g_vm;
+    return 0;
+}
+jint JNICALL GetEnv(JavaVM*, void** env, jint) {
+    *env = F().env();
+    return JNI_OK;
+}
+jint JNICALL AttachCurrentThread(JavaVM*, void** env, void*) {
+    *env = F().env();
+    return JNI_OK;
+}
+jint JNICALL DetachCurrentThread(JavaVM*) { return JNI_OK; }
+jint JNICALL DestroyJavaVM(JavaVM*) { return JNI_OK; }
+
+}  // namespace
+
+// Each JNI function that the natives and the runtime call; every other
+// entry stays null (a call of one ends the test program at once).
+void FillTable(FakeJava& fake, JNINativeInterface_& t, JNIInvokeInterface_& vm) {
+    (void)fake;
+    std::memset(&t, 0, sizeof t);
+    t.GetVersion = GetVersion;
+    t.FindClass = FindClassJ;
+    t.Throw = Throw;
+    t.ThrowNew = ThrowNew;
+    t.ExceptionOccurred = ExceptionOccurred;
+    t.ExceptionDescribe = ExceptionDescribe;
+    t.ExceptionClear = ExceptionClear;
+    t.FatalError = FatalError;
+    t.PushLocalFrame = PushLocalFrame;
+    t.PopLocalFrame = PopLocalFrame;
+    t.NewGlobalRef = NewGlobalRef;
+    t.DeleteGlobalRef = DeleteGlobalRef;
+    t.DeleteLocalRef = DeleteLocalRef;
+    t.IsSameObject = IsSameObject;
+    t.NewLocalRef = NewLocalRef;
+    t.EnsureLocalCapacity = EnsureLocalCapacity;
+    t.AllocObject = AllocObject;
+    t.NewObject = NewObject;
+    t.NewObjectV = NewObjectV;
+    t.GetObjectClass = GetObjectClass;
+    t.IsInstanceOf = IsInstanceOfJ;
+    t.GetMethodID = GetMethodID;
+    t.CallObjectMethodV = CallObjectMethodV;
+    t.CallBooleanMethodV = CallBooleanMethodV;
+    t.CallIntMethodV = CallIntMethodV;
+    t.CallLongMethodV = CallLongMethodV;
+    t.CallVoidMethodV = CallVoidMethodV;
+    t.GetFieldID = GetFieldID;
+    t.GetObjectField = GetObjectField;
+    t.GetBooleanField = GetBooleanField;
+    t.GetByteField = GetByteField;
+    t.GetCharField = GetCharField;
+    t.GetShortField = GetShortField;
+    t.GetIntField = GetIntField;
+    t.GetLongField = GetLongField;
+    t.GetFloatField = GetFloatField;
+    t.GetDoubleField = GetDoubleField;
+    t.SetObjectField = SetObjectField;
+    t.SetBooleanField = SetBooleanField;
+    t.SetByteField = SetByteField;
+    t.SetCharField = SetCharField;
+    t.SetShortField = SetShortField;
+    t.SetIntField = SetIntField;
+    t.SetLongField = SetLongField;
+    t.SetFloatField = SetFloatField;
+    t.SetDoubleField = SetDoubleField;
+    t.GetStaticMethodID = GetStaticMethodID;
+    t.CallStaticObjectMethodV = CallStaticObjectMethodV;
+    t.CallStaticObjectMethodA = CallStaticObjectMethodA;
+    t.CallStaticBooleanMethodV = CallStaticBooleanMethodV;
+    t.CallStaticVoidMethodV = CallStaticVoidMethodV;
+    t.NewString = NewString;
+    t.GetStringLength = GetStringLength;
+    t.GetStringChars = GetStringChars;
+    t.ReleaseStringChars = ReleaseStringChars;
+    t.NewStringUTF = NewStringUTF;
+    t.GetStringUTFLength = GetStringUTFLength;
+    t.GetStringUTFChars = GetStringUTFChars;
+    t.ReleaseStringUTFChars = ReleaseStringUTFChars;
+    t.GetArrayLength = GetArrayLength;
+    t.NewObjectArray = NewObjectArray;
+    t.GetObjectArrayElement = GetObjectArrayElement;
+    t.SetObjectArrayElement = SetObjectArrayElement;
+    t.NewBooleanArray = reinterpret_cast<jbooleanArray (JNICALL*)(JNIEnv*, jsize)>(NewArray<'Z'>);
+    t.NewByteArray = reinterpret_cast<jbyteArray (JNICALL*)(JNIEnv*, jsize)>(NewArray<'B'>);
+    t.NewCharArray = reinterpret_cast<jcharArray (JNICALL*)(JNIEnv*, jsize)>(NewArray<'C'>);
+    t.NewShortArray = reinterpret_cast<jshortArray (JNICALL*)(JNIEnv*, jsize)>(NewArray<'S'>);
+    t.NewIntArray = reinterpret_cast<jintArray (JNICALL*)(JNIEnv*, jsize)>(NewArray<'I'>);
+    t.NewLongArray = reinterpret_cast<jlongArray (JNICALL*)(JNIEnv*, jsize)>(NewArray<'J'>);
+    t.NewFloatArray = reinterpret_cast<jfloatArray (JNICALL*)(JNIEnv*, jsize)>(NewArray<'F'>);
+    t.NewDoubleArray = reinterpret_cast<jdoubleArray (JNICALL*)(JNIEnv*, jsize)>(NewArray<'D'>);
+#define BRIVEL_FAKE_ARRAY(Word, T, JArray)                                                                      \
+    t.Get##Word##ArrayElements = reinterpret_cast<T* (JNICALL*)(JNIEnv*, JArray, jboolean*)>(GetElements<T>); \
+    t.Release##Word##ArrayElements = reinterpret_cast<void (JNICALL*)(JNIEnv*, JArray, T*, jint)>(ReleaseElements<T>); \
+    t.Get##Word##ArrayRegion = reinterpret_cast<void (JNICALL*)(JNIEnv*, JArray, jsize, jsize, T*)>(GetRegion<T>);    \
+    t.Set##Word##ArrayRegion = reinterpret_cast<void (JNICALL*)(JNIEnv*, JArray, jsize, jsize, const T*)>(SetRegion<T>);
+    BRIVEL_FAKE_ARRAY(Boolean, jboolean, jbooleanArray)
+    BRIVEL_FAKE_ARRAY(Byte, jbyte, jbyteArray)
+    BRIVEL_FAKE_ARRAY(Char, jchar, jcharArray)
+    BRIVEL_FAKE_ARRAY(Short, jshort, jshortArray)
+    BRIVEL_FAKE_ARRAY(Int, jint, jintArray)
+    BRIVEL_FAKE_ARRAY(Long, jlong, jlongArray)
+    BRIVEL_FAKE_ARRAY(Float, jfloat, jfloatArray)
+    BRIVEL_FAKE_ARRAY(Double, jdouble, jdoubleArray)
+#undef BRIVEL_FAKE_ARRAY
+    t.GetStringRegion = GetStringRegion;
+    t.GetPrimitiveArrayCritical = GetPrimitiveArrayCritical;
+    t.ReleasePrimitiveArrayCritical = ReleasePrimitiveArrayCritical;
+    t.ExceptionCheck = ExceptionCheck;
+    t.GetJavaVM = GetJavaVM;
+
+    std::memset(&vm, 0, sizeof vm);
+    vm.DestroyJavaVM = DestroyJavaVM;
+    vm.AttachCurrentThread = AttachCurrentThread;
+    vm.DetachCurrentThread = DetachCurrentThread;
+    vm.GetEnv = GetEnv;
+    vm.AttachCurrentThreadAsDaemon = AttachCurrentThread;
+}
+
+FakeJava::FakeJava() {
+    g_current = this;
+    FillTable(*this, table_, vmTable_);
+    env_.functions = &table_;
+    vm_.functions = &vmTable_;
+    g_vm = &vm_;
+}
+
+FakeJava::~FakeJava() {
+    for (auto& lent : g_lent) std::free(lent.first);
+    g_lent.clear();
+    g_current = nullptr;
+    g_vm = nullptr;
+}
+
+}  // namespace fakejava

@@ -1,0 +1,122 @@
+// The matrix under Wine: the cells (written from the table into
+// MatrixWineCells.cpp) call the natives of the win32 bridge DLL with the
+// real __stdcall convention, through a JNI environment of the tests' own
+// (FakeJava), against the shapes server. A cell passes when its checks hold,
+// the Java exception pending afterwards is the one it expects (or none), the
+// server has no complaint, its count of references is what it was before,
+// and the natives gave back every array element and string buffer they took.
+#pragma once
+
+#include <windows.h>
+#include <jni.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeJava.h"
+#include "MatrixIds.h"
+
+namespace matrixwine {
+
+class CellFailure {
+public:
+    explicit CellFailure(std::string what) : what_(std::move(what)) {}
+    const std::string& what() const { return what_; }
+
+private:
+    std::string what_;
+};
+
+class Cells;
+using CellBody = void (*)(Cells& c);
+
+enum class Expect { Runs, Throws, Known };
+
+struct Cell {
+    const char* name;      // <path>.<method>
+    const char* path;
+    CellBody body;         // null: the generated method differs from the table (see `mismatch`)
+    Expect expect;
+    const char* message;   // Throws: the brivel.TavoException's message
+    const char* fault;     // Known: the fault
+    bool notRun;           // Known: would end the process or read undefined memory
+    const char* mismatch;  // the signatures, when the body is null
+};
+
+extern const Cell kCells[];
+extern const int kCellCount;
+
+class Cells {
+public:
+    // Loads the bridge DLL and creates the server's objects.
+    Cells(const std::string& bridge, const std::string& server);
+    ~Cells();
+
+    fakejava::FakeJava J;
+    JNIEnv* env = nullptr;
+
+    // The Java objects of the interfaces the cells call through.
+    jobject Disp() const { return dispObj_; }
+    jobject Vtbl() const { return vtblObj_; }
+    jobject Empty() const { return emptyObj_; }
+    jobject Failing() const { return failingObj_; }
+
+    // The native exported under `name` (Java_..._method@N).
+    template <typename F>
+    F Native(const char* name) {
+        FARPROC proc = GetProcAddress(bridge_, name);
+        if (!proc) throw CellFailure(std::string("the bridge exports no ") + name);
+        return reinterpret_cast<F>(proc);
+    }
+
+    // The cell fails unless the condition holds.
+    void Expect(bool condition, const char* what, const std::string& actual) {
+        if (!condition) throw CellFailure(std::string(what) + " was " + actual);
+    }
+    bool Threw() const { return J.ExceptionPending(); }
+
+    // Values of the cells.
+    jobject Token(LONG id);
+    bool IsToken(jobject object, LONG id);
+    jobject Record(const char* className, std::initializer_list<std::pair<const char*, jlong>> fields);
+    jobject Holder(const char* className, jobject array);
+    bool VariantIs(jobject holder, LONG value);
+    bool VariantIs(jobject holder, const char16_t* text);
+    bool VariantIsType(jobject holder, VARTYPE vt);
+
+    std::string Show(long long value);
+    std::string Show(long value) { return Show(static_cast<long long>(value)); }
+    std::string Show(int value) { return Show(static_cast<long long>(value)); }
+    std::string Show(short value) { return Show(static_cast<long long>(value)); }
+    std::string Show(signed char value) { return Show(static_cast<long long>(value)); }
+    std::string Show(unsigned char value) { return Show(static_cast<long long>(value)); }
+    std::string Show(double value);
+    std::string Show(float value) { return Show(static_cast<double>(value)); }
+    std::string Show(jobject value);
+
+    // Events: fires one through the server and checks that its listener was
+    // reached and found its arguments right.
+    void Heard(const char* event, const std::string& complaint);
+    void Fire(const char16_t* event, bool throughVtable);
+
+    // Runs one cell: empty when it passed, else why it failed.
+    std::string Run(const Cell& cell);
+
+private:
+    void MakeListeners();
+
+    HMODULE bridge_ = nullptr;
+    HMODULE server_ = nullptr;
+    IShapesDisp* disp_ = nullptr;
+    IShapesVtbl* vtbl_ = nullptr;
+    IMatrixControl* control_ = nullptr;
+    IShapesDisp* empty_ = nullptr;
+    IShapesDisp* failing_ = nullptr;
+    jobject dispObj_ = nullptr, vtblObj_ = nullptr, emptyObj_ = nullptr, failingObj_ = nullptr;
+    std::vector<IConnectionPoint*> points_;
+    std::vector<DWORD> cookies_;
+    std::string heard_;
+    std::string complaint_;
+};
+
+}  // namespace matrixwine
