@@ -226,8 +226,26 @@ void FakeJava::DefineClass(const std::string& name, const std::string& super) {
 
 bool FakeJava::IsInstanceOf(jobject obj, const std::string& className) {
     if (!obj) return true;
-    for (Class* c = Obj(obj)->cls; c; c = c->super)
-        if (c->name == className) return true;
+    return IsAssignable(Obj(obj)->cls->name, className);
+}
+
+// Java's rule: a class is assignable to itself and its superclasses; an
+// array to Object and to an array whose reference component type its own is
+// assignable to (arrays are covariant); primitive arrays only to their own.
+bool FakeJava::IsAssignable(const std::string& from, const std::string& to) {
+    if (from == to || to == "java/lang/Object") return true;
+    if (from[0] == '[') {
+        if (to[0] != '[') return false;
+        std::string fromElement = from.substr(1), toElement = to.substr(1);
+        auto className = [](const std::string& descriptor) {
+            return descriptor.size() > 2 && descriptor[0] == 'L' ? descriptor.substr(1, descriptor.size() - 2) : descriptor;
+        };
+        if (fromElement[0] == 'L' && toElement[0] == 'L') return IsAssignable(className(fromElement), className(toElement));
+        if (fromElement[0] == '[' && toElement[0] == '[') return IsAssignable(fromElement, toElement);
+        return false;
+    }
+    for (Class* c = FindClass(from); c; c = c->super)
+        if (c->name == to) return true;
     return false;
 }
 

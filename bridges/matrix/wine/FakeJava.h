@@ -81,6 +81,7 @@ public:
     // Declares a class's superclass (classes are made on first use).
     void DefineClass(const std::string& name, const std::string& super);
     bool IsInstanceOf(jobject obj, const std::string& className);
+    bool IsAssignable(const std::string& from, const std::string& to);
 
     // ---- objects and fields
     jobject New(const std::string& className);
