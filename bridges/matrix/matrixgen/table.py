@@ -98,7 +98,6 @@ COLOR_AS_I4 = Known("an OLE colour by reference travels as VT_BYREF | VT_I4")
 VARIANT_RESULT2 = Known("a VARIANT ** result is read from the local, not from where the callee's pointer points")
 EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
-I8_ARRAYS = Known("the runtime's SAFEARRAY conversions leave out VT_I8 elements")
 UNKNOWN_AS_DISPATCH = Known("an IUnknown by reference travels as VT_BYREF | VT_DISPATCH")
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
 EVENT_OBJECTS = Known("by-reference objects in events: the listener's pointer goes back without AddRef, "
@@ -136,7 +135,6 @@ RULES = [
     rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
     rule("Color", "InRef Out InOut", "dispatch", COLOR_AS_I4),
     rule("Variant", "Ret2", "vtable", VARIANT_RESULT2),
-    rule("I8", ARRAYS, "", I8_ARRAYS),
     rule("Unknown", "Out InOut InRef2 Out2 InOut2", "dispatch", UNKNOWN_AS_DISPATCH),
 
     # ---- what a VARIANT cannot carry: a record without an identifier (an
