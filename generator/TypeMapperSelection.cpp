@@ -501,6 +501,26 @@ CTypeMapper* FindKnownInterfaceMapper(CBridgeGenerator* job, REFGUID guid, int l
     return nullptr;
 }
 
+namespace {
+
+// A type that only virtual calls can pass: flagged, and refused on the
+// Invoke path (the interface's type information goes to the caller, which
+// may take the function through the virtual table instead).
+bool AcceptsVirtualCallOnly(CTypeMapper* mapper, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info,
+                            ITypeInfo** interfaceInfoOut, CString& error) {
+    if (!mapper->IsVirtualCallOnly()) return true;
+    if (virtualCallOnly) *virtualCallOnly = true;
+    if (virtualCall) return true;
+    if (interfaceInfoOut) {
+        info->AddRef();
+        *interfaceInfoOut = info;
+    }
+    error = "Type is only supported for virtual calls (set preference from top-left menu of builder)";
+    return false;
+}
+
+}  // namespace
+
 bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
                      int& paramCount, const FUNCDESC* func, std::vector<CTypeMapper*>& paramMappers,
                      CTypeMapper** resultMapper, CString& error) {
@@ -518,17 +538,7 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
                                   ? SelectVtblParamMapper(info, false, job, &param.tdesc, out, kContextParameter, error)
                                   : SelectTypeMapper(info, false, job, &param.tdesc, out, kContextParameter, error);
         if (!mapper) return false;
-        if (mapper->IsVirtualCallOnly()) {
-            if (virtualCallOnly) *virtualCallOnly = true;
-            if (!virtualCall) {
-                if (interfaceInfoOut) {
-                    info->AddRef();
-                    *interfaceInfoOut = info;
-                }
-                error = "Type is only supported for virtual calls (set preference from top-left menu of builder)";
-                return false;
-            }
-        }
+        if (!AcceptsVirtualCallOnly(mapper, virtualCall, virtualCallOnly, info, interfaceInfoOut, error)) return false;
         if (virtualCall && i == paramCount - 1 && (flags & PARAMFLAG_FOUT) && (flags & PARAMFLAG_FRETVAL)) {
             retvalMapper = mapper;
             break;
@@ -542,6 +552,10 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
         } else {
             *resultMapper = SelectTypeMapper(info, true, job, &func->elemdescFunc.tdesc, false, kContextParameter, error);
             if (!*resultMapper) return false;
+            // A result that only a virtual call can take (an LPSTR: no
+            // VARIANT carries one) is held to the parameters' rule.
+            if (!AcceptsVirtualCallOnly(*resultMapper, virtualCall, virtualCallOnly, info, interfaceInfoOut, error))
+                return false;
         }
     }
     return true;

@@ -36421,42 +36421,6 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_BstrArr
 	return retArray;
 }
 
-// JNI Implementation of IShapesDisp.LpstrRet
-extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesDisp_LpstrRet
-	(JNIEnv * env, jobject thisObj)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return 0;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	VariantInit(&ret);
-	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 179, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return 0;
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-		return 0;
-	}
-	jstring retstr = 0;
-	if ( (LPCSTR) V_BYREF( &ret ) != 0 ) {
-		int wideCount = MultiByteToWideChar( CP_ACP, 0, (LPCSTR) V_BYREF( &ret ), -1, NULL, 0 );
-		WCHAR * wide = wideCount > 0 ? (WCHAR *) malloc( wideCount * sizeof( WCHAR )) : 0;
-		if ( wide != 0 && MultiByteToWideChar( CP_ACP, 0, (LPCSTR) V_BYREF( &ret ), -1, wide, wideCount ) == wideCount )
-			retstr = env->NewString( (const jchar *) wide, wideCount - 1 );
-		free( wide );
-	}
-	VariantClear( &ret );
-	return retstr;
-}
-
 // JNI Implementation of IShapesDisp.LpwstrIn
 extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_LpwstrIn__Ljava_lang_String_2
 	(JNIEnv * env,

@@ -563,8 +563,6 @@ public class IShapesDisp extends brivel.TavoObject {
 
 	public native String[] BstrArrRet() throws brivel.TavoException;
 
-	public native String LpstrRet() throws brivel.TavoException;
-
 	// LpstrArrIn:
 		// Function is not available: Unsupported Array type
 
