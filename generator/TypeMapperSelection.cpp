@@ -540,7 +540,10 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
         if (!mapper) return false;
         if (!AcceptsVirtualCallOnly(mapper, virtualCall, virtualCallOnly, info, interfaceInfoOut, error)) return false;
         if (virtualCall && i == paramCount - 1 && (flags & PARAMFLAG_FOUT) && (flags & PARAMFLAG_FRETVAL)) {
-            retvalMapper = mapper;
+            // The pointer of a result designates one value: behind a byte
+            // pointer a byte, which the callee writes, not a buffer.
+            bool bytes = mapper == &g_signedByteBufferMapper || mapper == &g_unsignedByteBufferMapper;
+            retvalMapper = bytes ? &g_byteRefMapper : mapper;
             break;
         }
         paramMappers.push_back(mapper);

@@ -613,12 +613,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1InOut___3B
 // Thunk for virtual call invocation.
 static HRESULT vThunk_5( IUnknown * pUnk, va_list ap )
 {
-	char * arg1 = va_arg( ap, char * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,char *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
+	unsigned char * * arg1 = va_arg( ap, unsigned char * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,unsigned char * *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.I1Ret
-extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
+extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -627,7 +627,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	BYTE * retVal;
+	jbyte retVal;
 	hr = brivelVtableInvoker( env, vThunk_5, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -636,7 +636,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	return 0;
+	return retVal;
 }
 
 // Thunk for virtual call invocation.
@@ -966,12 +966,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UI1InOut___3B
 // Thunk for virtual call invocation.
 static HRESULT vThunk_15( IUnknown * pUnk, va_list ap )
 {
-	unsigned char * arg1 = va_arg( ap, unsigned char * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,unsigned char *)) (*(_VtblFunc **)pUnk)[18])) (pUnk,arg1);
+	unsigned char * * arg1 = va_arg( ap, unsigned char * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,unsigned char * *)) (*(_VtblFunc **)pUnk)[18])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UI1Ret
-extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
+extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -980,7 +980,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	BYTE * retVal;
+	jbyte retVal;
 	hr = brivelVtableInvoker( env, vThunk_15, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -989,7 +989,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	return 0;
+	return retVal;
 }
 
 // Thunk for virtual call invocation.

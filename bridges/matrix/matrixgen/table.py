@@ -88,7 +88,6 @@ VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference
 NO_RECORD = Throws("Record definition not found in type library")
 
 # Faults the matrix shows, named as the report names them.
-BYTE_RESULT = Known("a byte result through the virtual table is taken for a byte buffer, which comes back null")
 ENUM_POINTER2 = Known("an enumeration behind a pointer to a pointer is taken for one pointer", crashes=True)
 OBJECT_POINTER2 = Known("IUnknown*** and IDispatch*** are taken for one pointer less", crashes=True)
 EMPTY_COLOR = Known("an OLE colour result is read from the VARIANT without checking its type", crashes=True)
@@ -123,7 +122,6 @@ RULES = [
     rule("Lpstr", "InRef Out InOut Ret", "vtable dispatch", UNSUPPORTED),
     rule("Lpstr", "Out2", "", NESTED),
     rule("Lpstr Unknown Dispatch", ARRAYS, "", UNSUPPORTED_ARRAY),
-    rule("I1 UI1", "Ret", "vtable", BYTE_RESULT),
 
     # Wine's VariantChangeType wraps VT_UI1 251 round to VT_I1 -5 (its
     # VarI1FromUI1 reports the overflow, as the linux32 build's layer does):

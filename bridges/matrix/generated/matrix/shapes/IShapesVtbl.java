@@ -27,7 +27,7 @@ public class IShapesVtbl extends brivel.TavoObject {
 	 */
 	public native void I1InOut(byte [] v) throws brivel.TavoException;
 
-	public native byte [] I1Ret() throws brivel.TavoException;
+	public native byte I1Ret() throws brivel.TavoException;
 
 	// I1Out2:
 		// Function is not available: Nested pointers are not supported
@@ -62,7 +62,7 @@ public class IShapesVtbl extends brivel.TavoObject {
 	 */
 	public native void UI1InOut(byte [] v) throws brivel.TavoException;
 
-	public native byte [] UI1Ret() throws brivel.TavoException;
+	public native byte UI1Ret() throws brivel.TavoException;
 
 	// UI1Out2:
 		// Function is not available: Nested pointers are not supported
