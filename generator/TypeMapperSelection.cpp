@@ -465,6 +465,9 @@ CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char
             return wrapper;
         }
         if (level == 0) return entry->byValueMapper;
+        // The enumeration's mappers pass its value, or a pointer to it: a
+        // pointer to that pointer has no form of theirs.
+        if (mode >= 2) return Fail(error, kNestedPointers);
         if (!entry->byRefMapper) entry->byRefMapper = entry->Own(new CEnumTypeMapper(job, entry->javaName, level));
         return entry->byRefMapper;
     }

@@ -284,6 +284,20 @@ TEST_F(Selection, FailuresOfWholeFunctions) {
     EXPECT_TRUE(mappers.empty());
 }
 
+TEST_F(Selection, AnEnumerationGoesByValueOrThroughOnePointer) {
+    CTypeMapper* byValue = FindNamedTypeMapper(&job, GUID_NULL, "Colour", 0, kKindParameter, error, 0);
+    ASSERT_NE(byValue, nullptr);
+    CTypeMapper* byRef = FindNamedTypeMapper(&job, GUID_NULL, "Colour", 2, kKindParameter, error, 1);
+    ASSERT_NE(byRef, nullptr);
+    EXPECT_NE(byRef, byValue);
+    // Colour** on either path, and Colour* behind a VT_BYREF.
+    for (int mode : {2, 3}) {
+        error.Empty();
+        EXPECT_EQ(FindNamedTypeMapper(&job, GUID_NULL, "Colour", 2, kKindParameter, error, mode), nullptr) << mode;
+        EXPECT_STREQ(error, "Nested pointers are not supported") << mode;
+    }
+}
+
 TEST_F(Selection, KnownInterfacesOfThePreGeneratedLibraries) {
     GUID recordset = ParseGuid("{00000556-0000-0010-8000-00AA006D2EA4}");  // _Recordset
     CTypeMapper* level0 = FindKnownInterfaceMapper(&job, recordset, 0);

@@ -8717,147 +8717,6 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_220( IUnknown * pUnk, va_list ap )
 {
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[269])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneInRef2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_220, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[270])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	int enum__0;
-	hr = brivelVtableInvoker( env, vThunk_221, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, enum__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[271])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneInOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	hr = brivelVtableInvoker( env, vThunk_222, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, enum__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[272])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneRet2
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
-	(JNIEnv * env, jobject thisObj)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return 0;
-	}
-	int retVal;
-	hr = brivelVtableInvoker( env, vThunk_223, pUnk,&retVal);
-	if ( brivelCheckFatalError( env )) {
-		return 0;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return 0;
-	}
-	return brivelIntToEnumeratedObject(env,retVal, "matrix/shapes/Tone" );
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
-{
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[273])) (pUnk,arg1);
 }
@@ -8893,7 +8752,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_224, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_220, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8906,7 +8765,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[274])) (pUnk,arg1);
@@ -8952,7 +8811,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_225, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_221, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8965,7 +8824,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[275])) (pUnk,arg1);
@@ -8988,7 +8847,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_226, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_222, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9028,7 +8887,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[276])) (pUnk,arg1);
@@ -9074,7 +8933,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_227, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_223, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9114,7 +8973,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[277])) (pUnk,arg1);
@@ -9131,7 +8990,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_228, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_224, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9171,7 +9030,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[278])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -9198,7 +9057,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_229, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_225, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9211,7 +9070,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[279])) (pUnk,arg1);
@@ -9239,7 +9098,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_230, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_226, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9252,7 +9111,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[280])) (pUnk,arg1);
@@ -9279,7 +9138,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_231, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_227, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9295,7 +9154,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[281])) (pUnk,arg1);
@@ -9323,7 +9182,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_232, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_228, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9339,7 +9198,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[282])) (pUnk,arg1);
@@ -9358,7 +9217,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_233, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_229, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9374,7 +9233,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[283])) (pUnk,arg1);
@@ -9403,7 +9262,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_234, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_230, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9416,7 +9275,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[284])) (pUnk,arg1);
@@ -9444,7 +9303,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_235, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_231, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9460,7 +9319,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[285])) (pUnk,arg1);
@@ -9489,7 +9348,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_236, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_232, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9505,7 +9364,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[286])) (pUnk,arg1);
@@ -9524,7 +9383,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_237, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_233, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9540,7 +9399,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[287])) (pUnk,arg1);
@@ -9561,7 +9420,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_238, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_234, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9572,7 +9431,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[288])) (pUnk,arg1);
@@ -9593,7 +9452,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_239, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_235, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9604,7 +9463,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[289])) (pUnk,arg1);
@@ -9625,7 +9484,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_240, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_236, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9638,7 +9497,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
@@ -9659,7 +9518,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_241, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_237, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9672,7 +9531,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
@@ -9689,7 +9548,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_242, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_238, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9713,7 +9572,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[292])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -9740,7 +9599,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleIn__Lmatr
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_243, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_239, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9753,7 +9612,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleIn__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
@@ -9781,7 +9640,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef__Lm
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_244, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_240, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9794,7 +9653,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
@@ -9821,7 +9680,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut__Lmat
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_245, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_241, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9837,7 +9696,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
@@ -9865,7 +9724,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut__Lm
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_246, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_242, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9881,7 +9740,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
@@ -9900,7 +9759,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_247, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_243, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9916,7 +9775,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[297])) (pUnk,arg1);
@@ -9945,7 +9804,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef2__L
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_248, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_244, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9958,7 +9817,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[298])) (pUnk,arg1);
@@ -9986,7 +9845,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut2__Lma
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_249, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_245, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -10002,7 +9861,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[299])) (pUnk,arg1);
@@ -10031,7 +9890,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut2__L
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_250, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_246, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -10047,7 +9906,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[300])) (pUnk,arg1);
@@ -10066,7 +9925,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_251, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_247, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10082,7 +9941,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[301])) (pUnk,arg1);
@@ -10103,7 +9962,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrIn___3
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_252, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_248, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10114,7 +9973,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrIn___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[302])) (pUnk,arg1);
@@ -10135,7 +9994,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInRef_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_253, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_249, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10146,7 +10005,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInRef_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[303])) (pUnk,arg1);
@@ -10167,7 +10026,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrOut__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_254, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_250, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10180,7 +10039,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[304])) (pUnk,arg1);
@@ -10201,7 +10060,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_255, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_251, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10214,7 +10073,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[305])) (pUnk,arg1);
@@ -10231,7 +10090,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_256, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_252, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10255,7 +10114,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[306])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -10281,7 +10140,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
 	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_257, pUnk,(void *) recBytes0);
+	hr = brivelVtableInvoker( env, vThunk_253, pUnk,(void *) recBytes0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10294,7 +10153,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[307])) (pUnk,arg1);
@@ -10317,7 +10176,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_254, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10330,7 +10189,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[308])) (pUnk,arg1);
@@ -10357,7 +10216,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_259, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_255, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10373,7 +10232,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[309])) (pUnk,arg1);
@@ -10396,7 +10255,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_260, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_256, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10412,7 +10271,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[310])) (pUnk,arg1);
@@ -10431,7 +10290,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_261, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_257, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10447,7 +10306,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
@@ -10472,7 +10331,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_262, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_258, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10485,7 +10344,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
@@ -10514,7 +10373,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_263, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_259, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10530,7 +10389,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
@@ -10555,7 +10414,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_264, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_260, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10571,7 +10430,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
@@ -10590,7 +10449,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_265, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_261, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10606,7 +10465,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[315])) (pUnk,arg1);
@@ -10630,7 +10489,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_266, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_262, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10643,7 +10502,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[316])) (pUnk,arg1);
@@ -10672,7 +10531,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_263, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10685,7 +10544,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
@@ -10715,7 +10574,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 	vErr0 = false;
 	vRecInfo0 = 0;
 	SAFEARRAY * tmpSa__0 = NULL;
-	hr = brivelVtableInvoker( env, vThunk_268, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_264, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10736,7 +10595,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[318])) (pUnk,arg1);
@@ -10765,7 +10624,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_269, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10786,7 +10645,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[319])) (pUnk,arg1);
@@ -10803,7 +10662,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_270, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_266, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10827,7 +10686,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[320])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -10853,7 +10712,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanIn__Lmatrix
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
 	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_271, pUnk,(void *) recBytes0);
+	hr = brivelVtableInvoker( env, vThunk_267, pUnk,(void *) recBytes0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10866,7 +10725,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[321])) (pUnk,arg1);
@@ -10889,7 +10748,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_272, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_268, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10902,7 +10761,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[322])) (pUnk,arg1);
@@ -10929,7 +10788,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut__Lmatri
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_273, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_269, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10945,7 +10804,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_274( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[323])) (pUnk,arg1);
@@ -10968,7 +10827,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_274, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_270, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10984,7 +10843,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_275( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[324])) (pUnk,arg1);
@@ -11003,7 +10862,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_275, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_271, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11019,7 +10878,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_276( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[325])) (pUnk,arg1);
@@ -11044,7 +10903,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lma
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_276, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_272, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -11057,7 +10916,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_277( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[326])) (pUnk,arg1);
@@ -11086,7 +10945,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_277, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_273, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -11102,7 +10961,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_278( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_274( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[327])) (pUnk,arg1);
@@ -11127,7 +10986,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lma
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_278, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_274, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -11143,7 +11002,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_279( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_275( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[328])) (pUnk,arg1);
@@ -11162,7 +11021,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_279, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_275, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11178,7 +11037,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_280( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_276( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[329])) (pUnk,arg1);
@@ -11202,7 +11061,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrIn___3Lm
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_280, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_276, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11215,7 +11074,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_281( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_277( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[330])) (pUnk,arg1);
@@ -11244,7 +11103,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInRef__L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_281, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_277, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11257,7 +11116,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_282( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_278( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[331])) (pUnk,arg1);
@@ -11287,7 +11146,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrOut__Lbr
 	vErr0 = false;
 	vRecInfo0 = 0;
 	SAFEARRAY * tmpSa__0 = NULL;
-	hr = brivelVtableInvoker( env, vThunk_282, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_278, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11308,7 +11167,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_283( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_279( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[332])) (pUnk,arg1);
@@ -11337,7 +11196,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInOut__L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_283, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_279, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11358,7 +11217,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_284( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_280( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[333])) (pUnk,arg1);
@@ -11375,7 +11234,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_284, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_280, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11399,7 +11258,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_285( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_281( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[334])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -11426,7 +11285,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_285, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_281, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11439,7 +11298,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_286( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_282( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[335])) (pUnk,arg1);
@@ -11467,7 +11326,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_286, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_282, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11480,7 +11339,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_287( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_283( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[336])) (pUnk,arg1);
@@ -11507,7 +11366,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_287, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_283, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11523,7 +11382,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_288( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_284( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[337])) (pUnk,arg1);
@@ -11551,7 +11410,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_288, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_284, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11567,7 +11426,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_289( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_285( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[338])) (pUnk,arg1);
@@ -11586,7 +11445,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_289, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_285, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11602,7 +11461,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_290( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_286( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[339])) (pUnk,arg1);
@@ -11631,7 +11490,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_290, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_286, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11644,7 +11503,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_291( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_287( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[340])) (pUnk,arg1);
@@ -11672,7 +11531,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_291, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_287, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11688,7 +11547,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_292( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_288( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[341])) (pUnk,arg1);
@@ -11717,7 +11576,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_292, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_288, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11733,7 +11592,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_293( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_289( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[342])) (pUnk,arg1);
@@ -11752,7 +11611,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_293, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_289, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11768,7 +11627,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_294( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_290( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[343])) (pUnk,arg1);
@@ -11789,7 +11648,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_294, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_290, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11800,7 +11659,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_295( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_291( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[344])) (pUnk,arg1);
@@ -11821,7 +11680,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_295, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_291, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11832,7 +11691,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_296( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_292( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[345])) (pUnk,arg1);
@@ -11853,7 +11712,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_296, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_292, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11866,7 +11725,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_297( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_293( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[346])) (pUnk,arg1);
@@ -11887,7 +11746,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_297, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_293, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11900,7 +11759,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_298( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_294( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[347])) (pUnk,arg1);
@@ -11917,7 +11776,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_298, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_294, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11941,7 +11800,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_299( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_295( IUnknown * pUnk, va_list ap )
 {
 	COLORREF arg1 = va_arg( ap, COLORREF );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[348])) (pUnk,arg1);
@@ -11968,7 +11827,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_299, pUnk,color__0);
+	hr = brivelVtableInvoker( env, vThunk_295, pUnk,color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11979,7 +11838,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_300( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_296( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[349])) (pUnk,arg1);
@@ -12006,7 +11865,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_300, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_296, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -12017,7 +11876,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_301( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_297( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[350])) (pUnk,arg1);
@@ -12044,7 +11903,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 		return;
 	}
 	COLORREF color__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_301, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_297, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -12063,7 +11922,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_302( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_298( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[351])) (pUnk,arg1);
@@ -12098,7 +11957,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_302, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_298, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -12117,7 +11976,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_303( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_299( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[352])) (pUnk,arg1);
@@ -12134,7 +11993,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		return 0;
 	}
 	OLE_COLOR retColor;
-	hr = brivelVtableInvoker( env, vThunk_303, pUnk,&retColor);
+	hr = brivelVtableInvoker( env, vThunk_299, pUnk,&retColor);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -39414,124 +39273,6 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "matrix/shapes/Tone" );
 }
 
-// JNI Implementation of IShapesDisp.ToneInRef2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInRef2__Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_BYREF | VT_I4;
-	jint temp__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	V_I4REF( &vargs[0] ) = (long *) &temp__0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 267, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
-}
-
-// JNI Implementation of IShapesDisp.ToneOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneOut2___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	vargs[0].vt = VT_BYREF | VT_I4;
-	jint temp__0 = 0;
-	V_I4REF( &vargs[0] ) = (long *) &temp__0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 268, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
-	if ( SUCCEEDED( hr )) {
-		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, temp__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
-}
-
-// JNI Implementation of IShapesDisp.ToneInOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInOut2___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	vargs[0].vt = VT_BYREF | VT_I4;
-	jint temp__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	V_I4REF( &vargs[0] ) = (long *) &temp__0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 269, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
-	if ( SUCCEEDED( hr )) {
-		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, temp__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
-}
-
 // JNI Implementation of IShapesDisp.ToneRet2
 extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet2
 	(JNIEnv * env, jobject thisObj)
@@ -42774,7 +42515,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_304( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_300( IUnknown * pUnk, va_list ap )
 {
 	LPSTR arg1 = va_arg( ap, LPSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[181])) (pUnk,arg1);
@@ -42804,7 +42545,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_LpstrIn__Ljava_
 		}
 		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
 	}
-	hr = brivelVtableInvoker( env, vThunk_304, pUnk,lpstr__0);
+	hr = brivelVtableInvoker( env, vThunk_300, pUnk,lpstr__0);
 	if ( brivelCheckFatalError( env )) {
 		free( lpstr__0 );
 		return;

@@ -88,7 +88,6 @@ VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference
 NO_RECORD = Throws("Record definition not found in type library")
 
 # Faults the matrix shows, named as the report names them.
-ENUM_POINTER2 = Known("an enumeration behind a pointer to a pointer is taken for one pointer", crashes=True)
 OBJECT_POINTER2 = Known("IUnknown*** and IDispatch*** are taken for one pointer less", crashes=True)
 EMPTY_COLOR = Known("an OLE colour result is read from the VARIANT without checking its type", crashes=True)
 I1_AS_UI1 = Known("VT_I1 travels as VT_UI1 (a negative value overflows the callee's coercion)")
@@ -105,8 +104,9 @@ RULES = [
     # ---- what the selection rules refuse
     rule("UI8", ARRAYS, "", UNSUPPORTED_ARRAY),
     rule("UI8", "", "", UNSUPPORTED),
-    rule("Tone", "InRef2 Out2 InOut2", "", ENUM_POINTER2),
-    rule("Tone", "Ret2", "vtable", ENUM_POINTER2),
+    # An enumeration goes by value or through one pointer.
+    rule("Tone", "InRef2 Out2 InOut2", "", NESTED),
+    rule("Tone", "Ret2", "vtable", NESTED),
     rule("Unknown Dispatch", POINTERS2, "vtable", OBJECT_POINTER2),
     rule("Color", "Ret", "empty", EMPTY_COLOR),
     rule("Unknown Dispatch", "InRef Out InOut", EVENTS, EVENT_OBJECTS),
