@@ -38,7 +38,19 @@ void CObjectTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn retobj;\n");
 }
 
+// Through a pointer to a pointer (IUnknown***) the callee gets the address
+// of a pointer to the local, and may point that pointer at a slot of its
+// own: what the call leaves is read where it then points.
+static void WriteLevel2Pointer(FILE* f, int n) {
+    fprintf(f, "\tIDispatch ** pidisp__%d = &idisp__%d;\n", n, n);
+}
+
 void CObjectTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+    WriteVtblLocal(n, outOnly, x, f, returnsValue);
+    if (m_level == 2) WriteLevel2Pointer(f, n);
+}
+
+void CObjectTypeMapper::WriteVtblLocal(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (outOnly) {
         fprintf(f, "\tIDispatch * idisp__%d = 0;\n", n);
         return;
@@ -49,15 +61,22 @@ void CObjectTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x
 }
 
 void CObjectTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
-    text.Format(m_level == 0 ? "idisp__%d" : "&idisp__%d", n);
+    text.Format(m_level == 0 ? "idisp__%d" : m_level == 1 ? "&idisp__%d" : "&pidisp__%d", n);
 }
 
 void CObjectTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
-    fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__%d, brivelIIDMap, %d ));\n",
+    fprintf(f, m_level == 2 ? "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__%d, brivelIIDMap, %d ));\n"
+                            : "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__%d, brivelIIDMap, %d ));\n",
             n, n, RowCount());
 }
 
+// A slot of the callee's own that the pointer was pointed at is the
+// caller's to take, as an out value is: its reference is released and the
+// slot emptied, as a VARIANT left there would be cleared.
 void CObjectTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
+    if (m_level == 2)
+        fprintf(f, "\tif ( pidisp__%d != &idisp__%d && *pidisp__%d != 0 ) {\n\t\t(*pidisp__%d)->Release();\n\t\t*pidisp__%d = 0;\n\t}\n",
+                n, n, n, n, n);
     if (IsByRef()) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
 }
 
@@ -69,7 +88,15 @@ void CObjectTypeMapper::EmitVtblReturnDecl(FILE* f) {
 void CObjectTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, m_level == 2 ? "&pRetVal" : "&retVal"); }
 
 // The callee's reference is released once the Java object holds its own.
+// Through a pointer to a pointer the result is where the callee pointed the
+// pointer (a slot of its own, which is emptied as it is taken).
 void CObjectTypeMapper::EmitVtblReturn(FILE* f) {
+    if (m_level == 2) {
+        fprintf(f, "\tjobject retObj = brivelBestUnknownToJobject(env, *pRetVal, brivelIIDMap, %d);\n", RowCount());
+        fprintf(f, "\tif ( *pRetVal != 0 ) {\n\t\t(*pRetVal)->Release();\n\t\t*pRetVal = 0;\n\t}\n");
+        fprintf(f, "\treturn retObj;\n");
+        return;
+    }
     fprintf(f, "\tjobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, %d);\n", RowCount());
     fprintf(f, "\tif ( retVal != 0 ) retVal->Release();\n");
     fprintf(f, "\treturn retObj;\n");

@@ -262,7 +262,9 @@ public:
     int GetCategory() override { return 2; }
     const char* GetVtName() override { return "VT_UNKNOWN"; }
     const char* GetHelperKindWord() override { return "Comobj"; }
-    void GetVtblParamType(CString& text) override { text = m_level == 0 ? "IDispatch *" : "IDispatch **"; }
+    void GetVtblParamType(CString& text) override {
+        text = m_level == 0 ? "IDispatch *" : m_level == 1 ? "IDispatch **" : "IDispatch ***";
+    }
     void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
     void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
@@ -297,6 +299,8 @@ protected:
 
 private:
     int RowCount() const;
+    // The local idisp__<arg> with the Java argument's pointer (or none).
+    void WriteVtblLocal(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue);
 
     Family m_family;
     int m_level;

@@ -7302,8 +7302,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_187( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[222])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[222])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownInRef2
@@ -7324,10 +7324,19 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef2__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_187, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_187, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7339,8 +7348,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef2__
 // Thunk for virtual call invocation.
 static HRESULT vThunk_188( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[223])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[223])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownOut2
@@ -7364,13 +7373,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut2___3
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_188, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_188, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__0, brivelIIDMap, 4 ));
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__0, brivelIIDMap, 4 ));
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7382,8 +7400,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut2___3
 // Thunk for virtual call invocation.
 static HRESULT vThunk_189( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[224])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[224])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownInOut2
@@ -7412,13 +7430,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut2__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_189, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_189, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__0, brivelIIDMap, 4 ));
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__0, brivelIIDMap, 4 ));
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7430,8 +7457,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut2__
 // Thunk for virtual call invocation.
 static HRESULT vThunk_190( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[225])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[225])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownRet2
@@ -7454,8 +7481,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet2
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	jobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, 4);
-	if ( retVal != 0 ) retVal->Release();
+	jobject retObj = brivelBestUnknownToJobject(env, *pRetVal, brivelIIDMap, 4);
+	if ( *pRetVal != 0 ) {
+		(*pRetVal)->Release();
+		*pRetVal = 0;
+	}
 	return retObj;
 }
 
@@ -7655,8 +7685,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_196( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[236])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[236])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchInRef2
@@ -7677,10 +7707,19 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef2_
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_196, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_196, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7692,8 +7731,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef2_
 // Thunk for virtual call invocation.
 static HRESULT vThunk_197( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[237])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[237])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchOut2
@@ -7717,13 +7756,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut2___
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_197, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_197, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__0, brivelIIDMap, 4 ));
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__0, brivelIIDMap, 4 ));
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7735,8 +7783,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut2___
 // Thunk for virtual call invocation.
 static HRESULT vThunk_198( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[238])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[238])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchInOut2
@@ -7765,13 +7813,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut2_
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_198, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_198, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__0, brivelIIDMap, 4 ));
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__0, brivelIIDMap, 4 ));
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7783,8 +7840,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut2_
 // Thunk for virtual call invocation.
 static HRESULT vThunk_199( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[239])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[239])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchRet2
@@ -7807,8 +7864,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet2
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	jobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, 4);
-	if ( retVal != 0 ) retVal->Release();
+	jobject retObj = brivelBestUnknownToJobject(env, *pRetVal, brivelIIDMap, 4);
+	if ( *pRetVal != 0 ) {
+		(*pRetVal)->Release();
+		*pRetVal = 0;
+	}
 	return retObj;
 }
 
