@@ -108,6 +108,14 @@ TEST(VariantMapper, VirtualCallsResultsAndCleanup) {
     EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblOutCopy(1, 0, f); }),
               "\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, tmpVar__1));\n");
     EXPECT_EQ(Text([](CString& t) { g_variantLevel2Mapper.GetVtblArgumentExpr(4, 0, t); }), "&tmpVar__4");
+    // Through a pointer to a pointer the callee may hand back a VARIANT of
+    // its own: the result is read and cleared there, and so is a parameter,
+    // whose local with the Java value is then cleared too.
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel2Mapper.EmitVtblReturn(f); }),
+              "\tjobject retObj = brivelVariantObject( env, pRetVal );\n\tVariantClear( pRetVal );\n\treturn retObj;\n");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel2Mapper.EmitVtblCleanup(4, "x", f); }),
+              "\tif ( tmpVar__4 != &tmpStackVar__4 ) VariantClear( &tmpStackVar__4 );\n\tVariantClear( tmpVar__4 );\n");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblCleanup(4, "x", f); }), "\tVariantClear( tmpVar__4 );\n");
     EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitInvokeOutCopy(1, 0, 0, f); }),
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));\n");
     EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitInvokeReturn(f); }),

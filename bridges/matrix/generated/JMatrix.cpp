@@ -6776,9 +6776,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef2__
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) arg0 ));
 	hr = brivelVtableInvoker( env, vThunk_173, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 		VariantClear( tmpVar__0 );
 		return;
 	}
+	if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 	VariantClear( tmpVar__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
@@ -6818,12 +6820,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut2___3
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	hr = brivelVtableInvoker( env, vThunk_174, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 		VariantClear( tmpVar__0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
 	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelVariantObject( env, tmpVar__0));
 	}
+	if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 	VariantClear( tmpVar__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
@@ -6868,12 +6872,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut2__
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) env->GetObjectArrayElement((jobjectArray)arg0,0) ));
 	hr = brivelVtableInvoker( env, vThunk_175, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 		VariantClear( tmpVar__0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
 	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelVariantObject( env, tmpVar__0));
 	}
+	if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 	VariantClear( tmpVar__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
@@ -6909,8 +6915,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet2
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	jobject retObj = brivelVariantObject( env, &retVal );
-	VariantClear( &retVal );
+	jobject retObj = brivelVariantObject( env, pRetVal );
+	VariantClear( pRetVal );
 	return retObj;
 }
 
