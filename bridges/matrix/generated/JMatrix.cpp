@@ -11974,7 +11974,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	COLORREF outColor__0;
+	COLORREF outColor__0 = 0;
 	OleTranslateColor( (OLE_COLOR) color__0, NULL, &outColor__0 );
 	jclass outColorClass__0 = env->FindClass( "java/awt/Color" );
 	jobject outColorObj__0 = env->NewObject( outColorClass__0,
@@ -12028,7 +12028,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	COLORREF outColor__0;
+	COLORREF outColor__0 = 0;
 	OleTranslateColor( (OLE_COLOR) color__0, NULL, &outColor__0 );
 	jclass outColorClass__0 = env->FindClass( "java/awt/Color" );
 	jobject outColorObj__0 = env->NewObject( outColorClass__0,
@@ -12067,7 +12067,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	COLORREF retColorRef;
+	COLORREF retColorRef = 0;
 	OleTranslateColor( retColor, NULL, &retColorRef );
 	jclass retColorClass = env->FindClass( "java/awt/Color" );
 	return env->NewObject( retColorClass,
@@ -24453,7 +24453,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_195(COLORREF arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		COLORREF vtblEventColor__0;
+		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
@@ -24515,7 +24515,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_196(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		COLORREF vtblEventColor__0;
+		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
@@ -24577,7 +24577,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_197(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		COLORREF vtblEventColor__0;
+		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
@@ -24639,7 +24639,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_198(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		COLORREF vtblEventColor__0;
+		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
@@ -30133,7 +30133,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -30159,7 +30159,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -30185,7 +30185,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -30211,7 +30211,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -42480,7 +42480,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorOut___3Lja
 	hr = brivelInvokeHelper( env, pDisp, 348, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
-		COLORREF outColor__0;
+		COLORREF outColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) color__0, NULL, &outColor__0 );
 		jclass outColorClass__0 = env->FindClass( "java/awt/Color" );
 		jobject outColorObj__0 = env->NewObject( outColorClass__0,
@@ -42537,7 +42537,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInOut___3L
 	hr = brivelInvokeHelper( env, pDisp, 349, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
-		COLORREF outColor__0;
+		COLORREF outColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) color__0, NULL, &outColor__0 );
 		jclass outColorClass__0 = env->FindClass( "java/awt/Color" );
 		jobject outColorObj__0 = env->NewObject( outColorClass__0,
@@ -42573,7 +42573,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	COLORREF retColor;
+	if ( ret.vt != VT_I4 && ret.vt != VT_UI4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
+	COLORREF retColor = 0;
 	OleTranslateColor( (OLE_COLOR) V_I4( &ret ), NULL, &retColor );
 	jclass retColorClass = env->FindClass( "java/awt/Color" );
 	return env->NewObject( retColorClass,
@@ -48166,7 +48170,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -48192,7 +48196,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -48218,7 +48222,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -48244,7 +48248,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,

@@ -88,7 +88,6 @@ VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference
 NO_RECORD = Throws("Record definition not found in type library")
 
 # Faults the matrix shows, named as the report names them.
-EMPTY_COLOR = Known("an OLE colour result is read from the VARIANT without checking its type", crashes=True)
 I1_AS_UI1 = Known("VT_I1 travels as VT_UI1 (a negative value overflows the callee's coercion)")
 COLOR_AS_I4 = Known("an OLE colour by reference travels as VT_BYREF | VT_I4")
 EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
@@ -105,7 +104,6 @@ RULES = [
     # An enumeration goes by value or through one pointer.
     rule("Tone", "InRef2 Out2 InOut2", "", NESTED),
     rule("Tone", "Ret2", "vtable", NESTED),
-    rule("Color", "Ret", "empty", EMPTY_COLOR),
     rule("Unknown Dispatch", "InRef Out InOut", EVENTS, EVENT_OBJECTS),
     rule("Guid Color", ARRAYS, "", UNSUPPORTED_ARRAY),
     rule(NUMBERS + " Bstr Date Guid", "Out2", "", NESTED),
