@@ -64,9 +64,11 @@ void CColorTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char
         EmitNullArgumentCheck(f, x, returnsValue);
         WriteJavaColorConversion(f, "", n, x);
     }
+    // By reference the colour is exactly the OLE_COLOR the callee declares
+    // (a VT_UI4): a server checks a reference's type, it cannot coerce it.
     if (m_byRef) {
-        fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_I4;\n", v);
-        fprintf(f, "\tV_I4REF( &vargs[%d] ) = (long *) &color__%d;\n", v, n);
+        fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_UI4;\n", v);
+        fprintf(f, "\tV_BYREF( &vargs[%d] ) = &color__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_I4;\n", v);
         fprintf(f, "\tV_I4( &vargs[%d] ) = (long) color__%d;\n", v, n);

@@ -42431,8 +42431,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	vargs[0].vt = VT_BYREF | VT_I4;
-	V_I4REF( &vargs[0] ) = (long *) &color__0;
+	vargs[0].vt = VT_BYREF | VT_UI4;
+	V_BYREF( &vargs[0] ) = &color__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -42472,8 +42472,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorOut___3Lja
 	}
 	DWORD color__0;
 	color__0 = 0;
-	vargs[0].vt = VT_BYREF | VT_I4;
-	V_I4REF( &vargs[0] ) = (long *) &color__0;
+	vargs[0].vt = VT_BYREF | VT_UI4;
+	V_BYREF( &vargs[0] ) = &color__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -42529,8 +42529,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInOut___3L
 	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	vargs[0].vt = VT_BYREF | VT_I4;
-	V_I4REF( &vargs[0] ) = (long *) &color__0;
+	vargs[0].vt = VT_BYREF | VT_UI4;
+	V_BYREF( &vargs[0] ) = &color__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;

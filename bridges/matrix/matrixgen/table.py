@@ -89,7 +89,6 @@ NO_RECORD = Throws("Record definition not found in type library")
 
 # Faults the matrix shows, named as the report names them.
 I1_AS_UI1 = Known("VT_I1 travels as VT_UI1 (a negative value overflows the callee's coercion)")
-COLOR_AS_I4 = Known("an OLE colour by reference travels as VT_BYREF | VT_I4")
 EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
 UNKNOWN_AS_DISPATCH = Known("an IUnknown by reference travels as VT_BYREF | VT_DISPATCH")
@@ -127,7 +126,6 @@ RULES = [
     rule("I1", "ArrOut ArrInOut", EVENTS, I1_AS_UI1),
     rule("I1 UI1", "InRef Out InOut", EVENTS, EVENT_BYTES),
     rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
-    rule("Color", "InRef Out InOut", "dispatch", COLOR_AS_I4),
     rule("Unknown", "Out InOut InRef2 Out2 InOut2", "dispatch", UNKNOWN_AS_DISPATCH),
 
     # ---- what a VARIANT cannot carry: a record without an identifier (an
