@@ -18,7 +18,20 @@ int CObjectTypeMapper::RowCount() const { return g_objectMapperJob ? g_objectMap
 
 void CObjectTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                            FILE* f) {
-    EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f);
+    if (m_family != kInvokeUnknown || !IsByRef()) {
+        EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f);
+        return;
+    }
+    // A server checks a reference against the type it declares (it cannot
+    // coerce what it writes through): an IUnknown goes as VT_UNKNOWN.
+    fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_UNKNOWN;\n", v);
+    if (outOnly) {
+        fprintf(f, "\tIUnknown * temp__%d = 0;\n", n);
+    } else {
+        fprintf(f, "\tIUnknown * temp__%d = (IUnknown *) env->GetIntField( %s, brivelGetComId());\n", n, x);
+        fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->AddRef();\n", n, n);
+    }
+    fprintf(f, "\tV_UNKNOWNREF( &vargs[%d] ) = &temp__%d;\n", v, n);
 }
 
 void CObjectTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {

@@ -251,7 +251,9 @@ public:
 // own, since the callee may release it and store another.
 class CObjectTypeMapper : public CShapeTypeMapper {
 public:
-    enum Family { kInvoke, kVtbl };
+    // The IDispatch::Invoke path (an IUnknown apart: by reference its
+    // VARIANT must say VT_UNKNOWN), and the virtual-table path.
+    enum Family { kInvoke, kInvokeUnknown, kVtbl };
     CObjectTypeMapper(Family family, int level) : m_family(family), m_level(level) {}
     // The run whose interface map the conversions name (its row count).
     static void SetJob(CBridgeGenerator* job);

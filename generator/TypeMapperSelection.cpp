@@ -166,6 +166,7 @@ private:
 };
 
 std::unique_ptr<CObjectTypeMapper> g_invokeInterfaceMappers[2];
+std::unique_ptr<CObjectTypeMapper> g_invokeUnknownRefMapper;
 std::unique_ptr<CObjectTypeMapper> g_vtblInterfaceMappers[3];
 std::unique_ptr<CSafeArrayTypeMapper> g_interfaceSafeArrayMappers[2][2];  // [family][byRef]
 std::vector<std::unique_ptr<CFixedArrayTypeMapper>> g_fixedArrayOwners;
@@ -177,6 +178,7 @@ void InitInterfaceMappers() {
     if (g_invokeInterfaceMappers[0]) return;
     for (int byRef = 0; byRef < 2; ++byRef)
         g_invokeInterfaceMappers[byRef].reset(new CObjectTypeMapper(CObjectTypeMapper::kInvoke, byRef));
+    g_invokeUnknownRefMapper.reset(new CObjectTypeMapper(CObjectTypeMapper::kInvokeUnknown, 1));
     for (int level = 0; level < 3; ++level)
         g_vtblInterfaceMappers[level].reset(new CObjectTypeMapper(CObjectTypeMapper::kVtbl, level));
     for (int byRef = 0; byRef < 2; ++byRef) {
@@ -185,8 +187,9 @@ void InitInterfaceMappers() {
     }
 }
 
-CTypeMapper* SelectInvokeInterfaceMapper(bool byRef) {
+CTypeMapper* SelectInvokeInterfaceMapper(bool byRef, VARTYPE vt) {
     InitInterfaceMappers();
+    if (byRef && vt == VT_UNKNOWN) return g_invokeUnknownRefMapper.get();
     return g_invokeInterfaceMappers[byRef ? 1 : 0].get();
 }
 
@@ -226,7 +229,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
     if (vt & VT_BYREF) {
         VARTYPE base = vt & ~VT_BYREF;
         if (base == VT_LPSTR) return &g_lpstrRefMapper;
-        if (IsInterface(base)) return SelectInvokeInterfaceMapper(true);
+        if (IsInterface(base)) return SelectInvokeInterfaceMapper(true, base);
         if (base == VT_USERDEFINED)
             return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 1, context, error, 1);
         if (CTypeMapper* mapper = ByRefForm(base)) return mapper;
@@ -236,7 +239,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
     if (vt == VT_PTR) {
         const TYPEDESC* target = desc->lptdesc;
         VARTYPE tvt = target->vt;
-        if (IsInterface(tvt)) return SelectInvokeInterfaceMapper(out);
+        if (IsInterface(tvt)) return SelectInvokeInterfaceMapper(out, tvt);
         if (tvt == VT_VARIANT)
             return (!out && context != kContextRecordField) ? static_cast<CTypeMapper*>(&g_variantMapper)
                                                             : &g_variantRefMapper;
@@ -249,7 +252,8 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
         if (tvt == VT_PTR) {
             const TYPEDESC* inner = target->lptdesc;
             VARTYPE ivt = inner->vt;
-            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInvokeInterfaceMapper(true);
+            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF))
+                return SelectInvokeInterfaceMapper(true, ivt & ~VT_BYREF);
             if (ivt == VT_VARIANT) return &g_variantRefMapper;
             if (ivt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, inner->lptdesc, out, context, isResult, error);
             if (ivt == VT_USERDEFINED) return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 2);

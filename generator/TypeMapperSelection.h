@@ -23,7 +23,8 @@ constexpr int kMaxParameters = 100;
 
 // The generic IUnknown/IDispatch mappers, made once for the process.
 void InitInterfaceMappers();
-CTypeMapper* SelectInvokeInterfaceMapper(bool byRef);
+// The Invoke path's mapper of an IDispatch or (vt) IUnknown value.
+CTypeMapper* SelectInvokeInterfaceMapper(bool byRef, VARTYPE vt = VT_DISPATCH);
 CTypeMapper* SelectInterfaceMapper(int level);
 
 CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,

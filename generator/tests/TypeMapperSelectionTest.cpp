@@ -143,7 +143,13 @@ TEST_F(Selection, PointerShapes) {
     EXPECT_STREQ(error, "Nested pointers are not supported");
     // Interfaces: the Invoke family by value and by reference, the virtual-call family by level.
     EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 0), false, 1, error), SelectInvokeInterfaceMapper(false));
-    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), true, 1, error), SelectInvokeInterfaceMapper(true));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 1), true, 1, error), SelectInvokeInterfaceMapper(true));
+    // An IUnknown by reference is one of its own: its VARIANT says VT_UNKNOWN.
+    CTypeMapper* unknownRef = SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), true, 1, error);
+    EXPECT_EQ(unknownRef, SelectInvokeInterfaceMapper(true, VT_UNKNOWN));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 2), false, 1, error), unknownRef);
+    EXPECT_NE(unknownRef, SelectInvokeInterfaceMapper(true));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 0), false, 1, error), SelectInvokeInterfaceMapper(false));
     EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), false, 1, error), SelectInterfaceMapper(1));
     EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 2), false, 1, error), SelectInterfaceMapper(2));
 }

@@ -37688,9 +37688,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownOut___3L
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = 0;
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = 0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -37739,10 +37739,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInOut___
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = (IUnknown *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( temp__0 != 0 ) temp__0->AddRef();
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -37816,10 +37816,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInRef2__
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
 	if ( temp__0 != 0 ) temp__0->AddRef();
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -37861,9 +37861,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownOut2___3
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = 0;
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = 0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -37912,10 +37912,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInOut2__
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = (IUnknown *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( temp__0 != 0 ) temp__0->AddRef();
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;

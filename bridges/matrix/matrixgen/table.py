@@ -91,7 +91,6 @@ NO_RECORD = Throws("Record definition not found in type library")
 I1_AS_UI1 = Known("VT_I1 travels as VT_UI1 (a negative value overflows the callee's coercion)")
 EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
-UNKNOWN_AS_DISPATCH = Known("an IUnknown by reference travels as VT_BYREF | VT_DISPATCH")
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
 EVENT_OBJECTS = Known("by-reference objects in events: the listener's pointer goes back without AddRef, "
                       "the old one is never released, out-only slots are read", crashes=True)
@@ -126,7 +125,6 @@ RULES = [
     rule("I1", "ArrOut ArrInOut", EVENTS, I1_AS_UI1),
     rule("I1 UI1", "InRef Out InOut", EVENTS, EVENT_BYTES),
     rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
-    rule("Unknown", "Out InOut InRef2 Out2 InOut2", "dispatch", UNKNOWN_AS_DISPATCH),
 
     # ---- what a VARIANT cannot carry: a record without an identifier (an
     # array of them can be received, not sent)
