@@ -35,7 +35,7 @@ void CPrimitiveTypeMapper::EmitInvokeOutCopy(int, int, int, FILE*) {}
 // through, by the coercion) and read by value.
 void CPrimitiveTypeMapper::EmitInvokeReturn(FILE* file) {
     CString vt = ValueVt();
-    EmitResultCoercion(file, vt, vt == "VT_UI1" ? "VT_I1" : nullptr);
+    EmitResultCoercion(file, vt, vt == "VT_UI1" ? "VT_I1" : vt == "VT_I1" ? "VT_UI1" : nullptr);
     fprintf(file, "\treturn (%s)%s( &ret );\n", m_jniType, ValueAccessor().c_str());
 }
 

@@ -31,7 +31,8 @@ CTypeMapper* ByValueForm(VARTYPE vt) {
     case VT_BSTR: case VT_LPWSTR: return &g_stringMapper;
     case VT_BOOL: return &g_boolMapper;
     case VT_VARIANT: return &g_variantMapper;
-    case VT_I1: case VT_UI1: return &g_byteMapper;
+    case VT_I1: return &g_signedByteMapper;
+    case VT_UI1: return &g_byteMapper;
     case VT_UI2: return &g_ushortMapper;
     case VT_UI4: return &g_ulongMapper;
     case VT_I8: return &g_int64Mapper;
@@ -53,7 +54,8 @@ CTypeMapper* ByRefForm(VARTYPE vt) {
     case VT_BSTR: case VT_LPWSTR: return &g_stringRefMapper;
     case VT_BOOL: return &g_boolRefMapper;
     case VT_VARIANT: return &g_variantRefMapper;
-    case VT_I1: case VT_UI1: return &g_byteRefMapper;
+    case VT_I1: return &g_signedByteRefMapper;
+    case VT_UI1: return &g_byteRefMapper;
     case VT_UI2: return &g_ushortRefMapper;
     case VT_UI4: return &g_ulongRefMapper;
     case VT_I8: return &g_int64RefMapper;
@@ -549,8 +551,9 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
         if (virtualCall && i == paramCount - 1 && (flags & PARAMFLAG_FOUT) && (flags & PARAMFLAG_FRETVAL)) {
             // The pointer of a result designates one value: behind a byte
             // pointer a byte, which the callee writes, not a buffer.
-            bool bytes = mapper == &g_signedByteBufferMapper || mapper == &g_unsignedByteBufferMapper;
-            retvalMapper = bytes ? &g_byteRefMapper : mapper;
+            retvalMapper = mapper == &g_signedByteBufferMapper     ? &g_signedByteRefMapper
+                           : mapper == &g_unsignedByteBufferMapper ? &g_byteRefMapper
+                                                                   : mapper;
             break;
         }
         paramMappers.push_back(mapper);

@@ -104,6 +104,9 @@ TEST_F(Selection, OutParametersDeclaredByValue) {
     EXPECT_EQ(Invoke(VT_INT, true), &g_intRefMapper);
     EXPECT_EQ(Invoke(VT_BSTR, true), &g_stringMapper);  // strings are not promoted
     EXPECT_EQ(Invoke(VT_BYREF | VT_UI1), &g_byteRefMapper);
+    EXPECT_EQ(Invoke(VT_BYREF | VT_I1), &g_signedByteRefMapper);
+    EXPECT_EQ(Invoke(VT_I1), &g_signedByteMapper);
+    EXPECT_EQ(Invoke(VT_UI1), &g_byteMapper);
     EXPECT_EQ(Invoke(VT_BYREF | VT_BOOL), &g_boolRefMapper);
     EXPECT_EQ(Invoke(VT_BYREF | VT_INT), &g_intRefMapper);
     EXPECT_EQ(Invoke(VT_ERROR), &g_errorMapper);

@@ -481,8 +481,8 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_IMatrixControl__1_1Tavo
 // Thunk for virtual call invocation.
 static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
 {
-	unsigned char arg1 = (unsigned char) va_arg( ap, int );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,unsigned char)) (*(_VtblFunc **)pUnk)[3])) (pUnk,arg1);
+	signed char arg1 = (signed char) va_arg( ap, int );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,signed char)) (*(_VtblFunc **)pUnk)[3])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.I1In
@@ -497,7 +497,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1In__B
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_1, pUnk,(unsigned char)arg0);
+	hr = brivelVtableInvoker( env, vThunk_1, pUnk,(signed char)arg0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -613,8 +613,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1InOut___3B
 // Thunk for virtual call invocation.
 static HRESULT vThunk_5( IUnknown * pUnk, va_list ap )
 {
-	unsigned char * * arg1 = va_arg( ap, unsigned char * * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,unsigned char * *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
+	signed char * * arg1 = va_arg( ap, signed char * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,signed char * *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.I1Ret
@@ -658,7 +658,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrIn___3B
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_UI1 );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_I1 );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -694,7 +694,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrInRef___3B
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_UI1 );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_I1 );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -741,7 +741,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrOut__Lbriv
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopySafeArrayToArrayObj( env, VT_UI1, tmpSa__0, (jobject) arg0, "[B" );
+		brivelCopySafeArrayToArrayObj( env, VT_I1, tmpSa__0, (jobject) arg0, "[B" );
 	}
 	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
@@ -773,7 +773,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrInOut__Lbr
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_UI1, (jobject) arg0, "[B" );
+	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_I1, (jobject) arg0, "[B" );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -784,7 +784,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrInOut__Lbr
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopySafeArrayToArrayObj( env, VT_UI1, tmpSa__0, (jobject) arg0, "[B" );
+		brivelCopySafeArrayToArrayObj( env, VT_I1, tmpSa__0, (jobject) arg0, "[B" );
 	}
 	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
@@ -819,7 +819,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrRet
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	jbyteArray retElements = (jbyteArray) brivelSafeArrayToJArray( env, retVal, VT_UI1 );
+	jbyteArray retElements = (jbyteArray) brivelSafeArrayToJArray( env, retVal, VT_I1 );
 	jobject retArray = 0;
 	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoByteArray" );
 	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[B" );
@@ -12174,7 +12174,7 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo);
 	virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);
 	virtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);
-	virtual HRESULT STDMETHODCALLTYPE Event_1(unsigned char);
+	virtual HRESULT STDMETHODCALLTYPE Event_1(signed char);
 	virtual HRESULT STDMETHODCALLTYPE Event_2(char *);
 	virtual HRESULT STDMETHODCALLTYPE Event_3(char *);
 	virtual HRESULT STDMETHODCALLTYPE Event_4(char *);
@@ -12423,7 +12423,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::GetIDsOfNames( REFIID riid, 
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_1(unsigned char arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_1(signed char arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -12672,7 +12672,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_5(SAFEARRAY * arg0)
 		}
 	}
 		SAFEARRAY * eventSafeArray0 = arg0;
-		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
@@ -12730,7 +12730,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 		}
 	}
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -12766,7 +12766,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 				jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 				env->DeleteLocalRef( eventNewArray0Class );
 				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
 					*arg0 = eventNewArray0;
@@ -12809,7 +12809,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 		}
 	}
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -12845,7 +12845,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 				jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 				env->DeleteLocalRef( eventNewArray0Class );
 				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *arg0 == 0 || SUCCEEDED( SafeArrayDestroy( *arg0 ))))
 					*arg0 = eventNewArray0;
@@ -24708,10 +24708,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
+			, (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
-			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "byte", (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 	}
 	if ( dispIdMember == 2 ) {
@@ -24784,7 +24784,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
-		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
@@ -24806,7 +24806,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -24828,7 +24828,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
@@ -24852,7 +24852,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -24874,7 +24874,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
@@ -30304,8 +30304,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1In__B
 	EXCEPINFO excepInfo;
 	memset(&params, 0, sizeof params);
 	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_UI1;
-	V_UI1( &vargs[0] ) = (unsigned char) arg0;
+	vargs[0].vt = VT_I1;
+	V_I1( &vargs[0] ) = (signed char) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -30475,11 +30475,11 @@ extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesDisp_I1Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UI1 && ret.vt != VT_I1 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI1 ))) {
+	if ( ret.vt != VT_I1 && ret.vt != VT_UI1 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I1 ))) {
 		VariantClear( &ret );
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jbyte)V_UI1( &ret );
+	return (jbyte)V_I1( &ret );
 }
 
 // JNI Implementation of IShapesDisp.I1ArrIn
@@ -30506,12 +30506,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrIn___3B
 		return;
 	}
 	jarray jarray0 = (jarray) arg0;
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_UI1 );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_I1 );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	vargs[0].vt = VT_ARRAY | VT_UI1;
+	vargs[0].vt = VT_ARRAY | VT_I1;
 	vargs[0].parray = tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -30551,12 +30551,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrInRef___3B
 		return;
 	}
 	jarray jarray0 = (jarray) arg0;
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_UI1 );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_I1 );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UI1;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I1;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -30597,7 +30597,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrOut__Lbriv
 	}
 	jobject jarray0 = (jobject) arg0;
 	SAFEARRAY * tmpSafeArray0 = 0;
-	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UI1;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I1;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -30609,7 +30609,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrOut__Lbriv
 	}
 	if ( SUCCEEDED( hr )) {
 		tmpSafeArray0 = *vargs[0].pparray;
-		brivelCopySafeArrayToArrayObj( env, VT_UI1, tmpSafeArray0, jarray0, "[B" );
+		brivelCopySafeArrayToArrayObj( env, VT_I1, tmpSafeArray0, jarray0, "[B" );
 	}
 	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
@@ -30641,12 +30641,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrInOut__Lbr
 		return;
 	}
 	jobject jarray0 = (jobject) arg0;
-	SAFEARRAY * tmpSafeArray0 = brivelArrayObjToSafeArray( env, VT_UI1, jarray0, "[B" );
+	SAFEARRAY * tmpSafeArray0 = brivelArrayObjToSafeArray( env, VT_I1, jarray0, "[B" );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UI1;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I1;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -30658,7 +30658,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrInOut__Lbr
 	}
 	if ( SUCCEEDED( hr )) {
 		tmpSafeArray0 = *vargs[0].pparray;
-		brivelCopySafeArrayToArrayObj( env, VT_UI1, tmpSafeArray0, jarray0, "[B" );
+		brivelCopySafeArrayToArrayObj( env, VT_I1, tmpSafeArray0, jarray0, "[B" );
 	}
 	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
@@ -30691,7 +30691,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesDisp_I1ArrRet
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
-	jbyteArray retArray = (jbyteArray) brivelSafeArrayToJArray( env, retSafeArray, VT_UI1 );
+	jbyteArray retArray = (jbyteArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I1 );
 	VariantClear( &ret );
 	return retArray;
 }
@@ -42745,10 +42745,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
+			, (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
-			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "byte", (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 	}
 	if ( dispIdMember == 2 ) {
@@ -42821,7 +42821,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
-		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
@@ -42843,7 +42843,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -42865,7 +42865,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
@@ -42889,7 +42889,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -42911,7 +42911,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;

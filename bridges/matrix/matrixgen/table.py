@@ -88,7 +88,6 @@ VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference
 NO_RECORD = Throws("Record definition not found in type library")
 
 # Faults the matrix shows, named as the report names them.
-I1_AS_UI1 = Known("VT_I1 travels as VT_UI1 (a negative value overflows the callee's coercion)")
 EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
@@ -116,13 +115,6 @@ RULES = [
     rule("Lpstr", "Out2", "", NESTED),
     rule("Lpstr Unknown Dispatch", ARRAYS, "", UNSUPPORTED_ARRAY),
 
-    # Wine's VariantChangeType wraps VT_UI1 251 round to VT_I1 -5 (its
-    # VarI1FromUI1 reports the overflow, as the linux32 build's layer does):
-    # there the value arrives.
-    rule("I1", "In", "dispatch", I1_AS_UI1, build="linux32"),
-    rule("I1", "ArrIn ArrInRef ArrInOut", CALLS, I1_AS_UI1),
-    rule("I1", "ArrOut", "dispatch", I1_AS_UI1),
-    rule("I1", "ArrOut ArrInOut", EVENTS, I1_AS_UI1),
     rule("I1 UI1", "InRef Out InOut", EVENTS, EVENT_BYTES),
     rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
 
