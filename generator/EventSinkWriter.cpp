@@ -415,6 +415,14 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
                 if (mappers[static_cast<size_t>(i)] == &g_variantMapper && type.vt == VT_PTR && type.lptdesc &&
                     type.lptdesc->vt == VT_VARIANT)
                     record.vtblMappers[static_cast<size_t>(i)] = &g_variantLevel1Mapper;
+                // An IN-only IUnknown** or IDispatch** comes from the caller as
+                // it is declared, by reference: both sinks read the interface
+                // pointer through it (the call path passes it by value).
+                VARTYPE target = type.vt == VT_PTR && type.lptdesc ? type.lptdesc->vt : VT_EMPTY;
+                if ((target == VT_UNKNOWN || target == VT_DISPATCH) &&
+                    mappers[static_cast<size_t>(i)] == SelectInvokeInterfaceMapper(false))
+                    record.mappers[static_cast<size_t>(i)] = record.vtblMappers[static_cast<size_t>(i)] =
+                        SelectInvokeInterfaceMapper(true, target);
             }
             record.result = result;
             record.returnsBoolean = JavaTypeOf(result) == "boolean";

@@ -12303,14 +12303,14 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_127(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_128(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_129(IDispatch *);
-	virtual HRESULT STDMETHODCALLTYPE Event_130(IDispatch *);
+	virtual HRESULT STDMETHODCALLTYPE Event_130(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_131(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_132(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_133(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_134(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_135(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_136(IDispatch *);
-	virtual HRESULT STDMETHODCALLTYPE Event_137(IDispatch *);
+	virtual HRESULT STDMETHODCALLTYPE Event_137(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_138(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_139(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_140(void *);
@@ -20519,7 +20519,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_129(IDispatch * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20547,7 +20547,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg0, brivelIIDMap, 4);
+		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, *(IUnknown **)arg0, brivelIIDMap, 4);
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20788,7 +20788,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_136(IDispatch * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20816,7 +20816,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg0, brivelIIDMap, 4);
+		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, *(IUnknown **)arg0, brivelIIDMap, 4);
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -28370,7 +28370,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
+		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
@@ -28479,7 +28479,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
+		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
@@ -46407,7 +46407,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
+		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
@@ -46516,7 +46516,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
+		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);

@@ -91,8 +91,6 @@ NO_RECORD = Throws("Record definition not found in type library")
 EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
-EVENT_OBJECTS = Known("by-reference objects in events: the listener's pointer goes back without AddRef, "
-                      "the old one is never released, out-only slots are read", crashes=True)
 
 RULES = [
     # ---- what the selection rules refuse
@@ -101,7 +99,6 @@ RULES = [
     # An enumeration goes by value or through one pointer.
     rule("Tone", "InRef2 Out2 InOut2", "", NESTED),
     rule("Tone", "Ret2", "vtable", NESTED),
-    rule("Unknown Dispatch", "InRef Out InOut", EVENTS, EVENT_OBJECTS),
     rule("Guid Color", ARRAYS, "", UNSUPPORTED_ARRAY),
     rule(NUMBERS + " Bstr Date Guid", "Out2", "", NESTED),
     rule("Token", "Ret2", "dispatch empty failing", RUNS),  # the result is lifted out of the dispatch description
