@@ -167,6 +167,7 @@ TEST(EventFragments, ValueMappersDeleteEveryLocalReferenceTheyMake) {
         {"VARIANT", &g_variantMapper},     {"VARIANT by reference", &g_variantRefMapper},
         {"VARIANT level 0", &g_variantLevel0Mapper}, {"VARIANT level 1", &g_variantLevel1Mapper},
         {"VARIANT level 2", &g_variantLevel2Mapper},
+        {"signed byte buffer", &g_signedByteBufferMapper}, {"byte buffer", &g_unsignedByteBufferMapper},
     };
     for (const auto& [what, mapper] : mappers) ExpectEveryReferenceDeleted(what, *mapper);
 }

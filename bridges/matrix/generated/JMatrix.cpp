@@ -12506,13 +12506,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_2(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventBytes_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
-				, false, "byte []", 0
+				, false, "byte []", eventBytes_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -12528,6 +12531,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_2(char * arg0)
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -12561,13 +12565,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -12582,7 +12588,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -12616,13 +12625,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_4(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -12637,7 +12649,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_4(char * arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -12942,13 +12957,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_9(unsigned char * arg0
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventBytes_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
-				, false, "byte []", 0
+				, false, "byte []", eventBytes_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -12964,6 +12982,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_9(unsigned char * arg0
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -12997,13 +13016,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -13018,7 +13039,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -13052,13 +13076,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_11(unsigned char * arg
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -13073,7 +13100,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_11(unsigned char * arg
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -24726,12 +24756,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventBytes_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
-			, false, "byte []", 0
+			, false, "byte []", eventBytes_0
 		);
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	}
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
@@ -24745,12 +24779,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
@@ -24764,12 +24804,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 5 ) {
 		jmethodID brivelMethod = NULL;
@@ -24916,12 +24963,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventBytes_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
-			, false, "byte []", 0
+			, false, "byte []", eventBytes_0
 		);
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	}
 	if ( dispIdMember == 10 ) {
 		jmethodID brivelMethod = NULL;
@@ -24935,12 +24986,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 11 ) {
 		jmethodID brivelMethod = NULL;
@@ -24954,12 +25011,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 12 ) {
 		jmethodID brivelMethod = NULL;
@@ -42763,12 +42827,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventBytes_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
-			, false, "byte []", 0
+			, false, "byte []", eventBytes_0
 		);
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	}
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
@@ -42782,12 +42850,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
@@ -42801,12 +42875,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 5 ) {
 		jmethodID brivelMethod = NULL;
@@ -42953,12 +43034,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventBytes_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
-			, false, "byte []", 0
+			, false, "byte []", eventBytes_0
 		);
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	}
 	if ( dispIdMember == 10 ) {
 		jmethodID brivelMethod = NULL;
@@ -42972,12 +43057,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 11 ) {
 		jmethodID brivelMethod = NULL;
@@ -42991,12 +43082,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 12 ) {
 		jmethodID brivelMethod = NULL;

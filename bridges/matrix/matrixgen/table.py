@@ -88,7 +88,6 @@ VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference
 NO_RECORD = Throws("Record definition not found in type library")
 
 # Faults the matrix shows, named as the report names them.
-EVENT_BYTES = Known("a byte behind a pointer reaches an event listener as null (byte buffers have no event conversion)")
 EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
 
@@ -112,7 +111,6 @@ RULES = [
     rule("Lpstr", "Out2", "", NESTED),
     rule("Lpstr Unknown Dispatch", ARRAYS, "", UNSUPPORTED_ARRAY),
 
-    rule("I1 UI1", "InRef Out InOut", EVENTS, EVENT_BYTES),
     rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
 
     # ---- what a VARIANT cannot carry: a record without an identifier (an

@@ -645,6 +645,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 		*eventArrayPtr_1 = *(jshort *) arg1;
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		jbyte * eventBytePtr_2 = (jbyte *) arg2;
+		jbyteArray eventArrayArg_2 = eventBytePtr_2 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_2 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
 		jdoubleArray eventArrayArg_3 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
 		*eventArrayPtr_3 = *(jdouble *) arg3;
@@ -664,7 +667,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 				, eventArrayArg_1
-				, 0
+				, eventArrayArg_2
 				, eventArrayArg_3
 				, eventArrayArg_4
 				, eventArrayArg_5
@@ -673,7 +676,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NumbersByRef"
 				, true, "int", eventArrayArg_0
 				, true, "short", eventArrayArg_1
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_2
 				, true, "double", eventArrayArg_3
 				, true, "float", eventArrayArg_4
 				, true, "boolean", eventArrayArg_5
@@ -698,6 +701,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 			eventArrayPtr_1 = brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
 			*(short *) arg1 = *eventArrayPtr_1;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+			if ( eventArrayArg_2 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
 			eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
 			*(double *) arg3 = *eventArrayPtr_3;
 			brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
@@ -712,6 +716,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_1 );
+		if ( eventArrayArg_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_2 );
 		if ( eventArrayRef_3 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_3 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_3 );
 		if ( eventArrayRef_4 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_4 );
@@ -1461,6 +1466,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		*eventArrayPtr_1 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex1] );
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		jbyte * eventBytePtr_2 = ( pDispParams->rgvarg[eventParamIndex2].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex2] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex2] );
+		jbyteArray eventArrayArg_2 = eventBytePtr_2 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_2 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
 		jdoubleArray eventArrayArg_3 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
 		*eventArrayPtr_3 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex3] );
@@ -1479,7 +1487,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
-			, 0
+			, eventArrayArg_2
 			, eventArrayArg_3
 			, eventArrayArg_4
 			, eventArrayArg_5
@@ -1487,7 +1495,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NumbersByRef"
 			, true, "int", eventArrayArg_0
 			, true, "short", eventArrayArg_1
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_2
 			, true, "double", eventArrayArg_3
 			, true, "float", eventArrayArg_4
 			, true, "boolean", eventArrayArg_5
@@ -1499,6 +1507,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			eventArrayPtr_1 = brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
 			*V_I2REF( &pDispParams->rgvarg[eventParamIndex1] ) = *eventArrayPtr_1;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+			if ( eventArrayArg_2 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
 			eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
 			*V_R8REF( &pDispParams->rgvarg[eventParamIndex3] ) = *eventArrayPtr_3;
 			brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
@@ -1513,6 +1522,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_1 );
+		if ( eventArrayArg_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_2 );
 		if ( eventArrayRef_3 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_3 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_3 );
 		if ( eventArrayRef_4 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_4 );

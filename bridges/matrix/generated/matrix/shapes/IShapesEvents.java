@@ -18,10 +18,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void I1InRef(byte [] v);
 
 	/** Override this method to process the "I1Out" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void I1Out(byte [] v);
 
 	/** Override this method to process the "I1InOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void I1InOut(byte [] v);
 
@@ -48,10 +50,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void UI1InRef(byte [] v);
 
 	/** Override this method to process the "UI1Out" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void UI1Out(byte [] v);
 
 	/** Override this method to process the "UI1InOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void UI1InOut(byte [] v);
 
