@@ -313,6 +313,21 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             mapper->EmitEventArrayRelease(i, f);
             SetEventArgumentOutOnly(false);
         }
+        // A value that could not go back (its conversion left an exception
+        // pending) is reported as the dispatch sink reports it.
+        fputs("\t\t\tbrvException = brivelJniEnv->ExceptionOccurred();\n"
+              "\t\t\tif ( brvException != NULL ) {\n"
+              "\t\t\t\tbrivelJniEnv->ExceptionClear();\n",
+              f);
+        WriteListenerMethodLookup(f, "\t\t\t\t", "jmethodID brivelMethod", "TavoOnEventException", kExceptionSignature);
+        fputs("\t\t\t\tif ( brivelMethod != NULL ) {\n", f);
+        fprintf(f, "\t\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( \"%s\" );\n", name);
+        fputs("\t\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );\n"
+              "\t\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
+              "\t\t\t\t}\n"
+              "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brvException );\n"
+              "\t\t\t}\n",
+              f);
     }
     fputs("\t\t}\n", f);
     for (int i = 0; i < p; ++i) {

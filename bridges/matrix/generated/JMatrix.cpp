@@ -12590,6 +12590,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I1Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -12651,6 +12664,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_4(char * arg0)
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I1InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -12788,6 +12814,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I1ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -12866,6 +12905,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I1ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -13041,6 +13093,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI1Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -13102,6 +13167,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_11(unsigned char * arg
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI1InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -13239,6 +13317,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_13(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI1ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -13317,6 +13408,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_14(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI1ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -13493,6 +13597,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_17(short * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*(short *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I2Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -13559,6 +13676,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_18(short * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*(short *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I2InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -13697,6 +13827,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_20(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I2ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -13775,6 +13918,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_21(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I2ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -13951,6 +14107,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_24(short * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*(short *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI2Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14017,6 +14186,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_25(short * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*(short *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI2InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14155,6 +14337,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_27(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI2ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -14233,6 +14428,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_28(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI2ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -14409,6 +14617,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_31(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I4Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14475,6 +14696,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_32(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I4InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14613,6 +14847,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_34(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I4ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -14691,6 +14938,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_35(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I4ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -14867,6 +15127,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_38(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI4Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14933,6 +15206,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_39(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI4InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15071,6 +15357,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_41(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI4ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -15149,6 +15448,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_42(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI4ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -15325,6 +15637,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_45(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "IntOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15391,6 +15716,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_46(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "IntInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15529,6 +15867,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_48(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "IntArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -15607,6 +15958,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_49(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "IntArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -15783,6 +16147,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_52(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UIntOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15849,6 +16226,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_53(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UIntInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15987,6 +16377,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_55(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UIntArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -16065,6 +16468,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_56(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UIntArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -16241,6 +16657,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_59(__int64 * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 			*(__int64 *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I8Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16307,6 +16736,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_60(__int64 * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 			*(__int64 *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I8InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16445,6 +16887,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_62(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I8ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -16523,6 +16978,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_63(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I8ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -16699,6 +17167,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_66(float * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 			*(float *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R4Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16765,6 +17246,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_67(float * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 			*(float *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R4InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16903,6 +17397,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_69(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R4ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -16981,6 +17488,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_70(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R4ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -17157,6 +17677,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_73(double * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 			*(double *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R8Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -17223,6 +17756,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_74(double * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 			*(double *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R8InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -17361,6 +17907,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_76(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R8ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -17439,6 +17998,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_77(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R8ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -17797,6 +18369,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_83(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CyArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -17875,6 +18460,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_84(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CyArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -18051,6 +18649,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_87(VARIANT_BOOL * arg0
 			eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 			*(VARIANT_BOOL *) arg0 = *eventArrayPtr_0 ? VARIANT_TRUE : VARIANT_FALSE;
 			brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BoolOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -18117,6 +18728,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_88(VARIANT_BOOL * arg0
 			eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 			*(VARIANT_BOOL *) arg0 = *eventArrayPtr_0 ? VARIANT_TRUE : VARIANT_FALSE;
 			brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BoolInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -18255,6 +18879,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_90(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BoolArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -18333,6 +18970,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_91(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BoolArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -18634,6 +19284,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CounterOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -18700,6 +19363,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CounterInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -18838,6 +19514,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CounterArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -18916,6 +19605,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CounterArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -19282,6 +19984,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_109(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BstrArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -19360,6 +20075,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_110(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BstrArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -19726,6 +20454,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_116(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "DateArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -19804,6 +20545,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_117(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "DateArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -20209,6 +20963,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_124(VARIANT * arg0)
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			VariantCopy( eventVariant0, brivelGetTavoVariant( brivelJniEnv, varobj0 ));
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "VariantOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -20269,6 +21036,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_125(VARIANT * arg0)
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			VariantCopy( eventVariant0, brivelGetTavoVariant( brivelJniEnv, varobj0 ));
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "VariantInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -20406,6 +21186,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_127(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "VariantArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -20484,6 +21277,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_128(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "VariantArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -20665,6 +21471,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_131(IDispatch ** arg0)
 			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
 			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UnknownOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -20734,6 +21553,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_132(IDispatch ** arg0)
 			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
 			if ( (*(IUnknown **) arg0) != 0 ) (*(IUnknown **) arg0)->Release();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UnknownInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -20934,6 +21766,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_138(IDispatch ** arg0)
 			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
 			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "DispatchOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -21003,6 +21848,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_139(IDispatch ** arg0)
 			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
 			if ( (*(IUnknown **) arg0) != 0 ) (*(IUnknown **) arg0)->Release();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "DispatchInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -21430,6 +22288,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_148(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -21529,6 +22400,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_149(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -21709,6 +22593,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -21808,6 +22705,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -22226,6 +23136,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_158(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "ToneArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -22337,6 +23260,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_159(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "ToneArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -22671,7 +23607,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -22682,7 +23618,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -22697,6 +23633,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "PairArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -22734,7 +23697,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -22745,7 +23708,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -22760,6 +23723,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "PairArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23093,7 +24083,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23104,7 +24094,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23119,6 +24109,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23156,7 +24173,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23167,7 +24184,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23182,6 +24199,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23515,7 +24559,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23526,7 +24570,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23541,6 +24585,38 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					bool eventSendErr0 = false;
+					IRecordInfo * eventSendInfo0 = 0;
+					jfieldID eventSendFieldIds0[2];
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+					if ( ! eventSendErr0 && eventNewArray0 != 0 )
+						*((SAFEARRAY **) arg0) = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "StampArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23578,7 +24654,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23589,7 +24665,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23604,6 +24680,38 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					bool eventSendErr0 = false;
+					IRecordInfo * eventSendInfo0 = 0;
+					jfieldID eventSendFieldIds0[2];
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+					if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *((SAFEARRAY **) arg0) == 0 || SUCCEEDED( SafeArrayDestroy( *((SAFEARRAY **) arg0) ))))
+						*((SAFEARRAY **) arg0) = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "StampArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23937,7 +25045,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23948,7 +25056,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23963,6 +25071,38 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					bool eventSendErr0 = false;
+					IRecordInfo * eventSendInfo0 = 0;
+					jfieldID eventSendFieldIds0[2];
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+					if ( ! eventSendErr0 && eventNewArray0 != 0 )
+						*((SAFEARRAY **) arg0) = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -24000,7 +25140,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -24011,7 +25151,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -24026,6 +25166,38 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					bool eventSendErr0 = false;
+					IRecordInfo * eventSendInfo0 = 0;
+					jfieldID eventSendFieldIds0[2];
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+					if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *((SAFEARRAY **) arg0) == 0 || SUCCEEDED( SafeArrayDestroy( *((SAFEARRAY **) arg0) ))))
+						*((SAFEARRAY **) arg0) = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -24359,7 +25531,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -24370,7 +25542,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -24385,6 +25557,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "FiletimeArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -24422,7 +25621,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -24433,7 +25632,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -24448,6 +25647,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "FiletimeArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -29469,7 +30695,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -29478,8 +30704,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 166 ) {
@@ -29505,8 +30748,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 167 ) {
@@ -29638,7 +30898,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -29647,8 +30907,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 173 ) {
@@ -29674,8 +30951,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 174 ) {
@@ -29807,7 +31101,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -29816,8 +31110,30 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 )
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 180 ) {
@@ -29843,8 +31159,30 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 181 ) {
@@ -29976,7 +31314,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -29985,8 +31323,30 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 )
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 187 ) {
@@ -30012,8 +31372,30 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 188 ) {
@@ -30145,7 +31527,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -30154,8 +31536,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 194 ) {
@@ -30181,8 +31580,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 195 ) {
@@ -47540,7 +48956,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -47549,8 +48965,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 166 ) {
@@ -47576,8 +49009,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 167 ) {
@@ -47709,7 +49159,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -47718,8 +49168,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 173 ) {
@@ -47745,8 +49212,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 174 ) {
@@ -47878,7 +49362,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -47887,8 +49371,30 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 )
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 180 ) {
@@ -47914,8 +49420,30 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 181 ) {
@@ -48047,7 +49575,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -48056,8 +49584,30 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 )
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 187 ) {
@@ -48083,8 +49633,30 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 188 ) {
@@ -48216,7 +49788,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -48225,8 +49797,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 194 ) {
@@ -48252,8 +49841,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 195 ) {

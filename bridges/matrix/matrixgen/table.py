@@ -27,7 +27,10 @@ class Refused:
 
 @dataclass(frozen=True)
 class Throws:
-    message: str    # the brivel.TavoException the native throws
+    # The brivel.TavoException the native throws; for an event, the one the
+    # sink hands the listener's TavoOnEventException in place of the value
+    # it could not send back (the caller's argument stays as it came).
+    message: str
 
 
 @dataclass(frozen=True)
@@ -88,7 +91,6 @@ VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference
 NO_RECORD = Throws("Record definition not found in type library")
 
 # Faults the matrix shows, named as the report names them.
-EVENT_RECORD_ARRAYS = Known("an OUT array of records of an event never goes back to the caller")
 STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
 
 RULES = [
@@ -111,17 +113,22 @@ RULES = [
     rule("Lpstr", "Out2", "", NESTED),
     rule("Lpstr Unknown Dispatch", ARRAYS, "", UNSUPPORTED_ARRAY),
 
-    rule(RECORDS_WITHOUT_ID + " " + RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, EVENT_RECORD_ARRAYS),
-
-    # ---- what a VARIANT cannot carry: a record without an identifier (an
+    # ---- what a VARIANT cannot carry: a record without an identifier (the
+    # platform's own rule: a VARIANT or a SAFEARRAY carries a record with its
+    # IRecordInfo, which the platform finds by the record's identifier; an
     # array of them can be received, not sent)
     rule(RECORDS_WITHOUT_ID, SCALARS + " " + POINTERS2, "dispatch", NO_RECORD),
     rule(RECORDS_WITHOUT_ID, "ArrIn ArrInRef ArrOut ArrInOut", "dispatch", NO_RECORD),
     rule(RECORDS_WITHOUT_ID, "ArrIn ArrInRef ArrOut ArrInOut", "vtable", Throws("Unsupported record type")),
+    # The same in an event: the listener gets the array, but its array cannot
+    # go back to the caller (each sink says so as its call path would).
+    rule(RECORDS_WITHOUT_ID, "ArrOut ArrInOut", "dispatchEvents", NO_RECORD),
+    rule(RECORDS_WITHOUT_ID, "ArrOut ArrInOut", "vtableEvents", Throws("Unsupported record type")),
     # The stand-in runtime finds a record's IRecordInfo through the registered
     # type library, which the linux32 build has not: what goes to COM fails.
     rule(RECORDS_WITH_ID, "In InRef Out InOut InRef2 Out2 InOut2 ArrIn ArrInRef ArrInOut", CALLS,
          STAND_IN_RECORDS, build="linux32"),
+    rule(RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, STAND_IN_RECORDS, build="linux32"),
 ]
 
 

@@ -711,6 +711,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 			eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
 			*(VARIANT_BOOL *) arg5 = *eventArrayPtr_5 ? VARIANT_TRUE : VARIANT_FALSE;
 			brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "NumbersByRef" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -850,6 +863,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_4(VARIANT arg0,VARIANT 
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			VariantCopy( eventVariant1, brivelGetTavoVariant( brivelJniEnv, varobj1 ));
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Variants" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 		brivelJniEnv->DeleteLocalRef( varobj1 );
@@ -931,6 +957,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 			if ( eventNewUnk_3 != 0 ) eventNewUnk_3->AddRef();
 			if ( (*(IUnknown **) arg3) != 0 ) (*(IUnknown **) arg3)->Release();
 			(*(IUnknown **) arg3) = eventNewUnk_3;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Objects" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
@@ -1204,6 +1243,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 			IUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
 			if ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();
 			(*(IUnknown **) arg1) = eventNewUnk_1;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Handed" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -1291,6 +1343,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAF
 					*arg1 = eventNewArray1;
 				else if ( eventNewArray1 != 0 )
 					SafeArrayDestroy( eventNewArray1 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Listed" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
