@@ -244,11 +244,12 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             mapper->GetVtblEventArgExpr(i, expr);
             expr = KeepInLocal(f, mapper, i, expr, "\t\t");
         } else {
-            SetEventArgumentOutOnly(record->pureOut[static_cast<size_t>(i)]);
-            mapper->EmitEventArrayCreate(i, f);
-            mapper->EmitEventArrayFillFromVtbl(i, f);
-            mapper->EmitEventArrayPublish(i, f);
-            SetEventArgumentOutOnly(false);
+            {
+                CEventArgumentScope scope(record->pureOut[static_cast<size_t>(i)]);
+                mapper->EmitEventArrayCreate(i, f);
+                mapper->EmitEventArrayFillFromVtbl(i, f);
+                mapper->EmitEventArrayPublish(i, f);
+            }
             mapper->GetEventArrayExpr(i, expr);
         }
         exprs.push_back(expr);
@@ -307,11 +308,12 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
         for (int i = 0; i < p; ++i) {
             if (record->passing[static_cast<size_t>(i)] == 0) continue;
             CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
-            SetEventArgumentOutOnly(record->pureOut[static_cast<size_t>(i)]);
-            mapper->EmitEventArrayReload(i, f);
-            mapper->EmitEventArrayCopyToVtbl(i, f);
-            mapper->EmitEventArrayRelease(i, f);
-            SetEventArgumentOutOnly(false);
+            {
+                CEventArgumentScope scope(record->pureOut[static_cast<size_t>(i)]);
+                mapper->EmitEventArrayReload(i, f);
+                mapper->EmitEventArrayCopyToVtbl(i, f);
+                mapper->EmitEventArrayRelease(i, f);
+            }
         }
         // A value that could not go back (its conversion left an exception
         // pending) is reported as the dispatch sink reports it.
@@ -435,9 +437,9 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
                 // pointer through it (the call path passes it by value).
                 VARTYPE target = type.vt == VT_PTR && type.lptdesc ? type.lptdesc->vt : VT_EMPTY;
                 if ((target == VT_UNKNOWN || target == VT_DISPATCH) &&
-                    mappers[static_cast<size_t>(i)] == SelectInvokeInterfaceMapper(false))
+                    mappers[static_cast<size_t>(i)] == SelectInvokeInterfaceMapper(this, false))
                     record.mappers[static_cast<size_t>(i)] = record.vtblMappers[static_cast<size_t>(i)] =
-                        SelectInvokeInterfaceMapper(true, target);
+                        SelectInvokeInterfaceMapper(this, true, target);
             }
             record.result = result;
             record.returnsBoolean = JavaTypeOf(result) == "boolean";
@@ -646,11 +648,12 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                     expr.Format("eventArgValue_%d", i);
                 }
             } else {
-                SetEventArgumentOutOnly(record.pureOut[static_cast<size_t>(i)]);
-                mapper->EmitEventArrayCreate(i, f);
-                mapper->EmitEventArrayFillFromVariant(i, f);
-                mapper->EmitEventArrayPublish(i, f);
-                SetEventArgumentOutOnly(false);
+                {
+                    CEventArgumentScope scope(record.pureOut[static_cast<size_t>(i)]);
+                    mapper->EmitEventArrayCreate(i, f);
+                    mapper->EmitEventArrayFillFromVariant(i, f);
+                    mapper->EmitEventArrayPublish(i, f);
+                }
                 mapper->GetEventArrayExpr(i, expr);
             }
             exprs.push_back(expr);
@@ -691,11 +694,12 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
             for (int i = 0; i < p; ++i) {
                 if (record.passing[static_cast<size_t>(i)] == 0) continue;
                 CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
-                SetEventArgumentOutOnly(record.pureOut[static_cast<size_t>(i)]);
-                mapper->EmitEventArrayReload(i, f);
-                mapper->EmitEventArrayCopyToVariant(i, f);
-                mapper->EmitEventArrayRelease(i, f);
-                SetEventArgumentOutOnly(false);
+                {
+                    CEventArgumentScope scope(record.pureOut[static_cast<size_t>(i)]);
+                    mapper->EmitEventArrayReload(i, f);
+                    mapper->EmitEventArrayCopyToVariant(i, f);
+                    mapper->EmitEventArrayRelease(i, f);
+                }
             }
             fputs("\t\t}\n", f);
         }

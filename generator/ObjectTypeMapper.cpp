@@ -4,17 +4,7 @@
 #include "BridgeGenerator.h"
 #include "ShapeTypeMappers.h"
 
-namespace {
-CBridgeGenerator* g_objectMapperJob = nullptr;
-}
-
-void CObjectTypeMapper::SetJob(CBridgeGenerator* job) { g_objectMapperJob = job; }
-
-void CObjectTypeMapper::ForgetJob(CBridgeGenerator* job) {
-    if (g_objectMapperJob == job) g_objectMapperJob = nullptr;
-}
-
-int CObjectTypeMapper::RowCount() const { return g_objectMapperJob ? g_objectMapperJob->IidMapRowCount() : 0; }
+int CObjectTypeMapper::RowCount() const { return m_job ? m_job->IidMapRowCount() : 0; }
 
 void CObjectTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                            FILE* f) {

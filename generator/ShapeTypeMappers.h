@@ -254,10 +254,9 @@ public:
     // The IDispatch::Invoke path (an IUnknown apart: by reference its
     // VARIANT must say VT_UNKNOWN), and the virtual-table path.
     enum Family { kInvoke, kInvokeUnknown, kVtbl };
-    CObjectTypeMapper(Family family, int level) : m_family(family), m_level(level) {}
-    // The run whose interface map the conversions name (its row count).
-    static void SetJob(CBridgeGenerator* job);
-    static void ForgetJob(CBridgeGenerator* job);
+    // `job`: the job whose interface map the conversions name (its row
+    // count); none names an empty map.
+    CObjectTypeMapper(CBridgeGenerator* job, Family family, int level) : m_job(job), m_family(family), m_level(level) {}
     void GetJavaType(CString& text) override { text = "brivel.TavoObject"; }
     void GetJniType(CString& text) override { text = "jobject"; }
     void GetJniSignature(bool mangled, CString& text) override;
@@ -304,6 +303,7 @@ private:
     // The local idisp__<arg> with the Java argument's pointer (or none).
     void WriteVtblLocal(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue);
 
+    CBridgeGenerator* m_job;
     Family m_family;
     int m_level;
 };

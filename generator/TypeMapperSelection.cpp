@@ -167,38 +167,13 @@ private:
     ITypeInfo* info_ = nullptr;
 };
 
-std::unique_ptr<CObjectTypeMapper> g_invokeInterfaceMappers[2];
-std::unique_ptr<CObjectTypeMapper> g_invokeUnknownRefMapper;
-std::unique_ptr<CObjectTypeMapper> g_vtblInterfaceMappers[3];
-std::unique_ptr<CSafeArrayTypeMapper> g_interfaceSafeArrayMappers[2][2];  // [family][byRef]
-std::vector<std::unique_ptr<CFixedArrayTypeMapper>> g_fixedArrayOwners;
-std::vector<CFixedArrayTypeMapper*> g_fixedArrayMappers;
-
 }  // namespace
 
-void InitInterfaceMappers() {
-    if (g_invokeInterfaceMappers[0]) return;
-    for (int byRef = 0; byRef < 2; ++byRef)
-        g_invokeInterfaceMappers[byRef].reset(new CObjectTypeMapper(CObjectTypeMapper::kInvoke, byRef));
-    g_invokeUnknownRefMapper.reset(new CObjectTypeMapper(CObjectTypeMapper::kInvokeUnknown, 1));
-    for (int level = 0; level < 3; ++level)
-        g_vtblInterfaceMappers[level].reset(new CObjectTypeMapper(CObjectTypeMapper::kVtbl, level));
-    for (int byRef = 0; byRef < 2; ++byRef) {
-        g_interfaceSafeArrayMappers[0][byRef].reset(new CSafeArrayTypeMapper(g_invokeInterfaceMappers[0].get(), byRef));
-        g_interfaceSafeArrayMappers[1][byRef].reset(new CSafeArrayTypeMapper(g_vtblInterfaceMappers[0].get(), byRef));
-    }
+CTypeMapper* SelectInvokeInterfaceMapper(CBridgeGenerator* job, bool byRef, VARTYPE vt) {
+    return job->InvokeObjectMapper(byRef, vt);
 }
 
-CTypeMapper* SelectInvokeInterfaceMapper(bool byRef, VARTYPE vt) {
-    InitInterfaceMappers();
-    if (byRef && vt == VT_UNKNOWN) return g_invokeUnknownRefMapper.get();
-    return g_invokeInterfaceMappers[byRef ? 1 : 0].get();
-}
-
-CTypeMapper* SelectInterfaceMapper(int level) {
-    InitInterfaceMappers();
-    return g_vtblInterfaceMappers[level < 0 ? 0 : level > 2 ? 2 : level].get();
-}
+CTypeMapper* SelectInterfaceMapper(CBridgeGenerator* job, int level) { return job->VtblObjectMapper(level); }
 
 CTypeMapper* SelectSmallIntMapper(VARTYPE vt) {
     if (vt == VT_ERROR) return &g_errorMapper;
@@ -220,9 +195,9 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
         return ByValueForm(vt);
     case VT_ERROR: return &g_errorMapper;
     case VT_LPSTR: return &g_lpstrMapper;
-    case VT_DISPATCH: case VT_UNKNOWN: return SelectInvokeInterfaceMapper(false);
+    case VT_DISPATCH: case VT_UNKNOWN: return SelectInvokeInterfaceMapper(job, false);
     case VT_SAFEARRAY: return SelectSafeArrayMapper(false, info, job, desc->lptdesc, out, context, isResult, error);
-    case VT_CARRAY: return SelectFixedArrayMapper(desc->lpadesc, context, error);
+    case VT_CARRAY: return SelectFixedArrayMapper(job, desc->lpadesc, context, error);
     case VT_USERDEFINED: return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 0, context, error, 0);
     default: break;
     }
@@ -231,7 +206,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
     if (vt & VT_BYREF) {
         VARTYPE base = vt & ~VT_BYREF;
         if (base == VT_LPSTR) return &g_lpstrRefMapper;
-        if (IsInterface(base)) return SelectInvokeInterfaceMapper(true, base);
+        if (IsInterface(base)) return SelectInvokeInterfaceMapper(job, true, base);
         if (base == VT_USERDEFINED)
             return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 1, context, error, 1);
         if (CTypeMapper* mapper = ByRefForm(base)) return mapper;
@@ -241,7 +216,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
     if (vt == VT_PTR) {
         const TYPEDESC* target = desc->lptdesc;
         VARTYPE tvt = target->vt;
-        if (IsInterface(tvt)) return SelectInvokeInterfaceMapper(out, tvt);
+        if (IsInterface(tvt)) return SelectInvokeInterfaceMapper(job, out, tvt);
         if (tvt == VT_VARIANT)
             return (!out && context != kContextRecordField) ? static_cast<CTypeMapper*>(&g_variantMapper)
                                                             : &g_variantRefMapper;
@@ -255,7 +230,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
             const TYPEDESC* inner = target->lptdesc;
             VARTYPE ivt = inner->vt;
             if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF))
-                return SelectInvokeInterfaceMapper(true, ivt & ~VT_BYREF);
+                return SelectInvokeInterfaceMapper(job, true, ivt & ~VT_BYREF);
             if (ivt == VT_VARIANT) return &g_variantRefMapper;
             if (ivt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, inner->lptdesc, out, context, isResult, error);
             if (ivt == VT_USERDEFINED) return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 2);
@@ -282,7 +257,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
         return Fail(error, "Unsupported type");
     case VT_ERROR: case VT_CARRAY: return Fail(error, kUnsupportedType);
     case VT_LPSTR: return &g_lpstrMapper;
-    case VT_DISPATCH: case VT_UNKNOWN: return SelectInterfaceMapper(0);
+    case VT_DISPATCH: case VT_UNKNOWN: return SelectInterfaceMapper(job, 0);
     case VT_VARIANT: return &g_variantLevel0Mapper;
     case VT_SAFEARRAY: return SelectSafeArrayMapper(false, info, job, desc->lptdesc, out, context, isResult, error);
     case VT_USERDEFINED: return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 0, context, error, 0);
@@ -294,7 +269,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
         VARTYPE base = vt & ~VT_BYREF;
         if (base == VT_VARIANT) return &g_variantLevel1Mapper;
         if (base == VT_LPSTR) return &g_lpstrRefMapper;
-        if (IsInterface(base)) return SelectInterfaceMapper(1);
+        if (IsInterface(base)) return SelectInterfaceMapper(job, 1);
         if (base == VT_USERDEFINED)
             return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 1, context, error, 1);
         if (CTypeMapper* mapper = ByRefForm(base)) return mapper;
@@ -304,7 +279,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
     if (vt == VT_PTR) {
         const TYPEDESC* target = desc->lptdesc;
         VARTYPE tvt = target->vt;
-        if (IsInterface(tvt)) return SelectInterfaceMapper(1);
+        if (IsInterface(tvt)) return SelectInterfaceMapper(job, 1);
         if (tvt == VT_VARIANT) return &g_variantLevel1Mapper;
         if (tvt == (VT_BYREF | VT_VARIANT)) return &g_variantLevel2Mapper;
         if (tvt == VT_I1) return &g_signedByteBufferMapper;
@@ -316,11 +291,11 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
             return SelectUserDefinedMapper(job, info, target->hreftype, out ? 2 : 1, context, error, 1);
         if (tvt == (VT_BYREF | VT_USERDEFINED))
             return SelectUserDefinedMapper(job, info, target->hreftype, out ? 2 : 1, context, error, 2);
-        if (IsInterface(tvt & ~VT_BYREF)) return SelectInterfaceMapper(2);
+        if (IsInterface(tvt & ~VT_BYREF)) return SelectInterfaceMapper(job, 2);
         if (tvt == VT_PTR) {
             const TYPEDESC* inner = target->lptdesc;
             VARTYPE ivt = inner->vt;
-            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInterfaceMapper(2);
+            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInterfaceMapper(job, 2);
             if (ivt == VT_VARIANT) return &g_variantLevel2Mapper;
             if (ivt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, inner->lptdesc, out, context, isResult, error);
             if (ivt == VT_USERDEFINED) return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 2);
@@ -376,7 +351,7 @@ CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator
     return &pair->byRef;
 }
 
-CTypeMapper* SelectFixedArrayMapper(const ARRAYDESC* array, int context, CString& error) {
+CTypeMapper* SelectFixedArrayMapper(CBridgeGenerator* job, const ARRAYDESC* array, int context, CString& error) {
     if (context != kContextRecordField) return Fail(error, "Fixed-size are not supported except as part of records");
     if (array->tdescElem.vt == VT_USERDEFINED) return Fail(error, "User-defined C-arrays are not supported");
     // Only one dimension is supported: a mapper keeps one element count.
@@ -390,7 +365,7 @@ CTypeMapper* SelectFixedArrayMapper(const ARRAYDESC* array, int context, CString
     default:
         return Fail(error, "Unsupported Fixed-Size Array type");
     }
-    return FindOrCreateFixedArrayMapper(element, static_cast<int>(array->rgbounds[0].cElements));
+    return FindOrCreateFixedArrayMapper(job, element, static_cast<int>(array->rgbounds[0].cElements));
 }
 
 CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
@@ -574,17 +549,6 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
     return true;
 }
 
-CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CTypeMapper* element, int count) {
-    for (CFixedArrayTypeMapper* mapper : g_fixedArrayMappers)
-        if (mapper->GetElement() == element && mapper->GetCount() == count) return mapper;
-    g_fixedArrayOwners.emplace_back(new CFixedArrayTypeMapper(element, count));
-    g_fixedArrayMappers.push_back(g_fixedArrayOwners.back().get());
-    return g_fixedArrayMappers.back();
-}
-
-const std::vector<CFixedArrayTypeMapper*>& FixedArrayMappers() { return g_fixedArrayMappers; }
-
-void ResetFixedArrayMappers() {
-    g_fixedArrayMappers.clear();
-    g_fixedArrayOwners.clear();
+CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CBridgeGenerator* job, CTypeMapper* element, int count) {
+    return job->FixedArrayMapper(element, count);
 }

@@ -145,16 +145,16 @@ TEST_F(Selection, PointerShapes) {
     EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_I4, 2), false, 1, error), nullptr);
     EXPECT_STREQ(error, "Nested pointers are not supported");
     // Interfaces: the Invoke family by value and by reference, the virtual-call family by level.
-    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 0), false, 1, error), SelectInvokeInterfaceMapper(false));
-    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 1), true, 1, error), SelectInvokeInterfaceMapper(true));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 0), false, 1, error), SelectInvokeInterfaceMapper(&job, false));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 1), true, 1, error), SelectInvokeInterfaceMapper(&job, true));
     // An IUnknown by reference is one of its own: its VARIANT says VT_UNKNOWN.
     CTypeMapper* unknownRef = SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), true, 1, error);
-    EXPECT_EQ(unknownRef, SelectInvokeInterfaceMapper(true, VT_UNKNOWN));
+    EXPECT_EQ(unknownRef, SelectInvokeInterfaceMapper(&job, true, VT_UNKNOWN));
     EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 2), false, 1, error), unknownRef);
-    EXPECT_NE(unknownRef, SelectInvokeInterfaceMapper(true));
-    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 0), false, 1, error), SelectInvokeInterfaceMapper(false));
-    EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), false, 1, error), SelectInterfaceMapper(1));
-    EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 2), false, 1, error), SelectInterfaceMapper(2));
+    EXPECT_NE(unknownRef, SelectInvokeInterfaceMapper(&job, true));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 0), false, 1, error), SelectInvokeInterfaceMapper(&job, false));
+    EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), false, 1, error), SelectInterfaceMapper(&job, 1));
+    EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 2), false, 1, error), SelectInterfaceMapper(&job, 2));
 }
 
 TEST_F(Selection, FixedArraysOnlyInRecordsAndSharedPerElementAndCount) {
@@ -162,25 +162,25 @@ TEST_F(Selection, FixedArraysOnlyInRecordsAndSharedPerElementAndCount) {
     array.desc.tdescElem.vt = VT_I4;
     array.desc.cDims = 1;
     array.desc.rgbounds[0].cElements = 4;
-    CTypeMapper* first = SelectFixedArrayMapper(&array.desc, kContextRecordField, error);
+    CTypeMapper* first = SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error);
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->IsFixedSizeArray());
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), first);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), first);
     // The record Point of the fixture has a long[4] field: the same object.
     EXPECT_EQ(job.LookupRecord("Point")->fields[3].mapper, first);
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextParameter, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextParameter, error), nullptr);
     EXPECT_STREQ(error, "Fixed-size are not supported except as part of records");
     array.desc.cDims = 2;
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), nullptr);
     EXPECT_STREQ(error, "Multi-dimensional fixed-size array are not supported");
     array.desc.cDims = 4;
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), nullptr);
     array.desc.cDims = 1;
     array.desc.tdescElem.vt = VT_USERDEFINED;
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), nullptr);
     EXPECT_STREQ(error, "User-defined C-arrays are not supported");
     array.desc.tdescElem.vt = VT_BSTR;
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), nullptr);
     EXPECT_STREQ(error, "Unsupported Fixed-Size Array type");
 }
 
@@ -233,7 +233,7 @@ TEST_F(Selection, FixtureParametersOnBothPaths) {
     EXPECT_STREQ(text, "String[]");
     mappers[1]->GetVtblParamType(text);
     EXPECT_STREQ(text, "SAFEARRAY **");
-    EXPECT_EQ(mappers[2], SelectInvokeInterfaceMapper(false));
+    EXPECT_EQ(mappers[2], SelectInvokeInterfaceMapper(&job, false));
     // Bytes(unsigned char*, char*, int, unsigned int)
     ASSERT_TRUE(Check(true, 6, mappers, &result)) << error;
     EXPECT_EQ(mappers, (std::vector<CTypeMapper*>{&g_unsignedByteBufferMapper, &g_signedByteBufferMapper, &g_intMapper, &g_uintMapper}));
