@@ -6,7 +6,6 @@
 #include "RecordTypeMappers.h"
 #include "StaticTypeMappers.h"
 
-#include <memory>
 #include <vector>
 
 namespace {
