@@ -10,6 +10,7 @@
 #include "winnls.h"
 #include "winreg.h"
 #include "winuser.h"
+#include "wincon.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #include "ole2.h"
