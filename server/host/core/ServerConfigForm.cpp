@@ -85,6 +85,29 @@ std::string CheckServerConfig(const ServerConfigValues& values,
     return std::string();
 }
 
+ServerConfigSnapshot TakeServerConfigSnapshot(const IConfigItems& items) {
+    static const char* const kKeys[] = {"defaultPort", "enableSSL",    "SSLPort",    "SSLKeyFile",
+                                        "SSLKeyPassword", "SSLOnly",   "AuthRequired", "CustomAuth",
+                                        "AuthFile",    "AuthClass",    "AuthArg",    "ExtraClasspath"};
+    ServerConfigSnapshot snapshot;
+    for (const char* key : kKeys) {
+        const char* value = items.Get(key);
+        snapshot.entries.push_back({key, value != nullptr, value ? value : ""});
+    }
+    return snapshot;
+}
+
+void RestoreServerConfigSnapshot(const ServerConfigSnapshot& snapshot, IConfigItems& items) {
+    for (const ServerConfigSnapshot::Entry& entry : snapshot.entries) {
+        const char* now = items.Get(entry.key.c_str());
+        if (!entry.present) {
+            if (now) items.Delete(entry.key.c_str());
+        } else if (!now || entry.value != now) {
+            items.Set(entry.key.c_str(), entry.value.c_str());
+        }
+    }
+}
+
 bool NeedsAuthClassTest(const ServerConfigValues& values) {
     return values.authRequired && values.authKind == 1 && !values.authClass.empty();
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace brivel::serverhost {
 
@@ -53,5 +54,20 @@ ServerConfigEnabling EnablingOf(const ServerConfigValues& values);
 std::string CheckServerConfig(const ServerConfigValues& values,
                               const std::function<bool(const std::string&)>& fileExists);
 bool NeedsAuthClassTest(const ServerConfigValues& values);
+
+// The keys the configuration dialog and its class-path dialog change, as
+// they were when it opened, so that Cancel leaves the item list as it found
+// it.
+struct ServerConfigSnapshot {
+    struct Entry {
+        std::string key;
+        bool present = false;
+        std::string value;
+    };
+    std::vector<Entry> entries;
+};
+ServerConfigSnapshot TakeServerConfigSnapshot(const IConfigItems& items);
+// Sets back every key whose value differs from the snapshot's.
+void RestoreServerConfigSnapshot(const ServerConfigSnapshot& snapshot, IConfigItems& items);
 
 }  // namespace brivel::serverhost

@@ -130,3 +130,14 @@ TEST(ServerConfigForm, ChecksOfOkComeInOrderWithTheirMessages) {
     EXPECT_EQ(CheckServerConfig(v, Exists), "");
     EXPECT_TRUE(NeedsAuthClassTest(v));
 }
+
+TEST(ServerConfigForm, ASnapshotSetsBackWhatTheDialogChangedAndLeavesTheRestInPlace) {
+    ItemList items("; head\ndefaultPort: 25000 # moved\nExtraClasspath: C:\\a.jar\nother: kept\n");
+    ServerConfigSnapshot snapshot = TakeServerConfigSnapshot(items);
+    items.Set("ExtraClasspath", "C:\\a.jar;C:\\b.jar");
+    items.Set("AuthFile", "C:\\clients.txt");
+    items.Delete("defaultPort");
+    items.Set("other", "changed elsewhere");  // not one of the dialog's keys
+    RestoreServerConfigSnapshot(snapshot, items);
+    EXPECT_EQ(items.Text(), "; head\nExtraClasspath: C:\\a.jar\nother: changed elsewhere\ndefaultPort: 25000\n");
+}
