@@ -17,11 +17,13 @@ namespace {
 #ifdef _WIN32
 using NativeSocket = SOCKET;
 using AddressLength = int;
+constexpr int kShutBoth = 2;  // SD_BOTH
 void CloseNativeSocket(NativeSocket s) { closesocket(s); }
 #else
 using NativeSocket = int;
 using AddressLength = socklen_t;
 constexpr NativeSocket INVALID_SOCKET = -1;
+constexpr int kShutBoth = SHUT_RDWR;
 void CloseNativeSocket(NativeSocket s) { ::close(s); }
 #endif
 
@@ -42,7 +44,8 @@ NativeSocket ListenOnLoopBack(int& port) {
 
 }  // namespace
 
-ScriptedControlServer::ScriptedControlServer(std::string reply, bool hold) : reply_(std::move(reply)), hold_(hold) {
+ScriptedControlServer::ScriptedControlServer(std::vector<std::string> replies, bool hold)
+    : replies_(std::move(replies)), hold_(hold) {
     NativeSocket s = ListenOnLoopBack(port_);
     listener_ = static_cast<long long>(s);
     if (s != INVALID_SOCKET) thread_ = std::thread([this] { Serve(); });
@@ -50,39 +53,46 @@ ScriptedControlServer::ScriptedControlServer(std::string reply, bool hold) : rep
 
 ScriptedControlServer::~ScriptedControlServer() {
     Release();
+    // Wakes an accept that waits for a connection that never came.
+    if (listener_ != static_cast<long long>(INVALID_SOCKET)) {
+        shutdown(static_cast<NativeSocket>(listener_), kShutBoth);
+        CloseNativeSocket(static_cast<NativeSocket>(listener_));
+    }
     if (thread_.joinable()) thread_.join();
-    if (listener_ != static_cast<long long>(INVALID_SOCKET)) CloseNativeSocket(static_cast<NativeSocket>(listener_));
 }
 
 void ScriptedControlServer::Serve() {
-    NativeSocket connection = accept(static_cast<NativeSocket>(listener_), nullptr, nullptr);
-    if (connection == INVALID_SOCKET) return;
-    std::string request;
-    char buffer[4];
-    while (request.size() < 4) {
-        int n = recv(connection, buffer, static_cast<int>(4 - request.size()), 0);
-        if (n <= 0) break;
-        request.append(buffer, static_cast<size_t>(n));
+    for (const std::string& reply : replies_) {
+        NativeSocket connection = accept(static_cast<NativeSocket>(listener_), nullptr, nullptr);
+        if (connection == INVALID_SOCKET) return;
+        std::string request;
+        char buffer[4];
+        while (request.size() < 4) {
+            int n = recv(connection, buffer, static_cast<int>(4 - request.size()), 0);
+            if (n <= 0) break;
+            request.append(buffer, static_cast<size_t>(n));
+        }
+        {
+            std::lock_guard<std::mutex> guard(lock_);
+            requests_.push_back(request);
+        }
+        changed_.notify_all();
+        if (hold_) {
+            std::unique_lock<std::mutex> guard(lock_);
+            changed_.wait(guard, [this] { return released_; });
+        } else if (!reply.empty()) {
+            send(connection, reply.data(), static_cast<int>(reply.size()), 0);
+        }
+        CloseNativeSocket(connection);
     }
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        request_ = request;
-        served_ = true;
-    }
-    changed_.notify_all();
-    if (hold_) {
-        std::unique_lock<std::mutex> guard(lock_);
-        changed_.wait(guard, [this] { return released_; });
-    } else if (!reply_.empty()) {
-        send(connection, reply_.data(), static_cast<int>(reply_.size()), 0);
-    }
-    CloseNativeSocket(connection);
 }
 
-std::string ScriptedControlServer::Request() {
+std::vector<std::string> ScriptedControlServer::Requests(size_t count) {
     std::unique_lock<std::mutex> guard(lock_);
-    changed_.wait_for(guard, std::chrono::seconds(20), [this] { return served_; });
-    return request_;
+    changed_.wait_for(guard, std::chrono::seconds(20), [&] { return requests_.size() >= count; });
+    std::vector<std::string> requests = requests_;
+    requests.resize(count);
+    return requests;
 }
 
 void ScriptedControlServer::Release() {
