@@ -109,8 +109,10 @@ void SetText(HWND dialog, int id, const std::string& text) {
 }
 
 void Check(HWND dialog, int id, bool checked) {
-    SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    Click(dialog, id);
+    if (IsChecked(dialog, id) == checked) return;
+    // A click of the button itself: radio buttons of its group give way.
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    WaitUntil([&] { return IsChecked(dialog, id) == checked; });
 }
 
 std::string Text(HWND window) {
@@ -126,6 +128,21 @@ std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id));
 bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
 bool IsShown(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != 0; }
 bool IsChecked(HWND dialog, int id) { return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::string ListEntries(HWND dialog, int id) {
+    // Asked as wide text: only that crosses from another process whole.
+    HWND list = GetDlgItem(dialog, id);
+    std::string entries;
+    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[1024] = L"";
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        char text[1024] = "";
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        entries += std::string(i ? "|" : "") + text;
+    }
+    return entries;
+}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     DWORD start = GetTickCount();

@@ -43,13 +43,15 @@ private:
 
 void Click(HWND dialog, int id);
 void SetText(HWND dialog, int id, const std::string& text);
-// Checks a check box or radio button as a click does, and tells the dialog.
+// Checks or clears a check box, or checks a radio button, by a click.
 void Check(HWND dialog, int id, bool checked = true);
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 bool IsEnabled(HWND dialog, int id);
 bool IsShown(HWND dialog, int id);
 bool IsChecked(HWND dialog, int id);
+// The entries of a list box, separated by '|'.
+std::string ListEntries(HWND dialog, int id);
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 // Writes <screenshot folder>/<name>.png of the display around the window.
 bool TakeScreenshot(const std::string& name, HWND window);
