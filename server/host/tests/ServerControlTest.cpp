@@ -46,19 +46,6 @@ TEST_F(ServerControl, ARunningServersCountComesBackAndNothingIsShown) {
     EXPECT_TRUE(messages_.messages.empty());
 }
 
-TEST_F(ServerControl, AnotherAnswerOrAShortOneIsAServerThatQuits) {
-    ScriptedControlServer other(kQuitting);
-    UsePort(other.Port());
-    EXPECT_TRUE(SendControlRequest(messages_, true, true, count_, unreachable_));
-    EXPECT_EQ(other.Request(), "\x04\x00Q2"s);
-    ScriptedControlServer shortAnswer("\x07\x00O\x03\x00\x00"s);
-    UsePort(shortAnswer.Port());
-    EXPECT_TRUE(SendControlRequest(messages_, true, false, count_, unreachable_));
-    EXPECT_EQ(count_, 0u);
-    EXPECT_FALSE(unreachable_);
-    EXPECT_TRUE(messages_.messages.empty());
-}
-
 TEST_F(ServerControl, NobodyListeningIsUnreachableAndSaidSoOnlyWhenAsked) {
     UsePort(UnusedPort());
     EXPECT_FALSE(SendControlRequest(messages_, false, false, count_, unreachable_));
