@@ -1,0 +1,37 @@
+// Test helper: HTML files (".htm", ".html") open with the browser stand-in
+// for the life of the object, which writes the command line it was started
+// with into a file of the test; the prefix's associations come back
+// afterwards. Tests that use it hold the CTest lock wizard_windows.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace brivel::wizard::testing {
+
+class ScopedHtmlAssociation {
+public:
+    // `recordFile` receives the stand-in's command line.
+    ScopedHtmlAssociation(const std::string& browserStandIn, const std::string& recordFile);
+    ~ScopedHtmlAssociation();
+    ScopedHtmlAssociation(const ScopedHtmlAssociation&) = delete;
+    ScopedHtmlAssociation& operator=(const ScopedHtmlAssociation&) = delete;
+
+    // The command line the browser was last started with; empty when it was
+    // not started within `timeoutMs`.
+    std::string WaitForBrowser(DWORD timeoutMs = 20000) const;
+
+private:
+    struct Saved {
+        bool present = false;
+        std::string type;
+    };
+    std::string record_;
+    Saved htm_, html_;
+};
+
+// The browser stand-in built beside the test programs.
+std::string BrowserStandIn();
+
+}  // namespace brivel::wizard::testing
