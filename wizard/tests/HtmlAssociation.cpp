@@ -45,22 +45,26 @@ std::string BrowserStandIn() {
     return folder.substr(0, folder.find_last_of('\\') + 1) + "browser_stand_in.exe";
 }
 
-ScopedHtmlAssociation::ScopedHtmlAssociation(const std::string& browserStandIn, const std::string& recordFile)
+ScopedHtmlAssociation::ScopedHtmlAssociation(const std::string& browserStandIn, const std::string& recordFile,
+                                             const std::vector<std::string>& extensions)
     : record_(recordFile) {
-    htm_.present = ReadDefault(".htm", htm_.type);
-    html_.present = ReadDefault(".html", html_.type);
     WriteDefault((std::string(kType) + "\\shell\\open\\command").c_str(), "\"" + browserStandIn + "\" \"%1\"");
-    WriteDefault(".htm", kType);
-    WriteDefault(".html", kType);
+    for (const std::string& extension : extensions) {
+        Saved saved;
+        saved.extension = extension;
+        saved.present = ReadDefault(extension.c_str(), saved.type);
+        saved_.push_back(saved);
+        WriteDefault(extension.c_str(), kType);
+    }
     DeleteFileA(record_.c_str());
     SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", record_.c_str());
 }
 
 ScopedHtmlAssociation::~ScopedHtmlAssociation() {
-    if (htm_.present) WriteDefault(".htm", htm_.type);
-    else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
-    if (html_.present) WriteDefault(".html", html_.type);
-    else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".html");
+    for (const Saved& saved : saved_) {
+        if (saved.present) WriteDefault(saved.extension.c_str(), saved.type);
+        else RegDeleteKeyA(HKEY_CLASSES_ROOT, saved.extension.c_str());
+    }
     DeleteKeyPath(kType);
     SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", nullptr);
 }

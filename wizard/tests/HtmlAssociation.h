@@ -1,19 +1,22 @@
-// Test helper: HTML files (".htm", ".html") open with the browser stand-in
-// for the life of the object, which writes the command line it was started
-// with into a file of the test; the prefix's associations come back
-// afterwards. Tests that use it hold the CTest lock wizard_windows.
+// Test helper: files of some types (HTML, ".htm" and ".html", unless told
+// otherwise) open with the browser stand-in for the life of the object,
+// which writes the command line it was started with into a file of the
+// test; the prefix's associations come back afterwards. Tests that use it
+// hold the CTest lock wizard_windows.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace brivel::wizard::testing {
 
 class ScopedHtmlAssociation {
 public:
     // `recordFile` receives the stand-in's command line.
-    ScopedHtmlAssociation(const std::string& browserStandIn, const std::string& recordFile);
+    ScopedHtmlAssociation(const std::string& browserStandIn, const std::string& recordFile,
+                          const std::vector<std::string>& extensions = {".htm", ".html"});
     ~ScopedHtmlAssociation();
     ScopedHtmlAssociation(const ScopedHtmlAssociation&) = delete;
     ScopedHtmlAssociation& operator=(const ScopedHtmlAssociation&) = delete;
@@ -24,11 +27,12 @@ public:
 
 private:
     struct Saved {
+        std::string extension;
         bool present = false;
         std::string type;
     };
     std::string record_;
-    Saved htm_, html_;
+    std::vector<Saved> saved_;
 };
 
 // The browser stand-in built beside the test programs.

@@ -15,6 +15,7 @@
 
 // Windows Sockets before the platform header.
 #include "BuildServiceStandIn.h"
+#include "HtmlAssociation.h"
 #include "InternetSettings.h"
 #include "OwnDialogs.h"
 #include "RecordingOwner.h"
@@ -116,10 +117,10 @@ protected:
 
 TEST_F(ServerBuildDialog, AWholeBuildThroughTheSystemProxyShowsTheCountdownAndSavesTheDllInTheSystemFolder) {
     internet_.UseProxy("ftp=ftp.example.test:21;http=" + Proxy());
-    service_.SetReply(ScriptedReply::Ok().Estimate(4).Pause(2500).Dll(dll_));
+    service_.SetReply(ScriptedReply::Ok().Pause(1500).Estimate(4).Pause(2500).Dll(dll_));
     const std::string target = SystemFolder() + "\\" + library_ + ".dll";
     cleanUp_.push_back(target);
-    std::string countdown, locationStatus, saved;
+    std::string waiting, countdown, locationStatus, saved;
     COLORREF uploaded = 0, downloaded = 0;
     bool locationDisabled = false;
 
@@ -134,6 +135,8 @@ TEST_F(ServerBuildDialog, AWholeBuildThroughTheSystemProxyShowsTheCountdownAndSa
         EXPECT_TRUE(TakeScreenshot("server-build-dialog", dialog));
 
         Click(dialog, IDC_BUILD_DLL);
+        EXPECT_TRUE(WaitUntil([&] { return StatusStartsWith(dialog, "File uploaded"); }));
+        waiting = ItemText(dialog, IDC_BUILD_STATUS);
         EXPECT_TRUE(WaitUntil([&] { return StatusStartsWith(dialog, "Estimated Build Time: 4 seconds       00"); }));
         EXPECT_TRUE(WaitUntil([&] { return ItemText(dialog, IDC_BUILD_STATUS) != "Estimated Build Time: 4 seconds       000"; }));
         countdown = ItemText(dialog, IDC_BUILD_STATUS);
@@ -159,6 +162,7 @@ TEST_F(ServerBuildDialog, AWholeBuildThroughTheSystemProxyShowsTheCountdownAndSa
     EXPECT_TRUE(succeeded);
     EXPECT_EQ(saved, "DLL saved as " + target);
     EXPECT_EQ(brivel::testing::ReadFileBytes(target), dll_);
+    EXPECT_EQ(waiting, "File uploaded, waiting for build");
     EXPECT_EQ(countdown.rfind("Estimated Build Time: 4 seconds       00", 0), 0u) << countdown;
     EXPECT_NE(countdown, "Estimated Build Time: 4 seconds       000") << "the seconds count up";
     EXPECT_EQ(locationStatus, "Downloaded 10002 of 10002 bytes");
@@ -396,4 +400,17 @@ TEST_F(ServerBuildDialog, AProxyInUseWithoutAHostIsRefusedBeforeAnyConnection) {
     });
     EXPECT_EQ(refusal, "Please specify the proxy server");
     EXPECT_TRUE(service_.Requests().empty());
+}
+
+TEST_F(ServerBuildDialog, ShowCppCommandLineOpensMakeDllTxt) {
+    internet_.NoProxy();
+    brivel::testing::WriteFileBytes(Path("MakeDLL.txt"), "STEPS TO BUILDING THE DLL FILE\r\n");
+    ScopedHtmlAssociation textFiles(BrowserStandIn(), Path("opened.txt"), {".txt"});
+    std::string opened;
+    RunDialog([&](HWND dialog) {
+        Click(dialog, IDC_SHOW_COMMAND_LINE);
+        opened = textFiles.WaitForBrowser();
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_NE(opened.find(Path("MakeDLL.txt")), std::string::npos) << opened;
 }
