@@ -52,7 +52,9 @@ ScopedHtmlAssociation::ScopedHtmlAssociation(const std::string& browserStandIn, 
     for (const std::string& extension : extensions) {
         Saved saved;
         saved.extension = extension;
-        saved.present = ReadDefault(extension.c_str(), saved.type);
+        // A run that died before it put the association back left ours: the
+        // type was absent before it.
+        saved.present = ReadDefault(extension.c_str(), saved.type) && saved.type != kType;
         saved_.push_back(saved);
         WriteDefault(extension.c_str(), kType);
     }

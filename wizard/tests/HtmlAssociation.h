@@ -2,7 +2,7 @@
 // otherwise) open with the browser stand-in for the life of the object,
 // which writes the command line it was started with into a file of the
 // test; the prefix's associations come back afterwards. Tests that use it
-// hold the CTest lock wizard_windows.
+// hold the CTest lock html_association.
 #pragma once
 
 #include <windows.h>

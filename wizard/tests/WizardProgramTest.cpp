@@ -273,7 +273,12 @@ TEST_F(WizardProgram, ComToJavaWalksTheChosenClassesList) {
     NextTo(kC2jBuildPage);
     EXPECT_EQ(ItemText(frame, IDC_NEXT), "Build");
     EXPECT_FALSE(IsShown(frame, IDC_BACK));
+    // Leaving before any build asks first.
     Click(frame, IDCANCEL);
+    HWND question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(ItemText(question, IDC_MESSAGE_TEXT), "Please confirm: exit without completing the build?");
+    Click(question, IDYES);
     EXPECT_EQ(wizard.WaitForExit(), 0u);
 }
 
