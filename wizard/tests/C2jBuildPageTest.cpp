@@ -89,7 +89,10 @@ protected:
         ShowWindow(GetWindow(frame_->Item(IDC_PAGE_AREA), GW_CHILD), SW_HIDE);
         ShowWindow(page_->Handle(), SW_SHOW);
         page_->OnPageShown();
+        // The buttons as the frame fits them to the page.
         frame_->ShowNextButton(true);
+        frame_->SetItemText(IDC_NEXT, page_->GetNextLabel());
+        frame_->ShowItem(IDC_BACK, page_->ShowBack());
     }
     void TearDown() override {
         if (frame_) {
