@@ -30,7 +30,7 @@ else()
   set(BRIVEL_LIBJVM ${BRIVEL_JVM32}/lib/server/libjvm.so)
 endif()
 
-# brivel_add_gtest(<name> SOURCES ... [LIBS ...] [PROPERTIES <CTest properties>])
+# brivel_add_gtest(<name> SOURCES ... [LIBS ...] [LOCKS <resource locks>...] [PROPERTIES <CTest properties>])
 # A GoogleTest executable; every test case becomes one CTest test, run in its
 # own process (so a test that hosts a Java VM gets a fresh one). The cases are
 # read from the sources when the build is configured, not listed by running
@@ -38,7 +38,7 @@ endif()
 # The program's own main (testsupport/TestMain.cpp) fails when a case's
 # filter selects nothing or when it has cases this scan did not find.
 function(brivel_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LOCKS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} brivel_testsupport brivel_test_main)
   gtest_add_tests(TARGET ${name} SOURCES ${ARG_SOURCES}
@@ -49,6 +49,9 @@ function(brivel_add_gtest name)
     # Named kernel objects of this build's tests, apart from other builds'.
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/compat-objects)
     set_property(TEST ${cases} APPEND PROPERTY ENVIRONMENT BRIVEL_COMPAT_OBJECTS=${CMAKE_BINARY_DIR}/compat-objects)
+  endif()
+  if(ARG_LOCKS)
+    set_property(TEST ${cases} APPEND PROPERTY RESOURCE_LOCK ${ARG_LOCKS})
   endif()
   if(ARG_PROPERTIES)
     set_tests_properties(${cases} PROPERTIES ${ARG_PROPERTIES})

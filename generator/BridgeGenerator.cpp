@@ -151,6 +151,7 @@ void CBridgeGenerator::ResetRun() {
     m_callbackTable.ForEach([](const CString&, int& state) { state = 1; });
     m_freeThreaded = false;
     m_hasControls = false;
+    m_usesVariantPointerPointer = false;
     m_ado.referenced = m_ado.used = false;
     m_xml.referenced = m_xml.used = false;
     for (auto& row : m_knownMappers) row[0] = row[1] = row[2] = nullptr;

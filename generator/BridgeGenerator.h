@@ -97,6 +97,11 @@ public:
     const CString& ReadmePath() const { return m_readmePath; }
     bool IsDllStepAvailable() const { return m_dllStepAvailable; }
     bool IsDllCommandFileWritten() const { return m_dllCommandFileWritten; }
+    // The library passes a VARIANT** somewhere: through IDispatch it goes
+    // as a VARIANT by reference, which some servers refuse ("Bad Data
+    // Type"), so the build page suggests the virtual-table model.
+    bool UsesVariantPointerPointer() const { return m_usesVariantPointerPointer; }
+    void NoteVariantPointerPointer() { m_usesVariantPointerPointer = true; }
 
     // The Java classes of every type and their natives in the JNI file.
     bool WriteJavaClasses();
@@ -274,6 +279,7 @@ private:
     CString m_readmePath;
     bool m_dllStepAvailable = false;
     bool m_dllCommandFileWritten = false;
+    bool m_usesVariantPointerPointer = false;
     std::function<time_t()> m_clock;
     CBrowserLauncher m_browser;
     int m_recordMapRowCount = 0;

@@ -230,7 +230,10 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
             VARTYPE ivt = inner->vt;
             if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF))
                 return SelectInvokeInterfaceMapper(job, true, ivt & ~VT_BYREF);
-            if (ivt == VT_VARIANT) return &g_variantRefMapper;
+            if (ivt == VT_VARIANT) {
+                if (job) job->NoteVariantPointerPointer();
+                return &g_variantRefMapper;
+            }
             if (ivt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, inner->lptdesc, out, context, isResult, error);
             if (ivt == VT_USERDEFINED) return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 2);
             if (ivt == (VT_BYREF | VT_USERDEFINED))
@@ -280,7 +283,10 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
         VARTYPE tvt = target->vt;
         if (IsInterface(tvt)) return SelectInterfaceMapper(job, 1);
         if (tvt == VT_VARIANT) return &g_variantLevel1Mapper;
-        if (tvt == (VT_BYREF | VT_VARIANT)) return &g_variantLevel2Mapper;
+        if (tvt == (VT_BYREF | VT_VARIANT)) {
+            if (job) job->NoteVariantPointerPointer();
+            return &g_variantLevel2Mapper;
+        }
         if (tvt == VT_I1) return &g_signedByteBufferMapper;
         if (tvt == VT_UI1) return &g_unsignedByteBufferMapper;
         if (tvt == (VT_BYREF | VT_I1) || tvt == (VT_BYREF | VT_UI1) || tvt == VT_LPSTR)
@@ -295,7 +301,10 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
             const TYPEDESC* inner = target->lptdesc;
             VARTYPE ivt = inner->vt;
             if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInterfaceMapper(job, 2);
-            if (ivt == VT_VARIANT) return &g_variantLevel2Mapper;
+            if (ivt == VT_VARIANT) {
+                if (job) job->NoteVariantPointerPointer();
+                return &g_variantLevel2Mapper;
+            }
             if (ivt == VT_SAFEARRAY) return SelectSafeArrayMapper(true, info, job, inner->lptdesc, out, context, isResult, error);
             if (ivt == VT_USERDEFINED) return SelectUserDefinedMapper(job, info, inner->hreftype, 2, context, error, 2);
             if (ivt == (VT_BYREF | VT_USERDEFINED))

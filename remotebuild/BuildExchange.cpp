@@ -47,6 +47,19 @@ void CBuildExchange::WaitForBuild() {
     worker_ = nullptr;
 }
 
+void CBuildExchange::WaitForBuildAnsweringSentMessages() {
+    if (!worker_) return;
+    while (MsgWaitForMultipleObjects(1, &worker_, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // answers the sent messages
+    }
+    WaitForBuild();
+}
+
+bool CBuildExchange::IsWorkerRunning() const {
+    return worker_ && WaitForSingleObject(worker_, 0) == WAIT_TIMEOUT;
+}
+
 bool CBuildExchange::InitWinsock() {
     if (connection_.InitWinsock()) return true;
     failed_ = true;

@@ -49,6 +49,12 @@ public:
     bool StartBuild(const BuildJob& job);
     // Waits for the worker of the last StartBuild.
     void WaitForBuild();
+    // The same wait on the owner's user-interface thread: messages that the
+    // worker sends to the thread's windows meanwhile (a status, a message
+    // box) are still answered, so neither thread waits for the other.
+    void WaitForBuildAnsweringSentMessages();
+    // True while the worker of the last StartBuild has not ended.
+    bool IsWorkerRunning() const;
     // Runs one build on the calling thread (the worker's routine).
     BuildResult RunBuild(const BuildJob& job);
 

@@ -14,6 +14,11 @@
 #define IDD_WAIT 140
 #define IDD_JAR_LOAD_ERRORS 163
 
+// Build dialogs.
+#define IDD_DLL_LOCATION 104
+#define IDD_PROXY 147
+#define IDD_SERVER_BUILD 162
+
 // Pages.
 #define IDD_OUTPUT_LOC_PAGE 105
 #define IDD_COM_OBJ_PAGE 132
@@ -121,3 +126,27 @@
 
 // JAR loading errors.
 #define IDC_JAR_ERROR_LIST 1127
+
+// Server build dialog (the proxy, status, explanation and progress controls
+// are those of the COM-to-Java build page).
+#define IDC_CPP_FILE 1019
+#define IDC_JNI_LIBRARY 1032
+#define IDC_BUILD_DLL 1042
+#define IDC_SHOW_COMMAND_LINE 1122
+
+// DLL location dialog.
+#define IDC_SYSTEM_FOLDER 201
+#define IDC_WINDOWS_FOLDER 202
+#define IDC_OTHER_LOCATION 203
+#define IDC_BROWSE_LOCATION 204
+#define IDC_LOCATION_PATH 205
+#define IDC_DLL_NAME 1076
+
+// Proxy dialog.
+#define IDC_PROXY_HOST 1071
+#define IDC_PROXY_PORT 1072
+#define IDC_PROXY_CREDENTIALS 1090
+#define IDC_PROXY_USER 1091
+#define IDC_PROXY_PASSWORD 1092
+#define IDC_PROXY_USER_LABEL 1093
+#define IDC_PROXY_PASSWORD_LABEL 1094

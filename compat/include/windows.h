@@ -11,6 +11,7 @@
 #include "winreg.h"
 #include "winuser.h"
 #include "wingdi.h"
+#include "wincon.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #include "ole2.h"

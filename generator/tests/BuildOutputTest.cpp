@@ -104,6 +104,15 @@ TEST_F(BuildOutput, JniFileHeadDeclaresMapsAndLoadHook) {
               std::string::npos);
 }
 
+TEST_F(BuildOutput, AVariantPointerPointerIsReportedAndARunWithoutOneClearsIt) {
+    Generate("test.pkg");
+    EXPECT_TRUE(job.UsesVariantPointerPointer()) << "Paint takes a VARIANT**";
+    job.SetOptions(FixturePath("Bridge.tlb").c_str(), folder.Path().c_str(), "test.bridge", "C:\\lib\\JBridge.dll");
+    ASSERT_TRUE(job.Generate());
+    job.FinishJob(true);
+    EXPECT_FALSE(job.UsesVariantPointerPointer()) << "VARIANT and VARIANT* only";
+}
+
 TEST_F(BuildOutput, ProgIdsRefreshClassIdentifiersWithoutTheirVersion) {
     const char* clsid = "{5A1B0000-0000-4000-8000-0000000000F1}";
     struct Case {

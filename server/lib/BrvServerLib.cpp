@@ -1,5 +1,6 @@
 // BrvServerLib: the module-wide configuration of the remote Java server and
-// the nine exported functions over it.
+// the nine exported functions over it (the Java server's natives are in
+// ServerNatives.cpp).
 #define BRVSERVERLIB_BUILDING
 #include "BrvServerConfig.h"
 
@@ -13,7 +14,6 @@
 #include "BrvString.h"
 #include "ConfigItemList.h"
 #include "PathUtil.h"
-#include "ServerLibState.h"
 
 namespace {
 
@@ -36,16 +36,11 @@ std::string ModuleFileName(HMODULE module) {
 
 }  // namespace
 
-namespace brivel {
-CRITICAL_SECTION g_serverLock;
-}
-
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         std::string module = ModuleFileName(instance);
         g_configFile = brivel::PathWithFileName(module, kConfigFileName);
         g_configDir = brivel::PathFolder(module);
-        InitializeCriticalSection(&brivel::g_serverLock);
     }
     return TRUE;
 }

@@ -4,11 +4,21 @@
 // the wizard closes. Screenshots of the start page, an error box, the About
 // box and the JAR errors are written to the build's screenshot folder.
 #include <gtest/gtest.h>
+#include <winsock2.h>
 #include <windows.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
+// Windows Sockets before the platform header.
+#include "BuildServiceStandIn.h"
+#include "HtmlAssociation.h"
+#include "InternetSettings.h"
+#include "TempFolder.h"
 #include "WizardProcess.h"
 #include "resource.h"
 
@@ -263,7 +273,12 @@ TEST_F(WizardProgram, ComToJavaWalksTheChosenClassesList) {
     NextTo(kC2jBuildPage);
     EXPECT_EQ(ItemText(frame, IDC_NEXT), "Build");
     EXPECT_FALSE(IsShown(frame, IDC_BACK));
+    // Leaving before any build asks first.
     Click(frame, IDCANCEL);
+    HWND question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(ItemText(question, IDC_MESSAGE_TEXT), "Please confirm: exit without completing the build?");
+    Click(question, IDYES);
     EXPECT_EQ(wizard.WaitForExit(), 0u);
 }
 
@@ -315,5 +330,222 @@ TEST_F(WizardProgram, JarModeShowsTheJarErrorsAndKeepsTheProgramAndTheSavedSetti
     EXPECT_EQ(ReadProfileText("File"), "shop.c2j");
     BackTo(kC2jOutputLocPage);
     Click(frame, IDCANCEL);
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+}
+
+namespace {
+
+// Writes a batch file with Windows line ends.
+void WriteBatch(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    brivel::testing::WriteFileBytes(path, text);
+}
+
+std::string ReadText(const std::string& path) { return brivel::testing::ReadFileBytes(path); }
+
+// The machine-wide CLASSPATH of the prefix, kept and put back by the test.
+class SavedMachineClasspath {
+public:
+    static constexpr const char* kKey = "System\\CurrentControlSet\\Control\\Session Manager\\Environment";
+    SavedMachineClasspath() {
+        DWORD size = 0;
+        if (RegGetValueA(HKEY_LOCAL_MACHINE, kKey, "CLASSPATH", RRF_RT_ANY | RRF_NOEXPAND, &type_, nullptr, &size) !=
+            ERROR_SUCCESS)
+            return;
+        bytes_.resize(size);
+        present_ = RegGetValueA(HKEY_LOCAL_MACHINE, kKey, "CLASSPATH", RRF_RT_ANY | RRF_NOEXPAND, &type_,
+                                bytes_.data(), &size) == ERROR_SUCCESS;
+    }
+    ~SavedMachineClasspath() {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+        if (present_) RegSetValueExA(key, "CLASSPATH", 0, type_, bytes_.data(), static_cast<DWORD>(bytes_.size()));
+        else RegDeleteValueA(key, "CLASSPATH");
+        RegCloseKey(key);
+    }
+    static std::string Current() {
+        char value[8192] = "";
+        DWORD size = sizeof value;
+        if (RegGetValueA(HKEY_LOCAL_MACHINE, kKey, "CLASSPATH", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                         nullptr, value, &size) != ERROR_SUCCESS)
+            return "(none)";
+        return value;
+    }
+
+private:
+    bool present_ = false;
+    DWORD type_ = REG_SZ;
+    std::vector<BYTE> bytes_;
+};
+
+// The Java-to-COM wizard with the build service, the JDK's tools and the
+// browser stood in for: stand-in javac, jar and javadoc batch files first
+// on the wizard's PATH (javac waits for the test's word before it ends),
+// HTML opened by the browser stand-in, the build service's stand-in on
+// 127.0.0.1 as the HTTP proxy of the prefix's Internet settings.
+class WizardBuildProgram : public WizardProgram {
+protected:
+    void SetUp() override {
+        const char* display = std::getenv("DISPLAY");
+        if (!display || !*display) GTEST_SKIP() << "needs a display";
+        tools_ = NewOutputFolder("tools");
+        WriteBatch(tools_ + "\\javac.bat", {"@echo off", "echo javac %*>> \"%~dp0calls.log\"", ":wait",
+                                            "if not exist \"%~dp0go-javac\" goto wait"});
+        WriteBatch(tools_ + "\\jar.bat", {"@echo off", "echo jar %*>> \"%~dp0calls.log\"", "echo PK> %2"});
+        WriteBatch(tools_ + "\\javadoc.bat",
+                   {"@echo off", "echo javadoc %*>> \"%~dp0calls.log\"", "echo ^<HTML^>^</HTML^>> doc\\index.html"});
+        char path[32767] = "";
+        GetEnvironmentVariableA("PATH", path, sizeof path);
+        path_ = path;
+        SetEnvironmentVariableA("PATH", (tools_ + ";" + path_).c_str());
+        html_ = std::make_unique<ScopedHtmlAssociation>(BrowserStandIn(), tools_ + "\\browser.txt");
+        ASSERT_TRUE(service_.Start());
+        internet_.UseProxy("http=127.0.0.1:" + std::to_string(service_.Port()));
+        WizardProgram::SetUp();
+    }
+    void TearDown() override {
+        if (!path_.empty()) SetEnvironmentVariableA("PATH", path_.c_str());
+        html_.reset();
+        service_.Stop();
+    }
+
+    // Java-to-COM with a fixture library into a fresh output folder, up to the build page.
+    void WalkToBuildPage(const std::string& typeLibrary, const std::string& output) {
+        ChooseRadio(wizard.Page(frame, kStartPage), IDC_JAVA_TO_COM);
+        ASSERT_TRUE(WaitUntil([&] { return IsEnabled(frame, IDC_NEXT); }));
+        NextTo(kComObjPage);
+        SetText(wizard.Page(frame, kComObjPage), IDC_COM_FILE, typeLibrary);
+        NextTo(kOutputLocPage);
+        SetText(wizard.Page(frame, kOutputLocPage), IDC_OUTPUT_FOLDER, output);
+        NextTo(kPkgPage);
+        SetText(wizard.Page(frame, kPkgPage), IDC_PACKAGE, "test.bridge");
+        NextTo(kLibPage);
+        SetText(wizard.Page(frame, kLibPage), IDC_LIBRARY, "JBridge");
+        NextTo(kAdvancedPage);
+        NextTo(kFinishupPage);
+        Click(frame, IDC_NEXT);
+    }
+
+    // The message box with the caption: its text, then closed.
+    std::string AnswerBox(const char* caption) {
+        HWND box = wizard.WaitForDialog(caption);
+        if (!box) return "(no " + std::string(caption) + ")";
+        std::string text = ItemText(box, IDC_MESSAGE_TEXT);
+        Click(box, IDOK);
+        EXPECT_TRUE(wizard.WaitUntilGone(caption));
+        return text;
+    }
+
+    std::string tools_, path_;
+    std::unique_ptr<ScopedHtmlAssociation> html_;
+    brivel::buildservice::BuildServiceStandIn service_;
+    brivel::remotebuild::testing::ScopedInternetSettings internet_;
+};
+
+}  // namespace
+
+TEST_F(WizardBuildProgram, TheBuildPageRunsTheCommandFilesInOrderBuildsTheDllAndClosesWithTheReadmeAndTheClasspath) {
+    SavedMachineClasspath savedClasspath;
+    const std::string output = NewOutputFolder("build");
+    const std::string dll = "MZ" + std::string(5000, 'd');
+    service_.SetReply(brivel::buildservice::ScriptedReply::Ok().Estimate(1).Dll(dll));
+    WalkToBuildPage(BridgeLibrary(), output);
+    ASSERT_TRUE(wizard.WaitForPage(frame, kBuildPage, 120000)) << wizard.ShownPage(frame);
+    HWND page = wizard.Page(frame, kBuildPage);
+    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 1) Execute MakeJava.bat file in " + output + "\\");
+    EXPECT_FALSE(IsEnabled(page, IDC_RUN_MAKE_JAR));
+    EXPECT_FALSE(IsEnabled(page, IDC_RUN_MAKE_JAVADOC));
+    EXPECT_TRUE(IsShown(page, IDC_RUN_MAKE_DLL));
+    EXPECT_EQ(ItemText(page, IDC_RUN_MAKE_DLL), "Build JNI DLL") << "no C++ environment: MakeDLL.txt was written";
+    EXPECT_TRUE(IsEnabled(page, IDC_VIEW_README));
+    EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_VIEW_README), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(IsEnabled(page, IDC_ADD_TO_CLASSPATH));
+
+    // MakeJava.bat runs; until it has ended, the page waits.
+    Click(page, IDC_RUN_MAKE_JAVA);
+    ASSERT_TRUE(WaitUntil([&] { return ReadText(tools_ + "\\calls.log").find("javac ") != std::string::npos; }));
+    EXPECT_FALSE(IsEnabled(page, IDC_RUN_MAKE_JAVA));
+    Sleep(500);
+    EXPECT_FALSE(IsEnabled(page, IDC_RUN_MAKE_JAR));
+    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 1) Execute MakeJava.bat file in " + output + "\\");
+    brivel::testing::WriteFileBytes(tools_ + "\\go-javac", "go");
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(page, IDC_RUN_MAKE_JAR); }));
+    EXPECT_TRUE(IsEnabled(page, IDC_RUN_MAKE_JAVADOC));
+    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 2) Execute MakeJar.bat file in " + output + "\\");
+    EXPECT_NE(ReadText(tools_ + "\\calls.log").find("brivel18.jar;. -d . test/bridge/*.java"), std::string::npos)
+        << ReadText(tools_ + "\\calls.log");
+
+    Click(page, IDC_RUN_MAKE_JAR);
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(page, IDC_ADD_TO_CLASSPATH); }));
+    EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_ADD_TO_CLASSPATH), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 3) Execute MakeJavadoc.bat file in " + output + "\\");
+    EXPECT_TRUE(FileExists(output + "\\JBridge.jar"));
+
+    Click(page, IDC_RUN_MAKE_JAVADOC);
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(page, IDC_VIEW_JAVADOC); }));
+    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 4) Execute MakeDLL.bat file in " + output + "\\");
+    EXPECT_TRUE(FileExists(output + "\\doc\\index.html"));
+
+    // The DLL through the build service, saved beside the bridge.
+    Click(page, IDC_RUN_MAKE_DLL);
+    HWND build = wizard.WaitForDialog("Building the JNI DLL");
+    ASSERT_NE(build, nullptr);
+    EXPECT_EQ(ItemText(build, IDC_CPP_FILE), output + "\\JBridge.cpp");
+    EXPECT_EQ(ItemText(build, IDC_PROXY_DISPLAY), "127.0.0.1:" + std::to_string(service_.Port()));
+    Click(build, IDC_BUILD_DLL);
+    HWND location = wizard.WaitForDialog("Save the DLL");
+    ASSERT_NE(location, nullptr);
+    ChooseRadio(location, IDC_OTHER_LOCATION);
+    SetText(location, IDC_LOCATION_PATH, output + "\\JBridge.dll");
+    Click(location, IDOK);
+    EXPECT_EQ(AnswerBox("Brivel Message"), "DLL saved as " + output + "\\JBridge.dll");
+    ASSERT_TRUE(wizard.WaitUntilGone("Building the JNI DLL"));
+    EXPECT_EQ(ReadText(output + "\\JBridge.dll"), dll);
+    ASSERT_TRUE(WaitUntil([&] { return !IsEnabled(page, IDC_RUN_MAKE_DLL); }));
+    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Build steps are complete");
+    EXPECT_TRUE(TakeScreenshot("build-page-complete", frame));
+    ASSERT_TRUE(service_.WaitForReplies(1, std::chrono::seconds(10)));
+    EXPECT_EQ(service_.Requests().at(0).libraryName, "JBridge");
+    EXPECT_EQ(service_.Requests().at(0).file, ReadText(output + "\\JBridge.cpp"));
+
+    // Every step started: Close asks nothing, opens the readme and adds the JAR.
+    // The javadoc box unticked: only the readme opens.
+    SendMessageA(GetDlgItem(page, IDC_VIEW_JAVADOC), BM_SETCHECK, BST_UNCHECKED, 0);
+    Click(frame, IDCANCEL);
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+    EXPECT_NE(html_->WaitForBrowser().find(output + "\\readme.html"), std::string::npos);
+    char shortJar[MAX_PATH] = "";
+    GetShortPathNameA((output + "\\JBridge.jar").c_str(), shortJar, sizeof shortJar);
+    std::string classpath = SavedMachineClasspath::Current();
+    ASSERT_GE(classpath.size(), strlen(shortJar) + 1);
+    EXPECT_EQ(classpath.substr(classpath.size() - strlen(shortJar) - 1), ";" + std::string(shortJar)) << classpath;
+}
+
+TEST_F(WizardBuildProgram, ACommandFileThatCannotStartIsReportedAndAVariantPointerPointerIsNoted) {
+    const std::string output = NewOutputFolder("shapes");
+    WalkToBuildPage(WindowsPath(std::string(BRIVEL_FIXTURES) + "/Shapes.tlb"), output);
+    EXPECT_EQ(AnswerBox("Brivel Message"),
+              "NOTE:  The COM object(s) references pointer-to-pointer-to-VARIANT data type.  If you see \"Bad Data "
+              "Type\" exceptions, run the wizard again and select \"Use virtual table model\" from \"Dual Interface "
+              "Support...\" on the Advanced Options page");
+    ASSERT_TRUE(wizard.WaitForPage(frame, kBuildPage, 120000)) << wizard.ShownPage(frame);
+    HWND page = wizard.Page(frame, kBuildPage);
+
+    DeleteFileA((output + "\\MakeJava.bat").c_str());
+    Click(page, IDC_RUN_MAKE_JAVA);
+    HWND box = wizard.WaitForDialog("Brivel");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return !IsEnabled(page, IDC_RUN_MAKE_JAVA); }));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(wizard.WaitUntilGone("Brivel"));
+    Sleep(500);
+    EXPECT_FALSE(IsEnabled(page, IDC_RUN_MAKE_JAR)) << "a command file that never ran opens up nothing";
+    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 1) Execute MakeJava.bat file in " + output + "\\");
+
+    Click(frame, IDCANCEL);
+    HWND question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    Click(question, IDYES);
     EXPECT_EQ(wizard.WaitForExit(), 0u);
 }

@@ -1,28 +1,51 @@
 package brivel.server;
 
-/** One client connection of the Java server. */
-public class BrvServer extends Thread {
-    protected final boolean a1;
-    protected final int a2;
-    protected final java.net.Socket socket;
-    protected final int a4;
-    protected final boolean a5;
-    protected final brivel.TavoAuth auth;
+import java.io.IOException;
+import java.io.InputStream;
+import java.io.OutputStream;
 
-    public BrvServer(boolean a1, int a2, java.net.Socket socket, int a4, boolean a5, brivel.TavoAuth auth) {
-        this.a1 = a1;
-        this.a2 = a2;
+/**
+ * One client connection of the Java server. Its thread counts the connection
+ * and starts the process that serves it (getConnid), answers the client the
+ * connection id ('I' with the id; 0 refused, -1 no process), and ends the
+ * connection when the client closes it.
+ */
+public class BrvServer extends Thread {
+    private final boolean ssl;
+    private final int clientNumber;
+    private final java.net.Socket socket;
+    private final int listener;
+    private final boolean authRequired;
+    private final brivel.TavoAuth auth;
+
+    public BrvServer(boolean ssl, int clientNumber, java.net.Socket socket, int listener, boolean authRequired,
+                     brivel.TavoAuth auth) {
+        this.ssl = ssl;
+        this.clientNumber = clientNumber;
         this.socket = socket;
-        this.a4 = a4;
-        this.a5 = a5;
+        this.listener = listener;
+        this.authRequired = authRequired;
         this.auth = auth;
     }
 
-    /** Serves the connection; the stand-in closes it. */
     public void run() {
+        int id = getConnid(0, 0, 0, clientNumber, listener);
+        boolean counted = id != 0 && id != -1;
         try {
-            if (socket != null) socket.close();
-        } catch (java.io.IOException ignored) {
+            OutputStream out = socket.getOutputStream();
+            out.write(BrvServerMain.answer('I', id));
+            out.flush();
+            if (counted) {
+                onConnect(id);
+                InputStream in = socket.getInputStream();
+                while (in.read() >= 0) {
+                }
+            }
+        } catch (IOException ignored) {
+            // the client went away
+        } finally {
+            if (counted) onDisconnect(id);
+            BrvServerMain.close(socket);
         }
     }
 

@@ -37,10 +37,12 @@ public class TransactEnv {
         return f == null ? null : f.forward(source, interfaceName, eventName, args);
     }
 
+    /** The process of one connection: says which connection it serves. */
     public static void main(String[] args) {
         if (args.length < 2) {
             System.err.println("usage: TransactEnv <connection id> <number>");
             System.exit(1);
         }
+        System.out.println("Connection " + args[0] + " of client " + args[1]);
     }
 }

@@ -1,0 +1,75 @@
+// Resource and control ids of the server host program.
+#pragma once
+
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_BRVSERVICE_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDD_CONFIG_DIALOG 129
+#define IDD_PORT_DIALOG 130
+#define IDD_RUNNING_DIALOG 131
+#define IDD_CLASSPATH_DIALOG 132
+
+// The system menu's About command.
+#define IDM_ABOUTBOX 0x0010
+
+// Setup dialog.
+#define IDC_RUN_ONCE 1003
+#define IDC_INSTALL 1004
+#define IDC_UNINSTALL 1005
+#define IDC_CONFIGURE 1006
+#define IDC_STOP_SERVICE 1007
+#define IDC_START_SERVICE 1008
+#define IDC_VIEW_LOG 1009
+#define IDC_HELP_BUTTON 1025
+#define IDC_IP_ADDRESS 1051
+
+// Configuration dialog.
+#define IDC_PORT 1007
+#define IDC_ENABLE_SSL 1008
+#define IDC_SSL_PORT 1009
+#define IDC_AUTH_REQUIRED 1012
+#define IDC_DEFAULT_AUTH 1013
+#define IDC_AUTH_FILE 1014
+#define IDC_BROWSE_AUTH_FILE 1015
+#define IDC_CUSTOM_AUTH 1016
+#define IDC_AUTH_CLASS 1017
+#define IDC_AUTH_FILE_LABEL 1019
+#define IDC_AUTH_CLASS_LABEL 1020
+#define IDC_SSL_PORT_LABEL 1021
+#define IDC_SSL_ONLY 1022
+#define IDC_AUTH_ARG_LABEL 1023
+#define IDC_AUTH_ARG 1024
+#define IDC_CONFIG_HELP 1025
+#define IDC_KEY_FILE_LABEL 1026
+#define IDC_KEY_FILE 1027
+#define IDC_BROWSE_KEY_FILE 1028
+#define IDC_PASSWORD_LABEL 1029
+#define IDC_PASSWORD 1030
+#define IDC_CHANGE_PORT 1034
+#define IDC_CHANGE_SSL_PORT 1035
+#define IDC_CLOSE 1036
+#define IDC_EXTRA_CLASSPATH 1045
+
+// Port dialog.
+#define IDC_PORT_TYPE 1037
+#define IDC_PORT_NOTE 1038
+#define IDC_PORT_NUMBER 1039
+#define IDC_DEFAULT_PORT 1040
+#define IDC_USE_DEFAULT 1041
+
+// Class-path dialog.
+#define IDC_CLASSPATH_LIST 1046
+#define IDC_ADD_FOLDER 1047
+#define IDC_ADD_JAR 1048
+#define IDC_DELETE_ENTRY 1049
+
+// Running dialog.
+#define IDC_LOG_PATH 1052
+#define IDC_RUNNING_VIEW_LOG 1053
+#define IDC_STOP_SERVER 1054
+#define IDC_ICONIFY 1055
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif

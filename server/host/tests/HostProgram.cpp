@@ -1,0 +1,183 @@
+#include "HostProgram.h"
+
+#include <vector>
+
+namespace brivel::serverhost::testing {
+namespace {
+
+std::string ClassName(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+struct DialogSearch {
+    DWORD process;
+    const char* caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<DialogSearch*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
+    if (Text(window) != search->caption) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A message box's text: its static controls with text (the icon has none).
+BOOL CALLBACK CollectText(HWND child, LPARAM parameter) {
+    auto* text = reinterpret_cast<std::string*>(parameter);
+    bool icon = (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+    if (ClassName(child) == "Static" && !icon) {
+        std::string part = Text(child);
+        if (!part.empty()) *text += (text->empty() ? "" : "\n") + part;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HostProgram::~HostProgram() {
+    if (!process_.hProcess) return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 10000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool HostProgram::Start() {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string path = folder_.Path("BrvService.exe");
+    std::string commandLine = "\"" + path + "\"";
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.Folder().c_str(),
+                        &startup, &process_)) {
+        process_ = PROCESS_INFORMATION{};
+        return false;
+    }
+    return true;
+}
+
+bool HostProgram::Shows(const char* caption) {
+    DialogSearch search{process_.dwProcessId, caption};
+    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+}
+
+HWND HostProgram::WaitForDialog(const char* caption, DWORD timeoutMs) {
+    DialogSearch search{process_.dwProcessId, caption};
+    WaitUntil(
+        [&] {
+            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+bool HostProgram::WaitUntilGone(const char* caption, DWORD timeoutMs) {
+    return WaitUntil([&] { return !Shows(caption); }, timeoutMs);
+}
+
+std::string HostProgram::Answer(const char* caption, int button, DWORD timeoutMs) {
+    HWND box = WaitForDialog(caption, timeoutMs);
+    if (!box) return std::string("(no message box ") + caption + ")";
+    std::string text;
+    EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+    return text;
+}
+
+DWORD HostProgram::WaitForExit(DWORD timeoutMs) {
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+void Click(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void SetText(HWND dialog, int id, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Check(HWND dialog, int id, bool checked) {
+    if (IsChecked(dialog, id) == checked) return;
+    // A click of the button itself: radio buttons of its group give way.
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    WaitUntil([&] { return IsChecked(dialog, id) == checked; });
+}
+
+std::string Text(HWND window) {
+    // Asked of the window itself: the system keeps no copy of an edit
+    // control's text for other processes.
+    char text[4096] = "";
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &copied);
+    return text;
+}
+
+std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
+bool IsShown(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != 0; }
+bool IsChecked(HWND dialog, int id) { return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::string ListEntries(HWND dialog, int id) {
+    // Asked as wide text: only that crosses from another process whole.
+    HWND list = GetDlgItem(dialog, id);
+    std::string entries;
+    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[1024] = L"";
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        char text[1024] = "";
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        entries += std::string(i ? "|" : "") + text;
+    }
+    return entries;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);
+    }
+}
+
+bool TakeScreenshot(const std::string& name, HWND window) {
+    // ImageMagick's import, run as the Unix program it is (Wine starts it).
+    std::string file = std::string(BRIVEL_SCREENSHOTS) + "/" + name + ".png";
+    std::string windowsFile = "Z:" + file;
+    for (char& c : windowsFile)
+        if (c == '/') c = '\\';
+    DeleteFileA(windowsFile.c_str());
+    Sleep(300);  // let the windows finish painting
+    RECT r{};
+    GetWindowRect(window, &r);
+    constexpr int kMargin = 16;
+    int left = r.left > kMargin ? r.left - kMargin : 0;
+    int top = r.top > kMargin ? r.top - kMargin : 0;
+    std::string command = "/usr/bin/import -window root -crop " + std::to_string(r.right + kMargin - left) + "x" +
+                          std::to_string(r.bottom + kMargin - top) + "+" + std::to_string(left) + "+" +
+                          std::to_string(top) + " \"" + file + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return WaitUntil([&] { return GetFileAttributesA(windowsFile.c_str()) != INVALID_FILE_ATTRIBUTES; });
+}
+
+}  // namespace brivel::serverhost::testing
