@@ -52,6 +52,11 @@ function(brivel_add_gtest name)
   endif()
   if(ARG_LOCKS)
     set_property(TEST ${cases} APPEND PROPERTY RESOURCE_LOCK ${ARG_LOCKS})
+    # The loopback HTTP port is one for the whole machine: the win32 runner
+    # also holds it against the test runs of other build folders.
+    if(BRIVEL_WIN32 AND "brivel_http_port" IN_LIST ARG_LOCKS)
+      set_property(TEST ${cases} APPEND PROPERTY ENVIRONMENT BRIVEL_MACHINE_LOCK=brivel_http_port)
+    endif()
   endif()
   if(ARG_PROPERTIES)
     set_tests_properties(${cases} PROPERTIES ${ARG_PROPERTIES})
