@@ -9,7 +9,7 @@
 #include "BuildTools.h"
 #include "GeneratorTypes.h"
 #include "StringMap.h"
-#include "TypeMapper.h"
+#include "mappers/TypeMapper.h"
 
 #include <windows.h>
 #include <oaidl.h>

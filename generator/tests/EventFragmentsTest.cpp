@@ -4,9 +4,9 @@
 // VM, where no native frame ever ends to free what they leave, so a sink's
 // references stay constant through any number of events only if every
 // mapper keeps this rule.
-#include "RecordTypeMappers.h"
-#include "ShapeTypeMappers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/RecordTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TestJob.h"
 #include "WrittenText.h"
 

@@ -1,8 +1,8 @@
 // The conversion fragments of the VARIANT, string, GUID, LPSTR, enumeration,
 // interface, generic object and record mappers, held to their exact texts.
-#include "RecordTypeMappers.h"
-#include "ShapeTypeMappers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/RecordTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TestJob.h"
 #include "TypeMapperSelection.h"
 #include "WrittenText.h"

@@ -1,4 +1,4 @@
-#include "StaticTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "WrittenText.h"
 
 #include <gtest/gtest.h>

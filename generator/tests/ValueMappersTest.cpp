@@ -4,8 +4,8 @@
 // C++ file
 // that BRIVEL_FRAGMENT_FILE names, which a CTest compiles with the win32
 // compiler.
-#include "ShapeTypeMappers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "WrittenText.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "BridgeGenerator.h"
 #include "GeneratorHelpers.h"
 #include "NamingHelpers.h"
-#include "RecordTypeMappers.h"
-#include "ShapeTypeMappers.h"
+#include "mappers/RecordTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <objbase.h>

@@ -5,7 +5,7 @@
 #include "BridgeGenerator.h"
 #include "MethodWrapperWriter.h"
 #include "NamingHelpers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "BridgeGenerator.h"
 #include "CapturedText.h"
 #include "NamingHelpers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <cstring>
