@@ -111,22 +111,22 @@ void ExpectEveryReferenceDeleted(const char* what, CTypeMapper& mapper) {
     for (bool outOnly : {false, true}) {
         std::string holder, vtblHolder;
         {
-            CEventArgumentScope scope(outOnly);
+            const CMapperCall call = CMapperCall::EventArgument(outOnly);
             holder = Written([&](FILE* f) {
                 mapper.EmitEventArrayCreate(0, f);
-                mapper.EmitEventArrayFillFromVariant(0, f);
+                mapper.EmitEventArrayFillFromVariant(call, 0, f);
                 mapper.EmitEventArrayPublish(0, f);
                 mapper.EmitEventArrayReload(0, f);
-                mapper.EmitEventArrayCopyToVariant(0, f);
+                mapper.EmitEventArrayCopyToVariant(call, 0, f);
                 mapper.EmitEventArrayRelease(0, f);
                 mapper.EmitEventArrayDeleteRef(0, f);
             });
             vtblHolder = Written([&](FILE* f) {
                 mapper.EmitEventArrayCreate(0, f);
-                mapper.EmitEventArrayFillFromVtbl(0, f);
+                mapper.EmitEventArrayFillFromVtbl(call, 0, f);
                 mapper.EmitEventArrayPublish(0, f);
                 mapper.EmitEventArrayReload(0, f);
-                mapper.EmitEventArrayCopyToVtbl(0, f);
+                mapper.EmitEventArrayCopyToVtbl(call, 0, f);
                 mapper.EmitEventArrayRelease(0, f);
                 mapper.EmitEventArrayDeleteRef(0, f);
             });

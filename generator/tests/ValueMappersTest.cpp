@@ -47,12 +47,12 @@ TEST(DateMapper, DefaultsAreWrittenAsTheWordsOfADate) {
         "\tV_DATE( &vargs[0] ) = temp__1;\n";
     VARIANT asDate = Default(VT_DATE, 0, 36526.0);
     VARIANT asInteger = Default(VT_I4, 36526, 0);
-    EXPECT_EQ(Written([&](FILE* f) { g_dateMapper.EmitInvokeArgument(1, 0, false, "arg1", true, &asDate, f); }), expected);
-    EXPECT_EQ(Written([&](FILE* f) { g_dateMapper.EmitInvokeArgument(1, 0, false, "arg1", true, &asInteger, f); }), expected);
+    EXPECT_EQ(Written([&](FILE* f) { g_dateMapper.EmitInvokeArgument(CMapperCall(), 1, 0, false, "arg1", true, &asDate, f); }), expected);
+    EXPECT_EQ(Written([&](FILE* f) { g_dateMapper.EmitInvokeArgument(CMapperCall(), 1, 0, false, "arg1", true, &asInteger, f); }), expected);
     // An out-only by-reference date is declared, not converted, and copied back.
     EXPECT_EQ(Written([&](FILE* f) {
-                  g_dateRefMapper.EmitInvokeArgument(2, 1, true, "x", true, &asDate, f);
-                  g_dateRefMapper.EmitInvokeOutCopy(2, 1, 1, f);
+                  g_dateRefMapper.EmitInvokeArgument(CMapperCall(), 2, 1, true, "x", true, &asDate, f);
+                  g_dateRefMapper.EmitInvokeOutCopy(CMapperCall(), 2, 1, 1, f);
               }),
               "\tDATE temp__2;\n"
               "\tvargs[1].vt = VT_BYREF | VT_DATE;\n"
@@ -64,15 +64,15 @@ TEST(CurrencyMapper, EveryJavaValuePassesAndOutValuesReachTheHolder) {
     // A Java long cannot be left out: 0 is an amount, never "use the default".
     EXPECT_FALSE(g_currencyMapper.WritesRawDefault());
     EXPECT_TRUE(g_currencyMapper.SkipsNullCheck());
-    std::string in = Written([](FILE* f) { g_currencyMapper.EmitInvokeArgument(0, 0, false, "arg0", true, nullptr, f); });
+    std::string in = Written([](FILE* f) { g_currencyMapper.EmitInvokeArgument(CMapperCall(), 0, 0, false, "arg0", true, nullptr, f); });
     EXPECT_EQ(in, "\tCY temp__0;\n\ttemp__0.int64 = (jlong) arg0;\n\tvargs[0].vt = VT_CY;\n"
                   "\tV_CY( &vargs[0] ).int64 = temp__0.int64;\n");
     // Both call paths store the callee's value into the Java long[] buffer.
-    EXPECT_EQ(Written([](FILE* f) { g_currencyRefMapper.EmitInvokeOutCopy(1, 0, 0, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_currencyRefMapper.EmitInvokeOutCopy(CMapperCall(), 1, 0, 0, f); }),
               "\t\targ1__arrayBuf[0] = (jlong) temp__1.int64;\n");
     EXPECT_EQ(Written([](FILE* f) {
-                  g_currencyRefMapper.EmitVtblArgumentSetup(1, true, "arg1__arrayBuf[0]", f, false);
-                  g_currencyRefMapper.EmitVtblOutCopy(1, 0, f);
+                  g_currencyRefMapper.EmitVtblArgumentSetup(CMapperCall(), 1, true, "arg1__arrayBuf[0]", f, false);
+                  g_currencyRefMapper.EmitVtblOutCopy(CMapperCall(), 1, 0, f);
               }),
               "\tCY cy__1;\n\tcy__1.int64 = 0;\n\targ1__arrayBuf[0] = (jlong) cy__1.int64;\n");
     EXPECT_STREQ(g_currencyRefMapper.GetArrayAccessorWord(), "Long");
@@ -80,7 +80,7 @@ TEST(CurrencyMapper, EveryJavaValuePassesAndOutValuesReachTheHolder) {
 
 TEST(FiletimeMapper, TheValueIsNeverTakenForAnAddress) {
     // By value the eight bytes fill the VARIANT's value part.
-    std::string byValue = Written([](FILE* f) { g_filetimeMapper.EmitInvokeArgument(0, 0, false, "d", true, nullptr, f); });
+    std::string byValue = Written([](FILE* f) { g_filetimeMapper.EmitInvokeArgument(CMapperCall(), 0, 0, false, "d", true, nullptr, f); });
     EXPECT_NE(byValue.find("memcpy( &V_CY( &vargs[0] ), &temp__0, sizeof( FILETIME ));"), std::string::npos) << byValue;
     EXPECT_EQ(byValue.find("V_BYREF"), std::string::npos) << byValue;
     // A result is read from where its VARIANT type says, by value or by reference.
@@ -97,18 +97,18 @@ TEST(FiletimeMapper, TheValueIsNeverTakenForAnAddress) {
 
 TEST(ColorMapper, NullChecksOnlyWhatIsRead) {
     // An out-only colour reads nothing from its holder: an empty one is fine.
-    std::string outOnly = Written([](FILE* f) { g_colorRefMapper.EmitInvokeArgument(1, 0, true, "x", true, nullptr, f); });
+    std::string outOnly = Written([](FILE* f) { g_colorRefMapper.EmitInvokeArgument(CMapperCall(), 1, 0, true, "x", true, nullptr, f); });
     EXPECT_EQ(outOnly, "\tDWORD color__1;\n\tcolor__1 = 0;\n\tvargs[0].vt = VT_BYREF | VT_UI4;\n"
                        "\tV_BYREF( &vargs[0] ) = &color__1;\n");
-    EXPECT_EQ(Written([](FILE* f) { g_colorRefMapper.EmitVtblArgumentSetup(1, true, "x", f, false); }),
+    EXPECT_EQ(Written([](FILE* f) { g_colorRefMapper.EmitVtblArgumentSetup(CMapperCall(), 1, true, "x", f, false); }),
               "\tCOLORREF color__1 = 0;\n");
     // An input colour without a default is checked; with one, null takes it.
-    std::string in = Written([](FILE* f) { g_colorMapper.EmitInvokeArgument(0, 0, false, "c", false, nullptr, f); });
+    std::string in = Written([](FILE* f) { g_colorMapper.EmitInvokeArgument(CMapperCall(), 0, 0, false, "c", false, nullptr, f); });
     EXPECT_NE(in.find("\tif ( c == 0 ) {\n\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n\t\treturn;\n"),
               std::string::npos) << in;
     EXPECT_NE(in.find("\tcolor__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;\n"), std::string::npos) << in;
     VARIANT face = Default(VT_I4, static_cast<LONG>(0x8000000F), 0);
-    std::string withDefault = Written([&](FILE* f) { g_colorMapper.EmitInvokeArgument(0, 0, false, "c", false, &face, f); });
+    std::string withDefault = Written([&](FILE* f) { g_colorMapper.EmitInvokeArgument(CMapperCall(), 0, 0, false, "c", false, &face, f); });
     EXPECT_NE(withDefault.find("\tif ( c == 0 ) {\n\t\tcolor__0 = 0x8000000f;\n\t} else {\n"), std::string::npos) << withDefault;
     EXPECT_EQ(withDefault.find("NullPointerException"), std::string::npos) << withDefault;
     // Colours back to Java are resolved by the system first.
@@ -141,14 +141,14 @@ TEST(ValueMappers, FragmentsFormACompilableFile) {
             text += "\tjlong * arg1__arrayBuf = env->GetLongArrayElements( arg1, NULL );\n"
                     "\tjlong * arg2__arrayBuf = env->GetLongArrayElements( arg2, NULL );\n";
         text += Written([&](FILE* f) {
-            mapper->EmitInvokeArgument(0, 2, false, "arg0", true, mapper->WritesRawDefault() ? &date : nullptr, f);
-            mapper->EmitInvokeArgument(1, 1, false, currency ? "arg1__arrayBuf[0]" : "env->GetObjectArrayElement(arg1,0)",
+            mapper->EmitInvokeArgument(CMapperCall(), 0, 2, false, "arg0", true, mapper->WritesRawDefault() ? &date : nullptr, f);
+            mapper->EmitInvokeArgument(CMapperCall(), 1, 1, false, currency ? "arg1__arrayBuf[0]" : "env->GetObjectArrayElement(arg1,0)",
                                        true, nullptr, f);
-            mapper->EmitInvokeArgument(2, 0, true, currency ? "arg2__arrayBuf[0]" : "env->GetObjectArrayElement(arg2,0)",
+            mapper->EmitInvokeArgument(CMapperCall(), 2, 0, true, currency ? "arg2__arrayBuf[0]" : "env->GetObjectArrayElement(arg2,0)",
                                        true, nullptr, f);
             fputs("\tif ( SUCCEEDED( hr )) {\n", f);
-            mapper->EmitInvokeOutCopy(1, 1, 1, f);
-            mapper->EmitInvokeOutCopy(2, 0, 1, f);
+            mapper->EmitInvokeOutCopy(CMapperCall(), 1, 1, 1, f);
+            mapper->EmitInvokeOutCopy(CMapperCall(), 2, 0, 1, f);
             fputs("\t}\n", f);
             mapper->EmitInvokeReturn(f);
         });
@@ -163,17 +163,17 @@ TEST(ValueMappers, FragmentsFormACompilableFile) {
         text += head;
         if (currency) text += "\tjlong * arg1__arrayBuf = env->GetLongArrayElements( arg1, NULL );\n";
         text += Written([&](FILE* f) {
-            mapper->EmitVtblArgumentSetup(0, false, "arg0", f, true);
-            mapper->EmitVtblArgumentSetup(1, false, currency ? "arg1__arrayBuf[0]" : "env->GetObjectArrayElement(arg1,0)", f,
+            mapper->EmitVtblArgumentSetup(CMapperCall(), 0, false, "arg0", f, true);
+            mapper->EmitVtblArgumentSetup(CMapperCall(), 1, false, currency ? "arg1__arrayBuf[0]" : "env->GetObjectArrayElement(arg1,0)", f,
                                           true);
-            mapper->EmitVtblReturnDecl(f);
+            mapper->EmitVtblReturnDecl(CMapperCall(), f);
         });
         mapper->GetVtblArgumentExpr(0, 0, argExpr);
         text += "\tHRESULT hr = callee" + std::to_string(function) + "( " + argExpr.str() + ", ";
         text += Written([&](FILE* f) { mapper->GetVtblReturnPointer(f); }) + " );\n";
         text += Written([&](FILE* f) {
             fputs("\tif ( SUCCEEDED( hr )) {\n", f);
-            mapper->EmitVtblOutCopy(1, 0, f);
+            mapper->EmitVtblOutCopy(CMapperCall(), 1, 0, f);
             fputs("\t}\n", f);
             mapper->EmitVtblReturn(f);
         });

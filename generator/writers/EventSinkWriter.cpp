@@ -245,9 +245,9 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             expr = KeepInLocal(f, mapper, i, expr, "\t\t");
         } else {
             {
-                CEventArgumentScope scope(record->pureOut[static_cast<size_t>(i)]);
+                const CMapperCall call = CMapperCall::EventArgument(record->pureOut[static_cast<size_t>(i)]);
                 mapper->EmitEventArrayCreate(i, f);
-                mapper->EmitEventArrayFillFromVtbl(i, f);
+                mapper->EmitEventArrayFillFromVtbl(call, i, f);
                 mapper->EmitEventArrayPublish(i, f);
             }
             mapper->GetEventArrayExpr(i, expr);
@@ -309,9 +309,9 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             if (record->passing[static_cast<size_t>(i)] == 0) continue;
             CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
             {
-                CEventArgumentScope scope(record->pureOut[static_cast<size_t>(i)]);
+                const CMapperCall call = CMapperCall::EventArgument(record->pureOut[static_cast<size_t>(i)]);
                 mapper->EmitEventArrayReload(i, f);
-                mapper->EmitEventArrayCopyToVtbl(i, f);
+                mapper->EmitEventArrayCopyToVtbl(call, i, f);
                 mapper->EmitEventArrayRelease(i, f);
             }
         }
@@ -649,9 +649,9 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                 }
             } else {
                 {
-                    CEventArgumentScope scope(record.pureOut[static_cast<size_t>(i)]);
+                    const CMapperCall call = CMapperCall::EventArgument(record.pureOut[static_cast<size_t>(i)]);
                     mapper->EmitEventArrayCreate(i, f);
-                    mapper->EmitEventArrayFillFromVariant(i, f);
+                    mapper->EmitEventArrayFillFromVariant(call, i, f);
                     mapper->EmitEventArrayPublish(i, f);
                 }
                 mapper->GetEventArrayExpr(i, expr);
@@ -695,9 +695,9 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                 if (record.passing[static_cast<size_t>(i)] == 0) continue;
                 CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
                 {
-                    CEventArgumentScope scope(record.pureOut[static_cast<size_t>(i)]);
+                    const CMapperCall call = CMapperCall::EventArgument(record.pureOut[static_cast<size_t>(i)]);
                     mapper->EmitEventArrayReload(i, f);
-                    mapper->EmitEventArrayCopyToVariant(i, f);
+                    mapper->EmitEventArrayCopyToVariant(call, i, f);
                     mapper->EmitEventArrayRelease(i, f);
                 }
             }

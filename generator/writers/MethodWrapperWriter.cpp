@@ -18,18 +18,6 @@ const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode",
 
 CString Capture(const std::function<void(FILE*)>& write) { return CaptureWritten(write); }
 
-// Each line of a text one tab deeper.
-CString Indented(const CString& text) {
-    CString out;
-    bool lineStart = true;
-    for (int i = 0; i < text.GetLength(); ++i) {
-        if (lineStart) out += '\t';
-        out += text.GetAt(i);
-        lineStart = text.GetAt(i) == '\n';
-    }
-    return out;
-}
-
 bool IsPointerToVariant(const TYPEDESC& desc) {
     return desc.vt == VT_PTR && desc.lptdesc && desc.lptdesc->vt == VT_VARIANT;
 }
@@ -204,12 +192,20 @@ CString CMethodWrapperWriter::ArgCleanup(const Arg& arg, int i, bool vtable, boo
 // argument's conversion, and the element buffers of the arguments whose copy
 // has not run yet (those before i are released already); on the Invoke path
 // also the result.
-CString CMethodWrapperWriter::OutCopyCleanup(int i, int m, bool vtable, bool hasResult) {
-    CString text;
-    for (int j = 0; j < m; ++j)
-        text += Indented(ArgCleanup(m_args[static_cast<size_t>(j)], j, vtable, j >= i));
-    if (hasResult && !vtable) text += "\t\tVariantClear( &ret );\n";
-    return text;
+CReleaseStatements CMethodWrapperWriter::OutCopyCleanup(int i, int m, bool vtable, bool hasResult) {
+    CReleaseStatements release;
+    for (int j = 0; j < m; ++j) release.Add(ArgCleanup(m_args[static_cast<size_t>(j)], j, vtable, j >= i));
+    if (hasResult && !vtable) release.Add("\tVariantClear( &ret );\n");
+    return release;
+}
+
+// What a return inside the set-up of argument i releases: the arguments
+// before it, and its own element buffer.
+CReleaseStatements CMethodWrapperWriter::SetupCleanup(const CReleaseStatements& before, int i) {
+    CReleaseStatements release = before;
+    const Arg& arg = m_args[static_cast<size_t>(i)];
+    if (arg.isArray && arg.accessor) release.Add(ArgCleanupArrayOnly(arg, i));
+    return release;
 }
 
 // Arguments narrower than int arrive in a va_list promoted to int (and a
@@ -226,8 +222,8 @@ void CMethodWrapperWriter::WriteVarargRead(const CString& type, int index) {
     fprintf(m_cpp, "\t%s arg%d = va_arg( ap, %s );\n", type.c_str(), index, type == "float" ? "double" : type.c_str());
 }
 
-void CMethodWrapperWriter::WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup) {
-    fputs(cleanup, m_cpp);
+void CMethodWrapperWriter::WriteEarlyReturn(const char* indent, bool hasResult, const CReleaseStatements& cleanup) {
+    cleanup.Write(m_cpp, static_cast<int>(strlen(indent)) + 1);
     fprintf(m_cpp, hasResult ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
 }
 
@@ -572,7 +568,7 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     // The Invoke path.
     fputs("\tEXCEPINFO excepInfo;\n\tmemset(&params, 0, sizeof params);\n\tmemset(&excepInfo, 0, sizeof excepInfo);\n", m_cpp);
     if (isPut) fputs("\tparams.cNamedArgs = 1;\n\tparams.rgdispidNamedArgs = &dispidNamed;\n", m_cpp);
-    CString cleanup;  // what the arguments set up so far release, one tab deeper
+    CReleaseStatements cleanup;  // what the arguments set up so far release
     for (int i = 0; i < m; ++i) {
         Arg& arg = m_args[static_cast<size_t>(i)];
         int v = n - 1 - i;
@@ -595,15 +591,14 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         if (!arg.pureOut && !arg.rawDefault && !arg.mapper->SkipsNullCheck()) {
             fprintf(m_cpp, "\tif ( %s == 0 ) {\n", arg.expr.c_str());
             fprintf(m_cpp, "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument %d is null\" );\n", i + 1);
-            CString own = arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString();
-            WriteEarlyReturn("\t", hasResult, cleanup + own);
+            WriteEarlyReturn("\t", hasResult, SetupCleanup(cleanup, i));
             fputs("\t}\n", m_cpp);
         }
         {
-            CEarlyReturnScope scope(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
-            arg.mapper->EmitInvokeArgument(i, v, arg.pureOut, arg.expr, hasResult, arg.rawDefault ? arg.defaultValue : nullptr, m_cpp);
+            CMapperCall call(SetupCleanup(cleanup, i));
+            arg.mapper->EmitInvokeArgument(call, i, v, arg.pureOut, arg.expr, hasResult, arg.rawDefault ? arg.defaultValue : nullptr, m_cpp);
         }
-        cleanup += Indented(ArgCleanup(arg, i, false));
+        cleanup.Add(ArgCleanup(arg, i, false));
     }
     for (int v = n - 1 - m; v >= 0; --v)
         fprintf(m_cpp, "\tvargs[%d].vt = VT_ERROR;\n\tV_I4( &vargs[%d] ) = DISP_E_PARAMNOTFOUND;\n", v, v);
@@ -629,8 +624,8 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         if (!arg.accessor || (word && strcmp(word, "Boolean") == 0) || (vt && strcmp(vt, "VT_CY") == 0)) {
             fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
             {
-                CEarlyReturnScope scope(OutCopyCleanup(i, m, false, hasResult));
-                arg.mapper->EmitInvokeOutCopy(i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
+                CMapperCall call(OutCopyCleanup(i, m, false, hasResult));
+                arg.mapper->EmitInvokeOutCopy(call, i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
             }
             fputs("\t}\n", m_cpp);
         }
@@ -650,7 +645,7 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
 
 void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
     bool hasResult = !m_result->IsVoid();
-    CString cleanup;
+    CReleaseStatements cleanup;
     for (int i = 0; i < m; ++i) {
         Arg& arg = m_args[static_cast<size_t>(i)];
         if (arg.isArray) {
@@ -670,16 +665,13 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
             }
         }
         {
-            CEarlyReturnScope scope(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
-            arg.mapper->EmitVtblArgumentSetup(i, arg.pureOut, arg.expr, m_cpp, hasResult);
+            CMapperCall call(SetupCleanup(cleanup, i));
+            arg.mapper->EmitVtblArgumentSetup(call, i, arg.pureOut, arg.expr, m_cpp, hasResult);
         }
-        cleanup += Indented(ArgCleanup(arg, i, true));
+        cleanup.Add(ArgCleanup(arg, i, true));
     }
     if (hasResult) {
-        {
-            CEarlyReturnScope scope(cleanup);
-            m_result->EmitVtblReturnDecl(m_cpp);
-        }
+        m_result->EmitVtblReturnDecl(CMapperCall(cleanup), m_cpp);
     }
     fprintf(m_cpp, "\thr = brivelVtableInvoker( env, vThunk_%d, pUnk", thunk);
     for (int i = 0; i < m; ++i) {
@@ -701,8 +693,8 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
         if (!arg.out) continue;
         fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
         {
-            CEarlyReturnScope scope(OutCopyCleanup(i, m, true, hasResult));
-            arg.mapper->EmitVtblOutCopy(i, hasResult ? 1 : 0, m_cpp);
+            CMapperCall call(OutCopyCleanup(i, m, true, hasResult));
+            arg.mapper->EmitVtblOutCopy(call, i, hasResult ? 1 : 0, m_cpp);
         }
         fputs("\t}\n", m_cpp);
         fputs(ArgCleanupArrayOnly(arg, i), m_cpp);

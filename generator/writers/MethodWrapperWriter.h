@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BrvString.h"
+#include "mappers/MapperCall.h"
 
 #include <windows.h>
 #include <oaidl.h>
@@ -62,8 +63,9 @@ private:
     // without the release of its element buffer.
     CString ArgCleanup(const Arg& arg, int i, bool vtable, bool withArray = true);
     CString ArgCleanupArrayOnly(const Arg& arg, int i);
-    CString OutCopyCleanup(int i, int m, bool vtable, bool hasResult);
-    void WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup);
+    CReleaseStatements OutCopyCleanup(int i, int m, bool vtable, bool hasResult);
+    CReleaseStatements SetupCleanup(const CReleaseStatements& before, int i);
+    void WriteEarlyReturn(const char* indent, bool hasResult, const CReleaseStatements& cleanup);
     // One argument of a virtual call read from the thunk's va_list.
     void WriteVarargRead(const CString& type, int index);
 
