@@ -288,7 +288,7 @@ void CSafeArrayTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, in
 
 // The callee may have replaced the array: the local that the VARIANT points
 // at holds the current one, which the cleanup destroys.
-void CSafeArrayTypeMapper::EmitInvokeOutCopy(const CMapperCall& call, int n, int v, int, FILE* f) {
+void CSafeArrayTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (m_byRef) {
         fprintf(f, "\t\ttmpSafeArray%d = *vargs[%d].pparray;\n", n, v);
         CString source, holder, local;
@@ -382,7 +382,7 @@ void CSafeArrayTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
 
 // A by-reference array goes back into the holder's field, not into the
 // holder object itself.
-void CSafeArrayTypeMapper::EmitVtblOutCopy(const CMapperCall& call, int n, int, FILE* f) {
+void CSafeArrayTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     if (m_byRef) {
         CString source, holder, local;
         source.Format("tmpSa__%d", n);
@@ -403,7 +403,7 @@ void CSafeArrayTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     fprintf(f, "\tSafeArrayDestroy( tmpSa__%d );\n", n);
 }
 
-void CSafeArrayTypeMapper::EmitVtblReturnDecl(const CMapperCall& call, FILE* f) {
+void CSafeArrayTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "virtual-call result");
     fputs("\tSAFEARRAY * retVal = 0;\n", f);
 }

@@ -75,7 +75,7 @@ void CColorTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v,
     }
 }
 
-void CColorTypeMapper::EmitInvokeOutCopy(const CMapperCall& call, int n, int, int, FILE* f) { WriteOutCopy(f, "\t\t", n); }
+void CColorTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FILE* f) { WriteOutCopy(f, "\t\t", n); }
 
 // The result is read as the 32-bit integer it must be (an OLE_COLOR is a
 // VT_UI4): another type is changed as the platform changes it, and one that
@@ -104,8 +104,8 @@ void CColorTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, boo
 }
 
 void CColorTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) { text.Format(m_byRef ? "&color__%d" : "color__%d", n); }
-void CColorTypeMapper::EmitVtblOutCopy(const CMapperCall& call, int n, int, FILE* f) { WriteOutCopy(f, "\t", n); }
-void CColorTypeMapper::EmitVtblReturnDecl(const CMapperCall& call, FILE* f) { fputs("\tOLE_COLOR retColor;\n", f); }
+void CColorTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) { WriteOutCopy(f, "\t", n); }
+void CColorTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tOLE_COLOR retColor;\n", f); }
 void CColorTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retColor", f); }
 
 void CColorTypeMapper::EmitVtblReturn(FILE* f) {

@@ -6,7 +6,7 @@
 
 int CObjectTypeMapper::RowCount() const { return m_job ? m_job->IidMapRowCount() : 0; }
 
-void CObjectTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
+void CObjectTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                            FILE* f) {
     if (m_family != kInvokeUnknown || !IsByRef()) {
         EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f);
@@ -24,7 +24,7 @@ void CObjectTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v
     fprintf(f, "\tV_UNKNOWNREF( &vargs[%d] ) = &temp__%d;\n", v, n);
 }
 
-void CObjectTypeMapper::EmitInvokeOutCopy(const CMapperCall& call, int n, int, int, FILE* f) {
+void CObjectTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FILE* f) {
     fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) temp__%d,  brivelIIDMap, %d ));\n",
             n, n, RowCount());
 }
@@ -67,7 +67,7 @@ void CObjectTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_level == 0 ? "idisp__%d" : m_level == 1 ? "&idisp__%d" : "&pidisp__%d", n);
 }
 
-void CObjectTypeMapper::EmitVtblOutCopy(const CMapperCall& call, int n, int, FILE* f) {
+void CObjectTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, m_level == 2 ? "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__%d, brivelIIDMap, %d ));\n"
                             : "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__%d, brivelIIDMap, %d ));\n",
             n, n, RowCount());
@@ -83,7 +83,7 @@ void CObjectTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     if (IsByRef()) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
 }
 
-void CObjectTypeMapper::EmitVtblReturnDecl(const CMapperCall& call, FILE* f) {
+void CObjectTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) {
     fprintf(f, "\tIDispatch * retVal;\n");
     if (m_level == 2) fprintf(f, "\tIDispatch ** pRetVal = &retVal;\n");
 }

@@ -117,7 +117,7 @@ void CRecordTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v
     fprintf(f, "\tV_RECORDINFO( &vargs[%d] ) = iRecInfo%d;\n", v, n);
 }
 
-void CRecordTypeMapper::EmitInvokeOutCopy(const CMapperCall& call, int n, int v, int, FILE* f) {
+void CRecordTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (!IsWritten() || IsDirect()) return;
     fprintf(f,
             "\t\tbrivelCopyComRecordToJObject( env, V_RECORD( &vargs[%d] ), recobj%d, &brivelRecordDetails[%d], %d, "
@@ -257,7 +257,7 @@ void CRecordTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
         text.Format("(void *) rec%d", n);
 }
 
-void CRecordTypeMapper::EmitVtblOutCopy(const CMapperCall& call, int n, int, FILE* f) {
+void CRecordTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     if (!IsWritten()) return;
     if (!IsDirect()) {
         // Behind a pointer to a pointer: the record the callee's pointer now

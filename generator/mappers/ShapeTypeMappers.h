@@ -70,7 +70,7 @@ public:
     // The Java holder wraps the caller's VARIANT itself: nothing to create
     // before it is found, in the DISPPARAMS or among the method's arguments.
     void EmitEventArrayCreate(int, FILE*) override {}
-    void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override { EmitVtblEventParam(arg, file); }
+    void EmitEventArrayFillFromVtbl(const CMapperCall&, int arg, FILE* file) override { EmitVtblEventParam(arg, file); }
     void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayPublish(int, FILE*) override {}
     void GetEventArrayExpr(int eventParam, CString& text) override { GetVtblEventArgExpr(eventParam, text); }

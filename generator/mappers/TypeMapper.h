@@ -67,11 +67,11 @@ public:
             text += name;
         }
     }
-    virtual void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) {
+    virtual void EmitVtblArgumentSetup(const CMapperCall&, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) {
         (void)arg; (void)outOnly; (void)javaExpr; (void)file; (void)returnsValue;
     }
     virtual void GetVtblArgumentExpr(int arg, int reserved, CString& text) = 0;
-    virtual void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) { (void)arg; (void)reserved; (void)file; }
+    virtual void EmitVtblOutCopy(const CMapperCall&, int arg, int reserved, FILE* file) { (void)arg; (void)reserved; (void)file; }
     virtual void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) { (void)arg; (void)javaExpr; (void)file; }
     virtual void GetVtblReturnType(CString& text) { GetVtblParamType(text); }
     virtual void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) = 0;
@@ -88,13 +88,13 @@ public:
     virtual bool IsByRefEventParam() { return false; }
     virtual bool PassesByRefThroughArray() { return true; }
     virtual void EmitEventArrayCreate(int eventParam, FILE* file);
-    virtual void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) { (void)arg; (void)file; }
-    virtual void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitEventArrayFillFromVtbl(const CMapperCall&, int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void EmitEventArrayFillFromVariant(const CMapperCall&, int eventParam, FILE* file) { (void)eventParam; (void)file; }
     virtual void EmitEventArrayPublish(int eventParam, FILE* file);
     virtual void GetEventArrayExpr(int eventParam, CString& text);
     virtual void EmitEventArrayReload(int eventParam, FILE* file);
-    virtual void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) { (void)arg; (void)file; }
-    virtual void EmitEventArrayCopyToVariant(const CMapperCall& call, int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitEventArrayCopyToVtbl(const CMapperCall&, int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void EmitEventArrayCopyToVariant(const CMapperCall&, int eventParam, FILE* file) { (void)eventParam; (void)file; }
     virtual void EmitEventArrayRelease(int eventParam, FILE* file);
     virtual void EmitEventArrayDeleteRef(int eventParam, FILE* file);
 

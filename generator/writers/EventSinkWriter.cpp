@@ -435,7 +435,7 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
                 // An IN-only IUnknown** or IDispatch** comes from the caller as
                 // it is declared, by reference: both sinks read the interface
                 // pointer through it (the call path passes it by value).
-                VARTYPE target = type.vt == VT_PTR && type.lptdesc ? type.lptdesc->vt : VT_EMPTY;
+                VARTYPE target = type.vt == VT_PTR && type.lptdesc ? type.lptdesc->vt : static_cast<VARTYPE>(VT_EMPTY);
                 if ((target == VT_UNKNOWN || target == VT_DISPATCH) &&
                     mappers[static_cast<size_t>(i)] == SelectInvokeInterfaceMapper(this, false))
                     record.mappers[static_cast<size_t>(i)] = record.vtblMappers[static_cast<size_t>(i)] =
