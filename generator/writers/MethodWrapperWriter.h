@@ -44,9 +44,24 @@ public:
                                const std::vector<CString>& paramComNames);
 
 private:
+    // The steps of one wrapper, in the order they are written.
+    bool SelectMappers(const FUNCDESC* func, int pass, bool firstOfSeries, const CString& comName, const CString& doc,
+                       std::vector<CTypeMapper*>& mappers, CTypeMapper** result);
+    bool MakeJavaName(const FUNCDESC* func, const CString& comName, CString& name);
+    void CollectArguments(const FUNCDESC* func, const std::vector<CTypeMapper*>& mappers,
+                          const std::vector<CString>& paramComNames);
+    std::string JavaSignature(const CString& javaName, int m);
+    void WriteDocComment(const FUNCDESC* func, int m, const CString& doc, const CString& javaName);
+    void WriteJavaDeclaration(int m, const CString& javaName);
+    void WriteRemoteBody(int m, const CString& javaName);
+    int WriteVirtualThunk(const FUNCDESC* func, int m);
+    void WriteNativeHead(int m, const CString& javaName);
+    void WriteNativeLocals(const FUNCDESC* func, bool vtablePath);
+    void WriteInvokeBody(const FUNCDESC* func, int m);
+    void WriteVtableBody(const FUNCDESC* func, int m, int thunk);
+
     void WriteNotAvailable(const CString& doc, const CString& comName, const char* reasonLine);
     void WriteEnumeratorNative(const FUNCDESC* func);
-    void WriteVtableBody(const FUNCDESC* func, int m, int thunk);
 
     struct Arg {
         CTypeMapper* mapper = nullptr;
@@ -79,6 +94,7 @@ private:
     FILE* m_cpp;
     std::set<MEMBERID> m_heldBack;
     std::set<std::string> m_declared;  // Java name and argument types of every wrapper written
+    int m_paramCount = 0;  // the parameters the wrappers pass (a virtual call's result is not one)
     std::vector<Arg> m_args;
     CTypeMapper* m_result = nullptr;
 };
