@@ -202,6 +202,16 @@ public:
     CTypeMapper*& KnownInterfaceMapper(int row, int level) { return m_knownMappers[row][level]; }
 
 private:
+    // The steps of WriteBuildFiles.
+    struct CBuildFileNames;
+    struct CBuildFilesWritten;
+    FILE* OpenBuildFile(const CString& path);
+    void WriteJdkCommandFiles(const CBuildFileNames& names, CBuildFilesWritten& written);
+    void WriteDllCommandFile(const CBuildFileNames& names, CBuildFilesWritten& written);
+    bool WriteReadme(const CBuildFileNames& names, const CBuildFilesWritten& written, const CString& readme,
+                     const CString& title, bool isSample);
+    void WriteRemoteClientBuildFiles(const CBuildFileNames& names, const CString& title);
+
     // Steps of Generate after loading: the writers of the JNI file, the Java
     // classes and the build files. Each reports its own failures.
 

@@ -39,114 +39,145 @@ void CBridgeGenerator::DiscoverBuildTools(CBuildDiscovery& found) {
     found.windowsFolder = folder;
 }
 
+// What every command file and the readme name: the discovered tools, the
+// output folder and the bridge's library, its source patterns and the jar
+// files of known libraries it uses.
+struct CBridgeGenerator::CBuildFileNames {
+    CBuildDiscovery tools;
+    CString out;     // the output folder as the user gave it
+    CString folder;  // the same, ending in a backslash
+    CString lib;
+    CString javaSources, classFiles, javadocSources;
+    CString extraJars;  // ";<jar>" per known library the bridge uses
+};
+
+// The command files that were written.
+struct CBridgeGenerator::CBuildFilesWritten {
+    bool java = false, jar = false, javadoc = false, dllBat = false, dllTxt = false;
+};
+
 bool CBridgeGenerator::WriteBuildFiles() {
     m_dllStepAvailable = false;
     m_dllCommandFileWritten = false;
     m_readmePath.Empty();
     if (!m_buildFiles) return true;
     bool isSample = m_javaPackage == "j2c.tutorial" && m_jniLibraryName == "jbrivelsampleactivex";
-    CBuildDiscovery tools;
-    DiscoverBuildTools(tools);
-    const CString& out = m_outputFolder;
-    CString folder = out;
-    if (folder.IsEmpty() || folder.GetAt(folder.GetLength() - 1) != '\\') folder += "\\";
-    const CString& lib = m_jniLibraryName;
-    CString javaSources = SourcePattern(m_slashPackage, '/', "*.java");
-    CString classFiles = SourcePattern(m_slashPackage, '/', "*.class");
-    CString javadocSources = SourcePattern(m_folderPackage, '\\', "*.java");
-    bool adoUsed = m_ado.used, xmlUsed = m_xml.used;
-    auto open = [&](const CString& path) {
-        FILE* file = fopen(path, "w");
-        if (!file) ReportMessage(path, "Cannot write file");
-        return file;
-    };
-    auto extraJars = [&](FILE* f) {
-        if (adoUsed) fprintf(f, ";%s", m_ado.jarPath.c_str());
-        if (xmlUsed) fprintf(f, ";%s", m_xml.jarPath.c_str());
-    };
+    CBuildFileNames n;
+    DiscoverBuildTools(n.tools);
+    n.out = m_outputFolder;
+    n.folder = n.out;
+    if (n.folder.IsEmpty() || n.folder.GetAt(n.folder.GetLength() - 1) != '\\') n.folder += "\\";
+    n.lib = m_jniLibraryName;
+    n.javaSources = SourcePattern(m_slashPackage, '/', "*.java");
+    n.classFiles = SourcePattern(m_slashPackage, '/', "*.class");
+    n.javadocSources = SourcePattern(m_folderPackage, '\\', "*.java");
+    if (m_ado.used) n.extraJars += ";" + m_ado.jarPath;
+    if (m_xml.used) n.extraJars += ";" + m_xml.jarPath;
 
-    bool javaWritten = false, jarWritten = false, javadocWritten = false, dllBat = false, dllTxt = false;
-    if (FILE* f = open(folder + "MakeJava.bat")) {
+    CBuildFilesWritten written;
+    WriteJdkCommandFiles(n, written);
+    if (!isSample) WriteDllCommandFile(n, written);
+    CString readme = n.folder + "readme.html";
+    CString title = HtmlEscape(m_libraryName);
+    if (!WriteReadme(n, written, readme, title, isSample)) return false;
+    if (m_remoteAccess) WriteRemoteClientBuildFiles(n, title);
+    m_readmePath = readme;
+    return true;
+}
+
+FILE* CBridgeGenerator::OpenBuildFile(const CString& path) {
+    FILE* file = fopen(path, "w");
+    if (!file) ReportMessage(path, "Cannot write file");
+    return file;
+}
+
+// MakeJava.bat, MakeJar.bat and MakeJavadoc.bat.
+void CBridgeGenerator::WriteJdkCommandFiles(const CBuildFileNames& n, CBuildFilesWritten& written) {
+    if (FILE* f = OpenBuildFile(n.folder + "MakeJava.bat")) {
         fprintf(f, "REM Use this file to compile the generated Java classes\n");
-        fprintf(f, "CD /D %s\n", out.c_str());
-        fprintf(f, "%s -classpath %sbrivel18.jar", tools.javac.c_str(), tools.programFolder.c_str());
-        extraJars(f);
-        fprintf(f, ";. -d . %s\n", javaSources.c_str());
+        fprintf(f, "CD /D %s\n", n.out.c_str());
+        fprintf(f, "%s -classpath %sbrivel18.jar", n.tools.javac.c_str(), n.tools.programFolder.c_str());
+        fputs(n.extraJars, f);
+        fprintf(f, ";. -d . %s\n", n.javaSources.c_str());
         fprintf(f, "pause");
         fclose(f);
-        javaWritten = true;
+        written.java = true;
     }
-    if (FILE* f = open(folder + "MakeJar.bat")) {
-        fprintf(f, "REM Use this file to build the Jar file %s.jar\n", lib.c_str());
-        fprintf(f, "CD /D %s\n", out.c_str());
-        fprintf(f, "%s cvf %s.jar %s\n", tools.jar.c_str(), lib.c_str(), classFiles.c_str());
+    if (FILE* f = OpenBuildFile(n.folder + "MakeJar.bat")) {
+        fprintf(f, "REM Use this file to build the Jar file %s.jar\n", n.lib.c_str());
+        fprintf(f, "CD /D %s\n", n.out.c_str());
+        fprintf(f, "%s cvf %s.jar %s\n", n.tools.jar.c_str(), n.lib.c_str(), n.classFiles.c_str());
         fprintf(f, "pause");
         fclose(f);
-        jarWritten = true;
+        written.jar = true;
     }
-    if (FILE* f = open(folder + "MakeJavadoc.bat")) {
+    if (FILE* f = OpenBuildFile(n.folder + "MakeJavadoc.bat")) {
         fprintf(f, "REM Use this file to generate Javadoc in the \"doc\" folder\n");
-        fprintf(f, "CD /D %s\n", out.c_str());
+        fprintf(f, "CD /D %s\n", n.out.c_str());
         fprintf(f, "if not exist doc md doc\n");
-        fprintf(f, "%s -classpath %sbrivel18.jar", tools.javadoc.c_str(), tools.programFolder.c_str());
-        extraJars(f);
-        fprintf(f, ";. -overview overview.html -d doc -link file:///%sdoc ", tools.programFolder.c_str());
-        if (adoUsed && !m_ado.docFolder.IsEmpty()) fprintf(f, "-link file:///%s ", m_ado.docFolder.c_str());
-        if (xmlUsed && !m_xml.docFolder.IsEmpty()) fprintf(f, "-link file:///%s ", m_xml.docFolder.c_str());
-        fprintf(f, "%s\n", javadocSources.c_str());
+        fprintf(f, "%s -classpath %sbrivel18.jar", n.tools.javadoc.c_str(), n.tools.programFolder.c_str());
+        fputs(n.extraJars, f);
+        fprintf(f, ";. -overview overview.html -d doc -link file:///%sdoc ", n.tools.programFolder.c_str());
+        if (m_ado.used && !m_ado.docFolder.IsEmpty()) fprintf(f, "-link file:///%s ", m_ado.docFolder.c_str());
+        if (m_xml.used && !m_xml.docFolder.IsEmpty()) fprintf(f, "-link file:///%s ", m_xml.docFolder.c_str());
+        fprintf(f, "%s\n", n.javadocSources.c_str());
         fprintf(f, "pause");
         fclose(f);
-        javadocWritten = true;
+        written.javadoc = true;
     }
+}
 
+// MakeDLL.bat where a C++ environment was found, MakeDLL.txt (the steps by
+// hand) otherwise.
+void CBridgeGenerator::WriteDllCommandFile(const CBuildFileNames& n, CBuildFilesWritten& written) {
     CString clLine;
     clLine.Format("cl -EHsc -I%sinclude -I%sinclude\\win32 -LD %s.cpp -Fe%s.dll ole32.lib oleaut32.lib olepro32.lib "
                   "uuid.lib %sbrivellib18.lib",
-                  tools.jdkHome.c_str(), tools.jdkHome.c_str(), lib.c_str(), lib.c_str(), tools.programFolder.c_str());
-    if (!isSample) {
-        if (tools.vcvarsFound) {
-            if (FILE* f = open(folder + "MakeDLL.bat")) {
-                fprintf(f, "@echo off\n");
-                if (!tools.vcvars.IsEmpty()) {
-                    if (EndsWithScriptExtension(tools.vcvars))
-                        fprintf(f, "call \"%s\"\n", tools.vcvars.c_str());
-                    else
-                        fprintf(f, "call \"%svcvars32.bat\"\n", tools.vcvars.c_str());
-                }
-                fprintf(f, "echo on\n");
-                fprintf(f, "CD /D %s\n", out.c_str());
-                fprintf(f, "%s\n", clLine.c_str());
-                fprintf(f, "copy /y %s.dll %s\n", lib.c_str(), tools.systemFolder.c_str());
-                fprintf(f, "pause");
-                fclose(f);
-                dllBat = true;
-                m_dllCommandFileWritten = true;
+                  n.tools.jdkHome.c_str(), n.tools.jdkHome.c_str(), n.lib.c_str(), n.lib.c_str(), n.tools.programFolder.c_str());
+    if (n.tools.vcvarsFound) {
+        if (FILE* f = OpenBuildFile(n.folder + "MakeDLL.bat")) {
+            fprintf(f, "@echo off\n");
+            if (!n.tools.vcvars.IsEmpty()) {
+                if (EndsWithScriptExtension(n.tools.vcvars))
+                    fprintf(f, "call \"%s\"\n", n.tools.vcvars.c_str());
+                else
+                    fprintf(f, "call \"%svcvars32.bat\"\n", n.tools.vcvars.c_str());
             }
-        } else if (FILE* f = open(folder + "MakeDLL.txt")) {
-            fprintf(f, "STEPS TO BUILDING THE %s.DLL FILE\n\n", lib.c_str());
-            fprintf(f, "To build the DLL using Visual Developer Studio, make sure to set the environment\n");
-            fprintf(f, "correctly.  Typically, this is done by selecting the \"Visual C++ Command Prompt\"\n");
-            fprintf(f, "option from the Start Menu.\n\n");
-            fprintf(f, "Then use the following command:\n\n");
-            fprintf(f, "%s\n\n\n", clLine.c_str());
-            fprintf(f, "To build using the Visual Toolkit or VC++ Express download, you must also download and install the \"Platform SDK\"\n");
-            fprintf(f, "The command line is as follows (change \"C:\\Program Files\\Microsoft Platform SDK\" if necessary:)\n\n");
-            fprintf(f, "cl -EHsc -I\"C:\\Program Files\\Microsoft Platform SDK\\Include\" -I%sinclude -I%sinclude\\win32 -LD %s.cpp -Fe%s.dll ole32.lib oleaut32.lib olepro32.lib uuid.lib %sbrivellib18.lib /link /libpath:\"C:\\Program Files\\Microsoft Platform SDK\\Lib\"\n\n\n",
-                    tools.jdkHome.c_str(), tools.jdkHome.c_str(), lib.c_str(), lib.c_str(), tools.programFolder.c_str());
-            fprintf(f, "For known problems with the latest compiler and SDK downloads, see http://build.brivel.example/knownproblems.html\n");
-            if (!tools.jdkFound) fprintf(f, "\nNOTE: Make sure to replace %s by your JDK home in the above command lines!!\n\n", kJdkFallback);
+            fprintf(f, "echo on\n");
+            fprintf(f, "CD /D %s\n", n.out.c_str());
+            fprintf(f, "%s\n", clLine.c_str());
+            fprintf(f, "copy /y %s.dll %s\n", n.lib.c_str(), n.tools.systemFolder.c_str());
+            fprintf(f, "pause");
             fclose(f);
-            dllTxt = true;
+            written.dllBat = true;
+            m_dllCommandFileWritten = true;
         }
+    } else if (FILE* f = OpenBuildFile(n.folder + "MakeDLL.txt")) {
+        fprintf(f, "STEPS TO BUILDING THE %s.DLL FILE\n\n", n.lib.c_str());
+        fprintf(f, "To build the DLL using Visual Developer Studio, make sure to set the environment\n");
+        fprintf(f, "correctly.  Typically, this is done by selecting the \"Visual C++ Command Prompt\"\n");
+        fprintf(f, "option from the Start Menu.\n\n");
+        fprintf(f, "Then use the following command:\n\n");
+        fprintf(f, "%s\n\n\n", clLine.c_str());
+        fprintf(f, "To build using the Visual Toolkit or VC++ Express download, you must also download and install the \"Platform SDK\"\n");
+        fprintf(f, "The command line is as follows (change \"C:\\Program Files\\Microsoft Platform SDK\" if necessary:)\n\n");
+        fprintf(f, "cl -EHsc -I\"C:\\Program Files\\Microsoft Platform SDK\\Include\" -I%sinclude -I%sinclude\\win32 -LD %s.cpp -Fe%s.dll ole32.lib oleaut32.lib olepro32.lib uuid.lib %sbrivellib18.lib /link /libpath:\"C:\\Program Files\\Microsoft Platform SDK\\Lib\"\n\n\n",
+                n.tools.jdkHome.c_str(), n.tools.jdkHome.c_str(), n.lib.c_str(), n.lib.c_str(), n.tools.programFolder.c_str());
+        fprintf(f, "For known problems with the latest compiler and SDK downloads, see http://build.brivel.example/knownproblems.html\n");
+        if (!n.tools.jdkFound) fprintf(f, "\nNOTE: Make sure to replace %s by your JDK home in the above command lines!!\n\n", kJdkFallback);
+        fclose(f);
+        written.dllTxt = true;
     }
+}
 
-    CString readme = folder + "readme.html";
+// readme.html: the files written and how to build and use the bridge.
+bool CBridgeGenerator::WriteReadme(const CBuildFileNames& n, const CBuildFilesWritten& written, const CString& readme,
+                                   const CString& title, bool isSample) {
     FILE* r = fopen(readme, "w");
     if (!r) {
         ReportMessage(readme, "Cannot write file");
         return false;
     }
-    CString title = HtmlEscape(m_libraryName);
     fprintf(r, "<HTML><HEAD><TITLE>Readme file for %s</TITLE></HEAD></HTML>\n", title.c_str());
     fprintf(r, "<BODY><P>\n");
     fprintf(r, "File: %s\n<HR>\n", HtmlEscape(readme).c_str());
@@ -162,95 +193,95 @@ bool CBridgeGenerator::WriteBuildFiles() {
     notice(m_ado, IsAdoPreset(), "ADO", "http://build.brivel.example/download/ado.html");
     notice(m_xml, IsXmlPreset(), "MS-XML", "http://build.brivel.example/download/msxml.html");
     fprintf(r, "<P>For help on using the generated classes, see <A HREF=\"file:///%shelp\\java2com\\Classes.html\">Using the generated classes</A>.\n",
-            tools.programFolder.c_str());
+            n.tools.programFolder.c_str());
     fprintf(r, "<P>Once Javadoc has been run, the documentation of the generated classes is in %sdoc\\index.html.\n",
-            HtmlEscape(folder).c_str());
+            HtmlEscape(n.folder).c_str());
     fprintf(r, "<HR>\n<P>Details of the generated files:<P>");
-    fprintf(r, "The generated files are in the folder <A HREF=\"file:///%s\">%s</A>.\n", HtmlEscape(out).c_str(),
-            HtmlEscape(out).c_str());
+    fprintf(r, "The generated files are in the folder <A HREF=\"file:///%s\">%s</A>.\n", HtmlEscape(n.out).c_str(),
+            HtmlEscape(n.out).c_str());
     fprintf(r, "These include source files and an overview file for javadoc.\n");
     fprintf(r, "<UL>\n");
-    if (javaWritten) {
+    if (written.java) {
         fprintf(r, "<LI>The file <B>makeJava.bat</B> has been created to compile the .java files\n");
     } else {
-        fprintf(r, "<LI>To compile the Java classes, cd to %s\n", HtmlEscape(out).c_str());
-        fprintf(r, "<BR><tt>javac -d . %s</tt>\n", javaSources.c_str());
+        fprintf(r, "<LI>To compile the Java classes, cd to %s\n", HtmlEscape(n.out).c_str());
+        fprintf(r, "<BR><tt>javac -d . %s</tt>\n", n.javaSources.c_str());
     }
-    if (jarWritten) fprintf(r, "<LI>The file <B>makeJar.bat</B> has been created to build the jar file %s.jar\n", lib.c_str());
-    if (javadocWritten) {
+    if (written.jar) fprintf(r, "<LI>The file <B>makeJar.bat</B> has been created to build the jar file %s.jar\n", n.lib.c_str());
+    if (written.javadoc) {
         fprintf(r, "<LI>The file <B>makeJavadoc.bat</B> has been created to generate the documentation in the doc folder\n");
     } else {
         fprintf(r, "<LI>To generate the documentation, run\n");
         fprintf(r, "<BR><TT>javadoc -classpath %sbrivel18.jar;. -overview overview.html -d doc -link file:///%sdoc %s</TT><BR>\n",
-                tools.programFolder.c_str(), tools.programFolder.c_str(), javadocSources.c_str());
+                n.tools.programFolder.c_str(), n.tools.programFolder.c_str(), n.javadocSources.c_str());
     }
     if (isSample) {
-        fprintf(r, "<LI>The JBrivelSampleActiveX.dll file is available in the %ssample folder\n", tools.programFolder.c_str());
-        CopySampleDll(tools.programFolder, "JBrivelSampleActiveX.dll", tools.systemFolder);
+        fprintf(r, "<LI>The JBrivelSampleActiveX.dll file is available in the %ssample folder\n", n.tools.programFolder.c_str());
+        CopySampleDll(n.tools.programFolder, "JBrivelSampleActiveX.dll", n.tools.systemFolder);
     }
     m_dllStepAvailable = true;
-    if (dllBat) {
+    if (written.dllBat) {
         fprintf(r, "<LI>The file <B>makeDLL.bat</B> has been created to build a DLL that will be required to use the generated Java classes.\n");
-    } else if (dllTxt) {
+    } else if (written.dllTxt) {
         fprintf(r, "<LI>The file <B>makeDLL.txt</B> has been created to explain how to build a DLL that will be required to use the generated Java classes.\n");
     } else {
         fprintf(r, "<LI>To build the JNI library, make sure you have setup\n");
         fprintf(r, "the environment correctly for CL or another compiler.  (See\n");
         fprintf(r, "Brivel documentation for help with this.)  Then run the command\n");
         fprintf(r, "<BR><TT>cl -Ic:/jdk1.3/include -Ic:/jdk1.3/include/win32 -LD %s.cpp -Fe%s.dll ole32.lib oleaut32.lib olepro32.lib uuid.lib</TT><BR>\n",
-                lib.c_str(), lib.c_str());
+                n.lib.c_str(), n.lib.c_str());
         fprintf(r, "(replace c:/jdk1.3 by your actual Java SDK installatio) or for mingw,\n");
-        fprintf(r, "<BR><TT>gcc -c -Ic:/jdk1.3/include -Ic:/jdk1.3/include/win32 %s.cpp</TT>\n", lib.c_str());
+        fprintf(r, "<BR><TT>gcc -c -Ic:/jdk1.3/include -Ic:/jdk1.3/include/win32 %s.cpp</TT>\n", n.lib.c_str());
         fprintf(r, "<BR><TT>dllwrap %s.o --add-stdcall-alias -lole32 -loleaut32 -lolepro32 -luuid -lstdc++ -o %s.dll</TT><BR>\n",
-                lib.c_str(), lib.c_str());
+                n.lib.c_str(), n.lib.c_str());
         fprintf(r, "Replace c:/jdk1.3/ with the appropriate JDK location if necessary.\n");
     }
     fprintf(r, "</UL><P>\n");
     fprintf(r, "<P><HR>Classpath and DLL details<UL>\n");
-    fprintf(r, "<LI>The Java CLASSPATH must include the jar file <B>%s.jar</B> or the class files folder %s.\n", lib.c_str(),
-            HtmlEscape(out).c_str());
+    fprintf(r, "<LI>The Java CLASSPATH must include the jar file <B>%s.jar</B> or the class files folder %s.\n", n.lib.c_str(),
+            HtmlEscape(n.out).c_str());
     fprintf(r, "<LI>The Java CLASSPATH must also include <B>brivel18.jar</B>\n");
-    fprintf(r, "<LI>The JNI DLL (bridge) file <B>%s.dll</B> should be available in one of the following\n", lib.c_str());
+    fprintf(r, "<LI>The JNI DLL (bridge) file <B>%s.dll</B> should be available in one of the following\n", n.lib.c_str());
     fprintf(r, "locations\n");
     fprintf(r, "<UL><LI>the current directory\n");
-    fprintf(r, "<LI>the %s directory or", HtmlEscape(tools.windowsFolder).c_str());
-    fprintf(r, "<LI>the %s directory\n", HtmlEscape(tools.systemFolder).c_str());
+    fprintf(r, "<LI>the %s directory or", HtmlEscape(n.tools.windowsFolder).c_str());
+    fprintf(r, "<LI>the %s directory\n", HtmlEscape(n.tools.systemFolder).c_str());
     fprintf(r, "</UL>\n");
     fprintf(r, "</UL><HR>\n");
     fprintf(r, "</BODY></HTML>\n");
     fclose(r);
-
-    if (m_remoteAccess) {
-        if (FILE* f = OpenRemoteClientJavaFile("index.html", false)) {
-            fprintf(f, "<HTML><HEAD><TITLE>Readme file for %s</TITLE></HEAD></HTML>\n", title.c_str());
-            fprintf(f, "<BODY><P>\n");
-            fprintf(f, "This folder has been generated for remote access to the COM object.\n");
-            fprintf(f, "Java programs on other machines, and on other systems that have Java, use the generated classes\n");
-            fprintf(f, "without any change to their code; their class path holds the remote client jar file and the\n");
-            fprintf(f, "compiled classes of this folder instead. The machine of the COM object must be named, and the\n");
-            fprintf(f, "Brivel server must run on it.\n");
-            fprintf(f, "</BODY></HTML>\n");
-            fclose(f);
-        }
-        if (FILE* f = OpenRemoteClientJavaFile("MakeJava.bat", false)) {
-            fprintf(f, "REM Compile the generated Java classes for REMOTE ACCESS\n");
-            fprintf(f, "CD /D %s\\brvRemoteClient\n", out.c_str());
-            fprintf(f, "%s -classpath %sbrivelRemoteClient18.jar", tools.javac.c_str(), tools.programFolder.c_str());
-            extraJars(f);
-            fprintf(f, ";. -d . %s\n", javaSources.c_str());
-            fprintf(f, "pause");
-            fclose(f);
-        }
-        if (FILE* f = OpenRemoteClientJavaFile("MakeJar.bat", false)) {
-            fprintf(f, "REM Use this file to build the Jar file %s.jar\n", lib.c_str());
-            fprintf(f, "CD /D %s\\brvRemoteClient\n", out.c_str());
-            fprintf(f, "%s cvf %sRemoteClient.jar %s\n", tools.jar.c_str(), lib.c_str(), classFiles.c_str());
-            fprintf(f, "pause");
-            fclose(f);
-        }
-    }
-    m_readmePath = readme;
     return true;
+}
+
+// The remote-client folder's index.html and its command files.
+void CBridgeGenerator::WriteRemoteClientBuildFiles(const CBuildFileNames& n, const CString& title) {
+    if (FILE* f = OpenRemoteClientJavaFile("index.html", false)) {
+        fprintf(f, "<HTML><HEAD><TITLE>Readme file for %s</TITLE></HEAD></HTML>\n", title.c_str());
+        fprintf(f, "<BODY><P>\n");
+        fprintf(f, "This folder has been generated for remote access to the COM object.\n");
+        fprintf(f, "Java programs on other machines, and on other systems that have Java, use the generated classes\n");
+        fprintf(f, "without any change to their code; their class path holds the remote client jar file and the\n");
+        fprintf(f, "compiled classes of this folder instead. The machine of the COM object must be named, and the\n");
+        fprintf(f, "Brivel server must run on it.\n");
+        fprintf(f, "</BODY></HTML>\n");
+        fclose(f);
+    }
+    if (FILE* f = OpenRemoteClientJavaFile("MakeJava.bat", false)) {
+        fprintf(f, "REM Compile the generated Java classes for REMOTE ACCESS\n");
+        fprintf(f, "CD /D %s\\brvRemoteClient\n", n.out.c_str());
+        fprintf(f, "%s -classpath %sbrivelRemoteClient18.jar", n.tools.javac.c_str(), n.tools.programFolder.c_str());
+        fputs(n.extraJars, f);
+        fprintf(f, ";. -d . %s\n", n.javaSources.c_str());
+        fprintf(f, "pause");
+        fclose(f);
+    }
+    if (FILE* f = OpenRemoteClientJavaFile("MakeJar.bat", false)) {
+        fprintf(f, "REM Use this file to build the Jar file %s.jar\n", n.lib.c_str());
+        fprintf(f, "CD /D %s\\brvRemoteClient\n", n.out.c_str());
+        fprintf(f, "%s cvf %sRemoteClient.jar %s\n", n.tools.jar.c_str(), n.lib.c_str(), n.classFiles.c_str());
+        fprintf(f, "pause");
+        fclose(f);
+    }
 }
 
 bool CBridgeGenerator::WriteJavadocOverview() {
