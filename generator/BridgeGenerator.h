@@ -202,6 +202,16 @@ public:
     CTypeMapper*& KnownInterfaceMapper(int row, int level) { return m_knownMappers[row][level]; }
 
 private:
+    // The steps of WriteJniPrologue.
+    void WriteJniFileHead(FILE* f, const CString& path);
+    void WriteLibraryGuids(FILE* f);
+    void WriteInterfaceMap(FILE* f);
+    // The records the JNI file describes, each once, in table order.
+    std::vector<CRecordEntry*> WrittenRecords();
+    void WriteRecordTables(FILE* f, std::vector<CRecordEntry*>& records);
+    void WriteFixedArrayMap(FILE* f);
+    void WriteDllMain(FILE* f, const std::vector<CRecordEntry*>& records);
+
     // The steps of WriteBuildFiles.
     struct CBuildFileNames;
     struct CBuildFilesWritten;
