@@ -1,5 +1,6 @@
 // The conversion fragments of the VARIANT, string, GUID, LPSTR, enumeration,
 // interface, generic object and record mappers, held to their exact texts.
+#include "CapturedText.h"
 #include "mappers/RecordTypeMappers.h"
 #include "mappers/ShapeTypeMappers.h"
 #include "mappers/StaticTypeMappers.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -500,6 +502,29 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
               "\tjobject retObj = brivelBestUnknownToJobject(env, *pRetVal, brivelIIDMap, 13);\n"
               "\tif ( *pRetVal != 0 ) {\n\t\t(*pRetVal)->Release();\n\t\t*pRetVal = 0;\n\t}\n"
               "\treturn retObj;\n");
+}
+
+TEST(CapturedText, CapturesInsideAnotherOrOnTwoThreadsKeepTheirOwnText) {
+    std::string inner;
+    std::string outer = CaptureWritten([&](FILE* f) {
+                            fputs("outer before\n", f);
+                            inner = CaptureWritten([](FILE* g) { fputs("inner\n", g); }).str();
+                            fputs("outer after\n", f);
+                        }).str();
+    EXPECT_EQ(outer, "outer before\nouter after\n");
+    EXPECT_EQ(inner, "inner\n");
+    // Two threads capturing at once each get what they wrote.
+    int wrong[2] = {0, 0};
+    auto capture = [&](int id) {
+        std::string expected(4000, static_cast<char>('a' + id));
+        for (int i = 0; i < 100; ++i)
+            if (CaptureWritten([&](FILE* f) { fputs(expected.c_str(), f); }).str() != expected) ++wrong[id];
+    };
+    std::thread first(capture, 0), second(capture, 1);
+    first.join();
+    second.join();
+    EXPECT_EQ(wrong[0], 0);
+    EXPECT_EQ(wrong[1], 0);
 }
 
 TEST(TypeMapperBase, ReleaseStatementsKeepTheirNestingAtEveryReturnDepth) {
