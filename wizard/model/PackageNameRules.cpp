@@ -21,13 +21,14 @@ bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr int kMaxPackageLength = 127;
 
-}  // namespace
-
-bool IsJavaReservedWord(const char* word) {
+// Case-sensitive, as javac reads them.
+bool IsReservedWord(const char* word) {
     for (const char* reserved : kReservedWords)
         if (std::strcmp(word, reserved) == 0) return true;
     return false;
 }
+
+}  // namespace
 
 CString RequiredPackage(const char* comObjectName) {
     return brivel::EqualsNoCase(comObjectName, j2c_text::kSampleComObject) ? CString(j2c_text::kSamplePackage) : CString();
@@ -55,7 +56,7 @@ CString CheckPackageName(const char* text) {
             continue;
         }
         if (part.IsEmpty()) return j2c_text::kInvalidPackage;
-        if (IsJavaReservedWord(part)) {
+        if (IsReservedWord(part)) {
             CString message;
             message.Format(j2c_text::kPackageKeyword, part.c_str());
             return message;

@@ -14,6 +14,3 @@ CString RequiredPackageNote(const char* comObjectName);
 
 // Empty when the package may be used, else the message that says why not.
 CString CheckPackageName(const char* package);
-
-// True for Java's reserved words and literals (case-sensitive, as javac).
-bool IsJavaReservedWord(const char* word);
