@@ -6,6 +6,11 @@
 #define IDR_MAINFRAME 128  // icon
 #define IDS_ABOUTBOX 101   // system-menu text of the About command
 #define IDM_ABOUTBOX 0x10  // system command of the About box
+// System commands without menu items that open option dialogs.
+#define IDM_DCOM_SUPPORT 0x20
+#define IDM_ADO_SETTINGS 0x40
+#define IDM_XML_SETTINGS 0x50
+#define IDM_DUAL_INTERFACE 0x60
 
 // Dialogs.
 #define IDD_ABOUTBOX 100

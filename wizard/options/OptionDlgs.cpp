@@ -13,6 +13,11 @@ void CDcomSupportDlg::DoDataExchange(brivel::winui::DataExchange& dx) {
     dx.Check(IDC_REMOTE_CONSTRUCTORS, m_remoteConstructors);
 }
 
+void CDcomSupportDlg::OnCancel() {
+    UpdateData(true);
+    EndDialog(IDCANCEL);
+}
+
 CDualInterfaceDlg::CDualInterfaceDlg() : COptionDlg(IDD_DUAL_INTERFACE) {}
 void CDualInterfaceDlg::DoDataExchange(brivel::winui::DataExchange& dx) { dx.Radio(IDC_DISPATCH_MODEL, m_model); }
 

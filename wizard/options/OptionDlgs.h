@@ -23,6 +23,7 @@ private:
 };
 
 // "DCOM Support": constructors that create objects on a remote machine.
+// OK is its only button; the close box and Escape keep the box's state too.
 class CDcomSupportDlg : public COptionDlg {
 public:
     CDcomSupportDlg();
@@ -30,6 +31,7 @@ public:
 
 protected:
     void DoDataExchange(brivel::winui::DataExchange& dx) override;
+    void OnCancel() override;
 };
 
 // "Dual Interface Preference": 0 the dispatch model, 1 the virtual tables.

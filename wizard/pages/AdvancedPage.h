@@ -9,11 +9,5 @@ public:
     CAdvancedPage();
 
 private:
-    void OnDualInterface();
-    void OnDcomSupport();
-    void OnAdoSupport();
-    void OnXmlSupport();
-    void OnRemoteAccess();
     void OnCallbackInterfaces();
-    void OnObjectCreation();
 };

@@ -53,7 +53,8 @@ void CComObjPage::OnBrowse() {
 
 void CComObjPage::OnSearchAll() {
     CComObjChooserDlg chooser;
-    if (chooser.DoModal(m_pWizard->Handle()) == IDOK) ShowPath(chooser.m_path);
+    // OK without a choice leaves the typed path as it was.
+    if (chooser.DoModal(m_pWizard->Handle()) == IDOK && !chooser.m_path.IsEmpty()) ShowPath(chooser.m_path);
 }
 
 void CComObjPage::OnLocateProgId() {

@@ -455,3 +455,47 @@ TEST_F(JavaToComProgram, TheComObjectPageChoosesARegisteredLibraryAndFindsAProgI
     Click(frame, IDCANCEL);
     EXPECT_EQ(wizard.WaitForExit(), 0u);
 }
+
+TEST_F(JavaToComProgram, TheFramesSystemCommandsOpenTheOptionDialogsWithTheJobsValues) {
+    // The dual-interface preference: stored on OK only.
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_DUAL_INTERFACE, 0);
+    HWND dual = wizard.WaitForDialog("Dual Interface Preference");
+    ASSERT_NE(dual, nullptr);
+    SendMessageA(GetDlgItem(dual, IDC_DISPATCH_MODEL), BM_SETCHECK, BST_UNCHECKED, 0);
+    ChooseRadio(dual, IDC_VTABLE_MODEL);
+    CloseDialog(dual, "Dual Interface Preference", IDCANCEL);
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_DUAL_INTERFACE, 0);
+    dual = wizard.WaitForDialog("Dual Interface Preference");
+    ASSERT_NE(dual, nullptr);
+    EXPECT_EQ(SendMessageA(GetDlgItem(dual, IDC_DISPATCH_MODEL), BM_GETCHECK, 0, 0), BST_CHECKED);
+    CloseDialog(dual, "Dual Interface Preference", IDCANCEL);
+
+    // DCOM support: the box is kept however the dialog closes, the close box too.
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_DCOM_SUPPORT, 0);
+    HWND dcom = wizard.WaitForDialog("DCOM Support");
+    ASSERT_NE(dcom, nullptr);
+    EXPECT_EQ(SendMessageA(GetDlgItem(dcom, IDC_REMOTE_CONSTRUCTORS), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    SendMessageA(GetDlgItem(dcom, IDC_REMOTE_CONSTRUCTORS), BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageA(dcom, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(wizard.WaitUntilGone("DCOM Support"));
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_DCOM_SUPPORT, 0);
+    dcom = wizard.WaitForDialog("DCOM Support");
+    ASSERT_NE(dcom, nullptr);
+    EXPECT_EQ(SendMessageA(GetDlgItem(dcom, IDC_REMOTE_CONSTRUCTORS), BM_GETCHECK, 0, 0), BST_CHECKED);
+    CloseDialog(dcom, "DCOM Support");
+
+    // The ADO and MSXML settings.
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_ADO_SETTINGS, 0);
+    HWND ado = wizard.WaitForDialog("ADO DB Settings");
+    ASSERT_NE(ado, nullptr);
+    EXPECT_EQ(ItemText(ado, IDC_ADO_PACKAGE), "brivel.adodb");
+    CloseDialog(ado, "ADO DB Settings", IDCANCEL);
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_XML_SETTINGS, 0);
+    HWND xml = wizard.WaitForDialog("XML Settings");
+    ASSERT_NE(xml, nullptr);
+    EXPECT_EQ(ItemText(xml, IDC_XML_PACKAGE), "brivel.msxml");
+    CloseDialog(xml, "XML Settings", IDCANCEL);
+
+    Click(frame, IDCANCEL);
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+}
