@@ -9,8 +9,10 @@
 #include "resource.h"
 
 CPkgPage::CPkgPage() : CWizardPage(IDD_PKG_PAGE, "help\\java2com\\Page3.html") {
+    // A change that the page's own filling caused is no edit (the edit
+    // control may tell it later than the filling).
     OnCommand(IDC_PACKAGE, EN_CHANGE, [this] {
-        if (!m_filling) m_edited = 1;
+        if (ItemText(IDC_PACKAGE) != m_filledPackage) m_edited = 1;
     });
 }
 
@@ -22,9 +24,8 @@ void CPkgPage::OnPageShown() {
     bool isRequired = !required.IsEmpty();
     UpdateData(true);
     if (isRequired || !m_edited) m_package = isRequired ? required : ReadPageProfile(j2c_text::kPreviousPackageSection, comObject);
-    m_filling = true;
+    m_filledPackage = m_package;
     UpdateData(false);
-    m_filling = false;
     SetItemText(IDC_PACKAGE_NOTE, RequiredPackageNote(comObject));
     EnableItem(IDC_PACKAGE, !isRequired);
     m_pWizard->m_packageRequired = isRequired;

@@ -19,5 +19,5 @@ protected:
     void DoDataExchange(brivel::winui::DataExchange& dx) override;
 
 private:
-    bool m_filling = false;  // the page itself is setting the edit
+    CString m_filledPackage;  // what the page itself last put into the edit
 };

@@ -499,3 +499,63 @@ TEST_F(JavaToComProgram, TheFramesSystemCommandsOpenTheOptionDialogsWithTheJobsV
     Click(frame, IDCANCEL);
     EXPECT_EQ(wizard.WaitForExit(), 0u);
 }
+
+TEST_F(JavaToComProgram, TheSampleObjectFixesItsPackageAndAnotherObjectIsProposedItsSavedNames) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\PreviousLibName").c_str(), 0, nullptr,
+                              0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "Bridge", 0, REG_SZ, reinterpret_cast<const BYTE*>("JOldBridge"), 11);
+    RegCloseKey(key);
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\PreviousPkgName").c_str(), 0, nullptr,
+                              0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "Bridge", 0, REG_SZ, reinterpret_cast<const BYTE*>("old.bridge"), 11);
+    RegCloseKey(key);
+
+    std::string folder = NewFolderName("sample");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string sample = folder + "\\BrivelSampleActiveX.tlb";
+    ASSERT_TRUE(CopyFileA(Fixture("Bridge.tlb").c_str(), sample.c_str(), FALSE));
+    SetText(wizard.Page(frame, kComObjPage), IDC_COM_FILE, sample);
+    NextTo(kOutputLocPage);
+    SetText(wizard.Page(frame, kOutputLocPage), IDC_OUTPUT_FOLDER, folder);
+    NextTo(kPkgPage);
+    HWND pkg = wizard.Page(frame, kPkgPage);
+    EXPECT_EQ(ItemText(pkg, IDC_PACKAGE), "j2c.tutorial");
+    EXPECT_EQ(ItemText(pkg, IDC_PACKAGE_NOTE), "The package name for this sample activeX must be \"j2c.tutorial\"");
+    EXPECT_FALSE(IsEnabled(pkg, IDC_PACKAGE));
+    EXPECT_TRUE(TakeScreenshot("j2c-package-page-sample", frame));
+    NextTo(kLibPage);
+    HWND lib = wizard.Page(frame, kLibPage);
+    EXPECT_EQ(ItemText(lib, IDC_LIBRARY), "JBrivelSampleActiveX");
+    EXPECT_FALSE(IsEnabled(lib, IDC_LIBRARY));
+
+    // Back to another COM object: both pages propose its saved names.
+    for (const char* page : {kPkgPage, kOutputLocPage, kComObjPage}) {
+        Click(frame, IDC_BACK);
+        ASSERT_TRUE(wizard.WaitForPage(frame, page)) << page;
+    }
+    SetText(wizard.Page(frame, kComObjPage), IDC_COM_FILE, Fixture("Bridge.tlb"));
+    NextTo(kOutputLocPage);
+    NextTo(kPkgPage);
+    EXPECT_EQ(ItemText(pkg, IDC_PACKAGE), "old.bridge");
+    EXPECT_EQ(ItemText(pkg, IDC_PACKAGE_NOTE), "");
+    EXPECT_TRUE(IsEnabled(pkg, IDC_PACKAGE));
+    NextTo(kLibPage);
+    EXPECT_EQ(ItemText(lib, IDC_LIBRARY), "JOldBridge");
+    EXPECT_TRUE(IsEnabled(lib, IDC_LIBRARY));
+
+    // An edited package stays when the page shows again.
+    Click(frame, IDC_BACK);
+    ASSERT_TRUE(wizard.WaitForPage(frame, kPkgPage));
+    SetText(pkg, IDC_PACKAGE, "edited.bridge");
+    NextTo(kLibPage);
+    Click(frame, IDC_BACK);
+    ASSERT_TRUE(wizard.WaitForPage(frame, kPkgPage));
+    EXPECT_EQ(ItemText(pkg, IDC_PACKAGE), "edited.bridge");
+
+    Click(frame, IDCANCEL);
+    EXPECT_EQ(Answer("Brivel Question", IDYES), "Do you want to exit this wizard and lose your changes?");
+    EXPECT_EQ(wizard.WaitForExit(), 0u);
+}
