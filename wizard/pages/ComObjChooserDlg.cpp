@@ -25,8 +25,6 @@ CComObjChooserDlg::CComObjChooserDlg() : Dialog(IDD_COM_OBJ_CHOOSER) {
     OnCommand(IDC_TYPE_LIBRARY_LIST, LBN_SELCHANGE, [this] { OnSelectionChanged(); });
 }
 
-void CComObjChooserDlg::ForgetSearch() { Search() = TypeLibrarySearch(); }
-
 void CComObjChooserDlg::DoDataExchange(brivel::winui::DataExchange& dx) { dx.Text(IDC_TYPE_LIBRARY_PATH, m_path); }
 
 bool CComObjChooserDlg::OnInitDialog() {

@@ -15,9 +15,6 @@ public:
 
     CString m_path;  // the chosen library's path, once OK was pressed
 
-    // Forgets the run's list, so the next dialog searches again (tests).
-    static void ForgetSearch();
-
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(brivel::winui::DataExchange& dx) override;
