@@ -484,11 +484,44 @@ TEST_F(JavaToComProgram, TheFramesSystemCommandsOpenTheOptionDialogsWithTheJobsV
     EXPECT_EQ(SendMessageA(GetDlgItem(dcom, IDC_REMOTE_CONSTRUCTORS), BM_GETCHECK, 0, 0), BST_CHECKED);
     CloseDialog(dcom, "DCOM Support");
 
-    // The ADO and MSXML settings.
+    // The ADO settings: an own wrapper's values are stored and shown again;
+    // the pre-generated library chosen again stores its defaults.
+    std::string wrapper = NewFolderName("wrapper");
+    CreateDirectoryA(wrapper.c_str(), nullptr);
+    CreateDirectoryA((wrapper + "\\doc").c_str(), nullptr);
+    std::ofstream(wrapper + "\\myado.jar") << "PK";
+    std::ofstream(wrapper + "\\doc\\index.html") << "<HTML></HTML>";
     PostMessageA(frame, WM_SYSCOMMAND, IDM_ADO_SETTINGS, 0);
     HWND ado = wizard.WaitForDialog("ADO DB Settings");
     ASSERT_NE(ado, nullptr);
     EXPECT_EQ(ItemText(ado, IDC_ADO_PACKAGE), "brivel.adodb");
+    SendMessageA(GetDlgItem(ado, IDC_USE_PREGENERATED), BM_SETCHECK, BST_UNCHECKED, 0);
+    ChooseRadio(ado, IDC_USE_OWN_WRAPPER);
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(ado, IDC_ADO_JAR); }));
+    SetText(ado, IDC_ADO_PACKAGE, "my.ado");
+    SetText(ado, IDC_WRAPPER_LIBRARY, "myado");
+    SetText(ado, IDC_ADO_JAR, wrapper + "\\missing.jar");
+    SetText(ado, IDC_WRAPPER_DOC_FOLDER, wrapper + "\\doc");
+    Click(ado, IDOK);
+    EXPECT_EQ(Answer("Brivel Message"), "Could not access jar file " + wrapper + "\\missing.jar");
+    SetText(ado, IDC_ADO_JAR, wrapper + "\\myado.jar");
+    CloseDialog(ado, "ADO DB Settings");
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_ADO_SETTINGS, 0);
+    ado = wizard.WaitForDialog("ADO DB Settings");
+    ASSERT_NE(ado, nullptr);
+    EXPECT_EQ(SendMessageA(GetDlgItem(ado, IDC_USE_OWN_WRAPPER), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(ItemText(ado, IDC_ADO_PACKAGE), "my.ado");
+    EXPECT_EQ(ItemText(ado, IDC_ADO_JAR), wrapper + "\\myado.jar");
+    EXPECT_TRUE(IsEnabled(ado, IDC_WRAPPER_DOC_FOLDER));
+    SendMessageA(GetDlgItem(ado, IDC_USE_OWN_WRAPPER), BM_SETCHECK, BST_UNCHECKED, 0);
+    ChooseRadio(ado, IDC_USE_PREGENERATED);
+    ASSERT_TRUE(WaitUntil([&] { return !IsEnabled(ado, IDC_ADO_JAR); }));
+    EXPECT_EQ(ItemText(ado, IDC_ADO_PACKAGE), "brivel.adodb");
+    CloseDialog(ado, "ADO DB Settings");
+    PostMessageA(frame, WM_SYSCOMMAND, IDM_ADO_SETTINGS, 0);
+    ado = wizard.WaitForDialog("ADO DB Settings");
+    ASSERT_NE(ado, nullptr);
+    EXPECT_EQ(SendMessageA(GetDlgItem(ado, IDC_USE_PREGENERATED), BM_GETCHECK, 0, 0), BST_CHECKED);
     CloseDialog(ado, "ADO DB Settings", IDCANCEL);
     PostMessageA(frame, WM_SYSCOMMAND, IDM_XML_SETTINGS, 0);
     HWND xml = wizard.WaitForDialog("XML Settings");
