@@ -385,3 +385,31 @@ TEST_F(BrowserEvents, ARemoteClientsEventsAreForwardedAndItsOutValuesGoBack) {
     CallRoad("stopListeningRemotely", "()V");
     EXPECT_EQ(sinks_(kBrowserObject, &kDWebBrowserEvents2), 1) << "only the local listener's sink is left";
 }
+
+TEST_F(BrowserEvents, AnEventInterfaceLoadFailsWithoutThrowing) {
+    void* bridge = dlopen((BinFolder() + "/libJnavctl.so").c_str(), RTLD_NOW | RTLD_NOLOAD);
+    ASSERT_NE(bridge, nullptr);
+    auto load = reinterpret_cast<jboolean(JNICALL*)(JNIEnv*, jobject, jobject, jboolean)>(
+        dlsym(bridge, "Java_iexplorer_DWebBrowserEvents2__1_1TavoLoad"));
+    dlclose(bridge);
+    ASSERT_NE(load, nullptr);
+    jclass objectClass = env_->FindClass("brivel/TavoObject");
+    jobject target = env_->AllocObject(objectClass);
+    jobject browser = CallRoad("source", "(I)Lbrivel/TavoObject;", 0);
+    ASSERT_NE(browser, nullptr);
+    // The browser is no source of its own events' interface.
+    EXPECT_FALSE(load(env_, target, browser, JNI_FALSE));
+    EXPECT_FALSE(env_->ExceptionCheck()) << "a failed load throws nothing";
+    EXPECT_FALSE(load(env_, target, nullptr, JNI_TRUE));
+    EXPECT_FALSE(env_->ExceptionCheck()) << "no object: nothing thrown";
+    // An initial load falls back to IDispatch.
+    EXPECT_TRUE(load(env_, target, browser, JNI_TRUE));
+    jfieldID comId = env_->GetFieldID(objectClass, "__TavoComPtr", "I");
+    ASSERT_NE(comId, nullptr);
+    EXPECT_NE(env_->GetIntField(target, comId), 0) << "the loaded pointer is stored";
+    env_->CallVoidMethod(target, env_->GetMethodID(objectClass, "TavoRelease", "()V"));
+    EXPECT_FALSE(env_->ExceptionCheck());
+    env_->DeleteLocalRef(browser);
+    env_->DeleteLocalRef(target);
+    env_->DeleteLocalRef(objectClass);
+}

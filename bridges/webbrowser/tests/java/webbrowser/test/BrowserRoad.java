@@ -147,7 +147,13 @@ public final class BrowserRoad {
         // As a server: only an out-of-process server would do, and none is registered.
         expectThrows(TavoException.class, null, () -> new WebBrowser(false, true), "creation as a server");
         // Remote creation reaches the runtime, which reaches no machine.
-        expectThrows(TavoException.class, null, () -> new WebBrowser("nohost.invalid"), "remote creation without credentials");
+        // (user, password and domain null: the runtime is still called, and answers "RPC server unavailable")
+        try {
+            new WebBrowser("nohost.invalid");
+            check(false, "remote creation without credentials");
+        } catch (TavoException e) {
+            check(e.getMessage().contains("0x800706BA"), "the runtime's answer: " + e.getMessage());
+        }
         expectThrows(TavoException.class, null, () -> new InternetExplorer("nohost.invalid", "user", "secret", "domain"),
                      "remote creation with credentials");
         expectThrows(NullPointerException.class, "RemoteMachine name is null",
@@ -308,6 +314,12 @@ public final class BrowserRoad {
             same(TavoException.class, e.getCause().getClass(), "__TavoLoad failure");
         }
         same(Boolean.TRUE, load.invoke(notThere, app, Boolean.TRUE), "initial load falls back to IDispatch");
+        try {
+            load.invoke(notThere, null, Boolean.TRUE);
+            check(false, "__TavoLoad of no object");
+        } catch (InvocationTargetException e) {
+            same("Argument 1 is null", e.getCause().getMessage(), "__TavoLoad of no object");
+        }
         notThere.TavoRelease();
 
         release(app.getIWebBrowserApp(), w, app);
@@ -437,6 +449,11 @@ public final class BrowserRoad {
         listeners.add(s);
         listeners.add(n);
         Listeners.replacement = browser.getIWebBrowser2();
+    }
+
+    /** The object of the given index (browser, shell windows, search assistant, name space). */
+    public static TavoObject source(int i) {
+        return sources.get(i);
     }
 
     /** The listener of the given index (the order of listen()). */
