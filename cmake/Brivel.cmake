@@ -33,6 +33,8 @@ endif()
 # The sanitizer build (preset linux32-asan) and the tests' settings in it.
 option(BRIVEL_SANITIZE "Build linux32 with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 include(${CMAKE_CURRENT_LIST_DIR}/Sanitizers.cmake)
+# Fuzz targets and the fuzz build (preset linux32-fuzz).
+include(${CMAKE_CURRENT_LIST_DIR}/Fuzz.cmake)
 
 # brivel_add_gtest(<name> SOURCES ... [LIBS ...] [PROPERTIES <CTest properties>])
 # A GoogleTest executable; every test case becomes one CTest test, run in its
