@@ -4,7 +4,8 @@
 //
 // A text in the input is: a repeat count r (one byte), a length n (two
 // bytes, little-endian, cut to what is left) and n bytes; the text is those
-// bytes r + 1 times, so short inputs reach every property's bound.
+// bytes r + 1 times, so short inputs reach every property's bound, but it
+// ends with the repeat that passes kLongestText.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +21,12 @@
 
 namespace brivel::uploadctl::fuzz {
 
+// A little beyond the longest bound (the ActiveX list's, under 64 KiB):
+// longer texts test nothing more, and texts of megabytes filled the memory
+// of the 32-bit fuzzing process within minutes.
+constexpr size_t kLongestText = 0x10000 + 16;
+static_assert(kLongestText > kMaxActiveXListLength && kLongestText > kMaxInitialTextLength, "beyond every bound");
+
 class InputReader {
 public:
     InputReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
@@ -33,8 +40,7 @@ public:
         std::string once(reinterpret_cast<const char*>(data_ + pos_), length);
         pos_ += length;
         std::string text;
-        text.reserve(once.size() * repeat);
-        for (size_t i = 0; i < repeat; ++i) text += once;
+        for (size_t i = 0; i < repeat && text.size() <= kLongestText; ++i) text += once;
         return text;
     }
 
