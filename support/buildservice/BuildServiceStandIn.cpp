@@ -22,7 +22,9 @@ namespace {
 using NativeSocket = SOCKET;
 constexpr int kShutBoth = SD_BOTH;
 void CloseNative(NativeSocket s) { closesocket(s); }
-bool AddressInUse() { return WSAGetLastError() == WSAEADDRINUSE; }
+// A port that another socket holds with SO_REUSEADDR set (the stand-in of a
+// test run of another checkout) is refused as WSAEACCES, not WSAEADDRINUSE.
+bool AddressInUse() { return WSAGetLastError() == WSAEADDRINUSE || WSAGetLastError() == WSAEACCES; }
 #else
 using NativeSocket = int;
 constexpr NativeSocket INVALID_SOCKET = -1;

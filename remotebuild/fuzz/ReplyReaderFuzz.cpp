@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "FuzzCheck.h"
+
 using brivel::remotebuild::ReplyOutcome;
 using brivel::remotebuild::ReplyReader;
 
@@ -32,9 +34,6 @@ struct Reading {
     int cutOffRecord;
 };
 
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 Reading Read(const uint8_t* reply, size_t size, const std::vector<size_t>& blockSizes, bool skipHeader) {
     ReplyReader reader(skipHeader);
@@ -44,7 +43,7 @@ Reading Read(const uint8_t* reply, size_t size, const std::vector<size_t>& block
     int events = 0;
     for (;;) {
         ReplyReader::Event event = reader.Next();
-        Check(++events < 100000000);
+        FUZZ_CHECK(++events < 100000000);
         if (event == ReplyReader::Event::NeedMore) {
             if (pos == size) {
                 reader.EndOfReply();
@@ -63,16 +62,16 @@ Reading Read(const uint8_t* reply, size_t size, const std::vector<size_t>& block
         } else if (event == ReplyReader::Event::DllAnnounced) {
             ++r.announcements;
             r.announced = reader.DllLength();
-            Check(r.announced >= 1);
+            FUZZ_CHECK(r.announced >= 1);
         } else if (event == ReplyReader::Event::DllBytes) {
-            Check(r.announcements == 1 && reader.ByteCount() >= 1);
+            FUZZ_CHECK(r.announcements == 1 && reader.ByteCount() >= 1);
             r.dll.append(reinterpret_cast<const char*>(reader.Bytes()), reader.ByteCount());
-            Check(r.dll.size() + reader.DllBytesMissing() == r.announced);
+            FUZZ_CHECK(r.dll.size() + reader.DllBytesMissing() == r.announced);
         } else {
             break;
         }
     }
-    Check(reader.Next() == ReplyReader::Event::Finished);
+    FUZZ_CHECK(reader.Next() == ReplyReader::Event::Finished);
     r.outcome = reader.Outcome();
     r.url = reader.Url();
     r.text = reader.Text();
@@ -82,10 +81,10 @@ Reading Read(const uint8_t* reply, size_t size, const std::vector<size_t>& block
 
     switch (r.outcome) {
     case ReplyOutcome::DllComplete:
-        Check(r.announced >= 1 && r.dll.size() == r.announced);
+        FUZZ_CHECK(r.announced >= 1 && r.dll.size() == r.announced);
         break;
     case ReplyOutcome::DllShort:
-        Check(r.announcements == 1 && r.dll.size() < r.announced);
+        FUZZ_CHECK(r.announcements == 1 && r.dll.size() < r.announced);
         break;
     case ReplyOutcome::EmptyDll:
     case ReplyOutcome::Redirect:
@@ -93,15 +92,15 @@ Reading Read(const uint8_t* reply, size_t size, const std::vector<size_t>& block
     case ReplyOutcome::LostConnection:
     case ReplyOutcome::HttpError:
     case ReplyOutcome::HeaderUnended:
-        Check(r.announcements == 0 && r.dll.empty());
+        FUZZ_CHECK(r.announcements == 0 && r.dll.empty());
         break;
     default:
-        Check(false);  // never pending once finished
+        FUZZ_CHECK(false);  // never pending once finished
     }
-    Check(r.statusLine.size() <= 256);
+    FUZZ_CHECK(r.statusLine.size() <= 256);
     // The upload control's reader has no header to read or judge.
     if (!skipHeader)
-        Check(r.outcome != ReplyOutcome::HttpError && r.outcome != ReplyOutcome::HeaderUnended && r.statusLine.empty());
+        FUZZ_CHECK(r.outcome != ReplyOutcome::HttpError && r.outcome != ReplyOutcome::HeaderUnended && r.statusLine.empty());
     return r;
 }
 
@@ -119,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Reading cut = Read(reply, replySize, blockSizes, skipHeader);
     Reading bytewise = Read(reply, replySize, std::vector<size_t>{1}, skipHeader);
-    Check(cut.outcome == bytewise.outcome && cut.estimates == bytewise.estimates && cut.dll == bytewise.dll &&
+    FUZZ_CHECK(cut.outcome == bytewise.outcome && cut.estimates == bytewise.estimates && cut.dll == bytewise.dll &&
           cut.announced == bytewise.announced && cut.url == bytewise.url && cut.text == bytewise.text &&
           cut.caption == bytewise.caption && cut.statusLine == bytewise.statusLine &&
           cut.cutOffRecord == bytewise.cutOffRecord);

@@ -4,7 +4,8 @@
 //
 // A text in the input is: a repeat count r (one byte), a length n (two
 // bytes, little-endian, cut to what is left) and n bytes; the text is those
-// bytes r + 1 times, so short inputs reach every property's bound.
+// bytes r + 1 times, so short inputs reach every property's bound, but it
+// ends with the repeat that passes kLongestText.
 #pragma once
 
 #include <cstddef>
@@ -13,15 +14,18 @@
 #include <string>
 
 #include "ByteOrder.h"
+#include "FuzzCheck.h"
 #include "ComFileRequest.h"
 #include "SaveLocation.h"
 #include "UploaderProperties.h"
 
 namespace brivel::uploadctl::fuzz {
 
-inline void Check(bool condition) {
-    if (!condition) std::abort();
-}
+// A little beyond the longest bound (the ActiveX list's, under 64 KiB):
+// longer texts test nothing more, and texts of megabytes filled the memory
+// of the 32-bit fuzzing process within minutes.
+constexpr size_t kLongestText = 0x10000 + 16;
+static_assert(kLongestText > kMaxActiveXListLength && kLongestText > kMaxInitialTextLength, "beyond every bound");
 
 class InputReader {
 public:
@@ -36,8 +40,7 @@ public:
         std::string once(reinterpret_cast<const char*>(data_ + pos_), length);
         pos_ += length;
         std::string text;
-        text.reserve(once.size() * repeat);
-        for (size_t i = 0; i < repeat; ++i) text += once;
+        for (size_t i = 0; i < repeat && text.size() <= kLongestText; ++i) text += once;
         return text;
     }
 
@@ -53,20 +56,20 @@ inline UploaderProperty PropertyFromByte(uint8_t byte) { return static_cast<Uplo
 inline void CheckRequestHeader(const CUploaderProperties& properties) {
     ComFileRequest request = RequestFromProperties(properties, 3);
     std::string header;
-    Check(BuildComFileRequestHeader(request, header));  // bounded properties always fit
+    FUZZ_CHECK(BuildComFileRequestHeader(request, header));  // bounded properties always fit
     size_t pos = 0;
     std::string texts[3];
     for (std::string& text : texts) {
-        Check(header.size() >= pos + 2);
+        FUZZ_CHECK(header.size() >= pos + 2);
         size_t length = brivel::GetUInt16LE(header.data() + pos);
-        Check(header.size() >= pos + 2 + length);
+        FUZZ_CHECK(header.size() >= pos + 2 + length);
         text = header.substr(pos + 2, length);
         pos += 2 + length;
     }
-    Check(header.size() == pos + 8);
-    Check(texts[0] == LibraryField(request) && texts[1] == properties.Get(UploaderProperty::PackageName) &&
+    FUZZ_CHECK(header.size() == pos + 8);
+    FUZZ_CHECK(texts[0] == LibraryField(request) && texts[1] == properties.Get(UploaderProperty::PackageName) &&
           texts[2] == properties.Get(UploaderProperty::ComFileName));
-    Check(brivel::GetUInt32LE(header.data() + pos + 4) == 3);
+    FUZZ_CHECK(brivel::GetUInt32LE(header.data() + pos + 4) == 3);
 }
 
 // The library name never leads out of the chosen folder.
@@ -74,9 +77,9 @@ inline void CheckSavePath(const std::string& libraryName) {
     const std::string folder = "C:\\chosen";
     std::string path;
     if (!DllPathInFolder(folder, libraryName, path)) return;
-    Check(path == folder + "\\" + libraryName + ".dll");
-    Check(libraryName.find_first_of(std::string("\\/:\0", 4)) == std::string::npos);
-    Check(libraryName != "." && libraryName != "..");
+    FUZZ_CHECK(path == folder + "\\" + libraryName + ".dll");
+    FUZZ_CHECK(libraryName.find_first_of(std::string("\\/:\0", 4)) == std::string::npos);
+    FUZZ_CHECK(libraryName != "." && libraryName != "..");
 }
 
 class PropertyModel {
@@ -89,7 +92,7 @@ public:
 
     void Set(UploaderProperty property, const std::string& text) {
         const bool fits = text.size() <= InfoOf(property).maxLength;
-        Check(properties_.Set(property, text) == fits);
+        FUZZ_CHECK(properties_.Set(property, text) == fits);
         if (fits) expected_[Index(property)] = text;
         CheckAll();
     }
@@ -108,23 +111,23 @@ public:
                 return true;
             },
             &refused);
-        Check(loaded == fits);
+        FUZZ_CHECK(loaded == fits);
         if (loaded) {
             for (int i = 0; i < kPropertyCount; ++i)
                 if (present[i]) expected_[i] = values[i];
         } else {
             int r = Index(refused);
-            Check(present[r] && values[r].size() > AllProperties()[r].maxLength);
+            FUZZ_CHECK(present[r] && values[r].size() > AllProperties()[r].maxLength);
         }
         CheckAll();
     }
 
     void CheckAll() const {
-        for (int i = 0; i < kPropertyCount; ++i) Check(properties_.Get(AllProperties()[i].id) == expected_[i]);
+        for (int i = 0; i < kPropertyCount; ++i) FUZZ_CHECK(properties_.Get(AllProperties()[i].id) == expected_[i]);
         const std::string& list = expected_[Index(UploaderProperty::ActiveXList)];
-        Check(properties_.ActiveXPart() == (list.empty() ? std::string() : ";activex=" + list));
+        FUZZ_CHECK(properties_.ActiveXPart() == (list.empty() ? std::string() : ";activex=" + list));
         const std::string& prefer = expected_[Index(UploaderProperty::PreferVirtual)];
-        Check(properties_.PreferVirtual() == (!prefer.empty() && prefer[0] == '1'));
+        FUZZ_CHECK(properties_.PreferVirtual() == (!prefer.empty() && prefer[0] == '1'));
         CheckRequestHeader(properties_);
         CheckSavePath(properties_.Get(UploaderProperty::LibraryName));
     }
