@@ -3,7 +3,7 @@
 #include "GeneratorHelpers.h"
 #include "NamingHelpers.h"
 #include "PathUtil.h"
-#include "ShapeTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <objbase.h>

@@ -9,7 +9,7 @@
 #include "BuildTools.h"
 #include "GeneratorTypes.h"
 #include "StringMap.h"
-#include "TypeMapper.h"
+#include "mappers/TypeMapper.h"
 
 #include <windows.h>
 #include <oaidl.h>
@@ -202,6 +202,26 @@ public:
     CTypeMapper*& KnownInterfaceMapper(int row, int level) { return m_knownMappers[row][level]; }
 
 private:
+    // The steps of WriteJniPrologue.
+    void WriteJniFileHead(FILE* f, const CString& path);
+    void WriteLibraryGuids(FILE* f);
+    void WriteInterfaceMap(FILE* f);
+    // The records the JNI file describes, each once, in table order.
+    std::vector<CRecordEntry*> WrittenRecords();
+    void WriteRecordTables(FILE* f, std::vector<CRecordEntry*>& records);
+    void WriteFixedArrayMap(FILE* f);
+    void WriteDllMain(FILE* f, const std::vector<CRecordEntry*>& records);
+
+    // The steps of WriteBuildFiles.
+    struct CBuildFileNames;
+    struct CBuildFilesWritten;
+    FILE* OpenBuildFile(const CString& path);
+    void WriteJdkCommandFiles(const CBuildFileNames& names, CBuildFilesWritten& written);
+    void WriteDllCommandFile(const CBuildFileNames& names, CBuildFilesWritten& written);
+    bool WriteReadme(const CBuildFileNames& names, const CBuildFilesWritten& written, const CString& readme,
+                     const CString& title, bool isSample);
+    void WriteRemoteClientBuildFiles(const CBuildFileNames& names, const CString& title);
+
     // Steps of Generate after loading: the writers of the JNI file, the Java
     // classes and the build files. Each reports its own failures.
 

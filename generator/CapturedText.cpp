@@ -6,19 +6,60 @@
 
 namespace {
 
-FILE* ScratchFile() {
-    static FILE* file = [] {
-        char folder[MAX_PATH] = {}, name[MAX_PATH] = {};
-        if (!GetTempPathA(MAX_PATH, folder) || !GetTempFileNameA(folder, "brv", 0, name)) return static_cast<FILE*>(nullptr);
-        return fopen(name, "w+bD");
-    }();
-    return file;
+FILE* OpenScratchFile() {
+    char folder[MAX_PATH] = {}, name[MAX_PATH] = {};
+    if (!GetTempPathA(MAX_PATH, folder) || !GetTempFileNameA(folder, "brv", 0, name)) return nullptr;
+    return fopen(name, "w+bD");
 }
+
+// The scratch file of one capture. The thread's first level of captures
+// reuses one file for the thread's life (a file per capture is slow); a
+// capture inside another's writing, or on another thread, never shares the
+// file an unfinished capture is writing.
+class CScratchFile {
+public:
+    CScratchFile() {
+        ThreadFile& reused = Reused();
+        if (!reused.busy) {
+            if (!reused.file) reused.file = OpenScratchFile();
+            m_file = reused.file;
+            m_reused = &reused;
+            reused.busy = true;
+        } else {
+            m_file = OpenScratchFile();
+        }
+    }
+    ~CScratchFile() {
+        if (m_reused)
+            m_reused->busy = false;
+        else if (m_file)
+            fclose(m_file);
+    }
+    CScratchFile(const CScratchFile&) = delete;
+    CScratchFile& operator=(const CScratchFile&) = delete;
+    FILE* Get() const { return m_file; }
+
+private:
+    struct ThreadFile {
+        FILE* file = nullptr;
+        bool busy = false;
+        ~ThreadFile() {
+            if (file) fclose(file);
+        }
+    };
+    static ThreadFile& Reused() {
+        static thread_local ThreadFile reused;
+        return reused;
+    }
+    FILE* m_file = nullptr;
+    ThreadFile* m_reused = nullptr;
+};
 
 }  // namespace
 
 CString CaptureWritten(const std::function<void(FILE*)>& write) {
-    FILE* file = ScratchFile();
+    CScratchFile scratch;
+    FILE* file = scratch.Get();
     if (!file) return CString();
     rewind(file);
     write(file);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <functional>
 
-// The text with LF line ends. One scratch file per process, made unique by
-// the platform (many processes capture at once) and deleted when closed.
+// The text with LF line ends. Written through a scratch file made unique by
+// the platform (many processes capture at once) and deleted when closed;
+// captures on several threads, or one inside another's writing, each get
+// their own.
 CString CaptureWritten(const std::function<void(FILE*)>& write);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "BrvString.h"
-#include "TypeMapper.h"
+#include "mappers/TypeMapper.h"
 
 #include <windows.h>
 #include <oaidl.h>

@@ -1,8 +1,8 @@
 #include "NamingHelpers.h"
 
 #include "BridgeGenerator.h"
-#include "RecordTypeMappers.h"
-#include "ShapeTypeMappers.h"
+#include "mappers/RecordTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
 
 #include <objbase.h>
 

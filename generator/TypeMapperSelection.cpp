@@ -3,8 +3,8 @@
 #include "BridgeGenerator.h"
 #include "KnownInterfaces.h"
 #include "NamingHelpers.h"
-#include "RecordTypeMappers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/RecordTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 
 #include <vector>
 

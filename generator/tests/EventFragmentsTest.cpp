@@ -4,9 +4,9 @@
 // VM, where no native frame ever ends to free what they leave, so a sink's
 // references stay constant through any number of events only if every
 // mapper keeps this rule.
-#include "RecordTypeMappers.h"
-#include "ShapeTypeMappers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/RecordTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TestJob.h"
 #include "WrittenText.h"
 
@@ -111,22 +111,22 @@ void ExpectEveryReferenceDeleted(const char* what, CTypeMapper& mapper) {
     for (bool outOnly : {false, true}) {
         std::string holder, vtblHolder;
         {
-            CEventArgumentScope scope(outOnly);
+            const CMapperCall call = CMapperCall::EventArgument(outOnly);
             holder = Written([&](FILE* f) {
                 mapper.EmitEventArrayCreate(0, f);
-                mapper.EmitEventArrayFillFromVariant(0, f);
+                mapper.EmitEventArrayFillFromVariant(call, 0, f);
                 mapper.EmitEventArrayPublish(0, f);
                 mapper.EmitEventArrayReload(0, f);
-                mapper.EmitEventArrayCopyToVariant(0, f);
+                mapper.EmitEventArrayCopyToVariant(call, 0, f);
                 mapper.EmitEventArrayRelease(0, f);
                 mapper.EmitEventArrayDeleteRef(0, f);
             });
             vtblHolder = Written([&](FILE* f) {
                 mapper.EmitEventArrayCreate(0, f);
-                mapper.EmitEventArrayFillFromVtbl(0, f);
+                mapper.EmitEventArrayFillFromVtbl(call, 0, f);
                 mapper.EmitEventArrayPublish(0, f);
                 mapper.EmitEventArrayReload(0, f);
-                mapper.EmitEventArrayCopyToVtbl(0, f);
+                mapper.EmitEventArrayCopyToVtbl(call, 0, f);
                 mapper.EmitEventArrayRelease(0, f);
                 mapper.EmitEventArrayDeleteRef(0, f);
             });

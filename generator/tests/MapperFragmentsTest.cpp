@@ -1,8 +1,9 @@
 // The conversion fragments of the VARIANT, string, GUID, LPSTR, enumeration,
 // interface, generic object and record mappers, held to their exact texts.
-#include "RecordTypeMappers.h"
-#include "ShapeTypeMappers.h"
-#include "StaticTypeMappers.h"
+#include "CapturedText.h"
+#include "mappers/RecordTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TestJob.h"
 #include "TypeMapperSelection.h"
 #include "WrittenText.h"
@@ -10,8 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
+#include <thread>
 
 namespace {
 
@@ -33,7 +33,7 @@ std::string Text(const std::function<void(CString&)>& get) {
 
 TEST(VariantMapper, InvokeArgumentsWithAndWithoutDefaults) {
     VARIANT def = IntDefault(42);
-    EXPECT_EQ(Written([&](FILE* f) { g_variantMapper.EmitInvokeArgument(1, 0, false, "arg1", true, &def, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { g_variantMapper.EmitInvokeArgument(CMapperCall(), 1, 0, false, "arg1", true, &def, f); }),
               "\tVARIANT tempVar__1;\n"
               "\tVARIANT * temp__1;\n"
               "\tif ( arg1 == 0 ) {\n"
@@ -48,7 +48,7 @@ TEST(VariantMapper, InvokeArgumentsWithAndWithoutDefaults) {
               "\tvargs[0].vt = VT_VARIANT;\n"
               "\tVariantCopy( &vargs[0], temp__1 );\n");
     // An out-only argument ignores the default.
-    EXPECT_EQ(Written([&](FILE* f) { g_variantRefMapper.EmitInvokeArgument(0, 2, true, "e", false, &def, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { g_variantRefMapper.EmitInvokeArgument(CMapperCall(), 0, 2, true, "e", false, &def, f); }),
               "\tvargs[2].vt = VT_BYREF | VT_VARIANT;\n"
               "\tV_VARIANTREF( &vargs[2 ] ) = brivelGetTavoVariant( env, e );\n"
               "\tVARIANT tmpVariant0;\n"
@@ -60,7 +60,7 @@ TEST(VariantMapper, InvokeArgumentsWithAndWithoutDefaults) {
     EXPECT_EQ(Written([&](FILE* f) { g_variantRefMapper.EmitInvokeCleanup(0, 2, f); }),
               "\tVariantClear( &vargs[2] );\n"
               "\tVariantClear( &tmpVariant0 );\n");
-    EXPECT_EQ(Written([&](FILE* f) { g_variantMapper.EmitInvokeArgument(0, 1, false, "arg0", true, nullptr, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { g_variantMapper.EmitInvokeArgument(CMapperCall(), 0, 1, false, "arg0", true, nullptr, f); }),
               "\tvargs[1].vt = VT_VARIANT;\n\tVariantCopy( &vargs[1], brivelGetTavoVariant( env, arg0 ));\n");
 }
 
@@ -70,7 +70,7 @@ TEST(VariantMapper, PointerDefaultsArePassedAsMissing) {
     VariantInit(&def);
     def.vt = VT_BSTR;
     V_BSTR(&def) = SysAllocString(L"text");
-    std::string text = Written([&](FILE* f) { g_variantRefMapper.EmitInvokeArgument(3, 0, false, "a", false, &def, f); });
+    std::string text = Written([&](FILE* f) { g_variantRefMapper.EmitInvokeArgument(CMapperCall(), 3, 0, false, "a", false, &def, f); });
     EXPECT_NE(text.find("\t\t((DWORD *)&tmpVariant3)[0] = 0xa;\n"
                         "\t\t((DWORD *)&tmpVariant3)[1] = 0x0;\n"
                         "\t\t((DWORD *)&tmpVariant3)[2] = 0x80020004;\n"
@@ -88,7 +88,7 @@ TEST(VariantMapper, VirtualCallsResultsAndCleanup) {
     EXPECT_TRUE(g_variantLevel0Mapper.NeedsVtblDereference());
     EXPECT_FALSE(g_variantLevel1Mapper.NeedsVtblDereference());
     EXPECT_EQ(Text([](CString& t) { g_variantLevel2Mapper.GetVtblParamTypeVariant(t); }), "VARIANT **");
-    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblArgumentSetup(2, false, "x", f, true); }),
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblArgumentSetup(CMapperCall(), 2, false, "x", f, true); }),
               "\tif ( x == 0 ) {\n"
               "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
               "\t\treturn 0;\n"
@@ -97,15 +97,15 @@ TEST(VariantMapper, VirtualCallsResultsAndCleanup) {
               "\ttmpStackVar__2.vt = VT_EMPTY;\n"
               "\tVARIANT * tmpVar__2 = &tmpStackVar__2;\n"
               "\tVariantCopy( tmpVar__2, brivelGetTavoVariant( env, (jobject) x ));\n");
-    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblArgumentSetup(2, true, "x", f, true); }),
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblArgumentSetup(CMapperCall(), 2, true, "x", f, true); }),
               "\tVARIANT tmpStackVar__2;\n\ttmpStackVar__2.vt = VT_EMPTY;\n\tVARIANT * tmpVar__2 = &tmpStackVar__2;\n");
     EXPECT_EQ(Written([](FILE* f) {
-                  g_variantLevel2Mapper.EmitVtblReturnDecl(f);
+                  g_variantLevel2Mapper.EmitVtblReturnDecl(CMapperCall(), f);
                   g_variantLevel2Mapper.GetVtblReturnPointer(f);
               }),
               "\tVARIANT retVal;\n\tVariantInit( &retVal );\n\tVARIANT * pRetVal = &retVal;\n&pRetVal");
-    EXPECT_EQ(Written([](FILE* f) { g_variantLevel0Mapper.EmitVtblOutCopy(1, 0, f); }), "");
-    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblOutCopy(1, 0, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel0Mapper.EmitVtblOutCopy(CMapperCall(), 1, 0, f); }), "");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblOutCopy(CMapperCall(), 1, 0, f); }),
               "\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, tmpVar__1));\n");
     EXPECT_EQ(Text([](CString& t) { g_variantLevel2Mapper.GetVtblArgumentExpr(4, 0, t); }), "&tmpVar__4");
     // Through a pointer to a pointer the callee may hand back a VARIANT of
@@ -116,7 +116,7 @@ TEST(VariantMapper, VirtualCallsResultsAndCleanup) {
     EXPECT_EQ(Written([](FILE* f) { g_variantLevel2Mapper.EmitVtblCleanup(4, "x", f); }),
               "\tif ( tmpVar__4 != &tmpStackVar__4 ) VariantClear( &tmpStackVar__4 );\n\tVariantClear( tmpVar__4 );\n");
     EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblCleanup(4, "x", f); }), "\tVariantClear( tmpVar__4 );\n");
-    EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitInvokeOutCopy(1, 0, 0, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitInvokeOutCopy(CMapperCall(), 1, 0, 0, f); }),
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));\n");
     EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitInvokeReturn(f); }),
               "\tjobject retobj = brivelVariantObject( env, &ret );\n\tVariantClear( &ret );\n\treturn retobj;\n");
@@ -127,9 +127,9 @@ TEST(VariantMapper, EventsUseTheirOwnHolder) {
     EXPECT_FALSE(g_variantRefMapper.PassesByRefThroughArray());
     EXPECT_EQ(Written([](FILE* f) {
                   g_variantRefMapper.EmitEventArrayCreate(2, f);
-                  g_variantRefMapper.EmitEventArrayFillFromVariant(2, f);
+                  g_variantRefMapper.EmitEventArrayFillFromVariant(CMapperCall(), 2, f);
                   g_variantRefMapper.EmitEventArrayPublish(2, f);
-                  g_variantRefMapper.EmitEventArrayCopyToVariant(2, f);
+                  g_variantRefMapper.EmitEventArrayCopyToVariant(CMapperCall(), 2, f);
                   g_variantRefMapper.EmitEventArrayDeleteRef(2, f);
               }),
               "\t\tVARIANT * eventVariant2 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex2] );\n"
@@ -144,7 +144,7 @@ TEST(VariantMapper, EventsUseTheirOwnHolder) {
     EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitVtblEventParam(1, f); }),
               "\t\tVARIANT * eventVariant1 = &arg1;\n"
               "\t\tjobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );\n");
-    EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitEventArrayFillFromVtbl(1, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitEventArrayFillFromVtbl(CMapperCall(), 1, f); }),
               "\t\tVARIANT * eventVariant1 = arg1;\n"
               "\t\tjobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );\n");
     EXPECT_EQ(Text([](CString& t) { g_variantMapper.GetVtblParamTypeVariant(t); }), "VARIANT");
@@ -152,8 +152,8 @@ TEST(VariantMapper, EventsUseTheirOwnHolder) {
 
 TEST(StringMappers, BstrArgumentsAreFreedTheWayTheyWereMade) {
     EXPECT_EQ(Written([](FILE* f) {
-                  g_stringRefMapper.EmitInvokeArgument(1, 0, false, "s", true, nullptr, f);
-                  g_stringRefMapper.EmitInvokeOutCopy(1, 0, 0, f);
+                  g_stringRefMapper.EmitInvokeArgument(CMapperCall(), 1, 0, false, "s", true, nullptr, f);
+                  g_stringRefMapper.EmitInvokeOutCopy(CMapperCall(), 1, 0, 0, f);
                   g_stringRefMapper.EmitInvokeCleanup(1, 0, f);
               }),
               "\tvargs[0].vt = VT_BYREF | VT_BSTR;\n"
@@ -164,10 +164,10 @@ TEST(StringMappers, BstrArgumentsAreFreedTheWayTheyWereMade) {
               "\tSysFreeString( temp__1 );\n");
     EXPECT_EQ(Written([](FILE* f) { g_stringMapper.EmitInvokeCleanup(1, 2, f); }), "\tVariantClear( &vargs[2] );\n");
     EXPECT_EQ(Written([](FILE* f) {
-                  g_stringRefMapper.EmitVtblArgumentSetup(0, false, "arg0", f, false);
-                  g_stringRefMapper.EmitVtblOutCopy(0, 0, f);
+                  g_stringRefMapper.EmitVtblArgumentSetup(CMapperCall(), 0, false, "arg0", f, false);
+                  g_stringRefMapper.EmitVtblOutCopy(CMapperCall(), 0, 0, f);
                   g_stringRefMapper.EmitVtblCleanup(0, "arg0", f);
-                  g_stringMapper.EmitVtblReturnDecl(f);
+                  g_stringMapper.EmitVtblReturnDecl(CMapperCall(), f);
                   g_stringMapper.EmitVtblReturn(f);
               }),
               "\tBSTR bstr__0 = brivelJstringToBstr(env,(jstring)arg0);\n"
@@ -187,13 +187,13 @@ TEST(StringMappers, BstrArgumentsAreFreedTheWayTheyWereMade) {
 
 TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
     // Sixteen bytes never go into the VARIANT's eight-byte value.
-    std::string arg = Written([](FILE* f) { g_guidMapper.EmitInvokeArgument(0, 1, false, "g", true, nullptr, f); });
+    std::string arg = Written([](FILE* f) { g_guidMapper.EmitInvokeArgument(CMapperCall(), 0, 1, false, "g", true, nullptr, f); });
     EXPECT_EQ(arg,
               "\tGUID temp__0;\n"
               "\tbrivelJstringToGuid( env, (jstring) g, temp__0 );\n"
               "\tvargs[1].vt = VT_CLSID;\n"
               "\tV_BYREF( &vargs[1] ) = &temp__0;\n");
-    EXPECT_EQ(Written([](FILE* f) { g_guidRefMapper.EmitInvokeArgument(0, 1, false, "g", true, nullptr, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_guidRefMapper.EmitInvokeArgument(CMapperCall(), 0, 1, false, "g", true, nullptr, f); }),
               "\tGUID temp__0;\n"
               "\tbrivelJstringToGuid( env, (jstring) g, temp__0 );\n"
               "\tvargs[1].vt = VT_BYREF | VT_CLSID;\n"
@@ -202,9 +202,9 @@ TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
     EXPECT_EQ(ret.find("&V_I4"), std::string::npos) << ret;
     EXPECT_NE(ret.find("\treturn brivelGuidToJstr( env, retguid );\n"), std::string::npos);
     EXPECT_EQ(Written([](FILE* f) {
-                  g_guidRefMapper.EmitVtblArgumentSetup(2, false, "a", f, true);
-                  g_guidRefMapper.EmitVtblOutCopy(2, 0, f);
-                  g_guidMapper.EmitVtblReturnDecl(f);
+                  g_guidRefMapper.EmitVtblArgumentSetup(CMapperCall(), 2, false, "a", f, true);
+                  g_guidRefMapper.EmitVtblOutCopy(CMapperCall(), 2, 0, f);
+                  g_guidMapper.EmitVtblReturnDecl(CMapperCall(), f);
                   g_guidMapper.GetVtblReturnPointer(f);
               }),
               "\tGUID guid__2;\n"
@@ -212,7 +212,7 @@ TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
               "\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelGuidToJstr( env, guid__2 ));\n"
               "\tGUID retGuid;\n&retGuid");
     // By reference through IDispatch the callee's GUID goes back to the Java array.
-    EXPECT_EQ(Written([](FILE* f) { g_guidRefMapper.EmitInvokeOutCopy(0, 0, 0, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_guidRefMapper.EmitInvokeOutCopy(CMapperCall(), 0, 0, 0, f); }),
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg0, 0, brivelGuidToJstr( env, temp__0 ));\n");
     EXPECT_EQ(Text([](CString& t) { g_guidMapper.GetVtblEventArgExpr(1, t); }), "brivelGuidToJstr( brivelJniEnv, arg1 )");
 }
@@ -240,7 +240,7 @@ TEST(StringMappers, LpstrOnlyOnVirtualCalls) {
         "\t\tif ( wide != 0 ) env->ReleaseStringChars( (jstring)arg1, wide );\n"
         "\t}\n";
     EXPECT_EQ(Written([](FILE* f) {
-                  g_lpstrMapper.EmitVtblArgumentSetup(1, false, "arg1", f, true);
+                  g_lpstrMapper.EmitVtblArgumentSetup(CMapperCall(), 1, false, "arg1", f, true);
                   g_lpstrMapper.EmitVtblCleanup(1, "arg1", f);
               }),
               toAnsi1 + "\tfree( lpstr__1 );\n");
@@ -249,8 +249,8 @@ TEST(StringMappers, LpstrOnlyOnVirtualCalls) {
     std::string toAnsiS = toAnsi1;
     for (size_t at; (at = toAnsiS.find("arg1")) != std::string::npos;) toAnsiS.replace(at, 4, "s");
     EXPECT_EQ(Written([](FILE* f) {
-                  g_lpstrRefMapper.EmitVtblArgumentSetup(1, false, "s", f, true);
-                  g_lpstrRefMapper.EmitVtblOutCopy(1, 0, f);
+                  g_lpstrRefMapper.EmitVtblArgumentSetup(CMapperCall(), 1, false, "s", f, true);
+                  g_lpstrRefMapper.EmitVtblOutCopy(CMapperCall(), 1, 0, f);
                   g_lpstrRefMapper.EmitVtblCleanup(1, "s", f);
               }),
               toAnsiS +
@@ -268,7 +268,7 @@ TEST(StringMappers, LpstrOnlyOnVirtualCalls) {
                   "\tfree( lpstrIn__1 );\n");
     EXPECT_EQ(Text([](CString& t) { g_lpstrRefMapper.GetVtblArgumentExpr(1, 0, t); }), "&lpstr__1");
     EXPECT_EQ(Text([](CString& t) { g_lpstrRefMapper.GetVtblReturnType(t); }), "LPSTR *");
-    EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.EmitVtblReturnDecl(f); g_lpstrMapper.EmitVtblReturn(f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.EmitVtblReturnDecl(CMapperCall(), f); g_lpstrMapper.EmitVtblReturn(f); }),
               "\tLPSTR retVal;\n"
               "\tjstring retStr = 0;\n"
               "\tif ( retVal != 0 ) {\n"
@@ -304,14 +304,14 @@ TEST(NamedMappers, EnumerationsInTheJobsPackage) {
     EXPECT_EQ(Text([&](CString& t) { under.GetJniSignature(false, t); }), "La/b/My_Enum;");
     // An out-only enumeration starts at 0 and comes back as an object of the generated class.
     EXPECT_EQ(Written([&](FILE* f) {
-                  outColors.EmitInvokeArgument(2, 0, true, "e", true, nullptr, f);
-                  outColors.EmitInvokeOutCopy(2, 0, 0, f);
+                  outColors.EmitInvokeArgument(CMapperCall(), 2, 0, true, "e", true, nullptr, f);
+                  outColors.EmitInvokeOutCopy(CMapperCall(), 2, 0, 0, f);
               }),
               "\tvargs[0].vt = VT_BYREF | VT_I4;\n"
               "\tjint temp__2 = 0;\n"
               "\tV_I4REF( &vargs[0] ) = (long *) &temp__2;\n"
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelIntToEnumeratedObject( env, temp__2, \"a/b/Colors\" ));\n");
-    EXPECT_EQ(Written([&](FILE* f) { colors.EmitInvokeArgument(0, 1, false, "arg0", true, nullptr, f); colors.EmitInvokeReturn(f); }),
+    EXPECT_EQ(Written([&](FILE* f) { colors.EmitInvokeArgument(CMapperCall(), 0, 1, false, "arg0", true, nullptr, f); colors.EmitInvokeReturn(f); }),
               "\tvargs[1].vt = VT_I4;\n"
               "\tV_I4( &vargs[1] ) = brivelEnumeratedObjectToInt( env, arg0 );\n"
               "\tif ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {\n"
@@ -320,8 +320,8 @@ TEST(NamedMappers, EnumerationsInTheJobsPackage) {
               "\t}\n"
               "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"a/b/Colors\" );\n");
     EXPECT_EQ(Written([&](FILE* f) {
-                  outColors.EmitVtblArgumentSetup(1, true, "x", f, true);
-                  colors.EmitVtblArgumentSetup(2, false, "y", f, true);
+                  outColors.EmitVtblArgumentSetup(CMapperCall(), 1, true, "x", f, true);
+                  colors.EmitVtblArgumentSetup(CMapperCall(), 2, false, "y", f, true);
                   colors.EmitVtblReturn(f);
                   outColors.EmitEventParam(3, f);
               }),
@@ -337,15 +337,15 @@ TEST(NamedMappers, InterfacesCarryTheirReferences) {
     CTestJob job;
     job.SetOptions("x.tlb", "out", "p", "Lib.dll");
     CDispatchTypeMapper shape(&job, "IShape", 0), outShape(&job, "IShape", 1);
-    EXPECT_EQ(Written([&](FILE* f) { shape.EmitInvokeArgument(0, 0, false, "arg0", true, nullptr, f); shape.EmitInvokeCleanup(0, 0, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { shape.EmitInvokeArgument(CMapperCall(), 0, 0, false, "arg0", true, nullptr, f); shape.EmitInvokeCleanup(0, 0, f); }),
               "\tvargs[0].vt = VT_DISPATCH;\n"
               "\tV_DISPATCH( &vargs[0] ) = (IDispatch *) env->GetIntField( arg0, brivelGetComId());\n"
               "\tIDispatch * temp__0 = V_DISPATCH( &vargs[0] );\n");
     // In/out: the callee may release what it is handed, so it gets a reference
     // of its own; what the local holds afterwards is released on every path.
     EXPECT_EQ(Written([&](FILE* f) {
-                  outShape.EmitInvokeArgument(1, 0, false, "x", true, nullptr, f);
-                  outShape.EmitInvokeOutCopy(1, 0, 0, f);
+                  outShape.EmitInvokeArgument(CMapperCall(), 1, 0, false, "x", true, nullptr, f);
+                  outShape.EmitInvokeOutCopy(CMapperCall(), 1, 0, 0, f);
                   outShape.EmitInvokeCleanup(1, 0, f);
               }),
               "\tvargs[0].vt = VT_BYREF | VT_DISPATCH;\n"
@@ -363,17 +363,17 @@ TEST(NamedMappers, InterfacesCarryTheirReferences) {
               "\tVariantClear( &ret );\n"
               "\treturn retDisp;\n");
     // A null interface argument on the virtual-call path throws before the call.
-    EXPECT_EQ(Written([&](FILE* f) { shape.EmitVtblArgumentSetup(0, false, "arg0", f, false); }),
+    EXPECT_EQ(Written([&](FILE* f) { shape.EmitVtblArgumentSetup(CMapperCall(), 0, false, "arg0", f, false); }),
               "\tif ( arg0 == 0 ) {\n"
               "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
               "\t\treturn;\n"
               "\t}\n"
               "\tIDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());\n");
     EXPECT_EQ(Written([&](FILE* f) {
-                  outShape.EmitVtblArgumentSetup(2, true, "x", f, true);
-                  outShape.EmitVtblOutCopy(2, 0, f);
+                  outShape.EmitVtblArgumentSetup(CMapperCall(), 2, true, "x", f, true);
+                  outShape.EmitVtblOutCopy(CMapperCall(), 2, 0, f);
                   outShape.EmitVtblCleanup(2, "x", f);
-                  shape.EmitVtblReturnDecl(f);
+                  shape.EmitVtblReturnDecl(CMapperCall(), f);
                   shape.EmitVtblReturn(f);
               }),
               "\tIDispatch * idisp__2 = 0;\n"
@@ -430,8 +430,8 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
     std::string otherText = Written([&](FILE* f) { SelectInvokeInterfaceMapper(&other, false)->EmitVtblReturn(f); });
     EXPECT_NE(otherText.find("brivelIIDMap, 4);"), std::string::npos) << otherText;
     EXPECT_EQ(Written([&](FILE* f) {
-                  byRef->EmitInvokeArgument(0, 1, true, "o", true, nullptr, f);
-                  byRef->EmitInvokeOutCopy(0, 1, 0, f);
+                  byRef->EmitInvokeArgument(CMapperCall(), 0, 1, true, "o", true, nullptr, f);
+                  byRef->EmitInvokeOutCopy(CMapperCall(), 0, 1, 0, f);
                   byRef->EmitInvokeCleanup(0, 1, f);
               }),
               "\tvargs[1].vt = VT_BYREF | VT_DISPATCH;\n"
@@ -440,7 +440,7 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) temp__0,  brivelIIDMap, 13 ));\n"
               "\tif ( temp__0 != 0 ) temp__0->Release();\n");
     EXPECT_EQ(Written([&](FILE* f) {
-                  level2->EmitVtblReturnDecl(f);
+                  level2->EmitVtblReturnDecl(CMapperCall(), f);
                   level2->GetVtblReturnPointer(f);
               }),
               "\tIDispatch * retVal;\n\tIDispatch ** pRetVal = &retVal;\n&pRetVal");
@@ -457,10 +457,10 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
     EXPECT_FALSE(byValue->IsByRefEventParam());
     EXPECT_EQ(Written([&](FILE* f) {
                   byRef->EmitEventArrayCreate(1, f);
-                  byRef->EmitEventArrayFillFromVariant(1, f);
+                  byRef->EmitEventArrayFillFromVariant(CMapperCall(), 1, f);
                   byRef->EmitEventArrayPublish(1, f);
                   byRef->EmitEventArrayReload(1, f);
-                  byRef->EmitEventArrayCopyToVariant(1, f);
+                  byRef->EmitEventArrayCopyToVariant(CMapperCall(), 1, f);
                   byRef->EmitEventArrayDeleteRef(1, f);
               }),
               "\t\tjobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );\n"
@@ -477,7 +477,7 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
               "\t\tbrivelJniEnv->DeleteLocalRef( eventArrayArg_1 );\n"
               "\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n");
     // An IUnknown by reference goes as VT_UNKNOWN, the type a server checks.
-    EXPECT_EQ(Written([&](FILE* f) { SelectInvokeInterfaceMapper(&job, true, VT_UNKNOWN)->EmitInvokeArgument(0, 1, true, "o", true, nullptr, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { SelectInvokeInterfaceMapper(&job, true, VT_UNKNOWN)->EmitInvokeArgument(CMapperCall(), 0, 1, true, "o", true, nullptr, f); }),
               "\tvargs[1].vt = VT_BYREF | VT_UNKNOWN;\n"
               "\tIUnknown * temp__0 = 0;\n"
               "\tV_UNKNOWNREF( &vargs[1] ) = &temp__0;\n");
@@ -489,8 +489,8 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
     EXPECT_STREQ(type, "IDispatch ***");
     EXPECT_STREQ(expr, "&pidisp__3");
     EXPECT_EQ(Written([&](FILE* f) {
-                  level2->EmitVtblArgumentSetup(3, true, "x", f, false);
-                  level2->EmitVtblOutCopy(3, 0, f);
+                  level2->EmitVtblArgumentSetup(CMapperCall(), 3, true, "x", f, false);
+                  level2->EmitVtblOutCopy(CMapperCall(), 3, 0, f);
                   level2->EmitVtblCleanup(3, "x", f);
               }),
               "\tIDispatch * idisp__3 = 0;\n"
@@ -504,14 +504,48 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
               "\treturn retObj;\n");
 }
 
+TEST(CapturedText, CapturesInsideAnotherOrOnTwoThreadsKeepTheirOwnText) {
+    std::string inner;
+    std::string outer = CaptureWritten([&](FILE* f) {
+                            fputs("outer before\n", f);
+                            inner = CaptureWritten([](FILE* g) { fputs("inner\n", g); }).str();
+                            fputs("outer after\n", f);
+                        }).str();
+    EXPECT_EQ(outer, "outer before\nouter after\n");
+    EXPECT_EQ(inner, "inner\n");
+    // Two threads capturing at once each get what they wrote.
+    int wrong[2] = {0, 0};
+    auto capture = [&](int id) {
+        std::string expected(4000, static_cast<char>('a' + id));
+        for (int i = 0; i < 100; ++i)
+            if (CaptureWritten([&](FILE* f) { fputs(expected.c_str(), f); }).str() != expected) ++wrong[id];
+    };
+    std::thread first(capture, 0), second(capture, 1);
+    first.join();
+    second.join();
+    EXPECT_EQ(wrong[0], 0);
+    EXPECT_EQ(wrong[1], 0);
+}
+
+TEST(TypeMapperBase, ReleaseStatementsKeepTheirNestingAtEveryReturnDepth) {
+    CReleaseStatements release;
+    release.Add("\tif ( rec0 != 0 ) {\n\t\tbrivelFreeRecord( rec0 );\n\t}\n");
+    release.Add("\tSysFreeString( bstr1 );\n");
+    EXPECT_EQ(release.Text(2).str(), "\t\tif ( rec0 != 0 ) {\n\t\t\tbrivelFreeRecord( rec0 );\n\t\t}\n\t\tSysFreeString( bstr1 );\n");
+    EXPECT_EQ(release.Text(1).str(), "\tif ( rec0 != 0 ) {\n\t\tbrivelFreeRecord( rec0 );\n\t}\n\tSysFreeString( bstr1 );\n");
+    EXPECT_EQ(release.Text(3).str().substr(0, 4), "\t\t\ti");
+    EXPECT_TRUE(CReleaseStatements().IsEmpty());
+    EXPECT_EQ(CReleaseStatements().Text(2).str(), "");
+}
+
 TEST(TypeMapperBase, MapperNullChecksReleaseWhatWasSetUpBefore) {
     std::string text;
     {
-        CEarlyReturnScope scope("\t\tSysFreeString( bstr__0 );\n");
-        text = Written([](FILE* f) { g_variantLevel0Mapper.EmitVtblArgumentSetup(1, false, "arg1", f, false); });
+        const CMapperCall call = CallReleasing("\tSysFreeString( bstr__0 );\n");
+        text = Written([&](FILE* f) { g_variantLevel0Mapper.EmitVtblArgumentSetup(call, 1, false, "arg1", f, false); });
     }
     EXPECT_NE(text.find("\t\tSysFreeString( bstr__0 );\n\t\treturn;\n"), std::string::npos) << text;
-    EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "a", true); }).find("SysFreeString"), std::string::npos);
+    EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(CMapperCall(), f, "a", true); }).find("SysFreeString"), std::string::npos);
 }
 
 TEST(ArrayMappers, HolderClassesAndTheirFieldSignatures) {
@@ -534,7 +568,7 @@ TEST(ArrayMappers, HolderClassesAndTheirFieldSignatures) {
     // Enumerations and VT_INT travel as VT_I4.
     EXPECT_EQ(colorArray.ElementVt().str(), "VT_I4");
     std::string intArgument = Written([](FILE* f) {
-        g_intSafeArrayMappers.byValue.EmitInvokeArgument(0, 0, false, "arg0", false, nullptr, f);
+        g_intSafeArrayMappers.byValue.EmitInvokeArgument(CMapperCall(), 0, 0, false, "arg0", false, nullptr, f);
     });
     EXPECT_NE(intArgument.find("\tvargs[0].vt = VT_ARRAY | VT_I4;\n"), std::string::npos) << intArgument;
     EXPECT_EQ(intArgument.find("VT_INT"), std::string::npos) << intArgument;
@@ -545,8 +579,8 @@ TEST(ArrayMappers, ByReferenceArraysKeepTheirInputAndComeBackIntoTheHoldersField
     // in, and the result goes back into its field.
     std::string setup;
     {
-        CEarlyReturnScope scope("\t\tSysFreeString( bstr__0 );\n");
-        setup = Written([](FILE* f) { g_i4SafeArrayMappers.byRef.EmitVtblArgumentSetup(1, false, "arg1", f, true); });
+        const CMapperCall call = CallReleasing("\tSysFreeString( bstr__0 );\n");
+        setup = Written([&](FILE* f) { g_i4SafeArrayMappers.byRef.EmitVtblArgumentSetup(call, 1, false, "arg1", f, true); });
     }
     EXPECT_EQ(setup,
               "\tif ( arg1 == 0 ) {\n"
@@ -561,7 +595,7 @@ TEST(ArrayMappers, ByReferenceArraysKeepTheirInputAndComeBackIntoTheHoldersField
               "\t\treturn 0;\n"
               "\t}\n");
     EXPECT_EQ(Written([](FILE* f) {
-                  g_i4SafeArrayMappers.byRef.EmitVtblOutCopy(1, 0, f);
+                  g_i4SafeArrayMappers.byRef.EmitVtblOutCopy(CMapperCall(), 1, 0, f);
                   g_i4SafeArrayMappers.byRef.EmitVtblCleanup(1, "arg1", f);
               }),
               "\t\tbrivelCopySafeArrayToArrayObj( env, VT_I4, tmpSa__1, (jobject) arg1, \"[I\" );\n"
@@ -569,8 +603,8 @@ TEST(ArrayMappers, ByReferenceArraysKeepTheirInputAndComeBackIntoTheHoldersField
     EXPECT_EQ(Text([](CString& t) { g_i4SafeArrayMappers.byRef.GetVtblArgumentExpr(1, 0, t); }), "&tmpSa__1");
     // Out-only: the holder must still be there, but nothing of it is read.
     std::string outOnly = Written([](FILE* f) {
-        g_stringSafeArrayMappers.byRef.EmitVtblArgumentSetup(2, true, "arg2", f, false);
-        g_stringSafeArrayMappers.byRef.EmitInvokeArgument(3, 0, true, "arg3", false, nullptr, f);
+        g_stringSafeArrayMappers.byRef.EmitVtblArgumentSetup(CMapperCall(), 2, true, "arg2", f, false);
+        g_stringSafeArrayMappers.byRef.EmitInvokeArgument(CMapperCall(), 3, 0, true, "arg3", false, nullptr, f);
     });
     EXPECT_NE(outOnly.find("\"Argument 3 is null\" );\n\t\treturn;\n"), std::string::npos) << outOnly;
     EXPECT_NE(outOnly.find("\"Argument 4 is null\" );\n\t\treturn;\n"), std::string::npos) << outOnly;
@@ -594,7 +628,7 @@ TEST(ArrayMappers, InArraysBehindAPointerArePassedByAddress) {
     EXPECT_EQ(Text([&](CString& t) { mapper.GetVtblParamType(t); }), "SAFEARRAY **");
     EXPECT_EQ(Text([&](CString& t) { mapper.GetVtblArgumentExpr(2, 0, t); }), "&tmpSa__2");
     EXPECT_EQ(Text([&](CString& t) { g_i4SafeArrayMappers.byValue.GetVtblArgumentExpr(2, 0, t); }), "tmpSa__2");
-    std::string invoke = Written([&](FILE* f) { mapper.EmitInvokeArgument(2, 0, false, "arg2", false, nullptr, f); });
+    std::string invoke = Written([&](FILE* f) { mapper.EmitInvokeArgument(CMapperCall(), 2, 0, false, "arg2", false, nullptr, f); });
     EXPECT_NE(invoke.find("\tvargs[0].vt = VT_ARRAY | VT_BYREF | VT_I4;\n\tvargs[0].pparray = &tmpSafeArray2;\n"),
               std::string::npos)
         << invoke;
@@ -614,7 +648,7 @@ TEST(ArrayMappers, ResultsAreReadWhereTheVariantSaysAndReleased) {
               "\treturn retArray;\n");
     // A by-reference mapper answers its holder class: the result is a new holder.
     std::string vtblResult = Written([](FILE* f) {
-        g_r8SafeArrayMappers.byRef.EmitVtblReturnDecl(f);
+        g_r8SafeArrayMappers.byRef.EmitVtblReturnDecl(CMapperCall(), f);
         g_r8SafeArrayMappers.byRef.EmitVtblReturn(f);
     });
     EXPECT_EQ(vtblResult,
@@ -670,7 +704,7 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
     EXPECT_TRUE(g_stringSafeArrayMappers.byRef.IsByRefEventParam());
     EXPECT_FALSE(g_stringSafeArrayMappers.byRef.PassesByRefThroughArray());
     EXPECT_FALSE(g_stringSafeArrayMappers.byValue.IsByRefEventParam());
-    std::string fill = Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayFillFromVtbl(1, f); });
+    std::string fill = Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayFillFromVtbl(CMapperCall(), 1, f); });
     EXPECT_NE(fill.find("\t\tSAFEARRAY * eventSafeArray1 = ( arg1 == 0 ? (SAFEARRAY *) 0 : *arg1 );\n"), std::string::npos) << fill;
     EXPECT_NE(fill.find("\t\tif ( eventArray1Field != 0 ) eventArray1 = brivelJniEnv->AllocObject( eventArray1Class );\n"
                         "\t\tif ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );\n"),
@@ -680,7 +714,7 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
     // What the listener leaves replaces the caller's array (an empty holder
     // leaves none); a failed conversion, or a caller's array that cannot be
     // destroyed, leaves the caller's array.
-    EXPECT_EQ(Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(1, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(CMapperCall(), 1, f); }),
               "\t\t\tif ( eventArray1 != 0 && arg1 != 0 ) {\n"
               "\t\t\t\tJNIEnv * env = brivelJniEnv;\n"
               "\t\t\t\tjclass eventNewArray1Class = env->GetObjectClass( eventArray1 );\n"
@@ -695,7 +729,7 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
               "\t\t\t\t\tSafeArrayDestroy( eventNewArray1 );\n"
               "\t\t\t}\n");
     // Through IDispatch only a VARIANT that holds an array by reference takes it.
-    std::string toVariant = Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVariant(1, f); });
+    std::string toVariant = Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVariant(CMapperCall(), 1, f); });
     EXPECT_EQ(toVariant.find("\t\t\tif (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {\n"
                              "\t\t\t\tif ( eventArray1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {\n"),
               0u)
@@ -705,10 +739,10 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
     // An out-only argument's incoming value is neither read nor freed.
     std::string outOnly;
     {
-        CEventArgumentScope scope(true);
-        outOnly = Written([](FILE* f) {
-            g_stringSafeArrayMappers.byRef.EmitEventArrayFillFromVtbl(1, f);
-            g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(1, f);
+        const CMapperCall call = CMapperCall::EventArgument(true);
+        outOnly = Written([&](FILE* f) {
+            g_stringSafeArrayMappers.byRef.EmitEventArrayFillFromVtbl(call, 1, f);
+            g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(call, 1, f);
         });
     }
     EXPECT_NE(outOnly.find("\t\tSAFEARRAY * eventSafeArray1 = (SAFEARRAY *) 0;\n"), std::string::npos) << outOnly;
@@ -716,109 +750,6 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
               std::string::npos)
         << outOnly;
     EXPECT_EQ(outOnly.find("*arg1 )"), std::string::npos) << outOnly;
-}
-
-// Every fragment of the SAFEARRAY mapper for plain, enumeration and interface
-// elements, by value and by reference (also those that no fixture reaches:
-// by-value OUT copies, virtual-table events), written into the C++ file that
-// BRIVEL_ARRAY_FRAGMENT_FILE names, which a CTest compiles with the win32
-// compiler.
-TEST(ArrayMappers, FragmentsFormACompilableFile) {
-    CTestJob job;
-    job.SetOptions("x.tlb", "out", "a.b", "Lib.dll");
-    CEnumTypeMapper colors(&job, "Colors", 0);
-    CDispatchTypeMapper shape(&job, "IShape", 0);
-    CSafeArrayTypeMapper colorArray(&colors), colorHolder(&colors, true), shapeArray(&shape), shapeHolder(&shape, true);
-    std::string text = "// Written by generator_tests: every fragment of the SAFEARRAY mapper.\n";
-    int function = 0;
-    for (CSafeArrayTypeMapper* mapper :
-         {&g_intSafeArrayMappers.byValue, &g_intSafeArrayMappers.byRef, &g_stringSafeArrayMappers.byValue,
-          &g_stringSafeArrayMappers.byRef, &g_stringSafeArrayMappers.inThroughPointer, &colorArray, &colorHolder,
-          &shapeArray, &shapeHolder}) {
-        std::string jni = Text([&](CString& t) { mapper->GetJniType(t); });
-        std::string n = std::to_string(function++);
-        // OUT copies never return: the cleanup of every argument follows them.
-        std::string outCopies = Written([&](FILE* f) {
-            mapper->EmitInvokeOutCopy(1, 1, 1, f);
-            mapper->EmitVtblOutCopy(1, 0, f);
-        });
-        EXPECT_EQ(outCopies.find("return"), std::string::npos) << outCopies;
-        text += jni + " invokeFragments" + n + "(JNIEnv * env, " + jni + " arg0, " + jni + " arg1, " + jni + " arg2)\n{\n";
-        text += "\tVARIANTARG vargs[3];\n\tVARIANT ret;\n\tVariantInit( &ret );\n\tHRESULT hr = S_OK;\n";
-        text += Written([&](FILE* f) {
-            mapper->EmitInvokeArgument(0, 2, false, "arg0", true, nullptr, f);
-            mapper->EmitInvokeArgument(1, 1, false, "arg1", true, nullptr, f);
-            mapper->EmitInvokeArgument(2, 0, true, "arg2", true, nullptr, f);
-            fputs("\tif ( SUCCEEDED( hr )) {\n", f);
-            mapper->EmitInvokeOutCopy(1, 1, 1, f);
-            mapper->EmitInvokeOutCopy(2, 0, 1, f);
-            fputs("\t}\n", f);
-            for (int i = 0; i < 3; ++i) mapper->EmitInvokeCleanup(i, 2 - i, f);
-            mapper->EmitInvokeReturn(f);
-        });
-        text += "}\n\nHRESULT callee" + n + "(...);\n";
-        text += jni + " vtblFragments" + n + "(JNIEnv * env, " + jni + " arg0, " + jni + " arg1)\n{\n";
-        text += Written([&](FILE* f) {
-            mapper->EmitVtblArgumentSetup(0, false, "arg0", f, true);
-            mapper->EmitVtblArgumentSetup(1, true, "arg1", f, true);
-            mapper->EmitVtblReturnDecl(f);
-        });
-        std::string arg0 = Text([&](CString& t) { mapper->GetVtblArgumentExpr(0, 0, t); });
-        std::string arg1 = Text([&](CString& t) { mapper->GetVtblArgumentExpr(1, 0, t); });
-        text += "\tHRESULT hr = callee" + n + "( " + arg0 + ", " + arg1 + ", " +
-                Written([&](FILE* f) { mapper->GetVtblReturnPointer(f); }) + " );\n";
-        text += Written([&](FILE* f) {
-            fputs("\tif ( SUCCEEDED( hr )) {\n", f);
-            mapper->EmitVtblOutCopy(0, 0, f);
-            mapper->EmitVtblOutCopy(1, 0, f);
-            fputs("\t}\n", f);
-            mapper->EmitVtblCleanup(0, "arg0", f);
-            mapper->EmitVtblCleanup(1, "arg1", f);
-            mapper->EmitVtblReturn(f);
-        });
-        std::string param = Text([&](CString& t) { mapper->GetVtblParamType(t); });
-        text += "}\n\n" + jni + " eventFragment" + n +
-                "(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0)\n{\n";
-        text += Written([&](FILE* f) { mapper->EmitEventParam(0, f); });
-        text += "\t" + jni + " result = (" + jni + ") " + Text([&](CString& t) { mapper->GetEventArgExpr(0, t); }) + ";\n";
-        text += Written([&](FILE* f) { mapper->EmitEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
-        text += "jobject vtblEventFragment" + n + "(JNIEnv * brivelJniEnv, " + param + " arg0)\n{\n";
-        text += Written([&](FILE* f) { mapper->EmitVtblEventParam(0, f); });
-        text += "\tjobject result = (jobject) " + Text([&](CString& t) { mapper->GetVtblEventArgExpr(0, t); }) + ";\n";
-        text += Written([&](FILE* f) { mapper->EmitVtblEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
-        // OUT arrays of events in the mapper's holder, through both sinks.
-        if (mapper->IsByRefEventParam()) {
-            text += "void eventHolderFragment" + n + "(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0, " +
-                    param + " arg0)\n{\n";
-            text += Written([&](FILE* f) {
-                for (int vtbl = 0; vtbl < 2; ++vtbl) {
-                    fputs("\t{\n", f);
-                    mapper->EmitEventArrayCreate(0, f);
-                    if (vtbl) mapper->EmitEventArrayFillFromVtbl(0, f);
-                    else mapper->EmitEventArrayFillFromVariant(0, f);
-                    mapper->EmitEventArrayPublish(0, f);
-                    CString expr;
-                    mapper->GetEventArrayExpr(0, expr);
-                    fprintf(f, "\t\tjobject passed = %s;\n", expr.c_str());
-                    fputs("\t\tif ( passed != 0 ) {\n", f);
-                    mapper->EmitEventArrayReload(0, f);
-                    if (vtbl) mapper->EmitEventArrayCopyToVtbl(0, f);
-                    else mapper->EmitEventArrayCopyToVariant(0, f);
-                    mapper->EmitEventArrayRelease(0, f);
-                    fputs("\t\t}\n", f);
-                    mapper->EmitEventArrayDeleteRef(0, f);
-                    fputs("\t}\n", f);
-                }
-            });
-            text += "}\n\n";
-        }
-    }
-    EXPECT_EQ(text.find("#error"), std::string::npos);
-    const char* path = std::getenv("BRIVEL_ARRAY_FRAGMENT_FILE");
-    if (!path) return;
-    std::ofstream out(path, std::ios::binary);
-    ASSERT_TRUE(out) << path;
-    out << text;
 }
 
 namespace {
@@ -845,7 +776,7 @@ TEST(RecordMapper, DirectRecordByReferenceIsPassedAsItsBufferAndCopiedFromIt) {
     RecordFixture fixture(false);
     CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
     EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblParamType(t); }), "void **");
-    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitVtblArgumentSetup(1, false, "arg1", f, false); }),
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitVtblArgumentSetup(CMapperCall(), 1, false, "arg1", f, false); }),
               "\tjfieldID fieldIds1[2];\n"
               "\tbool err1;\n"
               "\tunsigned char rec1[12];\n"
@@ -858,20 +789,20 @@ TEST(RecordMapper, DirectRecordByReferenceIsPassedAsItsBufferAndCopiedFromIt) {
               "\tvoid ** recPtr1 = (void **) &rec1;\n");
     EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblArgumentExpr(1, 0, t); }), "recPtr1");
     // The out copy reads the bytes the callee filled, not a pointer made of them.
-    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitVtblOutCopy(1, 0, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitVtblOutCopy(CMapperCall(), 1, 0, f); }),
               "\tbrivelDirectCopyComRecordToJObject( env, rec1, arg1, 2, &brivelRecordDetails[5], fieldIds1 );\n");
     EXPECT_EQ(Written([&](FILE* f) { byRef.GetVtblReturnPointer(f); }), "(void *) recRetPtr");
     // Through a pointer to a pointer the callee may hand back its own record.
     CRecordTypeMapper twice(&fixture.job, &fixture.record, true, 2);
-    std::string setup = Written([&](FILE* f) { twice.EmitVtblArgumentSetup(0, true, "arg0", f, true); });
+    std::string setup = Written([&](FILE* f) { twice.EmitVtblArgumentSetup(CMapperCall(), 0, true, "arg0", f, true); });
     EXPECT_EQ(setup.find("brivelDirectCopyJObjectToComRecord"), std::string::npos) << "an out-only record is not read";
     EXPECT_NE(setup.find("\tvoid * recRef0 = rec0;\n\tvoid ** recPtr0 = &recRef0;\n"), std::string::npos) << setup;
-    EXPECT_EQ(Written([&](FILE* f) { twice.EmitVtblOutCopy(0, 1, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { twice.EmitVtblOutCopy(CMapperCall(), 0, 1, f); }),
               "\tif ( *recPtr0 != 0 ) brivelDirectCopyComRecordToJObject( env, (unsigned char *) *recPtr0, arg0, 2, "
               "&brivelRecordDetails[5], fieldIds0 );\n");
     EXPECT_EQ(Written([&](FILE* f) { twice.GetVtblReturnPointer(f); }), "(void **) &recRetPtr");
     // A VARIANT cannot carry a record without IRecordInfo.
-    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitInvokeArgument(0, 0, false, "arg0", true, nullptr, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { byRef.EmitInvokeArgument(CMapperCall(), 0, 0, false, "arg0", true, nullptr, f); }),
               "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Record definition not found in type library\" );\n"
               "\treturn 0;\n");
 }
@@ -884,8 +815,8 @@ TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
     // the arguments before it.
     std::string invoke;
     {
-        CEarlyReturnScope scope("\t\tSysFreeString( bstr0 );\n");
-        invoke = Written([&](FILE* f) { byRef.EmitInvokeArgument(2, 0, true, "arg2", false, nullptr, f); });
+        const CMapperCall call = CallReleasing("\tSysFreeString( bstr0 );\n");
+        invoke = Written([&](FILE* f) { byRef.EmitInvokeArgument(call, 2, 0, true, "arg2", false, nullptr, f); });
     }
     EXPECT_EQ(invoke,
               "\tif ( arg2 == 0 ) {\n"
@@ -918,8 +849,8 @@ TEST(RecordMapper, RecordWithoutTablesThrowsOnEveryPath) {
     fixture.record.fields[1].mapper = nullptr;  // a field without conversion
     CRecordTypeMapper mapper(&fixture.job, &fixture.record, false, 0);
     {
-        CEarlyReturnScope scope("\t\tSysFreeString( bstr0 );\n");
-        EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblArgumentSetup(1, false, "arg1", f, true); }),
+        const CMapperCall call = CallReleasing("\tSysFreeString( bstr0 );\n");
+        EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblArgumentSetup(call, 1, false, "arg1", f, true); }),
                   "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Unsupported record type\" );\n"
                   "\tSysFreeString( bstr0 );\n"
                   "\treturn 0;\n"
@@ -929,7 +860,7 @@ TEST(RecordMapper, RecordWithoutTablesThrowsOnEveryPath) {
     EXPECT_EQ(Written([&](FILE* f) { mapper.EmitInvokeCleanup(1, 0, f); }), "");
     EXPECT_EQ(Text([&](CString& t) { mapper.GetEventArgExpr(0, t); }), "(jobject) 0");
     CRecordArrayTypeMapper array(&mapper, false);
-    EXPECT_EQ(Written([&](FILE* f) { array.EmitInvokeArgument(0, 0, false, "arg0", false, nullptr, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { array.EmitInvokeArgument(CMapperCall(), 0, 0, false, "arg0", false, nullptr, f); }),
               "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Record definition not found in type library\" );\n"
               "\treturn;\n"
               "\tSAFEARRAY * tmpSafeArray0 = NULL;\n");
@@ -940,16 +871,16 @@ TEST(RecordArrayMapper, HolderArrayGoesInAndIsReplacedByTheCalleesArray) {
     CRecordTypeMapper element(&fixture.job, &fixture.record, false, 0);
     CRecordArrayTypeMapper byRef(&element, true);
     EXPECT_EQ(Text([&](CString& t) { byRef.GetJavaType(t); }), "brivel.out.TavoRecordArray");
-    std::string setup = Written([&](FILE* f) { byRef.EmitVtblArgumentSetup(1, false, "arg1", f, true); });
+    std::string setup = Written([&](FILE* f) { byRef.EmitVtblArgumentSetup(CMapperCall(), 1, false, "arg1", f, true); });
     EXPECT_NE(setup.find("\tjobjectArray jarray1 = (jobjectArray) env->GetObjectField( arg1, holderField1 );\n"),
               std::string::npos) << setup;
     EXPECT_NE(setup.find("brivelJArrayToSafeArrayRecord( env, jarray1, "), std::string::npos) << setup;
     // A failed copy back releases every argument before returning.
     std::string invokeCopy, vtblCopy;
     {
-        CEarlyReturnScope scope("\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n");
-        invokeCopy = Written([&](FILE* f) { byRef.EmitInvokeOutCopy(1, 0, 1, f); });
-        vtblCopy = Written([&](FILE* f) { byRef.EmitVtblOutCopy(1, 1, f); });
+        const CMapperCall call = CallReleasing("\tSafeArrayDestroy( tmpSafeArray0 );\n\tSafeArrayDestroy( tmpSafeArray1 );\n");
+        invokeCopy = Written([&](FILE* f) { byRef.EmitInvokeOutCopy(call, 1, 0, 1, f); });
+        vtblCopy = Written([&](FILE* f) { byRef.EmitVtblOutCopy(call, 1, 1, f); });
     }
     EXPECT_EQ(invokeCopy,
               "\t\tjobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray1, NULL, "

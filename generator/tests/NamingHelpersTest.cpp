@@ -1,4 +1,4 @@
-#include "MethodWrapperWriter.h"
+#include "writers/MethodWrapperWriter.h"
 #include "NamingHelpers.h"
 #include "TestJob.h"
 

@@ -1,4 +1,4 @@
-#include "StaticTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "WrittenText.h"
 
 #include <gtest/gtest.h>
@@ -111,9 +111,9 @@ TEST(StaticTypeMappers, VariantLevelsAndFlagsGoTogether) {
 }
 
 TEST(StaticTypeMappers, NumericFragments) {
-    EXPECT_EQ(Written([](FILE* f) { g_longRefMapper.EmitInvokeArgument(2, 0, false, "&arg2__arrayBuf[0]", true, nullptr, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_longRefMapper.EmitInvokeArgument(CMapperCall(), 2, 0, false, "&arg2__arrayBuf[0]", true, nullptr, f); }),
               "\tvargs[0].vt = VT_BYREF | VT_I4;\n\tV_I4REF( &vargs[0] ) = (long *) &&arg2__arrayBuf[0];\n");
-    EXPECT_EQ(Written([](FILE* f) { g_shortMapper.EmitInvokeArgument(1, 3, false, "arg1", true, nullptr, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_shortMapper.EmitInvokeArgument(CMapperCall(), 1, 3, false, "arg1", true, nullptr, f); }),
               "\tvargs[3].vt = VT_I2;\n\tV_I2( &vargs[3] ) = (short) arg1;\n");
     // A result is coerced to its type before it is read (by value: the
     // coercion reads a reference through).
@@ -126,7 +126,7 @@ TEST(StaticTypeMappers, NumericFragments) {
     EXPECT_EQ(Written([](FILE* f) { g_shortMapper.WriteClassLiteral(f); }), "Short.TYPE");
     EXPECT_EQ(Written([](FILE* f) { g_longMapper.WriteClassLiteral(f); }), "Integer.TYPE");
     EXPECT_EQ(Written([](FILE* f) { g_intMapper.WriteBoxing(f, "x"); }), "new Integer( x )");
-    EXPECT_EQ(Written([](FILE* f) { g_int64RefMapper.EmitInvokeArgument(0, 1, false, "p", true, nullptr, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_int64RefMapper.EmitInvokeArgument(CMapperCall(), 0, 1, false, "p", true, nullptr, f); }),
               "\tvargs[1].vt = VT_BYREF | VT_I8;\n\tvargs[1].plVal = (long *) (__int64 *) &p;\n");
     EXPECT_EQ(Written([](FILE* f) { g_longMapper.EmitArrayBufferRelease(4, f); }),
               "\tenv->ReleaseIntArrayElements( (jintArray) arg4, arg4__arrayBuf, 0 );\n");
@@ -140,11 +140,11 @@ TEST(StaticTypeMappers, NumericFragments) {
 }
 
 TEST(StaticTypeMappers, BooleanFragments) {
-    EXPECT_EQ(Written([](FILE* f) { g_boolMapper.EmitInvokeArgument(0, 0, false, "arg0", true, nullptr, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_boolMapper.EmitInvokeArgument(CMapperCall(), 0, 0, false, "arg0", true, nullptr, f); }),
               "\tvargs[0].vt = VT_BOOL;\n\tV_BOOL( &vargs[0] ) = arg0 ? 0xFFFF : 0;\n");
-    EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitInvokeArgument(1, 0, false, "b", true, nullptr, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitInvokeArgument(CMapperCall(), 1, 0, false, "b", true, nullptr, f); }),
               "\tvargs[0].vt = VT_BYREF | VT_BOOL;\n\tshort temp__1 = b ? 0xFFFF : 0;\n\tV_BOOLREF( &vargs[0] ) = &temp__1;\n");
-    EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitInvokeOutCopy(1, 0, 0, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitInvokeOutCopy(CMapperCall(), 1, 0, 0, f); }),
               "\t\targ1__arrayBuf[0] = temp__1 ? JNI_TRUE : JNI_FALSE;\n");
     EXPECT_EQ(Written([](FILE* f) { g_boolMapper.EmitInvokeReturn(f); }),
               "\tif ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {\n"
@@ -152,7 +152,7 @@ TEST(StaticTypeMappers, BooleanFragments) {
               "\t\tmemset( &ret, 0, sizeof ret );\n"
               "\t}\n"
               "\treturn V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;\n");
-    EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitEventArrayCopyToVariant(2, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitEventArrayCopyToVariant(CMapperCall(), 2, f); }),
               "\t\t\t*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex2] ) = *eventArrayPtr_2 ? VARIANT_TRUE : VARIANT_FALSE;\n");
 }
 
@@ -162,7 +162,7 @@ TEST(StaticTypeMappers, ByteBufferFragments) {
     EXPECT_STREQ(word, "byte array");
     EXPECT_TRUE(g_signedByteBufferMapper.GetKindWord(word));
     EXPECT_STREQ(word, "character array");
-    EXPECT_EQ(Written([](FILE* f) { g_signedByteBufferMapper.EmitInvokeArgument(0, 1, false, "arg0", false, nullptr, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_signedByteBufferMapper.EmitInvokeArgument(CMapperCall(), 0, 1, false, "arg0", false, nullptr, f); }),
               "\tif ( arg0 == 0 ) {\n"
               "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
               "\t\treturn;\n"
@@ -178,12 +178,12 @@ TEST(StaticTypeMappers, ByteBufferFragments) {
 }
 
 TEST(TypeMapperBase, NullCheckAndEventArrayTexts) {
-    EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "arg3", true); }),
+    EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(CMapperCall(), f, "arg3", true); }),
               "\tif ( arg3 == 0 ) {\n"
               "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Null Argument\" );\n"
               "\t\treturn 0;\n"
               "\t}\n");
-    EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "h", false, "\t\t", "Argument 2 is null"); }),
+    EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(CMapperCall(), f, "h", false, "\t\t", "Argument 2 is null"); }),
               "\t\tif ( h == 0 ) {\n"
               "\t\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 2 is null\" );\n"
               "\t\t\treturn;\n"

@@ -1,4 +1,4 @@
-#include "StaticTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TestJob.h"
 #include "TypeLibBuilder.h"
 #include "TypeMapperSelection.h"

@@ -145,8 +145,9 @@ TEST(EventSinkStack, EveryVirtualTableMethodTakesWhatItsCallerPushed) {
     HMODULE bridge = LoadLibraryA(BridgePath().c_str());
     ASSERT_NE(bridge, nullptr) << BridgePath() << " error " << GetLastError();
     using ListenerInit = jboolean(JNICALL*)(JNIEnv*, jobject);
-    auto init = reinterpret_cast<ListenerInit>(
-        GetProcAddress(bridge, "Java_test_events_IProbeEvents__1_1TavoEventListenerInit@8"));
+    // Through the generic function pointer type: the export's own type differs.
+    auto init = reinterpret_cast<ListenerInit>(reinterpret_cast<void (*)()>(
+        GetProcAddress(bridge, "Java_test_events_IProbeEvents__1_1TavoEventListenerInit@8")));
     ASSERT_NE(init, nullptr);
     jobject listener = reinterpret_cast<jobject>(0x2000);
     ASSERT_TRUE(init(&g_env, listener));

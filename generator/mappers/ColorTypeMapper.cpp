@@ -40,7 +40,7 @@ static void WriteEventColor(FILE* f, const char* prefix, int n, const char* comV
             prefix, n, prefix, n, prefix, n, prefix, n);
 }
 
-void CColorTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool returnsValue, const VARIANT* def,
+void CColorTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* x, bool returnsValue, const VARIANT* def,
                                           FILE* f) {
     fprintf(f, "\tDWORD color__%d;\n", n);
     if (def && !outOnly) {
@@ -61,7 +61,7 @@ void CColorTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char
         // Nothing is read from an out-only holder: its empty element is fine.
         fprintf(f, "\tcolor__%d = 0;\n", n);
     } else {
-        EmitNullArgumentCheck(f, x, returnsValue);
+        EmitNullArgumentCheck(call, f, x, returnsValue);
         WriteJavaColorConversion(f, "", n, x);
     }
     // By reference the colour is exactly the OLE_COLOR the callee declares
@@ -75,7 +75,7 @@ void CColorTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char
     }
 }
 
-void CColorTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) { WriteOutCopy(f, "\t\t", n); }
+void CColorTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FILE* f) { WriteOutCopy(f, "\t\t", n); }
 
 // The result is read as the 32-bit integer it must be (an OLE_COLOR is a
 // VT_UI4): another type is changed as the platform changes it, and one that
@@ -90,12 +90,12 @@ void CColorTypeMapper::EmitInvokeReturn(FILE* f) {
     fputs("              env->GetMethodID( retColorClass, \"<init>\", \"(III)V\"), GetRValue( retColor ), GetGValue( retColor ), GetBValue( retColor ));\n", f);
 }
 
-void CColorTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+void CColorTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (outOnly) {
         fprintf(f, "\tCOLORREF color__%d = 0;\n", n);
         return;
     }
-    EmitNullArgumentCheck(f, x, returnsValue);
+    EmitNullArgumentCheck(call, f, x, returnsValue);
     fprintf(f, "\tjclass awtColorClass__%d = env->GetObjectClass( %s );\n", n, x);
     fprintf(f, "\tunsigned int blue__%d = env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getBlue\", \"()I\" ));\n", n, x, n);
     fprintf(f, "\tunsigned int red__%d = env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getRed\", \"()I\" ));\n", n, x, n);
@@ -104,8 +104,8 @@ void CColorTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x,
 }
 
 void CColorTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) { text.Format(m_byRef ? "&color__%d" : "color__%d", n); }
-void CColorTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) { WriteOutCopy(f, "\t", n); }
-void CColorTypeMapper::EmitVtblReturnDecl(FILE* f) { fputs("\tOLE_COLOR retColor;\n", f); }
+void CColorTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) { WriteOutCopy(f, "\t", n); }
+void CColorTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tOLE_COLOR retColor;\n", f); }
 void CColorTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retColor", f); }
 
 void CColorTypeMapper::EmitVtblReturn(FILE* f) {

@@ -5,7 +5,7 @@
 
 // An out-only string goes in empty: the callee overwrites it without
 // freeing what it held, so a string passed in would be lost.
-void CStringTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
+void CStringTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
     if (m_byRef) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_BSTR;\n", v);
         if (outOnly)
@@ -19,7 +19,7 @@ void CStringTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const cha
     }
 }
 
-void CStringTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
+void CStringTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (m_byRef)
         fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBstrToJstr( env, *V_BSTRREF( &vargs[%d] )));\n", n, v);
     else
@@ -41,7 +41,7 @@ void CStringTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn retstr;\n");
 }
 
-void CStringTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
+void CStringTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
     if (outOnly)
         fprintf(f, "\tBSTR bstr__%d = 0;\n", n);
     else
@@ -52,12 +52,12 @@ void CStringTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_byRef ? "&bstr__%d" : "bstr__%d", n);
 }
 
-void CStringTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CStringTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBstrToJstr( env, bstr__%d ));\n", n, n);
 }
 
 void CStringTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) { fprintf(f, "\tSysFreeString( bstr__%d );\n", n); }
-void CStringTypeMapper::EmitVtblReturnDecl(FILE* f) { fprintf(f, "\tBSTR retVal;\n"); }
+void CStringTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tBSTR retVal;\n"); }
 void CStringTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
 
 void CStringTypeMapper::EmitVtblReturn(FILE* f) {
@@ -88,7 +88,7 @@ void CStringTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 // A VARIANT holds eight bytes of value, not the sixteen of a GUID: a GUID
 // passed by value travels as VT_CLSID with its address in the value, the
 // form property variants give a CLSID.
-void CGuidTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* x, bool, const VARIANT*, FILE* f) {
+void CGuidTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool, const char* x, bool, const VARIANT*, FILE* f) {
     fprintf(f, "\tGUID temp__%d;\n", n);
     fprintf(f, "\tbrivelJstringToGuid( env, (jstring) %s, temp__%d );\n", x, n);
     if (m_byRef) {
@@ -102,7 +102,7 @@ void CGuidTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* x, bool
 }
 
 // By reference the callee writes into the local, which goes back to Java.
-void CGuidTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
+void CGuidTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FILE* f) {
     fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelGuidToJstr( env, temp__%d ));\n", n, n);
 }
 
@@ -116,7 +116,7 @@ void CGuidTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn brivelGuidToJstr( env, retguid );\n");
 }
 
-void CGuidTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* x, FILE* f, bool) {
+void CGuidTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool, const char* x, FILE* f, bool) {
     fprintf(f, "\tGUID guid__%d;\n", n);
     fprintf(f, "\tbrivelJstringToGuid(env,(jstring)%s, guid__%d );\n", x, n);
 }
@@ -125,11 +125,11 @@ void CGuidTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_byRef ? "&guid__%d" : "guid__%d", n);
 }
 
-void CGuidTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CGuidTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelGuidToJstr( env, guid__%d ));\n", n, n);
 }
 
-void CGuidTypeMapper::EmitVtblReturnDecl(FILE* f) { fprintf(f, "\tGUID retGuid;\n"); }
+void CGuidTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tGUID retGuid;\n"); }
 void CGuidTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retGuid"); }
 void CGuidTypeMapper::EmitVtblReturn(FILE* f) { fprintf(f, "\treturn brivelGuidToJstr( env, retGuid );\n"); }
 

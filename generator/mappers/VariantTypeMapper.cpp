@@ -38,7 +38,7 @@ void DefaultWords(const VARIANT* value, DWORD words[4]) {
 // By reference the callee writes into the holder's VARIANT or, without a
 // holder, into the native's own temporary tmpVariant<n>, which the cleanup
 // clears (it holds what the callee wrote: strings, references).
-void CVariantTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT* def,
+void CVariantTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT* def,
                                             FILE* f) {
     if (def && !outOnly) {
         DWORD words[4];
@@ -80,7 +80,7 @@ void CVariantTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const ch
     }
 }
 
-void CVariantTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
+void CVariantTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (IsByRef())
         fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[%d] )));\n", n, v);
     else
@@ -98,10 +98,10 @@ void CVariantTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn retobj;\n");
 }
 
-void CVariantTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+void CVariantTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     // The virtual-call path writes no null check of its own: a null holder
     // would reach VariantCopy as a null source.
-    if (!outOnly) EmitNullArgumentCheck(f, x, returnsValue);
+    if (!outOnly) EmitNullArgumentCheck(call, f, x, returnsValue);
     fprintf(f, "\tVARIANT tmpStackVar__%d;\n", n);
     fprintf(f, "\ttmpStackVar__%d.vt = VT_EMPTY;\n", n);
     fprintf(f, "\tVARIANT * tmpVar__%d = &tmpStackVar__%d;\n", n, n);
@@ -112,7 +112,7 @@ void CVariantTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_level == 2 ? "&tmpVar__%d" : "tmpVar__%d", n);
 }
 
-void CVariantTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CVariantTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     if (m_level == 0) return;
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelVariantObject( env, tmpVar__%d));\n", n, n);
 }
@@ -126,7 +126,7 @@ void CVariantTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     fprintf(f, "\tVariantClear( tmpVar__%d );\n", n);
 }
 
-void CVariantTypeMapper::EmitVtblReturnDecl(FILE* f) {
+void CVariantTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) {
     fprintf(f, "\tVARIANT retVal;\n");
     fprintf(f, "\tVariantInit( &retVal );\n");
     if (m_level == 2) fprintf(f, "\tVARIANT * pRetVal = &retVal;\n");
@@ -150,7 +150,7 @@ void CVariantTypeMapper::GetEventArgExpr(int e, CString& text) {
         text.Format("brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex%d] )", e);
 }
 
-void CVariantTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* f) {
+void CVariantTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall&, int e, FILE* f) {
     fprintf(f, "\t\tVARIANT * eventVariant%d = ", e);
     if (IsByRef())
         fprintf(f, "V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex%d] );\n", e);
@@ -178,6 +178,6 @@ void CVariantTypeMapper::EmitVtblEventCleanup(int n, FILE* f) {
     fprintf(f, "\t\tbrivelJniEnv->DeleteLocalRef( varobj%d );\n", n);
 }
 
-void CVariantTypeMapper::EmitEventArrayCopyToVtbl(int e, FILE* f) {
+void CVariantTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall&, int e, FILE* f) {
     fprintf(f, "\t\t\tVariantCopy( eventVariant%d, brivelGetTavoVariant( brivelJniEnv, varobj%d ));\n", e, e);
 }

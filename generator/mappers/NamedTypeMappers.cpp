@@ -4,7 +4,7 @@
 
 // ---- enumerations <-> generated brivel.TavoEnumeration classes
 
-void CEnumTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
+void CEnumTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
     if (m_level > 0) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_I4;\n", v);
         if (outOnly)
@@ -18,7 +18,7 @@ void CEnumTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char*
     }
 }
 
-void CEnumTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
+void CEnumTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FILE* f) {
     fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelIntToEnumeratedObject( env, temp__%d, \"%s\" ));\n",
             n, n, ClassPath().c_str());
 }
@@ -30,7 +30,7 @@ void CEnumTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"%s\" );\n", ClassPath().c_str());
 }
 
-void CEnumTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
+void CEnumTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
     if (outOnly)
         fprintf(f, "\tint enum__%d;\n", n);
     else
@@ -41,12 +41,12 @@ void CEnumTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_level > 0 ? "&enum__%d" : "enum__%d", n);
 }
 
-void CEnumTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CEnumTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelIntToEnumeratedObject( env, enum__%d, \"%s\" ));\n",
             n, n, ClassPath().c_str());
 }
 
-void CEnumTypeMapper::EmitVtblReturnDecl(FILE* f) { fprintf(f, "\tint retVal;\n"); }
+void CEnumTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tint retVal;\n"); }
 void CEnumTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
 
 void CEnumTypeMapper::EmitVtblReturn(FILE* f) {
@@ -92,7 +92,7 @@ void EmitDispatchInvokeArgument(bool byRef, int n, int v, bool outOnly, const ch
 }
 
 
-void CDispatchTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
+void CDispatchTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                              FILE* f) {
     EmitDispatchInvokeArgument(m_level > 0, n, v, outOnly, x, f, ComFieldIdCall());
 }
@@ -101,7 +101,7 @@ const char* CDispatchTypeMapper::ComFieldIdCall() {
     return m_job && m_job->IsCallbackInterface(m_javaName) ? "brivelGetEventId()" : "brivelGetComId()";
 }
 
-void CDispatchTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
+void CDispatchTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FILE* f) {
     fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelUnknownToInterfaceObject( env, temp__%d, \"%s\" ));\n",
             n, n, ClassPath().c_str());
 }
@@ -120,12 +120,12 @@ void CDispatchTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn retDisp;\n");
 }
 
-void CDispatchTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+void CDispatchTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (outOnly) {
         fprintf(f, "\tIDispatch * idisp__%d = 0;\n", n);
         return;
     }
-    EmitNullArgumentCheck(f, x, returnsValue);
+    EmitNullArgumentCheck(call, f, x, returnsValue);
     fprintf(f, "\tIDispatch * idisp__%d = (IDispatch *) env->GetIntField( %s, %s);\n", n, x, ComFieldIdCall());
     if (m_level > 0) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->AddRef();\n", n, n);
 }
@@ -134,7 +134,7 @@ void CDispatchTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_level > 0 ? "&idisp__%d" : "idisp__%d", n);
 }
 
-void CDispatchTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CDispatchTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelUnknownToInterfaceObject( env, idisp__%d, \"%s\" ));\n",
             n, n, ClassPath().c_str());
 }
@@ -143,7 +143,7 @@ void CDispatchTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     if (m_level > 0) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
 }
 
-void CDispatchTypeMapper::EmitVtblReturnDecl(FILE* f) { fprintf(f, "\tIDispatch * retVal;\n"); }
+void CDispatchTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tIDispatch * retVal;\n"); }
 void CDispatchTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
 
 // The callee's reference is released once the Java object holds its own.

@@ -1,6 +1,6 @@
 #include "TypeMapper.h"
 
-#include <string>
+#include <cstring>
 
 void CTypeMapper::WriteClassLiteral(FILE* javaFile) {
     CString javaType;
@@ -48,26 +48,6 @@ void CTypeMapper::EmitEventArrayDeleteRef(int e, FILE* file) {
         fprintf(file, "\t\tif ( eventArrayElem_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_%d );\n", e, e);
 }
 
-// The innermost scope's values in the writing thread (none outside a scope).
-static thread_local const std::string* t_earlyReturnCleanup = nullptr;
-static thread_local bool t_eventArgumentOutOnly = false;
-
-CEarlyReturnScope::CEarlyReturnScope(const char* text) : m_text(text ? text : ""), m_outer(t_earlyReturnCleanup) {
-    t_earlyReturnCleanup = &m_text;
-}
-
-CEarlyReturnScope::~CEarlyReturnScope() { t_earlyReturnCleanup = m_outer; }
-
-const char* EarlyReturnCleanup() { return t_earlyReturnCleanup ? t_earlyReturnCleanup->c_str() : ""; }
-
-CEventArgumentScope::CEventArgumentScope(bool outOnly) : m_outer(t_eventArgumentOutOnly) {
-    t_eventArgumentOutOnly = outOnly;
-}
-
-CEventArgumentScope::~CEventArgumentScope() { t_eventArgumentOutOnly = m_outer; }
-
-bool EventArgumentOutOnly() { return t_eventArgumentOutOnly; }
-
 void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken) {
     if (alsoTaken)
         fprintf(file, "\tif ( ret.vt != %s && ret.vt != %s && FAILED( VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt,
@@ -79,14 +59,14 @@ void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken) {
     fputs("\t}\n", file);
 }
 
-void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue, const char* indent,
+void EmitNullArgumentCheck(const CMapperCall& call, FILE* file, const char* javaExpr, bool returnsValue, const char* indent,
                            const char* message) {
     if (!indent) indent = "\t";
     if (!message) message = "Null Argument";
     fprintf(file, "%sif ( %s == 0 ) {\n", indent, javaExpr);
     fprintf(file, "%s\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"%s\" );\n", indent,
             message);
-    fputs(EarlyReturnCleanup(), file);
+    call.WriteEarlyRelease(file, static_cast<int>(strlen(indent)) + 1);
     fprintf(file, returnsValue ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
     fprintf(file, "%s}\n", indent);
 }

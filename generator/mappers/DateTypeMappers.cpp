@@ -22,7 +22,7 @@ static void WriteDefaultWords(FILE* f, int n, const VARIANT* defaultValue, const
 
 // ---- DATE
 
-void CDateTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT* def, FILE* f) {
+void CDateTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT* def, FILE* f) {
     if (def && !outOnly) {
         fprintf(f, "\tDATE temp__%d;\n", n);
         fprintf(f, "\tif ( %s == 0 ) {\n", x);
@@ -43,7 +43,7 @@ void CDateTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char*
     }
 }
 
-void CDateTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
+void CDateTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (m_byRef)
         fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelDateToJobject( env, *V_DATEREF( &vargs[%d] ) ));\n", n, v);
     else
@@ -55,7 +55,7 @@ void CDateTypeMapper::EmitInvokeReturn(FILE* f) {
     fputs("\treturn brivelDateToJobject(env, V_DATE( &ret ));\n", f);
 }
 
-void CDateTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
+void CDateTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
     if (outOnly)
         fprintf(f, "\tDATE date__%d;\n", n);
     else
@@ -64,11 +64,11 @@ void CDateTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, 
 
 void CDateTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) { text.Format(m_byRef ? "&date__%d" : "date__%d", n); }
 
-void CDateTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CDateTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelDateToJobject( env, date__%d ));\n", n, n);
 }
 
-void CDateTypeMapper::EmitVtblReturnDecl(FILE* f) { fputs("\tDATE retVal;\n", f); }
+void CDateTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tDATE retVal;\n", f); }
 void CDateTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CDateTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn brivelDateToJobject( env, retVal );\n", f); }
 
@@ -85,7 +85,7 @@ void CDateTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 
 // A Java long has no "absent" value, so the Java value is always passed
 // (the raw default is not used): 0 is an amount like any other.
-void CCurrencyTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
+void CCurrencyTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
     fprintf(f, "\tCY temp__%d;\n", n);
     if (outOnly)
         fprintf(f, "\ttemp__%d.int64 = 0;\n", n);
@@ -101,7 +101,7 @@ void CCurrencyTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const c
 }
 
 // The Java long[] holder's buffer (released after the copy) takes the value.
-void CCurrencyTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
+void CCurrencyTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (m_byRef)
         fprintf(f, "\t\targ%d__arrayBuf[0] = (jlong) temp__%d.int64;\n", n, n);
     else
@@ -113,18 +113,18 @@ void CCurrencyTypeMapper::EmitInvokeReturn(FILE* f) {
     fputs("\treturn (jlong) V_CY( &ret ).int64;\n", f);
 }
 
-void CCurrencyTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
+void CCurrencyTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
     fprintf(f, "\tCY cy__%d;\n", n);
     fprintf(f, outOnly ? "\tcy__%d.int64 = 0;\n" : "\tcy__%d.int64 = (jlong) %s;\n", n, x);
 }
 
 void CCurrencyTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) { text.Format(m_byRef ? "&cy__%d" : "cy__%d", n); }
 
-void CCurrencyTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CCurrencyTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\targ%d__arrayBuf[0] = (jlong) cy__%d.int64;\n", n, n);
 }
 
-void CCurrencyTypeMapper::EmitVtblReturnDecl(FILE* f) { fputs("\tCY retVal;\n", f); }
+void CCurrencyTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tCY retVal;\n", f); }
 void CCurrencyTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CCurrencyTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn (jlong) retVal.int64;\n", f); }
 
@@ -146,7 +146,7 @@ void CCurrencyTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 static const char* kFiletimeInVariant =
     "(( %s.vt & VT_BYREF ) ? (FILETIME *) V_BYREF( &%s ) : (FILETIME *) &V_CY( &%s ))";
 
-void CFiletimeTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT* def, FILE* f) {
+void CFiletimeTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT* def, FILE* f) {
     fprintf(f, "\tFILETIME temp__%d;\n", n);
     if (outOnly) {
         fprintf(f, "\ttemp__%d.dwLowDateTime = temp__%d.dwHighDateTime = 0;\n", n, n);
@@ -168,7 +168,7 @@ void CFiletimeTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const c
     }
 }
 
-void CFiletimeTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
+void CFiletimeTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (m_byRef) {
         fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelFiletimeToJobject( env, &temp__%d ));\n", n, n);
     } else {
@@ -189,7 +189,7 @@ void CFiletimeTypeMapper::EmitInvokeReturn(FILE* f) {
     fputs("\treturn brivelFiletimeToJobject(env, &retFiletime);\n", f);
 }
 
-void CFiletimeTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool) {
+void CFiletimeTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
     fprintf(f, "\tFILETIME filetime__%d;\n", n);
     if (outOnly)
         fprintf(f, "\tfiletime__%d.dwLowDateTime = filetime__%d.dwHighDateTime = 0;\n", n, n);
@@ -201,11 +201,11 @@ void CFiletimeTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_byRef ? "&filetime__%d" : "filetime__%d", n);
 }
 
-void CFiletimeTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CFiletimeTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelFiletimeToJobject( env, &filetime__%d ));\n", n, n);
 }
 
-void CFiletimeTypeMapper::EmitVtblReturnDecl(FILE* f) { fputs("\tFILETIME retVal;\n", f); }
+void CFiletimeTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tFILETIME retVal;\n", f); }
 void CFiletimeTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CFiletimeTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn brivelFiletimeToJobject( env, &retVal );\n", f); }
 

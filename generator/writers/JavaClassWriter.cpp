@@ -4,7 +4,7 @@
 #include "BridgeGenerator.h"
 #include "MethodWrapperWriter.h"
 #include "NamingHelpers.h"
-#include "ShapeTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
 
 #include <algorithm>
 #include <cstring>

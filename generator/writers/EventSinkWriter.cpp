@@ -5,7 +5,7 @@
 #include "BridgeGenerator.h"
 #include "MethodWrapperWriter.h"
 #include "NamingHelpers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <cstring>
@@ -245,9 +245,9 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             expr = KeepInLocal(f, mapper, i, expr, "\t\t");
         } else {
             {
-                CEventArgumentScope scope(record->pureOut[static_cast<size_t>(i)]);
+                const CMapperCall call = CMapperCall::EventArgument(record->pureOut[static_cast<size_t>(i)]);
                 mapper->EmitEventArrayCreate(i, f);
-                mapper->EmitEventArrayFillFromVtbl(i, f);
+                mapper->EmitEventArrayFillFromVtbl(call, i, f);
                 mapper->EmitEventArrayPublish(i, f);
             }
             mapper->GetEventArrayExpr(i, expr);
@@ -309,9 +309,9 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             if (record->passing[static_cast<size_t>(i)] == 0) continue;
             CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
             {
-                CEventArgumentScope scope(record->pureOut[static_cast<size_t>(i)]);
+                const CMapperCall call = CMapperCall::EventArgument(record->pureOut[static_cast<size_t>(i)]);
                 mapper->EmitEventArrayReload(i, f);
-                mapper->EmitEventArrayCopyToVtbl(i, f);
+                mapper->EmitEventArrayCopyToVtbl(call, i, f);
                 mapper->EmitEventArrayRelease(i, f);
             }
         }
@@ -351,6 +351,119 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
 
 }  // namespace
 
+namespace {
+
+// An event's names, documentation and the shape of its stack as the
+// interface declares it.
+void ReadEventRecord(ITypeInfo* info, const FUNCDESC* func, EventRecord& record, CString& comName, CString& doc,
+                     std::vector<CString>& paramNames) {
+    std::vector<BSTR> names(static_cast<size_t>(func->cParams) + 1, nullptr);
+    UINT got = 0;
+    info->GetNames(func->memid, names.data(), static_cast<UINT>(names.size()), &got);
+    comName = got > 0 ? WideToAnsi(names[0]) : CString();
+    for (UINT i = 1; i < names.size(); ++i) paramNames.push_back(i < got ? WideToAnsi(names[i]) : CString());
+    for (BSTR name : names) SysFreeString(name);
+    BSTR docText = nullptr;
+    if (SUCCEEDED(info->GetDocumentation(func->memid, nullptr, &docText, nullptr, nullptr)) && docText) {
+        doc = WideToAnsi(docText);
+        SysFreeString(docText);
+    }
+    record.name = comName;
+    record.memid = func->memid;
+    record.slot = func->oVft / 4;
+    record.present = true;
+    record.paramCount = func->cParams;
+    for (int i = 0; i < func->cParams; ++i) record.stackSlots.push_back(StackSlotOf(info, func->lprgelemdescParam[i].tdesc));
+    record.liftedResult = func->funckind == FUNC_DISPATCH && func->elemdescFunc.tdesc.vt != VT_VOID &&
+                          func->elemdescFunc.tdesc.vt != VT_HRESULT;
+}
+
+// How each argument of a written event reaches the listener: the Java
+// method's name, the mappers of both sinks, by value or in a holder, and
+// the parameters' Java names.
+void SelectEventPassing(CBridgeGenerator* job, const FUNCDESC* func, const std::vector<CTypeMapper*>& mappers,
+                        CTypeMapper* result, const CString& comName, const std::vector<CString>& paramNames,
+                        EventRecord& record) {
+    int count = static_cast<int>(mappers.size());
+    // The Java method's name: a valid identifier that does not clash
+    // with the methods of java.lang.Object; the sink looks it up by it.
+    static const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode", "notify",
+                                                 "notifyAll", "toString", "wait", "finalize"};
+    MakeJavaIdentifierFree(record.name, comName);
+    for (const char* objectMethod : kObjectMethods)
+        if (record.name == objectMethod) record.name += "_";
+    record.mappers = mappers;
+    record.vtblMappers = mappers;
+    for (int i = 0; i < count; ++i) {
+        const TYPEDESC& type = func->lprgelemdescParam[i].tdesc;
+        if (mappers[static_cast<size_t>(i)] == &g_variantMapper && type.vt == VT_PTR && type.lptdesc &&
+            type.lptdesc->vt == VT_VARIANT)
+            record.vtblMappers[static_cast<size_t>(i)] = &g_variantLevel1Mapper;
+        // An IN-only IUnknown** or IDispatch** comes from the caller as
+        // it is declared, by reference: both sinks read the interface
+        // pointer through it (the call path passes it by value).
+        VARTYPE target = type.vt == VT_PTR && type.lptdesc ? type.lptdesc->vt : static_cast<VARTYPE>(VT_EMPTY);
+        if ((target == VT_UNKNOWN || target == VT_DISPATCH) &&
+            mappers[static_cast<size_t>(i)] == SelectInvokeInterfaceMapper(job, false))
+            record.mappers[static_cast<size_t>(i)] = record.vtblMappers[static_cast<size_t>(i)] =
+                SelectInvokeInterfaceMapper(job, true, target);
+    }
+    record.result = result;
+    record.returnsBoolean = JavaTypeOf(result) == "boolean";
+    CNameSet localNames;
+    for (int i = 0; i < count; ++i) {
+        USHORT flags = func->lprgelemdescParam[i].paramdesc.wParamFlags;
+        bool out = (flags & PARAMFLAG_FOUT) != 0;
+        int kind = 0;
+        if (out && mappers[static_cast<size_t>(i)]->IsByRefEventParam())
+            kind = mappers[static_cast<size_t>(i)]->PassesByRefThroughArray() ? 1 : 2;
+        record.passing.push_back(kind);
+        record.pureOut.push_back(out && !(flags & PARAMFLAG_FIN));
+        CString base, unique;
+        MakeJavaIdentifierFree(base, paramNames[static_cast<size_t>(i)].IsEmpty() ? "arg" : paramNames[static_cast<size_t>(i)].c_str());
+        job->MakeUniqueJavaName(unique, base, &localNames);
+        record.javaNames.push_back(unique);
+    }
+}
+
+// The listener's abstract method of one event, with its documentation.
+void WriteListenerMethod(FILE* java, FILE* r, const EventRecord& record, const std::vector<CTypeMapper*>& mappers,
+                         const CString& comName, const CString& doc) {
+    int count = static_cast<int>(mappers.size());
+    PrintToTwoFiles(java, r, "\t/** Override this method to process the \"%s\" event. \n", JavaCommentText(comName).c_str());
+    if (!doc.IsEmpty()) PrintToTwoFiles(java, r, "\t  * %s\n", JavaCommentText(doc).c_str());
+    for (int i = 0; i < count; ++i) {
+        const char* name = record.javaNames[static_cast<size_t>(i)];
+        bool pure = record.pureOut[static_cast<size_t>(i)];
+        if (record.passing[static_cast<size_t>(i)] == 1)
+            PrintToTwoFiles(java, r, pure ? "\t * <P>Parameter <i>%s</i> is OUT.  It will be passed inside an array of size 1, so it can be modified.\n"
+                               : "\t * <P>Parameter <i>%s</i> is IN/OUT.  It will be passed inside an array of size 1, so it can be modified.\n",
+                    name);
+        else if (record.passing[static_cast<size_t>(i)] == 2)
+            PrintToTwoFiles(java, r, pure ? "\t * <P>Parameter <i>%s</i> is an OUT parameter. It can be modified by the event handler.\n"
+                               : "\t * <P>Parameter <i>%s</i> is IN/OUT parameter.  It can be modified by the event handler.\n",
+                    name);
+    }
+    PrintToTwoFiles(java, r, "\t  */\n");
+    PrintToTwoFiles(java, r, record.returnsBoolean ? "\tpublic abstract boolean %s" : "\tpublic abstract void %s", record.name.c_str());
+    PrintToTwoFiles(java, r, "(");
+    int counter = 0;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) PrintToTwoFiles(java, r, ", ");
+        if (counter > 10) {
+            counter = 0;
+            PrintToTwoFiles(java, r, "\n\t\t");
+        } else {
+            ++counter;
+        }
+        PrintToTwoFiles(java, r, "%s%s %s", JavaTypeOf(mappers[static_cast<size_t>(i)]).c_str(),
+                record.passing[static_cast<size_t>(i)] == 1 ? "[]" : "", record.javaNames[static_cast<size_t>(i)].c_str());
+    }
+    PrintToTwoFiles(java, r, ");\n\n");
+}
+
+}  // namespace
+
 void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString& listenerName, ITypeInfo* info) {
     FILE* java = OpenJavaFile(listenerName);
     if (!java) return;
@@ -373,27 +486,9 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
         EventRecord& record = records[static_cast<size_t>(f)];
         FUNCDESC* func = nullptr;
         if (FAILED(info->GetFuncDesc(static_cast<UINT>(f), &func)) || !func) continue;
-        std::vector<BSTR> names(static_cast<size_t>(func->cParams) + 1, nullptr);
-        UINT got = 0;
-        info->GetNames(func->memid, names.data(), static_cast<UINT>(names.size()), &got);
-        CString comName = got > 0 ? WideToAnsi(names[0]) : CString();
+        CString comName, doc;
         std::vector<CString> paramNames;
-        for (UINT i = 1; i < names.size(); ++i) paramNames.push_back(i < got ? WideToAnsi(names[i]) : CString());
-        for (BSTR name : names) SysFreeString(name);
-        BSTR docText = nullptr;
-        CString doc;
-        if (SUCCEEDED(info->GetDocumentation(func->memid, nullptr, &docText, nullptr, nullptr)) && docText) {
-            doc = WideToAnsi(docText);
-            SysFreeString(docText);
-        }
-        record.name = comName;
-        record.memid = func->memid;
-        record.slot = func->oVft / 4;
-        record.present = true;
-        record.paramCount = func->cParams;
-        for (int i = 0; i < func->cParams; ++i) record.stackSlots.push_back(StackSlotOf(info, func->lprgelemdescParam[i].tdesc));
-        record.liftedResult = func->funckind == FUNC_DISPATCH && func->elemdescFunc.tdesc.vt != VT_VOID &&
-                              func->elemdescFunc.tdesc.vt != VT_HRESULT;
+        ReadEventRecord(info, func, record, comName, doc, paramNames);
         if (IsStandardComMethod(comName)) {
             record.skipped = true;
             info->ReleaseFuncDesc(func);
@@ -418,75 +513,8 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
             notAvailable("\t\t// Function is not available: Optional parameters in event listeners are not supported.\n\n");
         } else {
             record.written = true;
-            // The Java method's name: a valid identifier that does not clash
-            // with the methods of java.lang.Object; the sink looks it up by it.
-            static const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode", "notify",
-                                                         "notifyAll", "toString", "wait", "finalize"};
-            MakeJavaIdentifierFree(record.name, comName);
-            for (const char* objectMethod : kObjectMethods)
-                if (record.name == objectMethod) record.name += "_";
-            record.mappers = mappers;
-            record.vtblMappers = mappers;
-            for (int i = 0; i < count; ++i) {
-                const TYPEDESC& type = func->lprgelemdescParam[i].tdesc;
-                if (mappers[static_cast<size_t>(i)] == &g_variantMapper && type.vt == VT_PTR && type.lptdesc &&
-                    type.lptdesc->vt == VT_VARIANT)
-                    record.vtblMappers[static_cast<size_t>(i)] = &g_variantLevel1Mapper;
-                // An IN-only IUnknown** or IDispatch** comes from the caller as
-                // it is declared, by reference: both sinks read the interface
-                // pointer through it (the call path passes it by value).
-                VARTYPE target = type.vt == VT_PTR && type.lptdesc ? type.lptdesc->vt : VT_EMPTY;
-                if ((target == VT_UNKNOWN || target == VT_DISPATCH) &&
-                    mappers[static_cast<size_t>(i)] == SelectInvokeInterfaceMapper(this, false))
-                    record.mappers[static_cast<size_t>(i)] = record.vtblMappers[static_cast<size_t>(i)] =
-                        SelectInvokeInterfaceMapper(this, true, target);
-            }
-            record.result = result;
-            record.returnsBoolean = JavaTypeOf(result) == "boolean";
-            CNameSet localNames;
-            for (int i = 0; i < count; ++i) {
-                USHORT flags = func->lprgelemdescParam[i].paramdesc.wParamFlags;
-                bool out = (flags & PARAMFLAG_FOUT) != 0;
-                int kind = 0;
-                if (out && mappers[static_cast<size_t>(i)]->IsByRefEventParam())
-                    kind = mappers[static_cast<size_t>(i)]->PassesByRefThroughArray() ? 1 : 2;
-                record.passing.push_back(kind);
-                record.pureOut.push_back(out && !(flags & PARAMFLAG_FIN));
-                CString base, unique;
-                MakeJavaIdentifierFree(base, paramNames[static_cast<size_t>(i)].IsEmpty() ? "arg" : paramNames[static_cast<size_t>(i)].c_str());
-                MakeUniqueJavaName(unique, base, &localNames);
-                record.javaNames.push_back(unique);
-            }
-            PrintToTwoFiles(java, r, "\t/** Override this method to process the \"%s\" event. \n", JavaCommentText(comName).c_str());
-            if (!doc.IsEmpty()) PrintToTwoFiles(java, r, "\t  * %s\n", JavaCommentText(doc).c_str());
-            for (int i = 0; i < count; ++i) {
-                const char* name = record.javaNames[static_cast<size_t>(i)];
-                bool pure = record.pureOut[static_cast<size_t>(i)];
-                if (record.passing[static_cast<size_t>(i)] == 1)
-                    PrintToTwoFiles(java, r, pure ? "\t * <P>Parameter <i>%s</i> is OUT.  It will be passed inside an array of size 1, so it can be modified.\n"
-                                       : "\t * <P>Parameter <i>%s</i> is IN/OUT.  It will be passed inside an array of size 1, so it can be modified.\n",
-                            name);
-                else if (record.passing[static_cast<size_t>(i)] == 2)
-                    PrintToTwoFiles(java, r, pure ? "\t * <P>Parameter <i>%s</i> is an OUT parameter. It can be modified by the event handler.\n"
-                                       : "\t * <P>Parameter <i>%s</i> is IN/OUT parameter.  It can be modified by the event handler.\n",
-                            name);
-            }
-            PrintToTwoFiles(java, r, "\t  */\n");
-            PrintToTwoFiles(java, r, record.returnsBoolean ? "\tpublic abstract boolean %s" : "\tpublic abstract void %s", record.name.c_str());
-            PrintToTwoFiles(java, r, "(");
-            int counter = 0;
-            for (int i = 0; i < count; ++i) {
-                if (i > 0) PrintToTwoFiles(java, r, ", ");
-                if (counter > 10) {
-                    counter = 0;
-                    PrintToTwoFiles(java, r, "\n\t\t");
-                } else {
-                    ++counter;
-                }
-                PrintToTwoFiles(java, r, "%s%s %s", JavaTypeOf(mappers[static_cast<size_t>(i)]).c_str(),
-                        record.passing[static_cast<size_t>(i)] == 1 ? "[]" : "", record.javaNames[static_cast<size_t>(i)].c_str());
-            }
-            PrintToTwoFiles(java, r, ");\n\n");
+            SelectEventPassing(this, func, mappers, result, comName, paramNames, record);
+            WriteListenerMethod(java, r, record, mappers, comName, doc);
         }
         info->ReleaseFuncDesc(func);
     }
@@ -514,20 +542,21 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
     if (r) fclose(r);
 }
 
-void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& listenerName, size_t, void* recordsIn) {
-    auto& records = *static_cast<std::vector<EventRecord>*>(recordsIn);
-    FILE* f = m_jniFile;
-    const char* name = listenerName;
-    bool callback = entry->isCallback;
-    // The vtable form: a slot table within 4 x functions + 400 entries.
-    std::vector<int> slots = BuildEventSlotTable(records);
+namespace {
+
+// The event record that a slot of the virtual-table form calls (none for a
+// slot without an event).
+const EventRecord* RecordAtSlot(const std::vector<int>& slots, const std::vector<EventRecord>& records, int slot) {
+    int index = slots[static_cast<size_t>(slot)];
+    return index < 0 ? nullptr : &records[static_cast<size_t>(index)];
+}
+
+// The sink's class: IDispatch, and the virtual-table form's methods when
+// the slot table could be built.
+void WriteSinkClass(FILE* f, const char* name, bool callback, const std::vector<int>& slots,
+                    const std::vector<EventRecord>& records) {
     bool slotsOk = !slots.empty();
     int highest = static_cast<int>(slots.size()) - 1;
-    auto recordAt = [&](int slot) -> const EventRecord* {
-        int index = slots[static_cast<size_t>(slot)];
-        return index < 0 ? nullptr : &records[static_cast<size_t>(index)];
-    };
-
     fprintf(f, "class %sHandlerImpl : public IDispatch {\n", name);
     fputs("\tjobject brvJavaObject;\n\tbool serverSide;\n\tjstring interfaceName;\n\tlong brvRef;\n", f);
     if (callback) fputs("\tvoid initDisp( jobject obj );\n", f);
@@ -547,10 +576,16 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
     // so that a caller of the interface's own slots reaches its event.
     for (int slot = 7; slotsOk && slot <= highest; ++slot) {
         fprintf(f, "\tvirtual HRESULT STDMETHODCALLTYPE Event_%d", slot - 6);
-        WriteEventHandlerSignature(f, recordAt(slot), false);
+        WriteEventHandlerSignature(f, RecordAtSlot(slots, records, slot), false);
         fputs(";\n", f);
     }
     fputs("};\n\n\n", f);
+}
+
+// The sink's IUnknown methods and the IDispatch methods it does not serve;
+// a callback sink's object is the listener's own.
+void WriteSinkObjectMethods(FILE* f, const CInterfaceEntry* entry, const char* name, bool slotsOk) {
+    bool callback = entry->isCallback;
     if (callback) {
         // The listener is the callback interface's Java object, and its
         // sink the interface's COM object: the pointer goes into the
@@ -584,30 +619,114 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo )\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
-    for (int slot = 7; slotsOk && slot <= highest; ++slot) {
-        fprintf(f, "\nHRESULT STDMETHODCALLTYPE %sHandlerImpl::Event_%d", name, slot - 6);
-        WriteEventHandlerSignature(f, recordAt(slot), true);
-        fputs("\n{\n", f);
-        WriteEventHandlerEntry(f, recordAt(slot));
-        fputs("}\n\n", f);
-    }
+}
 
-    if (!m_paramIndexWritten) {
-        m_paramIndexWritten = true;
-        // Named arguments come first in rgvarg, wherever the positional index
-        // stands; positional ones follow in reverse order. A parameter the
-        // caller did not pass gives -1.
-        fputs("int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )\n{\n"
-              "\tfor ( int i = 0; i < (int) param->cNamedArgs; i++ ) {\n"
-              "\t\tif ( param->rgdispidNamedArgs[i] == arg )\n"
-              "\t\t\treturn i;\n"
-              "\t}\n"
-              "\tint index = (int) param->cArgs - 1 - arg;\n"
-              "\tif ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;\n"
-              "\treturn index;\n"
-              "}\n\n",
-              f);
+// One event's case of Invoke: the listener's method looked up, the
+// arguments converted, the call (or the server-side forward), values that
+// go back to the caller, and the release of every argument.
+void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
+    int p = static_cast<int>(record.mappers.size());
+    fprintf(f, "\tif ( dispIdMember == %d ) {\n", static_cast<int>(record.memid));
+    fputs("\t\tjmethodID brivelMethod = NULL;\n\t\tif ( ! serverSide ) {\n", f);
+    WriteListenerMethodLookup(f, "\t\t\t", "brivelMethod", record.name.c_str(), EventSignature(record).c_str());
+    fputs("\t\t\tif ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();\n", f);
+    fputs("\t\t\tif ( brivelMethod == NULL && brivelError == NULL ) brivelError = \"Unable to locate method\";\n", f);
+    fputs("\t\t}\n", f);
+    fprintf(f, "\t\tbrivelFnName = \"%s\";\n", record.name.c_str());
+    for (int i = 0; i < p; ++i) {
+        fprintf(f, "\t\tint eventParamIndex%d = brivelGetParamIndex(%d,pDispParams,%d);\n", i, i, p);
+        fprintf(f, "\t\tif ( eventParamIndex%d < 0 ) return DISP_E_BADPARAMCOUNT;\n", i);
     }
+    std::vector<CString> exprs;
+    for (int i = 0; i < p; ++i) {
+        CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
+        CString expr;
+        if (record.passing[static_cast<size_t>(i)] == 0) {
+            mapper->EmitEventParam(i, f);
+            mapper->GetEventArgExpr(i, expr);
+            // An inline conversion makes a Java object: keep it in a local
+            // so that it can be deleted after the calls.
+            CString type;
+            mapper->GetJniType(type);
+            if (expr.Find("(") >= 0 && IsJavaReferenceType(type)) {
+                fprintf(f, "\t\t%s eventArgValue_%d = %s;\n", type.c_str(), i, expr.c_str());
+                expr.Format("eventArgValue_%d", i);
+            }
+        } else {
+            {
+                const CMapperCall call = CMapperCall::EventArgument(record.pureOut[static_cast<size_t>(i)]);
+                mapper->EmitEventArrayCreate(i, f);
+                mapper->EmitEventArrayFillFromVariant(call, i, f);
+                mapper->EmitEventArrayPublish(i, f);
+            }
+            mapper->GetEventArrayExpr(i, expr);
+        }
+        exprs.push_back(expr);
+    }
+    fputs("\t\tif ( brivelMethod != NULL && brivelError == NULL ) ", f);
+    fputs(record.returnsBoolean ? "hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod"
+                                : "brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod",
+          f);
+    if (p == 0) {
+        fputs(" ", f);
+    } else {
+        fputs("\n", f);
+        for (int i = 0; i < p; ++i) fprintf(f, "\t\t\t, %s\n", exprs[static_cast<size_t>(i)].c_str());
+        fputs("\t\t", f);
+    }
+    fputs(record.returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n", f);
+    fputs("\t\tif ( serverSide && brivelError == NULL ) ", f);
+    if (record.returnsBoolean) fputs("hResult = ", f);
+    fprintf(f, "OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, %d, 0, \"%s\", \"%s\"", p,
+            record.returnsBoolean ? "boolean" : "void", record.name.c_str());
+    if (p == 0) {
+        fputs(" ", f);
+    } else {
+        fputs("\n", f);
+        for (int i = 0; i < p; ++i) {
+            CString javaType = JavaTypeOf(record.mappers[static_cast<size_t>(i)]);
+            if (javaType == "String") javaType = "java.lang.String";
+            fprintf(f, "\t\t\t, %s, \"%s\", %s\n", record.passing[static_cast<size_t>(i)] ? "true" : "false",
+                    javaType.c_str(), exprs[static_cast<size_t>(i)].c_str());
+        }
+        fputs("\t\t", f);
+    }
+    fputs(record.returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n", f);
+    bool anyByRef = false;
+    for (int kind : record.passing) anyByRef = anyByRef || kind != 0;
+    if (anyByRef) {
+        fputs("\t\tif ( ! brivelJniEnv->ExceptionCheck()) {\n", f);
+        for (int i = 0; i < p; ++i) {
+            if (record.passing[static_cast<size_t>(i)] == 0) continue;
+            CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
+            {
+                const CMapperCall call = CMapperCall::EventArgument(record.pureOut[static_cast<size_t>(i)]);
+                mapper->EmitEventArrayReload(i, f);
+                mapper->EmitEventArrayCopyToVariant(call, i, f);
+                mapper->EmitEventArrayRelease(i, f);
+            }
+        }
+        fputs("\t\t}\n", f);
+    }
+    for (int i = 0; i < p; ++i) {
+        CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
+        if (record.passing[static_cast<size_t>(i)] == 0) {
+            mapper->EmitEventCleanup(i, f);
+            CString expr = exprs[static_cast<size_t>(i)];
+            CString jni;
+            mapper->GetJniType(jni);
+            if (expr.Find("eventArgValue_") == 0 && IsJavaReferenceType(jni))
+                fprintf(f, "\t\tif ( %s != 0 ) brivelJniEnv->DeleteLocalRef( %s );\n", expr.c_str(), expr.c_str());
+        } else {
+            mapper->EmitEventArrayDeleteRef(i, f);
+        }
+    }
+    fputs("\t}\n", f);
+}
+
+// Invoke: every event's case, then the report of what went wrong to the
+// listener.
+void WriteSinkInvoke(FILE* f, const char* name, const std::vector<EventRecord>& records) {
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,\n", name);
     fputs("    DISPPARAMS __RPC_FAR *pDispParams,\n    VARIANT __RPC_FAR *pVarResult,\n    EXCEPINFO __RPC_FAR *pExcepInfo,\n"
           "    UINT __RPC_FAR *puArgErr)\n{\n"
@@ -618,106 +737,8 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\tHRESULT hResult = S_OK;\n"
           "\tif ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;\n",
           f);
-    for (const EventRecord& record : records) {
-        if (!record.written) continue;
-        int p = static_cast<int>(record.mappers.size());
-        fprintf(f, "\tif ( dispIdMember == %d ) {\n", static_cast<int>(record.memid));
-        fputs("\t\tjmethodID brivelMethod = NULL;\n\t\tif ( ! serverSide ) {\n", f);
-        WriteListenerMethodLookup(f, "\t\t\t", "brivelMethod", record.name.c_str(), EventSignature(record).c_str());
-        fputs("\t\t\tif ( brivelMethod == NULL ) brivelJniEnv->ExceptionClear();\n", f);
-        fputs("\t\t\tif ( brivelMethod == NULL && brivelError == NULL ) brivelError = \"Unable to locate method\";\n", f);
-        fputs("\t\t}\n", f);
-        fprintf(f, "\t\tbrivelFnName = \"%s\";\n", record.name.c_str());
-        for (int i = 0; i < p; ++i) {
-            fprintf(f, "\t\tint eventParamIndex%d = brivelGetParamIndex(%d,pDispParams,%d);\n", i, i, p);
-            fprintf(f, "\t\tif ( eventParamIndex%d < 0 ) return DISP_E_BADPARAMCOUNT;\n", i);
-        }
-        std::vector<CString> exprs;
-        for (int i = 0; i < p; ++i) {
-            CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
-            CString expr;
-            if (record.passing[static_cast<size_t>(i)] == 0) {
-                mapper->EmitEventParam(i, f);
-                mapper->GetEventArgExpr(i, expr);
-                // An inline conversion makes a Java object: keep it in a local
-                // so that it can be deleted after the calls.
-                CString type;
-                mapper->GetJniType(type);
-                if (expr.Find("(") >= 0 && IsJavaReferenceType(type)) {
-                    fprintf(f, "\t\t%s eventArgValue_%d = %s;\n", type.c_str(), i, expr.c_str());
-                    expr.Format("eventArgValue_%d", i);
-                }
-            } else {
-                {
-                    CEventArgumentScope scope(record.pureOut[static_cast<size_t>(i)]);
-                    mapper->EmitEventArrayCreate(i, f);
-                    mapper->EmitEventArrayFillFromVariant(i, f);
-                    mapper->EmitEventArrayPublish(i, f);
-                }
-                mapper->GetEventArrayExpr(i, expr);
-            }
-            exprs.push_back(expr);
-        }
-        fputs("\t\tif ( brivelMethod != NULL && brivelError == NULL ) ", f);
-        fputs(record.returnsBoolean ? "hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod"
-                                    : "brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod",
-              f);
-        if (p == 0) {
-            fputs(" ", f);
-        } else {
-            fputs("\n", f);
-            for (int i = 0; i < p; ++i) fprintf(f, "\t\t\t, %s\n", exprs[static_cast<size_t>(i)].c_str());
-            fputs("\t\t", f);
-        }
-        fputs(record.returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n", f);
-        fputs("\t\tif ( serverSide && brivelError == NULL ) ", f);
-        if (record.returnsBoolean) fputs("hResult = ", f);
-        fprintf(f, "OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, %d, 0, \"%s\", \"%s\"", p,
-                record.returnsBoolean ? "boolean" : "void", record.name.c_str());
-        if (p == 0) {
-            fputs(" ", f);
-        } else {
-            fputs("\n", f);
-            for (int i = 0; i < p; ++i) {
-                CString javaType = JavaTypeOf(record.mappers[static_cast<size_t>(i)]);
-                if (javaType == "String") javaType = "java.lang.String";
-                fprintf(f, "\t\t\t, %s, \"%s\", %s\n", record.passing[static_cast<size_t>(i)] ? "true" : "false",
-                        javaType.c_str(), exprs[static_cast<size_t>(i)].c_str());
-            }
-            fputs("\t\t", f);
-        }
-        fputs(record.returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n", f);
-        bool anyByRef = false;
-        for (int kind : record.passing) anyByRef = anyByRef || kind != 0;
-        if (anyByRef) {
-            fputs("\t\tif ( ! brivelJniEnv->ExceptionCheck()) {\n", f);
-            for (int i = 0; i < p; ++i) {
-                if (record.passing[static_cast<size_t>(i)] == 0) continue;
-                CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
-                {
-                    CEventArgumentScope scope(record.pureOut[static_cast<size_t>(i)]);
-                    mapper->EmitEventArrayReload(i, f);
-                    mapper->EmitEventArrayCopyToVariant(i, f);
-                    mapper->EmitEventArrayRelease(i, f);
-                }
-            }
-            fputs("\t\t}\n", f);
-        }
-        for (int i = 0; i < p; ++i) {
-            CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
-            if (record.passing[static_cast<size_t>(i)] == 0) {
-                mapper->EmitEventCleanup(i, f);
-                CString expr = exprs[static_cast<size_t>(i)];
-                CString jni;
-                mapper->GetJniType(jni);
-                if (expr.Find("eventArgValue_") == 0 && IsJavaReferenceType(jni))
-                    fprintf(f, "\t\tif ( %s != 0 ) brivelJniEnv->DeleteLocalRef( %s );\n", expr.c_str(), expr.c_str());
-            } else {
-                mapper->EmitEventArrayDeleteRef(i, f);
-            }
-        }
-        fputs("\t}\n", f);
-    }
+    for (const EventRecord& record : records)
+        if (record.written) WriteDispatchEventCase(f, record);
     fputs("\tif ( brivelError != NULL && brivelFnName != NULL ) {\n", f);
     WriteListenerMethodLookup(f, "\t\t", "jmethodID brivelMethod", "TavoOnEventError", kErrorSignature);
     fputs("\t\tif ( brivelMethod != NULL ) {\n"
@@ -745,10 +766,15 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\treturn hResult;\n"
           "}\n\n",
           f);
+}
 
+// The natives of the listener class: loading the event interface of a COM
+// object and making the listener's sink.
+void WriteSinkNatives(FILE* f, const CString& jniPackage, const CInterfaceEntry* entry, const CString& listenerName) {
+    const char* name = listenerName;
     CString mangledName;
     JniMangleName(mangledName, listenerName);
-    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoLoad\n", QualifiedName(m_jniPackage, mangledName, '_').c_str());
+    fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoLoad\n", QualifiedName(jniPackage, mangledName, '_').c_str());
     fputs("\t(JNIEnv * env, jobject thisObj, jobject obj, jboolean initial )\n{\n\tHRESULT ret;\n\tIUnknown * pUnk;\n\tIDispatch * pDisp;\n"
           "\tbrivelInitThread( env );\n"
           "\tif ( obj == 0 ) return 0;\n"
@@ -761,8 +787,48 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
           "\tenv->SetIntField( thisObj, brivelGetComId(), (jint) pDisp );\n\treturn 1;\n}\n\n",
           f);
     fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoEventListenerInit\n",
-            QualifiedName(m_jniPackage, mangledName, '_').c_str());
+            QualifiedName(jniPackage, mangledName, '_').c_str());
     fprintf(f, "\t(JNIEnv * env, jobject thisObj )\n{\n\tbrivelInitThread( env );\n"
                "\tenv->SetIntField( thisObj, brivelGetEventId(), (jint) new %sHandlerImpl( thisObj ));\n\treturn 1;\n}\n\n",
             name);
+}
+
+}  // namespace
+
+void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& listenerName, size_t, void* recordsIn) {
+    auto& records = *static_cast<std::vector<EventRecord>*>(recordsIn);
+    FILE* f = m_jniFile;
+    const char* name = listenerName;
+    // The vtable form: a slot table within 4 x functions + 400 entries.
+    std::vector<int> slots = BuildEventSlotTable(records);
+    bool slotsOk = !slots.empty();
+    int highest = static_cast<int>(slots.size()) - 1;
+    WriteSinkClass(f, name, entry->isCallback, slots, records);
+    WriteSinkObjectMethods(f, entry, name, slotsOk);
+    for (int slot = 7; slotsOk && slot <= highest; ++slot) {
+        fprintf(f, "\nHRESULT STDMETHODCALLTYPE %sHandlerImpl::Event_%d", name, slot - 6);
+        WriteEventHandlerSignature(f, RecordAtSlot(slots, records, slot), true);
+        fputs("\n{\n", f);
+        WriteEventHandlerEntry(f, RecordAtSlot(slots, records, slot));
+        fputs("}\n\n", f);
+    }
+
+    if (!m_paramIndexWritten) {
+        m_paramIndexWritten = true;
+        // Named arguments come first in rgvarg, wherever the positional index
+        // stands; positional ones follow in reverse order. A parameter the
+        // caller did not pass gives -1.
+        fputs("int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )\n{\n"
+              "\tfor ( int i = 0; i < (int) param->cNamedArgs; i++ ) {\n"
+              "\t\tif ( param->rgdispidNamedArgs[i] == arg )\n"
+              "\t\t\treturn i;\n"
+              "\t}\n"
+              "\tint index = (int) param->cArgs - 1 - arg;\n"
+              "\tif ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;\n"
+              "\treturn index;\n"
+              "}\n\n",
+              f);
+    }
+    WriteSinkInvoke(f, name, records);
+    WriteSinkNatives(f, m_jniPackage, entry, listenerName);
 }

@@ -19,7 +19,7 @@ void CPrimitiveTypeMapper::WriteBoxing(FILE* javaFile, const char* expression) {
     fprintf(javaFile, "new %s( %s )", BoxingClass(), expression);
 }
 
-void CPrimitiveTypeMapper::EmitInvokeArgument(int, int v, bool, const char* javaExpr, bool, const VARIANT*,
+void CPrimitiveTypeMapper::EmitInvokeArgument(const CMapperCall&, int, int v, bool, const char* javaExpr, bool, const VARIANT*,
                                               FILE* file) {
     fprintf(file, "\tvargs[%d].vt = %s;\n", v, m_vtName);
     fprintf(file, "\t%s( &vargs[%d] ) = (%s) ", m_accessor, v, m_cType);
@@ -29,7 +29,7 @@ void CPrimitiveTypeMapper::EmitInvokeArgument(int, int v, bool, const char* java
 
 // By reference the VARIANT points straight into the Java array's elements,
 // so nothing has to be copied back.
-void CPrimitiveTypeMapper::EmitInvokeOutCopy(int, int, int, FILE*) {}
+void CPrimitiveTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int, int, int, FILE*) {}
 
 // The result is coerced to the value type (a by-reference result is read
 // through, by the coercion) and read by value.
@@ -66,7 +66,7 @@ void CPrimitiveTypeMapper::GetVtblReturnType(CString& text) {
     if (m_byRef) text += " *";
 }
 
-void CPrimitiveTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\t%s retVal;\n", m_jniType); }
+void CPrimitiveTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\t%s retVal;\n", m_jniType); }
 void CPrimitiveTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 void CPrimitiveTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal;\n"); }
 
@@ -84,20 +84,20 @@ void CPrimitiveTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
         text.Format("(%s) arg%d", m_jniType, n);
 }
 
-void CPrimitiveTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* file) {
+void CPrimitiveTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall&, int n, FILE* file) {
     fprintf(file, "\t\t*eventArrayPtr_%d = *(%s *) arg%d;\n", n, m_jniType, n);
 }
 
-void CPrimitiveTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* file) {
+void CPrimitiveTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall&, int e, FILE* file) {
     fprintf(file, "\t\t*eventArrayPtr_%d = (%s) *%s( &pDispParams->rgvarg[eventParamIndex%d] );\n", e, m_jniType,
             m_accessor, e);
 }
 
-void CPrimitiveTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* file) {
+void CPrimitiveTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall&, int n, FILE* file) {
     fprintf(file, "\t\t\t*(%s) arg%d = *eventArrayPtr_%d;\n", m_cType, n, n);
 }
 
-void CPrimitiveTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* file) {
+void CPrimitiveTypeMapper::EmitEventArrayCopyToVariant(const CMapperCall&, int e, FILE* file) {
     fprintf(file, "\t\t\t*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = *eventArrayPtr_%d;\n", m_accessor, e, e);
 }
 
@@ -120,7 +120,7 @@ CBooleanTypeMapper::CBooleanTypeMapper(bool byRef)
                            byRef ? "VT_BOOL | VT_BYREF" : "VT_BOOL", byRef ? "V_BOOLREF" : "V_BOOL", "Boolean",
                            "jbooleanArray") {}
 
-void CBooleanTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* javaExpr, bool, const VARIANT*,
+void CBooleanTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool, const char* javaExpr, bool, const VARIANT*,
                                             FILE* file) {
     if (m_byRef) {
         fprintf(file, "\tvargs[%d].vt = VT_BYREF | VT_BOOL;\n", v);
@@ -132,7 +132,7 @@ void CBooleanTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* java
     }
 }
 
-void CBooleanTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* file) {
+void CBooleanTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FILE* file) {
     if (m_byRef) fprintf(file, "\t\targ%d__arrayBuf[0] = temp__%d ? JNI_TRUE : JNI_FALSE;\n", n, n);
 }
 
@@ -144,7 +144,7 @@ void CBooleanTypeMapper::EmitInvokeReturn(FILE* file) {
 // By reference the callee gets the address of a local that holds the Java
 // value (an IN/OUT argument's element, an IN argument's value); only an
 // out-only argument starts as VARIANT_FALSE.
-void CBooleanTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* javaExpr, FILE* file, bool) {
+void CBooleanTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* javaExpr, FILE* file, bool) {
     if (m_byRef && outOnly)
         fprintf(file, "\tVARIANT_BOOL temp__%d = VARIANT_FALSE;\n", n);
     else
@@ -155,14 +155,14 @@ void CBooleanTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_byRef ? "&temp__%d" : "temp__%d", n);
 }
 
-void CBooleanTypeMapper::EmitVtblOutCopy(int n, int, FILE* file) {
+void CBooleanTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* file) {
     if (!m_byRef) return;
     CString target;
     target.Format("arg%d__arrayBuf[0]", n);
     fprintf(file, "\t%s = temp__%d ? JNI_TRUE : JNI_FALSE;\n", target.c_str(), n);
 }
 
-void CBooleanTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal;\n"); }
+void CBooleanTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal;\n"); }
 void CBooleanTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal ? JNI_TRUE : JNI_FALSE;\n"); }
 
 // VARIANT_TRUE is -1: Java gets JNI_TRUE, never the VARIANT_BOOL's bits.
@@ -176,20 +176,20 @@ void CBooleanTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
     text.Format(m_byRef ? "*arg%d ? JNI_TRUE : JNI_FALSE" : "arg%d ? JNI_TRUE : JNI_FALSE", n);
 }
 
-void CBooleanTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* file) {
+void CBooleanTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall&, int n, FILE* file) {
     fprintf(file, "\t\t*eventArrayPtr_%d = (*( VARIANT_BOOL *) arg%d) ? JNI_TRUE : JNI_FALSE;\n", n, n);
 }
 
-void CBooleanTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* file) {
+void CBooleanTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall&, int e, FILE* file) {
     fprintf(file, "\t\t*eventArrayPtr_%d = *%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE;\n",
             e, m_accessor, e);
 }
 
-void CBooleanTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* file) {
+void CBooleanTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall&, int n, FILE* file) {
     fprintf(file, "\t\t\t*(VARIANT_BOOL *) arg%d = *eventArrayPtr_%d ? VARIANT_TRUE : VARIANT_FALSE;\n", n, n);
 }
 
-void CBooleanTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* file) {
+void CBooleanTypeMapper::EmitEventArrayCopyToVariant(const CMapperCall&, int e, FILE* file) {
     fprintf(file,
             "\t\t\t*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = *eventArrayPtr_%d ? VARIANT_TRUE : VARIANT_FALSE;\n",
             m_accessor, e, e);
@@ -201,7 +201,7 @@ CInt64RefTypeMapper::CInt64RefTypeMapper()
     : CPrimitiveTypeMapper(true, "long", "jlong", "__int64 *", "J", "VT_BYREF | VT_I8", "V_I8REF", "Long",
                            "jlongArray") {}
 
-void CInt64RefTypeMapper::EmitInvokeArgument(int, int v, bool, const char* javaExpr, bool, const VARIANT*,
+void CInt64RefTypeMapper::EmitInvokeArgument(const CMapperCall&, int, int v, bool, const char* javaExpr, bool, const VARIANT*,
                                              FILE* file) {
     fprintf(file, "\tvargs[%d].vt = %s;\n", v, m_vtName);
     fprintf(file, "\tvargs[%d].plVal = (long *) (%s) ", v, m_cType);
@@ -267,7 +267,7 @@ void CLpstrTypeMapper::EmitInvokeReturn(FILE* file) {
     fprintf(file, "\tVariantClear( &ret );\n");
     fprintf(file, "\treturn retstr;\n");
 }
-void CLpstrTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* x, FILE* file, bool) {
+void CLpstrTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool, const char* x, FILE* file, bool) {
     CString target;
     target.Format("lpstr__%d", n);
     WriteJstringToAnsi(file, target, x);
@@ -278,7 +278,7 @@ void CLpstrTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
 }
 // Who owns text a callee stores in place of ours is not known: it is copied
 // and left alone.
-void CLpstrTypeMapper::EmitVtblOutCopy(int n, int, FILE* file) {
+void CLpstrTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* file) {
     CString target, source;
     target.Format("lpstrOut__%d", n);
     source.Format("lpstr__%d", n);
@@ -291,7 +291,7 @@ void CLpstrTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
     else
         fprintf(file, "\tfree( lpstr__%d );\n", n);
 }
-void CLpstrTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tLPSTR retVal;\n"); }
+void CLpstrTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tLPSTR retVal;\n"); }
 void CLpstrTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 
 void CLpstrTypeMapper::EmitVtblReturn(FILE* file) {
@@ -307,9 +307,9 @@ bool CByteBufferTypeMapper::GetKindWord(CString& word) {
     return true;
 }
 
-void CByteBufferTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* javaExpr, bool returnsValue,
+void CByteBufferTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool, const char* javaExpr, bool returnsValue,
                                                const VARIANT*, FILE* file) {
-    EmitNullArgumentCheck(file, javaExpr, returnsValue);
+    EmitNullArgumentCheck(call, file, javaExpr, returnsValue);
     fprintf(file, "\tjbyteArray byteArray%d = (jbyteArray) %s;\n", n, javaExpr);
     fprintf(file, "\tjbyte * bufPtr%d = byteArray%d == 0 ? 0 : env->GetByteArrayElements( byteArray%d, NULL );\n", n,
             n, n);
@@ -317,7 +317,7 @@ void CByteBufferTypeMapper::EmitInvokeArgument(int n, int v, bool, const char* j
     fprintf(file, "\tvargs[%d].byref = bufPtr%d;\n", v, n);
 }
 
-void CByteBufferTypeMapper::EmitInvokeOutCopy(int, int, int, FILE*) {}
+void CByteBufferTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int, int, int, FILE*) {}
 
 void CByteBufferTypeMapper::EmitInvokeCleanup(int n, int, FILE* file) {
     fprintf(file, "\tif ( byteArray%d != 0 ) env->ReleaseByteArrayElements( byteArray%d, bufPtr%d, 0 );\n", n, n, n);
@@ -332,7 +332,7 @@ void CByteBufferTypeMapper::EmitInvokeReturn(FILE* file) {
     fprintf(file, "\treturn retByteArray;\n");
 }
 
-void CByteBufferTypeMapper::EmitVtblArgumentSetup(int n, bool, const char* javaExpr, FILE* file, bool) {
+void CByteBufferTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool, const char* javaExpr, FILE* file, bool) {
     fprintf(file, "\tjbyteArray byteArray%d = (jbyteArray) %s;\n", n, javaExpr);
     fprintf(file, "\tjbyte * bufPtr%d = byteArray%d == 0 ? 0 : env->GetByteArrayElements( byteArray%d, NULL );\n", n,
             n, n);
@@ -346,7 +346,7 @@ void CByteBufferTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
     fprintf(file, "\tif ( byteArray%d != 0 ) env->ReleaseByteArrayElements( byteArray%d, bufPtr%d, 0 );\n", n, n, n);
 }
 
-void CByteBufferTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tBYTE * retVal;\n"); }
+void CByteBufferTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tBYTE * retVal;\n"); }
 void CByteBufferTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 void CByteBufferTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn 0;\n"); }
 
@@ -391,21 +391,21 @@ void CByteBufferTypeMapper::EmitVtblEventParam(int n, FILE* file) {
 
 void CByteBufferTypeMapper::GetVtblEventArgExpr(int n, CString& text) { text.Format("eventBytes_%d", n); }
 
-void CByteBufferTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* file) {
-    WriteEventBytes(file, "eventArrayArg_", n, VtblBytePointer(n).c_str(), !EventArgumentOutOnly());
+void CByteBufferTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* file) {
+    WriteEventBytes(file, "eventArrayArg_", n, VtblBytePointer(n).c_str(), !call.EventArgumentOutOnly());
 }
 
-void CByteBufferTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* file) {
-    WriteEventBytes(file, "eventArrayArg_", e, EventBytePointer(e).c_str(), !EventArgumentOutOnly());
+void CByteBufferTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* file) {
+    WriteEventBytes(file, "eventArrayArg_", e, EventBytePointer(e).c_str(), !call.EventArgumentOutOnly());
 }
 
 // What the listener left in element 0 goes to the caller's byte.
-void CByteBufferTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* file) {
+void CByteBufferTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall&, int n, FILE* file) {
     fprintf(file, "\t\t\tif ( eventArrayArg_%d != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_%d, 0, 1, eventBytePtr_%d );\n",
             n, n, n);
 }
 
-void CByteBufferTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* file) { EmitEventArrayCopyToVtbl(e, file); }
+void CByteBufferTypeMapper::EmitEventArrayCopyToVariant(const CMapperCall& call, int e, FILE* file) { EmitEventArrayCopyToVtbl(call, e, file); }
 
 void CByteBufferTypeMapper::EmitEventArrayDeleteRef(int e, FILE* file) {
     fprintf(file, "\t\tif ( eventArrayArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_%d );\n", e, e);

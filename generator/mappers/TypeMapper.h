@@ -6,12 +6,12 @@
 #pragma once
 
 #include "BrvString.h"
+#include "MapperCall.h"
 
 #include <windows.h>
 #include <oaidl.h>
 
 #include <cstdio>
-#include <string>
 
 class CTypeMapper {
 public:
@@ -42,9 +42,9 @@ public:
     virtual bool WritesRawDefault() { return false; }
 
     // IDispatch::Invoke path.
-    virtual void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr,
+    virtual void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr,
                                     bool returnsValue, const VARIANT* defaultValue, FILE* file) = 0;
-    virtual void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) = 0;
+    virtual void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) = 0;
     virtual void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) { (void)arg; (void)variantIndex; (void)file; }
     virtual void EmitInvokeReturn(FILE* file) = 0;
 
@@ -67,14 +67,14 @@ public:
             text += name;
         }
     }
-    virtual void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) {
+    virtual void EmitVtblArgumentSetup(const CMapperCall&, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) {
         (void)arg; (void)outOnly; (void)javaExpr; (void)file; (void)returnsValue;
     }
     virtual void GetVtblArgumentExpr(int arg, int reserved, CString& text) = 0;
-    virtual void EmitVtblOutCopy(int arg, int reserved, FILE* file) { (void)arg; (void)reserved; (void)file; }
+    virtual void EmitVtblOutCopy(const CMapperCall&, int arg, int reserved, FILE* file) { (void)arg; (void)reserved; (void)file; }
     virtual void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) { (void)arg; (void)javaExpr; (void)file; }
     virtual void GetVtblReturnType(CString& text) { GetVtblParamType(text); }
-    virtual void EmitVtblReturnDecl(FILE* file) = 0;
+    virtual void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) = 0;
     virtual void GetVtblReturnPointer(FILE* file) = 0;
     virtual void EmitVtblReturn(FILE* file) = 0;
 
@@ -88,13 +88,13 @@ public:
     virtual bool IsByRefEventParam() { return false; }
     virtual bool PassesByRefThroughArray() { return true; }
     virtual void EmitEventArrayCreate(int eventParam, FILE* file);
-    virtual void EmitEventArrayFillFromVtbl(int arg, FILE* file) { (void)arg; (void)file; }
-    virtual void EmitEventArrayFillFromVariant(int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitEventArrayFillFromVtbl(const CMapperCall&, int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void EmitEventArrayFillFromVariant(const CMapperCall&, int eventParam, FILE* file) { (void)eventParam; (void)file; }
     virtual void EmitEventArrayPublish(int eventParam, FILE* file);
     virtual void GetEventArrayExpr(int eventParam, CString& text);
     virtual void EmitEventArrayReload(int eventParam, FILE* file);
-    virtual void EmitEventArrayCopyToVtbl(int arg, FILE* file) { (void)arg; (void)file; }
-    virtual void EmitEventArrayCopyToVariant(int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitEventArrayCopyToVtbl(const CMapperCall&, int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void EmitEventArrayCopyToVariant(const CMapperCall&, int eventParam, FILE* file) { (void)eventParam; (void)file; }
     virtual void EmitEventArrayRelease(int eventParam, FILE* file);
     virtual void EmitEventArrayDeleteRef(int eventParam, FILE* file);
 
@@ -103,40 +103,6 @@ protected:
     // reference must be deleted with the array.
     virtual bool EventArrayHoldsObject() { return false; }
 };
-
-// Text written before the return of every null check that a mapper writes
-// inside its own set-up: the release of the arguments already set up. The
-// method writer gives it for one mapper call at a time, with a scope around
-// the call; outside one it is empty. A scope holds for the thread that
-// writes and ends with the call, so no call, and no job, sees another's.
-class CEarlyReturnScope {
-public:
-    explicit CEarlyReturnScope(const char* text);
-    ~CEarlyReturnScope();
-    CEarlyReturnScope(const CEarlyReturnScope&) = delete;
-    CEarlyReturnScope& operator=(const CEarlyReturnScope&) = delete;
-
-private:
-    std::string m_text;
-    const std::string* m_outer;
-};
-const char* EarlyReturnCleanup();
-
-// Whether the event argument whose holder fragments are being written is
-// out-only: its incoming value is undefined and must not be read (or
-// freed). The sink writer gives it around those fragments of each argument,
-// with a scope as above; outside one it is false.
-class CEventArgumentScope {
-public:
-    explicit CEventArgumentScope(bool outOnly);
-    ~CEventArgumentScope();
-    CEventArgumentScope(const CEventArgumentScope&) = delete;
-    CEventArgumentScope& operator=(const CEventArgumentScope&) = delete;
-
-private:
-    bool m_outer;
-};
-bool EventArgumentOutOnly();
 
 // Writes the coercion of the Invoke result `ret` to `vt` before it is read:
 // a result of another type is changed as the platform changes it
@@ -148,6 +114,7 @@ bool EventArgumentOutOnly();
 void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken = nullptr);
 
 // Writes the Java null check of a native argument: throws
-// java.lang.NullPointerException and returns when the expression is null.
-void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue,
+// java.lang.NullPointerException, releases the call's earlier arguments and
+// returns when the expression is null.
+void EmitNullArgumentCheck(const CMapperCall& call, FILE* file, const char* javaExpr, bool returnsValue,
                            const char* indent = "\t", const char* message = "Null Argument");

@@ -15,55 +15,35 @@ const char kHolderArraySig[] = "[Lbrivel/TavoRecord;";
 
 const char* ReturnLine(bool returnsValue) { return returnsValue ? "\treturn 0;\n" : "\treturn;\n"; }
 
-// The release text of the other arguments (written one tab deeper than the
-// native's body) moved by `shift` tabs, -1 or more.
-CString ShiftedCleanup(int shift) {
-    CString out;
-    bool lineStart = true;
-    for (const char* p = EarlyReturnCleanup(); *p; ++p) {
-        if (lineStart) {
-            if (shift < 0 && *p == '\t') {
-                lineStart = false;
-                continue;
-            }
-            for (int i = 0; i < shift; ++i) out += '\t';
-        }
-        out += *p;
-        lineStart = *p == '\n';
-    }
-    return out;
-}
-
 // Throws brivel.TavoException and returns, after releasing what the
 // arguments before this one set up.
-void WriteThrowAndReturn(FILE* f, const char* message, bool returnsValue) {
+void WriteThrowAndReturn(const CMapperCall& call, FILE* f, const char* message, bool returnsValue) {
     fprintf(f, "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"%s\" );\n", message);
-    fputs(ShiftedCleanup(-1), f);
+    call.WriteEarlyRelease(f, 1);
     fputs(ReturnLine(returnsValue), f);
 }
 
 // After a conversion that reports failure through a flag (its exception is
 // pending): release the arguments before this one, and this one's own
 // partial work, then return.
-void WriteFailureReturn(FILE* f, const char* flag, bool returnsValue, const CString& ownCleanup = CString()) {
-    const char* cleanup = EarlyReturnCleanup();
-    if (*cleanup == '\0' && ownCleanup.IsEmpty()) {
+void WriteFailureReturn(const CMapperCall& call, FILE* f, const char* flag, bool returnsValue, const CString& ownCleanup = CString()) {
+    if (call.EarlyRelease().IsEmpty() && ownCleanup.IsEmpty()) {
         fprintf(f, "\tif ( %s ) return%s;\n", flag, returnsValue ? " 0" : "");
         return;
     }
     fprintf(f, "\tif ( %s ) {\n", flag);
     fputs(ownCleanup, f);
-    fputs(cleanup, f);
+    call.WriteEarlyRelease(f, 2);
     fprintf(f, "\t%s", ReturnLine(returnsValue));
     fputs("\t}\n", f);
 }
 
 // A record or holder that receives a value must exist (the writer checks
 // only the arguments that are read).
-void WriteOutTargetCheck(FILE* f, const char* javaExpr, int n, bool returnsValue) {
+void WriteOutTargetCheck(const CMapperCall& call, FILE* f, const char* javaExpr, int n, bool returnsValue) {
     CString message;
     message.Format("Argument %d is null", n + 1);
-    EmitNullArgumentCheck(f, javaExpr, returnsValue, "\t", message);
+    EmitNullArgumentCheck(call, f, javaExpr, returnsValue, "\t", message);
 }
 
 }  // namespace
@@ -113,13 +93,13 @@ int CRecordTypeMapper::Size() const { return std::max((m_record->size + 3) / 4 *
 // ---- CRecordTypeMapper: IDispatch::Invoke path. A VT_RECORD VARIANT carries
 // the record's IRecordInfo, which only a record with an identifier has.
 
-void CRecordTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool returnsValue, const VARIANT*,
+void CRecordTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* x, bool returnsValue, const VARIANT*,
                                            FILE* f) {
     if (!IsWritten() || IsDirect()) {
-        WriteThrowAndReturn(f, kNotFound, returnsValue);
+        WriteThrowAndReturn(call, f, kNotFound, returnsValue);
         return;
     }
-    if (outOnly) WriteOutTargetCheck(f, x, n, returnsValue);
+    if (outOnly) WriteOutTargetCheck(call, f, x, n, returnsValue);
     const char* name = m_record->javaName;
     fprintf(f, "\tvargs[%d].vt = VT_RECORD;\n", v);
     fprintf(f, "\tIRecordInfo * iRecInfo%d = 0;\n", n);
@@ -133,11 +113,11 @@ void CRecordTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const cha
             v, n, name, FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
     CString flag;
     flag.Format("err%d", n);
-    WriteFailureReturn(f, flag, returnsValue);
+    WriteFailureReturn(call, f, flag, returnsValue);
     fprintf(f, "\tV_RECORDINFO( &vargs[%d] ) = iRecInfo%d;\n", v, n);
 }
 
-void CRecordTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
+void CRecordTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (!IsWritten() || IsDirect()) return;
     fprintf(f,
             "\t\tbrivelCopyComRecordToJObject( env, V_RECORD( &vargs[%d] ), recobj%d, &brivelRecordDetails[%d], %d, "
@@ -215,13 +195,13 @@ void CRecordTypeMapper::GetVtblEventParamDeclaration(int arg, bool named, CStrin
     }
 }
 
-void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+void CRecordTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (!IsWritten()) {
-        WriteThrowAndReturn(f, kUnsupported, returnsValue);
+        WriteThrowAndReturn(call, f, kUnsupported, returnsValue);
         fprintf(f, "\tvoid * rec%d = 0;\n", n);
         return;
     }
-    if (outOnly) WriteOutTargetCheck(f, x, n, returnsValue);
+    if (outOnly) WriteOutTargetCheck(call, f, x, n, returnsValue);
     CString flag;
     flag.Format("err%d", n);
     if (IsDirect()) {
@@ -235,7 +215,7 @@ void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x
                     x, n, FieldCount(), FirstRow(), n, n);
             CString own;
             own.Format("\t\tbrivelClearDirectRecord( &brivelRecordDetails[%d], %d, rec%d );\n", FirstRow(), FieldCount(), n);
-            WriteFailureReturn(f, flag, returnsValue, own);
+            WriteFailureReturn(call, f, flag, returnsValue, own);
         }
         if (PassesPointerToPointer()) {
             // The callee receives a pointer to the buffer, which it may replace.
@@ -254,7 +234,7 @@ void CRecordTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x
             "\tvoid * rec%d = brivelJObjectToComRecord( env, %s, &libDescriptionStruct, &IID_Record%s, "
             "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
             n, x, m_record->javaName.c_str(), FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
-    WriteFailureReturn(f, flag, returnsValue);
+    WriteFailureReturn(call, f, flag, returnsValue);
     if (PassesPointerToPointer()) {
         // The callee receives a pointer to the runtime's record, which it may replace.
         fprintf(f, "\tvoid * recRef%d = rec%d;\n", n, n);
@@ -277,7 +257,7 @@ void CRecordTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
         text.Format("(void *) rec%d", n);
 }
 
-void CRecordTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CRecordTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     if (!IsWritten()) return;
     if (!IsDirect()) {
         // Behind a pointer to a pointer: the record the callee's pointer now
@@ -313,9 +293,9 @@ void CRecordTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
 // A result is read from a buffer by the direct copies, with or without an
 // identifier: the callee fills the buffer (or, through a pointer to a
 // pointer, hands back its own record).
-void CRecordTypeMapper::EmitVtblReturnDecl(FILE* f) {
+void CRecordTypeMapper::EmitVtblReturnDecl(const CMapperCall& call, FILE* f) {
     if (!IsWritten()) {
-        WriteThrowAndReturn(f, kUnsupported, true);
+        WriteThrowAndReturn(call, f, kUnsupported, true);
         return;
     }
     fprintf(f, "\tunsigned char recRet[%d];\n", Size());
@@ -400,19 +380,19 @@ void CRecordTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 bool CRecordArrayTypeMapper::CanSend() const { return GetRecordMapper()->IsWritten() && !GetRecordMapper()->IsDirect(); }
 bool CRecordArrayTypeMapper::CanReceive() const { return GetRecordMapper()->IsWritten(); }
 
-void CRecordArrayTypeMapper::WriteJavaArray(FILE* f, int n, const char* x, bool returnsValue) {
+void CRecordArrayTypeMapper::WriteJavaArray(const CMapperCall& call, FILE* f, int n, const char* x, bool returnsValue) {
     if (!m_byRef) {
         fprintf(f, "\tjobjectArray jarray%d = (jobjectArray) %s;\n", n, x);
         return;
     }
-    WriteOutTargetCheck(f, x, n, returnsValue);
+    WriteOutTargetCheck(call, f, x, n, returnsValue);
     // The holder's array goes in; the callee's array replaces it afterwards.
     fprintf(f, "\tjfieldID holderField%d = env->GetFieldID( brivelFindClass( env, \"%s\" ), \"array\", \"%s\" );\n", n,
             kHolderClass, kHolderArraySig);
     fprintf(f, "\tjobjectArray jarray%d = (jobjectArray) env->GetObjectField( %s, holderField%d );\n", n, x, n);
 }
 
-void CRecordArrayTypeMapper::WriteOutCopy(FILE* f, const char* indent, int n, const char* safeArray, const char* errName,
+void CRecordArrayTypeMapper::WriteOutCopy(const CMapperCall& call, FILE* f, const char* indent, int n, const char* safeArray, const char* errName,
                                           const char* fieldIds, bool returnsValue) {
     CRecordTypeMapper* record = GetRecordMapper();
     if (m_byRef) {
@@ -427,7 +407,7 @@ void CRecordArrayTypeMapper::WriteOutCopy(FILE* f, const char* indent, int n, co
     }
     // Every argument is released before the return, this one included.
     fprintf(f, "%sif ( %s%d ) {\n", indent, errName, n);
-    fputs(ShiftedCleanup(static_cast<int>(strlen(indent)) - 1), f);
+    call.WriteEarlyRelease(f, static_cast<int>(strlen(indent)) + 1);
     fprintf(f, "%s\treturn%s;\n", indent, returnsValue ? " 0" : "");
     fprintf(f, "%s}\n", indent);
 }
@@ -469,11 +449,11 @@ void CRecordArrayTypeMapper::EmitEventCleanup(int e, FILE* f) {
 
 // The Java array converted into a new SAFEARRAY of records, with the
 // locals that the call path names its own way; a failure returns at once.
-void CRecordArrayTypeMapper::WriteSendConversion(FILE* f, int n, const char* javaExpr, bool outOnly, bool returnsValue,
+void CRecordArrayTypeMapper::WriteSendConversion(const CMapperCall& call, FILE* f, int n, const char* javaExpr, bool outOnly, bool returnsValue,
                                                  const char* arrayName, const char* errName, const char* infoName,
                                                  const char* fieldIds) {
     CRecordTypeMapper* record = GetRecordMapper();
-    WriteJavaArray(f, n, javaExpr, returnsValue);
+    WriteJavaArray(call, f, n, javaExpr, returnsValue);
     fprintf(f, "\tbool %s%d;\n", errName, n);
     fprintf(f, "\tIRecordInfo * %s%d;\n", infoName, n);
     fprintf(f, "\tjfieldID %s%d[%d];\n", fieldIds, n, record->FieldIdCount());
@@ -492,17 +472,17 @@ void CRecordArrayTypeMapper::WriteSendConversion(FILE* f, int n, const char* jav
             infoName, n, fieldIds, n, outOnly ? "true" : "false");
     CString flag;
     flag.Format("%s%d", errName, n);
-    WriteFailureReturn(f, flag, returnsValue);
+    WriteFailureReturn(call, f, flag, returnsValue);
 }
 
-void CRecordArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool returnsValue,
+void CRecordArrayTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* x, bool returnsValue,
                                                 const VARIANT*, FILE* f) {
     if (!CanSend()) {
-        WriteThrowAndReturn(f, kNotFound, returnsValue);
+        WriteThrowAndReturn(call, f, kNotFound, returnsValue);
         fprintf(f, "\tSAFEARRAY * tmpSafeArray%d = NULL;\n", n);
         return;
     }
-    WriteSendConversion(f, n, x, outOnly, returnsValue, "tmpSafeArray", "err", "iRecInfo", "fieldIds");
+    WriteSendConversion(call, f, n, x, outOnly, returnsValue, "tmpSafeArray", "err", "iRecInfo", "fieldIds");
     if (m_byRef) {
         fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_BYREF | VT_RECORD;\n", v);
         fprintf(f, "\tvargs[%d].pparray = &tmpSafeArray%d;\n", v, n);
@@ -512,11 +492,11 @@ void CRecordArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, cons
     }
 }
 
-void CRecordArrayTypeMapper::EmitInvokeOutCopy(int n, int v, int returnsValue, FILE* f) {
+void CRecordArrayTypeMapper::EmitInvokeOutCopy(const CMapperCall& call, int n, int v, int returnsValue, FILE* f) {
     if (!CanSend()) return;
     CString safeArray;
     safeArray.Format(m_byRef ? "*vargs[%d].pparray" : "vargs[%d].parray", v);
-    WriteOutCopy(f, "\t\t", n, safeArray, "err", "fieldIds", returnsValue != 0);
+    WriteOutCopy(call, f, "\t\t", n, safeArray, "err", "fieldIds", returnsValue != 0);
 }
 
 void CRecordArrayTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
@@ -544,24 +524,24 @@ void CRecordArrayTypeMapper::EmitInvokeReturn(FILE* f) {
     fputs("\treturn retArray;\n", f);
 }
 
-void CRecordArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+void CRecordArrayTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (!CanSend()) {
-        WriteThrowAndReturn(f, kUnsupported, returnsValue);
+        WriteThrowAndReturn(call, f, kUnsupported, returnsValue);
         fprintf(f, "\tSAFEARRAY * tmpSa__%d = 0;\n", n);
         return;
     }
-    WriteSendConversion(f, n, x, outOnly, returnsValue, "tmpSa__", "vErr", "vRecInfo", "vFieldIds");
+    WriteSendConversion(call, f, n, x, outOnly, returnsValue, "tmpSa__", "vErr", "vRecInfo", "vFieldIds");
 }
 
 void CRecordArrayTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_byRef ? "&tmpSa__%d" : "tmpSa__%d", n);
 }
 
-void CRecordArrayTypeMapper::EmitVtblOutCopy(int n, int returnsValue, FILE* f) {
+void CRecordArrayTypeMapper::EmitVtblOutCopy(const CMapperCall& call, int n, int returnsValue, FILE* f) {
     if (!CanSend()) return;
     CString safeArray;
     safeArray.Format("tmpSa__%d", n);
-    WriteOutCopy(f, "\t", n, safeArray, "vErr", "vFieldIds", returnsValue != 0);
+    WriteOutCopy(call, f, "\t", n, safeArray, "vErr", "vFieldIds", returnsValue != 0);
 }
 
 void CRecordArrayTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
@@ -569,9 +549,9 @@ void CRecordArrayTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     fprintf(f, "\tSafeArrayDestroy( tmpSa__%d );\n", n);
 }
 
-void CRecordArrayTypeMapper::EmitVtblReturnDecl(FILE* f) {
+void CRecordArrayTypeMapper::EmitVtblReturnDecl(const CMapperCall& call, FILE* f) {
     if (!CanReceive()) {
-        WriteThrowAndReturn(f, kUnsupported, true);
+        WriteThrowAndReturn(call, f, kUnsupported, true);
         return;
     }
     fputs("\tSAFEARRAY * retVal = 0;\n", f);
@@ -627,14 +607,14 @@ void CRecordArrayTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 }
 
 // An out-only array's incoming value is undefined: its holder starts empty.
-void CRecordArrayTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* f) {
-    WriteEventLocals(f, e, EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : DispatchEventArray(true, e));
+void CRecordArrayTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* f) {
+    WriteEventLocals(f, e, call.EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : DispatchEventArray(true, e));
 }
 
-void CRecordArrayTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* f) {
+void CRecordArrayTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* f) {
     CString safeArray;
     safeArray.Format("( arg%d == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg%d )", n, n);
-    WriteEventLocals(f, n, EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : safeArray);
+    WriteEventLocals(f, n, call.EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : safeArray);
 }
 
 void CRecordArrayTypeMapper::GetEventArrayExpr(int e, CString& text) {
@@ -644,28 +624,28 @@ void CRecordArrayTypeMapper::GetEventArrayExpr(int e, CString& text) {
         text = "(jobject) 0";
 }
 
-void CRecordArrayTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* f) {
+void CRecordArrayTypeMapper::EmitEventArrayCopyToVariant(const CMapperCall& call, int e, FILE* f) {
     if (!CanReceive()) return;
     CString v, pointer;
     v.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
     pointer.Format("%s.pparray", v.c_str());
     fprintf(f, "\t\t\tif (( %s.vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {\n", v.c_str());
-    WriteEventCopyBack(f, "\t\t\t\t", e, pointer, kNotFound);
+    WriteEventCopyBack(call, f, "\t\t\t\t", e, pointer, kNotFound);
     fputs("\t\t\t}\n", f);
 }
 
-void CRecordArrayTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* f) {
+void CRecordArrayTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall& call, int n, FILE* f) {
     if (!CanReceive()) return;
     CString pointer;
     pointer.Format("((SAFEARRAY **) arg%d)", n);
-    WriteEventCopyBack(f, "\t\t\t", n, pointer, kUnsupported);
+    WriteEventCopyBack(call, f, "\t\t\t", n, pointer, kUnsupported);
 }
 
 // The holder's array (the listener's, or the one it came with) becomes a new
 // SAFEARRAY of records that replaces the caller's (destroyed; an out-only
 // argument's is undefined and left alone). A conversion that fails leaves
 // the caller's array as it was, with the runtime's exception pending.
-void CRecordArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int e, const char* pointer,
+void CRecordArrayTypeMapper::WriteEventCopyBack(const CMapperCall& call, FILE* f, const char* indent, int e, const char* pointer,
                                                 const char* refusal) {
     CRecordTypeMapper* record = GetRecordMapper();
     CString inner = CString(indent) + "\t";
@@ -692,7 +672,7 @@ void CRecordArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int
         fprintf(f, "%s\tjfieldID eventSendFieldIds%d[%d];\n", t, e, record->FieldIdCount());
         fprintf(f, "%s\tSAFEARRAY * eventNewArray%d = brivelJArrayToSafeArrayRecord( env, eventNewRecords%d, &libDescriptionStruct, &IID_Record%s, &brivelRecordDetails[%d], %d, &eventSendErr%d, &eventSendInfo%d, eventSendFieldIds%d, false );\n",
                 t, e, e, record->GetRecord()->javaName.c_str(), record->FirstRow(), record->FieldCount(), e, e, e);
-        if (EventArgumentOutOnly())
+        if (call.EventArgumentOutOnly())
             fprintf(f, "%s\tif ( ! eventSendErr%d && eventNewArray%d != 0 )\n", t, e, e);
         else
             fprintf(f, "%s\tif ( ! eventSendErr%d && eventNewArray%d != 0 && ( *%s == 0 || SUCCEEDED( SafeArrayDestroy( *%s ))))\n",

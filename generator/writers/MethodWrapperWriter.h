@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BrvString.h"
+#include "mappers/MapperCall.h"
 
 #include <windows.h>
 #include <oaidl.h>
@@ -43,9 +44,24 @@ public:
                                const std::vector<CString>& paramComNames);
 
 private:
+    // The steps of one wrapper, in the order they are written.
+    bool SelectMappers(const FUNCDESC* func, int pass, bool firstOfSeries, const CString& comName, const CString& doc,
+                       std::vector<CTypeMapper*>& mappers, CTypeMapper** result);
+    bool MakeJavaName(const FUNCDESC* func, const CString& comName, CString& name);
+    void CollectArguments(const FUNCDESC* func, const std::vector<CTypeMapper*>& mappers,
+                          const std::vector<CString>& paramComNames);
+    std::string JavaSignature(const CString& javaName, int m);
+    void WriteDocComment(const FUNCDESC* func, int m, const CString& doc, const CString& javaName);
+    void WriteJavaDeclaration(int m, const CString& javaName);
+    void WriteRemoteBody(int m, const CString& javaName);
+    int WriteVirtualThunk(const FUNCDESC* func, int m);
+    void WriteNativeHead(int m, const CString& javaName);
+    void WriteNativeLocals(const FUNCDESC* func, bool vtablePath);
+    void WriteInvokeBody(const FUNCDESC* func, int m);
+    void WriteVtableBody(const FUNCDESC* func, int m, int thunk);
+
     void WriteNotAvailable(const CString& doc, const CString& comName, const char* reasonLine);
     void WriteEnumeratorNative(const FUNCDESC* func);
-    void WriteVtableBody(const FUNCDESC* func, int m, int thunk);
 
     struct Arg {
         CTypeMapper* mapper = nullptr;
@@ -62,8 +78,9 @@ private:
     // without the release of its element buffer.
     CString ArgCleanup(const Arg& arg, int i, bool vtable, bool withArray = true);
     CString ArgCleanupArrayOnly(const Arg& arg, int i);
-    CString OutCopyCleanup(int i, int m, bool vtable, bool hasResult);
-    void WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup);
+    CReleaseStatements OutCopyCleanup(int i, int m, bool vtable, bool hasResult);
+    CReleaseStatements SetupCleanup(const CReleaseStatements& before, int i);
+    void WriteEarlyReturn(const char* indent, bool hasResult, const CReleaseStatements& cleanup);
     // One argument of a virtual call read from the thunk's va_list.
     void WriteVarargRead(const CString& type, int index);
 
@@ -77,6 +94,7 @@ private:
     FILE* m_cpp;
     std::set<MEMBERID> m_heldBack;
     std::set<std::string> m_declared;  // Java name and argument types of every wrapper written
+    int m_paramCount = 0;  // the parameters the wrappers pass (a virtual call's result is not one)
     std::vector<Arg> m_args;
     CTypeMapper* m_result = nullptr;
 };

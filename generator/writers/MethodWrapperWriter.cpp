@@ -3,7 +3,7 @@
 #include "BridgeGenerator.h"
 #include "CapturedText.h"
 #include "NamingHelpers.h"
-#include "StaticTypeMappers.h"
+#include "mappers/StaticTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <cstring>
@@ -17,18 +17,6 @@ const char* const kObjectMethods[] = {"getClass", "equals", "clone", "hashCode",
                                       "notifyAll", "toString", "wait", "finalize"};
 
 CString Capture(const std::function<void(FILE*)>& write) { return CaptureWritten(write); }
-
-// Each line of a text one tab deeper.
-CString Indented(const CString& text) {
-    CString out;
-    bool lineStart = true;
-    for (int i = 0; i < text.GetLength(); ++i) {
-        if (lineStart) out += '\t';
-        out += text.GetAt(i);
-        lineStart = text.GetAt(i) == '\n';
-    }
-    return out;
-}
 
 bool IsPointerToVariant(const TYPEDESC& desc) {
     return desc.vt == VT_PTR && desc.lptdesc && desc.lptdesc->vt == VT_VARIANT;
@@ -204,12 +192,20 @@ CString CMethodWrapperWriter::ArgCleanup(const Arg& arg, int i, bool vtable, boo
 // argument's conversion, and the element buffers of the arguments whose copy
 // has not run yet (those before i are released already); on the Invoke path
 // also the result.
-CString CMethodWrapperWriter::OutCopyCleanup(int i, int m, bool vtable, bool hasResult) {
-    CString text;
-    for (int j = 0; j < m; ++j)
-        text += Indented(ArgCleanup(m_args[static_cast<size_t>(j)], j, vtable, j >= i));
-    if (hasResult && !vtable) text += "\t\tVariantClear( &ret );\n";
-    return text;
+CReleaseStatements CMethodWrapperWriter::OutCopyCleanup(int i, int m, bool vtable, bool hasResult) {
+    CReleaseStatements release;
+    for (int j = 0; j < m; ++j) release.Add(ArgCleanup(m_args[static_cast<size_t>(j)], j, vtable, j >= i));
+    if (hasResult && !vtable) release.Add("\tVariantClear( &ret );\n");
+    return release;
+}
+
+// What a return inside the set-up of argument i releases: the arguments
+// before it, and its own element buffer.
+CReleaseStatements CMethodWrapperWriter::SetupCleanup(const CReleaseStatements& before, int i) {
+    CReleaseStatements release = before;
+    const Arg& arg = m_args[static_cast<size_t>(i)];
+    if (arg.isArray && arg.accessor) release.Add(ArgCleanupArrayOnly(arg, i));
+    return release;
 }
 
 // Arguments narrower than int arrive in a va_list promoted to int (and a
@@ -226,8 +222,8 @@ void CMethodWrapperWriter::WriteVarargRead(const CString& type, int index) {
     fprintf(m_cpp, "\t%s arg%d = va_arg( ap, %s );\n", type.c_str(), index, type == "float" ? "double" : type.c_str());
 }
 
-void CMethodWrapperWriter::WriteEarlyReturn(const char* indent, bool hasResult, const CString& cleanup) {
-    fputs(cleanup, m_cpp);
+void CMethodWrapperWriter::WriteEarlyReturn(const char* indent, bool hasResult, const CReleaseStatements& cleanup) {
+    cleanup.Write(m_cpp, static_cast<int>(strlen(indent)) + 1);
     fprintf(m_cpp, hasResult ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
 }
 
@@ -236,15 +232,62 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     bool vtablePath = func->funckind == FUNC_VIRTUAL || func->funckind == FUNC_PUREVIRTUAL;
     int k = func->cParamsOpt < 0 ? 0 : func->cParamsOpt;
     bool firstOfSeries = vtablePath || k == 0 || m <= func->cParams - k;
-
-    // 1. The parameter check.
-    int n = func->cParams;
     std::vector<CTypeMapper*> mappers;
     CTypeMapper* result = nullptr;
+    if (!SelectMappers(func, pass, firstOfSeries, comName, doc, mappers, &result)) return false;
+    // The vtable pass writes only what the dispatch pass held back.
+    if (pass == 1 && m_heldBack.count(func->memid) == 0) return false;
+    if (vtablePath) m = m_paramCount;
+    // Virtual calls need an HRESULT.
+    if (vtablePath && func->elemdescFunc.tdesc.vt != VT_HRESULT) {
+        WriteNotAvailable(doc, comName,
+                          "\t\t// Function is not available: Virtual functions with non-HRESULT return types are not supported.\n\n");
+        return false;
+    }
+    CString javaName;
+    if (!MakeJavaName(func, comName, javaName)) {
+        WriteNotAvailable(doc, comName, "\t\t// Function is not available: Invocation type is not supported\n\n");
+        return false;
+    }
+    CollectArguments(func, mappers, paramComNames);
+    m_result = result;
+    // COM names ignore case: "_NEWENUM" is the collection enumerator too.
+    bool isEnumerator = m == 0 && (comName.CompareNoCase("_NewEnum") == 0 || result == &g_enumeratorMarkerMapper);
+    if (!isEnumerator && !m_declared.insert(JavaSignature(javaName, m)).second) {
+        WriteNotAvailable(doc, comName, "\t\t// Function is not available: Same Java signature as an earlier method\n\n");
+        return false;
+    }
+    WriteDocComment(func, m, doc, javaName);
+    if (isEnumerator) {
+        WriteEnumeratorNative(func);
+        return true;
+    }
+    WriteJavaDeclaration(m, javaName);
+    if (m_remote) WriteRemoteBody(m, javaName);
+    if (!m_cpp) return true;  // Java only
+    int thunk = vtablePath ? WriteVirtualThunk(func, m) : 0;
+    WriteNativeHead(m, javaName);
+    WriteNativeLocals(func, vtablePath);
+    if (vtablePath)
+        WriteVtableBody(func, m, thunk);
+    else
+        WriteInvokeBody(func, m);
+    fputs("}\n\n", m_cpp);
+    return true;
+}
+
+// The mappers of the parameters and the result. A function whose types
+// cannot be passed through IDispatch but through the virtual table is held
+// back for the vtable pass (when the interface has one); any other is
+// reported in the Java class, once per series of overloads.
+bool CMethodWrapperWriter::SelectMappers(const FUNCDESC* func, int pass, bool firstOfSeries, const CString& comName,
+                                         const CString& doc, std::vector<CTypeMapper*>& mappers, CTypeMapper** result) {
+    bool vtablePath = func->funckind == FUNC_VIRTUAL || func->funckind == FUNC_PUREVIRTUAL;
+    int n = func->cParams;  // comes back without a virtual call's result
     bool virtualOnly = false;
     ITypeInfo* interfaceInfo = nullptr;
     CString error;
-    bool ok = CheckParameters(m_job, vtablePath, &virtualOnly, m_info, &interfaceInfo, n, func, mappers, &result, error);
+    bool ok = CheckParameters(m_job, vtablePath, &virtualOnly, m_info, &interfaceInfo, n, func, mappers, result, error);
     if (interfaceInfo) interfaceInfo->Release();
     if (!ok) {
         if (pass == 0 && virtualOnly && !vtablePath) {
@@ -266,36 +309,38 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         }
         return false;
     }
-    // 2. The vtable pass writes only what the dispatch pass held back.
-    if (pass == 1 && m_heldBack.count(func->memid) == 0) return false;
-    if (vtablePath) m = n;
-    // 3. Virtual calls need an HRESULT.
-    if (vtablePath && func->elemdescFunc.tdesc.vt != VT_HRESULT) {
-        WriteNotAvailable(doc, comName,
-                          "\t\t// Function is not available: Virtual functions with non-HRESULT return types are not supported.\n\n");
-        return false;
-    }
-    // 4. The Java name.
-    CString javaName;
+    m_paramCount = n;
+    return true;
+}
+
+// The Java name of a function or property accessor (false for an
+// invocation kind that has none), clear of Java's words and of Object's
+// methods.
+bool CMethodWrapperWriter::MakeJavaName(const FUNCDESC* func, const CString& comName, CString& name) {
     switch (func->invkind) {
-    case INVOKE_FUNC: javaName = comName; break;
+    case INVOKE_FUNC: name = comName; break;
     case INVOKE_PROPERTYGET: case INVOKE_PROPERTYPUT: case INVOKE_PROPERTYPUTREF: {
         CString property = comName;
         if (!property.IsEmpty() && property.GetAt(0) >= 'a' && property.GetAt(0) <= 'z')
             property.SetAt(0, static_cast<char>(property.GetAt(0) - 'a' + 'A'));
-        javaName = (func->invkind == INVOKE_PROPERTYGET ? "get" : "set") + property;
+        name = (func->invkind == INVOKE_PROPERTYGET ? "get" : "set") + property;
         break;
     }
     default:
-        WriteNotAvailable(doc, comName, "\t\t// Function is not available: Invocation type is not supported\n\n");
         return false;
     }
-    MakeJavaIdentifierFree(javaName, CString(javaName));
+    MakeJavaIdentifierFree(name, CString(name));
     for (const char* objectMethod : kObjectMethods)
-        if (javaName == objectMethod) javaName += "_";
+        if (name == objectMethod) name += "_";
+    return true;
+}
 
-    // 5. The arguments.
+// The arguments' mappers, Java names and the expressions of their values in
+// the native.
+void CMethodWrapperWriter::CollectArguments(const FUNCDESC* func, const std::vector<CTypeMapper*>& mappers,
+                                            const std::vector<CString>& paramComNames) {
     m_args.clear();
+    int n = m_paramCount;
     m_args.resize(static_cast<size_t>(n));
     CNameSet localNames;
     // The remote-client body declares these locals and names Integer.TYPE:
@@ -330,8 +375,10 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         else
             arg.expr.Format("env->GetObjectArrayElement((jobjectArray)arg%d,0)", i);
     }
-    bool hasResult = !result->IsVoid();
-    m_result = result;
+}
+
+// The Java name and argument types of a wrapper of m arguments.
+std::string CMethodWrapperWriter::JavaSignature(const CString& javaName, int m) {
     // A property with both a put and a put-by-reference gives two "set"
     // methods of one signature: Java and the export table take only the first.
     std::string declared = javaName.str() + "(";
@@ -340,14 +387,12 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         m_args[static_cast<size_t>(i)].mapper->GetJavaType(javaType);
         declared += javaType.str() + (m_args[static_cast<size_t>(i)].isArray ? "[]," : ",");
     }
-    // COM names ignore case: "_NEWENUM" is the collection enumerator too.
-    bool isEnumerator = m == 0 && (comName.CompareNoCase("_NewEnum") == 0 || result == &g_enumeratorMarkerMapper);
-    if (!isEnumerator && !m_declared.insert(declared).second) {
-        WriteNotAvailable(doc, comName, "\t\t// Function is not available: Same Java signature as an earlier method\n\n");
-        return false;
-    }
+    return declared;
+}
 
-    // 6. The documentation comment.
+// The documentation comment: the function's text, and a note per OUT,
+// IN/OUT, isolated or defaulted argument.
+void CMethodWrapperWriter::WriteDocComment(const FUNCDESC* func, int m, const CString& doc, const CString& javaName) {
     bool opened = false;
     int notes = 0;
     auto note = [&](const char* format, const char* a, const char* b) {
@@ -385,15 +430,13 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     }
     if (opened) fputs("\t */\n", m_java);
 
-    // 7. The collection enumerator.
-    if (isEnumerator) {
-        WriteEnumeratorNative(func);
-        return true;
-    }
+}
 
-    // 8. The Java declaration.
+// The native's declaration in the Java class, and the head of its
+// remote-client copy.
+void CMethodWrapperWriter::WriteJavaDeclaration(int m, const CString& javaName) {
     CString resultJava;
-    result->GetJavaType(resultJava);
+    m_result->GetJavaType(resultJava);
     fprintf(m_java, "\tpublic native %s %s", resultJava.c_str(), javaName.c_str());
     if (m_remote) fprintf(m_remote, "\tpublic %s %s", resultJava.c_str(), javaName.c_str());
     int counter = 0;
@@ -419,102 +462,108 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     both(") throws brivel.TavoException");
     fputs(";\n\n", m_java);
 
-    // 9. The remote-client body.
-    if (m_remote) {
-        fprintf(m_remote, "\n\t{\n\t\tbrivel.server.TransactInvoke retObj = __TavoInvoke( \"%s\", ", javaName.c_str());
-        if (m == 0) {
-            fputs("null, null, null );\n", m_remote);
-        } else {
-            fputs("\n\t\t\tnew Class[]{ ", m_remote);
-            for (int i = 0; i < m; ++i) {
-                Arg& arg = m_args[static_cast<size_t>(i)];
-                if (i > 0) fputs(", ", m_remote);
-                if (arg.isArray) {
-                    CString javaType;
-                    arg.mapper->GetJavaType(javaType);
-                    fprintf(m_remote, "%s[].class", javaType.c_str());
-                } else {
-                    arg.mapper->WriteClassLiteral(m_remote);
-                }
-            }
-            fputs(" },\n\t\t\tnew Object[]{ ", m_remote);
-            bool anyOut = false;
-            for (int i = 0; i < m; ++i) {
-                Arg& arg = m_args[static_cast<size_t>(i)];
-                if (i > 0) fputs(", ", m_remote);
-                if (arg.out) {
-                    fputs(arg.name, m_remote);
-                    anyOut = true;
-                } else {
-                    arg.mapper->WriteBoxing(m_remote, arg.name);
-                }
-            }
-            fputs(" },\n\t\t\t", m_remote);
-            if (!anyOut) {
-                fputs("null", m_remote);
+}
+
+// The remote-client copy's body: the call goes to the server, whose
+// exception is thrown and whose OUT values are copied back.
+void CMethodWrapperWriter::WriteRemoteBody(int m, const CString& javaName) {
+    CString resultJava;
+    m_result->GetJavaType(resultJava);
+    bool hasResult = !m_result->IsVoid();
+    fprintf(m_remote, "\n\t{\n\t\tbrivel.server.TransactInvoke retObj = __TavoInvoke( \"%s\", ", javaName.c_str());
+    if (m == 0) {
+        fputs("null, null, null );\n", m_remote);
+    } else {
+        fputs("\n\t\t\tnew Class[]{ ", m_remote);
+        for (int i = 0; i < m; ++i) {
+            Arg& arg = m_args[static_cast<size_t>(i)];
+            if (i > 0) fputs(", ", m_remote);
+            if (arg.isArray) {
+                CString javaType;
+                arg.mapper->GetJavaType(javaType);
+                fprintf(m_remote, "%s[].class", javaType.c_str());
             } else {
-                fputs("new boolean[]{ ", m_remote);
-                for (int i = 0; i < m; ++i) {
-                    if (i > 0) fputs(", ", m_remote);
-                    fputs(m_args[static_cast<size_t>(i)].out ? "true" : "false", m_remote);
-                }
-                fputs("}", m_remote);
+                arg.mapper->WriteClassLiteral(m_remote);
             }
-            fputs(" );\n", m_remote);
         }
-        fputs("\t\tbrivel.server.RemoteException ex = retObj.getException();\n\t\tif ( ex != null ) {\n"
-              "\t\t\tif ( ex.isRuntimeException()) throw ex.runtimeException();\n\t\t\tthrow ex.getException();\n\t\t}\n",
-              m_remote);
-        for (int i = 0; i < m; ++i)
-            if (m_args[static_cast<size_t>(i)].out) fprintf(m_remote, "\t\tretObj.copyOut( %s );\n", m_args[static_cast<size_t>(i)].name.c_str());
-        if (hasResult) {
-            if (result->IsJavaPrimitive())
-                fprintf(m_remote, "\t\treturn retObj.get%s();\n", result->GetArrayAccessorWord());
-            else
-                fprintf(m_remote, "\t\treturn (%s) retObj.getObject( null );\n", resultJava.c_str());
+        fputs(" },\n\t\t\tnew Object[]{ ", m_remote);
+        bool anyOut = false;
+        for (int i = 0; i < m; ++i) {
+            Arg& arg = m_args[static_cast<size_t>(i)];
+            if (i > 0) fputs(", ", m_remote);
+            if (arg.out) {
+                fputs(arg.name, m_remote);
+                anyOut = true;
+            } else {
+                arg.mapper->WriteBoxing(m_remote, arg.name);
+            }
         }
-        fputs("\t}\n\n", m_remote);
+        fputs(" },\n\t\t\t", m_remote);
+        if (!anyOut) {
+            fputs("null", m_remote);
+        } else {
+            fputs("new boolean[]{ ", m_remote);
+            for (int i = 0; i < m; ++i) {
+                if (i > 0) fputs(", ", m_remote);
+                fputs(m_args[static_cast<size_t>(i)].out ? "true" : "false", m_remote);
+            }
+            fputs("}", m_remote);
+        }
+        fputs(" );\n", m_remote);
     }
-
-    // 10. Java only.
-    if (!m_cpp) return true;
-
-    // 11. The thunk of a virtual call.
-    int thunk = 0;
-    if (vtablePath) {
-        thunk = m_job->NextThunkNumber();
-        fputs("// Thunk for virtual call invocation.\n", m_cpp);
-        fprintf(m_cpp, "static HRESULT vThunk_%d( IUnknown * pUnk, va_list ap )\n{\n", thunk);
-        for (int i = 0; i < m; ++i) {
-            CString type;
-            m_args[static_cast<size_t>(i)].mapper->GetVtblParamType(type);
-            WriteVarargRead(type, i + 1);
-        }
-        CString resultType;
-        if (hasResult) {
-            result->GetVtblReturnType(resultType);
-            WriteVarargRead(resultType, m + 1);
-        }
-        fputs("\treturn (*((HRESULT (STDMETHODCALLTYPE *)(void *", m_cpp);
-        for (int i = 0; i < m; ++i) {
-            CString type;
-            m_args[static_cast<size_t>(i)].mapper->GetVtblParamTypeVariant(type);
-            fprintf(m_cpp, ",%s", type.c_str());
-        }
-        if (hasResult) fprintf(m_cpp, ",%s", resultType.c_str());
-        fprintf(m_cpp, ")) (*(_VtblFunc **)pUnk)[%d])) (pUnk", func->oVft / 4);
-        for (int i = 0; i < m; ++i) {
-            CString arguments;
-            m_args[static_cast<size_t>(i)].mapper->GetVtblCallArguments(i + 1, arguments);
-            fputs(arguments, m_cpp);
-        }
-        if (hasResult) fprintf(m_cpp, ",arg%d", m + 1);
-        fputs(");\n}\n\n", m_cpp);
+    fputs("\t\tbrivel.server.RemoteException ex = retObj.getException();\n\t\tif ( ex != null ) {\n"
+          "\t\t\tif ( ex.isRuntimeException()) throw ex.runtimeException();\n\t\t\tthrow ex.getException();\n\t\t}\n",
+          m_remote);
+    for (int i = 0; i < m; ++i)
+        if (m_args[static_cast<size_t>(i)].out) fprintf(m_remote, "\t\tretObj.copyOut( %s );\n", m_args[static_cast<size_t>(i)].name.c_str());
+    if (hasResult) {
+        if (m_result->IsJavaPrimitive())
+            fprintf(m_remote, "\t\treturn retObj.get%s();\n", m_result->GetArrayAccessorWord());
+        else
+            fprintf(m_remote, "\t\treturn (%s) retObj.getObject( null );\n", resultJava.c_str());
     }
+    fputs("\t}\n\n", m_remote);
+}
 
-    // 12. The head.
+// The thunk of a virtual call: reads the arguments from the va_list and
+// calls the interface's slot. Returns its number.
+int CMethodWrapperWriter::WriteVirtualThunk(const FUNCDESC* func, int m) {
+    bool hasResult = !m_result->IsVoid();
+    int thunk = m_job->NextThunkNumber();
+    fputs("// Thunk for virtual call invocation.\n", m_cpp);
+    fprintf(m_cpp, "static HRESULT vThunk_%d( IUnknown * pUnk, va_list ap )\n{\n", thunk);
+    for (int i = 0; i < m; ++i) {
+        CString type;
+        m_args[static_cast<size_t>(i)].mapper->GetVtblParamType(type);
+        WriteVarargRead(type, i + 1);
+    }
+    CString resultType;
+    if (hasResult) {
+        m_result->GetVtblReturnType(resultType);
+        WriteVarargRead(resultType, m + 1);
+    }
+    fputs("\treturn (*((HRESULT (STDMETHODCALLTYPE *)(void *", m_cpp);
+    for (int i = 0; i < m; ++i) {
+        CString type;
+        m_args[static_cast<size_t>(i)].mapper->GetVtblParamTypeVariant(type);
+        fprintf(m_cpp, ",%s", type.c_str());
+    }
+    if (hasResult) fprintf(m_cpp, ",%s", resultType.c_str());
+    fprintf(m_cpp, ")) (*(_VtblFunc **)pUnk)[%d])) (pUnk", func->oVft / 4);
+    for (int i = 0; i < m; ++i) {
+        CString arguments;
+        m_args[static_cast<size_t>(i)].mapper->GetVtblCallArguments(i + 1, arguments);
+        fputs(arguments, m_cpp);
+    }
+    if (hasResult) fprintf(m_cpp, ",arg%d", m + 1);
+    fputs(");\n}\n\n", m_cpp);
+    return thunk;
+}
+
+// The head of the JNI function of the native.
+void CMethodWrapperWriter::WriteNativeHead(int m, const CString& javaName) {
     CString resultJni, mangledClass, mangledName;
-    result->GetJniType(resultJni);
+    m_result->GetJniType(resultJni);
     JniMangleName(mangledClass, m_className);
     JniMangleName(mangledName, javaName);
     fprintf(m_cpp, "// JNI Implementation of %s.%s\n", m_className.c_str(), javaName.c_str());
@@ -546,7 +595,13 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     }
     fputs(")\n{\n", m_cpp);
 
-    // 13. Declarations.
+}
+
+// The native's locals, and its check that the Java object holds its COM
+// object.
+void CMethodWrapperWriter::WriteNativeLocals(const FUNCDESC* func, bool vtablePath) {
+    int n = m_paramCount;
+    bool hasResult = !m_result->IsVoid();
     bool isPut = func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF;
     if (!vtablePath) fputs("\tDISPPARAMS params;\n\tunsigned int argErr;\n\tVARIANT ret;\n", m_cpp);
     fputs("\tHRESULT hr;\n", m_cpp);
@@ -563,16 +618,17 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     fputs(hasResult ? "\t\treturn 0;\n" : "\t\treturn;\n", m_cpp);
     fputs("\t}\n", m_cpp);
 
-    if (vtablePath) {
-        WriteVtableBody(func, m, thunk);
-        fputs("}\n\n", m_cpp);
-        return true;
-    }
+}
 
-    // The Invoke path.
+// The Invoke path's body: the arguments into their VARIANTs, the call, the
+// OUT copies, the release of every argument and the result.
+void CMethodWrapperWriter::WriteInvokeBody(const FUNCDESC* func, int m) {
+    int n = m_paramCount;
+    bool hasResult = !m_result->IsVoid();
+    bool isPut = func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF;
     fputs("\tEXCEPINFO excepInfo;\n\tmemset(&params, 0, sizeof params);\n\tmemset(&excepInfo, 0, sizeof excepInfo);\n", m_cpp);
     if (isPut) fputs("\tparams.cNamedArgs = 1;\n\tparams.rgdispidNamedArgs = &dispidNamed;\n", m_cpp);
-    CString cleanup;  // what the arguments set up so far release, one tab deeper
+    CReleaseStatements cleanup;  // what the arguments set up so far release
     for (int i = 0; i < m; ++i) {
         Arg& arg = m_args[static_cast<size_t>(i)];
         int v = n - 1 - i;
@@ -595,15 +651,14 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         if (!arg.pureOut && !arg.rawDefault && !arg.mapper->SkipsNullCheck()) {
             fprintf(m_cpp, "\tif ( %s == 0 ) {\n", arg.expr.c_str());
             fprintf(m_cpp, "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument %d is null\" );\n", i + 1);
-            CString own = arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString();
-            WriteEarlyReturn("\t", hasResult, cleanup + own);
+            WriteEarlyReturn("\t", hasResult, SetupCleanup(cleanup, i));
             fputs("\t}\n", m_cpp);
         }
         {
-            CEarlyReturnScope scope(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
-            arg.mapper->EmitInvokeArgument(i, v, arg.pureOut, arg.expr, hasResult, arg.rawDefault ? arg.defaultValue : nullptr, m_cpp);
+            CMapperCall call(SetupCleanup(cleanup, i));
+            arg.mapper->EmitInvokeArgument(call, i, v, arg.pureOut, arg.expr, hasResult, arg.rawDefault ? arg.defaultValue : nullptr, m_cpp);
         }
-        cleanup += Indented(ArgCleanup(arg, i, false));
+        cleanup.Add(ArgCleanup(arg, i, false));
     }
     for (int v = n - 1 - m; v >= 0; --v)
         fprintf(m_cpp, "\tvargs[%d].vt = VT_ERROR;\n\tV_I4( &vargs[%d] ) = DISP_E_PARAMNOTFOUND;\n", v, v);
@@ -629,8 +684,8 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         if (!arg.accessor || (word && strcmp(word, "Boolean") == 0) || (vt && strcmp(vt, "VT_CY") == 0)) {
             fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
             {
-                CEarlyReturnScope scope(OutCopyCleanup(i, m, false, hasResult));
-                arg.mapper->EmitInvokeOutCopy(i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
+                CMapperCall call(OutCopyCleanup(i, m, false, hasResult));
+                arg.mapper->EmitInvokeOutCopy(call, i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
             }
             fputs("\t}\n", m_cpp);
         }
@@ -641,16 +696,14 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
     if (hasResult) fputs("\t\treturn 0;\n", m_cpp);
     fputs("\t}\n", m_cpp);
     if (hasResult)
-        result->EmitInvokeReturn(m_cpp);
+        m_result->EmitInvokeReturn(m_cpp);
     else if (func->elemdescFunc.tdesc.vt == VT_HRESULT)
         fputs("\tif ( ret.vt == VT_HRESULT && FAILED( ret.scode )) brivelThrowComExceptionObject( env, ret.scode, 0 );\n", m_cpp);
-    fputs("}\n\n", m_cpp);
-    return true;
 }
 
 void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
     bool hasResult = !m_result->IsVoid();
-    CString cleanup;
+    CReleaseStatements cleanup;
     for (int i = 0; i < m; ++i) {
         Arg& arg = m_args[static_cast<size_t>(i)];
         if (arg.isArray) {
@@ -670,16 +723,13 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
             }
         }
         {
-            CEarlyReturnScope scope(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
-            arg.mapper->EmitVtblArgumentSetup(i, arg.pureOut, arg.expr, m_cpp, hasResult);
+            CMapperCall call(SetupCleanup(cleanup, i));
+            arg.mapper->EmitVtblArgumentSetup(call, i, arg.pureOut, arg.expr, m_cpp, hasResult);
         }
-        cleanup += Indented(ArgCleanup(arg, i, true));
+        cleanup.Add(ArgCleanup(arg, i, true));
     }
     if (hasResult) {
-        {
-            CEarlyReturnScope scope(cleanup);
-            m_result->EmitVtblReturnDecl(m_cpp);
-        }
+        m_result->EmitVtblReturnDecl(CMapperCall(cleanup), m_cpp);
     }
     fprintf(m_cpp, "\thr = brivelVtableInvoker( env, vThunk_%d, pUnk", thunk);
     for (int i = 0; i < m; ++i) {
@@ -701,8 +751,8 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
         if (!arg.out) continue;
         fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
         {
-            CEarlyReturnScope scope(OutCopyCleanup(i, m, true, hasResult));
-            arg.mapper->EmitVtblOutCopy(i, hasResult ? 1 : 0, m_cpp);
+            CMapperCall call(OutCopyCleanup(i, m, true, hasResult));
+            arg.mapper->EmitVtblOutCopy(call, i, hasResult ? 1 : 0, m_cpp);
         }
         fputs("\t}\n", m_cpp);
         fputs(ArgCleanupArrayOnly(arg, i), m_cpp);

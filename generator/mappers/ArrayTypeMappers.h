@@ -30,16 +30,16 @@ public:
     // must be there even for an out-only argument, since it takes the result.
     bool SkipsNullCheck() override { return m_byRef; }
 
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
@@ -54,13 +54,13 @@ public:
     bool IsByRefEventParam() override { return m_byRef && !HasRecordElements(); }
     bool PassesByRefThroughArray() override { return false; }
     void EmitEventArrayCreate(int, FILE*) override {}
-    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
-    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayPublish(int, FILE*) override {}
     void GetEventArrayExpr(int eventParam, CString& text) override;
     void EmitEventArrayReload(int, FILE*) override {}
-    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
-    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayRelease(int, FILE*) override {}
     void EmitEventArrayDeleteRef(int eventParam, FILE* file) override;
 
@@ -93,14 +93,14 @@ protected:
     void WriteNewHolder(FILE* file, const char* indent, const char* env, const char* elements, const char* holder);
     void WriteCopyIntoJavaArray(FILE* file, const char* source, const char* target, const char* name);
     void WriteHolderStore(FILE* file, const char* indent, const char* source, const char* holder, const char* local);
-    void WriteEventValue(FILE* file, int eventParam, const char* source);
-    void WriteEventCopyBack(FILE* file, const char* indent, int eventParam, const char* pointer);
+    void WriteEventValue(FILE* file, int eventParam, const char* source, bool outOnly);
+    void WriteEventCopyBack(const CMapperCall& call, FILE* file, const char* indent, int eventParam, const char* pointer);
     // The conversion of a returned SAFEARRAY (`source`, owned by the code
     // written before) to the Java value `retArray`, ending with its return.
     void WriteResultConversion(FILE* file, const char* source, const char* release);
     // The exception check after a conversion from Java: returns from the
     // native (releasing what was set up) when the conversion left one pending.
-    void WriteConversionCheck(FILE* file, const char* local, bool returnsValue);
+    void WriteConversionCheck(const CMapperCall& call, FILE* file, const char* local, bool returnsValue);
 
     CTypeMapper* m_element;
     bool m_byRef;

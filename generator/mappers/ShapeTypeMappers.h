@@ -15,12 +15,12 @@ struct CRecordEntry;
 class CShapeTypeMapper : public CTypeMapper {
 public:
     void Release() override {}
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
@@ -49,16 +49,16 @@ public:
     }
     bool NeedsVtblDereference() override { return m_level == 0; }
     bool WritesRawDefault() override { return true; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
@@ -70,13 +70,13 @@ public:
     // The Java holder wraps the caller's VARIANT itself: nothing to create
     // before it is found, in the DISPPARAMS or among the method's arguments.
     void EmitEventArrayCreate(int, FILE*) override {}
-    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override { EmitVtblEventParam(arg, file); }
-    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayFillFromVtbl(const CMapperCall&, int arg, FILE* file) override { EmitVtblEventParam(arg, file); }
+    void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayPublish(int, FILE*) override {}
     void GetEventArrayExpr(int eventParam, CString& text) override { GetVtblEventArgExpr(eventParam, text); }
     void EmitEventArrayReload(int, FILE*) override {}
-    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
-    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override { EmitEventArrayCopyToVtbl(eventParam, file); }
+    void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(const CMapperCall& call, int eventParam, FILE* file) override { EmitEventArrayCopyToVtbl(call, eventParam, file); }
     void EmitEventArrayRelease(int, FILE*) override {}
     void EmitEventArrayDeleteRef(int eventParam, FILE* file) override { EmitVtblEventCleanup(eventParam, file); }
     int GetLevel() const { return m_level; }
@@ -117,16 +117,16 @@ public:
     explicit CStringTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "String", "jstring", "Ljava/lang/String;", "Ljava_lang_String_2", "VT_BSTR", "BSTR") {}
     bool SkipsNullCheck() override { return true; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
@@ -141,14 +141,14 @@ public:
     explicit CGuidTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "String", "jstring", "Ljava/lang/String;", "Ljava_lang_String_2", "VT_CLSID", "GUID") {}
     bool SkipsNullCheck() override { return true; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
@@ -160,14 +160,14 @@ public:
     explicit CDateTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "java.util.Date", "jobject", "Ljava/util/Date;", "Ljava_util_Date_2", "VT_DATE", "DATE") {}
     bool WritesRawDefault() override { return true; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
@@ -183,14 +183,14 @@ public:
     bool SkipsNullCheck() override { return true; }
     const char* GetArrayAccessorWord() override { return "Long"; }
     const char* GetJniArrayType() override { return "jlongArray"; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
@@ -202,14 +202,14 @@ public:
     explicit CFiletimeTypeMapper(bool byRef)
         : CFlaggedTypeMapper(byRef, "java.util.Date", "jobject", "Ljava/util/Date;", "Ljava_util_Date_2", nullptr, "FILETIME") {}
     bool WritesRawDefault() override { return true; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
@@ -223,14 +223,14 @@ public:
     // The mapper checks for null itself: an out-only colour is not read.
     bool SkipsNullCheck() override { return true; }
     bool WritesRawDefault() override { return true; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
@@ -266,16 +266,16 @@ public:
     void GetVtblParamType(CString& text) override {
         text = m_level == 0 ? "IDispatch *" : m_level == 1 ? "IDispatch **" : "IDispatch ***";
     }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
@@ -284,12 +284,12 @@ public:
     void GetVtblEventArgExpr(int arg, CString& text) override;
     bool IsByRefEventParam() override { return m_level > 0; }
     void EmitEventArrayCreate(int eventParam, FILE* file) override;
-    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
-    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayPublish(int eventParam, FILE* file) override;
     void EmitEventArrayReload(int eventParam, FILE* file) override;
-    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
-    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayRelease(int, FILE*) override {}
     Family GetFamily() const { return m_family; }
     int GetLevel() const { return m_level; }
@@ -301,7 +301,7 @@ protected:
 private:
     int RowCount() const;
     // The local idisp__<arg> with the Java argument's pointer (or none).
-    void WriteVtblLocal(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue);
+    void WriteVtblLocal(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue);
 
     CBridgeGenerator* m_job;
     Family m_family;
@@ -332,15 +332,15 @@ protected:
 };
 
 #define BRIVEL_NAMED_MAPPER_FRAGMENTS                                                                      \
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue, \
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue, \
                             const VARIANT* defaultValue, FILE* file) override;                               \
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;                     \
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;                     \
     void EmitInvokeReturn(FILE* file) override;                                                               \
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue)    \
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue)    \
         override;                                                                                             \
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;                                  \
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;                                         \
-    void EmitVtblReturnDecl(FILE* file) override;                                                             \
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;                                         \
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;                                                             \
     void GetVtblReturnPointer(FILE* file) override;                                                           \
     void EmitVtblReturn(FILE* file) override;                                                                 \
     void EmitEventParam(int eventParam, FILE* file) override;                                                 \

@@ -233,24 +233,24 @@ void CSafeArrayTypeMapper::WriteResultConversion(FILE* f, const char* source, co
     fputs("\treturn retArray;\n", f);
 }
 
-void CSafeArrayTypeMapper::WriteConversionCheck(FILE* f, const char* local, bool returnsValue) {
+void CSafeArrayTypeMapper::WriteConversionCheck(const CMapperCall& call, FILE* f, const char* local, bool returnsValue) {
     fputs("\tif ( env->ExceptionCheck() ) {\n", f);
     fprintf(f, "\t\tif ( %s != 0 ) SafeArrayDestroy( %s );\n", local, local);
-    fputs(EarlyReturnCleanup(), f);
+    call.WriteEarlyRelease(f, 2);
     fprintf(f, "\t\t%s\n", ReturnText(returnsValue));
     fputs("\t}\n", f);
 }
 
 // ---- IDispatch::Invoke path
 
-void CSafeArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool returnsValue,
+void CSafeArrayTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* x, bool returnsValue,
                                               const VARIANT*, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "Invoke argument");
     CString vt = ElementVt();
     if (m_byRef) {
         CString message;
         message.Format("Argument %d is null", n + 1);
-        EmitNullArgumentCheck(f, x, returnsValue, "\t", message);
+        EmitNullArgumentCheck(call, f, x, returnsValue, "\t", message);
         fprintf(f, "\tjobject jarray%d = (jobject) %s;\n", n, x);
         CString local, holder;
         local.Format("tmpSafeArray%d", n);
@@ -260,7 +260,7 @@ void CSafeArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const 
             fprintf(f, "\tSAFEARRAY * tmpSafeArray%d = 0;\n", n);
         } else {
             WriteSafeArrayFromHolder(f, "\t", holder, local);
-            WriteConversionCheck(f, local, returnsValue);
+            WriteConversionCheck(call, f, local, returnsValue);
         }
         fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_BYREF | %s;\n", v, vt.c_str());
         fprintf(f, "\tvargs[%d].pparray = &tmpSafeArray%d;\n", v, n);
@@ -275,7 +275,7 @@ void CSafeArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const 
         } else {
             fprintf(f, "\tSAFEARRAY * tmpSafeArray%d = brivelJArrayToSafeArray( env, jarray%d, %s );\n", n, n, vt.c_str());
         }
-        WriteConversionCheck(f, local, returnsValue);
+        WriteConversionCheck(call, f, local, returnsValue);
         if (PassesPointer()) {
             fprintf(f, "\tvargs[%d].vt = VT_ARRAY | VT_BYREF | %s;\n", v, vt.c_str());
             fprintf(f, "\tvargs[%d].pparray = &tmpSafeArray%d;\n", v, n);
@@ -288,7 +288,7 @@ void CSafeArrayTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const 
 
 // The callee may have replaced the array: the local that the VARIANT points
 // at holds the current one, which the cleanup destroys.
-void CSafeArrayTypeMapper::EmitInvokeOutCopy(int n, int v, int, FILE* f) {
+void CSafeArrayTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, FILE* f) {
     if (m_byRef) {
         fprintf(f, "\t\ttmpSafeArray%d = *vargs[%d].pparray;\n", n, v);
         CString source, holder, local;
@@ -349,7 +349,7 @@ void CSafeArrayTypeMapper::EmitInvokeReturn(FILE* f) {
 
 // ---- virtual-table path
 
-void CSafeArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+void CSafeArrayTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (HasRecordElements()) return WritePending(f, "virtual-call argument");
     CString vt = ElementVt();
     CString local;
@@ -359,20 +359,20 @@ void CSafeArrayTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char
         // goes in with the holder's current value.
         CString message;
         message.Format("Argument %d is null", n + 1);
-        EmitNullArgumentCheck(f, x, returnsValue, "\t", message);
+        EmitNullArgumentCheck(call, f, x, returnsValue, "\t", message);
         if (outOnly) {
             fprintf(f, "\tSAFEARRAY * tmpSa__%d = 0;\n", n);
         } else {
             WriteSafeArrayFromHolder(f, "\t", "(jobject) " + CString(x), local);
-            WriteConversionCheck(f, local, returnsValue);
+            WriteConversionCheck(call, f, local, returnsValue);
         }
     } else if (IsEnumElements()) {
         fprintf(f, "\tSAFEARRAY * tmpSa__%d = 0;\n", n);
         WriteEnumSafeArrayFrom(f, "\t", x, local);
-        WriteConversionCheck(f, local, returnsValue);
+        WriteConversionCheck(call, f, local, returnsValue);
     } else {
         fprintf(f, "\tSAFEARRAY * tmpSa__%d = brivelJArrayToSafeArray( env, (jarray) %s, %s );\n", n, x, vt.c_str());
-        WriteConversionCheck(f, local, returnsValue);
+        WriteConversionCheck(call, f, local, returnsValue);
     }
 }
 
@@ -382,7 +382,7 @@ void CSafeArrayTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
 
 // A by-reference array goes back into the holder's field, not into the
 // holder object itself.
-void CSafeArrayTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CSafeArrayTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     if (m_byRef) {
         CString source, holder, local;
         source.Format("tmpSa__%d", n);
@@ -403,7 +403,7 @@ void CSafeArrayTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     fprintf(f, "\tSafeArrayDestroy( tmpSa__%d );\n", n);
 }
 
-void CSafeArrayTypeMapper::EmitVtblReturnDecl(FILE* f) {
+void CSafeArrayTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "virtual-call result");
     fputs("\tSAFEARRAY * retVal = 0;\n", f);
 }
@@ -419,9 +419,9 @@ void CSafeArrayTypeMapper::EmitVtblReturn(FILE* f) {
 
 // Writes the Java value of an event's array `source` into the local
 // eventArray<e>: the Java array, or by reference a new holder around it.
-void CSafeArrayTypeMapper::WriteEventValue(FILE* f, int e, const char* source) {
+void CSafeArrayTypeMapper::WriteEventValue(FILE* f, int e, const char* source, bool outOnly) {
     // An out-only array's incoming value is undefined: the holder starts empty.
-    if (m_byRef && EventArgumentOutOnly()) source = "(SAFEARRAY *) 0";
+    if (m_byRef && outOnly) source = "(SAFEARRAY *) 0";
     CString array, elements, holder;
     array.Format("eventSafeArray%d", e);
     elements.Format(m_byRef ? "eventElements%d" : "eventArray%d", e);
@@ -434,7 +434,7 @@ void CSafeArrayTypeMapper::WriteEventValue(FILE* f, int e, const char* source) {
 // Writes, at `indent`, the store of what the listener left in its holder
 // eventArray<e> into the caller's array `*pointer`, which it replaces (and
 // destroys).
-void CSafeArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int e, const char* pointer) {
+void CSafeArrayTypeMapper::WriteEventCopyBack(const CMapperCall& call, FILE* f, const char* indent, int e, const char* pointer) {
     CString holder, local, value, field;
     holder.Format("eventArray%d", e);
     local.Format("eventNewArray%d", e);
@@ -463,7 +463,7 @@ void CSafeArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int e
     fprintf(f, "%s\tif ( %s != 0 ) env->DeleteLocalRef( %s );\n", i, value.c_str(), value.c_str());
     // A failed conversion, or a locked or fixed array of the caller, leaves
     // the caller's array as it is; an out-only argument has none to free.
-    if (EventArgumentOutOnly())
+    if (call.EventArgumentOutOnly())
         fprintf(f, "%s\tif ( %s != 0 && ! env->ExceptionCheck() )\n", i, field.c_str());
     else
         fprintf(f, "%s\tif ( %s != 0 && ! env->ExceptionCheck() && ( *%s == 0 || SUCCEEDED( SafeArrayDestroy( *%s ))))\n", i,
@@ -490,7 +490,7 @@ static CString EventVtblArray(int e, bool throughPointer) {
 // local of its own, deleted after the call.
 void CSafeArrayTypeMapper::EmitEventParam(int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
-    WriteEventValue(f, e, ArrayInVariant(EventVariant(e)));
+    WriteEventValue(f, e, ArrayInVariant(EventVariant(e)), false);
 }
 
 // A plain local: the sink writer keeps no second local of its own for it.
@@ -503,7 +503,7 @@ void CSafeArrayTypeMapper::EmitEventCleanup(int e, FILE* f) {
 
 void CSafeArrayTypeMapper::EmitVtblEventParam(int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
-    WriteEventValue(f, e, EventVtblArray(e, PassesPointer()));
+    WriteEventValue(f, e, EventVtblArray(e, PassesPointer()), false);
 }
 
 void CSafeArrayTypeMapper::GetVtblEventArgExpr(int e, CString& text) { text.Format("eventArray%d", e); }
@@ -512,32 +512,32 @@ void CSafeArrayTypeMapper::EmitVtblEventCleanup(int e, FILE* f) { EmitEventClean
 
 // An OUT or IN/OUT array of an event travels in a holder that the listener
 // may fill: what it leaves there goes back to the caller, unless it threw.
-void CSafeArrayTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* f) {
+void CSafeArrayTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
-    WriteEventValue(f, e, ArrayInVariant(EventVariant(e)));
+    WriteEventValue(f, e, ArrayInVariant(EventVariant(e)), call.EventArgumentOutOnly());
 }
 
-void CSafeArrayTypeMapper::EmitEventArrayFillFromVtbl(int e, FILE* f) {
+void CSafeArrayTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
-    WriteEventValue(f, e, EventVtblArray(e, true));
+    WriteEventValue(f, e, EventVtblArray(e, true), call.EventArgumentOutOnly());
 }
 
 void CSafeArrayTypeMapper::GetEventArrayExpr(int e, CString& text) { text.Format("eventArray%d", e); }
 
-void CSafeArrayTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* f) {
+void CSafeArrayTypeMapper::EmitEventArrayCopyToVariant(const CMapperCall& call, int e, FILE* f) {
     if (HasRecordElements()) return;
     CString v = EventVariant(e), pointer;
     pointer.Format("%s.pparray", v.c_str());
     fprintf(f, "\t\t\tif (( %s.vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {\n", v.c_str());
-    WriteEventCopyBack(f, "\t\t\t\t", e, pointer);
+    WriteEventCopyBack(call, f, "\t\t\t\t", e, pointer);
     fputs("\t\t\t}\n", f);
 }
 
-void CSafeArrayTypeMapper::EmitEventArrayCopyToVtbl(int e, FILE* f) {
+void CSafeArrayTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall& call, int e, FILE* f) {
     if (HasRecordElements()) return;
     CString pointer;
     pointer.Format("arg%d", e);
-    WriteEventCopyBack(f, "\t\t\t", e, pointer);
+    WriteEventCopyBack(call, f, "\t\t\t", e, pointer);
 }
 
 void CSafeArrayTypeMapper::EmitEventArrayDeleteRef(int e, FILE* f) { EmitEventCleanup(e, f); }

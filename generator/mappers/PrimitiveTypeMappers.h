@@ -23,23 +23,23 @@ public:
     void WriteBoxing(FILE* javaFile, const char* expression) override;
     bool IsJavaPrimitive() override { return true; }
     bool SkipsNullCheck() override { return true; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
     void GetVtblParamType(CString& text) override { text = m_cType; }
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
     void GetVtblReturnType(CString& text) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     bool IsByRefEventParam() override { return m_byRef; }
-    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
-    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
-    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
-    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(const CMapperCall& call, int eventParam, FILE* file) override;
 
     // Operations of the numeric family: the element buffer of a Java array
     // passed for a by-reference argument, and its release after the call.
@@ -80,28 +80,28 @@ public:
 class CBooleanTypeMapper : public CPrimitiveTypeMapper {
 public:
     explicit CBooleanTypeMapper(bool byRef);
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
-    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
-    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
-    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
-    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(const CMapperCall& call, int eventParam, FILE* file) override;
 };
 
 // __int64 by reference: handed over through the VARIANT's long pointer.
 class CInt64RefTypeMapper : public CPrimitiveTypeMapper {
 public:
     CInt64RefTypeMapper();
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
 };
 
@@ -117,11 +117,11 @@ public:
     void GetVtblParamType(CString& text) override;
     void GetVtblReturnType(CString& text) override { GetVtblParamType(text); }
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     bool IsLpstrByRef() const { return m_lpstrByRef; }
@@ -139,16 +139,16 @@ public:
     void GetJavaType(CString& text) override { text = "byte []"; }
     void GetJniType(CString& text) override { text = "jbyteArray"; }
     void GetJniSignature(bool mangled, CString& text) override { text = mangled ? "_3B" : "[B"; }
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
     void GetVtblParamType(CString& text) override { text = m_unsigned ? "unsigned char *" : "char *"; }
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     // In events the byte behind the pointer reaches the listener as a
@@ -163,12 +163,12 @@ public:
     bool IsByRefEventParam() override { return true; }
     bool PassesByRefThroughArray() override { return false; }
     void EmitEventArrayCreate(int, FILE*) override {}
-    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
-    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayPublish(int, FILE*) override {}
     void EmitEventArrayReload(int, FILE*) override {}
-    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
-    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayRelease(int, FILE*) override {}
     void EmitEventArrayDeleteRef(int eventParam, FILE* file) override;
     bool IsUnsigned() const { return m_unsigned; }

@@ -6,7 +6,7 @@
 
 int CObjectTypeMapper::RowCount() const { return m_job ? m_job->IidMapRowCount() : 0; }
 
-void CObjectTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
+void CObjectTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                            FILE* f) {
     if (m_family != kInvokeUnknown || !IsByRef()) {
         EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f);
@@ -24,7 +24,7 @@ void CObjectTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const cha
     fprintf(f, "\tV_UNKNOWNREF( &vargs[%d] ) = &temp__%d;\n", v, n);
 }
 
-void CObjectTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
+void CObjectTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FILE* f) {
     fprintf(f, "\t\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) temp__%d,  brivelIIDMap, %d ));\n",
             n, n, RowCount());
 }
@@ -48,17 +48,17 @@ static void WriteLevel2Pointer(FILE* f, int n) {
     fprintf(f, "\tIDispatch ** pidisp__%d = &idisp__%d;\n", n, n);
 }
 
-void CObjectTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
-    WriteVtblLocal(n, outOnly, x, f, returnsValue);
+void CObjectTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+    WriteVtblLocal(call, n, outOnly, x, f, returnsValue);
     if (m_level == 2) WriteLevel2Pointer(f, n);
 }
 
-void CObjectTypeMapper::WriteVtblLocal(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+void CObjectTypeMapper::WriteVtblLocal(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (outOnly) {
         fprintf(f, "\tIDispatch * idisp__%d = 0;\n", n);
         return;
     }
-    EmitNullArgumentCheck(f, x, returnsValue);
+    EmitNullArgumentCheck(call, f, x, returnsValue);
     fprintf(f, "\tIDispatch * idisp__%d = (IDispatch *) env->GetIntField( %s, brivelGetComId());\n", n, x);
     if (IsByRef()) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->AddRef();\n", n, n);
 }
@@ -67,7 +67,7 @@ void CObjectTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
     text.Format(m_level == 0 ? "idisp__%d" : m_level == 1 ? "&idisp__%d" : "&pidisp__%d", n);
 }
 
-void CObjectTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
+void CObjectTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, m_level == 2 ? "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__%d, brivelIIDMap, %d ));\n"
                             : "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__%d, brivelIIDMap, %d ));\n",
             n, n, RowCount());
@@ -83,7 +83,7 @@ void CObjectTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     if (IsByRef()) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
 }
 
-void CObjectTypeMapper::EmitVtblReturnDecl(FILE* f) {
+void CObjectTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) {
     fprintf(f, "\tIDispatch * retVal;\n");
     if (m_level == 2) fprintf(f, "\tIDispatch ** pRetVal = &retVal;\n");
 }
@@ -134,8 +134,8 @@ void CObjectTypeMapper::EmitEventArrayCreate(int e, FILE* f) {
 // An OUT-only slot's incoming value is undefined: it is not read but set
 // empty, so that the caller never finds it undefined (the listener may
 // throw), and the listener finds its element empty.
-static void WriteEventArrayFill(FILE* f, int e, const char* slot, const char* closing) {
-    if (EventArgumentOutOnly()) {
+static void WriteEventArrayFill(const CMapperCall& call, FILE* f, int e, const char* slot, const char* closing) {
+    if (call.EventArgumentOutOnly()) {
         fprintf(f, "\t\t%s = 0;\n", slot);
         fprintf(f, "\t\tjobject eventArrayElem_%d = 0;\n", e);
         return;
@@ -156,10 +156,10 @@ static CString VariantSlot(int e) {
     return slot;
 }
 
-void CObjectTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* f) { WriteEventArrayFill(f, n, VtblSlot(n).c_str(), " )"); }
+void CObjectTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* f) { WriteEventArrayFill(call, f, n, VtblSlot(n).c_str(), " )"); }
 
-void CObjectTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* f) {
-    WriteEventArrayFill(f, e, VariantSlot(e).c_str(), ")");
+void CObjectTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* f) {
+    WriteEventArrayFill(call, f, e, VariantSlot(e).c_str(), ")");
 }
 
 void CObjectTypeMapper::EmitEventArrayPublish(int e, FILE* f) {
@@ -176,18 +176,18 @@ void CObjectTypeMapper::EmitEventArrayReload(int e, FILE* f) {
 // The caller's slot receives the listener's object with a reference of the
 // caller's own; the pointer it held (the caller's reference, handed to the
 // event) is released, unless the slot was OUT-only and held nothing defined.
-static void WriteEventSlotStore(FILE* f, int e, const char* slot) {
+static void WriteEventSlotStore(const CMapperCall& call, FILE* f, int e, const char* slot) {
     fprintf(f, "\t\t\tIUnknown * eventNewUnk_%d = (IUnknown *) ( eventArrayElem_%d == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_%d, brivelGetComId()));\n",
             e, e, e);
     fprintf(f, "\t\t\tif ( eventNewUnk_%d != 0 ) eventNewUnk_%d->AddRef();\n", e, e);
-    if (!EventArgumentOutOnly()) fprintf(f, "\t\t\tif ( %s != 0 ) %s->Release();\n", slot, slot);
+    if (!call.EventArgumentOutOnly()) fprintf(f, "\t\t\tif ( %s != 0 ) %s->Release();\n", slot, slot);
     fprintf(f, "\t\t\t%s = eventNewUnk_%d;\n", slot, e);
 }
 
-void CObjectTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* f) {
-    WriteEventSlotStore(f, n, ("(" + VtblSlot(n) + ")").c_str());
+void CObjectTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall& call, int n, FILE* f) {
+    WriteEventSlotStore(call, f, n, ("(" + VtblSlot(n) + ")").c_str());
 }
 
-void CObjectTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* f) {
-    WriteEventSlotStore(f, e, ("(" + VariantSlot(e) + ")").c_str());
+void CObjectTypeMapper::EmitEventArrayCopyToVariant(const CMapperCall& call, int e, FILE* f) {
+    WriteEventSlotStore(call, f, e, ("(" + VariantSlot(e) + ")").c_str());
 }

@@ -5,8 +5,8 @@
 #include "BridgeGenerator.h"
 #include "GeneratorHelpers.h"
 #include "NamingHelpers.h"
-#include "RecordTypeMappers.h"
-#include "ShapeTypeMappers.h"
+#include "mappers/RecordTypeMappers.h"
+#include "mappers/ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
 
 #include <objbase.h>
@@ -156,7 +156,20 @@ bool CBridgeGenerator::WriteJniPrologue() {
     FILE* f = fopen(path, "w");
     if (!f) return false;
     m_jniFile = f;
+    WriteJniFileHead(f, path);
+    WriteLibraryGuids(f);
+    WriteInterfaceMap(f);
+    // The records that are written, in table order, with their row in recordIidMap.
+    std::vector<CRecordEntry*> records = WrittenRecords();
+    WriteRecordTables(f, records);
+    WriteFixedArrayMap(f);
+    WriteDllMain(f, records);
+    return true;
+}
 
+// The file's comment, includes, compatibility macros and the runtime's
+// declarations.
+void CBridgeGenerator::WriteJniFileHead(FILE* f, const CString& path) {
     time_t now = Now();
     fprintf(f, "// File: %s\n// Generated: %s\n", path.c_str(), ctime(&now));
     fprintf(f, "// This file has been automatically generated\n");
@@ -176,7 +189,11 @@ bool CBridgeGenerator::WriteJniPrologue() {
     fputs("// External declarations\n", f);
     for (const char* line : kExternalDeclarations) fputs(line, f);
     fputs("\n\n", f);
+}
 
+// The identifiers of the library and of its coclasses and interfaces, and
+// the library's description.
+void CBridgeGenerator::WriteLibraryGuids(FILE* f) {
     TLIBATTR* libAttr = nullptr;
     GUID libGuid = {};
     unsigned major = 0, minor = 0;
@@ -197,7 +214,10 @@ bool CBridgeGenerator::WriteJniPrologue() {
     fputs("const IID IID_BrivelQueryIID = { 0xb14f3c49, 0x0c7b, 0x4439, {0xa2, 0x48, 0x62, 0x29, 0xfe, 0x6d, 0x96, 0x05}};\n", f);
     fprintf(f, "\nstruct {\n\tconst GUID * libGuid;\n\tULONG verMajor;\n\tULONG verMinor;\n} libDescriptionStruct = { &IID_LibId, %d, %d };\n\n",
             major, minor);
+}
 
+// The map from interface identifiers to Java classes.
+void CBridgeGenerator::WriteInterfaceMap(FILE* f) {
     fputs("struct {\n\tconst IID * iid;\n\tconst char * className;\n} brivelIIDMap[] = {\n", f);
     m_iidMapRowCount = 0;
     m_interfaceTable.ForEach([&](const CString&, CInterfaceEntry*& entry) {
@@ -208,17 +228,20 @@ bool CBridgeGenerator::WriteJniPrologue() {
     });
     if (m_iidMapRowCount == 0) fputs("\t{ 0, 0 }\n", f);
     fputs("};\n", f);
+}
 
-    // The records that are written, in table order, with their row in recordIidMap.
+std::vector<CRecordEntry*> CBridgeGenerator::WrittenRecords() {
     std::vector<CRecordEntry*> records;
     // An alias shares its target's entry: each record is written once.
     m_recordTable.ForEach([&](const CString&, CRecordEntry*& record) {
         if (IsWrittenRecord(record) && std::find(records.begin(), records.end(), record) == records.end())
             records.push_back(record);
     });
-    std::map<const CRecordEntry*, int> recordRow;
-    for (size_t i = 0; i < records.size(); ++i) recordRow[records[i]] = static_cast<int>(i);
+    return records;
+}
 
+// The records' identifiers, their field rows and the record map.
+void CBridgeGenerator::WriteRecordTables(FILE* f, std::vector<CRecordEntry*>& records) {
     for (CRecordEntry* record : records)
         if (!IsAllZeroGuid(record->guid))
             WriteGuidLine(f, ("const IID IID_Record" + record->javaName).c_str(), record->guid);
@@ -257,7 +280,10 @@ bool CBridgeGenerator::WriteJniPrologue() {
     m_recordMapRowCount = static_cast<int>(records.size());
     if (records.empty()) fputs("\t{ 0, 0, 0, 0 }\n", f);
     fputs("};\n", f);
+}
 
+// The element types and counts of fixed-size array fields.
+void CBridgeGenerator::WriteFixedArrayMap(FILE* f) {
     const std::vector<CFixedArrayTypeMapper*>& fixedArrays = FixedArrayMappers();
     if (!fixedArrays.empty()) {
         fputs("\nstruct {\n\tVARTYPE vt;\n\tint size;\n} cArrayIidMap[] = {\n", f);
@@ -267,7 +293,14 @@ bool CBridgeGenerator::WriteJniPrologue() {
         }
         fputs("};\n", f);
     }
+}
 
+// DllMain: hands the maps to the runtime, links record fields to their
+// arrays and nested records, and refreshes class identifiers from ProgIDs.
+void CBridgeGenerator::WriteDllMain(FILE* f, const std::vector<CRecordEntry*>& records) {
+    const std::vector<CFixedArrayTypeMapper*>& fixedArrays = FixedArrayMappers();
+    std::map<const CRecordEntry*, int> recordRow;
+    for (size_t i = 0; i < records.size(); ++i) recordRow[records[i]] = static_cast<int>(i);
     fputs("\n// DLL initialization/termination\n\n", f);
     fputs("extern \"C\" int APIENTRY DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved)\n{\n", f);
     fputs("\tif ( dwReason == DLL_PROCESS_ATTACH ) {\n", f);
@@ -301,7 +334,6 @@ bool CBridgeGenerator::WriteJniPrologue() {
     });
     fputs("\t} else if ( dwReason == DLL_THREAD_ATTACH ) {\n\t\tbrivelInitThread( NULL );\n\t}\n\treturn 1;\n}\n\n", f);
     fputs("\n\n// JNI implementations\n\n", f);
-    return true;
 }
 
 void CBridgeGenerator::WriteCreateFromProgId(bool& clsidDeclared, REFCLSID clsid, const char* javaName) {

@@ -13,13 +13,13 @@ void CShapeTypeMapper::WritePending(FILE* file, const char* fragment) {
     fprintf(file, "#error no %s conversion for %s\n", fragment, javaType.c_str());
 }
 
-void CShapeTypeMapper::EmitInvokeArgument(int, int, bool, const char*, bool, const VARIANT*, FILE* file) {
+void CShapeTypeMapper::EmitInvokeArgument(const CMapperCall&, int, int, bool, const char*, bool, const VARIANT*, FILE* file) {
     WritePending(file, "Invoke argument");
 }
-void CShapeTypeMapper::EmitInvokeOutCopy(int, int, int, FILE* file) { WritePending(file, "Invoke out"); }
+void CShapeTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int, int, int, FILE* file) { WritePending(file, "Invoke out"); }
 void CShapeTypeMapper::EmitInvokeReturn(FILE* file) { WritePending(file, "Invoke result"); }
 void CShapeTypeMapper::GetVtblArgumentExpr(int, int, CString& text) { text = "0 /* no conversion */"; }
-void CShapeTypeMapper::EmitVtblReturnDecl(FILE* file) { WritePending(file, "virtual-call result"); }
+void CShapeTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { WritePending(file, "virtual-call result"); }
 void CShapeTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "0 /* no conversion */"); }
 void CShapeTypeMapper::EmitVtblReturn(FILE* file) { WritePending(file, "virtual-call result"); }
 void CShapeTypeMapper::GetEventArgExpr(int, CString& text) { text = "0 /* no conversion */"; }

@@ -30,9 +30,9 @@ public:
     const char* GetVtName() override { return "VT_RECORD"; }
     const char* GetHelperKindWord() override { return "Record"; }
 
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
     void GetVtblParamType(CString& text) override;
@@ -42,11 +42,11 @@ public:
     void GetVtblCallArguments(int argNumber, CString& text) override;
     // In a virtual-table event the bytes arrive as named stack words.
     void GetVtblEventParamDeclaration(int arg, bool named, CString& text) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
@@ -93,16 +93,16 @@ public:
     // out-only argument, since it takes the callee's array.
     bool SkipsNullCheck() override { return m_byRef; }
 
-    void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
+    void EmitInvokeArgument(const CMapperCall& call, int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
-    void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
+    void EmitInvokeOutCopy(const CMapperCall& call, int arg, int variantIndex, int reserved, FILE* file) override;
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitInvokeReturn(FILE* file) override;
-    void EmitVtblArgumentSetup(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
+    void EmitVtblArgumentSetup(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue) override;
     void GetVtblArgumentExpr(int arg, int reserved, CString& text) override;
-    void EmitVtblOutCopy(int arg, int reserved, FILE* file) override;
+    void EmitVtblOutCopy(const CMapperCall& call, int arg, int reserved, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
-    void EmitVtblReturnDecl(FILE* file) override;
+    void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
@@ -118,11 +118,11 @@ public:
     // array it cannot send (records without an identifier) is reported with
     // a pending brivel.TavoException, as a call would throw it.
     bool IsByRefEventParam() override { return m_byRef; }
-    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
-    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArrayExpr(int eventParam, CString& text) override;
-    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
-    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayDeleteRef(int eventParam, FILE* file) override { EmitEventCleanup(eventParam, file); }
 
     CRecordTypeMapper* GetRecordMapper() const { return static_cast<CRecordTypeMapper*>(m_element); }
@@ -134,12 +134,12 @@ private:
     // Returns from the COM array as a Java array need only the tables.
     bool CanReceive() const;
     // The Java array to send: the argument itself, or the holder's array.
-    void WriteJavaArray(FILE* file, int n, const char* javaExpr, bool returnsValue);
-    void WriteSendConversion(FILE* file, int n, const char* javaExpr, bool outOnly, bool returnsValue,
+    void WriteJavaArray(const CMapperCall& call, FILE* file, int n, const char* javaExpr, bool returnsValue);
+    void WriteSendConversion(const CMapperCall& call, FILE* file, int n, const char* javaExpr, bool outOnly, bool returnsValue,
                              const char* arrayName, const char* errName, const char* infoName, const char* fieldIds);
     // The copy back into the Java array after the call; a failed copy
     // releases every argument and returns.
-    void WriteOutCopy(FILE* file, const char* indent, int n, const char* safeArray, const char* errName,
+    void WriteOutCopy(const CMapperCall& call, FILE* file, const char* indent, int n, const char* safeArray, const char* errName,
                       const char* fieldIds, bool returnsValue);
     // The Java array of a COM array in an event, in its holder when passed
     // by reference.
@@ -150,5 +150,5 @@ private:
     // The store of the holder's array into the caller's array `*pointer`
     // (which it replaces), or the exception `refusal` when such an array
     // cannot be sent.
-    void WriteEventCopyBack(FILE* file, const char* indent, int index, const char* pointer, const char* refusal);
+    void WriteEventCopyBack(const CMapperCall& call, FILE* file, const char* indent, int index, const char* pointer, const char* refusal);
 };
