@@ -34,12 +34,11 @@ std::string g_classPath;      // the part behind kClassPathOption
 std::string g_loadedJvmPath;  // once a VM exists
 HMODULE g_jvmModule = nullptr;
 JavaVM* g_vm = nullptr;
-// A thread's environment, and the VM it belongs to: each VM the runtime
-// creates has a generation of its own, so an environment kept from a VM that
-// was unloaded is never used again.
-DWORD g_envSlot = TLS_OUT_OF_INDEXES;
-DWORD g_envGenerationSlot = TLS_OUT_OF_INDEXES;
-std::atomic<uintptr_t> g_generation{1};
+// A thread's environment, kept in a thread-local slot of the VM it belongs
+// to: each VM the runtime creates gets a fresh slot, which reads null in
+// every thread, so an environment kept from a VM that was unloaded is never
+// used again. One slot read is all a call costs once its thread is known.
+std::atomic<DWORD> g_envSlot{TLS_OUT_OF_INDEXES};
 CRITICAL_SECTION g_classLoadingLock;
 // Serialises start-up, unloading and the settings: the first use from
 // several threads creates one VM. Taken after the class-loading lock.
@@ -108,14 +107,11 @@ void HandOverToConsole(JNIEnv* env) {
 
 // The calling thread's environment of the current VM; null when it has none.
 JNIEnv* KeptEnv() {
-    auto* env = static_cast<JNIEnv*>(TlsGetValue(g_envSlot));
-    auto generation = reinterpret_cast<uintptr_t>(TlsGetValue(g_envGenerationSlot));
-    return env && generation == g_generation.load() ? env : nullptr;
+    return static_cast<JNIEnv*>(TlsGetValue(g_envSlot.load(std::memory_order_relaxed)));
 }
 
 void KeepEnv(JNIEnv* env) {
-    TlsSetValue(g_envSlot, env);
-    TlsSetValue(g_envGenerationSlot, reinterpret_cast<void*>(g_generation.load()));
+    TlsSetValue(g_envSlot.load(std::memory_order_relaxed), env);
 }
 
 // Creates the VM in a thread of its own, which hands Java's output to the
@@ -239,7 +235,6 @@ bool StartJava(std::string& message) {
 BOOL WINAPI RuntimeDllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         g_envSlot = TlsAlloc();
-        g_envGenerationSlot = TlsAlloc();
         InitializeCriticalSection(&g_classLoadingLock);
         InitializeCriticalSection(&g_startLock);
     }
@@ -310,7 +305,10 @@ extern "C" void C2jUnload(void) {
         if (KeptEnv()) g_vm->DetachCurrentThread();
         g_vm->DestroyJavaVM();
     }
-    ++g_generation;  // every thread's environment belonged to that VM
+    // Every thread's environment belonged to that VM: the next VM's
+    // environments go into a fresh slot.
+    DWORD oldSlot = g_envSlot.exchange(TlsAlloc());
+    if (oldSlot != TLS_OUT_OF_INDEXES) TlsFree(oldSlot);
     g_vm = nullptr;
     FreeLibrary(g_jvmModule);
     g_jvmModule = nullptr;

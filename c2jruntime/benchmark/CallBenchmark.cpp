@@ -70,6 +70,34 @@ int main(int argc, char** argv) {
                                [&] { sink += env->GetIntField(object, number); }, calls);
     Report("c2j.get_int", getInt.ours, getInt.floor, "ns");
 
+    // Steps every access takes whatever the runtime does: the thread's
+    // environment from the VM, and the check for a pending exception after
+    // the access (the floor plus each, so they read against the same floor).
+    JavaVM* vm = nullptr;
+    env->GetJavaVM(&vm);
+    auto getEnv = CompareCalls(
+        [&] {
+            void* e = nullptr;
+            vm->GetEnv(&e, JNI_VERSION_1_6);
+            sink += env->GetIntField(object, number) + (e != nullptr);
+        },
+        [&] { sink += env->GetIntField(object, number); }, calls);
+    Report("c2j.fixed_get_env", getEnv.ours, getEnv.floor, "ns");
+    auto occurred = CompareCalls(
+        [&] {
+            sink += env->GetIntField(object, number);
+            sink += env->ExceptionOccurred() != nullptr;
+        },
+        [&] { sink += env->GetIntField(object, number); }, calls);
+    Report("c2j.fixed_exception_occurred", occurred.ours, occurred.floor, "ns");
+    auto check = CompareCalls(
+        [&] {
+            sink += env->GetIntField(object, number);
+            sink += env->ExceptionCheck();
+        },
+        [&] { sink += env->GetIntField(object, number); }, calls);
+    Report("c2j.fixed_exception_check", check.ours, check.floor, "ns");
+
     if (error) Fail("calls", error);
     return 0;
 }

@@ -34,10 +34,13 @@ T* ComPointer(JNIEnv* env, jobject object) {
 }
 
 // A sink of DLedgerEvents written by hand: Changed(what, why) calls the
-// listener's Changed(int, String), with the method looked up once.
+// listener's Changed(int, String), with the method looked up once, or, to
+// measure what that step costs, looked up for every event as the generated
+// sink's text does.
 class HandSink : public IDispatch {
 public:
-    HandSink(JNIEnv* env, jobject listener) : listener_(env->NewGlobalRef(listener)) {
+    HandSink(JNIEnv* env, jobject listener, bool lookUpEachTime)
+        : listener_(env->NewGlobalRef(listener)), lookUpEachTime_(lookUpEachTime) {
         env->GetJavaVM(&vm_);
         jclass cls = env->GetObjectClass(listener);
         changed_ = env->GetMethodID(cls, "Changed", "(ILjava/lang/String;)V");
@@ -69,7 +72,13 @@ public:
         if (vm_->GetEnv(reinterpret_cast<void**>(&env), JNI_VERSION_1_6) != JNI_OK) return E_UNEXPECTED;
         BSTR why = V_BSTR(&p->rgvarg[0]);
         jstring text = why ? env->NewString(reinterpret_cast<const jchar*>(why), SysStringLen(why)) : nullptr;
-        env->CallVoidMethod(listener_, changed_, V_I4(&p->rgvarg[1]), text);
+        jmethodID changed = changed_;
+        if (lookUpEachTime_) {
+            jclass cls = env->GetObjectClass(listener_);
+            changed = env->GetMethodID(cls, "Changed", "(ILjava/lang/String;)V");
+            env->DeleteLocalRef(cls);
+        }
+        env->CallVoidMethod(listener_, changed, V_I4(&p->rgvarg[1]), text);
         if (text) env->DeleteLocalRef(text);
         return S_OK;
     }
@@ -78,6 +87,7 @@ private:
     JavaVM* vm_ = nullptr;
     jobject listener_;
     jmethodID changed_;
+    bool lookUpEachTime_;
     ULONG refs_ = 1;
 };
 }  // namespace
@@ -130,6 +140,14 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_bench_CallBenchmark_directDescribe
     return text;
 }
 
+// The same, followed by the check for a pending exception that a generated
+// native makes after each runtime call: what that step costs.
+extern "C" JNIEXPORT jint JNICALL Java_e2e_bench_CallBenchmark_directTotalChecked(JNIEnv* env, jclass cls,
+                                                                                  jobject ledger) {
+    jint total = Java_e2e_bench_CallBenchmark_directTotal(env, cls, ledger);
+    return env->ExceptionCheck() ? 0 : total;
+}
+
 // ITally.Peek through the virtual table.
 extern "C" JNIEXPORT jint JNICALL Java_e2e_bench_CallBenchmark_directPeek(JNIEnv* env, jclass, jobject tally) {
     LONG total = 0;
@@ -139,8 +157,10 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_bench_CallBenchmark_directPeek(JNIEnv
 
 // A hand-written sink for the listener, as an int the way a listener holds
 // its generated one.
-extern "C" JNIEXPORT jint JNICALL Java_e2e_bench_CallBenchmark_handSink(JNIEnv* env, jclass, jobject listener) {
-    return static_cast<jint>(reinterpret_cast<intptr_t>(static_cast<IDispatch*>(new HandSink(env, listener))));
+extern "C" JNIEXPORT jint JNICALL Java_e2e_bench_CallBenchmark_handSink(JNIEnv* env, jclass, jobject listener,
+                                                                        jboolean lookUpEachTime) {
+    auto* sink = new HandSink(env, listener, lookUpEachTime != JNI_FALSE);
+    return static_cast<jint>(reinterpret_cast<intptr_t>(static_cast<IDispatch*>(sink)));
 }
 
 // Fires Changed(what, why) `count` times into a sink, as a source does.

@@ -11,7 +11,8 @@ import e2e.ledger.Ledger;
  * and an event delivered to a Java listener. Each pair runs in alternating
  * rounds after a warm-up; the medians count. Prints one line per pair:
  * BENCH key ours floor ns. Run with the folder of the libraries as
- * java.library.path and as the first argument.
+ * java.library.path and as the first argument; a count of calls per round
+ * and a key prefix (only those pairs run, for a profile) may follow.
  */
 public final class CallBenchmark {
     static {
@@ -20,9 +21,10 @@ public final class CallBenchmark {
 
     private static native void registerServer(String library);
     private static native int directTotal(ILedger ledger);
+    private static native int directTotalChecked(ILedger ledger);
     private static native String directDescribe(ILedger ledger, String label, int amount);
     private static native int directPeek(ITally tally);
-    private static native int handSink(DLedgerEvents listener);
+    private static native int handSink(DLedgerEvents listener, boolean lookUpEachTime);
     private static native int generatedSink(DLedgerEvents listener);
     private static native void fireChanged(int sink, int count);
 
@@ -45,7 +47,11 @@ public final class CallBenchmark {
         return sorted[sorted.length / 2];
     }
 
+    /** Runs only the pairs whose key starts with this (all when empty): for profiles. */
+    static String only = "";
+
     static void compare(String key, Side ours, Side floor, int count) throws Exception {
+        if (!key.startsWith(only)) return;
         for (int warm = 0; warm < 3; ++warm) {  // enough for the VM to compile both loops
             ours.run(count / 4);
             floor.run(count / 4);
@@ -68,6 +74,7 @@ public final class CallBenchmark {
     public static void main(String[] args) throws Exception {
         String folder = args.length > 0 ? args[0] : ".";
         final int count = args.length > 1 ? Integer.parseInt(args[1]) : 500000;
+        if (args.length > 2) only = args[2];
         registerServer(folder + "/libbrivel_e2e_server.so");
         Ledger ledger = new Ledger();
         final ILedger l = ledger.getILedger();
@@ -100,12 +107,22 @@ public final class CallBenchmark {
             public void Tallied(e2e.ledger.Tally tally) {}
             public void Listed(String[] names, brivel.out.TavoIntArray counts) {}
         };
-        final int generated = generatedSink(listener), hand = handSink(listener);
+        final int generated = generatedSink(listener), hand = handSink(listener, false);
+        final int handLookingUp = handSink(listener, true);
         heard = 0;
         fireChanged(generated, 1);
         fireChanged(hand, 1);
         check(heard == 2 * "benchmark".length(), "events heard");
         compare("e2e.event", n -> fireChanged(generated, n), n -> fireChanged(hand, n), count);
+
+        // Steps that the generated text makes and a hand-written native need
+        // not: each against the same floor, so its cost is the difference.
+        compare("e2e.fixed_exception_check", n -> {
+            for (int i = 0; i < n; ++i) directTotalChecked(l);
+        }, n -> {
+            for (int i = 0; i < n; ++i) directTotal(l);
+        }, count);
+        compare("e2e.fixed_event_method_lookup", n -> fireChanged(handLookingUp, n), n -> fireChanged(hand, n), count);
 
         t.TavoRelease();
         l.TavoRelease();
