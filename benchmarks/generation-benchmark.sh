@@ -9,14 +9,21 @@ set -eu
 wine_run=$1 driver=$2 scratch=$3 runs=${4:-${BRIVEL_BENCH_GENERATION_RUNS:-3}}
 mkdir -p "$scratch"
 
-# Runs the command `runs` times after a warm-up; prints "<median seconds> <median peak KiB>".
+# Runs the command `runs` times after a warm-up, each time after `prepare`
+# (not timed); prints "<median seconds> <median peak KiB>".
+#   measure <prepare> <command> [args...]
 measure() {
+  prepare=$1
+  shift
+  $prepare
   "$@" >/dev/null 2>&1 </dev/null || true
   i=0
   : >"$scratch/times"
   while [ "$i" -lt "$runs" ]; do
+    $prepare
+    # time's file ends with its figures (a failed command's status line comes first).
     /usr/bin/time -f '%e %M' -o "$scratch/time" "$@" >"$scratch/run.log" 2>&1 </dev/null || true
-    cat "$scratch/time" >>"$scratch/times"
+    tail -n 1 "$scratch/time" >>"$scratch/times"
     i=$((i + 1))
   done
   middle=$(( (runs + 1) / 2 ))
@@ -25,18 +32,21 @@ measure() {
   echo "$seconds $peak"
 }
 
-generate() {
-  rm -rf "$scratch/out"
-  "$wine_run" "$driver" "C:\\windows\\system32\\$1" "$scratch/out" bench 'C:\lib\JBench.dll'
+# An empty output folder for the next run.
+fresh_output() {
+  rm -rf "$scratch/out" && mkdir -p "$scratch/out"
 }
+nothing() { :; }
 
-set -- $(measure "$wine_run" "$driver")
+set -- $(measure nothing "$wine_run" "$driver")
 floor=$1
 for library in mshtml.tlb msxml3.dll; do
   key=${library%.*}
-  generate "$library" >"$scratch/check.log" 2>&1 </dev/null ||
+  generate="$wine_run $driver C:\\windows\\system32\\$library $scratch/out bench C:\\lib\\JBench.dll"
+  fresh_output
+  $generate >"$scratch/check.log" 2>&1 </dev/null ||
     { cat "$scratch/check.log" >&2; echo "generation of $library failed" >&2; exit 1; }
-  set -- $(measure generate "$library")
+  set -- $(measure fresh_output $generate)
   echo "BENCH generation.$key $1 $floor s"
   echo "BENCH generation.${key}_peak $(( $2 / 1024 )) - MiB"
 done
