@@ -80,6 +80,9 @@ public:
         }
         env->CallVoidMethod(listener_, changed, V_I4(&p->rgvarg[1]), text);
         if (text) env->DeleteLocalRef(text);
+        // A listener that threw must not leave its exception pending in a
+        // thread that goes on into COM.
+        if (env->ExceptionCheck()) env->ExceptionClear();
         return S_OK;
     }
 
