@@ -17,6 +17,7 @@
 #include "JavaHomeProbe.h"
 #include "JvmPlatformNames.h"
 #include "RuntimeState.h"
+#include "ThreadEnv.h"
 #include "VmFolderSearch.h"
 #include "VmLocation.h"
 
@@ -34,11 +35,6 @@ std::string g_classPath;      // the part behind kClassPathOption
 std::string g_loadedJvmPath;  // once a VM exists
 HMODULE g_jvmModule = nullptr;
 JavaVM* g_vm = nullptr;
-// A thread's environment, kept in a thread-local slot of the VM it belongs
-// to: each VM the runtime creates gets a fresh slot, which reads null in
-// every thread, so an environment kept from a VM that was unloaded is never
-// used again. One slot read is all a call costs once its thread is known.
-std::atomic<DWORD> g_envSlot{TLS_OUT_OF_INDEXES};
 CRITICAL_SECTION g_classLoadingLock;
 // Serialises start-up, unloading and the settings: the first use from
 // several threads creates one VM. Taken after the class-loading lock.
@@ -103,15 +99,6 @@ void HandOverToConsole(JNIEnv* env) {
     if (env->ExceptionCheck()) env->ExceptionClear();
     env->DeleteLocalRef(loader);
     env->DeleteLocalRef(loaderClass);
-}
-
-// The calling thread's environment of the current VM; null when it has none.
-JNIEnv* KeptEnv() {
-    return static_cast<JNIEnv*>(TlsGetValue(g_envSlot.load(std::memory_order_relaxed)));
-}
-
-void KeepEnv(JNIEnv* env) {
-    TlsSetValue(g_envSlot.load(std::memory_order_relaxed), env);
 }
 
 // Creates the VM in a thread of its own, which hands Java's output to the
@@ -234,7 +221,7 @@ bool StartJava(std::string& message) {
 
 BOOL WINAPI RuntimeDllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        g_envSlot = TlsAlloc();
+        StartEnvEras();
         InitializeCriticalSection(&g_classLoadingLock);
         InitializeCriticalSection(&g_startLock);
     }
@@ -256,8 +243,7 @@ bool JavaLoaded() { return g_javaLoaded; }
 JavaVM* CurrentJavaVm() { return g_vm; }
 CRITICAL_SECTION& ClassLoadingLock() { return g_classLoadingLock; }
 
-JNIEnv* GetThreadEnv(char** error) {
-    if (JNIEnv* env = KeptEnv()) return env;
+JNIEnv* AttachThreadEnv(char** error) {
     if (!g_javaLoaded) {
         char* message = nullptr;
         if (!C2jInit(&message)) {
@@ -305,10 +291,8 @@ extern "C" void C2jUnload(void) {
         if (KeptEnv()) g_vm->DetachCurrentThread();
         g_vm->DestroyJavaVM();
     }
-    // Every thread's environment belonged to that VM: the next VM's
-    // environments go into a fresh slot.
-    DWORD oldSlot = g_envSlot.exchange(TlsAlloc());
-    if (oldSlot != TLS_OUT_OF_INDEXES) TlsFree(oldSlot);
+    // Every thread's environment belonged to that VM.
+    NextEnvEra();
     g_vm = nullptr;
     FreeLibrary(g_jvmModule);
     g_jvmModule = nullptr;
