@@ -35,7 +35,7 @@ std::atomic<int> g_count{0};
 int g_capacity = 0;
 std::vector<ClassEntry**> g_replaced;
 
-ClassEntry* EntryOf(int handle) {
+[[gnu::always_inline]] inline ClassEntry* EntryOf(int handle) {
     int count = g_count.load(std::memory_order_acquire);
     if (handle < 1 || handle > count) return nullptr;
     return g_entries.load(std::memory_order_acquire)[handle - 1];
