@@ -35,7 +35,7 @@ std::atomic<int> g_count{0};
 int g_capacity = 0;
 std::vector<ClassEntry**> g_replaced;
 
-ClassEntry* EntryOf(int handle) {
+[[gnu::always_inline]] inline ClassEntry* EntryOf(int handle) {
     int count = g_count.load(std::memory_order_acquire);
     if (handle < 1 || handle > count) return nullptr;
     return g_entries.load(std::memory_order_acquire)[handle - 1];
@@ -132,61 +132,50 @@ struct Member {
     jfieldID field = nullptr;
 };
 
-bool LookupMethod(int cls, long obj, int method, bool isStatic, char** error, Member& m) {
-    if (obj == 0 && !isStatic) {
-        SetError(error, "Java Object has not been Constructed.  Call one of the \"Construct\" methods first, for "
-                        "non-static calls");
-        return false;
-    }
+// The failures of a lookup, out of line: the lookups themselves are inlined
+// into every call, get and set function, where only the checks remain.
+[[gnu::cold, gnu::noinline]] bool Refuse(char** error, const char* text) {
+    SetError(error, text);
+    return false;
+}
+
+[[gnu::always_inline]] inline bool LookupMethod(int cls, long obj, int method, bool isStatic, char** error,
+                                                Member& m) {
+    if (obj == 0 && !isStatic)
+        return Refuse(error, "Java Object has not been Constructed.  Call one of the \"Construct\" methods first, for "
+                             "non-static calls");
     m.env = GetThreadEnv(error);
     if (!m.env) return false;
     m.entry = EntryOf(cls);
-    if (!m.entry) {
-        SetError(error, "Class is not loaded");
-        return false;
-    }
+    if (!m.entry) return Refuse(error, "Class is not loaded");
     const std::vector<jmethodID>& ids = isStatic ? m.entry->staticMethods : m.entry->methods;
-    if (method < 1 || method > static_cast<int>(ids.size())) {
-        SetError(error, "Class methods not properly initialized");
-        return false;
-    }
+    if (method < 1 || method > static_cast<int>(ids.size()))
+        return Refuse(error, "Class methods not properly initialized");
     m.method = ids[method - 1];
-    if (!m.method) {
-        SetError(error, "Java method not found, JAR file or class may be out of date");
-        return false;
-    }
+    if (!m.method) return Refuse(error, "Java method not found, JAR file or class may be out of date");
     return true;
 }
 
-bool LookupField(int cls, long obj, int field, bool isStatic, char** error, Member& m) {
-    if (obj == 0 && !isStatic) {
-        SetError(error, "Java Object has not been Constructed.  Call one of the \"Construct\" methods first, for "
-                        "non-static field access");
-        return false;
-    }
+[[gnu::always_inline]] inline bool LookupField(int cls, long obj, int field, bool isStatic, char** error,
+                                               Member& m) {
+    if (obj == 0 && !isStatic)
+        return Refuse(error, "Java Object has not been Constructed.  Call one of the \"Construct\" methods first, for "
+                             "non-static field access");
     m.env = GetThreadEnv(error);
     if (!m.env) return false;
     m.entry = EntryOf(cls);
-    if (!m.entry) {
-        SetError(error, "Class not loaded");
-        return false;
-    }
+    if (!m.entry) return Refuse(error, "Class not loaded");
     const std::vector<jfieldID>& ids = isStatic ? m.entry->staticFields : m.entry->fields;
-    if (field < 1 || field > static_cast<int>(ids.size())) {
-        SetError(error, "Class fields not properly initialized");
-        return false;
-    }
+    if (field < 1 || field > static_cast<int>(ids.size()))
+        return Refuse(error, "Class fields not properly initialized");
     m.field = ids[field - 1];
-    if (!m.field) {
-        SetError(error, "Java field not found, JAR file or class may be out of date");
-        return false;
-    }
+    if (!m.field) return Refuse(error, "Java field not found, JAR file or class may be out of date");
     return true;
 }
 
 // After every Java call: the pending exception, if any, becomes the message
 // (the only one of the call: *error is not looked at, see SetError).
-void StoreException(JNIEnv* env, char** error) {
+inline void StoreException(JNIEnv* env, char** error) {
     if (char* text = TakeJavaException(env)) StoreMessage(error, text);
 }
 

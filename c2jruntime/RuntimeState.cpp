@@ -90,7 +90,7 @@ std::string ClassNameOf(JNIEnv* env, jthrowable thrown) {
 }
 }  // namespace
 
-char* TakeJavaException(JNIEnv* env) {
+char* TakePendingJavaException(JNIEnv* env) {
     jthrowable thrown = env->ExceptionOccurred();
     if (!thrown) return nullptr;
     env->ExceptionClear();

@@ -8,12 +8,18 @@
 #include <string>
 
 #include "Messages.h"
+#include "ThreadEnv.h"
 
 namespace brivel::c2j {
 
 // The calling thread's environment, attaching the thread and creating the VM
-// when needed; null with the message otherwise.
-JNIEnv* GetThreadEnv(char** error);
+// when needed; null with the message otherwise. Inline: every call of the
+// calling interface asks, and all but a thread's first find it kept.
+JNIEnv* AttachThreadEnv(char** error);
+inline JNIEnv* GetThreadEnv(char** error) {
+    if (JNIEnv* env = KeptEnv()) return env;
+    return AttachThreadEnv(error);
+}
 // The VM when one exists.
 JavaVM* CurrentJavaVm();
 bool JavaLoaded();
@@ -23,8 +29,13 @@ CRITICAL_SECTION& ClassLoadingLock();
 
 // When a Java exception is pending: keeps it as the last exception, clears
 // it and answers its printed stack trace (its class name when printing
-// fails) as a heap copy (malloc); null when none is pending.
-char* TakeJavaException(JNIEnv* env);
+// fails) as a heap copy (malloc); null when none is pending. Every access
+// asks: ExceptionCheck answers that without making a local reference, and
+// only a pending exception is taken (TakePendingJavaException).
+char* TakePendingJavaException(JNIEnv* env);
+inline char* TakeJavaException(JNIEnv* env) {
+    return env->ExceptionCheck() ? TakePendingJavaException(env) : nullptr;
+}
 
 // Frees the class table (runtime unloaded; the caller holds the class-loading
 // lock).

@@ -17,6 +17,7 @@
 #include "JavaHomeProbe.h"
 #include "JvmPlatformNames.h"
 #include "RuntimeState.h"
+#include "ThreadEnv.h"
 #include "VmFolderSearch.h"
 #include "VmLocation.h"
 
@@ -34,12 +35,6 @@ std::string g_classPath;      // the part behind kClassPathOption
 std::string g_loadedJvmPath;  // once a VM exists
 HMODULE g_jvmModule = nullptr;
 JavaVM* g_vm = nullptr;
-// A thread's environment, and the VM it belongs to: each VM the runtime
-// creates has a generation of its own, so an environment kept from a VM that
-// was unloaded is never used again.
-DWORD g_envSlot = TLS_OUT_OF_INDEXES;
-DWORD g_envGenerationSlot = TLS_OUT_OF_INDEXES;
-std::atomic<uintptr_t> g_generation{1};
 CRITICAL_SECTION g_classLoadingLock;
 // Serialises start-up, unloading and the settings: the first use from
 // several threads creates one VM. Taken after the class-loading lock.
@@ -104,18 +99,6 @@ void HandOverToConsole(JNIEnv* env) {
     if (env->ExceptionCheck()) env->ExceptionClear();
     env->DeleteLocalRef(loader);
     env->DeleteLocalRef(loaderClass);
-}
-
-// The calling thread's environment of the current VM; null when it has none.
-JNIEnv* KeptEnv() {
-    auto* env = static_cast<JNIEnv*>(TlsGetValue(g_envSlot));
-    auto generation = reinterpret_cast<uintptr_t>(TlsGetValue(g_envGenerationSlot));
-    return env && generation == g_generation.load() ? env : nullptr;
-}
-
-void KeepEnv(JNIEnv* env) {
-    TlsSetValue(g_envSlot, env);
-    TlsSetValue(g_envGenerationSlot, reinterpret_cast<void*>(g_generation.load()));
 }
 
 // Creates the VM in a thread of its own, which hands Java's output to the
@@ -238,8 +221,7 @@ bool StartJava(std::string& message) {
 
 BOOL WINAPI RuntimeDllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        g_envSlot = TlsAlloc();
-        g_envGenerationSlot = TlsAlloc();
+        StartEnvEras();
         InitializeCriticalSection(&g_classLoadingLock);
         InitializeCriticalSection(&g_startLock);
     }
@@ -261,8 +243,7 @@ bool JavaLoaded() { return g_javaLoaded; }
 JavaVM* CurrentJavaVm() { return g_vm; }
 CRITICAL_SECTION& ClassLoadingLock() { return g_classLoadingLock; }
 
-JNIEnv* GetThreadEnv(char** error) {
-    if (JNIEnv* env = KeptEnv()) return env;
+JNIEnv* AttachThreadEnv(char** error) {
     if (!g_javaLoaded) {
         char* message = nullptr;
         if (!C2jInit(&message)) {
@@ -310,7 +291,8 @@ extern "C" void C2jUnload(void) {
         if (KeptEnv()) g_vm->DetachCurrentThread();
         g_vm->DestroyJavaVM();
     }
-    ++g_generation;  // every thread's environment belonged to that VM
+    // Every thread's environment belonged to that VM.
+    NextEnvEra();
     g_vm = nullptr;
     FreeLibrary(g_jvmModule);
     g_jvmModule = nullptr;

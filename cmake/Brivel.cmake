@@ -122,3 +122,25 @@ function(brivel_check_exports target expected)
   add_test(NAME exports.${target}
            COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-exports ${BRIVEL_OBJDUMP} $<TARGET_FILE:${target}> ${expected})
 endfunction()
+
+# brivel_add_benchmark(<name> COMMAND <program> [args...] DEPENDS <targets>...)
+# A benchmark is a program, not a test: the build builds it (so a test run
+# shows that it still builds), and scripts/bench builds the target
+# `benchmarks` and runs the command written to <build>/benchmark-commands/<name>,
+# which prints BENCH lines (base/benchsupport/BenchRounds.h).
+function(brivel_add_benchmark name)
+  cmake_parse_arguments(ARG "" "" "COMMAND;DEPENDS" ${ARGN})
+  set(line "#!/bin/sh\n# Written by the build: runs the benchmark ${name}.\nexec")
+  foreach(word ${ARG_COMMAND})
+    string(APPEND line " '${word}'")
+  endforeach()
+  string(APPEND line " \"$@\"\n")
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/benchmark-commands/${name} CONTENT "${line}"
+       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  add_custom_target(benchmark_${name} ALL)
+  add_dependencies(benchmark_${name} ${ARG_DEPENDS})
+  if(NOT TARGET benchmarks)
+    add_custom_target(benchmarks)
+  endif()
+  add_dependencies(benchmarks benchmark_${name})
+endfunction()

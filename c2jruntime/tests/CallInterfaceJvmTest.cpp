@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -268,6 +269,39 @@ TEST_F(Calls, TheLastExceptionIsReplacedSafelyFromManyThreads) {
     for (auto& thread : threads) thread.join();
     EXPECT_EQ(wrongClass.load(), 0);
     EXPECT_EQ(TakeBstr(C2jGetLastExceptionClass()), "java.lang.IllegalStateException");
+}
+
+// Every thread calls through its own environment: each one's exceptions are
+// its own message, and the calls between them succeed with no message.
+TEST_F(Calls, ManyThreadsEachGetTheirOwnResultsAndExceptions) {
+    std::vector<std::thread> threads;
+    std::vector<int> wrong(6, 0);
+    std::vector<long> envs(6, 0);
+    for (int t = 0; t < 6; ++t)
+        threads.emplace_back([&, t] {
+            Message m;
+            // The first call attaches the thread; it fails, as later ones do.
+            for (int i = 0; i < 300; ++i) {
+                if (i % 3 == 0) {
+                    JNIEnv* own = reinterpret_cast<JNIEnv*>(C2jGetJenv(m.out()));
+                    std::string said = "thread " + std::to_string(t) + " call " + std::to_string(i);
+                    jstring text = own->NewStringUTF(said.c_str());
+                    if (C2jCallInt(false, obj, cls, kFail, m.out(), text) != 0) ++wrong[t];
+                    own->DeleteLocalRef(text);
+                    if (m.str().rfind("java.lang.IllegalStateException: " + said + "\n", 0) != 0) ++wrong[t];
+                } else {
+                    if (C2jCallInt(false, obj, cls, kAdd, m.out(), t, i) != t + i || m.text) ++wrong[t];
+                    if (C2jGetInt(false, obj, cls, kNumber, m.out()) != 1 || m.text) ++wrong[t];
+                }
+            }
+            envs[t] = C2jGetJenv(m.out());
+        });
+    for (auto& thread : threads) thread.join();
+    std::set<long> distinct(envs.begin(), envs.end());
+    distinct.insert(reinterpret_cast<long>(env));
+    EXPECT_EQ(distinct.size(), 7u);
+    for (int t = 0; t < 6; ++t) EXPECT_EQ(wrong[t], 0) << "thread " << t;
+    EXPECT_FALSE(env->ExceptionCheck());
 }
 
 // An exception whose stack trace cannot be printed still gives a message

@@ -324,6 +324,37 @@ TEST(Unload, LaterCallsAnswerWithAMessage) {
     }).join();
 }
 
+// A host thread that used Java before the unload and lives on: its kept
+// environment belonged to the VM that is gone, so its later calls answer
+// with a message as any other thread's do.
+TEST(Unload, AThreadThatKeptItsEnvironmentGetsAMessageAfterwards) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int cls = LoadSample(e);
+    ASSERT_GT(cls, 0) << e.str();
+    std::atomic<int> step{0};
+    int before = 0, after = -1;
+    long envAfter = -1;
+    std::string message;
+    std::thread user([&] {
+        Message m;
+        before = C2jCallInt(true, 0, cls, 2, m.out(), 21);
+        step = 1;
+        while (step != 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        after = C2jCallInt(true, 0, cls, 2, m.out(), 21);
+        message = m.str();
+        envAfter = C2jGetJenv(m.out());
+    });
+    while (step != 1) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    C2jUnload();
+    step = 2;
+    user.join();
+    EXPECT_EQ(before, 42);
+    EXPECT_EQ(after, 0);
+    EXPECT_EQ(message, "Java VM Creation failed");
+    EXPECT_EQ(envAfter, 0);
+}
+
 // A class load in progress (the class's static initialiser runs) ends
 // before the VM goes away.
 TEST(Unload, WaitsForAClassLoadInProgress) {

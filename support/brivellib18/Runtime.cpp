@@ -2,6 +2,7 @@
 // creation, IDispatch calls and the virtual-table invoker.
 #include "RuntimeApi.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -19,6 +20,10 @@ jmethodID g_comCtor = nullptr;
 jmethodID g_variantCtor = nullptr;
 jclass g_comClass = nullptr;
 jclass g_variantClass = nullptr;
+// Set once every ID above is stored: the getters answer from it without
+// asking the VM for the thread's environment (a bridge asks for the COM
+// pointer's field ID on every call, and the IDs never change).
+std::atomic<bool> g_idsCached{false};
 
 thread_local bool t_comReady = false;
 
@@ -39,7 +44,7 @@ void RememberVm(JNIEnv* env) {
 // Looks the product classes up once; a missing class leaves its
 // NoClassDefFoundError pending for the caller.
 bool CacheIds(JNIEnv* env) {
-    if (g_comClass && g_variantClass && g_eventId) return true;
+    if (g_idsCached.load(std::memory_order_acquire)) return true;
     if (!env) return false;
     jclass com = env->FindClass("brivel/TavoObject");
     if (!com) return false;
@@ -58,7 +63,14 @@ bool CacheIds(JNIEnv* env) {
     env->DeleteLocalRef(com);
     env->DeleteLocalRef(variant);
     env->DeleteLocalRef(listener);
+    g_idsCached.store(true, std::memory_order_release);
     return true;
+}
+
+// The IDs, looked up first when this is the first use (in the calling
+// thread's environment, attaching a COM thread that Java has not seen).
+inline void EnsureIds() {
+    if (!g_idsCached.load(std::memory_order_acquire)) CacheIds(brivel::rt::CurrentEnv());
 }
 
 bool WantsMta() {
@@ -132,31 +144,31 @@ BRIVEL_RT JNIEnv* brivelGetJniEnv() {
 }
 
 BRIVEL_RT jfieldID brivelGetComId() {
-    CacheIds(CurrentEnv());
+    EnsureIds();
     return g_comId;
 }
 BRIVEL_RT jfieldID brivelGetEventId() {
-    CacheIds(CurrentEnv());
+    EnsureIds();
     return g_eventId;
 }
 BRIVEL_RT jmethodID brivelGetComCtorId() {
-    CacheIds(CurrentEnv());
+    EnsureIds();
     return g_comCtor;
 }
 BRIVEL_RT jclass brivelGetComBaseClass() {
-    CacheIds(CurrentEnv());
+    EnsureIds();
     return g_comClass;
 }
 BRIVEL_RT jfieldID brivelGetVariantData() {
-    CacheIds(CurrentEnv());
+    EnsureIds();
     return g_variantData;
 }
 BRIVEL_RT jmethodID brivelGetVariantCtorId() {
-    CacheIds(CurrentEnv());
+    EnsureIds();
     return g_variantCtor;
 }
 BRIVEL_RT jclass brivelGetComVariantClass() {
-    CacheIds(CurrentEnv());
+    EnsureIds();
     return g_variantClass;
 }
 

@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 03:07:24 2026
+// Generated: Wed Dec 09 05:20:20 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -1628,6 +1628,52 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Announce___3Ljava_lang
 	return (jint)V_I4( &ret );
 }
 
+// JNI Implementation of ILedger.Describe
+extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_Describe__Ljava_lang_String_2I
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0,
+	 jint arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[1].vt = VT_BSTR;
+	V_BSTR( &vargs[1] ) = brivelJstringToBstr( env, (jstring) arg0 );
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg1;
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 23, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[1] );
+		return 0;
+	}
+	VariantClear( &vargs[1] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
+	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
+	VariantClear( &ret );
+	return retstr;
+}
+
 // JNI Implementation of ILedger.brivelEnumerator
 extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_brivelEnumerator__Lbrivel_TavoIterator_2
 	(JNIEnv * env, jobject thisObj, jobject receiver )
@@ -2342,6 +2388,35 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ITally_Fit___3Le2e_ledger_Rang
 	SAFEARRAY * tmpSa__0 = 0;
 	jint retVal;
 	hr = brivelVtableInvoker( env, vThunk_6, pUnk,tmpSa__0,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	return retVal;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_7( IUnknown * pUnk, va_list ap )
+{
+	long * * arg1 = va_arg( ap, long * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,long * *)) (*(_VtblFunc **)pUnk)[9])) (pUnk,arg1);
+}
+
+// JNI Implementation of ITally.Peek
+extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ITally_Peek
+	(JNIEnv * env, jobject thisObj)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	jint retVal;
+	hr = brivelVtableInvoker( env, vThunk_7, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}

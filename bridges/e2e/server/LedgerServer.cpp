@@ -52,6 +52,7 @@ struct ITally : public IUnknown {
                                              SAFEARRAY** kept) = 0;
     virtual HRESULT STDMETHODCALLTYPE Ranges(LONG count, SAFEARRAY** result) = 0;
     virtual HRESULT STDMETHODCALLTYPE Fit(SAFEARRAY* ranges, LONG* count) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Peek(LONG* total) = 0;
 };
 
 LONG g_outstanding = 0;
@@ -108,6 +109,25 @@ HRESULT ToText(VARIANT* v, BSTR* out) {
     HRESULT hr = VariantChangeType(&t, v, 0, VT_BSTR);
     if (SUCCEEDED(hr)) *out = V_BSTR(&t);
     return hr;
+}
+
+// "<label> <amount>" as a new string.
+BSTR Described(BSTR label, LONG amount) {
+    OLECHAR digits[12];
+    int n = 0;
+    unsigned long magnitude = amount < 0 ? 0UL - static_cast<unsigned long>(amount) : static_cast<unsigned long>(amount);
+    do {
+        digits[n++] = static_cast<OLECHAR>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (amount < 0) digits[n++] = '-';
+    UINT length = SysStringLen(label);
+    BSTR text = SysAllocStringLen(nullptr, length + 1 + n);
+    if (!text) return nullptr;
+    for (UINT i = 0; i < length; ++i) text[i] = label[i];
+    text[length] = ' ';
+    for (int i = 0; i < n; ++i) text[length + 1 + i] = digits[n - 1 - i];
+    return text;
 }
 
 // The elements of a one-dimensional array; 0 for none.
@@ -642,6 +662,11 @@ public:
         *count = static_cast<LONG>(Length(ranges));
         return S_OK;
     }
+    HRESULT STDMETHODCALLTYPE Peek(LONG* total) override {
+        if (!total) return E_POINTER;
+        *total = Total();
+        return S_OK;
+    }
 
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** cp) override {
@@ -655,6 +680,12 @@ public:
     }
 
 private:
+    LONG Total() const {
+        LONG total = 0;
+        for (Entry* e : entries_) total += e->amount();
+        return total;
+    }
+
     BSTR title_;
     double ratio_ = 1.5;
     VARIANT_BOOL open_ = VARIANT_TRUE;
@@ -704,13 +735,10 @@ HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIA
             V_BSTR(result) = SysAllocString(title_);
         }
         return S_OK;
-    case 2: {
-        LONG total = 0;
-        for (Entry* e : entries_) total += e->amount();
+    case 2:
         V_VT(result) = VT_I4;
-        V_I4(result) = total;
+        V_I4(result) = Total();
         return S_OK;
-    }
     case 3:
         if (put) {
             VARIANT t;
@@ -958,6 +986,19 @@ HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIA
         V_VT(result) = VT_I4;
         V_I4(result) = heard;
         return S_OK;
+    }
+    case 23: {  // Describe(label, amount): "<label> <amount>"
+        BSTR label = nullptr;
+        LONG amount = 0;
+        if (FAILED(hr = ToText(Arg(p, 0), &label))) return hr;
+        if (FAILED(hr = ToLong(Arg(p, 1), &amount))) {
+            SysFreeString(label);
+            return hr;
+        }
+        V_VT(result) = VT_BSTR;
+        V_BSTR(result) = Described(label, amount);
+        SysFreeString(label);
+        return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
     }
     case DISPID_NEWENUM: {
         Items* items = new Items(entries_, 0);

@@ -28,6 +28,7 @@ public class Sample {
     public float half(float f) { return f / 2; }
     public double sum(double a, float b, short c, byte d, char e) { return a + b + c + d + e; }
     public String concat(String a, int b) { return a + b; }
+    public String echo(String s) { return s; }
     public void store(int n) { number = n; }
     public int fail(String message) { throw new IllegalStateException(message); }
     public int threadNumber() { return number; }

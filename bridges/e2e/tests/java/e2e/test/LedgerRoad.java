@@ -79,6 +79,8 @@ public final class LedgerRoad {
         same("rent", plain.getLabel(), "optional argument omitted");
         same("food/May", noted.getLabel(), "optional argument given");
         same(Integer.valueOf(745), Integer.valueOf(l.getTotal()), "total");
+        same(Integer.valueOf(745), Integer.valueOf(ledger.getITally().Peek()), "total through the virtual table");
+        same("Rent -12", l.Describe("Rent", -12), "string and integer in, string out");
 
         int[] half = new int[1];
         int[] rest = new int[] {100};
