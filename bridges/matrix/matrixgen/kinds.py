@@ -518,7 +518,7 @@ class Interface(Kind):
         return "%s = (%s) NewToken( %d );" % (target, self.cxx, value)
 
     def s_free(self, target):
-        return "if ( %s ) ( %s )->Release(); %s = 0;" % (target, target, target)
+        return "if ( %s ) { ( %s )->Release(); } %s = 0;" % (target, target, target)
 
     def s_empty(self, target):
         return "%s = 0;" % target
@@ -581,7 +581,8 @@ class Enumeration(Kind):
         return "Show( (long long) %s )" % expr
 
     def v_get(self, var):
-        return "*(Tone *) &V_I4(%s)" % var
+        # The VARIANT's own LONG: an enumeration converts to and from it.
+        return "V_I4(%s)" % var
 
     def v_ref(self, var):
         return "(Tone *) V_I4REF(%s)" % var

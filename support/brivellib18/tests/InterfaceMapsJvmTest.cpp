@@ -84,7 +84,7 @@ private:
 };
 
 // The enumerator of a collection: its items, once each.
-class ItemEnumerator : public IEnumVARIANT {
+class ItemEnumerator final : public IEnumVARIANT {
 public:
     explicit ItemEnumerator(std::vector<Item*> items) : items_(std::move(items)) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
