@@ -30,6 +30,12 @@ else()
   set(BRIVEL_LIBJVM ${BRIVEL_JVM32}/lib/server/libjvm.so)
 endif()
 
+# The sanitizer build (preset linux32-asan) and the tests' settings in it.
+option(BRIVEL_SANITIZE "Build linux32 with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+include(${CMAKE_CURRENT_LIST_DIR}/Sanitizers.cmake)
+# Fuzz targets and the fuzz build (preset linux32-fuzz).
+include(${CMAKE_CURRENT_LIST_DIR}/Fuzz.cmake)
+
 # brivel_add_gtest(<name> SOURCES ... [LIBS ...] [LOCKS <resource locks>...] [PROPERTIES <CTest properties>])
 # A GoogleTest executable; every test case becomes one CTest test, run in its
 # own process (so a test that hosts a Java VM gets a fresh one). The cases are
@@ -60,6 +66,12 @@ function(brivel_add_gtest name)
   endif()
   if(ARG_PROPERTIES)
     set_tests_properties(${cases} PROPERTIES ${ARG_PROPERTIES})
+  endif()
+  # A program that hosts the Java VM is named *_jvm_tests.
+  if(name MATCHES "_jvm_tests$")
+    brivel_sanitizer_tests(${cases} HOSTS_VM)
+  else()
+    brivel_sanitizer_tests(${cases})
   endif()
 endfunction()
 
