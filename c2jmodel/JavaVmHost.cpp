@@ -13,6 +13,7 @@
 #include "JvmPlatformNames.h"
 #include "VmFolderSearch.h"
 #include "VmLocation.h"
+#include "ProcAddress.h"
 
 using namespace brivel::c2j;
 
@@ -174,7 +175,7 @@ bool CJavaVmHost::CreateVm(const char* classPath, const char* subFolder, CString
     args.options = options;
     args.ignoreUnrecognized = JNI_FALSE;
 
-    auto create = reinterpret_cast<CreateJavaVmFunction>(GetProcAddress(module, "JNI_CreateJavaVM"));
+    auto create = brivel::ProcAddress<CreateJavaVmFunction>(module, "JNI_CreateJavaVM");
     JavaVM* vm = nullptr;
     JNIEnv* env = nullptr;
     if (!create || create(&vm, reinterpret_cast<void**>(&env), &args) < 0) {

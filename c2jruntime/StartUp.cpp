@@ -20,6 +20,7 @@
 #include "ThreadEnv.h"
 #include "VmFolderSearch.h"
 #include "VmLocation.h"
+#include "ProcAddress.h"
 
 using namespace brivel::c2j;
 
@@ -151,7 +152,7 @@ bool LoadJvm(const std::string& folder, const std::string& subFolder, std::strin
     args.options = options.data();
     args.ignoreUnrecognized = JNI_TRUE;
 
-    auto create = reinterpret_cast<CreateJavaVmFunction>(GetProcAddress(module, "JNI_CreateJavaVM"));
+    auto create = brivel::ProcAddress<CreateJavaVmFunction>(module, "JNI_CreateJavaVM");
     JavaVM* vm = nullptr;
     if (!create || CreateJavaVmAside(create, &args, &vm) < 0) {
         outcome.creationFailed = true;

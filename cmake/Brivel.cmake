@@ -144,3 +144,17 @@ function(brivel_add_benchmark name)
   endif()
   add_dependencies(benchmarks benchmark_${name})
 endfunction()
+
+# Warnings. Our own code builds with -Wall -Wextra on both builds, and a
+# warning fails the build (-Werror): a warning is a question about the code,
+# answered where it arises, so the tree stays warning-free without anyone
+# reading build logs. Called after GoogleTest is added (its sources are not
+# ours); every target of the directories added later inherits the flags.
+# Generated bridge text compiled in tests keeps its own flags (-w).
+option(BRIVEL_WARNINGS_AS_ERRORS "A compiler warning in our own code fails the build" ON)
+macro(brivel_enable_warnings)
+  add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wall> $<$<COMPILE_LANGUAGE:C,CXX>:-Wextra>)
+  if(BRIVEL_WARNINGS_AS_ERRORS)
+    add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
+  endif()
+endmacro()

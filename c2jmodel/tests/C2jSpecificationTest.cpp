@@ -250,9 +250,9 @@ TEST_F(ExceptionOrderTest, SubclassesAreNumberedBeforeTheirBaseClasses) {
 
 namespace {
 
-// A saved project of one class with chosen members, as a loaded document.
-void FillSavedShape(CC2jSpecification& saved, CJavaClassSpec*& shapeOut) {
-    auto* shape = new CJavaClassSpec;
+// The class of a saved project, with chosen members, as a loaded document holds it.
+std::unique_ptr<CJavaClassSpec> SavedShape() {
+    auto shape = std::make_unique<CJavaClassSpec>();
     shape->m_javaClassName = "g.Shape";
     shape->m_visual = 1;
     shape->m_eventInterface = 1;
@@ -289,7 +289,7 @@ void FillSavedShape(CC2jSpecification& saved, CJavaClassSpec*& shapeOut) {
     retyped->m_comName = "Count";
     retyped->m_type = Type(kTypeLong32);
     shape->m_fields.push_back(std::move(retyped));
-    shapeOut = shape;
+    return shape;
 }
 
 }  // namespace
@@ -321,8 +321,7 @@ TEST_F(ReloadTest, SavedChoicesAreAppliedToFreshlyReflectedClasses) {
     };
 
     CC2jSpecification source;
-    CJavaClassSpec* savedShape = nullptr;
-    FillSavedShape(source, savedShape);
+    std::unique_ptr<CJavaClassSpec> savedShape = SavedShape();
     {
         // Put the class in through a file, as a saved project comes in.
         FakeVmHost loader;
@@ -340,7 +339,6 @@ TEST_F(ReloadTest, SavedChoicesAreAppliedToFreshlyReflectedClasses) {
         added->m_staticMethods.swap(savedShape->m_staticMethods);
         added->m_fields.swap(savedShape->m_fields);
         source.m_vmHost = nullptr;
-        delete savedShape;
     }
     CC2jSpecification saved;
     RoundTrip(source, saved);

@@ -69,7 +69,7 @@ protected:
 
     std::unique_ptr<CJavaClassSpec> Reflected(const char* simpleName, bool inherited = false) {
         std::unique_ptr<CJavaClassSpec> c = Load(simpleName, inherited);
-        if (c) EXPECT_TRUE(host.ReflectClass(c.get())) << c->m_error.c_str();
+        if (c) { EXPECT_TRUE(host.ReflectClass(c.get())) << c->m_error.c_str(); }
         return c;
     }
 

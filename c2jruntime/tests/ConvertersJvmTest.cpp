@@ -237,7 +237,7 @@ TEST_F(Converters, InterfaceAndVariantElementsAreLeftAloneSafely) {
     // Without the element class (brivel/TavoObject) there is no array, and no crash.
     jobjectArray ja = static_cast<jobjectArray>(brivelSafeArrayToJArray(env, objects, VT_DISPATCH));
     EXPECT_FALSE(env->ExceptionCheck());
-    if (ja) EXPECT_EQ(env->GetObjectArrayElement(ja, 0), nullptr);
+    if (ja) { EXPECT_EQ(env->GetObjectArrayElement(ja, 0), nullptr); }
     jobjectArray jo = env->NewObjectArray(2, env->FindClass("java/lang/Object"), env->NewStringUTF("x"));
     EXPECT_EQ(brivelCopyJarrayToSafeArray(env, objects, jo, VT_DISPATCH), 0);
     SafeArrayDestroy(objects);

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "FakeRecordInfo.h"
+
 // An IDispatch whose value property (DISPID_VALUE) is a 32-bit integer.
 class CountedDispatch : public IDispatch {
 public:
@@ -53,70 +55,21 @@ struct TestRecord {
     LONG number;
 };
 
-class CountedRecordInfo : public IRecordInfo {
+class CountedRecordInfo : public brivel::testing::FakeRecordInfo {
 public:
-    LONG references = 1;
-    int clears = 0;
-    int copies = 0;
+    CountedRecordInfo() : FakeRecordInfo(sizeof(TestRecord)) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IRecordInfo)) {
-            *object = static_cast<IRecordInfo*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references; }
-    HRESULT STDMETHODCALLTYPE RecordInit(PVOID record) override {
-        std::memset(record, 0, sizeof(TestRecord));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE RecordClear(PVOID record) override {
-        ++clears;
+protected:
+    void ClearFields(void* record) override {
         TestRecord* r = static_cast<TestRecord*>(record);
         std::free(r->text);
         r->text = nullptr;
-        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE RecordCopy(PVOID existing, PVOID copy) override {
-        ++copies;
+    void CopyFields(const void* existing, void* copy) override {
         const TestRecord* from = static_cast<const TestRecord*>(existing);
         TestRecord* to = static_cast<TestRecord*>(copy);
         to->number = from->number;
         to->text = from->text ? strdup(from->text) : nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetGuid(GUID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetName(BSTR*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetSize(ULONG* size) override {
-        *size = sizeof(TestRecord);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetField(PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFieldNoCopy(PVOID, LPCOLESTR, VARIANT*, PVOID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE PutField(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE PutFieldNoCopy(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFieldNames(ULONG*, BSTR*) override { return E_NOTIMPL; }
-    BOOL STDMETHODCALLTYPE IsMatchingType(IRecordInfo* other) override { return other == this; }
-    PVOID STDMETHODCALLTYPE RecordCreate() override {
-        TestRecord* r = static_cast<TestRecord*>(CoTaskMemAlloc(sizeof(TestRecord)));
-        if (r) RecordInit(r);
-        return r;
-    }
-    HRESULT STDMETHODCALLTYPE RecordCreateCopy(PVOID source, PVOID* copy) override {
-        *copy = RecordCreate();
-        return *copy ? RecordCopy(source, *copy) : E_OUTOFMEMORY;
-    }
-    HRESULT STDMETHODCALLTYPE RecordDestroy(PVOID record) override {
-        if (record) {
-            RecordClear(record);
-            CoTaskMemFree(record);
-        }
-        return S_OK;
     }
 };
 

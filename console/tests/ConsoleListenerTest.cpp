@@ -80,7 +80,7 @@ std::string WaitForFileSize(const std::string& path, size_t size) {
 }
 
 class Listener : public brivel::testing::TempFolderTest {
-    Sockets sockets_;
+    [[maybe_unused]] Sockets sockets_;  // held: sockets work while the test runs
 };
 
 }  // namespace

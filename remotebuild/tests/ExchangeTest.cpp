@@ -210,7 +210,7 @@ TEST(ExchangeSockets, EveryBuildCleansUpTheSocketLibraryItStarted) {
             job.proxy.useProxy = true;
             job.proxy.host = "127.0.0.1";
             job.proxy.port = c.listening ? service.Port() : UnusedPort();
-            if (c.ownerStartsFirst) ASSERT_TRUE(exchange.InitWinsock());
+            if (c.ownerStartsFirst) { ASSERT_TRUE(exchange.InitWinsock()); }
             exchange.RunBuild(job);
         }
         EXPECT_TRUE(SocketsAllCleanedUp()) << c.name;

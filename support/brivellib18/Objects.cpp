@@ -343,7 +343,7 @@ extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant__1_1TavoSetString(JNIE
 
 extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoVariant_getVarType(JNIEnv* env, jobject self) {
     VARIANT* v = brivelGetTavoVariant(env, self);
-    return v ? V_VT(v) : VT_EMPTY;
+    return v ? V_VT(v) : static_cast<VARTYPE>(VT_EMPTY);
 }
 
 // The value as an int or a string, converted as COM converts (a value that

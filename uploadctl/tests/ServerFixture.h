@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ProcAddress.h"
 namespace brivel::uploadctl::testing {
 
 constexpr char kClsid[] = "{5ECF48F1-AFBB-4E48-B250-E9E4677B92F2}";
@@ -81,12 +82,12 @@ public:
     bool Loaded() const { return module_ != nullptr; }
     HRESULT GetClassObject(REFCLSID classId, REFIID iid, void** object) const {
         using Function = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-        auto function = reinterpret_cast<Function>(GetProcAddress(module_, "DllGetClassObject"));
+        auto function = brivel::ProcAddress<Function>(module_, "DllGetClassObject");
         return function ? function(classId, iid, object) : E_FAIL;
     }
     HRESULT CanUnloadNow() const {
         using Function = HRESULT(STDAPICALLTYPE*)();
-        auto function = reinterpret_cast<Function>(GetProcAddress(module_, "DllCanUnloadNow"));
+        auto function = brivel::ProcAddress<Function>(module_, "DllCanUnloadNow");
         return function ? function() : E_FAIL;
     }
     // A new control through the class object; nullptr on failure.

@@ -1,6 +1,7 @@
-#include "ProxyDlg.h"
-
+// winsock2.h comes before anything that includes windows.h, which would bring the old winsock.h.
 #include <winsock2.h>
+
+#include "ProxyDlg.h"
 
 #include "MessageBoxes.h"
 #include "ProxyDialogChecks.h"

@@ -147,7 +147,7 @@ TEST_F(C2jBuildPage, ARegisteringDllIsSavedRegisteredAndTheWizardClosesWithTheRe
         countdown = Status();
         EXPECT_TRUE(TakeScreenshot("c2j-build-countdown", window_));
         HWND box = WaitForOwnDialog("Brivel Message");
-        if (box) EXPECT_TRUE(TakeScreenshot("c2j-build-registered", box));
+        if (box) { EXPECT_TRUE(TakeScreenshot("c2j-build-registered", box)); }
         saved = AnswerMessage("Brivel Message");
         // A 32-bit Windows shows no note about X86 targets.
         secondBox = AnswerMessage("Brivel Message", 1500);

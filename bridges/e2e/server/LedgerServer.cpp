@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "FakeRecordInfo.h"
+
 #ifdef _WIN32
 #define SERVER_EXPORT extern "C" __declspec(dllexport)
 #else
@@ -227,60 +229,14 @@ LONG AmountOf(IDispatch* entry) {
 // The record information of Range for the arrays the server makes. Each
 // array holds a counted reference, so a caller that forgets to destroy one
 // shows as an outstanding reference.
-class RangeInfo : public IRecordInfo, public Counted {
+class RangeInfo : public brivel::testing::FakeRecordInfo, public Counted {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IRecordInfo)) {
-            *ppv = static_cast<IRecordInfo*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
+    RangeInfo() : FakeRecordInfo(sizeof(Range), &kRangeGuid, L"Range") {}
     ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
     ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
-    HRESULT STDMETHODCALLTYPE RecordInit(PVOID record) override {
-        std::memset(record, 0, sizeof(Range));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE RecordClear(PVOID record) override { return RecordInit(record); }
-    HRESULT STDMETHODCALLTYPE RecordCopy(PVOID existing, PVOID copy) override {
-        std::memcpy(copy, existing, sizeof(Range));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetGuid(GUID* guid) override {
-        std::memset(guid, 0, sizeof *guid);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetName(BSTR* name) override {
-        *name = SysAllocString(L"Range");
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetSize(ULONG* size) override {
-        *size = sizeof(Range);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(ITypeInfo** typeInfo) override {
-        *typeInfo = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetField(PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFieldNoCopy(PVOID, LPCOLESTR, VARIANT*, PVOID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE PutField(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE PutFieldNoCopy(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFieldNames(ULONG*, BSTR*) override { return E_NOTIMPL; }
-    BOOL STDMETHODCALLTYPE IsMatchingType(IRecordInfo* other) override { return other == this; }
-    PVOID STDMETHODCALLTYPE RecordCreate() override { return CoTaskMemAlloc(sizeof(Range)); }
-    HRESULT STDMETHODCALLTYPE RecordCreateCopy(PVOID source, PVOID* copy) override {
-        *copy = RecordCreate();
-        if (!*copy) return E_OUTOFMEMORY;
-        return RecordCopy(source, *copy);
-    }
-    HRESULT STDMETHODCALLTYPE RecordDestroy(PVOID record) override {
-        CoTaskMemFree(record);
-        return S_OK;
-    }
+
+private:
+    static constexpr GUID kRangeGuid = {};  // Range has no identifier in the library
 };
 
 // An array of ranges carrying the server's counted record information.

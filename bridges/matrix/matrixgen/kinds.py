@@ -270,7 +270,23 @@ COUNTER = AliasOf("Counter", I4)
 
 # ---------------------------------------------------------------- strings
 
-class Bstr(Kind):
+class Text(Kind):
+    """Text: a pointer in C++, a String in Java."""
+
+    def s_empty(self, target):
+        return "%s = 0;" % target
+
+    def j_lit(self, value):
+        return java_string(value)
+
+    def j_eq(self, expr, value):
+        return "%s.equals(%s)" % (java_string(value), expr)
+
+    def j_blank(self):
+        return "null"
+
+
+class Bstr(Text):
     name, idl, cxx, java, vt, sa_vt = "Bstr", "BSTR", "BSTR", "String", "VT_BSTR", "VT_BSTR"
     accessor = "V_BSTR"
     holder_word = "String"
@@ -290,23 +306,11 @@ class Bstr(Kind):
     def s_show(self, expr):
         return "ShowText( %s )" % expr
 
-    def s_empty(self, target):
-        return "%s = 0;" % target
-
     def s_is_empty(self, expr):
         return "%s == 0" % expr
 
-    def j_lit(self, value):
-        return java_string(value)
 
-    def j_eq(self, expr, value):
-        return "%s.equals(%s)" % (java_string(value), expr)
-
-    def j_blank(self):
-        return "null"
-
-
-class Lpstr(Kind):
+class Lpstr(Text):
     """ANSI text: the virtual-table path only."""
     name, idl, cxx, java = "Lpstr", "LPSTR", "LPSTR", "String"
     forms = F.SCALAR + (F.OUT2, F.ARR_IN)
@@ -322,18 +326,6 @@ class Lpstr(Kind):
     # Text handed back stays the server's: the bridge copies it and leaves it.
     def s_set(self, target, value):
         return "%s = (LPSTR) %s;" % (target, cxx_ansi(value))
-
-    def s_empty(self, target):
-        return "%s = 0;" % target
-
-    def j_lit(self, value):
-        return java_string(value)
-
-    def j_eq(self, expr, value):
-        return "%s.equals(%s)" % (java_string(value), expr)
-
-    def j_blank(self):
-        return "null"
 
 
 class Lpwstr(Bstr):
@@ -518,7 +510,7 @@ class Interface(Kind):
         return "%s = (%s) NewToken( %d );" % (target, self.cxx, value)
 
     def s_free(self, target):
-        return "if ( %s ) ( %s )->Release(); %s = 0;" % (target, target, target)
+        return "if ( %s ) { ( %s )->Release(); } %s = 0;" % (target, target, target)
 
     def s_empty(self, target):
         return "%s = 0;" % target
@@ -581,7 +573,8 @@ class Enumeration(Kind):
         return "Show( (long long) %s )" % expr
 
     def v_get(self, var):
-        return "*(Tone *) &V_I4(%s)" % var
+        # The VARIANT's own LONG: an enumeration converts to and from it.
+        return "V_I4(%s)" % var
 
     def v_ref(self, var):
         return "(Tone *) V_I4REF(%s)" % var

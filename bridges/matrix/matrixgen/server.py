@@ -11,6 +11,8 @@ VariantChangeType; a value by reference must carry VT_BYREF and exactly the
 declared type (it is written through that pointer).
 """
 
+import re
+
 from . import forms as F
 from . import kinds as K
 from . import library as L
@@ -333,9 +335,8 @@ def invoke_case(shape):
     if isinstance(k, K.Unsupported) or k is K.LPSTR or (f.array and not k.sa_vt):
         # Never called through IDispatch: the bridge refuses the shape, or
         # calls it through the virtual table.
-        out.append("    (void) params; (void) result;\n")
         out.append("    return BadInvoke( \"%s\", \"called through IDispatch\", excepInfo );\n}\n\n" % name)
-        return "".join(out)
+        return unnamed_unused(out)
     if not f.result:
         out.append("    VARIANT* arg = ArgumentAt( params, 0 );\n")
         out.append("    if ( !arg ) return BadInvoke( \"%s\", \"no argument\", excepInfo );\n" % name)
@@ -404,7 +405,16 @@ def invoke_case(shape):
     out.append(cleanup)
     out.append("    if ( hr == MATRIX_E_MISMATCH ) return ReportInvoke( excepInfo );\n")
     out.append("    return hr;\n}\n\n")
-    return "".join(out)
+    return unnamed_unused(out)
+
+
+def unnamed_unused(out):
+    """The method with the parameters its body does not use left unnamed."""
+    head, body = out[0], "".join(out[1:])
+    for param in ("params", "result"):
+        if not re.search(r"\b%s\b" % param, body):
+            head = head.replace("* %s," % param, "*,")
+    return head + body
 
 
 # ---------------------------------------------------------------- events

@@ -248,7 +248,11 @@ def cell_body(cell, names):
             lines.append("c.Expect(%s, \"the result of an empty answer\", c.Show(r));" % empty_value(k))
         return lines
     if cell.path is F.FAILING:
-        # The exception is checked by the runner; an IN/OUT argument keeps its value.
+        # The exception is checked by the runner, the result is not defined;
+        # an IN/OUT argument keeps its value.
+        if f.result:
+            lines = [line for line in lines if not re.match(r"\w+ r = ", line)]
+            lines = [line[len("r = "):] if line.startswith("r = ") else line for line in lines]
         if f.reads and f.writes:
             if f.array:
                 lines.append("c.Expect(%s, \"the array after a failure\", c.Show(c.J.ObjectField(h, \"array\")));"
@@ -314,6 +318,9 @@ def listener_body(cell, params):
             lines.append("if (v != nullptr) c.J.Put<jbyte>(v, 0, %s);" % lit(k, out))
     elif f.reads:
         lines.append("if (!(%s)) why = \"the value \" + c.Show(v);" % eq(k, "v", a))
+    else:
+        # An out value the listener takes by value: nothing to check, nothing to hand back.
+        lines[0] = "%s;" % read_arg(t)
     return lines + ['c.Heard("%s", why);' % m, "return jvalue{};"]
 
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "FakeRecordInfo.h"
+
 namespace {
 
 std::mutex g_problemLock;
@@ -269,74 +271,12 @@ bool TokenIs(IUnknown* pointer, LONG id) {
 
 namespace {
 
-class RecordInfo : public IRecordInfo, public Counted {
+// The records are numbers only: copied byte for byte, nothing to free.
+class RecordInfo : public brivel::testing::FakeRecordInfo, public Counted {
 public:
-    RecordInfo(const GUID& guid, const OLECHAR* name, ULONG size) : guid_(guid), name_(name), size_(size) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IRecordInfo)) {
-            *ppv = static_cast<IRecordInfo*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
+    RecordInfo(const GUID& guid, const OLECHAR* name, ULONG size) : FakeRecordInfo(size, &guid, name) {}
     ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
     ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
-    // The records are numbers only: nothing to free.
-    HRESULT STDMETHODCALLTYPE RecordInit(PVOID record) override {
-        std::memset(record, 0, size_);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE RecordClear(PVOID record) override { return RecordInit(record); }
-    HRESULT STDMETHODCALLTYPE RecordCopy(PVOID existing, PVOID copy) override {
-        std::memcpy(copy, existing, size_);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetGuid(GUID* guid) override {
-        *guid = guid_;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetName(BSTR* name) override {
-        *name = SysAllocString(name_);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetSize(ULONG* size) override {
-        *size = size_;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(ITypeInfo** typeInfo) override {
-        *typeInfo = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetField(PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFieldNoCopy(PVOID, LPCOLESTR, VARIANT*, PVOID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE PutField(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE PutFieldNoCopy(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFieldNames(ULONG*, BSTR*) override { return E_NOTIMPL; }
-    BOOL STDMETHODCALLTYPE IsMatchingType(IRecordInfo* other) override {
-        GUID guid;
-        return other && SUCCEEDED(other->GetGuid(&guid)) && IsEqualGUID(guid, guid_);
-    }
-    PVOID STDMETHODCALLTYPE RecordCreate() override {
-        void* record = CoTaskMemAlloc(size_);
-        if (record) std::memset(record, 0, size_);
-        return record;
-    }
-    HRESULT STDMETHODCALLTYPE RecordCreateCopy(PVOID source, PVOID* copy) override {
-        *copy = RecordCreate();
-        if (!*copy) return E_OUTOFMEMORY;
-        return RecordCopy(source, *copy);
-    }
-    HRESULT STDMETHODCALLTYPE RecordDestroy(PVOID record) override {
-        CoTaskMemFree(record);
-        return S_OK;
-    }
-
-private:
-    GUID guid_;
-    const OLECHAR* name_;
-    ULONG size_;
 };
 
 }  // namespace

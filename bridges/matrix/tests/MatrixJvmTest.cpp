@@ -12,8 +12,12 @@
 #include <sstream>
 #include <string>
 
+#include "InprocServerRegistration.h"
+#include "ProcAddress.h"
+#include "ProgramFolder.h"
 #include "TestJvm.h"
 
+using brivel::testing::ProgramFolder;
 using brivel::testing::StartTestJvm;
 using brivel::testing::TakePendingException;
 
@@ -25,24 +29,9 @@ const char kServerKeys[][80] = {
     "CLSID\\{7E2E7000-0000-4000-8000-000000000052}\\InprocServer32",
 };
 
-std::string BinFolder() {
-    char program[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string path(program, n);
-    return path.substr(0, path.rfind('/'));
-}
-
 // Registers the server's classes as the platform registers an in-process server.
 void RegisterServer(const std::string& library) {
-    for (const char* key : kServerKeys) {
-        HKEY handle;
-        ASSERT_EQ(RegCreateKeyA(HKEY_CLASSES_ROOT, key, &handle), ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(library.c_str()),
-                                 static_cast<DWORD>(library.size() + 1)),
-                  ERROR_SUCCESS);
-        RegSetValueExA(handle, "ThreadingModel", 0, REG_SZ, reinterpret_cast<const BYTE*>("Both"), 5);
-        RegCloseKey(handle);
-    }
+    for (const char* key : kServerKeys) brivel::testing::RegisterInprocServer(key, library);
 }
 
 struct Report {
@@ -67,10 +56,10 @@ protected:
     // Runs matrix.test.<program>.run() and answers its report, with the
     // references the server still counts afterwards.
     Report RunProgram(const char* program, LONG* outstandingAfter) {
-        std::string server = BinFolder() + "/libbrivel_matrix_server.so";
+        std::string server = ProgramFolder() + "/libbrivel_matrix_server.so";
         RegisterServer(server);
         Report report;
-        JNIEnv* env = StartTestJvm({BRIVEL18_JAR, MATRIX_BRIDGE_JAR, MATRIX_TEST_JAR}, BinFolder());
+        JNIEnv* env = StartTestJvm({BRIVEL18_JAR, MATRIX_BRIDGE_JAR, MATRIX_TEST_JAR}, ProgramFolder());
         if (!env) {
             ADD_FAILURE() << "no VM";
             return report;
@@ -94,7 +83,7 @@ protected:
 
         HMODULE library = LoadLibraryA(server.c_str());
         EXPECT_NE(library, nullptr);
-        auto outstanding = reinterpret_cast<LONG (*)()>(GetProcAddress(library, "MatrixOutstandingReferences"));
+        auto outstanding = brivel::ProcAddress<LONG (*)()>(library, "MatrixOutstandingReferences");
         EXPECT_NE(outstanding, nullptr);
         *outstandingAfter = outstanding ? outstanding() : -1;
         return report;

@@ -14,19 +14,14 @@
 #include <string>
 
 #include "../wine/WineCells.h"
+#include "ProgramFolder.h"
 
+using brivel::testing::ProgramFolder;
 using matrixwine::Cell;
 using matrixwine::Cells;
 using matrixwine::Expect;
 
 namespace {
-
-std::string BinFolder() {
-    char program[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string path(program, n);
-    return path.substr(0, path.find_last_of("\\/"));
-}
 
 // Registers the library, so that the runtime finds the IRecordInfo of its
 // records with an identifier.
@@ -49,7 +44,7 @@ public:
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
         RegisterLibrary();
-        g_cells = new Cells(BinFolder() + "\\JMatrix.dll", BinFolder() + "\\brivel_matrix_server.dll");
+        g_cells = new Cells(ProgramFolder() + "\\JMatrix.dll", ProgramFolder() + "\\brivel_matrix_server.dll");
     }
     void TearDown() override {
         delete g_cells;

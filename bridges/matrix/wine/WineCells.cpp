@@ -1,4 +1,5 @@
 #include "WineCells.h"
+#include "ProcAddress.h"
 
 #include <cstdio>
 
@@ -53,7 +54,7 @@ Cells::Cells(const std::string& bridge, const std::string& server) {
     server_ = LoadLibraryA(server.c_str());
     if (!bridge_ || !server_) return;
     auto getClassObject =
-        reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(GetProcAddress(server_, "DllGetClassObject"));
+        brivel::ProcAddress<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(server_, "DllGetClassObject");
     auto create = [&](const CLSID& clsid, IShapesDisp** out) {
         IClassFactory* factory = nullptr;
         if (getClassObject && SUCCEEDED(getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
@@ -97,7 +98,7 @@ void Cells::MakeListeners() {
     };
     for (const Listener& l : listeners) {
         jobject listener = J.New(l.className);
-        auto init = reinterpret_cast<jboolean(JNICALL*)(JNIEnv*, jobject)>(GetProcAddress(bridge_, l.init));
+        auto init = brivel::ProcAddress<jboolean(JNICALL*)(JNIEnv*, jobject)>(bridge_, l.init);
         if (!init || !init(env, listener)) continue;
         auto* sink = reinterpret_cast<IUnknown*>(static_cast<intptr_t>(J.IntField(listener, "__TavoEventSink")));
         IConnectionPoint* point = nullptr;

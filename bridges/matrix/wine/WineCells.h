@@ -15,6 +15,7 @@
 
 #include "FakeJava.h"
 #include "MatrixIds.h"
+#include "ProcAddress.h"
 
 namespace matrixwine {
 
@@ -64,9 +65,9 @@ public:
     // The native exported under `name` (Java_..._method@N).
     template <typename F>
     F Native(const char* name) {
-        FARPROC proc = GetProcAddress(bridge_, name);
-        if (!proc) throw CellFailure(std::string("the bridge exports no ") + name);
-        return reinterpret_cast<F>(proc);
+        F native = brivel::ProcAddress<F>(bridge_, name);
+        if (!native) throw CellFailure(std::string("the bridge exports no ") + name);
+        return native;
     }
 
     // The cell fails unless the condition holds.

@@ -148,7 +148,7 @@ class DispatchObject;
 
 // A connection point of one event interface: it holds each advised sink's
 // IDispatch until Unadvise.
-class Point : public IConnectionPoint {
+class Point final : public IConnectionPoint {
 public:
     Point(DispatchObject* owner, const IID& iid) : owner_(owner), iid_(iid) {}
     ~Point() {

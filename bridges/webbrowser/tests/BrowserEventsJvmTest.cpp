@@ -235,8 +235,12 @@ TEST_F(BrowserEvents, EveryEventReachesItsListenerWithItsParametersAndOutValuesG
         EXPECT_EQ(fire_(e.kind, e.events, e.id, args.Params()), S_OK) << e.name;
         EXPECT_EQ(Heard(), args.Heard(e.name)) << e.name;
         for (size_t i = 0; e.params[i]; ++i) {
-            if (e.params[i] == 'b') EXPECT_EQ(args.Bool(i), VARIANT_TRUE) << e.name << " flag " << i;
-            if (e.params[i] == 'i') EXPECT_EQ(args.Long(i), 105) << e.name << " long " << i;
+            if (e.params[i] == 'b') {
+                EXPECT_EQ(args.Bool(i), VARIANT_TRUE) << e.name << " flag " << i;
+            }
+            if (e.params[i] == 'i') {
+                EXPECT_EQ(args.Long(i), 105) << e.name << " long " << i;
+            }
             if (e.params[i] == 'd') {
                 // The listener's object, with a reference of the caller's own;
                 // the caller's old reference was released.

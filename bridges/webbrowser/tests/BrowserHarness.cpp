@@ -1,4 +1,5 @@
 #include "BrowserHarness.h"
+#include "ProcAddress.h"
 
 #include <cstdarg>
 #include <cstring>
@@ -66,9 +67,9 @@ void BrowserHost::SetUp() {
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     server_ = LoadLibraryA(library.c_str());
     ASSERT_NE(server_, nullptr);
-    fire_ = reinterpret_cast<BrowserFireFn>(GetProcAddress(server_, "BrowserFire"));
-    sinks_ = reinterpret_cast<BrowserSinksFn>(GetProcAddress(server_, "BrowserSinks"));
-    outstanding_ = reinterpret_cast<BrowserOutstandingReferencesFn>(GetProcAddress(server_, "BrowserOutstandingReferences"));
+    fire_ = brivel::ProcAddress<BrowserFireFn>(server_, "BrowserFire");
+    sinks_ = brivel::ProcAddress<BrowserSinksFn>(server_, "BrowserSinks");
+    outstanding_ = brivel::ProcAddress<BrowserOutstandingReferencesFn>(server_, "BrowserOutstandingReferences");
     ASSERT_TRUE(fire_ && sinks_ && outstanding_);
 
     env_ = StartTestJvm({BRIVEL18_JAR, BRIVEL_SERVER_JAR, JNAVCTL_JAR, JNAVCTL_TEST_JAR}, BinFolder());
@@ -76,7 +77,9 @@ void BrowserHost::SetUp() {
 }
 
 void BrowserHost::TearDown() {
-    if (outstanding_) EXPECT_EQ(outstanding_(), 0) << "references the Java program did not release";
+    if (outstanding_) {
+        EXPECT_EQ(outstanding_(), 0) << "references the Java program did not release";
+    }
     TempFolderTest::TearDown();
 }
 

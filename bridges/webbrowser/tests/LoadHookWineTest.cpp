@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "ProcAddress.h"
 #include "FakeJava.h"
 
 namespace {
@@ -38,7 +39,7 @@ protected:
 
     template <typename F>
     F Native(const std::string& name) {
-        return reinterpret_cast<F>(GetProcAddress(bridge_, name.c_str()));
+        return brivel::ProcAddress<F>(bridge_, name.c_str());
     }
 
     fakejava::FakeJava java_;

@@ -5,6 +5,9 @@
 // nothing and raises nothing (no real VM does that, but the interface allows
 // it); any other function of the fake environment is absent, and calling it
 // crashes the test.
+
+// This library is the VM: jni.h then declares its entry points exported, not imported.
+#define _JNI_IMPLEMENTATION_
 #include <jni.h>
 
 #include <cstdio>

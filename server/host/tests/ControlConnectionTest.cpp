@@ -17,7 +17,7 @@ using namespace std::string_literals;
 
 namespace {
 class ControlConnection : public ::testing::Test {
-    brivel::serverhost::testing::SocketsForTests sockets_;
+    [[maybe_unused]] brivel::serverhost::testing::SocketsForTests sockets_;  // held: sockets work while the test runs
 };
 }  // namespace
 

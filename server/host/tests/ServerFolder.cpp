@@ -33,13 +33,6 @@ std::string EnvironmentValue(const char* name) {
 
 }  // namespace
 
-std::string ProgramFolder() {
-    char path[MAX_PATH] = "";
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string program(path, n);
-    return program.substr(0, program.find_last_of('\\'));
-}
-
 ServerFolder::ServerFolder(const std::string& configuration) {
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);

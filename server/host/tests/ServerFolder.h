@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "ProgramFolder.h"
+
 namespace brivel::serverhost::testing {
 
 class ServerFolder {
@@ -30,7 +32,7 @@ private:
 };
 
 // The folder of the running test program (the build's program folder).
-std::string ProgramFolder();
+using brivel::testing::ProgramFolder;
 
 // Puts the folder first on this process's search path for the length of a
 // test, so that the shell finds its java.exe.

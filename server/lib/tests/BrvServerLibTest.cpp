@@ -10,9 +10,11 @@
 #include <string>
 
 #include "PathUtil.h"
+#include "ProgramFolder.h"
 #include "TempFolder.h"
 
 using brivel::testing::AsTextFile;
+using brivel::testing::ProgramFolder;
 using brivel::testing::ReadFileBytes;
 using brivel::testing::WriteFileBytes;
 
@@ -23,11 +25,6 @@ protected:
     void TearDown() override { std::remove(BrvServerGetConfigFile()); }
 };
 
-std::string ProgramFolder() {
-    char path[4096];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    return brivel::PathFolder(std::string(path, n));
-}
 }  // namespace
 
 TEST_F(ServerLib, ConfigurationFileLivesBesideTheLibrary) {

@@ -52,7 +52,7 @@ const Row kThirdBridge[] = {{&kSecondIid, "maptest/Second"}};
 
 // An object with a distinct pointer per interface, so that a test sees
 // which interface a Java object holds. Its references are only counted.
-class Item : public IPrimaryFace, public IFirstFace, public ISecondFace {
+class Item final : public IPrimaryFace, public IFirstFace, public ISecondFace {
 public:
     explicit Item(bool reentrant = false) : reentrant_(reentrant) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
@@ -84,7 +84,7 @@ private:
 };
 
 // The enumerator of a collection: its items, once each.
-class ItemEnumerator : public IEnumVARIANT {
+class ItemEnumerator final : public IEnumVARIANT {
 public:
     explicit ItemEnumerator(std::vector<Item*> items) : items_(std::move(items)) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
@@ -124,7 +124,7 @@ private:
 };
 
 // A collection whose _NewEnum property answers an enumerator of its items.
-class Collection : public IDispatch {
+class Collection final : public IDispatch {
 public:
     explicit Collection(std::vector<Item*> items) : items_(std::move(items)) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {

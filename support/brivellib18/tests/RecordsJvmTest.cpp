@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "FakeRecordInfo.h"
 #include "TestJvm.h"
 #include "brivellib18.h"
 
@@ -140,62 +141,9 @@ public:
 };
 
 // The record information of PointRec, as a type library would give it.
-class PointInfo : public IRecordInfo {
+class PointInfo : public brivel::testing::FakeRecordInfo {
 public:
-    LONG references = 1;
-    int created = 0;
-    int destroyed = 0;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IRecordInfo)) {
-            *object = this;
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references; }
-    HRESULT STDMETHODCALLTYPE RecordInit(PVOID record) override {
-        std::memset(record, 0, sizeof(PointRec));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE RecordClear(PVOID) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE RecordCopy(PVOID from, PVOID to) override {
-        std::memcpy(to, from, sizeof(PointRec));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetGuid(GUID* guid) override {
-        *guid = kPointGuid;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetName(BSTR*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetSize(ULONG* size) override {
-        *size = sizeof(PointRec);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetField(PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFieldNoCopy(PVOID, LPCOLESTR, VARIANT*, PVOID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE PutField(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE PutFieldNoCopy(ULONG, PVOID, LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFieldNames(ULONG*, BSTR*) override { return E_NOTIMPL; }
-    BOOL STDMETHODCALLTYPE IsMatchingType(IRecordInfo* other) override { return other == this; }
-    PVOID STDMETHODCALLTYPE RecordCreate() override {
-        ++created;
-        PVOID record = CoTaskMemAlloc(sizeof(PointRec));
-        RecordInit(record);
-        return record;
-    }
-    HRESULT STDMETHODCALLTYPE RecordCreateCopy(PVOID from, PVOID* copy) override {
-        *copy = RecordCreate();
-        return RecordCopy(from, *copy);
-    }
-    HRESULT STDMETHODCALLTYPE RecordDestroy(PVOID record) override {
-        ++destroyed;
-        CoTaskMemFree(record);
-        return S_OK;
-    }
+    PointInfo() : FakeRecordInfo(sizeof(PointRec), &kPointGuid) {}
 };
 
 jobject NewObject(JNIEnv* env, const char* className) {

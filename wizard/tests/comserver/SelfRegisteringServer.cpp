@@ -69,6 +69,7 @@ public:
 
 Factory g_factory;
 
+#if !defined(BRIVEL_NO_REGISTRATION) && !defined(BRIVEL_REGISTRATION_FAILS)
 bool SetText(HKEY root, const char* path, const char* name, const char* value) {
     HKEY key = nullptr;
     if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) return false;
@@ -77,6 +78,7 @@ bool SetText(HKEY root, const char* path, const char* name, const char* value) {
     RegCloseKey(key);
     return rc == ERROR_SUCCESS;
 }
+#endif
 
 }  // namespace
 
