@@ -11,6 +11,8 @@
 
 #include <jni.h>
 
+#include "ProcAddress.h"
+
 namespace {
 typedef bool (*SetTextFunction)(BSTR, char**);
 typedef bool (*InitFunction)(char**);
@@ -27,7 +29,7 @@ BSTR Wide(const std::string& text) {
 
 template <typename F>
 F Export(HMODULE module, const char* name) {
-    return reinterpret_cast<F>(GetProcAddress(module, name));
+    return brivel::ProcAddress<F>(module, name);
 }
 }  // namespace
 
