@@ -41,9 +41,11 @@ bool CClassNameDlg::OnInitDialog() {
 
 void CClassNameDlg::OnClassNameChanged() {
     if (m_userTypedComName || m_properties) return;
+    // Also called while the dialog fills its fields, inside an outer guard.
+    bool wasSetting = m_settingComName;
     m_settingComName = true;
     SetItemText(IDC_COM_OBJECT_NAME, ProposedObjectName(ItemText(IDC_CLASS_NAME), m_objectNames));
-    m_settingComName = false;
+    m_settingComName = wasSetting;
 }
 
 void CClassNameDlg::OnComNameChanged() {

@@ -60,6 +60,14 @@ std::string ProfileValue(const char* name) {
     return status == ERROR_SUCCESS ? std::string(value) : "(none)";
 }
 
+// Replaces an edit control's text as typing does (the control tells its
+// dialog of the change).
+void TypeText(HWND dialog, int id, const char* text) {
+    HWND edit = GetDlgItem(dialog, id);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
 std::vector<std::string> ListTexts(HWND list) {
     std::vector<std::string> texts;
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
@@ -247,6 +255,7 @@ TEST_F(C2jWizardRun, ASavedProjectRunsFromTheStartPageToTheSavePage) {
     HWND classList = ShownPage();
     HWND list = GetDlgItem(classList, IDC_CLASS_LIST);
     EXPECT_EQ(ListTexts(list), (std::vector<std::string>{kClass}));
+    EXPECT_TRUE(frame_->m_vmHost.IsTaken("Calculator")) << "a reloaded class keeps its COM name";
     EXPECT_FALSE(IsEnabled(classList, IDC_SPECIFY_MEMBERS));
     SendMessageA(list, LB_SETSEL, TRUE, 0);
     SendMessageA(classList, WM_COMMAND, MAKEWPARAM(IDC_CLASS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
@@ -383,4 +392,92 @@ TEST_F(C2jWizardRun, TheJavaToComChoiceLeadsToTheComObjectPage) {
     Pump(100);
     EXPECT_EQ(Text(window_), "Brivel: Java to COM Bridge Builder");
     EXPECT_EQ(Next(), "COM object");
+}
+
+TEST_F(C2jWizardRun, ClassesAreAddedChosenAndCheckedOnTheClassListPage) {
+    ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    ASSERT_EQ(Next(), "COM-to-Java project");
+    ASSERT_EQ(Next(), "Java classes");
+    ClickCheck(ShownPage(), IDC_CHOOSE_CLASSES);
+    ASSERT_EQ(Next(), "Class path");
+    SetText(ShownPage(), IDC_CLASS_PATH, "C:\\classes");
+    ASSERT_EQ(Next(), "Java classes of the COM object");
+    HWND page = ShownPage();
+    HWND list = GetDlgItem(page, IDC_CLASS_LIST);
+    std::string message;
+    NextAnswering([&] { message = AnswerMessage("Error Message"); });
+    EXPECT_EQ(message, "Please select one or more Java classes!");
+
+    // The COM name follows the class name; a class with built-in support and
+    // JAR files outside the class path are refused in the dialog.
+    std::string proposed, builtIn, noJars;
+    bool jarUnticked = false;
+    PressAnswering(IDC_ADD_CLASS, [&] {
+        HWND dialog = WaitForOwnDialog("Specify Java class name");
+        ASSERT_NE(dialog, nullptr);
+        TypeText(dialog, IDC_CLASS_NAME, "java.lang.String");
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        builtIn = AnswerMessage("Brivel Message");
+        ClickCheck(dialog, IDC_LOAD_FROM_JAR);
+        noJars = AnswerMessage("Brivel Message");
+        WaitUntil([&] { return !IsChecked(dialog, IDC_LOAD_FROM_JAR); }, 5000);
+        jarUnticked = !IsChecked(dialog, IDC_LOAD_FROM_JAR);
+        TypeText(dialog, IDC_CLASS_NAME, kClass);
+        proposed = ItemText(dialog, IDC_COM_OBJECT_NAME);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        WaitUntilOwnDialogGone("Specify Java class name");
+    });
+    Pump(100);
+    EXPECT_EQ(builtIn, "This class cannot be added because it has built-in support!");
+    EXPECT_EQ(noJars, "No JAR or ZIP files found in CLASSPATH specified.");
+    EXPECT_TRUE(jarUnticked);
+    EXPECT_EQ(proposed, "Calculator");
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{kClass}));
+    EXPECT_TRUE(frame_->m_vmHost.IsTaken("Calculator"));
+
+    // The same class a second time: the dialog proposes another COM name,
+    // and the page refuses the class.
+    PressAnswering(IDC_ADD_CLASS, [&] {
+        HWND dialog = WaitForOwnDialog("Specify Java class name");
+        ASSERT_NE(dialog, nullptr);
+        TypeText(dialog, IDC_CLASS_NAME, kClass);
+        proposed = ItemText(dialog, IDC_COM_OBJECT_NAME);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        message = AnswerMessage("Error Message");
+    });
+    Pump(100);
+    EXPECT_EQ(proposed.rfind("Calculator_", 0), 0u) << proposed;  // numbered as the name scope numbers
+    EXPECT_EQ(message, "The class \"calc.Calculator\" has already been added.");
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{kClass}));
+    EXPECT_FALSE(frame_->m_vmHost.IsTaken(proposed.c_str()));
+
+    // Nothing chosen yet: no constructor. Then every member through "Select All Methods".
+    NextAnswering([&] { message = AnswerMessage("Error Message"); });
+    EXPECT_EQ(message,
+              "There are no constructors selected.  Java objects cannot be created without a constructorl.  Please "
+              "select at least one constructor as a starting point!");
+    std::string moreThanOne;
+    PressAnswering(IDC_SPECIFY_MEMBERS, [&] { moreThanOne = AnswerMessage("Brivel Message"); });
+    EXPECT_EQ(moreThanOne, "Please only select one class to specify methods");
+    SendMessageA(list, LB_SETSEL, TRUE, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CLASS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    PressAnswering(IDC_SPECIFY_MEMBERS, [&] {
+        HWND dialog = WaitForOwnDialog("Class Methods and Fields");
+        ASSERT_NE(dialog, nullptr);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELECT_ALL_METHODS, BN_CLICKED), 0);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        WaitUntilOwnDialogGone("Class Methods and Fields");
+    });
+    CJavaClassSpec* calculator = frame_->m_c2jSpec.GetClass(kClass);
+    ASSERT_NE(calculator, nullptr);
+    EXPECT_TRUE(calculator->m_constructors[0]->m_selected);
+    EXPECT_TRUE(calculator->m_methods[0]->m_selected);
+    EXPECT_TRUE(calculator->m_fields[0]->m_selected);
+
+    // Remove asks first; No keeps the class.
+    std::string question;
+    PressAnswering(IDC_REMOVE_CLASS, [&] { question = AnswerQuestion(false); });
+    EXPECT_EQ(question, "Remove class calc.Calculator?");
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{kClass}));
+    EXPECT_EQ(Next(), "COM library");
 }
