@@ -138,6 +138,15 @@ TEST_F(ClassListOnVm, JarFilesLoadedBeforeAreNotLoadedAgain) {
     EXPECT_EQ(spec.m_classPath.str(), std::string(SUPPLIER_JAR) + kSep + SHOP_JAR);
 }
 
+TEST_F(ClassListOnVm, AJarLoadThatFailedIsTriedAgain) {
+    CJarLoadErrors errors;
+    EXPECT_FALSE(loader.LoadJarFiles({FIXTURE_JAR}, "", errors));
+    const size_t lines = errors.Lines().size();
+    ASSERT_GT(lines, 0u);
+    EXPECT_FALSE(loader.LoadJarFiles({FIXTURE_JAR}, "", errors));
+    EXPECT_EQ(errors.Lines().size(), lines) << "the same failure, reported again";
+}
+
 TEST_F(ClassListOnVm, JarModeRefusesAVmStartedWithAnotherClassPath) {
     CString message;
     EXPECT_TRUE(loader.CanUseClassPath({SHOP_JAR}, SUPPLIER_JAR, message));  // no VM yet
