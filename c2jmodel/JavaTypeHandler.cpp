@@ -173,6 +173,19 @@ CString DescribeElement(const CString& descriptor) {
     return descriptor;
 }
 
+// A type record of the project file holds a class name of limited length:
+// a type of a longer one would be saved into a file that no longer loads.
+bool TooLongForTypeRecord(const CString& className) {
+    return static_cast<uint32_t>(className.GetLength()) > kMaxSpecTypeClassName;
+}
+
+CString TooLongMessage() {
+    CString message;
+    message.Format("Class names longer than %u characters are not currently supported",
+                   static_cast<unsigned>(kMaxSpecTypeClassName));
+    return message;
+}
+
 }  // namespace
 
 CJavaTypeHandler* Unsupported(const char* typeName, const CString& message, bool& supported, CString& error) {
@@ -209,7 +222,10 @@ CJavaTypeHandler* ResolveJavaTypeHandler(const char* typeName, bool& supported, 
         if (name == primitive.name) return primitive.handler;
     if (IsStringName(name)) return &s.stringType;
     if (IsDateName(name)) return &s.dateType;
-    if (name.IsEmpty() || name.GetAt(0) != '[') return FindOrCreateObjectTypeHandler(name);
+    if (name.IsEmpty() || name.GetAt(0) != '[') {
+        if (TooLongForTypeRecord(name)) return Unsupported(name, TooLongMessage(), supported, error);
+        return FindOrCreateObjectTypeHandler(name);
+    }
 
     const CString element = name.Mid(1);
     if (element == "B") return &s.byteArray;
@@ -220,8 +236,11 @@ CJavaTypeHandler* ResolveJavaTypeHandler(const char* typeName, bool& supported, 
     if (element == "Z") return &s.booleanArray;
     if (element == "Ljava.lang.String;") return &s.stringArray;
     if (element == "Ljava.util.Date;") return &s.dateArray;
-    if (element.GetLength() > 2 && element.GetAt(0) == 'L' && element.GetAt(element.GetLength() - 1) == ';')
-        return FindOrCreateObjectArrayTypeHandler(element.Mid(1, element.GetLength() - 2));
+    if (element.GetLength() > 2 && element.GetAt(0) == 'L' && element.GetAt(element.GetLength() - 1) == ';') {
+        const CString elementClass = element.Mid(1, element.GetLength() - 2);
+        if (TooLongForTypeRecord(elementClass)) return Unsupported(name, TooLongMessage(), supported, error);
+        return FindOrCreateObjectArrayTypeHandler(elementClass);
+    }
 
     CString message;
     if (!element.IsEmpty() && element.GetAt(0) == '[') {
@@ -258,6 +277,12 @@ CJavaTypeHandler* ReadTypeFromSpecFile(FILE* file) {
     }
     if (code >= kTypeInt && code <= kTypeLong32) return GetStaticTypeHandler(code);
     return nullptr;
+}
+
+void ForgetCreatedTypeHandlers() {
+    ObjectArrayHandlers().RemoveAll();
+    ObjectHandlers().RemoveAll();
+    UnsupportedHandlers().RemoveAll();
 }
 
 void ClearClassReferenceMarks() {

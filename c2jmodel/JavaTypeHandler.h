@@ -174,6 +174,11 @@ CJavaTypeHandler* ReadTypeFromSpecFile(FILE* file);
 // The longest class name a type record may carry.
 constexpr uint32_t kMaxSpecTypeClassName = 2062;
 
+// Drops every handler made for a class or type name. Handlers live as long
+// as the process; only a process that resolves names without end and holds
+// none of their handlers (the type-name fuzz entry) calls this.
+void ForgetCreatedTypeHandlers();
+
 void ClearClassReferenceMarks();
 // Empties `classNames`, then appends the name of every object handler that
 // is marked referenced and has no class in the project; true when any was.

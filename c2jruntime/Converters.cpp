@@ -36,7 +36,8 @@ ElementMap MapOf(VARTYPE vt, bool creating) {
         m.kind = Kind::Primitive; m.javaType = 'I'; m.comSize = 4; m.arrayClass = "[I"; break;
     case VT_R4: m.kind = Kind::Primitive; m.javaType = 'F'; m.comSize = 4; m.arrayClass = "[F"; break;
     case VT_R8: m.kind = Kind::Primitive; m.javaType = 'D'; m.comSize = 8; m.arrayClass = "[D"; break;
-    case VT_CY: m.kind = Kind::Primitive; m.javaType = 'J'; m.comSize = 8; m.arrayClass = "[J"; break;
+    // Currency travels unscaled, a 64-bit integer as it is: both in a long[].
+    case VT_CY: case VT_I8: m.kind = Kind::Primitive; m.javaType = 'J'; m.comSize = 8; m.arrayClass = "[J"; break;
     case VT_BOOL: m.kind = Kind::Boolean; m.comSize = sizeof(VARIANT_BOOL); m.arrayClass = "[Z"; break;
     case VT_DATE:
         m.kind = Kind::Date; m.comSize = sizeof(DATE);

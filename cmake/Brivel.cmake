@@ -30,6 +30,12 @@ else()
   set(BRIVEL_LIBJVM ${BRIVEL_JVM32}/lib/server/libjvm.so)
 endif()
 
+# The sanitizer build (preset linux32-asan) and the tests' settings in it.
+option(BRIVEL_SANITIZE "Build linux32 with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+include(${CMAKE_CURRENT_LIST_DIR}/Sanitizers.cmake)
+# Fuzz targets and the fuzz build (preset linux32-fuzz).
+include(${CMAKE_CURRENT_LIST_DIR}/Fuzz.cmake)
+
 # brivel_add_gtest(<name> SOURCES ... [LIBS ...] [LOCKS <resource locks>...] [PROPERTIES <CTest properties>])
 # A GoogleTest executable; every test case becomes one CTest test, run in its
 # own process (so a test that hosts a Java VM gets a fresh one). The cases are
@@ -52,9 +58,20 @@ function(brivel_add_gtest name)
   endif()
   if(ARG_LOCKS)
     set_property(TEST ${cases} APPEND PROPERTY RESOURCE_LOCK ${ARG_LOCKS})
+    # The loopback HTTP port is one for the whole machine: the win32 runner
+    # also holds it against the test runs of other build folders.
+    if(BRIVEL_WIN32 AND "brivel_http_port" IN_LIST ARG_LOCKS)
+      set_property(TEST ${cases} APPEND PROPERTY ENVIRONMENT BRIVEL_MACHINE_LOCK=brivel_http_port)
+    endif()
   endif()
   if(ARG_PROPERTIES)
     set_tests_properties(${cases} PROPERTIES ${ARG_PROPERTIES})
+  endif()
+  # A program that hosts the Java VM is named *_jvm_tests.
+  if(name MATCHES "_jvm_tests$")
+    brivel_sanitizer_tests(${cases} HOSTS_VM)
+  else()
+    brivel_sanitizer_tests(${cases})
   endif()
 endfunction()
 

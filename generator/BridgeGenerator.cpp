@@ -94,7 +94,6 @@ CBridgeGenerator::CBridgeGenerator() {
 }
 
 CBridgeGenerator::~CBridgeGenerator() {
-    CObjectTypeMapper::ForgetJob(this);
     if (m_jniFile) fclose(m_jniFile);
     if (m_currentLibrary) m_currentLibrary->Release();
     for (ITypeLib* lib : m_libraries) lib->Release();
@@ -148,7 +147,6 @@ void CBridgeGenerator::ResetRun() {
     m_javaNames.RemoveAll();
     m_iidMapRowCount = 0;
     m_recordMapRowCount = 0;
-    CObjectTypeMapper::SetJob(this);
     // Names registered for this run stay; what the last run found is forgotten.
     m_callbackTable.ForEach([](const CString&, int& state) { state = 1; });
     m_freeThreaded = false;
@@ -157,7 +155,7 @@ void CBridgeGenerator::ResetRun() {
     m_ado.referenced = m_ado.used = false;
     m_xml.referenced = m_xml.used = false;
     for (auto& row : m_knownMappers) row[0] = row[1] = row[2] = nullptr;
-    ResetFixedArrayMappers();
+    m_fixedArrays.clear();
     m_coclasses.clear();
     m_interfaces.clear();
     m_enums.clear();
@@ -165,6 +163,34 @@ void CBridgeGenerator::ResetRun() {
     m_ownedMappers.clear();
     m_libraryName.Empty();
     m_libraryDoc.Empty();
+}
+
+// The job's own generic object mappers: their conversions name this job's
+// interface map (its row count), never another job's.
+void CBridgeGenerator::InitInterfaceMappers() {
+    m_objectMappers[0].reset(new CObjectTypeMapper(this, CObjectTypeMapper::kInvoke, 0));
+    m_objectMappers[1].reset(new CObjectTypeMapper(this, CObjectTypeMapper::kInvoke, 1));
+    m_objectMappers[2].reset(new CObjectTypeMapper(this, CObjectTypeMapper::kInvokeUnknown, 1));
+    for (int level = 0; level < 3; ++level)
+        m_objectMappers[3 + level].reset(new CObjectTypeMapper(this, CObjectTypeMapper::kVtbl, level));
+}
+
+CTypeMapper* CBridgeGenerator::InvokeObjectMapper(bool byRef, VARTYPE vt) {
+    if (!byRef) return m_objectMappers[0].get();
+    return m_objectMappers[vt == VT_UNKNOWN ? 2 : 1].get();
+}
+
+CTypeMapper* CBridgeGenerator::VtblObjectMapper(int level) {
+    return m_objectMappers[3 + (level < 0 ? 0 : level > 2 ? 2 : level)].get();
+}
+
+CFixedArrayTypeMapper* CBridgeGenerator::FixedArrayMapper(CTypeMapper* element, int count) {
+    for (CFixedArrayTypeMapper* mapper : m_fixedArrays)
+        if (mapper->GetElement() == element && mapper->GetCount() == count) return mapper;
+    auto* mapper = new CFixedArrayTypeMapper(element, count);
+    OwnMapper(mapper);
+    m_fixedArrays.push_back(mapper);
+    return mapper;
 }
 
 CString CBridgeGenerator::PackageHead() const {

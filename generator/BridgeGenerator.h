@@ -27,6 +27,8 @@ using brivel::StringKeyedMap;
 // A set of names (the value is unused).
 using CNameSet = StringKeyedMap<int>;
 
+class CFixedArrayTypeMapper;
+
 class CBridgeGenerator {
 public:
     CBridgeGenerator();
@@ -186,6 +188,16 @@ public:
 
     // Owner of mappers made for the run that no entry owns (alias targets).
     CTypeMapper* OwnMapper(CTypeMapper* mapper) { m_ownedMappers.emplace_back(mapper); return mapper; }
+    // The generic IUnknown/IDispatch mappers of this job, which name its
+    // interface map: on the Invoke path by value and by reference (an
+    // IUnknown by reference has its own, vt VT_UNKNOWN), on the virtual-call
+    // path per indirection level 0 to 2.
+    CTypeMapper* InvokeObjectMapper(bool byRef, VARTYPE vt);
+    CTypeMapper* VtblObjectMapper(int level);
+    // The run's fixed-array mapper for (element mapper, element count), made
+    // on first request; the JNI file's table lists them in that order.
+    CFixedArrayTypeMapper* FixedArrayMapper(CTypeMapper* element, int count);
+    const std::vector<CFixedArrayTypeMapper*>& FixedArrayMappers() const { return m_fixedArrays; }
     // The run's cached mapper of a known-interface row at level 0, 1 or 2.
     CTypeMapper*& KnownInterfaceMapper(int row, int level) { return m_knownMappers[row][level]; }
 
@@ -194,6 +206,7 @@ private:
     // classes and the build files. Each reports its own failures.
 
     void ResetRun();
+    void InitInterfaceMappers();
     void BuildPackageForms();
     // The first part of the Java package: no generated class may take it as
     // its name, or the package's qualified names would name that class.
@@ -279,4 +292,8 @@ private:
     std::vector<std::unique_ptr<CEnumEntry>> m_enums;
     std::vector<std::unique_ptr<CRecordEntry>> m_records;
     std::vector<std::unique_ptr<CTypeMapper>> m_ownedMappers;
+    std::vector<CFixedArrayTypeMapper*> m_fixedArrays;  // owned by m_ownedMappers
+    // The job's generic object mappers: Invoke by value, by reference, an
+    // IUnknown by reference; virtual-call levels 0, 1 and 2.
+    std::unique_ptr<CTypeMapper> m_objectMappers[6];
 };

@@ -20,7 +20,7 @@ static void WriteJavaColorConversion(FILE* f, const char* indent, int n, const c
 
 // color__n of the callee into a new java.awt.Color stored in the holder.
 static void WriteOutCopy(FILE* f, const char* t, int n) {
-    fprintf(f, "%sCOLORREF outColor__%d;\n", t, n);
+    fprintf(f, "%sCOLORREF outColor__%d = 0;\n", t, n);
     fprintf(f, "%sOleTranslateColor( (OLE_COLOR) color__%d, NULL, &outColor__%d );\n", t, n, n);
     fprintf(f, "%sjclass outColorClass__%d = env->FindClass( \"java/awt/Color\" );\n", t, n);
     fprintf(f, "%sjobject outColorObj__%d = env->NewObject( outColorClass__%d,\n", t, n, n);
@@ -32,7 +32,7 @@ static void WriteOutCopy(FILE* f, const char* t, int n) {
 // A COM colour expression into a new java.awt.Color local named by prefix
 // and n, made with the sink's environment.
 static void WriteEventColor(FILE* f, const char* prefix, int n, const char* comValue) {
-    fprintf(f, "\t\tCOLORREF %s__%d;\n", prefix, n);
+    fprintf(f, "\t\tCOLORREF %s__%d = 0;\n", prefix, n);
     fprintf(f, "\t\tOleTranslateColor( (OLE_COLOR) %s, NULL, &%s__%d );\n", comValue, prefix, n);
     fprintf(f, "\t\tjclass %sClass__%d = brivelJniEnv->FindClass( \"java/awt/Color\" );\n", prefix, n);
     fprintf(f, "\t\tjobject %sObj__%d = brivelJniEnv->NewObject( %sClass__%d,\n", prefix, n, prefix, n);
@@ -64,9 +64,11 @@ void CColorTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char
         EmitNullArgumentCheck(f, x, returnsValue);
         WriteJavaColorConversion(f, "", n, x);
     }
+    // By reference the colour is exactly the OLE_COLOR the callee declares
+    // (a VT_UI4): a server checks a reference's type, it cannot coerce it.
     if (m_byRef) {
-        fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_I4;\n", v);
-        fprintf(f, "\tV_I4REF( &vargs[%d] ) = (long *) &color__%d;\n", v, n);
+        fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_UI4;\n", v);
+        fprintf(f, "\tV_BYREF( &vargs[%d] ) = &color__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_I4;\n", v);
         fprintf(f, "\tV_I4( &vargs[%d] ) = (long) color__%d;\n", v, n);
@@ -75,10 +77,14 @@ void CColorTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char
 
 void CColorTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) { WriteOutCopy(f, "\t\t", n); }
 
+// The result is read as the 32-bit integer it must be (an OLE_COLOR is a
+// VT_UI4): another type is changed as the platform changes it, and one that
+// cannot be (nothing, an empty VARIANT) is the colour 0. A colour that cannot
+// be translated is black, never what the stack held.
 void CColorTypeMapper::EmitInvokeReturn(FILE* f) {
-    fputs("\tCOLORREF retColor;\n", f);
-    fputs(m_byRef ? "\tOleTranslateColor( (OLE_COLOR) *V_I4REF( &ret ), NULL, &retColor );\n"
-                  : "\tOleTranslateColor( (OLE_COLOR) V_I4( &ret ), NULL, &retColor );\n", f);
+    EmitResultCoercion(f, "VT_I4", "VT_UI4");
+    fputs("\tCOLORREF retColor = 0;\n", f);
+    fputs("\tOleTranslateColor( (OLE_COLOR) V_I4( &ret ), NULL, &retColor );\n", f);
     fputs("\tjclass retColorClass = env->FindClass( \"java/awt/Color\" );\n", f);
     fputs("\treturn env->NewObject( retColorClass,\n", f);
     fputs("              env->GetMethodID( retColorClass, \"<init>\", \"(III)V\"), GetRValue( retColor ), GetGValue( retColor ), GetBValue( retColor ));\n", f);
@@ -103,7 +109,7 @@ void CColorTypeMapper::EmitVtblReturnDecl(FILE* f) { fputs("\tOLE_COLOR retColor
 void CColorTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retColor", f); }
 
 void CColorTypeMapper::EmitVtblReturn(FILE* f) {
-    fputs("\tCOLORREF retColorRef;\n", f);
+    fputs("\tCOLORREF retColorRef = 0;\n", f);
     fputs("\tOleTranslateColor( retColor, NULL, &retColorRef );\n", f);
     fputs("\tjclass retColorClass = env->FindClass( \"java/awt/Color\" );\n", f);
     fputs("\treturn env->NewObject( retColorClass,\n", f);

@@ -244,11 +244,12 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             mapper->GetVtblEventArgExpr(i, expr);
             expr = KeepInLocal(f, mapper, i, expr, "\t\t");
         } else {
-            SetEventArgumentOutOnly(record->pureOut[static_cast<size_t>(i)]);
-            mapper->EmitEventArrayCreate(i, f);
-            mapper->EmitEventArrayFillFromVtbl(i, f);
-            mapper->EmitEventArrayPublish(i, f);
-            SetEventArgumentOutOnly(false);
+            {
+                CEventArgumentScope scope(record->pureOut[static_cast<size_t>(i)]);
+                mapper->EmitEventArrayCreate(i, f);
+                mapper->EmitEventArrayFillFromVtbl(i, f);
+                mapper->EmitEventArrayPublish(i, f);
+            }
             mapper->GetEventArrayExpr(i, expr);
         }
         exprs.push_back(expr);
@@ -307,12 +308,28 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
         for (int i = 0; i < p; ++i) {
             if (record->passing[static_cast<size_t>(i)] == 0) continue;
             CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
-            SetEventArgumentOutOnly(record->pureOut[static_cast<size_t>(i)]);
-            mapper->EmitEventArrayReload(i, f);
-            mapper->EmitEventArrayCopyToVtbl(i, f);
-            mapper->EmitEventArrayRelease(i, f);
-            SetEventArgumentOutOnly(false);
+            {
+                CEventArgumentScope scope(record->pureOut[static_cast<size_t>(i)]);
+                mapper->EmitEventArrayReload(i, f);
+                mapper->EmitEventArrayCopyToVtbl(i, f);
+                mapper->EmitEventArrayRelease(i, f);
+            }
         }
+        // A value that could not go back (its conversion left an exception
+        // pending) is reported as the dispatch sink reports it.
+        fputs("\t\t\tbrvException = brivelJniEnv->ExceptionOccurred();\n"
+              "\t\t\tif ( brvException != NULL ) {\n"
+              "\t\t\t\tbrivelJniEnv->ExceptionClear();\n",
+              f);
+        WriteListenerMethodLookup(f, "\t\t\t\t", "jmethodID brivelMethod", "TavoOnEventException", kExceptionSignature);
+        fputs("\t\t\t\tif ( brivelMethod != NULL ) {\n", f);
+        fprintf(f, "\t\t\t\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( \"%s\" );\n", name);
+        fputs("\t\t\t\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );\n"
+              "\t\t\t\t\tbrivelJniEnv->DeleteLocalRef( brivelFnString );\n"
+              "\t\t\t\t}\n"
+              "\t\t\t\tbrivelJniEnv->DeleteLocalRef( brvException );\n"
+              "\t\t\t}\n",
+              f);
     }
     fputs("\t\t}\n", f);
     for (int i = 0; i < p; ++i) {
@@ -415,6 +432,14 @@ void CBridgeGenerator::WriteEventListener(CInterfaceEntry* entry, const CString&
                 if (mappers[static_cast<size_t>(i)] == &g_variantMapper && type.vt == VT_PTR && type.lptdesc &&
                     type.lptdesc->vt == VT_VARIANT)
                     record.vtblMappers[static_cast<size_t>(i)] = &g_variantLevel1Mapper;
+                // An IN-only IUnknown** or IDispatch** comes from the caller as
+                // it is declared, by reference: both sinks read the interface
+                // pointer through it (the call path passes it by value).
+                VARTYPE target = type.vt == VT_PTR && type.lptdesc ? type.lptdesc->vt : VT_EMPTY;
+                if ((target == VT_UNKNOWN || target == VT_DISPATCH) &&
+                    mappers[static_cast<size_t>(i)] == SelectInvokeInterfaceMapper(this, false))
+                    record.mappers[static_cast<size_t>(i)] = record.vtblMappers[static_cast<size_t>(i)] =
+                        SelectInvokeInterfaceMapper(this, true, target);
             }
             record.result = result;
             record.returnsBoolean = JavaTypeOf(result) == "boolean";
@@ -623,11 +648,12 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
                     expr.Format("eventArgValue_%d", i);
                 }
             } else {
-                SetEventArgumentOutOnly(record.pureOut[static_cast<size_t>(i)]);
-                mapper->EmitEventArrayCreate(i, f);
-                mapper->EmitEventArrayFillFromVariant(i, f);
-                mapper->EmitEventArrayPublish(i, f);
-                SetEventArgumentOutOnly(false);
+                {
+                    CEventArgumentScope scope(record.pureOut[static_cast<size_t>(i)]);
+                    mapper->EmitEventArrayCreate(i, f);
+                    mapper->EmitEventArrayFillFromVariant(i, f);
+                    mapper->EmitEventArrayPublish(i, f);
+                }
                 mapper->GetEventArrayExpr(i, expr);
             }
             exprs.push_back(expr);
@@ -668,11 +694,12 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
             for (int i = 0; i < p; ++i) {
                 if (record.passing[static_cast<size_t>(i)] == 0) continue;
                 CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
-                SetEventArgumentOutOnly(record.pureOut[static_cast<size_t>(i)]);
-                mapper->EmitEventArrayReload(i, f);
-                mapper->EmitEventArrayCopyToVariant(i, f);
-                mapper->EmitEventArrayRelease(i, f);
-                SetEventArgumentOutOnly(false);
+                {
+                    CEventArgumentScope scope(record.pureOut[static_cast<size_t>(i)]);
+                    mapper->EmitEventArrayReload(i, f);
+                    mapper->EmitEventArrayCopyToVariant(i, f);
+                    mapper->EmitEventArrayRelease(i, f);
+                }
             }
             fputs("\t\t}\n", f);
         }

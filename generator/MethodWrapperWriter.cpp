@@ -599,9 +599,10 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
             WriteEarlyReturn("\t", hasResult, cleanup + own);
             fputs("\t}\n", m_cpp);
         }
-        SetEarlyReturnCleanup(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
-        arg.mapper->EmitInvokeArgument(i, v, arg.pureOut, arg.expr, hasResult, arg.rawDefault ? arg.defaultValue : nullptr, m_cpp);
-        SetEarlyReturnCleanup(nullptr);
+        {
+            CEarlyReturnScope scope(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
+            arg.mapper->EmitInvokeArgument(i, v, arg.pureOut, arg.expr, hasResult, arg.rawDefault ? arg.defaultValue : nullptr, m_cpp);
+        }
         cleanup += Indented(ArgCleanup(arg, i, false));
     }
     for (int v = n - 1 - m; v >= 0; --v)
@@ -627,9 +628,10 @@ bool CMethodWrapperWriter::WriteInterfaceMethods(const FUNCDESC* func, int m, in
         const char* vt = arg.mapper->GetVtName();
         if (!arg.accessor || (word && strcmp(word, "Boolean") == 0) || (vt && strcmp(vt, "VT_CY") == 0)) {
             fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
-            SetEarlyReturnCleanup(OutCopyCleanup(i, m, false, hasResult));
-            arg.mapper->EmitInvokeOutCopy(i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
-            SetEarlyReturnCleanup(nullptr);
+            {
+                CEarlyReturnScope scope(OutCopyCleanup(i, m, false, hasResult));
+                arg.mapper->EmitInvokeOutCopy(i, n - 1 - i, hasResult ? 1 : 0, m_cpp);
+            }
             fputs("\t}\n", m_cpp);
         }
         fputs(ArgCleanupArrayOnly(arg, i), m_cpp);
@@ -667,15 +669,17 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
                         arg.accessor, arg.mapper->GetJniArrayType(), i);
             }
         }
-        SetEarlyReturnCleanup(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
-        arg.mapper->EmitVtblArgumentSetup(i, arg.pureOut, arg.expr, m_cpp, hasResult);
-        SetEarlyReturnCleanup(nullptr);
+        {
+            CEarlyReturnScope scope(cleanup + (arg.isArray && arg.accessor ? Indented(ArgCleanupArrayOnly(arg, i)) : CString()));
+            arg.mapper->EmitVtblArgumentSetup(i, arg.pureOut, arg.expr, m_cpp, hasResult);
+        }
         cleanup += Indented(ArgCleanup(arg, i, true));
     }
     if (hasResult) {
-        SetEarlyReturnCleanup(cleanup);
-        m_result->EmitVtblReturnDecl(m_cpp);
-        SetEarlyReturnCleanup(nullptr);
+        {
+            CEarlyReturnScope scope(cleanup);
+            m_result->EmitVtblReturnDecl(m_cpp);
+        }
     }
     fprintf(m_cpp, "\thr = brivelVtableInvoker( env, vThunk_%d, pUnk", thunk);
     for (int i = 0; i < m; ++i) {
@@ -696,9 +700,10 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
         Arg& arg = m_args[static_cast<size_t>(i)];
         if (!arg.out) continue;
         fputs("\tif ( SUCCEEDED( hr )) {\n", m_cpp);
-        SetEarlyReturnCleanup(OutCopyCleanup(i, m, true, hasResult));
-        arg.mapper->EmitVtblOutCopy(i, hasResult ? 1 : 0, m_cpp);
-        SetEarlyReturnCleanup(nullptr);
+        {
+            CEarlyReturnScope scope(OutCopyCleanup(i, m, true, hasResult));
+            arg.mapper->EmitVtblOutCopy(i, hasResult ? 1 : 0, m_cpp);
+        }
         fputs("\t}\n", m_cpp);
         fputs(ArgCleanupArrayOnly(arg, i), m_cpp);
     }

@@ -118,12 +118,27 @@ CString MakeJavaIdentifier(CString& out, const char* typeLibName, CNameSet* name
     return out;
 }
 
+namespace {
+
+// Whether a class of this name would hide a name that generated code
+// writes unqualified, or is one javac refuses for a class.
+bool NoClassMayTake(const CString& name, const char* packageHead) {
+    if (packageHead && *packageHead && name == packageHead) return true;
+    for (const char* taken : kNamesNoClassMayTake)
+        if (name == taken) return true;
+    return false;
+}
+
+}  // namespace
+
 CString MakeJavaClassName(CString& out, const char* typeLibName, const char* packageHead, CNameSet* namesTaken) {
+    // The underscores that make a name unique must not make it one that no
+    // class may take either (a package head may end in one: with the head
+    // "test_", a type "t\xE9st" after a type "test" would become "test_").
     CString name = JavaIdentifierOf(typeLibName);
-    bool hides = packageHead && *packageHead && name == packageHead;
-    for (const char* taken : kNamesNoClassMayTake) hides = hides || name == taken;
-    if (hides) name += "_";
-    out = TakeUniqueName(name, namesTaken);
+    while (NoClassMayTake(name, packageHead) || (namesTaken && namesTaken->Contains(LowerCase(name)))) name += "_";
+    if (namesTaken) namesTaken->SetAt(LowerCase(name), 1);
+    out = name;
     return out;
 }
 

@@ -4,21 +4,24 @@
 #include "BridgeGenerator.h"
 #include "ShapeTypeMappers.h"
 
-namespace {
-CBridgeGenerator* g_objectMapperJob = nullptr;
-}
-
-void CObjectTypeMapper::SetJob(CBridgeGenerator* job) { g_objectMapperJob = job; }
-
-void CObjectTypeMapper::ForgetJob(CBridgeGenerator* job) {
-    if (g_objectMapperJob == job) g_objectMapperJob = nullptr;
-}
-
-int CObjectTypeMapper::RowCount() const { return g_objectMapperJob ? g_objectMapperJob->IidMapRowCount() : 0; }
+int CObjectTypeMapper::RowCount() const { return m_job ? m_job->IidMapRowCount() : 0; }
 
 void CObjectTypeMapper::EmitInvokeArgument(int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                            FILE* f) {
-    EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f);
+    if (m_family != kInvokeUnknown || !IsByRef()) {
+        EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f);
+        return;
+    }
+    // A server checks a reference against the type it declares (it cannot
+    // coerce what it writes through): an IUnknown goes as VT_UNKNOWN.
+    fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_UNKNOWN;\n", v);
+    if (outOnly) {
+        fprintf(f, "\tIUnknown * temp__%d = 0;\n", n);
+    } else {
+        fprintf(f, "\tIUnknown * temp__%d = (IUnknown *) env->GetIntField( %s, brivelGetComId());\n", n, x);
+        fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->AddRef();\n", n, n);
+    }
+    fprintf(f, "\tV_UNKNOWNREF( &vargs[%d] ) = &temp__%d;\n", v, n);
 }
 
 void CObjectTypeMapper::EmitInvokeOutCopy(int n, int, int, FILE* f) {
@@ -38,7 +41,19 @@ void CObjectTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn retobj;\n");
 }
 
+// Through a pointer to a pointer (IUnknown***) the callee gets the address
+// of a pointer to the local, and may point that pointer at a slot of its
+// own: what the call leaves is read where it then points.
+static void WriteLevel2Pointer(FILE* f, int n) {
+    fprintf(f, "\tIDispatch ** pidisp__%d = &idisp__%d;\n", n, n);
+}
+
 void CObjectTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+    WriteVtblLocal(n, outOnly, x, f, returnsValue);
+    if (m_level == 2) WriteLevel2Pointer(f, n);
+}
+
+void CObjectTypeMapper::WriteVtblLocal(int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
     if (outOnly) {
         fprintf(f, "\tIDispatch * idisp__%d = 0;\n", n);
         return;
@@ -49,15 +64,22 @@ void CObjectTypeMapper::EmitVtblArgumentSetup(int n, bool outOnly, const char* x
 }
 
 void CObjectTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
-    text.Format(m_level == 0 ? "idisp__%d" : "&idisp__%d", n);
+    text.Format(m_level == 0 ? "idisp__%d" : m_level == 1 ? "&idisp__%d" : "&pidisp__%d", n);
 }
 
 void CObjectTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
-    fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__%d, brivelIIDMap, %d ));\n",
+    fprintf(f, m_level == 2 ? "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__%d, brivelIIDMap, %d ));\n"
+                            : "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__%d, brivelIIDMap, %d ));\n",
             n, n, RowCount());
 }
 
+// A slot of the callee's own that the pointer was pointed at is the
+// caller's to take, as an out value is: its reference is released and the
+// slot emptied, as a VARIANT left there would be cleared.
 void CObjectTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
+    if (m_level == 2)
+        fprintf(f, "\tif ( pidisp__%d != &idisp__%d && *pidisp__%d != 0 ) {\n\t\t(*pidisp__%d)->Release();\n\t\t*pidisp__%d = 0;\n\t}\n",
+                n, n, n, n, n);
     if (IsByRef()) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
 }
 
@@ -69,7 +91,15 @@ void CObjectTypeMapper::EmitVtblReturnDecl(FILE* f) {
 void CObjectTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, m_level == 2 ? "&pRetVal" : "&retVal"); }
 
 // The callee's reference is released once the Java object holds its own.
+// Through a pointer to a pointer the result is where the callee pointed the
+// pointer (a slot of its own, which is emptied as it is taken).
 void CObjectTypeMapper::EmitVtblReturn(FILE* f) {
+    if (m_level == 2) {
+        fprintf(f, "\tjobject retObj = brivelBestUnknownToJobject(env, *pRetVal, brivelIIDMap, %d);\n", RowCount());
+        fprintf(f, "\tif ( *pRetVal != 0 ) {\n\t\t(*pRetVal)->Release();\n\t\t*pRetVal = 0;\n\t}\n");
+        fprintf(f, "\treturn retObj;\n");
+        return;
+    }
     fprintf(f, "\tjobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, %d);\n", RowCount());
     fprintf(f, "\tif ( retVal != 0 ) retVal->Release();\n");
     fprintf(f, "\treturn retObj;\n");

@@ -35,7 +35,7 @@ void CPrimitiveTypeMapper::EmitInvokeOutCopy(int, int, int, FILE*) {}
 // through, by the coercion) and read by value.
 void CPrimitiveTypeMapper::EmitInvokeReturn(FILE* file) {
     CString vt = ValueVt();
-    EmitResultCoercion(file, vt, vt == "VT_UI1" ? "VT_I1" : nullptr);
+    EmitResultCoercion(file, vt, vt == "VT_UI1" ? "VT_I1" : vt == "VT_I1" ? "VT_UI1" : nullptr);
     fprintf(file, "\treturn (%s)%s( &ret );\n", m_jniType, ValueAccessor().c_str());
 }
 
@@ -349,3 +349,64 @@ void CByteBufferTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
 void CByteBufferTypeMapper::EmitVtblReturnDecl(FILE* file) { fprintf(file, "\tBYTE * retVal;\n"); }
 void CByteBufferTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 void CByteBufferTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn 0;\n"); }
+
+// The caller's byte of event parameter e: where its VARIANT holds it (a
+// byte by reference, as declared, or the value itself).
+static CString EventBytePointer(int e) {
+    CString text;
+    text.Format("( pDispParams->rgvarg[eventParamIndex%d].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex%d] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex%d] )",
+                e, e, e);
+    return text;
+}
+
+static CString VtblBytePointer(int n) {
+    CString text;
+    text.Format("(jbyte *) arg%d", n);
+    return text;
+}
+
+// The byte at `pointer` into a new byte[1] named `array` (null for a null
+// pointer); an out-only byte is not read, its element starts 0.
+static void WriteEventBytes(FILE* file, const char* array, int n, const char* pointer, bool read) {
+    fprintf(file, "\t\tjbyte * eventBytePtr_%d = %s;\n", n, pointer);
+    fprintf(file, "\t\tjbyteArray %s%d = eventBytePtr_%d == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );\n", array, n, n);
+    if (read)
+        fprintf(file, "\t\tif ( %s%d != 0 ) brivelJniEnv->SetByteArrayRegion( %s%d, 0, 1, eventBytePtr_%d );\n", array, n,
+                array, n, n);
+}
+
+void CByteBufferTypeMapper::EmitEventParam(int e, FILE* file) {
+    WriteEventBytes(file, "eventBytes_", e, EventBytePointer(e).c_str(), true);
+}
+
+void CByteBufferTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("eventBytes_%d", e); }
+
+void CByteBufferTypeMapper::EmitEventCleanup(int e, FILE* file) {
+    fprintf(file, "\t\tif ( eventBytes_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_%d );\n", e, e);
+}
+
+void CByteBufferTypeMapper::EmitVtblEventParam(int n, FILE* file) {
+    WriteEventBytes(file, "eventBytes_", n, VtblBytePointer(n).c_str(), true);
+}
+
+void CByteBufferTypeMapper::GetVtblEventArgExpr(int n, CString& text) { text.Format("eventBytes_%d", n); }
+
+void CByteBufferTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* file) {
+    WriteEventBytes(file, "eventArrayArg_", n, VtblBytePointer(n).c_str(), !EventArgumentOutOnly());
+}
+
+void CByteBufferTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* file) {
+    WriteEventBytes(file, "eventArrayArg_", e, EventBytePointer(e).c_str(), !EventArgumentOutOnly());
+}
+
+// What the listener left in element 0 goes to the caller's byte.
+void CByteBufferTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* file) {
+    fprintf(file, "\t\t\tif ( eventArrayArg_%d != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_%d, 0, 1, eventBytePtr_%d );\n",
+            n, n, n);
+}
+
+void CByteBufferTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* file) { EmitEventArrayCopyToVtbl(e, file); }
+
+void CByteBufferTypeMapper::EmitEventArrayDeleteRef(int e, FILE* file) {
+    fprintf(file, "\t\tif ( eventArrayArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_%d );\n", e, e);
+}

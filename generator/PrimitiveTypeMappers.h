@@ -151,8 +151,26 @@ public:
     void EmitVtblReturnDecl(FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
-    void GetEventArgExpr(int eventParam, CString& text) override { (void)eventParam; text = "0"; }
-    void GetVtblEventArgExpr(int arg, CString& text) override { (void)arg; text = "0"; }
+    // In events the byte behind the pointer reaches the listener as a
+    // byte[] of one element (an IN value), which is the holder of an OUT or
+    // IN/OUT value: its element goes back to the caller's byte.
+    void EmitEventParam(int eventParam, FILE* file) override;
+    void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitEventCleanup(int eventParam, FILE* file) override;
+    void EmitVtblEventParam(int arg, FILE* file) override;
+    void GetVtblEventArgExpr(int arg, CString& text) override;
+    void EmitVtblEventCleanup(int arg, FILE* file) override { EmitEventCleanup(arg, file); }
+    bool IsByRefEventParam() override { return true; }
+    bool PassesByRefThroughArray() override { return false; }
+    void EmitEventArrayCreate(int, FILE*) override {}
+    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayPublish(int, FILE*) override {}
+    void EmitEventArrayReload(int, FILE*) override {}
+    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayRelease(int, FILE*) override {}
+    void EmitEventArrayDeleteRef(int eventParam, FILE* file) override;
     bool IsUnsigned() const { return m_unsigned; }
 
 private:

@@ -625,3 +625,83 @@ void CRecordArrayTypeMapper::EmitVtblEventParam(int n, FILE* f) { WriteEventLoca
 void CRecordArrayTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
     text = EventArray(VtblEventArray(m_byRef, n), "eventErr", "eventFieldIds", n);
 }
+
+// An out-only array's incoming value is undefined: its holder starts empty.
+void CRecordArrayTypeMapper::EmitEventArrayFillFromVariant(int e, FILE* f) {
+    WriteEventLocals(f, e, EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : DispatchEventArray(true, e));
+}
+
+void CRecordArrayTypeMapper::EmitEventArrayFillFromVtbl(int n, FILE* f) {
+    CString safeArray;
+    safeArray.Format("( arg%d == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg%d )", n, n);
+    WriteEventLocals(f, n, EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : safeArray);
+}
+
+void CRecordArrayTypeMapper::GetEventArrayExpr(int e, CString& text) {
+    if (CanReceive())
+        text.Format("eventRecordHolder%d", e);
+    else
+        text = "(jobject) 0";
+}
+
+void CRecordArrayTypeMapper::EmitEventArrayCopyToVariant(int e, FILE* f) {
+    if (!CanReceive()) return;
+    CString v, pointer;
+    v.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
+    pointer.Format("%s.pparray", v.c_str());
+    fprintf(f, "\t\t\tif (( %s.vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {\n", v.c_str());
+    WriteEventCopyBack(f, "\t\t\t\t", e, pointer, kNotFound);
+    fputs("\t\t\t}\n", f);
+}
+
+void CRecordArrayTypeMapper::EmitEventArrayCopyToVtbl(int n, FILE* f) {
+    if (!CanReceive()) return;
+    CString pointer;
+    pointer.Format("((SAFEARRAY **) arg%d)", n);
+    WriteEventCopyBack(f, "\t\t\t", n, pointer, kUnsupported);
+}
+
+// The holder's array (the listener's, or the one it came with) becomes a new
+// SAFEARRAY of records that replaces the caller's (destroyed; an out-only
+// argument's is undefined and left alone). A conversion that fails leaves
+// the caller's array as it was, with the runtime's exception pending.
+void CRecordArrayTypeMapper::WriteEventCopyBack(FILE* f, const char* indent, int e, const char* pointer,
+                                                const char* refusal) {
+    CRecordTypeMapper* record = GetRecordMapper();
+    CString inner = CString(indent) + "\t";
+    const char* i = indent;
+    const char* t = inner;
+    fprintf(f, "%sif ( eventRecordHolder%d != 0 && %s != 0 ) {\n", i, e, pointer);
+    fprintf(f, "%sJNIEnv * env = brivelJniEnv;\n", t);
+    // The holder's class is a local reference of its own, which the sink's
+    // attached thread would otherwise keep.
+    fprintf(f, "%sjclass eventNewRecordsClass%d = env->GetObjectClass( eventRecordHolder%d );\n", t, e, e);
+    fprintf(f, "%sjfieldID eventNewRecordsField%d = env->GetFieldID( eventNewRecordsClass%d, \"array\", \"%s\" );\n", t,
+            e, e, kHolderArraySig);
+    fprintf(f, "%senv->DeleteLocalRef( eventNewRecordsClass%d );\n", t, e);
+    fprintf(f, "%sjobjectArray eventNewRecords%d = eventNewRecordsField%d == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder%d, eventNewRecordsField%d );\n",
+            t, e, e, e, e);
+    fprintf(f, "%sif ( eventNewRecords%d != 0 ) {\n", t, e);
+    if (!CanSend()) {
+        fprintf(f, "%s\tjclass eventRefusal%d = brivelFindClass( env, \"brivel/TavoException\" );\n", t, e);
+        fprintf(f, "%s\tif ( eventRefusal%d != 0 ) env->ThrowNew( eventRefusal%d, \"%s\" );\n", t, e, e, refusal);
+        fprintf(f, "%s\tif ( eventRefusal%d != 0 ) env->DeleteLocalRef( eventRefusal%d );\n", t, e, e);
+    } else {
+        fprintf(f, "%s\tbool eventSendErr%d = false;\n", t, e);
+        fprintf(f, "%s\tIRecordInfo * eventSendInfo%d = 0;\n", t, e);
+        fprintf(f, "%s\tjfieldID eventSendFieldIds%d[%d];\n", t, e, record->FieldIdCount());
+        fprintf(f, "%s\tSAFEARRAY * eventNewArray%d = brivelJArrayToSafeArrayRecord( env, eventNewRecords%d, &libDescriptionStruct, &IID_Record%s, &brivelRecordDetails[%d], %d, &eventSendErr%d, &eventSendInfo%d, eventSendFieldIds%d, false );\n",
+                t, e, e, record->GetRecord()->javaName.c_str(), record->FirstRow(), record->FieldCount(), e, e, e);
+        if (EventArgumentOutOnly())
+            fprintf(f, "%s\tif ( ! eventSendErr%d && eventNewArray%d != 0 )\n", t, e, e);
+        else
+            fprintf(f, "%s\tif ( ! eventSendErr%d && eventNewArray%d != 0 && ( *%s == 0 || SUCCEEDED( SafeArrayDestroy( *%s ))))\n",
+                    t, e, e, pointer, pointer);
+        fprintf(f, "%s\t\t*%s = eventNewArray%d;\n", t, pointer, e);
+        fprintf(f, "%s\telse if ( eventNewArray%d != 0 )\n", t, e);
+        fprintf(f, "%s\t\tSafeArrayDestroy( eventNewArray%d );\n", t, e);
+    }
+    fprintf(f, "%s\tenv->DeleteLocalRef( eventNewRecords%d );\n", t, e);
+    fprintf(f, "%s}\n", t);
+    fprintf(f, "%s}\n", i);
+}

@@ -113,6 +113,17 @@ public:
     void EmitVtblEventParam(int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitVtblEventCleanup(int arg, FILE* file) override { EmitEventCleanup(arg, file); }
+    // An OUT or IN/OUT array of an event comes in its holder, whose array
+    // the sink sends back to the caller when the listener threw nothing; an
+    // array it cannot send (records without an identifier) is reported with
+    // a pending brivel.TavoException, as a call would throw it.
+    bool IsByRefEventParam() override { return m_byRef; }
+    void EmitEventArrayFillFromVtbl(int arg, FILE* file) override;
+    void EmitEventArrayFillFromVariant(int eventParam, FILE* file) override;
+    void GetEventArrayExpr(int eventParam, CString& text) override;
+    void EmitEventArrayCopyToVtbl(int arg, FILE* file) override;
+    void EmitEventArrayCopyToVariant(int eventParam, FILE* file) override;
+    void EmitEventArrayDeleteRef(int eventParam, FILE* file) override { EmitEventCleanup(eventParam, file); }
 
     CRecordTypeMapper* GetRecordMapper() const { return static_cast<CRecordTypeMapper*>(m_element); }
 
@@ -136,4 +147,8 @@ private:
     // The locals of an event's record array: the flag and field IDs, and by
     // reference the holder eventRecordHolder<index> around the array.
     void WriteEventLocals(FILE* file, int index, const CString& safeArray);
+    // The store of the holder's array into the caller's array `*pointer`
+    // (which it replaces), or the exception `refusal` when such an array
+    // cannot be sent.
+    void WriteEventCopyBack(FILE* file, const char* indent, int index, const char* pointer, const char* refusal);
 };

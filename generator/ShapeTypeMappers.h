@@ -251,18 +251,21 @@ public:
 // own, since the callee may release it and store another.
 class CObjectTypeMapper : public CShapeTypeMapper {
 public:
-    enum Family { kInvoke, kVtbl };
-    CObjectTypeMapper(Family family, int level) : m_family(family), m_level(level) {}
-    // The run whose interface map the conversions name (its row count).
-    static void SetJob(CBridgeGenerator* job);
-    static void ForgetJob(CBridgeGenerator* job);
+    // The IDispatch::Invoke path (an IUnknown apart: by reference its
+    // VARIANT must say VT_UNKNOWN), and the virtual-table path.
+    enum Family { kInvoke, kInvokeUnknown, kVtbl };
+    // `job`: the job whose interface map the conversions name (its row
+    // count); none names an empty map.
+    CObjectTypeMapper(CBridgeGenerator* job, Family family, int level) : m_job(job), m_family(family), m_level(level) {}
     void GetJavaType(CString& text) override { text = "brivel.TavoObject"; }
     void GetJniType(CString& text) override { text = "jobject"; }
     void GetJniSignature(bool mangled, CString& text) override;
     int GetCategory() override { return 2; }
     const char* GetVtName() override { return "VT_UNKNOWN"; }
     const char* GetHelperKindWord() override { return "Comobj"; }
-    void GetVtblParamType(CString& text) override { text = m_level == 0 ? "IDispatch *" : "IDispatch **"; }
+    void GetVtblParamType(CString& text) override {
+        text = m_level == 0 ? "IDispatch *" : m_level == 1 ? "IDispatch **" : "IDispatch ***";
+    }
     void EmitInvokeArgument(int arg, int variantIndex, bool outOnly, const char* javaExpr, bool returnsValue,
                             const VARIANT* defaultValue, FILE* file) override;
     void EmitInvokeOutCopy(int arg, int variantIndex, int reserved, FILE* file) override;
@@ -297,7 +300,10 @@ protected:
 
 private:
     int RowCount() const;
+    // The local idisp__<arg> with the Java argument's pointer (or none).
+    void WriteVtblLocal(int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue);
 
+    CBridgeGenerator* m_job;
     Family m_family;
     int m_level;
 };

@@ -4,6 +4,9 @@
 // reverse order at exit; the SAFEARRAY mappers follow their elements.
 
 CPrimitiveTypeMapper g_byteMapper(false, "byte", "jbyte", "unsigned char", "B", "VT_UI1", "V_UI1", "Byte", "jbyteArray");
+// A signed byte is a VT_I1 in its VARIANTs and arrays: a negative value
+// tagged VT_UI1 is a different number, which a callee cannot take.
+CPrimitiveTypeMapper g_signedByteMapper(false, "byte", "jbyte", "signed char", "B", "VT_I1", "V_I1", "Byte", "jbyteArray");
 CPrimitiveTypeMapper g_intMapper(false, "int", "jint", "int", "I", "VT_INT", "V_INT", "Int", "jintArray");
 CPrimitiveTypeMapper g_shortMapper(false, "short", "jshort", "short", "S", "VT_I2", "V_I2", "Short", "jshortArray");
 CPrimitiveTypeMapper g_longMapper(false, "int", "jint", "long", "I", "VT_I4", "V_I4", "Int", "jintArray");
@@ -16,6 +19,7 @@ CPrimitiveTypeMapper g_int64Mapper(false, "long", "jlong", "__int64", "J", "VT_I
 CPrimitiveTypeMapper g_errorMapper(false, "int", "jint", "long", "I", "VT_ERROR", "V_ERROR", "Int", "jintArray");
 
 CPrimitiveTypeMapper g_byteRefMapper(true, "byte", "jbyte", "unsigned char *", "B", "VT_BYREF | VT_UI1", "V_UI1REF", "Byte", "jbyteArray");
+CPrimitiveTypeMapper g_signedByteRefMapper(true, "byte", "jbyte", "signed char *", "B", "VT_BYREF | VT_I1", "V_I1REF", "Byte", "jbyteArray");
 CPrimitiveTypeMapper g_intRefMapper(true, "int", "jint", "long *", "I", "VT_BYREF | VT_I4", "V_I4REF", "Int", "jintArray");
 CPrimitiveTypeMapper g_shortRefMapper(true, "short", "jshort", "short *", "S", "VT_BYREF | VT_I2", "V_I2REF", "Short", "jshortArray");
 CPrimitiveTypeMapper g_longRefMapper(true, "int", "jint", "long *", "I", "VT_BYREF | VT_I4", "V_I4REF", "Int", "jintArray");
@@ -46,7 +50,7 @@ CColorTypeMapper g_colorMapper(false), g_colorRefMapper(true);
 CFiletimeTypeMapper g_filetimeMapper(false), g_filetimeRefMapper(true);
 CByteBufferTypeMapper g_signedByteBufferMapper(false), g_unsignedByteBufferMapper(true);
 
-CSafeArrayMapperPair g_i1SafeArrayMappers(&g_byteMapper);
+CSafeArrayMapperPair g_i1SafeArrayMappers(&g_signedByteMapper);
 CSafeArrayMapperPair g_ui1SafeArrayMappers(&g_byteMapper);
 CSafeArrayMapperPair g_i2SafeArrayMappers(&g_shortMapper);
 CSafeArrayMapperPair g_ui2SafeArrayMappers(&g_ushortMapper);

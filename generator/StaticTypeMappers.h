@@ -6,7 +6,8 @@
 #include "ShapeTypeMappers.h"
 
 // Numbers by value.
-extern CPrimitiveTypeMapper g_byteMapper;     // VT_I1 and VT_UI1
+extern CPrimitiveTypeMapper g_byteMapper;     // VT_UI1
+extern CPrimitiveTypeMapper g_signedByteMapper;  // VT_I1
 extern CPrimitiveTypeMapper g_intMapper;      // VT_INT
 extern CPrimitiveTypeMapper g_shortMapper;    // VT_I2
 extern CPrimitiveTypeMapper g_longMapper;     // VT_I4
@@ -19,6 +20,7 @@ extern CPrimitiveTypeMapper g_int64Mapper;    // VT_I8
 extern CPrimitiveTypeMapper g_errorMapper;    // VT_ERROR
 // Numbers by reference.
 extern CPrimitiveTypeMapper g_byteRefMapper;
+extern CPrimitiveTypeMapper g_signedByteRefMapper;
 extern CPrimitiveTypeMapper g_intRefMapper;
 extern CPrimitiveTypeMapper g_shortRefMapper;
 extern CPrimitiveTypeMapper g_longRefMapper;

@@ -48,15 +48,25 @@ void CTypeMapper::EmitEventArrayDeleteRef(int e, FILE* file) {
         fprintf(file, "\t\tif ( eventArrayElem_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_%d );\n", e, e);
 }
 
-static std::string g_earlyReturnCleanup;
+// The innermost scope's values in the writing thread (none outside a scope).
+static thread_local const std::string* t_earlyReturnCleanup = nullptr;
+static thread_local bool t_eventArgumentOutOnly = false;
 
-void SetEarlyReturnCleanup(const char* text) { g_earlyReturnCleanup = text ? text : ""; }
-const char* EarlyReturnCleanup() { return g_earlyReturnCleanup.c_str(); }
+CEarlyReturnScope::CEarlyReturnScope(const char* text) : m_text(text ? text : ""), m_outer(t_earlyReturnCleanup) {
+    t_earlyReturnCleanup = &m_text;
+}
 
-static bool g_eventArgumentOutOnly = false;
+CEarlyReturnScope::~CEarlyReturnScope() { t_earlyReturnCleanup = m_outer; }
 
-void SetEventArgumentOutOnly(bool outOnly) { g_eventArgumentOutOnly = outOnly; }
-bool EventArgumentOutOnly() { return g_eventArgumentOutOnly; }
+const char* EarlyReturnCleanup() { return t_earlyReturnCleanup ? t_earlyReturnCleanup->c_str() : ""; }
+
+CEventArgumentScope::CEventArgumentScope(bool outOnly) : m_outer(t_eventArgumentOutOnly) {
+    t_eventArgumentOutOnly = outOnly;
+}
+
+CEventArgumentScope::~CEventArgumentScope() { t_eventArgumentOutOnly = m_outer; }
+
+bool EventArgumentOutOnly() { return t_eventArgumentOutOnly; }
 
 void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken) {
     if (alsoTaken)
@@ -76,7 +86,7 @@ void EmitNullArgumentCheck(FILE* file, const char* javaExpr, bool returnsValue, 
     fprintf(file, "%sif ( %s == 0 ) {\n", indent, javaExpr);
     fprintf(file, "%s\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"%s\" );\n", indent,
             message);
-    fputs(g_earlyReturnCleanup.c_str(), file);
+    fputs(EarlyReturnCleanup(), file);
     fprintf(file, returnsValue ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
     fprintf(file, "%s}\n", indent);
 }

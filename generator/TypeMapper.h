@@ -11,6 +11,7 @@
 #include <oaidl.h>
 
 #include <cstdio>
+#include <string>
 
 class CTypeMapper {
 public:
@@ -105,14 +106,36 @@ protected:
 
 // Text written before the return of every null check that a mapper writes
 // inside its own set-up: the release of the arguments already set up. The
-// method writer sets it before each argument and clears it after the last.
-void SetEarlyReturnCleanup(const char* text);
+// method writer gives it for one mapper call at a time, with a scope around
+// the call; outside one it is empty. A scope holds for the thread that
+// writes and ends with the call, so no call, and no job, sees another's.
+class CEarlyReturnScope {
+public:
+    explicit CEarlyReturnScope(const char* text);
+    ~CEarlyReturnScope();
+    CEarlyReturnScope(const CEarlyReturnScope&) = delete;
+    CEarlyReturnScope& operator=(const CEarlyReturnScope&) = delete;
+
+private:
+    std::string m_text;
+    const std::string* m_outer;
+};
 const char* EarlyReturnCleanup();
 
 // Whether the event argument whose holder fragments are being written is
 // out-only: its incoming value is undefined and must not be read (or
-// freed). The sink writer sets it around those fragments of each argument.
-void SetEventArgumentOutOnly(bool outOnly);
+// freed). The sink writer gives it around those fragments of each argument,
+// with a scope as above; outside one it is false.
+class CEventArgumentScope {
+public:
+    explicit CEventArgumentScope(bool outOnly);
+    ~CEventArgumentScope();
+    CEventArgumentScope(const CEventArgumentScope&) = delete;
+    CEventArgumentScope& operator=(const CEventArgumentScope&) = delete;
+
+private:
+    bool m_outer;
+};
 bool EventArgumentOutOnly();
 
 // Writes the coercion of the Invoke result `ret` to `vt` before it is read:

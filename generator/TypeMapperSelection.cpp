@@ -6,7 +6,6 @@
 #include "RecordTypeMappers.h"
 #include "StaticTypeMappers.h"
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -31,7 +30,8 @@ CTypeMapper* ByValueForm(VARTYPE vt) {
     case VT_BSTR: case VT_LPWSTR: return &g_stringMapper;
     case VT_BOOL: return &g_boolMapper;
     case VT_VARIANT: return &g_variantMapper;
-    case VT_I1: case VT_UI1: return &g_byteMapper;
+    case VT_I1: return &g_signedByteMapper;
+    case VT_UI1: return &g_byteMapper;
     case VT_UI2: return &g_ushortMapper;
     case VT_UI4: return &g_ulongMapper;
     case VT_I8: return &g_int64Mapper;
@@ -53,7 +53,8 @@ CTypeMapper* ByRefForm(VARTYPE vt) {
     case VT_BSTR: case VT_LPWSTR: return &g_stringRefMapper;
     case VT_BOOL: return &g_boolRefMapper;
     case VT_VARIANT: return &g_variantRefMapper;
-    case VT_I1: case VT_UI1: return &g_byteRefMapper;
+    case VT_I1: return &g_signedByteRefMapper;
+    case VT_UI1: return &g_byteRefMapper;
     case VT_UI2: return &g_ushortRefMapper;
     case VT_UI4: return &g_ulongRefMapper;
     case VT_I8: return &g_int64RefMapper;
@@ -165,35 +166,13 @@ private:
     ITypeInfo* info_ = nullptr;
 };
 
-std::unique_ptr<CObjectTypeMapper> g_invokeInterfaceMappers[2];
-std::unique_ptr<CObjectTypeMapper> g_vtblInterfaceMappers[3];
-std::unique_ptr<CSafeArrayTypeMapper> g_interfaceSafeArrayMappers[2][2];  // [family][byRef]
-std::vector<std::unique_ptr<CFixedArrayTypeMapper>> g_fixedArrayOwners;
-std::vector<CFixedArrayTypeMapper*> g_fixedArrayMappers;
-
 }  // namespace
 
-void InitInterfaceMappers() {
-    if (g_invokeInterfaceMappers[0]) return;
-    for (int byRef = 0; byRef < 2; ++byRef)
-        g_invokeInterfaceMappers[byRef].reset(new CObjectTypeMapper(CObjectTypeMapper::kInvoke, byRef));
-    for (int level = 0; level < 3; ++level)
-        g_vtblInterfaceMappers[level].reset(new CObjectTypeMapper(CObjectTypeMapper::kVtbl, level));
-    for (int byRef = 0; byRef < 2; ++byRef) {
-        g_interfaceSafeArrayMappers[0][byRef].reset(new CSafeArrayTypeMapper(g_invokeInterfaceMappers[0].get(), byRef));
-        g_interfaceSafeArrayMappers[1][byRef].reset(new CSafeArrayTypeMapper(g_vtblInterfaceMappers[0].get(), byRef));
-    }
+CTypeMapper* SelectInvokeInterfaceMapper(CBridgeGenerator* job, bool byRef, VARTYPE vt) {
+    return job->InvokeObjectMapper(byRef, vt);
 }
 
-CTypeMapper* SelectInvokeInterfaceMapper(bool byRef) {
-    InitInterfaceMappers();
-    return g_invokeInterfaceMappers[byRef ? 1 : 0].get();
-}
-
-CTypeMapper* SelectInterfaceMapper(int level) {
-    InitInterfaceMappers();
-    return g_vtblInterfaceMappers[level < 0 ? 0 : level > 2 ? 2 : level].get();
-}
+CTypeMapper* SelectInterfaceMapper(CBridgeGenerator* job, int level) { return job->VtblObjectMapper(level); }
 
 CTypeMapper* SelectSmallIntMapper(VARTYPE vt) {
     if (vt == VT_ERROR) return &g_errorMapper;
@@ -215,9 +194,9 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
         return ByValueForm(vt);
     case VT_ERROR: return &g_errorMapper;
     case VT_LPSTR: return &g_lpstrMapper;
-    case VT_DISPATCH: case VT_UNKNOWN: return SelectInvokeInterfaceMapper(false);
+    case VT_DISPATCH: case VT_UNKNOWN: return SelectInvokeInterfaceMapper(job, false);
     case VT_SAFEARRAY: return SelectSafeArrayMapper(false, info, job, desc->lptdesc, out, context, isResult, error);
-    case VT_CARRAY: return SelectFixedArrayMapper(desc->lpadesc, context, error);
+    case VT_CARRAY: return SelectFixedArrayMapper(job, desc->lpadesc, context, error);
     case VT_USERDEFINED: return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 0, context, error, 0);
     default: break;
     }
@@ -226,7 +205,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
     if (vt & VT_BYREF) {
         VARTYPE base = vt & ~VT_BYREF;
         if (base == VT_LPSTR) return &g_lpstrRefMapper;
-        if (IsInterface(base)) return SelectInvokeInterfaceMapper(true);
+        if (IsInterface(base)) return SelectInvokeInterfaceMapper(job, true, base);
         if (base == VT_USERDEFINED)
             return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 1, context, error, 1);
         if (CTypeMapper* mapper = ByRefForm(base)) return mapper;
@@ -236,7 +215,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
     if (vt == VT_PTR) {
         const TYPEDESC* target = desc->lptdesc;
         VARTYPE tvt = target->vt;
-        if (IsInterface(tvt)) return SelectInvokeInterfaceMapper(out);
+        if (IsInterface(tvt)) return SelectInvokeInterfaceMapper(job, out, tvt);
         if (tvt == VT_VARIANT)
             return (!out && context != kContextRecordField) ? static_cast<CTypeMapper*>(&g_variantMapper)
                                                             : &g_variantRefMapper;
@@ -249,7 +228,8 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
         if (tvt == VT_PTR) {
             const TYPEDESC* inner = target->lptdesc;
             VARTYPE ivt = inner->vt;
-            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInvokeInterfaceMapper(true);
+            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF))
+                return SelectInvokeInterfaceMapper(job, true, ivt & ~VT_BYREF);
             if (ivt == VT_VARIANT) {
                 if (job) job->NoteVariantPointerPointer();
                 return &g_variantRefMapper;
@@ -279,7 +259,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
         return Fail(error, "Unsupported type");
     case VT_ERROR: case VT_CARRAY: return Fail(error, kUnsupportedType);
     case VT_LPSTR: return &g_lpstrMapper;
-    case VT_DISPATCH: case VT_UNKNOWN: return SelectInterfaceMapper(0);
+    case VT_DISPATCH: case VT_UNKNOWN: return SelectInterfaceMapper(job, 0);
     case VT_VARIANT: return &g_variantLevel0Mapper;
     case VT_SAFEARRAY: return SelectSafeArrayMapper(false, info, job, desc->lptdesc, out, context, isResult, error);
     case VT_USERDEFINED: return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 0, context, error, 0);
@@ -291,7 +271,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
         VARTYPE base = vt & ~VT_BYREF;
         if (base == VT_VARIANT) return &g_variantLevel1Mapper;
         if (base == VT_LPSTR) return &g_lpstrRefMapper;
-        if (IsInterface(base)) return SelectInterfaceMapper(1);
+        if (IsInterface(base)) return SelectInterfaceMapper(job, 1);
         if (base == VT_USERDEFINED)
             return SelectUserDefinedMapper(job, info, desc->hreftype, out ? 2 : 1, context, error, 1);
         if (CTypeMapper* mapper = ByRefForm(base)) return mapper;
@@ -301,7 +281,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
     if (vt == VT_PTR) {
         const TYPEDESC* target = desc->lptdesc;
         VARTYPE tvt = target->vt;
-        if (IsInterface(tvt)) return SelectInterfaceMapper(1);
+        if (IsInterface(tvt)) return SelectInterfaceMapper(job, 1);
         if (tvt == VT_VARIANT) return &g_variantLevel1Mapper;
         if (tvt == (VT_BYREF | VT_VARIANT)) {
             if (job) job->NoteVariantPointerPointer();
@@ -316,11 +296,11 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
             return SelectUserDefinedMapper(job, info, target->hreftype, out ? 2 : 1, context, error, 1);
         if (tvt == (VT_BYREF | VT_USERDEFINED))
             return SelectUserDefinedMapper(job, info, target->hreftype, out ? 2 : 1, context, error, 2);
-        if (IsInterface(tvt & ~VT_BYREF)) return SelectInterfaceMapper(2);
+        if (IsInterface(tvt & ~VT_BYREF)) return SelectInterfaceMapper(job, 2);
         if (tvt == VT_PTR) {
             const TYPEDESC* inner = target->lptdesc;
             VARTYPE ivt = inner->vt;
-            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInterfaceMapper(2);
+            if (IsInterface(ivt) || IsInterface(ivt & ~VT_BYREF)) return SelectInterfaceMapper(job, 2);
             if (ivt == VT_VARIANT) {
                 if (job) job->NoteVariantPointerPointer();
                 return &g_variantLevel2Mapper;
@@ -379,7 +359,7 @@ CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator
     return &pair->byRef;
 }
 
-CTypeMapper* SelectFixedArrayMapper(const ARRAYDESC* array, int context, CString& error) {
+CTypeMapper* SelectFixedArrayMapper(CBridgeGenerator* job, const ARRAYDESC* array, int context, CString& error) {
     if (context != kContextRecordField) return Fail(error, "Fixed-size are not supported except as part of records");
     if (array->tdescElem.vt == VT_USERDEFINED) return Fail(error, "User-defined C-arrays are not supported");
     // Only one dimension is supported: a mapper keeps one element count.
@@ -393,7 +373,7 @@ CTypeMapper* SelectFixedArrayMapper(const ARRAYDESC* array, int context, CString
     default:
         return Fail(error, "Unsupported Fixed-Size Array type");
     }
-    return FindOrCreateFixedArrayMapper(element, static_cast<int>(array->rgbounds[0].cElements));
+    return FindOrCreateFixedArrayMapper(job, element, static_cast<int>(array->rgbounds[0].cElements));
 }
 
 CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
@@ -474,6 +454,9 @@ CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char
             return wrapper;
         }
         if (level == 0) return entry->byValueMapper;
+        // The enumeration's mappers pass its value, or a pointer to it: a
+        // pointer to that pointer has no form of theirs.
+        if (mode >= 2) return Fail(error, kNestedPointers);
         if (!entry->byRefMapper) entry->byRefMapper = entry->Own(new CEnumTypeMapper(job, entry->javaName, level));
         return entry->byRefMapper;
     }
@@ -510,6 +493,26 @@ CTypeMapper* FindKnownInterfaceMapper(CBridgeGenerator* job, REFGUID guid, int l
     return nullptr;
 }
 
+namespace {
+
+// A type that only virtual calls can pass: flagged, and refused on the
+// Invoke path (the interface's type information goes to the caller, which
+// may take the function through the virtual table instead).
+bool AcceptsVirtualCallOnly(CTypeMapper* mapper, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info,
+                            ITypeInfo** interfaceInfoOut, CString& error) {
+    if (!mapper->IsVirtualCallOnly()) return true;
+    if (virtualCallOnly) *virtualCallOnly = true;
+    if (virtualCall) return true;
+    if (interfaceInfoOut) {
+        info->AddRef();
+        *interfaceInfoOut = info;
+    }
+    error = "Type is only supported for virtual calls (set preference from top-left menu of builder)";
+    return false;
+}
+
+}  // namespace
+
 bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
                      int& paramCount, const FUNCDESC* func, std::vector<CTypeMapper*>& paramMappers,
                      CTypeMapper** resultMapper, CString& error) {
@@ -527,19 +530,13 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
                                   ? SelectVtblParamMapper(info, false, job, &param.tdesc, out, kContextParameter, error)
                                   : SelectTypeMapper(info, false, job, &param.tdesc, out, kContextParameter, error);
         if (!mapper) return false;
-        if (mapper->IsVirtualCallOnly()) {
-            if (virtualCallOnly) *virtualCallOnly = true;
-            if (!virtualCall) {
-                if (interfaceInfoOut) {
-                    info->AddRef();
-                    *interfaceInfoOut = info;
-                }
-                error = "Type is only supported for virtual calls (set preference from top-left menu of builder)";
-                return false;
-            }
-        }
+        if (!AcceptsVirtualCallOnly(mapper, virtualCall, virtualCallOnly, info, interfaceInfoOut, error)) return false;
         if (virtualCall && i == paramCount - 1 && (flags & PARAMFLAG_FOUT) && (flags & PARAMFLAG_FRETVAL)) {
-            retvalMapper = mapper;
+            // The pointer of a result designates one value: behind a byte
+            // pointer a byte, which the callee writes, not a buffer.
+            retvalMapper = mapper == &g_signedByteBufferMapper     ? &g_signedByteRefMapper
+                           : mapper == &g_unsignedByteBufferMapper ? &g_byteRefMapper
+                                                                   : mapper;
             break;
         }
         paramMappers.push_back(mapper);
@@ -551,22 +548,15 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
         } else {
             *resultMapper = SelectTypeMapper(info, true, job, &func->elemdescFunc.tdesc, false, kContextParameter, error);
             if (!*resultMapper) return false;
+            // A result that only a virtual call can take (an LPSTR: no
+            // VARIANT carries one) is held to the parameters' rule.
+            if (!AcceptsVirtualCallOnly(*resultMapper, virtualCall, virtualCallOnly, info, interfaceInfoOut, error))
+                return false;
         }
     }
     return true;
 }
 
-CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CTypeMapper* element, int count) {
-    for (CFixedArrayTypeMapper* mapper : g_fixedArrayMappers)
-        if (mapper->GetElement() == element && mapper->GetCount() == count) return mapper;
-    g_fixedArrayOwners.emplace_back(new CFixedArrayTypeMapper(element, count));
-    g_fixedArrayMappers.push_back(g_fixedArrayOwners.back().get());
-    return g_fixedArrayMappers.back();
-}
-
-const std::vector<CFixedArrayTypeMapper*>& FixedArrayMappers() { return g_fixedArrayMappers; }
-
-void ResetFixedArrayMappers() {
-    g_fixedArrayMappers.clear();
-    g_fixedArrayOwners.clear();
+CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CBridgeGenerator* job, CTypeMapper* element, int count) {
+    return job->FixedArrayMapper(element, count);
 }

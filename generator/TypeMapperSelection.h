@@ -21,10 +21,10 @@ enum { kKindParameter = 1, kKindRecordField = 2, kKindArrayElement = 3, kKindRec
 // The most parameters a function may have.
 constexpr int kMaxParameters = 100;
 
-// The generic IUnknown/IDispatch mappers, made once for the process.
-void InitInterfaceMappers();
-CTypeMapper* SelectInvokeInterfaceMapper(bool byRef);
-CTypeMapper* SelectInterfaceMapper(int level);
+// The job's generic IUnknown/IDispatch mappers: the Invoke path's of an
+// IDispatch or (vt) IUnknown value, the virtual-call path's per level.
+CTypeMapper* SelectInvokeInterfaceMapper(CBridgeGenerator* job, bool byRef, VARTYPE vt = VT_DISPATCH);
+CTypeMapper* SelectInterfaceMapper(CBridgeGenerator* job, int level);
 
 CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,
                               bool out, int context, CString& error);
@@ -32,7 +32,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
                                    bool out, int context, CString& error);
 CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator* job, const TYPEDESC* element,
                                    bool out, int context, bool isResult, CString& error);
-CTypeMapper* SelectFixedArrayMapper(const ARRAYDESC* array, int context, CString& error);
+CTypeMapper* SelectFixedArrayMapper(CBridgeGenerator* job, const ARRAYDESC* array, int context, CString& error);
 CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
                                      CString& error, int mode);
 CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char* name, int level, int kind,
@@ -48,7 +48,6 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
                      int& paramCount, const FUNCDESC* func, std::vector<CTypeMapper*>& paramMappers,
                      CTypeMapper** resultMapper, CString& error);
 
-// The fixed-array mappers of the run, one per (element mapper, count).
-CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CTypeMapper* element, int count);
-const std::vector<CFixedArrayTypeMapper*>& FixedArrayMappers();
-void ResetFixedArrayMappers();
+// The job's fixed-array mapper of (element mapper, count), one per pair in a
+// run.
+CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CBridgeGenerator* job, CTypeMapper* element, int count);

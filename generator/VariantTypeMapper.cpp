@@ -117,7 +117,14 @@ void CVariantTypeMapper::EmitVtblOutCopy(int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelVariantObject( env, tmpVar__%d));\n", n, n);
 }
 
-void CVariantTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) { fprintf(f, "\tVariantClear( tmpVar__%d );\n", n); }
+// Through a pointer to a pointer the callee may point the pointer at a
+// VARIANT of its own, which the caller then clears as it takes it: the
+// local with the Java value it passed in is cleared too.
+void CVariantTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
+    if (m_level == 2)
+        fprintf(f, "\tif ( tmpVar__%d != &tmpStackVar__%d ) VariantClear( &tmpStackVar__%d );\n", n, n, n);
+    fprintf(f, "\tVariantClear( tmpVar__%d );\n", n);
+}
 
 void CVariantTypeMapper::EmitVtblReturnDecl(FILE* f) {
     fprintf(f, "\tVARIANT retVal;\n");
@@ -127,9 +134,12 @@ void CVariantTypeMapper::EmitVtblReturnDecl(FILE* f) {
 
 void CVariantTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, m_level == 2 ? "&pRetVal" : "&retVal"); }
 
+// Through a pointer to a pointer the result is the VARIANT the callee
+// pointed the pointer at (one of its own, cleared as it is taken).
 void CVariantTypeMapper::EmitVtblReturn(FILE* f) {
-    fprintf(f, "\tjobject retObj = brivelVariantObject( env, &retVal );\n");
-    fprintf(f, "\tVariantClear( &retVal );\n");
+    const char* result = m_level == 2 ? "pRetVal" : "&retVal";
+    fprintf(f, "\tjobject retObj = brivelVariantObject( env, %s );\n", result);
+    fprintf(f, "\tVariantClear( %s );\n", result);
     fprintf(f, "\treturn retObj;\n");
 }
 

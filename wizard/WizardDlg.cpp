@@ -8,6 +8,7 @@
 #include "GenerationJobAdapter.h"
 #include "JarLoadErrorsDlg.h"
 #include "MessageBoxes.h"
+#include "OptionDialogRuns.h"
 #include "WaitDlg.h"
 #include "WinApp.h"
 #include "WizardPageLists.h"
@@ -246,6 +247,18 @@ bool CWizardDlg::OnSysCommand(WPARAM command) {
         about.DoModal(Handle());
         return true;
     }
+    case IDM_DCOM_SUPPORT:
+        RunDcomSupportDialog(*this, Handle());
+        return true;
+    case IDM_ADO_SETTINGS:
+        RunAdoSettingsDialog(*this, Handle());
+        return true;
+    case IDM_XML_SETTINGS:
+        RunXmlSettingsDialog(*this, Handle());
+        return true;
+    case IDM_DUAL_INTERFACE:
+        RunDualInterfaceDialog(*this, Handle());
+        return true;
     default:
         return false;  // the system's own commands
     }

@@ -6,6 +6,11 @@
 #define IDR_MAINFRAME 128  // icon
 #define IDS_ABOUTBOX 101   // system-menu text of the About command
 #define IDM_ABOUTBOX 0x10  // system command of the About box
+// System commands without menu items that open option dialogs.
+#define IDM_DCOM_SUPPORT 0x20
+#define IDM_ADO_SETTINGS 0x40
+#define IDM_XML_SETTINGS 0x50
+#define IDM_DUAL_INTERFACE 0x60
 
 // Dialogs.
 #define IDD_ABOUTBOX 100
@@ -73,6 +78,42 @@
 #define IDC_SUMMARY_PACKAGE 1030
 #define IDC_SUMMARY_LIBRARY 1032
 #define IDC_SUMMARY_OUTPUT_FOLDER 1023
+
+// The COM object page's dialogs: the registered type-library chooser and
+// the ProgID dialog.
+#define IDD_COM_OBJ_CHOOSER 129
+#define IDD_PROGID 131
+#define IDC_TYPE_LIBRARY_LIST 1012
+#define IDC_TYPE_LIBRARY_PATH 1013
+#define IDC_PROGID 1024
+
+// Option dialogs of the advanced page.
+#define IDD_ADO_SETTINGS 137
+#define IDD_DCOM_SUPPORT 138
+#define IDD_XML_SETTINGS 141
+#define IDD_DUAL_INTERFACE 142
+#define IDD_REMOTE_ACCESS 144
+#define IDD_CALLBACK_INTERFACES 161
+#define IDD_OBJECT_CREATION 164
+#define IDC_USE_PREGENERATED 1031
+#define IDC_USE_OWN_WRAPPER 1033
+#define IDC_ADO_PACKAGE 1038
+#define IDC_ADO_JAR 1034
+#define IDC_XML_PACKAGE 1048
+#define IDC_XML_JAR 1049
+#define IDC_BROWSE_WRAPPER_JAR 1036
+#define IDC_WRAPPER_LIBRARY 1010
+#define IDC_WRAPPER_DOC_FOLDER 1039
+#define IDC_BROWSE_WRAPPER_DOC 1040
+#define IDC_REMOTE_CONSTRUCTORS 1029
+#define IDC_DISPATCH_MODEL 1050
+#define IDC_VTABLE_MODEL 1051
+#define IDC_BUILD_REMOTE_ACCESS 1054
+#define IDC_SERVER_ONLY_CREATION 1130
+#define IDC_CALLBACK_LIST 1118
+#define IDC_CALLBACK_NAME 1119
+#define IDC_CALLBACK_ADD 1120
+#define IDC_CALLBACK_DELETE 1121
 
 // Build page.
 #define IDC_STEP_TEXT 1054

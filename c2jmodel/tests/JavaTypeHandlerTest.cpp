@@ -216,6 +216,27 @@ TEST_F(TypeFileTest, UnknownCodesAndDamagedNamesAreRefused) {
     EXPECT_EQ(ReadType(U32(255) + U32(0xFFFFFFFFu) + "abc"), nullptr);
 }
 
+TEST_F(TypeFileTest, ReflectedClassNamesBeyondATypeRecordAreUnsupported) {
+    // A project holding such a type would save into a file that no longer
+    // loads: the class itself, and arrays of it, are refused when reflected.
+    const std::string longest(kMaxSpecTypeClassName, 'q');
+    for (const std::string& name : {longest, "[L" + longest + ";"}) {
+        bool supported = true;
+        CString error;
+        CJavaTypeHandler* handler = ResolveJavaTypeHandler(name.c_str(), supported, error);
+        EXPECT_TRUE(supported) << name.size();
+        EXPECT_EQ(ReadType(WriteType(handler)), handler) << name.size();
+    }
+    for (const std::string& name : {longest + "q", "[L" + longest + "q;"}) {
+        bool supported = true;
+        CString error;
+        CJavaTypeHandler* handler = ResolveJavaTypeHandler(name.c_str(), supported, error);
+        EXPECT_FALSE(supported) << name.size();
+        EXPECT_EQ(error, "Class names longer than 2062 characters are not currently supported") << name.size();
+        EXPECT_EQ(handler->GetTypeCode(), 0u) << name.size();
+    }
+}
+
 TEST(JavaTypeHandler, ReferencedClassesOutsideTheProjectAreListed) {
     CObjectTypeHandler* listed = FindOrCreateObjectTypeHandler("z.Listed");
     CObjectTypeHandler* missingB = FindOrCreateObjectTypeHandler("z.MissingB");

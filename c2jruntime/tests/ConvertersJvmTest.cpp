@@ -117,6 +117,29 @@ TEST_F(Converters, UnsignedIntArraysCarryTheirValuesBothWays) {
     SafeArrayDestroy(sa);
 }
 
+TEST_F(Converters, SixtyFourBitIntegerArraysCarryTheirValuesBothWays) {
+    jlongArray ja = env->NewLongArray(2);
+    jlong values[2] = {-5000000000LL, 0x7FFFFFFFFFFFFFFFLL};
+    env->SetLongArrayRegion(ja, 0, 2, values);
+    SAFEARRAY* sa = brivelJArrayToSafeArray(env, ja, VT_I8);
+    ASSERT_NE(sa, nullptr);
+    LONGLONG* data = nullptr;
+    SafeArrayAccessData(sa, reinterpret_cast<void**>(&data));
+    EXPECT_EQ(data[0], -5000000000LL);
+    EXPECT_EQ(data[1], 0x7FFFFFFFFFFFFFFFLL);
+    data[0] = 42;
+    SafeArrayUnaccessData(sa);
+    EXPECT_EQ(brivelCopySafeArrayToJarray(env, sa, ja, VT_I8), 2);
+    env->GetLongArrayRegion(ja, 0, 2, values);
+    EXPECT_EQ(values[0], 42);
+    jlongArray back = static_cast<jlongArray>(brivelSafeArrayToJArray(env, sa, VT_I8));
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(env->GetArrayLength(back), 2);
+    env->GetLongArrayRegion(back, 0, 2, values);
+    EXPECT_EQ(values[1], 0x7FFFFFFFFFFFFFFFLL);
+    SafeArrayDestroy(sa);
+}
+
 TEST_F(Converters, StringsAndStringArraysKeepEveryCharacter) {
     const OLECHAR text[] = {'a', 0xE9, 0x20AC, 0, 'z'};
     BSTR b = SysAllocStringLen(text, 5);

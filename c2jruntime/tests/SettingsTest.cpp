@@ -20,10 +20,17 @@ std::string Ansi(BSTR text) {
     return out;
 }
 
+// Owns a runtime message; each call's slot is handed out empty, since the
+// runtime never frees what a slot held (the caller owns every message).
 struct Message {
     char* text = nullptr;
     ~Message() { C2jFreeMem(text); }
     std::string str() const { return text ? text : "(null)"; }
+    char** out() {
+        C2jFreeMem(text);
+        text = nullptr;
+        return &text;
+    }
 };
 
 struct Bstr {
@@ -39,14 +46,14 @@ struct Bstr {
 TEST(Settings, JvmPathIsSetOnceAndAnEmptyPathLeavesItUnset) {
     Message e;
     Bstr empty("");
-    EXPECT_TRUE(C2jSetJvmPath(empty.value, &e.text));
+    EXPECT_TRUE(C2jSetJvmPath(empty.value, e.out()));
     EXPECT_EQ(e.str(), "(null)");
     EXPECT_EQ(Ansi(C2jGetJvmPath()), "(null)");
     Bstr path("C:\\Java\\bin\\client");
-    EXPECT_TRUE(C2jSetJvmPath(path.value, &e.text));
+    EXPECT_TRUE(C2jSetJvmPath(path.value, e.out()));
     EXPECT_EQ(Ansi(C2jGetJvmPath()), "C:\\Java\\bin\\client");
     Bstr other("D:\\other");
-    EXPECT_FALSE(C2jSetJvmPath(other.value, &e.text));
+    EXPECT_FALSE(C2jSetJvmPath(other.value, e.out()));
     EXPECT_EQ(e.str(), "JVM path has already been set");
     EXPECT_EQ(Ansi(C2jGetJvmPath()), "C:\\Java\\bin\\client");
 }
@@ -54,26 +61,26 @@ TEST(Settings, JvmPathIsSetOnceAndAnEmptyPathLeavesItUnset) {
 TEST(Settings, ExtraArgumentsAreSetOnce) {
     Message e;
     EXPECT_EQ(Ansi(C2jGetJvmArg()), "(null)");
-    EXPECT_TRUE(C2jSetJvmArg(nullptr, &e.text));
+    EXPECT_TRUE(C2jSetJvmArg(nullptr, e.out()));
     Bstr args("-Xmx64m \"-Da=b c\"");
-    EXPECT_TRUE(C2jSetJvmArg(args.value, &e.text));
+    EXPECT_TRUE(C2jSetJvmArg(args.value, e.out()));
     EXPECT_EQ(Ansi(C2jGetJvmArg()), "-Xmx64m \"-Da=b c\"");
-    EXPECT_FALSE(C2jSetJvmArg(args.value, &e.text));
+    EXPECT_FALSE(C2jSetJvmArg(args.value, e.out()));
     EXPECT_EQ(e.str(), "Extra arguments have already been set");
 }
 
 TEST(Settings, ClassPathMayBeSetAgainButNotNullOrEmpty) {
     SetEnvironmentVariableA("CLASSPATH", "from-environment");
     Message e;
-    EXPECT_FALSE(C2jSetClasspath(nullptr, &e.text));
+    EXPECT_FALSE(C2jSetClasspath(nullptr, e.out()));
     EXPECT_EQ(e.str(), "Classpath cannot be NULL");
     EXPECT_EQ(Ansi(C2jGetClasspath()), "from-environment");
     Bstr first("a.jar;b.jar");
-    EXPECT_TRUE(C2jSetClasspath(first.value, &e.text));
+    EXPECT_TRUE(C2jSetClasspath(first.value, e.out()));
     EXPECT_EQ(e.str(), "(null)");
     EXPECT_EQ(Ansi(C2jGetClasspath()), "a.jar;b.jar");
     Bstr empty("");
-    EXPECT_FALSE(C2jSetClasspath(empty.value, &e.text));
+    EXPECT_FALSE(C2jSetClasspath(empty.value, e.out()));
     EXPECT_EQ(e.str(), "Classpath cannot be empty");
     EXPECT_EQ(Ansi(C2jGetClasspath()), "from-environment");  // the class path was cleared
     SetEnvironmentVariableA("CLASSPATH", nullptr);
@@ -86,7 +93,7 @@ TEST(Settings, ALongClassPathIsKeptWhole) {
     while (path.size() < 20000) path += "folder" + std::to_string(path.size()) + ".jar;";
     Bstr cp(path.c_str());
     Message e;
-    EXPECT_TRUE(C2jSetClasspath(cp.value, &e.text));
+    EXPECT_TRUE(C2jSetClasspath(cp.value, e.out()));
     EXPECT_EQ(Ansi(C2jGetClasspath()), path);
 }
 
@@ -96,8 +103,8 @@ TEST_F(FailedStart, AMissingConfiguredLibraryIsReportedWithTheSystemText) {
     std::string folder = Path("missing");
     Bstr path(folder.c_str());
     Message e;
-    ASSERT_TRUE(C2jSetJvmPath(path.value, &e.text));
-    EXPECT_FALSE(C2jInit(&e.text));
+    ASSERT_TRUE(C2jSetJvmPath(path.value, e.out()));
+    EXPECT_FALSE(C2jInit(e.out()));
     std::string expected =
         "Error loading JVM \"" + folder + std::string(1, brivel::c2j::kPathSeparator) + brivel::c2j::kJvmLibraryName + "\": ";
     ASSERT_EQ(e.str().substr(0, expected.size()), expected) << e.str();
@@ -107,22 +114,20 @@ TEST_F(FailedStart, AMissingConfiguredLibraryIsReportedWithTheSystemText) {
 
     // Nothing falls back to a search, and the next use tries again alike.
     std::string first = e.str();
-    C2jFreeMem(e.text);
-    e.text = nullptr;
-    EXPECT_FALSE(C2jInit(&e.text));
+    EXPECT_FALSE(C2jInit(e.out()));
     EXPECT_EQ(e.str(), first);
-    long env = C2jGetJenv(&e.text);
+    long env = C2jGetJenv(e.out());
     EXPECT_EQ(env, 0);
     EXPECT_EQ(e.str(), first);
 }
 
 TEST(CallsWithoutJava, NonStaticCallWithoutObjectFailsBeforeStartingJava) {
     Message e;
-    EXPECT_EQ(C2jCallInt(false, 0, 1, 1, &e.text), 0);
+    EXPECT_EQ(C2jCallInt(false, 0, 1, 1, e.out()), 0);
     EXPECT_EQ(e.str(),
               "Java Object has not been Constructed.  Call one of the \"Construct\" methods first, for non-static calls");
     EXPECT_FALSE(C2jGetJavaLoaded());
-    C2jDeleteObject(0, &e.text);
+    C2jDeleteObject(0, e.out());
     EXPECT_TRUE(C2jClassAssignable(nullptr, "java.lang.String"));
     char* taken = C2jCtorError(&e.text);  // the slot is emptied, the caller owns the text
     EXPECT_EQ(e.text, nullptr);

@@ -9,6 +9,7 @@
 #ifdef __cplusplus
 struct IDispatch;
 struct IRecordInfo;
+struct ITypeComp;
 struct ITypeInfo;
 struct ITypeLib;
 #endif
@@ -330,6 +331,37 @@ struct IRecordInfo : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE RecordDestroy(PVOID record) = 0;
 };
 typedef IRecordInfo* LPRECORDINFO;
+
+/* Type information, in its documented method order. Declared only: this
+ * layer loads no type library (the generator, which reads them, runs on the
+ * platform), but the generator's portable naming helpers, which share a file
+ * with helpers that take type information, are built here for their fuzz
+ * target. */
+struct ITypeInfo : public IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE GetTypeAttr(TYPEATTR** attr) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetTypeComp(ITypeComp** comp) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetFuncDesc(UINT index, FUNCDESC** desc) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetVarDesc(UINT index, VARDESC** desc) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetNames(MEMBERID memid, BSTR* names, UINT maxNames, UINT* count) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetRefTypeOfImplType(UINT index, HREFTYPE* refType) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetImplTypeFlags(UINT index, INT* flags) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames(LPOLESTR* names, UINT count, MEMBERID* memids) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Invoke(PVOID instance, MEMBERID memid, WORD flags, DISPPARAMS* params,
+                                             VARIANT* result, EXCEPINFO* excepInfo, UINT* argErr) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetDocumentation(MEMBERID memid, BSTR* name, BSTR* docString,
+                                                       DWORD* helpContext, BSTR* helpFile) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetDllEntry(MEMBERID memid, INVOKEKIND kind, BSTR* dllName, BSTR* name,
+                                                  WORD* ordinal) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetRefTypeInfo(HREFTYPE refType, ITypeInfo** info) = 0;
+    virtual HRESULT STDMETHODCALLTYPE AddressOfMember(MEMBERID memid, INVOKEKIND kind, PVOID* address) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, PVOID* object) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetMops(MEMBERID memid, BSTR* mops) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetContainingTypeLib(ITypeLib** library, UINT* index) = 0;
+    virtual void STDMETHODCALLTYPE ReleaseTypeAttr(TYPEATTR* attr) = 0;
+    virtual void STDMETHODCALLTYPE ReleaseFuncDesc(FUNCDESC* desc) = 0;
+    virtual void STDMETHODCALLTYPE ReleaseVarDesc(VARDESC* desc) = 0;
+};
+typedef ITypeInfo* LPTYPEINFO;
 #endif /* __cplusplus */
 
 #endif

@@ -177,7 +177,9 @@ bool ParseNumber(BSTR text, long double* out, int scale = 0) {
             char* end = nullptr;
             long exponent = std::strtol(s.c_str() + i + 1, &end, 10);
             if (end == s.c_str() + i + 1 || *end) return false;
-            scale += static_cast<int>(exponent);
+            // Beyond any type's range either way; kept where the sum cannot overflow.
+            const long kFar = 100000;
+            scale += static_cast<int>(exponent > kFar ? kFar : exponent < -kFar ? -kFar : exponent);
             break;
         } else {
             return false;
@@ -187,6 +189,9 @@ bool ParseNumber(BSTR text, long double* out, int scale = 0) {
     if (scale) plain += "e" + std::to_string(scale);
     char* end = nullptr;
     *out = std::strtold(plain.c_str(), &end);
+    // Text beyond even a long double is the largest one: every type it
+    // changes into then reports the overflow.
+    if (std::isinf(*out)) *out = std::copysign(LDBL_MAX, *out);
     return *end == 0;
 }
 
@@ -371,7 +376,12 @@ HRESULT ToNumberType(const Number& n, VARTYPE vt, VARIANT* out) {
         if (std::fabs(value) > FLT_MAX) return DISP_E_OVERFLOW;
         out->fltVal = static_cast<float>(value);
         break;
-    case VT_R8: out->dblVal = static_cast<double>(value); break;
+    case VT_R8:
+        // A finite value beyond the range of a double (text such as "1e400")
+        // overflows; an infinite real stays infinite.
+        out->dblVal = static_cast<double>(value);
+        if (std::isinf(out->dblVal) && !std::isinf(value)) return DISP_E_OVERFLOW;
+        break;
     case VT_DATE:
         if (value < -657434.0L || value >= 2958466.0L) return DISP_E_OVERFLOW;
         out->date = static_cast<double>(value);

@@ -299,6 +299,20 @@ TEST(Variants, DatesChangeToNumbersAndEnglishText) {
     EXPECT_EQ(Change(R8(1e10), VT_DATE, &out), DISP_E_OVERFLOW);
 }
 
+// Found by the fuzz entries: "1e400" read as a double was infinity, and an
+// exponent beyond the range of an int made the sum that scales it overflow.
+TEST(Variants, TextBeyondTheRangeOfItsTypeOverflows) {
+    VARIANT out;
+    VARIANT text = Text(L"1e400");
+    EXPECT_EQ(Change(text, VT_R8, &out), DISP_E_OVERFLOW);
+    EXPECT_EQ(Change(text, VT_R4, &out), DISP_E_OVERFLOW);
+    VariantClear(&text);
+    text = Text(L"1e2147483647");
+    EXPECT_EQ(Change(text, VT_CY, &out), DISP_E_OVERFLOW);
+    EXPECT_EQ(Change(text, VT_R8, &out), DISP_E_OVERFLOW);
+    VariantClear(&text);
+}
+
 TEST(Variants, EmptyNullReferencesAndObjects) {
     VARIANT empty, out;
     VariantInit(&empty);

@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <string>
 #include <thread>
 
@@ -21,6 +20,7 @@
 #endif
 
 #include "TempFolder.h"
+#include "WaitUntil.h"
 
 using brivel::console::ConsoleListener;
 
@@ -68,12 +68,15 @@ void Send(Socket s, const std::string& bytes) {
     }
 }
 
-bool WaitForFileSize(const std::string& path, size_t size) {
-    for (int i = 0; i < 1000; ++i) {
-        if (brivel::testing::ReadFileBytes(path).size() >= size) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
+// The bytes the listener has written so far, once they are at least `size`
+// or the wait gave up (the caller compares them, so a failure shows them).
+std::string WaitForFileSize(const std::string& path, size_t size) {
+    std::string bytes;
+    brivel::testing::WaitUntil([&] {
+        bytes = brivel::testing::ReadFileBytes(path);
+        return bytes.size() >= size;
+    });
+    return bytes;
 }
 
 class Listener : public brivel::testing::TempFolderTest {
@@ -95,6 +98,18 @@ TEST_F(Listener, CopiesConnectionsUnchangedAndCloseEndsTheOpenOnes) {
     int output = OpenOutput(outputPath);
     ASSERT_GE(output, 0);
     std::thread accepting([&] { listener.AcceptLoop(output); });
+    // However the test ends, the listener is closed and its thread joined
+    // (a failed assertion returns early; a joinable thread would end the
+    // whole test program).
+    struct CloseOnExit {
+        ConsoleListener& listener;
+        std::thread& accepting;
+        ~CloseOnExit() {
+            if (!accepting.joinable()) return;
+            listener.Close();
+            accepting.join();
+        }
+    } closeOnExit{listener, accepting};
 
     Socket silent = Connect(port);
     ASSERT_NE(silent, INVALID_SOCKET);
@@ -103,13 +118,13 @@ TEST_F(Listener, CopiesConnectionsUnchangedAndCloseEndsTheOpenOnes) {
     ASSERT_NE(first, INVALID_SOCKET);
     Send(first, payload);
     CloseSocket(first);
-    ASSERT_TRUE(WaitForFileSize(outputPath, payload.size()));
+    ASSERT_EQ(WaitForFileSize(outputPath, payload.size()), payload);
 
     // A client still connected when the listener closes: its reader ends.
     Socket lingering = Connect(port);
     ASSERT_NE(lingering, INVALID_SOCKET);
     Send(lingering, "open");
-    ASSERT_TRUE(WaitForFileSize(outputPath, payload.size() + 4));
+    ASSERT_EQ(WaitForFileSize(outputPath, payload.size() + 4), payload + "open");
     listener.Close();
     accepting.join();
     EXPECT_EQ(listener.Port(), 0);

@@ -109,26 +109,28 @@ void ExpectEveryReferenceDeleted(const char* what, CTypeMapper& mapper) {
     EXPECT_EQ(Joined(UndeletedReferences(vtbl)), "") << what << ", by value through the virtual table:\n" << vtbl;
     if (!mapper.IsByRefEventParam()) return;
     for (bool outOnly : {false, true}) {
-        SetEventArgumentOutOnly(outOnly);
-        std::string holder = Written([&](FILE* f) {
-            mapper.EmitEventArrayCreate(0, f);
-            mapper.EmitEventArrayFillFromVariant(0, f);
-            mapper.EmitEventArrayPublish(0, f);
-            mapper.EmitEventArrayReload(0, f);
-            mapper.EmitEventArrayCopyToVariant(0, f);
-            mapper.EmitEventArrayRelease(0, f);
-            mapper.EmitEventArrayDeleteRef(0, f);
-        });
-        std::string vtblHolder = Written([&](FILE* f) {
-            mapper.EmitEventArrayCreate(0, f);
-            mapper.EmitEventArrayFillFromVtbl(0, f);
-            mapper.EmitEventArrayPublish(0, f);
-            mapper.EmitEventArrayReload(0, f);
-            mapper.EmitEventArrayCopyToVtbl(0, f);
-            mapper.EmitEventArrayRelease(0, f);
-            mapper.EmitEventArrayDeleteRef(0, f);
-        });
-        SetEventArgumentOutOnly(false);
+        std::string holder, vtblHolder;
+        {
+            CEventArgumentScope scope(outOnly);
+            holder = Written([&](FILE* f) {
+                mapper.EmitEventArrayCreate(0, f);
+                mapper.EmitEventArrayFillFromVariant(0, f);
+                mapper.EmitEventArrayPublish(0, f);
+                mapper.EmitEventArrayReload(0, f);
+                mapper.EmitEventArrayCopyToVariant(0, f);
+                mapper.EmitEventArrayRelease(0, f);
+                mapper.EmitEventArrayDeleteRef(0, f);
+            });
+            vtblHolder = Written([&](FILE* f) {
+                mapper.EmitEventArrayCreate(0, f);
+                mapper.EmitEventArrayFillFromVtbl(0, f);
+                mapper.EmitEventArrayPublish(0, f);
+                mapper.EmitEventArrayReload(0, f);
+                mapper.EmitEventArrayCopyToVtbl(0, f);
+                mapper.EmitEventArrayRelease(0, f);
+                mapper.EmitEventArrayDeleteRef(0, f);
+            });
+        }
         const char* form = outOnly ? "OUT-only" : "IN/OUT";
         EXPECT_EQ(Joined(UndeletedReferences(holder)), "") << what << ", " << form << " through Invoke:\n" << holder;
         EXPECT_EQ(Joined(UndeletedReferences(vtblHolder)), "") << what << ", " << form << " through the virtual table:\n"
@@ -167,15 +169,16 @@ TEST(EventFragments, ValueMappersDeleteEveryLocalReferenceTheyMake) {
         {"VARIANT", &g_variantMapper},     {"VARIANT by reference", &g_variantRefMapper},
         {"VARIANT level 0", &g_variantLevel0Mapper}, {"VARIANT level 1", &g_variantLevel1Mapper},
         {"VARIANT level 2", &g_variantLevel2Mapper},
+        {"signed byte buffer", &g_signedByteBufferMapper}, {"byte buffer", &g_unsignedByteBufferMapper},
     };
     for (const auto& [what, mapper] : mappers) ExpectEveryReferenceDeleted(what, *mapper);
 }
 
 TEST(EventFragments, ObjectEnumerationAndInterfaceMappersDeleteEveryLocalReferenceTheyMake) {
     CTestJob job;
-    CObjectTypeMapper invokeValue(CObjectTypeMapper::kInvoke, 0), invokeRef(CObjectTypeMapper::kInvoke, 1);
-    CObjectTypeMapper vtblValue(CObjectTypeMapper::kVtbl, 0), vtblRef(CObjectTypeMapper::kVtbl, 1),
-        vtblRefRef(CObjectTypeMapper::kVtbl, 2);
+    CObjectTypeMapper invokeValue(&job, CObjectTypeMapper::kInvoke, 0), invokeRef(&job, CObjectTypeMapper::kInvoke, 1);
+    CObjectTypeMapper vtblValue(&job, CObjectTypeMapper::kVtbl, 0), vtblRef(&job, CObjectTypeMapper::kVtbl, 1),
+        vtblRefRef(&job, CObjectTypeMapper::kVtbl, 2);
     CEnumTypeMapper level(&job, "Level", 0), levelRef(&job, "Level", 1);
     CDispatchTypeMapper probe(&job, "IProbe", 0), probeRef(&job, "IProbe", 1);
     const std::pair<const char*, CTypeMapper*> mappers[] = {

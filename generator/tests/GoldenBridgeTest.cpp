@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -18,9 +19,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const time_t kGoldenTime = 1262304000;
+
 class GoldenJob : public CTestJob {
 public:
-    GoldenJob() { SetClock([] { return static_cast<time_t>(1262304000); }); }
+    GoldenJob() { SetClock([] { return kGoldenTime; }); }
     void DiscoverBuildTools(CBuildDiscovery& found) override {
         found = CBuildDiscovery();
         found.jdkHome = "C:\\jdk1.3\\";
@@ -76,6 +79,35 @@ void CompareWithGolden(const char* out, const fs::path& golden, const char* gold
         if (found == written.end()) continue;
         EXPECT_EQ(found->second, file.second) << file.first;
     }
+}
+
+// A fixture library's job and its expected bridge, written into another
+// folder than the golden one (which its files name).
+struct GoldenRun {
+    const char* library;
+    const char* package;
+    const char* dll;
+    const char* golden;
+    const char* goldenOut;
+    int dualInterfacePreference;
+};
+
+const GoldenRun kBridgeRun = {"Bridge.tlb", "test.bridge", "C:\\lib\\JBridge.dll", "bridge", "C:\\bridge-golden", 0};
+const GoldenRun kRecordsRun = {"Records.tlb", "test.records", "C:\\lib\\JRecords.dll", "records", "C:\\records-golden", 0};
+const GoldenRun kArraysRun = {"Arrays.tlb", "test.arrays", "C:\\lib\\JArrays.dll", "arrays", "C:\\arrays-golden", 1};
+
+// Runs the job into `out` (with `clock` when given) and compares its bridge
+// with the golden one.
+void GenerateAndCompare(const GoldenRun& run, const std::string& out, std::function<time_t()> clock = {}) {
+    fs::remove_all(out);
+    GoldenJob job;
+    if (clock) job.SetClock(std::move(clock));
+    job.SetOptions(FixturePath(run.library).c_str(), out.c_str(), run.package, run.dll);
+    job.SetDualInterfacePreference(run.dualInterfacePreference);
+    ASSERT_TRUE(job.Generate()) << out;
+    job.FinishJob(true);
+    EXPECT_TRUE(job.messages.empty()) << out;
+    CompareWithGolden(out.c_str(), fs::path(BRIVEL_GOLDEN) / run.golden, run.goldenOut);
 }
 
 }  // namespace
@@ -183,31 +215,33 @@ TEST_F(ComTest, GoldenBridgeOfEvents) {
 // each bridge must equal its golden one, whatever the jobs before it did to
 // the process (its files, handles and process-wide caches).
 TEST_F(ComTest, GoldenBridgesOfSeveralJobsInOneProcess) {
-    struct Run {
-        const char* library;
-        const char* package;
-        const char* dll;
-        const char* golden;
-        const char* goldenOut;
-        int dualInterfacePreference;
-    };
-    const Run runs[] = {
-        {"Bridge.tlb", "test.bridge", "C:\\lib\\JBridge.dll", "bridge", "C:\\bridge-golden", 0},
-        {"Records.tlb", "test.records", "C:\\lib\\JRecords.dll", "records", "C:\\records-golden", 0},
-        {"Arrays.tlb", "test.arrays", "C:\\lib\\JArrays.dll", "arrays", "C:\\arrays-golden", 1},
-        {"Bridge.tlb", "test.bridge", "C:\\lib\\JBridge.dll", "bridge", "C:\\bridge-golden", 0},
-    };
+    const GoldenRun runs[] = {kBridgeRun, kRecordsRun, kArraysRun, kBridgeRun};
     int number = 0;
-    for (const Run& run : runs) {
-        std::string out = "C:\\sequence-golden\\" + std::to_string(++number) + "-" + run.golden;
-        fs::remove_all(out);
-        GoldenJob job;
-        job.SetOptions(FixturePath(run.library).c_str(), out.c_str(), run.package, run.dll);
-        job.SetDualInterfacePreference(run.dualInterfacePreference);
-        ASSERT_TRUE(job.Generate()) << out;
-        job.FinishJob(true);
-        EXPECT_TRUE(job.messages.empty()) << out;
-        CompareWithGolden(out.c_str(), fs::path(BRIVEL_GOLDEN) / run.golden, run.goldenOut);
+    for (const GoldenRun& run : runs)
+        GenerateAndCompare(run, "C:\\sequence-golden\\" + std::to_string(++number) + "-" + run.golden);
+    EXPECT_EQ(ThreadsOfThisProcess(), 1);
+}
+
+// Two jobs interleaved in one process: the second runs whole while the first
+// is writing its bridge (from the first's clock, which the head of its JNI
+// file reads once its types are selected), in either order. Each bridge
+// still equals its golden one: a job's output depends on its own inputs, not
+// on what another job left in the process.
+TEST_F(ComTest, GoldenBridgesOfInterleavedJobs) {
+    const std::pair<GoldenRun, GoldenRun> orders[] = {{kRecordsRun, kBridgeRun}, {kBridgeRun, kRecordsRun}};
+    int number = 0;
+    for (const auto& [outer, inner] : orders) {
+        std::string outerOut = "C:\\interleaved-golden\\" + std::to_string(++number) + "-" + outer.golden;
+        std::string innerOut = "C:\\interleaved-golden\\" + std::to_string(++number) + "-" + inner.golden;
+        bool innerRan = false;
+        GenerateAndCompare(outer, outerOut, [&] {
+            if (!innerRan) {
+                innerRan = true;
+                GenerateAndCompare(inner, innerOut);
+            }
+            return kGoldenTime;
+        });
+        EXPECT_TRUE(innerRan) << outerOut;
     }
     EXPECT_EQ(ThreadsOfThisProcess(), 1);
 }

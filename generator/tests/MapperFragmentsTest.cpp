@@ -108,6 +108,14 @@ TEST(VariantMapper, VirtualCallsResultsAndCleanup) {
     EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblOutCopy(1, 0, f); }),
               "\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, tmpVar__1));\n");
     EXPECT_EQ(Text([](CString& t) { g_variantLevel2Mapper.GetVtblArgumentExpr(4, 0, t); }), "&tmpVar__4");
+    // Through a pointer to a pointer the callee may hand back a VARIANT of
+    // its own: the result is read and cleared there, and so is a parameter,
+    // whose local with the Java value is then cleared too.
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel2Mapper.EmitVtblReturn(f); }),
+              "\tjobject retObj = brivelVariantObject( env, pRetVal );\n\tVariantClear( pRetVal );\n\treturn retObj;\n");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel2Mapper.EmitVtblCleanup(4, "x", f); }),
+              "\tif ( tmpVar__4 != &tmpStackVar__4 ) VariantClear( &tmpStackVar__4 );\n\tVariantClear( tmpVar__4 );\n");
+    EXPECT_EQ(Written([](FILE* f) { g_variantLevel1Mapper.EmitVtblCleanup(4, "x", f); }), "\tVariantClear( tmpVar__4 );\n");
     EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitInvokeOutCopy(1, 0, 0, f); }),
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelVariantObject( env, V_VARIANTREF( &vargs[0] )));\n");
     EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitInvokeReturn(f); }),
@@ -396,15 +404,11 @@ TEST(NamedMappers, KnownLibraryInterfacesUseThatLibrarysPackage) {
               "\treturn retDisp;\n");
 }
 
-TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
-    InitInterfaceMappers();
-    auto* byValue = static_cast<CObjectTypeMapper*>(SelectInvokeInterfaceMapper(false));
-    auto* byRef = static_cast<CObjectTypeMapper*>(SelectInvokeInterfaceMapper(true));
-    auto* level2 = static_cast<CObjectTypeMapper*>(SelectInterfaceMapper(2));
+TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
     {
-        // Without a run, the map is empty.
-        CObjectTypeMapper::SetJob(nullptr);
-        EXPECT_EQ(Written([&](FILE* f) { byValue->EmitInvokeReturn(f); }),
+        // Without a job, the map is empty.
+        CObjectTypeMapper noJob(nullptr, CObjectTypeMapper::kInvoke, 0);
+        EXPECT_EQ(Written([&](FILE* f) { noJob.EmitInvokeReturn(f); }),
                   "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
                   "\t\tVariantClear( &ret );\n"
                   "\t\tmemset( &ret, 0, sizeof ret );\n"
@@ -415,7 +419,16 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
     }
     CTestJob job;
     job.SetIidMapRowCount(13);
-    CObjectTypeMapper::SetJob(&job);
+    auto* byValue = static_cast<CObjectTypeMapper*>(SelectInvokeInterfaceMapper(&job, false));
+    auto* byRef = static_cast<CObjectTypeMapper*>(SelectInvokeInterfaceMapper(&job, true));
+    auto* level2 = static_cast<CObjectTypeMapper*>(SelectInterfaceMapper(&job, 2));
+    // Another job's mappers are its own and name its own map, whichever
+    // writes first.
+    CTestJob other;
+    other.SetIidMapRowCount(4);
+    EXPECT_NE(SelectInvokeInterfaceMapper(&other, false), byValue);
+    std::string otherText = Written([&](FILE* f) { SelectInvokeInterfaceMapper(&other, false)->EmitVtblReturn(f); });
+    EXPECT_NE(otherText.find("brivelIIDMap, 4);"), std::string::npos) << otherText;
     EXPECT_EQ(Written([&](FILE* f) {
                   byRef->EmitInvokeArgument(0, 1, true, "o", true, nullptr, f);
                   byRef->EmitInvokeOutCopy(0, 1, 0, f);
@@ -463,13 +476,40 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheRun) {
               "\t\tif ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );\n"
               "\t\tbrivelJniEnv->DeleteLocalRef( eventArrayArg_1 );\n"
               "\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n");
-    CObjectTypeMapper::SetJob(nullptr);
+    // An IUnknown by reference goes as VT_UNKNOWN, the type a server checks.
+    EXPECT_EQ(Written([&](FILE* f) { SelectInvokeInterfaceMapper(&job, true, VT_UNKNOWN)->EmitInvokeArgument(0, 1, true, "o", true, nullptr, f); }),
+              "\tvargs[1].vt = VT_BYREF | VT_UNKNOWN;\n"
+              "\tIUnknown * temp__0 = 0;\n"
+              "\tV_UNKNOWNREF( &vargs[1] ) = &temp__0;\n");
+    // IUnknown*** on the virtual table: the address of a pointer to the
+    // local, read back where the callee points it; its slot is taken over.
+    CString type, expr;
+    level2->GetVtblParamType(type);
+    level2->GetVtblArgumentExpr(3, 0, expr);
+    EXPECT_STREQ(type, "IDispatch ***");
+    EXPECT_STREQ(expr, "&pidisp__3");
+    EXPECT_EQ(Written([&](FILE* f) {
+                  level2->EmitVtblArgumentSetup(3, true, "x", f, false);
+                  level2->EmitVtblOutCopy(3, 0, f);
+                  level2->EmitVtblCleanup(3, "x", f);
+              }),
+              "\tIDispatch * idisp__3 = 0;\n"
+              "\tIDispatch ** pidisp__3 = &idisp__3;\n"
+              "\tenv->SetObjectArrayElement((jobjectArray)arg3, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__3, brivelIIDMap, 13 ));\n"
+              "\tif ( pidisp__3 != &idisp__3 && *pidisp__3 != 0 ) {\n\t\t(*pidisp__3)->Release();\n\t\t*pidisp__3 = 0;\n\t}\n"
+              "\tif ( idisp__3 != 0 ) idisp__3->Release();\n");
+    EXPECT_EQ(Written([&](FILE* f) { level2->EmitVtblReturn(f); }),
+              "\tjobject retObj = brivelBestUnknownToJobject(env, *pRetVal, brivelIIDMap, 13);\n"
+              "\tif ( *pRetVal != 0 ) {\n\t\t(*pRetVal)->Release();\n\t\t*pRetVal = 0;\n\t}\n"
+              "\treturn retObj;\n");
 }
 
 TEST(TypeMapperBase, MapperNullChecksReleaseWhatWasSetUpBefore) {
-    SetEarlyReturnCleanup("\t\tSysFreeString( bstr__0 );\n");
-    std::string text = Written([](FILE* f) { g_variantLevel0Mapper.EmitVtblArgumentSetup(1, false, "arg1", f, false); });
-    SetEarlyReturnCleanup(nullptr);
+    std::string text;
+    {
+        CEarlyReturnScope scope("\t\tSysFreeString( bstr__0 );\n");
+        text = Written([](FILE* f) { g_variantLevel0Mapper.EmitVtblArgumentSetup(1, false, "arg1", f, false); });
+    }
     EXPECT_NE(text.find("\t\tSysFreeString( bstr__0 );\n\t\treturn;\n"), std::string::npos) << text;
     EXPECT_EQ(Written([](FILE* f) { EmitNullArgumentCheck(f, "a", true); }).find("SysFreeString"), std::string::npos);
 }
@@ -503,9 +543,11 @@ TEST(ArrayMappers, HolderClassesAndTheirFieldSignatures) {
 TEST(ArrayMappers, ByReferenceArraysKeepTheirInputAndComeBackIntoTheHoldersField) {
     // In/out on the virtual-table path: the holder is checked, its array goes
     // in, and the result goes back into its field.
-    SetEarlyReturnCleanup("\t\tSysFreeString( bstr__0 );\n");
-    std::string setup = Written([](FILE* f) { g_i4SafeArrayMappers.byRef.EmitVtblArgumentSetup(1, false, "arg1", f, true); });
-    SetEarlyReturnCleanup(nullptr);
+    std::string setup;
+    {
+        CEarlyReturnScope scope("\t\tSysFreeString( bstr__0 );\n");
+        setup = Written([](FILE* f) { g_i4SafeArrayMappers.byRef.EmitVtblArgumentSetup(1, false, "arg1", f, true); });
+    }
     EXPECT_EQ(setup,
               "\tif ( arg1 == 0 ) {\n"
               "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 2 is null\" );\n"
@@ -661,12 +703,14 @@ TEST(ArrayMappers, InOutEventArraysComeBackFromTheListenersHolder) {
     EXPECT_EQ(Written([](FILE* f) { g_stringSafeArrayMappers.byRef.EmitEventArrayDeleteRef(1, f); }),
               "\t\tif ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );\n");
     // An out-only argument's incoming value is neither read nor freed.
-    SetEventArgumentOutOnly(true);
-    std::string outOnly = Written([](FILE* f) {
-        g_stringSafeArrayMappers.byRef.EmitEventArrayFillFromVtbl(1, f);
-        g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(1, f);
-    });
-    SetEventArgumentOutOnly(false);
+    std::string outOnly;
+    {
+        CEventArgumentScope scope(true);
+        outOnly = Written([](FILE* f) {
+            g_stringSafeArrayMappers.byRef.EmitEventArrayFillFromVtbl(1, f);
+            g_stringSafeArrayMappers.byRef.EmitEventArrayCopyToVtbl(1, f);
+        });
+    }
     EXPECT_NE(outOnly.find("\t\tSAFEARRAY * eventSafeArray1 = (SAFEARRAY *) 0;\n"), std::string::npos) << outOnly;
     EXPECT_NE(outOnly.find("\t\t\t\tif ( eventNewArray1Field != 0 && ! env->ExceptionCheck() )\n\t\t\t\t\t*arg1 = eventNewArray1;\n"),
               std::string::npos)
@@ -838,9 +882,11 @@ TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
     EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblParamType(t); }), "void *");
     // Out-only records are not read from Java; a failed conversion releases
     // the arguments before it.
-    SetEarlyReturnCleanup("\t\tSysFreeString( bstr0 );\n");
-    std::string invoke = Written([&](FILE* f) { byRef.EmitInvokeArgument(2, 0, true, "arg2", false, nullptr, f); });
-    SetEarlyReturnCleanup(nullptr);
+    std::string invoke;
+    {
+        CEarlyReturnScope scope("\t\tSysFreeString( bstr0 );\n");
+        invoke = Written([&](FILE* f) { byRef.EmitInvokeArgument(2, 0, true, "arg2", false, nullptr, f); });
+    }
     EXPECT_EQ(invoke,
               "\tif ( arg2 == 0 ) {\n"
               "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 3 is null\" );\n"
@@ -871,13 +917,14 @@ TEST(RecordMapper, RecordWithoutTablesThrowsOnEveryPath) {
     RecordFixture fixture(true);
     fixture.record.fields[1].mapper = nullptr;  // a field without conversion
     CRecordTypeMapper mapper(&fixture.job, &fixture.record, false, 0);
-    SetEarlyReturnCleanup("\t\tSysFreeString( bstr0 );\n");
-    EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblArgumentSetup(1, false, "arg1", f, true); }),
-              "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Unsupported record type\" );\n"
-              "\tSysFreeString( bstr0 );\n"
-              "\treturn 0;\n"
-              "\tvoid * rec1 = 0;\n");
-    SetEarlyReturnCleanup(nullptr);
+    {
+        CEarlyReturnScope scope("\t\tSysFreeString( bstr0 );\n");
+        EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblArgumentSetup(1, false, "arg1", f, true); }),
+                  "\tenv->ThrowNew( brivelFindClass( env, \"brivel/TavoException\" ), \"Unsupported record type\" );\n"
+                  "\tSysFreeString( bstr0 );\n"
+                  "\treturn 0;\n"
+                  "\tvoid * rec1 = 0;\n");
+    }
     EXPECT_EQ(Written([&](FILE* f) { mapper.EmitVtblCleanup(1, "arg1", f); }), "");
     EXPECT_EQ(Written([&](FILE* f) { mapper.EmitInvokeCleanup(1, 0, f); }), "");
     EXPECT_EQ(Text([&](CString& t) { mapper.GetEventArgExpr(0, t); }), "(jobject) 0");
@@ -898,10 +945,12 @@ TEST(RecordArrayMapper, HolderArrayGoesInAndIsReplacedByTheCalleesArray) {
               std::string::npos) << setup;
     EXPECT_NE(setup.find("brivelJArrayToSafeArrayRecord( env, jarray1, "), std::string::npos) << setup;
     // A failed copy back releases every argument before returning.
-    SetEarlyReturnCleanup("\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n");
-    std::string invokeCopy = Written([&](FILE* f) { byRef.EmitInvokeOutCopy(1, 0, 1, f); });
-    std::string vtblCopy = Written([&](FILE* f) { byRef.EmitVtblOutCopy(1, 1, f); });
-    SetEarlyReturnCleanup(nullptr);
+    std::string invokeCopy, vtblCopy;
+    {
+        CEarlyReturnScope scope("\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n");
+        invokeCopy = Written([&](FILE* f) { byRef.EmitInvokeOutCopy(1, 0, 1, f); });
+        vtblCopy = Written([&](FILE* f) { byRef.EmitVtblOutCopy(1, 1, f); });
+    }
     EXPECT_EQ(invokeCopy,
               "\t\tjobjectArray outArray1 = brivelCopySafeArrayToJArrayRecord( env, true, *vargs[0].pparray, jarray1, NULL, "
               "\"Spot\", &err1, &brivelRecordDetails[5], 2,  fieldIds1 );\n"

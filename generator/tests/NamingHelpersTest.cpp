@@ -58,6 +58,17 @@ TEST(NamingHelpers, TakenNamesAreMadeUniqueIgnoringCase) {
     EXPECT_EQ(taken.GetCount(), 4);
 }
 
+// Found by the naming fuzz entry: the underscores that made a class name
+// unique could make it the package head after all.
+TEST(NamingHelpers, UniqueClassNamesStayClearOfThePackageHead) {
+    CString out;
+    CNameSet taken;
+    EXPECT_STREQ(MakeJavaClassName(out, "test", "test_", &taken), "test");
+    EXPECT_STREQ(MakeJavaClassName(out, "t\xE9st", "test_", &taken), "test__");  // e-acute folds to e
+    EXPECT_STREQ(MakeJavaClassName(out, "", "___", &taken), "__");
+    EXPECT_STREQ(MakeJavaClassName(out, "", "___", &taken), "____");
+}
+
 // A class may not take a name javac refuses for classes, nor one that hides
 // what generated code writes unqualified; other identifiers may.
 TEST(NamingHelpers, ClassNamesHideNothingTheGeneratedCodeNames) {

@@ -22,6 +22,7 @@ std::string Str(const char* text) { return text ? text : "(none)"; }
 TEST(StaticTypeMappers, NumericMappersCarryTheirEightStrings) {
     const NumericRow rows[] = {
         {&g_byteMapper, false, "byte", "jbyte", "unsigned char", "B", "VT_UI1", "V_UI1", "Byte", "jbyteArray"},
+        {&g_signedByteMapper, false, "byte", "jbyte", "signed char", "B", "VT_I1", "V_I1", "Byte", "jbyteArray"},
         {&g_intMapper, false, "int", "jint", "int", "I", "VT_INT", "V_INT", "Int", "jintArray"},
         {&g_shortMapper, false, "short", "jshort", "short", "S", "VT_I2", "V_I2", "Short", "jshortArray"},
         {&g_longMapper, false, "int", "jint", "long", "I", "VT_I4", "V_I4", "Int", "jintArray"},
@@ -33,6 +34,7 @@ TEST(StaticTypeMappers, NumericMappersCarryTheirEightStrings) {
         {&g_int64Mapper, false, "long", "jlong", "__int64", "J", "VT_I8", "V_I8", "Long", "jlongArray"},
         {&g_errorMapper, false, "int", "jint", "long", "I", "VT_ERROR", "V_ERROR", "Int", "jintArray"},
         {&g_byteRefMapper, true, "byte", "jbyte", "unsigned char *", "B", "VT_BYREF | VT_UI1", "V_UI1REF", "Byte", "jbyteArray"},
+        {&g_signedByteRefMapper, true, "byte", "jbyte", "signed char *", "B", "VT_BYREF | VT_I1", "V_I1REF", "Byte", "jbyteArray"},
         {&g_intRefMapper, true, "int", "jint", "long *", "I", "VT_BYREF | VT_I4", "V_I4REF", "Int", "jintArray"},
         {&g_shortRefMapper, true, "short", "jshort", "short *", "S", "VT_BYREF | VT_I2", "V_I2REF", "Short", "jshortArray"},
         {&g_longRefMapper, true, "int", "jint", "long *", "I", "VT_BYREF | VT_I4", "V_I4REF", "Int", "jintArray"},
@@ -76,7 +78,9 @@ TEST(StaticTypeMappers, NumericMappersCarryTheirEightStrings) {
 
 TEST(StaticTypeMappers, SafeArrayPairsAreSeparateObjectsPerElement) {
     EXPECT_NE(&g_i1SafeArrayMappers.byValue, &g_ui1SafeArrayMappers.byValue);
-    EXPECT_EQ(g_i1SafeArrayMappers.byValue.GetElement(), g_ui1SafeArrayMappers.byValue.GetElement());
+    // The signed bytes' arrays are arrays of VT_I1.
+    EXPECT_STREQ(g_i1SafeArrayMappers.byValue.GetElement()->GetVtName(), "VT_I1");
+    EXPECT_STREQ(g_ui1SafeArrayMappers.byValue.GetElement()->GetVtName(), "VT_UI1");
     EXPECT_FALSE(g_i4SafeArrayMappers.byValue.IsByRef());
     EXPECT_TRUE(g_i4SafeArrayMappers.byRef.IsByRef());
     CString text;

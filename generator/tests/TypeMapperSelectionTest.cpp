@@ -104,6 +104,9 @@ TEST_F(Selection, OutParametersDeclaredByValue) {
     EXPECT_EQ(Invoke(VT_INT, true), &g_intRefMapper);
     EXPECT_EQ(Invoke(VT_BSTR, true), &g_stringMapper);  // strings are not promoted
     EXPECT_EQ(Invoke(VT_BYREF | VT_UI1), &g_byteRefMapper);
+    EXPECT_EQ(Invoke(VT_BYREF | VT_I1), &g_signedByteRefMapper);
+    EXPECT_EQ(Invoke(VT_I1), &g_signedByteMapper);
+    EXPECT_EQ(Invoke(VT_UI1), &g_byteMapper);
     EXPECT_EQ(Invoke(VT_BYREF | VT_BOOL), &g_boolRefMapper);
     EXPECT_EQ(Invoke(VT_BYREF | VT_INT), &g_intRefMapper);
     EXPECT_EQ(Invoke(VT_ERROR), &g_errorMapper);
@@ -142,10 +145,16 @@ TEST_F(Selection, PointerShapes) {
     EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_I4, 2), false, 1, error), nullptr);
     EXPECT_STREQ(error, "Nested pointers are not supported");
     // Interfaces: the Invoke family by value and by reference, the virtual-call family by level.
-    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 0), false, 1, error), SelectInvokeInterfaceMapper(false));
-    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), true, 1, error), SelectInvokeInterfaceMapper(true));
-    EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), false, 1, error), SelectInterfaceMapper(1));
-    EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 2), false, 1, error), SelectInterfaceMapper(2));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 0), false, 1, error), SelectInvokeInterfaceMapper(&job, false));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 1), true, 1, error), SelectInvokeInterfaceMapper(&job, true));
+    // An IUnknown by reference is one of its own: its VARIANT says VT_UNKNOWN.
+    CTypeMapper* unknownRef = SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), true, 1, error);
+    EXPECT_EQ(unknownRef, SelectInvokeInterfaceMapper(&job, true, VT_UNKNOWN));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 2), false, 1, error), unknownRef);
+    EXPECT_NE(unknownRef, SelectInvokeInterfaceMapper(&job, true));
+    EXPECT_EQ(SelectTypeMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 0), false, 1, error), SelectInvokeInterfaceMapper(&job, false));
+    EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_UNKNOWN, 1), false, 1, error), SelectInterfaceMapper(&job, 1));
+    EXPECT_EQ(SelectVtblParamMapper(nullptr, false, &job, chain.Make(VT_DISPATCH, 2), false, 1, error), SelectInterfaceMapper(&job, 2));
 }
 
 TEST_F(Selection, FixedArraysOnlyInRecordsAndSharedPerElementAndCount) {
@@ -153,25 +162,25 @@ TEST_F(Selection, FixedArraysOnlyInRecordsAndSharedPerElementAndCount) {
     array.desc.tdescElem.vt = VT_I4;
     array.desc.cDims = 1;
     array.desc.rgbounds[0].cElements = 4;
-    CTypeMapper* first = SelectFixedArrayMapper(&array.desc, kContextRecordField, error);
+    CTypeMapper* first = SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error);
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->IsFixedSizeArray());
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), first);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), first);
     // The record Point of the fixture has a long[4] field: the same object.
     EXPECT_EQ(job.LookupRecord("Point")->fields[3].mapper, first);
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextParameter, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextParameter, error), nullptr);
     EXPECT_STREQ(error, "Fixed-size are not supported except as part of records");
     array.desc.cDims = 2;
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), nullptr);
     EXPECT_STREQ(error, "Multi-dimensional fixed-size array are not supported");
     array.desc.cDims = 4;
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), nullptr);
     array.desc.cDims = 1;
     array.desc.tdescElem.vt = VT_USERDEFINED;
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), nullptr);
     EXPECT_STREQ(error, "User-defined C-arrays are not supported");
     array.desc.tdescElem.vt = VT_BSTR;
-    EXPECT_EQ(SelectFixedArrayMapper(&array.desc, kContextRecordField, error), nullptr);
+    EXPECT_EQ(SelectFixedArrayMapper(&job, &array.desc, kContextRecordField, error), nullptr);
     EXPECT_STREQ(error, "Unsupported Fixed-Size Array type");
 }
 
@@ -224,7 +233,7 @@ TEST_F(Selection, FixtureParametersOnBothPaths) {
     EXPECT_STREQ(text, "String[]");
     mappers[1]->GetVtblParamType(text);
     EXPECT_STREQ(text, "SAFEARRAY **");
-    EXPECT_EQ(mappers[2], SelectInvokeInterfaceMapper(false));
+    EXPECT_EQ(mappers[2], SelectInvokeInterfaceMapper(&job, false));
     // Bytes(unsigned char*, char*, int, unsigned int)
     ASSERT_TRUE(Check(true, 6, mappers, &result)) << error;
     EXPECT_EQ(mappers, (std::vector<CTypeMapper*>{&g_unsignedByteBufferMapper, &g_signedByteBufferMapper, &g_intMapper, &g_uintMapper}));
@@ -282,6 +291,20 @@ TEST_F(Selection, FailuresOfWholeFunctions) {
     EXPECT_FALSE(CheckParameters(&job, true, nullptr, shape, nullptr, count, func, mappers, &result, error));
     EXPECT_STREQ(error, "Too many parameters");
     EXPECT_TRUE(mappers.empty());
+}
+
+TEST_F(Selection, AnEnumerationGoesByValueOrThroughOnePointer) {
+    CTypeMapper* byValue = FindNamedTypeMapper(&job, GUID_NULL, "Colour", 0, kKindParameter, error, 0);
+    ASSERT_NE(byValue, nullptr);
+    CTypeMapper* byRef = FindNamedTypeMapper(&job, GUID_NULL, "Colour", 2, kKindParameter, error, 1);
+    ASSERT_NE(byRef, nullptr);
+    EXPECT_NE(byRef, byValue);
+    // Colour** on either path, and Colour* behind a VT_BYREF.
+    for (int mode : {2, 3}) {
+        error.Empty();
+        EXPECT_EQ(FindNamedTypeMapper(&job, GUID_NULL, "Colour", 2, kKindParameter, error, mode), nullptr) << mode;
+        EXPECT_STREQ(error, "Nested pointers are not supported") << mode;
+    }
 }
 
 TEST_F(Selection, KnownInterfacesOfThePreGeneratedLibraries) {

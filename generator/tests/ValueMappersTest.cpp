@@ -98,8 +98,8 @@ TEST(FiletimeMapper, TheValueIsNeverTakenForAnAddress) {
 TEST(ColorMapper, NullChecksOnlyWhatIsRead) {
     // An out-only colour reads nothing from its holder: an empty one is fine.
     std::string outOnly = Written([](FILE* f) { g_colorRefMapper.EmitInvokeArgument(1, 0, true, "x", true, nullptr, f); });
-    EXPECT_EQ(outOnly, "\tDWORD color__1;\n\tcolor__1 = 0;\n\tvargs[0].vt = VT_BYREF | VT_I4;\n"
-                       "\tV_I4REF( &vargs[0] ) = (long *) &color__1;\n");
+    EXPECT_EQ(outOnly, "\tDWORD color__1;\n\tcolor__1 = 0;\n\tvargs[0].vt = VT_BYREF | VT_UI4;\n"
+                       "\tV_BYREF( &vargs[0] ) = &color__1;\n");
     EXPECT_EQ(Written([](FILE* f) { g_colorRefMapper.EmitVtblArgumentSetup(1, true, "x", f, false); }),
               "\tCOLORREF color__1 = 0;\n");
     // An input colour without a default is checked; with one, null takes it.

@@ -77,6 +77,19 @@ i386_emulated_environment() {
   export JAVA_TOOL_OPTIONS="-Xint${JAVA_TOOL_OPTIONS:+ $JAVA_TOOL_OPTIONS}"
 }
 
+# Whether AddressSanitizer works for i386 programs here: a probe built with
+# it must report the heap overflow it makes. (Under the emulator the
+# sanitizer's fixed shadow mapping may not be had; the probe decides.)
+i386_asan_works() {
+  [[ -n "$i386_probe_dir" ]] || i386_probe_dir=$(mktemp -d)
+  printf '%s\n' '#include <stdlib.h>' \
+    'int main(void) { volatile char* p = malloc(4); return p[4]; }' |
+    gcc -m32 -fsanitize=address -x c - -o "$i386_probe_dir/asan-probe" 2>/dev/null || return 1
+  local report
+  report=$(ASAN_OPTIONS=detect_leaks=0 "$i386_probe_dir/asan-probe" 2>&1)
+  [[ $report == *heap-buffer-overflow* ]]
+}
+
 i386_cleanup() {
   [[ -n "$i386_probe_dir" ]] && rm -rf "$i386_probe_dir"
   return 0

@@ -78,6 +78,12 @@ bool CConfigItemList::Delete(const char* key) {
 }
 
 void CConfigItemList::ReadLine(const std::string& line) {
+    // Keys, values and comments are C strings: a line holding a NUL byte can
+    // be none of them, and is kept whole as it is.
+    if (line.find('\0') != std::string::npos) {
+        m_items.push_back(Item{true, std::string(), std::string(), false, line});
+        return;
+    }
     size_t start = 0;
     while (start < line.size() && IsWhite(line[start])) ++start;
     if (start < line.size() && (line[start] == ';' || line[start] == '#')) {
@@ -115,27 +121,25 @@ void CConfigItemList::ReadLine(const std::string& line) {
 }
 
 bool CConfigItemList::ReadFile(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "r");
+    // Read as bytes: a text-mode read would end the file at a Ctrl-Z byte on
+    // the platform, and the lines are cut here anyway.
+    FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
-    std::string line;
-    char chunk[1024];
-    bool pending = false;
-    while (std::fgets(chunk, sizeof chunk, file)) {
-        line += chunk;
-        pending = true;
-        if (!line.empty() && line.back() == '\n') {  // a whole line, however long
-            line.pop_back();
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            ReadLine(line);
-            line.clear();
-            pending = false;
-        }
-    }
-    if (pending) {  // last line without a line end
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        ReadLine(line);
-    }
+    std::string bytes;
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) bytes.append(chunk, n);
     std::fclose(file);
+    // A line ends at a line feed; carriage returns before it belong to the
+    // line end (a line of the file never ends in one when written back).
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();  // the last line may have no line end
+        size_t last = end;
+        while (last > start && bytes[last - 1] == '\r') --last;
+        ReadLine(bytes.substr(start, last - start));
+        start = end + 1;
+    }
     return true;
 }
 

@@ -22,7 +22,9 @@ namespace {
 using NativeSocket = SOCKET;
 constexpr int kShutBoth = SD_BOTH;
 void CloseNative(NativeSocket s) { closesocket(s); }
-bool AddressInUse() { return WSAGetLastError() == WSAEADDRINUSE; }
+// A port that another socket holds with SO_REUSEADDR set (the stand-in of a
+// test run of another checkout) is refused as WSAEACCES, not WSAEADDRINUSE.
+bool AddressInUse() { return WSAGetLastError() == WSAEADDRINUSE || WSAGetLastError() == WSAEACCES; }
 #else
 using NativeSocket = int;
 constexpr NativeSocket INVALID_SOCKET = -1;
@@ -100,23 +102,27 @@ BuildServiceStandIn::~BuildServiceStandIn() {
 }
 
 bool BuildServiceStandIn::Start(uint16_t port, std::chrono::milliseconds waitForPort) {
-    NativeSocket s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s == INVALID_SOCKET) return false;
-    int on = 1;
-    // A port just used by the stand-in before may still hold connections
-    // in TIME_WAIT.
-    setsockopt(s, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof on);
     sockaddr_in address;
     std::memset(&address, 0, sizeof address);
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(port);
     auto deadline = std::chrono::steady_clock::now() + waitForPort;
-    while (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        if (!AddressInUse() || std::chrono::steady_clock::now() > deadline) {
-            CloseNative(s);
-            return false;
-        }
+    NativeSocket s;
+    for (;;) {
+        s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        if (s == INVALID_SOCKET) return false;
+        int on = 1;
+        // A port just used by the stand-in before may still hold connections
+        // in TIME_WAIT.
+        setsockopt(s, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof on);
+        // With the address reusable, two programs may both bind the port and
+        // only the second to listen learns that it is taken: either step
+        // failing so means the port is busy, and the stand-in waits for it.
+        if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && listen(s, 8) == 0) break;
+        bool busy = AddressInUse();
+        CloseNative(s);
+        if (!busy || std::chrono::steady_clock::now() > deadline) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
     sockaddr_in bound;
@@ -125,7 +131,7 @@ bool BuildServiceStandIn::Start(uint16_t port, std::chrono::milliseconds waitFor
 #else
     socklen_t boundSize = sizeof bound;
 #endif
-    if (listen(s, 8) != 0 || getsockname(s, reinterpret_cast<sockaddr*>(&bound), &boundSize) != 0) {
+    if (getsockname(s, reinterpret_cast<sockaddr*>(&bound), &boundSize) != 0) {
         CloseNative(s);
         return false;
     }

@@ -42,7 +42,7 @@ size_t CountOf(const std::vector<std::string>& texts, const std::string& text) {
 // The temporary files a download leaves behind (GetTempFileName's "brv" ones).
 size_t TemporaryDllFiles() {
     char folder[MAX_PATH + 1];
-    GetTempPathA(sizeof folder, folder);
+    EXPECT_GT(GetTempPathA(sizeof folder, folder), 0u);
     size_t count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         std::string name = entry.path().filename().string();
@@ -59,6 +59,11 @@ protected:
         ASSERT_TRUE(service_.Start(80)) << "the HTTP port of 127.0.0.1 stayed in use";
         std::filesystem::create_directories(folder_ / "system");
         std::filesystem::create_directories(folder_ / "windows");
+        // A temporary folder of the test's own: tests running meanwhile make
+        // and delete "brv" files in the shared one, which made the count of
+        // files a download leaves behind change under this test.
+        std::filesystem::create_directories(folder_ / "temp");
+        SetEnvironmentVariableA("TMP", Path("temp").c_str());
         comFile_ = Path("Control.tlb");
         WriteFileBytes(comFile_, kComFileBytes);
         request_.libraryName = "JLib";

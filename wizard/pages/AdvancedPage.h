@@ -1,4 +1,5 @@
-// The Java-to-COM advanced options page: its buttons open the option dialogs.
+// The Java-to-COM advanced options page: each button runs one option
+// dialog with the generation job's current value and stores the result.
 #pragma once
 
 #include "WizardPage.h"
@@ -6,4 +7,7 @@
 class CAdvancedPage : public CWizardPage {
 public:
     CAdvancedPage();
+
+private:
+    void OnCallbackInterfaces();
 };

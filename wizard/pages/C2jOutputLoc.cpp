@@ -2,7 +2,7 @@
 
 #include "C2jPageRules.h"
 #include "MessageBoxes.h"
-#include "OutputFolderCheck.h"
+#include "OutputFolderRules.h"
 #include "Pickers.h"
 #include "WizardDlg.h"
 #include "resource.h"
@@ -10,10 +10,10 @@
 namespace {
 
 // The folder check's questions and messages as the wizard's message boxes.
-class PageFolderCheckUser : public IFolderCheckUser {
+class PageFolderCheckUser : public IFolderPrompts {
 public:
     PageFolderCheckUser(HWND frame, brivel::winui::Dialog* page) : m_frame(frame), m_page(page) {}
-    bool Ask(const char* question) override { return AskQuestion(m_frame, question, m_page); }
+    bool AskQuestion(const char* question) override { return AskQuestion(m_frame, question, m_page); }
     void ShowError(const char* message) override { ShowErrorBox(m_frame, message, m_page); }
 
 private:
@@ -51,7 +51,7 @@ bool CC2jOutputLoc::ValidatePage() {
     }
     m_outputFolder = WithoutTrailingBackslash(m_outputFolder);
     PageFolderCheckUser user(frame, this);
-    if (!CheckOutputFolder(m_outputFolder, true, user)) return false;
+    if (!CheckFolder(m_outputFolder, true, user)) return false;
     m_pWizard->m_c2jSpec.m_outputFolder = m_outputFolder;
     return true;
 }

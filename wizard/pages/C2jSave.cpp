@@ -74,8 +74,8 @@ bool CC2jSave::SaveSpecification() {
 
     CString dir, name;
     SplitSpecificationPath(m_filePath, dir, name);
-    WriteProfileText(kSavedDataSection, kSavedDirEntry, dir);
-    WriteProfileText(kSavedDataSection, kSavedFileEntry, name);
+    WritePageProfile(kSavedDataSection, kSavedDirEntry, dir);
+    WritePageProfile(kSavedDataSection, kSavedFileEntry, name);
 
     if (IsTutorialClassPath(spec.m_classPath)) m_pWizard->m_tutorial = true;
     WriteComToJavaReadme(spec, m_pWizard->m_tutorial);

@@ -1,62 +1,80 @@
 #include "ComObjPage.h"
 
-#include <oleauto.h>
-
-#include <vector>
-
+#include "ComObjChooserDlg.h"
+#include "ComObjectLookup.h"
+#include "ComObjectRules.h"
+#include "JavaToComTexts.h"
+#include "LibPage.h"
 #include "MessageBoxes.h"
+#include "Pickers.h"
+#include "ProgIdDlg.h"
 #include "WizardDlg.h"
 #include "resource.h"
 
-namespace {
-
-CString FullPath(const CString& path) {
-    DWORD needed = GetFullPathNameA(path, 0, nullptr, nullptr);
-    if (needed == 0) return path;
-    std::vector<char> full(needed + 1, '\0');
-    DWORD length = GetFullPathNameA(path, static_cast<DWORD>(full.size()), full.data(), nullptr);
-    return length > 0 && length < full.size() ? CString(full.data(), static_cast<int>(length)) : path;
+CComObjPage::CComObjPage() : CWizardPage(IDD_COM_OBJ_PAGE, "help\\java2com\\Page1.html") {
+    OnClicked(IDC_BROWSE_COM_FILE, [this] { OnBrowse(); });
+    OnClicked(IDC_SEARCH_COM_OBJECTS, [this] { OnSearchAll(); });
+    OnClicked(IDC_LOCATE_PROGID, [this] { OnLocateProgId(); });
+    OnCommand(IDC_COM_FILE, EN_CHANGE, [this] { OnPathChanged(); });
 }
-
-bool HoldsTypeLibrary(const CString& path) {
-    int length = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-    std::vector<OLECHAR> wide(static_cast<size_t>(length > 0 ? length : 1), 0);
-    MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), length);
-    ITypeLib* library = nullptr;
-    if (FAILED(LoadTypeLib(wide.data(), &library)) || !library) return false;
-    library->Release();
-    return true;
-}
-
-// The file name without folder and extension.
-CString FileTitle(const CString& path) {
-    CString name = path.Mid(path.ReverseFind('\\') + 1);
-    int dot = name.ReverseFind('.');
-    return dot < 0 ? name : name.Left(dot);
-}
-
-}  // namespace
-
-CComObjPage::CComObjPage() : CWizardPage(IDD_COM_OBJ_PAGE, "help\\java2com\\Page1.html") {}
 
 void CComObjPage::DoDataExchange(brivel::winui::DataExchange& dx) { dx.Text(IDC_COM_FILE, m_comFilePath); }
 
 bool CComObjPage::ValidatePage() {
-    HWND frame = m_pWizard->Handle();
-    if (m_comFilePath.IsEmpty()) {
-        ShowErrorBox(frame, "Please specify a COM source", this);
-        return false;
-    }
-    CString fullPath = FullPath(m_comFilePath);
-    if (GetFileAttributesA(fullPath) == INVALID_FILE_ATTRIBUTES) {
-        ShowErrorBox(frame, m_comFilePath + ": File does not exist", this);
-        return false;
-    }
-    if (!HoldsTypeLibrary(fullPath)) {
-        ShowErrorBox(frame, m_comFilePath + ": File does not contain COM type information", this);
+    ComSourceCheck check = CheckComSource(m_comFilePath, FullPathName, PathExists, LoadsAsTypeLibrary);
+    if (!check.Ok()) {
+        ShowErrorBox(m_pWizard->Handle(), check.message, this);
         return false;
     }
     m_pWizard->SetChanged(true);
-    m_comObjectName = FileTitle(fullPath);
+    m_comObjectName = check.objectName;
     return true;
+}
+
+void CComObjPage::ShowPath(const CString& path) {
+    UpdateData(true);
+    m_comFilePath = path;
+    UpdateData(false);
+}
+
+// Another COM file: the library page proposes its name again.
+void CComObjPage::OnPathChanged() {
+    if (m_pWizard && m_pWizard->m_pLibPage) m_pWizard->m_pLibPage->m_proposed = 0;
+}
+
+void CComObjPage::OnBrowse() {
+    brivel::winui::FilePickerOptions options;
+    options.filter = j2c_text::kComFileFilter;
+    CString path;
+    if (!brivel::winui::PickFile(m_pWizard->Handle(), options, path)) return;
+    if (LoadsAsTypeLibrary(path)) ShowPath(path);
+    else ShowInfoBox(m_pWizard->Handle(), j2c_text::kNoComInterface, this);
+}
+
+void CComObjPage::OnSearchAll() {
+    CComObjChooserDlg chooser;
+    // OK without a choice leaves the typed path as it was.
+    if (chooser.DoModal(m_pWizard->Handle()) == IDOK && !chooser.m_path.IsEmpty()) ShowPath(chooser.m_path);
+}
+
+void CComObjPage::OnLocateProgId() {
+    CProgIdDlg dialog;
+    if (dialog.DoModal(m_pWizard->Handle()) != IDOK) return;
+    HWND frame = m_pWizard->Handle();
+    CString path;
+    switch (LocateProgId(dialog.m_progId, path)) {
+    case ProgIdLookup::UnknownProgId:
+        ShowInfoBox(frame, dialog.m_progId + j2c_text::kProgIdNotFound, this);
+        break;
+    case ProgIdLookup::RegistryFailed:
+        ShowInfoBox(frame, j2c_text::kRegistryLookupFailed, this);
+        break;
+    case ProgIdLookup::NoFile:
+        ShowInfoBox(frame, dialog.m_progId + j2c_text::kNoFileForProgId, this);
+        break;
+    case ProgIdLookup::Found:
+        ShowPath(path);
+        ShowInfoBox(frame, dialog.m_progId + j2c_text::kProgIdLocatedIn + path, this);
+        break;
+    }
 }

@@ -1,5 +1,6 @@
 // The Java-to-COM COM object page: the type library (or the DLL, OCX or EXE
-// that holds one) to make a bridge for.
+// that holds one) to make a bridge for, typed, browsed for, chosen among
+// the registered type libraries or found by ProgID.
 #pragma once
 
 #include "WizardPage.h"
@@ -17,4 +18,11 @@ public:
 
 protected:
     void DoDataExchange(brivel::winui::DataExchange& dx) override;
+
+private:
+    void OnBrowse();
+    void OnSearchAll();
+    void OnLocateProgId();
+    void OnPathChanged();
+    void ShowPath(const CString& path);
 };

@@ -1,4 +1,5 @@
-// The Java-to-COM library page: the name of the JNI library.
+// The Java-to-COM library page: the name of the JNI library, proposed once
+// for each chosen COM object.
 #pragma once
 
 #include "WizardPage.h"
@@ -7,7 +8,11 @@ class CLibPage : public CWizardPage {
 public:
     CLibPage();
 
+    unsigned char m_proposed = 0;  // a name was proposed for the chosen COM object
     CString m_library;
+
+    void OnPageShown() override;
+    bool ValidatePage() override;
 
 protected:
     void DoDataExchange(brivel::winui::DataExchange& dx) override;

@@ -27,8 +27,8 @@ void CLoadPage::DoDataExchange(brivel::winui::DataExchange& dx) {
 void CLoadPage::OnPageShown() {
     if (!m_firstShow) return;
     m_firstShow = false;
-    CString candidate = SavedSpecificationPath(ReadProfileText(kSavedDataSection, kSavedDirEntry),
-                                               ReadProfileText(kSavedDataSection, kSavedFileEntry));
+    CString candidate = SavedSpecificationPath(ReadPageProfile(kSavedDataSection, kSavedDirEntry),
+                                               ReadPageProfile(kSavedDataSection, kSavedFileEntry));
     DWORD attributes = candidate.IsEmpty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(candidate);
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         m_choice = 0;
@@ -41,8 +41,8 @@ void CLoadPage::OnPageShown() {
 
 void CLoadPage::OnBrowse() {
     UpdateData(true);
-    const CString dir = ReadProfileText(kSavedDataSection, kSavedDirEntry);
-    const CString file = ReadProfileText(kSavedDataSection, kSavedFileEntry);
+    const CString dir = ReadPageProfile(kSavedDataSection, kSavedDirEntry);
+    const CString file = ReadPageProfile(kSavedDataSection, kSavedFileEntry);
     brivel::winui::FilePickerOptions options;
     options.filter = kC2jFilter;
     options.defaultExtension = kC2jExtension;

@@ -1,4 +1,5 @@
-// The Java-to-COM output folder page: the folder the bridge's files are written to.
+// The Java-to-COM output folder page: the folder the bridge's files are
+// written to, made (with its missing parents) after one question.
 #pragma once
 
 #include "WizardPage.h"
@@ -9,6 +10,11 @@ public:
 
     CString m_outputFolder;
 
+    bool ValidatePage() override;
+
 protected:
     void DoDataExchange(brivel::winui::DataExchange& dx) override;
+
+private:
+    void OnBrowse();
 };

@@ -1,16 +1,9 @@
-// The wizard's profile values as the pages read and write them: through the
-// program's application object, or not at all where none exists (pages
-// hosted by a test without one).
+// The wizard's profile (HKEY_CURRENT_USER\Software\Orvanth Software\Brivel)
+// as the pages read and write it: the application object's when the
+// program runs, the same key when a page runs in another process (tests).
 #pragma once
 
 #include "BrvString.h"
-#include "WinApp.h"
 
-inline CString ReadProfileText(const char* section, const char* entry) {
-    brivel::winui::WinApp* app = brivel::winui::WinApp::Current();
-    return app ? CString(app->GetProfileString(section, entry)) : CString();
-}
-
-inline void WriteProfileText(const char* section, const char* entry, const char* value) {
-    if (brivel::winui::WinApp* app = brivel::winui::WinApp::Current()) app->WriteProfileString(section, entry, value);
-}
+CString ReadPageProfile(const char* section, const char* entry);
+void WritePageProfile(const char* section, const char* entry, const char* value);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "C2jPageRules.h"
-#include "OutputFolderCheck.h"
+#include "OutputFolderRules.h"
 #include "TempFolder.h"
 
 namespace {
@@ -104,9 +104,9 @@ TEST(C2jPageRules, TheTutorialIsRecognisedByTheEndOfTheClassPath) {
 namespace {
 
 // Answers questions as told and keeps everything that was said.
-class RecordingUser : public IFolderCheckUser {
+class RecordingUser : public IFolderPrompts {
 public:
-    bool Ask(const char* question) override {
+    bool AskQuestion(const char* question) override {
         said.push_back("? " + std::string(question));
         return answer;
     }
@@ -137,27 +137,27 @@ protected:
 }  // namespace
 
 TEST_F(OutputFolder, AnExistingFolderPassesAndAFileIsNotAFolder) {
-    EXPECT_TRUE(CheckOutputFolder(folder_.string().c_str(), true, user));
+    EXPECT_TRUE(CheckFolder(folder_.string().c_str(), true, user));
     brivel::testing::WriteFileBytes(Inside("file"), "x");
-    EXPECT_FALSE(CheckOutputFolder(Inside("file").c_str(), true, user));
+    EXPECT_FALSE(CheckFolder(Inside("file").c_str(), true, user));
     EXPECT_EQ(user.said, (std::vector<std::string>{"! " + Inside("file") + ": is not a directory!"}));
 }
 
 TEST_F(OutputFolder, AMissingFolderIsCreatedWithItsParentsAfterOneQuestion) {
     const std::string deep = Inside("a/b/c");
     user.answer = false;
-    EXPECT_FALSE(CheckOutputFolder(deep.c_str(), true, user));
+    EXPECT_FALSE(CheckFolder(deep.c_str(), true, user));
     EXPECT_FALSE(std::filesystem::exists(Inside("a")));
     user.said.clear();
     user.answer = true;
-    EXPECT_TRUE(CheckOutputFolder(deep.c_str(), true, user));
+    EXPECT_TRUE(CheckFolder(deep.c_str(), true, user));
     EXPECT_TRUE(std::filesystem::is_directory(deep));
     EXPECT_EQ(user.said, (std::vector<std::string>{"? " + deep + " does not exist, create?"}));
 }
 
 TEST_F(OutputFolder, AFolderThatCannotBeMadeIsReportedAtTheFirstFailure) {
     brivel::testing::WriteFileBytes(Inside("file"), "x");
-    EXPECT_FALSE(CheckOutputFolder(Inside("file/sub/out").c_str(), true, user));
+    EXPECT_FALSE(CheckFolder(Inside("file/sub/out").c_str(), true, user));
     EXPECT_EQ(user.said, (std::vector<std::string>{"? " + Inside("file/sub/out") + " does not exist, create?",
                                                    "! " + Inside("file") + ": is not a directory!"}));
 }

@@ -815,7 +815,7 @@ HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIA
         VariantInit(&t);
         if (FAILED(hr = VariantChangeType(&t, Arg(p, 0), 0, VT_I2))) return hr;
         V_VT(result) = VT_I2;
-        V_I2(result) = static_cast<SHORT>(V_I2(&t) << 1);
+        V_I2(result) = static_cast<SHORT>(V_I2(&t) * 2);  // a left shift of a negative value is undefined
         return S_OK;
     }
     case 12:    // Notify(what, why): Changed, then Closing; a cancel renames the ledger

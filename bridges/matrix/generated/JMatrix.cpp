@@ -481,8 +481,8 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_IMatrixControl__1_1Tavo
 // Thunk for virtual call invocation.
 static HRESULT vThunk_1( IUnknown * pUnk, va_list ap )
 {
-	unsigned char arg1 = (unsigned char) va_arg( ap, int );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,unsigned char)) (*(_VtblFunc **)pUnk)[3])) (pUnk,arg1);
+	signed char arg1 = (signed char) va_arg( ap, int );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,signed char)) (*(_VtblFunc **)pUnk)[3])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.I1In
@@ -497,7 +497,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1In__B
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_1, pUnk,(unsigned char)arg0);
+	hr = brivelVtableInvoker( env, vThunk_1, pUnk,(signed char)arg0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -613,12 +613,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1InOut___3B
 // Thunk for virtual call invocation.
 static HRESULT vThunk_5( IUnknown * pUnk, va_list ap )
 {
-	char * arg1 = va_arg( ap, char * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,char *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
+	signed char * * arg1 = va_arg( ap, signed char * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,signed char * *)) (*(_VtblFunc **)pUnk)[7])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.I1Ret
-extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
+extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -627,7 +627,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	BYTE * retVal;
+	jbyte retVal;
 	hr = brivelVtableInvoker( env, vThunk_5, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -636,7 +636,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	return 0;
+	return retVal;
 }
 
 // Thunk for virtual call invocation.
@@ -658,7 +658,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrIn___3B
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_UI1 );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_I1 );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -694,7 +694,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrInRef___3B
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return;
 	}
-	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_UI1 );
+	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArray( env, (jarray) arg0, VT_I1 );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -741,7 +741,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrOut__Lbriv
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopySafeArrayToArrayObj( env, VT_UI1, tmpSa__0, (jobject) arg0, "[B" );
+		brivelCopySafeArrayToArrayObj( env, VT_I1, tmpSa__0, (jobject) arg0, "[B" );
 	}
 	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
@@ -773,7 +773,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrInOut__Lbr
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_UI1, (jobject) arg0, "[B" );
+	SAFEARRAY * tmpSa__0 = brivelArrayObjToSafeArray( env, VT_I1, (jobject) arg0, "[B" );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -784,7 +784,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrInOut__Lbr
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-		brivelCopySafeArrayToArrayObj( env, VT_UI1, tmpSa__0, (jobject) arg0, "[B" );
+		brivelCopySafeArrayToArrayObj( env, VT_I1, tmpSa__0, (jobject) arg0, "[B" );
 	}
 	SafeArrayDestroy( tmpSa__0 );
 	if ( FAILED( hr )) {
@@ -819,7 +819,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_I1ArrRet
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	jbyteArray retElements = (jbyteArray) brivelSafeArrayToJArray( env, retVal, VT_UI1 );
+	jbyteArray retElements = (jbyteArray) brivelSafeArrayToJArray( env, retVal, VT_I1 );
 	jobject retArray = 0;
 	jclass retArrayClass = brivelFindClass( env, "brivel/out/TavoByteArray" );
 	jfieldID retArrayField = retArrayClass == 0 ? 0 : env->GetFieldID( retArrayClass, "array", "[B" );
@@ -966,12 +966,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UI1InOut___3B
 // Thunk for virtual call invocation.
 static HRESULT vThunk_15( IUnknown * pUnk, va_list ap )
 {
-	unsigned char * arg1 = va_arg( ap, unsigned char * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,unsigned char *)) (*(_VtblFunc **)pUnk)[18])) (pUnk,arg1);
+	unsigned char * * arg1 = va_arg( ap, unsigned char * * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,unsigned char * *)) (*(_VtblFunc **)pUnk)[18])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UI1Ret
-extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
+extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
 	(JNIEnv * env, jobject thisObj)
 {
 	HRESULT hr;
@@ -980,7 +980,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	BYTE * retVal;
+	jbyte retVal;
 	hr = brivelVtableInvoker( env, vThunk_15, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -989,7 +989,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	return 0;
+	return retVal;
 }
 
 // Thunk for virtual call invocation.
@@ -6776,9 +6776,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInRef2__
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) arg0 ));
 	hr = brivelVtableInvoker( env, vThunk_173, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 		VariantClear( tmpVar__0 );
 		return;
 	}
+	if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 	VariantClear( tmpVar__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
@@ -6818,12 +6820,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantOut2___3
 	VARIANT * tmpVar__0 = &tmpStackVar__0;
 	hr = brivelVtableInvoker( env, vThunk_174, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 		VariantClear( tmpVar__0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
 	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelVariantObject( env, tmpVar__0));
 	}
+	if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 	VariantClear( tmpVar__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
@@ -6868,12 +6872,14 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_VariantInOut2__
 	VariantCopy( tmpVar__0, brivelGetTavoVariant( env, (jobject) env->GetObjectArrayElement((jobjectArray)arg0,0) ));
 	hr = brivelVtableInvoker( env, vThunk_175, pUnk,&tmpVar__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 		VariantClear( tmpVar__0 );
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
 	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelVariantObject( env, tmpVar__0));
 	}
+	if ( tmpVar__0 != &tmpStackVar__0 ) VariantClear( &tmpStackVar__0 );
 	VariantClear( tmpVar__0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, 0 );
@@ -6909,8 +6915,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_VariantRet2
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	jobject retObj = brivelVariantObject( env, &retVal );
-	VariantClear( &retVal );
+	jobject retObj = brivelVariantObject( env, pRetVal );
+	VariantClear( pRetVal );
 	return retObj;
 }
 
@@ -7302,8 +7308,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_187( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[222])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[222])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownInRef2
@@ -7324,10 +7330,19 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef2__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_187, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_187, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7339,8 +7354,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInRef2__
 // Thunk for virtual call invocation.
 static HRESULT vThunk_188( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[223])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[223])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownOut2
@@ -7364,13 +7379,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut2___3
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_188, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_188, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__0, brivelIIDMap, 4 ));
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__0, brivelIIDMap, 4 ));
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7382,8 +7406,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownOut2___3
 // Thunk for virtual call invocation.
 static HRESULT vThunk_189( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[224])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[224])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownInOut2
@@ -7412,13 +7436,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut2__
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_189, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_189, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__0, brivelIIDMap, 4 ));
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__0, brivelIIDMap, 4 ));
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7430,8 +7463,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UnknownInOut2__
 // Thunk for virtual call invocation.
 static HRESULT vThunk_190( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[225])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[225])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.UnknownRet2
@@ -7454,8 +7487,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet2
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	jobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, 4);
-	if ( retVal != 0 ) retVal->Release();
+	jobject retObj = brivelBestUnknownToJobject(env, *pRetVal, brivelIIDMap, 4);
+	if ( *pRetVal != 0 ) {
+		(*pRetVal)->Release();
+		*pRetVal = 0;
+	}
 	return retObj;
 }
 
@@ -7655,8 +7691,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_196( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[236])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[236])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchInRef2
@@ -7677,10 +7713,19 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef2_
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_196, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_196, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7692,8 +7737,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInRef2_
 // Thunk for virtual call invocation.
 static HRESULT vThunk_197( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[237])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[237])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchOut2
@@ -7717,13 +7762,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut2___
 		return;
 	}
 	IDispatch * idisp__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_197, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_197, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__0, brivelIIDMap, 4 ));
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__0, brivelIIDMap, 4 ));
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7735,8 +7789,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchOut2___
 // Thunk for virtual call invocation.
 static HRESULT vThunk_198( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[238])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[238])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchInOut2
@@ -7765,13 +7819,22 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut2_
 	}
 	IDispatch * idisp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( idisp__0 != 0 ) idisp__0->AddRef();
-	hr = brivelVtableInvoker( env, vThunk_198, pUnk,&idisp__0);
+	IDispatch ** pidisp__0 = &idisp__0;
+	hr = brivelVtableInvoker( env, vThunk_198, pUnk,&pidisp__0);
 	if ( brivelCheckFatalError( env )) {
+		if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+			(*pidisp__0)->Release();
+			*pidisp__0 = 0;
+		}
 		if ( idisp__0 != 0 ) idisp__0->Release();
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) idisp__0, brivelIIDMap, 4 ));
+	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBestUnknownToJobject( env, (IUnknown *) *pidisp__0, brivelIIDMap, 4 ));
+	}
+	if ( pidisp__0 != &idisp__0 && *pidisp__0 != 0 ) {
+		(*pidisp__0)->Release();
+		*pidisp__0 = 0;
 	}
 	if ( idisp__0 != 0 ) idisp__0->Release();
 	if ( FAILED( hr )) {
@@ -7783,8 +7846,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DispatchInOut2_
 // Thunk for virtual call invocation.
 static HRESULT vThunk_199( IUnknown * pUnk, va_list ap )
 {
-	IDispatch ** arg1 = va_arg( ap, IDispatch ** );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch **)) (*(_VtblFunc **)pUnk)[239])) (pUnk,arg1);
+	IDispatch *** arg1 = va_arg( ap, IDispatch *** );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch ***)) (*(_VtblFunc **)pUnk)[239])) (pUnk,arg1);
 }
 
 // JNI Implementation of IShapesVtbl.DispatchRet2
@@ -7807,8 +7870,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet2
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	jobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, 4);
-	if ( retVal != 0 ) retVal->Release();
+	jobject retObj = brivelBestUnknownToJobject(env, *pRetVal, brivelIIDMap, 4);
+	if ( *pRetVal != 0 ) {
+		(*pRetVal)->Release();
+		*pRetVal = 0;
+	}
 	return retObj;
 }
 
@@ -8717,147 +8783,6 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
 // Thunk for virtual call invocation.
 static HRESULT vThunk_220( IUnknown * pUnk, va_list ap )
 {
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[269])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneInRef2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef2__Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	hr = brivelVtableInvoker( env, vThunk_220, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[270])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut2___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	int enum__0;
-	hr = brivelVtableInvoker( env, vThunk_221, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, enum__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[271])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneInOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut2___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	hr = brivelVtableInvoker( env, vThunk_222, pUnk,&enum__0);
-	if ( brivelCheckFatalError( env )) {
-		return;
-	}
-	if ( SUCCEEDED( hr )) {
-	env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, enum__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return;
-	}
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
-{
-	int * arg1 = va_arg( ap, int * );
-	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,int *)) (*(_VtblFunc **)pUnk)[272])) (pUnk,arg1);
-}
-
-// JNI Implementation of IShapesVtbl.ToneRet2
-extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet2
-	(JNIEnv * env, jobject thisObj)
-{
-	HRESULT hr;
-	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pUnk == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return 0;
-	}
-	int retVal;
-	hr = brivelVtableInvoker( env, vThunk_223, pUnk,&retVal);
-	if ( brivelCheckFatalError( env )) {
-		return 0;
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, 0 );
-		return 0;
-	}
-	return brivelIntToEnumeratedObject(env,retVal, "matrix/shapes/Tone" );
-}
-
-// Thunk for virtual call invocation.
-static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
-{
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[273])) (pUnk,arg1);
 }
@@ -8893,7 +8818,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_224, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_220, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8906,7 +8831,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_221( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[274])) (pUnk,arg1);
@@ -8952,7 +8877,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_225, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_221, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -8965,7 +8890,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_222( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[275])) (pUnk,arg1);
@@ -8988,7 +8913,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 		return;
 	}
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_226, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_222, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9028,7 +8953,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_223( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[276])) (pUnk,arg1);
@@ -9074,7 +8999,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 		if ( tmpSa__0 != 0 ) SafeArrayDestroy( tmpSa__0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_227, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_223, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -9114,7 +9039,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_224( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[277])) (pUnk,arg1);
@@ -9131,7 +9056,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_228, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_224, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9171,7 +9096,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_225( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[278])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -9198,7 +9123,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_229, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_225, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9211,7 +9136,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_226( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[279])) (pUnk,arg1);
@@ -9239,7 +9164,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_230, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_226, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9252,7 +9177,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_227( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[280])) (pUnk,arg1);
@@ -9279,7 +9204,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_231, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_227, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9295,7 +9220,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_228( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[281])) (pUnk,arg1);
@@ -9323,7 +9248,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_232, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_228, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9339,7 +9264,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_229( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[282])) (pUnk,arg1);
@@ -9358,7 +9283,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_233, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_229, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9374,7 +9299,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_230( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[283])) (pUnk,arg1);
@@ -9403,7 +9328,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_234, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_230, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9416,7 +9341,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_231( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[284])) (pUnk,arg1);
@@ -9444,7 +9369,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_235, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_231, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9460,7 +9385,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairOut2__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_232( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[285])) (pUnk,arg1);
@@ -9489,7 +9414,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_236, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_232, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9505,7 +9430,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairInOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_233( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[286])) (pUnk,arg1);
@@ -9524,7 +9449,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_237, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_233, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9540,7 +9465,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_234( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[287])) (pUnk,arg1);
@@ -9561,7 +9486,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_238, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_234, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9572,7 +9497,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_235( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[288])) (pUnk,arg1);
@@ -9593,7 +9518,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_239, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_235, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9604,7 +9529,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_236( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[289])) (pUnk,arg1);
@@ -9625,7 +9550,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_240, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_236, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9638,7 +9563,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_237( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[290])) (pUnk,arg1);
@@ -9659,7 +9584,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_241, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_237, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -9672,7 +9597,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_PairArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_238( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[291])) (pUnk,arg1);
@@ -9689,7 +9614,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_242, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_238, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9713,7 +9638,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_PairArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_239( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[292])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -9740,7 +9665,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleIn__Lmatr
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_243, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_239, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9753,7 +9678,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleIn__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_240( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[293])) (pUnk,arg1);
@@ -9781,7 +9706,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef__Lm
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_244, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_240, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9794,7 +9719,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_241( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[294])) (pUnk,arg1);
@@ -9821,7 +9746,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut__Lmat
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_245, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_241, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9837,7 +9762,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_242( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[295])) (pUnk,arg1);
@@ -9865,7 +9790,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut__Lm
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_246, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_242, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9881,7 +9806,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_243( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[296])) (pUnk,arg1);
@@ -9900,7 +9825,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_247, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_243, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -9916,7 +9841,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_244( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[297])) (pUnk,arg1);
@@ -9945,7 +9870,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef2__L
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_248, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_244, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -9958,7 +9883,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInRef2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_245( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[298])) (pUnk,arg1);
@@ -9986,7 +9911,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut2__Lma
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_249, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_245, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -10002,7 +9927,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_246( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[299])) (pUnk,arg1);
@@ -10031,7 +9956,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut2__L
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_250, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_246, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[2], 2, rec0 );
 		return;
@@ -10047,7 +9972,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleInOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_247( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[300])) (pUnk,arg1);
@@ -10066,7 +9991,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_251, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_247, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10082,7 +10007,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_248( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[301])) (pUnk,arg1);
@@ -10103,7 +10028,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrIn___3
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_252, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_248, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10114,7 +10039,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrIn___3
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_249( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[302])) (pUnk,arg1);
@@ -10135,7 +10060,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInRef_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_253, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_249, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10146,7 +10071,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInRef_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_250( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[303])) (pUnk,arg1);
@@ -10167,7 +10092,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrOut__L
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_254, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_250, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10180,7 +10105,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_251( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[304])) (pUnk,arg1);
@@ -10201,7 +10126,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_255, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_251, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -10214,7 +10139,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrInOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_252( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[305])) (pUnk,arg1);
@@ -10231,7 +10156,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_256, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_252, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10255,7 +10180,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_CoupleArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_253( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[306])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -10281,7 +10206,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
 	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_257, pUnk,(void *) recBytes0);
+	hr = brivelVtableInvoker( env, vThunk_253, pUnk,(void *) recBytes0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10294,7 +10219,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampIn__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_254( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[307])) (pUnk,arg1);
@@ -10317,7 +10242,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_258, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_254, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10330,7 +10255,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_255( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[308])) (pUnk,arg1);
@@ -10357,7 +10282,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_259, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_255, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10373,7 +10298,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_256( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[309])) (pUnk,arg1);
@@ -10396,7 +10321,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_260, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_256, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10412,7 +10337,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_257( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[310])) (pUnk,arg1);
@@ -10431,7 +10356,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_261, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_257, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10447,7 +10372,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_258( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[311])) (pUnk,arg1);
@@ -10472,7 +10397,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_262, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_258, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10485,7 +10410,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInRef2__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_259( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[312])) (pUnk,arg1);
@@ -10514,7 +10439,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_263, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_259, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10530,7 +10455,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_260( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[313])) (pUnk,arg1);
@@ -10555,7 +10480,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_264, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_260, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10571,7 +10496,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampInOut2__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_261( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[314])) (pUnk,arg1);
@@ -10590,7 +10515,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_265, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_261, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10606,7 +10531,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_262( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[315])) (pUnk,arg1);
@@ -10630,7 +10555,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_266, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_262, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10643,7 +10568,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrIn___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_263( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[316])) (pUnk,arg1);
@@ -10672,7 +10597,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_267, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_263, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10685,7 +10610,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_264( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[317])) (pUnk,arg1);
@@ -10715,7 +10640,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 	vErr0 = false;
 	vRecInfo0 = 0;
 	SAFEARRAY * tmpSa__0 = NULL;
-	hr = brivelVtableInvoker( env, vThunk_268, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_264, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10736,7 +10661,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrOut__Lb
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_265( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[318])) (pUnk,arg1);
@@ -10765,7 +10690,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_269, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_265, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -10786,7 +10711,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampArrInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_266( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[319])) (pUnk,arg1);
@@ -10803,7 +10728,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_270, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_266, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -10827,7 +10752,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_StampArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_267( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[320])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -10853,7 +10778,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanIn__Lmatrix
 	unsigned char recBytes0[8];
 	memset( recBytes0, 0, sizeof recBytes0 );
 	if ( rec0 != 0 ) memcpy( recBytes0, rec0, 8 );
-	hr = brivelVtableInvoker( env, vThunk_271, pUnk,(void *) recBytes0);
+	hr = brivelVtableInvoker( env, vThunk_267, pUnk,(void *) recBytes0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10866,7 +10791,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanIn__Lmatrix
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_268( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[321])) (pUnk,arg1);
@@ -10889,7 +10814,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_272, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_268, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10902,7 +10827,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_269( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[322])) (pUnk,arg1);
@@ -10929,7 +10854,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut__Lmatri
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_273, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_269, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10945,7 +10870,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut__Lmatri
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_274( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_270( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[323])) (pUnk,arg1);
@@ -10968,7 +10893,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut__Lmat
 	bool err0;
 	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, false );
 	if ( err0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_274, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_270, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -10984,7 +10909,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut__Lmat
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_275( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_271( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void *)) (*(_VtblFunc **)pUnk)[324])) (pUnk,arg1);
@@ -11003,7 +10928,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_275, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_271, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11019,7 +10944,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_276( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_272( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[325])) (pUnk,arg1);
@@ -11044,7 +10969,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lma
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_276, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_272, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -11057,7 +10982,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInRef2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_277( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_273( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[326])) (pUnk,arg1);
@@ -11086,7 +11011,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_277, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_273, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -11102,7 +11027,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_278( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_274( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[327])) (pUnk,arg1);
@@ -11127,7 +11052,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lma
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_278, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_274, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearRecordData( env, rec0, iRecInfo0 );
 		return;
@@ -11143,7 +11068,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanInOut2__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_279( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_275( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[328])) (pUnk,arg1);
@@ -11162,7 +11087,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_279, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_275, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11178,7 +11103,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_280( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_276( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[329])) (pUnk,arg1);
@@ -11202,7 +11127,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrIn___3Lm
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_280, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_276, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11215,7 +11140,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrIn___3Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_281( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_277( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[330])) (pUnk,arg1);
@@ -11244,7 +11169,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInRef__L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_281, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_277, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11257,7 +11182,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInRef__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_282( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_278( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[331])) (pUnk,arg1);
@@ -11287,7 +11212,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrOut__Lbr
 	vErr0 = false;
 	vRecInfo0 = 0;
 	SAFEARRAY * tmpSa__0 = NULL;
-	hr = brivelVtableInvoker( env, vThunk_282, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_278, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11308,7 +11233,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrOut__Lbr
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_283( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_279( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[332])) (pUnk,arg1);
@@ -11337,7 +11262,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInOut__L
 	jfieldID vFieldIds0[2];
 	SAFEARRAY * tmpSa__0 = brivelJArrayToSafeArrayRecord( env, jarray0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &vErr0, &vRecInfo0, vFieldIds0, false );
 	if ( vErr0 ) return;
-	hr = brivelVtableInvoker( env, vThunk_283, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_279, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
 		return;
@@ -11358,7 +11283,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrInOut__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_284( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_280( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[333])) (pUnk,arg1);
@@ -11375,7 +11300,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrRet
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_284, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_280, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11399,7 +11324,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_SpanArrRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_285( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_281( IUnknown * pUnk, va_list ap )
 {
 	void * arg1 = va_arg( ap, void * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,DWORD,DWORD)) (*(_VtblFunc **)pUnk)[334])) (pUnk,((DWORD *) arg1)[0],((DWORD *) arg1)[1]);
@@ -11426,7 +11351,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
 	}
-	hr = brivelVtableInvoker( env, vThunk_285, pUnk,(void *) rec0);
+	hr = brivelVtableInvoker( env, vThunk_281, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11439,7 +11364,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeIn__Lma
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_286( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_282( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[335])) (pUnk,arg1);
@@ -11467,7 +11392,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_286, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_282, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11480,7 +11405,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_287( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_283( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[336])) (pUnk,arg1);
@@ -11507,7 +11432,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 	unsigned char rec0[8];
 	memset( rec0, 0, sizeof rec0 );
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_287, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_283, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11523,7 +11448,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut__Lm
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_288( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_284( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[337])) (pUnk,arg1);
@@ -11551,7 +11476,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 		return;
 	}
 	void ** recPtr0 = (void **) &rec0;
-	hr = brivelVtableInvoker( env, vThunk_288, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_284, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11567,7 +11492,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_289( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_285( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[338])) (pUnk,arg1);
@@ -11586,7 +11511,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_289, pUnk,(void *) recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_285, pUnk,(void *) recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11602,7 +11527,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_290( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_286( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[339])) (pUnk,arg1);
@@ -11631,7 +11556,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_290, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_286, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11644,7 +11569,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInRef2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_291( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_287( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[340])) (pUnk,arg1);
@@ -11672,7 +11597,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 	memset( rec0, 0, sizeof rec0 );
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_291, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_287, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11688,7 +11613,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeOut2__L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_292( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_288( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[341])) (pUnk,arg1);
@@ -11717,7 +11642,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 	}
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
-	hr = brivelVtableInvoker( env, vThunk_292, pUnk,recPtr0);
+	hr = brivelVtableInvoker( env, vThunk_288, pUnk,recPtr0);
 	if ( brivelCheckFatalError( env )) {
 		brivelClearDirectRecord( &brivelRecordDetails[0], 2, rec0 );
 		return;
@@ -11733,7 +11658,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeInOut2_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_293( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_289( IUnknown * pUnk, va_list ap )
 {
 	void ** arg1 = va_arg( ap, void ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,void **)) (*(_VtblFunc **)pUnk)[342])) (pUnk,arg1);
@@ -11752,7 +11677,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 	unsigned char recRet[8];
 	memset( recRet, 0, sizeof recRet );
 	unsigned char * recRetPtr = recRet;
-	hr = brivelVtableInvoker( env, vThunk_293, pUnk,(void **) &recRetPtr);
+	hr = brivelVtableInvoker( env, vThunk_289, pUnk,(void **) &recRetPtr);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11768,7 +11693,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeRet2
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_294( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_290( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY * arg1 = va_arg( ap, SAFEARRAY * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY *)) (*(_VtblFunc **)pUnk)[343])) (pUnk,arg1);
@@ -11789,7 +11714,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_294, pUnk,tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_290, pUnk,tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11800,7 +11725,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrIn__
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_295( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_291( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[344])) (pUnk,arg1);
@@ -11821,7 +11746,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_295, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_291, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11832,7 +11757,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInRe
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_296( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_292( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[345])) (pUnk,arg1);
@@ -11853,7 +11778,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_296, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_292, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11866,7 +11791,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrOut_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_297( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_293( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[346])) (pUnk,arg1);
@@ -11887,7 +11812,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return;
 	SAFEARRAY * tmpSa__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_297, pUnk,&tmpSa__0);
+	hr = brivelVtableInvoker( env, vThunk_293, pUnk,&tmpSa__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11900,7 +11825,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrInOu
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_298( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_294( IUnknown * pUnk, va_list ap )
 {
 	SAFEARRAY ** arg1 = va_arg( ap, SAFEARRAY ** );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,SAFEARRAY **)) (*(_VtblFunc **)pUnk)[347])) (pUnk,arg1);
@@ -11917,7 +11842,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 		return 0;
 	}
 	SAFEARRAY * retVal = 0;
-	hr = brivelVtableInvoker( env, vThunk_298, pUnk,&retVal);
+	hr = brivelVtableInvoker( env, vThunk_294, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -11941,7 +11866,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_FiletimeArrR
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_299( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_295( IUnknown * pUnk, va_list ap )
 {
 	COLORREF arg1 = va_arg( ap, COLORREF );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF)) (*(_VtblFunc **)pUnk)[348])) (pUnk,arg1);
@@ -11968,7 +11893,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_299, pUnk,color__0);
+	hr = brivelVtableInvoker( env, vThunk_295, pUnk,color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -11979,7 +11904,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_300( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_296( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[349])) (pUnk,arg1);
@@ -12006,7 +11931,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_300, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_296, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
@@ -12017,7 +11942,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_301( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_297( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[350])) (pUnk,arg1);
@@ -12044,12 +11969,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 		return;
 	}
 	COLORREF color__0 = 0;
-	hr = brivelVtableInvoker( env, vThunk_301, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_297, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	COLORREF outColor__0;
+	COLORREF outColor__0 = 0;
 	OleTranslateColor( (OLE_COLOR) color__0, NULL, &outColor__0 );
 	jclass outColorClass__0 = env->FindClass( "java/awt/Color" );
 	jobject outColorObj__0 = env->NewObject( outColorClass__0,
@@ -12063,7 +11988,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorOut___3Lja
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_302( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_298( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[351])) (pUnk,arg1);
@@ -12098,12 +12023,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	hr = brivelVtableInvoker( env, vThunk_302, pUnk,&color__0);
+	hr = brivelVtableInvoker( env, vThunk_298, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
 	}
 	if ( SUCCEEDED( hr )) {
-	COLORREF outColor__0;
+	COLORREF outColor__0 = 0;
 	OleTranslateColor( (OLE_COLOR) color__0, NULL, &outColor__0 );
 	jclass outColorClass__0 = env->FindClass( "java/awt/Color" );
 	jobject outColorObj__0 = env->NewObject( outColorClass__0,
@@ -12117,7 +12042,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_303( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_299( IUnknown * pUnk, va_list ap )
 {
 	COLORREF * arg1 = va_arg( ap, COLORREF * );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,COLORREF *)) (*(_VtblFunc **)pUnk)[352])) (pUnk,arg1);
@@ -12134,7 +12059,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		return 0;
 	}
 	OLE_COLOR retColor;
-	hr = brivelVtableInvoker( env, vThunk_303, pUnk,&retColor);
+	hr = brivelVtableInvoker( env, vThunk_299, pUnk,&retColor);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
 	}
@@ -12142,7 +12067,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		brivelThrowComExceptionObject( env, hr, 0 );
 		return 0;
 	}
-	COLORREF retColorRef;
+	COLORREF retColorRef = 0;
 	OleTranslateColor( retColor, NULL, &retColorRef );
 	jclass retColorClass = env->FindClass( "java/awt/Color" );
 	return env->NewObject( retColorClass,
@@ -12249,7 +12174,7 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE GetTypeInfo( UINT iTInfo, LCID lcid, ITypeInfo __RPC_FAR *__RPC_FAR *ppTInfo);
 	virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId);
 	virtual HRESULT STDMETHODCALLTYPE Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS __RPC_FAR *pDispParams, VARIANT __RPC_FAR *pVarResult, EXCEPINFO __RPC_FAR *pExcepInfo, UINT __RPC_FAR *puArgErr);
-	virtual HRESULT STDMETHODCALLTYPE Event_1(unsigned char);
+	virtual HRESULT STDMETHODCALLTYPE Event_1(signed char);
 	virtual HRESULT STDMETHODCALLTYPE Event_2(char *);
 	virtual HRESULT STDMETHODCALLTYPE Event_3(char *);
 	virtual HRESULT STDMETHODCALLTYPE Event_4(char *);
@@ -12378,14 +12303,14 @@ public:
 	virtual HRESULT STDMETHODCALLTYPE Event_127(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_128(SAFEARRAY **);
 	virtual HRESULT STDMETHODCALLTYPE Event_129(IDispatch *);
-	virtual HRESULT STDMETHODCALLTYPE Event_130(IDispatch *);
+	virtual HRESULT STDMETHODCALLTYPE Event_130(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_131(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_132(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_133(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_134(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_135(void *);
 	virtual HRESULT STDMETHODCALLTYPE Event_136(IDispatch *);
-	virtual HRESULT STDMETHODCALLTYPE Event_137(IDispatch *);
+	virtual HRESULT STDMETHODCALLTYPE Event_137(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_138(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_139(IDispatch **);
 	virtual HRESULT STDMETHODCALLTYPE Event_140(void *);
@@ -12498,7 +12423,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::GetIDsOfNames( REFIID riid, 
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_1(unsigned char arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_1(signed char arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -12581,13 +12506,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_2(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventBytes_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
-				, false, "byte []", 0
+				, false, "byte []", eventBytes_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -12603,6 +12531,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_2(char * arg0)
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -12636,13 +12565,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -12657,7 +12588,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I1Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -12691,13 +12638,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_4(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -12712,7 +12662,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_4(char * arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I1InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -12747,7 +12713,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_5(SAFEARRAY * arg0)
 		}
 	}
 		SAFEARRAY * eventSafeArray0 = arg0;
-		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
@@ -12805,7 +12771,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 		}
 	}
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -12841,12 +12807,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 				jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 				env->DeleteLocalRef( eventNewArray0Class );
 				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I1ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -12884,7 +12863,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 		}
 	}
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -12920,12 +12899,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 				jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 				env->DeleteLocalRef( eventNewArray0Class );
 				jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+				SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 				if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 				if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *arg0 == 0 || SUCCEEDED( SafeArrayDestroy( *arg0 ))))
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I1ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -13017,13 +13009,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_9(unsigned char * arg0
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventBytes_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
-				, false, "byte []", 0
+				, false, "byte []", eventBytes_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -13039,6 +13034,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_9(unsigned char * arg0
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
 		}
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -13072,13 +13068,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -13093,7 +13091,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI1Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -13127,13 +13141,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_11(unsigned char * arg
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-				, 0
+				, eventArrayArg_0
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -13148,7 +13165,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_11(unsigned char * arg
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI1InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
 	return hResult;
 }
@@ -13284,6 +13317,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_13(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI1ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -13362,6 +13408,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_14(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI1ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -13538,6 +13597,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_17(short * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*(short *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I2Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -13604,6 +13676,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_18(short * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*(short *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I2InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -13742,6 +13827,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_20(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I2ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -13820,6 +13918,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_21(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I2ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -13996,6 +14107,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_24(short * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*(short *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI2Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14062,6 +14186,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_25(short * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 			*(short *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI2InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14200,6 +14337,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_27(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI2ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -14278,6 +14428,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_28(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI2ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -14454,6 +14617,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_31(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I4Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14520,6 +14696,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_32(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I4InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14658,6 +14847,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_34(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I4ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -14736,6 +14938,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_35(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I4ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -14912,6 +15127,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_38(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI4Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -14978,6 +15206,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_39(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI4InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15116,6 +15357,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_41(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI4ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -15194,6 +15448,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_42(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UI4ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -15370,6 +15637,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_45(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "IntOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15436,6 +15716,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_46(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "IntInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15574,6 +15867,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_48(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "IntArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -15652,6 +15958,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_49(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "IntArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -15828,6 +16147,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_52(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UIntOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -15894,6 +16226,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_53(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UIntInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16032,6 +16377,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_55(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UIntArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -16110,6 +16468,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_56(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UIntArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -16286,6 +16657,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_59(__int64 * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 			*(__int64 *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I8Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16352,6 +16736,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_60(__int64 * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 			*(__int64 *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I8InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16490,6 +16887,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_62(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I8ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -16568,6 +16978,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_63(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "I8ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -16744,6 +17167,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_66(float * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 			*(float *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R4Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16810,6 +17246,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_67(float * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 			*(float *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R4InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -16948,6 +17397,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_69(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R4ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -17026,6 +17488,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_70(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R4ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -17202,6 +17677,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_73(double * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 			*(double *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R8Out" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -17268,6 +17756,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_74(double * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 			*(double *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R8InOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -17406,6 +17907,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_76(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R8ArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -17484,6 +17998,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_77(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "R8ArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -17842,6 +18369,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_83(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CyArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -17920,6 +18460,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_84(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CyArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -18096,6 +18649,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_87(VARIANT_BOOL * arg0
 			eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 			*(VARIANT_BOOL *) arg0 = *eventArrayPtr_0 ? VARIANT_TRUE : VARIANT_FALSE;
 			brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BoolOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -18162,6 +18728,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_88(VARIANT_BOOL * arg0
 			eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 			*(VARIANT_BOOL *) arg0 = *eventArrayPtr_0 ? VARIANT_TRUE : VARIANT_FALSE;
 			brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BoolInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -18300,6 +18879,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_90(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BoolArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -18378,6 +18970,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_91(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BoolArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -18679,6 +19284,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CounterOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -18745,6 +19363,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long * arg0)
 			eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 			*(long *) arg0 = *eventArrayPtr_0;
 			brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CounterInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -18883,6 +19514,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CounterArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -18961,6 +19605,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CounterArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -19327,6 +19984,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_109(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BstrArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -19405,6 +20075,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_110(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "BstrArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -19771,6 +20454,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_116(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "DateArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -19849,6 +20545,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_117(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "DateArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -20254,6 +20963,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_124(VARIANT * arg0)
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			VariantCopy( eventVariant0, brivelGetTavoVariant( brivelJniEnv, varobj0 ));
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "VariantOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -20314,6 +21036,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_125(VARIANT * arg0)
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			VariantCopy( eventVariant0, brivelGetTavoVariant( brivelJniEnv, varobj0 ));
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "VariantInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -20451,6 +21186,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_127(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "VariantArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -20530,6 +21278,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_128(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "VariantArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -20594,7 +21355,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_129(IDispatch * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20622,7 +21383,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg0, brivelIIDMap, 4);
+		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, *(IUnknown **)arg0, brivelIIDMap, 4);
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20710,6 +21471,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_131(IDispatch ** arg0)
 			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
 			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UnknownOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -20779,6 +21553,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_132(IDispatch ** arg0)
 			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
 			if ( (*(IUnknown **) arg0) != 0 ) (*(IUnknown **) arg0)->Release();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "UnknownInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -20863,7 +21650,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_136(IDispatch * arg0)
 }
 
 
-HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch * arg0)
+HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
 	brivelInitEventThread( brivelJniEnv );
@@ -20891,7 +21678,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg0, brivelIIDMap, 4);
+		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, *(IUnknown **)arg0, brivelIIDMap, 4);
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
@@ -20979,6 +21766,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_138(IDispatch ** arg0)
 			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
 			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "DispatchOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -21048,6 +21848,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_139(IDispatch ** arg0)
 			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
 			if ( (*(IUnknown **) arg0) != 0 ) (*(IUnknown **) arg0)->Release();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "DispatchInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -21475,6 +22288,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_148(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -21574,6 +22400,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_149(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -21754,6 +22593,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -21853,6 +22705,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "TokenPtrArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -22271,6 +23136,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_158(SAFEARRAY ** arg0)
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "ToneArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -22382,6 +23260,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_159(SAFEARRAY ** arg0)
 					*arg0 = eventNewArray0;
 				else if ( eventNewArray0 != 0 )
 					SafeArrayDestroy( eventNewArray0 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "ToneArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -22716,7 +23607,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -22727,7 +23618,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -22742,6 +23633,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "PairArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -22779,7 +23697,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -22790,7 +23708,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -22805,6 +23723,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "PairArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23138,7 +24083,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23149,7 +24094,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23164,6 +24109,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23201,7 +24173,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23212,7 +24184,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23227,6 +24199,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "CoupleArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23560,7 +24559,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23571,7 +24570,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23586,6 +24585,38 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					bool eventSendErr0 = false;
+					IRecordInfo * eventSendInfo0 = 0;
+					jfieldID eventSendFieldIds0[2];
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+					if ( ! eventSendErr0 && eventNewArray0 != 0 )
+						*((SAFEARRAY **) arg0) = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "StampArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23623,7 +24654,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23634,7 +24665,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -23649,6 +24680,38 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					bool eventSendErr0 = false;
+					IRecordInfo * eventSendInfo0 = 0;
+					jfieldID eventSendFieldIds0[2];
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+					if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *((SAFEARRAY **) arg0) == 0 || SUCCEEDED( SafeArrayDestroy( *((SAFEARRAY **) arg0) ))))
+						*((SAFEARRAY **) arg0) = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "StampArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -23982,7 +25045,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -23993,7 +25056,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -24008,6 +25071,38 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					bool eventSendErr0 = false;
+					IRecordInfo * eventSendInfo0 = 0;
+					jfieldID eventSendFieldIds0[2];
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+					if ( ! eventSendErr0 && eventNewArray0 != 0 )
+						*((SAFEARRAY **) arg0) = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -24045,7 +25140,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -24056,7 +25151,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -24071,6 +25166,38 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					bool eventSendErr0 = false;
+					IRecordInfo * eventSendInfo0 = 0;
+					jfieldID eventSendFieldIds0[2];
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+					if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *((SAFEARRAY **) arg0) == 0 || SUCCEEDED( SafeArrayDestroy( *((SAFEARRAY **) arg0) ))))
+						*((SAFEARRAY **) arg0) = eventNewArray0;
+					else if ( eventNewArray0 != 0 )
+						SafeArrayDestroy( eventNewArray0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "SpanArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -24404,7 +25531,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -24415,7 +25542,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -24430,6 +25557,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "FiletimeArrOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -24467,7 +25621,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 	}
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -24478,7 +25632,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 			);
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -24493,6 +25647,33 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder0 != 0 && ((SAFEARRAY **) arg0) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+				jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass0 );
+				jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+				if ( eventNewRecords0 != 0 ) {
+					jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+					if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Unsupported record type" );
+					if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+					env->DeleteLocalRef( eventNewRecords0 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "FiletimeArrInOut" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
@@ -24528,7 +25709,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_195(COLORREF arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		COLORREF vtblEventColor__0;
+		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
@@ -24590,7 +25771,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_196(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		COLORREF vtblEventColor__0;
+		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
@@ -24652,7 +25833,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_197(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		COLORREF vtblEventColor__0;
+		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
@@ -24714,7 +25895,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_198(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		COLORREF vtblEventColor__0;
+		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
@@ -24783,10 +25964,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
+			, (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
-			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "byte", (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 	}
 	if ( dispIdMember == 2 ) {
@@ -24801,12 +25982,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventBytes_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
-			, false, "byte []", 0
+			, false, "byte []", eventBytes_0
 		);
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	}
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
@@ -24820,12 +26005,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
@@ -24839,12 +26030,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 5 ) {
 		jmethodID brivelMethod = NULL;
@@ -24859,7 +26057,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
-		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
@@ -24881,7 +26079,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -24903,7 +26101,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
@@ -24927,7 +26125,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -24949,7 +26147,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
@@ -24991,12 +26189,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventBytes_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
-			, false, "byte []", 0
+			, false, "byte []", eventBytes_0
 		);
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	}
 	if ( dispIdMember == 10 ) {
 		jmethodID brivelMethod = NULL;
@@ -25010,12 +26212,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 11 ) {
 		jmethodID brivelMethod = NULL;
@@ -25029,12 +26237,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 12 ) {
 		jmethodID brivelMethod = NULL;
@@ -28445,7 +29660,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
+		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
@@ -28554,7 +29769,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
+		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
@@ -29480,7 +30695,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -29489,8 +30704,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 166 ) {
@@ -29516,8 +30748,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 167 ) {
@@ -29649,7 +30898,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -29658,8 +30907,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 173 ) {
@@ -29685,8 +30951,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 174 ) {
@@ -29818,7 +31101,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -29827,8 +31110,30 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 )
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 180 ) {
@@ -29854,8 +31159,30 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 181 ) {
@@ -29987,7 +31314,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -29996,8 +31323,30 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 )
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 187 ) {
@@ -30023,8 +31372,30 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 188 ) {
@@ -30156,7 +31527,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -30165,8 +31536,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 194 ) {
@@ -30192,8 +31580,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 195 ) {
@@ -30208,7 +31613,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -30234,7 +31639,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -30260,7 +31665,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -30286,7 +31691,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -30379,8 +31784,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1In__B
 	EXCEPINFO excepInfo;
 	memset(&params, 0, sizeof params);
 	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_UI1;
-	V_UI1( &vargs[0] ) = (unsigned char) arg0;
+	vargs[0].vt = VT_I1;
+	V_I1( &vargs[0] ) = (signed char) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -30550,11 +31955,11 @@ extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesDisp_I1Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UI1 && ret.vt != VT_I1 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI1 ))) {
+	if ( ret.vt != VT_I1 && ret.vt != VT_UI1 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I1 ))) {
 		VariantClear( &ret );
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jbyte)V_UI1( &ret );
+	return (jbyte)V_I1( &ret );
 }
 
 // JNI Implementation of IShapesDisp.I1ArrIn
@@ -30581,12 +31986,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrIn___3B
 		return;
 	}
 	jarray jarray0 = (jarray) arg0;
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_UI1 );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_I1 );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	vargs[0].vt = VT_ARRAY | VT_UI1;
+	vargs[0].vt = VT_ARRAY | VT_I1;
 	vargs[0].parray = tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -30626,12 +32031,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrInRef___3B
 		return;
 	}
 	jarray jarray0 = (jarray) arg0;
-	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_UI1 );
+	SAFEARRAY * tmpSafeArray0 = brivelJArrayToSafeArray( env, jarray0, VT_I1 );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UI1;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I1;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -30672,7 +32077,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrOut__Lbriv
 	}
 	jobject jarray0 = (jobject) arg0;
 	SAFEARRAY * tmpSafeArray0 = 0;
-	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UI1;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I1;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -30684,7 +32089,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrOut__Lbriv
 	}
 	if ( SUCCEEDED( hr )) {
 		tmpSafeArray0 = *vargs[0].pparray;
-		brivelCopySafeArrayToArrayObj( env, VT_UI1, tmpSafeArray0, jarray0, "[B" );
+		brivelCopySafeArrayToArrayObj( env, VT_I1, tmpSafeArray0, jarray0, "[B" );
 	}
 	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
@@ -30716,12 +32121,12 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrInOut__Lbr
 		return;
 	}
 	jobject jarray0 = (jobject) arg0;
-	SAFEARRAY * tmpSafeArray0 = brivelArrayObjToSafeArray( env, VT_UI1, jarray0, "[B" );
+	SAFEARRAY * tmpSafeArray0 = brivelArrayObjToSafeArray( env, VT_I1, jarray0, "[B" );
 	if ( env->ExceptionCheck() ) {
 		if ( tmpSafeArray0 != 0 ) SafeArrayDestroy( tmpSafeArray0 );
 		return;
 	}
-	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_UI1;
+	vargs[0].vt = VT_ARRAY | VT_BYREF | VT_I1;
 	vargs[0].pparray = &tmpSafeArray0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -30733,7 +32138,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1ArrInOut__Lbr
 	}
 	if ( SUCCEEDED( hr )) {
 		tmpSafeArray0 = *vargs[0].pparray;
-		brivelCopySafeArrayToArrayObj( env, VT_UI1, tmpSafeArray0, jarray0, "[B" );
+		brivelCopySafeArrayToArrayObj( env, VT_I1, tmpSafeArray0, jarray0, "[B" );
 	}
 	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
@@ -30766,7 +32171,7 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesDisp_I1ArrRet
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
-	jbyteArray retArray = (jbyteArray) brivelSafeArrayToJArray( env, retSafeArray, VT_UI1 );
+	jbyteArray retArray = (jbyteArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I1 );
 	VariantClear( &ret );
 	return retArray;
 }
@@ -36421,42 +37826,6 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_BstrArr
 	return retArray;
 }
 
-// JNI Implementation of IShapesDisp.LpstrRet
-extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesDisp_LpstrRet
-	(JNIEnv * env, jobject thisObj)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return 0;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	VariantInit(&ret);
-	params.cArgs = 0;
-	hr = brivelInvokeHelper( env, pDisp, 179, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return 0;
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-		return 0;
-	}
-	jstring retstr = 0;
-	if ( (LPCSTR) V_BYREF( &ret ) != 0 ) {
-		int wideCount = MultiByteToWideChar( CP_ACP, 0, (LPCSTR) V_BYREF( &ret ), -1, NULL, 0 );
-		WCHAR * wide = wideCount > 0 ? (WCHAR *) malloc( wideCount * sizeof( WCHAR )) : 0;
-		if ( wide != 0 && MultiByteToWideChar( CP_ACP, 0, (LPCSTR) V_BYREF( &ret ), -1, wide, wideCount ) == wideCount )
-			retstr = env->NewString( (const jchar *) wide, wideCount - 1 );
-		free( wide );
-	}
-	VariantClear( &ret );
-	return retstr;
-}
-
 // JNI Implementation of IShapesDisp.LpwstrIn
 extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_LpwstrIn__Ljava_lang_String_2
 	(JNIEnv * env,
@@ -37799,9 +39168,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownOut___3L
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = 0;
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = 0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -37850,10 +39219,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInOut___
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = (IUnknown *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( temp__0 != 0 ) temp__0->AddRef();
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -37927,10 +39296,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInRef2__
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
 	if ( temp__0 != 0 ) temp__0->AddRef();
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -37972,9 +39341,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownOut2___3
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = 0;
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = 0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -38023,10 +39392,10 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInOut2__
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
 		return;
 	}
-	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
+	vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+	IUnknown * temp__0 = (IUnknown *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
 	if ( temp__0 != 0 ) temp__0->AddRef();
-	V_DISPATCHREF( &vargs[0] ) = &temp__0;
+	V_UNKNOWNREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -39448,124 +40817,6 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "matrix/shapes/Tone" );
-}
-
-// JNI Implementation of IShapesDisp.ToneInRef2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInRef2__Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_BYREF | VT_I4;
-	jint temp__0 = brivelEnumeratedObjectToInt( env, arg0 );
-	V_I4REF( &vargs[0] ) = (long *) &temp__0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 267, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
-}
-
-// JNI Implementation of IShapesDisp.ToneOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneOut2___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	vargs[0].vt = VT_BYREF | VT_I4;
-	jint temp__0 = 0;
-	V_I4REF( &vargs[0] ) = (long *) &temp__0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 268, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
-	if ( SUCCEEDED( hr )) {
-		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, temp__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
-}
-
-// JNI Implementation of IShapesDisp.ToneInOut2
-extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInOut2___3Lmatrix_shapes_Tone_2
-	(JNIEnv * env,
-	 jobject thisObj,
-	 jobject arg0)
-{
-	DISPPARAMS params;
-	unsigned int argErr;
-	VARIANT ret;
-	HRESULT hr;
-	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
-	VARIANTARG vargs[1];
-	if ( pDisp == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
-		return;
-	}
-	EXCEPINFO excepInfo;
-	memset(&params, 0, sizeof params);
-	memset(&excepInfo, 0, sizeof excepInfo);
-	if ( arg0 == 0 ) {
-		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
-		return;
-	}
-	if ( env->GetArrayLength((jarray)arg0) != 1 ) {
-		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
-		return;
-	}
-	vargs[0].vt = VT_BYREF | VT_I4;
-	jint temp__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
-	V_I4REF( &vargs[0] ) = (long *) &temp__0;
-	VariantInit(&ret);
-	params.cArgs = 1;
-	params.rgvarg = vargs;
-	hr = brivelInvokeHelper( env, pDisp, 269, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
-	if ( SUCCEEDED( hr )) {
-		env->SetObjectArrayElement((jobjectArray)arg0, 0, brivelIntToEnumeratedObject( env, temp__0, "matrix/shapes/Tone" ));
-	}
-	if ( FAILED( hr )) {
-		brivelThrowComExceptionObject( env, hr, &excepInfo );
-	}
 }
 
 // JNI Implementation of IShapesDisp.ToneRet2
@@ -42660,8 +43911,8 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInRef__Lja
 	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	vargs[0].vt = VT_BYREF | VT_I4;
-	V_I4REF( &vargs[0] ) = (long *) &color__0;
+	vargs[0].vt = VT_BYREF | VT_UI4;
+	V_BYREF( &vargs[0] ) = &color__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -42701,15 +43952,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorOut___3Lja
 	}
 	DWORD color__0;
 	color__0 = 0;
-	vargs[0].vt = VT_BYREF | VT_I4;
-	V_I4REF( &vargs[0] ) = (long *) &color__0;
+	vargs[0].vt = VT_BYREF | VT_UI4;
+	V_BYREF( &vargs[0] ) = &color__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 348, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
-		COLORREF outColor__0;
+		COLORREF outColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) color__0, NULL, &outColor__0 );
 		jclass outColorClass__0 = env->FindClass( "java/awt/Color" );
 		jobject outColorObj__0 = env->NewObject( outColorClass__0,
@@ -42758,15 +44009,15 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInOut___3L
 	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
 	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
 	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
-	vargs[0].vt = VT_BYREF | VT_I4;
-	V_I4REF( &vargs[0] ) = (long *) &color__0;
+	vargs[0].vt = VT_BYREF | VT_UI4;
+	V_BYREF( &vargs[0] ) = &color__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 349, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) return;
 	if ( SUCCEEDED( hr )) {
-		COLORREF outColor__0;
+		COLORREF outColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) color__0, NULL, &outColor__0 );
 		jclass outColorClass__0 = env->FindClass( "java/awt/Color" );
 		jobject outColorObj__0 = env->NewObject( outColorClass__0,
@@ -42802,7 +44053,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	COLORREF retColor;
+	if ( ret.vt != VT_I4 && ret.vt != VT_UI4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
+	COLORREF retColor = 0;
 	OleTranslateColor( (OLE_COLOR) V_I4( &ret ), NULL, &retColor );
 	jclass retColorClass = env->FindClass( "java/awt/Color" );
 	return env->NewObject( retColorClass,
@@ -42810,7 +44065,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 }
 
 // Thunk for virtual call invocation.
-static HRESULT vThunk_304( IUnknown * pUnk, va_list ap )
+static HRESULT vThunk_300( IUnknown * pUnk, va_list ap )
 {
 	LPSTR arg1 = va_arg( ap, LPSTR );
 	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,LPSTR)) (*(_VtblFunc **)pUnk)[181])) (pUnk,arg1);
@@ -42840,7 +44095,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_LpstrIn__Ljava_
 		}
 		if ( wide != 0 ) env->ReleaseStringChars( (jstring)arg0, wide );
 	}
-	hr = brivelVtableInvoker( env, vThunk_304, pUnk,lpstr__0);
+	hr = brivelVtableInvoker( env, vThunk_300, pUnk,lpstr__0);
 	if ( brivelCheckFatalError( env )) {
 		free( lpstr__0 );
 		return;
@@ -42970,10 +44225,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
+			, (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
-			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
+			, false, "byte", (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 	}
 	if ( dispIdMember == 2 ) {
@@ -42988,12 +44243,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventBytes_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
-			, false, "byte []", 0
+			, false, "byte []", eventBytes_0
 		);
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	}
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
@@ -43007,12 +44266,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
@@ -43026,12 +44291,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 5 ) {
 		jmethodID brivelMethod = NULL;
@@ -43046,7 +44318,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
-		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
@@ -43068,7 +44340,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -43090,7 +44362,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() )
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
@@ -43114,7 +44386,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
-		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -43136,7 +44408,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 					jfieldID eventNewArray0Field = env->GetFieldID( eventNewArray0Class, "array", "[B" );
 					env->DeleteLocalRef( eventNewArray0Class );
 					jobject eventNewArray0Value = eventNewArray0Field == 0 ? 0 : env->GetObjectField( eventArray0, eventNewArray0Field );
-					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_UI1 );
+					SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArray( env, (jarray) eventNewArray0Value, VT_I1 );
 					if ( eventNewArray0Value != 0 ) env->DeleteLocalRef( eventNewArray0Value );
 					if ( eventNewArray0Field != 0 && ! env->ExceptionCheck() && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
 						*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
@@ -43178,12 +44450,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventBytes_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
-			, false, "byte []", 0
+			, false, "byte []", eventBytes_0
 		);
+		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
 	}
 	if ( dispIdMember == 10 ) {
 		jmethodID brivelMethod = NULL;
@@ -43197,12 +44473,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 11 ) {
 		jmethodID brivelMethod = NULL;
@@ -43216,12 +44498,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
-			, 0
+			, eventArrayArg_0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if ( eventArrayArg_0 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
+		}
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 	}
 	if ( dispIdMember == 12 ) {
 		jmethodID brivelMethod = NULL;
@@ -46632,7 +47921,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
+		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
@@ -46741,7 +48030,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
+		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
@@ -47667,7 +48956,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -47676,8 +48965,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 166 ) {
@@ -47703,8 +49009,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 167 ) {
@@ -47836,7 +49159,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -47845,8 +49168,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 173 ) {
@@ -47872,8 +49212,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 174 ) {
@@ -48005,7 +49362,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -48014,8 +49371,30 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 )
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 180 ) {
@@ -48041,8 +49420,30 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 181 ) {
@@ -48174,7 +49575,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -48183,8 +49584,30 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 )
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 187 ) {
@@ -48210,8 +49633,30 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						bool eventSendErr0 = false;
+						IRecordInfo * eventSendInfo0 = 0;
+						jfieldID eventSendFieldIds0[2];
+						SAFEARRAY * eventNewArray0 = brivelJArrayToSafeArrayRecord( env, eventNewRecords0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &eventSendErr0, &eventSendInfo0, eventSendFieldIds0, false );
+						if ( ! eventSendErr0 && eventNewArray0 != 0 && ( *pDispParams->rgvarg[eventParamIndex0].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex0].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex0].pparray = eventNewArray0;
+						else if ( eventNewArray0 != 0 )
+							SafeArrayDestroy( eventNewArray0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 188 ) {
@@ -48343,7 +49788,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
-		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
@@ -48352,8 +49797,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 194 ) {
@@ -48379,8 +49841,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, eventRecordHolder0
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder0
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder0 != 0 && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass0 = env->GetObjectClass( eventRecordHolder0 );
+					jfieldID eventNewRecordsField0 = env->GetFieldID( eventNewRecordsClass0, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass0 );
+					jobjectArray eventNewRecords0 = eventNewRecordsField0 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder0, eventNewRecordsField0 );
+					if ( eventNewRecords0 != 0 ) {
+						jclass eventRefusal0 = brivelFindClass( env, "brivel/TavoException" );
+						if ( eventRefusal0 != 0 ) env->ThrowNew( eventRefusal0, "Record definition not found in type library" );
+						if ( eventRefusal0 != 0 ) env->DeleteLocalRef( eventRefusal0 );
+						env->DeleteLocalRef( eventNewRecords0 );
+					}
+				}
+			}
+		}
 		if ( eventRecordHolder0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder0 );
 	}
 	if ( dispIdMember == 195 ) {
@@ -48395,7 +49874,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -48421,7 +49900,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -48447,7 +49926,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
@@ -48473,7 +49952,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
-		COLORREF eventColor__0;
+		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,

@@ -394,7 +394,7 @@ def events_program(name, doc, path, generated, build, known_only=False):
         result, params = signature
         cell = cells.get(method)
         e = T.expectation(cell, build) if cell else None
-        runs = cell is not None and signature == expected(cell) and isinstance(e, (T.Runs, T.Known))
+        runs = cell is not None and signature == expected(cell) and isinstance(e, (T.Runs, T.Throws, T.Known))
         decl = ", ".join("%s v" % p for p in params)
         if runs:
             inner = [l for l in listener_body(cell, params) if l != "return true;"]
@@ -418,10 +418,18 @@ def events_program(name, doc, path, generated, build, known_only=False):
             program.calls.append("c.mismatch(%s, %s, %s);" % (java_string(cell.name), java_string(got),
                                                              java_string(show_signature(expected(cell)))))
         else:
-            program.calls.append("c.run(%s, () -> c.fire(%s, %s));" % (
-                java_string(cell.name), java_string(method), "true" if path is F.VTABLE_EVENTS else "false"))
+            fire = "() -> c.fire(%s, %s)" % (java_string(method), "true" if path is F.VTABLE_EVENTS else "false")
+            if isinstance(e, T.Throws) and not known_only:
+                program.calls.append("c.runThrows(%s, %s, %s);" % (java_string(cell.name), java_string(e.message), fire))
+            else:
+                program.calls.append("c.run(%s, %s);" % (java_string(cell.name), fire))
         if known_only:
             program.calls.append("c.known(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+    # What the sink reports to the listener is the cell's too.
+    methods.append("        @Override\n        public void TavoOnEventError(String event, String error) {\n"
+                   "            c.sinkReported(event, error, null);\n        }\n\n"
+                   "        @Override\n        public void TavoOnEventException(String event, Throwable thrown) {\n"
+                   "            c.sinkReported(event, null, thrown);\n        }\n\n")
     extra = ("    /** The listener: checks what each event brings and hands back what the table says. */\n"
              "    static final class Listener extends matrix.shapes.%s {\n        final Cells c;\n\n"
              "        Listener(Cells c) {\n            this.c = c;\n        }\n\n%s    }\n\n" % (class_name, "".join(methods)))

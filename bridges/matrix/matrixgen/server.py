@@ -14,6 +14,7 @@ declared type (it is written through that pointer).
 from . import forms as F
 from . import kinds as K
 from . import library as L
+from . import table as T
 
 
 def guid_init(text):
@@ -416,7 +417,15 @@ def event_writes_back(kind, form):
     return form.writes and kind.event_back
 
 
-def event_fire(shape, events):
+def sink_refuses(shape, build):
+    """Per sink (dispatch, virtual table): whether the table says the sink
+    reports an exception in place of the value going back (the argument
+    then stays as it came)."""
+    return tuple(isinstance(T.expectation(T.Cell(shape, p), build), T.Throws)
+                 for p in (F.DISPATCH_EVENTS, F.VTABLE_EVENTS))
+
+
+def event_fire(shape, events, build=None):
     """The firing of one event to every advised sink of one kind."""
     k, f, name = shape.kind, shape.form, shape.method
     number = L.dispid(events, shape)
@@ -489,8 +498,21 @@ def event_fire(shape, events):
     if f.writes or f is F.IN_REF or f.array and f is not F.ARR_IN:
         if f.array:
             expect = value_index(f) if f.writes else 0
-            out.append("        if ( answer == S_OK ) {\n            std::string why = %s;\n"
-                       % array_problem(k, "slot", array_values(k, expect)).replace("\n", "\n        "))
+            refusing = sink_refuses(shape, build)
+            kept = ""
+            if any(refusing):
+                # The array the listener left could not go back: the
+                # caller's stays as it came (an out-only one stays empty).
+                kept_check = ("slot == 0 ? std::string() : std::string( \"an array\" )" if not f.reads else
+                              array_problem(k, "slot", array_values(k, 0)).replace("\n", "\n        "))
+                kept = ("        bool refused = %s;\n" % ("vtable" if refusing == (False, True) else
+                                                          "!vtable" if refusing == (True, False) else "true") +
+                        "        if ( answer == S_OK && refused ) {\n            std::string why = %s;\n" % kept_check +
+                        "            if ( !why.empty()) answer = Bad( \"%s\", \"argument afterwards, kept: \" + why );\n        }\n" % name)
+            out.append(kept)
+            out.append("        if ( answer == S_OK%s ) {\n            std::string why = %s;\n"
+                       % (" && !refused" if kept else "",
+                          array_problem(k, "slot", array_values(k, expect)).replace("\n", "\n        ")))
             out.append("            if ( !why.empty()) answer = Bad( \"%s\", \"argument afterwards: \" + why );\n        }\n" % name)
         else:
             if event_writes_back(k, f):
@@ -514,7 +536,7 @@ def event_fire(shape, events):
 
 # ---------------------------------------------------------------- MatrixServer.cpp
 
-def write_server(out):
+def write_server(out, build=None):
     w = out.write
     calls = L.call_shapes()
     events = L.event_shapes()
@@ -618,7 +640,7 @@ def write_server(out):
     for s in calls:
         w(invoke_case(s))
     for s in events:
-        w(event_fire(s, events))
+        w(event_fire(s, events, build))
 
     w("// A server of IShapesDisp that answers through IDispatch only: every\n")
     w("// virtual-table method is E_NOTIMPL.\n")

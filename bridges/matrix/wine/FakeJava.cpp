@@ -464,6 +464,12 @@ std::string FakeJava::TakeListenerReports() {
     return reports;
 }
 
+Object* FakeJava::TakeReportedException() {
+    Object* thrown = reportedException_;
+    reportedException_ = nullptr;
+    return thrown;
+}
+
 void FakeJava::ThrowNew(Class* cls, const char* message) {
     Object* throwable = Make(cls);
     jvalue v = Zero();
@@ -522,6 +528,12 @@ jvalue FakeJava::Call(jobject self, jmethodID id, Args& args) {
     }
     if (m.name == "TavoOnEventException") {
         jobject event = args.Object(), thrown = args.Object();
+        // The product's exception is kept for the cell to judge (a value
+        // the sink could not send back); any other is a report.
+        if (thrown && !reportedException_ && Obj(thrown)->cls->name == "brivel/TavoException") {
+            reportedException_ = Obj(thrown);
+            return result;
+        }
         listenerReports_ += "TavoOnEventException(" + Narrow(Text(event)) + ", " +
                             (thrown ? Obj(thrown)->cls->name : std::string("null")) + ") ";
         return result;

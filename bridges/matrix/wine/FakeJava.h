@@ -156,8 +156,10 @@ public:
     using Handler = std::function<jvalue(jobject self, Args& args)>;
     void OnCall(const std::string& method, Handler handler);
     void ClearHandlers() { handlers_.clear(); }
-    // What a listener's TavoOnEventError and TavoOnEventException reported.
+    // What a listener's TavoOnEventError and TavoOnEventException reported
+    // (a brivel.TavoException apart: the first is kept as reported).
     std::string TakeListenerReports();
+    Object* TakeReportedException();
 
     Counts& counts() { return counts_; }
 
@@ -197,6 +199,7 @@ private:
     std::vector<std::unique_ptr<Method>> methods_;
     std::map<std::string, Handler> handlers_;
     std::string listenerReports_;
+    Object* reportedException_ = nullptr;
     Object* pending_ = nullptr;
     Counts counts_;
     int generation_ = 0;

@@ -221,10 +221,14 @@ void Cells::Fire(const char16_t* event, bool throughVtable) {
     HRESULT hr = control_->Fire(name, throughVtable ? VARIANT_TRUE : VARIANT_FALSE);
     SysFreeString(name);
     std::string reports = J.TakeListenerReports();
+    fakejava::Object* reported = J.TakeReportedException();
     if (!reports.empty()) throw CellFailure("the listener was told: " + reports);
     if (heard_ != Narrow(std::u16string(event))) throw CellFailure("the listener was not reached");
     if (!complaint_.empty()) throw CellFailure("the listener found " + complaint_);
     if (FAILED(hr)) throw CellFailure("the event failed: " + std::to_string(hr));
+    // The exception the sink handed the listener (a value it could not send
+    // back) is the cell's, as a call's would be.
+    if (reported) J.Throw(reported);
 }
 
 // ---- a cell

@@ -95,7 +95,8 @@ public:
     std::string Show(jobject value);
 
     // Events: fires one through the server and checks that its listener was
-    // reached and found its arguments right.
+    // reached and found its arguments right; a brivel.TavoException that the
+    // sink handed the listener is left pending for the cell's expectation.
     void Heard(const char* event, const std::string& complaint);
     void Fire(const char16_t* event, bool throughVtable);
 

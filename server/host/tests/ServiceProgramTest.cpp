@@ -196,8 +196,9 @@ TEST_F(ServiceProgram, IsInstalledStartedStoppedAndRemovedThroughTheSetupDialog)
 
     Click(setup, IDC_UNINSTALL);  // the stopped server cannot be reached: removal goes on
     EXPECT_EQ(again.Answer(kProgramCaption, IDOK), "Service has been uninstalled");
-    EXPECT_TRUE(WaitUntil([&] { return IsEnabled(setup, IDC_INSTALL); }));
-    EXPECT_FALSE(IsEnabled(setup, IDC_UNINSTALL));
+    // The dialog enables Install before it disables Uninstall: both are
+    // waited for.
+    EXPECT_TRUE(WaitUntil([&] { return IsEnabled(setup, IDC_INSTALL) && !IsEnabled(setup, IDC_UNINSTALL); }));
     EXPECT_EQ(ServiceHandles(SERVICE_QUERY_STATUS).Service(), nullptr);
     Click(setup, IDCANCEL);
     EXPECT_EQ(again.WaitForExit(), 0u);

@@ -191,3 +191,24 @@ TEST_F(ConfigFile, ReadingAgainMergesValues) {
     ASSERT_TRUE(list.ReadFile(Path("c.config")));
     EXPECT_EQ(list.Text(), "defaultPort: 2\nSSLOnly: 1\n");
 }
+
+// Found by the reader's fuzz entry: a NUL byte ended the line there, and
+// what followed it (the next line's end included) was glued to the next line.
+TEST_F(ConfigFile, LineWithANulByteIsKeptWholeInItsPlace) {
+    const std::string odd("not an \0item", 12);
+    WriteFileBytes(Path("c.config"), "defaultPort: 1\n" + odd + "\nSSLOnly: 1\n");
+    CConfigItemList list;
+    ASSERT_TRUE(list.ReadFile(Path("c.config")));
+    EXPECT_STREQ(list.Get("SSLOnly"), "1");
+    EXPECT_EQ(list.Text(), "defaultPort: 1\n" + odd + "\nSSLOnly: 1\n");
+}
+
+// Found by the reader's fuzz entry: of the carriage returns before a line
+// feed only the last was taken for the line end, so the line changed again
+// with each rewrite. A Ctrl-Z byte is data, not the end of the file.
+TEST_F(ConfigFile, CarriageReturnsBeforeTheLineEndAndControlZ) {
+    WriteFileBytes(Path("c.config"), "; note\r\r\nAuthArg: x # y\r\r\n; \x1a inside\nSSLOnly: 1\n");
+    CConfigItemList list;
+    ASSERT_TRUE(list.ReadFile(Path("c.config")));
+    EXPECT_EQ(list.Text(), "; note\nAuthArg: x # y\n; \x1a inside\nSSLOnly: 1\n");
+}

@@ -47,7 +47,7 @@ public class ProbeEventsProbe extends IProbeEvents {
     public void NumbersByRef(int[] l, short[] s, byte[] b, double[] d, float[] f, boolean[] flag) {
         l[0] += 1;
         s[0] += 1;
-        if (b != null) b[0] += 1;  // the bridge passes no array for an unsigned char
+        b[0] += 1;
         d[0] += 1;
         f[0] += 1;
         flag[0] = !flag[0];

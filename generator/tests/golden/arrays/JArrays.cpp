@@ -1536,6 +1536,19 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 				else if ( eventNewArray2 != 0 )
 					SafeArrayDestroy( eventNewArray2 );
 			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Asked" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
 		if ( eventArray1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1 );

@@ -645,6 +645,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 		*eventArrayPtr_1 = *(jshort *) arg1;
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		jbyte * eventBytePtr_2 = (jbyte *) arg2;
+		jbyteArray eventArrayArg_2 = eventBytePtr_2 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_2 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
 		jdoubleArray eventArrayArg_3 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
 		*eventArrayPtr_3 = *(jdouble *) arg3;
@@ -664,7 +667,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 				, eventArrayArg_1
-				, 0
+				, eventArrayArg_2
 				, eventArrayArg_3
 				, eventArrayArg_4
 				, eventArrayArg_5
@@ -673,7 +676,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NumbersByRef"
 				, true, "int", eventArrayArg_0
 				, true, "short", eventArrayArg_1
-				, false, "byte []", 0
+				, true, "byte []", eventArrayArg_2
 				, true, "double", eventArrayArg_3
 				, true, "float", eventArrayArg_4
 				, true, "boolean", eventArrayArg_5
@@ -698,6 +701,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 			eventArrayPtr_1 = brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
 			*(short *) arg1 = *eventArrayPtr_1;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+			if ( eventArrayArg_2 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
 			eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
 			*(double *) arg3 = *eventArrayPtr_3;
 			brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
@@ -707,11 +711,25 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 			eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
 			*(VARIANT_BOOL *) arg5 = *eventArrayPtr_5 ? VARIANT_TRUE : VARIANT_FALSE;
 			brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "NumbersByRef" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_1 );
+		if ( eventArrayArg_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_2 );
 		if ( eventArrayRef_3 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_3 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_3 );
 		if ( eventArrayRef_4 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_4 );
@@ -845,6 +863,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_4(VARIANT arg0,VARIANT 
 			brivelJniEnv->DeleteLocalRef( brvException );
 		} else {
 			VariantCopy( eventVariant1, brivelGetTavoVariant( brivelJniEnv, varobj1 ));
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Variants" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 		brivelJniEnv->DeleteLocalRef( varobj1 );
@@ -926,6 +957,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 			if ( eventNewUnk_3 != 0 ) eventNewUnk_3->AddRef();
 			if ( (*(IUnknown **) arg3) != 0 ) (*(IUnknown **) arg3)->Release();
 			(*(IUnknown **) arg3) = eventNewUnk_3;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Objects" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
@@ -1199,6 +1243,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 			IUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
 			if ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();
 			(*(IUnknown **) arg1) = eventNewUnk_1;
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Handed" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
@@ -1286,6 +1343,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAF
 					*arg1 = eventNewArray1;
 				else if ( eventNewArray1 != 0 )
 					SafeArrayDestroy( eventNewArray1 );
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Listed" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
 			}
 		}
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -1461,6 +1531,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		*eventArrayPtr_1 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex1] );
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		jbyte * eventBytePtr_2 = ( pDispParams->rgvarg[eventParamIndex2].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex2] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex2] );
+		jbyteArray eventArrayArg_2 = eventBytePtr_2 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
+		if ( eventArrayArg_2 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
 		jdoubleArray eventArrayArg_3 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
 		*eventArrayPtr_3 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex3] );
@@ -1479,7 +1552,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
-			, 0
+			, eventArrayArg_2
 			, eventArrayArg_3
 			, eventArrayArg_4
 			, eventArrayArg_5
@@ -1487,7 +1560,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NumbersByRef"
 			, true, "int", eventArrayArg_0
 			, true, "short", eventArrayArg_1
-			, false, "byte []", 0
+			, true, "byte []", eventArrayArg_2
 			, true, "double", eventArrayArg_3
 			, true, "float", eventArrayArg_4
 			, true, "boolean", eventArrayArg_5
@@ -1499,6 +1572,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			eventArrayPtr_1 = brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
 			*V_I2REF( &pDispParams->rgvarg[eventParamIndex1] ) = *eventArrayPtr_1;
 			brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+			if ( eventArrayArg_2 != 0 ) brivelJniEnv->GetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
 			eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
 			*V_R8REF( &pDispParams->rgvarg[eventParamIndex3] ) = *eventArrayPtr_3;
 			brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
@@ -1513,6 +1587,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_1 );
+		if ( eventArrayArg_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayArg_2 );
 		if ( eventArrayRef_3 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_3 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_3 );
 		if ( eventArrayRef_4 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_4 );

@@ -429,7 +429,7 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_2(SAFEARRAY * arg0,
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds0 );
 	bool eventErr1;
 	jfieldID eventFieldIds1[2];
-		jobjectArray eventRecords1 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *(SAFEARRAY **)arg1, &eventErr1, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds1 );
+		jobjectArray eventRecords1 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg1 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg1 ), &eventErr1, "test/records/Point", &brivelRecordDetails[11], 2, eventFieldIds1 );
 		jclass eventRecordHolderClass1 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder1 = eventRecordHolderClass1 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass1, brivelJniEnv->GetMethodID( eventRecordHolderClass1, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords1 );
 		if ( eventRecordHolderClass1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass1 );
@@ -442,7 +442,7 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_2(SAFEARRAY * arg0,
 		} else {
 			if ( serverSide ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Traced"
 				, false, "test.records.Point[]", eventArgValue_0
-				, false, "brivel.out.TavoRecordArray", eventRecordHolder1
+				, true, "brivel.out.TavoRecordArray", eventRecordHolder1
 			);
 		}
 		jthrowable brvException = brivelJniEnv->ExceptionOccurred();
@@ -457,6 +457,38 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Event_2(SAFEARRAY * arg0,
 				brivelJniEnv->DeleteLocalRef( brivelFnString );
 			}
 			brivelJniEnv->DeleteLocalRef( brvException );
+		} else {
+			if ( eventRecordHolder1 != 0 && ((SAFEARRAY **) arg1) != 0 ) {
+				JNIEnv * env = brivelJniEnv;
+				jclass eventNewRecordsClass1 = env->GetObjectClass( eventRecordHolder1 );
+				jfieldID eventNewRecordsField1 = env->GetFieldID( eventNewRecordsClass1, "array", "[Lbrivel/TavoRecord;" );
+				env->DeleteLocalRef( eventNewRecordsClass1 );
+				jobjectArray eventNewRecords1 = eventNewRecordsField1 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder1, eventNewRecordsField1 );
+				if ( eventNewRecords1 != 0 ) {
+					bool eventSendErr1 = false;
+					IRecordInfo * eventSendInfo1 = 0;
+					jfieldID eventSendFieldIds1[2];
+					SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArrayRecord( env, eventNewRecords1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &eventSendErr1, &eventSendInfo1, eventSendFieldIds1, false );
+					if ( ! eventSendErr1 && eventNewArray1 != 0 && ( *((SAFEARRAY **) arg1) == 0 || SUCCEEDED( SafeArrayDestroy( *((SAFEARRAY **) arg1) ))))
+						*((SAFEARRAY **) arg1) = eventNewArray1;
+					else if ( eventNewArray1 != 0 )
+						SafeArrayDestroy( eventNewArray1 );
+					env->DeleteLocalRef( eventNewRecords1 );
+				}
+			}
+			brvException = brivelJniEnv->ExceptionOccurred();
+			if ( brvException != NULL ) {
+				brivelJniEnv->ExceptionClear();
+				jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
+				jmethodID brivelMethod = brivelJniEnv->GetMethodID(brivelListenerClass, "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+				brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+				if ( brivelMethod != NULL ) {
+					jstring brivelFnString = brivelJniEnv->NewStringUTF( "Traced" );
+					brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brvException );
+					brivelJniEnv->DeleteLocalRef( brivelFnString );
+				}
+				brivelJniEnv->DeleteLocalRef( brvException );
+			}
 		}
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 		if ( eventRecordHolder1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder1 );
@@ -564,8 +596,30 @@ HRESULT STDMETHODCALLTYPE IPlotterVtEventsHandlerImpl::Invoke( DISPID dispIdMemb
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Traced"
 			, false, "test.records.Point[]", eventArgValue_0
-			, false, "brivel.out.TavoRecordArray", eventRecordHolder1
+			, true, "brivel.out.TavoRecordArray", eventRecordHolder1
 		);
+		if ( ! brivelJniEnv->ExceptionCheck()) {
+			if (( pDispParams->rgvarg[eventParamIndex1].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY )) {
+				if ( eventRecordHolder1 != 0 && pDispParams->rgvarg[eventParamIndex1].pparray != 0 ) {
+					JNIEnv * env = brivelJniEnv;
+					jclass eventNewRecordsClass1 = env->GetObjectClass( eventRecordHolder1 );
+					jfieldID eventNewRecordsField1 = env->GetFieldID( eventNewRecordsClass1, "array", "[Lbrivel/TavoRecord;" );
+					env->DeleteLocalRef( eventNewRecordsClass1 );
+					jobjectArray eventNewRecords1 = eventNewRecordsField1 == 0 ? 0 : (jobjectArray) env->GetObjectField( eventRecordHolder1, eventNewRecordsField1 );
+					if ( eventNewRecords1 != 0 ) {
+						bool eventSendErr1 = false;
+						IRecordInfo * eventSendInfo1 = 0;
+						jfieldID eventSendFieldIds1[2];
+						SAFEARRAY * eventNewArray1 = brivelJArrayToSafeArrayRecord( env, eventNewRecords1, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &eventSendErr1, &eventSendInfo1, eventSendFieldIds1, false );
+						if ( ! eventSendErr1 && eventNewArray1 != 0 && ( *pDispParams->rgvarg[eventParamIndex1].pparray == 0 || SUCCEEDED( SafeArrayDestroy( *pDispParams->rgvarg[eventParamIndex1].pparray ))))
+							*pDispParams->rgvarg[eventParamIndex1].pparray = eventNewArray1;
+						else if ( eventNewArray1 != 0 )
+							SafeArrayDestroy( eventNewArray1 );
+						env->DeleteLocalRef( eventNewRecords1 );
+					}
+				}
+			}
+		}
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 		if ( eventRecordHolder1 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolder1 );
 	}

@@ -53,7 +53,9 @@ protected:
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         startup.hStdOutput = log;
         startup.hStdError = log;
-        std::string command = "\"" BRIVEL_JVM32 "/bin/java\" -Djava.library.path=\"" BRIVEL_LIBRARY_DIR
+        // BRIVEL_JAVA32: the launcher as this build needs it to load the
+        // build's JNI library (the sanitizer build preloads its runtime).
+        std::string command = "\"" BRIVEL_JAVA32 "\" -Djava.library.path=\"" BRIVEL_LIBRARY_DIR
                               "\" -classpath \"" BRIVEL_SERVER_JAR ":" BRIVEL18_JAR "\" brivel.server.BrvServerMain";
         bool started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                                       &process_);

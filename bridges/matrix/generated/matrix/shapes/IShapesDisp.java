@@ -563,8 +563,6 @@ public class IShapesDisp extends brivel.TavoObject {
 
 	public native String[] BstrArrRet() throws brivel.TavoException;
 
-	public native String LpstrRet() throws brivel.TavoException;
-
 	// LpstrArrIn:
 		// Function is not available: Unsupported Array type
 
@@ -841,17 +839,14 @@ public class IShapesDisp extends brivel.TavoObject {
 
 	public native matrix.shapes.Tone ToneRet() throws brivel.TavoException;
 
-	public native void ToneInRef2(matrix.shapes.Tone v) throws brivel.TavoException;
+	// ToneInRef2:
+		// Function is not available: Nested pointers are not supported
 
-	/** ToneOut2. 
-	 * <P>  Parameter <i>v</i> is an OUT parameter.  It requires an array of size 1.
-	 */
-	public native void ToneOut2(matrix.shapes.Tone[] v) throws brivel.TavoException;
+	// ToneOut2:
+		// Function is not available: Nested pointers are not supported
 
-	/** ToneInOut2. 
-	 * <P>  Parameter <i>v</i> is an IN/OUT parameter.  It requires an initialized array of size 1.
-	 */
-	public native void ToneInOut2(matrix.shapes.Tone[] v) throws brivel.TavoException;
+	// ToneInOut2:
+		// Function is not available: Nested pointers are not supported
 
 	public native matrix.shapes.Tone ToneRet2() throws brivel.TavoException;
 
@@ -1261,6 +1256,18 @@ public class IShapesDisp extends brivel.TavoObject {
 		// Function is not available: Nested pointers are not supported
 
 	// TokenRet2:
+		// Function is not available: Nested pointers are not supported
+
+	// ToneInRef2:
+		// Function is not available: Nested pointers are not supported
+
+	// ToneOut2:
+		// Function is not available: Nested pointers are not supported
+
+	// ToneInOut2:
+		// Function is not available: Nested pointers are not supported
+
+	// ToneRet2:
 		// Function is not available: Nested pointers are not supported
 
 	// ColorArrIn:

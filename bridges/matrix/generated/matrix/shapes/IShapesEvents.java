@@ -18,10 +18,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void I1InRef(byte [] v);
 
 	/** Override this method to process the "I1Out" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void I1Out(byte [] v);
 
 	/** Override this method to process the "I1InOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void I1InOut(byte [] v);
 
@@ -48,10 +50,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void UI1InRef(byte [] v);
 
 	/** Override this method to process the "UI1Out" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void UI1Out(byte [] v);
 
 	/** Override this method to process the "UI1InOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void UI1InOut(byte [] v);
 
@@ -725,10 +729,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void PairArrIn(matrix.shapes.Pair[] v);
 
 	/** Override this method to process the "PairArrOut" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void PairArrOut(brivel.out.TavoRecordArray v);
 
 	/** Override this method to process the "PairArrInOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void PairArrInOut(brivel.out.TavoRecordArray v);
 
@@ -753,10 +759,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void CoupleArrIn(matrix.shapes.Pair[] v);
 
 	/** Override this method to process the "CoupleArrOut" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void CoupleArrOut(brivel.out.TavoRecordArray v);
 
 	/** Override this method to process the "CoupleArrInOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void CoupleArrInOut(brivel.out.TavoRecordArray v);
 
@@ -781,10 +789,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void StampArrIn(matrix.shapes.Stamp[] v);
 
 	/** Override this method to process the "StampArrOut" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void StampArrOut(brivel.out.TavoRecordArray v);
 
 	/** Override this method to process the "StampArrInOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void StampArrInOut(brivel.out.TavoRecordArray v);
 
@@ -809,10 +819,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void SpanArrIn(matrix.shapes.tagSpan[] v);
 
 	/** Override this method to process the "SpanArrOut" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void SpanArrOut(brivel.out.TavoRecordArray v);
 
 	/** Override this method to process the "SpanArrInOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void SpanArrInOut(brivel.out.TavoRecordArray v);
 
@@ -837,10 +849,12 @@ public abstract class IShapesEvents extends brivel.TavoEventListener {
 	public abstract void FiletimeArrIn(matrix.shapes._FILETIME[] v);
 
 	/** Override this method to process the "FiletimeArrOut" event. 
+	 * <P>Parameter <i>v</i> is an OUT parameter. It can be modified by the event handler.
 	  */
 	public abstract void FiletimeArrOut(brivel.out.TavoRecordArray v);
 
 	/** Override this method to process the "FiletimeArrInOut" event. 
+	 * <P>Parameter <i>v</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void FiletimeArrInOut(brivel.out.TavoRecordArray v);
 

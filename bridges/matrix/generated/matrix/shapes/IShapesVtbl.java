@@ -27,7 +27,7 @@ public class IShapesVtbl extends brivel.TavoObject {
 	 */
 	public native void I1InOut(byte [] v) throws brivel.TavoException;
 
-	public native byte [] I1Ret() throws brivel.TavoException;
+	public native byte I1Ret() throws brivel.TavoException;
 
 	// I1Out2:
 		// Function is not available: Nested pointers are not supported
@@ -62,7 +62,7 @@ public class IShapesVtbl extends brivel.TavoObject {
 	 */
 	public native void UI1InOut(byte [] v) throws brivel.TavoException;
 
-	public native byte [] UI1Ret() throws brivel.TavoException;
+	public native byte UI1Ret() throws brivel.TavoException;
 
 	// UI1Out2:
 		// Function is not available: Nested pointers are not supported
@@ -859,19 +859,17 @@ public class IShapesVtbl extends brivel.TavoObject {
 
 	public native matrix.shapes.Tone ToneRet() throws brivel.TavoException;
 
-	public native void ToneInRef2(matrix.shapes.Tone v) throws brivel.TavoException;
+	// ToneInRef2:
+		// Function is not available: Nested pointers are not supported
 
-	/** ToneOut2. 
-	 * <P>  Parameter <i>v</i> is an OUT parameter.  It requires an array of size 1.
-	 */
-	public native void ToneOut2(matrix.shapes.Tone[] v) throws brivel.TavoException;
+	// ToneOut2:
+		// Function is not available: Nested pointers are not supported
 
-	/** ToneInOut2. 
-	 * <P>  Parameter <i>v</i> is an IN/OUT parameter.  It requires an initialized array of size 1.
-	 */
-	public native void ToneInOut2(matrix.shapes.Tone[] v) throws brivel.TavoException;
+	// ToneInOut2:
+		// Function is not available: Nested pointers are not supported
 
-	public native matrix.shapes.Tone ToneRet2() throws brivel.TavoException;
+	// ToneRet2:
+		// Function is not available: Nested pointers are not supported
 
 	public native void ToneArrIn(matrix.shapes.Tone[] v) throws brivel.TavoException;
 

@@ -36,6 +36,9 @@ public final class Cells {
     String listenerComplaint;
     /** The listener method that an event cell reached. */
     String heard;
+    /** What the sink reported to the listener (TavoOnEventError, TavoOnEventException). */
+    private String sinkError;
+    private Throwable sinkException;
 
     public Cells(String program, IMatrixControl control) {
         this.program = program;
@@ -109,6 +112,8 @@ public final class Cells {
         }
         listenerComplaint = null;
         heard = null;
+        sinkError = null;
+        sinkException = null;
         String failure = null;
         try {
             body.run();
@@ -205,11 +210,24 @@ public final class Cells {
         if (complaint != null && listenerComplaint == null) listenerComplaint = complaint;
     }
 
-    /** Fires an event and checks that its listener was reached and found its arguments right. */
+    /** The sink told the listener of an error or of an exception. */
+    public void sinkReported(String event, String error, Throwable thrown) {
+        if (error != null && sinkError == null) sinkError = event + ": " + error;
+        if (thrown != null && sinkException == null) sinkException = thrown;
+    }
+
+    /**
+     * Fires an event and checks that its listener was reached and found its
+     * arguments right. An exception the sink handed the listener (a value it
+     * could not send back) is thrown here, as a call would throw it.
+     */
     public void fire(String event, boolean throughVtable) throws TavoException {
         control.Fire(event, throughVtable);
+        if (sinkError != null) throw new AssertionError("the listener was told: " + sinkError);
         if (!event.equals(heard)) throw new AssertionError("the listener was not reached (" + heard + ")");
         if (listenerComplaint != null) throw new AssertionError("the listener found " + listenerComplaint);
+        if (sinkException instanceof TavoException) throw (TavoException) sinkException;
+        if (sinkException != null) throw new AssertionError("the sink reported " + sinkException);
     }
 
     // ---- the report

@@ -15,6 +15,7 @@ public abstract class IProbeEvents extends brivel.TavoEventListener {
 	/** Override this method to process the "NumbersByRef" event. 
 	 * <P>Parameter <i>l</i> is IN/OUT.  It will be passed inside an array of size 1, so it can be modified.
 	 * <P>Parameter <i>s</i> is IN/OUT.  It will be passed inside an array of size 1, so it can be modified.
+	 * <P>Parameter <i>b</i> is IN/OUT parameter.  It can be modified by the event handler.
 	 * <P>Parameter <i>d</i> is IN/OUT.  It will be passed inside an array of size 1, so it can be modified.
 	 * <P>Parameter <i>f</i> is IN/OUT.  It will be passed inside an array of size 1, so it can be modified.
 	 * <P>Parameter <i>flag</i> is IN/OUT.  It will be passed inside an array of size 1, so it can be modified.

@@ -14,6 +14,7 @@ public abstract class IPlotterVtEvents extends brivel.TavoEventListener {
 	public abstract void Placed(test.records.Point at, test.records.Point where, test.records.Sample Sample, test.records.Sample copy);
 
 	/** Override this method to process the "Traced" event. 
+	 * <P>Parameter <i>kept</i> is IN/OUT parameter.  It can be modified by the event handler.
 	  */
 	public abstract void Traced(test.records.Point[] path, brivel.out.TavoRecordArray kept);
 
