@@ -13,7 +13,7 @@ namespace {
 class PageFolderCheckUser : public IFolderPrompts {
 public:
     PageFolderCheckUser(HWND frame, brivel::winui::Dialog* page) : m_frame(frame), m_page(page) {}
-    bool AskQuestion(const char* question) override { return AskQuestion(m_frame, question, m_page); }
+    bool AskQuestion(const char* question) override { return ::AskQuestion(m_frame, question, m_page); }
     void ShowError(const char* message) override { ShowErrorBox(m_frame, message, m_page); }
 
 private:
