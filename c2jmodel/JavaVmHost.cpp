@@ -188,6 +188,7 @@ bool CJavaVmHost::CreateVm(const char* classPath, const char* subFolder, CString
     m_jvmModule = module;
     m_vm = vm;
     m_env = env;
+    m_vmClassPath = classPath ? classPath : "";
     m_vmCreated = true;
     return true;
 }

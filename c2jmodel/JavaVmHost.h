@@ -42,7 +42,7 @@ public:
     CJavaTypeHandler* ResolveType(jclass typeClass, bool& supported, CString& error);
     bool ListJarClasses(const char* jarPath, std::vector<CString>& classNames, CString& error) override;
     // True only when the class is known to derive from java.awt.Component.
-    bool IsVisualComponent(const char* className);
+    bool IsVisualComponent(const char* className) override;
     bool IsAssignableFrom(const CJavaClassSpec* a, const CJavaClassSpec* b) override;
 
     // Whether every Java class a member uses is in the project (or, while
@@ -56,6 +56,10 @@ public:
     bool FindJavaHome(CString& error);
 
     bool IsStarted() const { return m_started; }
+    // True once the VM exists; its class path is then fixed for the process.
+    bool IsVmCreated() const { return m_vmCreated; }
+    // The class path the VM was created with.
+    const CString& GetVmClassPath() const { return m_vmClassPath; }
     const CString& GetJavaHome() const { return m_javaHome; }
     const CString& GetJvmPath() const { return m_jvmPath; }
     JNIEnv* GetEnv() const { return m_env; }
@@ -94,6 +98,7 @@ private:
 
     bool m_started = false;   // the VM exists and the reflection members are known
     bool m_vmCreated = false; // the VM exists
+    CString m_vmClassPath;
     CString m_javaHome;
     CString m_jvmPath;
     void* m_jvmModule = nullptr;

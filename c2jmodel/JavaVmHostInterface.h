@@ -25,4 +25,6 @@ public:
     // True when `a` can be cast to `b`, and whenever that cannot be told (no
     // VM, or a class without a class reference).
     virtual bool IsAssignableFrom(const CJavaClassSpec* a, const CJavaClassSpec* b) = 0;
+    // True only when the class is known to derive from java.awt.Component.
+    virtual bool IsVisualComponent(const char*) { return false; }
 };

@@ -206,6 +206,14 @@ bool CWizardDlg::LoadJarClasses(const char* jarPath, const char* classPath, CStr
 }
 
 bool CWizardDlg::LoadJarFiles(CWizardPage* parentPage) {
+    // A VM started on the class path page keeps its class path: JAR files
+    // outside it would be loaded from the wrong place, or not at all.
+    CString vmMessage;
+    if (!m_jarLoader.CanUseClassPath(m_pC2jJarfilesPage->m_jarFiles, m_pC2jJarfilesPage->m_extraClassPath,
+                                     vmMessage)) {
+        ShowErrorBox(Handle(), vmMessage, parentPage);
+        return false;
+    }
     CJarLoadErrors errors;
     if (m_jarLoader.LoadJarFiles(m_pC2jJarfilesPage->m_jarFiles, m_pC2jJarfilesPage->m_extraClassPath, errors))
         return true;

@@ -5,6 +5,7 @@
 
 #include "C2jSpecification.h"
 #include "JavaVmHost.h"
+#include "WizardTexts.h"
 
 namespace {
 
@@ -109,12 +110,26 @@ void CJarClassLoader::ForgetLoadedClasses() {
 
 bool CJarClassLoader::LoadJarFiles(const std::vector<CString>& jarFiles, const char* extraClassPath,
                                    CJarLoadErrors& errors) {
-    ForgetLoadedClasses();
     errors.Clear();
-    m_spec.m_classPath = JarClassPath(jarFiles, extraClassPath);
+    const CString classPath = JarClassPath(jarFiles, extraClassPath);
+    if (m_lastLoadSucceeded && jarFiles == m_lastJarFiles && classPath == m_lastClassPath) return true;
+    ForgetLoadedClasses();
+    m_spec.m_classPath = classPath;
     for (const CString& jar : jarFiles) {
         CString error;
         if (!LoadJarClasses(jar, m_spec.m_classPath, error)) errors.AddFailure(jar, error);
     }
-    return errors.IsEmpty();
+    m_lastLoadSucceeded = errors.IsEmpty();
+    m_lastJarFiles = jarFiles;
+    m_lastClassPath = classPath;
+    return m_lastLoadSucceeded;
+}
+
+bool CJarClassLoader::CanUseClassPath(const std::vector<CString>& jarFiles, const char* extraClassPath,
+                                      CString& message) const {
+    if (!m_host.IsVmCreated()) return true;
+    const CString classPath = JarClassPath(jarFiles, extraClassPath);
+    if (m_host.GetVmClassPath() == classPath) return true;
+    message.Format(wizard_text::kVmClassPathFixed, m_host.GetVmClassPath().c_str(), classPath.c_str());
+    return false;
 }

@@ -38,7 +38,14 @@ public:
     // error lines of each JAR that failed. Classes that an earlier call
     // loaded are taken out first, so a repeated load starts from the same
     // project and a JAR removed from the list leaves nothing behind.
+    // The same JAR files and class path as the last load that succeeded are
+    // not loaded again: the project already holds them.
     bool LoadJarFiles(const std::vector<CString>& jarFiles, const char* extraClassPath, CJarLoadErrors& errors);
+
+    // False with the message when the VM already runs with a class path other
+    // than the JAR files' (it was started on the class path page before the
+    // user chose JAR mode): its class path cannot change in this run.
+    bool CanUseClassPath(const std::vector<CString>& jarFiles, const char* extraClassPath, CString& message) const;
 
 private:
     // Loads, names and reflects one class unless the project has it already;
@@ -52,4 +59,7 @@ private:
     CC2jSpecification& m_spec;
     CJavaVmHost& m_host;
     std::vector<CString> m_loaded;  // the classes this loader added to the project
+    bool m_lastLoadSucceeded = false;
+    std::vector<CString> m_lastJarFiles;
+    CString m_lastClassPath;
 };

@@ -22,4 +22,9 @@ constexpr const char* kJarErrorSeveral = "The following errors occurred during l
 constexpr const char* kJarErrorTrailer =
     "\n\nPlease restart Brivel and add other/more JAR files, or build using \"Detailed Build\".";
 
+// A JAR-mode save after the VM already runs with another class path.
+constexpr const char* kVmClassPathFixed =
+    "The Java VM of this run was started with the class path \"%s\" and cannot take the JAR files' class path "
+    "\"%s\".  Please restart Brivel to build from these JAR files.";
+
 }  // namespace wizard_text

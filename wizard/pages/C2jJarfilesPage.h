@@ -1,5 +1,6 @@
 // The COM-to-Java JAR files page (JAR mode): the JAR files whose classes the
-// project takes whole, and more class path.
+// project takes whole, and more class path. They become the project's class
+// path when the specification is saved.
 #pragma once
 
 #include <vector>
@@ -13,6 +14,16 @@ public:
     std::vector<CString> m_jarFiles;  // full paths, in list order
     CString m_extraClassPath;
 
+    bool ValidatePage() override;
+
 protected:
     void DoDataExchange(brivel::winui::DataExchange& dx) override;
+
+private:
+    void OnAdd();
+    void OnRemove();
+    void OnAddJarToClassPath();
+    void OnAddFolderToClassPath();
+    void OnClear();
+    void EnableRemove();
 };

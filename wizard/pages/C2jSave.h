@@ -1,4 +1,5 @@
-// The COM-to-Java save page: writes the project's specification file. In
+// The COM-to-Java save page: writes the project's specification file and its
+// readme, remembers where it was saved and hands it to the build page. In
 // JAR mode the JAR files' classes are loaded first.
 #pragma once
 
@@ -10,8 +11,13 @@ public:
 
     CString m_filePath;
 
+    void OnPageShown() override;
     bool ValidatePage() override;
 
 protected:
     void DoDataExchange(brivel::winui::DataExchange& dx) override;
+
+private:
+    void OnBrowse();
+    bool SaveSpecification();
 };

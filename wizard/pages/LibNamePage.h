@@ -1,6 +1,7 @@
 // The COM-to-Java library page: the COM library's name and comment.
 #pragma once
 
+#include "C2jSpecification.h"
 #include "WizardPage.h"
 
 class CLibNamePage : public CWizardPage {
@@ -9,6 +10,9 @@ public:
 
     CString m_libraryName;
     CString m_comment;
+
+    void RefreshFromSpecification(const CC2jSpecification& spec);
+    bool ValidatePage() override;
 
 protected:
     void DoDataExchange(brivel::winui::DataExchange& dx) override;
