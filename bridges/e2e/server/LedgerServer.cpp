@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "FakeRecordInfo.h"
+#include "CountedObject.h"
 
 #ifdef _WIN32
 #define SERVER_EXPORT extern "C" __declspec(dllexport)
@@ -60,23 +61,7 @@ struct ITally : public IUnknown {
 LONG g_outstanding = 0;
 
 // Reference counting shared by the server's objects.
-class Counted {
-public:
-    virtual ~Counted() = default;
-    ULONG AddRefImpl() {
-        InterlockedIncrement(&g_outstanding);
-        return InterlockedIncrement(&refs_);
-    }
-    ULONG ReleaseImpl() {
-        InterlockedDecrement(&g_outstanding);
-        LONG n = InterlockedDecrement(&refs_);
-        if (n == 0) delete this;
-        return n;
-    }
-
-private:
-    LONG refs_ = 0;
-};
+using Counted = brivel::testing::CountedObject<g_outstanding>;
 
 // The argument at position `i` (0 = first) of `count`, by-reference values
 // followed.
@@ -297,54 +282,7 @@ private:
     LONG amount_;
 };
 
-class Items : public IEnumVARIANT, public Counted {
-public:
-    Items(const std::vector<Entry*>& entries, size_t at) : entries_(entries), at_(at) {
-        for (Entry* e : entries_) e->AddRef();
-    }
-    ~Items() override {
-        for (Entry* e : entries_) e->Release();
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IEnumVARIANT)) {
-            *ppv = static_cast<IEnumVARIANT*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
-    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
-    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
-        ULONG n = 0;
-        for (; n < count && at_ < entries_.size(); ++n, ++at_) {
-            VariantInit(&items[n]);
-            V_VT(&items[n]) = VT_DISPATCH;
-            V_DISPATCH(&items[n]) = entries_[at_];
-            entries_[at_]->AddRef();
-        }
-        if (fetched) *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-        at_ += count;
-        return at_ <= entries_.size() ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Reset() override {
-        at_ = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
-        *copy = new Items(entries_, at_);
-        (*copy)->AddRef();
-        return S_OK;
-    }
-
-private:
-    std::vector<Entry*> entries_;
-    size_t at_;
-};
+using Items = brivel::testing::DispatchItems<Entry, g_outstanding>;
 
 class Ledger;
 

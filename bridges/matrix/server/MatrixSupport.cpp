@@ -9,9 +9,10 @@ namespace {
 
 std::mutex g_problemLock;
 std::string g_problem;
-LONG g_outstanding = 0;
 
 }  // namespace
+
+LONG g_matrixOutstanding = 0;
 
 // ---- complaints
 
@@ -191,19 +192,7 @@ GUID MakeGuid(DWORD data1, WORD data2, WORD data3, const BYTE (&data4)[8]) {
 // ---- references handed out
 
 LONG Outstanding() {
-    return InterlockedCompareExchange(&g_outstanding, 0, 0);
-}
-
-ULONG Counted::AddRefImpl() {
-    InterlockedIncrement(&g_outstanding);
-    return InterlockedIncrement(&refs_);
-}
-
-ULONG Counted::ReleaseImpl() {
-    InterlockedDecrement(&g_outstanding);
-    LONG n = InterlockedDecrement(&refs_);
-    if (n == 0) delete this;
-    return n;
+    return InterlockedCompareExchange(&g_matrixOutstanding, 0, 0);
 }
 
 // ---- tokens

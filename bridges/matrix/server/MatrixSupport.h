@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "MatrixIds.h"
+#include "CountedObject.h"
 
 #ifdef _WIN32
 #define MATRIX_EXPORT extern "C" __declspec(dllexport)
@@ -79,15 +80,9 @@ inline GUID MakeGuid(DWORD data1, WORD data2, WORD data3, std::initializer_list<
 // it was given.
 LONG Outstanding();
 
-class Counted {
-public:
-    virtual ~Counted() = default;
-    ULONG AddRefImpl();
-    ULONG ReleaseImpl();
-
-private:
-    LONG refs_ = 0;
-};
+// The total that Outstanding() reads, moved by every Counted object.
+extern LONG g_matrixOutstanding;
+using Counted = brivel::testing::CountedObject<g_matrixOutstanding>;
 
 // ---- tokens: the interface values that cross
 

@@ -8,6 +8,7 @@
 // the last call it received (GetProperty("lastCall")), and a test fires any
 // event at the advised sinks through BrowserFire.
 #include "BrowserServer.h"
+#include "CountedObject.h"
 
 #include <olectl.h>
 
@@ -126,23 +127,7 @@ HRESULT Fail(EXCEPINFO* info, const char* description) {
 }
 
 // Reference counting shared by the server's objects.
-class Counted {
-public:
-    virtual ~Counted() = default;
-    ULONG AddRefImpl() {
-        InterlockedIncrement(&g_outstanding);
-        return InterlockedIncrement(&refs_);
-    }
-    ULONG ReleaseImpl() {
-        InterlockedDecrement(&g_outstanding);
-        LONG n = InterlockedDecrement(&refs_);
-        if (n == 0) delete this;
-        return n;
-    }
-
-private:
-    LONG refs_ = 0;
-};
+using Counted = brivel::testing::CountedObject<g_outstanding>;
 
 class DispatchObject;
 
@@ -359,54 +344,7 @@ HRESULT Point::GetConnectionPointContainer(IConnectionPointContainer** c) {
 }
 
 // An enumerator over objects, each handed out with a reference of its own.
-class Items : public IEnumVARIANT, public Counted {
-public:
-    Items(const std::vector<IDispatch*>& items, size_t at) : items_(items), at_(at) {
-        for (IDispatch* d : items_) d->AddRef();
-    }
-    ~Items() override {
-        for (IDispatch* d : items_) d->Release();
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IEnumVARIANT)) {
-            *ppv = static_cast<IEnumVARIANT*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
-    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
-    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
-        ULONG n = 0;
-        for (; n < count && at_ < items_.size(); ++n, ++at_) {
-            VariantInit(&items[n]);
-            V_VT(&items[n]) = VT_DISPATCH;
-            V_DISPATCH(&items[n]) = items_[at_];
-            items_[at_]->AddRef();
-        }
-        if (fetched) *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-        at_ += count;
-        return at_ <= items_.size() ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Reset() override {
-        at_ = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
-        *copy = new Items(items_, at_);
-        (*copy)->AddRef();
-        return S_OK;
-    }
-
-private:
-    std::vector<IDispatch*> items_;
-    size_t at_;
-};
+using Items = brivel::testing::DispatchItems<IDispatch, g_outstanding>;
 
 void ReturnObject(IDispatch* object, VARIANT* result) {
     V_VT(result) = VT_DISPATCH;
