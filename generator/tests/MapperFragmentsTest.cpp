@@ -527,6 +527,24 @@ TEST(CapturedText, CapturesInsideAnotherOrOnTwoThreadsKeepTheirOwnText) {
     EXPECT_EQ(wrong[1], 0);
 }
 
+// fprintf formats into a buffer and writes it at once: texts longer than
+// the formatter's first buffer, embedded NULs from %c and the count returned
+// are what the formatter itself gives.
+TEST(FormattedWrites, LongAndShortTextsReachTheStreamWhole) {
+    std::string longText(5000, 'x');
+    int counts[3] = {0, 0, 0};
+    std::string written = Written([&](FILE* f) {
+        counts[0] = fprintf(f, "<%s|%d>\n", longText.c_str(), 42);
+        counts[1] = fprintf(f, "%c%c", 'a', 0);
+        counts[2] = fprintf(f, "%5.2f;%s", 1.5, "");
+    });
+    EXPECT_EQ(counts[0], 5006);
+    EXPECT_EQ(counts[1], 2);
+    EXPECT_EQ(counts[2], 6);
+    // The capture ends at the NUL, as every capture of text does.
+    EXPECT_EQ(written, "<" + longText + "|42>\na");
+}
+
 TEST(TypeMapperBase, ReleaseStatementsKeepTheirNestingAtEveryReturnDepth) {
     CReleaseStatements release;
     release.Add("\tif ( rec0 != 0 ) {\n\t\tbrivelFreeRecord( rec0 );\n\t}\n");
