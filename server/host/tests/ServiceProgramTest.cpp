@@ -106,6 +106,19 @@ protected:
         return program_.WaitForDialog(kSetupCaption);
     }
 
+    // The setup dialog's buttons as "install 0, run once 0, uninstall 1,
+    // stop 1, start 0" (1: enabled).
+    static std::string Buttons(HWND setup) {
+        auto state = [&](int id) { return IsEnabled(setup, id) ? "1" : "0"; };
+        return std::string("install ") + state(IDC_INSTALL) + ", run once " + state(IDC_RUN_ONCE) + ", uninstall " +
+               state(IDC_UNINSTALL) + ", stop " + state(IDC_STOP_SERVICE) + ", start " + state(IDC_START_SERVICE);
+    }
+    // The dialog enables and disables its buttons one after another: the
+    // test waits for the whole state, not for one button of it.
+    static bool ButtonsBecome(HWND setup, const std::string& expected) {
+        return WaitUntil([&] { return Buttons(setup) == expected; });
+    }
+
     SocketsForTests sockets_;
     ServerFolder server_;
     HostProgram program_{server_};
@@ -139,11 +152,8 @@ TEST_F(ServiceProgram, IsInstalledStartedStoppedAndRemovedThroughTheSetupDialog)
                                                         0),
               0u)
         << server_.Read("java-standin.record");
-    EXPECT_TRUE(WaitUntil([&] { return !IsEnabled(setup, IDC_INSTALL); }));  // refreshed after the message
-    EXPECT_FALSE(IsEnabled(setup, IDC_RUN_ONCE));
-    EXPECT_TRUE(IsEnabled(setup, IDC_UNINSTALL));
-    EXPECT_TRUE(IsEnabled(setup, IDC_STOP_SERVICE));
-    EXPECT_FALSE(IsEnabled(setup, IDC_START_SERVICE));
+    // Refreshed after the message, one button after another.
+    EXPECT_TRUE(ButtonsBecome(setup, "install 0, run once 0, uninstall 1, stop 1, start 0")) << Buttons(setup);
 
     // A configuration change while the service runs needs a restart.
     Click(setup, IDC_CONFIGURE);
@@ -166,8 +176,7 @@ TEST_F(ServiceProgram, IsInstalledStartedStoppedAndRemovedThroughTheSetupDialog)
     ASSERT_NE(stopping, nullptr);
     EXPECT_TRUE(WaitForState(SERVICE_STOPPED));  // the service ends with its server
     EXPECT_EQ(program_.Answer(kProgramCaption, IDOK), "Stopping Service");
-    EXPECT_TRUE(WaitUntil([&] { return IsEnabled(setup, IDC_START_SERVICE); }));
-    EXPECT_FALSE(IsEnabled(setup, IDC_STOP_SERVICE));
+    EXPECT_TRUE(ButtonsBecome(setup, "install 0, run once 0, uninstall 1, stop 0, start 1")) << Buttons(setup);
 
     // Not running any more: closing the program reminds of nothing.
     Click(setup, IDCANCEL);
@@ -182,7 +191,7 @@ TEST_F(ServiceProgram, IsInstalledStartedStoppedAndRemovedThroughTheSetupDialog)
     EXPECT_TRUE(WaitForState(SERVICE_RUNNING));
     ASSERT_TRUE(ServerListens());
     EXPECT_NE(Log("BrvServer_Log.bak").find("request Q1\nquitting"), std::string::npos) << Log("BrvServer_Log.bak");
-    EXPECT_TRUE(WaitUntil([&] { return IsEnabled(setup, IDC_STOP_SERVICE); }));
+    EXPECT_TRUE(ButtonsBecome(setup, "install 0, run once 0, uninstall 1, stop 1, start 0")) << Buttons(setup);
 
     // Stopped by the service manager: the request quits the server at once,
     // at the configured port.
