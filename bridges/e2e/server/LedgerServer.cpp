@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "FakeRecordInfo.h"
+#include "ConnectionPoint.h"
 #include "CountedObject.h"
 
 #ifdef _WIN32
@@ -284,55 +285,16 @@ private:
 
 using Items = brivel::testing::DispatchItems<Entry, g_outstanding>;
 
-class Ledger;
-
-// The one connection point of a ledger: DLedgerEvents.
-class Point : public IConnectionPoint {
+// The one connection point of a ledger, DLedgerEvents, and the ledger's ways
+// of firing its events at every advised sink.
+class Point final : public brivel::testing::ConnectionPoint {
 public:
-    explicit Point(Ledger* owner) : owner_(owner) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
-        *iid = IID_DLedgerEvents;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** c) override;
-    HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override {
-        if (!sink || !cookie) return E_POINTER;
-        IDispatch* d = nullptr;
-        if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&d)))) return CONNECT_E_CANNOTCONNECT;
-        std::lock_guard<std::mutex> lock(lock_);
-        sinks_.push_back(d);
-        *cookie = static_cast<DWORD>(sinks_.size());
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override {
-        IDispatch* d = nullptr;
-        {
-            std::lock_guard<std::mutex> lock(lock_);
-            if (cookie == 0 || cookie > sinks_.size() || !sinks_[cookie - 1]) return CONNECT_E_NOCONNECTION;
-            d = sinks_[cookie - 1];
-            sinks_[cookie - 1] = nullptr;
-        }
-        d->Release();
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
+    explicit Point(IUnknown* owner) : ConnectionPoint(owner, IID_DLedgerEvents) {}
 
-    // Calls every advised sink; answers whether any set the by-reference flag.
+    // Answers whether any sink set the by-reference flag.
     bool Fire(DISPID id, LONG what, const OLECHAR* why) {
-        std::vector<IDispatch*> sinks;
-        {
-            std::lock_guard<std::mutex> lock(lock_);
-            for (IDispatch* d : sinks_)
-                if (d) {
-                    d->AddRef();
-                    sinks.push_back(d);
-                }
-        }
         VARIANT_BOOL cancel = VARIANT_FALSE;
-        for (IDispatch* d : sinks) {
+        Sinks().ForEach([&](IDispatch* d) {
             VARIANT args[2];
             DISPPARAMS p = {args, nullptr, 0, 0};
             if (id == 1) {
@@ -348,44 +310,24 @@ public:
             }
             d->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
             if (id == 1) SysFreeString(V_BSTR(&args[0]));
-            d->Release();
-        }
+        });
         return cancel != VARIANT_FALSE;
     }
 
-    // Calls every advised sink with one date.
+    // One date.
     void FireDate(DATE when) {
-        std::vector<IDispatch*> sinks;
-        {
-            std::lock_guard<std::mutex> lock(lock_);
-            for (IDispatch* d : sinks_)
-                if (d) {
-                    d->AddRef();
-                    sinks.push_back(d);
-                }
-        }
-        for (IDispatch* d : sinks) {
+        Sinks().ForEach([&](IDispatch* d) {
             VARIANT arg;
             V_VT(&arg) = VT_DATE;
             V_DATE(&arg) = when;
             DISPPARAMS p = {&arg, nullptr, 1, 0};
             d->Invoke(3, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
-            d->Release();
-        }
+        });
     }
 
-    // Calls every advised sink with a record that has no record information.
+    // A record that has no record information.
     void FireTally(Tally* tally) {
-        std::vector<IDispatch*> sinks;
-        {
-            std::lock_guard<std::mutex> lock(lock_);
-            for (IDispatch* d : sinks_)
-                if (d) {
-                    d->AddRef();
-                    sinks.push_back(d);
-                }
-        }
-        for (IDispatch* d : sinks) {
+        Sinks().ForEach([&](IDispatch* d) {
             VARIANT arg;
             VariantInit(&arg);
             V_VT(&arg) = VT_RECORD;
@@ -393,48 +335,23 @@ public:
             arg.pRecInfo = nullptr;
             DISPPARAMS p = {&arg, nullptr, 1, 0};
             d->Invoke(4, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
-            d->Release();
-        }
+        });
     }
 
-    // Calls every advised sink with the given arguments (last first, as
-    // DISPPARAMS holds them); they stay the caller's.
+    // The given arguments (last first, as DISPPARAMS holds them); they stay the caller's.
     void FireArgs(DISPID id, VARIANT* args, UINT count) {
-        std::vector<IDispatch*> sinks;
-        {
-            std::lock_guard<std::mutex> lock(lock_);
-            for (IDispatch* d : sinks_)
-                if (d) {
-                    d->AddRef();
-                    sinks.push_back(d);
-                }
-        }
-        for (IDispatch* d : sinks) {
+        Sinks().ForEach([&](IDispatch* d) {
             DISPPARAMS p = {args, nullptr, count, 0};
             d->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
-            d->Release();
-        }
+        });
     }
 
-    void DropAll() {
-        std::vector<IDispatch*> sinks;
-        {
-            std::lock_guard<std::mutex> lock(lock_);
-            sinks.swap(sinks_);
-        }
-        for (IDispatch* d : sinks)
-            if (d) d->Release();
-    }
-
-private:
-    Ledger* owner_;
-    std::mutex lock_;
-    std::vector<IDispatch*> sinks_;
+    void DropAll() { Sinks().DropAll(); }
 };
 
 class Ledger : public IDispatch, public IConnectionPointContainer, public ITally, public Counted {
 public:
-    Ledger() : title_(SysAllocString(L"")), point_(this) {}
+    Ledger() : title_(SysAllocString(L"")), point_(static_cast<IDispatch*>(this)) {}
     ~Ledger() override {
         point_.DropAll();
         for (Entry* e : entries_) e->Release();
@@ -588,25 +505,6 @@ private:
     std::vector<Entry*> entries_;
     Point point_;
 };
-
-HRESULT Point::QueryInterface(REFIID riid, void** ppv) {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IConnectionPoint)) {
-        *ppv = static_cast<IConnectionPoint*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-ULONG Point::AddRef() {
-    return owner_->AddRef();
-}
-ULONG Point::Release() {
-    return owner_->Release();
-}
-HRESULT Point::GetConnectionPointContainer(IConnectionPointContainer** c) {
-    return owner_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(c));
-}
 
 HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result, EXCEPINFO* excepInfo,
                        UINT*) {

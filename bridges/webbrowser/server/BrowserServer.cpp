@@ -8,6 +8,7 @@
 // the last call it received (GetProperty("lastCall")), and a test fires any
 // event at the advised sinks through BrowserFire.
 #include "BrowserServer.h"
+#include "ConnectionPoint.h"
 #include "CountedObject.h"
 
 #include <olectl.h>
@@ -129,79 +130,22 @@ HRESULT Fail(EXCEPINFO* info, const char* description) {
 // Reference counting shared by the server's objects.
 using Counted = brivel::testing::CountedObject<g_outstanding>;
 
-class DispatchObject;
-
-// A connection point of one event interface: it holds each advised sink's
-// IDispatch until Unadvise.
-class Point final : public IConnectionPoint {
+// A connection point of one event interface, and its firing: every advised
+// sink is called; the result is the last sink's, E_FAIL when none is advised.
+class Point final : public brivel::testing::ConnectionPoint {
 public:
-    Point(DispatchObject* owner, const IID& iid) : owner_(owner), iid_(iid) {}
-    ~Point() {
-        for (IDispatch* d : sinks_)
-            if (d) d->Release();
-    }
-    const IID& Iid() const { return iid_; }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
-        *iid = iid_;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** c) override;
-    HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override {
-        if (!sink || !cookie) return E_POINTER;
-        IDispatch* d = nullptr;
-        if (FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&d)))) return CONNECT_E_CANNOTCONNECT;
-        std::lock_guard<std::mutex> lock(lock_);
-        sinks_.push_back(d);
-        *cookie = static_cast<DWORD>(sinks_.size());
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override {
-        IDispatch* d = nullptr;
-        {
-            std::lock_guard<std::mutex> lock(lock_);
-            if (cookie == 0 || cookie > sinks_.size() || !sinks_[cookie - 1]) return CONNECT_E_NOCONNECTION;
-            d = sinks_[cookie - 1];
-            sinks_[cookie - 1] = nullptr;
-        }
-        d->Release();
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
-
-    LONG Count() {
-        std::lock_guard<std::mutex> lock(lock_);
-        LONG n = 0;
-        for (IDispatch* d : sinks_) n += d != nullptr;
-        return n;
-    }
-
+    using ConnectionPoint::ConnectionPoint;
+    LONG Count() { return Sinks().Count(); }
     HRESULT Fire(DISPID id, DISPPARAMS* params) {
-        std::vector<IDispatch*> sinks;
-        {
-            std::lock_guard<std::mutex> lock(lock_);
-            for (IDispatch* d : sinks_)
-                if (d) {
-                    d->AddRef();
-                    sinks.push_back(d);
-                }
-        }
         HRESULT hr = E_FAIL;
-        for (IDispatch* d : sinks) {
+        Sinks().ForEach([&](IDispatch* d) {
             hr = d->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, params, nullptr, nullptr, nullptr);
-            d->Release();
-        }
+        });
         return hr;
     }
-
-private:
-    DispatchObject* owner_;
-    IID iid_;
-    std::mutex lock_;
-    std::vector<IDispatch*> sinks_;
 };
+
+class DispatchObject;
 
 std::vector<DispatchObject*> g_live[4];
 
@@ -211,7 +155,7 @@ class DispatchObject : public IDispatch, public IConnectionPointContainer, publi
 public:
     DispatchObject(int kind, std::vector<IID> interfaces, std::vector<IID> events)
         : kind_(kind), interfaces_(std::move(interfaces)) {
-        for (const IID& e : events) points_.push_back(new Point(this, e));
+        for (const IID& e : events) points_.push_back(new Point(static_cast<IDispatch*>(this), e));
         std::lock_guard<std::mutex> lock(g_lock);
         g_live[kind_].push_back(this);
     }
@@ -323,25 +267,6 @@ private:
     std::vector<Point*> points_;
     std::map<DISPID, VARIANT> properties_;
 };
-
-HRESULT Point::QueryInterface(REFIID riid, void** ppv) {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IConnectionPoint)) {
-        *ppv = static_cast<IConnectionPoint*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-ULONG Point::AddRef() {
-    return owner_->AddRef();
-}
-ULONG Point::Release() {
-    return owner_->Release();
-}
-HRESULT Point::GetConnectionPointContainer(IConnectionPointContainer** c) {
-    return owner_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(c));
-}
 
 // An enumerator over objects, each handed out with a reference of its own.
 using Items = brivel::testing::DispatchItems<IDispatch, g_outstanding>;
