@@ -30,6 +30,14 @@ std::string SourceFileName(const std::string& className) {
 }
 
 bool IsConstructor(const EventMethod& method) { return method.name == kInit; }
+
+// Method names other than "<init>" hold neither '<' nor '>' in a class file.
+// A class loader that checks nothing (the bootstrap loader of the platform's
+// interfaces) would otherwise take a "<clinit>" without code, and the VM
+// would run it.
+bool IsMethodName(const std::string& name) {
+    return name == kInit || name.find_first_of("<>") == std::string::npos;
+}
 }  // namespace
 
 bool WriteEventClassFile(const std::string& className, const std::string& interfaceName,
@@ -47,6 +55,7 @@ bool WriteEventClassFile(const std::string& className, const std::string& interf
     for (const EventMethod& method : methods) {
         texts.FindOrAdd(method.name.c_str());
         texts.FindOrAdd(method.signature.c_str());
+        if (!IsMethodName(method.name)) return false;
         if (!IsConstructor(method)) ++declared;
     }
     const size_t distinct = static_cast<size_t>(texts.Count());

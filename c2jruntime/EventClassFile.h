@@ -21,7 +21,8 @@ struct EventMethod {
 // `interfaceName`. The constant pool holds the fixed entries #1 to #4, then
 // one Utf8 entry per distinct text, numbered in the reverse order of their
 // first use, then the constructor's name-and-type. False, with `bytes`
-// empty, when a text or a count does not fit a class file.
+// empty, when a text or a count does not fit a class file, or a method name
+// is not one a class file may declare.
 bool WriteEventClassFile(const std::string& className, const std::string& interfaceName,
                          const std::vector<EventMethod>& methods, std::vector<uint8_t>& bytes);
 

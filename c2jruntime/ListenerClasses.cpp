@@ -162,7 +162,7 @@ const ListenerClass* DefineEventClass(JNIEnv* env, const Listener& listener, con
     const std::string name = AnsiToModifiedUtf8(listener.name.c_str());
     std::vector<uint8_t> bytes;
     if (!WriteEventClassFile(name, AnsiToModifiedUtf8(listener.interfaceName.c_str()), methods, bytes)) {
-        SetErrorFormat(error, "Listener class %s cannot be written: a name is too long for a Java class file",
+        SetErrorFormat(error, "Listener class %s cannot be written: a name does not fit a Java class file",
                        listener.name.c_str());
         return nullptr;
     }

@@ -75,7 +75,7 @@ TEST(EventClassFile, MoreThanOneConstructorPairKeepsTheCountTrue) {
               Written("brivel/eventImpl/Twice", "java/util/EventListener", one));
 }
 
-TEST(EventClassFile, TextsTooLongForAClassFileAreRefused) {
+TEST(EventClassFile, TextsTooLongForAClassFileOrMethodNamesItCannotDeclareAreRefused) {
     std::vector<uint8_t> bytes = {1};
     EXPECT_FALSE(WriteEventClassFile("brivel/eventImpl/" + std::string(0x10000, 'x'), "java/util/EventListener", {},
                                      bytes));
@@ -84,6 +84,9 @@ TEST(EventClassFile, TextsTooLongForAClassFileAreRefused) {
                                      {{std::string(0x10000, 'm'), "()V"}}, bytes));
     EXPECT_TRUE(WriteEventClassFile("brivel/eventImpl/" + std::string(0xFFFF - 17, 'x'), "java/util/EventListener",
                                     {}, bytes));
+    for (const char* name : {"<clinit>", "a<b", "b>"})
+        EXPECT_FALSE(WriteEventClassFile("brivel/eventImpl/Fine", "java/util/EventListener", {{name, "()V"}}, bytes))
+            << name;
 }
 
 TEST(ClassFileWriter, BigEndianNumbersEntriesAndNestedAttributeLengths) {
