@@ -66,8 +66,8 @@ public:
 
 // The caller's listener: its descriptor and handler table.
 struct Listener {
-    std::string name;       // generated class name, ANSI
-    std::string interfaceName;  // slash form, ANSI
+    std::string name;                                        // generated class name, ANSI
+    std::string interfaceName;                               // slash form, ANSI
     std::vector<std::pair<std::string, std::string>> pairs;  // every pair of the descriptor, ANSI
     std::vector<void*> handlers;                             // one per pair not named "<init>"
 };

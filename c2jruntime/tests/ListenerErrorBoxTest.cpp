@@ -100,3 +100,15 @@ TEST_F(ListenerErrorBox, IsShownAfterTheClassLoadingLockIsReleased) {
     C2jFreeMem(e);
     SetEnvironmentVariableA("BRIVEL_STUB_JVM_FAKE", nullptr);
 }
+
+// Java that does not start is the caller's message only: no box (a box here
+// would hold the test until its time runs out).
+TEST_F(ListenerErrorBox, IsNotShownWhenJavaDoesNotStart) {
+    char* e = nullptr;
+    long cls = 0, obj = 0;
+    EXPECT_FALSE(C2jLoadInterface(&cls, &obj, "ActionListener", "java/awt/event/ActionListener", &e, nullptr, nullptr,
+                                  nullptr));
+    EXPECT_EQ(std::string(e ? e : "(null)"), "Could not locate JVM.DLL under \"" + Path("home") + "\"");
+    C2jFreeMem(e);
+    EXPECT_EQ(obj, 0);
+}
