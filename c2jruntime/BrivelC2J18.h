@@ -59,6 +59,13 @@ C2J_TYPED_FAMILY(Long, C2jInt64)
 #undef C2J_TYPED_FAMILY
 C2J_API void C2jCallVoid(bool isStatic, long obj, int cls, int method, char** error, ...);
 
+/* Listener classes of COM events: a Java listener object whose methods call
+ * the caller's native handlers, which find their sink with
+ * C2jGetEventObject. */
+C2J_API bool C2jLoadInterface(long* clsid, long* objid, const char* classname, const char* intfname, char** error,
+                              char** cinfo, void** eventHandlers, void* comObject);
+C2J_API void* C2jGetEventObject(JNIEnv* jenv, jobject obj);
+
 /* Java exceptions. */
 C2J_API jobject C2jGetLastException(void);
 C2J_API void C2jClearLastException(void);

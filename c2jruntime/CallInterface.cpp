@@ -12,6 +12,7 @@
 
 #include "BrivelC2J18.h"
 #include "JniText.h"
+#include "ListenerClasses.h"
 #include "RuntimeState.h"
 
 using namespace brivel::c2j;
@@ -260,6 +261,7 @@ extern "C" void C2jDeleteObject(long obj, char** error) {
     if (obj == 0) return;  // nothing to release: no reason to start Java
     JNIEnv* env = GetThreadEnv(error);
     if (!env) return;
+    CutListenerSink(env, Ref(obj));  // a listener Java still holds no longer reaches its sink
     env->DeleteGlobalRef(Ref(obj));
     if (env->ExceptionCheck()) env->ExceptionClear();
 }

@@ -16,6 +16,7 @@
 #include "ConsoleClass.h"
 #include "JavaHomeProbe.h"
 #include "JvmPlatformNames.h"
+#include "ListenerClasses.h"
 #include "RuntimeState.h"
 #include "ThreadEnv.h"
 #include "VmFolderSearch.h"
@@ -299,6 +300,7 @@ extern "C" void C2jUnload(void) {
     g_jvmModule = nullptr;
     g_javaLoaded = false;
     ForgetClassTable();
+    ForgetListenerClasses();
     ForgetLastException();
 }
 
