@@ -15,6 +15,7 @@
 #include "PathUtil.h"
 #include "PayloadArchive.h"
 #include "ProcAddress.h"
+#include "ProgramGroupClient.h"
 #include "RemovalPlan.h"
 #include "SelfDeleteBatch.h"
 #include "SystemClasspath.h"
@@ -112,7 +113,7 @@ DWORD WINAPI UninstallThread(LPVOID) {
 
     RemovalPlace place{folder, SystemFolder(), Names(job.edition->systemFiles), Names(job.edition->folderFiles)};
     RunRemovalSteps(PlanRemoval(directory, place));
-    // XXX-PROGMAN DeleteProgramGroup(job.edition->displayName);
+    DeleteProgramGroup(job.edition->displayName);
     RemoveUninstallKey(job.edition->uninstallKeyName);
 
     std::string finished = std::string(job.edition->displayName) + " has been removed from the system.";

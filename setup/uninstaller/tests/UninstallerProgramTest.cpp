@@ -87,6 +87,34 @@ BOOL CALLBACK CollectText(HWND child, LPARAM parameter) {
     return TRUE;
 }
 
+// The program-group server stand-in (setup/progman/tests), recording the
+// commands it receives.
+class ProgmanStandIn {
+public:
+    bool Start(const std::string& record) {
+        std::string commandLine = "\"" + brivel::testing::ProgramFolder() + "\\progman_stand_in.exe\" \"" + record + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
+            return false;
+        // The record file appears once the service is registered.
+        return WaitUntil([&] {
+                   return fs::exists(record) || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+               }) &&
+               fs::exists(record);
+    }
+    ~ProgmanStandIn() {
+        if (!process_.hProcess) return;
+        PostThreadMessageA(process_.dwThreadId, WM_QUIT, 0, 0);
+        if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
 class UninstallerProgramTest : public brivel::testing::TempFolderTest {
 protected:
     void SetUp() override {
@@ -94,6 +122,7 @@ protected:
         install_ = folder_ / "Brivel Kit 1.8";
         temp_ = folder_ / "temp folder";
         log_ = folder_ / "unregistered.log";
+        record_ = folder_ / "progman.txt";
         fs::create_directories(install_);
         fs::create_directories(temp_);
         SaveClasspath();
@@ -225,7 +254,10 @@ protected:
 
     bool BatchFilesLeft() const { return !fs::is_empty(temp_); }
 
-    fs::path install_, temp_, log_;
+    std::string ProgramGroupCommands() const { return brivel::testing::ReadFileBytes(record_.string()); }
+
+    fs::path install_, temp_, log_, record_;
+    ProgmanStandIn progman_;
     PROCESS_INFORMATION process_{};
     bool hadClasspath_ = false;
     std::string savedClasspath_;
@@ -233,12 +265,14 @@ protected:
 
 TEST_F(UninstallerProgramTest, YesRemovesTheKitThenTheBatchRemovesTheProgramAndItsFolder) {
     LayOut(HostPath(BRIVEL_FINISHED_UNINSTALLER));
+    ASSERT_TRUE(progman_.Start(record_.string()));
     Start();
     EXPECT_EQ("Un-install Brivel?", Answer("Confirm Uninstallation", IDYES));
     EXPECT_EQ("Brivel has been removed from the system.", Answer("Finished", IDOK));
     EXPECT_EQ(0u, WaitForExit());
 
     EXPECT_EQ("BrvEvalDownloader.dll\nBrivelEvalDllBuilder.dll\n", UnregisteredLibraries());
+    EXPECT_EQ("[DeleteGroup(\"Brivel\")]\r\n", ProgramGroupCommands());
     EXPECT_FALSE(UninstallKeyExists()) << "the uninstall key with all its subkeys";
     std::string classpath;
     ReadClasspath(classpath);
@@ -272,6 +306,7 @@ TEST_F(UninstallerProgramTest, FolderWithAUsersFileStaysAndEverythingElseGoes) {
 
 TEST_F(UninstallerProgramTest, NoRemovesNothing) {
     LayOut(HostPath(BRIVEL_FINISHED_UNINSTALLER));
+    ASSERT_TRUE(progman_.Start(record_.string()));
     Start();
     EXPECT_EQ("Un-install Brivel?", Answer("Confirm Uninstallation", IDNO));
     EXPECT_EQ(0u, WaitForExit());
@@ -282,6 +317,7 @@ TEST_F(UninstallerProgramTest, NoRemovesNothing) {
     for (const char* name : kSystemFiles) EXPECT_TRUE(fs::exists(SystemFolder() + "\\" + name)) << name;
     EXPECT_TRUE(UninstallKeyExists());
     EXPECT_EQ("", UnregisteredLibraries());
+    EXPECT_EQ("", ProgramGroupCommands());
     EXPECT_FALSE(BatchFilesLeft());
 }
 
