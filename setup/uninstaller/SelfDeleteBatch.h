@@ -30,4 +30,12 @@ std::string SelfDeleteBatchPath(const std::string& temporaryName,
 std::string SelfDeleteBatchText(const std::string& programPath, const std::string& folder,
                                 const std::string& batchPath, int tries = kSelfDeleteTries);
 
+#ifdef _WIN32
+// Writes the batch file (text mode). The command interpreter reads batch
+// files in the console's (OEM) code page, so the text, whose paths are in
+// the ANSI code page, is written in that one: a folder named with accented
+// letters is still found. False when the file cannot be written.
+bool WriteSelfDeleteBatch(const std::string& batchPath, const std::string& text);
+#endif
+
 }  // namespace brivel::setup

@@ -6,7 +6,6 @@
 // that runs once the program has ended.
 #include "Uninstaller.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -173,14 +172,7 @@ void ScheduleSelfDelete(const std::string& programPath, const std::string& folde
     std::string batchPath = SelfDeleteBatchPath(temporaryName, [](const std::string& path) {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     });
-    std::FILE* batch = std::fopen(batchPath.c_str(), "w");
-    if (!batch) return;
-    std::string text = SelfDeleteBatchText(programPath, folder, batchPath);
-    bool written = std::fwrite(text.data(), 1, text.size(), batch) == text.size();
-    if (std::fclose(batch) != 0 || !written) {
-        DeleteFileA(batchPath.c_str());
-        return;
-    }
+    if (!WriteSelfDeleteBatch(batchPath, SelfDeleteBatchText(programPath, folder, batchPath))) return;
     // The batch inherits this program's current folder; inside the folder
     // it is to remove, that would keep the folder in use.
     SetCurrentDirectoryA(PathFolder(batchPath).c_str());

@@ -19,9 +19,10 @@ protected:
     // Writes the batch as the uninstaller does (text mode) and runs it
     // hidden; the command interpreter's exit code, or STILL_ACTIVE when it
     // did not end within the time.
-    DWORD Run(const fs::path& program, const fs::path& folder, const fs::path& batch, int tries, DWORD timeoutMs) {
-        std::ofstream(batch) << SelfDeleteBatchText(program.string(), folder.string() + "\\", batch.string(), tries);
-        std::string commandLine = "cmd.exe /c \"\"" + batch.string() + "\"\"";
+    DWORD Run(const std::string& program, const std::string& folder, const std::string& batch, int tries,
+              DWORD timeoutMs) {
+        if (!WriteSelfDeleteBatch(batch, SelfDeleteBatchText(program, folder + "\\", batch, tries))) return 0xBADBAD;
+        std::string commandLine = "cmd.exe /c \"\"" + batch + "\"\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -39,16 +40,24 @@ protected:
     }
 };
 
-TEST_F(SelfDeleteBatchRun, ProgramFolderAndBatchWithBlanksInTheirPathsAreRemoved) {
-    fs::path folder = folder_ / "Brivel Kit 1.8";
-    fs::path temp = folder_ / "temp folder";
-    fs::create_directories(folder);
-    fs::create_directories(temp);
-    std::ofstream(folder / "Uninstaller.exe") << "program";
-    Run(folder / "Uninstaller.exe", folder, temp / "T 10.bat", 3, 60000);
-    EXPECT_FALSE(fs::exists(folder / "Uninstaller.exe"));
-    EXPECT_FALSE(fs::exists(folder));
-    EXPECT_FALSE(fs::exists(temp / "T 10.bat"));
+TEST_F(SelfDeleteBatchRun, ProgramFolderAndBatchWithBlanksAndAccentsInTheirPathsAreRemoved) {
+    // ANSI names, as the uninstaller has them: "Brivel Kit \xe9t\xe9" is
+    // "été" in code page 1252, which the command interpreter does not read.
+    const std::string root = folder_.string() + "\\";
+    for (const std::string kit : {"Brivel Kit 1.8", "Brivel Kit \xe9t\xe9"}) {
+        const std::string folder = root + kit;
+        const std::string temp = root + "temp folder " + kit;
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << kit;
+        ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr)) << kit;
+        const std::string program = folder + "\\Uninstaller.exe";
+        HANDLE file = CreateFileA(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file) << kit;
+        CloseHandle(file);
+        EXPECT_EQ(0u, Run(program, folder, temp + "\\T 10.bat", 3, 60000)) << kit;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(program.c_str())) << kit;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.c_str())) << kit;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((temp + "\\T 10.bat").c_str())) << kit;
+    }
 }
 
 TEST_F(SelfDeleteBatchRun, ProgramThatCannotBeDeletedEndsTheBatchAfterItsTries) {
@@ -60,7 +69,7 @@ TEST_F(SelfDeleteBatchRun, ProgramThatCannotBeDeletedEndsTheBatchAfterItsTries) 
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     DWORD start = GetTickCount();
-    DWORD code = Run(folder / "Uninstaller.exe", folder, folder_ / "T0.bat", 3, 60000);
+    DWORD code = Run((folder / "Uninstaller.exe").string(), folder.string(), (folder_ / "T0.bat").string(), 3, 60000);
     DWORD elapsed = GetTickCount() - start;
     CloseHandle(held);
     EXPECT_NE(static_cast<DWORD>(STILL_ACTIVE), code) << "the batch did not end";
