@@ -15,9 +15,24 @@ std::string SelfDeleteBatchPath(const std::string& temporaryName,
     return stem + std::to_string(number) + ".bat";
 }
 
+namespace {
+
+// A path as a batch line's quoted argument: "%" would start a variable
+// there, "%%" is the character itself.
+std::string Quoted(const std::string& path) {
+    std::string out = "\"";
+    for (char c : path) {
+        if (c == '%') out += '%';
+        out += c;
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
 std::string SelfDeleteBatchText(const std::string& programPath, const std::string& folder,
                                 const std::string& batchPath, int tries) {
-    const std::string program = "\"" + programPath + "\"";
+    const std::string program = Quoted(programPath);
     std::string text;
     for (int i = 0; i < tries; ++i) {
         if (i > 0) text += "ping -n 2 127.0.0.1 >nul\n";
@@ -29,8 +44,8 @@ std::string SelfDeleteBatchText(const std::string& programPath, const std::strin
     std::string folderPath = folder;
     if (folderPath.size() > 3 && (folderPath.back() == '\\' || folderPath.back() == '/')) folderPath.pop_back();
     text += ":removed\n";
-    text += "rmdir \"" + folderPath + "\"\n";
-    text += "del \"" + batchPath + "\"\n";
+    text += "rmdir " + Quoted(folderPath) + "\n";
+    text += "del " + Quoted(batchPath) + "\n";
     return text;
 }
 

@@ -24,7 +24,8 @@ std::string SelfDeleteBatchPath(const std::string& temporaryName,
 // The batch text, one command a line ("\n" ends each; the file is written in
 // text mode): delete the program, up to `tries` times with a pause of about a
 // second between tries, then remove the folder and the batch file. Every
-// path is quoted, so blanks in any of them do no harm. Only commands that
+// path is quoted, so blanks in any of them do no harm, and its "%" doubled,
+// so it is not taken for a variable. Only commands that
 // every system's command interpreter knows (no counters): the tries are
 // written out one after another.
 std::string SelfDeleteBatchText(const std::string& programPath, const std::string& folder,

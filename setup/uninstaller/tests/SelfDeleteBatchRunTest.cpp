@@ -40,11 +40,11 @@ protected:
     }
 };
 
-TEST_F(SelfDeleteBatchRun, ProgramFolderAndBatchWithBlanksAndAccentsInTheirPathsAreRemoved) {
+TEST_F(SelfDeleteBatchRun, ProgramFolderAndBatchWithBlanksAccentsAndPercentSignsInTheirPathsAreRemoved) {
     // ANSI names, as the uninstaller has them: "Brivel Kit \xe9t\xe9" is
     // "été" in code page 1252, which the command interpreter does not read.
     const std::string root = folder_.string() + "\\";
-    for (const std::string kit : {"Brivel Kit 1.8", "Brivel Kit \xe9t\xe9"}) {
+    for (const std::string kit : {"Brivel Kit 1.8", "Brivel Kit \xe9t\xe9", "Brivel 100% Kit"}) {
         const std::string folder = root + kit;
         const std::string temp = root + "temp folder " + kit;
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << kit;

@@ -38,6 +38,13 @@ TEST(SelfDeleteBatch, TextQuotesEveryPathAndGivesUpAfterItsTries) {
               text);
     EXPECT_NE(std::string::npos, SelfDeleteBatchText("C:\\Brivel\\U.exe", "C:\\", "C:\\T0.bat").find("rmdir \"C:\\\"\n"))
         << "a drive's root keeps its backslash";
+    EXPECT_EQ("del \"C:\\100%% Kit\\U.exe\"\n"
+              "if not exist \"C:\\100%% Kit\\U.exe\" goto removed\n"
+              ":removed\n"
+              "rmdir \"C:\\100%% Kit\"\n"
+              "del \"C:\\%%TEMP%%\\T0.bat\"\n",
+              SelfDeleteBatchText("C:\\100% Kit\\U.exe", "C:\\100% Kit\\", "C:\\%TEMP%\\T0.bat", 1))
+        << "a percent sign is not taken for a variable";
     std::string standard = SelfDeleteBatchText("C:\\U.exe", "C:\\x\\", "C:\\T0.bat");
     size_t tries = 0;
     for (size_t at = standard.find("del \"C:\\U.exe\""); at != std::string::npos; at = standard.find("del \"C:\\U.exe\"", at + 1))
