@@ -153,13 +153,13 @@ protected:
     }
 
     // The installation as the installer leaves it, the uninstaller given.
-    void LayOut(const std::string& uninstallerImage) {
+    void LayOut(const std::string& uninstallerImage, const std::string& uninstallerName = "Uninstaller.exe") {
         for (const char* name : kPayloadFiles) WriteFile(install_ / name, name);
         for (const char* name : kInstalledFiles) WriteFile(install_ / name, name);
         for (const char* name : kPayloadFolders) fs::create_directories(install_ / name);
         for (const char* name : {"BrivelEvalDllBuilder.dll", "BrvEvalDownloader.dll"})
             fs::copy_file(brivel::testing::ProgramFolder() + "\\unregister_probe.dll", install_ / name);
-        fs::copy_file(uninstallerImage, install_ / "Uninstaller.exe");
+        fs::copy_file(uninstallerImage, install_ / uninstallerName);
         for (const char* name : kSystemFiles) WriteFile(SystemFolder() + "\\" + name, name);
 
         // The uninstall entry, with subkeys as some tools add them.
@@ -218,12 +218,12 @@ protected:
 
     // Starts the uninstaller as the uninstall entry would, in its folder,
     // with TMP (where its batch file goes) in a folder with a blank.
-    void Start() {
+    void Start(const std::string& uninstallerName = "Uninstaller.exe") {
         SetEnvironmentVariableA("BRIVEL_UNREGISTER_LOG", log_.string().c_str());
         SetEnvironmentVariableA("TMP", temp_.string().c_str());
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        std::string program = At("Uninstaller.exe");
+        std::string program = At(uninstallerName);
         std::string commandLine = "\"" + program + "\"";
         ASSERT_TRUE(CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                    install_.string().c_str(), &startup, &process_))
@@ -319,6 +319,14 @@ TEST_F(UninstallerProgramTest, NoRemovesNothing) {
     EXPECT_EQ("", UnregisteredLibraries());
     EXPECT_EQ("", ProgramGroupCommands());
     EXPECT_FALSE(BatchFilesLeft());
+}
+
+TEST_F(UninstallerProgramTest, EditionsUninstallerNameGivesItsDisplayName) {
+    LayOut(HostPath(BRIVEL_FINISHED_UNINSTALLER), "BrivelEvalUninstaller.exe");
+    Start("BrivelEvalUninstaller.exe");
+    EXPECT_EQ("Un-install Brivel Evaluation?", Answer("Confirm Uninstallation", IDNO));
+    EXPECT_EQ(0u, WaitForExit());
+    EXPECT_TRUE(Exists("BrivelEvalUninstaller.exe"));
 }
 
 TEST_F(UninstallerProgramTest, UninstallerWithoutItsDirectorySaysSoAndRemovesNoFile) {
