@@ -1,0 +1,3 @@
+#include "Uninstaller.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return brivel::setup::RunUninstaller(instance); }
