@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "RuntimeTestSupport.h"
 #include "TempFolder.h"
@@ -175,6 +176,40 @@ TEST(Hosting, TwoControlsShareTheBuilderOfTheFirstComponentsLoader) {
     EXPECT_TRUE(LoaderSees(env, SystemClassLoader(env), "brivel.c2j.internal.Builder"));
     EXPECT_FALSE(LoaderSees(env, nullptr, "brivel.c2j.internal.Builder"));
     EXPECT_FALSE(env->ExceptionCheck());
+}
+
+// The first use from several threads at once: each gets its window, and the
+// hosting classes are defined once (a second definition in the same loader
+// would fail).
+TEST(Hosting, ControlsHostedFromSeveralThreadsAtOnceAllAppear) {
+    X11Display x;
+    ASSERT_NE(x.get(), nullptr);
+    ASSERT_TRUE(StartWithAwt());
+    JNIEnv* env = Env();
+    const int kThreads = 4;
+    const unsigned long colours[kThreads] = {0xB22222, 0x228B22, 0x4169E1, 0xDAA520};
+    HWND parents[kThreads];
+    jobject panels[kThreads];
+    for (int i = 0; i < kThreads; ++i) {
+        parents[i] = x.NewParent(20 + 250 * i, 20);
+        panels[i] = env->NewGlobalRef(NewColourPanel(env, static_cast<int>(colours[i])));
+    }
+    HWND hosted[kThreads] = {};
+    std::string messages[kThreads];
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i)
+        threads.emplace_back([&, i] {
+            Message e;
+            hosted[i] = C2jInitControl(parents[i], panels[i], e.out());
+            messages[i] = e.str();
+        });
+    for (auto& t : threads) t.join();
+    for (int i = 0; i < kThreads; ++i) {
+        ASSERT_NE(hosted[i], nullptr) << "thread " << i << ": " << messages[i];
+        EXPECT_EQ(x.ParentOf(hosted[i]), X11Display::AsWindow(parents[i])) << "thread " << i;
+        x.FillParent(hosted[i]);
+    }
+    for (int i = 0; i < kThreads; ++i) EXPECT_EQ(x.WaitForColour(parents[i], colours[i]), colours[i]) << "thread " << i;
 }
 
 TEST(Hosting, BeforeJavaStartedAnswersNullWithoutMessage) {
