@@ -285,3 +285,16 @@ TEST(Hosting, NoJawtAnywhereIsReported) {
     EXPECT_EQ(e.str(), "Unable to load \"jawt\" DLL");
     std::filesystem::remove_all(empty);
 }
+
+// A VM without a display (headless AWT) cannot make the window: the caller
+// gets null and Java's reason, and the process goes on.
+TEST(Hosting, HeadlessVmGivesJavasReason) {
+    X11Display x;
+    ASSERT_NE(x.get(), nullptr);
+    ASSERT_TRUE(StartRuntime("-Djava.awt.headless=true"));
+    JNIEnv* env = Env();
+    Message e;
+    EXPECT_EQ(C2jInitControl(x.NewParent(0, 0), NewColourPanel(env, 0x123456), e.out()), nullptr);
+    EXPECT_NE(e.str().find("java.awt.HeadlessException"), std::string::npos) << e.str();
+    EXPECT_FALSE(env->ExceptionCheck());
+}
