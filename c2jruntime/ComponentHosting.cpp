@@ -81,8 +81,11 @@ std::string BelowHome(std::string home, const char* relative) {
 bool LoadJawt(JNIEnv* env, std::string& message) {
     if (!g_jawtModule) {
         std::string home = JavaHome(env);
-        LoadLibraryA(BelowHome(home, kAwtLibrary).c_str());
-        HMODULE module = LoadLibraryA(BelowHome(home, kJawtLibrary).c_str());
+        HMODULE module = nullptr;
+        if (!home.empty()) {  // never a path relative to the current folder
+            LoadLibraryA(BelowHome(home, kAwtLibrary).c_str());
+            module = LoadLibraryA(BelowHome(home, kJawtLibrary).c_str());
+        }
         if (!module) module = LoadLibraryA(kJawtSearchName);
         if (!module) {
             message = "Unable to load \"jawt\" DLL";
