@@ -74,6 +74,10 @@ C2J_API bool C2jClassAssignable(jobject obj, const char* clsname);
 C2J_API void C2jFreeMem(void* ptr);
 C2J_API char* C2jCtorError(char** err);
 
+/* Java component hosting: a Java window, child of `parent`, showing
+ * `component` (on linux32 an HWND carries an X window id). */
+C2J_API HWND C2jInitControl(HWND parent, jobject component, char** error);
+
 /* Value converters between OLE Automation values and Java values. */
 C2J_API jarray brivelSafeArrayToJArray(JNIEnv* env, SAFEARRAY* sa, VARTYPE vt);
 C2J_API SAFEARRAY* brivelJArrayToSafeArray(JNIEnv* env, jarray ja, VARTYPE vt);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "BrivelC2J18.h"
+#include "ComponentHosting.h"
 #include "ConsoleHandOver.h"
 #include "ConsoleClass.h"
 #include "JavaHomeProbe.h"
@@ -302,6 +303,7 @@ extern "C" void C2jUnload(void) {
     ForgetClassTable();
     ForgetListenerClasses();
     ForgetLastException();
+    ForgetHostingClasses();
 }
 
 extern "C" bool C2jGetJavaLoaded(void) { return g_javaLoaded; }

@@ -76,6 +76,9 @@ typedef void* HANDLE;
 typedef HANDLE* LPHANDLE;
 typedef struct HINSTANCE__* HINSTANCE;
 typedef HINSTANCE HMODULE;
+/* A window. No window calls exist on linux32; the type carries native
+ * window handles of the host's own windowing system. */
+typedef struct HWND__* HWND;
 
 /* 100-nanosecond intervals since 1601-01-01 00:00 UTC, split in two halves. */
 typedef struct _FILETIME {

@@ -511,6 +511,8 @@ jvalue FakeJava::Call(jobject self, jmethodID id, Args& args) {
             result.l = Enum(m.className, args.Int());
         } else if (m.name == "TavoSetModeMTA") {
             args.Int();
+        } else if (handlers_.count(m.name)) {
+            return handlers_[m.name](nullptr, args);
         } else {
             Unknown(*this, "static " + m.className + "." + m.name + m.signature);
         }
@@ -542,6 +544,12 @@ jvalue FakeJava::Call(jobject self, jmethodID id, Args& args) {
     if (handler != handlers_.end()) return handler->second(self, args);
     Unknown(*this, m.className + "." + m.name + m.signature);
     return result;
+}
+
+jclass FakeJava::Define(const char* name, jobject loader, const jbyte* bytes, jsize size) {
+    const auto* first = reinterpret_cast<const unsigned char*>(bytes);
+    definitions_.push_back(Definition{name ? name : "", loader, std::vector<unsigned char>(first, first + size)});
+    return static_cast<jclass>(Handle(FindClass(name ? name : "")));
 }
 
 jobject FakeJava::Construct(Class* cls, jmethodID ctor, Args& args) {
@@ -577,6 +585,10 @@ jint JNICALL GetVersion(JNIEnv*) { return JNI_VERSION_1_6; }
 
 jclass JNICALL FindClassJ(JNIEnv*, const char* name) {
     return static_cast<jclass>(F().Handle(F().FindClass(name)));
+}
+
+jclass JNICALL DefineClassJ(JNIEnv*, const char* name, jobject loader, const jbyte* bytes, jsize size) {
+    return F().Define(name, loader, bytes, size);
 }
 
 jclass JNICALL GetObjectClass(JNIEnv*, jobject obj) {
@@ -828,6 +840,7 @@ void FillTable(FakeJava& fake, JNINativeInterface_& t, JNIInvokeInterface_& vm) 
     (void)fake;
     std::memset(&t, 0, sizeof t);
     t.GetVersion = GetVersion;
+    t.DefineClass = DefineClassJ;
     t.FindClass = FindClassJ;
     t.Throw = Throw;
     t.ThrowNew = ThrowNew;

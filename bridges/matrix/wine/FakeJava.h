@@ -152,7 +152,9 @@ public:
     // "<class>: <message>" of the pending exception, cleared; empty when none.
     std::string TakeException();
 
-    // ---- listeners: a call of `method` on any object is answered by the handler
+    // ---- listeners: a call of `method` on any object (or a static method of
+    // that name the fake does not answer itself) is answered by the handler
+    // (self is null for a static method)
     using Handler = std::function<jvalue(jobject self, Args& args)>;
     void OnCall(const std::string& method, Handler handler);
     void ClearHandlers() { handlers_.clear(); }
@@ -162,6 +164,15 @@ public:
     Object* TakeReportedException();
 
     Counts& counts() { return counts_; }
+
+    // ---- classes defined from bytes (DefineClass), in order
+    struct Definition {
+        std::string name;
+        jobject loader;
+        std::vector<unsigned char> bytes;
+    };
+    const std::vector<Definition>& Definitions() const { return definitions_; }
+    jclass Define(const char* name, jobject loader, const jbyte* bytes, jsize size);
 
     // ---- for the JNI functions
     Object* Obj(jobject handle) { return reinterpret_cast<Object*>(handle); }
@@ -203,6 +214,7 @@ private:
     Object* pending_ = nullptr;
     Counts counts_;
     int generation_ = 0;
+    std::vector<Definition> definitions_;
 
     friend void FillTable(FakeJava& fake, JNINativeInterface_& table, JNIInvokeInterface_& vmTable);
 };

@@ -4,7 +4,9 @@
 // BRIVEL_STUB_JVM_FAKE=1 it creates a fake VM instead, whose FindClass finds
 // nothing and raises nothing (no real VM does that, but the interface allows
 // it); any other function of the fake environment is absent, and calling it
-// crashes the test.
+// crashes the test. With BRIVEL_STUB_JVM_FAKE=host (win32) the VM is the one
+// the host program hands out through its export BrivelHostJavaVm (a test's
+// own JNI environment).
 
 // This library is the VM: jni.h then declares its entry points exported, not imported.
 #define _JNI_IMPLEMENTATION_
@@ -80,6 +82,14 @@ extern "C" JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** vm, void** env, void
             std::fclose(log);
         }
     }
+#ifdef _WIN32
+    if (Environment("BRIVEL_STUB_JVM_FAKE") == "host") {
+        typedef jint (*HostJavaVm)(JavaVM**, JNIEnv**);
+        auto host = reinterpret_cast<HostJavaVm>(
+            reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA(nullptr), "BrivelHostJavaVm")));
+        return host ? host(vm, reinterpret_cast<JNIEnv**>(env)) : JNI_ERR;
+    }
+#endif
     if (Environment("BRIVEL_STUB_JVM_FAKE") != "1") return JNI_ERR;
     MakeFakeVm();
     *vm = &g_vm;
