@@ -8,6 +8,8 @@
 // capture's stream to that capture's text and pass any other write on.
 // Nothing touches a disk. A write that went around the wrappers fails on the
 // read-only stream and sets its error flag, which the capture checks.
+// A capture that cannot hold its text stops the program: an empty or short
+// fragment would make a wrong bridge without a word.
 #include "CapturedText.h"
 
 #include <atomic>
@@ -59,6 +61,11 @@ CaptureStream* TakeStream() {
     return node;
 }
 
+[[noreturn]] void StopCapture(const char* why) {
+    fprintf(stderr, "CaptureWritten: %s\n", why);
+    std::abort();
+}
+
 // Hands a capture's stream back, its text emptied (its buffer kept for the
 // next capture), also when the writing step throws.
 class CTakenStream {
@@ -108,14 +115,10 @@ extern "C" size_t __wrap_fwrite(const void* data, size_t size, size_t count, FIL
 CString CaptureWritten(const std::function<void(FILE*)>& write) {
     CTakenStream taken;
     CaptureStream* capture = taken.Get();
-    if (!capture) return CString();
+    if (!capture) StopCapture("no stream for a capture (the C runtime's streams are used up)");
     write(capture->stream);
-    if (ferror(capture->stream)) {
-        // A write the wrappers did not see: its text is lost, and the bridge
-        // would be wrong without a word. A fault of the generator's own code.
-        fputs("CaptureWritten: text was written to a capture around its wrappers\n", stderr);
-        std::abort();
-    }
+    // A write that the wrappers did not see: a fault of the generator's code.
+    if (ferror(capture->stream)) StopCapture("text was written to a capture around its wrappers");
     std::string lf;
     lf.reserve(capture->text.size());
     for (char c : capture->text)

@@ -568,6 +568,22 @@ TEST(CapturedText, EveryWayOfWritingReachesTheCaptureAndOtherStreamsKeepTheirTex
     EXPECT_EQ(Written([](FILE* f) { fputs("short", f); }), "short");
 }
 
+extern "C" int __real_fputc(int c, FILE* stream);  // the C runtime's own, past the wrapper
+
+// A capture that would lose text stops the program with the reason instead
+// of handing back a short or empty fragment: a write around the wrappers,
+// or no stream left for the capture.
+TEST(CapturedText, ACaptureThatWouldLoseTextStopsTheProgram) {
+    EXPECT_DEATH(CaptureWritten([](FILE* f) { __real_fputc('x', f); }), "around its wrappers");
+    EXPECT_DEATH(
+        {
+            while (fopen("NUL", "rb")) {
+            }
+            CaptureWritten([](FILE* f) { fputs("lost", f); });
+        },
+        "no stream for a capture");
+}
+
 // fprintf formats into a buffer and writes it at once: texts longer than
 // the formatter's first buffer, embedded NULs from %c and the count returned
 // are what the formatter itself gives.
