@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <functional>
 
-// The text with LF line ends. Written through a scratch file made unique by
-// the platform (many processes capture at once) and deleted when closed;
-// captures on several threads, or one inside another's writing, each get
-// their own.
+// The text with LF line ends, kept in memory (CapturedText.cpp): `write`
+// gets a stream of the capture's own, which only the generator's ways of
+// writing (fputs, fputc, fwrite, fprintf) may be given. Captures on several
+// threads, or one inside another's writing, each get their own.
 CString CaptureWritten(const std::function<void(FILE*)>& write);

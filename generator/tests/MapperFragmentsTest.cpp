@@ -527,6 +527,63 @@ TEST(CapturedText, CapturesInsideAnotherOrOnTwoThreadsKeepTheirOwnText) {
     EXPECT_EQ(wrong[1], 0);
 }
 
+// A capture keeps its text in memory and sees every way the generator
+// writes, with the C runtime's return values; a real file written in the
+// same step gets exactly its own text.
+TEST(CapturedText, EveryWayOfWritingReachesTheCaptureAndOtherStreamsKeepTheirText) {
+    FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    int results[7] = {};
+    size_t sizes[4] = {};
+    auto both = [&](FILE* f, FILE* g) {
+        results[0] = fputs("puts ", f);
+        results[1] = fputc('c', f);
+        results[2] = fputc(0xE9, f);  // a character above 127 comes back as itself
+        sizes[0] = fwrite("write ", 1, 6, f);
+        sizes[1] = fwrite("pairs ", 2, 3, f);
+        sizes[2] = fwrite("none", 0, 4, f);
+        sizes[3] = fwrite("none", 4, 0, f);
+        results[3] = fprintf(f, "%s %d\r\n", "printf", 7);
+        fputs("file ", g);
+        fputc('!', g);
+        fwrite("bytes", 1, 5, g);
+        fprintf(g, " %d", 12);
+    };
+    std::string captured = Written([&](FILE* f) { both(f, file); });
+    EXPECT_EQ(captured, "puts c\xE9write pairs printf 7\n");  // a CR goes, as it always went
+    EXPECT_GE(results[0], 0);
+    EXPECT_EQ(results[1], 'c');
+    EXPECT_EQ(results[2], 0xE9);
+    EXPECT_EQ(sizes[0], 6u);
+    EXPECT_EQ(sizes[1], 3u);
+    EXPECT_EQ(sizes[2], 0u);
+    EXPECT_EQ(sizes[3], 0u);
+    EXPECT_EQ(results[3], 10);
+    rewind(file);
+    char back[64] = {};
+    size_t got = fread(back, 1, sizeof back - 1, file);
+    fclose(file);
+    EXPECT_EQ(std::string(back, got), "file !bytes 12");
+    // A capture after a long one starts empty.
+    EXPECT_EQ(Written([](FILE* f) { fputs("short", f); }), "short");
+}
+
+extern "C" int __real_fputc(int c, FILE* stream);  // the C runtime's own, past the wrapper
+
+// A capture that would lose text stops the program with the reason instead
+// of handing back a short or empty fragment: a write around the wrappers,
+// or no stream left for the capture.
+TEST(CapturedText, ACaptureThatWouldLoseTextStopsTheProgram) {
+    EXPECT_DEATH(CaptureWritten([](FILE* f) { __real_fputc('x', f); }), "around its wrappers");
+    EXPECT_DEATH(
+        {
+            while (fopen("NUL", "rb")) {
+            }
+            CaptureWritten([](FILE* f) { fputs("lost", f); });
+        },
+        "no stream for a capture");
+}
+
 // fprintf formats into a buffer and writes it at once: texts longer than
 // the formatter's first buffer, embedded NULs from %c and the count returned
 // are what the formatter itself gives.

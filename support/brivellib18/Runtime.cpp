@@ -25,7 +25,15 @@ jclass g_variantClass = nullptr;
 // pointer's field ID on every call, and the IDs never change).
 std::atomic<bool> g_idsCached{false};
 
+// Whether COM is ready on this thread: read by every event a generated sink
+// delivers. On linux32 in the initial-exec model, read relative to the thread
+// pointer without a call (a byte of the static TLS space that the C library
+// keeps for libraries loaded later; the general model calls __tls_get_addr).
+#ifdef _WIN32
 thread_local bool t_comReady = false;
+#else
+__thread bool t_comReady __attribute__((tls_model("initial-exec"))) = false;
+#endif
 
 // Detaches a COM thread that the runtime attached when the thread ends: an
 // attached thread must not end while the VM still counts it.
@@ -262,12 +270,18 @@ BRIVEL_RT HRESULT brivelQueryInterface(JNIEnv*, IUnknown* pUnk, const IID* pIid,
     return pUnk->QueryInterface(*pIid, result);
 }
 
+// Every late-bound call of a bridge comes through here. The null IID is the
+// helper's own, on its stack: no global data to reach, so no position-
+// independent address to compute on the way (i386).
 BRIVEL_RT HRESULT brivelInvokeHelper(JNIEnv*, IDispatch* pDisp, DISPID dispid, DISPPARAMS* params, WORD wFlags,
                                      EXCEPINFO* excepInfo, unsigned int* argErr, VARIANT* ret) {
     if (!pDisp) return E_POINTER;
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    return pDisp->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, wFlags, params ? params : &none, ret, excepInfo,
-                         argErr);
+    const IID none = {};
+    if (!params) {
+        DISPPARAMS noArguments = {nullptr, nullptr, 0, 0};
+        return pDisp->Invoke(dispid, none, LOCALE_USER_DEFAULT, wFlags, &noArguments, ret, excepInfo, argErr);
+    }
+    return pDisp->Invoke(dispid, none, LOCALE_USER_DEFAULT, wFlags, params, ret, excepInfo, argErr);
 }
 
 BRIVEL_RT HRESULT brivelVtableInvoker(JNIEnv*, _ThunkFunc thunkFunc, IUnknown* pUnk, ...) {

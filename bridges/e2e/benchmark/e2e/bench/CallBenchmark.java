@@ -12,7 +12,9 @@ import e2e.ledger.Ledger;
  * rounds after a warm-up; the medians count. Prints one line per pair:
  * BENCH key ours floor ns. Run with the folder of the libraries as
  * java.library.path and as the first argument; a count of calls per round
- * and a key prefix (only those pairs run, for a profile) may follow.
+ * and key prefixes, separated by commas (only those pairs run, for a
+ * profile), may follow. With -Dbench.keys=K the keys start with K instead
+ * of "e2e" (the run through a copy of the bridge without its fixed steps).
  */
 public final class CallBenchmark {
     static {
@@ -24,7 +26,9 @@ public final class CallBenchmark {
     private static native int directTotalChecked(ILedger ledger);
     private static native String directDescribe(ILedger ledger, String label, int amount);
     private static native int directPeek(ITally tally);
-    private static native int handSink(DLedgerEvents listener, boolean lookUpEachTime);
+    private static native int directPeekChecked(ITally tally);
+    /** steps: 0 the call only, 1 the method looked up per event, 2 as the generated sink (HandWritten.cpp). */
+    private static native int handSink(DLedgerEvents listener, int steps);
     private static native int generatedSink(DLedgerEvents listener);
     private static native void fireChanged(int sink, int count);
 
@@ -47,11 +51,19 @@ public final class CallBenchmark {
         return sorted[sorted.length / 2];
     }
 
-    /** Runs only the pairs whose key starts with this (all when empty): for profiles. */
-    static String only = "";
+    /** Runs only the pairs whose key starts with one of these (all when none). */
+    static String[] only = {};
+    static final String KEYS = System.getProperty("bench.keys", "e2e");
+
+    static boolean wanted(String key) {
+        if (only.length == 0) return true;
+        for (String prefix : only)
+            if (key.startsWith(prefix)) return true;
+        return false;
+    }
 
     static void compare(String key, Side ours, Side floor, int count) throws Exception {
-        if (!key.startsWith(only)) return;
+        if (!wanted(key)) return;
         for (int warm = 0; warm < 3; ++warm) {  // enough for the VM to compile both loops
             ours.run(count / 4);
             floor.run(count / 4);
@@ -61,7 +73,8 @@ public final class CallBenchmark {
             f[round] = nanosPerCall(floor, count);
             o[round] = nanosPerCall(ours, count);
         }
-        System.out.printf(java.util.Locale.ROOT, "BENCH %s %.4g %.4g ns%n", key, median(o), median(f));
+        String shown = KEYS + key.substring(key.indexOf('.'));
+        System.out.printf(java.util.Locale.ROOT, "BENCH %s %.4g %.4g ns%n", shown, median(o), median(f));
         System.out.flush();
     }
 
@@ -74,7 +87,7 @@ public final class CallBenchmark {
     public static void main(String[] args) throws Exception {
         String folder = args.length > 0 ? args[0] : ".";
         final int count = args.length > 1 ? Integer.parseInt(args[1]) : 500000;
-        if (args.length > 2) only = args[2];
+        if (args.length > 2) only = args[2].split(",");
         registerServer(folder + "/libbrivel_e2e_server.so");
         Ledger ledger = new Ledger();
         final ILedger l = ledger.getILedger();
@@ -107,8 +120,8 @@ public final class CallBenchmark {
             public void Tallied(e2e.ledger.Tally tally) {}
             public void Listed(String[] names, brivel.out.TavoIntArray counts) {}
         };
-        final int generated = generatedSink(listener), hand = handSink(listener, false);
-        final int handLookingUp = handSink(listener, true);
+        final int generated = generatedSink(listener), hand = handSink(listener, 0);
+        final int handLookingUp = handSink(listener, 1), handAsGenerated = handSink(listener, 2);
         heard = 0;
         fireChanged(generated, 1);
         fireChanged(hand, 1);
@@ -122,7 +135,13 @@ public final class CallBenchmark {
         }, n -> {
             for (int i = 0; i < n; ++i) directTotal(l);
         }, count);
+        compare("e2e.fixed_exception_check_early", n -> {
+            for (int i = 0; i < n; ++i) directPeekChecked(t);
+        }, n -> {
+            for (int i = 0; i < n; ++i) directPeek(t);
+        }, count);
         compare("e2e.fixed_event_method_lookup", n -> fireChanged(handLookingUp, n), n -> fireChanged(hand, n), count);
+        compare("e2e.fixed_event_steps", n -> fireChanged(handAsGenerated, n), n -> fireChanged(hand, n), count);
 
         t.TavoRelease();
         l.TavoRelease();
