@@ -6,7 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -194,8 +196,12 @@ protected:
         EXPECT_FALSE(IsShown(progress, IDCANCEL));
         PostMessageA(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);  // Escape
         PostMessageA(progress, WM_CLOSE, 0, 0);
-        Sleep(300);
-        EXPECT_TRUE(IsWindow(progress)) << "Escape ended the progress dialog during the installation";
+        // A position posted to the bar after them: once the bar shows it,
+        // the dialog's thread has taken both (an ended dialog hides at once).
+        HWND bar = GetDlgItem(progress, IDC_PROGRESS);
+        PostMessageA(bar, PBM_SETPOS, 50, 0);
+        WaitUntil([&] { return SendMessageA(bar, PBM_GETPOS, 0, 0) == 50 || !IsWindowVisible(progress); });
+        EXPECT_TRUE(IsWindowVisible(progress)) << "Escape ended the progress dialog during the installation";
         Click(finished, IDOK);
         EXPECT_EQ(installer.WaitForExit(), 0u);
     }
@@ -254,7 +260,9 @@ TEST_F(KitInstall, InstallsTheWholeKitAndItsUninstallerRemovesEverythingAndItsel
     EXPECT_EQ(ReadFileBytes(target_ + "\\BrivelServer.config"),
               "# Brivel Server configuration: BrvService.exe keeps its settings here.\r\n");
 
-    // The uninstall entry: quoted command, both values with their zero.
+    // The uninstall entry, its command quoted. (Both values are written with
+    // their terminating zero; Wine's registry adds a missing one itself, so
+    // that is not seen here.)
     const std::string uninstaller = target_ + "\\" + kit_.uninstallerName;
     RegistryValue name = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName");
     RegistryValue command = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
@@ -360,5 +368,73 @@ TEST_F(KitInstall, NoToCreatingTheFolderChangesNothingAndAnEmptyFolderIsAskedFor
     EXPECT_EQ(installer.Answer("Create directory", IDNO), "Target folder does not exist, create? ");
     EXPECT_EQ(installer.WaitForExit(), 0u);
     EXPECT_FALSE(installer.Shows(kProgressCaption));
+    ExpectNothingChanged(classpath);
+}
+
+namespace {
+
+void AppendNumber(std::string& bytes, uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+}  // namespace
+
+TEST_F(KitInstall, AnArchiveWhoseEntryLeavesTheFolderIsRefusedAndNothingIsWritten) {
+    // The installer's own image with one entry named "..\escaped.txt".
+    std::string installer = ReadFileBytes(WindowsPath(INSTALLER_IMAGE));
+    ASSERT_FALSE(installer.empty());
+    const std::string name = "..\\escaped.txt";
+    const uint32_t dataOffset = static_cast<uint32_t>(installer.size());
+    installer += "EVIL";
+    const uint32_t directoryOffset = static_cast<uint32_t>(installer.size());
+    AppendNumber(installer, dataOffset);
+    AppendNumber(installer, 4);
+    installer += '\0';
+    AppendNumber(installer, static_cast<uint32_t>(name.size()));
+    installer += name;
+    for (uint32_t number : {directoryOffset, 1u, 4u, 0u, 0u}) AppendNumber(installer, number);
+    const std::string program = Path("installer.exe");
+    brivel::testing::WriteFileBytes(program, installer);
+
+    SavedMachineClasspath classpath;
+    KitProgram run;
+    ASSERT_TRUE(run.Start("\"" + program + "\"", folder_.string()));
+    HWND first = run.WaitForEither(kJavacCaption, kFolderCaption);
+    ASSERT_NE(first, nullptr);
+    if (Text(first) == kJavacCaption) {
+        Click(first, IDCANCEL);
+        first = run.WaitForDialog(kFolderCaption);
+        ASSERT_NE(first, nullptr);
+    }
+    SetText(first, IDC_FOLDER, target_);
+    Click(first, IDOK);
+    HWND license = run.WaitForDialog(kLicenseCaption);
+    ASSERT_NE(license, nullptr);
+    Click(license, IDOK);
+    EXPECT_EQ(run.Answer("Create directory", IDYES), "Target folder does not exist, create? ");
+    EXPECT_EQ(run.Answer("Extraction Failed", IDOK),
+              "Could not extract data.\nThe self-extracting executable may have been corrupted.\nPlease download again.");
+    EXPECT_EQ(run.WaitForExit(), 0u);
+    EXPECT_FALSE(FileExists(Path("Program Files") + "\\escaped.txt"));
+    EXPECT_TRUE(std::filesystem::is_empty(target_));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH").bytes, classpath.Saved().bytes);
+}
+
+TEST_F(KitInstall, AFileChosenAsTheFolderIsRefusedAndChangesNothing) {
+    SavedMachineClasspath classpath;
+    const std::string file = Path("not-a-folder");
+    brivel::testing::WriteFileBytes(file, "a file");
+    KitProgram installer;
+    HWND folderDialog = StartInstaller(installer);
+    ASSERT_NE(folderDialog, nullptr);
+    SetText(folderDialog, IDC_FOLDER, file);
+    Click(folderDialog, IDOK);
+    HWND license = installer.WaitForDialog(kLicenseCaption);
+    ASSERT_NE(license, nullptr);
+    Click(license, IDOK);
+    EXPECT_EQ(installer.Answer("Not a directory", IDOK), "Specified target is not a directory");
+    EXPECT_EQ(installer.WaitForExit(), 0u);
+    EXPECT_EQ(ReadFileBytes(file), "a file");
     ExpectNothingChanged(classpath);
 }
