@@ -6,8 +6,9 @@
 //
 // The record file is created (empty) once the service is registered, so a
 // test waits for it before it connects. With --refuse, commands beginning
-// with <prefix> are recorded and answered as not processed. The program
-// ends on WM_QUIT posted to its thread.
+// with <prefix> are recorded and answered as not processed; so is a command
+// sent without its terminating zero, followed by "<no terminating zero>".
+// The program ends on WM_QUIT posted to its thread.
 #include <windows.h>
 #include <ddeml.h>
 
@@ -40,6 +41,13 @@ HDDEDATA CALLBACK Serve(UINT type, UINT, HCONV, HSZ topic, HSZ service, HDDEDATA
         std::vector<char> bytes(size + 1, '\0');
         if (size) DdeGetData(data, reinterpret_cast<LPBYTE>(bytes.data()), size, 0);
         size_t length = strnlen(bytes.data(), size);  // up to the terminating zero
+        // Text data must carry its terminating zero: a command without one
+        // is recorded with a remark and not processed.
+        if (length == size) {
+            Append(bytes.data(), length);
+            Append("<no terminating zero>\r\n", 23);
+            return reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
+        }
         if (!Append(bytes.data(), length)) return reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
         bool refused = !g_refusedPrefix.empty() && std::string(bytes.data(), length).rfind(g_refusedPrefix, 0) == 0;
         return reinterpret_cast<HDDEDATA>(refused ? DDE_FNOTPROCESSED : DDE_FACK);

@@ -236,3 +236,21 @@ TEST_F(ProgramGroup, BrowserCommandWithVariablesOrNoneStillRuns) {
         EXPECT_EQ(program.find(' '), std::string::npos) << program;
     }
 }
+
+TEST_F(ProgramGroup, StandInNoticesACommandWithoutItsTerminatingZero) {
+    // What the record would show if the client left the zero out.
+    ASSERT_TRUE(server_.Start(record_));
+    DWORD instance = 0;
+    ASSERT_EQ(DdeInitializeA(&instance, NoTransactions, APPCMD_CLIENTONLY, 0), static_cast<UINT>(DMLERR_NO_ERROR));
+    HSZ name = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
+    HCONV conversation = DdeConnect(instance, name, name, nullptr);
+    ASSERT_NE(conversation, nullptr);
+    char bytes[] = "[DeleteGroup(\"Brivel\")]\r\n";
+    EXPECT_EQ(DdeClientTransaction(reinterpret_cast<LPBYTE>(bytes), sizeof bytes - 1, conversation, nullptr, CF_TEXT,
+                                   XTYP_EXECUTE, 5000, nullptr),
+              nullptr);
+    DdeDisconnect(conversation);
+    DdeFreeStringHandle(instance, name);
+    DdeUninitialize(instance);
+    EXPECT_EQ(Recorded(), "[DeleteGroup(\"Brivel\")]\r\n<no terminating zero>\r\n");
+}
