@@ -17,6 +17,9 @@
 #include "KitProgram.h"
 #include "MachineState.h"
 #include "ProgramFolder.h"
+#include "ScriptedControlServer.h"
+#include "ServerFolder.h"
+#include "SocketsForTests.h"
 #include "TempFolder.h"
 #include "WaitUntil.h"
 #include "resource.h"
@@ -437,4 +440,83 @@ TEST_F(KitInstall, AFileChosenAsTheFolderIsRefusedAndChangesNothing) {
     EXPECT_EQ(installer.WaitForExit(), 0u);
     EXPECT_EQ(ReadFileBytes(file), "a file");
     ExpectNothingChanged(classpath);
+}
+
+namespace {
+
+// The remote-access service, installed from a server folder of the test's
+// own and started (its Java server is the tests' stand-in); removed again
+// on destruction.
+class RunningRemoteAccessService {
+public:
+    RunningRemoteAccessService() {
+        Remove();
+        server_.Write("BrivelServer.config", "defaultPort: " + std::to_string(brivel::serverhost::testing::UnusedPort()) + "\n");
+        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        if (!manager) return;
+        std::string binary = "\"" + server_.Path("BrvService.exe") + "\" -service-";
+        SC_HANDLE service = CreateServiceA(manager, kService, "Brivel Service", SERVICE_ALL_ACCESS,
+                                           SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
+                                           binary.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
+        if (service) {
+            StartServiceA(service, 0, nullptr);
+            CloseServiceHandle(service);
+        }
+        CloseServiceHandle(manager);
+    }
+    ~RunningRemoteAccessService() { Remove(); }
+
+    static DWORD State() {
+        DWORD state = 0;
+        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+        if (!manager) return 0;
+        if (SC_HANDLE service = OpenServiceA(manager, kService, SERVICE_QUERY_STATUS)) {
+            SERVICE_STATUS status{};
+            if (QueryServiceStatus(service, &status)) state = status.dwCurrentState;
+            CloseServiceHandle(service);
+        }
+        CloseServiceHandle(manager);
+        return state;
+    }
+
+private:
+    static constexpr const char* kService = "BrivelWindowsServer";
+
+    static void Remove() {
+        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        if (!manager) return;
+        if (SC_HANDLE service = OpenServiceA(manager, kService, SERVICE_ALL_ACCESS)) {
+            SERVICE_STATUS status{};
+            if (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED) {
+                ControlService(service, SERVICE_CONTROL_STOP, &status);
+                WaitUntil([] { return State() == SERVICE_STOPPED; });
+            }
+            DeleteService(service);
+            CloseServiceHandle(service);
+        }
+        CloseServiceHandle(manager);
+    }
+
+    brivel::serverhost::testing::SocketsForTests sockets_;
+    brivel::serverhost::testing::ServerFolder server_;
+};
+
+}  // namespace
+
+TEST_F(KitInstall, WhileTheRemoteAccessServiceRunsNothingIsInstalled) {
+    SavedMachineClasspath classpath;
+    RunningRemoteAccessService service;
+    ASSERT_TRUE(WaitUntil([] { return RunningRemoteAccessService::State() == SERVICE_RUNNING; }))
+        << "the service did not start";
+    KitProgram installer;
+    HWND progress = InstallInto(installer, target_, true);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(installer.Answer("Service running", IDOK),
+              "The Brivel Remote Access Service is running.  Please stop or uninstall the service before installing a "
+              "new version.");
+    EXPECT_EQ(installer.WaitForExit(), 0u);
+    EXPECT_TRUE(std::filesystem::is_empty(target_));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH").bytes, classpath.Saved().bytes);
+    EXPECT_EQ(ReadFileBytes(groupRecord_), "");
 }
