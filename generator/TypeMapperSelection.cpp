@@ -421,8 +421,39 @@ CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HRE
 
 namespace {
 
-CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int level, int kind) {
-    if (!entry->level0Mapper) entry->level0Mapper = entry->Own(new CDispatchTypeMapper(job, entry->javaName, 0));
+// Whether an interface derives from IDispatch (a dispatch interface does):
+// its objects' pointers are then their IDispatch.
+bool DerivesFromDispatch(ITypeInfo* info) {
+    ITypeInfo* current = info;
+    if (current) current->AddRef();
+    bool dispatch = false;
+    for (int depth = 0; current && depth < 64; ++depth) {
+        TYPEATTR* attr = nullptr;
+        if (FAILED(current->GetTypeAttr(&attr)) || !attr) break;
+        bool found = attr->typekind == TKIND_DISPATCH || IsEqualGUID(attr->guid, IID_IDispatch);
+        bool hasBase = attr->cImplTypes > 0;
+        current->ReleaseTypeAttr(attr);
+        if (found) {
+            dispatch = true;
+            break;
+        }
+        HREFTYPE ref = 0;
+        ITypeInfo* base = nullptr;
+        if (!hasBase || FAILED(current->GetRefTypeOfImplType(0, &ref)) || FAILED(current->GetRefTypeInfo(ref, &base))) base = nullptr;
+        current->Release();
+        current = base;
+    }
+    if (current) current->Release();
+    return dispatch;
+}
+
+// `needsQuery`: the type's objects hold a pointer that is not an IDispatch.
+CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int level, int kind, bool needsQuery) {
+    if (!entry->level0Mapper) {
+        auto* mapper = new CDispatchTypeMapper(job, entry->javaName, 0);
+        if (needsQuery) mapper->SetPointerNeedsQuery();
+        entry->level0Mapper = entry->Own(mapper);
+    }
     if (kind == kKindArrayElement || kind == kKindRecordFieldArrayElement) {
         CTypeMapper*& wrapper = level == 0 ? entry->safeArrayMapper : entry->safeArrayRefMapper;
         if (!wrapper) wrapper = entry->Own(new CSafeArrayTypeMapper(entry->level0Mapper, level != 0));
@@ -430,7 +461,11 @@ CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int leve
     }
     // An interface pointer (level 1) is the interface by value.
     if (level < 2) return entry->level0Mapper;
-    if (!entry->level2Mapper) entry->level2Mapper = entry->Own(new CDispatchTypeMapper(job, entry->javaName, 2));
+    if (!entry->level2Mapper) {
+        auto* mapper = new CDispatchTypeMapper(job, entry->javaName, 2);
+        if (needsQuery) mapper->SetPointerNeedsQuery();
+        entry->level2Mapper = entry->Own(mapper);
+    }
     return entry->level2Mapper;
 }
 
@@ -439,8 +474,10 @@ CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int leve
 CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char* name, int level, int kind,
                                  CString& error, int mode) {
     if (!IsAllZeroGuid(guid)) {
-        if (CInterfaceEntry* entry = job->FindInterfaceRecord(guid)) return ComTypeMapper(job, entry, level, kind);
-        if (CCoclassEntry* entry = job->FindCoclassRecord(guid)) return ComTypeMapper(job, entry, level, kind);
+        if (CInterfaceEntry* entry = job->FindInterfaceRecord(guid))
+            return ComTypeMapper(job, entry, level, kind, !DerivesFromDispatch(entry->info));
+        // A coclass object holds its IUnknown.
+        if (CCoclassEntry* entry = job->FindCoclassRecord(guid)) return ComTypeMapper(job, entry, level, kind, true);
     }
     CString enumName(name);
     job->EnumRenameTable().Lookup(name, enumName);

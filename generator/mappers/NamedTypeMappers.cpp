@@ -74,7 +74,27 @@ void CEnumTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 
 // ---- interfaces and coclasses <-> generated brivel.TavoObject classes
 
-void EmitDispatchInvokeArgument(bool byRef, int n, int v, bool outOnly, const char* x, FILE* f, const char* field) {
+void EmitDispatchInvokeArgument(bool byRef, int n, int v, bool outOnly, const char* x, FILE* f, const char* field,
+                                bool queryDispatch) {
+    if (queryDispatch && !(byRef && outOnly)) {
+        // The object's pointer may be its IUnknown (a coclass object holds
+        // that), whose vtable is not its IDispatch's: the callee gets the
+        // object's own IDispatch, or, where it has none, its IUnknown as
+        // VT_UNKNOWN. The local holds a reference of ours either way.
+        fprintf(f, "\tvargs[%d].vt = %sVT_DISPATCH;\n", v, byRef ? "VT_BYREF | " : "");
+        fprintf(f, "\tIDispatch * temp__%d = 0;\n", n);
+        fprintf(f, "\tIUnknown * unk__%d = (IUnknown *) env->GetIntField( %s, %s);\n", n, x, field);
+        fprintf(f, "\tif ( unk__%d != 0 && FAILED( unk__%d->QueryInterface( IID_IDispatch, (void **) &temp__%d ))) {\n", n, n, n);
+        fprintf(f, "\t\tvargs[%d].vt = %sVT_UNKNOWN;\n", v, byRef ? "VT_BYREF | " : "");
+        fprintf(f, "\t\ttemp__%d = (IDispatch *) unk__%d;\n", n, n);
+        fprintf(f, "\t\ttemp__%d->AddRef();\n", n);
+        fputs("\t}\n", f);
+        if (byRef)
+            fprintf(f, "\tV_DISPATCHREF( &vargs[%d] ) = &temp__%d;\n", v, n);
+        else
+            fprintf(f, "\tV_DISPATCH( &vargs[%d] ) = temp__%d;\n", v, n);
+        return;
+    }
     if (byRef) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_DISPATCH;\n", v);
         if (outOnly) {
@@ -94,7 +114,14 @@ void EmitDispatchInvokeArgument(bool byRef, int n, int v, bool outOnly, const ch
 
 void CDispatchTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                              FILE* f) {
-    EmitDispatchInvokeArgument(m_level > 0, n, v, outOnly, x, f, ComFieldIdCall());
+    EmitDispatchInvokeArgument(m_level > 0, n, v, outOnly, x, f, ComFieldIdCall(), QueriesDispatch());
+}
+
+// A coclass object holds its IUnknown, an object of an interface not derived
+// from IDispatch that interface: neither is an IDispatch to hand over as it
+// is. A callback interface's field holds its sink, which is one.
+bool CDispatchTypeMapper::QueriesDispatch() {
+    return m_pointerNeedsQuery && !(m_job && m_job->IsCallbackInterface(m_javaName));
 }
 
 const char* CDispatchTypeMapper::ComFieldIdCall() {
@@ -109,7 +136,7 @@ void CDispatchTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int,
 // By reference the local holds a reference of ours after the call, on every
 // path: the one handed in or the one the callee stored.
 void CDispatchTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
-    if (m_level > 0) fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->Release();\n", n, n);
+    if (m_level > 0 || QueriesDispatch()) fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->Release();\n", n, n);
 }
 
 void CDispatchTypeMapper::EmitInvokeReturn(FILE* f) {

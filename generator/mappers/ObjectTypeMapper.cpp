@@ -9,7 +9,8 @@ int CObjectTypeMapper::RowCount() const { return m_job ? m_job->IidMapRowCount()
 void CObjectTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*,
                                            FILE* f) {
     if (m_family != kInvokeUnknown || !IsByRef()) {
-        EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f);
+        // Any brivel.TavoObject may come: a coclass object holds its IUnknown.
+        EmitDispatchInvokeArgument(IsByRef(), n, v, outOnly, x, f, "brivelGetComId()", true);
         return;
     }
     // A server checks a reference against the type it declares (it cannot
@@ -30,7 +31,7 @@ void CObjectTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, F
 }
 
 void CObjectTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
-    if (IsByRef()) fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->Release();\n", n, n);
+    if (IsByRef() || m_family == kInvoke) fprintf(f, "\tif ( temp__%d != 0 ) temp__%d->Release();\n", n, n);
 }
 
 void CObjectTypeMapper::EmitInvokeReturn(FILE* f) {

@@ -36,6 +36,7 @@ public:
     void GetEventArgExpr(int eventParam, CString& text) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     bool IsByRefEventParam() override { return m_byRef; }
+    CString GetEventArgumentVt() override { return m_accessor ? CString(m_vtName) : CString(); }
     void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override;
     void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayCopyToVtbl(const CMapperCall& call, int arg, FILE* file) override;
@@ -111,6 +112,7 @@ class CLpstrTypeMapper : public CPrimitiveTypeMapper {
 public:
     explicit CLpstrTypeMapper(bool byRef);
     bool IsVirtualCallOnly() override { return true; }
+    CString GetEventArgumentVt() override { return CString(); }
     void GetJniSignature(bool mangled, CString& text) override;
     void WriteClassLiteral(FILE* javaFile) override;
     void WriteBoxing(FILE* javaFile, const char* expression) override;

@@ -102,6 +102,8 @@ protected:
     void GetJniSignature(bool mangled, CString& text) override { text = mangled ? m_mangledSig : m_plainSig; }
     const char* GetVtName() override { return m_vtName; }
     void GetVtblParamType(CString& text) override;
+    // The value's type, by reference where the mapper is.
+    CString FlaggedEventVt() const { return m_byRef ? CString("VT_BYREF | ") + m_vtName : CString(m_vtName); }
 
     bool m_byRef;
     const char* m_javaType;
@@ -130,6 +132,7 @@ public:
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void EmitEventParam(int eventParam, FILE* file) override;
+    CString GetEventArgumentVt() override { return FlaggedEventVt(); }
     void GetEventArgExpr(int eventParam, CString& text) override;
     void EmitEventCleanup(int eventParam, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
@@ -170,6 +173,7 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
+    CString GetEventArgumentVt() override { return FlaggedEventVt(); }
     void GetEventArgExpr(int eventParam, CString& text) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 };
@@ -193,6 +197,7 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
+    CString GetEventArgumentVt() override { return FlaggedEventVt(); }
     void GetEventArgExpr(int eventParam, CString& text) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 };
@@ -283,6 +288,8 @@ public:
     void EmitEventCleanup(int eventParam, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     bool IsByRefEventParam() override { return m_level > 0; }
+    // Either interface (VT_DISPATCH reads as VT_UNKNOWN).
+    CString GetEventArgumentVt() override { return IsByRef() ? "VT_BYREF | VT_UNKNOWN" : "VT_UNKNOWN"; }
     void EmitEventArrayCreate(int eventParam, FILE* file) override;
     void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override;
     void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
@@ -353,6 +360,7 @@ public:
     using CNamedTypeMapper::CNamedTypeMapper;
     int GetCategory() override { return 3; }
     const char* GetVtName() override { return "VT_INT"; }
+    CString GetEventArgumentVt() override { return m_level > 0 ? "VT_BYREF | VT_I4" : "VT_I4"; }
     const char* GetHelperKindWord() override { return "Enum"; }
     bool SkipsNullCheck() override { return true; }
     void GetVtblParamType(CString& text) override { text = m_level > 0 ? "int *" : "int"; }
@@ -369,11 +377,19 @@ public:
     const char* GetVtName() override { return "VT_UNKNOWN"; }
     const char* GetHelperKindWord() override { return "Comobj"; }
     void GetVtblParamType(CString& text) override { text = m_level > 0 ? "IDispatch **" : "IDispatch *"; }
+    // Either interface (VT_DISPATCH reads as VT_UNKNOWN).
+    CString GetEventArgumentVt() override { return m_level > 0 ? "VT_BYREF | VT_UNKNOWN" : "VT_UNKNOWN"; }
     BRIVEL_NAMED_MAPPER_FRAGMENTS
     void EmitInvokeCleanup(int arg, int variantIndex, FILE* file) override;
     void EmitVtblCleanup(int arg, const char* javaExpr, FILE* file) override;
+    // Marks a type whose objects hold a pointer that is not an IDispatch (a
+    // coclass, an interface derived from IUnknown alone).
+    void SetPointerNeedsQuery() { m_pointerNeedsQuery = true; }
 
 protected:
+    // Whether an Invoke argument queries the object's IDispatch.
+    bool QueriesDispatch();
+    bool m_pointerNeedsQuery = false;
     // The call that answers the field ID of the Java object's interface
     // pointer: a callback interface's Java class is its listener, whose
     // sink (in its event field) is the interface's object.
@@ -405,5 +421,8 @@ private:
 // (read through the field ID that `comFieldIdCall` answers): by value, or
 // by reference through a temporary that holds its own reference (none read
 // for an out-only argument).
+// With `queryDispatch` the pointer is taken for an IUnknown: the callee
+// gets the object's IDispatch (VT_UNKNOWN where it has none), held with a
+// reference of the local's own that the cleanup releases.
 void EmitDispatchInvokeArgument(bool byRef, int arg, int variantIndex, bool outOnly, const char* javaExpr, FILE* file,
-                                const char* comFieldIdCall = "brivelGetComId()");
+                                const char* comFieldIdCall = "brivelGetComId()", bool queryDispatch = false);

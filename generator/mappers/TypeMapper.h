@@ -86,6 +86,11 @@ public:
     virtual void GetVtblEventArgExpr(int arg, CString& text) = 0;
     virtual void EmitVtblEventCleanup(int arg, FILE* file) { (void)arg; (void)file; }
     virtual bool IsByRefEventParam() { return false; }
+    // The VARIANT type that an IDispatch sink reads the event's argument as
+    // ("VT_I4", "VT_BYREF | VT_BSTR"): a value of another type is converted
+    // to it, a reference must point at it. Empty: the argument is read as it
+    // comes (the mapper looks at its type itself).
+    virtual CString GetEventArgumentVt() { return CString(); }
     virtual bool PassesByRefThroughArray() { return true; }
     virtual void EmitEventArrayCreate(int eventParam, FILE* file);
     virtual void EmitEventArrayFillFromVtbl(const CMapperCall&, int arg, FILE* file) { (void)arg; (void)file; }

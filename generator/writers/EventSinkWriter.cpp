@@ -621,6 +621,34 @@ void WriteSinkObjectMethods(FILE* f, const CInterfaceEntry* entry, const char* n
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetIDsOfNames( REFIID riid, LPOLESTR __RPC_FAR *rgszNames, UINT cNames, LCID lcid, DISPID __RPC_FAR *rgDispId)\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
 }
 
+// An event's arguments as the event declares them, before any is read: each
+// goes through brivelEventArgument into the case's own array (a conversion
+// into brivelOwnArgs, cleared at the end of the case), which then stands in
+// for the caller's DISPPARAMS. An argument that cannot be had in its type
+// answers DISP_E_TYPEMISMATCH with its index, and no listener is called.
+void WriteEventArgumentTypes(FILE* f, const EventRecord& record) {
+    int p = static_cast<int>(record.mappers.size());
+    fprintf(f, "\t\tVARIANTARG brivelArgs[%d];\n\t\tVARIANTARG brivelOwnArgs[%d];\n", p, p);
+    fprintf(f, "\t\tfor ( int brivelArg = 0; brivelArg < %d; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );\n", p);
+    fputs("\t\tint brivelBadArg = -1;\n", f);
+    for (int i = 0; i < p; ++i) {
+        CString vt = record.mappers[static_cast<size_t>(i)]->GetEventArgumentVt();
+        if (vt.IsEmpty()) vt = "VT_EMPTY";
+        fprintf(f,
+                "\t\tif ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex%d], %s, "
+                "&brivelOwnArgs[%d], &brivelArgs[%d] ))) brivelBadArg = eventParamIndex%d;\n",
+                i, vt.c_str(), i, i, i);
+    }
+    fprintf(f, "\t\tif ( brivelBadArg >= 0 ) {\n"
+               "\t\t\tfor ( int brivelArg = 0; brivelArg < %d; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );\n"
+               "\t\t\tif ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;\n"
+               "\t\t\treturn DISP_E_TYPEMISMATCH;\n\t\t}\n", p);
+    fprintf(f, "\t\tDISPPARAMS brivelParams = { brivelArgs, NULL, %d, 0 };\n", p);
+    fputs("\t\t// From here the arguments are read from the case's own array.\n"
+          "\t\tDISPPARAMS * pDispParams = &brivelParams;\n", f);
+    for (int i = 0; i < p; ++i) fprintf(f, "\t\teventParamIndex%d = %d;\n", i, i);
+}
+
 // One event's case of Invoke: the listener's method looked up, the
 // arguments converted, the call (or the server-side forward), values that
 // go back to the caller, and the release of every argument.
@@ -637,6 +665,10 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
         fprintf(f, "\t\tint eventParamIndex%d = brivelGetParamIndex(%d,pDispParams,%d);\n", i, i, p);
         fprintf(f, "\t\tif ( eventParamIndex%d < 0 ) return DISP_E_BADPARAMCOUNT;\n", i);
     }
+    // Events whose arguments the mappers read as they come need no copies.
+    bool typed = false;
+    for (CTypeMapper* mapper : record.mappers) typed = typed || !mapper->GetEventArgumentVt().IsEmpty();
+    if (typed) WriteEventArgumentTypes(f, record);
     std::vector<CString> exprs;
     for (int i = 0; i < p; ++i) {
         CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
@@ -721,6 +753,7 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
             mapper->EmitEventArrayDeleteRef(i, f);
         }
     }
+    if (typed) fprintf(f, "\t\tfor ( int brivelArg = 0; brivelArg < %d; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );\n", p);
     fputs("\t}\n", f);
 }
 
@@ -826,6 +859,34 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
               "\tint index = (int) param->cArgs - 1 - arg;\n"
               "\tif ( index < (int) param->cNamedArgs || index >= (int) param->cArgs ) return -1;\n"
               "\treturn index;\n"
+              "}\n\n",
+              f);
+        // An event's argument as its event declares it (`vt`), read through
+        // `use`: a value of another type converted into `own` (the sink
+        // clears it); a reference must point at the declared type, since the
+        // sink writes back through it; VT_INT reads as VT_I4, VT_UINT as
+        // VT_UI4, an IDispatch as an IUnknown, and no object as a null one.
+        fputs("HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )\n{\n"
+              "\t*use = *arg;\n"
+              "\tif ( vt == VT_EMPTY ) return S_OK;\n"
+              "\tVARTYPE types[2] = { V_VT( arg ), vt };\n"
+              "\tfor ( int i = 0; i < 2; i++ ) {\n"
+              "\t\tVARTYPE base = (VARTYPE) ( types[i] & ~VT_BYREF );\n"
+              "\t\tif ( base == VT_INT ) base = VT_I4;\n"
+              "\t\telse if ( base == VT_UINT ) base = VT_UI4;\n"
+              "\t\telse if ( base == VT_DISPATCH ) base = VT_UNKNOWN;\n"
+              "\t\ttypes[i] = (VARTYPE) (( types[i] & VT_BYREF ) | base );\n"
+              "\t}\n"
+              "\tif ( types[0] == types[1] ) return S_OK;\n"
+              "\tif ( vt & VT_BYREF ) return DISP_E_TYPEMISMATCH;\n"
+              "\tif ( vt == VT_UNKNOWN && ( V_VT( arg ) == VT_EMPTY || V_VT( arg ) == VT_NULL )) {\n"
+              "\t\tV_VT( use ) = VT_UNKNOWN;\n"
+              "\t\tV_UNKNOWN( use ) = NULL;\n"
+              "\t\treturn S_OK;\n"
+              "\t}\n"
+              "\tif ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;\n"
+              "\t*use = *own;\n"
+              "\treturn S_OK;\n"
               "}\n\n",
               f);
     }

@@ -575,6 +575,12 @@ void CBridgeGenerator::WriteRemoteEventAdd(CCoclassEntry* coclass) {
           "\t\tjobject listener = env->AllocObject( env->FindClass( \"brivel/TavoEventListener\" ));\n"
           "\t\tenv->SetIntField( listener, brivelGetEventId(), (jint) iDisp );\n"
           "\t\tjint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );\n"
+          // After a failed advise nobody gets the listener: the sink's first
+          // reference, the listener's, is released here.
+          "\t\tif ( brivelCheckFatalError( env )) {\n"
+          "\t\t\tiDisp->Release();\n"
+          "\t\t\treturn NULL;\n"
+          "\t\t}\n"
           "\t\tjobjectArray ret = env->NewObjectArray( 2, env->FindClass( \"java/lang/Object\" ), 0 );\n"
           "\t\tenv->SetObjectArrayElement( ret, 0, listener );\n"
           "\t\tjclass intClass = env->FindClass( \"java/lang/Integer\" );\n"

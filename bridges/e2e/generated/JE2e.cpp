@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 05:20:20 2026
+// Generated: Wed Dec 09 08:53:23 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -1674,6 +1674,163 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_Describe__Ljava_lan
 	return retstr;
 }
 
+// JNI Implementation of ILedger.TitleOf
+extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_TitleOf__Lbrivel_TavoObject_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 1 is null" );
+		return 0;
+	}
+	vargs[0].vt = VT_DISPATCH;
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
+	V_DISPATCH( &vargs[0] ) = temp__0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 24, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		if ( temp__0 != 0 ) temp__0->Release();
+		return 0;
+	}
+	if ( temp__0 != 0 ) temp__0->Release();
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
+	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
+	VariantClear( &ret );
+	return retstr;
+}
+
+// JNI Implementation of ILedger.FireAny
+extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_FireAny__IILbrivel_TavoVariant_2ILbrivel_TavoVariant_2I
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0,
+	 jint arg1,
+	 jobject arg2,
+	 jint arg3,
+	 jobject arg4,
+	 jint arg5)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[6];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[5].vt = VT_I4;
+	V_I4( &vargs[5] ) = (long) arg0;
+	vargs[4].vt = VT_I4;
+	V_I4( &vargs[4] ) = (long) arg1;
+	if ( arg2 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 3 is null" );
+		return 0;
+	}
+	vargs[3].vt = VT_VARIANT;
+	VariantCopy( &vargs[3], brivelGetTavoVariant( env, arg2 ));
+	vargs[2].vt = VT_I4;
+	V_I4( &vargs[2] ) = (long) arg3;
+	if ( arg4 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 5 is null" );
+		VariantClear( &vargs[3] );
+		return 0;
+	}
+	vargs[1].vt = VT_VARIANT;
+	VariantCopy( &vargs[1], brivelGetTavoVariant( env, arg4 ));
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg5;
+	VariantInit(&ret);
+	params.cArgs = 6;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 25, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[3] );
+		VariantClear( &vargs[1] );
+		return 0;
+	}
+	VariantClear( &vargs[3] );
+	VariantClear( &vargs[1] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		VariantClear( &ret );
+		memset( &ret, 0, sizeof ret );
+	}
+	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
+	VariantClear( &ret );
+	return retstr;
+}
+
+// JNI Implementation of ILedger.setRefuseSinks
+extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_setRefuseSinks__Z
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jboolean arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	DISPID dispidNamed = DISPID_PROPERTYPUT;
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	params.cNamedArgs = 1;
+	params.rgdispidNamedArgs = &dispidNamed;
+	vargs[0].vt = VT_BOOL;
+	V_BOOL( &vargs[0] ) = arg0 ? 0xFFFF : 0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 26, &params, 4, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
 // JNI Implementation of ILedger.brivelEnumerator
 extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_brivelEnumerator__Lbrivel_TavoIterator_2
 	(JNIEnv * env, jobject thisObj, jobject receiver )
@@ -1785,6 +1942,30 @@ int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
 	return index;
 }
 
+HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )
+{
+	*use = *arg;
+	if ( vt == VT_EMPTY ) return S_OK;
+	VARTYPE types[2] = { V_VT( arg ), vt };
+	for ( int i = 0; i < 2; i++ ) {
+		VARTYPE base = (VARTYPE) ( types[i] & ~VT_BYREF );
+		if ( base == VT_INT ) base = VT_I4;
+		else if ( base == VT_UINT ) base = VT_UI4;
+		else if ( base == VT_DISPATCH ) base = VT_UNKNOWN;
+		types[i] = (VARTYPE) (( types[i] & VT_BYREF ) | base );
+	}
+	if ( types[0] == types[1] ) return S_OK;
+	if ( vt & VT_BYREF ) return DISP_E_TYPEMISMATCH;
+	if ( vt == VT_UNKNOWN && ( V_VT( arg ) == VT_EMPTY || V_VT( arg ) == VT_NULL )) {
+		V_VT( use ) = VT_UNKNOWN;
+		V_UNKNOWN( use ) = NULL;
+		return S_OK;
+	}
+	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
+	*use = *own;
+	return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -1811,6 +1992,22 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_BSTR, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
@@ -1821,6 +2018,7 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_1
 		);
 		if ( jstrEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_1 );
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
@@ -1834,6 +2032,20 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "Closing";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
@@ -1852,6 +2064,7 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
@@ -1865,6 +2078,20 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "Stamped";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -1873,6 +2100,7 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
@@ -2472,6 +2700,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_Ledger__1_1RemoteEvent
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );

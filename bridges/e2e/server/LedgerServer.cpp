@@ -5,6 +5,7 @@
 #include <olectl.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -346,12 +347,26 @@ public:
         });
     }
 
+    // The same, answering what the last sink answered and the index of the
+    // argument it refused (-1 for none).
+    HRESULT FireArgsAnswered(DISPID id, VARIANT* args, UINT count, int* argErr) {
+        HRESULT answer = S_OK;
+        *argErr = -1;
+        Sinks().ForEach([&](IDispatch* d) {
+            DISPPARAMS p = {args, nullptr, count, 0};
+            UINT bad = static_cast<UINT>(-1);
+            answer = d->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, &bad);
+            *argErr = static_cast<int>(bad);
+        });
+        return answer;
+    }
+
     void DropAll() { Sinks().DropAll(); }
 };
 
 class Ledger : public IDispatch, public IConnectionPointContainer, public ITally, public Counted {
 public:
-    Ledger() : title_(SysAllocString(L"")), point_(static_cast<IDispatch*>(this)) {}
+    Ledger() : title_(SysAllocString(L"")), identity_(*this), point_(static_cast<IDispatch*>(this)) {}
     ~Ledger() override {
         point_.DropAll();
         for (Entry* e : entries_) e->Release();
@@ -359,7 +374,9 @@ public:
     }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_ILedger)) {
+        if (IsEqualIID(riid, IID_IUnknown)) {
+            *ppv = static_cast<IUnknown*>(&identity_);
+        } else if (IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_ILedger)) {
             *ppv = static_cast<IDispatch*>(this);
         } else if (IsEqualIID(riid, IID_IConnectionPointContainer)) {
             *ppv = static_cast<IConnectionPointContainer*>(this);
@@ -481,7 +498,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** cp) override {
-        if (!IsEqualIID(riid, IID_DLedgerEvents)) {
+        if (!IsEqualIID(riid, IID_DLedgerEvents) || refuseSinks_) {
             *cp = nullptr;
             return CONNECT_E_NOCONNECTION;
         }
@@ -491,6 +508,26 @@ public:
     }
 
 private:
+    // The ledger's identity (what IID_IUnknown answers) is an object apart
+    // from its IDispatch, as in a server made of parts: a caller that takes
+    // it for the IDispatch reaches this Invoke, which refuses every call.
+    class Identity final : public IDispatch {
+    public:
+        explicit Identity(Ledger& ledger) : ledger_(ledger) {}
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override { return ledger_.QueryInterface(riid, ppv); }
+        ULONG STDMETHODCALLTYPE AddRef() override { return ledger_.AddRef(); }
+        ULONG STDMETHODCALLTYPE Release() override { return ledger_.Release(); }
+        HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_UNEXPECTED; }
+        HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_UNEXPECTED; }
+        HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_UNEXPECTED; }
+        HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+            return E_UNEXPECTED;
+        }
+
+    private:
+        Ledger& ledger_;
+    };
+
     LONG Total() const {
         LONG total = 0;
         for (Entry* e : entries_) total += e->amount();
@@ -503,6 +540,8 @@ private:
     LONG mood_ = 0;
     DATE opened_ = 0.0;
     std::vector<Entry*> entries_;
+    bool refuseSinks_ = false;
+    Identity identity_;
     Point point_;
 };
 
@@ -791,6 +830,54 @@ HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIA
         V_BSTR(result) = Described(label, amount);
         SysFreeString(label);
         return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
+    }
+    case 24: {  // TitleOf(other): the other's Title, through the IDispatch received
+        VARIANT other;
+        VariantInit(&other);
+        if (FAILED(hr = VariantChangeType(&other, Arg(p, 0), 0, VT_DISPATCH))) return hr;
+        if (!V_DISPATCH(&other)) return E_POINTER;
+        DISPPARAMS noArgs = {nullptr, nullptr, 0, 0};
+        hr = V_DISPATCH(&other)->Invoke(1, IID_NULL, 0, DISPATCH_PROPERTYGET, &noArgs, result, nullptr, nullptr);
+        VariantClear(&other);
+        return hr;
+    }
+    case 25: {  // FireAny(event, count, first, firstType, second, secondType): "<HRESULT> <argErr>"
+        LONG event = 0, count = 0, types[2] = {0, 0};
+        if (FAILED(hr = ToLong(Arg(p, 0), &event)) || FAILED(hr = ToLong(Arg(p, 1), &count)) ||
+            FAILED(hr = ToLong(Arg(p, 3), &types[0])) || FAILED(hr = ToLong(Arg(p, 5), &types[1])))
+            return hr;
+        if (count < 0 || count > 2) return E_INVALIDARG;
+        VARIANT given[2];  // in declaration order
+        for (int i = 0; i < 2; ++i) {
+            VariantInit(&given[i]);
+            VARIANT* from = Arg(p, i == 0 ? 2 : 4);
+            hr = !from ? DISP_E_BADPARAMCOUNT
+                       : VariantChangeType(&given[i], from, 0, types[i] ? static_cast<VARTYPE>(types[i]) : V_VT(from));
+            if (FAILED(hr)) {
+                VariantClear(&given[0]);
+                return hr;
+            }
+        }
+        VARIANT args[2];  // last first
+        for (LONG i = 0; i < count; ++i) args[count - 1 - i] = given[i];
+        int argErr = -1;
+        HRESULT answer = point_.FireArgsAnswered(event, args, static_cast<UINT>(count), &argErr);
+        VariantClear(&given[0]);
+        VariantClear(&given[1]);
+        char text[40];
+        std::snprintf(text, sizeof text, "0x%08lX %d", static_cast<unsigned long>(answer), argErr);
+        OLECHAR wide[40] = {};
+        for (size_t i = 0; text[i]; ++i) wide[i] = static_cast<OLECHAR>(text[i]);
+        V_VT(result) = VT_BSTR;
+        V_BSTR(result) = SysAllocString(wide);
+        return S_OK;
+    }
+    case 26: {  // RefuseSinks = refuse
+        VARIANT refuse;
+        VariantInit(&refuse);
+        if (FAILED(hr = VariantChangeType(&refuse, Arg(p, 0), 0, VT_BOOL))) return hr;
+        refuseSinks_ = V_BOOL(&refuse) != VARIANT_FALSE;
+        return S_OK;
     }
     case DISPID_NEWENUM: {
         Items* items = new Items(entries_, 0);

@@ -82,3 +82,15 @@ TEST_F(LedgerRoad, ArraysCrossThroughTheVirtualTable) {
 TEST_F(LedgerRoad, EventsOfARemoteClientGoThroughTheServersForwarder) {
     RunProgram("remoteEvents");
 }
+
+TEST_F(LedgerRoad, ObjectArgumentsGoAsTheirIDispatch) {
+    RunProgram("objectArguments");
+}
+
+TEST_F(LedgerRoad, EventArgumentsOfAnotherTypeAreConvertedOrRefused) {
+    RunProgram("eventArgumentTypes");
+}
+
+TEST_F(LedgerRoad, RefusedRemoteSinkIsReleased) {
+    RunProgram("refusedRemoteEvents");
+}

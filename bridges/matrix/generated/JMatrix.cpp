@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 03:07:14 2026
+// Generated: Wed Dec 09 08:53:30 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -25939,6 +25939,30 @@ int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
 	return index;
 }
 
+HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )
+{
+	*use = *arg;
+	if ( vt == VT_EMPTY ) return S_OK;
+	VARTYPE types[2] = { V_VT( arg ), vt };
+	for ( int i = 0; i < 2; i++ ) {
+		VARTYPE base = (VARTYPE) ( types[i] & ~VT_BYREF );
+		if ( base == VT_INT ) base = VT_I4;
+		else if ( base == VT_UINT ) base = VT_UI4;
+		else if ( base == VT_DISPATCH ) base = VT_UNKNOWN;
+		types[i] = (VARTYPE) (( types[i] & VT_BYREF ) | base );
+	}
+	if ( types[0] == types[1] ) return S_OK;
+	if ( vt & VT_BYREF ) return DISP_E_TYPEMISMATCH;
+	if ( vt == VT_UNKNOWN && ( V_VT( arg ) == VT_EMPTY || V_VT( arg ) == VT_NULL )) {
+		V_VT( use ) = VT_UNKNOWN;
+		V_UNKNOWN( use ) = NULL;
+		return S_OK;
+	}
+	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
+	*use = *own;
+	return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -25963,12 +25987,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I1, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
 			, false, "byte", (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
@@ -26170,12 +26209,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UI1, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1In"
 			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 9 ) {
 		jmethodID brivelMethod = NULL;
@@ -26377,12 +26431,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2In"
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 16 ) {
 		jmethodID brivelMethod = NULL;
@@ -26396,12 +26465,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InRef"
 			, false, "short", (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 17 ) {
 		jmethodID brivelMethod = NULL;
@@ -26415,6 +26499,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -26433,6 +26531,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 18 ) {
 		jmethodID brivelMethod = NULL;
@@ -26446,6 +26545,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -26464,6 +26577,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 19 ) {
 		jmethodID brivelMethod = NULL;
@@ -26591,12 +26705,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UI2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_UI2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2In"
 			, false, "short", (jshort) V_UI2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 23 ) {
 		jmethodID brivelMethod = NULL;
@@ -26610,12 +26739,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InRef"
 			, false, "short", (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 24 ) {
 		jmethodID brivelMethod = NULL;
@@ -26629,6 +26773,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -26647,6 +26805,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 25 ) {
 		jmethodID brivelMethod = NULL;
@@ -26660,6 +26819,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -26678,6 +26851,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 26 ) {
 		jmethodID brivelMethod = NULL;
@@ -26805,12 +26979,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4In"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 30 ) {
 		jmethodID brivelMethod = NULL;
@@ -26824,12 +27013,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 31 ) {
 		jmethodID brivelMethod = NULL;
@@ -26843,6 +27047,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -26861,6 +27079,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 32 ) {
 		jmethodID brivelMethod = NULL;
@@ -26874,6 +27093,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -26892,6 +27125,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 33 ) {
 		jmethodID brivelMethod = NULL;
@@ -27019,12 +27253,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_UI4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4In"
 			, false, "int", (jint) V_UI4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 37 ) {
 		jmethodID brivelMethod = NULL;
@@ -27038,12 +27287,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 38 ) {
 		jmethodID brivelMethod = NULL;
@@ -27057,6 +27321,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27075,6 +27353,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 39 ) {
 		jmethodID brivelMethod = NULL;
@@ -27088,6 +27367,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27106,6 +27399,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 40 ) {
 		jmethodID brivelMethod = NULL;
@@ -27233,12 +27527,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_INT, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_INT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntIn"
 			, false, "int", (jint) V_INT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 44 ) {
 		jmethodID brivelMethod = NULL;
@@ -27252,12 +27561,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 45 ) {
 		jmethodID brivelMethod = NULL;
@@ -27271,6 +27595,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27289,6 +27627,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 46 ) {
 		jmethodID brivelMethod = NULL;
@@ -27302,6 +27641,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27320,6 +27673,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 47 ) {
 		jmethodID brivelMethod = NULL;
@@ -27447,12 +27801,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UINT, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_UINT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntIn"
 			, false, "int", (jint) V_UINT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 51 ) {
 		jmethodID brivelMethod = NULL;
@@ -27466,12 +27835,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 52 ) {
 		jmethodID brivelMethod = NULL;
@@ -27485,6 +27869,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27503,6 +27901,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 53 ) {
 		jmethodID brivelMethod = NULL;
@@ -27516,6 +27915,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27534,6 +27947,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 54 ) {
 		jmethodID brivelMethod = NULL;
@@ -27661,12 +28075,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_I8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8In"
 			, false, "long", (jlong) V_I8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 58 ) {
 		jmethodID brivelMethod = NULL;
@@ -27680,12 +28109,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InRef"
 			, false, "long", (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 59 ) {
 		jmethodID brivelMethod = NULL;
@@ -27699,6 +28143,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
 		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27717,6 +28175,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 60 ) {
 		jmethodID brivelMethod = NULL;
@@ -27730,6 +28189,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
 		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27748,6 +28221,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 61 ) {
 		jmethodID brivelMethod = NULL;
@@ -27875,12 +28349,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_R4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4In"
 			, false, "float", (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 65 ) {
 		jmethodID brivelMethod = NULL;
@@ -27894,12 +28383,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InRef"
 			, false, "float", (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 66 ) {
 		jmethodID brivelMethod = NULL;
@@ -27913,6 +28417,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
 		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27931,6 +28449,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 67 ) {
 		jmethodID brivelMethod = NULL;
@@ -27944,6 +28463,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
 		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -27962,6 +28495,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 68 ) {
 		jmethodID brivelMethod = NULL;
@@ -28089,12 +28623,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_R8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8In"
 			, false, "double", (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 72 ) {
 		jmethodID brivelMethod = NULL;
@@ -28108,12 +28657,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InRef"
 			, false, "double", (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 73 ) {
 		jmethodID brivelMethod = NULL;
@@ -28127,6 +28691,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -28145,6 +28723,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 74 ) {
 		jmethodID brivelMethod = NULL;
@@ -28158,6 +28737,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -28176,6 +28769,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 75 ) {
 		jmethodID brivelMethod = NULL;
@@ -28303,12 +28897,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_CY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex0] ).int64
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyIn"
 			, false, "long", (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex0] ).int64
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 79 ) {
 		jmethodID brivelMethod = NULL;
@@ -28322,12 +28931,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_CY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInRef"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 80 ) {
 		jmethodID brivelMethod = NULL;
@@ -28341,12 +28965,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_CY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyOut"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 81 ) {
 		jmethodID brivelMethod = NULL;
@@ -28360,12 +28999,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_CY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInOut"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 82 ) {
 		jmethodID brivelMethod = NULL;
@@ -28493,12 +29147,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolIn"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 86 ) {
 		jmethodID brivelMethod = NULL;
@@ -28512,12 +29181,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInRef"
 			, false, "boolean", *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 87 ) {
 		jmethodID brivelMethod = NULL;
@@ -28531,6 +29215,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
@@ -28549,6 +29247,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 88 ) {
 		jmethodID brivelMethod = NULL;
@@ -28562,6 +29261,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
@@ -28580,6 +29293,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 89 ) {
 		jmethodID brivelMethod = NULL;
@@ -28720,12 +29434,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ScodeIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_ERROR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_ERROR( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ScodeIn"
 			, false, "int", (jint) V_ERROR( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 97 ) {
 		jmethodID brivelMethod = NULL;
@@ -28739,12 +29468,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterIn"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 98 ) {
 		jmethodID brivelMethod = NULL;
@@ -28758,12 +29502,27 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 99 ) {
 		jmethodID brivelMethod = NULL;
@@ -28777,6 +29536,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -28795,6 +29568,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 100 ) {
 		jmethodID brivelMethod = NULL;
@@ -28808,6 +29582,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -28826,6 +29614,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 101 ) {
 		jmethodID brivelMethod = NULL;
@@ -28953,6 +29742,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -28961,6 +29764,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 105 ) {
 		jmethodID brivelMethod = NULL;
@@ -28974,6 +29778,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -28982,6 +29800,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 106 ) {
 		jmethodID brivelMethod = NULL;
@@ -28995,6 +29814,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -29003,6 +29836,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 107 ) {
 		jmethodID brivelMethod = NULL;
@@ -29016,6 +29850,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -29024,6 +29872,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 108 ) {
 		jmethodID brivelMethod = NULL;
@@ -29151,6 +30000,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -29159,6 +30022,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 112 ) {
 		jmethodID brivelMethod = NULL;
@@ -29172,6 +30036,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -29180,6 +30058,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 113 ) {
 		jmethodID brivelMethod = NULL;
@@ -29193,6 +30072,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -29201,6 +30094,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 114 ) {
 		jmethodID brivelMethod = NULL;
@@ -29214,6 +30108,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -29222,6 +30130,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 115 ) {
 		jmethodID brivelMethod = NULL;
@@ -29639,6 +30548,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -29647,6 +30570,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 130 ) {
 		jmethodID brivelMethod = NULL;
@@ -29660,6 +30584,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -29668,6 +30606,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 131 ) {
 		jmethodID brivelMethod = NULL;
@@ -29681,6 +30620,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
@@ -29701,6 +30654,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 132 ) {
 		jmethodID brivelMethod = NULL;
@@ -29714,6 +30668,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
 		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
@@ -29735,6 +30703,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 136 ) {
 		jmethodID brivelMethod = NULL;
@@ -29748,6 +30717,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -29756,6 +30739,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 137 ) {
 		jmethodID brivelMethod = NULL;
@@ -29769,6 +30753,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -29777,6 +30775,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 138 ) {
 		jmethodID brivelMethod = NULL;
@@ -29790,6 +30789,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
@@ -29810,6 +30823,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 139 ) {
 		jmethodID brivelMethod = NULL;
@@ -29823,6 +30837,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
 		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
@@ -29844,6 +30872,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 143 ) {
 		jmethodID brivelMethod = NULL;
@@ -29857,6 +30886,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -29865,6 +30908,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 144 ) {
 		jmethodID brivelMethod = NULL;
@@ -29878,6 +30922,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -29886,6 +30944,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 145 ) {
 		jmethodID brivelMethod = NULL;
@@ -29899,6 +30958,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -29907,6 +30980,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 146 ) {
 		jmethodID brivelMethod = NULL;
@@ -29920,6 +30994,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -29928,6 +31016,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 147 ) {
 		jmethodID brivelMethod = NULL;
@@ -30295,6 +31384,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -30303,6 +31406,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 154 ) {
 		jmethodID brivelMethod = NULL;
@@ -30316,6 +31420,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -30324,6 +31442,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 155 ) {
 		jmethodID brivelMethod = NULL;
@@ -30337,6 +31456,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -30345,6 +31478,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 156 ) {
 		jmethodID brivelMethod = NULL;
@@ -30358,6 +31492,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -30366,6 +31514,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 157 ) {
 		jmethodID brivelMethod = NULL;
@@ -39093,13 +40242,23 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownIn__Lbri
 		return;
 	}
 	vargs[0].vt = VT_DISPATCH;
-	V_DISPATCH( &vargs[0] ) = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	IDispatch * temp__0 = V_DISPATCH( &vargs[0] );
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
+	V_DISPATCH( &vargs[0] ) = temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 215, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
+	if ( brivelCheckFatalError( env )) {
+		if ( temp__0 != 0 ) temp__0->Release();
+		return;
+	}
+	if ( temp__0 != 0 ) temp__0->Release();
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -39129,13 +40288,23 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UnknownInRef__L
 		return;
 	}
 	vargs[0].vt = VT_DISPATCH;
-	V_DISPATCH( &vargs[0] ) = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	IDispatch * temp__0 = V_DISPATCH( &vargs[0] );
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
+	V_DISPATCH( &vargs[0] ) = temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 216, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
+	if ( brivelCheckFatalError( env )) {
+		if ( temp__0 != 0 ) temp__0->Release();
+		return;
+	}
+	if ( temp__0 != 0 ) temp__0->Release();
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -39470,13 +40639,23 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchIn__Lbr
 		return;
 	}
 	vargs[0].vt = VT_DISPATCH;
-	V_DISPATCH( &vargs[0] ) = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	IDispatch * temp__0 = V_DISPATCH( &vargs[0] );
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
+	V_DISPATCH( &vargs[0] ) = temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 229, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
+	if ( brivelCheckFatalError( env )) {
+		if ( temp__0 != 0 ) temp__0->Release();
+		return;
+	}
+	if ( temp__0 != 0 ) temp__0->Release();
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -39506,13 +40685,23 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchInRef__
 		return;
 	}
 	vargs[0].vt = VT_DISPATCH;
-	V_DISPATCH( &vargs[0] ) = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	IDispatch * temp__0 = V_DISPATCH( &vargs[0] );
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
+	V_DISPATCH( &vargs[0] ) = temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 230, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
+	if ( brivelCheckFatalError( env )) {
+		if ( temp__0 != 0 ) temp__0->Release();
+		return;
+	}
+	if ( temp__0 != 0 ) temp__0->Release();
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -39597,8 +40786,13 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchInOut__
 		return;
 	}
 	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
-	if ( temp__0 != 0 ) temp__0->AddRef();
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
 	V_DISPATCHREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -39674,8 +40868,13 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchInRef2_
 		return;
 	}
 	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	if ( temp__0 != 0 ) temp__0->AddRef();
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
 	V_DISPATCHREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -39770,8 +40969,13 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DispatchInOut2_
 		return;
 	}
 	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
-	if ( temp__0 != 0 ) temp__0->AddRef();
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
 	V_DISPATCHREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -44224,12 +45428,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I1, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
 			, false, "byte", (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
@@ -44431,12 +45650,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UI1, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1In"
 			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 9 ) {
 		jmethodID brivelMethod = NULL;
@@ -44638,12 +45872,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2In"
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 16 ) {
 		jmethodID brivelMethod = NULL;
@@ -44657,12 +45906,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InRef"
 			, false, "short", (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 17 ) {
 		jmethodID brivelMethod = NULL;
@@ -44676,6 +45940,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -44694,6 +45972,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 18 ) {
 		jmethodID brivelMethod = NULL;
@@ -44707,6 +45986,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -44725,6 +46018,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 19 ) {
 		jmethodID brivelMethod = NULL;
@@ -44852,12 +46146,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UI2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_UI2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2In"
 			, false, "short", (jshort) V_UI2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 23 ) {
 		jmethodID brivelMethod = NULL;
@@ -44871,12 +46180,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InRef"
 			, false, "short", (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 24 ) {
 		jmethodID brivelMethod = NULL;
@@ -44890,6 +46214,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -44908,6 +46246,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 25 ) {
 		jmethodID brivelMethod = NULL;
@@ -44921,6 +46260,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -44939,6 +46292,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 26 ) {
 		jmethodID brivelMethod = NULL;
@@ -45066,12 +46420,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4In"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 30 ) {
 		jmethodID brivelMethod = NULL;
@@ -45085,12 +46454,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 31 ) {
 		jmethodID brivelMethod = NULL;
@@ -45104,6 +46488,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45122,6 +46520,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 32 ) {
 		jmethodID brivelMethod = NULL;
@@ -45135,6 +46534,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45153,6 +46566,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 33 ) {
 		jmethodID brivelMethod = NULL;
@@ -45280,12 +46694,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_UI4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4In"
 			, false, "int", (jint) V_UI4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 37 ) {
 		jmethodID brivelMethod = NULL;
@@ -45299,12 +46728,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 38 ) {
 		jmethodID brivelMethod = NULL;
@@ -45318,6 +46762,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45336,6 +46794,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 39 ) {
 		jmethodID brivelMethod = NULL;
@@ -45349,6 +46808,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45367,6 +46840,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 40 ) {
 		jmethodID brivelMethod = NULL;
@@ -45494,12 +46968,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_INT, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_INT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntIn"
 			, false, "int", (jint) V_INT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 44 ) {
 		jmethodID brivelMethod = NULL;
@@ -45513,12 +47002,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 45 ) {
 		jmethodID brivelMethod = NULL;
@@ -45532,6 +47036,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45550,6 +47068,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 46 ) {
 		jmethodID brivelMethod = NULL;
@@ -45563,6 +47082,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45581,6 +47114,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 47 ) {
 		jmethodID brivelMethod = NULL;
@@ -45708,12 +47242,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UINT, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_UINT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntIn"
 			, false, "int", (jint) V_UINT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 51 ) {
 		jmethodID brivelMethod = NULL;
@@ -45727,12 +47276,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 52 ) {
 		jmethodID brivelMethod = NULL;
@@ -45746,6 +47310,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45764,6 +47342,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 53 ) {
 		jmethodID brivelMethod = NULL;
@@ -45777,6 +47356,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UI4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45795,6 +47388,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 54 ) {
 		jmethodID brivelMethod = NULL;
@@ -45922,12 +47516,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_I8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8In"
 			, false, "long", (jlong) V_I8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 58 ) {
 		jmethodID brivelMethod = NULL;
@@ -45941,12 +47550,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InRef"
 			, false, "long", (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 59 ) {
 		jmethodID brivelMethod = NULL;
@@ -45960,6 +47584,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
 		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -45978,6 +47616,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 60 ) {
 		jmethodID brivelMethod = NULL;
@@ -45991,6 +47630,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
 		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -46009,6 +47662,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 61 ) {
 		jmethodID brivelMethod = NULL;
@@ -46136,12 +47790,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_R4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4In"
 			, false, "float", (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 65 ) {
 		jmethodID brivelMethod = NULL;
@@ -46155,12 +47824,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InRef"
 			, false, "float", (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 66 ) {
 		jmethodID brivelMethod = NULL;
@@ -46174,6 +47858,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
 		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -46192,6 +47890,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 67 ) {
 		jmethodID brivelMethod = NULL;
@@ -46205,6 +47904,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
 		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -46223,6 +47936,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 68 ) {
 		jmethodID brivelMethod = NULL;
@@ -46350,12 +48064,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_R8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8In"
 			, false, "double", (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 72 ) {
 		jmethodID brivelMethod = NULL;
@@ -46369,12 +48098,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InRef"
 			, false, "double", (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 73 ) {
 		jmethodID brivelMethod = NULL;
@@ -46388,6 +48132,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -46406,6 +48164,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 74 ) {
 		jmethodID brivelMethod = NULL;
@@ -46419,6 +48178,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_R8, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -46437,6 +48210,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 75 ) {
 		jmethodID brivelMethod = NULL;
@@ -46564,12 +48338,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_CY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex0] ).int64
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyIn"
 			, false, "long", (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex0] ).int64
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 79 ) {
 		jmethodID brivelMethod = NULL;
@@ -46583,12 +48372,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_CY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInRef"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 80 ) {
 		jmethodID brivelMethod = NULL;
@@ -46602,12 +48406,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_CY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyOut"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 81 ) {
 		jmethodID brivelMethod = NULL;
@@ -46621,12 +48440,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_CY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInOut"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 82 ) {
 		jmethodID brivelMethod = NULL;
@@ -46754,12 +48588,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolIn"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 86 ) {
 		jmethodID brivelMethod = NULL;
@@ -46773,12 +48622,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInRef"
 			, false, "boolean", *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 87 ) {
 		jmethodID brivelMethod = NULL;
@@ -46792,6 +48656,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
@@ -46810,6 +48688,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 88 ) {
 		jmethodID brivelMethod = NULL;
@@ -46823,6 +48702,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
@@ -46841,6 +48734,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 89 ) {
 		jmethodID brivelMethod = NULL;
@@ -46981,12 +48875,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ScodeIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_ERROR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_ERROR( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ScodeIn"
 			, false, "int", (jint) V_ERROR( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 97 ) {
 		jmethodID brivelMethod = NULL;
@@ -47000,12 +48909,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterIn"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 98 ) {
 		jmethodID brivelMethod = NULL;
@@ -47019,12 +48943,27 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 99 ) {
 		jmethodID brivelMethod = NULL;
@@ -47038,6 +48977,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -47056,6 +49009,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 100 ) {
 		jmethodID brivelMethod = NULL;
@@ -47069,6 +49023,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -47087,6 +49055,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 101 ) {
 		jmethodID brivelMethod = NULL;
@@ -47214,6 +49183,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -47222,6 +49205,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 105 ) {
 		jmethodID brivelMethod = NULL;
@@ -47235,6 +49219,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -47243,6 +49241,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 106 ) {
 		jmethodID brivelMethod = NULL;
@@ -47256,6 +49255,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -47264,6 +49277,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 107 ) {
 		jmethodID brivelMethod = NULL;
@@ -47277,6 +49291,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -47285,6 +49313,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 108 ) {
 		jmethodID brivelMethod = NULL;
@@ -47412,6 +49441,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -47420,6 +49463,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 112 ) {
 		jmethodID brivelMethod = NULL;
@@ -47433,6 +49477,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -47441,6 +49499,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 113 ) {
 		jmethodID brivelMethod = NULL;
@@ -47454,6 +49513,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -47462,6 +49535,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 114 ) {
 		jmethodID brivelMethod = NULL;
@@ -47475,6 +49549,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -47483,6 +49571,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 115 ) {
 		jmethodID brivelMethod = NULL;
@@ -47900,6 +49989,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -47908,6 +50011,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 130 ) {
 		jmethodID brivelMethod = NULL;
@@ -47921,6 +50025,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -47929,6 +50047,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 131 ) {
 		jmethodID brivelMethod = NULL;
@@ -47942,6 +50061,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
@@ -47962,6 +50095,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 132 ) {
 		jmethodID brivelMethod = NULL;
@@ -47975,6 +50109,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UnknownInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
 		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
@@ -47996,6 +50144,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 136 ) {
 		jmethodID brivelMethod = NULL;
@@ -48009,6 +50158,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -48017,6 +50180,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 137 ) {
 		jmethodID brivelMethod = NULL;
@@ -48030,6 +50194,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -48038,6 +50216,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 138 ) {
 		jmethodID brivelMethod = NULL;
@@ -48051,6 +50230,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
@@ -48071,6 +50264,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 139 ) {
 		jmethodID brivelMethod = NULL;
@@ -48084,6 +50278,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DispatchInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
 		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
@@ -48105,6 +50313,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 143 ) {
 		jmethodID brivelMethod = NULL;
@@ -48118,6 +50327,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -48126,6 +50349,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 144 ) {
 		jmethodID brivelMethod = NULL;
@@ -48139,6 +50363,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -48147,6 +50385,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 145 ) {
 		jmethodID brivelMethod = NULL;
@@ -48160,6 +50399,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -48168,6 +50421,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 146 ) {
 		jmethodID brivelMethod = NULL;
@@ -48181,6 +50435,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -48189,6 +50457,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 147 ) {
 		jmethodID brivelMethod = NULL;
@@ -48556,6 +50825,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -48564,6 +50847,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 154 ) {
 		jmethodID brivelMethod = NULL;
@@ -48577,6 +50861,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -48585,6 +50883,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 155 ) {
 		jmethodID brivelMethod = NULL;
@@ -48598,6 +50897,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -48606,6 +50919,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 156 ) {
 		jmethodID brivelMethod = NULL;
@@ -48619,6 +50933,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -48627,6 +50955,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 157 ) {
 		jmethodID brivelMethod = NULL;
@@ -50048,6 +52377,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_Shapes__1_1RemoteEv
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );

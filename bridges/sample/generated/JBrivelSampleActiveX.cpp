@@ -1,5 +1,5 @@
 // File: C:\brivel-sample\JBrivelSampleActiveX.cpp
-// Generated: Wed Dec 09 07:36:26 2026
+// Generated: Wed Dec 09 08:53:32 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -287,6 +287,30 @@ int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
 	return index;
 }
 
+HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )
+{
+	*use = *arg;
+	if ( vt == VT_EMPTY ) return S_OK;
+	VARTYPE types[2] = { V_VT( arg ), vt };
+	for ( int i = 0; i < 2; i++ ) {
+		VARTYPE base = (VARTYPE) ( types[i] & ~VT_BYREF );
+		if ( base == VT_INT ) base = VT_I4;
+		else if ( base == VT_UINT ) base = VT_UI4;
+		else if ( base == VT_DISPATCH ) base = VT_UNKNOWN;
+		types[i] = (VARTYPE) (( types[i] & VT_BYREF ) | base );
+	}
+	if ( types[0] == types[1] ) return S_OK;
+	if ( vt & VT_BYREF ) return DISP_E_TYPEMISMATCH;
+	if ( vt == VT_UNKNOWN && ( V_VT( arg ) == VT_EMPTY || V_VT( arg ) == VT_NULL )) {
+		V_VT( use ) = VT_UNKNOWN;
+		V_UNKNOWN( use ) = NULL;
+		return S_OK;
+	}
+	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
+	*use = *own;
+	return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -324,12 +348,27 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		brivelFnName = "KeyPress";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "KeyPress"
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 1 ) {
 		jmethodID brivelMethod = NULL;
@@ -347,6 +386,24 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
 		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[3];
+		VARIANTARG brivelOwnArgs[3];
+		for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_DATE, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_I4, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 3, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		jobject eventArgValue_1 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex1] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -361,6 +418,7 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+		for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
@@ -670,6 +728,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_j2c_tutorial_BrivelSampleActiveX_
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );

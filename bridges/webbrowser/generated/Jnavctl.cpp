@@ -1,5 +1,5 @@
 // File: C:\brivel-webbrowser\Jnavctl.cpp
-// Generated: Wed Dec 09 05:15:16 2026
+// Generated: Wed Dec 09 08:53:31 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -2893,6 +2893,30 @@ int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
 	return index;
 }
 
+HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )
+{
+	*use = *arg;
+	if ( vt == VT_EMPTY ) return S_OK;
+	VARTYPE types[2] = { V_VT( arg ), vt };
+	for ( int i = 0; i < 2; i++ ) {
+		VARTYPE base = (VARTYPE) ( types[i] & ~VT_BYREF );
+		if ( base == VT_INT ) base = VT_I4;
+		else if ( base == VT_UINT ) base = VT_UI4;
+		else if ( base == VT_DISPATCH ) base = VT_UNKNOWN;
+		types[i] = (VARTYPE) (( types[i] & VT_BYREF ) | base );
+	}
+	if ( types[0] == types[1] ) return S_OK;
+	if ( vt & VT_BYREF ) return DISP_E_TYPEMISMATCH;
+	if ( vt == VT_UNKNOWN && ( V_VT( arg ) == VT_EMPTY || V_VT( arg ) == VT_NULL )) {
+		V_VT( use ) = VT_UNKNOWN;
+		V_UNKNOWN( use ) = NULL;
+		return S_OK;
+	}
+	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
+	*use = *own;
+	return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -2917,12 +2941,27 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
 		brivelFnName = "WindowRegistered";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRegistered"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 201 ) {
 		jmethodID brivelMethod = NULL;
@@ -2936,12 +2975,27 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
 		brivelFnName = "WindowRevoked";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRevoked"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
@@ -3094,6 +3148,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "StatusTextChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -3102,6 +3170,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 108 ) {
 		jmethodID brivelMethod = NULL;
@@ -3117,6 +3186,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_I4, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
@@ -3125,6 +3210,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 105 ) {
 		jmethodID brivelMethod = NULL;
@@ -3140,6 +3226,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_BOOL, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
@@ -3148,6 +3250,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 106 ) {
 		jmethodID brivelMethod = NULL;
@@ -3187,6 +3290,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "TitleChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -3195,6 +3312,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 112 ) {
 		jmethodID brivelMethod = NULL;
@@ -3208,6 +3326,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "PropertyChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -3216,6 +3348,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 250 ) {
 		jmethodID brivelMethod = NULL;
@@ -3241,6 +3374,32 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex6 = brivelGetParamIndex(6,pDispParams,7);
 		if ( eventParamIndex6 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[7];
+		VARIANTARG brivelOwnArgs[7];
+		for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_EMPTY, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_EMPTY, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex3], VT_EMPTY, &brivelOwnArgs[3], &brivelArgs[3] ))) brivelBadArg = eventParamIndex3;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex4], VT_EMPTY, &brivelOwnArgs[4], &brivelArgs[4] ))) brivelBadArg = eventParamIndex4;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex5], VT_EMPTY, &brivelOwnArgs[5], &brivelArgs[5] ))) brivelBadArg = eventParamIndex5;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex6], VT_BOOL | VT_BYREF, &brivelOwnArgs[6], &brivelArgs[6] ))) brivelBadArg = eventParamIndex6;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 7, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
+		eventParamIndex3 = 3;
+		eventParamIndex4 = 4;
+		eventParamIndex5 = 5;
+		eventParamIndex6 = 6;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
@@ -3283,6 +3442,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventArgValue_5 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_5 );
 		if ( eventArrayRef_6 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_6 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_6 );
+		for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 251 ) {
 		jmethodID brivelMethod = NULL;
@@ -3298,6 +3458,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_BOOL | VT_BYREF, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
 		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
@@ -3331,6 +3507,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 		if ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_1 );
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 252 ) {
 		jmethodID brivelMethod = NULL;
@@ -3346,6 +3523,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_EMPTY, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -3358,6 +3551,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 259 ) {
 		jmethodID brivelMethod = NULL;
@@ -3373,6 +3567,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_EMPTY, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -3385,6 +3595,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 253 ) {
 		jmethodID brivelMethod = NULL;
@@ -3411,12 +3622,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "OnVisible";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnVisible"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 255 ) {
 		jmethodID brivelMethod = NULL;
@@ -3430,12 +3656,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "OnToolBar";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnToolBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 256 ) {
 		jmethodID brivelMethod = NULL;
@@ -3449,12 +3690,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "OnMenuBar";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnMenuBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 257 ) {
 		jmethodID brivelMethod = NULL;
@@ -3468,12 +3724,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "OnStatusBar";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnStatusBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 258 ) {
 		jmethodID brivelMethod = NULL;
@@ -3487,12 +3758,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "OnFullScreen";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnFullScreen"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 260 ) {
 		jmethodID brivelMethod = NULL;
@@ -3506,12 +3792,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "OnTheaterMode";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnTheaterMode"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 262 ) {
 		jmethodID brivelMethod = NULL;
@@ -3525,12 +3826,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "WindowSetResizable";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetResizable"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 264 ) {
 		jmethodID brivelMethod = NULL;
@@ -3544,12 +3860,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "WindowSetLeft";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetLeft"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 265 ) {
 		jmethodID brivelMethod = NULL;
@@ -3563,12 +3894,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "WindowSetTop";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetTop"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 266 ) {
 		jmethodID brivelMethod = NULL;
@@ -3582,12 +3928,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "WindowSetWidth";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetWidth"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 267 ) {
 		jmethodID brivelMethod = NULL;
@@ -3601,12 +3962,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "WindowSetHeight";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetHeight"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 263 ) {
 		jmethodID brivelMethod = NULL;
@@ -3622,6 +3998,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_BOOL | VT_BYREF, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		jbooleanArray eventArrayArg_1 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
 		*eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
@@ -3642,6 +4034,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		if ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_1 );
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 268 ) {
 		jmethodID brivelMethod = NULL;
@@ -3657,6 +4050,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_BYREF | VT_I4, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -3687,6 +4096,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
 		if ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_1 );
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 269 ) {
 		jmethodID brivelMethod = NULL;
@@ -3700,12 +4110,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "SetSecureLockIcon";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SetSecureLockIcon"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 270 ) {
 		jmethodID brivelMethod = NULL;
@@ -3719,6 +4144,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "FileDownload";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
@@ -3737,6 +4176,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 271 ) {
 		jmethodID brivelMethod = NULL;
@@ -3758,6 +4198,28 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,5);
 		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[5];
+		VARIANTARG brivelOwnArgs[5];
+		for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_EMPTY, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_EMPTY, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex3], VT_EMPTY, &brivelOwnArgs[3], &brivelArgs[3] ))) brivelBadArg = eventParamIndex3;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex4], VT_BOOL | VT_BYREF, &brivelOwnArgs[4], &brivelArgs[4] ))) brivelBadArg = eventParamIndex4;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 5, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
+		eventParamIndex3 = 3;
+		eventParamIndex4 = 4;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
@@ -3792,6 +4254,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventArgValue_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_3 );
 		if ( eventArrayRef_4 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_4 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_4 );
+		for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 225 ) {
 		jmethodID brivelMethod = NULL;
@@ -3805,6 +4268,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "PrintTemplateInstantiation";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -3813,6 +4290,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 226 ) {
 		jmethodID brivelMethod = NULL;
@@ -3826,6 +4304,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "PrintTemplateTeardown";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -3834,6 +4326,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 227 ) {
 		jmethodID brivelMethod = NULL;
@@ -3851,6 +4344,24 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
 		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[3];
+		VARIANTARG brivelOwnArgs[3];
+		for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_EMPTY, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_EMPTY, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 3, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
@@ -3867,6 +4378,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
 		if ( eventArgValue_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_1 );
 		if ( eventArgValue_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_2 );
+		for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 272 ) {
 		jmethodID brivelMethod = NULL;
@@ -3880,12 +4392,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelFnName = "PrivacyImpactedStateChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrivacyImpactedStateChange"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 273 ) {
 		jmethodID brivelMethod = NULL;
@@ -3907,6 +4434,28 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,5);
 		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[5];
+		VARIANTARG brivelOwnArgs[5];
+		for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_UNKNOWN, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_BOOL | VT_BYREF, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_I4, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex3], VT_BSTR, &brivelOwnArgs[3], &brivelArgs[3] ))) brivelBadArg = eventParamIndex3;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex4], VT_BSTR, &brivelOwnArgs[4], &brivelArgs[4] ))) brivelBadArg = eventParamIndex4;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 5, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
+		eventParamIndex3 = 3;
+		eventParamIndex4 = 4;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
 		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
@@ -3950,6 +4499,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_1 );
 		if ( jstrEventArg_3 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_3 );
 		if ( jstrEventArg_4 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_4 );
+		for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
@@ -5052,6 +5602,30 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
 		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[6];
+		VARIANTARG brivelOwnArgs[6];
+		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_I4, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_BSTR, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex3], VT_EMPTY, &brivelOwnArgs[3], &brivelArgs[3] ))) brivelBadArg = eventParamIndex3;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex4], VT_BSTR, &brivelOwnArgs[4], &brivelArgs[4] ))) brivelBadArg = eventParamIndex4;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex5], VT_BOOL | VT_BYREF, &brivelOwnArgs[5], &brivelArgs[5] ))) brivelBadArg = eventParamIndex5;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
+		eventParamIndex3 = 3;
+		eventParamIndex4 = 4;
+		eventParamIndex5 = 5;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
@@ -5088,6 +5662,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( jstrEventArg_4 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_4 );
 		if ( eventArrayRef_5 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_5 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_5 );
+		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 101 ) {
 		jmethodID brivelMethod = NULL;
@@ -5101,6 +5676,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		brivelFnName = "NavigateComplete";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -5109,6 +5698,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 102 ) {
 		jmethodID brivelMethod = NULL;
@@ -5122,6 +5712,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		brivelFnName = "StatusTextChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -5130,6 +5734,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 108 ) {
 		jmethodID brivelMethod = NULL;
@@ -5145,6 +5750,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_I4, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
@@ -5153,6 +5774,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 104 ) {
 		jmethodID brivelMethod = NULL;
@@ -5181,6 +5803,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_BOOL, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
@@ -5189,6 +5827,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 106 ) {
 		jmethodID brivelMethod = NULL;
@@ -5225,6 +5864,30 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
 		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[6];
+		VARIANTARG brivelOwnArgs[6];
+		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_I4, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_BSTR, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex3], VT_EMPTY, &brivelOwnArgs[3], &brivelArgs[3] ))) brivelBadArg = eventParamIndex3;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex4], VT_BSTR, &brivelOwnArgs[4], &brivelArgs[4] ))) brivelBadArg = eventParamIndex4;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex5], VT_BOOL | VT_BYREF, &brivelOwnArgs[5], &brivelArgs[5] ))) brivelBadArg = eventParamIndex5;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
+		eventParamIndex3 = 3;
+		eventParamIndex4 = 4;
+		eventParamIndex5 = 5;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
@@ -5261,6 +5924,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( jstrEventArg_4 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_4 );
 		if ( eventArrayRef_5 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_5 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_5 );
+		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 113 ) {
 		jmethodID brivelMethod = NULL;
@@ -5274,6 +5938,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		brivelFnName = "TitleChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -5282,6 +5960,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 200 ) {
 		jmethodID brivelMethod = NULL;
@@ -5305,6 +5984,30 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
 		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[6];
+		VARIANTARG brivelOwnArgs[6];
+		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_I4, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_BSTR, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex3], VT_EMPTY, &brivelOwnArgs[3], &brivelArgs[3] ))) brivelBadArg = eventParamIndex3;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex4], VT_BSTR, &brivelOwnArgs[4], &brivelArgs[4] ))) brivelBadArg = eventParamIndex4;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex5], VT_BOOL | VT_BYREF, &brivelOwnArgs[5], &brivelArgs[5] ))) brivelBadArg = eventParamIndex5;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
+		eventParamIndex3 = 3;
+		eventParamIndex4 = 4;
+		eventParamIndex5 = 5;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
@@ -5341,6 +6044,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( jstrEventArg_4 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_4 );
 		if ( eventArrayRef_5 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_5 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_5 );
+		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 201 ) {
 		jmethodID brivelMethod = NULL;
@@ -5354,6 +6058,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		brivelFnName = "FrameNavigateComplete";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -5362,6 +6080,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 204 ) {
 		jmethodID brivelMethod = NULL;
@@ -5385,6 +6104,30 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
 		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[6];
+		VARIANTARG brivelOwnArgs[6];
+		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_I4, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_BSTR, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex3], VT_EMPTY, &brivelOwnArgs[3], &brivelArgs[3] ))) brivelBadArg = eventParamIndex3;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex4], VT_BSTR, &brivelOwnArgs[4], &brivelArgs[4] ))) brivelBadArg = eventParamIndex4;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex5], VT_BOOL | VT_BYREF, &brivelOwnArgs[5], &brivelArgs[5] ))) brivelBadArg = eventParamIndex5;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
+		eventParamIndex3 = 3;
+		eventParamIndex4 = 4;
+		eventParamIndex5 = 5;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
@@ -5421,6 +6164,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( jstrEventArg_4 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_4 );
 		if ( eventArrayRef_5 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_5 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_5 );
+		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 103 ) {
 		jmethodID brivelMethod = NULL;
@@ -5434,6 +6178,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		brivelFnName = "Quit";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BOOL | VT_BYREF, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
@@ -5452,6 +6210,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 109 ) {
 		jmethodID brivelMethod = NULL;
@@ -5504,6 +6263,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		brivelFnName = "PropertyChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BSTR, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -5512,6 +6285,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
@@ -5664,12 +6438,27 @@ HRESULT STDMETHODCALLTYPE _SearchAssistantEventsHandlerImpl::Invoke( DISPID disp
 		brivelFnName = "OnNextMenuSelect";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnNextMenuSelect"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
@@ -11202,13 +11991,23 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellNameSpace_setSelectedItem
 		return;
 	}
 	vargs[0].vt = VT_DISPATCH;
-	V_DISPATCH( &vargs[0] ) = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	IDispatch * temp__0 = V_DISPATCH( &vargs[0] );
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
+	V_DISPATCH( &vargs[0] ) = temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 15, &params, 4, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
+	if ( brivelCheckFatalError( env )) {
+		if ( temp__0 != 0 ) temp__0->Release();
+		return;
+	}
+	if ( temp__0 != 0 ) temp__0->Release();
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -13704,6 +14503,32 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
 		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex6 = brivelGetParamIndex(6,pDispParams,7);
 		if ( eventParamIndex6 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[7];
+		VARIANTARG brivelOwnArgs[7];
+		for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_I4, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_BSTR, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex3], VT_BSTR, &brivelOwnArgs[3], &brivelArgs[3] ))) brivelBadArg = eventParamIndex3;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex4], VT_I4, &brivelOwnArgs[4], &brivelArgs[4] ))) brivelBadArg = eventParamIndex4;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex5], VT_BSTR, &brivelOwnArgs[5], &brivelArgs[5] ))) brivelBadArg = eventParamIndex5;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex6], VT_I4, &brivelOwnArgs[6], &brivelArgs[6] ))) brivelBadArg = eventParamIndex6;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 7, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
+		eventParamIndex3 = 3;
+		eventParamIndex4 = 4;
+		eventParamIndex5 = 5;
+		eventParamIndex6 = 6;
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
 		jstring jstrEventArg_3 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex3] ));
 		jstring jstrEventArg_5 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex5] ));
@@ -13728,6 +14553,7 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
 		if ( jstrEventArg_2 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_2 );
 		if ( jstrEventArg_3 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_3 );
 		if ( jstrEventArg_5 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_5 );
+		for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
@@ -14943,18 +15769,26 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_Register__Lbrivel
 		return;
 	}
 	vargs[3].vt = VT_DISPATCH;
-	V_DISPATCH( &vargs[3] ) = (IDispatch *) env->GetIntField( arg0, brivelGetComId());
-	IDispatch * temp__0 = V_DISPATCH( &vargs[3] );
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[3].vt = VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
+	V_DISPATCH( &vargs[3] ) = temp__0;
 	vargs[2].vt = VT_I4;
 	V_I4( &vargs[2] ) = (long) arg1;
 	vargs[1].vt = VT_INT;
 	V_INT( &vargs[1] ) = (int) arg2;
 	if ( arg3 == 0 ) {
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
+		if ( temp__0 != 0 ) temp__0->Release();
 		return;
 	}
 	if ( env->GetArrayLength((jarray)arg3) != 1 ) {
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
+		if ( temp__0 != 0 ) temp__0->Release();
 		return;
 	}
 	jint * arg3__arrayBuf = env->GetIntArrayElements( (jintArray) arg3, NULL );
@@ -14965,10 +15799,12 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_Register__Lbrivel
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 1610743811, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
+		if ( temp__0 != 0 ) temp__0->Release();
 		env->ReleaseIntArrayElements( (jintArray) arg3, arg3__arrayBuf, 0 );
 		return;
 	}
 	env->ReleaseIntArrayElements( (jintArray) arg3, arg3__arrayBuf, 0 );
+	if ( temp__0 != 0 ) temp__0->Release();
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -15262,13 +16098,23 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_OnCreated__ILbriv
 		return;
 	}
 	vargs[0].vt = VT_DISPATCH;
-	V_DISPATCH( &vargs[0] ) = (IDispatch *) env->GetIntField( arg1, brivelGetComId());
-	IDispatch * temp__1 = V_DISPATCH( &vargs[0] );
+	IDispatch * temp__1 = 0;
+	IUnknown * unk__1 = (IUnknown *) env->GetIntField( arg1, brivelGetComId());
+	if ( unk__1 != 0 && FAILED( unk__1->QueryInterface( IID_IDispatch, (void **) &temp__1 ))) {
+		vargs[0].vt = VT_UNKNOWN;
+		temp__1 = (IDispatch *) unk__1;
+		temp__1->AddRef();
+	}
+	V_DISPATCH( &vargs[0] ) = temp__1;
 	VariantInit(&ret);
 	params.cArgs = 2;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 1610743817, &params, 1, &excepInfo, &argErr, &ret );
-	if ( brivelCheckFatalError( env )) return;
+	if ( brivelCheckFatalError( env )) {
+		if ( temp__1 != 0 ) temp__1->Release();
+		return;
+	}
+	if ( temp__1 != 0 ) temp__1->Release();
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 	}
@@ -16111,6 +16957,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_WebBrowser_1V1__1_1Remo
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -16142,6 +16992,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_WebBrowser__1_1RemoteEv
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -16173,6 +17027,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_InternetExplorer__1_1Re
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -16204,6 +17062,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellBrowserWindow__1_1
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -16232,6 +17094,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellWindows__1_1Remote
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -16260,6 +17126,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellNameSpace__1_1Remo
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -16288,6 +17158,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellShellNameSpace__1_
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -16316,6 +17190,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_SearchAssistantOC__1_1R
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -16344,6 +17222,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellSearchAssistantOC_
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );

@@ -1626,6 +1626,30 @@ int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
 	return index;
 }
 
+HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )
+{
+	*use = *arg;
+	if ( vt == VT_EMPTY ) return S_OK;
+	VARTYPE types[2] = { V_VT( arg ), vt };
+	for ( int i = 0; i < 2; i++ ) {
+		VARTYPE base = (VARTYPE) ( types[i] & ~VT_BYREF );
+		if ( base == VT_INT ) base = VT_I4;
+		else if ( base == VT_UINT ) base = VT_UI4;
+		else if ( base == VT_DISPATCH ) base = VT_UNKNOWN;
+		types[i] = (VARTYPE) (( types[i] & VT_BYREF ) | base );
+	}
+	if ( types[0] == types[1] ) return S_OK;
+	if ( vt & VT_BYREF ) return DISP_E_TYPEMISMATCH;
+	if ( vt == VT_UNKNOWN && ( V_VT( arg ) == VT_EMPTY || V_VT( arg ) == VT_NULL )) {
+		V_VT( use ) = VT_UNKNOWN;
+		V_UNKNOWN( use ) = NULL;
+		return S_OK;
+	}
+	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
+	*use = *own;
+	return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -3156,6 +3180,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_Shelf__1_1RemoteEvent
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );
@@ -3184,6 +3212,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_Rack__1_1RemoteEventA
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );

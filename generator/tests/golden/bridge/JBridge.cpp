@@ -547,6 +547,30 @@ int brivelGetParamIndex( int arg, DISPPARAMS * param, int cArgs )
 	return index;
 }
 
+HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )
+{
+	*use = *arg;
+	if ( vt == VT_EMPTY ) return S_OK;
+	VARTYPE types[2] = { V_VT( arg ), vt };
+	for ( int i = 0; i < 2; i++ ) {
+		VARTYPE base = (VARTYPE) ( types[i] & ~VT_BYREF );
+		if ( base == VT_INT ) base = VT_I4;
+		else if ( base == VT_UINT ) base = VT_UI4;
+		else if ( base == VT_DISPATCH ) base = VT_UNKNOWN;
+		types[i] = (VARTYPE) (( types[i] & VT_BYREF ) | base );
+	}
+	if ( types[0] == types[1] ) return S_OK;
+	if ( vt & VT_BYREF ) return DISP_E_TYPEMISMATCH;
+	if ( vt == VT_UNKNOWN && ( V_VT( arg ) == VT_EMPTY || V_VT( arg ) == VT_NULL )) {
+		V_VT( use ) = VT_UNKNOWN;
+		V_UNKNOWN( use ) = NULL;
+		return S_OK;
+	}
+	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
+	*use = *own;
+	return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
     DISPPARAMS __RPC_FAR *pDispParams,
     VARIANT __RPC_FAR *pVarResult,
@@ -573,6 +597,22 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_I4, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_BSTR, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
@@ -583,6 +623,7 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			, false, "java.lang.String", jstrEventArg_1
 		);
 		if ( jstrEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_1 );
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 2 ) {
 		jmethodID brivelMethod = NULL;
@@ -596,6 +637,20 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "Closing";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[1];
+		VARIANTARG brivelOwnArgs[1];
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_BYREF | VT_I2, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
@@ -614,6 +669,7 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
 		brivelJniEnv->DeleteLocalRef( eventArrayArg_0 );
+		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 3 ) {
 		jmethodID brivelMethod = NULL;
@@ -629,6 +685,22 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[2];
+		VARIANTARG brivelOwnArgs[2];
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_EMPTY, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_UNKNOWN, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
 		jobject jobjEventArg_1 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex1] ), "test/bridge/IWidget" );
@@ -645,6 +717,7 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelJniEnv->DeleteLocalRef( varobj0 );
 		if ( jobjEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_1 );
+		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( dispIdMember == 4 ) {
 		jmethodID brivelMethod = NULL;
@@ -662,6 +735,24 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
 		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		VARIANTARG brivelArgs[3];
+		VARIANTARG brivelOwnArgs[3];
+		for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
+		int brivelBadArg = -1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex0], VT_DATE, &brivelOwnArgs[0], &brivelArgs[0] ))) brivelBadArg = eventParamIndex0;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex1], VT_CY, &brivelOwnArgs[1], &brivelArgs[1] ))) brivelBadArg = eventParamIndex1;
+		if ( brivelBadArg < 0 && FAILED( brivelEventArgument( &pDispParams->rgvarg[eventParamIndex2], VT_BYREF | VT_DATE, &brivelOwnArgs[2], &brivelArgs[2] ))) brivelBadArg = eventParamIndex2;
+		if ( brivelBadArg >= 0 ) {
+			for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
+			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
+			return DISP_E_TYPEMISMATCH;
+		}
+		DISPPARAMS brivelParams = { brivelArgs, NULL, 3, 0 };
+		// From here the arguments are read from the case's own array.
+		DISPPARAMS * pDispParams = &brivelParams;
+		eventParamIndex0 = 0;
+		eventParamIndex1 = 1;
+		eventParamIndex2 = 2;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
 		jobject eventArgValue_2 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex2] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -676,6 +767,7 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
 		if ( eventArgValue_2 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_2 );
+		for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 	}
 	if ( brivelError != NULL && brivelFnName != NULL ) {
 		jclass brivelListenerClass = brivelJniEnv->GetObjectClass(brvJavaObject);
@@ -1035,8 +1127,13 @@ extern "C" JNIEXPORT void JNICALL Java_test_bridge_IWidget_Swap___3Lbrivel_TavoO
 		return;
 	}
 	vargs[0].vt = VT_BYREF | VT_DISPATCH;
-	IDispatch * temp__0 = (IDispatch *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
-	if ( temp__0 != 0 ) temp__0->AddRef();
+	IDispatch * temp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( env->GetObjectArrayElement((jobjectArray)arg0,0), brivelGetComId());
+	if ( unk__0 != 0 && FAILED( unk__0->QueryInterface( IID_IDispatch, (void **) &temp__0 ))) {
+		vargs[0].vt = VT_BYREF | VT_UNKNOWN;
+		temp__0 = (IDispatch *) unk__0;
+		temp__0->AddRef();
+	}
 	V_DISPATCHREF( &vargs[0] ) = &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -1517,6 +1614,10 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_bridge_Widget__1_1RemoteEven
 		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
+		if ( brivelCheckFatalError( env )) {
+			iDisp->Release();
+			return NULL;
+		}
 		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
 		jclass intClass = env->FindClass( "java/lang/Integer" );

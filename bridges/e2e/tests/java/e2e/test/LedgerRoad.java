@@ -552,4 +552,90 @@ public final class LedgerRoad {
         l.TavoRelease();
         release(ledger);
     }
+
+    /**
+     * Object arguments: the ledger server keeps each ledger's IUnknown apart
+     * from its IDispatch, and the callee calls the object it receives
+     * through IDispatch; a coclass object holds its IUnknown.
+     */
+    public static void objectArguments() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        Ledger other = new Ledger();
+        ILedger o = other.getILedger();
+        o.setTitle("other");
+        same("other", l.TitleOf(other), "the title through the coclass object");
+        same("other", l.TitleOf(o), "the title through the interface object");
+        o.TavoRelease();
+        release(other);
+        l.TavoRelease();
+        release(ledger);
+    }
+
+    static final int VT_I2 = 2, VT_I4 = 3, VT_R8 = 5, VT_BSTR = 8;
+
+    /** Fires an event at the ledger's sinks with two arguments of the given types; answers the sink's answer. */
+    static String fire(ILedger l, int event, int count, Object first, int firstType, Object second, int secondType)
+        throws TavoException {
+        TavoVariant a = first instanceof String ? new TavoVariant((String) first) : new TavoVariant(((Integer) first).intValue());
+        TavoVariant b = second instanceof String ? new TavoVariant((String) second) : new TavoVariant(((Integer) second).intValue());
+        try {
+            return l.FireAny(event, count, a, firstType, b, secondType);
+        } finally {
+            a.TavoRelease();
+            b.TavoRelease();
+        }
+    }
+
+    /**
+     * Event arguments of another type than the event declares: converted to
+     * the declared type, or refused with DISP_E_TYPEMISMATCH and the
+     * argument's index (DISPPARAMS order, last first) without a call.
+     */
+    public static void eventArgumentTypes() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        Recorder recorder = new Recorder();
+        ledger.addTavoEventListener(recorder);
+        String ok = "0x00000000 -1";
+        same(ok, fire(l, 1, 2, -5, VT_I2, 7, VT_I4), "a short for a long, a number for a string");
+        same(ok, fire(l, 1, 2, "12", VT_BSTR, -3, VT_I2), "a text for a long");
+        same("0x80020005 1", fire(l, 1, 2, "many", VT_BSTR, "x", VT_BSTR), "a text that is no number for a long");
+        same("[Changed -5 7, Changed 12 -3]", recorder.events.toString(), "the events received");
+        same(ok, fire(l, 3, 1, "25569.5", VT_R8, 0, 0), "a number for a date");
+        same("0x80020005 0", fire(l, 3, 1, "no date", VT_BSTR, 0, 0), "a text that is no date");
+        same("[" + localDate(1970, 1, 1, 12, 0, 0) + "]", recorder.stamps.toString(), "the dates received");
+        ledger.removeTavoEventListener(recorder);
+        recorder.TavoRelease();
+        l.TavoRelease();
+        release(ledger);
+    }
+
+    /**
+     * A remote client's sink that the ledger refuses: the registration fails
+     * and the sink, which holds the ledger's Java object, is gone with it.
+     */
+    public static void refusedRemoteEvents() throws Exception {
+        Ledger ledger = new Ledger();
+        ILedger l = ledger.getILedger();
+        l.setRefuseSinks(true);
+        java.lang.reflect.Method add = Ledger.class.getDeclaredMethod("__RemoteEventAdd", String.class);
+        add.setAccessible(true);
+        try {
+            add.invoke(ledger, "e2e.ledger.DLedgerEvents");
+            throw new AssertionError("a sink registered although the ledger refuses them");
+        } catch (java.lang.reflect.InvocationTargetException e) {
+            check(e.getCause() instanceof TavoException, "the refusal arrives as TavoException: " + e.getCause());
+        }
+        l.TavoRelease();
+        release(ledger);
+        java.lang.ref.WeakReference<Ledger> weak = new java.lang.ref.WeakReference<Ledger>(ledger);
+        ledger = null;
+        l = null;
+        for (int round = 0; round < 50 && weak.get() != null; ++round) {
+            System.gc();
+            Thread.sleep(20);
+        }
+        check(weak.get() == null, "the refused sink let go of the ledger");
+    }
 }
