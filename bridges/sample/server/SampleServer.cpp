@@ -8,6 +8,7 @@
 // one Timer event per tick, on the caller's thread, before it returns.
 #include "SampleServer.h"
 #include "ConnectionPoint.h"
+#include "ClassFactory.h"
 #include "CountedObject.h"
 
 #include <olectl.h>
@@ -237,38 +238,16 @@ private:
     brivel::testing::ConnectionPoint events_;
 };
 
-class Factory : public IClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (outer) return CLASS_E_NOAGGREGATION;
-        SampleControl* control = new SampleControl;
-        control->AddRef();
-        HRESULT hr = control->QueryInterface(riid, ppv);
-        control->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
-Factory g_factory;
+IUnknown* MakeControl() {
+    SampleControl* control = new SampleControl;
+    control->AddRef();
+    return static_cast<IDispatch*>(control);
+}
+brivel::testing::ClassFactory g_factory(MakeControl);
 }  // namespace
 
 SERVER_EXPORT HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
-    if (!IsEqualCLSID(clsid, kSampleControlClsid)) {
-        *object = nullptr;
-        return CLASS_E_CLASSNOTAVAILABLE;
-    }
-    return g_factory.QueryInterface(riid, object);
+    return brivel::testing::GetClassObject(IsEqualCLSID(clsid, kSampleControlClsid) ? &g_factory : nullptr, riid, object);
 }
 
 SERVER_EXPORT HRESULT STDAPICALLTYPE DllCanUnloadNow(void) {
