@@ -10,6 +10,7 @@
 #include "ConnectionPoint.h"
 #include "ClassFactory.h"
 #include "CountedObject.h"
+#include "OleText.h"
 
 #include <olectl.h>
 
@@ -39,16 +40,8 @@ std::mutex g_lock;  // the calls, the failure mode and the live controls
 std::string g_calls;
 HRESULT g_failWith = S_OK;
 
-std::string Narrow(const OLECHAR* text) {
-    std::string out;
-    for (; text && *text; ++text) out += *text < 128 ? static_cast<char>(*text) : '?';
-    return out;
-}
-
-BSTR Wide(const std::string& text) {
-    std::vector<OLECHAR> wide(text.begin(), text.end());
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-}
+using brivel::testing::Narrow;
+using brivel::testing::Wide;
 
 // One argument as the call log shows it: its type and value.
 std::string Describe(const VARIANT* v) {
@@ -72,13 +65,7 @@ std::string DescribeCall(DISPID id, WORD flags, const DISPPARAMS* p) {
 }
 
 HRESULT Fail(EXCEPINFO* info, HRESULT scode, const std::string& description) {
-    if (info) {
-        memset(info, 0, sizeof *info);
-        info->bstrSource = Wide("BrivelSampleActiveX");
-        info->bstrDescription = Wide(description);
-        info->scode = scode;
-    }
-    return DISP_E_EXCEPTION;
+    return brivel::testing::DispatchException(info, "BrivelSampleActiveX", scode, description);
 }
 
 // The local time now, as an automation date (whole seconds: the conversion

@@ -11,6 +11,7 @@
 #include "ConnectionPoint.h"
 #include "ClassFactory.h"
 #include "CountedObject.h"
+#include "OleText.h"
 
 #include <olectl.h>
 
@@ -54,16 +55,8 @@ LONG g_outstanding = 0;
 std::mutex g_lock;  // the last call's text and the live objects
 std::string g_lastCall;
 
-std::string Narrow(const OLECHAR* text) {
-    std::string out;
-    for (; text && *text; ++text) out += *text < 128 ? static_cast<char>(*text) : '?';
-    return out;
-}
-
-BSTR Wide(const std::string& text) {
-    std::vector<OLECHAR> wide(text.begin(), text.end());
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-}
+using brivel::testing::Narrow;
+using brivel::testing::Wide;
 
 // One argument as the last call's text shows it: its type and value.
 std::string Describe(const VARIANT* v) {
@@ -119,13 +112,7 @@ HRESULT Coerced(VARIANT* v, VARTYPE vt, VARIANT* out) {
 }
 
 HRESULT Fail(EXCEPINFO* info, const char* description) {
-    if (info) {
-        memset(info, 0, sizeof *info);
-        info->bstrSource = Wide("Web browser test server");
-        info->bstrDescription = Wide(description);
-        info->scode = E_FAIL;
-    }
-    return DISP_E_EXCEPTION;
+    return brivel::testing::DispatchException(info, "Web browser test server", E_FAIL, description);
 }
 
 // Reference counting shared by the server's objects.
