@@ -140,3 +140,24 @@ function(brivel_bridge_wine_tests name)
     ${CMAKE_SOURCE_DIR}/bridges/testsupport ${BRIVEL_JNI_INCLUDES})
   add_dependencies(${name} ${ARG_DEPENDS} brivellib18)
 endfunction()
+
+# brivel_bridge_regenerated_test(<test prefix> IDL <.idl> TLB <.tlb name> GENERATED <folder>
+#                                ARGS <brivel-generate's kit name, package, DLL path and options>...)
+# win32: the type library compiled from the IDL, and a test that the
+# checked-in bridge in GENERATED is what the generator writes for it today.
+# Sets <test prefix>_tlb in the caller's scope to the type library's path.
+function(brivel_bridge_regenerated_test prefix)
+  cmake_parse_arguments(ARG "" "IDL;TLB;GENERATED" "ARGS" ${ARGN})
+  set(tlb ${CMAKE_CURRENT_BINARY_DIR}/${ARG_TLB})
+  get_filename_component(idl_name ${ARG_IDL} NAME_WE)
+  add_custom_command(OUTPUT ${tlb}
+    COMMAND i686-w64-mingw32-widl -t -I /usr/include/wine/wine/windows -L ${BRIVEL_WINE_TYPELIBS} -o ${tlb} ${ARG_IDL}
+    DEPENDS ${ARG_IDL}
+    COMMENT "Compiling type library ${idl_name}" VERBATIM)
+  add_custom_target(${prefix}_type_library ALL DEPENDS ${tlb})
+  add_test(NAME ${prefix}.regenerated_bridge_matches
+    COMMAND ${CMAKE_SOURCE_DIR}/cmake/regenerate-bridge ${CMAKE_BINARY_DIR}/wine-run
+            $<TARGET_FILE:brivel-generate> ${tlb} ${CMAKE_BINARY_DIR}/wineprefix/drive_c ${ARG_GENERATED} ${ARG_ARGS})
+  set_tests_properties(${prefix}.regenerated_bridge_matches PROPERTIES RESOURCE_LOCK BrivelKitFolder RUN_SERIAL TRUE)
+  set(${prefix}_tlb ${tlb} PARENT_SCOPE)
+endfunction()
