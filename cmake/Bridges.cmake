@@ -101,7 +101,8 @@ endfunction()
 #                         SOURCES <test sources>... DEFINITIONS <macro>=<jar target>...)
 # linux32: the bridge's Java test programs (tests/java) and the gtest that
 # runs them on the real i386 VM through the shared host (bridges/testsupport),
-# each jar's path given to the tests as a macro.
+# each jar's path given to the tests as a macro. The programs share the
+# checks of bridges/testsupport/java, which the host puts on the VM's path.
 function(brivel_bridge_jvm_tests name)
   cmake_parse_arguments(ARG "" "BRIDGE;SERVER;JAR" "TEST_JAR;JAVA;SOURCES;DEFINITIONS" ${ARGN})
   list(GET ARG_TEST_JAR 0 test_jar_target)
@@ -109,15 +110,23 @@ function(brivel_bridge_jvm_tests name)
   get_target_property(brivel18_jar brivel18_jar JAR_FILE)
   get_target_property(server_jar brivel_server_jar JAR_FILE)
   get_target_property(bridge_jar ${ARG_JAR} JAR_FILE)
+  # The checks every bridge's Java test programs share (bridges/testsupport/java).
+  if(NOT TARGET bridge_test_checks_jar)
+    brivel_add_jar(bridge_test_checks_jar bridge-test-checks.jar
+      SOURCE_DIR ${CMAKE_SOURCE_DIR}/bridges/testsupport/java SOURCES bridges/test/Checks.java CLASSPATH ${brivel18_jar})
+    add_dependencies(bridge_test_checks_jar brivel18_jar)
+  endif()
+  get_target_property(checks_jar bridge_test_checks_jar JAR_FILE)
   brivel_add_jar(${test_jar_target} ${test_jar_file} SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/tests/java
-    SOURCES ${ARG_JAVA} CLASSPATH ${brivel18_jar} ${server_jar} ${bridge_jar})
-  add_dependencies(${test_jar_target} ${ARG_JAR} brivel_server_jar)
+    SOURCES ${ARG_JAVA} CLASSPATH ${brivel18_jar} ${server_jar} ${bridge_jar} ${checks_jar})
+  add_dependencies(${test_jar_target} ${ARG_JAR} brivel_server_jar bridge_test_checks_jar)
   get_target_property(test_jar ${test_jar_target} JAR_FILE)
 
   brivel_add_gtest(${name} SOURCES ${CMAKE_SOURCE_DIR}/bridges/testsupport/BridgeJvmHost.cpp ${ARG_SOURCES}
     LIBS brivel_testjvm brivel_testsupport ${CMAKE_DL_LIBS})
   add_dependencies(${name} ${ARG_BRIDGE} ${ARG_SERVER} ${test_jar_target} brivellib18)
-  set(definitions BRIVEL18_JAR="${brivel18_jar}" BRIVEL_SERVER_JAR="${server_jar}")
+  set(definitions BRIVEL18_JAR="${brivel18_jar}" BRIVEL_SERVER_JAR="${server_jar}"
+      BRIDGE_TEST_CHECKS_JAR="${checks_jar}")
   foreach(definition ${ARG_DEFINITIONS})
     string(REPLACE "=" ";" parts ${definition})
     list(GET parts 0 macro)

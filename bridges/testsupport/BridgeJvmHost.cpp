@@ -51,7 +51,9 @@ void BridgeJvmHost::SetUp() {
     FindExports();
     if (HasFatalFailure()) return;
 
-    env_ = StartTestJvm(setup_.classPath, BinFolder());
+    std::vector<std::string> classPath = setup_.classPath;
+    classPath.push_back(BRIDGE_TEST_CHECKS_JAR);
+    env_ = StartTestJvm(classPath, BinFolder());
     ASSERT_NE(env_, nullptr);
 }
 

@@ -22,7 +22,7 @@ struct BridgeTestSetup {
     const char* bridgeLibrary;        // the bridge the VM loads, e.g. "libJnavctl.so"
     const char* roadClass;            // e.g. "sample/test/SampleRoad"
     const char* listenerClass;        // its static take() and failing field
-    std::vector<std::string> classPath;
+    std::vector<std::string> classPath;  // beside the checks the programs share
 };
 
 class BridgeJvmHost : public brivel::testing::TempFolderTest {

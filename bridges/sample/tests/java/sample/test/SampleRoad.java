@@ -8,11 +8,12 @@ import j2c.tutorial.BrivelSampleActiveX;
 import j2c.tutorial._DBrivelSampleActiveX;
 
 import java.lang.reflect.Constructor;
-import java.lang.reflect.InvocationTargetException;
 import java.lang.reflect.Method;
 import java.util.ArrayList;
 import java.util.Date;
 import java.util.List;
+
+import static bridges.test.Checks.*;
 
 /**
  * Java programs that use the test's sample control through the
@@ -23,46 +24,6 @@ import java.util.List;
  */
 public final class SampleRoad {
     private SampleRoad() {
-    }
-
-    static void check(boolean condition, String what) {
-        if (!condition) throw new AssertionError(what);
-    }
-
-    static void same(Object expected, Object actual, String what) {
-        if (expected == null ? actual != null : !expected.equals(actual))
-            throw new AssertionError(what + ": expected <" + expected + "> but was <" + actual + ">");
-    }
-
-    static void release(TavoObject... objects) {
-        for (TavoObject o : objects)
-            if (o != null) o.TavoRelease();
-    }
-
-    interface ThrowingRunnable {
-        void run() throws Throwable;
-    }
-
-    static void expectThrows(Class<? extends Throwable> kind, String message, ThrowingRunnable what, String context) {
-        try {
-            what.run();
-        } catch (Throwable t) {
-            same(kind.getName(), t.getClass().getName(), context + ": exception class");
-            if (message != null) same(message, t.getMessage(), context + ": message");
-            return;
-        }
-        throw new AssertionError(context + ": nothing was thrown");
-    }
-
-    /** Calls a private method of a generated class; its exception comes out as it was thrown. */
-    static Object callPrivate(Object target, Class<?> cls, String name, Class<?>[] types, Object... args) throws Throwable {
-        Method m = cls.getDeclaredMethod(name, types);
-        m.setAccessible(true);
-        try {
-            return m.invoke(target, args);
-        } catch (InvocationTargetException e) {
-            throw e.getCause();
-        }
     }
 
     /**
@@ -218,12 +179,7 @@ public final class SampleRoad {
 
     /** Whether the VM has collected the listener of the reference (after collections of its own). */
     public static boolean collected(Object weak) throws InterruptedException {
-        for (int round = 0; round < 50; ++round) {
-            System.gc();
-            if (((java.lang.ref.WeakReference<?>) weak).get() == null) return true;
-            Thread.sleep(20);
-        }
-        return false;
+        return allCollected(weak);
     }
 
     // ---- Events of a remote client: the server-side sink forwards them. ----

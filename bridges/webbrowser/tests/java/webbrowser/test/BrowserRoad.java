@@ -35,6 +35,8 @@ import java.lang.reflect.Method;
 import java.util.ArrayList;
 import java.util.List;
 
+import static bridges.test.Checks.*;
+
 /**
  * Java programs that use the test's browser server through the Jnavctl
  * bridge. Each returns normally when every check held and throws
@@ -47,36 +49,11 @@ public final class BrowserRoad {
     private BrowserRoad() {
     }
 
-    static void check(boolean condition, String what) {
-        if (!condition) throw new AssertionError(what);
-    }
-
-    static void same(Object expected, Object actual, String what) {
-        if (expected == null ? actual != null : !expected.equals(actual))
-            throw new AssertionError(what + ": expected <" + expected + "> but was <" + actual + ">");
-    }
-
-    static void release(TavoObject... objects) {
-        for (TavoObject o : objects)
-            if (o != null) o.TavoRelease();
-    }
-
     static String lastCall(IWebBrowser2 browser) throws TavoException {
         TavoVariant text = browser.GetProperty("lastCall");
         String call = text.getString();
         text.TavoRelease();
         return call;
-    }
-
-    /** Calls a private native of a generated class; its exception comes out as it was thrown. */
-    static Object callPrivate(Object target, Class<?> cls, String name, Class<?>[] types, Object... args) throws Throwable {
-        Method m = cls.getDeclaredMethod(name, types);
-        m.setAccessible(true);
-        try {
-            return m.invoke(target, args);
-        } catch (InvocationTargetException e) {
-            throw e.getCause();
-        }
     }
 
     static String guidText(Class<?> cls) throws Throwable {
@@ -90,21 +67,6 @@ public final class BrowserRoad {
         public NoDefault(int marker) {
             this.marker = marker;
         }
-    }
-
-    static void expectThrows(Class<? extends Throwable> kind, String message, ThrowingRunnable what, String context) {
-        try {
-            what.run();
-        } catch (Throwable t) {
-            same(kind.getName(), t.getClass().getName(), context + ": exception class");
-            if (message != null) same(message, t.getMessage(), context + ": message");
-            return;
-        }
-        throw new AssertionError(context + ": nothing was thrown");
-    }
-
-    interface ThrowingRunnable {
-        void run() throws Throwable;
     }
 
     /**
@@ -486,14 +448,7 @@ public final class BrowserRoad {
 
     /** Whether the VM has collected every listener of the references (after collections of its own). */
     public static boolean collected(Object[] weak) throws InterruptedException {
-        for (int round = 0; round < 50; ++round) {
-            System.gc();
-            boolean all = true;
-            for (Object w : weak) all &= ((java.lang.ref.WeakReference<?>) w).get() == null;
-            if (all) return true;
-            Thread.sleep(20);
-        }
-        return false;
+        return allCollected(weak);
     }
 
     // ---- Events of a remote client: the server-side sink forwards them. ----
