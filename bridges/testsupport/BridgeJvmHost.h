@@ -1,8 +1,8 @@
 // The host of a bridge's tests on the real i386 VM: a registry of the test's
 // own where the bridge's test server stands under the classes the bridge
 // asks for; the server loaded and its exports at hand; the VM with the
-// bridge's classes and the test programs; and the Java side's road (static
-// methods the tests call) and listener (what the events it heard).
+// bridge's classes and the test programs; the Java side's road (static
+// methods the tests call) and listener class (the events it heard).
 #pragma once
 
 #include <gtest/gtest.h>
