@@ -110,11 +110,12 @@ function(brivel_bridge_jvm_tests name)
   get_target_property(brivel18_jar brivel18_jar JAR_FILE)
   get_target_property(server_jar brivel_server_jar JAR_FILE)
   get_target_property(bridge_jar ${ARG_JAR} JAR_FILE)
-  # The checks every bridge's Java test programs share (bridges/testsupport/java).
+  # The checks every bridge's Java test programs share, and a remote client's
+  # event registration (bridges/testsupport/java).
   if(NOT TARGET bridge_test_checks_jar)
-    brivel_add_jar(bridge_test_checks_jar bridge-test-checks.jar
-      SOURCE_DIR ${CMAKE_SOURCE_DIR}/bridges/testsupport/java SOURCES bridges/test/Checks.java CLASSPATH ${brivel18_jar})
-    add_dependencies(bridge_test_checks_jar brivel18_jar)
+    brivel_add_jar(bridge_test_checks_jar bridge-test-checks.jar SOURCE_DIR ${CMAKE_SOURCE_DIR}/bridges/testsupport/java
+      SOURCES bridges/test/Checks.java bridges/test/RemoteEvents.java CLASSPATH ${brivel18_jar} ${server_jar})
+    add_dependencies(bridge_test_checks_jar brivel18_jar brivel_server_jar)
   endif()
   get_target_property(checks_jar bridge_test_checks_jar JAR_FILE)
   brivel_add_jar(${test_jar_target} ${test_jar_file} SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/tests/java

@@ -1,5 +1,6 @@
 package sample.test;
 
+import bridges.test.RemoteEvents;
 import brivel.TavoEventListener;
 import brivel.TavoException;
 import brivel.TavoObject;
@@ -9,7 +10,6 @@ import j2c.tutorial._DBrivelSampleActiveX;
 
 import java.lang.reflect.Constructor;
 import java.lang.reflect.Method;
-import java.util.ArrayList;
 import java.util.Date;
 import java.util.List;
 
@@ -186,7 +186,6 @@ public final class SampleRoad {
 
     static BrivelSampleActiveX remoteSource;
     static Object[] remoteRegistration;
-    static final List<String> forwarded = new ArrayList<String>();
 
     /**
      * Registers a remote client's interest in the control's events as the
@@ -200,11 +199,8 @@ public final class SampleRoad {
                                           "j2c.tutorial._DBrivelSampleActiveX"})
             check(callPrivate(remoteSource, BrivelSampleActiveX.class, "__RemoteEventAdd", types, wrong) == null,
                   "not registered: " + wrong);
-        remoteRegistration = (Object[]) callPrivate(remoteSource, BrivelSampleActiveX.class, "__RemoteEventAdd", types,
-                                                    "j2c.tutorial._DBrivelSampleActiveXEvents");
-        check(remoteRegistration != null && remoteRegistration.length == 2, "registered: listener and cookie");
-        check(remoteRegistration[0].getClass() == TavoEventListener.class, "a plain listener holds the sink");
-        check(remoteRegistration[1] instanceof Integer, "the cookie as an Integer");
+        remoteRegistration = RemoteEvents.register(remoteSource, BrivelSampleActiveX.class,
+                                                   "j2c.tutorial._DBrivelSampleActiveXEvents");
         TransactEnv.setEventForwarder(new TransactEnv.EventForwarder() {
             public Object forward(Object from, String interfaceName, String eventName, Object[] args) {
                 StringBuilder text = new StringBuilder(eventName + " " + interfaceName);
@@ -212,30 +208,19 @@ public final class SampleRoad {
                     String value = arg instanceof Date ? SampleListener.show((Date) arg) : String.valueOf(arg);
                     text.append(' ').append(arg == null ? "null" : arg.getClass().getName() + ":" + value);
                 }
-                synchronized (forwarded) {
-                    forwarded.add(text.append(from == remoteSource ? "" : " from another object").toString());
-                }
+                RemoteEvents.note(text, from == remoteSource);
                 return null;
             }
         });
     }
 
     public static String forwardedEvents() {
-        synchronized (forwarded) {
-            String text = String.join("\n", forwarded);
-            forwarded.clear();
-            return text;
-        }
+        return RemoteEvents.take();
     }
 
     /** Removes the remote registration as the server library does, and releases the control. */
     public static void stopListeningRemotely() throws Throwable {
-        TavoEventListener registered = (TavoEventListener) remoteRegistration[0];
-        int cookie = ((Integer) remoteRegistration[1]).intValue();
-        callPrivate(remoteSource, TavoObject.class, "__TavoUnadvise", new Class<?>[] {TavoEventListener.class, int.class},
-                    registered, Integer.valueOf(cookie));
-        registered.TavoRelease();
-        TransactEnv.setEventForwarder(null);
+        RemoteEvents.unregister(remoteSource, remoteRegistration);
         release(remoteSource.get_DBrivelSampleActiveX(), remoteSource);
         remoteSource = null;
         remoteRegistration = null;

@@ -1,5 +1,6 @@
 package webbrowser.test;
 
+import bridges.test.RemoteEvents;
 import brivel.TavoEventListener;
 import brivel.TavoException;
 import brivel.TavoIterator;
@@ -455,7 +456,6 @@ public final class BrowserRoad {
 
     static WebBrowser remoteSource;
     static Object[] remoteRegistration;
-    static final List<String> forwarded = new ArrayList<String>();
 
     /**
      * Registers the remote client's interest in DWebBrowserEvents2 as the
@@ -468,18 +468,12 @@ public final class BrowserRoad {
         Object wrongCase = callPrivate(remoteSource, WebBrowser.class, "__RemoteEventAdd", types, "iexplorer.dwebbrowserevents2");
         check(callPrivate(remoteSource, WebBrowser.class, "__RemoteEventAdd", types, "DWebBrowserEvents2") == null,
               "the name without its package is not registered");
-        remoteRegistration = (Object[]) callPrivate(remoteSource, WebBrowser.class, "__RemoteEventAdd", types,
-                                                    "iexplorer.DWebBrowserEvents2");
-        check(remoteRegistration != null && remoteRegistration.length == 2, "registered: listener and cookie");
-        check(remoteRegistration[0].getClass() == TavoEventListener.class, "a plain listener holds the sink");
-        check(remoteRegistration[1] instanceof Integer, "the cookie as an Integer");
+        remoteRegistration = RemoteEvents.register(remoteSource, WebBrowser.class, "iexplorer.DWebBrowserEvents2");
         TransactEnv.setEventForwarder(new TransactEnv.EventForwarder() {
             public Object forward(Object source, String interfaceName, String eventName, Object[] args) {
                 StringBuilder text = new StringBuilder(eventName + " " + interfaceName);
                 for (Object arg : args) text.append(' ').append(Listeners.show(arg));
-                synchronized (forwarded) {
-                    forwarded.add(text.append(source == remoteSource ? "" : " from another object").toString());
-                }
+                RemoteEvents.note(text, source == remoteSource);
                 for (Object arg : args) {
                     if (arg instanceof boolean[]) ((boolean[]) arg)[0] = true;
                     Listeners.release(arg);
@@ -491,21 +485,12 @@ public final class BrowserRoad {
     }
 
     public static String forwardedEvents() {
-        synchronized (forwarded) {
-            String text = String.join("\n", forwarded);
-            forwarded.clear();
-            return text;
-        }
+        return RemoteEvents.take();
     }
 
     /** Removes the remote registration as the server library does, and releases the object. */
     public static void stopListeningRemotely() throws Throwable {
-        TavoEventListener listener = (TavoEventListener) remoteRegistration[0];
-        int cookie = ((Integer) remoteRegistration[1]).intValue();
-        callPrivate(remoteSource, TavoObject.class, "__TavoUnadvise", new Class<?>[] {TavoEventListener.class, int.class},
-                    listener, Integer.valueOf(cookie));
-        listener.TavoRelease();
-        TransactEnv.setEventForwarder(null);
+        RemoteEvents.unregister(remoteSource, remoteRegistration);
         release(remoteSource.getIWebBrowser(), remoteSource.getIWebBrowser2(), remoteSource);
         remoteSource = null;
         remoteRegistration = null;
