@@ -13,6 +13,7 @@
 
 #include "FakeRecordInfo.h"
 #include "ConnectionPoint.h"
+#include "ClassFactory.h"
 #include "CountedObject.h"
 
 #ifdef _WIN32
@@ -891,38 +892,16 @@ HRESULT Ledger::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIA
     }
 }
 
-class Factory : public IClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (outer) return CLASS_E_NOAGGREGATION;
-        Ledger* ledger = new Ledger;
-        ledger->AddRef();
-        HRESULT hr = ledger->QueryInterface(riid, ppv);
-        ledger->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
-Factory g_factory;
+IUnknown* MakeLedger() {
+    Ledger* ledger = new Ledger;
+    ledger->AddRef();
+    return static_cast<IDispatch*>(ledger);
+}
+brivel::testing::ClassFactory g_factory(MakeLedger);
 }  // namespace
 
 SERVER_EXPORT HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
-    if (!IsEqualCLSID(clsid, CLSID_E2eLedger)) {
-        *object = nullptr;
-        return CLASS_E_CLASSNOTAVAILABLE;
-    }
-    return g_factory.QueryInterface(riid, object);
+    return brivel::testing::GetClassObject(IsEqualCLSID(clsid, CLSID_E2eLedger) ? &g_factory : nullptr, riid, object);
 }
 
 SERVER_EXPORT HRESULT STDAPICALLTYPE DllCanUnloadNow(void) {

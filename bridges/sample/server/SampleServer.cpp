@@ -8,7 +8,9 @@
 // one Timer event per tick, on the caller's thread, before it returns.
 #include "SampleServer.h"
 #include "ConnectionPoint.h"
+#include "ClassFactory.h"
 #include "CountedObject.h"
+#include "OleText.h"
 
 #include <olectl.h>
 
@@ -38,16 +40,8 @@ std::mutex g_lock;  // the calls, the failure mode and the live controls
 std::string g_calls;
 HRESULT g_failWith = S_OK;
 
-std::string Narrow(const OLECHAR* text) {
-    std::string out;
-    for (; text && *text; ++text) out += *text < 128 ? static_cast<char>(*text) : '?';
-    return out;
-}
-
-BSTR Wide(const std::string& text) {
-    std::vector<OLECHAR> wide(text.begin(), text.end());
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-}
+using brivel::testing::Narrow;
+using brivel::testing::Wide;
 
 // One argument as the call log shows it: its type and value.
 std::string Describe(const VARIANT* v) {
@@ -71,13 +65,7 @@ std::string DescribeCall(DISPID id, WORD flags, const DISPPARAMS* p) {
 }
 
 HRESULT Fail(EXCEPINFO* info, HRESULT scode, const std::string& description) {
-    if (info) {
-        memset(info, 0, sizeof *info);
-        info->bstrSource = Wide("BrivelSampleActiveX");
-        info->bstrDescription = Wide(description);
-        info->scode = scode;
-    }
-    return DISP_E_EXCEPTION;
+    return brivel::testing::DispatchException(info, "BrivelSampleActiveX", scode, description);
 }
 
 // The local time now, as an automation date (whole seconds: the conversion
@@ -237,38 +225,16 @@ private:
     brivel::testing::ConnectionPoint events_;
 };
 
-class Factory : public IClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (outer) return CLASS_E_NOAGGREGATION;
-        SampleControl* control = new SampleControl;
-        control->AddRef();
-        HRESULT hr = control->QueryInterface(riid, ppv);
-        control->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
-Factory g_factory;
+IUnknown* MakeControl() {
+    SampleControl* control = new SampleControl;
+    control->AddRef();
+    return static_cast<IDispatch*>(control);
+}
+brivel::testing::ClassFactory g_factory(MakeControl);
 }  // namespace
 
 SERVER_EXPORT HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
-    if (!IsEqualCLSID(clsid, kSampleControlClsid)) {
-        *object = nullptr;
-        return CLASS_E_CLASSNOTAVAILABLE;
-    }
-    return g_factory.QueryInterface(riid, object);
+    return brivel::testing::GetClassObject(IsEqualCLSID(clsid, kSampleControlClsid) ? &g_factory : nullptr, riid, object);
 }
 
 SERVER_EXPORT HRESULT STDAPICALLTYPE DllCanUnloadNow(void) {

@@ -1,7 +1,6 @@
 // The sample bridge's event sink on the real i386 VM: the host fires the
 // control's events (Click, KeyPress, Timer) at the sink that a Java listener
 // advised on the sample server's control, and reads what the listener heard.
-#include <dlfcn.h>
 
 #include <thread>
 
@@ -75,20 +74,6 @@ protected:
         env_->DeleteLocalRef(listener);  // the host's thread never returns to Java: a kept reference would keep the listener
         return sink;
     }
-    IDispatch* SinkOfListener(jobject listener) {
-        jclass base = env_->FindClass("brivel/TavoEventListener");
-        jfieldID field = env_->GetFieldID(base, "__TavoEventSink", "I");
-        env_->DeleteLocalRef(base);
-        return reinterpret_cast<IDispatch*>(static_cast<intptr_t>(env_->GetIntField(listener, field)));
-    }
-    void SetFailing(const char* event) {
-        jclass listener = env_->FindClass("sample/test/SampleListener");
-        jfieldID field = env_->GetStaticFieldID(listener, "failing", "Ljava/lang/String;");
-        jstring name = env_->NewStringUTF(event);
-        env_->SetStaticObjectField(listener, field, name);
-        env_->DeleteLocalRef(name);
-        env_->DeleteLocalRef(listener);
-    }
 
     bool listening_ = false;
 };
@@ -160,11 +145,8 @@ TEST_F(SampleEvents, AListenerWithoutTheEventsMethodsIsToldSo) {
     ASSERT_NE(bare, nullptr);
     jobject listener = env_->NewObject(bare, env_->GetMethodID(bare, "<init>", "()V"));
     // The event interface's listener initialiser, given another listener.
-    void* bridge = dlopen((BinFolder() + "/libJBrivelSampleActiveX.so").c_str(), RTLD_NOW | RTLD_NOLOAD);
-    ASSERT_NE(bridge, nullptr) << "the VM loaded the bridge";
     auto init = reinterpret_cast<jboolean(JNICALL*)(JNIEnv*, jobject)>(
-        dlsym(bridge, "Java_j2c_tutorial__1DBrivelSampleActiveXEvents__1_1TavoEventListenerInit"));
-    dlclose(bridge);
+        BridgeNative("Java_j2c_tutorial__1DBrivelSampleActiveXEvents__1_1TavoEventListenerInit"));
     ASSERT_NE(init, nullptr);
     ASSERT_TRUE(init(env_, listener));
     IDispatch* sink = SinkOfListener(listener);

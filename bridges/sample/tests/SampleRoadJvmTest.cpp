@@ -2,7 +2,6 @@
 // i386 VM: Java programs (tests/java) use the test's sample control through
 // the generated bridge and the runtime library; the control's call log shows
 // what each wrapper sent.
-#include <dlfcn.h>
 
 #include "SampleHarness.h"
 
@@ -26,11 +25,8 @@ TEST_F(SampleRoad, WrappersCallTheControlByDispidAndReturnItsResults) {
 TEST_F(SampleRoad, TheLibraryExportsNoRemoteCreation) {
     RunProgram("wrappers");
     Calls();
-    void* bridge = dlopen((BinFolder() + "/libJBrivelSampleActiveX.so").c_str(), RTLD_NOW | RTLD_NOLOAD);
-    ASSERT_NE(bridge, nullptr) << "the VM loaded the bridge";
-    EXPECT_NE(dlsym(bridge, "Java_j2c_tutorial_BrivelSampleActiveX__1_1TavoCreateObject"), nullptr);
-    EXPECT_EQ(dlsym(bridge, "Java_j2c_tutorial_BrivelSampleActiveX__1_1TavoCreateObjectRemote"), nullptr);
-    dlclose(bridge);
+    EXPECT_NE(BridgeNative("Java_j2c_tutorial_BrivelSampleActiveX__1_1TavoCreateObject"), nullptr);
+    EXPECT_EQ(BridgeNative("Java_j2c_tutorial_BrivelSampleActiveX__1_1TavoCreateObjectRemote"), nullptr);
 }
 
 TEST_F(SampleRoad, SendTimerTicksFiresATimerEventPerTickBeforeItReturns) {

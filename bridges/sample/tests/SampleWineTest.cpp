@@ -1,32 +1,16 @@
-// JBrivelSampleActiveX.dll under Wine: the platform's loader runs its
-// DllMain; its natives are called with the real __stdcall convention
-// through a JNI environment of the tests' own (the shape matrix's FakeJava)
-// against the sample control, registered in the prefix's registry for the
-// test's run.
-#include <gtest/gtest.h>
-#include <windows.h>
+// JBrivelSampleActiveX.dll under Wine, its natives called against the sample
+// control, registered in the prefix's registry for the test's run.
 #include <olectl.h>
 
-#include <string>
 #include <vector>
 
-#include "FakeJava.h"
+#include "BridgeUnderWine.h"
 #include "InprocServerRegistration.h"
-#include "ProcAddress.h"
 #include "SampleServer.h"
 
 namespace {
 const char kClassKey[] = "CLSID\\{D639163A-1B7C-4DA4-91EE-17112BCFD1A4}";
 
-std::string BinFolder() {
-    char program[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string path(program, n);
-    return path.substr(0, path.find_last_of("\\/"));
-}
-
-typedef jstring(JNICALL* GuidNative)(JNIEnv*, jclass);
-typedef jboolean(JNICALL* CreateNative)(JNIEnv*, jobject, jboolean, jboolean);
 typedef jboolean(JNICALL* LoadNative)(JNIEnv*, jobject, jobject, jboolean);
 typedef jboolean(JNICALL* ListenerInitNative)(JNIEnv*, jobject);
 typedef jobject(JNICALL* ObjectNative)(JNIEnv*, jobject);
@@ -34,10 +18,10 @@ typedef void(JNICALL* VoidNative)(JNIEnv*, jobject);
 typedef void(JNICALL* SetTextNative)(JNIEnv*, jobject, jstring);
 typedef jboolean(JNICALL* TicksNative)(JNIEnv*, jobject, jstring, jshort);
 
-class SampleUnderWine : public ::testing::Test {
+class SampleUnderWine : public BridgeUnderWine {
 protected:
     void SetUp() override {
-        std::string server = BinFolder() + "\\brivel_sample_server.dll";
+        std::string server = brivel::testing::ProgramFolder() + "\\brivel_sample_server.dll";
         brivel::testing::RegisterInprocServer((std::string(kClassKey) + "\\InprocServer32").c_str(), server);
         registered_ = true;
         CoInitializeEx(nullptr, COINIT_MULTITHREADED);
@@ -52,26 +36,18 @@ protected:
         java_.DefineClass("j2c/tutorial/_DBrivelSampleActiveX", "brivel/TavoObject");
         java_.DefineClass("sample/test/Listener", "j2c/tutorial/_DBrivelSampleActiveXEvents");
         java_.DefineClass("j2c/tutorial/_DBrivelSampleActiveXEvents", "brivel/TavoEventListener");
-        bridge_ = LoadLibraryA((BinFolder() + "\\JBrivelSampleActiveX.dll").c_str());
-        ASSERT_NE(bridge_, nullptr) << "the loader ran the load hook: " << GetLastError();
+        LoadBridge("JBrivelSampleActiveX.dll");
     }
     void TearDown() override {
         if (outstanding_) {
             EXPECT_EQ(outstanding_(), 0) << "references the natives did not give back";
         }
-        if (bridge_) FreeLibrary(bridge_);
+        BridgeUnderWine::TearDown();
         if (server_) FreeLibrary(server_);
         if (registered_) {  // the prefix is shared with the other tests: the class goes again
             RegDeleteKeyA(HKEY_CLASSES_ROOT, (std::string(kClassKey) + "\\InprocServer32").c_str());
             RegDeleteKeyA(HKEY_CLASSES_ROOT, kClassKey);
         }
-    }
-
-    template <typename F>
-    F Native(const char* name) {
-        F f = brivel::ProcAddress<F>(bridge_, name);
-        EXPECT_NE(f, nullptr) << name;
-        return f;
     }
 
     std::string Calls() {
@@ -80,8 +56,6 @@ protected:
         return text.data();
     }
 
-    fakejava::FakeJava java_;
-    HMODULE bridge_ = nullptr;
     HMODULE server_ = nullptr;
     bool registered_ = false;
     SampleCallsFn calls_ = nullptr;

@@ -9,7 +9,9 @@
 // event at the advised sinks through BrowserFire.
 #include "BrowserServer.h"
 #include "ConnectionPoint.h"
+#include "ClassFactory.h"
 #include "CountedObject.h"
+#include "OleText.h"
 
 #include <olectl.h>
 
@@ -53,16 +55,8 @@ LONG g_outstanding = 0;
 std::mutex g_lock;  // the last call's text and the live objects
 std::string g_lastCall;
 
-std::string Narrow(const OLECHAR* text) {
-    std::string out;
-    for (; text && *text; ++text) out += *text < 128 ? static_cast<char>(*text) : '?';
-    return out;
-}
-
-BSTR Wide(const std::string& text) {
-    std::vector<OLECHAR> wide(text.begin(), text.end());
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-}
+using brivel::testing::Narrow;
+using brivel::testing::Wide;
 
 // One argument as the last call's text shows it: its type and value.
 std::string Describe(const VARIANT* v) {
@@ -118,13 +112,7 @@ HRESULT Coerced(VARIANT* v, VARTYPE vt, VARIANT* out) {
 }
 
 HRESULT Fail(EXCEPINFO* info, const char* description) {
-    if (info) {
-        memset(info, 0, sizeof *info);
-        info->bstrSource = Wide("Web browser test server");
-        info->bstrDescription = Wide(description);
-        info->scode = E_FAIL;
-    }
-    return DISP_E_EXCEPTION;
+    return brivel::testing::DispatchException(info, "Web browser test server", E_FAIL, description);
 }
 
 // Reference counting shared by the server's objects.
@@ -632,43 +620,22 @@ DispatchObject* Make(int kind) {
     }
 }
 
-class Factory : public IClassFactory {
-public:
-    explicit Factory(int kind) : kind_(kind) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (outer) return CLASS_E_NOAGGREGATION;
-        DispatchObject* object = Make(kind_);
-        object->AddRef();
-        HRESULT hr = object->QueryInterface(riid, ppv);
-        object->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-
-private:
-    int kind_;
-};
-Factory g_factories[4] = {Factory(0), Factory(1), Factory(2), Factory(3)};
+// A new object of the kind, holding one reference of the factory's own.
+template <int Kind>
+IUnknown* MakeKind() {
+    DispatchObject* object = Make(Kind);
+    object->AddRef();
+    return static_cast<IDispatch*>(object);
+}
+brivel::testing::ClassFactory g_factories[4] = {brivel::testing::ClassFactory(MakeKind<0>),
+                                                brivel::testing::ClassFactory(MakeKind<1>),
+                                                brivel::testing::ClassFactory(MakeKind<2>),
+                                                brivel::testing::ClassFactory(MakeKind<3>)};
 }  // namespace
 
 SERVER_EXPORT HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
     int kind = KindOf(clsid);
-    if (kind < 0) {
-        *object = nullptr;
-        return CLASS_E_CLASSNOTAVAILABLE;
-    }
-    return g_factories[kind].QueryInterface(riid, object);
+    return brivel::testing::GetClassObject(kind < 0 ? nullptr : &g_factories[kind], riid, object);
 }
 
 SERVER_EXPORT HRESULT STDAPICALLTYPE DllCanUnloadNow(void) {

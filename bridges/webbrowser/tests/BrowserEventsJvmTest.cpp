@@ -2,7 +2,6 @@
 // every event of the five event interfaces at the sinks that Java listeners
 // advised on the browser server's objects (through its connection points),
 // and reads what the listeners heard and wrote back.
-#include <dlfcn.h>
 
 #include <thread>
 #include <vector>
@@ -213,17 +212,6 @@ protected:
         env_->DeleteLocalRef(listener);  // the host's thread never returns to Java: a kept reference would keep the listener
         return sink;
     }
-    IDispatch* SinkOfListener(jobject listener) {
-        jclass base = env_->FindClass("brivel/TavoEventListener");
-        jfieldID field = env_->GetFieldID(base, "__TavoEventSink", "I");
-        env_->DeleteLocalRef(base);
-        return reinterpret_cast<IDispatch*>(static_cast<intptr_t>(env_->GetIntField(listener, field)));
-    }
-    void SetFailing(const char* event) {
-        jclass listeners = env_->FindClass("webbrowser/test/Listeners");
-        jfieldID field = env_->GetStaticFieldID(listeners, "failing", "Ljava/lang/String;");
-        env_->SetStaticObjectField(listeners, field, env_->NewStringUTF(event));
-    }
 
     IDispatch* object_ = nullptr;
 };
@@ -346,11 +334,8 @@ TEST_F(BrowserEvents, AListenerWithoutTheEventsMethodIsToldSo) {
     ASSERT_NE(bare, nullptr);
     jobject listener = env_->NewObject(bare, env_->GetMethodID(bare, "<init>", "()V"));
     // The DWebBrowserEvents2 listener's initialiser, given another listener.
-    void* bridge = dlopen((BinFolder() + "/libJnavctl.so").c_str(), RTLD_NOW | RTLD_NOLOAD);
-    ASSERT_NE(bridge, nullptr) << "the VM loaded the bridge";
     auto init = reinterpret_cast<jboolean(JNICALL*)(JNIEnv*, jobject)>(
-        dlsym(bridge, "Java_iexplorer_DWebBrowserEvents2__1_1TavoEventListenerInit"));
-    dlclose(bridge);
+        BridgeNative("Java_iexplorer_DWebBrowserEvents2__1_1TavoEventListenerInit"));
     ASSERT_NE(init, nullptr);
     ASSERT_TRUE(init(env_, listener));
     IDispatch* sink = SinkOfListener(listener);
@@ -391,11 +376,8 @@ TEST_F(BrowserEvents, ARemoteClientsEventsAreForwardedAndItsOutValuesGoBack) {
 }
 
 TEST_F(BrowserEvents, AnEventInterfaceLoadFailsWithoutThrowing) {
-    void* bridge = dlopen((BinFolder() + "/libJnavctl.so").c_str(), RTLD_NOW | RTLD_NOLOAD);
-    ASSERT_NE(bridge, nullptr);
     auto load = reinterpret_cast<jboolean(JNICALL*)(JNIEnv*, jobject, jobject, jboolean)>(
-        dlsym(bridge, "Java_iexplorer_DWebBrowserEvents2__1_1TavoLoad"));
-    dlclose(bridge);
+        BridgeNative("Java_iexplorer_DWebBrowserEvents2__1_1TavoLoad"));
     ASSERT_NE(load, nullptr);
     jclass objectClass = env_->FindClass("brivel/TavoObject");
     jobject target = env_->AllocObject(objectClass);

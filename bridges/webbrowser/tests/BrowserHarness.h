@@ -1,41 +1,17 @@
-// The host of the web-browser bridge's tests on the real i386 VM: a registry
-// of the test's own where the browser server stands under the test classes,
-// some of the bridge's compiled class identifiers and two of its ProgIDs; the
-// VM with the bridge's classes and the test programs; the server's exports.
+// The host of the web-browser bridge's tests on the real i386 VM: the
+// browser server registered under the test classes, some of the bridge's
+// compiled class identifiers and two of its ProgIDs; and its exports.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <string>
-
+#include "BridgeJvmHost.h"
 #include "BrowserServer.h"
-#include "TempFolder.h"
-#include "TestJvm.h"
 
-class BrowserHost : public brivel::testing::TempFolderTest {
+class BrowserHost : public BridgeJvmHost {
 protected:
-    // Registers the server and starts the VM; the bridge's load hook runs
-    // when the first of its classes loads, after the registration.
-    void SetUp() override;
-    // Checks that the server's objects hold no reference a caller forgot.
-    void TearDown() override;
+    BrowserHost();
+    void RegisterServer(const std::string& library) override;
+    void FindExports() override;
 
-    // Calls a static method of webbrowser.test.BrowserRoad; a Java exception
-    // fails the test with its class and message. A boolean result is a
-    // non-null answer for true.
-    jobject CallRoad(const char* name, const char* signature, ...);
-    void RunProgram(const char* name);
-    // What the listeners heard since the last call, one event a line.
-    std::string Heard();
-
-    JNIEnv* env_ = nullptr;
-    HMODULE server_ = nullptr;
     BrowserFireFn fire_ = nullptr;
     BrowserSinksFn sinks_ = nullptr;
-    BrowserOutstandingReferencesFn outstanding_ = nullptr;
 };
-
-std::string JavaText(JNIEnv* env, jstring text);
-// The folder of the test program, where the build puts the libraries.
-std::string BinFolder();

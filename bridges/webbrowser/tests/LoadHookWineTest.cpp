@@ -1,49 +1,19 @@
 // Jnavctl.dll under Wine: the platform's loader runs its DllMain, whose
-// refresh reads the ProgIDs Wine's prefix registers for its own browser; the
-// natives are called with the real __stdcall convention through a JNI
-// environment of the tests' own (the shape matrix's FakeJava).
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <string>
-
-#include "ProcAddress.h"
-#include "FakeJava.h"
+// refresh reads the ProgIDs Wine's prefix registers for its own browser.
+#include "BridgeUnderWine.h"
 
 namespace {
 // Wine registers "Shell.Explorer" for this class (and "Shell.Explorer.1"
 // for the first version's, which the bridge compiled in for WebBrowser_V1).
 const CLSID kRegisteredBrowser = {0x8856F961, 0x340A, 0x11D0, {0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2}};
 
-std::string BinFolder() {
-    char program[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string path(program, n);
-    return path.substr(0, path.find_last_of("\\/"));
-}
-
-typedef jstring(JNICALL* GuidNative)(JNIEnv*, jclass);
-typedef jboolean(JNICALL* CreateNative)(JNIEnv*, jobject, jboolean, jboolean);
-
-class JnavctlUnderWine : public ::testing::Test {
+class JnavctlUnderWine : public BridgeUnderWine {
 protected:
     void SetUp() override {
         for (const char* name : {"WebBrowser_V1", "WebBrowser"})
             java_.DefineClass(std::string("iexplorer/") + name, "brivel/TavoObject");
-        bridge_ = LoadLibraryA((BinFolder() + "\\Jnavctl.dll").c_str());
-        ASSERT_NE(bridge_, nullptr) << "the loader ran the load hook: " << GetLastError();
+        LoadBridge("Jnavctl.dll");
     }
-    void TearDown() override {
-        if (bridge_) FreeLibrary(bridge_);
-    }
-
-    template <typename F>
-    F Native(const std::string& name) {
-        return brivel::ProcAddress<F>(bridge_, name.c_str());
-    }
-
-    fakejava::FakeJava java_;
-    HMODULE bridge_ = nullptr;
 };
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include <atomic>
 #include <cstdio>
 
+#include "ClassFactory.h"
+
 namespace {
 
 // {6A1F3C52-8E0B-4D7A-9C1E-2B5F7D9A0C31}
@@ -44,30 +46,9 @@ private:
     std::atomic<ULONG> references_{1};
 };
 
-class Factory : public IClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (!object) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *object = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
-        if (outer) return CLASS_E_NOAGGREGATION;
-        Object* created = new Object;
-        HRESULT hr = created->QueryInterface(iid, object);
-        created->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
-
-Factory g_factory;
+// A new object holds the one reference the factory gives back.
+IUnknown* MakeObject() { return new Object; }
+brivel::testing::ClassFactory g_factory(MakeObject);
 
 #if !defined(BRIVEL_NO_REGISTRATION) && !defined(BRIVEL_REGISTRATION_FAILS)
 bool SetText(HKEY root, const char* path, const char* name, const char* value) {
@@ -88,8 +69,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
-    if (!IsEqualCLSID(clsid, kClassId)) return CLASS_E_CLASSNOTAVAILABLE;
-    return g_factory.QueryInterface(iid, object);
+    return brivel::testing::GetClassObject(IsEqualCLSID(clsid, kClassId) ? &g_factory : nullptr, iid, object);
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return g_objects == 0 ? S_OK : S_FALSE; }

@@ -1,5 +1,6 @@
 package sample.test;
 
+import bridges.test.RemoteEvents;
 import brivel.TavoEventListener;
 import brivel.TavoException;
 import brivel.TavoObject;
@@ -8,11 +9,11 @@ import j2c.tutorial.BrivelSampleActiveX;
 import j2c.tutorial._DBrivelSampleActiveX;
 
 import java.lang.reflect.Constructor;
-import java.lang.reflect.InvocationTargetException;
 import java.lang.reflect.Method;
-import java.util.ArrayList;
 import java.util.Date;
 import java.util.List;
+
+import static bridges.test.Checks.*;
 
 /**
  * Java programs that use the test's sample control through the
@@ -23,46 +24,6 @@ import java.util.List;
  */
 public final class SampleRoad {
     private SampleRoad() {
-    }
-
-    static void check(boolean condition, String what) {
-        if (!condition) throw new AssertionError(what);
-    }
-
-    static void same(Object expected, Object actual, String what) {
-        if (expected == null ? actual != null : !expected.equals(actual))
-            throw new AssertionError(what + ": expected <" + expected + "> but was <" + actual + ">");
-    }
-
-    static void release(TavoObject... objects) {
-        for (TavoObject o : objects)
-            if (o != null) o.TavoRelease();
-    }
-
-    interface ThrowingRunnable {
-        void run() throws Throwable;
-    }
-
-    static void expectThrows(Class<? extends Throwable> kind, String message, ThrowingRunnable what, String context) {
-        try {
-            what.run();
-        } catch (Throwable t) {
-            same(kind.getName(), t.getClass().getName(), context + ": exception class");
-            if (message != null) same(message, t.getMessage(), context + ": message");
-            return;
-        }
-        throw new AssertionError(context + ": nothing was thrown");
-    }
-
-    /** Calls a private method of a generated class; its exception comes out as it was thrown. */
-    static Object callPrivate(Object target, Class<?> cls, String name, Class<?>[] types, Object... args) throws Throwable {
-        Method m = cls.getDeclaredMethod(name, types);
-        m.setAccessible(true);
-        try {
-            return m.invoke(target, args);
-        } catch (InvocationTargetException e) {
-            throw e.getCause();
-        }
     }
 
     /**
@@ -218,19 +179,13 @@ public final class SampleRoad {
 
     /** Whether the VM has collected the listener of the reference (after collections of its own). */
     public static boolean collected(Object weak) throws InterruptedException {
-        for (int round = 0; round < 50; ++round) {
-            System.gc();
-            if (((java.lang.ref.WeakReference<?>) weak).get() == null) return true;
-            Thread.sleep(20);
-        }
-        return false;
+        return allCollected(weak);
     }
 
     // ---- Events of a remote client: the server-side sink forwards them. ----
 
     static BrivelSampleActiveX remoteSource;
     static Object[] remoteRegistration;
-    static final List<String> forwarded = new ArrayList<String>();
 
     /**
      * Registers a remote client's interest in the control's events as the
@@ -244,11 +199,8 @@ public final class SampleRoad {
                                           "j2c.tutorial._DBrivelSampleActiveX"})
             check(callPrivate(remoteSource, BrivelSampleActiveX.class, "__RemoteEventAdd", types, wrong) == null,
                   "not registered: " + wrong);
-        remoteRegistration = (Object[]) callPrivate(remoteSource, BrivelSampleActiveX.class, "__RemoteEventAdd", types,
-                                                    "j2c.tutorial._DBrivelSampleActiveXEvents");
-        check(remoteRegistration != null && remoteRegistration.length == 2, "registered: listener and cookie");
-        check(remoteRegistration[0].getClass() == TavoEventListener.class, "a plain listener holds the sink");
-        check(remoteRegistration[1] instanceof Integer, "the cookie as an Integer");
+        remoteRegistration = RemoteEvents.register(remoteSource, BrivelSampleActiveX.class,
+                                                   "j2c.tutorial._DBrivelSampleActiveXEvents");
         TransactEnv.setEventForwarder(new TransactEnv.EventForwarder() {
             public Object forward(Object from, String interfaceName, String eventName, Object[] args) {
                 StringBuilder text = new StringBuilder(eventName + " " + interfaceName);
@@ -256,30 +208,19 @@ public final class SampleRoad {
                     String value = arg instanceof Date ? SampleListener.show((Date) arg) : String.valueOf(arg);
                     text.append(' ').append(arg == null ? "null" : arg.getClass().getName() + ":" + value);
                 }
-                synchronized (forwarded) {
-                    forwarded.add(text.append(from == remoteSource ? "" : " from another object").toString());
-                }
+                RemoteEvents.note(text, from == remoteSource);
                 return null;
             }
         });
     }
 
     public static String forwardedEvents() {
-        synchronized (forwarded) {
-            String text = String.join("\n", forwarded);
-            forwarded.clear();
-            return text;
-        }
+        return RemoteEvents.take();
     }
 
     /** Removes the remote registration as the server library does, and releases the control. */
     public static void stopListeningRemotely() throws Throwable {
-        TavoEventListener registered = (TavoEventListener) remoteRegistration[0];
-        int cookie = ((Integer) remoteRegistration[1]).intValue();
-        callPrivate(remoteSource, TavoObject.class, "__TavoUnadvise", new Class<?>[] {TavoEventListener.class, int.class},
-                    registered, Integer.valueOf(cookie));
-        registered.TavoRelease();
-        TransactEnv.setEventForwarder(null);
+        RemoteEvents.unregister(remoteSource, remoteRegistration);
         release(remoteSource.get_DBrivelSampleActiveX(), remoteSource);
         remoteSource = null;
         remoteRegistration = null;

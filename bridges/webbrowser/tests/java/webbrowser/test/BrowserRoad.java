@@ -1,5 +1,6 @@
 package webbrowser.test;
 
+import bridges.test.RemoteEvents;
 import brivel.TavoEventListener;
 import brivel.TavoException;
 import brivel.TavoIterator;
@@ -35,6 +36,8 @@ import java.lang.reflect.Method;
 import java.util.ArrayList;
 import java.util.List;
 
+import static bridges.test.Checks.*;
+
 /**
  * Java programs that use the test's browser server through the Jnavctl
  * bridge. Each returns normally when every check held and throws
@@ -47,36 +50,11 @@ public final class BrowserRoad {
     private BrowserRoad() {
     }
 
-    static void check(boolean condition, String what) {
-        if (!condition) throw new AssertionError(what);
-    }
-
-    static void same(Object expected, Object actual, String what) {
-        if (expected == null ? actual != null : !expected.equals(actual))
-            throw new AssertionError(what + ": expected <" + expected + "> but was <" + actual + ">");
-    }
-
-    static void release(TavoObject... objects) {
-        for (TavoObject o : objects)
-            if (o != null) o.TavoRelease();
-    }
-
     static String lastCall(IWebBrowser2 browser) throws TavoException {
         TavoVariant text = browser.GetProperty("lastCall");
         String call = text.getString();
         text.TavoRelease();
         return call;
-    }
-
-    /** Calls a private native of a generated class; its exception comes out as it was thrown. */
-    static Object callPrivate(Object target, Class<?> cls, String name, Class<?>[] types, Object... args) throws Throwable {
-        Method m = cls.getDeclaredMethod(name, types);
-        m.setAccessible(true);
-        try {
-            return m.invoke(target, args);
-        } catch (InvocationTargetException e) {
-            throw e.getCause();
-        }
     }
 
     static String guidText(Class<?> cls) throws Throwable {
@@ -90,21 +68,6 @@ public final class BrowserRoad {
         public NoDefault(int marker) {
             this.marker = marker;
         }
-    }
-
-    static void expectThrows(Class<? extends Throwable> kind, String message, ThrowingRunnable what, String context) {
-        try {
-            what.run();
-        } catch (Throwable t) {
-            same(kind.getName(), t.getClass().getName(), context + ": exception class");
-            if (message != null) same(message, t.getMessage(), context + ": message");
-            return;
-        }
-        throw new AssertionError(context + ": nothing was thrown");
-    }
-
-    interface ThrowingRunnable {
-        void run() throws Throwable;
     }
 
     /**
@@ -486,21 +449,13 @@ public final class BrowserRoad {
 
     /** Whether the VM has collected every listener of the references (after collections of its own). */
     public static boolean collected(Object[] weak) throws InterruptedException {
-        for (int round = 0; round < 50; ++round) {
-            System.gc();
-            boolean all = true;
-            for (Object w : weak) all &= ((java.lang.ref.WeakReference<?>) w).get() == null;
-            if (all) return true;
-            Thread.sleep(20);
-        }
-        return false;
+        return allCollected(weak);
     }
 
     // ---- Events of a remote client: the server-side sink forwards them. ----
 
     static WebBrowser remoteSource;
     static Object[] remoteRegistration;
-    static final List<String> forwarded = new ArrayList<String>();
 
     /**
      * Registers the remote client's interest in DWebBrowserEvents2 as the
@@ -513,18 +468,12 @@ public final class BrowserRoad {
         Object wrongCase = callPrivate(remoteSource, WebBrowser.class, "__RemoteEventAdd", types, "iexplorer.dwebbrowserevents2");
         check(callPrivate(remoteSource, WebBrowser.class, "__RemoteEventAdd", types, "DWebBrowserEvents2") == null,
               "the name without its package is not registered");
-        remoteRegistration = (Object[]) callPrivate(remoteSource, WebBrowser.class, "__RemoteEventAdd", types,
-                                                    "iexplorer.DWebBrowserEvents2");
-        check(remoteRegistration != null && remoteRegistration.length == 2, "registered: listener and cookie");
-        check(remoteRegistration[0].getClass() == TavoEventListener.class, "a plain listener holds the sink");
-        check(remoteRegistration[1] instanceof Integer, "the cookie as an Integer");
+        remoteRegistration = RemoteEvents.register(remoteSource, WebBrowser.class, "iexplorer.DWebBrowserEvents2");
         TransactEnv.setEventForwarder(new TransactEnv.EventForwarder() {
             public Object forward(Object source, String interfaceName, String eventName, Object[] args) {
                 StringBuilder text = new StringBuilder(eventName + " " + interfaceName);
                 for (Object arg : args) text.append(' ').append(Listeners.show(arg));
-                synchronized (forwarded) {
-                    forwarded.add(text.append(source == remoteSource ? "" : " from another object").toString());
-                }
+                RemoteEvents.note(text, source == remoteSource);
                 for (Object arg : args) {
                     if (arg instanceof boolean[]) ((boolean[]) arg)[0] = true;
                     Listeners.release(arg);
@@ -536,21 +485,12 @@ public final class BrowserRoad {
     }
 
     public static String forwardedEvents() {
-        synchronized (forwarded) {
-            String text = String.join("\n", forwarded);
-            forwarded.clear();
-            return text;
-        }
+        return RemoteEvents.take();
     }
 
     /** Removes the remote registration as the server library does, and releases the object. */
     public static void stopListeningRemotely() throws Throwable {
-        TavoEventListener listener = (TavoEventListener) remoteRegistration[0];
-        int cookie = ((Integer) remoteRegistration[1]).intValue();
-        callPrivate(remoteSource, TavoObject.class, "__TavoUnadvise", new Class<?>[] {TavoEventListener.class, int.class},
-                    listener, Integer.valueOf(cookie));
-        listener.TavoRelease();
-        TransactEnv.setEventForwarder(null);
+        RemoteEvents.unregister(remoteSource, remoteRegistration);
         release(remoteSource.getIWebBrowser(), remoteSource.getIWebBrowser2(), remoteSource);
         remoteSource = null;
         remoteRegistration = null;
