@@ -1,45 +1,10 @@
 #include "HostProgram.h"
 
+#include "ProgramWindows.h"
+
 #include <vector>
 
 namespace brivel::serverhost::testing {
-namespace {
-
-std::string ClassName(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-struct DialogSearch {
-    DWORD process;
-    const char* caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search->process || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
-    if (Text(window) != search->caption) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// A message box's text: its static controls with text (the icon has none).
-BOOL CALLBACK CollectText(HWND child, LPARAM parameter) {
-    auto* text = reinterpret_cast<std::string*>(parameter);
-    bool icon = (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-    if (ClassName(child) == "Static" && !icon) {
-        std::string part = Text(child);
-        if (!part.empty()) *text += (text->empty() ? "" : "\n") + part;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 HostProgram::~HostProgram() {
     if (!process_.hProcess) return;
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
@@ -64,20 +29,18 @@ bool HostProgram::Start() {
 }
 
 bool HostProgram::Shows(const char* caption) {
-    DialogSearch search{process_.dwProcessId, caption};
-    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
+    return brivel::testing::FindProcessDialog(process_.dwProcessId, caption) != nullptr;
 }
 
 HWND HostProgram::WaitForDialog(const char* caption, DWORD timeoutMs) {
-    DialogSearch search{process_.dwProcessId, caption};
+    HWND found = nullptr;
     WaitUntil(
         [&] {
-            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+            found = brivel::testing::FindProcessDialog(process_.dwProcessId, caption);
+            return found != nullptr || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
         },
         timeoutMs);
-    return search.found;
+    return found;
 }
 
 bool HostProgram::WaitUntilGone(const char* caption, DWORD timeoutMs) {
@@ -87,9 +50,8 @@ bool HostProgram::WaitUntilGone(const char* caption, DWORD timeoutMs) {
 std::string HostProgram::Answer(const char* caption, int button, DWORD timeoutMs) {
     HWND box = WaitForDialog(caption, timeoutMs);
     if (!box) return std::string("(no message box ") + caption + ")";
-    std::string text;
-    EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    std::string text = brivel::testing::StaticTexts(box);
+    Click(box, button);
     WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
     return text;
 }
@@ -100,9 +62,7 @@ DWORD HostProgram::WaitForExit(DWORD timeoutMs) {
     return code;
 }
 
-void Click(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
+void Click(HWND dialog, int id) { brivel::testing::ClickItem(dialog, id); }
 
 void SetText(HWND dialog, int id, const std::string& text) {
     SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -115,14 +75,7 @@ void Check(HWND dialog, int id, bool checked) {
     WaitUntil([&] { return IsChecked(dialog, id) == checked; });
 }
 
-std::string Text(HWND window) {
-    // Asked of the window itself: the system keeps no copy of an edit
-    // control's text for other processes.
-    char text[4096] = "";
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &copied);
-    return text;
-}
+std::string Text(HWND window) { return brivel::testing::WindowText(window); }
 
 std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
 bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }

@@ -3,42 +3,11 @@
 #include <algorithm>
 #include <chrono>
 
+#include "ProgramWindows.h"
 #include "WaitUntil.h"
 
 namespace brivel::setup::testing {
 namespace {
-
-std::string ClassName(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-struct DialogSearch {
-    DWORD process;
-    const char* caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search->process || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
-    if (Text(window) != search->caption) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-BOOL CALLBACK CollectText(HWND child, LPARAM parameter) {
-    auto* text = reinterpret_cast<std::string*>(parameter);
-    bool icon = (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-    if (ClassName(child) == "Static" && !icon) {
-        std::string part = Text(child);
-        if (!part.empty()) *text += (text->empty() ? "" : "\n") + part;
-    }
-    return TRUE;
-}
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(tolower(c)); });
@@ -86,9 +55,7 @@ bool KitProgram::Start(const std::string& commandLine, const std::string& folder
 }
 
 bool KitProgram::Shows(const char* caption) {
-    DialogSearch search{process_.dwProcessId, caption};
-    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
+    return brivel::testing::FindProcessDialog(process_.dwProcessId, caption) != nullptr;
 }
 
 HWND KitProgram::WaitForDialog(const char* caption, DWORD timeoutMs) { return WaitForEither(caption, caption, timeoutMs); }
@@ -98,12 +65,8 @@ HWND KitProgram::WaitForEither(const char* first, const char* second, DWORD time
     brivel::testing::WaitUntil(
         [&] {
             for (const char* caption : {first, second}) {
-                DialogSearch search{process_.dwProcessId, caption};
-                EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-                if (search.found) {
-                    found = search.found;
-                    return true;
-                }
+                found = brivel::testing::FindProcessDialog(process_.dwProcessId, caption);
+                if (found) return true;
             }
             return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
         },
@@ -126,31 +89,18 @@ DWORD KitProgram::WaitForExit(DWORD timeoutMs) {
     return code;
 }
 
-void Click(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
+void Click(HWND dialog, int id) { brivel::testing::ClickItem(dialog, id); }
 
 void SetText(HWND dialog, int id, const std::string& text) {
     SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string Text(HWND window) {
-    // Asked of the window itself: the system keeps no copy of an edit
-    // control's text for other processes.
-    char text[8192] = "";
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &copied);
-    return text;
-}
+std::string Text(HWND window) { return brivel::testing::WindowText(window); }
 
 std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
 bool IsShown(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != 0; }
 
-std::string StaticTexts(HWND dialog) {
-    std::string text;
-    EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&text));
-    return text;
-}
+std::string StaticTexts(HWND dialog) { return brivel::testing::StaticTexts(dialog); }
 
 HWND FindWindowTitled(const char* part) {
     TitleSearch search{Lower(part)};

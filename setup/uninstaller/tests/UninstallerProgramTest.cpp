@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ProgramFolder.h"
+#include "ProgramWindows.h"
 #include "TempFolder.h"
 #include "UninstallRegistry.h"
 #include "WaitUntil.h"
@@ -48,43 +49,6 @@ std::string SystemFolder() {
     char folder[MAX_PATH] = "";
     GetSystemDirectoryA(folder, sizeof folder);
     return folder;
-}
-
-std::string ClassName(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string WindowText(HWND window) {
-    char text[2048] = "";
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &copied);
-    return text;
-}
-
-struct BoxSearch {
-    DWORD process;
-    const char* caption;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<BoxSearch*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search->process || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
-    if (WindowText(window) != search->caption) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// A message box's text: its static controls with text (the icon has none).
-BOOL CALLBACK CollectText(HWND child, LPARAM parameter) {
-    auto* text = reinterpret_cast<std::string*>(parameter);
-    bool icon = (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-    if (ClassName(child) == "Static" && !icon) *text += WindowText(child);
-    return TRUE;
 }
 
 // The program-group server stand-in (setup/progman/tests), recording the
@@ -233,16 +197,14 @@ protected:
     // The text of the process's message box with this caption, answered
     // with the button; "(no message box <caption>)" when none came.
     std::string Answer(const char* caption, int button) {
-        BoxSearch search{process_.dwProcessId, caption, nullptr};
+        HWND box = nullptr;
         WaitUntil([&] {
-            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+            box = brivel::testing::FindProcessDialog(process_.dwProcessId, caption);
+            return box != nullptr || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
         });
-        if (!search.found) return std::string("(no message box ") + caption + ")";
-        std::string text;
-        EnumChildWindows(search.found, CollectText, reinterpret_cast<LPARAM>(&text));
-        PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(search.found, button)));
+        if (!box) return std::string("(no message box ") + caption + ")";
+        std::string text = brivel::testing::StaticTexts(box);
+        brivel::testing::ClickItem(box, button);
         return text;
     }
 
