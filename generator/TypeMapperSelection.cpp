@@ -447,11 +447,46 @@ bool DerivesFromDispatch(ITypeInfo* info) {
     return dispatch;
 }
 
+// The identifier a virtual-table callee's coclass-typed argument is queried
+// for: the coclass's default interface ("IID_ITavoILedger"), IID_IDispatch
+// where that is an IDispatch the job does not write, empty where there is
+// none to ask for.
+CString DefaultInterfaceIid(CBridgeGenerator* job, ITypeInfo* coclass) {
+    TYPEATTR* attr = nullptr;
+    if (!coclass || FAILED(coclass->GetTypeAttr(&attr)) || !attr) return CString();
+    int count = attr->cImplTypes;
+    coclass->ReleaseTypeAttr(attr);
+    CString iid;
+    for (int i = 0; i < count && iid.IsEmpty(); ++i) {
+        INT flags = 0;
+        HREFTYPE ref = 0;
+        ITypeInfo* info = nullptr;
+        if (FAILED(coclass->GetImplTypeFlags(static_cast<UINT>(i), &flags))) continue;
+        if (!(flags & IMPLTYPEFLAG_FDEFAULT) || (flags & IMPLTYPEFLAG_FSOURCE)) continue;
+        if (FAILED(coclass->GetRefTypeOfImplType(static_cast<UINT>(i), &ref)) || FAILED(coclass->GetRefTypeInfo(ref, &info)))
+            continue;
+        TYPEATTR* defaultAttr = nullptr;
+        if (SUCCEEDED(info->GetTypeAttr(&defaultAttr)) && defaultAttr) {
+            if (CInterfaceEntry* entry = job->FindInterfaceRecord(defaultAttr->guid))
+                iid = "IID_ITavo" + entry->javaName;
+            info->ReleaseTypeAttr(defaultAttr);
+        }
+        if (iid.IsEmpty() && DerivesFromDispatch(info)) iid = "IID_IDispatch";
+        info->Release();
+        break;
+    }
+    return iid;
+}
+
 // `needsQuery`: the type's objects hold a pointer that is not an IDispatch.
-CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int level, int kind, bool needsQuery) {
+// `vtblQueryIid`: the interface a virtual-table callee gets, where the
+// objects' pointer may not be it.
+CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int level, int kind, bool needsQuery,
+                           const CString& vtblQueryIid = CString()) {
     if (!entry->level0Mapper) {
         auto* mapper = new CDispatchTypeMapper(job, entry->javaName, 0);
         if (needsQuery) mapper->SetPointerNeedsQuery();
+        mapper->SetVtblQueryIid(vtblQueryIid);
         entry->level0Mapper = entry->Own(mapper);
     }
     if (kind == kKindArrayElement || kind == kKindRecordFieldArrayElement) {
@@ -464,6 +499,7 @@ CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int leve
     if (!entry->level2Mapper) {
         auto* mapper = new CDispatchTypeMapper(job, entry->javaName, 2);
         if (needsQuery) mapper->SetPointerNeedsQuery();
+        mapper->SetVtblQueryIid(vtblQueryIid);
         entry->level2Mapper = entry->Own(mapper);
     }
     return entry->level2Mapper;
@@ -476,8 +512,10 @@ CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char
     if (!IsAllZeroGuid(guid)) {
         if (CInterfaceEntry* entry = job->FindInterfaceRecord(guid))
             return ComTypeMapper(job, entry, level, kind, !DerivesFromDispatch(entry->info));
-        // A coclass object holds its IUnknown.
-        if (CCoclassEntry* entry = job->FindCoclassRecord(guid)) return ComTypeMapper(job, entry, level, kind, true);
+        // A coclass object holds its IUnknown; a virtual-table callee expects
+        // the coclass's default interface.
+        if (CCoclassEntry* entry = job->FindCoclassRecord(guid))
+            return ComTypeMapper(job, entry, level, kind, true, DefaultInterfaceIid(job, entry->info));
     }
     CString enumName(name);
     job->EnumRenameTable().Lookup(name, enumName);

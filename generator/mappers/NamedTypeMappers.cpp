@@ -153,6 +153,21 @@ void CDispatchTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, 
         return;
     }
     EmitNullArgumentCheck(call, f, x, returnsValue);
+    if (!m_vtblQueryIid.IsEmpty()) {
+        // The callee gets the interface it declares, held by the local with
+        // a reference of its own; an object without it fails the call as a
+        // failed call does, before anything is called.
+        fprintf(f, "\tIDispatch * idisp__%d = 0;\n", n);
+        fprintf(f, "\tIUnknown * unk__%d = (IUnknown *) env->GetIntField( %s, %s);\n", n, x, ComFieldIdCall());
+        fprintf(f, "\tif ( unk__%d != 0 ) {\n", n);
+        fprintf(f, "\t\thr = unk__%d->QueryInterface( %s, (void **) &idisp__%d );\n", n, m_vtblQueryIid.c_str(), n);
+        fputs("\t\tif ( FAILED( hr )) {\n", f);
+        fputs("\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n", f);
+        call.WriteEarlyRelease(f, 3);
+        fputs(returnsValue ? "\t\t\treturn 0;\n" : "\t\t\treturn;\n", f);
+        fputs("\t\t}\n\t}\n", f);
+        return;
+    }
     fprintf(f, "\tIDispatch * idisp__%d = (IDispatch *) env->GetIntField( %s, %s);\n", n, x, ComFieldIdCall());
     if (m_level > 0) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->AddRef();\n", n, n);
 }
@@ -167,7 +182,7 @@ void CDispatchTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* 
 }
 
 void CDispatchTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
-    if (m_level > 0) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
+    if (m_level > 0 || !m_vtblQueryIid.IsEmpty()) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
 }
 
 void CDispatchTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tIDispatch * retVal;\n"); }

@@ -385,11 +385,17 @@ public:
     // Marks a type whose objects hold a pointer that is not an IDispatch (a
     // coclass, an interface derived from IUnknown alone).
     void SetPointerNeedsQuery() { m_pointerNeedsQuery = true; }
+    // Marks a type whose objects hold a pointer that is not the interface a
+    // virtual-table callee expects (a coclass object holds its IUnknown, the
+    // callee its default interface): the argument is queried for `iidName`
+    // ("IID_ITavoILedger").
+    void SetVtblQueryIid(const CString& iidName) { m_vtblQueryIid = iidName; }
 
 protected:
     // Whether an Invoke argument queries the object's IDispatch.
     bool QueriesDispatch();
     bool m_pointerNeedsQuery = false;
+    CString m_vtblQueryIid;
     // The call that answers the field ID of the Java object's interface
     // pointer: a callback interface's Java class is its listener, whose
     // sink (in its event field) is the interface's object.

@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 08:53:23 2026
+// Generated: Wed Dec 09 09:18:55 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -2653,6 +2653,55 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ITally_Peek
 		return 0;
 	}
 	return retVal;
+}
+
+// Thunk for virtual call invocation.
+static HRESULT vThunk_8( IUnknown * pUnk, va_list ap )
+{
+	IDispatch * arg1 = va_arg( ap, IDispatch * );
+	BSTR * arg2 = va_arg( ap, BSTR * );
+	return (*((HRESULT (STDMETHODCALLTYPE *)(void *,IDispatch *,BSTR *)) (*(_VtblFunc **)pUnk)[10])) (pUnk,arg1,arg2);
+}
+
+// JNI Implementation of ITally.LedgerTitle
+extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ITally_LedgerTitle__Le2e_ledger_Ledger_2
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jobject arg0)
+{
+	HRESULT hr;
+	IUnknown * pUnk = (IUnknown *) env->GetIntField( thisObj, brivelGetComId() );
+	if ( pUnk == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	if ( arg0 == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Null Argument" );
+		return 0;
+	}
+	IDispatch * idisp__0 = 0;
+	IUnknown * unk__0 = (IUnknown *) env->GetIntField( arg0, brivelGetComId());
+	if ( unk__0 != 0 ) {
+		hr = unk__0->QueryInterface( IID_ITavoILedger, (void **) &idisp__0 );
+		if ( FAILED( hr )) {
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
+	}
+	BSTR retVal;
+	hr = brivelVtableInvoker( env, vThunk_8, pUnk,idisp__0,&retVal);
+	if ( brivelCheckFatalError( env )) {
+		if ( idisp__0 != 0 ) idisp__0->Release();
+		return 0;
+	}
+	if ( idisp__0 != 0 ) idisp__0->Release();
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, 0 );
+		return 0;
+	}
+	jstring retStr = brivelBstrToJstr( env, retVal );
+	SysFreeString( retVal );
+	return retStr;
 }
 
 extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ITally__1_1TavoLoad

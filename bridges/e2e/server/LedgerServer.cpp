@@ -59,6 +59,8 @@ struct ITally : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE Ranges(LONG count, SAFEARRAY** result) = 0;
     virtual HRESULT STDMETHODCALLTYPE Fit(SAFEARRAY* ranges, LONG* count) = 0;
     virtual HRESULT STDMETHODCALLTYPE Peek(LONG* total) = 0;
+    // `other` is the ledger's ILedger, a dual interface: its IDispatch.
+    virtual HRESULT STDMETHODCALLTYPE LedgerTitle(IDispatch* other, BSTR* title) = 0;
 };
 
 LONG g_outstanding = 0;
@@ -494,6 +496,24 @@ public:
     HRESULT STDMETHODCALLTYPE Peek(LONG* total) override {
         if (!total) return E_POINTER;
         *total = Total();
+        return S_OK;
+    }
+    // The other's Title, called through the pointer received as it is: the
+    // ledger's IUnknown refuses it.
+    HRESULT STDMETHODCALLTYPE LedgerTitle(IDispatch* other, BSTR* title) override {
+        if (!title) return E_POINTER;
+        *title = nullptr;
+        if (!other) return E_POINTER;
+        VARIANT value;
+        VariantInit(&value);
+        DISPPARAMS noArgs = {nullptr, nullptr, 0, 0};
+        HRESULT hr = other->Invoke(1, IID_NULL, 0, DISPATCH_PROPERTYGET, &noArgs, &value, nullptr, nullptr);
+        if (FAILED(hr)) return hr;
+        if (V_VT(&value) != VT_BSTR) {
+            VariantClear(&value);
+            return DISP_E_TYPEMISMATCH;
+        }
+        *title = V_BSTR(&value);
         return S_OK;
     }
 

@@ -94,3 +94,7 @@ TEST_F(LedgerRoad, EventArgumentsOfAnotherTypeAreConvertedOrRefused) {
 TEST_F(LedgerRoad, RefusedRemoteSinkIsReleased) {
     RunProgram("refusedRemoteEvents");
 }
+
+TEST_F(LedgerRoad, ObjectArgumentsThroughTheVirtualTableGoAsTheDeclaredInterface) {
+    RunProgram("objectArgumentsThroughTheVirtualTable");
+}

@@ -572,6 +572,27 @@ public final class LedgerRoad {
         release(ledger);
     }
 
+    /**
+     * An object argument through the virtual table: the callee calls the
+     * interface it declares (a coclass's default interface, ILedger) as it
+     * receives it, and the ledger's IUnknown, which a coclass object holds,
+     * refuses every call.
+     */
+    public static void objectArgumentsThroughTheVirtualTable() throws Exception {
+        Ledger ledger = new Ledger();
+        ITally t = ledger.getITally();
+        Ledger other = new Ledger();
+        ILedger o = other.getILedger();
+        o.setTitle("other");
+        same("other", t.LedgerTitle(other), "the title through the coclass object");
+        o.setTitle("renamed");
+        same("renamed", t.LedgerTitle(other), "the title asked again (the reference was released)");
+        o.TavoRelease();
+        release(other);
+        ledger.getILedger().TavoRelease();
+        release(ledger);
+    }
+
     static final int VT_I2 = 2, VT_I4 = 3, VT_R8 = 5, VT_BSTR = 8;
 
     /** Fires an event at the ledger's sinks with two arguments of the given types; answers the sink's answer. */
