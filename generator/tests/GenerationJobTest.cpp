@@ -200,6 +200,30 @@ TEST_F(GenerationJob, FailuresAreReportedWithThePath) {
                                    ": Cannot call library. No creatable types found.\n\nThis library may have been "
                                    "built with the \"noncreatable\" flag.\nIt should be built without this flag in "
                                    "order to be callable.");
+
+    // Libraries with a function whose description the platform cannot read
+    // (a default value of an alias type the IDL compiler could not write),
+    // which a dispatch view would fault on: inherited by a dual interface
+    // (the platform's own interface definitions), taken by a dispinterface.
+    struct {
+        const char* file;
+        const char* text;
+    } unreadable[] = {
+        {"Unreadable.tlb", "Cannot read the type \"IStore\" of the library \"UnreadableLib\": the description of "
+                           "function #2 declared by \"IStore\" cannot be read (error 0x80020008)"},
+        {"platform-cdosys.tlb", "Cannot read the type \"Fields20\" of the library \"CDO\": the description of "
+                                "function #1 declared by \"Fields20\" cannot be read (error 0x80020008)"},
+        {"platform-msado15_backcompat.tlb", "Cannot read the type \"Fields20\" of the library \"ADODB\": the "
+                                            "description of function #1 declared by \"Fields20\" cannot be read "
+                                            "(error 0x80020008)"},
+    };
+    for (const auto& library : unreadable) {
+        job.messages.clear();
+        EXPECT_FALSE(Run(FixturePath(library.file))) << library.file;
+        ASSERT_EQ(job.messages.size(), 1u) << library.file;
+        EXPECT_EQ(job.messages[0], FixturePath(library.file) + ": " + library.text);
+        EXPECT_EQ(job.CurrentLibrary(), nullptr) << library.file;
+    }
 }
 
 TEST_F(GenerationJob, CallbackInterfacesAreMarkedAndMissingOnesWarned) {
