@@ -5,6 +5,7 @@
 #include "PathUtil.h"
 #include "mappers/ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
+#include "TypeLibraryReading.h"
 
 #include <objbase.h>
 #include <ole2.h>
@@ -166,6 +167,7 @@ bool FindUnreadableFunction(ITypeLib* lib, UINT& typeIndex, UnreadableFunction& 
     UINT count = lib->GetTypeInfoCount();
     for (bool dispinterfaces : {false, true}) {
         for (UINT i = 0; i < count; ++i) {
+            CTypeLibraryReading::At(lib, i);
             TypeInfoHolder type;
             if (!type.FromLibrary(lib, i)) continue;
             TYPEKIND kind = type.attr->typekind;
@@ -364,6 +366,7 @@ bool CBridgeGenerator::LoadTypeLibrary() {
     int wideLength = MultiByteToWideChar(CP_ACP, 0, fullPath.c_str(), -1, nullptr, 0);
     std::vector<OLECHAR> widePath(static_cast<size_t>(wideLength > 0 ? wideLength : 1), 0);
     MultiByteToWideChar(CP_ACP, 0, fullPath.c_str(), -1, widePath.data(), wideLength);
+    CTypeLibraryReading reading(this, m_typeLibraryPath);
     ITypeLib* lib = nullptr;
     if (LoadTypeLib(widePath.data(), &lib) != S_OK || !lib) {
         if (lib) lib->Release();
@@ -404,6 +407,7 @@ bool CBridgeGenerator::LoadTypeLibrary() {
         ITypeLib* current = m_libraries[libIndex];
         UINT count = current->GetTypeInfoCount();
         for (UINT i = 0; i < count; ++i) {
+            CTypeLibraryReading::At(current, i);
             TypeInfoHolder type;
             if (!type.FromLibrary(current, i)) continue;
             if (several && !IsAllZeroGuid(type.attr->guid)) {
@@ -442,6 +446,7 @@ bool CBridgeGenerator::LoadTypeLibrary() {
     ITypeLib* mainLibrary = m_libraries[0];
     UINT count = mainLibrary->GetTypeInfoCount();
     for (UINT i = 0; i < count; ++i) {
+        CTypeLibraryReading::At(mainLibrary, i);
         TypeInfoHolder type;
         if (!type.FromLibrary(mainLibrary, i) || type.attr->typekind != TKIND_COCLASS) continue;
         if (freeThreadingCandidate && !IsFreeThreadingCoclass(type.attr->guid)) freeThreadingCandidate = false;
@@ -512,6 +517,7 @@ void CBridgeGenerator::WalkReferencedLibraries(size_t index) {
         };
         UINT count = lib->GetTypeInfoCount();
         for (UINT i = 0; i < count; ++i) {
+            CTypeLibraryReading::At(lib, i);
             TypeInfoHolder type;
             if (!type.FromLibrary(lib, i)) continue;
             m_currentLibrary = lib;
@@ -637,6 +643,7 @@ void CBridgeGenerator::MarkSourceInterfaces() {
     for (ITypeLib* lib : m_libraries) {
         UINT count = lib->GetTypeInfoCount();
         for (UINT i = 0; i < count; ++i) {
+            CTypeLibraryReading::At(lib, i);
             TypeInfoHolder type;
             if (!type.FromLibrary(lib, i) || type.attr->typekind != TKIND_COCLASS) continue;
             for (UINT impl = 0; impl < type.attr->cImplTypes; ++impl) {
@@ -694,6 +701,7 @@ void CBridgeGenerator::LinkEventInterfaceToCoclass(CCoclassEntry* coclass, CInte
 
 void CBridgeGenerator::ReadAllRecordDescriptions() {
     m_recordTable.ForEach([this](const CString&, CRecordEntry*& record) {
+        CTypeLibraryReading::At(record->library, static_cast<UINT>(record->typeIndex));
         ITypeInfo* info = nullptr;
         if (FAILED(record->library->GetTypeInfo(static_cast<UINT>(record->typeIndex), &info)) || !info) return;
         TYPEATTR* attr = nullptr;

@@ -2,6 +2,7 @@
 #include "TypeLibBuilder.h"
 #include "GeneratorHelpers.h"
 #include "TempFolder.h"
+#include "TypeLibraryReading.h"
 #include "TypeMapperSelection.h"
 
 #include <gtest/gtest.h>
@@ -224,6 +225,43 @@ TEST_F(GenerationJob, FailuresAreReportedWithThePath) {
         EXPECT_EQ(job.messages[0], FixturePath(library.file) + ": " + library.text);
         EXPECT_EQ(job.CurrentLibrary(), nullptr) << library.file;
     }
+}
+
+// A job that reports on the standard error, where a death test reads it.
+class ReportingToStderr : public CBridgeGenerator {
+public:
+    void ReportMessage(const char* a, const char* b) override { fprintf(stderr, "%s: %s\n", a, b); }
+};
+
+// A fault while a library is read ends the program with a message naming
+// the library and the type, not with a bare page fault. The platform's
+// reader faults when the dispatch view of the dual interface Fields is asked
+// for the function it inherits from Fields20 and cannot read (the job itself
+// never asks it).
+TEST_F(GenerationJob, AFaultWhileReadingNamesTheLibraryAndTheType) {
+    std::string path = FixturePath("platform-msado15_backcompat.tlb");
+    auto readInheritedFunction = [&path]() {
+        ReportingToStderr job;
+        CTypeLibraryReading reading(&job, path.c_str());
+        std::wstring widePath(path.begin(), path.end());
+        ITypeLib* lib = nullptr;
+        if (LoadTypeLib(widePath.c_str(), &lib) != S_OK) return;
+        for (UINT i = 0; i < lib->GetTypeInfoCount(); ++i) {
+            BSTR name = nullptr;
+            bool fields = SUCCEEDED(lib->GetDocumentation(static_cast<INT>(i), &name, nullptr, nullptr, nullptr)) &&
+                          name && wcscmp(name, L"Fields") == 0;
+            SysFreeString(name);
+            ITypeInfo* info = nullptr;
+            if (!fields || FAILED(lib->GetTypeInfo(i, &info))) continue;
+            CTypeLibraryReading::At(lib, i);
+            FUNCDESC* func = nullptr;
+            info->GetFuncDesc(11, &func);  // IUnknown 3, IDispatch 4, _Collection 3, Fields15 1, then Fields20
+        }
+    };
+    EXPECT_EXIT(readInheritedFunction(),
+                [](int status) { return static_cast<DWORD>(status) == EXCEPTION_ACCESS_VIOLATION; },
+                "platform-msado15_backcompat.tlb: Cannot read the type \"Fields\" of the library \"ADODB\": reading "
+                "it ended in a fault \\(exception 0xC0000005\\)");
 }
 
 TEST_F(GenerationJob, CallbackInterfacesAreMarkedAndMissingOnesWarned) {
