@@ -5,6 +5,7 @@
 #include "PathUtil.h"
 #include "mappers/ShapeTypeMappers.h"
 #include "TypeMapperSelection.h"
+#include "TypeLibraryReading.h"
 
 #include <objbase.h>
 #include <ole2.h>
@@ -83,6 +84,111 @@ CString UpperCase(const char* text) {
     CString upper(text);
     upper.MakeUpper();
     return upper;
+}
+
+// ---- function descriptions
+//
+// The platform's reader builds a dispatch view from the functions of
+// interfaces: a dual interface's from those of its interface view and the
+// interfaces that one derives from, a dispinterface declared with an
+// interface from that interface's. Where it cannot build the description of
+// one of them (a default value it rejects with DISP_E_BADVARTYPE, as the IDL
+// compiler writes for a parameter whose type is an alias), the interface that
+// declares the function returns that error, and so does a dispinterface for
+// a function of its own; but a dispatch view asked for a function it takes
+// from an interface goes on with the description it failed to build, and
+// faults. So a library's dispatch views are asked for their functions only
+// once every function of its interfaces has been read through the interface
+// that declares it.
+
+// A function whose description cannot be read: the interface that declares
+// it, its place among that interface's own functions, the error.
+struct UnreadableFunction {
+    CString declaringType;
+    UINT index = 0;
+    HRESULT error = S_OK;
+};
+
+bool IsDualDispatchView(const TYPEATTR* attr) {
+    return attr->typekind == TKIND_DISPATCH && (attr->wTypeFlags & TYPEFLAG_FDUAL) != 0;
+}
+
+// visit(declaring type, index, description or null, error) for each of the
+// type's own functions; false from visit stops the reading (false returned).
+template <class Visit>
+bool ReadOwnFunctions(ITypeInfo* info, const TYPEATTR* attr, Visit& visit) {
+    for (UINT f = 0; f < attr->cFuncs; ++f) {
+        FUNCDESC* func = nullptr;
+        HRESULT hr = info->GetFuncDesc(f, &func);
+        if (FAILED(hr) || !func) {
+            if (!visit(info, f, nullptr, FAILED(hr) ? hr : E_POINTER)) return false;
+            continue;
+        }
+        bool goOn = visit(info, f, func, S_OK);
+        info->ReleaseFuncDesc(func);
+        if (!goOn) return false;
+    }
+    return true;
+}
+
+// The functions of an interface view and of the interfaces it derives from,
+// root first: the order of the dual interface's dispatch view.
+template <class Visit>
+bool ReadDeclaredFunctions(ITypeInfo* info, const TYPEATTR* attr, Visit& visit) {
+    TypeInfoHolder base;
+    if (attr->cImplTypes > 0 && base.FromImplType(info, 0) && base.attr->typekind == TKIND_INTERFACE &&
+        !ReadDeclaredFunctions(base.info, base.attr, visit))
+        return false;
+    return ReadOwnFunctions(info, attr, visit);
+}
+
+// A dual interface's functions through the interfaces that declare them,
+// any other type's through its own view; false when visit stopped.
+template <class Visit>
+bool ReadFunctionsSafely(ITypeInfo* info, const TYPEATTR* attr, Visit& visit) {
+    TypeInfoHolder view;
+    if (IsDualDispatchView(attr) && view.FromImplType(info, static_cast<UINT>(-1)) &&
+        view.attr->typekind == TKIND_INTERFACE)
+        return ReadDeclaredFunctions(view.info, view.attr, visit);
+    return ReadOwnFunctions(info, attr, visit);
+}
+
+// The first function of a library's interfaces whose description cannot be
+// read, and the type it was found through: interfaces and dual interfaces
+// first, then, when all of theirs could be read, dispinterfaces.
+bool FindUnreadableFunction(ITypeLib* lib, UINT& typeIndex, UnreadableFunction& found) {
+    auto stopAtFailure = [&found](ITypeInfo* declaring, UINT index, const FUNCDESC* func, HRESULT error) {
+        if (func) return true;
+        found.declaringType = TypeInfoName(declaring);
+        found.index = index;
+        found.error = error;
+        return false;
+    };
+    UINT count = lib->GetTypeInfoCount();
+    for (bool dispinterfaces : {false, true}) {
+        for (UINT i = 0; i < count; ++i) {
+            CTypeLibraryReading::At(lib, i);
+            TypeInfoHolder type;
+            if (!type.FromLibrary(lib, i)) continue;
+            TYPEKIND kind = type.attr->typekind;
+            if (kind != TKIND_INTERFACE && kind != TKIND_DISPATCH) continue;
+            if ((kind == TKIND_DISPATCH && !IsDualDispatchView(type.attr)) != dispinterfaces) continue;
+            if (!ReadFunctionsSafely(type.info, type.attr, stopAtFailure)) {
+                typeIndex = i;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+CString UnreadableTypeText(ITypeLib* lib, UINT index, const UnreadableFunction& function) {
+    CString text;
+    text.Format("Cannot read the type \"%s\" of the library \"%s\": the description of function #%u declared by "
+                "\"%s\" cannot be read (error 0x%08lX)",
+                TypeLibEntryName(lib, static_cast<int>(index)).c_str(), ReadLibraryName(lib).c_str(),
+                function.index + 1, function.declaringType.c_str(), static_cast<unsigned long>(function.error));
+    return text;
 }
 
 }  // namespace
@@ -260,6 +366,7 @@ bool CBridgeGenerator::LoadTypeLibrary() {
     int wideLength = MultiByteToWideChar(CP_ACP, 0, fullPath.c_str(), -1, nullptr, 0);
     std::vector<OLECHAR> widePath(static_cast<size_t>(wideLength > 0 ? wideLength : 1), 0);
     MultiByteToWideChar(CP_ACP, 0, fullPath.c_str(), -1, widePath.data(), wideLength);
+    CTypeLibraryReading reading(this, m_typeLibraryPath);
     ITypeLib* lib = nullptr;
     if (LoadTypeLib(widePath.data(), &lib) != S_OK || !lib) {
         if (lib) lib->Release();
@@ -279,6 +386,19 @@ bool CBridgeGenerator::LoadTypeLibrary() {
         return false;
     }
 
+    // The writers read every function of the types collected: a library
+    // with one that cannot be read ends the run here.
+    for (ITypeLib* kept : m_libraries) {
+        UINT typeIndex = 0;
+        UnreadableFunction unreadable;
+        if (FindUnreadableFunction(kept, typeIndex, unreadable)) {
+            ReportMessage(m_typeLibraryPath, UnreadableTypeText(kept, typeIndex, unreadable));
+            m_currentLibrary->Release();
+            m_currentLibrary = nullptr;
+            return false;
+        }
+    }
+
     CNameSet seenGuids;
     CNameSet namesTaken;
     std::vector<CString> reservedCoclassNames;
@@ -287,6 +407,7 @@ bool CBridgeGenerator::LoadTypeLibrary() {
         ITypeLib* current = m_libraries[libIndex];
         UINT count = current->GetTypeInfoCount();
         for (UINT i = 0; i < count; ++i) {
+            CTypeLibraryReading::At(current, i);
             TypeInfoHolder type;
             if (!type.FromLibrary(current, i)) continue;
             if (several && !IsAllZeroGuid(type.attr->guid)) {
@@ -325,6 +446,7 @@ bool CBridgeGenerator::LoadTypeLibrary() {
     ITypeLib* mainLibrary = m_libraries[0];
     UINT count = mainLibrary->GetTypeInfoCount();
     for (UINT i = 0; i < count; ++i) {
+        CTypeLibraryReading::At(mainLibrary, i);
         TypeInfoHolder type;
         if (!type.FromLibrary(mainLibrary, i) || type.attr->typekind != TKIND_COCLASS) continue;
         if (freeThreadingCandidate && !IsFreeThreadingCoclass(type.attr->guid)) freeThreadingCandidate = false;
@@ -379,8 +501,23 @@ void CBridgeGenerator::WalkReferencedLibraries(size_t index) {
         ITypeLib* lib = m_libraries[index];
         // A pre-generated library stands in as it is: what it references is its own.
         if (index > 0 && IsKnownLibraryName(ReadLibraryName(lib))) continue;
+        // In a library with a function that cannot be read, a dual
+        // interface is read through the interfaces that declare its
+        // functions, and a dispinterface, which may take that function from
+        // an interface, is not asked for its functions (the collection
+        // reports the library when it is kept).
+        UINT unreadableType = 0;
+        UnreadableFunction unreadable;
+        bool readable = !FindUnreadableFunction(lib, unreadableType, unreadable);
+        auto visitFunction = [this](ITypeInfo* declaring, UINT, const FUNCDESC* func, HRESULT) {
+            if (!func) return true;
+            VisitTypeDesc(declaring, func->elemdescFunc.tdesc);
+            for (SHORT p = 0; p < func->cParams; ++p) VisitTypeDesc(declaring, func->lprgelemdescParam[p].tdesc);
+            return true;
+        };
         UINT count = lib->GetTypeInfoCount();
         for (UINT i = 0; i < count; ++i) {
+            CTypeLibraryReading::At(lib, i);
             TypeInfoHolder type;
             if (!type.FromLibrary(lib, i)) continue;
             m_currentLibrary = lib;
@@ -394,13 +531,10 @@ void CBridgeGenerator::WalkReferencedLibraries(size_t index) {
                 break;
             case TKIND_INTERFACE:
             case TKIND_DISPATCH:
-                for (UINT f = 0; f < type.attr->cFuncs; ++f) {
-                    FUNCDESC* func = nullptr;
-                    if (FAILED(type.info->GetFuncDesc(f, &func)) || !func) continue;
-                    VisitTypeDesc(type.info, func->elemdescFunc.tdesc);
-                    for (SHORT p = 0; p < func->cParams; ++p) VisitTypeDesc(type.info, func->lprgelemdescParam[p].tdesc);
-                    type.info->ReleaseFuncDesc(func);
-                }
+                if (readable || type.attr->typekind == TKIND_INTERFACE)
+                    ReadOwnFunctions(type.info, type.attr, visitFunction);
+                else if (IsDualDispatchView(type.attr))
+                    ReadFunctionsSafely(type.info, type.attr, visitFunction);
                 [[fallthrough]];  // variables of interfaces, like fields of records
             case TKIND_RECORD:
                 for (UINT v = 0; v < type.attr->cVars; ++v) {
@@ -509,6 +643,7 @@ void CBridgeGenerator::MarkSourceInterfaces() {
     for (ITypeLib* lib : m_libraries) {
         UINT count = lib->GetTypeInfoCount();
         for (UINT i = 0; i < count; ++i) {
+            CTypeLibraryReading::At(lib, i);
             TypeInfoHolder type;
             if (!type.FromLibrary(lib, i) || type.attr->typekind != TKIND_COCLASS) continue;
             for (UINT impl = 0; impl < type.attr->cImplTypes; ++impl) {
@@ -566,6 +701,7 @@ void CBridgeGenerator::LinkEventInterfaceToCoclass(CCoclassEntry* coclass, CInte
 
 void CBridgeGenerator::ReadAllRecordDescriptions() {
     m_recordTable.ForEach([this](const CString&, CRecordEntry*& record) {
+        CTypeLibraryReading::At(record->library, static_cast<UINT>(record->typeIndex));
         ITypeInfo* info = nullptr;
         if (FAILED(record->library->GetTypeInfo(static_cast<UINT>(record->typeIndex), &info)) || !info) return;
         TYPEATTR* attr = nullptr;

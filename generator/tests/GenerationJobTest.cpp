@@ -2,6 +2,7 @@
 #include "TypeLibBuilder.h"
 #include "GeneratorHelpers.h"
 #include "TempFolder.h"
+#include "TypeLibraryReading.h"
 #include "TypeMapperSelection.h"
 
 #include <gtest/gtest.h>
@@ -200,6 +201,67 @@ TEST_F(GenerationJob, FailuresAreReportedWithThePath) {
                                    ": Cannot call library. No creatable types found.\n\nThis library may have been "
                                    "built with the \"noncreatable\" flag.\nIt should be built without this flag in "
                                    "order to be callable.");
+
+    // Libraries with a function whose description the platform cannot read
+    // (a default value of an alias type the IDL compiler could not write),
+    // which a dispatch view would fault on: inherited by a dual interface
+    // (the platform's own interface definitions), taken by a dispinterface.
+    struct {
+        const char* file;
+        const char* text;
+    } unreadable[] = {
+        {"Unreadable.tlb", "Cannot read the type \"IStore\" of the library \"UnreadableLib\": the description of "
+                           "function #2 declared by \"IStore\" cannot be read (error 0x80020008)"},
+        {"platform-cdosys.tlb", "Cannot read the type \"Fields20\" of the library \"CDO\": the description of "
+                                "function #1 declared by \"Fields20\" cannot be read (error 0x80020008)"},
+        {"platform-msado15_backcompat.tlb", "Cannot read the type \"Fields20\" of the library \"ADODB\": the "
+                                            "description of function #1 declared by \"Fields20\" cannot be read "
+                                            "(error 0x80020008)"},
+    };
+    for (const auto& library : unreadable) {
+        job.messages.clear();
+        EXPECT_FALSE(Run(FixturePath(library.file))) << library.file;
+        ASSERT_EQ(job.messages.size(), 1u) << library.file;
+        EXPECT_EQ(job.messages[0], FixturePath(library.file) + ": " + library.text);
+        EXPECT_EQ(job.CurrentLibrary(), nullptr) << library.file;
+    }
+}
+
+// A job that reports on the standard error, where a death test reads it.
+class ReportingToStderr : public CBridgeGenerator {
+public:
+    void ReportMessage(const char* a, const char* b) override { fprintf(stderr, "%s: %s\n", a, b); }
+};
+
+// A fault while a library is read ends the program with a message naming
+// the library and the type, not with a bare page fault. The platform's
+// reader faults when the dispatch view of the dual interface Fields is asked
+// for the function it inherits from Fields20 and cannot read (the job itself
+// never asks it).
+TEST_F(GenerationJob, AFaultWhileReadingNamesTheLibraryAndTheType) {
+    std::string path = FixturePath("platform-msado15_backcompat.tlb");
+    auto readInheritedFunction = [&path]() {
+        ReportingToStderr job;
+        CTypeLibraryReading reading(&job, path.c_str());
+        std::wstring widePath(path.begin(), path.end());
+        ITypeLib* lib = nullptr;
+        if (LoadTypeLib(widePath.c_str(), &lib) != S_OK) return;
+        for (UINT i = 0; i < lib->GetTypeInfoCount(); ++i) {
+            BSTR name = nullptr;
+            bool fields = SUCCEEDED(lib->GetDocumentation(static_cast<INT>(i), &name, nullptr, nullptr, nullptr)) &&
+                          name && wcscmp(name, L"Fields") == 0;
+            SysFreeString(name);
+            ITypeInfo* info = nullptr;
+            if (!fields || FAILED(lib->GetTypeInfo(i, &info))) continue;
+            CTypeLibraryReading::At(lib, i);
+            FUNCDESC* func = nullptr;
+            info->GetFuncDesc(11, &func);  // IUnknown 3, IDispatch 4, _Collection 3, Fields15 1, then Fields20
+        }
+    };
+    EXPECT_EXIT(readInheritedFunction(),
+                [](int status) { return static_cast<DWORD>(status) == EXCEPTION_ACCESS_VIOLATION; },
+                "platform-msado15_backcompat.tlb: Cannot read the type \"Fields\" of the library \"ADODB\": reading "
+                "it ended in a fault \\(exception 0xC0000005\\)");
 }
 
 TEST_F(GenerationJob, CallbackInterfacesAreMarkedAndMissingOnesWarned) {
