@@ -40,7 +40,9 @@ protected:
     }
     jlong TimeOf(jobject date) {
         jclass cls = env->FindClass("java/util/Date");
-        return env->CallLongMethod(date, env->GetMethodID(cls, "getTime", "()J"));
+        jlong time = env->CallLongMethod(date, env->GetMethodID(cls, "getTime", "()J"));
+        EXPECT_FALSE(env->ExceptionCheck());
+        return time;
     }
     static long long Ticks(const FILETIME& ft) {
         return static_cast<long long>((static_cast<unsigned long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime);
