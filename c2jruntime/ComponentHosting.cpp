@@ -110,8 +110,9 @@ bool LoadJawt(JNIEnv* env, std::string& message) {
     return true;
 }
 
-jclass DefineInLoader(JNIEnv* env, const char* name, jobject loader, const unsigned char* bytes, unsigned size) {
-    Local<jclass> cls(env, env->DefineClass(name, loader, reinterpret_cast<const jbyte*>(bytes), static_cast<jsize>(size)));
+jclass DefineInLoader(JNIEnv* env, const char* name, jobject loader, const std::vector<uint8_t>& bytes) {
+    Local<jclass> cls(env, env->DefineClass(name, loader, reinterpret_cast<const jbyte*>(bytes.data()),
+                                            static_cast<jsize>(bytes.size())));
     if (Raised(env) || !cls.get()) return nullptr;
     return static_cast<jclass>(env->NewGlobalRef(cls.get()));
 }
@@ -126,10 +127,9 @@ bool DefineHostingClasses(JNIEnv* env, jobject component) {
     if (Raised(env) || !getClassLoader) return false;
     Local<jobject> loader(env, env->CallObjectMethod(componentClass.get(), getClassLoader));
     if (Raised(env)) return false;
-    if (!g_builderClass) g_builderClass = DefineInLoader(env, kBuilderClassName, loader.get(), kBuilderClass, kBuilderClassSize);
+    if (!g_builderClass) g_builderClass = DefineInLoader(env, kBuilderClassName, loader.get(), BuilderClassFile());
     if (!g_windowMakerClass)
-        g_windowMakerClass =
-            DefineInLoader(env, kWindowMakerClassName, loader.get(), kWindowMakerClass, kWindowMakerClassSize);
+        g_windowMakerClass = DefineInLoader(env, kWindowMakerClassName, loader.get(), WindowMakerClassFile());
     return g_builderClass && g_windowMakerClass;
 }
 
