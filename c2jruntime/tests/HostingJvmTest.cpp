@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -397,4 +398,43 @@ TEST(Hosting, XlibsErrorHandlerIsNeverReplaced) {
     EXPECT_GT(checks.load(), 0);
     EXPECT_EQ(replaced.load(), 0);
     EXPECT_EQ(CurrentErrorHandler(), awt);
+}
+
+// Java code on Swing's event thread hosts a component (a component's code
+// calling a COM control): the window is made there and then, not waited
+// for from another thread.
+namespace {
+std::function<void()> g_onEventThread;
+void JNICALL CallBack(JNIEnv*, jclass) {
+    if (g_onEventThread) g_onEventThread();
+}
+}  // namespace
+
+TEST(Hosting, ComponentHostedFromSwingsEventThreadAppears) {
+    X11Display x;
+    ASSERT_NE(x.get(), nullptr);
+    ASSERT_TRUE(StartWithAwt());
+    JNIEnv* env = Env();
+    jclass panelClass = env->FindClass("brivel/c2jtest/ColourPanel");
+    ASSERT_NE(panelClass, nullptr);
+    JNINativeMethod callBack = {const_cast<char*>("callBack"), const_cast<char*>("()V"),
+                                reinterpret_cast<void*>(CallBack)};
+    ASSERT_EQ(env->RegisterNatives(panelClass, &callBack, 1), JNI_OK);
+    jobject panel = env->NewGlobalRef(NewColourPanel(env, 0x6A5ACD));
+    HWND parent = x.NewParent(20, 20);
+    HWND hosted = nullptr;
+    std::string message;
+    g_onEventThread = [&] {
+        Message e;
+        hosted = C2jInitControl(parent, panel, e.out());
+        message = e.str();
+    };
+    WithinSeconds(60, "hosting from the event thread", [&] {
+        env->CallStaticVoidMethod(panelClass, env->GetStaticMethodID(panelClass, "callBackOnEventThread", "()V"));
+    });
+    ASSERT_FALSE(env->ExceptionCheck());
+    ASSERT_NE(hosted, nullptr) << message;
+    EXPECT_EQ(x.ParentOf(hosted), X11Display::AsWindow(parent));
+    x.FillParent(hosted);
+    EXPECT_EQ(x.WaitForColour(parent, 0x6A5ACD), 0x6A5ACDu);
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -476,17 +478,18 @@ TEST_F(StartUp, UnloadDoesNotWaitForThreadsThatInheritTheDaemonStatus) {
 
 // A thread that Java code made a non-daemon calls native code while the
 // runtime unloads (the VM waits for that thread): the native code loads a
-// class and a listener class and reads a setting. Each is answered, and the
-// unload returns.
+// class and a listener class, reads a setting, starts Java, hosts a
+// component and unloads. Each is answered, and the unload returns.
 TEST(Unload, ReturnsWhileANonDaemonJavaThreadCallsTheRuntime) {
     ASSERT_TRUE(StartRuntime());
     Message e;
     int cls = LoadThreads(e);
     ASSERT_GT(cls, 0) << e.str();
     std::mutex lock;
-    bool called = false, listenerLoaded = true;
+    bool called = false, listenerLoaded = true, started = true, stillLoaded = false;
     int loaded = -1;
-    std::string classMessage, listenerMessage, classPath;
+    HWND hosted = reinterpret_cast<HWND>(1);
+    std::string classMessage, listenerMessage, classPath, startMessage, hostMessage;
     g_callBack = [&] {
         Message m;
         int handle = 0;
@@ -500,7 +503,18 @@ TEST(Unload, ReturnsWhileANonDaemonJavaThreadCallsTheRuntime) {
                                      m.out(), descriptor, handlers, nullptr);
         std::string madeMessage = m.str();
         std::string path = TakeBstr(C2jGetClasspath());
+        bool init = C2jInit(m.out());
+        std::string initMessage = m.str();
+        HWND window = C2jInitControl(nullptr, nullptr, m.out());
+        std::string windowMessage = m.str();
+        C2jUnload();  // another thread unloads already: returns at once
+        bool loadedStill = C2jGetJavaLoaded();
         std::lock_guard<std::mutex> guard(lock);
+        started = init;
+        startMessage = initMessage;
+        hosted = window;
+        hostMessage = windowMessage;
+        stillLoaded = loadedStill;
         called = true;
         loaded = handle;
         classMessage = loadMessage;
@@ -518,6 +532,11 @@ TEST(Unload, ReturnsWhileANonDaemonJavaThreadCallsTheRuntime) {
     EXPECT_FALSE(listenerLoaded);
     EXPECT_EQ(listenerMessage, kUnloading);
     EXPECT_EQ(classPath, std::string(C2J_TEST_JAR) + ":" + BRIVEL18_JAR);
+    EXPECT_FALSE(started);
+    EXPECT_EQ(startMessage, kUnloading);
+    EXPECT_EQ(hosted, nullptr);
+    EXPECT_EQ(hostMessage, kUnloading);
+    EXPECT_TRUE(stillLoaded);
 }
 
 // A host thread's first call while the runtime unloads (the VM waits for a
@@ -549,4 +568,44 @@ TEST(Unload, AThreadsFirstCallWhileUnloadingGetsAMessage) {
     EXPECT_EQ(result, 0);
     EXPECT_EQ(message, kUnloading);
     EXPECT_EQ(env, 0);
+}
+
+// At process exit nothing waits for Java's threads, daemons or not: they
+// end with the process. (A child process starts Java, starts a thread that
+// Java code makes a non-daemon and one that inherits the daemon status, and
+// ends; either thread would write its file after the pause.)
+TEST_F(StartUp, AtProcessExitNoJavaThreadIsWaitedFor) {
+    const std::string nonDaemon = Path("non-daemon"), inheriting = Path("inheriting"), started = Path("started");
+    const int kPauseMillis = 3000;
+    pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        Message e;
+        if (!StartRuntime()) std::_Exit(3);
+        int cls = LoadThreads(e);
+        JNIEnv* env = reinterpret_cast<JNIEnv*>(C2jGetJenv(e.out()));
+        if (cls <= 0 || !env) std::_Exit(4);
+        C2jCallVoid(true, 0, cls, kStartWriter, e.out(), env->NewStringUTF(nonDaemon.c_str()), kPauseMillis);
+        C2jCallBoolean(true, 0, cls, kStartInheritingWriter, e.out(), env->NewStringUTF(inheriting.c_str()),
+                       kPauseMillis);
+        if (e.text) std::_Exit(5);
+        if (FILE* mark = std::fopen(started.c_str(), "w")) std::fclose(mark);
+        std::exit(0);
+    }
+    int status = 0;
+    bool ended = false;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!(ended = waitpid(child, &status, WNOHANG) == child) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (!ended) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    ASSERT_TRUE(ended) << "the process did not end";
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(std::filesystem::exists(started));
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPauseMillis + 1000));
+    EXPECT_FALSE(std::filesystem::exists(nonDaemon));
+    EXPECT_FALSE(std::filesystem::exists(inheriting));
 }
