@@ -210,7 +210,9 @@ extern "C" long C2jGetJenv(char** error) {
 extern "C" void C2jLoadClass(int* clsid, const char* classname, char** error, char** cinfo) {
     if (error) *error = nullptr;
     EnterCriticalSection(&ClassLoadingLock());
-    if (clsid && *clsid == 0 && classname) {
+    if (clsid && *clsid == 0 && classname && Unloading()) {
+        SetError(error, kUnloadingMessage);
+    } else if (clsid && *clsid == 0 && classname) {
         char* message = nullptr;
         int handle = LoadClassEntry(classname, &message, cinfo);
         if (!message) *clsid = handle;

@@ -14,15 +14,12 @@ namespace brivel::c2j {
 
 class ClassFileWriter {
 public:
-    // Constant-pool tags.
+    // Constant-pool tags (the kinds of entry the runtime's classes use).
     enum Tag : uint8_t {
         kUtf8 = 1,
-        kInteger = 3,
         kClass = 7,
-        kString = 8,
         kFieldref = 9,
         kMethodref = 10,
-        kInterfaceMethodref = 11,
         kNameAndType = 12,
     };
     // The longest text a Utf8 entry holds (its length is a u2).
@@ -41,17 +38,9 @@ public:
     bool Utf8(const std::string& text);
     // Entries that name other entries by their constant-pool numbers.
     void ClassEntry(uint16_t name) { Reference(kClass, name); }
-    void StringEntry(uint16_t text) { Reference(kString, text); }
     void FieldrefEntry(uint16_t cls, uint16_t nameAndType) { Reference(kFieldref, cls, nameAndType); }
     void MethodrefEntry(uint16_t cls, uint16_t nameAndType) { Reference(kMethodref, cls, nameAndType); }
-    void InterfaceMethodrefEntry(uint16_t cls, uint16_t nameAndType) {
-        Reference(kInterfaceMethodref, cls, nameAndType);
-    }
     void NameAndTypeEntry(uint16_t name, uint16_t descriptor) { Reference(kNameAndType, name, descriptor); }
-    void IntegerEntry(int32_t value) {
-        U1(kInteger);
-        U4(static_cast<uint32_t>(value));
-    }
 
     // An attribute: its name's entry and a u4 length that EndAttribute fills
     // in once the body is written.

@@ -4,8 +4,11 @@
 // event thread.
 #include <windows.h>
 
+#include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "BrivelC2J18.h"
 #include "ComponentHosting.h"
@@ -32,6 +35,10 @@ HMODULE g_jawtModule = nullptr;
 GetAwtFunction g_getAwt = nullptr;
 jclass g_builderClass = nullptr;      // global reference
 jclass g_windowMakerClass = nullptr;  // global reference
+// Every window handed out (global references, under the lock): each lives
+// as long as its control, and until the runtime unloads, which disposes of
+// them (AWT's threads, which are no daemons, run while they exist).
+std::vector<jobject> g_hostedWindows;
 
 // Deletes a local reference when it goes.
 template <typename T>
@@ -103,8 +110,9 @@ bool LoadJawt(JNIEnv* env, std::string& message) {
     return true;
 }
 
-jclass DefineInLoader(JNIEnv* env, const char* name, jobject loader, const unsigned char* bytes, unsigned size) {
-    Local<jclass> cls(env, env->DefineClass(name, loader, reinterpret_cast<const jbyte*>(bytes), static_cast<jsize>(size)));
+jclass DefineInLoader(JNIEnv* env, const char* name, jobject loader, const std::vector<uint8_t>& bytes) {
+    Local<jclass> cls(env, env->DefineClass(name, loader, reinterpret_cast<const jbyte*>(bytes.data()),
+                                            static_cast<jsize>(bytes.size())));
     if (Raised(env) || !cls.get()) return nullptr;
     return static_cast<jclass>(env->NewGlobalRef(cls.get()));
 }
@@ -119,20 +127,86 @@ bool DefineHostingClasses(JNIEnv* env, jobject component) {
     if (Raised(env) || !getClassLoader) return false;
     Local<jobject> loader(env, env->CallObjectMethod(componentClass.get(), getClassLoader));
     if (Raised(env)) return false;
-    if (!g_builderClass) g_builderClass = DefineInLoader(env, kBuilderClassName, loader.get(), kBuilderClass, kBuilderClassSize);
+    if (!g_builderClass) g_builderClass = DefineInLoader(env, kBuilderClassName, loader.get(), BuilderClassFile());
     if (!g_windowMakerClass)
-        g_windowMakerClass =
-            DefineInLoader(env, kWindowMakerClassName, loader.get(), kWindowMakerClass, kWindowMakerClassSize);
+        g_windowMakerClass = DefineInLoader(env, kWindowMakerClassName, loader.get(), WindowMakerClassFile());
     return g_builderClass && g_windowMakerClass;
 }
 
-// Disposes of a window that will not be handed out (Window.dispose does its
-// work on the event thread itself).
+// Window.dispose, which does its work on Swing's event thread and waits for
+// it there.
 void Dispose(JNIEnv* env, jobject window) {
     Local<jclass> cls(env, env->GetObjectClass(window));
     jmethodID dispose = env->GetMethodID(cls.get(), "dispose", "()V");
     if (!Raised(env) && dispose) env->CallVoidMethod(window, dispose);
     Raised(env);
+}
+
+// Runs `call` in a thread of its own, attached to the VM for that call,
+// while the calling thread waits dispatching its messages: Swing's event
+// thread, for which the call waits, may send messages to the caller's
+// windows and wait for their answers (WaitDispatching).
+void CallAside(JavaVM* vm, const std::function<void(JNIEnv*)>& call) {
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread aside([&] {
+        JNIEnv* env = nullptr;
+        if (vm->AttachCurrentThreadAsDaemon(reinterpret_cast<void**>(&env), nullptr) == JNI_OK && env) {
+            call(env);
+            vm->DetachCurrentThread();
+        }
+        if (done) SetEvent(done);
+    });
+    if (done) WaitDispatching(done);
+    aside.join();
+    if (done) CloseHandle(done);
+}
+
+// Swing's event thread calls the runtime (a component's Java code calling
+// a COM control): it runs what it would wait for itself.
+bool OnEventThread(JNIEnv* env) {
+    Local<jclass> queue(env, env->FindClass("java/awt/EventQueue"));
+    jmethodID isDispatchThread = queue.get() ? env->GetStaticMethodID(queue.get(), "isDispatchThread", "()Z") : nullptr;
+    bool on = !Raised(env) && isDispatchThread && env->CallStaticBooleanMethod(queue.get(), isDispatchThread);
+    return !Raised(env) && on;
+}
+
+// Runs `call` with the caller's environment on Swing's event thread, else
+// aside (CallAside).
+void CallWaitingForSwing(JNIEnv* env, bool onEventThread, const std::function<void(JNIEnv*)>& call) {
+    if (onEventThread) {
+        call(env);
+        return;
+    }
+    JavaVM* vm = nullptr;
+    if (env->GetJavaVM(&vm) == JNI_OK && vm) CallAside(vm, call);
+}
+
+// The window made and shown on Swing's event thread (WindowMaker.make), as
+// a global reference; null with Java's reason or no message.
+jobject MakeWindow(JNIEnv* env, bool onEventThread, jmethodID make, char** thrown) {
+    jobject window = nullptr;
+    CallWaitingForSwing(env, onEventThread, [&](JNIEnv* callEnv) {
+        jobject made = callEnv->CallStaticObjectMethod(g_windowMakerClass, make);
+        *thrown = TakeJavaException(callEnv);
+        if (made && !*thrown) window = callEnv->NewGlobalRef(made);
+        if (made) callEnv->DeleteLocalRef(made);
+    });
+    return window;
+}
+
+// Disposes of a window and lets go of its global reference.
+void DisposeOf(JNIEnv* env, bool onEventThread, jobject window) {
+    CallWaitingForSwing(env, onEventThread, [window](JNIEnv* callEnv) { Dispose(callEnv, window); });
+    env->DeleteGlobalRef(window);
+}
+
+// Keeps a window handed out; false while the runtime unloads (it has
+// disposed of the windows it kept, or is about to).
+bool KeepHostedWindow(jobject window) {
+    std::lock_guard<std::mutex> lock(g_firstUseLock);
+    if (Unloading()) return false;
+    g_hostedWindows.push_back(window);
+    return true;
 }
 
 // The window's native handle, read while its drawing surface is locked.
@@ -151,6 +225,12 @@ HWND NativeWindowOfJava(JNIEnv* env, JAWT& awt, jobject window) {
     awt.FreeDrawingSurface(surface);
     Raised(env);
     return handle;
+}
+
+bool IsComponent(JNIEnv* env, jobject object) {
+    Local<jclass> componentClass(env, env->FindClass("java/awt/Component"));
+    bool is = componentClass.get() && !Raised(env) && env->IsInstanceOf(object, componentClass.get());
+    return !Raised(env) && is;
 }
 
 HWND HostComponent(JNIEnv* env, HWND parent, jobject component, char** error) {
@@ -178,44 +258,59 @@ HWND HostComponent(JNIEnv* env, HWND parent, jobject component, char** error) {
         SetError(error, kNoClasses);
         return nullptr;
     }
-    Local<jobject> window(env, env->CallStaticObjectMethod(g_windowMakerClass, make));
-    if (char* thrown = TakeJavaException(env)) {
+    const bool onEventThread = OnEventThread(env);
+    char* thrown = nullptr;
+    jobject window = MakeWindow(env, onEventThread, make, &thrown);  // global reference
+    if (thrown) {
         StoreMessage(error, thrown);  // the window could not be made or shown
         return nullptr;
     }
-    if (!window.get()) {
+    if (!window) {
         SetError(error, kNoWindow);
         return nullptr;
     }
     // From here on a failure disposes of the window.
-    auto fail = [&](const char* text) -> HWND {
-        Dispose(env, window.get());
-        SetError(error, text);
+    auto fail = [&](char* message) -> HWND {
+        DisposeOf(env, onEventThread, window);
+        StoreMessage(error, message);
         return nullptr;
     };
 
-    Local<jclass> windowClass(env, env->GetObjectClass(window.get()));
+    Local<jclass> windowClass(env, env->GetObjectClass(window));
     jmethodID getContentPane = env->GetMethodID(windowClass.get(), "getContentPane", "()Ljava/awt/Container;");
-    Local<jobject> contentPane(env, getContentPane ? env->CallObjectMethod(window.get(), getContentPane) : nullptr);
-    if (Raised(env) || !contentPane.get()) return fail(kNoWindow);
+    Local<jobject> contentPane(env, getContentPane ? env->CallObjectMethod(window, getContentPane) : nullptr);
+    if (Raised(env) || !contentPane.get()) return fail(HeapCopy(kNoWindow));
 
-    HWND handle = NativeWindowOfJava(env, awt, window.get());
-    if (!handle) return fail(kNoWindow);
-    if (!AdoptAsChild(handle, parent)) return fail("Unable to make the Java window a child of the control's window");
+    HWND handle = NativeWindowOfJava(env, awt, window);
+    if (!handle) return fail(HeapCopy(kNoWindow));
+    if (!AdoptAsChild(handle, parent))
+        return fail(HeapCopy("Unable to make the Java window a child of the control's window"));
 
     jmethodID add = env->GetStaticMethodID(g_builderClass, "add", "(Ljava/awt/Container;Ljava/awt/Component;)V");
-    if (Raised(env) || !add) return fail(kNoClasses);
+    if (Raised(env) || !add) return fail(HeapCopy(kNoClasses));
     env->CallStaticVoidMethod(g_builderClass, add, contentPane.get(), component);
-    if (char* thrown = TakeJavaException(env)) {
-        Dispose(env, window.get());
-        StoreMessage(error, thrown);
-        return nullptr;
-    }
-    // The window lives as long as the control: its reference is never let go.
-    env->NewGlobalRef(window.get());
+    if (char* added = TakeJavaException(env)) return fail(added);
+    // The window lives as long as the control: its reference is let go only
+    // when the runtime unloads.
+    if (!KeepHostedWindow(window)) return fail(HeapCopy(kUnloadingMessage));
     return handle;
 }
 }  // namespace
+
+void DisposeHostedWindows(JavaVM* vm) {
+    std::vector<jobject> windows;
+    {
+        std::lock_guard<std::mutex> lock(g_firstUseLock);
+        windows.swap(g_hostedWindows);
+    }
+    if (windows.empty()) return;
+    CallAside(vm, [&](JNIEnv* env) {
+        for (jobject window : windows) {
+            Dispose(env, window);
+            env->DeleteGlobalRef(window);
+        }
+    });
+}
 
 void ForgetHostingClasses() {
     std::lock_guard<std::mutex> lock(g_firstUseLock);
@@ -232,8 +327,16 @@ extern "C" HWND C2jInitControl(HWND parent, jobject component, char** error) {
     if (!JavaLoaded()) return nullptr;  // the caller starts Java first
     JNIEnv* env = GetThreadEnv(error);
     if (!env) return nullptr;
+    if (Unloading()) {
+        SetError(error, kUnloadingMessage);
+        return nullptr;
+    }
     if (!component) {
         SetError(error, "Java component cannot be NULL");
+        return nullptr;
+    }
+    if (!IsComponent(env, component)) {
+        SetError(error, "Java component is not a java.awt.Component");
         return nullptr;
     }
     return HostComponent(env, parent, component, error);

@@ -356,7 +356,12 @@ extern "C" void brivelJdateToFiletime(JNIEnv* env, FILETIME* ft, jobject date) {
     if (!getTime) return;
     jlong millis = env->CallLongMethod(date, getTime);
     if (env->ExceptionCheck()) return;
-    // Every date converts, the epoch (0 ms) included.
+    // Every date a FILETIME holds converts, the epoch (0 ms) included. Java's
+    // dates reach much further (about 292 million years either way): those
+    // before 1601 or past the last FILETIME (0x7FFFFFFFFFFFFFFF, in the year
+    // 30828) give no date, as a date whose time cannot be read does.
+    const long long kLastMillis = 0x7FFFFFFFFFFFFFFFLL / 10000 - kMillisFrom1601To1970;
+    if (millis < -kMillisFrom1601To1970 || millis > kLastMillis) return;
     unsigned long long ticks = static_cast<unsigned long long>((millis + kMillisFrom1601To1970) * 10000LL);
     ft->dwLowDateTime = static_cast<DWORD>(ticks);
     ft->dwHighDateTime = static_cast<DWORD>(ticks >> 32);
@@ -378,6 +383,7 @@ extern "C" DATE brivelJdateToDate(JNIEnv* env, jobject date) {
 
 extern "C" jobject brivelFiletimeToJobject(JNIEnv* env, FILETIME* ft) {
     if (!ft) return nullptr;
+    if (ft->dwHighDateTime & 0x80000000u) return nullptr;  // beyond the last FILETIME: no time
     long long ticks = static_cast<long long>((static_cast<unsigned long long>(ft->dwHighDateTime) << 32) | ft->dwLowDateTime);
     long long millis = (ticks - kTicksFrom1601To1970) / 10000LL;
     jclass cls = brivelFindClass(env, "java/util/Date");

@@ -1,5 +1,6 @@
-// Component hosting on Windows: the drawing surface's window handle, and
-// the window turned into a child of the control's window.
+// Component hosting on Windows: the drawing surface's window handle, the
+// window turned into a child of the control's window, and a wait that
+// dispatches the caller's messages.
 #include "HostingPlatform.h"
 
 #include <jawt_md.h>
@@ -21,6 +22,26 @@ bool AdoptAsChild(HWND window, HWND parent) {
     // SetParent answers the previous parent (the desktop for a top-level
     // window), null when it failed.
     return SetParent(window, parent) != nullptr;
+}
+
+void WaitDispatching(HANDLE done) {
+    bool quit = false;
+    int quitCode = 0;
+    DWORD woke;
+    while ((woke = MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_ALLINPUT)) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {  // for the caller's own loop, after the wait
+                quit = true;
+                quitCode = static_cast<int>(message.wParam);
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    if (woke != WAIT_OBJECT_0) WaitForSingleObject(done, INFINITE);  // the wait itself failed
+    if (quit) PostQuitMessage(quitCode);
 }
 
 }  // namespace brivel::c2j

@@ -1,14 +1,18 @@
 // Component hosting on X11: the drawing surface's drawable is the JWindow's
 // X window; it is reparented into the control's window (an X window id
-// carried in the HWND) and mapped. libX11 is loaded at run time (the Java
-// runtime's AWT has it loaded already), over a connection of our own.
+// carried in the HWND) and mapped, over a connection of the runtime's own
+// through XCB (loaded at run time: the Java runtime's AWT has it loaded
+// already, under its Xlib). Each request is checked on its own: an error
+// comes back as the request's answer and never reaches Xlib's error
+// handler, which is one for the whole process and AWT's.
 #include "HostingPlatform.h"
 
 #include <dlfcn.h>
 #include <jawt_md.h>  // the Java runtime's own: it brings Xlib's declarations
+#include <xcb/xcb.h>
 
 #include <cstdint>
-#include <mutex>
+#include <cstdlib>
 
 namespace brivel::c2j {
 
@@ -18,71 +22,61 @@ HWND NativeWindowOf(const JAWT_DrawingSurfaceInfo& info) {
 }
 
 namespace {
-Window XWindowOf(HWND window) { return static_cast<Window>(reinterpret_cast<uintptr_t>(window)); }
+xcb_window_t XcbWindowOf(HWND window) { return static_cast<xcb_window_t>(reinterpret_cast<uintptr_t>(window)); }
 
-struct Xlib {
-    decltype(&XOpenDisplay) openDisplay = nullptr;
-    decltype(&XCloseDisplay) closeDisplay = nullptr;
-    decltype(&XReparentWindow) reparentWindow = nullptr;
-    decltype(&XMapWindow) mapWindow = nullptr;
-    decltype(&XSync) sync = nullptr;
-    decltype(&XSetErrorHandler) setErrorHandler = nullptr;
+struct Xcb {
+    decltype(&xcb_connect) connect = nullptr;
+    decltype(&xcb_connection_has_error) hasError = nullptr;
+    decltype(&xcb_disconnect) disconnect = nullptr;
+    decltype(&xcb_reparent_window_checked) reparentWindow = nullptr;
+    decltype(&xcb_map_window_checked) mapWindow = nullptr;
+    decltype(&xcb_request_check) check = nullptr;
 
-    Xlib() {
-        void* lib = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
+    Xcb() {
+        void* lib = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
         if (!lib) return;
-        openDisplay = Symbol<decltype(openDisplay)>(lib, "XOpenDisplay");
-        closeDisplay = Symbol<decltype(closeDisplay)>(lib, "XCloseDisplay");
-        reparentWindow = Symbol<decltype(reparentWindow)>(lib, "XReparentWindow");
-        mapWindow = Symbol<decltype(mapWindow)>(lib, "XMapWindow");
-        sync = Symbol<decltype(sync)>(lib, "XSync");
-        setErrorHandler = Symbol<decltype(setErrorHandler)>(lib, "XSetErrorHandler");
+        connect = Symbol<decltype(connect)>(lib, "xcb_connect");
+        hasError = Symbol<decltype(hasError)>(lib, "xcb_connection_has_error");
+        disconnect = Symbol<decltype(disconnect)>(lib, "xcb_disconnect");
+        reparentWindow = Symbol<decltype(reparentWindow)>(lib, "xcb_reparent_window_checked");
+        mapWindow = Symbol<decltype(mapWindow)>(lib, "xcb_map_window_checked");
+        check = Symbol<decltype(check)>(lib, "xcb_request_check");
     }
-    bool Complete() const {
-        return openDisplay && closeDisplay && reparentWindow && mapWindow && sync && setErrorHandler;
-    }
+    bool Complete() const { return connect && hasError && disconnect && reparentWindow && mapWindow && check; }
     template <typename F>
     static F Symbol(void* lib, const char* name) {
         return reinterpret_cast<F>(dlsym(lib, name));
     }
-};
 
-// Xlib's error handler is one for the process, and AWT has its own there.
-// While our requests are answered, ours stands in front: errors of our own
-// connection are noted, every other goes on to the handler it replaced.
-std::mutex g_adoptLock;
-Display* g_ownDisplay = nullptr;
-bool g_refused = false;
-XErrorHandler g_replacedHandler = nullptr;
-
-int NoteError(Display* display, XErrorEvent* event) {
-    if (display == g_ownDisplay) {
-        g_refused = true;
-        return 0;
+    // True when the request was carried out.
+    bool Done(xcb_connection_t* connection, xcb_void_cookie_t request) const {
+        xcb_generic_error_t* error = check(connection, request);
+        bool done = !error;
+        std::free(error);
+        return done;
     }
-    return g_replacedHandler ? g_replacedHandler(display, event) : 0;
-}
+};
 }  // namespace
 
 bool AdoptAsChild(HWND window, HWND parent) {
-    static const Xlib x;
+    static const Xcb x;
     if (!x.Complete()) return false;
-    std::lock_guard<std::mutex> lock(g_adoptLock);
-    Display* display = x.openDisplay(nullptr);
-    if (!display) return false;
-    g_ownDisplay = display;
-    g_refused = false;
-    g_replacedHandler = x.setErrorHandler(NoteError);
-    // Reparenting a mapped window unmaps it first; mapping it again shows it
-    // inside the parent.
-    x.reparentWindow(display, XWindowOf(window), XWindowOf(parent), 0, 0);
-    x.mapWindow(display, XWindowOf(window));
-    x.sync(display, False);
-    x.setErrorHandler(g_replacedHandler);
-    bool adopted = !g_refused;
-    x.closeDisplay(display);
-    g_ownDisplay = nullptr;
+    xcb_connection_t* connection = x.connect(nullptr, nullptr);  // never null: a failed one says so
+    bool adopted = false;
+    if (!x.hasError(connection)) {
+        // Reparenting a mapped window unmaps it first; mapping it again
+        // shows it inside the parent.
+        xcb_void_cookie_t reparented = x.reparentWindow(connection, XcbWindowOf(window), XcbWindowOf(parent), 0, 0);
+        xcb_void_cookie_t mapped = x.mapWindow(connection, XcbWindowOf(window));
+        bool reparentDone = x.Done(connection, reparented);
+        bool mapDone = x.Done(connection, mapped);
+        // A connection that broke answers every check without an error.
+        adopted = reparentDone && mapDone && !x.hasError(connection);
+    }
+    x.disconnect(connection);
     return adopted;
 }
+
+void WaitDispatching(HANDLE done) { WaitForSingleObject(done, INFINITE); }
 
 }  // namespace brivel::c2j

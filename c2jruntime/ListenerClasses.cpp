@@ -275,6 +275,10 @@ extern "C" bool C2jLoadInterface(long* clsid, long* objid, const char* classname
         ClassLoadingGuard guard;
         if (*objid != 0) return true;
         if (!classname || !intfname) return false;
+        if (Unloading()) {
+            SetError(error, kUnloadingMessage);
+            return false;
+        }
         env = GetThreadEnv(error);
         if (!env) return false;
         Listener wanted = ReadListener(classname, intfname, cinfo, eventHandlers);

@@ -80,15 +80,23 @@ bool PrintedStackTrace(JNIEnv* env, jthrowable thrown, std::string& text) {
 std::string ClassNameOf(JNIEnv* env, jthrowable thrown) {
     LocalRefs refs(env);
     jclass thrownClass = refs(env->GetObjectClass(thrown));
+    jstring name = thrownClass ? refs(ClassName(env, thrownClass)) : nullptr;
+    Raised(env);
+    return name ? JstringToAnsi(env, name) : "Java exception";
+}
+}  // namespace
+
+jstring ClassName(JNIEnv* env, jclass cls) {
+    LocalRefs refs(env);
     jclass classClass = refs(env->FindClass("java/lang/Class"));
     jmethodID getName = classClass && !Raised(env) ? env->GetMethodID(classClass, "getName", "()Ljava/lang/String;")
                                                    : nullptr;
-    if (Raised(env) || !getName) return "Java exception";
-    auto name = refs(static_cast<jstring>(env->CallObjectMethod(thrownClass, getName)));
-    if (Raised(env) || !name) return "Java exception";
-    return JstringToAnsi(env, name);
+    if (Raised(env) || !getName) return nullptr;
+    auto name = static_cast<jstring>(env->CallObjectMethod(cls, getName));
+    if (!Raised(env)) return name;
+    if (name) env->DeleteLocalRef(name);
+    return nullptr;
 }
-}  // namespace
 
 char* TakePendingJavaException(JNIEnv* env) {
     jthrowable thrown = env->ExceptionOccurred();
@@ -126,19 +134,24 @@ extern "C" void C2jClearLastException(void) {
     g_lastException = nullptr;  // the slot lets go without releasing
 }
 
+// The exception is taken from the slot under the lock (a reference of this
+// thread's own, as another thread may replace and release the slot's);
+// Java code runs for its name outside the lock.
 extern "C" BSTR C2jGetLastExceptionClass(void) {
     JNIEnv* env = JavaLoaded() ? GetThreadEnv(nullptr) : nullptr;
     if (!env) return nullptr;
-    std::lock_guard<std::mutex> lock(g_lastExceptionLock);
-    if (!g_lastException) return nullptr;
-    jclass cls = env->GetObjectClass(g_lastException);
-    jclass classClass = env->FindClass("java/lang/Class");
-    jstring name = static_cast<jstring>(
-        env->CallObjectMethod(cls, env->GetMethodID(classClass, "getName", "()Ljava/lang/String;")));
-    BSTR result = brivelJstringToBstr(env, name);
-    env->DeleteLocalRef(name);
-    env->DeleteLocalRef(classClass);
-    env->DeleteLocalRef(cls);
+    jobject thrown = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(g_lastExceptionLock);
+        if (g_lastException) thrown = env->NewLocalRef(g_lastException);
+    }
+    if (!thrown) return nullptr;
+    jclass cls = env->GetObjectClass(thrown);
+    jstring name = cls ? ClassName(env, cls) : nullptr;
+    BSTR result = name ? brivelJstringToBstr(env, name) : nullptr;
+    if (name) env->DeleteLocalRef(name);
+    if (cls) env->DeleteLocalRef(cls);
+    env->DeleteLocalRef(thrown);
     return result;
 }
 

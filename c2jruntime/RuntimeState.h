@@ -20,9 +20,12 @@ inline JNIEnv* GetThreadEnv(char** error) {
     if (JNIEnv* env = KeptEnv()) return env;
     return AttachThreadEnv(error);
 }
-// The VM when one exists.
-JavaVM* CurrentJavaVm();
+// A VM exists (it may be unloading).
 bool JavaLoaded();
+// C2jUnload is destroying the VM: calls that would start using it (a
+// thread's first call, class loads, hosting) answer with this message.
+bool Unloading();
+extern const char kUnloadingMessage[];
 
 // The class-loading lock (class table and listener classes).
 CRITICAL_SECTION& ClassLoadingLock();
@@ -36,6 +39,10 @@ char* TakePendingJavaException(JNIEnv* env);
 inline char* TakeJavaException(JNIEnv* env) {
     return env->ExceptionCheck() ? TakePendingJavaException(env) : nullptr;
 }
+
+// The name of a class as java.lang.Class.getName gives it (dotted); null,
+// with no exception left pending, when it cannot be had.
+jstring ClassName(JNIEnv* env, jclass cls);
 
 // Frees the class table (runtime unloaded; the caller holds the class-loading
 // lock).

@@ -29,7 +29,12 @@ using namespace brivel::c2j;
 namespace {
 const char kClassPathOption[] = "-Djava.class.path=";
 
+// Set once a VM exists, before anything else may use it; cleared by the
+// unloading before the VM pointer and its library go.
 std::atomic<bool> g_javaLoaded{false};
+// Set while C2jUnload destroys the VM without holding the locks: nothing
+// starts using the VM then (kUnloadingMessage).
+std::atomic<bool> g_unloading{false};
 std::string g_jvmPath;  // configured; empty when not set
 bool g_jvmPathSet = false;
 std::string g_jvmArgs;  // extra VM arguments; empty when not set
@@ -37,10 +42,18 @@ bool g_jvmArgsSet = false;
 std::string g_classPath;      // the part behind kClassPathOption
 std::string g_loadedJvmPath;  // once a VM exists
 HMODULE g_jvmModule = nullptr;
-JavaVM* g_vm = nullptr;
+JavaVM* g_vm = nullptr;  // read and written under the start lock
+// The thread whose call created the VM: Java code knows it as "main".
+std::thread::id g_starter;
+// The runtime unloaded a VM in this process; a start that failed after that
+// is not tried again (a VM library creates no second VM in a process), and
+// its message answers every later start at once.
+bool g_unloadedBefore = false;
+std::string g_failedRestart;
 CRITICAL_SECTION g_classLoadingLock;
-// Serialises start-up, unloading and the settings: the first use from
-// several threads creates one VM. Taken after the class-loading lock.
+// Serialises start-up, attaching threads, unloading and the settings: the
+// first use from several threads creates one VM, and no thread attaches
+// itself to a VM that is going. Taken after the class-loading lock.
 CRITICAL_SECTION g_startLock;
 
 typedef jint(JNICALL* CreateJavaVmFunction)(JavaVM**, void**, void*);
@@ -107,7 +120,8 @@ void HandOverToConsole(JNIEnv* env) {
 // Creates the VM in a thread of its own, which hands Java's output to the
 // console and then leaves the VM. So no host thread is the VM's creating
 // thread: every host thread attaches itself the same way (GetThreadEnv),
-// and Java code sees all of them alike.
+// and Java code sees all of them alike (the one whose call created the VM
+// by the name of Java's first thread).
 jint CreateJavaVmAside(CreateJavaVmFunction create, JavaVMInitArgs* args, JavaVM** vm) {
     jint result = JNI_ERR;
     std::thread([&] {
@@ -126,7 +140,7 @@ struct LoadOutcome {
 };
 
 // Loads the VM library for `folder` + `subFolder` and creates the VM with the
-// settings. On success the VM exists and the calling thread is attached.
+// settings. On success the VM exists (no host thread is attached yet).
 bool LoadJvm(const std::string& folder, const std::string& subFolder, std::string& message, LoadOutcome& outcome,
              std::string& triedPath) {
     triedPath = JvmLibraryPath(folder, subFolder);
@@ -222,6 +236,27 @@ bool StartJava(std::string& message) {
     return false;
 }
 
+// Under the start lock: makes sure that a VM exists. While the runtime
+// unloads, none may be used; after an unload, a start that failed answers
+// every later one.
+bool EnsureJava(std::string& message) {
+    if (g_unloading) {
+        message = kUnloadingMessage;
+        return false;
+    }
+    if (g_javaLoaded) return true;
+    if (!g_failedRestart.empty()) {
+        message = g_failedRestart;
+        return false;
+    }
+    if (StartJava(message)) {
+        g_starter = std::this_thread::get_id();
+        return true;
+    }
+    if (g_unloadedBefore) g_failedRestart = message;
+    return false;
+}
+
 BOOL WINAPI RuntimeDllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         StartEnvEras();
@@ -242,24 +277,31 @@ BRIVEL_RUN_DLLMAIN_ON_LOAD(RuntimeDllMain)
 
 namespace brivel::c2j {
 
+const char kUnloadingMessage[] = "Java is being unloaded";
+
 bool JavaLoaded() { return g_javaLoaded; }
-JavaVM* CurrentJavaVm() { return g_vm; }
+bool Unloading() { return g_unloading; }
 CRITICAL_SECTION& ClassLoadingLock() { return g_classLoadingLock; }
 
+// A thread's first call. Under the start lock, so that it never attaches
+// itself to a VM that is being destroyed or reads one that is gone.
 JNIEnv* AttachThreadEnv(char** error) {
-    if (!g_javaLoaded) {
-        char* message = nullptr;
-        if (!C2jInit(&message)) {
-            StoreMessage(error, message);
-            return nullptr;
-        }
+    Lock lock(g_startLock);
+    std::string message;
+    if (!EnsureJava(message)) {
+        SetError(error, message.c_str());
+        return nullptr;
     }
     // As a daemon: threads are never detached, and unloading must not wait
     // for threads of the host, which may be waiting for it or may have ended
     // long ago. (Threads that Java code starts from here are daemons too,
-    // unless it says otherwise; see C2jUnload.)
+    // unless it says otherwise; see C2jUnload.) The thread whose call
+    // created the VM is the one Java code expects as its first, "main".
+    JavaVMAttachArgs first = {JNI_VERSION_1_2, const_cast<char*>("main"), nullptr};
+    bool starter = std::this_thread::get_id() == g_starter;
     JNIEnv* env = nullptr;
-    if (g_vm->AttachCurrentThreadAsDaemon(reinterpret_cast<void**>(&env), nullptr) != JNI_OK || !env) {
+    if (g_vm->AttachCurrentThreadAsDaemon(reinterpret_cast<void**>(&env), starter ? &first : nullptr) != JNI_OK ||
+        !env) {
         SetError(error, "Could not attach current thread to Java VM");
         return nullptr;
     }
@@ -271,39 +313,52 @@ JNIEnv* AttachThreadEnv(char** error) {
 
 extern "C" bool C2jInit(char** error) {
     if (error) *error = nullptr;
-    if (g_javaLoaded) return true;
+    if (g_javaLoaded && !g_unloading) return true;
     Lock lock(g_startLock);
-    if (g_javaLoaded) return true;
     std::string message;
-    if (StartJava(message)) return true;
+    if (EnsureJava(message)) return true;
     SetError(error, message.c_str());
     return false;
 }
 
-// The class-loading lock first: a class load in progress ends before the
-// VM goes away, and no load starts while it goes.
+// Marked as unloading under both locks (the class-loading lock first: a
+// class load in progress ends before the VM goes away). The VM is destroyed
+// without them: it waits for Java's non-daemon threads, which may call the
+// runtime meanwhile, and get kUnloadingMessage where they would start using
+// the VM. The locks are taken again to forget what belonged to it.
 extern "C" void C2jUnload(void) {
-    Lock classes(g_classLoadingLock);
-    Lock start(g_startLock);
-    if (!g_jvmModule) return;
-    if (g_vm) {
+    JavaVM* vm = nullptr;
+    {
+        Lock classes(g_classLoadingLock);
+        Lock start(g_startLock);
+        if (!g_jvmModule || g_unloading) return;  // nothing loaded, or another thread unloads it
+        g_unloading = true;
+        vm = g_vm;
+    }
+    if (vm) {
+        // AWT's threads, which are no daemons, end once its windows are gone.
+        DisposeHostedWindows(vm);
         // The caller leaves the VM (were it still a daemon, the VM would not
         // wait for the last of Java's own non-daemon threads) and comes back
         // as the destroying thread, which waits until every non-daemon Java
         // thread has ended. Host threads are daemons and are not waited for.
-        if (KeptEnv()) g_vm->DetachCurrentThread();
-        g_vm->DestroyJavaVM();
+        if (KeptEnv()) vm->DetachCurrentThread();
+        vm->DestroyJavaVM();
     }
+    Lock classes(g_classLoadingLock);
+    Lock start(g_startLock);
+    g_javaLoaded = false;
     // Every thread's environment belonged to that VM.
     NextEnvEra();
     g_vm = nullptr;
     FreeLibrary(g_jvmModule);
     g_jvmModule = nullptr;
-    g_javaLoaded = false;
+    g_unloadedBefore = true;
     ForgetClassTable();
     ForgetListenerClasses();
     ForgetLastException();
     ForgetHostingClasses();
+    g_unloading = false;
 }
 
 extern "C" bool C2jGetJavaLoaded(void) { return g_javaLoaded; }

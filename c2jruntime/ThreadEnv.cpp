@@ -8,10 +8,11 @@ std::atomic<DWORD> g_envSlot{TLS_OUT_OF_INDEXES};
 
 void StartEnvEras() { g_envSlot = TlsAlloc(); }
 
-void NextEnvEra() {
-    DWORD oldSlot = g_envSlot.exchange(TlsAlloc());
-    if (oldSlot != TLS_OUT_OF_INDEXES) TlsFree(oldSlot);
-}
+// The slot of the era that ends is never freed: a thread may have read its
+// number just before and look into it a moment later, and were the number
+// given to another module, that module's values would be read as
+// environments. It costs one slot per VM the process unloads.
+void NextEnvEra() { g_envSlot = TlsAlloc(); }
 #else
 __thread KeptThreadEnv t_keptEnv __attribute__((tls_model("initial-exec"))) = {nullptr, 0};
 std::atomic<unsigned> g_envEra{1};

@@ -6,7 +6,8 @@
 // linux32: a compiler thread-local in the initial-exec model, which the
 // compiler reads relative to the thread pointer without a call, beside the
 // era as a plain process-wide number. win32: a TLS slot of the system, which
-// TlsGetValue reads from the thread's own block; each era takes a fresh slot.
+// TlsGetValue reads from the thread's own block; each era takes a fresh slot
+// (the earlier ones stay allocated: see NextEnvEra).
 #pragma once
 
 #include <jni.h>

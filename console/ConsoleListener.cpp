@@ -32,8 +32,8 @@ AcceptFailure KindOfAcceptFailure() {
     case WSAEINTR:
     case WSAECONNRESET:  // the peer gave up before it was accepted
     case WSAECONNABORTED:
-    case WSAENETDOWN:
         return AcceptFailure::Transient;
+    case WSAENETDOWN:  // the network subsystem failed: it may stay down a while
     case WSAEMFILE:
     case WSAENOBUFS:
         return AcceptFailure::ResourcesShort;
@@ -75,7 +75,7 @@ AcceptFailure KindOfAcceptFailure() {
 #endif
 
 // How long accepting pauses when the system is short of descriptors or
-// memory, instead of failing at once again.
+// memory, or its network is down, instead of failing at once again.
 constexpr auto kResourcePause = std::chrono::milliseconds(50);
 
 // Connections that arrive before accepting starts (the console shows its

@@ -40,7 +40,9 @@ protected:
     }
     jlong TimeOf(jobject date) {
         jclass cls = env->FindClass("java/util/Date");
-        return env->CallLongMethod(date, env->GetMethodID(cls, "getTime", "()J"));
+        jlong time = env->CallLongMethod(date, env->GetMethodID(cls, "getTime", "()J"));
+        EXPECT_FALSE(env->ExceptionCheck());
+        return time;
     }
     static long long Ticks(const FILETIME& ft) {
         return static_cast<long long>((static_cast<unsigned long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime);
@@ -316,4 +318,33 @@ TEST_F(Converters, ADateWhoseTimeCannotBeReadGivesZero) {
     EXPECT_EQ(brivelJdateToDate(env, date), 0.0);
     EXPECT_TRUE(env->ExceptionCheck());
     env->ExceptionClear();
+}
+
+// Java's dates reach far beyond a FILETIME's range (1601 to about 30828):
+// such a date gives no date, as one whose time cannot be read does; the
+// first and last dates a FILETIME holds convert.
+TEST_F(Converters, DatesBeyondAFiletimesRangeGiveZero) {
+    const long long kLast = 0x7FFFFFFFFFFFFFFFLL / 10000 - 11644473600000LL;  // ms of the last whole ms
+    const long long kFirst = -11644473600000LL + 1;                           // 1601-01-01 00:00:00.001
+    FILETIME ft;
+    for (long long millis : {0x7FFFFFFFFFFFFFFFLL, kLast + 1, -0x7FFFFFFFFFFFFFFFLL - 1, kFirst - 2,
+                             -922337203685477580LL}) {
+        brivelJdateToFiletime(env, &ft, NewDate(millis));
+        EXPECT_EQ(Ticks(ft), 0) << millis;
+        EXPECT_EQ(brivelJdateToDate(env, NewDate(millis)), 0.0) << millis;
+    }
+    brivelJdateToFiletime(env, &ft, NewDate(kLast));
+    EXPECT_EQ(Ticks(ft), (kLast + 11644473600000LL) * 10000);
+    EXPECT_EQ(TimeOf(brivelFiletimeToJobject(env, &ft)), kLast);
+    brivelJdateToFiletime(env, &ft, NewDate(kFirst));
+    EXPECT_EQ(Ticks(ft), 10000);
+    EXPECT_EQ(TimeOf(brivelFiletimeToJobject(env, &ft)), kFirst);
+
+    // A FILETIME holds at most 0x7FFFFFFFFFFFFFFF: a larger one is no time.
+    for (DWORD high : {0x80000000u, 0xFFFFFFFFu}) {
+        ft.dwHighDateTime = high;
+        ft.dwLowDateTime = 0;
+        EXPECT_EQ(brivelFiletimeToJobject(env, &ft), nullptr) << high;
+    }
+    EXPECT_FALSE(env->ExceptionCheck());
 }

@@ -92,7 +92,7 @@ TEST(EventClassFile, TextsTooLongForAClassFileOrMethodNamesItCannotDeclareAreRef
 TEST(ClassFileWriter, BigEndianNumbersEntriesAndNestedAttributeLengths) {
     ClassFileWriter out;
     out.Header(46);
-    out.IntegerEntry(-2);
+    out.FieldrefEntry(0xFFFF, 0xFFFE);
     out.MethodrefEntry(0x0102, 0x0304);
     EXPECT_FALSE(out.Utf8(std::string(0x10000, 'a')));
     EXPECT_TRUE(out.Utf8("ab"));
@@ -102,7 +102,7 @@ TEST(ClassFileWriter, BigEndianNumbersEntriesAndNestedAttributeLengths) {
     out.EndAttribute(inner);
     out.EndAttribute(outer);
     const std::vector<uint8_t> expected = {0xCA, 0xFE, 0xBA, 0xBE, 0, 0, 0, 46,           // header
-                                           3, 0xFF, 0xFF, 0xFF, 0xFE,                     // Integer -2
+                                           9, 0xFF, 0xFF, 0xFF, 0xFE,                     // Fieldref
                                            10, 1, 2, 3, 4,                                // Methodref
                                            1, 0, 2, 'a', 'b',                             // Utf8
                                            0, 7, 0, 0, 0, 7, 0, 8, 0, 0, 0, 1, 0xEE};     // attributes

@@ -7,10 +7,12 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -100,18 +102,24 @@ jobject NewSwingPanel(JNIEnv* env, int rgb) {
     jobject panel = env->NewObject(panelClass, env->GetMethodID(panelClass, "<init>", "()V"));
     jobject colour = env->NewObject(colourClass, env->GetMethodID(colourClass, "<init>", "(I)V"), rgb);
     env->CallVoidMethod(panel, env->GetMethodID(panelClass, "setBackground", "(Ljava/awt/Color;)V"), colour);
+    EXPECT_FALSE(env->ExceptionCheck());
     return panel;
 }
 
 bool LoaderSees(JNIEnv* env, jobject loader, const char* name) {
     jclass cls = env->FindClass("brivel/c2jtest/ColourPanel");
-    jmethodID sees = env->GetStaticMethodID(cls, "loaderSees", "(Ljava/lang/ClassLoader;Ljava/lang/String;)Z");
-    return env->CallStaticBooleanMethod(cls, sees, loader, env->NewStringUTF(name));
+    jmethodID seesMethod = env->GetStaticMethodID(cls, "loaderSees", "(Ljava/lang/ClassLoader;Ljava/lang/String;)Z");
+    bool sees = env->CallStaticBooleanMethod(cls, seesMethod, loader, env->NewStringUTF(name));
+    EXPECT_FALSE(env->ExceptionCheck());
+    return sees;
 }
 
 jobject SystemClassLoader(JNIEnv* env) {
     jclass cls = env->FindClass("java/lang/ClassLoader");
-    return env->CallStaticObjectMethod(cls, env->GetStaticMethodID(cls, "getSystemClassLoader", "()Ljava/lang/ClassLoader;"));
+    jobject loader =
+        env->CallStaticObjectMethod(cls, env->GetStaticMethodID(cls, "getSystemClassLoader", "()Ljava/lang/ClassLoader;"));
+    EXPECT_FALSE(env->ExceptionCheck());
+    return loader;
 }
 
 std::string SetJavaHome(JNIEnv* env, const std::string& home) {
@@ -119,6 +127,7 @@ std::string SetJavaHome(JNIEnv* env, const std::string& home) {
     jmethodID set = env->GetStaticMethodID(system, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;");
     auto old = static_cast<jstring>(
         env->CallStaticObjectMethod(system, set, env->NewStringUTF("java.home"), env->NewStringUTF(home.c_str())));
+    if (env->ExceptionCheck() || !old) return std::string();
     const char* chars = env->GetStringUTFChars(old, nullptr);
     std::string text = chars;
     env->ReleaseStringUTFChars(old, chars);
@@ -126,6 +135,37 @@ std::string SetJavaHome(JNIEnv* env, const std::string& home) {
 }
 
 bool StartWithAwt() { return StartRuntime("-Djava.awt.headless=false"); }
+
+// The JWindows of the VM that have a native window.
+int DisplayableJavaWindows(JNIEnv* env) {
+    jclass windowClass = env->FindClass("java/awt/Window");
+    auto windows = static_cast<jobjectArray>(
+        env->CallStaticObjectMethod(windowClass, env->GetStaticMethodID(windowClass, "getWindows", "()[Ljava/awt/Window;")));
+    if (env->ExceptionCheck()) return -1;
+    jmethodID displayable = env->GetMethodID(windowClass, "isDisplayable", "()Z");
+    jclass jwindow = env->FindClass("javax/swing/JWindow");
+    int shown = 0;
+    for (jsize i = 0; i < env->GetArrayLength(windows); ++i) {
+        jobject w = env->GetObjectArrayElement(windows, i);
+        if (env->IsInstanceOf(w, jwindow) && env->CallBooleanMethod(w, displayable)) ++shown;
+        if (env->ExceptionCheck()) return -1;
+    }
+    return shown;
+}
+
+// Xlib's error handler as it is now (reading it means setting it: for that
+// moment a handler stands in that hands errors on to it).
+std::atomic<XErrorHandler> g_readHandler{nullptr};
+int HandOn(Display* display, XErrorEvent* event) {
+    XErrorHandler handler = g_readHandler.load();
+    return handler ? handler(display, event) : 0;
+}
+XErrorHandler CurrentErrorHandler() {
+    XErrorHandler current = XSetErrorHandler(HandOn);
+    g_readHandler = current;
+    XSetErrorHandler(current);
+    return current;
+}
 }  // namespace
 
 TEST(Hosting, ComponentAppearsInsideTheControlWindow) {
@@ -238,17 +278,7 @@ TEST(Hosting, BadControlWindowIsReportedAndTheJavaWindowDisposed) {
     EXPECT_EQ(C2jInitControl(X11Display::AsHwnd(0x7FFFFFF0), NewColourPanel(env, 0x123456), e.out()), nullptr);
     EXPECT_EQ(e.str(), "Unable to make the Java window a child of the control's window");
     // The Java window was disposed: no window of Java's is displayable.
-    jclass windowClass = env->FindClass("java/awt/Window");
-    auto windows = static_cast<jobjectArray>(
-        env->CallStaticObjectMethod(windowClass, env->GetStaticMethodID(windowClass, "getWindows", "()[Ljava/awt/Window;")));
-    jmethodID displayable = env->GetMethodID(windowClass, "isDisplayable", "()Z");
-    jclass jwindow = env->FindClass("javax/swing/JWindow");
-    int shown = 0;
-    for (jsize i = 0; i < env->GetArrayLength(windows); ++i) {
-        jobject w = env->GetObjectArrayElement(windows, i);
-        if (env->IsInstanceOf(w, jwindow) && env->CallBooleanMethod(w, displayable)) ++shown;
-    }
-    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(DisplayableJavaWindows(env), 0);
 }
 
 // The Java home names a folder without the native interface library; the
@@ -297,4 +327,114 @@ TEST(Hosting, HeadlessVmGivesJavasReason) {
     EXPECT_EQ(C2jInitControl(x.NewParent(0, 0), NewColourPanel(env, 0x123456), e.out()), nullptr);
     EXPECT_NE(e.str().find("java.awt.HeadlessException"), std::string::npos) << e.str();
     EXPECT_FALSE(env->ExceptionCheck());
+}
+
+TEST(Hosting, ObjectThatIsNoComponentIsRefusedBeforeAnyWindowIsMade) {
+    X11Display x;
+    ASSERT_NE(x.get(), nullptr);
+    ASSERT_TRUE(StartWithAwt());
+    JNIEnv* env = Env();
+    Message e;
+    EXPECT_EQ(C2jInitControl(x.NewParent(0, 0), env->NewStringUTF("no component"), e.out()), nullptr);
+    EXPECT_EQ(e.str(), "Java component is not a java.awt.Component");
+    EXPECT_EQ(DisplayableJavaWindows(env), 0);
+    EXPECT_FALSE(env->ExceptionCheck());
+}
+
+// The hosting windows keep AWT's threads (which are no daemons) alive; the
+// runtime disposes of them when it unloads, so that the VM, which waits for
+// those threads, goes. The windows are gone from the controls' windows.
+TEST(Hosting, UnloadReturnsAfterComponentsWereHosted) {
+    X11Display x;
+    ASSERT_NE(x.get(), nullptr);
+    ASSERT_TRUE(StartWithAwt());
+    JNIEnv* env = Env();
+    HWND first = x.NewParent(20, 20), second = x.NewParent(300, 20);
+    Message e;
+    HWND one = C2jInitControl(first, NewColourPanel(env, 0x2E8B57), e.out());
+    ASSERT_NE(one, nullptr) << e.str();
+    HWND two = C2jInitControl(second, NewSwingPanel(env, 0xFF8C00), e.out());
+    ASSERT_NE(two, nullptr) << e.str();
+    x.FillParent(one);
+    EXPECT_EQ(x.WaitForColour(first, 0x2E8B57), 0x2E8B57u);
+
+    WithinSeconds(60, "C2jUnload after hosting", [] { C2jUnload(); });
+    EXPECT_FALSE(C2jGetJavaLoaded());
+    for (HWND parent : {first, second}) {
+        Window root = 0, parentOfParent = 0, *children = nullptr;
+        unsigned count = 0;
+        ASSERT_TRUE(XQueryTree(x.get(), X11Display::AsWindow(parent), &root, &parentOfParent, &children, &count));
+        if (children) XFree(children);
+        EXPECT_EQ(count, 0u);
+    }
+}
+
+// Xlib has one error handler for the process, and AWT's stands there.
+// Hosting never puts another in its place, not even for a moment: a thread
+// that keeps putting AWT's back while controls are hosted never finds
+// another one there.
+TEST(Hosting, XlibsErrorHandlerIsNeverReplaced) {
+    X11Display x;
+    ASSERT_NE(x.get(), nullptr);
+    ASSERT_TRUE(StartWithAwt());
+    JNIEnv* env = Env();
+    Message e;
+    ASSERT_NE(C2jInitControl(x.NewParent(20, 20), NewColourPanel(env, 0x123456), e.out()), nullptr) << e.str();
+    const XErrorHandler awt = CurrentErrorHandler();  // AWT runs by now
+    std::atomic<bool> stop{false};
+    std::atomic<int> checks{0}, replaced{0};
+    std::thread watcher([&] {
+        while (!stop) {
+            if (XSetErrorHandler(awt) != awt) ++replaced;
+            ++checks;
+        }
+    });
+    for (int i = 0; i < 8; ++i) {
+        HWND hosted = C2jInitControl(x.NewParent(20 + 40 * i, 200), NewColourPanel(env, 0x654321), e.out());
+        EXPECT_NE(hosted, nullptr) << e.str();
+    }
+    stop = true;
+    watcher.join();
+    EXPECT_GT(checks.load(), 0);
+    EXPECT_EQ(replaced.load(), 0);
+    EXPECT_EQ(CurrentErrorHandler(), awt);
+}
+
+// Java code on Swing's event thread hosts a component (a component's code
+// calling a COM control): the window is made there and then, not waited
+// for from another thread.
+namespace {
+std::function<void()> g_onEventThread;
+void JNICALL CallBack(JNIEnv*, jclass) {
+    if (g_onEventThread) g_onEventThread();
+}
+}  // namespace
+
+TEST(Hosting, ComponentHostedFromSwingsEventThreadAppears) {
+    X11Display x;
+    ASSERT_NE(x.get(), nullptr);
+    ASSERT_TRUE(StartWithAwt());
+    JNIEnv* env = Env();
+    jclass panelClass = env->FindClass("brivel/c2jtest/ColourPanel");
+    ASSERT_NE(panelClass, nullptr);
+    JNINativeMethod callBack = {const_cast<char*>("callBack"), const_cast<char*>("()V"),
+                                reinterpret_cast<void*>(CallBack)};
+    ASSERT_EQ(env->RegisterNatives(panelClass, &callBack, 1), JNI_OK);
+    jobject panel = env->NewGlobalRef(NewColourPanel(env, 0x6A5ACD));
+    HWND parent = x.NewParent(20, 20);
+    HWND hosted = nullptr;
+    std::string message;
+    g_onEventThread = [&] {
+        Message e;
+        hosted = C2jInitControl(parent, panel, e.out());
+        message = e.str();
+    };
+    WithinSeconds(60, "hosting from the event thread", [&] {
+        env->CallStaticVoidMethod(panelClass, env->GetStaticMethodID(panelClass, "callBackOnEventThread", "()V"));
+    });
+    ASSERT_FALSE(env->ExceptionCheck());
+    ASSERT_NE(hosted, nullptr) << message;
+    EXPECT_EQ(x.ParentOf(hosted), X11Display::AsWindow(parent));
+    x.FillParent(hosted);
+    EXPECT_EQ(x.WaitForColour(parent, 0x6A5ACD), 0x6A5ACDu);
 }

@@ -2,20 +2,27 @@
 // runtime starts the tests' own JNI environment (FakeJava) through a
 // stand-in VM library, as it would start a VM, and loads a stand-in AWT
 // native interface library whose drawing surface hands out a real window.
-// The window steps (style, parent) and the failure texts run for real.
+// The window steps (style, parent), the waits for Swing's event thread and
+// the failure texts run for real; so do the runtime's other win32-only
+// parts that need a VM (the threads' environment slot).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BrivelC2J18.h"
 #include "FakeJava.h"
 #include "ProgramFolder.h"
 #include "TempFolder.h"
+#include "Watchdog.h"
 
+using brivel::c2j::testing::WithinSeconds;
 using brivel::testing::ProgramFolder;
 using fakejava::FakeJava;
 
@@ -83,6 +90,14 @@ protected:
             ++disposed_;
             return jvalue{};
         });
+        fake.OnCall("isDispatchThread", [](jobject, fakejava::Args&) {
+            jvalue no = {};
+            no.z = JNI_FALSE;
+            return no;
+        });
+        // A component is a java.awt.Component; a string is none.
+        fake.DefineClass("brivel/c2jtest/ColourPanel", "java/awt/Container");
+        fake.DefineClass("java/awt/Container", "java/awt/Component");
         parent_ = CreateWindowExA(0, "STATIC", "control", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(parent_, nullptr);
@@ -101,6 +116,32 @@ protected:
 
     jobject NewComponent() { return g_fake->New("brivel/c2jtest/ColourPanel"); }
 
+    // Stands in for Swing's event thread while `method` runs: as
+    // invokeAndWait does, the caller waits while that thread sends a message
+    // to the control's window (Windows sends messages across threads when a
+    // window gets a parent of another thread). The answers are counted.
+    void SendToTheControlFromTheEventThread(const char* method, std::function<jvalue()> result) {
+        g_fake->OnCall(method, [this, result](jobject, fakejava::Args&) {
+            std::thread eventThread([this] {
+                DWORD_PTR answer = 0;
+                if (SendMessageTimeoutA(parent_, WM_APP, 0, 0, SMTO_BLOCK, 20000, &answer) && answer == kAnswer)
+                    ++answered_;
+                else
+                    ++unanswered_;
+            });
+            eventThread.join();
+            return result();
+        });
+        SetWindowLongPtrA(parent_, GWLP_USERDATA, static_cast<LONG_PTR>(GetWindowLongPtrA(parent_, GWLP_WNDPROC)));
+        SetWindowLongPtrA(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProcedure));
+    }
+    static const LRESULT kAnswer = 0x5A5A;
+    static LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+        if (message == WM_APP) return kAnswer;
+        auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        return CallWindowProcA(previous, window, message, w, l);
+    }
+
     // The stand-in's own exports.
     template <typename F>
     static F StubExport(const char* name) {
@@ -117,6 +158,7 @@ protected:
     std::vector<std::pair<jobject, jobject>> added_;
     int windowsMade_ = 0;
     int disposed_ = 0;
+    std::atomic<int> answered_{0}, unanswered_{0};
     HWND parent_ = nullptr;
 };
 }  // namespace
@@ -251,4 +293,139 @@ TEST_F(HostingWine, ClassesAreDefinedAgainAfterTheRuntimeUnloaded) {
     ASSERT_NE(C2jInitControl(parent_, NewComponent(), e.out()), nullptr) << e.str();
     ASSERT_EQ(g_fake->Definitions().size(), 4u);
     EXPECT_EQ(g_fake->Definitions()[2].name, "brivel/c2j/internal/Builder");
+}
+
+TEST_F(HostingWine, ObjectThatIsNoComponentIsRefusedBeforeAnyWindowIsMade) {
+    StartJava();
+    Message e;
+    EXPECT_EQ(C2jInitControl(parent_, g_fake->String(u"no component"), e.out()), nullptr);
+    EXPECT_EQ(e.str(), "Java component is not a java.awt.Component");
+    EXPECT_EQ(windowsMade_, 0);
+    EXPECT_TRUE(g_fake->Definitions().empty());
+    EXPECT_FALSE(g_fake->ExceptionPending());
+}
+
+// The calling thread waits for Swing's event thread to make the window; a
+// message sent to its windows meanwhile is answered (a wait that answered
+// nothing would hold both threads for ever).
+TEST_F(HostingWine, MessagesSentToTheCallersWindowsAreAnsweredWhileTheWindowIsMade) {
+    StartJava();
+    SendToTheControlFromTheEventThread("make", [this] {
+        ++windowsMade_;
+        return Object(g_fake->New("javax/swing/JWindow"));
+    });
+    Message e;
+    HWND hosted = nullptr;
+    WithinSeconds(60, "C2jInitControl", [&] { hosted = C2jInitControl(parent_, NewComponent(), e.out()); });
+    ASSERT_NE(hosted, nullptr) << e.str();
+    EXPECT_EQ(GetParent(hosted), parent_);
+    EXPECT_EQ(answered_.load(), 1);
+    EXPECT_EQ(unanswered_.load(), 0);
+    EXPECT_EQ(windowsMade_, 1);
+}
+
+// A window that cannot be handed out is disposed of; Swing does that on its
+// event thread, and the caller answers its messages meanwhile.
+TEST_F(HostingWine, MessagesAreAnsweredWhileAWindowIsDisposedOf) {
+    StartJava();
+    SendToTheControlFromTheEventThread("dispose", [this] {
+        ++disposed_;
+        return jvalue{};
+    });
+    SetEnvironmentVariableA("BRIVEL_STUB_JAWT", "no-info");
+    Message e;
+    WithinSeconds(60, "C2jInitControl", [&] { EXPECT_EQ(C2jInitControl(parent_, NewComponent(), e.out()), nullptr); });
+    SetEnvironmentVariableA("BRIVEL_STUB_JAWT", nullptr);
+    EXPECT_EQ(e.str(), "Unable to get Java window (HWND)");
+    EXPECT_EQ(disposed_, 1);
+    EXPECT_EQ(answered_.load(), 1);
+    EXPECT_EQ(unanswered_.load(), 0);
+}
+
+// Unloading disposes of every window made for hosting (they would keep
+// AWT's threads, which the VM waits for, alive), answering the caller's
+// messages meanwhile, and lets go of their references.
+TEST_F(HostingWine, UnloadingDisposesOfTheHostedWindows) {
+    StartJava();
+    Message e;
+    ASSERT_NE(C2jInitControl(parent_, NewComponent(), e.out()), nullptr) << e.str();
+    ASSERT_NE(C2jInitControl(parent_, NewComponent(), e.out()), nullptr) << e.str();
+    EXPECT_EQ(disposed_, 0);
+    int references = g_fake->counts().globalRefs;
+    SendToTheControlFromTheEventThread("dispose", [this] {
+        ++disposed_;
+        return jvalue{};
+    });
+    WithinSeconds(60, "C2jUnload", [] { C2jUnload(); });
+    EXPECT_EQ(disposed_, 2);
+    EXPECT_EQ(answered_.load(), 2);
+    EXPECT_EQ(unanswered_.load(), 0);
+    EXPECT_EQ(g_fake->counts().globalRefs, references - 2);
+    C2jUnload();  // nothing loaded: nothing more is disposed of
+    EXPECT_EQ(disposed_, 2);
+}
+
+// The slot that kept the threads' environments of an unloaded VM stays the
+// runtime's: a thread that read its number just before may still look into
+// it, so no other module may be given that slot.
+TEST_F(HostingWine, TheEnvironmentSlotOfAnUnloadedVmIsNotGivenToOthers) {
+    StartJava();
+    Message e;
+    auto env = reinterpret_cast<LPVOID>(C2jGetJenv(e.out()));
+    ASSERT_NE(env, nullptr) << e.str();
+    const DWORD kSlots = 64 + 1024;  // the basic and the expansion slots
+    DWORD slot = TLS_OUT_OF_INDEXES;
+    for (DWORD i = 0; i < kSlots && slot == TLS_OUT_OF_INDEXES; ++i)
+        if (TlsGetValue(i) == env) slot = i;
+    ASSERT_NE(slot, TLS_OUT_OF_INDEXES);
+    C2jUnload();
+    std::vector<DWORD> taken;
+    for (DWORD index; taken.size() < kSlots && (index = TlsAlloc()) != TLS_OUT_OF_INDEXES;) taken.push_back(index);
+    EXPECT_GT(taken.size(), 0u);
+    for (DWORD index : taken) {
+        EXPECT_NE(index, slot);
+        TlsFree(index);
+    }
+}
+
+// The last exception's class name: Java code runs for it (Class.getName)
+// outside the runtime's lock, so it may reach the runtime itself; when it
+// fails, no exception is left pending for the caller's next call.
+TEST_F(HostingWine, TheLastExceptionsClassNameIsReadOutsideTheLock) {
+    StartJava();
+    g_fake->OnCall("fail", [](jobject, fakejava::Args&) {
+        g_fake->ThrowNew(g_fake->FindClass("java/lang/IllegalStateException"), "failed");
+        return jvalue{};
+    });
+    char* descriptor[] = {const_cast<char*>("0"), const_cast<char*>("0"), const_cast<char*>("1"),
+                          const_cast<char*>("fail"), const_cast<char*>("()V"), const_cast<char*>("0"), nullptr};
+    Message e;
+    int cls = 0;
+    C2jLoadClass(&cls, "brivel/c2jtest/Failing", e.out(), descriptor);
+    ASSERT_GT(cls, 0) << e.str();
+    C2jCallVoid(true, 0, cls, 1, e.out());
+    EXPECT_NE(e.text, nullptr);
+    jobject last = C2jGetLastException();
+    ASSERT_NE(last, nullptr);
+
+    bool sawLast = false;
+    g_fake->OnCall("getName", [&](jobject, fakejava::Args&) {
+        sawLast = C2jGetLastException() == last;
+        g_fake->ThrowNew(g_fake->FindClass("java/lang/OutOfMemoryError"), "no name");
+        return jvalue{};
+    });
+    BSTR name = reinterpret_cast<BSTR>(1);
+    WithinSeconds(60, "C2jGetLastExceptionClass", [&] { name = C2jGetLastExceptionClass(); });
+    EXPECT_EQ(name, nullptr);
+    EXPECT_TRUE(sawLast);
+    EXPECT_FALSE(g_fake->ExceptionPending());
+
+    g_fake->OnCall("getName", [](jobject, fakejava::Args&) {
+        return Object(g_fake->String(u"java.lang.IllegalStateException"));
+    });
+    name = C2jGetLastExceptionClass();
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(name), SysStringLen(name)),
+              u"java.lang.IllegalStateException");
+    SysFreeString(name);
 }

@@ -60,23 +60,26 @@ TEST_F(ListenerErrorBox, IsShownAfterTheClassLoadingLockIsReleased) {
 #ifdef _WIN32
     // While the box is up: another thread takes the class-loading lock (a
     // variable that holds a handle already is not loaded again), then OK.
+    // A box shown under the lock would hold that thread until OK.
     std::string shown;
     DWORD style = 0;
-    std::atomic<bool> lockTaken{false};
+    bool boxFound = false, lockTakenWhileShown = false;
     std::thread answer([&] {
         HWND box = nullptr;
-        if (!WaitUntil([&] { return (box = ErrorBox()) != nullptr; })) return;
+        boxFound = WaitUntil([&] { return (box = ErrorBox()) != nullptr; });
+        if (!boxFound) return;
         char text[1024] = "";
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
         shown = text;
         style = static_cast<DWORD>(GetWindowLongA(box, GWL_EXSTYLE));
+        std::atomic<bool> lockTaken{false};
         std::thread loader([&] {
             int cls = 1;
             char* none = nullptr;
             C2jLoadClass(&cls, "brivel/Anything", &none, nullptr);
             lockTaken = true;
         });
-        WaitUntil([&] { return lockTaken.load(); });
+        lockTakenWhileShown = WaitUntil([&] { return lockTaken.load(); });
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         loader.join();
     });
@@ -90,9 +93,10 @@ TEST_F(ListenerErrorBox, IsShownAfterTheClassLoadingLockIsReleased) {
                                    handlers, &sink);
 #ifdef _WIN32
     answer.join();
+    ASSERT_TRUE(boxFound);
     EXPECT_EQ(shown, kNotFound);
     EXPECT_TRUE(style & WS_EX_TOPMOST);  // system-modal
-    EXPECT_TRUE(lockTaken.load());
+    EXPECT_TRUE(lockTakenWhileShown);
 #endif
     EXPECT_FALSE(loaded);
     EXPECT_EQ(obj, 0);

@@ -55,6 +55,7 @@ std::string CommandOf(JNIEnv* env, jobject event) {
     jclass cls = env->GetObjectClass(event);
     jmethodID get = env->GetMethodID(cls, "getActionCommand", "()Ljava/lang/String;");
     auto command = static_cast<jstring>(env->CallObjectMethod(event, get));
+    if (env->ExceptionCheck()) return "(exception)";
     std::string text = Utf(env, command);
     env->DeleteLocalRef(command);
     env->DeleteLocalRef(cls);
@@ -149,6 +150,7 @@ protected:
         jclass classClass = env->GetObjectClass(cls);
         auto name = static_cast<jstring>(
             env->CallObjectMethod(cls, env->GetMethodID(classClass, "getName", "()Ljava/lang/String;")));
+        if (env->ExceptionCheck()) return "(exception)";
         return Utf(env, name);
     }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BrivelC2J18.h"
+#include "Watchdog.h"
 
 #include <string>
 #include <vector>

@@ -107,3 +107,34 @@ TEST_F(Search, AClassTheVmDoesNotFindWithoutAnExceptionIsReported) {
     EXPECT_EQ(TakeMessage(e), "Class brivel/Nowhere not found (CLASSPATH problem?)");
     SetEnvironmentVariableA("BRIVEL_STUB_JVM_FAKE", nullptr);
 }
+
+// After the runtime unloaded, starting Java again is tried once: when that
+// fails (a VM library that creates no second VM in the process), every
+// later call answers with that failure at once, without running the probe
+// or loading the library again. A failed first start is tried again.
+TEST_F(Search, AFailedStartAfterUnloadingIsNotTriedAgain) {
+    PlaceStubLibrary("client");
+    char* e = nullptr;
+    EXPECT_FALSE(C2jInit(&e));
+    EXPECT_EQ(TakeMessage(e), "Java VM Creation failed");
+    SetEnvironmentVariableA("BRIVEL_STUB_JVM_FAKE", "1");
+    ASSERT_TRUE(C2jInit(&e)) << TakeMessage(e);
+    SetEnvironmentVariableA("BRIVEL_STUB_JVM_FAKE", nullptr);  // no second VM from now on
+    C2jUnload();
+    size_t launches = Lines(ReadFileBytes(Path("java.log"))).size();
+    std::string log = ReadFileBytes(Path("jvm.log"));
+    EXPECT_EQ(launches, 2u);
+
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(C2jGetJenv(&e), 0) << i;
+        EXPECT_EQ(TakeMessage(e), "Java VM Creation failed") << i;
+        EXPECT_FALSE(C2jInit(&e)) << i;
+        EXPECT_EQ(TakeMessage(e), "Java VM Creation failed") << i;
+    }
+    EXPECT_EQ(Lines(ReadFileBytes(Path("java.log"))).size(), launches + 1);
+    std::string tried = ReadFileBytes(Path("jvm.log")).substr(log.size());
+    size_t attempts = 0;
+    for (const std::string& line : Lines(tried)) attempts += line == "end";
+    EXPECT_EQ(attempts, 2u);  // client, then client again in the listing
+    EXPECT_FALSE(C2jGetJavaLoaded());
+}

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -12,7 +14,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <set>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -47,35 +51,63 @@ std::string Property(int cls, const char* name) {
     return text;
 }
 
-// Runs `body` in the calling thread under a watchdog. A call into the VM
-// that hangs cannot be cancelled: when the body has not returned in time,
-// the process says so and ends at once (the test fails).
-void WithinSeconds(int seconds, const char* what, const std::function<void()>& body) {
-    auto done = std::make_shared<std::atomic<bool>>(false);
-    std::string text = what;
-    std::thread([done, seconds, text] {
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-        while (!*done && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (*done) return;
-        std::fprintf(stdout, "%s did not return within %d s\n", text.c_str(), seconds);
-        std::fflush(nullptr);
-        std::_Exit(1);
-    }).detach();
-    body();
-    *done = true;
-}
-
 const char kThreads[] = "brivel/c2jtest/Threads";
-enum ThreadsMethod { kCallerIsDaemon = 1, kStartedThreadIsDaemon, kStartWriter };
+enum ThreadsMethod {
+    kCallerIsDaemon = 1,
+    kStartedThreadIsDaemon,
+    kStartWriter,
+    kCallerName,
+    kStartInheritingWriter,
+    kStartCaller
+};
 
 int LoadThreads(Message& e) {
-    static Descriptor descriptor({}, {}, {{"callerIsDaemon", "()Z"}, {"startedThreadIsDaemon", "()Z"},
-                                          {"startWriter", "(Ljava/lang/String;I)V"}}, {});
+    static Descriptor descriptor({}, {},
+                                 {{"callerIsDaemon", "()Z"},
+                                  {"startedThreadIsDaemon", "()Z"},
+                                  {"startWriter", "(Ljava/lang/String;I)V"},
+                                  {"callerName", "()Ljava/lang/String;"},
+                                  {"startInheritingWriter", "(Ljava/lang/String;I)Z"},
+                                  {"startCaller", "(I)V"}},
+                                 {});
     int cls = 0;
     C2jLoadClass(&cls, kThreads, e.out(), descriptor.get());
     return cls;
 }
+
+// The name of the calling thread as Java code sees it.
+std::string CallerName(int threads) {
+    Message e;
+    JNIEnv* env = reinterpret_cast<JNIEnv*>(C2jGetJenv(e.out()));
+    auto name = reinterpret_cast<jstring>(C2jCallObj(true, 0, threads, kCallerName, e.out()));
+    if (!name) return e.str();
+    const char* chars = env->GetStringUTFChars(name, nullptr);
+    std::string text = chars;
+    env->ReleaseStringUTFChars(name, chars);
+    return text;
+}
+
+const char kUnloading[] = "Java is being unloaded";
+
+// What Threads.callBack runs: set by a test before Java code calls it.
+std::function<void()> g_callBack;
+void JNICALL CallBack(JNIEnv*, jclass) {
+    if (g_callBack) g_callBack();
+}
+
+// Threads.startCaller(pause): a thread that Java code makes a non-daemon
+// calls g_callBack from native code after the pause.
+void StartCaller(int threads, int pauseMillis) {
+    Message e;
+    JNIEnv* env = reinterpret_cast<JNIEnv*>(C2jGetJenv(e.out()));
+    JNINativeMethod callBack = {const_cast<char*>("callBack"), const_cast<char*>("()V"),
+                                reinterpret_cast<void*>(CallBack)};
+    ASSERT_EQ(env->RegisterNatives(env->FindClass(kThreads), &callBack, 1), JNI_OK);
+    C2jCallVoid(true, 0, threads, kStartCaller, e.out(), pauseMillis);
+    ASSERT_EQ(e.text, nullptr) << e.str();
+}
+
+void JNICALL ActionPerformed(JNIEnv*, jobject, jobject) {}
 
 size_t EntriesIn(const std::filesystem::path& folder) {
     size_t n = 0;
@@ -409,4 +441,171 @@ TEST_F(StartUp, UnloadWaitsForTheNonDaemonThreadsOfJava) {
     ASSERT_EQ(e.text, nullptr) << e.str();
     WithinSeconds(60, "C2jUnload", [] { C2jUnload(); });
     EXPECT_TRUE(std::filesystem::exists(written));
+}
+
+// Java code's first thread is named "main": so is the host thread whose call
+// started Java (the VM itself is created in a thread of the runtime's own).
+// Other host threads get the names Java gives threads it did not start.
+TEST(Threads, TheThreadThatStartedJavaIsNamedMain) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int cls = LoadThreads(e);
+    ASSERT_GT(cls, 0) << e.str();
+    EXPECT_EQ(CallerName(cls), "main");
+    std::string other;
+    std::thread([&] { other = CallerName(cls); }).join();
+    EXPECT_EQ(other.rfind("Thread-", 0), 0u) << other;
+    EXPECT_EQ(CallerName(cls), "main");
+}
+
+// A thread that Java code starts from a host thread without saying whether
+// it is a daemon is one: unloading does not wait for it, and it ends with
+// the VM before its work is done.
+TEST_F(StartUp, UnloadDoesNotWaitForThreadsThatInheritTheDaemonStatus) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int cls = LoadThreads(e);
+    ASSERT_GT(cls, 0) << e.str();
+    JNIEnv* env = reinterpret_cast<JNIEnv*>(C2jGetJenv(e.out()));
+    const std::string written = Path("written");
+    EXPECT_TRUE(C2jCallBoolean(true, 0, cls, kStartInheritingWriter, e.out(), env->NewStringUTF(written.c_str()), 3000));
+    ASSERT_EQ(e.text, nullptr) << e.str();
+    WithinSeconds(30, "C2jUnload", [] { C2jUnload(); });
+    EXPECT_FALSE(C2jGetJavaLoaded());
+    std::this_thread::sleep_for(std::chrono::milliseconds(4000));
+    EXPECT_FALSE(std::filesystem::exists(written));
+}
+
+// A thread that Java code made a non-daemon calls native code while the
+// runtime unloads (the VM waits for that thread): the native code loads a
+// class and a listener class, reads a setting, starts Java, hosts a
+// component and unloads. Each is answered, and the unload returns.
+TEST(Unload, ReturnsWhileANonDaemonJavaThreadCallsTheRuntime) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int cls = LoadThreads(e);
+    ASSERT_GT(cls, 0) << e.str();
+    std::mutex lock;
+    bool called = false, listenerLoaded = true, started = true, stillLoaded = false;
+    int loaded = -1;
+    HWND hosted = reinterpret_cast<HWND>(1);
+    std::string classMessage, listenerMessage, classPath, startMessage, hostMessage;
+    g_callBack = [&] {
+        Message m;
+        int handle = 0;
+        C2jLoadClass(&handle, "java/lang/String", m.out(), nullptr);
+        std::string loadMessage = m.str();
+        char* descriptor[] = {const_cast<char*>("1"), const_cast<char*>("actionPerformed"),
+                              const_cast<char*>("(Ljava/awt/event/ActionEvent;)V"), nullptr};
+        void* handlers[] = {reinterpret_cast<void*>(ActionPerformed)};
+        long listenerClass = 0, listener = 0;
+        bool made = C2jLoadInterface(&listenerClass, &listener, "ActionListener", "java/awt/event/ActionListener",
+                                     m.out(), descriptor, handlers, nullptr);
+        std::string madeMessage = m.str();
+        std::string path = TakeBstr(C2jGetClasspath());
+        bool init = C2jInit(m.out());
+        std::string initMessage = m.str();
+        HWND window = C2jInitControl(nullptr, nullptr, m.out());
+        std::string windowMessage = m.str();
+        C2jUnload();  // another thread unloads already: returns at once
+        bool loadedStill = C2jGetJavaLoaded();
+        std::lock_guard<std::mutex> guard(lock);
+        started = init;
+        startMessage = initMessage;
+        hosted = window;
+        hostMessage = windowMessage;
+        stillLoaded = loadedStill;
+        called = true;
+        loaded = handle;
+        classMessage = loadMessage;
+        listenerLoaded = made;
+        listenerMessage = madeMessage;
+        classPath = path;
+    };
+    StartCaller(cls, 300);
+    WithinSeconds(30, "C2jUnload while a Java thread calls the runtime", [] { C2jUnload(); });
+    EXPECT_FALSE(C2jGetJavaLoaded());
+    std::lock_guard<std::mutex> guard(lock);
+    ASSERT_TRUE(called);
+    EXPECT_EQ(loaded, 0);
+    EXPECT_EQ(classMessage, kUnloading);
+    EXPECT_FALSE(listenerLoaded);
+    EXPECT_EQ(listenerMessage, kUnloading);
+    EXPECT_EQ(classPath, std::string(C2J_TEST_JAR) + ":" + BRIVEL18_JAR);
+    EXPECT_FALSE(started);
+    EXPECT_EQ(startMessage, kUnloading);
+    EXPECT_EQ(hosted, nullptr);
+    EXPECT_EQ(hostMessage, kUnloading);
+    EXPECT_TRUE(stillLoaded);
+}
+
+// A host thread's first call while the runtime unloads (the VM waits for a
+// non-daemon thread of Java's) is answered with a message: the thread does
+// not attach itself to the VM that is going.
+TEST(Unload, AThreadsFirstCallWhileUnloadingGetsAMessage) {
+    ASSERT_TRUE(StartRuntime());
+    Message e;
+    int sample = LoadSample(e);
+    ASSERT_GT(sample, 0) << e.str();
+    int threads = LoadThreads(e);
+    ASSERT_GT(threads, 0) << e.str();
+    std::atomic<bool> called{false};
+    int result = -1;
+    std::string message;
+    long env = -1;
+    g_callBack = [&] {
+        std::thread([&] {
+            Message m;
+            result = C2jCallInt(true, 0, sample, 2, m.out(), 21);
+            message = m.str();
+            env = C2jGetJenv(m.out());
+        }).join();
+        called = true;
+    };
+    StartCaller(threads, 300);
+    WithinSeconds(30, "C2jUnload", [] { C2jUnload(); });
+    ASSERT_TRUE(called.load());
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(message, kUnloading);
+    EXPECT_EQ(env, 0);
+}
+
+// At process exit nothing waits for Java's threads, daemons or not: they
+// end with the process. (A child process starts Java, starts a thread that
+// Java code makes a non-daemon and one that inherits the daemon status, and
+// ends; either thread would write its file after the pause.)
+TEST_F(StartUp, AtProcessExitNoJavaThreadIsWaitedFor) {
+    const std::string nonDaemon = Path("non-daemon"), inheriting = Path("inheriting"), started = Path("started");
+    const int kPauseMillis = 3000;
+    pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        Message e;
+        if (!StartRuntime()) std::_Exit(3);
+        int cls = LoadThreads(e);
+        JNIEnv* env = reinterpret_cast<JNIEnv*>(C2jGetJenv(e.out()));
+        if (cls <= 0 || !env) std::_Exit(4);
+        C2jCallVoid(true, 0, cls, kStartWriter, e.out(), env->NewStringUTF(nonDaemon.c_str()), kPauseMillis);
+        C2jCallBoolean(true, 0, cls, kStartInheritingWriter, e.out(), env->NewStringUTF(inheriting.c_str()),
+                       kPauseMillis);
+        if (e.text) std::_Exit(5);
+        if (FILE* mark = std::fopen(started.c_str(), "w")) std::fclose(mark);
+        std::exit(0);
+    }
+    int status = 0;
+    bool ended = false;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!(ended = waitpid(child, &status, WNOHANG) == child) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (!ended) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    ASSERT_TRUE(ended) << "the process did not end";
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(std::filesystem::exists(started));
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPauseMillis + 1000));
+    EXPECT_FALSE(std::filesystem::exists(nonDaemon));
+    EXPECT_FALSE(std::filesystem::exists(inheriting));
 }

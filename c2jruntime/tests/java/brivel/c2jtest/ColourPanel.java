@@ -1,6 +1,7 @@
 package brivel.c2jtest;
 
 import java.awt.Color;
+import java.awt.EventQueue;
 import javax.swing.JPanel;
 
 // A component that fills itself with one colour, for the hosting tests to
@@ -20,5 +21,13 @@ public class ColourPanel extends JPanel {
         } catch (ClassNotFoundException e) {
             return false;
         }
+    }
+
+    // Native code of the test's own (registered by the test), called on
+    // Swing's event thread while the calling thread waits.
+    static native void callBack();
+
+    public static void callBackOnEventThread() throws Exception {
+        EventQueue.invokeAndWait(() -> callBack());
     }
 }
