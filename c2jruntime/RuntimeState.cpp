@@ -133,11 +133,16 @@ extern "C" BSTR C2jGetLastExceptionClass(void) {
     if (!g_lastException) return nullptr;
     jclass cls = env->GetObjectClass(g_lastException);
     jclass classClass = env->FindClass("java/lang/Class");
-    jstring name = static_cast<jstring>(
-        env->CallObjectMethod(cls, env->GetMethodID(classClass, "getName", "()Ljava/lang/String;")));
+    jmethodID getName = classClass ? env->GetMethodID(classClass, "getName", "()Ljava/lang/String;") : nullptr;
+    jstring name = getName ? static_cast<jstring>(env->CallObjectMethod(cls, getName)) : nullptr;
+    // Nothing is left pending for the caller: a name that cannot be read is none.
+    if (env->ExceptionCheck()) {
+        env->ExceptionClear();
+        name = nullptr;
+    }
     BSTR result = brivelJstringToBstr(env, name);
-    env->DeleteLocalRef(name);
-    env->DeleteLocalRef(classClass);
+    if (name) env->DeleteLocalRef(name);
+    if (classClass) env->DeleteLocalRef(classClass);
     env->DeleteLocalRef(cls);
     return result;
 }
