@@ -17,8 +17,11 @@
 
 #include "RuntimeTestSupport.h"
 #include "TempFolder.h"
+#include "TestJvm.h"
 
 using namespace brivel::c2j::testing;
+using brivel::testing::Answered;
+using brivel::testing::TakePendingException;
 
 namespace {
 const unsigned long kWhite = 0xFFFFFF;
@@ -100,25 +103,27 @@ jobject NewSwingPanel(JNIEnv* env, int rgb) {
     jobject panel = env->NewObject(panelClass, env->GetMethodID(panelClass, "<init>", "()V"));
     jobject colour = env->NewObject(colourClass, env->GetMethodID(colourClass, "<init>", "(I)V"), rgb);
     env->CallVoidMethod(panel, env->GetMethodID(panelClass, "setBackground", "(Ljava/awt/Color;)V"), colour);
+    EXPECT_EQ(TakePendingException(env).className, "");
     return panel;
 }
 
 bool LoaderSees(JNIEnv* env, jobject loader, const char* name) {
     jclass cls = env->FindClass("brivel/c2jtest/ColourPanel");
     jmethodID sees = env->GetStaticMethodID(cls, "loaderSees", "(Ljava/lang/ClassLoader;Ljava/lang/String;)Z");
-    return env->CallStaticBooleanMethod(cls, sees, loader, env->NewStringUTF(name));
+    return Answered(env, env->CallStaticBooleanMethod(cls, sees, loader, env->NewStringUTF(name)));
 }
 
 jobject SystemClassLoader(JNIEnv* env) {
     jclass cls = env->FindClass("java/lang/ClassLoader");
-    return env->CallStaticObjectMethod(cls, env->GetStaticMethodID(cls, "getSystemClassLoader", "()Ljava/lang/ClassLoader;"));
+    return Answered(env, env->CallStaticObjectMethod(
+                             cls, env->GetStaticMethodID(cls, "getSystemClassLoader", "()Ljava/lang/ClassLoader;")));
 }
 
 std::string SetJavaHome(JNIEnv* env, const std::string& home) {
     jclass system = env->FindClass("java/lang/System");
     jmethodID set = env->GetStaticMethodID(system, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;");
-    auto old = static_cast<jstring>(
-        env->CallStaticObjectMethod(system, set, env->NewStringUTF("java.home"), env->NewStringUTF(home.c_str())));
+    auto old = static_cast<jstring>(Answered(
+        env, env->CallStaticObjectMethod(system, set, env->NewStringUTF("java.home"), env->NewStringUTF(home.c_str()))));
     const char* chars = env->GetStringUTFChars(old, nullptr);
     std::string text = chars;
     env->ReleaseStringUTFChars(old, chars);
@@ -239,14 +244,14 @@ TEST(Hosting, BadControlWindowIsReportedAndTheJavaWindowDisposed) {
     EXPECT_EQ(e.str(), "Unable to make the Java window a child of the control's window");
     // The Java window was disposed: no window of Java's is displayable.
     jclass windowClass = env->FindClass("java/awt/Window");
-    auto windows = static_cast<jobjectArray>(
-        env->CallStaticObjectMethod(windowClass, env->GetStaticMethodID(windowClass, "getWindows", "()[Ljava/awt/Window;")));
+    auto windows = static_cast<jobjectArray>(Answered(
+        env, env->CallStaticObjectMethod(windowClass, env->GetStaticMethodID(windowClass, "getWindows", "()[Ljava/awt/Window;"))));
     jmethodID displayable = env->GetMethodID(windowClass, "isDisplayable", "()Z");
     jclass jwindow = env->FindClass("javax/swing/JWindow");
     int shown = 0;
     for (jsize i = 0; i < env->GetArrayLength(windows); ++i) {
         jobject w = env->GetObjectArrayElement(windows, i);
-        if (env->IsInstanceOf(w, jwindow) && env->CallBooleanMethod(w, displayable)) ++shown;
+        if (env->IsInstanceOf(w, jwindow) && Answered(env, env->CallBooleanMethod(w, displayable))) ++shown;
     }
     EXPECT_EQ(shown, 0);
 }
