@@ -566,7 +566,9 @@ bool CJavaVmHost::ListJarClasses(const char* jarPath, std::vector<CString>& clas
     jobject walk = zip ? env->CallObjectMethod(zip, entries) : nullptr;
     while (walk && !env->ExceptionCheck() && env->CallBooleanMethod(walk, hasMore) && !env->ExceptionCheck()) {
         jobject entry = env->CallObjectMethod(walk, next);
-        jstring name = entry ? static_cast<jstring>(env->CallObjectMethod(entry, getName)) : nullptr;
+        jstring name = entry && !env->ExceptionCheck() ? static_cast<jstring>(env->CallObjectMethod(entry, getName))
+                                                       : nullptr;
+        if (env->ExceptionCheck()) break;  // reported below
         std::string text;
         // A class whose name the code page cannot hold cannot be named in a
         // project (its file holds ANSI names): it is left out.

@@ -36,15 +36,35 @@ include(${CMAKE_CURRENT_LIST_DIR}/Sanitizers.cmake)
 # Fuzz targets and the fuzz build (preset linux32-fuzz).
 include(${CMAKE_CURRENT_LIST_DIR}/Fuzz.cmake)
 
-# brivel_add_gtest(<name> SOURCES ... [LIBS ...] [LOCKS <resource locks>...] [PROPERTIES <CTest properties>])
+# brivel_checked_jni_tests(<tests...>)
+# Tests that run the i386 Java VM, in their own process or in a java process
+# they start (directly or through the code under test): the VM checks every
+# JNI call made in it (-Xcheck:jni), and a test whose output holds one of the
+# VM's reports of a JNI fault fails. The option reaches the VM through
+# JAVA_TOOL_OPTIONS, so the options the product itself gives its VM stay as
+# they are; each such VM says so on its standard error ("Picked up
+# JAVA_TOOL_OPTIONS: -Xcheck:jni"). A fatal report also ends the process.
+set(BRIVEL_JNI_CHECK_REPORTS
+  "WARNING in native method" "FATAL ERROR in native method" "Warning: Calling other JNI functions"
+  "handler modified!")
+function(brivel_checked_jni_tests)
+  set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT JAVA_TOOL_OPTIONS=-Xcheck:jni)
+  set_property(TEST ${ARGN} APPEND PROPERTY FAIL_REGULAR_EXPRESSION ${BRIVEL_JNI_CHECK_REPORTS})
+endfunction()
+
+# brivel_add_gtest(<name> SOURCES ... [LIBS ...] [LOCKS <resource locks>...] [PROPERTIES <CTest properties>]
+#                  [STARTS_JAVA])
 # A GoogleTest executable; every test case becomes one CTest test, run in its
 # own process (so a test that hosts a Java VM gets a fresh one). The cases are
 # read from the sources when the build is configured, not listed by running
 # the program: the list, and so `ctest -N`, needs no 32-bit program to run.
 # The program's own main (testsupport/TestMain.cpp) fails when a case's
 # filter selects nothing or when it has cases this scan did not find.
+# A program that hosts the Java VM is named *_jvm_tests; one whose cases
+# start java processes says STARTS_JAVA. The cases of both check JNI use
+# (brivel_checked_jni_tests).
 function(brivel_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LOCKS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "STARTS_JAVA" "" "SOURCES;LIBS;LOCKS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} brivel_testsupport brivel_test_main)
   gtest_add_tests(TARGET ${name} SOURCES ${ARG_SOURCES}
@@ -67,11 +87,13 @@ function(brivel_add_gtest name)
   if(ARG_PROPERTIES)
     set_tests_properties(${cases} PROPERTIES ${ARG_PROPERTIES})
   endif()
-  # A program that hosts the Java VM is named *_jvm_tests.
   if(name MATCHES "_jvm_tests$")
     brivel_sanitizer_tests(${cases} HOSTS_VM)
   else()
     brivel_sanitizer_tests(${cases})
+  endif()
+  if(name MATCHES "_jvm_tests$" OR ARG_STARTS_JAVA)
+    brivel_checked_jni_tests(${cases})
   endif()
 endfunction()
 

@@ -98,7 +98,7 @@ void BridgeJvmHost::RunProgram(const char* name) {
 std::string BridgeJvmHost::Heard() {
     jclass listener = env_->FindClass(setup_.listenerClass);
     jmethodID take = env_->GetStaticMethodID(listener, "take", "()Ljava/lang/String;");
-    auto text = static_cast<jstring>(env_->CallStaticObjectMethod(listener, take));
+    auto text = static_cast<jstring>(brivel::testing::Answered(env_, env_->CallStaticObjectMethod(listener, take)));
     std::string out = JavaText(env_, text);
     env_->DeleteLocalRef(text);
     env_->DeleteLocalRef(listener);

@@ -8,8 +8,10 @@
 #include <string>
 
 #include "RuntimeTestSupport.h"
+#include "TestJvm.h"
 
 using namespace brivel::c2j::testing;
+using brivel::testing::Answered;
 
 namespace {
 class Converters : public ::testing::Test {
@@ -40,9 +42,7 @@ protected:
     }
     jlong TimeOf(jobject date) {
         jclass cls = env->FindClass("java/util/Date");
-        jlong time = env->CallLongMethod(date, env->GetMethodID(cls, "getTime", "()J"));
-        EXPECT_FALSE(env->ExceptionCheck());
-        return time;
+        return Answered(env, env->CallLongMethod(date, env->GetMethodID(cls, "getTime", "()J")));
     }
     static long long Ticks(const FILETIME& ft) {
         return static_cast<long long>((static_cast<unsigned long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime);
@@ -162,8 +162,9 @@ TEST_F(Converters, StringsAndStringArraysKeepEveryCharacter) {
     EXPECT_EQ(brivelCopyJarrayToSafeArray(env, sa, texts, VT_BSTR), 2);  // old strings are replaced
     jobjectArray again = static_cast<jobjectArray>(brivelSafeArrayToJArray(env, sa, VT_BSTR));
     jstring first = static_cast<jstring>(env->GetObjectArrayElement(again, 0));
-    EXPECT_TRUE(env->CallBooleanMethod(first, env->GetMethodID(env->FindClass("java/lang/Object"), "equals",
-                                                              "(Ljava/lang/Object;)Z"), js));
+    EXPECT_TRUE(Answered(env, env->CallBooleanMethod(first, env->GetMethodID(env->FindClass("java/lang/Object"),
+                                                                              "equals", "(Ljava/lang/Object;)Z"),
+                                                     js)));
     SafeArrayDestroy(sa);
     SysFreeString(b);
     SysFreeString(back);

@@ -19,8 +19,11 @@
 
 #include "RuntimeTestSupport.h"
 #include "TempFolder.h"
+#include "TestJvm.h"
 
 using namespace brivel::c2j::testing;
+using brivel::testing::Answered;
+using brivel::testing::TakePendingException;
 
 namespace {
 const unsigned long kWhite = 0xFFFFFF;
@@ -102,32 +105,28 @@ jobject NewSwingPanel(JNIEnv* env, int rgb) {
     jobject panel = env->NewObject(panelClass, env->GetMethodID(panelClass, "<init>", "()V"));
     jobject colour = env->NewObject(colourClass, env->GetMethodID(colourClass, "<init>", "(I)V"), rgb);
     env->CallVoidMethod(panel, env->GetMethodID(panelClass, "setBackground", "(Ljava/awt/Color;)V"), colour);
-    EXPECT_FALSE(env->ExceptionCheck());
+    EXPECT_EQ(TakePendingException(env).className, "");
     return panel;
 }
 
 bool LoaderSees(JNIEnv* env, jobject loader, const char* name) {
     jclass cls = env->FindClass("brivel/c2jtest/ColourPanel");
-    jmethodID seesMethod = env->GetStaticMethodID(cls, "loaderSees", "(Ljava/lang/ClassLoader;Ljava/lang/String;)Z");
-    bool sees = env->CallStaticBooleanMethod(cls, seesMethod, loader, env->NewStringUTF(name));
-    EXPECT_FALSE(env->ExceptionCheck());
-    return sees;
+    jmethodID sees = env->GetStaticMethodID(cls, "loaderSees", "(Ljava/lang/ClassLoader;Ljava/lang/String;)Z");
+    return Answered(env, env->CallStaticBooleanMethod(cls, sees, loader, env->NewStringUTF(name)));
 }
 
 jobject SystemClassLoader(JNIEnv* env) {
     jclass cls = env->FindClass("java/lang/ClassLoader");
-    jobject loader =
-        env->CallStaticObjectMethod(cls, env->GetStaticMethodID(cls, "getSystemClassLoader", "()Ljava/lang/ClassLoader;"));
-    EXPECT_FALSE(env->ExceptionCheck());
-    return loader;
+    return Answered(env, env->CallStaticObjectMethod(
+                             cls, env->GetStaticMethodID(cls, "getSystemClassLoader", "()Ljava/lang/ClassLoader;")));
 }
 
 std::string SetJavaHome(JNIEnv* env, const std::string& home) {
     jclass system = env->FindClass("java/lang/System");
     jmethodID set = env->GetStaticMethodID(system, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;");
-    auto old = static_cast<jstring>(
-        env->CallStaticObjectMethod(system, set, env->NewStringUTF("java.home"), env->NewStringUTF(home.c_str())));
-    if (env->ExceptionCheck() || !old) return std::string();
+    auto old = static_cast<jstring>(Answered(
+        env, env->CallStaticObjectMethod(system, set, env->NewStringUTF("java.home"), env->NewStringUTF(home.c_str()))));
+    if (!old) return std::string();
     const char* chars = env->GetStringUTFChars(old, nullptr);
     std::string text = chars;
     env->ReleaseStringUTFChars(old, chars);

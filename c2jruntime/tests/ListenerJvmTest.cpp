@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "RuntimeTestSupport.h"
+#include "TestJvm.h"
 #include "WaitUntil.h"
 
 using namespace brivel::c2j::testing;
+using brivel::testing::Answered;
 using brivel::testing::WaitUntil;
 
 namespace {
@@ -54,8 +56,7 @@ void Record(const char* handler, JNIEnv* env, jobject self, const std::string& t
 std::string CommandOf(JNIEnv* env, jobject event) {
     jclass cls = env->GetObjectClass(event);
     jmethodID get = env->GetMethodID(cls, "getActionCommand", "()Ljava/lang/String;");
-    auto command = static_cast<jstring>(env->CallObjectMethod(event, get));
-    if (env->ExceptionCheck()) return "(exception)";
+    auto command = static_cast<jstring>(Answered(env, env->CallObjectMethod(event, get)));
     std::string text = Utf(env, command);
     env->DeleteLocalRef(command);
     env->DeleteLocalRef(cls);
@@ -149,8 +150,7 @@ protected:
         jclass cls = env->GetObjectClass(reinterpret_cast<jobject>(obj));
         jclass classClass = env->GetObjectClass(cls);
         auto name = static_cast<jstring>(
-            env->CallObjectMethod(cls, env->GetMethodID(classClass, "getName", "()Ljava/lang/String;")));
-        if (env->ExceptionCheck()) return "(exception)";
+            Answered(env, env->CallObjectMethod(cls, env->GetMethodID(classClass, "getName", "()Ljava/lang/String;"))));
         return Utf(env, name);
     }
 

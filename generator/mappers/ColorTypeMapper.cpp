@@ -6,15 +6,33 @@
 
 #include <oleauto.h>
 
-// The Java colour x into the local color__n (declared by the caller).
-static void WriteJavaColorConversion(FILE* f, const char* indent, int n, const char* x) {
+#include <cstring>
+#include <string>
+
+// The components of the Java colour x into blue__n, red__n and green__n.
+// A colour is a Java object whose methods may throw: no further method is
+// called once one did, and the native then returns as after a refused
+// argument (releasing the arguments set up before), its exception pending.
+static void WriteColorComponents(const CMapperCall& call, FILE* f, const char* indent, int n, const char* x,
+                                 bool returnsValue) {
     fprintf(f, "\t%sjclass awtColorClass__%d = env->GetObjectClass( %s );\n", indent, n, x);
     fprintf(f, "\t%sunsigned int blue__%d = env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getBlue\", \"()I\" ));\n",
             indent, n, x, n);
-    fprintf(f, "\t%sunsigned int red__%d = env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getRed\", \"()I\" ));\n",
+    fprintf(f, "\t%sunsigned int red__%d = env->ExceptionCheck() ? 0 : env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getRed\", \"()I\" ));\n",
             indent, n, x, n);
-    fprintf(f, "\t%sunsigned int green__%d = env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getGreen\", \"()I\" ));\n",
+    fprintf(f, "\t%sunsigned int green__%d = env->ExceptionCheck() ? 0 : env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getGreen\", \"()I\" ));\n",
             indent, n, x, n);
+    fprintf(f, "\t%sif ( env->ExceptionCheck()) {\n", indent);
+    int depth = static_cast<int>(strlen(indent)) + 2;
+    call.WriteEarlyRelease(f, depth);
+    fprintf(f, "%s%s\n", std::string(static_cast<size_t>(depth), '\t').c_str(), returnsValue ? "return 0;" : "return;");
+    fprintf(f, "\t%s}\n", indent);
+}
+
+// The Java colour x into the local color__n (declared by the caller).
+static void WriteJavaColorConversion(const CMapperCall& call, FILE* f, const char* indent, int n, const char* x,
+                                     bool returnsValue) {
+    WriteColorComponents(call, f, indent, n, x, returnsValue);
     fprintf(f, "\t%scolor__%d = ( blue__%d << 16 ) | ( green__%d << 8 ) | red__%d;\n", indent, n, n, n, n);
 }
 
@@ -54,7 +72,7 @@ void CColorTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v,
         fprintf(f, "\tif ( %s == 0 ) {\n", x);
         fprintf(f, "\t\tcolor__%d = 0x%x;\n", n, static_cast<unsigned>(reinterpret_cast<const DWORD*>(value)[2]));
         fputs("\t} else {\n", f);
-        WriteJavaColorConversion(f, "\t", n, x);
+        WriteJavaColorConversion(call, f, "\t", n, x, returnsValue);
         fputs("\t}\n", f);
         VariantClear(&converted);
     } else if (outOnly) {
@@ -62,7 +80,7 @@ void CColorTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v,
         fprintf(f, "\tcolor__%d = 0;\n", n);
     } else {
         EmitNullArgumentCheck(call, f, x, returnsValue);
-        WriteJavaColorConversion(f, "", n, x);
+        WriteJavaColorConversion(call, f, "", n, x, returnsValue);
     }
     // By reference the colour is exactly the OLE_COLOR the callee declares
     // (a VT_UI4): a server checks a reference's type, it cannot coerce it.
@@ -96,10 +114,7 @@ void CColorTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, boo
         return;
     }
     EmitNullArgumentCheck(call, f, x, returnsValue);
-    fprintf(f, "\tjclass awtColorClass__%d = env->GetObjectClass( %s );\n", n, x);
-    fprintf(f, "\tunsigned int blue__%d = env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getBlue\", \"()I\" ));\n", n, x, n);
-    fprintf(f, "\tunsigned int red__%d = env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getRed\", \"()I\" ));\n", n, x, n);
-    fprintf(f, "\tunsigned int green__%d = env->CallIntMethod( %s, env->GetMethodID( awtColorClass__%d, \"getGreen\", \"()I\" ));\n", n, x, n);
+    WriteColorComponents(call, f, "", n, x, returnsValue);
     fprintf(f, "\tCOLORREF color__%d = ( blue__%d << 16 ) | ( green__%d << 8 ) | red__%d;\n", n, n, n, n);
 }
 

@@ -28,14 +28,19 @@ template <typename Events>
 class ProbedSink : public ::testing::Test {
 protected:
     // Starts the VM with the jars, creates the probe class's listener and
-    // takes its sink's interface `iid`.
+    // takes its sink's interface `iid`. The class and the listener are held
+    // by global references: tests use them from their event threads too.
     void StartProbe(std::initializer_list<const char*> jars, const char* probeClassName, const IID& iid) {
         env = StartTestJvm(std::vector<std::string>(jars.begin(), jars.end()), TestProgramFolder());
         ASSERT_NE(env, nullptr);
-        probeClass = env->FindClass(probeClassName);
-        ASSERT_NE(probeClass, nullptr) << TakePendingException(env).message;
-        probe = env->NewObject(probeClass, env->GetMethodID(probeClass, "<init>", "()V"));
-        ASSERT_NE(probe, nullptr) << TakePendingException(env).message;
+        jclass found = env->FindClass(probeClassName);
+        ASSERT_NE(found, nullptr) << TakePendingException(env).message;
+        probeClass = static_cast<jclass>(env->NewGlobalRef(found));
+        env->DeleteLocalRef(found);
+        jobject made = env->NewObject(probeClass, env->GetMethodID(probeClass, "<init>", "()V"));
+        ASSERT_NE(made, nullptr) << TakePendingException(env).message;
+        probe = env->NewGlobalRef(made);
+        env->DeleteLocalRef(made);
         jclass listener = env->FindClass("brivel/TavoEventListener");
         auto* sink = reinterpret_cast<IUnknown*>(
             static_cast<intptr_t>(env->GetIntField(probe, env->GetFieldID(listener, "__TavoEventSink", "I"))));

@@ -112,5 +112,39 @@ TEST(ColorMapper, NullChecksOnlyWhatIsRead) {
               std::string::npos);
 }
 
+// A colour's component methods are Java code that may throw: none is called
+// once one threw, and the native returns before the call, releasing what
+// the arguments before the colour set up (the exception stays pending).
+TEST(ColorMapper, AColourWhoseMethodThrowsEndsTheNativeBeforeTheCall) {
+    const CMapperCall call = CallReleasing("\tSysFreeString( bstr__0 );\n");
+    const std::string refused = "\tif ( env->ExceptionCheck()) {\n\t\tSysFreeString( bstr__0 );\n\t\treturn 0;\n\t}\n";
+    struct Form {
+        const char* name;
+        std::string text;
+        std::string refused;
+        const char* assigned;
+    };
+    VARIANT face = Default(VT_I4, static_cast<LONG>(0x8000000F), 0);
+    const Form forms[] = {
+        {"Invoke", Written([&](FILE* f) { g_colorMapper.EmitInvokeArgument(call, 1, 0, false, "c", true, nullptr, f); }),
+         refused, "\tcolor__1 = ( blue__1"},
+        {"Invoke with a default", Written([&](FILE* f) { g_colorMapper.EmitInvokeArgument(call, 1, 0, false, "c", true, &face, f); }),
+         "\t\tif ( env->ExceptionCheck()) {\n\t\t\tSysFreeString( bstr__0 );\n\t\t\treturn 0;\n\t\t}\n", "\t\tcolor__1 = ( blue__1"},
+        {"virtual table", Written([&](FILE* f) { g_colorMapper.EmitVtblArgumentSetup(call, 1, false, "c", f, true); }),
+         refused, "\tCOLORREF color__1 = ( blue__1"},
+    };
+    for (const Form& form : forms) {
+        const std::string& text = form.text;
+        size_t blue = text.find("unsigned int blue__1 = env->CallIntMethod( c,");
+        size_t red = text.find("unsigned int red__1 = env->ExceptionCheck() ? 0 : env->CallIntMethod( c,");
+        size_t green = text.find("unsigned int green__1 = env->ExceptionCheck() ? 0 : env->CallIntMethod( c,");
+        size_t check = text.find(form.refused);
+        size_t assigned = text.find(form.assigned);
+        EXPECT_NE(blue, std::string::npos) << form.name << "\n" << text;
+        EXPECT_NE(assigned, std::string::npos) << form.name << "\n" << text;
+        EXPECT_TRUE(blue < red && red < green && green < check && check < assigned) << form.name << "\n" << text;
+    }
+}
+
 // Every fragment of the three mappers and of the colour mapper, in functions shaped like the bridge's
 // own, so that the win32 compiler checks that the texts are valid C++.

@@ -72,7 +72,7 @@ std::string ClassNameOf(JNIEnv* env, jobject obj) {
     jclass classClass = cls ? env->FindClass("java/lang/Class") : nullptr;
     jmethodID getName = classClass ? env->GetMethodID(classClass, "getName", "()Ljava/lang/String;") : nullptr;
     jstring text = getName ? static_cast<jstring>(env->CallObjectMethod(cls, getName)) : nullptr;
-    const char* chars = text ? env->GetStringUTFChars(text, nullptr) : nullptr;
+    const char* chars = text && !env->ExceptionCheck() ? env->GetStringUTFChars(text, nullptr) : nullptr;
     if (chars) {
         name = chars;
         env->ReleaseStringUTFChars(text, chars);
@@ -160,7 +160,8 @@ BRIVEL_RT jobject brivelUnknownToInterfaceObject(JNIEnv* env, IUnknown* pUnk, co
 }
 
 // Called once per element of enumeration arrays and once per enumeration
-// event: the class's local reference goes before it returns.
+// event: the class's local reference goes before it returns. Null, with the
+// exception pending, when the class's own conversion throws.
 BRIVEL_RT jobject brivelIntToEnumeratedObject(JNIEnv* env, int ival, const char* classname) {
     jclass cls = env->FindClass(classname);
     if (!cls) return nullptr;
@@ -169,6 +170,7 @@ BRIVEL_RT jobject brivelIntToEnumeratedObject(JNIEnv* env, int ival, const char*
     jmethodID of = env->GetStaticMethodID(cls, "intToEnumeratedValue", sig.c_str());
     if (of) {
         value = env->CallStaticObjectMethod(cls, of, ival);
+        if (env->ExceptionCheck()) value = nullptr;
     } else {
         env->ExceptionClear();
         jmethodID ctor = env->GetMethodID(cls, "<init>", "(I)V");

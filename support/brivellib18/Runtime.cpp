@@ -139,7 +139,7 @@ BRIVEL_RT void brivelInitThread(JNIEnv* env) {
     if (env && CacheIds(env)) {
         jmethodID set = env->GetStaticMethodID(g_comClass, "TavoSetModeMTA", "(Z)V");
         if (set) env->CallStaticVoidMethod(g_comClass, set, mta ? JNI_TRUE : JNI_FALSE);
-        else env->ExceptionClear();
+        if (env->ExceptionCheck()) env->ExceptionClear();  // a failed lookup or call leaves nothing pending
     }
 }
 

@@ -32,6 +32,7 @@ jobject Box(JNIEnv* env, const char* boxClass, const char* sig, jvalue value) {
     std::string valueOf = std::string("(") + sig + ")L" + boxClass + ";";
     jmethodID of = env->GetStaticMethodID(cls, "valueOf", valueOf.c_str());
     jobject boxed = of ? env->CallStaticObjectMethodA(cls, of, &value) : nullptr;
+    if (env->ExceptionCheck()) boxed = nullptr;
     env->DeleteLocalRef(cls);
     return boxed;
 }

@@ -17,14 +17,45 @@ std::string JavaString(JNIEnv* env, jstring text) {
     if (utf) env->ReleaseStringUTFChars(text, utf);
     return result;
 }
+// The text a Java method answered; empty when it threw (the exception is
+// cleared) or answered null.
+std::string AnsweredText(JNIEnv* env, jobject answer) {
+    if (env->ExceptionCheck()) {
+        env->ExceptionClear();
+        return std::string();
+    }
+    std::string text = JavaString(env, static_cast<jstring>(answer));
+    if (answer) env->DeleteLocalRef(answer);
+    return text;
+}
+
 // The tag that marks the counting thread's Thread object for the heap walk.
 const jlong kCountingThreadTag = 0x6c6f63616cLL;
+// The tag that marks the object whose global references are counted.
+const jlong kCountedObjectTag = 0x676c6f62616cLL;
 
 jint JNICALL CountLocalRoot(jvmtiHeapReferenceKind kind, const jvmtiHeapReferenceInfo* info, jlong, jlong, jlong,
                             jlong*, jlong*, jint, void* count) {
     if (kind == JVMTI_HEAP_REFERENCE_JNI_LOCAL && info && info->jni_local.thread_tag == kCountingThreadTag)
         ++*static_cast<int*>(count);
     return 0;  // roots only: nothing below them is visited
+}
+
+jint JNICALL CountGlobalRoot(jvmtiHeapReferenceKind kind, const jvmtiHeapReferenceInfo*, jlong, jlong, jlong,
+                             jlong* tag, jlong*, jint, void* count) {
+    if (kind == JVMTI_HEAP_REFERENCE_JNI_GLOBAL && tag && *tag == kCountedObjectTag) ++*static_cast<int*>(count);
+    return 0;
+}
+
+// The VM's tool interface, able to tag objects; null when it cannot be had.
+jvmtiEnv* TaggingTools(JNIEnv* env) {
+    JavaVM* vm = nullptr;
+    if (!env || env->GetJavaVM(&vm) != JNI_OK) return nullptr;
+    jvmtiEnv* jvmti = nullptr;
+    if (vm->GetEnv(reinterpret_cast<void**>(&jvmti), JVMTI_VERSION_1_2) != JNI_OK) return nullptr;
+    jvmtiCapabilities wanted{};
+    wanted.can_tag_objects = 1;
+    return jvmti->AddCapabilities(&wanted) == JVMTI_ERROR_NONE ? jvmti : nullptr;
 }
 }  // namespace
 
@@ -61,13 +92,8 @@ JNIEnv* StartTestJvm(const std::vector<std::string>& classPath, const std::strin
 }
 
 int CountLocalReferences(JNIEnv* env) {
-    JavaVM* vm = nullptr;
-    if (!env || env->GetJavaVM(&vm) != JNI_OK) return -1;
-    jvmtiEnv* jvmti = nullptr;
-    if (vm->GetEnv(reinterpret_cast<void**>(&jvmti), JVMTI_VERSION_1_2) != JNI_OK) return -1;
-    jvmtiCapabilities wanted{};
-    wanted.can_tag_objects = 1;
-    if (jvmti->AddCapabilities(&wanted) != JVMTI_ERROR_NONE) return -1;
+    jvmtiEnv* jvmti = TaggingTools(env);
+    if (!jvmti) return -1;
     // The thread is held by a global reference during the walk, so that the
     // count holds none of its own.
     jthread local = nullptr;
@@ -87,6 +113,20 @@ int CountLocalReferences(JNIEnv* env) {
     return count;
 }
 
+int CountGlobalReferencesTo(JNIEnv* env, jobject object) {
+    jvmtiEnv* jvmti = TaggingTools(env);
+    if (!jvmti || !object) return -1;
+    int count = -1;
+    if (jvmti->SetTag(object, kCountedObjectTag) == JVMTI_ERROR_NONE) {
+        jvmtiHeapCallbacks callbacks{};
+        callbacks.heap_reference_callback = CountGlobalRoot;
+        int found = 0;
+        if (jvmti->FollowReferences(0, nullptr, nullptr, &callbacks, &found) == JVMTI_ERROR_NONE) count = found;
+        jvmti->SetTag(object, 0);
+    }
+    return count;
+}
+
 PendingException TakePendingException(JNIEnv* env) {
     PendingException result;
     jthrowable thrown = env->ExceptionOccurred();
@@ -95,10 +135,14 @@ PendingException TakePendingException(JNIEnv* env) {
     jclass cls = env->GetObjectClass(thrown);
     jclass classClass = env->FindClass("java/lang/Class");
     jmethodID getName = env->GetMethodID(classClass, "getName", "()Ljava/lang/String;");
-    result.className = JavaString(env, static_cast<jstring>(env->CallObjectMethod(cls, getName)));
+    result.className = AnsweredText(env, env->CallObjectMethod(cls, getName));
     jclass throwableClass = env->FindClass("java/lang/Throwable");
     jmethodID getMessage = env->GetMethodID(throwableClass, "getMessage", "()Ljava/lang/String;");
-    result.message = JavaString(env, static_cast<jstring>(env->CallObjectMethod(thrown, getMessage)));
+    result.message = AnsweredText(env, env->CallObjectMethod(thrown, getMessage));
+    env->DeleteLocalRef(throwableClass);
+    env->DeleteLocalRef(classClass);
+    env->DeleteLocalRef(cls);
+    env->DeleteLocalRef(thrown);
     return result;
 }
 

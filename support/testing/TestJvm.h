@@ -3,6 +3,7 @@
 // VM, so each test that needs one runs in its own process.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <jni.h>
 
 #include <string>
@@ -23,9 +24,22 @@ struct PendingException {
 };
 PendingException TakePendingException(JNIEnv* env);
 
+// What a Java call answered, for a call that must not throw: the current
+// test fails when it did (and the exception is taken).
+template <typename T>
+T Answered(JNIEnv* env, T answer) {
+    PendingException thrown = TakePendingException(env);
+    EXPECT_EQ(thrown.className, "") << thrown.message;
+    return answer;
+}
+
 // The number of JNI local references that the calling thread holds, as the
 // VM itself reports them (its JVMTI heap walk names each local reference
 // among the roots, with its thread). -1 when the VM cannot tell.
 int CountLocalReferences(JNIEnv* env);
+
+// The number of JNI global references to `object` (which the caller holds
+// another reference to), as the VM reports them. -1 when the VM cannot tell.
+int CountGlobalReferencesTo(JNIEnv* env, jobject object);
 
 }  // namespace brivel::testing

@@ -86,6 +86,7 @@ TEST(ProductClasses, CheckValidAuthClassRefusesUnknownAndUnsuitableClasses) {
     ASSERT_NE(method, nullptr);
     auto run = [&](const char* name) {
         jstring result = static_cast<jstring>(env->CallStaticObjectMethod(check, method, env->NewStringUTF(name)));
+        if (env->ExceptionCheck() || !result) return name + (": " + TakePendingException(env).className);
         const char* chars = env->GetStringUTFChars(result, nullptr);
         std::string text(chars);
         env->ReleaseStringUTFChars(result, chars);

@@ -11890,8 +11890,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorIn__Ljava_
 	}
 	jclass awtColorClass__0 = env->GetObjectClass( arg0 );
 	unsigned int blue__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getBlue", "()I" ));
-	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
-	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	unsigned int red__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
+	unsigned int green__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	if ( env->ExceptionCheck()) {
+		return;
+	}
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
 	hr = brivelVtableInvoker( env, vThunk_295, pUnk,color__0);
 	if ( brivelCheckFatalError( env )) {
@@ -11928,8 +11931,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInRef__Lja
 	}
 	jclass awtColorClass__0 = env->GetObjectClass( arg0 );
 	unsigned int blue__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getBlue", "()I" ));
-	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
-	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	unsigned int red__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
+	unsigned int green__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	if ( env->ExceptionCheck()) {
+		return;
+	}
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
 	hr = brivelVtableInvoker( env, vThunk_296, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
@@ -12020,8 +12026,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ColorInOut___3L
 	}
 	jclass awtColorClass__0 = env->GetObjectClass( env->GetObjectArrayElement((jobjectArray)arg0,0) );
 	unsigned int blue__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getBlue", "()I" ));
-	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
-	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	unsigned int red__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
+	unsigned int green__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	if ( env->ExceptionCheck()) {
+		return;
+	}
 	COLORREF color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
 	hr = brivelVtableInvoker( env, vThunk_298, pUnk,&color__0);
 	if ( brivelCheckFatalError( env )) {
@@ -45071,8 +45080,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorIn__Ljava_
 	}
 	jclass awtColorClass__0 = env->GetObjectClass( arg0 );
 	unsigned int blue__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getBlue", "()I" ));
-	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
-	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	unsigned int red__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
+	unsigned int green__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	if ( env->ExceptionCheck()) {
+		return;
+	}
 	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
 	vargs[0].vt = VT_I4;
 	V_I4( &vargs[0] ) = (long) color__0;
@@ -45112,8 +45124,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInRef__Lja
 	}
 	jclass awtColorClass__0 = env->GetObjectClass( arg0 );
 	unsigned int blue__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getBlue", "()I" ));
-	unsigned int red__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
-	unsigned int green__0 = env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	unsigned int red__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
+	unsigned int green__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( arg0, env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	if ( env->ExceptionCheck()) {
+		return;
+	}
 	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
 	vargs[0].vt = VT_BYREF | VT_UI4;
 	V_BYREF( &vargs[0] ) = &color__0;
@@ -45210,8 +45225,11 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ColorInOut___3L
 	}
 	jclass awtColorClass__0 = env->GetObjectClass( env->GetObjectArrayElement((jobjectArray)arg0,0) );
 	unsigned int blue__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getBlue", "()I" ));
-	unsigned int red__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
-	unsigned int green__0 = env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	unsigned int red__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getRed", "()I" ));
+	unsigned int green__0 = env->ExceptionCheck() ? 0 : env->CallIntMethod( env->GetObjectArrayElement((jobjectArray)arg0,0), env->GetMethodID( awtColorClass__0, "getGreen", "()I" ));
+	if ( env->ExceptionCheck()) {
+		return;
+	}
 	color__0 = ( blue__0 << 16 ) | ( green__0 << 8 ) | red__0;
 	vargs[0].vt = VT_BYREF | VT_UI4;
 	V_BYREF( &vargs[0] ) = &color__0;

@@ -236,7 +236,8 @@ std::string RunDriver(JNIEnv* env, const char* driverClass, IUnknown* object) {
     if (!driver) return "no driver: " + TakePendingException(env).message;
     auto text = static_cast<jstring>(env->CallStaticObjectMethod(
         driver, env->GetStaticMethodID(driver, "run", "(Lbrivel/TavoObject;)Ljava/lang/String;"), wrapper));
-    if (!text) return "failed: " + TakePendingException(env).message;
+    std::string failure = TakePendingException(env).message;
+    if (!text) return "failed: " + failure;
     const char* chars = env->GetStringUTFChars(text, nullptr);
     std::string log(chars);
     env->ReleaseStringUTFChars(text, chars);

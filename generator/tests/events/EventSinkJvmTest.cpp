@@ -379,6 +379,7 @@ TEST_F(EventSink, InOutObjectSlotHandsBackCountedReferences) {
         if (slot) slot->Release();
         EXPECT_EQ(after.refs, 2) << form;
         env->CallVoidMethod(replacement, env->GetMethodID(env->FindClass("brivel/TavoObject"), "TavoRelease", "()V"));
+        EXPECT_EQ(TakePendingException(env).className, "") << form;
         EXPECT_EQ(after.refs, 1) << form;
     }
     EXPECT_EQ(TakePendingException(env).className, "");

@@ -177,6 +177,8 @@ std::string EnumeratedClasses(JNIEnv* env, Collection& collection) {
     if (!failure.empty()) return failure;
     auto names = static_cast<jstring>(
         env->CallObjectMethod(collector, env->GetMethodID(collectorClass, "classes", "()Ljava/lang/String;")));
+    failure = TakePendingException(env).className;
+    if (!failure.empty()) return failure;
     const char* chars = env->GetStringUTFChars(names, nullptr);
     std::string result(chars);
     env->ReleaseStringUTFChars(names, chars);

@@ -175,6 +175,7 @@ std::u16string Wide(BSTR b) {
 }
 void CallVoid(JNIEnv* env, jobject obj, const char* method) {
     env->CallVoidMethod(obj, env->GetMethodID(env->GetObjectClass(obj), method, "()V"));
+    EXPECT_FALSE(env->ExceptionCheck()) << method;
 }
 
 // A Shape with every field set from Java.
@@ -286,6 +287,7 @@ TEST(RuntimeRecords, DirectRecordCarriesEveryFieldKindBothWaysAndIsFreedByItsCle
     EXPECT_EQ(peer.references, 4);
     jobject any = ObjectField(env, copy, "any", "Lbrivel/TavoVariant;");
     EXPECT_EQ(env->CallIntMethod(any, env->GetMethodID(env->GetObjectClass(any), "getInt", "()I")), 99);
+    EXPECT_FALSE(env->ExceptionCheck());
     jobject when = ObjectField(env, copy, "when", "Ljava/util/Date;");
     EXPECT_DOUBLE_EQ(brivelJdateToDate(env, when), 40000.5);
     CallVoid(env, ObjectField(env, copy, "peer", "Lbrivel/TavoObject;"), "TavoRelease");
@@ -458,8 +460,8 @@ TEST(RuntimeRecords, ArraysOfRecordsBecomeJavaArraysAndRefillExistingOnes) {
     jobjectArray three = env->NewObjectArray(3, env->FindClass("rectest/Point"), nullptr);
     brivelCopySafeArrayToJArrayRecord(env, false, sa, three, nullptr, "rectest/Point", &err, pointFields, 2, ids);
     EXPECT_TRUE(err);
-    EXPECT_EQ(IntField(env, env->GetObjectArrayElement(three, 1), "x"), 3);
     EXPECT_EQ(TakePendingException(env).message, "The array came back with 2 records for 3 Java elements");
+    EXPECT_EQ(IntField(env, env->GetObjectArrayElement(three, 1), "x"), 3);
 
     // A SAFEARRAY of anything else is refused.
     SAFEARRAY* ints = SafeArrayCreateVector(VT_I4, 0, 1);

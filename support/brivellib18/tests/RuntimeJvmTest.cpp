@@ -54,6 +54,7 @@ TEST(RuntimeStartUp, ChosenMultithreadedApartmentIsUsedOnEveryThread) {
     jclass object = env->FindClass("brivel/TavoObject");
     jmethodID mode = env->GetStaticMethodID(object, "TavoModeMTA", "()Z");
     EXPECT_TRUE(env->CallStaticBooleanMethod(object, mode));
+    EXPECT_FALSE(env->ExceptionCheck());
     // A COM thread that Java never saw gets an environment of its own.
     std::thread([env] {
         JNIEnv* own = brivelGetJniEnv();
@@ -137,11 +138,13 @@ TEST(RuntimeConversions, DatesFileTimesGuidsAndArraysRoundTrip) {
     ASSERT_NE(date, nullptr);
     jmethodID getTime = env->GetMethodID(env->FindClass("java/util/Date"), "getTime", "()J");
     jlong millis = env->CallLongMethod(date, getTime);
+    ASSERT_FALSE(env->ExceptionCheck());
     EXPECT_DOUBLE_EQ(brivelJdateToDate(env, date), 25570.0);
     FILETIME ft;
     brivelJdateToFiletime(env, &ft, date);
     jobject back = brivelFiletimeToJobject(env, &ft);
     EXPECT_EQ(env->CallLongMethod(back, getTime), millis);
+    EXPECT_FALSE(env->ExceptionCheck());
 
     GUID guid = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x50}};
     jstring text = brivelGuidToJstr(env, guid);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <thread>
 
@@ -71,6 +72,9 @@ protected:
             WaitForSingleObject(process_.hProcess, 30000);
             CloseHandle(process_.hThread);
             CloseHandle(process_.hProcess);
+            // The output of the server's VM and of its connections' VMs,
+            // where the run looks for the VM's reports of JNI faults.
+            std::printf("The server's output:\n%s\n", Log().c_str());
         }
         std::remove(kConfigFile.c_str());
         TempFolderTest::TearDown();

@@ -19,6 +19,7 @@
 #include "TempFolder.h"
 #include "TestJvm.h"
 
+using brivel::testing::Answered;
 using brivel::testing::PendingException;
 using brivel::testing::ReadFileBytes;
 using brivel::testing::StartTestJvm;
@@ -99,17 +100,18 @@ protected:
 
     static jint GetConnid(JNIEnv* env, jobject server, jint n, jint k) {
         jmethodID m = env->GetMethodID(env->GetObjectClass(server), "getConnid", "(IIIII)I");
-        return env->CallIntMethod(server, m, 7, 8, 9, n, k);
+        return Answered(env, env->CallIntMethod(server, m, 7, 8, 9, n, k));
     }
 
     static void OnDisconnect(JNIEnv* env, jobject server, jint id) {
         jmethodID m = env->GetMethodID(env->GetObjectClass(server), "onDisconnect", "(I)V");
         env->CallVoidMethod(server, m, id);
+        EXPECT_EQ(TakePendingException(env).className, "");
     }
 
     static jint OpenCount(JNIEnv* env) {
         jclass cls = env->FindClass("brivel/server/BrvServer");
-        return env->CallStaticIntMethod(cls, env->GetStaticMethodID(cls, "getNCons", "()I"));
+        return Answered(env, env->CallStaticIntMethod(cls, env->GetStaticMethodID(cls, "getNCons", "()I")));
     }
 
     // The records of the connection processes, once `count` have run.
@@ -136,23 +138,22 @@ TEST_F(ServerNatives, ConfigurationReachesJavaAsJavaText) {
     JNIEnv* env = StartServerVm();
     ASSERT_NE(env, nullptr);
     jclass main = env->FindClass("brivel/server/BrvServerMain");
-    ASSERT_TRUE(env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z")));
+    ASSERT_TRUE(Answered(env, env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z"))));
     jmethodID getItem = env->GetStaticMethodID(main, "getConfigItem", "(Ljava/lang/String;)Ljava/lang/String;");
     jmethodID getInt = env->GetStaticMethodID(main, "getConfigItemInt", "(Ljava/lang/String;I)I");
     auto item = [&](const char* key) {
         jstring k = key ? env->NewStringUTF(key) : nullptr;
-        return JavaText(env, static_cast<jstring>(env->CallStaticObjectMethod(main, getItem, k)));
+        return JavaText(env, Answered(env, static_cast<jstring>(env->CallStaticObjectMethod(main, getItem, k))));
     };
     EXPECT_EQ(item("authfile"), "C:\\Users\\J\xC3\xB6rg\\clients.txt");  // the 1252 file text as Java's UTF-8
     EXPECT_EQ(item("SSLPort"), "<null>");
     EXPECT_EQ(item(nullptr), "<null>");
-    EXPECT_EQ(env->CallStaticIntMethod(main, getInt, env->NewStringUTF("DEFAULTPORT"), 24044), 25000);
-    EXPECT_EQ(env->CallStaticIntMethod(main, getInt, env->NewStringUTF("SSLPort"), 24045), 24045);
-    EXPECT_EQ(env->CallStaticIntMethod(main, getInt, nullptr, 24045), 24045);
-    EXPECT_EQ(TakePendingException(env).className, "");
+    EXPECT_EQ(Answered(env, env->CallStaticIntMethod(main, getInt, env->NewStringUTF("DEFAULTPORT"), 24044)), 25000);
+    EXPECT_EQ(Answered(env, env->CallStaticIntMethod(main, getInt, env->NewStringUTF("SSLPort"), 24045)), 24045);
+    EXPECT_EQ(Answered(env, env->CallStaticIntMethod(main, getInt, nullptr, 24045)), 24045);
 
     jclass server = env->FindClass("brivel/server/BrvServer");
-    EXPECT_TRUE(env->CallStaticBooleanMethod(server, env->GetStaticMethodID(server, "initService", "()Z")));
+    EXPECT_TRUE(Answered(env, env->CallStaticBooleanMethod(server, env->GetStaticMethodID(server, "initService", "()Z"))));
 }
 
 TEST_F(ServerNatives, EachConnectionGetsAnIdAndAHiddenProcessWithTheServersClassPathAndTheExtraEntries) {
@@ -161,7 +162,7 @@ TEST_F(ServerNatives, EachConnectionGetsAnIdAndAHiddenProcessWithTheServersClass
     JNIEnv* env = StartServerVm();
     ASSERT_NE(env, nullptr);
     jclass main = env->FindClass("brivel/server/BrvServerMain");
-    ASSERT_TRUE(env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z")));
+    ASSERT_TRUE(Answered(env, env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z"))));
     jobject server = NewConnectionObject(env);
     ASSERT_NE(server, nullptr);
 
@@ -256,6 +257,7 @@ TEST_F(ServerNatives, InitProtoStartsTheConnectionObjectWithItsArgumentsInOrder)
     EXPECT_EQ(records[0][4] + " " + records[0][5], "768 9");
 
     env->CallStaticVoidMethod(driver, env->GetStaticMethodID(driver, "closeConnection", "()V"));
+    EXPECT_EQ(TakePendingException(env).className, "");
     for (int i = 0; i < 500 && OpenCount(env) != 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(OpenCount(env), 0);  // the connection object ended it
 }
