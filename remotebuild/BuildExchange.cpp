@@ -4,6 +4,7 @@
 #include "ExchangeTexts.h"
 #include "ReplyReader.h"
 #include "TemporaryDllFile.h"
+#include "WebAddress.h"
 
 #include <vector>
 
@@ -271,10 +272,12 @@ BuildResult CBuildExchange::Download(const KindPolicy& policy, ReplyReader& read
     return EndSteps(saved);
 }
 
+// The address came over the network: only a web address reaches the
+// browser's command line.
 BuildResult CBuildExchange::Redirect(const std::string& url) {
     owner_.SetStatus(texts::kRedirecting);
     std::string browser = owner_.GetBrowserPath();
-    if (LaunchBrowser(browser.c_str(), url.c_str())) {
+    if (brivel::IsWebAddress(url) && LaunchBrowser(browser.c_str(), url.c_str())) {
         failed_ = false;
     } else {
         failed_ = true;

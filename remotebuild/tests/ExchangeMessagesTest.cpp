@@ -142,6 +142,30 @@ TEST_F(ExchangeTest, ARedirectOpensTheBrowserAndIsNoBuiltDll) {
     SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", nullptr);
 }
 
+// The redirect's address comes over plain HTTP: anything but a web address
+// (a program, a file, browser switches, a quote that ends the argument)
+// never reaches the browser's command line.
+TEST_F(ExchangeTest, ARedirectToAnythingButAWebAddressStartsNoBrowser) {
+    const std::string record = Path("browser.txt");
+    SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", record.c_str());
+    owner_.browserPath = BrowserStandInPath();
+    for (const std::string url : {"http://build.example.test/r\"  --renderer-cmd-prefix=calc.exe \"",
+                                  "--renderer-cmd-prefix=calc.exe", "C:\\windows\\system32\\calc.exe",
+                                  "file:///C:/windows/win.ini", "http://build.example.test/a b", "javascript:x"}) {
+        service_.QueueReply(ScriptedReply::Ok().Redirect(url));
+        RecordingOwner owner;
+        owner.browserPath = owner_.browserPath;
+        CBuildExchange exchange(owner);
+        BuildResult result = exchange.RunBuild(CppJob("J", "x"));
+        EXPECT_TRUE(result.failed) << url;
+        EXPECT_TRUE(result.endStepsRun) << url;
+        EXPECT_EQ(owner.Boxes(), Box("Attempting to redirect: Failed to launch browser")) << url;
+    }
+    Sleep(500);
+    EXPECT_EQ(brivel::testing::ReadFileBytes(record), "") << "no browser started";
+    SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", nullptr);
+}
+
 TEST_F(ExchangeTest, ABrowserThatDoesNotStartIsReported) {
     owner_.browserPath = Path("no-such-browser.exe");
     service_.SetReply(ScriptedReply::Ok().Redirect("http://build.example.test/r"));
