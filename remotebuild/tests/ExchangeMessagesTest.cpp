@@ -195,13 +195,26 @@ TEST_F(ExchangeTest, ADllOfNoBytesIsReportedAndNotBuilt) {
     EXPECT_EQ(owner_.savedFrom, "");
 }
 
-TEST_F(ExchangeTest, AnErrorStatusIsReportedAsSuch) {
+TEST_F(ExchangeTest, AnErrorStatusIsReportedOnlyWhenTheReplyHoldsNoRecord) {
     service_.RequireProxyCredentials("Aladdin", "open sesame");
     BuildJob job = CppJob("J", "x");
     BuildResult result = Run(job);
     EXPECT_TRUE(result.failed);
     EXPECT_FALSE(result.endStepsRun) << "the owner stays open to change the proxy settings";
     EXPECT_EQ(owner_.Boxes(), Box("The build request failed: HTTP/1.0 407 Proxy Authentication Required"));
+
+    // The service explains its failure itself: its own message is shown.
+    RecordingOwner explained;
+    CBuildExchange withMessage(explained);
+    service_.QueueReply(ScriptedReply::WithStatus("HTTP/1.0 500 Internal Server Error")
+                            .Message("The class Calc has no public constructor", "Build Service"));
+    job.proxy.useCredentials = true;
+    job.proxy.userName = "Aladdin";
+    job.proxy.password = "open sesame";
+    result = withMessage.RunBuild(job);
+    EXPECT_TRUE(result.failed);
+    EXPECT_TRUE(result.endStepsRun);
+    EXPECT_EQ(explained.Boxes(), (std::vector<ShownBox>{{"The class Calc has no public constructor", "Build Service"}}));
 
     RecordingOwner owner;
     CBuildExchange exchange(owner);
