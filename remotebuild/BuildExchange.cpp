@@ -31,6 +31,8 @@ bool CBuildExchange::StartBuild(const BuildJob& job) {
         WaitForBuild();
     }
     workerJob_ = job;
+    // A stop from now on holds for this build, even before it connects.
+    connection_.ClearInterruption();
     worker_ = CreateThread(nullptr, 0, &CBuildExchange::WorkerEntry, this, 0, nullptr);
     return worker_ != nullptr;
 }
@@ -151,6 +153,8 @@ bool CBuildExchange::Connect(const BuildJob& job, const std::string& host, int p
     case Error::ConnectFailed:
         owner_.SetStatus(texts::kCouldNotConnect + host);
         owner_.ShowMessageBox(ConnectFailureBoxText(job.kind, host), texts::kMessageCaption);
+        break;
+    case Error::Interrupted:  // the owner stopped the build: nothing to report
         break;
     }
     return false;
