@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
+#include <set>
+#include <thread>
+
+#include "TemporaryDllFile.h"
+
 using namespace brivel::remotebuild;
 using namespace brivel::remotebuild::testing;
 using brivel::buildservice::DllAnnouncement;
@@ -261,4 +266,78 @@ TEST_F(ExchangeTest, FillerBytesAcrossManyBlocksAreSkipped) {
                           .Dll("MZ"));
     EXPECT_TRUE(Run(CppJob("J", "x")).dllSaved);
     EXPECT_EQ(owner_.savedBytes, "MZ");
+}
+
+namespace {
+
+// A folder on the drive D:, which lies on another file system than the
+// temporary folder (scripts/test maps it in the Wine prefix): a move from
+// one to the other cannot be a rename.
+class DllOnAnotherDrive : public brivel::testing::TempFolderTest {
+protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        if (GetDriveTypeA("D:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no second drive D:";
+        other_ = "D:\\brivel-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+        ASSERT_TRUE(CreateDirectoryA(other_.c_str(), nullptr)) << other_;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        if (!other_.empty()) std::filesystem::remove_all(other_, ignored);
+        TempFolderTest::TearDown();
+    }
+
+    std::vector<std::string> FilesThere() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(other_))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    std::string other_;
+};
+
+}  // namespace
+
+// A copy onto the old DLL would leave it cut short if the copy failed
+// midway: the target is only ever the old DLL or the whole new one.
+TEST_F(DllOnAnotherDrive, AnOldDllIsReplacedInOneStepFromAnotherDrive) {
+    const std::string target = other_ + "\\JCalc.dll", temporary = Path("brv1.tmp");
+    const std::string old(100, 'o'), dll = FileBytes(24 * 1024 * 1024, 7);
+    brivel::testing::WriteFileBytes(target, old);
+    brivel::testing::WriteFileBytes(temporary, dll);
+
+    std::set<unsigned long long> sizes;  // the target's sizes as another thread sees them all along
+    std::atomic<bool> stop{false};
+    std::thread watcher([&] {
+        while (!stop) {
+            WIN32_FILE_ATTRIBUTE_DATA data;
+            if (GetFileAttributesExA(target.c_str(), GetFileExInfoStandard, &data))
+                sizes.insert((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+            else
+                sizes.insert(~0ull);  // no file there
+        }
+    });
+    bool moved = MoveDownloadedDll(temporary, target);
+    stop = true;
+    watcher.join();
+
+    EXPECT_TRUE(moved) << GetLastError();
+    EXPECT_EQ(brivel::testing::ReadFileBytes(target), dll);
+    EXPECT_EQ(sizes, (std::set<unsigned long long>{old.size(), dll.size()}));
+    EXPECT_EQ(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES) << "the download is gone";
+    EXPECT_EQ(FilesThere(), std::vector<std::string>{"JCalc.dll"}) << "nothing left beside it";
+}
+
+TEST_F(DllOnAnotherDrive, AnOldDllInUseStaysWholeAndNothingIsLeftBesideIt) {
+    const std::string target = other_ + "\\JCalc.dll", temporary = Path("brv1.tmp");
+    brivel::testing::WriteFileBytes(target, "the old DLL");
+    brivel::testing::WriteFileBytes(temporary, FileBytes(100000, 8));
+    HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(MoveDownloadedDll(temporary, target));
+    CloseHandle(held);
+    EXPECT_EQ(brivel::testing::ReadFileBytes(target), "the old DLL");
+    EXPECT_EQ(FilesThere(), std::vector<std::string>{"JCalc.dll"});
+    EXPECT_NE(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES) << "the caller deletes the download";
 }

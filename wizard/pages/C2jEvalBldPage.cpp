@@ -11,6 +11,7 @@
 #include "ComRegistration.h"
 #include "ExchangeTexts.h"
 #include "MessageBoxes.h"
+#include "TemporaryDllFile.h"
 #include "WizardDlg.h"
 #include "resource.h"
 
@@ -102,8 +103,7 @@ bool CC2jEvalBldPage::SaveDownloadedDll(const std::string& temporaryPath) {
     // A stop that came with the download's last bytes: the DLL is not put
     // in place (it could not be registered any more).
     if (IsClosing()) return false;
-    if (!MoveFileExA(temporaryPath.c_str(), target,
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)) {
+    if (!brivel::remotebuild::MoveDownloadedDll(temporaryPath, target.str())) {
         CString failed;
         failed.Format(build_text::kCannotSaveDll, target.c_str(), SystemErrorText(GetLastError()).c_str());
         SetStatus(failed.str());
