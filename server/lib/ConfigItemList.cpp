@@ -6,12 +6,34 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "BrvString.h"
 
 namespace brivel {
 
 namespace {
+
+#ifdef _WIN32
+// Gives the new text the old file's access list and attributes before it
+// takes the old file's place, so that it is never readable more widely
+// than the old file was (not every ReplaceFile keeps the access list).
+void TakeProtectionOf(const std::string& old, const std::string& text, DWORD attributes) {
+    DWORD needed = 0;
+    GetFileSecurityA(old.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    std::vector<char> descriptor(needed);
+    if (needed > 0 && GetFileSecurityA(old.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed)) {
+        SECURITY_DESCRIPTOR_CONTROL control = 0;
+        DWORD revision = 0;
+        GetSecurityDescriptorControl(descriptor.data(), &control, &revision);
+        SECURITY_INFORMATION what = DACL_SECURITY_INFORMATION | ((control & SE_DACL_PROTECTED)
+                                                                     ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                                     : UNPROTECTED_DACL_SECURITY_INFORMATION);
+        SetFileSecurityA(text.c_str(), what, descriptor.data());
+    }
+    SetFileAttributesA(text.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+#endif
 
 bool IsWhite(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
@@ -162,6 +184,10 @@ std::string CConfigItemList::Text() const {
     return text;
 }
 
+// The new text is written beside the file first, so that a failed write
+// leaves the old file whole. It then takes the old file's place keeping
+// what protects it (the file holds the keystore password). Only a file
+// that is not there yet is simply moved in.
 bool CConfigItemList::WriteFile(const std::string& path) const {
     std::string temporary = path + ".new";
     FILE* file = std::fopen(temporary.c_str(), "w");
@@ -169,7 +195,22 @@ bool CConfigItemList::WriteFile(const std::string& path) const {
     std::string text = Text();
     bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     written = (std::fclose(file) == 0) && written;
-    if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    if (written) {
+        DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            if (MoveFileExA(temporary.c_str(), path.c_str(), 0)) return true;
+        } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+#ifdef _WIN32
+            TakeProtectionOf(path, temporary, attributes);
+#endif
+            if (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr)) {
+#ifdef _WIN32
+                if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), attributes);
+#endif
+                return true;
+            }
+        }
+    }
     DeleteFileA(temporary.c_str());
     return false;
 }

@@ -28,7 +28,8 @@ public:
     bool ReadFile(const std::string& path);
 
     // Writes the list as the file's new text (through a temporary file beside
-    // it, so that a failed write leaves the old file whole).
+    // it, so that a failed write leaves the old file whole); the file keeps
+    // its security and attributes.
     bool WriteFile(const std::string& path) const;
 
     // Parses one line of the file into the list.
