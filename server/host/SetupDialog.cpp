@@ -69,6 +69,7 @@ std::vector<std::string> AddressesOf(const hostent* host) {
 
 CSetupDialog::CSetupDialog() : Dialog(IDD_BRVSERVICE_DIALOG) {
     OnClicked(IDC_INSTALL, [this] {
+        if (server_) return;  // the service's server could not run beside this one
         InstallService(messages_, ProgramPath());
         RefreshServiceRunning();
     });
@@ -181,10 +182,13 @@ void CSetupDialog::ShowAddress() {
     if (!shown.empty()) SetItemText(IDC_IP_ADDRESS, shown.c_str());
 }
 
+// While a server run from here lives, no other one is started: it would
+// find the port taken, and its start would cut the running server's log
+// short.
 bool CSetupDialog::RefreshServiceRunning() {
     ServiceState state = QueryServiceState();
-    EnableItem(IDC_INSTALL, !state.installed);
-    EnableItem(IDC_RUN_ONCE, !state.installed);
+    EnableItem(IDC_INSTALL, !state.installed && !server_);
+    EnableItem(IDC_RUN_ONCE, !state.installed && !server_);
     EnableItem(IDC_UNINSTALL, state.installed);
     EnableItem(IDC_STOP_SERVICE, state.running);
     EnableItem(IDC_START_SERVICE, state.installed && !state.running);
@@ -193,6 +197,7 @@ bool CSetupDialog::RefreshServiceRunning() {
 }
 
 void CSetupDialog::RunOnce() {
+    if (server_) return;
     CJavaServerLauncher launcher = ServerLauncher();
     launcher.RotateLog();
     std::string log = launcher.LogPath();
@@ -223,6 +228,7 @@ void CSetupDialog::ShowRunningDialog() {
     running_ = &dialog;
     ShowWindow(Handle(), SW_HIDE);
     INT_PTR result = dialog.DoModal(Handle());
+    RefreshServiceRunning();
     ShowWindow(Handle(), SW_SHOW);
     running_ = nullptr;
     if (dialog.ClosedByMonitor()) {
@@ -246,6 +252,7 @@ void CSetupDialog::OnServerEnded(int run) {
     if (server_) CloseHandle(server_);
     server_ = nullptr;
     reopenOnRestore_ = false;
+    RefreshServiceRunning();
     if (running_) running_->CloseByMonitor();
     else AskAboutEnd();
 }
