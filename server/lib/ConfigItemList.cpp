@@ -45,11 +45,16 @@ std::string TrimRight(const std::string& text) {
 
 }  // namespace
 
-CConfigItemList::Item* CConfigItemList::Find(const char* key) {
+CConfigItemList::Item* CConfigItemList::FindKept(const char* key) {
     if (!key) return nullptr;
     for (Item& item : m_items)
         if (!item.isComment && EqualsNoCase(item.key.c_str(), key)) return &item;
     return nullptr;
+}
+
+CConfigItemList::Item* CConfigItemList::Find(const char* key) {
+    Item* item = FindKept(key);
+    return item && !item->deleted ? item : nullptr;
 }
 
 const CConfigItemList::Item* CConfigItemList::Find(const char* key) const {
@@ -61,7 +66,8 @@ void CConfigItemList::Set(const char* key, const char* value, const char* commen
         m_items.push_back(Item{true, std::string(), std::string(), false, comment ? comment : (value ? value : "")});
         return;
     }
-    if (Item* item = Find(key)) {
+    if (Item* item = FindKept(key)) {
+        item->deleted = false;  // a deleted key comes back in its place, with its comment
         item->value = value ? value : "";
         if (comment) {
             item->hasComment = true;
@@ -90,13 +96,10 @@ int CConfigItemList::GetInt(const char* key, int defaultValue) const {
 }
 
 bool CConfigItemList::Delete(const char* key) {
-    if (!key) return false;
-    for (auto it = m_items.begin(); it != m_items.end(); ++it)
-        if (!it->isComment && EqualsNoCase(it->key.c_str(), key)) {
-            m_items.erase(it);
-            return true;
-        }
-    return false;
+    Item* item = Find(key);
+    if (!item) return false;
+    item->deleted = true;
+    return true;
 }
 
 void CConfigItemList::ReadLine(const std::string& line) {
@@ -168,6 +171,7 @@ bool CConfigItemList::ReadFile(const std::string& path) {
 std::string CConfigItemList::Text() const {
     std::string text;
     for (const Item& item : m_items) {
+        if (item.deleted) continue;
         if (item.isComment) {
             text += item.text;
         } else {

@@ -130,10 +130,17 @@ TEST(ConfigItems, SetKeepsPlaceAndCommentDeleteRemoves) {
 
     EXPECT_FALSE(list.Delete("enableSSL"));
     EXPECT_TRUE(list.Delete("sslport"));
+    EXPECT_FALSE(list.Delete("SSLPort"));
     EXPECT_EQ(list.Get("SSLPort"), nullptr);
+    EXPECT_EQ(list.GetInt("SSLPort", 7), 7);
     EXPECT_EQ(list.Text(), "defaultPort: 26000 #port\nAuthRequired: 1\n");
-    list.Set("SSLPort", "24046", nullptr);  // re-added: now last
-    EXPECT_EQ(list.Text(), "defaultPort: 26000 #port\nAuthRequired: 1\nSSLPort: 24046\n");
+    // Set again (a dialog's Cancel sets back what its OK deleted): back in
+    // its place, with its comment.
+    list.Set("SSLPort", "24046", nullptr);
+    EXPECT_EQ(list.Text(), "defaultPort: 26000 #port\nSSLPort: 24046 #new\nAuthRequired: 1\n");
+    list.Delete("SSLPort");
+    list.Set("sslport", "2", "other");
+    EXPECT_EQ(list.Text(), "defaultPort: 26000 #port\nSSLPort: 2 #other\nAuthRequired: 1\n");
 }
 
 TEST(ConfigItems, NullArgumentsAreHandled) {
