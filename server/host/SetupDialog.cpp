@@ -12,6 +12,7 @@
 #include "HostAddress.h"
 #include "HostTexts.h"
 #include "JavaServerLauncher.h"
+#include "ModuleFileName.h"
 #include "ServerControl.h"
 #include "ServiceSetup.h"
 #include "WinApp.h"
@@ -28,15 +29,6 @@ constexpr UINT kServerEndedMessage = WM_APP + 0x65;
 HINSTANCE ResourceInstance() {
     brivel::winui::WinApp* app = brivel::winui::WinApp::Current();
     return app && app->Instance() ? app->Instance() : GetModuleHandleA(nullptr);
-}
-
-std::string ProgramPath() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) return std::string(path.data(), n);
-        path.resize(path.size() * 2);
-    }
 }
 
 struct MonitorJob {
@@ -70,7 +62,7 @@ std::vector<std::string> AddressesOf(const hostent* host) {
 CSetupDialog::CSetupDialog() : Dialog(IDD_BRVSERVICE_DIALOG) {
     OnClicked(IDC_INSTALL, [this] {
         if (server_) return;  // the service's server could not run beside this one
-        InstallService(messages_, ProgramPath());
+        InstallService(messages_, brivel::ModuleFileName(nullptr));
         RefreshServiceRunning();
     });
     OnClicked(IDC_UNINSTALL, [this] {
