@@ -7,8 +7,8 @@ namespace {
 
 constexpr long kInterruptCheckMicroseconds = 250000;
 
-bool SetBlocking(SOCKET s, bool blocking) {
-    u_long nonBlocking = blocking ? 0 : 1;
+bool SetNonBlocking(SOCKET s) {
+    u_long nonBlocking = 1;
     return ioctlsocket(s, FIONBIO, &nonBlocking) == 0;
 }
 
@@ -32,7 +32,8 @@ void CBuildConnection::CleanupWinsock() {
 }
 
 CBuildConnection::ConnectError CBuildConnection::Connect(const std::string& host, int port) {
-    interrupted_ = false;
+    if (interrupted_) return ConnectError::Interrupted;
+    if (port < 0 || port > 65535) return ConnectError::ConnectFailed;
     if (!InitWinsock()) return ConnectError::NoSockets;
     SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
     if (s == INVALID_SOCKET) return ConnectError::NoSocket;
@@ -54,8 +55,9 @@ CBuildConnection::ConnectError CBuildConnection::Connect(const std::string& host
         std::memcpy(&address.sin_addr, found->h_addr_list[0], sizeof address.sin_addr);
     }
 
-    // Connecting without blocking, so that an interruption is seen.
-    bool connected = SetBlocking(s, false);
+    // Connecting, sending and receiving without blocking, so that an
+    // interruption is seen.
+    bool connected = SetNonBlocking(s);
     if (connected && connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
         connected = WSAGetLastError() == WSAEWOULDBLOCK && WaitUntilReady(true);
         int error = 0;
@@ -63,7 +65,7 @@ CBuildConnection::ConnectError CBuildConnection::Connect(const std::string& host
         if (connected && (getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0 || error != 0))
             connected = false;
     }
-    if (!connected || !SetBlocking(s, true)) {
+    if (!connected) {
         Close();
         return ConnectError::ConnectFailed;
     }
@@ -86,14 +88,22 @@ bool CBuildConnection::WaitUntilReady(bool forWriting) {
     }
 }
 
+// Ready does not promise room for every byte (nor a byte to read): a call
+// that would block waits again.
 int CBuildConnection::Send(const char* bytes, int count) {
-    if (!WaitUntilReady(true)) return -1;
-    return send(socket_.load(), bytes, count, 0);
+    for (;;) {
+        if (!WaitUntilReady(true)) return -1;
+        int sent = send(socket_.load(), bytes, count, 0);
+        if (sent != SOCKET_ERROR || WSAGetLastError() != WSAEWOULDBLOCK) return sent;
+    }
 }
 
 int CBuildConnection::Receive(char* buffer, int size) {
-    if (!WaitUntilReady(false)) return -1;
-    return recv(socket_.load(), buffer, size, 0);
+    for (;;) {
+        if (!WaitUntilReady(false)) return -1;
+        int received = recv(socket_.load(), buffer, size, 0);
+        if (received != SOCKET_ERROR || WSAGetLastError() != WSAEWOULDBLOCK) return received;
+    }
 }
 
 void CBuildConnection::Close() {

@@ -1,9 +1,11 @@
 // The socket of one build: Windows Sockets started on demand, the TCP
 // connection to the build host or the proxy, and its sends and receives.
 // Only the worker uses and closes the socket. The user-interface thread may
-// interrupt it: the worker's waits look at the interruption every quarter
-// second and then end as on a lost connection (a socket closed under a
-// blocked call could meanwhile be reused for another connection).
+// interrupt it: the socket never blocks (a send to a proxy that stops
+// reading would wait for good), and every wait for it looks at the
+// interruption each quarter second and then ends as on a lost connection
+// (a socket closed under a blocked call could meanwhile be reused for
+// another connection).
 #pragma once
 
 #include <winsock2.h>
@@ -15,7 +17,7 @@ namespace brivel::remotebuild {
 
 class CBuildConnection {
 public:
-    enum class ConnectError { None, NoSockets, NoSocket, HostNotFound, ConnectFailed };
+    enum class ConnectError { None, NoSockets, NoSocket, HostNotFound, ConnectFailed, Interrupted };
 
     CBuildConnection() = default;
     ~CBuildConnection();
@@ -28,16 +30,21 @@ public:
     void CleanupWinsock();
 
     // A TCP connection to the host (a dotted address, else resolved; its
-    // first address) on the port. Clears an earlier interruption.
+    // first address) on the port (0 to 65535). Nothing is connected once
+    // interrupted.
     ConnectError Connect(const std::string& host, int port);
-    // One send or receive: the bytes moved, below 1 when the connection is
-    // lost or was interrupted.
+    // One send or receive, once the socket is ready: the bytes moved (a send
+    // may take part of them), below 1 when the connection is lost or was
+    // interrupted.
     int Send(const char* bytes, int count);
     int Receive(char* buffer, int size);
     void Close();
     bool IsOpen() const { return socket_.load() != INVALID_SOCKET; }
-    // Any thread: the connection's next or current wait ends as lost.
+    // Any thread: the connection's next or current wait ends as lost, until
+    // the interruption is cleared.
     void Interrupt() { interrupted_ = true; }
+    void ClearInterruption() { interrupted_ = false; }
+    bool IsInterrupted() const { return interrupted_; }
 
 private:
     // Waits until the socket can be read or written; false when interrupted

@@ -4,6 +4,7 @@
 #include "ExchangeTexts.h"
 #include "ReplyReader.h"
 #include "TemporaryDllFile.h"
+#include "WebAddress.h"
 
 #include <vector>
 
@@ -30,6 +31,8 @@ bool CBuildExchange::StartBuild(const BuildJob& job) {
         WaitForBuild();
     }
     workerJob_ = job;
+    // A stop from now on holds for this build, even before it connects.
+    connection_.ClearInterruption();
     worker_ = CreateThread(nullptr, 0, &CBuildExchange::WorkerEntry, this, 0, nullptr);
     return worker_ != nullptr;
 }
@@ -151,6 +154,8 @@ bool CBuildExchange::Connect(const BuildJob& job, const std::string& host, int p
         owner_.SetStatus(texts::kCouldNotConnect + host);
         owner_.ShowMessageBox(ConnectFailureBoxText(job.kind, host), texts::kMessageCaption);
         break;
+    case Error::Interrupted:  // the owner stopped the build: nothing to report
+        break;
     }
     return false;
 }
@@ -271,10 +276,12 @@ BuildResult CBuildExchange::Download(const KindPolicy& policy, ReplyReader& read
     return EndSteps(saved);
 }
 
+// The address came over the network: only a web address reaches the
+// browser's command line.
 BuildResult CBuildExchange::Redirect(const std::string& url) {
     owner_.SetStatus(texts::kRedirecting);
     std::string browser = owner_.GetBrowserPath();
-    if (LaunchBrowser(browser.c_str(), url.c_str())) {
+    if (brivel::IsWebAddress(url) && LaunchBrowser(browser.c_str(), url.c_str())) {
         failed_ = false;
     } else {
         failed_ = true;

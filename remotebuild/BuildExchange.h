@@ -44,8 +44,8 @@ public:
     CBuildExchange(const CBuildExchange&) = delete;
     CBuildExchange& operator=(const CBuildExchange&) = delete;
 
-    // Starts the build on a worker thread; false when one still runs or the
-    // thread cannot be started.
+    // Starts the build on a worker thread (an earlier stop is forgotten);
+    // false when one still runs or the thread cannot be started.
     bool StartBuild(const BuildJob& job);
     // Waits for the worker of the last StartBuild.
     void WaitForBuild();
@@ -55,7 +55,8 @@ public:
     void WaitForBuildAnsweringSentMessages();
     // True while the worker of the last StartBuild has not ended.
     bool IsWorkerRunning() const;
-    // Runs one build on the calling thread (the worker's routine).
+    // Runs one build on the calling thread (the worker's routine); a stop
+    // made before it still holds.
     BuildResult RunBuild(const BuildJob& job);
 
     // Starts Windows Sockets for the owner (the proxy dialog resolves host
@@ -66,7 +67,8 @@ public:
     bool HasFailed() const { return failed_; }
     bool IsConnected() const { return connection_.IsOpen(); }
     // The exit confirmation: cuts the connection under a running worker,
-    // which then ends as on a lost connection.
+    // which then ends as on a lost connection (or, before it connected,
+    // without connecting).
     void Abort() { connection_.Interrupt(); }
 
     // Tests run the ticker on a clock of their own.

@@ -46,12 +46,11 @@ bool BuildRequestHead(const BuildRequest& request, std::string& head) {
     AppendString(head, " HTTP/1.0\r\nContent-Length: ");
     AppendString(head, brivel::FormatString("%d", static_cast<int>(length)).c_str());
     AppendString(head, "\r\n");
+    // The proxy's credentials are for the proxy alone: it would pass an
+    // Authorization line on to the build service.
     if (SendsCredentials(request.proxy)) {
-        std::string credentials = MakeBasicAuth(request.proxy.userName, request.proxy.password);
-        AppendString(head, "Authorization: ");
-        AppendString(head, credentials.c_str());
-        AppendString(head, "\r\nProxy-Authorization: ");
-        AppendString(head, credentials.c_str());
+        AppendString(head, "Proxy-Authorization: ");
+        AppendString(head, MakeBasicAuth(request.proxy.userName, request.proxy.password).c_str());
         AppendString(head, "\r\n");
     }
     AppendString(head, "\r\n");

@@ -2,7 +2,6 @@
 
 #include "BrvString.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace brivel::remotebuild {
@@ -28,6 +27,19 @@ bool StartsWithNoCase(const std::string& text, const char* start) {
     return brivel::EqualsNoCase(head.c_str(), start);
 }
 
+// A decimal number from 0 to 65535, as the proxy dialog takes it.
+bool ReadPort(const std::string& text, int& port) {
+    if (text.empty() || text.size() > 5) return false;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    if (value > 65535) return false;
+    port = value;
+    return true;
+}
+
 // "host:port" or "host"; the port is the decimal number after the last ':'.
 bool SplitHostAndPort(const std::string& text, ProxyAddress& proxy) {
     proxy = ProxyAddress();
@@ -36,7 +48,7 @@ bool SplitHostAndPort(const std::string& text, ProxyAddress& proxy) {
         proxy.host = text;
     } else {
         proxy.host = text.substr(0, colon);
-        proxy.port = std::atoi(text.c_str() + colon + 1);
+        if (!ReadPort(text.substr(colon + 1), proxy.port)) proxy.host.clear();
     }
     return !proxy.host.empty();
 }

@@ -17,7 +17,8 @@ struct ProxyAddress {
 // semicolons; the first "http=" entry wins, else the first entry without a
 // scheme (it serves every scheme). A list that names proxies only for other
 // schemes names none for HTTP: false. The port follows the last ':'
-// (decimal; 80 when there is none).
+// (80 when there is none); an entry whose port is not a decimal number from
+// 0 to 65535 names no proxy either.
 bool HttpProxyFromList(const std::string& list, ProxyAddress& proxy);
 
 // The owners' proxy display: the host alone on port 80, else "host:port".

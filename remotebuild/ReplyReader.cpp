@@ -47,7 +47,7 @@ ReplyReader::Event ReplyReader::Next() {
         case Phase::Header:
             ReadHeader();
             if (header_.Ended()) {
-                if (StatusNamesError()) return Finish(ReplyOutcome::HttpError);
+                statusError_ = StatusNamesError();
                 phase_ = Phase::Records;
             }
             break;
@@ -175,8 +175,9 @@ ReplyReader::Event ReplyReader::EndedHere() {
     case Phase::Header:
         return Finish(anyByte_ ? ReplyOutcome::HeaderUnended : ReplyOutcome::LostConnection);
     case Phase::Records:
+        // No final record came: an error status says why.
         cutOffRecord_ = field_ == Field::Code ? -1 : code_;
-        return Finish(ReplyOutcome::LostConnection);
+        return Finish(statusError_ ? ReplyOutcome::HttpError : ReplyOutcome::LostConnection);
     case Phase::Download:
         return Finish(ReplyOutcome::DllShort);
     case Phase::Done:

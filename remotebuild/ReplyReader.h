@@ -1,6 +1,7 @@
 // Reads the build service's reply as it arrives, in blocks cut anywhere:
-// the HTTP header (skipped; an error status is reported), then the records
-// (big-endian operands), then the bytes of the DLL that a record announced.
+// the HTTP header (skipped; its status names the failure only when the
+// reply then ends without a final record), then the records (big-endian
+// operands), then the bytes of the DLL that a record announced.
 //
 // Records: code 3 (u16 seconds) is an estimate and reading goes on; code 5
 // (u32 length) announces the DLL, code 6 (u16 length, URL) a redirect and
@@ -29,7 +30,7 @@ enum class ReplyOutcome {
     Redirect,        // record 6: Url()
     Message,         // record 7: Text() and Caption()
     LostConnection,  // the reply ended before a final record
-    HttpError,       // the status line names an error: StatusLine()
+    HttpError,       // the reply ended before a final record after an error status: StatusLine()
     HeaderUnended,   // the reply ended inside its HTTP header
 };
 
@@ -65,8 +66,8 @@ public:
     const std::string& Caption() const { return caption_; }
     // The header's first line without its line end (at most 256 bytes kept).
     const std::string& StatusLine() const { return statusLine_; }
-    // LostConnection: the code of the record whose operands were cut off, or
-    // -1 when the reply ended between records.
+    // LostConnection or HttpError: the code of the record whose operands
+    // were cut off, or -1 when the reply ended between records.
     int CutOffRecord() const { return cutOffRecord_; }
     // True from the start until a final record (or the end of the reply):
     // the header and the records are being read.
@@ -98,6 +99,7 @@ private:
     bool ended_ = false;
     bool anyByte_ = false;
     bool statusLineDone_ = false;
+    bool statusError_ = false;
 
     uint16_t estimatedSeconds_ = 0;
     uint32_t dllLength_ = 0;

@@ -45,6 +45,27 @@ void CTemporaryDllFile::Delete() {
     if (!path_.empty()) DeleteFileA(path_.c_str());
 }
 
+// A rename replaces the target in one step, but only on one volume: a move
+// from another one would copy onto the old file. The copy goes to a new
+// file beside the target instead, which then takes its name.
+bool MoveDownloadedDll(const std::string& temporaryPath, const std::string& target) {
+    const DWORD replace = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (MoveFileExA(temporaryPath.c_str(), target.c_str(), replace)) return true;
+    if (GetLastError() != ERROR_NOT_SAME_DEVICE) return false;
+
+    std::string folder = target.substr(0, target.find_last_of("\\/") + 1);
+    char beside[MAX_PATH] = {};
+    if (GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "brv", 0, beside) == 0) return false;
+    if (CopyFileA(temporaryPath.c_str(), beside, FALSE) && MoveFileExA(beside, target.c_str(), replace)) {
+        DeleteFileA(temporaryPath.c_str());
+        return true;
+    }
+    DWORD error = GetLastError();
+    DeleteFileA(beside);
+    SetLastError(error);
+    return false;
+}
+
 bool CBuildInputFile::Open(const std::string& path) {
     handle_ = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                           nullptr);

@@ -33,6 +33,11 @@ private:
     std::string path_;
 };
 
+// The owners' save step: the downloaded DLL takes the target's place, and
+// an older file there is replaced only by the whole new one. False (the
+// reason in GetLastError) leaves the target as it was.
+bool MoveDownloadedDll(const std::string& temporaryPath, const std::string& target);
+
 // The file a build sends, opened for shared reading.
 class CBuildInputFile {
 public:

@@ -45,6 +45,17 @@ extern "C" BOOL WINAPI MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD fl
     return TRUE;
 }
 
+extern "C" BOOL WINAPI ReplaceFileA(LPCSTR replacedName, LPCSTR replacementName, LPCSTR backupName, DWORD flags,
+                                    LPVOID exclude, LPVOID reserved) {
+    if (!replacedName || !replacementName || backupName || flags || exclude || reserved) return Fail(EINVAL);
+    struct stat replaced;
+    if (stat(replacedName, &replaced) != 0) return Fail(errno);
+    if (chmod(replacementName, replaced.st_mode & 07777) != 0) return Fail(errno);
+    if (chown(replacementName, replaced.st_uid, replaced.st_gid) != 0 && errno != EPERM) return Fail(errno);
+    if (std::rename(replacementName, replacedName) != 0) return Fail(errno);
+    return TRUE;
+}
+
 extern "C" BOOL WINAPI DeleteFileA(LPCSTR fileName) {
     if (!fileName) return Fail(EINVAL);
     struct stat st;

@@ -299,6 +299,50 @@ extern "C" BOOL WINAPI CreateProcessA(LPCSTR applicationName, LPSTR commandLine,
     return TRUE;
 }
 
+namespace {
+// UTF-16 text as UTF-8; `ok` turns false for text that is not UTF-16.
+std::string Utf8Text(LPCWSTR text, bool& ok) {
+    if (!text) return std::string();
+    int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 0) {
+        ok = false;
+        return std::string();
+    }
+    std::string utf8(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], n, nullptr, nullptr);
+    utf8.resize(n - 1);
+    return utf8;
+}
+}  // namespace
+
+extern "C" BOOL WINAPI CreateProcessW(LPCWSTR applicationName, LPWSTR commandLine,
+                                      LPSECURITY_ATTRIBUTES processAttributes, LPSECURITY_ATTRIBUTES threadAttributes,
+                                      BOOL inheritHandles, DWORD creationFlags, LPVOID environment,
+                                      LPCWSTR currentDirectory, LPSTARTUPINFOW startupInfo,
+                                      LPPROCESS_INFORMATION processInformation) {
+    if (!startupInfo) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    bool ok = true;
+    std::string application = Utf8Text(applicationName, ok), line = Utf8Text(commandLine, ok),
+                folder = Utf8Text(currentDirectory, ok);
+    if (!ok) {
+        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        return FALSE;
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = startupInfo->dwFlags;
+    startup.wShowWindow = startupInfo->wShowWindow;
+    startup.hStdInput = startupInfo->hStdInput;
+    startup.hStdOutput = startupInfo->hStdOutput;
+    startup.hStdError = startupInfo->hStdError;
+    return CreateProcessA(applicationName ? application.c_str() : nullptr, commandLine ? &line[0] : nullptr,
+                          processAttributes, threadAttributes, inheritHandles, creationFlags, environment,
+                          currentDirectory ? folder.c_str() : nullptr, &startup, processInformation);
+}
+
 extern "C" BOOL WINAPI GetExitCodeProcess(HANDLE handle, LPDWORD exitCode) {
     auto process = brivel_compat::ObjectAs<brivel_compat::Process>(handle);
     if (!process || !exitCode) {

@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
+#include <set>
+#include <thread>
+
+#include "TemporaryDllFile.h"
+
 using namespace brivel::remotebuild;
 using namespace brivel::remotebuild::testing;
 using brivel::buildservice::DllAnnouncement;
@@ -142,6 +147,30 @@ TEST_F(ExchangeTest, ARedirectOpensTheBrowserAndIsNoBuiltDll) {
     SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", nullptr);
 }
 
+// The redirect's address comes over plain HTTP: anything but a web address
+// (a program, a file, browser switches, a quote that ends the argument)
+// never reaches the browser's command line.
+TEST_F(ExchangeTest, ARedirectToAnythingButAWebAddressStartsNoBrowser) {
+    const std::string record = Path("browser.txt");
+    SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", record.c_str());
+    owner_.browserPath = BrowserStandInPath();
+    for (const std::string url : {"http://build.example.test/r\"  --renderer-cmd-prefix=calc.exe \"",
+                                  "--renderer-cmd-prefix=calc.exe", "C:\\windows\\system32\\calc.exe",
+                                  "file:///C:/windows/win.ini", "http://build.example.test/a b", "javascript:x"}) {
+        service_.QueueReply(ScriptedReply::Ok().Redirect(url));
+        RecordingOwner owner;
+        owner.browserPath = owner_.browserPath;
+        CBuildExchange exchange(owner);
+        BuildResult result = exchange.RunBuild(CppJob("J", "x"));
+        EXPECT_TRUE(result.failed) << url;
+        EXPECT_TRUE(result.endStepsRun) << url;
+        EXPECT_EQ(owner.Boxes(), Box("Attempting to redirect: Failed to launch browser")) << url;
+    }
+    Sleep(500);
+    EXPECT_EQ(brivel::testing::ReadFileBytes(record), "") << "no browser started";
+    SetEnvironmentVariableA("BRIVEL_BROWSER_RECORD", nullptr);
+}
+
 TEST_F(ExchangeTest, ABrowserThatDoesNotStartIsReported) {
     owner_.browserPath = Path("no-such-browser.exe");
     service_.SetReply(ScriptedReply::Ok().Redirect("http://build.example.test/r"));
@@ -171,13 +200,26 @@ TEST_F(ExchangeTest, ADllOfNoBytesIsReportedAndNotBuilt) {
     EXPECT_EQ(owner_.savedFrom, "");
 }
 
-TEST_F(ExchangeTest, AnErrorStatusIsReportedAsSuch) {
+TEST_F(ExchangeTest, AnErrorStatusIsReportedOnlyWhenTheReplyHoldsNoRecord) {
     service_.RequireProxyCredentials("Aladdin", "open sesame");
     BuildJob job = CppJob("J", "x");
     BuildResult result = Run(job);
     EXPECT_TRUE(result.failed);
     EXPECT_FALSE(result.endStepsRun) << "the owner stays open to change the proxy settings";
     EXPECT_EQ(owner_.Boxes(), Box("The build request failed: HTTP/1.0 407 Proxy Authentication Required"));
+
+    // The service explains its failure itself: its own message is shown.
+    RecordingOwner explained;
+    CBuildExchange withMessage(explained);
+    service_.QueueReply(ScriptedReply::WithStatus("HTTP/1.0 500 Internal Server Error")
+                            .Message("The class Calc has no public constructor", "Build Service"));
+    job.proxy.useCredentials = true;
+    job.proxy.userName = "Aladdin";
+    job.proxy.password = "open sesame";
+    result = withMessage.RunBuild(job);
+    EXPECT_TRUE(result.failed);
+    EXPECT_TRUE(result.endStepsRun);
+    EXPECT_EQ(explained.Boxes(), (std::vector<ShownBox>{{"The class Calc has no public constructor", "Build Service"}}));
 
     RecordingOwner owner;
     CBuildExchange exchange(owner);
@@ -224,4 +266,78 @@ TEST_F(ExchangeTest, FillerBytesAcrossManyBlocksAreSkipped) {
                           .Dll("MZ"));
     EXPECT_TRUE(Run(CppJob("J", "x")).dllSaved);
     EXPECT_EQ(owner_.savedBytes, "MZ");
+}
+
+namespace {
+
+// A folder on the drive D:, which lies on another file system than the
+// temporary folder (scripts/test maps it in the Wine prefix): a move from
+// one to the other cannot be a rename.
+class DllOnAnotherDrive : public brivel::testing::TempFolderTest {
+protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        if (GetDriveTypeA("D:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no second drive D:";
+        other_ = "D:\\brivel-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+        ASSERT_TRUE(CreateDirectoryA(other_.c_str(), nullptr)) << other_;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        if (!other_.empty()) std::filesystem::remove_all(other_, ignored);
+        TempFolderTest::TearDown();
+    }
+
+    std::vector<std::string> FilesThere() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(other_))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    std::string other_;
+};
+
+}  // namespace
+
+// A copy onto the old DLL would leave it cut short if the copy failed
+// midway: the target is only ever the old DLL or the whole new one.
+TEST_F(DllOnAnotherDrive, AnOldDllIsReplacedInOneStepFromAnotherDrive) {
+    const std::string target = other_ + "\\JCalc.dll", temporary = Path("brv1.tmp");
+    const std::string old(100, 'o'), dll = FileBytes(24 * 1024 * 1024, 7);
+    brivel::testing::WriteFileBytes(target, old);
+    brivel::testing::WriteFileBytes(temporary, dll);
+
+    std::set<unsigned long long> sizes;  // the target's sizes as another thread sees them all along
+    std::atomic<bool> stop{false};
+    std::thread watcher([&] {
+        while (!stop) {
+            WIN32_FILE_ATTRIBUTE_DATA data;
+            if (GetFileAttributesExA(target.c_str(), GetFileExInfoStandard, &data))
+                sizes.insert((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+            else
+                sizes.insert(~0ull);  // no file there
+        }
+    });
+    bool moved = MoveDownloadedDll(temporary, target);
+    stop = true;
+    watcher.join();
+
+    EXPECT_TRUE(moved) << GetLastError();
+    EXPECT_EQ(brivel::testing::ReadFileBytes(target), dll);
+    EXPECT_EQ(sizes, (std::set<unsigned long long>{old.size(), dll.size()}));
+    EXPECT_EQ(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES) << "the download is gone";
+    EXPECT_EQ(FilesThere(), std::vector<std::string>{"JCalc.dll"}) << "nothing left beside it";
+}
+
+TEST_F(DllOnAnotherDrive, AnOldDllInUseStaysWholeAndNothingIsLeftBesideIt) {
+    const std::string target = other_ + "\\JCalc.dll", temporary = Path("brv1.tmp");
+    brivel::testing::WriteFileBytes(target, "the old DLL");
+    brivel::testing::WriteFileBytes(temporary, FileBytes(100000, 8));
+    HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(MoveDownloadedDll(temporary, target));
+    CloseHandle(held);
+    EXPECT_EQ(brivel::testing::ReadFileBytes(target), "the old DLL");
+    EXPECT_EQ(FilesThere(), std::vector<std::string>{"JCalc.dll"});
+    EXPECT_NE(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES) << "the caller deletes the download";
 }

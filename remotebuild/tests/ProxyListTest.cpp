@@ -46,3 +46,12 @@ TEST(ProxyList, AListWithProxiesOnlyForOtherSchemesNamesNoHttpProxy) {
     EXPECT_EQ(Parsed(" ; "), "(none)");
     EXPECT_EQ(Parsed("http=:8080"), "(none)");
 }
+
+// As the proxy dialog reads its port: a decimal number from 0 to 65535.
+TEST(ProxyList, APortOutsideTheTcpRangeOrNotANumberNamesNoProxy) {
+    EXPECT_EQ(Parsed("proxy:65535"), "proxy 65535");
+    EXPECT_EQ(Parsed("proxy:0"), "proxy 0");
+    for (const char* list : {"http=proxy:70000", "proxy:65536", "proxy:4294967376", "proxy:99999999999999999999",
+                             "proxy:-1", "proxy:+80", "proxy:80x", "proxy:x80", "proxy:"})
+        EXPECT_EQ(Parsed(list), "(none)") << list;
+}

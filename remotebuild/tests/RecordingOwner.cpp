@@ -11,8 +11,31 @@
 namespace brivel::remotebuild::testing {
 
 void RecordingOwner::SetStatus(const std::string& text) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(mutex_);
     statuses_.push_back(text);
+    if (!holdAt_.empty() && text.rfind(holdAt_, 0) == 0) {
+        held_ = true;
+        changed_.notify_all();
+        changed_.wait(lock, [this] { return released_; });
+    }
+    changed_.notify_all();
+}
+
+void RecordingOwner::HoldAtStatus(const std::string& start) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    holdAt_ = start;
+    held_ = released_ = false;
+}
+
+bool RecordingOwner::WaitUntilHeld(int seconds) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::seconds(seconds), [this] { return held_; });
+}
+
+void RecordingOwner::Release() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    released_ = true;
+    holdAt_.clear();
     changed_.notify_all();
 }
 
@@ -122,6 +145,35 @@ std::string WaitForFile(const std::string& path) {
         Sleep(100);
     }
     return std::string();
+}
+
+SilentProxy::SilentProxy() : listener_(INVALID_SOCKET) {
+    WSADATA data;
+    started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
+    int smallest = 1;
+    setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&smallest), sizeof smallest);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int size = sizeof address;
+    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(s, 4) != 0 ||
+        getsockname(s, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        closesocket(s);
+        return;
+    }
+    listener_ = s;
+    port_ = ntohs(address.sin_port);
+}
+
+SilentProxy::~SilentProxy() {
+    Close();
+    if (started_) WSACleanup();
+}
+
+void SilentProxy::Close() {
+    if (listener_ != INVALID_SOCKET) closesocket(listener_);
+    listener_ = INVALID_SOCKET;
 }
 
 bool SocketsAllCleanedUp() { return WSACleanup() == SOCKET_ERROR && WSAGetLastError() == WSANOTINITIALISED; }

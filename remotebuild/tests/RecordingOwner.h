@@ -40,6 +40,11 @@ public:
     bool SawStatus(const std::string& text) const;
     bool WaitForEnd(int seconds);
     bool WaitForStatusStartingWith(const std::string& start, int seconds);
+    // The worker stops in SetStatus at the first status that starts with
+    // `start`, until Release.
+    void HoldAtStatus(const std::string& start);
+    bool WaitUntilHeld(int seconds);
+    void Release();
 
     // Settings of the test.
     std::string browserPath;
@@ -58,6 +63,8 @@ private:
     std::vector<std::string> statuses_;
     std::vector<ShownBox> boxes_;
     std::vector<ProgressStep> progress_;
+    std::string holdAt_;
+    bool held_ = false, released_ = false;
 };
 
 // The process's temporary files go to a fresh folder for the test's life.
@@ -86,6 +93,25 @@ std::string FileBytes(size_t size, unsigned seed);
 std::string BrowserStandInPath();
 // The file's bytes once it exists and is not empty (empty after 20 seconds).
 std::string WaitForFile(const std::string& path);
+
+// A proxy that takes connections and never reads from them: once the
+// system's buffers are full, a client's send waits for good. It listens on
+// 127.0.0.1 at a port the system picks, with the smallest receive buffer;
+// closing it resets the connections it holds.
+class SilentProxy {
+public:
+    SilentProxy();
+    ~SilentProxy();
+    SilentProxy(const SilentProxy&) = delete;
+    SilentProxy& operator=(const SilentProxy&) = delete;
+    int Port() const { return port_; }
+    void Close();
+
+private:
+    uintptr_t listener_;
+    int port_ = 0;
+    bool started_ = false;
+};
 
 // The result of WSACleanup when nothing is started any more: no started
 // socket library was left behind.

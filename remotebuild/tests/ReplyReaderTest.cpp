@@ -192,17 +192,31 @@ TEST(ReplyReader, AHeaderThatNeverEndsIsReportedAsSuch) {
     EXPECT_EQ(r.statusLine, "HTTP/1.0 200 OK");
 }
 
-TEST(ReplyReader, AnErrorStatusEndsTheReplyAtItsHeader) {
-    Reading r = ReadWhole("HTTP/1.0 407 Proxy Authentication Required\r\nProxy-Authenticate: Basic\r\n\r\n" +
-                          DllRecord("MZ"));
+// The service's records decide whatever the status; the status names the
+// failure only when the reply holds no final record.
+TEST(ReplyReader, AnErrorStatusCountsOnlyWhenNoRecordFollows) {
+    const std::string denied = "HTTP/1.0 407 Proxy Authentication Required\r\nProxy-Authenticate: Basic\r\n\r\n";
+    Reading r = ReadWhole(denied + "<HTML><BODY>Proxy Authentication Required</BODY></HTML>\r\n");
     EXPECT_EQ(r.outcome, ReplyOutcome::HttpError);
     EXPECT_EQ(r.statusLine, "HTTP/1.0 407 Proxy Authentication Required");
     EXPECT_EQ(ReadWhole("HTTP/1.1 502 Bad Gateway\r\n\r\n").outcome, ReplyOutcome::HttpError);
-    EXPECT_EQ(ReadWhole("HTTP/1.1 204\r\n\r\n" + DllRecord("MZ")).outcome, ReplyOutcome::DllComplete);
-    EXPECT_EQ(ReadWhole("ICY 500 whatever\r\n\r\n" + DllRecord("MZ")).outcome, ReplyOutcome::DllComplete)
+    EXPECT_EQ(ReadWhole("HTTP/1.1 503 Busy\r\n\r\n" + EstimateRecord(4)).outcome, ReplyOutcome::HttpError);
+
+    r = ReadWhole("HTTP/1.0 500 Internal Server Error\r\n\r\n" + MessageRecord("No public constructor", "Build"));
+    EXPECT_EQ(r.outcome, ReplyOutcome::Message);
+    EXPECT_EQ(r.text, "No public constructor");
+    EXPECT_EQ(r.caption, "Build");
+    EXPECT_EQ(ReadWhole(denied + DllRecord("MZ")).outcome, ReplyOutcome::DllComplete);
+    EXPECT_EQ(ReadWhole("HTTP/1.0 404 Not Found\r\n\r\n" + RedirectRecord("http://x/")).outcome,
+              ReplyOutcome::Redirect);
+    EXPECT_EQ(ReadWhole("HTTP/1.0 500 x\r\n\r\n" + DllAnnouncement(10) + "MZ").outcome, ReplyOutcome::DllShort);
+
+    EXPECT_EQ(ReadWhole(std::string(kOkHeader)).outcome, ReplyOutcome::LostConnection);
+    EXPECT_EQ(ReadWhole("HTTP/1.1 204\r\n\r\n").outcome, ReplyOutcome::LostConnection);
+    EXPECT_EQ(ReadWhole("ICY 500 whatever\r\n\r\n").outcome, ReplyOutcome::LostConnection)
         << "a first line that is no HTTP status is not judged";
-    EXPECT_EQ(ReadWhole("HTTP/1.0 5000 x\r\n\r\n" + DllRecord("MZ")).outcome, ReplyOutcome::DllComplete);
-    EXPECT_EQ(ReadWhole(std::string(1000, 'H') + "\r\n\r\n" + DllRecord("MZ")).outcome, ReplyOutcome::DllComplete);
+    EXPECT_EQ(ReadWhole("HTTP/1.0 5000 x\r\n\r\n").outcome, ReplyOutcome::LostConnection);
+    EXPECT_EQ(ReadWhole(std::string(1000, 'H') + "\r\n\r\n").outcome, ReplyOutcome::LostConnection);
 }
 
 TEST(ReplyReader, WithoutAnHttpHeaderTheRecordsStartAtOnce) {

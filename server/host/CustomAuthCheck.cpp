@@ -32,18 +32,37 @@ bool ReadFirstLine(const std::string& path, std::string& line) {
     return true;
 }
 
+// The start of the file (enough for the lines a failed run begins with).
+std::string ReadStart(const std::string& path) {
+    std::string text;
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return text;
+    char buffer[4096];
+    text.assign(buffer, std::fread(buffer, 1, sizeof buffer, file));
+    std::fclose(file);
+    return text;
+}
+
 }  // namespace
 
 bool CheckCustomAuthClass(CHostMessages& messages, const CJavaServerLauncher& launcher, const std::string& className,
                           unsigned timeoutMs) {
-    std::string output = NewTemporaryFile();
-    if (output.empty()) {
+    // The answer is read from standard output alone: the VM may write lines
+    // of its own to standard error before it.
+    std::string output = NewTemporaryFile(), errors = NewTemporaryFile();
+    auto removeFiles = [&] {
+        if (!output.empty()) DeleteFileA(output.c_str());
+        if (!errors.empty()) DeleteFileA(errors.c_str());
+    };
+    if (output.empty() || errors.empty()) {
+        removeFiles();
         messages.Show(std::string(kAuthCheckFailed) + kAuthCheckNoResource);
         return false;
     }
     HANDLE checker = nullptr;
-    if (!launcher.Launch(messages, AuthCheckArguments(className), output.c_str(), kAuthCheckTitle, checker)) {
-        DeleteFileA(output.c_str());
+    if (!launcher.Launch(messages, AuthCheckArguments(className), output.c_str(), kAuthCheckTitle, checker,
+                         errors.c_str())) {
+        removeFiles();
         return false;
     }
     AuthCheckRun run;
@@ -57,7 +76,8 @@ bool CheckCustomAuthClass(CHostMessages& messages, const CJavaServerLauncher& la
     }
     CloseHandle(checker);
     run.outputReadable = ReadFirstLine(output, run.firstLine);
-    DeleteFileA(output.c_str());
+    run.errorOutput = ReadStart(errors);
+    removeFiles();
     AuthCheckVerdict verdict = JudgeAuthCheck(run);
     if (!verdict.accepted) messages.Show(verdict.message);
     return verdict.accepted;

@@ -1,6 +1,7 @@
 // Tests a custom authorization class the way the server will use it: the
 // checker brivel.server.CheckValidAuthClass runs hidden with the server's
-// class path and its answer is read from a temporary file.
+// class path and its answer is read from a temporary file of its standard
+// output (its standard error goes to another).
 #pragma once
 
 #include <string>

@@ -11,6 +11,13 @@
 namespace brivel::serverhost {
 namespace {
 
+// A new log file whose handle the child inherits.
+HANDLE CreateInheritableLog(const char* path) {
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    return CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 std::string EnvironmentValue(const char* name) {
     DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
     if (size == 0) return std::string();
@@ -22,7 +29,7 @@ std::string EnvironmentValue(const char* name) {
 }  // namespace
 
 bool CJavaServerLauncher::Launch(CHostMessages& messages, const std::string& classAndArguments, const char* logPath,
-                                 const std::string& title, HANDLE& process) const {
+                                 const std::string& title, HANDLE& process, const char* errorPath) const {
     process = nullptr;
     char java[MAX_PATH] = "";
     if (reinterpret_cast<INT_PTR>(FindExecutableA("java.exe", nullptr, java)) <= 32) {
@@ -39,19 +46,25 @@ bool CJavaServerLauncher::Launch(CHostMessages& messages, const std::string& cla
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
-    HANDLE log = INVALID_HANDLE_VALUE;
+    HANDLE log = INVALID_HANDLE_VALUE, errors = INVALID_HANDLE_VALUE;
     if (logPath) {
-        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-        log = CreateFileA(logPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        log = CreateInheritableLog(logPath);
         if (log == INVALID_HANDLE_VALUE) {
             messages.Show(title + kCannotWriteLog + logPath);
             return false;
         }
+        if (errorPath) {
+            errors = CreateInheritableLog(errorPath);
+            if (errors == INVALID_HANDLE_VALUE) {
+                CloseHandle(log);
+                messages.Show(title + kCannotWriteLog + errorPath);
+                return false;
+            }
+        }
         startup.dwFlags |= STARTF_USESTDHANDLES;
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         startup.hStdOutput = log;
-        startup.hStdError = log;
+        startup.hStdError = errors != INVALID_HANDLE_VALUE ? errors : log;
     }
 
     std::string commandLine = JavaServerCommandLine(java, archive, EnvironmentValue("CLASSPATH"), classAndArguments);
@@ -59,6 +72,7 @@ bool CJavaServerLauncher::Launch(CHostMessages& messages, const std::string& cla
     BOOL ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, logPath ? TRUE : FALSE, 0, nullptr,
                              folder_.c_str(), &startup, &started);
     if (log != INVALID_HANDLE_VALUE) CloseHandle(log);
+    if (errors != INVALID_HANDLE_VALUE) CloseHandle(errors);
     if (!ok) {
         messages.Show(title + kCannotRunJava);
         return false;

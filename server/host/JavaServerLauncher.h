@@ -19,12 +19,13 @@ public:
     explicit CJavaServerLauncher(std::string serverFolder) : folder_(std::move(serverFolder)) {}
 
     // Runs `classAndArguments` with standard output and error in `logPath`
-    // (created anew; null: not redirected). On success the caller owns the
-    // process handle. Each failure is shown, after `title`, and starts
-    // nothing: java.exe not found, the archive missing (no log is created
-    // then), the log not writable, the process not started.
+    // (created anew; null: not redirected), or standard error apart in
+    // `errorPath` when one is given. On success the caller owns the process
+    // handle. Each failure is shown, after `title`, and starts nothing:
+    // java.exe not found, the archive missing (no log is created then), a
+    // log not writable, the process not started.
     bool Launch(CHostMessages& messages, const std::string& classAndArguments, const char* logPath,
-                const std::string& title, HANDLE& process) const;
+                const std::string& title, HANDLE& process, const char* errorPath = nullptr) const;
 
     const std::string& Folder() const { return folder_; }
     std::string ArchivePath() const { return folder_ + "\\BrivelServer.jar"; }

@@ -12,6 +12,7 @@
 #include "HostAddress.h"
 #include "HostTexts.h"
 #include "JavaServerLauncher.h"
+#include "ModuleFileName.h"
 #include "ServerControl.h"
 #include "ServiceSetup.h"
 #include "WinApp.h"
@@ -28,15 +29,6 @@ constexpr UINT kServerEndedMessage = WM_APP + 0x65;
 HINSTANCE ResourceInstance() {
     brivel::winui::WinApp* app = brivel::winui::WinApp::Current();
     return app && app->Instance() ? app->Instance() : GetModuleHandleA(nullptr);
-}
-
-std::string ProgramPath() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) return std::string(path.data(), n);
-        path.resize(path.size() * 2);
-    }
 }
 
 struct MonitorJob {
@@ -69,7 +61,8 @@ std::vector<std::string> AddressesOf(const hostent* host) {
 
 CSetupDialog::CSetupDialog() : Dialog(IDD_BRVSERVICE_DIALOG) {
     OnClicked(IDC_INSTALL, [this] {
-        InstallService(messages_, ProgramPath());
+        if (server_) return;  // the service's server could not run beside this one
+        InstallService(messages_, brivel::ModuleFileName(nullptr));
         RefreshServiceRunning();
     });
     OnClicked(IDC_UNINSTALL, [this] {
@@ -181,10 +174,13 @@ void CSetupDialog::ShowAddress() {
     if (!shown.empty()) SetItemText(IDC_IP_ADDRESS, shown.c_str());
 }
 
+// While a server run from here lives, no other one is started: it would
+// find the port taken, and its start would cut the running server's log
+// short.
 bool CSetupDialog::RefreshServiceRunning() {
     ServiceState state = QueryServiceState();
-    EnableItem(IDC_INSTALL, !state.installed);
-    EnableItem(IDC_RUN_ONCE, !state.installed);
+    EnableItem(IDC_INSTALL, !state.installed && !server_);
+    EnableItem(IDC_RUN_ONCE, !state.installed && !server_);
     EnableItem(IDC_UNINSTALL, state.installed);
     EnableItem(IDC_STOP_SERVICE, state.running);
     EnableItem(IDC_START_SERVICE, state.installed && !state.running);
@@ -193,6 +189,7 @@ bool CSetupDialog::RefreshServiceRunning() {
 }
 
 void CSetupDialog::RunOnce() {
+    if (server_) return;
     CJavaServerLauncher launcher = ServerLauncher();
     launcher.RotateLog();
     std::string log = launcher.LogPath();
@@ -223,6 +220,7 @@ void CSetupDialog::ShowRunningDialog() {
     running_ = &dialog;
     ShowWindow(Handle(), SW_HIDE);
     INT_PTR result = dialog.DoModal(Handle());
+    RefreshServiceRunning();
     ShowWindow(Handle(), SW_SHOW);
     running_ = nullptr;
     if (dialog.ClosedByMonitor()) {
@@ -246,6 +244,7 @@ void CSetupDialog::OnServerEnded(int run) {
     if (server_) CloseHandle(server_);
     server_ = nullptr;
     reopenOnRestore_ = false;
+    RefreshServiceRunning();
     if (running_) running_->CloseByMonitor();
     else AskAboutEnd();
 }

@@ -9,10 +9,10 @@
 
 #include <mutex>
 #include <string>
-#include <vector>
 
 #include "BrvString.h"
 #include "ConfigItemList.h"
+#include "ModuleFileName.h"
 #include "PathUtil.h"
 
 namespace {
@@ -24,21 +24,11 @@ std::string g_configDir;
 brivel::CConfigItemList g_items;
 std::once_flag g_socketsStarted;
 
-std::string ModuleFileName(HMODULE module) {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        DWORD n = GetModuleFileNameA(module, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return std::string();
-        if (n < buffer.size()) return std::string(buffer.data(), n);
-        buffer.resize(buffer.size() * 2);  // truncated: ask again with more room
-    }
-}
-
 }  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        std::string module = ModuleFileName(instance);
+        std::string module = brivel::ModuleFileName(instance);
         g_configFile = brivel::PathWithFileName(module, kConfigFileName);
         g_configDir = brivel::PathFolder(module);
     }

@@ -6,12 +6,34 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "BrvString.h"
 
 namespace brivel {
 
 namespace {
+
+#ifdef _WIN32
+// Gives the new text the old file's access list and attributes before it
+// takes the old file's place, so that it is never readable more widely
+// than the old file was (not every ReplaceFile keeps the access list).
+void TakeProtectionOf(const std::string& old, const std::string& text, DWORD attributes) {
+    DWORD needed = 0;
+    GetFileSecurityA(old.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    std::vector<char> descriptor(needed);
+    if (needed > 0 && GetFileSecurityA(old.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed)) {
+        SECURITY_DESCRIPTOR_CONTROL control = 0;
+        DWORD revision = 0;
+        GetSecurityDescriptorControl(descriptor.data(), &control, &revision);
+        SECURITY_INFORMATION what = DACL_SECURITY_INFORMATION | ((control & SE_DACL_PROTECTED)
+                                                                     ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                                     : UNPROTECTED_DACL_SECURITY_INFORMATION);
+        SetFileSecurityA(text.c_str(), what, descriptor.data());
+    }
+    SetFileAttributesA(text.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+#endif
 
 bool IsWhite(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
@@ -23,11 +45,16 @@ std::string TrimRight(const std::string& text) {
 
 }  // namespace
 
-CConfigItemList::Item* CConfigItemList::Find(const char* key) {
+CConfigItemList::Item* CConfigItemList::FindKept(const char* key) {
     if (!key) return nullptr;
     for (Item& item : m_items)
         if (!item.isComment && EqualsNoCase(item.key.c_str(), key)) return &item;
     return nullptr;
+}
+
+CConfigItemList::Item* CConfigItemList::Find(const char* key) {
+    Item* item = FindKept(key);
+    return item && !item->deleted ? item : nullptr;
 }
 
 const CConfigItemList::Item* CConfigItemList::Find(const char* key) const {
@@ -39,7 +66,8 @@ void CConfigItemList::Set(const char* key, const char* value, const char* commen
         m_items.push_back(Item{true, std::string(), std::string(), false, comment ? comment : (value ? value : "")});
         return;
     }
-    if (Item* item = Find(key)) {
+    if (Item* item = FindKept(key)) {
+        item->deleted = false;  // a deleted key comes back in its place, with its comment
         item->value = value ? value : "";
         if (comment) {
             item->hasComment = true;
@@ -68,13 +96,10 @@ int CConfigItemList::GetInt(const char* key, int defaultValue) const {
 }
 
 bool CConfigItemList::Delete(const char* key) {
-    if (!key) return false;
-    for (auto it = m_items.begin(); it != m_items.end(); ++it)
-        if (!it->isComment && EqualsNoCase(it->key.c_str(), key)) {
-            m_items.erase(it);
-            return true;
-        }
-    return false;
+    Item* item = Find(key);
+    if (!item) return false;
+    item->deleted = true;
+    return true;
 }
 
 void CConfigItemList::ReadLine(const std::string& line) {
@@ -146,6 +171,7 @@ bool CConfigItemList::ReadFile(const std::string& path) {
 std::string CConfigItemList::Text() const {
     std::string text;
     for (const Item& item : m_items) {
+        if (item.deleted) continue;
         if (item.isComment) {
             text += item.text;
         } else {
@@ -162,6 +188,10 @@ std::string CConfigItemList::Text() const {
     return text;
 }
 
+// The new text is written beside the file first, so that a failed write
+// leaves the old file whole. It then takes the old file's place keeping
+// what protects it (the file holds the keystore password). Only a file
+// that is not there yet is simply moved in.
 bool CConfigItemList::WriteFile(const std::string& path) const {
     std::string temporary = path + ".new";
     FILE* file = std::fopen(temporary.c_str(), "w");
@@ -169,7 +199,22 @@ bool CConfigItemList::WriteFile(const std::string& path) const {
     std::string text = Text();
     bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     written = (std::fclose(file) == 0) && written;
-    if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    if (written) {
+        DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            if (MoveFileExA(temporary.c_str(), path.c_str(), 0)) return true;
+        } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+#ifdef _WIN32
+            TakeProtectionOf(path, temporary, attributes);
+#endif
+            if (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr)) {
+#ifdef _WIN32
+                if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), attributes);
+#endif
+                return true;
+            }
+        }
+    }
     DeleteFileA(temporary.c_str());
     return false;
 }

@@ -15,6 +15,7 @@
 #include "ConnectionCommandLine.h"
 #include "ConnectionRegistry.h"
 #include "JniText.h"
+#include "ModuleFileName.h"
 
 namespace {
 
@@ -24,18 +25,26 @@ brivel::server::CConnectionRegistry g_connections;
 // own, so it must not inherit the server's.
 const char kThreadModeVariable[] = "__brivelThreadInitializationMode__";
 
-// The Java launcher that runs this server.
-std::string RunningProgram() {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return std::string();
-        if (n < buffer.size()) return std::string(buffer.data(), n);
-        buffer.resize(buffer.size() * 2);
-    }
+// A connection's command line is put together in UTF-8 and started as
+// UTF-16, so that a class path holding characters outside the code page
+// (Java text) reaches the process unchanged.
+std::string Utf8Of(const WCHAR* wide, int length) {
+    if (length <= 0) return std::string();
+    int n = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(n > 0 ? n : 0, '\0');
+    if (n > 0) WideCharToMultiByte(CP_UTF8, 0, wide, length, &utf8[0], n, nullptr, nullptr);
+    return utf8;
 }
 
-// System.getProperty("java.class.path"); empty when it cannot be read.
+std::string AnsiToUtf8(const std::string& ansi) {
+    if (ansi.empty()) return ansi;
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::vector<WCHAR> wide(n > 0 ? n : 1);
+    n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+    return Utf8Of(wide.data(), n);
+}
+
+// System.getProperty("java.class.path") in UTF-8; empty when it cannot be read.
 std::string JavaClassPath(JNIEnv* env) {
     std::string classPath;
     jclass system = env->FindClass("java/lang/System");
@@ -44,7 +53,13 @@ std::string JavaClassPath(JNIEnv* env) {
     jstring key = getProperty ? env->NewStringUTF("java.class.path") : nullptr;
     if (key) {
         auto value = static_cast<jstring>(env->CallStaticObjectMethod(system, getProperty, key));
-        if (!env->ExceptionCheck()) classPath = brivel::c2j::JstringToAnsi(env, value);
+        if (!env->ExceptionCheck() && value) {
+            const jchar* chars = env->GetStringChars(value, nullptr);
+            if (chars) {
+                classPath = Utf8Of(reinterpret_cast<const WCHAR*>(chars), env->GetStringLength(value));
+                env->ReleaseStringChars(value, chars);
+            }
+        }
         if (value) env->DeleteLocalRef(value);
         env->DeleteLocalRef(key);
     }
@@ -54,13 +69,17 @@ std::string JavaClassPath(JNIEnv* env) {
 }
 
 // Starts the process hidden, inheriting no handles; nothing of it is kept.
-bool StartHiddenProcess(std::string commandLine) {
-    STARTUPINFOA startup{};
+bool StartHiddenProcess(const std::string& commandLineUtf8) {
+    int n = MultiByteToWideChar(CP_UTF8, 0, commandLineUtf8.c_str(), -1, nullptr, 0);
+    if (n <= 0) return false;
+    std::vector<WCHAR> commandLine(n);
+    MultiByteToWideChar(CP_UTF8, 0, commandLineUtf8.c_str(), -1, commandLine.data(), n);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -117,9 +136,12 @@ JNIEXPORT jint JNICALL Java_brivel_server_BrvServer_getConnid(JNIEnv* env, jobje
                                                               jint k) {
     int id = g_connections.Open(k);
     if (id == 0) return 0;
-    const char* extra = BrvServerGetConfigItem("ExtraClasspath");
-    std::string commandLine =
-        brivel::server::ConnectionCommandLine(RunningProgram(), JavaClassPath(env), extra ? extra : "", id, n);
+    // A copy: the item's text would go if the configuration were read again
+    // meanwhile (the class path's lookup runs Java code).
+    const char* configured = BrvServerGetConfigItem("ExtraClasspath");
+    const std::string extra = AnsiToUtf8(configured ? configured : "");
+    const std::string launcher = AnsiToUtf8(brivel::ModuleFileName(nullptr));
+    std::string commandLine = brivel::server::ConnectionCommandLine(launcher, JavaClassPath(env), extra, id, n);
     SetEnvironmentVariableA(kThreadModeVariable, nullptr);
     if (StartHiddenProcess(commandLine)) return id;
     g_connections.Close(id);

@@ -10,6 +10,7 @@
 #include "DllLocationDlg.h"
 #include "ExchangeTexts.h"
 #include "MessageBoxes.h"
+#include "TemporaryDllFile.h"
 #include "resource.h"
 
 using brivel::remotebuild::BuildJob;
@@ -109,8 +110,7 @@ bool CServerBuildDlg::SaveDownloadedDll(const std::string& temporaryPath) {
         });
         if (IsClosing() || answer == -1) return false;
         if (answer != IDOK) continue;  // Cancel does not abandon the DLL
-        if (MoveFileExA(temporaryPath.c_str(), target,
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)) {
+        if (brivel::remotebuild::MoveDownloadedDll(temporaryPath, target.str())) {
             CString saved;
             saved.Format(build_text::kDllSavedAs, target.c_str());
             SetStatus(saved.str());

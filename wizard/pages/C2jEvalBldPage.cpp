@@ -11,6 +11,7 @@
 #include "ComRegistration.h"
 #include "ExchangeTexts.h"
 #include "MessageBoxes.h"
+#include "TemporaryDllFile.h"
 #include "WizardDlg.h"
 #include "resource.h"
 
@@ -99,8 +100,10 @@ bool CC2jEvalBldPage::ValidatePage() {
 // registers itself on the user-interface thread, which has entered COM.
 bool CC2jEvalBldPage::SaveDownloadedDll(const std::string& temporaryPath) {
     const CString target = m_targetPath;
-    if (!MoveFileExA(temporaryPath.c_str(), target,
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)) {
+    // A stop that came with the download's last bytes: the DLL is not put
+    // in place (it could not be registered any more).
+    if (IsClosing()) return false;
+    if (!brivel::remotebuild::MoveDownloadedDll(temporaryPath, target.str())) {
         CString failed;
         failed.Format(build_text::kCannotSaveDll, target.c_str(), SystemErrorText(GetLastError()).c_str());
         SetStatus(failed.str());
@@ -128,14 +131,15 @@ void CC2jEvalBldPage::OnInternalCloseDlg() {
     m_pWizard->EndDialog(IDOK);
 }
 
+// A running build is asked about whatever its phase (connecting and
+// uploading too); only after a failed build is nothing asked.
 bool CC2jEvalBldPage::CanExit() {
-    if (!m_exchange->HasFailed()) {
-        if (m_exchange->IsWorkerRunning()) {
-            if (!AskQuestion(m_pWizard->Handle(), build_text::kStopBuildQuestion, this)) return false;
-            StopBuild(*m_exchange);
-        } else if (!AskQuestion(m_pWizard->Handle(), build_text::kExitWithoutBuildQuestion, this)) {
-            return false;
-        }
+    if (m_exchange->IsWorkerRunning()) {
+        if (!AskQuestion(m_pWizard->Handle(), build_text::kStopBuildQuestion, this)) return false;
+        StopBuild(*m_exchange);
+    } else if (!m_exchange->HasFailed() &&
+               !AskQuestion(m_pWizard->Handle(), build_text::kExitWithoutBuildQuestion, this)) {
+        return false;
     }
     OpenReadme();
     return true;

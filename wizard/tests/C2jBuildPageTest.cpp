@@ -8,6 +8,7 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -33,6 +34,7 @@ using brivel::buildservice::ScriptedReply;
 using brivel::remotebuild::testing::FileBytes;
 using brivel::remotebuild::testing::ScopedInternetSettings;
 using brivel::remotebuild::testing::ScopedTemporaryFolder;
+using brivel::remotebuild::testing::SilentProxy;
 
 namespace {
 
@@ -246,6 +248,45 @@ TEST_F(C2jBuildPage, LeavingAsksFirstAndStopsABuildThatRuns) {
     EXPECT_EQ(stopYes, "Please confirm: stop DLL build and exit?");
     EXPECT_NE(html_->WaitForBrowser().find(Path("readme.html")), std::string::npos);
     EXPECT_TRUE(temporaryFiles_->Files().empty());
+}
+
+// Leaving while the build still uploads (here to a proxy that stopped
+// reading, so the upload stands still) asks first too, and Yes stops the
+// upload at once.
+TEST_F(C2jBuildPage, LeavingDuringTheUploadAsksFirstAndStopsItAtOnce) {
+    SilentProxy proxy;
+    ASSERT_NE(proxy.Port(), 0);
+    internet_.UseProxy("http=127.0.0.1:" + std::to_string(proxy.Port()));
+    page_->OnPageShown();
+    brivel::testing::WriteFileBytes(specificationFile_, std::string(32 * 1024 * 1024, 's'));
+    EXPECT_FALSE(page_->ValidatePage());
+    std::string last;
+    DWORD lastChange = GetTickCount();
+    ASSERT_TRUE(PumpUntil([&] {
+        std::string now = Status();
+        if (now != last) {
+            last = now;
+            lastChange = GetTickCount();
+        }
+        return now.rfind("Uploaded ", 0) == 0 && GetTickCount() - lastChange > 1000;
+    })) << last;
+
+    std::string stopNo, stopYes;
+    std::atomic<DWORD> answered{0};
+    Driver driver([&] {
+        stopNo = AnswerQuestion(false);
+        stopYes = AnswerQuestion(true);
+        answered = GetTickCount();
+    });
+    EXPECT_FALSE(page_->CanExit()) << "No keeps the build";
+    EXPECT_TRUE(page_->CanExit());
+    DWORD took = GetTickCount() - answered;
+    proxy.Close();
+    driver.Join();
+    EXPECT_EQ(stopNo, "Please confirm: stop DLL build and exit?");
+    EXPECT_EQ(stopYes, "Please confirm: stop DLL build and exit?");
+    EXPECT_LT(took, 10000u) << "the upload stops at once";
+    EXPECT_NE(html_->WaitForBrowser().find(Path("readme.html")), std::string::npos);
 }
 
 TEST_F(C2jBuildPage, AnOldDllInUseStaysWhenTheNewOneCannotTakeItsPlace) {

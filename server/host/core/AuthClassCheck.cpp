@@ -6,6 +6,24 @@
 
 namespace brivel::serverhost {
 
+namespace {
+
+// "Picked up JAVA_TOOL_OPTIONS: ..." and the like come before any error.
+std::string FirstErrorLine(const std::string& errorOutput) {
+    size_t start = 0;
+    while (start < errorOutput.size()) {
+        size_t end = errorOutput.find('\n', start);
+        if (end == std::string::npos) end = errorOutput.size();
+        std::string line = errorOutput.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.rfind("Picked up ", 0) != 0) return line;
+        start = end + 1;
+    }
+    return std::string();
+}
+
+}  // namespace
+
 std::string AuthCheckArguments(const std::string& className) {
     return std::string(kAuthCheckClass) + " " + QuoteCommandArgument(className);
 }
@@ -21,7 +39,8 @@ AuthCheckVerdict JudgeAuthCheck(const AuthCheckRun& run) {
         verdict.message = run.firstLine.substr(1);
     } else if (run.exitCode != 0) {
         verdict.message = failed + FormatString(kAuthCheckExitCode, run.exitCode);
-        if (!run.firstLine.empty()) verdict.message += ": " + run.firstLine;
+        std::string detail = run.firstLine.empty() ? FirstErrorLine(run.errorOutput) : run.firstLine;
+        if (!detail.empty()) verdict.message += ": " + detail;
     } else if (run.firstLine.empty()) {
         verdict.message = failed + kAuthCheckNoAnswer;
     } else {

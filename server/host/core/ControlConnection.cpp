@@ -136,9 +136,13 @@ ControlExchange ExchangeControlRequest(int port, bool force, unsigned timeoutMs)
             continue;
         }
         if (n == 0) break;  // the server closed the connection: it is quitting
-        if (WouldBlock() && WaitFor(s.get(), false, deadline) == Readiness::Ready) continue;
-        result.outcome = ControlOutcome::NoAnswer;
-        return result;
+        Readiness ready = n < 0 && WouldBlock() ? WaitFor(s.get(), false, deadline) : Readiness::Failed;
+        if (ready == Readiness::Ready) continue;
+        if (ready == Readiness::TimedOut) {  // nothing said the server quits
+            result.outcome = ControlOutcome::NoAnswer;
+            return result;
+        }
+        break;  // a failed receive (a reset) ends the reply short: the server is quitting
     }
     ControlReply meaning = ReadControlReply(reply);
     result.outcome = meaning.quitting ? ControlOutcome::Quitting : ControlOutcome::Running;

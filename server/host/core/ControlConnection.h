@@ -13,8 +13,8 @@ enum class ControlOutcome {
     NoSocket,     // no socket could be made
     Unreachable,  // nobody accepted the connection
     SendFailed,   // the request could not be sent
-    NoAnswer,     // no reply within the time-out, or the connection failed while waiting
-    Quitting,     // the server quits
+    NoAnswer,     // no reply within the time-out
+    Quitting,     // the server quits (its reply says so, is short, or the connection ended or failed)
     Running,      // the server keeps running; openConnections holds its count
 };
 

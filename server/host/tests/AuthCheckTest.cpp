@@ -3,6 +3,7 @@
 #include "CustomAuthCheck.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -39,6 +40,25 @@ TEST_F(AuthCheck, AnAcceptedClassPassesAndItsNameReachesTheCheckerWhole) {
 TEST_F(AuthCheck, ARefusalShowsTheCheckersReason) {
     EXPECT_FALSE(Check("refused.Auth"));
     EXPECT_EQ(messages_.Texts(), "The class refused.Auth does not implement brivel.TavoAuth");
+}
+
+// The VM's own lines on standard error ("Picked up JAVA_TOOL_OPTIONS: ...")
+// come before the checker's answer: the answer is read from standard
+// output alone.
+TEST_F(AuthCheck, TheAnswerIsReadFromStandardOutputAloneWhateverTheVmSaysFirst) {
+    SetEnvironmentVariableA("JAVA_TOOL_OPTIONS", "-Dhttps.proxyHost=proxy.example.test");
+    bool refused = !Check("refused.Auth");
+    bool accepted = Check("com.example.Auth");
+    bool crashed = !Check("crashing.Auth");
+    SetEnvironmentVariableA("JAVA_TOOL_OPTIONS", nullptr);
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(accepted);
+    EXPECT_TRUE(crashed);
+    ASSERT_EQ(messages_.messages.size(), 2u) << messages_.Texts();
+    EXPECT_EQ(messages_.messages[0].text, "The class refused.Auth does not implement brivel.TavoAuth");
+    EXPECT_EQ(messages_.messages[1].text,
+              "Custom authorization class check failed, the check ended with exit code 1: Exception in thread "
+              "\"main\" java.lang.NoClassDefFoundError: crashing.Auth");
 }
 
 TEST_F(AuthCheck, NoAnswerAFailedCheckerOrOneThatHangsRefuse) {

@@ -42,6 +42,10 @@ TEST(AuthClassCheck, ATimeOutAFailedRunOrNoAnswerRefuses) {
     EXPECT_FALSE(crashed.accepted);
     EXPECT_EQ(crashed.message, "Custom authorization class check failed, the check ended with exit code 1: "
                                "Exception in thread \"main\" java.lang.NoClassDefFoundError");
+    AuthCheckRun failed = Ended(1, "");
+    failed.errorOutput = "Picked up JAVA_TOOL_OPTIONS: -Dx=y\r\nException in thread \"main\" java.lang.Error\r\n\tat x\r\n";
+    EXPECT_EQ(JudgeAuthCheck(failed).message, "Custom authorization class check failed, the check ended with exit code 1: "
+                                              "Exception in thread \"main\" java.lang.Error");
     EXPECT_EQ(JudgeAuthCheck(Ended(0xC0000005, "")).message,
               "Custom authorization class check failed, the check ended with exit code 3221225477");
 

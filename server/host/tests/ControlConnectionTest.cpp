@@ -37,6 +37,11 @@ TEST_F(ControlConnection, AnotherAnswerOrAShortOneMeansQuitting) {
     EXPECT_EQ(ExchangeControlRequest(shortAnswer.Port(), false, 10000).outcome, ControlOutcome::Quitting);
     ScriptedControlServer silent(""s);  // closes without a word
     EXPECT_EQ(ExchangeControlRequest(silent.Port(), false, 10000).outcome, ControlOutcome::Quitting);
+    // A receive that fails (the server reset the connection) is a server
+    // that quits too; only the time-out is no answer.
+    ScriptedControlServer reset(""s, ScriptedControlServer::Ending::Reset);
+    EXPECT_EQ(ExchangeControlRequest(reset.Port(), false, 10000).outcome, ControlOutcome::Quitting);
+    EXPECT_EQ(reset.Request(), "\x04\x00"s) << "the reset came with the request half read";
 }
 
 TEST_F(ControlConnection, NobodyListeningIsUnreachable) {
@@ -46,7 +51,7 @@ TEST_F(ControlConnection, NobodyListeningIsUnreachable) {
 }
 
 TEST_F(ControlConnection, AServerThatAcceptsButNeverAnswersEndsTheExchangeAtTheTimeOut) {
-    ScriptedControlServer hung(""s, true);
+    ScriptedControlServer hung(""s, ScriptedControlServer::Ending::Hold);
     auto start = std::chrono::steady_clock::now();
     ControlExchange exchange = ExchangeControlRequest(hung.Port(), true, 500);
     auto took = std::chrono::steady_clock::now() - start;

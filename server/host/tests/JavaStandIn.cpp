@@ -1,7 +1,8 @@
 // java.exe for the server host's tests, where no Windows Java VM exists. It
 // is started as the launcher starts Java: `java -classpath <path> <class>
 // <arguments>`. Every run appends its command line to java-standin.record in
-// its working folder, then acts by the class:
+// its working folder; with JAVA_TOOL_OPTIONS set it says so on standard
+// error first, as the VM does. Then it acts by the class:
 //
 // - brivel.server.BrvServerMain: the Java server's side of the control
 //   request, on defaultPort of the working folder's BrivelServer.config. A
@@ -20,6 +21,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -125,6 +127,11 @@ int CheckAuthClass(const std::string& name) {
 
 int main(int argc, char** argv) {
     Record();
+    // As the Java VM does, before anything of the program's own.
+    if (const char* options = std::getenv("JAVA_TOOL_OPTIONS")) {
+        std::fprintf(stderr, "Picked up JAVA_TOOL_OPTIONS: %s\n", options);
+        std::fflush(stderr);
+    }
     if (argc < 4 || std::string(argv[1]) != "-classpath") {
         std::fprintf(stderr, "usage: java -classpath <path> <class> [arguments]\n");
         return 1;

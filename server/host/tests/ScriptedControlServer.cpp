@@ -44,8 +44,8 @@ NativeSocket ListenOnLoopBack(int& port) {
 
 }  // namespace
 
-ScriptedControlServer::ScriptedControlServer(std::vector<std::string> replies, bool hold)
-    : replies_(std::move(replies)), hold_(hold) {
+ScriptedControlServer::ScriptedControlServer(std::vector<std::string> replies, Ending ending)
+    : replies_(std::move(replies)), ending_(ending) {
     NativeSocket s = ListenOnLoopBack(port_);
     listener_ = static_cast<long long>(s);
     if (s != INVALID_SOCKET) thread_ = std::thread([this] { Serve(); });
@@ -67,8 +67,9 @@ void ScriptedControlServer::Serve() {
         if (connection == INVALID_SOCKET) return;
         std::string request;
         char buffer[4];
-        while (request.size() < 4) {
-            int n = recv(connection, buffer, static_cast<int>(4 - request.size()), 0);
+        const size_t taken = ending_ == Ending::Reset ? 2 : 4;
+        while (request.size() < taken) {
+            int n = recv(connection, buffer, static_cast<int>(taken - request.size()), 0);
             if (n <= 0) break;
             request.append(buffer, static_cast<size_t>(n));
         }
@@ -77,9 +78,12 @@ void ScriptedControlServer::Serve() {
             requests_.push_back(request);
         }
         changed_.notify_all();
-        if (hold_) {
+        if (ending_ == Ending::Hold) {
             std::unique_lock<std::mutex> guard(lock_);
             changed_.wait(guard, [this] { return released_; });
+        } else if (ending_ == Ending::Reset) {
+            linger abort{1, 0};
+            setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof abort);
         } else if (!reply.empty()) {
             send(connection, reply.data(), static_cast<int>(reply.size()), 0);
         }

@@ -14,13 +14,19 @@ namespace brivel::serverhost::testing {
 
 class ScriptedControlServer {
 public:
-    // Answers `reply` (then closes) to the one connection it accepts; with
-    // `hold`, answers nothing and keeps the connection until Release.
-    explicit ScriptedControlServer(std::string reply, bool hold = false)
-        : ScriptedControlServer(std::vector<std::string>{std::move(reply)}, hold) {}
+    enum class Ending {
+        Close,  // answers its reply, then closes the connection
+        Hold,   // answers nothing and keeps the connection until Release
+        Reset,  // answers nothing and resets the connection (it leaves part
+                // of the request unread, which makes the close a reset)
+    };
+
+    // Answers `reply` to the one connection it accepts.
+    explicit ScriptedControlServer(std::string reply, Ending ending = Ending::Close)
+        : ScriptedControlServer(std::vector<std::string>{std::move(reply)}, ending) {}
     // Answers the connections it accepts one after the other, each with its
     // reply.
-    explicit ScriptedControlServer(std::vector<std::string> replies, bool hold = false);
+    explicit ScriptedControlServer(std::vector<std::string> replies, Ending ending = Ending::Close);
     ~ScriptedControlServer();
     ScriptedControlServer(const ScriptedControlServer&) = delete;
     ScriptedControlServer& operator=(const ScriptedControlServer&) = delete;
@@ -36,7 +42,7 @@ private:
     void Serve();
 
     std::vector<std::string> replies_;
-    bool hold_;
+    Ending ending_;
     long long listener_ = -1;
     int port_ = 0;
     std::thread thread_;

@@ -139,5 +139,6 @@ TEST(ServerConfigForm, ASnapshotSetsBackWhatTheDialogChangedAndLeavesTheRestInPl
     items.Delete("defaultPort");
     items.Set("other", "changed elsewhere");  // not one of the dialog's keys
     RestoreServerConfigSnapshot(snapshot, items);
-    EXPECT_EQ(items.Text(), "; head\nExtraClasspath: C:\\a.jar\nother: changed elsewhere\ndefaultPort: 25000\n");
+    EXPECT_EQ(items.Text(), "; head\ndefaultPort: 25000 # moved\nExtraClasspath: C:\\a.jar\nother: changed elsewhere\n")
+        << "a deleted key comes back where it was, with its comment";
 }

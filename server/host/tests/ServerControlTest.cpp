@@ -56,7 +56,7 @@ TEST_F(ServerControl, NobodyListeningIsUnreachableAndSaidSoOnlyWhenAsked) {
 }
 
 TEST_F(ServerControl, AServerThatNeverAnswersIsNotTakenForQuitting) {
-    ScriptedControlServer hung(""s, true);
+    ScriptedControlServer hung(""s, ScriptedControlServer::Ending::Hold);
     UsePort(hung.Port());
     auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(SendControlRequest(messages_, true, true, count_, unreachable_, 500));

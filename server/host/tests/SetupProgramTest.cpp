@@ -168,11 +168,21 @@ TEST_F(SetupProgram, TheRunningDialogPutAsideComesBackWithTheProgramAndClosingIt
     EXPECT_EQ(program_.Answer(kProgramCaption, IDYES), question);
     ASSERT_TRUE(program_.WaitUntilGone(kRunningCaption));
     EXPECT_TRUE(ServerStillServes());
+    // A second server would find the port taken and cut the first one's log
+    // short: neither running once nor the service starts one meanwhile.
+    EXPECT_FALSE(IsEnabled(setup, IDC_RUN_ONCE));
+    EXPECT_FALSE(IsEnabled(setup, IDC_INSTALL));
+    const std::string log = Log();
+    Click(setup, IDC_RUN_ONCE);
+    Sleep(1000);
+    EXPECT_FALSE(program_.Shows(kRunningCaption));
+    EXPECT_EQ(Log(), log) << "the running server's log stays whole";
 
     // Left un-monitored: its end is not reported.
     EXPECT_EQ(ExchangeControlRequest(port_, true, 10000).outcome, ControlOutcome::Quitting);
     Sleep(1000);
     EXPECT_FALSE(program_.Shows("Server Terminated"));
+    EXPECT_TRUE(WaitUntil([&] { return IsEnabled(setup, IDC_RUN_ONCE) && IsEnabled(setup, IDC_INSTALL); }));
     Click(setup, IDCANCEL);
     EXPECT_EQ(program_.WaitForExit(), 0u);
 }

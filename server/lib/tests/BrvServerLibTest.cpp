@@ -57,15 +57,15 @@ TEST_F(ServerLib, RoundTripChangesDeletesAndReAddsKeys) {
     EXPECT_TRUE(BrvServerDeleteConfigItem("SSLPort"));  // back to its default
     EXPECT_FALSE(BrvServerDeleteConfigItem("SSLOnly"));
     EXPECT_TRUE(BrvServerDeleteConfigItem("enableSSL"));
-    BrvServerSetConfigItem("enableSSL", "1", nullptr);
+    BrvServerSetConfigItem("enableSSL", "1", nullptr);  // back in its place, with its comment
     BrvServerSetConfigItem("SSLKeyPassword", "pa#ss", nullptr);
     ASSERT_TRUE(BrvServerWriteConfigFile());
 
     EXPECT_EQ(ReadFileBytes(BrvServerGetConfigFile()),
               AsTextFile("; Server configuration file\n"
                          "defaultPort: 26000\n"
+                         "enableSSL: 1 # on for now\n"
                          "AuthFile: C:\\srv\\clients.txt\n"
-                         "enableSSL: 1\n"
                          "SSLKeyPassword: pa#ss\n"));
 }
 

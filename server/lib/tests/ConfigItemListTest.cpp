@@ -6,6 +6,14 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <sddl.h>
+#else
+#include <sys/stat.h>
+#endif
 
 #include "TempFolder.h"
 
@@ -122,10 +130,17 @@ TEST(ConfigItems, SetKeepsPlaceAndCommentDeleteRemoves) {
 
     EXPECT_FALSE(list.Delete("enableSSL"));
     EXPECT_TRUE(list.Delete("sslport"));
+    EXPECT_FALSE(list.Delete("SSLPort"));
     EXPECT_EQ(list.Get("SSLPort"), nullptr);
+    EXPECT_EQ(list.GetInt("SSLPort", 7), 7);
     EXPECT_EQ(list.Text(), "defaultPort: 26000 #port\nAuthRequired: 1\n");
-    list.Set("SSLPort", "24046", nullptr);  // re-added: now last
-    EXPECT_EQ(list.Text(), "defaultPort: 26000 #port\nAuthRequired: 1\nSSLPort: 24046\n");
+    // Set again (a dialog's Cancel sets back what its OK deleted): back in
+    // its place, with its comment.
+    list.Set("SSLPort", "24046", nullptr);
+    EXPECT_EQ(list.Text(), "defaultPort: 26000 #port\nSSLPort: 24046 #new\nAuthRequired: 1\n");
+    list.Delete("SSLPort");
+    list.Set("sslport", "2", "other");
+    EXPECT_EQ(list.Text(), "defaultPort: 26000 #port\nSSLPort: 2 #other\nAuthRequired: 1\n");
 }
 
 TEST(ConfigItems, NullArgumentsAreHandled) {
@@ -181,6 +196,51 @@ TEST_F(ConfigFile, FailedWriteLeavesTheOldFileWhole) {
     std::filesystem::create_directory(Path("sub.config"));  // the target cannot be replaced
     EXPECT_FALSE(list.WriteFile(Path("sub.config")));
     EXPECT_FALSE(std::filesystem::exists(Path("sub.config.new")));
+}
+
+// The file holds the keystore password in plain text: a rewrite keeps what
+// protects the old file (on Windows its access list and attributes, on
+// POSIX systems its permission bits) instead of giving the new text the
+// folder's defaults.
+TEST_F(ConfigFile, ARewriteKeepsTheProtectionOfTheOldFile) {
+    const std::string path = Path("c.config");
+    WriteFileBytes(path, "SSLKeyPassword: secret\n");
+#ifdef _WIN32
+    // Full access for the owner alone, not inherited from the folder.
+    const char* ownerOnly = "D:P(A;;FA;;;OW)";
+    PSECURITY_DESCRIPTOR wanted = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(ownerOnly, SDDL_REVISION_1, &wanted, nullptr));
+    ASSERT_TRUE(SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, wanted));
+    LocalFree(wanted);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    auto protection = [&] {
+        std::vector<char> descriptor(4096);
+        DWORD needed = 0;
+        if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(),
+                              static_cast<DWORD>(descriptor.size()), &needed))
+            return std::string("(no security)");
+        char* text = nullptr;
+        if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor.data(), SDDL_REVISION_1,
+                                                                  DACL_SECURITY_INFORMATION, &text, nullptr))
+            return std::string("(unreadable)");
+        std::string result = text;
+        LocalFree(text);
+        return result + " attributes " + std::to_string(GetFileAttributesA(path.c_str()));
+    };
+#else
+    ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+    auto protection = [&] {
+        struct stat status;
+        return stat(path.c_str(), &status) == 0 ? std::to_string(status.st_mode & 07777) : std::string("(none)");
+    };
+#endif
+    const std::string before = protection();
+    CConfigItemList list;
+    ASSERT_TRUE(list.ReadFile(path));
+    list.Set("SSLKeyPassword", "new secret", nullptr);
+    ASSERT_TRUE(list.WriteFile(path));
+    EXPECT_EQ(protection(), before);
+    EXPECT_EQ(ReadFileBytes(path), AsTextFile("SSLKeyPassword: new secret\n"));
 }
 
 TEST_F(ConfigFile, ReadingAgainMergesValues) {

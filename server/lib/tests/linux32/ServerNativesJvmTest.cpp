@@ -203,6 +203,56 @@ TEST_F(ServerNatives, WithoutExtraEntriesTheProcessGetsTheServersClassPathAlone)
     EXPECT_EQ(records[0][4], "1");
 }
 
+// The class path is Java text: characters outside the code page reach the
+// connection's process unchanged (its command line goes as UTF-16, here
+// UTF-8 arguments), and the configuration's entries keep theirs.
+TEST_F(ServerNatives, AClassPathOutsideTheCodePageReachesTheConnectionProcessWhole) {
+    WriteFileBytes(kConfigFile, "ExtraClasspath: /extra/\xE9t\xE9.jar\n");  // 1252 text
+    JNIEnv* env = StartServerVm();
+    ASSERT_NE(env, nullptr);
+    jclass main = env->FindClass("brivel/server/BrvServerMain");
+    ASSERT_TRUE(env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z")));
+    jclass system = env->FindClass("java/lang/System");
+    jmethodID setProperty =
+        env->GetStaticMethodID(system, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;");
+    const jchar omega[] = {'/', 'c', 'p', '/', 0x03A9, '.', 'j', 'a', 'r'};  // not in code page 1252
+    env->CallStaticObjectMethod(system, setProperty, env->NewStringUTF("java.class.path"), env->NewString(omega, 9));
+    ASSERT_EQ(TakePendingException(env).className, "");
+
+    jobject server = NewConnectionObject(env);
+    EXPECT_EQ(GetConnid(env, server, 1, 4), 0x400);
+    auto records = WaitForConnectionRecords(1);
+    ASSERT_EQ(records.size(), 1u);
+    ASSERT_EQ(records[0].size(), 7u) << ReadFileBytes(record_);
+    EXPECT_EQ(records[0][2], "/cp/\xCE\xA9.jar;/extra/\xC3\xA9t\xC3\xA9.jar");
+}
+
+// The configuration read again while a connection's process is being
+// started (by another thread of the server, here by the class path's
+// lookup in the middle of it) does not pull the extra entries from under it.
+TEST_F(ServerNatives, TheConfigurationReadAgainMeanwhileLeavesTheConnectionsClassPathWhole) {
+    const std::string before = "/extra/" + std::string(40, 'a') + ".jar";
+    const std::string after = "/extra/" + std::string(400, 'b') + ".jar";
+    WriteFileBytes(kConfigFile, "ExtraClasspath: " + before + "\n");
+    JNIEnv* env = StartServerVm();
+    ASSERT_NE(env, nullptr);
+    jclass main = env->FindClass("brivel/server/BrvServerMain");
+    ASSERT_TRUE(env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z")));
+    CallStatic(env, "servertest/RereadingProperties", "install", "()V");
+    ASSERT_EQ(TakePendingException(env).className, "");
+    WriteFileBytes(kConfigFile, "ExtraClasspath: " + after + "\n");
+
+    jobject server = NewConnectionObject(env);
+    EXPECT_EQ(GetConnid(env, server, 1, 5), 0x500);
+    jmethodID getItem = env->GetStaticMethodID(main, "getConfigItem", "(Ljava/lang/String;)Ljava/lang/String;");
+    auto read = static_cast<jstring>(env->CallStaticObjectMethod(main, getItem, env->NewStringUTF("ExtraClasspath")));
+    EXPECT_EQ(JavaText(env, read), after) << "the configuration was read again meanwhile";
+    auto records = WaitForConnectionRecords(1);
+    ASSERT_EQ(records.size(), 1u);
+    ASSERT_EQ(records[0].size(), 7u) << ReadFileBytes(record_);
+    EXPECT_EQ(records[0][2], ClassPathOption(classPath_) + ";" + before);
+}
+
 TEST_F(ServerNatives, AProcessThatCannotStartGivesMinusOneAndCountsNothing) {
     JNIEnv* env = StartServerVm();
     ASSERT_NE(env, nullptr);

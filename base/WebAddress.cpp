@@ -2,13 +2,13 @@
 
 #include "BrvString.h"
 
-namespace brivel::uploadctl {
+namespace brivel {
 
 bool IsWebAddress(const std::string& address) {
     size_t start = 0;
     for (const char* scheme : {"http://", "https://"}) {
         std::string prefix = address.substr(0, std::string(scheme).size());
-        if (brivel::EqualsNoCase(prefix.c_str(), scheme)) start = prefix.size();
+        if (EqualsNoCase(prefix.c_str(), scheme)) start = prefix.size();
     }
     if (start == 0 || start == address.size() || address[start] == '/') return false;
     for (char c : address) {
@@ -18,4 +18,4 @@ bool IsWebAddress(const std::string& address) {
     return true;
 }
 
-}  // namespace brivel::uploadctl
+}  // namespace brivel
