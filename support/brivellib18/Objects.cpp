@@ -33,12 +33,14 @@ jobject NewOf(JNIEnv* env, jclass cls) {
 jobject Wrap(JNIEnv* env, const char* className, IUnknown* pointer) {
     jclass cls = env->FindClass(className);
     if (!cls) {
+        brivel::rt::NoteIfPending(env);
         pointer->Release();
         return nullptr;
     }
     jobject obj = NewOf(env, cls);
     env->DeleteLocalRef(cls);
     if (!obj) {
+        brivel::rt::NoteIfPending(env);
         pointer->Release();
         return nullptr;
     }
@@ -163,7 +165,10 @@ BRIVEL_RT jobject brivelUnknownToInterfaceObject(JNIEnv* env, IUnknown* pUnk, co
 // event: the class's local reference goes before it returns.
 BRIVEL_RT jobject brivelIntToEnumeratedObject(JNIEnv* env, int ival, const char* classname) {
     jclass cls = env->FindClass(classname);
-    if (!cls) return nullptr;
+    if (!cls) {
+        brivel::rt::NoteIfPending(env);
+        return nullptr;
+    }
     std::string sig = std::string("(I)L") + classname + ";";
     jobject value = nullptr;
     jmethodID of = env->GetStaticMethodID(cls, "intToEnumeratedValue", sig.c_str());
@@ -175,6 +180,7 @@ BRIVEL_RT jobject brivelIntToEnumeratedObject(JNIEnv* env, int ival, const char*
         if (ctor) value = env->NewObject(cls, ctor, ival);
     }
     env->DeleteLocalRef(cls);
+    if (!value) brivel::rt::NoteIfPending(env);
     return value;
 }
 
@@ -184,10 +190,13 @@ BRIVEL_RT jint brivelEnumeratedObjectToInt(JNIEnv* env, jobject obj) {
         return 0;
     }
     jclass cls = env->FindClass("brivel/TavoEnumeration");
-    if (!cls) return 0;
-    jfieldID value = env->GetFieldID(cls, "__Brv_value", "I");
-    env->DeleteLocalRef(cls);
-    return value ? env->GetIntField(obj, value) : 0;
+    jfieldID value = cls ? env->GetFieldID(cls, "__Brv_value", "I") : nullptr;
+    if (cls) env->DeleteLocalRef(cls);
+    if (!value) {
+        brivel::rt::NoteIfPending(env);
+        return 0;
+    }
+    return env->GetIntField(obj, value);
 }
 
 // The holder's VARIANT, made empty on first use: a holder owns its VARIANT.
@@ -209,13 +218,17 @@ BRIVEL_RT jobject brivelVariantObject(JNIEnv* env, VARIANT* variant) {
     jclass cls = brivelGetComVariantClass();
     if (!cls) return nullptr;
     jobject obj = env->NewObject(cls, brivelGetVariantCtorId());
-    if (!obj) return nullptr;
+    if (!obj) {
+        brivel::rt::NoteIfPending(env);
+        return nullptr;
+    }
     VARIANT* own = brivelGetTavoVariant(env, obj);
     if (own && variant) VariantCopyInd(own, variant);
     return obj;
 }
 
 BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject receiver, int memid, int funckind) {
+    brivel::rt::PendingNote note(env);  // the receiver's exceptions too
     if (!receiver) {
         brivel::rt::ThrowJava(env, "java/lang/NullPointerException", "Argument 1 is null");
         return;
@@ -275,6 +288,7 @@ BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject re
 }
 
 extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoObject__1_1TavoAdvise(JNIEnv* env, jobject tgt, jobject listener) {
+    brivel::rt::PendingNote note(env);
     brivelInitThread(env);
     IUnknown* sink = SinkOf(env, listener);
     IConnectionPoint* point = nullptr;

@@ -121,6 +121,7 @@ BRIVEL_RT int brivelRegisterRecordTypes(void* lib, void* map, int count) {
 
 BRIVEL_RT void* brivelJObjectToComRecord(JNIEnv* env, jobject obj, void* lisPtr, const GUID* recordGuid, void* rsPtr,
                                          int count, bool* err, IRecordInfo** iri, jfieldID fieldIds[], bool) {
+    PendingNote note(env);
     if (err) *err = false;
     if (iri) *iri = nullptr;
     if (!iri) {
@@ -149,6 +150,7 @@ BRIVEL_RT void* brivelJObjectToComRecord(JNIEnv* env, jobject obj, void* lisPtr,
 
 BRIVEL_RT void brivelCopyComRecordToJObject(JNIEnv* env, void* rec, jobject obj, void* rsPtr, int count, IRecordInfo*,
                                             jfieldID fieldIds[]) {
+    PendingNote note(env);
     if (!rec || !obj || env->ExceptionCheck()) return;
     FieldsToJava(env, static_cast<const unsigned char*>(rec), obj, Fields(rsPtr, count), fieldIds);
 }
@@ -160,6 +162,7 @@ BRIVEL_RT void brivelClearRecordData(JNIEnv*, void* rec, IRecordInfo* iri) {
 BRIVEL_RT jobject brivelComRecordToJobject(JNIEnv* env, void* rec, const char* classname, void*, const GUID*,
                                            void* rsPtr, int count, bool* err, jfieldID fieldIds[], IRecordInfo* iri,
                                            bool destroy) {
+    PendingNote note(env);
     if (err) *err = false;
     jobject obj = nullptr;
     if (rec) {
@@ -172,6 +175,7 @@ BRIVEL_RT jobject brivelComRecordToJobject(JNIEnv* env, void* rec, const char* c
 
 BRIVEL_RT void* brivelDirectCopyJObjectToComRecord(JNIEnv* env, jobject obj, unsigned char* rec, int count,
                                                    void* rsPtr, jfieldID fieldIds[], bool* err) {
+    PendingNote note(env);
     if (err) *err = false;
     if (!rec) {
         Fail(env, err, "No record buffer");
@@ -187,12 +191,14 @@ BRIVEL_RT void* brivelDirectCopyJObjectToComRecord(JNIEnv* env, jobject obj, uns
 
 BRIVEL_RT void brivelDirectCopyComRecordToJObject(JNIEnv* env, unsigned char* rec, jobject obj, int count, void* rsPtr,
                                                   jfieldID fieldIds[]) {
+    PendingNote note(env);
     if (!rec || !obj || env->ExceptionCheck()) return;
     FieldsToJava(env, rec, obj, Fields(rsPtr, count), fieldIds);
 }
 
 BRIVEL_RT jobject brivelDirectComRecordToJobject(JNIEnv* env, unsigned char* rec, const char* classname, void* rsPtr,
                                                  int count, bool* err, jfieldID fieldIds[]) {
+    PendingNote note(env);
     if (err) *err = false;
     if (!rec) return nullptr;
     jobject obj = NewRecordObject(env, rec, classname, Fields(rsPtr, count), fieldIds);
@@ -207,6 +213,7 @@ BRIVEL_RT void brivelClearDirectRecord(void* rsPtr, int count, unsigned char* re
 BRIVEL_RT SAFEARRAY* brivelJArrayToSafeArrayRecord(JNIEnv* env, jobjectArray ja, void* lisPtr, const GUID* recordGuid,
                                                    void* rsPtr, int count, bool* err, IRecordInfo** iri,
                                                    jfieldID fieldIds[], bool) {
+    PendingNote note(env);
     if (err) *err = false;
     if (iri) *iri = nullptr;
     FieldList fields = Fields(rsPtr, count);
@@ -247,6 +254,7 @@ BRIVEL_RT SAFEARRAY* brivelJArrayToSafeArrayRecord(JNIEnv* env, jobjectArray ja,
 BRIVEL_RT jobjectArray brivelCopySafeArrayToJArrayRecord(JNIEnv* env, bool allocate, SAFEARRAY* sa,
                                                          jobjectArray jarray, jclass cls, const char* classname,
                                                          bool* err, void* rsPtr, int count, jfieldID fieldIds[]) {
+    PendingNote note(env);
     if (err) *err = false;
     if (!sa) return allocate ? nullptr : jarray;
     if (!allocate && !jarray) return nullptr;

@@ -35,6 +35,15 @@ thread_local bool t_comReady = false;
 __thread bool t_comReady __attribute__((tls_model("initial-exec"))) = false;
 #endif
 
+// Whether the runtime left a Java exception pending on this thread since
+// brivelCheckFatalError last answered: read after every runtime call that a
+// generated native makes, in the same model as t_comReady.
+#ifdef _WIN32
+thread_local bool t_raised = false;
+#else
+__thread bool t_raised __attribute__((tls_model("initial-exec"))) = false;
+#endif
+
 // Detaches a COM thread that the runtime attached when the thread ends: an
 // attached thread must not end while the VM still counts it.
 struct AttachedThread {
@@ -78,7 +87,9 @@ bool CacheIds(JNIEnv* env) {
 // The IDs, looked up first when this is the first use (in the calling
 // thread's environment, attaching a COM thread that Java has not seen).
 inline void EnsureIds() {
-    if (!g_idsCached.load(std::memory_order_acquire)) CacheIds(brivel::rt::CurrentEnv());
+    if (g_idsCached.load(std::memory_order_acquire)) return;
+    JNIEnv* env = brivel::rt::CurrentEnv();
+    if (!CacheIds(env)) brivel::rt::NoteIfPending(env);
 }
 
 bool WantsMta() {
@@ -89,11 +100,29 @@ bool WantsMta() {
 }  // namespace
 
 namespace brivel::rt {
+void NoteRaised() {
+    t_raised = true;
+}
+
+bool NoteIfPending(JNIEnv* env) {
+    if (!env || !env->ExceptionCheck()) return false;
+    NoteRaised();
+    return true;
+}
+
 void ThrowJava(JNIEnv* env, const char* className, const char* message) {
+    if (!env) return;
+    NoteRaised();  // the new exception, or the lookup's NoClassDefFoundError
     jclass cls = env->FindClass(className);
-    if (!cls) return;  // NoClassDefFoundError is pending
+    if (!cls) return;
     env->ThrowNew(cls, message);
     env->DeleteLocalRef(cls);
+}
+
+void Throw(JNIEnv* env, jthrowable exception) {
+    if (!env || !exception) return;
+    NoteRaised();
+    env->Throw(exception);
 }
 
 JNIEnv* CurrentEnv() {
@@ -111,6 +140,12 @@ JNIEnv* CurrentEnv() {
 using brivel::rt::CurrentEnv;
 using brivel::rt::ThrowJava;
 
+// The value converters that this library links tell it here what they left
+// pending.
+extern "C" void brivelConverterLeftPending(JNIEnv* env) {
+    brivel::rt::NoteIfPending(env);
+}
+
 extern "C" JNIEXPORT jint JNICALL JNI_OnLoad(JavaVM* vm, void*) {
     if (!g_vm) g_vm = vm;
     return JNI_VERSION_1_6;
@@ -126,6 +161,7 @@ BRIVEL_RT int brivelInitDLL18(int) {
 BRIVEL_RT void brivelInitThread(JNIEnv* env) {
     RememberVm(env);
     if (t_comReady) return;
+    brivel::rt::PendingNote note(env);
     bool mta = WantsMta();
     if (!mta) {
         char mode[32];
@@ -180,14 +216,22 @@ BRIVEL_RT jclass brivelGetComVariantClass() {
     return g_variantClass;
 }
 
-// A pending Java exception means the native must return at once: the
-// runtime leaves one pending exactly when it could not do its part.
+// True when the runtime left a Java exception pending on this thread (it
+// does so exactly when it could not do its part) and it is still pending:
+// the native must return at once. The thread's note answers; the VM is
+// asked only when the note is set, and the note goes with the answer (an
+// exception that Java code has since caught, or that a native cleared
+// without asking here, leaves no stale answer behind).
 BRIVEL_RT bool brivelCheckFatalError(JNIEnv* env) {
+    if (!t_raised) return false;
+    t_raised = false;
     return env && env->ExceptionCheck();
 }
 
 BRIVEL_RT void brivelThrowFatalError(JNIEnv* env) {
-    if (env && !env->ExceptionCheck()) ThrowJava(env, "java/lang/Error", "Brivel runtime failure");
+    if (!env) return;
+    if (env->ExceptionCheck()) brivel::rt::NoteRaised();  // the pending one reports the failure
+    else ThrowJava(env, "java/lang/Error", "Brivel runtime failure");
 }
 
 // The exception takes the EXCEPINFO's texts, which it frees: the bridges
@@ -212,7 +256,9 @@ BRIVEL_RT void brivelThrowComExceptionObject(JNIEnv* env, HRESULT hr, EXCEPINFO*
         SysFreeString(excepInfo->bstrHelpFile);
         excepInfo->bstrSource = excepInfo->bstrDescription = excepInfo->bstrHelpFile = nullptr;
     }
-    if (!env || env->ExceptionCheck()) return;
+    if (!env) return;
+    brivel::rt::PendingNote note(env);  // the exception thrown, or one pending already
+    if (env->ExceptionCheck()) return;
     if (description.empty()) {
         char text[64];
         std::snprintf(text, sizeof text, "COM error 0x%08lX", static_cast<unsigned long>(hr));
@@ -233,7 +279,7 @@ BRIVEL_RT void brivelThrowComExceptionObject(JNIEnv* env, HRESULT hr, EXCEPINFO*
     jstring message = ctor ? env->NewString(chars.data(), static_cast<jsize>(chars.size())) : nullptr;
     jobject ex = message ? env->NewObject(cls, ctor, message) : nullptr;
     if (ex) {
-        env->Throw(static_cast<jthrowable>(ex));
+        brivel::rt::Throw(env, static_cast<jthrowable>(ex));
         env->DeleteLocalRef(ex);
     }
     if (message) env->DeleteLocalRef(message);

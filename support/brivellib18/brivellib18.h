@@ -28,8 +28,13 @@
 //   held while a conversion calls COM or Java.
 // - Conversions that generated code calls per array element or per event
 //   leave no local reference behind but the one they answer.
-// - A pending Java exception is the fatal-error signal: brivelCheckFatalError
-//   is true exactly when one is pending, and the native returns at once.
+// - A pending Java exception is the fatal-error signal: the runtime leaves
+//   one pending exactly when it could not do its part, and
+//   brivelCheckFatalError is true when the runtime left one pending on the
+//   calling thread since the thread's last check and it is still pending;
+//   the native then returns at once. The check answers from the thread's
+//   own note and asks the VM only when the runtime raised something (an
+//   exception that the native's own JNI calls raised is the native's to see).
 // - Remote creation answers the platform's failure (RPC server unavailable)
 //   where no remote machine can be reached.
 // - Server-side events: CheckServerSideEvents is true while the process's

@@ -340,6 +340,7 @@ TEST(RuntimeRecords, MissingFieldsAndUnsupportedTypesFailCleanly) {
     bool err = false;
     EXPECT_EQ(brivelDirectCopyJObjectToComRecord(env, broken, buffer, 2, brokenFields, ids, &err), nullptr);
     EXPECT_TRUE(err);
+    EXPECT_TRUE(brivelCheckFatalError(env)) << "the VM's error is the runtime's failure";
     EXPECT_EQ(TakePendingException(env).className, "java.lang.NoSuchFieldError");
     // The string stored before the failure was freed, not left behind.
     BSTR stored;
@@ -349,6 +350,7 @@ TEST(RuntimeRecords, MissingFieldsAndUnsupportedTypesFailCleanly) {
     err = false;
     EXPECT_EQ(brivelDirectComRecordToJobject(env, buffer, "rectest/Broken", lpstrFields, 1, &err, ids), nullptr);
     EXPECT_TRUE(err);
+    EXPECT_TRUE(brivelCheckFatalError(env));
     auto thrown = TakePendingException(env);
     EXPECT_EQ(thrown.className, "brivel.TavoException");
     EXPECT_EQ(thrown.message, "Unsupported type of record field name");
@@ -367,6 +369,7 @@ TEST(RuntimeRecords, RecordWithGuidWithoutItsTypeLibraryIsReported) {
               nullptr);
     EXPECT_TRUE(err);
     EXPECT_EQ(info, nullptr);
+    EXPECT_TRUE(brivelCheckFatalError(env));
     auto thrown = TakePendingException(env);
     EXPECT_EQ(thrown.className, "brivel.TavoException");
     EXPECT_EQ(thrown.message, "Record definition not found in type library (COM error 0x8002801D)");
@@ -379,7 +382,9 @@ TEST(RuntimeRecords, RecordWithGuidWithoutItsTypeLibraryIsReported) {
               nullptr);
     EXPECT_TRUE(err);
     EXPECT_EQ(info, nullptr);
+    EXPECT_TRUE(brivelCheckFatalError(env));
     EXPECT_EQ(TakePendingException(env).className, "brivel.TavoException");
+    EXPECT_FALSE(brivelCheckFatalError(env));
 }
 
 // A record that a COM call returned in a VARIANT, with the IRecordInfo

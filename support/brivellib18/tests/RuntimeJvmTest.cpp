@@ -3,8 +3,12 @@
 // and SAFEARRAY conversions (VARIANT elements included).
 #include <gtest/gtest.h>
 
+#include <jvmti.h>
+
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -32,6 +36,88 @@ HRESULT CALLBACK FillIn(EXCEPINFO* info) {
     info->bstrDescription = SysAllocString(L"filled in later");
     return S_OK;
 }
+
+// A COM object whose one property answers 7: the call a generated native
+// makes between a conversion and its check, raising nothing.
+class Answering final : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        *out = riid == IID_IUnknown || riid == IID_IDispatch ? this : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override {
+        if (result) {
+            V_VT(result) = VT_I4;
+            V_I4(result) = 7;
+        }
+        return S_OK;
+    }
+};
+
+// A late-bound call and the check after it, as a generated native makes
+// them; true when the check says the native must return.
+bool CallAndCheck(JNIEnv* env) {
+    Answering object;
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    EXCEPINFO info;
+    std::memset(&info, 0, sizeof info);
+    unsigned int argErr = 0;
+    VARIANT result;
+    VariantInit(&result);
+    HRESULT hr = brivelInvokeHelper(env, &object, 1, &none, DISPATCH_PROPERTYGET, &info, &argErr, &result);
+    bool fatal = brivelCheckFatalError(env);
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(V_I4(&result), 7);
+    return fatal;
+}
+
+// Counts the VM's answers to "is an exception pending" (ExceptionCheck and
+// ExceptionOccurred) while it lives, through the VM's JNI function table.
+std::atomic<int> g_exceptionQueries{0};
+const JNINativeInterface_* g_vmFunctions = nullptr;
+jboolean JNICALL CountedExceptionCheck(JNIEnv* env) {
+    ++g_exceptionQueries;
+    return g_vmFunctions->ExceptionCheck(env);
+}
+jthrowable JNICALL CountedExceptionOccurred(JNIEnv* env) {
+    ++g_exceptionQueries;
+    return g_vmFunctions->ExceptionOccurred(env);
+}
+class ExceptionQueries {
+public:
+    explicit ExceptionQueries(JNIEnv* env) {
+        JavaVM* vm = nullptr;
+        if (env->GetJavaVM(&vm) != JNI_OK || vm->GetEnv(reinterpret_cast<void**>(&jvmti_), JVMTI_VERSION_1_2) != JNI_OK ||
+            jvmti_->GetJNIFunctionTable(&original_) != JVMTI_ERROR_NONE) {
+            ADD_FAILURE() << "the VM's JNI functions cannot be counted";
+            return;
+        }
+        g_vmFunctions = original_;
+        counted_ = *original_;
+        counted_.ExceptionCheck = CountedExceptionCheck;
+        counted_.ExceptionOccurred = CountedExceptionOccurred;
+        installed_ = jvmti_->SetJNIFunctionTable(&counted_) == JVMTI_ERROR_NONE;
+        if (!installed_) ADD_FAILURE() << "the VM's JNI functions cannot be counted";
+        g_exceptionQueries = 0;
+    }
+    ~ExceptionQueries() {
+        if (installed_) jvmti_->SetJNIFunctionTable(original_);
+        if (original_) jvmti_->Deallocate(reinterpret_cast<unsigned char*>(const_cast<JNINativeInterface_*>(original_)));
+    }
+    int Count() const { return g_exceptionQueries; }
+
+private:
+    jvmtiEnv* jvmti_ = nullptr;
+    jniNativeInterface* original_ = nullptr;
+    JNINativeInterface_ counted_{};
+    bool installed_ = false;
+};
 }  // namespace
 
 TEST(RuntimeStartUp, FirstThreadFixesTheSingleThreadedApartment) {
@@ -246,4 +332,120 @@ TEST(RuntimeConversions, VariantHoldersAreCopiedIntoAnExistingArray) {
     SafeArrayUnaccessData(target);
     SafeArrayDestroy(target);
     EXPECT_FALSE(brivelCheckFatalError(env));
+}
+
+// The check after each runtime call answers from the thread's note of what
+// the runtime raised: a call that raised nothing asks the VM nothing, and an
+// exception that the native raised itself is the native's own to see.
+TEST(RuntimeExceptions, ACallThatRaisedNothingIsCheckedWithoutAskingTheVm) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    brivelCheckFatalError(env);  // whatever the start-up left noted
+    ExceptionQueries queries(env);
+    for (int i = 0; i < 1000; ++i) ASSERT_FALSE(CallAndCheck(env)) << i;
+    EXPECT_EQ(queries.Count(), 0);
+
+    env->ThrowNew(env->FindClass("java/lang/IllegalStateException"), "the native's own");
+    EXPECT_FALSE(CallAndCheck(env));
+    EXPECT_EQ(TakePendingException(env).message, "the native's own");
+}
+
+// Every way in which a runtime function that generated natives call before
+// a check can leave an exception pending is reported by that check (after
+// a call that raised nothing, as in the natives), once.
+TEST(RuntimeExceptions, EveryExceptionTheRuntimeLeavesPendingIsReportedByTheNextCheck) {
+    JNIEnv* env = StartTestJvm({BRIVEL18_JAR, RECORD_CLASSES_JAR}, BRIVEL_LIBRARY_DIR);
+    ASSERT_NE(env, nullptr);
+    brivelInitThread(env);
+    jclass unreadableClass = env->FindClass("rectest/UnreadableDate");
+    ASSERT_NE(unreadableClass, nullptr) << TakePendingException(env).className;
+    jobject unreadable = env->NewObject(unreadableClass, env->GetMethodID(unreadableClass, "<init>", "()V"));
+    jclass holderClass = env->FindClass("brivel/out/TavoIntArray");
+    jobject holder = env->AllocObject(holderClass);
+    jobject uninitialised = env->AllocObject(brivelGetComBaseClass());
+    ASSERT_TRUE(unreadable && holder && uninitialised) << TakePendingException(env).className;
+    Answering object;
+
+    struct Raise {
+        const char* what;
+        std::function<void()> call;
+        const char* exception;
+    };
+    const Raise raises[] = {
+        {"brivelThrowComExceptionObject", [&] { brivelThrowComExceptionObject(env, E_FAIL, nullptr); },
+         "brivel.TavoException"},
+        {"brivelThrowFatalError", [&] { brivelThrowFatalError(env); }, "java.lang.Error"},
+        {"brivelEnumeratedObjectToInt of null", [&] { brivelEnumeratedObjectToInt(env, nullptr); },
+         "java.lang.NullPointerException"},
+        {"brivelJdateToDate of a date whose getTime throws", [&] { brivelJdateToDate(env, unreadable); },
+         "java.lang.IllegalStateException"},
+        {"brivelJdateToFiletime of the same", [&] {
+             FILETIME ft;
+             brivelJdateToFiletime(env, &ft, unreadable);
+         }, "java.lang.IllegalStateException"},
+        {"brivelArrayObjToSafeArray of a holder without that array field", [&] {
+             SAFEARRAY* sa = brivelArrayObjToSafeArray(env, VT_R8, holder, "[D");
+             if (sa) SafeArrayDestroy(sa);
+         }, "java.lang.NoSuchFieldError"},
+        {"brivelCopySafeArrayToArrayObj into the same", [&] {
+             SAFEARRAY* sa = SafeArrayCreateVector(VT_R8, 0, 1);
+             brivelCopySafeArrayToArrayObj(env, VT_R8, sa, holder, "[D");
+             SafeArrayDestroy(sa);
+         }, "java.lang.NoSuchFieldError"},
+        {"brivelProcessEnumeration without a receiver",
+         [&] { brivelProcessEnumeration(env, uninitialised, nullptr, DISPID_NEWENUM, 4); },
+         "java.lang.NullPointerException"},
+        {"brivelProcessEnumeration of an object without its pointer",
+         [&] { brivelProcessEnumeration(env, uninitialised, holder, DISPID_NEWENUM, 4); },
+         "java.lang.NullPointerException"},
+        {"__TavoAdvise without a sink", [&] { Java_brivel_TavoObject__1_1TavoAdvise(env, uninitialised, nullptr); },
+         "brivel.TavoException"},
+        {"brivelUnknownToInterfaceObject of a class nobody has",
+         [&] { brivelUnknownToInterfaceObject(env, &object, "nowhere/Missing"); }, "java.lang.NoClassDefFoundError"},
+        {"brivelIntToEnumeratedObject of a class nobody has",
+         [&] { brivelIntToEnumeratedObject(env, 1, "nowhere/Missing"); }, "java.lang.NoClassDefFoundError"},
+    };
+    for (const Raise& raise : raises) {
+        ASSERT_FALSE(CallAndCheck(env)) << raise.what << ": nothing was pending before";
+        raise.call();
+        EXPECT_TRUE(CallAndCheck(env)) << raise.what;
+        EXPECT_EQ(TakePendingException(env).className, raise.exception) << raise.what;
+        EXPECT_FALSE(CallAndCheck(env)) << raise.what << ": reported once";
+    }
+}
+
+// A check that the generated text skipped (a native that cleared the
+// exception itself, or one that returned without asking) leaves a note
+// behind: the next check asks the VM once, answers what is pending now, and
+// the note goes. Notes are the thread's own.
+TEST(RuntimeExceptions, ANoteLeftByASkippedCheckIsAnsweredByTheVmOnce) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    brivelCheckFatalError(env);
+    ExceptionQueries queries(env);
+    brivelEnumeratedObjectToInt(env, nullptr);
+    env->ExceptionClear();  // the native handled it without the check
+    int before = queries.Count();
+    EXPECT_FALSE(CallAndCheck(env));
+    EXPECT_EQ(queries.Count(), before + 1) << "the note is confirmed with the VM";
+    EXPECT_FALSE(CallAndCheck(env));
+    EXPECT_EQ(queries.Count(), before + 1) << "and is gone after that";
+
+    // Still pending at a later check: reported there.
+    brivelEnumeratedObjectToInt(env, nullptr);
+    EXPECT_TRUE(CallAndCheck(env));
+    EXPECT_EQ(TakePendingException(env).className, "java.lang.NullPointerException");
+
+    // Another thread's raise is no note of this one.
+    std::thread([] {
+        JNIEnv* own = brivelGetJniEnv();
+        brivelEnumeratedObjectToInt(own, nullptr);
+        EXPECT_TRUE(brivelCheckFatalError(own));
+        own->ExceptionClear();
+        brivelEnumeratedObjectToInt(own, nullptr);
+        own->ExceptionClear();  // left noted on that thread
+    }).join();
+    before = queries.Count();
+    EXPECT_FALSE(CallAndCheck(env));
+    EXPECT_EQ(queries.Count(), before);
 }
