@@ -31,6 +31,10 @@ jobject NewOf(JNIEnv* env, jclass cls) {
 
 // A new object of `className` holding `pointer` (whose reference it takes).
 jobject Wrap(JNIEnv* env, const char* className, IUnknown* pointer) {
+    if (!brivel::rt::HaveIds(env)) {
+        pointer->Release();
+        return nullptr;
+    }
     jclass cls = env->FindClass(className);
     if (!cls) {
         brivel::rt::NoteIfPending(env);
@@ -48,6 +52,7 @@ jobject Wrap(JNIEnv* env, const char* className, IUnknown* pointer) {
     return obj;
 }
 
+// The COM pointer that an object of the product holds (the IDs are known).
 IUnknown* ComOf(JNIEnv* env, jobject obj) {
     return obj ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(obj, brivelGetComId()))) : nullptr;
 }
@@ -119,6 +124,7 @@ HRESULT FindPoint(JNIEnv* env, jobject target, IUnknown* sink, IConnectionPoint*
     return hr;
 }
 
+// The sink that a listener holds (the IDs are known).
 IUnknown* SinkOf(JNIEnv* env, jobject listener) {
     return listener ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(listener, brivelGetEventId())))
                     : nullptr;
@@ -201,7 +207,7 @@ BRIVEL_RT jint brivelEnumeratedObjectToInt(JNIEnv* env, jobject obj) {
 
 // The holder's VARIANT, made empty on first use: a holder owns its VARIANT.
 BRIVEL_RT VARIANT* brivelGetTavoVariant(JNIEnv* env, jobject obj) {
-    if (!obj) return nullptr;
+    if (!obj || !brivel::rt::HaveIds(env)) return nullptr;
     jfieldID field = brivelGetVariantData();
     VARIANT* v = reinterpret_cast<VARIANT*>(static_cast<intptr_t>(env->GetIntField(obj, field)));
     if (!v) {
@@ -215,9 +221,8 @@ BRIVEL_RT VARIANT* brivelGetTavoVariant(JNIEnv* env, jobject obj) {
 
 // A new holder with its own copy (by-reference values copied through).
 BRIVEL_RT jobject brivelVariantObject(JNIEnv* env, VARIANT* variant) {
-    jclass cls = brivelGetComVariantClass();
-    if (!cls) return nullptr;
-    jobject obj = env->NewObject(cls, brivelGetVariantCtorId());
+    if (!brivel::rt::HaveIds(env)) return nullptr;
+    jobject obj = env->NewObject(brivelGetComVariantClass(), brivelGetVariantCtorId());
     if (!obj) {
         brivel::rt::NoteIfPending(env);
         return nullptr;
@@ -229,6 +234,7 @@ BRIVEL_RT jobject brivelVariantObject(JNIEnv* env, VARIANT* variant) {
 
 BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject receiver, int memid, int funckind) {
     brivel::rt::PendingNote note(env);  // the receiver's exceptions too
+    if (!brivel::rt::HaveIds(env)) return;
     if (!receiver) {
         brivel::rt::ThrowJava(env, "java/lang/NullPointerException", "Argument 1 is null");
         return;
@@ -290,6 +296,7 @@ BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject re
 extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoObject__1_1TavoAdvise(JNIEnv* env, jobject tgt, jobject listener) {
     brivel::rt::PendingNote note(env);
     brivelInitThread(env);
+    if (!brivel::rt::HaveIds(env)) return 0;
     IUnknown* sink = SinkOf(env, listener);
     IConnectionPoint* point = nullptr;
     HRESULT hr = FindPoint(env, tgt, sink, &point);
@@ -308,6 +315,7 @@ extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoObject__1_1TavoAdvise(JNIEnv* 
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoObject__1_1TavoUnadvise(JNIEnv* env, jobject tgt, jobject listener,
                                                                            jint cookie) {
     brivelInitThread(env);
+    if (!brivel::rt::HaveIds(env)) return;
     IConnectionPoint* point = nullptr;
     HRESULT hr = FindPoint(env, tgt, SinkOf(env, listener), &point);
     if (SUCCEEDED(hr)) {
@@ -318,18 +326,21 @@ extern "C" JNIEXPORT void JNICALL Java_brivel_TavoObject__1_1TavoUnadvise(JNIEnv
 }
 
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoObject_TavoRelease(JNIEnv* env, jobject self) {
+    if (!brivel::rt::HaveIds(env)) return;
     IUnknown* p = ComOf(env, self);
     env->SetIntField(self, brivelGetComId(), 0);
     if (p) p->Release();
 }
 
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoEventListener_TavoRelease(JNIEnv* env, jobject self) {
+    if (!brivel::rt::HaveIds(env)) return;
     IUnknown* sink = SinkOf(env, self);
     env->SetIntField(self, brivelGetEventId(), 0);
     if (sink) sink->Release();
 }
 
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant_TavoRelease(JNIEnv* env, jobject self) {
+    if (!brivel::rt::HaveIds(env)) return;
     jfieldID field = brivelGetVariantData();
     VARIANT* v = reinterpret_cast<VARIANT*>(static_cast<intptr_t>(env->GetIntField(self, field)));
     env->SetIntField(self, field, 0);

@@ -94,8 +94,7 @@ void Unsupported(JNIEnv* env, const RecordField& row) {
 // The COM pointer of a Java interface object (one of brivel.TavoObject's
 // kind), or null for null and for any other object.
 IUnknown* ComPointerOf(JNIEnv* env, jobject obj) {
-    jclass base = brivelGetComBaseClass();
-    if (!obj || !base || !env->IsInstanceOf(obj, base)) return nullptr;
+    if (!obj || !HaveIds(env) || !env->IsInstanceOf(obj, brivelGetComBaseClass())) return nullptr;
     return reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(obj, brivelGetComId())));
 }
 

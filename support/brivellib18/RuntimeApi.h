@@ -49,5 +49,10 @@ private:
     JNIEnv* env_;
 };
 
+// Whether the product's class and member IDs are known (looked up now when
+// they are not yet, in `env`); false with the VM's error pending and noted.
+// The ID getters answer null only then.
+bool HaveIds(JNIEnv* env);
+
 JNIEnv* CurrentEnv();
 }  // namespace brivel::rt

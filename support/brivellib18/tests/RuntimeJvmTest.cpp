@@ -43,10 +43,12 @@ class Answering final : public IDispatch {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
         *out = riid == IID_IUnknown || riid == IID_IDispatch ? this : nullptr;
-        return *out ? S_OK : E_NOINTERFACE;
+        if (!*out) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
@@ -58,6 +60,8 @@ public:
         }
         return S_OK;
     }
+
+    std::atomic<long> refs{1};
 };
 
 // A late-bound call and the check after it, as a generated native makes
@@ -149,6 +153,76 @@ TEST(RuntimeStartUp, ChosenMultithreadedApartmentIsUsedOnEveryThread) {
         EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
         CoUninitialize();
     }).join();
+}
+
+// The natives of the product classes that the runtime supplies.
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoObject_TavoRelease(JNIEnv* env, jobject self);
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoEventListener_TavoRelease(JNIEnv* env, jobject self);
+extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant_TavoRelease(JNIEnv* env, jobject self);
+
+// A product jar of another release whose listener class lacks its sink's
+// field (put first on the class path): each call that needs the product's
+// members fails with the VM's error, which names the member, takes no
+// reference it keeps, and leaves no local reference behind however often
+// it looks again.
+TEST(RuntimeStartUp, AMissingProductMemberFailsEachCallAndLeaksNothing) {
+    JNIEnv* env = StartTestJvm({BROKEN_PRODUCT_JAR, BRIVEL18_JAR}, BRIVEL_LIBRARY_DIR);
+    ASSERT_NE(env, nullptr);
+    brivelInitThread(env);
+    EXPECT_TRUE(brivelCheckFatalError(env));
+    auto thrown = TakePendingException(env);
+    EXPECT_EQ(thrown.className, "java.lang.NoSuchFieldError");
+    EXPECT_EQ(thrown.message, "brivel.TavoEventListener.__TavoEventSink I");
+
+    jclass objectClass = env->FindClass("brivel/TavoObject");
+    jclass variantClass = env->FindClass("brivel/TavoVariant");
+    jclass listenerClass = env->FindClass("brivel/TavoEventListener");
+    ASSERT_TRUE(objectClass && variantClass && listenerClass) << TakePendingException(env).className;
+    jobject object = env->AllocObject(objectClass);
+    jobject holder = env->AllocObject(variantClass);
+    jobject listener = env->AllocObject(listenerClass);
+    ASSERT_TRUE(object && holder && listener);
+    Answering com;
+    VARIANT value;
+    VariantInit(&value);
+    int before = CountLocalReferences(env);
+    ASSERT_GE(before, 0) << "the VM cannot count local references";
+    struct Call {
+        const char* what;
+        std::function<bool()> failed;  // true when the call answered its failure
+    };
+    const Call calls[] = {
+        {"brivelUnknownToJobject", [&] { return brivelUnknownToJobject(env, &com) == nullptr; }},
+        {"brivelUnknownToInterfaceObject",
+         [&] { return brivelUnknownToInterfaceObject(env, &com, "brivel/TavoObject") == nullptr; }},
+        {"brivelVariantObject", [&] { return brivelVariantObject(env, &value) == nullptr; }},
+        {"brivelGetTavoVariant", [&] { return brivelGetTavoVariant(env, holder) == nullptr; }},
+        {"TavoObject.TavoRelease", [&] {
+             Java_brivel_TavoObject_TavoRelease(env, object);
+             return true;
+         }},
+        {"TavoVariant.TavoRelease", [&] {
+             Java_brivel_TavoVariant_TavoRelease(env, holder);
+             return true;
+         }},
+        {"TavoEventListener.TavoRelease", [&] {
+             Java_brivel_TavoEventListener_TavoRelease(env, listener);
+             return true;
+         }},
+        {"__TavoAdvise", [&] { return Java_brivel_TavoObject__1_1TavoAdvise(env, object, listener) == 0; }},
+        {"brivelGetEventId", [] { return brivelGetEventId() == nullptr; }},
+    };
+    for (int round = 0; round < 50; ++round) {
+        for (const Call& call : calls) {
+            EXPECT_TRUE(call.failed()) << call.what;
+            EXPECT_TRUE(brivelCheckFatalError(env)) << call.what;
+            env->PushLocalFrame(16);  // for what taking the exception holds
+            EXPECT_EQ(TakePendingException(env).className, "java.lang.NoSuchFieldError") << call.what;
+            env->PopLocalFrame(nullptr);
+        }
+    }
+    EXPECT_EQ(CountLocalReferences(env), before);
+    EXPECT_EQ(com.refs, 1) << "a failed conversion keeps no reference";
 }
 
 TEST(RuntimeExceptions, DescriptionOrCodeBecomesTheMessageAndTextsAreFreed) {
