@@ -124,6 +124,42 @@ HRESULT FindPoint(JNIEnv* env, jobject target, IUnknown* sink, IConnectionPoint*
     return hr;
 }
 
+// Holds an object's Java monitor (as `synchronized` does) while it lives:
+// the natives that take, replace or free what a product object holds do so
+// as one step against other Java threads. Nothing is called out under it.
+class ObjectLock {
+public:
+    ObjectLock(JNIEnv* env, jobject obj) : env_(env), obj_(obj), held_(env->MonitorEnter(obj) == JNI_OK) {
+        if (!held_) brivel::rt::NoteIfPending(env);
+    }
+    ~ObjectLock() {
+        if (held_) env_->MonitorExit(obj_);
+    }
+    ObjectLock(const ObjectLock&) = delete;
+    ObjectLock& operator=(const ObjectLock&) = delete;
+    bool held() const { return held_; }
+
+private:
+    JNIEnv* env_;
+    jobject obj_;
+    bool held_;
+};
+
+// The pointer that the int field of `self` holds, with the field zeroed in
+// the same step: one caller takes it, any other one takes 0.
+intptr_t TakeHeld(JNIEnv* env, jobject self, jfieldID field) {
+    ObjectLock lock(env, self);
+    if (!lock.held()) return 0;
+    intptr_t held = env->GetIntField(self, field);
+    env->SetIntField(self, field, 0);
+    return held;
+}
+
+// The VARIANT that a holder holds (the IDs are known); null when it has none.
+VARIANT* HeldVariant(JNIEnv* env, jobject holder) {
+    return reinterpret_cast<VARIANT*>(static_cast<intptr_t>(env->GetIntField(holder, brivelGetVariantData())));
+}
+
 // The sink that a listener holds (the IDs are known).
 IUnknown* SinkOf(JNIEnv* env, jobject listener) {
     return listener ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(listener, brivelGetEventId())))
@@ -205,16 +241,20 @@ BRIVEL_RT jint brivelEnumeratedObjectToInt(JNIEnv* env, jobject obj) {
     return env->GetIntField(obj, value);
 }
 
-// The holder's VARIANT, made empty on first use: a holder owns its VARIANT.
+// The holder's VARIANT, made empty on first use (once, however many threads
+// use it first): a holder owns its VARIANT.
 BRIVEL_RT VARIANT* brivelGetTavoVariant(JNIEnv* env, jobject obj) {
     if (!obj || !brivel::rt::HaveIds(env)) return nullptr;
-    jfieldID field = brivelGetVariantData();
-    VARIANT* v = reinterpret_cast<VARIANT*>(static_cast<intptr_t>(env->GetIntField(obj, field)));
+    VARIANT* v = HeldVariant(env, obj);
+    if (v) return v;
+    ObjectLock lock(env, obj);
+    if (!lock.held()) return nullptr;
+    v = HeldVariant(env, obj);
     if (!v) {
         v = static_cast<VARIANT*>(CoTaskMemAlloc(sizeof(VARIANT)));
         if (!v) return nullptr;
         VariantInit(v);
-        env->SetIntField(obj, field, static_cast<jint>(reinterpret_cast<intptr_t>(v)));
+        env->SetIntField(obj, brivelGetVariantData(), static_cast<jint>(reinterpret_cast<intptr_t>(v)));
     }
     return v;
 }
@@ -325,33 +365,34 @@ extern "C" JNIEXPORT void JNICALL Java_brivel_TavoObject__1_1TavoUnadvise(JNIEnv
     if (FAILED(hr)) brivelThrowComExceptionObject(env, hr, nullptr);
 }
 
+// The releases: the first of several threads takes what the object holds
+// and frees it; the others find nothing left.
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoObject_TavoRelease(JNIEnv* env, jobject self) {
     if (!brivel::rt::HaveIds(env)) return;
-    IUnknown* p = ComOf(env, self);
-    env->SetIntField(self, brivelGetComId(), 0);
+    IUnknown* p = reinterpret_cast<IUnknown*>(TakeHeld(env, self, brivelGetComId()));
     if (p) p->Release();
 }
 
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoEventListener_TavoRelease(JNIEnv* env, jobject self) {
     if (!brivel::rt::HaveIds(env)) return;
-    IUnknown* sink = SinkOf(env, self);
-    env->SetIntField(self, brivelGetEventId(), 0);
+    IUnknown* sink = reinterpret_cast<IUnknown*>(TakeHeld(env, self, brivelGetEventId()));
     if (sink) sink->Release();
 }
 
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant_TavoRelease(JNIEnv* env, jobject self) {
     if (!brivel::rt::HaveIds(env)) return;
-    jfieldID field = brivelGetVariantData();
-    VARIANT* v = reinterpret_cast<VARIANT*>(static_cast<intptr_t>(env->GetIntField(self, field)));
-    env->SetIntField(self, field, 0);
+    VARIANT* v = reinterpret_cast<VARIANT*>(TakeHeld(env, self, brivelGetVariantData()));
     if (v) {
         VariantClear(v);
         CoTaskMemFree(v);
     }
 }
 
+// The holder's own natives change and read its VARIANT under its monitor,
+// so that two threads never clear one value twice or read a freed one.
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant__1_1TavoSetInt(JNIEnv* env, jobject self, jint value) {
-    VARIANT* v = brivelGetTavoVariant(env, self);
+    ObjectLock lock(env, self);
+    VARIANT* v = lock.held() ? brivelGetTavoVariant(env, self) : nullptr;
     if (!v) return;
     VariantClear(v);
     V_VT(v) = VT_I4;
@@ -359,25 +400,39 @@ extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant__1_1TavoSetInt(JNIEnv*
 }
 
 extern "C" JNIEXPORT void JNICALL Java_brivel_TavoVariant__1_1TavoSetString(JNIEnv* env, jobject self, jstring value) {
-    VARIANT* v = brivelGetTavoVariant(env, self);
-    if (!v) return;
+    BSTR text = brivelJstringToBstr(env, value);
+    ObjectLock lock(env, self);
+    VARIANT* v = lock.held() ? brivelGetTavoVariant(env, self) : nullptr;
+    if (!v) {
+        SysFreeString(text);
+        return;
+    }
     VariantClear(v);
     V_VT(v) = VT_BSTR;
-    V_BSTR(v) = brivelJstringToBstr(env, value);
+    V_BSTR(v) = text;
 }
 
 extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoVariant_getVarType(JNIEnv* env, jobject self) {
-    VARIANT* v = brivelGetTavoVariant(env, self);
+    ObjectLock lock(env, self);
+    VARIANT* v = lock.held() ? brivelGetTavoVariant(env, self) : nullptr;
     return v ? V_VT(v) : static_cast<VARTYPE>(VT_EMPTY);
 }
+
+namespace {
+// The holder's value changed to `vt` into `to`, under its monitor.
+HRESULT ConvertedValue(JNIEnv* env, jobject self, VARIANT* to, VARTYPE vt) {
+    ObjectLock lock(env, self);
+    VARIANT* v = lock.held() ? brivelGetTavoVariant(env, self) : nullptr;
+    return v ? VariantChangeType(to, v, 0, vt) : E_POINTER;
+}
+}  // namespace
 
 // The value as an int or a string, converted as COM converts (a value that
 // does not convert throws brivel.TavoException).
 extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoVariant_getInt(JNIEnv* env, jobject self) {
-    VARIANT* v = brivelGetTavoVariant(env, self);
     VARIANT to;
     VariantInit(&to);
-    HRESULT hr = v ? VariantChangeType(&to, v, 0, VT_I4) : E_POINTER;
+    HRESULT hr = ConvertedValue(env, self, &to, VT_I4);
     if (FAILED(hr)) {
         brivelThrowComExceptionObject(env, hr, nullptr);
         return 0;
@@ -386,10 +441,9 @@ extern "C" JNIEXPORT jint JNICALL Java_brivel_TavoVariant_getInt(JNIEnv* env, jo
 }
 
 extern "C" JNIEXPORT jstring JNICALL Java_brivel_TavoVariant_getString(JNIEnv* env, jobject self) {
-    VARIANT* v = brivelGetTavoVariant(env, self);
     VARIANT to;
     VariantInit(&to);
-    HRESULT hr = v ? VariantChangeType(&to, v, 0, VT_BSTR) : E_POINTER;
+    HRESULT hr = ConvertedValue(env, self, &to, VT_BSTR);
     if (FAILED(hr)) {
         brivelThrowComExceptionObject(env, hr, nullptr);
         return nullptr;

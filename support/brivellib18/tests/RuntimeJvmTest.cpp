@@ -523,3 +523,91 @@ TEST(RuntimeExceptions, ANoteLeftByASkippedCheckIsAnsweredByTheVmOnce) {
     EXPECT_FALSE(CallAndCheck(env));
     EXPECT_EQ(queries.Count(), before);
 }
+
+namespace {
+// Runs `step(env, side)` on two attached threads at once, `rounds` times:
+// both start each round together.
+void OnTwoThreadsAtOnce(int rounds, const std::function<void(JNIEnv*, int side, int round)>& step,
+                        const std::function<void(int round)>& between) {
+    std::atomic<int> arrived{0}, round{-1}, finished{0};
+    auto side = [&](int which) {
+        JNIEnv* own = brivelGetJniEnv();
+        for (int r = 0; r < rounds; ++r) {
+            while (round.load() != r) std::this_thread::yield();
+            ++arrived;
+            while (arrived.load() < 2 * (r + 1)) {
+            }
+            step(own, which, r);
+            ++finished;
+        }
+    };
+    std::thread first(side, 0), second(side, 1);
+    for (int r = 0; r < rounds; ++r) {
+        between(r);
+        round.store(r);
+        while (finished.load() < 2 * (r + 1)) std::this_thread::yield();
+    }
+    first.join();
+    second.join();
+}
+
+jobject NewGlobal(JNIEnv* env, jobject local) {
+    jobject global = env->NewGlobalRef(local);
+    env->DeleteLocalRef(local);
+    return global;
+}
+}  // namespace
+
+// Two Java threads that release one object at the same moment release its
+// COM pointer once, and free a holder's VARIANT once; two threads that use
+// a holder's VARIANT for the first time share one.
+TEST(RuntimeObjects, TwoThreadsReleasingOneObjectReleaseItOnce) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    jclass objectClass = env->FindClass("brivel/TavoObject");
+    jclass variantClass = env->FindClass("brivel/TavoVariant");
+    jmethodID releaseObject = env->GetMethodID(objectClass, "TavoRelease", "()V");
+    jmethodID releaseVariant = env->GetMethodID(variantClass, "TavoRelease", "()V");
+    ASSERT_TRUE(releaseObject && releaseVariant);
+    const int rounds = 3000;
+
+    Answering com;
+    jobject object = nullptr;
+    OnTwoThreadsAtOnce(
+        rounds, [&](JNIEnv* own, int, int) { own->CallVoidMethod(object, releaseObject); },
+        [&](int) {
+            if (object) env->DeleteGlobalRef(object);
+            object = NewGlobal(env, brivelUnknownToJobject(env, &com));
+        });
+    EXPECT_EQ(com.refs, 1) << "each object's reference is released once";
+
+    VARIANT text;
+    V_VT(&text) = VT_BSTR;
+    V_BSTR(&text) = SysAllocString(L"held by each holder");
+    jobject holder = nullptr;
+    OnTwoThreadsAtOnce(
+        rounds, [&](JNIEnv* own, int, int) { own->CallVoidMethod(holder, releaseVariant); },
+        [&](int) {
+            if (holder) env->DeleteGlobalRef(holder);
+            holder = NewGlobal(env, brivelVariantObject(env, &text));
+        });
+    VariantClear(&text);
+
+    VARIANT* seen[2] = {nullptr, nullptr};
+    int different = 0;
+    OnTwoThreadsAtOnce(
+        rounds, [&](JNIEnv* own, int side, int) { seen[side] = brivelGetTavoVariant(own, holder); },
+        [&](int round) {
+            if (round > 0 && seen[0] != seen[1]) ++different;
+            if (holder) {
+                env->CallVoidMethod(holder, releaseVariant);
+                env->DeleteGlobalRef(holder);
+            }
+            holder = NewGlobal(env, env->AllocObject(variantClass));
+        });
+    EXPECT_EQ(different, 0) << "a holder's VARIANT is made once";
+    env->CallVoidMethod(holder, releaseVariant);
+    env->DeleteGlobalRef(holder);
+    if (object) env->DeleteGlobalRef(object);
+    EXPECT_FALSE(env->ExceptionCheck());
+}
