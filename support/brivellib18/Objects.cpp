@@ -10,6 +10,7 @@
 #include "RuntimeApi.h"
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "RuntimeDecls.h"
 
 namespace {
+using brivel::rt::BridgeIidRow;
 using brivel::rt::IidMap;
 using brivel::rt::IidRow;
 
@@ -29,15 +31,11 @@ jobject NewOf(JNIEnv* env, jclass cls) {
     return env->AllocObject(cls);
 }
 
-// A new object of `className` holding `pointer` (whose reference it takes).
-jobject Wrap(JNIEnv* env, const char* className, IUnknown* pointer) {
+// A new object of the class `cls` (whose local reference it deletes) holding
+// `pointer` (whose reference it takes).
+jobject WrapIn(JNIEnv* env, jclass cls, IUnknown* pointer) {
     if (!brivel::rt::HaveIds(env)) {
-        pointer->Release();
-        return nullptr;
-    }
-    jclass cls = env->FindClass(className);
-    if (!cls) {
-        brivel::rt::NoteIfPending(env);
+        env->DeleteLocalRef(cls);
         pointer->Release();
         return nullptr;
     }
@@ -52,24 +50,73 @@ jobject Wrap(JNIEnv* env, const char* className, IUnknown* pointer) {
     return obj;
 }
 
+// A new object of `className` holding `pointer` (whose reference it takes).
+jobject Wrap(JNIEnv* env, const char* className, IUnknown* pointer) {
+    jclass cls = env->FindClass(className);
+    if (!cls) {
+        brivel::rt::NoteIfPending(env);
+        pointer->Release();
+        return nullptr;
+    }
+    return WrapIn(env, cls, pointer);
+}
+
 // The COM pointer that an object of the product holds (the IDs are known).
 IUnknown* ComOf(JNIEnv* env, jobject obj) {
     return obj ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(obj, brivelGetComId()))) : nullptr;
 }
 
-// An object of the first class of the maps, in their order, whose interface
-// `pointer` answers; a plain brivel.TavoObject when none.
-jobject BestOfMaps(JNIEnv* env, IUnknown* pointer, const std::vector<IidMap>& maps) {
-    if (!pointer) return nullptr;
-    for (const IidMap& map : maps) {
-        for (int i = 0; i < map.count; ++i) {
-            IUnknown* typed = nullptr;
-            if (SUCCEEDED(pointer->QueryInterface(*map.rows[i].iid, reinterpret_cast<void**>(&typed))) && typed)
-                return Wrap(env, map.rows[i].className, typed);
-        }
+// The classes that a collection's items may become, in the order they are
+// tried: the rows of the collection's own bridge, then those of the other
+// bridges in the order they were loaded. Each interface is asked for once
+// (at its first row); the classes of all its rows are candidates.
+class ItemClasses {
+public:
+    explicit ItemClasses(const brivel::rt::MapsByOwner& maps) {
+        for (const auto* group : {&maps.own, &maps.others})
+            for (const auto& map : *group)
+                for (const IidRow& row : *map) Add(row);
     }
-    return brivelUnknownToJobject(env, pointer);
-}
+
+    // An object of the first class whose interface `pointer` answers and
+    // that the caller's class loader can see (a class of a bridge in
+    // another loader is passed over); a plain brivel.TavoObject when none.
+    jobject Best(JNIEnv* env, IUnknown* pointer) {
+        if (!pointer) return nullptr;
+        for (const Interface& face : interfaces_) {
+            IUnknown* typed = nullptr;
+            if (FAILED(pointer->QueryInterface(face.iid, reinterpret_cast<void**>(&typed))) || !typed) continue;
+            for (const std::string& name : face.classNames) {
+                if (unseen_.count(name)) continue;
+                jclass cls = env->FindClass(name.c_str());
+                if (cls) return WrapIn(env, cls, typed);
+                env->ExceptionClear();  // not in the caller's loader
+                unseen_.insert(name);
+            }
+            typed->Release();
+        }
+        return brivelUnknownToJobject(env, pointer);
+    }
+
+private:
+    struct Interface {
+        IID iid;
+        std::vector<std::string> classNames;
+    };
+
+    void Add(const IidRow& row) {
+        for (Interface& face : interfaces_) {
+            if (IsEqualGUID(face.iid, row.iid)) {
+                face.classNames.push_back(row.className);
+                return;
+            }
+        }
+        interfaces_.push_back({row.iid, {row.className}});
+    }
+
+    std::vector<Interface> interfaces_;
+    std::set<std::string> unseen_;
+};
 
 // The slash form of the name of `obj`'s class ("pkg/Name"); empty when it
 // cannot be read (nothing is left pending then).
@@ -96,11 +143,11 @@ std::string ClassNameOf(JNIEnv* env, jobject obj) {
     return name;
 }
 
-jobject ItemToJava(JNIEnv* env, VARIANT* item, const std::vector<IidMap>& maps) {
+jobject ItemToJava(JNIEnv* env, VARIANT* item, ItemClasses& classes) {
     switch (V_VT(item)) {
     case VT_DISPATCH:
     case VT_UNKNOWN:
-        return BestOfMaps(env, V_UNKNOWN(item), maps);
+        return classes.Best(env, V_UNKNOWN(item));
     case VT_BSTR:
         return brivelBstrToJstr(env, V_BSTR(item));
     default:
@@ -170,7 +217,7 @@ IUnknown* SinkOf(JNIEnv* env, jobject listener) {
 // Each bridge hands its own map over from its load hook; a second bridge in
 // the process adds its map beside the first.
 BRIVEL_RT void brivelIidMapTypes(void* map, int count) {
-    brivel::rt::AddIidMap(static_cast<const IidRow*>(map), count);
+    brivel::rt::AddIidMap(static_cast<const BridgeIidRow*>(map), count);
 }
 
 BRIVEL_RT jobject brivelUnknownToJobject(JNIEnv* env, IUnknown* pUnk) {
@@ -182,10 +229,11 @@ BRIVEL_RT jobject brivelUnknownToJobject(JNIEnv* env, IUnknown* pUnk) {
 // The first interface of the map that the object answers picks the class.
 BRIVEL_RT jobject brivelBestUnknownToJobject(JNIEnv* env, IUnknown* pUnk, void* iidMap, int n) {
     if (!pUnk) return nullptr;
-    const IidRow* rows = static_cast<const IidRow*>(iidMap);
+    const BridgeIidRow* rows = static_cast<const BridgeIidRow*>(iidMap);
     for (int i = 0; rows && i < n; ++i) {
         IUnknown* typed = nullptr;
-        if (SUCCEEDED(pUnk->QueryInterface(*rows[i].iid, reinterpret_cast<void**>(&typed))) && typed)
+        if (rows[i].iid && rows[i].className &&
+            SUCCEEDED(pUnk->QueryInterface(*rows[i].iid, reinterpret_cast<void**>(&typed))) && typed)
             return Wrap(env, rows[i].className, typed);
     }
     return brivelUnknownToJobject(env, pUnk);
@@ -193,10 +241,10 @@ BRIVEL_RT jobject brivelBestUnknownToJobject(JNIEnv* env, IUnknown* pUnk, void* 
 
 BRIVEL_RT jobject brivelUnknownToInterfaceObject(JNIEnv* env, IUnknown* pUnk, const char* classname) {
     if (!pUnk || !classname) return nullptr;
-    const IID* iid = brivel::rt::InterfaceOfClass(classname);
-    if (!iid) iid = &IID_IDispatch;
+    IID iid = IID_IDispatch;
+    brivel::rt::InterfaceOfClass(classname, &iid);
     IUnknown* typed = nullptr;
-    if (FAILED(pUnk->QueryInterface(*iid, reinterpret_cast<void**>(&typed))) || !typed) {
+    if (FAILED(pUnk->QueryInterface(iid, reinterpret_cast<void**>(&typed))) || !typed) {
         typed = pUnk;
         typed->AddRef();
     }
@@ -290,7 +338,7 @@ BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject re
     env->DeleteLocalRef(iteratorClass);
     if (!next) return;
     // Items become objects of the collection's own bridge first.
-    std::vector<IidMap> maps = brivel::rt::MapsPreferringClass(ClassNameOf(env, thisObj).c_str());
+    ItemClasses classes(brivel::rt::MapsPreferringClass(ClassNameOf(env, thisObj).c_str()));
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     EXCEPINFO excepInfo;
     std::memset(&excepInfo, 0, sizeof excepInfo);
@@ -322,7 +370,7 @@ BRIVEL_RT void brivelProcessEnumeration(JNIEnv* env, jobject thisObj, jobject re
             VariantClear(&item);
             break;
         }
-        jobject value = ItemToJava(env, &item, maps);
+        jobject value = ItemToJava(env, &item, classes);
         VariantClear(&item);
         if (env->ExceptionCheck()) break;
         jboolean more = env->CallBooleanMethod(receiver, next, value);

@@ -23,6 +23,7 @@
 #include <mutex>
 #include <vector>
 
+#include "RecordRegistry.h"
 #include "RecordTables.h"
 #include "RuntimeDecls.h"
 
@@ -31,27 +32,9 @@ using namespace brivel::rt;
 extern "C" jclass brivelFindClass(JNIEnv* env, const char* clsname);
 
 namespace {
-struct Registration {
-    const LibraryDescription* library;
-    const RecordType* types;
-    int count;
-};
-std::mutex g_lock;
-std::vector<Registration> g_registrations;
-
 FieldList Fields(void* rsPtr, int count) {
     if (!rsPtr || count < 0) return {nullptr, 0};
     return {static_cast<const RecordField*>(rsPtr), count};
-}
-
-// The table of a registered record type with this GUID.
-FieldList RegisteredFields(const GUID& guid) {
-    std::lock_guard<std::mutex> lock(g_lock);
-    for (const Registration& r : g_registrations)
-        for (int i = 0; i < r.count; ++i)
-            if (r.types[i].structIID && IsEqualGUID(*r.types[i].structIID, guid))
-                return Fields(r.types[i].fieldDetailStart, r.types[i].fieldCount);
-    return {nullptr, 0};
 }
 
 void Fail(JNIEnv* env, bool* err, const char* message) {
@@ -82,15 +65,44 @@ IRecordInfo* RecordInfoFor(JNIEnv* env, bool* err, void* lisPtr, const GUID* rec
 }
 
 // Frees a record made through its IRecordInfo and drops the reference: the
-// by-reference fields (which the IRecordInfo does not follow) first.
+// by-reference fields (which the IRecordInfo does not follow) first, by the
+// fields of the record's own type.
 void DestroyRecord(void* rec, IRecordInfo* info) {
     if (!info) return;
     if (rec) {
         GUID guid;
-        if (SUCCEEDED(info->GetGuid(&guid))) ClearFields(RegisteredFields(guid), static_cast<unsigned char*>(rec), true);
+        if (SUCCEEDED(info->GetGuid(&guid))) {
+            KeptFields kept = FieldsOfRecord(guid);
+            ClearFields(kept.fields, static_cast<unsigned char*>(rec), true);
+        }
         info->RecordDestroy(rec);
     }
     info->Release();
+}
+
+// Whether records that COM handed over, described by `info` and `size`
+// bytes apart, are of the type the caller expects: the GUID it names, a
+// type of its class name that a bridge handed over (GUID and size), and
+// room for every field it reads. Reading another type with these fields
+// would read past its records.
+bool IsExpectedRecord(IRecordInfo* info, ULONG size, const GUID* expectedGuid, const char* className,
+                      const FieldList& fields) {
+    if (!info || size < FieldsExtent(fields)) return false;
+    GUID guid;
+    bool hasGuid = SUCCEEDED(info->GetGuid(&guid));
+    if (expectedGuid && (!hasGuid || !IsEqualGUID(guid, *expectedGuid))) return false;
+    std::vector<KeptIdentity> known = RecordTypesNamed(className);
+    if (known.empty()) return true;  // the extent and the GUID named are all there is to check
+    for (const KeptIdentity& type : known) {
+        if (type.size != static_cast<int>(size)) continue;
+        if (!type.hasGuid || (hasGuid && IsEqualGUID(type.guid, guid))) return true;
+    }
+    return false;
+}
+
+ULONG RecordSize(IRecordInfo* info) {
+    ULONG size = 0;
+    return info && SUCCEEDED(info->GetSize(&size)) ? size : 0;
 }
 
 bool HasByRefFields(const FieldList& fields) {
@@ -112,10 +124,11 @@ ULONG ElementCount(SAFEARRAY* sa) {
 }
 }  // namespace
 
-BRIVEL_RT int brivelRegisterRecordTypes(void* lib, void* map, int count) {
+// The runtime keeps copies of the tables (the bridge's own go with its
+// library); the library description is passed again with each call.
+BRIVEL_RT int brivelRegisterRecordTypes(void*, void* map, int count) {
     if (!map || count <= 0) return count == 0;
-    std::lock_guard<std::mutex> lock(g_lock);
-    g_registrations.push_back({static_cast<const LibraryDescription*>(lib), static_cast<const RecordType*>(map), count});
+    KeepRecordTypes(static_cast<const RecordType*>(map), count);
     return 1;
 }
 
@@ -128,6 +141,7 @@ BRIVEL_RT void* brivelJObjectToComRecord(JNIEnv* env, jobject obj, void* lisPtr,
         Fail(env, err, "No place for the record information");
         return nullptr;
     }
+    CompleteRecordType(recordGuid, nullptr, Fields(rsPtr, count));
     IRecordInfo* info = RecordInfoFor(env, err, lisPtr, recordGuid);
     if (!info) return nullptr;
     void* rec = info->RecordCreate();
@@ -159,14 +173,20 @@ BRIVEL_RT void brivelClearRecordData(JNIEnv*, void* rec, IRecordInfo* iri) {
     DestroyRecord(rec, iri);
 }
 
-BRIVEL_RT jobject brivelComRecordToJobject(JNIEnv* env, void* rec, const char* classname, void*, const GUID*,
+// A record that COM handed over (a VARIANT's or an event argument's): read
+// only when it is of the type the caller expects.
+BRIVEL_RT jobject brivelComRecordToJobject(JNIEnv* env, void* rec, const char* classname, void*, const GUID* recordGuid,
                                            void* rsPtr, int count, bool* err, jfieldID fieldIds[], IRecordInfo* iri,
                                            bool destroy) {
     PendingNote note(env);
     if (err) *err = false;
+    FieldList fields = Fields(rsPtr, count);
+    CompleteRecordType(recordGuid, classname, fields);
     jobject obj = nullptr;
-    if (rec) {
-        obj = NewRecordObject(env, static_cast<const unsigned char*>(rec), classname, Fields(rsPtr, count), fieldIds);
+    if (rec && !IsExpectedRecord(iri, RecordSize(iri), recordGuid, classname, fields)) {
+        FailWithCode(env, err, "Record not converted", DISP_E_TYPEMISMATCH);
+    } else if (rec) {
+        obj = NewRecordObject(env, static_cast<const unsigned char*>(rec), classname, fields, fieldIds);
         if (!obj && err) *err = true;
     }
     if (destroy) DestroyRecord(rec, iri);
@@ -223,6 +243,7 @@ BRIVEL_RT SAFEARRAY* brivelJArrayToSafeArrayRecord(JNIEnv* env, jobjectArray ja,
         Fail(env, err, "Records with by-reference fields cannot be passed in arrays");
         return nullptr;
     }
+    CompleteRecordType(recordGuid, nullptr, fields);
     IRecordInfo* info = RecordInfoFor(env, err, lisPtr, recordGuid);
     if (!info) return nullptr;
     jsize n = ja ? env->GetArrayLength(ja) : 0;
@@ -264,6 +285,17 @@ BRIVEL_RT jobjectArray brivelCopySafeArrayToJArrayRecord(JNIEnv* env, bool alloc
         return allocate ? nullptr : jarray;
     }
     FieldList fields = Fields(rsPtr, count);
+    CompleteRecordType(nullptr, classname, fields);
+    // The records are read with the caller's fields: only records of its
+    // type, as many bytes apart as its records are.
+    IRecordInfo* info = nullptr;
+    bool expected = SUCCEEDED(SafeArrayGetRecordInfo(sa, &info)) &&
+                    IsExpectedRecord(info, sa->cbElements, nullptr, classname, fields);
+    if (info) info->Release();
+    if (!expected) {
+        FailWithCode(env, err, "Record array not converted", DISP_E_TYPEMISMATCH);
+        return allocate ? nullptr : jarray;
+    }
     jsize n = static_cast<jsize>(ElementCount(sa));
     if (allocate) {
         jclass elementClass = cls ? static_cast<jclass>(env->NewLocalRef(cls)) : brivelFindClass(env, classname);
