@@ -58,14 +58,21 @@ private:
     }
 
     const char* Text(const char* text) { return text ? texts_.emplace_back(text).c_str() : nullptr; }
-    const wchar_t* Text(const wchar_t* text) { return text ? wideTexts_.emplace_back(text).c_str() : nullptr; }
+    // (Counted here: with the build's 2-byte wchar_t the C library's wide
+    // functions do not apply.)
+    const wchar_t* Text(const wchar_t* text) {
+        if (!text) return nullptr;
+        size_t n = 0;
+        while (text[n]) ++n;
+        return wideTexts_.emplace_back(text, text + n + 1).data();
+    }
 
     std::deque<std::vector<RecordField>> rows_;
     std::deque<RecordType> types_;
     std::deque<FixedArrayShape> shapes_;
     std::deque<IID> iids_;
     std::deque<std::string> texts_;
-    std::deque<std::wstring> wideTexts_;
+    std::deque<std::vector<wchar_t>> wideTexts_;
     std::map<const RecordType*, const RecordType*> copied_;
     FieldList fields_ = {nullptr, 0};
     bool complete_ = true;
