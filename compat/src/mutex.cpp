@@ -89,15 +89,23 @@ std::string FileOfName(const char* name) {
     return path;
 }
 
-// The named mutexes this process has handles to.
-std::mutex g_namesLock;
-std::map<std::string, std::weak_ptr<NamedMutex>> g_names;
+// The named mutexes this process has handles to; as long as the process
+// lives (threads that nobody waits for may still call while it exits,
+// after static objects are destroyed).
+struct Names {
+    std::mutex lock;
+    std::map<std::string, std::weak_ptr<NamedMutex>> byFile;
+};
+Names& TheNames() {
+    static Names* names = new Names;
+    return *names;
+}
 
 std::shared_ptr<NamedMutex> HeldHere(const std::string& file) {
-    auto it = g_names.find(file);
-    if (it == g_names.end()) return nullptr;
+    auto it = TheNames().byFile.find(file);
+    if (it == TheNames().byFile.end()) return nullptr;
     std::shared_ptr<NamedMutex> mutex = it->second.lock();
-    if (!mutex) g_names.erase(it);
+    if (!mutex) TheNames().byFile.erase(it);
     return mutex;
 }
 
@@ -146,7 +154,7 @@ extern "C" HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL initialOwner, 
         return brivel_compat::NewHandle(std::make_shared<Mutex>(initialOwner != FALSE));
     }
     const std::string file = FileOfName(name);
-    std::lock_guard<std::mutex> names(g_namesLock);
+    std::lock_guard<std::mutex> names(TheNames().lock);
     if (std::shared_ptr<NamedMutex> held = HeldHere(file)) return HandleFor(held, ERROR_ALREADY_EXISTS);
 
     NameGuard guard(file);
@@ -160,7 +168,7 @@ extern "C" HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL initialOwner, 
     // Ownership goes only to the creator of the mutex.
     bool created = presence == Presence::Absent;
     auto mutex = std::make_shared<NamedMutex>(fd, created && initialOwner);
-    g_names[file] = mutex;
+    TheNames().byFile[file] = mutex;
     return HandleFor(mutex, created ? ERROR_SUCCESS : ERROR_ALREADY_EXISTS);
 }
 
@@ -170,7 +178,7 @@ extern "C" HANDLE WINAPI OpenMutexA(DWORD, BOOL, LPCSTR name) {
         return nullptr;
     }
     const std::string file = FileOfName(name);
-    std::lock_guard<std::mutex> names(g_namesLock);
+    std::lock_guard<std::mutex> names(TheNames().lock);
     if (std::shared_ptr<NamedMutex> held = HeldHere(file)) return HandleFor(held, ERROR_SUCCESS);
 
     NameGuard guard(file);
@@ -181,7 +189,7 @@ extern "C" HANDLE WINAPI OpenMutexA(DWORD, BOOL, LPCSTR name) {
         return nullptr;
     }
     auto mutex = std::make_shared<NamedMutex>(fd, false);
-    g_names[file] = mutex;
+    TheNames().byFile[file] = mutex;
     return HandleFor(mutex, ERROR_SUCCESS);
 }
 

@@ -52,6 +52,10 @@ jobject WrapIn(JNIEnv* env, jclass cls, IUnknown* pointer) {
 
 // A new object of `className` holding `pointer` (whose reference it takes).
 jobject Wrap(JNIEnv* env, const char* className, IUnknown* pointer) {
+    if (!brivel::rt::HaveIds(env)) {
+        pointer->Release();
+        return nullptr;
+    }
     jclass cls = env->FindClass(className);
     if (!cls) {
         brivel::rt::NoteIfPending(env);
