@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "environment.h"
+
 namespace {
 const char kClassesRoot[] = "HKEY_LOCAL_MACHINE\\Software\\Classes";
 
@@ -141,8 +143,8 @@ std::string Unescape(const std::string& text) {
 }
 
 std::string StorePath() {
-    const char* named = std::getenv("BRIVEL_COMPAT_REGISTRY");
-    if (named && *named) return named;
+    std::string named;
+    if (brivel_compat::EnvironmentValue("BRIVEL_COMPAT_REGISTRY", &named) && !named.empty()) return named;
     char program[4096];
     ssize_t n = readlink("/proc/self/exe", program, sizeof program - 1);
     std::string folder = n > 0 ? std::string(program, static_cast<size_t>(n)) : std::string("./x");
