@@ -250,9 +250,11 @@ TEST_F(NamedMutexAcrossProcesses, OfProcessesCreatingOneNameAtOnceExactlyOneCrea
         WriteFileBytes(go, "");
         int created = 0;
         for (int p = 0; p < kProcesses; ++p) {
+            // Read until there is an answer: the holder renames it into place
+            // whole, and the rename may still hold the file for a moment.
             const std::string result = Path("result" + r + "_" + std::to_string(p));
-            for (int i = 0; i < 6000 && GetFileAttributesA(result.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(5);
-            std::string answer = ReadFileBytes(result);
+            std::string answer;
+            for (int i = 0; i < 6000 && (answer = ReadFileBytes(result)).empty(); ++i) Sleep(5);
             if (answer == "created") ++created;
             else EXPECT_EQ(answer, "exists") << "round " << round << ", process " << p;
         }

@@ -166,8 +166,9 @@ TEST_F(NamedObjects, ANamesFilesLastAsLongAsItsHandles) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION holder = {};
     ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &holder));
-    for (int i = 0; i < 6000 && GetFileAttributesA(result.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(5);
-    EXPECT_EQ(brivel::testing::ReadFileBytes(result), "exists");
+    std::string answer;
+    for (int i = 0; i < 6000 && (answer = brivel::testing::ReadFileBytes(result)).empty(); ++i) Sleep(5);
+    EXPECT_EQ(answer, "exists");
     EXPECT_TRUE(CloseHandle(first));
     EXPECT_EQ(Files().size(), 2u) << "the other process holds the name";
     brivel::testing::WriteFileBytes(release, "");
