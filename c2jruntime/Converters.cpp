@@ -11,6 +11,12 @@
 #include "BrivelC2J18.h"
 #include "JniText.h"
 
+// Supplied by the library that links these converters, as its object
+// conversions are: called where a converter's JNI call failed or Java code
+// it called threw, so that the library can report the pending exception to
+// its own callers.
+extern "C" void brivelConverterLeftPending(JNIEnv* env);
+
 namespace {
 const long long kMillisFrom1601To1970 = 11644473600000LL;
 const long long kTicksFrom1601To1970 = 116444736000000000LL;
@@ -117,7 +123,10 @@ void CopyToJava(JNIEnv* env, const ElementMap& m, void* data, jarray ja, jsize n
     switch (m.kind) {
     case Kind::Primitive: {
         void* elements = env->GetPrimitiveArrayCritical(ja, nullptr);
-        if (!elements) return;
+        if (!elements) {
+            brivelConverterLeftPending(env);
+            return;
+        }
         std::memcpy(elements, data, static_cast<size_t>(n) * m.comSize);
         env->ReleasePrimitiveArrayCritical(ja, elements, 0);
         break;
@@ -162,7 +171,10 @@ jsize CopyToCom(JNIEnv* env, const ElementMap& m, jarray ja, void* data, jsize n
     switch (m.kind) {
     case Kind::Primitive: {
         void* elements = env->GetPrimitiveArrayCritical(ja, nullptr);
-        if (!elements) return 0;
+        if (!elements) {
+            brivelConverterLeftPending(env);
+            return 0;
+        }
         std::memcpy(data, elements, static_cast<size_t>(n) * m.comSize);
         env->ReleasePrimitiveArrayCritical(ja, elements, JNI_ABORT);
         return n;
@@ -222,7 +234,10 @@ jfieldID ArrayField(JNIEnv* env, jobject arrayObj, const char* arraySig) {
     jclass cls = env->GetObjectClass(arrayObj);
     jfieldID id = cls ? env->GetFieldID(cls, "array", arraySig) : nullptr;
     env->DeleteLocalRef(cls);
-    if (env->ExceptionCheck()) return nullptr;  // stays pending for the caller
+    if (env->ExceptionCheck()) {  // stays pending for the caller
+        brivelConverterLeftPending(env);
+        return nullptr;
+    }
     return id;
 }
 }  // namespace
@@ -244,7 +259,10 @@ extern "C" jarray brivelSafeArrayToJArray(JNIEnv* env, SAFEARRAY* sa, VARTYPE vt
         ja = env->NewObjectArray(n, element, nullptr);
         env->DeleteLocalRef(element);
     }
-    if (!ja) return nullptr;
+    if (!ja) {
+        brivelConverterLeftPending(env);
+        return nullptr;
+    }
     CopyToJava(env, m, data.data(), ja, n);
     return ja;
 }
@@ -314,14 +332,19 @@ extern "C" void brivelCopySafeArrayToArrayObj(JNIEnv* env, VARTYPE vt, SAFEARRAY
 
 extern "C" jstring brivelBstrToJstr(JNIEnv* env, BSTR bstring) {
     if (!bstring) return nullptr;
-    return env->NewString(reinterpret_cast<const jchar*>(bstring), static_cast<jsize>(SysStringLen(bstring)));
+    jstring text = env->NewString(reinterpret_cast<const jchar*>(bstring), static_cast<jsize>(SysStringLen(bstring)));
+    if (!text) brivelConverterLeftPending(env);
+    return text;
 }
 
 extern "C" BSTR brivelJstringToBstr(JNIEnv* env, jstring jstr) {
     if (!jstr) return nullptr;
     jsize n = env->GetStringLength(jstr);
     const jchar* chars = env->GetStringChars(jstr, nullptr);
-    if (!chars) return nullptr;
+    if (!chars) {
+        brivelConverterLeftPending(env);
+        return nullptr;
+    }
     BSTR out = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(chars), static_cast<UINT>(n));
     env->ReleaseStringChars(jstr, chars);
     return out;
@@ -334,6 +357,7 @@ jstring brivelGuidToJstr(JNIEnv* env, GUID& guid) {
     while (text[n]) ++n;
     jstring out = env->NewString(reinterpret_cast<const jchar*>(text), n);
     CoTaskMemFree(text);
+    if (!out) brivelConverterLeftPending(env);
     return out;
 }
 
@@ -353,9 +377,15 @@ extern "C" void brivelJdateToFiletime(JNIEnv* env, FILETIME* ft, jobject date) {
     jclass cls = env->GetObjectClass(date);
     jmethodID getTime = env->GetMethodID(cls, "getTime", "()J");
     env->DeleteLocalRef(cls);
-    if (!getTime) return;
+    if (!getTime) {
+        brivelConverterLeftPending(env);
+        return;
+    }
     jlong millis = env->CallLongMethod(date, getTime);
-    if (env->ExceptionCheck()) return;
+    if (env->ExceptionCheck()) {  // the date's own getTime threw
+        brivelConverterLeftPending(env);
+        return;
+    }
     // Every date a FILETIME holds converts, the epoch (0 ms) included. Java's
     // dates reach much further (about 292 million years either way): those
     // before 1601 or past the last FILETIME (0x7FFFFFFFFFFFFFFF, in the year
@@ -391,6 +421,7 @@ extern "C" jobject brivelFiletimeToJobject(JNIEnv* env, FILETIME* ft) {
     jmethodID constructor = env->GetMethodID(cls, "<init>", "(J)V");
     jobject out = constructor ? env->NewObject(cls, constructor, static_cast<jlong>(millis)) : nullptr;
     env->DeleteLocalRef(cls);
+    if (!out) brivelConverterLeftPending(env);
     return out;
 }
 

@@ -53,6 +53,7 @@ HRESULT WINAPI SafeArrayUnaccessData(SAFEARRAY* array);
 UINT WINAPI SafeArrayGetDim(SAFEARRAY* array);
 UINT WINAPI SafeArrayGetElemsize(SAFEARRAY* array);
 HRESULT WINAPI SafeArrayGetVartype(SAFEARRAY* array, VARTYPE* vt);
+HRESULT WINAPI SafeArrayGetRecordInfo(SAFEARRAY* array, IRecordInfo** recordInfo);
 HRESULT WINAPI SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* lowerBound);
 HRESULT WINAPI SafeArrayGetUBound(SAFEARRAY* array, UINT dim, LONG* upperBound);
 HRESULT WINAPI SafeArrayPtrOfIndex(SAFEARRAY* array, LONG* indices, void** element);

@@ -43,10 +43,18 @@ bool ReadClassesText(const std::string& path, std::string* value) {
 }
 
 // Servers stay loaded for the life of the process, as nothing here asks
-// them whether they may be unloaded.
+// them whether they may be unloaded. This file's tables live as long as the
+// process: COM threads that nobody waits for may still call while it
+// exits, after static objects are destroyed.
 typedef HRESULT(STDAPICALLTYPE* GetClassObjectFunction)(REFCLSID, REFIID, LPVOID*);
-std::mutex g_serversLock;
-std::map<std::string, GetClassObjectFunction> g_servers;  // by library path
+struct Servers {
+    std::mutex lock;
+    std::map<std::string, GetClassObjectFunction> byLibrary;  // by library path
+};
+Servers& TheServers() {
+    static Servers* servers = new Servers;
+    return *servers;
+}
 
 struct ActiveObject {
     DWORD registration;
@@ -54,9 +62,15 @@ struct ActiveObject {
     IUnknown* object;
     bool strong;
 };
-std::mutex g_activeLock;
-std::vector<ActiveObject> g_active;
-DWORD g_nextRegistration = 1;
+struct ActiveObjects {
+    std::mutex lock;
+    std::vector<ActiveObject> list;
+    DWORD nextRegistration = 1;
+};
+ActiveObjects& TheActiveObjects() {
+    static ActiveObjects* active = new ActiveObjects;
+    return *active;
+}
 }  // namespace
 
 extern "C" HRESULT WINAPI CoInitializeEx(LPVOID, DWORD coInit) {
@@ -88,9 +102,9 @@ extern "C" HRESULT WINAPI CoGetClassObject(REFCLSID clsid, DWORD context, LPVOID
         return REGDB_E_CLASSNOTREG;
     GetClassObjectFunction getClassObject;
     {
-        std::lock_guard<std::mutex> lock(g_serversLock);
-        auto known = g_servers.find(library);
-        if (known != g_servers.end()) {
+        std::lock_guard<std::mutex> lock(TheServers().lock);
+        auto known = TheServers().byLibrary.find(library);
+        if (known != TheServers().byLibrary.end()) {
             getClassObject = known->second;
         } else {
             HMODULE module = LoadLibraryA(library.c_str());
@@ -101,7 +115,7 @@ extern "C" HRESULT WINAPI CoGetClassObject(REFCLSID clsid, DWORD context, LPVOID
                 FreeLibrary(module);
                 return CO_E_ERRORINDLL;
             }
-            g_servers[library] = getClassObject;
+            TheServers().byLibrary[library] = getClassObject;
         }
     }
     return getClassObject(clsid, riid, object);
@@ -148,21 +162,21 @@ extern "C" HRESULT WINAPI RegisterActiveObject(IUnknown* object, REFCLSID clsid,
     if (!object || !registration) return E_INVALIDARG;
     bool strong = !(flags & ACTIVEOBJECT_WEAK);
     if (strong) object->AddRef();
-    std::lock_guard<std::mutex> lock(g_activeLock);
-    *registration = g_nextRegistration++;
-    g_active.push_back(ActiveObject{*registration, clsid, object, strong});
+    std::lock_guard<std::mutex> lock(TheActiveObjects().lock);
+    *registration = TheActiveObjects().nextRegistration++;
+    TheActiveObjects().list.push_back(ActiveObject{*registration, clsid, object, strong});
     return S_OK;
 }
 
 extern "C" HRESULT WINAPI RevokeActiveObject(DWORD registration, void*) {
     ActiveObject found{};
     {
-        std::lock_guard<std::mutex> lock(g_activeLock);
-        auto it = g_active.begin();
-        while (it != g_active.end() && it->registration != registration) ++it;
-        if (it == g_active.end()) return E_INVALIDARG;
+        std::lock_guard<std::mutex> lock(TheActiveObjects().lock);
+        auto it = TheActiveObjects().list.begin();
+        while (it != TheActiveObjects().list.end() && it->registration != registration) ++it;
+        if (it == TheActiveObjects().list.end()) return E_INVALIDARG;
         found = *it;
-        g_active.erase(it);
+        TheActiveObjects().list.erase(it);
     }
     if (found.strong) found.object->Release();
     return S_OK;
@@ -171,8 +185,8 @@ extern "C" HRESULT WINAPI RevokeActiveObject(DWORD registration, void*) {
 extern "C" HRESULT WINAPI GetActiveObject(REFCLSID clsid, void*, IUnknown** object) {
     if (!object) return E_INVALIDARG;
     *object = nullptr;
-    std::lock_guard<std::mutex> lock(g_activeLock);
-    for (auto it = g_active.rbegin(); it != g_active.rend(); ++it)
+    std::lock_guard<std::mutex> lock(TheActiveObjects().lock);
+    for (auto it = TheActiveObjects().list.rbegin(); it != TheActiveObjects().list.rend(); ++it)
         if (IsEqualCLSID(it->clsid, clsid)) {
             it->object->AddRef();
             *object = it->object;

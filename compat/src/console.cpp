@@ -8,26 +8,35 @@
 #include <vector>
 
 namespace {
-std::mutex g_handlersLock;
-std::vector<PHANDLER_ROUTINE> g_handlers;
+// Lives as long as the process (threads that nobody waits for may still
+// call while it exits, after static objects are destroyed).
+struct Handlers {
+    std::mutex lock;
+    std::vector<PHANDLER_ROUTINE> list;
+};
+Handlers& TheHandlers() {
+    static Handlers* handlers = new Handlers;
+    return *handlers;
+}
 bool g_ignoreCtrlC = false;
 }  // namespace
 
 extern "C" BOOL WINAPI SetConsoleCtrlHandler(PHANDLER_ROUTINE handler, BOOL add) {
-    std::lock_guard<std::mutex> lock(g_handlersLock);
+    Handlers& handlers = TheHandlers();
+    std::lock_guard<std::mutex> lock(handlers.lock);
     if (!handler) {
         g_ignoreCtrlC = add != FALSE;
         return TRUE;
     }
     if (add) {
-        g_handlers.push_back(handler);
+        handlers.list.push_back(handler);
         return TRUE;
     }
-    auto last = std::find(g_handlers.rbegin(), g_handlers.rend(), handler);
-    if (last == g_handlers.rend()) {
+    auto last = std::find(handlers.list.rbegin(), handlers.list.rend(), handler);
+    if (last == handlers.list.rend()) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    g_handlers.erase(std::next(last).base());
+    handlers.list.erase(std::next(last).base());
     return TRUE;
 }

@@ -7,6 +7,10 @@
 #include <cstring>
 #include <mutex>
 
+#include "environment.h"
+
+extern char** environ;
+
 namespace {
 // getenv and setenv are not safe against each other; every access goes
 // through this lock (the platform's environment block has its own lock).
@@ -14,6 +18,22 @@ std::mutex g_environmentLock;
 
 bool IsValidName(LPCSTR name) { return name && *name && !std::strchr(name, '='); }
 }  // namespace
+
+namespace brivel_compat {
+bool EnvironmentValue(const char* name, std::string* value) {
+    std::lock_guard<std::mutex> lock(g_environmentLock);
+    const char* found = std::getenv(name);
+    if (found) *value = found;
+    return found != nullptr;
+}
+
+std::vector<std::string> EnvironmentBlock() {
+    std::lock_guard<std::mutex> lock(g_environmentLock);
+    std::vector<std::string> block;
+    for (char** entry = environ; entry && *entry; ++entry) block.push_back(*entry);
+    return block;
+}
+}  // namespace brivel_compat
 
 extern "C" DWORD WINAPI GetEnvironmentVariableA(LPCSTR name, LPSTR buffer, DWORD size) {
     if (!IsValidName(name)) {

@@ -1,10 +1,30 @@
 // The calling thread's last error code.
 #include <windows.h>
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 
+#include "errors.h"
+
 static thread_local DWORD t_lastError = ERROR_SUCCESS;
+
+namespace brivel_compat {
+DWORD ErrorFromErrno(int error, DWORD exists) {
+    switch (error) {
+    case ENOENT: return ERROR_FILE_NOT_FOUND;
+    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+    case ENOTEMPTY: return ERROR_DIR_NOT_EMPTY;
+    case EACCES:
+    case EPERM:
+    case EISDIR: return ERROR_ACCESS_DENIED;
+    case EEXIST: return exists;
+    case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+    case ENOEXEC: return ERROR_BAD_EXE_FORMAT;
+    default: return ERROR_INVALID_PARAMETER;
+    }
+}
+}  // namespace brivel_compat
 
 extern "C" DWORD WINAPI GetLastError(void) { return t_lastError; }
 extern "C" void WINAPI SetLastError(DWORD error) { t_lastError = error; }
@@ -25,6 +45,7 @@ const SystemMessage kSystemMessages[] = {
     {ERROR_NO_MORE_FILES, "There are no more files."},
     {ERROR_FILE_EXISTS, "The file exists."},
     {ERROR_INVALID_PARAMETER, "The parameter is incorrect."},
+    {ERROR_NO_PROC_SLOTS, "The system cannot start another process at this time."},
     {ERROR_MOD_NOT_FOUND, "The specified module could not be found."},
     {ERROR_PROC_NOT_FOUND, "The specified procedure could not be found."},
     {ERROR_ALREADY_EXISTS, "Cannot create a file when that file already exists."},

@@ -13,23 +13,12 @@
 #include <ctime>
 #include <string>
 
-namespace {
-DWORD ErrorFromErrno(int error) {
-    switch (error) {
-    case ENOENT: return ERROR_FILE_NOT_FOUND;
-    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-    case ENOTEMPTY: return ERROR_DIR_NOT_EMPTY;
-    case EACCES:
-    case EPERM:
-    case EISDIR: return ERROR_ACCESS_DENIED;
-    case EEXIST: return ERROR_ALREADY_EXISTS;
-    case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-    default: return ERROR_INVALID_PARAMETER;
-    }
-}
+#include "environment.h"
+#include "errors.h"
 
+namespace {
 BOOL Fail(int error) {
-    SetLastError(ErrorFromErrno(error));
+    SetLastError(brivel_compat::ErrorFromErrno(error));
     return FALSE;
 }
 }  // namespace
@@ -87,8 +76,8 @@ extern "C" BOOL WINAPI RemoveDirectoryA(LPCSTR path) {
 
 // TMPDIR, or /tmp, always with a trailing separator.
 extern "C" DWORD WINAPI GetTempPathA(DWORD size, LPSTR buffer) {
-    const char* folder = std::getenv("TMPDIR");
-    std::string path = folder && *folder ? folder : "/tmp";
+    std::string path;
+    if (!brivel_compat::EnvironmentValue("TMPDIR", &path) || path.empty()) path = "/tmp";
     if (path.back() != '/') path += '/';
     if (!buffer || path.size() + 1 > size) return static_cast<DWORD>(path.size() + 1);
     std::memcpy(buffer, path.c_str(), path.size() + 1);

@@ -5,34 +5,46 @@
 
 namespace brivel_compat {
 namespace {
-std::mutex g_tableLock;
-std::unordered_map<uintptr_t, std::shared_ptr<Waitable>> g_table;
-// Values are multiples of 4 as on the platform, far from null and from the
-// pseudo handles at the top of the range; they are not reused.
-uintptr_t g_nextValue = 0x1000;
+// The table lives as long as the process: threads that nobody waits for
+// (a Java VM's daemon threads among them) may still use handles while the
+// process exits, after static objects are destroyed.
+struct Table {
+    std::mutex lock;
+    std::unordered_map<uintptr_t, std::shared_ptr<Waitable>> objects;
+    // Values are multiples of 4 as on the platform, far from null and from
+    // the pseudo handles at the top of the range; they are not reused.
+    uintptr_t nextValue = 0x1000;
+};
+Table& TheTable() {
+    static Table* table = new Table;
+    return *table;
+}
 }  // namespace
 
 HANDLE NewHandle(std::shared_ptr<Waitable> object) {
-    std::lock_guard<std::mutex> lock(g_tableLock);
-    uintptr_t value = g_nextValue;
-    g_nextValue += 4;
-    g_table.emplace(value, std::move(object));
+    Table& table = TheTable();
+    std::lock_guard<std::mutex> lock(table.lock);
+    uintptr_t value = table.nextValue;
+    table.nextValue += 4;
+    table.objects.emplace(value, std::move(object));
     return reinterpret_cast<HANDLE>(value);
 }
 
 std::shared_ptr<Waitable> ObjectOf(HANDLE handle) {
-    std::lock_guard<std::mutex> lock(g_tableLock);
-    auto it = g_table.find(reinterpret_cast<uintptr_t>(handle));
-    return it == g_table.end() ? nullptr : it->second;
+    Table& table = TheTable();
+    std::lock_guard<std::mutex> lock(table.lock);
+    auto it = table.objects.find(reinterpret_cast<uintptr_t>(handle));
+    return it == table.objects.end() ? nullptr : it->second;
 }
 
 bool CloseObjectHandle(HANDLE handle) {
     std::shared_ptr<Waitable> object;  // released after the lock
-    std::lock_guard<std::mutex> lock(g_tableLock);
-    auto it = g_table.find(reinterpret_cast<uintptr_t>(handle));
-    if (it == g_table.end()) return false;
+    Table& table = TheTable();
+    std::lock_guard<std::mutex> lock(table.lock);
+    auto it = table.objects.find(reinterpret_cast<uintptr_t>(handle));
+    if (it == table.objects.end()) return false;
     object = std::move(it->second);
-    g_table.erase(it);
+    table.objects.erase(it);
     return true;
 }
 

@@ -64,8 +64,17 @@ struct Loaded {
     void* handle;
     int loads;
 };
-std::mutex g_modulesLock;
-std::map<HMODULE, Loaded> g_loaded;  // libraries loaded by LoadLibraryA, by module handle
+// The libraries loaded by LoadLibraryA, by module handle; as long as the
+// process lives (threads that nobody waits for may still call while it
+// exits, after static objects are destroyed).
+struct Modules {
+    std::mutex lock;
+    std::map<HMODULE, Loaded> loaded;
+};
+Modules& TheModules() {
+    static Modules* modules = new Modules;
+    return *modules;
+}
 
 // The load address of an object that dlopen returned.
 HMODULE BaseOf(void* handle) {
@@ -111,8 +120,8 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR fileName) {
         SetLastError(ERROR_MOD_NOT_FOUND);
         return nullptr;
     }
-    std::lock_guard<std::mutex> lock(g_modulesLock);
-    Loaded& loaded = g_loaded[module];
+    std::lock_guard<std::mutex> lock(TheModules().lock);
+    Loaded& loaded = TheModules().loaded[module];
     loaded.handle = handle;
     ++loaded.loads;
     return module;
@@ -121,14 +130,14 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR fileName) {
 extern "C" BOOL WINAPI FreeLibrary(HMODULE module) {
     void* handle = nullptr;
     {
-        std::lock_guard<std::mutex> lock(g_modulesLock);
-        auto it = g_loaded.find(module);
-        if (it == g_loaded.end()) {
+        std::lock_guard<std::mutex> lock(TheModules().lock);
+        auto it = TheModules().loaded.find(module);
+        if (it == TheModules().loaded.end()) {
             SetLastError(ERROR_INVALID_HANDLE);
             return FALSE;
         }
         handle = it->second.handle;
-        if (--it->second.loads == 0) g_loaded.erase(it);
+        if (--it->second.loads == 0) TheModules().loaded.erase(it);
     }
     dlclose(handle);
     return TRUE;
@@ -143,9 +152,9 @@ extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName) {
     void* handle = nullptr;
     bool borrowed = false;
     {
-        std::lock_guard<std::mutex> lock(g_modulesLock);
-        auto it = g_loaded.find(module);
-        if (it != g_loaded.end()) handle = it->second.handle;
+        std::lock_guard<std::mutex> lock(TheModules().lock);
+        auto it = TheModules().loaded.find(module);
+        if (it != TheModules().loaded.end()) handle = it->second.handle;
     }
     if (!handle) {  // a module this loader did not load: find it by its file
         std::string path = ModulePath(module);

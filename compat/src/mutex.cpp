@@ -8,12 +8,15 @@
 // process holds a lock. Whether a name exists is decided under an exclusive
 // lock on a second file of the name (its guard), so that two creators never
 // both create it and an opener's look never makes a creator think it
-// exists. The handles of one process share one mutex object; ownership is
+// exists. The process that closes the name's last handle anywhere removes
+// both files, under the guard; opening a name that does not exist makes no
+// file. The handles of one process share one mutex object; ownership is
 // not shared with other processes.
 #include <windows.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,6 +24,7 @@
 #include <map>
 #include <string>
 
+#include "environment.h"
 #include "handles.h"
 
 namespace {
@@ -61,10 +65,11 @@ private:
 
 class NamedMutex : public Mutex {
 public:
-    NamedMutex(int fd, bool initiallyOwned) : Mutex(initiallyOwned), fd_(fd) {}
-    ~NamedMutex() override { close(fd_); }  // drops the shared lock
+    NamedMutex(std::string file, int fd, bool initiallyOwned) : Mutex(initiallyOwned), file_(std::move(file)), fd_(fd) {}
+    ~NamedMutex() override;  // drops the shared lock, and the files with the last one
 
 private:
+    std::string file_;
     int fd_;
 };
 
@@ -72,8 +77,8 @@ private:
 // tests set it, so that test runs of several builds at once do not share
 // names), else the system's temporary folder.
 std::string FileOfName(const char* name) {
-    const char* folder = std::getenv("BRIVEL_COMPAT_OBJECTS");
-    std::string path = folder && *folder ? folder : "/tmp";
+    std::string path;
+    if (!brivel_compat::EnvironmentValue("BRIVEL_COMPAT_OBJECTS", &path) || path.empty()) path = "/tmp";
     path += "/brivel-compat-mutex-" + std::to_string(getuid()) + "-";
     for (const char* p = name; *p; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
@@ -89,25 +94,49 @@ std::string FileOfName(const char* name) {
     return path;
 }
 
-// The named mutexes this process has handles to.
-std::mutex g_namesLock;
-std::map<std::string, std::weak_ptr<NamedMutex>> g_names;
+// The named mutexes this process has handles to; as long as the process
+// lives (threads that nobody waits for may still call while it exits,
+// after static objects are destroyed).
+struct Names {
+    std::mutex lock;
+    std::map<std::string, std::weak_ptr<NamedMutex>> byFile;
+};
+Names& TheNames() {
+    static Names* names = new Names;
+    return *names;
+}
 
 std::shared_ptr<NamedMutex> HeldHere(const std::string& file) {
-    auto it = g_names.find(file);
-    if (it == g_names.end()) return nullptr;
+    auto it = TheNames().byFile.find(file);
+    if (it == TheNames().byFile.end()) return nullptr;
     std::shared_ptr<NamedMutex> mutex = it->second.lock();
-    if (!mutex) g_names.erase(it);
+    if (!mutex) TheNames().byFile.erase(it);
     return mutex;
 }
 
-// Holds the exclusive lock on a name's guard file for its lifetime.
+bool SameFile(int fd, const std::string& path) {
+    struct stat held, named;
+    return fstat(fd, &held) == 0 && stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+// Holds the exclusive lock on a name's guard file for its lifetime; with
+// `create`, makes the guard when there is none. A guard is removed (with
+// its name) under its own lock: one locked after its removal is no longer
+// the name's, and the lock is taken again on the file the name has now.
 class NameGuard {
 public:
-    explicit NameGuard(const std::string& file) : fd_(open((file + ".guard").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (fd_ >= 0) {
-            while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    NameGuard(const std::string& file, bool create) : path_(file + ".guard") {
+        for (;;) {
+            fd_ = open(path_.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0600);
+            if (fd_ < 0) return;
+            int locked;
+            while ((locked = flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
             }
+            if (locked == 0 && SameFile(fd_, path_)) return;
+            close(fd_);
+            fd_ = -1;
+            if (locked != 0) return;
         }
     }
     ~NameGuard() {
@@ -115,7 +144,14 @@ public:
     }
     bool ok() const { return fd_ >= 0; }
 
+    // Removes the name's files; only while no process holds the name.
+    void RemoveName(const std::string& file) const {
+        unlink(file.c_str());
+        unlink(path_.c_str());
+    }
+
 private:
+    std::string path_;
     int fd_;
 };
 
@@ -138,6 +174,14 @@ HANDLE HandleFor(std::shared_ptr<NamedMutex> mutex, DWORD error) {
     SetLastError(error);
     return brivel_compat::NewHandle(std::move(mutex));
 }
+
+// The last handle of this process is closed: when no other process holds
+// the name either (an exclusive lock can be had), its files go.
+NamedMutex::~NamedMutex() {
+    NameGuard guard(file_, false);
+    if (guard.ok() && flock(fd_, LOCK_EX | LOCK_NB) == 0) guard.RemoveName(file_);
+    close(fd_);
+}
 }  // namespace
 
 extern "C" HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL initialOwner, LPCSTR name) {
@@ -146,10 +190,10 @@ extern "C" HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL initialOwner, 
         return brivel_compat::NewHandle(std::make_shared<Mutex>(initialOwner != FALSE));
     }
     const std::string file = FileOfName(name);
-    std::lock_guard<std::mutex> names(g_namesLock);
+    std::lock_guard<std::mutex> names(TheNames().lock);
     if (std::shared_ptr<NamedMutex> held = HeldHere(file)) return HandleFor(held, ERROR_ALREADY_EXISTS);
 
-    NameGuard guard(file);
+    NameGuard guard(file, true);
     int fd = guard.ok() ? open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600) : -1;
     Presence presence = fd >= 0 ? TakeName(fd, true) : Presence::Failed;
     if (presence == Presence::Failed) {
@@ -159,8 +203,8 @@ extern "C" HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL initialOwner, 
     }
     // Ownership goes only to the creator of the mutex.
     bool created = presence == Presence::Absent;
-    auto mutex = std::make_shared<NamedMutex>(fd, created && initialOwner);
-    g_names[file] = mutex;
+    auto mutex = std::make_shared<NamedMutex>(file, fd, created && initialOwner);
+    TheNames().byFile[file] = mutex;
     return HandleFor(mutex, created ? ERROR_SUCCESS : ERROR_ALREADY_EXISTS);
 }
 
@@ -170,18 +214,23 @@ extern "C" HANDLE WINAPI OpenMutexA(DWORD, BOOL, LPCSTR name) {
         return nullptr;
     }
     const std::string file = FileOfName(name);
-    std::lock_guard<std::mutex> names(g_namesLock);
+    std::lock_guard<std::mutex> names(TheNames().lock);
     if (std::shared_ptr<NamedMutex> held = HeldHere(file)) return HandleFor(held, ERROR_SUCCESS);
 
-    NameGuard guard(file);
+    // A name without files does not exist: none is made for it.
+    NameGuard guard(file, false);
     int fd = guard.ok() ? open(file.c_str(), O_RDWR | O_CLOEXEC) : -1;
-    if (fd < 0 || TakeName(fd, false) != Presence::Held || flock(fd, LOCK_SH) != 0) {
+    Presence presence = fd >= 0 ? TakeName(fd, false) : Presence::Failed;
+    if (presence != Presence::Held || flock(fd, LOCK_SH) != 0) {
         if (fd >= 0) close(fd);
+        // Files that no process holds (left by a process that ended without
+        // closing its handles) go.
+        if (presence == Presence::Absent) guard.RemoveName(file);
         SetLastError(ERROR_FILE_NOT_FOUND);
         return nullptr;
     }
-    auto mutex = std::make_shared<NamedMutex>(fd, false);
-    g_names[file] = mutex;
+    auto mutex = std::make_shared<NamedMutex>(file, fd, false);
+    TheNames().byFile[file] = mutex;
     return HandleFor(mutex, ERROR_SUCCESS);
 }
 

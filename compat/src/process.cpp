@@ -3,19 +3,22 @@
 
 #include <fcntl.h>
 #include <pthread.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "environment.h"
+#include "errors.h"
 #include "handles.h"
-
-extern char** environ;
 
 using brivel_compat::FileObject;
 
@@ -26,17 +29,7 @@ brivel_compat::FileObject::~FileObject() {
 namespace {
 std::shared_ptr<FileObject> FileOf(HANDLE handle) { return brivel_compat::ObjectAs<FileObject>(handle); }
 
-DWORD ErrorFromErrno(int error) {
-    switch (error) {
-    case ENOENT: return ERROR_FILE_NOT_FOUND;
-    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-    case EACCES:
-    case EPERM:
-    case EISDIR: return ERROR_ACCESS_DENIED;
-    case EEXIST: return ERROR_FILE_EXISTS;
-    default: return ERROR_INVALID_PARAMETER;
-    }
-}
+DWORD ErrorFromErrno(int error) { return brivel_compat::ErrorFromErrno(error, ERROR_FILE_EXISTS); }
 
 // Splits a command line as the platform's C run-time does: words separated
 // by blanks and tabs, double quotes group, 2n backslashes before a quote
@@ -76,8 +69,8 @@ std::vector<std::string> SplitCommandLine(const char* line) {
 // each folder of PATH.
 std::vector<std::string> ProgramCandidates(const std::string& name, bool searchPath) {
     if (!searchPath || name.find('/') != std::string::npos) return {name};
-    const char* path = getenv("PATH");
-    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    std::string folders;
+    if (!brivel_compat::EnvironmentValue("PATH", &folders)) folders = "/usr/local/bin:/usr/bin:/bin";
     std::vector<std::string> candidates;
     size_t start = 0;
     for (;;) {
@@ -90,64 +83,94 @@ std::vector<std::string> ProgramCandidates(const std::string& name, bool searchP
     return candidates;
 }
 
+// What the child needs, prepared by the parent (the child may not allocate).
+struct ChildStart {
+    const std::vector<std::string>* candidates;
+    char* const* argv;
+    char* const* envp;
+    const int* standard;  // its standard input, output and error; -1: none
+    int report;           // the pipe's end that reports a failed start
+    sigset_t mask;        // the signal mask to run the program with
+};
+
+// The child, until it runs its program: it shares the parent's memory (the
+// parent waits meanwhile), runs on a stack of its own and calls only
+// async-signal-safe functions. A failure to start is written to the pipe.
+int RunChild(void* argument) {
+    const ChildStart& start = *static_cast<const ChildStart*>(argument);
+    int error = 0;
+    // Handlers installed by the process (the Java VM's among them) are not
+    // for the child: every caught signal goes back to its default (the
+    // child has its own table of handlers).
+    for (int sig = 1; sig < NSIG; ++sig) {
+        struct sigaction action;
+        if (sigaction(sig, nullptr, &action) == 0 && action.sa_handler != SIG_IGN && action.sa_handler != SIG_DFL) {
+            action.sa_handler = SIG_DFL;
+            action.sa_flags = 0;
+            sigaction(sig, &action, nullptr);
+        }
+    }
+    // Move the descriptors above 2 first, so one cannot overwrite another.
+    int moved[3] = {-1, -1, -1};
+    for (int i = 0; i < 3 && !error; ++i)
+        if (start.standard[i] >= 0 && (moved[i] = fcntl(start.standard[i], F_DUPFD_CLOEXEC, 3)) < 0) error = errno;
+    for (int i = 0; i < 3 && !error; ++i)
+        if (moved[i] >= 0 && dup2(moved[i], i) < 0) error = errno;
+    if (!error) {
+        sigprocmask(SIG_SETMASK, &start.mask, nullptr);
+        bool denied = false;
+        error = ENOENT;
+        for (const std::string& candidate : *start.candidates) {
+            execve(candidate.c_str(), start.argv, start.envp);
+            if (errno == EACCES) denied = true;
+            else if (errno != ENOENT && errno != ENOTDIR) {
+                error = errno;
+                break;
+            }
+        }
+        if (denied && error == ENOENT) error = EACCES;
+    }
+    ssize_t ignored = write(start.report, &error, sizeof error);
+    (void)ignored;
+    _exit(127);
+}
+
 // Starts a child that runs the first candidate exec accepts, with the given
-// descriptors (-1: none) as its standard input, output and error. Returns
-// its pid, or -1 with errno saying why no candidate could be run. The child
-// reports a failed exec through a close-on-exec pipe, so a missing program
-// fails here whatever the C library's spawn would report (under a user-mode
-// emulator, glibc's spawn reports success and the child exits with 127).
-// Between fork and exec the child calls only async-signal-safe functions.
-pid_t StartChild(const std::vector<std::string>& candidates, const std::vector<char*>& argv, const int standard[3]) {
+// descriptors (-1: none) as its standard input, output and error and the
+// environment `envp`. Returns its pid, or -1 with errno saying why no
+// candidate could be run. The child reports a failed exec through a
+// close-on-exec pipe, so a missing program fails here whatever the C
+// library's spawn would report (under a user-mode emulator, glibc's spawn
+// reports success and the child exits with 127).
+// The child is made as vfork makes it: it shares the parent's memory until
+// it runs its program, so starting a process costs the same however large
+// the parent is (a Java VM), and fails only where the system is short of
+// processes or memory for the child itself.
+pid_t StartChild(const std::vector<std::string>& candidates, const std::vector<char*>& argv,
+                 const std::vector<char*>& envp, const int standard[3]) {
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0) return -1;
-    sigset_t all, previous;
-    sigfillset(&all);
-    pthread_sigmask(SIG_BLOCK, &all, &previous);  // no handler of ours may run in the child
-    pid_t pid = fork();
-    if (pid == 0) {
+    const size_t stackSize = 64 * 1024;
+    void* stack = mmap(nullptr, stackSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0);
+    if (stack == MAP_FAILED) {
+        int error = errno;
         close(report[0]);
-        int error = 0;
-        // Handlers installed by the process (the Java VM's among them) are
-        // not for the child: every caught signal goes back to its default.
-        for (int sig = 1; sig < NSIG; ++sig) {
-            struct sigaction action;
-            if (sigaction(sig, nullptr, &action) == 0 && action.sa_handler != SIG_IGN &&
-                action.sa_handler != SIG_DFL) {
-                action.sa_handler = SIG_DFL;
-                action.sa_flags = 0;
-                sigaction(sig, &action, nullptr);
-            }
-        }
-        // Move the descriptors above 2 first, so one cannot overwrite another.
-        int moved[3] = {-1, -1, -1};
-        for (int i = 0; i < 3 && !error; ++i)
-            if (standard[i] >= 0 && (moved[i] = fcntl(standard[i], F_DUPFD_CLOEXEC, 3)) < 0) error = errno;
-        for (int i = 0; i < 3 && !error; ++i)
-            if (moved[i] >= 0 && dup2(moved[i], i) < 0) error = errno;
-        if (!error) {
-            pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-            bool denied = false;
-            error = ENOENT;
-            for (const std::string& candidate : candidates) {
-                execve(candidate.c_str(), argv.data(), environ);
-                if (errno == EACCES) denied = true;
-                else if (errno != ENOENT && errno != ENOTDIR) {
-                    error = errno;
-                    break;
-                }
-            }
-            if (denied && error == ENOENT) error = EACCES;
-        }
-        ssize_t ignored = write(report[1], &error, sizeof error);
-        (void)ignored;
-        _exit(127);
+        close(report[1]);
+        errno = error;
+        return -1;
     }
-    int forkError = errno;
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    ChildStart start = {&candidates, argv.data(), envp.data(), standard, report[1], {}};
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &start.mask);  // no handler of ours may run in the child
+    pid_t pid = clone(RunChild, static_cast<char*>(stack) + stackSize, CLONE_VM | CLONE_VFORK | SIGCHLD, &start);
+    int cloneError = errno;
+    pthread_sigmask(SIG_SETMASK, &start.mask, nullptr);
+    munmap(stack, stackSize);  // the child has run its program or ended
     close(report[1]);
     if (pid < 0) {
         close(report[0]);
-        errno = forkError;
+        errno = cloneError;
         return -1;
     }
     int childError = 0;
@@ -277,21 +300,41 @@ extern "C" BOOL WINAPI CreateProcessA(LPCSTR applicationName, LPSTR commandLine,
             if (passed[i]) standard[i] = passed[i]->fd;
         }
     }
-    pid_t pid = StartChild(applicationName ? ProgramCandidates(applicationName, false)
-                                           : ProgramCandidates(argv[0], true),
-                           argv, standard);
-    if (pid < 0) {
-        SetLastError(ErrorFromErrno(errno));
+    // The child's environment, copied under the environment's lock.
+    std::vector<std::string> block = brivel_compat::EnvironmentBlock();
+    std::vector<char*> envp;
+    for (auto& entry : block) envp.push_back(&entry[0]);
+    envp.push_back(nullptr);
+
+    // The thread that waits for the child is there before the child: a
+    // process nobody waits for would never end as a handle.
+    auto process = std::make_shared<brivel_compat::Process>();
+    auto started = std::make_shared<std::promise<pid_t>>();
+    try {
+        std::thread([process, pid = started->get_future()]() mutable {
+            pid_t child = pid.get();
+            if (child < 0) return;
+            int status = 0;
+            while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+            }
+            process->exitCode = WIFEXITED(status) ? static_cast<DWORD>(WEXITSTATUS(status)) : 1u;
+            process->Set();
+        }).detach();
+    } catch (const std::exception&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return FALSE;
     }
-    auto process = std::make_shared<brivel_compat::Process>();
-    std::thread([process, pid] {
-        int status = 0;
-        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        process->exitCode = WIFEXITED(status) ? static_cast<DWORD>(WEXITSTATUS(status)) : 1u;
-        process->Set();
-    }).detach();
+    pid_t pid = StartChild(applicationName ? ProgramCandidates(applicationName, false)
+                                           : ProgramCandidates(argv[0], true),
+                           argv, envp, standard);
+    int error = errno;
+    started->set_value(pid);
+    if (pid < 0) {
+        // EAGAIN: no process may be made now (the user's or the system's
+        // limit); ENOMEM: no memory for one.
+        SetLastError(error == EAGAIN ? ERROR_NO_PROC_SLOTS : ErrorFromErrno(error));
+        return FALSE;
+    }
     processInformation->hProcess = brivel_compat::NewHandle(process);
     processInformation->hThread = brivel_compat::NewHandle(process);
     processInformation->dwProcessId = static_cast<DWORD>(pid);

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "environment.h"
+
 namespace {
 const char kClassesRoot[] = "HKEY_LOCAL_MACHINE\\Software\\Classes";
 
@@ -60,14 +62,22 @@ bool Exists(const Store& store, const std::string& path) {
 }
 
 // The keys opened and not yet closed: a closed or made-up key is refused
-// (ERROR_INVALID_HANDLE), never followed.
-std::mutex g_openKeysLock;
-std::set<OpenKey*> g_openKeys;
+// (ERROR_INVALID_HANDLE), never followed. They live as long as the process
+// (threads that nobody waits for may still call while it exits, after
+// static objects are destroyed).
+struct OpenKeys {
+    std::mutex lock;
+    std::set<OpenKey*> keys;
+};
+OpenKeys& TheOpenKeys() {
+    static OpenKeys* keys = new OpenKeys;
+    return *keys;
+}
 
 bool PathOfOpenKey(HKEY key, std::string* path) {
-    std::lock_guard<std::mutex> lock(g_openKeysLock);
-    auto it = g_openKeys.find(reinterpret_cast<OpenKey*>(key));
-    if (it == g_openKeys.end()) return false;
+    std::lock_guard<std::mutex> lock(TheOpenKeys().lock);
+    auto it = TheOpenKeys().keys.find(reinterpret_cast<OpenKey*>(key));
+    if (it == TheOpenKeys().keys.end()) return false;
     *path = (*it)->path;
     return true;
 }
@@ -133,8 +143,8 @@ std::string Unescape(const std::string& text) {
 }
 
 std::string StorePath() {
-    const char* named = std::getenv("BRIVEL_COMPAT_REGISTRY");
-    if (named && *named) return named;
+    std::string named;
+    if (brivel_compat::EnvironmentValue("BRIVEL_COMPAT_REGISTRY", &named) && !named.empty()) return named;
     char program[4096];
     ssize_t n = readlink("/proc/self/exe", program, sizeof program - 1);
     std::string folder = n > 0 ? std::string(program, static_cast<size_t>(n)) : std::string("./x");
@@ -240,8 +250,8 @@ std::vector<std::string> SubKeyNames(const Store& store, const std::string& path
 
 HKEY NewHandle(const std::string& path) {
     auto* key = new OpenKey{path};
-    std::lock_guard<std::mutex> lock(g_openKeysLock);
-    g_openKeys.insert(key);
+    std::lock_guard<std::mutex> lock(TheOpenKeys().lock);
+    TheOpenKeys().keys.insert(key);
     return reinterpret_cast<HKEY>(key);
 }
 
@@ -304,8 +314,8 @@ extern "C" LONG WINAPI RegCloseKey(HKEY key) {
     if (IsPredefined(key)) return ERROR_SUCCESS;
     auto* open = reinterpret_cast<OpenKey*>(key);
     {
-        std::lock_guard<std::mutex> lock(g_openKeysLock);
-        if (!g_openKeys.erase(open)) return ERROR_INVALID_HANDLE;
+        std::lock_guard<std::mutex> lock(TheOpenKeys().lock);
+        if (!TheOpenKeys().keys.erase(open)) return ERROR_INVALID_HANDLE;
     }
     delete open;
     return ERROR_SUCCESS;

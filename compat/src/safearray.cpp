@@ -291,6 +291,15 @@ extern "C" HRESULT WINAPI SafeArrayGetVartype(SAFEARRAY* array, VARTYPE* vt) {
     return S_OK;
 }
 
+// The record information of an array of records, with a reference for the
+// caller.
+extern "C" HRESULT WINAPI SafeArrayGetRecordInfo(SAFEARRAY* array, IRecordInfo** recordInfo) {
+    if (!array || !recordInfo || !(array->fFeatures & FADF_RECORD)) return E_INVALIDARG;
+    *recordInfo = *StoredRecordInfo(array);
+    if (*recordInfo) (*recordInfo)->AddRef();
+    return S_OK;
+}
+
 // Dimensions are numbered from 1, the leftmost first.
 extern "C" HRESULT WINAPI SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* lowerBound) {
     if (!array || !lowerBound) return E_INVALIDARG;

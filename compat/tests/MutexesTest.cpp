@@ -1,6 +1,6 @@
 // Mutexes: ownership by a thread (a wait acquires, the owner may acquire
 // again, only the owner releases), names shared by the handles of a process
-// and seen across processes, and a mutex is no event.
+// and by processes, and a mutex is no event.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +9,12 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "TempFolder.h"
+
+using brivel::testing::ReadFileBytes;
+using brivel::testing::WriteFileBytes;
+using NamedMutexAcrossProcesses = brivel::testing::TempFolderTest;
 
 namespace {
 std::string UniqueName(const char* what) {
@@ -25,6 +31,18 @@ DWORD WaitInOtherThread(HANDLE mutex, DWORD milliseconds, bool releaseAfter = tr
         if (result == WAIT_OBJECT_0 && releaseAfter) ReleaseMutex(mutex);
     }).join();
     return result;
+}
+
+// A program built beside this test executable.
+std::string ProgramBesideThis(const std::string& name) {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string self(path, n);
+#ifdef _WIN32
+    return self.substr(0, self.find_last_of("/\\") + 1) + name + ".exe";
+#else
+    return self.substr(0, self.find_last_of("/\\") + 1) + name;
+#endif
 }
 
 BOOL ReleaseInOtherThread(HANDLE mutex, DWORD* error) {
@@ -145,8 +163,9 @@ TEST(NamedMutex, HandlesOfOneNameShareOwnership) {
     for (HANDLE h : {first, second, opened}) EXPECT_TRUE(CloseHandle(h));
 }
 
-// Threads that create one name at the same moment: exactly one of them
-// creates it, every other one is told that it exists.
+// Threads of one process that create one name at the same moment: exactly
+// one of them creates it, every other one is told that it exists (the
+// process's own handles of the name settle it).
 TEST(NamedMutex, OfManySimultaneousCreatorsExactlyOneCreates) {
     const int kThreads = 6;
     for (int round = 0; round < 100; ++round) {
@@ -197,5 +216,70 @@ TEST(NamedMutex, OpenersNeverMakeACreatorThinkTheNameExists) {
         ASSERT_NE(created, nullptr) << "round " << round;
         EXPECT_EQ(error, static_cast<DWORD>(ERROR_SUCCESS)) << "round " << round;
         CloseHandle(created);
+    }
+}
+
+// Processes that create one name at the same moment: exactly one of them
+// creates it, every other one is told that it exists (nothing of one
+// process settles it for another); another process opens it while they
+// hold it, and once all of them closed it, the name exists no more.
+TEST_F(NamedMutexAcrossProcesses, OfProcessesCreatingOneNameAtOnceExactlyOneCreates) {
+    const int kProcesses = 6;
+    const std::string holder = ProgramBesideThis("compat_mutex_holder");
+    for (int round = 0; round < 20; ++round) {
+        const std::string name = UniqueName("PROCESSES");
+        const std::string r = std::to_string(round);
+        const std::string go = Path("go" + r), release = Path("release" + r);
+        // The holders end whatever this round's checks find.
+        struct Release {
+            std::string file;
+            ~Release() { WriteFileBytes(file, ""); }
+        } releaseAtEnd{release};
+        std::vector<PROCESS_INFORMATION> holders;
+        for (int p = 0; p < kProcesses; ++p) {
+            std::string command = "\"" + holder + "\" " + name + " \"" + go + "\" \"" +
+                                  Path("result" + r + "_" + std::to_string(p)) + "\" \"" + release + "\"";
+            STARTUPINFOA startup = {};
+            startup.cb = sizeof startup;
+            PROCESS_INFORMATION process = {};
+            ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                       &process))
+                << GetLastError();
+            holders.push_back(process);
+        }
+        WriteFileBytes(go, "");
+        int created = 0;
+        for (int p = 0; p < kProcesses; ++p) {
+            // Read until there is an answer: the holder renames it into place
+            // whole, and the rename may still hold the file for a moment.
+            const std::string result = Path("result" + r + "_" + std::to_string(p));
+            std::string answer;
+            for (int i = 0; i < 6000 && (answer = ReadFileBytes(result)).empty(); ++i) Sleep(5);
+            if (answer == "created") ++created;
+            else EXPECT_EQ(answer, "exists") << "round " << round << ", process " << p;
+        }
+        EXPECT_EQ(created, 1) << "round " << round;
+        // Another process opens it meanwhile; closing that handle leaves
+        // the name to its holders.
+        HANDLE seen = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
+        EXPECT_NE(seen, nullptr) << "round " << round << ": " << GetLastError();
+        if (seen) CloseHandle(seen);
+        seen = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
+        EXPECT_NE(seen, nullptr) << "round " << round << ": " << GetLastError();
+        if (seen) CloseHandle(seen);
+        WriteFileBytes(release, "");
+        for (PROCESS_INFORMATION& process : holders) {
+            EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), static_cast<DWORD>(WAIT_OBJECT_0));
+            DWORD code = 1;
+            EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &code));
+            EXPECT_EQ(code, 0u) << "round " << round;
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+        SetLastError(0);
+        HANDLE gone = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
+        EXPECT_EQ(gone, nullptr) << "round " << round;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << "round " << round;
+        if (gone) CloseHandle(gone);
     }
 }

@@ -134,7 +134,7 @@ TEST_F(FolderListing, MissingFolderOrNoMatchFails) {
 TEST(SystemMessages, KnownCodesHaveATextWithLineEndUnknownCodesNone) {
     char text[512];
     const DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-    for (DWORD code : {ERROR_FILE_NOT_FOUND, ERROR_MOD_NOT_FOUND, ERROR_ACCESS_DENIED}) {
+    for (DWORD code : {ERROR_FILE_NOT_FOUND, ERROR_MOD_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_NO_PROC_SLOTS}) {
         DWORD n = FormatMessageA(flags, nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text,
                                  nullptr);
         ASSERT_GT(n, 2u) << code;

@@ -177,6 +177,17 @@ TEST(SafeArrays, RecordArraysUseTheirRecordInformation) {
     EXPECT_EQ(SafeArrayGetVartype(array, &vt), S_OK);
     EXPECT_EQ(vt, VT_RECORD);
     EXPECT_GT(info.references, 1);
+    // The array's record information, with a reference for the caller.
+    LONG held = info.references;
+    IRecordInfo* own = nullptr;
+    EXPECT_EQ(SafeArrayGetRecordInfo(array, &own), S_OK);
+    EXPECT_EQ(own, static_cast<IRecordInfo*>(&info));
+    EXPECT_EQ(info.references, held + 1);
+    if (own) own->Release();
+    SAFEARRAY* numbers = SafeArrayCreateVector(VT_I4, 0, 1);
+    own = &info;
+    EXPECT_EQ(SafeArrayGetRecordInfo(numbers, &own), E_INVALIDARG);
+    SafeArrayDestroy(numbers);
     TestRecord record = {const_cast<char*>("text"), 3};
     LONG index = 1;
     ASSERT_EQ(SafeArrayPutElement(array, &index, &record), S_OK);

@@ -7,54 +7,75 @@
 namespace brivel::rt {
 
 namespace {
-std::mutex g_lock;
-std::vector<IidMap> g_maps;  // guarded by g_lock
+// The registry lives as long as the process: threads that the VM does not
+// wait for (daemon COM threads) may still look maps up while the process
+// exits, after static objects are destroyed.
+struct Registry {
+    std::mutex lock;
+    std::shared_ptr<const IidMaps> maps = std::make_shared<IidMaps>();  // replaced whole, guarded by lock
+};
+Registry& TheRegistry() {
+    static Registry* registry = new Registry;
+    return *registry;
+}
 
-// The snapshot a lookup works on, taken under the lock.
-std::vector<IidMap> Snapshot() {
-    std::lock_guard<std::mutex> lock(g_lock);
-    return g_maps;
+// The maps as they are now, for a lookup made without the lock.
+std::shared_ptr<const IidMaps> Snapshot() {
+    Registry& registry = TheRegistry();
+    std::lock_guard<std::mutex> lock(registry.lock);
+    return registry.maps;
 }
 
 bool HoldsClass(const IidMap& map, const char* className) {
-    for (int i = 0; i < map.count; ++i)
-        if (map.rows[i].className && std::strcmp(map.rows[i].className, className) == 0) return true;
+    for (const IidRow& row : map)
+        if (row.className == className) return true;
     return false;
+}
+
+bool SameMap(const IidMap& a, const IidMap& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (!IsEqualGUID(a[i].iid, b[i].iid) || a[i].className != b[i].className) return false;
+    return true;
 }
 }  // namespace
 
-void AddIidMap(const IidRow* rows, int count) {
+void AddIidMap(const BridgeIidRow* rows, int count) {
     if (!rows || count <= 0) return;
-    std::lock_guard<std::mutex> lock(g_lock);
-    for (IidMap& map : g_maps) {
-        if (map.rows == rows) {
-            map.count = count;
-            return;
-        }
-    }
-    g_maps.push_back({rows, count});
+    auto copy = std::make_shared<IidMap>();
+    for (int i = 0; i < count; ++i)
+        if (rows[i].iid && rows[i].className) copy->push_back({*rows[i].iid, rows[i].className});
+    Registry& registry = TheRegistry();
+    std::lock_guard<std::mutex> lock(registry.lock);
+    for (const auto& map : *registry.maps)
+        if (SameMap(*map, *copy)) return;
+    auto maps = std::make_shared<IidMaps>(*registry.maps);
+    maps->push_back(std::move(copy));
+    registry.maps = std::move(maps);
 }
 
-const IID* InterfaceOfClass(const char* className) {
-    if (!className) return nullptr;
-    for (const IidMap& map : Snapshot())
-        for (int i = 0; i < map.count; ++i)
-            if (map.rows[i].className && std::strcmp(map.rows[i].className, className) == 0) return map.rows[i].iid;
-    return nullptr;
-}
-
-std::vector<IidMap> MapsPreferringClass(const char* className) {
-    std::vector<IidMap> maps = Snapshot();
-    if (!className) return maps;
-    for (size_t i = 0; i < maps.size(); ++i) {
-        if (HoldsClass(maps[i], className)) {
-            IidMap own = maps[i];
-            maps.erase(maps.begin() + static_cast<std::ptrdiff_t>(i));
-            maps.insert(maps.begin(), own);
-            break;
+bool InterfaceOfClass(const char* className, IID* iid) {
+    if (!className) return false;
+    std::shared_ptr<const IidMaps> maps = Snapshot();
+    for (const auto& map : *maps) {
+        for (const IidRow& row : *map) {
+            if (row.className == className) {
+                *iid = row.iid;
+                return true;
+            }
         }
     }
-    return maps;
+    return false;
+}
+
+MapsByOwner MapsPreferringClass(const char* className) {
+    MapsByOwner result;
+    std::shared_ptr<const IidMaps> maps = Snapshot();
+    for (const auto& map : *maps) {
+        if (className && HoldsClass(*map, className)) result.own.push_back(map);
+        else result.others.push_back(map);
+    }
+    return result;
 }
 
 }  // namespace brivel::rt

@@ -2,8 +2,14 @@
 // bridge, the generated classes of its interfaces. Several bridges may live
 // in one process; each keeps its own map, and a lookup never holds the lock
 // of the registry across a call out of it.
+//
+// The runtime keeps copies: a bridge's library goes when the VM unloads it
+// with its class loader, and the bridges still loaded go on looking up
+// their own maps. A map handed over again (the same rows) keeps its place.
 #pragma once
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "RuntimeApi.h"
@@ -11,27 +17,33 @@
 namespace brivel::rt {
 
 // One row of a bridge's map (brivelIIDMap), in the bridge's own layout.
-struct IidRow {
+struct BridgeIidRow {
     const IID* iid;
     const char* className;  // slash form, as FindClass takes it
 };
 
-// A bridge's map. The rows are the bridge's own static data: they stay valid
-// and unchanged while the bridge is loaded, so they are read without a lock.
-struct IidMap {
-    const IidRow* rows = nullptr;
-    int count = 0;
+// A row as the runtime keeps it.
+struct IidRow {
+    IID iid;
+    std::string className;
 };
+using IidMap = std::vector<IidRow>;
+using IidMaps = std::vector<std::shared_ptr<const IidMap>>;
 
-// Keeps the map of a bridge; a map handed over again keeps its place.
-void AddIidMap(const IidRow* rows, int count);
+// Keeps a copy of the map of a bridge (rows without an IID or a class name
+// are left out).
+void AddIidMap(const BridgeIidRow* rows, int count);
 
-// The interface that the class `className` stands for, from the map that
-// holds it; null when no map does.
-const IID* InterfaceOfClass(const char* className);
+// The interface that the class `className` stands for, from the first map
+// that holds it; false when no map does.
+bool InterfaceOfClass(const char* className, IID* iid);
 
-// Every map, the one that holds the class `className` first (the calling
-// bridge's own), then the others in the order they were handed over.
-std::vector<IidMap> MapsPreferringClass(const char* className);
+// The maps that hold the class `className` (the calling bridge's own), and
+// all the others, each in the order they were handed over.
+struct MapsByOwner {
+    IidMaps own;
+    IidMaps others;
+};
+MapsByOwner MapsPreferringClass(const char* className);
 
 }  // namespace brivel::rt

@@ -94,8 +94,7 @@ void Unsupported(JNIEnv* env, const RecordField& row) {
 // The COM pointer of a Java interface object (one of brivel.TavoObject's
 // kind), or null for null and for any other object.
 IUnknown* ComPointerOf(JNIEnv* env, jobject obj) {
-    jclass base = brivelGetComBaseClass();
-    if (!obj || !base || !env->IsInstanceOf(obj, base)) return nullptr;
+    if (!obj || !HaveIds(env) || !env->IsInstanceOf(obj, brivelGetComBaseClass())) return nullptr;
     return reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(obj, brivelGetComId())));
 }
 
@@ -503,6 +502,27 @@ bool FieldToJava(JNIEnv* env, const unsigned char* rec, jobject obj, jfieldID id
 }
 
 }  // namespace
+
+size_t FieldsExtent(const FieldList& fields) {
+    size_t extent = 0;
+    for (int i = 0; i < fields.count; ++i) {
+        const RecordField& row = fields.rows[i];
+        size_t size = 0;
+        if (row.vt == VT_CARRAY) {
+            FixedArray a = FixedArrayOf(row);
+            size = a.elementSize * static_cast<size_t>(a.count);
+        } else if (row.vt == VT_RECORD) {
+            const RecordType* type = static_cast<const RecordType*>(row.extraData);
+            size = type && type->size > 0 ? static_cast<size_t>(type->size) : 0;
+        } else if (row.vt == kByRefRecord || row.vt == kByRefVariant) {
+            size = sizeof(void*);
+        } else {
+            size = SizeOf(KindOf(row.vt, row.javaSig));
+        }
+        if (row.offset >= 0 && row.offset + size > extent) extent = row.offset + size;
+    }
+    return extent;
+}
 
 void ThrowRecordError(JNIEnv* env, const char* message) {
     if (env && !env->ExceptionCheck()) ThrowJava(env, "brivel/TavoException", message);

@@ -71,6 +71,10 @@ jobject NewRecordObject(JNIEnv* env, const unsigned char* rec, const char* class
 // (which a record's own IRecordInfo does not free), in nested records too.
 void ClearFields(const FieldList& fields, unsigned char* rec, bool byRefOnly);
 
+// The bytes of a record that its fields reach: a record shorter than that
+// cannot be read or written with these fields.
+size_t FieldsExtent(const FieldList& fields);
+
 // Raises brivel.TavoException with `message` unless an exception is pending.
 void ThrowRecordError(JNIEnv* env, const char* message);
 

@@ -23,6 +23,7 @@
 #include <mutex>
 #include <vector>
 
+#include "RecordRegistry.h"
 #include "RecordTables.h"
 #include "RuntimeDecls.h"
 
@@ -31,27 +32,9 @@ using namespace brivel::rt;
 extern "C" jclass brivelFindClass(JNIEnv* env, const char* clsname);
 
 namespace {
-struct Registration {
-    const LibraryDescription* library;
-    const RecordType* types;
-    int count;
-};
-std::mutex g_lock;
-std::vector<Registration> g_registrations;
-
 FieldList Fields(void* rsPtr, int count) {
     if (!rsPtr || count < 0) return {nullptr, 0};
     return {static_cast<const RecordField*>(rsPtr), count};
-}
-
-// The table of a registered record type with this GUID.
-FieldList RegisteredFields(const GUID& guid) {
-    std::lock_guard<std::mutex> lock(g_lock);
-    for (const Registration& r : g_registrations)
-        for (int i = 0; i < r.count; ++i)
-            if (r.types[i].structIID && IsEqualGUID(*r.types[i].structIID, guid))
-                return Fields(r.types[i].fieldDetailStart, r.types[i].fieldCount);
-    return {nullptr, 0};
 }
 
 void Fail(JNIEnv* env, bool* err, const char* message) {
@@ -82,15 +65,44 @@ IRecordInfo* RecordInfoFor(JNIEnv* env, bool* err, void* lisPtr, const GUID* rec
 }
 
 // Frees a record made through its IRecordInfo and drops the reference: the
-// by-reference fields (which the IRecordInfo does not follow) first.
+// by-reference fields (which the IRecordInfo does not follow) first, by the
+// fields of the record's own type.
 void DestroyRecord(void* rec, IRecordInfo* info) {
     if (!info) return;
     if (rec) {
         GUID guid;
-        if (SUCCEEDED(info->GetGuid(&guid))) ClearFields(RegisteredFields(guid), static_cast<unsigned char*>(rec), true);
+        if (SUCCEEDED(info->GetGuid(&guid))) {
+            KeptFields kept = FieldsOfRecord(guid);
+            ClearFields(kept.fields, static_cast<unsigned char*>(rec), true);
+        }
         info->RecordDestroy(rec);
     }
     info->Release();
+}
+
+// Whether records that COM handed over, described by `info` and `size`
+// bytes apart, are of the type the caller expects: the GUID it names, a
+// type of its class name that a bridge handed over (GUID and size), and
+// room for every field it reads. Reading another type with these fields
+// would read past its records.
+bool IsExpectedRecord(IRecordInfo* info, ULONG size, const GUID* expectedGuid, const char* className,
+                      const FieldList& fields) {
+    if (!info || size < FieldsExtent(fields)) return false;
+    GUID guid;
+    bool hasGuid = SUCCEEDED(info->GetGuid(&guid));
+    if (expectedGuid && (!hasGuid || !IsEqualGUID(guid, *expectedGuid))) return false;
+    std::vector<KeptIdentity> known = RecordTypesNamed(className);
+    if (known.empty()) return true;  // the extent and the GUID named are all there is to check
+    for (const KeptIdentity& type : known) {
+        if (type.size != static_cast<int>(size)) continue;
+        if (!type.hasGuid || (hasGuid && IsEqualGUID(type.guid, guid))) return true;
+    }
+    return false;
+}
+
+ULONG RecordSize(IRecordInfo* info) {
+    ULONG size = 0;
+    return info && SUCCEEDED(info->GetSize(&size)) ? size : 0;
 }
 
 bool HasByRefFields(const FieldList& fields) {
@@ -112,21 +124,24 @@ ULONG ElementCount(SAFEARRAY* sa) {
 }
 }  // namespace
 
-BRIVEL_RT int brivelRegisterRecordTypes(void* lib, void* map, int count) {
+// The runtime keeps copies of the tables (the bridge's own go with its
+// library); the library description is passed again with each call.
+BRIVEL_RT int brivelRegisterRecordTypes(void*, void* map, int count) {
     if (!map || count <= 0) return count == 0;
-    std::lock_guard<std::mutex> lock(g_lock);
-    g_registrations.push_back({static_cast<const LibraryDescription*>(lib), static_cast<const RecordType*>(map), count});
+    KeepRecordTypes(static_cast<const RecordType*>(map), count);
     return 1;
 }
 
 BRIVEL_RT void* brivelJObjectToComRecord(JNIEnv* env, jobject obj, void* lisPtr, const GUID* recordGuid, void* rsPtr,
                                          int count, bool* err, IRecordInfo** iri, jfieldID fieldIds[], bool) {
+    PendingNote note(env);
     if (err) *err = false;
     if (iri) *iri = nullptr;
     if (!iri) {
         Fail(env, err, "No place for the record information");
         return nullptr;
     }
+    CompleteRecordType(recordGuid, nullptr, Fields(rsPtr, count));
     IRecordInfo* info = RecordInfoFor(env, err, lisPtr, recordGuid);
     if (!info) return nullptr;
     void* rec = info->RecordCreate();
@@ -149,6 +164,7 @@ BRIVEL_RT void* brivelJObjectToComRecord(JNIEnv* env, jobject obj, void* lisPtr,
 
 BRIVEL_RT void brivelCopyComRecordToJObject(JNIEnv* env, void* rec, jobject obj, void* rsPtr, int count, IRecordInfo*,
                                             jfieldID fieldIds[]) {
+    PendingNote note(env);
     if (!rec || !obj || env->ExceptionCheck()) return;
     FieldsToJava(env, static_cast<const unsigned char*>(rec), obj, Fields(rsPtr, count), fieldIds);
 }
@@ -157,13 +173,20 @@ BRIVEL_RT void brivelClearRecordData(JNIEnv*, void* rec, IRecordInfo* iri) {
     DestroyRecord(rec, iri);
 }
 
-BRIVEL_RT jobject brivelComRecordToJobject(JNIEnv* env, void* rec, const char* classname, void*, const GUID*,
+// A record that COM handed over (a VARIANT's or an event argument's): read
+// only when it is of the type the caller expects.
+BRIVEL_RT jobject brivelComRecordToJobject(JNIEnv* env, void* rec, const char* classname, void*, const GUID* recordGuid,
                                            void* rsPtr, int count, bool* err, jfieldID fieldIds[], IRecordInfo* iri,
                                            bool destroy) {
+    PendingNote note(env);
     if (err) *err = false;
+    FieldList fields = Fields(rsPtr, count);
+    CompleteRecordType(recordGuid, classname, fields);
     jobject obj = nullptr;
-    if (rec) {
-        obj = NewRecordObject(env, static_cast<const unsigned char*>(rec), classname, Fields(rsPtr, count), fieldIds);
+    if (rec && !IsExpectedRecord(iri, RecordSize(iri), recordGuid, classname, fields)) {
+        FailWithCode(env, err, "Record not converted", DISP_E_TYPEMISMATCH);
+    } else if (rec) {
+        obj = NewRecordObject(env, static_cast<const unsigned char*>(rec), classname, fields, fieldIds);
         if (!obj && err) *err = true;
     }
     if (destroy) DestroyRecord(rec, iri);
@@ -172,6 +195,7 @@ BRIVEL_RT jobject brivelComRecordToJobject(JNIEnv* env, void* rec, const char* c
 
 BRIVEL_RT void* brivelDirectCopyJObjectToComRecord(JNIEnv* env, jobject obj, unsigned char* rec, int count,
                                                    void* rsPtr, jfieldID fieldIds[], bool* err) {
+    PendingNote note(env);
     if (err) *err = false;
     if (!rec) {
         Fail(env, err, "No record buffer");
@@ -187,12 +211,14 @@ BRIVEL_RT void* brivelDirectCopyJObjectToComRecord(JNIEnv* env, jobject obj, uns
 
 BRIVEL_RT void brivelDirectCopyComRecordToJObject(JNIEnv* env, unsigned char* rec, jobject obj, int count, void* rsPtr,
                                                   jfieldID fieldIds[]) {
+    PendingNote note(env);
     if (!rec || !obj || env->ExceptionCheck()) return;
     FieldsToJava(env, rec, obj, Fields(rsPtr, count), fieldIds);
 }
 
 BRIVEL_RT jobject brivelDirectComRecordToJobject(JNIEnv* env, unsigned char* rec, const char* classname, void* rsPtr,
                                                  int count, bool* err, jfieldID fieldIds[]) {
+    PendingNote note(env);
     if (err) *err = false;
     if (!rec) return nullptr;
     jobject obj = NewRecordObject(env, rec, classname, Fields(rsPtr, count), fieldIds);
@@ -207,6 +233,7 @@ BRIVEL_RT void brivelClearDirectRecord(void* rsPtr, int count, unsigned char* re
 BRIVEL_RT SAFEARRAY* brivelJArrayToSafeArrayRecord(JNIEnv* env, jobjectArray ja, void* lisPtr, const GUID* recordGuid,
                                                    void* rsPtr, int count, bool* err, IRecordInfo** iri,
                                                    jfieldID fieldIds[], bool) {
+    PendingNote note(env);
     if (err) *err = false;
     if (iri) *iri = nullptr;
     FieldList fields = Fields(rsPtr, count);
@@ -216,6 +243,7 @@ BRIVEL_RT SAFEARRAY* brivelJArrayToSafeArrayRecord(JNIEnv* env, jobjectArray ja,
         Fail(env, err, "Records with by-reference fields cannot be passed in arrays");
         return nullptr;
     }
+    CompleteRecordType(recordGuid, nullptr, fields);
     IRecordInfo* info = RecordInfoFor(env, err, lisPtr, recordGuid);
     if (!info) return nullptr;
     jsize n = ja ? env->GetArrayLength(ja) : 0;
@@ -247,6 +275,7 @@ BRIVEL_RT SAFEARRAY* brivelJArrayToSafeArrayRecord(JNIEnv* env, jobjectArray ja,
 BRIVEL_RT jobjectArray brivelCopySafeArrayToJArrayRecord(JNIEnv* env, bool allocate, SAFEARRAY* sa,
                                                          jobjectArray jarray, jclass cls, const char* classname,
                                                          bool* err, void* rsPtr, int count, jfieldID fieldIds[]) {
+    PendingNote note(env);
     if (err) *err = false;
     if (!sa) return allocate ? nullptr : jarray;
     if (!allocate && !jarray) return nullptr;
@@ -256,6 +285,17 @@ BRIVEL_RT jobjectArray brivelCopySafeArrayToJArrayRecord(JNIEnv* env, bool alloc
         return allocate ? nullptr : jarray;
     }
     FieldList fields = Fields(rsPtr, count);
+    CompleteRecordType(nullptr, classname, fields);
+    // The records are read with the caller's fields: only records of its
+    // type, as many bytes apart as its records are.
+    IRecordInfo* info = nullptr;
+    bool expected = SUCCEEDED(SafeArrayGetRecordInfo(sa, &info)) &&
+                    IsExpectedRecord(info, sa->cbElements, nullptr, classname, fields);
+    if (info) info->Release();
+    if (!expected) {
+        FailWithCode(env, err, "Record array not converted", DISP_E_TYPEMISMATCH);
+        return allocate ? nullptr : jarray;
+    }
     jsize n = static_cast<jsize>(ElementCount(sa));
     if (allocate) {
         jclass elementClass = cls ? static_cast<jclass>(env->NewLocalRef(cls)) : brivelFindClass(env, classname);

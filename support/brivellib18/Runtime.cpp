@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 
 namespace {
 const char kModeVariable[] = "__brivelThreadInitializationMode__";
@@ -20,10 +21,13 @@ jmethodID g_comCtor = nullptr;
 jmethodID g_variantCtor = nullptr;
 jclass g_comClass = nullptr;
 jclass g_variantClass = nullptr;
-// Set once every ID above is stored: the getters answer from it without
+// kCached once every ID above is stored: the getters answer from it without
 // asking the VM for the thread's environment (a bridge asks for the COM
-// pointer's field ID on every call, and the IDs never change).
-std::atomic<bool> g_idsCached{false};
+// pointer's field ID on every call, and the IDs never change). The first
+// caller to have found them all stores them (kStoring meanwhile); the others
+// drop what they found.
+enum IdsState { kNone, kStoring, kCached };
+std::atomic<int> g_ids{kNone};
 
 // Whether COM is ready on this thread: read by every event a generated sink
 // delivers. On linux32 in the initial-exec model, read relative to the thread
@@ -33,6 +37,15 @@ std::atomic<bool> g_idsCached{false};
 thread_local bool t_comReady = false;
 #else
 __thread bool t_comReady __attribute__((tls_model("initial-exec"))) = false;
+#endif
+
+// Whether the runtime left a Java exception pending on this thread since
+// brivelCheckFatalError last answered: read after every runtime call that a
+// generated native makes, in the same model as t_comReady.
+#ifdef _WIN32
+thread_local bool t_raised = false;
+#else
+__thread bool t_raised __attribute__((tls_model("initial-exec"))) = false;
 #endif
 
 // Detaches a COM thread that the runtime attached when the thread ends: an
@@ -49,36 +62,63 @@ void RememberVm(JNIEnv* env) {
     if (!g_vm && env) env->GetJavaVM(&g_vm);
 }
 
-// Looks the product classes up once; a missing class leaves its
-// NoClassDefFoundError pending for the caller.
+// Looks the product's classes and members up, once they are all there: a
+// missing one leaves the VM's error pending (NoClassDefFoundError or
+// NoSuchFieldError, which names it) and every ID unset, and the next call
+// looks again. Nothing found is kept on a failure, and no lock is held
+// while the VM looks (its class loading may run Java code).
 bool CacheIds(JNIEnv* env) {
-    if (g_idsCached.load(std::memory_order_acquire)) return true;
+    if (g_ids.load(std::memory_order_acquire) == kCached) return true;
     if (!env) return false;
     jclass com = env->FindClass("brivel/TavoObject");
-    if (!com) return false;
-    jclass variant = env->FindClass("brivel/TavoVariant");
-    if (!variant) return false;
-    jclass listener = env->FindClass("brivel/TavoEventListener");
-    if (!listener) return false;
-    g_comId = env->GetFieldID(com, "__TavoComPtr", "I");
-    g_comCtor = env->GetMethodID(com, "<init>", "()V");
-    g_variantData = env->GetFieldID(variant, "__TavoVariantData", "I");
-    g_variantCtor = env->GetMethodID(variant, "<init>", "()V");
-    g_eventId = env->GetFieldID(listener, "__TavoEventSink", "I");
-    if (env->ExceptionCheck()) return false;
-    g_comClass = static_cast<jclass>(env->NewGlobalRef(com));
-    g_variantClass = static_cast<jclass>(env->NewGlobalRef(variant));
-    env->DeleteLocalRef(com);
-    env->DeleteLocalRef(variant);
-    env->DeleteLocalRef(listener);
-    g_idsCached.store(true, std::memory_order_release);
+    jclass variant = com ? env->FindClass("brivel/TavoVariant") : nullptr;
+    jclass listener = variant ? env->FindClass("brivel/TavoEventListener") : nullptr;
+    jfieldID comId = listener ? env->GetFieldID(com, "__TavoComPtr", "I") : nullptr;
+    jmethodID comCtor = comId ? env->GetMethodID(com, "<init>", "()V") : nullptr;
+    jfieldID variantData = comCtor ? env->GetFieldID(variant, "__TavoVariantData", "I") : nullptr;
+    jmethodID variantCtor = variantData ? env->GetMethodID(variant, "<init>", "()V") : nullptr;
+    jfieldID eventId = variantCtor ? env->GetFieldID(listener, "__TavoEventSink", "I") : nullptr;
+    jclass comClass = eventId ? static_cast<jclass>(env->NewGlobalRef(com)) : nullptr;
+    jclass variantClass = comClass ? static_cast<jclass>(env->NewGlobalRef(variant)) : nullptr;
+    if (listener) env->DeleteLocalRef(listener);
+    if (variant) env->DeleteLocalRef(variant);
+    if (com) env->DeleteLocalRef(com);
+    if (!variantClass) {
+        if (comClass) env->DeleteGlobalRef(comClass);
+        return false;
+    }
+    int state = kNone;
+    if (g_ids.compare_exchange_strong(state, kStoring, std::memory_order_acquire)) {
+        g_comId = comId;
+        g_comCtor = comCtor;
+        g_variantData = variantData;
+        g_variantCtor = variantCtor;
+        g_eventId = eventId;
+        g_comClass = comClass;
+        g_variantClass = variantClass;
+        g_ids.store(kCached, std::memory_order_release);
+        return true;
+    }
+    // Another thread stores the same IDs: its class references are kept.
+    env->DeleteGlobalRef(variantClass);
+    env->DeleteGlobalRef(comClass);
+    while (g_ids.load(std::memory_order_acquire) != kCached) std::this_thread::yield();
     return true;
 }
 
 // The IDs, looked up first when this is the first use (in the calling
-// thread's environment, attaching a COM thread that Java has not seen).
-inline void EnsureIds() {
-    if (!g_idsCached.load(std::memory_order_acquire)) CacheIds(brivel::rt::CurrentEnv());
+// thread's environment, attaching a COM thread that Java has not seen). On
+// a failure the getters answer null with the VM's error pending and noted.
+// (Out of line, so that the getters' own path is a load.)
+__attribute__((noinline)) bool LookUpIds() {
+    JNIEnv* env = brivel::rt::CurrentEnv();
+    if (CacheIds(env)) return true;
+    brivel::rt::NoteIfPending(env);
+    return false;
+}
+
+inline bool EnsureIds() {
+    return __builtin_expect(g_ids.load(std::memory_order_acquire) == kCached, 1) || LookUpIds();
 }
 
 bool WantsMta() {
@@ -89,11 +129,36 @@ bool WantsMta() {
 }  // namespace
 
 namespace brivel::rt {
+void NoteRaised() {
+    t_raised = true;
+}
+
+bool NoteIfPending(JNIEnv* env) {
+    if (!env || !env->ExceptionCheck()) return false;
+    NoteRaised();
+    return true;
+}
+
 void ThrowJava(JNIEnv* env, const char* className, const char* message) {
+    if (!env) return;
+    NoteRaised();  // the new exception, or the lookup's NoClassDefFoundError
     jclass cls = env->FindClass(className);
-    if (!cls) return;  // NoClassDefFoundError is pending
+    if (!cls) return;
     env->ThrowNew(cls, message);
     env->DeleteLocalRef(cls);
+}
+
+void Throw(JNIEnv* env, jthrowable exception) {
+    if (!env || !exception) return;
+    NoteRaised();
+    env->Throw(exception);
+}
+
+bool HaveIds(JNIEnv* env) {
+    if (g_ids.load(std::memory_order_acquire) == kCached) return true;
+    if (CacheIds(env)) return true;
+    NoteIfPending(env);
+    return false;
 }
 
 JNIEnv* CurrentEnv() {
@@ -111,6 +176,12 @@ JNIEnv* CurrentEnv() {
 using brivel::rt::CurrentEnv;
 using brivel::rt::ThrowJava;
 
+// The value converters that this library links tell it here what they left
+// pending.
+extern "C" void brivelConverterLeftPending(JNIEnv* env) {
+    brivel::rt::NoteIfPending(env);
+}
+
 extern "C" JNIEXPORT jint JNICALL JNI_OnLoad(JavaVM* vm, void*) {
     if (!g_vm) g_vm = vm;
     return JNI_VERSION_1_6;
@@ -126,6 +197,7 @@ BRIVEL_RT int brivelInitDLL18(int) {
 BRIVEL_RT void brivelInitThread(JNIEnv* env) {
     RememberVm(env);
     if (t_comReady) return;
+    brivel::rt::PendingNote note(env);
     bool mta = WantsMta();
     if (!mta) {
         char mode[32];
@@ -136,7 +208,7 @@ BRIVEL_RT void brivelInitThread(JNIEnv* env) {
     // S_FALSE: already initialised in that apartment by the thread's owner;
     // RPC_E_CHANGED_MODE: the owner chose the other one, which COM keeps.
     t_comReady = SUCCEEDED(hr) || hr == RPC_E_CHANGED_MODE;
-    if (env && CacheIds(env)) {
+    if (env && brivel::rt::HaveIds(env)) {
         jmethodID set = env->GetStaticMethodID(g_comClass, "TavoSetModeMTA", "(Z)V");
         if (set) env->CallStaticVoidMethod(g_comClass, set, mta ? JNI_TRUE : JNI_FALSE);
         if (env->ExceptionCheck()) env->ExceptionClear();  // a failed lookup or call leaves nothing pending
@@ -152,42 +224,43 @@ BRIVEL_RT JNIEnv* brivelGetJniEnv() {
 }
 
 BRIVEL_RT jfieldID brivelGetComId() {
-    EnsureIds();
-    return g_comId;
+    return EnsureIds() ? g_comId : nullptr;
 }
 BRIVEL_RT jfieldID brivelGetEventId() {
-    EnsureIds();
-    return g_eventId;
+    return EnsureIds() ? g_eventId : nullptr;
 }
 BRIVEL_RT jmethodID brivelGetComCtorId() {
-    EnsureIds();
-    return g_comCtor;
+    return EnsureIds() ? g_comCtor : nullptr;
 }
 BRIVEL_RT jclass brivelGetComBaseClass() {
-    EnsureIds();
-    return g_comClass;
+    return EnsureIds() ? g_comClass : nullptr;
 }
 BRIVEL_RT jfieldID brivelGetVariantData() {
-    EnsureIds();
-    return g_variantData;
+    return EnsureIds() ? g_variantData : nullptr;
 }
 BRIVEL_RT jmethodID brivelGetVariantCtorId() {
-    EnsureIds();
-    return g_variantCtor;
+    return EnsureIds() ? g_variantCtor : nullptr;
 }
 BRIVEL_RT jclass brivelGetComVariantClass() {
-    EnsureIds();
-    return g_variantClass;
+    return EnsureIds() ? g_variantClass : nullptr;
 }
 
-// A pending Java exception means the native must return at once: the
-// runtime leaves one pending exactly when it could not do its part.
-BRIVEL_RT bool brivelCheckFatalError(JNIEnv* env) {
+namespace {
+__attribute__((noinline)) bool ConfirmRaised(JNIEnv* env) {
+    t_raised = false;
     return env && env->ExceptionCheck();
+}
+}  // namespace
+
+BRIVEL_RT bool brivelCheckFatalError(JNIEnv* env) {
+    if (__builtin_expect(!t_raised, 1)) return false;
+    return ConfirmRaised(env);
 }
 
 BRIVEL_RT void brivelThrowFatalError(JNIEnv* env) {
-    if (env && !env->ExceptionCheck()) ThrowJava(env, "java/lang/Error", "Brivel runtime failure");
+    if (!env) return;
+    if (env->ExceptionCheck()) brivel::rt::NoteRaised();  // the pending one reports the failure
+    else ThrowJava(env, "java/lang/Error", "Brivel runtime failure");
 }
 
 // The exception takes the EXCEPINFO's texts, which it frees: the bridges
@@ -212,7 +285,9 @@ BRIVEL_RT void brivelThrowComExceptionObject(JNIEnv* env, HRESULT hr, EXCEPINFO*
         SysFreeString(excepInfo->bstrHelpFile);
         excepInfo->bstrSource = excepInfo->bstrDescription = excepInfo->bstrHelpFile = nullptr;
     }
-    if (!env || env->ExceptionCheck()) return;
+    if (!env) return;
+    brivel::rt::PendingNote note(env);  // the exception thrown, or one pending already
+    if (env->ExceptionCheck()) return;
     if (description.empty()) {
         char text[64];
         std::snprintf(text, sizeof text, "COM error 0x%08lX", static_cast<unsigned long>(hr));
@@ -233,7 +308,7 @@ BRIVEL_RT void brivelThrowComExceptionObject(JNIEnv* env, HRESULT hr, EXCEPINFO*
     jstring message = ctor ? env->NewString(chars.data(), static_cast<jsize>(chars.size())) : nullptr;
     jobject ex = message ? env->NewObject(cls, ctor, message) : nullptr;
     if (ex) {
-        env->Throw(static_cast<jthrowable>(ex));
+        brivel::rt::Throw(env, static_cast<jthrowable>(ex));
         env->DeleteLocalRef(ex);
     }
     if (message) env->DeleteLocalRef(message);

@@ -8,11 +8,12 @@
 //   brivelBestUnknownToJobject and brivelUnknownToInterfaceObject give the
 //   new Java object a reference of its own (AddRef, or the QueryInterface of
 //   the class's interface); the caller still releases or clears what it
-//   passed. The Java object's reference is released by TavoRelease().
+//   passed. The Java object's reference is released by TavoRelease(); of
+//   several threads that release one object at once, one releases it.
 // - brivelVariantObject copies the VARIANT (by-reference values copied
 //   through); the caller still clears its own. A brivel.TavoVariant owns its
 //   VARIANT, made empty by brivelGetTavoVariant on first use and freed by
-//   TavoVariant.TavoRelease().
+//   TavoVariant.TavoRelease() (once, however many threads release it).
 // - brivelJstringToBstr answers a new BSTR that the caller frees;
 //   brivelBstrToJstr leaves the BSTR to the caller.
 // - brivelThrowComExceptionObject frees the EXCEPINFO's strings (after its
@@ -21,15 +22,23 @@
 //   event source's reference, which __TavoUnadvise drops;
 //   TavoEventListener.TavoRelease() drops the listener's own.
 // - Interface maps: each bridge hands its brivelIIDMap over from its load
-//   hook (brivelIidMapTypes); the runtime keeps every bridge's map beside
-//   the others' and only reads the rows, which stay the bridge's. A class
-//   name is looked up in the map that holds it; a collection's items become
-//   objects of the classes of the collection's own bridge first. No lock is
-//   held while a conversion calls COM or Java.
+//   hook (brivelIidMapTypes); the runtime keeps a copy of every bridge's map
+//   beside the others' (a bridge's library may go with its class loader;
+//   the others go on). A class name is looked up in the map that holds it;
+//   a collection's items become objects of the classes of the collection's
+//   own bridge first, then of the others' that the caller's class loader
+//   can see. No lock is held while a conversion calls COM or Java.
+// - The product's classes and members are looked up once; while one is
+//   missing, each call that needs them fails with the VM's error.
 // - Conversions that generated code calls per array element or per event
 //   leave no local reference behind but the one they answer.
-// - A pending Java exception is the fatal-error signal: brivelCheckFatalError
-//   is true exactly when one is pending, and the native returns at once.
+// - A pending Java exception is the fatal-error signal: the runtime leaves
+//   one pending exactly when it could not do its part, and
+//   brivelCheckFatalError is true when the runtime left one pending on the
+//   calling thread since the thread's last check and it is still pending;
+//   the native then returns at once. The check answers from the thread's
+//   own note and asks the VM only when the runtime raised something (an
+//   exception that the native's own JNI calls raised is the native's to see).
 // - Remote creation answers the platform's failure (RPC server unavailable)
 //   where no remote machine can be reached.
 // - Server-side events: CheckServerSideEvents is true while the process's
@@ -40,6 +49,12 @@
 //   The references passed in stay the sink's; a failure of the forwarder is
 //   printed and cleared, never left pending; the reply counts for events
 //   that answer a boolean.
+// - Record tables (brivelRegisterRecordTypes) are copied too, and completed
+//   from the first call that passes a type's fields. A record that COM
+//   hands over (an array's elements, a VARIANT's record) is read only when
+//   it is of the caller's type (the GUID it names, a type of its class name
+//   with that size, room for every field); otherwise the conversion fails
+//   with DISP_E_TYPEMISMATCH.
 // - Records with a GUID: brivelJObjectToComRecord answers a record made by
 //   the IRecordInfo's RecordCreate and hands out one reference on that
 //   IRecordInfo; brivelClearRecordData frees the record (its fields, its

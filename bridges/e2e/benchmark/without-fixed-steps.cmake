@@ -1,7 +1,7 @@
 # Writes a copy of the generated end-to-end bridge with the steps that the
 # generated text makes, and a hand-written native need not, taken out of the
-# functions that the benchmark calls: brivelCheckFatalError's exception check
-# in ILedger.getTotal and ITally.Peek; in the event sink, the listener's
+# functions that the benchmark calls: the brivelCheckFatalError check in
+# ILedger.getTotal and ITally.Peek; in the event sink, the listener's
 # method looked up once instead of for every event, and no ExceptionOccurred
 # after the call (the benchmark's listener never throws). The benchmark of
 # this copy shows what the runtime and the rest of the generated text cost

@@ -617,6 +617,21 @@ void JNICALL ExceptionDescribe(JNIEnv*) {
 }
 void JNICALL ExceptionClear(JNIEnv*) { F().ClearPending(); }
 jboolean JNICALL ExceptionCheck(JNIEnv*) { return F().Pending() ? JNI_TRUE : JNI_FALSE; }
+
+// ---- monitors: a cell runs on one thread, so a monitor only counts its
+// entries; leaving one not entered fails as it does in Java.
+std::map<jobject, int> g_monitors;
+jint JNICALL MonitorEnter(JNIEnv*, jobject obj) {
+    if (!obj) return JNI_ERR;
+    ++g_monitors[obj];
+    return JNI_OK;
+}
+jint JNICALL MonitorExit(JNIEnv*, jobject obj) {
+    auto entered = g_monitors.find(obj);
+    if (entered == g_monitors.end()) return JNI_ERR;
+    if (--entered->second == 0) g_monitors.erase(entered);
+    return JNI_OK;
+}
 void JNICALL FatalError(JNIEnv*, const char* message) {
     std::fprintf(stderr, "fake Java fatal error: %s\n", message);
     std::abort();
@@ -929,6 +944,8 @@ void FillTable(FakeJava& fake, JNINativeInterface_& t, JNIInvokeInterface_& vm) 
     t.GetPrimitiveArrayCritical = GetPrimitiveArrayCritical;
     t.ReleasePrimitiveArrayCritical = ReleasePrimitiveArrayCritical;
     t.ExceptionCheck = ExceptionCheck;
+    t.MonitorEnter = MonitorEnter;
+    t.MonitorExit = MonitorExit;
     t.GetJavaVM = GetJavaVM;
 
     std::memset(&vm, 0, sizeof vm);

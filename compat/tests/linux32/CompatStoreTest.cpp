@@ -1,14 +1,22 @@
 // What only our own layer has: the registry store file shared by processes,
-// and local time taken from TZ. (The platform keeps its registry and time
-// zone elsewhere, so these run on linux32 only.)
+// local time taken from TZ, the files of named mutexes, how a child process
+// is made and what its start reports, and the environment's lock. (The
+// platform keeps these its own way, so these run on linux32 only.)
 #include <windows.h>
 
+#include <dirent.h>
 #include <gtest/gtest.h>
+#include <pthread.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "TempFolder.h"
 
@@ -112,4 +120,158 @@ TEST(LocalTime, FollowsTheProcessTimeZone) {
     GetSystemTime(&utcNow);
     GetLocalTime(&localNow);
     EXPECT_EQ((localNow.wHour + 24 - utcNow.wHour) % 24, 2) << "unless the hour turned between the calls";
+}
+
+namespace {
+// The named-object files in this test's folder.
+class NamedObjects : public brivel::testing::TempFolderTest {
+protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        setenv("BRIVEL_COMPAT_OBJECTS", Path("objects").c_str(), 1);
+        ASSERT_TRUE(CreateDirectoryA(Path("objects").c_str(), nullptr));
+    }
+    std::vector<std::string> Files() {
+        std::vector<std::string> names;
+        DIR* folder = opendir(Path("objects").c_str());
+        for (dirent* entry = folder ? readdir(folder) : nullptr; entry; entry = readdir(folder))
+            if (entry->d_name[0] != '.') names.push_back(entry->d_name);
+        if (folder) closedir(folder);
+        return names;
+    }
+};
+}  // namespace
+
+// Looking a name up makes no file; its files go with its last handle in any
+// process, and files left by a process that ended holding the name go with
+// the next look at it.
+TEST_F(NamedObjects, ANamesFilesLastAsLongAsItsHandles) {
+    SetLastError(0);
+    EXPECT_EQ(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, "absent"), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(Files().empty()) << Files().front();
+
+    HANDLE first = CreateMutexA(nullptr, FALSE, "held");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(Files().size(), 2u);
+    // Another process joins the name, then this one closes its handle: the
+    // name lives on in the other, and goes with that one's handle.
+    char self[MAX_PATH];
+    std::string program(self, GetModuleFileNameA(nullptr, self, sizeof self));
+    program = program.substr(0, program.rfind('/') + 1) + "compat_mutex_holder";
+    std::string go = Path("go"), result = Path("result"), release = Path("release");
+    brivel::testing::WriteFileBytes(go, "");
+    std::string command = "\"" + program + "\" held \"" + go + "\" \"" + result + "\" \"" + release + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION holder = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &holder));
+    std::string answer;
+    for (int i = 0; i < 6000 && (answer = brivel::testing::ReadFileBytes(result)).empty(); ++i) Sleep(5);
+    EXPECT_EQ(answer, "exists");
+    EXPECT_TRUE(CloseHandle(first));
+    EXPECT_EQ(Files().size(), 2u) << "the other process holds the name";
+    brivel::testing::WriteFileBytes(release, "");
+    EXPECT_EQ(WaitForSingleObject(holder.hProcess, 30000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(holder.hThread);
+    CloseHandle(holder.hProcess);
+    EXPECT_TRUE(Files().empty()) << Files().front();
+
+    // A process that ends holding the name leaves its files, which the next
+    // look at the name removes.
+    pid_t ended = Spawn([] { return CreateMutexA(nullptr, FALSE, "left") != nullptr; });
+    EXPECT_TRUE(Succeeded(ended));
+    EXPECT_EQ(Files().size(), 2u);
+    EXPECT_EQ(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, "left"), nullptr);
+    EXPECT_TRUE(Files().empty()) << Files().front();
+}
+
+namespace {
+// The child program that the process tests start (it exits with 7).
+std::string EchoProgram() {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string self(path, n);
+    return self.substr(0, self.rfind('/') + 1) + "compat_echo_arguments";
+}
+
+// Starts `program`; answers the exit code, or the start's error with its
+// sign inverted.
+long RunProgram(const std::string& program) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string command = "\"" + program + "\"";
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return -static_cast<long>(GetLastError());
+    DWORD code = 0;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<long>(code);
+}
+
+std::atomic<int> g_forks{0};
+void CountFork() { ++g_forks; }
+}  // namespace
+
+// A process start copies nothing of the starting process (the Java server
+// starts one per connection from a whole VM): the child is made as vfork
+// makes it, so no fork of the process happens.
+TEST(ProcessStart, TheStartingProcessIsNotCopied) {
+    ASSERT_EQ(pthread_atfork(CountFork, nullptr, nullptr), 0);
+    EXPECT_EQ(RunProgram(EchoProgram()), 7);
+    EXPECT_EQ(g_forks, 0);
+}
+
+// What keeps a child from starting is reported as what it is: no process
+// left for the user (ERROR_NO_PROC_SLOTS), a file that is no program
+// (ERROR_BAD_EXE_FORMAT).
+TEST_F(NamedObjects, AStartThatCannotBeMadeSaysWhy) {
+    const std::string notAProgram = Path("not-a-program");
+    brivel::testing::WriteFileBytes(notAProgram, "neither a program nor a script\n");
+    ASSERT_EQ(chmod(notAProgram.c_str(), 0755), 0);
+    EXPECT_EQ(RunProgram(notAProgram), -static_cast<long>(ERROR_BAD_EXE_FORMAT));
+
+    // In a child of its own, as a user of its own (when this one may be
+    // another), allowed one task more than it has: the start's waiting
+    // thread takes it, the child finds none.
+    pid_t child = Spawn([] {
+        if (geteuid() == 0 && setuid(static_cast<uid_t>(61000 + getpid() % 4000)) != 0) return false;
+        rlimit limit;
+        if (getrlimit(RLIMIT_NPROC, &limit) != 0) return false;
+        for (rlim_t allowed = 1; allowed < 4096; ++allowed) {
+            limit.rlim_cur = allowed;
+            if (setrlimit(RLIMIT_NPROC, &limit) != 0) return false;
+            long result = RunProgram(EchoProgram());
+            if (result == -static_cast<long>(ERROR_NOT_ENOUGH_MEMORY)) continue;  // no thread either: one more
+            return result == -static_cast<long>(ERROR_NO_PROC_SLOTS);
+        }
+        return false;
+    });
+    EXPECT_TRUE(Succeeded(child));
+}
+
+// Variables set on one thread while others read the environment through
+// this layer (the temporary folder, a child's environment): every read
+// takes the environment's lock, so none reads an array that a set replaced
+// (which the sanitizer build reports).
+TEST(Environment, ReadsTakeTheEnvironmentsLock) {
+    std::atomic<bool> done{false};
+    std::thread setter([&] {
+        for (int i = 0; i < 3000; ++i) SetEnvironmentVariableA(("BRIVEL_COMPAT_TEST_VARIABLE_" + std::to_string(i)).c_str(), "x");
+        done = true;
+    });
+    char folder[MAX_PATH];
+    int reads = 0;
+    while (!done) {
+        ASSERT_GT(GetTempPathA(sizeof folder, folder), 0u);
+        if (++reads % 50 == 0) {
+            EXPECT_EQ(RunProgram(EchoProgram()), 7);
+        }
+    }
+    setter.join();
+    for (int i = 0; i < 3000; ++i) SetEnvironmentVariableA(("BRIVEL_COMPAT_TEST_VARIABLE_" + std::to_string(i)).c_str(), nullptr);
+    EXPECT_GT(reads, 0);
 }

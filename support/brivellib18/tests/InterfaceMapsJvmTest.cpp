@@ -1,7 +1,9 @@
 // The interface maps of several bridges in one process, on the real i386
 // VM: each bridge hands its map over from its load hook, and conversions
 // find the classes of the bridge that asks, however many bridges came
-// after it; Java code that runs during a conversion may load a bridge.
+// after it; Java code that runs during a conversion may load a bridge; a
+// bridge that the VM unloaded leaves nothing behind that the others read.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -13,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "FakeRecordInfo.h"
 #include "TestJvm.h"
 #include "brivellib18.h"
 
@@ -52,15 +55,16 @@ const Row kThirdBridge[] = {{&kSecondIid, "maptest/Second"}};
 
 // An object with a distinct pointer per interface, so that a test sees
 // which interface a Java object holds. Its references are only counted.
+enum class Faces { FirstAndSecond, Reentrant, SecondOnly };
 class Item final : public IPrimaryFace, public IFirstFace, public ISecondFace {
 public:
-    explicit Item(bool reentrant = false) : reentrant_(reentrant) {}
+    explicit Item(Faces faces = Faces::FirstAndSecond) : faces_(faces) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
         *out = nullptr;
         if (riid == IID_IUnknown || riid == IID_IDispatch) *out = static_cast<IPrimaryFace*>(this);
-        if (riid == kFirstIid && !reentrant_) *out = static_cast<IFirstFace*>(this);
-        if (riid == kSecondIid && !reentrant_) *out = static_cast<ISecondFace*>(this);
-        if (riid == kReentrantIid && reentrant_) *out = static_cast<IFirstFace*>(this);
+        if (riid == kFirstIid && faces_ == Faces::FirstAndSecond) *out = static_cast<IFirstFace*>(this);
+        if (riid == kSecondIid && faces_ != Faces::Reentrant) *out = static_cast<ISecondFace*>(this);
+        if (riid == kReentrantIid && faces_ == Faces::Reentrant) *out = static_cast<IFirstFace*>(this);
         if (!*out) return E_NOINTERFACE;
         AddRef();
         return S_OK;
@@ -80,7 +84,7 @@ public:
     std::atomic<long> refs{1};
 
 private:
-    bool reentrant_;
+    Faces faces_;
 };
 
 // The enumerator of a collection: its items, once each.
@@ -227,7 +231,7 @@ TEST(RuntimeInterfaceMaps, BridgeLoadedWhileAnItemIsConvertedDoesNotBlock) {
     JNINativeMethod loaded = {const_cast<char*>("loaded"), const_cast<char*>("()V"), reinterpret_cast<void*>(LoadThirdBridge)};
     ASSERT_EQ(env->RegisterNatives(reentrant, &loaded, 1), 0);
 
-    auto item = std::make_shared<Item>(true);
+    auto item = std::make_shared<Item>(Faces::Reentrant);
     auto collection = std::make_shared<Collection>(std::vector<Item*>{item.get()});
     auto done = std::make_shared<std::promise<std::string>>();
     std::future<std::string> classes = done->get_future();
@@ -240,4 +244,74 @@ TEST(RuntimeInterfaceMaps, BridgeLoadedWhileAnItemIsConvertedDoesNotBlock) {
     }).detach();
     ASSERT_EQ(classes.wait_for(std::chrono::seconds(30)), std::future_status::ready) << "the enumeration is blocked";
     EXPECT_EQ(classes.get(), "maptest.Reentrant");
+}
+
+namespace {
+// Whether the library at `path` is in the process.
+bool Loaded(const char* path) {
+    void* handle = dlopen(path, RTLD_NOW | RTLD_NOLOAD);
+    if (handle) dlclose(handle);
+    return handle != nullptr;
+}
+}  // namespace
+
+// A second bridge, loaded by the VM for a class loader of its own, hands its
+// map and record table over; the VM unloads its library with that loader.
+// The bridges still loaded go on converting, enumerating and clearing
+// records: nothing of the unloaded library's memory is read.
+TEST(RuntimeInterfaceMaps, ABridgeTheVmUnloadedLeavesNothingTheOthersRead) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    ASSERT_FALSE(Loaded(UNLOADED_BRIDGE_LIBRARY));
+    brivelIidMapTypes(const_cast<Row*>(kFirstBridge), 3);
+    jclass unloading = env->FindClass("maptest/Unloading");
+    ASSERT_NE(unloading, nullptr) << TakePendingException(env).className;
+    jmethodID load = env->GetStaticMethodID(unloading, "loadInOwnLoader",
+                                            "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/ref/WeakReference;");
+    jmethodID collect = env->GetStaticMethodID(unloading, "collect", "(Ljava/lang/ref/WeakReference;)Z");
+    ASSERT_TRUE(load && collect);
+    jobject loader = env->CallStaticObjectMethod(unloading, load, env->NewStringUTF(UNLOADED_BRIDGE_JAR),
+                                                 env->NewStringUTF(UNLOADED_BRIDGE_LIBRARY));
+    ASSERT_NE(loader, nullptr) << TakePendingException(env).message;
+    ASSERT_TRUE(Loaded(UNLOADED_BRIDGE_LIBRARY));
+    // The VM unloads a library some time after it collected its loader.
+    for (int i = 0; i < 500 && Loaded(UNLOADED_BRIDGE_LIBRARY); ++i) {
+        env->CallStaticBooleanMethod(unloading, collect, loader);
+        ASSERT_FALSE(env->ExceptionCheck()) << TakePendingException(env).className;
+    }
+    ASSERT_FALSE(Loaded(UNLOADED_BRIDGE_LIBRARY)) << "the VM did not unload the bridge";
+    brivelIidMapTypes(const_cast<Row*>(kSecondBridge), 2);  // handed over after the unloaded one
+
+    Item item;
+    jobject second = brivelUnknownToInterfaceObject(env, static_cast<IPrimaryFace*>(&item), "maptest/Second");
+    ASSERT_NE(second, nullptr) << TakePendingException(env).className;
+    EXPECT_EQ(ComPointerOf(env, second), reinterpret_cast<intptr_t>(static_cast<ISecondFace*>(&item)));
+    Collection collection({&item});
+    EXPECT_EQ(EnumeratedClasses(env, collection), "maptest.First");
+
+    // A record with a GUID of no bridge still loaded is freed as before.
+    const GUID other = {0x7E2E0100, 0x0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x0C}};
+    brivel::testing::FakeRecordInfo info(8, &other);
+    void* record = info.RecordCreate();
+    info.AddRef();  // the reference that the clear releases
+    brivelClearRecordData(env, record, &info);
+    EXPECT_EQ(info.destroyed, 1);
+    EXPECT_EQ(info.references, 1);
+}
+
+// A collection's item whose interface only another bridge maps becomes an
+// object of that bridge's class when the caller's loader can see it; a class
+// it cannot see (a bridge of another loader) is passed over, and does not
+// end the enumeration.
+TEST(RuntimeInterfaceMaps, AnItemOfAClassTheCallerCannotSeeTakesOneItCan) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    const Row hiddenBridge[] = {{&kSecondIid, "hidden/Second"}};
+    brivelIidMapTypes(const_cast<Row*>(kFirstBridge), 3);
+    brivelIidMapTypes(const_cast<Row*>(hiddenBridge), 1);
+    Item onlySecond(Faces::SecondOnly), both;
+    Collection collection({&onlySecond, &both});
+    EXPECT_EQ(EnumeratedClasses(env, collection), "brivel.TavoObject maptest.First");
+    brivelIidMapTypes(const_cast<Row*>(kSecondBridge), 2);
+    EXPECT_EQ(EnumeratedClasses(env, collection), "maptest.Second maptest.First");
 }

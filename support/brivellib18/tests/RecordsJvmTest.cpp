@@ -342,6 +342,7 @@ TEST(RuntimeRecords, MissingFieldsAndUnsupportedTypesFailCleanly) {
     bool err = false;
     EXPECT_EQ(brivelDirectCopyJObjectToComRecord(env, broken, buffer, 2, brokenFields, ids, &err), nullptr);
     EXPECT_TRUE(err);
+    EXPECT_TRUE(brivelCheckFatalError(env)) << "the VM's error is the runtime's failure";
     EXPECT_EQ(TakePendingException(env).className, "java.lang.NoSuchFieldError");
     // The string stored before the failure was freed, not left behind.
     BSTR stored;
@@ -351,6 +352,7 @@ TEST(RuntimeRecords, MissingFieldsAndUnsupportedTypesFailCleanly) {
     err = false;
     EXPECT_EQ(brivelDirectComRecordToJobject(env, buffer, "rectest/Broken", lpstrFields, 1, &err, ids), nullptr);
     EXPECT_TRUE(err);
+    EXPECT_TRUE(brivelCheckFatalError(env));
     auto thrown = TakePendingException(env);
     EXPECT_EQ(thrown.className, "brivel.TavoException");
     EXPECT_EQ(thrown.message, "Unsupported type of record field name");
@@ -369,6 +371,7 @@ TEST(RuntimeRecords, RecordWithGuidWithoutItsTypeLibraryIsReported) {
               nullptr);
     EXPECT_TRUE(err);
     EXPECT_EQ(info, nullptr);
+    EXPECT_TRUE(brivelCheckFatalError(env));
     auto thrown = TakePendingException(env);
     EXPECT_EQ(thrown.className, "brivel.TavoException");
     EXPECT_EQ(thrown.message, "Record definition not found in type library (COM error 0x8002801D)");
@@ -381,7 +384,9 @@ TEST(RuntimeRecords, RecordWithGuidWithoutItsTypeLibraryIsReported) {
               nullptr);
     EXPECT_TRUE(err);
     EXPECT_EQ(info, nullptr);
+    EXPECT_TRUE(brivelCheckFatalError(env));
     EXPECT_EQ(TakePendingException(env).className, "brivel.TavoException");
+    EXPECT_FALSE(brivelCheckFatalError(env));
 }
 
 // A record that a COM call returned in a VARIANT, with the IRecordInfo
@@ -471,4 +476,62 @@ TEST(RuntimeRecords, ArraysOfRecordsBecomeJavaArraysAndRefillExistingOnes) {
     SafeArrayDestroy(ints);
     SafeArrayDestroy(sa);
     EXPECT_EQ(info.references, 1);
+}
+
+// A server that answers another record type than the call's (a smaller one,
+// or one of the same size with another GUID): the runtime reads no record
+// with the caller's fields, refuses with the conversion's failure, and
+// still frees what it was given to free.
+TEST(RuntimeRecords, ARecordOfAnotherTypeFromTheServerIsRefused) {
+    JNIEnv* env = Jvm();
+    ASSERT_NE(env, nullptr);
+    const GUID otherGuid = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x02}};
+    brivel::testing::FakeRecordInfo smaller(sizeof(LONG), &otherGuid), sameSize(sizeof(PointRec), &otherGuid);
+    jfieldID ids[2];
+    for (brivel::testing::FakeRecordInfo* other : {&smaller, &sameSize}) {
+        const char* what = other == &smaller ? "a smaller record" : "a record of the same size";
+        SAFEARRAY* sa = SafeArrayCreateVectorEx(VT_RECORD, 0, 2, other);
+        ASSERT_NE(sa, nullptr) << what;
+        bool err = false;
+        EXPECT_EQ(brivelSafeArrayToJArrayRecord(env, sa, &err, "rectest/Point", pointFields, 2, ids), nullptr) << what;
+        EXPECT_TRUE(err) << what;
+        EXPECT_TRUE(brivelCheckFatalError(env)) << what;
+        auto thrown = TakePendingException(env);
+        EXPECT_EQ(thrown.className, "brivel.TavoException") << what;
+        EXPECT_EQ(thrown.message, "Record array not converted (COM error 0x80020005)") << what;
+        // Into an existing Java array: left as it was.
+        jobjectArray points = env->NewObjectArray(2, env->FindClass("rectest/Point"), NewPoint(env, 1, 2));
+        err = false;
+        EXPECT_EQ(brivelCopySafeArrayToJArrayRecord(env, false, sa, points, nullptr, "rectest/Point", &err, pointFields,
+                                                    2, ids),
+                  points) << what;
+        EXPECT_TRUE(err) << what;
+        EXPECT_EQ(TakePendingException(env).className, "brivel.TavoException") << what;
+        EXPECT_EQ(IntField(env, env->GetObjectArrayElement(points, 1), "y"), 2) << what;
+        SafeArrayDestroy(sa);
+
+        // A VARIANT's record: refused, and destroyed as the caller asked.
+        void* rec = other->RecordCreate();
+        other->AddRef();  // the VARIANT's reference
+        LONG references = other->references;
+        err = false;
+        EXPECT_EQ(brivelComRecordToJobject(env, rec, "rectest/Point", &library, &kPointGuid, pointFields, 2, &err, ids,
+                                           other, true),
+                  nullptr) << what;
+        EXPECT_TRUE(err) << what;
+        thrown = TakePendingException(env);
+        EXPECT_EQ(thrown.message, "Record not converted (COM error 0x80020005)") << what;
+        EXPECT_EQ(other->destroyed, 1) << what;
+        EXPECT_EQ(other->references, references - 1) << what;
+    }
+
+    // The expected type still converts, an array of it too.
+    PointInfo info;
+    SAFEARRAY* sa = SafeArrayCreateVectorEx(VT_RECORD, 0, 1, &info);
+    bool err = true;
+    jobjectArray points = brivelSafeArrayToJArrayRecord(env, sa, &err, "rectest/Point", pointFields, 2, ids);
+    EXPECT_NE(points, nullptr);
+    EXPECT_FALSE(err);
+    SafeArrayDestroy(sa);
+    EXPECT_FALSE(env->ExceptionCheck());
 }
