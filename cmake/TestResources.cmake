@@ -139,7 +139,10 @@ endfunction()
 
 # The win32 runner's list of desks, which the test presets give CTest
 # (execution.resourceSpecFile) and scripts/test starts.
-set(BRIVEL_TEST_DESKS 4 CACHE STRING "How many desks (Wine prefix, display, Wine server) the win32 tests run on")
+# One desk per processor: a desk's tests mostly wait for windows and other
+# processes, so as many run at once as there are processors.
+cmake_host_system_information(RESULT processors QUERY NUMBER_OF_LOGICAL_CORES)
+set(BRIVEL_TEST_DESKS ${processors} CACHE STRING "How many desks (Wine prefix, display, Wine server) the win32 tests run on")
 if(BRIVEL_WIN32)
   set(desks)
   foreach(desk RANGE 1 ${BRIVEL_TEST_DESKS})
