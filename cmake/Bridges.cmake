@@ -167,7 +167,8 @@ function(brivel_bridge_regenerated_test prefix)
   add_custom_target(${prefix}_type_library ALL DEPENDS ${tlb})
   add_test(NAME ${prefix}.regenerated_bridge_matches
     COMMAND ${CMAKE_SOURCE_DIR}/cmake/regenerate-bridge ${CMAKE_BINARY_DIR}/wine-run
-            $<TARGET_FILE:brivel-generate> ${tlb} ${CMAKE_BINARY_DIR}/wineprefix/drive_c ${ARG_GENERATED} ${ARG_ARGS})
-  set_tests_properties(${prefix}.regenerated_bridge_matches PROPERTIES RESOURCE_LOCK BrivelKitFolder RUN_SERIAL TRUE)
+            $<TARGET_FILE:brivel-generate> ${tlb} ${ARG_GENERATED} ${ARG_ARGS})
+  set_tests_properties(${prefix}.regenerated_bridge_matches PROPERTIES SKIP_RETURN_CODE 77)
+  brivel_test_locks(TESTS ${prefix}.regenerated_bridge_matches LOCKS BrivelKitFolder)
   set(${prefix}_tlb ${tlb} PARENT_SCOPE)
 endfunction()

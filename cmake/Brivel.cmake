@@ -35,6 +35,8 @@ option(BRIVEL_SANITIZE "Build linux32 with AddressSanitizer and UndefinedBehavio
 include(${CMAKE_CURRENT_LIST_DIR}/Sanitizers.cmake)
 # Fuzz targets and the fuzz build (preset linux32-fuzz).
 include(${CMAKE_CURRENT_LIST_DIR}/Fuzz.cmake)
+# What tests share, and how they take it.
+include(${CMAKE_CURRENT_LIST_DIR}/TestResources.cmake)
 
 # brivel_checked_jni_tests(<tests...>)
 # Tests that run the i386 Java VM, in their own process or in a java process
@@ -52,7 +54,7 @@ function(brivel_checked_jni_tests)
   set_property(TEST ${ARGN} APPEND PROPERTY FAIL_REGULAR_EXPRESSION ${BRIVEL_JNI_CHECK_REPORTS})
 endfunction()
 
-# brivel_add_gtest(<name> SOURCES ... [LIBS ...] [LOCKS <resource locks>...] [PROPERTIES <CTest properties>]
+# brivel_add_gtest(<name> SOURCES ... [LIBS ...] [LOCKS <test resources>...] [PROPERTIES <CTest properties>]
 #                  [STARTS_JAVA])
 # A GoogleTest executable; every test case becomes one CTest test, run in its
 # own process (so a test that hosts a Java VM gets a fresh one). The cases are
@@ -60,6 +62,10 @@ endfunction()
 # the program: the list, and so `ctest -N`, needs no 32-bit program to run.
 # The program's own main (testsupport/TestMain.cpp) fails when a case's
 # filter selects nothing or when it has cases this scan did not find.
+# LOCKS names what the cases share with other tests (cmake/TestResources.cmake
+# declares every name); the cases of a source that looks for a display take
+# the display by themselves. A case that skips itself (GTEST_SKIP, as window
+# tests do without a display) is reported as skipped, not as passed.
 # A program that hosts the Java VM is named *_jvm_tests; one whose cases
 # start java processes says STARTS_JAVA. The cases of both check JNI use
 # (brivel_checked_jni_tests).
@@ -67,26 +73,46 @@ function(brivel_add_gtest name)
   cmake_parse_arguments(ARG "STARTS_JAVA" "" "SOURCES;LIBS;LOCKS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} brivel_testsupport brivel_test_main)
-  gtest_add_tests(TARGET ${name} SOURCES ${ARG_SOURCES}
-                  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin TEST_LIST cases)
+  set(cases)
+  set(window_cases)
+  foreach(source IN LISTS ARG_SOURCES)
+    set(source_cases)
+    gtest_add_tests(TARGET ${name} SOURCES ${source}
+                    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin TEST_LIST source_cases)
+    list(APPEND cases ${source_cases})
+    if(source_cases)
+      brivel_source_needs_display(${source} needs_display)
+      if(needs_display)
+        list(APPEND window_cases ${source_cases})
+      endif()
+    endif()
+  endforeach()
+  if(NOT cases)
+    message(FATAL_ERROR "${name}: no TEST or TEST_F head found in its sources")
+  endif()
+  # Properties given by the caller first: ours are appended after them.
+  if(ARG_PROPERTIES)
+    list(LENGTH ARG_PROPERTIES length)
+    math(EXPR last "${length} - 1")
+    foreach(i RANGE 0 ${last} 2)
+      list(GET ARG_PROPERTIES ${i} property)
+      if(property MATCHES "^(RESOURCE_LOCK|RESOURCE_GROUPS|RUN_SERIAL)$")
+        message(FATAL_ERROR "${name}: take shared resources with LOCKS (cmake/TestResources.cmake), not ${property}")
+      endif()
+    endforeach()
+    set_tests_properties(${cases} PROPERTIES ${ARG_PROPERTIES})
+  endif()
   list(LENGTH cases count)
   set_property(TEST ${cases} APPEND PROPERTY ENVIRONMENT BRIVEL_REGISTERED_CASES=${count})
+  set_property(TEST ${cases} APPEND PROPERTY SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
   if(BRIVEL_LINUX32)
     # Named kernel objects of this build's tests, apart from other builds'.
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/compat-objects)
     set_property(TEST ${cases} APPEND PROPERTY ENVIRONMENT BRIVEL_COMPAT_OBJECTS=${CMAKE_BINARY_DIR}/compat-objects)
   endif()
-  if(ARG_LOCKS)
-    set_property(TEST ${cases} APPEND PROPERTY RESOURCE_LOCK ${ARG_LOCKS})
-    # The loopback HTTP port is one for the whole machine: the win32 runner
-    # also holds it against the test runs of other build folders.
-    if(BRIVEL_WIN32 AND "brivel_http_port" IN_LIST ARG_LOCKS)
-      set_property(TEST ${cases} APPEND PROPERTY ENVIRONMENT BRIVEL_MACHINE_LOCK=brivel_http_port)
-    endif()
-  endif()
-  if(ARG_PROPERTIES)
-    set_tests_properties(${cases} PROPERTIES ${ARG_PROPERTIES})
-  endif()
+  brivel_take_test_resources("${cases}" ${ARG_LOCKS})
+  brivel_take_test_resources("${window_cases}" wizard_windows)
+  # A program that hosts the Java VM is named *_jvm_tests.
   if(name MATCHES "_jvm_tests$")
     brivel_sanitizer_tests(${cases} HOSTS_VM)
   else()
@@ -139,10 +165,18 @@ endfunction()
 
 # brivel_check_exports(<target> <file of expected names>)
 # win32: the DLL's export table holds exactly the listed names (C++ names
-# demangled), checked with objdump.
+# demangled), checked with objdump; for a shipped library with a section in
+# cmake/DeliverableExports.txt also the number and the names given there,
+# which are written apart from the lists its .def is made from.
 function(brivel_check_exports target expected)
+  set(library_exports ${CMAKE_SOURCE_DIR}/cmake/DeliverableExports.txt)
+  file(STRINGS ${library_exports} section REGEX "^\\[${target} [0-9]+\\]$")
+  if(NOT section)
+    set(library_exports)
+  endif()
   add_test(NAME exports.${target}
-           COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-exports ${BRIVEL_OBJDUMP} $<TARGET_FILE:${target}> ${expected})
+           COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-exports ${BRIVEL_OBJDUMP} $<TARGET_FILE:${target}> ${expected}
+                   ${library_exports})
 endfunction()
 
 # brivel_add_benchmark(<name> COMMAND <program> [args...] DEPENDS <targets>...)

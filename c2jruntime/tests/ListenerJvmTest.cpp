@@ -384,6 +384,8 @@ TEST_F(Listeners, EventsFromManyJavaThreadsWhileNewListenersAreLoaded) {
     EXPECT_EQ(e.text, nullptr) << e.str();
     EXPECT_EQ(wrong, 0);
     EXPECT_GT(C2jCallInt(true, 0, source_, kCallsMade, e.out()), 0);
-    for (const Seen& one : TakeSeen())
+    std::vector<Seen> seen = TakeSeen();
+    ASSERT_FALSE(seen.empty()) << "no handler ran";
+    for (const Seen& one : seen)
         EXPECT_TRUE(one.sink && one.sink->id == 1) << one.handler;
 }

@@ -70,6 +70,7 @@ void CompareWithGolden(const char* out, const fs::path& golden, const char* gold
         }
     }
     std::map<std::string, std::string> expected = ReadTree(golden);
+    ASSERT_FALSE(expected.empty()) << "no expected files under " << golden.string();
     std::vector<std::string> writtenNames, expectedNames;
     for (const auto& file : written) writtenNames.push_back(file.first);
     for (const auto& file : expected) expectedNames.push_back(file.first);

@@ -33,7 +33,10 @@ if [ -d "$out/brvRemoteClient" ]; then
   "$javac" -nowarn -encoding US-ASCII -cp "$jar" -d "$out/remote-classes" "@$out/remote-sources.txt"
   echo "compiled $(wc -l < "$out/remote-sources.txt") remote-client Java files"
 fi
+# The C++ is checked as the compiler reads it (-fsyntax-only: every
+# declaration, type and call checked, no object code made; nothing links or
+# loads the object, and the code generation took five sixths of the time).
 if [ $# -gt 0 ]; then
-  "$@" -c "$out/JLib.cpp" -o "$out/JLib.o"
-  echo "compiled JLib.cpp"
+  "$@" -fsyntax-only "$out/JLib.cpp"
+  echo "JLib.cpp compiles"
 fi

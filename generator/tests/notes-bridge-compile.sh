@@ -27,5 +27,7 @@ find "$out/notes" -name '*.java' >"$out/notes-sources.txt"
 "$javac" -nowarn -encoding US-ASCII -cp "$jar" -d "$out/msxml-classes" "@$out/msxml-sources.txt"
 "$javac" -nowarn -encoding US-ASCII -cp "$jar:$out/msxml-classes" -d "$out/notes-classes" "@$out/notes-sources.txt"
 echo "compiled $(wc -l <"$out/notes-sources.txt") Java files against $(wc -l <"$out/msxml-sources.txt") of MSXML"
-"$@" -c "$out/notes/JNotes.cpp" -o "$out/JNotes.o"
+# Checked as the compiler reads it: every declaration, type and call, no
+# object code (nothing links or loads it).
+"$@" -fsyntax-only "$out/notes/JNotes.cpp"
 echo "compiled JNotes.cpp"

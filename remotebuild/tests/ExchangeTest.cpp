@@ -133,7 +133,9 @@ TEST_F(ExchangeTest, TheTickerShowsTheEstimateUntilTheRecordsEnd) {
 TEST_F(ExchangeTest, AnEstimateOfNoSecondsStartsNoTicker) {
     service_.SetReply(ScriptedReply::Ok().Estimate(0).Pause(300).Dll("MZ"));
     ASSERT_TRUE(Run(CppJob("J", "x")).dllSaved);
-    for (const std::string& status : owner_.Statuses()) EXPECT_EQ(status.find("Estimated"), std::string::npos);
+    std::vector<std::string> statuses = owner_.Statuses();
+    ASSERT_FALSE(statuses.empty()) << "no status shown: nothing to look at";
+    for (const std::string& status : statuses) EXPECT_EQ(status.find("Estimated"), std::string::npos);
 }
 
 TEST_F(ExchangeTest, TheWorkerRunsTheBuildAndTheOwnerCanCutItOff) {

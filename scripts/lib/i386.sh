@@ -79,15 +79,22 @@ i386_emulated_environment() {
 
 # Whether AddressSanitizer works for i386 programs here: a probe built with
 # it must report the heap overflow it makes. (Under the emulator the
-# sanitizer's fixed shadow mapping may not be had; the probe decides.)
+# sanitizer's fixed shadow mapping may not be had; the probe decides.) What
+# went wrong stays in i386_asan_report.
+i386_asan_report=""
 i386_asan_works() {
   [[ -n "$i386_probe_dir" ]] || i386_probe_dir=$(mktemp -d)
-  printf '%s\n' '#include <stdlib.h>' \
-    'int main(void) { volatile char* p = malloc(4); return p[4]; }' |
-    gcc -m32 -fsanitize=address -x c - -o "$i386_probe_dir/asan-probe" 2>/dev/null || return 1
-  local report
-  report=$(ASAN_OPTIONS=detect_leaks=0 "$i386_probe_dir/asan-probe" 2>&1)
-  [[ $report == *heap-buffer-overflow* ]]
+  if ! i386_asan_report=$(printf '%s\n' '#include <stdlib.h>' \
+      'int main(void) { volatile char* p = malloc(4); return p[4]; }' |
+      gcc -m32 -fsanitize=address -x c - -o "$i386_probe_dir/asan-probe" 2>&1); then
+    i386_asan_report="the probe does not build (gcc -m32 -fsanitize=address): $i386_asan_report"
+    return 1
+  fi
+  i386_asan_report=$(ASAN_OPTIONS=detect_leaks=0 "$i386_probe_dir/asan-probe" 2>&1)
+  if [[ $i386_asan_report != *heap-buffer-overflow* ]]; then
+    i386_asan_report="the probe's heap overflow went unreported: $i386_asan_report"
+    return 1
+  fi
 }
 
 i386_cleanup() {

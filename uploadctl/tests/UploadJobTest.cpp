@@ -197,7 +197,9 @@ TEST_F(UploadJobTest, AnEstimateOfTwoSecondsOrMoreShowsTheCountdownUntilTheDll) 
 TEST_F(UploadJobTest, AnEstimateOfOneSecondStartsNoCountdown) {
     service_.SetReply(ScriptedReply::Ok().Estimate(1).Pause(100).Dll(kBuiltDll));
     ASSERT_TRUE(RunBuild());
-    for (const std::string& status : ui_.Statuses())
+    std::vector<std::string> statuses = ui_.Statuses();
+    ASSERT_FALSE(statuses.empty()) << "no status shown: nothing to look at";
+    for (const std::string& status : statuses)
         EXPECT_EQ(status.find("Estimated Build Time"), std::string::npos) << status;
 }
 

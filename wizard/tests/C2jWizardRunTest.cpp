@@ -191,8 +191,10 @@ protected:
         Click(ShownPage(), id);
     }
 
+    // The screenshot paints what is still to paint first: the messages
+    // waiting now are handled, then it is taken.
     void Shot(const char* name) {
-        Pump(300);
+        Pump(30);
         EXPECT_TRUE(TakeScreenshot(name, window_)) << name;
     }
 

@@ -172,13 +172,18 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 bool TakeScreenshot(const std::string& name, HWND window) {
     // ImageMagick's import, run as the Unix program it is (Wine starts it).
+    // Wine's handle of a Unix process does not wait for its end: import
+    // writes under a passing name, renamed once the picture is whole, and the
+    // picture is there when its name appears.
     std::string file = std::string(BRIVEL_SCREENSHOTS) + "/" + name + ".png";
+    std::string part = std::string(BRIVEL_SCREENSHOTS) + "/" + name + ".part.png";
     std::string windowsFile = WindowsPath(file);
     DeleteFileA(windowsFile.c_str());
-    Sleep(300);  // let the windows finish painting
     std::string crop;
     RECT r;
     if (window && GetWindowRect(window, &r)) {
+        // Whatever the window has still to paint, painted now.
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         // The window with a margin: windows of other tests on the same
         // display stay out of the picture.
         constexpr int kMargin = 16;
@@ -186,8 +191,11 @@ bool TakeScreenshot(const std::string& name, HWND window) {
         int top = r.top > kMargin ? r.top - kMargin : 0;
         crop = " -crop " + std::to_string(r.right + kMargin - left) + "x" + std::to_string(r.bottom + kMargin - top) +
                "+" + std::to_string(left) + "+" + std::to_string(top);
+    } else {
+        Sleep(300);  // let the windows finish painting
     }
-    std::string command = "/usr/bin/import -window root" + crop + " \"" + file + "\"";
+    std::string command = "/bin/sh -c \"/usr/bin/import -window root" + crop + " '" + part + "' && mv -f '" + part +
+                          "' '" + file + "'\"";
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
     STARTUPINFOA startup{};
@@ -195,22 +203,9 @@ bool TakeScreenshot(const std::string& name, HWND window) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
-    WaitForSingleObject(process.hProcess, 20000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    // Written once its size stops changing.
-    LONGLONG lastSize = -1;
-    return WaitUntil(
-        [&] {
-            WIN32_FILE_ATTRIBUTE_DATA data{};
-            if (!GetFileAttributesExA(windowsFile.c_str(), GetFileExInfoStandard, &data)) return false;
-            LONGLONG size = static_cast<LONGLONG>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
-            bool settled = size > 0 && size == lastSize;
-            lastSize = size;
-            if (!settled) Sleep(200);
-            return settled;
-        },
-        20000);
+    return WaitUntil([&] { return GetFileAttributesA(windowsFile.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000);
 }
 
 std::string WindowsPath(std::string unixPath) {

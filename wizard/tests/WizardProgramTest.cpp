@@ -475,21 +475,29 @@ TEST_F(WizardBuildProgram, TheBuildPageRunsTheCommandFilesInOrderBuildsTheDllAnd
     EXPECT_FALSE(IsEnabled(page, IDC_RUN_MAKE_JAR));
     EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 1) Execute MakeJava.bat file in " + output + "\\");
     brivel::testing::WriteFileBytes(tools_ + "\\go-javac", "go");
-    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(page, IDC_RUN_MAKE_JAR); }));
+    // When a step ends the page opens what follows, then names the next step
+    // last: once it names it, everything before it is done.
+    ASSERT_TRUE(WaitUntil([&] {
+        return ItemText(page, IDC_STEP_TEXT) == "Step 2) Execute MakeJar.bat file in " + output + "\\";
+    })) << ItemText(page, IDC_STEP_TEXT);
+    EXPECT_TRUE(IsEnabled(page, IDC_RUN_MAKE_JAR));
     EXPECT_TRUE(IsEnabled(page, IDC_RUN_MAKE_JAVADOC));
-    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 2) Execute MakeJar.bat file in " + output + "\\");
     EXPECT_NE(ReadText(tools_ + "\\calls.log").find("brivel18.jar;. -d . test/bridge/*.java"), std::string::npos)
         << ReadText(tools_ + "\\calls.log");
 
     Click(page, IDC_RUN_MAKE_JAR);
-    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(page, IDC_ADD_TO_CLASSPATH); }));
+    ASSERT_TRUE(WaitUntil([&] {
+        return ItemText(page, IDC_STEP_TEXT) == "Step 3) Execute MakeJavadoc.bat file in " + output + "\\";
+    })) << ItemText(page, IDC_STEP_TEXT);
+    EXPECT_TRUE(IsEnabled(page, IDC_ADD_TO_CLASSPATH));
     EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_ADD_TO_CLASSPATH), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 3) Execute MakeJavadoc.bat file in " + output + "\\");
     EXPECT_TRUE(FileExists(output + "\\JBridge.jar"));
 
     Click(page, IDC_RUN_MAKE_JAVADOC);
-    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(page, IDC_VIEW_JAVADOC); }));
-    EXPECT_EQ(ItemText(page, IDC_STEP_TEXT), "Step 4) Execute MakeDLL.bat file in " + output + "\\");
+    ASSERT_TRUE(WaitUntil([&] {
+        return ItemText(page, IDC_STEP_TEXT) == "Step 4) Execute MakeDLL.bat file in " + output + "\\";
+    })) << ItemText(page, IDC_STEP_TEXT);
+    EXPECT_TRUE(IsEnabled(page, IDC_VIEW_JAVADOC));
     EXPECT_TRUE(FileExists(output + "\\doc\\index.html"));
 
     // The DLL through the build service, saved beside the bridge.

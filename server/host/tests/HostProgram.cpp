@@ -108,29 +108,33 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 bool TakeScreenshot(const std::string& name, HWND window) {
     // ImageMagick's import, run as the Unix program it is (Wine starts it).
+    // Wine's handle of a Unix process does not wait for its end: import
+    // writes under a passing name, renamed once the picture is whole, and the
+    // picture is there when its name appears.
     std::string file = std::string(BRIVEL_SCREENSHOTS) + "/" + name + ".png";
+    std::string part = std::string(BRIVEL_SCREENSHOTS) + "/" + name + ".part.png";
     std::string windowsFile = "Z:" + file;
     for (char& c : windowsFile)
         if (c == '/') c = '\\';
     DeleteFileA(windowsFile.c_str());
-    Sleep(300);  // let the windows finish painting
+    // Whatever the window has still to paint, painted now.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT r{};
     GetWindowRect(window, &r);
     constexpr int kMargin = 16;
     int left = r.left > kMargin ? r.left - kMargin : 0;
     int top = r.top > kMargin ? r.top - kMargin : 0;
-    std::string command = "/usr/bin/import -window root -crop " + std::to_string(r.right + kMargin - left) + "x" +
-                          std::to_string(r.bottom + kMargin - top) + "+" + std::to_string(left) + "+" +
-                          std::to_string(top) + " \"" + file + "\"";
+    std::string command = "/bin/sh -c \"/usr/bin/import -window root -crop " + std::to_string(r.right + kMargin - left) +
+                          "x" + std::to_string(r.bottom + kMargin - top) + "+" + std::to_string(left) + "+" +
+                          std::to_string(top) + " '" + part + "' && mv -f '" + part + "' '" + file + "'\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
-    WaitForSingleObject(process.hProcess, 20000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return WaitUntil([&] { return GetFileAttributesA(windowsFile.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    return WaitUntil([&] { return GetFileAttributesA(windowsFile.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000);
 }
 
 }  // namespace brivel::serverhost::testing

@@ -289,6 +289,7 @@ TEST_F(KitInstall, InstallsTheWholeKitAndItsUninstallerRemovesEverythingAndItsel
     EXPECT_NE(group.find("[DeleteGroup(\"Brivel\")]"), std::string::npos) << group;
     EXPECT_NE(group.find("[CreateGroup(\"Brivel\")]"), std::string::npos) << group;
     EXPECT_NE(group.find("[ShowGroup(\"Brivel\",1)]"), std::string::npos) << group;
+    ASSERT_FALSE(kit_.shortcutTitles.empty()) << KIT_MANIFEST;
     for (const std::string& title : kit_.shortcutTitles)
         EXPECT_NE(group.find(",\"" + title + "\")]"), std::string::npos) << title << "\n" << group;
     EXPECT_NE(group.find("[AddItem(\"" + shortTarget + "\\Brivel.exe\",\"Brivel\")]"), std::string::npos) << group;
