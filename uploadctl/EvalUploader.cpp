@@ -175,9 +175,12 @@ STDMETHODIMP CEvalUploader::Load(IPropertyBag* bag, IErrorLog* log) {
     if (!bag) return E_POINTER;
     auto read = [bag, log](const PropertyInfo& info, std::string& value) {
         std::wstring name = WideFromAnsi(info.bagName);
+        // Asked for as a string: the bag may copy into it, freeing what it
+        // holds first, so it holds a null string.
         VARIANT text;
         VariantInit(&text);
         text.vt = VT_BSTR;
+        text.bstrVal = nullptr;
         if (FAILED(bag->Read(name.c_str(), &text, log))) return false;
         bool isText = text.vt == VT_BSTR || SUCCEEDED(VariantChangeType(&text, &text, 0, VT_BSTR));
         if (isText) value = AnsiFromBstr(text.bstrVal, info.maxLength);
