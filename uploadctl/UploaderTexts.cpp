@@ -18,6 +18,10 @@ std::string CouldNotSaveText(const std::string& target, const std::string& reaso
     return brivel::FormatString(kCouldNotSave, target.c_str(), reason.c_str(), kept.c_str());
 }
 
+std::string ValueTooLongText(const char* bagName, size_t maxLength) {
+    return brivel::FormatString(kValueTooLong, bagName, static_cast<unsigned>(maxLength));
+}
+
 std::string SystemDirectoryText(const std::string& folder) {
     return brivel::FormatString(kSystemDirectory, folder.c_str());
 }

@@ -216,7 +216,24 @@ TEST_F(ControlCom, ABagThatReadsIntoTheCallersVariantIsHandedAnEmptyOne) {
     persist->Release();
 }
 
-TEST_F(ControlCom, ABagMissingSomePropertiesLeavesThemAndOneValueBeyondItsBoundSetsNothing) {
+// What the page's saved parameters report to the container's error log.
+class RecordingErrorLog : public IErrorLog {
+public:
+    std::vector<std::pair<std::wstring, SCODE>> errors;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
+        *object = (iid == IID_IUnknown || iid == IID_IErrorLog) ? static_cast<IErrorLog*>(this) : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP AddError(LPCOLESTR property, EXCEPINFO* error) override {
+        errors.emplace_back(property, error ? error->scode : S_OK);
+        return S_OK;
+    }
+};
+
+TEST_F(ControlCom, ABagMissingSomePropertiesLeavesThemAndAValueBeyondItsBoundKeepsOnlyThatPropertysValue) {
     ASSERT_EQ(PutText(control_, L"pkgName", L"kept.package"), S_OK);
     IPersistPropertyBag* persist = As<IPersistPropertyBag>(IID_IPersistPropertyBag);
     TestPropertyBag partial;
@@ -226,12 +243,28 @@ TEST_F(ControlCom, ABagMissingSomePropertiesLeavesThemAndOneValueBeyondItsBoundS
     EXPECT_EQ(GetText(control_, L"libName"), L"JFromBag");
     EXPECT_EQ(partial.Reads(), 8);
 
+    // The browser creates the control only when the load succeeds: one
+    // hostile value costs that value, not the control.
+    ASSERT_EQ(PutText(control_, L"activeXList", L"Ax.Kept"), S_OK);
     TestPropertyBag hostile;
     hostile.SetText(L"LibraryName", L"JHostile");
     hostile.SetText(L"ActiveXList", std::wstring(1000000, L'a'));
-    EXPECT_EQ(persist->Load(&hostile, nullptr), E_INVALIDARG);
-    EXPECT_EQ(GetText(control_, L"libName"), L"JFromBag");
-    EXPECT_EQ(GetText(control_, L"activeXList"), L"");
+    hostile.SetText(L"HostName", std::wstring(256, L'h'));
+    hostile.SetText(L"TargetURL", L"/other");
+    RecordingErrorLog log;
+    EXPECT_EQ(persist->Load(&hostile, &log), S_OK);
+    EXPECT_EQ(GetText(control_, L"libName"), L"JHostile");
+    EXPECT_EQ(GetText(control_, L"targetUrl"), L"/other");
+    EXPECT_EQ(GetText(control_, L"activeXList"), L"Ax.Kept");
+    EXPECT_EQ(GetText(control_, L"hostName"), Wide(brivel::remotebuild::GetBuildServiceHost()));
+    ASSERT_EQ(log.errors.size(), 2u);
+    EXPECT_EQ(log.errors[0].first, L"HostName");
+    EXPECT_EQ(log.errors[1].first, L"ActiveXList");
+    for (const auto& error : log.errors) EXPECT_EQ(error.second, E_INVALIDARG);
+    // Without a log, the same.
+    ASSERT_EQ(PutText(control_, L"libName", L"JBefore"), S_OK);
+    EXPECT_EQ(persist->Load(&hostile, nullptr), S_OK);
+    EXPECT_EQ(GetText(control_, L"libName"), L"JHostile");
     persist->Release();
 }
 
