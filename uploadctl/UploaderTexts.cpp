@@ -30,6 +30,10 @@ std::string WindowsDirectoryText(const std::string& folder) {
     return brivel::FormatString(kWindowsDirectory, folder.c_str());
 }
 
+std::string ReplaceExistingText(const std::string& path) {
+    return brivel::FormatString(kReplaceExisting, path.c_str());
+}
+
 std::string OtherLocationProblemText(OtherLocationProblem problem, const std::string& path) {
     switch (problem) {
     case OtherLocationProblem::None: return std::string();

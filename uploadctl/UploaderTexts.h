@@ -47,6 +47,8 @@ constexpr char kDllFilesPattern[] = "*.dll";
 constexpr char kSpecifyLocation[] = "Please specify location";
 constexpr char kMustEndWithDll[] = "File name must end with .DLL";
 constexpr char kNoSuchDirectory[] = "%s:  Directory does not exist";
+constexpr char kReplaceExisting[] = "%s already exists.  Do you want to replace it?";
+constexpr char kReplaceCaption[] = "Replace DLL";
 
 // Failures the control reports beyond its original texts.
 constexpr char kNotALibraryName[] =
@@ -67,6 +69,7 @@ std::string CouldNotSaveText(const std::string& target, const std::string& reaso
 std::string ValueTooLongText(const char* bagName, size_t maxLength);
 std::string SystemDirectoryText(const std::string& folder);
 std::string WindowsDirectoryText(const std::string& folder);
+std::string ReplaceExistingText(const std::string& path);
 // The message of a check of "Other Location" (empty for None); a bare file
 // name has no folder, and is named itself.
 std::string OtherLocationProblemText(OtherLocationProblem problem, const std::string& path);
