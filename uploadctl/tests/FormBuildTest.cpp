@@ -181,6 +181,29 @@ TEST_F(UploaderFormBuild, AnExistingFileIsReplacedOnlyAfterTheUserSaysSoWherever
     EXPECT_EQ(ReadFileBytes(typed), kBuiltDll);
 }
 
+// One control builds once: a form made again while the upload runs (the
+// page's window went without a deactivation) shows the upload, not "Build
+// DLL".
+TEST_F(UploaderFormBuild, AFormMadeAgainDuringAnUploadShowsTheUploadAndNoBuildDll) {
+    service_.SetReply(ScriptedReply::Ok().Estimate(9).Pause(5000).Message("built elsewhere", "see the page"));
+    Click(kBuildDll);
+    ASSERT_TRUE(PumpUntil([&] { return Item(kStatus).find("Estimated Build Time") == 0; }));
+    HWND first = Form();
+    container_.ReplaceWindow();
+    ASSERT_EQ(Activate(), S_OK);
+    ASSERT_NE(Form(), nullptr);
+    EXPECT_NE(Form(), first);
+    for (int id : {kBrowse, kExplanation, kBuildDll}) EXPECT_FALSE(Visible(id)) << id;
+    EXPECT_TRUE(Visible(kStatus));
+    EXPECT_TRUE(Visible(kProgress));
+    EXPECT_EQ(Item(kStatus).find("Estimated Build Time"), 0u) << Item(kStatus);
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(WaitForBox(1).text, "built elsewhere");
+    EXPECT_EQ(Item(kStatus), "see the page");
+    EXPECT_FALSE(Visible(kBuildDll));
+    EXPECT_EQ(service_.Requests().size(), 1u);
+}
+
 TEST_F(UploaderFormBuild, ClosingThePageDuringAnUploadShowsNothingMoreAndTheUploadHoldsTheModule) {
     service_.SetReply(ScriptedReply::Ok().Estimate(5).Pause(800).Message("too late", "too late"));
     Click(kBuildDll);
