@@ -156,10 +156,13 @@ protected:
         groupServer_ = PROCESS_INFORMATION{};
     }
 
-    // Starts the kit installer and takes it to the folder dialog, answering
-    // the javac notice with "Proceed without JAVAC" (the prefix has no JDK).
-    HWND StartInstaller(KitProgram& installer) {
-        if (!installer.Start("\"" + bin_ + "\\installer.exe\"", bin_)) return nullptr;
+    // Starts the kit installer (or another program image with its payload,
+    // in another working folder) and takes it to the folder dialog,
+    // answering the javac notice with "Proceed without JAVAC" (the prefix
+    // has no JDK).
+    HWND StartInstaller(KitProgram& installer, const std::string& program = "", const std::string& workingFolder = "") {
+        std::string path = program.empty() ? bin_ + "\\installer.exe" : program;
+        if (!installer.Start("\"" + path + "\"", workingFolder.empty() ? bin_ : workingFolder)) return nullptr;
         HWND first = installer.WaitForEither(kJavacCaption, kFolderCaption);
         if (first && Text(first) == kJavacCaption) {
             EXPECT_NE(StaticTexts(first).find("The installer was not able to find the command JAVAC in your path."),
@@ -172,8 +175,9 @@ protected:
 
     // Folder dialog, licence and the question for a missing folder, up to
     // the progress dialog.
-    HWND InstallInto(KitProgram& installer, const std::string& folder, bool expectFolderQuestion) {
-        HWND folderDialog = StartInstaller(installer);
+    HWND InstallInto(KitProgram& installer, const std::string& folder, bool expectFolderQuestion,
+                     const std::string& program = "", const std::string& workingFolder = "") {
+        HWND folderDialog = StartInstaller(installer, program, workingFolder);
         if (!folderDialog) return nullptr;
         EXPECT_EQ(ItemText(folderDialog, IDC_FOLDER), "C:\\Brivel");
         SetText(folderDialog, IDC_FOLDER, folder);
@@ -384,41 +388,48 @@ void AppendNumber(std::string& bytes, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
+struct CraftedEntry {
+    std::string name;
+    std::string bytes;
+};
+
+// The installer's own image with a payload of the test's own, written as
+// the reader expects it or not (an entry name leaving the folder): no
+// uninstaller, shortcut or folder record.
+std::string CraftedInstaller(const std::vector<CraftedEntry>& entries) {
+    std::string installer = ReadFileBytes(WindowsPath(INSTALLER_IMAGE));
+    std::vector<uint32_t> offsets;
+    uint32_t total = 0;
+    for (const CraftedEntry& entry : entries) {
+        offsets.push_back(static_cast<uint32_t>(installer.size()));
+        installer += entry.bytes;
+        total += static_cast<uint32_t>(entry.bytes.size());
+    }
+    const uint32_t directoryOffset = static_cast<uint32_t>(installer.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        AppendNumber(installer, offsets[i]);
+        AppendNumber(installer, static_cast<uint32_t>(entries[i].bytes.size()));
+        installer += '\0';
+        AppendNumber(installer, static_cast<uint32_t>(entries[i].name.size()));
+        installer += entries[i].name;
+    }
+    for (uint32_t number : {directoryOffset, static_cast<uint32_t>(entries.size()), total, 0u, 0u})
+        AppendNumber(installer, number);
+    return installer;
+}
+
 }  // namespace
 
 TEST_F(KitInstall, AnArchiveWhoseEntryLeavesTheFolderIsRefusedAndNothingIsWritten) {
-    // The installer's own image with one entry named "..\escaped.txt".
-    std::string installer = ReadFileBytes(WindowsPath(INSTALLER_IMAGE));
-    ASSERT_FALSE(installer.empty());
-    const std::string name = "..\\escaped.txt";
-    const uint32_t dataOffset = static_cast<uint32_t>(installer.size());
-    installer += "EVIL";
-    const uint32_t directoryOffset = static_cast<uint32_t>(installer.size());
-    AppendNumber(installer, dataOffset);
-    AppendNumber(installer, 4);
-    installer += '\0';
-    AppendNumber(installer, static_cast<uint32_t>(name.size()));
-    installer += name;
-    for (uint32_t number : {directoryOffset, 1u, 4u, 0u, 0u}) AppendNumber(installer, number);
+    const std::string installer = CraftedInstaller({{"..\\escaped.txt", "EVIL"}});
+    ASSERT_GT(installer.size(), 4u);
     const std::string program = Path("installer.exe");
     brivel::testing::WriteFileBytes(program, installer);
 
     SavedMachineClasspath classpath;
     KitProgram run;
-    ASSERT_TRUE(run.Start("\"" + program + "\"", folder_.string()));
-    HWND first = run.WaitForEither(kJavacCaption, kFolderCaption);
-    ASSERT_NE(first, nullptr);
-    if (Text(first) == kJavacCaption) {
-        Click(first, IDCANCEL);
-        first = run.WaitForDialog(kFolderCaption);
-        ASSERT_NE(first, nullptr);
-    }
-    SetText(first, IDC_FOLDER, target_);
-    Click(first, IDOK);
-    HWND license = run.WaitForDialog(kLicenseCaption);
-    ASSERT_NE(license, nullptr);
-    Click(license, IDOK);
-    EXPECT_EQ(run.Answer("Create directory", IDYES), "Target folder does not exist, create? ");
+    HWND progress = InstallInto(run, target_, true, program, folder_.string());
+    ASSERT_NE(progress, nullptr);
     EXPECT_EQ(run.Answer("Extraction Failed", IDOK),
               "Could not extract data.\nThe self-extracting executable may have been corrupted.\nPlease download again.");
     EXPECT_EQ(run.WaitForExit(), 0u);
@@ -426,6 +437,48 @@ TEST_F(KitInstall, AnArchiveWhoseEntryLeavesTheFolderIsRefusedAndNothingIsWritte
     EXPECT_TRUE(std::filesystem::is_empty(target_));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
     EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH").bytes, classpath.Saved().bytes);
+}
+
+// install.pkg names files of the redist folder; values that lead elsewhere
+// (to a file the test put beside the installation folder) or name a device
+// copy nothing into the system folder or the installation folder, and put
+// nothing on the CLASSPATH.
+TEST_F(KitInstall, InstallPkgValuesThatLeaveTheRedistFolderAreIgnored) {
+    const std::string program = Path("installer.exe");
+    brivel::testing::WriteFileBytes(
+        program, CraftedInstaller({{"Readme.txt", "Read me.\r\n"},
+                                   {"redist\\brivel18.jar", "PK kit"},
+                                   {"redist\\JPackage.dll", "MZ package"},
+                                   {"install.pkg", "pkgdll ..\\..\\outside.dll\r\npkgjar ..\\..\\outside.jar\r\n"
+                                                   "pkgjar2 NUL\r\npkgdll2 JPackage.dll\r\n"}}));
+    ASSERT_TRUE(CreateDirectoryA(Path("Program Files").c_str(), nullptr));
+    brivel::testing::WriteFileBytes(Path("Program Files") + "\\outside.dll", "MZ not the kit's");
+    brivel::testing::WriteFileBytes(Path("Program Files") + "\\outside.jar", "PK not the kit's");
+    const std::string systemOutside = SystemFolderPath() + "\\outside.dll";
+    const std::string systemPackage = SystemFolderPath() + "\\JPackage.dll";
+    ASSERT_FALSE(FileExists(systemOutside)) << "left by an earlier run";
+    struct RemoveAfterwards {
+        std::vector<std::string> paths;
+        ~RemoveAfterwards() {
+            for (const std::string& path : paths) DeleteFileA(path.c_str());
+        }
+    } removeAfterwards{{systemOutside, systemPackage}};
+
+    SavedMachineClasspath classpath;
+    KitProgram run;
+    HWND progress = InstallInto(run, target_, true, program, folder_.string());
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(run.Answer("Finished", IDOK, 120000), "Brivel installation is complete.");
+    EXPECT_EQ(run.WaitForExit(), 0u);
+
+    EXPECT_EQ(ReadFileBytes(target_ + "\\brivel18.jar"), "PK kit");
+    EXPECT_EQ(ReadFileBytes(systemPackage), "MZ package");
+    EXPECT_FALSE(FileExists(systemOutside));
+    EXPECT_FALSE(FileExists(target_ + "\\outside.jar"));
+    EXPECT_EQ(ReadFileBytes(Path("Program Files") + "\\outside.dll"), "MZ not the kit's");
+    std::wstring path = ReadMachineClasspath();
+    EXPECT_EQ(path.find(L"outside"), std::wstring::npos);
+    EXPECT_NE(path.find(L"brivel18.jar"), std::wstring::npos);
 }
 
 TEST_F(KitInstall, AFileChosenAsTheFolderIsRefusedAndChangesNothing) {
