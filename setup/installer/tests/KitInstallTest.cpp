@@ -481,6 +481,29 @@ TEST_F(KitInstall, InstallPkgValuesThatLeaveTheRedistFolderAreIgnored) {
     EXPECT_NE(path.find(L"brivel18.jar"), std::wstring::npos);
 }
 
+// A folder typed without a separator is the folder of that name in the
+// current folder (of the current drive's, for "C:Kit"): it is made, and the
+// installation goes there, its settings naming it in full.
+TEST_F(KitInstall, AFolderWithoutASeparatorIsMadeInTheCurrentFolderAndNamedInFull) {
+    const std::string program = Path("installer.exe");
+    brivel::testing::WriteFileBytes(program, CraftedInstaller({{"Readme.txt", "Read me.\r\n"},
+                                                               {"redist\\brivel18.jar", "PK kit"}}));
+    ASSERT_EQ(folder_.string().rfind("C:\\", 0), 0u) << "the test's folder is on drive C";
+    for (const std::string& typed : {std::string("Kit"), std::string("C:Other Kit")}) {
+        const std::string made = Path(typed.substr(typed.find(':') + 1));
+        SavedMachineClasspath classpath;
+        KitProgram run;
+        HWND progress = InstallInto(run, typed, true, program, folder_.string());
+        ASSERT_NE(progress, nullptr) << typed;
+        EXPECT_EQ(run.Answer("Finished", IDOK, 60000), "Brivel installation is complete.") << typed;
+        EXPECT_EQ(run.WaitForExit(), 0u);
+        EXPECT_EQ(ReadFileBytes(made + "\\Readme.txt"), "Read me.\r\n") << made;
+        EXPECT_EQ(ReadFileBytes(made + "\\brivel18.jar"), "PK kit") << made;
+        RegistryValue path = ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH");
+        EXPECT_NE(path.Text().find(ShortForm(made) + "\\brivel18.jar"), std::string::npos) << path.Text();
+    }
+}
+
 TEST_F(KitInstall, AFileChosenAsTheFolderIsRefusedAndChangesNothing) {
     SavedMachineClasspath classpath;
     const std::string file = Path("not-a-folder");
