@@ -420,23 +420,45 @@ std::string CraftedInstaller(const std::vector<CraftedEntry>& entries) {
 
 }  // namespace
 
-TEST_F(KitInstall, AnArchiveWhoseEntryLeavesTheFolderIsRefusedAndNothingIsWritten) {
-    const std::string installer = CraftedInstaller({{"..\\escaped.txt", "EVIL"}});
-    ASSERT_GT(installer.size(), 4u);
-    const std::string program = Path("installer.exe");
-    brivel::testing::WriteFileBytes(program, installer);
-
-    SavedMachineClasspath classpath;
-    KitProgram run;
-    HWND progress = InstallInto(run, target_, true, program, folder_.string());
-    ASSERT_NE(progress, nullptr);
-    EXPECT_EQ(run.Answer("Extraction Failed", IDOK),
-              "Could not extract data.\nThe self-extracting executable may have been corrupted.\nPlease download again.");
-    EXPECT_EQ(run.WaitForExit(), 0u);
-    EXPECT_FALSE(FileExists(Path("Program Files") + "\\escaped.txt"));
-    EXPECT_TRUE(std::filesystem::is_empty(target_));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
-    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH").bytes, classpath.Saved().bytes);
+// Damaged archives are refused before anything is written: an entry that
+// leaves the folder, and a large file (sparse: its 1.5 GB of zeros take no
+// room on the disk) whose trailer claims every byte as entry records.
+TEST_F(KitInstall, ADamagedArchiveIsRefusedAndNothingIsWritten) {
+    const std::string escaping = Path("installer.exe");
+    brivel::testing::WriteFileBytes(escaping, CraftedInstaller({{"..\\escaped.txt", "EVIL"}}));
+    const std::string large = Path("large installer.exe");
+    {
+        const std::string image = ReadFileBytes(WindowsPath(INSTALLER_IMAGE));
+        const uint64_t size = 1536ull * 1024 * 1024;
+        std::string trailer;
+        for (uint32_t number : {static_cast<uint32_t>(image.size()),
+                                static_cast<uint32_t>((size - 20 - image.size()) / 13), 0u, 0u, 0u})
+            AppendNumber(trailer, number);
+        HANDLE file = CreateFileA(large.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr);
+        LARGE_INTEGER at;
+        at.QuadPart = static_cast<LONGLONG>(size - 20);
+        SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+        WriteFile(file, trailer.data(), static_cast<DWORD>(trailer.size()), &written, nullptr);
+        CloseHandle(file);
+        ASSERT_EQ(written, 20u);
+    }
+    for (const std::string& program : {escaping, large}) {
+        SavedMachineClasspath classpath;
+        KitProgram run;
+        HWND progress = InstallInto(run, target_, !FolderExists(target_), program, folder_.string());
+        ASSERT_NE(progress, nullptr) << program;
+        EXPECT_EQ(run.Answer("Extraction Failed", IDOK),
+                  "Could not extract data.\nThe self-extracting executable may have been corrupted.\nPlease download again.")
+            << program;
+        EXPECT_EQ(run.WaitForExit(), 0u) << program;
+        EXPECT_FALSE(FileExists(Path("Program Files") + "\\escaped.txt"));
+        EXPECT_TRUE(std::filesystem::is_empty(target_)) << program;
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+        EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH").bytes, classpath.Saved().bytes);
+    }
 }
 
 // install.pkg names files of the redist folder; values that lead elsewhere
