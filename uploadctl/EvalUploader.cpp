@@ -5,8 +5,10 @@
 #include <olectl.h>
 
 #include "AnsiText.h"
+#include "PropertyTexts.h"
 #include "BuildServiceHost.h"
 #include "ServerModule.h"
+#include "UploaderTexts.h"
 
 namespace brivel::uploadctl {
 namespace {
@@ -156,7 +158,7 @@ HRESULT CEvalUploader::GetText(UploaderProperty property, BSTR* value) {
 // A text beyond the property's bound is refused whole; the form shows a
 // new name at once.
 HRESULT CEvalUploader::PutText(UploaderProperty property, BSTR value) {
-    if (!properties_.Set(property, AnsiFromBstr(value, InfoOf(property).maxLength))) return E_INVALIDARG;
+    if (!PutPropertyText(properties_, property, value)) return E_INVALIDARG;
     form_->ShowProperty(property);
     return S_OK;
 }
@@ -169,22 +171,24 @@ STDMETHODIMP CEvalUploader::GetClassID(CLSID* classId) {
 
 STDMETHODIMP CEvalUploader::InitNew() { return S_OK; }
 
-// Every property the bag holds, as text; a value beyond its bound fails the
-// load and leaves every property as it was.
+// Every property the bag holds, as text. A value beyond its bound costs that
+// value alone (the property keeps its own, and the error log, when there is
+// one, hears of it): a failed load would keep the browser from creating the
+// control at all.
 STDMETHODIMP CEvalUploader::Load(IPropertyBag* bag, IErrorLog* log) {
     if (!bag) return E_POINTER;
-    auto read = [bag, log](const PropertyInfo& info, std::string& value) {
-        std::wstring name = WideFromAnsi(info.bagName);
-        VARIANT text;
-        VariantInit(&text);
-        text.vt = VT_BSTR;
-        if (FAILED(bag->Read(name.c_str(), &text, log))) return false;
-        bool isText = text.vt == VT_BSTR || SUCCEEDED(VariantChangeType(&text, &text, 0, VT_BSTR));
-        if (isText) value = AnsiFromBstr(text.bstrVal, info.maxLength);
-        VariantClear(&text);
-        return isText;
-    };
-    if (!properties_.LoadFromBag(read)) return E_INVALIDARG;
+    std::vector<UploaderProperty> refused = LoadPropertiesFromBag(
+        properties_, [bag, log](LPCOLESTR name, VARIANT* value) { return bag->Read(name, value, log); });
+    if (log) {
+        for (UploaderProperty property : refused) {
+            const PropertyInfo& info = InfoOf(property);
+            EXCEPINFO error = {};
+            error.scode = E_INVALIDARG;
+            error.bstrDescription = BstrFromAnsi(texts::ValueTooLongText(info.bagName, info.maxLength));
+            log->AddError(WideFromAnsi(info.bagName).c_str(), &error);
+            SysFreeString(error.bstrDescription);
+        }
+    }
     form_->ShowProperties();
     return S_OK;
 }

@@ -93,12 +93,14 @@ STDMETHODIMP CEvalUploader::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HWND
 }
 
 // The form becomes the control's window inside the site's window, where the
-// site places it.
+// site places it. A container may destroy its window, and the form with it,
+// without deactivating the control: that activation ends before the next.
 HRESULT CEvalUploader::InPlaceActivate() {
     if (HWND window = form_->Window()) {
         ShowWindow(window, SW_SHOWNA);
         return S_OK;
     }
+    if (inPlaceSite_) InPlaceDeactivate();
     if (!site_) return E_UNEXPECTED;
     if (FAILED(site_->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&inPlaceSite_))))
         return E_FAIL;

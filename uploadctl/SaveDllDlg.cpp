@@ -19,6 +19,11 @@ std::string WindowTextOf(HWND window) {
     return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
+bool FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool FolderExists(const std::string& folder) {
     DWORD attributes = GetFileAttributesA(folder.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -94,26 +99,47 @@ void CSaveDllDlg::OnBrowse() {
     dialog.lpstrTitle = texts::kSaveAsTitle;
     dialog.lpstrDefExt = "dll";
     dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (GetSaveFileNameA(&dialog)) SetDlgItemTextA(dialog_, IDC_SAVE_PATH, file.data());
+    if (!GetSaveFileNameA(&dialog)) return;
+    SetDlgItemTextA(dialog_, IDC_SAVE_PATH, file.data());
+    // The save dialog itself asked before an existing file.
+    confirmedPath_ = FileExists(file.data()) ? file.data() : "";
 }
 
 bool CSaveDllDlg::ValidateChoice() {
-    if (IsDlgButtonChecked(dialog_, IDC_SYSTEM_FOLDER) == BST_CHECKED) {
-        chosen_ = SaveLocation{SaveChoice::SystemFolder, std::string()};
-        return true;
+    SaveLocation chosen;
+    if (IsDlgButtonChecked(dialog_, IDC_SYSTEM_FOLDER) == BST_CHECKED ||
+        IsDlgButtonChecked(dialog_, IDC_WINDOWS_FOLDER) == BST_CHECKED) {
+        bool system = IsDlgButtonChecked(dialog_, IDC_SYSTEM_FOLDER) == BST_CHECKED;
+        chosen.choice = system ? SaveChoice::SystemFolder : SaveChoice::WindowsFolder;
+        std::string target;
+        // A library name that is no file name is the upload's to report.
+        if (DllPathInFolder(system ? input_.systemFolder : input_.windowsFolder, input_.libraryName, target) &&
+            FileExists(target)) {
+            if (!ConfirmReplace(target)) return false;
+            chosen.replaceExisting = true;
+        }
+    } else {
+        std::string path = WindowTextOf(GetDlgItem(dialog_, IDC_SAVE_PATH));
+        OtherLocationProblem problem = CheckOtherLocation(path, &FolderExists);
+        if (problem != OtherLocationProblem::None) {
+            MessageBoxA(dialog_, texts::OtherLocationProblemText(problem, path).c_str(), texts::kError, MB_OK);
+            return false;
+        }
+        chosen.choice = SaveChoice::OtherLocation;
+        chosen.path = path;
+        if (FileExists(path)) {
+            if (lstrcmpiA(path.c_str(), confirmedPath_.c_str()) != 0 && !ConfirmReplace(path)) return false;
+            chosen.replaceExisting = true;
+        }
     }
-    if (IsDlgButtonChecked(dialog_, IDC_WINDOWS_FOLDER) == BST_CHECKED) {
-        chosen_ = SaveLocation{SaveChoice::WindowsFolder, std::string()};
-        return true;
-    }
-    std::string path = WindowTextOf(GetDlgItem(dialog_, IDC_SAVE_PATH));
-    OtherLocationProblem problem = CheckOtherLocation(path, &FolderExists);
-    if (problem != OtherLocationProblem::None) {
-        MessageBoxA(dialog_, texts::OtherLocationProblemText(problem, path).c_str(), texts::kError, MB_OK);
-        return false;
-    }
-    chosen_ = SaveLocation{SaveChoice::OtherLocation, path};
+    chosen_ = chosen;
     return true;
+}
+
+// No is the default: Enter keeps the file.
+bool CSaveDllDlg::ConfirmReplace(const std::string& target) {
+    return MessageBoxA(dialog_, texts::ReplaceExistingText(target).c_str(), texts::kReplaceCaption,
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 }  // namespace brivel::uploadctl

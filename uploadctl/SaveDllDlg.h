@@ -1,10 +1,14 @@
 // The save-location dialog (dialog 104): system folder, Windows folder or
 // another location that the user types or browses to. OK checks the choice
-// and keeps the dialog open with a message while it is not usable; Cancel,
+// and keeps the dialog open with a message while it is not usable, and
+// asks before a file that is already there is replaced, whichever the
+// location (the page names the library, the server sends its DLL); Cancel,
 // Escape and the close box cancel the save.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 #include "UploaderUi.h"
 
@@ -23,10 +27,12 @@ private:
     void OnChoiceClicked();
     void OnBrowse();
     bool ValidateChoice();
+    bool ConfirmReplace(const std::string& target);
 
     SaveDialogInput input_;
     SaveLocation chosen_;
     HWND dialog_ = nullptr;
+    std::string confirmedPath_;  // a file the save dialog has already asked to replace
 };
 
 }  // namespace brivel::uploadctl

@@ -14,6 +14,9 @@ enum class SaveChoice { SystemFolder = 0, WindowsFolder = 1, OtherLocation = 2 }
 struct SaveLocation {
     SaveChoice choice = SaveChoice::SystemFolder;
     std::string path;  // OtherLocation: the full path chosen
+    // The user agreed to replace the file there; without it, a file there
+    // is never replaced.
+    bool replaceExisting = false;
 };
 
 // A name that stays one file of the folder it is put in: not empty, none of

@@ -257,9 +257,10 @@ void CUploadJob::Download(IUploaderUi& ui, ReplyReader& reader) {
     Save(ui, file);
 }
 
-// The new DLL replaces an existing one in one move: when the target cannot
-// be replaced (a DLL in use), the old one stays and the new one is kept in
-// the temporary folder.
+// The new DLL replaces an existing one in one move, and only where the user
+// agreed to replace it: when the target cannot be replaced (a DLL in use,
+// or a file that came after the question), the old one stays and the new
+// one is kept in the temporary folder.
 void CUploadJob::Save(IUploaderUi& ui, brivel::remotebuild::CTemporaryDllFile& file) {
     SaveLocation chosen;
     if (!ui.ChooseSaveLocation(SaveDialogInput{folders_.system, folders_.windows, libraryName_}, chosen)) {
@@ -276,7 +277,8 @@ void CUploadJob::Save(IUploaderUi& ui, brivel::remotebuild::CTemporaryDllFile& f
             return;
         }
     }
-    if (MoveFileExA(file.Path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+    DWORD flags = MOVEFILE_COPY_ALLOWED | (chosen.replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (MoveFileExA(file.Path().c_str(), target.c_str(), flags)) {
         Report(ui, texts::DllSavedAsText(target), texts::kBuildComplete);
         return;
     }

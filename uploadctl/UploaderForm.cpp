@@ -144,6 +144,23 @@ void CUploaderForm::OnInitDialog(HWND dialog) {
     for (int id : {IDC_PACKAGE_NAME, IDC_LIBRARY_NAME, IDC_COM_FILE})
         SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, kFieldCharacters, 0);
     ShowProperties();
+    if (building_) {
+        std::string status;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            status = status_;
+        }
+        SetDlgItemTextA(dialog, IDC_STATUS, status.c_str());
+        ShowUpload(dialog);
+    }
+}
+
+// The status line and the bar (until the upload hides it) in place of the
+// button, the explanation and "Browse...".
+void CUploaderForm::ShowUpload(HWND dialog) {
+    for (int id : {IDC_BROWSE, IDC_EXPLANATION, IDC_BUILD_DLL}) ShowItem(dialog, id, false);
+    ShowItem(dialog, IDC_STATUS, true);
+    ShowItem(dialog, IDC_PROGRESS, !progressHidden_);
 }
 
 // Every message but painting goes to the static's own procedure.
@@ -232,8 +249,8 @@ void CUploaderForm::OnBuildDll() {
         EnableWindow(build, TRUE);
         return;
     }
-    for (int id : {IDC_BROWSE, IDC_EXPLANATION, IDC_BUILD_DLL}) ShowItem(dialog, id, false);
-    for (int id : {IDC_STATUS, IDC_PROGRESS}) ShowItem(dialog, id, true);
+    building_ = true;
+    ShowUpload(dialog);
 
     std::shared_ptr<CUploaderForm> form = shared_from_this();
     if (!StartModuleThread([form, job] { job->Run(*form); })) {
@@ -245,6 +262,10 @@ void CUploaderForm::OnBuildDll() {
 }
 
 void CUploaderForm::SetStatus(const std::string& text) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        status_ = text;
+    }
     if (HWND dialog = Window()) SetDlgItemTextA(dialog, IDC_STATUS, text.c_str());
 }
 
@@ -259,6 +280,7 @@ void CUploaderForm::SetProgress(uint32_t count, uint32_t total) {
 }
 
 void CUploaderForm::HideProgress() {
+    progressHidden_ = true;
     if (HWND dialog = Window()) ShowWindow(GetDlgItem(dialog, IDC_PROGRESS), SW_HIDE);
 }
 

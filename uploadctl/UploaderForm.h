@@ -53,6 +53,7 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ProgressBarWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog(HWND dialog);
+    void ShowUpload(HWND dialog);
     void OnBrowse();
     void OnBuildDll();
     bool GetRequiredField(int id, const char* name, std::string& value);
@@ -60,8 +61,13 @@ private:
     HBRUSH BackgroundBrush(HDC dc);
 
     CUploaderProperties& properties_;
-    mutable std::mutex mutex_;  // guards window_ against the upload thread
+    mutable std::mutex mutex_;  // guards window_ and status_ against the upload thread
     HWND window_ = nullptr;
+    // Once the upload has started, a form made again (its window gone with
+    // the container's) shows the upload, never "Build DLL".
+    bool building_ = false;
+    std::string status_;
+    std::atomic<bool> progressHidden_{false};
     WNDPROC staticProc_ = nullptr;
     std::atomic<uint32_t> progressCount_{0}, progressTotal_{0};
     bool hasBackColor_ = false;

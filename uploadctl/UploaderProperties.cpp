@@ -35,22 +35,6 @@ bool CUploaderProperties::Set(UploaderProperty property, const std::string& text
 
 const std::string& CUploaderProperties::Get(UploaderProperty property) const { return values_[IndexOf(property)]; }
 
-bool CUploaderProperties::LoadFromBag(const BagReader& read, UploaderProperty* refused) {
-    std::string loaded[kPropertyCount];
-    bool present[kPropertyCount] = {};
-    for (size_t i = 0; i < kPropertyCount; ++i) {
-        const PropertyInfo& info = kProperties[i];
-        present[i] = read(info, loaded[i]);
-        if (present[i] && loaded[i].size() > info.maxLength) {
-            if (refused) *refused = info.id;
-            return false;
-        }
-    }
-    for (size_t i = 0; i < kPropertyCount; ++i)
-        if (present[i]) values_[i] = std::move(loaded[i]);
-    return true;
-}
-
 std::string CUploaderProperties::ActiveXPart() const {
     const std::string& list = Get(UploaderProperty::ActiveXList);
     return list.empty() ? std::string() : ";activex=" + list;

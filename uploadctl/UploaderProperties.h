@@ -1,12 +1,12 @@
 // What a web page (or the page's saved parameters) sets on the upload
 // control: its eight properties, each an ANSI text with an upper bound. The
 // control is marked safe for scripting, so any page may set any of them: a
-// text beyond its bound is refused as a whole and the stored value stays.
+// text beyond its bound is refused as a whole and the stored value stays
+// (PropertyTexts.h takes them from COM).
 // Gets return what was set.
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
 namespace brivel::uploadctl {
@@ -58,12 +58,6 @@ public:
     // the property allows.
     bool Set(UploaderProperty property, const std::string& text);
     const std::string& Get(UploaderProperty property) const;
-
-    // Reads what a property bag holds for each property (`read` is true when
-    // the bag has a value) and stores all of it, or nothing: false when a
-    // value is beyond its bound (`refused` then names it).
-    using BagReader = std::function<bool(const PropertyInfo& property, std::string& value)>;
-    bool LoadFromBag(const BagReader& read, UploaderProperty* refused = nullptr);
 
     // ";activex=" and the list, or nothing when the list is empty.
     std::string ActiveXPart() const;

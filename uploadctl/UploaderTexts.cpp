@@ -18,12 +18,20 @@ std::string CouldNotSaveText(const std::string& target, const std::string& reaso
     return brivel::FormatString(kCouldNotSave, target.c_str(), reason.c_str(), kept.c_str());
 }
 
+std::string ValueTooLongText(const char* bagName, size_t maxLength) {
+    return brivel::FormatString(kValueTooLong, bagName, static_cast<unsigned>(maxLength));
+}
+
 std::string SystemDirectoryText(const std::string& folder) {
     return brivel::FormatString(kSystemDirectory, folder.c_str());
 }
 
 std::string WindowsDirectoryText(const std::string& folder) {
     return brivel::FormatString(kWindowsDirectory, folder.c_str());
+}
+
+std::string ReplaceExistingText(const std::string& path) {
+    return brivel::FormatString(kReplaceExisting, path.c_str());
 }
 
 std::string OtherLocationProblemText(OtherLocationProblem problem, const std::string& path) {

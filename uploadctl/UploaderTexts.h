@@ -47,6 +47,8 @@ constexpr char kDllFilesPattern[] = "*.dll";
 constexpr char kSpecifyLocation[] = "Please specify location";
 constexpr char kMustEndWithDll[] = "File name must end with .DLL";
 constexpr char kNoSuchDirectory[] = "%s:  Directory does not exist";
+constexpr char kReplaceExisting[] = "%s already exists.  Do you want to replace it?";
+constexpr char kReplaceCaption[] = "Replace DLL";
 
 // Failures the control reports beyond its original texts.
 constexpr char kNotALibraryName[] =
@@ -56,14 +58,18 @@ constexpr char kRequestTooLong[] = "Cannot send the build request: its names or 
 constexpr char kNotAWebAddress[] = "Attempting to redirect: not a web address: ";
 constexpr char kNotSaved[] = "The DLL was not saved";
 constexpr char kCouldNotSave[] = "The DLL could not be saved as %s (%s).  It was kept as %s";
+// A page's saved parameter refused (to the container's error log).
+constexpr char kValueTooLong[] = "The value of %s is longer than %u characters; the property keeps its value";
 
 std::string FieldEmptyText(const char* field);
 std::string CannotReadFileText(const std::string& path);
 std::string NotALibraryNameText(const std::string& name);
 std::string DllSavedAsText(const std::string& path);
 std::string CouldNotSaveText(const std::string& target, const std::string& reason, const std::string& kept);
+std::string ValueTooLongText(const char* bagName, size_t maxLength);
 std::string SystemDirectoryText(const std::string& folder);
 std::string WindowsDirectoryText(const std::string& folder);
+std::string ReplaceExistingText(const std::string& path);
 // The message of a check of "Other Location" (empty for None); a bare file
 // name has no folder, and is named itself.
 std::string OtherLocationProblemText(OtherLocationProblem problem, const std::string& path);

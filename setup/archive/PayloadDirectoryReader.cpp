@@ -1,11 +1,12 @@
 // Reads the trailer and the directory at the end of an archive file. The
 // directory is read through a small buffer from wherever the trailer says it
-// starts, so a damaged trailer costs no more memory than the records really
-// there; every count is weighed against the bytes that could hold it before
-// anything is read.
+// starts, and its lists grow only with the records read, so a damaged
+// trailer costs no more memory than the records really there; every count
+// is weighed against the bytes that could hold it before anything is read.
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <new>
 
 #include "ByteOrder.h"
 #include "PayloadArchive.h"
@@ -171,29 +172,39 @@ bool ReadDirectory(ByteSource& source, PayloadDirectory& out, std::string* probl
                                  std::to_string(trailer.folderCount) + " folders need at least " +
                                  std::to_string(needed) + " bytes, and it has " + std::to_string(room));
 
+    // The lists grow with the records read, never to the trailer's counts
+    // ahead of them: each record costs more memory than its bytes, and a
+    // damaged count in a large file would ask for more than there is. A
+    // name is checked as soon as it is read, so a damaged directory ends
+    // at its first bad record.
     PayloadDirectory directory;
     directory.totalDataBytes = trailer.totalDataBytes;
     DirectoryCursor cursor(source, trailer.directoryOffset, directoryEnd);
-    directory.entries.resize(trailer.entryCount);
     for (uint32_t i = 0; i < trailer.entryCount; ++i) {
-        PayloadEntry& entry = directory.entries[i];
+        PayloadEntry entry;
         std::string which = "the name of entry " + std::to_string(i + 1);
         if (!cursor.TakeUInt32(entry.offset) || !cursor.TakeUInt32(entry.size) || !cursor.Take(&entry.flags, 1))
             return Fail(problem, "the directory ends early, in entry " + std::to_string(i + 1));
         if (!cursor.TakeString(entry.name, which, problem)) return false;
         // The format's one leading '\' means the installation folder itself.
         if (!entry.name.empty() && entry.name[0] == '\\') entry.name.erase(0, 1);
+        std::string reason;
+        if (!CheckPayloadPath(entry.name, &reason)) return Fail(problem, "entry " + std::to_string(i + 1) + ": " + reason);
+        directory.entries.push_back(std::move(entry));
     }
-    directory.shortcuts.resize(trailer.shortcutCount);
     for (uint32_t i = 0; i < trailer.shortcutCount; ++i) {
+        PayloadShortcut shortcut;
         std::string which = "shortcut " + std::to_string(i + 1);
-        if (!cursor.TakeString(directory.shortcuts[i].title, "the title of " + which, problem) ||
-            !cursor.TakeString(directory.shortcuts[i].target, "the target of " + which, problem))
+        if (!cursor.TakeString(shortcut.title, "the title of " + which, problem) ||
+            !cursor.TakeString(shortcut.target, "the target of " + which, problem))
             return false;
+        directory.shortcuts.push_back(std::move(shortcut));
     }
-    directory.folders.resize(trailer.folderCount);
-    for (uint32_t i = 0; i < trailer.folderCount; ++i)
-        if (!cursor.TakeString(directory.folders[i], "folder " + std::to_string(i + 1), problem)) return false;
+    for (uint32_t i = 0; i < trailer.folderCount; ++i) {
+        std::string folder;
+        if (!cursor.TakeString(folder, "folder " + std::to_string(i + 1), problem)) return false;
+        directory.folders.push_back(std::move(folder));
+    }
     if (cursor.Left() != 0)
         return Fail(problem, "the directory ends " + std::to_string(cursor.Left()) + " bytes before the trailer");
     if (!CheckPayloadDirectory(directory, trailer.directoryOffset, problem)) return false;
@@ -201,11 +212,21 @@ bool ReadDirectory(ByteSource& source, PayloadDirectory& out, std::string* probl
     return true;
 }
 
+// A directory of more records than memory holds is refused like any other
+// damage: the installer's thread must not end in an exception.
+bool ReadDirectoryWithin(ByteSource& source, PayloadDirectory& out, std::string* problem) {
+    try {
+        return ReadDirectory(source, out, problem);
+    } catch (const std::bad_alloc&) {
+        return Fail(problem, "the directory has more records than memory can hold");
+    }
+}
+
 }  // namespace
 
 bool ReadPayloadDirectory(const unsigned char* file, size_t size, PayloadDirectory& out, std::string* problem) {
     MemorySource source(file, size);
-    return ReadDirectory(source, out, problem);
+    return ReadDirectoryWithin(source, out, problem);
 }
 
 bool ReadPayloadDirectory(const std::string& filePath, PayloadDirectory& out, std::string* problem) {
@@ -213,7 +234,7 @@ bool ReadPayloadDirectory(const std::string& filePath, PayloadDirectory& out, st
     if (!file) return Fail(problem, "the file " + filePath + " cannot be opened");
     FileSource source(file.get());
     if (!source.Measured()) return Fail(problem, "the size of " + filePath + " cannot be learnt");
-    return ReadDirectory(source, out, problem);
+    return ReadDirectoryWithin(source, out, problem);
 }
 
 }  // namespace brivel::setup

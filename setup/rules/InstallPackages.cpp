@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "NoCase.h"
+#include "PayloadArchive.h"
 
 namespace brivel::setup {
 
@@ -21,9 +22,10 @@ void ApplyInstallPackageLine(const std::string& line, InstallPackages& packages)
     for (const Key& key : kKeys) {
         std::string name(key.name);
         if (!StartsWithNoCase(text, name)) continue;
-        size_t value = name.size();
-        while (value < text.size() && (text[value] == ' ' || text[value] == '\t')) ++value;
-        packages.*key.value = text.substr(value);
+        size_t start = name.size();
+        while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+        std::string value = text.substr(start);
+        if (value.empty() || CheckPayloadPath("redist\\" + value, nullptr)) packages.*key.value = value;
         return;
     }
 }

@@ -1,8 +1,9 @@
 // The machine-wide CLASSPATH in the registry's system environment: the
 // installer puts the kit's archives in it, the uninstaller takes them out.
-// The value is read whole, whatever its length, and keeps its type
-// (REG_EXPAND_SZ stays expandable); a value that cannot be read as text is
-// never overwritten.
+// The value is read whole, whatever its length, as the platform keeps it
+// (UTF-16: other programs' entries may hold any character), and keeps its
+// type (REG_EXPAND_SZ stays expandable); a value that cannot be read as
+// text, or is no well-formed text, is never overwritten.
 #pragma once
 
 #include <windows.h>
@@ -31,7 +32,8 @@ std::vector<std::string> InstallFolderForms(const std::string& installFolder);
 std::vector<std::string> KitPackageJarNames(const std::string& installFolder);
 
 // Rewrites the CLASSPATH value of `root\subKey` with `rewrite` (given the
-// current text, empty when the value is absent). An absent value is created
+// current text as UTF-8, empty when the value is absent, and returning
+// UTF-8). An absent value is created
 // as REG_SZ; a value rewritten to nothing is deleted; an unchanged value is
 // not written. False when the key does not open, the value is not text or
 // cannot be read, or the write fails.

@@ -6,12 +6,12 @@
 
 namespace brivel::setup {
 
-// The run-time libraries the installer copies into the system folder, the
-// kit's shipped bridges, and (BrivelJ2C18.dll, BrivelMTALib.dll) the
-// libraries it copies out of redist as well.
-const char* const kSystemFolderFiles[] = {"brivellib18.dll", "BrivelC2J18.dll", "BrivelAdodbLib.dll",
-                                          "Jnavctl.dll",     "JBrivelSampleActiveX.dll", "BrivelJ2C18.dll",
-                                          "BrivelMTALib.dll", nullptr};
+// The run-time libraries the installer copies into the system folder and
+// the kit's shipped bridges. BrivelJ2C18.dll and BrivelMTALib.dll, which it
+// copies there too, stay: programs built with the kit and deployed on the
+// machine load them from there.
+const char* const kSystemFolderFiles[] = {"brivellib18.dll", "BrivelC2J18.dll", "BrivelAdodbLib.dll", "Jnavctl.dll",
+                                          "JBrivelSampleActiveX.dll", nullptr};
 // The archives the installer copies out of redist into the installation
 // folder, and the shipped ADO bridge's archive.
 const char* const kInstallFolderFiles[] = {"brivel18.jar", "BrivelAdodbLib.jar", "brivelRemoteClient18.jar",

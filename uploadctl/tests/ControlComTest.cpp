@@ -12,6 +12,8 @@
 #include "DispatchClient.h"
 #include "TestPropertyBag.h"
 
+#include <vector>
+
 using namespace brivel::uploadctl::testing;
 
 namespace {
@@ -23,6 +25,51 @@ const wchar_t* const kBagNames[] = {L"PackageName", L"LibraryName", L"ComFileNam
                                     L"TargetURL",   L"InitialText", L"ActiveXList", L"PreferVirtual"};
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+// Fills the stack below the caller's frame with a pattern that is no valid
+// pointer, as a variable left uninitialised in the next call would find it
+// (freeing it then faults at once, instead of corrupting the heap quietly).
+__attribute__((noinline)) void PaintStack() {
+    volatile unsigned char area[64 * 1024];
+    for (size_t i = 0; i < sizeof area; ++i) area[i] = 0xCC;
+}
+
+// VariantInit as the platform documents it: the type set to VT_EMPTY, the
+// rest left as it was. (Wine's, like that of newer systems, clears the
+// whole VARIANT, which would hide a value the caller never set.)
+void WINAPI VariantInitTypeOnly(VARIANTARG* value) { value->vt = VT_EMPTY; }
+
+// Points a loaded module's imports of one function at another for the
+// guard's lifetime.
+class ImportRedirect {
+public:
+    ImportRedirect(HMODULE module, DWORD_PTR function, DWORD_PTR replacement) : function_(function) {
+        auto* base = reinterpret_cast<BYTE*>(module);
+        auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (auto* library = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); library->Name;
+             ++library)
+            for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->FirstThunk); slot->u1.Function; ++slot)
+                if (slot->u1.Function == function) {
+                    Write(slot, replacement);
+                    slots_.push_back(slot);
+                }
+    }
+    ~ImportRedirect() {
+        for (IMAGE_THUNK_DATA* slot : slots_) Write(slot, function_);
+    }
+    size_t Redirected() const { return slots_.size(); }
+
+private:
+    static void Write(IMAGE_THUNK_DATA* slot, DWORD_PTR target) {
+        DWORD protection = 0;
+        VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
+        slot->u1.Function = target;
+        VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
+    }
+    DWORD_PTR function_;
+    std::vector<IMAGE_THUNK_DATA*> slots_;
+};
 
 class ControlCom : public ::testing::Test {
 protected:
@@ -146,7 +193,47 @@ TEST_F(ControlCom, APropertyBagSetsEveryPropertyItHoldsAsText) {
     persist->Release();
 }
 
-TEST_F(ControlCom, ABagMissingSomePropertiesLeavesThemAndOneValueBeyondItsBoundSetsNothing) {
+TEST_F(ControlCom, ABagThatReadsIntoTheCallersVariantIsHandedAnEmptyOne) {
+    TestPropertyBag bag;
+    for (int i = 0; i < 8; ++i) bag.SetText(kBagNames[i], std::wstring(L"painted ") + kNames[i]);
+    VARIANT number;
+    number.vt = VT_I4;
+    number.lVal = 7;
+    bag.Set(L"LibraryName", number);
+    IPersistPropertyBag* persist = As<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    ASSERT_NE(persist, nullptr);
+    ImportRedirect documented(server_.Module(),
+                              reinterpret_cast<DWORD_PTR>(GetProcAddress(GetModuleHandleA("oleaut32.dll"), "VariantInit")),
+                              reinterpret_cast<DWORD_PTR>(&VariantInitTypeOnly));
+    ASSERT_GT(documented.Redirected(), 0u);
+    PaintStack();
+    HRESULT hr = persist->Load(&bag, nullptr);
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(bag.Reads(), 8);
+    EXPECT_EQ(bag.StringsHandedIn(), 0);
+    EXPECT_EQ(GetText(control_, L"pkgName"), L"painted pkgName");
+    EXPECT_EQ(GetText(control_, L"libName"), L"7");
+    persist->Release();
+}
+
+// What the page's saved parameters report to the container's error log.
+class RecordingErrorLog : public IErrorLog {
+public:
+    std::vector<std::pair<std::wstring, SCODE>> errors;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
+        *object = (iid == IID_IUnknown || iid == IID_IErrorLog) ? static_cast<IErrorLog*>(this) : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP AddError(LPCOLESTR property, EXCEPINFO* error) override {
+        errors.emplace_back(property, error ? error->scode : S_OK);
+        return S_OK;
+    }
+};
+
+TEST_F(ControlCom, ABagMissingSomePropertiesLeavesThemAndAValueBeyondItsBoundKeepsOnlyThatPropertysValue) {
     ASSERT_EQ(PutText(control_, L"pkgName", L"kept.package"), S_OK);
     IPersistPropertyBag* persist = As<IPersistPropertyBag>(IID_IPersistPropertyBag);
     TestPropertyBag partial;
@@ -156,12 +243,28 @@ TEST_F(ControlCom, ABagMissingSomePropertiesLeavesThemAndOneValueBeyondItsBoundS
     EXPECT_EQ(GetText(control_, L"libName"), L"JFromBag");
     EXPECT_EQ(partial.Reads(), 8);
 
+    // The browser creates the control only when the load succeeds: one
+    // hostile value costs that value, not the control.
+    ASSERT_EQ(PutText(control_, L"activeXList", L"Ax.Kept"), S_OK);
     TestPropertyBag hostile;
     hostile.SetText(L"LibraryName", L"JHostile");
     hostile.SetText(L"ActiveXList", std::wstring(1000000, L'a'));
-    EXPECT_EQ(persist->Load(&hostile, nullptr), E_INVALIDARG);
-    EXPECT_EQ(GetText(control_, L"libName"), L"JFromBag");
-    EXPECT_EQ(GetText(control_, L"activeXList"), L"");
+    hostile.SetText(L"HostName", std::wstring(256, L'h'));
+    hostile.SetText(L"TargetURL", L"/other");
+    RecordingErrorLog log;
+    EXPECT_EQ(persist->Load(&hostile, &log), S_OK);
+    EXPECT_EQ(GetText(control_, L"libName"), L"JHostile");
+    EXPECT_EQ(GetText(control_, L"targetUrl"), L"/other");
+    EXPECT_EQ(GetText(control_, L"activeXList"), L"Ax.Kept");
+    EXPECT_EQ(GetText(control_, L"hostName"), Wide(brivel::remotebuild::GetBuildServiceHost()));
+    ASSERT_EQ(log.errors.size(), 2u);
+    EXPECT_EQ(log.errors[0].first, L"HostName");
+    EXPECT_EQ(log.errors[1].first, L"ActiveXList");
+    for (const auto& error : log.errors) EXPECT_EQ(error.second, E_INVALIDARG);
+    // Without a log, the same.
+    ASSERT_EQ(PutText(control_, L"libName", L"JBefore"), S_OK);
+    EXPECT_EQ(persist->Load(&hostile, nullptr), S_OK);
+    EXPECT_EQ(GetText(control_, L"libName"), L"JHostile");
     persist->Release();
 }
 

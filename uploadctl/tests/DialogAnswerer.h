@@ -1,6 +1,6 @@
 // Answers the dialogs the control opens while a test runs, from a thread of
 // its own, as a user would: it records each message box (caption and text)
-// and presses its OK, runs the scripted steps on the save-location dialog
+// and presses its OK (or the button the test scripted for its caption), runs the scripted steps on the save-location dialog
 // ("Dialog") whenever that dialog can take input, and cancels the file
 // dialogs.
 #pragma once
@@ -37,6 +37,11 @@ public:
     CDialogAnswerer(const CDialogAnswerer&) = delete;
     CDialogAnswerer& operator=(const CDialogAnswerer&) = delete;
 
+    // The buttons to press, in turn, on the boxes with this caption.
+    void AnswerBoxes(const std::string& caption, std::deque<int> buttons) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        boxButtons_.emplace_back(caption, std::move(buttons));
+    }
     void AddSaveStep(SaveStep step) {
         std::lock_guard<std::mutex> lock(mutex_);
         saveSteps_.push_back(std::move(step));
@@ -133,11 +138,18 @@ private:
         }
         std::string text;
         EnumChildWindows(dialog, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+        int button = IDOK;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             boxes_.push_back({caption, text});
+            for (auto& [boxCaption, buttons] : boxButtons_)
+                if (boxCaption == caption && !buttons.empty()) {
+                    button = buttons.front();
+                    buttons.pop_front();
+                    break;
+                }
         }
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        PostMessageA(dialog, WM_COMMAND, button, 0);
     }
 
     void AnswerSaveDialog(HWND dialog) {
@@ -168,6 +180,7 @@ private:
     std::vector<std::string> dialogs_;
     std::vector<std::pair<int, std::string>> saveTexts_;
     std::deque<SaveStep> saveSteps_;
+    std::vector<std::pair<std::string, std::deque<int>>> boxButtons_;
     std::set<HWND> answered_;
     std::atomic<bool> stop_{false};
     std::thread thread_;

@@ -142,6 +142,68 @@ TEST_F(UploaderFormBuild, TheSaveDialogAsksUntilTheLocationIsUsableAndCanBeCance
     EXPECT_FALSE(std::filesystem::exists(noFolder));
 }
 
+// A page names the library and the server sends the DLL: an existing file
+// of that name is replaced only when the user says so, in the system and
+// Windows folders as in a location typed in.
+TEST_F(UploaderFormBuild, AnExistingFileIsReplacedOnlyAfterTheUserSaysSoWhereverItLies) {
+    service_.SetReply(ScriptedReply::Ok().Dll(kBuiltDll));
+    const std::string systemTarget = FolderOf(&GetSystemDirectoryA) + "\\JForm.dll";
+    ASSERT_FALSE(std::filesystem::exists(systemTarget)) << "left by an earlier run";
+    WriteFileBytes(systemTarget, "MZ the system's own");
+    struct RemoveAfterwards {
+        std::string path;
+        ~RemoveAfterwards() { DeleteFileA(path.c_str()); }
+    } removeSystemTarget{systemTarget};
+    const std::string typed = Path("Typed.dll");
+    WriteFileBytes(typed, "MZ the user's own");
+    answerer_.AnswerBoxes("Replace DLL", {IDNO, IDNO, IDYES});
+    answerer_.AddSaveStep([](HWND dialog) { CDialogAnswerer::Click(dialog, IDOK); });  // the system folder
+    answerer_.AddSaveStep([](HWND dialog) {
+        CDialogAnswerer::Choose(dialog, kWindowsFolder);
+        CDialogAnswerer::Choose(dialog, kSystemFolder);
+        CDialogAnswerer::Click(dialog, IDOK);
+    });
+    answerer_.AddSaveStep([typed](HWND dialog) {
+        CDialogAnswerer::Choose(dialog, kOtherLocation);
+        SetDlgItemTextA(dialog, kSavePath, typed.c_str());
+        CDialogAnswerer::Click(dialog, IDOK);
+    });
+    Click(kBuildDll);
+    ASSERT_TRUE(WaitForTheEnd());
+    auto boxes = answerer_.Boxes();
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes[0].text, systemTarget + " already exists.  Do you want to replace it?");
+    EXPECT_EQ(boxes[1].text, systemTarget + " already exists.  Do you want to replace it?");
+    EXPECT_EQ(boxes[2].text, typed + " already exists.  Do you want to replace it?");
+    EXPECT_EQ(boxes[3].text, "DLL saved as " + typed);
+    EXPECT_EQ(answerer_.SaveStepsLeft(), 0u);
+    EXPECT_EQ(ReadFileBytes(systemTarget), "MZ the system's own");
+    EXPECT_EQ(ReadFileBytes(typed), kBuiltDll);
+}
+
+// One control builds once: a form made again while the upload runs (the
+// page's window went without a deactivation) shows the upload, not "Build
+// DLL".
+TEST_F(UploaderFormBuild, AFormMadeAgainDuringAnUploadShowsTheUploadAndNoBuildDll) {
+    service_.SetReply(ScriptedReply::Ok().Estimate(9).Pause(5000).Message("built elsewhere", "see the page"));
+    Click(kBuildDll);
+    ASSERT_TRUE(PumpUntil([&] { return Item(kStatus).find("Estimated Build Time") == 0; }));
+    HWND first = Form();
+    container_.ReplaceWindow();
+    ASSERT_EQ(Activate(), S_OK);
+    ASSERT_NE(Form(), nullptr);
+    EXPECT_NE(Form(), first);
+    for (int id : {kBrowse, kExplanation, kBuildDll}) EXPECT_FALSE(Visible(id)) << id;
+    EXPECT_TRUE(Visible(kStatus));
+    EXPECT_TRUE(Visible(kProgress));
+    EXPECT_EQ(Item(kStatus).find("Estimated Build Time"), 0u) << Item(kStatus);
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(WaitForBox(1).text, "built elsewhere");
+    EXPECT_EQ(Item(kStatus), "see the page");
+    EXPECT_FALSE(Visible(kBuildDll));
+    EXPECT_EQ(service_.Requests().size(), 1u);
+}
+
 TEST_F(UploaderFormBuild, ClosingThePageDuringAnUploadShowsNothingMoreAndTheUploadHoldsTheModule) {
     service_.SetReply(ScriptedReply::Ok().Estimate(5).Pause(800).Message("too late", "too late"));
     Click(kBuildDll);

@@ -35,6 +35,25 @@ TEST_F(UploaderForm, TheFormIsTheControlsWindowInTheContainer) {
     EXPECT_FALSE(container_.uiActive);
 }
 
+TEST_F(UploaderForm, ActivatedAgainAfterItsWindowWentTheControlLetsTheEarlierActivationGo) {
+    const LONG siteOnly = container_.references;
+    ASSERT_EQ(Activate(), S_OK);
+    const LONG active = container_.references;
+    EXPECT_GT(active, siteOnly);
+    HWND first = Form();
+    container_.ReplaceWindow();  // no InPlaceDeactivate
+    EXPECT_FALSE(IsWindow(first));
+    ASSERT_EQ(Activate(), S_OK);
+    ASSERT_NE(Form(), nullptr);
+    EXPECT_EQ(GetParent(Form()), container_.Window());
+    EXPECT_TRUE(container_.inPlaceActive);
+    EXPECT_EQ(container_.references, active);
+    EXPECT_TRUE(Visible(kBuildDll));
+    control_->Close(OLECLOSE_NOSAVE);
+    EXPECT_FALSE(container_.inPlaceActive);
+    EXPECT_EQ(container_.references, siteOnly);
+}
+
 TEST_F(UploaderForm, WhatThePageSetFillsTheFieldsBeforeAndAfterTheFormOpens) {
     TestPropertyBag bag;
     bag.SetText(L"PackageName", L"bag.pkg");

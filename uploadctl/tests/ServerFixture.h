@@ -80,6 +80,7 @@ public:
     LoadedServer& operator=(const LoadedServer&) = delete;
 
     bool Loaded() const { return module_ != nullptr; }
+    HMODULE Module() const { return module_; }
     HRESULT GetClassObject(REFCLSID classId, REFIID iid, void** object) const {
         using Function = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
         auto function = brivel::ProcAddress<Function>(module_, "DllGetClassObject");

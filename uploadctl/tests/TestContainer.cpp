@@ -38,6 +38,11 @@ STDMETHODIMP CBrowserStandIn::GetTypeInfoCount(UINT* count) {
 CTestContainer::CTestContainer() {
     static ATOM registered = RegisterContainerClass();
     (void)registered;
+    ReplaceWindow();
+}
+
+void CTestContainer::ReplaceWindow() {
+    if (window_) DestroyWindow(window_);
     window_ = CreateWindowExA(0, kWindowClass, "Page with the upload control", WS_OVERLAPPEDWINDOW | WS_VISIBLE |
                               WS_CLIPCHILDREN, 20, 20, 700, 420, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
@@ -56,6 +61,7 @@ STDMETHODIMP CTestContainer::QueryInterface(REFIID iid, void** object) {
         *object = nullptr;
         return E_NOINTERFACE;
     }
+    AddRef();
     return S_OK;
 }
 
@@ -87,6 +93,7 @@ STDMETHODIMP CTestContainer::OnUIActivate() {
 STDMETHODIMP CTestContainer::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
                                               LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
     *frame = static_cast<IOleInPlaceFrame*>(this);
+    AddRef();
     *document = nullptr;
     SetRect(position, 10, 10, 610, 330);
     GetClientRect(window_, clip);

@@ -41,19 +41,24 @@ public:
     CTestContainer& operator=(const CTestContainer&) = delete;
 
     HWND Window() const { return window_; }
+    // The page's window destroyed and made anew, as a browser may do without
+    // deactivating the control first.
+    void ReplaceWindow();
 
     // What the container tells and what it saw.
     OLE_COLOR backColor = RGB(0x12, 0x34, 0x56);
     CBrowserStandIn browser;
     int browserQueries = 0;
+    LONG references = 0;  // held by the control, through any of the container's interfaces
     bool inPlaceActive = false;
     bool uiActive = false;
     IOleInPlaceActiveObject* activeObject = nullptr;
 
-    // IUnknown (the container lives on the test's stack)
+    // IUnknown (the container lives on the test's stack: it counts, but is
+    // never freed)
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references)) + 1; }
+    STDMETHODIMP_(ULONG) Release() override { return static_cast<ULONG>(InterlockedDecrement(&references)) + 1; }
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override { return S_OK; }

@@ -1,5 +1,8 @@
 // A property bag of the test's own, as a page's PARAM tags make one: values
-// by name, any VARIANT; it records what is written to it.
+// by name, any VARIANT; it records what is written to it. It reads as the
+// platform's bags do, straight into the caller's VARIANT, which the copy
+// clears first: a caller that hands over a VARIANT holding a string pointer
+// that was never set has that pointer freed.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +38,9 @@ public:
         return std::wstring(found->second.bstrVal, SysStringLen(found->second.bstrVal));
     }
     int Reads() const { return reads_; }
+    // Reads that were handed a VARIANT typed as a string with a pointer set:
+    // the copy frees that pointer, which is the caller's own or garbage.
+    int StringsHandedIn() const { return stringsHandedIn_; }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
         if (iid == IID_IUnknown || iid == IID_IPropertyBag) {
@@ -54,7 +60,7 @@ public:
         auto found = values_.find(name);
         if (found == values_.end()) return E_INVALIDARG;
         VARTYPE wanted = value->vt;
-        VariantInit(value);
+        if (wanted == VT_BSTR && value->bstrVal) ++stringsHandedIn_;
         if (wanted == VT_EMPTY) return VariantCopy(value, &found->second);
         return VariantChangeType(value, &found->second, 0, wanted);
     }
@@ -66,6 +72,7 @@ public:
 private:
     std::map<std::wstring, VARIANT> values_;
     int reads_ = 0;
+    int stringsHandedIn_ = 0;
 };
 
 }  // namespace brivel::uploadctl::testing

@@ -327,23 +327,31 @@ TEST_F(UploadJobTest, TheWindowsFolderAndAnotherLocationAreSavedTo) {
     EXPECT_EQ(Messages().back().text, "DLL saved as " + Path("Other.DLL"));
 }
 
-TEST_F(UploadJobTest, AnExistingDllIsReplacedOnlyWhenTheNewOneTakesItsPlace) {
+TEST_F(UploadJobTest, AnExistingDllIsReplacedOnlyWhenTheUserSaidSoAndTheNewOneCanTakeItsPlace) {
     const std::string target = Path("system") + "\\JLib.dll";
     WriteFileBytes(target, "MZ old");
     service_.SetReply(ScriptedReply::Ok().Dll(kBuiltDll));
-    // In use: open, without sharing, as a loaded DLL is.
-    HANDLE inUse = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(RunBuild());
-    CloseHandle(inUse);
-    EXPECT_EQ(ReadFileBytes(target), "MZ old");
-    RecordingUi::Message message = OnlyMessage();
-    EXPECT_EQ(message.caption, "Error");
-    const std::string start = "The DLL could not be saved as " + target + " (";
-    ASSERT_EQ(message.text.compare(0, start.size(), start), 0) << message.text;
-    const std::string kept = message.text.substr(message.text.rfind("It was kept as ") + 15);
-    EXPECT_EQ(ReadFileBytes(kept), kBuiltDll);
-    DeleteFileA(kept.c_str());
+    // Not to be replaced (the file is there, but was not when the user
+    // chose), then to be replaced but in use: open, without sharing, as a
+    // loaded DLL is. Either way the old one stays and the new one is kept.
+    for (bool replace : {false, true}) {
+        ui_.answer.replaceExisting = replace;
+        HANDLE inUse = INVALID_HANDLE_VALUE;
+        if (replace) {
+            inUse = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
+        }
+        ASSERT_TRUE(RunBuild());
+        if (inUse != INVALID_HANDLE_VALUE) CloseHandle(inUse);
+        EXPECT_EQ(ReadFileBytes(target), "MZ old") << replace;
+        RecordingUi::Message message = Messages().back();
+        EXPECT_EQ(message.caption, "Error");
+        const std::string start = "The DLL could not be saved as " + target + " (";
+        ASSERT_EQ(message.text.compare(0, start.size(), start), 0) << message.text;
+        const std::string kept = message.text.substr(message.text.rfind("It was kept as ") + 15);
+        EXPECT_EQ(ReadFileBytes(kept), kBuiltDll);
+        DeleteFileA(kept.c_str());
+    }
 
     ASSERT_TRUE(RunBuild());
     EXPECT_EQ(ReadFileBytes(target), kBuiltDll);

@@ -1,10 +1,12 @@
 // The control's properties: names and numbers, bounds, what gets return,
-// and the all-or-nothing load from a property bag.
+// and the load from a property bag that reads as the platform's bags do.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <vector>
 
+#include "PropertyTexts.h"
 #include "UploaderProperties.h"
 
 using namespace brivel::uploadctl;
@@ -13,15 +15,52 @@ namespace {
 
 constexpr char kDefaultHost[] = "build.example.test";
 
-// A property bag's values by bag name; names absent from the map are absent.
-CUploaderProperties::BagReader BagOf(const std::map<std::string, std::string>& values) {
-    return [values](const PropertyInfo& info, std::string& value) {
-        auto found = values.find(info.bagName);
-        if (found == values.end()) return false;
-        value = found->second;
-        return true;
-    };
+BSTR BstrOf(const std::string& text) {
+    std::vector<OLECHAR> wide(text.size() + 1);
+    int count = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                    static_cast<int>(wide.size()));
+    return SysAllocStringLen(wide.data(), static_cast<UINT>(count > 0 ? count : 0));
 }
+
+std::string NameOf(LPCOLESTR name) {
+    std::string ascii;
+    while (*name) ascii += static_cast<char>(*name++);
+    return ascii;
+}
+
+// A property bag's values by bag name (absent names are absent), read as
+// the platform's bags read: straight into the caller's VARIANT, in the type
+// it names, the copy clearing what the VARIANT held first.
+class PlatformLikeBag {
+public:
+    explicit PlatformLikeBag(const std::map<std::string, std::string>& texts) {
+        for (const auto& [name, text] : texts) {
+            VARIANT& value = values_[name];
+            value.vt = VT_BSTR;
+            value.bstrVal = BstrOf(text);
+        }
+    }
+    ~PlatformLikeBag() {
+        for (auto& entry : values_) VariantClear(&entry.second);
+    }
+    void SetNumber(const std::string& name, LONG number) {
+        VARIANT& value = values_[name];
+        VariantClear(&value);
+        value.vt = VT_I4;
+        value.lVal = number;
+    }
+    BagValueReader Reader() {
+        return [this](LPCOLESTR name, VARIANT* value) {
+            auto found = values_.find(NameOf(name));
+            if (found == values_.end()) return E_INVALIDARG;
+            if (value->vt == VT_EMPTY) return VariantCopy(value, &found->second);
+            return VariantChangeType(value, &found->second, 0, value->vt);
+        };
+    }
+
+private:
+    std::map<std::string, VARIANT> values_;
+};
 
 }  // namespace
 
@@ -97,32 +136,38 @@ TEST(UploaderProperties, PreferVirtualIsOnWhenItsTextBeginsWithOne) {
     }
 }
 
-TEST(UploaderProperties, ABagSetsWhatItHoldsAndLeavesTheRest) {
+TEST(UploaderProperties, ABagSetsWhatItHoldsAsTextAndLeavesTheRest) {
     CUploaderProperties properties(kDefaultHost);
     properties.Set(UploaderProperty::PackageName, "kept.package");
-    ASSERT_TRUE(properties.LoadFromBag(BagOf({{"LibraryName", "JBagLib"},
-                                              {"HostName", "127.0.0.1"},
-                                              {"ActiveXList", "Ax.One"},
-                                              {"PreferVirtual", "1"},
-                                              {"InitialText", ""}})));
+    PlatformLikeBag bag({{"LibraryName", "JBagLib"},
+                         {"HostName", "127.0.0.1"},
+                         {"ActiveXList", "Ax.One"},
+                         {"InitialText", ""},
+                         {"ComFileName", "C:\\controls\\caf\xe9.ocx"}});
+    bag.SetNumber("PreferVirtual", 1);
+    EXPECT_TRUE(LoadPropertiesFromBag(properties, bag.Reader()).empty());
     EXPECT_EQ(properties.Get(UploaderProperty::PackageName), "kept.package");
     EXPECT_EQ(properties.Get(UploaderProperty::LibraryName), "JBagLib");
     EXPECT_EQ(properties.Get(UploaderProperty::HostName), "127.0.0.1");
     EXPECT_EQ(properties.Get(UploaderProperty::TargetUrl), "/brvBuildServlet");
+    EXPECT_EQ(properties.Get(UploaderProperty::ComFileName), "C:\\controls\\caf\xe9.ocx");
     EXPECT_EQ(properties.ActiveXPart(), ";activex=Ax.One");
+    EXPECT_EQ(properties.Get(UploaderProperty::PreferVirtual), "1");
     EXPECT_TRUE(properties.PreferVirtual());
 }
 
-TEST(UploaderProperties, ABagWithOneValueBeyondItsBoundSetsNothing) {
+TEST(UploaderProperties, ABagValueBeyondItsBoundIsRefusedAloneAndTheOthersAreSet) {
     CUploaderProperties properties(kDefaultHost);
     properties.Set(UploaderProperty::LibraryName, "JBefore");
-    UploaderProperty refused = UploaderProperty::PackageName;
-    EXPECT_FALSE(properties.LoadFromBag(BagOf({{"LibraryName", "JAfter"},
-                                               {"PackageName", "p"},
-                                               {"TargetURL", std::string(2049, '/')}}),
-                                        &refused));
-    EXPECT_EQ(refused, UploaderProperty::TargetUrl);
-    EXPECT_EQ(properties.Get(UploaderProperty::LibraryName), "JBefore");
-    EXPECT_EQ(properties.Get(UploaderProperty::PackageName), "");
+    properties.Set(UploaderProperty::ActiveXList, "Ax.Before");
+    PlatformLikeBag bag({{"LibraryName", "JAfter"},
+                         {"PackageName", "p"},
+                         {"TargetURL", std::string(2049, '/')},
+                         {"ActiveXList", std::string(1000000, 'a')}});
+    std::vector<UploaderProperty> refused = LoadPropertiesFromBag(properties, bag.Reader());
+    EXPECT_EQ(refused, (std::vector<UploaderProperty>{UploaderProperty::TargetUrl, UploaderProperty::ActiveXList}));
+    EXPECT_EQ(properties.Get(UploaderProperty::LibraryName), "JAfter");
+    EXPECT_EQ(properties.Get(UploaderProperty::PackageName), "p");
     EXPECT_EQ(properties.Get(UploaderProperty::TargetUrl), "/brvBuildServlet");
+    EXPECT_EQ(properties.Get(UploaderProperty::ActiveXList), "Ax.Before");
 }

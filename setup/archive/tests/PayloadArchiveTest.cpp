@@ -3,6 +3,7 @@
 // memory.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,35 @@ TEST_F(PayloadArchiveTest, TruncatedTrailerAndImpossibleCountsAreRefused) {
     huge.folders = 0xFFFFFFFF;
     huge.entries = 0xFFFFFFFF;
     EXPECT_NE(std::string::npos, Refusal(huge.File()).find("need at least")) << "counts whose product overflows";
+}
+
+// A damaged trailer in a large file may claim as many entries as the file
+// could hold: the reader takes no more memory than the records it reads, so
+// the archive is refused, not the reader ended. (The file is sparse: its
+// 1.5 GB of zeros take no room on the disk.)
+TEST_F(PayloadArchiveTest, ALargeFileWhoseTrailerClaimsEveryByteAsEntriesIsRefusedNotThrown) {
+    const std::string path = Path("large.exe");
+    const uint64_t size = 1536ull * 1024 * 1024;
+    std::string trailer;
+    PutUInt32LE(trailer, static_cast<uint32_t>(kImage.size()));
+    PutUInt32LE(trailer, static_cast<uint32_t>((size - kPayloadTrailerSize - kImage.size()) / 13));
+    for (int i = 0; i < 3; ++i) PutUInt32LE(trailer, 0);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(kImage.data(), 1, kImage.size(), file);
+#ifdef _WIN32
+    ASSERT_EQ(_fseeki64(file, static_cast<__int64>(size - kPayloadTrailerSize), SEEK_SET), 0);
+#else
+    ASSERT_EQ(fseeko(file, static_cast<off_t>(size - kPayloadTrailerSize), SEEK_SET), 0);
+#endif
+    ASSERT_EQ(std::fwrite(trailer.data(), 1, trailer.size(), file), trailer.size());
+    std::fclose(file);
+
+    PayloadDirectory directory;
+    std::string problem;
+    EXPECT_FALSE(ReadPayloadDirectory(path, directory, &problem));
+    EXPECT_EQ(problem, "entry 1: the name is empty");
+    EXPECT_TRUE(directory.entries.empty());
 }
 
 TEST_F(PayloadArchiveTest, StringsOverTheirBufferAndDirectoriesEndingEarlyAreRefused) {

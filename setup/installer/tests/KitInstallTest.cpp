@@ -156,10 +156,13 @@ protected:
         groupServer_ = PROCESS_INFORMATION{};
     }
 
-    // Starts the kit installer and takes it to the folder dialog, answering
-    // the javac notice with "Proceed without JAVAC" (the prefix has no JDK).
-    HWND StartInstaller(KitProgram& installer) {
-        if (!installer.Start("\"" + bin_ + "\\installer.exe\"", bin_)) return nullptr;
+    // Starts the kit installer (or another program image with its payload,
+    // in another working folder) and takes it to the folder dialog,
+    // answering the javac notice with "Proceed without JAVAC" (the prefix
+    // has no JDK).
+    HWND StartInstaller(KitProgram& installer, const std::string& program = "", const std::string& workingFolder = "") {
+        std::string path = program.empty() ? bin_ + "\\installer.exe" : program;
+        if (!installer.Start("\"" + path + "\"", workingFolder.empty() ? bin_ : workingFolder)) return nullptr;
         HWND first = installer.WaitForEither(kJavacCaption, kFolderCaption);
         if (first && Text(first) == kJavacCaption) {
             EXPECT_NE(StaticTexts(first).find("The installer was not able to find the command JAVAC in your path."),
@@ -172,8 +175,9 @@ protected:
 
     // Folder dialog, licence and the question for a missing folder, up to
     // the progress dialog.
-    HWND InstallInto(KitProgram& installer, const std::string& folder, bool expectFolderQuestion) {
-        HWND folderDialog = StartInstaller(installer);
+    HWND InstallInto(KitProgram& installer, const std::string& folder, bool expectFolderQuestion,
+                     const std::string& program = "", const std::string& workingFolder = "") {
+        HWND folderDialog = StartInstaller(installer, program, workingFolder);
         if (!folderDialog) return nullptr;
         EXPECT_EQ(ItemText(folderDialog, IDC_FOLDER), "C:\\Brivel");
         SetText(folderDialog, IDC_FOLDER, folder);
@@ -232,6 +236,9 @@ protected:
 
 TEST_F(KitInstall, InstallsTheWholeKitAndItsUninstallerRemovesEverythingAndItself) {
     SavedMachineClasspath classpath;
+    // Another program's entry, in Cyrillic letters: beyond the code page.
+    const std::wstring others = L"C:\\\x0411\x0438\x0431\\other.jar";
+    WriteMachineClasspath(others);
     KitProgram installer;
     HWND progress = InstallInto(installer, target_, true);
     ASSERT_NE(progress, nullptr);
@@ -277,12 +284,10 @@ TEST_F(KitInstall, InstallsTheWholeKitAndItsUninstallerRemovesEverythingAndItsel
     RegistryValue server = ReadValue(HKEY_CLASSES_ROOT, kUploadControlServerKey, nullptr);
     EXPECT_EQ(ShortForm(server.Text()), ShortForm(target_ + "\\BrivelEvalDllBuilder.dll")) << server.Text();
 
-    // brivel18.jar on the machine CLASSPATH, the earlier value kept.
+    // brivel18.jar on the machine CLASSPATH, the earlier value kept as it was.
     RegistryValue path = ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH");
     EXPECT_NE(path.Text().find(shortTarget + "\\brivel18.jar"), std::string::npos) << path.Text();
-    if (classpath.Saved().present && !classpath.Saved().Text().empty()) {
-        EXPECT_NE(path.Text().find(classpath.Saved().Text()), std::string::npos) << path.Text();
-    }
+    EXPECT_EQ(ReadMachineClasspath().rfind(others + L";", 0), 0u);
 
     // The program group, built anew from the shortcuts.
     std::string group = ReadFileBytes(groupRecord_);
@@ -310,9 +315,12 @@ TEST_F(KitInstall, InstallsTheWholeKitAndItsUninstallerRemovesEverythingAndItsel
         << "the installation folder stays";
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
     EXPECT_FALSE(ReadValue(HKEY_CLASSES_ROOT, kUploadControlServerKey, nullptr).present);
-    for (const std::string& library : SystemLibraries()) EXPECT_FALSE(FileExists(library)) << library;
-    RegistryValue after = ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH");
-    EXPECT_EQ(after.Text(), classpath.Saved().Text());
+    // The shared run-time libraries stay for the programs built with the kit.
+    for (const std::string& library : SystemLibraries()) {
+        bool shared = EndsWith(library, "\\BrivelMTALib.dll") || EndsWith(library, "\\BrivelJ2C18.dll");
+        EXPECT_EQ(FileExists(library), shared) << library;
+    }
+    EXPECT_TRUE(ReadMachineClasspath() == others) << "the kit's entry taken out, the other one kept as it was";
     EXPECT_NE(ReadFileBytes(groupRecord_).find("[DeleteGroup(\"Brivel\")]", groupBefore.size()), std::string::npos);
 }
 
@@ -381,48 +389,142 @@ void AppendNumber(std::string& bytes, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
+struct CraftedEntry {
+    std::string name;
+    std::string bytes;
+};
+
+// The installer's own image with a payload of the test's own, written as
+// the reader expects it or not (an entry name leaving the folder): no
+// uninstaller, shortcut or folder record.
+std::string CraftedInstaller(const std::vector<CraftedEntry>& entries) {
+    std::string installer = ReadFileBytes(WindowsPath(INSTALLER_IMAGE));
+    std::vector<uint32_t> offsets;
+    uint32_t total = 0;
+    for (const CraftedEntry& entry : entries) {
+        offsets.push_back(static_cast<uint32_t>(installer.size()));
+        installer += entry.bytes;
+        total += static_cast<uint32_t>(entry.bytes.size());
+    }
+    const uint32_t directoryOffset = static_cast<uint32_t>(installer.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        AppendNumber(installer, offsets[i]);
+        AppendNumber(installer, static_cast<uint32_t>(entries[i].bytes.size()));
+        installer += '\0';
+        AppendNumber(installer, static_cast<uint32_t>(entries[i].name.size()));
+        installer += entries[i].name;
+    }
+    for (uint32_t number : {directoryOffset, static_cast<uint32_t>(entries.size()), total, 0u, 0u})
+        AppendNumber(installer, number);
+    return installer;
+}
+
 }  // namespace
 
-TEST_F(KitInstall, AnArchiveWhoseEntryLeavesTheFolderIsRefusedAndNothingIsWritten) {
-    // The installer's own image with one entry named "..\escaped.txt".
-    std::string installer = ReadFileBytes(WindowsPath(INSTALLER_IMAGE));
-    ASSERT_FALSE(installer.empty());
-    const std::string name = "..\\escaped.txt";
-    const uint32_t dataOffset = static_cast<uint32_t>(installer.size());
-    installer += "EVIL";
-    const uint32_t directoryOffset = static_cast<uint32_t>(installer.size());
-    AppendNumber(installer, dataOffset);
-    AppendNumber(installer, 4);
-    installer += '\0';
-    AppendNumber(installer, static_cast<uint32_t>(name.size()));
-    installer += name;
-    for (uint32_t number : {directoryOffset, 1u, 4u, 0u, 0u}) AppendNumber(installer, number);
+// Damaged archives are refused before anything is written: an entry that
+// leaves the folder, and a large file (sparse: its 1.5 GB of zeros take no
+// room on the disk) whose trailer claims every byte as entry records.
+TEST_F(KitInstall, ADamagedArchiveIsRefusedAndNothingIsWritten) {
+    const std::string escaping = Path("installer.exe");
+    brivel::testing::WriteFileBytes(escaping, CraftedInstaller({{"..\\escaped.txt", "EVIL"}}));
+    const std::string large = Path("large installer.exe");
+    {
+        const std::string image = ReadFileBytes(WindowsPath(INSTALLER_IMAGE));
+        const uint64_t size = 1536ull * 1024 * 1024;
+        std::string trailer;
+        for (uint32_t number : {static_cast<uint32_t>(image.size()),
+                                static_cast<uint32_t>((size - 20 - image.size()) / 13), 0u, 0u, 0u})
+            AppendNumber(trailer, number);
+        HANDLE file = CreateFileA(large.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr);
+        LARGE_INTEGER at;
+        at.QuadPart = static_cast<LONGLONG>(size - 20);
+        SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+        WriteFile(file, trailer.data(), static_cast<DWORD>(trailer.size()), &written, nullptr);
+        CloseHandle(file);
+        ASSERT_EQ(written, 20u);
+    }
+    for (const std::string& program : {escaping, large}) {
+        SavedMachineClasspath classpath;
+        KitProgram run;
+        HWND progress = InstallInto(run, target_, !FolderExists(target_), program, folder_.string());
+        ASSERT_NE(progress, nullptr) << program;
+        EXPECT_EQ(run.Answer("Extraction Failed", IDOK),
+                  "Could not extract data.\nThe self-extracting executable may have been corrupted.\nPlease download again.")
+            << program;
+        EXPECT_EQ(run.WaitForExit(), 0u) << program;
+        EXPECT_FALSE(FileExists(Path("Program Files") + "\\escaped.txt"));
+        EXPECT_TRUE(std::filesystem::is_empty(target_)) << program;
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+        EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH").bytes, classpath.Saved().bytes);
+    }
+}
+
+// install.pkg names files of the redist folder; values that lead elsewhere
+// (to a file the test put beside the installation folder) or name a device
+// copy nothing into the system folder or the installation folder, and put
+// nothing on the CLASSPATH.
+TEST_F(KitInstall, InstallPkgValuesThatLeaveTheRedistFolderAreIgnored) {
     const std::string program = Path("installer.exe");
-    brivel::testing::WriteFileBytes(program, installer);
+    brivel::testing::WriteFileBytes(
+        program, CraftedInstaller({{"Readme.txt", "Read me.\r\n"},
+                                   {"redist\\brivel18.jar", "PK kit"},
+                                   {"redist\\JPackage.dll", "MZ package"},
+                                   {"install.pkg", "pkgdll ..\\..\\outside.dll\r\npkgjar ..\\..\\outside.jar\r\n"
+                                                   "pkgjar2 NUL\r\npkgdll2 JPackage.dll\r\n"}}));
+    ASSERT_TRUE(CreateDirectoryA(Path("Program Files").c_str(), nullptr));
+    brivel::testing::WriteFileBytes(Path("Program Files") + "\\outside.dll", "MZ not the kit's");
+    brivel::testing::WriteFileBytes(Path("Program Files") + "\\outside.jar", "PK not the kit's");
+    const std::string systemOutside = SystemFolderPath() + "\\outside.dll";
+    const std::string systemPackage = SystemFolderPath() + "\\JPackage.dll";
+    ASSERT_FALSE(FileExists(systemOutside)) << "left by an earlier run";
+    struct RemoveAfterwards {
+        std::vector<std::string> paths;
+        ~RemoveAfterwards() {
+            for (const std::string& path : paths) DeleteFileA(path.c_str());
+        }
+    } removeAfterwards{{systemOutside, systemPackage}};
 
     SavedMachineClasspath classpath;
     KitProgram run;
-    ASSERT_TRUE(run.Start("\"" + program + "\"", folder_.string()));
-    HWND first = run.WaitForEither(kJavacCaption, kFolderCaption);
-    ASSERT_NE(first, nullptr);
-    if (Text(first) == kJavacCaption) {
-        Click(first, IDCANCEL);
-        first = run.WaitForDialog(kFolderCaption);
-        ASSERT_NE(first, nullptr);
-    }
-    SetText(first, IDC_FOLDER, target_);
-    Click(first, IDOK);
-    HWND license = run.WaitForDialog(kLicenseCaption);
-    ASSERT_NE(license, nullptr);
-    Click(license, IDOK);
-    EXPECT_EQ(run.Answer("Create directory", IDYES), "Target folder does not exist, create? ");
-    EXPECT_EQ(run.Answer("Extraction Failed", IDOK),
-              "Could not extract data.\nThe self-extracting executable may have been corrupted.\nPlease download again.");
+    HWND progress = InstallInto(run, target_, true, program, folder_.string());
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(run.Answer("Finished", IDOK, 120000), "Brivel installation is complete.");
     EXPECT_EQ(run.WaitForExit(), 0u);
-    EXPECT_FALSE(FileExists(Path("Program Files") + "\\escaped.txt"));
-    EXPECT_TRUE(std::filesystem::is_empty(target_));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
-    EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH").bytes, classpath.Saved().bytes);
+
+    EXPECT_EQ(ReadFileBytes(target_ + "\\brivel18.jar"), "PK kit");
+    EXPECT_EQ(ReadFileBytes(systemPackage), "MZ package");
+    EXPECT_FALSE(FileExists(systemOutside));
+    EXPECT_FALSE(FileExists(target_ + "\\outside.jar"));
+    EXPECT_EQ(ReadFileBytes(Path("Program Files") + "\\outside.dll"), "MZ not the kit's");
+    std::wstring path = ReadMachineClasspath();
+    EXPECT_EQ(path.find(L"outside"), std::wstring::npos);
+    EXPECT_NE(path.find(L"brivel18.jar"), std::wstring::npos);
+}
+
+// A folder typed without a separator is the folder of that name in the
+// current folder (of the current drive's, for "C:Kit"): it is made, and the
+// installation goes there, its settings naming it in full.
+TEST_F(KitInstall, AFolderWithoutASeparatorIsMadeInTheCurrentFolderAndNamedInFull) {
+    const std::string program = Path("installer.exe");
+    brivel::testing::WriteFileBytes(program, CraftedInstaller({{"Readme.txt", "Read me.\r\n"},
+                                                               {"redist\\brivel18.jar", "PK kit"}}));
+    ASSERT_EQ(folder_.string().rfind("C:\\", 0), 0u) << "the test's folder is on drive C";
+    for (const std::string& typed : {std::string("Kit"), std::string("C:Other Kit")}) {
+        const std::string made = Path(typed.substr(typed.find(':') + 1));
+        SavedMachineClasspath classpath;
+        KitProgram run;
+        HWND progress = InstallInto(run, typed, true, program, folder_.string());
+        ASSERT_NE(progress, nullptr) << typed;
+        EXPECT_EQ(run.Answer("Finished", IDOK, 60000), "Brivel installation is complete.") << typed;
+        EXPECT_EQ(run.WaitForExit(), 0u);
+        EXPECT_EQ(ReadFileBytes(made + "\\Readme.txt"), "Read me.\r\n") << made;
+        EXPECT_EQ(ReadFileBytes(made + "\\brivel18.jar"), "PK kit") << made;
+        RegistryValue path = ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH");
+        EXPECT_NE(path.Text().find(ShortForm(made) + "\\brivel18.jar"), std::string::npos) << path.Text();
+    }
 }
 
 TEST_F(KitInstall, AFileChosenAsTheFolderIsRefusedAndChangesNothing) {

@@ -67,9 +67,42 @@ void DeleteKeyTree(HKEY root, const char* keyPath) {
     RegDeleteKeyA(root, keyPath);
 }
 
-SavedMachineClasspath::SavedMachineClasspath() : saved_(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH")) {}
+std::wstring ReadMachineClasspath() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kEnvironmentKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return std::wstring();
+    std::wstring text(16384, L'\0');
+    DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    LONG rc = RegQueryValueExW(key, L"CLASSPATH", nullptr, nullptr, reinterpret_cast<BYTE*>(&text[0]), &size);
+    RegCloseKey(key);
+    text.resize(rc == ERROR_SUCCESS ? size / sizeof(wchar_t) : 0);
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return text;
+}
 
-SavedMachineClasspath::~SavedMachineClasspath() { WriteValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH", saved_); }
+void WriteMachineClasspath(const std::wstring& value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kEnvironmentKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExW(key, L"CLASSPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+SavedMachineClasspath::SavedMachineClasspath()
+    : saved_(ReadValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH")), savedText_(ReadMachineClasspath()) {}
+
+SavedMachineClasspath::~SavedMachineClasspath() {
+    WriteValue(HKEY_LOCAL_MACHINE, kEnvironmentKey, "CLASSPATH", saved_);
+    // Characters beyond the code page, which the bytes above lost.
+    if (saved_.present) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kEnvironmentKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
+        RegSetValueExW(key, L"CLASSPATH", 0, saved_.type, reinterpret_cast<const BYTE*>(savedText_.c_str()),
+                       static_cast<DWORD>((savedText_.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+    }
+}
 
 ScopedTextAssociation::ScopedTextAssociation(const std::string& standIn, const std::string& recordFile)
     : saved_(ReadValue(HKEY_CLASSES_ROOT, ".txt", nullptr)) {

@@ -28,6 +28,11 @@ RegistryValue ReadValue(HKEY root, const char* keyPath, const char* name);
 bool KeyExists(HKEY root, const char* keyPath);
 void DeleteKeyTree(HKEY root, const char* keyPath);
 
+// The machine CLASSPATH as the platform keeps it (UTF-16); empty when it
+// is absent.
+std::wstring ReadMachineClasspath();
+void WriteMachineClasspath(const std::wstring& value);
+
 // The machine CLASSPATH as it was when constructed, put back on destruction.
 class SavedMachineClasspath {
 public:
@@ -39,6 +44,7 @@ public:
 
 private:
     RegistryValue saved_;
+    std::wstring savedText_;  // as the platform keeps it, put back when it was present
 };
 
 // ".txt" opened by a stand-in that records its command line in `recordFile`

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "InstallPackages.h"
 #include "TempFolder.h"
@@ -40,6 +42,27 @@ TEST(InstallPackages, LongLinesAreReadWholeNotSplitIntoFurtherLines) {
     InstallPackages p = ParseInstallPackages("pkgjar " + value + "\n");
     EXPECT_EQ(p.jar, value);
     EXPECT_EQ(p.dll, "");
+}
+
+// The values name files of the installation's redist folder, which the
+// installer copies into the system folder and puts on the CLASSPATH: one
+// that would lead out of that folder, or name a device, is ignored as a
+// line with another key is.
+TEST(InstallPackages, AValueThatLeavesTheRedistFolderOrNamesADeviceIsIgnored) {
+    for (const std::string& value : std::vector<std::string>{
+             "..\\..\\Windows\\evil.dll", "..\\x.jar", "sub\\..\\..\\x.jar", "C:\\Windows\\x.dll", "C:x.dll",
+          "\\x.dll", "/x.dll", "\\\\server\\share\\x.dll", "NUL", "con.dll", "LPT1.jar", "a|b.dll", "x.dll:stream",
+          ". .\\x.dll", "x\\\\y.dll", std::string(520, 'x')}) {
+        InstallPackages p = ParseInstallPackages("pkgdll kept.dll\npkgjar2 kept.jar\npkgdll " + value + "\npkgjar " +
+                                                 value + "\npkgjar2 " + value + "\n");
+        EXPECT_EQ(p.dll, "kept.dll") << value;
+        EXPECT_EQ(p.jar2, "kept.jar") << value;
+        EXPECT_EQ(p.jar, "") << value;
+    }
+    InstallPackages p = ParseInstallPackages("pkgdll bridges\\JAdodb.dll\npkgjar2 ..x.jar\npkgjar My Bridge.jar\n");
+    EXPECT_EQ(p.dll, "bridges\\JAdodb.dll");
+    EXPECT_EQ(p.jar2, "..x.jar");
+    EXPECT_EQ(p.jar, "My Bridge.jar");
 }
 
 class InstallPackageFile : public brivel::testing::TempFolderTest {};

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <random>
 #include <vector>
 
@@ -203,4 +204,92 @@ TEST_F(SystemClasspath, AnOlderEditionsArchivesGiveWayToThePackage) {
     ASSERT_TRUE(UpdateSystemClasspath(installFolder_, packages));
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kSystemEnvironmentKey).Text(),
               ShortPathOf(InKit("brivel18.jar")) + ";" + ShortPathOf(InKit("BrivelAdodbLib.jar")));
+}
+
+namespace {
+
+// The value as UTF-16 units: the platform keeps it so; the linux32 build's
+// store keeps code-page text.
+std::vector<wchar_t> ReadUnits(HKEY root, const char* subKey) {
+    std::vector<wchar_t> units;
+#ifdef _WIN32
+    HKEY key;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return units;
+    units.resize(8192);
+    DWORD size = static_cast<DWORD>(units.size() * sizeof(wchar_t));
+    LONG rc = RegQueryValueExW(key, L"CLASSPATH", nullptr, nullptr, reinterpret_cast<BYTE*>(units.data()), &size);
+    RegCloseKey(key);
+    units.resize(rc == ERROR_SUCCESS ? size / sizeof(wchar_t) : 0);
+#else
+    std::string text = ReadStored(root, subKey).Text();
+    units.resize(text.size());
+    units.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                         units.data(), static_cast<int>(units.size()))));
+#endif
+    while (!units.empty() && units.back() == 0) units.pop_back();
+    return units;
+}
+
+void WriteUnits(HKEY root, const char* subKey, std::vector<wchar_t> units) {
+    units.push_back(0);
+#ifdef _WIN32
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(root, subKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    RegSetValueExW(key, L"CLASSPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(units.data()),
+                   static_cast<DWORD>(units.size() * sizeof(wchar_t)));
+    RegCloseKey(key);
+#else
+    std::string text(units.size(), '\0');
+    text.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, units.data(), static_cast<int>(units.size()),
+                                                        &text[0], static_cast<int>(text.size()), nullptr, nullptr)));
+    WriteStored(root, subKey, Text(REG_SZ, text.c_str()));
+#endif
+}
+
+#ifdef _WIN32
+std::vector<wchar_t> Units(std::initializer_list<unsigned> units) { return std::vector<wchar_t>(units.begin(), units.end()); }
+#endif
+
+std::vector<wchar_t> UnitsOf(const std::string& ansi) {
+    std::vector<wchar_t> units(ansi.size());
+    units.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                                         units.data(), static_cast<int>(units.size()))));
+    return units;
+}
+
+std::vector<wchar_t> Joined(std::vector<wchar_t> first, const std::vector<wchar_t>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+}  // namespace
+
+// Other programs' entries may hold any character: the value is read, merged
+// and written as the platform keeps it, so none comes back as "?". (The
+// linux32 store holds code-page text: there only the code page's characters
+// can be stored.) A value with a lone surrogate cannot be taken apart and
+// put together again unchanged: it is never overwritten.
+TEST_F(SystemClasspath, EntriesBeyondTheCodePageSurviveTheInstallerAndTheUninstallerAndBrokenTextStays) {
+    std::vector<wchar_t> others = UnitsOf("C:\\caf\xE9\\y.jar;C:\\lib\\a.jar");
+#ifdef _WIN32
+    // Cyrillic, Japanese and a character beyond the basic plane.
+    others = Joined(others, Units({';', 'C', ':', '\\', 0x411, 0x438, 0x431, 0x43B, '\\', 'l', '.', 'j', 'a', 'r', ';',
+                                   'C', ':', '\\', 0x65E5, 0x672C, '\\', 'x', '.', 'j', 'a', 'r', ';', 'C', ':', '\\',
+                                   0xD83D, 0xDE00, '\\', 'z', '.', 'j', 'a', 'r'}));
+#endif
+    WriteUnits(HKEY_LOCAL_MACHINE, kSystemEnvironmentKey, others);
+    ASSERT_TRUE(UpdateSystemClasspath(installFolder_, InstallPackages()));
+    EXPECT_TRUE(ReadUnits(HKEY_LOCAL_MACHINE, kSystemEnvironmentKey) ==
+                Joined(others, UnitsOf(";" + ShortPathOf(InKit("brivel18.jar")))));
+    ASSERT_TRUE(RemoveFromSystemClasspath(installFolder_));
+    EXPECT_TRUE(ReadUnits(HKEY_LOCAL_MACHINE, kSystemEnvironmentKey) == others);
+
+#ifdef _WIN32
+    const std::vector<wchar_t> broken = Joined(UnitsOf("C:\\lib\\a.jar;C:\\"), Units({0xD800, '\\', 'b'}));
+    WriteUnits(HKEY_LOCAL_MACHINE, kSystemEnvironmentKey, broken);
+    EXPECT_FALSE(UpdateSystemClasspath(installFolder_, InstallPackages()));
+    EXPECT_TRUE(ReadUnits(HKEY_LOCAL_MACHINE, kSystemEnvironmentKey) == broken);
+    EXPECT_FALSE(RemoveFromSystemClasspath(installFolder_));
+    EXPECT_TRUE(ReadUnits(HKEY_LOCAL_MACHINE, kSystemEnvironmentKey) == broken);
+#endif
 }

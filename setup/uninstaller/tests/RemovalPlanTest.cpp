@@ -58,16 +58,21 @@ TEST(RemovalPlan, FoldersOfFilesAndFolderRecordsAreTriedWithTheirParentsDeepestF
         << "the installation folder itself is the batch file's";
 }
 
-TEST(RemovalPlan, FixedFilesIncludeEverythingTheInstallerCopiesOutOfRedistAndTheEditionsFiles) {
+TEST(RemovalPlan, FixedFilesAreTheKitsOwnAndTheEditionsButNotTheSharedRunTimeLibraries) {
     RemovalPlace place = kPlace;
     place.editionSystemFiles = {"JAdodb.dll"};
     place.editionFolderFiles = {"JAdodb.jar"};
     auto steps = PlanRemoval(Directory({"Brivel.exe"}), place);
     std::vector<std::string> files = Paths(steps, RemovalStep::kDeleteFile);
-    for (const char* name : {"brivellib18.dll", "BrivelC2J18.dll", "BrivelJ2C18.dll", "BrivelMTALib.dll",
-                             "BrivelAdodbLib.dll", "Jnavctl.dll", "JBrivelSampleActiveX.dll", "JAdodb.dll"}) {
+    for (const char* name : {"brivellib18.dll", "BrivelC2J18.dll", "BrivelAdodbLib.dll", "Jnavctl.dll",
+                             "JBrivelSampleActiveX.dll", "JAdodb.dll"}) {
         std::string path = "C:\\windows\\system32\\" + std::string(name);
         EXPECT_NE(files.end(), std::find(files.begin(), files.end(), path)) << path;
+    }
+    // Programs built with the kit load these from the system folder.
+    for (const char* name : {"BrivelJ2C18.dll", "BrivelMTALib.dll"}) {
+        std::string path = "C:\\windows\\system32\\" + std::string(name);
+        EXPECT_EQ(files.end(), std::find(files.begin(), files.end(), path)) << path;
     }
     for (const char* name : {"brivel18.jar", "brivelRemoteClient18.jar", "BrivelAdodbLib.jar", "JAdodb.jar"}) {
         std::string path = kPlace.installFolder + name;

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,13 @@ const char* const kPayloadFiles[] = {"Brivel.exe",           "Readme.txt",      
 // systems without cmd, the archives copied out of redist, an older archive.
 const char* const kInstalledFiles[] = {"Samples\\run.bat", "brivel18.jar", "brivelRemoteClient18.jar", "brivel.jar"};
 const char* const kPayloadFolders[] = {"logs", "Samples\\Empty\\Deeper"};
-// Kit files in the system folder that nothing else of the tests uses.
-const char* const kSystemFiles[] = {"BrivelJ2C18.dll", "BrivelMTALib.dll", "JBrivelSampleActiveX.dll"};
+// Kit files in the system folder that nothing else of the tests uses: a
+// bridge the kit ships, which goes, and the run-time libraries that programs
+// built with the kit load from there, which stay.
+const char* const kSystemFiles[] = {"JBrivelSampleActiveX.dll", "BrivelJ2C18.dll", "BrivelMTALib.dll"};
+const size_t kRemovedSystemFiles = 1;
+// Other programs' entries in the machine CLASSPATH, one in Cyrillic letters.
+const wchar_t kOtherEntries[] = L"C:\\lib\\other.jar;C:\\\x0411\x0438\x0431\\x.jar";
 
 std::string HostPath(std::string path) {
     for (char& c : path)
@@ -136,10 +142,11 @@ protected:
                            static_cast<DWORD>(uninstaller.size() + 1));
             RegCloseKey(key);
         }
-        // The kit's archive in the machine CLASSPATH beside another one.
-        char shortFolder[MAX_PATH] = "";
-        ASSERT_NE(0u, GetShortPathNameA(install_.string().c_str(), shortFolder, sizeof shortFolder));
-        SetClasspath(std::string("C:\\lib\\other.jar;") + shortFolder + "\\brivel18.jar");
+        // The kit's archive in the machine CLASSPATH beside other programs'
+        // entries, one with characters beyond the code page.
+        wchar_t shortFolder[MAX_PATH] = L"";
+        ASSERT_NE(0u, GetShortPathNameW(install_.wstring().c_str(), shortFolder, MAX_PATH));
+        SetClasspath(std::wstring(kOtherEntries) + L";" + shortFolder + L"\\brivel18.jar");
     }
 
     void SaveClasspath() { hadClasspath_ = ReadClasspath(savedClasspath_); }
@@ -153,23 +160,24 @@ protected:
         RegDeleteValueA(key, "CLASSPATH");
         RegCloseKey(key);
     }
-    static bool ReadClasspath(std::string& value) {
+    // The value as the platform keeps it: UTF-16.
+    static bool ReadClasspath(std::wstring& value) {
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kEnvironmentKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-        char text[4096] = "";
-        DWORD size = sizeof text - 1;
-        bool found = RegQueryValueExA(key, "CLASSPATH", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size) ==
+        wchar_t text[4096] = L"";
+        DWORD size = sizeof text - sizeof(wchar_t);
+        bool found = RegQueryValueExW(key, L"CLASSPATH", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size) ==
                      ERROR_SUCCESS;
         RegCloseKey(key);
         value = text;
         return found;
     }
-    static void SetClasspath(const std::string& value) {
+    static void SetClasspath(const std::wstring& value) {
         HKEY key = nullptr;
         ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kEnvironmentKey, 0, nullptr, 0, KEY_ALL_ACCESS,
                                                  nullptr, &key, nullptr));
-        RegSetValueExA(key, "CLASSPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
+        RegSetValueExW(key, L"CLASSPATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(key);
     }
     static bool UninstallKeyExists() {
@@ -222,7 +230,7 @@ protected:
     ProgmanStandIn progman_;
     PROCESS_INFORMATION process_{};
     bool hadClasspath_ = false;
-    std::string savedClasspath_;
+    std::wstring savedClasspath_;
 };
 
 TEST_F(UninstallerProgramTest, YesRemovesTheKitThenTheBatchRemovesTheProgramAndItsFolder) {
@@ -236,11 +244,14 @@ TEST_F(UninstallerProgramTest, YesRemovesTheKitThenTheBatchRemovesTheProgramAndI
     EXPECT_EQ("BrvEvalDownloader.dll\nBrivelEvalDllBuilder.dll\n", UnregisteredLibraries());
     EXPECT_EQ("[DeleteGroup(\"Brivel\")]\r\n", ProgramGroupCommands());
     EXPECT_FALSE(UninstallKeyExists()) << "the uninstall key with all its subkeys";
-    std::string classpath;
+    std::wstring classpath;
     ReadClasspath(classpath);
-    EXPECT_EQ("C:\\lib\\other.jar", classpath) << "the kit's archive taken out, the other entry kept";
-    for (const char* name : kSystemFiles)
-        EXPECT_FALSE(fs::exists(SystemFolder() + "\\" + name)) << name << " in the system folder";
+    EXPECT_EQ(kOtherEntries, classpath) << "the kit's archive taken out, the other entries kept as they were";
+    for (size_t i = 0; i < std::size(kSystemFiles); ++i) {
+        std::string path = SystemFolder() + "\\" + kSystemFiles[i];
+        if (i < kRemovedSystemFiles) EXPECT_FALSE(fs::exists(path)) << path;
+        else EXPECT_EQ(kSystemFiles[i], brivel::testing::ReadFileBytes(path)) << path;
+    }
     // The batch file, run by the command interpreter once the program has
     // ended, takes the program, the now empty folder and itself.
     EXPECT_TRUE(WaitUntil([&] { return !fs::exists(install_); })) << "the installation folder is still there";
