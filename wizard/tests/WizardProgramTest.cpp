@@ -250,10 +250,32 @@ TEST_F(WizardProgram, CancelAsksBeforeLosingAnAcceptedTypeLibrary) {
     ASSERT_TRUE(wizard.WaitUntilGone("Brivel Question"));
     EXPECT_EQ(wizard.ShownPage(frame), kOutputLocPage);
 
+    // The keys of the question: Escape answers No, Enter presses the button
+    // that has the focus (Yes at first).
     PressKey(frame, VK_ESCAPE);  // Escape is Cancel too
     question = wizard.WaitForDialog("Brivel Question");
     ASSERT_NE(question, nullptr);
-    Click(question, IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(question) == GetDlgItem(question, IDYES); }));
+    PressKey(FocusOf(question), VK_ESCAPE);
+    ASSERT_TRUE(wizard.WaitUntilGone("Brivel Question"));
+    EXPECT_EQ(wizard.WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+
+    Click(frame, IDCANCEL);
+    question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(question) == GetDlgItem(question, IDYES); }));
+    PressKey(FocusOf(question), VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(question) == GetDlgItem(question, IDNO); }));
+    PressKey(FocusOf(question), VK_RETURN);
+    ASSERT_TRUE(wizard.WaitUntilGone("Brivel Question"));
+    EXPECT_EQ(wizard.WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE)) << "Enter on No left the wizard";
+    EXPECT_EQ(wizard.ShownPage(frame), kOutputLocPage);
+
+    Click(frame, IDCANCEL);
+    question = wizard.WaitForDialog("Brivel Question");
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(question) == GetDlgItem(question, IDYES); }));
+    PressKey(FocusOf(question), VK_RETURN);
     EXPECT_EQ(wizard.WaitForExit(), 0u);
 }
 
