@@ -44,6 +44,7 @@ public:
     // True only when the class is known to derive from java.awt.Component.
     bool IsVisualComponent(const char* className) override;
     bool IsAssignableFrom(const CJavaClassSpec* a, const CJavaClassSpec* b) override;
+    bool RunningClassPath(CString& classPath) const override;
 
     // Whether every Java class a member uses is in the project (or, while
     // whole JAR files are loaded, a java. class of the runtime).

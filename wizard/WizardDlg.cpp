@@ -50,6 +50,11 @@ CString ProgramFolder() {
 
 CWizardPage* AsPage(CWizardPageHooks* page) { return static_cast<CWizardPage*>(page); }
 
+bool IsRadioButton(HWND control) {
+    LRESULT code = SendMessageA(control, WM_GETDLGCODE, 0, 0);
+    return (code & DLGC_RADIOBUTTON) != 0;
+}
+
 }  // namespace
 
 CWizardDlg::CWizardDlg()
@@ -302,11 +307,27 @@ void CWizardDlg::ShowPageWindow(CWizardPageHooks* page, bool show) {
 void CWizardDlg::InvalidatePage(CWizardPageHooks* page) { InvalidateRect(AsPage(page)->Handle(), nullptr, TRUE); }
 
 void CWizardDlg::FocusFirstControl(CWizardPageHooks* page) {
-    // A click on the page's first child window gives it the focus.
-    HWND first = GetWindow(AsPage(page)->Handle(), GW_CHILD);
+    // Every page begins with a heading text: the focus goes to the first
+    // control that takes input, as the Tab key would reach it; in a group
+    // of radio buttons, to the chosen one. (A group with none chosen has no
+    // tab stop: its first button takes the focus, which chooses nothing.)
+    HWND pageWindow = AsPage(page)->Handle();
+    HWND first = GetWindow(pageWindow, GW_CHILD);
+    while (first && !(IsWindowVisible(first) && IsWindowEnabled(first) &&
+                      ((GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP) || IsRadioButton(first))))
+        first = GetWindow(first, GW_HWNDNEXT);
     if (!first) return;
-    PostMessageA(first, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    PostMessageA(first, WM_LBUTTONUP, 0, 0);
+    if (IsRadioButton(first)) {
+        for (HWND radio = first;;) {
+            if (SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+                first = radio;
+                break;
+            }
+            radio = GetNextDlgGroupItem(pageWindow, radio, FALSE);
+            if (!radio || radio == first) break;
+        }
+    }
+    SetFocus(first);
 }
 
 bool CWizardDlg::ReadPageControls(CWizardPageHooks* page) { return AsPage(page)->UpdateData(true); }

@@ -1,5 +1,7 @@
 #include "C2jPageRules.h"
 
+#include "JavaVmHostInterface.h"
+
 #include <cctype>
 #include <cstring>
 #include <vector>
@@ -84,6 +86,13 @@ CString WithoutTrailingBackslash(const CString& folder) {
     if (length >= 2 && folder.GetAt(length - 1) == '\\' && folder.GetAt(length - 2) != ':')
         return folder.Left(length - 1);
     return folder;
+}
+
+bool VmTakesClassPath(const IJavaVmHost* host, const CString& classPath, CString& running) {
+    CString vmClassPath;
+    if (!host || !host->RunningClassPath(vmClassPath) || vmClassPath == classPath) return true;
+    running = vmClassPath;
+    return false;
 }
 
 bool CheckSpecificationPath(const CString& path, CString& message) {

@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "C2jPageRules.h"
 #include "C2jSpecification.h"
 #include "JavaVmHost.h"
 #include "WizardTexts.h"
@@ -127,9 +128,9 @@ bool CJarClassLoader::LoadJarFiles(const std::vector<CString>& jarFiles, const c
 
 bool CJarClassLoader::CanUseClassPath(const std::vector<CString>& jarFiles, const char* extraClassPath,
                                       CString& message) const {
-    if (!m_host.IsVmCreated()) return true;
     const CString classPath = JarClassPath(jarFiles, extraClassPath);
-    if (m_host.GetVmClassPath() == classPath) return true;
-    message.Format(wizard_text::kVmClassPathFixed, m_host.GetVmClassPath().c_str(), classPath.c_str());
+    CString running;
+    if (VmTakesClassPath(m_spec.m_vmHost, classPath, running)) return true;
+    message.Format(wizard_text::kVmClassPathFixed, running.c_str(), classPath.c_str());
     return false;
 }

@@ -148,6 +148,7 @@ protected:
         ASSERT_TRUE(saved.Save(file));
         std::fclose(file);
         saved.RemoveClass(kClass);
+        vm_.vmStarted = false;  // that was an earlier run's VM
     }
 
     static void Pump(DWORD ms) { PumpUntil([] { return false; }, ms); }
@@ -350,8 +351,13 @@ TEST_F(C2jWizardRun, ASavedProjectRunsFromTheStartPageToTheSavePage) {
 TEST_F(C2jWizardRun, ANewProjectChoosesBetweenWholeJarFilesAndChosenClasses) {
     const int starts = vm_.starts;
     ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    // Each page shown gives the focus to its first control that takes input
+    // (a group's chosen radio button), never to its heading.
     ASSERT_EQ(Next(), "COM-to-Java project");
+    EXPECT_EQ(GetFocus(), GetDlgItem(ShownPage(), IDC_START_NEW));
     ASSERT_EQ(Next(), "Java classes");  // a new project
+    EXPECT_EQ(GetFocus(), GetDlgItem(ShownPage(), IDC_ALL_FROM_JARS));
+    EXPECT_FALSE(IsChecked(ShownPage(), IDC_ALL_FROM_JARS)) << "the focus chose nothing";
     std::string message;
     EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message"); }), "Java classes");
     EXPECT_EQ(message, "Please select one of the options");
@@ -361,6 +367,7 @@ TEST_F(C2jWizardRun, ANewProjectChoosesBetweenWholeJarFilesAndChosenClasses) {
     ASSERT_EQ(Next(), "JAR files");
     EXPECT_TRUE(frame_->IsJarMode());
     HWND jars = ShownPage();
+    EXPECT_EQ(GetFocus(), GetDlgItem(jars, IDC_JAR_LIST));
     EXPECT_FALSE(IsEnabled(jars, IDC_JAR_REMOVE));
     EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message"); }), "JAR files");
     EXPECT_EQ(message, "Please specify one or more JAR files");
@@ -381,6 +388,7 @@ TEST_F(C2jWizardRun, ANewProjectChoosesBetweenWholeJarFilesAndChosenClasses) {
     ASSERT_EQ(Next(), "Class path");
     EXPECT_FALSE(frame_->IsJarMode());
     HWND classPath = ShownPage();
+    EXPECT_EQ(GetFocus(), GetDlgItem(classPath, IDC_CLASS_PATH));
     SetText(classPath, IDC_CLASS_PATH, "   ");
     EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Error Message"); }), "Class path");
     EXPECT_EQ(message, "Please specify CLASSPATH");
@@ -480,4 +488,81 @@ TEST_F(C2jWizardRun, ClassesAreAddedChosenAndCheckedOnTheClassListPage) {
     EXPECT_EQ(question, "Remove class calc.Calculator?");
     EXPECT_EQ(ListTexts(list), (std::vector<std::string>{kClass}));
     EXPECT_EQ(Next(), "COM library");
+}
+
+// The class path page answers for the VM it starts: a start that fails
+// says why even without the host's reason, and once the VM runs a loaded
+// project with another class path is refused (its classes would be saved
+// under a class path they were not reflected from). The load page shows the
+// document's own message in the information box.
+TEST_F(C2jWizardRun, TheClassPathPageTakesOnlyTheClassPathTheVmRunsWith) {
+    ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    ASSERT_EQ(Next(), "COM-to-Java project");
+    ASSERT_EQ(Next(), "Java classes");
+    ClickCheck(ShownPage(), IDC_CHOOSE_CLASSES);
+    ASSERT_EQ(Next(), "Class path");
+    SetText(ShownPage(), IDC_CLASS_PATH, "C:\\classes");
+    vm_.failSilently = true;
+    std::string message;
+    EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message", 5000); }), "Class path");
+    EXPECT_EQ(message, "The Java VM could not be started with this class path.");
+    vm_.failSilently = false;
+    ASSERT_EQ(Next(), "Java classes of the COM object");
+
+    // Back to the load page, and a project saved with another class path.
+    for (const char* page : {"Class path", "Java classes", "COM-to-Java project"}) {
+        Click(window_, IDC_BACK);
+        PumpUntil([&] { return ShownHeading() == page; }, 5000);
+        ASSERT_EQ(ShownHeading(), page);
+    }
+    HWND load = ShownPage();
+    ClickCheck(load, IDC_START_NEW, false);
+    ClickCheck(load, IDC_CONTINUE_SAVED);
+    brivel::testing::WriteFileBytes(Path("other.c2j"), "not a project");
+    SetText(load, IDC_LOAD_FILE, Path("other.c2j"));
+    EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message", 5000); }), "COM-to-Java project");
+    EXPECT_EQ(message, "Incorrect file type");
+    SetText(load, IDC_LOAD_FILE, project_);
+    ASSERT_EQ(Next(), "Class path");
+    EXPECT_EQ(ItemText(ShownPage(), IDC_CLASS_PATH), "C:\\lib\\calc.jar");
+    EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Error Message", 5000); }), "Class path");
+    EXPECT_EQ(message,
+              "The Java VM of this run was started with the class path \"C:\\classes\" and cannot take the class path "
+              "\"C:\\lib\\calc.jar\".  Please restart Brivel to use this class path.");
+}
+
+// JAR mode starts the VM with the JAR files' class path; going back to
+// classes chosen one by one, the locked class path page shows that class
+// path and takes it.
+TEST_F(C2jWizardRun, AfterJarModeStartedTheVmTheClassPathPageShowsItsClassPath) {
+    ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    ASSERT_EQ(Next(), "COM-to-Java project");
+    ASSERT_EQ(Next(), "Java classes");
+    ClickCheck(ShownPage(), IDC_ALL_FROM_JARS);
+    ASSERT_EQ(Next(), "JAR files");
+    SendMessageA(GetDlgItem(ShownPage(), IDC_JAR_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("C:\\lib\\calc.jar"));
+    ASSERT_EQ(Next(), "COM library");
+    SetText(ShownPage(), IDC_C2J_LIBRARY_NAME, "Calc");
+    ASSERT_EQ(Next(), "Output folder of the COM DLL");
+    SetText(ShownPage(), IDC_C2J_OUTPUT_FOLDER, folder_.string());
+    ASSERT_EQ(Next(), "Save the specification");
+    // The VM starts; the JAR itself cannot be read.
+    std::string message;
+    EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message", 5000); }), "Save the specification");
+    EXPECT_EQ(message, "The following errors occurred during loading the JAR file.\n\nJar File: C:\\lib\\calc.jar\n"
+                       "Could not open file C:\\lib\\calc.jar\n\nPlease restart Brivel and add other/more JAR files, "
+                       "or build using \"Detailed Build\".");
+    for (const char* page : {"Output folder of the COM DLL", "COM library", "JAR files", "Java classes"}) {
+        Click(window_, IDC_BACK);
+        PumpUntil([&] { return ShownHeading() == page; }, 5000);
+        ASSERT_EQ(ShownHeading(), page);
+    }
+    ClickCheck(ShownPage(), IDC_ALL_FROM_JARS, false);
+    ClickCheck(ShownPage(), IDC_CHOOSE_CLASSES);
+    ASSERT_EQ(Next(), "Class path");
+    HWND classPath = ShownPage();
+    EXPECT_EQ(ItemText(classPath, IDC_CLASS_PATH), "C:\\lib\\calc.jar");
+    EXPECT_FALSE(IsEnabled(classPath, IDC_CLASS_PATH));
+    EXPECT_EQ(Next(), "Java classes of the COM object");
+    EXPECT_EQ(frame_->m_c2jSpec.m_classPath.str(), "C:\\lib\\calc.jar");
 }
