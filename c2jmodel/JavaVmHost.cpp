@@ -621,7 +621,7 @@ bool CJavaVmHost::CheckClassListed(const ListedClassMap& listed, CJavaTypeHandle
         bool failed = TakeException();
         if (found) m_env->DeleteLocalRef(found);
         if (found && !failed) {
-            m_systemClasses->insert(name.str());
+            m_systemClasses->SetAt(name, nullptr);
             return true;
         }
     }

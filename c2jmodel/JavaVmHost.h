@@ -10,6 +10,7 @@
 #include "ComNameSet.h"
 #include "JavaClassSpec.h"
 #include "JavaVmHostInterface.h"
+#include "StringMap.h"
 
 #include <jni.h>
 
@@ -65,9 +66,9 @@ public:
     const CString& GetJvmPath() const { return m_jvmPath; }
     JNIEnv* GetEnv() const { return m_env; }
 
-    // Names of java. classes accepted while whole JAR files are loaded; null
-    // otherwise.
-    std::set<std::string>* m_systemClasses = nullptr;
+    // Names of java. classes accepted while whole JAR files are loaded (a
+    // map whose order is the platform library's); null otherwise.
+    brivel::CMapStringToPtr<void>* m_systemClasses = nullptr;
 
     // Shows a start-up failure (a message box on Windows).
     void (*m_showMessage)(const char* text, const char* caption);

@@ -60,7 +60,6 @@ bool IsRadioButton(HWND control) {
 CWizardDlg::CWizardDlg()
     : Dialog(IDD_BRIVEL_DIALOG),
       m_installFolder(ProgramFolder()),
-      m_pVmHost(&m_vmHost),
       m_navigator(*this),
       m_jarLoader(m_c2jSpec, m_vmHost) {
     m_c2jSpec.m_vmHost = &m_vmHost;
@@ -113,7 +112,6 @@ bool CWizardDlg::OnInitDialog() {
     m_pC2jSave = AddPage<CC2jSave>();
     m_pC2jEvalBldPage = AddPage<CC2jEvalBldPage>();
     FillPageLists();
-    m_pClassPath = &m_pClassPathPage->m_classPath;
 
     AddAboutCommand();
     m_icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -206,8 +204,8 @@ void CWizardDlg::CreateBridgeFiles() {
     ::CreateBridgeFiles(job, summary, m_callbackInterfaces, *this);
 }
 
-bool CWizardDlg::LoadJarClasses(const char* jarPath, const char* classPath, CString& error) {
-    return m_jarLoader.LoadJarClasses(jarPath, classPath, error);
+JarClassesLoad CWizardDlg::LoadJarClasses(const char* jarPath, const char* classPath) {
+    return m_jarLoader.LoadJarClasses(jarPath, classPath);
 }
 
 bool CWizardDlg::LoadJarFiles(CWizardPage* parentPage) {
@@ -220,8 +218,13 @@ bool CWizardDlg::LoadJarFiles(CWizardPage* parentPage) {
         return false;
     }
     CJarLoadErrors errors;
-    if (m_jarLoader.LoadJarFiles(m_pC2jJarfilesPage->m_jarFiles, m_pC2jJarfilesPage->m_extraClassPath, errors))
+    if (m_jarLoader.LoadJarFiles(m_pC2jJarfilesPage->m_jarFiles, m_pC2jJarfilesPage->m_extraClassPath, errors)) {
+        if (!errors.SkippedLines().empty()) {
+            CJarLoadErrorsDlg dialog(errors.SkippedLines());
+            dialog.DoModal(Handle());
+        }
         return true;
+    }
     // The user stays on the page with the saved settings as they were; the
     // program goes on running.
     if (errors.NeedsListDialog()) {

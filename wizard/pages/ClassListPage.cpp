@@ -97,11 +97,14 @@ void CClassListPage::OnAddClass() {
 }
 
 void CClassListPage::AddJarClasses(const CString& jarFile) {
-    CString errors;
-    m_pWizard->LoadJarClasses(jarFile, ClassPath(), errors);
+    JarClassesLoad load = m_pWizard->LoadJarClasses(jarFile, ClassPath());
     FillList();
+    if (!load.listed) {  // nothing was loaded: only why
+        ShowErrorBox(m_pWizard->Handle(), load.Problems(), this);
+        return;
+    }
     ShowInfoBox(m_pWizard->Handle(), kJarLoaded, this);
-    if (!errors.IsEmpty()) ShowErrorBox(m_pWizard->Handle(), errors, this);
+    if (!load.errors.empty() || !load.skipped.empty()) ShowErrorBox(m_pWizard->Handle(), load.Problems(), this);
 }
 
 void CClassListPage::OnRemoveClass() {
