@@ -1,10 +1,11 @@
 #include "C2jPageRules.h"
 
-#include "JavaVmHostInterface.h"
-
 #include <cctype>
 #include <cstring>
 #include <vector>
+
+#include "AsciiCharacters.h"
+#include "JavaVmHostInterface.h"
 
 namespace {
 
@@ -13,8 +14,6 @@ bool EndsWithNoCase(const CString& text, const char* tail) {
     return text.GetLength() >= length && text.Right(length).CompareNoCase(tail) == 0;
 }
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::vector<CString> Split(const CString& text, char separator) {
     std::vector<CString> parts;
@@ -79,13 +78,6 @@ bool CheckLibraryName(CString& name, CString& message) {
     }
     if (!valid) message = c2j_text::kBadLibraryName;
     return valid;
-}
-
-CString WithoutTrailingBackslash(const CString& folder) {
-    int length = folder.GetLength();
-    if (length >= 2 && folder.GetAt(length - 1) == '\\' && folder.GetAt(length - 2) != ':')
-        return folder.Left(length - 1);
-    return folder;
 }
 
 bool VmTakesClassPath(const IJavaVmHost* host, const CString& classPath, CString& running) {

@@ -1,7 +1,7 @@
 // The rules and texts of the start page and the COM-to-Java pages that hold
 // no window: the saved project the load page proposes, the class path taken
 // from the environment, class path entries appended by the pickers, the
-// library name, the output folder's trailing backslash, the specification
+// library name, the specification
 // file's name and the profile values written when it is saved.
 #pragma once
 
@@ -68,10 +68,6 @@ bool VmTakesClassPath(const IJavaVmHost* host, const CString& classPath, CString
 // The COM library name: trimmed in place; false with the message when it
 // is empty or not a letter followed by ASCII letters, digits and '_'.
 bool CheckLibraryName(CString& name, CString& message);
-
-// A folder as the output pages keep it: a trailing backslash is dropped
-// unless it follows a drive's colon or is all there is.
-CString WithoutTrailingBackslash(const CString& folder);
 
 // The specification file's path: at least five characters ending with
 // ".c2j" (ignoring case); false with the message otherwise.
