@@ -256,6 +256,72 @@ void MergeFields(const FieldGroup& saved, FieldGroup& current) {
     }
 }
 
+// One member of a class with the COM name it held before a merge.
+struct MemberName {
+    void* record;
+    int kind;
+    CString* comName;
+    bool selected;
+    CString javaName;  // "Construct" for constructors: what reflection names them from
+    CString before;
+};
+
+std::vector<MemberName> MemberNames(CJavaClassSpec& c) {
+    std::vector<MemberName> names;
+    for (MethodGroup* group : {&c.m_constructors, &c.m_methods, &c.m_staticMethods})
+        for (auto& m : *group)
+            names.push_back({m.get(), kComNameMethod, &m->m_comName, false,
+                             m->m_constructor ? CString("Construct") : m->m_javaName, m->m_comName});
+    for (FieldGroup* group : {&c.m_fields, &c.m_staticFields})
+        for (auto& f : *group)
+            names.push_back({f.get(), kComNameField, &f->m_comName, false, f->m_javaName, f->m_comName});
+    return names;
+}
+
+// A field's COM name is a property: its accessors' names are taken with it.
+void TakeAccessorNames(CJavaClassSpec& c, const CString& name) {
+    c.AddName("get_" + name);
+    c.AddName("put_" + name);
+}
+
+void ReleaseAccessorNames(CJavaClassSpec& c, const CString& name) {
+    c.RemoveName("get_" + name);
+    c.RemoveName("put_" + name);
+}
+
+// After saved COM names were copied onto the members, the class's name scope
+// holds what the members are now called: the names they had from
+// reflection are released and the saved ones taken as they are. A member
+// left unchosen whose name a saved member now holds is named anew.
+void KeepNameScope(CJavaClassSpec& c, std::vector<MemberName>& members) {
+    std::vector<MemberName*> changed;
+    for (MemberName& m : members) {
+        m.selected = m.kind == kComNameMethod ? static_cast<CJavaMethodSpec*>(m.record)->m_selected
+                                              : static_cast<CJavaFieldSpec*>(m.record)->m_selected;
+        if (*m.comName != m.before) changed.push_back(&m);
+    }
+    if (changed.empty()) return;
+    for (MemberName* m : changed) {
+        c.RemoveName(m->before);
+        if (m->kind == kComNameField) ReleaseAccessorNames(c, m->before);
+    }
+    std::vector<CString> taken;
+    for (MemberName* m : changed) {
+        c.TakeName(*m->comName, m->record, m->kind);
+        if (m->kind == kComNameField) TakeAccessorNames(c, *m->comName);
+        taken.push_back(CComNameSet::FoldName(*m->comName));
+    }
+    for (MemberName& m : members) {
+        if (m.selected || *m.comName != m.before) continue;
+        const CString key = CComNameSet::FoldName(*m.comName);
+        bool clash = false;
+        for (const CString& t : taken) clash = clash || t == key;
+        if (!clash) continue;
+        *m.comName = c.MakeUniqueName(m.javaName, m.record, m.kind, true);
+        if (m.kind == kComNameField) TakeAccessorNames(c, *m.comName);
+    }
+}
+
 std::unique_ptr<CJavaMethodSpec> BuiltInMethod(const char* name, CJavaTypeHandler* returnType, bool constructor,
                                                const char* parameterName, CJavaTypeHandler* parameterType,
                                                const char* comment) {
@@ -334,9 +400,9 @@ void CC2jSpecification::DeleteClasses() {
     m_classNames.clear();
 }
 
-void CC2jSpecification::StoreClass(CJavaClassSpec* javaClass) {
+void CC2jSpecification::StoreClass(CJavaClassSpec* javaClass, bool link) {
     const std::string name = javaClass->m_javaClassName.str();
-    FindOrCreateObjectTypeHandler(name.c_str())->SetClassSpec(javaClass);
+    if (link) FindOrCreateObjectTypeHandler(name.c_str())->SetClassSpec(javaClass);
     auto& slot = m_classes[name];
     if (!slot) m_classNames.push_back(javaClass->m_javaClassName);
     slot.reset(javaClass);
@@ -424,8 +490,12 @@ bool CC2jSpecification::Load(FILE* file, CString& error) {
     for (uint32_t i = 0; i < count; ++i) {
         auto javaClass = std::make_unique<CJavaClassSpec>();
         if (!ReadClass(in, version, *javaClass)) return fail();
-        StoreClass(javaClass.release());
+        StoreClass(javaClass.release(), false);
     }
+    // Only a whole file takes the type handlers over: a failed load leaves
+    // them to the classes they named before.
+    for (const auto& entry : m_classes)
+        FindOrCreateObjectTypeHandler(entry.first.c_str())->SetClassSpec(entry.second.get());
     return true;
 }
 
@@ -515,11 +585,16 @@ bool CC2jSpecification::ReloadClasses(const CC2jSpecification& saved, CString& e
             MergeSavedSelections(*savedClass, *current);
         }
     }
+    // Reading the saved project linked its classes' type handlers to its own
+    // records. From here on they name this project's classes, and a class
+    // that did not come back counts as not defined.
+    for (const CString& name : saved.m_classNames) FindOrCreateObjectTypeHandler(name)->SetClassSpec(GetClass(name));
     if (failures == 0) errors.Empty();
     return failures == 0;
 }
 
 void CC2jSpecification::MergeSavedSelections(const CJavaClassSpec& saved, CJavaClassSpec& current) {
+    std::vector<MemberName> members = MemberNames(current);
     current.m_visual = saved.m_visual;
     current.m_eventInterface = saved.m_eventInterface;
     current.m_comObjectName = saved.m_comObjectName;
@@ -529,4 +604,5 @@ void CC2jSpecification::MergeSavedSelections(const CJavaClassSpec& saved, CJavaC
     MergeMethods(saved.m_staticMethods, current.m_staticMethods);
     MergeFields(saved.m_fields, current.m_fields);
     MergeFields(saved.m_staticFields, current.m_staticFields);
+    KeepNameScope(current, members);
 }

@@ -81,7 +81,8 @@ public:
 private:
     void BuildBuiltInMembers();
     void NumberExceptionClasses();
-    void StoreClass(CJavaClassSpec* javaClass);
+    // Keeps the class under its name; `link` points its type handler at it.
+    void StoreClass(CJavaClassSpec* javaClass, bool link = true);
     void DeleteClasses();
 
     std::vector<CBuiltInMember> m_builtInMembers;

@@ -93,6 +93,17 @@ void CComNameSet::AddName(const char* name) {
     m_names.emplace(FoldName(name).str(), nullptr);
 }
 
+void CComNameSet::TakeName(const char* name, void* owner, int kind) {
+    auto entry = std::make_shared<NameEntry>();
+    entry->displayName = name;
+    entry->displayName.Trim();
+    entry->baseName = entry->displayName;
+    entry->owner = owner;
+    entry->kind = kind;
+    entry->renameOnConflict = false;
+    m_names[FoldName(name).str()] = entry;
+}
+
 bool CComNameSet::RemoveName(const char* name) {
     return m_names.erase(FoldName(name).str()) != 0;
 }

@@ -31,6 +31,10 @@ public:
 
     // Marks a name as used (no owner).
     void AddName(const char* name);
+    // Marks a name as used by its owner exactly as given (a name the user
+    // typed or a saved project holds): unlike a name made by MakeUniqueName
+    // it never gives way to a later equal name.
+    void TakeName(const char* name, void* owner, int kind);
     // Releases a name; true when it was in use. The name is folded first, so
     // either a shown name or its key releases it.
     bool RemoveName(const char* name);

@@ -601,6 +601,12 @@ bool CJavaVmHost::IsVisualComponent(const char* className) {
     return visual;
 }
 
+bool CJavaVmHost::RunningClassPath(CString& classPath) const {
+    if (!m_vmCreated) return false;
+    classPath = m_vmClassPath;
+    return true;
+}
+
 bool CJavaVmHost::IsAssignableFrom(const CJavaClassSpec* a, const CJavaClassSpec* b) {
     if (!m_started || !a->m_classRef || !b->m_classRef) return true;
     return m_env->IsAssignableFrom(a->m_classRef, b->m_classRef);
@@ -617,7 +623,7 @@ bool CJavaVmHost::CheckClassListed(const ListedClassMap& listed, CJavaTypeHandle
         bool failed = TakeException();
         if (found) m_env->DeleteLocalRef(found);
         if (found && !failed) {
-            m_systemClasses->insert(name.str());
+            m_systemClasses->SetAt(name, nullptr);
             return true;
         }
     }

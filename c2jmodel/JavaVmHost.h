@@ -10,6 +10,7 @@
 #include "ComNameSet.h"
 #include "JavaClassSpec.h"
 #include "JavaVmHostInterface.h"
+#include "StringMap.h"
 
 #include <jni.h>
 
@@ -44,6 +45,7 @@ public:
     // True only when the class is known to derive from java.awt.Component.
     bool IsVisualComponent(const char* className) override;
     bool IsAssignableFrom(const CJavaClassSpec* a, const CJavaClassSpec* b) override;
+    bool RunningClassPath(CString& classPath) const override;
 
     // Whether every Java class a member uses is in the project (or, while
     // whole JAR files are loaded, a java. class of the runtime).
@@ -64,9 +66,9 @@ public:
     const CString& GetJvmPath() const { return m_jvmPath; }
     JNIEnv* GetEnv() const { return m_env; }
 
-    // Names of java. classes accepted while whole JAR files are loaded; null
-    // otherwise.
-    std::set<std::string>* m_systemClasses = nullptr;
+    // Names of java. classes accepted while whole JAR files are loaded (a
+    // map whose order is the platform library's); null otherwise.
+    brivel::CMapStringToPtr<void>* m_systemClasses = nullptr;
 
     // Shows a start-up failure (a message box on Windows).
     void (*m_showMessage)(const char* text, const char* caption);

@@ -27,4 +27,7 @@ public:
     virtual bool IsAssignableFrom(const CJavaClassSpec* a, const CJavaClassSpec* b) = 0;
     // True only when the class is known to derive from java.awt.Component.
     virtual bool IsVisualComponent(const char*) { return false; }
+    // True with the class path the VM was created with once it exists: that
+    // class path then holds for the rest of the process.
+    virtual bool RunningClassPath(CString& classPath) const = 0;
 };

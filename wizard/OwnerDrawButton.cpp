@@ -39,6 +39,34 @@ bool COwnerDrawButton::SubclassButton(brivel::winui::Dialog& dialog, int id) {
     return true;
 }
 
+LRESULT COwnerDrawButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // The key's message comes with the question; taking it leaves the
+        // dialog manager out of it.
+        const MSG* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && ((key->message == WM_KEYDOWN && key->wParam == VK_RETURN) ||
+                    (key->message == WM_CHAR && key->wParam == '\r')))
+            return DefaultProc(message, wParam, lParam) | DLGC_WANTMESSAGE;
+        break;
+    }
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN) {
+            HWND dialog = GetParent(Handle());
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(Handle()));
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wParam == '\r') return 0;
+        break;
+    default:
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
 void COwnerDrawButton::DrawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;

@@ -16,6 +16,12 @@ public:
 
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 
+protected:
+    // Enter presses the button that has the focus. An owner-drawn button is
+    // no push button to the dialog manager, which would otherwise send Enter
+    // to the dialog's default button whichever button has the focus.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     CDialogFont m_font;
 };

@@ -50,12 +50,16 @@ CString ProgramFolder() {
 
 CWizardPage* AsPage(CWizardPageHooks* page) { return static_cast<CWizardPage*>(page); }
 
+bool IsRadioButton(HWND control) {
+    LRESULT code = SendMessageA(control, WM_GETDLGCODE, 0, 0);
+    return (code & DLGC_RADIOBUTTON) != 0;
+}
+
 }  // namespace
 
 CWizardDlg::CWizardDlg()
     : Dialog(IDD_BRIVEL_DIALOG),
       m_installFolder(ProgramFolder()),
-      m_pVmHost(&m_vmHost),
       m_navigator(*this),
       m_jarLoader(m_c2jSpec, m_vmHost) {
     m_c2jSpec.m_vmHost = &m_vmHost;
@@ -108,7 +112,6 @@ bool CWizardDlg::OnInitDialog() {
     m_pC2jSave = AddPage<CC2jSave>();
     m_pC2jEvalBldPage = AddPage<CC2jEvalBldPage>();
     FillPageLists();
-    m_pClassPath = &m_pClassPathPage->m_classPath;
 
     AddAboutCommand();
     m_icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -201,8 +204,8 @@ void CWizardDlg::CreateBridgeFiles() {
     ::CreateBridgeFiles(job, summary, m_callbackInterfaces, *this);
 }
 
-bool CWizardDlg::LoadJarClasses(const char* jarPath, const char* classPath, CString& error) {
-    return m_jarLoader.LoadJarClasses(jarPath, classPath, error);
+JarClassesLoad CWizardDlg::LoadJarClasses(const char* jarPath, const char* classPath) {
+    return m_jarLoader.LoadJarClasses(jarPath, classPath);
 }
 
 bool CWizardDlg::LoadJarFiles(CWizardPage* parentPage) {
@@ -215,8 +218,13 @@ bool CWizardDlg::LoadJarFiles(CWizardPage* parentPage) {
         return false;
     }
     CJarLoadErrors errors;
-    if (m_jarLoader.LoadJarFiles(m_pC2jJarfilesPage->m_jarFiles, m_pC2jJarfilesPage->m_extraClassPath, errors))
+    if (m_jarLoader.LoadJarFiles(m_pC2jJarfilesPage->m_jarFiles, m_pC2jJarfilesPage->m_extraClassPath, errors)) {
+        if (!errors.SkippedLines().empty()) {
+            CJarLoadErrorsDlg dialog(errors.SkippedLines());
+            dialog.DoModal(Handle());
+        }
         return true;
+    }
     // The user stays on the page with the saved settings as they were; the
     // program goes on running.
     if (errors.NeedsListDialog()) {
@@ -302,11 +310,27 @@ void CWizardDlg::ShowPageWindow(CWizardPageHooks* page, bool show) {
 void CWizardDlg::InvalidatePage(CWizardPageHooks* page) { InvalidateRect(AsPage(page)->Handle(), nullptr, TRUE); }
 
 void CWizardDlg::FocusFirstControl(CWizardPageHooks* page) {
-    // A click on the page's first child window gives it the focus.
-    HWND first = GetWindow(AsPage(page)->Handle(), GW_CHILD);
+    // Every page begins with a heading text: the focus goes to the first
+    // control that takes input, as the Tab key would reach it; in a group
+    // of radio buttons, to the chosen one. (A group with none chosen has no
+    // tab stop: its first button takes the focus, which chooses nothing.)
+    HWND pageWindow = AsPage(page)->Handle();
+    HWND first = GetWindow(pageWindow, GW_CHILD);
+    while (first && !(IsWindowVisible(first) && IsWindowEnabled(first) &&
+                      ((GetWindowLongA(first, GWL_STYLE) & WS_TABSTOP) || IsRadioButton(first))))
+        first = GetWindow(first, GW_HWNDNEXT);
     if (!first) return;
-    PostMessageA(first, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    PostMessageA(first, WM_LBUTTONUP, 0, 0);
+    if (IsRadioButton(first)) {
+        for (HWND radio = first;;) {
+            if (SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+                first = radio;
+                break;
+            }
+            radio = GetNextDlgGroupItem(pageWindow, radio, FALSE);
+            if (!radio || radio == first) break;
+        }
+    }
+    SetFocus(first);
 }
 
 bool CWizardDlg::ReadPageControls(CWizardPageHooks* page) { return AsPage(page)->UpdateData(true); }

@@ -76,11 +76,12 @@ public:
 
     // Leaving the summary page: one generation run with the summary's values.
     void CreateBridgeFiles();
-    // JAR mode: the classes of one JAR into the project.
-    bool LoadJarClasses(const char* jarPath, const char* classPath, CString& error);
+    // The classes of one JAR into the project.
+    JarClassesLoad LoadJarClasses(const char* jarPath, const char* classPath);
     // JAR mode, before saving: every JAR of the JAR-files page; a failure is
     // shown (a list dialog for more than three lines, else an information
-    // box) and keeps the user on `parentPage`.
+    // box) and keeps the user on `parentPage`. Classes left out of JARs that
+    // loaded are listed in the list dialog, and the save goes on.
     bool LoadJarFiles(CWizardPage* parentPage);
 
     // True once COM was initialised on this thread (the program ends it
@@ -100,7 +101,6 @@ public:
     bool m_packageRequired = false;  // the package page's sample rule fixed the package
     bool m_tutorial = false;         // the project's class path ends with the tutorial JAR
     CC2jSpecification m_c2jSpec;
-    CJavaVmHost* m_pVmHost;
     CLoadPage* m_pLoadPage = nullptr;
     CLibNamePage* m_pLibNamePage = nullptr;
     CClassListPage* m_pClassListPage = nullptr;
@@ -112,7 +112,6 @@ public:
     CC2jJarfilesPage* m_pC2jJarfilesPage = nullptr;
     std::unique_ptr<CC2jSpecification> m_pLoadedSpec;  // a specification loaded from a file
     CJavaVmHost m_vmHost;
-    CString* m_pClassPath = nullptr;  // the class path page's text
 
 protected:
     bool OnInitDialog() override;

@@ -1,6 +1,7 @@
 // The .c2j file: hand-written files of every version, round trips, and
 // damaged files of every kind.
 #include "C2jSpecification.h"
+#include "FakeVmHost.h"
 
 #include "SpecFileText.h"
 #include "TempFolder.h"
@@ -10,6 +11,7 @@
 #include <regex>
 #include <set>
 
+using brivel::testing::FakeVmHost;
 using brivel::testing::ReadFileBytes;
 using brivel::testing::SpecFileFromText;
 using brivel::testing::WriteFileBytes;
@@ -270,6 +272,34 @@ TEST_F(SpecFileTest, FilesCutShortGiveTheMessageOfTheFieldCut) {
         CC2jSpecification doc;
         EXPECT_EQ(LoadText(doc, c.text), c.message) << c.text;
     }
+}
+
+// The wizard's project holds p.K; a file naming p.K that cannot be read
+// whole takes nothing from it, and one that can points p.K's handler at its
+// own record until that document goes.
+TEST_F(SpecFileTest, OnlyAWholeFileTakesTheTypeHandlersOfItsClasses) {
+    FakeVmHost host;
+    host.Define("p.K");
+    CC2jSpecification project;
+    project.m_vmHost = &host;
+    CString error;
+    CJavaClassSpec* k = project.AddClassFromVm("", false, "p.K", error);
+    ASSERT_NE(k, nullptr);
+    CObjectTypeHandler* handler = FindOrCreateObjectTypeHandler("p.K");
+    {
+        CC2jSpecification damaged;
+        EXPECT_EQ(LoadText(damaged, std::string(kHeader106) + "u32:2 str:\"p.K\" str:\"p.L\" " + ClassRecord("p.K") +
+                                        "str:\"p.L\" u8:0"),
+                  "Unexpected eof while reading class definition");
+        EXPECT_EQ(handler->GetClassSpec(), k);
+    }
+    EXPECT_EQ(handler->GetClassSpec(), k) << "a failed load's document took the class's handler with it";
+    {
+        CC2jSpecification whole;
+        EXPECT_EQ(LoadText(whole, std::string(kHeader106) + "u32:1 str:\"p.K\" " + ClassRecord("p.K")), "");
+        EXPECT_EQ(handler->GetClassSpec(), whole.GetClass("p.K"));
+    }
+    project.RemoveClass("p.K");
 }
 
 TEST_F(SpecFileTest, DamagedLengthsAndCountsEndAtTheEndOfTheFile) {

@@ -27,13 +27,20 @@ public:
 
     FakeClass& Define(const std::string& name) { return m_classes[name]; }
 
-    bool Start(const char*, CString& error) override {
+    bool Start(const char* classPath, CString& error) override {
         ++starts;
-        if (!startError.IsEmpty()) {
+        if (!startError.IsEmpty() || failSilently) {
             error = startError;
             return false;
         }
+        if (!vmStarted) vmClassPath = classPath;
+        vmStarted = true;
         return true;
+    }
+
+    bool RunningClassPath(CString& classPath) const override {
+        if (vmStarted) classPath = vmClassPath;
+        return vmStarted;
     }
 
     CJavaClassSpec* LoadClass(const char* className, bool includeInherited, CString& error) override {
@@ -91,6 +98,9 @@ public:
 
     int starts = 0;
     CString startError;
+    bool failSilently = false;  // Start fails without a reason
+    bool vmStarted = false;     // a Start succeeded; the VM keeps its first class path
+    CString vmClassPath;
     bool running = true;
 
 private:

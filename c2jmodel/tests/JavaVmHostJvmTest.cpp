@@ -381,10 +381,10 @@ TEST_F(JvmHost, MemberTypesMustBeListed) {
             setLocation = m.get();
     ASSERT_TRUE(setLocation);
     EXPECT_FALSE(host.CheckMethodTypesListed(listed, setLocation));
-    std::set<std::string> system;
+    brivel::CMapStringToPtr<void> system;
     host.m_systemClasses = &system;
     EXPECT_TRUE(host.CheckMethodTypesListed(listed, setLocation));
-    EXPECT_EQ(system, (std::set<std::string>{"java.awt.Point"}));
+    EXPECT_EQ(system.Keys(), (std::vector<CString>{"java.awt.Point"}));
 }
 
 // The reflection classes cannot be looked up: start-up fails with its

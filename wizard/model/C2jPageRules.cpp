@@ -4,6 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "AsciiCharacters.h"
+#include "JavaVmHostInterface.h"
+
 namespace {
 
 bool EndsWithNoCase(const CString& text, const char* tail) {
@@ -11,8 +14,6 @@ bool EndsWithNoCase(const CString& text, const char* tail) {
     return text.GetLength() >= length && text.Right(length).CompareNoCase(tail) == 0;
 }
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::vector<CString> Split(const CString& text, char separator) {
     std::vector<CString> parts;
@@ -79,11 +80,11 @@ bool CheckLibraryName(CString& name, CString& message) {
     return valid;
 }
 
-CString WithoutTrailingBackslash(const CString& folder) {
-    int length = folder.GetLength();
-    if (length >= 2 && folder.GetAt(length - 1) == '\\' && folder.GetAt(length - 2) != ':')
-        return folder.Left(length - 1);
-    return folder;
+bool VmTakesClassPath(const IJavaVmHost* host, const CString& classPath, CString& running) {
+    CString vmClassPath;
+    if (!host || !host->RunningClassPath(vmClassPath) || vmClassPath == classPath) return true;
+    running = vmClassPath;
+    return false;
 }
 
 bool CheckSpecificationPath(const CString& path, CString& message) {

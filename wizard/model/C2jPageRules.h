@@ -1,11 +1,13 @@
 // The rules and texts of the start page and the COM-to-Java pages that hold
 // no window: the saved project the load page proposes, the class path taken
 // from the environment, class path entries appended by the pickers, the
-// library name, the output folder's trailing backslash, the specification
+// library name, the specification
 // file's name and the profile values written when it is saved.
 #pragma once
 
 #include "BrvString.h"
+
+class IJavaVmHost;
 
 namespace c2j_text {
 
@@ -31,6 +33,13 @@ constexpr const char* kSpecifyFile = "Please specify a file";
 constexpr const char* kExtensionMustBeC2j = "Extension must be .c2j";
 constexpr const char* kCannotWrite = ": Cannot write";
 constexpr const char* kTutorialJar = "\\sample\\CallingJavaTut.jar";
+// The class path page when the VM of this run already runs with another
+// class path (a project loaded after it started, or JAR mode before), and
+// when it cannot start and gives no reason.
+constexpr const char* kVmClassPathFixed =
+    "The Java VM of this run was started with the class path \"%s\" and cannot take the class path \"%s\".  "
+    "Please restart Brivel to use this class path.";
+constexpr const char* kVmNotStarted = "The Java VM could not be started with this class path.";
 // Profile section and entries of the last saved specification.
 constexpr const char* kSavedDataSection = "SavedData";
 constexpr const char* kSavedDirEntry = "Dir";
@@ -51,13 +60,14 @@ CString ClassPathWithoutProductJar(const CString& environmentValue);
 // the text is not empty and does not end with one.
 void AppendClassPathEntry(CString& text, const CString& entry);
 
+// Whether the Java VM of this run takes `classPath`: any before it exists,
+// afterwards only the one it was created with (returned in `running` when
+// it differs).
+bool VmTakesClassPath(const IJavaVmHost* host, const CString& classPath, CString& running);
+
 // The COM library name: trimmed in place; false with the message when it
 // is empty or not a letter followed by ASCII letters, digits and '_'.
 bool CheckLibraryName(CString& name, CString& message);
-
-// A folder as the output pages keep it: a trailing backslash is dropped
-// unless it follows a drive's colon or is all there is.
-CString WithoutTrailingBackslash(const CString& folder);
 
 // The specification file's path: at least five characters ending with
 // ".c2j" (ignoring case); false with the message otherwise.

@@ -7,7 +7,7 @@ CString CCallbackInterfaceList::Add(const char* text) {
     name.Trim();
     if (name.IsEmpty()) return j2c_text::kSpecifyInterfaceName;
     for (const CString& listed : m_names)
-        if (listed.CompareNoCase(name) == 0) return j2c_text::kNameExists;
+        if (listed == name) return j2c_text::kNameExists;
     m_names.push_back(name);
     return CString();
 }

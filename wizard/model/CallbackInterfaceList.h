@@ -1,6 +1,6 @@
-// The list of the callback interfaces dialog. The generation job registers
-// the names upper-cased, so two names that differ only in letter case are
-// one name: the second is refused like an exact repeat.
+// The list of the callback interfaces dialog. A name is refused when the
+// list holds it in the same letter case; names that differ only in case are
+// both kept (the generation job registers them upper-cased, as one).
 #pragma once
 
 #include <vector>

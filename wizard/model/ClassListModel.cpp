@@ -1,5 +1,7 @@
 #include "ClassListModel.h"
 
+#include <utility>
+
 #include "C2jSpecification.h"
 #include "ComNameSet.h"
 #include "JavaClassSpec.h"
@@ -29,13 +31,29 @@ CJavaClassSpec* CClassListModel::AddClass(const CString& classPath, const CStrin
     return javaClass;
 }
 
+bool CClassListModel::ReloadProject(const CC2jSpecification& saved, CString& errors) {
+    // A class the project held already takes the saved name instead of its own.
+    std::vector<std::pair<CJavaClassSpec*, CString>> before;
+    for (const CString& name : saved.GetClassNames())
+        if (CJavaClassSpec* javaClass = m_spec.GetClass(name))
+            before.emplace_back(javaClass, javaClass->m_comObjectName);
+    bool reloaded = m_spec.ReloadClasses(saved, errors);
+    for (const auto& [javaClass, name] : before)
+        if (m_spec.GetClass(javaClass->m_javaClassName) == javaClass) m_objectNames.RemoveName(name);
+    for (const CString& name : saved.GetClassNames())
+        if (CJavaClassSpec* javaClass = m_spec.GetClass(name))
+            m_objectNames.TakeName(javaClass->m_comObjectName, javaClass, kComNameNone);
+    return reloaded;
+}
+
 void CClassListModel::ApplyProperties(CJavaClassSpec& javaClass, const CString& comName, const CString& comment,
                                       bool visual) {
     if (comName != javaClass.m_comObjectName) {
         // The scope must hold the name the class now has, and no longer the
         // one it had (a later class may take that one).
         m_objectNames.RemoveName(javaClass.m_comObjectName);
-        javaClass.m_comObjectName = m_objectNames.MakeUniqueName(comName, &javaClass, kComNameNone, true);
+        m_objectNames.TakeName(comName, &javaClass, kComNameNone);
+        javaClass.m_comObjectName = comName;
     }
     javaClass.m_comment = comment;
     javaClass.m_visual = visual ? 1 : 0;
@@ -60,8 +78,22 @@ bool CClassListModel::RenameMember(CJavaClassSpec& javaClass, void* member, int 
                                    const CString& newName, CString& message) {
     if (newName.CompareNoCase(comName) == 0) return true;
     if (!ValidateComName(newName, javaClass, message)) return false;
+    // A field is a property: the names of its accessors must be free too.
+    if (kind == kComNameField && (javaClass.IsTaken("get_" + newName) || javaClass.IsTaken("put_" + newName))) {
+        message = class_list_text::kDuplicateName;
+        return false;
+    }
     javaClass.RemoveName(comName);
-    comName = javaClass.MakeUniqueName(newName, member, kind, true);
+    if (kind == kComNameField) {
+        javaClass.RemoveName("get_" + comName);
+        javaClass.RemoveName("put_" + comName);
+    }
+    javaClass.TakeName(newName, member, kind);
+    if (kind == kComNameField) {
+        javaClass.AddName("get_" + newName);
+        javaClass.AddName("put_" + newName);
+    }
+    comName = newName;
     return true;
 }
 

@@ -25,8 +25,14 @@ public:
     CJavaClassSpec* AddClass(const CString& classPath, const CString& className, bool includeInherited,
                              const CString& comName, const CString& comment, bool visual, CString& message);
 
+    // Adds and reflects the classes of a loaded project again with its saved
+    // choices (CC2jSpecification::ReloadClasses); their COM object names
+    // are then the ones taken in the object scope. False with the reasons
+    // of the classes that could not come back.
+    bool ReloadProject(const CC2jSpecification& saved, CString& errors);
+
     // Stores the properties dialog's values; a new COM name gives the old one
-    // back to the scope and takes the new one.
+    // back to the scope and takes the new one as typed.
     void ApplyProperties(CJavaClassSpec& javaClass, const CString& comName, const CString& comment, bool visual);
 
     // Takes classes out of the project and gives their COM names back.
@@ -37,7 +43,8 @@ public:
 
     // A member's COM name changed in the methods dialog: unchanged (ignoring
     // case) does nothing and answers true; else the name must pass
-    // ValidateComName in the class's scope. False with the message.
+    // ValidateComName in the class's scope (a field's accessor names too),
+    // and it is taken as typed. False with the message.
     static bool RenameMember(CJavaClassSpec& javaClass, void* member, int kind, CString& comName,
                              const CString& newName, CString& message);
 

@@ -1,13 +1,12 @@
 #include "ClassListRules.h"
 
+#include "AsciiCharacters.h"
 #include "ComNameSet.h"
 #include "JavaClassSpec.h"
 #include "JavaTypeHandler.h"
 
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsNameCharacter(char c) { return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_'; }
 
 CString AfterLastDot(const CString& name) { return name.Mid(name.ReverseFind('.') + 1); }

@@ -1,8 +1,8 @@
 #include "JarClassLoader.h"
 
-#include <set>
 #include <string>
 
+#include "C2jPageRules.h"
 #include "C2jSpecification.h"
 #include "JavaVmHost.h"
 #include "WizardTexts.h"
@@ -26,6 +26,12 @@ CString JoinLines(const std::vector<CString>& lines) {
 
 }  // namespace
 
+CString JarClassesLoad::Problems() const {
+    std::vector<CString> lines = errors;
+    lines.insert(lines.end(), skipped.begin(), skipped.end());
+    return JoinLines(lines);
+}
+
 CString CJarClassLoader::JarClassPath(const std::vector<CString>& jarFiles, const char* extraClassPath) {
     CString classPath;
     for (size_t i = 0; i < jarFiles.size(); ++i) {
@@ -39,20 +45,20 @@ CString CJarClassLoader::JarClassPath(const std::vector<CString>& jarFiles, cons
     return classPath;
 }
 
-CJavaClassSpec* CJarClassLoader::AddClass(const CString& className, const char* classPath,
-                                          std::vector<CString>& errors) {
+CJavaClassSpec* CJarClassLoader::AddClass(const CString& className, const char* classPath, JarClassesLoad& load) {
     if (m_spec.GetClass(className)) return nullptr;  // in the project already, named and reflected
     CString error;
     CJavaClassSpec* javaClass = m_spec.AddClassFromVm(classPath, false, className, error);
     if (!javaClass) {
-        // A class of the JAR that cannot be loaded is reported, not left out silently.
-        if (!error.IsEmpty()) errors.push_back(error);
+        // Left out, as the rest of the JAR needs nothing of it, and reported
+        // rather than left out silently.
+        if (!error.IsEmpty()) load.skipped.push_back(error);
         return nullptr;
     }
     m_loaded.push_back(className);
     javaClass->m_comObjectName = m_host.MakeUniqueName(ShortName(className), javaClass, kComNameNone, true);
-    m_host.ReflectClass(javaClass);
-    if (!javaClass->m_error.IsEmpty()) errors.push_back(javaClass->m_error);
+    m_spec.m_vmHost->ReflectClass(javaClass);
+    if (!javaClass->m_error.IsEmpty()) load.errors.push_back(javaClass->m_error);
     return javaClass;
 }
 
@@ -72,32 +78,32 @@ void CJarClassLoader::SelectKnownMembers(CJavaClassSpec& javaClass) {
             if (m_host.CheckFieldTypeListed(listed, field.get())) field->m_selected = true;
 }
 
-bool CJarClassLoader::LoadJarClasses(const char* jarPath, const char* classPath, CString& error) {
+JarClassesLoad CJarClassLoader::LoadJarClasses(const char* jarPath, const char* classPath) {
+    JarClassesLoad load;
     std::vector<CString> classNames;
-    if (!m_spec.AddClassesFromJars(classPath, jarPath, classNames, error)) return false;
+    CString error;
+    if (!m_spec.AddClassesFromJars(classPath, jarPath, classNames, error)) {
+        load.errors.push_back(error);
+        return load;
+    }
+    load.listed = true;
 
-    std::vector<CString> errors;
     std::vector<CJavaClassSpec*> added;
     for (const CString& name : classNames)
-        if (CJavaClassSpec* javaClass = AddClass(name, classPath, errors)) added.push_back(javaClass);
+        if (CJavaClassSpec* javaClass = AddClass(name, classPath, load)) added.push_back(javaClass);
 
-    if (errors.empty()) {
+    if (load.errors.empty()) {
         // Runtime classes ("java.") that selected members use are gathered
-        // while the members are checked, then join the project themselves.
-        std::set<std::string> used;
+        // while the members are checked, then join the project themselves,
+        // in the order of the map that gathered them.
+        brivel::CMapStringToPtr<void> used;
         m_host.m_systemClasses = &used;
         for (CJavaClassSpec* javaClass : added)
             if (javaClass->m_error.IsEmpty()) SelectKnownMembers(*javaClass);
         m_host.m_systemClasses = nullptr;
-        while (!used.empty()) {
-            CString name = used.begin()->c_str();
-            used.erase(used.begin());
-            AddClass(name, classPath, errors);
-        }
+        for (const CString& name : used.Keys()) AddClass(name, classPath, load);
     }
-    if (errors.empty()) return true;
-    error = JoinLines(errors);
-    return false;
+    return load;
 }
 
 void CJarClassLoader::ForgetLoadedClasses() {
@@ -116,8 +122,12 @@ bool CJarClassLoader::LoadJarFiles(const std::vector<CString>& jarFiles, const c
     ForgetLoadedClasses();
     m_spec.m_classPath = classPath;
     for (const CString& jar : jarFiles) {
-        CString error;
-        if (!LoadJarClasses(jar, m_spec.m_classPath, error)) errors.AddFailure(jar, error);
+        JarClassesLoad load = LoadJarClasses(jar, m_spec.m_classPath);
+        if (load.Succeeded()) {
+            errors.AddSkipped(jar, load.skipped);
+            continue;
+        }
+        errors.AddFailure(jar, load.Problems());
     }
     m_lastLoadSucceeded = errors.IsEmpty();
     m_lastJarFiles = jarFiles;
@@ -127,9 +137,9 @@ bool CJarClassLoader::LoadJarFiles(const std::vector<CString>& jarFiles, const c
 
 bool CJarClassLoader::CanUseClassPath(const std::vector<CString>& jarFiles, const char* extraClassPath,
                                       CString& message) const {
-    if (!m_host.IsVmCreated()) return true;
     const CString classPath = JarClassPath(jarFiles, extraClassPath);
-    if (m_host.GetVmClassPath() == classPath) return true;
-    message.Format(wizard_text::kVmClassPathFixed, m_host.GetVmClassPath().c_str(), classPath.c_str());
+    CString running;
+    if (VmTakesClassPath(m_spec.m_vmHost, classPath, running)) return true;
+    message.Format(wizard_text::kVmClassPathFixed, running.c_str(), classPath.c_str());
     return false;
 }

@@ -13,6 +13,16 @@ class CC2jSpecification;
 class CJavaClassSpec;
 class CJavaVmHost;
 
+// What loading the classes of one JAR file came to.
+struct JarClassesLoad {
+    bool listed = false;           // the classes were listed: the VM runs, the file opened, at most 500
+    std::vector<CString> errors;   // why they could not be listed, or classes whose reflection failed
+    std::vector<CString> skipped;  // classes the VM could not load: left out of the project
+    bool Succeeded() const { return listed && errors.empty(); }
+    // The errors, then the classes left out, one per line.
+    CString Problems() const;
+};
+
 class CJarClassLoader {
 public:
     CJarClassLoader(CC2jSpecification& spec, CJavaVmHost& host) : m_spec(spec), m_host(host) {}
@@ -30,12 +40,14 @@ public:
     // path when there is one.
     static CString JarClassPath(const std::vector<CString>& jarFiles, const char* extraClassPath);
 
-    // Loads the classes of one JAR file. False with the errors, one per line,
-    // when the JAR cannot be listed or a class cannot be loaded or reflected.
-    bool LoadJarClasses(const char* jarPath, const char* classPath, CString& error);
+    // Loads the classes of one JAR file. It fails when the JAR cannot be
+    // listed or a class's reflection fails; a class the VM cannot load is
+    // left out and named in `skipped`.
+    JarClassesLoad LoadJarClasses(const char* jarPath, const char* classPath);
 
     // Sets the project's class path and loads every JAR file; false with the
-    // error lines of each JAR that failed. Classes that an earlier call
+    // error lines of each JAR that failed (classes left out of JARs that
+    // loaded are in the errors' skipped lines). Classes that an earlier call
     // loaded are taken out first, so a repeated load starts from the same
     // project and a JAR removed from the list leaves nothing behind.
     // The same JAR files and class path as the last load that succeeded are
@@ -49,8 +61,9 @@ public:
 
 private:
     // Loads, names and reflects one class unless the project has it already;
-    // the class's errors join `errors`.
-    CJavaClassSpec* AddClass(const CString& className, const char* classPath, std::vector<CString>& errors);
+    // a class the VM cannot load joins `load.skipped`, a reflection error
+    // `load.errors`.
+    CJavaClassSpec* AddClass(const CString& className, const char* classPath, JarClassesLoad& load);
     // Selects every member whose types are known; runtime classes the
     // selected members use are gathered by the host.
     void SelectKnownMembers(CJavaClassSpec& javaClass);

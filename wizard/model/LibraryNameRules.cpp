@@ -1,11 +1,10 @@
 #include "LibraryNameRules.h"
 
+#include "AsciiCharacters.h"
 #include "JavaToComTexts.h"
 
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 

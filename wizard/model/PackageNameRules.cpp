@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "AsciiCharacters.h"
 #include "JavaToComTexts.h"
 
 namespace {
@@ -16,8 +17,6 @@ const char* const kReservedWords[] = {
     "switch",   "synchronized", "this",    "throw",     "throws",     "transient", "try",       "void",
     "volatile", "while",      "true",      "false",     "null",       "_"};
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr int kMaxPackageLength = 127;
 

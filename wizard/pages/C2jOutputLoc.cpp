@@ -49,7 +49,7 @@ bool CC2jOutputLoc::ValidatePage() {
         ShowErrorBox(frame, c2j_text::kSpecifyFolder, this);
         return false;
     }
-    m_outputFolder = WithoutTrailingBackslash(m_outputFolder);
+    m_outputFolder = TrimOutputFolder(m_outputFolder);
     PageFolderCheckUser user(frame, this);
     if (!CheckFolder(m_outputFolder, true, user)) return false;
     m_pWizard->m_c2jSpec.m_outputFolder = m_outputFolder;

@@ -67,11 +67,8 @@ void CClassListPage::ReloadSavedClasses() {
     const CC2jSpecification* saved = m_pWizard->m_pLoadedSpec.get();
     if (!saved || saved == m_reloadedFrom) return;
     m_reloadedFrom = saved;
-    CC2jSpecification& spec = m_pWizard->m_c2jSpec;
     CString errors;
-    if (!spec.ReloadClasses(*saved, errors)) ShowErrorBox(m_pWizard->Handle(), errors, this);
-    // The saved COM object names are the project's again.
-    for (CJavaClassSpec* javaClass : Model().ListedClasses()) m_pWizard->m_vmHost.AddName(javaClass->m_comObjectName);
+    if (!Model().ReloadProject(*saved, errors)) ShowErrorBox(m_pWizard->Handle(), errors, this);
 }
 
 void CClassListPage::OnPageShown() {
@@ -100,11 +97,14 @@ void CClassListPage::OnAddClass() {
 }
 
 void CClassListPage::AddJarClasses(const CString& jarFile) {
-    CString errors;
-    m_pWizard->LoadJarClasses(jarFile, ClassPath(), errors);
+    JarClassesLoad load = m_pWizard->LoadJarClasses(jarFile, ClassPath());
     FillList();
+    if (!load.listed) {  // nothing was loaded: only why
+        ShowErrorBox(m_pWizard->Handle(), load.Problems(), this);
+        return;
+    }
     ShowInfoBox(m_pWizard->Handle(), kJarLoaded, this);
-    if (!errors.IsEmpty()) ShowErrorBox(m_pWizard->Handle(), errors, this);
+    if (!load.errors.empty() || !load.skipped.empty()) ShowErrorBox(m_pWizard->Handle(), load.Problems(), this);
 }
 
 void CClassListPage::OnRemoveClass() {

@@ -33,7 +33,7 @@ bool CClassNameDlg::OnInitDialog() {
     m_settingComName = false;
     OwnerDrawPushButtons(*this, m_buttons);
     if (m_properties) {
-        for (int id : {IDC_CLASS_NAME, IDC_INCLUDE_BASE_CLASSES, IDC_LOAD_FROM_JAR, IDC_JAR_CHOICE})
+        for (int id : {IDC_CLASS_NAME, IDC_INCLUDE_BASE_CLASSES, IDC_VISUAL_EMBEDDING, IDC_LOAD_FROM_JAR, IDC_JAR_CHOICE})
             EnableItem(id, false);
     }
     return true;

@@ -55,6 +55,15 @@ void CClassPathPage::RefreshFromSpecification(const CC2jSpecification& spec) {
 
 void CClassPathPage::OnPageShown() {
     if (m_filledFromFile) m_pWizard->EnableItem(IDC_BACK, false);
+    // A VM started elsewhere (JAR mode) fixed the class path the page can
+    // take; its controls are locked, so it shows that one. A loaded
+    // project's own class path stays to be refused.
+    CString running;
+    const CC2jSpecification& spec = m_pWizard->m_c2jSpec;
+    if (!m_filledFromFile && spec.m_vmHost && spec.m_vmHost->RunningClassPath(running)) {
+        m_classPath = running;
+        SetItemText(IDC_CLASS_PATH, m_classPath);
+    }
     SendMessageA(Item(IDC_CLASS_PATH), EM_SETSEL, 0, 0);
 }
 
@@ -103,10 +112,19 @@ bool CClassPathPage::ValidatePage() {
         return false;
     }
     CC2jSpecification& spec = m_pWizard->m_c2jSpec;
+    // The VM keeps the class path it started with: classes reflected from it
+    // would be saved under another one.
+    CString running;
+    if (!VmTakesClassPath(spec.m_vmHost, classPath, running)) {
+        CString message;
+        message.Format(kVmClassPathFixed, running.c_str(), classPath.c_str());
+        ShowErrorBox(frame, message, this);
+        return false;
+    }
     spec.m_classPath = classPath;
     CString error;
     if (!spec.m_vmHost || !spec.m_vmHost->Start(classPath, error)) {
-        if (!error.IsEmpty()) ShowInfoBox(frame, error, this);
+        ShowInfoBox(frame, error.IsEmpty() ? CString(kVmNotStarted) : error, this);
         return false;
     }
     LockClassPath();

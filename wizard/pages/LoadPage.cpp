@@ -72,7 +72,8 @@ bool CLoadPage::ValidatePage() {
     bool read = loaded->Load(file, error);
     std::fclose(file);
     if (!read) {
-        ShowErrorBox(frame, error, this);
+        // The document's own message; the page's checks above go to the error box.
+        ShowInfoBox(frame, error, this);
         return false;
     }
     m_pWizard->m_pLoadedSpec = std::move(loaded);

@@ -62,12 +62,6 @@ TEST(C2jPageRules, TheLibraryNameStartsWithALetterAndHoldsOnlyLettersDigitsAndUn
             << bad;
 }
 
-TEST(C2jPageRules, TheOutputFolderLosesATrailingBackslashExceptAtADriveRoot) {
-    EXPECT_EQ(WithoutTrailingBackslash("C:\\out\\").str(), "C:\\out");
-    EXPECT_EQ(WithoutTrailingBackslash("C:\\").str(), "C:\\");
-    EXPECT_EQ(WithoutTrailingBackslash("\\").str(), "\\");
-    EXPECT_EQ(WithoutTrailingBackslash("C:\\out").str(), "C:\\out");
-}
 
 TEST(C2jPageRules, TheSpecificationFileMustEndWithItsExtension) {
     EXPECT_EQ(SpecificationPathMessage("a.c2j"), "ok");

@@ -148,6 +148,7 @@ protected:
         ASSERT_TRUE(saved.Save(file));
         std::fclose(file);
         saved.RemoveClass(kClass);
+        vm_.vmStarted = false;  // that was an earlier run's VM
     }
 
     static void Pump(DWORD ms) { PumpUntil([] { return false; }, ms); }
@@ -287,6 +288,9 @@ TEST_F(C2jWizardRun, ASavedProjectRunsFromTheStartPageToTheSavePage) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(ItemText(dialog, IDC_CLASS_NAME), kClass);
         EXPECT_FALSE(IsEnabled(dialog, IDC_CLASS_NAME));
+        EXPECT_FALSE(IsEnabled(dialog, IDC_INCLUDE_BASE_CLASSES));
+        EXPECT_FALSE(IsEnabled(dialog, IDC_VISUAL_EMBEDDING)) << "both class check boxes are fixed";
+        EXPECT_FALSE(IsEnabled(dialog, IDC_LOAD_FROM_JAR));
         EXPECT_EQ(ItemText(dialog, IDC_COM_OBJECT_NAME), "Calculator");
         SetText(dialog, IDC_COM_OBJECT_NAME, "Adder");
         SetText(dialog, IDC_CLASS_COMMENT, "adds numbers");
@@ -352,8 +356,13 @@ TEST_F(C2jWizardRun, ASavedProjectRunsFromTheStartPageToTheSavePage) {
 TEST_F(C2jWizardRun, ANewProjectChoosesBetweenWholeJarFilesAndChosenClasses) {
     const int starts = vm_.starts;
     ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    // Each page shown gives the focus to its first control that takes input
+    // (a group's chosen radio button), never to its heading.
     ASSERT_EQ(Next(), "COM-to-Java project");
+    EXPECT_EQ(GetFocus(), GetDlgItem(ShownPage(), IDC_START_NEW));
     ASSERT_EQ(Next(), "Java classes");  // a new project
+    EXPECT_EQ(GetFocus(), GetDlgItem(ShownPage(), IDC_ALL_FROM_JARS));
+    EXPECT_FALSE(IsChecked(ShownPage(), IDC_ALL_FROM_JARS)) << "the focus chose nothing";
     std::string message;
     EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message"); }), "Java classes");
     EXPECT_EQ(message, "Please select one of the options");
@@ -363,6 +372,7 @@ TEST_F(C2jWizardRun, ANewProjectChoosesBetweenWholeJarFilesAndChosenClasses) {
     ASSERT_EQ(Next(), "JAR files");
     EXPECT_TRUE(frame_->IsJarMode());
     HWND jars = ShownPage();
+    EXPECT_EQ(GetFocus(), GetDlgItem(jars, IDC_JAR_LIST));
     EXPECT_FALSE(IsEnabled(jars, IDC_JAR_REMOVE));
     EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message"); }), "JAR files");
     EXPECT_EQ(message, "Please specify one or more JAR files");
@@ -383,6 +393,7 @@ TEST_F(C2jWizardRun, ANewProjectChoosesBetweenWholeJarFilesAndChosenClasses) {
     ASSERT_EQ(Next(), "Class path");
     EXPECT_FALSE(frame_->IsJarMode());
     HWND classPath = ShownPage();
+    EXPECT_EQ(GetFocus(), GetDlgItem(classPath, IDC_CLASS_PATH));
     SetText(classPath, IDC_CLASS_PATH, "   ");
     EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Error Message"); }), "Class path");
     EXPECT_EQ(message, "Please specify CLASSPATH");
@@ -482,4 +493,336 @@ TEST_F(C2jWizardRun, ClassesAreAddedChosenAndCheckedOnTheClassListPage) {
     EXPECT_EQ(question, "Remove class calc.Calculator?");
     EXPECT_EQ(ListTexts(list), (std::vector<std::string>{kClass}));
     EXPECT_EQ(Next(), "COM library");
+}
+
+// The class path page answers for the VM it starts: a start that fails
+// says why even without the host's reason, and once the VM runs a loaded
+// project with another class path is refused (its classes would be saved
+// under a class path they were not reflected from). The load page shows the
+// document's own message in the information box.
+TEST_F(C2jWizardRun, TheClassPathPageTakesOnlyTheClassPathTheVmRunsWith) {
+    ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    ASSERT_EQ(Next(), "COM-to-Java project");
+    ASSERT_EQ(Next(), "Java classes");
+    ClickCheck(ShownPage(), IDC_CHOOSE_CLASSES);
+    ASSERT_EQ(Next(), "Class path");
+    SetText(ShownPage(), IDC_CLASS_PATH, "C:\\classes");
+    vm_.failSilently = true;
+    std::string message;
+    EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message", 5000); }), "Class path");
+    EXPECT_EQ(message, "The Java VM could not be started with this class path.");
+    vm_.failSilently = false;
+    ASSERT_EQ(Next(), "Java classes of the COM object");
+
+    // Back to the load page, and a project saved with another class path.
+    for (const char* page : {"Class path", "Java classes", "COM-to-Java project"}) {
+        Click(window_, IDC_BACK);
+        PumpUntil([&] { return ShownHeading() == page; }, 5000);
+        ASSERT_EQ(ShownHeading(), page);
+    }
+    HWND load = ShownPage();
+    ClickCheck(load, IDC_START_NEW, false);
+    ClickCheck(load, IDC_CONTINUE_SAVED);
+    brivel::testing::WriteFileBytes(Path("other.c2j"), "not a project");
+    SetText(load, IDC_LOAD_FILE, Path("other.c2j"));
+    EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message", 5000); }), "COM-to-Java project");
+    EXPECT_EQ(message, "Incorrect file type");
+    SetText(load, IDC_LOAD_FILE, project_);
+    ASSERT_EQ(Next(), "Class path");
+    EXPECT_EQ(ItemText(ShownPage(), IDC_CLASS_PATH), "C:\\lib\\calc.jar");
+    EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Error Message", 5000); }), "Class path");
+    EXPECT_EQ(message,
+              "The Java VM of this run was started with the class path \"C:\\classes\" and cannot take the class path "
+              "\"C:\\lib\\calc.jar\".  Please restart Brivel to use this class path.");
+}
+
+// JAR mode starts the VM with the JAR files' class path; going back to
+// classes chosen one by one, the locked class path page shows that class
+// path and takes it.
+TEST_F(C2jWizardRun, AfterJarModeStartedTheVmTheClassPathPageShowsItsClassPath) {
+    ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    ASSERT_EQ(Next(), "COM-to-Java project");
+    ASSERT_EQ(Next(), "Java classes");
+    ClickCheck(ShownPage(), IDC_ALL_FROM_JARS);
+    ASSERT_EQ(Next(), "JAR files");
+    SendMessageA(GetDlgItem(ShownPage(), IDC_JAR_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("C:\\lib\\calc.jar"));
+    ASSERT_EQ(Next(), "COM library");
+    SetText(ShownPage(), IDC_C2J_LIBRARY_NAME, "Calc");
+    ASSERT_EQ(Next(), "Output folder of the COM DLL");
+    SetText(ShownPage(), IDC_C2J_OUTPUT_FOLDER, folder_.string());
+    ASSERT_EQ(Next(), "Save the specification");
+    // The VM starts; the JAR itself cannot be read.
+    std::string message;
+    EXPECT_EQ(NextAnswering([&] { message = AnswerMessage("Brivel Message", 5000); }), "Save the specification");
+    EXPECT_EQ(message, "The following errors occurred during loading the JAR file.\n\nJar File: C:\\lib\\calc.jar\n"
+                       "Could not open file C:\\lib\\calc.jar\n\nPlease restart Brivel and add other/more JAR files, "
+                       "or build using \"Detailed Build\".");
+    for (const char* page : {"Output folder of the COM DLL", "COM library", "JAR files", "Java classes"}) {
+        Click(window_, IDC_BACK);
+        PumpUntil([&] { return ShownHeading() == page; }, 5000);
+        ASSERT_EQ(ShownHeading(), page);
+    }
+    ClickCheck(ShownPage(), IDC_ALL_FROM_JARS, false);
+    ClickCheck(ShownPage(), IDC_CHOOSE_CLASSES);
+    ASSERT_EQ(Next(), "Class path");
+    HWND classPath = ShownPage();
+    EXPECT_EQ(ItemText(classPath, IDC_CLASS_PATH), "C:\\lib\\calc.jar");
+    EXPECT_FALSE(IsEnabled(classPath, IDC_CLASS_PATH));
+    EXPECT_EQ(Next(), "Java classes of the COM object");
+    EXPECT_EQ(frame_->m_c2jSpec.m_classPath.str(), "C:\\lib\\calc.jar");
+}
+
+namespace {
+
+// Every message box shown until none comes for a while, each closed in
+// turn: "<caption>: <text>".
+std::vector<std::string> AnswerMessages(DWORD quietMs = 2000) {
+    std::vector<std::string> seen;
+    for (;;) {
+        std::string caption;
+        HWND box = nullptr;
+        DWORD start = GetTickCount();
+        while (!box && GetTickCount() - start < quietMs) {
+            for (const char* c : {"Brivel Message", "Error Message"})
+                if (!box && (box = WaitForOwnDialog(c, 0))) caption = c;
+            if (!box) Sleep(20);
+        }
+        if (!box) return seen;
+        seen.push_back(caption + ": " + AnswerMessage(caption.c_str()));
+    }
+}
+
+void SelectRows(HWND page, std::initializer_list<int> rows) {
+    HWND list = GetDlgItem(page, IDC_CLASS_LIST);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    for (int row : rows) SendMessageA(list, LB_SETSEL, TRUE, row);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CLASS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+// A click of the member list at `x` in row `row`, as the mouse gives it.
+void ClickRow(HWND list, int row, int x) {
+    RECT r{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    LPARAM at = MAKELPARAM(r.left + x, (r.top + r.bottom) / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+// The colour at a row's check box: its centre (where the X crosses) or a
+// point inside it off both diagonals.
+COLORREF CheckBoxPixel(HWND list, int row, bool centre) {
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT r{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    int size = (r.bottom - r.top) - 4;
+    int x = r.left + 2 + (centre ? size / 2 : 2);
+    int y = r.top + 2 + size / 2;
+    HDC dc = GetDC(list);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(list, dc);
+    return colour;
+}
+
+}  // namespace
+
+// The class list page's other roads: a JAR from the class path (one that
+// cannot be read says only why; one that loads says so and lists the class
+// it left out), the methods dialog's check list and the 32-bit forms of
+// long, an interface used for events, and several classes removed at once.
+TEST_F(C2jWizardRun, JarsMembersEventsAndSeveralClassesOnTheClassListPage) {
+    vm_.Define("calc.Wide").reflect = [](CJavaClassSpec& c) {
+        CJavaTypeHandler* wide = GetStaticTypeHandler(kTypeLong);
+        AddReflectedMethod(c, c.m_constructors, "<init>", GetStaticTypeHandler(kTypeVoid), {});
+        AddReflectedMethod(c, c.m_methods, "scale", wide, {wide});
+    };
+    vm_.Define("calc.Listener").isInterface = true;
+    vm_.Define("calc.Listener").reflect = [](CJavaClassSpec& c) {
+        AddReflectedMethod(c, c.m_methods, "changed", GetStaticTypeHandler(kTypeVoid), {GetStaticTypeHandler(kTypeInt)});
+    };
+    vm_.DefineJar("C:\\lib\\calc.jar", {kClass, "calc.Wide", "calc.Gone"});
+    ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    ASSERT_EQ(Next(), "COM-to-Java project");
+    ASSERT_EQ(Next(), "Java classes");
+    ClickCheck(ShownPage(), IDC_CHOOSE_CLASSES);
+    ASSERT_EQ(Next(), "Class path");
+    SetText(ShownPage(), IDC_CLASS_PATH, "C:\\lib\\calc.jar;C:\\lib\\none.jar");
+    ASSERT_EQ(Next(), "Java classes of the COM object");
+    HWND page = ShownPage();
+    HWND list = GetDlgItem(page, IDC_CLASS_LIST);
+
+    auto addFromJar = [&](int choice) {
+        std::vector<std::string> messages;
+        PressAnswering(IDC_ADD_CLASS, [&] {
+            HWND dialog = WaitForOwnDialog("Specify Java class name");
+            ASSERT_NE(dialog, nullptr);
+            ClickCheck(dialog, IDC_LOAD_FROM_JAR);
+            HWND jars = GetDlgItem(dialog, IDC_JAR_CHOICE);
+            WaitUntil([&] { return SendMessageA(jars, CB_GETCOUNT, 0, 0) == 2; }, 5000);
+            SendMessageA(jars, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            WaitUntilOwnDialogGone("Specify Java class name");
+            messages = AnswerMessages();
+        });
+        Pump(100);
+        return messages;
+    };
+    EXPECT_EQ(addFromJar(1), (std::vector<std::string>{"Error Message: Could not open file C:\\lib\\none.jar"}));
+    EXPECT_TRUE(ListTexts(list).empty());
+    EXPECT_EQ(addFromJar(0),
+              (std::vector<std::string>{
+                  "Brivel Message: The JAR file has been loaded.  Since JAR files do not include parameter names or "
+                  "comments, it is suggested that the methods/fields be reviewed for parameter names and comments.",
+                  "Error Message: Class calc.Gone not found (CLASSPATH problem?)"}));
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{kClass, "calc.Wide"}));
+
+    // The methods dialog of calc.Wide: rows, clicks, drawing, the long switches.
+    CJavaClassSpec* wide = frame_->m_c2jSpec.GetClass("calc.Wide");
+    ASSERT_NE(wide, nullptr);
+    CJavaMethodSpec& construct = *wide->m_constructors[0];
+    CJavaMethodSpec& scale = *wide->m_methods[0];
+    EXPECT_TRUE(scale.m_selected) << "a JAR's members of known types are chosen";
+    SelectRows(page, {1});
+    std::vector<std::string> rows;
+    bool shown32 = false, shownTruncate = false, toggled = false, keptByRightClick = false, headerKept = false,
+         chosenByJar = false;
+    int parameterCode = 0, resultCode = 0, parameterCodeBack = 0;
+    COLORREF checkedCentre = 0, checkedInside = 0, uncheckedCentre = 0;
+    LRESULT extent = 0;
+    PressAnswering(IDC_SPECIFY_MEMBERS, [&] {
+        HWND dialog = WaitForOwnDialog("Class Methods and Fields");
+        ASSERT_NE(dialog, nullptr);
+        HWND members = GetDlgItem(dialog, IDC_MEMBER_LIST);
+        rows = ListTexts(members);
+        // Row 1 "void Construct" (chosen by the JAR load): a click right of
+        // the box on the checked row only selects it; a click on the box
+        // unchecks it; a header never toggles.
+        chosenByJar = construct.m_selected;
+        ClickRow(members, 1, 120);
+        Sleep(200);
+        keptByRightClick = construct.m_selected;
+        ClickRow(members, 1, 4);
+        toggled = WaitUntil([&] { return !construct.m_selected; }, 5000);
+        ClickRow(members, 0, 4);
+        Sleep(200);
+        headerKept = !construct.m_selected;
+        // Drawing, with row 0 the current row: the checked row 3 ("long
+        // Scale") shows an X in the window-text colour, the unchecked row 1
+        // an empty box.
+        checkedCentre = CheckBoxPixel(members, 3, true);
+        checkedInside = CheckBoxPixel(members, 3, false);
+        uncheckedCentre = CheckBoxPixel(members, 1, true);
+        ClickRow(members, 3, 120);  // row 3 current, still checked
+        extent = SendMessageA(members, LB_GETHORIZONTALEXTENT, 0, 0);
+        // Row 3's long parameter and result switch between the two forms.
+        SendMessageA(members, LB_SETCURSEL, 3, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_MEMBER_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(members));
+        shown32 = IsShown(dialog, IDC_USE_32_BIT_INTEGER);
+        shownTruncate = IsShown(dialog, IDC_TRUNCATE_RETURN);
+        auto codeOf = [](const CJavaTypeHandler* type) { return static_cast<int>(type->GetTypeCode()); };
+        ClickCheck(dialog, IDC_USE_32_BIT_INTEGER);
+        WaitUntil([&] { return codeOf(scale.m_parameterTypes[0]) == kTypeLong32; }, 5000);
+        parameterCode = codeOf(scale.m_parameterTypes[0]);
+        ClickCheck(dialog, IDC_TRUNCATE_RETURN);
+        WaitUntil([&] { return codeOf(scale.m_returnType) == kTypeLong32; }, 5000);
+        resultCode = codeOf(scale.m_returnType);
+        ClickCheck(dialog, IDC_USE_32_BIT_INTEGER, false);
+        WaitUntil([&] { return codeOf(scale.m_parameterTypes[0]) == kTypeLong; }, 5000);
+        parameterCodeBack = codeOf(scale.m_parameterTypes[0]);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        WaitUntilOwnDialogGone("Class Methods and Fields");
+    });
+    EXPECT_EQ(rows, (std::vector<std::string>{"Constructors", "void Construct", "Methods", "long Scale"}));
+    EXPECT_TRUE(chosenByJar);
+    EXPECT_TRUE(keptByRightClick);
+    EXPECT_TRUE(toggled);
+    EXPECT_TRUE(headerKept);
+    EXPECT_FALSE(construct.m_selected);
+    EXPECT_TRUE(scale.m_selected);
+    EXPECT_EQ(checkedCentre, GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(checkedInside, GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(uncheckedCentre, GetSysColor(COLOR_WINDOW));
+    EXPECT_GT(extent, 0);
+    EXPECT_TRUE(shown32);
+    EXPECT_TRUE(shownTruncate);
+    EXPECT_EQ(parameterCode, static_cast<int>(kTypeLong32));
+    EXPECT_EQ(resultCode, static_cast<int>(kTypeLong32));
+    EXPECT_EQ(parameterCodeBack, static_cast<int>(kTypeLong));
+    EXPECT_EQ(static_cast<int>(scale.m_returnType->GetTypeCode()), static_cast<int>(kTypeLong32));
+
+    // An interface that does not yet receive events: "Use for Events" marks
+    // it and opens the dialog again, without the button.
+    PressAnswering(IDC_ADD_CLASS, [&] {
+        HWND dialog = WaitForOwnDialog("Specify Java class name");
+        ASSERT_NE(dialog, nullptr);
+        TypeText(dialog, IDC_CLASS_NAME, "calc.Listener");
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        WaitUntilOwnDialogGone("Specify Java class name");
+    });
+    Pump(100);
+    CJavaClassSpec* listener = frame_->m_c2jSpec.GetClass("calc.Listener");
+    ASSERT_NE(listener, nullptr);
+    listener->m_eventInterface = 0;
+    SelectRows(page, {2});
+    bool offered = false, offeredAgain = true;
+    PressAnswering(IDC_SPECIFY_MEMBERS, [&] {
+        HWND first = WaitForOwnDialog("Class Methods and Fields");
+        ASSERT_NE(first, nullptr);
+        offered = IsShown(first, IDC_USE_FOR_EVENTS);
+        PostMessageA(first, WM_COMMAND, MAKEWPARAM(IDC_USE_FOR_EVENTS, BN_CLICKED), 0);
+        HWND again = nullptr;
+        WaitUntil([&] {
+            again = WaitForOwnDialog("Class Methods and Fields", 0);
+            return again && again != first;
+        }, 10000);
+        ASSERT_NE(again, nullptr);
+        offeredAgain = IsShown(again, IDC_USE_FOR_EVENTS);
+        PostMessageA(again, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        WaitUntilOwnDialogGone("Class Methods and Fields");
+    });
+    EXPECT_TRUE(offered);
+    EXPECT_FALSE(offeredAgain);
+    EXPECT_EQ(listener->m_eventInterface, 1);
+
+    // Two classes removed at once, after the question.
+    SelectRows(page, {0, 1});
+    std::string question;
+    PressAnswering(IDC_REMOVE_CLASS, [&] { question = AnswerQuestion(true); });
+    Pump(100);
+    EXPECT_EQ(question, "Are you sure you want to remove all these classes?");
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{"calc.Listener"}));
+    EXPECT_EQ(frame_->m_c2jSpec.GetClass(kClass), nullptr);
+    EXPECT_EQ(frame_->m_c2jSpec.GetClass("calc.Wide"), nullptr);
+    EXPECT_FALSE(frame_->m_vmHost.IsTaken("Calculator"));
+    EXPECT_FALSE(frame_->m_vmHost.IsTaken("Wide"));
+    EXPECT_TRUE(frame_->m_vmHost.IsTaken("Listener"));
+}
+
+// JAR mode: a class of the JAR that the VM cannot load is left out and
+// listed in the JAR errors' list; the rest is saved and the wizard goes on.
+TEST_F(C2jWizardRun, AJarClassTheVmCannotLoadIsListedAndTheSaveGoesOn) {
+    vm_.DefineJar("C:\\lib\\calc.jar", {kClass, "calc.Gone"});
+    ClickCheck(ShownPage(), IDC_COM_TO_JAVA);
+    ASSERT_EQ(Next(), "COM-to-Java project");
+    ASSERT_EQ(Next(), "Java classes");
+    ClickCheck(ShownPage(), IDC_ALL_FROM_JARS);
+    ASSERT_EQ(Next(), "JAR files");
+    SendMessageA(GetDlgItem(ShownPage(), IDC_JAR_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("C:\\lib\\calc.jar"));
+    ASSERT_EQ(Next(), "COM library");
+    SetText(ShownPage(), IDC_C2J_LIBRARY_NAME, "Calc");
+    ASSERT_EQ(Next(), "Output folder of the COM DLL");
+    SetText(ShownPage(), IDC_C2J_OUTPUT_FOLDER, folder_.string());
+    ASSERT_EQ(Next(), "Save the specification");
+    std::vector<std::string> lines;
+    EXPECT_EQ(NextAnswering([&] {
+                  HWND list = WaitForOwnDialog("Jar File Loading Errors", 10000);
+                  ASSERT_NE(list, nullptr);
+                  lines = ListTexts(GetDlgItem(list, IDC_JAR_ERROR_LIST));
+                  PostMessageA(list, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                  WaitUntilOwnDialogGone("Jar File Loading Errors");
+              }),
+              "Build the COM DLL");
+    EXPECT_EQ(lines, (std::vector<std::string>{"Jar File: C:\\lib\\calc.jar",
+                                               "Class calc.Gone not found (CLASSPATH problem?)"}));
+    EXPECT_NE(frame_->m_c2jSpec.GetClass(kClass), nullptr);
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "Calc.c2j"));
 }

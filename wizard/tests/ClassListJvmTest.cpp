@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "C2jPageRules.h"
 #include "C2jSpecification.h"
 #include "ClassListModel.h"
 #include "ClassListRules.h"
@@ -147,11 +148,15 @@ TEST_F(ClassListOnVm, AJarLoadThatFailedIsTriedAgain) {
     EXPECT_EQ(errors.Lines().size(), lines) << "the same failure, reported again";
 }
 
-TEST_F(ClassListOnVm, JarModeRefusesAVmStartedWithAnotherClassPath) {
-    CString message;
+TEST_F(ClassListOnVm, JarModeAndTheClassPathPageRefuseAVmStartedWithAnotherClassPath) {
+    CString message, running;
     EXPECT_TRUE(loader.CanUseClassPath({SHOP_JAR}, SUPPLIER_JAR, message));  // no VM yet
+    EXPECT_TRUE(VmTakesClassPath(&host, SUPPLIER_JAR, running));
     CString error;
     ASSERT_TRUE(host.Start(SHOP_JAR, error)) << error.c_str();  // the class path page's start
+    EXPECT_TRUE(VmTakesClassPath(&host, SHOP_JAR, running));
+    EXPECT_FALSE(VmTakesClassPath(&host, SUPPLIER_JAR, running));  // a project loaded afterwards
+    EXPECT_EQ(running.str(), SHOP_JAR);
     EXPECT_TRUE(loader.CanUseClassPath({SHOP_JAR}, "", message));
     EXPECT_FALSE(loader.CanUseClassPath({SHOP_JAR}, SUPPLIER_JAR, message));
     EXPECT_EQ(message.str(), std::string("The Java VM of this run was started with the class path \"") + SHOP_JAR +

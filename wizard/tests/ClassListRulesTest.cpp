@@ -5,6 +5,8 @@
 // the tests' VM host.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "FakeVmHost.h"
 #include "JavaTypeHandler.h"
 
+using brivel::testing::AddReflectedField;
 using brivel::testing::AddReflectedMethod;
 using brivel::testing::FakeVmHost;
 
@@ -195,12 +198,32 @@ TEST_F(ClassList, AMembersComNameChangesItsPlaceInTheClassScope) {
     CString message;
     EXPECT_FALSE(CClassListModel::RenameMember(*shop, &total, kComNameMethod, total.m_comName, "find", message));
     EXPECT_EQ(message.str(), "Duplicate name.  Please use unique names.");
-    EXPECT_TRUE(CClassListModel::RenameMember(*shop, &total, kComNameMethod, total.m_comName, "Sum", message));
-    EXPECT_EQ(total.m_comName.str(), "Sum");
+    EXPECT_TRUE(CClassListModel::RenameMember(*shop, &total, kComNameMethod, total.m_comName, "sum", message));
+    EXPECT_EQ(total.m_comName.str(), "sum") << "kept as typed";
     EXPECT_TRUE(shop->IsTaken("sum"));
     EXPECT_FALSE(shop->IsTaken("total"));
     EXPECT_TRUE(CClassListModel::RenameMember(*shop, &total, kComNameMethod, total.m_comName, "SUM", message));
-    EXPECT_EQ(total.m_comName.str(), "Sum");  // only another letter case: unchanged
+    EXPECT_EQ(total.m_comName.str(), "sum");  // only another letter case: unchanged
+}
+
+TEST_F(ClassList, AFieldsNewNameTakesItsAccessorNamesWithIt) {
+    CJavaClassSpec* shop = Add("shop.Shop", "Shop");
+    ASSERT_NE(shop, nullptr);
+    CJavaFieldSpec& count = *AddReflectedField(*shop, shop->m_fields, "count", Type(kTypeInt));
+    shop->AddName("get_" + count.m_comName);  // as reflection takes them
+    shop->AddName("put_" + count.m_comName);
+    CJavaMethodSpec& total = *shop->m_methods[1];
+    CString message;
+    ASSERT_TRUE(CClassListModel::RenameMember(*shop, &total, kComNameMethod, total.m_comName, "get_Size", message));
+    EXPECT_FALSE(CClassListModel::RenameMember(*shop, &count, kComNameField, count.m_comName, "Size", message));
+    EXPECT_EQ(message.str(), "Duplicate name.  Please use unique names.");
+    EXPECT_EQ(count.m_comName.str(), "Count");
+    ASSERT_TRUE(CClassListModel::RenameMember(*shop, &count, kComNameField, count.m_comName, "amount", message));
+    EXPECT_EQ(count.m_comName.str(), "amount") << "kept as typed";
+    EXPECT_TRUE(shop->IsTaken("get_amount"));
+    EXPECT_TRUE(shop->IsTaken("put_amount"));
+    EXPECT_FALSE(shop->IsTaken("get_Count"));
+    EXPECT_FALSE(shop->IsTaken("Count"));
 }
 
 TEST_F(ClassList, AnAddedClassIsReflectedAndNamedAndTheSameClassIsNotAddedTwice) {
@@ -210,10 +233,14 @@ TEST_F(ClassList, AnAddedClassIsReflectedAndNamedAndTheSameClassIsNotAddedTwice)
     EXPECT_TRUE(shop->m_reflected);
     EXPECT_EQ(shop->m_comObjectName.str(), "Store");
     EXPECT_TRUE(objectNames.IsTaken("Store"));
+    // An added class is named the way the name scope makes names.
+    CJavaClassSpec* item = Add("shop.Item", "basket", &message);
+    ASSERT_NE(item, nullptr) << message.c_str();
+    EXPECT_EQ(item->m_comObjectName.str(), "Basket");
 
     EXPECT_EQ(Add(" shop.Shop ", "Store2", &message), nullptr);
     EXPECT_EQ(message.str(), "The class \"shop.Shop\" has already been added.");
-    EXPECT_EQ(spec.GetClassNames().size(), 1u);
+    EXPECT_EQ(spec.GetClassNames().size(), 2u);
     EXPECT_FALSE(objectNames.IsTaken("Store2"));
 
     // A class whose reflection fails is shown its error and left out.
@@ -228,8 +255,8 @@ TEST_F(ClassList, AnAddedClassIsReflectedAndNamedAndTheSameClassIsNotAddedTwice)
 TEST_F(ClassList, PropertiesThatRenameGiveTheOldNameBackAndHoldTheNewOne) {
     CJavaClassSpec* shop = Add("shop.Shop", "Shop");
     ASSERT_NE(shop, nullptr);
-    model.ApplyProperties(*shop, "Store", "the shop", true);
-    EXPECT_EQ(shop->m_comObjectName.str(), "Store");
+    model.ApplyProperties(*shop, "store", "the shop", true);
+    EXPECT_EQ(shop->m_comObjectName.str(), "store") << "kept as typed";
     EXPECT_EQ(shop->m_comment.str(), "the shop");
     EXPECT_EQ(shop->m_visual, 1);
     EXPECT_TRUE(objectNames.IsTaken("Store"));
@@ -306,4 +333,125 @@ TEST_F(ClassList, ExceptionsInterfacesAndRuntimeClassesAreNotConstructible) {
     CString message;
     EXPECT_FALSE(CheckClassesBeforeSaving(classes, message));
     EXPECT_EQ(message.Left(38).str(), "There are no constructors selected.  J");
+}
+
+namespace {
+
+// The project as the load page reads it back from its file.
+void Reread(CC2jSpecification& project, CC2jSpecification& loaded) {
+    FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    ASSERT_TRUE(project.Save(file));
+    std::rewind(file);
+    CString error;
+    ASSERT_TRUE(loaded.Load(file, error)) << error.c_str();
+    std::fclose(file);
+}
+
+// A project saved by an earlier run: shop.Shop with its constructor and
+// method "total" chosen, "total" renamed "Sum", and shop.Item with its
+// constructor.
+void SaveShopProject(CC2jSpecification& saved, FakeVmHost& host) {
+    CC2jSpecification project;
+    project.m_vmHost = &host;
+    CString error, message;
+    CJavaClassSpec* s = project.AddClassFromVm("cp", false, "shop.Shop", error);
+    CJavaClassSpec* i = project.AddClassFromVm("cp", false, "shop.Item", error);
+    ASSERT_TRUE(s && i) << error.c_str();
+    host.ReflectClass(s);
+    host.ReflectClass(i);
+    s->m_comObjectName = "Store";
+    ASSERT_TRUE(CClassListModel::RenameMember(*s, s->m_methods[1].get(), kComNameMethod, s->m_methods[1]->m_comName,
+                                              "Sum", message));
+    s->m_methods[1]->m_selected = true;
+    s->m_constructors[0]->m_selected = true;
+    i->m_constructors[0]->m_selected = true;
+    Reread(project, saved);
+}
+
+}  // namespace
+
+TEST_F(ClassList, AReloadedProjectsComNamesAreTheTakenNamesOfItsScopes) {
+    CC2jSpecification saved;
+    SaveShopProject(saved, host);
+    spec.m_classPath = "cp";
+    CString errors;
+    ASSERT_TRUE(model.ReloadProject(saved, errors)) << errors.c_str();
+    CJavaClassSpec* c = spec.GetClass("shop.Shop");
+    ASSERT_NE(c, nullptr);
+    ASSERT_EQ(c->m_methods[1]->m_comName.str(), "Sum");
+    EXPECT_TRUE(c->IsTaken("Sum"));
+    EXPECT_FALSE(c->IsTaken("Total")) << "the reflected name is no member's";
+    EXPECT_TRUE(objectNames.IsTaken("Store"));
+    EXPECT_FALSE(objectNames.IsTaken("Shop"));
+
+    // No other member may take the reloaded name; the freed one is free.
+    CString message;
+    CJavaMethodSpec& find = *c->m_methods[0];
+    EXPECT_FALSE(CClassListModel::RenameMember(*c, &find, kComNameMethod, find.m_comName, "Sum", message));
+    EXPECT_EQ(message.str(), "Duplicate name.  Please use unique names.");
+    EXPECT_EQ(find.m_comName.str(), "Find");
+    EXPECT_TRUE(CClassListModel::RenameMember(*c, &find, kComNameMethod, find.m_comName, "Total", message))
+        << message.c_str();
+    EXPECT_EQ(ClassNameMessage("shop.Item", "Store", objectNames), "Object Name conflict");
+}
+
+TEST_F(ClassList, ASavedNameThatAnUnchosenMemberHeldGivesThatMemberANewOne) {
+    // Saved: "find" was renamed "Total" once "total" had been renamed "Sum";
+    // only "find" was chosen.
+    CC2jSpecification project, saved;
+    project.m_vmHost = &host;
+    CString error, message;
+    CJavaClassSpec* s = project.AddClassFromVm("cp", false, "shop.Shop", error);
+    ASSERT_NE(s, nullptr);
+    host.ReflectClass(s);
+    ASSERT_TRUE(CClassListModel::RenameMember(*s, s->m_methods[1].get(), kComNameMethod, s->m_methods[1]->m_comName,
+                                              "Sum", message));
+    ASSERT_TRUE(CClassListModel::RenameMember(*s, s->m_methods[0].get(), kComNameMethod, s->m_methods[0]->m_comName,
+                                              "Total", message));
+    s->m_methods[0]->m_selected = true;
+    s->m_constructors[0]->m_selected = true;
+    Reread(project, saved);
+
+    spec.m_classPath = "cp";
+    CString errors;
+    ASSERT_TRUE(model.ReloadProject(saved, errors)) << errors.c_str();
+    CJavaClassSpec* c = spec.GetClass("shop.Shop");
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->m_methods[0]->m_comName.str(), "Total");  // the saved name stays
+    EXPECT_EQ(c->m_methods[1]->m_comName.str(), "Total_1");
+    EXPECT_TRUE(c->IsTaken("Total_1"));
+    EXPECT_FALSE(c->IsTaken("Find"));
+}
+
+TEST_F(ClassList, AClassThatDoesNotComeBackIsNotDefinedForTheChecks) {
+    CC2jSpecification saved;
+    SaveShopProject(saved, host);
+    CJavaClassSpec* savedShop = saved.GetClass("shop.Shop");
+    ASSERT_NE(savedShop, nullptr);
+    auto find = std::make_unique<CJavaMethodSpec>();  // returns shop.Item
+    find->m_selected = true;
+    find->m_javaName = "find";
+    find->m_comName = "Find";
+    find->m_returnType = FindOrCreateObjectTypeHandler("shop.Item");
+    find->m_parameterTypes = {Type(kTypeInt)};
+    find->m_parameterNames = {"arg1"};
+    savedShop->m_methods.push_back(std::move(find));
+    // This run's VM cannot find shop.Item.
+    FakeVmHost other;
+    other.Define("shop.Shop").reflect = [](CJavaClassSpec& c) {
+        AddReflectedMethod(c, c.m_constructors, "<init>", Type(kTypeVoid), {});
+        AddReflectedMethod(c, c.m_methods, "find", FindOrCreateObjectTypeHandler("shop.Item"), {Type(kTypeInt)});
+        AddReflectedMethod(c, c.m_methods, "total", Type(kTypeLong), {Type(kTypeInt), Type(kTypeLong)});
+    };
+    spec.m_vmHost = &other;
+    spec.m_classPath = "cp";
+    CString errors;
+    EXPECT_FALSE(model.ReloadProject(saved, errors));
+    EXPECT_EQ(errors.str(), "Class shop.Item not found (CLASSPATH problem?)\n");
+    EXPECT_EQ(spec.GetClass("shop.Item"), nullptr);
+    EXPECT_FALSE(objectNames.IsTaken("Item"));
+    CString message;
+    EXPECT_FALSE(CheckClassesBeforeSaving(model.ListedClasses(), message));
+    EXPECT_EQ(message.str(), "The class \"shop.Item\" is referenced but not defined.\nAdd it or remove the references.");
 }

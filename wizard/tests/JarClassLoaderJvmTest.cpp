@@ -148,3 +148,35 @@ TEST_F(JarLoading, MoreThanFiveHundredClassesAreRefused) {
                                    "manually."}));
     EXPECT_TRUE(spec.GetClassNames().empty());
 }
+
+// A class the VM cannot load (its base class lies in a JAR that is not on
+// the class path) is left out and listed, and the rest of the JAR loads: the
+// save goes on. The runtime classes that selected members use join in the
+// order of the map that gathered them, which decides which of two classes
+// of one short name keeps the plain COM name.
+TEST_F(JarLoading, AClassTheVmCannotLoadIsLeftOutAndListedWhileTheRestLoads) {
+    ASSERT_TRUE(Load({MIXED_JAR})) << errors.InfoBoxText().c_str();
+    EXPECT_TRUE(errors.Lines().empty());
+    Lines skipped;
+    for (const CString& line : errors.SkippedLines()) skipped.push_back(line.str());
+    ASSERT_EQ(skipped.size(), 2u);
+    EXPECT_EQ(skipped[0], std::string("Jar File: ") + MIXED_JAR);
+    EXPECT_EQ(skipped[1].rfind("Error loading \"brivel.wizardtest.mixed.Orphan\": \"java.lang.NoClassDefFoundError", 0),
+              0u)
+        << skipped[1];
+    EXPECT_EQ(spec.GetClass("brivel.wizardtest.mixed.Orphan"), nullptr);
+    CJavaClassSpec* proxies = spec.GetClass("brivel.wizardtest.mixed.Proxies");
+    ASSERT_NE(proxies, nullptr);
+    EXPECT_TRUE(Method(proxies->m_methods, "direct")->m_selected);
+    EXPECT_TRUE(Method(proxies->m_methods, "reflective")->m_selected);
+    CJavaClassSpec* net = spec.GetClass("java.net.Proxy");
+    CJavaClassSpec* reflective = spec.GetClass("java.lang.reflect.Proxy");
+    ASSERT_TRUE(net && reflective);
+    EXPECT_EQ(net->m_comObjectName.str(), "Proxy");  // bucket 0 of the map, before bucket 6
+    EXPECT_EQ(reflective->m_comObjectName.str(), "Proxy_2");
+
+    // A JAR that cannot be listed loads nothing and says only why.
+    JarClassesLoad missing = loader.LoadJarClasses("/nowhere/none.jar", spec.m_classPath);
+    EXPECT_FALSE(missing.listed);
+    EXPECT_EQ(missing.Problems().str(), "Could not open file /nowhere/none.jar");
+}

@@ -156,19 +156,19 @@ TEST_F(OutputFolderPage, AFileInTheWayOrAFolderThatCannotBeMadeIsReported) {
                                                     "! " + file + ": is not a directory!"}));
 }
 
-TEST(CallbackInterfaces, TrimsRefusesEmptyAndRepeatedNamesInAnyLetterCaseAndDeletes) {
+TEST(CallbackInterfaces, TrimsRefusesEmptyAndRepeatedNamesAndKeepsNamesDifferingInCase) {
     CCallbackInterfaceList list({"ICallback"});
     EXPECT_EQ(list.Add("   ").str(), "Please specify an interface name");
-    EXPECT_EQ(list.Add("ICallback").str(), "Name already exists");
-    // The job registers names upper-cased: these would be the same name.
-    EXPECT_EQ(list.Add(" icallback\t").str(), "Name already exists");
+    EXPECT_EQ(list.Add(" ICallback ").str(), "Name already exists");
+    EXPECT_EQ(list.Add(" icallback\t").str(), "");  // another letter case is another entry
     EXPECT_EQ(list.Add("  IEvents  ").str(), "");
-    ASSERT_EQ(list.Names().size(), 2u);
-    EXPECT_EQ(list.Names()[1].str(), "IEvents");
+    ASSERT_EQ(list.Names().size(), 3u);
+    EXPECT_EQ(list.Names()[1].str(), "icallback");
+    EXPECT_EQ(list.Names()[2].str(), "IEvents");
     list.Delete(5);
     list.Delete(0);
-    ASSERT_EQ(list.Names().size(), 1u);
-    EXPECT_EQ(list.Names()[0].str(), "IEvents");
+    ASSERT_EQ(list.Names().size(), 2u);
+    EXPECT_EQ(list.Names()[0].str(), "icallback");
 }
 
 TEST(KnownLibrarySettings, ThePresetSelectsThePreGeneratedLibraryAndOwnValuesTheOwnWrapper) {

@@ -48,6 +48,8 @@ private:
 void Click(HWND dialog, int id);
 // Presses a key as the dialog's message loop receives it.
 void PressKey(HWND window, WPARAM key);
+// The window that has the keyboard focus in the thread of `window`.
+HWND FocusOf(HWND window);
 void SetText(HWND dialog, int id, const std::string& text);
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
