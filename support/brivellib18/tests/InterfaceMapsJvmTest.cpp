@@ -20,6 +20,7 @@
 #include "brivellib18.h"
 
 using brivel::testing::StartTestJvm;
+using brivel::testing::Answered;
 using brivel::testing::TakePendingException;
 
 // Three interfaces of the test's COM objects. Not in an unnamed namespace:
@@ -270,14 +271,14 @@ TEST(RuntimeInterfaceMaps, ABridgeTheVmUnloadedLeavesNothingTheOthersRead) {
                                             "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/ref/WeakReference;");
     jmethodID collect = env->GetStaticMethodID(unloading, "collect", "(Ljava/lang/ref/WeakReference;)Z");
     ASSERT_TRUE(load && collect);
-    jobject loader = env->CallStaticObjectMethod(unloading, load, env->NewStringUTF(UNLOADED_BRIDGE_JAR),
-                                                 env->NewStringUTF(UNLOADED_BRIDGE_LIBRARY));
-    ASSERT_NE(loader, nullptr) << TakePendingException(env).message;
+    jobject loader = Answered(env, env->CallStaticObjectMethod(unloading, load, env->NewStringUTF(UNLOADED_BRIDGE_JAR),
+                                                               env->NewStringUTF(UNLOADED_BRIDGE_LIBRARY)));
+    ASSERT_NE(loader, nullptr);
     ASSERT_TRUE(Loaded(UNLOADED_BRIDGE_LIBRARY));
     // The VM unloads a library some time after it collected its loader.
     for (int i = 0; i < 500 && Loaded(UNLOADED_BRIDGE_LIBRARY); ++i) {
-        env->CallStaticBooleanMethod(unloading, collect, loader);
-        ASSERT_FALSE(env->ExceptionCheck()) << TakePendingException(env).className;
+        Answered(env, env->CallStaticBooleanMethod(unloading, collect, loader));
+        ASSERT_FALSE(HasFailure());
     }
     ASSERT_FALSE(Loaded(UNLOADED_BRIDGE_LIBRARY)) << "the VM did not unload the bridge";
     brivelIidMapTypes(const_cast<Row*>(kSecondBridge), 2);  // handed over after the unloaded one

@@ -211,7 +211,7 @@ TEST_F(ServerNatives, AClassPathOutsideTheCodePageReachesTheConnectionProcessWho
     JNIEnv* env = StartServerVm();
     ASSERT_NE(env, nullptr);
     jclass main = env->FindClass("brivel/server/BrvServerMain");
-    ASSERT_TRUE(env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z")));
+    ASSERT_TRUE(Answered(env, env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z"))));
     jclass system = env->FindClass("java/lang/System");
     jmethodID setProperty =
         env->GetStaticMethodID(system, "setProperty", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;");
@@ -237,7 +237,7 @@ TEST_F(ServerNatives, TheConfigurationReadAgainMeanwhileLeavesTheConnectionsClas
     JNIEnv* env = StartServerVm();
     ASSERT_NE(env, nullptr);
     jclass main = env->FindClass("brivel/server/BrvServerMain");
-    ASSERT_TRUE(env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z")));
+    ASSERT_TRUE(Answered(env, env->CallStaticBooleanMethod(main, env->GetStaticMethodID(main, "initConfig", "()Z"))));
     CallStatic(env, "servertest/RereadingProperties", "install", "()V");
     ASSERT_EQ(TakePendingException(env).className, "");
     WriteFileBytes(kConfigFile, "ExtraClasspath: " + after + "\n");
@@ -245,7 +245,8 @@ TEST_F(ServerNatives, TheConfigurationReadAgainMeanwhileLeavesTheConnectionsClas
     jobject server = NewConnectionObject(env);
     EXPECT_EQ(GetConnid(env, server, 1, 5), 0x500);
     jmethodID getItem = env->GetStaticMethodID(main, "getConfigItem", "(Ljava/lang/String;)Ljava/lang/String;");
-    auto read = static_cast<jstring>(env->CallStaticObjectMethod(main, getItem, env->NewStringUTF("ExtraClasspath")));
+    auto read = static_cast<jstring>(
+        Answered(env, env->CallStaticObjectMethod(main, getItem, env->NewStringUTF("ExtraClasspath"))));
     EXPECT_EQ(JavaText(env, read), after) << "the configuration was read again meanwhile";
     auto records = WaitForConnectionRecords(1);
     ASSERT_EQ(records.size(), 1u);
