@@ -343,6 +343,7 @@ void CSafeArrayTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
 // array handed over by value is destroyed with its elements' references.
 void CSafeArrayTypeMapper::EmitInvokeReturn(FILE* f) {
     if (HasRecordElements()) return WritePending(f, "Invoke result");
+    EmitResultTypeCheck(f, "( ret.vt & VT_ARRAY ) == 0");
     fprintf(f, "\tSAFEARRAY * retSafeArray = %s;\n", ArrayInVariant("ret").c_str());
     WriteResultConversion(f, "retSafeArray", "\tVariantClear( &ret );\n");
 }

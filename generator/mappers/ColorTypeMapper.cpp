@@ -105,7 +105,7 @@ void CColorTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, boo
 
 void CColorTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) { text.Format(m_byRef ? "&color__%d" : "color__%d", n); }
 void CColorTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) { WriteOutCopy(f, "\t", n); }
-void CColorTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tOLE_COLOR retColor;\n", f); }
+void CColorTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tOLE_COLOR retColor = 0;\n", f); }
 void CColorTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retColor", f); }
 
 void CColorTypeMapper::EmitVtblReturn(FILE* f) {

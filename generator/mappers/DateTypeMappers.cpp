@@ -30,7 +30,7 @@ void CDateTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool 
         fputs("\t} else\n", f);
         fprintf(f, "\t\ttemp__%d = brivelJdateToDate( env, (jobject) %s );\n", n, x);
     } else if (m_byRef && outOnly) {
-        fprintf(f, "\tDATE temp__%d;\n", n);
+        fprintf(f, "\tDATE temp__%d = 0;\n", n);
     } else {
         fprintf(f, "\tDATE temp__%d = brivelJdateToDate( env, (jobject) %s );\n", n, x);
     }
@@ -51,13 +51,13 @@ void CDateTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, F
 }
 
 void CDateTypeMapper::EmitInvokeReturn(FILE* f) {
-    EmitResultCoercion(f, "VT_DATE");
+    EmitResultCoercion(f, "VT_DATE", nullptr, true);
     fputs("\treturn brivelDateToJobject(env, V_DATE( &ret ));\n", f);
 }
 
 void CDateTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
     if (outOnly)
-        fprintf(f, "\tDATE date__%d;\n", n);
+        fprintf(f, "\tDATE date__%d = 0;\n", n);
     else
         fprintf(f, "\tDATE date__%d = brivelJdateToDate( env, (jobject) %s );\n", n, x);
 }
@@ -68,7 +68,7 @@ void CDateTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelDateToJobject( env, date__%d ));\n", n, n);
 }
 
-void CDateTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tDATE retVal;\n", f); }
+void CDateTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tDATE retVal = 0;\n", f); }
 void CDateTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CDateTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn brivelDateToJobject( env, retVal );\n", f); }
 
@@ -124,7 +124,7 @@ void CCurrencyTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* 
     fprintf(f, "\targ%d__arrayBuf[0] = (jlong) cy__%d.int64;\n", n, n);
 }
 
-void CCurrencyTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tCY retVal;\n", f); }
+void CCurrencyTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tCY retVal;\n\tretVal.int64 = 0;\n", f); }
 void CCurrencyTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CCurrencyTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn (jlong) retVal.int64;\n", f); }
 
@@ -205,7 +205,7 @@ void CFiletimeTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* 
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelFiletimeToJobject( env, &filetime__%d ));\n", n, n);
 }
 
-void CFiletimeTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tFILETIME retVal;\n", f); }
+void CFiletimeTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tFILETIME retVal;\n\tretVal.dwLowDateTime = retVal.dwHighDateTime = 0;\n", f); }
 void CFiletimeTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CFiletimeTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn brivelFiletimeToJobject( env, &retVal );\n", f); }
 

@@ -4,17 +4,23 @@
 
 // ---- enumerations <-> generated brivel.TavoEnumeration classes
 
-void CEnumTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
+// The runtime refuses a null enumeration object (an exception is left
+// pending): the native then returns as after any refused argument.
+void CEnumTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* x, bool returnsValue,
+                                         const VARIANT*, FILE* f) {
     if (m_level > 0) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_I4;\n", v);
-        if (outOnly)
+        if (outOnly) {
             fprintf(f, "\tjint temp__%d = 0;\n", n);
-        else
+        } else {
             fprintf(f, "\tjint temp__%d = brivelEnumeratedObjectToInt( env, %s );\n", n, x);
+            EmitConversionCheck(call, f, returnsValue);
+        }
         fprintf(f, "\tV_I4REF( &vargs[%d] ) = (long *) &temp__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_I4;\n", v);
         fprintf(f, "\tV_I4( &vargs[%d] ) = brivelEnumeratedObjectToInt( env, %s );\n", v, x);
+        EmitConversionCheck(call, f, returnsValue);
     }
 }
 
@@ -30,11 +36,13 @@ void CEnumTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"%s\" );\n", ClassPath().c_str());
 }
 
-void CEnumTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
-    if (outOnly)
-        fprintf(f, "\tint enum__%d;\n", n);
-    else
+void CEnumTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+    if (outOnly) {
+        fprintf(f, "\tint enum__%d = 0;\n", n);
+    } else {
         fprintf(f, "\tint enum__%d = brivelEnumeratedObjectToInt( env, %s );\n", n, x);
+        EmitConversionCheck(call, f, returnsValue);
+    }
 }
 
 void CEnumTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
@@ -46,7 +54,7 @@ void CEnumTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
             n, n, ClassPath().c_str());
 }
 
-void CEnumTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tint retVal;\n"); }
+void CEnumTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tint retVal = 0;\n"); }
 void CEnumTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
 
 void CEnumTypeMapper::EmitVtblReturn(FILE* f) {
@@ -140,7 +148,7 @@ void CDispatchTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
 }
 
 void CDispatchTypeMapper::EmitInvokeReturn(FILE* f) {
-    EmitResultCoercion(f, "VT_UNKNOWN", "VT_DISPATCH");
+    EmitResultCoercion(f, "VT_UNKNOWN", "VT_DISPATCH", true);
     fprintf(f, "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"%s\" );\n",
             ClassPath().c_str());
     fprintf(f, "\tVariantClear( &ret );\n");
@@ -185,7 +193,7 @@ void CDispatchTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     if (m_level > 0 || !m_vtblQueryIid.IsEmpty()) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
 }
 
-void CDispatchTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tIDispatch * retVal;\n"); }
+void CDispatchTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tIDispatch * retVal = 0;\n"); }
 void CDispatchTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
 
 // The callee's reference is released once the Java object holds its own.

@@ -66,7 +66,7 @@ void CPrimitiveTypeMapper::GetVtblReturnType(CString& text) {
     if (m_byRef) text += " *";
 }
 
-void CPrimitiveTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\t%s retVal;\n", m_jniType); }
+void CPrimitiveTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\t%s retVal = 0;\n", m_jniType); }
 void CPrimitiveTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 void CPrimitiveTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal;\n"); }
 
@@ -162,7 +162,7 @@ void CBooleanTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f
     fprintf(file, "\t%s = temp__%d ? JNI_TRUE : JNI_FALSE;\n", target.c_str(), n);
 }
 
-void CBooleanTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal;\n"); }
+void CBooleanTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal = VARIANT_FALSE;\n"); }
 void CBooleanTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal ? JNI_TRUE : JNI_FALSE;\n"); }
 
 // VARIANT_TRUE is -1: Java gets JNI_TRUE, never the VARIANT_BOOL's bits.
@@ -291,7 +291,7 @@ void CLpstrTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
     else
         fprintf(file, "\tfree( lpstr__%d );\n", n);
 }
-void CLpstrTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tLPSTR retVal;\n"); }
+void CLpstrTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tLPSTR retVal = 0;\n"); }
 void CLpstrTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 
 void CLpstrTypeMapper::EmitVtblReturn(FILE* file) {
@@ -346,7 +346,7 @@ void CByteBufferTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
     fprintf(file, "\tif ( byteArray%d != 0 ) env->ReleaseByteArrayElements( byteArray%d, bufPtr%d, 0 );\n", n, n, n);
 }
 
-void CByteBufferTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tBYTE * retVal;\n"); }
+void CByteBufferTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tBYTE * retVal = 0;\n"); }
 void CByteBufferTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 void CByteBufferTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn 0;\n"); }
 

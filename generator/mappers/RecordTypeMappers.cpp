@@ -137,7 +137,9 @@ void CRecordTypeMapper::EmitInvokeReturn(FILE* f) {
         fputs("\treturn 0;\n", f);
         return;
     }
-    // A result that is no record (an empty VARIANT) has no record to read.
+    // A result that is no record has no record to read: an empty one is
+    // null, another one a failed conversion.
+    EmitResultTypeCheck(f, "ret.vt != VT_RECORD");
     fputs("\tif ( ret.vt != VT_RECORD ) {\n\t\tVariantClear( &ret );\n\t\treturn 0;\n\t}\n", f);
     fputs("\tbool reterr;\n", f);
     fprintf(f, "\tjfieldID retFieldIds[%d];\n", FieldIdCount());
@@ -512,6 +514,7 @@ void CRecordArrayTypeMapper::EmitInvokeReturn(FILE* f) {
         return;
     }
     CRecordTypeMapper* record = GetRecordMapper();
+    EmitResultTypeCheck(f, "( ret.vt & VT_ARRAY ) == 0");
     fputs("\tbool reterr;\n", f);
     fprintf(f, "\tjfieldID retFieldIds[%d];\n", record->FieldIdCount());
     // The array is read where the VARIANT says it is, and the VARIANT is

@@ -35,7 +35,7 @@ void CStringTypeMapper::EmitInvokeCleanup(int n, int v, FILE* f) {
 }
 
 void CStringTypeMapper::EmitInvokeReturn(FILE* f) {
-    EmitResultCoercion(f, "VT_BSTR");
+    EmitResultCoercion(f, "VT_BSTR", nullptr, true);
     fprintf(f, "\tjstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));\n");
     fprintf(f, "\tVariantClear( &ret );\n");
     fprintf(f, "\treturn retstr;\n");
@@ -57,7 +57,7 @@ void CStringTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f)
 }
 
 void CStringTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) { fprintf(f, "\tSysFreeString( bstr__%d );\n", n); }
-void CStringTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tBSTR retVal;\n"); }
+void CStringTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tBSTR retVal = 0;\n"); }
 void CStringTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
 
 void CStringTypeMapper::EmitVtblReturn(FILE* f) {
@@ -107,12 +107,18 @@ void CGuidTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int, int, FIL
 }
 
 // The result is read through the value's address, and only when the callee
-// answered a GUID.
+// answered a GUID; an empty answer is the null GUID, any other one throws as
+// a failed conversion.
 void CGuidTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\tGUID retguid;\n");
     fprintf(f, "\tmemset( &retguid, 0, sizeof( GUID ));\n");
-    fprintf(f, "\tif (( ret.vt & VT_TYPEMASK ) == VT_CLSID && V_BYREF( &ret ) != 0 )\n");
-    fprintf(f, "\t\tmemcpy( &retguid, V_BYREF( &ret ), sizeof( GUID ));\n");
+    fprintf(f, "\tif (( ret.vt & VT_TYPEMASK ) == VT_CLSID ) {\n");
+    fprintf(f, "\t\tif ( V_BYREF( &ret ) != 0 ) memcpy( &retguid, V_BYREF( &ret ), sizeof( GUID ));\n");
+    fprintf(f, "\t} else if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n");
+    fprintf(f, "\t\tVariantClear( &ret );\n");
+    fprintf(f, "\t\tbrivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );\n");
+    fprintf(f, "\t\treturn 0;\n");
+    fprintf(f, "\t}\n");
     fprintf(f, "\treturn brivelGuidToJstr( env, retguid );\n");
 }
 
@@ -129,7 +135,10 @@ void CGuidTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelGuidToJstr( env, guid__%d ));\n", n, n);
 }
 
-void CGuidTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tGUID retGuid;\n"); }
+void CGuidTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) {
+    fprintf(f, "\tGUID retGuid;\n");
+    fprintf(f, "\tmemset( &retGuid, 0, sizeof( GUID ));\n");
+}
 void CGuidTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retGuid"); }
 void CGuidTypeMapper::EmitVtblReturn(FILE* f) { fprintf(f, "\treturn brivelGuidToJstr( env, retGuid );\n"); }
 

@@ -48,14 +48,33 @@ void CTypeMapper::EmitEventArrayDeleteRef(int e, FILE* file) {
         fprintf(file, "\t\tif ( eventArrayElem_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_%d );\n", e, e);
 }
 
-void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken) {
+void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken, bool nullIsAbsent) {
     if (alsoTaken)
-        fprintf(file, "\tif ( ret.vt != %s && ret.vt != %s && FAILED( VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt,
+        fprintf(file, "\tif ( ret.vt != %s && ret.vt != %s && FAILED( hr = VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt,
                 alsoTaken, vt);
     else
-        fprintf(file, "\tif ( ret.vt != %s && FAILED( VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt, vt);
-    fputs("\t\tVariantClear( &ret );\n", file);
+        fprintf(file, "\tif ( ret.vt != %s && FAILED( hr = VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt, vt);
+    fprintf(file, "\t\tif ( ret.vt != VT_EMPTY%s ) {\n", nullIsAbsent ? " && ret.vt != VT_NULL" : "");
+    fputs("\t\t\tVariantClear( &ret );\n", file);
+    fputs("\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n", file);
+    fputs("\t\t\treturn 0;\n", file);
+    fputs("\t\t}\n", file);
     fputs("\t\tmemset( &ret, 0, sizeof ret );\n", file);
+    fputs("\t}\n", file);
+}
+
+void EmitConversionCheck(const CMapperCall& call, FILE* file, bool returnsValue) {
+    fputs("\tif ( brivelCheckFatalError( env )) {\n", file);
+    call.WriteEarlyRelease(file, 2);
+    fputs(returnsValue ? "\t\treturn 0;\n" : "\t\treturn;\n", file);
+    fputs("\t}\n", file);
+}
+
+void EmitResultTypeCheck(FILE* file, const char* unreadable) {
+    fprintf(file, "\tif ( %s && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n", unreadable);
+    fputs("\t\tVariantClear( &ret );\n", file);
+    fputs("\t\tbrivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );\n", file);
+    fputs("\t\treturn 0;\n", file);
     fputs("\t}\n", file);
 }
 

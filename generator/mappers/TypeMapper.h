@@ -111,12 +111,25 @@ protected:
 
 // Writes the coercion of the Invoke result `ret` to `vt` before it is read:
 // a result of another type is changed as the platform changes it
-// (VariantChangeType, in place); one that cannot be changed (nothing, or an
-// empty VARIANT for an object) becomes the type's empty value, so that no
-// union member is read that the callee did not write. A result of type
-// `alsoTaken` is taken as it is too (VT_DISPATCH for VT_UNKNOWN; VT_I1 for
-// VT_UI1, whose bytes one Java byte carries alike).
-void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken = nullptr);
+// (VariantChangeType, in place). One that cannot be changed throws
+// brivel.TavoException with the conversion's HRESULT and returns, unless it
+// is empty (nothing answered; with `nullIsAbsent`, VT_NULL too): that one
+// becomes the type's empty value, so that no union member is read that the
+// callee did not write. A result of type `alsoTaken` is taken as it is too
+// (VT_DISPATCH for VT_UNKNOWN; VT_I1 for VT_UI1, whose bytes one Java byte
+// carries alike).
+void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken = nullptr, bool nullIsAbsent = false);
+
+// Writes, after a runtime conversion of a Java argument that can refuse it
+// (leaving an exception pending), the return that follows a refused
+// argument: the arguments set up before it are released.
+void EmitConversionCheck(const CMapperCall& call, FILE* file, bool returnsValue);
+
+// Writes the check of an Invoke result `ret` that is read only when it is of
+// the right type: one that is not (the condition `unreadable`), and neither
+// empty nor VT_NULL (nothing answered), throws brivel.TavoException with
+// DISP_E_TYPEMISMATCH and returns.
+void EmitResultTypeCheck(FILE* file, const char* unreadable);
 
 // Writes the Java null check of a native argument: throws
 // java.lang.NullPointerException, releases the call's earlier arguments and

@@ -37,6 +37,9 @@ void WriteListenerMethodLookup(FILE* f, const char* indent, const char* method, 
 }
 
 const char kErrorSignature[] = "(Ljava/lang/String;Ljava/lang/String;)V";
+// What a listener's TavoOnEventError hears of an event that its sink refused.
+const char kCountRefusal[] = "Argument count mismatch";
+const char kTypeRefusal[] = "Argument type mismatch";
 const char kExceptionSignature[] = "(Ljava/lang/String;Ljava/lang/Throwable;)V";
 
 // A parameter as its caller pushes it: one value of `type`, or (a record
@@ -210,6 +213,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
     }
     const char* name = record->name;
     fputs("\tJNIEnv * brivelJniEnv = brivelGetJniEnv();\n"
+          "\tif ( brivelJniEnv == NULL ) return E_UNEXPECTED;\n"
           "\tbrivelInitEventThread( brivelJniEnv );\n"
           "\tHRESULT hResult = S_OK;\n"
           "\tif ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;\n"
@@ -611,9 +615,14 @@ void WriteSinkObjectMethods(FILE* f, const CInterfaceEntry* entry, const char* n
     // The count is taken from the decrement itself: once it reaches 0 the
     // object may be gone.
     fprintf(f, "ULONG STDMETHODCALLTYPE %sHandlerImpl::Release( void )\n{\n", name);
+    // Without a VM (gone, or never on this thread) there is no reference to
+    // delete.
     fputs("\tLONG brvCount = InterlockedDecrement( &brvRef );\n\tif ( brvCount <= 0 ) {\n"
-          "\t\tbrivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );\n"
-          "\t\tif ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );\n"
+          "\t\tJNIEnv * brivelJniEnv = brivelGetJniEnv();\n"
+          "\t\tif ( brivelJniEnv != NULL ) {\n"
+          "\t\t\tif ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );\n"
+          "\t\t\tif ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );\n"
+          "\t\t}\n"
           "\t\tdelete this;\n\t\treturn 0;\n\t}\n\treturn brvCount;\n}\n\n",
           f);
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
@@ -642,7 +651,8 @@ void WriteEventArgumentTypes(FILE* f, const EventRecord& record) {
     fprintf(f, "\t\tif ( brivelBadArg >= 0 ) {\n"
                "\t\t\tfor ( int brivelArg = 0; brivelArg < %d; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );\n"
                "\t\t\tif ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;\n"
-               "\t\t\treturn DISP_E_TYPEMISMATCH;\n\t\t}\n", p);
+               "\t\t\treturn brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, \"%s\", \"%s\", DISP_E_TYPEMISMATCH );\n\t\t}\n",
+            p, record.name.c_str(), kTypeRefusal);
     fprintf(f, "\t\tDISPPARAMS brivelParams = { brivelArgs, NULL, %d, 0 };\n", p);
     fputs("\t\t// From here the arguments are read from the case's own array.\n"
           "\t\tDISPPARAMS * pDispParams = &brivelParams;\n", f);
@@ -663,7 +673,8 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
     fprintf(f, "\t\tbrivelFnName = \"%s\";\n", record.name.c_str());
     for (int i = 0; i < p; ++i) {
         fprintf(f, "\t\tint eventParamIndex%d = brivelGetParamIndex(%d,pDispParams,%d);\n", i, i, p);
-        fprintf(f, "\t\tif ( eventParamIndex%d < 0 ) return DISP_E_BADPARAMCOUNT;\n", i);
+        fprintf(f, "\t\tif ( eventParamIndex%d < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, \"%s\", \"%s\", DISP_E_BADPARAMCOUNT );\n",
+                i, record.name.c_str(), kCountRefusal);
     }
     // Events whose arguments the mappers read as they come need no copies.
     bool typed = false;
@@ -764,6 +775,7 @@ void WriteSinkInvoke(FILE* f, const char* name, const std::vector<EventRecord>& 
     fputs("    DISPPARAMS __RPC_FAR *pDispParams,\n    VARIANT __RPC_FAR *pVarResult,\n    EXCEPINFO __RPC_FAR *pExcepInfo,\n"
           "    UINT __RPC_FAR *puArgErr)\n{\n"
           "\tJNIEnv * brivelJniEnv = brivelGetJniEnv();\n"
+          "\tif ( brivelJniEnv == NULL ) return E_UNEXPECTED;\n"
           "\tbrivelInitEventThread( brivelJniEnv );\n"
           "\tconst char * brivelError = NULL;\n"
           "\tconst char * brivelFnName = NULL;\n"
@@ -821,9 +833,15 @@ void WriteSinkNatives(FILE* f, const CString& jniPackage, const CInterfaceEntry*
           f);
     fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoEventListenerInit\n",
             QualifiedName(jniPackage, mangledName, '_').c_str());
+    // No memory for the sink: OutOfMemoryError, not an exception of C++
+    // thrown through the VM's frames.
     fprintf(f, "\t(JNIEnv * env, jobject thisObj )\n{\n\tbrivelInitThread( env );\n"
-               "\tenv->SetIntField( thisObj, brivelGetEventId(), (jint) new %sHandlerImpl( thisObj ));\n\treturn 1;\n}\n\n",
-            name);
+               "\t%sHandlerImpl * sink = 0;\n"
+               "\ttry {\n\t\tsink = new %sHandlerImpl( thisObj );\n\t} catch ( ... ) {\n"
+               "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/OutOfMemoryError\" ), \"event sink\" );\n"
+               "\t\treturn 0;\n\t}\n"
+               "\tenv->SetIntField( thisObj, brivelGetEventId(), (jint) sink );\n\treturn 1;\n}\n\n",
+            name, name);
 }
 
 }  // namespace
@@ -865,7 +883,8 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
         // `use`: a value of another type converted into `own` (the sink
         // clears it); a reference must point at the declared type, since the
         // sink writes back through it; VT_INT reads as VT_I4, VT_UINT as
-        // VT_UI4, an IDispatch as an IUnknown, and no object as a null one.
+        // VT_UI4, an IDispatch as an IUnknown, no object as a null one, and
+        // VT_NULL as an absent string or date (a null string, the zero date).
         fputs("HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )\n{\n"
               "\t*use = *arg;\n"
               "\tif ( vt == VT_EMPTY ) return S_OK;\n"
@@ -884,9 +903,34 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
               "\t\tV_UNKNOWN( use ) = NULL;\n"
               "\t\treturn S_OK;\n"
               "\t}\n"
+              "\tif ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {\n"
+              "\t\tV_VT( use ) = vt;\n"
+              "\t\tif ( vt == VT_BSTR ) V_BSTR( use ) = NULL;\n"
+              "\t\telse V_DATE( use ) = 0;\n"
+              "\t\treturn S_OK;\n"
+              "\t}\n"
               "\tif ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;\n"
               "\t*use = *own;\n"
               "\treturn S_OK;\n"
+              "}\n\n",
+              f);
+        // A refused event reaches no listener method: the listener's
+        // TavoOnEventError hears of it (a server-side sink's object is no
+        // listener), and the source gets the refusal as the answer.
+        fputs("static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )\n{\n"
+              "\tif ( brivelJniEnv == NULL || serverSide ) return hr;\n"
+              "\tjclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );\n"
+              "\tjmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, \"TavoOnEventError\", \"(Ljava/lang/String;Ljava/lang/String;)V\" );\n"
+              "\tif ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );\n"
+              "\tif ( brivelMethod != NULL ) {\n"
+              "\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( event );\n"
+              "\t\tjstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );\n"
+              "\t\tif ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );\n"
+              "\t\tif ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );\n"
+              "\t\tif ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );\n"
+              "\t}\n"
+              "\tif ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();\n"
+              "\treturn hr;\n"
               "}\n\n",
               f);
     }

@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 08:53:30 2026
+// Generated: Wed Dec 09 13:40:28 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -341,8 +341,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IMatrixControl_MakeToken
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "matrix/shapes/IToken" );
@@ -374,8 +378,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IMatrixControl_Problem
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -407,8 +415,12 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IMatrixControl_Balance
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -627,7 +639,7 @@ extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesVtbl_I1Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jbyte retVal;
+	jbyte retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_5, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -980,7 +992,7 @@ extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesVtbl_UI1Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jbyte retVal;
+	jbyte retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_15, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -1343,7 +1355,7 @@ extern "C" JNIEXPORT jshort JNICALL Java_matrix_shapes_IShapesVtbl_I2Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jshort retVal;
+	jshort retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_25, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -1706,7 +1718,7 @@ extern "C" JNIEXPORT jshort JNICALL Java_matrix_shapes_IShapesVtbl_UI2Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jshort retVal;
+	jshort retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_35, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -2069,7 +2081,7 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_I4Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_45, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -2432,7 +2444,7 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_UI4Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_55, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -2795,7 +2807,7 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_IntRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_65, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -3158,7 +3170,7 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_UIntRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_75, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -3521,7 +3533,7 @@ extern "C" JNIEXPORT jlong JNICALL Java_matrix_shapes_IShapesVtbl_I8Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jlong retVal;
+	jlong retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_85, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -3884,7 +3896,7 @@ extern "C" JNIEXPORT jfloat JNICALL Java_matrix_shapes_IShapesVtbl_R4Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jfloat retVal;
+	jfloat retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_95, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -4247,7 +4259,7 @@ extern "C" JNIEXPORT jdouble JNICALL Java_matrix_shapes_IShapesVtbl_R8Ret
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jdouble retVal;
+	jdouble retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_105, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -4621,6 +4633,7 @@ extern "C" JNIEXPORT jlong JNICALL Java_matrix_shapes_IShapesVtbl_CyRet
 		return 0;
 	}
 	CY retVal;
+	retVal.int64 = 0;
 	hr = brivelVtableInvoker( env, vThunk_115, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -4989,7 +5002,7 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_IShapesVtbl_BoolRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	VARIANT_BOOL retVal;
+	VARIANT_BOOL retVal = VARIANT_FALSE;
 	hr = brivelVtableInvoker( env, vThunk_125, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -5352,7 +5365,7 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesVtbl_CounterRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_135, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -5723,7 +5736,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_BstrRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	BSTR retVal;
+	BSTR retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_145, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -6091,7 +6104,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_DateOut___3Ljav
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	DATE date__0;
+	DATE date__0 = 0;
 	hr = brivelVtableInvoker( env, vThunk_155, pUnk,&date__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
@@ -6163,7 +6176,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DateRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	DATE retVal;
+	DATE retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_157, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -6531,6 +6544,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesVtbl_GuidRet
 		return 0;
 	}
 	GUID retGuid;
+	memset( &retGuid, 0, sizeof( GUID ));
 	hr = brivelVtableInvoker( env, vThunk_167, pUnk,&retGuid);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -7291,7 +7305,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	IDispatch * retVal;
+	IDispatch * retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_186, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -7477,7 +7491,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_UnknownRet2
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	IDispatch * retVal;
+	IDispatch * retVal = 0;
 	IDispatch ** pRetVal = &retVal;
 	hr = brivelVtableInvoker( env, vThunk_190, pUnk,&pRetVal);
 	if ( brivelCheckFatalError( env )) {
@@ -7674,7 +7688,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	IDispatch * retVal;
+	IDispatch * retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_195, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -7860,7 +7874,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_DispatchRet2
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	IDispatch * retVal;
+	IDispatch * retVal = 0;
 	IDispatch ** pRetVal = &retVal;
 	hr = brivelVtableInvoker( env, vThunk_199, pUnk,&pRetVal);
 	if ( brivelCheckFatalError( env )) {
@@ -8057,7 +8071,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_TokenRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	IDispatch * retVal;
+	IDispatch * retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_204, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -8629,6 +8643,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneIn__Lmatrix
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	hr = brivelVtableInvoker( env, vThunk_215, pUnk,enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
@@ -8659,6 +8676,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInRef__Lmat
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	hr = brivelVtableInvoker( env, vThunk_216, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
@@ -8696,7 +8716,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneOut___3Lmat
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	int enum__0;
+	int enum__0 = 0;
 	hr = brivelVtableInvoker( env, vThunk_217, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
@@ -8738,6 +8758,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_ToneInOut___3Lm
 		return;
 	}
 	int enum__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	hr = brivelVtableInvoker( env, vThunk_218, pUnk,&enum__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
@@ -8768,7 +8791,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ToneRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	int retVal;
+	int retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_219, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -12058,7 +12081,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesVtbl_ColorRet
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	OLE_COLOR retColor;
+	OLE_COLOR retColor = 0;
 	hr = brivelVtableInvoker( env, vThunk_299, pUnk,&retColor);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -12124,8 +12147,12 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IToken_getId
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -12399,8 +12426,11 @@ ULONG STDMETHODCALLTYPE IShapesEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -12426,6 +12456,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::GetIDsOfNames( REFIID riid, 
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_1(signed char arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -12481,6 +12512,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_1(signed char arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_2(char * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -12540,6 +12572,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_2(char * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -12613,6 +12646,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_4(char * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -12687,6 +12721,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_4(char * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_5(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -12745,6 +12780,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_5(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -12837,6 +12873,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -12929,6 +12966,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_8(unsigned char arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -12984,6 +13022,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_8(unsigned char arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_9(unsigned char * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13043,6 +13082,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_9(unsigned char * arg0
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13116,6 +13156,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_11(unsigned char * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13190,6 +13231,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_11(unsigned char * arg
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_12(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13248,6 +13290,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_12(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_13(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13340,6 +13383,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_13(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_14(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13432,6 +13476,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_14(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_15(short arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13487,6 +13532,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_15(short arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_16(short * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13542,6 +13588,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_16(short * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_17(short * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13621,6 +13668,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_17(short * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_18(short * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13700,6 +13748,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_18(short * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_19(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13758,6 +13807,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_19(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_20(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13850,6 +13900,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_20(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_21(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13942,6 +13993,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_21(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_22(short arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -13997,6 +14049,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_22(short arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_23(short * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14052,6 +14105,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_23(short * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_24(short * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14131,6 +14185,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_24(short * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_25(short * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14210,6 +14265,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_25(short * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_26(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14268,6 +14324,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_26(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_27(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14360,6 +14417,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_27(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_28(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14452,6 +14510,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_28(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_29(long arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14507,6 +14566,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_29(long arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_30(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14562,6 +14622,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_30(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_31(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14641,6 +14702,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_31(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_32(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14720,6 +14782,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_32(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_33(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14778,6 +14841,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_33(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_34(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14870,6 +14934,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_34(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_35(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -14962,6 +15027,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_35(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_36(long arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15017,6 +15083,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_36(long arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_37(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15072,6 +15139,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_37(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_38(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15151,6 +15219,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_38(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_39(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15230,6 +15299,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_39(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_40(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15288,6 +15358,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_40(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_41(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15380,6 +15451,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_41(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_42(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15472,6 +15544,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_42(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_43(int arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15527,6 +15600,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_43(int arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_44(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15582,6 +15656,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_44(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_45(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15661,6 +15736,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_45(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_46(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15740,6 +15816,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_46(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_47(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15798,6 +15875,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_47(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_48(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15890,6 +15968,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_48(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_49(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -15982,6 +16061,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_49(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_50(int arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16037,6 +16117,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_50(int arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_51(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16092,6 +16173,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_51(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_52(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16171,6 +16253,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_52(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_53(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16250,6 +16333,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_53(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_54(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16308,6 +16392,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_54(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_55(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16400,6 +16485,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_55(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_56(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16492,6 +16578,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_56(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_57(__int64 arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16547,6 +16634,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_57(__int64 arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_58(__int64 * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16602,6 +16690,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_58(__int64 * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_59(__int64 * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16681,6 +16770,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_59(__int64 * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_60(__int64 * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16760,6 +16850,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_60(__int64 * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_61(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16818,6 +16909,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_61(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_62(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -16910,6 +17002,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_62(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_63(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17002,6 +17095,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_63(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_64(float arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17057,6 +17151,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_64(float arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_65(float * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17112,6 +17207,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_65(float * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_66(float * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17191,6 +17287,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_66(float * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_67(float * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17270,6 +17367,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_67(float * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_68(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17328,6 +17426,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_68(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_69(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17420,6 +17519,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_69(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_70(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17512,6 +17612,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_70(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_71(double arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17567,6 +17668,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_71(double arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_72(double * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17622,6 +17724,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_72(double * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_73(double * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17701,6 +17804,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_73(double * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_74(double * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17780,6 +17884,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_74(double * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_75(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17838,6 +17943,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_75(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_76(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -17930,6 +18036,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_76(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_77(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18022,6 +18129,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_77(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_78(CY arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18077,6 +18185,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_78(CY arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_79(CY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18132,6 +18241,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_79(CY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_80(CY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18187,6 +18297,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_80(CY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_81(CY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18242,6 +18353,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_81(CY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_82(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18300,6 +18412,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_82(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_83(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18392,6 +18505,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_83(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_84(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18484,6 +18598,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_84(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_85(VARIANT_BOOL arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18539,6 +18654,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_85(VARIANT_BOOL arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_86(VARIANT_BOOL * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18594,6 +18710,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_86(VARIANT_BOOL * arg0
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_87(VARIANT_BOOL * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18673,6 +18790,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_87(VARIANT_BOOL * arg0
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_88(VARIANT_BOOL * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18752,6 +18870,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_88(VARIANT_BOOL * arg0
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_89(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18810,6 +18929,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_89(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_90(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18902,6 +19022,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_90(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_91(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -18994,6 +19115,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_91(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_92(void * brivelRetVal)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19046,6 +19168,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_92(void * brivelRetVal
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_93(long arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19119,6 +19242,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_96(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_97(long arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19174,6 +19298,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_97(long arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_98(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19229,6 +19354,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_98(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19308,6 +19434,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19387,6 +19514,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_101(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19445,6 +19573,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_101(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19537,6 +19666,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19629,6 +19759,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_104(BSTR arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19686,6 +19817,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_104(BSTR arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_105(BSTR * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19743,6 +19875,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_105(BSTR * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_106(BSTR * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19800,6 +19933,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_106(BSTR * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_107(BSTR * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19857,6 +19991,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_107(BSTR * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_108(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -19915,6 +20050,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_108(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_109(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20007,6 +20143,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_109(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_110(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20099,6 +20236,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_110(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_111(DATE arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20156,6 +20294,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_111(DATE arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_112(DATE * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20213,6 +20352,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_112(DATE * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_113(DATE * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20270,6 +20410,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_113(DATE * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_114(DATE * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20327,6 +20468,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_114(DATE * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_115(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20385,6 +20527,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_115(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_116(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20477,6 +20620,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_116(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_117(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20569,6 +20713,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_117(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_118(GUID arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20626,6 +20771,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_118(GUID arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_119(GUID * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20683,6 +20829,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_119(GUID * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_120(GUID * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20740,6 +20887,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_120(GUID * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_121(GUID * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20797,6 +20945,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_121(GUID * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_122(VARIANT arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20855,6 +21004,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_122(VARIANT arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_123(VARIANT * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20913,6 +21063,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_123(VARIANT * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_124(VARIANT * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -20986,6 +21137,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_124(VARIANT * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_125(VARIANT * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21059,6 +21211,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_125(VARIANT * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_126(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21117,6 +21270,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_126(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_127(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21209,6 +21363,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_127(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_128(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21301,6 +21456,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_128(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_129(IDispatch * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21358,6 +21514,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_129(IDispatch * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21415,6 +21572,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_131(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21468,8 +21626,12 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_131(IDispatch ** arg0)
 		} else {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*(IUnknown **) arg0) = eventNewUnk_0;
 			brvException = brivelJniEnv->ExceptionOccurred();
 			if ( brvException != NULL ) {
@@ -21496,6 +21658,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_131(IDispatch ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_132(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21549,8 +21712,12 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_132(IDispatch ** arg0)
 		} else {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			if ( (*(IUnknown **) arg0) != 0 ) (*(IUnknown **) arg0)->Release();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
 			brvException = brivelJniEnv->ExceptionOccurred();
@@ -21596,6 +21763,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_135(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_136(IDispatch * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21653,6 +21821,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_136(IDispatch * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21710,6 +21879,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_138(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21763,8 +21933,12 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_138(IDispatch ** arg0)
 		} else {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*(IUnknown **) arg0) = eventNewUnk_0;
 			brvException = brivelJniEnv->ExceptionOccurred();
 			if ( brvException != NULL ) {
@@ -21791,6 +21965,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_138(IDispatch ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_139(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21844,8 +22019,12 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_139(IDispatch ** arg0)
 		} else {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			if ( (*(IUnknown **) arg0) != 0 ) (*(IUnknown **) arg0)->Release();
 			(*(IUnknown **) arg0) = eventNewUnk_0;
 			brvException = brivelJniEnv->ExceptionOccurred();
@@ -21891,6 +22070,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_142(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_143(IDispatch * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -21948,6 +22128,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_143(IDispatch * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_144(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22005,6 +22186,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_144(IDispatch ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_145(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22062,6 +22244,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_145(IDispatch ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_146(IDispatch ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22119,6 +22302,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_146(IDispatch ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_147(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22198,6 +22382,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_147(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_148(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22311,6 +22496,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_148(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_149(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22424,6 +22610,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_149(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22503,6 +22690,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22616,6 +22804,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22729,6 +22918,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_153(int arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22786,6 +22976,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_153(int arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_154(int * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22843,6 +23034,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_154(int * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_155(int * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22900,6 +23092,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_155(int * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_156(int * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -22957,6 +23150,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_156(int * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_157(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23034,6 +23228,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_157(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_158(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23159,6 +23354,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_158(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_159(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23284,6 +23480,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_159(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_160(DWORD arg0_0,DWORD arg0_1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23344,6 +23541,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_160(DWORD arg0_0,DWORD
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_161(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23403,6 +23601,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_161(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_162(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23462,6 +23661,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_162(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_163(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23521,6 +23721,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_163(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_164(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23580,6 +23781,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_164(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23670,6 +23872,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23760,6 +23963,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_167(DWORD arg0_0,DWORD arg0_1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23820,6 +24024,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_167(DWORD arg0_0,DWORD
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_168(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23879,6 +24084,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_168(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_169(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23938,6 +24144,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_169(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_170(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -23997,6 +24204,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_170(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_171(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24056,6 +24264,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_171(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24146,6 +24355,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24236,6 +24446,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_174(DWORD arg0_0,DWORD arg0_1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24296,6 +24507,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_174(DWORD arg0_0,DWORD
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_175(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24355,6 +24567,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_175(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_176(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24414,6 +24627,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_176(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_177(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24473,6 +24687,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_177(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_178(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24532,6 +24747,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_178(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24627,6 +24843,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24722,6 +24939,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_181(DWORD arg0_0,DWORD arg0_1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24782,6 +25000,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_181(DWORD arg0_0,DWORD
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24841,6 +25060,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_183(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24900,6 +25120,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_183(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_184(void * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -24959,6 +25180,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_184(void * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_185(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25018,6 +25240,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_185(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25113,6 +25336,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25208,6 +25432,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_188(DWORD arg0_0,DWORD arg0_1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25268,6 +25493,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_188(DWORD arg0_0,DWORD
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_189(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25327,6 +25553,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_189(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_190(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25386,6 +25613,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_190(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_191(void ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25445,6 +25673,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_191(void ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_192(SAFEARRAY * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25504,6 +25733,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_192(SAFEARRAY * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25594,6 +25824,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25684,6 +25915,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_195(COLORREF arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25746,6 +25978,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_195(COLORREF arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_196(COLORREF * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25808,6 +26041,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_196(COLORREF * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_197(COLORREF * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25870,6 +26104,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_197(COLORREF * arg0)
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_198(COLORREF * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -25958,9 +26193,32 @@ HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VAR
 		V_UNKNOWN( use ) = NULL;
 		return S_OK;
 	}
+	if ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {
+		V_VT( use ) = vt;
+		if ( vt == VT_BSTR ) V_BSTR( use ) = NULL;
+		else V_DATE( use ) = 0;
+		return S_OK;
+	}
 	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
 	*use = *own;
 	return S_OK;
+}
+
+static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )
+{
+	if ( brivelJniEnv == NULL || serverSide ) return hr;
+	jclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );
+	jmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V" );
+	if ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+	if ( brivelMethod != NULL ) {
+		jstring brivelFnString = brivelJniEnv->NewStringUTF( event );
+		jstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );
+		if ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+		if ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );
+		if ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );
+	}
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
+	return hr;
 }
 
 HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -25970,6 +26228,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -25986,7 +26245,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -25995,7 +26254,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26020,7 +26279,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
@@ -26043,7 +26302,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -26068,7 +26327,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
@@ -26094,7 +26353,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -26116,7 +26375,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
@@ -26162,7 +26421,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
@@ -26208,7 +26467,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26217,7 +26476,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26242,7 +26501,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
@@ -26265,7 +26524,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -26290,7 +26549,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
@@ -26316,7 +26575,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -26338,7 +26597,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		jobject eventArray0 = 0;
@@ -26384,7 +26643,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		jobject eventArray0 = 0;
@@ -26430,7 +26689,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26439,7 +26698,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26464,7 +26723,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26473,7 +26732,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26498,7 +26757,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26507,7 +26766,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26544,7 +26803,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26553,7 +26812,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26590,7 +26849,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -26612,7 +26871,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		jobject eventArray0 = 0;
@@ -26658,7 +26917,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		jobject eventArray0 = 0;
@@ -26704,7 +26963,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26713,7 +26972,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26738,7 +26997,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26747,7 +27006,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26772,7 +27031,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26781,7 +27040,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26818,7 +27077,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26827,7 +27086,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -26864,7 +27123,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -26886,7 +27145,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		jobject eventArray0 = 0;
@@ -26932,7 +27191,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		jobject eventArray0 = 0;
@@ -26978,7 +27237,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -26987,7 +27246,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27012,7 +27271,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27021,7 +27280,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27046,7 +27305,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27055,7 +27314,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27092,7 +27351,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27101,7 +27360,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27138,7 +27397,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -27160,7 +27419,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -27206,7 +27465,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -27252,7 +27511,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27261,7 +27520,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27286,7 +27545,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27295,7 +27554,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27320,7 +27579,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27329,7 +27588,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27366,7 +27625,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27375,7 +27634,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27412,7 +27671,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -27434,7 +27693,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		jobject eventArray0 = 0;
@@ -27480,7 +27739,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		jobject eventArray0 = 0;
@@ -27526,7 +27785,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27535,7 +27794,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27560,7 +27819,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27569,7 +27828,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27594,7 +27853,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27603,7 +27862,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27640,7 +27899,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27649,7 +27908,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27686,7 +27945,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -27708,7 +27967,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -27754,7 +28013,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -27800,7 +28059,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27809,7 +28068,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27834,7 +28093,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27843,7 +28102,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27868,7 +28127,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27877,7 +28136,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27914,7 +28173,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -27923,7 +28182,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -27960,7 +28219,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -27982,7 +28241,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		jobject eventArray0 = 0;
@@ -28028,7 +28287,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		jobject eventArray0 = 0;
@@ -28074,7 +28333,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28083,7 +28342,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28108,7 +28367,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28117,7 +28376,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28142,7 +28401,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28151,7 +28410,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28188,7 +28447,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28197,7 +28456,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28234,7 +28493,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -28256,7 +28515,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		jobject eventArray0 = 0;
@@ -28302,7 +28561,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		jobject eventArray0 = 0;
@@ -28348,7 +28607,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28357,7 +28616,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28382,7 +28641,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28391,7 +28650,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28416,7 +28675,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28425,7 +28684,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28462,7 +28721,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28471,7 +28730,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28508,7 +28767,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jfloatArray eventArray0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -28530,7 +28789,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		jobject eventArray0 = 0;
@@ -28576,7 +28835,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		jobject eventArray0 = 0;
@@ -28622,7 +28881,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28631,7 +28890,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28656,7 +28915,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28665,7 +28924,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28690,7 +28949,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28699,7 +28958,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28736,7 +28995,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28745,7 +29004,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28782,7 +29041,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jdoubleArray eventArray0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -28804,7 +29063,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		jobject eventArray0 = 0;
@@ -28850,7 +29109,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		jobject eventArray0 = 0;
@@ -28896,7 +29155,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28905,7 +29164,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28930,7 +29189,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28939,7 +29198,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28964,7 +29223,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -28973,7 +29232,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -28998,7 +29257,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29007,7 +29266,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29032,7 +29291,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -29054,7 +29313,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		jobject eventArray0 = 0;
@@ -29100,7 +29359,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		jobject eventArray0 = 0;
@@ -29146,7 +29405,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29155,7 +29414,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29180,7 +29439,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29189,7 +29448,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29214,7 +29473,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29223,7 +29482,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29260,7 +29519,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29269,7 +29528,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29306,7 +29565,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbooleanArray eventArray0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -29328,7 +29587,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		jobject eventArray0 = 0;
@@ -29374,7 +29633,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		jobject eventArray0 = 0;
@@ -29433,7 +29692,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ScodeIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ScodeIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29442,7 +29701,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ScodeIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29467,7 +29726,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29476,7 +29735,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29501,7 +29760,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29510,7 +29769,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29535,7 +29794,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29544,7 +29803,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29581,7 +29840,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29590,7 +29849,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29627,7 +29886,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -29649,7 +29908,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -29695,7 +29954,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -29741,7 +30000,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29750,7 +30009,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29777,7 +30036,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29786,7 +30045,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29813,7 +30072,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29822,7 +30081,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29849,7 +30108,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -29858,7 +30117,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -29885,7 +30144,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -29907,7 +30166,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		jobject eventArray0 = 0;
@@ -29953,7 +30212,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		jobject eventArray0 = 0;
@@ -29999,7 +30258,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30008,7 +30267,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30035,7 +30294,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30044,7 +30303,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30071,7 +30330,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30080,7 +30339,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30107,7 +30366,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30116,7 +30375,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30143,7 +30402,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -30165,7 +30424,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		jobject eventArray0 = 0;
@@ -30211,7 +30470,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		jobject eventArray0 = 0;
@@ -30257,7 +30516,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "GuidIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -30278,7 +30537,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "GuidInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -30299,7 +30558,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "GuidOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -30320,7 +30579,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "GuidInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -30341,7 +30600,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -30362,7 +30621,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -30383,7 +30642,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -30408,7 +30667,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -30433,7 +30692,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -30455,7 +30714,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		jobject eventArray0 = 0;
@@ -30501,7 +30760,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		jobject eventArray0 = 0;
@@ -30547,7 +30806,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UnknownIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30556,7 +30815,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30583,7 +30842,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UnknownInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30592,7 +30851,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30619,7 +30878,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UnknownOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30628,7 +30887,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30647,8 +30906,12 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
@@ -30667,7 +30930,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UnknownInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30676,7 +30939,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30695,8 +30958,12 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ))->Release();
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 		}
@@ -30716,7 +30983,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DispatchIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30725,7 +30992,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30752,7 +31019,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DispatchInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30761,7 +31028,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30788,7 +31055,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DispatchOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30797,7 +31064,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30816,8 +31083,12 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
@@ -30836,7 +31107,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DispatchInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30845,7 +31116,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30864,8 +31135,12 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ))->Release();
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 		}
@@ -30885,7 +31160,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30894,7 +31169,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30921,7 +31196,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30930,7 +31205,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30957,7 +31232,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -30966,7 +31241,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -30993,7 +31268,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -31002,7 +31277,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -31029,7 +31304,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31072,7 +31347,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31139,7 +31414,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31206,7 +31481,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenPtrArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31249,7 +31524,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenPtrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31316,7 +31591,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenPtrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31383,7 +31658,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -31392,7 +31667,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -31419,7 +31694,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -31428,7 +31703,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -31455,7 +31730,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -31464,7 +31739,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -31491,7 +31766,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -31500,7 +31775,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -31527,7 +31802,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -31568,7 +31843,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -31647,7 +31922,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -31726,7 +32001,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -31749,7 +32024,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -31772,7 +32047,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -31795,7 +32070,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -31818,7 +32093,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -31841,7 +32116,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -31885,7 +32160,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -31929,7 +32204,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -31952,7 +32227,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -31975,7 +32250,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -31998,7 +32273,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -32021,7 +32296,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -32044,7 +32319,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -32088,7 +32363,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -32132,7 +32407,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32155,7 +32430,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32178,7 +32453,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32201,7 +32476,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32224,7 +32499,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -32247,7 +32522,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -32296,7 +32571,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -32345,7 +32620,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32368,7 +32643,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32391,7 +32666,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32414,7 +32689,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32437,7 +32712,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -32460,7 +32735,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -32509,7 +32784,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -32558,7 +32833,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -32581,7 +32856,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -32604,7 +32879,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -32627,7 +32902,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -32650,7 +32925,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -32673,7 +32948,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -32717,7 +32992,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -32761,7 +33036,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ColorIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -32787,7 +33062,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ColorInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -32813,7 +33088,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -32839,7 +33114,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ColorInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -32910,7 +33185,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_IShapesEvents__1_1TavoE
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IShapesEventsHandlerImpl( thisObj ));
+	IShapesEventsHandlerImpl * sink = 0;
+	try {
+		sink = new IShapesEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -33104,8 +33386,12 @@ extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesDisp_I1Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I1 && ret.vt != VT_UI1 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I1 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I1 && ret.vt != VT_UI1 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I1 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jbyte)V_I1( &ret );
@@ -33319,6 +33605,11 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesDisp_I1ArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jbyteArray retArray = (jbyteArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I1 );
 	VariantClear( &ret );
@@ -33515,8 +33806,12 @@ extern "C" JNIEXPORT jbyte JNICALL Java_matrix_shapes_IShapesDisp_UI1Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UI1 && ret.vt != VT_I1 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI1 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UI1 && ret.vt != VT_I1 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UI1 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jbyte)V_UI1( &ret );
@@ -33730,6 +34025,11 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_matrix_shapes_IShapesDisp_UI1ArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jbyteArray retArray = (jbyteArray) brivelSafeArrayToJArray( env, retSafeArray, VT_UI1 );
 	VariantClear( &ret );
@@ -33910,8 +34210,12 @@ extern "C" JNIEXPORT jshort JNICALL Java_matrix_shapes_IShapesDisp_I2Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I2 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I2 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I2 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I2 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jshort)V_I2( &ret );
@@ -34125,6 +34429,11 @@ extern "C" JNIEXPORT jshortArray JNICALL Java_matrix_shapes_IShapesDisp_I2ArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jshortArray retArray = (jshortArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I2 );
 	VariantClear( &ret );
@@ -34305,8 +34614,12 @@ extern "C" JNIEXPORT jshort JNICALL Java_matrix_shapes_IShapesDisp_UI2Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UI2 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI2 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UI2 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UI2 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jshort)V_UI2( &ret );
@@ -34520,6 +34833,11 @@ extern "C" JNIEXPORT jshortArray JNICALL Java_matrix_shapes_IShapesDisp_UI2ArrRe
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jshortArray retArray = (jshortArray) brivelSafeArrayToJArray( env, retSafeArray, VT_UI2 );
 	VariantClear( &ret );
@@ -34700,8 +35018,12 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_I4Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -34915,6 +35237,11 @@ extern "C" JNIEXPORT jintArray JNICALL Java_matrix_shapes_IShapesDisp_I4ArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I4 );
 	VariantClear( &ret );
@@ -35095,8 +35422,12 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_UI4Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UI4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_UI4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UI4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UI4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_UI4( &ret );
@@ -35310,6 +35641,11 @@ extern "C" JNIEXPORT jintArray JNICALL Java_matrix_shapes_IShapesDisp_UI4ArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_UI4 );
 	VariantClear( &ret );
@@ -35490,8 +35826,12 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_IntRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_INT && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_INT ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_INT( &ret );
@@ -35705,6 +36045,11 @@ extern "C" JNIEXPORT jintArray JNICALL Java_matrix_shapes_IShapesDisp_IntArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I4 );
 	VariantClear( &ret );
@@ -35885,8 +36230,12 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_UIntRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UINT && FAILED( VariantChangeType( &ret, &ret, 0, VT_UINT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UINT && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UINT ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_UINT( &ret );
@@ -36100,6 +36449,11 @@ extern "C" JNIEXPORT jintArray JNICALL Java_matrix_shapes_IShapesDisp_UIntArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_UINT );
 	VariantClear( &ret );
@@ -36280,8 +36634,12 @@ extern "C" JNIEXPORT jlong JNICALL Java_matrix_shapes_IShapesDisp_I8Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I8 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I8 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I8 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jlong)V_I8( &ret );
@@ -36495,6 +36853,11 @@ extern "C" JNIEXPORT jlongArray JNICALL Java_matrix_shapes_IShapesDisp_I8ArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jlongArray retArray = (jlongArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I8 );
 	VariantClear( &ret );
@@ -36675,8 +37038,12 @@ extern "C" JNIEXPORT jfloat JNICALL Java_matrix_shapes_IShapesDisp_R4Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_R4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_R4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_R4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jfloat)V_R4( &ret );
@@ -36890,6 +37257,11 @@ extern "C" JNIEXPORT jfloatArray JNICALL Java_matrix_shapes_IShapesDisp_R4ArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jfloatArray retArray = (jfloatArray) brivelSafeArrayToJArray( env, retSafeArray, VT_R4 );
 	VariantClear( &ret );
@@ -37070,8 +37442,12 @@ extern "C" JNIEXPORT jdouble JNICALL Java_matrix_shapes_IShapesDisp_R8Ret
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_R8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R8 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_R8 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_R8 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jdouble)V_R8( &ret );
@@ -37285,6 +37661,11 @@ extern "C" JNIEXPORT jdoubleArray JNICALL Java_matrix_shapes_IShapesDisp_R8ArrRe
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jdoubleArray retArray = (jdoubleArray) brivelSafeArrayToJArray( env, retSafeArray, VT_R8 );
 	VariantClear( &ret );
@@ -37479,8 +37860,12 @@ extern "C" JNIEXPORT jlong JNICALL Java_matrix_shapes_IShapesDisp_CyRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_CY && FAILED( VariantChangeType( &ret, &ret, 0, VT_CY ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_CY && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_CY ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jlong) V_CY( &ret ).int64;
@@ -37694,6 +38079,11 @@ extern "C" JNIEXPORT jlongArray JNICALL Java_matrix_shapes_IShapesDisp_CyArrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jlongArray retArray = (jlongArray) brivelSafeArrayToJArray( env, retSafeArray, VT_CY );
 	VariantClear( &ret );
@@ -37883,8 +38273,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_IShapesDisp_BoolRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -38098,6 +38492,11 @@ extern "C" JNIEXPORT jbooleanArray JNICALL Java_matrix_shapes_IShapesDisp_BoolAr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jbooleanArray retArray = (jbooleanArray) brivelSafeArrayToJArray( env, retSafeArray, VT_BOOL );
 	VariantClear( &ret );
@@ -38159,8 +38558,12 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_ScodeRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_ERROR && FAILED( VariantChangeType( &ret, &ret, 0, VT_ERROR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_ERROR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_ERROR ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_ERROR( &ret );
@@ -38340,8 +38743,12 @@ extern "C" JNIEXPORT jint JNICALL Java_matrix_shapes_IShapesDisp_CounterRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -38555,6 +38962,11 @@ extern "C" JNIEXPORT jintArray JNICALL Java_matrix_shapes_IShapesDisp_CounterArr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I4 );
 	VariantClear( &ret );
@@ -38752,8 +39164,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesDisp_BstrRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -38969,6 +39385,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_BstrArr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = (jobjectArray) brivelSafeArrayToJArray( env, retSafeArray, VT_BSTR );
 	VariantClear( &ret );
@@ -39109,7 +39530,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_DateOut___3Ljav
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	DATE temp__0;
+	DATE temp__0 = 0;
 	vargs[0].vt = VT_BYREF | VT_DATE;
 	V_DATEREF( &vargs[0 ] ) = &temp__0;
 	VariantInit(&ret);
@@ -39196,8 +39617,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_DateRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_DATE && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
@@ -39411,6 +39836,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_DateArr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = (jobjectArray) brivelSafeArrayToJArray( env, retSafeArray, VT_DATE );
 	VariantClear( &ret );
@@ -39597,8 +40027,13 @@ extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_IShapesDisp_GuidRet
 	}
 	GUID retguid;
 	memset( &retguid, 0, sizeof( GUID ));
-	if (( ret.vt & VT_TYPEMASK ) == VT_CLSID && V_BYREF( &ret ) != 0 )
-		memcpy( &retguid, V_BYREF( &ret ), sizeof( GUID ));
+	if (( ret.vt & VT_TYPEMASK ) == VT_CLSID ) {
+		if ( V_BYREF( &ret ) != 0 ) memcpy( &retguid, V_BYREF( &ret ), sizeof( GUID ));
+	} else if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	return brivelGuidToJstr( env, retguid );
 }
 
@@ -40212,6 +40647,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_Variant
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = (jobjectArray) brivelSafeArrayToJArray( env, retSafeArray, VT_VARIANT );
 	VariantClear( &ret );
@@ -40433,8 +40873,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_UnknownRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
@@ -40606,8 +41050,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_UnknownRet2
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
@@ -40835,8 +41283,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_DispatchRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
@@ -41018,8 +41470,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_DispatchRet2
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
@@ -41227,8 +41683,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_TokenRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "matrix/shapes/IToken" );
@@ -41260,8 +41720,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_TokenRet2
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "matrix/shapes/IToken" );
@@ -41527,6 +41991,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_TokenAr
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
@@ -41816,6 +42285,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_TokenPt
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = 0;
 	if ( retSafeArray != 0 && SafeArrayGetDim( retSafeArray ) == 1 && ( retSafeArray->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -41864,6 +42338,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneIn__Lmatrix
 	memset(&excepInfo, 0, sizeof excepInfo);
 	vargs[0].vt = VT_I4;
 	V_I4( &vargs[0] ) = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -41895,6 +42372,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInRef__Lmat
 	memset(&excepInfo, 0, sizeof excepInfo);
 	vargs[0].vt = VT_BYREF | VT_I4;
 	jint temp__0 = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	V_I4REF( &vargs[0] ) = (long *) &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -41978,6 +42458,9 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_ToneInOut___3Lm
 	}
 	vargs[0].vt = VT_BYREF | VT_I4;
 	jint temp__0 = brivelEnumeratedObjectToInt( env, env->GetObjectArrayElement((jobjectArray)arg0,0) );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	V_I4REF( &vargs[0] ) = (long *) &temp__0;
 	VariantInit(&ret);
 	params.cArgs = 1;
@@ -42016,8 +42499,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "matrix/shapes/Tone" );
@@ -42047,8 +42534,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ToneRet2
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "matrix/shapes/Tone" );
@@ -42360,6 +42851,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_ToneArr
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
@@ -42850,6 +43346,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_PairArr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	bool reterr;
 	jfieldID retFieldIds[2];
 	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, retFieldIds );
@@ -43320,6 +43821,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_CoupleA
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	bool reterr;
 	jfieldID retFieldIds[2];
 	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, retFieldIds );
@@ -43537,6 +44043,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_StampRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_RECORD && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	if ( ret.vt != VT_RECORD ) {
 		VariantClear( &ret );
 		return 0;
@@ -43709,6 +44220,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_StampRet2
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ret.vt != VT_RECORD && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	if ( ret.vt != VT_RECORD ) {
@@ -43944,6 +44460,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_StampAr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	bool reterr;
 	jfieldID retFieldIds[2];
 	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, retFieldIds );
@@ -44161,6 +44682,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_SpanRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ret.vt != VT_RECORD && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	if ( ret.vt != VT_RECORD ) {
 		VariantClear( &ret );
 		return 0;
@@ -44333,6 +44859,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_SpanRet2
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ret.vt != VT_RECORD && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	if ( ret.vt != VT_RECORD ) {
@@ -44566,6 +45097,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_SpanArr
 	if ( brivelCheckFatalError( env )) return 0;
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	bool reterr;
@@ -45038,6 +45574,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_IShapesDisp_Filetim
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	bool reterr;
 	jfieldID retFieldIds[2];
 	jobjectArray retArray = brivelSafeArrayToJArrayRecord( env, ( ret.vt & VT_ARRAY ) == 0 ? 0 : ( ret.vt & VT_BYREF ) ? *ret.pparray : ret.parray, &reterr, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, retFieldIds );
@@ -45257,8 +45798,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IShapesDisp_ColorRet
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && ret.vt != VT_UI4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && ret.vt != VT_UI4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	COLORREF retColor = 0;
@@ -45381,8 +45926,11 @@ ULONG STDMETHODCALLTYPE DShapesEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -45411,6 +45959,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -45427,7 +45976,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -45436,7 +45985,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -45461,7 +46010,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
@@ -45484,7 +46033,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -45509,7 +46058,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
@@ -45535,7 +46084,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -45557,7 +46106,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
@@ -45603,7 +46152,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I1ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
@@ -45649,7 +46198,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -45658,7 +46207,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -45683,7 +46232,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
@@ -45706,7 +46255,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -45731,7 +46280,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
@@ -45757,7 +46306,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -45779,7 +46328,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		jobject eventArray0 = 0;
@@ -45825,7 +46374,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI1ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		jobject eventArray0 = 0;
@@ -45871,7 +46420,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -45880,7 +46429,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -45905,7 +46454,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -45914,7 +46463,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -45939,7 +46488,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -45948,7 +46497,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -45985,7 +46534,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -45994,7 +46543,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46031,7 +46580,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -46053,7 +46602,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		jobject eventArray0 = 0;
@@ -46099,7 +46648,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I2ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		jobject eventArray0 = 0;
@@ -46145,7 +46694,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46154,7 +46703,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46179,7 +46728,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46188,7 +46737,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46213,7 +46762,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46222,7 +46771,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46259,7 +46808,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46268,7 +46817,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46305,7 +46854,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -46327,7 +46876,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		jobject eventArray0 = 0;
@@ -46373,7 +46922,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI2ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		jobject eventArray0 = 0;
@@ -46419,7 +46968,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46428,7 +46977,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46453,7 +47002,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46462,7 +47011,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46487,7 +47036,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46496,7 +47045,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46533,7 +47082,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46542,7 +47091,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46579,7 +47128,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -46601,7 +47150,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -46647,7 +47196,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -46693,7 +47242,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46702,7 +47251,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46727,7 +47276,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46736,7 +47285,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46761,7 +47310,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46770,7 +47319,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46807,7 +47356,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46816,7 +47365,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -46853,7 +47402,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -46875,7 +47424,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		jobject eventArray0 = 0;
@@ -46921,7 +47470,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UI4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		jobject eventArray0 = 0;
@@ -46967,7 +47516,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -46976,7 +47525,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47001,7 +47550,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47010,7 +47559,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47035,7 +47584,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47044,7 +47593,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47081,7 +47630,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47090,7 +47639,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47127,7 +47676,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -47149,7 +47698,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -47195,7 +47744,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "IntArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -47241,7 +47790,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47250,7 +47799,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47275,7 +47824,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47284,7 +47833,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47309,7 +47858,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47318,7 +47867,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47355,7 +47904,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47364,7 +47913,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47401,7 +47950,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -47423,7 +47972,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		jobject eventArray0 = 0;
@@ -47469,7 +48018,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UIntArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		jobject eventArray0 = 0;
@@ -47515,7 +48064,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47524,7 +48073,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47549,7 +48098,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47558,7 +48107,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47583,7 +48132,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47592,7 +48141,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47629,7 +48178,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47638,7 +48187,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47675,7 +48224,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -47697,7 +48246,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		jobject eventArray0 = 0;
@@ -47743,7 +48292,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "I8ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		jobject eventArray0 = 0;
@@ -47789,7 +48338,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47798,7 +48347,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47823,7 +48372,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47832,7 +48381,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47857,7 +48406,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47866,7 +48415,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47903,7 +48452,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -47912,7 +48461,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -47949,7 +48498,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jfloatArray eventArray0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -47971,7 +48520,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		jobject eventArray0 = 0;
@@ -48017,7 +48566,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		jobject eventArray0 = 0;
@@ -48063,7 +48612,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8In";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8In", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48072,7 +48621,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8In", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48097,7 +48646,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48106,7 +48655,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8InRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48131,7 +48680,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48140,7 +48689,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8Out", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48177,7 +48726,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48186,7 +48735,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8InOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48223,7 +48772,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jdoubleArray eventArray0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -48245,7 +48794,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		jobject eventArray0 = 0;
@@ -48291,7 +48840,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "R8ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		jobject eventArray0 = 0;
@@ -48337,7 +48886,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48346,7 +48895,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48371,7 +48920,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48380,7 +48929,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48405,7 +48954,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48414,7 +48963,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48439,7 +48988,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48448,7 +48997,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48473,7 +49022,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -48495,7 +49044,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		jobject eventArray0 = 0;
@@ -48541,7 +49090,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CyArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		jobject eventArray0 = 0;
@@ -48587,7 +49136,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48596,7 +49145,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48621,7 +49170,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48630,7 +49179,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48655,7 +49204,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48664,7 +49213,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48701,7 +49250,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48710,7 +49259,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48747,7 +49296,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbooleanArray eventArray0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -48769,7 +49318,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		jobject eventArray0 = 0;
@@ -48815,7 +49364,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BoolArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		jobject eventArray0 = 0;
@@ -48874,7 +49423,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ScodeIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ScodeIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48883,7 +49432,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ScodeIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48908,7 +49457,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48917,7 +49466,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48942,7 +49491,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48951,7 +49500,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -48976,7 +49525,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -48985,7 +49534,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49022,7 +49571,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49031,7 +49580,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49068,7 +49617,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -49090,7 +49639,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -49136,7 +49685,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CounterArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -49182,7 +49731,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49191,7 +49740,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49218,7 +49767,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49227,7 +49776,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49254,7 +49803,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49263,7 +49812,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49290,7 +49839,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49299,7 +49848,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49326,7 +49875,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -49348,7 +49897,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		jobject eventArray0 = 0;
@@ -49394,7 +49943,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "BstrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		jobject eventArray0 = 0;
@@ -49440,7 +49989,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49449,7 +49998,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49476,7 +50025,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49485,7 +50034,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49512,7 +50061,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49521,7 +50070,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49548,7 +50097,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49557,7 +50106,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -49584,7 +50133,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -49606,7 +50155,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		jobject eventArray0 = 0;
@@ -49652,7 +50201,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DateArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		jobject eventArray0 = 0;
@@ -49698,7 +50247,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "GuidIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -49719,7 +50268,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "GuidInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -49740,7 +50289,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "GuidOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -49761,7 +50310,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "GuidInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -49782,7 +50331,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -49803,7 +50352,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -49824,7 +50373,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -49849,7 +50398,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -49874,7 +50423,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -49896,7 +50445,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		jobject eventArray0 = 0;
@@ -49942,7 +50491,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "VariantArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		jobject eventArray0 = 0;
@@ -49988,7 +50537,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UnknownIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -49997,7 +50546,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50024,7 +50573,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UnknownInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50033,7 +50582,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50060,7 +50609,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UnknownOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50069,7 +50618,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50088,8 +50637,12 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
@@ -50108,7 +50661,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "UnknownInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50117,7 +50670,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UnknownInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50136,8 +50689,12 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ))->Release();
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 		}
@@ -50157,7 +50714,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DispatchIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50166,7 +50723,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50193,7 +50750,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DispatchInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50202,7 +50759,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50229,7 +50786,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DispatchOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50238,7 +50795,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50257,8 +50814,12 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
@@ -50277,7 +50838,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "DispatchInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50286,7 +50847,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DispatchInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50305,8 +50866,12 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ))->Release();
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 		}
@@ -50326,7 +50891,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50335,7 +50900,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50362,7 +50927,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50371,7 +50936,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50398,7 +50963,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50407,7 +50972,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50434,7 +50999,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50443,7 +51008,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50470,7 +51035,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -50513,7 +51078,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -50580,7 +51145,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -50647,7 +51212,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenPtrArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -50690,7 +51255,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenPtrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -50757,7 +51322,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "TokenPtrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -50824,7 +51389,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50833,7 +51398,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneIn", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50860,7 +51425,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50869,7 +51434,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneInRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50896,7 +51461,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50905,7 +51470,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50932,7 +51497,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -50941,7 +51506,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneInOut", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -50968,7 +51533,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -51009,7 +51574,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -51088,7 +51653,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ToneArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -51167,7 +51732,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51190,7 +51755,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51213,7 +51778,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51236,7 +51801,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51259,7 +51824,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -51282,7 +51847,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -51326,7 +51891,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "PairArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -51370,7 +51935,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51393,7 +51958,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51416,7 +51981,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51439,7 +52004,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51462,7 +52027,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -51485,7 +52050,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -51529,7 +52094,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "CoupleArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -51573,7 +52138,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -51596,7 +52161,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -51619,7 +52184,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -51642,7 +52207,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -51665,7 +52230,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -51688,7 +52253,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -51737,7 +52302,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "StampArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -51786,7 +52351,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -51809,7 +52374,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -51832,7 +52397,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -51855,7 +52420,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -51878,7 +52443,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -51901,7 +52466,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -51950,7 +52515,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "SpanArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -51999,7 +52564,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -52022,7 +52587,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -52045,7 +52610,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -52068,7 +52633,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -52091,7 +52656,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -52114,7 +52679,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -52158,7 +52723,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "FiletimeArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -52202,7 +52767,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ColorIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -52228,7 +52793,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ColorInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -52254,7 +52819,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -52280,7 +52845,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "ColorInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -52351,7 +52916,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_DShapesEvents__1_1TavoE
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DShapesEventsHandlerImpl( thisObj ));
+	DShapesEventsHandlerImpl * sink = 0;
+	try {
+		sink = new DShapesEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -52364,27 +52936,44 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_matrix_shapes_Shapes__1_1RemoteEv
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "matrix.shapes.DShapesEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DShapesEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
-	} else if ( strcmp( interfaceName, "matrix.shapes.IShapesEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new IShapesEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "matrix.shapes.DShapesEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DShapesEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		} else if ( strcmp( interfaceName, "matrix.shapes.IShapesEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new IShapesEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;

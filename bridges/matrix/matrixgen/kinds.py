@@ -170,7 +170,9 @@ class Numeric(Kind):
 class Boolean(Numeric):
     def __init__(self):
         # IN true (a VARIANT_FALSE sent in its place shows), OUT and result
-        # true (a result read as 255 shows), IN/OUT back as false.
+        # true, IN/OUT back as false. The VM makes any non-zero byte a native
+        # returns true: a result read as 255 shows only where the raw byte is
+        # seen (the Wine cells compare it with JNI_TRUE).
         super().__init__("Bool", "VARIANT_BOOL", "VARIANT_BOOL", "boolean", "VT_BOOL", "V_BOOL", "Boolean",
                          (True, True, False))
         self.forms = F.SCALAR + (F.OUT2,) + F.ARRAYS
@@ -185,10 +187,8 @@ class Boolean(Numeric):
     def j_lit(self, value):
         return "true" if value else "false"
 
-    # Compared as the two int values the VM holds, so that a native's result
-    # other than 0 or 1 (JNI_TRUE) shows.
     def j_eq(self, expr, value):
-        return "Check.sameBoolean(%s, %s)" % (expr, self.j_lit(value))
+        return "%s == %s" % (expr, self.j_lit(value))
 
     def j_blank(self):
         return "false"

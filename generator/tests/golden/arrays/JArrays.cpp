@@ -999,7 +999,7 @@ extern "C" JNIEXPORT jint JNICALL Java_test_arrays_IShelf_Sum___3I_3Lbrivel_Tavo
 		SafeArrayDestroy( tmpSa__0 );
 		return 0;
 	}
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_10, pUnk,&tmpSa__0,&tmpSa__1,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		SafeArrayDestroy( tmpSa__0 );
@@ -1114,7 +1114,7 @@ extern "C" JNIEXPORT jint JNICALL Java_test_arrays_IShelf_Tune__ZSB
 		return 0;
 	}
 	VARIANT_BOOL temp__0 = arg0 ? VARIANT_TRUE : VARIANT_FALSE;
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_13, pUnk,temp__0,(short)arg1,(unsigned char)arg2,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -1200,8 +1200,11 @@ ULONG STDMETHODCALLTYPE IRackEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -1227,6 +1230,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::GetIDsOfNames( REFIID riid, LP
 HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_1(SAFEARRAY * arg0,SAFEARRAY * arg1,SAFEARRAY * arg2)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1314,6 +1318,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_1(SAFEARRAY * arg0,SAFEA
 HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_2(SAFEARRAY * arg0,SAFEARRAY * arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1398,6 +1403,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_2(SAFEARRAY * arg0,SAFEA
 HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFEARRAY ** arg1,SAFEARRAY ** arg2)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1561,6 +1567,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_4(SAFEARRAY ** arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1645,9 +1652,32 @@ HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VAR
 		V_UNKNOWN( use ) = NULL;
 		return S_OK;
 	}
+	if ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {
+		V_VT( use ) = vt;
+		if ( vt == VT_BSTR ) V_BSTR( use ) = NULL;
+		else V_DATE( use ) = 0;
+		return S_OK;
+	}
 	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
 	*use = *own;
 	return S_OK;
+}
+
+static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )
+{
+	if ( brivelJniEnv == NULL || serverSide ) return hr;
+	jclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );
+	jmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V" );
+	if ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+	if ( brivelMethod != NULL ) {
+		jstring brivelFnString = brivelJniEnv->NewStringUTF( event );
+		jstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );
+		if ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+		if ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );
+		if ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );
+	}
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
+	return hr;
 }
 
 HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -1657,6 +1687,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -1673,11 +1704,11 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		}
 		brivelFnName = "Filled";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Filled", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Filled", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Filled", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
@@ -1728,9 +1759,9 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		}
 		brivelFnName = "Offered";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Offered", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Offered", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -1778,11 +1809,11 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		}
 		brivelFnName = "Asked";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Asked", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Asked", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Asked", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -1903,7 +1934,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		}
 		brivelFnName = "Shown";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Shown", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -1970,7 +2001,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_IRackEvents__1_1TavoEvent
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IRackEventsHandlerImpl( thisObj ));
+	IRackEventsHandlerImpl * sink = 0;
+	try {
+		sink = new IRackEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -2056,6 +2094,11 @@ extern "C" JNIEXPORT jintArray JNICALL Java_test_arrays_DRack_Numbers___3ILbrive
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I4 );
 	VariantClear( &ret );
@@ -2125,6 +2168,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_DRack_Texts___3Ljava_
 	SafeArrayDestroy( tmpSafeArray1 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
@@ -2198,6 +2246,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_DRack_values___3Lbriv
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = (jobjectArray) brivelSafeArrayToJArray( env, retSafeArray, VT_VARIANT );
 	VariantClear( &ret );
@@ -2267,6 +2320,11 @@ extern "C" JNIEXPORT jbooleanArray JNICALL Java_test_arrays_DRack_Flags___3ZLbri
 	SafeArrayDestroy( tmpSafeArray1 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
@@ -2340,6 +2398,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_DRack_Dates___3Ljava_
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = (jobjectArray) brivelSafeArrayToJArray( env, retSafeArray, VT_DATE );
 	VariantClear( &ret );
@@ -2411,6 +2474,11 @@ extern "C" JNIEXPORT jlongArray JNICALL Java_test_arrays_DRack_Amounts___3JLbriv
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jlongArray retArray = (jlongArray) brivelSafeArrayToJArray( env, retSafeArray, VT_CY );
 	VariantClear( &ret );
@@ -2473,6 +2541,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_DRack_Shapes___3Ltest
 	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
@@ -2591,6 +2664,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_DRack_Items___3Ltest_
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = 0;
 	if ( retSafeArray != 0 && SafeArrayGetDim( retSafeArray ) == 1 && ( retSafeArray->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -2683,6 +2761,11 @@ extern "C" JNIEXPORT jbyteArray JNICALL Java_test_arrays_DRack_Bytes___3BLbrivel
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jbyteArray retArray = (jbyteArray) brivelSafeArrayToJArray( env, retSafeArray, VT_UI1 );
 	VariantClear( &ret );
@@ -2750,8 +2833,12 @@ extern "C" JNIEXPORT jint JNICALL Java_test_arrays_DRack_Sum___3I_3Lbrivel_TavoV
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -2827,8 +2914,11 @@ ULONG STDMETHODCALLTYPE DShelfEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -2857,6 +2947,7 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -2873,11 +2964,11 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Filled";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Filled", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Filled", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Filled", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
@@ -2909,9 +3000,9 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Offered";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Offered", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Offered", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -2959,9 +3050,9 @@ HRESULT STDMETHODCALLTYPE DShelfEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Asked";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Asked", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Asked", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -3100,7 +3191,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_arrays_DShelfEvents__1_1TavoEven
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DShelfEventsHandlerImpl( thisObj ));
+	DShelfEventsHandlerImpl * sink = 0;
+	try {
+		sink = new DShelfEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -3121,7 +3219,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_test_arrays_IItem_getName
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	BSTR retVal;
+	BSTR retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_14, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -3170,24 +3268,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_Shelf__1_1RemoteEvent
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "test.arrays.DShelfEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DShelfEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "test.arrays.DShelfEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DShelfEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -3202,24 +3317,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_arrays_Rack__1_1RemoteEventA
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "test.arrays.IRackEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new IRackEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "test.arrays.IRackEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new IRackEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;

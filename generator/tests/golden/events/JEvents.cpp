@@ -265,8 +265,11 @@ ULONG STDMETHODCALLTYPE ICallbackHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -292,6 +295,7 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::GetIDsOfNames( REFIID riid, LPOL
 HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Event_1(long arg0,BSTR arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -377,9 +381,32 @@ HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VAR
 		V_UNKNOWN( use ) = NULL;
 		return S_OK;
 	}
+	if ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {
+		V_VT( use ) = vt;
+		if ( vt == VT_BSTR ) V_BSTR( use ) = NULL;
+		else V_DATE( use ) = 0;
+		return S_OK;
+	}
 	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
 	*use = *own;
 	return S_OK;
+}
+
+static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )
+{
+	if ( brivelJniEnv == NULL || serverSide ) return hr;
+	jclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );
+	jmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V" );
+	if ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+	if ( brivelMethod != NULL ) {
+		jstring brivelFnString = brivelJniEnv->NewStringUTF( event );
+		jstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );
+		if ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+		if ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );
+		if ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );
+	}
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
+	return hr;
 }
 
 HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -389,6 +416,7 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REF
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -405,9 +433,9 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REF
 		}
 		brivelFnName = "Called";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Called", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Called", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -417,7 +445,7 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REF
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Called", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
@@ -492,7 +520,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_events_ICallback__1_1TavoEventLi
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new ICallbackHandlerImpl( thisObj ));
+	ICallbackHandlerImpl * sink = 0;
+	try {
+		sink = new ICallbackHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -555,8 +590,11 @@ ULONG STDMETHODCALLTYPE IProbeEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -582,6 +620,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::GetIDsOfNames( REFIID riid, L
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_1(long arg0,short arg1,unsigned char arg2,double arg3,float arg4,VARIANT_BOOL arg5,int arg6)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -651,6 +690,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_1(long arg0,short arg1,
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * arg1,unsigned char * arg2,double * arg3,float * arg4,VARIANT_BOOL * arg5)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -785,6 +825,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_3(BSTR arg0,BSTR * arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -846,6 +887,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_3(BSTR arg0,BSTR * arg1
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_4(VARIANT arg0,VARIANT * arg1,VARIANT * arg2)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -929,6 +971,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_4(VARIANT arg0,VARIANT 
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDispatch * arg1,IDispatch * arg2,IDispatch ** arg3,IDispatch ** arg4)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -994,8 +1037,12 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 		} else {
 			if ( eventArrayElem_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_3 );
 			eventArrayElem_3 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_3, 0 );
-			IUnknown * eventNewUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
-			if ( eventNewUnk_3 != 0 ) eventNewUnk_3->AddRef();
+			IUnknown * eventHeldUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
+			IUnknown * eventNewUnk_3 = 0;
+			if ( eventHeldUnk_3 != 0 && FAILED( eventHeldUnk_3->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_3 ))) {
+				eventNewUnk_3 = eventHeldUnk_3;
+				eventNewUnk_3->AddRef();
+			}
 			if ( (*(IUnknown **) arg3) != 0 ) (*(IUnknown **) arg3)->Release();
 			(*(IUnknown **) arg3) = eventNewUnk_3;
 			brvException = brivelJniEnv->ExceptionOccurred();
@@ -1027,6 +1074,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_6(DATE arg0,DATE * arg1,CY arg2,CY * arg3)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1092,6 +1140,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_6(DATE arg0,DATE * arg1
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_7(int * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1149,6 +1198,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_7(int * arg0)
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_8(long arg0,void * brivelRetVal)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1217,6 +1267,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_10(double arg0,VARIANT 
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,IDispatch ** arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1276,13 +1327,21 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 		} else {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*(IUnknown **) arg0) = eventNewUnk_0;
 			if ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );
 			eventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );
-			IUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
-			if ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();
+			IUnknown * eventHeldUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
+			IUnknown * eventNewUnk_1 = 0;
+			if ( eventHeldUnk_1 != 0 && FAILED( eventHeldUnk_1->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_1 ))) {
+				eventNewUnk_1 = eventHeldUnk_1;
+				eventNewUnk_1->AddRef();
+			}
 			(*(IUnknown **) arg1) = eventNewUnk_1;
 			brvException = brivelJniEnv->ExceptionOccurred();
 			if ( brvException != NULL ) {
@@ -1312,6 +1371,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAFEARRAY ** arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1409,6 +1469,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAF
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_13(DWORD arg0_0,DWORD arg0_1,void ** arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1490,6 +1551,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -1506,19 +1568,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Numbers";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,7);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,7);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,7);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,7);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,7);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,7);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex6 = brivelGetParamIndex(6,pDispParams,7);
-		if ( eventParamIndex6 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex6 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[7];
 		VARIANTARG brivelOwnArgs[7];
 		for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1533,7 +1595,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 7, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1578,17 +1640,17 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "NumbersByRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,6);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,6);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,6);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,6);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,6);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[6];
 		VARIANTARG brivelOwnArgs[6];
 		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1602,7 +1664,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1699,9 +1761,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Texts";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Texts", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Texts", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1711,7 +1773,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Texts", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1743,11 +1805,11 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Variants";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Variants", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Variants", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Variants", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
 		VARIANT * eventVariant1 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex1] );
 		jobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );
@@ -1780,15 +1842,15 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Objects";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,5);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,5);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,5);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,5);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,5);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[5];
 		VARIANTARG brivelOwnArgs[5];
 		for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1801,7 +1863,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 5, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1836,8 +1898,12 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_3 );
 			eventArrayElem_3 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_3, 0 );
-			IUnknown * eventNewUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
-			if ( eventNewUnk_3 != 0 ) eventNewUnk_3->AddRef();
+			IUnknown * eventHeldUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
+			IUnknown * eventNewUnk_3 = 0;
+			if ( eventHeldUnk_3 != 0 && FAILED( eventHeldUnk_3->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_3 ))) {
+				eventNewUnk_3 = eventHeldUnk_3;
+				eventNewUnk_3->AddRef();
+			}
 			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] ))->Release();
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] )) = eventNewUnk_3;
 		}
@@ -1861,13 +1927,13 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Times";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,4);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,4);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,4);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,4);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[4];
 		VARIANTARG brivelOwnArgs[4];
 		for ( int brivelArg = 0; brivelArg < 4; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1879,7 +1945,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 4; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 4, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1917,7 +1983,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Levels";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Levels", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1926,7 +1992,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Levels", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1953,7 +2019,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Decide";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Decide", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1962,7 +2028,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Decide", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1987,9 +2053,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Handed";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Handed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Handed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1999,7 +2065,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Handed", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
@@ -2025,13 +2091,21 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 			if ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );
 			eventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );
-			IUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
-			if ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();
+			IUnknown * eventHeldUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
+			IUnknown * eventNewUnk_1 = 0;
+			if ( eventHeldUnk_1 != 0 && FAILED( eventHeldUnk_1->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_1 ))) {
+				eventNewUnk_1 = eventHeldUnk_1;
+				eventNewUnk_1->AddRef();
+			}
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) = eventNewUnk_1;
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
@@ -2053,9 +2127,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Listed";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
@@ -2106,9 +2180,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Paired";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Paired", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Paired", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "test/events/Pair", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -2182,7 +2256,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_events_IProbeEvents__1_1TavoEven
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IProbeEventsHandlerImpl( thisObj ));
+	IProbeEventsHandlerImpl * sink = 0;
+	try {
+		sink = new IProbeEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -2284,24 +2365,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_events_Probe__1_1RemoteEvent
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "test.events.IProbeEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new IProbeEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "test.events.IProbeEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new IProbeEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
