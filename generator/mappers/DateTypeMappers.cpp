@@ -72,6 +72,21 @@ void CDateTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\
 void CDateTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CDateTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn brivelDateToJobject( env, retVal );\n", f); }
 
+// An out-only date is written as the zero date, never read.
+void CDateTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("*V_DATEREF( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", e);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
+void CDateTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("*(DATE *) arg%d = 0;", n);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
 void CDateTypeMapper::GetEventArgExpr(int e, CString& text) {
     text.Format(m_byRef ? "brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex%d] ))"
                         : "brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex%d] ))", e);
@@ -127,6 +142,21 @@ void CCurrencyTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* 
 void CCurrencyTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tCY retVal;\n\tretVal.int64 = 0;\n", f); }
 void CCurrencyTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CCurrencyTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn (jlong) retVal.int64;\n", f); }
+
+// An out-only amount is written as 0, never read.
+void CCurrencyTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("V_CYREF( &pDispParams->rgvarg[eventParamIndex%d] )->int64 = 0;", e);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
+void CCurrencyTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("((CY *)arg%d)->int64 = 0;", n);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
 
 void CCurrencyTypeMapper::GetEventArgExpr(int e, CString& text) {
     text.Format(m_byRef ? "(jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex%d] )->int64"
@@ -208,6 +238,23 @@ void CFiletimeTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* 
 void CFiletimeTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tFILETIME retVal;\n\tretVal.dwLowDateTime = retVal.dwHighDateTime = 0;\n", f); }
 void CFiletimeTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CFiletimeTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn brivelFiletimeToJobject( env, &retVal );\n", f); }
+
+// An out-only file time is written as 0, never read.
+void CFiletimeTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    if (!m_byRef) return;
+    CString slot, place, empty;
+    slot.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
+    place.Format(kFiletimeInVariant, slot.c_str(), slot.c_str(), slot.c_str());
+    empty.Format("memset( %s, 0, sizeof( FILETIME ));", place.c_str());
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
+void CFiletimeTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("memset( (FILETIME *) arg%d, 0, sizeof( FILETIME ));", n);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
 
 void CFiletimeTypeMapper::GetEventArgExpr(int e, CString& text) {
     CString slot, place;

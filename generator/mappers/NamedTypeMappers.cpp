@@ -61,7 +61,11 @@ void CEnumTypeMapper::EmitVtblReturn(FILE* f) {
     fprintf(f, "\treturn brivelIntToEnumeratedObject(env,retVal, \"%s\" );\n", ClassPath().c_str());
 }
 
-void CEnumTypeMapper::EmitEventParam(int e, FILE* f) {
+// An out-only enumeration is written as 0, never read.
+void CEnumTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    CString empty;
+    empty.Format("*V_INTREF( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", e);
+    if (m_level > 0) EmitOutOnlyEventSlot(call, f, empty);
     fprintf(f, m_level > 0
                    ? "\t\tjobject jenumEventArg_%d = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n"
                    : "\t\tjobject jenumEventArg_%d = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n",
@@ -72,6 +76,12 @@ void CEnumTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("jenum
 
 void CEnumTypeMapper::EmitEventCleanup(int e, FILE* f) {
     fprintf(f, "\t\tif ( jenumEventArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_%d );\n", e, e);
+}
+
+void CEnumTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    CString empty;
+    empty.Format("*(int *)arg%d = 0;", n);
+    if (m_level > 0) EmitOutOnlyEventSlot(call, f, empty);
 }
 
 void CEnumTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
@@ -203,7 +213,12 @@ void CDispatchTypeMapper::EmitVtblReturn(FILE* f) {
     fprintf(f, "\treturn retObj;\n");
 }
 
-void CDispatchTypeMapper::EmitEventParam(int e, FILE* f) {
+// An out-only interface pointer is written null, never read (nor
+// released): the listener gets no object, and none goes back.
+void CDispatchTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    CString empty;
+    empty.Format("*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", e);
+    if (m_level > 0) EmitOutOnlyEventSlot(call, f, empty);
     fprintf(f, m_level > 0
                    ? "\t\tjobject jobjEventArg_%d = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n"
                    : "\t\tjobject jobjEventArg_%d = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n",
@@ -214,6 +229,12 @@ void CDispatchTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("j
 
 void CDispatchTypeMapper::EmitEventCleanup(int e, FILE* f) {
     fprintf(f, "\t\tif ( jobjEventArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_%d );\n", e, e);
+}
+
+void CDispatchTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    CString empty;
+    empty.Format("*(IUnknown **)arg%d = 0;", n);
+    if (m_level > 0) EmitOutOnlyEventSlot(call, f, empty);
 }
 
 void CDispatchTypeMapper::GetVtblEventArgExpr(int n, CString& text) {

@@ -106,7 +106,7 @@ void CObjectTypeMapper::EmitVtblReturn(FILE* f) {
     fprintf(f, "\treturn retObj;\n");
 }
 
-void CObjectTypeMapper::EmitEventParam(int e, FILE* f) {
+void CObjectTypeMapper::EmitEventParam(const CMapperCall&, int e, FILE* f) {
     fprintf(f, IsByRef()
                    ? "\t\tjobject jobjEventArg_%d = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex%d] ), brivelIIDMap, %d);\n"
                    : "\t\tjobject jobjEventArg_%d = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex%d] ), brivelIIDMap, %d);\n",

@@ -84,11 +84,19 @@ void CPrimitiveTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
         text.Format("(%s) arg%d", m_jniType, n);
 }
 
-void CPrimitiveTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall&, int n, FILE* file) {
+// An out-only number is written as 0 before it is read: what the caller's
+// slot held is undefined, and the listener may throw before it writes one.
+void CPrimitiveTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* file) {
+    CString empty;
+    empty.Format("*(%s) arg%d = 0;", m_cType, n);
+    EmitOutOnlyEventSlot(call, file, empty);
     fprintf(file, "\t\t*eventArrayPtr_%d = *(%s *) arg%d;\n", n, m_jniType, n);
 }
 
-void CPrimitiveTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall&, int e, FILE* file) {
+void CPrimitiveTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* file) {
+    CString empty;
+    empty.Format("*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", m_accessor, e);
+    EmitOutOnlyEventSlot(call, file, empty);
     fprintf(file, "\t\t*eventArrayPtr_%d = (%s) *%s( &pDispParams->rgvarg[eventParamIndex%d] );\n", e, m_jniType,
             m_accessor, e);
 }
@@ -176,11 +184,17 @@ void CBooleanTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
     text.Format(m_byRef ? "*arg%d ? JNI_TRUE : JNI_FALSE" : "arg%d ? JNI_TRUE : JNI_FALSE", n);
 }
 
-void CBooleanTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall&, int n, FILE* file) {
+void CBooleanTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* file) {
+    CString empty;
+    empty.Format("*( VARIANT_BOOL *) arg%d = VARIANT_FALSE;", n);
+    EmitOutOnlyEventSlot(call, file, empty);
     fprintf(file, "\t\t*eventArrayPtr_%d = (*( VARIANT_BOOL *) arg%d) ? JNI_TRUE : JNI_FALSE;\n", n, n);
 }
 
-void CBooleanTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall&, int e, FILE* file) {
+void CBooleanTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* file) {
+    CString empty;
+    empty.Format("*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = VARIANT_FALSE;", m_accessor, e);
+    EmitOutOnlyEventSlot(call, file, empty);
     fprintf(file, "\t\t*eventArrayPtr_%d = *%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE;\n",
             e, m_accessor, e);
 }
@@ -367,15 +381,18 @@ static CString VtblBytePointer(int n) {
 
 // The byte at `pointer` into a new byte[1] named `array` (null for a null
 // pointer); an out-only byte is not read, its element starts 0.
+// An out-only byte is written as 0, not read: the listener's element
+// starts as 0.
 static void WriteEventBytes(FILE* file, const char* array, int n, const char* pointer, bool read) {
     fprintf(file, "\t\tjbyte * eventBytePtr_%d = %s;\n", n, pointer);
+    if (!read) fprintf(file, "\t\tif ( eventBytePtr_%d != 0 ) *eventBytePtr_%d = 0;\n", n, n);
     fprintf(file, "\t\tjbyteArray %s%d = eventBytePtr_%d == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );\n", array, n, n);
     if (read)
         fprintf(file, "\t\tif ( %s%d != 0 ) brivelJniEnv->SetByteArrayRegion( %s%d, 0, 1, eventBytePtr_%d );\n", array, n,
                 array, n, n);
 }
 
-void CByteBufferTypeMapper::EmitEventParam(int e, FILE* file) {
+void CByteBufferTypeMapper::EmitEventParam(const CMapperCall&, int e, FILE* file) {
     WriteEventBytes(file, "eventBytes_", e, EventBytePointer(e).c_str(), true);
 }
 
@@ -385,7 +402,7 @@ void CByteBufferTypeMapper::EmitEventCleanup(int e, FILE* file) {
     fprintf(file, "\t\tif ( eventBytes_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_%d );\n", e, e);
 }
 
-void CByteBufferTypeMapper::EmitVtblEventParam(int n, FILE* file) {
+void CByteBufferTypeMapper::EmitVtblEventParam(const CMapperCall&, int n, FILE* file) {
     WriteEventBytes(file, "eventBytes_", n, VtblBytePointer(n).c_str(), true);
 }
 

@@ -328,8 +328,16 @@ void CRecordTypeMapper::EmitVtblReturn(FILE* f) {
 // ---- CRecordTypeMapper: events. The event's record belongs to its source:
 // the conversion copies it and never destroys it.
 
-void CRecordTypeMapper::EmitEventParam(int e, FILE* f) {
+// An out-only record is written empty (all its bytes zero, as a new record
+// starts), never read: the listener gets the empty record.
+void CRecordTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
     if (!IsWritten()) return;
+    if (m_byRef) {
+        CString empty;
+        empty.Format("if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex%d] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex%d] ), 0, %d );",
+                     e, e, Size());
+        EmitOutOnlyEventSlot(call, f, empty);
+    }
     fprintf(f, "\tbool evRecordErr%d;\n", e);
     fprintf(f, "\tjfieldID evRecordFieldIds%d[%d];\n", e, FieldIdCount());
 }
@@ -349,8 +357,18 @@ void CRecordTypeMapper::GetEventArgExpr(int e, CString& text) {
     }
 }
 
-void CRecordTypeMapper::EmitVtblEventParam(int n, FILE* f) {
+// Through a pointer to a pointer, an out-only record's pointer is the
+// callee's to give: it is written null (the listener gets no record).
+void CRecordTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
     if (!IsWritten()) return;
+    if (m_byRef) {
+        CString empty;
+        if (PassesPointerToPointer())
+            empty.Format("if ( arg%d != 0 ) *(unsigned char **) arg%d = 0;", n, n);
+        else
+            empty.Format("if ( arg%d != 0 ) memset( arg%d, 0, %d );", n, n, Size());
+        EmitOutOnlyEventSlot(call, f, empty);
+    }
     fprintf(f, "\tbool err%d;\n", n);
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
     if (PassesBytes()) {
@@ -597,26 +615,35 @@ static CString VtblEventArray(bool byRef, int n) {
     return safeArray;
 }
 
-void CRecordArrayTypeMapper::EmitEventParam(int e, FILE* f) { WriteEventLocals(f, e, DispatchEventArray(m_byRef, e)); }
+void CRecordArrayTypeMapper::EmitEventParam(const CMapperCall&, int e, FILE* f) { WriteEventLocals(f, e, DispatchEventArray(m_byRef, e)); }
 
 void CRecordArrayTypeMapper::GetEventArgExpr(int e, CString& text) {
     text = EventArray(DispatchEventArray(m_byRef, e), "eventErr", "eventFieldIds", e);
 }
 
-void CRecordArrayTypeMapper::EmitVtblEventParam(int n, FILE* f) { WriteEventLocals(f, n, VtblEventArray(m_byRef, n)); }
+void CRecordArrayTypeMapper::EmitVtblEventParam(const CMapperCall&, int n, FILE* f) { WriteEventLocals(f, n, VtblEventArray(m_byRef, n)); }
 
 void CRecordArrayTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
     text = EventArray(VtblEventArray(m_byRef, n), "eventErr", "eventFieldIds", n);
 }
 
-// An out-only array's incoming value is undefined: its holder starts empty.
+// An out-only array's incoming value is undefined: its holder starts empty,
+// and the caller's slot holds no array until the listener's goes back.
 void CRecordArrayTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* f) {
+    CString empty;
+    empty.Format("if (( pDispParams->rgvarg[eventParamIndex%d].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && "
+                 "pDispParams->rgvarg[eventParamIndex%d].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex%d].pparray = 0;",
+                 e, e, e);
+    EmitOutOnlyEventSlot(call, f, empty);
     WriteEventLocals(f, e, call.EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : DispatchEventArray(true, e));
 }
 
 void CRecordArrayTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* f) {
     CString safeArray;
     safeArray.Format("( arg%d == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg%d )", n, n);
+    CString empty;
+    empty.Format("if ( arg%d != 0 ) *(SAFEARRAY **)arg%d = 0;", n, n);
+    EmitOutOnlyEventSlot(call, f, empty);
     WriteEventLocals(f, n, call.EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : safeArray);
 }
 

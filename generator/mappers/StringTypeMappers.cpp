@@ -66,7 +66,14 @@ void CStringTypeMapper::EmitVtblReturn(FILE* f) {
     fprintf(f, "\treturn retStr;\n");
 }
 
-void CStringTypeMapper::EmitEventParam(int e, FILE* f) {
+// An out-only string is written empty, never read: what the caller's slot
+// held is undefined (and no string of the listener's goes back).
+void CStringTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    if (m_byRef) {
+        CString empty;
+        empty.Format("*V_BSTRREF( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", e);
+        EmitOutOnlyEventSlot(call, f, empty);
+    }
     if (m_byRef)
         fprintf(f, "\t\tjstring jstrEventArg_%d = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex%d] ));\n", e, e);
     else
@@ -77,6 +84,13 @@ void CStringTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("jst
 
 void CStringTypeMapper::EmitEventCleanup(int e, FILE* f) {
     fprintf(f, "\t\tif ( jstrEventArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_%d );\n", e, e);
+}
+
+void CStringTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("*arg%d = 0;", n);
+    EmitOutOnlyEventSlot(call, f, empty);
 }
 
 void CStringTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
@@ -145,6 +159,22 @@ void CGuidTypeMapper::EmitVtblReturn(FILE* f) { fprintf(f, "\treturn brivelGuidT
 // Events hand a GUID to Java in its string form: through IDispatch the
 // VARIANT holds the GUID's address (by value and by reference alike), in a
 // virtual-table sink the argument is the GUID or its address.
+// An out-only GUID is written as the null GUID, never read.
+void CGuidTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("if ( V_BYREF( &pDispParams->rgvarg[eventParamIndex%d] ) != 0 ) memset( V_BYREF( &pDispParams->rgvarg[eventParamIndex%d] ), 0, sizeof( GUID ));",
+                 e, e);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
+void CGuidTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("memset( arg%d, 0, sizeof( GUID ));", n);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
 void CGuidTypeMapper::GetEventArgExpr(int e, CString& text) {
     text.Format("( V_BYREF( &pDispParams->rgvarg[eventParamIndex%d] ) == 0 ? (jstring) 0 : brivelGuidToJstr( "
                 "brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex%d] )))", e, e);

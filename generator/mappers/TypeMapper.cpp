@@ -70,6 +70,10 @@ void EmitConversionCheck(const CMapperCall& call, FILE* file, bool returnsValue)
     fputs("\t}\n", file);
 }
 
+void EmitOutOnlyEventSlot(const CMapperCall& call, FILE* file, const char* statement) {
+    if (call.EventArgumentOutOnly()) fprintf(file, "\t\t%s\n", statement);
+}
+
 void EmitResultTypeCheck(FILE* file, const char* unreadable) {
     fprintf(file, "\tif ( %s && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n", unreadable);
     fputs("\t\tVariantClear( &ret );\n", file);

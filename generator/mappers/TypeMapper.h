@@ -79,10 +79,10 @@ public:
     virtual void EmitVtblReturn(FILE* file) = 0;
 
     // Event sinks.
-    virtual void EmitEventParam(int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitEventParam(const CMapperCall&, int eventParam, FILE* file) { (void)eventParam; (void)file; }
     virtual void GetEventArgExpr(int eventParam, CString& text) = 0;
     virtual void EmitEventCleanup(int eventParam, FILE* file) { (void)eventParam; (void)file; }
-    virtual void EmitVtblEventParam(int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void EmitVtblEventParam(const CMapperCall&, int arg, FILE* file) { (void)arg; (void)file; }
     virtual void GetVtblEventArgExpr(int arg, CString& text) = 0;
     virtual void EmitVtblEventCleanup(int arg, FILE* file) { (void)arg; (void)file; }
     virtual bool IsByRefEventParam() { return false; }
@@ -130,6 +130,14 @@ void EmitConversionCheck(const CMapperCall& call, FILE* file, bool returnsValue)
 // empty nor VT_NULL (nothing answered), throws brivel.TavoException with
 // DISP_E_TYPEMISMATCH and returns.
 void EmitResultTypeCheck(FILE* file, const char* unreadable);
+
+// Writes, for an event's out-only argument (`call`), the statement that
+// sets the caller's slot to its type's empty value before anything reads
+// it: its incoming value is undefined (a pointer no one may follow, a
+// VARIANT of any type), so it is written, never read or freed, and the
+// listener gets the empty value. `statement` is the store, without its
+// indentation and line end; nothing is written for any other argument.
+void EmitOutOnlyEventSlot(const CMapperCall& call, FILE* file, const char* statement);
 
 // Writes the Java null check of a native argument: throws
 // java.lang.NullPointerException, releases the call's earlier arguments and

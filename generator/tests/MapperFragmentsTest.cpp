@@ -141,7 +141,7 @@ TEST(VariantMapper, EventsUseTheirOwnHolder) {
               "brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] )");
     // A virtual-table event method finds the VARIANT among its own
     // arguments: by value on the stack, or through the pointer it was given.
-    EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitVtblEventParam(1, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitVtblEventParam(CMapperCall(), 1, f); }),
               "\t\tVARIANT * eventVariant1 = &arg1;\n"
               "\t\tjobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );\n");
     EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitEventArrayFillFromVtbl(CMapperCall(), 1, f); }),
@@ -178,7 +178,7 @@ TEST(StringMappers, BstrArgumentsAreFreedTheWayTheyWereMade) {
               "\tSysFreeString( retVal );\n"
               "\treturn retStr;\n");
     EXPECT_EQ(Text([](CString& t) { g_stringRefMapper.GetVtblArgumentExpr(3, 0, t); }), "&bstr__3");
-    EXPECT_EQ(Written([](FILE* f) { g_stringRefMapper.EmitEventParam(1, f); g_stringRefMapper.EmitEventCleanup(1, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_stringRefMapper.EmitEventParam(CMapperCall(), 1, f); g_stringRefMapper.EmitEventCleanup(1, f); }),
               "\t\tjstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex1] ));\n"
               "\t\tif ( jstrEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_1 );\n");
     EXPECT_EQ(Text([](CString& t) { g_stringMapper.GetVtblEventArgExpr(2, t); }), "brivelBstrToJstr( brivelJniEnv, arg2 )");
@@ -330,7 +330,7 @@ TEST(NamedMappers, EnumerationsInTheJobsPackage) {
                   outColors.EmitVtblArgumentSetup(CMapperCall(), 1, true, "x", f, true);
                   colors.EmitVtblArgumentSetup(CMapperCall(), 2, false, "y", f, true);
                   colors.EmitVtblReturn(f);
-                  outColors.EmitEventParam(3, f);
+                  outColors.EmitEventParam(CMapperCall(), 3, f);
               }),
               "\tint enum__1 = 0;\n"
               "\tint enum__2 = brivelEnumeratedObjectToInt( env, y );\n"
@@ -470,7 +470,7 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
               "\tjobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, 13);\n"
               "\tif ( retVal != 0 ) retVal->Release();\n"
               "\treturn retObj;\n");
-    EXPECT_EQ(Written([&](FILE* f) { byRef->EmitEventParam(2, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { byRef->EmitEventParam(CMapperCall(), 2, f); }),
               "\t\tjobject jobjEventArg_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex2] ), brivelIIDMap, 13);\n");
     // A by-reference object event parameter travels in a one-element array;
     // what the listener leaves goes back with a reference of the caller's
@@ -734,7 +734,7 @@ TEST(ArrayMappers, InArraysBehindAPointerArePassedByAddress) {
               std::string::npos)
         << invoke;
     EXPECT_FALSE(mapper.IsByRefEventParam());
-    std::string event = Written([&](FILE* f) { mapper.EmitVtblEventParam(0, f); });
+    std::string event = Written([&](FILE* f) { mapper.EmitVtblEventParam(CMapperCall(), 0, f); });
     EXPECT_NE(event.find("\t\tSAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );\n"), std::string::npos)
         << event;
 }
@@ -794,7 +794,7 @@ TEST(ArrayMappers, InterfaceArraysCheckWhatTheyReadAndReleaseWhatTheyTake) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '{'), std::count(text.begin(), text.end(), '}')) << text;
     // In events, the Java array is a local deleted after the listener's call.
     std::string event = Written([&](FILE* f) {
-        shapes.EmitEventParam(2, f);
+        shapes.EmitEventParam(CMapperCall(), 2, f);
         shapes.EmitEventCleanup(2, f);
     });
     EXPECT_NE(event.find("\t\tSAFEARRAY * eventSafeArray2 = ((( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_ARRAY )"),
@@ -1003,7 +1003,7 @@ TEST(RecordArrayMapper, HolderArrayGoesInAndIsReplacedByTheCalleesArray) {
     EXPECT_NE(vtblCopy.find("\tif ( vErr1 ) {\n\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n\t\treturn 0;\n\t}\n"),
               std::string::npos) << vtblCopy;
     // An event hands the listener a holder of its own.
-    std::string event = Written([&](FILE* f) { byRef.EmitEventParam(0, f); });
+    std::string event = Written([&](FILE* f) { byRef.EmitEventParam(CMapperCall(), 0, f); });
     EXPECT_NE(event.find("\t\tjobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, "),
               std::string::npos) << event;
     EXPECT_EQ(Text([&](CString& t) { byRef.GetEventArgExpr(0, t); }), "eventRecordHolder0");
@@ -1077,7 +1077,7 @@ TEST(RecordMapper, RecordByValueIsPassedAsItsStackWords) {
     fixture.record.size = 8;
     EXPECT_EQ(Text([&](CString& t) { point.GetVtblEventParamDeclaration(1, true, t); }), "DWORD arg1_0,DWORD arg1_1");
     EXPECT_EQ(Text([&](CString& t) { point.GetVtblEventParamDeclaration(1, false, t); }), "DWORD,DWORD");
-    EXPECT_EQ(Written([&](FILE* f) { point.EmitVtblEventParam(1, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { point.EmitVtblEventParam(CMapperCall(), 1, f); }),
               "\tbool err1;\n\tjfieldID fieldIds1[2];\n\tDWORD recWords1[2] = { arg1_0, arg1_1 };\n");
     EXPECT_NE(Text([&](CString& t) { point.GetVtblEventArgExpr(1, t); }).find("(unsigned char *) recWords1,"), std::string::npos);
     WordsPoint received = {};

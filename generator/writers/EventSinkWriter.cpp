@@ -244,7 +244,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
         CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
         CString expr;
         if (record->passing[static_cast<size_t>(i)] == 0) {
-            mapper->EmitVtblEventParam(i, f);
+            mapper->EmitVtblEventParam(CMapperCall::EventArgument(record->pureOut[static_cast<size_t>(i)]), i, f);
             mapper->GetVtblEventArgExpr(i, expr);
             expr = KeepInLocal(f, mapper, i, expr, "\t\t");
         } else {
@@ -685,7 +685,7 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
         CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
         CString expr;
         if (record.passing[static_cast<size_t>(i)] == 0) {
-            mapper->EmitEventParam(i, f);
+            mapper->EmitEventParam(CMapperCall::EventArgument(record.pureOut[static_cast<size_t>(i)]), i, f);
             mapper->GetEventArgExpr(i, expr);
             // An inline conversion makes a Java object: keep it in a local
             // so that it can be deleted after the calls.

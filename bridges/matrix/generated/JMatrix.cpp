@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 13:40:28 2026
+// Generated: Wed Dec 09 13:59:53 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -12599,6 +12599,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 		}
 	}
 		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -12806,6 +12807,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
@@ -13109,6 +13111,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg
 		}
 	}
 		jbyte * eventBytePtr_0 = (jbyte *) arg0;
+		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -13316,6 +13319,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_13(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		jobject eventArray0 = 0;
@@ -13616,6 +13620,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_17(short * arg0)
 	}
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		*(short *) arg0 = 0;
 		*eventArrayPtr_0 = *(jshort *) arg0;
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -13833,6 +13838,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_20(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		jobject eventArray0 = 0;
@@ -14133,6 +14139,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_24(short * arg0)
 	}
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		*(short *) arg0 = 0;
 		*eventArrayPtr_0 = *(jshort *) arg0;
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -14350,6 +14357,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_27(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		jobject eventArray0 = 0;
@@ -14650,6 +14658,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_31(long * arg0)
 	}
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*(long *) arg0 = 0;
 		*eventArrayPtr_0 = *(jint *) arg0;
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -14867,6 +14876,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_34(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -15167,6 +15177,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_38(long * arg0)
 	}
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*(long *) arg0 = 0;
 		*eventArrayPtr_0 = *(jint *) arg0;
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -15384,6 +15395,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_41(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		jobject eventArray0 = 0;
@@ -15684,6 +15696,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_45(long * arg0)
 	}
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*(long *) arg0 = 0;
 		*eventArrayPtr_0 = *(jint *) arg0;
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -15901,6 +15914,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_48(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -16201,6 +16215,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_52(long * arg0)
 	}
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*(long *) arg0 = 0;
 		*eventArrayPtr_0 = *(jint *) arg0;
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -16418,6 +16433,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_55(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		jobject eventArray0 = 0;
@@ -16718,6 +16734,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_59(__int64 * arg0)
 	}
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
 		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		*(__int64 *) arg0 = 0;
 		*eventArrayPtr_0 = *(jlong *) arg0;
 		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -16935,6 +16952,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_62(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		jobject eventArray0 = 0;
@@ -17235,6 +17253,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_66(float * arg0)
 	}
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
 		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		*(float *) arg0 = 0;
 		*eventArrayPtr_0 = *(jfloat *) arg0;
 		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -17452,6 +17471,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_69(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		jobject eventArray0 = 0;
@@ -17752,6 +17772,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_73(double * arg0)
 	}
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		*(double *) arg0 = 0;
 		*eventArrayPtr_0 = *(jdouble *) arg0;
 		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -17969,6 +17990,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_76(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		jobject eventArray0 = 0;
@@ -18267,6 +18289,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_80(CY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		((CY *)arg0)->int64 = 0;
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jlong) ((CY *)arg0)->int64
@@ -18438,6 +18461,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_83(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		jobject eventArray0 = 0;
@@ -18738,6 +18762,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_87(VARIANT_BOOL * arg0
 	}
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		*( VARIANT_BOOL *) arg0 = VARIANT_FALSE;
 		*eventArrayPtr_0 = (*( VARIANT_BOOL *) arg0) ? JNI_TRUE : JNI_FALSE;
 		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -18955,6 +18980,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_90(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		jobject eventArray0 = 0;
@@ -19382,6 +19408,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long * arg0)
 	}
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*(long *) arg0 = 0;
 		*eventArrayPtr_0 = *(jint *) arg0;
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -19599,6 +19626,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -19901,6 +19929,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_106(BSTR * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		*arg0 = 0;
 		jstring eventArgValue_0 = brivelBstrToJstr( brivelJniEnv, *arg0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -20076,6 +20105,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_109(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		jobject eventArray0 = 0;
@@ -20378,6 +20408,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_113(DATE * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		*(DATE *) arg0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*(DATE *) arg0);
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -20553,6 +20584,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_116(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		jobject eventArray0 = 0;
@@ -20855,6 +20887,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_120(GUID * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		memset( arg0, 0, sizeof( GUID ));
 		jstring eventArgValue_0 = brivelGuidToJstr( brivelJniEnv, *arg0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -21090,6 +21123,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_124(VARIANT * arg0)
 		}
 	}
 		VARIANT * eventVariant0 = arg0;
+		if ( eventVariant0 != 0 ) VariantInit( eventVariant0 );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -21296,6 +21330,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_127(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		jobject eventArray0 = 0;
@@ -22212,6 +22247,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_145(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		*(IUnknown **)arg0 = 0;
 		jobject eventArgValue_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*(IUnknown **)arg0, "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -22408,6 +22444,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_148(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -22716,6 +22753,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -23060,6 +23098,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_155(int * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		*(int *)arg0 = 0;
 		jobject eventArgValue_0 = brivelIntToEnumeratedObject( brivelJniEnv, *(int *)arg0, "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
@@ -23254,6 +23293,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_158(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -23627,6 +23667,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_162(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
@@ -23807,6 +23848,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -24110,6 +24152,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_169(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
@@ -24290,6 +24333,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -24593,6 +24637,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_176(void * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
@@ -24773,6 +24818,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -25086,6 +25132,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_183(void * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
@@ -25266,6 +25313,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -25579,6 +25627,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_190(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &err0, fieldIds0 );
@@ -25759,6 +25808,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -26067,6 +26117,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_197(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		*arg0 = 0;
 		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -26304,6 +26355,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
@@ -26376,6 +26428,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
@@ -26526,6 +26579,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
@@ -26598,6 +26652,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		jobject eventArray0 = 0;
@@ -26774,6 +26829,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -26872,6 +26928,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		jobject eventArray0 = 0;
@@ -27048,6 +27105,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -27146,6 +27204,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		jobject eventArray0 = 0;
@@ -27322,6 +27381,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -27420,6 +27480,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -27596,6 +27657,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -27694,6 +27756,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		jobject eventArray0 = 0;
@@ -27870,6 +27933,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -27968,6 +28032,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -28144,6 +28209,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -28242,6 +28308,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		jobject eventArray0 = 0;
@@ -28418,6 +28485,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
 		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		*V_I8REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -28516,6 +28584,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		jobject eventArray0 = 0;
@@ -28692,6 +28761,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
 		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		*V_R4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -28790,6 +28860,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		jobject eventArray0 = 0;
@@ -28966,6 +29037,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		*V_R8REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -29064,6 +29136,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		jobject eventArray0 = 0;
@@ -29238,6 +29311,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
@@ -29314,6 +29388,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		jobject eventArray0 = 0;
@@ -29490,6 +29565,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) = VARIANT_FALSE;
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
 		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -29588,6 +29664,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		jobject eventArray0 = 0;
@@ -29811,6 +29888,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -29909,6 +29987,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -30087,6 +30166,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		*V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -30167,6 +30247,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		jobject eventArray0 = 0;
@@ -30345,6 +30426,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -30425,6 +30507,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		jobject eventArray0 = 0;
@@ -30559,6 +30642,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ), 0, sizeof( GUID ));
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -30644,6 +30728,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventVariant0 != 0 ) VariantInit( eventVariant0 );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, varobj0
@@ -30715,6 +30800,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		jobject eventArray0 = 0;
@@ -31247,6 +31333,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -31348,6 +31435,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31525,6 +31613,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenPtrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31745,6 +31834,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		*V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -31844,6 +31934,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -32048,6 +32139,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -32117,6 +32209,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -32251,6 +32344,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -32320,6 +32414,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -32454,6 +32549,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32523,6 +32619,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -32667,6 +32764,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -32736,6 +32834,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -32880,6 +32979,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -32949,6 +33049,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -33089,6 +33190,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
@@ -46035,6 +46137,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
@@ -46107,6 +46210,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
 		jobject eventArray0 = 0;
@@ -46257,6 +46361,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
@@ -46329,6 +46434,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
 		jobject eventArray0 = 0;
@@ -46505,6 +46611,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -46603,6 +46710,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
 		jobject eventArray0 = 0;
@@ -46779,6 +46887,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
 		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -46877,6 +46986,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
 		jobject eventArray0 = 0;
@@ -47053,6 +47163,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -47151,6 +47262,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -47327,6 +47439,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -47425,6 +47538,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
 		jobject eventArray0 = 0;
@@ -47601,6 +47715,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -47699,6 +47814,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -47875,6 +47991,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -47973,6 +48090,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
 		jobject eventArray0 = 0;
@@ -48149,6 +48267,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
 		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		*V_I8REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -48247,6 +48366,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
 		jobject eventArray0 = 0;
@@ -48423,6 +48543,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
 		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		*V_R4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -48521,6 +48642,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
 		jobject eventArray0 = 0;
@@ -48697,6 +48819,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
 		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		*V_R8REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -48795,6 +48918,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
 		jobject eventArray0 = 0;
@@ -48969,6 +49093,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64 = 0;
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
@@ -49045,6 +49170,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
 		jobject eventArray0 = 0;
@@ -49221,6 +49347,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
 		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) = VARIANT_FALSE;
 		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
 		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -49319,6 +49446,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
 		jobject eventArray0 = 0;
@@ -49542,6 +49670,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
 		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
 		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
@@ -49640,6 +49769,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
 		jobject eventArray0 = 0;
@@ -49818,6 +49948,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		*V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
@@ -49898,6 +50029,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
 		jobject eventArray0 = 0;
@@ -50076,6 +50208,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -50156,6 +50289,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
 		jobject eventArray0 = 0;
@@ -50290,6 +50424,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ), 0, sizeof( GUID ));
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
@@ -50375,6 +50510,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventVariant0 != 0 ) VariantInit( eventVariant0 );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, varobj0
@@ -50446,6 +50582,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
 		jobject eventArray0 = 0;
@@ -50978,6 +51115,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
@@ -51079,6 +51217,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -51256,6 +51395,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenPtrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -51476,6 +51616,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		*V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
 		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
@@ -51575,6 +51716,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -51779,6 +51921,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -51848,6 +51991,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -51982,6 +52126,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -52051,6 +52196,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
@@ -52185,6 +52331,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -52254,6 +52401,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
@@ -52398,6 +52546,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
@@ -52467,6 +52616,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
@@ -52611,6 +52761,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
@@ -52680,6 +52831,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
@@ -52820,6 +52972,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );

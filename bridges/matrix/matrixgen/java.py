@@ -260,10 +260,14 @@ def listener_body(cell, params):
             lines.append("c.own(v == null ? null : v.clone());")
         else:
             lines.append("c.own(v);")
+    # An out-only argument reaches the listener as the kind's empty value,
+    # whatever the caller's argument held (the server fires it poisoned).
     if f.array:
         if f.reads:
             arr = "v" if f is F.ARR_IN else "v.array"
             lines.append("if (!%s) why = \"the array \" + Check.showArray(%s);" % (array_eq(k, arr, array_values(k, 0)), arr))
+        elif f.out_only:
+            lines.append("if (v == null || v.array != null) why = \"the out-only array \" + (v == null ? \"without a holder\" : Check.showArray(v.array));")
         if f.writes:
             lines.append("v.array = %s;" % array_lit(k, array_values(k, written(f)), holder_element(k)))
             if owns(k):
@@ -272,16 +276,23 @@ def listener_body(cell, params):
         if f.reads:
             lines.append("if (!(v != null && v.length == 1 && %s)) why = \"the value \" + (v == null ? \"null\" : %s);"
                          % (k.j_eq("v[0]", a), k.j_show("v[0]")))
+        elif f.out_only:
+            lines.append("if (!(v != null && v.length == 1 && %s)) why = \"the out-only value \" + (v == null ? \"null\" : %s);"
+                         % (k.j_is_blank("v[0]"), k.j_show("v[0]")))
         if f.writes:
             lines.append("if (v != null && v.length == 1) v[0] = %s;" % lit(k, out))
     elif is_bytes(k, f):
         if f.reads:
             lines.append("if (!(v != null && v.length >= 1 && %s)) why = \"the bytes \" + (v == null ? \"null\" : String.valueOf(v[0]));"
                          % k.j_eq("v[0]", a))
+        elif f.out_only:
+            lines.append("if (!(v != null && v.length >= 1 && v[0] == 0)) why = \"the out-only bytes \" + (v == null ? \"null\" : String.valueOf(v[0]));")
         if f.writes:
             lines.append("if (v != null && v.length >= 1) v[0] = %s;" % lit(k, out))
     elif f.reads:
         lines.append("if (!(%s)) why = \"the value \" + %s;" % (k.j_eq("v", a), k.j_show("v")))
+    elif f.out_only:
+        lines.append("if (!(%s)) why = \"the out-only value \" + %s;" % (k.j_is_blank("v"), k.j_show("v")))
     lines.append("c.heard(\"%s\", why);" % m)
     return lines
 

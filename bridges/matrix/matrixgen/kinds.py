@@ -94,6 +94,21 @@ class Kind:
         """A std::string describing a value, for mismatch messages."""
         return "Show( %s )" % expr
 
+    def s_poison(self, target):
+        """Makes an event's out-only argument hold what no reader may take
+        (its incoming value is undefined): a sink must write it, never read
+        or free it."""
+        return "memset( &%s, 0x5A, sizeof %s );" % (target, target)
+
+    def s_unpoison(self, target):
+        """Takes the poison out of the argument, untouched, if it is still
+        there (so that freeing the argument does not use it)."""
+        return ""
+
+    def s_is_blank(self, expr):
+        """A test that the value is the kind's empty value."""
+        return "IsAllZero( &%s, sizeof %s )" % (expr, expr)
+
     # ---- VARIANT side (vt must be set)
     def v_get(self, var):
         """The value held by a VARIANT of type vt."""
@@ -119,6 +134,12 @@ class Kind:
     def j_blank(self):
         """The element an out-only one-element array starts with."""
         return "0"
+
+    def j_is_blank(self, expr):
+        """A Java test that the value is what an out-only argument reaches
+        the listener as: the kind's empty value (the sink writes it into the
+        argument before the listener runs)."""
+        return "%s == %s" % (expr, self.j_blank())
 
     @property
     def j_array(self):
@@ -309,6 +330,12 @@ class Bstr(Text):
     def s_is_empty(self, expr):
         return "%s == 0" % expr
 
+    def s_poison(self, target):
+        return "%s = PoisonBstr();" % target
+
+    def s_unpoison(self, target):
+        return "if ( %s == PoisonBstr()) %s = 0;" % (target, target)
+
 
 class Lpstr(Text):
     """ANSI text: the virtual-table path only."""
@@ -384,6 +411,9 @@ class Date(Kind):
     def j_blank(self):
         return "null"
 
+    def j_is_blank(self, expr):
+        return "Check.date(1899, 12, 30, 0, 0, 0).equals(%s)" % expr
+
 
 DATE = Date()
 
@@ -417,6 +447,9 @@ class Guid(Kind):
 
     def j_blank(self):
         return "null"
+
+    def j_is_blank(self, expr):
+        return "\"{00000000-0000-0000-0000-000000000000}\".equals(%s)" % expr
 
 
 GUID = Guid()
@@ -459,6 +492,18 @@ class Variant(Kind):
     def s_is_empty(self, expr):
         return "V_VT( &%s ) == VT_EMPTY" % expr
 
+    # A VARIANT of a type no reader of the argument expects: an object no
+    # one may use.
+    def s_poison(self, target):
+        return "V_VT( &%s ) = VT_UNKNOWN; V_UNKNOWN( &%s ) = PoisonUnknown();" % (target, target)
+
+    def s_unpoison(self, target):
+        return "if ( V_VT( &%s ) == VT_UNKNOWN && V_UNKNOWN( &%s ) == PoisonUnknown()) VariantInit( &%s );" % (
+            target, target, target)
+
+    def s_is_blank(self, expr):
+        return "V_VT( &%s ) == VT_EMPTY" % expr
+
     def s_show(self, expr):
         return "ShowVariant( %s )" % expr
 
@@ -477,6 +522,9 @@ class Variant(Kind):
 
     def j_blank(self):
         return "null"
+
+    def j_is_blank(self, expr):
+        return "Check.variantType(%s, 0)" % expr
 
 
 VARIANT = Variant()
@@ -517,6 +565,12 @@ class Interface(Kind):
 
     def s_is_empty(self, expr):
         return "%s == 0" % expr
+
+    def s_poison(self, target):
+        return "%s = (%s) PoisonUnknown();" % (target, self.cxx)
+
+    def s_unpoison(self, target):
+        return "if ( (IUnknown*) %s == PoisonUnknown()) %s = 0;" % (target, target)
 
     def s_show(self, expr):
         return "ShowToken( %s )" % expr
@@ -591,6 +645,9 @@ class Enumeration(Kind):
     def j_blank(self):
         return "null"
 
+    def j_is_blank(self, expr):
+        return "Check.tone(%s, 0)" % expr
+
 
 TONE = Enumeration()
 
@@ -638,6 +695,9 @@ class Record(Kind):
 
     def j_blank(self):
         return "new %s()" % self.java
+
+    def j_is_blank(self, expr):
+        return "(%s != null && %s)" % (expr, " && ".join("%s.%s == 0" % (expr, f[2]) for f in self.fields))
 
 
 PAIR_FIELDS = (("LONG", "long", "left", "int"), ("SHORT", "short", "right", "short"))
@@ -689,6 +749,9 @@ class Color(Kind):
 
     def j_blank(self):
         return "null"
+
+    def j_is_blank(self, expr):
+        return "Check.color(%s, 0, 0, 0)" % expr
 
 
 COLOR = Color()

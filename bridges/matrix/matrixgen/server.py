@@ -459,10 +459,13 @@ def event_fire(shape, events, build=None):
         out.append("        sink->Release();\n    }\n    return answer;\n}\n\n")
         return "".join(out)
     # The argument.
+    # An out-only argument comes in holding what no sink may read or free.
     if f.array:
         out.append("        SAFEARRAY* slot = 0;\n")
         if f.reads:
             out.append(make_array(k, "slot", array_values(k, 0), "        "))
+        if f.out_only:
+            out.append("        SAFEARRAY* poison = PoisonArray();\n        slot = poison;\n")
         vt = "VT_ARRAY | %s" % k.sa_vt
         byref = f is not F.ARR_IN
     else:
@@ -470,6 +473,8 @@ def event_fire(shape, events, build=None):
         out.append("        %s\n" % k.s_empty("slot"))
         if f.reads:
             out.append("        %s\n" % k.s_set("slot", a))
+        if f.out_only:
+            out.append("        %s\n" % k.s_poison("slot"))
         byref = f is not F.IN
     out.append("        HRESULT hr;\n")
     out.append("        if ( vtable ) {\n")
@@ -534,9 +539,18 @@ def event_fire(shape, events, build=None):
             if expected is not None:
                 out.append("        if ( answer == S_OK && !( %s )) answer = Bad( \"%s\", std::string( \"argument afterwards \" ) + %s );\n"
                            % (k.s_check("slot", expected), name, k.s_show("slot")))
+            elif f.out_only:
+                # The listener cannot hand a value back: the sink wrote the
+                # empty value (the one the listener got) over the poison.
+                out.append("        if ( answer == S_OK && !( %s )) answer = Bad( \"%s\", std::string( \"argument afterwards, not empty: \" ) + %s );\n"
+                           % (k.s_is_blank("slot"), name, k.s_show("slot")))
     if f.array:
+        if f.out_only:
+            out.append("        if ( slot == poison ) slot = 0;\n        FreePoisonArray( poison );\n")
         out.append("        SafeArrayDestroy( slot );\n")
     else:
+        if f.out_only and k.s_unpoison("slot"):
+            out.append("        %s\n" % k.s_unpoison("slot"))
         free = k.s_free("slot")
         if free:
             out.append("        %s\n" % free)

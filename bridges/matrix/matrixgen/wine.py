@@ -117,6 +117,29 @@ def eq(k, expr, v):
     raise ValueError(k.name)
 
 
+def is_blank(k, expr):
+    """A C++ test that the Java value is the kind's empty value (what an
+    out-only argument reaches the listener as)."""
+    if isinstance(k, K.Numeric):
+        return "(%s) == 0" % expr
+    if k is K.GUID:
+        return 'c.J.TextIs(%s, u"{00000000-0000-0000-0000-000000000000}")' % expr
+    if k is K.DATE:
+        return "c.J.DateIs(%s, 1899, 12, 30, 0, 0, 0)" % expr
+    if k is K.VARIANT:
+        return "c.VariantIsType(%s, VT_EMPTY)" % expr
+    if k is K.TONE:
+        return "c.J.EnumIs(%s, 0)" % expr
+    if isinstance(k, K.Record):
+        parts = ["(%s) != nullptr" % expr]
+        for f in k.fields:
+            parts.append("c.J.%s(%s, \"%s\") == 0" % ("ShortField" if f[3] == "short" else "IntField", expr, f[2]))
+        return "(%s)" % " && ".join(parts)
+    if k is K.COLOR:
+        return "c.J.ColorIs(%s, 0, 0, 0)" % expr
+    return "(%s) == nullptr" % expr
+
+
 def blank(k):
     """The element an out-only one-element array starts with."""
     if isinstance(k, K.Numeric):
@@ -295,16 +318,24 @@ def listener_body(cell, params):
         return lines + ['c.Heard("%s", why);' % m, "jvalue answer{};", "answer.z = JNI_TRUE;", "return answer;"]
     t = params[0]
     lines.insert(0, "%s v = %s;" % (jni_type(t), read_arg(t)))
+    # An out-only argument reaches the listener as the kind's empty value,
+    # whatever the caller's argument held (the server fires it poisoned).
     if f.array:
         arr = "v" if f is F.ARR_IN else 'c.J.ObjectField(v, "array")'
         if f.reads:
             lines.append("if (!%s) why = \"the array \" + c.Show(%s);" % (array_eq(k, arr, J.array_values(k, 0)), arr))
+        elif f.out_only:
+            lines.append("if (v == nullptr || %s != nullptr) why = \"the out-only array \" + c.Show(v ? %s : nullptr);"
+                         % (arr, arr))
         if f.writes:
             lines.append("c.J.SetObjectField(v, \"array\", %s);" % array_lit(k, J.array_values(k, J.written(f)), True))
     elif t.endswith("[]") and not J.is_bytes(k, f):
         if f.reads:
             lines.append("if (!(v != nullptr && c.J.Length(v) == 1 && %s)) why = \"the value \" + c.Show(%s);"
                          % (eq(k, one(k, "v"), a), one(k, "v") if array_type(k) else "c.J.ObjectAt(v, 0)"))
+        elif f.out_only:
+            lines.append("if (!(v != nullptr && c.J.Length(v) == 1 && %s)) why = \"the out-only value \" + c.Show(%s);"
+                         % (is_blank(k, one(k, "v")), one(k, "v") if array_type(k) else "c.J.ObjectAt(v, 0)"))
         if f.writes:
             prim = array_type(k)
             if prim:
@@ -314,13 +345,15 @@ def listener_body(cell, params):
     elif J.is_bytes(k, f):
         if f.reads:
             lines.append("if (!(v != nullptr && %s)) why = \"the bytes \" + c.Show(v);" % eq(k, "c.J.At<jbyte>(v, 0)", a))
+        elif f.out_only:
+            lines.append("if (!(v != nullptr && c.J.At<jbyte>(v, 0) == 0)) why = \"the out-only bytes \" + c.Show(v);")
         if f.writes:
             lines.append("if (v != nullptr) c.J.Put<jbyte>(v, 0, %s);" % lit(k, out))
     elif f.reads:
         lines.append("if (!(%s)) why = \"the value \" + c.Show(v);" % eq(k, "v", a))
     else:
-        # An out value the listener takes by value: nothing to check, nothing to hand back.
-        lines[0] = "%s;" % read_arg(t)
+        # An out value the listener takes by value: it cannot hand one back.
+        lines.append("if (!(%s)) why = \"the out-only value \" + c.Show(v);" % is_blank(k, "v"))
     return lines + ['c.Heard("%s", why);' % m, "return jvalue{};"]
 
 

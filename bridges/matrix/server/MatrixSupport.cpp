@@ -102,6 +102,7 @@ std::string ShowVariant(const VARIANT& value) {
     switch (V_VT(&value)) {
     case VT_I4: return vt + " " + Show(static_cast<long long>(V_I4(&value)));
     case VT_BSTR: return vt + " " + ShowText(V_BSTR(&value), static_cast<int>(SysStringLen(V_BSTR(&value))));
+    case VT_UNKNOWN: return vt + (V_UNKNOWN(&value) == PoisonUnknown() ? " as the argument came in" : "");
     default: return vt;
     }
 }
@@ -112,6 +113,7 @@ std::string ShowVariant(const VARIANT* value) {
 
 std::string ShowToken(IUnknown* token) {
     if (!token) return "null";
+    if (token == PoisonUnknown()) return "the object the argument came in with";
     IToken* typed = nullptr;
     if (FAILED(token->QueryInterface(IID_IToken, reinterpret_cast<void**>(&typed))) || !typed)
         return "an object that is no token";
@@ -301,6 +303,70 @@ bool ArrayIs(SAFEARRAY* array, VARTYPE vt, ULONG count, std::string* why) {
               Sized(actual) == Sized(vt) && array->rgsabound[0].cElements == count;
     if (!ok && why) *why = "expected " + std::to_string(count) + " element(s) of vt " + std::to_string(vt) + ", got " + ShowArray(array);
     return ok;
+}
+
+// ---- the incoming values of out-only arguments
+
+namespace {
+
+// A BSTR laid out as the platform lays one out (a byte count before the
+// characters), in static storage: read, it gives "poison"; it is no one's
+// to free.
+struct StaticBstr {
+    DWORD bytes;
+    OLECHAR text[7];
+};
+StaticBstr g_poisonText = {6 * sizeof(OLECHAR), {'p', 'o', 'i', 's', 'o', 'n', 0}};
+
+// An object no one may use: every method complains.
+class PoisonObject : public IUnknown {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override {
+        if (ppv) *ppv = nullptr;
+        Bad("poison", "the object an out-only argument came in with was asked for an interface");
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        Bad("poison", "the object an out-only argument came in with was kept (AddRef)");
+        return 1;
+    }
+    ULONG STDMETHODCALLTYPE Release() override {
+        Bad("poison", "the object an out-only argument came in with was released");
+        return 1;
+    }
+};
+PoisonObject g_poisonObject;
+
+}  // namespace
+
+BSTR PoisonBstr() {
+    return g_poisonText.text;
+}
+
+IUnknown* PoisonUnknown() {
+    return &g_poisonObject;
+}
+
+SAFEARRAY* PoisonArray() {
+    SAFEARRAY* array = SafeArrayCreateVector(VT_I4, 0, 1);
+    if (!array) return nullptr;
+    LONG index = 0, value = 0x5A5A5A5A;
+    SafeArrayPutElement(array, &index, &value);
+    SafeArrayLock(array);
+    return array;
+}
+
+void FreePoisonArray(SAFEARRAY* array) {
+    if (!array) return;
+    SafeArrayUnlock(array);
+    SafeArrayDestroy(array);
+}
+
+bool IsAllZero(const void* value, size_t size) {
+    const unsigned char* bytes = static_cast<const unsigned char*>(value);
+    for (size_t i = 0; i < size; ++i)
+        if (bytes[i] != 0) return false;
+    return true;
 }
 
 // ---- arguments

@@ -92,6 +92,22 @@ IToken* NewToken(LONG id);
 // IToken; a null pointer is none).
 bool TokenIs(IUnknown* pointer, LONG id);
 
+// ---- the incoming values of out-only arguments
+
+// What an event's out-only argument holds when it is fired: its incoming
+// value is undefined, so a sink must write it and never read or free it.
+// Each shows when it is used: the text reads "poison", the object and the
+// array's lock complain (as the server's complaint) once they are touched.
+BSTR PoisonBstr();
+IUnknown* PoisonUnknown();
+// A locked VT_I4 array of one element (it cannot be destroyed), made anew.
+SAFEARRAY* PoisonArray();
+// Lets go of an array from PoisonArray (unlocked and destroyed).
+void FreePoisonArray(SAFEARRAY* array);
+// The value's bytes are all zero: a number, date, record or pointer holds
+// its empty value.
+bool IsAllZero(const void* value, size_t size);
+
 // ---- records
 
 // The record information of one record type of the library, each holding

@@ -84,11 +84,11 @@ std::string ArrayFragmentsFile(std::string& problems) {
         std::string param = Text([&](CString& t) { mapper->GetVtblParamType(t); });
         text += "}\n\n" + jni + " eventFragment" + n +
                 "(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0)\n{\n";
-        text += Written([&](FILE* f) { mapper->EmitEventParam(0, f); });
+        text += Written([&](FILE* f) { mapper->EmitEventParam(CMapperCall::EventArgument(true), 0, f); });
         text += "\t" + jni + " result = (" + jni + ") " + Text([&](CString& t) { mapper->GetEventArgExpr(0, t); }) + ";\n";
         text += Written([&](FILE* f) { mapper->EmitEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
         text += "jobject vtblEventFragment" + n + "(JNIEnv * brivelJniEnv, " + param + " arg0)\n{\n";
-        text += Written([&](FILE* f) { mapper->EmitVtblEventParam(0, f); });
+        text += Written([&](FILE* f) { mapper->EmitVtblEventParam(CMapperCall::EventArgument(true), 0, f); });
         text += "\tjobject result = (jobject) " + Text([&](CString& t) { mapper->GetVtblEventArgExpr(0, t); }) + ";\n";
         text += Written([&](FILE* f) { mapper->EmitVtblEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
         // OUT arrays of events in the mapper's holder, through both sinks.

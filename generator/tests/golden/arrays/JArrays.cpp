@@ -1468,6 +1468,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Event_3(SAFEARRAY ** arg0,SAFE
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
+		if ( arg2 != 0 ) *arg2 = 0;
 		SAFEARRAY * eventSafeArray2 = (SAFEARRAY *) 0;
 		jobjectArray eventElements2 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray2, VT_BSTR );
 		jobject eventArray2 = 0;
@@ -1853,6 +1854,7 @@ HRESULT STDMETHODCALLTYPE IRackEventsHandlerImpl::Invoke( DISPID dispIdMember, R
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
+		if (( pDispParams->rgvarg[eventParamIndex2].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex2].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex2].pparray = 0;
 		SAFEARRAY * eventSafeArray2 = (SAFEARRAY *) 0;
 		jobjectArray eventElements2 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray2, VT_BSTR );
 		jobject eventArray2 = 0;
