@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 13:59:53 2026
+// Generated: Wed Dec 09 14:08:52 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -115,6 +115,7 @@ const GUID IID_LibId = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x
 IID IID_ITavoShapes = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x50 }};
 IID IID_ITavoEmptyShapes = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x51 }};
 IID IID_ITavoFailingShapes = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x52 }};
+IID IID_ITavoWrongShapes = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x53 }};
 IID IID_ITavoIMatrixControl = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x32 }};
 IID IID_ITavoIShapesVtbl = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x31 }};
 IID IID_ITavoIToken = { 0x7e2e7000, 0x0, 0x4000, { 0x80, 0x0, 0x0, 0x0, 0x0, 0x0, 0x0, 0x20 }};
@@ -311,6 +312,46 @@ extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_FailingShapes__1_1TavoC
 	return 1;
 }
 
+// GUID for class WrongShapes
+extern "C" JNIEXPORT jstring JNICALL Java_matrix_shapes_WrongShapes__1_1TavoGetGUID
+	(JNIEnv * env, jclass thisCls )
+{
+	return env->NewStringUTF( "{7E2E7000-0000-4000-8000-000000000053}" );
+}
+
+// Object creation for WrongShapes
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_WrongShapes__1_1TavoNewObj
+	(JNIEnv * env, jobject thisObj, jclass cls)
+{
+	jmethodID ctorMethod = env->GetMethodID(cls, "<init>", "()V" );
+	if ( env->ExceptionOccurred()) {
+		env->ExceptionClear();
+		return env->AllocObject( cls );
+	}
+	return env->NewObject( cls, ctorMethod );
+}
+
+extern "C" JNIEXPORT jboolean JNICALL Java_matrix_shapes_WrongShapes__1_1TavoCreateObject
+	(JNIEnv * env, jobject thisObj, jboolean find, jboolean serverOnlyOptions )
+{
+	HRESULT ret;
+	IUnknown * pUnk;
+	brivelInitThread( env );
+	if ( find )
+		ret = brivelGetActiveInstance( env, &IID_ITavoWrongShapes, &pUnk );
+	else if ( serverOnlyOptions )
+		ret = (HRESULT) brivelMiscFunc4( (void *) env, (void *) &IID_ITavoWrongShapes, (void *) &pUnk, NULL );
+	else
+		ret = brivelCreateInstance( env, &IID_ITavoWrongShapes, &pUnk );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( ret )) {
+		brivelThrowComExceptionObject( env, ret, 0 );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetComId(), (jint) pUnk );
+	return 1;
+}
+
 // JNI Implementation of IMatrixControl.MakeToken
 extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IMatrixControl_MakeToken__I
 	(JNIEnv * env,
@@ -454,6 +495,87 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IMatrixControl_Fire__Ljava_
 	params.cArgs = 2;
 	params.rgvarg = vargs;
 	hr = brivelInvokeHelper( env, pDisp, 10004, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) {
+		VariantClear( &vargs[1] );
+		return;
+	}
+	VariantClear( &vargs[1] );
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+	}
+}
+
+// JNI Implementation of IMatrixControl.MakeLoose
+extern "C" JNIEXPORT jobject JNICALL Java_matrix_shapes_IMatrixControl_MakeLoose__I
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jint arg0)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[1];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return 0;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
+	VariantInit(&ret);
+	params.cArgs = 1;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 10005, &params, 1, &excepInfo, &argErr, &ret );
+	if ( brivelCheckFatalError( env )) return 0;
+	if ( FAILED( hr )) {
+		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
+		memset( &ret, 0, sizeof ret );
+	}
+	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 4);
+	VariantClear( &ret );
+	return retobj;
+}
+
+// JNI Implementation of IMatrixControl.FireRefused
+extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IMatrixControl_FireRefused__Ljava_lang_String_2Z
+	(JNIEnv * env,
+	 jobject thisObj,
+	 jstring arg0,
+	 jboolean arg1)
+{
+	DISPPARAMS params;
+	unsigned int argErr;
+	VARIANT ret;
+	HRESULT hr;
+	IDispatch * pDisp = (IDispatch *) env->GetIntField( thisObj, brivelGetComId() );
+	VARIANTARG vargs[2];
+	if ( pDisp == 0 ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
+		return;
+	}
+	EXCEPINFO excepInfo;
+	memset(&params, 0, sizeof params);
+	memset(&excepInfo, 0, sizeof excepInfo);
+	vargs[1].vt = VT_BSTR;
+	V_BSTR( &vargs[1] ) = brivelJstringToBstr( env, (jstring) arg0 );
+	vargs[0].vt = VT_BOOL;
+	V_BOOL( &vargs[0] ) = arg1 ? 0xFFFF : 0;
+	VariantInit(&ret);
+	params.cArgs = 2;
+	params.rgvarg = vargs;
+	hr = brivelInvokeHelper( env, pDisp, 10006, &params, 1, &excepInfo, &argErr, &ret );
 	if ( brivelCheckFatalError( env )) {
 		VariantClear( &vargs[1] );
 		return;

@@ -45,7 +45,8 @@ class Generated:
 
 
 CLASS_OF_PATH = {"dispatch": "IShapesDisp", "vtable": "IShapesVtbl", "empty": "IShapesDisp",
-                 "failing": "IShapesDisp", "dispatchEvents": "DShapesEvents", "vtableEvents": "IShapesEvents"}
+                 "failing": "IShapesDisp", "wrong": "IShapesDisp", "dispatchEvents": "DShapesEvents",
+                 "vtableEvents": "IShapesEvents", "dispatchRefused": "DShapesEvents", "vtableRefused": "IShapesEvents"}
 
 
 # ---------------------------------------------------------------- expected Java types
@@ -279,7 +280,10 @@ def listener_body(cell, params):
         elif f.out_only:
             lines.append("if (!(v != null && v.length == 1 && %s)) why = \"the out-only value \" + (v == null ? \"null\" : %s);"
                          % (k.j_is_blank("v[0]"), k.j_show("v[0]")))
-        if f.writes:
+        if f.writes and k in (K.UNKNOWN, K.DISPATCH):
+            # Any object goes: one whose IUnknown is apart from its IDispatch.
+            lines.append("if (v != null && v.length == 1) v[0] = c.loose(%d);" % out)
+        elif f.writes:
             lines.append("if (v != null && v.length == 1) v[0] = %s;" % lit(k, out))
     elif is_bytes(k, f):
         if f.reads:
@@ -356,6 +360,10 @@ def add_call_cell(program, cell, generated, var_type, var, cell_expectation):
         return
     if cell.path is F.EMPTY:
         lines = empty_body(cell, var)
+    elif cell.path is F.WRONG:
+        # The call throws (the cell's expectation): nothing after it runs.
+        before, call, after = call_parts(T.Cell(cell.shape, F.DISPATCH), var)
+        lines = before + [call]
     elif cell.path is F.FAILING:
         lines = failing_body(cell, var)
     else:
@@ -369,33 +377,28 @@ def release_shapes(var):
             "%s.getIMatrixControl().TavoRelease();" % var, "%s.TavoRelease();" % var]
 
 
-def calls_program(name, doc, cells, generated, build, known=False):
-    """A program of call cells; `known`: the cells that fail for a known fault."""
+def calls_program(name, doc, cells, generated, build):
+    """A program of call cells."""
     program = Program(name, doc)
-    needs = set()
     for cell in cells:
         e = T.expectation(cell, build)
-        if known != isinstance(e, T.Known) or isinstance(e, T.Refused):
-            continue
-        if known and e.crashes:
-            program.calls.append("c.notRun(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+        if isinstance(e, T.Refused):
             continue
         var = {"dispatch": ("IShapesDisp", "s"), "vtable": ("IShapesVtbl", "v"), "empty": ("IShapesDisp", "e"),
-               "failing": ("IShapesDisp", "f")}[cell.path.name]
-        needs.add(cell.path.name)
-        add_call_cell(program, cell, generated, var[0], var[1], T.RUNS if known else e)
-        if known:
-            program.calls.append("c.known(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+               "failing": ("IShapesDisp", "f"), "wrong": ("IShapesDisp", "w")}[cell.path.name]
+        add_call_cell(program, cell, generated, var[0], var[1], e)
     setup = ["Shapes shapes = new Shapes();", "Cells c = new Cells(%s, shapes.getIMatrixControl());" % java_string(name),
              "IShapesDisp s = shapes.getIShapesDisp();", "IShapesVtbl v = shapes.getIShapesVtbl();",
              "EmptyShapes empty = new EmptyShapes();", "IShapesDisp e = empty.getIShapesDisp();",
-             "FailingShapes failing = new FailingShapes();", "IShapesDisp f = failing.getIShapesDisp();"]
-    teardown = ["e.TavoRelease();", "empty.TavoRelease();", "f.TavoRelease();", "failing.TavoRelease();"] + \
-        release_shapes("shapes") + ["return c.report();"]
+             "FailingShapes failing = new FailingShapes();", "IShapesDisp f = failing.getIShapesDisp();",
+             "WrongShapes wrong = new WrongShapes();", "IShapesDisp w = wrong.getIShapesDisp();"]
+    teardown = ["e.TavoRelease();", "empty.TavoRelease();", "f.TavoRelease();", "failing.TavoRelease();",
+                "w.TavoRelease();", "wrong.TavoRelease();"] + release_shapes("shapes") + ["return c.report();"]
     return program.text(setup, teardown)
 
 
-def events_program(name, doc, path, generated, build, known_only=False):
+def events_program(name, doc, path, refused_path, generated, build):
+    """A program of the event cells of one sink, and of the events it refuses."""
     class_name = CLASS_OF_PATH[path.name]
     listener = generated.classes[class_name]
     cells = {c.shape.method: c for c in T.event_cells() if c.path is path}
@@ -405,7 +408,7 @@ def events_program(name, doc, path, generated, build, known_only=False):
         result, params = signature
         cell = cells.get(method)
         e = T.expectation(cell, build) if cell else None
-        runs = cell is not None and signature == expected(cell) and isinstance(e, (T.Runs, T.Throws, T.Known))
+        runs = cell is not None and signature == expected(cell) and isinstance(e, (T.Runs, T.Throws))
         decl = ", ".join("%s v" % p for p in params)
         if runs:
             inner = [l for l in listener_body(cell, params) if l != "return true;"]
@@ -416,12 +419,10 @@ def events_program(name, doc, path, generated, build, known_only=False):
             body = ["c.heard(\"%s\", null);" % method] + (["return true;"] if result == "boolean" else [])
         methods.append("        @Override\n        public %s %s(%s) {\n%s\n        }\n\n"
                        % (result, method, decl, "\n".join("            %s" % b for b in body)))
+    vtable = "true" if path is F.VTABLE_EVENTS else "false"
     for method, cell in cells.items():
         e = T.expectation(cell, build)
-        if isinstance(e, T.Refused) or known_only != isinstance(e, T.Known):
-            continue
-        if known_only and e.crashes:
-            program.calls.append("c.notRun(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+        if isinstance(e, T.Refused):
             continue
         signature = listener.get(method)
         if signature != expected(cell):
@@ -429,13 +430,17 @@ def events_program(name, doc, path, generated, build, known_only=False):
             program.calls.append("c.mismatch(%s, %s, %s);" % (java_string(cell.name), java_string(got),
                                                              java_string(show_signature(expected(cell)))))
         else:
-            fire = "() -> c.fire(%s, %s)" % (java_string(method), "true" if path is F.VTABLE_EVENTS else "false")
-            if isinstance(e, T.Throws) and not known_only:
+            fire = "() -> c.fire(%s, %s)" % (java_string(method), vtable)
+            if isinstance(e, T.Throws):
                 program.calls.append("c.runThrows(%s, %s, %s);" % (java_string(cell.name), java_string(e.message), fire))
             else:
                 program.calls.append("c.run(%s, %s);" % (java_string(cell.name), fire))
-        if known_only:
-            program.calls.append("c.known(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+    # The events the sink refuses: the listener hears only of the refusals.
+    for cell in T.refused_cells():
+        if cell.path is not refused_path or isinstance(T.expectation(cell, build), T.Refused):
+            continue
+        program.calls.append("c.run(%s, () -> c.fireRefused(%s, %s, %s));" % (
+            java_string(cell.name), java_string(cell.shape.method), vtable, "true" if T.sink_types(cell.shape) else "false"))
     # What the sink reports to the listener is the cell's too.
     methods.append("        @Override\n        public void TavoOnEventError(String event, String error) {\n"
                    "            c.sinkReported(event, error, null);\n        }\n\n"
@@ -451,30 +456,27 @@ def events_program(name, doc, path, generated, build, known_only=False):
     return program.text(setup, teardown, extra)
 
 
+# The programs and the paths of their cells.
 PROGRAMS = (
-    ("DispatchCalls", "Every shape through IDispatch::Invoke.", "calls", F.DISPATCH),
-    ("VtableCalls", "Every shape through the virtual table.", "calls", F.VTABLE),
-    ("DispatchEvents", "Every event shape into the sink of a dispinterface.", "events", F.DISPATCH_EVENTS),
-    ("VtableEvents", "Every event shape into the virtual-table sink of a dual event interface.", "events", F.VTABLE_EVENTS),
-    ("AnswerCalls", "Every IDispatch shape against a server that answers S_OK with nothing written, and one that fails.",
-     "answers", None),
+    ("DispatchCalls", "Every shape through IDispatch::Invoke.", (F.DISPATCH,)),
+    ("VtableCalls", "Every shape through the virtual table.", (F.VTABLE,)),
+    ("DispatchEvents", "Every event shape into the sink of a dispinterface, and the events it refuses.",
+     (F.DISPATCH_EVENTS, F.DISPATCH_REFUSED)),
+    ("VtableEvents", "Every event shape into the virtual-table sink of a dual event interface, and the events its "
+     "IDispatch::Invoke refuses.", (F.VTABLE_EVENTS, F.VTABLE_REFUSED)),
+    ("AnswerCalls", "Every IDispatch shape against a server that answers S_OK with nothing written, one that fails, "
+     "and one that answers a result of another type.", (F.EMPTY, F.FAILING, F.WRONG)),
 )
 
 
 def write_programs(out_folder, bridge_folder, build):
     generated = Generated(bridge_folder)
     texts = {}
-    for name, doc, what, path in PROGRAMS:
-        if what == "calls":
-            texts[name] = calls_program(name, doc, [c for c in T.call_cells() if c.path is path], generated, build)
-        elif what == "answers":
-            texts[name] = calls_program(name, doc, T.answer_cells(), generated, build)
+    for name, doc, paths in PROGRAMS:
+        if paths[0].event:
+            texts[name] = events_program(name, doc, paths[0], paths[1], generated, build)
+        elif paths[0] is F.EMPTY:
+            texts[name] = calls_program(name, doc, T.answer_cells(build), generated, build)
         else:
-            texts[name] = events_program(name, doc, path, generated, build)
-    known_calls = calls_program("KnownCallFailures", "The call cells that fail for a known fault.",
-                                T.call_cells() + T.answer_cells(), generated, build, known=True)
-    texts["KnownCallFailures"] = known_calls
-    for path, name in ((F.DISPATCH_EVENTS, "KnownDispatchEventFailures"), (F.VTABLE_EVENTS, "KnownVtableEventFailures")):
-        texts[name] = events_program(name, "The event cells of one sink that fail for a known fault.", path, generated,
-                                     build, known_only=True)
+            texts[name] = calls_program(name, doc, [c for c in T.call_cells() if c.path is paths[0]], generated, build)
     return texts

@@ -260,10 +260,16 @@ def empty_value(k):
 
 def cell_body(cell, names):
     k, f = cell.shape.kind, cell.shape.form
-    this = {"dispatch": "c.Disp()", "vtable": "c.Vtbl()", "empty": "c.Empty()", "failing": "c.Failing()"}[cell.path.name]
-    as_dispatch = T.Cell(cell.shape, F.DISPATCH) if cell.path in (F.EMPTY, F.FAILING) else cell
+    this = {"dispatch": "c.Disp()", "vtable": "c.Vtbl()", "empty": "c.Empty()", "failing": "c.Failing()",
+            "wrong": "c.Wrong()"}[cell.path.name]
+    as_dispatch = T.Cell(cell.shape, F.DISPATCH) if cell.path in (F.EMPTY, F.FAILING, F.WRONG) else cell
     before, call, after = call_parts(as_dispatch, names, this)
     lines = before + [call]
+    if cell.path is F.WRONG:
+        # The call throws (the runner checks the exception): nothing after
+        # it, and the result is not defined.
+        lines = [line for line in lines if not re.match(r"\w+ r = ", line)]
+        return [line[len("r = "):] if line.startswith("r = ") else line for line in lines]
     if cell.path is F.EMPTY:
         if f.result and f.array:
             lines.append("c.Expect(r == nullptr, \"the result of an empty answer\", c.Show(r));")
@@ -340,6 +346,9 @@ def listener_body(cell, params):
             prim = array_type(k)
             if prim:
                 lines.append("if (v != nullptr) c.J.Put<%s>(v, 0, %s);" % (prim[1], lit(k, out)))
+            elif k in (K.UNKNOWN, K.DISPATCH):
+                # Any object goes: one whose IUnknown is apart from its IDispatch.
+                lines.append("if (v != nullptr) c.J.PutObject(v, 0, c.Loose(%d));" % out)
             else:
                 lines.append("if (v != nullptr) c.J.PutObject(v, 0, %s);" % lit(k, out))
     elif J.is_bytes(k, f):
@@ -355,6 +364,13 @@ def listener_body(cell, params):
         # An out value the listener takes by value: it cannot hand one back.
         lines.append("if (!(%s)) why = \"the out-only value \" + c.Show(v);" % is_blank(k, "v"))
     return lines + ['c.Heard("%s", why);' % m, "return jvalue{};"]
+
+
+def refused_body(cell):
+    """Fires the event into the sink's IDispatch::Invoke without its
+    argument and, where the sink types it, with one of another type."""
+    return ["c.FireRefused(%s, %s, %s);" % (u16(cell.shape.method), "true" if cell.path is F.VTABLE_REFUSED else "false",
+                                             "true" if T.sink_types(cell.shape) else "false")]
 
 
 def event_body(cell, params):
@@ -373,7 +389,7 @@ def write(out, bridge_folder, build="win32"):
     w("// The matrix's cells for Wine, written by write-matrix from its table: do not edit.\n")
     w('#include "WineCells.h"\n\nnamespace matrixwine {\nnamespace {\n\n')
     rows = []
-    cells = T.call_cells() + T.event_cells() + T.answer_cells()
+    cells = T.all_cells(build)
     for cell in cells:
         e = T.expectation(cell, build)
         if isinstance(e, T.Refused):
@@ -392,14 +408,17 @@ def write(out, bridge_folder, build="win32"):
         elif not cell.path.event and (class_name, cell.shape.method) not in names:
             mismatch = "%s without a native, the table expects one" % J.show_signature(method)
         if mismatch is None:
-            body = event_body(cell, want[1]) if cell.path.event else cell_body(cell, names)
+            if cell.path in (F.DISPATCH_REFUSED, F.VTABLE_REFUSED):
+                body = refused_body(cell)
+            elif cell.path.event:
+                body = event_body(cell, want[1])
+            else:
+                body = cell_body(cell, names)
             w("void %s(Cells& c) {\n%s\n}\n\n" % (function, "\n".join("    " + line for line in body)))
-        kind = "Expect::Known" if isinstance(e, T.Known) else "Expect::Throws" if isinstance(e, T.Throws) else "Expect::Runs"
-        rows.append('    {"%s", "%s", %s, %s, %s, %s, %s, %s},\n' % (
+        kind = "Expect::Throws" if isinstance(e, T.Throws) else "Expect::Runs"
+        rows.append('    {"%s", "%s", %s, %s, %s, %s},\n' % (
             cell.name, cell.path.name, "nullptr" if mismatch else function, kind,
             '"%s"' % e.message if isinstance(e, T.Throws) else "nullptr",
-            K.java_string(e.fault) if isinstance(e, T.Known) else "nullptr",
-            "true" if isinstance(e, T.Known) and e.crashes else "false",
             K.java_string(mismatch) if mismatch else "nullptr"))
     w("}  // namespace\n\nconst Cell kCells[] = {\n")
     w("".join(rows))

@@ -28,7 +28,7 @@ std::string Narrow(const OLECHAR* text) {
 // The classes the natives and the runtime look into, with their superclasses.
 void DefineClasses(fakejava::FakeJava& j) {
     for (const char* name : {"IToken", "IShapesDisp", "IShapesVtbl", "IMatrixControl", "Shapes", "EmptyShapes",
-                             "FailingShapes"})
+                             "FailingShapes", "WrongShapes"})
         j.DefineClass(std::string("matrix/shapes/") + name, "brivel/TavoObject");
     for (const char* name : {"Pair", "Stamp", "tagSpan", "_FILETIME"})
         j.DefineClass(std::string("matrix/shapes/") + name, "brivel/TavoRecord");
@@ -65,7 +65,8 @@ Cells::Cells(const std::string& bridge, const std::string& server) {
     create(CLSID_Shapes, &disp_);
     create(CLSID_EmptyShapes, &empty_);
     create(CLSID_FailingShapes, &failing_);
-    if (!disp_ || !empty_ || !failing_) return;
+    create(CLSID_WrongShapes, &wrong_);
+    if (!disp_ || !empty_ || !failing_ || !wrong_) return;
     disp_->QueryInterface(IID_IShapesVtbl, reinterpret_cast<void**>(&vtbl_));
     disp_->QueryInterface(IID_IMatrixControl, reinterpret_cast<void**>(&control_));
     // The Java objects hold references of their own.
@@ -73,10 +74,12 @@ Cells::Cells(const std::string& bridge, const std::string& server) {
     vtbl_->AddRef();
     empty_->AddRef();
     failing_->AddRef();
+    wrong_->AddRef();
     dispObj_ = J.ComObject("matrix/shapes/IShapesDisp", disp_);
     vtblObj_ = J.ComObject("matrix/shapes/IShapesVtbl", vtbl_);
     emptyObj_ = J.ComObject("matrix/shapes/IShapesDisp", empty_);
     failingObj_ = J.ComObject("matrix/shapes/IShapesDisp", failing_);
+    wrongObj_ = J.ComObject("matrix/shapes/IShapesDisp", wrong_);
     MakeListeners();
     J.NextGeneration();
 }
@@ -120,7 +123,7 @@ Cells::~Cells() {
     }
     J.ReleaseHeldSince(0);
     for (IUnknown* p : {static_cast<IUnknown*>(disp_), static_cast<IUnknown*>(vtbl_), static_cast<IUnknown*>(control_),
-                        static_cast<IUnknown*>(empty_), static_cast<IUnknown*>(failing_)})
+                        static_cast<IUnknown*>(empty_), static_cast<IUnknown*>(failing_), static_cast<IUnknown*>(wrong_)})
         if (p) p->Release();
 }
 
@@ -130,6 +133,12 @@ jobject Cells::Token(LONG id) {
     IToken* token = nullptr;
     if (!control_ || FAILED(control_->MakeToken(id, &token))) throw CellFailure("no token from the server");
     return J.ComObject("matrix/shapes/IToken", token);
+}
+
+jobject Cells::Loose(LONG id) {
+    IUnknown* loose = nullptr;
+    if (!control_ || FAILED(control_->MakeLoose(id, &loose))) throw CellFailure("no loose object from the server");
+    return J.ComObject("brivel/TavoObject", loose);
 }
 
 bool Cells::IsToken(jobject object, LONG id) {
@@ -230,6 +239,21 @@ void Cells::Fire(const char16_t* event, bool throughVtable) {
     // The exception the sink handed the listener (a value it could not send
     // back) is the cell's, as a call's would be.
     if (reported) J.Throw(reported);
+}
+
+void Cells::FireRefused(const char16_t* event, bool throughVtable, bool typed) {
+    BSTR name = SysAllocString(reinterpret_cast<const OLECHAR*>(event));
+    HRESULT hr = control_->FireRefused(name, throughVtable ? VARIANT_TRUE : VARIANT_FALSE);
+    SysFreeString(name);
+    std::string reports = J.TakeListenerReports();
+    fakejava::Object* reported = J.TakeReportedException();
+    std::string text = Narrow(std::u16string(event));
+    std::string expected = "TavoOnEventError(" + text + ", Argument count mismatch) ";
+    if (typed) expected += "TavoOnEventError(" + text + ", Argument type mismatch) ";
+    if (!heard_.empty()) throw CellFailure("the listener's " + heard_ + " was reached");
+    if (reports != expected) throw CellFailure("the listener was told \"" + reports + "\", not \"" + expected + "\"");
+    if (reported) throw CellFailure("the sink reported an exception");
+    if (FAILED(hr)) throw CellFailure("the refusals went wrong: " + std::to_string(hr));
 }
 
 // ---- a cell

@@ -31,7 +31,7 @@ private:
 class Cells;
 using CellBody = void (*)(Cells& c);
 
-enum class Expect { Runs, Throws, Known };
+enum class Expect { Runs, Throws };
 
 struct Cell {
     const char* name;      // <path>.<method>
@@ -39,8 +39,6 @@ struct Cell {
     CellBody body;         // null: the generated method differs from the table (see `mismatch`)
     Expect expect;
     const char* message;   // Throws: the brivel.TavoException's message
-    const char* fault;     // Known: the fault
-    bool notRun;           // Known: would end the process or read undefined memory
     const char* mismatch;  // the signatures, when the body is null
 };
 
@@ -61,6 +59,7 @@ public:
     jobject Vtbl() const { return vtblObj_; }
     jobject Empty() const { return emptyObj_; }
     jobject Failing() const { return failingObj_; }
+    jobject Wrong() const { return wrongObj_; }
 
     // The native exported under `name` (Java_..._method@N).
     template <typename F>
@@ -79,6 +78,9 @@ public:
     // Values of the cells.
     jobject Token(LONG id);
     bool IsToken(jobject object, LONG id);
+    // An object of the server whose IUnknown is apart from its IDispatch, as
+    // the bridge wraps it (a brivel.TavoObject holding that IUnknown).
+    jobject Loose(LONG id);
     jobject Record(const char* className, std::initializer_list<std::pair<const char*, jlong>> fields);
     jobject Holder(const char* className, jobject array);
     bool VariantIs(jobject holder, LONG value);
@@ -100,6 +102,10 @@ public:
     // sink handed the listener is left pending for the cell's expectation.
     void Heard(const char* event, const std::string& complaint);
     void Fire(const char16_t* event, bool throughVtable);
+    // Fires the event into the sink's IDispatch::Invoke without its argument
+    // and, where the sink types it, with one of another type: the server
+    // checks the refusals, the listener must hear of each and of nothing else.
+    void FireRefused(const char16_t* event, bool throughVtable, bool typed);
 
     // Runs one cell: empty when it passed, else why it failed.
     std::string Run(const Cell& cell);
@@ -114,7 +120,8 @@ private:
     IMatrixControl* control_ = nullptr;
     IShapesDisp* empty_ = nullptr;
     IShapesDisp* failing_ = nullptr;
-    jobject dispObj_ = nullptr, vtblObj_ = nullptr, emptyObj_ = nullptr, failingObj_ = nullptr;
+    IShapesDisp* wrong_ = nullptr;
+    jobject dispObj_ = nullptr, vtblObj_ = nullptr, emptyObj_ = nullptr, failingObj_ = nullptr, wrongObj_ = nullptr;
     std::vector<IConnectionPoint*> points_;
     std::vector<DWORD> cookies_;
     std::string heard_;
