@@ -336,9 +336,20 @@ class Program:
         return "".join(out)
 
 
+def throws_call(cell_name, expectation, body):
+    """The call running a cell that must throw: one that throws before any
+    COM call says why (its build cannot reach COM with the shape)."""
+    if isinstance(expectation, T.ThrowsOnThisBuild):
+        return "c.runThrowsOnThisBuild(%s, %s, %s, %s);" % (java_string(cell_name), java_string(expectation.message),
+                                                          java_string(expectation.why), body)
+    return "c.runThrows(%s, %s, %s);" % (java_string(cell_name), java_string(expectation.message), body)
+
+
 def cell_method(name, params, cell_name, lines, expectation):
     body = "\n".join("\t\t\t%s" % line for line in lines)
-    if isinstance(expectation, T.Throws):
+    if isinstance(expectation, T.ThrowsOnThisBuild):
+        run = throws_call(cell_name, expectation, "() -> {\n%s\n\t\t}" % body)
+    elif isinstance(expectation, T.Throws):
         run = "c.runThrows(%s, %s, () -> {\n%s\n\t\t});" % (java_string(cell_name), java_string(expectation.message), body)
     else:
         run = "c.run(%s, () -> {\n%s\n\t\t});" % (java_string(cell_name), body)
@@ -432,7 +443,7 @@ def events_program(name, doc, path, refused_path, generated, build):
         else:
             fire = "() -> c.fire(%s, %s)" % (java_string(method), vtable)
             if isinstance(e, T.Throws):
-                program.calls.append("c.runThrows(%s, %s, %s);" % (java_string(cell.name), java_string(e.message), fire))
+                program.calls.append(throws_call(cell.name, e, fire))
             else:
                 program.calls.append("c.run(%s, %s);" % (java_string(cell.name), fire))
     # The events the sink refuses: the listener hears only of the refusals.

@@ -26,6 +26,8 @@ public final class Cells {
     private final List<Object> owned = new ArrayList<>();
     private final List<String> failures = new ArrayList<>();
     private int passed;
+    /** The cells that threw only because their build lacks what the shape needs, by reason. */
+    private final java.util.Map<String, Integer> beforeCom = new java.util.TreeMap<>();
     /** BRIVEL_MATRIX_TRACE set: each cell's name is printed before it runs (to find one that ends the process). */
     private static final boolean TRACE = System.getenv("BRIVEL_MATRIX_TRACE") != null;
 
@@ -70,6 +72,17 @@ public final class Cells {
             }
             throw new AssertionError("expected brivel.TavoException \"" + message + "\", nothing was thrown");
         });
+    }
+
+    /**
+     * Runs a cell that must throw brivel.TavoException with exactly this
+     * message only because its build lacks what the shape needs (`why`); the
+     * report counts these apart.
+     */
+    public void runThrowsOnThisBuild(String cell, String message, String why, Body body) {
+        int before = passed;
+        runThrows(cell, message, body);
+        if (passed > before) beforeCom.merge(why, 1, Integer::sum);
     }
 
     /** A cell whose shape the table expects to run, but whose generated method differs. */
@@ -227,12 +240,15 @@ public final class Cells {
     // ---- the report
 
     /**
-     * "<program>: <n> cells, <p> passed, <m> failed", then one line per failed
-     * cell ("FAIL <cell>: <why>").
+     * "<program>: <n> cells, <p> passed, <m> failed", the passed cells that
+     * threw only for want of what their build lacks ("(<k> of them threw
+     * because <why>)"), then one line per failed cell ("FAIL <cell>: <why>").
      */
     public String report() {
         StringBuilder text = new StringBuilder(program + ": " + (passed + failures.size()) + " cells, " + passed
                 + " passed, " + failures.size() + " failed");
+        for (java.util.Map.Entry<String, Integer> entry : beforeCom.entrySet())
+            text.append(" (").append(entry.getValue()).append(" of them threw because ").append(entry.getKey()).append(")");
         for (String failure : failures) text.append("\nFAIL ").append(failure);
         return text.toString();
     }
