@@ -321,12 +321,19 @@ bool CByteBufferTypeMapper::GetKindWord(CString& word) {
     return true;
 }
 
-void CByteBufferTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool, const char* javaExpr, bool returnsValue,
-                                               const VARIANT*, FILE* file) {
+// An out-only buffer starts as zeros: the callee gets none of what the
+// caller's array held, and one that writes nothing gives back zeros.
+static void WriteOutOnlyBufferEmptied(FILE* file, int n, bool outOnly) {
+    if (outOnly) fprintf(file, "\tif ( bufPtr%d != 0 ) memset( bufPtr%d, 0, env->GetArrayLength( byteArray%d ));\n", n, n, n);
+}
+
+void CByteBufferTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* javaExpr,
+                                               bool returnsValue, const VARIANT*, FILE* file) {
     EmitNullArgumentCheck(call, file, javaExpr, returnsValue);
     fprintf(file, "\tjbyteArray byteArray%d = (jbyteArray) %s;\n", n, javaExpr);
     fprintf(file, "\tjbyte * bufPtr%d = byteArray%d == 0 ? 0 : env->GetByteArrayElements( byteArray%d, NULL );\n", n,
             n, n);
+    WriteOutOnlyBufferEmptied(file, n, outOnly);
     fprintf(file, "\tvargs[%d].vt = VT_BYREF | %s;\n", v, m_unsigned ? "VT_UI1" : "VT_I1");
     fprintf(file, "\tvargs[%d].byref = bufPtr%d;\n", v, n);
 }
@@ -346,10 +353,11 @@ void CByteBufferTypeMapper::EmitInvokeReturn(FILE* file) {
     fprintf(file, "\treturn retByteArray;\n");
 }
 
-void CByteBufferTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool, const char* javaExpr, FILE* file, bool) {
+void CByteBufferTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* javaExpr, FILE* file, bool) {
     fprintf(file, "\tjbyteArray byteArray%d = (jbyteArray) %s;\n", n, javaExpr);
     fprintf(file, "\tjbyte * bufPtr%d = byteArray%d == 0 ? 0 : env->GetByteArrayElements( byteArray%d, NULL );\n", n,
             n, n);
+    WriteOutOnlyBufferEmptied(file, n, outOnly);
 }
 
 void CByteBufferTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {

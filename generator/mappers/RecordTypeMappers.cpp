@@ -106,11 +106,15 @@ void CRecordTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
     fprintf(f, "\tbool err%d;\n", n);
     fprintf(f, "\tjobject recobj%d = %s;\n", n, x);
-    // The runtime reads the Java fields unless the argument is out-only.
+    // The runtime reads the fields of the Java record it is given: an
+    // out-only record is given none, so that it starts empty (the callee
+    // fills it; what the Java record held does not go in).
+    CString source;
+    source.Format(outOnly ? "(jobject) 0" : "recobj%d", n);
     fprintf(f,
-            "\tV_RECORD( &vargs[%d ] ) = brivelJObjectToComRecord( env, recobj%d, &libDescriptionStruct, &IID_Record%s, "
+            "\tV_RECORD( &vargs[%d ] ) = brivelJObjectToComRecord( env, %s, &libDescriptionStruct, &IID_Record%s, "
             "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
-            v, n, name, FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
+            v, source.c_str(), name, FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
     CString flag;
     flag.Format("err%d", n);
     WriteFailureReturn(call, f, flag, returnsValue);
@@ -232,10 +236,11 @@ void CRecordTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bo
     fprintf(f, "\tIRecordInfo * iRecInfo%d = 0;\n", n);
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
     fprintf(f, "\tbool err%d;\n", n);
+    // An out-only record starts empty, as above.
     fprintf(f,
             "\tvoid * rec%d = brivelJObjectToComRecord( env, %s, &libDescriptionStruct, &IID_Record%s, "
             "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
-            n, x, m_record->javaName.c_str(), FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
+            n, outOnly ? "(jobject) 0" : x, m_record->javaName.c_str(), FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
     WriteFailureReturn(call, f, flag, returnsValue);
     if (PassesPointerToPointer()) {
         // The callee receives a pointer to the runtime's record, which it may replace.

@@ -102,9 +102,14 @@ void CStringTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
 // A VARIANT holds eight bytes of value, not the sixteen of a GUID: a GUID
 // passed by value travels as VT_CLSID with its address in the value, the
 // form property variants give a CLSID.
-void CGuidTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool, const char* x, bool, const VARIANT*, FILE* f) {
+// An out-only GUID goes in as the null GUID, not as what the caller's
+// array held: a callee that writes nothing gives the caller the null GUID.
+void CGuidTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
     fprintf(f, "\tGUID temp__%d;\n", n);
-    fprintf(f, "\tbrivelJstringToGuid( env, (jstring) %s, temp__%d );\n", x, n);
+    if (outOnly)
+        fprintf(f, "\tmemset( &temp__%d, 0, sizeof( GUID ));\n", n);
+    else
+        fprintf(f, "\tbrivelJstringToGuid( env, (jstring) %s, temp__%d );\n", x, n);
     if (m_byRef) {
         // The address as a plain pointer: the JNI file's V_INTREF is a long *.
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_CLSID;\n", v);
@@ -136,9 +141,12 @@ void CGuidTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn brivelGuidToJstr( env, retguid );\n");
 }
 
-void CGuidTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool, const char* x, FILE* f, bool) {
+void CGuidTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
     fprintf(f, "\tGUID guid__%d;\n", n);
-    fprintf(f, "\tbrivelJstringToGuid(env,(jstring)%s, guid__%d );\n", x, n);
+    if (outOnly)
+        fprintf(f, "\tmemset( &guid__%d, 0, sizeof( GUID ));\n", n);
+    else
+        fprintf(f, "\tbrivelJstringToGuid(env,(jstring)%s, guid__%d );\n", x, n);
 }
 
 void CGuidTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {

@@ -917,8 +917,9 @@ TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
     RecordFixture fixture(true);
     CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
     EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblParamType(t); }), "void *");
-    // Out-only records are not read from Java; a failed conversion releases
-    // the arguments before it.
+    // Out-only records are not read from Java (the runtime is given no Java
+    // record, and makes an empty one); a failed conversion releases the
+    // arguments before it.
     std::string invoke;
     {
         const CMapperCall call = CallReleasing("\tSysFreeString( bstr0 );\n");
@@ -935,7 +936,7 @@ TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
               "\tjfieldID fieldIds2[2];\n"
               "\tbool err2;\n"
               "\tjobject recobj2 = arg2;\n"
-              "\tV_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj2, &libDescriptionStruct, &IID_RecordSpot, "
+              "\tV_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordSpot, "
               "&brivelRecordDetails[5], 2, &err2, &iRecInfo2, fieldIds2, true );\n"
               "\tif ( err2 ) {\n"
               "\t\tSysFreeString( bstr0 );\n"

@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 13:40:28 2026
+// Generated: Wed Dec 09 14:19:47 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -769,6 +769,7 @@ extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_Split__I_3I_3I
 		return;
 	}
 	jint * arg1__arrayBuf = env->GetIntArrayElements( (jintArray) arg1, NULL );
+	if ( arg1__arrayBuf != 0 ) arg1__arrayBuf[0] = 0;
 	vargs[1].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[1] ) = (long *) &arg1__arrayBuf[0];
 	if ( arg2 == 0 ) {

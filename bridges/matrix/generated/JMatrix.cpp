@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 14:08:52 2026
+// Generated: Wed Dec 09 14:19:47 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -695,6 +695,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I1Out___3B
 	}
 	jbyteArray byteArray0 = (jbyteArray) arg0;
 	jbyte * bufPtr0 = byteArray0 == 0 ? 0 : env->GetByteArrayElements( byteArray0, NULL );
+	if ( bufPtr0 != 0 ) memset( bufPtr0, 0, env->GetArrayLength( byteArray0 ));
 	hr = brivelVtableInvoker( env, vThunk_3, pUnk,(char *) bufPtr0);
 	if ( brivelCheckFatalError( env )) {
 		if ( byteArray0 != 0 ) env->ReleaseByteArrayElements( byteArray0, bufPtr0, 0 );
@@ -1048,6 +1049,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UI1Out___3B
 	}
 	jbyteArray byteArray0 = (jbyteArray) arg0;
 	jbyte * bufPtr0 = byteArray0 == 0 ? 0 : env->GetByteArrayElements( byteArray0, NULL );
+	if ( bufPtr0 != 0 ) memset( bufPtr0, 0, env->GetArrayLength( byteArray0 ));
 	hr = brivelVtableInvoker( env, vThunk_13, pUnk,(unsigned char *) bufPtr0);
 	if ( brivelCheckFatalError( env )) {
 		if ( byteArray0 != 0 ) env->ReleaseByteArrayElements( byteArray0, bufPtr0, 0 );
@@ -1404,6 +1406,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I2Out___3S
 		return;
 	}
 	jshort * arg0__arrayBuf = env->GetShortArrayElements( (jshortArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_23, pUnk,(short *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseShortArrayElements( (jshortArray) arg0, arg0__arrayBuf, 0 );
@@ -1767,6 +1770,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UI2Out___3S
 		return;
 	}
 	jshort * arg0__arrayBuf = env->GetShortArrayElements( (jshortArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_33, pUnk,(short *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseShortArrayElements( (jshortArray) arg0, arg0__arrayBuf, 0 );
@@ -2130,6 +2134,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I4Out___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_43, pUnk,(long *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
@@ -2493,6 +2498,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UI4Out___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_53, pUnk,(long *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
@@ -2856,6 +2862,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_IntOut___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_63, pUnk,(long *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
@@ -3219,6 +3226,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_UIntOut___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_73, pUnk,(long *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
@@ -3582,6 +3590,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_I8Out___3J
 		return;
 	}
 	jlong * arg0__arrayBuf = env->GetLongArrayElements( (jlongArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_83, pUnk,(__int64 *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseLongArrayElements( (jlongArray) arg0, arg0__arrayBuf, 0 );
@@ -3945,6 +3954,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_R4Out___3F
 		return;
 	}
 	jfloat * arg0__arrayBuf = env->GetFloatArrayElements( (jfloatArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_93, pUnk,(float *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseFloatArrayElements( (jfloatArray) arg0, arg0__arrayBuf, 0 );
@@ -4308,6 +4318,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_R8Out___3D
 		return;
 	}
 	jdouble * arg0__arrayBuf = env->GetDoubleArrayElements( (jdoubleArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_103, pUnk,(double *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseDoubleArrayElements( (jdoubleArray) arg0, arg0__arrayBuf, 0 );
@@ -4675,6 +4686,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CyOut___3J
 		return;
 	}
 	jlong * arg0__arrayBuf = env->GetLongArrayElements( (jlongArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	CY cy__0;
 	cy__0.int64 = 0;
 	hr = brivelVtableInvoker( env, vThunk_113, pUnk,&cy__0);
@@ -5047,6 +5059,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_BoolOut___3Z
 		return;
 	}
 	jboolean * arg0__arrayBuf = env->GetBooleanArrayElements( (jbooleanArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	VARIANT_BOOL temp__0 = VARIANT_FALSE;
 	hr = brivelVtableInvoker( env, vThunk_123, pUnk,&temp__0);
 	if ( brivelCheckFatalError( env )) {
@@ -5414,6 +5427,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_CounterOut___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	hr = brivelVtableInvoker( env, vThunk_133, pUnk,(long *)&arg0__arrayBuf[0]);
 	if ( brivelCheckFatalError( env )) {
 		env->ReleaseIntArrayElements( (jintArray) arg0, arg0__arrayBuf, 0 );
@@ -6592,7 +6606,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_GuidOut___3Ljav
 		return;
 	}
 	GUID guid__0;
-	brivelJstringToGuid(env,(jstring)env->GetObjectArrayElement((jobjectArray)arg0,0), guid__0 );
+	memset( &guid__0, 0, sizeof( GUID ));
 	hr = brivelVtableInvoker( env, vThunk_165, pUnk,&guid__0);
 	if ( brivelCheckFatalError( env )) {
 		return;
@@ -10425,7 +10439,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut__Lmatr
 	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
+	void * rec0 = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	hr = brivelVtableInvoker( env, vThunk_255, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
@@ -10580,7 +10594,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_StampOut2__Lmat
 	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
+	void * rec0 = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
@@ -10997,7 +11011,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut__Lmatri
 	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	void * rec0 = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	hr = brivelVtableInvoker( env, vThunk_269, pUnk,(void *) rec0);
 	if ( brivelCheckFatalError( env )) {
@@ -11152,7 +11166,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesVtbl_SpanOut2__Lmatr
 	IRecordInfo * iRecInfo0 = 0;
 	jfieldID fieldIds0[2];
 	bool err0;
-	void * rec0 = brivelJObjectToComRecord( env, arg0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	void * rec0 = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	void * recRef0 = rec0;
 	void ** recPtr0 = &recRef0;
@@ -33521,6 +33535,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I1Out___3B
 	}
 	jbyteArray byteArray0 = (jbyteArray) arg0;
 	jbyte * bufPtr0 = byteArray0 == 0 ? 0 : env->GetByteArrayElements( byteArray0, NULL );
+	if ( bufPtr0 != 0 ) memset( bufPtr0, 0, env->GetArrayLength( byteArray0 ));
 	vargs[0].vt = VT_BYREF | VT_I1;
 	vargs[0].byref = bufPtr0;
 	VariantInit(&ret);
@@ -33941,6 +33956,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UI1Out___3B
 	}
 	jbyteArray byteArray0 = (jbyteArray) arg0;
 	jbyte * bufPtr0 = byteArray0 == 0 ? 0 : env->GetByteArrayElements( byteArray0, NULL );
+	if ( bufPtr0 != 0 ) memset( bufPtr0, 0, env->GetArrayLength( byteArray0 ));
 	vargs[0].vt = VT_BYREF | VT_UI1;
 	vargs[0].byref = bufPtr0;
 	VariantInit(&ret);
@@ -34350,6 +34366,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I2Out___3S
 		return;
 	}
 	jshort * arg0__arrayBuf = env->GetShortArrayElements( (jshortArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I2;
 	V_I2REF( &vargs[0] ) = (short *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -34754,6 +34771,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UI2Out___3S
 		return;
 	}
 	jshort * arg0__arrayBuf = env->GetShortArrayElements( (jshortArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_UI2;
 	V_I2REF( &vargs[0] ) = (short *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -35158,6 +35176,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I4Out___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[0] ) = (long *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -35562,6 +35581,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UI4Out___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_UI4;
 	V_I4REF( &vargs[0] ) = (long *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -35966,6 +35986,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_IntOut___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[0] ) = (long *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -36370,6 +36391,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_UIntOut___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_UI4;
 	V_I4REF( &vargs[0] ) = (long *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -36774,6 +36796,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_I8Out___3J
 		return;
 	}
 	jlong * arg0__arrayBuf = env->GetLongArrayElements( (jlongArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I8;
 	vargs[0].plVal = (long *) (__int64 *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -37178,6 +37201,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_R4Out___3F
 		return;
 	}
 	jfloat * arg0__arrayBuf = env->GetFloatArrayElements( (jfloatArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_R4;
 	V_R4REF( &vargs[0] ) = (float *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -37582,6 +37606,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_R8Out___3D
 		return;
 	}
 	jdouble * arg0__arrayBuf = env->GetDoubleArrayElements( (jdoubleArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_R8;
 	V_R8REF( &vargs[0] ) = (double *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -37990,6 +38015,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CyOut___3J
 		return;
 	}
 	jlong * arg0__arrayBuf = env->GetLongArrayElements( (jlongArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	CY temp__0;
 	temp__0.int64 = 0;
 	vargs[0].vt = VT_BYREF | VT_CY;
@@ -38405,6 +38431,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_BoolOut___3Z
 		return;
 	}
 	jboolean * arg0__arrayBuf = env->GetBooleanArrayElements( (jbooleanArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_BOOL;
 	short temp__0 = arg0__arrayBuf[0] ? 0xFFFF : 0;
 	V_BOOLREF( &vargs[0] ) = &temp__0;
@@ -38883,6 +38910,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_CounterOut___3I
 		return;
 	}
 	jint * arg0__arrayBuf = env->GetIntArrayElements( (jintArray) arg0, NULL );
+	if ( arg0__arrayBuf != 0 ) arg0__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[0] ) = (long *) &arg0__arrayBuf[0];
 	VariantInit(&ret);
@@ -40165,7 +40193,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_GuidOut___3Ljav
 		return;
 	}
 	GUID temp__0;
-	brivelJstringToGuid( env, (jstring) env->GetObjectArrayElement((jobjectArray)arg0,0), temp__0 );
+	memset( &temp__0, 0, sizeof( GUID ));
 	vargs[0].vt = VT_BYREF | VT_CLSID;
 	V_BYREF( &vargs[0 ] ) = &temp__0;
 	VariantInit(&ret);
@@ -44175,7 +44203,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampOut__Lmatr
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
@@ -44354,7 +44382,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_StampOut2__Lmat
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
@@ -44814,7 +44842,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanOut__Lmatri
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);
@@ -44993,7 +45021,7 @@ extern "C" JNIEXPORT void JNICALL Java_matrix_shapes_IShapesDisp_SpanOut2__Lmatr
 	jfieldID fieldIds0[2];
 	bool err0;
 	jobject recobj0 = arg0;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2, &err0, &iRecInfo0, fieldIds0, true );
 	if ( err0 ) return;
 	V_RECORDINFO( &vargs[0] ) = iRecInfo0;
 	VariantInit(&ret);

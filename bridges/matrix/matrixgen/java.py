@@ -205,16 +205,43 @@ def empty_value(kind):
     }.get(kind.java, "r == 0")
 
 
+PRIMITIVES = ("boolean", "byte", "short", "int", "long", "float", "double")
+
+
 def empty_body(cell, var):
     """An IDispatch cell against the server that writes nothing: no crash, no
-    leak, and a result reads as the empty VARIANT converted."""
-    k, f = cell.shape.kind, cell.shape.form
-    before, call, after = call_parts(T.Cell(cell.shape, F.DISPATCH), var)
+    leak, a result reads as the empty VARIANT converted, an out-only
+    argument comes back as its kind's empty value, and any other argument
+    the caller holds keeps what it held (a value passed as a Java primitive
+    has nothing to come back in)."""
+    k, f, m = cell.shape.kind, cell.shape.form, cell.shape.method
+    a = k.values[0]
+    dispatch = T.Cell(cell.shape, F.DISPATCH)
+    before, call, after = call_parts(dispatch, var)
     if f.result and f.array:
         return before + [call, "Cells.expect(r == null, \"the result of an empty answer\", Check.showArray(r));"]
     if f.result:
         return before + [call, "Cells.expect(%s, \"the result of an empty answer\", %s);" % (empty_value(k), k.j_show("r"))]
-    return before + [call]
+    kept = "the argument after an empty answer"
+    param = expected(dispatch)[1][0]
+    if f.array and param.endswith("[]"):
+        # The array goes in as it is: it keeps its elements.
+        return ["%s arg = %s;" % (param, array_lit(k, array_values(k, 0))), "%s.%s(arg);" % (var, m),
+                "Cells.expect(%s, \"%s\", Check.showArray(arg));" % (array_eq(k, "arg", array_values(k, 0)), kept)]
+    if f.array:
+        check = array_eq(k, "h.array", array_values(k, 0)) if f.reads else "h.array == null"
+        return before + [call, "Cells.expect(%s, \"%s\", Check.showArray(h.array));" % (check, kept)]
+    if is_bytes(k, f):
+        check = k.j_eq("h[0]", a) if f.reads else "h[0] == 0"
+        return before + [call, "Cells.expect(%s, \"%s\", String.valueOf(h[0]));" % (check, kept)]
+    if not f.writes:
+        if param in PRIMITIVES:
+            return before + [call]
+        return ["%s arg = %s;" % (param, lit(k, a)), "%s.%s(arg);" % (var, m),
+                "Cells.expect(%s, \"%s\", %s);" % (k.j_eq("arg", a), kept, k.j_show("arg"))]
+    held = "r" if k.kind_word else "h[0]"
+    check = k.j_eq(held, a) if f.reads else k.j_is_blank(held)
+    return before + [call, "Cells.expect(%s, \"%s\", %s);" % (check, kept, k.j_show(held))]
 
 
 def failing_body(cell, var):

@@ -86,9 +86,10 @@ class Kind:
         return "memset( &%s, 0, sizeof %s );" % (target, target)
 
     def s_is_empty(self, expr):
-        """A test that an out-only argument came in empty, for values the
-        callee overwrites without freeing (None: any value is harmless)."""
-        return None
+        """A test that an out-only argument came in empty: what the caller's
+        argument held must not reach the callee (which overwrites it without
+        freeing it)."""
+        return self.s_is_blank(expr)
 
     def s_show(self, expr):
         """A std::string describing a value, for mismatch messages."""

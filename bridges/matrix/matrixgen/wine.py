@@ -258,6 +258,46 @@ def empty_value(k):
             "java.awt.Color": "c.J.ColorIs(r, 0, 0, 0)"}[k.java]
 
 
+def empty_answer(cell, names, this):
+    """An IDispatch cell against the server that writes nothing: a result
+    reads as the empty VARIANT converted, an out-only argument comes back as
+    its kind's empty value, and any other argument the caller holds keeps
+    what it held (a value passed as a Java primitive has nothing to come
+    back in), as the VM's programs check it (java.empty_body)."""
+    k, f = cell.shape.kind, cell.shape.form
+    a = k.values[0]
+    dispatch = T.Cell(cell.shape, F.DISPATCH)
+    before, call, after = call_parts(dispatch, names, this)
+    result, params = J.expected(dispatch)
+    kept = "the argument after an empty answer"
+    if f.result and f.array:
+        return before + [call, "c.Expect(r == nullptr, \"the result of an empty answer\", c.Show(r));"]
+    if f.result:
+        return before + [call, "c.Expect(%s, \"the result of an empty answer\", c.Show(r));" % empty_value(k)]
+    param = params[0]
+    if f.array and param.endswith("[]"):
+        resolve, make_call = native_call(dispatch, names, this)
+        return [resolve, "jobject arg = %s;" % array_lit(k, J.array_values(k, 0)), make_call("arg") + ";",
+                "c.Expect(%s, \"%s\", c.Show(arg));" % (array_eq(k, "arg", J.array_values(k, 0)), kept)]
+    if f.array:
+        held = 'c.J.ObjectField(h, "array")'
+        check = array_eq(k, held, J.array_values(k, 0)) if f.reads else "%s == nullptr" % held
+        return before + [call, "c.Expect(%s, \"%s\", c.Show(%s));" % (check, kept, held)]
+    if J.is_bytes(k, f):
+        held = "c.J.At<jbyte>(h, 0)"
+        check = eq(k, held, a) if f.reads else "%s == 0" % held
+        return before + [call, "c.Expect(%s, \"%s\", c.Show(%s));" % (check, kept, held)]
+    if not f.writes:
+        if param in J.PRIMITIVES:
+            return before + [call]
+        resolve, make_call = native_call(dispatch, names, this)
+        return [resolve, "jobject arg = %s;" % lit(k, a), make_call("arg") + ";",
+                "c.Expect(%s, \"%s\", c.Show(arg));" % (eq(k, "arg", a), kept)]
+    held = "r" if k.kind_word else one(k, "h")
+    check = eq(k, held, a) if f.reads else is_blank(k, held)
+    return before + [call, "c.Expect(%s, \"%s\", c.Show(%s));" % (check, kept, held)]
+
+
 def cell_body(cell, names):
     k, f = cell.shape.kind, cell.shape.form
     this = {"dispatch": "c.Disp()", "vtable": "c.Vtbl()", "empty": "c.Empty()", "failing": "c.Failing()",
@@ -271,11 +311,7 @@ def cell_body(cell, names):
         lines = [line for line in lines if not re.match(r"\w+ r = ", line)]
         return [line[len("r = "):] if line.startswith("r = ") else line for line in lines]
     if cell.path is F.EMPTY:
-        if f.result and f.array:
-            lines.append("c.Expect(r == nullptr, \"the result of an empty answer\", c.Show(r));")
-        elif f.result:
-            lines.append("c.Expect(%s, \"the result of an empty answer\", c.Show(r));" % empty_value(k))
-        return lines
+        return empty_answer(cell, names, this)
     if cell.path is F.FAILING:
         # The exception is checked by the runner, the result is not defined;
         # an IN/OUT argument keeps its value.

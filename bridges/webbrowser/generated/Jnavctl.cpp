@@ -1,5 +1,5 @@
 // File: C:\brivel-webbrowser\Jnavctl.cpp
-// Generated: Wed Dec 09 13:40:29 2026
+// Generated: Wed Dec 09 14:19:49 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -16395,6 +16395,7 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_Register__Lbrivel
 		return;
 	}
 	jint * arg3__arrayBuf = env->GetIntArrayElements( (jintArray) arg3, NULL );
+	if ( arg3__arrayBuf != 0 ) arg3__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[0] ) = (long *) &arg3__arrayBuf[0];
 	VariantInit(&ret);
@@ -16466,6 +16467,7 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_RegisterPending__
 		return;
 	}
 	jint * arg4__arrayBuf = env->GetIntArrayElements( (jintArray) arg4, NULL );
+	if ( arg4__arrayBuf != 0 ) arg4__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[0] ) = (long *) &arg4__arrayBuf[0];
 	VariantInit(&ret);
@@ -16644,6 +16646,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IShellWindows_FindWindowSW__
 		return 0;
 	}
 	jint * arg3__arrayBuf = env->GetIntArrayElements( (jintArray) arg3, NULL );
+	if ( arg3__arrayBuf != 0 ) arg3__arrayBuf[0] = 0;
 	vargs[1].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[1] ) = (long *) &arg3__arrayBuf[0];
 	vargs[0].vt = VT_I4;

@@ -384,6 +384,7 @@ extern "C" JNIEXPORT jlong JNICALL Java_test_bridge_ILedger_Price__J_3J_3J
 		return 0;
 	}
 	jlong * arg2__arrayBuf = env->GetLongArrayElements( (jlongArray) arg2, NULL );
+	if ( arg2__arrayBuf != 0 ) arg2__arrayBuf[0] = 0;
 	CY temp__2;
 	temp__2.int64 = 0;
 	vargs[0].vt = VT_BYREF | VT_CY;
@@ -995,6 +996,7 @@ extern "C" JNIEXPORT void JNICALL Java_test_bridge_IWidget_Move__I_3I_3S
 		return;
 	}
 	jshort * arg2__arrayBuf = env->GetShortArrayElements( (jshortArray) arg2, NULL );
+	if ( arg2__arrayBuf != 0 ) arg2__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I2;
 	V_I2REF( &vargs[0] ) = (short *) &arg2__arrayBuf[0];
 	VariantInit(&ret);

@@ -1338,7 +1338,7 @@ extern "C" JNIEXPORT jobject JNICALL Java_test_records_IPlotter_Plot__Ltest_reco
 	jfieldID fieldIds2[2];
 	bool err2;
 	jobject recobj2 = arg2;
-	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj2, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err2, &iRecInfo2, fieldIds2, true );
+	V_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordPoint, &brivelRecordDetails[11], 2, &err2, &iRecInfo2, fieldIds2, true );
 	if ( err2 ) {
 		brivelClearRecordData( env, V_RECORD( &vargs[2] ), V_RECORDINFO( &vargs[2] ));
 		brivelClearRecordData( env, V_RECORD( &vargs[1] ), V_RECORDINFO( &vargs[1] ));
