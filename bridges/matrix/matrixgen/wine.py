@@ -75,7 +75,7 @@ def lit(k, v):
     if k is K.DATE:
         return "c.J.Date(%d, %d, %d, %d, %d, %d)" % v
     if k is K.VARIANT:
-        return "c.J.Variant(%s)" % (u16(v) if isinstance(v, str) else "(LONG) %d" % v)
+        return "c.Variant(%s)" % (u16(v) if isinstance(v, str) else "(LONG) %d" % v)
     if isinstance(k, K.Interface):
         return "c.Token(%d)" % v
     if k is K.TONE:
@@ -195,7 +195,8 @@ def native_call(cell, names, this):
     base = names[(class_name, cell.shape.method)]
     pointer = "%s (JNICALL*)(JNIEnv*, jobject%s)" % (jni_type(result), "".join(", " + jni_type(p) for p in params))
     resolve = "auto native = c.Native<%s>(\"%s@%d\");" % (pointer, base, stack_bytes(params))
-    return resolve, (lambda arg=None: "native(c.env, %s%s)" % (this, ", " + arg if arg else ""))
+    # Called as the VM calls a native: in a frame of local references.
+    return resolve, (lambda arg=None: "c.Call(native, c.env, %s%s)" % (this, ", " + arg if arg else ""))
 
 
 def call_parts(cell, names, this):
@@ -211,21 +212,22 @@ def call_parts(cell, names, this):
         if params and params[0].endswith("[]"):
             return before, call(array_lit(k, J.array_values(k, 0))) + ";", []
         if f is F.ARR_RET and result.endswith("[]"):
-            return (before + ["jobject r = nullptr;"], "r = %s;" % call(),
+            return (before + ["jobject r = nullptr;"], "r = c.Own(%s);" % call(),
                     ["c.Expect(%s, \"the result\", c.Show(r));" % array_eq(k, "r", J.array_values(k, 1))])
         if f is F.ARR_RET:
-            return (before + ["jobject r = nullptr;"], "r = %s;" % call(),
+            return (before + ["jobject r = nullptr;"], "r = c.Own(%s);" % call(),
                     ["c.Expect(r != nullptr && %s, \"the result\", c.Show(r ? c.J.ObjectField(r, \"array\") : nullptr));"
                      % array_eq(k, 'c.J.ObjectField(r, "array")', J.array_values(k, 1))])
         after = []
         if f.writes:
             after.append("c.Expect(%s, \"the array\", c.Show(c.J.ObjectField(h, \"array\")));"
                          % array_eq(k, 'c.J.ObjectField(h, "array")', J.array_values(k, J.written(f))))
-        before.append("jobject h = c.Holder(\"%s\", %s);" % (holder, array_lit(k, J.array_values(k, 0), True)))
+        before.append("jobject h = c.Own(c.Holder(\"%s\", %s));" % (holder, array_lit(k, J.array_values(k, 0), True)))
         return before, call("h") + ";", after
     if f.result:
         t = jni_type(result)
-        return (before + ["%s r = %s;" % (t, "0" if t != "jobject" else "nullptr")], "r = %s;" % call(),
+        return (before + ["%s r = %s;" % (t, "0" if t != "jobject" else "nullptr")],
+                ("r = c.Own(%s);" if J.owns(k) else "r = %s;") % call(),
                 ["c.Expect(%s, \"the result\", c.Show(r));" % eq(k, "r", out)])
     if J.is_bytes(k, f):
         after = ["c.Expect(%s, \"the byte\", c.Show(c.J.At<jbyte>(h, 0)));" % eq(k, "c.J.At<jbyte>(h, 0)", out)] \
@@ -242,6 +244,8 @@ def call_parts(cell, names, this):
         make = "c.J.Array<%s>('%s', {%s})" % (prim[1], prim[0], initial)
     else:
         make = 'c.J.ObjectArray("%s", {%s})' % (element_class(k), initial)
+    if J.owns(k):
+        make = "c.Own(%s)" % make
     return (before + ["jobject h = %s;" % make], call("h") + ";",
             ["c.Expect(%s, \"the value\", c.Show(%s));" % (eq(k, one(k, "h"), out), one(k, "h"))])
 
@@ -310,6 +314,7 @@ def cell_body(cell, names):
         # it, and the result is not defined.
         lines = [line for line in lines if not re.match(r"\w+ r = ", line)]
         return [line[len("r = "):] if line.startswith("r = ") else line for line in lines]
+
     if cell.path is F.EMPTY:
         return empty_answer(cell, names, this)
     if cell.path is F.FAILING:
@@ -360,6 +365,15 @@ def listener_body(cell, params):
         return lines + ['c.Heard("%s", why);' % m, "jvalue answer{};", "answer.z = JNI_TRUE;", "return answer;"]
     t = params[0]
     lines.insert(0, "%s v = %s;" % (jni_type(t), read_arg(t)))
+    # What came in is the listener's to release, as the VM's listener owns
+    # it (a one-element array's element: the listener may replace it).
+    if J.owns(k) or (f.array and k.holder_word in ("Comobj", "Variant")):
+        if f.array and f is not F.ARR_IN:
+            lines.append('c.Own(c.J.ObjectField(v, "array"));')
+        elif t.endswith("[]") and not f.array:
+            lines.append("if (v != nullptr) c.Own(c.J.ObjectAt(v, 0));")
+        else:
+            lines.append("c.Own(v);")
     # An out-only argument reaches the listener as the kind's empty value,
     # whatever the caller's argument held (the server fires it poisoned).
     if f.array:
@@ -400,6 +414,28 @@ def listener_body(cell, params):
         # An out value the listener takes by value: it cannot hand one back.
         lines.append("if (!(%s)) why = \"the out-only value \" + c.Show(v);" % is_blank(k, "v"))
     return lines + ['c.Heard("%s", why);' % m, "return jvalue{};"]
+
+
+def descriptor(java_type):
+    """The JNI descriptor of a Java type ("int[]" -> "[I")."""
+    if java_type.endswith("[]"):
+        return "[" + descriptor(java_type[:-2])
+    letters = {"boolean": "Z", "byte": "B", "short": "S", "int": "I", "long": "J", "float": "F", "double": "D",
+               "void": "V"}
+    return letters.get(java_type) or "L%s;" % class_path(java_type)
+
+
+def listener_methods():
+    """(listener class, method, JNI signature) of every event the table
+    expects a listener method for."""
+    rows = []
+    for cell in T.event_cells():
+        if isinstance(T.expectation(cell, "win32"), T.Refused):
+            continue
+        result, params = J.expected(cell)
+        rows.append(("matrix/shapes/" + J.CLASS_OF_PATH[cell.path.name], cell.shape.method,
+                     "(%s)%s" % ("".join(descriptor(p) for p in params), descriptor(result))))
+    return rows
 
 
 def refused_body(cell):
@@ -458,4 +494,10 @@ def write(out, bridge_folder, build="win32"):
             K.java_string(mismatch) if mismatch else "nullptr"))
     w("}  // namespace\n\nconst Cell kCells[] = {\n")
     w("".join(rows))
-    w("};\n\nconst int kCellCount = %d;\n\n}  // namespace matrixwine\n" % len(rows))
+    w("};\n\nconst int kCellCount = %d;\n\n" % len(rows))
+    methods = listener_methods()
+    w("// The listener methods the generated listener classes declare, as the table expects them.\n")
+    w("const ListenerMethod kListenerMethods[] = {\n")
+    for cls, name, signature in methods:
+        w('    {"%s", "%s", "%s"},\n' % (cls, name, signature))
+    w("};\n\nconst int kListenerMethodCount = %d;\n\n}  // namespace matrixwine\n" % len(methods))

@@ -25,19 +25,40 @@ std::string Narrow(const OLECHAR* text) {
     return text ? Narrow(std::u16string(reinterpret_cast<const char16_t*>(text))) : std::string();
 }
 
-// The classes the natives and the runtime look into, with their superclasses.
+// The generated classes the natives and the runtime look into, with their
+// superclasses, constructors, fields and the listeners' methods (as
+// generated: interface classes and records have a constructor without
+// arguments, an enumeration its value's).
 void DefineClasses(fakejava::FakeJava& j) {
     for (const char* name : {"IToken", "IShapesDisp", "IShapesVtbl", "IMatrixControl", "Shapes", "EmptyShapes",
-                             "FailingShapes", "WrongShapes"})
+                             "FailingShapes", "WrongShapes"}) {
         j.DefineClass(std::string("matrix/shapes/") + name, "brivel/TavoObject");
-    for (const char* name : {"Pair", "Stamp", "tagSpan", "_FILETIME"})
-        j.DefineClass(std::string("matrix/shapes/") + name, "brivel/TavoRecord");
+        j.DeclareMethod(std::string("matrix/shapes/") + name, "<init>", "()V");
+    }
+    const struct {
+        const char* name;
+        const char* fields[2][2];
+    } records[] = {
+        {"Pair", {{"left", "I"}, {"right", "S"}}},
+        {"Stamp", {{"first", "I"}, {"last", "I"}}},
+        {"tagSpan", {{"lo", "I"}, {"hi", "I"}}},
+        {"_FILETIME", {{"dwLowDateTime", "I"}, {"dwHighDateTime", "I"}}},
+    };
+    for (const auto& record : records) {
+        std::string name = std::string("matrix/shapes/") + record.name;
+        j.DefineClass(name, "brivel/TavoRecord");
+        j.DeclareMethod(name, "<init>", "()V");
+        for (const auto& field : record.fields) j.DeclareField(name, field[0], field[1]);
+    }
     j.DefineClass("matrix/shapes/Tone", "brivel/TavoEnumeration");
+    j.DeclareMethod("matrix/shapes/Tone", "<init>", "(I)V");
+    j.DeclareMethod("matrix/shapes/Tone", "intToEnumeratedValue", "(I)Lmatrix/shapes/Tone;", true);
     j.DefineClass("matrix/shapes/DShapesEvents", "brivel/TavoEventListener");
     j.DefineClass("matrix/shapes/IShapesEvents", "brivel/TavoEventListener");
+    for (int i = 0; i < kListenerMethodCount; ++i)
+        j.DeclareMethod(kListenerMethods[i].className, kListenerMethods[i].name, kListenerMethods[i].signature);
     j.DefineClass("matrix/test/DispatchListener", "matrix/shapes/DShapesEvents");
     j.DefineClass("matrix/test/VtableListener", "matrix/shapes/IShapesEvents");
-    j.DefineClass("brivel/TavoException", "java/lang/Exception");
 }
 
 const char* MethodOf(const char* cellName) {
@@ -49,10 +70,17 @@ const char* MethodOf(const char* cellName) {
 
 Cells::Cells(const std::string& bridge, const std::string& server) {
     env = J.env();
+    J.SetStrict(true);
     DefineClasses(J);
     bridge_ = LoadLibraryA(bridge.c_str());
     server_ = LoadLibraryA(server.c_str());
     if (!bridge_ || !server_) return;
+    HMODULE runtime = GetModuleHandleA("brivellib18.dll");
+    using Release = void(JNICALL*)(JNIEnv*, jobject);
+    releaseObject_ = brivel::ProcAddress<Release>(runtime, "Java_brivel_TavoObject_TavoRelease@8");
+    releaseVariant_ = brivel::ProcAddress<Release>(runtime, "Java_brivel_TavoVariant_TavoRelease@8");
+    releaseListener_ = brivel::ProcAddress<Release>(runtime, "Java_brivel_TavoEventListener_TavoRelease@8");
+    if (!releaseObject_ || !releaseVariant_ || !releaseListener_) return;
     auto getClassObject =
         brivel::ProcAddress<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(server_, "DllGetClassObject");
     auto create = [&](const CLSID& clsid, IShapesDisp** out) {
@@ -81,7 +109,6 @@ Cells::Cells(const std::string& bridge, const std::string& server) {
     failingObj_ = J.ComObject("matrix/shapes/IShapesDisp", failing_);
     wrongObj_ = J.ComObject("matrix/shapes/IShapesDisp", wrong_);
     MakeListeners();
-    J.NextGeneration();
 }
 
 // A listener of each event interface, its sink made by the listener's own
@@ -102,7 +129,8 @@ void Cells::MakeListeners() {
     for (const Listener& l : listeners) {
         jobject listener = J.New(l.className);
         auto init = brivel::ProcAddress<jboolean(JNICALL*)(JNIEnv*, jobject)>(bridge_, l.init);
-        if (!init || !init(env, listener)) continue;
+        if (!init || !Call(init, env, listener)) continue;
+        listeners_.push_back(listener);
         auto* sink = reinterpret_cast<IUnknown*>(static_cast<intptr_t>(J.IntField(listener, "__TavoEventSink")));
         IConnectionPoint* point = nullptr;
         DWORD cookie = 0;
@@ -121,10 +149,33 @@ Cells::~Cells() {
         points_[i]->Unadvise(cookies_[i]);
         points_[i]->Release();
     }
-    J.ReleaseHeldSince(0);
+    // What the fixture's Java objects hold goes as the VM's programs let it go.
+    if (releaseListener_)
+        for (jobject listener : listeners_) Call(releaseListener_, env, listener);
+    for (jobject obj : {dispObj_, vtblObj_, emptyObj_, failingObj_, wrongObj_}) Release(obj);
     for (IUnknown* p : {static_cast<IUnknown*>(disp_), static_cast<IUnknown*>(vtbl_), static_cast<IUnknown*>(control_),
                         static_cast<IUnknown*>(empty_), static_cast<IUnknown*>(failing_), static_cast<IUnknown*>(wrong_)})
         if (p) p->Release();
+}
+
+void Cells::Release(jobject value) {
+    if (!value) return;
+    fakejava::Object* o = J.Obj(value);
+    if (o->arrayType == 'L') {
+        for (jobject element : o->elements) Release(element);
+    } else if (J.IsInstanceOf(value, "brivel/TavoObject")) {
+        if (releaseObject_) Call(releaseObject_, env, value);
+    } else if (J.IsInstanceOf(value, "brivel/TavoVariant")) {
+        if (releaseVariant_) Call(releaseVariant_, env, value);
+    } else if (o->cls->name.rfind("brivel/out/", 0) == 0) {
+        Release(J.ObjectField(value, "array"));
+    }
+}
+
+void Cells::ReleaseOwned() {
+    std::vector<jobject> owned;
+    owned.swap(owned_);
+    for (jobject value : owned) Release(value);
 }
 
 // ---- values
@@ -132,13 +183,13 @@ Cells::~Cells() {
 jobject Cells::Token(LONG id) {
     IToken* token = nullptr;
     if (!control_ || FAILED(control_->MakeToken(id, &token))) throw CellFailure("no token from the server");
-    return J.ComObject("matrix/shapes/IToken", token);
+    return Own(J.ComObject("matrix/shapes/IToken", token));
 }
 
 jobject Cells::Loose(LONG id) {
     IUnknown* loose = nullptr;
     if (!control_ || FAILED(control_->MakeLoose(id, &loose))) throw CellFailure("no loose object from the server");
-    return J.ComObject("brivel/TavoObject", loose);
+    return Own(J.ComObject("brivel/TavoObject", loose));
 }
 
 bool Cells::IsToken(jobject object, LONG id) {
@@ -263,13 +314,13 @@ std::string Cells::Run(const Cell& cell) {
     if (!cell.body) return std::string("the generated method is ") + cell.mismatch;
     LONG before = 0, after = 0;
     control_->Balance(&before);
-    J.NextGeneration();
-    int generation = J.Generation();
     int buffers = J.counts().elementBuffers;
     int unknown = J.counts().unknownCalls;
     heard_.clear();
     complaint_.clear();
     J.ClearHandlers();
+    J.StartReferences();
+    J.TakeFailedLookups();
     std::string failure;
     try {
         cell.body(*this);
@@ -283,7 +334,9 @@ std::string Cells::Run(const Cell& cell) {
     if (std::strcmp(cell.path, "failing") == 0) expected = std::string("brivel/TavoException: Failing ") + MethodOf(cell.name);
     if (expected.empty() && !thrown.empty()) add("Java exception " + thrown);
     if (!expected.empty() && thrown != expected) add("expected " + expected + ", got " + (thrown.empty() ? "nothing" : thrown));
-    J.ReleaseHeldSince(generation);
+    ReleaseOwned();
+    std::string references = J.CheckReferences();
+    if (!references.empty()) add("JNI references: " + references);
     BSTR problem = nullptr;
     control_->Problem(&problem);
     if (problem && SysStringLen(problem) > 0) add("the server complained: " + Narrow(problem));
@@ -294,6 +347,9 @@ std::string Cells::Run(const Cell& cell) {
         add(std::to_string(J.counts().elementBuffers - buffers) + " array element or string buffer(s) not given back");
     if (J.counts().unknownCalls != unknown) add("the fake VM was asked for " + J.counts().firstUnknown);
     J.counts().firstUnknown.clear();
+    // Lookups that failed (some are tried on purpose), to tell why a cell failed.
+    std::string lookups = J.TakeFailedLookups();
+    if (!failure.empty() && !lookups.empty()) add("lookups that failed: " + lookups);
     return failure;
 }
 

@@ -1,10 +1,15 @@
 // The matrix under Wine: the cells (written from the table into
 // MatrixWineCells.cpp) call the natives of the win32 bridge DLL with the
 // real __stdcall convention, through a JNI environment of the tests' own
-// (FakeJava), against the shapes server. A cell passes when its checks hold,
-// the Java exception pending afterwards is the one it expects (or none), the
-// server has no complaint, its count of references is what it was before,
-// and the natives gave back every array element and string buffer they took.
+// (FakeJava, strict: only the classes, methods and fields Java and the
+// generated classes have are found), against the shapes server. A cell
+// passes when its checks hold, the Java exception pending afterwards is the
+// one it expects (or none), the server has no complaint, its count of
+// references is what it was after the cell released what it owns (as the
+// VM's programs release their objects, through the runtime's TavoRelease),
+// the natives gave back every array element and string buffer they took,
+// and deleted every local reference they made outside a native's frame and
+// every global one.
 #pragma once
 
 #include <windows.h>
@@ -45,6 +50,15 @@ struct Cell {
 extern const Cell kCells[];
 extern const int kCellCount;
 
+// A method of a generated listener class.
+struct ListenerMethod {
+    const char* className;
+    const char* name;
+    const char* signature;
+};
+extern const ListenerMethod kListenerMethods[];
+extern const int kListenerMethodCount;
+
 class Cells {
 public:
     // Loads the bridge DLL and creates the server's objects.
@@ -68,6 +82,22 @@ public:
         if (!native) throw CellFailure(std::string("the bridge exports no ") + name);
         return native;
     }
+    // Calls a native as the VM does: the local references it makes are
+    // freed when it returns.
+    template <typename F, typename... A>
+    auto Call(F native, A... args) {
+        fakejava::FakeJava::NativeFrame frame(J);
+        return native(args...);
+    }
+
+    // The value is the cell's to release after it, as the VM's programs
+    // release theirs (Cells.own): a brivel.TavoObject or brivel.TavoVariant
+    // through the runtime's TavoRelease, an array or a holder of arrays
+    // element by element.
+    jobject Own(jobject value) {
+        if (value) owned_.push_back(value);
+        return value;
+    }
 
     // The cell fails unless the condition holds.
     void Expect(bool condition, const char* what, const std::string& actual) {
@@ -77,6 +107,9 @@ public:
 
     // Values of the cells.
     jobject Token(LONG id);
+    // A brivel.TavoVariant holding its own VARIANT, owned by the cell.
+    jobject Variant(LONG value) { return Own(J.Variant(value)); }
+    jobject Variant(const char16_t* text) { return Own(J.Variant(text)); }
     bool IsToken(jobject object, LONG id);
     // An object of the server whose IUnknown is apart from its IDispatch, as
     // the bridge wraps it (a brivel.TavoObject holding that IUnknown).
@@ -112,6 +145,9 @@ public:
 
 private:
     void MakeListeners();
+    void DeclareClasses();
+    void Release(jobject value);
+    void ReleaseOwned();
 
     HMODULE bridge_ = nullptr;
     HMODULE server_ = nullptr;
@@ -124,8 +160,14 @@ private:
     jobject dispObj_ = nullptr, vtblObj_ = nullptr, emptyObj_ = nullptr, failingObj_ = nullptr, wrongObj_ = nullptr;
     std::vector<IConnectionPoint*> points_;
     std::vector<DWORD> cookies_;
+    std::vector<jobject> listeners_;
+    std::vector<jobject> owned_;
     std::string heard_;
     std::string complaint_;
+    // The runtime's natives of Java's TavoRelease methods.
+    void(JNICALL* releaseObject_)(JNIEnv*, jobject) = nullptr;
+    void(JNICALL* releaseVariant_)(JNIEnv*, jobject) = nullptr;
+    void(JNICALL* releaseListener_)(JNIEnv*, jobject) = nullptr;
 };
 
 }  // namespace matrixwine
