@@ -429,6 +429,9 @@ void CSafeArrayTypeMapper::WriteEventValue(FILE* f, int e, const char* source, b
     holder.Format("eventArray%d", e);
     fprintf(f, "\t\tSAFEARRAY * %s = %s;\n", array.c_str(), source);
     WriteJavaArrayFrom(f, "\t\t", "brivelJniEnv", array, elements);
+    // An array the VM could not make is kept before the holder's class is
+    // looked up (which clears any exception pending).
+    if (m_byRef) EmitEventArgumentMadeCheck(f);
     if (m_byRef) WriteNewHolder(f, "\t\t", "brivelJniEnv", elements, holder);
 }
 

@@ -141,8 +141,11 @@ static void WriteEventArrayFill(const CMapperCall& call, FILE* f, int e, const c
         fprintf(f, "\t\tjobject eventArrayElem_%d = 0;\n", e);
         return;
     }
-    fprintf(f, "\t\tjobject eventArrayElem_%d = brivelUnknownToJobject( brivelJniEnv, %s%s;\n", e, slot, closing);
-    fprintf(f, "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_%d, 0, eventArrayElem_%d );\n", e, e);
+    // Without an array (the VM could make none) nothing is converted.
+    fprintf(f, "\t\tjobject eventArrayElem_%d = eventArrayArg_%d == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, %s%s;\n", e, e,
+            slot, closing);
+    fprintf(f, "\t\tif ( eventArrayArg_%d != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_%d, 0, eventArrayElem_%d );\n",
+            e, e, e);
 }
 
 static CString VtblSlot(int n) {

@@ -90,15 +90,15 @@ void CPrimitiveTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, i
     CString empty;
     empty.Format("*(%s) arg%d = 0;", m_cType, n);
     EmitOutOnlyEventSlot(call, file, empty);
-    fprintf(file, "\t\t*eventArrayPtr_%d = *(%s *) arg%d;\n", n, m_jniType, n);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) *eventArrayPtr_%d = *(%s *) arg%d;\n", n, n, m_jniType, n);
 }
 
 void CPrimitiveTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* file) {
     CString empty;
     empty.Format("*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", m_accessor, e);
     EmitOutOnlyEventSlot(call, file, empty);
-    fprintf(file, "\t\t*eventArrayPtr_%d = (%s) *%s( &pDispParams->rgvarg[eventParamIndex%d] );\n", e, m_jniType,
-            m_accessor, e);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) *eventArrayPtr_%d = (%s) *%s( &pDispParams->rgvarg[eventParamIndex%d] );\n",
+            e, e, m_jniType, m_accessor, e);
 }
 
 void CPrimitiveTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall&, int n, FILE* file) {
@@ -188,15 +188,16 @@ void CBooleanTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int
     CString empty;
     empty.Format("*( VARIANT_BOOL *) arg%d = VARIANT_FALSE;", n);
     EmitOutOnlyEventSlot(call, file, empty);
-    fprintf(file, "\t\t*eventArrayPtr_%d = (*( VARIANT_BOOL *) arg%d) ? JNI_TRUE : JNI_FALSE;\n", n, n);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) *eventArrayPtr_%d = (*( VARIANT_BOOL *) arg%d) ? JNI_TRUE : JNI_FALSE;\n",
+            n, n, n);
 }
 
 void CBooleanTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* file) {
     CString empty;
     empty.Format("*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = VARIANT_FALSE;", m_accessor, e);
     EmitOutOnlyEventSlot(call, file, empty);
-    fprintf(file, "\t\t*eventArrayPtr_%d = *%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE;\n",
-            e, m_accessor, e);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) *eventArrayPtr_%d = *%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE;\n",
+            e, e, m_accessor, e);
 }
 
 void CBooleanTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall&, int n, FILE* file) {

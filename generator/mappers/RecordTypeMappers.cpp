@@ -460,6 +460,9 @@ void CRecordArrayTypeMapper::WriteEventLocals(FILE* f, int e, const CString& saf
     CRecordTypeMapper* record = GetRecordMapper();
     fprintf(f, "\t\tjobjectArray eventRecords%d = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, %s, &eventErr%d, \"%s\", &brivelRecordDetails[%d], %d, eventFieldIds%d );\n",
             e, safeArray.c_str(), e, record->ClassPath().c_str(), record->FirstRow(), record->FieldCount(), e);
+    // Records the VM could not make are kept before the holder's class is
+    // looked up (which clears any exception pending).
+    EmitEventArgumentMadeCheck(f);
     fprintf(f, "\t\tjclass eventRecordHolderClass%d = brivelFindClass( brivelJniEnv, \"%s\" );\n", e, kHolderClass);
     fprintf(f, "\t\tjobject eventRecordHolder%d = eventRecordHolderClass%d == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass%d, brivelJniEnv->GetMethodID( eventRecordHolderClass%d, \"<init>\", \"(%s)V\" ), eventRecords%d );\n",
             e, e, e, e, kHolderArraySig, e);

@@ -14,18 +14,21 @@ void CTypeMapper::WriteBoxing(FILE* javaFile, const char* expression) {
 
 static const char* OrEmpty(const char* text) { return text ? text : ""; }
 
+// The VM may make no array (its heap exhausted: null, with OutOfMemoryError
+// pending): then there are no elements to fill or give back, and the sink
+// calls no listener (the exception goes to its TavoOnEventException).
 void CTypeMapper::EmitEventArrayCreate(int e, FILE* file) {
     CString elementType;
     GetJniType(elementType);
     const char* word = OrEmpty(GetArrayAccessorWord());
     fprintf(file, "\t\t%s eventArrayArg_%d = brivelJniEnv->New%sArray(1);\n", OrEmpty(GetJniArrayType()), e, word);
-    fprintf(file, "\t\t%s * eventArrayPtr_%d = brivelJniEnv->Get%sArrayElements( eventArrayArg_%d, 0 );\n",
-            elementType.c_str(), e, word, e);
+    fprintf(file, "\t\t%s * eventArrayPtr_%d = eventArrayArg_%d == 0 ? 0 : brivelJniEnv->Get%sArrayElements( eventArrayArg_%d, 0 );\n",
+            elementType.c_str(), e, e, word, e);
 }
 
 void CTypeMapper::EmitEventArrayPublish(int e, FILE* file) {
-    fprintf(file, "\t\tbrivelJniEnv->Release%sArrayElements( eventArrayArg_%d, eventArrayPtr_%d, 0 );\n",
-            OrEmpty(GetArrayAccessorWord()), e, e);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) brivelJniEnv->Release%sArrayElements( eventArrayArg_%d, eventArrayPtr_%d, 0 );\n",
+            e, OrEmpty(GetArrayAccessorWord()), e, e);
     fprintf(file, "\t\tjobject eventArrayRef_%d = brivelJniEnv->NewGlobalRef(eventArrayArg_%d);\n", e, e);
 }
 
@@ -68,6 +71,12 @@ void EmitConversionCheck(const CMapperCall& call, FILE* file, bool returnsValue)
     call.WriteEarlyRelease(file, 2);
     fputs(returnsValue ? "\t\treturn 0;\n" : "\t\treturn;\n", file);
     fputs("\t}\n", file);
+}
+
+void EmitEventArgumentMadeCheck(FILE* file) {
+    fputs("\t\tif ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); "
+          "brivelJniEnv->ExceptionClear(); }\n",
+          file);
 }
 
 void EmitOutOnlyEventSlot(const CMapperCall& call, FILE* file, const char* statement) {

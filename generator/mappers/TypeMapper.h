@@ -139,6 +139,13 @@ void EmitResultTypeCheck(FILE* file, const char* unreadable);
 // indentation and line end; nothing is written for any other argument.
 void EmitOutOnlyEventSlot(const CMapperCall& call, FILE* file, const char* statement);
 
+// Writes, in an event sink after a conversion that can fail with a Java
+// exception pending (the VM out of memory), the keeping of the first such
+// exception in the event's brivelUnmade, cleared: the conversions after it
+// run without an exception pending (some clear one), and the sink raises it
+// again where it would call the listener, and calls none.
+void EmitEventArgumentMadeCheck(FILE* file);
+
 // Writes the Java null check of a native argument: throws
 // java.lang.NullPointerException, releases the call's earlier arguments and
 // returns when the expression is null.

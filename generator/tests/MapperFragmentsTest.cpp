@@ -486,8 +486,8 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
                   byRef->EmitEventArrayDeleteRef(1, f);
               }),
               "\t\tjobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );\n"
-              "\t\tjobject eventArrayElem_1 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ));\n"
-              "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_1, 0, eventArrayElem_1 );\n"
+              "\t\tjobject eventArrayElem_1 = eventArrayArg_1 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ));\n"
+              "\t\tif ( eventArrayArg_1 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_1, 0, eventArrayElem_1 );\n"
               "\t\tjobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);\n"
               "\t\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n"
               "\t\t\teventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );\n"

@@ -203,8 +203,8 @@ TEST(TypeMapperBase, NullCheckAndEventArrayTexts) {
                   g_longRefMapper.EmitEventArrayRelease(1, f);
               }),
               "\t\tjintArray eventArrayArg_1 = brivelJniEnv->NewIntArray(1);\n"
-              "\t\tjint * eventArrayPtr_1 = brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );\n"
-              "\t\tbrivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );\n"
+              "\t\tjint * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );\n"
+              "\t\tif ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );\n"
               "\t\tjobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);\n"
               "\t\t\teventArrayPtr_1 = brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );\n"
               "\t\t\tbrivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );\n");

@@ -204,6 +204,19 @@ CString KeepInLocal(FILE* f, CTypeMapper* mapper, int i, const CString& expr, co
     return expr;
 }
 
+// The first exception an argument's conversion left (kept in brivelUnmade),
+// raised again where the listener would be called: no Java is called (the
+// calls test brivelUnmade, whose value stays set), and the exception goes
+// to the listener's TavoOnEventException.
+void WriteUnmadeRaised(FILE* f, int paramCount) {
+    if (paramCount == 0) return;
+    fputs("\t\tif ( brivelUnmade != NULL ) {\n"
+          "\t\t\tbrivelJniEnv->Throw( brivelUnmade );\n"
+          "\t\t\tbrivelJniEnv->DeleteLocalRef( brivelUnmade );\n"
+          "\t\t}\n",
+          f);
+}
+
 // The body of Event_<N>: the Java method of the event, called with the
 // arguments as the caller passed them on the stack.
 void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
@@ -240,6 +253,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
           f);
     int p = record->paramCount;
     std::vector<CString> exprs;
+    if (p > 0) fputs("\t\tjthrowable brivelUnmade = NULL;\n", f);
     for (int i = 0; i < p; ++i) {
         CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
         CString expr;
@@ -256,10 +270,20 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             }
             mapper->GetEventArrayExpr(i, expr);
         }
+        EmitEventArgumentMadeCheck(f);
         exprs.push_back(expr);
     }
+    WriteUnmadeRaised(f, p);
     const char* close = record->returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n";
-    fputs("\t\tif ( brivelMethod != NULL ) {\n", f);
+    // An argument the VM could not make (its exception pending) calls no
+    // Java: the exception goes to the listener's TavoOnEventException below.
+    if (p > 0)
+        fputs("\t\tif ( brivelUnmade != NULL ) {\n"
+              "\t\t\t// An argument could not be made: nothing is called.\n"
+              "\t\t} else if ( brivelMethod != NULL ) {\n",
+              f);
+    else
+        fputs("\t\tif ( brivelMethod != NULL ) {\n", f);
     fputs(record->returnsBoolean ? "\t\thResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod"
                                  : "\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod",
           f);
@@ -681,6 +705,7 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
     for (CTypeMapper* mapper : record.mappers) typed = typed || !mapper->GetEventArgumentVt().IsEmpty();
     if (typed) WriteEventArgumentTypes(f, record);
     std::vector<CString> exprs;
+    if (p > 0) fputs("\t\tjthrowable brivelUnmade = NULL;\n", f);
     for (int i = 0; i < p; ++i) {
         CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
         CString expr;
@@ -704,9 +729,14 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
             }
             mapper->GetEventArrayExpr(i, expr);
         }
+        EmitEventArgumentMadeCheck(f);
         exprs.push_back(expr);
     }
-    fputs("\t\tif ( brivelMethod != NULL && brivelError == NULL ) ", f);
+    WriteUnmadeRaised(f, p);
+    // An argument the VM could not make (its exception pending) calls no
+    // Java: the exception goes to the listener's TavoOnEventException.
+    const char* made = p > 0 ? " && brivelUnmade == NULL" : "";
+    fprintf(f, "\t\tif ( brivelMethod != NULL && brivelError == NULL%s ) ", made);
     fputs(record.returnsBoolean ? "hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod"
                                 : "brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod",
           f);
@@ -718,7 +748,7 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
         fputs("\t\t", f);
     }
     fputs(record.returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n", f);
-    fputs("\t\tif ( serverSide && brivelError == NULL ) ", f);
+    fprintf(f, "\t\tif ( serverSide && brivelError == NULL%s ) ", made);
     if (record.returnsBoolean) fputs("hResult = ", f);
     fprintf(f, "OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, %d, 0, \"%s\", \"%s\"", p,
             record.returnsBoolean ? "boolean" : "void", record.name.c_str());

@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 14:19:47 2026
+// Generated: Wed Dec 09 14:45:35 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -2127,12 +2127,19 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, jstrEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Changed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Changed"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "java.lang.String", jstrEventArg_1
 		);
@@ -2165,15 +2172,21 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Closing"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Closing"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -2211,11 +2224,17 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Stamped"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Stamped"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -2233,13 +2252,19 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "Tallied";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Tallied", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[6];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "e2e/ledger/Tally", &brivelRecordDetails[0], 6, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Tallied"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Tallied"
 			, false, "e2e.ledger.Tally", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -2258,10 +2283,13 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
 		jintArray eventElements1 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray1 = 0;
 		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[I" );
@@ -2269,11 +2297,16 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 			, eventArray1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
 			, false, "String[]", eventArray0
 			, true, "brivel.out.TavoIntArray", eventArray1
 		);

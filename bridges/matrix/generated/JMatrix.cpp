@@ -1,5 +1,5 @@
 // File: C:\brivel-matrix\JMatrix.cpp
-// Generated: Wed Dec 09 14:19:47 2026
+// Generated: Wed Dec 09 14:45:35 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -12618,7 +12618,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_1(signed char arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jbyte) arg0
 			);
@@ -12674,10 +12682,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_2(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = (jbyte *) arg0;
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventBytes_0
 			);
@@ -12734,10 +12750,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_3(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = (jbyte *) arg0;
 		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -12809,10 +12833,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_4(char * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = (jbyte *) arg0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -12884,9 +12916,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_5(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -12943,9 +12983,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -12953,7 +12995,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_6(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -13037,8 +13086,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -13046,7 +13097,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_7(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -13130,7 +13188,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_8(unsigned char arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jbyte) arg0
 			);
@@ -13186,10 +13252,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_9(unsigned char * arg0
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = (jbyte *) arg0;
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventBytes_0
 			);
@@ -13246,10 +13320,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_10(unsigned char * arg
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = (jbyte *) arg0;
 		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -13321,10 +13403,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_11(unsigned char * arg
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = (jbyte *) arg0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -13396,9 +13486,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_12(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -13455,9 +13553,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_13(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -13465,7 +13565,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_13(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -13549,8 +13656,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_14(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -13558,7 +13667,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_14(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -13642,7 +13758,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_15(short arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jshort) arg0
 			);
@@ -13698,7 +13822,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_16(short * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jshort *)arg0
 			);
@@ -13754,13 +13886,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_17(short * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*(short *) arg0 = 0;
-		*eventArrayPtr_0 = *(jshort *) arg0;
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jshort *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -13835,12 +13975,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_18(short * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jshort *) arg0;
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jshort *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -13915,9 +14063,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_19(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -13974,9 +14130,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_20(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -13984,7 +14142,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_20(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -14068,8 +14233,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_21(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -14077,7 +14244,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_21(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -14161,7 +14335,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_22(short arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jshort) arg0
 			);
@@ -14217,7 +14399,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_23(short * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jshort *)arg0
 			);
@@ -14273,13 +14463,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_24(short * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*(short *) arg0 = 0;
-		*eventArrayPtr_0 = *(jshort *) arg0;
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jshort *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -14354,12 +14552,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_25(short * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jshort *) arg0;
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jshort *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -14434,9 +14640,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_26(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -14493,9 +14707,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_27(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -14503,7 +14719,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_27(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -14587,8 +14810,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_28(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -14596,7 +14821,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_28(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -14680,7 +14912,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_29(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 			);
@@ -14736,7 +14976,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_30(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jint *)arg0
 			);
@@ -14792,13 +15040,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_31(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*(long *) arg0 = 0;
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -14873,12 +15129,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_32(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -14953,9 +15217,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_33(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -15012,9 +15284,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_34(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -15022,7 +15296,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_34(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -15106,8 +15387,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_35(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -15115,7 +15398,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_35(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -15199,7 +15489,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_36(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 			);
@@ -15255,7 +15553,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_37(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jint *)arg0
 			);
@@ -15311,13 +15617,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_38(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*(long *) arg0 = 0;
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -15392,12 +15706,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_39(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -15472,9 +15794,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_40(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -15531,9 +15861,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_41(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -15541,7 +15873,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_41(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -15625,8 +15964,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_42(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -15634,7 +15975,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_42(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -15718,7 +16066,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_43(int arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 			);
@@ -15774,7 +16130,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_44(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jint *)arg0
 			);
@@ -15830,13 +16194,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_45(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*(long *) arg0 = 0;
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -15911,12 +16283,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_46(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -15991,9 +16371,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_47(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -16050,9 +16438,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_48(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -16060,7 +16450,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_48(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -16144,8 +16541,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_49(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -16153,7 +16552,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_49(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -16237,7 +16643,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_50(int arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 			);
@@ -16293,7 +16707,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_51(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jint *)arg0
 			);
@@ -16349,13 +16771,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_52(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*(long *) arg0 = 0;
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -16430,12 +16860,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_53(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -16510,9 +16948,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_54(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -16569,9 +17015,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_55(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -16579,7 +17027,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_55(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -16663,8 +17118,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_56(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -16672,7 +17129,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_56(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -16756,7 +17220,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_57(__int64 arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jlong) arg0
 			);
@@ -16812,7 +17284,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_58(__int64 * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jlong *)arg0
 			);
@@ -16868,13 +17348,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_59(__int64 * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
-		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		jlong * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 		*(__int64 *) arg0 = 0;
-		*eventArrayPtr_0 = *(jlong *) arg0;
-		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jlong *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -16949,12 +17437,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_60(__int64 * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
-		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jlong *) arg0;
-		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jlong * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jlong *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -17029,9 +17525,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_61(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -17088,9 +17592,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_62(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -17098,7 +17604,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_62(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -17182,8 +17695,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_63(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -17191,7 +17706,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_63(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -17275,7 +17797,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_64(float arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jfloat) arg0
 			);
@@ -17331,7 +17861,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_65(float * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jfloat *)arg0
 			);
@@ -17387,13 +17925,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_66(float * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		jfloat * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 		*(float *) arg0 = 0;
-		*eventArrayPtr_0 = *(jfloat *) arg0;
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jfloat *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -17468,12 +18014,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_67(float * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jfloat *) arg0;
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jfloat * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jfloat *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -17548,9 +18102,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_68(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jfloatArray eventArray0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -17607,9 +18169,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_69(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoFloatArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[F" );
@@ -17617,7 +18181,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_69(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -17701,8 +18272,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_70(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoFloatArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[F" );
@@ -17710,7 +18283,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_70(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -17794,7 +18374,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_71(double arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jdouble) arg0
 			);
@@ -17850,7 +18438,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_72(double * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jdouble *)arg0
 			);
@@ -17906,13 +18502,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_73(double * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		jdouble * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 		*(double *) arg0 = 0;
-		*eventArrayPtr_0 = *(jdouble *) arg0;
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jdouble *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -17987,12 +18591,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_74(double * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jdouble *) arg0;
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jdouble * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jdouble *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -18067,9 +18679,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_75(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jdoubleArray eventArray0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -18126,9 +18746,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_76(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDoubleArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[D" );
@@ -18136,7 +18758,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_76(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -18220,8 +18849,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_77(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDoubleArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[D" );
@@ -18229,7 +18860,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_77(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -18313,7 +18951,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_78(CY arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jlong) ((CY *)&arg0)->int64
 			);
@@ -18369,7 +19015,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_79(CY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jlong) ((CY *)arg0)->int64
 			);
@@ -18425,8 +19079,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_80(CY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		((CY *)arg0)->int64 = 0;
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jlong) ((CY *)arg0)->int64
 			);
@@ -18482,7 +19144,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_81(CY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jlong) ((CY *)arg0)->int64
 			);
@@ -18538,9 +19208,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_82(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -18597,9 +19275,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_83(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -18607,7 +19287,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_83(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -18691,8 +19378,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_84(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -18700,7 +19389,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_84(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -18784,7 +19480,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_85(VARIANT_BOOL arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, arg0 ? JNI_TRUE : JNI_FALSE
 			);
@@ -18840,7 +19544,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_86(VARIANT_BOOL * arg0
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *arg0 ? JNI_TRUE : JNI_FALSE
 			);
@@ -18896,13 +19608,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_87(VARIANT_BOOL * arg0
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*( VARIANT_BOOL *) arg0 = VARIANT_FALSE;
-		*eventArrayPtr_0 = (*( VARIANT_BOOL *) arg0) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (*( VARIANT_BOOL *) arg0) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -18977,12 +19697,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_88(VARIANT_BOOL * arg0
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (*( VARIANT_BOOL *) arg0) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (*( VARIANT_BOOL *) arg0) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -19057,9 +19785,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_89(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jbooleanArray eventArray0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -19116,9 +19852,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_90(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoBooleanArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Z" );
@@ -19126,7 +19864,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_90(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -19210,8 +19955,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_91(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoBooleanArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Z" );
@@ -19219,7 +19966,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_91(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -19356,7 +20110,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_93(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 			);
@@ -19430,7 +20192,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_97(long arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 			);
@@ -19486,7 +20256,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_98(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, *(jint *)arg0
 			);
@@ -19542,13 +20320,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_99(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*(long *) arg0 = 0;
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -19623,12 +20409,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_100(long * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -19703,9 +20497,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_101(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -19762,9 +20564,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -19772,7 +20576,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_102(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -19856,8 +20667,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -19865,7 +20678,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_103(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -19949,8 +20769,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_104(BSTR arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = brivelBstrToJstr( brivelJniEnv, arg0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20007,8 +20835,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_105(BSTR * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = brivelBstrToJstr( brivelJniEnv, *arg0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20065,9 +20901,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_106(BSTR * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		*arg0 = 0;
 		jstring eventArgValue_0 = brivelBstrToJstr( brivelJniEnv, *arg0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20124,8 +20968,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_107(BSTR * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = brivelBstrToJstr( brivelJniEnv, *arg0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20182,9 +21034,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_108(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -20241,9 +21101,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_109(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/lang/String;" );
@@ -20251,7 +21113,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_109(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -20335,8 +21204,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_110(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/lang/String;" );
@@ -20344,7 +21215,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_110(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -20428,8 +21306,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_111(DATE arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,(DATE) arg0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20486,8 +21372,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_112(DATE * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*(DATE *) arg0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20544,9 +21438,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_113(DATE * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		*(DATE *) arg0 = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*(DATE *) arg0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20603,8 +21505,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_114(DATE * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*(DATE *) arg0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20661,9 +21571,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_115(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -20720,9 +21638,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_116(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDateArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/util/Date;" );
@@ -20730,7 +21650,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_116(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -20814,8 +21741,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_117(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDateArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/util/Date;" );
@@ -20823,7 +21752,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_117(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -20907,8 +21843,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_118(GUID arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = brivelGuidToJstr( brivelJniEnv, arg0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -20965,8 +21909,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_119(GUID * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = brivelGuidToJstr( brivelJniEnv, *arg0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -21023,9 +21975,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_120(GUID * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		memset( arg0, 0, sizeof( GUID ));
 		jstring eventArgValue_0 = brivelGuidToJstr( brivelJniEnv, *arg0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -21082,8 +22042,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_121(GUID * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = brivelGuidToJstr( brivelJniEnv, *arg0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -21140,9 +22108,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_122(VARIANT arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = &arg0;
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, varobj0
 			);
@@ -21199,9 +22175,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_123(VARIANT * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = arg0;
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, varobj0
 			);
@@ -21258,10 +22242,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_124(VARIANT * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = arg0;
 		if ( eventVariant0 != 0 ) VariantInit( eventVariant0 );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, varobj0
 			);
@@ -21333,9 +22325,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_125(VARIANT * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = arg0;
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, varobj0
 			);
@@ -21407,9 +22407,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_126(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -21466,9 +22474,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_127(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoVariantArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoVariant;" );
@@ -21476,7 +22486,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_127(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -21560,8 +22577,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_128(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoVariantArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoVariant;" );
@@ -21569,7 +22588,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_128(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -21653,8 +22679,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_129(IDispatch * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg0, brivelIIDMap, 4);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -21711,8 +22745,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_130(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, *(IUnknown **)arg0, brivelIIDMap, 4);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -21769,11 +22811,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_131(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*(IUnknown **) arg0 = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -21855,11 +22905,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_132(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg0 );
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg0 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -21960,8 +23018,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_136(IDispatch * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg0, brivelIIDMap, 4);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -22018,8 +23084,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_137(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelBestUnknownToJobject( brivelJniEnv, *(IUnknown **)arg0, brivelIIDMap, 4);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -22076,11 +23150,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_138(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*(IUnknown **) arg0 = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -22162,11 +23244,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_139(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg0 );
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg0 );
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 			);
@@ -22267,8 +23357,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_143(IDispatch * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelUnknownToInterfaceObject(brivelJniEnv,(IUnknown *)arg0, "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -22325,8 +23423,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_144(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*(IUnknown **)arg0, "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -22383,9 +23489,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_145(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		*(IUnknown **)arg0 = 0;
 		jobject eventArgValue_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*(IUnknown **)arg0, "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -22442,8 +23556,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_146(IDispatch ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*(IUnknown **)arg0, "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -22500,6 +23622,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_147(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -22523,7 +23646,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_147(SAFEARRAY * arg0)
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -22580,6 +23710,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_148(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -22604,6 +23735,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_148(SAFEARRAY ** arg0)
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -22611,7 +23743,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_148(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -22695,6 +23834,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_149(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -22718,6 +23858,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_149(SAFEARRAY ** arg0)
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -22725,7 +23866,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_149(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -22809,6 +23957,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -22832,7 +23981,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_150(SAFEARRAY * arg0)
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -22889,6 +24045,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -22913,6 +24070,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -22920,7 +24078,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_151(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -23004,6 +24169,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -23027,6 +24193,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(SAFEARRAY ** arg0)
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -23034,7 +24201,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_152(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -23118,8 +24292,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_153(int arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelIntToEnumeratedObject( brivelJniEnv, (int) arg0, "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23176,8 +24358,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_154(int * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelIntToEnumeratedObject( brivelJniEnv, *(int *)arg0, "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23234,9 +24424,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_155(int * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		*(int *)arg0 = 0;
 		jobject eventArgValue_0 = brivelIntToEnumeratedObject( brivelJniEnv, *(int *)arg0, "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23293,8 +24491,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_156(int * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelIntToEnumeratedObject( brivelJniEnv, *(int *)arg0, "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23351,6 +24557,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_157(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -23372,7 +24579,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_157(SAFEARRAY * arg0)
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -23429,6 +24643,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_158(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *arg0 = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -23451,6 +24666,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_158(SAFEARRAY ** arg0)
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoEnumArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoEnumeration;" );
@@ -23458,7 +24674,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_158(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -23556,6 +24779,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_159(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -23577,6 +24801,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_159(SAFEARRAY ** arg0)
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoEnumArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoEnumeration;" );
@@ -23584,7 +24809,14 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_159(SAFEARRAY ** arg0)
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 			);
@@ -23682,11 +24914,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_160(DWORD arg0_0,DWORD
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 	DWORD recWords0[2] = { arg0_0, arg0_1 };
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23743,10 +24983,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_161(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23803,11 +25051,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_162(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23864,10 +25120,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_163(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23924,10 +25188,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_164(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -23984,15 +25256,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_165(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -24076,14 +25357,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_166(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -24167,11 +25457,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_167(DWORD arg0_0,DWORD
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 	DWORD recWords0[2] = { arg0_0, arg0_1 };
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24228,10 +25526,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_168(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24288,11 +25594,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_169(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24349,10 +25663,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_170(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24409,10 +25731,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_171(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24469,15 +25799,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_172(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -24561,14 +25900,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_173(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -24652,11 +26000,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_174(DWORD arg0_0,DWORD
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 	DWORD recWords0[2] = { arg0_0, arg0_1 };
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24713,10 +26069,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_175(void * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24773,11 +26137,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_176(void * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24834,10 +26206,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_177(void * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24894,10 +26274,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_178(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -24954,15 +26342,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_179(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -25051,14 +26448,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_180(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -25147,11 +26553,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_181(DWORD arg0_0,DWORD
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 	DWORD recWords0[2] = { arg0_0, arg0_1 };
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25208,10 +26622,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_182(void * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25268,11 +26690,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_183(void * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25329,10 +26759,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_184(void * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25389,10 +26827,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_185(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25449,15 +26895,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_186(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -25546,14 +27001,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_187(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -25642,11 +27106,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_188(DWORD arg0_0,DWORD
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 	DWORD recWords0[2] = { arg0_0, arg0_1 };
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25703,10 +27175,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_189(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25763,11 +27243,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_190(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) memset( arg0, 0, 8 );
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25824,10 +27312,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_191(void ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &err0, fieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25884,10 +27380,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_192(SAFEARRAY * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *)arg0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -25944,15 +27448,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_193(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		if ( arg0 != 0 ) *(SAFEARRAY **)arg0 = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -26036,14 +27549,23 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_194(SAFEARRAY ** arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, ( arg0 == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg0 ), &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventRecordHolder0
 			);
@@ -26127,12 +27649,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_195(COLORREF arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
               brivelJniEnv->GetMethodID( vtblEventColorClass__0, "<init>", "(III)V"), GetRValue( vtblEventColor__0 ), GetGValue( vtblEventColor__0 ), GetBValue( vtblEventColor__0 ));
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, vtblEventColorObj__0
 			);
@@ -26190,12 +27720,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_196(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
               brivelJniEnv->GetMethodID( vtblEventColorClass__0, "<init>", "(III)V"), GetRValue( vtblEventColor__0 ), GetGValue( vtblEventColor__0 ), GetBValue( vtblEventColor__0 ));
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, vtblEventColorObj__0
 			);
@@ -26253,13 +27791,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_197(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		*arg0 = 0;
 		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
               brivelJniEnv->GetMethodID( vtblEventColorClass__0, "<init>", "(III)V"), GetRValue( vtblEventColor__0 ), GetGValue( vtblEventColor__0 ), GetBValue( vtblEventColor__0 ));
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, vtblEventColorObj__0
 			);
@@ -26317,12 +27863,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Event_198(COLORREF * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		COLORREF vtblEventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *arg0, NULL, &vtblEventColor__0 );
 		jclass vtblEventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject vtblEventColorObj__0 = brivelJniEnv->NewObject( vtblEventColorClass__0,
               brivelJniEnv->GetMethodID( vtblEventColorClass__0, "<init>", "(III)V"), GetRValue( vtblEventColor__0 ), GetGValue( vtblEventColor__0 ), GetBValue( vtblEventColor__0 ));
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, vtblEventColorObj__0
 			);
@@ -26447,10 +28001,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
 			, false, "byte", (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -26467,13 +28027,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventBytes_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
 			, false, "byte []", eventBytes_0
 		);
 		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
@@ -26490,13 +28056,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
 			, true, "byte []", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -26516,13 +28088,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
 			, true, "byte []", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -26542,12 +28120,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrIn"
 			, false, "byte[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -26564,9 +28148,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -26574,10 +28160,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrOut"
 			, true, "brivel.out.TavoByteArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -26611,8 +28202,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -26620,10 +28213,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrInOut"
 			, true, "brivel.out.TavoByteArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -26671,10 +28269,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1In"
 			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -26691,13 +28295,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventBytes_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
 			, false, "byte []", eventBytes_0
 		);
 		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
@@ -26714,13 +28324,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
 			, true, "byte []", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -26740,13 +28356,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
 			, true, "byte []", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -26766,12 +28388,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrIn"
 			, false, "byte[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -26788,9 +28416,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -26798,10 +28428,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrOut"
 			, true, "brivel.out.TavoByteArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -26835,8 +28470,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -26844,10 +28481,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrInOut"
 			, true, "brivel.out.TavoByteArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -26895,10 +28537,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2In"
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -26929,10 +28577,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InRef"
 			, false, "short", (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -26963,16 +28617,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2Out"
 			, true, "short", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27010,15 +28670,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InOut"
 			, true, "short", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27042,12 +28708,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrIn"
 			, false, "short[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -27064,9 +28736,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -27074,10 +28748,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrOut"
 			, true, "brivel.out.TavoShortArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27111,8 +28790,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -27120,10 +28801,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrInOut"
 			, true, "brivel.out.TavoShortArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27171,10 +28857,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_UI2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2In"
 			, false, "short", (jshort) V_UI2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -27205,10 +28897,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InRef"
 			, false, "short", (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -27239,16 +28937,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2Out"
 			, true, "short", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27286,15 +28990,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InOut"
 			, true, "short", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27318,12 +29028,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrIn"
 			, false, "short[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -27340,9 +29056,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -27350,10 +29068,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrOut"
 			, true, "brivel.out.TavoShortArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27387,8 +29110,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -27396,10 +29121,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrInOut"
 			, true, "brivel.out.TavoShortArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27447,10 +29177,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4In"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -27481,10 +29217,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -27515,16 +29257,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4Out"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27562,15 +29310,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27594,12 +29348,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -27616,9 +29376,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -27626,10 +29388,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27663,8 +29430,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -27672,10 +29441,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27723,10 +29497,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_UI4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4In"
 			, false, "int", (jint) V_UI4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -27757,10 +29537,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -27791,16 +29577,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4Out"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27838,15 +29630,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27870,12 +29668,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -27892,9 +29696,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -27902,10 +29708,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27939,8 +29750,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -27948,10 +29761,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -27999,10 +29817,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_INT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntIn"
 			, false, "int", (jint) V_INT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -28033,10 +29857,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -28067,16 +29897,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28114,15 +29950,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28146,12 +29988,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -28168,9 +30016,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -28178,10 +30028,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28215,8 +30070,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -28224,10 +30081,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28275,10 +30137,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_UINT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntIn"
 			, false, "int", (jint) V_UINT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -28309,10 +30177,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -28343,16 +30217,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28390,15 +30270,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28422,12 +30308,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -28444,9 +30336,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -28454,10 +30348,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28491,8 +30390,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -28500,10 +30401,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28551,10 +30457,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_I8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8In"
 			, false, "long", (jlong) V_I8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -28585,10 +30497,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InRef"
 			, false, "long", (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -28619,16 +30537,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
-		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		jlong * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 		*V_I8REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8Out"
 			, true, "long", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28666,15 +30590,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
-		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jlong * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InOut"
 			, true, "long", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28698,12 +30628,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrIn"
 			, false, "long[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -28720,9 +30656,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -28730,10 +30668,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrOut"
 			, true, "brivel.out.TavoLongArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28767,8 +30710,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -28776,10 +30721,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrInOut"
 			, true, "brivel.out.TavoLongArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28827,10 +30777,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4In"
 			, false, "float", (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -28861,10 +30817,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InRef"
 			, false, "float", (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -28895,16 +30857,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		jfloat * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 		*V_R4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4Out"
 			, true, "float", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28942,15 +30910,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jfloat * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InOut"
 			, true, "float", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -28974,12 +30948,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jfloatArray eventArray0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrIn"
 			, false, "float[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -28996,9 +30976,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoFloatArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[F" );
@@ -29006,10 +30988,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrOut"
 			, true, "brivel.out.TavoFloatArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29043,8 +31030,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoFloatArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[F" );
@@ -29052,10 +31041,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrInOut"
 			, true, "brivel.out.TavoFloatArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29103,10 +31097,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8In"
 			, false, "double", (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29137,10 +31137,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InRef"
 			, false, "double", (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29171,16 +31177,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		jdouble * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 		*V_R8REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8Out"
 			, true, "double", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29218,15 +31230,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jdouble * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InOut"
 			, true, "double", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29250,12 +31268,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jdoubleArray eventArray0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrIn"
 			, false, "double[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -29272,9 +31296,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDoubleArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[D" );
@@ -29282,10 +31308,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrOut"
 			, true, "brivel.out.TavoDoubleArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29319,8 +31350,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDoubleArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[D" );
@@ -29328,10 +31361,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrInOut"
 			, true, "brivel.out.TavoDoubleArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29379,10 +31417,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex0] ).int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyIn"
 			, false, "long", (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex0] ).int64
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29413,10 +31457,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInRef"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29447,11 +31497,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyOut"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29482,10 +31538,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInOut"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29502,12 +31564,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrIn"
 			, false, "long[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -29524,9 +31592,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -29534,10 +31604,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrOut"
 			, true, "brivel.out.TavoLongArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29571,8 +31646,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -29580,10 +31657,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrInOut"
 			, true, "brivel.out.TavoLongArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29631,10 +31713,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolIn"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29665,10 +31753,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInRef"
 			, false, "boolean", *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29699,16 +31793,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) = VARIANT_FALSE;
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolOut"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29746,15 +31846,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInOut"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29778,12 +31884,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbooleanArray eventArray0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrIn"
 			, false, "boolean[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -29800,9 +31912,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoBooleanArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Z" );
@@ -29810,10 +31924,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrOut"
 			, true, "brivel.out.TavoBooleanArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29847,8 +31966,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoBooleanArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Z" );
@@ -29856,10 +31977,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrInOut"
 			, true, "brivel.out.TavoBooleanArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -29920,10 +32046,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_ERROR( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ScodeIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ScodeIn"
 			, false, "int", (jint) V_ERROR( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29954,10 +32086,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterIn"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -29988,10 +32126,16 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -30022,16 +32166,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30069,15 +32219,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30101,12 +32257,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -30123,9 +32285,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -30133,10 +32297,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30170,8 +32339,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -30179,10 +32350,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30230,11 +32406,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrIn"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -30266,11 +32448,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrInRef"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -30302,12 +32490,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		*V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrOut"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -30339,11 +32533,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrInOut"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -30361,12 +32561,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrIn"
 			, false, "String[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -30383,9 +32589,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/lang/String;" );
@@ -30393,10 +32601,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrOut"
 			, true, "brivel.out.TavoStringArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30430,8 +32643,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/lang/String;" );
@@ -30439,10 +32654,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrInOut"
 			, true, "brivel.out.TavoStringArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30490,11 +32710,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateIn"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30526,11 +32752,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateInRef"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30562,12 +32794,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateOut"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30599,11 +32837,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateInOut"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30621,12 +32865,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrIn"
 			, false, "java.util.Date[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -30643,9 +32893,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDateArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/util/Date;" );
@@ -30653,10 +32905,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrOut"
 			, true, "brivel.out.TavoDateArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30690,8 +32947,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDateArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/util/Date;" );
@@ -30699,10 +32958,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrInOut"
 			, true, "brivel.out.TavoDateArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30736,11 +33000,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidIn"
 			, false, "java.lang.String", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30757,11 +33027,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidInRef"
 			, false, "java.lang.String", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30778,12 +33054,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ), 0, sizeof( GUID ));
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidOut"
 			, false, "java.lang.String", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30800,11 +33082,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidInOut"
 			, false, "java.lang.String", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30821,11 +33109,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantIn"
 			, false, "brivel.TavoVariant", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30842,11 +33136,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantInRef"
 			, false, "brivel.TavoVariant", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -30863,13 +33163,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		if ( eventVariant0 != 0 ) VariantInit( eventVariant0 );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, varobj0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantOut"
 			, true, "brivel.TavoVariant", varobj0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30889,12 +33195,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, varobj0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantInOut"
 			, true, "brivel.TavoVariant", varobj0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30914,12 +33226,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrIn"
 			, false, "brivel.TavoVariant[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -30936,9 +33254,11 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoVariantArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoVariant;" );
@@ -30946,10 +33266,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrOut"
 			, true, "brivel.out.TavoVariantArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -30983,8 +33308,10 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoVariantArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoVariant;" );
@@ -30992,10 +33319,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrInOut"
 			, true, "brivel.out.TavoVariantArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31043,11 +33375,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownIn"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -31079,11 +33417,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownInRef"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -31115,14 +33459,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownOut"
 			, true, "brivel.TavoObject", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31167,14 +33517,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownInOut"
 			, true, "brivel.TavoObject", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31220,11 +33576,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchIn"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -31256,11 +33618,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchInRef"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -31292,14 +33660,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchOut"
 			, true, "brivel.TavoObject", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31344,14 +33718,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchInOut"
 			, true, "brivel.TavoObject", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31397,11 +33777,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenIn"
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -31433,11 +33819,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenInRef"
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -31469,12 +33861,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenOut"
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -31506,11 +33904,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenInOut"
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -31528,6 +33932,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31551,10 +33956,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrIn"
 			, false, "matrix.shapes.IToken[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -31571,6 +33981,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -31595,6 +34006,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -31602,10 +34014,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrOut"
 			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31639,6 +34056,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31662,6 +34080,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -31669,10 +34088,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrInOut"
 			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31706,6 +34130,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenPtrArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31729,10 +34154,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
 			, false, "matrix.shapes.IToken[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -31749,6 +34179,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenPtrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -31773,6 +34204,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -31780,10 +34212,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrOut"
 			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31817,6 +34254,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenPtrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -31840,6 +34278,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -31847,10 +34286,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrInOut"
 			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -31898,11 +34342,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneIn"
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -31934,11 +34384,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneInRef"
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -31970,12 +34426,18 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		*V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneOut"
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -32007,11 +34469,17 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneInOut"
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -32029,6 +34497,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -32050,10 +34519,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrIn"
 			, false, "matrix.shapes.Tone[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -32070,6 +34544,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -32092,6 +34567,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoEnumArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoEnumeration;" );
@@ -32099,10 +34575,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrOut"
 			, true, "brivel.out.TavoEnumArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -32150,6 +34631,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -32171,6 +34653,7 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoEnumArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoEnumeration;" );
@@ -32178,10 +34661,15 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrInOut"
 			, true, "brivel.out.TavoEnumArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -32229,13 +34717,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairIn"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32252,13 +34746,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairInRef"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32275,14 +34775,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairOut"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32299,13 +34805,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairInOut"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32322,13 +34834,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrIn"
 			, false, "matrix.shapes.Pair[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32345,18 +34863,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -32390,17 +34915,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -32434,13 +34966,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleIn"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32457,13 +34995,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInRef"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32480,14 +35024,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleOut"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32504,13 +35054,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInOut"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32527,13 +35083,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrIn"
 			, false, "matrix.shapes.Pair[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32550,18 +35112,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -32595,17 +35164,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -32639,13 +35215,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampIn"
 			, false, "matrix.shapes.Stamp", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32662,13 +35244,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampInRef"
 			, false, "matrix.shapes.Stamp", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32685,14 +35273,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampOut"
 			, false, "matrix.shapes.Stamp", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32709,13 +35303,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampInOut"
 			, false, "matrix.shapes.Stamp", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32732,13 +35332,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrIn"
 			, false, "matrix.shapes.Stamp[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32755,18 +35361,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -32805,17 +35418,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -32854,13 +35474,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanIn"
 			, false, "matrix.shapes.tagSpan", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32877,13 +35503,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInRef"
 			, false, "matrix.shapes.tagSpan", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32900,14 +35532,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanOut"
 			, false, "matrix.shapes.tagSpan", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32924,13 +35562,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInOut"
 			, false, "matrix.shapes.tagSpan", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32947,13 +35591,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrIn"
 			, false, "matrix.shapes.tagSpan[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -32970,18 +35620,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -33020,17 +35677,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -33069,13 +35733,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeIn"
 			, false, "matrix.shapes._FILETIME", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -33092,13 +35762,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeInRef"
 			, false, "matrix.shapes._FILETIME", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -33115,14 +35791,20 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeOut"
 			, false, "matrix.shapes._FILETIME", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -33139,13 +35821,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeInOut"
 			, false, "matrix.shapes._FILETIME", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -33162,13 +35850,19 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrIn"
 			, false, "matrix.shapes._FILETIME[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -33185,18 +35879,25 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -33230,17 +35931,24 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -33274,15 +35982,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventColorObj__0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorIn"
 			, false, "java.awt.Color", eventColorObj__0
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
@@ -33300,15 +36014,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventColorObj__0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorInRef"
 			, false, "java.awt.Color", eventColorObj__0
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
@@ -33326,16 +36046,22 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventColorObj__0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorOut"
 			, false, "java.awt.Color", eventColorObj__0
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
@@ -33353,15 +36079,21 @@ HRESULT STDMETHODCALLTYPE IShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventColorObj__0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorInOut"
 			, false, "java.awt.Color", eventColorObj__0
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
@@ -46243,10 +48975,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1In"
 			, false, "byte", (jbyte) V_I1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -46263,13 +49001,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventBytes_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InRef"
 			, false, "byte []", eventBytes_0
 		);
 		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
@@ -46286,13 +49030,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1Out"
 			, true, "byte []", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46312,13 +49062,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1InOut"
 			, true, "byte []", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46338,12 +49094,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrIn"
 			, false, "byte[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -46360,9 +49122,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -46370,10 +49134,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrOut"
 			, true, "brivel.out.TavoByteArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46407,8 +49176,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I1ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I1ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -46416,10 +49187,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I1ArrInOut"
 			, true, "brivel.out.TavoByteArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46467,10 +49243,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1In"
 			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -46487,13 +49269,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1InRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventBytes_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventBytes_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventBytes_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventBytes_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InRef"
 			, false, "byte []", eventBytes_0
 		);
 		if ( eventBytes_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_0 );
@@ -46510,13 +49298,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1Out";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1Out", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		if ( eventBytePtr_0 != 0 ) *eventBytePtr_0 = 0;
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1Out"
 			, true, "byte []", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46536,13 +49330,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1InOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1InOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jbyte * eventBytePtr_0 = ( pDispParams->rgvarg[eventParamIndex0].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex0] );
 		jbyteArray eventArrayArg_0 = eventBytePtr_0 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_0, 0, 1, eventBytePtr_0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1InOut"
 			, true, "byte []", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46562,12 +49362,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventArray0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrIn"
 			, false, "byte[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -46584,9 +49390,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -46594,10 +49402,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrOut"
 			, true, "brivel.out.TavoByteArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46631,8 +49444,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI1ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI1ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbyteArray eventElements0 = (jbyteArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoByteArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[B" );
@@ -46640,10 +49455,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI1ArrInOut"
 			, true, "brivel.out.TavoByteArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46691,10 +49511,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2In"
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -46725,10 +49551,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InRef"
 			, false, "short", (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -46759,16 +49591,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2Out"
 			, true, "short", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46806,15 +49644,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2InOut"
 			, true, "short", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46838,12 +49682,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrIn"
 			, false, "short[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -46860,9 +49710,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -46870,10 +49722,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrOut"
 			, true, "brivel.out.TavoShortArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46907,8 +49764,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I2ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I2ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -46916,10 +49775,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I2ArrInOut"
 			, true, "brivel.out.TavoShortArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -46967,10 +49831,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_UI2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2In"
 			, false, "short", (jshort) V_UI2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -47001,10 +49871,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InRef"
 			, false, "short", (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -47035,16 +49911,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
 		*V_I2REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2Out"
 			, true, "short", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47082,15 +49964,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2InOut"
 			, true, "short", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47114,12 +50002,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventArray0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrIn"
 			, false, "short[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -47136,9 +50030,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -47146,10 +50042,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrOut"
 			, true, "brivel.out.TavoShortArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47183,8 +50084,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI2ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI2ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jshortArray eventElements0 = (jshortArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoShortArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[S" );
@@ -47192,10 +50095,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI2ArrInOut"
 			, true, "brivel.out.TavoShortArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47243,10 +50151,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4In"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -47277,10 +50191,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -47311,16 +50231,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4Out"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47358,15 +50284,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4InOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47390,12 +50322,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -47412,9 +50350,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -47422,10 +50362,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47459,8 +50404,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -47468,10 +50415,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I4ArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47519,10 +50471,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_UI4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4In"
 			, false, "int", (jint) V_UI4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -47553,10 +50511,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -47587,16 +50551,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4Out"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47634,15 +50604,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4InOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47666,12 +50642,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -47688,9 +50670,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -47698,10 +50682,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47735,8 +50724,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UI4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UI4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UI4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -47744,10 +50735,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UI4ArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47795,10 +50791,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_INT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntIn"
 			, false, "int", (jint) V_INT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -47829,10 +50831,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -47863,16 +50871,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47910,15 +50924,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntInOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -47942,12 +50962,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -47964,9 +50990,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -47974,10 +51002,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48011,8 +51044,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "IntArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "IntArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -48020,10 +51055,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "IntArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48071,10 +51111,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_UINT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntIn"
 			, false, "int", (jint) V_UINT( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -48105,10 +51151,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -48139,16 +51191,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48186,15 +51244,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntInOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48218,12 +51282,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -48240,9 +51310,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -48250,10 +51322,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48287,8 +51364,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "UIntArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UIntArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_UINT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -48296,10 +51375,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UIntArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48347,10 +51431,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_I8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8In"
 			, false, "long", (jlong) V_I8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -48381,10 +51471,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InRef"
 			, false, "long", (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -48415,16 +51511,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
-		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		jlong * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
 		*V_I8REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8Out"
 			, true, "long", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48462,15 +51564,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jlongArray eventArrayArg_0 = brivelJniEnv->NewLongArray(1);
-		jlong * eventArrayPtr_0 = brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jlong * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetLongArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jlong) *V_I8REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseLongArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8InOut"
 			, true, "long", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48494,12 +51602,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrIn"
 			, false, "long[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -48516,9 +51630,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -48526,10 +51642,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrOut"
 			, true, "brivel.out.TavoLongArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48563,8 +51684,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "I8ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "I8ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -48572,10 +51695,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "I8ArrInOut"
 			, true, "brivel.out.TavoLongArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48623,10 +51751,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4In"
 			, false, "float", (jfloat) V_R4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -48657,10 +51791,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InRef"
 			, false, "float", (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -48691,16 +51831,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		jfloat * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
 		*V_R4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4Out"
 			, true, "float", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48738,15 +51884,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jfloatArray eventArrayArg_0 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_0 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jfloat * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4InOut"
 			, true, "float", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48770,12 +51922,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jfloatArray eventArray0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrIn"
 			, false, "float[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -48792,9 +51950,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoFloatArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[F" );
@@ -48802,10 +51962,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrOut"
 			, true, "brivel.out.TavoFloatArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48839,8 +52004,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R4ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R4ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jfloatArray eventElements0 = (jfloatArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoFloatArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[F" );
@@ -48848,10 +52015,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R4ArrInOut"
 			, true, "brivel.out.TavoFloatArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -48899,10 +52071,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8In"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8In"
 			, false, "double", (jdouble) V_R8( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -48933,10 +52111,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InRef"
 			, false, "double", (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -48967,16 +52151,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		jdouble * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
 		*V_R8REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8Out"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8Out"
 			, true, "double", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49014,15 +52204,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jdoubleArray eventArrayArg_0 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_0 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jdouble * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8InOut"
 			, true, "double", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49046,12 +52242,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8ArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jdoubleArray eventArray0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrIn"
 			, false, "double[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -49068,9 +52270,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8ArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDoubleArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[D" );
@@ -49078,10 +52282,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrOut"
 			, true, "brivel.out.TavoDoubleArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49115,8 +52324,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "R8ArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "R8ArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jdoubleArray eventElements0 = (jdoubleArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_R8 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDoubleArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[D" );
@@ -49124,10 +52335,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "R8ArrInOut"
 			, true, "brivel.out.TavoDoubleArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49175,10 +52391,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex0] ).int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyIn"
 			, false, "long", (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex0] ).int64
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49209,10 +52431,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInRef"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49243,11 +52471,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyOut"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49278,10 +52512,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyInOut"
 			, false, "long", (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex0] )->int64
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49298,12 +52538,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventArray0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrIn"
 			, false, "long[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -49320,9 +52566,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -49330,10 +52578,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrOut"
 			, true, "brivel.out.TavoLongArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49367,8 +52620,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CyArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CyArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jlongArray eventElements0 = (jlongArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_CY );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoLongArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[J" );
@@ -49376,10 +52631,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CyArrInOut"
 			, true, "brivel.out.TavoLongArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49427,10 +52687,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolIn"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49461,10 +52727,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInRef"
 			, false, "boolean", *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49495,16 +52767,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
 		*V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) = VARIANT_FALSE;
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolOut"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49542,15 +52820,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolInOut"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49574,12 +52858,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbooleanArray eventArray0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrIn"
 			, false, "boolean[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -49596,9 +52886,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoBooleanArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Z" );
@@ -49606,10 +52898,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrOut"
 			, true, "brivel.out.TavoBooleanArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49643,8 +52940,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BoolArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BoolArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jbooleanArray eventElements0 = (jbooleanArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BOOL );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoBooleanArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Z" );
@@ -49652,10 +52951,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BoolArrInOut"
 			, true, "brivel.out.TavoBooleanArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49716,10 +53020,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_ERROR( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ScodeIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ScodeIn"
 			, false, "int", (jint) V_ERROR( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49750,10 +53060,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterIn"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49784,10 +53100,16 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInRef"
 			, false, "int", (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -49818,16 +53140,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49865,15 +53193,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterInOut"
 			, true, "int", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49897,12 +53231,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrIn"
 			, false, "int[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -49919,9 +53259,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -49929,10 +53271,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -49966,8 +53313,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CounterArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CounterArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventElements0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[I" );
@@ -49975,10 +53324,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CounterArrInOut"
 			, true, "brivel.out.TavoIntArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50026,11 +53380,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrIn"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -50062,11 +53422,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrInRef"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -50098,12 +53464,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		*V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrOut"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -50135,11 +53507,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrInOut"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -50157,12 +53535,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrIn"
 			, false, "String[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -50179,9 +53563,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/lang/String;" );
@@ -50189,10 +53575,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrOut"
 			, true, "brivel.out.TavoStringArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50226,8 +53617,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "BstrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BstrArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/lang/String;" );
@@ -50235,10 +53628,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "BstrArrInOut"
 			, true, "brivel.out.TavoStringArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50286,11 +53684,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateIn"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50322,11 +53726,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateInRef"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50358,12 +53768,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateOut"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50395,11 +53811,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateInOut"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50417,12 +53839,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrIn"
 			, false, "java.util.Date[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -50439,9 +53867,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDateArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/util/Date;" );
@@ -50449,10 +53879,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrOut"
 			, true, "brivel.out.TavoDateArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50486,8 +53921,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "DateArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DateArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_DATE );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoDateArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Ljava/util/Date;" );
@@ -50495,10 +53932,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DateArrInOut"
 			, true, "brivel.out.TavoDateArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50532,11 +53974,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidIn"
 			, false, "java.lang.String", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50553,11 +54001,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidInRef"
 			, false, "java.lang.String", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50574,12 +54028,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ), 0, sizeof( GUID ));
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidOut"
 			, false, "java.lang.String", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50596,11 +54056,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "GuidInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "GuidInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = ( V_BYREF( &pDispParams->rgvarg[eventParamIndex0] ) == 0 ? (jstring) 0 : brivelGuidToJstr( brivelJniEnv, *(GUID *) V_BYREF( &pDispParams->rgvarg[eventParamIndex0] )));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "GuidInOut"
 			, false, "java.lang.String", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50617,11 +54083,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantIn"
 			, false, "brivel.TavoVariant", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50638,11 +54110,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantInRef"
 			, false, "brivel.TavoVariant", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -50659,13 +54137,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		if ( eventVariant0 != 0 ) VariantInit( eventVariant0 );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, varobj0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantOut"
 			, true, "brivel.TavoVariant", varobj0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50685,12 +54169,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, varobj0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantInOut"
 			, true, "brivel.TavoVariant", varobj0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50710,12 +54200,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrIn"
 			, false, "brivel.TavoVariant[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -50732,9 +54228,11 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoVariantArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoVariant;" );
@@ -50742,10 +54240,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrOut"
 			, true, "brivel.out.TavoVariantArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50779,8 +54282,10 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "VariantArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "VariantArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_VARIANT );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoVariantArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoVariant;" );
@@ -50788,10 +54293,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "VariantArrInOut"
 			, true, "brivel.out.TavoVariantArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50839,11 +54349,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownIn"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -50875,11 +54391,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownInRef"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -50911,14 +54433,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownOut"
 			, true, "brivel.TavoObject", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -50963,14 +54491,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "UnknownInOut"
 			, true, "brivel.TavoObject", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -51016,11 +54550,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchIn"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -51052,11 +54592,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchInRef"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -51088,14 +54634,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchOut"
 			, true, "brivel.TavoObject", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -51140,14 +54692,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "DispatchInOut"
 			, true, "brivel.TavoObject", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -51193,11 +54751,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenIn"
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -51229,11 +54793,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenInRef"
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -51265,12 +54835,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenOut"
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -51302,11 +54878,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/IToken" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenInOut"
 			, false, "matrix.shapes.IToken", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -51324,6 +54906,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -51347,10 +54930,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrIn"
 			, false, "matrix.shapes.IToken[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -51367,6 +54955,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -51391,6 +54980,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -51398,10 +54988,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrOut"
 			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -51435,6 +55030,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -51458,6 +55054,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -51465,10 +55062,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenArrInOut"
 			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -51502,6 +55104,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenPtrArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -51525,10 +55128,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrIn"
 			, false, "matrix.shapes.IToken[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -51545,6 +55153,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenPtrArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -51569,6 +55178,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -51576,10 +55186,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrOut"
 			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -51613,6 +55228,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "TokenPtrArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TokenPtrArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && ( eventSafeArray0->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -51636,6 +55252,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoComobjArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoObject;" );
@@ -51643,10 +55260,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TokenPtrArrInOut"
 			, true, "brivel.out.TavoComobjArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -51694,11 +55316,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneIn"
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -51730,11 +55358,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneInRef"
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -51766,12 +55400,18 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		*V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneOut"
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -51803,11 +55443,17 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Tone" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneInOut"
 			, false, "matrix.shapes.Tone", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -51825,6 +55471,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -51846,10 +55493,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
 		}
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrIn"
 			, false, "matrix.shapes.Tone[]", eventArray0
 		);
 		if ( eventArray0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0 );
@@ -51866,6 +55518,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 		SAFEARRAY * eventSafeArray0 = (SAFEARRAY *) 0;
 		jobjectArray eventElements0 = 0;
@@ -51888,6 +55541,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoEnumArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoEnumeration;" );
@@ -51895,10 +55549,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrOut"
 			, true, "brivel.out.TavoEnumArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -51946,6 +55605,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ToneArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ToneArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventElements0 = 0;
 		if ( eventSafeArray0 != 0 && SafeArrayGetDim( eventSafeArray0 ) == 1 && SafeArrayGetElemsize( eventSafeArray0 ) == sizeof( LONG )) {
@@ -51967,6 +55627,7 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 			}
 			if ( eventElements0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0Class );
 		}
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray0 = 0;
 		jclass eventArray0Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoEnumArray" );
 		jfieldID eventArray0Field = eventArray0Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray0Class, "array", "[Lbrivel/TavoEnumeration;" );
@@ -51974,10 +55635,15 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray0 != 0 ) brivelJniEnv->SetObjectField( eventArray0, eventArray0Field, eventElements0 );
 		if ( eventElements0 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements0 );
 		if ( eventArray0Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray0Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ToneArrInOut"
 			, true, "brivel.out.TavoEnumArray", eventArray0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52025,13 +55691,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairIn"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52048,13 +55720,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairInRef"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52071,14 +55749,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairOut"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52095,13 +55779,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairInOut"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52118,13 +55808,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrIn"
 			, false, "matrix.shapes.Pair[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52141,18 +55837,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52186,17 +55889,24 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "PairArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PairArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PairArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52230,13 +55940,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleIn"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52253,13 +55969,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInRef"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52276,14 +55998,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleOut"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52300,13 +56028,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Pair", &brivelRecordDetails[2], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleInOut"
 			, false, "matrix.shapes.Pair", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52323,13 +56057,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrIn"
 			, false, "matrix.shapes.Pair[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52346,18 +56086,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52391,17 +56138,24 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "CoupleArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CoupleArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Pair", &brivelRecordDetails[2], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "CoupleArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52435,13 +56189,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampIn"
 			, false, "matrix.shapes.Stamp", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52458,13 +56218,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampInRef"
 			, false, "matrix.shapes.Stamp", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52481,14 +56247,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampOut"
 			, false, "matrix.shapes.Stamp", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52505,13 +56277,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/Stamp", &libDescriptionStruct, &IID_RecordStamp, &brivelRecordDetails[6], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampInOut"
 			, false, "matrix.shapes.Stamp", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52528,13 +56306,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrIn"
 			, false, "matrix.shapes.Stamp[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52551,18 +56335,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52601,17 +56392,24 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "StampArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StampArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/Stamp", &brivelRecordDetails[6], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StampArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52650,13 +56448,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanIn"
 			, false, "matrix.shapes.tagSpan", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52673,13 +56477,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInRef"
 			, false, "matrix.shapes.tagSpan", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52696,14 +56506,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanOut"
 			, false, "matrix.shapes.tagSpan", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52720,13 +56536,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelComRecordToJobject( brivelJniEnv, V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/tagSpan", &libDescriptionStruct, &IID_RecordtagSpan, &brivelRecordDetails[4], 2,  &evRecordErr0, evRecordFieldIds0, V_RECORDINFO( &pDispParams->rgvarg[eventParamIndex0] ), false );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanInOut"
 			, false, "matrix.shapes.tagSpan", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52743,13 +56565,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrIn"
 			, false, "matrix.shapes.tagSpan[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52766,18 +56594,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52816,17 +56651,24 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "SpanArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SpanArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/tagSpan", &brivelRecordDetails[4], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SpanArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -52865,13 +56707,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeIn"
 			, false, "matrix.shapes._FILETIME", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52888,13 +56736,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeInRef"
 			, false, "matrix.shapes._FILETIME", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52911,14 +56765,20 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), 0, 8 );
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeOut"
 			, false, "matrix.shapes._FILETIME", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52935,13 +56795,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeInOut"
 			, false, "matrix.shapes._FILETIME", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52958,13 +56824,19 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeArrIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventArgValue_0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, pDispParams->rgvarg[eventParamIndex0].parray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrIn"
 			, false, "matrix.shapes._FILETIME[]", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -52981,18 +56853,25 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeArrOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		if (( pDispParams->rgvarg[eventParamIndex0].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && pDispParams->rgvarg[eventParamIndex0].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex0].pparray = 0;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, (SAFEARRAY *) 0, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -53026,17 +56905,24 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "FiletimeArrInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FiletimeArrInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool eventErr0;
 	jfieldID eventFieldIds0[2];
 		jobjectArray eventRecords0 = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, *pDispParams->rgvarg[eventParamIndex0].pparray, &eventErr0, "matrix/shapes/_FILETIME", &brivelRecordDetails[0], 2, eventFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jclass eventRecordHolderClass0 = brivelFindClass( brivelJniEnv, "brivel/out/TavoRecordArray" );
 		jobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, brivelJniEnv->GetMethodID( eventRecordHolderClass0, "<init>", "([Lbrivel/TavoRecord;)V" ), eventRecords0 );
 		if ( eventRecordHolderClass0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecordHolderClass0 );
 		if ( eventRecords0 != 0 ) brivelJniEnv->DeleteLocalRef( eventRecords0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventRecordHolder0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FiletimeArrInOut"
 			, true, "brivel.out.TavoRecordArray", eventRecordHolder0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -53070,15 +56956,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorIn";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorIn", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) V_I4( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventColorObj__0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorIn"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorIn"
 			, false, "java.awt.Color", eventColorObj__0
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
@@ -53096,15 +56988,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorInRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventColorObj__0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorInRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorInRef"
 			, false, "java.awt.Color", eventColorObj__0
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
@@ -53122,16 +57020,22 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		*V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventColorObj__0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorOut"
 			, false, "java.awt.Color", eventColorObj__0
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );
@@ -53149,15 +57053,21 @@ HRESULT STDMETHODCALLTYPE DShapesEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		brivelFnName = "ColorInOut";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ColorInOut", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		COLORREF eventColor__0 = 0;
 		OleTranslateColor( (OLE_COLOR) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] ), NULL, &eventColor__0 );
 		jclass eventColorClass__0 = brivelJniEnv->FindClass( "java/awt/Color" );
 		jobject eventColorObj__0 = brivelJniEnv->NewObject( eventColorClass__0,
               brivelJniEnv->GetMethodID( eventColorClass__0, "<init>", "(III)V"), GetRValue( eventColor__0 ), GetGValue( eventColor__0 ), GetBValue( eventColor__0 ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventColorObj__0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorInOut"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "ColorInOut"
 			, false, "java.awt.Color", eventColorObj__0
 		);
 		if ( eventColorObj__0 != 0 ) brivelJniEnv->DeleteLocalRef( eventColorObj__0 );

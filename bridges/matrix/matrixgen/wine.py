@@ -426,15 +426,18 @@ def descriptor(java_type):
 
 
 def listener_methods():
-    """(listener class, method, JNI signature) of every event the table
-    expects a listener method for."""
+    """(listener class, method, JNI signature, whether the sink makes a Java
+    array for its argument) of every event the table expects a listener
+    method for (an out-only array's holder comes without one)."""
     rows = []
     for cell in T.event_cells():
         if isinstance(T.expectation(cell, "win32"), T.Refused):
             continue
         result, params = J.expected(cell)
+        makes_array = any(p.endswith("[]") or (p.startswith("brivel.out.") and cell.shape.form is not F.ARR_OUT)
+                          for p in params)
         rows.append(("matrix/shapes/" + J.CLASS_OF_PATH[cell.path.name], cell.shape.method,
-                     "(%s)%s" % ("".join(descriptor(p) for p in params), descriptor(result))))
+                     "(%s)%s" % ("".join(descriptor(p) for p in params), descriptor(result)), makes_array))
     return rows
 
 
@@ -498,6 +501,6 @@ def write(out, bridge_folder, build="win32"):
     methods = listener_methods()
     w("// The listener methods the generated listener classes declare, as the table expects them.\n")
     w("const ListenerMethod kListenerMethods[] = {\n")
-    for cls, name, signature in methods:
-        w('    {"%s", "%s", "%s"},\n' % (cls, name, signature))
+    for cls, name, signature, makes_array in methods:
+        w('    {"%s", "%s", "%s", %s},\n' % (cls, name, signature, "true" if makes_array else "false"))
     w("};\n\nconst int kListenerMethodCount = %d;\n\n}  // namespace matrixwine\n" % len(methods))

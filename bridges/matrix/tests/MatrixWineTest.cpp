@@ -110,3 +110,34 @@ TEST_F(MatrixUnderWine, EveryEventBothSinksRefuse) {
 TEST_F(MatrixUnderWine, EmptyFailingAndWrongAnswersThroughIDispatch) {
     RunCells({"empty", "failing", "wrong"});
 }
+
+// Every event cell again while the VM can make no array: no sink crashes;
+// an event whose sink makes a Java array for its listener (a one-element
+// array, an array, the array an IN/OUT holder brings) is not delivered and
+// the listener hears of the OutOfMemoryError; the others go as usual; no
+// reference or buffer is left behind.
+TEST_F(MatrixUnderWine, EveryEventWhileTheVmCanMakeNoArray) {
+    ASSERT_NE(g_cells, nullptr);
+    std::string failed;
+    int ran = 0, undelivered = 0;
+    for (int i = 0; i < matrixwine::kCellCount; ++i) {
+        const Cell& cell = matrixwine::kCells[i];
+        bool dispatch = std::strcmp(cell.path, "dispatchEvents") == 0;
+        if (!dispatch && std::strcmp(cell.path, "vtableEvents") != 0) continue;
+        const char* method = std::strchr(cell.name, '.') + 1;
+        const char* listener = dispatch ? "matrix/shapes/DShapesEvents" : "matrix/shapes/IShapesEvents";
+        bool takesArray = false;
+        for (int m = 0; m < matrixwine::kListenerMethodCount; ++m)
+            if (std::strcmp(matrixwine::kListenerMethods[m].className, listener) == 0 &&
+                std::strcmp(matrixwine::kListenerMethods[m].name, method) == 0)
+                takesArray = matrixwine::kListenerMethods[m].makesArray;
+        ++ran;
+        if (takesArray) ++undelivered;
+        std::string failure = g_cells->RunStarved(cell, takesArray);
+        if (!failure.empty()) failed += std::string("FAIL ") + cell.name + ": " + failure + "\n";
+    }
+    std::cout << ran << " events, " << undelivered << " of them with an array" << std::endl << failed;
+    EXPECT_EQ(ran, matrixcounts::CellsOf("dispatchEvents") + matrixcounts::CellsOf("vtableEvents"));
+    EXPECT_GT(undelivered, 0);
+    EXPECT_TRUE(failed.empty()) << "events failed (listed above)";
+}

@@ -892,7 +892,15 @@ void JNICALL ReleaseStringUTFChars(JNIEnv*, jstring, const char* chars) {
 
 // ---- arrays
 jsize JNICALL GetArrayLength(JNIEnv*, jarray array) { return O(array)->length; }
+// No array when the VM can make none: OutOfMemoryError.
+bool NoArray() {
+    if (!F().FailsArrayCreation()) return false;
+    F().ThrowNew(F().FindClass("java/lang/OutOfMemoryError"), "Java heap space");
+    return true;
+}
+
 jobjectArray JNICALL NewObjectArray(JNIEnv*, jsize length, jclass element, jobject initial) {
+    if (NoArray()) return nullptr;
     Object* a = F().Make(F().FindClass("[L" + F().ClassOf(element)->name + ";"));
     a->arrayType = 'L';
     a->length = length;
@@ -904,6 +912,7 @@ void JNICALL SetObjectArrayElement(JNIEnv*, jobjectArray array, jsize i, jobject
 
 template <char Type>
 jarray JNICALL NewArray(JNIEnv*, jsize length) {
+    if (NoArray()) return nullptr;
     return static_cast<jarray>(F().Local(F().PrimitiveArray(Type, length)));
 }
 template <typename T>

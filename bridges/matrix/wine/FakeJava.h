@@ -97,6 +97,11 @@ public:
 
     // Only declared classes, methods and fields are found (see above).
     void SetStrict(bool strict) { strict_ = strict; }
+    // The VM can make no array (as when its heap is exhausted): every
+    // New<Type>Array and NewObjectArray answers null with OutOfMemoryError
+    // pending.
+    void FailArrayCreation(bool fail) { failArrays_ = fail; }
+    bool FailsArrayCreation() const { return failArrays_; }
 
     // ---- classes
     // The class (made on first use); strict, null when it was not declared.
@@ -268,6 +273,7 @@ private:
     std::vector<std::unique_ptr<Member>> fields_;
     std::vector<std::unique_ptr<Member>> methods_;
     bool strict_ = false;
+    bool failArrays_ = false;
     // Local references: per native frame, and outside any (count per handle).
     std::vector<std::map<jobject, int>> frames_;
     std::map<jobject, int> outsideLocals_;

@@ -279,10 +279,21 @@ void Cells::Heard(const char* event, const std::string& complaint) {
 
 void Cells::Fire(const char16_t* event, bool throughVtable) {
     BSTR name = SysAllocString(reinterpret_cast<const OLECHAR*>(event));
+    J.FailArrayCreation(starved_);
     HRESULT hr = control_->Fire(name, throughVtable ? VARIANT_TRUE : VARIANT_FALSE);
+    J.FailArrayCreation(false);
     SysFreeString(name);
     std::string reports = J.TakeListenerReports();
     fakejava::Object* reported = J.TakeReportedException();
+    if (starved_ && starvedTakesArray_) {
+        // The event could not be delivered: the listener hears why, and
+        // what the server finds in the argument is not the listener's.
+        std::string expected = "TavoOnEventException(" + Narrow(std::u16string(event)) + ", java/lang/OutOfMemoryError) ";
+        if (!heard_.empty()) throw CellFailure("the listener's " + heard_ + " was reached without its array");
+        if (reports != expected) throw CellFailure("the listener was told \"" + reports + "\", not \"" + expected + "\"");
+        TakeProblem();
+        return;
+    }
     if (!reports.empty()) throw CellFailure("the listener was told: " + reports);
     if (heard_ != Narrow(std::u16string(event))) throw CellFailure("the listener was not reached");
     if (!complaint_.empty()) throw CellFailure("the listener found " + complaint_);
@@ -308,6 +319,27 @@ void Cells::FireRefused(const char16_t* event, bool throughVtable, bool typed) {
 }
 
 // ---- a cell
+
+void Cells::TakeProblem() {
+    BSTR problem = nullptr;
+    control_->Problem(&problem);
+    SysFreeString(problem);
+}
+
+std::string Cells::RunStarved(const Cell& cell, bool takesArray) {
+    starved_ = true;
+    starvedTakesArray_ = takesArray;
+    // An event not delivered sends nothing back: no exception of its own.
+    Cell undelivered = cell;
+    if (takesArray) {
+        undelivered.expect = Expect::Runs;
+        undelivered.message = nullptr;
+    }
+    std::string failure = Run(undelivered);
+    starved_ = false;
+    starvedTakesArray_ = false;
+    return failure;
+}
 
 std::string Cells::Run(const Cell& cell) {
     if (!control_) return "the server or the bridge could not be loaded";

@@ -55,6 +55,7 @@ struct ListenerMethod {
     const char* className;
     const char* name;
     const char* signature;
+    bool makesArray;  // the sink makes a Java array for its argument
 };
 extern const ListenerMethod kListenerMethods[];
 extern const int kListenerMethodCount;
@@ -142,12 +143,20 @@ public:
 
     // Runs one cell: empty when it passed, else why it failed.
     std::string Run(const Cell& cell);
+    // Runs an event cell while the VM can make no array: nothing may crash;
+    // an event whose listener takes an array (`takesArray`) is not
+    // delivered and its listener hears of the OutOfMemoryError through
+    // TavoOnEventException, any other goes as usual; nothing is left
+    // behind. Empty when so, else what went otherwise.
+    std::string RunStarved(const Cell& cell, bool takesArray);
 
 private:
     void MakeListeners();
     void DeclareClasses();
     void Release(jobject value);
     void ReleaseOwned();
+    // Forgets the server's complaint.
+    void TakeProblem();
 
     HMODULE bridge_ = nullptr;
     HMODULE server_ = nullptr;
@@ -161,6 +170,9 @@ private:
     std::vector<IConnectionPoint*> points_;
     std::vector<DWORD> cookies_;
     std::vector<jobject> listeners_;
+    // Set while RunStarved runs: what an event of it must do.
+    bool starved_ = false;
+    bool starvedTakesArray_ = false;
     std::vector<jobject> owned_;
     std::string heard_;
     std::string complaint_;

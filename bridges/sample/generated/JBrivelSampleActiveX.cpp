@@ -1,5 +1,5 @@
 // File: C:\brivel-sample\JBrivelSampleActiveX.cpp
-// Generated: Wed Dec 09 13:40:30 2026
+// Generated: Wed Dec 09 14:45:37 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -389,10 +389,16 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "KeyPress"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "KeyPress"
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -431,14 +437,22 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
 		eventParamIndex2 = 2;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, eventArgValue_1
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex2] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Timer"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Timer"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "java.util.Date", eventArgValue_1
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex2] )

@@ -1,5 +1,5 @@
 // File: C:\brivel-webbrowser\Jnavctl.cpp
-// Generated: Wed Dec 09 14:19:49 2026
+// Generated: Wed Dec 09 14:45:37 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -3050,10 +3050,16 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRegistered"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRegistered"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3084,10 +3090,16 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRevoked"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRevoked"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3268,11 +3280,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StatusTextChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StatusTextChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -3308,11 +3326,18 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ProgressChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ProgressChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
@@ -3348,11 +3373,18 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "CommandStateChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "CommandStateChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
@@ -3410,11 +3442,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TitleChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TitleChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -3446,11 +3484,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PropertyChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PropertyChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -3506,18 +3550,30 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
 		eventParamIndex6 = 6;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_4 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex4] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_5 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex5] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_6 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_6 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_6, 0 );
-		*eventArrayPtr_6 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex6] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_6, eventArrayPtr_6, 0 );
+		jboolean * eventArrayPtr_6 = eventArrayArg_6 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_6, 0 );
+		if ( eventArrayPtr_6 != 0 ) *eventArrayPtr_6 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex6] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_6 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_6, eventArrayPtr_6, 0 );
 		jobject eventArrayRef_6 = brivelJniEnv->NewGlobalRef(eventArrayArg_6);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 			, eventArgValue_2
@@ -3526,7 +3582,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, eventArgValue_5
 			, eventArrayArg_6
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "BeforeNavigate2"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "BeforeNavigate2"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 			, false, "brivel.TavoVariant", eventArgValue_2
@@ -3580,20 +3636,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_1 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jboolean * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "NewWindow2"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "NewWindow2"
 			, true, "brivel.TavoObject", eventArrayArg_0
 			, true, "boolean", eventArrayArg_1
 		);
@@ -3649,13 +3712,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "NavigateComplete2"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "NavigateComplete2"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 		);
@@ -3693,13 +3763,20 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "DocumentComplete"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "DocumentComplete"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 		);
@@ -3746,10 +3823,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnVisible"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnVisible"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3780,10 +3863,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnToolBar"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnToolBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3814,10 +3903,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnMenuBar"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnMenuBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3848,10 +3943,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnStatusBar"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnStatusBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3882,10 +3983,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnFullScreen"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnFullScreen"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3916,10 +4023,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnTheaterMode"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnTheaterMode"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3950,10 +4063,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetResizable"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetResizable"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3984,10 +4103,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetLeft"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetLeft"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -4018,10 +4143,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetTop"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetTop"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -4052,10 +4183,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetWidth"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetWidth"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -4086,10 +4223,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetHeight"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetHeight"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -4124,16 +4267,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_1 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jboolean * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 			, eventArrayArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "WindowClosing"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "WindowClosing"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 			, true, "boolean", eventArrayArg_1
 		);
@@ -4176,21 +4326,28 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jintArray eventArrayArg_1 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_1 = brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex1] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jint * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex1] );
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ClientToHostWindow"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ClientToHostWindow"
 			, true, "int", eventArrayArg_0
 			, true, "int", eventArrayArg_1
 		);
@@ -4234,10 +4391,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SetSecureLockIcon"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SetSecureLockIcon"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -4268,15 +4431,21 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FileDownload"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FileDownload"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -4330,23 +4499,33 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		eventParamIndex2 = 2;
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_4 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_4 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_4, 0 );
-		*eventArrayPtr_4 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex4] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
+		jboolean * eventArrayPtr_4 = eventArrayArg_4 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_4, 0 );
+		if ( eventArrayPtr_4 != 0 ) *eventArrayPtr_4 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex4] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_4 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
 		jobject eventArrayRef_4 = brivelJniEnv->NewGlobalRef(eventArrayArg_4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 			, eventArgValue_2
 			, eventArgValue_3
 			, eventArrayArg_4
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "NavigateError"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "NavigateError"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 			, false, "brivel.TavoVariant", eventArgValue_2
@@ -4392,11 +4571,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrintTemplateInstantiation"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrintTemplateInstantiation"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -4428,11 +4613,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrintTemplateTeardown"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrintTemplateTeardown"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -4472,15 +4663,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
 		eventParamIndex2 = 2;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 			, eventArgValue_2
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "UpdatePageStatus"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "UpdatePageStatus"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 			, false, "brivel.TavoVariant", eventArgValue_2
@@ -4516,10 +4715,16 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrivacyImpactedStateChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrivacyImpactedStateChange"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -4566,25 +4771,35 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		eventParamIndex2 = 2;
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_1 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jboolean * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_3 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex3] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex2] )
 			, jstrEventArg_3
 			, jstrEventArg_4
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "NewWindow3"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "NewWindow3"
 			, true, "brivel.TavoObject", eventArrayArg_0
 			, true, "boolean", eventArrayArg_1
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex2] )
@@ -5799,16 +6014,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -5816,7 +6042,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, jstrEventArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "BeforeNavigate"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "BeforeNavigate"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -5863,11 +6089,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "NavigateComplete"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "NavigateComplete"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -5899,11 +6131,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StatusTextChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StatusTextChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -5939,11 +6177,18 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ProgressChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ProgressChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
@@ -5992,11 +6237,18 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "CommandStateChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "CommandStateChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
@@ -6061,16 +6313,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -6078,7 +6341,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, jstrEventArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NewWindow"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NewWindow"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -6125,11 +6388,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TitleChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TitleChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -6181,16 +6450,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -6198,7 +6478,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, jstrEventArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "FrameBeforeNavigate"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "FrameBeforeNavigate"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -6245,11 +6525,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FrameNavigateComplete"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FrameNavigateComplete"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -6301,16 +6587,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -6318,7 +6615,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, jstrEventArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "FrameNewWindow"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "FrameNewWindow"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -6365,15 +6662,21 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Quit"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Quit"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -6450,11 +6753,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PropertyChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PropertyChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -6636,10 +6945,16 @@ HRESULT STDMETHODCALLTYPE _SearchAssistantEventsHandlerImpl::Invoke( DISPID disp
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnNextMenuSelect"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnNextMenuSelect"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -15109,10 +15424,22 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
 		eventParamIndex6 = 6;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_3 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex3] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_5 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex5] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -15121,7 +15448,7 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
 			, jstrEventArg_5
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex6] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "FavoritesSelectionChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "FavoritesSelectionChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2

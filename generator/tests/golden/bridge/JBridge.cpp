@@ -653,12 +653,19 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, jstrEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Changed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Changed"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "java.lang.String", jstrEventArg_1
 		);
@@ -691,15 +698,21 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jshortArray eventArrayArg_0 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_0 = brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jshort * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		) ? S_OK : S_FALSE;
-		if ( serverSide && brivelError == NULL ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Closing"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Closing"
 			, true, "short", eventArrayArg_0
 		) ? S_OK : S_FALSE;
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -741,14 +754,21 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex0] );
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jobjEventArg_1 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex1] ), "test/bridge/IWidget" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, varobj0
 			, jobjEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "moved"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "moved"
 			, true, "brivel.TavoVariant", varobj0
 			, false, "test.bridge.IWidget", jobjEventArg_1
 		);
@@ -793,14 +813,22 @@ HRESULT STDMETHODCALLTYPE DWidgetEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
 		eventParamIndex2 = 2;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex2] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 			, (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex1] ).int64
 			, eventArgValue_2
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Booked"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Booked"
 			, false, "java.util.Date", eventArgValue_0
 			, false, "long", (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex1] ).int64
 			, false, "java.util.Date", eventArgValue_2

@@ -321,8 +321,17 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Event_1(long arg0,BSTR arg1)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring eventArgValue_1 = brivelBstrToJstr( brivelJniEnv, arg1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 				, eventArgValue_1
@@ -452,12 +461,19 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REF
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, jstrEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Called"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Called"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "java.lang.String", jstrEventArg_1
 		);
@@ -646,8 +662,22 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_1(long arg0,short arg1,
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_6 = brivelIntToEnumeratedObject( brivelJniEnv, (int) arg6, "test/events/Level" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 				, (jshort) arg1
@@ -716,35 +746,48 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jshortArray eventArrayArg_1 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_1 = brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = *(jshort *) arg1;
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jshort * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = *(jshort *) arg1;
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbyte * eventBytePtr_2 = (jbyte *) arg2;
 		jbyteArray eventArrayArg_2 = eventBytePtr_2 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_2 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jdoubleArray eventArrayArg_3 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
-		*eventArrayPtr_3 = *(jdouble *) arg3;
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
+		jdouble * eventArrayPtr_3 = eventArrayArg_3 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
+		if ( eventArrayPtr_3 != 0 ) *eventArrayPtr_3 = *(jdouble *) arg3;
+		if ( eventArrayPtr_3 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
 		jobject eventArrayRef_3 = brivelJniEnv->NewGlobalRef(eventArrayArg_3);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jfloatArray eventArrayArg_4 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_4 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_4, 0 );
-		*eventArrayPtr_4 = *(jfloat *) arg4;
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
+		jfloat * eventArrayPtr_4 = eventArrayArg_4 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_4, 0 );
+		if ( eventArrayPtr_4 != 0 ) *eventArrayPtr_4 = *(jfloat *) arg4;
+		if ( eventArrayPtr_4 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
 		jobject eventArrayRef_4 = brivelJniEnv->NewGlobalRef(eventArrayArg_4);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = (*( VARIANT_BOOL *) arg5) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = (*( VARIANT_BOOL *) arg5) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 				, eventArrayArg_1
@@ -851,9 +894,18 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_3(BSTR arg0,BSTR * arg1
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = brivelBstrToJstr( brivelJniEnv, arg0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring eventArgValue_1 = brivelBstrToJstr( brivelJniEnv, *arg1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 				, eventArgValue_1
@@ -913,13 +965,23 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_4(VARIANT arg0,VARIANT 
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = &arg0;
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		VARIANT * eventVariant1 = arg1;
 		jobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		VARIANT * eventVariant2 = arg2;
 		jobject varobj2 = brivelVariantObject( brivelJniEnv, eventVariant2 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, varobj0
 				, varobj1
@@ -997,15 +1059,27 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelUnknownToInterfaceObject(brivelJniEnv,(IUnknown *)arg0, "test/events/IProbe" );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg1, brivelIIDMap, 1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg2, brivelIIDMap, 1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobjectArray eventArrayArg_3 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_3 = brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg3 );
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_3, 0, eventArrayElem_3 );
+		jobject eventArrayElem_3 = eventArrayArg_3 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg3 );
+		if ( eventArrayArg_3 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_3, 0, eventArrayElem_3 );
 		jobject eventArrayRef_3 = brivelJniEnv->NewGlobalRef(eventArrayArg_3);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_4 = brivelUnknownToInterfaceObject(brivelJniEnv,*(IUnknown **)arg4, "test/events/IProbe" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 				, eventArgValue_1
@@ -1100,9 +1174,20 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_6(DATE arg0,DATE * arg1
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,(DATE) arg0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelDateToJobject(brivelJniEnv,*(DATE *) arg1);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 				, eventArgValue_1
@@ -1166,8 +1251,16 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_7(int * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelIntToEnumeratedObject( brivelJniEnv, *(int *)arg0, "test/events/Level" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -1224,7 +1317,15 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_8(long arg0,void * briv
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 			) ? S_OK : S_FALSE;
@@ -1293,15 +1394,24 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*(IUnknown **) arg0 = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*(IUnknown **) arg1 = 0;
 		jobject eventArrayElem_1 = 0;
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 				, eventArrayArg_1
@@ -1397,10 +1507,13 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAF
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		SAFEARRAY * eventSafeArray1 = ( arg1 == 0 ? (SAFEARRAY *) 0 : *arg1 );
 		jobjectArray eventElements1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray1 = 0;
 		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[Ljava/lang/String;" );
@@ -1408,7 +1521,14 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAF
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 				, eventArray1
@@ -1495,14 +1615,23 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_13(DWORD arg0_0,DWORD a
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 	DWORD recWords0[2] = { arg0_0, arg0_1 };
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "test/events/Pair", &brivelRecordDetails[0], 2, &err0, fieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 	bool err1;
 	jfieldID fieldIds1[2];
 		jobject eventArgValue_1 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg1, "test/events/Pair", &brivelRecordDetails[0], 2, &err1, fieldIds1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 				, eventArgValue_1
@@ -1607,8 +1736,20 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
 		eventParamIndex6 = 6;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jenumEventArg_6 = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex6] ), "test/events/Level" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex1] )
 			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex2] )
@@ -1617,7 +1758,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE
 			, jenumEventArg_6
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "Numbers"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "Numbers"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex2] )
@@ -1675,35 +1816,46 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jshortArray eventArrayArg_1 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_1 = brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex1] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jshort * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex1] );
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbyte * eventBytePtr_2 = ( pDispParams->rgvarg[eventParamIndex2].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex2] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex2] );
 		jbyteArray eventArrayArg_2 = eventBytePtr_2 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_2 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jdoubleArray eventArrayArg_3 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
-		*eventArrayPtr_3 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex3] );
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
+		jdouble * eventArrayPtr_3 = eventArrayArg_3 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
+		if ( eventArrayPtr_3 != 0 ) *eventArrayPtr_3 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex3] );
+		if ( eventArrayPtr_3 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
 		jobject eventArrayRef_3 = brivelJniEnv->NewGlobalRef(eventArrayArg_3);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jfloatArray eventArrayArg_4 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_4 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_4, 0 );
-		*eventArrayPtr_4 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex4] );
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
+		jfloat * eventArrayPtr_4 = eventArrayArg_4 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_4, 0 );
+		if ( eventArrayPtr_4 != 0 ) *eventArrayPtr_4 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex4] );
+		if ( eventArrayPtr_4 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
 		jobject eventArrayRef_4 = brivelJniEnv->NewGlobalRef(eventArrayArg_4);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 			, eventArrayArg_2
@@ -1711,7 +1863,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, eventArrayArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NumbersByRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NumbersByRef"
 			, true, "int", eventArrayArg_0
 			, true, "short", eventArrayArg_1
 			, true, "byte []", eventArrayArg_2
@@ -1780,13 +1932,20 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, jstrEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Texts"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Texts"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "java.lang.String", jstrEventArg_1
 		);
@@ -1810,16 +1969,24 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Variants", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
 		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Variants", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		VARIANT * eventVariant1 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex1] );
 		jobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 			, varobj1
 			, eventArgValue_2
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Variants"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Variants"
 			, false, "brivel.TavoVariant", eventArgValue_0
 			, true, "brivel.TavoVariant", varobj1
 			, false, "brivel.TavoVariant", eventArgValue_2
@@ -1873,22 +2040,32 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		eventParamIndex2 = 2;
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), "test/events/IProbe" );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jobjEventArg_1 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex1] ), brivelIIDMap, 1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jobjEventArg_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex2] ), brivelIIDMap, 1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobjectArray eventArrayArg_3 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_3 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_3, 0, eventArrayElem_3 );
+		jobject eventArrayElem_3 = eventArrayArg_3 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] ));
+		if ( eventArrayArg_3 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_3, 0, eventArrayElem_3 );
 		jobject eventArrayRef_3 = brivelJniEnv->NewGlobalRef(eventArrayArg_3);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jobjEventArg_4 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex4] ), "test/events/IProbe" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, jobjEventArg_1
 			, jobjEventArg_2
 			, eventArrayArg_3
 			, jobjEventArg_4
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "Objects"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "Objects"
 			, false, "test.events.IProbe", jobjEventArg_0
 			, false, "brivel.TavoObject", jobjEventArg_1
 			, false, "brivel.TavoObject", jobjEventArg_2
@@ -1954,15 +2131,24 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		eventParamIndex1 = 1;
 		eventParamIndex2 = 2;
 		eventParamIndex3 = 3;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 			, eventArgValue_1
 			, (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex2] ).int64
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex3] )->int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 4, 0, "void", "Times"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 4, 0, "void", "Times"
 			, false, "java.util.Date", eventArgValue_0
 			, false, "java.util.Date", eventArgValue_1
 			, false, "long", (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex2] ).int64
@@ -1998,11 +2184,17 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "test/events/Level" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Levels"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Levels"
 			, false, "test.events.Level", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -2034,10 +2226,16 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		) ? S_OK : S_FALSE;
-		if ( serverSide && brivelError == NULL ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Decide"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Decide"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		) ? S_OK : S_FALSE;
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -2072,19 +2270,26 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ) = 0;
 		jobject eventArrayElem_1 = 0;
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Handed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Handed"
 			, true, "brivel.TavoObject", eventArrayArg_0
 			, true, "brivel.TavoObject", eventArrayArg_1
 		);
@@ -2130,10 +2335,13 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
 		jobjectArray eventElements1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray1 = 0;
 		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[Ljava/lang/String;" );
@@ -2141,11 +2349,16 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 			, eventArray1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
 			, false, "int[]", eventArray0
 			, true, "brivel.out.TavoStringArray", eventArray1
 		);
@@ -2183,17 +2396,24 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Paired", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
 		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Paired", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "test/events/Pair", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 	bool evRecordErr1;
 	jfieldID evRecordFieldIds1[2];
 		jobject eventArgValue_1 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex1] ), "test/events/Pair", &brivelRecordDetails[0], 2, &evRecordErr1, evRecordFieldIds1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 			, eventArgValue_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Paired"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Paired"
 			, false, "test.events.Pair", eventArgValue_0
 			, false, "test.events.Pair", eventArgValue_1
 		);
