@@ -125,7 +125,7 @@ function(brivel_bridge_jvm_tests name)
 
   brivel_add_gtest(${name} SOURCES ${CMAKE_SOURCE_DIR}/bridges/testsupport/BridgeJvmHost.cpp ${ARG_SOURCES}
     LIBS brivel_testjvm brivel_testsupport ${CMAKE_DL_LIBS})
-  add_dependencies(${name} ${ARG_BRIDGE} ${ARG_SERVER} ${test_jar_target} brivellib18)
+  add_dependencies(${name} ${ARG_BRIDGE} ${ARG_SERVER} ${test_jar_target} brivellib18 BrvServerLib)
   set(definitions BRIVEL18_JAR="${brivel18_jar}" BRIVEL_SERVER_JAR="${server_jar}"
       BRIDGE_TEST_CHECKS_JAR="${checks_jar}")
   foreach(definition ${ARG_DEFINITIONS})

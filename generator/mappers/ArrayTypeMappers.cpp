@@ -343,6 +343,7 @@ void CSafeArrayTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
 // array handed over by value is destroyed with its elements' references.
 void CSafeArrayTypeMapper::EmitInvokeReturn(FILE* f) {
     if (HasRecordElements()) return WritePending(f, "Invoke result");
+    EmitResultTypeCheck(f, "( ret.vt & VT_ARRAY ) == 0");
     fprintf(f, "\tSAFEARRAY * retSafeArray = %s;\n", ArrayInVariant("ret").c_str());
     WriteResultConversion(f, "retSafeArray", "\tVariantClear( &ret );\n");
 }
@@ -428,6 +429,9 @@ void CSafeArrayTypeMapper::WriteEventValue(FILE* f, int e, const char* source, b
     holder.Format("eventArray%d", e);
     fprintf(f, "\t\tSAFEARRAY * %s = %s;\n", array.c_str(), source);
     WriteJavaArrayFrom(f, "\t\t", "brivelJniEnv", array, elements);
+    // An array the VM could not make is kept before the holder's class is
+    // looked up (which clears any exception pending).
+    if (m_byRef) EmitEventArgumentMadeCheck(f);
     if (m_byRef) WriteNewHolder(f, "\t\t", "brivelJniEnv", elements, holder);
 }
 
@@ -488,7 +492,7 @@ static CString EventVtblArray(int e, bool throughPointer) {
 
 // The listener gets the Java array (by reference: a holder around it) in a
 // local of its own, deleted after the call.
-void CSafeArrayTypeMapper::EmitEventParam(int e, FILE* f) {
+void CSafeArrayTypeMapper::EmitEventParam(const CMapperCall&, int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
     WriteEventValue(f, e, ArrayInVariant(EventVariant(e)), false);
 }
@@ -501,7 +505,7 @@ void CSafeArrayTypeMapper::EmitEventCleanup(int e, FILE* f) {
     fprintf(f, "\t\tif ( eventArray%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArray%d );\n", e, e);
 }
 
-void CSafeArrayTypeMapper::EmitVtblEventParam(int e, FILE* f) {
+void CSafeArrayTypeMapper::EmitVtblEventParam(const CMapperCall&, int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
     WriteEventValue(f, e, EventVtblArray(e, PassesPointer()), false);
 }
@@ -512,13 +516,22 @@ void CSafeArrayTypeMapper::EmitVtblEventCleanup(int e, FILE* f) { EmitEventClean
 
 // An OUT or IN/OUT array of an event travels in a holder that the listener
 // may fill: what it leaves there goes back to the caller, unless it threw.
+// An out-only array's slot is set to no array first: the caller never finds
+// it undefined, whatever the listener does.
 void CSafeArrayTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
+    CString v = EventVariant(e), empty;
+    empty.Format("if (( %s.vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && %s.pparray != 0 ) *%s.pparray = 0;",
+                 v.c_str(), v.c_str(), v.c_str());
+    EmitOutOnlyEventSlot(call, f, empty);
     WriteEventValue(f, e, ArrayInVariant(EventVariant(e)), call.EventArgumentOutOnly());
 }
 
 void CSafeArrayTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int e, FILE* f) {
     if (HasRecordElements()) return WritePending(f, "event argument");
+    CString empty;
+    empty.Format("if ( arg%d != 0 ) *arg%d = 0;", e, e);
+    EmitOutOnlyEventSlot(call, f, empty);
     WriteEventValue(f, e, EventVtblArray(e, true), call.EventArgumentOutOnly());
 }
 

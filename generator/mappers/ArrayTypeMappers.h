@@ -42,10 +42,10 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
-    void EmitEventParam(int eventParam, FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
     void EmitEventCleanup(int eventParam, FILE* file) override;
-    void EmitVtblEventParam(int arg, FILE* file) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitVtblEventCleanup(int arg, FILE* file) override;
     // An OUT array of an event comes in the holder, which takes what the

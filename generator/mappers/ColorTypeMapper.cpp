@@ -120,7 +120,7 @@ void CColorTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, boo
 
 void CColorTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) { text.Format(m_byRef ? "&color__%d" : "color__%d", n); }
 void CColorTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) { WriteOutCopy(f, "\t", n); }
-void CColorTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tOLE_COLOR retColor;\n", f); }
+void CColorTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tOLE_COLOR retColor = 0;\n", f); }
 void CColorTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retColor", f); }
 
 void CColorTypeMapper::EmitVtblReturn(FILE* f) {
@@ -131,8 +131,11 @@ void CColorTypeMapper::EmitVtblReturn(FILE* f) {
     fputs("              env->GetMethodID( retColorClass, \"<init>\", \"(III)V\"), GetRValue( retColorRef ), GetGValue( retColorRef ), GetBValue( retColorRef ));\n", f);
 }
 
-void CColorTypeMapper::EmitEventParam(int e, FILE* f) {
-    CString value;
+// An out-only colour is written as black (0), never read.
+void CColorTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    CString value, empty;
+    empty.Format("*V_I4REF( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", e);
+    if (m_byRef) EmitOutOnlyEventSlot(call, f, empty);
     value.Format(m_byRef ? "*V_I4REF( &pDispParams->rgvarg[eventParamIndex%d] )" : "V_I4( &pDispParams->rgvarg[eventParamIndex%d] )", e);
     WriteEventColor(f, "eventColor", e, value.c_str());
 }
@@ -149,8 +152,10 @@ static void WriteEventColorCleanup(FILE* f, const char* prefix, int n) {
 void CColorTypeMapper::EmitEventCleanup(int e, FILE* f) { WriteEventColorCleanup(f, "eventColor", e); }
 
 // A virtual-table sink receives the COLORREF (or its address) as arg<n>.
-void CColorTypeMapper::EmitVtblEventParam(int n, FILE* f) {
-    CString value;
+void CColorTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    CString value, empty;
+    empty.Format("*arg%d = 0;", n);
+    if (m_byRef) EmitOutOnlyEventSlot(call, f, empty);
     value.Format(m_byRef ? "*arg%d" : "arg%d", n);
     WriteEventColor(f, "vtblEventColor", n, value.c_str());
 }

@@ -30,7 +30,7 @@ void CDateTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool 
         fputs("\t} else\n", f);
         fprintf(f, "\t\ttemp__%d = brivelJdateToDate( env, (jobject) %s );\n", n, x);
     } else if (m_byRef && outOnly) {
-        fprintf(f, "\tDATE temp__%d;\n", n);
+        fprintf(f, "\tDATE temp__%d = 0;\n", n);
     } else {
         fprintf(f, "\tDATE temp__%d = brivelJdateToDate( env, (jobject) %s );\n", n, x);
     }
@@ -51,13 +51,13 @@ void CDateTypeMapper::EmitInvokeOutCopy(const CMapperCall&, int n, int v, int, F
 }
 
 void CDateTypeMapper::EmitInvokeReturn(FILE* f) {
-    EmitResultCoercion(f, "VT_DATE");
+    EmitResultCoercion(f, "VT_DATE", nullptr, true);
     fputs("\treturn brivelDateToJobject(env, V_DATE( &ret ));\n", f);
 }
 
 void CDateTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
     if (outOnly)
-        fprintf(f, "\tDATE date__%d;\n", n);
+        fprintf(f, "\tDATE date__%d = 0;\n", n);
     else
         fprintf(f, "\tDATE date__%d = brivelJdateToDate( env, (jobject) %s );\n", n, x);
 }
@@ -68,9 +68,24 @@ void CDateTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelDateToJobject( env, date__%d ));\n", n, n);
 }
 
-void CDateTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tDATE retVal;\n", f); }
+void CDateTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tDATE retVal = 0;\n", f); }
 void CDateTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CDateTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn brivelDateToJobject( env, retVal );\n", f); }
+
+// An out-only date is written as the zero date, never read.
+void CDateTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("*V_DATEREF( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", e);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
+void CDateTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("*(DATE *) arg%d = 0;", n);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
 
 void CDateTypeMapper::GetEventArgExpr(int e, CString& text) {
     text.Format(m_byRef ? "brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex%d] ))"
@@ -124,9 +139,24 @@ void CCurrencyTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* 
     fprintf(f, "\targ%d__arrayBuf[0] = (jlong) cy__%d.int64;\n", n, n);
 }
 
-void CCurrencyTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tCY retVal;\n", f); }
+void CCurrencyTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tCY retVal;\n\tretVal.int64 = 0;\n", f); }
 void CCurrencyTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CCurrencyTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn (jlong) retVal.int64;\n", f); }
+
+// An out-only amount is written as 0, never read.
+void CCurrencyTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("V_CYREF( &pDispParams->rgvarg[eventParamIndex%d] )->int64 = 0;", e);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
+void CCurrencyTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("((CY *)arg%d)->int64 = 0;", n);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
 
 void CCurrencyTypeMapper::GetEventArgExpr(int e, CString& text) {
     text.Format(m_byRef ? "(jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex%d] )->int64"
@@ -205,9 +235,26 @@ void CFiletimeTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* 
     fprintf(f, "\tenv->SetObjectArrayElement((jobjectArray)arg%d, 0, brivelFiletimeToJobject( env, &filetime__%d ));\n", n, n);
 }
 
-void CFiletimeTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tFILETIME retVal;\n", f); }
+void CFiletimeTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fputs("\tFILETIME retVal;\n\tretVal.dwLowDateTime = retVal.dwHighDateTime = 0;\n", f); }
 void CFiletimeTypeMapper::GetVtblReturnPointer(FILE* f) { fputs("&retVal", f); }
 void CFiletimeTypeMapper::EmitVtblReturn(FILE* f) { fputs("\treturn brivelFiletimeToJobject( env, &retVal );\n", f); }
+
+// An out-only file time is written as 0, never read.
+void CFiletimeTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    if (!m_byRef) return;
+    CString slot, place, empty;
+    slot.Format("pDispParams->rgvarg[eventParamIndex%d]", e);
+    place.Format(kFiletimeInVariant, slot.c_str(), slot.c_str(), slot.c_str());
+    empty.Format("memset( %s, 0, sizeof( FILETIME ));", place.c_str());
+    EmitOutOnlyEventSlot(call, f, empty);
+}
+
+void CFiletimeTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    if (!m_byRef) return;
+    CString empty;
+    empty.Format("memset( (FILETIME *) arg%d, 0, sizeof( FILETIME ));", n);
+    EmitOutOnlyEventSlot(call, f, empty);
+}
 
 void CFiletimeTypeMapper::GetEventArgExpr(int e, CString& text) {
     CString slot, place;

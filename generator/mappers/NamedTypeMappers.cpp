@@ -4,17 +4,23 @@
 
 // ---- enumerations <-> generated brivel.TavoEnumeration classes
 
-void CEnumTypeMapper::EmitInvokeArgument(const CMapperCall&, int n, int v, bool outOnly, const char* x, bool, const VARIANT*, FILE* f) {
+// The runtime refuses a null enumeration object (an exception is left
+// pending): the native then returns as after any refused argument.
+void CEnumTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* x, bool returnsValue,
+                                         const VARIANT*, FILE* f) {
     if (m_level > 0) {
         fprintf(f, "\tvargs[%d].vt = VT_BYREF | VT_I4;\n", v);
-        if (outOnly)
+        if (outOnly) {
             fprintf(f, "\tjint temp__%d = 0;\n", n);
-        else
+        } else {
             fprintf(f, "\tjint temp__%d = brivelEnumeratedObjectToInt( env, %s );\n", n, x);
+            EmitConversionCheck(call, f, returnsValue);
+        }
         fprintf(f, "\tV_I4REF( &vargs[%d] ) = (long *) &temp__%d;\n", v, n);
     } else {
         fprintf(f, "\tvargs[%d].vt = VT_I4;\n", v);
         fprintf(f, "\tV_I4( &vargs[%d] ) = brivelEnumeratedObjectToInt( env, %s );\n", v, x);
+        EmitConversionCheck(call, f, returnsValue);
     }
 }
 
@@ -30,11 +36,13 @@ void CEnumTypeMapper::EmitInvokeReturn(FILE* f) {
     fprintf(f, "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"%s\" );\n", ClassPath().c_str());
 }
 
-void CEnumTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* x, FILE* f, bool) {
-    if (outOnly)
-        fprintf(f, "\tint enum__%d;\n", n);
-    else
+void CEnumTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bool outOnly, const char* x, FILE* f, bool returnsValue) {
+    if (outOnly) {
+        fprintf(f, "\tint enum__%d = 0;\n", n);
+    } else {
         fprintf(f, "\tint enum__%d = brivelEnumeratedObjectToInt( env, %s );\n", n, x);
+        EmitConversionCheck(call, f, returnsValue);
+    }
 }
 
 void CEnumTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
@@ -46,14 +54,18 @@ void CEnumTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f) {
             n, n, ClassPath().c_str());
 }
 
-void CEnumTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tint retVal;\n"); }
+void CEnumTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tint retVal = 0;\n"); }
 void CEnumTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
 
 void CEnumTypeMapper::EmitVtblReturn(FILE* f) {
     fprintf(f, "\treturn brivelIntToEnumeratedObject(env,retVal, \"%s\" );\n", ClassPath().c_str());
 }
 
-void CEnumTypeMapper::EmitEventParam(int e, FILE* f) {
+// An out-only enumeration is written as 0, never read.
+void CEnumTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    CString empty;
+    empty.Format("*V_INTREF( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", e);
+    if (m_level > 0) EmitOutOnlyEventSlot(call, f, empty);
     fprintf(f, m_level > 0
                    ? "\t\tjobject jenumEventArg_%d = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n"
                    : "\t\tjobject jenumEventArg_%d = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n",
@@ -64,6 +76,12 @@ void CEnumTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("jenum
 
 void CEnumTypeMapper::EmitEventCleanup(int e, FILE* f) {
     fprintf(f, "\t\tif ( jenumEventArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_%d );\n", e, e);
+}
+
+void CEnumTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    CString empty;
+    empty.Format("*(int *)arg%d = 0;", n);
+    if (m_level > 0) EmitOutOnlyEventSlot(call, f, empty);
 }
 
 void CEnumTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
@@ -140,7 +158,7 @@ void CDispatchTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
 }
 
 void CDispatchTypeMapper::EmitInvokeReturn(FILE* f) {
-    EmitResultCoercion(f, "VT_UNKNOWN", "VT_DISPATCH");
+    EmitResultCoercion(f, "VT_UNKNOWN", "VT_DISPATCH", true);
     fprintf(f, "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"%s\" );\n",
             ClassPath().c_str());
     fprintf(f, "\tVariantClear( &ret );\n");
@@ -185,7 +203,7 @@ void CDispatchTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
     if (m_level > 0 || !m_vtblQueryIid.IsEmpty()) fprintf(f, "\tif ( idisp__%d != 0 ) idisp__%d->Release();\n", n, n);
 }
 
-void CDispatchTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tIDispatch * retVal;\n"); }
+void CDispatchTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) { fprintf(f, "\tIDispatch * retVal = 0;\n"); }
 void CDispatchTypeMapper::GetVtblReturnPointer(FILE* f) { fprintf(f, "&retVal"); }
 
 // The callee's reference is released once the Java object holds its own.
@@ -195,7 +213,12 @@ void CDispatchTypeMapper::EmitVtblReturn(FILE* f) {
     fprintf(f, "\treturn retObj;\n");
 }
 
-void CDispatchTypeMapper::EmitEventParam(int e, FILE* f) {
+// An out-only interface pointer is written null, never read (nor
+// released): the listener gets no object, and none goes back.
+void CDispatchTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
+    CString empty;
+    empty.Format("*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", e);
+    if (m_level > 0) EmitOutOnlyEventSlot(call, f, empty);
     fprintf(f, m_level > 0
                    ? "\t\tjobject jobjEventArg_%d = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n"
                    : "\t\tjobject jobjEventArg_%d = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex%d] ), \"%s\" );\n",
@@ -206,6 +229,12 @@ void CDispatchTypeMapper::GetEventArgExpr(int e, CString& text) { text.Format("j
 
 void CDispatchTypeMapper::EmitEventCleanup(int e, FILE* f) {
     fprintf(f, "\t\tif ( jobjEventArg_%d != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_%d );\n", e, e);
+}
+
+void CDispatchTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
+    CString empty;
+    empty.Format("*(IUnknown **)arg%d = 0;", n);
+    if (m_level > 0) EmitOutOnlyEventSlot(call, f, empty);
 }
 
 void CDispatchTypeMapper::GetVtblEventArgExpr(int n, CString& text) {

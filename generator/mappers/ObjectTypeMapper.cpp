@@ -35,7 +35,7 @@ void CObjectTypeMapper::EmitInvokeCleanup(int n, int, FILE* f) {
 }
 
 void CObjectTypeMapper::EmitInvokeReturn(FILE* f) {
-    EmitResultCoercion(f, "VT_UNKNOWN", "VT_DISPATCH");
+    EmitResultCoercion(f, "VT_UNKNOWN", "VT_DISPATCH", true);
     fprintf(f, "\tjobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, %d);\n",
             RowCount());
     fprintf(f, "\tVariantClear( &ret );\n");
@@ -85,7 +85,7 @@ void CObjectTypeMapper::EmitVtblCleanup(int n, const char*, FILE* f) {
 }
 
 void CObjectTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* f) {
-    fprintf(f, "\tIDispatch * retVal;\n");
+    fprintf(f, "\tIDispatch * retVal = 0;\n");
     if (m_level == 2) fprintf(f, "\tIDispatch ** pRetVal = &retVal;\n");
 }
 
@@ -106,7 +106,7 @@ void CObjectTypeMapper::EmitVtblReturn(FILE* f) {
     fprintf(f, "\treturn retObj;\n");
 }
 
-void CObjectTypeMapper::EmitEventParam(int e, FILE* f) {
+void CObjectTypeMapper::EmitEventParam(const CMapperCall&, int e, FILE* f) {
     fprintf(f, IsByRef()
                    ? "\t\tjobject jobjEventArg_%d = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex%d] ), brivelIIDMap, %d);\n"
                    : "\t\tjobject jobjEventArg_%d = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex%d] ), brivelIIDMap, %d);\n",
@@ -141,8 +141,11 @@ static void WriteEventArrayFill(const CMapperCall& call, FILE* f, int e, const c
         fprintf(f, "\t\tjobject eventArrayElem_%d = 0;\n", e);
         return;
     }
-    fprintf(f, "\t\tjobject eventArrayElem_%d = brivelUnknownToJobject( brivelJniEnv, %s%s;\n", e, slot, closing);
-    fprintf(f, "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_%d, 0, eventArrayElem_%d );\n", e, e);
+    // Without an array (the VM could make none) nothing is converted.
+    fprintf(f, "\t\tjobject eventArrayElem_%d = eventArrayArg_%d == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, %s%s;\n", e, e,
+            slot, closing);
+    fprintf(f, "\t\tif ( eventArrayArg_%d != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_%d, 0, eventArrayElem_%d );\n",
+            e, e, e);
 }
 
 static CString VtblSlot(int n) {
@@ -177,10 +180,19 @@ void CObjectTypeMapper::EmitEventArrayReload(int e, FILE* f) {
 // The caller's slot receives the listener's object with a reference of the
 // caller's own; the pointer it held (the caller's reference, handed to the
 // event) is released, unless the slot was OUT-only and held nothing defined.
+// The object's pointer may be its IUnknown (a coclass object holds that),
+// whose vtable is not its IDispatch's: the slot gets the object's own
+// IDispatch (which an IUnknown slot takes as well), or, where it has none,
+// the pointer as it is.
 static void WriteEventSlotStore(const CMapperCall& call, FILE* f, int e, const char* slot) {
-    fprintf(f, "\t\t\tIUnknown * eventNewUnk_%d = (IUnknown *) ( eventArrayElem_%d == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_%d, brivelGetComId()));\n",
+    fprintf(f, "\t\t\tIUnknown * eventHeldUnk_%d = (IUnknown *) ( eventArrayElem_%d == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_%d, brivelGetComId()));\n",
             e, e, e);
-    fprintf(f, "\t\t\tif ( eventNewUnk_%d != 0 ) eventNewUnk_%d->AddRef();\n", e, e);
+    fprintf(f, "\t\t\tIUnknown * eventNewUnk_%d = 0;\n", e);
+    fprintf(f, "\t\t\tif ( eventHeldUnk_%d != 0 && FAILED( eventHeldUnk_%d->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_%d ))) {\n",
+            e, e, e);
+    fprintf(f, "\t\t\t\teventNewUnk_%d = eventHeldUnk_%d;\n", e, e);
+    fprintf(f, "\t\t\t\teventNewUnk_%d->AddRef();\n", e);
+    fputs("\t\t\t}\n", f);
     if (!call.EventArgumentOutOnly()) fprintf(f, "\t\t\tif ( %s != 0 ) %s->Release();\n", slot, slot);
     fprintf(f, "\t\t\t%s = eventNewUnk_%d;\n", slot, e);
 }

@@ -66,7 +66,7 @@ void CPrimitiveTypeMapper::GetVtblReturnType(CString& text) {
     if (m_byRef) text += " *";
 }
 
-void CPrimitiveTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\t%s retVal;\n", m_jniType); }
+void CPrimitiveTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\t%s retVal = 0;\n", m_jniType); }
 void CPrimitiveTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 void CPrimitiveTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal;\n"); }
 
@@ -84,13 +84,21 @@ void CPrimitiveTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
         text.Format("(%s) arg%d", m_jniType, n);
 }
 
-void CPrimitiveTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall&, int n, FILE* file) {
-    fprintf(file, "\t\t*eventArrayPtr_%d = *(%s *) arg%d;\n", n, m_jniType, n);
+// An out-only number is written as 0 before it is read: what the caller's
+// slot held is undefined, and the listener may throw before it writes one.
+void CPrimitiveTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* file) {
+    CString empty;
+    empty.Format("*(%s) arg%d = 0;", m_cType, n);
+    EmitOutOnlyEventSlot(call, file, empty);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) *eventArrayPtr_%d = *(%s *) arg%d;\n", n, n, m_jniType, n);
 }
 
-void CPrimitiveTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall&, int e, FILE* file) {
-    fprintf(file, "\t\t*eventArrayPtr_%d = (%s) *%s( &pDispParams->rgvarg[eventParamIndex%d] );\n", e, m_jniType,
-            m_accessor, e);
+void CPrimitiveTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* file) {
+    CString empty;
+    empty.Format("*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = 0;", m_accessor, e);
+    EmitOutOnlyEventSlot(call, file, empty);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) *eventArrayPtr_%d = (%s) *%s( &pDispParams->rgvarg[eventParamIndex%d] );\n",
+            e, e, m_jniType, m_accessor, e);
 }
 
 void CPrimitiveTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall&, int n, FILE* file) {
@@ -162,7 +170,7 @@ void CBooleanTypeMapper::EmitVtblOutCopy(const CMapperCall&, int n, int, FILE* f
     fprintf(file, "\t%s = temp__%d ? JNI_TRUE : JNI_FALSE;\n", target.c_str(), n);
 }
 
-void CBooleanTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal;\n"); }
+void CBooleanTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tVARIANT_BOOL retVal = VARIANT_FALSE;\n"); }
 void CBooleanTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn retVal ? JNI_TRUE : JNI_FALSE;\n"); }
 
 // VARIANT_TRUE is -1: Java gets JNI_TRUE, never the VARIANT_BOOL's bits.
@@ -176,13 +184,20 @@ void CBooleanTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
     text.Format(m_byRef ? "*arg%d ? JNI_TRUE : JNI_FALSE" : "arg%d ? JNI_TRUE : JNI_FALSE", n);
 }
 
-void CBooleanTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall&, int n, FILE* file) {
-    fprintf(file, "\t\t*eventArrayPtr_%d = (*( VARIANT_BOOL *) arg%d) ? JNI_TRUE : JNI_FALSE;\n", n, n);
+void CBooleanTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* file) {
+    CString empty;
+    empty.Format("*( VARIANT_BOOL *) arg%d = VARIANT_FALSE;", n);
+    EmitOutOnlyEventSlot(call, file, empty);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) *eventArrayPtr_%d = (*( VARIANT_BOOL *) arg%d) ? JNI_TRUE : JNI_FALSE;\n",
+            n, n, n);
 }
 
-void CBooleanTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall&, int e, FILE* file) {
-    fprintf(file, "\t\t*eventArrayPtr_%d = *%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE;\n",
-            e, m_accessor, e);
+void CBooleanTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* file) {
+    CString empty;
+    empty.Format("*%s( &pDispParams->rgvarg[eventParamIndex%d] ) = VARIANT_FALSE;", m_accessor, e);
+    EmitOutOnlyEventSlot(call, file, empty);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) *eventArrayPtr_%d = *%s( &pDispParams->rgvarg[eventParamIndex%d] ) ? JNI_TRUE : JNI_FALSE;\n",
+            e, e, m_accessor, e);
 }
 
 void CBooleanTypeMapper::EmitEventArrayCopyToVtbl(const CMapperCall&, int n, FILE* file) {
@@ -291,7 +306,7 @@ void CLpstrTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
     else
         fprintf(file, "\tfree( lpstr__%d );\n", n);
 }
-void CLpstrTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tLPSTR retVal;\n"); }
+void CLpstrTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tLPSTR retVal = 0;\n"); }
 void CLpstrTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 
 void CLpstrTypeMapper::EmitVtblReturn(FILE* file) {
@@ -307,12 +322,19 @@ bool CByteBufferTypeMapper::GetKindWord(CString& word) {
     return true;
 }
 
-void CByteBufferTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool, const char* javaExpr, bool returnsValue,
-                                               const VARIANT*, FILE* file) {
+// An out-only buffer starts as zeros: the callee gets none of what the
+// caller's array held, and one that writes nothing gives back zeros.
+static void WriteOutOnlyBufferEmptied(FILE* file, int n, bool outOnly) {
+    if (outOnly) fprintf(file, "\tif ( bufPtr%d != 0 ) memset( bufPtr%d, 0, env->GetArrayLength( byteArray%d ));\n", n, n, n);
+}
+
+void CByteBufferTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v, bool outOnly, const char* javaExpr,
+                                               bool returnsValue, const VARIANT*, FILE* file) {
     EmitNullArgumentCheck(call, file, javaExpr, returnsValue);
     fprintf(file, "\tjbyteArray byteArray%d = (jbyteArray) %s;\n", n, javaExpr);
     fprintf(file, "\tjbyte * bufPtr%d = byteArray%d == 0 ? 0 : env->GetByteArrayElements( byteArray%d, NULL );\n", n,
             n, n);
+    WriteOutOnlyBufferEmptied(file, n, outOnly);
     fprintf(file, "\tvargs[%d].vt = VT_BYREF | %s;\n", v, m_unsigned ? "VT_UI1" : "VT_I1");
     fprintf(file, "\tvargs[%d].byref = bufPtr%d;\n", v, n);
 }
@@ -332,10 +354,11 @@ void CByteBufferTypeMapper::EmitInvokeReturn(FILE* file) {
     fprintf(file, "\treturn retByteArray;\n");
 }
 
-void CByteBufferTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool, const char* javaExpr, FILE* file, bool) {
+void CByteBufferTypeMapper::EmitVtblArgumentSetup(const CMapperCall&, int n, bool outOnly, const char* javaExpr, FILE* file, bool) {
     fprintf(file, "\tjbyteArray byteArray%d = (jbyteArray) %s;\n", n, javaExpr);
     fprintf(file, "\tjbyte * bufPtr%d = byteArray%d == 0 ? 0 : env->GetByteArrayElements( byteArray%d, NULL );\n", n,
             n, n);
+    WriteOutOnlyBufferEmptied(file, n, outOnly);
 }
 
 void CByteBufferTypeMapper::GetVtblArgumentExpr(int n, int, CString& text) {
@@ -346,7 +369,7 @@ void CByteBufferTypeMapper::EmitVtblCleanup(int n, const char*, FILE* file) {
     fprintf(file, "\tif ( byteArray%d != 0 ) env->ReleaseByteArrayElements( byteArray%d, bufPtr%d, 0 );\n", n, n, n);
 }
 
-void CByteBufferTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tBYTE * retVal;\n"); }
+void CByteBufferTypeMapper::EmitVtblReturnDecl(const CMapperCall&, FILE* file) { fprintf(file, "\tBYTE * retVal = 0;\n"); }
 void CByteBufferTypeMapper::GetVtblReturnPointer(FILE* file) { fprintf(file, "&retVal"); }
 void CByteBufferTypeMapper::EmitVtblReturn(FILE* file) { fprintf(file, "\treturn 0;\n"); }
 
@@ -367,15 +390,18 @@ static CString VtblBytePointer(int n) {
 
 // The byte at `pointer` into a new byte[1] named `array` (null for a null
 // pointer); an out-only byte is not read, its element starts 0.
+// An out-only byte is written as 0, not read: the listener's element
+// starts as 0.
 static void WriteEventBytes(FILE* file, const char* array, int n, const char* pointer, bool read) {
     fprintf(file, "\t\tjbyte * eventBytePtr_%d = %s;\n", n, pointer);
+    if (!read) fprintf(file, "\t\tif ( eventBytePtr_%d != 0 ) *eventBytePtr_%d = 0;\n", n, n);
     fprintf(file, "\t\tjbyteArray %s%d = eventBytePtr_%d == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );\n", array, n, n);
     if (read)
         fprintf(file, "\t\tif ( %s%d != 0 ) brivelJniEnv->SetByteArrayRegion( %s%d, 0, 1, eventBytePtr_%d );\n", array, n,
                 array, n, n);
 }
 
-void CByteBufferTypeMapper::EmitEventParam(int e, FILE* file) {
+void CByteBufferTypeMapper::EmitEventParam(const CMapperCall&, int e, FILE* file) {
     WriteEventBytes(file, "eventBytes_", e, EventBytePointer(e).c_str(), true);
 }
 
@@ -385,7 +411,7 @@ void CByteBufferTypeMapper::EmitEventCleanup(int e, FILE* file) {
     fprintf(file, "\t\tif ( eventBytes_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventBytes_%d );\n", e, e);
 }
 
-void CByteBufferTypeMapper::EmitVtblEventParam(int n, FILE* file) {
+void CByteBufferTypeMapper::EmitVtblEventParam(const CMapperCall&, int n, FILE* file) {
     WriteEventBytes(file, "eventBytes_", n, VtblBytePointer(n).c_str(), true);
 }
 

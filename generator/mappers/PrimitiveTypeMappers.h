@@ -156,10 +156,10 @@ public:
     // In events the byte behind the pointer reaches the listener as a
     // byte[] of one element (an IN value), which is the holder of an OUT or
     // IN/OUT value: its element goes back to the caller's byte.
-    void EmitEventParam(int eventParam, FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
     void EmitEventCleanup(int eventParam, FILE* file) override;
-    void EmitVtblEventParam(int arg, FILE* file) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitVtblEventCleanup(int arg, FILE* file) override { EmitEventCleanup(arg, file); }
     bool IsByRefEventParam() override { return true; }

@@ -106,11 +106,15 @@ void CRecordTypeMapper::EmitInvokeArgument(const CMapperCall& call, int n, int v
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
     fprintf(f, "\tbool err%d;\n", n);
     fprintf(f, "\tjobject recobj%d = %s;\n", n, x);
-    // The runtime reads the Java fields unless the argument is out-only.
+    // The runtime reads the fields of the Java record it is given: an
+    // out-only record is given none, so that it starts empty (the callee
+    // fills it; what the Java record held does not go in).
+    CString source;
+    source.Format(outOnly ? "(jobject) 0" : "recobj%d", n);
     fprintf(f,
-            "\tV_RECORD( &vargs[%d ] ) = brivelJObjectToComRecord( env, recobj%d, &libDescriptionStruct, &IID_Record%s, "
+            "\tV_RECORD( &vargs[%d ] ) = brivelJObjectToComRecord( env, %s, &libDescriptionStruct, &IID_Record%s, "
             "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
-            v, n, name, FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
+            v, source.c_str(), name, FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
     CString flag;
     flag.Format("err%d", n);
     WriteFailureReturn(call, f, flag, returnsValue);
@@ -137,7 +141,9 @@ void CRecordTypeMapper::EmitInvokeReturn(FILE* f) {
         fputs("\treturn 0;\n", f);
         return;
     }
-    // A result that is no record (an empty VARIANT) has no record to read.
+    // A result that is no record has no record to read: an empty one is
+    // null, another one a failed conversion.
+    EmitResultTypeCheck(f, "ret.vt != VT_RECORD");
     fputs("\tif ( ret.vt != VT_RECORD ) {\n\t\tVariantClear( &ret );\n\t\treturn 0;\n\t}\n", f);
     fputs("\tbool reterr;\n", f);
     fprintf(f, "\tjfieldID retFieldIds[%d];\n", FieldIdCount());
@@ -230,10 +236,11 @@ void CRecordTypeMapper::EmitVtblArgumentSetup(const CMapperCall& call, int n, bo
     fprintf(f, "\tIRecordInfo * iRecInfo%d = 0;\n", n);
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
     fprintf(f, "\tbool err%d;\n", n);
+    // An out-only record starts empty, as above.
     fprintf(f,
             "\tvoid * rec%d = brivelJObjectToComRecord( env, %s, &libDescriptionStruct, &IID_Record%s, "
             "&brivelRecordDetails[%d], %d, &err%d, &iRecInfo%d, fieldIds%d, %s );\n",
-            n, x, m_record->javaName.c_str(), FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
+            n, outOnly ? "(jobject) 0" : x, m_record->javaName.c_str(), FirstRow(), FieldCount(), n, n, n, outOnly ? "true" : "false");
     WriteFailureReturn(call, f, flag, returnsValue);
     if (PassesPointerToPointer()) {
         // The callee receives a pointer to the runtime's record, which it may replace.
@@ -326,8 +333,16 @@ void CRecordTypeMapper::EmitVtblReturn(FILE* f) {
 // ---- CRecordTypeMapper: events. The event's record belongs to its source:
 // the conversion copies it and never destroys it.
 
-void CRecordTypeMapper::EmitEventParam(int e, FILE* f) {
+// An out-only record is written empty (all its bytes zero, as a new record
+// starts), never read: the listener gets the empty record.
+void CRecordTypeMapper::EmitEventParam(const CMapperCall& call, int e, FILE* f) {
     if (!IsWritten()) return;
+    if (m_byRef) {
+        CString empty;
+        empty.Format("if ( V_RECORD( &pDispParams->rgvarg[eventParamIndex%d] ) != 0 ) memset( V_RECORD( &pDispParams->rgvarg[eventParamIndex%d] ), 0, %d );",
+                     e, e, Size());
+        EmitOutOnlyEventSlot(call, f, empty);
+    }
     fprintf(f, "\tbool evRecordErr%d;\n", e);
     fprintf(f, "\tjfieldID evRecordFieldIds%d[%d];\n", e, FieldIdCount());
 }
@@ -347,8 +362,18 @@ void CRecordTypeMapper::GetEventArgExpr(int e, CString& text) {
     }
 }
 
-void CRecordTypeMapper::EmitVtblEventParam(int n, FILE* f) {
+// Through a pointer to a pointer, an out-only record's pointer is the
+// callee's to give: it is written null (the listener gets no record).
+void CRecordTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
     if (!IsWritten()) return;
+    if (m_byRef) {
+        CString empty;
+        if (PassesPointerToPointer())
+            empty.Format("if ( arg%d != 0 ) *(unsigned char **) arg%d = 0;", n, n);
+        else
+            empty.Format("if ( arg%d != 0 ) memset( arg%d, 0, %d );", n, n, Size());
+        EmitOutOnlyEventSlot(call, f, empty);
+    }
     fprintf(f, "\tbool err%d;\n", n);
     fprintf(f, "\tjfieldID fieldIds%d[%d];\n", n, FieldIdCount());
     if (PassesBytes()) {
@@ -435,6 +460,9 @@ void CRecordArrayTypeMapper::WriteEventLocals(FILE* f, int e, const CString& saf
     CRecordTypeMapper* record = GetRecordMapper();
     fprintf(f, "\t\tjobjectArray eventRecords%d = (jobjectArray) brivelSafeArrayToJArrayRecord( brivelJniEnv, %s, &eventErr%d, \"%s\", &brivelRecordDetails[%d], %d, eventFieldIds%d );\n",
             e, safeArray.c_str(), e, record->ClassPath().c_str(), record->FirstRow(), record->FieldCount(), e);
+    // Records the VM could not make are kept before the holder's class is
+    // looked up (which clears any exception pending).
+    EmitEventArgumentMadeCheck(f);
     fprintf(f, "\t\tjclass eventRecordHolderClass%d = brivelFindClass( brivelJniEnv, \"%s\" );\n", e, kHolderClass);
     fprintf(f, "\t\tjobject eventRecordHolder%d = eventRecordHolderClass%d == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass%d, brivelJniEnv->GetMethodID( eventRecordHolderClass%d, \"<init>\", \"(%s)V\" ), eventRecords%d );\n",
             e, e, e, e, kHolderArraySig, e);
@@ -512,6 +540,7 @@ void CRecordArrayTypeMapper::EmitInvokeReturn(FILE* f) {
         return;
     }
     CRecordTypeMapper* record = GetRecordMapper();
+    EmitResultTypeCheck(f, "( ret.vt & VT_ARRAY ) == 0");
     fputs("\tbool reterr;\n", f);
     fprintf(f, "\tjfieldID retFieldIds[%d];\n", record->FieldIdCount());
     // The array is read where the VARIANT says it is, and the VARIANT is
@@ -594,26 +623,35 @@ static CString VtblEventArray(bool byRef, int n) {
     return safeArray;
 }
 
-void CRecordArrayTypeMapper::EmitEventParam(int e, FILE* f) { WriteEventLocals(f, e, DispatchEventArray(m_byRef, e)); }
+void CRecordArrayTypeMapper::EmitEventParam(const CMapperCall&, int e, FILE* f) { WriteEventLocals(f, e, DispatchEventArray(m_byRef, e)); }
 
 void CRecordArrayTypeMapper::GetEventArgExpr(int e, CString& text) {
     text = EventArray(DispatchEventArray(m_byRef, e), "eventErr", "eventFieldIds", e);
 }
 
-void CRecordArrayTypeMapper::EmitVtblEventParam(int n, FILE* f) { WriteEventLocals(f, n, VtblEventArray(m_byRef, n)); }
+void CRecordArrayTypeMapper::EmitVtblEventParam(const CMapperCall&, int n, FILE* f) { WriteEventLocals(f, n, VtblEventArray(m_byRef, n)); }
 
 void CRecordArrayTypeMapper::GetVtblEventArgExpr(int n, CString& text) {
     text = EventArray(VtblEventArray(m_byRef, n), "eventErr", "eventFieldIds", n);
 }
 
-// An out-only array's incoming value is undefined: its holder starts empty.
+// An out-only array's incoming value is undefined: its holder starts empty,
+// and the caller's slot holds no array until the listener's goes back.
 void CRecordArrayTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* f) {
+    CString empty;
+    empty.Format("if (( pDispParams->rgvarg[eventParamIndex%d].vt & ( VT_BYREF | VT_ARRAY )) == ( VT_BYREF | VT_ARRAY ) && "
+                 "pDispParams->rgvarg[eventParamIndex%d].pparray != 0 ) *pDispParams->rgvarg[eventParamIndex%d].pparray = 0;",
+                 e, e, e);
+    EmitOutOnlyEventSlot(call, f, empty);
     WriteEventLocals(f, e, call.EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : DispatchEventArray(true, e));
 }
 
 void CRecordArrayTypeMapper::EmitEventArrayFillFromVtbl(const CMapperCall& call, int n, FILE* f) {
     CString safeArray;
     safeArray.Format("( arg%d == 0 ? (SAFEARRAY *) 0 : *(SAFEARRAY **)arg%d )", n, n);
+    CString empty;
+    empty.Format("if ( arg%d != 0 ) *(SAFEARRAY **)arg%d = 0;", n, n);
+    EmitOutOnlyEventSlot(call, f, empty);
     WriteEventLocals(f, n, call.EventArgumentOutOnly() ? CString("(SAFEARRAY *) 0") : safeArray);
 }
 

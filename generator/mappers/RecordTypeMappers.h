@@ -49,9 +49,9 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
-    void EmitEventParam(int eventParam, FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
-    void EmitVtblEventParam(int arg, FILE* file) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 
     CRecordEntry* GetRecord() const { return m_record; }
@@ -105,12 +105,12 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
-    void EmitEventParam(int eventParam, FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
     // By value the event's array is the sink's own local reference (the
     // writer deletes it); by reference its holder is this mapper's.
     void EmitEventCleanup(int eventParam, FILE* file) override;
-    void EmitVtblEventParam(int arg, FILE* file) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitVtblEventCleanup(int arg, FILE* file) override { EmitEventCleanup(arg, file); }
     // An OUT or IN/OUT array of an event comes in its holder, whose array

@@ -62,7 +62,7 @@ public:
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
-    void EmitVtblEventParam(int arg, FILE* file) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitVtblEventCleanup(int arg, FILE* file) override;
     bool IsByRefEventParam() override { return true; }
@@ -70,7 +70,7 @@ public:
     // The Java holder wraps the caller's VARIANT itself: nothing to create
     // before it is found, in the DISPPARAMS or among the method's arguments.
     void EmitEventArrayCreate(int, FILE*) override {}
-    void EmitEventArrayFillFromVtbl(const CMapperCall&, int arg, FILE* file) override { EmitVtblEventParam(arg, file); }
+    void EmitEventArrayFillFromVtbl(const CMapperCall& call, int arg, FILE* file) override { EmitVtblEventParam(call, arg, file); }
     void EmitEventArrayFillFromVariant(const CMapperCall& call, int eventParam, FILE* file) override;
     void EmitEventArrayPublish(int, FILE*) override {}
     void GetEventArrayExpr(int eventParam, CString& text) override { GetVtblEventArgExpr(eventParam, text); }
@@ -131,10 +131,11 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
-    void EmitEventParam(int eventParam, FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     CString GetEventArgumentVt() override { return FlaggedEventVt(); }
     void GetEventArgExpr(int eventParam, CString& text) override;
     void EmitEventCleanup(int eventParam, FILE* file) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
@@ -154,7 +155,9 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
@@ -174,7 +177,9 @@ public:
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     CString GetEventArgumentVt() override { return FlaggedEventVt(); }
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
@@ -198,7 +203,9 @@ public:
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
     CString GetEventArgumentVt() override { return FlaggedEventVt(); }
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
@@ -217,7 +224,9 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
 };
 
@@ -238,10 +247,10 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
-    void EmitEventParam(int eventParam, FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
     void EmitEventCleanup(int eventParam, FILE* file) override;
-    void EmitVtblEventParam(int arg, FILE* file) override;
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
     void EmitVtblEventCleanup(int arg, FILE* file) override;
 };
@@ -283,7 +292,7 @@ public:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;
     void GetVtblReturnPointer(FILE* file) override;
     void EmitVtblReturn(FILE* file) override;
-    void EmitEventParam(int eventParam, FILE* file) override;
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;
     void GetEventArgExpr(int eventParam, CString& text) override;
     void EmitEventCleanup(int eventParam, FILE* file) override;
     void GetVtblEventArgExpr(int arg, CString& text) override;
@@ -350,9 +359,10 @@ protected:
     void EmitVtblReturnDecl(const CMapperCall& call, FILE* file) override;                                                             \
     void GetVtblReturnPointer(FILE* file) override;                                                           \
     void EmitVtblReturn(FILE* file) override;                                                                 \
-    void EmitEventParam(int eventParam, FILE* file) override;                                                 \
+    void EmitEventParam(const CMapperCall& call, int eventParam, FILE* file) override;                        \
     void GetEventArgExpr(int eventParam, CString& text) override;                                             \
     void EmitEventCleanup(int eventParam, FILE* file) override;                                               \
+    void EmitVtblEventParam(const CMapperCall& call, int arg, FILE* file) override;                           \
     void GetVtblEventArgExpr(int arg, CString& text) override;
 
 class CEnumTypeMapper : public CNamedTypeMapper {

@@ -14,18 +14,21 @@ void CTypeMapper::WriteBoxing(FILE* javaFile, const char* expression) {
 
 static const char* OrEmpty(const char* text) { return text ? text : ""; }
 
+// The VM may make no array (its heap exhausted: null, with OutOfMemoryError
+// pending): then there are no elements to fill or give back, and the sink
+// calls no listener (the exception goes to its TavoOnEventException).
 void CTypeMapper::EmitEventArrayCreate(int e, FILE* file) {
     CString elementType;
     GetJniType(elementType);
     const char* word = OrEmpty(GetArrayAccessorWord());
     fprintf(file, "\t\t%s eventArrayArg_%d = brivelJniEnv->New%sArray(1);\n", OrEmpty(GetJniArrayType()), e, word);
-    fprintf(file, "\t\t%s * eventArrayPtr_%d = brivelJniEnv->Get%sArrayElements( eventArrayArg_%d, 0 );\n",
-            elementType.c_str(), e, word, e);
+    fprintf(file, "\t\t%s * eventArrayPtr_%d = eventArrayArg_%d == 0 ? 0 : brivelJniEnv->Get%sArrayElements( eventArrayArg_%d, 0 );\n",
+            elementType.c_str(), e, e, word, e);
 }
 
 void CTypeMapper::EmitEventArrayPublish(int e, FILE* file) {
-    fprintf(file, "\t\tbrivelJniEnv->Release%sArrayElements( eventArrayArg_%d, eventArrayPtr_%d, 0 );\n",
-            OrEmpty(GetArrayAccessorWord()), e, e);
+    fprintf(file, "\t\tif ( eventArrayPtr_%d != 0 ) brivelJniEnv->Release%sArrayElements( eventArrayArg_%d, eventArrayPtr_%d, 0 );\n",
+            e, OrEmpty(GetArrayAccessorWord()), e, e);
     fprintf(file, "\t\tjobject eventArrayRef_%d = brivelJniEnv->NewGlobalRef(eventArrayArg_%d);\n", e, e);
 }
 
@@ -48,14 +51,43 @@ void CTypeMapper::EmitEventArrayDeleteRef(int e, FILE* file) {
         fprintf(file, "\t\tif ( eventArrayElem_%d != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_%d );\n", e, e);
 }
 
-void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken) {
+void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken, bool nullIsAbsent) {
     if (alsoTaken)
-        fprintf(file, "\tif ( ret.vt != %s && ret.vt != %s && FAILED( VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt,
+        fprintf(file, "\tif ( ret.vt != %s && ret.vt != %s && FAILED( hr = VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt,
                 alsoTaken, vt);
     else
-        fprintf(file, "\tif ( ret.vt != %s && FAILED( VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt, vt);
-    fputs("\t\tVariantClear( &ret );\n", file);
+        fprintf(file, "\tif ( ret.vt != %s && FAILED( hr = VariantChangeType( &ret, &ret, 0, %s ))) {\n", vt, vt);
+    fprintf(file, "\t\tif ( ret.vt != VT_EMPTY%s ) {\n", nullIsAbsent ? " && ret.vt != VT_NULL" : "");
+    fputs("\t\t\tVariantClear( &ret );\n", file);
+    fputs("\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n", file);
+    fputs("\t\t\treturn 0;\n", file);
+    fputs("\t\t}\n", file);
     fputs("\t\tmemset( &ret, 0, sizeof ret );\n", file);
+    fputs("\t}\n", file);
+}
+
+void EmitConversionCheck(const CMapperCall& call, FILE* file, bool returnsValue) {
+    fputs("\tif ( brivelCheckFatalError( env )) {\n", file);
+    call.WriteEarlyRelease(file, 2);
+    fputs(returnsValue ? "\t\treturn 0;\n" : "\t\treturn;\n", file);
+    fputs("\t}\n", file);
+}
+
+void EmitEventArgumentMadeCheck(FILE* file) {
+    fputs("\t\tif ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); "
+          "brivelJniEnv->ExceptionClear(); }\n",
+          file);
+}
+
+void EmitOutOnlyEventSlot(const CMapperCall& call, FILE* file, const char* statement) {
+    if (call.EventArgumentOutOnly()) fprintf(file, "\t\t%s\n", statement);
+}
+
+void EmitResultTypeCheck(FILE* file, const char* unreadable) {
+    fprintf(file, "\tif ( %s && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n", unreadable);
+    fputs("\t\tVariantClear( &ret );\n", file);
+    fputs("\t\tbrivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );\n", file);
+    fputs("\t\treturn 0;\n", file);
     fputs("\t}\n", file);
 }
 

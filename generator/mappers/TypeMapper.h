@@ -79,10 +79,10 @@ public:
     virtual void EmitVtblReturn(FILE* file) = 0;
 
     // Event sinks.
-    virtual void EmitEventParam(int eventParam, FILE* file) { (void)eventParam; (void)file; }
+    virtual void EmitEventParam(const CMapperCall&, int eventParam, FILE* file) { (void)eventParam; (void)file; }
     virtual void GetEventArgExpr(int eventParam, CString& text) = 0;
     virtual void EmitEventCleanup(int eventParam, FILE* file) { (void)eventParam; (void)file; }
-    virtual void EmitVtblEventParam(int arg, FILE* file) { (void)arg; (void)file; }
+    virtual void EmitVtblEventParam(const CMapperCall&, int arg, FILE* file) { (void)arg; (void)file; }
     virtual void GetVtblEventArgExpr(int arg, CString& text) = 0;
     virtual void EmitVtblEventCleanup(int arg, FILE* file) { (void)arg; (void)file; }
     virtual bool IsByRefEventParam() { return false; }
@@ -111,12 +111,40 @@ protected:
 
 // Writes the coercion of the Invoke result `ret` to `vt` before it is read:
 // a result of another type is changed as the platform changes it
-// (VariantChangeType, in place); one that cannot be changed (nothing, or an
-// empty VARIANT for an object) becomes the type's empty value, so that no
-// union member is read that the callee did not write. A result of type
-// `alsoTaken` is taken as it is too (VT_DISPATCH for VT_UNKNOWN; VT_I1 for
-// VT_UI1, whose bytes one Java byte carries alike).
-void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken = nullptr);
+// (VariantChangeType, in place). One that cannot be changed throws
+// brivel.TavoException with the conversion's HRESULT and returns, unless it
+// is empty (nothing answered; with `nullIsAbsent`, VT_NULL too): that one
+// becomes the type's empty value, so that no union member is read that the
+// callee did not write. A result of type `alsoTaken` is taken as it is too
+// (VT_DISPATCH for VT_UNKNOWN; VT_I1 for VT_UI1, whose bytes one Java byte
+// carries alike).
+void EmitResultCoercion(FILE* file, const char* vt, const char* alsoTaken = nullptr, bool nullIsAbsent = false);
+
+// Writes, after a runtime conversion of a Java argument that can refuse it
+// (leaving an exception pending), the return that follows a refused
+// argument: the arguments set up before it are released.
+void EmitConversionCheck(const CMapperCall& call, FILE* file, bool returnsValue);
+
+// Writes the check of an Invoke result `ret` that is read only when it is of
+// the right type: one that is not (the condition `unreadable`), and neither
+// empty nor VT_NULL (nothing answered), throws brivel.TavoException with
+// DISP_E_TYPEMISMATCH and returns.
+void EmitResultTypeCheck(FILE* file, const char* unreadable);
+
+// Writes, for an event's out-only argument (`call`), the statement that
+// sets the caller's slot to its type's empty value before anything reads
+// it: its incoming value is undefined (a pointer no one may follow, a
+// VARIANT of any type), so it is written, never read or freed, and the
+// listener gets the empty value. `statement` is the store, without its
+// indentation and line end; nothing is written for any other argument.
+void EmitOutOnlyEventSlot(const CMapperCall& call, FILE* file, const char* statement);
+
+// Writes, in an event sink after a conversion that can fail with a Java
+// exception pending (the VM out of memory), the keeping of the first such
+// exception in the event's brivelUnmade, cleared: the conversions after it
+// run without an exception pending (some clear one), and the sink raises it
+// again where it would call the listener, and calls none.
+void EmitEventArgumentMadeCheck(FILE* file);
 
 // Writes the Java null check of a native argument: throws
 // java.lang.NullPointerException, releases the call's earlier arguments and

@@ -150,18 +150,24 @@ void CVariantTypeMapper::GetEventArgExpr(int e, CString& text) {
         text.Format("brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex%d] )", e);
 }
 
-void CVariantTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall&, int e, FILE* f) {
+// An out-only VARIANT is made empty before it is read (VariantInit: what it
+// held is undefined, so nothing is freed); the listener gets an empty
+// holder, and what it leaves there replaces the empty value.
+void CVariantTypeMapper::EmitEventArrayFillFromVariant(const CMapperCall& call, int e, FILE* f) {
     fprintf(f, "\t\tVARIANT * eventVariant%d = ", e);
     if (IsByRef())
         fprintf(f, "V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex%d] );\n", e);
     else
         fprintf(f, "&pDispParams->rgvarg[eventParamIndex%d];\n", e);
+    CString empty;
+    empty.Format("if ( eventVariant%d != 0 ) VariantInit( eventVariant%d );", e, e);
+    EmitOutOnlyEventSlot(call, f, empty);
     fprintf(f, "\t\tjobject varobj%d = brivelVariantObject( brivelJniEnv, eventVariant%d );\n", e, e);
 }
 
 // A virtual-table event method receives a VARIANT by value (its sixteen
 // bytes on the stack) or by reference.
-void CVariantTypeMapper::EmitVtblEventParam(int n, FILE* f) {
+void CVariantTypeMapper::EmitVtblEventParam(const CMapperCall& call, int n, FILE* f) {
     fprintf(f, "\t\tVARIANT * eventVariant%d = ", n);
     if (m_level == 0)
         fprintf(f, "&arg%d;\n", n);
@@ -169,6 +175,9 @@ void CVariantTypeMapper::EmitVtblEventParam(int n, FILE* f) {
         fprintf(f, "arg%d;\n", n);
     else
         fprintf(f, "*arg%d;\n", n);
+    CString empty;
+    empty.Format("if ( eventVariant%d != 0 ) VariantInit( eventVariant%d );", n, n);
+    if (m_level == 1) EmitOutOnlyEventSlot(call, f, empty);
     fprintf(f, "\t\tjobject varobj%d = brivelVariantObject( brivelJniEnv, eventVariant%d );\n", n, n);
 }
 

@@ -94,14 +94,14 @@ std::string Joined(const std::vector<std::string>& names) {
 void ExpectEveryReferenceDeleted(const char* what, CTypeMapper& mapper) {
     CString invokeArg, vtblArg;
     std::string invoke = Written([&](FILE* f) {
-        mapper.EmitEventParam(0, f);
+        mapper.EmitEventParam(CMapperCall(), 0, f);
         mapper.GetEventArgExpr(0, invokeArg);
         mapper.EmitEventCleanup(0, f);
     });
     invoke += AsWriterKeepsIt(mapper, invokeArg);
     EXPECT_EQ(Joined(UndeletedReferences(invoke)), "") << what << ", by value through Invoke:\n" << invoke;
     std::string vtbl = Written([&](FILE* f) {
-        mapper.EmitVtblEventParam(0, f);
+        mapper.EmitVtblEventParam(CMapperCall(), 0, f);
         mapper.GetVtblEventArgExpr(0, vtblArg);
         mapper.EmitVtblEventCleanup(0, f);
     });

@@ -141,7 +141,7 @@ TEST(VariantMapper, EventsUseTheirOwnHolder) {
               "brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] )");
     // A virtual-table event method finds the VARIANT among its own
     // arguments: by value on the stack, or through the pointer it was given.
-    EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitVtblEventParam(1, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_variantMapper.EmitVtblEventParam(CMapperCall(), 1, f); }),
               "\t\tVARIANT * eventVariant1 = &arg1;\n"
               "\t\tjobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );\n");
     EXPECT_EQ(Written([](FILE* f) { g_variantRefMapper.EmitEventArrayFillFromVtbl(CMapperCall(), 1, f); }),
@@ -173,12 +173,12 @@ TEST(StringMappers, BstrArgumentsAreFreedTheWayTheyWereMade) {
               "\tBSTR bstr__0 = brivelJstringToBstr(env,(jstring)arg0);\n"
               "\tenv->SetObjectArrayElement((jobjectArray)arg0, 0, brivelBstrToJstr( env, bstr__0 ));\n"
               "\tSysFreeString( bstr__0 );\n"
-              "\tBSTR retVal;\n"
+              "\tBSTR retVal = 0;\n"
               "\tjstring retStr = brivelBstrToJstr( env, retVal );\n"
               "\tSysFreeString( retVal );\n"
               "\treturn retStr;\n");
     EXPECT_EQ(Text([](CString& t) { g_stringRefMapper.GetVtblArgumentExpr(3, 0, t); }), "&bstr__3");
-    EXPECT_EQ(Written([](FILE* f) { g_stringRefMapper.EmitEventParam(1, f); g_stringRefMapper.EmitEventCleanup(1, f); }),
+    EXPECT_EQ(Written([](FILE* f) { g_stringRefMapper.EmitEventParam(CMapperCall(), 1, f); g_stringRefMapper.EmitEventCleanup(1, f); }),
               "\t\tjstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex1] ));\n"
               "\t\tif ( jstrEventArg_1 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_1 );\n");
     EXPECT_EQ(Text([](CString& t) { g_stringMapper.GetVtblEventArgExpr(2, t); }), "brivelBstrToJstr( brivelJniEnv, arg2 )");
@@ -210,7 +210,7 @@ TEST(StringMappers, GuidByValueTravelsThroughItsAddress) {
               "\tGUID guid__2;\n"
               "\tbrivelJstringToGuid(env,(jstring)a, guid__2 );\n"
               "\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelGuidToJstr( env, guid__2 ));\n"
-              "\tGUID retGuid;\n&retGuid");
+              "\tGUID retGuid;\n" "\tmemset( &retGuid, 0, sizeof( GUID ));\n&retGuid");
     // By reference through IDispatch the callee's GUID goes back to the Java array.
     EXPECT_EQ(Written([](FILE* f) { g_guidRefMapper.EmitInvokeOutCopy(CMapperCall(), 0, 0, 0, f); }),
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg0, 0, brivelGuidToJstr( env, temp__0 ));\n");
@@ -269,7 +269,7 @@ TEST(StringMappers, LpstrOnlyOnVirtualCalls) {
     EXPECT_EQ(Text([](CString& t) { g_lpstrRefMapper.GetVtblArgumentExpr(1, 0, t); }), "&lpstr__1");
     EXPECT_EQ(Text([](CString& t) { g_lpstrRefMapper.GetVtblReturnType(t); }), "LPSTR *");
     EXPECT_EQ(Written([](FILE* f) { g_lpstrMapper.EmitVtblReturnDecl(CMapperCall(), f); g_lpstrMapper.EmitVtblReturn(f); }),
-              "\tLPSTR retVal;\n"
+              "\tLPSTR retVal = 0;\n"
               "\tjstring retStr = 0;\n"
               "\tif ( retVal != 0 ) {\n"
               "\t\tint wideCount = MultiByteToWideChar( CP_ACP, 0, retVal, -1, NULL, 0 );\n"
@@ -314,8 +314,15 @@ TEST(NamedMappers, EnumerationsInTheJobsPackage) {
     EXPECT_EQ(Written([&](FILE* f) { colors.EmitInvokeArgument(CMapperCall(), 0, 1, false, "arg0", true, nullptr, f); colors.EmitInvokeReturn(f); }),
               "\tvargs[1].vt = VT_I4;\n"
               "\tV_I4( &vargs[1] ) = brivelEnumeratedObjectToInt( env, arg0 );\n"
-              "\tif ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {\n"
-              "\t\tVariantClear( &ret );\n"
+              "\tif ( brivelCheckFatalError( env )) {\n"
+              "\t\treturn 0;\n"
+              "\t}\n"
+              "\tif ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {\n"
+              "\t\tif ( ret.vt != VT_EMPTY ) {\n"
+              "\t\t\tVariantClear( &ret );\n"
+              "\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n"
+              "\t\t\treturn 0;\n"
+              "\t\t}\n"
               "\t\tmemset( &ret, 0, sizeof ret );\n"
               "\t}\n"
               "\treturn brivelIntToEnumeratedObject( env, V_INT( &ret ), \"a/b/Colors\" );\n");
@@ -323,10 +330,13 @@ TEST(NamedMappers, EnumerationsInTheJobsPackage) {
                   outColors.EmitVtblArgumentSetup(CMapperCall(), 1, true, "x", f, true);
                   colors.EmitVtblArgumentSetup(CMapperCall(), 2, false, "y", f, true);
                   colors.EmitVtblReturn(f);
-                  outColors.EmitEventParam(3, f);
+                  outColors.EmitEventParam(CMapperCall(), 3, f);
               }),
-              "\tint enum__1;\n"
+              "\tint enum__1 = 0;\n"
               "\tint enum__2 = brivelEnumeratedObjectToInt( env, y );\n"
+              "\tif ( brivelCheckFatalError( env )) {\n"
+              "\t\treturn 0;\n"
+              "\t}\n"
               "\treturn brivelIntToEnumeratedObject(env,retVal, \"a/b/Colors\" );\n"
               "\t\tjobject jenumEventArg_3 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex3] ), \"a/b/Colors\" );\n");
     EXPECT_EQ(Text([&](CString& t) { outColors.GetVtblEventArgExpr(1, t); }),
@@ -355,8 +365,12 @@ TEST(NamedMappers, InterfacesCarryTheirReferences) {
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg1, 0, brivelUnknownToInterfaceObject( env, temp__1, \"p/IShape\" ));\n"
               "\tif ( temp__1 != 0 ) temp__1->Release();\n");
     EXPECT_EQ(Written([&](FILE* f) { shape.EmitInvokeReturn(f); }),
-              "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
-              "\t\tVariantClear( &ret );\n"
+              "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+              "\t\tif ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n"
+              "\t\t\tVariantClear( &ret );\n"
+              "\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n"
+              "\t\t\treturn 0;\n"
+              "\t\t}\n"
               "\t\tmemset( &ret, 0, sizeof ret );\n"
               "\t}\n"
               "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"p/IShape\" );\n"
@@ -379,7 +393,7 @@ TEST(NamedMappers, InterfacesCarryTheirReferences) {
               "\tIDispatch * idisp__2 = 0;\n"
               "\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelUnknownToInterfaceObject( env, idisp__2, \"p/IShape\" ));\n"
               "\tif ( idisp__2 != 0 ) idisp__2->Release();\n"
-              "\tIDispatch * retVal;\n"
+              "\tIDispatch * retVal = 0;\n"
               "\tjobject retObj = brivelUnknownToInterfaceObject(env,retVal,\"p/IShape\");\n"
               "\tif ( retVal != 0 ) retVal->Release();\n"
               "\treturn retObj;\n");
@@ -395,8 +409,12 @@ TEST(NamedMappers, KnownLibraryInterfacesUseThatLibrarysPackage) {
     EXPECT_EQ(Text([&](CString& t) { recordset.GetJavaType(t); }), "com.example.ado_x.Recordset");
     EXPECT_EQ(Text([&](CString& t) { recordset.GetJniSignature(true, t); }), "Lcom_example_ado_1x_Recordset_2");
     EXPECT_EQ(Written([&](FILE* f) { recordset.EmitInvokeReturn(f); }),
-              "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
-              "\t\tVariantClear( &ret );\n"
+              "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+              "\t\tif ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n"
+              "\t\t\tVariantClear( &ret );\n"
+              "\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n"
+              "\t\t\treturn 0;\n"
+              "\t\t}\n"
               "\t\tmemset( &ret, 0, sizeof ret );\n"
               "\t}\n"
               "\tjobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), \"com/example/ado_x/Recordset\" );\n"
@@ -409,8 +427,12 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
         // Without a job, the map is empty.
         CObjectTypeMapper noJob(nullptr, CObjectTypeMapper::kInvoke, 0);
         EXPECT_EQ(Written([&](FILE* f) { noJob.EmitInvokeReturn(f); }),
-                  "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
-                  "\t\tVariantClear( &ret );\n"
+                  "\tif ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {\n"
+                  "\t\tif ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n"
+                  "\t\t\tVariantClear( &ret );\n"
+                  "\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n"
+                  "\t\t\treturn 0;\n"
+                  "\t\t}\n"
                   "\t\tmemset( &ret, 0, sizeof ret );\n"
                   "\t}\n"
                   "\tjobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 0);\n"
@@ -443,12 +465,12 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
                   level2->EmitVtblReturnDecl(CMapperCall(), f);
                   level2->GetVtblReturnPointer(f);
               }),
-              "\tIDispatch * retVal;\n\tIDispatch ** pRetVal = &retVal;\n&pRetVal");
+              "\tIDispatch * retVal = 0;\n\tIDispatch ** pRetVal = &retVal;\n&pRetVal");
     EXPECT_EQ(Written([&](FILE* f) { byValue->EmitVtblReturn(f); }),
               "\tjobject retObj = brivelBestUnknownToJobject(env, retVal, brivelIIDMap, 13);\n"
               "\tif ( retVal != 0 ) retVal->Release();\n"
               "\treturn retObj;\n");
-    EXPECT_EQ(Written([&](FILE* f) { byRef->EmitEventParam(2, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { byRef->EmitEventParam(CMapperCall(), 2, f); }),
               "\t\tjobject jobjEventArg_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) *V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex2] ), brivelIIDMap, 13);\n");
     // A by-reference object event parameter travels in a one-element array;
     // what the listener leaves goes back with a reference of the caller's
@@ -464,13 +486,17 @@ TEST(ObjectMapper, ConversionsNameTheInterfaceMapOfTheirJob) {
                   byRef->EmitEventArrayDeleteRef(1, f);
               }),
               "\t\tjobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );\n"
-              "\t\tjobject eventArrayElem_1 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ));\n"
-              "\t\tbrivelJniEnv->SetObjectArrayElement( eventArrayArg_1, 0, eventArrayElem_1 );\n"
+              "\t\tjobject eventArrayElem_1 = eventArrayArg_1 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ));\n"
+              "\t\tif ( eventArrayArg_1 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_1, 0, eventArrayElem_1 );\n"
               "\t\tjobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);\n"
               "\t\t\tif ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );\n"
               "\t\t\teventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );\n"
-              "\t\t\tIUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));\n"
-              "\t\t\tif ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();\n"
+              "\t\t\tIUnknown * eventHeldUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));\n"
+              "\t\t\tIUnknown * eventNewUnk_1 = 0;\n"
+              "\t\t\tif ( eventHeldUnk_1 != 0 && FAILED( eventHeldUnk_1->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_1 ))) {\n"
+              "\t\t\t\teventNewUnk_1 = eventHeldUnk_1;\n"
+              "\t\t\t\teventNewUnk_1->AddRef();\n"
+              "\t\t\t}\n"
               "\t\t\tif ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ))->Release();\n"
               "\t\t\t(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) = eventNewUnk_1;\n"
               "\t\tif ( eventArrayRef_1 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_1 );\n"
@@ -708,7 +734,7 @@ TEST(ArrayMappers, InArraysBehindAPointerArePassedByAddress) {
               std::string::npos)
         << invoke;
     EXPECT_FALSE(mapper.IsByRefEventParam());
-    std::string event = Written([&](FILE* f) { mapper.EmitVtblEventParam(0, f); });
+    std::string event = Written([&](FILE* f) { mapper.EmitVtblEventParam(CMapperCall(), 0, f); });
     EXPECT_NE(event.find("\t\tSAFEARRAY * eventSafeArray0 = ( arg0 == 0 ? (SAFEARRAY *) 0 : *arg0 );\n"), std::string::npos)
         << event;
 }
@@ -716,6 +742,11 @@ TEST(ArrayMappers, InArraysBehindAPointerArePassedByAddress) {
 TEST(ArrayMappers, ResultsAreReadWhereTheVariantSaysAndReleased) {
     std::string invokeResult = Written([](FILE* f) { g_dateSafeArrayMappers.byValue.EmitInvokeReturn(f); });
     EXPECT_EQ(invokeResult,
+              "\tif ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n"
+              "\t\tVariantClear( &ret );\n"
+              "\t\tbrivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );\n"
+              "\t\treturn 0;\n"
+              "\t}\n"
               "\tSAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? "
               "(( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );\n"
               "\tjobjectArray retArray = (jobjectArray) brivelSafeArrayToJArray( env, retSafeArray, VT_DATE );\n"
@@ -763,7 +794,7 @@ TEST(ArrayMappers, InterfaceArraysCheckWhatTheyReadAndReleaseWhatTheyTake) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '{'), std::count(text.begin(), text.end(), '}')) << text;
     // In events, the Java array is a local deleted after the listener's call.
     std::string event = Written([&](FILE* f) {
-        shapes.EmitEventParam(2, f);
+        shapes.EmitEventParam(CMapperCall(), 2, f);
         shapes.EmitEventCleanup(2, f);
     });
     EXPECT_NE(event.find("\t\tSAFEARRAY * eventSafeArray2 = ((( pDispParams->rgvarg[eventParamIndex2] ).vt & VT_ARRAY )"),
@@ -886,8 +917,9 @@ TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
     RecordFixture fixture(true);
     CRecordTypeMapper byRef(&fixture.job, &fixture.record, true, 1);
     EXPECT_EQ(Text([&](CString& t) { byRef.GetVtblParamType(t); }), "void *");
-    // Out-only records are not read from Java; a failed conversion releases
-    // the arguments before it.
+    // Out-only records are not read from Java (the runtime is given no Java
+    // record, and makes an empty one); a failed conversion releases the
+    // arguments before it.
     std::string invoke;
     {
         const CMapperCall call = CallReleasing("\tSysFreeString( bstr0 );\n");
@@ -904,7 +936,7 @@ TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
               "\tjfieldID fieldIds2[2];\n"
               "\tbool err2;\n"
               "\tjobject recobj2 = arg2;\n"
-              "\tV_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, recobj2, &libDescriptionStruct, &IID_RecordSpot, "
+              "\tV_RECORD( &vargs[0 ] ) = brivelJObjectToComRecord( env, (jobject) 0, &libDescriptionStruct, &IID_RecordSpot, "
               "&brivelRecordDetails[5], 2, &err2, &iRecInfo2, fieldIds2, true );\n"
               "\tif ( err2 ) {\n"
               "\t\tSysFreeString( bstr0 );\n"
@@ -914,9 +946,12 @@ TEST(RecordMapper, RecordWithIdentifierGoesThroughRecordInfo) {
     // The event's record belongs to the event's source: copied, not destroyed.
     std::string event = Text([&](CString& t) { byRef.GetEventArgExpr(1, t); });
     EXPECT_EQ(event.substr(event.size() - 11), " ), false )") << event;
-    // A result that is not a record is not read.
+    // A result that is not a record is not read: an empty one is null,
+    // another one throws as a failed conversion.
     std::string result = Written([&](FILE* f) { byRef.EmitInvokeReturn(f); });
-    EXPECT_EQ(result.find("\tif ( ret.vt != VT_RECORD ) {\n\t\tVariantClear( &ret );\n\t\treturn 0;\n\t}\n"), 0u) << result;
+    EXPECT_EQ(result.find("\tif ( ret.vt != VT_RECORD && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {\n\t\tVariantClear( &ret );\n"
+                          "\t\tbrivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );\n\t\treturn 0;\n\t}\n"
+                          "\tif ( ret.vt != VT_RECORD ) {\n\t\tVariantClear( &ret );\n\t\treturn 0;\n\t}\n"), 0u) << result;
 }
 
 TEST(RecordMapper, RecordWithoutTablesThrowsOnEveryPath) {
@@ -969,7 +1004,7 @@ TEST(RecordArrayMapper, HolderArrayGoesInAndIsReplacedByTheCalleesArray) {
     EXPECT_NE(vtblCopy.find("\tif ( vErr1 ) {\n\t\tSafeArrayDestroy( tmpSafeArray0 );\n\t\tSafeArrayDestroy( tmpSafeArray1 );\n\t\treturn 0;\n\t}\n"),
               std::string::npos) << vtblCopy;
     // An event hands the listener a holder of its own.
-    std::string event = Written([&](FILE* f) { byRef.EmitEventParam(0, f); });
+    std::string event = Written([&](FILE* f) { byRef.EmitEventParam(CMapperCall(), 0, f); });
     EXPECT_NE(event.find("\t\tjobject eventRecordHolder0 = eventRecordHolderClass0 == 0 ? 0 : brivelJniEnv->NewObject( eventRecordHolderClass0, "),
               std::string::npos) << event;
     EXPECT_EQ(Text([&](CString& t) { byRef.GetEventArgExpr(0, t); }), "eventRecordHolder0");
@@ -1043,7 +1078,7 @@ TEST(RecordMapper, RecordByValueIsPassedAsItsStackWords) {
     fixture.record.size = 8;
     EXPECT_EQ(Text([&](CString& t) { point.GetVtblEventParamDeclaration(1, true, t); }), "DWORD arg1_0,DWORD arg1_1");
     EXPECT_EQ(Text([&](CString& t) { point.GetVtblEventParamDeclaration(1, false, t); }), "DWORD,DWORD");
-    EXPECT_EQ(Written([&](FILE* f) { point.EmitVtblEventParam(1, f); }),
+    EXPECT_EQ(Written([&](FILE* f) { point.EmitVtblEventParam(CMapperCall(), 1, f); }),
               "\tbool err1;\n\tjfieldID fieldIds1[2];\n\tDWORD recWords1[2] = { arg1_0, arg1_1 };\n");
     EXPECT_NE(Text([&](CString& t) { point.GetVtblEventArgExpr(1, t); }).find("(unsigned char *) recWords1,"), std::string::npos);
     WordsPoint received = {};

@@ -118,8 +118,12 @@ TEST(StaticTypeMappers, NumericFragments) {
     // A result is coerced to its type before it is read (by value: the
     // coercion reads a reference through).
     EXPECT_EQ(Written([](FILE* f) { g_doubleRefMapper.EmitInvokeReturn(f); }),
-              "\tif ( ret.vt != VT_R8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R8 ))) {\n"
-              "\t\tVariantClear( &ret );\n"
+              "\tif ( ret.vt != VT_R8 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_R8 ))) {\n"
+              "\t\tif ( ret.vt != VT_EMPTY ) {\n"
+              "\t\t\tVariantClear( &ret );\n"
+              "\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n"
+              "\t\t\treturn 0;\n"
+              "\t\t}\n"
               "\t\tmemset( &ret, 0, sizeof ret );\n"
               "\t}\n"
               "\treturn (jdouble)V_R8( &ret );\n");
@@ -147,8 +151,12 @@ TEST(StaticTypeMappers, BooleanFragments) {
     EXPECT_EQ(Written([](FILE* f) { g_boolRefMapper.EmitInvokeOutCopy(CMapperCall(), 1, 0, 0, f); }),
               "\t\targ1__arrayBuf[0] = temp__1 ? JNI_TRUE : JNI_FALSE;\n");
     EXPECT_EQ(Written([](FILE* f) { g_boolMapper.EmitInvokeReturn(f); }),
-              "\tif ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {\n"
-              "\t\tVariantClear( &ret );\n"
+              "\tif ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {\n"
+              "\t\tif ( ret.vt != VT_EMPTY ) {\n"
+              "\t\t\tVariantClear( &ret );\n"
+              "\t\t\tbrivelThrowComExceptionObject( env, hr, 0 );\n"
+              "\t\t\treturn 0;\n"
+              "\t\t}\n"
               "\t\tmemset( &ret, 0, sizeof ret );\n"
               "\t}\n"
               "\treturn V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;\n");
@@ -195,8 +203,8 @@ TEST(TypeMapperBase, NullCheckAndEventArrayTexts) {
                   g_longRefMapper.EmitEventArrayRelease(1, f);
               }),
               "\t\tjintArray eventArrayArg_1 = brivelJniEnv->NewIntArray(1);\n"
-              "\t\tjint * eventArrayPtr_1 = brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );\n"
-              "\t\tbrivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );\n"
+              "\t\tjint * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );\n"
+              "\t\tif ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );\n"
               "\t\tjobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);\n"
               "\t\t\teventArrayPtr_1 = brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );\n"
               "\t\t\tbrivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );\n");

@@ -50,7 +50,7 @@ TEST(DateMapper, DefaultsAreWrittenAsTheWordsOfADate) {
                   g_dateRefMapper.EmitInvokeArgument(CMapperCall(), 2, 1, true, "x", true, &asDate, f);
                   g_dateRefMapper.EmitInvokeOutCopy(CMapperCall(), 2, 1, 1, f);
               }),
-              "\tDATE temp__2;\n"
+              "\tDATE temp__2 = 0;\n"
               "\tvargs[1].vt = VT_BYREF | VT_DATE;\n"
               "\tV_DATEREF( &vargs[1 ] ) = &temp__2;\n"
               "\t\tenv->SetObjectArrayElement((jobjectArray)arg2, 0, brivelDateToJobject( env, *V_DATEREF( &vargs[1] ) ));\n");

@@ -37,6 +37,9 @@ void WriteListenerMethodLookup(FILE* f, const char* indent, const char* method, 
 }
 
 const char kErrorSignature[] = "(Ljava/lang/String;Ljava/lang/String;)V";
+// What a listener's TavoOnEventError hears of an event that its sink refused.
+const char kCountRefusal[] = "Argument count mismatch";
+const char kTypeRefusal[] = "Argument type mismatch";
 const char kExceptionSignature[] = "(Ljava/lang/String;Ljava/lang/Throwable;)V";
 
 // A parameter as its caller pushes it: one value of `type`, or (a record
@@ -201,6 +204,19 @@ CString KeepInLocal(FILE* f, CTypeMapper* mapper, int i, const CString& expr, co
     return expr;
 }
 
+// The first exception an argument's conversion left (kept in brivelUnmade),
+// raised again where the listener would be called: no Java is called (the
+// calls test brivelUnmade, whose value stays set), and the exception goes
+// to the listener's TavoOnEventException.
+void WriteUnmadeRaised(FILE* f, int paramCount) {
+    if (paramCount == 0) return;
+    fputs("\t\tif ( brivelUnmade != NULL ) {\n"
+          "\t\t\tbrivelJniEnv->Throw( brivelUnmade );\n"
+          "\t\t\tbrivelJniEnv->DeleteLocalRef( brivelUnmade );\n"
+          "\t\t}\n",
+          f);
+}
+
 // The body of Event_<N>: the Java method of the event, called with the
 // arguments as the caller passed them on the stack.
 void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
@@ -210,6 +226,7 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
     }
     const char* name = record->name;
     fputs("\tJNIEnv * brivelJniEnv = brivelGetJniEnv();\n"
+          "\tif ( brivelJniEnv == NULL ) return E_UNEXPECTED;\n"
           "\tbrivelInitEventThread( brivelJniEnv );\n"
           "\tHRESULT hResult = S_OK;\n"
           "\tif ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;\n"
@@ -236,11 +253,12 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
           f);
     int p = record->paramCount;
     std::vector<CString> exprs;
+    if (p > 0) fputs("\t\tjthrowable brivelUnmade = NULL;\n", f);
     for (int i = 0; i < p; ++i) {
         CTypeMapper* mapper = record->vtblMappers[static_cast<size_t>(i)];
         CString expr;
         if (record->passing[static_cast<size_t>(i)] == 0) {
-            mapper->EmitVtblEventParam(i, f);
+            mapper->EmitVtblEventParam(CMapperCall::EventArgument(record->pureOut[static_cast<size_t>(i)]), i, f);
             mapper->GetVtblEventArgExpr(i, expr);
             expr = KeepInLocal(f, mapper, i, expr, "\t\t");
         } else {
@@ -252,10 +270,20 @@ void WriteEventHandlerEntry(FILE* f, const EventRecord* record) {
             }
             mapper->GetEventArrayExpr(i, expr);
         }
+        EmitEventArgumentMadeCheck(f);
         exprs.push_back(expr);
     }
+    WriteUnmadeRaised(f, p);
     const char* close = record->returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n";
-    fputs("\t\tif ( brivelMethod != NULL ) {\n", f);
+    // An argument the VM could not make (its exception pending) calls no
+    // Java: the exception goes to the listener's TavoOnEventException below.
+    if (p > 0)
+        fputs("\t\tif ( brivelUnmade != NULL ) {\n"
+              "\t\t\t// An argument could not be made: nothing is called.\n"
+              "\t\t} else if ( brivelMethod != NULL ) {\n",
+              f);
+    else
+        fputs("\t\tif ( brivelMethod != NULL ) {\n", f);
     fputs(record->returnsBoolean ? "\t\thResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod"
                                  : "\t\tbrivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod",
           f);
@@ -611,9 +639,14 @@ void WriteSinkObjectMethods(FILE* f, const CInterfaceEntry* entry, const char* n
     // The count is taken from the decrement itself: once it reaches 0 the
     // object may be gone.
     fprintf(f, "ULONG STDMETHODCALLTYPE %sHandlerImpl::Release( void )\n{\n", name);
+    // Without a VM (gone, or never on this thread) there is no reference to
+    // delete.
     fputs("\tLONG brvCount = InterlockedDecrement( &brvRef );\n\tif ( brvCount <= 0 ) {\n"
-          "\t\tbrivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );\n"
-          "\t\tif ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );\n"
+          "\t\tJNIEnv * brivelJniEnv = brivelGetJniEnv();\n"
+          "\t\tif ( brivelJniEnv != NULL ) {\n"
+          "\t\t\tif ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );\n"
+          "\t\t\tif ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );\n"
+          "\t\t}\n"
           "\t\tdelete this;\n\t\treturn 0;\n\t}\n\treturn brvCount;\n}\n\n",
           f);
     fprintf(f, "HRESULT STDMETHODCALLTYPE %sHandlerImpl::GetTypeInfoCount( UINT __RPC_FAR *pctinfo)\n{\n\treturn E_NOTIMPL;\n}\n\n", name);
@@ -642,7 +675,8 @@ void WriteEventArgumentTypes(FILE* f, const EventRecord& record) {
     fprintf(f, "\t\tif ( brivelBadArg >= 0 ) {\n"
                "\t\t\tfor ( int brivelArg = 0; brivelArg < %d; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );\n"
                "\t\t\tif ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;\n"
-               "\t\t\treturn DISP_E_TYPEMISMATCH;\n\t\t}\n", p);
+               "\t\t\treturn brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, \"%s\", \"%s\", DISP_E_TYPEMISMATCH );\n\t\t}\n",
+            p, record.name.c_str(), kTypeRefusal);
     fprintf(f, "\t\tDISPPARAMS brivelParams = { brivelArgs, NULL, %d, 0 };\n", p);
     fputs("\t\t// From here the arguments are read from the case's own array.\n"
           "\t\tDISPPARAMS * pDispParams = &brivelParams;\n", f);
@@ -663,18 +697,20 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
     fprintf(f, "\t\tbrivelFnName = \"%s\";\n", record.name.c_str());
     for (int i = 0; i < p; ++i) {
         fprintf(f, "\t\tint eventParamIndex%d = brivelGetParamIndex(%d,pDispParams,%d);\n", i, i, p);
-        fprintf(f, "\t\tif ( eventParamIndex%d < 0 ) return DISP_E_BADPARAMCOUNT;\n", i);
+        fprintf(f, "\t\tif ( eventParamIndex%d < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, \"%s\", \"%s\", DISP_E_BADPARAMCOUNT );\n",
+                i, record.name.c_str(), kCountRefusal);
     }
     // Events whose arguments the mappers read as they come need no copies.
     bool typed = false;
     for (CTypeMapper* mapper : record.mappers) typed = typed || !mapper->GetEventArgumentVt().IsEmpty();
     if (typed) WriteEventArgumentTypes(f, record);
     std::vector<CString> exprs;
+    if (p > 0) fputs("\t\tjthrowable brivelUnmade = NULL;\n", f);
     for (int i = 0; i < p; ++i) {
         CTypeMapper* mapper = record.mappers[static_cast<size_t>(i)];
         CString expr;
         if (record.passing[static_cast<size_t>(i)] == 0) {
-            mapper->EmitEventParam(i, f);
+            mapper->EmitEventParam(CMapperCall::EventArgument(record.pureOut[static_cast<size_t>(i)]), i, f);
             mapper->GetEventArgExpr(i, expr);
             // An inline conversion makes a Java object: keep it in a local
             // so that it can be deleted after the calls.
@@ -693,9 +729,14 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
             }
             mapper->GetEventArrayExpr(i, expr);
         }
+        EmitEventArgumentMadeCheck(f);
         exprs.push_back(expr);
     }
-    fputs("\t\tif ( brivelMethod != NULL && brivelError == NULL ) ", f);
+    WriteUnmadeRaised(f, p);
+    // An argument the VM could not make (its exception pending) calls no
+    // Java: the exception goes to the listener's TavoOnEventException.
+    const char* made = p > 0 ? " && brivelUnmade == NULL" : "";
+    fprintf(f, "\t\tif ( brivelMethod != NULL && brivelError == NULL%s ) ", made);
     fputs(record.returnsBoolean ? "hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod"
                                 : "brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod",
           f);
@@ -707,7 +748,7 @@ void WriteDispatchEventCase(FILE* f, const EventRecord& record) {
         fputs("\t\t", f);
     }
     fputs(record.returnsBoolean ? ") ? S_OK : S_FALSE;\n" : ");\n", f);
-    fputs("\t\tif ( serverSide && brivelError == NULL ) ", f);
+    fprintf(f, "\t\tif ( serverSide && brivelError == NULL%s ) ", made);
     if (record.returnsBoolean) fputs("hResult = ", f);
     fprintf(f, "OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, %d, 0, \"%s\", \"%s\"", p,
             record.returnsBoolean ? "boolean" : "void", record.name.c_str());
@@ -764,6 +805,7 @@ void WriteSinkInvoke(FILE* f, const char* name, const std::vector<EventRecord>& 
     fputs("    DISPPARAMS __RPC_FAR *pDispParams,\n    VARIANT __RPC_FAR *pVarResult,\n    EXCEPINFO __RPC_FAR *pExcepInfo,\n"
           "    UINT __RPC_FAR *puArgErr)\n{\n"
           "\tJNIEnv * brivelJniEnv = brivelGetJniEnv();\n"
+          "\tif ( brivelJniEnv == NULL ) return E_UNEXPECTED;\n"
           "\tbrivelInitEventThread( brivelJniEnv );\n"
           "\tconst char * brivelError = NULL;\n"
           "\tconst char * brivelFnName = NULL;\n"
@@ -821,9 +863,15 @@ void WriteSinkNatives(FILE* f, const CString& jniPackage, const CInterfaceEntry*
           f);
     fprintf(f, "extern \"C\" JNIEXPORT jboolean JNICALL Java_%s__1_1TavoEventListenerInit\n",
             QualifiedName(jniPackage, mangledName, '_').c_str());
+    // No memory for the sink: OutOfMemoryError, not an exception of C++
+    // thrown through the VM's frames.
     fprintf(f, "\t(JNIEnv * env, jobject thisObj )\n{\n\tbrivelInitThread( env );\n"
-               "\tenv->SetIntField( thisObj, brivelGetEventId(), (jint) new %sHandlerImpl( thisObj ));\n\treturn 1;\n}\n\n",
-            name);
+               "\t%sHandlerImpl * sink = 0;\n"
+               "\ttry {\n\t\tsink = new %sHandlerImpl( thisObj );\n\t} catch ( ... ) {\n"
+               "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/OutOfMemoryError\" ), \"event sink\" );\n"
+               "\t\treturn 0;\n\t}\n"
+               "\tenv->SetIntField( thisObj, brivelGetEventId(), (jint) sink );\n\treturn 1;\n}\n\n",
+            name, name);
 }
 
 }  // namespace
@@ -865,7 +913,8 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
         // `use`: a value of another type converted into `own` (the sink
         // clears it); a reference must point at the declared type, since the
         // sink writes back through it; VT_INT reads as VT_I4, VT_UINT as
-        // VT_UI4, an IDispatch as an IUnknown, and no object as a null one.
+        // VT_UI4, an IDispatch as an IUnknown, no object as a null one, and
+        // VT_NULL as an absent string or date (a null string, the zero date).
         fputs("HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VARIANTARG * use )\n{\n"
               "\t*use = *arg;\n"
               "\tif ( vt == VT_EMPTY ) return S_OK;\n"
@@ -884,9 +933,34 @@ void CBridgeGenerator::WriteEventSink(CInterfaceEntry* entry, const CString& lis
               "\t\tV_UNKNOWN( use ) = NULL;\n"
               "\t\treturn S_OK;\n"
               "\t}\n"
+              "\tif ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {\n"
+              "\t\tV_VT( use ) = vt;\n"
+              "\t\tif ( vt == VT_BSTR ) V_BSTR( use ) = NULL;\n"
+              "\t\telse V_DATE( use ) = 0;\n"
+              "\t\treturn S_OK;\n"
+              "\t}\n"
               "\tif ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;\n"
               "\t*use = *own;\n"
               "\treturn S_OK;\n"
+              "}\n\n",
+              f);
+        // A refused event reaches no listener method: the listener's
+        // TavoOnEventError hears of it (a server-side sink's object is no
+        // listener), and the source gets the refusal as the answer.
+        fputs("static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )\n{\n"
+              "\tif ( brivelJniEnv == NULL || serverSide ) return hr;\n"
+              "\tjclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );\n"
+              "\tjmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, \"TavoOnEventError\", \"(Ljava/lang/String;Ljava/lang/String;)V\" );\n"
+              "\tif ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );\n"
+              "\tif ( brivelMethod != NULL ) {\n"
+              "\t\tjstring brivelFnString = brivelJniEnv->NewStringUTF( event );\n"
+              "\t\tjstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );\n"
+              "\t\tif ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );\n"
+              "\t\tif ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );\n"
+              "\t\tif ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );\n"
+              "\t}\n"
+              "\tif ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();\n"
+              "\treturn hr;\n"
               "}\n\n",
               f);
     }

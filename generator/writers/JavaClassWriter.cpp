@@ -559,20 +559,43 @@ void CBridgeGenerator::WriteRemoteEventAdd(CCoclassEntry* coclass) {
           "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/NullPointerException\" ), \"Argument 1 is null\" );\n"
           "\t\treturn NULL;\n\t}\n",
           c);
-    fputs("\tconst char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );\n\tIDispatch * iDisp = 0;\n", c);
+    // A missing string or class, or no memory for the sink, leaves the VM's
+    // exception (or OutOfMemoryError) pending and answers null; the sink is
+    // advised only once everything that goes back is there.
+    fputs("\tconst char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );\n"
+          "\tif ( interfaceName == 0 ) return NULL;\n"
+          "\tIDispatch * iDisp = 0;\n"
+          "\tbool madeNone = false;\n"
+          "\ttry {\n",
+          c);
     bool first = true;
     for (CInterfaceEntry* event : coclass->eventInterfaces) {
         CString listener = ListenerClassName(event);
         CString full = m_javaPackage.IsEmpty() ? listener : m_javaPackage + "." + listener;
-        fputs("\t", c);
+        fputs("\t\t", c);
         if (!first) fputs("} else ", c);
         first = false;
         fprintf(c, "if ( strcmp( interfaceName, \"%s\" ) == 0 ) {\n", full.c_str());
-        fputs("\t\t// Initialize and add new listener object.\n", c);
-        fprintf(c, "\t\tiDisp = new %sHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );\n", listener.c_str());
+        fputs("\t\t\t// Initialize and add new listener object.\n", c);
+        fprintf(c, "\t\t\tiDisp = new %sHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );\n", listener.c_str());
     }
-    fputs("\t}\n\tenv->ReleaseStringUTFChars( interfaceStr, interfaceName );\n\tif ( iDisp != 0 ) {\n"
-          "\t\tjobject listener = env->AllocObject( env->FindClass( \"brivel/TavoEventListener\" ));\n"
+    if (!first) fputs("\t\t}\n", c);
+    fputs("\t} catch ( ... ) {\n\t\tmadeNone = true;\n\t}\n"
+          "\tenv->ReleaseStringUTFChars( interfaceStr, interfaceName );\n"
+          "\tif ( madeNone ) {\n"
+          "\t\tenv->ThrowNew( brivelFindClass( env, \"java/lang/OutOfMemoryError\" ), \"event sink\" );\n"
+          "\t\treturn NULL;\n\t}\n"
+          "\tif ( iDisp != 0 ) {\n"
+          "\t\tjclass listenerClass = env->FindClass( \"brivel/TavoEventListener\" );\n"
+          "\t\tjobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );\n"
+          "\t\tjclass objectClass = listener == 0 ? 0 : env->FindClass( \"java/lang/Object\" );\n"
+          "\t\tjobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );\n"
+          "\t\tjclass intClass = ret == 0 ? 0 : env->FindClass( \"java/lang/Integer\" );\n"
+          "\t\tjmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, \"<init>\", \"(I)V\" );\n"
+          "\t\tif ( intInit == 0 ) {\n"
+          "\t\t\tiDisp->Release();\n"
+          "\t\t\treturn NULL;\n"
+          "\t\t}\n"
           "\t\tenv->SetIntField( listener, brivelGetEventId(), (jint) iDisp );\n"
           "\t\tjint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );\n"
           // After a failed advise nobody gets the listener: the sink's first
@@ -581,10 +604,8 @@ void CBridgeGenerator::WriteRemoteEventAdd(CCoclassEntry* coclass) {
           "\t\t\tiDisp->Release();\n"
           "\t\t\treturn NULL;\n"
           "\t\t}\n"
-          "\t\tjobjectArray ret = env->NewObjectArray( 2, env->FindClass( \"java/lang/Object\" ), 0 );\n"
           "\t\tenv->SetObjectArrayElement( ret, 0, listener );\n"
-          "\t\tjclass intClass = env->FindClass( \"java/lang/Integer\" );\n"
-          "\t\tenv->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, \"<init>\", \"(I)V\" ), cookie ));\n"
+          "\t\tenv->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));\n"
           "\t\treturn ret;\n\t}\n\treturn NULL;\n}\n\n",
           c);
 }

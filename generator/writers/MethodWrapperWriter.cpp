@@ -222,6 +222,10 @@ void CMethodWrapperWriter::WriteVarargRead(const CString& type, int index) {
     fprintf(m_cpp, "\t%s arg%d = va_arg( ap, %s );\n", type.c_str(), index, type == "float" ? "double" : type.c_str());
 }
 
+void CMethodWrapperWriter::WriteOutOnlyElementEmptied(const Arg& arg, int i) {
+    if (arg.pureOut) fprintf(m_cpp, "\tif ( arg%d__arrayBuf != 0 ) arg%d__arrayBuf[0] = 0;\n", i, i);
+}
+
 void CMethodWrapperWriter::WriteEarlyReturn(const char* indent, bool hasResult, const CReleaseStatements& cleanup) {
     cleanup.Write(m_cpp, static_cast<int>(strlen(indent)) + 1);
     fprintf(m_cpp, hasResult ? "%s\treturn 0;\n" : "%s\treturn;\n", indent);
@@ -646,6 +650,7 @@ void CMethodWrapperWriter::WriteInvokeBody(const FUNCDESC* func, int m) {
                 arg.mapper->GetJniType(element);
                 fprintf(m_cpp, "\t%s * arg%d__arrayBuf = env->Get%sArrayElements( (%s) arg%d, NULL );\n", element.c_str(), i,
                         arg.accessor, arg.mapper->GetJniArrayType(), i);
+                WriteOutOnlyElementEmptied(arg, i);
             }
         }
         if (!arg.pureOut && !arg.rawDefault && !arg.mapper->SkipsNullCheck()) {
@@ -720,6 +725,7 @@ void CMethodWrapperWriter::WriteVtableBody(const FUNCDESC*, int m, int thunk) {
                 arg.mapper->GetJniType(element);
                 fprintf(m_cpp, "\t%s * arg%d__arrayBuf = env->Get%sArrayElements( (%s) arg%d, NULL );\n", element.c_str(), i,
                         arg.accessor, arg.mapper->GetJniArrayType(), i);
+                WriteOutOnlyElementEmptied(arg, i);
             }
         }
         {

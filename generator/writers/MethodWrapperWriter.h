@@ -81,6 +81,11 @@ private:
     CReleaseStatements OutCopyCleanup(int i, int m, bool vtable, bool hasResult);
     CReleaseStatements SetupCleanup(const CReleaseStatements& before, int i);
     void WriteEarlyReturn(const char* indent, bool hasResult, const CReleaseStatements& cleanup);
+    // An out-only value handed over in its Java array's element: the
+    // element starts as 0 (false), as every out-only temporary starts empty,
+    // so that a callee that writes nothing gives the caller 0, not the
+    // value its array held.
+    void WriteOutOnlyElementEmptied(const Arg& arg, int i);
     // One argument of a virtual call read from the thunk's va_list.
     void WriteVarargRead(const CString& type, int index);
 

@@ -6,6 +6,7 @@
 #include "BrvServerConfig.h"
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <jni.h>
 
@@ -161,6 +162,30 @@ JNIEXPORT void JNICALL Java_brivel_server_BrvServer_onDisconnect(JNIEnv*, jobjec
     g_connections.Close(id);
 }
 
+// The listener that __RemoteEventAdd made holds the first reference of its
+// sink (which holds the object's Java object and the interface's name): it
+// goes with the registration, whether or not the unadvise succeeded (the
+// connection point keeps a reference of its own while it still has one).
+static void ReleaseListenerSink(JNIEnv* env, jobject listener) {
+    if (!listener) return;
+    jthrowable pending = env->ExceptionOccurred();
+    if (pending) env->ExceptionClear();
+    jclass listenerClass = env->GetObjectClass(listener);
+    jfieldID sinkField = env->GetFieldID(listenerClass, "__TavoEventSink", "I");
+    if (sinkField) {
+        IUnknown* sink = reinterpret_cast<IUnknown*>(static_cast<intptr_t>(env->GetIntField(listener, sinkField)));
+        env->SetIntField(listener, sinkField, 0);
+        if (sink) sink->Release();
+    } else {
+        env->ExceptionClear();
+    }
+    env->DeleteLocalRef(listenerClass);
+    if (pending) {
+        env->Throw(pending);
+        env->DeleteLocalRef(pending);
+    }
+}
+
 // Adds (through the object's __RemoteEventAdd) or removes (through its
 // __TavoUnadvise) a remote client's event listener. An object without the
 // method is left alone and null comes back.
@@ -180,8 +205,12 @@ JNIEXPORT jobjectArray JNICALL Java_brivel_server_TransactEnv_doRegistration(JNI
         else env->ExceptionClear();
     } else {
         jmethodID unadvise = env->GetMethodID(objectClass, "__TavoUnadvise", "(Lbrivel/TavoEventListener;I)V");
-        if (unadvise) env->CallVoidMethod(obj, unadvise, listener, cookie);
-        else env->ExceptionClear();
+        if (unadvise) {
+            env->CallVoidMethod(obj, unadvise, listener, cookie);
+            ReleaseListenerSink(env, listener);
+        } else {
+            env->ExceptionClear();
+        }
     }
     env->DeleteLocalRef(objectClass);
     return result;

@@ -1,5 +1,5 @@
 // File: C:\brivel-e2e\JE2e.cpp
-// Generated: Wed Dec 09 09:18:55 2026
+// Generated: Wed Dec 09 14:45:35 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -259,8 +259,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_IEntry_getLabel
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -292,8 +296,12 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_IEntry_getAmount
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -349,8 +357,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_getTitle
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -420,8 +432,12 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_getTotal
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -451,8 +467,12 @@ extern "C" JNIEXPORT jdouble JNICALL Java_e2e_ledger_ILedger_getRatio
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_R8 && FAILED( VariantChangeType( &ret, &ret, 0, VT_R8 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_R8 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_R8 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jdouble)V_R8( &ret );
@@ -516,8 +536,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_ILedger_getOpen
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -596,8 +620,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Add__Ljava_lang_Str
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "e2e/ledger/IEntry" );
@@ -652,8 +680,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_Add__Ljava_lang_Str
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "e2e/ledger/IEntry" );
@@ -694,8 +726,12 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Scale__II
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -733,6 +769,7 @@ extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_Split__I_3I_3I
 		return;
 	}
 	jint * arg1__arrayBuf = env->GetIntArrayElements( (jintArray) arg1, NULL );
+	if ( arg1__arrayBuf != 0 ) arg1__arrayBuf[0] = 0;
 	vargs[1].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[1] ) = (long *) &arg1__arrayBuf[0];
 	if ( arg2 == 0 ) {
@@ -891,8 +928,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getState
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "e2e/ledger/Mood" );
@@ -922,6 +963,9 @@ extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_setState__Le2e_ledger_
 	params.rgdispidNamedArgs = &dispidNamed;
 	vargs[0].vt = VT_I4;
 	V_I4( &vargs[0] ) = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -962,8 +1006,12 @@ extern "C" JNIEXPORT jshort JNICALL Java_e2e_ledger_ILedger_Shift__S
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I2 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I2 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I2 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I2 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jshort)V_I2( &ret );
@@ -1069,8 +1117,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_First
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 3);
@@ -1102,8 +1154,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_e2e_ledger_ILedger_getOpened
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_DATE && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
@@ -1186,7 +1242,7 @@ extern "C" JNIEXPORT void JNICALL Java_e2e_ledger_ILedger_AddDays__Ljava_util_Da
 		env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Array of length 1 must be passed for OUT parameters" );
 		return;
 	}
-	DATE temp__2;
+	DATE temp__2 = 0;
 	vargs[0].vt = VT_BYREF | VT_DATE;
 	V_DATEREF( &vargs[0 ] ) = &temp__2;
 	VariantInit(&ret);
@@ -1320,6 +1376,11 @@ extern "C" JNIEXPORT jintArray JNICALL Java_e2e_ledger_ILedger_Running___3ILbriv
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jintArray retArray = (jintArray) brivelSafeArrayToJArray( env, retSafeArray, VT_I4 );
 	VariantClear( &ret );
@@ -1368,6 +1429,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_ILedger_Reverse___3Lbr
 	SafeArrayDestroy( tmpSafeArray0 );
 	if ( FAILED( hr )) {
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
+		return 0;
+	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
 		return 0;
 	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
@@ -1467,6 +1533,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_ILedger_entries___3Le2
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = 0;
 	if ( retSafeArray != 0 && SafeArrayGetDim( retSafeArray ) == 1 && ( retSafeArray->fFeatures & ( FADF_UNKNOWN | FADF_DISPATCH )) != 0 ) {
@@ -1552,6 +1623,11 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_ILedger_moods___3Le2e_
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
+	if ( ( ret.vt & VT_ARRAY ) == 0 && ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+		VariantClear( &ret );
+		brivelThrowComExceptionObject( env, DISP_E_TYPEMISMATCH, 0 );
+		return 0;
+	}
 	SAFEARRAY * retSafeArray = ((( ret ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( ret ).vt & VT_BYREF ) ? (( ret ).pparray == 0 ? (SAFEARRAY *) 0 : *( ret ).pparray ) : ( ret ).parray );
 	jobjectArray retArray = 0;
 	if ( retSafeArray != 0 && SafeArrayGetDim( retSafeArray ) == 1 && SafeArrayGetElemsize( retSafeArray ) == sizeof( LONG )) {
@@ -1621,8 +1697,12 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ILedger_Announce___3Ljava_lang
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -1665,8 +1745,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_Describe__Ljava_lan
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -1719,8 +1803,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_TitleOf__Lbrivel_Ta
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -1788,8 +1876,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ILedger_FireAny__IILbrivel_
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -1908,8 +2000,11 @@ ULONG STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -1961,9 +2056,32 @@ HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VAR
 		V_UNKNOWN( use ) = NULL;
 		return S_OK;
 	}
+	if ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {
+		V_VT( use ) = vt;
+		if ( vt == VT_BSTR ) V_BSTR( use ) = NULL;
+		else V_DATE( use ) = 0;
+		return S_OK;
+	}
 	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
 	*use = *own;
 	return S_OK;
+}
+
+static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )
+{
+	if ( brivelJniEnv == NULL || serverSide ) return hr;
+	jclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );
+	jmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V" );
+	if ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+	if ( brivelMethod != NULL ) {
+		jstring brivelFnString = brivelJniEnv->NewStringUTF( event );
+		jstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );
+		if ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+		if ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );
+		if ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );
+	}
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
+	return hr;
 }
 
 HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -1973,6 +2091,7 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -1989,9 +2108,9 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "Changed";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Changed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Changed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -2001,19 +2120,26 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Changed", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, jstrEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Changed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Changed"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "java.lang.String", jstrEventArg_1
 		);
@@ -2031,7 +2157,7 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "Closing";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Closing", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -2040,21 +2166,27 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Closing", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Closing"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Closing"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -2077,7 +2209,7 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "Stamped";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Stamped", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -2086,17 +2218,23 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Stamped", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Stamped"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Stamped"
 			, false, "java.util.Date", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -2113,14 +2251,20 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "Tallied";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Tallied", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[6];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "e2e/ledger/Tally", &brivelRecordDetails[0], 6, &evRecordErr0, evRecordFieldIds0 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Tallied"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Tallied"
 			, false, "e2e.ledger.Tally", eventArgValue_0
 		);
 		if ( eventArgValue_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArgValue_0 );
@@ -2136,13 +2280,16 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		}
 		brivelFnName = "Listed";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jobjectArray eventArray0 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
 		jintArray eventElements1 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray1 = 0;
 		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoIntArray" );
 		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[I" );
@@ -2150,11 +2297,16 @@ HRESULT STDMETHODCALLTYPE DLedgerEventsHandlerImpl::Invoke( DISPID dispIdMember,
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 			, eventArray1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
 			, false, "String[]", eventArray0
 			, true, "brivel.out.TavoIntArray", eventArray1
 		);
@@ -2234,7 +2386,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_e2e_ledger_DLedgerEvents__1_1TavoEven
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DLedgerEventsHandlerImpl( thisObj ));
+	DLedgerEventsHandlerImpl * sink = 0;
+	try {
+		sink = new DLedgerEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -2614,7 +2773,7 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ITally_Fit___3Le2e_ledger_Rang
 	env->ThrowNew( brivelFindClass( env, "brivel/TavoException" ), "Unsupported record type" );
 	return 0;
 	SAFEARRAY * tmpSa__0 = 0;
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_6, pUnk,tmpSa__0,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -2643,7 +2802,7 @@ extern "C" JNIEXPORT jint JNICALL Java_e2e_ledger_ITally_Peek
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Uninitialized TavoObject" );
 		return 0;
 	}
-	jint retVal;
+	jint retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_7, pUnk,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		return 0;
@@ -2688,7 +2847,7 @@ extern "C" JNIEXPORT jstring JNICALL Java_e2e_ledger_ITally_LedgerTitle__Le2e_le
 			return 0;
 		}
 	}
-	BSTR retVal;
+	BSTR retVal = 0;
 	hr = brivelVtableInvoker( env, vThunk_8, pUnk,idisp__0,&retVal);
 	if ( brivelCheckFatalError( env )) {
 		if ( idisp__0 != 0 ) idisp__0->Release();
@@ -2739,24 +2898,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_e2e_ledger_Ledger__1_1RemoteEvent
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "e2e.ledger.DLedgerEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DLedgerEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "e2e.ledger.DLedgerEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DLedgerEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;

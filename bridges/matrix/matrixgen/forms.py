@@ -66,4 +66,12 @@ VTABLE_EVENTS = Path("vtableEvents", "events of a dual interface (virtual-table 
 # nothing (VT_EMPTY results), and one that fails every call with its EXCEPINFO.
 EMPTY = Path("empty", "IDispatch calls answered S_OK with nothing written", False)
 FAILING = Path("failing", "IDispatch calls failed with DISP_E_EXCEPTION", False)
-PATHS = (DISPATCH, VTABLE, DISPATCH_EVENTS, VTABLE_EVENTS, EMPTY, FAILING)
+# The IDispatch calls with a result again, against a server that answers
+# each with a value of another type (one that does not convert).
+WRONG = Path("wrong", "IDispatch results answered with a value of another type", False)
+# The events again, fired into each sink's IDispatch::Invoke without their
+# argument and with one of another type: the sink refuses them, and the
+# listener hears of it through its TavoOnEventError.
+DISPATCH_REFUSED = Path("dispatchRefused", "events the IDispatch sink refuses", True)
+VTABLE_REFUSED = Path("vtableRefused", "events the dual sink's IDispatch::Invoke refuses", True)
+PATHS = (DISPATCH, VTABLE, DISPATCH_EVENTS, VTABLE_EVENTS, EMPTY, FAILING, WRONG, DISPATCH_REFUSED, VTABLE_REFUSED)

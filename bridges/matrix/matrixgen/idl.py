@@ -84,5 +84,7 @@ def write(out):
     w('    [uuid(%s), helpstring("A server that answers S_OK and writes nothing")]\n' % L.CLSIDS["EmptyShapes"])
     w("    coclass EmptyShapes { [default] interface IShapesDisp; };\n\n")
     w('    [uuid(%s), helpstring("A server that fails every call with its EXCEPINFO")]\n' % L.CLSIDS["FailingShapes"])
-    w("    coclass FailingShapes { [default] interface IShapesDisp; };\n")
+    w("    coclass FailingShapes { [default] interface IShapesDisp; };\n\n")
+    w('    [uuid(%s), helpstring("A server that answers every result with a value of another type")]\n' % L.CLSIDS["WrongShapes"])
+    w("    coclass WrongShapes { [default] interface IShapesDisp; };\n")
     w("};\n")

@@ -45,7 +45,8 @@ class Generated:
 
 
 CLASS_OF_PATH = {"dispatch": "IShapesDisp", "vtable": "IShapesVtbl", "empty": "IShapesDisp",
-                 "failing": "IShapesDisp", "dispatchEvents": "DShapesEvents", "vtableEvents": "IShapesEvents"}
+                 "failing": "IShapesDisp", "wrong": "IShapesDisp", "dispatchEvents": "DShapesEvents",
+                 "vtableEvents": "IShapesEvents", "dispatchRefused": "DShapesEvents", "vtableRefused": "IShapesEvents"}
 
 
 # ---------------------------------------------------------------- expected Java types
@@ -204,16 +205,43 @@ def empty_value(kind):
     }.get(kind.java, "r == 0")
 
 
+PRIMITIVES = ("boolean", "byte", "short", "int", "long", "float", "double")
+
+
 def empty_body(cell, var):
     """An IDispatch cell against the server that writes nothing: no crash, no
-    leak, and a result reads as the empty VARIANT converted."""
-    k, f = cell.shape.kind, cell.shape.form
-    before, call, after = call_parts(T.Cell(cell.shape, F.DISPATCH), var)
+    leak, a result reads as the empty VARIANT converted, an out-only
+    argument comes back as its kind's empty value, and any other argument
+    the caller holds keeps what it held (a value passed as a Java primitive
+    has nothing to come back in)."""
+    k, f, m = cell.shape.kind, cell.shape.form, cell.shape.method
+    a = k.values[0]
+    dispatch = T.Cell(cell.shape, F.DISPATCH)
+    before, call, after = call_parts(dispatch, var)
     if f.result and f.array:
         return before + [call, "Cells.expect(r == null, \"the result of an empty answer\", Check.showArray(r));"]
     if f.result:
         return before + [call, "Cells.expect(%s, \"the result of an empty answer\", %s);" % (empty_value(k), k.j_show("r"))]
-    return before + [call]
+    kept = "the argument after an empty answer"
+    param = expected(dispatch)[1][0]
+    if f.array and param.endswith("[]"):
+        # The array goes in as it is: it keeps its elements.
+        return ["%s arg = %s;" % (param, array_lit(k, array_values(k, 0))), "%s.%s(arg);" % (var, m),
+                "Cells.expect(%s, \"%s\", Check.showArray(arg));" % (array_eq(k, "arg", array_values(k, 0)), kept)]
+    if f.array:
+        check = array_eq(k, "h.array", array_values(k, 0)) if f.reads else "h.array == null"
+        return before + [call, "Cells.expect(%s, \"%s\", Check.showArray(h.array));" % (check, kept)]
+    if is_bytes(k, f):
+        check = k.j_eq("h[0]", a) if f.reads else "h[0] == 0"
+        return before + [call, "Cells.expect(%s, \"%s\", String.valueOf(h[0]));" % (check, kept)]
+    if not f.writes:
+        if param in PRIMITIVES:
+            return before + [call]
+        return ["%s arg = %s;" % (param, lit(k, a)), "%s.%s(arg);" % (var, m),
+                "Cells.expect(%s, \"%s\", %s);" % (k.j_eq("arg", a), kept, k.j_show("arg"))]
+    held = "r" if k.kind_word else "h[0]"
+    check = k.j_eq(held, a) if f.reads else k.j_is_blank(held)
+    return before + [call, "Cells.expect(%s, \"%s\", %s);" % (check, kept, k.j_show(held))]
 
 
 def failing_body(cell, var):
@@ -260,10 +288,14 @@ def listener_body(cell, params):
             lines.append("c.own(v == null ? null : v.clone());")
         else:
             lines.append("c.own(v);")
+    # An out-only argument reaches the listener as the kind's empty value,
+    # whatever the caller's argument held (the server fires it poisoned).
     if f.array:
         if f.reads:
             arr = "v" if f is F.ARR_IN else "v.array"
             lines.append("if (!%s) why = \"the array \" + Check.showArray(%s);" % (array_eq(k, arr, array_values(k, 0)), arr))
+        elif f.out_only:
+            lines.append("if (v == null || v.array != null) why = \"the out-only array \" + (v == null ? \"without a holder\" : Check.showArray(v.array));")
         if f.writes:
             lines.append("v.array = %s;" % array_lit(k, array_values(k, written(f)), holder_element(k)))
             if owns(k):
@@ -272,16 +304,26 @@ def listener_body(cell, params):
         if f.reads:
             lines.append("if (!(v != null && v.length == 1 && %s)) why = \"the value \" + (v == null ? \"null\" : %s);"
                          % (k.j_eq("v[0]", a), k.j_show("v[0]")))
-        if f.writes:
+        elif f.out_only:
+            lines.append("if (!(v != null && v.length == 1 && %s)) why = \"the out-only value \" + (v == null ? \"null\" : %s);"
+                         % (k.j_is_blank("v[0]"), k.j_show("v[0]")))
+        if f.writes and k in (K.UNKNOWN, K.DISPATCH):
+            # Any object goes: one whose IUnknown is apart from its IDispatch.
+            lines.append("if (v != null && v.length == 1) v[0] = c.loose(%d);" % out)
+        elif f.writes:
             lines.append("if (v != null && v.length == 1) v[0] = %s;" % lit(k, out))
     elif is_bytes(k, f):
         if f.reads:
             lines.append("if (!(v != null && v.length >= 1 && %s)) why = \"the bytes \" + (v == null ? \"null\" : String.valueOf(v[0]));"
                          % k.j_eq("v[0]", a))
+        elif f.out_only:
+            lines.append("if (!(v != null && v.length >= 1 && v[0] == 0)) why = \"the out-only bytes \" + (v == null ? \"null\" : String.valueOf(v[0]));")
         if f.writes:
             lines.append("if (v != null && v.length >= 1) v[0] = %s;" % lit(k, out))
     elif f.reads:
         lines.append("if (!(%s)) why = \"the value \" + %s;" % (k.j_eq("v", a), k.j_show("v")))
+    elif f.out_only:
+        lines.append("if (!(%s)) why = \"the out-only value \" + %s;" % (k.j_is_blank("v"), k.j_show("v")))
     lines.append("c.heard(\"%s\", why);" % m)
     return lines
 
@@ -321,9 +363,20 @@ class Program:
         return "".join(out)
 
 
+def throws_call(cell_name, expectation, body):
+    """The call running a cell that must throw: one that throws before any
+    COM call says why (its build cannot reach COM with the shape)."""
+    if isinstance(expectation, T.ThrowsOnThisBuild):
+        return "c.runThrowsOnThisBuild(%s, %s, %s, %s);" % (java_string(cell_name), java_string(expectation.message),
+                                                          java_string(expectation.why), body)
+    return "c.runThrows(%s, %s, %s);" % (java_string(cell_name), java_string(expectation.message), body)
+
+
 def cell_method(name, params, cell_name, lines, expectation):
     body = "\n".join("\t\t\t%s" % line for line in lines)
-    if isinstance(expectation, T.Throws):
+    if isinstance(expectation, T.ThrowsOnThisBuild):
+        run = throws_call(cell_name, expectation, "() -> {\n%s\n\t\t}" % body)
+    elif isinstance(expectation, T.Throws):
         run = "c.runThrows(%s, %s, () -> {\n%s\n\t\t});" % (java_string(cell_name), java_string(expectation.message), body)
     else:
         run = "c.run(%s, () -> {\n%s\n\t\t});" % (java_string(cell_name), body)
@@ -345,6 +398,10 @@ def add_call_cell(program, cell, generated, var_type, var, cell_expectation):
         return
     if cell.path is F.EMPTY:
         lines = empty_body(cell, var)
+    elif cell.path is F.WRONG:
+        # The call throws (the cell's expectation): nothing after it runs.
+        before, call, after = call_parts(T.Cell(cell.shape, F.DISPATCH), var)
+        lines = before + [call]
     elif cell.path is F.FAILING:
         lines = failing_body(cell, var)
     else:
@@ -358,33 +415,28 @@ def release_shapes(var):
             "%s.getIMatrixControl().TavoRelease();" % var, "%s.TavoRelease();" % var]
 
 
-def calls_program(name, doc, cells, generated, build, known=False):
-    """A program of call cells; `known`: the cells that fail for a known fault."""
+def calls_program(name, doc, cells, generated, build):
+    """A program of call cells."""
     program = Program(name, doc)
-    needs = set()
     for cell in cells:
         e = T.expectation(cell, build)
-        if known != isinstance(e, T.Known) or isinstance(e, T.Refused):
-            continue
-        if known and e.crashes:
-            program.calls.append("c.notRun(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+        if isinstance(e, T.Refused):
             continue
         var = {"dispatch": ("IShapesDisp", "s"), "vtable": ("IShapesVtbl", "v"), "empty": ("IShapesDisp", "e"),
-               "failing": ("IShapesDisp", "f")}[cell.path.name]
-        needs.add(cell.path.name)
-        add_call_cell(program, cell, generated, var[0], var[1], T.RUNS if known else e)
-        if known:
-            program.calls.append("c.known(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+               "failing": ("IShapesDisp", "f"), "wrong": ("IShapesDisp", "w")}[cell.path.name]
+        add_call_cell(program, cell, generated, var[0], var[1], e)
     setup = ["Shapes shapes = new Shapes();", "Cells c = new Cells(%s, shapes.getIMatrixControl());" % java_string(name),
              "IShapesDisp s = shapes.getIShapesDisp();", "IShapesVtbl v = shapes.getIShapesVtbl();",
              "EmptyShapes empty = new EmptyShapes();", "IShapesDisp e = empty.getIShapesDisp();",
-             "FailingShapes failing = new FailingShapes();", "IShapesDisp f = failing.getIShapesDisp();"]
-    teardown = ["e.TavoRelease();", "empty.TavoRelease();", "f.TavoRelease();", "failing.TavoRelease();"] + \
-        release_shapes("shapes") + ["return c.report();"]
+             "FailingShapes failing = new FailingShapes();", "IShapesDisp f = failing.getIShapesDisp();",
+             "WrongShapes wrong = new WrongShapes();", "IShapesDisp w = wrong.getIShapesDisp();"]
+    teardown = ["e.TavoRelease();", "empty.TavoRelease();", "f.TavoRelease();", "failing.TavoRelease();",
+                "w.TavoRelease();", "wrong.TavoRelease();"] + release_shapes("shapes") + ["return c.report();"]
     return program.text(setup, teardown)
 
 
-def events_program(name, doc, path, generated, build, known_only=False):
+def events_program(name, doc, path, refused_path, generated, build):
+    """A program of the event cells of one sink, and of the events it refuses."""
     class_name = CLASS_OF_PATH[path.name]
     listener = generated.classes[class_name]
     cells = {c.shape.method: c for c in T.event_cells() if c.path is path}
@@ -394,7 +446,7 @@ def events_program(name, doc, path, generated, build, known_only=False):
         result, params = signature
         cell = cells.get(method)
         e = T.expectation(cell, build) if cell else None
-        runs = cell is not None and signature == expected(cell) and isinstance(e, (T.Runs, T.Throws, T.Known))
+        runs = cell is not None and signature == expected(cell) and isinstance(e, (T.Runs, T.Throws))
         decl = ", ".join("%s v" % p for p in params)
         if runs:
             inner = [l for l in listener_body(cell, params) if l != "return true;"]
@@ -405,12 +457,10 @@ def events_program(name, doc, path, generated, build, known_only=False):
             body = ["c.heard(\"%s\", null);" % method] + (["return true;"] if result == "boolean" else [])
         methods.append("        @Override\n        public %s %s(%s) {\n%s\n        }\n\n"
                        % (result, method, decl, "\n".join("            %s" % b for b in body)))
+    vtable = "true" if path is F.VTABLE_EVENTS else "false"
     for method, cell in cells.items():
         e = T.expectation(cell, build)
-        if isinstance(e, T.Refused) or known_only != isinstance(e, T.Known):
-            continue
-        if known_only and e.crashes:
-            program.calls.append("c.notRun(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+        if isinstance(e, T.Refused):
             continue
         signature = listener.get(method)
         if signature != expected(cell):
@@ -418,13 +468,17 @@ def events_program(name, doc, path, generated, build, known_only=False):
             program.calls.append("c.mismatch(%s, %s, %s);" % (java_string(cell.name), java_string(got),
                                                              java_string(show_signature(expected(cell)))))
         else:
-            fire = "() -> c.fire(%s, %s)" % (java_string(method), "true" if path is F.VTABLE_EVENTS else "false")
-            if isinstance(e, T.Throws) and not known_only:
-                program.calls.append("c.runThrows(%s, %s, %s);" % (java_string(cell.name), java_string(e.message), fire))
+            fire = "() -> c.fire(%s, %s)" % (java_string(method), vtable)
+            if isinstance(e, T.Throws):
+                program.calls.append(throws_call(cell.name, e, fire))
             else:
                 program.calls.append("c.run(%s, %s);" % (java_string(cell.name), fire))
-        if known_only:
-            program.calls.append("c.known(%s, %s);" % (java_string(cell.name), java_string(e.fault)))
+    # The events the sink refuses: the listener hears only of the refusals.
+    for cell in T.refused_cells():
+        if cell.path is not refused_path or isinstance(T.expectation(cell, build), T.Refused):
+            continue
+        program.calls.append("c.run(%s, () -> c.fireRefused(%s, %s, %s));" % (
+            java_string(cell.name), java_string(cell.shape.method), vtable, "true" if T.sink_types(cell.shape) else "false"))
     # What the sink reports to the listener is the cell's too.
     methods.append("        @Override\n        public void TavoOnEventError(String event, String error) {\n"
                    "            c.sinkReported(event, error, null);\n        }\n\n"
@@ -440,30 +494,27 @@ def events_program(name, doc, path, generated, build, known_only=False):
     return program.text(setup, teardown, extra)
 
 
+# The programs and the paths of their cells.
 PROGRAMS = (
-    ("DispatchCalls", "Every shape through IDispatch::Invoke.", "calls", F.DISPATCH),
-    ("VtableCalls", "Every shape through the virtual table.", "calls", F.VTABLE),
-    ("DispatchEvents", "Every event shape into the sink of a dispinterface.", "events", F.DISPATCH_EVENTS),
-    ("VtableEvents", "Every event shape into the virtual-table sink of a dual event interface.", "events", F.VTABLE_EVENTS),
-    ("AnswerCalls", "Every IDispatch shape against a server that answers S_OK with nothing written, and one that fails.",
-     "answers", None),
+    ("DispatchCalls", "Every shape through IDispatch::Invoke.", (F.DISPATCH,)),
+    ("VtableCalls", "Every shape through the virtual table.", (F.VTABLE,)),
+    ("DispatchEvents", "Every event shape into the sink of a dispinterface, and the events it refuses.",
+     (F.DISPATCH_EVENTS, F.DISPATCH_REFUSED)),
+    ("VtableEvents", "Every event shape into the virtual-table sink of a dual event interface, and the events its "
+     "IDispatch::Invoke refuses.", (F.VTABLE_EVENTS, F.VTABLE_REFUSED)),
+    ("AnswerCalls", "Every IDispatch shape against a server that answers S_OK with nothing written, one that fails, "
+     "and one that answers a result of another type.", (F.EMPTY, F.FAILING, F.WRONG)),
 )
 
 
 def write_programs(out_folder, bridge_folder, build):
     generated = Generated(bridge_folder)
     texts = {}
-    for name, doc, what, path in PROGRAMS:
-        if what == "calls":
-            texts[name] = calls_program(name, doc, [c for c in T.call_cells() if c.path is path], generated, build)
-        elif what == "answers":
-            texts[name] = calls_program(name, doc, T.answer_cells(), generated, build)
+    for name, doc, paths in PROGRAMS:
+        if paths[0].event:
+            texts[name] = events_program(name, doc, paths[0], paths[1], generated, build)
+        elif paths[0] is F.EMPTY:
+            texts[name] = calls_program(name, doc, T.answer_cells(build), generated, build)
         else:
-            texts[name] = events_program(name, doc, path, generated, build)
-    known_calls = calls_program("KnownCallFailures", "The call cells that fail for a known fault.",
-                                T.call_cells() + T.answer_cells(), generated, build, known=True)
-    texts["KnownCallFailures"] = known_calls
-    for path, name in ((F.DISPATCH_EVENTS, "KnownDispatchEventFailures"), (F.VTABLE_EVENTS, "KnownVtableEventFailures")):
-        texts[name] = events_program(name, "The event cells of one sink that fail for a known fault.", path, generated,
-                                     build, known_only=True)
+            texts[name] = calls_program(name, doc, [c for c in T.call_cells() if c.path is paths[0]], generated, build)
     return texts

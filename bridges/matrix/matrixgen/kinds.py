@@ -86,13 +86,29 @@ class Kind:
         return "memset( &%s, 0, sizeof %s );" % (target, target)
 
     def s_is_empty(self, expr):
-        """A test that an out-only argument came in empty, for values the
-        callee overwrites without freeing (None: any value is harmless)."""
-        return None
+        """A test that an out-only argument came in empty: what the caller's
+        argument held must not reach the callee (which overwrites it without
+        freeing it)."""
+        return self.s_is_blank(expr)
 
     def s_show(self, expr):
         """A std::string describing a value, for mismatch messages."""
         return "Show( %s )" % expr
+
+    def s_poison(self, target):
+        """Makes an event's out-only argument hold what no reader may take
+        (its incoming value is undefined): a sink must write it, never read
+        or free it."""
+        return "memset( &%s, 0x5A, sizeof %s );" % (target, target)
+
+    def s_unpoison(self, target):
+        """Takes the poison out of the argument, untouched, if it is still
+        there (so that freeing the argument does not use it)."""
+        return ""
+
+    def s_is_blank(self, expr):
+        """A test that the value is the kind's empty value."""
+        return "IsAllZero( &%s, sizeof %s )" % (expr, expr)
 
     # ---- VARIANT side (vt must be set)
     def v_get(self, var):
@@ -119,6 +135,12 @@ class Kind:
     def j_blank(self):
         """The element an out-only one-element array starts with."""
         return "0"
+
+    def j_is_blank(self, expr):
+        """A Java test that the value is what an out-only argument reaches
+        the listener as: the kind's empty value (the sink writes it into the
+        argument before the listener runs)."""
+        return "%s == %s" % (expr, self.j_blank())
 
     @property
     def j_array(self):
@@ -170,7 +192,9 @@ class Numeric(Kind):
 class Boolean(Numeric):
     def __init__(self):
         # IN true (a VARIANT_FALSE sent in its place shows), OUT and result
-        # true (a result read as 255 shows), IN/OUT back as false.
+        # true, IN/OUT back as false. The VM makes any non-zero byte a native
+        # returns true: a result read as 255 shows only where the raw byte is
+        # seen (the Wine cells compare it with JNI_TRUE).
         super().__init__("Bool", "VARIANT_BOOL", "VARIANT_BOOL", "boolean", "VT_BOOL", "V_BOOL", "Boolean",
                          (True, True, False))
         self.forms = F.SCALAR + (F.OUT2,) + F.ARRAYS
@@ -185,10 +209,8 @@ class Boolean(Numeric):
     def j_lit(self, value):
         return "true" if value else "false"
 
-    # Compared as the two int values the VM holds, so that a native's result
-    # other than 0 or 1 (JNI_TRUE) shows.
     def j_eq(self, expr, value):
-        return "Check.sameBoolean(%s, %s)" % (expr, self.j_lit(value))
+        return "%s == %s" % (expr, self.j_lit(value))
 
     def j_blank(self):
         return "false"
@@ -309,6 +331,12 @@ class Bstr(Text):
     def s_is_empty(self, expr):
         return "%s == 0" % expr
 
+    def s_poison(self, target):
+        return "%s = PoisonBstr();" % target
+
+    def s_unpoison(self, target):
+        return "if ( %s == PoisonBstr()) %s = 0;" % (target, target)
+
 
 class Lpstr(Text):
     """ANSI text: the virtual-table path only."""
@@ -384,6 +412,9 @@ class Date(Kind):
     def j_blank(self):
         return "null"
 
+    def j_is_blank(self, expr):
+        return "Check.date(1899, 12, 30, 0, 0, 0).equals(%s)" % expr
+
 
 DATE = Date()
 
@@ -417,6 +448,9 @@ class Guid(Kind):
 
     def j_blank(self):
         return "null"
+
+    def j_is_blank(self, expr):
+        return "\"{00000000-0000-0000-0000-000000000000}\".equals(%s)" % expr
 
 
 GUID = Guid()
@@ -459,6 +493,18 @@ class Variant(Kind):
     def s_is_empty(self, expr):
         return "V_VT( &%s ) == VT_EMPTY" % expr
 
+    # A VARIANT of a type no reader of the argument expects: an object no
+    # one may use.
+    def s_poison(self, target):
+        return "V_VT( &%s ) = VT_UNKNOWN; V_UNKNOWN( &%s ) = PoisonUnknown();" % (target, target)
+
+    def s_unpoison(self, target):
+        return "if ( V_VT( &%s ) == VT_UNKNOWN && V_UNKNOWN( &%s ) == PoisonUnknown()) VariantInit( &%s );" % (
+            target, target, target)
+
+    def s_is_blank(self, expr):
+        return "V_VT( &%s ) == VT_EMPTY" % expr
+
     def s_show(self, expr):
         return "ShowVariant( %s )" % expr
 
@@ -477,6 +523,9 @@ class Variant(Kind):
 
     def j_blank(self):
         return "null"
+
+    def j_is_blank(self, expr):
+        return "Check.variantType(%s, 0)" % expr
 
 
 VARIANT = Variant()
@@ -517,6 +566,12 @@ class Interface(Kind):
 
     def s_is_empty(self, expr):
         return "%s == 0" % expr
+
+    def s_poison(self, target):
+        return "%s = (%s) PoisonUnknown();" % (target, self.cxx)
+
+    def s_unpoison(self, target):
+        return "if ( (IUnknown*) %s == PoisonUnknown()) %s = 0;" % (target, target)
 
     def s_show(self, expr):
         return "ShowToken( %s )" % expr
@@ -591,6 +646,9 @@ class Enumeration(Kind):
     def j_blank(self):
         return "null"
 
+    def j_is_blank(self, expr):
+        return "Check.tone(%s, 0)" % expr
+
 
 TONE = Enumeration()
 
@@ -638,6 +696,9 @@ class Record(Kind):
 
     def j_blank(self):
         return "new %s()" % self.java
+
+    def j_is_blank(self, expr):
+        return "(%s != null && %s)" % (expr, " && ".join("%s.%s == 0" % (expr, f[2]) for f in self.fields))
 
 
 PAIR_FIELDS = (("LONG", "long", "left", "int"), ("SHORT", "short", "right", "short"))
@@ -689,6 +750,9 @@ class Color(Kind):
 
     def j_blank(self):
         return "null"
+
+    def j_is_blank(self, expr):
+        return "Check.color(%s, 0, 0, 0)" % expr
 
 
 COLOR = Color()

@@ -34,6 +34,7 @@ CLSIDS = {
     "Shapes": guid(0x50),
     "EmptyShapes": guid(0x51),
     "FailingShapes": guid(0x52),
+    "WrongShapes": guid(0x53),
 }
 
 
@@ -72,10 +73,14 @@ def dispid(shapes, shape):
 
 
 # The control interface: tokens to pass, the server's last complaint, the
-# count of references it handed out, and the events it fires on demand.
+# count of references it handed out, the events it fires on demand, objects
+# whose IUnknown is apart from their IDispatch, and events fired with
+# arguments the sink must refuse.
 CONTROL_METHODS = (
     ("MakeToken", "[in] long id, [out, retval] IToken** token", 10001),
     ("Problem", "[out, retval] BSTR* text", 10002),
     ("Balance", "[out, retval] long* references", 10003),
     ("Fire", "[in] BSTR event, [in] VARIANT_BOOL throughVtable", 10004),
+    ("MakeLoose", "[in] long id, [out, retval] IUnknown** loose", 10005),
+    ("FireRefused", "[in] BSTR event, [in] VARIANT_BOOL throughVtable", 10006),
 )

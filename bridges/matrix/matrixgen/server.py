@@ -118,6 +118,8 @@ def write_ids(out):
     w("    virtual HRESULT STDMETHODCALLTYPE Problem(BSTR* text) = 0;\n")
     w("    virtual HRESULT STDMETHODCALLTYPE Balance(LONG* references) = 0;\n")
     w("    virtual HRESULT STDMETHODCALLTYPE Fire(BSTR event, VARIANT_BOOL throughVtable) = 0;\n")
+    w("    virtual HRESULT STDMETHODCALLTYPE MakeLoose(LONG id, IUnknown** loose) = 0;\n")
+    w("    virtual HRESULT STDMETHODCALLTYPE FireRefused(BSTR event, VARIANT_BOOL throughVtable) = 0;\n")
     w("};\n\n")
     w("struct IShapesEvents : public IDispatch {\n")
     for s in events:
@@ -427,6 +429,23 @@ def event_writes_back(kind, form):
     return form.writes and kind.event_back
 
 
+def hands_back_loose(kind, form):
+    """Whether an event's listener hands back a loose object (an IUnknown
+    apart from its IDispatch): where it can hand back any object."""
+    return kind in (K.UNKNOWN, K.DISPATCH) and event_writes_back(kind, form) and not form.array
+
+
+def wrong_argument(shape):
+    """The WrongArgument an event is refused with (None: its sink takes the
+    argument as it comes, only a missing one is refused)."""
+    if not T.sink_types(shape):
+        return "None"
+    byref = shape.form is not F.IN
+    if isinstance(shape.kind, K.Interface):
+        return "ObjectByRef" if byref else "Object"
+    return "ValueByRef" if byref else "Value"
+
+
 def sink_refuses(shape, build):
     """Per sink (dispatch, virtual table): whether the table says the sink
     reports an exception in place of the value going back (the argument
@@ -459,10 +478,13 @@ def event_fire(shape, events, build=None):
         out.append("        sink->Release();\n    }\n    return answer;\n}\n\n")
         return "".join(out)
     # The argument.
+    # An out-only argument comes in holding what no sink may read or free.
     if f.array:
         out.append("        SAFEARRAY* slot = 0;\n")
         if f.reads:
             out.append(make_array(k, "slot", array_values(k, 0), "        "))
+        if f.out_only:
+            out.append("        SAFEARRAY* poison = PoisonArray();\n        slot = poison;\n")
         vt = "VT_ARRAY | %s" % k.sa_vt
         byref = f is not F.ARR_IN
     else:
@@ -470,6 +492,8 @@ def event_fire(shape, events, build=None):
         out.append("        %s\n" % k.s_empty("slot"))
         if f.reads:
             out.append("        %s\n" % k.s_set("slot", a))
+        if f.out_only:
+            out.append("        %s\n" % k.s_poison("slot"))
         byref = f is not F.IN
     out.append("        HRESULT hr;\n")
     out.append("        if ( vtable ) {\n")
@@ -531,12 +555,26 @@ def event_fire(shape, events, build=None):
                 expected = a
             else:
                 expected = None
-            if expected is not None:
+            if expected is not None and hands_back_loose(k, f):
+                # The listener hands back an object whose IUnknown is apart
+                # from its IDispatch: an IDispatch* slot must get the latter.
+                out.append("        if ( answer == S_OK && !LooseIs( slot, %d, %s )) answer = Bad( \"%s\", std::string( \"argument afterwards \" ) + ShowLoose( slot ));\n"
+                           % (expected, "true" if k is K.DISPATCH else "false", name))
+            elif expected is not None:
                 out.append("        if ( answer == S_OK && !( %s )) answer = Bad( \"%s\", std::string( \"argument afterwards \" ) + %s );\n"
                            % (k.s_check("slot", expected), name, k.s_show("slot")))
+            elif f.out_only:
+                # The listener cannot hand a value back: the sink wrote the
+                # empty value (the one the listener got) over the poison.
+                out.append("        if ( answer == S_OK && !( %s )) answer = Bad( \"%s\", std::string( \"argument afterwards, not empty: \" ) + %s );\n"
+                           % (k.s_is_blank("slot"), name, k.s_show("slot")))
     if f.array:
+        if f.out_only:
+            out.append("        if ( slot == poison ) slot = 0;\n        FreePoisonArray( poison );\n")
         out.append("        SafeArrayDestroy( slot );\n")
     else:
+        if f.out_only and k.s_unpoison("slot"):
+            out.append("        %s\n" % k.s_unpoison("slot"))
         free = k.s_free("slot")
         if free:
             out.append("        %s\n" % free)
@@ -574,7 +612,9 @@ def write_server(out, build=None):
     w("    HRESULT STDMETHODCALLTYPE MakeToken(LONG id, IToken** token) override;\n")
     w("    HRESULT STDMETHODCALLTYPE Problem(BSTR* text) override;\n")
     w("    HRESULT STDMETHODCALLTYPE Balance(LONG* references) override;\n")
-    w("    HRESULT STDMETHODCALLTYPE Fire(BSTR event, VARIANT_BOOL throughVtable) override;\n\n")
+    w("    HRESULT STDMETHODCALLTYPE Fire(BSTR event, VARIANT_BOOL throughVtable) override;\n")
+    w("    HRESULT STDMETHODCALLTYPE MakeLoose(LONG id, IUnknown** loose) override;\n")
+    w("    HRESULT STDMETHODCALLTYPE FireRefused(BSTR event, VARIANT_BOOL throughVtable) override;\n\n")
     w("    // The shapes (each implements IShapesDisp's and IShapesVtbl's method).\n")
     for s in calls:
         w("    HRESULT STDMETHODCALLTYPE %s(%s v) override;\n" % (s.method, s.cxx_type()))
@@ -616,6 +656,20 @@ def write_server(out, build=None):
     for s in events:
         w("    if (BstrIs(event, L\"%s\")) return Fire%s(vtable);\n" % (s.method, s.method))
     w("    return Bad(\"Fire\", \"no such event \" + ShowText(event));\n}\n\n")
+    w("HRESULT Shapes::MakeLoose(LONG id, IUnknown** loose) {\n")
+    w("    if (!loose) return E_POINTER;\n    *loose = NewLoose(id);\n    return S_OK;\n}\n\n")
+    w("HRESULT Shapes::FireRefused(BSTR event, VARIANT_BOOL throughVtable) {\n")
+    w("    // Each event, and the argument of another type its sink must refuse.\n")
+    w("    static const RefusedEvent events[] = {\n")
+    for s in events:
+        if s.form is F.RET:
+            continue
+        w("        {\"%s\", L\"%s\", %d, WrongArgument::%s},\n" % (s.method, s.method, L.dispid(events, s), wrong_argument(s)))
+    w("    };\n")
+    w("    bool vtable = throughVtable != VARIANT_FALSE;\n")
+    w("    for (const RefusedEvent& e : events)\n")
+    w("        if (BstrIs(event, e.wideName)) return FireRefusedEvent(( vtable ? dualPoint_ : dispatchPoint_ ).Sinks(IID_IDispatch), e);\n")
+    w("    return Bad(\"FireRefused\", \"no such event \" + ShowText(event));\n}\n\n")
 
 
     w("HRESULT Shapes::InvokeControl(DISPID id, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excepInfo) {\n")
@@ -631,6 +685,14 @@ def write_server(out, build=None):
     w("        if (!event || V_VT(event) != VT_BSTR || !through || V_VT(through) != VT_BOOL)\n")
     w("            return BadInvoke(\"Fire\", \"arguments\", excepInfo);\n")
     w("        HRESULT hr = Fire(V_BSTR(event), V_BOOL(through));\n")
+    w("        return hr == MATRIX_E_MISMATCH ? ReportInvoke(excepInfo) : hr;\n    }\n")
+    w("    case 10005: {\n        VARIANT* arg = ArgumentAt(params, 0);\n        VARIANT t;\n        VariantInit(&t);\n")
+    w("        if (!arg || FAILED(VariantChangeType(&t, arg, 0, VT_I4))) return BadInvoke(\"MakeLoose\", \"no number\", excepInfo);\n")
+    w("        V_VT(result) = VT_UNKNOWN;\n        return MakeLoose(V_I4(&t), &V_UNKNOWN(result));\n    }\n")
+    w("    case 10006: {\n        VARIANT* event = ArgumentAt(params, 0);\n        VARIANT* through = ArgumentAt(params, 1);\n")
+    w("        if (!event || V_VT(event) != VT_BSTR || !through || V_VT(through) != VT_BOOL)\n")
+    w("            return BadInvoke(\"FireRefused\", \"arguments\", excepInfo);\n")
+    w("        HRESULT hr = FireRefused(V_BSTR(event), V_BOOL(through));\n")
     w("        return hr == MATRIX_E_MISMATCH ? ReportInvoke(excepInfo) : hr;\n    }\n")
     w("    default:\n        return DISP_E_MEMBERNOTFOUND;\n    }\n}\n\n")
 
@@ -688,10 +750,26 @@ def write_server(out, build=None):
     w("        excepInfo->bstrDescription = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));\n")
     w("        excepInfo->bstrSource = SysAllocString(L\"FailingShapes\");\n")
     w("        return DISP_E_EXCEPTION;\n    }\n};\n\n")
+    w("// Answers every call S_OK, and every result with a value of another type\n")
+    w("// than it declares: a token as VT_UNKNOWN where a value belongs, a text\n")
+    w("// where an object does (neither converts).\n")
+    w("class WrongShapes : public DispatchOnly {\npublic:\n")
+    w("    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {\n")
+    w("        if (!result) return S_OK;\n        VariantInit(result);\n        switch (id) {\n")
+    objects = [s for s in calls if s.form.result and isinstance(s.kind, K.Interface) and not s.form.array]
+    values = [s for s in calls if s.form.result and s not in objects]
+    for s in objects:
+        w("        case %d:  // %s\n" % (L.dispid(calls, s), s.method))
+    w("            V_VT(result) = VT_BSTR;\n            V_BSTR(result) = SysAllocString(L\"not an object\");\n            break;\n")
+    for s in values:
+        w("        case %d:  // %s\n" % (L.dispid(calls, s), s.method))
+    w("            V_VT(result) = VT_UNKNOWN;\n            V_UNKNOWN(result) = NewToken(8);\n            break;\n")
+    w("        default:\n            break;\n        }\n        return S_OK;\n    }\n};\n\n")
     w("IUnknown* MakeShapes() { return static_cast<IShapesDisp*>(new Shapes); }\n")
     w("IUnknown* MakeEmpty() { return new EmptyShapes; }\n")
     w("IUnknown* MakeFailing() { return new FailingShapes; }\n")
-    w("Factory g_shapesFactory(MakeShapes), g_emptyFactory(MakeEmpty), g_failingFactory(MakeFailing);\n\n")
+    w("IUnknown* MakeWrong() { return new WrongShapes; }\n")
+    w("Factory g_shapesFactory(MakeShapes), g_emptyFactory(MakeEmpty), g_failingFactory(MakeFailing), g_wrongFactory(MakeWrong);\n\n")
     w("}  // namespace\n\n")
     w("MATRIX_EXPORT HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {\n")
     w("    if (!object) return E_POINTER;\n    *object = nullptr;\n")
@@ -699,6 +777,7 @@ def write_server(out, build=None):
     w("    if (IsEqualCLSID(clsid, CLSID_Shapes)) factory = &g_shapesFactory;\n")
     w("    else if (IsEqualCLSID(clsid, CLSID_EmptyShapes)) factory = &g_emptyFactory;\n")
     w("    else if (IsEqualCLSID(clsid, CLSID_FailingShapes)) factory = &g_failingFactory;\n")
+    w("    else if (IsEqualCLSID(clsid, CLSID_WrongShapes)) factory = &g_wrongFactory;\n")
     w("    else return CLASS_E_CLASSNOTAVAILABLE;\n")
     w("    return factory->QueryInterface(riid, object);\n}\n\n")
     w("MATRIX_EXPORT HRESULT STDAPICALLTYPE DllCanUnloadNow(void) {\n    return S_FALSE;\n}\n\n")

@@ -1,7 +1,6 @@
 """The cells of the matrix (every shape on every path) and what each one
-must do: run, throw a given exception, be refused by the generator with a
-given text, or fail for a known fault (named, with the mend that will switch
-it on).
+must do: run, throw a given exception, or be refused by the generator with a
+given text.
 
 A cell is named <path>.<method>, e.g. "vtable.I4Out". Rules are matched in
 order; the first rule that matches a cell decides it; a cell no rule matches
@@ -34,11 +33,10 @@ class Throws:
 
 
 @dataclass(frozen=True)
-class Known:
-    fault: str      # what is wrong, as the report names it
-    # Running it would end the process or read undefined memory (its outcome
-    # is not repeatable): listed, not run.
-    crashes: bool = False
+class ThrowsOnThisBuild(Throws):
+    # A cell that throws only because its build lacks what the shape needs
+    # (why: the reason, for the reports); it runs on the other build.
+    why: str = ""
 
 
 RUNS = Runs()
@@ -90,8 +88,15 @@ UNSUPPORTED_ARRAY = Refused("Unsupported Array type")
 VIRTUAL_ONLY = Refused("Type is only supported for virtual calls (set preference from top-left menu of builder)")
 NO_RECORD = Throws("Record definition not found in type library")
 
-# Faults the matrix shows, named as the report names them.
-STAND_IN_RECORDS = Throws("Record definition not found in type library (COM error 0x8002801D)")
+# The stand-in runtime finds a record's IRecordInfo through the registered
+# type library, which the linux32 build has not.
+NO_LIBRARY = "Record definition not found in type library (COM error 0x8002801D)"
+STAND_IN_RECORDS = ThrowsOnThisBuild(NO_LIBRARY, "linux32 has no registered type library: the native finds no IRecordInfo "
+                                     "and throws before any COM call")
+STAND_IN_EVENT_RECORDS = ThrowsOnThisBuild(NO_LIBRARY, "linux32 has no registered type library: the sink finds no "
+                                           "IRecordInfo for the listener's records")
+# A result that does not convert to its declared type.
+WRONG_RESULT = Throws("COM error 0x80020005")
 
 RULES = [
     # ---- what the selection rules refuse
@@ -128,11 +133,20 @@ RULES = [
     # type library, which the linux32 build has not: what goes to COM fails.
     rule(RECORDS_WITH_ID, "In InRef Out InOut InRef2 Out2 InOut2 ArrIn ArrInRef ArrInOut", CALLS,
          STAND_IN_RECORDS, build="linux32"),
-    rule(RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, STAND_IN_RECORDS, build="linux32"),
+    rule(RECORDS_WITH_ID, "ArrOut ArrInOut", EVENTS, STAND_IN_EVENT_RECORDS, build="linux32"),
+
+    # ---- a result of another type than declared throws as a failed call
+    rule("", "Ret Ret2 ArrRet", "wrong", WRONG_RESULT),
 ]
 
 
 def expectation(cell, build=None):
+    # A refused event runs wherever the generator made its event (the sink
+    # refuses it before it converts anything).
+    if cell.path in (F.DISPATCH_REFUSED, F.VTABLE_REFUSED):
+        event = Cell(cell.shape, F.DISPATCH_EVENTS if cell.path is F.DISPATCH_REFUSED else F.VTABLE_EVENTS)
+        e = expectation(event, build)
+        return e if isinstance(e, Refused) else RUNS
     for r in RULES:
         if r.matches(cell, build):
             return r.expectation
@@ -149,16 +163,51 @@ def event_cells():
     return [Cell(s, p) for p in (F.DISPATCH_EVENTS, F.VTABLE_EVENTS) for s in shapes]
 
 
-def answer_cells():
-    """The IDispatch cells that run, against the empty and the failing server."""
-    # (LPSTR shapes of the dual interface go through its virtual table.)
-    # A fault known on one build only does not take the shape out; what one
-    # build cannot call at all does.
-    shapes = [c.shape for c in call_cells()
-              if c.path is F.DISPATCH and expectation(c) == RUNS and c.shape.kind is not K.LPSTR
-              and not any(isinstance(expectation(c, b), (Refused, Throws)) for b in BUILDS)]
-    return [Cell(s, p) for p in (F.EMPTY, F.FAILING) for s in shapes]
+def answer_shapes(build):
+    """The shapes whose IDispatch cell runs on the build (LPSTR shapes of the
+    dual interface go through its virtual table)."""
+    return [c.shape for c in call_cells()
+            if c.path is F.DISPATCH and c.shape.kind is not K.LPSTR and expectation(c, build) == RUNS]
 
 
-def all_cells():
-    return call_cells() + event_cells() + answer_cells()
+def answer_cells(build):
+    """The IDispatch cells that run on the build, against the empty and the
+    failing server; those with a result (but a VARIANT, which takes any
+    answer) against the server that answers another type."""
+    shapes = answer_shapes(build)
+    wrong = [s for s in shapes if s.form.result and s.kind is not K.VARIANT]
+    return [Cell(s, p) for p in (F.EMPTY, F.FAILING) for s in shapes] + [Cell(s, F.WRONG) for s in wrong]
+
+
+def sink_types(shape):
+    """Whether an IDispatch sink takes the event's argument through a
+    conversion to its declared type, refusing one that cannot be had:
+    numbers, booleans, strings, dates, currency, enumerations and objects.
+    It takes the others as they come: arrays, a byte through a pointer,
+    GUIDs, VARIANTs, records and colours."""
+    k, f = shape.kind, shape.form
+    if f.array or (k in (K.I1, K.UI1) and f.stars >= 1):
+        return False
+    return not (k in (K.GUID, K.VARIANT, K.COLOR) or isinstance(k, K.Record))
+
+
+def refused_cells():
+    """The event shapes fired into each sink's IDispatch::Invoke without
+    their argument, and, where the sink types it, with one of another type
+    (an event without arguments cannot go short)."""
+    shapes = [s for s in L.event_shapes() if s.form is not F.RET]
+    return [Cell(s, p) for p in (F.DISPATCH_REFUSED, F.VTABLE_REFUSED) for s in shapes]
+
+
+def all_cells(build):
+    return call_cells() + event_cells() + answer_cells(build) + refused_cells()
+
+
+def counts(build):
+    """path name -> the number of the build's cells on that path that run
+    (all but those the generator refuses)."""
+    found = {}
+    for cell in all_cells(build):
+        if not isinstance(expectation(cell, build), Refused):
+            found[cell.path.name] = found.get(cell.path.name, 0) + 1
+    return found

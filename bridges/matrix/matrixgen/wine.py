@@ -75,7 +75,7 @@ def lit(k, v):
     if k is K.DATE:
         return "c.J.Date(%d, %d, %d, %d, %d, %d)" % v
     if k is K.VARIANT:
-        return "c.J.Variant(%s)" % (u16(v) if isinstance(v, str) else "(LONG) %d" % v)
+        return "c.Variant(%s)" % (u16(v) if isinstance(v, str) else "(LONG) %d" % v)
     if isinstance(k, K.Interface):
         return "c.Token(%d)" % v
     if k is K.TONE:
@@ -115,6 +115,29 @@ def eq(k, expr, v):
     if k is K.COLOR:
         return "c.J.ColorIs(%s, %d, %d, %d)" % ((expr,) + v)
     raise ValueError(k.name)
+
+
+def is_blank(k, expr):
+    """A C++ test that the Java value is the kind's empty value (what an
+    out-only argument reaches the listener as)."""
+    if isinstance(k, K.Numeric):
+        return "(%s) == 0" % expr
+    if k is K.GUID:
+        return 'c.J.TextIs(%s, u"{00000000-0000-0000-0000-000000000000}")' % expr
+    if k is K.DATE:
+        return "c.J.DateIs(%s, 1899, 12, 30, 0, 0, 0)" % expr
+    if k is K.VARIANT:
+        return "c.VariantIsType(%s, VT_EMPTY)" % expr
+    if k is K.TONE:
+        return "c.J.EnumIs(%s, 0)" % expr
+    if isinstance(k, K.Record):
+        parts = ["(%s) != nullptr" % expr]
+        for f in k.fields:
+            parts.append("c.J.%s(%s, \"%s\") == 0" % ("ShortField" if f[3] == "short" else "IntField", expr, f[2]))
+        return "(%s)" % " && ".join(parts)
+    if k is K.COLOR:
+        return "c.J.ColorIs(%s, 0, 0, 0)" % expr
+    return "(%s) == nullptr" % expr
 
 
 def blank(k):
@@ -172,7 +195,8 @@ def native_call(cell, names, this):
     base = names[(class_name, cell.shape.method)]
     pointer = "%s (JNICALL*)(JNIEnv*, jobject%s)" % (jni_type(result), "".join(", " + jni_type(p) for p in params))
     resolve = "auto native = c.Native<%s>(\"%s@%d\");" % (pointer, base, stack_bytes(params))
-    return resolve, (lambda arg=None: "native(c.env, %s%s)" % (this, ", " + arg if arg else ""))
+    # Called as the VM calls a native: in a frame of local references.
+    return resolve, (lambda arg=None: "c.Call(native, c.env, %s%s)" % (this, ", " + arg if arg else ""))
 
 
 def call_parts(cell, names, this):
@@ -188,21 +212,22 @@ def call_parts(cell, names, this):
         if params and params[0].endswith("[]"):
             return before, call(array_lit(k, J.array_values(k, 0))) + ";", []
         if f is F.ARR_RET and result.endswith("[]"):
-            return (before + ["jobject r = nullptr;"], "r = %s;" % call(),
+            return (before + ["jobject r = nullptr;"], "r = c.Own(%s);" % call(),
                     ["c.Expect(%s, \"the result\", c.Show(r));" % array_eq(k, "r", J.array_values(k, 1))])
         if f is F.ARR_RET:
-            return (before + ["jobject r = nullptr;"], "r = %s;" % call(),
+            return (before + ["jobject r = nullptr;"], "r = c.Own(%s);" % call(),
                     ["c.Expect(r != nullptr && %s, \"the result\", c.Show(r ? c.J.ObjectField(r, \"array\") : nullptr));"
                      % array_eq(k, 'c.J.ObjectField(r, "array")', J.array_values(k, 1))])
         after = []
         if f.writes:
             after.append("c.Expect(%s, \"the array\", c.Show(c.J.ObjectField(h, \"array\")));"
                          % array_eq(k, 'c.J.ObjectField(h, "array")', J.array_values(k, J.written(f))))
-        before.append("jobject h = c.Holder(\"%s\", %s);" % (holder, array_lit(k, J.array_values(k, 0), True)))
+        before.append("jobject h = c.Own(c.Holder(\"%s\", %s));" % (holder, array_lit(k, J.array_values(k, 0), True)))
         return before, call("h") + ";", after
     if f.result:
         t = jni_type(result)
-        return (before + ["%s r = %s;" % (t, "0" if t != "jobject" else "nullptr")], "r = %s;" % call(),
+        return (before + ["%s r = %s;" % (t, "0" if t != "jobject" else "nullptr")],
+                ("r = c.Own(%s);" if J.owns(k) else "r = %s;") % call(),
                 ["c.Expect(%s, \"the result\", c.Show(r));" % eq(k, "r", out)])
     if J.is_bytes(k, f):
         after = ["c.Expect(%s, \"the byte\", c.Show(c.J.At<jbyte>(h, 0)));" % eq(k, "c.J.At<jbyte>(h, 0)", out)] \
@@ -219,6 +244,8 @@ def call_parts(cell, names, this):
         make = "c.J.Array<%s>('%s', {%s})" % (prim[1], prim[0], initial)
     else:
         make = 'c.J.ObjectArray("%s", {%s})' % (element_class(k), initial)
+    if J.owns(k):
+        make = "c.Own(%s)" % make
     return (before + ["jobject h = %s;" % make], call("h") + ";",
             ["c.Expect(%s, \"the value\", c.Show(%s));" % (eq(k, one(k, "h"), out), one(k, "h"))])
 
@@ -235,18 +262,61 @@ def empty_value(k):
             "java.awt.Color": "c.J.ColorIs(r, 0, 0, 0)"}[k.java]
 
 
+def empty_answer(cell, names, this):
+    """An IDispatch cell against the server that writes nothing: a result
+    reads as the empty VARIANT converted, an out-only argument comes back as
+    its kind's empty value, and any other argument the caller holds keeps
+    what it held (a value passed as a Java primitive has nothing to come
+    back in), as the VM's programs check it (java.empty_body)."""
+    k, f = cell.shape.kind, cell.shape.form
+    a = k.values[0]
+    dispatch = T.Cell(cell.shape, F.DISPATCH)
+    before, call, after = call_parts(dispatch, names, this)
+    result, params = J.expected(dispatch)
+    kept = "the argument after an empty answer"
+    if f.result and f.array:
+        return before + [call, "c.Expect(r == nullptr, \"the result of an empty answer\", c.Show(r));"]
+    if f.result:
+        return before + [call, "c.Expect(%s, \"the result of an empty answer\", c.Show(r));" % empty_value(k)]
+    param = params[0]
+    if f.array and param.endswith("[]"):
+        resolve, make_call = native_call(dispatch, names, this)
+        return [resolve, "jobject arg = %s;" % array_lit(k, J.array_values(k, 0)), make_call("arg") + ";",
+                "c.Expect(%s, \"%s\", c.Show(arg));" % (array_eq(k, "arg", J.array_values(k, 0)), kept)]
+    if f.array:
+        held = 'c.J.ObjectField(h, "array")'
+        check = array_eq(k, held, J.array_values(k, 0)) if f.reads else "%s == nullptr" % held
+        return before + [call, "c.Expect(%s, \"%s\", c.Show(%s));" % (check, kept, held)]
+    if J.is_bytes(k, f):
+        held = "c.J.At<jbyte>(h, 0)"
+        check = eq(k, held, a) if f.reads else "%s == 0" % held
+        return before + [call, "c.Expect(%s, \"%s\", c.Show(%s));" % (check, kept, held)]
+    if not f.writes:
+        if param in J.PRIMITIVES:
+            return before + [call]
+        resolve, make_call = native_call(dispatch, names, this)
+        return [resolve, "jobject arg = %s;" % lit(k, a), make_call("arg") + ";",
+                "c.Expect(%s, \"%s\", c.Show(arg));" % (eq(k, "arg", a), kept)]
+    held = "r" if k.kind_word else one(k, "h")
+    check = eq(k, held, a) if f.reads else is_blank(k, held)
+    return before + [call, "c.Expect(%s, \"%s\", c.Show(%s));" % (check, kept, held)]
+
+
 def cell_body(cell, names):
     k, f = cell.shape.kind, cell.shape.form
-    this = {"dispatch": "c.Disp()", "vtable": "c.Vtbl()", "empty": "c.Empty()", "failing": "c.Failing()"}[cell.path.name]
-    as_dispatch = T.Cell(cell.shape, F.DISPATCH) if cell.path in (F.EMPTY, F.FAILING) else cell
+    this = {"dispatch": "c.Disp()", "vtable": "c.Vtbl()", "empty": "c.Empty()", "failing": "c.Failing()",
+            "wrong": "c.Wrong()"}[cell.path.name]
+    as_dispatch = T.Cell(cell.shape, F.DISPATCH) if cell.path in (F.EMPTY, F.FAILING, F.WRONG) else cell
     before, call, after = call_parts(as_dispatch, names, this)
     lines = before + [call]
+    if cell.path is F.WRONG:
+        # The call throws (the runner checks the exception): nothing after
+        # it, and the result is not defined.
+        lines = [line for line in lines if not re.match(r"\w+ r = ", line)]
+        return [line[len("r = "):] if line.startswith("r = ") else line for line in lines]
+
     if cell.path is F.EMPTY:
-        if f.result and f.array:
-            lines.append("c.Expect(r == nullptr, \"the result of an empty answer\", c.Show(r));")
-        elif f.result:
-            lines.append("c.Expect(%s, \"the result of an empty answer\", c.Show(r));" % empty_value(k))
-        return lines
+        return empty_answer(cell, names, this)
     if cell.path is F.FAILING:
         # The exception is checked by the runner, the result is not defined;
         # an IN/OUT argument keeps its value.
@@ -295,33 +365,87 @@ def listener_body(cell, params):
         return lines + ['c.Heard("%s", why);' % m, "jvalue answer{};", "answer.z = JNI_TRUE;", "return answer;"]
     t = params[0]
     lines.insert(0, "%s v = %s;" % (jni_type(t), read_arg(t)))
+    # What came in is the listener's to release, as the VM's listener owns
+    # it (a one-element array's element: the listener may replace it).
+    if J.owns(k) or (f.array and k.holder_word in ("Comobj", "Variant")):
+        if f.array and f is not F.ARR_IN:
+            lines.append('c.Own(c.J.ObjectField(v, "array"));')
+        elif t.endswith("[]") and not f.array:
+            lines.append("if (v != nullptr) c.Own(c.J.ObjectAt(v, 0));")
+        else:
+            lines.append("c.Own(v);")
+    # An out-only argument reaches the listener as the kind's empty value,
+    # whatever the caller's argument held (the server fires it poisoned).
     if f.array:
         arr = "v" if f is F.ARR_IN else 'c.J.ObjectField(v, "array")'
         if f.reads:
             lines.append("if (!%s) why = \"the array \" + c.Show(%s);" % (array_eq(k, arr, J.array_values(k, 0)), arr))
+        elif f.out_only:
+            lines.append("if (v == nullptr || %s != nullptr) why = \"the out-only array \" + c.Show(v ? %s : nullptr);"
+                         % (arr, arr))
         if f.writes:
             lines.append("c.J.SetObjectField(v, \"array\", %s);" % array_lit(k, J.array_values(k, J.written(f)), True))
     elif t.endswith("[]") and not J.is_bytes(k, f):
         if f.reads:
             lines.append("if (!(v != nullptr && c.J.Length(v) == 1 && %s)) why = \"the value \" + c.Show(%s);"
                          % (eq(k, one(k, "v"), a), one(k, "v") if array_type(k) else "c.J.ObjectAt(v, 0)"))
+        elif f.out_only:
+            lines.append("if (!(v != nullptr && c.J.Length(v) == 1 && %s)) why = \"the out-only value \" + c.Show(%s);"
+                         % (is_blank(k, one(k, "v")), one(k, "v") if array_type(k) else "c.J.ObjectAt(v, 0)"))
         if f.writes:
             prim = array_type(k)
             if prim:
                 lines.append("if (v != nullptr) c.J.Put<%s>(v, 0, %s);" % (prim[1], lit(k, out)))
+            elif k in (K.UNKNOWN, K.DISPATCH):
+                # Any object goes: one whose IUnknown is apart from its IDispatch.
+                lines.append("if (v != nullptr) c.J.PutObject(v, 0, c.Loose(%d));" % out)
             else:
                 lines.append("if (v != nullptr) c.J.PutObject(v, 0, %s);" % lit(k, out))
     elif J.is_bytes(k, f):
         if f.reads:
             lines.append("if (!(v != nullptr && %s)) why = \"the bytes \" + c.Show(v);" % eq(k, "c.J.At<jbyte>(v, 0)", a))
+        elif f.out_only:
+            lines.append("if (!(v != nullptr && c.J.At<jbyte>(v, 0) == 0)) why = \"the out-only bytes \" + c.Show(v);")
         if f.writes:
             lines.append("if (v != nullptr) c.J.Put<jbyte>(v, 0, %s);" % lit(k, out))
     elif f.reads:
         lines.append("if (!(%s)) why = \"the value \" + c.Show(v);" % eq(k, "v", a))
     else:
-        # An out value the listener takes by value: nothing to check, nothing to hand back.
-        lines[0] = "%s;" % read_arg(t)
+        # An out value the listener takes by value: it cannot hand one back.
+        lines.append("if (!(%s)) why = \"the out-only value \" + c.Show(v);" % is_blank(k, "v"))
     return lines + ['c.Heard("%s", why);' % m, "return jvalue{};"]
+
+
+def descriptor(java_type):
+    """The JNI descriptor of a Java type ("int[]" -> "[I")."""
+    if java_type.endswith("[]"):
+        return "[" + descriptor(java_type[:-2])
+    letters = {"boolean": "Z", "byte": "B", "short": "S", "int": "I", "long": "J", "float": "F", "double": "D",
+               "void": "V"}
+    return letters.get(java_type) or "L%s;" % class_path(java_type)
+
+
+def listener_methods():
+    """(listener class, method, JNI signature, whether the sink makes a Java
+    array for its argument) of every event the table expects a listener
+    method for (an out-only array's holder comes without one)."""
+    rows = []
+    for cell in T.event_cells():
+        if isinstance(T.expectation(cell, "win32"), T.Refused):
+            continue
+        result, params = J.expected(cell)
+        makes_array = any(p.endswith("[]") or (p.startswith("brivel.out.") and cell.shape.form is not F.ARR_OUT)
+                          for p in params)
+        rows.append(("matrix/shapes/" + J.CLASS_OF_PATH[cell.path.name], cell.shape.method,
+                     "(%s)%s" % ("".join(descriptor(p) for p in params), descriptor(result)), makes_array))
+    return rows
+
+
+def refused_body(cell):
+    """Fires the event into the sink's IDispatch::Invoke without its
+    argument and, where the sink types it, with one of another type."""
+    return ["c.FireRefused(%s, %s, %s);" % (u16(cell.shape.method), "true" if cell.path is F.VTABLE_REFUSED else "false",
+                                             "true" if T.sink_types(cell.shape) else "false")]
 
 
 def event_body(cell, params):
@@ -340,7 +464,7 @@ def write(out, bridge_folder, build="win32"):
     w("// The matrix's cells for Wine, written by write-matrix from its table: do not edit.\n")
     w('#include "WineCells.h"\n\nnamespace matrixwine {\nnamespace {\n\n')
     rows = []
-    cells = T.call_cells() + T.event_cells() + T.answer_cells()
+    cells = T.all_cells(build)
     for cell in cells:
         e = T.expectation(cell, build)
         if isinstance(e, T.Refused):
@@ -359,15 +483,24 @@ def write(out, bridge_folder, build="win32"):
         elif not cell.path.event and (class_name, cell.shape.method) not in names:
             mismatch = "%s without a native, the table expects one" % J.show_signature(method)
         if mismatch is None:
-            body = event_body(cell, want[1]) if cell.path.event else cell_body(cell, names)
+            if cell.path in (F.DISPATCH_REFUSED, F.VTABLE_REFUSED):
+                body = refused_body(cell)
+            elif cell.path.event:
+                body = event_body(cell, want[1])
+            else:
+                body = cell_body(cell, names)
             w("void %s(Cells& c) {\n%s\n}\n\n" % (function, "\n".join("    " + line for line in body)))
-        kind = "Expect::Known" if isinstance(e, T.Known) else "Expect::Throws" if isinstance(e, T.Throws) else "Expect::Runs"
-        rows.append('    {"%s", "%s", %s, %s, %s, %s, %s, %s},\n' % (
+        kind = "Expect::Throws" if isinstance(e, T.Throws) else "Expect::Runs"
+        rows.append('    {"%s", "%s", %s, %s, %s, %s},\n' % (
             cell.name, cell.path.name, "nullptr" if mismatch else function, kind,
             '"%s"' % e.message if isinstance(e, T.Throws) else "nullptr",
-            K.java_string(e.fault) if isinstance(e, T.Known) else "nullptr",
-            "true" if isinstance(e, T.Known) and e.crashes else "false",
             K.java_string(mismatch) if mismatch else "nullptr"))
     w("}  // namespace\n\nconst Cell kCells[] = {\n")
     w("".join(rows))
-    w("};\n\nconst int kCellCount = %d;\n\n}  // namespace matrixwine\n" % len(rows))
+    w("};\n\nconst int kCellCount = %d;\n\n" % len(rows))
+    methods = listener_methods()
+    w("// The listener methods the generated listener classes declare, as the table expects them.\n")
+    w("const ListenerMethod kListenerMethods[] = {\n")
+    for cls, name, signature, makes_array in methods:
+        w('    {"%s", "%s", "%s", %s},\n' % (cls, name, signature, "true" if makes_array else "false"))
+    w("};\n\nconst int kListenerMethodCount = %d;\n\n}  // namespace matrixwine\n" % len(methods))

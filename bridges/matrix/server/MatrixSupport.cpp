@@ -102,6 +102,7 @@ std::string ShowVariant(const VARIANT& value) {
     switch (V_VT(&value)) {
     case VT_I4: return vt + " " + Show(static_cast<long long>(V_I4(&value)));
     case VT_BSTR: return vt + " " + ShowText(V_BSTR(&value), static_cast<int>(SysStringLen(V_BSTR(&value))));
+    case VT_UNKNOWN: return vt + (V_UNKNOWN(&value) == PoisonUnknown() ? " as the argument came in" : "");
     default: return vt;
     }
 }
@@ -112,6 +113,7 @@ std::string ShowVariant(const VARIANT* value) {
 
 std::string ShowToken(IUnknown* token) {
     if (!token) return "null";
+    if (token == PoisonUnknown()) return "the object the argument came in with";
     IToken* typed = nullptr;
     if (FAILED(token->QueryInterface(IID_IToken, reinterpret_cast<void**>(&typed))) || !typed)
         return "an object that is no token";
@@ -256,6 +258,154 @@ bool TokenIs(IUnknown* pointer, LONG id) {
     return SUCCEEDED(hr) && actual == id;
 }
 
+// ---- loose objects
+
+namespace {
+
+// The private identity of a loose object (no interface of the library).
+const IID IID_MatrixLooseSelf = {0x7e2e7000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x99}};
+
+class Loose : public IUnknown, public Counted {
+public:
+    explicit Loose(LONG id) : id_(id), dispatch_(this) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (!ppv) return E_POINTER;
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_MatrixLooseSelf)) {
+            *ppv = static_cast<IUnknown*>(this);
+        } else if (IsEqualIID(riid, IID_IDispatch)) {
+            *ppv = static_cast<IDispatch*>(&dispatch_);
+        } else {
+            *ppv = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefImpl(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ReleaseImpl(); }
+    LONG Id() const { return id_; }
+    IDispatch* Dispatch() { return &dispatch_; }
+
+private:
+    // The object's IDispatch: a vtable of its own; DISPID 1 answers the number.
+    class DispatchPart : public IDispatch {
+    public:
+        explicit DispatchPart(Loose* owner) : owner_(owner) {}
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override { return owner_->QueryInterface(riid, ppv); }
+        ULONG STDMETHODCALLTYPE AddRef() override { return owner_->AddRef(); }
+        ULONG STDMETHODCALLTYPE Release() override { return owner_->Release(); }
+        HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+            *n = 0;
+            return S_OK;
+        }
+        HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+        HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+        HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                         UINT*) override {
+            if (id != 1) return DISP_E_MEMBERNOTFOUND;
+            if (!result) return E_POINTER;
+            VariantInit(result);
+            V_VT(result) = VT_I4;
+            V_I4(result) = owner_->Id();
+            return S_OK;
+        }
+
+    private:
+        Loose* owner_;
+    };
+
+    LONG id_;
+    DispatchPart dispatch_;
+};
+
+// The loose object the pointer is an interface of, with a reference; null
+// when it is none.
+Loose* LooseOf(IUnknown* pointer) {
+    if (!pointer || pointer == PoisonUnknown()) return nullptr;
+    void* self = nullptr;
+    if (FAILED(pointer->QueryInterface(IID_MatrixLooseSelf, &self))) return nullptr;
+    return static_cast<Loose*>(static_cast<IUnknown*>(self));
+}
+
+}  // namespace
+
+IUnknown* NewLoose(LONG id) {
+    Loose* loose = new Loose(id);
+    loose->AddRef();
+    return loose;
+}
+
+bool LooseIs(IUnknown* pointer, LONG id, bool asDispatch) {
+    Loose* loose = LooseOf(pointer);
+    if (!loose) return false;
+    bool right = loose->Id() == id && (!asDispatch || pointer == static_cast<IUnknown*>(loose->Dispatch()));
+    loose->Release();
+    return right;
+}
+
+std::string ShowLoose(IUnknown* pointer) {
+    if (!pointer) return "null";
+    Loose* loose = LooseOf(pointer);
+    if (!loose) return ShowToken(pointer);
+    std::string shown = "loose object " + Show(static_cast<long long>(loose->Id())) +
+                        (pointer == static_cast<IUnknown*>(loose->Dispatch()) ? " (its IDispatch)" : " (its IUnknown)");
+    loose->Release();
+    return shown;
+}
+
+// ---- events a sink must refuse
+
+HRESULT FireRefusedEvent(const std::vector<IUnknown*>& sinks, const RefusedEvent& event) {
+    HRESULT answer = sinks.empty() ? Bad(event.name, "no listener") : S_OK;
+    for (IUnknown* sink : sinks) {
+        IDispatch* dispatch = static_cast<IDispatch*>(sink);
+        DISPPARAMS none = {nullptr, nullptr, 0, 0};
+        UINT argErr = 99;
+        HRESULT hr = dispatch->Invoke(event.dispid, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, &argErr);
+        if (hr != DISP_E_BADPARAMCOUNT && answer == S_OK)
+            answer = Bad(event.name, "without its argument the sink answered " + Show(static_cast<long long>(hr)));
+        if (event.wrong != WrongArgument::None) {
+            IUnknown* token = NewToken(9);
+            BSTR text = SysAllocString(L"not an object");
+            IUnknown* const heldToken = token;
+            const BSTR heldText = text;
+            VARIANT arg;
+            VariantInit(&arg);
+            switch (event.wrong) {
+            case WrongArgument::Value:
+                V_VT(&arg) = VT_UNKNOWN;
+                V_UNKNOWN(&arg) = token;
+                break;
+            case WrongArgument::ValueByRef:
+                V_VT(&arg) = VT_BYREF | VT_UNKNOWN;
+                V_UNKNOWNREF(&arg) = &token;
+                break;
+            case WrongArgument::Object:
+                V_VT(&arg) = VT_BSTR;
+                V_BSTR(&arg) = text;
+                break;
+            default:
+                V_VT(&arg) = VT_BYREF | VT_BSTR;
+                V_BSTRREF(&arg) = &text;
+                break;
+            }
+            DISPPARAMS params = {&arg, nullptr, 1, 0};
+            argErr = 99;
+            hr = dispatch->Invoke(event.dispid, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, &argErr);
+            if ((hr != DISP_E_TYPEMISMATCH || argErr != 0) && answer == S_OK)
+                answer = Bad(event.name, "with an argument of another type the sink answered " +
+                                             Show(static_cast<long long>(hr)) + ", argument " + Show(static_cast<long long>(argErr)));
+            // A refused argument is left as it came.
+            if ((token != heldToken || text != heldText) && answer == S_OK)
+                answer = Bad(event.name, "the sink changed the argument it refused");
+            heldToken->Release();
+            SysFreeString(heldText);
+        }
+        sink->Release();
+    }
+    return answer;
+}
+
 // ---- records
 
 namespace {
@@ -301,6 +451,70 @@ bool ArrayIs(SAFEARRAY* array, VARTYPE vt, ULONG count, std::string* why) {
               Sized(actual) == Sized(vt) && array->rgsabound[0].cElements == count;
     if (!ok && why) *why = "expected " + std::to_string(count) + " element(s) of vt " + std::to_string(vt) + ", got " + ShowArray(array);
     return ok;
+}
+
+// ---- the incoming values of out-only arguments
+
+namespace {
+
+// A BSTR laid out as the platform lays one out (a byte count before the
+// characters), in static storage: read, it gives "poison"; it is no one's
+// to free.
+struct StaticBstr {
+    DWORD bytes;
+    OLECHAR text[7];
+};
+StaticBstr g_poisonText = {6 * sizeof(OLECHAR), {'p', 'o', 'i', 's', 'o', 'n', 0}};
+
+// An object no one may use: every method complains.
+class PoisonObject : public IUnknown {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override {
+        if (ppv) *ppv = nullptr;
+        Bad("poison", "the object an out-only argument came in with was asked for an interface");
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        Bad("poison", "the object an out-only argument came in with was kept (AddRef)");
+        return 1;
+    }
+    ULONG STDMETHODCALLTYPE Release() override {
+        Bad("poison", "the object an out-only argument came in with was released");
+        return 1;
+    }
+};
+PoisonObject g_poisonObject;
+
+}  // namespace
+
+BSTR PoisonBstr() {
+    return g_poisonText.text;
+}
+
+IUnknown* PoisonUnknown() {
+    return &g_poisonObject;
+}
+
+SAFEARRAY* PoisonArray() {
+    SAFEARRAY* array = SafeArrayCreateVector(VT_I4, 0, 1);
+    if (!array) return nullptr;
+    LONG index = 0, value = 0x5A5A5A5A;
+    SafeArrayPutElement(array, &index, &value);
+    SafeArrayLock(array);
+    return array;
+}
+
+void FreePoisonArray(SAFEARRAY* array) {
+    if (!array) return;
+    SafeArrayUnlock(array);
+    SafeArrayDestroy(array);
+}
+
+bool IsAllZero(const void* value, size_t size) {
+    const unsigned char* bytes = static_cast<const unsigned char*>(value);
+    for (size_t i = 0; i < size; ++i)
+        if (bytes[i] != 0) return false;
+    return true;
 }
 
 // ---- arguments

@@ -92,6 +92,59 @@ IToken* NewToken(LONG id);
 // IToken; a null pointer is none).
 bool TokenIs(IUnknown* pointer, LONG id);
 
+// ---- the incoming values of out-only arguments
+
+// What an event's out-only argument holds when it is fired: its incoming
+// value is undefined, so a sink must write it and never read or free it.
+// Each shows when it is used: the text reads "poison", the object and the
+// array's lock complain (as the server's complaint) once they are touched.
+BSTR PoisonBstr();
+IUnknown* PoisonUnknown();
+// A locked VT_I4 array of one element (it cannot be destroyed), made anew.
+SAFEARRAY* PoisonArray();
+// Lets go of an array from PoisonArray (unlocked and destroyed).
+void FreePoisonArray(SAFEARRAY* array);
+// The value's bytes are all zero: a number, date, record or pointer holds
+// its empty value.
+bool IsAllZero(const void* value, size_t size);
+
+// ---- loose objects: an IUnknown apart from its IDispatch
+
+// A new object of that number with one reference, owned by the caller: its
+// IUnknown (what the call hands out) is another interface pointer than its
+// IDispatch, as a coclass object's identity often is; it answers no IToken.
+IUnknown* NewLoose(LONG id);
+// The pointer is an interface of the loose object of that number; with
+// `asDispatch`, it is that object's IDispatch (a slot declared IDispatch*
+// must hold it: through its IUnknown the caller would call into another
+// vtable).
+bool LooseIs(IUnknown* pointer, LONG id, bool asDispatch);
+// What a pointer is, for complaints about loose objects.
+std::string ShowLoose(IUnknown* pointer);
+
+// ---- events a sink must refuse
+
+// What argument of another type than declared an event is fired with.
+enum class WrongArgument {
+    None,         // the sink takes the argument as it comes: only a missing one is refused
+    Value,        // a value: a token as VT_UNKNOWN
+    ValueByRef,   // a value by reference: VT_BYREF | VT_UNKNOWN
+    Object,       // an object: a text (VT_BSTR)
+    ObjectByRef,  // an object by reference: VT_BYREF | VT_BSTR
+};
+struct RefusedEvent {
+    const char* name;
+    const OLECHAR* wideName;
+    DISPID dispid;
+    WrongArgument wrong;
+};
+// Fires the event through each sink's IDispatch::Invoke with no argument
+// (which it must refuse with DISP_E_BADPARAMCOUNT) and, unless `wrong` is
+// None, with one argument of another type (DISP_E_TYPEMISMATCH, the
+// argument's index 0 in puArgErr); releases the sinks. A complaint when a
+// sink answered otherwise.
+HRESULT FireRefusedEvent(const std::vector<IUnknown*>& sinks, const RefusedEvent& event);
+
 // ---- records
 
 // The record information of one record type of the library, each holding

@@ -1,18 +1,21 @@
 // The shape matrix on the real i386 VM: each case runs one Java program of
 // the matrix (written from its table) through the checked-in bridge against
-// the shapes server. A program returns its report: a line of counts, then
-// "FAIL <cell>: <why>" for each cell that failed and "KNOWN <cell> [<fault>]:
-// <why>" for each cell that fails for a fault the table names. Failed cells
-// fail the case; the programs of known failures end as skipped, listing them.
-// After each program the server must hold no reference a caller forgot.
+// the shapes server. A program returns its report: a line of counts
+// ("<program>: <n> cells, <p> passed, <m> failed"), then "FAIL <cell>: <why>"
+// for each cell that failed. Failed cells fail the case, and so does a
+// program that ran another number of cells than the table has for its
+// paths (MatrixCounts.h, written from the table). After each program the
+// server must hold no reference a caller forgot.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <iostream>
 #include <sstream>
 #include <string>
 
 #include "InprocServerRegistration.h"
+#include "MatrixCounts.h"
 #include "ProcAddress.h"
 #include "ProgramFolder.h"
 #include "TestJvm.h"
@@ -27,6 +30,7 @@ const char kServerKeys[][80] = {
     "CLSID\\{7E2E7000-0000-4000-8000-000000000050}\\InprocServer32",
     "CLSID\\{7E2E7000-0000-4000-8000-000000000051}\\InprocServer32",
     "CLSID\\{7E2E7000-0000-4000-8000-000000000052}\\InprocServer32",
+    "CLSID\\{7E2E7000-0000-4000-8000-000000000053}\\InprocServer32",
 };
 
 // Registers the server's classes as the platform registers an in-process server.
@@ -35,111 +39,81 @@ void RegisterServer(const std::string& library) {
 }
 
 struct Report {
-    std::string counts;
+    int cells = -1;      // the cells the program ran (-1: no report)
     std::string failed;  // the FAIL lines
-    std::string known;   // the KNOWN lines
 };
 
 Report Parse(const std::string& text) {
     Report report;
     std::istringstream lines(text);
-    std::getline(lines, report.counts);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("KNOWN ", 0) == 0) report.known += line + "\n";
-        else report.failed += line + "\n";
-    }
+    std::string counts;
+    std::getline(lines, counts);
+    size_t colon = counts.find(": ");
+    if (colon != std::string::npos) report.cells = std::atoi(counts.c_str() + colon + 2);
+    for (std::string line; std::getline(lines, line);) report.failed += line + "\n";
     return report;
 }
 
 class MatrixOnTheVm : public ::testing::Test {
 protected:
-    // Runs matrix.test.<program>.run() and answers its report, with the
-    // references the server still counts afterwards.
-    Report RunProgram(const char* program, LONG* outstandingAfter) {
+    // Runs matrix.test.<program>.run(): its cells must all pass, they must be
+    // as many as the table has for `paths`, and the server must hold no
+    // reference afterwards.
+    void Passes(const char* program, std::initializer_list<const char*> paths) {
         std::string server = ProgramFolder() + "/libbrivel_matrix_server.so";
         RegisterServer(server);
-        Report report;
         JNIEnv* env = StartTestJvm({BRIVEL18_JAR, MATRIX_BRIDGE_JAR, MATRIX_TEST_JAR}, ProgramFolder());
-        if (!env) {
-            ADD_FAILURE() << "no VM";
-            return report;
-        }
+        ASSERT_NE(env, nullptr) << "no VM";
         std::string name = std::string("matrix/test/") + program;
         jclass cls = env->FindClass(name.c_str());
-        if (!cls) {
-            ADD_FAILURE() << TakePendingException(env).message;
-            return report;
-        }
+        ASSERT_NE(cls, nullptr) << TakePendingException(env).message;
         jmethodID run = env->GetStaticMethodID(cls, "run", "()Ljava/lang/String;");
+        ASSERT_NE(run, nullptr) << TakePendingException(env).message;
         auto text = static_cast<jstring>(env->CallStaticObjectMethod(cls, run));
         auto failure = TakePendingException(env);
         EXPECT_EQ(failure.className + failure.message, "") << "the program ended with an exception";
+        Report report;
         if (text) {
             const char* chars = env->GetStringUTFChars(text, nullptr);
             report = Parse(chars);
             std::cout << chars << std::endl;
             env->ReleaseStringUTFChars(text, chars);
+            env->DeleteLocalRef(text);
         }
+        env->DeleteLocalRef(cls);
+
+        int expected = 0;
+        for (const char* path : paths) expected += matrixcounts::CellsOf(path);
+        EXPECT_GT(expected, 0);
+        EXPECT_EQ(report.cells, expected) << "cells run, against the table's count";
+        EXPECT_TRUE(report.failed.empty()) << "cells failed (listed above)";
 
         HMODULE library = LoadLibraryA(server.c_str());
-        EXPECT_NE(library, nullptr);
+        ASSERT_NE(library, nullptr);
         auto outstanding = brivel::ProcAddress<LONG (*)()>(library, "MatrixOutstandingReferences");
-        EXPECT_NE(outstanding, nullptr);
-        *outstandingAfter = outstanding ? outstanding() : -1;
-        return report;
-    }
-
-    // A program of cells that must pass.
-    void Passes(const char* program) {
-        LONG outstanding = 0;
-        Report report = RunProgram(program, &outstanding);
-        EXPECT_EQ(outstanding, 0) << "references the Java program did not release";
-        EXPECT_TRUE(report.failed.empty()) << "cells failed (listed above)";
-        EXPECT_TRUE(report.known.empty()) << "known failures belong to the programs of known failures";
-    }
-
-    // A program of the cells that fail for a known fault: each must still
-    // fail (one that passes now is a failure: the table must switch it on);
-    // the case ends skipped, listing them (what their faults leak included).
-    void FailsAsKnown(const char* program) {
-        LONG outstanding = 0;
-        Report report = RunProgram(program, &outstanding);
-        EXPECT_TRUE(report.failed.empty()) << "cells failed (listed above)";
-        if (!HasFailure() && !report.known.empty())
-            GTEST_SKIP() << "known failures (" << outstanding << " server reference(s) left by them):\n" << report.known;
+        ASSERT_NE(outstanding, nullptr);
+        EXPECT_EQ(outstanding(), 0) << "references the Java program did not release";
     }
 };
 
 }  // namespace
 
 TEST_F(MatrixOnTheVm, EveryShapeThroughIDispatch) {
-    Passes("DispatchCalls");
+    Passes("DispatchCalls", {"dispatch"});
 }
 
 TEST_F(MatrixOnTheVm, EveryShapeThroughTheVirtualTable) {
-    Passes("VtableCalls");
+    Passes("VtableCalls", {"vtable"});
 }
 
-TEST_F(MatrixOnTheVm, EveryEventShapeIntoTheDispatchSink) {
-    Passes("DispatchEvents");
+TEST_F(MatrixOnTheVm, EveryEventShapeIntoTheDispatchSinkAndItsRefusals) {
+    Passes("DispatchEvents", {"dispatchEvents", "dispatchRefused"});
 }
 
-TEST_F(MatrixOnTheVm, EveryEventShapeIntoTheVirtualTableSink) {
-    Passes("VtableEvents");
+TEST_F(MatrixOnTheVm, EveryEventShapeIntoTheVirtualTableSinkAndItsRefusals) {
+    Passes("VtableEvents", {"vtableEvents", "vtableRefused"});
 }
 
-TEST_F(MatrixOnTheVm, EmptyAndFailingAnswersThroughIDispatch) {
-    Passes("AnswerCalls");
-}
-
-TEST_F(MatrixOnTheVm, KnownFailuresOfCalls) {
-    FailsAsKnown("KnownCallFailures");
-}
-
-TEST_F(MatrixOnTheVm, KnownFailuresOfDispatchEvents) {
-    FailsAsKnown("KnownDispatchEventFailures");
-}
-
-TEST_F(MatrixOnTheVm, KnownFailuresOfVirtualTableEvents) {
-    FailsAsKnown("KnownVtableEventFailures");
+TEST_F(MatrixOnTheVm, EmptyFailingAndWrongAnswersThroughIDispatch) {
+    Passes("AnswerCalls", {"empty", "failing", "wrong"});
 }

@@ -199,19 +199,33 @@ Object* FakeJava::Make(Class* cls) {
     objects_.push_back(std::make_unique<Object>());
     Object* obj = objects_.back().get();
     obj->cls = cls;
-    obj->generation = generation_;
     ++counts_.objectsMade;
     return obj;
+}
+
+bool FakeJava::IsDeclared(const std::string& name) const {
+    if (name.empty()) return false;
+    if (name[0] == '[') {
+        // An array of a primitive type or of a declared class.
+        size_t i = name.find_first_not_of('[');
+        if (i == std::string::npos) return false;
+        if (name[i] != 'L') return name.size() == i + 1 && std::string("ZBCSIJFD").find(name[i]) != std::string::npos;
+        return name.back() == ';' && IsDeclared(name.substr(i + 1, name.size() - i - 2));
+    }
+    return name == "java/lang/Object" || supers_.count(name) != 0;
 }
 
 Class* FakeJava::FindClass(const std::string& name) {
     auto it = classes_.find(name);
     if (it != classes_.end()) return it->second;
+    if (strict_ && !IsDeclared(name)) return nullptr;
     auto cls = std::make_unique<Class>();
     Class* raw = cls.get();
     raw->name = name;
     classes_[name] = raw;
     objects_.push_back(std::move(cls));
+    // A class is an object of java/lang/Class.
+    raw->cls = name == "java/lang/Class" ? raw : FindClass("java/lang/Class");
     auto super = supers_.find(name);
     if (super != supers_.end()) raw->super = FindClass(super->second);
     else if (name != "java/lang/Object") raw->super = FindClass("java/lang/Object");
@@ -253,37 +267,44 @@ jobject FakeJava::New(const std::string& className) {
     return Handle(Make(FindClass(className)));
 }
 
+// The test's own accessors find a field by name in the object's class and
+// its superclasses; one declared nowhere is kept as java/lang/Object's.
+std::string FakeJava::FieldKey(jobject obj, const std::string& name) {
+    const Member* field = FindMember(fields_, Obj(obj)->cls, name, std::string(), true);
+    return field ? field->Key() : "java/lang/Object." + name;
+}
+
 void FakeJava::SetField(jobject obj, const std::string& name, jlong value) {
-    Obj(obj)->fields[name] = Long(value);
+    Obj(obj)->fields[FieldKey(obj, name)] = Long(value);
 }
 
 void FakeJava::SetObjectField(jobject obj, const std::string& name, jobject value) {
     jvalue v = Zero();
     v.l = value;
-    Obj(obj)->fields[name] = v;
+    Obj(obj)->fields[FieldKey(obj, name)] = v;
 }
 
 jlong FakeJava::LongField(jobject obj, const std::string& name) {
     if (!obj) return 0;
-    auto it = Obj(obj)->fields.find(name);
+    auto it = Obj(obj)->fields.find(FieldKey(obj, name));
     return it == Obj(obj)->fields.end() ? 0 : it->second.j;
 }
 
 jint FakeJava::IntField(jobject obj, const std::string& name) {
     if (!obj) return 0;
-    auto it = Obj(obj)->fields.find(name);
+    auto it = Obj(obj)->fields.find(FieldKey(obj, name));
     return it == Obj(obj)->fields.end() ? 0 : it->second.i;
 }
 
 jshort FakeJava::ShortField(jobject obj, const std::string& name) {
     if (!obj) return 0;
-    auto it = Obj(obj)->fields.find(name);
+    auto it = Obj(obj)->fields.find(FieldKey(obj, name));
     return it == Obj(obj)->fields.end() ? 0 : it->second.s;
 }
 
 jobject FakeJava::ObjectField(jobject obj, const std::string& name) {
     if (!obj) return nullptr;
-    auto it = Obj(obj)->fields.find(name);
+    auto it = Obj(obj)->fields.find(FieldKey(obj, name));
     return it == Obj(obj)->fields.end() ? nullptr : it->second.l;
 }
 
@@ -428,23 +449,81 @@ IUnknown* FakeJava::ComPointer(jobject obj) {
     return obj ? reinterpret_cast<IUnknown*>(static_cast<intptr_t>(IntField(obj, "__TavoComPtr"))) : nullptr;
 }
 
-void FakeJava::ReleaseHeldSince(int generation) {
-    for (auto& owned : objects_) {
-        Object* obj = owned.get();
-        if (obj->generation < generation) continue;
-        auto com = obj->fields.find("__TavoComPtr");
-        if (com != obj->fields.end() && com->second.i != 0) {
-            reinterpret_cast<IUnknown*>(static_cast<intptr_t>(com->second.i))->Release();
-            com->second = Zero();
-        }
-        auto data = obj->fields.find("__TavoVariantData");
-        if (data != obj->fields.end() && data->second.i != 0) {
-            auto* v = reinterpret_cast<VARIANT*>(static_cast<intptr_t>(data->second.i));
-            VariantClear(v);
-            CoTaskMemFree(v);
-            data->second = Zero();
+// ---- references
+
+jobject FakeJava::Local(jobject handle) {
+    if (handle) ++(frames_.empty() ? outsideLocals_ : frames_.back())[handle];
+    return handle;
+}
+
+void FakeJava::Violation(const std::string& what) {
+    if (violations_.find(what) == std::string::npos) violations_ += (violations_.empty() ? "" : "; ") + what;
+}
+
+void FakeJava::DeleteLocal(jobject handle) {
+    if (!handle) return;
+    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+        auto it = frame->find(handle);
+        if (it != frame->end()) {
+            if (--it->second == 0) frame->erase(it);
+            return;
         }
     }
+    auto it = outsideLocals_.find(handle);
+    if (it == outsideLocals_.end()) {
+        Violation("a local reference of " + Obj(handle)->cls->name + " deleted that was not held");
+        return;
+    }
+    if (--it->second == 0) outsideLocals_.erase(it);
+}
+
+jobject FakeJava::Global(jobject handle) {
+    if (handle) ++globals_[handle];
+    return handle;
+}
+
+void FakeJava::DeleteGlobal(jobject handle) {
+    if (!handle) return;
+    auto it = globals_.find(handle);
+    if (it == globals_.end()) {
+        Violation("a global reference of " + Obj(handle)->cls->name + " deleted that was not held");
+        return;
+    }
+    if (--it->second == 0) globals_.erase(it);
+}
+
+std::string FakeJava::TakeFailedLookups() {
+    std::string lookups;
+    lookups.swap(failedLookups_);
+    return lookups;
+}
+
+void FakeJava::StartReferences() {
+    outsideLocals_.clear();
+    violations_.clear();
+    globalsAtStart_ = globals_;
+}
+
+std::string FakeJava::CheckReferences() {
+    std::string problems = violations_;
+    auto add = [&](const std::string& what) { problems += (problems.empty() ? "" : "; ") + what; };
+    for (const auto& local : outsideLocals_)
+        add(std::to_string(local.second) + " local reference(s) of " + Obj(local.first)->cls->name + " not deleted");
+    for (const auto& global : globals_) {
+        auto before = globalsAtStart_.find(global.first);
+        int made = global.second - (before == globalsAtStart_.end() ? 0 : before->second);
+        if (made <= 0) continue;
+        Object* obj = Obj(global.first);
+        bool isClass = obj->cls && obj->cls->name == "java/lang/Class";
+        // A class kept once is a cache; a second reference of it is not.
+        if (isClass && made == 1 && cachedClasses_.insert(static_cast<Class*>(obj)->name).second) continue;
+        add(std::to_string(made) + " global reference(s) of " +
+            (isClass ? "the class " + static_cast<Class*>(obj)->name : obj->cls->name) + " not deleted");
+    }
+    outsideLocals_.clear();
+    violations_.clear();
+    globalsAtStart_ = globals_;
+    return problems;
 }
 
 std::string FakeJava::TakeException() {
@@ -470,41 +549,76 @@ Object* FakeJava::TakeReportedException() {
     return thrown;
 }
 
+void FakeJava::NoClass(const std::string& name) {
+    failedLookups_ += "class " + name + "; ";
+    ThrowNew(FindClass("java/lang/NoClassDefFoundError"), name.c_str());
+}
+
 void FakeJava::ThrowNew(Class* cls, const char* message) {
     Object* throwable = Make(cls);
-    jvalue v = Zero();
-    v.l = String(FromModifiedUtf8(message).c_str());
-    throwable->fields["detailMessage"] = v;
+    SetObjectField(Handle(throwable), "detailMessage", String(FromModifiedUtf8(message ? message : "").c_str()));
     pending_ = throwable;
 }
 
-jfieldID FakeJava::FieldId(const std::string& name, const std::string& signature) {
-    (void)signature;  // fields are kept by name: a record's field has one type
-    auto it = fieldIds_.find(name);
-    if (it != fieldIds_.end()) return it->second;
-    fieldNames_.push_back(std::make_unique<std::string>(name));
-    jfieldID id = reinterpret_cast<jfieldID>(fieldNames_.back().get());
-    fieldIds_[name] = id;
-    return id;
+void FakeJava::DeclareField(const std::string& className, const std::string& name, const std::string& signature) {
+    fields_.push_back(std::make_unique<Member>(Member{className, name, signature, false}));
+}
+
+void FakeJava::DeclareMethod(const std::string& className, const std::string& name, const std::string& signature,
+                             bool isStatic) {
+    methods_.push_back(std::make_unique<Member>(Member{className, name, signature, isStatic}));
+}
+
+// The member of the class or its superclasses with that name (and
+// signature, unless any goes); a constructor is the class's own.
+const Member* FakeJava::FindMember(std::vector<std::unique_ptr<Member>>& members, Class* cls, const std::string& name,
+                                   const std::string& signature, bool anySignature) {
+    for (Class* c = cls; c; c = name == "<init>" ? nullptr : c->super)
+        for (const auto& m : members)
+            if (m->className == c->name && m->name == name && (anySignature || m->signature == signature)) return m.get();
+    return nullptr;
+}
+
+const Member* FakeJava::FindField(Class* cls, const std::string& name, const std::string& signature) {
+    const Member* field = FindMember(fields_, cls, name, signature, false);
+    if (field || strict_) return field;
+    // Lenient: fields by name, as one class's.
+    field = FindMember(fields_, FindClass("java/lang/Object"), name, signature, true);
+    if (field) return field;
+    DeclareField("java/lang/Object", name, signature);
+    return fields_.back().get();
+}
+
+jfieldID FakeJava::FieldId(Class* cls, const std::string& name, const std::string& signature) {
+    const Member* field = FindField(cls, name, signature);
+    if (!field) {
+        failedLookups_ += "field " + (cls ? cls->name : std::string("?")) + "." + name + " " + signature + "; ";
+        ThrowNew(FindClass("java/lang/NoSuchFieldError"), name.c_str());
+    }
+    return reinterpret_cast<jfieldID>(const_cast<Member*>(field));
 }
 
 const std::string& FakeJava::Signature(jmethodID id) {
-    return reinterpret_cast<const Method*>(id)->signature;
-}
-
-const std::string& FakeJava::FieldName(jfieldID id) {
-    return *reinterpret_cast<const std::string*>(id);
+    return reinterpret_cast<const Member*>(id)->signature;
 }
 
 jmethodID FakeJava::MethodId(Class* cls, const std::string& name, const std::string& signature, bool isStatic) {
-    methods_.push_back(std::make_unique<Method>(Method{cls ? cls->name : std::string(), name, signature, isStatic}));
+    const Member* method = FindMember(methods_, cls, name, signature, false);
+    if (method && method->isStatic == isStatic) return reinterpret_cast<jmethodID>(const_cast<Member*>(method));
+    if (strict_) {
+        failedLookups_ += std::string(isStatic ? "static " : "") + "method " + (cls ? cls->name : std::string("?")) + "." +
+                          name + signature + "; ";
+        ThrowNew(FindClass("java/lang/NoSuchMethodError"), name.c_str());
+        return nullptr;
+    }
+    DeclareMethod(cls ? cls->name : std::string(), name, signature, isStatic);
     return reinterpret_cast<jmethodID>(methods_.back().get());
 }
 
 // The methods of Java's classes that the natives and the runtime call, and
 // the listener's methods, answered by the test's handlers.
 jvalue FakeJava::Call(jobject self, jmethodID id, Args& args) {
-    const Method& m = *reinterpret_cast<const Method*>(id);
+    const Member& m = *reinterpret_cast<const Member*>(id);
     jvalue result = Zero();
     if (m.isStatic) {
         if (m.name == "intToEnumeratedValue") {
@@ -555,7 +669,7 @@ jclass FakeJava::Define(const char* name, jobject loader, const jbyte* bytes, js
 jobject FakeJava::Construct(Class* cls, jmethodID ctor, Args& args) {
     Object* obj = Make(cls);
     jobject handle = Handle(obj);
-    const Method& m = *reinterpret_cast<const Method*>(ctor);
+    const Member& m = *reinterpret_cast<const Member*>(ctor);
     if (m.signature == "()V") return handle;
     if (cls->name == "java/util/Date" && m.signature == "(J)V") {
         SetField(handle, "fastTime", args.Long());
@@ -584,15 +698,20 @@ Object* O(jobject h) { return F().Obj(h); }
 jint JNICALL GetVersion(JNIEnv*) { return JNI_VERSION_1_6; }
 
 jclass JNICALL FindClassJ(JNIEnv*, const char* name) {
-    return static_cast<jclass>(F().Handle(F().FindClass(name)));
+    Class* cls = F().FindClass(name ? name : "");
+    if (!cls) {
+        F().NoClass(name ? name : "");
+        return nullptr;
+    }
+    return static_cast<jclass>(F().Local(F().Handle(cls)));
 }
 
 jclass JNICALL DefineClassJ(JNIEnv*, const char* name, jobject loader, const jbyte* bytes, jsize size) {
-    return F().Define(name, loader, bytes, size);
+    return static_cast<jclass>(F().Local(F().Define(name, loader, bytes, size)));
 }
 
 jclass JNICALL GetObjectClass(JNIEnv*, jobject obj) {
-    return obj ? static_cast<jclass>(F().Handle(O(obj)->cls)) : nullptr;
+    return obj ? static_cast<jclass>(F().Local(F().Handle(O(obj)->cls))) : nullptr;
 }
 
 jboolean JNICALL IsInstanceOfJ(JNIEnv*, jobject obj, jclass cls) {
@@ -607,10 +726,11 @@ jint JNICALL Throw(JNIEnv*, jthrowable obj) {
     return 0;
 }
 jint JNICALL ThrowNew(JNIEnv*, jclass cls, const char* message) {
+    if (!cls) return -1;
     F().ThrowNew(F().ClassOf(cls), message);
     return 0;
 }
-jthrowable JNICALL ExceptionOccurred(JNIEnv*) { return static_cast<jthrowable>(F().Handle(F().Pending())); }
+jthrowable JNICALL ExceptionOccurred(JNIEnv*) { return static_cast<jthrowable>(F().Local(F().Handle(F().Pending()))); }
 void JNICALL ExceptionDescribe(JNIEnv*) {
     std::string text = F().TakeException();
     std::fprintf(stderr, "fake Java exception: %s\n", text.c_str());
@@ -638,26 +758,25 @@ void JNICALL FatalError(JNIEnv*, const char* message) {
 }
 
 // ---- references
-jobject JNICALL NewGlobalRef(JNIEnv*, jobject obj) {
-    if (obj) ++F().counts().globalRefs;
-    return obj;
-}
-void JNICALL DeleteGlobalRef(JNIEnv*, jobject obj) {
-    if (obj) --F().counts().globalRefs;
-}
-void JNICALL DeleteLocalRef(JNIEnv*, jobject obj) {
-    if (obj) ++F().counts().localRefsDeleted;
-}
-jobject JNICALL NewLocalRef(JNIEnv*, jobject obj) { return obj; }
+jobject JNICALL NewGlobalRef(JNIEnv*, jobject obj) { return F().Global(obj); }
+void JNICALL DeleteGlobalRef(JNIEnv*, jobject obj) { F().DeleteGlobal(obj); }
+void JNICALL DeleteLocalRef(JNIEnv*, jobject obj) { F().DeleteLocal(obj); }
+jobject JNICALL NewLocalRef(JNIEnv*, jobject obj) { return F().Local(obj); }
 jint JNICALL EnsureLocalCapacity(JNIEnv*, jint) { return 0; }
-jint JNICALL PushLocalFrame(JNIEnv*, jint) { return 0; }
-jobject JNICALL PopLocalFrame(JNIEnv*, jobject result) { return result; }
+jint JNICALL PushLocalFrame(JNIEnv*, jint) {
+    F().PushFrame();
+    return 0;
+}
+jobject JNICALL PopLocalFrame(JNIEnv*, jobject result) {
+    F().PopFrame();
+    return F().Local(result);
+}
 
 // ---- objects
-jobject JNICALL AllocObject(JNIEnv*, jclass cls) { return F().Handle(F().Make(F().ClassOf(cls))); }
+jobject JNICALL AllocObject(JNIEnv*, jclass cls) { return F().Local(F().Handle(F().Make(F().ClassOf(cls)))); }
 jobject JNICALL NewObjectV(JNIEnv*, jclass cls, jmethodID ctor, va_list args) {
     VaArgs a(args);
-    return F().Construct(F().ClassOf(cls), ctor, a);
+    return F().Local(F().Construct(F().ClassOf(cls), ctor, a));
 }
 jobject JNICALL NewObject(JNIEnv* env, jclass cls, jmethodID ctor, ...) {
     va_list args;
@@ -676,7 +795,7 @@ jmethodID JNICALL GetStaticMethodID(JNIEnv*, jclass cls, const char* name, const
 
 jobject JNICALL CallObjectMethodV(JNIEnv*, jobject obj, jmethodID m, va_list args) {
     VaArgs a(args);
-    return F().Call(obj, m, a).l;
+    return F().Local(F().Call(obj, m, a).l);
 }
 jboolean JNICALL CallBooleanMethodV(JNIEnv*, jobject obj, jmethodID m, va_list args) {
     VaArgs a(args);
@@ -696,11 +815,11 @@ void JNICALL CallVoidMethodV(JNIEnv*, jobject obj, jmethodID m, va_list args) {
 }
 jobject JNICALL CallStaticObjectMethodV(JNIEnv*, jclass, jmethodID m, va_list args) {
     VaArgs a(args);
-    return F().Call(nullptr, m, a).l;
+    return F().Local(F().Call(nullptr, m, a).l);
 }
 jobject JNICALL CallStaticObjectMethodA(JNIEnv*, jclass, jmethodID m, const jvalue* args) {
     ValueArgs a(args, F().Signature(m));
-    return F().Call(nullptr, m, a).l;
+    return F().Local(F().Call(nullptr, m, a).l);
 }
 jboolean JNICALL CallStaticBooleanMethodV(JNIEnv*, jclass, jmethodID m, va_list args) {
     VaArgs a(args);
@@ -712,16 +831,16 @@ void JNICALL CallStaticVoidMethodV(JNIEnv*, jclass, jmethodID m, va_list args) {
 }
 
 // ---- fields
-jfieldID JNICALL GetFieldID(JNIEnv*, jclass, const char* name, const char* signature) {
-    return F().FieldId(name, signature);
+jfieldID JNICALL GetFieldID(JNIEnv*, jclass cls, const char* name, const char* signature) {
+    return F().FieldId(cls ? F().ClassOf(cls) : nullptr, name, signature);
 }
 jvalue FieldValue(jobject obj, jfieldID id) {
     auto& fields = O(obj)->fields;
-    auto it = fields.find(F().FieldName(id));
+    auto it = fields.find(F().Field(id).Key());
     return it == fields.end() ? Zero() : it->second;
 }
-void SetFieldValue(jobject obj, jfieldID id, jvalue value) { O(obj)->fields[F().FieldName(id)] = value; }
-jobject JNICALL GetObjectField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).l; }
+void SetFieldValue(jobject obj, jfieldID id, jvalue value) { O(obj)->fields[F().Field(id).Key()] = value; }
+jobject JNICALL GetObjectField(JNIEnv*, jobject obj, jfieldID id) { return F().Local(FieldValue(obj, id).l); }
 jboolean JNICALL GetBooleanField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).z; }
 jbyte JNICALL GetByteField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).b; }
 jchar JNICALL GetCharField(JNIEnv*, jobject obj, jfieldID id) { return FieldValue(obj, id).c; }
@@ -755,7 +874,8 @@ void JNICALL SetDoubleField(JNIEnv*, jobject obj, jfieldID id, jdouble v) {
 
 // ---- strings
 jstring JNICALL NewString(JNIEnv*, const jchar* chars, jsize length) {
-    return F().String(std::u16string(reinterpret_cast<const char16_t*>(chars), static_cast<size_t>(length)).c_str());
+    return static_cast<jstring>(
+        F().Local(F().String(std::u16string(reinterpret_cast<const char16_t*>(chars), static_cast<size_t>(length)).c_str())));
 }
 jsize JNICALL GetStringLength(JNIEnv*, jstring str) { return static_cast<jsize>(O(str)->text.size()); }
 const jchar* JNICALL GetStringChars(JNIEnv*, jstring str, jboolean* isCopy) {
@@ -773,7 +893,7 @@ void JNICALL GetStringRegion(JNIEnv*, jstring str, jsize start, jsize length, jc
     for (jsize i = 0; i < length && static_cast<size_t>(start + i) < text.size(); ++i) buffer[i] = text[start + i];
 }
 jstring JNICALL NewStringUTF(JNIEnv*, const char* text) {
-    return text ? F().String(FromModifiedUtf8(text).c_str()) : nullptr;
+    return text ? static_cast<jstring>(F().Local(F().String(FromModifiedUtf8(text).c_str()))) : nullptr;
 }
 jsize JNICALL GetStringUTFLength(JNIEnv*, jstring str) { return static_cast<jsize>(ToModifiedUtf8(O(str)->text).size()); }
 const char* JNICALL GetStringUTFChars(JNIEnv*, jstring str, jboolean* isCopy) {
@@ -787,19 +907,28 @@ void JNICALL ReleaseStringUTFChars(JNIEnv*, jstring, const char* chars) {
 
 // ---- arrays
 jsize JNICALL GetArrayLength(JNIEnv*, jarray array) { return O(array)->length; }
+// No array when the VM can make none: OutOfMemoryError.
+bool NoArray() {
+    if (!F().FailsArrayCreation()) return false;
+    F().ThrowNew(F().FindClass("java/lang/OutOfMemoryError"), "Java heap space");
+    return true;
+}
+
 jobjectArray JNICALL NewObjectArray(JNIEnv*, jsize length, jclass element, jobject initial) {
+    if (NoArray()) return nullptr;
     Object* a = F().Make(F().FindClass("[L" + F().ClassOf(element)->name + ";"));
     a->arrayType = 'L';
     a->length = length;
     a->elements.assign(static_cast<size_t>(length), initial);
-    return static_cast<jobjectArray>(F().Handle(a));
+    return static_cast<jobjectArray>(F().Local(F().Handle(a)));
 }
-jobject JNICALL GetObjectArrayElement(JNIEnv*, jobjectArray array, jsize i) { return F().ObjectAt(array, i); }
+jobject JNICALL GetObjectArrayElement(JNIEnv*, jobjectArray array, jsize i) { return F().Local(F().ObjectAt(array, i)); }
 void JNICALL SetObjectArrayElement(JNIEnv*, jobjectArray array, jsize i, jobject value) { F().PutObject(array, i, value); }
 
 template <char Type>
 jarray JNICALL NewArray(JNIEnv*, jsize length) {
-    return static_cast<jarray>(F().PrimitiveArray(Type, length));
+    if (NoArray()) return nullptr;
+    return static_cast<jarray>(F().Local(F().PrimitiveArray(Type, length)));
 }
 template <typename T>
 T* JNICALL GetElements(JNIEnv*, jarray array, jboolean* isCopy) {
@@ -956,12 +1085,80 @@ void FillTable(FakeJava& fake, JNINativeInterface_& t, JNIInvokeInterface_& vm) 
     vm.AttachCurrentThreadAsDaemon = AttachCurrentThread;
 }
 
+// Java's own classes and the product's base classes, with the members the
+// natives and the runtime use (and the fake's own fields of them).
+static void DeclareJavasOwn(FakeJava& j) {
+    const char* const lang[][2] = {
+        {"java/lang/Class", "java/lang/Object"},
+        {"java/lang/String", "java/lang/Object"},
+        {"java/lang/Integer", "java/lang/Object"},
+        {"java/lang/Throwable", "java/lang/Object"},
+        {"java/lang/Exception", "java/lang/Throwable"},
+        {"java/lang/RuntimeException", "java/lang/Exception"},
+        {"java/lang/NullPointerException", "java/lang/RuntimeException"},
+        {"java/lang/Error", "java/lang/Throwable"},
+        {"java/lang/OutOfMemoryError", "java/lang/Error"},
+        {"java/lang/NoClassDefFoundError", "java/lang/Error"},
+        {"java/lang/NoSuchMethodError", "java/lang/Error"},
+        {"java/lang/NoSuchFieldError", "java/lang/Error"},
+        {"java/util/Date", "java/lang/Object"},
+        {"java/awt/Color", "java/lang/Object"},
+        {"brivel/TavoObject", "java/lang/Object"},
+        {"brivel/TavoRecord", "java/lang/Object"},
+        {"brivel/TavoEnumeration", "java/lang/Object"},
+        {"brivel/TavoEventListener", "java/lang/Object"},
+        {"brivel/TavoVariant", "java/lang/Object"},
+        {"brivel/TavoException", "java/lang/Exception"},
+    };
+    for (const auto& c : lang) j.DefineClass(c[0], c[1]);
+    for (const auto& c : lang) {
+        std::string name = c[0];
+        if (j.IsAssignable(name, "java/lang/Throwable")) j.DeclareMethod(name, "<init>", "(Ljava/lang/String;)V");
+    }
+    for (const char* name : {"java/lang/Object", "brivel/TavoObject", "brivel/TavoRecord", "brivel/TavoEventListener",
+                             "brivel/TavoVariant"})
+        j.DeclareMethod(name, "<init>", "()V");
+    j.DeclareField("java/lang/Throwable", "detailMessage", "Ljava/lang/String;");
+    j.DeclareMethod("java/lang/Class", "getName", "()Ljava/lang/String;");
+    j.DeclareField("java/lang/Integer", "value", "I");
+    j.DeclareMethod("java/lang/Integer", "<init>", "(I)V");
+    j.DeclareField("java/util/Date", "fastTime", "J");
+    j.DeclareMethod("java/util/Date", "<init>", "(J)V");
+    j.DeclareMethod("java/util/Date", "getTime", "()J");
+    j.DeclareField("java/awt/Color", "value", "I");
+    j.DeclareMethod("java/awt/Color", "<init>", "(III)V");
+    for (const char* get : {"getRed", "getGreen", "getBlue", "getRGB"}) j.DeclareMethod("java/awt/Color", get, "()I");
+    j.DeclareField("brivel/TavoObject", "__TavoComPtr", "I");
+    j.DeclareMethod("brivel/TavoObject", "TavoSetModeMTA", "(Z)V", true);
+    j.DeclareField("brivel/TavoEventListener", "__TavoEventSink", "I");
+    j.DeclareMethod("brivel/TavoEventListener", "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V");
+    j.DeclareMethod("brivel/TavoEventListener", "TavoOnEventException", "(Ljava/lang/String;Ljava/lang/Throwable;)V");
+    j.DeclareField("brivel/TavoVariant", "__TavoVariantData", "I");
+    j.DeclareField("brivel/TavoEnumeration", "__Brv_value", "I");
+    j.DeclareMethod("brivel/TavoEnumeration", "getEnumeratedIntValue", "()I");
+    // The holders of arrays by reference: brivel.out.Tavo<word>Array, whose
+    // field "array" is the array.
+    const char* const holders[][2] = {
+        {"Boolean", "[Z"}, {"Byte", "[B"}, {"Short", "[S"}, {"Int", "[I"}, {"Long", "[J"}, {"Float", "[F"},
+        {"Double", "[D"}, {"String", "[Ljava/lang/String;"}, {"Date", "[Ljava/util/Date;"},
+        {"Variant", "[Lbrivel/TavoVariant;"}, {"Comobj", "[Lbrivel/TavoObject;"}, {"Enum", "[Lbrivel/TavoEnumeration;"},
+        {"Record", "[Lbrivel/TavoRecord;"},
+    };
+    for (const auto& h : holders) {
+        std::string name = std::string("brivel/out/Tavo") + h[0] + "Array";
+        j.DefineClass(name, "java/lang/Object");
+        j.DeclareField(name, "array", h[1]);
+        j.DeclareMethod(name, "<init>", std::string("(") + h[1] + ")V");
+    }
+}
+
 FakeJava::FakeJava() {
     g_current = this;
     FillTable(*this, table_, vmTable_);
     env_.functions = &table_;
     vm_.functions = &vmTable_;
     g_vm = &vm_;
+    DeclareJavasOwn(*this);
 }
 
 FakeJava::~FakeJava() {

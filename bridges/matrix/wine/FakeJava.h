@@ -8,6 +8,17 @@
 // object to handlers of the test, and counts what the natives did with
 // references and array elements.
 //
+// Strict (SetStrict), it answers only the classes, methods and fields that
+// were declared (DefineClass, DeclareMethod, DeclareField; Java's own and
+// the product's base classes are declared from the start): a lookup of any
+// other fails as the VM's does (null, with NoClassDefFoundError,
+// NoSuchMethodError or NoSuchFieldError pending). Fields are kept by the
+// class that declares them and their name. It also accounts for every
+// local and global reference it hands out: a local one made outside a
+// native's frame (an event sink's, on a thread the VM does not call) must
+// be deleted, and so must every global one (but one per class, a cache);
+// CheckReferences tells what was not.
+//
 // Every object lives until the FakeJava does; handles are the objects'
 // addresses. One instance per process; the JNI functions are __stdcall, as
 // the win32 build's jni_md.h declares them.
@@ -22,6 +33,7 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,7 +41,8 @@ namespace fakejava {
 
 struct Class;
 
-// An object: fields by name, or a string's characters, or an array's elements.
+// An object: fields by their declaring class and name ("pkg/Class.name"),
+// or a string's characters, or an array's elements.
 struct Object {
     Class* cls = nullptr;
     std::map<std::string, jvalue> fields;
@@ -39,12 +52,20 @@ struct Object {
     std::vector<unsigned char> data;  // a primitive array's elements
     std::vector<jobject> elements;    // an object array's elements
     jsize length = 0;
-    int generation = 0;  // the cell in which it was made
 };
 
 struct Class : Object {
     std::string name;
     Class* super = nullptr;
+};
+
+// A field or method as declared: the jfieldID or jmethodID is its address.
+struct Member {
+    std::string className;  // the declaring class
+    std::string name;
+    std::string signature;
+    bool isStatic = false;
+    std::string Key() const { return className + "." + name; }
 };
 
 // The arguments of a Java method call, read in the order of its signature.
@@ -60,8 +81,6 @@ public:
 // What the natives and the runtime did, counted since the last Reset.
 struct Counts {
     int objectsMade = 0;
-    int localRefsDeleted = 0;
-    int globalRefs = 0;         // made minus deleted
     int elementBuffers = 0;     // array elements or string characters taken and not given back
     int unknownCalls = 0;       // methods or classes the fake does not know
     std::string firstUnknown;
@@ -76,10 +95,25 @@ public:
 
     JNIEnv* env() { return &env_; }
 
+    // Only declared classes, methods and fields are found (see above).
+    void SetStrict(bool strict) { strict_ = strict; }
+    // The VM can make no array (as when its heap is exhausted): every
+    // New<Type>Array and NewObjectArray answers null with OutOfMemoryError
+    // pending.
+    void FailArrayCreation(bool fail) { failArrays_ = fail; }
+    bool FailsArrayCreation() const { return failArrays_; }
+
     // ---- classes
+    // The class (made on first use); strict, null when it was not declared.
     Class* FindClass(const std::string& name);
-    // Declares a class's superclass (classes are made on first use).
+    // Declares a class and its superclass.
     void DefineClass(const std::string& name, const std::string& super);
+    bool IsDeclared(const std::string& name) const;
+    // Declares a field or method of a class (looked up there and in its
+    // subclasses).
+    void DeclareField(const std::string& className, const std::string& name, const std::string& signature);
+    void DeclareMethod(const std::string& className, const std::string& name, const std::string& signature,
+                       bool isStatic = false);
     bool IsInstanceOf(jobject obj, const std::string& className);
     bool IsAssignable(const std::string& from, const std::string& to);
 
@@ -141,11 +175,29 @@ public:
     // A Java interface object of `className` holding one reference of `pointer`.
     jobject ComObject(const std::string& className, IUnknown* pointer);
     IUnknown* ComPointer(jobject obj);
-    // Releases what the Java objects made since `generation` hold (COM
-    // references, VARIANTs), as a Java program's TavoRelease calls would.
-    void ReleaseHeldSince(int generation);
-    int Generation() const { return generation_; }
-    void NextGeneration() { ++generation_; }
+
+    // ---- references
+    // A native called as the VM calls it: the local references made while
+    // it runs are freed when it returns (RAII: one frame per object).
+    class NativeFrame {
+    public:
+        explicit NativeFrame(FakeJava& java) : java_(java) { java_.frames_.emplace_back(); }
+        ~NativeFrame() { java_.frames_.pop_back(); }
+        NativeFrame(const NativeFrame&) = delete;
+        NativeFrame& operator=(const NativeFrame&) = delete;
+
+    private:
+        FakeJava& java_;
+    };
+    // Forgets the references outstanding so far (a cell starts here).
+    void StartReferences();
+    // What was not released since StartReferences: local references made
+    // outside a native's frame, global references (but the first of each
+    // class), and deletions of references it never handed out; empty when
+    // none.
+    std::string CheckReferences();
+    // The lookups that failed (strict) since the last call: for messages.
+    std::string TakeFailedLookups();
 
     // ---- exceptions
     bool ExceptionPending() const { return pending_ != nullptr; }
@@ -179,24 +231,37 @@ public:
     jobject Handle(Object* obj) { return reinterpret_cast<jobject>(obj); }
     Object* Make(Class* cls);
     Class* ClassOf(jclass handle) { return static_cast<Class*>(Obj(handle)); }
-    jfieldID FieldId(const std::string& name, const std::string& signature);
+    // The field of the class or its superclasses; strict, null when none was
+    // declared (lenient, one is declared on java/lang/Object: fields by name).
+    const Member* FindField(Class* cls, const std::string& name, const std::string& signature);
+    jfieldID FieldId(Class* cls, const std::string& name, const std::string& signature);
     jmethodID MethodId(Class* cls, const std::string& name, const std::string& signature, bool isStatic);
+    // A reference handed to a native (local) or made global; deleted.
+    jobject Local(jobject handle);
+    void DeleteLocal(jobject handle);
+    jobject Global(jobject handle);
+    void DeleteGlobal(jobject handle);
     jvalue Call(jobject self, jmethodID method, Args& args);
     jobject Construct(Class* cls, jmethodID ctor, Args& args);
     void Throw(Object* throwable) { pending_ = throwable; }
     void ThrowNew(Class* cls, const char* message);
+    // A FindClass of a class that was not declared: NoClassDefFoundError.
+    void NoClass(const std::string& name);
+    void PushFrame() { frames_.emplace_back(); }
+    void PopFrame() {
+        if (!frames_.empty()) frames_.pop_back();
+    }
     Object* Pending() { return pending_; }
     void ClearPending() { pending_ = nullptr; }
-    const std::string& FieldName(jfieldID id);
+    const Member& Field(jfieldID id) { return *reinterpret_cast<const Member*>(id); }
     const std::string& Signature(jmethodID id);
 
 private:
-    struct Method {
-        std::string className;
-        std::string name;
-        std::string signature;
-        bool isStatic;
-    };
+    // The storage key of a field named `name` of the object's class.
+    std::string FieldKey(jobject obj, const std::string& name);
+    const Member* FindMember(std::vector<std::unique_ptr<Member>>& members, Class* cls, const std::string& name,
+                             const std::string& signature, bool anySignature);
+    void Violation(const std::string& what);
 
     JNIEnv_ env_;
     JNINativeInterface_ table_;
@@ -205,15 +270,23 @@ private:
     std::vector<std::unique_ptr<Object>> objects_;
     std::map<std::string, Class*> classes_;
     std::map<std::string, std::string> supers_;
-    std::vector<std::unique_ptr<std::string>> fieldNames_;
-    std::map<std::string, jfieldID> fieldIds_;
-    std::vector<std::unique_ptr<Method>> methods_;
+    std::vector<std::unique_ptr<Member>> fields_;
+    std::vector<std::unique_ptr<Member>> methods_;
+    bool strict_ = false;
+    bool failArrays_ = false;
+    // Local references: per native frame, and outside any (count per handle).
+    std::vector<std::map<jobject, int>> frames_;
+    std::map<jobject, int> outsideLocals_;
+    std::map<jobject, int> globals_;
+    std::map<jobject, int> globalsAtStart_;
+    std::set<std::string> cachedClasses_;  // classes of which one global reference is a cache
+    std::string violations_;
+    std::string failedLookups_;
     std::map<std::string, Handler> handlers_;
     std::string listenerReports_;
     Object* reportedException_ = nullptr;
     Object* pending_ = nullptr;
     Counts counts_;
-    int generation_ = 0;
     std::vector<Definition> definitions_;
 
     friend void FillTable(FakeJava& fake, JNINativeInterface_& table, JNIInvokeInterface_& vmTable);

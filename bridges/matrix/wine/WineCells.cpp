@@ -25,19 +25,40 @@ std::string Narrow(const OLECHAR* text) {
     return text ? Narrow(std::u16string(reinterpret_cast<const char16_t*>(text))) : std::string();
 }
 
-// The classes the natives and the runtime look into, with their superclasses.
+// The generated classes the natives and the runtime look into, with their
+// superclasses, constructors, fields and the listeners' methods (as
+// generated: interface classes and records have a constructor without
+// arguments, an enumeration its value's).
 void DefineClasses(fakejava::FakeJava& j) {
     for (const char* name : {"IToken", "IShapesDisp", "IShapesVtbl", "IMatrixControl", "Shapes", "EmptyShapes",
-                             "FailingShapes"})
+                             "FailingShapes", "WrongShapes"}) {
         j.DefineClass(std::string("matrix/shapes/") + name, "brivel/TavoObject");
-    for (const char* name : {"Pair", "Stamp", "tagSpan", "_FILETIME"})
-        j.DefineClass(std::string("matrix/shapes/") + name, "brivel/TavoRecord");
+        j.DeclareMethod(std::string("matrix/shapes/") + name, "<init>", "()V");
+    }
+    const struct {
+        const char* name;
+        const char* fields[2][2];
+    } records[] = {
+        {"Pair", {{"left", "I"}, {"right", "S"}}},
+        {"Stamp", {{"first", "I"}, {"last", "I"}}},
+        {"tagSpan", {{"lo", "I"}, {"hi", "I"}}},
+        {"_FILETIME", {{"dwLowDateTime", "I"}, {"dwHighDateTime", "I"}}},
+    };
+    for (const auto& record : records) {
+        std::string name = std::string("matrix/shapes/") + record.name;
+        j.DefineClass(name, "brivel/TavoRecord");
+        j.DeclareMethod(name, "<init>", "()V");
+        for (const auto& field : record.fields) j.DeclareField(name, field[0], field[1]);
+    }
     j.DefineClass("matrix/shapes/Tone", "brivel/TavoEnumeration");
+    j.DeclareMethod("matrix/shapes/Tone", "<init>", "(I)V");
+    j.DeclareMethod("matrix/shapes/Tone", "intToEnumeratedValue", "(I)Lmatrix/shapes/Tone;", true);
     j.DefineClass("matrix/shapes/DShapesEvents", "brivel/TavoEventListener");
     j.DefineClass("matrix/shapes/IShapesEvents", "brivel/TavoEventListener");
+    for (int i = 0; i < kListenerMethodCount; ++i)
+        j.DeclareMethod(kListenerMethods[i].className, kListenerMethods[i].name, kListenerMethods[i].signature);
     j.DefineClass("matrix/test/DispatchListener", "matrix/shapes/DShapesEvents");
     j.DefineClass("matrix/test/VtableListener", "matrix/shapes/IShapesEvents");
-    j.DefineClass("brivel/TavoException", "java/lang/Exception");
 }
 
 const char* MethodOf(const char* cellName) {
@@ -49,10 +70,17 @@ const char* MethodOf(const char* cellName) {
 
 Cells::Cells(const std::string& bridge, const std::string& server) {
     env = J.env();
+    J.SetStrict(true);
     DefineClasses(J);
     bridge_ = LoadLibraryA(bridge.c_str());
     server_ = LoadLibraryA(server.c_str());
     if (!bridge_ || !server_) return;
+    HMODULE runtime = GetModuleHandleA("brivellib18.dll");
+    using Release = void(JNICALL*)(JNIEnv*, jobject);
+    releaseObject_ = brivel::ProcAddress<Release>(runtime, "Java_brivel_TavoObject_TavoRelease@8");
+    releaseVariant_ = brivel::ProcAddress<Release>(runtime, "Java_brivel_TavoVariant_TavoRelease@8");
+    releaseListener_ = brivel::ProcAddress<Release>(runtime, "Java_brivel_TavoEventListener_TavoRelease@8");
+    if (!releaseObject_ || !releaseVariant_ || !releaseListener_) return;
     auto getClassObject =
         brivel::ProcAddress<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(server_, "DllGetClassObject");
     auto create = [&](const CLSID& clsid, IShapesDisp** out) {
@@ -65,7 +93,8 @@ Cells::Cells(const std::string& bridge, const std::string& server) {
     create(CLSID_Shapes, &disp_);
     create(CLSID_EmptyShapes, &empty_);
     create(CLSID_FailingShapes, &failing_);
-    if (!disp_ || !empty_ || !failing_) return;
+    create(CLSID_WrongShapes, &wrong_);
+    if (!disp_ || !empty_ || !failing_ || !wrong_) return;
     disp_->QueryInterface(IID_IShapesVtbl, reinterpret_cast<void**>(&vtbl_));
     disp_->QueryInterface(IID_IMatrixControl, reinterpret_cast<void**>(&control_));
     // The Java objects hold references of their own.
@@ -73,12 +102,13 @@ Cells::Cells(const std::string& bridge, const std::string& server) {
     vtbl_->AddRef();
     empty_->AddRef();
     failing_->AddRef();
+    wrong_->AddRef();
     dispObj_ = J.ComObject("matrix/shapes/IShapesDisp", disp_);
     vtblObj_ = J.ComObject("matrix/shapes/IShapesVtbl", vtbl_);
     emptyObj_ = J.ComObject("matrix/shapes/IShapesDisp", empty_);
     failingObj_ = J.ComObject("matrix/shapes/IShapesDisp", failing_);
+    wrongObj_ = J.ComObject("matrix/shapes/IShapesDisp", wrong_);
     MakeListeners();
-    J.NextGeneration();
 }
 
 // A listener of each event interface, its sink made by the listener's own
@@ -99,7 +129,8 @@ void Cells::MakeListeners() {
     for (const Listener& l : listeners) {
         jobject listener = J.New(l.className);
         auto init = brivel::ProcAddress<jboolean(JNICALL*)(JNIEnv*, jobject)>(bridge_, l.init);
-        if (!init || !init(env, listener)) continue;
+        if (!init || !Call(init, env, listener)) continue;
+        listeners_.push_back(listener);
         auto* sink = reinterpret_cast<IUnknown*>(static_cast<intptr_t>(J.IntField(listener, "__TavoEventSink")));
         IConnectionPoint* point = nullptr;
         DWORD cookie = 0;
@@ -118,10 +149,33 @@ Cells::~Cells() {
         points_[i]->Unadvise(cookies_[i]);
         points_[i]->Release();
     }
-    J.ReleaseHeldSince(0);
+    // What the fixture's Java objects hold goes as the VM's programs let it go.
+    if (releaseListener_)
+        for (jobject listener : listeners_) Call(releaseListener_, env, listener);
+    for (jobject obj : {dispObj_, vtblObj_, emptyObj_, failingObj_, wrongObj_}) Release(obj);
     for (IUnknown* p : {static_cast<IUnknown*>(disp_), static_cast<IUnknown*>(vtbl_), static_cast<IUnknown*>(control_),
-                        static_cast<IUnknown*>(empty_), static_cast<IUnknown*>(failing_)})
+                        static_cast<IUnknown*>(empty_), static_cast<IUnknown*>(failing_), static_cast<IUnknown*>(wrong_)})
         if (p) p->Release();
+}
+
+void Cells::Release(jobject value) {
+    if (!value) return;
+    fakejava::Object* o = J.Obj(value);
+    if (o->arrayType == 'L') {
+        for (jobject element : o->elements) Release(element);
+    } else if (J.IsInstanceOf(value, "brivel/TavoObject")) {
+        if (releaseObject_) Call(releaseObject_, env, value);
+    } else if (J.IsInstanceOf(value, "brivel/TavoVariant")) {
+        if (releaseVariant_) Call(releaseVariant_, env, value);
+    } else if (o->cls->name.rfind("brivel/out/", 0) == 0) {
+        Release(J.ObjectField(value, "array"));
+    }
+}
+
+void Cells::ReleaseOwned() {
+    std::vector<jobject> owned;
+    owned.swap(owned_);
+    for (jobject value : owned) Release(value);
 }
 
 // ---- values
@@ -129,7 +183,13 @@ Cells::~Cells() {
 jobject Cells::Token(LONG id) {
     IToken* token = nullptr;
     if (!control_ || FAILED(control_->MakeToken(id, &token))) throw CellFailure("no token from the server");
-    return J.ComObject("matrix/shapes/IToken", token);
+    return Own(J.ComObject("matrix/shapes/IToken", token));
+}
+
+jobject Cells::Loose(LONG id) {
+    IUnknown* loose = nullptr;
+    if (!control_ || FAILED(control_->MakeLoose(id, &loose))) throw CellFailure("no loose object from the server");
+    return Own(J.ComObject("brivel/TavoObject", loose));
 }
 
 bool Cells::IsToken(jobject object, LONG id) {
@@ -219,10 +279,21 @@ void Cells::Heard(const char* event, const std::string& complaint) {
 
 void Cells::Fire(const char16_t* event, bool throughVtable) {
     BSTR name = SysAllocString(reinterpret_cast<const OLECHAR*>(event));
+    J.FailArrayCreation(starved_);
     HRESULT hr = control_->Fire(name, throughVtable ? VARIANT_TRUE : VARIANT_FALSE);
+    J.FailArrayCreation(false);
     SysFreeString(name);
     std::string reports = J.TakeListenerReports();
     fakejava::Object* reported = J.TakeReportedException();
+    if (starved_ && starvedTakesArray_) {
+        // The event could not be delivered: the listener hears why, and
+        // what the server finds in the argument is not the listener's.
+        std::string expected = "TavoOnEventException(" + Narrow(std::u16string(event)) + ", java/lang/OutOfMemoryError) ";
+        if (!heard_.empty()) throw CellFailure("the listener's " + heard_ + " was reached without its array");
+        if (reports != expected) throw CellFailure("the listener was told \"" + reports + "\", not \"" + expected + "\"");
+        TakeProblem();
+        return;
+    }
     if (!reports.empty()) throw CellFailure("the listener was told: " + reports);
     if (heard_ != Narrow(std::u16string(event))) throw CellFailure("the listener was not reached");
     if (!complaint_.empty()) throw CellFailure("the listener found " + complaint_);
@@ -232,20 +303,56 @@ void Cells::Fire(const char16_t* event, bool throughVtable) {
     if (reported) J.Throw(reported);
 }
 
+void Cells::FireRefused(const char16_t* event, bool throughVtable, bool typed) {
+    BSTR name = SysAllocString(reinterpret_cast<const OLECHAR*>(event));
+    HRESULT hr = control_->FireRefused(name, throughVtable ? VARIANT_TRUE : VARIANT_FALSE);
+    SysFreeString(name);
+    std::string reports = J.TakeListenerReports();
+    fakejava::Object* reported = J.TakeReportedException();
+    std::string text = Narrow(std::u16string(event));
+    std::string expected = "TavoOnEventError(" + text + ", Argument count mismatch) ";
+    if (typed) expected += "TavoOnEventError(" + text + ", Argument type mismatch) ";
+    if (!heard_.empty()) throw CellFailure("the listener's " + heard_ + " was reached");
+    if (reports != expected) throw CellFailure("the listener was told \"" + reports + "\", not \"" + expected + "\"");
+    if (reported) throw CellFailure("the sink reported an exception");
+    if (FAILED(hr)) throw CellFailure("the refusals went wrong: " + std::to_string(hr));
+}
+
 // ---- a cell
+
+void Cells::TakeProblem() {
+    BSTR problem = nullptr;
+    control_->Problem(&problem);
+    SysFreeString(problem);
+}
+
+std::string Cells::RunStarved(const Cell& cell, bool takesArray) {
+    starved_ = true;
+    starvedTakesArray_ = takesArray;
+    // An event not delivered sends nothing back: no exception of its own.
+    Cell undelivered = cell;
+    if (takesArray) {
+        undelivered.expect = Expect::Runs;
+        undelivered.message = nullptr;
+    }
+    std::string failure = Run(undelivered);
+    starved_ = false;
+    starvedTakesArray_ = false;
+    return failure;
+}
 
 std::string Cells::Run(const Cell& cell) {
     if (!control_) return "the server or the bridge could not be loaded";
     if (!cell.body) return std::string("the generated method is ") + cell.mismatch;
     LONG before = 0, after = 0;
     control_->Balance(&before);
-    J.NextGeneration();
-    int generation = J.Generation();
     int buffers = J.counts().elementBuffers;
     int unknown = J.counts().unknownCalls;
     heard_.clear();
     complaint_.clear();
     J.ClearHandlers();
+    J.StartReferences();
+    J.TakeFailedLookups();
     std::string failure;
     try {
         cell.body(*this);
@@ -259,7 +366,9 @@ std::string Cells::Run(const Cell& cell) {
     if (std::strcmp(cell.path, "failing") == 0) expected = std::string("brivel/TavoException: Failing ") + MethodOf(cell.name);
     if (expected.empty() && !thrown.empty()) add("Java exception " + thrown);
     if (!expected.empty() && thrown != expected) add("expected " + expected + ", got " + (thrown.empty() ? "nothing" : thrown));
-    J.ReleaseHeldSince(generation);
+    ReleaseOwned();
+    std::string references = J.CheckReferences();
+    if (!references.empty()) add("JNI references: " + references);
     BSTR problem = nullptr;
     control_->Problem(&problem);
     if (problem && SysStringLen(problem) > 0) add("the server complained: " + Narrow(problem));
@@ -270,6 +379,9 @@ std::string Cells::Run(const Cell& cell) {
         add(std::to_string(J.counts().elementBuffers - buffers) + " array element or string buffer(s) not given back");
     if (J.counts().unknownCalls != unknown) add("the fake VM was asked for " + J.counts().firstUnknown);
     J.counts().firstUnknown.clear();
+    // Lookups that failed (some are tried on purpose), to tell why a cell failed.
+    std::string lookups = J.TakeFailedLookups();
+    if (!failure.empty() && !lookups.empty()) add("lookups that failed: " + lookups);
     return failure;
 }
 

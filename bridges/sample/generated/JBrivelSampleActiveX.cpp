@@ -1,5 +1,5 @@
 // File: C:\brivel-sample\JBrivelSampleActiveX.cpp
-// Generated: Wed Dec 09 08:53:32 2026
+// Generated: Wed Dec 09 14:45:37 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -253,8 +253,11 @@ ULONG STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -306,9 +309,32 @@ HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VAR
 		V_UNKNOWN( use ) = NULL;
 		return S_OK;
 	}
+	if ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {
+		V_VT( use ) = vt;
+		if ( vt == VT_BSTR ) V_BSTR( use ) = NULL;
+		else V_DATE( use ) = 0;
+		return S_OK;
+	}
 	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
 	*use = *own;
 	return S_OK;
+}
+
+static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )
+{
+	if ( brivelJniEnv == NULL || serverSide ) return hr;
+	jclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );
+	jmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V" );
+	if ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+	if ( brivelMethod != NULL ) {
+		jstring brivelFnString = brivelJniEnv->NewStringUTF( event );
+		jstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );
+		if ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+		if ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );
+		if ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );
+	}
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
+	return hr;
 }
 
 HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -318,6 +344,7 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -347,7 +374,7 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		}
 		brivelFnName = "KeyPress";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "KeyPress", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -356,16 +383,22 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "KeyPress", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "KeyPress"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "KeyPress"
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -381,11 +414,11 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		}
 		brivelFnName = "Timer";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Timer", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Timer", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Timer", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[3];
 		VARIANTARG brivelOwnArgs[3];
 		for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -396,7 +429,7 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Timer", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 3, 0 };
 		// From here the arguments are read from the case's own array.
@@ -404,14 +437,22 @@ HRESULT STDMETHODCALLTYPE _DBrivelSampleActiveXEventsHandlerImpl::Invoke( DISPID
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
 		eventParamIndex2 = 2;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, eventArgValue_1
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex2] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Timer"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Timer"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "java.util.Date", eventArgValue_1
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex2] )
@@ -476,7 +517,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_j2c_tutorial__1DBrivelSampleActiveXEv
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new _DBrivelSampleActiveXEventsHandlerImpl( thisObj ));
+	_DBrivelSampleActiveXEventsHandlerImpl * sink = 0;
+	try {
+		sink = new _DBrivelSampleActiveXEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -504,8 +552,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_j2c_tutorial__1DBrivelSampleActiveX_Ge
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_DATE && FAILED( VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_DATE && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_DATE ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelDateToJobject(env, V_DATE( &ret ));
@@ -535,8 +587,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_j2c_tutorial__1DBrivelSampleActiveX_Ge
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -568,8 +624,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_j2c_tutorial__1DBrivelSampleActiveX_Ge
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -651,8 +711,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_j2c_tutorial__1DBrivelSampleActiveX_S
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -718,24 +782,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_j2c_tutorial_BrivelSampleActiveX_
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "j2c.tutorial._DBrivelSampleActiveXEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new _DBrivelSampleActiveXEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "j2c.tutorial._DBrivelSampleActiveXEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new _DBrivelSampleActiveXEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;

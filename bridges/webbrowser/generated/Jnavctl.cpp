@@ -1,5 +1,5 @@
 // File: C:\brivel-webbrowser\Jnavctl.cpp
-// Generated: Wed Dec 09 08:53:31 2026
+// Generated: Wed Dec 09 14:45:37 2026
 
 // This file has been automatically generated
 // by Brivel.  It provides the JNI interface for
@@ -1522,8 +1522,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC3_IsRestr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -1553,8 +1557,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC3_getShel
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -1584,8 +1592,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC3_getSear
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -1615,8 +1627,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_ISearchAssistantOC3_getSearc
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "iexplorer/ISearches" );
@@ -1648,8 +1664,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC3_getInWe
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -1735,8 +1755,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC3_GetPrope
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -1961,8 +1985,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC3_GetSearc
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -2057,8 +2085,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC3_getASPro
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -2088,8 +2120,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_ISearchAssistantOC3_setASSettin
 	memset(&excepInfo, 0, sizeof excepInfo);
 	params.cNamedArgs = 1;
 	params.rgdispidNamedArgs = &dispidNamed;
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -2124,11 +2156,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_ISearchAssistantOC3_getASSettin
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of ISearchAssistantOC3.NETDetectNextNavigate
@@ -2215,11 +2251,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_ISearchAssistantOC3_getVersion
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of ISearchAssistantOC3.EncodeString
@@ -2264,8 +2304,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC3_EncodeSt
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -2297,8 +2341,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC3_getShow
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -2328,8 +2376,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC3_getSear
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -2393,8 +2445,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC3_getUseS
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -2685,8 +2741,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IShellFavoritesNameSpace_ge
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -2716,8 +2776,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IShellFavoritesNameSpace_Cr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -2747,8 +2811,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IShellFavoritesNameSpace_De
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -2859,8 +2927,11 @@ ULONG STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -2912,9 +2983,32 @@ HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VAR
 		V_UNKNOWN( use ) = NULL;
 		return S_OK;
 	}
+	if ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {
+		V_VT( use ) = vt;
+		if ( vt == VT_BSTR ) V_BSTR( use ) = NULL;
+		else V_DATE( use ) = 0;
+		return S_OK;
+	}
 	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
 	*use = *own;
 	return S_OK;
+}
+
+static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )
+{
+	if ( brivelJniEnv == NULL || serverSide ) return hr;
+	jclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );
+	jmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V" );
+	if ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+	if ( brivelMethod != NULL ) {
+		jstring brivelFnString = brivelJniEnv->NewStringUTF( event );
+		jstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );
+		if ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+		if ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );
+		if ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );
+	}
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
+	return hr;
 }
 
 HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -2924,6 +3018,7 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -2940,7 +3035,7 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
 		}
 		brivelFnName = "WindowRegistered";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowRegistered", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -2949,16 +3044,22 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowRegistered", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRegistered"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRegistered"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -2974,7 +3075,7 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
 		}
 		brivelFnName = "WindowRevoked";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowRevoked", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -2983,16 +3084,22 @@ HRESULT STDMETHODCALLTYPE DShellWindowsEventsHandlerImpl::Invoke( DISPID dispIdM
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowRevoked", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRevoked"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowRevoked"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3053,7 +3160,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_DShellWindowsEvents__1_1Tav
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DShellWindowsEventsHandlerImpl( thisObj ));
+	DShellWindowsEventsHandlerImpl * sink = 0;
+	try {
+		sink = new DShellWindowsEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -3101,8 +3215,11 @@ ULONG STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -3131,6 +3248,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -3147,7 +3265,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "StatusTextChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StatusTextChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3156,17 +3274,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StatusTextChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StatusTextChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StatusTextChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -3183,9 +3307,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "ProgressChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ProgressChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ProgressChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3195,18 +3319,25 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ProgressChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ProgressChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ProgressChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
@@ -3223,9 +3354,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "CommandStateChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CommandStateChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CommandStateChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3235,18 +3366,25 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CommandStateChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "CommandStateChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "CommandStateChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
@@ -3289,7 +3427,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "TitleChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TitleChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3298,17 +3436,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TitleChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TitleChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TitleChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -3325,7 +3469,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "PropertyChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PropertyChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3334,17 +3478,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PropertyChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PropertyChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PropertyChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -3361,19 +3511,19 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "BeforeNavigate2";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,7);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,7);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,7);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,7);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,7);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,7);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex6 = brivelGetParamIndex(6,pDispParams,7);
-		if ( eventParamIndex6 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex6 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[7];
 		VARIANTARG brivelOwnArgs[7];
 		for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3388,7 +3538,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate2", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 7, 0 };
 		// From here the arguments are read from the case's own array.
@@ -3400,18 +3550,30 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
 		eventParamIndex6 = 6;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_4 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex4] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_5 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex5] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_6 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_6 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_6, 0 );
-		*eventArrayPtr_6 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex6] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_6, eventArrayPtr_6, 0 );
+		jboolean * eventArrayPtr_6 = eventArrayArg_6 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_6, 0 );
+		if ( eventArrayPtr_6 != 0 ) *eventArrayPtr_6 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex6] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_6 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_6, eventArrayPtr_6, 0 );
 		jobject eventArrayRef_6 = brivelJniEnv->NewGlobalRef(eventArrayArg_6);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 			, eventArgValue_2
@@ -3420,7 +3582,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 			, eventArgValue_5
 			, eventArrayArg_6
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "BeforeNavigate2"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "BeforeNavigate2"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 			, false, "brivel.TavoVariant", eventArgValue_2
@@ -3455,9 +3617,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "NewWindow2";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3467,35 +3629,46 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow2", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_1 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jboolean * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "NewWindow2"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "NewWindow2"
 			, true, "brivel.TavoObject", eventArrayArg_0
 			, true, "boolean", eventArrayArg_1
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ))->Release();
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 			eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
@@ -3520,9 +3693,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "NavigateComplete2";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateComplete2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateComplete2", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3532,20 +3705,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateComplete2", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "NavigateComplete2"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "NavigateComplete2"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 		);
@@ -3564,9 +3744,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "DocumentComplete";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DocumentComplete", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DocumentComplete", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3576,20 +3756,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "DocumentComplete", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "DocumentComplete"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "DocumentComplete"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 		);
@@ -3621,7 +3808,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "OnVisible";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnVisible", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3630,16 +3817,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnVisible", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnVisible"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnVisible"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3655,7 +3848,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "OnToolBar";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnToolBar", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3664,16 +3857,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnToolBar", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnToolBar"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnToolBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3689,7 +3888,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "OnMenuBar";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnMenuBar", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3698,16 +3897,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnMenuBar", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnMenuBar"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnMenuBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3723,7 +3928,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "OnStatusBar";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnStatusBar", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3732,16 +3937,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnStatusBar", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnStatusBar"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnStatusBar"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3757,7 +3968,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "OnFullScreen";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnFullScreen", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3766,16 +3977,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnFullScreen", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnFullScreen"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnFullScreen"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3791,7 +4008,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "OnTheaterMode";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnTheaterMode", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3800,16 +4017,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnTheaterMode", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnTheaterMode"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnTheaterMode"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3825,7 +4048,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "WindowSetResizable";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetResizable", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3834,16 +4057,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetResizable", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetResizable"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetResizable"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3859,7 +4088,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "WindowSetLeft";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetLeft", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3868,16 +4097,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetLeft", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetLeft"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetLeft"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3893,7 +4128,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "WindowSetTop";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetTop", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3902,16 +4137,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetTop", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetTop"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetTop"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3927,7 +4168,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "WindowSetWidth";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetWidth", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3936,16 +4177,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetWidth", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetWidth"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetWidth"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3961,7 +4208,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "WindowSetHeight";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetHeight", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -3970,16 +4217,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowSetHeight", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetHeight"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "WindowSetHeight"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -3995,9 +4248,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "WindowClosing";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowClosing", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowClosing", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4007,23 +4260,30 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "WindowClosing", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_1 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jboolean * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 			, eventArrayArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "WindowClosing"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "WindowClosing"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 			, true, "boolean", eventArrayArg_1
 		);
@@ -4047,9 +4307,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "ClientToHostWindow";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ClientToHostWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ClientToHostWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4059,28 +4319,35 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ClientToHostWindow", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jintArray eventArrayArg_1 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_1 = brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex1] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jint * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex1] );
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ClientToHostWindow"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ClientToHostWindow"
 			, true, "int", eventArrayArg_0
 			, true, "int", eventArrayArg_1
 		);
@@ -4109,7 +4376,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "SetSecureLockIcon";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SetSecureLockIcon", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4118,16 +4385,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "SetSecureLockIcon", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SetSecureLockIcon"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "SetSecureLockIcon"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -4143,7 +4416,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "FileDownload";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FileDownload", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4152,21 +4425,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FileDownload", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FileDownload"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FileDownload"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -4189,15 +4468,15 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "NavigateError";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,5);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateError", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,5);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateError", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,5);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateError", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,5);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateError", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,5);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateError", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[5];
 		VARIANTARG brivelOwnArgs[5];
 		for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4210,7 +4489,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateError", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 5, 0 };
 		// From here the arguments are read from the case's own array.
@@ -4220,23 +4499,33 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		eventParamIndex2 = 2;
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_4 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_4 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_4, 0 );
-		*eventArrayPtr_4 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex4] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
+		jboolean * eventArrayPtr_4 = eventArrayArg_4 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_4, 0 );
+		if ( eventArrayPtr_4 != 0 ) *eventArrayPtr_4 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex4] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_4 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
 		jobject eventArrayRef_4 = brivelJniEnv->NewGlobalRef(eventArrayArg_4);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 			, eventArgValue_2
 			, eventArgValue_3
 			, eventArrayArg_4
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "NavigateError"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "NavigateError"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 			, false, "brivel.TavoVariant", eventArgValue_2
@@ -4267,7 +4556,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "PrintTemplateInstantiation";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PrintTemplateInstantiation", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4276,17 +4565,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PrintTemplateInstantiation", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrintTemplateInstantiation"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrintTemplateInstantiation"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -4303,7 +4598,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "PrintTemplateTeardown";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PrintTemplateTeardown", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4312,17 +4607,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PrintTemplateTeardown", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrintTemplateTeardown"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrintTemplateTeardown"
 			, false, "brivel.TavoObject", jobjEventArg_0
 		);
 		if ( jobjEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jobjEventArg_0 );
@@ -4339,11 +4640,11 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "UpdatePageStatus";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UpdatePageStatus", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UpdatePageStatus", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UpdatePageStatus", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[3];
 		VARIANTARG brivelOwnArgs[3];
 		for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4354,7 +4655,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 3; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "UpdatePageStatus", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 3, 0 };
 		// From here the arguments are read from the case's own array.
@@ -4362,15 +4663,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
 		eventParamIndex2 = 2;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), brivelIIDMap, 13);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex1] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, eventArgValue_1
 			, eventArgValue_2
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "UpdatePageStatus"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "UpdatePageStatus"
 			, false, "brivel.TavoObject", jobjEventArg_0
 			, false, "brivel.TavoVariant", eventArgValue_1
 			, false, "brivel.TavoVariant", eventArgValue_2
@@ -4391,7 +4700,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "PrivacyImpactedStateChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PrivacyImpactedStateChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4400,16 +4709,22 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PrivacyImpactedStateChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrivacyImpactedStateChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PrivacyImpactedStateChange"
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -4425,15 +4740,15 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		}
 		brivelFnName = "NewWindow3";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,5);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow3", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,5);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow3", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,5);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow3", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,5);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow3", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,5);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow3", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[5];
 		VARIANTARG brivelOwnArgs[5];
 		for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -4446,7 +4761,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow3", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 5, 0 };
 		// From here the arguments are read from the case's own array.
@@ -4456,25 +4771,35 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		eventParamIndex2 = 2;
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_0 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
+		jobject eventArrayElem_0 = eventArrayArg_0 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ));
+		if ( eventArrayArg_0 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_0, 0, eventArrayElem_0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_1 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jboolean * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_3 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex3] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex2] )
 			, jstrEventArg_3
 			, jstrEventArg_4
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "NewWindow3"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "NewWindow3"
 			, true, "brivel.TavoObject", eventArrayArg_0
 			, true, "boolean", eventArrayArg_1
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex2] )
@@ -4484,8 +4809,12 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEvents2HandlerImpl::Invoke( DISPID dispIdMe
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ))->Release();
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 			eventArrayPtr_1 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_1, 0 );
@@ -4557,7 +4886,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_DWebBrowserEvents2__1_1Tavo
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DWebBrowserEvents2HandlerImpl( thisObj ));
+	DWebBrowserEvents2HandlerImpl * sink = 0;
+	try {
+		sink = new DWebBrowserEvents2HandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -4693,8 +5029,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC2_IsRestr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -4724,8 +5064,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC2_getShel
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -4755,8 +5099,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC2_getSear
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -4786,8 +5134,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_ISearchAssistantOC2_getSearc
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "iexplorer/ISearches" );
@@ -4819,8 +5171,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC2_getInWe
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -4906,8 +5262,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC2_GetPrope
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -5132,8 +5492,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC2_GetSearc
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -5228,8 +5592,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC2_getASPro
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -5259,8 +5627,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_ISearchAssistantOC2_setASSettin
 	memset(&excepInfo, 0, sizeof excepInfo);
 	params.cNamedArgs = 1;
 	params.rgdispidNamedArgs = &dispidNamed;
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -5295,11 +5663,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_ISearchAssistantOC2_getASSettin
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of ISearchAssistantOC2.NETDetectNextNavigate
@@ -5386,11 +5758,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_ISearchAssistantOC2_getVersion
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of ISearchAssistantOC2.EncodeString
@@ -5435,8 +5811,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC2_EncodeSt
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -5468,8 +5848,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC2_getShow
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -5545,8 +5929,11 @@ ULONG STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -5575,6 +5962,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -5591,17 +5979,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "BeforeNavigate";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,6);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,6);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,6);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,6);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,6);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[6];
 		VARIANTARG brivelOwnArgs[6];
 		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -5615,7 +6003,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "BeforeNavigate", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
 		// From here the arguments are read from the case's own array.
@@ -5626,16 +6014,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -5643,7 +6042,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, jstrEventArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "BeforeNavigate"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "BeforeNavigate"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -5675,7 +6074,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "NavigateComplete";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateComplete", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -5684,17 +6083,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NavigateComplete", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "NavigateComplete"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "NavigateComplete"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -5711,7 +6116,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "StatusTextChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StatusTextChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -5720,17 +6125,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "StatusTextChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StatusTextChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "StatusTextChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -5747,9 +6158,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "ProgressChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ProgressChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ProgressChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -5759,18 +6170,25 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "ProgressChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ProgressChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "ProgressChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 		);
@@ -5800,9 +6218,9 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "CommandStateChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CommandStateChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CommandStateChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -5812,18 +6230,25 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "CommandStateChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "CommandStateChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "CommandStateChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "boolean", V_BOOL( &pDispParams->rgvarg[eventParamIndex1] ) ? JNI_TRUE : JNI_FALSE
 		);
@@ -5853,17 +6278,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "NewWindow";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,6);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,6);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,6);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,6);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,6);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[6];
 		VARIANTARG brivelOwnArgs[6];
 		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -5877,7 +6302,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NewWindow", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
 		// From here the arguments are read from the case's own array.
@@ -5888,16 +6313,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -5905,7 +6341,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, jstrEventArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NewWindow"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NewWindow"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -5937,7 +6373,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "TitleChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TitleChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -5946,17 +6382,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "TitleChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TitleChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "TitleChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -5973,17 +6415,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "FrameBeforeNavigate";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,6);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameBeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,6);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameBeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,6);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameBeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,6);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameBeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,6);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameBeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameBeforeNavigate", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[6];
 		VARIANTARG brivelOwnArgs[6];
 		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -5997,7 +6439,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameBeforeNavigate", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
 		// From here the arguments are read from the case's own array.
@@ -6008,16 +6450,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -6025,7 +6478,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, jstrEventArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "FrameBeforeNavigate"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "FrameBeforeNavigate"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -6057,7 +6510,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "FrameNavigateComplete";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNavigateComplete", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -6066,17 +6519,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNavigateComplete", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FrameNavigateComplete"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "FrameNavigateComplete"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -6093,17 +6552,17 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "FrameNewWindow";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,6);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,6);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,6);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,6);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,6);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNewWindow", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[6];
 		VARIANTARG brivelOwnArgs[6];
 		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -6117,7 +6576,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FrameNewWindow", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
 		// From here the arguments are read from the case's own array.
@@ -6128,16 +6587,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_3 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex3] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_4 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex4] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -6145,7 +6615,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 			, jstrEventArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "FrameNewWindow"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "FrameNewWindow"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -6177,7 +6647,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "Quit";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Quit", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -6186,21 +6656,27 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Quit", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jbooleanArray eventArrayArg_0 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_0 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jboolean * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex0] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Quit"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Quit"
 			, true, "boolean", eventArrayArg_0
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
@@ -6262,7 +6738,7 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		}
 		brivelFnName = "PropertyChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PropertyChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -6271,17 +6747,23 @@ HRESULT STDMETHODCALLTYPE DWebBrowserEventsHandlerImpl::Invoke( DISPID dispIdMem
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "PropertyChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PropertyChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "PropertyChange"
 			, false, "java.lang.String", jstrEventArg_0
 		);
 		if ( jstrEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jstrEventArg_0 );
@@ -6343,7 +6825,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_DWebBrowserEvents__1_1TavoE
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DWebBrowserEventsHandlerImpl( thisObj ));
+	DWebBrowserEventsHandlerImpl * sink = 0;
+	try {
+		sink = new DWebBrowserEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -6391,8 +6880,11 @@ ULONG STDMETHODCALLTYPE _SearchAssistantEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -6421,6 +6913,7 @@ HRESULT STDMETHODCALLTYPE _SearchAssistantEventsHandlerImpl::Invoke( DISPID disp
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -6437,7 +6930,7 @@ HRESULT STDMETHODCALLTYPE _SearchAssistantEventsHandlerImpl::Invoke( DISPID disp
 		}
 		brivelFnName = "OnNextMenuSelect";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnNextMenuSelect", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -6446,16 +6939,22 @@ HRESULT STDMETHODCALLTYPE _SearchAssistantEventsHandlerImpl::Invoke( DISPID disp
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "OnNextMenuSelect", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnNextMenuSelect"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "OnNextMenuSelect"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		);
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -6529,7 +7028,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer__1SearchAssistantEvents__1_
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new _SearchAssistantEventsHandlerImpl( thisObj ));
+	_SearchAssistantEventsHandlerImpl * sink = 0;
+	try {
+		sink = new _SearchAssistantEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -6665,8 +7171,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC_IsRestri
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -6696,8 +7206,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC_getShell
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -6727,8 +7241,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC_getSearc
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -6758,8 +7276,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_ISearchAssistantOC_getSearch
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "iexplorer/ISearches" );
@@ -6791,8 +7313,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_ISearchAssistantOC_getInWeb
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -6878,8 +7404,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC_GetProper
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -7104,8 +7634,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC_GetSearch
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -7200,8 +7734,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC_getASProv
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -7231,8 +7769,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_ISearchAssistantOC_setASSetting
 	memset(&excepInfo, 0, sizeof excepInfo);
 	params.cNamedArgs = 1;
 	params.rgdispidNamedArgs = &dispidNamed;
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -7267,11 +7805,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_ISearchAssistantOC_getASSetting
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of ISearchAssistantOC.NETDetectNextNavigate
@@ -7358,11 +7900,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_ISearchAssistantOC_getVersion
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of ISearchAssistantOC.EncodeString
@@ -7407,8 +7953,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearchAssistantOC_EncodeStr
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -7989,8 +8539,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser_getApplication
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -8022,8 +8576,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser_getParent
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -8055,8 +8613,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser_getContainer
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -8088,8 +8650,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser_getDocument
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -8121,8 +8687,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser_getTopLevelCont
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -8152,8 +8722,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser_getType
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -8185,8 +8759,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser_getLeft
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -8250,8 +8828,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser_getTop
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -8315,8 +8897,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser_getWidth
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -8380,8 +8966,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser_getHeight
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -8445,8 +9035,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser_getLocationName
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -8478,8 +9072,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser_getLocationURL
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -8511,8 +9109,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser_getBusy
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -9091,8 +9693,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser2_getApplication
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -9124,8 +9730,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser2_getParent
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -9157,8 +9767,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser2_getContainer
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -9190,8 +9804,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser2_getDocument
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -9223,8 +9841,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getTopLevelCon
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -9254,8 +9876,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser2_getType
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -9287,8 +9913,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser2_getLeft
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -9352,8 +9982,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser2_getTop
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -9417,8 +10051,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser2_getWidth
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -9482,8 +10120,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser2_getHeight
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -9547,8 +10189,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser2_getLocationName
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -9580,8 +10226,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser2_getLocationURL
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -9613,8 +10263,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getBusy
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -9813,8 +10467,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser2_getName
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -9846,8 +10504,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser2_getHWND
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -9877,8 +10539,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser2_getFullName
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -9910,8 +10576,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser2_getPath
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -9943,8 +10613,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getVisible
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -10008,8 +10682,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getStatusBar
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -10073,8 +10751,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowser2_getStatusText
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -10144,11 +10826,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowser2_getToolBar
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of IWebBrowser2.setToolBar
@@ -10173,8 +10859,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IWebBrowser2_setToolBar__I
 	memset(&excepInfo, 0, sizeof excepInfo);
 	params.cNamedArgs = 1;
 	params.rgdispidNamedArgs = &dispidNamed;
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -10209,8 +10895,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getMenuBar
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -10274,8 +10964,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getFullScreen
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -10661,6 +11355,9 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser2_QueryStatusWB__
 	memset(&excepInfo, 0, sizeof excepInfo);
 	vargs[0].vt = VT_I4;
 	V_I4( &vargs[0] ) = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return 0;
+	}
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -10670,8 +11367,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser2_QueryStatusWB__
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "iexplorer/OLECMDF" );
@@ -10699,8 +11400,14 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IWebBrowser2_ExecWB__Liexplorer
 	memset(&excepInfo, 0, sizeof excepInfo);
 	vargs[3].vt = VT_I4;
 	V_I4( &vargs[3] ) = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	vargs[2].vt = VT_I4;
 	V_I4( &vargs[2] ) = brivelEnumeratedObjectToInt( env, arg1 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	vargs[1].vt = VT_ERROR;
 	V_I4( &vargs[1] ) = DISP_E_PARAMNOTFOUND;
 	vargs[0].vt = VT_ERROR;
@@ -10738,8 +11445,14 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IWebBrowser2_ExecWB__Liexplorer
 	memset(&excepInfo, 0, sizeof excepInfo);
 	vargs[3].vt = VT_I4;
 	V_I4( &vargs[3] ) = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	vargs[2].vt = VT_I4;
 	V_I4( &vargs[2] ) = brivelEnumeratedObjectToInt( env, arg1 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	if ( arg2 == 0 ) {
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 3 is null" );
 		return;
@@ -10786,8 +11499,14 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IWebBrowser2_ExecWB__Liexplorer
 	memset(&excepInfo, 0, sizeof excepInfo);
 	vargs[3].vt = VT_I4;
 	V_I4( &vargs[3] ) = brivelEnumeratedObjectToInt( env, arg0 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	vargs[2].vt = VT_I4;
 	V_I4( &vargs[2] ) = brivelEnumeratedObjectToInt( env, arg1 );
+	if ( brivelCheckFatalError( env )) {
+		return;
+	}
 	if ( arg2 == 0 ) {
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Argument 3 is null" );
 		return;
@@ -11015,8 +11734,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowser2_getReadyState
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return brivelIntToEnumeratedObject( env, V_INT( &ret ), "iexplorer/tagREADYSTATE" );
@@ -11046,8 +11769,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getOffline
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11111,8 +11838,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getSilent
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11176,8 +11907,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getRegisterAsB
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11241,8 +11976,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getRegisterAsD
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11306,8 +12045,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getTheaterMode
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11371,8 +12114,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getAddressBar
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11436,8 +12183,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowser2_getResizable
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11762,8 +12513,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IShellNameSpace_getSubscrip
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11793,8 +12548,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IShellNameSpace_CreateSubsc
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11824,8 +12583,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IShellNameSpace_DeleteSubsc
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -11890,8 +12653,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IShellNameSpace_getEnumOptions
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -11955,8 +12722,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IShellNameSpace_getSelectedI
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -12108,11 +12879,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IShellNameSpace_getDepth
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of IShellNameSpace.setDepth
@@ -12137,8 +12912,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellNameSpace_setDepth__I
 	memset(&excepInfo, 0, sizeof excepInfo);
 	params.cNamedArgs = 1;
 	params.rgdispidNamedArgs = &dispidNamed;
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -12173,11 +12948,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IShellNameSpace_getMode
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of IShellNameSpace.setMode
@@ -12202,8 +12981,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellNameSpace_setMode__I
 	memset(&excepInfo, 0, sizeof excepInfo);
 	params.cNamedArgs = 1;
 	params.rgdispidNamedArgs = &dispidNamed;
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -12238,8 +13017,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IShellNameSpace_getFlags
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -12337,8 +13120,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IShellNameSpace_getTVFlags
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -12368,8 +13155,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IShellNameSpace_getColumns
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -12439,11 +13230,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IShellNameSpace_getCountViewTyp
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of IShellNameSpace.SetViewType
@@ -12465,8 +13260,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellNameSpace_SetViewType__I
 	EXCEPINFO excepInfo;
 	memset(&params, 0, sizeof params);
 	memset(&excepInfo, 0, sizeof excepInfo);
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -12501,8 +13296,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IShellNameSpace_SelectedItem
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -12536,8 +13335,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellNameSpace_Expand__Lbrivel
 	}
 	vargs[1].vt = VT_VARIANT;
 	VariantCopy( &vargs[1], brivelGetTavoVariant( env, arg0 ));
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg1;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg1;
 	VariantInit(&ret);
 	params.cArgs = 2;
 	params.rgvarg = vargs;
@@ -13150,8 +13949,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowserApp_getApplicatio
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -13183,8 +13986,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowserApp_getParent
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -13216,8 +14023,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowserApp_getContainer
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -13249,8 +14060,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IWebBrowserApp_getDocument
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -13282,8 +14097,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowserApp_getTopLevelC
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -13313,8 +14132,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowserApp_getType
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -13346,8 +14169,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowserApp_getLeft
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -13411,8 +14238,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowserApp_getTop
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -13476,8 +14307,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowserApp_getWidth
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -13541,8 +14376,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowserApp_getHeight
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -13606,8 +14445,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowserApp_getLocationNa
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -13639,8 +14482,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowserApp_getLocationUR
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -13672,8 +14519,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowserApp_getBusy
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -13872,8 +14723,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowserApp_getName
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -13905,8 +14760,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowserApp_getHWND
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -13936,8 +14795,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowserApp_getFullName
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -13969,8 +14832,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowserApp_getPath
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -14002,8 +14869,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowserApp_getVisible
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -14067,8 +14938,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowserApp_getStatusBar
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -14132,8 +15007,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IWebBrowserApp_getStatusText
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -14203,11 +15082,15 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IWebBrowserApp_getToolBar
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_INT && FAILED( VariantChangeType( &ret, &ret, 0, VT_INT ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
-	return (jint)V_INT( &ret );
+	return (jint)V_I4( &ret );
 }
 
 // JNI Implementation of IWebBrowserApp.setToolBar
@@ -14232,8 +15115,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IWebBrowserApp_setToolBar__I
 	memset(&excepInfo, 0, sizeof excepInfo);
 	params.cNamedArgs = 1;
 	params.rgdispidNamedArgs = &dispidNamed;
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg0;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg0;
 	VariantInit(&ret);
 	params.cArgs = 1;
 	params.rgvarg = vargs;
@@ -14268,8 +15151,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowserApp_getMenuBar
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -14333,8 +15220,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IWebBrowserApp_getFullScree
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -14444,8 +15335,11 @@ ULONG STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -14474,6 +15368,7 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -14490,19 +15385,19 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
 		}
 		brivelFnName = "FavoritesSelectionChange";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,7);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FavoritesSelectionChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,7);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FavoritesSelectionChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,7);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FavoritesSelectionChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,7);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FavoritesSelectionChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,7);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FavoritesSelectionChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,7);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FavoritesSelectionChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex6 = brivelGetParamIndex(6,pDispParams,7);
-		if ( eventParamIndex6 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex6 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FavoritesSelectionChange", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[7];
 		VARIANTARG brivelOwnArgs[7];
 		for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -14517,7 +15412,7 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "FavoritesSelectionChange", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 7, 0 };
 		// From here the arguments are read from the case's own array.
@@ -14529,10 +15424,22 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
 		eventParamIndex6 = 6;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_2 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex2] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_3 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex3] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_5 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex5] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, jstrEventArg_2
@@ -14541,7 +15448,7 @@ HRESULT STDMETHODCALLTYPE DShellNameSpaceEventsHandlerImpl::Invoke( DISPID dispI
 			, jstrEventArg_5
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex6] )
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "FavoritesSelectionChange"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "FavoritesSelectionChange"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "java.lang.String", jstrEventArg_2
@@ -14650,7 +15557,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_DShellNameSpaceEvents__1_1T
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new DShellNameSpaceEventsHandlerImpl( thisObj ));
+	DShellNameSpaceEventsHandlerImpl * sink = 0;
+	try {
+		sink = new DShellNameSpaceEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -15220,8 +16134,12 @@ extern "C" JNIEXPORT jboolean JNICALL Java_iexplorer_IShellUIHelper_IsSubscribed
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BOOL && FAILED( VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BOOL && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BOOL ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return V_BOOL( &ret ) ? JNI_TRUE : JNI_FALSE;
@@ -15644,8 +16562,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IShellWindows_getCount
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -15679,8 +16601,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IShellWindows_Item
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -15726,8 +16652,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IShellWindows_Item__Lbrivel_
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -15779,8 +16709,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_Register__Lbrivel
 	V_DISPATCH( &vargs[3] ) = temp__0;
 	vargs[2].vt = VT_I4;
 	V_I4( &vargs[2] ) = (long) arg1;
-	vargs[1].vt = VT_INT;
-	V_INT( &vargs[1] ) = (int) arg2;
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg2;
 	if ( arg3 == 0 ) {
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
 		if ( temp__0 != 0 ) temp__0->Release();
@@ -15792,6 +16722,7 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_Register__Lbrivel
 		return;
 	}
 	jint * arg3__arrayBuf = env->GetIntArrayElements( (jintArray) arg3, NULL );
+	if ( arg3__arrayBuf != 0 ) arg3__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[0] ) = (long *) &arg3__arrayBuf[0];
 	VariantInit(&ret);
@@ -15848,8 +16779,8 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_RegisterPending__
 	}
 	vargs[2].vt = VT_VARIANT;
 	VariantCopy( &vargs[2], brivelGetTavoVariant( env, arg2 ));
-	vargs[1].vt = VT_INT;
-	V_INT( &vargs[1] ) = (int) arg3;
+	vargs[1].vt = VT_I4;
+	V_I4( &vargs[1] ) = (long) arg3;
 	if ( arg4 == 0 ) {
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
 		VariantClear( &vargs[3] );
@@ -15863,6 +16794,7 @@ extern "C" JNIEXPORT void JNICALL Java_iexplorer_IShellWindows_RegisterPending__
 		return;
 	}
 	jint * arg4__arrayBuf = env->GetIntArrayElements( (jintArray) arg4, NULL );
+	if ( arg4__arrayBuf != 0 ) arg4__arrayBuf[0] = 0;
 	vargs[0].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[0] ) = (long *) &arg4__arrayBuf[0];
 	VariantInit(&ret);
@@ -16026,8 +16958,8 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IShellWindows_FindWindowSW__
 	}
 	vargs[3].vt = VT_VARIANT;
 	VariantCopy( &vargs[3], brivelGetTavoVariant( env, arg1 ));
-	vargs[2].vt = VT_INT;
-	V_INT( &vargs[2] ) = (int) arg2;
+	vargs[2].vt = VT_I4;
+	V_I4( &vargs[2] ) = (long) arg2;
 	if ( arg3 == 0 ) {
 		env->ThrowNew( brivelFindClass( env, "java/lang/NullPointerException" ), "Array of length 1 must be passed to retrieve out parameters, found null." );
 		VariantClear( &vargs[4] );
@@ -16041,10 +16973,11 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IShellWindows_FindWindowSW__
 		return 0;
 	}
 	jint * arg3__arrayBuf = env->GetIntArrayElements( (jintArray) arg3, NULL );
+	if ( arg3__arrayBuf != 0 ) arg3__arrayBuf[0] = 0;
 	vargs[1].vt = VT_BYREF | VT_I4;
 	V_I4REF( &vargs[1] ) = (long *) &arg3__arrayBuf[0];
-	vargs[0].vt = VT_INT;
-	V_INT( &vargs[0] ) = (int) arg4;
+	vargs[0].vt = VT_I4;
+	V_I4( &vargs[0] ) = (long) arg4;
 	VariantInit(&ret);
 	params.cArgs = 5;
 	params.rgvarg = vargs;
@@ -16062,8 +16995,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_IShellWindows_FindWindowSW__
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retobj = brivelBestUnknownToJobject( env, (IUnknown *) V_DISPATCH( &ret ), brivelIIDMap, 13);
@@ -16251,8 +17188,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IScriptErrorList_canAdvanceErro
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16282,8 +17223,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IScriptErrorList_canRetreatErro
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16313,8 +17258,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IScriptErrorList_getErrorLine
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16344,8 +17293,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IScriptErrorList_getErrorChar
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16375,8 +17328,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IScriptErrorList_getErrorCode
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16406,8 +17363,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IScriptErrorList_getErrorMsg
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -16439,8 +17400,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_IScriptErrorList_getErrorUrl
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -16472,8 +17437,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IScriptErrorList_getAlwaysShowL
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16503,8 +17472,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IScriptErrorList_getDetailsPane
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16565,8 +17538,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_IScriptErrorList_getPerErrorDis
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16653,8 +17630,12 @@ extern "C" JNIEXPORT jint JNICALL Java_iexplorer_ISearches_getCount
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_I4 && FAILED( VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_I4 && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_I4 ))) {
+		if ( ret.vt != VT_EMPTY ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	return (jint)V_I4( &ret );
@@ -16684,8 +17665,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearches_getDefault
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -16721,8 +17706,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_ISearches_Item
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "iexplorer/ISearch" );
@@ -16768,8 +17757,12 @@ extern "C" JNIEXPORT jobject JNICALL Java_iexplorer_ISearches_Item__Lbrivel_Tavo
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_UNKNOWN && ret.vt != VT_DISPATCH && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_UNKNOWN ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jobject retDisp =  brivelUnknownToInterfaceObject( env, V_DISPATCH( &ret ), "iexplorer/ISearch" );
@@ -16834,8 +17827,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearch_getTitle
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -16867,8 +17864,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearch_getId
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -16900,8 +17901,12 @@ extern "C" JNIEXPORT jstring JNICALL Java_iexplorer_ISearch_getURL
 		brivelThrowComExceptionObject( env, hr, &excepInfo );
 		return 0;
 	}
-	if ( ret.vt != VT_BSTR && FAILED( VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
-		VariantClear( &ret );
+	if ( ret.vt != VT_BSTR && FAILED( hr = VariantChangeType( &ret, &ret, 0, VT_BSTR ))) {
+		if ( ret.vt != VT_EMPTY && ret.vt != VT_NULL ) {
+			VariantClear( &ret );
+			brivelThrowComExceptionObject( env, hr, 0 );
+			return 0;
+		}
 		memset( &ret, 0, sizeof ret );
 	}
 	jstring retstr = brivelBstrToJstr( env, V_BSTR( &ret ));
@@ -16944,27 +17949,44 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_WebBrowser_1V1__1_1Remo
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DWebBrowserEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
-	} else if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents2" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DWebBrowserEvents2HandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DWebBrowserEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		} else if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents2" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DWebBrowserEvents2HandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -16979,27 +18001,44 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_WebBrowser__1_1RemoteEv
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DWebBrowserEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
-	} else if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents2" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DWebBrowserEvents2HandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DWebBrowserEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		} else if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents2" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DWebBrowserEvents2HandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -17014,27 +18053,44 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_InternetExplorer__1_1Re
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DWebBrowserEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
-	} else if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents2" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DWebBrowserEvents2HandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DWebBrowserEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		} else if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents2" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DWebBrowserEvents2HandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -17049,27 +18105,44 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellBrowserWindow__1_1
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DWebBrowserEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
-	} else if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents2" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DWebBrowserEvents2HandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DWebBrowserEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		} else if ( strcmp( interfaceName, "iexplorer.DWebBrowserEvents2" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DWebBrowserEvents2HandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -17084,24 +18157,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellWindows__1_1Remote
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer.DShellWindowsEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DShellWindowsEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer.DShellWindowsEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DShellWindowsEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -17116,24 +18206,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellNameSpace__1_1Remo
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer.DShellNameSpaceEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DShellNameSpaceEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer.DShellNameSpaceEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DShellNameSpaceEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -17148,24 +18255,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellShellNameSpace__1_
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer.DShellNameSpaceEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new DShellNameSpaceEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer.DShellNameSpaceEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new DShellNameSpaceEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -17180,24 +18304,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_SearchAssistantOC__1_1R
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer._SearchAssistantEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new _SearchAssistantEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer._SearchAssistantEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new _SearchAssistantEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;
@@ -17212,24 +18353,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_iexplorer_ShellSearchAssistantOC_
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "iexplorer._SearchAssistantEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new _SearchAssistantEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "iexplorer._SearchAssistantEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new _SearchAssistantEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;

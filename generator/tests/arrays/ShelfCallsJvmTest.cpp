@@ -276,7 +276,7 @@ TEST(ShelfCalls, ArraysGoInAndComeBackThroughInvoke) {
     // A result that is not an array reaches Java as null.
     EXPECT_EQ(log,
               "Numbers [9, 8] [1.5, 2.5] [4];"
-              "Numbers null;"
+              "Numbers COM error 0x80020005;"
               "Shapes [Shape1, Shape0];"
               "Items [null, IItem, null];"
               "Sum 15;");

@@ -83,12 +83,14 @@ std::string ArrayFragmentsFile(std::string& problems) {
         });
         std::string param = Text([&](CString& t) { mapper->GetVtblParamType(t); });
         text += "}\n\n" + jni + " eventFragment" + n +
-                "(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0)\n{\n";
-        text += Written([&](FILE* f) { mapper->EmitEventParam(0, f); });
+                "(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0)\n{\n"
+                "\tjthrowable brivelUnmade = NULL;\n";
+        text += Written([&](FILE* f) { mapper->EmitEventParam(CMapperCall::EventArgument(true), 0, f); });
         text += "\t" + jni + " result = (" + jni + ") " + Text([&](CString& t) { mapper->GetEventArgExpr(0, t); }) + ";\n";
         text += Written([&](FILE* f) { mapper->EmitEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
-        text += "jobject vtblEventFragment" + n + "(JNIEnv * brivelJniEnv, " + param + " arg0)\n{\n";
-        text += Written([&](FILE* f) { mapper->EmitVtblEventParam(0, f); });
+        text += "jobject vtblEventFragment" + n + "(JNIEnv * brivelJniEnv, " + param + " arg0)\n{\n"
+                "\tjthrowable brivelUnmade = NULL;\n";
+        text += Written([&](FILE* f) { mapper->EmitVtblEventParam(CMapperCall::EventArgument(true), 0, f); });
         text += "\tjobject result = (jobject) " + Text([&](CString& t) { mapper->GetVtblEventArgExpr(0, t); }) + ";\n";
         text += Written([&](FILE* f) { mapper->EmitVtblEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
         // OUT arrays of events in the mapper's holder, through both sinks.
@@ -98,6 +100,8 @@ std::string ArrayFragmentsFile(std::string& problems) {
             text += Written([&](FILE* f) {
                 for (int vtbl = 0; vtbl < 2; ++vtbl) {
                     fputs("\t{\n", f);
+                    // The sink's first exception an argument left (see EventSinkWriter).
+                    fputs("\t\tjthrowable brivelUnmade = NULL;\n", f);
                     mapper->EmitEventArrayCreate(0, f);
                     if (vtbl) mapper->EmitEventArrayFillFromVtbl(CMapperCall(), 0, f);
                     else mapper->EmitEventArrayFillFromVariant(CMapperCall(), 0, f);
@@ -112,6 +116,7 @@ std::string ArrayFragmentsFile(std::string& problems) {
                     mapper->EmitEventArrayRelease(0, f);
                     fputs("\t\t}\n", f);
                     mapper->EmitEventArrayDeleteRef(0, f);
+                    fputs("\t\tif ( brivelUnmade != NULL ) brivelJniEnv->DeleteLocalRef( brivelUnmade );\n", f);
                     fputs("\t}\n", f);
                 }
             });

@@ -91,12 +91,12 @@ std::string ValueFragmentsFile(std::string& problems) {
         mapper->GetVtblEventArgExpr(0, vtblEventExpr);
         snprintf(head, sizeof head, "%s eventFragment%d(JNIEnv * brivelJniEnv, DISPPARAMS * pDispParams, int eventParamIndex0)\n{\n",
                  jniType.c_str(), function);
-        text += head + Written([&](FILE* f) { mapper->EmitEventParam(0, f); });
+        text += head + Written([&](FILE* f) { mapper->EmitEventParam(CMapperCall::EventArgument(true), 0, f); });
         text += "\t" + jniType.str() + " result = " + eventExpr.str() + ";\n";
         text += Written([&](FILE* f) { mapper->EmitEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
         snprintf(head, sizeof head, "%s vtblEventFragment%d(JNIEnv * brivelJniEnv, %s arg0)\n{\n", jniType.c_str(), function,
                  param.c_str());
-        text += head + Written([&](FILE* f) { mapper->EmitVtblEventParam(0, f); });
+        text += head + Written([&](FILE* f) { mapper->EmitVtblEventParam(CMapperCall::EventArgument(true), 0, f); });
         text += "\t" + jniType.str() + " result = " + vtblEventExpr.str() + ";\n";
         text += Written([&](FILE* f) { mapper->EmitVtblEventCleanup(0, f); }) + "\treturn result;\n}\n\n";
         ++function;

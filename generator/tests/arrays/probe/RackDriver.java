@@ -32,9 +32,14 @@ public class RackDriver {
         int[] result = rack.Numbers(new int[] {1, 2, 3}, scaled, counts);
         log.append("Numbers ").append(Arrays.toString(result)).append(' ').append(Arrays.toString(scaled.array))
            .append(' ').append(Arrays.toString(counts.array)).append(';');
-        // The second time the object answers a number, not an array.
-        result = rack.Numbers(new int[0], scaled, counts);
-        log.append("Numbers ").append(Arrays.toString(result)).append(';');
+        // The second time the object answers a number, not an array: a
+        // result that does not convert throws as a failed call does.
+        try {
+            result = rack.Numbers(new int[0], scaled, counts);
+            log.append("Numbers ").append(Arrays.toString(result)).append(';');
+        } catch (brivel.TavoException e) {
+            log.append("Numbers ").append(e.getMessage()).append(';');
+        }
         log.append("Shapes ").append(objects(rack.Shapes(new Shape[] {Shape.Round, Shape.Square}))).append(';');
         IItem[] items = rack.Items(new IItem[0], new TavoComobjArray());
         log.append("Items ").append(objects(items)).append(';');

@@ -265,8 +265,11 @@ ULONG STDMETHODCALLTYPE ICallbackHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -292,6 +295,7 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::GetIDsOfNames( REFIID riid, LPOL
 HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Event_1(long arg0,BSTR arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -317,8 +321,17 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Event_1(long arg0,BSTR arg1)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring eventArgValue_1 = brivelBstrToJstr( brivelJniEnv, arg1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 				, eventArgValue_1
@@ -377,9 +390,32 @@ HRESULT brivelEventArgument( VARIANTARG * arg, VARTYPE vt, VARIANTARG * own, VAR
 		V_UNKNOWN( use ) = NULL;
 		return S_OK;
 	}
+	if ( V_VT( arg ) == VT_NULL && ( vt == VT_BSTR || vt == VT_DATE )) {
+		V_VT( use ) = vt;
+		if ( vt == VT_BSTR ) V_BSTR( use ) = NULL;
+		else V_DATE( use ) = 0;
+		return S_OK;
+	}
 	if ( FAILED( VariantChangeType( own, arg, 0, vt ))) return DISP_E_TYPEMISMATCH;
 	*use = *own;
 	return S_OK;
+}
+
+static HRESULT brivelRefuseEvent( JNIEnv * brivelJniEnv, jobject brvJavaObject, bool serverSide, const char * event, const char * error, HRESULT hr )
+{
+	if ( brivelJniEnv == NULL || serverSide ) return hr;
+	jclass brivelListenerClass = brivelJniEnv->GetObjectClass( brvJavaObject );
+	jmethodID brivelMethod = brivelListenerClass == NULL ? NULL : brivelJniEnv->GetMethodID( brivelListenerClass, "TavoOnEventError", "(Ljava/lang/String;Ljava/lang/String;)V" );
+	if ( brivelListenerClass != NULL ) brivelJniEnv->DeleteLocalRef( brivelListenerClass );
+	if ( brivelMethod != NULL ) {
+		jstring brivelFnString = brivelJniEnv->NewStringUTF( event );
+		jstring brivelErrorString = brivelFnString == NULL ? NULL : brivelJniEnv->NewStringUTF( error );
+		if ( brivelErrorString != NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod, brivelFnString, brivelErrorString );
+		if ( brivelFnString != NULL ) brivelJniEnv->DeleteLocalRef( brivelFnString );
+		if ( brivelErrorString != NULL ) brivelJniEnv->DeleteLocalRef( brivelErrorString );
+	}
+	if ( brivelJniEnv->ExceptionCheck()) brivelJniEnv->ExceptionClear();
+	return hr;
 }
 
 HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -389,6 +425,7 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REF
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -405,9 +442,9 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REF
 		}
 		brivelFnName = "Called";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Called", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Called", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -417,19 +454,26 @@ HRESULT STDMETHODCALLTYPE ICallbackHandlerImpl::Invoke( DISPID dispIdMember, REF
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Called", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, jstrEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Called"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Called"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "java.lang.String", jstrEventArg_1
 		);
@@ -492,7 +536,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_events_ICallback__1_1TavoEventLi
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new ICallbackHandlerImpl( thisObj ));
+	ICallbackHandlerImpl * sink = 0;
+	try {
+		sink = new ICallbackHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -555,8 +606,11 @@ ULONG STDMETHODCALLTYPE IProbeEventsHandlerImpl::Release( void )
 {
 	LONG brvCount = InterlockedDecrement( &brvRef );
 	if ( brvCount <= 0 ) {
-		brivelGetJniEnv()->DeleteGlobalRef( brvJavaObject );
-		if ( interfaceName != NULL ) brivelGetJniEnv()->DeleteGlobalRef( interfaceName );
+		JNIEnv * brivelJniEnv = brivelGetJniEnv();
+		if ( brivelJniEnv != NULL ) {
+			if ( brvJavaObject != NULL ) brivelJniEnv->DeleteGlobalRef( brvJavaObject );
+			if ( interfaceName != NULL ) brivelJniEnv->DeleteGlobalRef( interfaceName );
+		}
 		delete this;
 		return 0;
 	}
@@ -582,6 +636,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::GetIDsOfNames( REFIID riid, L
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_1(long arg0,short arg1,unsigned char arg2,double arg3,float arg4,VARIANT_BOOL arg5,int arg6)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -607,8 +662,22 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_1(long arg0,short arg1,
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_6 = brivelIntToEnumeratedObject( brivelJniEnv, (int) arg6, "test/events/Level" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 				, (jshort) arg1
@@ -651,6 +720,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_1(long arg0,short arg1,
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * arg1,unsigned char * arg2,double * arg3,float * arg4,VARIANT_BOOL * arg5)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -676,35 +746,48 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = *(jint *) arg0;
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = *(jint *) arg0;
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jshortArray eventArrayArg_1 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_1 = brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = *(jshort *) arg1;
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jshort * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = *(jshort *) arg1;
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbyte * eventBytePtr_2 = (jbyte *) arg2;
 		jbyteArray eventArrayArg_2 = eventBytePtr_2 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_2 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jdoubleArray eventArrayArg_3 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
-		*eventArrayPtr_3 = *(jdouble *) arg3;
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
+		jdouble * eventArrayPtr_3 = eventArrayArg_3 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
+		if ( eventArrayPtr_3 != 0 ) *eventArrayPtr_3 = *(jdouble *) arg3;
+		if ( eventArrayPtr_3 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
 		jobject eventArrayRef_3 = brivelJniEnv->NewGlobalRef(eventArrayArg_3);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jfloatArray eventArrayArg_4 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_4 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_4, 0 );
-		*eventArrayPtr_4 = *(jfloat *) arg4;
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
+		jfloat * eventArrayPtr_4 = eventArrayArg_4 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_4, 0 );
+		if ( eventArrayPtr_4 != 0 ) *eventArrayPtr_4 = *(jfloat *) arg4;
+		if ( eventArrayPtr_4 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
 		jobject eventArrayRef_4 = brivelJniEnv->NewGlobalRef(eventArrayArg_4);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = (*( VARIANT_BOOL *) arg5) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = (*( VARIANT_BOOL *) arg5) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 				, eventArrayArg_1
@@ -785,6 +868,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_2(long * arg0,short * a
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_3(BSTR arg0,BSTR * arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -810,9 +894,18 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_3(BSTR arg0,BSTR * arg1
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jstring eventArgValue_0 = brivelBstrToJstr( brivelJniEnv, arg0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring eventArgValue_1 = brivelBstrToJstr( brivelJniEnv, *arg1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 				, eventArgValue_1
@@ -846,6 +939,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_3(BSTR arg0,BSTR * arg1
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_4(VARIANT arg0,VARIANT * arg1,VARIANT * arg2)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -871,13 +965,23 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_4(VARIANT arg0,VARIANT 
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		VARIANT * eventVariant0 = &arg0;
 		jobject varobj0 = brivelVariantObject( brivelJniEnv, eventVariant0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		VARIANT * eventVariant1 = arg1;
 		jobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		VARIANT * eventVariant2 = arg2;
 		jobject varobj2 = brivelVariantObject( brivelJniEnv, eventVariant2 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, varobj0
 				, varobj1
@@ -929,6 +1033,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_4(VARIANT arg0,VARIANT 
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDispatch * arg1,IDispatch * arg2,IDispatch ** arg3,IDispatch ** arg4)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -954,15 +1059,27 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelUnknownToInterfaceObject(brivelJniEnv,(IUnknown *)arg0, "test/events/IProbe" );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg1, brivelIIDMap, 1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) arg2, brivelIIDMap, 1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobjectArray eventArrayArg_3 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_3 = brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg3 );
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_3, 0, eventArrayElem_3 );
+		jobject eventArrayElem_3 = eventArrayArg_3 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *(IUnknown **) arg3 );
+		if ( eventArrayArg_3 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_3, 0, eventArrayElem_3 );
 		jobject eventArrayRef_3 = brivelJniEnv->NewGlobalRef(eventArrayArg_3);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_4 = brivelUnknownToInterfaceObject(brivelJniEnv,*(IUnknown **)arg4, "test/events/IProbe" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 				, eventArgValue_1
@@ -994,8 +1111,12 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 		} else {
 			if ( eventArrayElem_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_3 );
 			eventArrayElem_3 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_3, 0 );
-			IUnknown * eventNewUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
-			if ( eventNewUnk_3 != 0 ) eventNewUnk_3->AddRef();
+			IUnknown * eventHeldUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
+			IUnknown * eventNewUnk_3 = 0;
+			if ( eventHeldUnk_3 != 0 && FAILED( eventHeldUnk_3->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_3 ))) {
+				eventNewUnk_3 = eventHeldUnk_3;
+				eventNewUnk_3->AddRef();
+			}
 			if ( (*(IUnknown **) arg3) != 0 ) (*(IUnknown **) arg3)->Release();
 			(*(IUnknown **) arg3) = eventNewUnk_3;
 			brvException = brivelJniEnv->ExceptionOccurred();
@@ -1027,6 +1148,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_5(IDispatch * arg0,IDis
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_6(DATE arg0,DATE * arg1,CY arg2,CY * arg3)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1052,9 +1174,20 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_6(DATE arg0,DATE * arg1
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,(DATE) arg0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelDateToJobject(brivelJniEnv,*(DATE *) arg1);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 				, eventArgValue_1
@@ -1092,6 +1225,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_6(DATE arg0,DATE * arg1
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_7(int * arg0)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1117,8 +1251,16 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_7(int * arg0)
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelIntToEnumeratedObject( brivelJniEnv, *(int *)arg0, "test/events/Level" );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 			);
@@ -1149,6 +1291,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_7(int * arg0)
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_8(long arg0,void * brivelRetVal)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1174,7 +1317,15 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_8(long arg0,void * briv
 			brivelJniEnv->ExceptionClear();
 		}
 	}
-		if ( brivelMethod != NULL ) {
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
 				, (jint) arg0
 			) ? S_OK : S_FALSE;
@@ -1217,6 +1368,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_10(double arg0,VARIANT 
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,IDispatch ** arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1242,15 +1394,24 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*(IUnknown **) arg0 = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*(IUnknown **) arg1 = 0;
 		jobject eventArrayElem_1 = 0;
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArrayArg_0
 				, eventArrayArg_1
@@ -1276,13 +1437,21 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 		} else {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*(IUnknown **) arg0) = eventNewUnk_0;
 			if ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );
 			eventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );
-			IUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
-			if ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();
+			IUnknown * eventHeldUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
+			IUnknown * eventNewUnk_1 = 0;
+			if ( eventHeldUnk_1 != 0 && FAILED( eventHeldUnk_1->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_1 ))) {
+				eventNewUnk_1 = eventHeldUnk_1;
+				eventNewUnk_1->AddRef();
+			}
 			(*(IUnknown **) arg1) = eventNewUnk_1;
 			brvException = brivelJniEnv->ExceptionOccurred();
 			if ( brvException != NULL ) {
@@ -1312,6 +1481,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_11(IDispatch ** arg0,ID
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAFEARRAY ** arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1337,10 +1507,13 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAF
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = arg0;
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		SAFEARRAY * eventSafeArray1 = ( arg1 == 0 ? (SAFEARRAY *) 0 : *arg1 );
 		jobjectArray eventElements1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray1 = 0;
 		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[Ljava/lang/String;" );
@@ -1348,7 +1521,14 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAF
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArray0
 				, eventArray1
@@ -1409,6 +1589,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_12(SAFEARRAY * arg0,SAF
 HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_13(DWORD arg0_0,DWORD arg0_1,void ** arg1)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	HRESULT hResult = S_OK;
 	if ( serverSide && ! CheckServerSideEvents( brivelJniEnv )) return hResult;
@@ -1434,14 +1615,23 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Event_13(DWORD arg0_0,DWORD a
 			brivelJniEnv->ExceptionClear();
 		}
 	}
+		jthrowable brivelUnmade = NULL;
 	bool err0;
 	jfieldID fieldIds0[2];
 	DWORD recWords0[2] = { arg0_0, arg0_1 };
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) recWords0, "test/events/Pair", &brivelRecordDetails[0], 2, &err0, fieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 	bool err1;
 	jfieldID fieldIds1[2];
 		jobject eventArgValue_1 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *)arg1, "test/events/Pair", &brivelRecordDetails[0], 2, &err1, fieldIds1 );
-		if ( brivelMethod != NULL ) {
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelUnmade != NULL ) {
+			// An argument could not be made: nothing is called.
+		} else if ( brivelMethod != NULL ) {
 		brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 				, eventArgValue_0
 				, eventArgValue_1
@@ -1490,6 +1680,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
     UINT __RPC_FAR *puArgErr)
 {
 	JNIEnv * brivelJniEnv = brivelGetJniEnv();
+	if ( brivelJniEnv == NULL ) return E_UNEXPECTED;
 	brivelInitEventThread( brivelJniEnv );
 	const char * brivelError = NULL;
 	const char * brivelFnName = NULL;
@@ -1506,19 +1697,19 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Numbers";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,7);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,7);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,7);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,7);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,7);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,7);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex6 = brivelGetParamIndex(6,pDispParams,7);
-		if ( eventParamIndex6 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex6 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[7];
 		VARIANTARG brivelOwnArgs[7];
 		for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1533,7 +1724,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 7; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Numbers", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 7, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1545,8 +1736,20 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
 		eventParamIndex6 = 6;
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jenumEventArg_6 = brivelIntToEnumeratedObject( brivelJniEnv, V_INT( &pDispParams->rgvarg[eventParamIndex6] ), "test/events/Level" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex1] )
 			, (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex2] )
@@ -1555,7 +1758,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, V_BOOL( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE
 			, jenumEventArg_6
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "Numbers"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 7, 0, "void", "Numbers"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 			, false, "short", (jshort) V_I2( &pDispParams->rgvarg[eventParamIndex1] )
 			, false, "byte", (jbyte) V_UI1( &pDispParams->rgvarg[eventParamIndex2] )
@@ -1578,17 +1781,17 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "NumbersByRef";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,6);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,6);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,6);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,6);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,6);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex5 = brivelGetParamIndex(5,pDispParams,6);
-		if ( eventParamIndex5 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex5 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[6];
 		VARIANTARG brivelOwnArgs[6];
 		for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1602,7 +1805,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 6; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "NumbersByRef", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 6, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1613,35 +1816,46 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
 		eventParamIndex5 = 5;
+		jthrowable brivelUnmade = NULL;
 		jintArray eventArrayArg_0 = brivelJniEnv->NewIntArray(1);
-		jint * eventArrayPtr_0 = brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
-		*eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
-		brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
+		jint * eventArrayPtr_0 = eventArrayArg_0 == 0 ? 0 : brivelJniEnv->GetIntArrayElements( eventArrayArg_0, 0 );
+		if ( eventArrayPtr_0 != 0 ) *eventArrayPtr_0 = (jint) *V_I4REF( &pDispParams->rgvarg[eventParamIndex0] );
+		if ( eventArrayPtr_0 != 0 ) brivelJniEnv->ReleaseIntArrayElements( eventArrayArg_0, eventArrayPtr_0, 0 );
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jshortArray eventArrayArg_1 = brivelJniEnv->NewShortArray(1);
-		jshort * eventArrayPtr_1 = brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
-		*eventArrayPtr_1 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex1] );
-		brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
+		jshort * eventArrayPtr_1 = eventArrayArg_1 == 0 ? 0 : brivelJniEnv->GetShortArrayElements( eventArrayArg_1, 0 );
+		if ( eventArrayPtr_1 != 0 ) *eventArrayPtr_1 = (jshort) *V_I2REF( &pDispParams->rgvarg[eventParamIndex1] );
+		if ( eventArrayPtr_1 != 0 ) brivelJniEnv->ReleaseShortArrayElements( eventArrayArg_1, eventArrayPtr_1, 0 );
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbyte * eventBytePtr_2 = ( pDispParams->rgvarg[eventParamIndex2].vt & VT_BYREF ) ? (jbyte *) V_BYREF( &pDispParams->rgvarg[eventParamIndex2] ) : (jbyte *) &V_UI1( &pDispParams->rgvarg[eventParamIndex2] );
 		jbyteArray eventArrayArg_2 = eventBytePtr_2 == 0 ? 0 : brivelJniEnv->NewByteArray( 1 );
 		if ( eventArrayArg_2 != 0 ) brivelJniEnv->SetByteArrayRegion( eventArrayArg_2, 0, 1, eventBytePtr_2 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jdoubleArray eventArrayArg_3 = brivelJniEnv->NewDoubleArray(1);
-		jdouble * eventArrayPtr_3 = brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
-		*eventArrayPtr_3 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex3] );
-		brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
+		jdouble * eventArrayPtr_3 = eventArrayArg_3 == 0 ? 0 : brivelJniEnv->GetDoubleArrayElements( eventArrayArg_3, 0 );
+		if ( eventArrayPtr_3 != 0 ) *eventArrayPtr_3 = (jdouble) *V_R8REF( &pDispParams->rgvarg[eventParamIndex3] );
+		if ( eventArrayPtr_3 != 0 ) brivelJniEnv->ReleaseDoubleArrayElements( eventArrayArg_3, eventArrayPtr_3, 0 );
 		jobject eventArrayRef_3 = brivelJniEnv->NewGlobalRef(eventArrayArg_3);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jfloatArray eventArrayArg_4 = brivelJniEnv->NewFloatArray(1);
-		jfloat * eventArrayPtr_4 = brivelJniEnv->GetFloatArrayElements( eventArrayArg_4, 0 );
-		*eventArrayPtr_4 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex4] );
-		brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
+		jfloat * eventArrayPtr_4 = eventArrayArg_4 == 0 ? 0 : brivelJniEnv->GetFloatArrayElements( eventArrayArg_4, 0 );
+		if ( eventArrayPtr_4 != 0 ) *eventArrayPtr_4 = (jfloat) *V_R4REF( &pDispParams->rgvarg[eventParamIndex4] );
+		if ( eventArrayPtr_4 != 0 ) brivelJniEnv->ReleaseFloatArrayElements( eventArrayArg_4, eventArrayPtr_4, 0 );
 		jobject eventArrayRef_4 = brivelJniEnv->NewGlobalRef(eventArrayArg_4);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jbooleanArray eventArrayArg_5 = brivelJniEnv->NewBooleanArray(1);
-		jboolean * eventArrayPtr_5 = brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
-		*eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
-		brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
+		jboolean * eventArrayPtr_5 = eventArrayArg_5 == 0 ? 0 : brivelJniEnv->GetBooleanArrayElements( eventArrayArg_5, 0 );
+		if ( eventArrayPtr_5 != 0 ) *eventArrayPtr_5 = *V_BOOLREF( &pDispParams->rgvarg[eventParamIndex5] ) ? JNI_TRUE : JNI_FALSE;
+		if ( eventArrayPtr_5 != 0 ) brivelJniEnv->ReleaseBooleanArrayElements( eventArrayArg_5, eventArrayPtr_5, 0 );
 		jobject eventArrayRef_5 = brivelJniEnv->NewGlobalRef(eventArrayArg_5);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 			, eventArrayArg_2
@@ -1649,7 +1863,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 			, eventArrayArg_4
 			, eventArrayArg_5
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NumbersByRef"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 6, 0, "void", "NumbersByRef"
 			, true, "int", eventArrayArg_0
 			, true, "short", eventArrayArg_1
 			, true, "byte []", eventArrayArg_2
@@ -1699,9 +1913,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Texts";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Texts", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Texts", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1711,20 +1925,27 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Texts", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jstring jstrEventArg_0 = brivelBstrToJstr( brivelJniEnv, V_BSTR( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jstring jstrEventArg_1 = brivelBstrToJstr( brivelJniEnv, *V_BSTRREF( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jstrEventArg_0
 			, jstrEventArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Texts"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Texts"
 			, false, "java.lang.String", jstrEventArg_0
 			, false, "java.lang.String", jstrEventArg_1
 		);
@@ -1743,21 +1964,29 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Variants";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,3);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Variants", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,3);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Variants", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,3);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Variants", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex0] );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		VARIANT * eventVariant1 = V_VARIANTREF( &pDispParams->rgvarg[eventParamIndex1] );
 		jobject varobj1 = brivelVariantObject( brivelJniEnv, eventVariant1 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_2 = brivelVariantObject( brivelJniEnv, &pDispParams->rgvarg[eventParamIndex2] );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 			, varobj1
 			, eventArgValue_2
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Variants"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 3, 0, "void", "Variants"
 			, false, "brivel.TavoVariant", eventArgValue_0
 			, true, "brivel.TavoVariant", varobj1
 			, false, "brivel.TavoVariant", eventArgValue_2
@@ -1780,15 +2009,15 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Objects";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,5);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,5);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,5);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,5);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex4 = brivelGetParamIndex(4,pDispParams,5);
-		if ( eventParamIndex4 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex4 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[5];
 		VARIANTARG brivelOwnArgs[5];
 		for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1801,7 +2030,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 5; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Objects", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 5, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1811,22 +2040,32 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		eventParamIndex2 = 2;
 		eventParamIndex3 = 3;
 		eventParamIndex4 = 4;
+		jthrowable brivelUnmade = NULL;
 		jobject jobjEventArg_0 = brivelUnknownToInterfaceObject(brivelJniEnv,V_DISPATCH( &pDispParams->rgvarg[eventParamIndex0] ), "test/events/IProbe" );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jobjEventArg_1 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex1] ), brivelIIDMap, 1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jobjEventArg_2 = brivelBestUnknownToJobject( brivelJniEnv, (IUnknown *) V_DISPATCH( &pDispParams->rgvarg[eventParamIndex2] ), brivelIIDMap, 1);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobjectArray eventArrayArg_3 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
-		jobject eventArrayElem_3 = brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] ));
-		brivelJniEnv->SetObjectArrayElement( eventArrayArg_3, 0, eventArrayElem_3 );
+		jobject eventArrayElem_3 = eventArrayArg_3 == 0 ? 0 : brivelUnknownToJobject( brivelJniEnv, *V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] ));
+		if ( eventArrayArg_3 != 0 ) brivelJniEnv->SetObjectArrayElement( eventArrayArg_3, 0, eventArrayElem_3 );
 		jobject eventArrayRef_3 = brivelJniEnv->NewGlobalRef(eventArrayArg_3);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject jobjEventArg_4 = brivelUnknownToInterfaceObject(brivelJniEnv,*V_DISPATCHREF( &pDispParams->rgvarg[eventParamIndex4] ), "test/events/IProbe" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jobjEventArg_0
 			, jobjEventArg_1
 			, jobjEventArg_2
 			, eventArrayArg_3
 			, jobjEventArg_4
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "Objects"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 5, 0, "void", "Objects"
 			, false, "test.events.IProbe", jobjEventArg_0
 			, false, "brivel.TavoObject", jobjEventArg_1
 			, false, "brivel.TavoObject", jobjEventArg_2
@@ -1836,8 +2075,12 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_3 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_3 );
 			eventArrayElem_3 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_3, 0 );
-			IUnknown * eventNewUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
-			if ( eventNewUnk_3 != 0 ) eventNewUnk_3->AddRef();
+			IUnknown * eventHeldUnk_3 = (IUnknown *) ( eventArrayElem_3 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_3, brivelGetComId()));
+			IUnknown * eventNewUnk_3 = 0;
+			if ( eventHeldUnk_3 != 0 && FAILED( eventHeldUnk_3->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_3 ))) {
+				eventNewUnk_3 = eventHeldUnk_3;
+				eventNewUnk_3->AddRef();
+			}
 			if ( (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] )) != 0 ) (*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] ))->Release();
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex3] )) = eventNewUnk_3;
 		}
@@ -1861,13 +2104,13 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Times";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,4);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,4);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex2 = brivelGetParamIndex(2,pDispParams,4);
-		if ( eventParamIndex2 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex2 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex3 = brivelGetParamIndex(3,pDispParams,4);
-		if ( eventParamIndex3 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex3 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[4];
 		VARIANTARG brivelOwnArgs[4];
 		for ( int brivelArg = 0; brivelArg < 4; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1879,7 +2122,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 4; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Times", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 4, 0 };
 		// From here the arguments are read from the case's own array.
@@ -1888,15 +2131,24 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		eventParamIndex1 = 1;
 		eventParamIndex2 = 2;
 		eventParamIndex3 = 3;
+		jthrowable brivelUnmade = NULL;
 		jobject eventArgValue_0 = brivelDateToJobject(brivelJniEnv,V_DATE( &pDispParams->rgvarg[eventParamIndex0] ));
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArgValue_1 = brivelDateToJobject(brivelJniEnv,*V_DATEREF( &pDispParams->rgvarg[eventParamIndex1] ));
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 			, eventArgValue_1
 			, (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex2] ).int64
 			, (jlong) V_CYREF( &pDispParams->rgvarg[eventParamIndex3] )->int64
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 4, 0, "void", "Times"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 4, 0, "void", "Times"
 			, false, "java.util.Date", eventArgValue_0
 			, false, "java.util.Date", eventArgValue_1
 			, false, "long", (jlong) V_CY( &pDispParams->rgvarg[eventParamIndex2] ).int64
@@ -1917,7 +2169,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Levels";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Levels", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1926,17 +2178,23 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Levels", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
+		jthrowable brivelUnmade = NULL;
 		jobject jenumEventArg_0 = brivelIntToEnumeratedObject( brivelJniEnv, *V_INTREF( &pDispParams->rgvarg[eventParamIndex0] ), "test/events/Level" );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, jenumEventArg_0
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Levels"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "void", "Levels"
 			, false, "test.events.Level", jenumEventArg_0
 		);
 		if ( jenumEventArg_0 != 0 ) brivelJniEnv->DeleteLocalRef( jenumEventArg_0 );
@@ -1953,7 +2211,7 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Decide";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,1);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Decide", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[1];
 		VARIANTARG brivelOwnArgs[1];
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1962,16 +2220,22 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Decide", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 1, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
-		if ( brivelMethod != NULL && brivelError == NULL ) hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
+		jthrowable brivelUnmade = NULL;
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) hResult = brivelJniEnv->CallBooleanMethod( brvJavaObject, brivelMethod
 			, (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		) ? S_OK : S_FALSE;
-		if ( serverSide && brivelError == NULL ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Decide"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) hResult = OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 1, 0, "boolean", "Decide"
 			, false, "int", (jint) V_I4( &pDispParams->rgvarg[eventParamIndex0] )
 		) ? S_OK : S_FALSE;
 		for ( int brivelArg = 0; brivelArg < 1; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
@@ -1987,9 +2251,9 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Handed";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Handed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Handed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		VARIANTARG brivelArgs[2];
 		VARIANTARG brivelOwnArgs[2];
 		for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantInit( &brivelOwnArgs[brivelArg] );
@@ -1999,39 +2263,54 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( brivelBadArg >= 0 ) {
 			for ( int brivelArg = 0; brivelArg < 2; brivelArg++ ) VariantClear( &brivelOwnArgs[brivelArg] );
 			if ( puArgErr != NULL ) *puArgErr = (UINT) brivelBadArg;
-			return DISP_E_TYPEMISMATCH;
+			return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Handed", "Argument type mismatch", DISP_E_TYPEMISMATCH );
 		}
 		DISPPARAMS brivelParams = { brivelArgs, NULL, 2, 0 };
 		// From here the arguments are read from the case's own array.
 		DISPPARAMS * pDispParams = &brivelParams;
 		eventParamIndex0 = 0;
 		eventParamIndex1 = 1;
+		jthrowable brivelUnmade = NULL;
 		jobjectArray eventArrayArg_0 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] ) = 0;
 		jobject eventArrayElem_0 = 0;
 		jobject eventArrayRef_0 = brivelJniEnv->NewGlobalRef(eventArrayArg_0);
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobjectArray eventArrayArg_1 = brivelJniEnv->NewObjectArray(1, brivelGetComBaseClass(), 0 );
 		*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] ) = 0;
 		jobject eventArrayElem_1 = 0;
 		jobject eventArrayRef_1 = brivelJniEnv->NewGlobalRef(eventArrayArg_1);
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArrayArg_0
 			, eventArrayArg_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Handed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Handed"
 			, true, "brivel.TavoObject", eventArrayArg_0
 			, true, "brivel.TavoObject", eventArrayArg_1
 		);
 		if ( ! brivelJniEnv->ExceptionCheck()) {
 			if ( eventArrayElem_0 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_0 );
 			eventArrayElem_0 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_0, 0 );
-			IUnknown * eventNewUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
-			if ( eventNewUnk_0 != 0 ) eventNewUnk_0->AddRef();
+			IUnknown * eventHeldUnk_0 = (IUnknown *) ( eventArrayElem_0 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_0, brivelGetComId()));
+			IUnknown * eventNewUnk_0 = 0;
+			if ( eventHeldUnk_0 != 0 && FAILED( eventHeldUnk_0->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_0 ))) {
+				eventNewUnk_0 = eventHeldUnk_0;
+				eventNewUnk_0->AddRef();
+			}
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex0] )) = eventNewUnk_0;
 			if ( eventArrayElem_1 != 0 ) brivelJniEnv->DeleteLocalRef( eventArrayElem_1 );
 			eventArrayElem_1 = brivelJniEnv->GetObjectArrayElement( eventArrayArg_1, 0 );
-			IUnknown * eventNewUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
-			if ( eventNewUnk_1 != 0 ) eventNewUnk_1->AddRef();
+			IUnknown * eventHeldUnk_1 = (IUnknown *) ( eventArrayElem_1 == 0 ? 0 : brivelJniEnv->GetIntField( eventArrayElem_1, brivelGetComId()));
+			IUnknown * eventNewUnk_1 = 0;
+			if ( eventHeldUnk_1 != 0 && FAILED( eventHeldUnk_1->QueryInterface( IID_IDispatch, (void **) &eventNewUnk_1 ))) {
+				eventNewUnk_1 = eventHeldUnk_1;
+				eventNewUnk_1->AddRef();
+			}
 			(*V_UNKNOWNREF(&pDispParams->rgvarg[eventParamIndex1] )) = eventNewUnk_1;
 		}
 		if ( eventArrayRef_0 != 0 ) brivelJniEnv->DeleteGlobalRef( eventArrayRef_0 );
@@ -2053,13 +2332,16 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Listed";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Listed", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 		SAFEARRAY * eventSafeArray0 = ((( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex0] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex0] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex0] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex0] ).parray );
 		jintArray eventArray0 = (jintArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray0, VT_I4 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		SAFEARRAY * eventSafeArray1 = ((( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_ARRAY ) == 0 ? (SAFEARRAY *) 0 : (( pDispParams->rgvarg[eventParamIndex1] ).vt & VT_BYREF ) ? (( pDispParams->rgvarg[eventParamIndex1] ).pparray == 0 ? (SAFEARRAY *) 0 : *( pDispParams->rgvarg[eventParamIndex1] ).pparray ) : ( pDispParams->rgvarg[eventParamIndex1] ).parray );
 		jobjectArray eventElements1 = (jobjectArray) brivelSafeArrayToJArray( brivelJniEnv, eventSafeArray1, VT_BSTR );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 		jobject eventArray1 = 0;
 		jclass eventArray1Class = brivelFindClass( brivelJniEnv, "brivel/out/TavoStringArray" );
 		jfieldID eventArray1Field = eventArray1Class == 0 ? 0 : brivelJniEnv->GetFieldID( eventArray1Class, "array", "[Ljava/lang/String;" );
@@ -2067,11 +2349,16 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		if ( eventArray1 != 0 ) brivelJniEnv->SetObjectField( eventArray1, eventArray1Field, eventElements1 );
 		if ( eventElements1 != 0 ) brivelJniEnv->DeleteLocalRef( eventElements1 );
 		if ( eventArray1Class != 0 ) brivelJniEnv->DeleteLocalRef( eventArray1Class );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArray0
 			, eventArray1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Listed"
 			, false, "int[]", eventArray0
 			, true, "brivel.out.TavoStringArray", eventArray1
 		);
@@ -2106,20 +2393,27 @@ HRESULT STDMETHODCALLTYPE IProbeEventsHandlerImpl::Invoke( DISPID dispIdMember, 
 		}
 		brivelFnName = "Paired";
 		int eventParamIndex0 = brivelGetParamIndex(0,pDispParams,2);
-		if ( eventParamIndex0 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex0 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Paired", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
 		int eventParamIndex1 = brivelGetParamIndex(1,pDispParams,2);
-		if ( eventParamIndex1 < 0 ) return DISP_E_BADPARAMCOUNT;
+		if ( eventParamIndex1 < 0 ) return brivelRefuseEvent( brivelJniEnv, brvJavaObject, serverSide, "Paired", "Argument count mismatch", DISP_E_BADPARAMCOUNT );
+		jthrowable brivelUnmade = NULL;
 	bool evRecordErr0;
 	jfieldID evRecordFieldIds0[2];
 		jobject eventArgValue_0 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex0] ), "test/events/Pair", &brivelRecordDetails[0], 2, &evRecordErr0, evRecordFieldIds0 );
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
 	bool evRecordErr1;
 	jfieldID evRecordFieldIds1[2];
 		jobject eventArgValue_1 = brivelDirectComRecordToJobject( brivelJniEnv, (unsigned char *) V_RECORD( &pDispParams->rgvarg[eventParamIndex1] ), "test/events/Pair", &brivelRecordDetails[0], 2, &evRecordErr1, evRecordFieldIds1 );
-		if ( brivelMethod != NULL && brivelError == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
+		if ( brivelUnmade == NULL && brivelJniEnv->ExceptionCheck()) { brivelUnmade = brivelJniEnv->ExceptionOccurred(); brivelJniEnv->ExceptionClear(); }
+		if ( brivelUnmade != NULL ) {
+			brivelJniEnv->Throw( brivelUnmade );
+			brivelJniEnv->DeleteLocalRef( brivelUnmade );
+		}
+		if ( brivelMethod != NULL && brivelError == NULL && brivelUnmade == NULL ) brivelJniEnv->CallVoidMethod( brvJavaObject, brivelMethod
 			, eventArgValue_0
 			, eventArgValue_1
 		);
-		if ( serverSide && brivelError == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Paired"
+		if ( serverSide && brivelError == NULL && brivelUnmade == NULL ) OnServerSideEvent( brivelJniEnv, brvJavaObject, interfaceName, 2, 0, "void", "Paired"
 			, false, "test.events.Pair", eventArgValue_0
 			, false, "test.events.Pair", eventArgValue_1
 		);
@@ -2182,7 +2476,14 @@ extern "C" JNIEXPORT jboolean JNICALL Java_test_events_IProbeEvents__1_1TavoEven
 	(JNIEnv * env, jobject thisObj )
 {
 	brivelInitThread( env );
-	env->SetIntField( thisObj, brivelGetEventId(), (jint) new IProbeEventsHandlerImpl( thisObj ));
+	IProbeEventsHandlerImpl * sink = 0;
+	try {
+		sink = new IProbeEventsHandlerImpl( thisObj );
+	} catch ( ... ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return 0;
+	}
+	env->SetIntField( thisObj, brivelGetEventId(), (jint) sink );
 	return 1;
 }
 
@@ -2284,24 +2585,41 @@ extern "C" JNIEXPORT jobjectArray JNICALL Java_test_events_Probe__1_1RemoteEvent
 		return NULL;
 	}
 	const char * interfaceName = env->GetStringUTFChars( interfaceStr, 0 );
+	if ( interfaceName == 0 ) return NULL;
 	IDispatch * iDisp = 0;
-	if ( strcmp( interfaceName, "test.events.IProbeEvents" ) == 0 ) {
-		// Initialize and add new listener object.
-		iDisp = new IProbeEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+	bool madeNone = false;
+	try {
+		if ( strcmp( interfaceName, "test.events.IProbeEvents" ) == 0 ) {
+			// Initialize and add new listener object.
+			iDisp = new IProbeEventsHandlerImpl( (jstring) env->NewGlobalRef(interfaceStr), thisObj );
+		}
+	} catch ( ... ) {
+		madeNone = true;
 	}
 	env->ReleaseStringUTFChars( interfaceStr, interfaceName );
+	if ( madeNone ) {
+		env->ThrowNew( brivelFindClass( env, "java/lang/OutOfMemoryError" ), "event sink" );
+		return NULL;
+	}
 	if ( iDisp != 0 ) {
-		jobject listener = env->AllocObject( env->FindClass( "brivel/TavoEventListener" ));
+		jclass listenerClass = env->FindClass( "brivel/TavoEventListener" );
+		jobject listener = listenerClass == 0 ? 0 : env->AllocObject( listenerClass );
+		jclass objectClass = listener == 0 ? 0 : env->FindClass( "java/lang/Object" );
+		jobjectArray ret = objectClass == 0 ? 0 : env->NewObjectArray( 2, objectClass, 0 );
+		jclass intClass = ret == 0 ? 0 : env->FindClass( "java/lang/Integer" );
+		jmethodID intInit = intClass == 0 ? 0 : env->GetMethodID( intClass, "<init>", "(I)V" );
+		if ( intInit == 0 ) {
+			iDisp->Release();
+			return NULL;
+		}
 		env->SetIntField( listener, brivelGetEventId(), (jint) iDisp );
 		jint cookie = Java_brivel_TavoObject__1_1TavoAdvise(env, thisObj, listener );
 		if ( brivelCheckFatalError( env )) {
 			iDisp->Release();
 			return NULL;
 		}
-		jobjectArray ret = env->NewObjectArray( 2, env->FindClass( "java/lang/Object" ), 0 );
 		env->SetObjectArrayElement( ret, 0, listener );
-		jclass intClass = env->FindClass( "java/lang/Integer" );
-		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, env->GetMethodID( intClass, "<init>", "(I)V" ), cookie ));
+		env->SetObjectArrayElement( ret, 1, env->NewObject( intClass, intInit, cookie ));
 		return ret;
 	}
 	return NULL;

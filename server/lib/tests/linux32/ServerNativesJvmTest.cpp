@@ -347,6 +347,20 @@ TEST_F(ServerNatives, AConstructorThatThrowsLeavesItsExceptionAndStartsNothing) 
     EXPECT_NE(env->FindClass("java/lang/String"), nullptr);
 }
 
+// A sink that counts the references it is given back.
+struct CountedSink : IUnknown {
+    int releases = 0;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override {
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        ++releases;
+        return 1;
+    }
+};
+
 TEST_F(ServerNatives, RemoteListenersAreAddedThroughRemoteEventAddAndRemovedThroughUnadvise) {
     JNIEnv* env = StartServerVm();
     ASSERT_NE(env, nullptr);
@@ -370,12 +384,19 @@ TEST_F(ServerNatives, RemoteListenersAreAddedThroughRemoteEventAddAndRemovedThro
     jobject advised = env->NewObject(advisedClass, env->GetMethodID(advisedClass, "<init>", "()V"));
     jclass listenerClass = env->FindClass("brivel/TavoEventListener");
     jobject listener = env->NewObject(listenerClass, env->GetMethodID(listenerClass, "<init>", "()V"));
+    // The listener holds its sink's first reference: the removal lets go of it.
+    CountedSink sink;
+    jfieldID sinkField = env->GetFieldID(listenerClass, "__TavoEventSink", "I");
+    ASSERT_NE(sinkField, nullptr);
+    env->SetIntField(listener, sinkField, static_cast<jint>(reinterpret_cast<intptr_t>(static_cast<IUnknown*>(&sink))));
     jobject removed = env->CallStaticObjectMethod(transact, doRegistration, advised, nullptr, listener, 42, JNI_FALSE);
     ASSERT_EQ(TakePendingException(env).className, "");
     EXPECT_EQ(removed, nullptr);
     EXPECT_EQ(env->GetIntField(advised, env->GetFieldID(advisedClass, "unadvisedCookie", "I")), 42);
     jobject given = env->GetObjectField(advised, env->GetFieldID(advisedClass, "unadvisedListener", "Lbrivel/TavoEventListener;"));
     EXPECT_TRUE(env->IsSameObject(given, listener));
+    EXPECT_EQ(sink.releases, 1) << "the listener's reference of its sink";
+    EXPECT_EQ(env->GetIntField(listener, sinkField), 0);
 }
 
 TEST_F(ServerNatives, RegistrationOnAnObjectWithoutTheMethodsAnswersNullAndLeavesNoException) {

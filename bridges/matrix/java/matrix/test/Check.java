@@ -26,11 +26,6 @@ public final class Check {
         return value != null && value.getVarType() == 3 && value.getInt() == expected;
     }
 
-    /** Compares the values as the VM holds them (a boolean is 0 or 1). */
-    public static boolean sameBoolean(boolean actual, boolean expected) {
-        return actual == expected;
-    }
-
     public static boolean variantType(TavoVariant value, int vt) {
         return value != null && value.getVarType() == vt;
     }

@@ -218,6 +218,14 @@ public final class LedgerRoad {
             listed.add(Arrays.toString(names) + " " + Arrays.toString(counts.array));
             if (answer != null) counts.array = answer;
         }
+
+        /** What the sinks reported: "<event>: <error>". */
+        final List<String> errors = new ArrayList<String>();
+
+        @Override
+        public synchronized void TavoOnEventError(String event, String error) {
+            errors.add(event + ": " + error);
+        }
     }
 
     static Date localDate(int year, int month, int day, int hour, int minute, int second) {
@@ -593,7 +601,7 @@ public final class LedgerRoad {
         release(ledger);
     }
 
-    static final int VT_I2 = 2, VT_I4 = 3, VT_R8 = 5, VT_BSTR = 8;
+    static final int VT_NULL = 1, VT_I2 = 2, VT_I4 = 3, VT_R8 = 5, VT_BSTR = 8;
 
     /** Fires an event at the ledger's sinks with two arguments of the given types; answers the sink's answer. */
     static String fire(ILedger l, int event, int count, Object first, int firstType, Object second, int secondType)
@@ -611,7 +619,9 @@ public final class LedgerRoad {
     /**
      * Event arguments of another type than the event declares: converted to
      * the declared type, or refused with DISP_E_TYPEMISMATCH and the
-     * argument's index (DISPPARAMS order, last first) without a call.
+     * argument's index (DISPPARAMS order, last first) without a call, the
+     * listener told through TavoOnEventError. A VT_NULL string or date is an
+     * absent one (a null string, the zero date).
      */
     public static void eventArgumentTypes() throws Exception {
         Ledger ledger = new Ledger();
@@ -622,10 +632,15 @@ public final class LedgerRoad {
         same(ok, fire(l, 1, 2, -5, VT_I2, 7, VT_I4), "a short for a long, a number for a string");
         same(ok, fire(l, 1, 2, "12", VT_BSTR, -3, VT_I2), "a text for a long");
         same("0x80020005 1", fire(l, 1, 2, "many", VT_BSTR, "x", VT_BSTR), "a text that is no number for a long");
-        same("[Changed -5 7, Changed 12 -3]", recorder.events.toString(), "the events received");
+        same(ok, fire(l, 1, 2, 9, VT_I4, 0, VT_NULL), "no string");
+        same("[Changed -5 7, Changed 12 -3, Changed 9 null]", recorder.events.toString(), "the events received");
         same(ok, fire(l, 3, 1, "25569.5", VT_R8, 0, 0), "a number for a date");
         same("0x80020005 0", fire(l, 3, 1, "no date", VT_BSTR, 0, 0), "a text that is no date");
-        same("[" + localDate(1970, 1, 1, 12, 0, 0) + "]", recorder.stamps.toString(), "the dates received");
+        same(ok, fire(l, 3, 1, 0, VT_NULL, 0, 0), "no date");
+        same("[" + localDate(1970, 1, 1, 12, 0, 0) + ", " + localDate(1899, 12, 30, 0, 0, 0) + "]",
+             recorder.stamps.toString(), "the dates received");
+        same("[Changed: Argument type mismatch, Stamped: Argument type mismatch]", recorder.errors.toString(),
+             "what the listener was told of the refusals");
         ledger.removeTavoEventListener(recorder);
         recorder.TavoRelease();
         l.TavoRelease();

@@ -180,6 +180,7 @@ public final class BrowserRoad {
         w.setStatusText(null);
         same("404/4 [BSTR:null] named=-3", lastCall(w), "a null String goes as it is");
         w.setToolBar(2);
+        same("405/4 [I4:2] named=-3", lastCall(w), "a long property goes as VT_I4, as a browser takes it");
         same(Integer.valueOf(2), Integer.valueOf(w.getToolBar()), "int property");
 
         // Untyped objects come as the first class of the map that the object answers.
@@ -224,6 +225,12 @@ public final class BrowserRoad {
         expectThrows(TavoException.class, "Array of length 1 must be passed for OUT parameters",
                      () -> w.ClientToWindow(new int[0], new int[1]), "empty int OUT array");
         expectThrows(NullPointerException.class, "Argument 2 is null", () -> w.PutProperty("x", null), "null VARIANT value");
+        expectThrows(NullPointerException.class, "Enumerated value is null",
+                     () -> w.ExecWB(null, OLECMDEXECOPT.OLECMDEXECOPT_DODEFAULT), "null enumeration");
+        expectThrows(NullPointerException.class, "Enumerated value is null",
+                     () -> w.ExecWB(OLECMDID.OLECMDID_SAVE, null, in, one), "null second enumeration");
+        expectThrows(NullPointerException.class, "Enumerated value is null", () -> w.QueryStatusWB(null),
+                     "null enumeration of a method with a result");
         same(before, lastCall(w), "no call was made by a wrapper whose check failed");
 
         // OUT ints come back, also from a call that fails.
@@ -339,8 +346,8 @@ public final class BrowserRoad {
         IWebBrowser2 browser = app.getIWebBrowser2();
         int[] cookie = new int[1];
         list.Register(browser, 0x1234, 1, cookie);
-        same("1610743811/1 [DISPATCH, I4:4660, INT:1, REF|I4:0] named=", lastCall(browser),
-             "Register's arguments (an int parameter goes as VT_INT)");
+        same("1610743811/1 [DISPATCH, I4:4660, I4:1, REF|I4:0] named=", lastCall(browser),
+             "Register's arguments (a long parameter goes as VT_I4, as a browser takes it)");
         same(Integer.valueOf(1), Integer.valueOf(cookie[0]), "cookie OUT value");
         same(Integer.valueOf(1), Integer.valueOf(list.getCount()), "one window");
         TavoObject first = list.Item(new TavoVariant(0));
