@@ -351,7 +351,7 @@ TEST_F(HostingWine, UnloadingDisposesOfTheHostedWindows) {
     ASSERT_NE(C2jInitControl(parent_, NewComponent(), e.out()), nullptr) << e.str();
     ASSERT_NE(C2jInitControl(parent_, NewComponent(), e.out()), nullptr) << e.str();
     EXPECT_EQ(disposed_, 0);
-    int references = g_fake->counts().globalRefs;
+    int references = g_fake->GlobalReferencesHeld();
     SendToTheControlFromTheEventThread("dispose", [this] {
         ++disposed_;
         return jvalue{};
@@ -360,7 +360,7 @@ TEST_F(HostingWine, UnloadingDisposesOfTheHostedWindows) {
     EXPECT_EQ(disposed_, 2);
     EXPECT_EQ(answered_.load(), 2);
     EXPECT_EQ(unanswered_.load(), 0);
-    EXPECT_EQ(g_fake->counts().globalRefs, references - 2);
+    EXPECT_EQ(g_fake->GlobalReferencesHeld(), references - 2);
     C2jUnload();  // nothing loaded: nothing more is disposed of
     EXPECT_EQ(disposed_, 2);
 }

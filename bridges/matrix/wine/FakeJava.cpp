@@ -498,6 +498,12 @@ std::string FakeJava::TakeFailedLookups() {
     return lookups;
 }
 
+int FakeJava::GlobalReferencesHeld() const {
+    int held = 0;
+    for (const auto& global : globals_) held += global.second;
+    return held;
+}
+
 void FakeJava::StartReferences() {
     outsideLocals_.clear();
     violations_.clear();

@@ -196,6 +196,8 @@ public:
     // class), and deletions of references it never handed out; empty when
     // none.
     std::string CheckReferences();
+    // The global references held now (each counted as often as it was made).
+    int GlobalReferencesHeld() const;
     // The lookups that failed (strict) since the last call: for messages.
     std::string TakeFailedLookups();
 
