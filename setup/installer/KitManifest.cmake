@@ -1,7 +1,7 @@
 # The kit: its manifest (the packer's input) and bin/installer.exe packed
 # from it. The payload holds every deliverable of this build that the
 # installer carries; files the build does not make (outside parts without a
-# stand-in here) are left out, as the README says.
+# stand-in here) are left out, as docs/installer.md says.
 
 # Text files of the kit go in with the line ends of Windows text files.
 set(kit_texts ${CMAKE_CURRENT_BINARY_DIR}/kit)
