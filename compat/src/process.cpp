@@ -20,6 +20,17 @@
 #include "errors.h"
 #include "handles.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define BRIVEL_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BRIVEL_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifdef BRIVEL_ADDRESS_SANITIZER
+#include <sanitizer/asan_interface.h>
+#endif
+
 using brivel_compat::FileObject;
 
 brivel_compat::FileObject::~FileObject() {
@@ -166,7 +177,15 @@ pid_t StartChild(const std::vector<std::string>& candidates, const std::vector<c
     pid_t pid = clone(RunChild, static_cast<char*>(stack) + stackSize, CLONE_VM | CLONE_VFORK | SIGCHLD, &start);
     int cloneError = errno;
     pthread_sigmask(SIG_SETMASK, &start.mask, nullptr);
-    munmap(stack, stackSize);  // the child has run its program or ended
+    // The child has run its program or ended without returning from its
+    // frames, so under the address sanitizer the guards around them are
+    // still marked (the marks live in memory the child shared with us):
+    // clear them, or memory mapped here later would be reported as a stack
+    // overflow on its first write.
+#ifdef BRIVEL_ADDRESS_SANITIZER
+    __asan_unpoison_memory_region(stack, stackSize);
+#endif
+    munmap(stack, stackSize);
     close(report[1]);
     if (pid < 0) {
         close(report[0]);
