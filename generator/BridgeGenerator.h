@@ -30,7 +30,7 @@ using CNameSet = StringKeyedMap<int>;
 
 class CFixedArrayTypeMapper;
 
-class CBridgeGenerator : public CJobView {
+class CBridgeGenerator : public IJobView {
 public:
     CBridgeGenerator();
     ~CBridgeGenerator() override;

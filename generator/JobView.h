@@ -16,9 +16,9 @@
 class CFixedArrayTypeMapper;
 class CTypeMapper;
 
-class CJobView {
+class IJobView {
 public:
-    virtual ~CJobView() = default;
+    virtual ~IJobView() = default;
 
     // The Java package: dotted ("test.texts"), slashed ("test/texts") and
     // JNI-mangled ("test_texts"); empty for the default package.

@@ -168,11 +168,11 @@ private:
 
 }  // namespace
 
-CTypeMapper* SelectInvokeInterfaceMapper(CJobView* job, bool byRef, VARTYPE vt) {
+CTypeMapper* SelectInvokeInterfaceMapper(IJobView* job, bool byRef, VARTYPE vt) {
     return job->InvokeObjectMapper(byRef, vt);
 }
 
-CTypeMapper* SelectInterfaceMapper(CJobView* job, int level) { return job->VtblObjectMapper(level); }
+CTypeMapper* SelectInterfaceMapper(IJobView* job, int level) { return job->VtblObjectMapper(level); }
 
 CTypeMapper* SelectSmallIntMapper(VARTYPE vt) {
     if (vt == VT_ERROR) return &g_errorMapper;
@@ -180,7 +180,7 @@ CTypeMapper* SelectSmallIntMapper(VARTYPE vt) {
     return ByValueForm(vt);
 }
 
-CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CJobView* job, const TYPEDESC* desc, bool out,
+CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, IJobView* job, const TYPEDESC* desc, bool out,
                               int context, CString& error) {
     AliasFreeDesc resolved;
     if (resolved.Resolve(info, desc))
@@ -247,7 +247,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CJobView* job, con
     return Fail(error, kUnsupportedType);
 }
 
-CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CJobView* job, const TYPEDESC* desc,
+CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, IJobView* job, const TYPEDESC* desc,
                                    bool out, int context, CString& error) {
     AliasFreeDesc resolved;
     if (resolved.Resolve(info, desc))
@@ -317,7 +317,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CJobView* job
     return Fail(error, kUnsupportedType);
 }
 
-CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CJobView* job, const TYPEDESC* element,
+CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, IJobView* job, const TYPEDESC* element,
                                    bool out, int context, bool isResult, CString& error) {
     bool throughPointer = byRef;
     if (IsInterfacePointer(info, element)) {
@@ -359,7 +359,7 @@ CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CJobView* job, c
     return &pair->byRef;
 }
 
-CTypeMapper* SelectFixedArrayMapper(CJobView* job, const ARRAYDESC* array, int context, CString& error) {
+CTypeMapper* SelectFixedArrayMapper(IJobView* job, const ARRAYDESC* array, int context, CString& error) {
     if (context != kContextRecordField) return Fail(error, "Fixed-size are not supported except as part of records");
     if (array->tdescElem.vt == VT_USERDEFINED) return Fail(error, "User-defined C-arrays are not supported");
     // Only one dimension is supported: a mapper keeps one element count.
@@ -376,7 +376,7 @@ CTypeMapper* SelectFixedArrayMapper(CJobView* job, const ARRAYDESC* array, int c
     return FindOrCreateFixedArrayMapper(job, element, static_cast<int>(array->rgbounds[0].cElements));
 }
 
-CTypeMapper* SelectUserDefinedMapper(CJobView* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
+CTypeMapper* SelectUserDefinedMapper(IJobView* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
                                      CString& error, int mode) {
     error = "Unable to get type information";
     ITypeInfo* target = nullptr;
@@ -451,7 +451,7 @@ bool DerivesFromDispatch(ITypeInfo* info) {
 // for: the coclass's default interface ("IID_ITavoILedger"), IID_IDispatch
 // where that is an IDispatch the job does not write, empty where there is
 // none to ask for.
-CString DefaultInterfaceIid(CJobView* job, ITypeInfo* coclass) {
+CString DefaultInterfaceIid(IJobView* job, ITypeInfo* coclass) {
     TYPEATTR* attr = nullptr;
     if (!coclass || FAILED(coclass->GetTypeAttr(&attr)) || !attr) return CString();
     int count = attr->cImplTypes;
@@ -481,7 +481,7 @@ CString DefaultInterfaceIid(CJobView* job, ITypeInfo* coclass) {
 // `needsQuery`: the type's objects hold a pointer that is not an IDispatch.
 // `vtblQueryIid`: the interface a virtual-table callee gets, where the
 // objects' pointer may not be it.
-CTypeMapper* ComTypeMapper(CJobView* job, CComTypeEntry* entry, int level, int kind, bool needsQuery,
+CTypeMapper* ComTypeMapper(IJobView* job, CComTypeEntry* entry, int level, int kind, bool needsQuery,
                            const CString& vtblQueryIid = CString()) {
     if (!entry->level0Mapper) {
         auto* mapper = new CDispatchTypeMapper(job, entry->javaName, 0);
@@ -506,7 +506,7 @@ CTypeMapper* ComTypeMapper(CJobView* job, CComTypeEntry* entry, int level, int k
 }
 
 // The record mapper of (flag, mode) of a record, made once per job.
-CTypeMapper* FindRecord(CJobView* job, CRecordEntry* record, bool byRef, int mode) {
+CTypeMapper* FindRecord(IJobView* job, CRecordEntry* record, bool byRef, int mode) {
     for (auto& mapper : record->recordMappers) {
         auto* recordMapper = static_cast<CRecordTypeMapper*>(mapper.get());
         if (recordMapper->IsByRef() == byRef && recordMapper->GetMode() == mode) return recordMapper;
@@ -517,7 +517,7 @@ CTypeMapper* FindRecord(CJobView* job, CRecordEntry* record, bool byRef, int mod
 
 }  // namespace
 
-CTypeMapper* FindNamedTypeMapper(CJobView* job, REFGUID guid, const char* name, int level, int kind,
+CTypeMapper* FindNamedTypeMapper(IJobView* job, REFGUID guid, const char* name, int level, int kind,
                                  CString& error, int mode) {
     if (!IsAllZeroGuid(guid)) {
         if (CInterfaceEntry* entry = job->FindInterfaceRecord(guid))
@@ -563,7 +563,7 @@ CTypeMapper* FindNamedTypeMapper(CJobView* job, REFGUID guid, const char* name, 
     return nullptr;
 }
 
-CTypeMapper* FindKnownInterfaceMapper(CJobView* job, REFGUID guid, int level) {
+CTypeMapper* FindKnownInterfaceMapper(IJobView* job, REFGUID guid, int level) {
     for (int row = 0; row < kKnownInterfaceCount; ++row) {
         const CKnownInterfaceRow& known = KnownInterfaceTable[row];
         if (!IsEqualGUID(known.id, guid)) continue;
@@ -598,7 +598,7 @@ bool AcceptsVirtualCallOnly(CTypeMapper* mapper, bool virtualCall, bool* virtual
 
 }  // namespace
 
-bool CheckParameters(CJobView* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
+bool CheckParameters(IJobView* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
                      int& paramCount, const FUNCDESC* func, std::vector<CTypeMapper*>& paramMappers,
                      CTypeMapper** resultMapper, CString& error) {
     paramMappers.clear();
@@ -642,6 +642,6 @@ bool CheckParameters(CJobView* job, bool virtualCall, bool* virtualCallOnly, ITy
     return true;
 }
 
-CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CJobView* job, CTypeMapper* element, int count) {
+CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(IJobView* job, CTypeMapper* element, int count) {
     return job->FixedArrayMapper(element, count);
 }
