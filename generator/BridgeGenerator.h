@@ -8,6 +8,7 @@
 #include "BrvString.h"
 #include "BuildTools.h"
 #include "GeneratorTypes.h"
+#include "JobView.h"
 #include "StringMap.h"
 #include "mappers/TypeMapper.h"
 
@@ -29,10 +30,10 @@ using CNameSet = StringKeyedMap<int>;
 
 class CFixedArrayTypeMapper;
 
-class CBridgeGenerator {
+class CBridgeGenerator : public IJobView {
 public:
     CBridgeGenerator();
-    virtual ~CBridgeGenerator();
+    ~CBridgeGenerator() override;
 
     // Locate the C++ compiler's environment script and the JDK home.
     virtual CString FindVcvars32Bat();
@@ -45,7 +46,7 @@ public:
     void AddCallbackInterface(const char* name);
     // Forgets every registered callback interface (a new run's list follows).
     void ClearCallbackInterfaces() { m_callbackTable.RemoveAll(); }
-    bool IsCallbackInterface(const char* name);
+    bool IsCallbackInterface(const char* name) override;
 
     bool Generate();
     void FinishJob(bool succeeded);
@@ -55,10 +56,10 @@ public:
 
     // Named-type lookup for selection and the writers (interfaces and
     // coclasses by their identifier).
-    CRecordEntry* LookupRecord(const char* name);
-    CEnumEntry* LookupEnum(const char* name);
-    CInterfaceEntry* FindInterfaceRecord(REFGUID iid);
-    CCoclassEntry* FindCoclassRecord(REFGUID clsid);
+    CRecordEntry* LookupRecord(const char* name) override;
+    CEnumEntry* LookupEnum(const char* name) override;
+    CInterfaceEntry* FindInterfaceRecord(REFGUID iid) override;
+    CCoclassEntry* FindCoclassRecord(REFGUID clsid) override;
 
     // Known libraries (ADO and MSXML) and their settings.
     bool IsKnownLibrary(const char* libraryName, CString& package, CString& mangledPackage, CString& packagePath);
@@ -70,8 +71,8 @@ public:
     static void PresetXml(CString& package, CString& library, CString& jar, CString& docFolder);
     bool IsAdoPreset() const;
     bool IsXmlPreset() const;
-    const CKnownLibrarySettings& AdoSettings() const { return m_ado; }
-    const CKnownLibrarySettings& XmlSettings() const { return m_xml; }
+    const CKnownLibrarySettings& AdoSettings() const override { return m_ado; }
+    const CKnownLibrarySettings& XmlSettings() const override { return m_xml; }
 
     // The values the build files are written from: the JDK, its tools, the
     // C++ environment script and the folders (tests hand in their own).
@@ -101,7 +102,7 @@ public:
     // as a VARIANT by reference, which some servers refuse ("Bad Data
     // Type"), so the build page suggests the virtual-table model.
     bool UsesVariantPointerPointer() const { return m_usesVariantPointerPointer; }
-    void NoteVariantPointerPointer() { m_usesVariantPointerPointer = true; }
+    void NoteVariantPointerPointer() override { m_usesVariantPointerPointer = true; }
 
     // The Java classes of every type and their natives in the JNI file.
     bool WriteJavaClasses();
@@ -155,11 +156,11 @@ public:
     CMapStringToPtr<CCoclassEntry>& CoclassTable() { return m_coclassTable; }
     CMapStringToPtr<CEnumEntry>& EnumTable() { return m_enumTable; }
     CMapStringToPtr<CRecordEntry>& RecordTable() { return m_recordTable; }
-    CMapStringToString& RecordRenameTable() { return m_recordRenames; }
+    CMapStringToString& RecordRenameTable() override { return m_recordRenames; }
     CMapStringToPtr<CRecordEntry>& RecordAliasTable() { return m_recordAliases; }
-    CMapStringToString& EnumRenameTable() { return m_enumRenames; }
+    CMapStringToString& EnumRenameTable() override { return m_enumRenames; }
     CMapStringToPtr<CEnumEntry>& EnumAliasTable() { return m_enumAliases; }
-    CMapStringToPtr<CTypeMapper>& AliasMapperTable() { return m_aliasMappers; }
+    CMapStringToPtr<CTypeMapper>& AliasMapperTable() override { return m_aliasMappers; }
     StringKeyedMap<int>& ControlTable() { return m_controlTable; }
     const std::vector<ITypeLib*>& ReferencedLibraries() const { return m_libraries; }
     ITypeLib* CurrentLibrary() const { return m_currentLibrary; }
@@ -167,39 +168,35 @@ public:
     const CString& JniLibraryName() const { return m_jniLibraryName; }
     const CString& LibraryName() const { return m_libraryName; }
     const CString& LibraryDocumentation() const { return m_libraryDoc; }
-    const CString& JniPackage() const { return m_jniPackage; }
-    const CString& SlashPackage() const { return m_slashPackage; }
+    const CString& JniPackage() const override { return m_jniPackage; }
+    const CString& SlashPackage() const override { return m_slashPackage; }
     const CString& FolderPackage() const { return m_folderPackage; }
     const CString& TypeLibraryPath() const { return m_typeLibraryPath; }
     const CString& OutputFolder() const { return m_outputFolder; }
-    const CString& JavaPackage() const { return m_javaPackage; }
+    const CString& JavaPackage() const override { return m_javaPackage; }
     const CString& LibraryPath() const { return m_libraryPath; }
     bool IsFreeThreaded() const { return m_freeThreaded; }
     bool HasControls() const { return m_hasControls; }
     int InitType() const { return m_initType; }
     // Row counts of the interface map and the record map of the JNI file,
     // known once its head is written.
-    int IidMapRowCount() const { return m_iidMapRowCount; }
+    int IidMapRowCount() const override { return m_iidMapRowCount; }
     void SetIidMapRowCount(int count) { m_iidMapRowCount = count; }
     int RecordMapRowCount() const { return m_recordMapRowCount; }
     void SetRecordMapRowCount(int count) { m_recordMapRowCount = count; }
     FILE* JniFile() const { return m_jniFile; }
     void SetJniFile(FILE* file) { m_jniFile = file; }
 
-    // Owner of mappers made for the run that no entry owns (alias targets).
-    CTypeMapper* OwnMapper(CTypeMapper* mapper) { m_ownedMappers.emplace_back(mapper); return mapper; }
-    // The generic IUnknown/IDispatch mappers of this job, which name its
-    // interface map: on the Invoke path by value and by reference (an
-    // IUnknown by reference has its own, vt VT_UNKNOWN), on the virtual-call
-    // path per indirection level 0 to 2.
-    CTypeMapper* InvokeObjectMapper(bool byRef, VARTYPE vt);
-    CTypeMapper* VtblObjectMapper(int level);
-    // The run's fixed-array mapper for (element mapper, element count), made
-    // on first request; the JNI file's table lists them in that order.
-    CFixedArrayTypeMapper* FixedArrayMapper(CTypeMapper* element, int count);
+    // What mappers and selection use of the job (JobView.h): the owner of
+    // the run's mappers that no entry owns, the generic object mappers, the
+    // fixed-array mappers and the known-interface mappers of the run.
+    CTypeMapper* OwnMapper(CTypeMapper* mapper) override { m_ownedMappers.emplace_back(mapper); return mapper; }
+    CTypeMapper* InvokeObjectMapper(bool byRef, VARTYPE vt) override;
+    CTypeMapper* VtblObjectMapper(int level) override;
+    CFixedArrayTypeMapper* FixedArrayMapper(CTypeMapper* element, int count) override;
+    // The fixed-array mappers in the order they were made.
     const std::vector<CFixedArrayTypeMapper*>& FixedArrayMappers() const { return m_fixedArrays; }
-    // The run's cached mapper of a known-interface row at level 0, 1 or 2.
-    CTypeMapper*& KnownInterfaceMapper(int row, int level) { return m_knownMappers[row][level]; }
+    CTypeMapper*& KnownInterfaceMapper(int row, int level) override { return m_knownMappers[row][level]; }
 
 private:
     // The steps of WriteJniPrologue.

@@ -1,9 +1,5 @@
 #include "NamingHelpers.h"
 
-#include "BridgeGenerator.h"
-#include "mappers/RecordTypeMappers.h"
-#include "mappers/ShapeTypeMappers.h"
-
 #include <objbase.h>
 
 #include <algorithm>
@@ -250,15 +246,6 @@ bool ResolveAlias(ITypeInfo*& info, TYPEATTR*& attr) {
     info = target;
     attr = targetAttr;
     return true;
-}
-
-CTypeMapper* FindRecord(CBridgeGenerator* job, CRecordEntry* record, bool byRef, int mode) {
-    for (auto& mapper : record->recordMappers) {
-        auto* recordMapper = static_cast<CRecordTypeMapper*>(mapper.get());
-        if (recordMapper->IsByRef() == byRef && recordMapper->GetMode() == mode) return recordMapper;
-    }
-    record->recordMappers.emplace_back(new CRecordTypeMapper(job, record, byRef, mode));
-    return record->recordMappers.back().get();
 }
 
 CString QualifiedName(const CString& package, const char* name, char separator) {

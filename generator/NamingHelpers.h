@@ -8,10 +8,6 @@
 #include <windows.h>
 #include <oaidl.h>
 
-class CBridgeGenerator;
-class CTypeMapper;
-struct CRecordEntry;
-
 // A set of names (the value is unused).
 using CNameSet = brivel::StringKeyedMap<int>;
 
@@ -51,9 +47,6 @@ bool IsAllZeroGuid(REFGUID guid);
 // Replaces an alias's information and attributes by those of its target
 // (one step); false, and both unchanged, when the target cannot be had.
 bool ResolveAlias(ITypeInfo*& info, TYPEATTR*& attr);
-
-// The record mapper of (flag, mode) of a record, made once per job.
-CTypeMapper* FindRecord(CBridgeGenerator* job, CRecordEntry* record, bool byRef, int mode);
 
 // Conversions at the COM edge: wide text to ANSI in the system code page.
 CString WideToAnsi(const OLECHAR* text);

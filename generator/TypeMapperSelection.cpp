@@ -1,6 +1,6 @@
 #include "TypeMapperSelection.h"
 
-#include "BridgeGenerator.h"
+#include "JobView.h"
 #include "KnownInterfaces.h"
 #include "NamingHelpers.h"
 #include "mappers/RecordTypeMappers.h"
@@ -168,11 +168,11 @@ private:
 
 }  // namespace
 
-CTypeMapper* SelectInvokeInterfaceMapper(CBridgeGenerator* job, bool byRef, VARTYPE vt) {
+CTypeMapper* SelectInvokeInterfaceMapper(IJobView* job, bool byRef, VARTYPE vt) {
     return job->InvokeObjectMapper(byRef, vt);
 }
 
-CTypeMapper* SelectInterfaceMapper(CBridgeGenerator* job, int level) { return job->VtblObjectMapper(level); }
+CTypeMapper* SelectInterfaceMapper(IJobView* job, int level) { return job->VtblObjectMapper(level); }
 
 CTypeMapper* SelectSmallIntMapper(VARTYPE vt) {
     if (vt == VT_ERROR) return &g_errorMapper;
@@ -180,7 +180,7 @@ CTypeMapper* SelectSmallIntMapper(VARTYPE vt) {
     return ByValueForm(vt);
 }
 
-CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc, bool out,
+CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, IJobView* job, const TYPEDESC* desc, bool out,
                               int context, CString& error) {
     AliasFreeDesc resolved;
     if (resolved.Resolve(info, desc))
@@ -247,7 +247,7 @@ CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* 
     return Fail(error, kUnsupportedType);
 }
 
-CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,
+CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, IJobView* job, const TYPEDESC* desc,
                                    bool out, int context, CString& error) {
     AliasFreeDesc resolved;
     if (resolved.Resolve(info, desc))
@@ -317,7 +317,7 @@ CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenera
     return Fail(error, kUnsupportedType);
 }
 
-CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator* job, const TYPEDESC* element,
+CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, IJobView* job, const TYPEDESC* element,
                                    bool out, int context, bool isResult, CString& error) {
     bool throughPointer = byRef;
     if (IsInterfacePointer(info, element)) {
@@ -359,7 +359,7 @@ CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator
     return &pair->byRef;
 }
 
-CTypeMapper* SelectFixedArrayMapper(CBridgeGenerator* job, const ARRAYDESC* array, int context, CString& error) {
+CTypeMapper* SelectFixedArrayMapper(IJobView* job, const ARRAYDESC* array, int context, CString& error) {
     if (context != kContextRecordField) return Fail(error, "Fixed-size are not supported except as part of records");
     if (array->tdescElem.vt == VT_USERDEFINED) return Fail(error, "User-defined C-arrays are not supported");
     // Only one dimension is supported: a mapper keeps one element count.
@@ -376,7 +376,7 @@ CTypeMapper* SelectFixedArrayMapper(CBridgeGenerator* job, const ARRAYDESC* arra
     return FindOrCreateFixedArrayMapper(job, element, static_cast<int>(array->rgbounds[0].cElements));
 }
 
-CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
+CTypeMapper* SelectUserDefinedMapper(IJobView* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
                                      CString& error, int mode) {
     error = "Unable to get type information";
     ITypeInfo* target = nullptr;
@@ -451,7 +451,7 @@ bool DerivesFromDispatch(ITypeInfo* info) {
 // for: the coclass's default interface ("IID_ITavoILedger"), IID_IDispatch
 // where that is an IDispatch the job does not write, empty where there is
 // none to ask for.
-CString DefaultInterfaceIid(CBridgeGenerator* job, ITypeInfo* coclass) {
+CString DefaultInterfaceIid(IJobView* job, ITypeInfo* coclass) {
     TYPEATTR* attr = nullptr;
     if (!coclass || FAILED(coclass->GetTypeAttr(&attr)) || !attr) return CString();
     int count = attr->cImplTypes;
@@ -481,7 +481,7 @@ CString DefaultInterfaceIid(CBridgeGenerator* job, ITypeInfo* coclass) {
 // `needsQuery`: the type's objects hold a pointer that is not an IDispatch.
 // `vtblQueryIid`: the interface a virtual-table callee gets, where the
 // objects' pointer may not be it.
-CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int level, int kind, bool needsQuery,
+CTypeMapper* ComTypeMapper(IJobView* job, CComTypeEntry* entry, int level, int kind, bool needsQuery,
                            const CString& vtblQueryIid = CString()) {
     if (!entry->level0Mapper) {
         auto* mapper = new CDispatchTypeMapper(job, entry->javaName, 0);
@@ -505,9 +505,19 @@ CTypeMapper* ComTypeMapper(CBridgeGenerator* job, CComTypeEntry* entry, int leve
     return entry->level2Mapper;
 }
 
+// The record mapper of (flag, mode) of a record, made once per job.
+CTypeMapper* FindRecord(IJobView* job, CRecordEntry* record, bool byRef, int mode) {
+    for (auto& mapper : record->recordMappers) {
+        auto* recordMapper = static_cast<CRecordTypeMapper*>(mapper.get());
+        if (recordMapper->IsByRef() == byRef && recordMapper->GetMode() == mode) return recordMapper;
+    }
+    record->recordMappers.emplace_back(new CRecordTypeMapper(job, record, byRef, mode));
+    return record->recordMappers.back().get();
+}
+
 }  // namespace
 
-CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char* name, int level, int kind,
+CTypeMapper* FindNamedTypeMapper(IJobView* job, REFGUID guid, const char* name, int level, int kind,
                                  CString& error, int mode) {
     if (!IsAllZeroGuid(guid)) {
         if (CInterfaceEntry* entry = job->FindInterfaceRecord(guid))
@@ -553,7 +563,7 @@ CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char
     return nullptr;
 }
 
-CTypeMapper* FindKnownInterfaceMapper(CBridgeGenerator* job, REFGUID guid, int level) {
+CTypeMapper* FindKnownInterfaceMapper(IJobView* job, REFGUID guid, int level) {
     for (int row = 0; row < kKnownInterfaceCount; ++row) {
         const CKnownInterfaceRow& known = KnownInterfaceTable[row];
         if (!IsEqualGUID(known.id, guid)) continue;
@@ -588,7 +598,7 @@ bool AcceptsVirtualCallOnly(CTypeMapper* mapper, bool virtualCall, bool* virtual
 
 }  // namespace
 
-bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
+bool CheckParameters(IJobView* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
                      int& paramCount, const FUNCDESC* func, std::vector<CTypeMapper*>& paramMappers,
                      CTypeMapper** resultMapper, CString& error) {
     paramMappers.clear();
@@ -632,6 +642,6 @@ bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallO
     return true;
 }
 
-CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CBridgeGenerator* job, CTypeMapper* element, int count) {
+CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(IJobView* job, CTypeMapper* element, int count) {
     return job->FixedArrayMapper(element, count);
 }

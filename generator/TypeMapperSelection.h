@@ -11,7 +11,7 @@
 
 #include <vector>
 
-class CBridgeGenerator;
+class IJobView;
 class CFixedArrayTypeMapper;
 
 // Contexts of a selection: a parameter or result, or a record field.
@@ -23,31 +23,31 @@ constexpr int kMaxParameters = 100;
 
 // The job's generic IUnknown/IDispatch mappers: the Invoke path's of an
 // IDispatch or (vt) IUnknown value, the virtual-call path's per level.
-CTypeMapper* SelectInvokeInterfaceMapper(CBridgeGenerator* job, bool byRef, VARTYPE vt = VT_DISPATCH);
-CTypeMapper* SelectInterfaceMapper(CBridgeGenerator* job, int level);
+CTypeMapper* SelectInvokeInterfaceMapper(IJobView* job, bool byRef, VARTYPE vt = VT_DISPATCH);
+CTypeMapper* SelectInterfaceMapper(IJobView* job, int level);
 
-CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,
+CTypeMapper* SelectTypeMapper(ITypeInfo* info, bool isResult, IJobView* job, const TYPEDESC* desc,
                               bool out, int context, CString& error);
-CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, CBridgeGenerator* job, const TYPEDESC* desc,
+CTypeMapper* SelectVtblParamMapper(ITypeInfo* info, bool isResult, IJobView* job, const TYPEDESC* desc,
                                    bool out, int context, CString& error);
-CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, CBridgeGenerator* job, const TYPEDESC* element,
+CTypeMapper* SelectSafeArrayMapper(bool byRef, ITypeInfo* info, IJobView* job, const TYPEDESC* element,
                                    bool out, int context, bool isResult, CString& error);
-CTypeMapper* SelectFixedArrayMapper(CBridgeGenerator* job, const ARRAYDESC* array, int context, CString& error);
-CTypeMapper* SelectUserDefinedMapper(CBridgeGenerator* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
+CTypeMapper* SelectFixedArrayMapper(IJobView* job, const ARRAYDESC* array, int context, CString& error);
+CTypeMapper* SelectUserDefinedMapper(IJobView* job, ITypeInfo* info, HREFTYPE ref, int level, int kind,
                                      CString& error, int mode);
-CTypeMapper* FindNamedTypeMapper(CBridgeGenerator* job, REFGUID guid, const char* name, int level, int kind,
+CTypeMapper* FindNamedTypeMapper(IJobView* job, REFGUID guid, const char* name, int level, int kind,
                                  CString& error, int mode);
-CTypeMapper* FindKnownInterfaceMapper(CBridgeGenerator* job, REFGUID guid, int level);
+CTypeMapper* FindKnownInterfaceMapper(IJobView* job, REFGUID guid, int level);
 CTypeMapper* SelectSmallIntMapper(VARTYPE vt);
 
 // Selects the mappers of a function's parameters (on the virtual-call path
 // or the Invoke path) and of its result. paramMappers receives one mapper
 // per parameter; paramCount goes in as the function's count and comes out
 // reduced by one when the last parameter is the virtual call's result.
-bool CheckParameters(CBridgeGenerator* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
+bool CheckParameters(IJobView* job, bool virtualCall, bool* virtualCallOnly, ITypeInfo* info, ITypeInfo** interfaceInfoOut,
                      int& paramCount, const FUNCDESC* func, std::vector<CTypeMapper*>& paramMappers,
                      CTypeMapper** resultMapper, CString& error);
 
 // The job's fixed-array mapper of (element mapper, count), one per pair in a
 // run.
-CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(CBridgeGenerator* job, CTypeMapper* element, int count);
+CFixedArrayTypeMapper* FindOrCreateFixedArrayMapper(IJobView* job, CTypeMapper* element, int count);

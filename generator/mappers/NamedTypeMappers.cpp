@@ -1,5 +1,5 @@
 // Conversion fragments of the library's enumerations and interfaces.
-#include "BridgeGenerator.h"
+#include "JobView.h"
 #include "ShapeTypeMappers.h"
 
 // ---- enumerations <-> generated brivel.TavoEnumeration classes

@@ -1,7 +1,7 @@
 // Conversion fragments of IUnknown and IDispatch values that the library does
 // not name: brivel.TavoObject, or the best-fitting generated class that the
 // runtime finds through the library's interface map.
-#include "BridgeGenerator.h"
+#include "JobView.h"
 #include "ShapeTypeMappers.h"
 
 int CObjectTypeMapper::RowCount() const { return m_job ? m_job->IidMapRowCount() : 0; }

@@ -1,6 +1,6 @@
 #include "RecordTypeMappers.h"
 
-#include "BridgeGenerator.h"
+#include "JobView.h"
 #include "NamingHelpers.h"
 
 #include <algorithm>

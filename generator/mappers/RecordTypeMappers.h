@@ -9,7 +9,7 @@
 
 #include "ShapeTypeMappers.h"
 
-class CBridgeGenerator;
+class IJobView;
 struct CRecordEntry;
 
 // The record's rows are written into the JNI file's record tables.
@@ -20,7 +20,7 @@ bool IsWrittenRecord(const CRecordEntry* record);
 // 2 and 3 a pointer to a pointer.
 class CRecordTypeMapper : public CShapeTypeMapper {
 public:
-    CRecordTypeMapper(CBridgeGenerator* job, CRecordEntry* record, bool byRef, int mode)
+    CRecordTypeMapper(IJobView* job, CRecordEntry* record, bool byRef, int mode)
         : m_job(job), m_record(record), m_byRef(byRef), m_mode(mode) {}
     bool GetKindWord(CString& word) override { word = "record"; return true; }
     void GetJavaType(CString& text) override;
@@ -77,7 +77,7 @@ private:
     // The stack words that a record passed by value takes.
     int WordCount() const { return (Size() + 3) / 4; }
 
-    CBridgeGenerator* m_job;
+    IJobView* m_job;
     CRecordEntry* m_record;
     bool m_byRef;
     int m_mode;

@@ -1,6 +1,6 @@
 #include "ShapeTypeMappers.h"
 
-#include "BridgeGenerator.h"
+#include "JobView.h"
 #include "NamingHelpers.h"
 
 #include <cstring>
@@ -58,7 +58,7 @@ CString CNamedTypeMapper::GetJavaPackage() { return m_job->JavaPackage(); }
 CString CNamedTypeMapper::GetPackagePath() { return m_job->SlashPackage(); }
 CString CNamedTypeMapper::GetMangledPackage() { return m_job->JniPackage(); }
 
-CKnownInterfaceTypeMapper::CKnownInterfaceTypeMapper(CBridgeGenerator* job, const char* libraryShortName,
+CKnownInterfaceTypeMapper::CKnownInterfaceTypeMapper(IJobView* job, const char* libraryShortName,
                                                      const char* interfaceName, int level)
     : CDispatchTypeMapper(job, interfaceName, level) {
     if (_stricmp(libraryShortName, "adodb") == 0)

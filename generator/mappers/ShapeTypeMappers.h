@@ -9,7 +9,7 @@
 
 #include "TypeMapper.h"
 
-class CBridgeGenerator;
+class IJobView;
 struct CRecordEntry;
 
 class CShapeTypeMapper : public CTypeMapper {
@@ -270,7 +270,7 @@ public:
     enum Family { kInvoke, kInvokeUnknown, kVtbl };
     // `job`: the job whose interface map the conversions name (its row
     // count); none names an empty map.
-    CObjectTypeMapper(CBridgeGenerator* job, Family family, int level) : m_job(job), m_family(family), m_level(level) {}
+    CObjectTypeMapper(IJobView* job, Family family, int level) : m_job(job), m_family(family), m_level(level) {}
     void GetJavaType(CString& text) override { text = "brivel.TavoObject"; }
     void GetJniType(CString& text) override { text = "jobject"; }
     void GetJniSignature(bool mangled, CString& text) override;
@@ -319,7 +319,7 @@ private:
     // The local idisp__<arg> with the Java argument's pointer (or none).
     void WriteVtblLocal(const CMapperCall& call, int arg, bool outOnly, const char* javaExpr, FILE* file, bool returnsValue);
 
-    CBridgeGenerator* m_job;
+    IJobView* m_job;
     Family m_family;
     int m_level;
 };
@@ -327,7 +327,7 @@ private:
 // A type named by the job: its Java class lives in the job's package.
 class CNamedTypeMapper : public CShapeTypeMapper {
 public:
-    CNamedTypeMapper(CBridgeGenerator* job, const char* javaName, int level)
+    CNamedTypeMapper(IJobView* job, const char* javaName, int level)
         : m_job(job), m_javaName(javaName), m_level(level) {}
     void GetJavaType(CString& text) override;
     void GetJniType(CString& text) override { text = "jobject"; }
@@ -342,7 +342,7 @@ protected:
     // "<package path>/<Java name>", the class the runtime makes.
     CString ClassPath();
 
-    CBridgeGenerator* m_job;
+    IJobView* m_job;
     CString m_javaName;
     int m_level;
 };
@@ -417,7 +417,7 @@ protected:
 // pre-generated: its package is that library's package.
 class CKnownInterfaceTypeMapper : public CDispatchTypeMapper {
 public:
-    CKnownInterfaceTypeMapper(CBridgeGenerator* job, const char* libraryShortName, const char* interfaceName, int level);
+    CKnownInterfaceTypeMapper(IJobView* job, const char* libraryShortName, const char* interfaceName, int level);
     CString GetJavaPackage() override { return m_package; }
     CString GetPackagePath() override { return m_packagePath; }
     CString GetMangledPackage() override { return m_mangledPackage; }
