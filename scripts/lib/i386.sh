@@ -59,7 +59,7 @@ i386_remove_emulator() {
 # Our registration left behind by an emulated run that did not end cleanly
 # would make a native machine look emulated: take it away and look again.
 i386_forget_stale_registration() {
-  [[ -e $i386_entry ]] || return 0
+  [[ -w $i386_entry ]] || return 0  # absent, or not ours to change (a user's run)
   echo 0 >"$i386_entry"
   if [[ $(i386_probe) == native ]]; then
     i386_remove_emulator
