@@ -574,24 +574,6 @@ TEST_F(C2jWizardRun, AfterJarModeStartedTheVmTheClassPathPageShowsItsClassPath) 
 
 namespace {
 
-// Every message box shown until none comes for a while, each closed in
-// turn: "<caption>: <text>".
-std::vector<std::string> AnswerMessages(DWORD quietMs = 2000) {
-    std::vector<std::string> seen;
-    for (;;) {
-        std::string caption;
-        HWND box = nullptr;
-        DWORD start = GetTickCount();
-        while (!box && GetTickCount() - start < quietMs) {
-            for (const char* c : {"Brivel Message", "Error Message"})
-                if (!box && (box = WaitForOwnDialog(c, 0))) caption = c;
-            if (!box) Sleep(20);
-        }
-        if (!box) return seen;
-        seen.push_back(caption + ": " + AnswerMessage(caption.c_str()));
-    }
-}
-
 void SelectRows(HWND page, std::initializer_list<int> rows) {
     HWND list = GetDlgItem(page, IDC_CLASS_LIST);
     SendMessageA(list, LB_SETSEL, FALSE, -1);
@@ -650,25 +632,29 @@ TEST_F(C2jWizardRun, JarsMembersEventsAndSeveralClassesOnTheClassListPage) {
     HWND page = ShownPage();
     HWND list = GetDlgItem(page, IDC_CLASS_LIST);
 
-    auto addFromJar = [&](int choice) {
+    // The JAR of the class path at `choice` added, the message boxes that
+    // follow answered in turn: "<caption>: <text>" for each of `boxes`.
+    auto addFromJar = [&](int choice, std::initializer_list<const char*> boxes) {
         std::vector<std::string> messages;
         PressAnswering(IDC_ADD_CLASS, [&] {
             HWND dialog = WaitForOwnDialog("Specify Java class name");
             ASSERT_NE(dialog, nullptr);
             ClickCheck(dialog, IDC_LOAD_FROM_JAR);
             HWND jars = GetDlgItem(dialog, IDC_JAR_CHOICE);
-            WaitUntil([&] { return SendMessageA(jars, CB_GETCOUNT, 0, 0) == 2; }, 5000);
+            EXPECT_TRUE(WaitUntil([&] { return SendMessageA(jars, CB_GETCOUNT, 0, 0) == 2; }, 10000))
+                << "the class path's two JAR files are offered";
             SendMessageA(jars, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             WaitUntilOwnDialogGone("Specify Java class name");
-            messages = AnswerMessages();
+            for (const char* caption : boxes) messages.push_back(caption + std::string(": ") + AnswerMessage(caption));
         });
         Pump(100);
         return messages;
     };
-    EXPECT_EQ(addFromJar(1), (std::vector<std::string>{"Error Message: Could not open file C:\\lib\\none.jar"}));
+    EXPECT_EQ(addFromJar(1, {"Error Message"}),
+              (std::vector<std::string>{"Error Message: Could not open file C:\\lib\\none.jar"}));
     EXPECT_TRUE(ListTexts(list).empty());
-    EXPECT_EQ(addFromJar(0),
+    EXPECT_EQ(addFromJar(0, {"Brivel Message", "Error Message"}),
               (std::vector<std::string>{
                   "Brivel Message: The JAR file has been loaded.  Since JAR files do not include parameter names or "
                   "comments, it is suggested that the methods/fields be reviewed for parameter names and comments.",
