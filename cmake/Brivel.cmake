@@ -46,11 +46,13 @@ include(${CMAKE_CURRENT_LIST_DIR}/TestResources.cmake)
 # JAVA_TOOL_OPTIONS, so the options the product itself gives its VM stay as
 # they are; each such VM says so on its standard error ("Picked up
 # JAVA_TOOL_OPTIONS: -Xcheck:jni"). A fatal report also ends the process.
+# The option goes before what the variable holds already: scripts/test puts
+# -Xint there when the VM runs emulated, and that stays.
 set(BRIVEL_JNI_CHECK_REPORTS
   "WARNING in native method" "FATAL ERROR in native method" "Warning: Calling other JNI functions"
   "handler modified!")
 function(brivel_checked_jni_tests)
-  set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT JAVA_TOOL_OPTIONS=-Xcheck:jni)
+  set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT_MODIFICATION "JAVA_TOOL_OPTIONS=string_prepend:-Xcheck:jni ")
   set_property(TEST ${ARGN} APPEND PROPERTY FAIL_REGULAR_EXPRESSION ${BRIVEL_JNI_CHECK_REPORTS})
 endfunction()
 
