@@ -620,7 +620,7 @@ TEST(Unload, AThreadsFirstCallWhileUnloadingGetsAMessage) {
 // Java code makes a non-daemon and one that inherits the daemon status, and
 // ends through exit(), its exit handlers and static objects' destructors
 // included; either thread would write its file after the pause. The VM's
-// periodic task thread is stopped before, see StopVmPeriodicTasks.)
+// periodic task thread is stopped first, see StopVmPeriodicTasks.)
 TEST_F(StartUp, AtProcessExitNoJavaThreadIsWaitedFor) {
     const std::string nonDaemon = Path("non-daemon"), inheriting = Path("inheriting"), started = Path("started");
     const int kPauseMillis = 3000;
@@ -632,11 +632,12 @@ TEST_F(StartUp, AtProcessExitNoJavaThreadIsWaitedFor) {
         int cls = LoadThreads(e);
         JNIEnv* env = reinterpret_cast<JNIEnv*>(C2jGetJenv(e.out()));
         if (cls <= 0 || !env) std::_Exit(4);
+        // Before the writers start: their pause is not to be spent on it.
+        if (!StopVmPeriodicTasks()) std::_Exit(6);
         C2jCallVoid(true, 0, cls, kStartWriter, e.out(), env->NewStringUTF(nonDaemon.c_str()), kPauseMillis);
         C2jCallBoolean(true, 0, cls, kStartInheritingWriter, e.out(), env->NewStringUTF(inheriting.c_str()),
                        kPauseMillis);
         if (e.text) std::_Exit(5);
-        if (!StopVmPeriodicTasks()) std::_Exit(6);
         if (FILE* mark = std::fopen(started.c_str(), "w")) std::fclose(mark);
         std::exit(0);
     }
