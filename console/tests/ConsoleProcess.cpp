@@ -79,7 +79,9 @@ ConsoleProcess::~ConsoleProcess() {
     if (process_.hProcess) {
         if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
             TerminateProcess(process_.hProcess, 99);
-            WaitForSingleObject(process_.hProcess, 10000);
+            // Gone before the next test starts a console, which would
+            // otherwise find this one's mutex and say it runs already.
+            WaitForSingleObject(process_.hProcess, kPatientWaitMs);
         }
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);

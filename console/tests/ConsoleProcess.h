@@ -6,10 +6,20 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 
+#include "WaitUntil.h"
+
 namespace brivel::console::testing {
+
+// How long a wait for the console may take before it counts as failed: as
+// long as the tests' other waits, since every step of a Wine process (its
+// start, its first window, a thread it starts) slows down when the suite
+// runs in parallel. A wait that succeeds ends at once.
+constexpr DWORD kPatientWaitMs =
+    static_cast<DWORD>(std::chrono::milliseconds(brivel::testing::kPatientWait).count());
 
 class ConsoleProcess {
 public:
@@ -21,14 +31,14 @@ public:
 
     bool Start();
     // True once the output holds `bytes` bytes, false after `timeoutMs`.
-    bool WaitForOutputSize(size_t bytes, DWORD timeoutMs = 10000);
+    bool WaitForOutputSize(size_t bytes, DWORD timeoutMs = kPatientWaitMs);
     // Everything the process wrote so far.
     const std::string& Output();
     // The exit code, or STILL_ACTIVE when it runs on after `timeoutMs`.
-    DWORD WaitForExit(DWORD timeoutMs = 10000);
+    DWORD WaitForExit(DWORD timeoutMs = kPatientWaitMs);
     // The first visible dialog-class window of the process's main thread (a
     // dialog or a message box), or null after `timeoutMs`.
-    HWND WaitForDialog(DWORD timeoutMs = 10000);
+    HWND WaitForDialog(DWORD timeoutMs = kPatientWaitMs);
 
 private:
     void Drain();

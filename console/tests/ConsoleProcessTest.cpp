@@ -109,7 +109,7 @@ TEST_F(Console, BytesOfSeveralClientsAtOnceArriveWholeAndInOrder) {
     for (int k = 0; k < kClients; ++k) EXPECT_TRUE(sentWhole[k]) << "client " << k;
 
     const size_t expected = BannerOnPipe().size() + kClients * kBytesPerClient;
-    ASSERT_TRUE(console.WaitForOutputSize(expected, 30000)) << console.Output().size() << " of " << expected;
+    ASSERT_TRUE(console.WaitForOutputSize(expected)) << console.Output().size() << " of " << expected;
     Sleep(100);
     const std::string output = console.Output();
     ASSERT_EQ(output.size(), expected);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -69,5 +70,33 @@ TEST_F(CheckedJni, AJavaCallFollowedByAnotherWithoutAnExceptionCheckIsReported) 
     });
     EXPECT_EQ(ReportIn(unchecked), "WARNING in native method") << unchecked;
     EXPECT_NE(unchecked.find("CallStaticLongMethod"), std::string::npos) << unchecked;
+    env->DeleteLocalRef(system);
+}
+
+// The check comes on top of the options the run gives every VM: where the
+// VM runs emulated, scripts/test sets QEMU_CPU and asks for the interpreter
+// (JAVA_TOOL_OPTIONS=-Xint; compiled code meets faults of the emulator), and
+// the VM of a checked test runs interpreted as well.
+TEST_F(CheckedJni, TheCheckComesOnTopOfTheOptionsTheRunGivesEveryVm) {
+    const char* options = std::getenv("JAVA_TOOL_OPTIONS");
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(std::string(options).rfind("-Xcheck:jni", 0), 0u) << options;
+    JNIEnv* env = StartTestJvm({BRIVEL18_JAR}, ".");
+    ASSERT_NE(env, nullptr);
+    jclass system = env->FindClass("java/lang/System");
+    ASSERT_NE(system, nullptr);
+    jmethodID property = env->GetStaticMethodID(system, "getProperty", "(Ljava/lang/String;)Ljava/lang/String;");
+    ASSERT_NE(property, nullptr);
+    jstring name = env->NewStringUTF("java.vm.info");
+    auto info = static_cast<jstring>(env->CallStaticObjectMethod(system, property, name));
+    ASSERT_FALSE(env->ExceptionCheck());
+    ASSERT_NE(info, nullptr);
+    const char* chars = env->GetStringUTFChars(info, nullptr);
+    const std::string mode = chars;  // "interpreted mode, sharing", "mixed mode, sharing"
+    env->ReleaseStringUTFChars(info, chars);
+    const bool emulated = std::getenv("QEMU_CPU") != nullptr;
+    EXPECT_EQ(mode.rfind(emulated ? "interpreted mode" : "mixed mode", 0), 0u) << mode << "; options: " << options;
+    env->DeleteLocalRef(info);
+    env->DeleteLocalRef(name);
     env->DeleteLocalRef(system);
 }
