@@ -109,6 +109,23 @@ protected:
                });
     }
 
+    // Accepting fails with `error` for a while: it must pause between
+    // attempts (a few in half a second, not hundreds), and once the failures
+    // stop, the next connection is copied.
+    void ExpectPausesWhileFailing(int error) {
+        FailNext(error, 1000);
+        StartAccepting();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        int attempts = g_accepts;
+        EXPECT_GE(attempts, 1);
+        EXPECT_LE(attempts, 40) << "attempts without a pause";
+        {
+            std::lock_guard<std::mutex> lock(g_lock);
+            g_failures.clear();
+        }
+        EXPECT_TRUE(Delivered("after the failures"));
+    }
+
     ConsoleListener listener_;
     int output_ = -1;
     std::thread accepting_;
@@ -130,17 +147,14 @@ TEST_F(AcceptFailures, FailuresThatPassDoNotEndAccepting) {
 // Short of descriptors, accepting pauses between attempts instead of
 // failing again at once; once there are descriptors again, it goes on.
 TEST_F(AcceptFailures, AShortageOfDescriptorsPausesAccepting) {
-    FailNext(WSAEMFILE, 1000);
-    StartAccepting();
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    int attempts = g_accepts;
-    EXPECT_GE(attempts, 1);
-    EXPECT_LE(attempts, 40) << "attempts without a pause";
-    {
-        std::lock_guard<std::mutex> lock(g_lock);
-        g_failures.clear();
-    }
-    EXPECT_TRUE(Delivered("after the shortage"));
+    ExpectPausesWhileFailing(WSAEMFILE);
+}
+
+// A network subsystem that failed may stay down a while: accepting pauses
+// between attempts, as for a shortage, instead of spinning; once the network
+// is back, it goes on.
+TEST_F(AcceptFailures, AFailedNetworkPausesAccepting) {
+    ExpectPausesWhileFailing(WSAENETDOWN);
 }
 
 // A failure that lasts (the listening socket no longer valid) ends the
