@@ -7,7 +7,6 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <pthread.h>
-#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,11 +18,11 @@
 #include <thread>
 #include <vector>
 
+#include "ChildPrograms.h"
 #include "TempFolder.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/asan_interface.h>
-#endif
+using brivel::testing::EchoProgram;
+using brivel::testing::RunProgram;
 
 namespace {
 class Store : public brivel::testing::TempFolderTest {
@@ -192,31 +191,6 @@ TEST_F(NamedObjects, ANamesFilesLastAsLongAsItsHandles) {
 }
 
 namespace {
-// The child program that the process tests start (it exits with 7).
-std::string EchoProgram() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string self(path, n);
-    return self.substr(0, self.rfind('/') + 1) + "compat_echo_arguments";
-}
-
-// Starts `program`; answers the exit code, or the start's error with its
-// sign inverted.
-long RunProgram(const std::string& program) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string command = "\"" + program + "\"";
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -static_cast<long>(GetLastError());
-    DWORD code = 0;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<long>(code);
-}
-
 std::atomic<int> g_forks{0};
 void CountFork() { ++g_forks; }
 }  // namespace
@@ -229,35 +203,6 @@ TEST(ProcessStart, TheStartingProcessIsNotCopied) {
     EXPECT_EQ(RunProgram(EchoProgram()), 7);
     EXPECT_EQ(g_forks, 0);
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-// The child runs on a stack of the starting process's memory and never
-// returns from its frames (it runs its program), so under the address
-// sanitizer those frames' guard marks would outlive the stack: memory mapped
-// later at that address (the Java VM's performance data) would be reported
-// as a stack overflow on its first write. After a start, memory mapped where
-// the child's stack was is clean.
-TEST(ProcessStart, LeavesNoGuardMarksWhereTheChildsStackWas) {
-    const size_t size = 64 * 1024;
-    int reused = 0;
-    for (int i = 0; i < 8; ++i) {
-        // Where the next mapping of the stack's size lands: the child's stack
-        // is mapped there too, and unmapped before the start returns.
-        void* probe = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0);
-        ASSERT_NE(probe, MAP_FAILED);
-        munmap(probe, size);
-        EXPECT_EQ(RunProgram(EchoProgram()), 7);
-        void* after = mmap(probe, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        ASSERT_NE(after, MAP_FAILED);
-        if (after == probe) {
-            ++reused;
-            EXPECT_EQ(__asan_region_is_poisoned(after, size), nullptr) << "start " << i;
-        }
-        munmap(after, size);
-    }
-    EXPECT_GT(reused, 0) << "no mapping landed where a child's stack had been";
-}
-#endif
 
 // What keeps a child from starting is reported as what it is: no process
 // left for the user (ERROR_NO_PROC_SLOTS), a file that is no program
