@@ -5,14 +5,11 @@
 
 #include <string>
 
+#include "ProgramFolder.h"
+
 namespace brivel::testing {
 // The child program that the process tests start (it exits with 7).
-inline std::string EchoProgram() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string self(path, n);
-    return self.substr(0, self.rfind('/') + 1) + "compat_echo_arguments";
-}
+inline std::string EchoProgram() { return ProgramFolder() + "/compat_echo_arguments"; }
 
 // Starts `program`; answers the exit code, or the start's error with its
 // sign inverted.
