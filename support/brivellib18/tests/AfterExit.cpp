@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "BridgeTableRows.h"
+
 namespace {
 // An object that only counts.
 struct Plain : IUnknown {
@@ -70,26 +72,9 @@ struct RecordInfo : IRecordInfo {
 // A bridge's tables.
 IID g_iid = {0x7E2E0100, 0x0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x0D}};
 GUID g_record = {0x7E2E0100, 0x0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x0E}};
-struct {
-    const IID* iid;
-    const char* className;
-} g_map[] = {{&g_iid, "exittest/Face"}};
-struct {
-    VARTYPE vt;
-    int offset;
-    const wchar_t* comFieldName;
-    const char* javaFieldName;
-    const char* javaSig;
-    const char* javaClassName;
-    void* extraData;
-} g_fields[] = {{VT_BYREF | VT_VARIANT, 0, L"any", "any", "Lbrivel/TavoVariant;", "brivel/TavoVariant", nullptr}};
-struct {
-    const IID* structIID;
-    int size;
-    const char* className;
-    void* fieldDetailStart;
-    int fieldCount;
-} g_types[] = {{&g_record, 4, "exittest/Record", &g_fields[0], 1}};
+BridgeIidMapRow g_map[] = {{&g_iid, "exittest/Face"}};
+BridgeRecordField g_fields[] = {{VT_BYREF | VT_VARIANT, 0, L"any", "any", "Lbrivel/TavoVariant;", "brivel/TavoVariant", nullptr}};
+BridgeRecordType g_types[] = {{&g_record, 4, "exittest/Record", &g_fields[0], 1}};
 
 BOOL WINAPI IgnoreControl(DWORD) { return TRUE; }
 

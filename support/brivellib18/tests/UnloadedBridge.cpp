@@ -5,6 +5,8 @@
 // gone with the library.
 #include <windows.h>
 
+#include "BridgeTableRows.h"
+
 extern "C" void brivelIidMapTypes(void* map, int count);
 extern "C" int brivelRegisterRecordTypes(void* lib, void* map, int count);
 
@@ -13,31 +15,14 @@ IID g_goneIid = {0x7E2E0100, 0x0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x09}};
 GUID g_goneRecord = {0x7E2E0100, 0x0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x0A}};
 GUID g_library = {0x7E2E0100, 0x0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x0B}};
 
-struct {
-    const IID* iid;
-    const char* className;
-} g_iidMap[] = {{&g_goneIid, "unloadtest/Gone"}};
+BridgeIidMapRow g_iidMap[] = {{&g_goneIid, "unloadtest/Gone"}};
 
-struct {
-    VARTYPE vt;
-    int offset;
-    const wchar_t* comFieldName;
-    const char* javaFieldName;
-    const char* javaSig;
-    const char* javaClassName;
-    void* extraData;
-} g_fields[] = {
+BridgeRecordField g_fields[] = {
     {VT_BSTR, 0, L"name", "name", "Ljava/lang/String;", "String", nullptr},
     {VT_BYREF | VT_VARIANT, 4, L"any", "any", "Lbrivel/TavoVariant;", "brivel/TavoVariant", nullptr},
 };
 
-struct {
-    const IID* structIID;
-    int size;
-    const char* className;
-    void* fieldDetailStart;
-    int fieldCount;
-} g_records[] = {{&g_goneRecord, 8, "unloadtest/GoneRecord", &g_fields[0], 2}};
+BridgeRecordType g_records[] = {{&g_goneRecord, 8, "unloadtest/GoneRecord", &g_fields[0], 2}};
 
 struct {
     const GUID* libGuid;
