@@ -80,6 +80,10 @@ public:
 
 // A new handle for the object.
 HANDLE NewHandle(std::shared_ptr<Waitable> object);
+// Where the search for the next handle's value starts (tests start it near
+// the end of the values, which a process reaches only after a billion
+// handles).
+void SetNextHandleValue(uintptr_t value);
 // The object of an open handle; null for any other value.
 std::shared_ptr<Waitable> ObjectOf(HANDLE handle);
 template <typename T>

@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "../../src/handles.h"
 #include "ChildPrograms.h"
 #include "TempFolder.h"
 
@@ -201,6 +202,42 @@ TEST_F(NamedObjects, ANamesFilesLastAsLongAsItsHandles) {
     CloseHandle(holder.hThread);
     CloseHandle(holder.hProcess);
     EXPECT_TRUE(Files().empty()) << Files().front();
+}
+
+// A handle's value names one object at a time: the values run up to the
+// pseudo handles at the top of the range, then start again low, passing
+// over those still open; null is never one.
+TEST(Handles, AValueNamesOneObjectAtATimeAndNoneIsNull) {
+    const uintptr_t kMiddle = 0x40000000;
+    brivel_compat::SetNextHandleValue(kMiddle);
+    HANDLE first = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_EQ(reinterpret_cast<uintptr_t>(first), kMiddle);
+    brivel_compat::SetNextHandleValue(kMiddle);
+    HANDLE second = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, first);
+    ASSERT_TRUE(SetEvent(first));
+    EXPECT_EQ(WaitForSingleObject(first, 0), static_cast<DWORD>(WAIT_OBJECT_0)) << "the first handle's event";
+    EXPECT_EQ(WaitForSingleObject(second, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the second handle's event";
+
+    // The last values of the range, then the first ones again.
+    HANDLE low = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    brivel_compat::SetNextHandleValue(UINTPTR_MAX - 0xFFFF - 8);
+    std::vector<HANDLE> handles;
+    for (int i = 0; i < 8; ++i) {
+        handles.push_back(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        ASSERT_NE(handles.back(), nullptr) << i;
+        ASSERT_NE(handles.back(), INVALID_HANDLE_VALUE) << i;
+        EXPECT_LT(reinterpret_cast<uintptr_t>(handles.back()), UINTPTR_MAX - 0xFFFF) << i;
+        EXPECT_NE(handles.back(), low) << i;
+        EXPECT_NE(handles.back(), first) << i;
+        EXPECT_NE(handles.back(), second) << i;
+    }
+    EXPECT_LT(reinterpret_cast<uintptr_t>(handles.back()), kMiddle) << "the values started again low";
+    for (HANDLE handle : handles) EXPECT_TRUE(CloseHandle(handle));
+    EXPECT_TRUE(CloseHandle(low));
+    EXPECT_TRUE(CloseHandle(second));
+    EXPECT_TRUE(CloseHandle(first));
 }
 
 namespace {
