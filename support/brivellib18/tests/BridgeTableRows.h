@@ -26,3 +26,8 @@ struct BridgeRecordType {
     void* fieldDetailStart;
     int fieldCount;
 };
+
+struct BridgeFixedArrayShape {
+    VARTYPE vt;
+    int size;
+};

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "BridgeTableRows.h"
 #include "FakeRecordInfo.h"
 #include "TestJvm.h"
 #include "brivellib18.h"
@@ -38,27 +39,6 @@ struct ShapeRec {
     GUID id;
 };
 
-struct Row {
-    VARTYPE vt;
-    int offset;
-    const wchar_t* comFieldName;
-    const char* javaFieldName;
-    const char* javaSig;
-    const char* javaClassName;
-    void* extraData;
-};
-struct TypeRow {
-    const IID* structIID;
-    int size;
-    const char* className;
-    void* fieldDetailStart;
-    int fieldCount;
-};
-struct ArrayShape {
-    VARTYPE vt;
-    int size;
-};
-
 const GUID kLibrary = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00}};
 const GUID kPointGuid = {0x7E2E0000, 0x0000, 0x4000, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x01}};
 struct {
@@ -67,9 +47,9 @@ struct {
     ULONG verMinor;
 } library = {&kLibrary, 1, 0};
 
-ArrayShape fixedArrays[] = {{VT_I4, 3}, {VT_BSTR, 2}};
+BridgeFixedArrayShape fixedArrays[] = {{VT_I4, 3}, {VT_BSTR, 2}};
 
-Row details[] = {
+BridgeRecordField details[] = {
     {VT_I4, offsetof(PointRec, x), L"x", "x", "I", "int", 0},
     {VT_I4, offsetof(PointRec, y), L"y", "y", "I", "int", 0},
     {VT_I2, offsetof(ShapeRec, s), L"s", "s", "S", "short", 0},
@@ -92,13 +72,13 @@ Row details[] = {
     // A field type that records do not carry.
     {VT_LPSTR, 0, L"name", "name", "Ljava/lang/String;", "String", 0},
 };
-Row* const pointFields = &details[0];
-Row* const shapeFields = &details[2];
+BridgeRecordField* const pointFields = &details[0];
+BridgeRecordField* const shapeFields = &details[2];
 const int kShapeFieldCount = 14;
-Row* const brokenFields = &details[16];
-Row* const lpstrFields = &details[18];
+BridgeRecordField* const brokenFields = &details[16];
+BridgeRecordField* const lpstrFields = &details[18];
 
-TypeRow recordTypes[] = {
+BridgeRecordType recordTypes[] = {
     {&kPointGuid, sizeof(PointRec), "rectest/Point", &details[0], 2},
     {0, sizeof(ShapeRec), "rectest/Shape", &details[2], kShapeFieldCount},
 };
